@@ -1,0 +1,36 @@
+#pragma once
+// What every subcommand shares: the exit codes, the command table entry, and
+// the way messages and output reach the terminal.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/user_message.h"
+
+class CRooster2Doc;
+
+constexpr int EXIT_OK = 0;
+constexpr int EXIT_FAILED = 1;
+constexpr int EXIT_USAGE = 2;
+
+struct CliCommand {
+    const char* name;
+    const char* usage;  // the arguments after the name, for the usage text
+    int (*run)(const std::vector<std::string>& args);
+};
+
+// Prints the message's text to standard error; returns EXIT_FAILED.
+int Fail(const UserMessage& message);
+int Fail(const std::string& text);
+// Prints "gebruik: rooster2-cli NAME USAGE" (and a reason when given); returns EXIT_USAGE.
+int UsageError(const CliCommand& command, const std::string& reason = std::string());
+// Writes bytes to standard output unchanged (no line-end translation).
+void WriteStdout(std::string_view bytes);
+// Opens a puzzle file into doc; prints the reason and returns false when it is no puzzle.
+bool LoadPuzzle(const std::string& path, CRooster2Doc& doc);
+// Saves doc to path; prints the reason and returns false on failure.
+bool SavePuzzle(CRooster2Doc& doc, const std::string& path);
+
+// The command groups; main() lists them all.
+std::vector<CliCommand> ModelCommands();

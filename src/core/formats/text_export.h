@@ -1,0 +1,11 @@
+#pragma once
+// "&Tekst...": the title, the grid drawn as letters and the word lists.
+
+#include <string>
+
+class CRooster2Doc;
+
+// The whole file, CR LF line ends. smallLetters is the view's "Toon in kleine letters".
+std::string ExportPlainText(const CRooster2Doc& doc, bool smallLetters);
+// The export is offered only while parts are not numbered separately.
+bool CanExportPlainText(const CRooster2Doc& doc);

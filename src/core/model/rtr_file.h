@@ -1,0 +1,35 @@
+#pragma once
+// The puzzle file (.rtr): a little-endian binary layout without version or
+// counts; the reader rebuilds the words from the stored grid and reads one
+// record per word. Shorter files of earlier releases load with defaults.
+
+#include <string>
+#include <string_view>
+
+#include "model/user_message.h"
+
+class CRooster2Doc;
+
+enum class RtrStatus {
+    Loaded,   // the document holds the file
+    NotRtr,   // wrong signature: the document was reset to a new puzzle (still an open)
+    Refused,  // damaged or unreadable: the document is exactly as it was
+};
+
+struct RtrReadResult {
+    RtrStatus status = RtrStatus::Loaded;
+    UserMessage message;  // empty text when loaded without remarks
+};
+
+// The bytes of the puzzle file for the document as it is now.
+std::string WriteRtr(const CRooster2Doc& doc);
+
+// Reads a puzzle file's bytes into the document; see RtrStatus for what happens to it.
+RtrReadResult ReadRtr(CRooster2Doc& doc, std::string_view bytes);
+
+// Opens a file: reads it and, unless refused, stores the path and clears the modified flag.
+RtrReadResult OpenRtrFile(CRooster2Doc& doc, const std::string& path);
+
+// Saves to path (only in the shaping and filling phases). Returns false with a message
+// when nothing was saved; an existing file is then untouched.
+bool SaveRtrFile(CRooster2Doc& doc, const std::string& path, UserMessage& message);

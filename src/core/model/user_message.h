@@ -1,0 +1,12 @@
+#pragma once
+// A message for the user: the desktop shows it in a message box, the command
+// line prints the text to standard error.
+
+#include <string>
+
+inline const char* const APP_TITLE = "Rooster2";
+
+struct UserMessage {
+    std::string text;
+    std::string caption = APP_TITLE;
+};

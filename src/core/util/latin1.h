@@ -1,0 +1,19 @@
+#pragma once
+// Text in the model is ISO-8859-1, one byte per character. These helpers do
+// the case mapping of that code page (independent of the process locale) and
+// the conversions at the edges where UTF-8 comes in or goes out.
+
+#include <string>
+#include <string_view>
+
+unsigned char Latin1ToUpper(unsigned char c);
+unsigned char Latin1ToLower(unsigned char c);
+std::string Latin1ToUpper(std::string_view text);
+std::string Latin1ToLower(std::string_view text);
+
+// UTF-8 to ISO-8859-1; a character outside the code page (or a broken sequence)
+// becomes `replacement`.
+std::string Utf8ToLatin1(std::string_view utf8, char replacement = '?');
+std::string Latin1ToUtf8(std::string_view latin1);
+// True when the bytes form valid UTF-8 with at least one multi-byte sequence.
+bool LooksLikeUtf8(std::string_view bytes);

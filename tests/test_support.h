@@ -1,0 +1,38 @@
+#pragma once
+// Helpers the tests share: temporary folders, files, and running the CLI.
+
+#include <filesystem>
+#include <string>
+
+#include "model/rooster2_doc.h"
+
+// A fresh folder under the system's temporary folder, removed at destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::string Path(const std::string& name) const;
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string ReadFileOrEmpty(const std::string& path);
+void WriteFileOrFail(const std::string& path, const std::string& bytes);
+
+// Sets the cells from rows of text: '#' black, '-' not-cell, '.' free, else the letter.
+// Resizes the grid to the rows' size and rebuilds the words.
+void SetGrid(CRooster2Doc& doc, const std::initializer_list<std::string>& rows);
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+// Runs the built rooster2-cli with the arguments (each quoted for the shell).
+CliRun RunCli(const std::initializer_list<std::string>& args);
+
+// The folder with the shared test files, or empty when it is absent.
+std::string TestDataDir();
