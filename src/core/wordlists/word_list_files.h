@@ -1,0 +1,50 @@
+#pragma once
+// Word list file sets: one plain-text file per word length, named from any one
+// member of the set; which lines count as words; and reading the lines the way
+// every consumer (search, candidate lookup, spelling check) sees them.
+
+#include <string>
+#include <string_view>
+
+class CRooster2Doc;
+
+// Lines are read with a 100-byte buffer: at most this many bytes, newline included.
+constexpr std::size_t WORD_LIST_LINE_MAX = 99;
+// A set name must be at least this long ("x02.doc").
+constexpr std::size_t MIN_SET_NAME_LENGTH = 7;
+// Lengths from this on share one file.
+constexpr int LONGEST_OWN_FILE_LENGTH = 19;
+
+// The set's file for a length: name without its last 6 characters + "%02d.doc",
+// the length capped at 19.
+std::string MakeWordListFileName(const std::string& name, int length);
+
+// The set a list number selects: 0 the word file of the search options, n entry n-1 of
+// the extra files. False when n is larger than the number of extra files (or negative).
+bool WordListSetName(const CRooster2Doc& doc, int listNumber, std::string& name);
+
+// Whether a line counts as a word of the given length: trailing white space removed,
+// exactly `length` characters, no "IJ" unless allowed, none of the excluded characters.
+bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
+                      std::string_view excludedLetters);
+// The same with the document's search options.
+bool IsAcceptableWord(const CRooster2Doc& doc, std::string_view line, int length);
+
+// A word list file held in memory and read back line by line as a 100-byte
+// fgets in text mode would: CR LF becomes LF, a line of more than 99 bytes
+// (newline included) comes in several pieces.
+class CWordListFile {
+public:
+    // False when the file cannot be opened.
+    bool Open(const std::string& path);
+    // Uses text already in memory (for tests and fuzzing).
+    void OpenText(std::string text);
+    // The next piece including its '\n' when that fits; false at the end.
+    bool ReadLine(std::string_view& line);
+    void Rewind() { m_pos = 0; }
+    std::size_t SizeInBytes() const { return m_text.size(); }
+
+private:
+    std::string m_text;
+    std::size_t m_pos = 0;
+};
