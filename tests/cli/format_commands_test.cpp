@@ -28,7 +28,8 @@ protected:
 TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
     ASSERT_EQ(0, RunCli({"export", "text", Path("p.rtr"), Path("p.txt")}).exitCode);
     EXPECT_EQ(ExportPlainText(m_doc, false), ReadFileOrEmpty(Path("p.txt")));
-    ASSERT_EQ(0, RunCli({"export", "puztext", Path("p.rtr"), Path("q.txt"), "--small-letters"}).exitCode);
+    ASSERT_EQ(
+        0, RunCli({"export", "puztext", Path("p.rtr"), Path("q.txt"), "--small-letters"}).exitCode);
     EXPECT_EQ(WriteAcrossLiteText(m_doc, true), ReadFileOrEmpty(Path("q.txt")));
     ASSERT_EQ(0, RunCli({"export", "html-filled", Path("p.rtr"), Path("p.html")}).exitCode);
     EXPECT_EQ(WriteHtml(m_doc, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
@@ -68,7 +69,8 @@ TEST_F(FormatCommands, ImportsRealPuzFiles) {
         CRooster2Doc doc;
         ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, Path(name + ".rtr")).status) << name;
         EXPECT_FALSE(doc.m_words.empty()) << name;
-        EXPECT_EQ(0, RunCli({"export", "html", Path(name + ".rtr"), Path(name + ".html")}).exitCode);
+        EXPECT_EQ(0,
+                  RunCli({"export", "html", Path(name + ".rtr"), Path(name + ".html")}).exitCode);
     }
 }
 
@@ -78,7 +80,8 @@ TEST_F(FormatCommands, RefusedImportWritesNothing) {
     EXPECT_EQ(1, run.exitCode);
     EXPECT_EQ("Ros-bestand incorrect\n", run.err);
     EXPECT_FALSE(std::filesystem::exists(Path("out.rtr")));
-    EXPECT_EQ("Bestand is er niet\n", RunCli({"import", "puz", Path("weg.puz"), Path("o.rtr")}).err);
+    EXPECT_EQ("Bestand is er niet\n",
+              RunCli({"import", "puz", Path("weg.puz"), Path("o.rtr")}).err);
 }
 
 TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {

@@ -21,11 +21,21 @@ std::string EscapeHtml(const std::string& text) {
     escaped.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': escaped += "&amp;"; break;
-            case '<': escaped += "&lt;"; break;
-            case '>': escaped += "&gt;"; break;
-            case '"': escaped += "&quot;"; break;
-            default: escaped += c; break;
+            case '&':
+                escaped += "&amp;";
+                break;
+            case '<':
+                escaped += "&lt;";
+                break;
+            case '>':
+                escaped += "&gt;";
+                break;
+            case '"':
+                escaped += "&quot;";
+                break;
+            default:
+                escaped += c;
+                break;
         }
     }
     return WithCrLf(escaped);
@@ -36,6 +46,10 @@ std::string PageTitle(const CRooster2Doc& doc) {
 }
 
 int BorderWidth(const CRooster2Doc& doc) { return doc.m_lineWidth + 1; }
+
+const char* ImageBaseName(const CRooster2Doc& doc) {
+    return doc.m_htmlBlackGrey ? "grijs" : "zwart";
+}
 
 std::string SizeAndBackground(const CRooster2Doc& doc, ColorRef background) {
     return StrFormat("  width: %d;\r\n", doc.m_cellSize) +
@@ -67,10 +81,14 @@ std::string StyleSheet(const CRooster2Doc& doc, bool filled) {
 const char* WordCellClassName(const CRooster2Doc& doc, int x, int y) {
     if (!doc.m_partDashes) return "rtrwi";
     switch (GetPartBoundaryFlags(doc, x, y)) {
-        case PART_END_ACROSS | PART_END_DOWN: return "rtrwirechtsonder";
-        case PART_END_ACROSS: return "rtrwirechts";
-        case PART_END_DOWN: return "rtrwionder";
-        default: return "rtrwi";
+        case PART_END_ACROSS | PART_END_DOWN:
+            return "rtrwirechtsonder";
+        case PART_END_ACROSS:
+            return "rtrwirechts";
+        case PART_END_DOWN:
+            return "rtrwionder";
+        default:
+            return "rtrwi";
     }
 }
 
@@ -83,7 +101,8 @@ std::string WordCell(const CRooster2Doc& doc, int x, int y, bool filled, bool lo
     const char* className = WordCellClassName(doc, x, y);
     std::string cell;
     if (doc.CellNumber(x, y) >= 1)
-        cell = StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, doc.CellNumber(x, y));
+        cell =
+            StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, doc.CellNumber(x, y));
     else if (doc.m_showNumbers)
         cell = StrFormat("    <td class=%s><sup><sup>&nbsp;</sup></sup>", className);
     else
@@ -97,16 +116,18 @@ std::string GridCell(const CRooster2Doc& doc, int x, int y, bool filled, bool lo
     switch (doc.GetCell(x, y)) {
         case CELL_ZWART:
             return StrFormat("    <td class=rtrzw><img src=\"%s.gif\" width=%d height=%d></td>\r\n",
-                             doc.m_htmlBlackGrey ? "grijs" : "zwart", doc.m_cellSize,
-                             doc.m_cellSize);
-        case CELL_NIET: return "    <td class=rtrni></td>\r\n";
-        default: return WordCell(doc, x, y, filled, lowercase);
+                             ImageBaseName(doc), doc.m_cellSize, doc.m_cellSize);
+        case CELL_NIET:
+            return "    <td class=rtrni></td>\r\n";
+        default:
+            return WordCell(doc, x, y, filled, lowercase);
     }
 }
 
 std::string GridTable(const CRooster2Doc& doc, bool filled, bool lowercase) {
-    std::string table = "<table class=rtr cellspacing=0 cellpadding=0 border=0>\r\n"
-                        "<tbody valign=top>\r\n";
+    std::string table =
+        "<table class=rtr cellspacing=0 cellpadding=0 border=0>\r\n"
+        "<tbody valign=top>\r\n";
     for (int y = 0; y < doc.m_height; ++y) {
         table += "  <tr>\r\n";
         for (int x = 0; x < doc.m_width; ++x) table += GridCell(doc, x, y, filled, lowercase);
@@ -128,8 +149,9 @@ std::string ClueLists(const CRooster2Doc& doc) {
     const bool sideBySide = withDown && doc.m_htmlCluesSideBySide;
     std::string lists;
     if (sideBySide)
-        lists += "<p><table cellspacing=0 cellpadding=10 border=0>\r\n"
-                 "<tbody valign=top>\r\n  <tr>\r\n    <td width=\"50%\">";
+        lists +=
+            "<p><table cellspacing=0 cellpadding=10 border=0>\r\n"
+            "<tbody valign=top>\r\n  <tr>\r\n    <td width=\"50%\">";
     lists += "<p><b>Horizontaal</b><br><br>\r\n" + ClueLines(doc, true);
     if (sideBySide) lists += "    </td><td width=\"50%\">\r\n";
     if (withDown) lists += "<p><b>Verticaal</b><br><br>\r\n" + ClueLines(doc, false);
@@ -181,9 +203,10 @@ int GetPartBoundaryFlags(const CRooster2Doc& doc, int x, int y) {
 
 std::string WriteHtml(const CRooster2Doc& doc, bool filled, bool lowercase,
                       const std::string& versionText) {
-    std::string page = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 TRANSITIONAL//EN\">\r\n"
-                       "<html lang=\"nl\">\r\n"
-                       "<head>\r\n";
+    std::string page =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 TRANSITIONAL//EN\">\r\n"
+        "<html lang=\"nl\">\r\n"
+        "<head>\r\n";
     page += "<title>" + PageTitle(doc) + "</title>\r\n";
     page += "<meta http-equiv=\"content-type\" content=\"text/html; charset=iso-8859-1\">\r\n";
     page += "<meta name=\"generator\" content=\"" + EscapeHtml(versionText) + "\">\r\n";
@@ -197,7 +220,7 @@ std::string WriteHtml(const CRooster2Doc& doc, bool filled, bool lowercase,
 }
 
 std::string HtmlImageName(const CRooster2Doc& doc) {
-    return doc.m_htmlBlackGrey ? "grijs.gif" : "zwart.gif";
+    return std::string(ImageBaseName(doc)) + ".gif";
 }
 
 UserMessage CopyHtmlImage(const CRooster2Doc& doc, const std::string& programFolder,
@@ -210,13 +233,14 @@ UserMessage CopyHtmlImage(const CRooster2Doc& doc, const std::string& programFol
         return {StrFormat("File %s\nniet in map van programma", source.c_str()), "Jammer"};
     // An image already next to the page may have been chosen by the user: keep it.
     fs::copy_file(source, FolderOf(pagePath) + name, fs::copy_options::skip_existing, error);
-    return {std::string(), "Jammer"};
+    return {};
 }
 
 bool ExportHtml(const CRooster2Doc& doc, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message) {
-    if (!WriteFileAtomically(pagePath, WriteHtml(doc, filled, lowercase, versionText))) return false;
+    if (!WriteFileAtomically(pagePath, WriteHtml(doc, filled, lowercase, versionText)))
+        return false;
     message = CopyHtmlImage(doc, programFolder, pagePath);
     return true;
 }

@@ -69,9 +69,12 @@ bool IsAcceptedSide(int side) { return side >= 1 && side <= MAX_HTML_GRID_SIDE; 
 
 Cell CellOfKind(char kind) {
     switch (kind) {
-        case 'n': return CELL_NIET;
-        case 'z': return CELL_ZWART;
-        default: return CELL_VRIJ;  // 'w', and cells of a class we do not know
+        case 'n':
+            return CELL_NIET;
+        case 'z':
+            return CELL_ZWART;
+        default:
+            return CELL_VRIJ;  // 'w', and cells of a class we do not know
     }
 }
 
@@ -97,7 +100,8 @@ ImportResult ReadHtmlGrid(CRooster2Doc& doc, std::string_view page) {
     read.m_cells.fill(CELL_VRIJ);
     for (int y = 0; y < read.m_height; ++y) {
         const std::string& row = table[y];
-        for (int x = 0; x < static_cast<int>(row.size()); ++x) read.SetCell(x, y, CellOfKind(row[x]));
+        for (int x = 0; x < static_cast<int>(row.size()); ++x)
+            read.SetCell(x, y, CellOfKind(row[x]));
     }
     read.BuildWords();
     doc = std::move(read);

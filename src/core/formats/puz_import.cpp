@@ -135,7 +135,8 @@ void ReadShape(CRooster2Doc& doc, std::string_view bytes, const PuzHeader& heade
     doc.m_height = header.height;
     for (int y = 0; y < header.height; ++y) {
         for (int x = 0; x < header.width; ++x) {
-            const char cell = bytes[header.playerGrid + static_cast<std::size_t>(y * header.width + x)];
+            const char cell =
+                bytes[header.playerGrid + static_cast<std::size_t>(y * header.width + x)];
             doc.SetCell(x, y, cell == '.' ? CELL_ZWART : CELL_VRIJ);
         }
     }

@@ -39,10 +39,14 @@ Cell LetterCell(char stored) {
 Cell CellOf(const RosGrid& grid, int x, int y) {
     const std::size_t at = static_cast<std::size_t>(x * MAX_ROS_GRID_SIDE + y);
     switch (static_cast<std::uint8_t>(grid.kinds[at])) {
-        case ROS_BLACK: return CELL_ZWART;
-        case ROS_LETTER: return LetterCell(grid.letters[at]);
-        case ROS_NIET: return CELL_NIET;
-        default: return CELL_VRIJ;
+        case ROS_BLACK:
+            return CELL_ZWART;
+        case ROS_LETTER:
+            return LetterCell(grid.letters[at]);
+        case ROS_NIET:
+            return CELL_NIET;
+        default:
+            return CELL_VRIJ;
     }
 }
 

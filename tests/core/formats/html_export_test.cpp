@@ -22,17 +22,18 @@ std::string Crlf(const std::string& text) {
 }
 
 std::string CellStyle(int bottom, int right, const char* align) {
-    return StrFormat("  border-top:    #000000 1px solid;\n"
-                     "  border-left:   #000000 1px solid;\n"
-                     "  border-bottom: #000000 %dpx solid;\n"
-                     "  border-right:  #000000 %dpx solid;\n"
-                     "  width: 30;\n"
-                     "  height: 30;\n"
-                     "  background: #ffffff;\n"
-                     "  font-size: 20px;\n"
-                     "  vertical-align: text-top;\n"
-                     "  text-align: %s;\n",
-                     bottom, right, align);
+    return StrFormat(
+        "  border-top:    #000000 1px solid;\n"
+        "  border-left:   #000000 1px solid;\n"
+        "  border-bottom: #000000 %dpx solid;\n"
+        "  border-right:  #000000 %dpx solid;\n"
+        "  width: 30;\n"
+        "  height: 30;\n"
+        "  background: #ffffff;\n"
+        "  font-size: 20px;\n"
+        "  vertical-align: text-top;\n"
+        "  text-align: %s;\n",
+        bottom, right, align);
 }
 
 // 1 across ABC... on top, C, a black and a "niet" cell below.
@@ -59,12 +60,20 @@ TEST(HtmlExportLayout, EmptyPageByteForByte) {
         "<meta name=\"generator\" content=\"Rooster2 versie X\nGemaakt op nu\">\n"
         "<style type=\"text/css\">\n"
         ".rtrni {\n  width: 30;\n  height: 30;\n  background: #ffffff;\n}\n"
-        ".rtrwi  {\n" + CellStyle(1, 1, "left") + "}\n"
+        ".rtrwi  {\n" +
+        CellStyle(1, 1, "left") +
+        "}\n"
         ".rtrzw {\n  border:    #000000 1px solid;\n  width: 30;\n  height: 30;\n"
         "  background: #8494b4;\n}\n"
-        ".rtrwirechts {\n" + CellStyle(1, 2, "left") + "}\n"
-        ".rtrwionder {\n" + CellStyle(2, 1, "left") + "}\n"
-        ".rtrwirechtsonder {\n" + CellStyle(2, 2, "left") + "}\n"
+        ".rtrwirechts {\n" +
+        CellStyle(1, 2, "left") +
+        "}\n"
+        ".rtrwionder {\n" +
+        CellStyle(2, 1, "left") +
+        "}\n"
+        ".rtrwirechtsonder {\n" +
+        CellStyle(2, 2, "left") +
+        "}\n"
         "table.rtr {\n  border-collapse: collapse;\n  table-layout: fixed;\n}\n"
         "hr.rtr {\n  text-align: left;\n  width: 70%;\n}\n"
         "sup {\n  font-size: 12px;\n}\n"
@@ -151,12 +160,13 @@ TEST(HtmlExportLayout, CluesSideBySideInTwoColumns) {
     CRooster2Doc doc = SmallPuzzle();
     doc.m_htmlCluesSideBySide = true;
     const std::string page = WriteHtml(doc, false, false, VERSION);
-    EXPECT_TRUE(Contains(page,
-                         "<p><table cellspacing=0 cellpadding=10 border=0>\r\n<tbody valign=top>\r\n"
-                         "  <tr>\r\n    <td width=\"50%\"><p><b>Horizontaal</b><br><br>\r\n"
-                         "1. Eerst &amp; &lt;b&gt; (3)<br>\r\n    </td><td width=\"50%\">\r\n"
-                         "<p><b>Verticaal</b><br><br>\r\n1. Neer (2)<br>\r\n"
-                         "    </td>\r\n  </tr>\r\n</tbody>\r\n</table>\r\n</body>"));
+    EXPECT_TRUE(
+        Contains(page,
+                 "<p><table cellspacing=0 cellpadding=10 border=0>\r\n<tbody valign=top>\r\n"
+                 "  <tr>\r\n    <td width=\"50%\"><p><b>Horizontaal</b><br><br>\r\n"
+                 "1. Eerst &amp; &lt;b&gt; (3)<br>\r\n    </td><td width=\"50%\">\r\n"
+                 "<p><b>Verticaal</b><br><br>\r\n1. Neer (2)<br>\r\n"
+                 "    </td>\r\n  </tr>\r\n</tbody>\r\n</table>\r\n</body>"));
 }
 
 TEST(HtmlExportLayout, FontSizesFollowTheCellSize) {
@@ -223,10 +233,11 @@ TEST(HtmlPartBoundaries, ThickerBordersOnlyWithPartDashes) {
     std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "    <td class=rtrwionder><sup><sup>1</sup></sup></td>"));
     EXPECT_TRUE(Contains(page, "    <td class=rtrwirechts><sup><sup>&nbsp;</sup></sup></td>"));
-    EXPECT_TRUE(Contains(page, ".rtrwirechts {\r\n  border-top:    #000000 2px solid;\r\n"
-                               "  border-left:   #000000 2px solid;\r\n"
-                               "  border-bottom: #000000 2px solid;\r\n"
-                               "  border-right:  #000000 3px solid;\r\n"));
+    EXPECT_TRUE(Contains(page,
+                         ".rtrwirechts {\r\n  border-top:    #000000 2px solid;\r\n"
+                         "  border-left:   #000000 2px solid;\r\n"
+                         "  border-bottom: #000000 2px solid;\r\n"
+                         "  border-right:  #000000 3px solid;\r\n"));
     EXPECT_TRUE(Contains(page, "  border:    #000000 2px solid;\r\n"));
     doc.m_partDashes = false;
     page = WriteHtml(doc, false, false, VERSION);
@@ -270,7 +281,8 @@ TEST_F(HtmlImageCopy, MissingImageIsReportedButThePageStays) {
     UserMessage message;
     ASSERT_TRUE(ExportHtml(SmallPuzzle(), m_dir.Path("pages/p.html"), true, false, VERSION,
                            m_dir.Path("program"), message));
-    const std::string source = (std::filesystem::path(m_dir.Path("program")) / "grijs.gif").string();
+    const std::string source =
+        (std::filesystem::path(m_dir.Path("program")) / "grijs.gif").string();
     EXPECT_EQ("File " + source + "\nniet in map van programma", message.text);
     EXPECT_EQ("Jammer", message.caption);
     EXPECT_FALSE(ReadFileOrEmpty(m_dir.Path("pages/p.html")).empty());

@@ -96,7 +96,8 @@ TEST(HtmlImportMarkers, LongLinesAreReadInPiecesOf999) {
     const std::string straddling = std::string(995, ' ') + "<td class=rtrzi>\n";
     CRooster2Doc doc;
     const std::string free = "<td class=rtrwi>\n";
-    ASSERT_TRUE(ReadHtmlGrid(doc, Page("<tr>\n" + inSecondPiece + straddling + free + free)).imported);
+    ASSERT_TRUE(
+        ReadHtmlGrid(doc, Page("<tr>\n" + inSecondPiece + straddling + free + free)).imported);
     EXPECT_EQ(3, doc.m_width);
     EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 0));
     EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 0));

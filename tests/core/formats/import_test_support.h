@@ -64,7 +64,8 @@ inline void ExpectGarbageSafe(const std::string& bytes, ImportReader reader) {
             for (char& c : damaged) c = static_cast<char>(byteValue(random));
         } else if (!damaged.empty()) {
             std::uniform_int_distribution<std::size_t> position(0, damaged.size() - 1);
-            for (int i = 0; i < 4; ++i) damaged[position(random)] = static_cast<char>(byteValue(random));
+            for (int i = 0; i < 4; ++i)
+                damaged[position(random)] = static_cast<char>(byteValue(random));
         }
         CRooster2Doc doc = original;
         if (!reader(doc, damaged).imported) ExpectSameDocument(original, doc);

@@ -11,7 +11,7 @@
 
 namespace {
 
-struct PuzSpec {
+struct PuzContent {
     int width = 3;
     int height = 3;
     std::string player;  // row by row; '.' black
@@ -21,33 +21,38 @@ struct PuzSpec {
     std::string trailer;  // bytes after the strings (extra sections)
 };
 
-std::string MakePuz(const PuzSpec& spec) {
-    std::string bytes = spec.preamble;
-    bytes += std::string(2, '\0');                   // file checksum
-    bytes += std::string("ACROSS&DOWN\0", 12);       // 0x02
-    bytes += std::string(10, '\0');                  // 0x0E checksums
-    bytes += spec.version;                           // 0x18
-    bytes += std::string(4 - spec.version.size(), '\0');
+std::string MakePuz(const PuzContent& puz) {
+    std::string bytes = puz.preamble;
+    bytes += std::string(2, '\0');              // file checksum
+    bytes += std::string("ACROSS&DOWN\0", 12);  // 0x02
+    bytes += std::string(10, '\0');             // 0x0E checksums
+    bytes += puz.version;                       // 0x18
+    bytes += std::string(4 - puz.version.size(), '\0');
     bytes += std::string(0x2C - 0x1C, '\0');
-    bytes += static_cast<char>(spec.width);          // 0x2C
-    bytes += static_cast<char>(spec.height);
-    bytes += std::string(6, '\0');                   // clue count, mask, scrambled tag
-    std::string solution = spec.player;
+    bytes += static_cast<char>(puz.width);  // 0x2C
+    bytes += static_cast<char>(puz.height);
+    bytes += std::string(6, '\0');  // clue count, mask, scrambled tag
+    std::string solution = puz.player;
     for (char& c : solution) c = c == '.' ? '.' : 'X';
-    bytes += solution + spec.player;                 // 0x34
-    for (const std::string& text : spec.strings) bytes += text + '\0';
-    return bytes + spec.trailer;
+    bytes += solution + puz.player;  // 0x34
+    for (const std::string& text : puz.strings) bytes += text + '\0';
+    return bytes + puz.trailer;
 }
 
 // 3 x 3 with a black centre: the words are across 1, down 1, down 2, across 3.
-PuzSpec Ring(std::vector<std::string> strings) {
-    PuzSpec spec;
-    spec.player = "ABC" "D.E" "FGH";
-    spec.strings = std::move(strings);
-    return spec;
+PuzContent Ring(std::vector<std::string> strings) {
+    PuzContent puz;
+    puz.player =
+        "ABC"
+        "D.E"
+        "FGH";
+    puz.strings = std::move(strings);
+    return puz;
 }
 
-ImportResult Import(CRooster2Doc& doc, const PuzSpec& spec) { return ImportPuz(doc, MakePuz(spec)); }
+ImportResult Import(CRooster2Doc& doc, const PuzContent& puz) {
+    return ImportPuz(doc, MakePuz(puz));
+}
 
 // ------------------------------------------------------------ ParseClueLengths
 
@@ -147,7 +152,8 @@ TEST(PuzImport, TakesTheShapeNotTheLetters) {
 TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
     CRooster2Doc doc;
     // Every word is 3 long.
-    const ImportResult result = Import(doc, Ring({"", "", "", "Een (1,2)", "Twee (3)", "Drie (2,2)", "Vier"}));
+    const ImportResult result =
+        Import(doc, Ring({"", "", "", "Een (1,2)", "Twee (3)", "Drie (2,2)", "Vier"}));
     ASSERT_TRUE(result.imported);
     EXPECT_EQ(2, doc.m_words[0].partCount);
     EXPECT_EQ(1, doc.m_words[0].partLengths[0]);
@@ -183,48 +189,56 @@ TEST(PuzImport, AnEmptyClueEndsTheList) {
 }
 
 TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
-    PuzSpec spec = Ring({"T", "A", "C", "1", "2", "3", "4", "Notities"});
-    spec.trailer = std::string("GEXT\x09\x00\x00\x00", 8) + std::string(9, '\0') + '\0' +
-                   std::string("LTIM\x03\x00\x00\x00" "0,1\0", 12);
+    PuzContent puz = Ring({"T", "A", "C", "1", "2", "3", "4", "Notities"});
+    puz.trailer = std::string("GEXT\x09\x00\x00\x00", 8) + std::string(9, '\0') + '\0' +
+                  std::string(
+                      "LTIM\x03\x00\x00\x00"
+                      "0,1\0",
+                      12);
     CRooster2Doc doc;
-    ASSERT_TRUE(Import(doc, spec).imported);
+    ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("Notities ", doc.m_comment);
-    spec.strings.pop_back();  // no notes: the section follows the last clue
-    spec.strings.pop_back();
-    ASSERT_TRUE(Import(doc, spec).imported);
+    puz.strings.pop_back();  // no notes: the section follows the last clue
+    puz.strings.pop_back();
+    ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("3", doc.m_words[2].clue);
     EXPECT_EQ("", doc.m_words[3].clue);
     EXPECT_EQ("", doc.m_comment);
 }
 
 TEST(PuzImport, NewerFilesHoldUtf8) {
-    PuzSpec spec = Ring({"\xC2\xA9 Caf\xC3\xA9", "\xCE\xB1\xCE\xB2", "C", "na\xC3\xAF" "ef"});
-    spec.version = "2.0";
+    PuzContent puz = Ring({"\xC2\xA9 Caf\xC3\xA9", "\xCE\xB1\xCE\xB2", "C",
+                           "na\xC3\xAF"
+                           "ef"});
+    puz.version = "2.0";
     CRooster2Doc doc;
-    ASSERT_TRUE(Import(doc, spec).imported);
+    ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.m_htmlTitle);
-    EXPECT_EQ("na\xEF" "ef", doc.m_words[0].clue);
-    spec.version = "1.4";  // older files are Latin-1 already
-    ASSERT_TRUE(Import(doc, spec).imported);
+    EXPECT_EQ(
+        "na\xEF"
+        "ef",
+        doc.m_words[0].clue);
+    puz.version = "1.4";  // older files are Latin-1 already
+    ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("\xC2\xA9 Caf\xC3\xA9 \xCE\xB1\xCE\xB2 C ", doc.m_htmlTitle);
 }
 
 TEST(PuzImport, BytesBeforeTheHeaderAreSkipped) {
-    PuzSpec spec = Ring({"T", "A", "C", "een"});
+    PuzContent puz = Ring({"T", "A", "C", "een"});
     CRooster2Doc plain;
-    ASSERT_TRUE(Import(plain, spec).imported);
-    spec.preamble = "051206.puz\n\xCD";
+    ASSERT_TRUE(Import(plain, puz).imported);
+    puz.preamble = "051206.puz\n\xCD";
     CRooster2Doc withPreamble;
-    ASSERT_TRUE(Import(withPreamble, spec).imported);
+    ASSERT_TRUE(Import(withPreamble, puz).imported);
     ExpectSameDocument(plain, withPreamble);
 }
 
 TEST(PuzImportRefusal, BadFilesLeaveTheDocument) {
-    PuzSpec wide = Ring({});
+    PuzContent wide = Ring({});
     wide.width = 101;
     wide.height = 1;
     wide.player = std::string(101, '-');
-    PuzSpec empty = Ring({});
+    PuzContent empty = Ring({});
     empty.width = 0;
     empty.player.clear();
     std::string noMagic = MakePuz(Ring({"T"}));
@@ -232,7 +246,8 @@ TEST(PuzImportRefusal, BadFilesLeaveTheDocument) {
     std::string inGrid = MakePuz(Ring({}));
     inGrid.resize(0x34 + 9 + 4);
     const CRooster2Doc original = MakeOpenPuzzle();
-    for (const std::string& bytes : {MakePuz(wide), MakePuz(empty), noMagic, inGrid, std::string()}) {
+    for (const std::string& bytes :
+         {MakePuz(wide), MakePuz(empty), noMagic, inGrid, std::string()}) {
         CRooster2Doc doc = original;
         const ImportResult result = ImportPuz(doc, bytes);
         EXPECT_FALSE(result.imported);
@@ -242,7 +257,7 @@ TEST(PuzImportRefusal, BadFilesLeaveTheDocument) {
 }
 
 TEST(PuzImportRefusal, HundredByHundredIsAccepted) {
-    PuzSpec big;
+    PuzContent big;
     big.width = 100;
     big.height = 100;
     big.player = std::string(10000, '-');
@@ -253,11 +268,11 @@ TEST(PuzImportRefusal, HundredByHundredIsAccepted) {
 }
 
 TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
-    PuzSpec spec = Ring({"T", "A", "C", "een (1,2)", "twee", "drie", "vier", "notities"});
-    spec.version = "2.0";
-    spec.preamble = "xy";
-    spec.trailer = std::string("GRBS\x09\x00\x00\x00", 8) + std::string(10, '\x01');
-    const std::string bytes = MakePuz(spec);
+    PuzContent puz = Ring({"T", "A", "C", "een (1,2)", "twee", "drie", "vier", "notities"});
+    puz.version = "2.0";
+    puz.preamble = "xy";
+    puz.trailer = std::string("GRBS\x09\x00\x00\x00", 8) + std::string(10, '\x01');
+    const std::string bytes = MakePuz(puz);
     ExpectEveryTruncationSafe(bytes, ImportPuz);
     ExpectGarbageSafe(bytes, ImportPuz);
 }
@@ -287,7 +302,8 @@ TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
     SetGrid(expected, {"....#", "....#", ".....", "#....", "#...."});
     EXPECT_EQ(expected.GridToString(), doc.GridToString());
     ASSERT_EQ(10u, doc.m_words.size());
-    EXPECT_EQ("Example Puzzle for Kotwords Jeff Davidson \xA9 2018 Jeff Davidson ", doc.m_htmlTitle);
+    EXPECT_EQ("Example Puzzle for Kotwords Jeff Davidson \xA9 2018 Jeff Davidson ",
+              doc.m_htmlTitle);
     EXPECT_EQ("First across clue with special characters ?????", doc.m_words[0].clue);
     EXPECT_EQ("First down clue", doc.m_words[1].clue);
     EXPECT_EQ("Fifth down clue", doc.m_words[7].clue);

@@ -7,7 +7,7 @@
 
 namespace {
 
-// A#. over yIJ, niet, B: the example of the format's description.
+// A, black, empty over IJ, niet, B.
 CRooster2Doc SmallPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"A#.", "y-B"});
@@ -21,15 +21,16 @@ TEST(PuzTextLayout, WholeFileByteForByte) {
     doc.m_words[0].clue = "Begin";
     doc.m_words[0].extraList = 2;
     doc.m_comment = "regel 1\r\nregel 2";
-    EXPECT_EQ("<ACROSS PUZZLE>\r\n<TITLE>\r\n  Mijn puzzel\r\n"
-              "<AUTHOR>\r\n\t Gemaakt door Rooster2\r\n"
-              "<COPYRIGHT>\r\n  ???\r\n"
-              "<SIZE>\r\n  3x2\r\n"
-              "<GRID>\r\n  ABx\r\n  C..\r\n"
-              "<ACROSS>\r\n  Begin (3) *2\r\n"
-              "<DOWN>\r\n  ??\r\n"
-              "<NOTEPAD>\r\nregel 1\r\nregel 2\r\n",
-              WriteAcrossLiteText(doc, false));
+    EXPECT_EQ(
+        "<ACROSS PUZZLE>\r\n<TITLE>\r\n  Mijn puzzel\r\n"
+        "<AUTHOR>\r\n\t Gemaakt door Rooster2\r\n"
+        "<COPYRIGHT>\r\n  ???\r\n"
+        "<SIZE>\r\n  3x2\r\n"
+        "<GRID>\r\n  ABx\r\n  C..\r\n"
+        "<ACROSS>\r\n  Begin (3) *2\r\n"
+        "<DOWN>\r\n  ??\r\n"
+        "<NOTEPAD>\r\nregel 1\r\nregel 2\r\n",
+        WriteAcrossLiteText(doc, false));
 }
 
 TEST(PuzTextLayout, GridCharacters) {

@@ -65,14 +65,15 @@ TEST(RosImport, FifteenByFifteenAndTheLargestGrid) {
     EXPECT_EQ(CELL_NIET, doc.GetCell(14, 0));
     EXPECT_EQ('Q', doc.GetCell(4, 3));
     EXPECT_EQ(CELL_VRIJ, doc.GetCell(0, 0));
-    ASSERT_TRUE(ImportRos(doc, MakeRos(std::vector<std::string>(40, std::string(40, 'A')))).imported);
+    ASSERT_TRUE(
+        ImportRos(doc, MakeRos(std::vector<std::string>(40, std::string(40, 'A')))).imported);
     EXPECT_EQ(40, doc.m_height);
     EXPECT_EQ(80u, doc.m_words.size());
 }
 
 TEST(RosImport, UnknownKindsAndControlBytesGiveFreeCells) {
     std::string bytes = MakeRos({"AB", "CD"});
-    bytes[1624 + 1 * SIDE + 0] = 9;   // kind of (1, 0)
+    bytes[1624 + 1 * SIDE + 0] = 9;     // kind of (1, 0)
     bytes[24 + 0 * SIDE + 1] = '\x01';  // letter of (0, 1): no letter at all
     CRooster2Doc doc;
     ASSERT_TRUE(ImportRos(doc, bytes).imported);
@@ -86,9 +87,10 @@ TEST(RosImportRefusal, BadFilesLeaveTheDocument) {
     wrongSignature[0] = 0;
     std::string shortFile = MakeRos({"AB"});
     shortFile.pop_back();
-    const std::vector<std::string> bad = {
-        wrongSignature, shortFile,        MakeRos({"AB"}, 0, 1), MakeRos({"AB"}, 41, 1),
-        MakeRos({"AB"}, 2, 0), MakeRos({"AB"}, 2, 41), MakeRos({"AB"}, -5, 1), std::string()};
+    const std::vector<std::string> bad = {wrongSignature,         shortFile,
+                                          MakeRos({"AB"}, 0, 1),  MakeRos({"AB"}, 41, 1),
+                                          MakeRos({"AB"}, 2, 0),  MakeRos({"AB"}, 2, 41),
+                                          MakeRos({"AB"}, -5, 1), std::string()};
     const CRooster2Doc original = MakeOpenPuzzle();
     for (const std::string& bytes : bad) {
         CRooster2Doc doc = original;
