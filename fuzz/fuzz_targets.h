@@ -13,6 +13,9 @@ struct FuzzTarget {
 };
 
 void FuzzRtrReader(std::string_view input);
+void FuzzPuzImport(std::string_view input);
+void FuzzRosImport(std::string_view input);
+void FuzzHtmlImport(std::string_view input);
 
 // Every target, by the name used for its corpus and regression folder.
 const FuzzTarget* FuzzTargets(std::size_t& count);
