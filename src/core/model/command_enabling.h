@@ -29,5 +29,4 @@ struct CommandState {
 // the program has a handler for them. A command with a rule here still needs a
 // handler to be enabled; "Frequentieverdeling" never has one.
 std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
-                                            const CUndoHistories& undo,
-                                            const CommandFacts& facts);
+                                            const CUndoHistories& undo, const CommandFacts& facts);

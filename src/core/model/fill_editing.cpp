@@ -172,8 +172,7 @@ EditResult FillKeyDown(CRooster2Doc& doc, CUndoHistories& undo, EditKey key, boo
     return {};
 }
 
-EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch,
-                    bool autoNextWord) {
+EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch, bool autoNextWord) {
     if (!HasCurrentWord(doc) || !IsTypable(ch)) return {};
     KeepCursorInWord(doc);
     doc.SetCell(CursorX(doc), CursorY(doc), TypedCellCode(ch));
@@ -206,8 +205,8 @@ int CountWordParts(const CRooster2Doc& doc) {
     return parts;
 }
 
-std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y,
-                                           int solutionCount, int bestDepth) {
+std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y, int solutionCount,
+                                           int bestDepth) {
     if (doc.m_phase != PHASE_VULLEN) return std::nullopt;
     if (doc.IsInGrid(x, y)) {
         if (!IsLetterCell(doc.GetCell(x, y))) return std::nullopt;

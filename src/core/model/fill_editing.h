@@ -45,8 +45,7 @@ EditResult FillKeyDown(CRooster2Doc& doc, CUndoHistories& undo, EditKey key, boo
 // cursor cell and the cursor moves on; after the last cell of the word it stays,
 // or with autoNextWord ("&Naar volgende woord") moves to the first cell of the
 // next word of m_direction. Other characters do not apply.
-EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch,
-                    bool autoNextWord);
+EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch, bool autoNextWord);
 
 // Backspace: the cursor goes back one cell and that cell is cleared; nothing
 // on the first cell of a word.
@@ -59,8 +58,8 @@ std::string WordCaption(const CRooster2Doc& doc, int word);
 // The first status pane's text for the mouse on cell (x, y) (outside the grid:
 // a hint or the search results; on a letter cell in a word: its caption), or
 // nothing when the text stays as it was, as always outside the filling phase.
-std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y,
-                                           int solutionCount, int bestDepth);
+std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y, int solutionCount,
+                                           int bestDepth);
 // The number of answers counting every part of a split answer: the "van de %d"
 // of the best-result status.
 int CountWordParts(const CRooster2Doc& doc);

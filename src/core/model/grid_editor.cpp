@@ -89,10 +89,14 @@ EditResult CGridEditor::RunCommand(int id) {
     EditResult done;
     done.applied = true;
     switch (id) {
-        case ID_UNDO: return Undo();
-        case ID_REDO: return Redo();
-        case ID_PHASE_FILL: return EnterFillingPhase(m_doc, m_undo);
-        case ID_PHASE_SHAPE: return EnterShapingPhase(m_doc, m_undo);
+        case ID_UNDO:
+            return Undo();
+        case ID_REDO:
+            return Redo();
+        case ID_PHASE_FILL:
+            return EnterFillingPhase(m_doc, m_undo);
+        case ID_PHASE_SHAPE:
+            return EnterShapingPhase(m_doc, m_undo);
         case ID_DIRECTION_ACROSS:
             m_doc.m_direction = DIR_ACROSS;
             return done;
@@ -102,7 +106,8 @@ EditResult CGridEditor::RunCommand(int id) {
         case ID_AUTO_NEXT_WORD:
             m_autoNextWord = !m_autoNextWord;
             return done;
-        default: return {};
+        default:
+            return {};
     }
 }
 

@@ -83,7 +83,7 @@ public:
     int m_pressY = -1;
     int m_mouseX = -1;  // cell under the mouse at the last move
     int m_mouseY = -1;
-    int m_markX = -1;   // the shaping cursor
+    int m_markX = -1;  // the shaping cursor
     int m_markY = -1;
     bool m_autoNextWord = false;  // "&Naar volgende woord"
 

@@ -73,11 +73,20 @@ EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKe
     int dx = 0;
     int dy = 0;
     switch (key) {
-        case EditKey::Left: dx = -1; break;
-        case EditKey::Right: dx = 1; break;
-        case EditKey::Up: dy = -1; break;
-        case EditKey::Down: dy = 1; break;
-        default: return {};
+        case EditKey::Left:
+            dx = -1;
+            break;
+        case EditKey::Right:
+            dx = 1;
+            break;
+        case EditKey::Up:
+            dy = -1;
+            break;
+        case EditKey::Down:
+            dy = 1;
+            break;
+        default:
+            return {};
     }
     int x = markX;
     int y = markY;

@@ -89,11 +89,11 @@ TEST_F(CommandEnablingTest, ShapingOrFillingCommands) {
 }
 
 TEST_F(CommandEnablingTest, CommandsWithoutARuleAreAlwaysEnabled) {
-    for (int id : {ID_GRID_COPY, ID_GRID_EDGE_BLACK, ID_EXPORT_HTML_EMPTY, ID_EXPORT_HTML_FILLED,
-                   ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE,
-                   ID_EXPORT_ALL_CLUES, ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL,
-                   ID_GRID_PROPERTIES, ID_ZOOM_IN, ID_ZOOM_OUT, ID_DIRECTION_ACROSS,
-                   ID_VIEW_SCROLLBARS})
+    for (int id :
+         {ID_GRID_COPY, ID_GRID_EDGE_BLACK, ID_EXPORT_HTML_EMPTY, ID_EXPORT_HTML_FILLED,
+          ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE, ID_EXPORT_ALL_CLUES,
+          ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_GRID_PROPERTIES, ID_ZOOM_IN, ID_ZOOM_OUT,
+          ID_DIRECTION_ACROSS, ID_VIEW_SCROLLBARS})
         EXPECT_EQ(EnabledByPhase(id), ALWAYS) << id;
 }
 
@@ -156,8 +156,8 @@ TEST_F(CommandEnablingTest, ClueWindowsAndPartNumbering) {
     EXPECT_FALSE(Enabled(ID_SHOW_CLUE_LIST));
     facts = CommandFacts{};
     doc.m_numberPartWords = true;
-    for (int id : {ID_SHOW_CLUES, ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EXPORT_TEXT,
-                   ID_EXPORT_CLUES})
+    for (int id :
+         {ID_SHOW_CLUES, ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EXPORT_TEXT, ID_EXPORT_CLUES})
         EXPECT_FALSE(Enabled(id)) << id;
     doc.m_numberPartWords = false;
     EXPECT_EQ(EnabledByPhase(ID_EXPORT_TEXT), ALWAYS);

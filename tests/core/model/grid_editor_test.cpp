@@ -219,7 +219,8 @@ TEST_F(GridEditorTest, TransformsAndPhaseSwitchesShareTheHistories) {
     EXPECT_FALSE(Enabled(ID_UNDO));
 }
 
-// ---- Commands -------------------------------------------------------------------------------------
+// ---- Commands
+// -------------------------------------------------------------------------------------
 
 TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
     Start(PHASE_VULLEN, {"AB#", "CD#", "EF#"});

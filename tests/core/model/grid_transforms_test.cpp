@@ -93,31 +93,17 @@ TEST_F(GridTransformsTest, RemoveLettersRefusedWhileTheSearchRuns) {
 // ---- Edge black to not-cells -----------------------------------------------------
 
 TEST_F(GridTransformsTest, EdgeBlackTurnsBorderAndStraightRunsIntoNotCells) {
-    Start(PHASE_VORMEN, {"#####",
-                         "##..#",
-                         "#.#.#",
-                         "#...#",
-                         "#####"});
+    Start(PHASE_VORMEN, {"#####", "##..#", "#.#.#", "#...#", "#####"});
     EXPECT_TRUE(Run(ID_GRID_EDGE_BLACK).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"-----",
-                                   "--..-",
-                                   "-.#.-",
-                                   "-...-",
-                                   "-----"}));
+    EXPECT_EQ(GridRows(doc), (Rows{"-----", "--..-", "-.#.-", "-...-", "-----"}));
 }
 
 TEST_F(GridTransformsTest, EdgeBlackRowPassContinuesThroughColumnPassNotCells) {
     // Column 1 runs down to row 2 in the column pass; row 2's run from the left
     // then goes on through it to column 2. (2, 1) is reachable only by a bend.
-    Start(PHASE_VORMEN, {"A#AA",
-                         "A##A",
-                         "###A",
-                         "AAAA"});
+    Start(PHASE_VORMEN, {"A#AA", "A##A", "###A", "AAAA"});
     EdgeBlackToNiet(doc);
-    EXPECT_EQ(GridRows(doc), (Rows{"A-AA",
-                                   "A-#A",
-                                   "---A",
-                                   "AAAA"}));
+    EXPECT_EQ(GridRows(doc), (Rows{"A-AA", "A-#A", "---A", "AAAA"}));
 }
 
 TEST_F(GridTransformsTest, EdgeBlackMarksModifiedOnlyWhenCellsChanged) {
