@@ -6,11 +6,11 @@
 // Two levels:
 // - Cell operations change only the cells (and, for RemoveLetters, the word
 //   values). The importers and the CLI may use them directly.
-// - Commands (the ...Command functions and RunGridTransform) are what the menu
-//   items do: they check that the command applies in the current phase, change
-//   the cells, push the snapshot onto the phase's undo history, mark the
-//   document modified, rebuild the words where the shape changed, and say what
-//   to repaint. The phase, the current word and the cursor stay as they are.
+// - Commands (RunGridTransform, CleanSlateCommand) are what the menu items
+//   do: they check that the command applies in the current phase, change the
+//   cells, push the snapshot onto the phase's undo history, mark the document
+//   modified, rebuild the words where the shape changed, and say what to
+//   repaint. The phase, the current word and the cursor stay as they are.
 
 #include "model/edit_result.h"
 
