@@ -35,9 +35,7 @@ case "${1:-}" in
   run)
     install_packages
     build build Release OFF
-    demo=build/demo.rtr
-    build/src/cli/rooster2-cli new "$demo"
-    build/src/cli/rooster2-cli info "$demo"
+    exec build/src/gui/rooster2 "${@:2}"
     ;;
   test)
     install_packages

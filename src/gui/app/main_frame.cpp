@@ -36,6 +36,9 @@ const char* const UNTITLED = "Naamloos";
 const char* const NEW_FILE_NAME = "Rooster";
 const char* const RTR_FILTER = "Rooster Files (*.rtr)";
 constexpr int INFO_PANE_WIDTH = 100;
+// Printed sizes are in device units (a 200-unit margin, cells up to four times the screen
+// width): at this resolution they come out as on the printers the layout was made for.
+constexpr int PRINT_RESOLUTION_DPI = 600;
 
 QString Latin1(const char* text) { return QString::fromLatin1(text); }
 QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
@@ -54,6 +57,7 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
       m_versionText(std::move(versionText)),
       m_printer(QPrinter::HighResolution) {
     setWindowIcon(ProgramIcon());
+    m_printer.setResolution(PRINT_RESOLUTION_DPI);
     m_view = new CRooster2View(m_doc, this);
     setCentralWidget(m_view);
     m_view->SetCommandRouter(&m_router);
