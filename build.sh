@@ -27,7 +27,8 @@ install_packages() {
 
 # build DIR BUILD_TYPE SANITIZE
 build() {
-  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" -DROOSTER2_SANITIZE="$3" >/dev/null
+  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" -DROOSTER2_SANITIZE="$3" \
+    -DROOSTER2_BUILD_GUI=ON -DROOSTER2_BUILD_TESTS=ON >/dev/null
   cmake --build "$1" -j "$JOBS"
 }
 
@@ -46,9 +47,7 @@ case "${1:-}" in
     install_packages
     build build Release OFF
     make_wordlists build
-    demo=build/demo.rtr
-    build/src/cli/rooster2-cli new "$demo"
-    build/src/cli/rooster2-cli info "$demo"
+    exec build/src/gui/rooster2 "${@:2}"
     ;;
   test)
     install_packages
