@@ -4,6 +4,7 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 
 #include "model/edit_result.h"
@@ -11,6 +12,8 @@
 #include "view/grid_painter.h"
 
 #include "app/command_router.h"
+class CClueListDlg;
+class CClueTextDlg;
 class CRooster2Doc;
 class QPainter;
 
@@ -41,6 +44,15 @@ public:
     int BestDepth() const { return m_bestDepth; }
     // A word chosen in the clue list; the 100 ms timer makes it current.
     void SetPendingWord(int word) { m_pendingWord = word; }
+    int PendingWord() const { return m_pendingWord; }
+    bool SmallLetters() const { return m_smallLetters; }
+
+    // The clue windows, null while closed.
+    CClueTextDlg* ClueTextWindow() const;
+    CClueListDlg* ClueListWindow() const;
+    // After clues changed elsewhere: the open clue windows show them again.
+    void RefreshClueText();
+    void RefreshClueList();
 
     // Repaints after an editing step of the core.
     void ApplyEdit(const EditResult& result);
@@ -97,6 +109,16 @@ private:
     void ExportText();
     void OnTimer();
 
+    // The dialogs' commands (view_dialogs.cpp).
+    void RegisterDialogCommands(CCommandRouter& router);
+    void OnProperties();
+    void OnComment();
+    void OnShowClues();
+    void OnShowClueList();
+    void OnEditWord();
+    void OnExtraFiles();
+    void CloseClueWindows();
+
     CRooster2Doc& m_doc;
     const CCommandRouter* m_router = nullptr;
     CGridEditor m_editor;
@@ -109,4 +131,6 @@ private:
     int m_pendingWord = -1;
     int m_solutionCount = 0;
     int m_bestDepth = 0;
+    QPointer<CClueTextDlg> m_clueTextDlg;
+    QPointer<CClueListDlg> m_clueListDlg;
 };

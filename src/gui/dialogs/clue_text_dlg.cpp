@@ -1,0 +1,54 @@
+#include "dialogs/clue_text_dlg.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/clue_window_support.h"
+#include "dialogs/dialog_support.h"
+#include "model/clue_windows.h"
+#include "model/rooster2_doc.h"
+
+namespace {
+
+constexpr int DESIGNED_WIDTH = 360;
+constexpr int DESIGNED_HEIGHT = 420;
+
+}  // namespace
+
+CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, int cellPixels, QWidget* parent)
+    : QDialog(parent, Qt::Window), m_doc(doc), m_fontHeight(CLUE_TEXT_FONT_HEIGHT) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Latin1("Omschrijvingen tonen/wijzigen"));
+    m_edit = new QPlainTextEdit(FromCrLfText(BuildClueWindowText(doc, true)));
+    m_edit->setObjectName(Latin1("clueText"));
+    m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(m_edit, &QPlainTextEdit::textChanged, this, [this] {
+        m_changed = true;
+        m_doc.m_clueListDirty = true;
+    });
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_edit, 1);
+    layout->addLayout(FontButtons(this, [this](bool larger) { StepFont(larger); }));
+    resize(DESIGNED_WIDTH, DESIGNED_HEIGHT);
+    m_doc.m_clueListDirty = false;
+    ApplyFont();
+    PlaceBesideGrid(cellPixels);
+}
+
+void CClueTextDlg::PlaceBesideGrid(int cellPixels) {
+    PlaceClueWindow(*this, m_doc, cellPixels);
+}
+
+void CClueTextDlg::Refresh() {
+    const QSignalBlocker quiet(m_edit);
+    m_edit->setPlainText(FromCrLfText(BuildClueWindowText(m_doc, false)));
+}
+
+void CClueTextDlg::StepFont(bool larger) {
+    m_fontHeight = StepClueFontHeight(m_fontHeight, larger);
+    ApplyFont();
+}
+
+void CClueTextDlg::ApplyFont() { m_edit->setFont(ClueWindowFont(m_doc, m_fontHeight)); }
