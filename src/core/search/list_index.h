@@ -22,6 +22,15 @@ public:
         const std::int32_t slot = m_slots[static_cast<std::size_t>(position) * 256 + letter];
         return slot < 0 ? nullptr : m_bits.data() + static_cast<std::size_t>(slot) * m_blocks;
     }
+    // The blocks [first, last) outside which that set is empty, and its size.
+    struct Range {
+        std::int32_t first = 0;
+        std::int32_t last = 0;
+        std::int32_t size = 0;
+    };
+    const Range& EntriesRange(int position, unsigned char letter) const {
+        return m_ranges[m_slots[static_cast<std::size_t>(position) * 256 + letter]];
+    }
     std::size_t Bytes() const;
 
 private:
@@ -30,4 +39,5 @@ private:
     int m_blocks = 0;
     std::vector<std::int32_t> m_slots;  // position * 256 + byte -> bitset number, -1 none
     std::vector<std::uint64_t> m_bits;
+    std::vector<Range> m_ranges;  // per bitset
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
@@ -22,6 +23,9 @@ std::size_t CapacityBytes(const std::vector<T>& v) {
     return v.capacity() * sizeof(T);
 }
 
+// The key of a placed word: never the smallest.
+constexpr int PLACED_KEY = INT_MAX;
+
 }  // namespace
 
 void CSearchEngine::SearchTree() {
@@ -31,26 +35,25 @@ void CSearchEngine::SearchTree() {
     ReleaseState();
 }
 
-void CSearchEngine::ReleaseState() {
-    m_listStates = {};
-    m_fitting = {};
-    m_saved = {};
-    m_savedBits = {};
-    m_freeByLevel = {};
-    m_entriesByLevel = {};
-}
-
 void CSearchEngine::BuildState() {
     m_packedBytes = m_lists.ListBytes();
+    m_arena.clear();
+    m_saved.clear();
     BuildLists();
     BuildWords();
     CountInitialCharacters();
-    m_saved.clear();
-    m_savedBits.clear();
     m_freeByLevel.assign(m_searched.size() + 1, {});
     m_entriesByLevel.assign(m_searched.size() + 1, {});
     m_peakBytes = 0;
     MeasureMemory();
+}
+
+void CSearchEngine::ReleaseState() {
+    m_listStates = {};
+    m_arena = {};
+    m_saved = {};
+    m_freeByLevel = {};
+    m_entriesByLevel = {};
 }
 
 void CSearchEngine::BuildLists() {
@@ -70,8 +73,8 @@ void CSearchEngine::BuildLists() {
 
 void CSearchEngine::BuildWords() {
     m_searched.clear();
+    m_keys.clear();
     m_wordCells.clear();
-    std::size_t fittingBlocks = 0;
     std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_doc.CellCount()));
     for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
         if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
@@ -80,8 +83,7 @@ void CSearchEngine::BuildWords() {
         s.list = m_states[m_lists.Owner(i)].list;
         s.length = word.length;
         s.firstCell = static_cast<int>(m_wordCells.size());
-        s.fitting = fittingBlocks;
-        fittingBlocks += static_cast<std::size_t>(m_listStates[s.list].index.Blocks());
+        s.slot = static_cast<int>(m_searched.size());
         for (int k = 0; k < word.length; ++k) {
             const int cell = word.CellY(k) * m_doc.m_width + word.CellX(k);
             m_wordCells.push_back(cell);
@@ -89,6 +91,8 @@ void CSearchEngine::BuildWords() {
         }
         m_listStates[s.list].users.push_back(i);
         m_searched.push_back(i);
+        m_keys.push_back(0);
+        UpdateKey(s);
     }
     m_cellWordStart.assign(wordsOfCell.size() + 1, 0);
     m_cellWords.clear();
@@ -97,7 +101,6 @@ void CSearchEngine::BuildWords() {
         m_cellWords.insert(m_cellWords.end(), wordsOfCell[cell].begin(), wordsOfCell[cell].end());
     }
     m_cellWordStart.back() = static_cast<int>(m_cellWords.size());
-    m_fitting.assign(fittingBlocks, 0);
     // The letters already in the grid narrow each word's set.
     for (int i : m_searched) {
         for (int k = 0; k < m_states[i].length; ++k) {
@@ -115,12 +118,13 @@ void CSearchEngine::CountInitialCharacters() {
 }
 
 void CSearchEngine::MeasureMemory() {
-    std::size_t bytes = m_packedBytes + CapacityBytes(m_fitting) + CapacityBytes(m_savedBits) +
-                        CapacityBytes(m_saved) + CapacityBytes(m_states) +
+    std::size_t bytes = m_packedBytes + CapacityBytes(m_arena) + CapacityBytes(m_saved) +
+                        CapacityBytes(m_states) + CapacityBytes(m_keys) +
                         CapacityBytes(m_wordCells) + CapacityBytes(m_cellWords) +
                         CapacityBytes(m_cellWordStart);
     for (const ListState& list : m_listStates)
-        bytes += list.index.Bytes() + CapacityBytes(list.used) + CapacityBytes(list.users);
+        bytes += list.index.Bytes() + CapacityBytes(list.used) + CapacityBytes(list.usedEntries) +
+                 CapacityBytes(list.users);
     for (const auto& v : m_entriesByLevel) bytes += CapacityBytes(v);
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
@@ -147,18 +151,16 @@ bool CSearchEngine::ConstraintsHold() const {
 }
 
 int CSearchEngine::ChooseWord(int& best) const {
-    int chosen = -1;
-    for (int i : m_searched) {
-        const WordState& s = m_states[i];
-        if (s.filled) continue;
-        const int count = s.letters == 0 ? m_listStates[s.list].index.Count() : s.count;
-        if (chosen == -1 || count < best) {
-            best = count;
-            chosen = i;
-            if (best == 0) break;
-        }
-    }
-    return chosen;
+    // The first word with the smallest key: ties go to the earlier word. Two plain
+    // passes over the keys beat one pass with a data-dependent branch.
+    const int* keys = m_keys.data();
+    const int count = static_cast<int>(m_keys.size());
+    best = PLACED_KEY;
+    for (int j = 0; j < count; ++j) best = std::min(best, keys[j]);
+    if (best == PLACED_KEY) return -1;
+    int chosen = 0;
+    while (keys[chosen] != best) ++chosen;
+    return m_searched[chosen];
 }
 
 void CSearchEngine::TryCandidates(int level, int w, int best) {
@@ -222,15 +224,18 @@ void CSearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& f
 void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& freePositions,
                         int& tried, int best) {
     const std::size_t savedMark = m_saved.size();
+    const std::size_t arenaMark = m_arena.size();
     Place(w, entry, freePositions);
     NotePlacement(level, w, entry, tried, best);
     Search(level + 1);
-    Unplace(w, entry, freePositions, savedMark);
+    Unplace(w, entry, freePositions);
+    RestoreStates(savedMark);
+    m_arena.resize(arenaMark);
 }
 
 std::uint64_t CSearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
     const std::uint64_t fitting =
-        s.letters == 0 ? AllEntriesBlock(block, list.index.Count()) : m_fitting[s.fitting + block];
+        s.letters == 0 ? AllEntriesBlock(block, list.index.Count()) : SetBlock(s, block);
     return fitting & ~list.used[block];
 }
 
@@ -244,6 +249,7 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
     WordState& s = m_states[w];
     ListState& list = m_listStates[s.list];
     s.filled = true;
+    UpdateKey(s);
     const char* candidate = list.packed + static_cast<std::size_t>(entry) * s.length;
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
@@ -260,42 +266,35 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
     if (m_doc.m_allDifferent) SetUsed(list, entry, true);
 }
 
-void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions,
-                            std::size_t savedMark) {
+void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
     if (m_doc.m_allDifferent) SetUsed(m_listStates[s.list], entry, false);
     s.filled = false;
+    UpdateKey(s);
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
         CountCharacter(m_doc.m_cells[cell], -1);
         m_doc.m_cells[cell] = CELL_VRIJ;
     }
-    RestoreStates(savedMark);
 }
 
 void CSearchEngine::SaveState(int v) {
     const WordState& s = m_states[v];
-    m_saved.push_back({v, s.letters, s.count, s.lo, s.hi});
-    if (s.letters > 0)
-        m_savedBits.insert(m_savedBits.end(), m_fitting.begin() + s.fitting + s.lo,
-                           m_fitting.begin() + s.fitting + s.hi);
+    m_saved.push_back({v, s.letters, s.count, s.lo, s.hi, s.indexSet, s.arenaAt});
 }
 
 void CSearchEngine::RestoreStates(std::size_t mark) {
     while (m_saved.size() > mark) {
-        const SavedState saved = m_saved.back();
-        m_saved.pop_back();
+        const SavedState& saved = m_saved.back();
         WordState& s = m_states[saved.word];
-        if (saved.letters > 0) {
-            const std::size_t blocks = static_cast<std::size_t>(saved.hi - saved.lo);
-            std::copy(m_savedBits.end() - blocks, m_savedBits.end(),
-                      m_fitting.begin() + s.fitting + saved.lo);
-            m_savedBits.resize(m_savedBits.size() - blocks);
-        }
         s.letters = saved.letters;
         s.count = saved.count;
         s.lo = saved.lo;
         s.hi = saved.hi;
+        s.indexSet = saved.indexSet;
+        s.arenaAt = saved.arenaAt;
+        UpdateKey(s);
+        m_saved.pop_back();
     }
 }
 
@@ -303,48 +302,91 @@ void CSearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
     WordState& s = m_states[v];
     const ListState& list = m_listStates[s.list];
     const std::uint64_t* entries = list.index.Entries(position, letter);
-    std::uint64_t* fitting = m_fitting.data() + s.fitting;
-    if (s.letters == 0) {
-        s.lo = 0;
-        s.hi = list.index.Blocks();
-        if (entries) std::copy(entries, entries + s.hi, fitting);
+    if (!entries) {
+        s.count = 0;
+        s.lo = s.hi = 0;
+        s.indexSet = nullptr;
+    } else if (s.letters == 0) {
+        TakeFirstLetter(s, list, entries, list.index.EntriesRange(position, letter));
+    } else {
+        IntersectLetter(s, list, entries, list.index.EntriesRange(position, letter));
     }
     ++s.letters;
-    if (!entries) {
-        std::fill(fitting + s.lo, fitting + s.hi, 0);
+    UpdateKey(s);
+}
+
+void CSearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
+                                    const std::uint64_t* entries, const CListIndex::Range& range) {
+    s.indexSet = entries;
+    s.lo = range.first;
+    s.hi = range.last;
+    s.count = range.size;
+    for (int entry : list.usedEntries)
+        if ((entries[entry / 64] >> (entry % 64)) & 1) --s.count;
+}
+
+void CSearchEngine::IntersectLetter(WordState& s, const ListState& list,
+                                    const std::uint64_t* entries, const CListIndex::Range& range) {
+    const int lo = std::max(s.lo, range.first);
+    const int hi = std::min(s.hi, range.last);
+    const std::size_t at = m_arena.size();
+    if (hi <= lo) {
         s.count = 0;
-        s.hi = s.lo;
+        s.lo = s.hi = 0;
+        s.indexSet = nullptr;
         return;
     }
+    m_arena.resize(at + static_cast<std::size_t>(hi - lo));
+    std::uint64_t* out = m_arena.data() + at;
     int count = 0;
-    int lo = s.hi;
-    int hi = s.lo;
-    for (int block = s.lo; block < s.hi; ++block) {
-        const std::uint64_t bits = fitting[block] & entries[block];
-        fitting[block] = bits;
+    int first = hi;
+    int last = lo;
+    for (int block = lo; block < hi; ++block) {
+        const std::uint64_t bits = SetBlock(s, block) & entries[block];
+        out[block - lo] = bits;
         if (bits == 0) continue;
-        lo = std::min(lo, block);
-        hi = block + 1;
+        first = std::min(first, block);
+        last = block + 1;
         count += std::popcount(bits & ~list.used[block]);
     }
     s.count = count;
-    if (lo >= hi) lo = hi = s.lo;
-    s.lo = lo;
-    s.hi = hi;
+    s.indexSet = nullptr;
+    if (first >= last) {
+        m_arena.resize(at);
+        s.lo = s.hi = 0;
+        return;
+    }
+    // Only the blocks that hold entries are kept.
+    s.arenaAt = at + static_cast<std::size_t>(first - lo);
+    s.lo = first;
+    s.hi = last;
+    m_arena.resize(at + static_cast<std::size_t>(last - lo));
 }
 
 void CSearchEngine::SetUsed(ListState& list, int entry, bool used) {
     const int block = entry / 64;
     const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
-    if (used)
+    if (used) {
         list.used[block] |= bit;
-    else
+        list.usedEntries.push_back(entry);
+    } else {
         list.used[block] &= ~bit;
+        list.usedEntries.pop_back();  // placements are undone in reverse order
+    }
     for (int u : list.users) {
         WordState& s = m_states[u];
         if (s.filled || s.letters == 0 || block < s.lo || block >= s.hi) continue;
-        if (m_fitting[s.fitting + block] & bit) s.count += used ? -1 : 1;
+        if (SetBlock(s, block) & bit) {
+            s.count += used ? -1 : 1;
+            UpdateKey(s);
+        }
     }
+}
+
+void CSearchEngine::UpdateKey(const WordState& s) {
+    m_keys[s.slot] = s.filled           ? PLACED_KEY
+                     : s.letters == 0 ? m_listStates[s.list].index.Count()
+                                      : s.count;
 }
 
 void CSearchEngine::CountCharacter(Cell code, int delta) {
