@@ -78,7 +78,6 @@ void CSearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
     else
         m_resultText = StrFormat("%s na %ld:%02d:%02d (%2.1f sec), %d %s", state, hours, minutes,
                                  seconds, cpuSeconds, count, count == 1 ? "oplossing" : "oplossingen");
-    if (m_callbacks.status) m_callbacks.status(0, m_resultText);
     if (count == 0 && m_callbacks.beep) m_callbacks.beep(SearchBeep::NoSolution);
 }
 

@@ -56,7 +56,8 @@ public:
     CSearchRun& operator=(const CSearchRun&) = delete;
 
     // Runs the whole command. False when it could not start (Messages() say why);
-    // then nothing changed. Afterwards the caller resets the filling undo history.
+    // then nothing changed. Afterwards the caller shows ResultText() in status pane 0
+    // and resets the filling undo history.
     bool Run();
     // Escape or "&Onderbreken": stop as soon as possible, keeping what was found.
     void Interrupt() { m_interrupted = true; }
