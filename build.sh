@@ -31,10 +31,21 @@ build() {
   cmake --build "$1" -j "$JOBS"
 }
 
+# The default Dutch word lists DIR/wordlists/nl02.doc .. nl19.doc, made from the
+# wdutch dictionary when they are missing or older than it.
+DICTIONARY=/usr/share/dict/nederlands
+make_wordlists() {
+  local last="$1/wordlists/nl19.doc"
+  if [ ! -f "$last" ] || [ "$DICTIONARY" -nt "$last" ]; then
+    "$1/src/cli/rooster2-cli" wordlist "$DICTIONARY" "$1/wordlists/nl"
+  fi
+}
+
 case "${1:-}" in
   run)
     install_packages
     build build Release OFF
+    make_wordlists build
     demo=build/demo.rtr
     build/src/cli/rooster2-cli new "$demo"
     build/src/cli/rooster2-cli info "$demo"
@@ -42,6 +53,7 @@ case "${1:-}" in
   test)
     install_packages
     build build-test Debug ON
+    make_wordlists build-test
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build-test --output-on-failure -j "$JOBS"
     ;;

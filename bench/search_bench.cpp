@@ -137,9 +137,14 @@ bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long bud
     return same;
 }
 
+// The given set, else the default set the build makes next to the benchmark,
+// else one made here from the dictionary.
 std::string FindOrMakeWords(const std::string& given, const std::string& dictionary,
                             const std::string& folder) {
     if (!given.empty()) return given;
+    const std::filesystem::path built =
+        std::filesystem::path(folder).parent_path().parent_path() / "wordlists" / "nl02.doc";
+    if (std::filesystem::exists(built)) return built.string();
     const std::string made = folder + "/nl02.doc";
     if (std::filesystem::exists(made)) return made;
     std::printf("woordenlijst maken uit %s in %s\n", dictionary.c_str(), folder.c_str());

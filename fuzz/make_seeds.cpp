@@ -1,0 +1,100 @@
+// fuzz_seeds DIR: writes starting inputs for each fuzz target into DIR/<target>/.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "formats/html_export.h"
+#include "model/rooster2_doc.h"
+#include "model/rtr_file.h"
+#include "util/byte_writer.h"
+
+namespace {
+
+void WriteSeed(const std::filesystem::path& folder, const std::string& name,
+               const std::string& bytes) {
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / name, std::ios::binary) << bytes;
+}
+
+void SetRows(CRooster2Doc& doc, std::initializer_list<const char*> rows) {
+    doc.m_height = static_cast<int>(rows.size());
+    doc.m_width = static_cast<int>(std::string(*rows.begin()).size());
+    int y = 0;
+    for (const char* row : rows) {
+        for (int x = 0; x < doc.m_width; ++x)
+            doc.SetCell(x, y, row[x] == '#' ? CELL_ZWART : static_cast<Cell>(row[x]));
+        ++y;
+    }
+    doc.BuildWords();
+}
+
+CRooster2Doc FilledPuzzle() {
+    CRooster2Doc filled;
+    SetRows(filled, {"DENHAAG", " # # # ", "yS EL  "});
+    filled.m_words[0].clue = "Hofstad";
+    filled.m_words[0].partCount = 2;
+    filled.m_words[0].partLengths[0] = 3;
+    filled.m_words[0].partLengths[1] = 4;
+    filled.m_htmlTitle = "Titel";
+    filled.m_comment = "Opmerking";
+    filled.m_extraFiles = {"extra02.doc"};
+    filled.m_words[1].extraList = 1;
+    filled.m_numberPartWords = true;
+    filled.Renumber();
+    return filled;
+}
+
+void WriteHtmlSeeds(const std::filesystem::path& folder) {
+    CRooster2Doc doc = FilledPuzzle();
+    WriteSeed(folder, "empty.html", WriteHtml(doc, false, false, "seed"));
+    doc.m_htmlCluesSideBySide = true;
+    WriteSeed(folder, "filled.html", WriteHtml(doc, true, true, "seed"));
+}
+
+// A version-1 file: magic, 8 bytes, columns, rows, 4 bytes, then 40 x 40 letters
+// and 40 x 40 cell kinds, column-major.
+void WriteRosSeeds(const std::filesystem::path& folder) {
+    constexpr int side = 40;
+    std::string letters(side * side, ' ');
+    std::string kinds(side * side, '\x01');
+    letters[0] = 'A';
+    kinds[side + 1] = 0;
+    kinds[2 * side] = 2;
+    ByteWriter out;
+    out.WriteU32(12091998);
+    out.WriteBytes(std::string(8, 'x'));
+    out.WriteS32(5);
+    out.WriteS32(4);
+    out.WriteU32(0);
+    out.WriteBytes(letters);
+    out.WriteBytes(kinds);
+    WriteSeed(folder, "small.ros", out.Bytes());
+}
+
+void WriteRtrSeeds(const std::filesystem::path& folder) {
+    CRooster2Doc empty;
+    empty.BuildWords();
+    WriteSeed(folder, "new15.rtr", WriteRtr(empty));
+
+    WriteSeed(folder, "filled.rtr", WriteRtr(FilledPuzzle()));
+
+    CRooster2Doc doorloper;
+    doorloper.m_doorloper = true;
+    SetRows(doorloper, {"ABC", "D#E", "FGH"});
+    WriteSeed(folder, "doorloper.rtr", WriteRtr(doorloper));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "gebruik: fuzz_seeds MAP\n";
+        return 2;
+    }
+    const std::filesystem::path root = argv[1];
+    WriteRtrSeeds(root / "rtr");
+    WriteHtmlSeeds(root / "html");
+    WriteRosSeeds(root / "ros");
+    return 0;
+}
