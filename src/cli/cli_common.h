@@ -34,3 +34,4 @@ bool SavePuzzle(CRooster2Doc& doc, const std::string& path);
 
 // The command groups; main() lists them all.
 std::vector<CliCommand> ModelCommands();
+std::vector<CliCommand> ReportCommands();
