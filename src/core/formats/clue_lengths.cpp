@@ -1,11 +1,15 @@
 #include "formats/clue_lengths.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "formats/text_lines.h"
 #include "model/cells.h"
 
 namespace {
+
+// Digits beyond this add nothing: no word is that long, and the sum cannot overflow.
+constexpr int PART_LENGTH_CAP = 9999;
 
 bool IsPartSeparator(char c) { return c == '+' || c == ',' || c == '/' || c == '.'; }
 
@@ -16,7 +20,7 @@ int ParseLengthList(std::string_view list, PartLengths& parts, int& sum) {
     sum = 0;
     auto appendCurrent = [&]() {
         if (count >= MAX_PARTS) return false;
-        parts[count++] = static_cast<std::uint8_t>(current);
+        parts[count++] = static_cast<std::uint8_t>(std::min(current, 255));
         sum += current;
         current = 0;
         return true;
@@ -24,8 +28,7 @@ int ParseLengthList(std::string_view list, PartLengths& parts, int& sum) {
     for (char c : list) {
         if (c == ' ') continue;
         if (c >= '0' && c <= '9') {
-            current = current * 10 + (c - '0');
-            if (current > MAX_GRID_SIDE) return 0;
+            current = std::min(current * 10 + (c - '0'), PART_LENGTH_CAP);
         } else if (IsPartSeparator(c)) {
             if (current == 0 || !appendCurrent()) return 0;
         } else {

@@ -12,6 +12,6 @@ using PartLengths = std::array<std::uint8_t, 20>;
 // Trims trailing white space from text; when it holds a valid length annotation, removes
 // it (and trims again). Returns the number of parts (0 for no valid annotation) with the
 // part lengths and their sum. Parts are separated by "+", ",", "/" or "."; spaces are
-// ignored; any other character, an empty part, a part longer than a grid side or more
-// parts than a word can hold make the annotation invalid.
+// ignored; any other character, an empty part or more parts than a word can hold make
+// the annotation invalid. A part too long for any word stays too long in the sum.
 int ParseClueLengths(std::string& text, PartLengths& parts, int& sum);
