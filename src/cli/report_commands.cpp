@@ -9,7 +9,6 @@
 #include "formats/folder_clues.h"
 #include "formats/statistics.h"
 #include "model/rooster2_doc.h"
-#include "util/file_io.h"
 #include "util/str_format.h"
 
 namespace {
@@ -25,14 +24,6 @@ const CliCommand STATS_COMMAND = {
 const CliCommand COMPARE_COMMAND = {"compare", "FILE.rtr OTHER.rtr [--all]", RunCompare};
 const CliCommand FOLDER_CLUES_COMMAND = {"folder-clues", "DIR OUT.txt", RunFolderClues};
 
-bool WriteOutputFile(const std::string& path, const std::string& bytes) {
-    if (WriteFileAtomically(path, bytes)) return true;
-    Fail(StrFormat("Het bestand %s kan niet worden geschreven; een bestaand bestand is niet "
-                   "gewijzigd.",
-                   path.c_str()));
-    return false;
-}
-
 // Clues are read in the filling phase; a puzzle that is still being shaped goes there
 // first, as the user would switch before reading, so that the clues stay with its words.
 void EnterFillingPhase(CRooster2Doc& doc) {
@@ -40,6 +31,23 @@ void EnterFillingPhase(CRooster2Doc& doc) {
     doc.m_phase = PHASE_VULLEN;
     doc.m_curWord = 0;
     doc.m_curPos = 0;
+}
+
+// The desktop offers the clue exports only while parts are not numbered separately:
+// the numbers in the text would not be those of the words.
+int RefusePartNumbers() {
+    return Fail("Omschrijvingen schrijven kan niet met \"Ook nummer bij deelwoord\" aan");
+}
+
+int ExportPrintableClues(const CRooster2Doc& doc, const std::string& outPath,
+                         const ExportOptions&) {
+    if (!CanExportClues(doc)) return RefusePartNumbers();
+    return WriteExportFile(outPath, ExportClues(doc));
+}
+
+int ExportClueFile(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
+    if (!CanWriteClueFile(doc)) return RefusePartNumbers();
+    return WriteExportFile(outPath, WriteClueFile(doc));
 }
 
 int RunReadClues(const std::vector<std::string>& args) {
@@ -99,7 +107,7 @@ int RunFolderClues(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 2) return UsageError(FOLDER_CLUES_COMMAND);
     std::string listing;
     ListFolder(parsed.Positional()[0], listing);
-    return WriteOutputFile(parsed.Positional()[1], listing) ? EXIT_OK : EXIT_FAILED;
+    return WriteExportFile(parsed.Positional()[1], listing);
 }
 
 }  // namespace
@@ -109,5 +117,5 @@ std::vector<CliCommand> ReportCommands() {
 }
 
 std::vector<ExportKind> ReportExportKinds() {
-    return {{"clues", ExportClues, CanExportClues}, {"cluefile", WriteClueFile, CanWriteClueFile}};
+    return {{"clues", ExportPrintableClues}, {"cluefile", ExportClueFile}};
 }

@@ -95,6 +95,30 @@ TEST_F(ReportCommands, FolderCluesWritesTheListing) {
     EXPECT_EQ(RunCli({"folder-clues", dir.Path(""), dir.Path("geen/map/lijst.txt")}).exitCode, 1);
 }
 
+TEST_F(ReportCommands, ExportKindsForClues) {
+    CRooster2Doc doc = Load(puzzle);
+    doc.m_words[0].clue = "Eerste";
+    doc.m_htmlTitle = "Titel";
+    WriteFileOrFail(puzzle, WriteRtr(doc));
+    ASSERT_EQ(RunCli({"export", "clues", puzzle, dir.Path("print.txt")}).exitCode, 0);
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc));
+    ASSERT_EQ(RunCli({"export", "cluefile", puzzle, dir.Path("clues.txt")}).exitCode, 0);
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc));
+    EXPECT_TRUE(ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
+}
+
+TEST_F(ReportCommands, ClueExportsRefusePartNumbers) {
+    CRooster2Doc doc = Load(puzzle);
+    doc.m_numberPartWords = true;
+    WriteFileOrFail(puzzle, WriteRtr(doc));
+    for (const char* kind : {"clues", "cluefile"}) {
+        const CliRun run = RunCli({"export", kind, puzzle, dir.Path("uit.txt")});
+        EXPECT_EQ(run.exitCode, 1) << kind;
+        EXPECT_NE(run.err.find("Ook nummer bij deelwoord"), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("uit.txt")));
+}
+
 TEST_F(ReportCommands, CommandsRefuseDamagedPuzzles) {
     WriteFileOrFail(dir.Path("kapot.rtr"), ReadFileOrEmpty(puzzle).substr(0, 40));
     for (const char* command : {"stats", "read-clues", "compare"}) {

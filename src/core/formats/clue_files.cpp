@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "formats/clue_lengths.h"
+#include "formats/puz_import.h"
 #include "formats/line_ends.h"
 #include "formats/text_lines.h"
 #include "model/clue_text.h"

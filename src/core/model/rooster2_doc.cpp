@@ -33,8 +33,6 @@ bool CRooster2Doc::OnNewDocument() {
     m_width = 15;
     m_height = 15;
     m_cells.fill(CELL_VRIJ);
-    m_words.clear();
-    m_cellNumbers.clear();
     m_margin = 5;
     m_cellSize = 30;
     m_symmetry = 0;
@@ -78,6 +76,8 @@ bool CRooster2Doc::OnNewDocument() {
     for (int letter = 0; letter < 26; ++letter) m_letterValues[letter] = letter + 1;
     m_extraFiles.clear();
     m_modified = false;
+    // Words always match the grid, also before the first draw rebuilds them.
+    BuildWords();
     return true;
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// One entry per reader of untrusted input. Each runs the reader on the bytes
+// and aborts when an invariant breaks (for example a refused file that still
+// changed the open puzzle). The fuzzers and the regression tests share them.
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+struct FuzzTarget {
+    const char* name;
+    void (*run)(std::string_view input);
+};
+
+void FuzzRtrReader(std::string_view input);
+
+// Every target, by the name used for its corpus and regression folder.
+const FuzzTarget* FuzzTargets(std::size_t& count);

@@ -1,0 +1,230 @@
+#include "formats/puz_import.h"
+
+#include <algorithm>
+
+#include "model/clue_text.h"
+#include "model/rooster2_doc.h"
+#include "util/byte_reader.h"
+#include "util/latin1.h"
+
+namespace {
+
+// The magic sits at offset 2 of a clean file; every other offset is taken
+// relative to it so that files with bytes before the header still read.
+constexpr std::string_view PUZ_MAGIC{"ACROSS&DOWN\0", 12};
+constexpr std::size_t VERSION_FROM_MAGIC = 0x18 - 2;
+constexpr std::size_t SIZE_FROM_MAGIC = 0x2C - 2;
+constexpr std::size_t GRIDS_FROM_MAGIC = 0x34 - 2;
+constexpr std::size_t VERSION_LENGTH = 4;
+
+// Binary sections that follow the notes in newer files: 4-byte name, 16-bit
+// length, 16-bit checksum, data. Their bytes are no text.
+constexpr std::string_view SECTION_NAMES[] = {"GEXT", "GRBS", "RTBL", "LTIM", "RUSR"};
+constexpr std::size_t SECTION_HEADER_LENGTH = 8;
+
+// A part that long fits no word; keeping numbers below it keeps the arithmetic safe.
+constexpr int PART_LENGTH_CAP = 9999;
+
+const char* const PUZ_INCORRECT = "Puz-bestand incorrect";
+
+bool IsTrailingSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+void TrimRight(std::string& text) {
+    while (!text.empty() && IsTrailingSpace(text.back())) text.pop_back();
+}
+
+bool IsPartSeparator(char c) { return c == '+' || c == ',' || c == '/' || c == '.'; }
+
+// The part lengths between the parentheses; false when the list is not valid.
+bool ParseLengthList(std::string_view list, PartLengths& parts, int& count, int& sum) {
+    count = 0;
+    sum = 0;
+    int current = 0;
+    auto endPart = [&]() {
+        if (count == MAX_PARTS) return false;
+        parts[count++] = static_cast<std::uint8_t>(std::min(current, 255));
+        sum += current;
+        current = 0;
+        return true;
+    };
+    for (char c : list) {
+        if (c == ' ') continue;
+        if (c >= '0' && c <= '9') {
+            current = std::min(current * 10 + (c - '0'), PART_LENGTH_CAP);
+        } else if (IsPartSeparator(c)) {
+            if (current == 0 || !endPart()) return false;
+        } else {
+            return false;
+        }
+    }
+    return current == 0 || endPart();
+}
+
+// The strings after the grids: zero-terminated, ending where the binary
+// sections begin.
+class PuzStrings {
+public:
+    PuzStrings(std::string_view bytes, std::size_t start, bool utf8)
+        : m_bytes(bytes), m_in(bytes), m_utf8(utf8) {
+        m_in.Seek(start);
+    }
+
+    // The next string in the model's code page; empty at the end of the texts.
+    std::string Next() {
+        std::string text;
+        if (AtSection() || ReadZeroTerminatedString(m_in, text) == 0) return std::string();
+        return m_utf8 ? Utf8ToLatin1(text, '?') : text;
+    }
+
+private:
+    bool AtSection() const {
+        if (m_in.Remaining() < SECTION_HEADER_LENGTH) return false;
+        const std::string_view next = m_bytes.substr(m_in.Position(), 4);
+        return std::find(std::begin(SECTION_NAMES), std::end(SECTION_NAMES), next) !=
+               std::end(SECTION_NAMES);
+    }
+
+    std::string_view m_bytes;
+    ByteReader m_in;
+    bool m_utf8;
+};
+
+// Version "2.0" and later store UTF-8 text; older files are Latin-1.
+bool HoldsUtf8Text(std::string_view version) {
+    int major = 0;
+    for (char c : version) {
+        if (c < '0' || c > '9') break;
+        major = major * 10 + (c - '0');
+    }
+    return major >= 2;
+}
+
+struct PuzHeader {
+    int width = 0;
+    int height = 0;
+    std::size_t playerGrid = 0;  // offset of the player grid
+    std::size_t texts = 0;       // offset of the first string
+    bool utf8 = false;
+};
+
+bool ReadHeader(std::string_view bytes, PuzHeader& header) {
+    const std::size_t magic = bytes.find(PUZ_MAGIC);
+    if (magic == std::string_view::npos) return false;
+    ByteReader in(bytes);
+    std::string version;
+    std::uint8_t width = 0;
+    std::uint8_t height = 0;
+    if (!in.Seek(magic + VERSION_FROM_MAGIC) || !in.ReadBytes(VERSION_LENGTH, version) ||
+        !in.Seek(magic + SIZE_FROM_MAGIC) || !in.ReadU8(width) || !in.ReadU8(height))
+        return false;
+    if (width == 0 || width > MAX_GRID_SIDE || height == 0 || height > MAX_GRID_SIDE) return false;
+    const std::size_t cells = static_cast<std::size_t>(width) * height;
+    if (!in.Seek(magic + GRIDS_FROM_MAGIC) || !in.Skip(2 * cells)) return false;
+    header.width = width;
+    header.height = height;
+    header.playerGrid = magic + GRIDS_FROM_MAGIC + cells;
+    header.texts = magic + GRIDS_FROM_MAGIC + 2 * cells;
+    header.utf8 = HoldsUtf8Text(version);
+    return true;
+}
+
+void ReadShape(CRooster2Doc& doc, std::string_view bytes, const PuzHeader& header) {
+    doc.m_width = header.width;
+    doc.m_height = header.height;
+    for (int y = 0; y < header.height; ++y) {
+        for (int x = 0; x < header.width; ++x) {
+            const char cell =
+                bytes[header.playerGrid + static_cast<std::size_t>(y * header.width + x)];
+            doc.SetCell(x, y, cell == '.' ? CELL_ZWART : CELL_VRIJ);
+        }
+    }
+    doc.BuildWords();
+}
+
+// Stores the clue; false when its length annotation does not fit the word.
+bool StoreClue(WordInfo& word, std::string clue) {
+    PartLengths parts{};
+    int sum = 0;
+    word.partCount = ParseClueLengths(clue, parts, sum);
+    word.clue = std::move(clue);
+    if (word.partCount == 0) return true;
+    if (sum != word.length) {
+        word.partCount = 0;
+        return false;
+    }
+    word.partLengths = parts;
+    return true;
+}
+
+// Reads the clues into the words in order; returns the string that ended the
+// list (empty, or the first one beyond the last word) and lists doubtful words.
+std::string ReadClues(CRooster2Doc& doc, PuzStrings& strings, std::string& doubtful) {
+    for (WordInfo& word : doc.m_words) {
+        std::string clue = strings.Next();
+        if (clue.empty()) return clue;
+        if (!StoreClue(word, std::move(clue))) doubtful += FormatLabel(word) + " ";
+    }
+    return strings.Next();
+}
+
+// The notes: the string that ended the clues (an empty one adds nothing) and every
+// further one up to an empty string.
+void ReadNotes(CRooster2Doc& doc, PuzStrings& strings, const std::string& endOfClues) {
+    doc.m_comment.clear();
+    if (!endOfClues.empty()) doc.m_comment += endOfClues + " ";
+    for (std::string note = strings.Next(); !note.empty(); note = strings.Next())
+        doc.m_comment += note + " ";
+}
+
+}  // namespace
+
+int ReadZeroTerminatedString(ByteReader& in, std::string& text) {
+    text.clear();
+    std::uint8_t byte = 0;
+    while (in.ReadU8(byte) && byte != 0) text += static_cast<char>(byte);
+    return static_cast<int>(text.size());
+}
+
+int ParseClueLengths(std::string& text, PartLengths& parts, int& sum) {
+    TrimRight(text);
+    sum = 0;
+    const std::size_t open = text.find('(');
+    if (open == std::string::npos) return 0;
+    const std::size_t close = text.find(')');
+    if (close == std::string::npos || close < open) return 0;
+    PartLengths found{};
+    int count = 0;
+    int foundSum = 0;
+    if (!ParseLengthList(std::string_view(text).substr(open + 1, close - open - 1), found, count,
+                         foundSum) ||
+        count == 0)
+        return 0;
+    text.erase(open);
+    TrimRight(text);
+    parts = found;
+    sum = foundSum;
+    return count;
+}
+
+ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes) {
+    PuzHeader header;
+    if (!ReadHeader(bytes, header)) return {false, {PUZ_INCORRECT}};
+    CRooster2Doc read = doc;
+    read.OnNewDocument();
+    ReadShape(read, bytes, header);
+    PuzStrings strings(bytes, header.texts, header.utf8);
+    read.m_htmlTitle.clear();
+    for (int i = 0; i < 3; ++i) read.m_htmlTitle += strings.Next() + " ";
+    std::string doubtful;
+    ReadNotes(read, strings, ReadClues(read, strings, doubtful));
+    doc = std::move(read);
+    FinishGridImport(doc);
+    if (doubtful.empty()) return {true, {}};
+    return {true, {"Omschrijving(en) mogelijk incorrect\n\r" + doubtful}};
+}
+
+ImportResult ImportPuzFile(CRooster2Doc& doc, const std::string& path) {
+    return ImportFromFile(doc, path, ImportPuz);
+}

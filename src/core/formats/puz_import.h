@@ -1,0 +1,32 @@
+#pragma once
+// "Open *.pu&z...": the shape and the clues of an Across Lite puzzle file. The
+// black cells of the player grid become the grid, title, author and copyright
+// the title text, the clues the clue texts in numbering order, the notes the
+// comment; length annotations at the end of clues become word parts.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "formats/import_result.h"
+
+class ByteReader;
+class CRooster2Doc;
+
+using PartLengths = std::array<std::uint8_t, 20>;
+
+// Strips a length annotation such as "(3,4)" from the end of a clue and returns
+// the number of parts (0 when there is none or it is not valid), their lengths
+// and their sum. Trailing white space is removed in any case.
+int ParseClueLengths(std::string& text, PartLengths& parts, int& sum);
+
+// Reads bytes up to a zero byte (consumed) or the end; returns the number read.
+int ReadZeroTerminatedString(ByteReader& in, std::string& text);
+
+// Replaces the document by the file's puzzle; see ImportResult. A file that is no
+// Across Lite puzzle, or is damaged before its texts, is refused with
+// "Puz-bestand incorrect". The remark after importing lists doubtful clues.
+ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes);
+
+ImportResult ImportPuzFile(CRooster2Doc& doc, const std::string& path);

@@ -1,0 +1,101 @@
+// rooster2-cli export and import: the same bytes as the core functions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "formats/html_export.h"
+#include "formats/puz_text_export.h"
+#include "formats/text_export.h"
+#include "formats/version_text.h"
+#include "model/rooster2_doc.h"
+#include "model/rtr_file.h"
+#include "test_support.h"
+
+namespace {
+
+class FormatCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(0, RunCli({"new", Path("p.rtr"), "--size", "4x3"}).exitCode);
+        ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(m_doc, Path("p.rtr")).status);
+    }
+    std::string Path(const std::string& name) const { return m_dir.Path(name); }
+
+    TempDir m_dir;
+    CRooster2Doc m_doc;
+};
+
+TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
+    ASSERT_EQ(0, RunCli({"export", "text", Path("p.rtr"), Path("p.txt")}).exitCode);
+    EXPECT_EQ(ExportPlainText(m_doc, false), ReadFileOrEmpty(Path("p.txt")));
+    ASSERT_EQ(
+        0, RunCli({"export", "puztext", Path("p.rtr"), Path("q.txt"), "--small-letters"}).exitCode);
+    EXPECT_EQ(WriteAcrossLiteText(m_doc, true), ReadFileOrEmpty(Path("q.txt")));
+    ASSERT_EQ(0, RunCli({"export", "html-filled", Path("p.rtr"), Path("p.html")}).exitCode);
+    EXPECT_EQ(WriteHtml(m_doc, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+}
+
+TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePage) {
+    const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    EXPECT_EQ("", run.err);
+    EXPECT_EQ(WriteHtml(m_doc, false, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    const std::string image = ReadFileOrEmpty(Path("grijs.gif"));
+    EXPECT_EQ("GIF89a", image.substr(0, 6));
+}
+
+TEST_F(FormatCommands, HtmlRoundTripThroughImport) {
+    ASSERT_EQ(0, RunCli({"export", "html", Path("p.rtr"), Path("p.html")}).exitCode);
+    const CliRun run = RunCli({"import", "html", Path("p.html"), Path("back.rtr")});
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    CRooster2Doc back;
+    ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(back, Path("back.rtr")).status);
+    EXPECT_EQ(m_doc.GridToString(), back.GridToString());
+    EXPECT_EQ(PHASE_VULLEN, back.m_phase);
+}
+
+TEST_F(FormatCommands, ImportsRealPuzFiles) {
+    if (TestDataDir().empty()) GTEST_SKIP() << "../shared/testdata ontbreekt";
+    for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() + "/puz")) {
+        const std::string name = entry.path().filename().string();
+        const CliRun run = RunCli({"import", "puz", entry.path().string(), Path(name + ".rtr")});
+        if (name == "test-truncated.puz") {
+            EXPECT_EQ(1, run.exitCode);
+            EXPECT_EQ("Puz-bestand incorrect\n", run.err);
+            EXPECT_FALSE(std::filesystem::exists(Path(name + ".rtr")));
+            continue;
+        }
+        ASSERT_EQ(0, run.exitCode) << name << run.err;
+        CRooster2Doc doc;
+        ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, Path(name + ".rtr")).status) << name;
+        EXPECT_FALSE(doc.m_words.empty()) << name;
+        EXPECT_EQ(0,
+                  RunCli({"export", "html", Path(name + ".rtr"), Path(name + ".html")}).exitCode);
+    }
+}
+
+TEST_F(FormatCommands, RefusedImportWritesNothing) {
+    WriteFileOrFail(Path("bad.ros"), "geen ros");
+    const CliRun run = RunCli({"import", "ros", Path("bad.ros"), Path("out.rtr")});
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_EQ("Ros-bestand incorrect\n", run.err);
+    EXPECT_FALSE(std::filesystem::exists(Path("out.rtr")));
+    EXPECT_EQ("Bestand is er niet\n",
+              RunCli({"import", "puz", Path("weg.puz"), Path("o.rtr")}).err);
+}
+
+TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {
+    const CliRun exportRun = RunCli({"export", "pdf", Path("p.rtr"), Path("p.pdf")});
+    EXPECT_EQ(2, exportRun.exitCode);
+    EXPECT_NE(std::string::npos, exportRun.err.find("text, html, html-filled, puztext"));
+    EXPECT_EQ(2, RunCli({"import", "doc", Path("p.rtr"), Path("o.rtr")}).exitCode);
+    EXPECT_EQ(2, RunCli({"export", "text", Path("p.rtr")}).exitCode);
+}
+
+TEST_F(FormatCommands, UnwritableExportFails) {
+    const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("geen/p.html")});
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_NE(std::string::npos, run.err.find("mislukt"));
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "formats/text_export.h"
+#include "model/rooster2_doc.h"
+#include "model/rtr_file.h"
+#include "test_support.h"
+
+TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
+    TempDir dir;
+    const std::string path = dir.Path("nieuw.rtr");
+    ASSERT_EQ(RunCli({"new", path}).exitCode, 0);
+    const CliRun info = RunCli({"info", path});
+    ASSERT_EQ(info.exitCode, 0) << info.err;
+
+    CRooster2Doc doc;
+    doc.BuildWords();
+    EXPECT_EQ(info.out, ExportPlainText(doc, false));
+    int numberedLines = 0;
+    for (std::size_t at = info.out.find(". "); at != std::string::npos;
+         at = info.out.find(". ", at + 1))
+        ++numberedLines;
+    EXPECT_EQ(numberedLines, 30);
+    EXPECT_NE(info.out.find("Horizontaal\r\n\r\n   1. "), std::string::npos);
+    EXPECT_NE(info.out.find("  29. "), std::string::npos);
+    EXPECT_NE(info.out.find("Verticaal\r\n\r\n   1. "), std::string::npos);
+    EXPECT_NE(info.out.find("  15. "), std::string::npos);
+}
+
+TEST(CliNewInfoTest, SizeOptionMakesThatGrid) {
+    TempDir dir;
+    const std::string path = dir.Path("klein.rtr");
+    ASSERT_EQ(RunCli({"new", path, "--size", "5x3"}).exitCode, 0);
+    CRooster2Doc doc;
+    ASSERT_EQ(OpenRtrFile(doc, path).status, RtrStatus::Loaded);
+    EXPECT_EQ(doc.m_width, 5);
+    EXPECT_EQ(doc.m_height, 3);
+    EXPECT_EQ(doc.m_words.size(), 8u);
+}
+
+TEST(CliNewInfoTest, WrongArgumentsGiveUsageAndExitTwo) {
+    TempDir dir;
+    for (const auto& args : {std::initializer_list<std::string>{"new"},
+                             {"new", dir.Path("a.rtr"), "--size", "0x5"},
+                             {"new", dir.Path("a.rtr"), "--size", "101x5"},
+                             {"new", dir.Path("a.rtr"), "--bogus"},
+                             {"info"},
+                             {"frobnicate"}}) {
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.err.find("gebruik"), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliNewInfoTest, ADamagedOrForeignFileFailsWithTheDutchMessage) {
+    TempDir dir;
+    const std::string damaged = dir.Path("kapot.rtr");
+    WriteFileOrFail(damaged, std::string("\x19\x00\x00\x00Rooster Versie 2 Ruit", 25));
+    CliRun run = RunCli({"info", damaged});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("beschadigd"), std::string::npos) << run.err;
+
+    const std::string foreign = dir.Path("vreemd.rtr");
+    WriteFileOrFail(foreign, "dit is geen rooster");
+    run = RunCli({"info", foreign});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Geen valide rtr-bestand\n");
+}

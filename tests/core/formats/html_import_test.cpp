@@ -1,0 +1,146 @@
+#include "formats/html_import.h"
+
+#include <gtest/gtest.h>
+
+#include "formats/html_export.h"
+#include "import_test_support.h"
+#include "util/latin1.h"
+
+namespace {
+
+std::string Row(const std::string& cells) {
+    std::string row = "<tr>\n";
+    for (char kind : cells) row += std::string("<td class=rtr") + kind + "i></td>\n";
+    return row;
+}
+
+std::string Page(const std::string& rows) {
+    return "<html><body>\n<table class=rtr cellspacing=0>\n<tbody>\n" + rows +
+           "</tbody>\n</table>\n</body></html>\n";
+}
+
+TEST(HtmlImportRoundTrip, FilledPageGivesTheShapeWithEmptyWordCells) {
+    CRooster2Doc source;
+    SetGrid(source, {"AB#-", ".yC.", "#..D"});
+    source.m_words[0].clue = "weg";
+    source.m_htmlCluesSideBySide = true;
+    const std::string page = WriteHtml(source, true, false, "v");
+
+    CRooster2Doc doc;
+    const ImportResult result = ReadHtmlGrid(doc, page);
+    ASSERT_TRUE(result.imported);
+    EXPECT_TRUE(result.message.text.empty());
+    CRooster2Doc expected;
+    SetGrid(expected, {"..#-", "....", "#..."});
+    EXPECT_EQ(expected.GridToString(), doc.GridToString());
+    EXPECT_EQ(4, doc.m_width);
+    EXPECT_EQ(3, doc.m_height);
+    EXPECT_EQ(expected.m_words.size(), doc.m_words.size());
+    EXPECT_EQ(PHASE_VULLEN, doc.m_phase);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(HtmlImportRoundTrip, EveryExportedShapeComesBack) {
+    CRooster2Doc source;
+    SetGrid(source, {"..#..", "-...-", "..#..", "-----", "#...#"});
+    source.m_partDashes = true;
+    for (bool filled : {false, true}) {
+        CRooster2Doc doc;
+        ASSERT_TRUE(ReadHtmlGrid(doc, WriteHtml(source, filled, true, "v")).imported);
+        EXPECT_EQ(source.GridToString(), doc.GridToString());
+    }
+}
+
+TEST(HtmlImportRoundTrip, KeepsSettingsThatThePageDoesNotCarry) {
+    CRooster2Doc doc = MakeOpenPuzzle();
+    ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("ww") + Row("zn"))).imported);
+    EXPECT_EQ(44, doc.m_cellSize);
+    EXPECT_EQ("Open puzzel", doc.m_htmlTitle);
+    EXPECT_EQ(2, doc.m_width);
+    EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 1));
+    EXPECT_EQ(CELL_NIET, doc.GetCell(1, 1));
+}
+
+TEST(HtmlImportMarkers, UpperCaseMarkersAreRecognised) {
+    CRooster2Doc doc;
+    const std::string page = Latin1ToUpper(Page(Row("wz") + Row("nw")));
+    ASSERT_TRUE(ReadHtmlGrid(doc, page).imported);
+    EXPECT_EQ(CELL_ZWART, doc.GetCell(1, 0));
+    EXPECT_EQ(CELL_NIET, doc.GetCell(0, 1));
+}
+
+TEST(HtmlImportMarkers, CountsRowsAndWidestRow) {
+    int rows = 0;
+    int columns = 0;
+    ASSERT_TRUE(CountHtmlGrid(Page(Row("www") + Row("w") + Row("wwwww")), rows, columns));
+    EXPECT_EQ(3, rows);
+    EXPECT_EQ(5, columns);
+    EXPECT_FALSE(CountHtmlGrid("<html><table class=other>\n<tr>\n</table>", rows, columns));
+}
+
+TEST(HtmlImportMarkers, CellsOfShortRowsBecomeFree) {
+    CRooster2Doc doc;
+    SetGrid(doc, {"###", "###", "###"});
+    ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("zzz") + Row("z") + Row("nx"))).imported);
+    EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 1));
+    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 1));
+    EXPECT_EQ(CELL_VRIJ, doc.GetCell(2, 1));
+    EXPECT_EQ(CELL_NIET, doc.GetCell(0, 2));
+    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 2));  // a class we do not know
+}
+
+TEST(HtmlImportMarkers, LongLinesAreReadInPiecesOf999) {
+    // The marker starts at 999 in its line: wholly inside the second piece.
+    const std::string inSecondPiece = std::string(999, ' ') + "<td class=rtrzi>\n";
+    // The marker straddles the two pieces and is not seen.
+    const std::string straddling = std::string(995, ' ') + "<td class=rtrzi>\n";
+    CRooster2Doc doc;
+    const std::string free = "<td class=rtrwi>\n";
+    ASSERT_TRUE(
+        ReadHtmlGrid(doc, Page("<tr>\n" + inSecondPiece + straddling + free + free)).imported);
+    EXPECT_EQ(3, doc.m_width);
+    EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 0));
+    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 0));
+}
+
+TEST(HtmlImportRefusal, PageWithoutGridTableLeavesTheDocument) {
+    const CRooster2Doc original = MakeOpenPuzzle();
+    CRooster2Doc doc = original;
+    const ImportResult result = ReadHtmlGrid(doc, "<html><body><table>\n<tr>\n</table>\n");
+    EXPECT_FALSE(result.imported);
+    EXPECT_EQ("Html-bestand voldoet niet aan Rooster2-eisen", result.message.text);
+    EXPECT_EQ("Jammer", result.message.caption);
+    ExpectSameDocument(original, doc);
+}
+
+TEST(HtmlImportRefusal, HundredColumnsOrRowsAreRefused) {
+    const CRooster2Doc original = MakeOpenPuzzle();
+    CRooster2Doc doc = original;
+    EXPECT_FALSE(ReadHtmlGrid(doc, Page(Row(std::string(100, 'w')))).imported);
+    std::string hundredRows;
+    for (int i = 0; i < 100; ++i) hundredRows += Row("w");
+    EXPECT_FALSE(ReadHtmlGrid(doc, Page(hundredRows)).imported);
+    EXPECT_FALSE(ReadHtmlGrid(doc, Page("")).imported);
+    EXPECT_FALSE(ReadHtmlGrid(doc, Page(Row(""))).imported);
+    ExpectSameDocument(original, doc);
+    EXPECT_TRUE(ReadHtmlGrid(doc, Page(Row(std::string(99, 'w')))).imported);
+    EXPECT_EQ(99, doc.m_width);
+}
+
+TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
+    CRooster2Doc source;
+    SetGrid(source, {"..#", "-..", "..#"});
+    const std::string page = WriteHtml(source, true, false, "v");
+    ExpectEveryTruncationSafe(page, ReadHtmlGrid);
+    ExpectGarbageSafe(page, ReadHtmlGrid);
+}
+
+TEST(HtmlImportRefusal, MissingFileIsReported) {
+    CRooster2Doc doc;
+    TempDir dir;
+    const ImportResult result = ImportHtmlFile(doc, dir.Path("weg.html"));
+    EXPECT_FALSE(result.imported);
+    EXPECT_EQ("Bestand is er niet", result.message.text);
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#pragma once
+// What every import test checks: a refused file leaves the document exactly as
+// it was, and no input, however damaged, crashes a reader.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "formats/import_result.h"
+#include "model/rooster2_doc.h"
+#include "model/rtr_file.h"
+#include "test_support.h"
+
+// A puzzle with content in every part a reader could disturb.
+inline CRooster2Doc MakeOpenPuzzle() {
+    CRooster2Doc doc;
+    SetGrid(doc, {"AB#", ".-.", "C.D"});
+    doc.m_words[0].clue = "Eerste";
+    doc.m_htmlTitle = "Open puzzel";
+    doc.m_comment = "Notities";
+    doc.m_cellSize = 44;
+    return doc;
+}
+
+inline void ExpectSameDocument(const CRooster2Doc& expected, const CRooster2Doc& actual) {
+    EXPECT_EQ(WriteRtr(expected), WriteRtr(actual));
+    EXPECT_EQ(expected.m_phase, actual.m_phase);
+    EXPECT_EQ(expected.IsModified(), actual.IsModified());
+    EXPECT_EQ(expected.m_pathName, actual.m_pathName);
+}
+
+// Feeds the reader every prefix of bytes: each one is refused with the document
+// untouched, or gives a grid the document can hold.
+inline void ExpectEveryTruncationSafe(std::string_view bytes, ImportReader reader) {
+    const CRooster2Doc original = MakeOpenPuzzle();
+    for (std::size_t length = 0; length <= bytes.size(); ++length) {
+        CRooster2Doc doc = original;
+        const ImportResult result = reader(doc, bytes.substr(0, length));
+        if (!result.imported) {
+            ExpectSameDocument(original, doc);
+            EXPECT_FALSE(result.message.text.empty());
+        } else {
+            EXPECT_TRUE(doc.m_width >= 1 && doc.m_width <= MAX_GRID_SIDE);
+            EXPECT_TRUE(doc.m_height >= 1 && doc.m_height <= MAX_GRID_SIDE);
+        }
+        if (::testing::Test::HasFailure()) {
+            ADD_FAILURE() << "first failure at length " << length;
+            return;
+        }
+    }
+}
+
+// Random bytes, and the given bytes with random bytes overwritten.
+inline void ExpectGarbageSafe(const std::string& bytes, ImportReader reader) {
+    std::mt19937 random(12091998);
+    std::uniform_int_distribution<int> byteValue(0, 255);
+    const CRooster2Doc original = MakeOpenPuzzle();
+    for (int round = 0; round < 300; ++round) {
+        std::string damaged = bytes;
+        if (round % 2 == 0) {
+            damaged.assign(static_cast<std::size_t>(round) * 7, '\0');
+            for (char& c : damaged) c = static_cast<char>(byteValue(random));
+        } else if (!damaged.empty()) {
+            std::uniform_int_distribution<std::size_t> position(0, damaged.size() - 1);
+            for (int i = 0; i < 4; ++i)
+                damaged[position(random)] = static_cast<char>(byteValue(random));
+        }
+        CRooster2Doc doc = original;
+        if (!reader(doc, damaged).imported) ExpectSameDocument(original, doc);
+    }
+}

@@ -1,0 +1,366 @@
+#include "formats/puz_import.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "import_test_support.h"
+#include "model/clue_text.h"
+#include "util/byte_reader.h"
+
+namespace {
+
+struct PuzContent {
+    int width = 3;
+    int height = 3;
+    std::string player;  // row by row; '.' black
+    std::vector<std::string> strings;
+    std::string version = "1.3";
+    std::string preamble;
+    std::string trailer;  // bytes after the strings (extra sections)
+};
+
+std::string MakePuz(const PuzContent& puz) {
+    std::string bytes = puz.preamble;
+    bytes += std::string(2, '\0');              // file checksum
+    bytes += std::string("ACROSS&DOWN\0", 12);  // 0x02
+    bytes += std::string(10, '\0');             // 0x0E checksums
+    bytes += puz.version;                       // 0x18
+    bytes += std::string(4 - puz.version.size(), '\0');
+    bytes += std::string(0x2C - 0x1C, '\0');
+    bytes += static_cast<char>(puz.width);  // 0x2C
+    bytes += static_cast<char>(puz.height);
+    bytes += std::string(6, '\0');  // clue count, mask, scrambled tag
+    std::string solution = puz.player;
+    for (char& c : solution) c = c == '.' ? '.' : 'X';
+    bytes += solution + puz.player;  // 0x34
+    for (const std::string& text : puz.strings) bytes += text + '\0';
+    return bytes + puz.trailer;
+}
+
+// 3 x 3 with a black centre: the words are across 1, down 1, down 2, across 3.
+PuzContent Ring(std::vector<std::string> strings) {
+    PuzContent puz;
+    puz.player =
+        "ABC"
+        "D.E"
+        "FGH";
+    puz.strings = std::move(strings);
+    return puz;
+}
+
+ImportResult Import(CRooster2Doc& doc, const PuzContent& puz) {
+    return ImportPuz(doc, MakePuz(puz));
+}
+
+// ------------------------------------------------------------ ParseClueLengths
+
+struct ParsedClue {
+    int parts;
+    std::string text;
+    int sum;
+    std::vector<int> lengths;
+};
+
+ParsedClue Parse(std::string text) {
+    PartLengths parts{};
+    int sum = -1;
+    const int count = ParseClueLengths(text, parts, sum);
+    ParsedClue parsed{count, text, sum, {}};
+    for (int i = 0; i < count; ++i) parsed.lengths.push_back(parts[i]);
+    return parsed;
+}
+
+TEST(PuzClueLengths, AnnotationsBecomeParts) {
+    ParsedClue p = Parse("Hoofdstad (5)  ");
+    EXPECT_EQ(1, p.parts);
+    EXPECT_EQ("Hoofdstad", p.text);
+    EXPECT_EQ(5, p.sum);
+    p = Parse("Stad (3,4)");
+    EXPECT_EQ(2, p.parts);
+    EXPECT_EQ("Stad", p.text);
+    EXPECT_EQ((std::vector<int>{3, 4}), p.lengths);
+    EXPECT_EQ(7, p.sum);
+    p = Parse("x ( 2 + 10 / 3 . 1 )\t");
+    EXPECT_EQ((std::vector<int>{2, 10, 3, 1}), p.lengths);
+    EXPECT_EQ(16, p.sum);
+    EXPECT_EQ("x", p.text);
+    p = Parse("Trailing sep (3,)");
+    EXPECT_EQ((std::vector<int>{3}), p.lengths);
+}
+
+TEST(PuzClueLengths, InvalidAnnotationsLeaveTheText) {
+    for (const char* clue : {"Pijl (3-4)", "Leeg ()", "Woord (abc)", "Dubbel (3,,4)", "Eerst (,3)",
+                             "Omgekeerd )3(", "Geen haakjes", "Nul (0)"}) {
+        const ParsedClue p = Parse(clue);
+        EXPECT_EQ(0, p.parts) << clue;
+        EXPECT_EQ(clue, p.text) << clue;
+        EXPECT_EQ(0, p.sum) << clue;
+    }
+    EXPECT_EQ("Spatie (3-4)", Parse("Spatie (3-4)  \r\n").text);
+}
+
+TEST(PuzClueLengths, MoreThanNineteenPartsGiveNoParts) {
+    std::string nineteen = "(1";
+    for (int i = 1; i < 19; ++i) nineteen += ",1";
+    EXPECT_EQ(19, Parse("x " + nineteen + ")").parts);
+    const ParsedClue twenty = Parse("x " + nineteen + ",1)");
+    EXPECT_EQ(0, twenty.parts);
+    EXPECT_EQ("x " + nineteen + ",1)", twenty.text);
+}
+
+TEST(PuzClueLengths, HugeNumbersDoNotOverflow) {
+    const ParsedClue p = Parse("Groot (99999999999999999999,3)");
+    EXPECT_EQ(2, p.parts);
+    EXPECT_EQ(255, p.lengths[0]);
+    EXPECT_GT(p.sum, 100);  // fits no word, so the import calls it doubtful
+}
+
+TEST(PuzStrings, ReadZeroTerminatedString) {
+    const std::string bytes("ab\0\0cd", 6);
+    ByteReader in(bytes);
+    std::string text;
+    EXPECT_EQ(2, ReadZeroTerminatedString(in, text));
+    EXPECT_EQ("ab", text);
+    EXPECT_EQ(0, ReadZeroTerminatedString(in, text));
+    EXPECT_EQ(2, ReadZeroTerminatedString(in, text));  // ends without a zero byte
+    EXPECT_EQ("cd", text);
+    EXPECT_EQ(0, ReadZeroTerminatedString(in, text));
+}
+
+// ------------------------------------------------------------ the import
+
+TEST(PuzImport, TakesTheShapeNotTheLetters) {
+    CRooster2Doc doc = MakeOpenPuzzle();
+    const ImportResult result = Import(doc, Ring({"T", "A", "C", "een", "twee"}));
+    ASSERT_TRUE(result.imported);
+    EXPECT_TRUE(result.message.text.empty());
+    CRooster2Doc expected;
+    SetGrid(expected, {"...", ".#.", "..."});
+    EXPECT_EQ(expected.GridToString(), doc.GridToString());
+    EXPECT_EQ("T A C ", doc.m_htmlTitle);
+    EXPECT_EQ("een", doc.m_words[0].clue);
+    EXPECT_EQ("twee", doc.m_words[1].clue);
+    EXPECT_EQ("", doc.m_words[2].clue);  // fewer clues than words
+    EXPECT_EQ("", doc.m_comment);
+    EXPECT_EQ(PHASE_VULLEN, doc.m_phase);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(30, doc.m_cellSize);  // the import starts from a new puzzle
+}
+
+TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
+    CRooster2Doc doc;
+    // Every word is 3 long.
+    const ImportResult result =
+        Import(doc, Ring({"", "", "", "Een (1,2)", "Twee (3)", "Drie (2,2)", "Vier"}));
+    ASSERT_TRUE(result.imported);
+    EXPECT_EQ(2, doc.m_words[0].partCount);
+    EXPECT_EQ(1, doc.m_words[0].partLengths[0]);
+    EXPECT_EQ(2, doc.m_words[0].partLengths[1]);
+    EXPECT_EQ("Een", doc.m_words[0].clue);
+    EXPECT_EQ(1, doc.m_words[1].partCount);
+    EXPECT_EQ(3, doc.m_words[1].partLengths[0]);
+    EXPECT_EQ(0, doc.m_words[2].partCount);
+    EXPECT_EQ("Drie", doc.m_words[2].clue);
+    EXPECT_EQ("Omschrijving(en) mogelijk incorrect\n\r" + FormatLabel(doc.m_words[2]) + " ",
+              result.message.text);
+}
+
+TEST(PuzImport, SurplusStringsAndNotesGoToTheComment) {
+    CRooster2Doc doc;
+    std::vector<std::string> strings = {"T", "A", "C"};
+    for (int i = 0; i < 4; ++i) strings.push_back("c" + std::to_string(i));
+    strings.push_back("extra");
+    strings.push_back("notes");
+    ASSERT_TRUE(Import(doc, Ring(strings)).imported);
+    ASSERT_EQ(4u, doc.m_words.size());
+    EXPECT_EQ("c3", doc.m_words[3].clue);
+    EXPECT_EQ("extra notes ", doc.m_comment);
+}
+
+TEST(PuzImport, AnEmptyClueEndsTheList) {
+    CRooster2Doc doc;
+    ASSERT_TRUE(Import(doc, Ring({"T", "A", "C", "een", "", "drie", "vier"})).imported);
+    EXPECT_EQ("een", doc.m_words[0].clue);
+    EXPECT_EQ("", doc.m_words[1].clue);
+    EXPECT_EQ("", doc.m_words[2].clue);
+    EXPECT_EQ("drie vier ", doc.m_comment);
+}
+
+TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
+    PuzContent puz = Ring({"T", "A", "C", "1", "2", "3", "4", "Notities"});
+    puz.trailer = std::string("GEXT\x09\x00\x00\x00", 8) + std::string(9, '\0') + '\0' +
+                  std::string(
+                      "LTIM\x03\x00\x00\x00"
+                      "0,1\0",
+                      12);
+    CRooster2Doc doc;
+    ASSERT_TRUE(Import(doc, puz).imported);
+    EXPECT_EQ("Notities ", doc.m_comment);
+    puz.strings.pop_back();  // no notes: the section follows the last clue
+    puz.strings.pop_back();
+    ASSERT_TRUE(Import(doc, puz).imported);
+    EXPECT_EQ("3", doc.m_words[2].clue);
+    EXPECT_EQ("", doc.m_words[3].clue);
+    EXPECT_EQ("", doc.m_comment);
+}
+
+TEST(PuzImport, NewerFilesHoldUtf8) {
+    PuzContent puz = Ring({"\xC2\xA9 Caf\xC3\xA9", "\xCE\xB1\xCE\xB2", "C",
+                           "na\xC3\xAF"
+                           "ef"});
+    puz.version = "2.0";
+    CRooster2Doc doc;
+    ASSERT_TRUE(Import(doc, puz).imported);
+    EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.m_htmlTitle);
+    EXPECT_EQ(
+        "na\xEF"
+        "ef",
+        doc.m_words[0].clue);
+    puz.version = "1.4";  // older files are Latin-1 already
+    ASSERT_TRUE(Import(doc, puz).imported);
+    EXPECT_EQ("\xC2\xA9 Caf\xC3\xA9 \xCE\xB1\xCE\xB2 C ", doc.m_htmlTitle);
+}
+
+TEST(PuzImport, BytesBeforeTheHeaderAreSkipped) {
+    PuzContent puz = Ring({"T", "A", "C", "een"});
+    CRooster2Doc plain;
+    ASSERT_TRUE(Import(plain, puz).imported);
+    puz.preamble = "051206.puz\n\xCD";
+    CRooster2Doc withPreamble;
+    ASSERT_TRUE(Import(withPreamble, puz).imported);
+    ExpectSameDocument(plain, withPreamble);
+}
+
+TEST(PuzImportRefusal, BadFilesLeaveTheDocument) {
+    PuzContent wide = Ring({});
+    wide.width = 101;
+    wide.height = 1;
+    wide.player = std::string(101, '-');
+    PuzContent empty = Ring({});
+    empty.width = 0;
+    empty.player.clear();
+    std::string noMagic = MakePuz(Ring({"T"}));
+    noMagic[5] = 'X';
+    std::string inGrid = MakePuz(Ring({}));
+    inGrid.resize(0x34 + 9 + 4);
+    const CRooster2Doc original = MakeOpenPuzzle();
+    for (const std::string& bytes :
+         {MakePuz(wide), MakePuz(empty), noMagic, inGrid, std::string()}) {
+        CRooster2Doc doc = original;
+        const ImportResult result = ImportPuz(doc, bytes);
+        EXPECT_FALSE(result.imported);
+        EXPECT_EQ("Puz-bestand incorrect", result.message.text);
+        ExpectSameDocument(original, doc);
+    }
+}
+
+TEST(PuzImportRefusal, HundredByHundredIsAccepted) {
+    PuzContent big;
+    big.width = 100;
+    big.height = 100;
+    big.player = std::string(10000, '-');
+    CRooster2Doc doc;
+    ASSERT_TRUE(Import(doc, big).imported);
+    EXPECT_EQ(100, doc.m_width);
+    EXPECT_EQ(200u, doc.m_words.size());
+}
+
+TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
+    PuzContent puz = Ring({"T", "A", "C", "een (1,2)", "twee", "drie", "vier", "notities"});
+    puz.version = "2.0";
+    puz.preamble = "xy";
+    puz.trailer = std::string("GRBS\x09\x00\x00\x00", 8) + std::string(10, '\x01');
+    const std::string bytes = MakePuz(puz);
+    ExpectEveryTruncationSafe(bytes, ImportPuz);
+    ExpectGarbageSafe(bytes, ImportPuz);
+}
+
+TEST(PuzImportRefusal, MissingFileIsReported) {
+    CRooster2Doc doc;
+    TempDir dir;
+    EXPECT_EQ("Bestand is er niet", ImportPuzFile(doc, dir.Path("weg.puz")).message.text);
+}
+
+// ------------------------------------------------------------ real files
+
+class RealPuzFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (TestDataDir().empty()) GTEST_SKIP() << "../shared/testdata ontbreekt";
+    }
+    static std::string PuzPath(const char* name) { return TestDataDir() + "/puz/" + name; }
+    static std::string Read(const char* name) { return ReadFileOrEmpty(PuzPath(name)); }
+};
+
+TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
+    CRooster2Doc doc;
+    const ImportResult result = ImportPuzFile(doc, PuzPath("test.puz"));
+    ASSERT_TRUE(result.imported) << result.message.text;
+    CRooster2Doc expected;
+    SetGrid(expected, {"....#", "....#", ".....", "#....", "#...."});
+    EXPECT_EQ(expected.GridToString(), doc.GridToString());
+    ASSERT_EQ(10u, doc.m_words.size());
+    EXPECT_EQ("Example Puzzle for Kotwords Jeff Davidson \xA9 2018 Jeff Davidson ",
+              doc.m_htmlTitle);
+    EXPECT_EQ("First across clue with special characters ?????", doc.m_words[0].clue);
+    EXPECT_EQ("First down clue", doc.m_words[1].clue);
+    EXPECT_EQ("Fifth down clue", doc.m_words[7].clue);
+    EXPECT_EQ("Fifth across clue", doc.m_words[9].clue);
+    EXPECT_EQ("Notepad text goes here. ", doc.m_comment);
+}
+
+TEST_F(RealPuzFiles, PreambleFileReadsLikeTheOriginal) {
+    CRooster2Doc plain;
+    CRooster2Doc withPreamble;
+    ASSERT_TRUE(ImportPuzFile(plain, PuzPath("test.puz")).imported);
+    ASSERT_TRUE(ImportPuzFile(withPreamble, PuzPath("test-with-preamble.puz")).imported);
+    ExpectSameDocument(plain, withPreamble);
+}
+
+TEST_F(RealPuzFiles, TruncatedFileIsRefused) {
+    const CRooster2Doc original = MakeOpenPuzzle();
+    CRooster2Doc doc = original;
+    const ImportResult result = ImportPuzFile(doc, PuzPath("test-truncated.puz"));
+    EXPECT_FALSE(result.imported);
+    EXPECT_EQ("Puz-bestand incorrect", result.message.text);
+    ExpectSameDocument(original, doc);
+}
+
+TEST_F(RealPuzFiles, Latin1FileKeepsItsBytes) {
+    CRooster2Doc doc;
+    ASSERT_TRUE(ImportPuzFile(doc, PuzPath("test-iso-8859-1.puz")).imported);
+    EXPECT_NE(std::string::npos, doc.m_htmlTitle.find("\xA9 2018"));
+    EXPECT_EQ(10u, doc.m_words.size());
+}
+
+TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
+    for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() + "/puz")) {
+        const std::string name = entry.path().filename().string();
+        if (name == "test-truncated.puz") continue;
+        CRooster2Doc doc;
+        const ImportResult result = ImportPuzFile(doc, entry.path().string());
+        ASSERT_TRUE(result.imported) << name;
+        EXPECT_FALSE(doc.m_words.empty()) << name;
+        EXPECT_FALSE(doc.m_words[0].clue.empty()) << name;
+        EXPECT_EQ(std::string::npos, doc.m_comment.find("GEXT")) << name;
+        EXPECT_EQ(std::string::npos, doc.m_comment.find("RTBL")) << name;
+    }
+}
+
+TEST_F(RealPuzFiles, GapsFileHasItsShape) {
+    CRooster2Doc doc;
+    ASSERT_TRUE(ImportPuzFile(doc, PuzPath("gaps.puz")).imported);
+    EXPECT_EQ(7, doc.m_width);
+    EXPECT_EQ(5, doc.m_height);
+    EXPECT_EQ(CELL_ZWART, doc.GetCell(3, 0));
+    EXPECT_EQ("Test Test Test ", doc.m_htmlTitle);
+}
+
+TEST_F(RealPuzFiles, EveryTruncationOfARealFileIsSafe) {
+    ExpectEveryTruncationSafe(Read("test-solved.puz"), ImportPuz);
+    ExpectGarbageSafe(Read("test.puz"), ImportPuz);
+}
+
+}  // namespace

@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "model/profile.h"
+#include "model/rooster2_doc.h"
+#include "test_support.h"
+
+namespace {
+
+// Cells that differ from free after one symmetric black click on an empty grid.
+std::vector<std::pair<int, int>> BlackCellsAfterClick(int width, int height, int symmetry, int x,
+                                                      int y) {
+    CRooster2Doc doc;
+    doc.ResizeGrid(15, 15, width, height);
+    doc.m_width = width;
+    doc.m_height = height;
+    doc.m_symmetry = symmetry;
+    doc.SetCellSymmetric(x, y, CELL_ZWART);
+    std::vector<std::pair<int, int>> black;
+    for (int cy = 0; cy < height; ++cy)
+        for (int cx = 0; cx < width; ++cx)
+            if (doc.GetCell(cx, cy) == CELL_ZWART) black.emplace_back(cx, cy);
+    return black;
+}
+
+using Cells = std::vector<std::pair<int, int>>;
+
+}  // namespace
+
+TEST(NewDocumentTest, IsFifteenByFifteenFreeCellsWithTheTableDefaults) {
+    CRooster2Doc doc;
+    EXPECT_EQ(doc.m_width, 15);
+    EXPECT_EQ(doc.m_height, 15);
+    for (int i = 0; i < MAX_CELLS; ++i) ASSERT_EQ(doc.m_cells[i], CELL_VRIJ);
+    EXPECT_EQ(doc.m_phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.m_symmetry, 0);
+    EXPECT_EQ(doc.m_cellSize, 30);
+    EXPECT_EQ(doc.m_margin, 5);
+    EXPECT_EQ(doc.m_maxSolutions, 100);
+    EXPECT_TRUE(doc.m_allDifferent);
+    EXPECT_TRUE(doc.m_showWhileSearching);
+    EXPECT_EQ(doc.m_maxCandidates, 1000);
+    EXPECT_TRUE(doc.m_largerNumbers);
+    EXPECT_TRUE(doc.m_partDashes);
+    EXPECT_EQ(doc.m_startNumber, 1);
+    EXPECT_EQ(doc.m_letterFontName, "Arial");
+    EXPECT_EQ(doc.m_colorZwart, 0xB49484u);
+    EXPECT_EQ(doc.m_colorWoordPos, 0xD7D7D7u);
+    EXPECT_EQ(doc.m_letterValues[0], 1);
+    EXPECT_EQ(doc.m_letterValues[25], 26);
+}
+
+TEST(NewDocumentTest, ResetsWhatTheLastPuzzleLeftExceptTheSound) {
+    CRooster2Doc doc;
+    doc.m_htmlTitle = "Oud";
+    doc.m_extraFiles = {"extra02.doc"};
+    doc.m_doorloper = true;
+    doc.m_sound = true;
+    doc.m_letterValues[3] = 99;
+    doc.OnNewDocument();
+    EXPECT_TRUE(doc.m_htmlTitle.empty());
+    EXPECT_TRUE(doc.m_extraFiles.empty());
+    EXPECT_FALSE(doc.m_doorloper);
+    EXPECT_TRUE(doc.m_sound);
+    EXPECT_EQ(doc.m_letterValues[3], 4);
+}
+
+TEST(ProfileColorsTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
+    CMapProfile profile;
+    profile.WriteProfileInt("Kleur", "Zwart", 0x123456);
+    profile.WriteProfileInt("Kleur", "Woord", -1);
+    CRooster2Doc doc;
+    doc.m_profile = &profile;
+    doc.OnNewDocument();
+    EXPECT_EQ(doc.m_colorZwart, 0x123456u);
+    EXPECT_EQ(doc.m_colorWoord, 0xE8E8E8u);
+    EXPECT_EQ(doc.m_colorNiet, 0xFFFFFFu);
+}
+
+TEST(ProfileColorsTest, TheLastColoursBecomeTheNextDefaults) {
+    CMapProfile profile;
+    CRooster2Doc first;
+    first.m_profile = &profile;
+    first.m_colorAchtergrond = 0x00AA00;
+    first.WriteDefaultColors();
+    CRooster2Doc next;
+    next.m_profile = &profile;
+    next.OnNewDocument();
+    EXPECT_EQ(next.m_colorAchtergrond, 0x00AA00u);
+    EXPECT_EQ(profile.GetProfileInt("Kleur", "Zwart", 0), static_cast<int>(0xB49484));
+}
+
+TEST(SymmetryTest, QuarterTurnSkipsImagesOutsideANonSquareGrid) {
+    EXPECT_EQ(BlackCellsAfterClick(15, 10, 1, 0, 0), (Cells{{0, 0}, {14, 0}, {0, 9}, {14, 9}}));
+    EXPECT_EQ(BlackCellsAfterClick(15, 10, 1, 12, 0), (Cells{{12, 0}, {2, 9}}));
+}
+
+TEST(SymmetryTest, EachModeSetsItsMirrorCells) {
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 0, 1, 2), (Cells{{1, 2}}));
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 2, 1, 2), (Cells{{1, 2}, {1, 12}}));
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 3, 1, 2), (Cells{{1, 2}, {13, 2}}));
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 4, 1, 2), (Cells{{1, 2}, {13, 12}}));
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 5, 1, 2), (Cells{{1, 2}, {13, 2}, {1, 12}, {13, 12}}));
+}
+
+TEST(SymmetryTest, TheCentreCellIsSimplyWrittenAgain) {
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 5, 7, 7), (Cells{{7, 7}}));
+    EXPECT_EQ(BlackCellsAfterClick(15, 15, 1, 7, 7), (Cells{{7, 7}}));
+}
+
+TEST(ResizeTest, ShrinkingKeepsTheSharedTopLeftBlock) {
+    CRooster2Doc doc;
+    for (int y = 0; y < 15; ++y)
+        for (int x = 0; x < 15; ++x) doc.SetCell(x, y, static_cast<Cell>('A' + (x + y) % 26));
+    doc.ResizeGrid(15, 15, 10, 12);
+    doc.m_width = 10;
+    doc.m_height = 12;
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(doc.GetCell(x, y), 'A' + (x + y) % 26);
+}
+
+TEST(ResizeTest, GrowingAddsFreeCellsRightAndBelow) {
+    CRooster2Doc doc;
+    doc.ResizeGrid(15, 15, 10, 12);
+    doc.m_width = 10;
+    doc.m_height = 12;
+    doc.SetCell(9, 11, 'Q');
+    doc.SetCell(0, 0, CELL_ZWART);
+    doc.ResizeGrid(10, 12, 15, 15);
+    doc.m_width = 15;
+    doc.m_height = 15;
+    EXPECT_EQ(doc.GetCell(9, 11), 'Q');
+    EXPECT_EQ(doc.GetCell(0, 0), CELL_ZWART);
+    EXPECT_EQ(doc.GetCell(10, 11), CELL_VRIJ);
+    EXPECT_EQ(doc.GetCell(14, 14), CELL_VRIJ);
+    EXPECT_EQ(doc.GetCell(9, 12), CELL_VRIJ);
+}
+
+TEST(GridStringTest, RoundTripsExactlyTheCellsOfTheGrid) {
+    CRooster2Doc doc;
+    SetGrid(doc, {"AB#", "y.-"});
+    const std::string grid = doc.GridToString();
+    EXPECT_EQ(grid, std::string("AB\x01y \x02", 6));
+    CRooster2Doc other;
+    SetGrid(other, {"...", "..."});
+    other.StringToGrid(grid);
+    EXPECT_EQ(other.GridToString(), grid);
+}

@@ -1,0 +1,321 @@
+#include "model/rtr_file.h"
+
+#include <gtest/gtest.h>
+
+#include "model/rooster2_doc.h"
+#include "test_support.h"
+#include "util/byte_writer.h"
+#include "util/file_io.h"
+
+namespace {
+
+// Fields 1 to 22 of a file as an earlier release wrote it: a 3 x 2 grid with one
+// across word "AB " over a black row, and no later fields.
+std::string OldShortFile(std::int32_t ijFlag = 0) {
+    ByteWriter out;
+    out.WriteU32(25);
+    out.WriteBytes("Rooster Versie 2 Ruitwerk");
+    out.WriteS32(3);
+    out.WriteS32(2);
+    out.WriteBytes("AB \x01\x01\x01");
+    for (std::int32_t value : {7, 40, 0x111111, 0x222222, 0x333333, 0x444444, 3, 2, 1, 0, 1})
+        out.WriteS32(value);
+    out.WriteS16(3);  // the across word's letters
+    out.WriteS16(0);
+    out.WriteBytes(std::string("AB \0", 4));
+    out.WriteU32(4);
+    out.WriteBytes(std::string("Kaas\0", 5));
+    out.WriteU32(9);
+    out.WriteBytes(std::string("nl02x.doc\0", 10));
+    for (std::int32_t value : {ijFlag, 250, 0, 1, 0}) out.WriteS32(value);
+    return out.TakeBytes();
+}
+
+CRooster2Doc SamplePuzzle() {
+    CRooster2Doc doc;
+    SetGrid(doc, {"DENHAAG", ".#.#.#.", "y......"});
+    doc.m_words[0].clue = "Hofstad";
+    doc.m_words[0].partCount = 2;
+    doc.m_words[0].partLengths[0] = 3;
+    doc.m_words[0].partLengths[1] = 4;
+    doc.m_words[1].extraList = 2;
+    doc.m_htmlTitle = "Puzzel 1";
+    doc.m_comment = "Voor de krant";
+    doc.m_wordFile = "/lijsten/nl05.doc";
+    doc.m_extraFiles = {"/lijsten/extra02.doc", "/lijsten/namen02.doc"};
+    doc.m_excludedLetters = "QX";
+    doc.m_letterValues[4] = -3;
+    doc.m_startNumber = 4;
+    doc.m_numberPartWords = true;
+    doc.m_phase = PHASE_VULLEN;
+    doc.Renumber();
+    return doc;
+}
+
+}  // namespace
+
+TEST(RtrRoundTripTest, ANewPuzzleSavedAndReopenedGivesTheSameBytes) {
+    CRooster2Doc doc;
+    doc.BuildWords();
+    for (WordInfo& word : doc.m_words) word.clue = "clue " + std::to_string(word.number);
+    const std::string bytes = WriteRtr(doc);
+
+    CRooster2Doc reopened;
+    ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
+    EXPECT_EQ(WriteRtr(reopened), bytes);
+    ASSERT_EQ(reopened.m_words.size(), 30u);
+    EXPECT_EQ(reopened.m_words[29].clue, "clue 29");
+}
+
+TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
+    const CRooster2Doc doc = SamplePuzzle();
+    const std::string bytes = WriteRtr(doc);
+    CRooster2Doc reopened;
+    ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
+    EXPECT_EQ(WriteRtr(reopened), bytes);
+    EXPECT_EQ(reopened.GridToString(), doc.GridToString());
+    EXPECT_EQ(reopened.m_words[0].partCount, 2);
+    EXPECT_EQ(reopened.m_words[0].partLengths[1], 4);
+    EXPECT_EQ(reopened.m_words[0].value, "DENHAAG");
+    EXPECT_EQ(reopened.m_words[1].extraList, 2);
+    EXPECT_EQ(reopened.m_extraFiles, doc.m_extraFiles);
+    EXPECT_EQ(reopened.m_letterValues[4], -3);
+    EXPECT_EQ(reopened.m_comment, "Voor de krant");
+    // Renumbered on reading with part numbers: the second part has its own number.
+    EXPECT_EQ(reopened.CellNumber(3, 0), doc.CellNumber(3, 0));
+    EXPECT_EQ(reopened.m_phase, PHASE_VULLEN);
+}
+
+TEST(RtrLayoutTest, AFourCellWordStoresItsLettersWithASpaceAndATerminator) {
+    CRooster2Doc doc;
+    SetGrid(doc, {"AB.C", "####"});
+    const std::string bytes = WriteRtr(doc);
+    const std::size_t record = 4 + 25 + 8 + 8 + 11 * 4;
+    EXPECT_EQ(bytes.substr(record, 4), std::string("\x04\x00\x00\x00", 4));
+    EXPECT_EQ(bytes.substr(record + 4, 5), std::string("AB C\0", 5));
+    EXPECT_EQ(bytes.substr(record + 9, 4), std::string(4, '\0'));  // empty clue
+}
+
+TEST(RtrLayoutTest, AnEmptyTitleIsFourZeroBytesAndReadsBackEmpty) {
+    CRooster2Doc doc;
+    SetGrid(doc, {"..", "##"});
+    const std::string bytes = WriteRtr(doc);
+    const std::size_t title = 4 + 25 + 8 + 4 + 11 * 4 + (4 + 3 + 4) + 4 + 5 * 4;
+    EXPECT_EQ(bytes.substr(title, 4), std::string(4, '\0'));
+
+    CRooster2Doc previous;
+    previous.m_htmlTitle = "Vorige titel";
+    ASSERT_EQ(ReadRtr(previous, bytes).status, RtrStatus::Loaded);
+    EXPECT_TRUE(previous.m_htmlTitle.empty());
+}
+
+TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
+    std::string bytes = WriteRtr(SamplePuzzle());
+    bytes[10] = 'x';
+    CRooster2Doc doc = SamplePuzzle();
+    const RtrReadResult result = ReadRtr(doc, bytes);
+    EXPECT_EQ(result.status, RtrStatus::NotRtr);
+    EXPECT_EQ(result.message.text, "Geen valide rtr-bestand");
+    EXPECT_EQ(result.message.caption, "Rooster2");
+    EXPECT_EQ(doc.m_width, 15);
+    EXPECT_TRUE(doc.m_htmlTitle.empty());
+
+    bytes = WriteRtr(SamplePuzzle());
+    bytes[0] = 24;
+    EXPECT_EQ(ReadRtr(doc, bytes).status, RtrStatus::NotRtr);
+}
+
+TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
+    CRooster2Doc doc = SamplePuzzle();
+    doc.m_maxFrequency = 4;
+    doc.m_htmlBlackGrey = false;
+    ASSERT_EQ(ReadRtr(doc, OldShortFile()).status, RtrStatus::Loaded);
+    EXPECT_EQ(doc.m_width, 3);
+    EXPECT_EQ(doc.m_words.size(), 1u);
+    EXPECT_EQ(doc.m_words[0].clue, "Kaas");
+    EXPECT_EQ(doc.m_words[0].value, "AB ");
+    EXPECT_EQ(doc.m_wordFile, "nl02x.doc");
+    EXPECT_EQ(doc.m_maxSolutions, 250);
+    EXPECT_FALSE(doc.m_allDifferent);
+    EXPECT_EQ(doc.m_colorNiet, 0x333333u);
+    EXPECT_EQ(doc.m_phase, PHASE_VULLEN);
+    // Later fields take their defaults.
+    EXPECT_TRUE(doc.m_htmlTitle.empty());
+    EXPECT_TRUE(doc.m_comment.empty());
+    EXPECT_TRUE(doc.m_extraFiles.empty());
+    EXPECT_TRUE(doc.m_partDashes);
+    EXPECT_EQ(doc.m_maxCandidates, 1000);
+    EXPECT_EQ(doc.m_letterFontName, "Arial");
+    EXPECT_EQ(doc.m_colorWoordPos, 0x80FF80u);
+    EXPECT_EQ(doc.m_colorAchtergrond, 0xD8E9ECu);
+    EXPECT_EQ(doc.m_startNumber, 1);
+    EXPECT_FALSE(doc.m_numberPartWords);
+    EXPECT_EQ(doc.m_letterValues[4], 5);
+    EXPECT_EQ(doc.m_words[0].number, 1);
+    // The final resets.
+    EXPECT_EQ(doc.m_maxFrequency, 0);
+    EXPECT_TRUE(doc.m_htmlBlackGrey);
+}
+
+TEST(RtrShortFileTest, AnIjFlagOtherThanZeroOrOneStopsReading) {
+    CRooster2Doc doc = SamplePuzzle();
+    doc.m_htmlTitle = "Blijft";
+    doc.m_maxFrequency = 4;
+    std::string bytes = OldShortFile(7) + "garbage that is never read";
+    ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded);
+    EXPECT_EQ(doc.m_width, 3);
+    EXPECT_EQ(doc.m_htmlTitle, "Blijft");
+    EXPECT_EQ(doc.m_maxFrequency, 4);
+}
+
+TEST(RtrPartsTest, OnlyTwoToNineteenPartsAreRead) {
+    for (const std::int32_t stored : {1, 20}) {
+        std::string bytes = OldShortFile();
+        ByteWriter later;
+        later.WriteU32(0);       // title
+        later.WriteS32(0);       // line width
+        later.WriteS32(0);       // side by side
+        later.WriteS32(stored);  // the only word's parts
+        bytes += later.Bytes();
+        CRooster2Doc doc;
+        ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded) << stored;
+        EXPECT_EQ(doc.m_words[0].partCount, 0) << stored;
+    }
+}
+
+TEST(RtrPartsTest, ARejectedStringIsSkippedAndTheNextFieldsStayAligned) {
+    CRooster2Doc doc = SamplePuzzle();
+    doc.m_htmlTitle = std::string(1000, 'T');  // longer than a title may be
+    const std::string bytes = WriteRtr(doc);
+    CRooster2Doc reopened;
+    ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
+    EXPECT_TRUE(reopened.m_htmlTitle.empty());
+    EXPECT_EQ(reopened.m_comment, "Voor de krant");
+    EXPECT_EQ(reopened.m_words[0].partCount, 2);
+}
+
+TEST(RtrDamageTest, EveryTruncationLoadsOrLeavesTheDocumentAsItWas) {
+    const std::string bytes = WriteRtr(SamplePuzzle());
+    CRooster2Doc open;
+    open.m_htmlTitle = "Het open rooster";
+    const std::string before = WriteRtr(open);
+    int refused = 0;
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        CRooster2Doc doc = open;
+        const RtrReadResult result = ReadRtr(doc, std::string_view(bytes).substr(0, cut));
+        ASSERT_NE(result.status, RtrStatus::NotRtr) << cut;
+        if (result.status == RtrStatus::Refused) {
+            ++refused;
+            EXPECT_EQ(WriteRtr(doc), before) << cut;
+            EXPECT_EQ(result.message.caption, "Jammer");
+        }
+    }
+    EXPECT_GT(refused, 100);
+}
+
+TEST(RtrDamageTest, ACutInsideTheRequiredFieldsIsRefused) {
+    const std::string bytes = OldShortFile();
+    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+        CRooster2Doc doc;
+        const RtrStatus status = ReadRtr(doc, std::string_view(bytes).substr(0, cut)).status;
+        // Only the boundaries of the word file and the later option fields may be missing.
+        const std::size_t fieldsFrom17 = bytes.size() - 14 - 20;
+        const std::size_t fieldsFrom18 = fieldsFrom17 + 14;
+        const bool boundary =
+            cut == fieldsFrom17 || (cut >= fieldsFrom18 && (cut - fieldsFrom18) % 4 == 0);
+        EXPECT_EQ(status, boundary ? RtrStatus::Loaded : RtrStatus::Refused) << cut;
+    }
+}
+
+TEST(RtrDamageTest, ImpossibleSizesAndLengthsAreRefused) {
+    auto withS32At = [](std::size_t offset, std::int32_t value) {
+        std::string bytes = OldShortFile();
+        ByteWriter field;
+        field.WriteS32(value);
+        bytes.replace(offset, 4, field.Bytes());
+        return bytes;
+    };
+    for (const std::int32_t width : {0, -1, 101, 0x7FFFFFFF}) {
+        CRooster2Doc doc;
+        EXPECT_EQ(ReadRtr(doc, withS32At(29, width)).status, RtrStatus::Refused) << width;
+        EXPECT_EQ(doc.m_width, 15);
+    }
+    const std::size_t clueLength = 29 + 8 + 6 + 44 + 4 + 4;
+    for (const std::int32_t length : {-1, 5000, 0x7FFFFFFF}) {
+        CRooster2Doc doc;
+        EXPECT_EQ(ReadRtr(doc, withS32At(clueLength, length)).status, RtrStatus::Refused);
+    }
+}
+
+TEST(RtrDamageTest, ForeignStateValuesAreMadeSafe) {
+    // Never saved so by the program, but a hand-made file may say it.
+    std::string bytes = WriteRtr(SamplePuzzle());
+    ByteWriter state;
+    for (std::int32_t value : {5, 100000}) state.WriteS32(value);
+    const std::size_t margin = 29 + 8 + 21;
+    bytes.replace(margin, 8, state.Bytes());
+    ByteWriter phase;
+    for (std::int32_t value : {4, 1, 999}) phase.WriteS32(value);
+    bytes.replace(margin + 28, 12, phase.Bytes());
+    CRooster2Doc reopened;
+    ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
+    EXPECT_EQ(reopened.m_phase, PHASE_VORMEN);
+    EXPECT_EQ(reopened.m_curWord, -1);
+    EXPECT_EQ(reopened.m_cellSize, 200);
+}
+
+TEST(RtrFileTest, SavingInTheSearchPhasesIsRefusedAndTouchesNothing) {
+    TempDir dir;
+    const std::string path = dir.Path("puzzel.rtr");
+    WriteFileOrFail(path, "bestaand");
+    for (const int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+        CRooster2Doc doc;
+        doc.m_phase = phase;
+        UserMessage message;
+        EXPECT_FALSE(SaveRtrFile(doc, path, message));
+        EXPECT_EQ(message.text, "Opslaan " + path + "\nalleen mogelijk in fase vorm of vul");
+        EXPECT_EQ(ReadFileOrEmpty(path), "bestaand");
+    }
+}
+
+TEST(RtrFileTest, SaveAndOpenSetThePathAndClearTheModifiedFlag) {
+    TempDir dir;
+    const std::string path = dir.Path("puzzel.rtr");
+    CRooster2Doc doc = SamplePuzzle();
+    doc.MarkModified(true);
+    UserMessage message;
+    ASSERT_TRUE(SaveRtrFile(doc, path, message));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_pathName, path);
+    EXPECT_EQ(ReadFileOrEmpty(path), WriteRtr(doc));
+
+    CRooster2Doc other;
+    other.MarkModified(true);
+    EXPECT_EQ(OpenRtrFile(other, path).status, RtrStatus::Loaded);
+    EXPECT_FALSE(other.IsModified());
+    EXPECT_EQ(other.m_pathName, path);
+}
+
+TEST(RtrFileTest, AFailedSaveKeepsTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.Path("puzzel.rtr");
+    CRooster2Doc doc;
+    doc.BuildWords();
+    UserMessage message;
+    ASSERT_TRUE(SaveRtrFile(doc, path, message));
+    const std::string good = ReadFileOrEmpty(path);
+    doc.m_comment = std::string(5000, 'c');
+    SimulateWriteFailureAfter(100);
+    const bool saved = SaveRtrFile(doc, path, message);
+    SimulateWriteFailureAfter(-1);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(message.text.empty());
+    EXPECT_EQ(ReadFileOrEmpty(path), good);
+}
+
+TEST(RtrFileTest, AMissingFileIsRefusedWithAMessage) {
+    CRooster2Doc doc;
+    const RtrReadResult result = OpenRtrFile(doc, "/nonexistent/puzzel.rtr");
+    EXPECT_EQ(result.status, RtrStatus::Refused);
+    EXPECT_NE(result.message.text.find("/nonexistent/puzzel.rtr"), std::string::npos);
+}

@@ -1,0 +1,21 @@
+#include "util/latin1.h"
+
+#include <gtest/gtest.h>
+
+TEST(Latin1Test, CaseMappingCoversTheWesternLetters) {
+    EXPECT_EQ(Latin1ToLower("ABC \xC9\xD7\xDE"), "abc \xE9\xD7\xFE");
+    EXPECT_EQ(Latin1ToUpper("abc \xE9\xF7\xFF"), "ABC \xC9\xF7\xFF");
+}
+
+TEST(Latin1Test, Utf8ConvertsAndUnmappableBecomesQuestionMark) {
+    EXPECT_EQ(Utf8ToLatin1("caf\xC3\xA9"), "caf\xE9");
+    EXPECT_EQ(Utf8ToLatin1("\xE2\x82\xAC!"), "?!");       // euro sign
+    EXPECT_EQ(Utf8ToLatin1("a\xC3"), "a?");               // cut sequence
+    EXPECT_EQ(Latin1ToUtf8("caf\xE9"), "caf\xC3\xA9");
+}
+
+TEST(Latin1Test, RecognisesUtf8) {
+    EXPECT_TRUE(LooksLikeUtf8("caf\xC3\xA9"));
+    EXPECT_FALSE(LooksLikeUtf8("caf\xE9"));
+    EXPECT_FALSE(LooksLikeUtf8("plain"));
+}
