@@ -69,8 +69,8 @@ int RunReadClues(const std::vector<std::string>& args) {
 }
 
 int RunStats(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--lengths", 0}, {"--clues", 0}, {"--product", 0}, {"--sum", 0},
-                          {"--system", 0}});
+    CliArgs parsed(
+        args, {{"--lengths", 0}, {"--clues", 0}, {"--product", 0}, {"--sum", 0}, {"--system", 0}});
     if (!parsed.Ok()) return UsageError(STATS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(STATS_COMMAND);
     CRooster2Doc doc;

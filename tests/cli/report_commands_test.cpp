@@ -13,9 +13,7 @@ namespace {
 
 class ReportCommands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(RunCli({"new", puzzle, "--size", "4x3"}).exitCode, 0);
-    }
+    void SetUp() override { ASSERT_EQ(RunCli({"new", puzzle, "--size", "4x3"}).exitCode, 0); }
     CRooster2Doc Load(const std::string& path) {
         CRooster2Doc doc;
         EXPECT_EQ(OpenRtrFile(doc, path).status, RtrStatus::Loaded);
@@ -104,7 +102,8 @@ TEST_F(ReportCommands, ExportKindsForClues) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc));
     ASSERT_EQ(RunCli({"export", "cluefile", puzzle, dir.Path("clues.txt")}).exitCode, 0);
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc));
-    EXPECT_TRUE(ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
+    EXPECT_TRUE(
+        ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
 }
 
 TEST_F(ReportCommands, ClueExportsRefusePartNumbers) {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "formats/puz_import.h"
 #include "formats/line_ends.h"
+#include "formats/puz_import.h"
 #include "formats/text_lines.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
@@ -234,8 +234,7 @@ int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileT
     return changed;
 }
 
-bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path,
-                    int& count) {
+bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
     count = ReadClueFile(doc, section, ClueFileTextToLatin1(std::move(bytes)));

@@ -42,8 +42,7 @@ int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileT
 
 // Reads the clue file at path (Latin-1, or UTF-8 as other editors write it). False when
 // it cannot be read; otherwise count holds the number of changed words.
-bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path,
-                    int& count);
+bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count);
 
 // Clipboard text: a line break is added so that the last line counts too.
 int PasteClues(CRooster2Doc& doc, ClueSection& section, std::string_view clipboardText);

@@ -87,7 +87,8 @@ std::string FormatCompareResult(int code, const std::string& details, const std:
     std::string text = path + "\r\n";
     switch (code) {
         case COMPARE_DONE:
-            text += details.empty() ? "  Inhoud gelijk\r\n" : "  Verschillen in:\r\n  " + details + "\r\n";
+            text += details.empty() ? "  Inhoud gelijk\r\n"
+                                    : "  Verschillen in:\r\n  " + details + "\r\n";
             break;
         case COMPARE_NOT_FOUND:
             text += "  Bestand niet gevonden\r\n";
@@ -118,7 +119,8 @@ bool CompareNow(CRooster2Doc& doc, const std::string& name, bool allFiles, std::
     if (allFiles) {
         const std::string folder = FolderOf(name);
         for (const FolderEntry& entry : ReadFolderEntries(folder.empty() ? "." : folder))
-            if (!entry.isFolder && HasPuzzleExtension(entry.name)) paths.push_back(folder + entry.name);
+            if (!entry.isFolder && HasPuzzleExtension(entry.name))
+                paths.push_back(folder + entry.name);
     } else {
         paths.push_back(name);
     }

@@ -13,9 +13,9 @@ class CRooster2Doc;
 struct WordInfo;
 
 enum CompareResult {
-    COMPARE_DONE = 0,         // equal, or the differing words are in the details
-    COMPARE_NOT_FOUND = 1,    // no name, or the file cannot be read
-    COMPARE_NOT_RTR = 2,      // not a (readable) puzzle file
+    COMPARE_DONE = 0,       // equal, or the differing words are in the details
+    COMPARE_NOT_FOUND = 1,  // no name, or the file cannot be read
+    COMPARE_NOT_RTR = 2,    // not a (readable) puzzle file
     COMPARE_OTHER_SIZE = 3,
     COMPARE_OTHER_SHAPE = 4,  // black or "niet" cells where the own grid has them differ
 };

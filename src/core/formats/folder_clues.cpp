@@ -83,8 +83,7 @@ bool ReadFileDate(const std::string& path, FileDate& date) {
     return true;
 }
 
-int CountWordRecords(const Cell* cells, int width, int height, bool doorloper,
-                     bool acrossOnly) {
+int CountWordRecords(const Cell* cells, int width, int height, bool doorloper, bool acrossOnly) {
     CRooster2Doc scratch;
     scratch.m_width = width;
     scratch.m_height = height;
@@ -95,8 +94,7 @@ int CountWordRecords(const Cell* cells, int width, int height, bool doorloper,
     return static_cast<int>(scratch.m_words.size());
 }
 
-std::string DescribePuzzle(const std::string& path, std::string_view bytes,
-                           const FileDate& date) {
+std::string DescribePuzzle(const std::string& path, std::string_view bytes, const FileDate& date) {
     ByteReader in(bytes);
     std::int32_t width = 0;
     std::int32_t height = 0;
@@ -111,8 +109,8 @@ std::string DescribePuzzle(const std::string& path, std::string_view bytes,
     const bool acrossOnly = (flags & 4) != 0;
     std::string out = StrFormat("*** %s (%d x %d, %s, %s) ***\r\n", path.c_str(), width, height,
                                 doorloper ? "drl" : "krw", FormatFileDate(date).c_str());
-    const int records = CountWordRecords(reinterpret_cast<const Cell*>(cells.data()), width,
-                                         height, doorloper, acrossOnly);
+    const int records = CountWordRecords(reinterpret_cast<const Cell*>(cells.data()), width, height,
+                                         doorloper, acrossOnly);
     for (int i = 0; i < records; ++i) {
         if (!DescribeWordRecord(in, out)) break;
     }

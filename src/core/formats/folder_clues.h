@@ -24,14 +24,12 @@ bool ReadFileDate(const std::string& path, FileDate& date);
 
 // How many word records a puzzle file with these cells and numbering flags holds: as
 // many as the rebuild of its words makes.
-int CountWordRecords(const Cell* cells, int width, int height, bool doorloper,
-                     bool acrossOnly);
+int CountWordRecords(const Cell* cells, int width, int height, bool doorloper, bool acrossOnly);
 
 // The description of one puzzle file's bytes: a heading with the path, size, "drl" or
 // "krw" and the date, then "letters = clue" per word. Nothing for a file that is no
 // puzzle; a damaged file is described up to the first record it cannot hold.
-std::string DescribePuzzle(const std::string& path, std::string_view bytes,
-                           const FileDate& date);
+std::string DescribePuzzle(const std::string& path, std::string_view bytes, const FileDate& date);
 // The same for the file at path, appended to out; nothing when it cannot be read.
 void DescribePuzzleFile(const std::string& path, std::string& out);
 

@@ -11,8 +11,8 @@ std::vector<FolderEntry> ReadFolderEntries(const std::string& folder) {
     std::filesystem::directory_iterator it(std::filesystem::path(folder), error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
         std::error_code ignored;
-        entries.push_back({it->path().filename().string(), it->is_directory(ignored),
-                           it->is_symlink(ignored)});
+        entries.push_back(
+            {it->path().filename().string(), it->is_directory(ignored), it->is_symlink(ignored)});
     }
     std::sort(entries.begin(), entries.end(),
               [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
@@ -21,8 +21,7 @@ std::vector<FolderEntry> ReadFolderEntries(const std::string& folder) {
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
     const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
-    if (folder.empty() || folder.back() == separator || folder.back() == '/')
-        return folder + name;
+    if (folder.empty() || folder.back() == separator || folder.back() == '/') return folder + name;
     return folder + separator + name;
 }
 

@@ -23,8 +23,8 @@ int LetterValue(const CRooster2Doc& doc, char letter) {
 }
 
 template <typename Combine>
-double CombineLetterValues(const CRooster2Doc& doc, std::string_view value, double start,
-                           bool& ok, Combine combine) {
+double CombineLetterValues(const CRooster2Doc& doc, std::string_view value, double start, bool& ok,
+                           Combine combine) {
     double result = start;
     for (char c : value) {
         if (!IsAsciiLetter(c)) {
@@ -45,8 +45,7 @@ void AppendLocationLines(const CRooster2Doc& doc, std::vector<std::string>& line
     if (doc.m_extraFiles.empty()) return;
     lines.push_back("Extra woordenlijst(en):");
     for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        lines.push_back(
-            StrFormat("%d: %s", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str()));
+        lines.push_back(StrFormat("%d: %s", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str()));
 }
 
 void AppendCellLine(const CRooster2Doc& doc, std::vector<std::string>& lines) {
@@ -107,8 +106,8 @@ void AppendLengthLines(const CRooster2Doc& doc, std::vector<std::string>& lines)
     long long lengthSum = 0;
     long long counted = 0;
     for (const auto& [length, count] : counts) {
-        lines.push_back(StrFormat(count == 1 ? "Lengte %d: %d woord" : "Lengte %d: %d woorden",
-                                  length, count));
+        lines.push_back(
+            StrFormat(count == 1 ? "Lengte %d: %d woord" : "Lengte %d: %d woorden", length, count));
         lengthSum += static_cast<long long>(length) * count;
         counted += count;
     }
@@ -117,9 +116,9 @@ void AppendLengthLines(const CRooster2Doc& doc, std::vector<std::string>& lines)
         lines.push_back(StrFormat("Gemiddelde lengte: %.1f letters",
                                   static_cast<double>(lengthSum) / static_cast<double>(counted)));
     if (CountSplitWords(doc) > 0)
-        lines.push_back(
-            StrFormat("Gemiddelde lengte (afgezien van deelwoorden): %.1f letters",
-                      static_cast<double>(wordLengthSum) / static_cast<double>(doc.m_words.size())));
+        lines.push_back(StrFormat(
+            "Gemiddelde lengte (afgezien van deelwoorden): %.1f letters",
+            static_cast<double>(wordLengthSum) / static_cast<double>(doc.m_words.size())));
     lines.push_back("");
 }
 
@@ -152,7 +151,8 @@ void AppendRepeatedFillingLines(CRooster2Doc& doc, std::vector<std::string>& lin
         lines.push_back(line);
         anyGroup = true;
     }
-    if (!anyGroup) lines.push_back(AllWordsEmpty(doc) ? "Alle woorden leeg" : "Alle woorden verschillend");
+    if (!anyGroup)
+        lines.push_back(AllWordsEmpty(doc) ? "Alle woorden leeg" : "Alle woorden verschillend");
     lines.push_back("");
 }
 
@@ -225,9 +225,9 @@ void AppendSystemInfoLines(const SystemFacts& facts, std::vector<std::string>& l
         const OsVersionFacts& version = *facts.version;
         lines.push_back(StrFormat("  OSVersion: %d.%d, Build: %d", version.major, version.minor,
                                   version.build));
-        lines.push_back(StrFormat(
-            "  PlatformID: %s, Last Service Pack: %s", version.platform.c_str(),
-            version.servicePack.empty() ? "Geen" : version.servicePack.c_str()));
+        lines.push_back(
+            StrFormat("  PlatformID: %s, Last Service Pack: %s", version.platform.c_str(),
+                      version.servicePack.empty() ? "Geen" : version.servicePack.c_str()));
     }
     if (facts.processorName) {
         const std::size_t start = facts.processorName->find_first_not_of(" \t");

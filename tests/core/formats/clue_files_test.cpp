@@ -1,8 +1,9 @@
+#include "formats/clue_files.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "formats/clue_files.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
 

@@ -1,6 +1,7 @@
+#include "formats/compare.h"
+
 #include <gtest/gtest.h>
 
-#include "formats/compare.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
 

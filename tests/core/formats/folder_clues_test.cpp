@@ -1,8 +1,9 @@
+#include "formats/folder_clues.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "formats/folder_clues.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
 
@@ -127,21 +128,27 @@ TEST(ListFolder, FilesThenSubFoldersWithCounts) {
     std::string out;
     ListFolder(root, out);
     const std::string description = "KA  = Zuivel\r\nKAT = Dier\r\n    = \r\nT   = \r\n";
-    EXPECT_EQ(out, "*** Inhoud map: " + root + " ***\r\n\r\n"
-                   "*** " + root + "/klein.rtr (3 x 3, krw, " + DateOf(root + "/klein.rtr") +
-                   ") ***\r\n" + description +
-                   "*** Aantal bestanden map: " + root + ": 2 ***\r\n\r\n"
-                   "*** Inhoud map: " + root + "/sub ***\r\n\r\n"
-                   "*** " + root + "/sub/ander.rtr (3 x 3, krw, " +
-                   DateOf(root + "/sub/ander.rtr") + ") ***\r\n" + description +
-                   "*** Aantal bestanden map: " + root + "/sub: 1 ***\r\n\r\n");
+    EXPECT_EQ(out, "*** Inhoud map: " + root +
+                       " ***\r\n\r\n"
+                       "*** " +
+                       root + "/klein.rtr (3 x 3, krw, " + DateOf(root + "/klein.rtr") +
+                       ") ***\r\n" + description + "*** Aantal bestanden map: " + root +
+                       ": 2 ***\r\n\r\n"
+                       "*** Inhoud map: " +
+                       root +
+                       "/sub ***\r\n\r\n"
+                       "*** " +
+                       root + "/sub/ander.rtr (3 x 3, krw, " + DateOf(root + "/sub/ander.rtr") +
+                       ") ***\r\n" + description + "*** Aantal bestanden map: " + root +
+                       "/sub: 1 ***\r\n\r\n");
 }
 
 TEST(ListFolder, MissingFolderCountsNothing) {
     std::string out;
     ListFolder("/geen/map/hier", out);
-    EXPECT_EQ(out, "*** Inhoud map: /geen/map/hier ***\r\n\r\n"
-                   "*** Aantal bestanden map: /geen/map/hier: 0 ***\r\n\r\n");
+    EXPECT_EQ(out,
+              "*** Inhoud map: /geen/map/hier ***\r\n\r\n"
+              "*** Aantal bestanden map: /geen/map/hier: 0 ***\r\n\r\n");
 }
 
 TEST(ListFolder, LinkedFolderIsNotFollowed) {

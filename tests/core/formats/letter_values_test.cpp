@@ -1,9 +1,9 @@
+#include "formats/letter_values.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <random>
-
-#include "formats/letter_values.h"
 
 namespace {
 

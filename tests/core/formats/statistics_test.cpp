@@ -1,8 +1,9 @@
+#include "formats/statistics.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "formats/statistics.h"
 #include "test_support.h"
 
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "formats/system_facts.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
