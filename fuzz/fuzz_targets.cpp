@@ -2,6 +2,9 @@
 
 #include <cstdlib>
 
+#include "formats/html_import.h"
+#include "formats/puz_import.h"
+#include "formats/ros_import.h"
 #include "formats/clue_files.h"
 #include "formats/compare.h"
 #include "formats/folder_clues.h"
@@ -34,6 +37,34 @@ void FuzzRtrReader(std::string_view input) {
     Require(WriteRtr(again) == written);
 }
 
+namespace {
+
+// An import either takes the file or leaves the open puzzle exactly as it was.
+void FuzzImport(std::string_view input, ImportReader reader) {
+    CRooster2Doc doc;
+    doc.m_htmlTitle = "open";
+    doc.SetCell(1, 1, CELL_ZWART);
+    doc.BuildWords();
+    const std::string before = WriteRtr(doc);
+    const ImportResult result = reader(doc, input);
+    if (!result.imported) {
+        Require(WriteRtr(doc) == before);
+        return;
+    }
+    Require(doc.m_width >= 1 && doc.m_width <= MAX_GRID_SIDE);
+    Require(doc.m_height >= 1 && doc.m_height <= MAX_GRID_SIDE);
+    CRooster2Doc again;
+    Require(ReadRtr(again, WriteRtr(doc)).status == RtrStatus::Loaded);
+}
+
+}  // namespace
+
+void FuzzPuzImport(std::string_view input) { FuzzImport(input, ImportPuz); }
+void FuzzRosImport(std::string_view input) { FuzzImport(input, ImportRos); }
+void FuzzHtmlImport(std::string_view input) { FuzzImport(input, ReadHtmlGrid); }
+
+namespace {
+
 // A small filled puzzle with clues, the own side of the clue and comparison targets.
 CRooster2Doc FuzzPuzzle() {
     CRooster2Doc doc;
@@ -45,6 +76,8 @@ CRooster2Doc FuzzPuzzle() {
     doc.m_words[0].clue = "Huisdier";
     return doc;
 }
+
+}  // namespace
 
 void FuzzClueText(std::string_view input) {
     CRooster2Doc doc = FuzzPuzzle();
@@ -88,6 +121,9 @@ void FuzzLetterValues(std::string_view input) {
 const FuzzTarget* FuzzTargets(std::size_t& count) {
     static const FuzzTarget targets[] = {
         {"rtr", FuzzRtrReader},
+        {"puz", FuzzPuzImport},
+        {"ros", FuzzRosImport},
+        {"html", FuzzHtmlImport},
         {"cluetext", FuzzClueText},
         {"description", FuzzPuzzleDescription},
         {"compare", FuzzCompare},

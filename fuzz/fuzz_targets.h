@@ -13,6 +13,9 @@ struct FuzzTarget {
 };
 
 void FuzzRtrReader(std::string_view input);
+void FuzzPuzImport(std::string_view input);
+void FuzzRosImport(std::string_view input);
+void FuzzHtmlImport(std::string_view input);
 void FuzzClueText(std::string_view input);
 void FuzzPuzzleDescription(std::string_view input);
 void FuzzCompare(std::string_view input);

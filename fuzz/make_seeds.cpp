@@ -4,10 +4,12 @@
 #include <iostream>
 #include <string>
 
+#include "formats/html_export.h"
 #include "formats/clue_files.h"
 #include "formats/letter_values.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "util/byte_writer.h"
 
 namespace {
 
@@ -29,11 +31,7 @@ void SetRows(CRooster2Doc& doc, std::initializer_list<const char*> rows) {
     doc.BuildWords();
 }
 
-void WriteRtrSeeds(const std::filesystem::path& folder) {
-    CRooster2Doc empty;
-    empty.BuildWords();
-    WriteSeed(folder, "new15.rtr", WriteRtr(empty));
-
+CRooster2Doc FilledPuzzle() {
     CRooster2Doc filled;
     SetRows(filled, {"DENHAAG", " # # # ", "yS EL  "});
     filled.m_words[0].clue = "Hofstad";
@@ -46,7 +44,42 @@ void WriteRtrSeeds(const std::filesystem::path& folder) {
     filled.m_words[1].extraList = 1;
     filled.m_numberPartWords = true;
     filled.Renumber();
-    WriteSeed(folder, "filled.rtr", WriteRtr(filled));
+    return filled;
+}
+
+void WriteHtmlSeeds(const std::filesystem::path& folder) {
+    CRooster2Doc doc = FilledPuzzle();
+    WriteSeed(folder, "empty.html", WriteHtml(doc, false, false, "seed"));
+    doc.m_htmlCluesSideBySide = true;
+    WriteSeed(folder, "filled.html", WriteHtml(doc, true, true, "seed"));
+}
+
+// A version-1 file: magic, 8 bytes, columns, rows, 4 bytes, then 40 x 40 letters
+// and 40 x 40 cell kinds, column-major.
+void WriteRosSeeds(const std::filesystem::path& folder) {
+    constexpr int side = 40;
+    std::string letters(side * side, ' ');
+    std::string kinds(side * side, '\x01');
+    letters[0] = 'A';
+    kinds[side + 1] = 0;
+    kinds[2 * side] = 2;
+    ByteWriter out;
+    out.WriteU32(12091998);
+    out.WriteBytes(std::string(8, 'x'));
+    out.WriteS32(5);
+    out.WriteS32(4);
+    out.WriteU32(0);
+    out.WriteBytes(letters);
+    out.WriteBytes(kinds);
+    WriteSeed(folder, "small.ros", out.Bytes());
+}
+
+void WriteRtrSeeds(const std::filesystem::path& folder) {
+    CRooster2Doc empty;
+    empty.BuildWords();
+    WriteSeed(folder, "new15.rtr", WriteRtr(empty));
+
+    WriteSeed(folder, "filled.rtr", WriteRtr(FilledPuzzle()));
 
     CRooster2Doc doorloper;
     doorloper.m_doorloper = true;
@@ -84,6 +117,8 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path root = argv[1];
     WriteRtrSeeds(root / "rtr");
+    WriteHtmlSeeds(root / "html");
+    WriteRosSeeds(root / "ros");
     WriteRtrSeeds(root / "description");
     WriteRtrSeeds(root / "compare");
     WriteClueTextSeeds(root / "cluetext");

@@ -35,4 +35,5 @@ bool SavePuzzle(CRooster2Doc& doc, const std::string& path);
 // The command groups; main() lists them all.
 std::vector<CliCommand> ModelCommands();
 std::vector<CliCommand> FormatCommands();
+std::vector<CliCommand> WordListCommands();
 std::vector<CliCommand> ReportCommands();

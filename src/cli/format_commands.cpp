@@ -10,7 +10,7 @@
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
 #include "formats/text_export.h"
-#include "formats/version_text.h"
+#include "model/version_text.h"
 #include "model/rooster2_doc.h"
 #include "program_folder.h"
 #include "util/file_io.h"

@@ -10,7 +10,7 @@ namespace {
 
 std::vector<CliCommand> AllCommands() {
     std::vector<CliCommand> commands;
-    for (auto group : {ModelCommands, FormatCommands, ReportCommands}) {
+    for (auto group : {ModelCommands, FormatCommands, WordListCommands, ReportCommands}) {
         for (const CliCommand& command : group()) commands.push_back(command);
     }
     return commands;

@@ -6,7 +6,7 @@
 #include "formats/html_export.h"
 #include "formats/puz_text_export.h"
 #include "formats/text_export.h"
-#include "formats/version_text.h"
+#include "model/version_text.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "test_support.h"

@@ -5,6 +5,7 @@
 
 #include "formats/line_ends.h"
 #include "model/clue_text.h"
+#include "model/part_boundaries.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
@@ -161,17 +162,6 @@ std::string ClueLists(const CRooster2Doc& doc) {
 
 // Walks the part ends of a word from its first cell; true when `along` (the
 // cell's column or row) ends a part other than the last.
-bool EndsInnerPart(const WordInfo& word, int along) {
-    const int parts = word.PartCountInUse();
-    if (parts < 2) return false;
-    int boundary = (word.dx == 1 ? word.x : word.y) + word.partLengths[0] - 1;
-    for (int i = 1; i < parts; ++i) {
-        if (along == boundary) return true;
-        boundary += word.partLengths[i];
-    }
-    return false;
-}
-
 }  // namespace
 
 std::uint32_t ColorToHtml(ColorRef colour) {
@@ -188,17 +178,6 @@ std::string WriteHtmlCellStyle(const CRooster2Doc& doc, int right, int bottom, b
            StrFormat("  font-size: %dpx;\r\n", doc.m_cellSize * 2 / 3) +
            "  vertical-align: text-top;\r\n" +
            StrFormat("  text-align: %s;\r\n", centered ? "center" : "left");
-}
-
-int GetPartBoundaryFlags(const CRooster2Doc& doc, int x, int y) {
-    int count = 0;
-    int across = -1;
-    int down = -1;
-    doc.FindWordsAt(x, y, count, across, down);
-    int flags = 0;
-    if (across >= 0 && EndsInnerPart(doc.m_words[across], x)) flags |= PART_END_ACROSS;
-    if (down >= 0 && EndsInnerPart(doc.m_words[down], y)) flags |= PART_END_DOWN;
-    return flags;
 }
 
 std::string WriteHtml(const CRooster2Doc& doc, bool filled, bool lowercase,

@@ -19,11 +19,6 @@ std::string WriteHtml(const CRooster2Doc& doc, bool filled, bool lowercase,
 // The declarations of one word-cell class; right and bottom (0 or 1) thicken those borders.
 std::string WriteHtmlCellStyle(const CRooster2Doc& doc, int right, int bottom, bool centered);
 
-constexpr int PART_END_ACROSS = 1;
-constexpr int PART_END_DOWN = 2;
-// Which words through (x, y) end one of their parts (not the last) in this cell.
-int GetPartBoundaryFlags(const CRooster2Doc& doc, int x, int y);
-
 // 0x00BBGGRR as the number 0xRRGGBB that CSS expects.
 std::uint32_t ColorToHtml(ColorRef colour);
 

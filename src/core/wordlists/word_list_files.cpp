@@ -48,7 +48,7 @@ void CWordListFile::OpenText(std::string text) {
     }
     text.resize(kept);
     m_text = std::move(text);
-    m_pos = 0;
+    Rewind();
 }
 
 bool CWordListFile::ReadLine(std::string_view& line) {
@@ -56,8 +56,11 @@ bool CWordListFile::ReadLine(std::string_view& line) {
     const std::size_t limit = std::min(m_text.size(), m_pos + WORD_LIST_LINE_MAX);
     std::size_t end = m_pos;
     while (end < limit && m_text[end] != '\n') ++end;
+    const bool endsLine = end < limit || end == m_text.size();
     if (end < limit) ++end;  // the newline belongs to the line
     line = std::string_view(m_text).substr(m_pos, end - m_pos);
     m_pos = end;
+    m_lastWasPiece = m_inLongLine || !endsLine;
+    m_inLongLine = !endsLine;
     return true;
 }

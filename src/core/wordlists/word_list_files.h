@@ -41,10 +41,19 @@ public:
     void OpenText(std::string text);
     // The next piece including its '\n' when that fits; false at the end.
     bool ReadLine(std::string_view& line);
-    void Rewind() { m_pos = 0; }
+    // False when the piece last read belongs to a line of more than 99 bytes: such a
+    // line is cut into pieces, and no piece of it is a word of the list.
+    bool LastLineIsWhole() const { return !m_lastWasPiece; }
+    void Rewind() {
+        m_pos = 0;
+        m_lastWasPiece = false;
+        m_inLongLine = false;
+    }
     std::size_t SizeInBytes() const { return m_text.size(); }
 
 private:
     std::string m_text;
     std::size_t m_pos = 0;
+    bool m_lastWasPiece = false;
+    bool m_inLongLine = false;  // the next piece continues a line that did not fit
 };

@@ -1,4 +1,5 @@
 #include "formats/html_export.h"
+#include "model/part_boundaries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "formats/version_text.h"
+#include "model/version_text.h"
 
 std::string VersionText() {
     return std::string("Rooster2 versie 2.7e") + ", van VC7" + "\nGemaakt op " + __DATE__ + " " +

@@ -1,0 +1,120 @@
+// Subcommands on word lists: wordlist, candidates, anagrams, spell.
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "cli_args.h"
+#include "cli_common.h"
+#include "model/rooster2_doc.h"
+#include "util/file_io.h"
+#include "util/str_format.h"
+#include "wordlists/candidates.h"
+#include "wordlists/spell_check.h"
+#include "wordlists/word_data.h"
+#include "wordlists/word_list_convert.h"
+
+namespace {
+
+int RunWordList(const std::vector<std::string>& args);
+int RunCandidates(const std::vector<std::string>& args);
+int RunAnagrams(const std::vector<std::string>& args);
+int RunSpell(const std::vector<std::string>& args);
+
+const CliCommand WORDLIST_COMMAND = {"wordlist", "DICT MAP/BASIS [--ij-to-y 0|1]", RunWordList};
+const CliCommand CANDIDATES_COMMAND = {"candidates", "SET PATROON [--max N]", RunCandidates};
+const CliCommand ANAGRAMS_COMMAND = {"anagrams", "SET LETTERS [--pattern P] [--max N]",
+                                     RunAnagrams};
+const CliCommand SPELL_COMMAND = {"spell", "FILE.rtr [--words SET]", RunSpell};
+
+// The dialog's field "Max. aantal kandidaten (0 = alle):" allows up to this.
+constexpr long long MAX_CANDIDATES_FIELD = 100000;
+
+int RunWordList(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--ij-to-y", 1}});
+    bool ijToY = true;
+    if (!parsed.Ok() || !parsed.BoolValue("--ij-to-y", ijToY))
+        return UsageError(WORDLIST_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 2) return UsageError(WORDLIST_COMMAND);
+    const std::string& base = parsed.Positional()[1];
+    std::error_code ignored;  // a folder that cannot be made shows up as a file not written
+    if (!FolderOf(base).empty()) std::filesystem::create_directories(FolderOf(base), ignored);
+    WordListConversion conversion;
+    UserMessage message;
+    if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message))
+        return Fail(message);
+    WriteStdout(ConversionSummary(conversion, base) + "\n");
+    return EXIT_OK;
+}
+
+// A document that looks words up in `set` with the defaults of a new puzzle.
+CRooster2Doc DocumentForSet(const std::string& set) {
+    CRooster2Doc doc;
+    doc.m_wordFile = set;
+    return doc;
+}
+
+// Prints the entries, one per line, and the dialog's label on standard error; a failed
+// lookup gives its message and the reason.
+int ShowCandidates(const CandidateList& list, const std::string& set, int length) {
+    if (list.error) {
+        const std::string reason = WordListProblem(set, length);
+        return Fail(list.error->text + (reason.empty() ? "" : ": " + reason));
+    }
+    std::string lines;
+    for (const std::string& entry : list.entries) lines += entry + "\n";
+    WriteStdout(lines);
+    std::cerr << list.label << '\n';
+    return EXIT_OK;
+}
+
+int RunCandidates(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--max", 1}});
+    long long maxCount = CRooster2Doc().m_maxCandidates;
+    if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
+        return UsageError(CANDIDATES_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
+    const std::string& set = parsed.Positional()[0];
+    const std::string& pattern = parsed.Positional()[1];
+    const CRooster2Doc doc = DocumentForSet(set);
+    const CandidateList list =
+        FillCandidates(doc, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
+    return ShowCandidates(list, set, static_cast<int>(pattern.size()));
+}
+
+int RunAnagrams(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--pattern", 1}, {"--max", 1}});
+    long long maxCount = CRooster2Doc().m_maxCandidates;
+    if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
+        return UsageError(ANAGRAMS_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 2) return UsageError(ANAGRAMS_COMMAND);
+    const std::string& set = parsed.Positional()[0];
+    const std::string& letters = parsed.Positional()[1];
+    if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
+    const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
+    const CRooster2Doc doc = DocumentForSet(set);
+    const std::optional<CandidateList> list =
+        FilterCandidates(doc, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
+    return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
+}
+
+int RunSpell(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--words", 1}});
+    if (!parsed.Ok()) return UsageError(SPELL_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
+    CRooster2Doc doc;
+    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    if (const auto words = parsed.Value("--words")) doc.m_wordFile = *words;
+    if (doc.m_wordFile.empty()) return Fail("Geen woordenlijst gegeven");
+    const std::string missing = FirstMissingSpellingFile(doc);
+    if (!missing.empty()) return Fail(missing);
+    const std::optional<std::string> report = SpellingCheckReport(doc);
+    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.m_wordFile.c_str()));
+    WriteStdout(report->back() == '\n' ? *report : *report + "\n");
+    return EXIT_OK;
+}
+
+}  // namespace
+
+std::vector<CliCommand> WordListCommands() {
+    return {WORDLIST_COMMAND, CANDIDATES_COMMAND, ANAGRAMS_COMMAND, SPELL_COMMAND};
+}

@@ -1,0 +1,128 @@
+#include "model/shape_editing.h"
+
+#include <algorithm>
+
+#include "model/rooster2_doc.h"
+#include "model/undo_history.h"
+
+Cell ShapeClickCode(Cell releaseCode, bool notCell) {
+    if (notCell) return releaseCode == CELL_NIET ? CELL_VRIJ : CELL_NIET;
+    return IsLetterCell(releaseCode) ? CELL_ZWART : CELL_VRIJ;
+}
+
+EditResult ShapeMouseUp(CRooster2Doc& doc, CUndoHistories& undo, int pressX, int pressY, int x,
+                        int y, bool notCell) {
+    if (!doc.IsInGrid(x, y) || doc.m_doorloper) return {};
+    const Cell code = ShapeClickCode(doc.GetCell(x, y), notCell);
+    if (doc.IsInGrid(pressX, pressY)) {
+        for (int column = std::min(pressX, x); column <= std::max(pressX, x); ++column)
+            for (int row = std::min(pressY, y); row <= std::max(pressY, y); ++row)
+                doc.SetCellSymmetric(column, row, code);
+    } else {
+        doc.SetCellSymmetric(x, y, code);
+    }
+    undo.PushShapeUndo(doc);
+    doc.BuildWords();
+    doc.MarkModified(true);
+    EditResult result;
+    result.applied = true;
+    result.redrawAll = true;
+    result.forgetBestResult = true;
+    return result;
+}
+
+bool NextLetterCell(const CRooster2Doc& doc, int& x, int& y, int dx, int dy) {
+    for (int cx = x + dx, cy = y + dy; doc.IsInGrid(cx, cy); cx += dx, cy += dy) {
+        if (IsLetterCell(doc.GetCell(cx, cy))) {
+            x = cx;
+            y = cy;
+            return true;
+        }
+    }
+    return false;
+}
+
+void AdvanceCell(const CRooster2Doc& doc, int& x, int& y) {
+    const int w = doc.m_width;
+    const int h = doc.m_height;
+    const bool across = doc.m_direction == DIR_ACROSS;
+    // Position in reading order: rows first across, columns first down.
+    const int start = across ? y * w + x : x * h + y;
+    for (int step = 1; step < w * h; ++step) {
+        const int pos = (start + step) % (w * h);
+        const int cx = across ? pos % w : pos / h;
+        const int cy = across ? pos / w : pos % h;
+        if (IsLetterCell(doc.GetCell(cx, cy))) {
+            x = cx;
+            y = cy;
+            return;
+        }
+    }
+}
+
+namespace {
+
+bool IsMarkOnLetter(const CRooster2Doc& doc, int markX, int markY) {
+    return doc.IsInGrid(markX, markY) && IsLetterCell(doc.GetCell(markX, markY));
+}
+
+}  // namespace
+
+EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKey key) {
+    if (!IsMarkOnLetter(doc, markX, markY)) return {};
+    int dx = 0;
+    int dy = 0;
+    switch (key) {
+        case EditKey::Left:
+            dx = -1;
+            break;
+        case EditKey::Right:
+            dx = 1;
+            break;
+        case EditKey::Up:
+            dy = -1;
+            break;
+        case EditKey::Down:
+            dy = 1;
+            break;
+        default:
+            return {};
+    }
+    int x = markX;
+    int y = markY;
+    if (!NextLetterCell(doc, x, y, dx, dy)) return {};
+    EditResult result;
+    result.applied = true;
+    result.cells.push_back(markY * doc.m_width + markX);
+    result.highlightCell = y * doc.m_width + x;
+    markX = x;
+    markY = y;
+    return result;
+}
+
+EditResult TypeAtShapeMark(CRooster2Doc& doc, CUndoHistories& undo, int& markX, int& markY,
+                           unsigned char ch) {
+    if (!doc.IsInGrid(markX, markY) || ch < CELL_VRIJ) return {};
+    EditResult result;
+    result.applied = true;
+    // The mark's word repaints (or the mark cell alone), which also removes the
+    // old highlight.
+    const int word = doc.FindWordAt(markX, markY);
+    if (word >= 0) {
+        const WordInfo& w = doc.m_words[word];
+        for (int i = 0; i < w.length; ++i)
+            result.cells.push_back(w.CellY(i) * doc.m_width + w.CellX(i));
+    } else {
+        result.cells.push_back(markY * doc.m_width + markX);
+    }
+    // A letter cell in no word changes the grid as much as one in a word, so
+    // it is recorded and marked modified too.
+    if (IsLetterCell(doc.GetCell(markX, markY))) {
+        doc.SetCell(markX, markY, TypedCellCode(ch));
+        doc.MarkModified(true);
+        undo.PushShapeUndo(doc);
+    }
+    AdvanceCell(doc, markX, markY);
+    result.highlightCell = markY * doc.m_width + markX;
+    return result;
+}

@@ -1,0 +1,112 @@
+#include "wordlists/candidates.h"
+
+#include <algorithm>
+
+#include "model/rooster2_doc.h"
+#include "util/latin1.h"
+#include "util/str_format.h"
+#include "wordlists/word_list_files.h"
+
+namespace {
+
+// Opens the set's file for a length; false for a name too short to name a set or a
+// file that cannot be read.
+bool OpenSetFile(const std::string& setName, int length, CWordListFile& file) {
+    if (setName.size() < MIN_SET_NAME_LENGTH) return false;
+    return file.Open(MakeWordListFileName(setName, length));
+}
+
+// The line as the lookups see it, or false when it cannot be a word at all: a piece
+// of an over-long line, or binary junk with a NUL byte in it.
+bool ReadCandidateLine(CWordListFile& file, std::string_view& line, bool& usable) {
+    if (!file.ReadLine(line)) return false;
+    usable = file.LastLineIsWhole() && line.find('\0') == std::string_view::npos;
+    return true;
+}
+
+// Whether the first `length` characters of the line fit the pattern (`unknown` is any
+// letter there) and the line ends right after them.
+bool FitsPattern(std::string_view line, std::string_view pattern, std::size_t length,
+                 char unknown) {
+    std::size_t i = 0;
+    while (i < line.size() && line[i] != '\n' && i < length && i < pattern.size()) {
+        if (pattern[i] != unknown && pattern[i] != line[i]) return false;
+        ++i;
+    }
+    return i == length && (i == line.size() || line[i] == '\n');
+}
+
+// Whether the line holds every character of `letters`, each occurrence used once.
+bool ContainsLetters(std::string_view line, std::string_view letters) {
+    char buffer[WORD_LIST_LINE_MAX];
+    const std::string_view::size_type size = line.copy(buffer, sizeof buffer);
+    for (const char letter : letters) {
+        char* const end = buffer + size;
+        char* found = std::find(buffer, end, letter);
+        if (found == end) return false;
+        *found = '\1';
+    }
+    return true;
+}
+
+std::string_view WithoutLineEnd(std::string_view line) {
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    return line;
+}
+
+// Counts an accepted line and lists it; true when the maximum is reached.
+bool TakeLine(std::string_view word, std::vector<std::string>* list, int maxCount, int& count) {
+    if (list != nullptr) list->emplace_back(word);
+    ++count;
+    return maxCount > 0 && count >= maxCount;
+}
+
+}  // namespace
+
+int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
+                   std::vector<std::string>* list, int maxCount, int listNumber) {
+    std::string setName;
+    if (!WordListSetName(doc, listNumber, setName)) return -1;
+    const int length = static_cast<int>(pattern.size());
+    const std::string wanted = Latin1ToUpper(pattern);
+    CWordListFile file;
+    if (!OpenSetFile(setName, length, file)) return -1;
+    int count = 0;
+    std::string_view line;
+    bool usable = false;
+    while (ReadCandidateLine(file, line, usable)) {
+        if (!usable || !FitsPattern(line, wanted, wanted.size(), ' ')) continue;
+        const std::string_view word = WithoutLineEnd(line);
+        if (IsAcceptableWord(doc, word, length) && TakeLine(word, list, maxCount, count)) break;
+    }
+    return count;
+}
+
+int FindAnagrams(const CRooster2Doc& doc, std::string_view letters,
+                 std::vector<std::string>* list, int maxCount, int length,
+                 std::string_view pattern, const std::string& fileSetName) {
+    CWordListFile file;
+    if (length < 0 || !OpenSetFile(fileSetName, length, file)) return -1;
+    const std::string wantedLetters = Latin1ToUpper(letters);
+    const std::string wantedPattern = Latin1ToUpper(pattern);
+    int count = 0;
+    std::string_view line;
+    bool usable = false;
+    while (ReadCandidateLine(file, line, usable)) {
+        if (!usable || !ContainsLetters(line, wantedLetters) ||
+            !FitsPattern(line, wantedPattern, static_cast<std::size_t>(length), '.'))
+            continue;
+        const std::string_view word = WithoutLineEnd(line);
+        if (IsAcceptableWord(doc, word, length) && TakeLine(word, list, maxCount, count)) break;
+    }
+    return count;
+}
+
+std::string WordListProblem(const std::string& setName, int length) {
+    if (setName.size() < MIN_SET_NAME_LENGTH)
+        return StrFormat("Bestand %s ontbreekt.", setName.c_str());
+    CWordListFile file;
+    const std::string fileName = MakeWordListFileName(setName, length);
+    if (!file.Open(fileName)) return StrFormat("Bestand %s ontbreekt.", fileName.c_str());
+    return std::string();
+}

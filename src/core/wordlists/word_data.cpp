@@ -1,0 +1,155 @@
+#include "wordlists/word_data.h"
+
+#include <algorithm>
+
+#include "model/rooster2_doc.h"
+#include "util/str_format.h"
+#include "wordlists/candidates.h"
+#include "wordlists/word_list_files.h"
+
+namespace {
+
+const char* const OEI = "Oei";
+// The lookups need at least two letters: a part of one letter is never looked up.
+constexpr std::size_t SHORTEST_LOOKUP = 2;
+
+std::string ReplaceAll(std::string_view text, char from, char to) {
+    std::string result(text);
+    std::replace(result.begin(), result.end(), from, to);
+    return result;
+}
+
+// "Aantal gevonden kandidaten: %d", or why there are none.
+std::string CandidateLabel(std::size_t found, bool haveWordList) {
+    if (found > 0) return StrFormat("Aantal gevonden kandidaten: %d", static_cast<int>(found));
+    return haveWordList ? "Geen kandidaten gevonden" : "Geen woordenlijst gegeven";
+}
+
+std::string Reversed(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
+
+}  // namespace
+
+WordPartSelection WordPartSelection::Of(const WordInfo& word) {
+    WordPartSelection parts;
+    parts.partCount = word.PartCountInUse();
+    parts.partLengths = word.partLengths;
+    return parts;
+}
+
+bool WordPartSelection::NextPart() {
+    if (!HasParts() || currentPart + 1 >= partCount) return false;
+    ++currentPart;
+    return true;
+}
+
+bool WordPartSelection::PreviousPart() {
+    if (!HasParts() || currentPart <= 0) return false;
+    --currentPart;
+    return true;
+}
+
+int WordPartSelection::PartStart() const {
+    const int last = std::clamp(currentPart, 0, static_cast<int>(partLengths.size()));
+    int start = 0;
+    for (int j = 0; j < last; ++j) start += partLengths[j];
+    return start;
+}
+
+int WordPartSelection::PartLength() const {
+    if (currentPart < 0 || currentPart >= static_cast<int>(partLengths.size())) return 0;
+    return partLengths[currentPart];
+}
+
+std::string WordPartSelection::PartNumberText() const { return StrFormat("%d", currentPart + 1); }
+
+std::string WordDataTitle(const WordInfo& word) {
+    return StrFormat("%c%d met lengte %d", word.dx == 1 ? 'H' : 'V', word.number, word.length);
+}
+
+std::string DialogValueFromCells(std::string_view letters) { return ReplaceAll(letters, ' ', '.'); }
+
+std::string CellsFromDialogValue(std::string_view value) {
+    return ReplaceAll(ReplaceAll(value, '.', ' '), 'Y', static_cast<char>(CELL_IJ));
+}
+
+std::string FitValueToLength(std::string_view value, std::size_t length) {
+    std::string fitted(value.substr(0, length));
+    fitted.resize(length, '.');
+    return fitted;
+}
+
+std::string CandidatePattern(std::string_view value, const WordPartSelection& parts) {
+    if (!parts.HasParts()) return std::string(value);
+    const auto start = static_cast<std::size_t>(parts.PartStart());
+    if (start >= value.size()) return std::string();
+    return std::string(value.substr(start, static_cast<std::size_t>(parts.PartLength())));
+}
+
+CandidateList FillCandidates(const CRooster2Doc& doc, std::string_view value,
+                             const WordPartSelection& parts, int maxCount, int listNumber) {
+    CandidateList result;
+    if (!doc.m_wordFile.empty()) {
+        const std::string pattern = CandidatePattern(ReplaceAll(value, '.', ' '), parts);
+        if (pattern.size() >= SHORTEST_LOOKUP &&
+            FindCandidates(doc, pattern, &result.entries, maxCount, listNumber) < 0)
+            result.error = UserMessage{"Fout bij bepaling kandidaten", OEI};
+    }
+    result.label = CandidateLabel(result.entries.size(), !doc.m_wordFile.empty());
+    return result;
+}
+
+std::optional<CandidateList> FilterCandidates(const CRooster2Doc& doc, std::string_view value,
+                                              const WordPartSelection& parts,
+                                              std::string_view letters, int maxCount,
+                                              int listNumber) {
+    std::string setName;
+    if (!WordListSetName(doc, listNumber, setName) || letters.empty()) return std::nullopt;
+    CandidateList result;
+    if (!setName.empty()) {
+        const std::string pattern = CandidatePattern(value, parts);
+        const int length = parts.HasParts() ? parts.PartLength() : static_cast<int>(value.size());
+        if (length >= static_cast<int>(SHORTEST_LOOKUP) &&
+            FindAnagrams(doc, letters, &result.entries, maxCount, length, pattern, setName) < 0)
+            result.error = UserMessage{"Fout bij bepaling anagrammen", OEI};
+    }
+    result.label = CandidateLabel(result.entries.size(), !setName.empty());
+    return result;
+}
+
+void SortCandidates(std::vector<std::string>& entries, int& sortFlag) {
+    if (entries.size() < 2) return;
+    sortFlag = sortFlag == 0 ? 1 : 0;
+    if (sortFlag == 1) {
+        for (std::string& entry : entries) entry = Reversed(entry);
+    }
+    std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
+        // Byte-wise: letters with diacritics sort after Z, as in the lists' code page.
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+            });
+    });
+    if (sortFlag == 1) {
+        for (std::string& entry : entries) entry = Reversed(entry);
+    }
+}
+
+void TakeCandidate(std::string& value, std::string_view candidate,
+                   const WordPartSelection& parts) {
+    const auto end = candidate.find_last_not_of(" \t\r\n\v\f");
+    const std::string_view word = candidate.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    if (!parts.HasParts()) {
+        value = std::string(word);
+        return;
+    }
+    const auto start = static_cast<std::size_t>(parts.PartStart());
+    const auto length = static_cast<std::size_t>(parts.PartLength());
+    for (std::size_t i = 0; i < length && i < word.size() && start + i < value.size(); ++i)
+        value[start + i] = word[i];
+}
+
+std::optional<UserMessage> CheckListNumber(const CRooster2Doc& doc, int listNumber) {
+    std::string setName;
+    if (WordListSetName(doc, listNumber, setName)) return std::nullopt;
+    return UserMessage{"Index incorrect, zie 'Index zoekbestanden'", OEI};
+}

@@ -1,0 +1,21 @@
+#include "app/command_router.h"
+
+void CCommandRouter::Register(int id, Handler handler, UpdateRule rule) {
+    m_commands[id] = Entry{std::move(handler), std::move(rule)};
+}
+
+CommandStatus CCommandRouter::Status(int id) const {
+    const auto found = m_commands.find(id);
+    if (found == m_commands.end()) return CommandStatus{false, std::nullopt};
+    if (m_sharedRules)
+        if (const std::optional<CommandStatus> shared = m_sharedRules(id)) return *shared;
+    return found->second.rule ? found->second.rule() : CommandStatus{};
+}
+
+bool CCommandRouter::Run(int id) const {
+    if (!Status(id).enabled) return false;
+    // Copy: the handler may replace the router's entries (a new document).
+    const Handler handler = m_commands.at(id).handler;
+    handler();
+    return true;
+}

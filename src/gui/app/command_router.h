@@ -1,0 +1,38 @@
+#pragma once
+// Routes command numbers to their handlers and update rules. A command
+// without a handler is disabled, whatever its rule says.
+
+#include <functional>
+#include <map>
+#include <optional>
+
+struct CommandStatus {
+    bool enabled = true;
+    std::optional<bool> checked;  // set for commands that show a check mark
+};
+
+class CCommandRouter {
+public:
+    using Handler = std::function<void()>;
+    using UpdateRule = std::function<CommandStatus()>;
+
+    // Rules shared by many commands (the grid's enabling table); consulted before a
+    // command's own rule. Nothing returned: the command's own rule decides.
+    using SharedRules = std::function<std::optional<CommandStatus>(int id)>;
+
+    // An empty rule means always enabled, no check mark.
+    void Register(int id, Handler handler, UpdateRule rule = {});
+    void SetSharedRules(SharedRules rules) { m_sharedRules = std::move(rules); }
+    bool HasHandler(int id) const { return m_commands.count(id) != 0; }
+    CommandStatus Status(int id) const;
+    // Runs the handler when the command is enabled now; returns whether it ran.
+    bool Run(int id) const;
+
+private:
+    struct Entry {
+        Handler handler;
+        UpdateRule rule;
+    };
+    std::map<int, Entry> m_commands;
+    SharedRules m_sharedRules;
+};

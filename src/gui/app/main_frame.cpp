@@ -1,0 +1,416 @@
+#include "app/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/command_table.h"
+#include "app/platform.h"
+#include "app/settings_profile.h"
+#include "app/toolbar_icons.h"
+#include "dialogs/about_dlg.h"
+#include "model/command_ids.h"
+#include "model/rooster2_doc.h"
+#include "model/rtr_file.h"
+#include "util/file_io.h"
+#include "util/str_format.h"
+#include "view/rooster2_view.h"
+
+namespace {
+
+const char* const POSITION_SECTION = "Position";
+const char* const UNTITLED = "Naamloos";
+const char* const NEW_FILE_NAME = "Rooster";
+const char* const RTR_FILTER = "Rooster Files (*.rtr)";
+constexpr int INFO_PANE_WIDTH = 100;
+// Printed sizes are in device units (a 200-unit margin, cells up to four times the screen
+// width): at this resolution they come out as on the printers the layout was made for.
+constexpr int PRINT_RESOLUTION_DPI = 600;
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+QString FromLocalPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
+
+QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      m_doc(doc),
+      m_profile(profile),
+      m_versionText(std::move(versionText)),
+      m_printer(QPrinter::HighResolution) {
+    setWindowIcon(ProgramIcon());
+    m_printer.setResolution(PRINT_RESOLUTION_DPI);
+    m_view = new CRooster2View(m_doc, this);
+    setCentralWidget(m_view);
+    m_view->SetCommandRouter(&m_router);
+    m_view->RegisterCommands(m_router);
+    RegisterFrameCommands();
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    m_recentFiles = m_profile.ReadRecentFiles();
+    RefreshRecentFileItems();
+    setAcceptDrops(true);
+    m_doc.m_modifiedListener = [this](bool modified) { OnModified(modified); };
+    connect(m_view, &CRooster2View::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_view, &CRooster2View::MessagePaneChanged, m_messagePane, &QLabel::setText);
+    connect(m_view, &CRooster2View::InfoPaneChanged, m_infoPane, &QLabel::setText);
+    qApp->installEventFilter(this);
+    m_view->setFocus();
+}
+
+// ---- Menus, tool bar, status bar ------------------------------------------------------------
+
+QAction* CMainFrame::Action(int id) const {
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
+}
+
+QAction* CMainFrame::CreateAction(int id) {
+    if (QAction* existing = Action(id)) return existing;
+    const CommandSpec* spec = FindCommandSpec(id);
+    QString text = Latin1(spec->text);
+    if (*spec->shortcutText) text += QLatin1Char('\t') + Latin1(spec->shortcutText);
+    auto* action = new QAction(text, this);
+    action->setShortcuts(QList<QKeySequence>(spec->keys.begin(), spec->keys.end()));
+    action->setStatusTip(Latin1(spec->prompt));
+    action->setToolTip(*spec->toolTip ? Latin1(spec->toolTip) : StripShortcutText(text).remove(QLatin1Char('&')));
+    action->setIcon(ToolBarIcon(id));
+    action->setIconVisibleInMenu(false);
+    connect(action, &QAction::triggered, this, [this, id] {
+        m_router.Run(id);
+        UpdateCommands();
+    });
+    addAction(action);  // shortcuts work whichever bars are shown
+    m_actions[id] = action;
+    return action;
+}
+
+QMenu* CMainFrame::MenuOf(const QString& path) {
+    if (const auto found = m_menus.find(path); found != m_menus.end()) return found->second;
+    const int split = path.lastIndexOf(QLatin1Char('|'));
+    QMenu* menu = split < 0 ? menuBar()->addMenu(path) : MenuOf(path.left(split))->addMenu(path.mid(split + 1));
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    m_menus[path] = menu;
+    return menu;
+}
+
+void CMainFrame::BuildMenus() {
+    for (const char* title : MainMenuTitles()) MenuOf(Latin1(title));
+    for (const CommandSpec& spec : CommandTable()) {
+        QMenu* menu = MenuOf(Latin1(spec.menuPath));
+        if (spec.separatorBefore) menu->addSeparator();
+        if (spec.id == ID_FILE_MRU_FIRST)
+            BuildRecentFileItems(menu);
+        else
+            menu->addAction(CreateAction(spec.id));
+    }
+}
+
+void CMainFrame::BuildRecentFileItems(QMenu* menu) {
+    const CommandSpec* spec = FindCommandSpec(ID_FILE_MRU_FIRST);
+    for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
+        auto* action = new QAction(menu);
+        action->setStatusTip(Latin1(spec->prompt));
+        connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
+        menu->addAction(action);
+        m_recentActions[i] = action;
+    }
+}
+
+void CMainFrame::BuildToolBar() {
+    m_toolBar = addToolBar(Latin1("Werkbalk"));
+    m_toolBar->setObjectName(Latin1("Werkbalk"));
+    m_toolBar->setIconSize(QSize(16, 15));
+    m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    for (int id : ToolBarLayout()) {
+        if (id == 0)
+            m_toolBar->addSeparator();
+        else
+            m_toolBar->addAction(CreateAction(id));
+    }
+}
+
+void CMainFrame::BuildStatusBar() {
+    m_messagePane = new QLabel;
+    m_infoPane = new QLabel;
+    m_infoPane->setFixedWidth(INFO_PANE_WIDTH);
+    m_capsPane = new QLabel(Latin1("CAP"));
+    m_numPane = new QLabel(Latin1("NUM"));
+    m_scrollPane = new QLabel(Latin1("SCRL"));
+    statusBar()->addWidget(m_messagePane, 1);
+    statusBar()->addPermanentWidget(m_infoPane);
+    for (QLabel* pane : {m_capsPane, m_numPane, m_scrollPane}) {
+        pane->setEnabled(false);
+        statusBar()->addPermanentWidget(pane);
+    }
+}
+
+void CMainFrame::UpdateCommands() {
+    for (const auto& [id, action] : m_actions) {
+        const CommandStatus status = m_router.Status(id);
+        action->setEnabled(status.enabled);
+        action->setCheckable(status.checked.has_value());
+        if (status.checked) action->setChecked(*status.checked);
+    }
+}
+
+void CMainFrame::RegisterFrameCommands() {
+    m_router.Register(ID_FILE_NEW, [this] {
+        if (SaveModified()) NewDocument();
+    });
+    m_router.Register(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    m_router.Register(ID_FILE_SAVE, [this] { OnFileSave(); });
+    m_router.Register(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    m_router.Register(ID_FILE_PRINT, [this] { OnPrint(); });
+    m_router.Register(ID_FILE_PRINT_PREVIEW, [this] { OnPrintPreview(); });
+    m_router.Register(ID_FILE_PRINT_SETUP, [this] { OnPrintSetup(); });
+    if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
+    m_router.Register(ID_APP_EXIT, [this] { close(); });
+    m_router.Register(ID_APP_ABOUT, [this] { OnAbout(); });
+    m_router.Register(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); },
+                      [this] { return CommandStatus{true, !m_toolBar->isHidden()}; });
+    m_router.Register(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
+                      [this] { return CommandStatus{true, !statusBar()->isHidden()}; });
+}
+
+// ---- Documents ------------------------------------------------------------------------------
+
+void CMainFrame::UpdateTitle() {
+    const QString name = m_doc.m_pathName.empty()
+                             ? Latin1(UNTITLED)
+                             : QFileInfo(FromLocalPath(m_doc.m_pathName)).fileName();
+    setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE));
+}
+
+void CMainFrame::OnModified(bool modified) {
+    if (modified && !windowTitle().endsWith(QLatin1Char('*')))
+        setWindowTitle(windowTitle() + QLatin1Char('*'));
+}
+
+void CMainFrame::ShowMessage(const std::string& text, const std::string& caption) {
+    QMessageBox::information(this, Latin1(caption), Latin1(text));
+}
+
+bool CMainFrame::SaveModified() {
+    if (!m_doc.IsModified()) return true;
+    const QString name = m_doc.m_pathName.empty() ? Latin1(UNTITLED)
+                                                  : FromLocalPath(m_doc.m_pathName);
+    const auto answer = QMessageBox::question(
+        this, Latin1(APP_TITLE), Latin1("Save changes to ") + name + Latin1("?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::No) return true;
+    return OnFileSave();
+}
+
+void CMainFrame::NewDocument() {
+    m_doc.OnNewDocument();
+    m_doc.BuildWords();
+    m_view->OnInitialUpdate();
+    UpdateTitle();
+    UpdateCommands();
+}
+
+bool CMainFrame::OpenDocumentFile(const QString& path) {
+    const RtrReadResult result = OpenRtrFile(m_doc, LocalPath(path));
+    if (!result.message.text.empty()) ShowMessage(result.message.text, result.message.caption);
+    if (result.status == RtrStatus::Refused) return false;
+    m_view->OnInitialUpdate();
+    AddToRecentFiles(path);
+    UpdateTitle();
+    UpdateCommands();
+    return true;
+}
+
+void CMainFrame::OnFileOpen() {
+    if (!SaveModified()) return;
+    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
+                                                      Latin1(RTR_FILTER) + Latin1(";;All Files (*.*)"));
+    if (!path.isEmpty()) OpenDocumentFile(path);
+}
+
+void CMainFrame::OnRecentFile(int index) {
+    if (index >= m_recentFiles.size() || !SaveModified()) return;
+    const QString path = m_recentFiles[index];
+    if (!OpenDocumentFile(path)) {
+        m_recentFiles.removeAll(path);
+        m_profile.WriteRecentFiles(m_recentFiles);
+        RefreshRecentFileItems();
+    }
+}
+
+bool CMainFrame::OnFileSave() {
+    if (m_doc.m_pathName.empty()) return OnFileSaveAs();
+    return SaveTo(FromLocalPath(m_doc.m_pathName));
+}
+
+bool CMainFrame::OnFileSaveAs() {
+    const QString initial = m_doc.m_pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
+                                                     : FromLocalPath(m_doc.m_pathName);
+    QFileDialog dialog(this, QString(), initial, Latin1(RTR_FILTER) + Latin1(";;All Files (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Latin1("rtr"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    return SaveTo(dialog.selectedFiles().first());
+}
+
+bool CMainFrame::SaveTo(const QString& path) {
+    UserMessage message;
+    if (!SaveRtrFile(m_doc, LocalPath(path), message)) {
+        ShowMessage(message.text, message.caption);
+        return false;
+    }
+    AddToRecentFiles(path);
+    UpdateTitle();
+    return true;
+}
+
+void CMainFrame::AddToRecentFiles(const QString& path) {
+    m_recentFiles = AddRecentFile(m_recentFiles, path);
+    m_profile.WriteRecentFiles(m_recentFiles);
+    RefreshRecentFileItems();
+}
+
+void CMainFrame::RefreshRecentFileItems() {
+    for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
+        QAction* action = m_recentActions[i];
+        const bool used = i < m_recentFiles.size();
+        action->setVisible(used);
+        if (used) action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(m_recentFiles[i]));
+    }
+}
+
+// ---- Printing, mail, about -------------------------------------------------------------------
+
+void CMainFrame::PrintDirect() {
+    QPainter painter(&m_printer);
+    m_view->PrintPage(painter, m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size());
+}
+
+void CMainFrame::OnPrint() {
+    QPrintDialog dialog(&m_printer, this);
+    if (dialog.exec() == QDialog::Accepted) PrintDirect();
+}
+
+void CMainFrame::OnPrintPreview() {
+    QPrintPreviewDialog preview(&m_printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+        QPainter painter(printer);
+        m_view->PrintPage(painter, printer->pageLayout().paintRectPixels(printer->resolution()).size());
+    });
+    preview.exec();
+}
+
+void CMainFrame::OnPrintSetup() {
+    QPageSetupDialog dialog(&m_printer, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnSendMail() {
+    int empty = 0;
+    int partial = 0;
+    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
+        if (m_doc.IsWordEmpty(i))
+            ++empty;
+        else if (!m_doc.IsWordComplete(i))
+            ++partial;
+    }
+    if ((empty > 0 || partial > 0) &&
+        QMessageBox::warning(this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    if (!m_doc.m_pathName.empty() && !m_doc.IsModified()) {
+        SendMailWithAttachment(FromLocalPath(m_doc.m_pathName));
+        return;
+    }
+    // An unsaved puzzle goes as a copy in the temporary folder; the document keeps its name.
+    const QString name = m_doc.m_pathName.empty() ? Latin1(UNTITLED) + Latin1(".rtr")
+                                                  : QFileInfo(FromLocalPath(m_doc.m_pathName)).fileName();
+    const QString copy = QDir(QDir::tempPath()).filePath(name);
+    if (m_doc.m_phase != PHASE_VORMEN && m_doc.m_phase != PHASE_VULLEN) {
+        ShowMessage(StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul", LocalPath(copy).c_str()),
+                    APP_TITLE);
+        return;
+    }
+    if (WriteFileAtomically(LocalPath(copy), WriteRtr(m_doc))) SendMailWithAttachment(copy);
+}
+
+void CMainFrame::OnAbout() {
+    CAboutDlg dialog(m_versionText, this);
+    dialog.exec();
+}
+
+// ---- Window ----------------------------------------------------------------------------------
+
+bool CMainFrame::RestorePlacement() {
+    const int x = m_profile.GetProfileInt(POSITION_SECTION, "x", -1);
+    const int y = m_profile.GetProfileInt(POSITION_SECTION, "y", -1);
+    const int cx = m_profile.GetProfileInt(POSITION_SECTION, "cx", -1);
+    const int cy = m_profile.GetProfileInt(POSITION_SECTION, "cy", -1);
+    if (x < 0 || y < 0 || cx < 0 || cy < 0) return false;
+    move(x, y);
+    resize(cx, cy);
+    return true;
+}
+
+void CMainFrame::WritePlacement() {
+    m_profile.WriteProfileInt(POSITION_SECTION, "x", x());
+    m_profile.WriteProfileInt(POSITION_SECTION, "y", y());
+    m_profile.WriteProfileInt(POSITION_SECTION, "cx", width());
+    m_profile.WriteProfileInt(POSITION_SECTION, "cy", height());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_doc.m_phase == PHASE_TONEN || m_doc.m_phase == PHASE_ZOEKEN) {
+        ShowMessage("Afsluiten alleen mogelijk in fase vorm of vul", APP_TITLE);
+        event->ignore();
+        return;
+    }
+    WritePlacement();
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    activateWindow();
+    if (SaveModified()) OpenDocumentFile(urls.first().toLocalFile());
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const LockKeyStates locks = LockKeysOf(*static_cast<QKeyEvent*>(event));
+        m_capsPane->setEnabled(locks.caps);
+        m_numPane->setEnabled(locks.num);
+        m_scrollPane->setEnabled(locks.scroll);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The main window: menus, tool bar and status bar built from the command
+// table, the file commands (new, open, save, recent files, print, mail), the
+// window placement and the close check.
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPrinter>
+#include <QStringList>
+
+#include <map>
+#include <string>
+
+#include "app/command_router.h"
+
+class CRooster2Doc;
+class CRooster2View;
+class CSettingsProfile;
+class QAction;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
+               QWidget* parent = nullptr);
+
+    CRooster2View* View() const { return m_view; }
+    const CCommandRouter& Router() const { return m_router; }
+    QAction* Action(int id) const;
+    QString MessagePaneText() const { return m_messagePane->text(); }
+    QString InfoPaneText() const { return m_infoPane->text(); }
+
+    // Starts with a new, empty puzzle.
+    void NewDocument();
+    // Opens a puzzle file; false (after a message) when it could not be read.
+    bool OpenDocumentFile(const QString& path);
+    // Prints the document on the current printer without asking.
+    void PrintDirect();
+    // Re-evaluates every command's update rule (enabled, check mark).
+    void UpdateCommands();
+    // Reads "Position" from the profile; true when it gave a placement.
+    bool RestorePlacement();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildMenus();
+    QMenu* MenuOf(const QString& path);
+    QAction* CreateAction(int id);
+    void BuildRecentFileItems(QMenu* menu);
+    void BuildToolBar();
+    void BuildStatusBar();
+    void RegisterFrameCommands();
+
+    void UpdateTitle();
+    void OnModified(bool modified);
+    // The framework's question before a modified puzzle is replaced; false = cancel.
+    bool SaveModified();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    bool SaveTo(const QString& path);
+    void OnFileOpen();
+    void OnRecentFile(int index);
+    void AddToRecentFiles(const QString& path);
+    void RefreshRecentFileItems();
+    void OnPrint();
+    void OnPrintPreview();
+    void OnPrintSetup();
+    void OnSendMail();
+    void OnAbout();
+    void ShowMessage(const std::string& text, const std::string& caption);
+    void WritePlacement();
+
+    CRooster2Doc& m_doc;
+    CSettingsProfile& m_profile;
+    QString m_versionText;
+    CRooster2View* m_view = nullptr;
+    CCommandRouter m_router;
+    std::map<int, QAction*> m_actions;
+    QAction* m_recentActions[10] = {};
+    QStringList m_recentFiles;
+    std::map<QString, QMenu*> m_menus;
+    QToolBar* m_toolBar = nullptr;
+    QLabel* m_messagePane = nullptr;
+    QLabel* m_infoPane = nullptr;
+    QLabel* m_capsPane = nullptr;
+    QLabel* m_numPane = nullptr;
+    QLabel* m_scrollPane = nullptr;
+    QPrinter m_printer;
+};

@@ -1,0 +1,61 @@
+#pragma once
+// The application object: command line, version text, profile, the one
+// document and main window, and the start-up picture.
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+#include "app/settings_profile.h"
+#include "model/rooster2_doc.h"
+
+class CMainFrame;
+class QSplashScreen;
+
+// What the command line asks for.
+struct CommandLineRequest {
+    enum class Action { New, Open, Print };
+    Action action = Action::New;
+    QString file;
+    QString printer;  // "/pt FILE PRINTER": print on that printer
+};
+
+CommandLineRequest ParseCommandLine(const QStringList& arguments);
+
+// "Rooster2 versie ..." with the build date and time.
+QString BuildVersionText();
+
+class CRooster2App : public QObject {
+    Q_OBJECT
+
+public:
+    // profile may be null: the platform's per-user store is then used.
+    explicit CRooster2App(std::unique_ptr<CSettingsProfile> profile = nullptr);
+    ~CRooster2App() override;
+
+    // Carries out the command line; false when start-up fails. After a print request
+    // the program has nothing more to do (Finished()).
+    bool InitInstance(const QStringList& arguments, bool showSplash = true);
+    bool Finished() const { return m_finished; }
+
+    CRooster2Doc& Doc() { return m_doc; }
+    CMainFrame* Frame() const { return m_frame.get(); }
+    const QString& VersionText() const { return m_versionText; }
+    bool SplashShown() const { return m_splash != nullptr; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ShowSplash();
+    void HideSplash();
+
+    std::unique_ptr<CSettingsProfile> m_profile;
+    CRooster2Doc m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+    QString m_versionText;
+    QSplashScreen* m_splash = nullptr;
+    bool m_finished = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The one drawing routine of the grid. The screen, the printer, print preview,
+// the PNG export and the clipboard image all paint through it.
+
+#include <QColor>
+#include <QRect>
+
+class CRooster2Doc;
+class QPainter;
+
+struct GridPaintParams {
+    int phase = 0;        // the document's phase, or PHASE_BITMAP for an image
+    int cellPixels = 0;   // S
+    int margin = 0;       // M
+    bool printing = false;
+    bool smallLetters = false;
+    bool scrolledToOrigin = true;  // the clue line shows only at scroll position (0, 0)
+    int markX = -1;       // shaping cursor
+    int markY = -1;
+    int mouseX = -1;      // cell under the mouse
+    int mouseY = -1;
+    QRect client;         // the visible area in grid coordinates (background, clue band)
+};
+
+QColor ToQColor(unsigned colorRef);
+
+// The cell size for an area of the given size (the client area, or the printable page).
+int ComputeCellSize(const CRooster2Doc& doc, int margin, int areaWidth, int areaHeight, bool printing,
+                    bool scrollBars);
+
+// Fill colour of a cell in a phase.
+QColor CellColour(const CRooster2Doc& doc, int phase, int x, int y);
+
+// The full repaint: background (not when printing), every cell, the shaping cursor
+// and the clue caption line. Does not change the document.
+void PaintGrid(QPainter& painter, const CRooster2Doc& doc, const GridPaintParams& params);
+
+// The rectangle cell (x, y) covers, frame included.
+QRect CellRect(const CRooster2Doc& doc, const GridPaintParams& params, int x, int y);
+

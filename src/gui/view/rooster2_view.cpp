@@ -1,0 +1,543 @@
+#include "view/rooster2_view.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "app/command_router.h"
+#include "app/command_table.h"
+#include "formats/text_export.h"
+#include "model/clue_text.h"
+#include "model/command_ids.h"
+#include "model/fill_editing.h"
+#include "model/phase_switch.h"
+#include "model/rooster2_doc.h"
+#include "util/file_io.h"
+#include "util/str_format.h"
+#include "view/png_export.h"
+
+namespace {
+
+constexpr int TIMER_PERIOD_MS = 100;
+constexpr int MIN_CELL_SIZE = 5;
+constexpr int MAX_CELL_SIZE = 200;
+constexpr int CONTEXT_MENU_OFFSET = 30;
+
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+CRooster2View::CRooster2View(CRooster2Doc& doc, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_editor(doc) {
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_timer.setInterval(TIMER_PERIOD_MS);
+    connect(&m_timer, &QTimer::timeout, this, &CRooster2View::OnTimer);
+}
+
+void CRooster2View::OnInitialUpdate() {
+    m_pendingWord = -1;
+    m_timer.start();
+    m_solutionCount = 0;
+    m_editor.DocumentShown();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    Invalidate();
+}
+
+void CRooster2View::SetPhase(int phase) {
+    ::SetPhase(m_doc, phase);
+    Invalidate();
+}
+
+// ---- Drawing ------------------------------------------------------------------------
+
+QPoint CRooster2View::ScrollPosition() const {
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+GridPaintParams CRooster2View::ScreenParams() const {
+    GridPaintParams params;
+    params.phase = m_doc.m_phase;
+    params.cellPixels = m_cellPixels;
+    params.margin = m_doc.m_margin;
+    params.smallLetters = m_smallLetters;
+    params.scrolledToOrigin = ScrollPosition().isNull();
+    params.markX = m_editor.m_markX;
+    params.markY = m_editor.m_markY;
+    params.mouseX = m_editor.m_mouseX;
+    params.mouseY = m_editor.m_mouseY;
+    params.client = QRect(ScrollPosition(), viewport()->size());
+    return params;
+}
+
+void CRooster2View::UpdateLayout() {
+    const QSize client = viewport()->size();
+    m_cellPixels = ComputeCellSize(m_doc, m_doc.m_margin, client.width(), client.height(), false, m_scrollBars);
+    UpdateScrollRanges();
+}
+
+void CRooster2View::UpdateScrollRanges() {
+    const Qt::ScrollBarPolicy policy = m_scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    setHorizontalScrollBarPolicy(policy);
+    setVerticalScrollBarPolicy(policy);
+    if (!m_scrollBars) {
+        horizontalScrollBar()->setRange(0, 0);
+        verticalScrollBar()->setRange(0, 0);
+        return;
+    }
+    const int m = m_doc.m_margin;
+    const int totalWidth = m_doc.m_width * m_doc.m_cellSize + 2 * m;
+    const int totalHeight = m_doc.m_height * m_doc.m_cellSize + 2 * m + m_doc.m_clueTextSize;
+    const QSize client = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, totalWidth - client.width()));
+    verticalScrollBar()->setRange(0, std::max(0, totalHeight - client.height()));
+    horizontalScrollBar()->setPageStep(client.width());
+    verticalScrollBar()->setPageStep(client.height());
+    horizontalScrollBar()->setSingleStep(std::max(1, m_cellPixels));
+    verticalScrollBar()->setSingleStep(std::max(1, m_cellPixels));
+}
+
+void CRooster2View::paintEvent(QPaintEvent*) {
+    UpdateLayout();
+    if (m_cellPixels < MIN_CELL_SIZE) return;
+    ShowSizeStatus();
+    // The words follow every shape change; in the filling phase only the numbers.
+    if (m_doc.m_phase == PHASE_VORMEN)
+        m_doc.BuildWords();
+    else if (m_doc.m_phase == PHASE_VULLEN && !m_doc.m_doorloper)
+        m_doc.Renumber();
+    QPainter painter(viewport());
+    painter.translate(-ScrollPosition());
+    PaintGrid(painter, m_doc, ScreenParams());
+}
+
+void CRooster2View::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateLayout();
+}
+
+void CRooster2View::scrollContentsBy(int, int) { viewport()->update(); }
+
+void CRooster2View::Invalidate() {
+    UpdateLayout();
+    viewport()->update();
+    emit StateChanged();
+}
+
+void CRooster2View::InvalidateCell(int x, int y) {
+    if (!m_doc.IsInGrid(x, y) || m_cellPixels <= 0) return;
+    viewport()->update(CellRect(m_doc, ScreenParams(), x, y).translated(-ScrollPosition()));
+}
+
+void CRooster2View::InvalidateCellIndex(int index) {
+    if (m_doc.m_width > 0) InvalidateCell(index % m_doc.m_width, index / m_doc.m_width);
+}
+
+void CRooster2View::InvalidateWord(int word) {
+    if (!m_doc.IsValidWordIndex(word)) return;
+    const WordInfo& info = m_doc.m_words[word];
+    for (int i = 0; i < info.length; ++i) InvalidateCell(info.CellX(i), info.CellY(i));
+}
+
+void CRooster2View::ShowWordChange(int oldWord, int newWord) {
+    if (oldWord != newWord) InvalidateWord(oldWord);
+    InvalidateWord(newWord);
+    // The caption line above the grid.
+    if (m_doc.m_clueTextSize > 0)
+        viewport()->update(QRect(0, 0, viewport()->width(), m_doc.m_margin + m_doc.m_clueTextSize));
+    SetMessagePane(Latin1(WordCaption(m_doc, newWord)));
+    KeepCursorInView();
+}
+
+// The scroll value, moved in whole cells, that shows the cell starting at pos; when
+// the window is smaller than a cell, the cell's start stays visible.
+static int ScrollValueShowing(int pos, int value, int s, int client) {
+    if (pos < value) return std::max(0, value - (value - pos + s - 1) / s * s);
+    if (pos + s <= value + client) return value;
+    int target = value + (pos + s - value - client + s - 1) / s * s;
+    while (target > pos) target -= s;
+    return std::max(value, target);
+}
+
+void CRooster2View::KeepCursorInView() {
+    if (!m_scrollBars || !m_doc.IsValidWordIndex(m_doc.m_curWord) || m_cellPixels <= 0) return;
+    const WordInfo& word = m_doc.m_words[m_doc.m_curWord];
+    const int s = m_cellPixels;
+    const int m = m_doc.m_margin;
+    const int px = word.CellX(m_doc.m_curPos) * s + m;
+    const int py = m + word.CellY(m_doc.m_curPos) * s + m_doc.m_clueTextSize;
+    QScrollBar* h = horizontalScrollBar();
+    QScrollBar* v = verticalScrollBar();
+    h->setValue(ScrollValueShowing(px, h->value(), s, viewport()->width()));
+    v->setValue(ScrollValueShowing(py, v->value(), s, viewport()->height()));
+}
+
+void CRooster2View::ShowSizeStatus() {
+    emit InfoPaneChanged(Latin1(StrFormat("%d x %d, %d, %d", m_doc.m_width, m_doc.m_height,
+                                          m_cellPixels, m_doc.m_margin)));
+}
+
+void CRooster2View::SetMessagePane(const QString& text) { emit MessagePaneChanged(text); }
+
+void CRooster2View::ApplyEdit(const EditResult& result) {
+    if (!result.applied) return;
+    if (result.forgetBestResult) m_bestDepth = 0;
+    if (result.forgetSolutions) m_solutionCount = 0;
+    if (result.redrawAll || result.redrawLetters) {
+        Invalidate();
+    } else {
+        for (int index : result.cells) InvalidateCellIndex(index);
+        if (result.highlightCell >= 0) InvalidateCellIndex(result.highlightCell);
+    }
+    if (result.wordChange) ShowWordChange(result.oldWord, result.newWord);
+    emit StateChanged();
+}
+
+QImage CRooster2View::RenderGridToImage() const {
+    const int s = m_cellPixels;
+    const int extra = 1 + m_doc.m_lineWidth;
+    QImage image(m_doc.m_width * s + extra, m_doc.m_height * s + extra, QImage::Format_RGB32);
+    GridPaintParams params;
+    params.phase = PHASE_BITMAP;
+    params.cellPixels = s;
+    params.margin = 0;
+    params.smallLetters = m_smallLetters;
+    params.client = image.rect();
+    QPainter painter(&image);
+    PaintGrid(painter, m_doc, params);
+    return image;
+}
+
+void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
+    constexpr int PRINT_MARGIN = 200;
+    const CRooster2Doc& doc = m_doc;
+    GridPaintParams params;
+    params.phase = doc.m_phase;
+    params.cellPixels =
+        ComputeCellSize(doc, PRINT_MARGIN, printable.width(), printable.height(), true, false);
+    params.margin = PRINT_MARGIN;
+    params.printing = true;
+    params.smallLetters = m_smallLetters;
+    params.client = QRect(QPoint(0, 0), printable);
+    if (params.cellPixels < MIN_CELL_SIZE) return;
+    PaintGrid(painter, doc, params);
+}
+
+// ---- Mouse ------------------------------------------------------------------------------
+
+QPoint CRooster2View::PointToCell(const QPoint& point) const {
+    const QPoint scroll = ScrollPosition();
+    const std::optional<GridCell> cell =
+        ::PointToCell(point.x(), point.y(), scroll.x(), scroll.y(), m_doc.m_margin,
+                      m_doc.m_clueTextSize, m_cellPixels);
+    return cell ? QPoint(cell->x, cell->y) : QPoint(-1, -1);
+}
+
+void CRooster2View::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
+    const std::vector<ContextMenuItem>& items = ContextMenuOfPhase(m_doc.m_phase);
+    if (items.empty() || m_router == nullptr) return;
+    QPoint at = globalPos;
+    if (fromKeyboard) {
+        at = viewport()->mapToGlobal(
+            QPoint(m_doc.m_width * m_cellPixels + m_doc.m_margin + CONTEXT_MENU_OFFSET,
+                   CONTEXT_MENU_OFFSET));
+    } else if ((m_doc.m_phase == PHASE_VORMEN || m_doc.m_phase == PHASE_VULLEN) &&
+               m_cellPixels > 0) {
+        // On a grid cell the right button edits instead (the scroll offset is not counted).
+        const QPoint local = viewport()->mapFromGlobal(globalPos);
+        const int m = m_doc.m_margin;
+        if (m_doc.IsInGrid((local.x() - m) / m_cellPixels,
+                           (local.y() - m - m_doc.m_clueTextSize) / m_cellPixels))
+            return;
+    }
+    QMenu menu(this);
+    for (const ContextMenuItem& item : items) {
+        if (item.id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(Latin1(item.text));
+        const CommandStatus status = m_router->Status(item.id);
+        action->setEnabled(status.enabled);
+        const int id = item.id;
+        connect(action, &QAction::triggered, this, [this, id] { m_router->Run(id); });
+    }
+    menu.exec(at);
+}
+
+void CRooster2View::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
+    const QPoint cell = PointToCell(event->position().toPoint());
+    m_editor.ButtonDown(cell.x(), cell.y());
+}
+
+void CRooster2View::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint cell = PointToCell(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        ApplyEdit(m_editor.LeftButtonUp(cell.x(), cell.y(),
+                                        event->modifiers().testFlag(Qt::ControlModifier)));
+    } else if (event->button() == Qt::RightButton) {
+        ApplyEdit(m_editor.RightButtonUp(cell.x(), cell.y()));
+        ShowContextMenu(event->globalPosition().toPoint(), false);
+    }
+}
+
+void CRooster2View::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && m_doc.m_phase == PHASE_VULLEN &&
+        HasCurrentWord(m_doc) && m_router != nullptr)
+        m_router->Run(ID_EDIT_WORD);
+    else
+        mousePressEvent(event);
+}
+
+void CRooster2View::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint cell = PointToCell(event->position().toPoint());
+    const EditResult moved = m_editor.MouseMove(cell.x(), cell.y());
+    if (!moved.applied) return;
+    ApplyEdit(moved);
+    if (m_doc.m_phase != PHASE_VULLEN) return;
+    if (const std::optional<std::string> status =
+            MouseMoveStatus(m_doc, cell.x(), cell.y(), m_solutionCount, m_bestDepth))
+        SetMessagePane(Latin1(*status));
+}
+
+void CRooster2View::wheelEvent(QWheelEvent* event) {
+    const int delta = event->angleDelta().y();
+    if (m_doc.m_phase == PHASE_TONEN && delta != 0) {
+        if (m_router != nullptr) m_router->Run(delta > 0 ? ID_SOLUTION_NEXT : ID_SOLUTION_PREVIOUS);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
+}
+
+// ---- Keys -----------------------------------------------------------------------------------
+
+bool CRooster2View::event(QEvent* event) {
+    // The context-menu key asks for the phase's menu right of the grid.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Menu) {
+        ShowContextMenu(QPoint(), true);
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+// Keypad navigation keys with Num Lock off arrive as these keys too.
+static std::optional<EditKey> EditKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Left: return EditKey::Left;
+        case Qt::Key_Right: return EditKey::Right;
+        case Qt::Key_Up: return EditKey::Up;
+        case Qt::Key_Down: return EditKey::Down;
+        case Qt::Key_Home: return EditKey::Home;
+        case Qt::Key_End: return EditKey::End;
+        case Qt::Key_Delete: return EditKey::Delete;
+        default: return std::nullopt;
+    }
+}
+
+bool CRooster2View::HandleNavigationKey(QKeyEvent* event) {
+    const std::optional<EditKey> key = EditKeyOf(event->key());
+    if (!key) return false;
+    ApplyEdit(m_editor.KeyDown(*key, m_ctrlDown));
+    return true;
+}
+
+void CRooster2View::HandleCharacter(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        const EscapeAction action = EscapeActionFor(m_doc.m_phase);
+        if (m_router == nullptr) return;
+        if (action == EscapeAction::InterruptSearch) m_router->Run(ID_SEARCH_INTERRUPT);
+        if (action == EscapeAction::FinishSolutions) m_router->Run(ID_SOLUTIONS_DONE);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        ApplyEdit(m_editor.Char('\b'));
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() != 1 || text[0].unicode() > 0xFF) return;
+    // Ctrl combinations that are no command give control characters; they type nothing.
+    const unsigned char ch = static_cast<unsigned char>(text[0].toLatin1());
+    if (ch < 0x20) return;
+    ApplyEdit(m_editor.Char(ch));
+}
+
+void CRooster2View::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Control) m_ctrlDown = true;
+    if (!HandleNavigationKey(event)) HandleCharacter(event);
+    event->accept();
+}
+
+void CRooster2View::keyReleaseEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Control) m_ctrlDown = false;
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CRooster2View::focusInEvent(QFocusEvent* event) {
+    m_ctrlDown = false;
+    QAbstractScrollArea::focusInEvent(event);
+}
+
+bool CRooster2View::focusNextPrevChild(bool) {
+    // Tab belongs to "&Bewerk woord...", never to the focus chain.
+    return false;
+}
+
+// ---- Commands ------------------------------------------------------------------------------
+
+void CRooster2View::OnToggleScrollBars() {
+    m_scrollBars = !m_scrollBars;
+    Invalidate();
+}
+
+void CRooster2View::ScrollByCells(Qt::Orientation orientation, int cells) {
+    QScrollBar* bar = orientation == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
+    if (bar->maximum() <= 0) return;  // everything fits
+    bar->setValue(std::max(0, bar->value() + cells * m_cellPixels));
+}
+
+void CRooster2View::Zoom(int step) {
+    const int size = m_doc.m_cellSize;
+    if (step > 0 && size >= MAX_CELL_SIZE) return;
+    if (step < 0 && size <= MIN_CELL_SIZE) return;
+    m_doc.m_cellSize = size + step;
+    Invalidate();
+}
+
+void CRooster2View::SetColourPreset(bool acrossLite) {
+    if (acrossLite) {
+        m_doc.m_colorAchtergrond = Rgb(192, 192, 192);
+        m_doc.m_colorNiet = Rgb(255, 255, 255);
+        m_doc.m_colorVrij = Rgb(255, 255, 255);
+        m_doc.m_colorWoord = Rgb(192, 192, 192);
+        m_doc.m_colorWoordPos = Rgb(255, 0, 0);
+        m_doc.m_colorZwart = Rgb(0, 0, 0);
+    } else {
+        m_doc.m_colorAchtergrond = Rgb(255, 255, 255);
+        m_doc.m_colorNiet = Rgb(255, 255, 255);
+        m_doc.m_colorVrij = Rgb(255, 255, 255);
+        m_doc.m_colorWoord = Rgb(232, 232, 232);
+        m_doc.m_colorWoordPos = Rgb(215, 215, 215);
+        m_doc.m_colorZwart = Rgb(132, 148, 180);
+    }
+    Invalidate();
+}
+
+void CRooster2View::CopyToClipboard() { QApplication::clipboard()->setImage(RenderGridToImage()); }
+
+void CRooster2View::ExportPng() {
+    const QImage image = RenderGridToImage();
+    QFileDialog dialog(this, Latin1("Opslaan rooster als png)"), QFile::decodeName(m_doc.m_lastPngFile.c_str()),
+                       Latin1("PNG bestand (*.png);;Alle bestanden (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Latin1("png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const std::string path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    m_doc.m_lastPngFile = path;
+    if (!WritePng(path, image))
+        QMessageBox::warning(this, Latin1("Oei"), Latin1("Schrijven png mislukt"));
+    Invalidate();
+}
+
+void CRooster2View::ExportText() {
+    QFileDialog dialog(this, Latin1("Opslaan inhoud rooster"),
+                       QFile::decodeName(m_doc.m_lastTextFile.c_str()),
+                       Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Latin1("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    m_doc.m_lastTextFile = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    // A file that cannot be written ends the command without a message.
+    WriteFileAtomically(m_doc.m_lastTextFile, ExportPlainText(m_doc, m_smallLetters));
+}
+
+void CRooster2View::OnTimer() {
+    if (m_doc.m_phase != PHASE_VULLEN) return;
+    if (m_pendingWord >= 0) {
+        m_doc.m_curPos = 0;
+        const int old = m_doc.m_curWord;
+        m_doc.m_curWord = m_pendingWord;
+        ShowWordChange(old, m_pendingWord);
+        m_pendingWord = -1;
+    }
+    // The clue list window refreshes itself from this flag once it exists.
+    m_doc.m_clueListDirty = false;
+}
+
+CommandFacts CRooster2View::Facts() const {
+    CommandFacts facts;
+    facts.solutionCount = m_solutionCount;
+    facts.bestDepth = m_bestDepth;
+    facts.scrollBars = m_scrollBars;
+    facts.autoNextWord = m_editor.m_autoNextWord;
+    return facts;
+}
+
+// The commands whose menu items carry a check mark.
+static bool HasCheckMark(int id) {
+    switch (id) {
+        case ID_PHASE_SHAPE:
+        case ID_PHASE_FILL:
+        case ID_DIRECTION_ACROSS:
+        case ID_DIRECTION_DOWN:
+        case ID_VIEW_SCROLLBARS:
+        case ID_AUTO_NEXT_WORD: return true;
+        default: return false;
+    }
+}
+
+std::optional<CommandStatus> CRooster2View::SharedRule(int id) const {
+    const std::optional<CommandState> state = m_editor.CommandStateOf(id, Facts());
+    if (!state) return std::nullopt;
+    CommandStatus status{state->enabled, std::nullopt};
+    if (HasCheckMark(id)) status.checked = state->checked;
+    return status;
+}
+
+void CRooster2View::RunEditorCommand(int id) {
+    if (id == ID_PHASE_SHAPE && ShapingLosesClues(m_doc)) {
+        const UserMessage question = ClueLossQuestion();
+        if (QMessageBox::question(this, Latin1(question.caption), Latin1(question.text),
+                                  QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+            return;
+    }
+    ApplyEdit(m_editor.RunCommand(id));
+}
+
+void CRooster2View::RegisterCommands(CCommandRouter& router) {
+    router.SetSharedRules([this](int id) { return SharedRule(id); });
+    router.Register(ID_VIEW_SCROLLBARS, [this] { OnToggleScrollBars(); });
+    router.Register(ID_SCROLL_DOWN, [this] { ScrollByCells(Qt::Vertical, 1); });
+    router.Register(ID_SCROLL_UP, [this] { ScrollByCells(Qt::Vertical, -1); });
+    router.Register(ID_SCROLL_RIGHT, [this] { ScrollByCells(Qt::Horizontal, 1); });
+    router.Register(ID_SCROLL_LEFT, [this] { ScrollByCells(Qt::Horizontal, -1); });
+    router.Register(ID_ZOOM_IN, [this] { Zoom(1); });
+    router.Register(ID_ZOOM_OUT, [this] { Zoom(-1); });
+    router.Register(ID_REDRAW, [this] { Invalidate(); });
+    router.Register(ID_GRID_COPY, [this] { CopyToClipboard(); });
+    router.Register(ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(true); });
+    router.Register(ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(false); });
+    router.Register(ID_EXPORT_PNG, [this] { ExportPng(); });
+    router.Register(ID_EXPORT_TEXT, [this] { ExportText(); });
+    for (int id : {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS,
+                   ID_DIRECTION_DOWN, ID_AUTO_NEXT_WORD, ID_GRID_CLEAN, ID_GRID_REMOVE_LETTERS,
+                   ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP,
+                   ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,
+                   ID_FREE_CELLS_BLACK})
+        router.Register(id, [this, id] { RunEditorCommand(id); });
+}

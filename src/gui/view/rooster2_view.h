@@ -1,0 +1,112 @@
+#pragma once
+// The grid view: drawing, the phases, mouse and keyboard editing, scrolling,
+// zoom, the clipboard image, the PNG export and the undo histories.
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QTimer>
+
+#include "model/edit_result.h"
+#include "model/grid_editor.h"
+#include "view/grid_painter.h"
+
+#include "app/command_router.h"
+class CRooster2Doc;
+class QPainter;
+
+class CRooster2View : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    explicit CRooster2View(CRooster2Doc& doc, QWidget* parent = nullptr);
+
+    // A document was created or opened.
+    void OnInitialUpdate();
+    // The view's commands, handlers and update rules.
+    void RegisterCommands(CCommandRouter& router);
+    // Where the context menus and Escape find their commands.
+    void SetCommandRouter(const CCommandRouter* router) { m_router = router; }
+
+    // The grid at the current cell size without margin, cursor or clue line: the
+    // picture of "&Kopieer" and the PNG export.
+    QImage RenderGridToImage() const;
+    // Draws one printed page on a device of the given printable size.
+    void PrintPage(QPainter& painter, const QSize& printable) const;
+
+    void SetPhase(int phase);
+    int CellPixels() const { return m_cellPixels; }
+    bool ScrollBarsOn() const { return m_scrollBars; }
+    const CGridEditor& Editor() const { return m_editor; }
+    int SolutionCount() const { return m_solutionCount; }
+    int BestDepth() const { return m_bestDepth; }
+    // A word chosen in the clue list; the 100 ms timer makes it current.
+    void SetPendingWord(int word) { m_pendingWord = word; }
+
+    // Repaints after an editing step of the core.
+    void ApplyEdit(const EditResult& result);
+
+signals:
+    void StateChanged();
+    void MessagePaneChanged(const QString& text);
+    void InfoPaneChanged(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    GridPaintParams ScreenParams() const;
+    QPoint ScrollPosition() const;
+    // Cell under a viewport point; (-1, -1) before the cell size is known.
+    QPoint PointToCell(const QPoint& point) const;
+    void UpdateLayout();
+    void UpdateScrollRanges();
+    void Invalidate();
+    void InvalidateCell(int x, int y);
+    void InvalidateCellIndex(int index);
+    void ShowWordChange(int oldWord, int newWord);
+    void InvalidateWord(int word);
+    void KeepCursorInView();
+    void ShowSizeStatus();
+    void SetMessagePane(const QString& text);
+    void ShowContextMenu(const QPoint& globalPos, bool fromKeyboard);
+    bool HandleNavigationKey(QKeyEvent* event);
+    void HandleCharacter(QKeyEvent* event);
+    CommandFacts Facts() const;
+    std::optional<CommandStatus> SharedRule(int id) const;
+    void RunEditorCommand(int id);
+
+    // Commands.
+    void OnToggleScrollBars();
+    void ScrollByCells(Qt::Orientation orientation, int cells);
+    void Zoom(int step);
+    void SetColourPreset(bool acrossLite);
+    void CopyToClipboard();
+    void ExportPng();
+    void ExportText();
+    void OnTimer();
+
+    CRooster2Doc& m_doc;
+    const CCommandRouter* m_router = nullptr;
+    CGridEditor m_editor;
+    QTimer m_timer;
+
+    int m_cellPixels = 0;
+    bool m_scrollBars = false;
+    bool m_smallLetters = false;
+    bool m_ctrlDown = false;
+    int m_pendingWord = -1;
+    int m_solutionCount = 0;
+    int m_bestDepth = 0;
+};

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "model/rtr_file.h"
+#include "test_support.h"
+
+namespace {
+
+class WordListCli : public ::testing::Test {
+protected:
+    WordListCli() {
+        WriteFileOrFail(dir.Path("dict.txt"),
+                        "kaas\nklas\nKaas\nkras\nijzer\nbrood\nanale\nlaane\nijs\nauto's\n");
+        const CliRun run = RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("lijsten/nl")});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        set = dir.Path("lijsten/nl02.doc");
+    }
+    TempDir dir;
+    std::string set;
+};
+
+TEST_F(WordListCli, WordlistWritesTheSetAndASummary) {
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("lijsten/nl04.doc")), "KAAS\r\nKLAS\r\nKRAS\r\nYZER\r\n");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("lijsten/nl02.doc")), "YS\r\n");
+    const CliRun again = RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("twee/nl"),
+                                 "--ij-to-y", "0"});
+    EXPECT_EQ(again.exitCode, 0);
+    EXPECT_EQ(again.out, "9 woorden in " + dir.Path("twee/nl02.doc") + " t/m " +
+                             dir.Path("twee/nl19.doc") +
+                             " (1 dubbel, 0 overgeslagen, 0 te kort, 0 te lang)\n");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("twee/nl05.doc")), "IJZER\r\nBROOD\r\nANALE\r\nLAANE\r\nAUTOS\r\n");
+}
+
+TEST_F(WordListCli, WordlistRefusesBadInput) {
+    const CliRun missing = RunCli({"wordlist", dir.Path("geen.txt"), dir.Path("x/nl")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Bestand " + dir.Path("geen.txt") + " ontbreekt.\n");
+    WriteFileOrFail(dir.Path("leeg.txt"), "");
+    EXPECT_EQ(RunCli({"wordlist", dir.Path("leeg.txt"), dir.Path("x/nl")}).exitCode, 1);
+    EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("x/nl"), "--ij-to-y", "2"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt")}).exitCode, 2);
+}
+
+TEST_F(WordListCli, CandidatesListsTheFittingLines) {
+    const CliRun run = RunCli({"candidates", set, "K.AS"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "KAAS\nKLAS\nKRAS\n");
+    EXPECT_EQ(run.err, "Aantal gevonden kandidaten: 3\n");
+    EXPECT_EQ(RunCli({"candidates", set, "k.as", "--max", "2"}).out, "KAAS\nKLAS\n");
+    EXPECT_EQ(RunCli({"candidates", set, "y..R"}).out, "YZER\n");
+}
+
+TEST_F(WordListCli, CandidatesWithoutMatchesSaysSo) {
+    const CliRun run = RunCli({"candidates", set, "Q..."});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "Geen kandidaten gevonden\n");
+}
+
+TEST_F(WordListCli, AnagramsWithAndWithoutPattern) {
+    EXPECT_EQ(RunCli({"anagrams", set, "enaal"}).out, "ANALE\nLAANE\n");
+    EXPECT_EQ(RunCli({"anagrams", set, "A", "--pattern", "L...."}).out, "LAANE\n");
+    EXPECT_EQ(RunCli({"anagrams", set, "AS", "--pattern", "....", "--max", "1"}).out, "KAAS\n");
+}
+
+TEST_F(WordListCli, MissingSetOrShortNameFailsWithTheMessage) {
+    const CliRun missing = RunCli({"candidates", dir.Path("nergens/nl05.doc"), "K.AS"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Fout bij bepaling kandidaten: Bestand " +
+                               dir.Path("nergens/nl04.doc") + " ontbreekt.\n");
+    const CliRun shortName = RunCli({"anagrams", "05.doc", "AB"});
+    EXPECT_EQ(shortName.exitCode, 1);
+    EXPECT_EQ(shortName.err, "Fout bij bepaling anagrammen: Bestand 05.doc ontbreekt.\n");
+    EXPECT_EQ(RunCli({"candidates", set, "K.AS", "--max", "-1"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"anagrams", set, ""}).exitCode, 2);
+}
+
+TEST_F(WordListCli, JunkLongLinesAndEmptyFilesAreNoWords) {
+    WriteFileOrFail(dir.Path("lijsten/nl06.doc"), std::string("ZZ\0ZZZ\n\x01\x02\x03\n", 11));
+    WriteFileOrFail(dir.Path("lijsten/nl19.doc"), std::string(130, 'A') + "\r\n");
+    WriteFileOrFail(dir.Path("lijsten/nl03.doc"), "");
+    for (const std::string& pattern : {std::string("......"), std::string(31, '.'),
+                                       std::string(99, '.'), std::string("...")}) {
+        const CliRun run = RunCli({"candidates", set, pattern});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+class SpellCli : public WordListCli {
+protected:
+    std::string SavePuzzle(std::initializer_list<std::string> rows, const std::string& wordFile) {
+        CRooster2Doc doc;
+        SetGrid(doc, rows);
+        doc.m_wordFile = wordFile;
+        UserMessage message;
+        const std::string path = dir.Path("puzzel.rtr");
+        EXPECT_TRUE(SaveRtrFile(doc, path, message)) << message.text;
+        return path;
+    }
+};
+
+TEST_F(SpellCli, ReportsWithThePuzzlesOwnWordFile) {
+    const std::string puzzle = SavePuzzle({"KAAS#BROOD"}, set);
+    const CliRun run = RunCli({"spell", puzzle});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Alle woorden correct\n");
+}
+
+TEST_F(SpellCli, WordsOptionOverridesAndTheReportListsBothSections) {
+    const std::string puzzle = SavePuzzle({"KAAT#BR.OD#yS"}, "");
+    const CliRun run = RunCli({"spell", puzzle, "--words", set});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Niet in woordenlijst:\n  H1 KAAT\n\nNiet (helemaal) ingevuld:\nH2 \n");
+}
+
+TEST_F(SpellCli, MissingWordListsFail) {
+    const std::string puzzle = SavePuzzle({"KAAS#BAKKER"}, "");
+    const CliRun none = RunCli({"spell", puzzle});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_EQ(none.err, "Geen woordenlijst gegeven\n");
+    std::filesystem::create_directories(dir.Path("half"));
+    WriteFileOrFail(dir.Path("half/nl04.doc"), "KAAS\r\n");
+    const CliRun missing = RunCli({"spell", puzzle, "--words", dir.Path("half/nl04.doc")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "Bestand " + dir.Path("half/nl06.doc") + " ontbreekt.\n");
+    const CliRun shortName = RunCli({"spell", puzzle, "--words", "x.doc"});
+    EXPECT_EQ(shortName.exitCode, 1);
+    EXPECT_EQ(shortName.err, "Bestand x.doc ontbreekt.\n");
+    EXPECT_EQ(RunCli({"spell", dir.Path("geen.rtr")}).exitCode, 1);
+}
+
+}  // namespace

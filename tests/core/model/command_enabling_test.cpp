@@ -1,0 +1,226 @@
+#include "model/command_enabling.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "model/command_ids.h"
+#include "model/phase_switch.h"
+#include "model/undo_history.h"
+#include "test_support.h"
+
+namespace {
+
+class CommandEnablingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetGrid(doc, {"...", "...", "..."});
+        StartEditingDocument(doc, undo);
+    }
+    bool Enabled(int id) const {
+        const std::optional<CommandState> state = GetCommandState(id, doc, undo, facts);
+        EXPECT_TRUE(state.has_value()) << id;
+        return state && state->enabled;
+    }
+    bool Checked(int id) const {
+        const std::optional<CommandState> state = GetCommandState(id, doc, undo, facts);
+        return state && state->checked;
+    }
+    // Which of the commands are enabled in each phase.
+    std::map<int, bool> EnabledByPhase(int id) {
+        std::map<int, bool> byPhase;
+        for (int phase : {PHASE_VORMEN, PHASE_VULLEN, PHASE_TONEN, PHASE_ZOEKEN}) {
+            doc.m_phase = phase;
+            byPhase[phase] = Enabled(id);
+        }
+        return byPhase;
+    }
+
+    CRooster2Doc doc;
+    CUndoHistories undo;
+    CommandFacts facts;
+};
+
+using ByPhase = std::map<int, bool>;
+const ByPhase ONLY_SHAPING{{1, true}, {2, false}, {3, false}, {4, false}};
+const ByPhase ONLY_FILLING{{1, false}, {2, true}, {3, false}, {4, false}};
+const ByPhase SHAPING_OR_FILLING{{1, true}, {2, true}, {3, false}, {4, false}};
+const ByPhase NOT_SEARCHING{{1, true}, {2, true}, {3, true}, {4, false}};
+const ByPhase ONLY_SEARCHING{{1, false}, {2, false}, {3, false}, {4, true}};
+const ByPhase ALWAYS{{1, true}, {2, true}, {3, true}, {4, true}};
+const ByPhase NEVER{{1, false}, {2, false}, {3, false}, {4, false}};
+
+TEST_F(CommandEnablingTest, PhaseCommandsAndTheirCheckMarks) {
+    EXPECT_EQ(EnabledByPhase(ID_PHASE_SHAPE), ONLY_FILLING);
+    EXPECT_EQ(EnabledByPhase(ID_PHASE_FILL), ONLY_SHAPING);
+    doc.m_phase = PHASE_VORMEN;
+    EXPECT_TRUE(Checked(ID_PHASE_SHAPE));
+    EXPECT_FALSE(Checked(ID_PHASE_FILL));
+    doc.m_phase = PHASE_VULLEN;
+    EXPECT_FALSE(Checked(ID_PHASE_SHAPE));
+    EXPECT_TRUE(Checked(ID_PHASE_FILL));
+}
+
+TEST_F(CommandEnablingTest, ShapingOnlyCommands) {
+    for (int id : {ID_GRID_CLEAN, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP,
+                   ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK,
+                   ID_ROTATE_CLOCKWISE, ID_IMPORT_HTML})
+        EXPECT_EQ(EnabledByPhase(id), ONLY_SHAPING) << id;
+}
+
+TEST_F(CommandEnablingTest, RotationNeedsASquareGrid) {
+    doc.m_phase = PHASE_VORMEN;
+    doc.m_width = 15;
+    doc.m_height = 13;
+    EXPECT_FALSE(Enabled(ID_ROTATE_CLOCKWISE));
+    doc.m_height = 15;
+    EXPECT_TRUE(Enabled(ID_ROTATE_CLOCKWISE));
+}
+
+TEST_F(CommandEnablingTest, FillingOnlyCommands) {
+    for (int id : {ID_READ_CLUES, ID_PASTE_CLUES, ID_AUTO_NEXT_WORD, ID_SHOW_CLUES,
+                   ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EDIT_WORD})
+        EXPECT_EQ(EnabledByPhase(id), ONLY_FILLING) << id;
+}
+
+TEST_F(CommandEnablingTest, ShapingOrFillingCommands) {
+    for (int id : {ID_IMPORT_ROS, ID_IMPORT_PUZ, ID_REDRAW})
+        EXPECT_EQ(EnabledByPhase(id), SHAPING_OR_FILLING) << id;
+}
+
+TEST_F(CommandEnablingTest, CommandsWithoutARuleAreAlwaysEnabled) {
+    for (int id :
+         {ID_GRID_COPY, ID_GRID_EDGE_BLACK, ID_EXPORT_HTML_EMPTY, ID_EXPORT_HTML_FILLED,
+          ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE, ID_EXPORT_ALL_CLUES,
+          ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_GRID_PROPERTIES, ID_ZOOM_IN, ID_ZOOM_OUT,
+          ID_DIRECTION_ACROSS, ID_VIEW_SCROLLBARS})
+        EXPECT_EQ(EnabledByPhase(id), ALWAYS) << id;
+}
+
+TEST_F(CommandEnablingTest, RemovingLettersIsRefusedOnlyWhileTheSearchRuns) {
+    EXPECT_EQ(EnabledByPhase(ID_GRID_REMOVE_LETTERS), NOT_SEARCHING);
+}
+
+TEST_F(CommandEnablingTest, ReplacingThePuzzleIsRefusedWhileTheSearchRuns) {
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST})
+        EXPECT_EQ(EnabledByPhase(id), NOT_SEARCHING) << id;
+}
+
+TEST_F(CommandEnablingTest, FrameworkCommandsHaveNoRuleHere) {
+    for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_APP_ABOUT, ID_APP_EXIT,
+                   ID_VIEW_TOOLBAR, ID_FILE_SEND_MAIL, 12345})
+        EXPECT_FALSE(GetCommandState(id, doc, undo, facts).has_value()) << id;
+}
+
+TEST_F(CommandEnablingTest, FrequencyDistributionIsNeverEnabled) {
+    EXPECT_EQ(EnabledByPhase(ID_FREQUENCY_DISTRIBUTION), NEVER);
+}
+
+TEST_F(CommandEnablingTest, SearchCommands) {
+    EXPECT_EQ(EnabledByPhase(ID_SEARCH_START), NEVER);
+    EXPECT_EQ(EnabledByPhase(ID_SPELL_CHECK), NEVER);
+    EXPECT_EQ(EnabledByPhase(ID_EXTRA_SEARCH_FILES), NEVER);
+    doc.m_wordFile = "woorden02.doc";
+    EXPECT_EQ(EnabledByPhase(ID_SEARCH_START), SHAPING_OR_FILLING);
+    EXPECT_EQ(EnabledByPhase(ID_SPELL_CHECK), ALWAYS);
+    EXPECT_EQ(EnabledByPhase(ID_EXTRA_SEARCH_FILES), ALWAYS);
+    EXPECT_EQ(EnabledByPhase(ID_SEARCH_OPTIONS), NOT_SEARCHING);
+    EXPECT_EQ(EnabledByPhase(ID_SEARCH_INTERRUPT), ONLY_SEARCHING);
+}
+
+TEST_F(CommandEnablingTest, SolutionCommandsNeedSolutions) {
+    const int navigation[] = {ID_SOLUTION_FIRST, ID_SOLUTION_NEXT, ID_SOLUTION_PREVIOUS,
+                              ID_SOLUTION_LAST, ID_SOLUTIONS_DONE};
+    EXPECT_EQ(EnabledByPhase(ID_SOLUTIONS_SHOW), NEVER);
+    EXPECT_EQ(EnabledByPhase(ID_WRITE_SOLUTIONS), NEVER);
+    for (int id : navigation) EXPECT_EQ(EnabledByPhase(id), NEVER) << id;
+    facts.solutionCount = 2;
+    EXPECT_EQ(EnabledByPhase(ID_SOLUTIONS_SHOW), ONLY_FILLING);
+    EXPECT_EQ(EnabledByPhase(ID_WRITE_SOLUTIONS), ALWAYS);
+    for (int id : navigation)
+        EXPECT_EQ(EnabledByPhase(id), (ByPhase{{1, false}, {2, false}, {3, true}, {4, false}}));
+}
+
+TEST_F(CommandEnablingTest, BestResultNeedsADepthAndNoRunningSearch) {
+    EXPECT_EQ(EnabledByPhase(ID_SHOW_BEST_RESULT), NEVER);
+    facts.bestDepth = 7;
+    EXPECT_EQ(EnabledByPhase(ID_SHOW_BEST_RESULT), NOT_SEARCHING);
+}
+
+TEST_F(CommandEnablingTest, ClueWindowsAndPartNumbering) {
+    doc.m_phase = PHASE_VULLEN;
+    facts.clueDialogOpen = true;
+    EXPECT_FALSE(Enabled(ID_SHOW_CLUES));
+    EXPECT_TRUE(Enabled(ID_SHOW_CLUE_LIST));
+    facts.clueListOpen = true;
+    EXPECT_FALSE(Enabled(ID_SHOW_CLUE_LIST));
+    facts = CommandFacts{};
+    doc.m_numberPartWords = true;
+    for (int id :
+         {ID_SHOW_CLUES, ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EXPORT_TEXT, ID_EXPORT_CLUES})
+        EXPECT_FALSE(Enabled(id)) << id;
+    doc.m_numberPartWords = false;
+    EXPECT_EQ(EnabledByPhase(ID_EXPORT_TEXT), ALWAYS);
+    EXPECT_EQ(EnabledByPhase(ID_EXPORT_CLUES), ALWAYS);
+}
+
+TEST_F(CommandEnablingTest, EditWordNeedsACurrentWord) {
+    doc.m_phase = PHASE_VULLEN;
+    doc.m_curWord = -1;
+    EXPECT_FALSE(Enabled(ID_EDIT_WORD));
+    doc.m_curWord = static_cast<int>(doc.m_words.size());
+    EXPECT_FALSE(Enabled(ID_EDIT_WORD));
+    doc.m_curWord = static_cast<int>(doc.m_words.size()) - 1;
+    EXPECT_TRUE(Enabled(ID_EDIT_WORD));
+}
+
+TEST_F(CommandEnablingTest, DirectionsAndTheirCheckMarks) {
+    doc.m_direction = DIR_ACROSS;
+    EXPECT_TRUE(Checked(ID_DIRECTION_ACROSS));
+    EXPECT_FALSE(Checked(ID_DIRECTION_DOWN));
+    doc.m_direction = DIR_DOWN;
+    EXPECT_FALSE(Checked(ID_DIRECTION_ACROSS));
+    EXPECT_TRUE(Checked(ID_DIRECTION_DOWN));
+    EXPECT_EQ(EnabledByPhase(ID_DIRECTION_DOWN), ALWAYS);
+    doc.m_acrossOnly = true;
+    EXPECT_EQ(EnabledByPhase(ID_DIRECTION_DOWN), NEVER);
+}
+
+TEST_F(CommandEnablingTest, ScrollingFollowsTheScrollBarsMode) {
+    for (int id : {ID_SCROLL_DOWN, ID_SCROLL_UP, ID_SCROLL_RIGHT, ID_SCROLL_LEFT})
+        EXPECT_EQ(EnabledByPhase(id), NEVER) << id;
+    EXPECT_FALSE(Checked(ID_VIEW_SCROLLBARS));
+    facts.scrollBars = true;
+    for (int id : {ID_SCROLL_DOWN, ID_SCROLL_UP, ID_SCROLL_RIGHT, ID_SCROLL_LEFT})
+        EXPECT_EQ(EnabledByPhase(id), ALWAYS) << id;
+    EXPECT_TRUE(Checked(ID_VIEW_SCROLLBARS));
+}
+
+TEST_F(CommandEnablingTest, NextWordCheckMark) {
+    doc.m_phase = PHASE_VULLEN;
+    EXPECT_FALSE(Checked(ID_AUTO_NEXT_WORD));
+    facts.autoNextWord = true;
+    EXPECT_TRUE(Checked(ID_AUTO_NEXT_WORD));
+}
+
+TEST_F(CommandEnablingTest, UndoAndRedoFollowThePhasesHistory) {
+    doc.m_phase = PHASE_VORMEN;
+    EXPECT_FALSE(Enabled(ID_UNDO));
+    EXPECT_FALSE(Enabled(ID_REDO));
+    undo.PushShapeUndo(doc);
+    EXPECT_TRUE(Enabled(ID_UNDO));
+    doc.m_phase = PHASE_VULLEN;
+    EXPECT_FALSE(Enabled(ID_UNDO));
+    undo.PushFillUndo(doc);
+    EXPECT_TRUE(Enabled(ID_UNDO));
+    undo.Undo(doc);
+    EXPECT_FALSE(Enabled(ID_UNDO));
+    EXPECT_TRUE(Enabled(ID_REDO));
+    for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+        doc.m_phase = phase;
+        EXPECT_FALSE(Enabled(ID_UNDO));
+        EXPECT_FALSE(Enabled(ID_REDO));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,390 @@
+#include "model/fill_editing.h"
+
+#include <gtest/gtest.h>
+
+#include "editing_test_support.h"
+#include "model/clue_text.h"
+#include "model/phase_switch.h"
+#include "model/undo_history.h"
+#include "test_support.h"
+
+namespace {
+
+// A 3 x 3 grid of free cells has these words, in this order.
+constexpr int ACROSS_1 = 0;  // row 0
+constexpr int DOWN_1 = 1;    // column 0
+constexpr int DOWN_2 = 2;    // column 1
+constexpr int DOWN_3 = 3;    // column 2
+constexpr int ACROSS_4 = 4;  // row 1
+constexpr int ACROSS_5 = 5;  // row 2
+
+class FillEditingTest : public ::testing::Test {
+protected:
+    void Start(const std::initializer_list<std::string>& rows) {
+        SetGrid(doc, rows);
+        doc.m_phase = PHASE_VULLEN;
+        doc.m_direction = DIR_ACROSS;
+        doc.m_curWord = 0;
+        doc.m_curPos = 0;
+        StartEditingDocument(doc, undo);
+        doc.MarkModified(false);
+    }
+    void Select(int word, int pos) {
+        doc.m_curWord = word;
+        doc.m_curPos = pos;
+        doc.m_direction = doc.m_words[word].IsAcross() ? DIR_ACROSS : DIR_DOWN;
+    }
+    EditResult Key(EditKey key, bool ctrl = false) { return FillKeyDown(doc, undo, key, ctrl); }
+    EditResult Type(const std::string& text, bool autoNext = false) {
+        EditResult last;
+        for (char c : text) last = FillChar(doc, undo, static_cast<unsigned char>(c), autoNext);
+        return last;
+    }
+    void ExpectCursor(int word, int pos) {
+        EXPECT_EQ(doc.m_curWord, word);
+        EXPECT_EQ(doc.m_curPos, pos);
+    }
+
+    CRooster2Doc doc;
+    CUndoHistories undo;
+};
+
+// ---- Selecting with the mouse ------------------------------------------------------------
+
+TEST_F(FillEditingTest, ClickOnBlackDeselectsTheWord) {
+    Start({"..#", "...", "..."});
+    FillMouseUp(doc, 1, 1);
+    const int selected = doc.m_curWord;
+    ASSERT_GE(selected, 0);
+    const EditResult result = FillMouseUp(doc, 2, 0);
+    ExpectCursor(-1, 0);
+    EXPECT_TRUE(result.wordChange);
+    EXPECT_EQ(result.oldWord, selected);
+    EXPECT_EQ(result.newWord, -1);
+    EXPECT_EQ(WordCaption(doc, result.newWord), "Geen woord geselecteerd");
+}
+
+TEST_F(FillEditingTest, ClickOnACrossingTakesTheWordOfTheDirection) {
+    Start({"...", "...", "..."});
+    doc.m_curWord = -1;
+    doc.m_direction = DIR_DOWN;
+    FillMouseUp(doc, 1, 1);
+    ExpectCursor(DOWN_2, 1);
+    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    FillMouseUp(doc, 2, 1);
+    ExpectCursor(DOWN_3, 1);
+}
+
+TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
+    Start({"...", "...", "..."});
+    doc.m_curWord = -1;
+    FillMouseUp(doc, 1, 2);
+    ExpectCursor(ACROSS_5, 1);
+    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    const EditResult second = FillMouseUp(doc, 1, 2);
+    ExpectCursor(DOWN_2, 2);
+    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    EXPECT_EQ(second.oldWord, ACROSS_5);
+    EXPECT_EQ(second.newWord, DOWN_2);
+    FillMouseUp(doc, 1, 2);
+    ExpectCursor(ACROSS_5, 1);
+}
+
+TEST_F(FillEditingTest, RepeatedClicksOnACellOfOneWordKeepIt) {
+    Start({"...", "#.#"});
+    doc.m_direction = DIR_DOWN;
+    FillMouseUp(doc, 0, 0);
+    ExpectCursor(0, 0);
+    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    FillMouseUp(doc, 0, 0);
+    ExpectCursor(0, 0);
+    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    FillMouseUp(doc, 1, 1);
+    FillMouseUp(doc, 1, 1);
+    ExpectCursor(1, 1);
+    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+}
+
+TEST_F(FillEditingTest, ClickOutsideTheGridChangesNothing) {
+    Start({"...", "..."});
+    Select(ACROSS_1, 2);
+    EXPECT_FALSE(FillMouseUp(doc, 3, 0).applied);
+    EXPECT_FALSE(FillMouseUp(doc, -1, 1).applied);
+    ExpectCursor(ACROSS_1, 2);
+}
+
+TEST_F(FillEditingTest, ClickOnALetterCellInNoWordDeselects) {
+    doc.m_acrossOnly = true;
+    Start({".#", ".#"});
+    FillMouseUp(doc, 0, 1);
+    EXPECT_EQ(doc.m_curWord, -1);
+}
+
+// ---- The IJ toggle -------------------------------------------------------------------------
+
+TEST_F(FillEditingTest, RightClickSwitchesBetweenIJAndY) {
+    Start({"yY", "AB"});
+    EditResult result = ToggleIJ(doc, undo, 0, 0);
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(result.cells, std::vector<int>{0});
+    EXPECT_EQ(doc.GetCell(0, 0), 'Y');
+    EXPECT_TRUE(doc.m_ijToggled);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Fill().Position(), 2);
+    ToggleIJ(doc, undo, 1, 0);
+    EXPECT_EQ(doc.GetCell(1, 0), CELL_IJ);
+}
+
+TEST_F(FillEditingTest, RightClickLeavesOtherCellsAlone) {
+    Start({"yA", "..", "#."});
+    EXPECT_FALSE(ToggleIJ(doc, undo, 1, 0).applied);
+    EXPECT_FALSE(ToggleIJ(doc, undo, 0, 1).applied);
+    EXPECT_FALSE(ToggleIJ(doc, undo, 0, 2).applied);
+    EXPECT_FALSE(ToggleIJ(doc, undo, 5, 5).applied);
+    EXPECT_FALSE(doc.m_ijToggled);
+    EXPECT_EQ(undo.Fill().Position(), 1);
+}
+
+// ---- Arrow keys ---------------------------------------------------------------------------
+
+TEST_F(FillEditingTest, DownOnAnAcrossWordAtACrossingEntersTheDownWordBelow) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_4, 1);
+    const EditResult result = Key(EditKey::Down);
+    ExpectCursor(DOWN_2, 2);
+    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    EXPECT_EQ(result.oldWord, ACROSS_4);
+    EXPECT_EQ(result.newWord, DOWN_2);
+}
+
+TEST_F(FillEditingTest, DownWithoutACrossingMovesAlongTheWord) {
+    Start({"...", "###"});
+    Select(0, 0);
+    const EditResult result = Key(EditKey::Down);
+    ExpectCursor(0, 1);
+    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(result.oldWord, -1);
+    EXPECT_EQ(result.newWord, 0);
+    Key(EditKey::Up);
+    ExpectCursor(0, 0);
+}
+
+TEST_F(FillEditingTest, UpOnAnAcrossWordAtACrossingEntersTheDownWordAbove) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_5, 2);
+    Key(EditKey::Up);
+    ExpectCursor(DOWN_3, 1);
+    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+}
+
+TEST_F(FillEditingTest, RightAndLeftOnADownWordAtACrossingEnterTheAcrossWord) {
+    Start({"...", "...", "..."});
+    Select(DOWN_2, 1);
+    Key(EditKey::Right);
+    ExpectCursor(ACROSS_4, 2);
+    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    Select(DOWN_2, 0);
+    Key(EditKey::Left);
+    ExpectCursor(ACROSS_1, 0);
+}
+
+TEST_F(FillEditingTest, ArrowsAlongTheWordStopAtItsEnds) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_1, 1);
+    Key(EditKey::Right);
+    Key(EditKey::Right);
+    ExpectCursor(ACROSS_1, 2);
+    Key(EditKey::Left);
+    Key(EditKey::Left);
+    Key(EditKey::Left);
+    ExpectCursor(ACROSS_1, 0);
+    Select(DOWN_1, 2);
+    Key(EditKey::Down);
+    ExpectCursor(DOWN_1, 2);
+}
+
+TEST_F(FillEditingTest, CtrlArrowsJumpToWordsOfTheDirection) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_1, 2);
+    EditResult result = Key(EditKey::Right, true);
+    ExpectCursor(ACROSS_4, 0);
+    EXPECT_EQ(result.oldWord, ACROSS_1);
+    EXPECT_EQ(result.newWord, ACROSS_4);
+    Key(EditKey::Down, true);
+    ExpectCursor(ACROSS_5, 0);
+    Key(EditKey::Down, true);
+    ExpectCursor(ACROSS_1, 0);  // wraps to the first
+    Key(EditKey::Left, true);
+    ExpectCursor(ACROSS_5, 0);  // and back from the first to the last
+    Key(EditKey::Up, true);
+    ExpectCursor(ACROSS_4, 0);
+}
+
+TEST_F(FillEditingTest, HomeAndEnd) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_4, 1);
+    Key(EditKey::End);
+    ExpectCursor(ACROSS_4, 2);
+    Key(EditKey::Home);
+    ExpectCursor(ACROSS_4, 0);
+    const EditResult last = Key(EditKey::End, true);
+    ExpectCursor(ACROSS_5, 2);
+    EXPECT_EQ(last.oldWord, ACROSS_4);
+    Key(EditKey::Home, true);
+    ExpectCursor(ACROSS_1, 0);
+}
+
+TEST_F(FillEditingTest, KeysNeedACurrentWord) {
+    Start({"...", "..."});
+    doc.m_curWord = -1;
+    EXPECT_FALSE(Key(EditKey::Right).applied);
+    EXPECT_FALSE(Key(EditKey::Delete).applied);
+    doc.m_curWord = 99;
+    EXPECT_FALSE(Key(EditKey::End, true).applied);
+    EXPECT_FALSE(Type("A").applied);
+    EXPECT_FALSE(FillBackspace(doc, undo).applied);
+}
+
+// ---- Typing ---------------------------------------------------------------------------------
+
+TEST_F(FillEditingTest, TypedLettersIJAndDigits) {
+    Start({"....", "...."});
+    Select(0, 0);
+    Type("yYe7");
+    EXPECT_EQ(GridRows(doc)[0], "yYE7");
+    EXPECT_EQ(doc.m_curPos, 3);
+    EXPECT_EQ(undo.Fill().Position(), 5);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(FillEditingTest, SpaceClearsAndOtherCharactersAreIgnored) {
+    Start({"AB", ".."});
+    Select(0, 0);
+    EXPECT_TRUE(Type(" ").applied);
+    EXPECT_EQ(GridRows(doc)[0], ".B");
+    for (int c : {0x2D, 0x2E, 0xE9, 27, 9}) {  // '-', '.', e acute, Escape, Tab
+        EXPECT_FALSE(FillChar(doc, undo, static_cast<unsigned char>(c), false).applied) << c;
+    }
+    EXPECT_EQ(GridRows(doc)[0], ".B");
+    EXPECT_EQ(undo.Fill().Position(), 2);
+}
+
+TEST_F(FillEditingTest, TheLastLetterKeepsTheCursorWithoutNextWord) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_1, 0);
+    const EditResult result = Type("ABC");
+    ExpectCursor(ACROSS_1, 2);
+    EXPECT_EQ(result.oldWord, -1);
+    EXPECT_EQ(result.newWord, ACROSS_1);
+    Type("D");
+    EXPECT_EQ(GridRows(doc)[0], "ABD");
+}
+
+TEST_F(FillEditingTest, TheLastLetterMovesToTheNextWordWithNextWord) {
+    Start({"...", "...", "..."});
+    Select(ACROSS_4, 0);
+    const EditResult result = Type("ABC", true);
+    ExpectCursor(ACROSS_5, 0);
+    EXPECT_EQ(result.oldWord, ACROSS_4);
+    EXPECT_EQ(result.newWord, ACROSS_5);
+    Type("DEF", true);
+    ExpectCursor(ACROSS_1, 0);  // from the last word to the first
+    Select(DOWN_3, 2);
+    Type("G", true);
+    ExpectCursor(DOWN_1, 0);
+}
+
+TEST_F(FillEditingTest, BackspaceClearsTheCellBeforeTheCursor) {
+    Start({"ABC", "..."});
+    Select(0, 2);
+    const EditResult result = FillBackspace(doc, undo);
+    EXPECT_TRUE(result.applied);
+    ExpectCursor(0, 1);
+    EXPECT_EQ(GridRows(doc)[0], "A.C");
+    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(FillEditingTest, BackspaceOnTheFirstCellChangesNothing) {
+    Start({"ABC", "..."});
+    Select(0, 0);
+    EXPECT_FALSE(FillBackspace(doc, undo).applied);
+    EXPECT_EQ(GridRows(doc)[0], "ABC");
+    EXPECT_EQ(undo.Fill().Position(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(FillEditingTest, DeleteClearsTheWordEvenWhenEveryCrossingIsComplete) {
+    // Every column is complete, so no cell would clear: then all of them do.
+    Start({"ABC", "DEF"});
+    Select(0, 1);
+    doc.m_words[0].value = "ABC";
+    const EditResult result = Key(EditKey::Delete);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "DEF"}));
+    EXPECT_TRUE(doc.m_words[0].value.empty());
+    EXPECT_EQ(result.newWord, 0);
+    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(FillEditingTest, DeleteKeepsCrossingCellsOfCompleteWords) {
+    Start({"ABC", "D.E", "FGH"});
+    Select(ACROSS_1, 0);  // only column 1 is open
+    Key(EditKey::Delete);
+    EXPECT_EQ(GridRows(doc)[0], "A.C");
+    Start({"ABX", "CDY", "..."});
+    Select(ACROSS_4, 0);  // no column through row 1 is complete
+    Key(EditKey::Delete);
+    EXPECT_EQ(GridRows(doc)[1], "...");
+    Start({"ABX", "CDY", "EF."});
+    Select(ACROSS_4, 0);  // columns 0 and 1 are complete, column 2 is not
+    Key(EditKey::Delete);
+    EXPECT_EQ(GridRows(doc)[1], "CD.");
+}
+
+TEST_F(FillEditingTest, ACursorBeyondItsWordIsKeptInside) {
+    Start({"...", "...", "..."});
+    doc.m_curWord = ACROSS_1;
+    doc.m_curPos = 7;
+    Type("A");
+    EXPECT_EQ(GridRows(doc)[0], "..A");
+    EXPECT_EQ(doc.m_curPos, 2);
+    doc.m_curPos = -4;
+    Key(EditKey::Right);
+    EXPECT_EQ(doc.m_curPos, 1);
+}
+
+// ---- Status texts ---------------------------------------------------------------------------
+
+TEST_F(FillEditingTest, MouseStatusOutsideTheGrid) {
+    Start({"...", "...", "..."});
+    EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), "Klik rechts op een IJ of Y om te wisselen.");
+    doc.m_ijToggled = true;
+    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 0, 0), "Zet muis in rooster om omschrijving te zien");
+    doc.m_words[0].partCount = 3;
+    doc.m_words[0].partLengths = {1, 1, 1};
+    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 0, 4),
+              "Beste oplossing met 4 correcte invullingen van de 8");
+    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 1, 4), "1 oplossing gevonden");
+    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 12, 0), "12 oplossingen gevonden");
+}
+
+TEST_F(FillEditingTest, MouseStatusInsideTheGridShowsTheWordsCaption) {
+    Start({"..#", "...", "..."});
+    doc.m_words[0].clue = "Omschrijving";
+    doc.m_direction = DIR_ACROSS;
+    EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), GetClueCaption(doc.m_words[0]));
+    EXPECT_EQ(MouseMoveStatus(doc, 2, 0, 0, 0), std::nullopt);
+    doc.m_phase = PHASE_VORMEN;
+    EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), std::nullopt);
+    EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), std::nullopt);
+}
+
+TEST_F(FillEditingTest, WordCaptionOfAWord) {
+    Start({"...", "..."});
+    doc.m_words[0].clue = "Iets";
+    EXPECT_EQ(WordCaption(doc, 0), GetClueCaption(doc.m_words[0]));
+    EXPECT_EQ(WordCaption(doc, 42), "Geen woord geselecteerd");
+}
+
+}  // namespace

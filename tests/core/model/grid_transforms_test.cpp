@@ -1,0 +1,280 @@
+#include "model/grid_transforms.h"
+
+#include <gtest/gtest.h>
+
+#include "editing_test_support.h"
+#include "model/command_ids.h"
+#include "model/phase_switch.h"
+#include "model/undo_history.h"
+#include "test_support.h"
+
+namespace {
+
+class GridTransformsTest : public ::testing::Test {
+protected:
+    void Start(int phase, const std::initializer_list<std::string>& rows) {
+        SetGrid(doc, rows);
+        doc.m_phase = phase;
+        StartEditingDocument(doc, undo);
+        doc.MarkModified(false);
+    }
+    EditResult Run(int id, int mouseX = -1, int mouseY = -1) {
+        return RunGridTransform(id, doc, undo, mouseX, mouseY);
+    }
+
+    CRooster2Doc doc;
+    CUndoHistories undo;
+};
+
+// ---- Clean slate ------------------------------------------------------------------
+
+TEST_F(GridTransformsTest, CleanSlateFreesEveryCellAndRebuildsTheWords) {
+    Start(PHASE_VORMEN, {"AB#", "-.y", "..."});
+    const EditResult result = Run(ID_GRID_CLEAN);
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
+    EXPECT_EQ(doc.m_words.size(), 6u);
+    EXPECT_TRUE(result.redrawLetters);
+    EXPECT_FALSE(result.redrawAll);
+    EXPECT_TRUE(result.forgetBestResult);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(GridTransformsTest, CleanSlateOnlyWhileShaping) {
+    Start(PHASE_VULLEN, {"AB#", "..."});
+    EXPECT_FALSE(Run(ID_GRID_CLEAN).applied);
+    EXPECT_FALSE(CleanSlateCommand(doc, undo).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "..."}));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// ---- Remove letters ---------------------------------------------------------------
+
+TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
+    Start(PHASE_VULLEN, {"Ay#", "-BC"});
+    doc.m_words[0].value = "AY";
+    doc.m_words[0].clue = "kept";
+    const EditResult result = Run(ID_GRID_REMOVE_LETTERS);
+    EXPECT_EQ(GridRows(doc), (Rows{"..#", "-.."}));
+    EXPECT_TRUE(doc.m_words[0].value.empty());
+    EXPECT_EQ(doc.m_words[0].clue, "kept");
+    EXPECT_TRUE(result.redrawAll);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GridTransformsTest, RemoveLettersSnapshotGoesToThePhaseHistory) {
+    Start(PHASE_VULLEN, {"AB", "CD"});
+    Run(ID_GRID_REMOVE_LETTERS);
+    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_EQ(undo.Shape().Position(), 1);
+
+    Start(PHASE_VORMEN, {"AB", "CD"});
+    Run(ID_GRID_REMOVE_LETTERS);
+    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(undo.Fill().Position(), 1);
+}
+
+TEST_F(GridTransformsTest, RemoveLettersWhileShowingSolutionsKeepsNoSnapshot) {
+    Start(PHASE_TONEN, {"AB", "CD"});
+    EXPECT_TRUE(Run(ID_GRID_REMOVE_LETTERS).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"..", ".."}));
+    EXPECT_EQ(undo.Fill().Position(), 1);
+    EXPECT_EQ(undo.Shape().Position(), 1);
+}
+
+TEST_F(GridTransformsTest, RemoveLettersRefusedWhileTheSearchRuns) {
+    Start(PHASE_ZOEKEN, {"AB", "CD"});
+    EXPECT_FALSE(CanRunGridTransform(ID_GRID_REMOVE_LETTERS, doc));
+    EXPECT_FALSE(Run(ID_GRID_REMOVE_LETTERS).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"AB", "CD"}));
+}
+
+// ---- Edge black to not-cells -----------------------------------------------------
+
+TEST_F(GridTransformsTest, EdgeBlackTurnsBorderAndStraightRunsIntoNotCells) {
+    Start(PHASE_VORMEN, {"#####", "##..#", "#.#.#", "#...#", "#####"});
+    EXPECT_TRUE(Run(ID_GRID_EDGE_BLACK).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"-----", "--..-", "-.#.-", "-...-", "-----"}));
+}
+
+TEST_F(GridTransformsTest, EdgeBlackRowPassContinuesThroughColumnPassNotCells) {
+    // Column 1 runs down to row 2 in the column pass; row 2's run from the left
+    // then goes on through it to column 2. (2, 1) is reachable only by a bend.
+    Start(PHASE_VORMEN, {"A#AA", "A##A", "###A", "AAAA"});
+    EdgeBlackToNiet(doc);
+    EXPECT_EQ(GridRows(doc), (Rows{"A-AA", "A-#A", "---A", "AAAA"}));
+}
+
+TEST_F(GridTransformsTest, EdgeBlackMarksModifiedOnlyWhenCellsChanged) {
+    Start(PHASE_VULLEN, {"AB", "CD"});
+    Run(ID_GRID_EDGE_BLACK);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(undo.Fill().Position(), 2);
+
+    Start(PHASE_VULLEN, {"AB#", "CD-"});
+    Run(ID_GRID_EDGE_BLACK);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(GridRows(doc), (Rows{"AB-", "CD-"}));
+}
+
+TEST_F(GridTransformsTest, EdgeBlackRunsInEveryPhase) {
+    Start(PHASE_ZOEKEN, {"AB#", "CD#"});
+    EXPECT_TRUE(Run(ID_GRID_EDGE_BLACK).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"AB-", "CD-"}));
+    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_EQ(undo.Fill().Position(), 1);
+}
+
+// ---- Shifts -----------------------------------------------------------------------
+
+TEST_F(GridTransformsTest, ShiftRightLosesTheLastColumnAndFreesTheFirst) {
+    Start(PHASE_VORMEN, {"AB#", "CD#", "EF-"});
+    const EditResult result = Run(ID_SHIFT_RIGHT);
+    EXPECT_EQ(GridRows(doc), (Rows{".AB", ".CD", ".EF"}));
+    EXPECT_TRUE(result.redrawAll);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(GridTransformsTest, ShiftLeftUpAndDown) {
+    Start(PHASE_VORMEN, {"#AB", "-CD", "EFG"});
+    Run(ID_SHIFT_LEFT);
+    EXPECT_EQ(GridRows(doc), (Rows{"AB.", "CD.", "FG."}));
+    Run(ID_SHIFT_UP);
+    EXPECT_EQ(GridRows(doc), (Rows{"CD.", "FG.", "..."}));
+    Run(ID_SHIFT_DOWN);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "CD.", "FG."}));
+}
+
+TEST_F(GridTransformsTest, ShapeTransformsRebuildTheWords) {
+    Start(PHASE_VORMEN, {"...", "###", "..."});
+    ASSERT_EQ(doc.m_words.size(), 2u);
+    Run(ID_SHIFT_DOWN);
+    // Rows: free, free, black: two free rows together make three down words.
+    EXPECT_EQ(doc.m_words.size(), 5u);
+}
+
+TEST_F(GridTransformsTest, ShapeOnlyTransformsRefusedWhileFilling) {
+    Start(PHASE_VULLEN, {"AB#", "CD#", "EF#"});
+    for (int id : {ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP, ID_ROTATE_CLOCKWISE,
+                   ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK}) {
+        EXPECT_FALSE(CanRunGridTransform(id, doc)) << id;
+        EXPECT_FALSE(Run(id, 0, 0).applied) << id;
+    }
+    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// ---- Rotation and mirrors ------------------------------------------------------------
+
+TEST_F(GridTransformsTest, RotateMovesTheTopLeftCellToTheTopRight) {
+    Start(PHASE_VORMEN, {"#AB", "CDE", "FGH"});
+    EXPECT_TRUE(Run(ID_ROTATE_CLOCKWISE).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"FC#", "GDA", "HEB"}));
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(GridTransformsTest, FourRotationsRestoreTheGrid) {
+    Start(PHASE_VORMEN, {"#AB-", "CDEF", "GH#I", "JKLM"});
+    const Rows before = GridRows(doc);
+    for (int i = 0; i < 4; ++i) RotateGrid(doc);
+    EXPECT_EQ(GridRows(doc), before);
+}
+
+TEST_F(GridTransformsTest, RotateRefusedForANonSquareGrid) {
+    doc.m_phase = PHASE_VORMEN;
+    doc.m_width = 15;
+    doc.m_height = 13;
+    EXPECT_FALSE(CanRunGridTransform(ID_ROTATE_CLOCKWISE, doc));
+    EXPECT_FALSE(RotateGrid(doc));
+    EXPECT_FALSE(Run(ID_ROTATE_CLOCKWISE).applied);
+}
+
+TEST_F(GridTransformsTest, MirrorRowsTurnsTopToBottom) {
+    Start(PHASE_VORMEN, {"AB#", "CDE", "-FG"});
+    Run(ID_MIRROR_ROWS);
+    EXPECT_EQ(GridRows(doc), (Rows{"-FG", "CDE", "AB#"}));
+}
+
+TEST_F(GridTransformsTest, MirrorColumnsTurnsLeftToRight) {
+    Start(PHASE_VORMEN, {"AB#", "CDE", "-FG"});
+    Run(ID_MIRROR_COLUMNS);
+    EXPECT_EQ(GridRows(doc), (Rows{"#BA", "EDC", "GF-"}));
+}
+
+TEST_F(GridTransformsTest, MirroringTwiceRestoresTheGrid) {
+    Start(PHASE_VORMEN, {"AB#C", "CDE-", "-FGH"});
+    const Rows before = GridRows(doc);
+    Run(ID_MIRROR_ROWS);
+    Run(ID_MIRROR_ROWS);
+    EXPECT_EQ(GridRows(doc), before);
+    Run(ID_MIRROR_COLUMNS);
+    Run(ID_MIRROR_COLUMNS);
+    EXPECT_EQ(GridRows(doc), before);
+    EXPECT_EQ(undo.Shape().Position(), 5);
+}
+
+TEST_F(GridTransformsTest, TransformsKeepPhaseAndCursor) {
+    Start(PHASE_VORMEN, {"ABC", "DEF", "GHI"});
+    doc.m_curWord = 3;
+    doc.m_curPos = 2;
+    Run(ID_ROTATE_CLOCKWISE);
+    Run(ID_SHIFT_LEFT);
+    EXPECT_EQ(doc.m_phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.m_curWord, 3);
+    EXPECT_EQ(doc.m_curPos, 2);
+}
+
+// ---- Alternate black ---------------------------------------------------------------
+
+TEST_F(GridTransformsTest, AlternateBlackStopsBeforeABlackCell) {
+    SetGrid(doc, {"...........", "...........", "...........", "...........", "...........",
+                  "..........#", "..........."});
+    doc.m_phase = PHASE_VORMEN;
+    StartEditingDocument(doc, undo);
+    const EditResult result = Run(ID_ALTERNATE_BLACK, 3, 5);
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(GridRows(doc)[5], "...#.#.#.##");
+    EXPECT_EQ(result.cells, (std::vector<int>{5 * 11 + 3, 5 * 11 + 5, 5 * 11 + 7, 5 * 11 + 9}));
+    EXPECT_TRUE(result.redrawAll);
+    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GridTransformsTest, AlternateBlackStopsAtAFilledCellAndAtTheEdge) {
+    Start(PHASE_VORMEN, {".......", "....A..", "......."});
+    Run(ID_ALTERNATE_BLACK, 0, 1);
+    EXPECT_EQ(GridRows(doc)[1], "#.#.A..");
+    Run(ID_ALTERNATE_BLACK, 2, 2);
+    EXPECT_EQ(GridRows(doc)[2], "..#.#.#");
+}
+
+TEST_F(GridTransformsTest, AlternateBlackWithTheMouseOutsideOrOnAFilledCellDoesNothing) {
+    Start(PHASE_VORMEN, {"A..", "...", "..#"});
+    for (auto [x, y] : {std::pair{-1, -1}, {3, 0}, {0, 3}, {0, 0}, {2, 2}}) {
+        EXPECT_FALSE(Run(ID_ALTERNATE_BLACK, x, y).applied);
+    }
+    EXPECT_EQ(GridRows(doc), (Rows{"A..", "...", "..#"}));
+    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+// ---- All free cells black -----------------------------------------------------------
+
+TEST_F(GridTransformsTest, FreeCellsBlackKeepsLettersAndNotCells) {
+    Start(PHASE_VORMEN, {"AB.", "-.y", "..y"});
+    Run(ID_FREE_CELLS_BLACK);
+    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "-#y", "##y"}));
+    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(GridTransformsTest, UnknownCommandIsNoTransform) {
+    EXPECT_FALSE(IsGridTransform(ID_UNDO));
+    EXPECT_FALSE(CanRunGridTransform(ID_UNDO, doc));
+    EXPECT_FALSE(Run(ID_UNDO).applied);
+    EXPECT_TRUE(IsGridTransform(ID_GRID_EDGE_BLACK));
+}
+
+}  // namespace

@@ -1,0 +1,316 @@
+#include "model/shape_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "editing_test_support.h"
+#include "model/phase_switch.h"
+#include "model/undo_history.h"
+#include "test_support.h"
+
+namespace {
+
+class ShapeEditingTest : public ::testing::Test {
+protected:
+    void Start(const std::initializer_list<std::string>& rows) {
+        SetGrid(doc, rows);
+        doc.m_phase = PHASE_VORMEN;
+        StartEditingDocument(doc, undo);
+        doc.MarkModified(false);
+    }
+    // An empty grid of the given size with the given symmetry.
+    void StartEmpty(int width, int height, int symmetry) {
+        doc.m_width = width;
+        doc.m_height = height;
+        doc.m_symmetry = symmetry;
+        doc.m_cells.fill(CELL_VRIJ);
+        doc.m_phase = PHASE_VORMEN;
+        StartEditingDocument(doc, undo);
+    }
+    EditResult Click(int x, int y, bool notCell = false) {
+        return ShapeMouseUp(doc, undo, x, y, x, y, notCell);
+    }
+    std::set<std::pair<int, int>> BlackCells() const {
+        std::set<std::pair<int, int>> cells;
+        for (int y = 0; y < doc.m_height; ++y)
+            for (int x = 0; x < doc.m_width; ++x)
+                if (doc.GetCell(x, y) == CELL_ZWART) cells.insert({x, y});
+        return cells;
+    }
+
+    CRooster2Doc doc;
+    CUndoHistories undo;
+};
+
+using CellSet = std::set<std::pair<int, int>>;
+
+// ---- The code a click writes ------------------------------------------------------
+
+TEST(ShapeClickCodeTest, PlainClickTogglesBetweenBlackAndFree) {
+    EXPECT_EQ(ShapeClickCode(CELL_VRIJ, false), CELL_ZWART);
+    EXPECT_EQ(ShapeClickCode('Q', false), CELL_ZWART);
+    EXPECT_EQ(ShapeClickCode(CELL_IJ, false), CELL_ZWART);
+    EXPECT_EQ(ShapeClickCode(CELL_ZWART, false), CELL_VRIJ);
+    EXPECT_EQ(ShapeClickCode(CELL_NIET, false), CELL_VRIJ);
+}
+
+TEST(ShapeClickCodeTest, NotCellClickTogglesBetweenNotCellAndFree) {
+    EXPECT_EQ(ShapeClickCode(CELL_NIET, true), CELL_VRIJ);
+    EXPECT_EQ(ShapeClickCode(CELL_VRIJ, true), CELL_NIET);
+    EXPECT_EQ(ShapeClickCode(CELL_ZWART, true), CELL_NIET);
+    EXPECT_EQ(ShapeClickCode('A', true), CELL_NIET);
+}
+
+// ---- Clicks and drags ---------------------------------------------------------------
+
+TEST_F(ShapeEditingTest, ClickOnALetterMakesItBlackAndLosesTheLetter) {
+    Start({"ABC", "...", "..."});
+    const EditResult result = Click(1, 0);
+    EXPECT_EQ(GridRows(doc), (Rows{"A#C", "...", "..."}));
+    EXPECT_TRUE(result.applied);
+    EXPECT_TRUE(result.redrawAll);
+    EXPECT_TRUE(result.forgetBestResult);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(ShapeEditingTest, ClickOnBlackOrNotCellMakesItFree) {
+    Start({"#..", "..-", "..."});
+    Click(0, 0);
+    Click(2, 1);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
+}
+
+TEST_F(ShapeEditingTest, ClickRebuildsTheWords) {
+    Start({"...", "...", "..."});
+    ASSERT_EQ(doc.m_words.size(), 6u);
+    Click(1, 1);
+    EXPECT_EQ(doc.m_words.size(), 4u);
+}
+
+TEST_F(ShapeEditingTest, DragSetsTheRectangleToTheReleaseCellsCode) {
+    Start({".....", ".#...", ".....", "....."});
+    // Released on a free cell: the whole rectangle becomes black.
+    ShapeMouseUp(doc, undo, 3, 2, 1, 0, false);
+    EXPECT_EQ(GridRows(doc), (Rows{".###.", ".###.", ".###.", "....."}));
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(ShapeEditingTest, CtrlDragOverAMixedAreaFollowsTheReleaseCell) {
+    Start({"AB#-", "CD#-", "EF.-"});
+    ShapeMouseUp(doc, undo, 0, 0, 3, 2, true);  // released on a not-cell
+    EXPECT_EQ(GridRows(doc), (Rows{"....", "....", "...."}));
+
+    Start({"AB#-", "CD#-", "EF.-"});
+    ShapeMouseUp(doc, undo, 3, 2, 0, 0, true);  // released on a letter
+    EXPECT_EQ(GridRows(doc), (Rows{"----", "----", "----"}));
+}
+
+TEST_F(ShapeEditingTest, DragFromOutsideTheGridChangesOnlyTheReleaseCell) {
+    Start({"...", "...", "..."});
+    ShapeMouseUp(doc, undo, -1, -1, 2, 2, false);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..#"}));
+}
+
+TEST_F(ShapeEditingTest, ClickOutsideTheGridChangesNothing) {
+    Start({"...", "..."});
+    EXPECT_FALSE(Click(3, 0).applied);
+    EXPECT_FALSE(Click(0, -1).applied);
+    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
+    Start({"...", "..."});
+    doc.m_doorloper = true;
+    EXPECT_FALSE(Click(1, 1).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
+    EXPECT_EQ(undo.Shape().Position(), 1);
+}
+
+// ---- Symmetry -----------------------------------------------------------------------
+
+TEST_F(ShapeEditingTest, QuarterTurnSymmetryOnAWideGrid) {
+    StartEmpty(15, 10, 1);
+    Click(0, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{0, 0}, {14, 0}, {14, 9}, {0, 9}}));
+
+    StartEmpty(15, 10, 1);
+    Click(12, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{12, 0}, {2, 9}}));
+
+    StartEmpty(15, 10, 1);
+    Click(14, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{14, 0}, {0, 9}}));
+}
+
+TEST_F(ShapeEditingTest, MirrorSymmetries) {
+    StartEmpty(6, 5, 2);
+    Click(1, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {1, 4}}));
+
+    StartEmpty(6, 5, 3);
+    Click(1, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {4, 0}}));
+
+    StartEmpty(6, 5, 4);
+    Click(1, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {4, 4}}));
+
+    StartEmpty(6, 5, 5);
+    Click(1, 0);
+    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {1, 4}, {4, 0}, {4, 4}}));
+}
+
+TEST_F(ShapeEditingTest, TheCentreCellIsItsOwnImage) {
+    StartEmpty(5, 5, 5);
+    Click(2, 2);
+    EXPECT_EQ(BlackCells(), (CellSet{{2, 2}}));
+}
+
+TEST_F(ShapeEditingTest, DragAppliesTheSymmetryToEveryCell) {
+    StartEmpty(6, 6, 4);
+    ShapeMouseUp(doc, undo, 0, 0, 1, 0, false);
+    EXPECT_EQ(BlackCells(), (CellSet{{0, 0}, {1, 0}, {5, 5}, {4, 5}}));
+}
+
+TEST_F(ShapeEditingTest, NotCellClickWithSymmetry) {
+    StartEmpty(4, 4, 3);
+    Click(0, 1, true);
+    EXPECT_EQ(GridRows(doc)[1], "-..-");
+    Click(0, 1, true);
+    EXPECT_EQ(GridRows(doc)[1], "....");
+}
+
+// ---- Shaping cursor ---------------------------------------------------------------------
+
+TEST_F(ShapeEditingTest, NextLetterCellSkipsBlackAndNotCellsAndStopsAtTheEdge) {
+    Start({"A#-B", "...."});
+    int x = 0;
+    int y = 0;
+    EXPECT_TRUE(NextLetterCell(doc, x, y, 1, 0));
+    EXPECT_EQ(x, 3);
+    EXPECT_FALSE(NextLetterCell(doc, x, y, 1, 0));
+    EXPECT_EQ(x, 3);
+    EXPECT_FALSE(NextLetterCell(doc, x, y, 0, -1));
+    EXPECT_EQ(y, 0);
+}
+
+TEST_F(ShapeEditingTest, AdvanceCellWrapsAcrossAndDown) {
+    Start({"..#", "...", "#.."});
+    int x = 1;
+    int y = 0;
+    AdvanceCell(doc, x, y);  // (2, 0) is black: on to the next row
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 1));
+    x = 2;
+    y = 2;
+    AdvanceCell(doc, x, y);  // the last cell wraps to the first
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+
+    doc.m_direction = DIR_DOWN;
+    x = 0;
+    y = 1;
+    AdvanceCell(doc, x, y);  // (0, 2) is black: on to the top of the next column
+    EXPECT_EQ(std::pair(x, y), std::pair(1, 0));
+    x = 2;
+    y = 2;
+    AdvanceCell(doc, x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+}
+
+TEST_F(ShapeEditingTest, AdvanceCellStaysWhenNoOtherLetterCellExists) {
+    Start({"##", "#-"});
+    doc.SetCell(0, 0, CELL_VRIJ);
+    int x = 0;
+    int y = 0;
+    AdvanceCell(doc, x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+}
+
+TEST_F(ShapeEditingTest, ArrowMovesTheMarkAndHighlightsIt) {
+    Start({"..#.", "....", "-..."});
+    int markX = 1;
+    int markY = 0;
+    const EditResult result = MoveShapeMark(doc, markX, markY, EditKey::Right);
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(std::pair(markX, markY), std::pair(3, 0));
+    EXPECT_EQ(result.cells, std::vector<int>{1});
+    EXPECT_EQ(result.highlightCell, 3);
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Up).applied);
+    markX = 1;
+    markY = 1;
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Home).applied);
+    MoveShapeMark(doc, markX, markY, EditKey::Down);
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 2));
+    MoveShapeMark(doc, markX, markY, EditKey::Left);  // (0, 2) is a not-cell
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 2));
+}
+
+TEST_F(ShapeEditingTest, ArrowsNeedTheMarkOnALetterCell) {
+    Start({"#..", "..."});
+    int markX = 0;
+    int markY = 0;
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
+    markX = -1;
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
+}
+
+TEST_F(ShapeEditingTest, TypingAtTheMarkStoresTheLetterAndAdvances) {
+    Start({"...", "...", "..."});
+    int markX = 0;
+    int markY = 0;
+    const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'e');
+    EXPECT_EQ(doc.GetCell(0, 0), 'E');
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
+    EXPECT_EQ(result.highlightCell, 1);
+    EXPECT_EQ(result.cells, (std::vector<int>{0, 1, 2}));  // the across word through the mark
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+
+    TypeAtShapeMark(doc, undo, markX, markY, 'y');
+    TypeAtShapeMark(doc, undo, markX, markY, 'Y');
+    EXPECT_EQ(GridRows(doc)[0], "EyY");
+    EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
+}
+
+TEST_F(ShapeEditingTest, TypingOnABlackMarkOnlyAdvances) {
+    Start({"#..", "..."});
+    int markX = 0;
+    int markY = 0;
+    const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'a');
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"#..", "..."}));
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
+    EXPECT_EQ(result.cells, std::vector<int>{0});  // the old highlight goes
+    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ShapeEditingTest, TypingInACellOfNoWordIsStillRecorded) {
+    // Across only: the column of two cells under (0, 0) makes no word.
+    doc.m_acrossOnly = true;
+    Start({".##", ".##", "###"});
+    ASSERT_EQ(doc.FindWordAt(0, 0), -1);
+    int markX = 0;
+    int markY = 0;
+    TypeAtShapeMark(doc, undo, markX, markY, 'k');
+    EXPECT_EQ(doc.GetCell(0, 0), 'K');
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
+}
+
+TEST_F(ShapeEditingTest, TypingWithTheMarkOutsideOrAControlCharacterDoesNothing) {
+    Start({"...", "..."});
+    int markX = -1;
+    int markY = -1;
+    EXPECT_FALSE(TypeAtShapeMark(doc, undo, markX, markY, 'a').applied);
+    markX = 0;
+    markY = 0;
+    EXPECT_FALSE(TypeAtShapeMark(doc, undo, markX, markY, 8).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/rooster2_doc.h"
+#include "word_list_test_support.h"
+#include "wordlists/candidates.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+class CandidateLookup : public ::testing::Test {
+protected:
+    CandidateLookup() {
+        doc.m_wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
+                                                "kaas"});
+    }
+    Words Find(const std::string& pattern, int maxCount = 0, int listNumber = 0) {
+        Words found;
+        count = FindCandidates(doc, pattern, &found, maxCount, listNumber);
+        return found;
+    }
+
+    TempDir dir;
+    CRooster2Doc doc;
+    int count = 0;
+};
+
+TEST_F(CandidateLookup, SpaceIsAnUnknownLetterAndOnlyExactLinesFit) {
+    EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KIAS", "KLAS", "KRAS"}));
+    EXPECT_EQ(count, 4);
+}
+
+TEST_F(CandidateLookup, TrailingBlanksAfterTheWordMakeTheLineFail) {
+    EXPECT_EQ(Find("KAAS"), (Words{"KAAS"}));
+}
+
+TEST_F(CandidateLookup, PatternIsUpperCasedButListLinesAreNot) {
+    EXPECT_EQ(Find("kaas"), (Words{"KAAS"}));
+    EXPECT_EQ(Find("    "), (Words{"KAAS", "KIAS", "KLAS", "KRAS", "kaas"}));
+}
+
+TEST_F(CandidateLookup, MaximumStopsAfterThatManyInFileOrder) {
+    EXPECT_EQ(Find("    ", 3), (Words{"KAAS", "KIAS", "KLAS"}));
+    EXPECT_EQ(count, 3);
+}
+
+TEST_F(CandidateLookup, WithoutAListOnlyCounts) {
+    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 0, 0), 4);
+    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 1, 0), 1);
+    EXPECT_EQ(FindCandidates(doc, "KOES", nullptr, 1, 0), 0);
+}
+
+TEST_F(CandidateLookup, FileIsChosenByPatternLengthFromAnyMember) {
+    WriteListFile(dir, 7, {"BAKKERS", "KAAS"});
+    EXPECT_EQ(Find("BAKKER "), (Words{"BAKKERS"}));
+}
+
+TEST_F(CandidateLookup, LongWordsShareTheNineteenFileAndMustMatchTheLength) {
+    const std::string word23(23, 'E');
+    WriteListFile(dir, 19, {std::string(19, 'E'), word23, std::string(24, 'E')});
+    EXPECT_EQ(Find(std::string(23, ' ')), (Words{word23}));
+}
+
+TEST_F(CandidateLookup, FailsForAnUnknownListNumberAShortNameOrAMissingFile) {
+    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);
+    doc.m_extraFiles = {dir.Path("xx05.doc")};
+    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
+    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, -1), -1);
+    doc.m_wordFile = "a05.doc";
+    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
+    doc.m_wordFile = "05.doc";
+    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
+}
+
+TEST_F(CandidateLookup, ExtraListNumberReadsThatSet) {
+    TempDir extra;
+    doc.m_extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
+    EXPECT_EQ(Find("    ", 0, 1), (Words{"ROOS"}));
+}
+
+TEST_F(CandidateLookup, IjAsTwoLettersOnlyWhenAllowedAndTheIjCellMatchesY) {
+    WriteListFile(dir, 5, {"IJZER", "YZER", "YZERS"});
+    WriteListFile(dir, 4, {"YZER"});
+    EXPECT_EQ(Find("     "), (Words{"YZERS"}));
+    EXPECT_EQ(Find("yZER"), (Words{"YZER"}));
+    doc.m_ijTwoLetters = true;
+    EXPECT_EQ(Find("     "), (Words{"IJZER", "YZERS"}));
+}
+
+TEST_F(CandidateLookup, ExcludedLettersRemoveWords) {
+    WriteListFile(dir, 4, {"QUIZ", "TAXI", "TAAI"});
+    doc.m_excludedLetters = "QX";
+    EXPECT_EQ(Find("    "), (Words{"TAAI"}));
+}
+
+TEST_F(CandidateLookup, NoPieceOfAnOverlongLineIsAWord) {
+    WriteListFile(dir, 19, {std::string(150, 'A'), std::string(51, 'A')});
+    EXPECT_EQ(Find(std::string(51, ' ')), (Words{std::string(51, 'A')}));
+    EXPECT_EQ(Find(std::string(99, ' ')), Words{});
+}
+
+TEST_F(CandidateLookup, LinesWithANulByteAreNeverWords) {
+    const std::string junk("KA\0S\nK\xff\x01S\n\0\0\0\0\n", 15);
+    WriteFileOrFail(dir.Path("nl04.doc"), junk);
+    WriteFileOrFail(dir.Path("nl02.doc"), junk);
+    EXPECT_EQ(Find("    "), (Words{"K\xff\x01S"}));
+    EXPECT_EQ(Find("KA"), Words{});
+}
+
+TEST_F(CandidateLookup, AnEmptyFileGivesNoWords) {
+    WriteFileOrFail(dir.Path("nl04.doc"), "");
+    EXPECT_EQ(Find("    "), Words{});
+    EXPECT_EQ(count, 0);
+}
+
+class AnagramLookup : public CandidateLookup {
+protected:
+    AnagramLookup() {
+        set = WriteListFile(dir, 5, {"ANALE", "LAANE", "NAAST", "BENEN", "LENEN", "SNEEN", "AANEN",
+                                     "MEREN", "ALLEN"});
+    }
+    Words Anagrams(const std::string& letters, const std::string& pattern = ".....",
+                   int maxCount = 0) {
+        Words found;
+        count = FindAnagrams(doc, letters, &found, maxCount, 5, pattern, set);
+        return found;
+    }
+    std::string set;
+};
+
+TEST_F(AnagramLookup, AllLettersGivenGivesTheAnagrams) {
+    EXPECT_EQ(Anagrams("ENAAL"), (Words{"ANALE", "LAANE"}));
+}
+
+TEST_F(AnagramLookup, FewerLettersGiveEveryWordContainingThem) {
+    EXPECT_EQ(Anagrams("AEN"), (Words{"ANALE", "LAANE", "AANEN", "ALLEN"}));
+    EXPECT_EQ(Anagrams("AA"), (Words{"ANALE", "LAANE", "NAAST", "AANEN"}));
+    EXPECT_EQ(Anagrams("nn"), (Words{"BENEN", "LENEN", "SNEEN", "AANEN"}));
+}
+
+TEST_F(AnagramLookup, PatternDotsAreUnknownLetters) {
+    EXPECT_EQ(Anagrams("EN", "..N.."), (Words{"BENEN", "LENEN", "AANEN"}));
+    EXPECT_EQ(Anagrams("A", "a...."), (Words{"ANALE", "AANEN", "ALLEN"}));
+}
+
+TEST_F(AnagramLookup, MaximumAndCounting) {
+    EXPECT_EQ(Anagrams("E", ".....", 2), (Words{"ANALE", "LAANE"}));
+    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", set), 8);
+}
+
+TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
+    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
+    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 6, "......", set), -1);
+}
+
+TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {
+    doc.m_excludedLetters = "L";
+    EXPECT_EQ(Anagrams("AEN"), (Words{"AANEN"}));
+}
+
+TEST(WordListProblemText, NamesTheSetOrTheFile) {
+    TempDir dir;
+    const std::string set = WriteListFile(dir, 4, {"KAAS"});
+    EXPECT_EQ(WordListProblem(set, 4), "");
+    EXPECT_EQ(WordListProblem(set, 6), "Bestand " + dir.Path("nl06.doc") + " ontbreekt.");
+    EXPECT_EQ(WordListProblem("x.doc", 4), "Bestand x.doc ontbreekt.");
+}
+
+}  // namespace

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/rooster2_doc.h"
+#include "word_list_test_support.h"
+#include "wordlists/word_data.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+WordPartSelection Parts(std::initializer_list<int> lengths) {
+    WordPartSelection parts;
+    parts.partCount = static_cast<int>(lengths.size());
+    int j = 0;
+    for (const int length : lengths) parts.partLengths[j++] = static_cast<std::uint8_t>(length);
+    return parts;
+}
+
+TEST(CandidateSorting, FirstPressSortsByEndingSecondAlphabetically) {
+    Words list{"BAKKEN", "ZAK", "KRAAK", "BAK"};
+    int flag = 0;
+    SortCandidates(list, flag);
+    EXPECT_EQ(flag, 1);
+    EXPECT_EQ(list, (Words{"KRAAK", "BAK", "ZAK", "BAKKEN"}));
+    SortCandidates(list, flag);
+    EXPECT_EQ(flag, 0);
+    EXPECT_EQ(list, (Words{"BAK", "BAKKEN", "KRAAK", "ZAK"}));
+}
+
+TEST(CandidateSorting, FewerThanTwoEntriesLeaveTheFlag) {
+    Words list{"BAK"};
+    int flag = 0;
+    SortCandidates(list, flag);
+    EXPECT_EQ(flag, 0);
+    EXPECT_EQ(list, Words{"BAK"});
+}
+
+TEST(CandidateSorting, ComparesBytesUnsigned) {
+    Words list{"\xC9T", "ZT", "AT"};
+    int flag = 1;
+    SortCandidates(list, flag);
+    EXPECT_EQ(list, (Words{"AT", "ZT", "\xC9T"}));
+}
+
+TEST(PartSelection, MovesWithinTheParts) {
+    WordPartSelection parts = Parts({3, 4, 2});
+    EXPECT_FALSE(parts.PreviousPart());
+    EXPECT_EQ(parts.PartNumberText(), "1");
+    EXPECT_TRUE(parts.NextPart());
+    EXPECT_EQ(parts.PartStart(), 3);
+    EXPECT_EQ(parts.PartLength(), 4);
+    EXPECT_TRUE(parts.NextPart());
+    EXPECT_FALSE(parts.NextPart());
+    EXPECT_EQ(parts.PartNumberText(), "3");
+    EXPECT_EQ(parts.PartStart(), 7);
+    EXPECT_TRUE(parts.PreviousPart());
+    EXPECT_EQ(parts.currentPart, 1);
+}
+
+TEST(PartSelection, AWordOfOnePartDoesNotMove) {
+    WordPartSelection parts;
+    EXPECT_FALSE(parts.NextPart());
+    EXPECT_FALSE(parts.PreviousPart());
+    EXPECT_EQ(CandidatePattern("K..S", parts), "K..S");
+}
+
+TEST(PartSelection, PatternIsTheCurrentPartCutSafelyAtTheEnd) {
+    WordPartSelection parts = Parts({3, 4});
+    EXPECT_EQ(CandidatePattern("KAT....", parts), "KAT");
+    parts.NextPart();
+    EXPECT_EQ(CandidatePattern("KAT....", parts), "....");
+    EXPECT_EQ(CandidatePattern("KAT.", parts), ".");
+    EXPECT_EQ(CandidatePattern("KA", parts), "");
+}
+
+class WordDataLists : public ::testing::Test {
+protected:
+    WordDataLists() {
+        doc.m_wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
+        WriteListFile(dir, 4, {"BAAS", "POES", "ROOS"});
+    }
+    TempDir dir;
+    CRooster2Doc doc;
+};
+
+TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
+    WordPartSelection parts = Parts({3, 4});
+    CandidateList list = FillCandidates(doc, "KA.....", parts, 0, 0);
+    EXPECT_EQ(list.entries, (Words{"KAT", "KAM"}));
+    EXPECT_EQ(list.label, "Aantal gevonden kandidaten: 2");
+    EXPECT_FALSE(list.error);
+    parts.NextPart();
+    list = FillCandidates(doc, "KAT....", parts, 2, 0);
+    EXPECT_EQ(list.entries, (Words{"BAAS", "POES"}));
+}
+
+TEST_F(WordDataLists, OneLetterIsNotLookedUp) {
+    const CandidateList list = FillCandidates(doc, "K", WordPartSelection{}, 0, 0);
+    EXPECT_TRUE(list.entries.empty());
+    EXPECT_EQ(list.label, "Geen kandidaten gevonden");
+    const CandidateList part = FillCandidates(doc, "KATRO", Parts({1, 4}), 0, 0);
+    EXPECT_TRUE(part.entries.empty());
+}
+
+TEST_F(WordDataLists, NoWordFileMeansNoLookup) {
+    doc.m_wordFile.clear();
+    const CandidateList list = FillCandidates(doc, "KA.", WordPartSelection{}, 0, 0);
+    EXPECT_TRUE(list.entries.empty());
+    EXPECT_EQ(list.label, "Geen woordenlijst gegeven");
+    EXPECT_FALSE(list.error);
+}
+
+TEST_F(WordDataLists, FailedLookupGivesTheOeiMessage) {
+    const CandidateList list = FillCandidates(doc, ".....", WordPartSelection{}, 0, 0);
+    ASSERT_TRUE(list.error);
+    EXPECT_EQ(list.error->text, "Fout bij bepaling kandidaten");
+    EXPECT_EQ(list.error->caption, "Oei");
+    EXPECT_EQ(list.label, "Geen kandidaten gevonden");
+    EXPECT_TRUE(FillCandidates(doc, "KA.", WordPartSelection{}, 0, 1).error);
+}
+
+TEST_F(WordDataLists, FilterNeedsLettersAndAValidListNumber) {
+    EXPECT_FALSE(FilterCandidates(doc, "...", WordPartSelection{}, "", 0, 0));
+    EXPECT_FALSE(FilterCandidates(doc, "...", WordPartSelection{}, "A", 0, 1));
+}
+
+TEST_F(WordDataLists, FilterFindsWordsContainingTheLettersInThePart) {
+    WordPartSelection parts = Parts({3, 4});
+    const auto first = FilterCandidates(doc, ".......", parts, "tk", 0, 0);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->entries, Words{"KAT"});
+    EXPECT_EQ(first->label, "Aantal gevonden kandidaten: 1");
+    parts.NextPart();
+    const auto second = FilterCandidates(doc, "KAT.O..", parts, "S", 0, 0);
+    EXPECT_EQ(second->entries, (Words{"POES", "ROOS"}));
+}
+
+TEST_F(WordDataLists, FilterFailureAndEmptyResults) {
+    const auto failed = FilterCandidates(doc, ".....", WordPartSelection{}, "A", 0, 0);
+    ASSERT_TRUE(failed->error);
+    EXPECT_EQ(failed->error->text, "Fout bij bepaling anagrammen");
+    EXPECT_EQ(failed->label, "Geen kandidaten gevonden");
+    doc.m_wordFile.clear();
+    const auto none = FilterCandidates(doc, "...", WordPartSelection{}, "A", 0, 0);
+    EXPECT_EQ(none->label, "Geen woordenlijst gegeven");
+    EXPECT_FALSE(none->error);
+}
+
+TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
+    std::string value = "K..S.";
+    TakeCandidate(value, "KAAS \r\n", WordPartSelection{});
+    EXPECT_EQ(value, "KAAS");
+    WordPartSelection parts = Parts({3, 4});
+    value = "KAT....";
+    parts.NextPart();
+    TakeCandidate(value, "ROOS", parts);
+    EXPECT_EQ(value, "KATROOS");
+    value = "KAT..";  // shorter than the parts claim: the value keeps its length
+    TakeCandidate(value, "ROOS", parts);
+    EXPECT_EQ(value, "KATRO");
+}
+
+TEST(DialogValue, DotsForFreeCellsAndYForTheIjCell) {
+    EXPECT_EQ(DialogValueFromCells("K  S"), "K..S");
+    EXPECT_EQ(CellsFromDialogValue("YS..B"), "yS  B");
+    EXPECT_EQ(FitValueToLength("KA", 5), "KA...");
+    EXPECT_EQ(FitValueToLength("KAASBOER", 5), "KAASB");
+}
+
+TEST(DialogTitle, DirectionNumberAndLength) {
+    WordInfo word;
+    word.dx = 1;
+    word.number = 12;
+    word.length = 5;
+    EXPECT_EQ(WordDataTitle(word), "H12 met lengte 5");
+    word.dx = 0;
+    word.dy = 1;
+    EXPECT_EQ(WordDataTitle(word), "V12 met lengte 5");
+}
+
+TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {
+    CRooster2Doc doc;
+    doc.m_extraFiles = {"a05.doc", "b05.doc"};
+    EXPECT_FALSE(CheckListNumber(doc, 2));
+    const auto message = CheckListNumber(doc, 3);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, "Index incorrect, zie 'Index zoekbestanden'");
+    EXPECT_EQ(message->caption, "Oei");
+    EXPECT_TRUE(CheckListNumber(doc, -1));
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_support.h"
+#include "util/file_io.h"
+#include "wordlists/word_list_convert.h"
+
+namespace {
+
+std::string Lines(std::initializer_list<const char*> words) {
+    std::string text;
+    for (const char* word : words) text += std::string(word) + "\r\n";
+    return text;
+}
+
+TEST(DictionaryConversion, Utf8DiacriticsCaseAndLengths) {
+    const auto result =
+        ConvertDictionaryText("café\nkaas\nKaas\nÉén\nstraße\nægir\nbrûlée\npaté\n", true);
+    EXPECT_EQ(result.files[4], Lines({"CAFE", "KAAS", "PATE"}));
+    EXPECT_EQ(result.files[3], Lines({"EEN"}));
+    EXPECT_EQ(result.files[7], Lines({"STRASSE"}));
+    EXPECT_EQ(result.files[6], Lines({"BRULEE"}));
+    EXPECT_EQ(result.files[5], Lines({"AEGIR"}));
+    EXPECT_EQ(result.duplicates, 1);
+}
+
+TEST(DictionaryConversion, Latin1IsDetectedPerFile) {
+    const auto latin1 = ConvertDictionaryText("caf\xe9\nna\xefve\nstra\xdf" "e\n", true);
+    const auto utf8 = ConvertDictionaryText("café\nnaïve\nstraße\n", true);
+    EXPECT_EQ(latin1.files, utf8.files);
+    EXPECT_EQ(latin1.files[5], Lines({"NAIVE"}));
+}
+
+TEST(DictionaryConversion, WindowsApostrophesAreLeftOutInLatin1Files) {
+    const auto result = ConvertDictionaryText("auto\x92s\nc\x9cur\n", true);
+    EXPECT_EQ(result.files[5], Lines({"AUTOS", "COEUR"}));
+}
+
+TEST(DictionaryConversion, IjBecomesYUnlessSwitchedOff) {
+    const auto on = ConvertDictionaryText("ijs\nIJsland\nbij\nmini-jurk\n", true);
+    EXPECT_EQ(on.files[2], Lines({"YS", "BY"}));
+    EXPECT_EQ(on.files[6], Lines({"YSLAND"}));
+    EXPECT_EQ(on.files[8], Lines({"MINIJURK"}));
+    const auto off = ConvertDictionaryText("ijs\nIJsland\n", false);
+    EXPECT_EQ(off.files[3], Lines({"IJS"}));
+    EXPECT_EQ(off.files[7], Lines({"IJSLAND"}));
+}
+
+TEST(DictionaryConversion, HyphensAndApostrophesAreLeftOutOtherSignsDropTheWord) {
+    const auto result = ConvertDictionaryText(
+        "auto's\nwalk-over\n's-Hertogenbosch\n10-jarig\nzoet water\naanw.\nB&B\nCO₂\n€10\n", true);
+    EXPECT_EQ(result.files[5], Lines({"AUTOS"}));
+    EXPECT_EQ(result.files[8], Lines({"WALKOVER"}));
+    EXPECT_EQ(result.files[14], Lines({"SHERTOGENBOSCH"}));
+    EXPECT_EQ(result.dropped, 6);
+    EXPECT_EQ(result.wordsKept, 3);
+}
+
+TEST(DictionaryConversion, OrderDuplicatesShortAndLongWords) {
+    const std::string word25(25, 'X');
+    const std::string text = "zee\r\n  \r\na\r\nEe\r\nzee\r\n" + std::string(19, 'q') + "\r\n" +
+                             word25 + "\r\n" + std::string(120, 'w') + "\r\nee\r\n'T\r\n";
+    const auto result = ConvertDictionaryText(text, true);
+    EXPECT_EQ(result.files[3], Lines({"ZEE"}));
+    EXPECT_EQ(result.files[2], Lines({"EE"}));
+    EXPECT_EQ(result.files[19], std::string(19, 'Q') + "\r\n" + word25 + "\r\n");
+    EXPECT_EQ(result.duplicates, 2);
+    EXPECT_EQ(result.tooShort, 2);
+    EXPECT_EQ(result.tooLong, 1);
+    EXPECT_EQ(result.wordsKept, 4);
+}
+
+TEST(DictionaryConversion, ByteOrderMarkAndMissingLastNewline) {
+    const auto result = ConvertDictionaryText("\xEF\xBB\xBFkaas\nbrood", true);
+    EXPECT_EQ(result.files[4], Lines({"KAAS"}));
+    EXPECT_EQ(result.files[5], Lines({"BROOD"}));
+}
+
+TEST(DictionaryConversion, BinaryJunkKeepsOnlyPlainWords) {
+    std::string junk("\0\x01\x02kaas\n\x7f\x80\x81\xfe\n", 13);
+    junk += "boot\n";
+    const auto result = ConvertDictionaryText(junk, true);
+    EXPECT_EQ(result.files[4], Lines({"BOOT"}));
+    EXPECT_EQ(result.dropped, 2);
+}
+
+TEST(WordListSetWriting, WritesEveryLengthFile) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("dict.txt"), "kaas\nbrood\nijs\n");
+    WordListConversion conversion;
+    UserMessage message;
+    ASSERT_TRUE(WriteWordListSet(dir.Path("dict.txt"), dir.Path("lijst/nl"), true, conversion,
+                                 message) == false);  // the folder does not exist
+    EXPECT_EQ(message.text, "Kan " + dir.Path("lijst/nl02.doc") + " niet schrijven");
+    ASSERT_TRUE(WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "YS\r\n");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "BROOD\r\n");
+    EXPECT_TRUE(std::filesystem::exists(dir.Path("nl19.doc")));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl19.doc")), "");
+    EXPECT_EQ(ConversionSummary(conversion, dir.Path("nl")),
+              "3 woorden in " + dir.Path("nl02.doc") + " t/m " + dir.Path("nl19.doc") +
+                  " (0 dubbel, 0 overgeslagen, 0 te kort, 0 te lang)");
+}
+
+TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("nl04.doc"), "KAAS\r\n");
+    WriteFileOrFail(dir.Path("empty.txt"), "");
+    WriteFileOrFail(dir.Path("signs.txt"), "1\n2\n#\n");
+    WordListConversion conversion;
+    UserMessage message;
+    EXPECT_FALSE(WriteWordListSet(dir.Path("none.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_EQ(message.text, "Bestand " + dir.Path("none.txt") + " ontbreekt.");
+    EXPECT_FALSE(WriteWordListSet(dir.Path("empty.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_EQ(message.text, "Geen bruikbare woorden in " + dir.Path("empty.txt"));
+    EXPECT_FALSE(WriteWordListSet(dir.Path("signs.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl04.doc")), "KAAS\r\n");
+    EXPECT_FALSE(WriteWordListSet(dir.Path("signs.txt"), "", true, conversion, message));
+    EXPECT_EQ(message.text, "Naam voor de woordenlijsten te kort: ");
+}
+
+TEST(WordListSetWriting, AFailedWriteLeavesThePreviousFile) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("dict.txt"), "ei\nkaas\n");
+    WriteFileOrFail(dir.Path("nl02.doc"), "OK\r\n");
+    WordListConversion conversion;
+    UserMessage message;
+    SimulateWriteFailureAfter(0);
+    const bool written = WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message);
+    SimulateWriteFailureAfter(-1);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "OK\r\n");
+}
+
+}  // namespace

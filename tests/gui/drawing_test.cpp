@@ -1,0 +1,172 @@
+// The drawing routine as the PNG export, the clipboard and the screen see it.
+#include <QDir>
+#include <QImage>
+#include <QScrollBar>
+#include <QTest>
+
+#include "gui_test_support.h"
+#include "model/command_ids.h"
+#include "util/file_io.h"
+#include "view/grid_painter.h"
+#include "view/png_export.h"
+
+namespace {
+
+QColor PixelOf(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+void UseDistinctColours(CRooster2Doc& doc) {
+    doc.m_colorZwart = Rgb(20, 40, 160);
+    doc.m_colorWoord = Rgb(200, 200, 0);
+    doc.m_colorWoordPos = Rgb(0, 200, 0);
+    doc.m_colorNiet = Rgb(250, 0, 250);
+    doc.m_colorVrij = Rgb(255, 255, 255);
+    doc.m_colorAchtergrond = Rgb(10, 120, 120);
+}
+
+}  // namespace
+
+class DrawingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pngOfFifteenByFifteenAtThirtyIs451Square() {
+        TestWindow window;
+        QCOMPARE(window.View().CellPixels(), 30);
+        const std::string path = window.dir.Path("grid.png");
+        QVERIFY(WritePng(path, window.View().RenderGridToImage()));
+        QImage written(QString::fromStdString(path));
+        QCOMPARE(written.size(), QSize(451, 451));
+        window.doc.m_lineWidth = 1;
+        QVERIFY(WritePng(path, window.View().RenderGridToImage()));
+        QCOMPARE(QImage(QString::fromStdString(path)).size(), QSize(452, 452));
+    }
+
+    void pngIsTheSameWhateverTheMargin() {
+        TestWindow window;
+        const QImage before = window.View().RenderGridToImage();
+        window.doc.m_margin = 40;
+        window.doc.m_clueTextSize = 20;
+        QCOMPARE(window.View().RenderGridToImage(), before);
+    }
+
+    void failedPngWriteLeavesExistingFileAndNoTemporaries() {
+        TestWindow window;
+        const std::string path = window.dir.Path("keep.png");
+        WriteFileOrFail(path, "old");
+        SimulateWriteFailureAfter(10);
+        const bool written = WritePng(path, window.View().RenderGridToImage());
+        SimulateWriteFailureAfter(-1);
+        QVERIFY(!written);
+        QCOMPARE(ReadFileOrEmpty(path), std::string("old"));
+        QStringList files = QDir(QString::fromStdString(window.dir.Path(""))).entryList(QDir::Files);
+        files.removeAll(QStringLiteral("profile.ini"));
+        QCOMPARE(files, QStringList{QStringLiteral("keep.png")});
+    }
+
+    void blackNeighboursJoinWithoutGridLine() {
+        TestWindow window;
+        UseDistinctColours(window.doc);
+        SetGrid(window.doc, {"##..", "##..", "....", "...."});
+        const QImage image = window.View().RenderGridToImage();
+        const QColor zwart = ToQColor(window.doc.m_colorZwart);
+        QCOMPARE(PixelOf(image, 30, 15), zwart);   // between (0,0) and (1,0)
+        QCOMPARE(PixelOf(image, 15, 30), zwart);   // between (0,0) and (0,1)
+        QCOMPARE(PixelOf(image, 30, 30), zwart);   // the corner of the 2 x 2 block
+        QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));  // black next to free keeps its line
+        QCOMPARE(PixelOf(image, 0, 15), QColor(0, 0, 0));   // outer frame
+    }
+
+    void wideLinesJoinTwoPixels() {
+        TestWindow window;
+        UseDistinctColours(window.doc);
+        window.doc.m_lineWidth = 1;
+        SetGrid(window.doc, {"##", ".."});
+        const QImage image = window.View().RenderGridToImage();
+        const QColor zwart = ToQColor(window.doc.m_colorZwart);
+        QCOMPARE(PixelOf(image, 30, 15), zwart);
+        QCOMPARE(PixelOf(image, 31, 15), zwart);
+        QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));
+        QCOMPARE(PixelOf(image, 61, 15), QColor(0, 0, 0));
+    }
+
+    void notCellShowsBackgroundWithoutFrame() {
+        TestWindow window;
+        UseDistinctColours(window.doc);
+        SetGrid(window.doc, {"-...", "....", "...."});
+        const QImage image = window.View().RenderGridToImage();
+        const QColor background = ToQColor(window.doc.m_colorAchtergrond);
+        QCOMPARE(PixelOf(image, 15, 15), background);
+        QCOMPARE(PixelOf(image, 0, 15), background);  // no frame on its outer side
+        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.m_colorVrij));
+    }
+
+    void currentWordAndCursorCellInTheirColours() {
+        TestWindow window;
+        UseDistinctColours(window.doc);
+        SetGrid(window.doc, {"....", "....", "....", "...."});
+        window.View().OnInitialUpdate();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        window.Key(Qt::Key_Right);
+        const QImage screen = window.Viewport()->grab().toImage();
+        const QPoint cursor = window.CellCentre(1, 0);
+        const QPoint inWord = window.CellCentre(3, 0);
+        const QPoint outside = window.CellCentre(1, 2);
+        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()), ToQColor(window.doc.m_colorWoordPos));
+        QCOMPARE(PixelOf(screen, inWord.x(), inWord.y()), ToQColor(window.doc.m_colorWoord));
+        QCOMPARE(PixelOf(screen, outside.x(), outside.y()), ToQColor(window.doc.m_colorVrij));
+        // The image shows no cursor and no current word.
+        const QImage image = window.View().RenderGridToImage();
+        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.m_colorVrij));
+    }
+
+    void acrossLitePresetColoursTheScreen() {
+        TestWindow window;
+        SetGrid(window.doc, {"#...", "....", "...."});
+        window.View().OnInitialUpdate();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        QVERIFY(window.Run(ID_COLORS_ACROSS_LITE));
+        const QImage screen = window.Viewport()->grab().toImage();
+        const QPoint cursor = window.CellCentre(1, 0);
+        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()), QColor(255, 0, 0));
+        QCOMPARE(PixelOf(screen, 2, 2), QColor(192, 192, 192));
+        const QPoint black = window.CellCentre(0, 0);
+        QCOMPARE(PixelOf(screen, black.x(), black.y()), QColor(0, 0, 0));
+    }
+
+    void sizeStatusShowsGridCellSizeAndMargin() {
+        TestWindow window;
+        QCOMPARE(window.frame->InfoPaneText(), QStringLiteral("15 x 15, 30, 5"));
+    }
+
+    void zoomStopsAtItsLimits() {
+        TestWindow window;
+        window.doc.m_cellSize = 200;
+        QVERIFY(window.Run(ID_ZOOM_IN));
+        QCOMPARE(window.doc.m_cellSize, 200);
+        window.doc.m_cellSize = 5;
+        QVERIFY(window.Run(ID_ZOOM_OUT));
+        QCOMPARE(window.doc.m_cellSize, 5);
+        window.doc.m_cellSize = 20;
+        QVERIFY(window.Run(ID_ZOOM_IN));
+        QCOMPARE(window.doc.m_cellSize, 21);
+        QVERIFY(!window.doc.IsModified());
+    }
+
+    void pageDownScrollsOneCellWithScrollBars() {
+        TestWindow window;
+        window.frame->resize(300, 300);
+        window.Settle();
+        QVERIFY(!window.Enabled(ID_SCROLL_DOWN));
+        QVERIFY(window.Run(ID_VIEW_SCROLLBARS));
+        QVERIFY(window.Checked(ID_VIEW_SCROLLBARS));
+        QCOMPARE(window.View().CellPixels(), 30);
+        QVERIFY(window.Run(ID_SCROLL_DOWN));
+        QCOMPARE(window.View().verticalScrollBar()->value(), 30);
+        QVERIFY(window.Run(ID_SCROLL_UP));
+        QVERIFY(window.Run(ID_SCROLL_UP));
+        QCOMPARE(window.View().verticalScrollBar()->value(), 0);
+    }
+};
+
+QTEST_MAIN(DrawingTest)
+#include "drawing_test.moc"

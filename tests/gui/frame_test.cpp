@@ -1,0 +1,184 @@
+// The main window: enabling by phase, closing, the profile and the file flow.
+#include <QTest>
+
+#include "app/command_table.h"
+#include "app/platform.h"
+#include "app/rooster2_app.h"
+#include "gui_test_support.h"
+#include "model/command_ids.h"
+#include "model/rtr_file.h"
+
+class FrameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyTableCommandHasAMenuItem() {
+        TestWindow window;
+        for (const CommandSpec& spec : CommandTable())
+            if (spec.id != ID_FILE_MRU_FIRST) QVERIFY2(window.frame->Action(spec.id) != nullptr, spec.text);
+        QCOMPARE(window.frame->Action(ID_GRID_COPY)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(window.frame->Action(ID_ZOOM_IN)->text(), QStringLiteral("&Groter\tCtrl+Grijze+"));
+    }
+
+    void enablingInTheShapingPhase() {
+        TestWindow window;
+        QVERIFY(window.Enabled(ID_PHASE_FILL));
+        QVERIFY(!window.Enabled(ID_PHASE_SHAPE));
+        QVERIFY(window.Checked(ID_PHASE_SHAPE));
+        QVERIFY(window.Enabled(ID_SHIFT_RIGHT));
+        QVERIFY(window.Enabled(ID_ROTATE_CLOCKWISE));
+        QVERIFY(window.Enabled(ID_GRID_CLEAN));
+        QVERIFY(!window.Enabled(ID_UNDO));
+        QVERIFY(!window.Enabled(ID_AUTO_NEXT_WORD));
+        QVERIFY(window.Enabled(ID_REDRAW));
+        QVERIFY(window.Enabled(ID_EXPORT_PNG));
+        QVERIFY(window.Enabled(ID_EXPORT_TEXT));
+        QVERIFY(window.Checked(ID_DIRECTION_ACROSS));
+        QVERIFY(!window.Enabled(ID_SCROLL_DOWN));
+    }
+
+    void enablingInTheFillingPhase() {
+        TestWindow window;
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        QVERIFY(window.Enabled(ID_PHASE_SHAPE));
+        QVERIFY(window.Checked(ID_PHASE_FILL));
+        QVERIFY(!window.Enabled(ID_SHIFT_RIGHT));
+        QVERIFY(!window.Enabled(ID_GRID_CLEAN));
+        QVERIFY(window.Enabled(ID_AUTO_NEXT_WORD));
+        QVERIFY(window.Enabled(ID_GRID_REMOVE_LETTERS));
+        QVERIFY(window.Run(ID_DIRECTION_DOWN));
+        QVERIFY(window.Checked(ID_DIRECTION_DOWN));
+        QVERIFY(!window.Checked(ID_DIRECTION_ACROSS));
+    }
+
+    void enablingWhileShowingSolutions() {
+        TestWindow window;
+        window.View().SetPhase(PHASE_TONEN);
+        QVERIFY(!window.Enabled(ID_PHASE_FILL));
+        QVERIFY(!window.Enabled(ID_PHASE_SHAPE));
+        QVERIFY(!window.Enabled(ID_REDRAW));
+        QVERIFY(!window.Enabled(ID_UNDO));
+        QVERIFY(window.Enabled(ID_ZOOM_IN));
+        window.View().SetPhase(PHASE_VORMEN);
+    }
+
+    void commandsOfLaterWorkAndFrequencyStayDisabled() {
+        TestWindow window;
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        for (int id : {ID_FREQUENCY_DISTRIBUTION, ID_EDIT_WORD, ID_SHOW_CLUES, ID_GRID_PROPERTIES,
+                       ID_SEARCH_OPTIONS, ID_EXPORT_HTML_EMPTY, ID_IMPORT_PUZ, ID_PASTE_CLUES})
+            QVERIFY2(!window.Enabled(id), FindCommandSpec(id)->text);
+        QCOMPARE(window.Enabled(ID_FILE_SEND_MAIL), CanSendMail());
+    }
+
+    void closeIsRefusedWhileShowingOrSearching() {
+        for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+            TestWindow window;
+            window.View().SetPhase(phase);
+            CMessageBoxAnswerer answerer;
+            QVERIFY(!window.frame->close());
+            QVERIFY(window.frame->isVisible());
+            QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Afsluiten alleen mogelijk in fase vorm of vul")});
+            window.View().SetPhase(PHASE_VULLEN);
+            QVERIFY(window.frame->close());
+        }
+    }
+
+    void closeWritesThePlacementAndItComesBack() {
+        TempDir dir;
+        const QString ini = QString::fromStdString(dir.Path("profile.ini"));
+        QPoint position;
+        QSize size(640, 480);
+        {
+            CSettingsProfile profile(ini);
+            CRooster2Doc doc;
+            CMainFrame frame(doc, profile, QStringLiteral("versie"));
+            frame.NewDocument();
+            frame.resize(size);
+            frame.move(40, 50);
+            frame.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&frame));
+            position = frame.pos();
+            size = frame.size();
+            QVERIFY(frame.close());
+            profile.Sync();
+        }
+        CSettingsProfile profile(ini);
+        CRooster2Doc doc;
+        CMainFrame frame(doc, profile, QStringLiteral("versie"));
+        QVERIFY(frame.RestorePlacement());
+        QCOMPARE(frame.pos(), position);
+        QCOMPARE(frame.size(), size);
+    }
+
+    void firstStartHasNoPlacement() {
+        TempDir dir;
+        CSettingsProfile profile(QString::fromStdString(dir.Path("empty.ini")));
+        CRooster2Doc doc;
+        CMainFrame frame(doc, profile, QStringLiteral("versie"));
+        QVERIFY(!frame.RestorePlacement());
+    }
+
+    void coloursRoundTripThroughTheProfile() {
+        TempDir dir;
+        CSettingsProfile profile(QString::fromStdString(dir.Path("colours.ini")));
+        CRooster2Doc first;
+        first.m_profile = &profile;
+        first.m_colorZwart = Rgb(1, 2, 3);
+        first.m_colorAchtergrond = Rgb(250, 240, 230);
+        first.m_colorWoordPos = Rgb(255, 0, 0);
+        first.WriteDefaultColors();
+        CRooster2Doc next;
+        next.m_profile = &profile;
+        next.OnNewDocument();
+        QCOMPARE(next.m_colorZwart, Rgb(1, 2, 3));
+        QCOMPARE(next.m_colorAchtergrond, Rgb(250, 240, 230));
+        QCOMPARE(next.m_colorWoordPos, Rgb(255, 0, 0));
+    }
+
+    void recentFilesKeepTenNewestFirst() {
+        QStringList files;
+        for (int i = 0; i < 12; ++i) files = AddRecentFile(files, QStringLiteral("/tmp/p%1.rtr").arg(i));
+        files = AddRecentFile(files, QStringLiteral("/tmp/p5.rtr"));
+        QCOMPARE(files.size(), 10);
+        QCOMPARE(files.first(), QStringLiteral("/tmp/p5.rtr"));
+        QCOMPARE(files[1], QStringLiteral("/tmp/p11.rtr"));
+        QCOMPARE(files.count(QStringLiteral("/tmp/p5.rtr")), 1);
+    }
+
+    void savedPuzzleReopensWithTitleAndRecentEntry() {
+        TestWindow window;
+        window.Click(0, 0);
+        QVERIFY(window.frame->windowTitle().startsWith(QStringLiteral("Naamloos - Rooster2")));
+        const std::string path = window.dir.Path("puzzel.rtr");
+        UserMessage message;
+        QVERIFY(SaveRtrFile(window.doc, path, message));
+        window.frame->NewDocument();
+        QVERIFY(window.frame->OpenDocumentFile(QString::fromStdString(path)));
+        QCOMPARE(window.frame->windowTitle(), QStringLiteral("puzzel.rtr - Rooster2"));
+        QCOMPARE(window.doc.GetCell(0, 0), CELL_ZWART);
+        QCOMPARE(window.profile.ReadRecentFiles().first(), QString::fromStdString(path));
+        window.Click(1, 1);
+        window.Click(2, 2);
+        QVERIFY(window.frame->windowTitle().endsWith(QStringLiteral("Rooster2*")));
+    }
+
+    void commandLineNamesAFileOrAPrintRequest() {
+        const CommandLineRequest open =
+            ParseCommandLine({QStringLiteral("rooster2"), QStringLiteral("a.rtr")});
+        QVERIFY(open.action == CommandLineRequest::Action::Open);
+        QCOMPARE(open.file, QStringLiteral("a.rtr"));
+        const CommandLineRequest print =
+            ParseCommandLine({QStringLiteral("rooster2"), QStringLiteral("/p"), QStringLiteral("b.rtr")});
+        QVERIFY(print.action == CommandLineRequest::Action::Print);
+        QCOMPARE(print.file, QStringLiteral("b.rtr"));
+        QVERIFY(ParseCommandLine({QStringLiteral("rooster2")}).action == CommandLineRequest::Action::New);
+    }
+
+    void versionTextNamesTheBuild() {
+        QVERIFY(BuildVersionText().startsWith(QStringLiteral("Rooster2 versie 2.7e, van VC7\nGemaakt op ")));
+    }
+};
+
+QTEST_MAIN(FrameTest)
+#include "frame_test.moc"

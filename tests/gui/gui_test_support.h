@@ -1,0 +1,112 @@
+#pragma once
+// What the desktop tests share: a main window on a test profile, answering
+// message boxes, and the pixel position of a cell.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include "app/main_frame.h"
+#include "app/settings_profile.h"
+#include "model/rooster2_doc.h"
+#include "test_support.h"
+#include "view/rooster2_view.h"
+
+// Answers every message box that opens while it lives (with the given button) and
+// remembers its text, so that modal questions do not block a test.
+class CMessageBoxAnswerer : public QObject {
+public:
+    explicit CMessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
+        : m_answer(answer) {
+        connect(&m_timer, &QTimer::timeout, this, [this] { AnswerOpenBox(); });
+        m_timer.start(10);
+    }
+    QStringList Texts() const { return m_texts; }
+
+private:
+    void AnswerOpenBox() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        m_texts.append(box->text());
+        QAbstractButton* button = box->button(m_answer);
+        if (button == nullptr) button = box->defaultButton();
+        if (button != nullptr) button->click(); else box->reject();
+    }
+
+    QMessageBox::StandardButton m_answer;
+    QTimer m_timer;
+    QStringList m_texts;
+};
+
+// A document, a profile in a temporary folder and a shown main window.
+struct TestWindow {
+    TempDir dir;
+    CSettingsProfile profile{QString::fromStdString(dir.Path("profile.ini"))};
+    CRooster2Doc doc;
+    std::unique_ptr<CMainFrame> frame;
+
+    TestWindow() {
+        doc.m_profile = &profile;
+        frame = std::make_unique<CMainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"));
+        frame->resize(700, 700);
+        frame->NewDocument();
+        frame->show();
+        if (!QTest::qWaitForWindowExposed(frame.get())) qWarning("window not exposed");
+        Settle();
+    }
+    ~TestWindow() {
+        // Leave no question open at the end.
+        doc.MarkModified(false);
+        frame->close();
+    }
+    CRooster2View& View() { return *frame->View(); }
+    QWidget* Viewport() { return frame->View()->viewport(); }
+    // Lets paints and layout happen.
+    void Settle() { QTest::qWait(20); }
+    bool Run(int id) {
+        const bool ran = frame->Router().Run(id);
+        Settle();
+        return ran;
+    }
+    bool Enabled(int id) {
+        frame->UpdateCommands();
+        return frame->Action(id)->isEnabled();
+    }
+    bool Checked(int id) {
+        frame->UpdateCommands();
+        return frame->Action(id)->isChecked();
+    }
+    // The middle of cell (x, y) in viewport coordinates.
+    QPoint CellCentre(int x, int y) {
+        const int s = View().CellPixels();
+        return QPoint(doc.m_margin + x * s + s / 2,
+                      doc.m_margin + doc.m_clueTextSize + y * s + s / 2);
+    }
+    void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(Viewport(), button, modifiers, CellCentre(x, y));
+        Settle();
+    }
+    void Drag(int fromX, int fromY, int toX, int toY) {
+        QTest::mousePress(Viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(fromX, fromY));
+        QTest::mouseRelease(Viewport(), Qt::LeftButton, Qt::NoModifier, CellCentre(toX, toY));
+        Settle();
+    }
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&View(), static_cast<Qt::Key>(key), modifiers);
+        Settle();
+    }
+    void Type(const char* text) {
+        QTest::keyClicks(&View(), QString::fromLatin1(text));
+        Settle();
+    }
+};
+
+// The grid as rows of text: '#' black, '-' not-cell, '.' free, else the letter.
+std::string GridRows(const CRooster2Doc& doc);
