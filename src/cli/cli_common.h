@@ -36,3 +36,5 @@ bool SavePuzzle(CRooster2Doc& doc, const std::string& path);
 std::vector<CliCommand> ModelCommands();
 std::vector<CliCommand> FormatCommands();
 std::vector<CliCommand> WordListCommands();
+std::vector<CliCommand> SearchCommands();
+std::vector<CliCommand> ReportCommands();

@@ -1,0 +1,401 @@
+#include "search/search_engine.h"
+
+#include <algorithm>
+#include <bit>
+#include <climits>
+
+#include "model/rooster2_doc.h"
+#include "util/latin1.h"
+
+namespace {
+
+// The byte a cell matches in a list: the IJ cell stands for 'Y'.
+unsigned char MatchLetter(Cell code) { return code == CELL_IJ ? 'Y' : code; }
+
+// Block `block` of the set of all `count` entries.
+std::uint64_t AllEntriesBlock(int block, int count) {
+    const int rest = count - block * 64;
+    return rest >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << rest) - 1;
+}
+
+template <typename T>
+std::size_t CapacityBytes(const std::vector<T>& v) {
+    return v.capacity() * sizeof(T);
+}
+
+// The key of a placed word: never the smallest.
+constexpr int PLACED_KEY = INT_MAX;
+
+}  // namespace
+
+void CSearchEngine::SearchTree() {
+    BuildState();
+    Search(0);
+    MeasureMemory();
+    ReleaseState();
+}
+
+void CSearchEngine::BuildState() {
+    m_packedBytes = m_lists.ListBytes();
+    m_arena.clear();
+    m_saved.clear();
+    BuildLists();
+    BuildWords();
+    CountInitialCharacters();
+    m_freeByLevel.assign(m_searched.size() + 1, {});
+    m_entriesByLevel.assign(m_searched.size() + 1, {});
+    m_peakBytes = 0;
+    MeasureMemory();
+}
+
+void CSearchEngine::ReleaseState() {
+    m_listStates = {};
+    m_arena = {};
+    m_saved = {};
+    m_freeByLevel = {};
+    m_entriesByLevel = {};
+}
+
+void CSearchEngine::BuildLists() {
+    m_listStates.clear();
+    m_states.assign(m_doc.m_words.size(), WordState());
+    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
+        const SearchWord& search = m_lists.m_words[i];
+        if (search.searchLink != SEARCH_LINK_OWNER) continue;
+        ListState list;
+        list.packed = search.searchList.data();
+        list.index.Build(list.packed, search.searchCount, m_doc.m_words[i].length);
+        list.used.assign(static_cast<std::size_t>(list.index.Blocks()), 0);
+        m_states[i].list = static_cast<int>(m_listStates.size());
+        m_listStates.push_back(std::move(list));
+    }
+}
+
+void CSearchEngine::BuildWords() {
+    m_searched.clear();
+    m_keys.clear();
+    m_wordCells.clear();
+    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_doc.CellCount()));
+    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
+        if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
+        const WordInfo& word = m_doc.m_words[i];
+        WordState& s = m_states[i];
+        s.list = m_states[m_lists.Owner(i)].list;
+        s.length = word.length;
+        s.firstCell = static_cast<int>(m_wordCells.size());
+        s.slot = static_cast<int>(m_searched.size());
+        for (int k = 0; k < word.length; ++k) {
+            const int cell = word.CellY(k) * m_doc.m_width + word.CellX(k);
+            m_wordCells.push_back(cell);
+            wordsOfCell[cell].push_back({i, k});
+        }
+        m_listStates[s.list].users.push_back(i);
+        m_searched.push_back(i);
+        m_keys.push_back(0);
+        UpdateKey(s);
+    }
+    m_cellWordStart.assign(wordsOfCell.size() + 1, 0);
+    m_cellWords.clear();
+    for (std::size_t cell = 0; cell < wordsOfCell.size(); ++cell) {
+        m_cellWordStart[cell] = static_cast<int>(m_cellWords.size());
+        m_cellWords.insert(m_cellWords.end(), wordsOfCell[cell].begin(), wordsOfCell[cell].end());
+    }
+    m_cellWordStart.back() = static_cast<int>(m_cellWords.size());
+    // The letters already in the grid narrow each word's set.
+    for (int i : m_searched) {
+        for (int k = 0; k < m_states[i].length; ++k) {
+            const Cell code = m_doc.m_cells[m_wordCells[m_states[i].firstCell + k]];
+            if (code != CELL_VRIJ) ApplyLetter(i, k, MatchLetter(code));
+        }
+    }
+}
+
+void CSearchEngine::CountInitialCharacters() {
+    m_charCount.fill(0);
+    m_distinct = 0;
+    m_overFrequency = 0;
+    for (int cell = 0; cell < m_doc.CellCount(); ++cell) CountCharacter(m_doc.m_cells[cell], +1);
+}
+
+void CSearchEngine::MeasureMemory() {
+    std::size_t bytes = m_packedBytes + CapacityBytes(m_arena) + CapacityBytes(m_saved) +
+                        CapacityBytes(m_states) + CapacityBytes(m_keys) +
+                        CapacityBytes(m_wordCells) + CapacityBytes(m_cellWords) +
+                        CapacityBytes(m_cellWordStart);
+    for (const ListState& list : m_listStates)
+        bytes += list.index.Bytes() + CapacityBytes(list.used) + CapacityBytes(list.usedEntries) +
+                 CapacityBytes(list.users);
+    for (const auto& v : m_entriesByLevel) bytes += CapacityBytes(v);
+    m_peakBytes = std::max(m_peakBytes, bytes);
+}
+
+void CSearchEngine::Search(int level) {
+    PollAtCadence();
+    if (!ConstraintsHold()) return;
+    if (m_interrupted) return;
+    NoteLevel(level);
+    int best = 0;
+    const int chosen = ChooseWord(best);
+    if (chosen == -1) {
+        RecordSolution();
+        return;
+    }
+    if (best == 0) return;
+    TryCandidates(level, chosen, best);
+}
+
+bool CSearchEngine::ConstraintsHold() const {
+    if (m_doc.m_maxFrequency > 0 && m_overFrequency > 0) return false;
+    if (m_doc.m_maxDistinct > 0 && m_distinct > m_doc.m_maxDistinct) return false;
+    return true;
+}
+
+int CSearchEngine::ChooseWord(int& best) const {
+    // The first word with the smallest key: ties go to the earlier word. Two plain
+    // passes over the keys beat one pass with a data-dependent branch.
+    const int* keys = m_keys.data();
+    const int count = static_cast<int>(m_keys.size());
+    best = PLACED_KEY;
+    for (int j = 0; j < count; ++j) best = std::min(best, keys[j]);
+    if (best == PLACED_KEY) return -1;
+    int chosen = 0;
+    while (keys[chosen] != best) ++chosen;
+    return m_searched[chosen];
+}
+
+void CSearchEngine::TryCandidates(int level, int w, int best) {
+    std::vector<int>& freePositions = m_freeByLevel[level];
+    freePositions.clear();
+    const WordState& s = m_states[w];
+    for (int k = 0; k < s.length; ++k)
+        if (m_doc.m_cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
+    if (m_doc.m_randomOrder)
+        TryInRandomOrder(level, w, freePositions, best);
+    else
+        TryInListOrder(level, w, freePositions, best);
+}
+
+void CSearchEngine::TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best) {
+    const WordState& s = m_states[w];
+    const ListState& list = m_listStates[s.list];
+    const int lo = s.letters == 0 ? 0 : s.lo;
+    const int hi = s.letters == 0 ? list.index.Blocks() : s.hi;
+    int tried = 0;
+    for (int block = lo; block < hi && !m_interrupted; ++block) {
+        // Placing and removing below restores this block's state, so it is read once.
+        std::uint64_t bits = FittingBlock(s, list, block);
+        while (bits != 0 && !m_interrupted) {
+            const int entry = block * 64 + std::countr_zero(bits);
+            bits &= bits - 1;
+            Try(level, w, entry, freePositions, tried, best);
+        }
+    }
+}
+
+void CSearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
+                                     int best) {
+    const WordState& s = m_states[w];
+    const ListState& list = m_listStates[s.list];
+    const CSearchOrder& order = m_lists.m_words[w].searchOrder;
+    const int n = list.index.Count();
+    int tried = 0;
+    // A wide set is walked in trying order; a narrow one is sorted into it.
+    if (s.letters == 0 || static_cast<long long>(s.count) * 16 >= n) {
+        for (int k = 0; k < n && !m_interrupted; ++k) {
+            const int entry = order.At(k);
+            if (FitsNow(s, list, entry)) Try(level, w, entry, freePositions, tried, best);
+        }
+        return;
+    }
+    std::vector<int>& entries = m_entriesByLevel[level];
+    entries.clear();
+    for (int block = s.lo; block < s.hi; ++block) {
+        for (std::uint64_t bits = FittingBlock(s, list, block); bits != 0; bits &= bits - 1)
+            entries.push_back(block * 64 + std::countr_zero(bits));
+    }
+    std::sort(entries.begin(), entries.end(),
+              [&order](int a, int b) { return order.RankOf(a) < order.RankOf(b); });
+    for (int entry : entries) {
+        if (m_interrupted) break;
+        Try(level, w, entry, freePositions, tried, best);
+    }
+}
+
+void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& freePositions,
+                        int& tried, int best) {
+    const std::size_t savedMark = m_saved.size();
+    const std::size_t arenaMark = m_arena.size();
+    Place(w, entry, freePositions);
+    NotePlacement(level, w, entry, tried, best);
+    Search(level + 1);
+    Unplace(w, entry, freePositions);
+    RestoreStates(savedMark);
+    m_arena.resize(arenaMark);
+}
+
+std::uint64_t CSearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
+    const std::uint64_t fitting =
+        s.letters == 0 ? AllEntriesBlock(block, list.index.Count()) : SetBlock(s, block);
+    return fitting & ~list.used[block];
+}
+
+bool CSearchEngine::FitsNow(const WordState& s, const ListState& list, int entry) const {
+    const int block = entry / 64;
+    if (s.letters != 0 && (block < s.lo || block >= s.hi)) return false;
+    return (FittingBlock(s, list, block) >> (entry % 64)) & 1;
+}
+
+void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePositions) {
+    WordState& s = m_states[w];
+    ListState& list = m_listStates[s.list];
+    s.filled = true;
+    UpdateKey(s);
+    const char* candidate = list.packed + static_cast<std::size_t>(entry) * s.length;
+    for (int p : freePositions) {
+        const int cell = m_wordCells[s.firstCell + p];
+        const auto code = static_cast<Cell>(candidate[p]);
+        m_doc.m_cells[cell] = code;
+        CountCharacter(code, +1);
+        for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1]; ++c) {
+            const CellWord& crossing = m_cellWords[c];
+            if (m_states[crossing.word].filled) continue;
+            SaveState(crossing.word);
+            ApplyLetter(crossing.word, crossing.position, MatchLetter(code));
+        }
+    }
+    if (m_doc.m_allDifferent) SetUsed(list, entry, true);
+}
+
+void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
+    WordState& s = m_states[w];
+    if (m_doc.m_allDifferent) SetUsed(m_listStates[s.list], entry, false);
+    s.filled = false;
+    UpdateKey(s);
+    for (int p : freePositions) {
+        const int cell = m_wordCells[s.firstCell + p];
+        CountCharacter(m_doc.m_cells[cell], -1);
+        m_doc.m_cells[cell] = CELL_VRIJ;
+    }
+}
+
+void CSearchEngine::SaveState(int v) {
+    const WordState& s = m_states[v];
+    m_saved.push_back({v, s.letters, s.count, s.lo, s.hi, s.indexSet, s.arenaAt});
+}
+
+void CSearchEngine::RestoreStates(std::size_t mark) {
+    while (m_saved.size() > mark) {
+        const SavedState& saved = m_saved.back();
+        WordState& s = m_states[saved.word];
+        s.letters = saved.letters;
+        s.count = saved.count;
+        s.lo = saved.lo;
+        s.hi = saved.hi;
+        s.indexSet = saved.indexSet;
+        s.arenaAt = saved.arenaAt;
+        UpdateKey(s);
+        m_saved.pop_back();
+    }
+}
+
+void CSearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
+    WordState& s = m_states[v];
+    const ListState& list = m_listStates[s.list];
+    const std::uint64_t* entries = list.index.Entries(position, letter);
+    if (!entries) {
+        s.count = 0;
+        s.lo = s.hi = 0;
+        s.indexSet = nullptr;
+    } else if (s.letters == 0) {
+        TakeFirstLetter(s, list, entries, list.index.EntriesRange(position, letter));
+    } else {
+        IntersectLetter(s, list, entries, list.index.EntriesRange(position, letter));
+    }
+    ++s.letters;
+    UpdateKey(s);
+}
+
+void CSearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
+                                    const std::uint64_t* entries, const CListIndex::Range& range) {
+    s.indexSet = entries;
+    s.lo = range.first;
+    s.hi = range.last;
+    s.count = range.size;
+    for (int entry : list.usedEntries)
+        if ((entries[entry / 64] >> (entry % 64)) & 1) --s.count;
+}
+
+void CSearchEngine::IntersectLetter(WordState& s, const ListState& list,
+                                    const std::uint64_t* entries, const CListIndex::Range& range) {
+    const int lo = std::max(s.lo, range.first);
+    const int hi = std::min(s.hi, range.last);
+    const std::size_t at = m_arena.size();
+    if (hi <= lo) {
+        s.count = 0;
+        s.lo = s.hi = 0;
+        s.indexSet = nullptr;
+        return;
+    }
+    m_arena.resize(at + static_cast<std::size_t>(hi - lo));
+    std::uint64_t* out = m_arena.data() + at;
+    int count = 0;
+    int first = hi;
+    int last = lo;
+    for (int block = lo; block < hi; ++block) {
+        const std::uint64_t bits = SetBlock(s, block) & entries[block];
+        out[block - lo] = bits;
+        if (bits == 0) continue;
+        first = std::min(first, block);
+        last = block + 1;
+        count += std::popcount(bits & ~list.used[block]);
+    }
+    s.count = count;
+    s.indexSet = nullptr;
+    if (first >= last) {
+        m_arena.resize(at);
+        s.lo = s.hi = 0;
+        return;
+    }
+    // Only the blocks that hold entries are kept.
+    s.arenaAt = at + static_cast<std::size_t>(first - lo);
+    s.lo = first;
+    s.hi = last;
+    m_arena.resize(at + static_cast<std::size_t>(last - lo));
+}
+
+void CSearchEngine::SetUsed(ListState& list, int entry, bool used) {
+    const int block = entry / 64;
+    const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
+    if (used) {
+        list.used[block] |= bit;
+        list.usedEntries.push_back(entry);
+    } else {
+        list.used[block] &= ~bit;
+        list.usedEntries.pop_back();  // placements are undone in reverse order
+    }
+    for (int u : list.users) {
+        WordState& s = m_states[u];
+        if (s.filled || s.letters == 0 || block < s.lo || block >= s.hi) continue;
+        if (SetBlock(s, block) & bit) {
+            s.count += used ? -1 : 1;
+            UpdateKey(s);
+        }
+    }
+}
+
+void CSearchEngine::UpdateKey(const WordState& s) {
+    m_keys[s.slot] = s.filled           ? PLACED_KEY
+                     : s.letters == 0 ? m_listStates[s.list].index.Count()
+                                      : s.count;
+}
+
+void CSearchEngine::CountCharacter(Cell code, int delta) {
+    if (code <= CELL_VRIJ) return;
+    int& count = m_charCount[Latin1ToUpper(code)];
+    const int before = count;
+    count += delta;
+    if (before == 0 || count == 0) m_distinct += delta;
+    const int limit = m_doc.m_maxFrequency;
+    if (before <= limit && count > limit) ++m_overFrequency;
+    if (before > limit && count <= limit) --m_overFrequency;
+}

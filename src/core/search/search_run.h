@@ -1,0 +1,109 @@
+#pragma once
+// "Start zoeken": the frame around the backtracking fill. It checks the list
+// numbers, loads the lists, runs the fill from level 0, releases the lists and
+// composes the result text. The fill itself belongs to a subclass; the
+// per-node steps that do not depend on how candidates are found (progress
+// cadence, deepest level and best fill, recording a solution, progress texts)
+// are shared here.
+//
+// The search state lives here rather than in a window: the desktop and the
+// command line wire the callbacks to their status bar, message loop, drawing
+// and sound, and read the results afterwards.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/user_message.h"
+#include "search/search_environment.h"
+#include "wordlists/search_lists.h"
+
+class CRooster2Doc;
+
+// What a search leaves for showing the solutions; kept until the next search.
+struct SearchResults {
+    std::vector<std::string> m_solutions;  // grid strings
+    int m_solutionCount = 0;
+    std::string m_bestFill;  // deepest partial fill of a search without solutions
+    int m_bestDepth = 0;     // words placed in m_bestFill; 0 = none
+};
+
+enum class SearchBeep {
+    Solution,    // the warning sound at every solution, when the sound option is on
+    NoSolution,  // the standard beep after a search without solutions
+};
+
+struct SearchCallbacks {
+    // Gives the window system a turn (about every two seconds); may call Interrupt.
+    std::function<void()> poll;
+    // Status-bar text: pane 0 for prompts and results, pane 1 for the progress.
+    std::function<void(int pane, const std::string& text)> status;
+    // Draw the grid's cells at once, while the search holds the message loop.
+    std::function<void()> redraw;
+    std::function<void(SearchBeep)> beep;
+    // Switch the phase; without it only the document's phase is set.
+    std::function<void(int phase)> setPhase;
+    // Every placement of a candidate: level, word index, list entry (tests, benchmark).
+    std::function<void(int level, int word, int entry)> trace;
+};
+
+class CSearchRun {
+public:
+    explicit CSearchRun(CRooster2Doc& doc);
+    virtual ~CSearchRun() = default;
+    CSearchRun(const CSearchRun&) = delete;
+    CSearchRun& operator=(const CSearchRun&) = delete;
+
+    // Runs the whole command. False when it could not start (Messages() say why);
+    // then nothing changed. Afterwards the caller shows ResultText() in status pane 0
+    // and resets the filling undo history.
+    bool Run();
+    // Escape or "&Onderbreken": stop as soon as possible, keeping what was found.
+    void Interrupt() { m_interrupted = true; }
+    // Any other key: the next node draws the grid again.
+    void OnOtherKey() { m_deepest = 0; }
+
+    const std::vector<UserMessage>& Messages() const { return m_messages; }
+    const std::string& ResultText() const { return m_resultText; }
+    const std::string& Progress() const { return m_progress; }
+    bool WasInterrupted() const { return m_interrupted; }
+
+    SearchCallbacks m_callbacks;
+    ISearchClock* m_clock = &DefaultSearchClock();
+    ISearchRandom* m_random = &DefaultSearchRandom();
+    // The random order's seed; the clock's seconds when empty.
+    std::optional<std::uint32_t> m_seed;
+    SearchResults m_results;
+
+protected:
+    // Fills from level 0 with the lists prepared in m_lists.
+    virtual void SearchTree() = 0;
+
+    // Step 1 of a node: status and message loop when two seconds have passed.
+    void PollAtCadence();
+    // Step 4: the deepest level and the best partial fill.
+    void NoteLevel(int level);
+    // Step 7: every searchable word is placed.
+    void RecordSolution();
+    // A candidate of word was placed at level: progress texts and the trace hook.
+    void NotePlacement(int level, int word, int entry, int& tried, int best);
+
+    CRooster2Doc& m_doc;
+    CSearchLists m_lists;
+    bool m_interrupted = false;
+
+private:
+    bool CheckListNumbers();
+    bool PrepareLists();
+    void SetPhase(int phase);
+    void ComposeResult(long long wallSeconds, double cpuSeconds);
+
+    int m_deepest = 0;
+    long long m_statusTime = 0;
+    long long m_lastStatusTime = 0;
+    std::string m_progressTop;
+    std::string m_progress;
+    std::string m_resultText;
+    std::vector<UserMessage> m_messages;
+};

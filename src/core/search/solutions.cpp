@@ -1,0 +1,122 @@
+#include "search/solutions.h"
+
+#include "model/rooster2_doc.h"
+#include "model/undo_history.h"
+#include "util/file_io.h"
+#include "util/str_format.h"
+
+CSolutionBrowser::CSolutionBrowser(CRooster2Doc& doc, SearchResults& results)
+    : m_doc(doc), m_results(results) {}
+
+bool CSolutionBrowser::CanShowSolutions() const {
+    return m_doc.m_phase == PHASE_VULLEN && m_results.m_solutionCount > 0;
+}
+
+bool CSolutionBrowser::CanNavigate() const {
+    return m_doc.m_phase == PHASE_TONEN && m_results.m_solutionCount > 0;
+}
+
+bool CSolutionBrowser::CanShowBest() const {
+    return m_doc.m_phase != PHASE_ZOEKEN && m_results.m_bestDepth > 0;
+}
+
+bool CSolutionBrowser::CanWriteSolutions() const { return m_results.m_solutionCount > 0; }
+
+void CSolutionBrowser::OnShowSolutions() {
+    m_gridBackup = m_doc.GridToString();
+    SetPhase(PHASE_TONEN);
+    m_currentSolution = 0;
+    ShowSolution(0);
+}
+
+bool CSolutionBrowser::First() {
+    m_currentSolution = 0;
+    ShowSolution(m_currentSolution);
+    return true;
+}
+
+bool CSolutionBrowser::Next() {
+    if (m_currentSolution + 1 >= m_results.m_solutionCount) return false;
+    ShowSolution(++m_currentSolution);
+    return true;
+}
+
+bool CSolutionBrowser::Previous() {
+    if (m_currentSolution - 1 < 0) return false;
+    ShowSolution(--m_currentSolution);
+    return true;
+}
+
+bool CSolutionBrowser::Last() {
+    m_currentSolution = m_results.m_solutionCount - 1;
+    ShowSolution(m_currentSolution);
+    return true;
+}
+
+void CSolutionBrowser::OnSolutionsDone(CUndoHistories& undo) {
+    if (m_doc.m_fillWithLastShown)
+        m_doc.MarkModified(true);
+    else
+        m_doc.StringToGrid(m_gridBackup);
+    m_gridBackup.clear();
+    SetPhase(PHASE_VULLEN);
+    undo.ResetFillUndo(m_doc);
+}
+
+void CSolutionBrowser::OnShowBest(CUndoHistories& undo) {
+    // A fill recorded for another grid size would scramble the grid.
+    if (m_results.m_bestFill.size() != static_cast<std::size_t>(m_doc.CellCount())) return;
+    m_doc.StringToGrid(m_results.m_bestFill);
+    SetStatus();
+    if (m_doc.m_phase == PHASE_VORMEN) undo.PushShapeUndo(m_doc);
+}
+
+void CSolutionBrowser::ShowSolution(int k) {
+    if (k < 0 || k >= static_cast<int>(m_results.m_solutions.size())) return;
+    const std::string& solution = m_results.m_solutions[k];
+    if (solution.size() == static_cast<std::size_t>(m_doc.CellCount())) m_doc.StringToGrid(solution);
+    SetStatus();
+}
+
+void CSolutionBrowser::SetStatus() {
+    if (m_results.m_bestDepth != 0)
+        m_statusText = StrFormat("Beste oplossing met %d correcte invullingen van de %d",
+                                 m_results.m_bestDepth, CountPuzzleWords(m_doc));
+    else
+        m_statusText = StrFormat("Oplossing %d/%d, met <ESC> stoppen", m_currentSolution + 1,
+                                 m_results.m_solutionCount);
+}
+
+void CSolutionBrowser::SetPhase(int phase) {
+    if (m_setPhase)
+        m_setPhase(phase);
+    else
+        m_doc.m_phase = phase;
+}
+
+int CountPuzzleWords(const CRooster2Doc& doc) {
+    int count = 0;
+    for (const WordInfo& word : doc.m_words) count += word.PartCountInUse() >= 2 ? word.PartCountInUse() : 1;
+    return count;
+}
+
+std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase) {
+    const std::string backup = doc.GridToString();
+    std::string text;
+    if (!doc.m_htmlTitle.empty()) text += doc.m_htmlTitle + "\r\n\r\n";
+    for (int i = 0; i < results.m_solutionCount && i < static_cast<int>(results.m_solutions.size());
+         ++i) {
+        doc.StringToGrid(results.m_solutions[i]);
+        text += StrFormat("Oplossing %d\r\n\r\n", i + 1);
+        doc.WriteGridText(text, lowercase);
+        text += "\r\n";
+    }
+    doc.StringToGrid(backup);
+    return text;
+}
+
+bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
+                        bool lowercase) {
+    doc.m_lastTextFile = path;
+    return WriteFileAtomically(path, FormatSolutionsText(doc, results, lowercase));
+}

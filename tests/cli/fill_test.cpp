@@ -1,0 +1,68 @@
+// rooster2-cli fill on a tiny grid with a word list the test writes.
+#include <gtest/gtest.h>
+
+#include "model/rooster2_doc.h"
+#include "model/rtr_file.h"
+#include "test_support.h"
+
+namespace {
+
+class FillCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteFileOrFail(m_dir.Path("nl02.doc"), "AB\r\nCD\r\nAC\r\nBD\r\n");
+        CRooster2Doc doc;
+        SetGrid(doc, {"..", ".."});
+        UserMessage message;
+        ASSERT_TRUE(SaveRtrFile(doc, m_dir.Path("p.rtr"), message)) << message.text;
+    }
+    std::string Words() const { return m_dir.Path("nl02.doc"); }
+
+    TempDir m_dir;
+};
+
+TEST_F(FillCommandTest, PrintsTheResultAndWritesTheSolutions) {
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--solutions",
+                               m_dir.Path("s.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Klaar na 0:00:00 (0.0 sec), 2 oplossingen\n");
+    EXPECT_NE(run.err.find("Zoekende, aantal oplossingen 0"), std::string::npos);
+    EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("s.txt")),
+              "Oplossing 1\r\n\r\nA B \r\nC D \r\n\r\nOplossing 2\r\n\r\nA C \r\nB D \r\n\r\n");
+}
+
+TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--max", "1",
+                               "--take", "1", m_dir.Path("uit.rtr")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Onderbroken na 0:00:00 (0.0 sec), 1 oplossing\n");
+    CRooster2Doc doc;
+    ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
+    EXPECT_EQ(doc.GridToString(), "ABCD");
+    EXPECT_FALSE(doc.m_fillWithLastShown);
+}
+
+TEST_F(FillCommandTest, OptionsChangeTheSearch) {
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--exclude", "d",
+                               "--all-different", "0", "--random", "1", "--seed", "7"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Klaar na 0:00:00 (0.0 sec), geen oplossingen gevonden\n");
+}
+
+TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
+    CliRun run = RunCli({"fill", m_dir.Path("p.rtr")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "Geen woordenbestand opgegeven (--words SET).\n");
+    run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", m_dir.Path("xx02.doc")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("xx02.doc ontbreekt."), std::string::npos);
+    EXPECT_NE(run.err.find("kandidaatloos, zoeken zinloos."), std::string::npos);
+    run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--max-frequency", "10"});
+    EXPECT_EQ(run.exitCode, 2);
+    run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--take", "5", m_dir.Path("u.rtr")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.substr(run.err.find("Oplossing")), "Oplossing 5 bestaat niet (2 oplossingen).\n");
+    EXPECT_TRUE(ReadFileOrEmpty(m_dir.Path("u.rtr")).empty());
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+// Loading the lists of a search: which file, which lines, who owns a list,
+// the trying orders and every message.
+#include <gtest/gtest.h>
+
+#include "model/rooster2_doc.h"
+#include "search/search_environment.h"
+#include "search_test_support.h"
+#include "test_support.h"
+#include "wordlists/search_lists.h"
+
+namespace {
+
+// A random source that returns a fixed script, then repeats its last value.
+class CScriptedRandom : public ISearchRandom {
+public:
+    explicit CScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
+    void Seed(std::uint32_t) override {}
+    int Next() override { return m_values[std::min(m_next++, m_values.size() - 1)]; }
+
+private:
+    std::vector<int> m_values;
+    std::size_t m_next = 0;
+};
+
+std::string Entries(const SearchWord& owner, int length) {
+    std::string text;
+    for (int e = 0; e < owner.searchCount; ++e)
+        text += std::string(owner.searchList.data() + e * length, length) + ",";
+    return text;
+}
+
+TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"....", "####"});
+    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 4,
+                                   {"KAAS   ", "IJZE", "YZER", "KAASJE", "QUIZ", "DE K", "AB\x01" "C", "BOOM"});
+    doc.m_excludedLetters = "QX";
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,YZER,BOOM,");
+    EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
+    doc.m_ijTwoLetters = true;
+    doc.m_allDifferent = false;
+    ReleaseSearchLists(doc, lists);
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,IJZE,YZER,BOOM,");
+    EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
+}
+
+TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {".....", "####.", ".....", "####.", "....."});
+    ASSERT_EQ(doc.m_words.size(), 4u);  // across 0, down 1 (column 4), across 2, across 3
+    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 5, {"ABCDE"});
+    doc.m_extraFiles.push_back(WriteWordList(dir.Path(""), "ex", 5, {"VWXYZ", "ZZZZZ"}));
+    doc.m_words[2].extraList = 1;
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_OWNER);
+    EXPECT_EQ(lists.m_words[1].searchLink, 0);
+    EXPECT_EQ(lists.m_words[2].searchLink, SEARCH_LINK_OWNER);
+    EXPECT_EQ(lists.m_words[3].searchLink, 0);
+    EXPECT_EQ(lists.m_words[0].searchCount, 1);
+    EXPECT_EQ(lists.m_words[2].searchCount, 2);
+    EXPECT_EQ(lists.m_words[1].searchCount, 0);
+    EXPECT_TRUE(lists.m_words[1].searchList.empty());
+}
+
+TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"........."});
+    doc.m_acrossOnly = true;
+    doc.m_words[0].partCount = 3;
+    doc.m_words[0].partLengths = {4, 1, 4};
+    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(doc.m_words.size(), 3u);
+    EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_NONE);
+    EXPECT_EQ(doc.m_words[1].x, 0);
+    EXPECT_EQ(doc.m_words[2].x, 5);
+    EXPECT_EQ(lists.m_words[2].searchLink, 1);
+    ReleaseSearchLists(doc, lists);
+    EXPECT_EQ(doc.m_words.size(), 1u);
+}
+
+TEST(SearchListsLoading, FileNamesFollowTheSetAndLongWordsShareFile19) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {std::string(23, '.')});
+    doc.m_wordFile = dir.Path("nl05.doc");
+    WriteWordList(dir.Path(""), "nl", 19, {std::string(19, 'A'), std::string(23, 'B')});
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 23), std::string(23, 'B') + ",");
+}
+
+TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"...", "###"});
+    doc.m_wordFile = dir.Path("nl03.doc");
+    CSearchLists lists;
+    CLcgRandom random;
+    EXPECT_EQ(PrepareSearchLists(doc, lists, random), 1);
+    ASSERT_EQ(lists.m_messages.size(), 1u);
+    EXPECT_EQ(lists.m_messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
+    ReleaseSearchLists(doc, lists);
+
+    std::vector<char> list;
+    std::vector<std::uint8_t> used;
+    std::vector<UserMessage> messages;
+    doc.m_wordFile = "a.doc";
+    EXPECT_EQ(LoadWordList(doc, 0, 3, list, used, messages), 0);
+    doc.m_words[0].extraList = 2;
+    EXPECT_EQ(LoadWordList(doc, 0, 3, list, used, messages), 0);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Bestand a.doc ontbreekt.");
+    EXPECT_EQ(messages[1].text, "Nummer woordenlijst (2 bij H1) incorrect");
+}
+
+TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"...", "###"});
+    doc.m_wordFile = dir.Path("nl03.doc");
+    WriteFileOrFail(doc.m_wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
+    CSearchLists lists;
+    CLcgRandom random;
+    EXPECT_EQ(PrepareSearchLists(doc, lists, random), 1);
+    EXPECT_TRUE(lists.m_messages.empty());
+}
+
+TEST(SearchOrders, ShuffleStrideWalksWithAStepCoprimeToTheSize) {
+    CScriptedRandom random({7});
+    CSearchOrder order;
+    ShuffleStride(12, order, random);  // start 7, step 12/3 = 4 -> 5 (coprime)
+    std::vector<int> entries;
+    for (int k = 0; k < 12; ++k) entries.push_back(order.At(k));
+    EXPECT_EQ(entries, (std::vector<int>{7, 0, 5, 10, 3, 8, 1, 6, 11, 4, 9, 2}));
+    for (int k = 0; k < 12; ++k) EXPECT_EQ(order.RankOf(order.At(k)), k);
+}
+
+TEST(SearchOrders, ShuffleSmallRedrawsTakenPlaces) {
+    CScriptedRandom random({2, 2, 0, 4, 1, 3});
+    CSearchOrder order;
+    ShuffleSmall(3, order, random);  // v0 -> 2, v1 -> (2 taken) 0, v2 -> 4%3 = 1
+    EXPECT_EQ(order.At(0), 1);
+    EXPECT_EQ(order.At(1), 2);
+    EXPECT_EQ(order.At(2), 0);
+    EXPECT_EQ(order.RankOf(0), 2);
+}
+
+TEST(SearchOrders, RandomOrderDrawsOneOrderPerSearchedWord) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"...", "...", "..."});
+    doc.m_randomOrder = true;
+    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 3, {"ABC", "BCA", "CAB"});
+    CSearchLists lists;
+    CLcgRandom random(5);
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    for (const SearchWord& word : lists.m_words) EXPECT_EQ(word.searchOrder.Size(), 3);
+}
+
+}  // namespace

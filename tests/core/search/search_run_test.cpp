@@ -1,0 +1,186 @@
+// The search command's edge cases, for the fast engine and the plain method alike.
+#include <gtest/gtest.h>
+
+#include "literal_search.h"
+#include "model/rooster2_doc.h"
+#include "search/search_engine.h"
+#include "search_test_support.h"
+#include "test_support.h"
+
+namespace {
+
+template <typename Search>
+class SearchRunTest : public ::testing::Test {
+protected:
+    // Runs a search on m_doc with a still clock; true when it started.
+    bool RunSearch() {
+        m_search = std::make_unique<Search>(m_doc);
+        m_search->m_clock = &m_clock;
+        m_search->m_random = &m_random;
+        m_search->m_seed = 1;
+        RecordInto(*m_search, m_record);
+        return m_search->Run();
+    }
+    std::string List(int length, const std::vector<std::string>& lines, const std::string& base = "nl") {
+        return WriteWordList(m_dir.Path(""), base, length, lines);
+    }
+    std::string FirstMessage() const {
+        return m_search->Messages().empty() ? "" : m_search->Messages()[0].text;
+    }
+
+    TempDir m_dir;
+    CRooster2Doc m_doc;
+    CFakeClock m_clock;
+    CLcgRandom m_random;
+    SearchRecord m_record;
+    std::unique_ptr<Search> m_search;
+};
+
+using Implementations = ::testing::Types<CSearchEngine, CLiteralSearch>;
+TYPED_TEST_SUITE(SearchRunTest, Implementations);
+
+TYPED_TEST(SearchRunTest, AFullGridIsOneSolutionAtOnce) {
+    SetGrid(this->m_doc, {"AB", "CD"});
+    this->m_doc.m_wordFile = this->List(2, {"XX"});
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->m_results.m_solutions, std::vector<std::string>{"ABCD"});
+    EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 1 oplossing");
+    EXPECT_EQ(this->m_doc.m_phase, PHASE_VULLEN);
+}
+
+TYPED_TEST(SearchRunTest, CrossingWordsWithoutAgreementGiveNoSolutionAndABeep) {
+    SetGrid(this->m_doc, {"..", ".#"});
+    this->m_doc.m_wordFile = this->List(2, {"AB", "CD"});
+    this->m_doc.m_allDifferent = false;
+    this->m_doc.m_words[1].extraList = 1;
+    this->m_doc.m_extraFiles.push_back(this->List(2, {"XY"}, "ex"));
+    this->m_doc.m_phase = PHASE_VORMEN;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), geen oplossingen gevonden");
+    EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::NoSolution});
+    EXPECT_EQ(this->m_search->m_results.m_bestDepth, 1);
+    // The down word has one candidate and goes first; the across word then fits none.
+    EXPECT_EQ(this->m_search->m_results.m_bestFill, std::string("X Y") + char(CELL_ZWART));
+    EXPECT_EQ(this->m_doc.m_phase, PHASE_VORMEN);
+    EXPECT_EQ(this->m_doc.GridToString(), std::string("   ") + char(CELL_ZWART));
+}
+
+TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
+    SetGrid(this->m_doc, {"..", "##"});
+    this->m_doc.m_wordFile = this->List(2, {"AB", "CD", "EF"});
+    this->m_doc.m_maxSolutions = 1;
+    this->m_doc.m_sound = true;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->ResultText(), "Onderbroken na 0:00:00 (0.0 sec), 1 oplossing");
+    EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::Solution});
+    this->m_doc.m_maxSolutions = 0;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 3 oplossingen");
+}
+
+TYPED_TEST(SearchRunTest, AllDifferentKeepsEqualWordsApart) {
+    SetGrid(this->m_doc, {"..", "##", ".."});
+    this->m_doc.m_wordFile = this->List(2, {"AB", "CD"});
+    this->m_doc.m_maxSolutions = 0;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->m_results.m_solutionCount, 2);
+    this->m_doc.m_allDifferent = false;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->m_results.m_solutionCount, 4);
+}
+
+TYPED_TEST(SearchRunTest, AnIjCellMatchesYAndKeepsItsCode) {
+    SetGrid(this->m_doc, {"y.", "##"});
+    this->m_doc.m_wordFile = this->List(2, {"IJS", "AB", "YS"});
+    ASSERT_TRUE(this->RunSearch());
+    ASSERT_EQ(this->m_search->m_results.m_solutionCount, 1);
+    EXPECT_EQ(this->m_search->m_results.m_solutions[0].substr(0, 2), "yS");
+}
+
+TYPED_TEST(SearchRunTest, MaxFrequencyCountsLettersAlreadyInTheGrid) {
+    SetGrid(this->m_doc, {"A.", "#A", ".#"});
+    this->m_doc.m_acrossOnly = true;
+    this->m_doc.BuildWords();
+    this->m_doc.m_wordFile = this->List(2, {"AB"});
+    this->m_doc.m_maxFrequency = 1;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->m_results.m_solutionCount, 0);
+    this->m_doc.m_maxFrequency = 2;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_search->m_results.m_solutionCount, 1);
+}
+
+TYPED_TEST(SearchRunTest, AListOfAMillionEntriesIsSearchedNotTakenForASolution) {
+    SetGrid(this->m_doc, {"..", "##"});
+    std::string text;
+    for (int i = 0; i < 1000001; ++i) text += "AB\n";
+    this->m_doc.m_wordFile = this->m_dir.Path("nl02.doc");
+    WriteFileOrFail(this->m_doc.m_wordFile, text);
+    this->m_doc.m_maxSolutions = 1;
+    ASSERT_TRUE(this->RunSearch());
+    ASSERT_EQ(this->m_search->m_results.m_solutionCount, 1);
+    EXPECT_EQ(this->m_search->m_results.m_solutions[0].substr(0, 2), "AB");
+}
+
+TYPED_TEST(SearchRunTest, AnInvalidListNumberStopsBeforeLoading) {
+    SetGrid(this->m_doc, {"..", "##"});
+    this->m_doc.m_wordFile = this->List(2, {"AB"});
+    this->m_doc.m_words[0].extraList = 2;
+    this->m_doc.m_words[0].clue = "test";
+    EXPECT_FALSE(this->RunSearch());
+    EXPECT_EQ(this->FirstMessage(), "Index in 'H1. test (2) *2' incorrect, zoeken zinloos.");
+}
+
+TYPED_TEST(SearchRunTest, AWordWithoutCandidatesIsReportedAfterTheLoadingMessages) {
+    SetGrid(this->m_doc, {"...", "..#"});
+    this->m_doc.m_words[0].partCount = 2;
+    this->m_doc.m_words[0].partLengths = {1, 2};
+    this->m_doc.m_wordFile = this->m_dir.Path("zz03.doc");
+    const std::size_t words = this->m_doc.m_words.size();
+    EXPECT_FALSE(this->RunSearch());
+    ASSERT_EQ(this->m_search->Messages().size(), 2u);
+    EXPECT_EQ(this->m_search->Messages()[0].text, "Bestand " + this->m_dir.Path("zz02.doc") + " ontbreekt.");
+    EXPECT_EQ(this->m_search->Messages()[1].text, "V1.  (2) kandidaatloos, zoeken zinloos.");
+    EXPECT_EQ(this->m_doc.m_words.size(), words);
+    EXPECT_EQ(this->m_doc.m_phase, PHASE_VORMEN);
+}
+
+TYPED_TEST(SearchRunTest, RedrawsAtEveryNewDeepestLevelAndSolution) {
+    SetGrid(this->m_doc, {"..", "##"});
+    this->m_doc.m_wordFile = this->List(2, {"AB", "CD"});
+    this->m_doc.m_maxSolutions = 0;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_record.redraws, 3);  // level 1 once, two solutions
+    this->m_doc.m_showWhileSearching = false;
+    this->m_record = SearchRecord();
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_EQ(this->m_record.redraws, 0);
+}
+
+TYPED_TEST(SearchRunTest, ProgressComesEveryTwoSecondsWithTheLevelTexts) {
+    SetGrid(this->m_doc, {"...", "...", "..."});
+    this->m_doc.m_wordFile = this->List(3, {"ABC", "BCA", "CAB", "AAA"});
+    this->m_doc.m_allDifferent = false;
+    this->m_doc.m_maxSolutions = 0;
+    this->m_clock.m_step = 1;
+    ASSERT_TRUE(this->RunSearch());
+    ASSERT_GE(this->m_record.statuses.size(), 4u);
+    EXPECT_EQ(this->m_record.statuses[0],
+              std::make_pair(0, std::string("Zoekende, aantal oplossingen 0, druk op <ESC> om te onderbreken.")));
+    EXPECT_EQ(this->m_record.statuses[1], std::make_pair(1, std::string()));
+    EXPECT_EQ(this->m_record.polls * 2, static_cast<int>(this->m_record.statuses.size()));
+    EXPECT_EQ(this->m_search->Progress().rfind("H1 ", 0), 0u) << this->m_search->Progress();
+}
+
+TYPED_TEST(SearchRunTest, TheResultTextShowsHoursMinutesAndSeconds) {
+    SetGrid(this->m_doc, {"AB", "CD"});
+    this->m_doc.m_wordFile = this->List(2, {"XX"});
+    // Read at the start, at the one node and at the end: 90062 s is a day and 1:01:02.
+    this->m_clock.m_step = 45031;
+    this->m_clock.m_millis = 0;
+    ASSERT_TRUE(this->RunSearch());
+    EXPECT_NE(this->m_search->ResultText().find(" na "), std::string::npos);
+    EXPECT_EQ(this->m_search->ResultText().substr(0, 18), "Klaar na 1:01:02 (");
+}
+
+}  // namespace

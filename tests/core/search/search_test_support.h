@@ -1,0 +1,42 @@
+#pragma once
+// What the search tests share: a clock that ticks on demand, word list sets
+// written into a temporary folder, and a recorder for everything a search
+// reports through its callbacks.
+
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "search/search_run.h"
+
+// Every WallSeconds call returns the current value and then adds `step`.
+class CFakeClock : public ISearchClock {
+public:
+    explicit CFakeClock(long long step = 0, long long start = 1000) : m_now(start), m_step(step) {}
+    long long WallSeconds() override {
+        const long long now = m_now;
+        m_now += m_step;
+        return now;
+    }
+    long long Milliseconds() override { return m_millis; }
+
+    long long m_now;
+    long long m_step;
+    long long m_millis = 0;
+};
+
+// Writes base + "%02d.doc" with one line per word (CR LF) and returns the set name.
+std::string WriteWordList(const std::string& folder, const std::string& base, int length,
+                          const std::vector<std::string>& lines);
+
+struct SearchRecord {
+    std::vector<std::tuple<int, int, int>> placements;  // level, word, entry
+    std::vector<std::pair<int, std::string>> statuses;
+    int polls = 0;
+    int redraws = 0;
+    std::vector<SearchBeep> beeps;
+};
+
+// Wires every callback of the run into the record; stops the run after
+// `placementBudget` placements when it is positive.
+void RecordInto(CSearchRun& run, SearchRecord& record, long long placementBudget = 0);
