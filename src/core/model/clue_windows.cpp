@@ -36,17 +36,9 @@ std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists) {
     return text;
 }
 
-std::vector<std::string> ClueTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t cr = text.find('\r'); cr != std::string_view::npos;
-         cr = text.find('\r', start)) {
-        lines.emplace_back(text.substr(start, cr - start));
-        // The line feed after the carriage return belongs to it.
-        start = cr + 2;
-        if (start >= text.size()) break;
-    }
-    return lines;
+void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
+    ProcessClueText(doc, section, text);
+    doc.MarkModified(true);
 }
 
 int StepClueFontHeight(int height, bool larger) {

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "formats/clue_files.h"
+
 class CRooster2Doc;
 
 // ---- Clue text window -------------------------------------------------------------
@@ -17,9 +19,10 @@ class CRooster2Doc;
 // with the word file as number 0 and the extra files from 1.
 std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists);
 
-// The lines of an edited text: every piece that a carriage return ends. What
-// follows the last carriage return is still being typed and is left out.
-std::vector<std::string> ClueTextLines(std::string_view text);
+// Reads an edited text back into the words, line by line through the clue-line
+// reader (the section carries over from earlier reads); a last line without a
+// line end is still being typed and is left out. The document is modified.
+void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text);
 
 // ---- Font heights of both windows ----------------------------------------------------
 

@@ -3,7 +3,6 @@
 #include "model/grid_transforms.h"
 #include "model/rooster2_doc.h"
 #include "model/undo_history.h"
-#include "util/str_format.h"
 
 namespace {
 
@@ -77,13 +76,6 @@ PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters) {
 int StoredClueTextSize(int size) { return size < SMALLEST_CLUE_TEXT_SIZE ? 0 : size; }
 
 bool CanChangeGridLayout(const CRooster2Doc& doc) { return doc.m_phase == PHASE_VORMEN; }
-
-std::string FormatLetterValues(const CRooster2Doc& doc) {
-    std::string text;
-    for (int i = 0; i < static_cast<int>(doc.m_letterValues.size()); ++i)
-        text += StrFormat("%c = %d, ", 'A' + i, doc.m_letterValues[i]);
-    return text;
-}
 
 PropertiesApplied ApplyProperties(CRooster2Doc& doc, CUndoHistories& undo,
                                   const PuzzleProperties& p) {

@@ -56,9 +56,6 @@ int StoredClueTextSize(int size);
 // Whether the grid size and the numbering mode may be changed: only while shaping.
 bool CanChangeGridLayout(const CRooster2Doc& doc);
 
-// "Letterwaarden:" as the dialog opens: "A = 1, B = 2, ... Z = 26, " on one line.
-std::string FormatLetterValues(const CRooster2Doc& doc);
-
 // What OK did beyond the stored values.
 struct PropertiesApplied {
     bool resized = false;  // the size text of the status bar changes

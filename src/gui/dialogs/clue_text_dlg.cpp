@@ -1,5 +1,6 @@
 #include "dialogs/clue_text_dlg.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,13 +18,15 @@ constexpr int DESIGNED_HEIGHT = 420;
 
 }  // namespace
 
-CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, int cellPixels, QWidget* parent)
-    : QDialog(parent, Qt::Window), m_doc(doc), m_fontHeight(CLUE_TEXT_FONT_HEIGHT) {
+CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixels,
+                           QWidget* parent)
+    : QDialog(parent, Qt::Window), m_doc(doc), m_section(section), m_fontHeight(CLUE_TEXT_FONT_HEIGHT) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Latin1("Omschrijvingen tonen/wijzigen"));
     m_edit = new QPlainTextEdit(FromCrLfText(BuildClueWindowText(doc, true)));
     m_edit->setObjectName(Latin1("clueText"));
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_edit->installEventFilter(this);
     connect(m_edit, &QPlainTextEdit::textChanged, this, [this] {
         m_changed = true;
         m_doc.m_clueListDirty = true;
@@ -34,10 +37,6 @@ CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, int cellPixels, QWidget* parent)
     resize(DESIGNED_WIDTH, DESIGNED_HEIGHT);
     m_doc.m_clueListDirty = false;
     ApplyFont();
-    PlaceBesideGrid(cellPixels);
-}
-
-void CClueTextDlg::PlaceBesideGrid(int cellPixels) {
     PlaceClueWindow(*this, m_doc, cellPixels);
 }
 
@@ -52,3 +51,15 @@ void CClueTextDlg::StepFont(bool larger) {
 }
 
 void CClueTextDlg::ApplyFont() { m_edit->setFont(ClueWindowFont(m_doc, m_fontHeight)); }
+
+bool CClueTextDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_edit && event->type() == QEvent::FocusOut) ReadBack();
+    return QDialog::eventFilter(watched, event);
+}
+
+void CClueTextDlg::ReadBack() {
+    // The flag stays set: every later loss of focus reads the text again.
+    if (!m_changed || m_doc.m_numberPartWords) return;
+    ReadBackClueText(m_doc, m_section, ToCrLfText(m_edit->toPlainText()));
+    emit CluesApplied();
+}

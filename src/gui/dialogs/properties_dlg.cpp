@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/dialog_support.h"
+#include "formats/letter_values.h"
+#include "formats/statistics.h"
 #include "model/rooster2_doc.h"
 #include "view/grid_painter.h"
 
@@ -26,6 +29,8 @@ const char* const SYMMETRY_TEXTS[] = {"Geen", "Rondom middelpunt", "Horizontaal"
 const char* const COLOUR_TEXTS[PROPERTY_COLOUR_COUNT] = {"Zwart", "Woord",  "Niet",
                                                          "Vrij",  "Cursor", "Achtergr."};
 constexpr int SWATCH_HEIGHT = 12;
+// The longest "Letterwaarden" text that is read.
+constexpr int MAX_LETTER_VALUES_TEXT = 999;
 
 QCheckBox* CheckBox(const char* text, bool checked, const char* objectName) {
     auto* box = new QCheckBox(Latin1(text));
@@ -178,8 +183,10 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     m_systemInfo = CheckBox("Systeem info", false, "systemInfo");
     m_wordProduct = CheckBox("WoordProduct", false, "wordProduct");
     m_wordSum = CheckBox("WoordSom", false, "wordSum");
-    for (QCheckBox* check : {m_showLength, m_showClues, m_systemInfo, m_wordProduct, m_wordSum})
+    for (QCheckBox* check : {m_showLength, m_showClues, m_systemInfo, m_wordProduct, m_wordSum}) {
         options->addWidget(check);
+        connect(check, &QCheckBox::clicked, this, &CPropertiesDlg::ShowReport);
+    }
     layout->addLayout(options);
     m_report = new QPlainTextEdit;
     m_report->setObjectName(Latin1("report"));
@@ -188,11 +195,36 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     m_report->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     layout->addWidget(m_report, 1);
     auto* values = new QFormLayout;
-    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc)));
+    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.m_letterValues)));
     m_letterValues->setObjectName(Latin1("letterValues"));
+    m_letterValues->setMaxLength(MAX_LETTER_VALUES_TEXT);
+    m_letterValues->installEventFilter(this);
     values->addRow(Latin1("Letterwaarden:"), m_letterValues);
     layout->addLayout(values);
+    ShowReport();
     return box;
+}
+
+void CPropertiesDlg::ShowReport() {
+    StatisticsOptions options;
+    options.withLengths = m_showLength->isChecked();
+    options.withClues = m_showClues->isChecked();
+    options.withSystemInfo = m_systemInfo->isChecked();
+    options.withProduct = m_wordProduct->isChecked();
+    options.withSum = m_wordSum->isChecked();
+    std::vector<std::string> lines;
+    ComputeStatistics(m_doc, lines, options);
+    m_report->setPlainText(FromCrLfText(JoinReportLines(lines)));
+}
+
+bool CPropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_letterValues && event->type() == QEvent::FocusOut) ReadLetterValues();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The letter values reach the document at once; Cancel keeps them.
+void CPropertiesDlg::ReadLetterValues() {
+    ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)), m_doc.m_letterValues);
 }
 
 void CPropertiesDlg::SetColour(int button, ColorRef colour) {

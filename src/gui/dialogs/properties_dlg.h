@@ -35,6 +35,9 @@ signals:
 public slots:
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* BuildSizeGroup();
     QWidget* BuildNumberingGroup();
@@ -47,6 +50,8 @@ private:
     void ChooseColour(int button);
     void ChooseFont();
     void ShowSwatch(int button);
+    void ShowReport();
+    void ReadLetterValues();
 
     CRooster2Doc& m_doc;
     PuzzleProperties m_values;

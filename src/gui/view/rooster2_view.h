@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "formats/clue_files.h"
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
 #include "view/grid_painter.h"
@@ -131,6 +132,8 @@ private:
     int m_pendingWord = -1;
     int m_solutionCount = 0;
     int m_bestDepth = 0;
+    // Where the clue-line reader is; it carries over from one read to the next.
+    ClueSection m_clueSection = ClueSection::Across;
     QPointer<CClueTextDlg> m_clueTextDlg;
     QPointer<CClueListDlg> m_clueListDlg;
 };

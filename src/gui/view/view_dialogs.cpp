@@ -42,8 +42,9 @@ void CRooster2View::OnComment() {
 
 void CRooster2View::OnShowClues() {
     if (m_clueTextDlg != nullptr) return;
-    m_clueTextDlg = new CClueTextDlg(m_doc, m_cellPixels, this);
+    m_clueTextDlg = new CClueTextDlg(m_doc, m_clueSection, m_cellPixels, this);
     connect(m_clueTextDlg, &QObject::destroyed, this, [this] { emit StateChanged(); });
+    connect(m_clueTextDlg, &CClueTextDlg::CluesApplied, this, [this] { Invalidate(); });
     m_clueTextDlg->show();
     emit StateChanged();
 }
