@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
+
 #include "formats/clue_files.h"
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
@@ -16,6 +18,7 @@
 class CClueListDlg;
 class CClueTextDlg;
 class CRooster2Doc;
+class QDialog;
 class QPainter;
 
 class CRooster2View : public QAbstractScrollArea {
@@ -23,6 +26,7 @@ class CRooster2View : public QAbstractScrollArea {
 
 public:
     explicit CRooster2View(CRooster2Doc& doc, QWidget* parent = nullptr);
+    ~CRooster2View() override;
 
     // A document was created or opened.
     void OnInitialUpdate();
@@ -119,6 +123,7 @@ private:
     void OnEditWord();
     void OnExtraFiles();
     void CloseClueWindows();
+    void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);
 
     CRooster2Doc& m_doc;
     const CCommandRouter* m_router = nullptr;

@@ -17,6 +17,12 @@
 #include "model/word_edit.h"
 #include "view/rooster2_view.h"
 
+CRooster2View::~CRooster2View() {
+    // The clue windows die with the view; they must not call back into it then.
+    for (QDialog* window : {static_cast<QDialog*>(m_clueTextDlg), static_cast<QDialog*>(m_clueListDlg)})
+        if (window != nullptr) window->disconnect(this);
+}
+
 void CRooster2View::RegisterDialogCommands(CCommandRouter& router) {
     router.Register(ID_GRID_PROPERTIES, [this] { OnProperties(); });
     router.Register(ID_GRID_COMMENT, [this] { OnComment(); });
@@ -40,10 +46,20 @@ void CRooster2View::OnComment() {
     if (dialog.exec() == QDialog::Accepted) ApplyComment(m_doc, dialog.Comment());
 }
 
+// A closing window is forgotten at once, before it is half destroyed.
+void CRooster2View::ForgetWhenClosed(QDialog* window, const std::function<void()>& forget) {
+    const auto closed = [this, forget] {
+        forget();
+        emit StateChanged();
+    };
+    connect(window, &QDialog::finished, this, closed);
+    connect(window, &QObject::destroyed, this, closed);
+}
+
 void CRooster2View::OnShowClues() {
     if (m_clueTextDlg != nullptr) return;
     m_clueTextDlg = new CClueTextDlg(m_doc, m_clueSection, m_cellPixels, this);
-    connect(m_clueTextDlg, &QObject::destroyed, this, [this] { emit StateChanged(); });
+    ForgetWhenClosed(m_clueTextDlg, [this] { m_clueTextDlg = nullptr; });
     connect(m_clueTextDlg, &CClueTextDlg::CluesApplied, this, [this] { Invalidate(); });
     m_clueTextDlg->show();
     emit StateChanged();
@@ -52,7 +68,7 @@ void CRooster2View::OnShowClues() {
 void CRooster2View::OnShowClueList() {
     if (m_clueListDlg != nullptr) return;
     m_clueListDlg = new CClueListDlg(m_doc, m_cellPixels, [this](int word) { SetPendingWord(word); }, this);
-    connect(m_clueListDlg, &QObject::destroyed, this, [this] { emit StateChanged(); });
+    ForgetWhenClosed(m_clueListDlg, [this] { m_clueListDlg = nullptr; });
     m_clueListDlg->show();
     emit StateChanged();
 }
