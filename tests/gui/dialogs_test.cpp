@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeWidget>
-
 #include <functional>
 
 #include "dialogs/clue_list_dlg.h"
@@ -221,13 +220,15 @@ private slots:
     void wordDataListsFiltersAndSortsCandidates() {
         TestWindow window;
         FiveLetterWord(window);
-        WriteFileOrFail(window.dir.Path("lijst05.doc"), "KRAAK\nBAKEN\nZAKEN\nKAART\nHAKEN\nKAAS \n");
+        WriteFileOrFail(window.dir.Path("lijst05.doc"),
+                        "KRAAK\nBAKEN\nZAKEN\nKAART\nHAKEN\nKAAS \n");
         window.doc.m_wordFile = window.dir.Path("lijst05.doc");
         CWordDataDlg dialog(window.doc, window.doc.m_words[0], OpenWordData(window.doc, 0));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("H1 met lengte 5"));
         auto* candidates = Child<QComboBox>(dialog, "candidates");
         QCOMPARE(candidates->count(), 5);
-        QCOMPARE(Child<QLabel>(dialog, "listLabel")->text(), QStringLiteral("Aantal gevonden kandidaten: 5"));
+        QCOMPARE(Child<QLabel>(dialog, "listLabel")->text(),
+                 QStringLiteral("Aantal gevonden kandidaten: 5"));
 
         Child<QLineEdit>(dialog, "value")->setText(QStringLiteral("K...."));
         Click(dialog, "search");
@@ -292,7 +293,8 @@ private slots:
         listNumber->setText(QStringLiteral("3"));
         LeaveField(listNumber);
         QTRY_COMPARE(answerer.Texts().size(), 1);
-        QCOMPARE(answerer.Texts().first(), QStringLiteral("Index incorrect, zie 'Index zoekbestanden'"));
+        QCOMPARE(answerer.Texts().first(),
+                 QStringLiteral("Index incorrect, zie 'Index zoekbestanden'"));
         Child<QLineEdit>(dialog, "maxCount")->setText(QStringLiteral("100001"));
         dialog.show();
         dialog.accept();

@@ -10,7 +10,7 @@ constexpr int SMALLEST_CLUE_TEXT_SIZE = 10;
 
 // The document's colour members in the order of the dialog's buttons.
 std::array<ColorRef*, PROPERTY_COLOUR_COUNT> ColourMembers(CRooster2Doc& doc) {
-    return {&doc.m_colorZwart, &doc.m_colorWoord, &doc.m_colorNiet,
+    return {&doc.m_colorZwart, &doc.m_colorWoord,    &doc.m_colorNiet,
             &doc.m_colorVrij,  &doc.m_colorWoordPos, &doc.m_colorAchtergrond};
 }
 
@@ -64,7 +64,7 @@ PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters) {
     p.doorloper = doc.m_doorloper;
     p.htmlTitle = doc.m_htmlTitle;
     p.symmetry = doc.m_symmetry;
-    p.colours = {doc.m_colorZwart, doc.m_colorWoord, doc.m_colorNiet,
+    p.colours = {doc.m_colorZwart, doc.m_colorWoord,    doc.m_colorNiet,
                  doc.m_colorVrij,  doc.m_colorWoordPos, doc.m_colorAchtergrond};
     p.lineWidth = doc.m_lineWidth;
     p.htmlBlackGrey = doc.m_htmlBlackGrey;

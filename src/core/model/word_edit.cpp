@@ -41,15 +41,16 @@ std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, 
     word.partCount = partCount;
     doc.m_maxCandidates = fields.maxCandidates;
     if (partCount >= 1 && sum != word.length)
-        messages.push_back({StrFormat("Berekende lengte (%d) ongelijk aan\nwoordlengte (%d)", sum,
-                                      word.length),
-                            OEI});
+        messages.push_back(
+            {StrFormat("Berekende lengte (%d) ongelijk aan\nwoordlengte (%d)", sum, word.length),
+             OEI});
     if (partCount > 0)
         std::copy_n(parts.begin(), std::min<std::size_t>(partCount, parts.size()),
                     word.partLengths.begin());
     doc.m_words[i] = word;
     if (!doc.SetWordValue(i, value))
-        messages.push_back({"Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>", OEI});
+        messages.push_back(
+            {"Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>", OEI});
     undo.PushFillUndo(doc);
     if (!doc.m_doorloper) doc.Renumber();
     doc.MarkModified(true);

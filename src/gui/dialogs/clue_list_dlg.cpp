@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "dialogs/clue_window_support.h"
@@ -53,7 +52,8 @@ CClueListDlg::CClueListDlg(CRooster2Doc& doc, int cellPixels, std::function<void
     m_layout->addWidget(m_down);
     m_layout->addLayout(FontButtons(this, [this](bool larger) { StepFont(larger); }));
     m_down->setVisible(!doc.m_acrossOnly);
-    connect(m_across, &QListWidget::currentRowChanged, this, [this](int row) { Choose(false, row); });
+    connect(m_across, &QListWidget::currentRowChanged, this,
+            [this](int row) { Choose(false, row); });
     connect(m_down, &QListWidget::currentRowChanged, this, [this](int row) { Choose(true, row); });
     m_doc.m_clueListDirty = false;
     Fill(true);

@@ -4,7 +4,6 @@
 // word current.
 
 #include <QDialog>
-
 #include <functional>
 
 class CRooster2Doc;

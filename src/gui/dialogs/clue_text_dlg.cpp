@@ -18,9 +18,11 @@ constexpr int DESIGNED_HEIGHT = 420;
 
 }  // namespace
 
-CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixels,
-                           QWidget* parent)
-    : QDialog(parent, Qt::Window), m_doc(doc), m_section(section), m_fontHeight(CLUE_TEXT_FONT_HEIGHT) {
+CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixels, QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      m_doc(doc),
+      m_section(section),
+      m_fontHeight(CLUE_TEXT_FONT_HEIGHT) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Latin1("Omschrijvingen tonen/wijzigen"));
     m_edit = new QPlainTextEdit(FromCrLfText(BuildClueWindowText(doc, true)));

@@ -35,7 +35,7 @@ void PlaceClueWindow(QDialog& window, const CRooster2Doc& doc, int cellPixels) {
     const QWidget* view = window.parentWidget();
     if (view == nullptr) return;
     const QRect screenRect(view->mapToGlobal(QPoint(0, 0)), view->size());
-    const int left = ClueWindowLeft(doc, screenRect.left(), cellPixels, window.frameGeometry().width(),
-                                    screenRect.right() + 1);
+    const int left = ClueWindowLeft(doc, screenRect.left(), cellPixels,
+                                    window.frameGeometry().width(), screenRect.right() + 1);
     window.move(left, screenRect.top());
 }

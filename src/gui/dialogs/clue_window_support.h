@@ -3,7 +3,6 @@
 // buttons, and their place right of the grid.
 
 #include <QFont>
-
 #include <functional>
 
 class CRooster2Doc;

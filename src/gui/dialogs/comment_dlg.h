@@ -2,7 +2,6 @@
 // "Commentaar": the puzzle's free comment, several lines; Enter starts a new line.
 
 #include <QDialog>
-
 #include <string>
 
 class QPlainTextEdit;

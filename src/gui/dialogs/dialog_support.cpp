@@ -17,7 +17,8 @@ void ShowUserMessage(QWidget* parent, const UserMessage& message) {
 }
 
 bool ReadNumberEdit(QWidget* parent, QLineEdit* edit, const NumberField& field, int& value) {
-    if (const std::optional<UserMessage> refused = ReadNumberField(ToLatin1(edit->text()), field, value)) {
+    if (const std::optional<UserMessage> refused =
+            ReadNumberField(ToLatin1(edit->text()), field, value)) {
         ShowUserMessage(parent, *refused);
         edit->setFocus();
         edit->selectAll();

@@ -4,7 +4,6 @@
 
 #include <QLineEdit>
 #include <QString>
-
 #include <string>
 
 #include "model/number_fields.h"

@@ -58,7 +58,8 @@ CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, QWidget* parent) : QDialog(par
 void CExtraFilesDlg::Refill() {
     m_list->clear();
     for (const ExtraFileRow& row : ExtraFileRows(m_doc))
-        m_list->addTopLevelItem(new QTreeWidgetItem({Latin1(row.number), QFile::decodeName(row.path.c_str())}));
+        m_list->addTopLevelItem(
+            new QTreeWidgetItem({Latin1(row.number), QFile::decodeName(row.path.c_str())}));
 }
 
 void CExtraFilesDlg::ChooseFile() {

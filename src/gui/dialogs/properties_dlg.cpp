@@ -24,8 +24,9 @@
 
 namespace {
 
-const char* const SYMMETRY_TEXTS[] = {"Geen", "Rondom middelpunt", "Horizontaal", "Verticaal",
-                                      "Horizontaal en verticaal", "Horizontaal of verticaal"};
+const char* const SYMMETRY_TEXTS[] = {
+    "Geen",      "Rondom middelpunt",        "Horizontaal",
+    "Verticaal", "Horizontaal en verticaal", "Horizontaal of verticaal"};
 const char* const COLOUR_TEXTS[PROPERTY_COLOUR_COUNT] = {"Zwart", "Woord",  "Niet",
                                                          "Vrij",  "Cursor", "Achtergr."};
 constexpr int SWATCH_HEIGHT = 12;
@@ -56,7 +57,9 @@ QGroupBox* RadioGroup(const char* title, const char* const* texts, int count, in
 }
 
 QColor ToColour(ColorRef colour) { return ToQColor(colour); }
-ColorRef FromColour(const QColor& colour) { return Rgb(colour.red(), colour.green(), colour.blue()); }
+ColorRef FromColour(const QColor& colour) {
+    return Rgb(colour.red(), colour.green(), colour.blue());
+}
 
 }  // namespace
 
@@ -72,8 +75,8 @@ CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* pa
     middle->addWidget(BuildSymmetryGroup());
     middle->addWidget(BuildColourGroup());
     const char* const lineTexts[] = {"1 eenheid", "2 eenheden"};
-    middle->addWidget(RadioGroup("Lijndikte", lineTexts, 2, m_values.lineWidth, m_lineWidth,
-                                 "lineWidth", this));
+    middle->addWidget(
+        RadioGroup("Lijndikte", lineTexts, 2, m_values.lineWidth, m_lineWidth, "lineWidth", this));
     auto* font = new QPushButton(Latin1("Font..."));
     font->setObjectName(Latin1("font"));
     connect(font, &QPushButton::clicked, this, &CPropertiesDlg::ChooseFont);
@@ -93,8 +96,9 @@ CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* pa
 
     // The grid size and the numbering mode change only while shaping.
     const bool layoutEditable = CanChangeGridLayout(doc);
-    for (QWidget* widget : {static_cast<QWidget*>(m_width), static_cast<QWidget*>(m_height),
-                            static_cast<QWidget*>(m_doorloper), static_cast<QWidget*>(m_acrossOnly)})
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_width), static_cast<QWidget*>(m_height),
+          static_cast<QWidget*>(m_doorloper), static_cast<QWidget*>(m_acrossOnly)})
         widget->setEnabled(layoutEditable);
 }
 
@@ -124,11 +128,13 @@ QWidget* CPropertiesDlg::BuildNumberingGroup() {
     m_startNumber = NumberEdit(m_values.startNumber, "startNumber");
     form->addRow(Latin1(FIELD_START_NUMBER.label), m_startNumber);
     m_showNumbers = CheckBox("Met nummers", m_values.showNumbers, "showNumbers");
-    m_numberPartWords = CheckBox("Ook nummer bij deelwoord", m_values.numberPartWords, "numberPartWords");
+    m_numberPartWords =
+        CheckBox("Ook nummer bij deelwoord", m_values.numberPartWords, "numberPartWords");
     m_largerNumbers = CheckBox("Grotere nummers", m_values.largerNumbers, "largerNumbers");
     m_acrossOnly = CheckBox("Alleen horizontaal nummeren", m_values.acrossOnly, "acrossOnly");
     m_partDashes = CheckBox("Met woorddeelstrepen", m_values.partDashes, "partDashes");
-    for (QCheckBox* check : {m_showNumbers, m_numberPartWords, m_largerNumbers, m_acrossOnly, m_partDashes})
+    for (QCheckBox* check :
+         {m_showNumbers, m_numberPartWords, m_largerNumbers, m_acrossOnly, m_partDashes})
         form->addRow(check);
     return box;
 }
@@ -149,7 +155,8 @@ QWidget* CPropertiesDlg::BuildHtmlGroup() {
 }
 
 QWidget* CPropertiesDlg::BuildSymmetryGroup() {
-    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, m_values.symmetry, m_symmetry, "symmetry", this);
+    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, m_values.symmetry, m_symmetry, "symmetry",
+                      this);
 }
 
 QWidget* CPropertiesDlg::BuildColourGroup() {
@@ -224,7 +231,8 @@ bool CPropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
 
 // The letter values reach the document at once; Cancel keeps them.
 void CPropertiesDlg::ReadLetterValues() {
-    ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)), m_doc.m_letterValues);
+    ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)),
+                      m_doc.m_letterValues);
 }
 
 void CPropertiesDlg::SetColour(int button, ColorRef colour) {
@@ -250,8 +258,8 @@ void CPropertiesDlg::ChooseFont() {
     if (!ok) return;
     // The platform's font chooser has no colour: the letter colour follows in its own chooser.
     m_doc.m_letterFontName = ToLatin1(font.family());
-    const QColor colour = QColorDialog::getColor(ToColour(m_doc.m_letterColor), this,
-                                                 Latin1("Letterkleur"));
+    const QColor colour =
+        QColorDialog::getColor(ToColour(m_doc.m_letterColor), this, Latin1("Letterkleur"));
     if (colour.isValid()) m_doc.m_letterColor = FromColour(colour);
     emit LetterFontChanged();
 }

@@ -5,7 +5,6 @@
 // font and the letter values are written into the document at once.
 
 #include <QDialog>
-
 #include <array>
 
 #include "model/properties.h"

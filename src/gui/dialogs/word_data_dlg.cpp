@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "dialogs/dialog_support.h"
@@ -153,7 +152,8 @@ void CWordDataDlg::PlaceRightOf(int gridRight) {
     int left = gridRight + GAP_RIGHT_OF_GRID;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
-        left = std::max(available.left(), std::min(left, available.right() + 1 - frameGeometry().width()));
+        left = std::max(available.left(),
+                        std::min(left, available.right() + 1 - frameGeometry().width()));
     }
     move(left, y());
 }
@@ -168,7 +168,8 @@ void CWordDataDlg::ShowList(const CandidateList& list) {
 
 std::vector<std::string> CWordDataDlg::ListEntries() const {
     std::vector<std::string> entries;
-    for (int i = 0; i < m_candidates->count(); ++i) entries.push_back(ToLatin1(m_candidates->itemText(i)));
+    for (int i = 0; i < m_candidates->count(); ++i)
+        entries.push_back(ToLatin1(m_candidates->itemText(i)));
     return entries;
 }
 
@@ -179,9 +180,9 @@ void CWordDataDlg::FillList() {
 
 void CWordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
-    if (const std::optional<CandidateList> list =
-            FilterCandidates(m_doc, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
-                             m_fields.maxCandidates, m_fields.listNumber))
+    if (const std::optional<CandidateList> list = FilterCandidates(
+            m_doc, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
+            m_fields.maxCandidates, m_fields.listNumber))
         ShowList(*list);
 }
 
@@ -232,7 +233,8 @@ bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_value) FitValue();
         if (watched == m_maxCount && ReadMaxCount()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
-            if (const std::optional<UserMessage> refused = CheckListNumber(m_doc, m_fields.listNumber))
+            if (const std::optional<UserMessage> refused =
+                    CheckListNumber(m_doc, m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

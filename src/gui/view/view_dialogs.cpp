@@ -19,7 +19,8 @@
 
 CRooster2View::~CRooster2View() {
     // The clue windows die with the view; they must not call back into it then.
-    for (QDialog* window : {static_cast<QDialog*>(m_clueTextDlg), static_cast<QDialog*>(m_clueListDlg)})
+    for (QDialog* window :
+         {static_cast<QDialog*>(m_clueTextDlg), static_cast<QDialog*>(m_clueListDlg)})
         if (window != nullptr) window->disconnect(this);
 }
 
@@ -67,7 +68,8 @@ void CRooster2View::OnShowClues() {
 
 void CRooster2View::OnShowClueList() {
     if (m_clueListDlg != nullptr) return;
-    m_clueListDlg = new CClueListDlg(m_doc, m_cellPixels, [this](int word) { SetPendingWord(word); }, this);
+    m_clueListDlg = new CClueListDlg(
+        m_doc, m_cellPixels, [this](int word) { SetPendingWord(word); }, this);
     ForgetWhenClosed(m_clueListDlg, [this] { m_clueListDlg = nullptr; });
     m_clueListDlg->show();
     emit StateChanged();
@@ -94,10 +96,12 @@ void CRooster2View::OnEditWord() {
     if (!HasCurrentWord(m_doc)) return;
     const int word = m_doc.m_curWord;
     CWordDataDlg dialog(m_doc, m_doc.m_words[word], OpenWordData(m_doc, word), this);
-    const int gridRight = viewport()->mapToGlobal(QPoint(m_doc.m_margin + m_doc.m_width * m_cellPixels, 0)).x();
+    const int gridRight =
+        viewport()->mapToGlobal(QPoint(m_doc.m_margin + m_doc.m_width * m_cellPixels, 0)).x();
     dialog.PlaceRightOf(gridRight);
     if (dialog.exec() != QDialog::Accepted) return;
-    for (const UserMessage& message : ApplyWordData(m_doc, m_editor.Histories(), word, dialog.Fields()))
+    for (const UserMessage& message :
+         ApplyWordData(m_doc, m_editor.Histories(), word, dialog.Fields()))
         ShowUserMessage(this, message);
     RefreshClueText();
     RefreshClueList();

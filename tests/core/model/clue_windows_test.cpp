@@ -1,7 +1,8 @@
 // The clue windows' text, read-back, list items, font steps and placement.
+#include "model/clue_windows.h"
+
 #include <gtest/gtest.h>
 
-#include "model/clue_windows.h"
 #include "model/rooster2_doc.h"
 #include "test_support.h"
 
@@ -24,9 +25,8 @@ struct ClueWindowsTest : ::testing::Test {
 
 TEST_F(ClueWindowsTest, TextHoldsBothSectionsInFormatClueListLayout) {
     Word(1, true).clue = "Kat";
-    EXPECT_EQ(BuildClueWindowText(doc, true),
-              "Horizontaal\r\n\r\n" + doc.FormatClueList(1) + "\r\nVerticaal\r\n\r\n" +
-                  doc.FormatClueList(0));
+    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.FormatClueList(1) +
+                                                  "\r\nVerticaal\r\n\r\n" + doc.FormatClueList(0));
     EXPECT_NE(BuildClueWindowText(doc, true).find("1. Kat (3)\r\n"), std::string::npos);
 }
 
@@ -41,14 +41,16 @@ TEST_F(ClueWindowsTest, WordListsFollowOnlyWhenAskedAndAWordFileIsSet) {
     doc.m_extraFiles = {"/lijsten/namen03.doc"};
     const std::string lists =
         "\r\nZoekwoordenlijsten:\r\n0. /lijsten/woorden03.doc\r\n1. /lijsten/namen03.doc\r\n";
-    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.FormatClueList(1) + lists);
+    EXPECT_EQ(BuildClueWindowText(doc, true),
+              "Horizontaal\r\n\r\n" + doc.FormatClueList(1) + lists);
     EXPECT_EQ(BuildClueWindowText(doc, false), "Horizontaal\r\n\r\n" + doc.FormatClueList(1));
 }
 
 TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {
     ClueSection section = ClueSection::Across;
-    ReadBackClueText(doc, section,
-                     "Horizontaal\r\n\r\n1. Huisdier (3)\r\n\r\nVerticaal\r\n\r\n1. Getal (3)\r\n2. Nog");
+    ReadBackClueText(
+        doc, section,
+        "Horizontaal\r\n\r\n1. Huisdier (3)\r\n\r\nVerticaal\r\n\r\n1. Getal (3)\r\n2. Nog");
     EXPECT_EQ(Word(1, true).clue, "Huisdier");
     EXPECT_EQ(Word(1, false).clue, "Getal");
     EXPECT_EQ(Word(2, false).clue, "");

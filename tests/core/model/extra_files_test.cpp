@@ -1,7 +1,8 @@
 // The rows of "Extra zoekbestanden" and removing selected ones.
+#include "model/extra_files.h"
+
 #include <gtest/gtest.h>
 
-#include "model/extra_files.h"
 #include "model/rooster2_doc.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // The properties dialog's ranges and OK steps, and the comment dialog's OK.
+#include "model/properties.h"
+
 #include <gtest/gtest.h>
 
 #include "editing_test_support.h"
-#include "model/properties.h"
 #include "model/undo_history.h"
 #include "test_support.h"
 
@@ -30,7 +31,8 @@ TEST(NumberFieldTest, ReadsWholeNumbersWithinTheRange) {
 TEST(NumberFieldTest, RefusesOutOfRangeAndNonNumbersKeepingTheValue) {
     int value = 7;
     for (const char* text : {"60", "-1", "", "12a", "1.5", "99999999999999999999"}) {
-        const std::optional<UserMessage> refused = ReadNumberField(text, FIELD_CLUE_TEXT_SIZE, value);
+        const std::optional<UserMessage> refused =
+            ReadNumberField(text, FIELD_CLUE_TEXT_SIZE, value);
         ASSERT_TRUE(refused) << text;
         EXPECT_EQ(refused->text,
                   "Geef bij \"Tekstgrootte omschrijving:\" een geheel getal van 0 tot en met 50.");

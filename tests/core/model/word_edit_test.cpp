@@ -1,9 +1,10 @@
 // What the word data dialog opens with and what its OK stores.
+#include "model/word_edit.h"
+
 #include <gtest/gtest.h>
 
 #include "editing_test_support.h"
 #include "model/undo_history.h"
-#include "model/word_edit.h"
 #include "test_support.h"
 
 namespace {
