@@ -11,10 +11,10 @@
 #include <tuple>
 #include <vector>
 
-#include "bench_word_lists.h"
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
 #include "search/search_engine.h"
+#include "wordlists/word_list_convert.h"
 
 namespace {
 
@@ -154,7 +154,14 @@ std::string FindOrMakeWords(const std::string& given, const std::string& diction
     const std::string made = folder + "/nl02.doc";
     if (std::filesystem::exists(made)) return made;
     std::printf("woordenlijst maken uit %s in %s\n", dictionary.c_str(), folder.c_str());
-    return MakeBenchWordLists(dictionary, folder);
+    std::filesystem::create_directories(folder);
+    WordListConversion conversion;
+    UserMessage message;
+    if (!WriteWordListSet(dictionary, folder + "/nl", true, conversion, message)) {
+        std::fprintf(stderr, "%s\n", message.text.c_str());
+        return std::string();
+    }
+    return made;
 }
 
 }  // namespace
