@@ -110,6 +110,14 @@ void WriteLetterValueSeeds(const std::filesystem::path& folder) {
 
 }  // namespace
 
+// A length byte, then list lines as the converter writes them (CR LF), and some
+// that only a hand-made list has.
+void WriteWordListSeeds(const std::filesystem::path& folder) {
+    WriteSeed(folder, "four.doc", "\x02" "KAAS\r\nBOOT\r\nIJSE\r\nYSEL\r\n");
+    WriteSeed(folder, "three.doc", "\x01" "ABC\nDEF  \nGHIJ\nab\n\nXYZ");
+    WriteSeed(folder, "long.doc", std::string("\x05") + std::string(150, 'A') + "\nAAAAAAA\n");
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "gebruik: fuzz_seeds MAP\n";
@@ -123,5 +131,6 @@ int main(int argc, char** argv) {
     WriteRtrSeeds(root / "compare");
     WriteClueTextSeeds(root / "cluetext");
     WriteLetterValueSeeds(root / "lettervalues");
+    WriteWordListSeeds(root / "wordlist");
     return 0;
 }
