@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <random>
 
+#include "cli_main.h"
 #include "formats/html_import.h"
 #include "formats/puz_import.h"
 #include "formats/ros_import.h"
@@ -139,6 +140,7 @@ public:
         std::filesystem::remove_all(m_folder, ignored);
     }
     std::string Base() const { return (m_folder / "lijst").string(); }
+    const std::filesystem::path& Path() const { return m_folder; }
 
 private:
     std::filesystem::path m_folder;
@@ -191,10 +193,34 @@ void FuzzWordList(std::string_view input) {
     }
 }
 
+// The input is a command line, arguments separated by zero bytes. It runs in a
+// folder of its own; lines that name a path elsewhere are skipped so that the
+// fuzzer never writes outside that folder.
+void FuzzCommandLine(std::string_view input) {
+    static const FuzzWordListFolder folder;
+    std::vector<std::string> args;
+    std::size_t start = 0;
+    while (start <= input.size() && args.size() < 16) {
+        const std::size_t end = std::min(input.find('\0', start), input.size());
+        args.emplace_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+    for (const std::string& arg : args) {
+        if (arg.find_first_of("/\\:") != std::string::npos || arg.find("..") != std::string::npos)
+            return;
+    }
+    const std::filesystem::path caller = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const int code = RunCommandLine(args);
+    std::filesystem::current_path(caller);
+    Require(code == 0 || code == 1 || code == 2);
+}
+
 const FuzzTarget* FuzzTargets(std::size_t& count) {
     static const FuzzTarget targets[] = {
         {"rtr", FuzzRtrReader},
         {"wordlist", FuzzWordList},
+        {"cli", FuzzCommandLine},
         {"puz", FuzzPuzImport},
         {"ros", FuzzRosImport},
         {"html", FuzzHtmlImport},

@@ -118,6 +118,18 @@ void WriteWordListSeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "long.doc", std::string("\x05") + std::string(150, 'A') + "\nAAAAAAA\n");
 }
 
+// Command lines, arguments separated by zero bytes, on files in the current folder.
+void WriteCommandLineSeeds(const std::filesystem::path& folder) {
+    using namespace std::string_literals;
+    WriteSeed(folder, "new.txt", "new\0a.rtr\0--size\0" "5x4"s);
+    WriteSeed(folder, "info.txt", "info\0a.rtr\0--small-letters"s);
+    WriteSeed(folder, "export.txt", "export\0html-filled\0a.rtr\0a.html"s);
+    WriteSeed(folder, "import.txt", "import\0html\0a.html\0b.rtr"s);
+    WriteSeed(folder, "fill.txt", "fill\0a.rtr\0--words\0lijst02.doc\0--max\0" "2"s);
+    WriteSeed(folder, "stats.txt", "stats\0a.rtr\0--lengths\0--clues\0--sum"s);
+    WriteSeed(folder, "candidates.txt", "candidates\0lijst02.doc\0K..S\0--max\0" "3"s);
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "gebruik: fuzz_seeds MAP\n";
@@ -132,5 +144,6 @@ int main(int argc, char** argv) {
     WriteClueTextSeeds(root / "cluetext");
     WriteLetterValueSeeds(root / "lettervalues");
     WriteWordListSeeds(root / "wordlist");
+    WriteCommandLineSeeds(root / "cli");
     return 0;
 }
