@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "formats/line_ends.h"
+#include "util/line_ends.h"
 #include "formats/puz_import.h"
-#include "formats/text_lines.h"
+#include "util/text_lines.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "formats/folder_entries.h"
-#include "formats/line_ends.h"
+#include "util/line_ends.h"
 #include "model/rooster2_doc.h"
 #include "util/byte_reader.h"
 #include "util/file_io.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "formats/line_ends.h"
+#include "util/line_ends.h"
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
 #include "model/rooster2_doc.h"

@@ -1,6 +1,6 @@
 #include "formats/puz_text_export.h"
 
-#include "formats/line_ends.h"
+#include "util/line_ends.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"

@@ -1,6 +1,6 @@
 #include "formats/system_facts.h"
 
-#include "formats/text_lines.h"
+#include "util/text_lines.h"
 
 namespace {
 

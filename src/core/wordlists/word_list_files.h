@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "util/text_lines.h"
+
 class CRooster2Doc;
 
 // Lines are read with a 100-byte buffer: at most this many bytes, newline included.
@@ -32,28 +34,11 @@ bool IsAcceptableWord(const CRooster2Doc& doc, std::string_view line, int length
 
 // A word list file held in memory and read back line by line as a 100-byte
 // fgets in text mode would: CR LF becomes LF, a line of more than 99 bytes
-// (newline included) comes in several pieces.
-class CWordListFile {
+// (newline included) comes in several pieces, and no piece of such a line is a
+// word of the list (LastLineIsWhole).
+class CWordListFile : public CTextModeReader {
 public:
+    CWordListFile() : CTextModeReader(WORD_LIST_LINE_MAX) {}
     // False when the file cannot be opened.
     bool Open(const std::string& path);
-    // Uses text already in memory (for tests and fuzzing).
-    void OpenText(std::string text);
-    // The next piece including its '\n' when that fits; false at the end.
-    bool ReadLine(std::string_view& line);
-    // False when the piece last read belongs to a line of more than 99 bytes: such a
-    // line is cut into pieces, and no piece of it is a word of the list.
-    bool LastLineIsWhole() const { return !m_lastWasPiece; }
-    void Rewind() {
-        m_pos = 0;
-        m_lastWasPiece = false;
-        m_inLongLine = false;
-    }
-    std::size_t SizeInBytes() const { return m_text.size(); }
-
-private:
-    std::string m_text;
-    std::size_t m_pos = 0;
-    bool m_lastWasPiece = false;
-    bool m_inLongLine = false;  // the next piece continues a line that did not fit
 };
