@@ -20,7 +20,7 @@ bool OpenSetFile(const std::string& setName, int length, CWordListFile& file) {
 // of an over-long line, or binary junk with a NUL byte in it.
 bool ReadCandidateLine(CWordListFile& file, std::string_view& line, bool& usable) {
     if (!file.ReadLine(line)) return false;
-    usable = file.LastLineIsWhole() && line.find('\0') == std::string_view::npos;
+    usable = file.CanBeWord(line);
     return true;
 }
 

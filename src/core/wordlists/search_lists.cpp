@@ -168,7 +168,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     std::size_t count = 0;
     std::string_view line;
     while (file.ReadLine(line)) {
-        if (IsSearchCandidate(doc, line, length)) ++count;
+        if (file.CanBeWord(line) && IsSearchCandidate(doc, line, length)) ++count;
     }
     if (count == 0) return 0;
     try {
@@ -184,7 +184,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     file.Rewind();
     std::size_t copied = 0;
     while (copied < count && file.ReadLine(line)) {
-        if (!IsSearchCandidate(doc, line, length)) continue;
+        if (!file.CanBeWord(line) || !IsSearchCandidate(doc, line, length)) continue;
         std::copy_n(line.begin(), length, list.begin() + copied * length);
         ++copied;
     }

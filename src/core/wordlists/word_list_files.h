@@ -41,4 +41,9 @@ public:
     CWordListFile() : CTextModeReader(WORD_LIST_LINE_MAX) {}
     // False when the file cannot be opened.
     bool Open(const std::string& path);
+    // Whether the piece just read can be a word at all: no piece of an over-long line
+    // and no binary junk with a NUL byte is.
+    bool CanBeWord(std::string_view line) const {
+        return LastLineIsWhole() && line.find('\0') == std::string_view::npos;
+    }
 };

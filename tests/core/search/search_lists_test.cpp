@@ -49,6 +49,19 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
 }
 
+TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {".....", "#####"});
+    // 104 letters: read as a piece of 99 and a tail of 5, which must not count.
+    doc.m_wordFile =
+        WriteWordList(dir.Path(""), "nl", 5, {std::string(99, 'A') + "BCDEF", "KLMNO"});
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 5), "KLMNO,");
+}
+
 TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     TempDir dir;
     CRooster2Doc doc;
