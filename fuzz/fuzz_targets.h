@@ -16,6 +16,10 @@ void FuzzRtrReader(std::string_view input);
 void FuzzPuzImport(std::string_view input);
 void FuzzRosImport(std::string_view input);
 void FuzzHtmlImport(std::string_view input);
+void FuzzClueText(std::string_view input);
+void FuzzPuzzleDescription(std::string_view input);
+void FuzzCompare(std::string_view input);
+void FuzzLetterValues(std::string_view input);
 
 // Every target, by the name used for its corpus and regression folder.
 const FuzzTarget* FuzzTargets(std::size_t& count);

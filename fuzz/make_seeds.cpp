@@ -5,6 +5,8 @@
 #include <string>
 
 #include "formats/html_export.h"
+#include "formats/clue_files.h"
+#include "formats/letter_values.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "util/byte_writer.h"
@@ -85,6 +87,27 @@ void WriteRtrSeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "doorloper.rtr", WriteRtr(doorloper));
 }
 
+void WriteClueTextSeeds(const std::filesystem::path& folder) {
+    CRooster2Doc doc;
+    SetRows(doc, {"KAT", "A#.", "SOP"});
+    doc.m_words[0].clue = "Huisdier";
+    doc.m_words[2].partCount = 2;
+    doc.m_words[2].partLengths[0] = 1;
+    doc.m_words[2].partLengths[1] = 2;
+    doc.m_words[2].extraList = 1;
+    doc.m_wordFile = "woorden02.doc";
+    doc.m_extraFiles = {"extra02.doc"};
+    WriteSeed(folder, "cluefile.txt", WriteClueFile(doc));
+    WriteSeed(folder, "typed.txt", "VERTICAAL\n2. Omlaag (1,2) *3\rhorizontaal\n3. Soep (3)");
+}
+
+void WriteLetterValueSeeds(const std::filesystem::path& folder) {
+    LetterValues values{};
+    for (int i = 0; i < 26; ++i) values[i] = i + 1;
+    WriteSeed(folder, "defaults.txt", FormatLetterValues(values));
+    WriteSeed(folder, "typed.txt", "a=5 b 7,c = 2.9 d=-1e3 e=.5");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,5 +119,9 @@ int main(int argc, char** argv) {
     WriteRtrSeeds(root / "rtr");
     WriteHtmlSeeds(root / "html");
     WriteRosSeeds(root / "ros");
+    WriteRtrSeeds(root / "description");
+    WriteRtrSeeds(root / "compare");
+    WriteClueTextSeeds(root / "cluetext");
+    WriteLetterValueSeeds(root / "lettervalues");
     return 0;
 }

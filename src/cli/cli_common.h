@@ -37,3 +37,4 @@ std::vector<CliCommand> ModelCommands();
 std::vector<CliCommand> FormatCommands();
 std::vector<CliCommand> WordListCommands();
 std::vector<CliCommand> SearchCommands();
+std::vector<CliCommand> ReportCommands();

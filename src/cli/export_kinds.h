@@ -20,6 +20,8 @@ struct ExportKind {
 };
 
 std::vector<ExportKind> ExportKinds();
+// "clues" (the printable clue lists) and "cluefile" (the clue file that can be read back).
+std::vector<ExportKind> ReportExportKinds();
 
 // Writes bytes through the safe file writer; prints a message and returns
 // EXIT_FAILED when nothing could be written.

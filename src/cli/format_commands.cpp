@@ -118,12 +118,14 @@ int RunImport(const std::vector<std::string>& args) {
 }  // namespace
 
 std::vector<ExportKind> ExportKinds() {
-    return {
+    std::vector<ExportKind> kinds = {
         {"text", ExportText},
         {"html", ExportHtmlEmpty},
         {"html-filled", ExportHtmlFilled},
         {"puztext", ExportPuzText},
     };
+    for (const ExportKind& kind : ReportExportKinds()) kinds.push_back(kind);
+    return kinds;
 }
 
 int WriteExportFile(const std::string& outPath, std::string_view bytes) {

@@ -10,7 +10,8 @@ namespace {
 
 std::vector<CliCommand> AllCommands() {
     std::vector<CliCommand> commands;
-    for (auto group : {ModelCommands, FormatCommands, WordListCommands, SearchCommands}) {
+    for (auto group :
+         {ModelCommands, FormatCommands, WordListCommands, SearchCommands, ReportCommands}) {
         for (const CliCommand& command : group()) commands.push_back(command);
     }
     return commands;

@@ -37,6 +37,7 @@ void CSearchEngine::SearchTree() {
 
 void CSearchEngine::BuildState() {
     m_packedBytes = m_lists.ListBytes();
+    m_deadEnd = false;
     m_arena.clear();
     m_saved.clear();
     BuildLists();
@@ -134,6 +135,9 @@ void CSearchEngine::Search(int level) {
     if (!ConstraintsHold()) return;
     if (m_interrupted) return;
     NoteLevel(level);
+    // A placement that left an open word without candidates ends here, as the
+    // choice below would with best 0; no need to look for the word.
+    if (m_deadEnd) return;
     int best = 0;
     const int chosen = ChooseWord(best);
     if (chosen == -1) {
@@ -229,6 +233,7 @@ void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& fre
     NotePlacement(level, w, entry, tried, best);
     Search(level + 1);
     Unplace(w, entry, freePositions);
+    m_deadEnd = false;
     RestoreStates(savedMark);
     m_arena.resize(arenaMark);
 }
@@ -256,19 +261,23 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
         const auto code = static_cast<Cell>(candidate[p]);
         m_doc.m_cells[cell] = code;
         CountCharacter(code, +1);
-        for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1]; ++c) {
+        // Once an open word has no candidate left the next node is a dead end, so
+        // the other crossing words need not be narrowed.
+        for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1] && !m_deadEnd; ++c) {
             const CellWord& crossing = m_cellWords[c];
             if (m_states[crossing.word].filled) continue;
             SaveState(crossing.word);
             ApplyLetter(crossing.word, crossing.position, MatchLetter(code));
+            m_deadEnd = m_states[crossing.word].count == 0;
         }
     }
-    if (m_doc.m_allDifferent) SetUsed(list, entry, true);
+    // A dead end never counts candidates again, so its entry need not be marked.
+    if (m_doc.m_allDifferent && !m_deadEnd) SetUsed(list, entry, true);
 }
 
 void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
-    if (m_doc.m_allDifferent) SetUsed(m_listStates[s.list], entry, false);
+    if (m_doc.m_allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
     s.filled = false;
     UpdateKey(s);
     for (int p : freePositions) {

@@ -116,6 +116,7 @@ private:
     std::array<int, 256> m_charCount{};
     int m_distinct = 0;
     int m_overFrequency = 0;  // characters above the frequency limit
+    bool m_deadEnd = false;   // the last placement left an open word without candidates
 
     std::size_t m_packedBytes = 0;
     std::size_t m_peakBytes = 0;

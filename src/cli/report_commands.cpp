@@ -1,0 +1,121 @@
+// Subcommands on clues and reports: read-clues, stats, compare, folder-clues; and the
+// clue exports of the export command.
+
+#include "cli_args.h"
+#include "cli_common.h"
+#include "export_kinds.h"
+#include "formats/clue_files.h"
+#include "formats/compare.h"
+#include "formats/folder_clues.h"
+#include "formats/statistics.h"
+#include "model/rooster2_doc.h"
+#include "util/str_format.h"
+
+namespace {
+
+int RunReadClues(const std::vector<std::string>& args);
+int RunStats(const std::vector<std::string>& args);
+int RunCompare(const std::vector<std::string>& args);
+int RunFolderClues(const std::vector<std::string>& args);
+
+const CliCommand READ_CLUES_COMMAND = {"read-clues", "FILE.rtr CLUES.txt OUT.rtr", RunReadClues};
+const CliCommand STATS_COMMAND = {
+    "stats", "FILE.rtr [--lengths] [--clues] [--product] [--sum] [--system]", RunStats};
+const CliCommand COMPARE_COMMAND = {"compare", "FILE.rtr OTHER.rtr [--all]", RunCompare};
+const CliCommand FOLDER_CLUES_COMMAND = {"folder-clues", "DIR OUT.txt", RunFolderClues};
+
+// Clues are read in the filling phase; a puzzle that is still being shaped goes there
+// first, as the user would switch before reading, so that the clues stay with its words.
+void EnterFillingPhase(CRooster2Doc& doc) {
+    if (doc.m_phase != PHASE_VORMEN) return;
+    doc.m_phase = PHASE_VULLEN;
+    doc.m_curWord = 0;
+    doc.m_curPos = 0;
+}
+
+// The desktop offers the clue exports only while parts are not numbered separately:
+// the numbers in the text would not be those of the words.
+int RefusePartNumbers() {
+    return Fail("Omschrijvingen schrijven kan niet met \"Ook nummer bij deelwoord\" aan");
+}
+
+int ExportPrintableClues(const CRooster2Doc& doc, const std::string& outPath,
+                         const ExportOptions&) {
+    if (!CanExportClues(doc)) return RefusePartNumbers();
+    return WriteExportFile(outPath, ExportClues(doc));
+}
+
+int ExportClueFile(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
+    if (!CanWriteClueFile(doc)) return RefusePartNumbers();
+    return WriteExportFile(outPath, WriteClueFile(doc));
+}
+
+int RunReadClues(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {});
+    if (!parsed.Ok()) return UsageError(READ_CLUES_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 3) return UsageError(READ_CLUES_COMMAND);
+    const std::string& cluePath = parsed.Positional()[1];
+    CRooster2Doc doc;
+    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    EnterFillingPhase(doc);
+    ClueSection section = ClueSection::Across;
+    int count = 0;
+    if (!ReadClueFileAt(doc, section, cluePath, count))
+        return Fail(StrFormat("Het bestand %s kan niet worden geopend.", cluePath.c_str()));
+    doc.MarkModified(true);
+    if (!SavePuzzle(doc, parsed.Positional()[2])) return EXIT_FAILED;
+    WriteStdout(AddedCluesMessage(count).text + "\n");
+    return EXIT_OK;
+}
+
+int RunStats(const std::vector<std::string>& args) {
+    CliArgs parsed(
+        args, {{"--lengths", 0}, {"--clues", 0}, {"--product", 0}, {"--sum", 0}, {"--system", 0}});
+    if (!parsed.Ok()) return UsageError(STATS_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 1) return UsageError(STATS_COMMAND);
+    CRooster2Doc doc;
+    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    StatisticsOptions options;
+    options.withLengths = parsed.Has("--lengths");
+    options.withClues = parsed.Has("--clues");
+    options.withProduct = parsed.Has("--product");
+    options.withSum = parsed.Has("--sum");
+    options.withSystemInfo = parsed.Has("--system");
+    std::vector<std::string> lines;
+    ComputeStatistics(doc, lines, options);
+    WriteStdout(JoinReportLines(lines));
+    return EXIT_OK;
+}
+
+int RunCompare(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--all", 0}});
+    if (!parsed.Ok()) return UsageError(COMPARE_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 2) return UsageError(COMPARE_COMMAND);
+    CRooster2Doc doc;
+    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    std::string result;
+    UserMessage message;
+    if (!CompareNow(doc, parsed.Positional()[1], parsed.Has("--all"), result, message))
+        return Fail(message);
+    WriteStdout(result);
+    return EXIT_OK;
+}
+
+int RunFolderClues(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {});
+    if (!parsed.Ok()) return UsageError(FOLDER_CLUES_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 2) return UsageError(FOLDER_CLUES_COMMAND);
+    std::string listing;
+    ListFolder(parsed.Positional()[0], listing);
+    return WriteExportFile(parsed.Positional()[1], listing);
+}
+
+}  // namespace
+
+std::vector<CliCommand> ReportCommands() {
+    return {READ_CLUES_COMMAND, STATS_COMMAND, COMPARE_COMMAND, FOLDER_CLUES_COMMAND};
+}
+
+std::vector<ExportKind> ReportExportKinds() {
+    return {{"clues", ExportPrintableClues}, {"cluefile", ExportClueFile}};
+}

@@ -1,0 +1,259 @@
+#include "formats/clue_files.h"
+
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+
+#include "formats/line_ends.h"
+#include "formats/puz_import.h"
+#include "formats/text_lines.h"
+#include "model/clue_text.h"
+#include "model/rooster2_doc.h"
+#include "util/file_io.h"
+#include "util/latin1.h"
+#include "util/str_format.h"
+
+namespace {
+
+// fgets with a 1000-byte buffer: at most 999 characters per line.
+constexpr std::size_t CLUE_LINE_MAX = 999;
+
+const char* const RESULT_CAPTION = "Resultaat";
+
+// ---------------------------------------------------------------- writing
+
+// One direction's heading and numbered clues; notes whether a word uses an extra list.
+void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::string& out,
+                    bool& usesExtraList) {
+    out += heading;
+    out += "\r\n\r\n";
+    for (const WordInfo& word : doc.m_words) {
+        if (word.dx != dx) continue;
+        out += FormatNumberedClue(word);
+        out += "\r\n";
+        if (word.extraList > 0) usesExtraList = true;
+    }
+    out += "\r\n";
+}
+
+void AppendWordLists(const CRooster2Doc& doc, std::string& out) {
+    out += "Zoekwoordenlijsten:\r\n";
+    out += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
+    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
+        out += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
+}
+
+// A clue list as the printable export writes it: its own CRs dropped, every line
+// ended in CR LF.
+std::string PrintableClueList(const CRooster2Doc& doc, int dx) {
+    std::string list = doc.FormatClueList(dx);
+    std::erase(list, '\r');
+    return WithCrLf(list);
+}
+
+// ---------------------------------------------------------------- reading
+
+bool StartsWithNoCase(std::string_view line, std::string_view upperPrefix) {
+    return line.size() >= upperPrefix.size() &&
+           Latin1ToUpper(line.substr(0, upperPrefix.size())) == upperPrefix;
+}
+
+// A heading line switches the section and is done.
+bool SwitchSection(std::string_view line, ClueSection& section) {
+    if (StartsWithNoCase(line, "HORIZONTAAL"))
+        section = ClueSection::Across;
+    else if (StartsWithNoCase(line, "VERTICAAL"))
+        section = ClueSection::Down;
+    else if (StartsWithNoCase(line, "ZOEKWOORD"))
+        section = ClueSection::WordFile;
+    else
+        return false;
+    return true;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Decimal digits from pos on; stops growing at INT_MAX so that no number overflows.
+int ReadDigits(std::string_view text, std::size_t& pos) {
+    long long value = 0;
+    while (pos < text.size() && IsDigit(text[pos])) {
+        value = std::min<long long>(value * 10 + (text[pos] - '0'), INT_MAX);
+        ++pos;
+    }
+    return static_cast<int>(value);
+}
+
+// "12. text": the number is read as a decimal number whose full stop belongs to it, so
+// the line must go on with "." and a space. False for any other line; else number (which
+// may be below 1) and where the clue text starts.
+bool ReadClueNumber(std::string_view line, int& number, std::size_t& textStart) {
+    std::size_t pos = 0;
+    while (pos < line.size() && IsWhiteSpace(line[pos])) ++pos;
+    bool negative = false;
+    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
+    const std::size_t digitsStart = pos;
+    const int value = ReadDigits(line, pos);
+    if (pos == digitsStart || pos + 1 >= line.size() || line[pos] != '.' || line[pos + 1] != ' ')
+        return false;
+    number = negative ? -value : value;
+    textStart = pos + 2;
+    return true;
+}
+
+// The extra word list after "*": looked for after the first ")", or anywhere when the
+// line has none; read as atoi does. 0 when there is none.
+int ReadExtraListMarker(std::string_view line) {
+    const std::size_t close = line.find(')');
+    const std::size_t star = line.find('*', close == std::string_view::npos ? 0 : close);
+    if (star == std::string_view::npos) return 0;
+    std::size_t pos = star + 1;
+    while (pos < line.size() && IsWhiteSpace(line[pos])) ++pos;
+    bool negative = false;
+    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
+    const int value = ReadDigits(line, pos);
+    return negative ? -value : value;
+}
+
+WordInfo* FindClueWord(CRooster2Doc& doc, int number, int dy, int parts, int partSum) {
+    for (WordInfo& word : doc.m_words) {
+        if (word.number == number && word.dy == dy && (parts == 0 || word.length == partSum))
+            return &word;
+    }
+    return nullptr;
+}
+
+int ApplyClueLine(CRooster2Doc& doc, int dy, std::string_view line) {
+    int number = 0;
+    std::size_t textStart = 0;
+    if (!ReadClueNumber(line, number, textStart) || number < 1) return 0;
+    std::string text(line.substr(textStart));
+    PartLengths parts{};
+    int partSum = 0;
+    const int partCount = ParseClueLengths(text, parts, partSum);
+    const int extraList = ReadExtraListMarker(line);
+    WordInfo* word = FindClueWord(doc, number, dy, partCount, partSum);
+    if (word == nullptr) return 0;
+    bool changed = word->clue != text;
+    word->clue = std::move(text);
+    word->partCount = partCount;
+    if (extraList > 0 && extraList != word->extraList) {
+        word->extraList = extraList;
+        changed = true;
+    }
+    std::copy_n(parts.begin(), partCount, word->partLengths.begin());
+    return changed ? 1 : 0;
+}
+
+bool CanOpenForReading(const std::string& name) {
+    std::error_code error;
+    if (name.empty() || std::filesystem::is_directory(std::filesystem::path(name), error))
+        return false;
+    std::ifstream in(std::filesystem::path(name), std::ios::binary);
+    return in.is_open();
+}
+
+// "0. name" names the word file, "1. name" and on the extra search files; a name that
+// cannot be opened is passed over.
+void TakeWordListLine(CRooster2Doc& doc, ClueSection& section, std::string_view line) {
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) return;
+    const std::string name(line.substr(space + 1));
+    if (!CanOpenForReading(name)) return;
+    if (section == ClueSection::WordFile) {
+        doc.m_extraFiles.clear();
+        doc.m_wordFile = name;
+        section = ClueSection::ExtraFiles;
+    } else {
+        doc.m_extraFiles.push_back(name);
+    }
+}
+
+// Clue files written by editors on other systems come as UTF-8, perhaps with a mark.
+std::string ClueFileTextToLatin1(std::string bytes) {
+    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.starts_with(byteOrderMark)) bytes.erase(0, byteOrderMark.size());
+    return LooksLikeUtf8(bytes) ? Utf8ToLatin1(bytes) : bytes;
+}
+
+}  // namespace
+
+std::string WriteClueFile(const CRooster2Doc& doc) {
+    std::string out;
+    bool usesExtraList = false;
+    AppendCluePass(doc, 1, "Horizontaal", out, usesExtraList);
+    if (!doc.m_acrossOnly) AppendCluePass(doc, 0, "Verticaal", out, usesExtraList);
+    if (usesExtraList) AppendWordLists(doc, out);
+    return out;
+}
+
+bool CanWriteClueFile(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+
+std::string ExportClues(const CRooster2Doc& doc) {
+    std::string out;
+    if (!doc.m_htmlTitle.empty()) out += WithCrLf(doc.m_htmlTitle) + "\r\n\r\n";
+    out += "Horizontaal\r\n\r\n" + PrintableClueList(doc, 1);
+    if (!doc.m_acrossOnly) out += "\r\nVerticaal\r\n\r\n" + PrintableClueList(doc, 0);
+    return out;
+}
+
+bool CanExportClues(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+
+int ProcessClueLine(CRooster2Doc& doc, ClueSection& section, std::string_view line) {
+    line = TrimTrailingWhiteSpace(line);
+    if (SwitchSection(line, section)) return 0;
+    switch (section) {
+        case ClueSection::Across:
+            return ApplyClueLine(doc, 0, line);
+        case ClueSection::Down:
+            return ApplyClueLine(doc, 1, line);
+        case ClueSection::WordFile:
+        case ClueSection::ExtraFiles:
+            TakeWordListLine(doc, section, line);
+            return 0;
+    }
+    return 0;
+}
+
+int ProcessClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
+    int changed = 0;
+    std::size_t start = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        if (text[pos] != '\r' && text[pos] != '\n') continue;
+        changed += ProcessClueLine(doc, section, text.substr(start, pos - start));
+        if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
+        start = pos + 1;
+    }
+    return changed;
+}
+
+int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileText) {
+    int changed = 0;
+    for (const std::string& line : SplitTextModePieces(fileText, CLUE_LINE_MAX))
+        changed += ProcessClueLine(doc, section, line);
+    return changed;
+}
+
+bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count) {
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return false;
+    count = ReadClueFile(doc, section, ClueFileTextToLatin1(std::move(bytes)));
+    return true;
+}
+
+int PasteClues(CRooster2Doc& doc, ClueSection& section, std::string_view clipboardText) {
+    std::string text(clipboardText);
+    text += "\r\n";
+    return ProcessClueText(doc, section, text);
+}
+
+UserMessage AddedCluesMessage(int count) {
+    return {StrFormat("Aantal toegevoegde omschrijvingen: %d", count), RESULT_CAPTION};
+}
+
+UserMessage PastedCluesMessage(int count) {
+    if (count == 0) return {"Niets toegevoegd", RESULT_CAPTION};
+    return AddedCluesMessage(count);
+}
+
+UserMessage NoClipboardTextMessage() { return {"Geen tekst op klembord", RESULT_CAPTION}; }

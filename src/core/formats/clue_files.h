@@ -1,0 +1,55 @@
+#pragma once
+// Clues written outside the program come in and go out as plain text: the clue
+// file (readable again, with the word lists used), the same text pasted from the
+// clipboard, and the printable clue lists with the title.
+
+#include <string>
+#include <string_view>
+
+#include "model/user_message.h"
+
+class CRooster2Doc;
+
+// Which part of a clue text the reading is in, as set by the last heading. It carries
+// over from one read to the next, so a text without a heading goes on where the last
+// read ended; a new program run starts across.
+enum class ClueSection { Across = 0, Down = 1, WordFile = 2, ExtraFiles = 3 };
+
+// The clue file: "Horizontaal", the numbered across clues, "Verticaal" (unless across
+// only), the down clues and, when a word uses an extra word list, the word lists.
+std::string WriteClueFile(const CRooster2Doc& doc);
+// Writing the clue file is offered only while parts are not numbered separately.
+bool CanWriteClueFile(const CRooster2Doc& doc);
+
+// The printable clue lists: the title (when there is one) and the numbered clues.
+std::string ExportClues(const CRooster2Doc& doc);
+// The printable export is offered only while parts are not numbered separately.
+bool CanExportClues(const CRooster2Doc& doc);
+
+// One line of a clue text: a heading switches the section; a clue line ("12. text (3+4)")
+// gives the word with that number in the section its clue, split and extra word list;
+// a word-list line names the word file or an extra search file. Returns 1 when a word
+// changed, else 0.
+int ProcessClueLine(CRooster2Doc& doc, ClueSection& section, std::string_view line);
+
+// Every line of a text in memory, lines ended by CR LF, CR or LF; text after the last
+// line end is not a line. Returns the number of changed words.
+int ProcessClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text);
+
+// Every line of a clue file's bytes; a line of more than 999 characters is taken in
+// pieces of 999. Returns the number of changed words.
+int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileText);
+
+// Reads the clue file at path (Latin-1, or UTF-8 as other editors write it). False when
+// it cannot be read; otherwise count holds the number of changed words.
+bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count);
+
+// Clipboard text: a line break is added so that the last line counts too.
+int PasteClues(CRooster2Doc& doc, ClueSection& section, std::string_view clipboardText);
+
+// "Aantal toegevoegde omschrijvingen: %d" (caption "Resultaat").
+UserMessage AddedCluesMessage(int count);
+// After a paste: the count, or "Niets toegevoegd" when no word changed.
+UserMessage PastedCluesMessage(int count);
+// "Geen tekst op klembord": the clipboard holds no text.
+UserMessage NoClipboardTextMessage();
