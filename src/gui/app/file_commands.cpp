@@ -1,11 +1,15 @@
 #include "app/file_commands.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QMimeData>
 #include <QMessageBox>
 
 #include "app/command_router.h"
 #include "app/file_chooser.h"
+#include "dialogs/compare_dlg.h"
+#include "formats/folder_clues.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
 #include "formats/puz_import.h"
@@ -23,6 +27,7 @@ QString Latin1(const char* text) { return QString::fromLatin1(text); }
 QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 
 const char* const TEXT_FILTER = "Tekstbestand (*.txt);;Alle bestanden (*.*)";
+const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)";
 const char* const HTML_FILTER = "HTML bestand (*.htm*);;Alle bestanden (*.*)";
 
 FileDialogSpec Dialog(bool save, const char* title, const char* suffix, const char* filter) {
@@ -49,6 +54,12 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
     router.Register(ID_IMPORT_PUZ, [this] { ImportPuz(); });
     router.Register(ID_IMPORT_ROS, [this] { ImportRos(); });
     router.Register(ID_SPELL_CHECK, [this] { SpellingCheck(); });
+    router.Register(ID_READ_CLUES, [this] { ReadClues(); });
+    router.Register(ID_PASTE_CLUES, [this] { PasteCluesFromClipboard(); });
+    router.Register(ID_WRITE_CLUE_FILE, [this] { WriteClues(); });
+    router.Register(ID_EXPORT_CLUES, [this] { ExportPrintableClues(); });
+    router.Register(ID_EXPORT_ALL_CLUES, [this] { ExportFolderClues(); });
+    router.Register(ID_COMPARE, [this] { Compare(); });
 }
 
 std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
@@ -132,4 +143,69 @@ void CFileCommands::SpellingCheck() {
     const std::optional<std::string> report = SpellingCheckReport(m_doc);
     QApplication::restoreOverrideCursor();
     if (report) ShowMessage(UserMessage{*report});
+}
+
+void CFileCommands::Compare() {
+    CCompareDlg dialog(m_doc, m_view.FileChooser(), m_parent);
+    dialog.exec();
+}
+
+// ---- Clue texts ------------------------------------------------------------------------------
+
+void CFileCommands::CluesChanged() {
+    m_doc.MarkModified(true);
+    m_doc.m_clueListDirty = true;
+    m_view.viewport()->update();
+}
+
+void CFileCommands::ReadClues() {
+    const std::string path = ChooseFile(
+        Dialog(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+    if (path.empty()) return;
+    int count = 0;
+    // A file that cannot be read ends the command without a message.
+    if (!ReadClueFileAt(m_doc, m_clueSection, path, count)) return;
+    ShowMessage(AddedCluesMessage(count));
+    CluesChanged();
+}
+
+void CFileCommands::PasteCluesFromClipboard() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText()) {
+        ShowMessage(NoClipboardTextMessage());
+        return;
+    }
+    const int count = PasteClues(m_doc, m_clueSection, data->text().toLatin1().toStdString());
+    if (count > 0) CluesChanged();
+    ShowMessage(PastedCluesMessage(count));
+    m_view.viewport()->update();
+}
+
+void CFileCommands::WriteClues() {
+    const std::string path = ChooseFile(
+        Dialog(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
+}
+
+void CFileCommands::ExportPrintableClues() {
+    const std::string path = ChooseFile(
+        Dialog(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
+    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
+}
+
+void CFileCommands::ExportFolderClues() {
+    const QString folder = m_view.FileChooser().ChooseFolder(
+        m_parent, QFile::decodeName(m_doc.m_lastFolder.c_str()));
+    if (folder.isEmpty()) return;
+    m_doc.m_lastFolder = QFile::encodeName(folder).toStdString();
+    const std::string path =
+        ChooseFile(Dialog(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
+                          "Tekstbestand (*.txt)"),
+                   m_doc.m_lastFolderListFile);
+    if (path.empty()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::string listing;
+    ListFolder(m_doc.m_lastFolder, listing);
+    QApplication::restoreOverrideCursor();
+    WriteFileAtomically(path, listing);
 }

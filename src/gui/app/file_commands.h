@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "formats/clue_files.h"
 #include "model/user_message.h"
 
 class CCommandRouter;
@@ -46,6 +47,14 @@ private:
     void ImportPuz();
     void ImportRos();
     void SpellingCheck();
+    void ReadClues();
+    void PasteCluesFromClipboard();
+    // Read clues changed the puzzle: the clue windows and the grid follow.
+    void CluesChanged();
+    void WriteClues();
+    void ExportPrintableClues();
+    void ExportFolderClues();
+    void Compare();
 
     CRooster2Doc& m_doc;
     CRooster2View& m_view;
@@ -54,4 +63,6 @@ private:
     Hooks m_hooks;
     // The last version-1 file chosen; kept for the whole run, also across new puzzles.
     std::string m_lastRosFile;
+    // Where the last clue text read ended; a text without a heading goes on there.
+    ClueSection m_clueSection = ClueSection::Across;
 };
