@@ -1,7 +1,10 @@
 #include "fuzz_targets.h"
 
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 
+#include "cli_main.h"
 #include "formats/html_import.h"
 #include "formats/puz_import.h"
 #include "formats/ros_import.h"
@@ -11,6 +14,10 @@
 #include "formats/letter_values.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "search/search_engine.h"
+#include "util/file_io.h"
+#include "wordlists/candidates.h"
+#include "wordlists/word_list_files.h"
 
 namespace {
 
@@ -118,9 +125,102 @@ void FuzzLetterValues(std::string_view input) {
     Require(again == values);
 }
 
+namespace {
+
+// A set in its own temporary folder, removed when the process ends.
+class FuzzWordListFolder {
+public:
+    FuzzWordListFolder()
+        : m_folder(std::filesystem::temp_directory_path() /
+                   ("rooster2-fuzz-" + std::to_string(std::random_device{}()))) {
+        std::filesystem::create_directories(m_folder);
+    }
+    ~FuzzWordListFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    std::string Base() const { return (m_folder / "lijst").string(); }
+    const std::filesystem::path& Path() const { return m_folder; }
+
+private:
+    std::filesystem::path m_folder;
+};
+
+std::string FuzzWordListBase() {
+    static const FuzzWordListFolder folder;
+    return folder.Base();
+}
+
+}  // namespace
+
+// The input is a word list file for words of 2 to 9 letters (its first byte picks the
+// length): the lookups and the search read it, and every word they give fits.
+void FuzzWordList(std::string_view input) {
+    if (input.empty()) return;
+    const int length = 2 + static_cast<unsigned char>(input[0]) % 8;
+    const std::string set = FuzzWordListBase() + "02.doc";
+    Require(WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1)));
+
+    CRooster2Doc doc;
+    doc.ResizeGrid(doc.m_width, doc.m_height, length, 2);
+    doc.m_width = length;
+    doc.m_height = 2;
+    for (int x = 0; x < length; ++x) doc.SetCell(x, 1, CELL_ZWART);
+    doc.BuildWords();
+    doc.m_wordFile = set;
+    doc.m_maxSolutions = 3;
+    doc.m_ijTwoLetters = (input[0] & 0x40) != 0;
+
+    std::vector<std::string> found;
+    const int candidates = FindCandidates(doc, std::string(length, ' '), &found, 50, 0);
+    Require(candidates == static_cast<int>(found.size()));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
+
+    found.clear();
+    const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
+    const int anagrams =
+        FindAnagrams(doc, letters, &found, 50, length, std::string(length, '.'), set);
+    Require(anagrams == static_cast<int>(found.size()));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
+
+    CSearchEngine search(doc);
+    const std::string grid = doc.GridToString();
+    if (!search.Run()) return;
+    Require(doc.GridToString() == grid);
+    for (const std::string& solution : search.m_results.m_solutions) {
+        const std::string word = solution.substr(0, static_cast<std::size_t>(length));
+        Require(word.find(' ') == std::string::npos);
+    }
+}
+
+// The input is a command line, arguments separated by zero bytes. It runs in a
+// folder of its own; lines that name a path elsewhere are skipped so that the
+// fuzzer never writes outside that folder.
+void FuzzCommandLine(std::string_view input) {
+    static const FuzzWordListFolder folder;
+    std::vector<std::string> args;
+    std::size_t start = 0;
+    while (start <= input.size() && args.size() < 16) {
+        const std::size_t end = std::min(input.find('\0', start), input.size());
+        args.emplace_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+    for (const std::string& arg : args) {
+        if (arg.find_first_of("/\\:") != std::string::npos || arg.find("..") != std::string::npos)
+            return;
+    }
+    const std::filesystem::path caller = std::filesystem::current_path();
+    std::filesystem::current_path(folder.Path());
+    const int code = RunCommandLine(args);
+    std::filesystem::current_path(caller);
+    Require(code == 0 || code == 1 || code == 2);
+}
+
 const FuzzTarget* FuzzTargets(std::size_t& count) {
     static const FuzzTarget targets[] = {
         {"rtr", FuzzRtrReader},
+        {"wordlist", FuzzWordList},
+        {"cli", FuzzCommandLine},
         {"puz", FuzzPuzImport},
         {"ros", FuzzRosImport},
         {"html", FuzzHtmlImport},

@@ -13,6 +13,8 @@ struct FuzzTarget {
 };
 
 void FuzzRtrReader(std::string_view input);
+void FuzzWordList(std::string_view input);
+void FuzzCommandLine(std::string_view input);
 void FuzzPuzImport(std::string_view input);
 void FuzzRosImport(std::string_view input);
 void FuzzHtmlImport(std::string_view input);

@@ -110,6 +110,26 @@ void WriteLetterValueSeeds(const std::filesystem::path& folder) {
 
 }  // namespace
 
+// A length byte, then list lines as the converter writes them (CR LF), and some
+// that only a hand-made list has.
+void WriteWordListSeeds(const std::filesystem::path& folder) {
+    WriteSeed(folder, "four.doc", "\x02" "KAAS\r\nBOOT\r\nIJSE\r\nYSEL\r\n");
+    WriteSeed(folder, "three.doc", "\x01" "ABC\nDEF  \nGHIJ\nab\n\nXYZ");
+    WriteSeed(folder, "long.doc", std::string("\x05") + std::string(150, 'A') + "\nAAAAAAA\n");
+}
+
+// Command lines, arguments separated by zero bytes, on files in the current folder.
+void WriteCommandLineSeeds(const std::filesystem::path& folder) {
+    using namespace std::string_literals;
+    WriteSeed(folder, "new.txt", "new\0a.rtr\0--size\0" "5x4"s);
+    WriteSeed(folder, "info.txt", "info\0a.rtr\0--small-letters"s);
+    WriteSeed(folder, "export.txt", "export\0html-filled\0a.rtr\0a.html"s);
+    WriteSeed(folder, "import.txt", "import\0html\0a.html\0b.rtr"s);
+    WriteSeed(folder, "fill.txt", "fill\0a.rtr\0--words\0lijst02.doc\0--max\0" "2"s);
+    WriteSeed(folder, "stats.txt", "stats\0a.rtr\0--lengths\0--clues\0--sum"s);
+    WriteSeed(folder, "candidates.txt", "candidates\0lijst02.doc\0K..S\0--max\0" "3"s);
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::cerr << "gebruik: fuzz_seeds MAP\n";
@@ -123,5 +143,7 @@ int main(int argc, char** argv) {
     WriteRtrSeeds(root / "compare");
     WriteClueTextSeeds(root / "cluetext");
     WriteLetterValueSeeds(root / "lettervalues");
+    WriteWordListSeeds(root / "wordlist");
+    WriteCommandLineSeeds(root / "cli");
     return 0;
 }

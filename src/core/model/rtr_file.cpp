@@ -313,9 +313,11 @@ bool RtrReader::ReadLaterFields() {
         OptionalFlag(m_doc.m_numberPartWords, false) != Field::Damaged &&
         OptionalInt(startNumber, 1) != Field::Damaged && ReadLetterValues();
     if (!rest) return false;
-    m_doc.m_lineWidth = lineWidth;
-    m_doc.m_clueTextSize = clueTextSize;
-    m_doc.m_startNumber = startNumber;
+    // Kept within what the properties dialog allows: the numbering counts up from the
+    // start number and the drawing scales with the other two.
+    m_doc.m_lineWidth = std::clamp(lineWidth, 0, 1);
+    m_doc.m_clueTextSize = std::clamp(clueTextSize, 0, 50);
+    m_doc.m_startNumber = std::clamp(startNumber, 1, 999);
     return true;
 }
 

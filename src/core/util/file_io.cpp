@@ -31,9 +31,16 @@ bool WriteAll(std::ofstream& out, std::string_view bytes) {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    // A folder opens like a file on some systems and then fails on reading.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return false;
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
     if (!in) return false;
-    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Stream reads report errors in the state flags (a buffer iterator would throw).
+    std::string content;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return false;
     bytes = std::move(content);
     return true;

@@ -9,6 +9,7 @@
 #include "app/command_router.h"
 #include "app/file_chooser.h"
 #include "dialogs/compare_dlg.h"
+#include "formats/clue_files.h"
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
@@ -154,7 +155,8 @@ void CFileCommands::Compare() {
 
 void CFileCommands::CluesChanged() {
     m_doc.MarkModified(true);
-    m_doc.m_clueListDirty = true;
+    m_view.RefreshClueText();
+    m_view.RefreshClueList();
     m_view.viewport()->update();
 }
 
@@ -164,7 +166,7 @@ void CFileCommands::ReadClues() {
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc, m_clueSection, path, count)) return;
+    if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
     ShowMessage(AddedCluesMessage(count));
     CluesChanged();
 }
@@ -175,7 +177,7 @@ void CFileCommands::PasteCluesFromClipboard() {
         ShowMessage(NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc, m_clueSection, data->text().toLatin1().toStdString());
+    const int count = PasteClues(m_doc, m_view.ClueReadSection(), data->text().toLatin1().toStdString());
     if (count > 0) CluesChanged();
     ShowMessage(PastedCluesMessage(count));
     m_view.viewport()->update();

@@ -9,7 +9,6 @@
 #include <functional>
 #include <string>
 
-#include "formats/clue_files.h"
 #include "model/user_message.h"
 
 class CCommandRouter;
@@ -63,6 +62,4 @@ private:
     Hooks m_hooks;
     // The last version-1 file chosen; kept for the whole run, also across new puzzles.
     std::string m_lastRosFile;
-    // Where the last clue text read ended; a text without a heading goes on there.
-    ClueSection m_clueSection = ClueSection::Across;
 };

@@ -14,6 +14,8 @@
 #include "app/command_router.h"
 #include "app/command_table.h"
 #include "app/file_chooser.h"
+#include "dialogs/clue_list_dlg.h"
+#include "dialogs/clue_text_dlg.h"
 #include "formats/text_export.h"
 #include "model/clue_text.h"
 #include "model/command_ids.h"
@@ -50,6 +52,7 @@ CRooster2View::CRooster2View(CRooster2Doc& doc, QWidget* parent)
 }
 
 void CRooster2View::OnInitialUpdate() {
+    if (m_doc.m_phase == PHASE_VORMEN) CloseClueWindows();
     m_pendingWord = -1;
     m_timer.start();
     // Solutions of another puzzle cannot be shown in this one.
@@ -62,6 +65,7 @@ void CRooster2View::OnInitialUpdate() {
 
 void CRooster2View::SetPhase(int phase) {
     ::SetPhase(m_doc, phase);
+    if (phase == PHASE_VORMEN) CloseClueWindows();
     Invalidate();
 }
 
@@ -497,9 +501,13 @@ void CRooster2View::OnTimer() {
         m_doc.m_curWord = m_pendingWord;
         ShowWordChange(old, m_pendingWord);
         m_pendingWord = -1;
+        RefreshClueList();
     }
-    // The clue list window refreshes itself from this flag once it exists.
-    m_doc.m_clueListDirty = false;
+    // Clues typed in the text window reach the list once the text window is gone.
+    if (m_doc.m_clueListDirty && m_clueTextDlg == nullptr) {
+        m_doc.m_clueListDirty = false;
+        RefreshClueList();
+    }
 }
 
 CommandFacts CRooster2View::Facts() const {
@@ -508,6 +516,8 @@ CommandFacts CRooster2View::Facts() const {
     facts.bestDepth = BestDepth();
     facts.scrollBars = m_scrollBars;
     facts.autoNextWord = m_editor.m_autoNextWord;
+    facts.clueDialogOpen = m_clueTextDlg != nullptr;
+    facts.clueListOpen = m_clueListDlg != nullptr;
     return facts;
 }
 
@@ -539,7 +549,9 @@ void CRooster2View::RunEditorCommand(int id) {
                                   QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
             return;
     }
-    ApplyEdit(m_editor.RunCommand(id));
+    const EditResult result = m_editor.RunCommand(id);
+    if (id == ID_PHASE_SHAPE && result.applied) CloseClueWindows();
+    ApplyEdit(result);
 }
 
 void CRooster2View::RegisterCommands(CCommandRouter& router) {
@@ -557,6 +569,7 @@ void CRooster2View::RegisterCommands(CCommandRouter& router) {
     router.Register(ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(false); });
     router.Register(ID_EXPORT_PNG, [this] { ExportPng(); });
     router.Register(ID_EXPORT_TEXT, [this] { ExportText(); });
+    RegisterDialogCommands(router);
     for (int id : {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS,
                    ID_DIRECTION_DOWN, ID_AUTO_NEXT_WORD, ID_GRID_CLEAN, ID_GRID_REMOVE_LETTERS,
                    ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP,

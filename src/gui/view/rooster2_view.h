@@ -4,18 +4,23 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QPointer>
 #include <QTimer>
 
 #include <functional>
 
 #include "app/command_router.h"
+#include "formats/clue_files.h"
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
 #include "search/solutions.h"
 #include "view/grid_painter.h"
 
+class CClueListDlg;
+class CClueTextDlg;
 class CRooster2Doc;
 class IFileChooser;
+class QDialog;
 class QPainter;
 
 class CRooster2View : public QAbstractScrollArea {
@@ -23,6 +28,7 @@ class CRooster2View : public QAbstractScrollArea {
 
 public:
     explicit CRooster2View(CRooster2Doc& doc, QWidget* parent = nullptr);
+    ~CRooster2View() override;
 
     // A document was created or opened.
     void OnInitialUpdate();
@@ -49,6 +55,14 @@ public:
     bool SmallLetters() const { return m_smallLetters; }
     // A word chosen in the clue list; the 100 ms timer makes it current.
     void SetPendingWord(int word) { m_pendingWord = word; }
+    int PendingWord() const { return m_pendingWord; }
+
+    // The clue windows, null while closed.
+    CClueTextDlg* ClueTextWindow() const;
+    CClueListDlg* ClueListWindow() const;
+    // After clues changed elsewhere: the open clue windows show them again.
+    void RefreshClueText();
+    void RefreshClueList();
 
     // Repaints after an editing step of the core.
     void ApplyEdit(const EditResult& result);
@@ -59,6 +73,8 @@ public:
     // The file dialogs of the view's commands; the tests give their own.
     void SetFileChooser(IFileChooser* chooser) { m_chooser = chooser; }
     IFileChooser& FileChooser() const;
+    // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
+    ClueSection& ClueReadSection() { return m_clueSection; }
     // Called with the search just before it runs (tests set its clock or hooks).
     void SetSearchSetup(std::function<void(CSearchRun&)> setup) { m_searchSetup = std::move(setup); }
 
@@ -130,6 +146,17 @@ private:
     void RedrawNow();
     void SetBrowserPhase(int phase);
 
+    // The dialogs' commands (view_dialogs.cpp).
+    void RegisterDialogCommands(CCommandRouter& router);
+    void OnProperties();
+    void OnComment();
+    void OnShowClues();
+    void OnShowClueList();
+    void OnEditWord();
+    void OnExtraFiles();
+    void CloseClueWindows();
+    void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);
+
     CRooster2Doc& m_doc;
     const CCommandRouter* m_router = nullptr;
     CGridEditor m_editor;
@@ -141,6 +168,10 @@ private:
     bool m_ctrlDown = false;
     int m_pendingWord = -1;
     IFileChooser* m_chooser = nullptr;
+    // Where the clue-line reader is; it carries over from one read to the next.
+    ClueSection m_clueSection = ClueSection::Across;
+    QPointer<CClueTextDlg> m_clueTextDlg;
+    QPointer<CClueListDlg> m_clueListDlg;
 
     SearchResults m_results;
     CSolutionBrowser m_browser{m_doc, m_results};

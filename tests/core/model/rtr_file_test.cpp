@@ -319,3 +319,16 @@ TEST(RtrFileTest, AMissingFileIsRefusedWithAMessage) {
     EXPECT_EQ(result.status, RtrStatus::Refused);
     EXPECT_NE(result.message.text.find("/nonexistent/puzzel.rtr"), std::string::npos);
 }
+
+TEST(RtrDamageTest, SettingsOutsideTheDialogRangesAreClamped) {
+    CRooster2Doc doc = SamplePuzzle();
+    doc.m_startNumber = 0x7FFFFFFF;  // would overflow the numbering
+    doc.m_lineWidth = 40;
+    doc.m_clueTextSize = -3;
+    CRooster2Doc reopened;
+    ASSERT_EQ(ReadRtr(reopened, WriteRtr(doc)).status, RtrStatus::Loaded);
+    EXPECT_EQ(reopened.m_startNumber, 999);
+    EXPECT_EQ(reopened.m_lineWidth, 1);
+    EXPECT_EQ(reopened.m_clueTextSize, 0);
+    EXPECT_EQ(reopened.m_words[0].number, 999);
+}

@@ -41,3 +41,10 @@ TEST(FileIoTest, SplitsPathsOnEitherSeparator) {
     EXPECT_EQ(FolderOf("/home/u/a.rtr"), "/home/u/");
     EXPECT_EQ(FolderOf("a.rtr"), "");
 }
+
+TEST(FileIoTest, AFolderIsNoFileToRead) {
+    TempDir dir;
+    std::string bytes = "kept";
+    EXPECT_FALSE(ReadWholeFile(dir.Path(""), bytes));
+    EXPECT_EQ(bytes, "kept");
+}

@@ -1,0 +1,36 @@
+#include "cli_main.h"
+
+#include <iostream>
+
+#include "cli_common.h"
+
+namespace {
+
+std::vector<CliCommand> AllCommands() {
+    std::vector<CliCommand> commands;
+    for (auto group :
+         {ModelCommands, FormatCommands, WordListCommands, SearchCommands, ReportCommands}) {
+        for (const CliCommand& command : group()) commands.push_back(command);
+    }
+    return commands;
+}
+
+int PrintUsage(const std::vector<CliCommand>& commands) {
+    std::cerr << "gebruik: rooster2-cli OPDRACHT ...\n\nOpdrachten:\n";
+    for (const CliCommand& command : commands)
+        std::cerr << "  " << command.name << ' ' << command.usage << '\n';
+    return EXIT_USAGE;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args) {
+    const std::vector<CliCommand> commands = AllCommands();
+    if (args.empty()) return PrintUsage(commands);
+    for (const CliCommand& command : commands) {
+        if (args[0] == command.name)
+            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+    std::cerr << "rooster2-cli: onbekende opdracht " << args[0] << '\n';
+    return PrintUsage(commands);
+}

@@ -1,0 +1,97 @@
+#include "model/clue_windows.h"
+
+#include <algorithm>
+
+#include "model/clue_text.h"
+#include "model/rooster2_doc.h"
+#include "util/str_format.h"
+
+namespace {
+
+constexpr int LARGEST_FONT_HEIGHT = -20;
+constexpr int SMALLEST_FONT_HEIGHT = -9;
+constexpr int GAP_RIGHT_OF_GRID = 10;
+constexpr int WINDOW_EXTRA_WIDTH = 50;
+constexpr int WINDOW_EXTRA_HEIGHT = 100;
+constexpr int MIN_WINDOW_WIDTH = 150;
+constexpr int MAX_WINDOW_WIDTH = 700;
+constexpr int MIN_WINDOW_HEIGHT = 200;
+constexpr int MAX_WINDOW_HEIGHT = 600;
+constexpr int BUTTON_ROOM = 40;
+constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
+
+void AppendWordLists(const CRooster2Doc& doc, std::string& text) {
+    text += "\r\nZoekwoordenlijsten:\r\n";
+    text += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
+    for (std::size_t n = 1; n <= doc.m_extraFiles.size(); ++n)
+        text += StrFormat("%d. %s\r\n", static_cast<int>(n), doc.m_extraFiles[n - 1].c_str());
+}
+
+}  // namespace
+
+std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists) {
+    std::string text = "Horizontaal\r\n\r\n" + doc.FormatClueList(1);
+    if (!doc.m_acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.FormatClueList(0);
+    if (withWordLists && !doc.m_wordFile.empty()) AppendWordLists(doc, text);
+    return text;
+}
+
+void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
+    ProcessClueText(doc, section, text);
+    doc.MarkModified(true);
+}
+
+int StepClueFontHeight(int height, bool larger) {
+    if (larger) return height < LARGEST_FONT_HEIGHT + 1 ? height : height - 1;
+    return height >= SMALLEST_FONT_HEIGHT ? height : height + 1;
+}
+
+int ClueWindowLeft(const CRooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
+                   int parentRight) {
+    const int left = viewLeft + doc.m_margin + doc.m_width * cellPixels + GAP_RIGHT_OF_GRID;
+    const int excess = left + windowWidth - parentRight;
+    return excess > 0 ? left - excess : left;
+}
+
+ClueListItems BuildClueListItems(const CRooster2Doc& doc) {
+    ClueListItems items;
+    for (const WordInfo& word : doc.m_words)
+        (word.dy == 1 ? items.down : items.across).push_back(FormatNumberedClue(word) + " ");
+    return items;
+}
+
+int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item) {
+    if (item < 0) return -1;
+    int seen = 0;
+    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
+        const WordInfo& word = doc.m_words[i];
+        if ((downList ? word.dy : word.dx) == 0) continue;
+        if (seen++ == item) return i;
+    }
+    return -1;
+}
+
+ClueListSelection SelectedClueListItems(const CRooster2Doc& doc) {
+    ClueListSelection selection;
+    if (!doc.IsValidWordIndex(doc.m_curWord)) return selection;
+    const WordInfo& word = doc.m_words[doc.m_curWord];
+    const int pos = std::clamp(doc.m_curPos, 0, std::max(0, word.length - 1));
+    doc.FindWordOrdinals(word.CellX(pos), word.CellY(pos), selection.across, selection.down);
+    return selection;
+}
+
+WindowSize ClueListWindowSize(int widestItem, int upperHeight, int lowerHeight) {
+    return {std::clamp(widestItem + WINDOW_EXTRA_WIDTH, MIN_WINDOW_WIDTH, MAX_WINDOW_WIDTH),
+            std::clamp(upperHeight + lowerHeight + WINDOW_EXTRA_HEIGHT, MIN_WINDOW_HEIGHT,
+                       MAX_WINDOW_HEIGHT)};
+}
+
+ClueListHeights ShareClueListHeight(int clientHeight, int upperHeight, int lowerHeight,
+                                    bool acrossOnly) {
+    const int extra = (clientHeight - BUTTON_ROOM - upperHeight - lowerHeight) / 2;
+    ClueListHeights heights;
+    heights.upper =
+        std::max(0, acrossOnly ? clientHeight - SINGLE_LIST_BUTTON_ROOM : upperHeight + extra);
+    heights.lower = std::max(0, lowerHeight + extra);
+    return heights;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The two clue windows of the filling phase without the windows: the text the
+// clue text window shows and how its edited text is read back, the items of
+// the clue list window and which word an item stands for, and the sizes and
+// places both windows take.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats/clue_files.h"
+
+class CRooster2Doc;
+
+// ---- Clue text window -------------------------------------------------------------
+
+// "Horizontaal" and its clues, then (unless only across is numbered) "Verticaal"
+// and its clues; with withWordLists and a word file also "Zoekwoordenlijsten:"
+// with the word file as number 0 and the extra files from 1.
+std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists);
+
+// Reads an edited text back into the words, line by line through the clue-line
+// reader (the section carries over from earlier reads); a last line without a
+// line end is still being typed and is left out. The document is modified.
+void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text);
+
+// ---- Font heights of both windows ----------------------------------------------------
+
+// Font heights are negative pixel heights, as the windows create their fonts.
+constexpr int CLUE_TEXT_FONT_HEIGHT = -11;
+constexpr int CLUE_LIST_FONT_HEIGHT = -12;
+// "Groter" (larger) and "Kleiner": one pixel at a time within 9 to 20 pixels.
+int StepClueFontHeight(int height, bool larger);
+
+// ---- Placement ------------------------------------------------------------------------
+
+// The left edge of a clue window: 10 pixels right of the grid drawn in the view
+// whose screen rectangle starts at viewLeft, moved left as far as its right edge
+// would pass parentRight.
+int ClueWindowLeft(const CRooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
+                   int parentRight);
+
+// ---- Clue list window -------------------------------------------------------------------
+
+struct ClueListItems {
+    std::vector<std::string> across;  // upper list
+    std::vector<std::string> down;    // lower list
+};
+// One item per word: its numbered clue followed by a space.
+ClueListItems BuildClueListItems(const CRooster2Doc& doc);
+
+// The word the k-th (0-based) item of the upper (across) or lower (down) list
+// stands for; -1 when there is no such word.
+int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item);
+
+// The items to select for the current word: the across and the down word
+// through its cursor cell, -1 for none.
+struct ClueListSelection {
+    int across = -1;
+    int down = -1;
+};
+ClueListSelection SelectedClueListItems(const CRooster2Doc& doc);
+
+struct WindowSize {
+    int width = 0;
+    int height = 0;
+};
+// The window's size for the widest item and the summed item heights of the lists.
+WindowSize ClueListWindowSize(int widestItem, int upperHeight, int lowerHeight);
+
+struct ClueListHeights {
+    int upper = 0;
+    int lower = 0;  // unused when only across is numbered
+};
+// How high the two lists are in a client area of the given height: each gets
+// the summed height of its items and half of the room left over beside the
+// buttons; a lone across list takes all but the buttons' room.
+ClueListHeights ShareClueListHeight(int clientHeight, int upperHeight, int lowerHeight,
+                                    bool acrossOnly);

@@ -1,0 +1,24 @@
+#pragma once
+// "Extra zoekbestanden" without the dialog: the rows it lists and removing the
+// selected ones. Changes go straight into the document's list; words keep their
+// list numbers, so after a removal they name the file that moved up to it.
+
+#include <string>
+#include <vector>
+
+#include "model/user_message.h"
+
+class CRooster2Doc;
+
+struct ExtraFileRow {
+    std::string number;  // "#": 1-based
+    std::string path;    // "Bestand"
+};
+std::vector<ExtraFileRow> ExtraFileRows(const CRooster2Doc& doc);
+
+// The hint for "Wis selectie" without a selected row.
+UserMessage NoExtraFileSelectedMessage();
+
+// Removes the extra files with these 1-based numbers (as read from the "#"
+// column of the selected rows); numbers that name no file are passed over.
+void RemoveExtraFiles(CRooster2Doc& doc, const std::vector<int>& numbers);

@@ -1,0 +1,110 @@
+#include "dialogs/clue_list_dlg.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/clue_window_support.h"
+#include "dialogs/dialog_support.h"
+#include "model/clue_windows.h"
+#include "model/rooster2_doc.h"
+
+namespace {
+
+// Fills a list with the items; returns the widest item and the summed heights.
+std::pair<int, int> FillList(QListWidget& list, const std::vector<std::string>& items) {
+    list.clear();
+    const QFontMetrics metrics(list.font());
+    int widest = 0;
+    for (const std::string& item : items) {
+        const QString text = Latin1(item);
+        list.addItem(text);
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    return {widest, static_cast<int>(items.size()) * metrics.height()};
+}
+
+void SelectRow(QListWidget& list, int row) {
+    if (row >= 0 && row < list.count())
+        list.setCurrentRow(row);
+    else
+        list.clearSelection();
+}
+
+}  // namespace
+
+CClueListDlg::CClueListDlg(CRooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
+                           QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      m_doc(doc),
+      m_chooseWord(std::move(chooseWord)),
+      m_fontHeight(CLUE_LIST_FONT_HEIGHT) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Latin1("Omschrijvingen"));
+    m_across = new QListWidget;
+    m_down = new QListWidget;
+    m_across->setObjectName(Latin1("acrossClues"));
+    m_down->setObjectName(Latin1("downClues"));
+    m_layout = new QVBoxLayout(this);
+    m_layout->addWidget(m_across);
+    m_layout->addWidget(m_down);
+    m_layout->addLayout(FontButtons(this, [this](bool larger) { StepFont(larger); }));
+    m_down->setVisible(!doc.m_acrossOnly);
+    connect(m_across, &QListWidget::currentRowChanged, this,
+            [this](int row) { Choose(false, row); });
+    connect(m_down, &QListWidget::currentRowChanged, this, [this](int row) { Choose(true, row); });
+    m_doc.m_clueListDirty = false;
+    Fill(true);
+    PlaceClueWindow(*this, m_doc, cellPixels);
+}
+
+void CClueListDlg::Fill(bool resizeWindow) {
+    m_filling = true;
+    const QFont font = ClueWindowFont(m_doc, m_fontHeight);
+    m_across->setFont(font);
+    m_down->setFont(font);
+    const ClueListItems items = BuildClueListItems(m_doc);
+    const auto [acrossWidest, acrossHeight] = FillList(*m_across, items.across);
+    const auto [downWidest, downHeight] = FillList(*m_down, items.down);
+    m_acrossHeight = acrossHeight;
+    m_downHeight = downHeight;
+    if (resizeWindow) {
+        const WindowSize size =
+            ClueListWindowSize(std::max(acrossWidest, downWidest), acrossHeight, downHeight);
+        resize(size.width, size.height);
+    }
+    const ClueListSelection selection = SelectedClueListItems(m_doc);
+    SelectRow(*m_across, selection.across);
+    SelectRow(*m_down, selection.down);
+    ShareHeight();
+    m_filling = false;
+}
+
+void CClueListDlg::StepFont(bool larger) {
+    m_fontHeight = StepClueFontHeight(m_fontHeight, larger);
+    Fill(true);
+}
+
+void CClueListDlg::Choose(bool downList, int row) {
+    if (m_filling || row < 0) return;
+    const int word = WordOfClueListItem(m_doc, downList, row);
+    if (word < 0) return;
+    m_chooseWord(word);
+    if (parentWidget() != nullptr) parentWidget()->activateWindow();
+    if (parentWidget() != nullptr) parentWidget()->setFocus();
+}
+
+void CClueListDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    ShareHeight();
+}
+
+// Each list gets its own items' height and half of the room left over.
+void CClueListDlg::ShareHeight() {
+    const ClueListHeights heights =
+        ShareClueListHeight(height(), m_acrossHeight, m_downHeight, m_doc.m_acrossOnly);
+    m_layout->setStretch(0, std::max(1, heights.upper));
+    m_layout->setStretch(1, m_doc.m_acrossOnly ? 0 : std::max(1, heights.lower));
+}

@@ -1,0 +1,20 @@
+#pragma once
+// What the two clue windows share: their font, the "Kleiner" and "Groter"
+// buttons, and their place right of the grid.
+
+#include <QFont>
+#include <functional>
+
+class CRooster2Doc;
+class QDialog;
+class QHBoxLayout;
+
+// The letter font's face at a (negative) pixel height, light weight.
+QFont ClueWindowFont(const CRooster2Doc& doc, int height);
+
+// "Kleiner" and "Groter"; step(true) for larger.
+QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step);
+
+// Moves the window 10 pixels right of the grid in its parent view, kept within
+// the view's right edge, at the view's top.
+void PlaceClueWindow(QDialog& window, const CRooster2Doc& doc, int cellPixels);

@@ -1,0 +1,30 @@
+#pragma once
+// Small pieces every dialog uses: text across the Latin-1 boundary, number
+// fields and the message boxes of the core's UserMessage.
+
+#include <QLineEdit>
+#include <QString>
+#include <string>
+
+#include "model/number_fields.h"
+#include "model/user_message.h"
+
+class QWidget;
+
+inline QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+inline QString Latin1(const char* text) { return QString::fromLatin1(text); }
+inline std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
+
+// A one-line edit for a whole number, named for tests and the focus chain.
+QLineEdit* NumberEdit(int value, const char* objectName);
+
+// Shows the message (a warning box with its caption).
+void ShowUserMessage(QWidget* parent, const UserMessage& message);
+
+// Reads a number edit into value; on a refused text shows the field's message,
+// puts the focus on the edit and returns false.
+bool ReadNumberEdit(QWidget* parent, QLineEdit* edit, const NumberField& field, int& value);
+
+// Multi-line text: the model's "\r\n" line ends become the edit's '\n' and back.
+QString FromCrLfText(const std::string& text);
+std::string ToCrLfText(const QString& text);

@@ -1,0 +1,92 @@
+#include "dialogs/extra_files_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_support.h"
+#include "model/extra_files.h"
+#include "model/rooster2_doc.h"
+
+namespace {
+
+constexpr int NUMBER_COLUMN_WIDTH = 30;
+constexpr int PATH_COLUMN_WIDTH = 400;
+
+}  // namespace
+
+CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
+    setWindowTitle(Latin1("Extra zoekbestanden"));
+    m_list = new QTreeWidget;
+    m_list->setObjectName(Latin1("extraFiles"));
+    m_list->setRootIsDecorated(false);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setHeaderLabels({Latin1("#"), Latin1("Bestand")});
+    m_list->setColumnWidth(0, NUMBER_COLUMN_WIDTH);
+    m_list->setColumnWidth(1, PATH_COLUMN_WIDTH);
+
+    auto* pathEdit = new QLineEdit;
+    auto* browse = new QPushButton(Latin1("..."));
+    browse->setObjectName(Latin1("browse"));
+    auto* remove = new QPushButton(Latin1("Wis selectie"));
+    remove->setObjectName(Latin1("removeSelected"));
+    for (QPushButton* button : {browse, remove}) button->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this, &CExtraFilesDlg::ChooseFile);
+    connect(remove, &QPushButton::clicked, this, &CExtraFilesDlg::RemoveSelected);
+    auto* addRow = new QHBoxLayout;
+    addRow->addWidget(pathEdit, 1);
+    addRow->addWidget(browse);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(new QLabel(Latin1("Voeg zoekbestand toe")));
+    layout->addLayout(addRow);
+    layout->addWidget(remove, 0, Qt::AlignLeft);
+    layout->addWidget(buttons);
+    resize(NUMBER_COLUMN_WIDTH + PATH_COLUMN_WIDTH + 60, 300);
+    Refill();
+}
+
+void CExtraFilesDlg::Refill() {
+    m_list->clear();
+    for (const ExtraFileRow& row : ExtraFileRows(m_doc))
+        m_list->addTopLevelItem(
+            new QTreeWidgetItem({Latin1(row.number), QFile::decodeName(row.path.c_str())}));
+}
+
+void CExtraFilesDlg::ChooseFile() {
+    QFileDialog dialog(this, Latin1("Openen extra woordenlijst"), QString(),
+                       Latin1("Extra woordenlijst (*.doc);;Alle bestanden (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(Latin1("doc"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    AddFile(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+}
+
+void CExtraFilesDlg::AddFile(const std::string& path) {
+    m_doc.m_extraFiles.push_back(path);
+    Refill();
+}
+
+void CExtraFilesDlg::RemoveSelected() {
+    std::vector<int> numbers;
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = m_list->topLevelItem(row);
+        if (item->isSelected()) numbers.push_back(item->text(0).toInt());
+    }
+    if (numbers.empty()) {
+        ShowUserMessage(this, NoExtraFileSelectedMessage());
+        return;
+    }
+    RemoveExtraFiles(m_doc, numbers);
+    Refill();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// "Extra zoekbestanden": the extra word list sets of the puzzle, numbered from
+// 1. Adding and removing work directly on the document's list.
+
+#include <QDialog>
+
+class CRooster2Doc;
+class QTreeWidget;
+
+class CExtraFilesDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CExtraFilesDlg(CRooster2Doc& doc, QWidget* parent = nullptr);
+
+    QTreeWidget* List() const { return m_list; }
+    // Adds a set by any of its files (what "..." does after its file dialog).
+    void AddFile(const std::string& path);
+    // "Wis selectie".
+    void RemoveSelected();
+
+private:
+    void Refill();
+    void ChooseFile();
+
+    CRooster2Doc& m_doc;
+    QTreeWidget* m_list = nullptr;
+};

@@ -1,0 +1,297 @@
+#include "dialogs/properties_dlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "dialogs/dialog_support.h"
+#include "formats/letter_values.h"
+#include "formats/statistics.h"
+#include "model/rooster2_doc.h"
+#include "view/grid_painter.h"
+
+namespace {
+
+const char* const SYMMETRY_TEXTS[] = {
+    "Geen",      "Rondom middelpunt",        "Horizontaal",
+    "Verticaal", "Horizontaal en verticaal", "Horizontaal of verticaal"};
+const char* const COLOUR_TEXTS[PROPERTY_COLOUR_COUNT] = {"Zwart", "Woord",  "Niet",
+                                                         "Vrij",  "Cursor", "Achtergr."};
+constexpr int SWATCH_HEIGHT = 12;
+// The longest "Letterwaarden" text that is read.
+constexpr int MAX_LETTER_VALUES_TEXT = 999;
+
+QCheckBox* CheckBox(const char* text, bool checked, const char* objectName) {
+    auto* box = new QCheckBox(Latin1(text));
+    box->setChecked(checked);
+    box->setObjectName(Latin1(objectName));
+    return box;
+}
+
+// A group of radio buttons with ids 0, 1, ... in the order of the texts.
+QGroupBox* RadioGroup(const char* title, const char* const* texts, int count, int checked,
+                      QButtonGroup*& group, const char* objectName, QWidget* owner) {
+    auto* box = new QGroupBox(Latin1(title));
+    auto* layout = new QVBoxLayout(box);
+    group = new QButtonGroup(owner);
+    group->setObjectName(Latin1(objectName));
+    for (int i = 0; i < count; ++i) {
+        auto* radio = new QRadioButton(Latin1(texts[i]));
+        group->addButton(radio, i);
+        layout->addWidget(radio);
+    }
+    if (QAbstractButton* button = group->button(checked)) button->setChecked(true);
+    return box;
+}
+
+QColor ToColour(ColorRef colour) { return ToQColor(colour); }
+ColorRef FromColour(const QColor& colour) {
+    return Rgb(colour.red(), colour.green(), colour.blue());
+}
+
+}  // namespace
+
+CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_values(ReadProperties(doc, smallLetters)) {
+    setWindowTitle(Latin1("Eigenschappen rooster"));
+    auto* left = new QVBoxLayout;
+    left->addWidget(BuildSizeGroup());
+    left->addWidget(BuildNumberingGroup());
+    left->addWidget(BuildHtmlGroup());
+    left->addStretch();
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(BuildSymmetryGroup());
+    middle->addWidget(BuildColourGroup());
+    const char* const lineTexts[] = {"1 eenheid", "2 eenheden"};
+    middle->addWidget(
+        RadioGroup("Lijndikte", lineTexts, 2, m_values.lineWidth, m_lineWidth, "lineWidth", this));
+    auto* font = new QPushButton(Latin1("Font..."));
+    font->setObjectName(Latin1("font"));
+    connect(font, &QPushButton::clicked, this, &CPropertiesDlg::ChooseFont);
+    middle->addWidget(font);
+    middle->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left);
+    columns->addLayout(middle);
+    columns->addWidget(BuildReportGroup(), 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertiesDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertiesDlg::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+
+    // The grid size and the numbering mode change only while shaping.
+    const bool layoutEditable = CanChangeGridLayout(doc);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_width), static_cast<QWidget*>(m_height),
+          static_cast<QWidget*>(m_doorloper), static_cast<QWidget*>(m_acrossOnly)})
+        widget->setEnabled(layoutEditable);
+}
+
+QWidget* CPropertiesDlg::BuildSizeGroup() {
+    auto* box = new QGroupBox;
+    auto* form = new QFormLayout(box);
+    m_width = NumberEdit(m_values.width, "width");
+    m_height = NumberEdit(m_values.height, "height");
+    m_cellSize = NumberEdit(m_values.cellSize, "cellSize");
+    m_margin = NumberEdit(m_values.margin, "margin");
+    m_clueTextSize = NumberEdit(m_values.clueTextSize, "clueTextSize");
+    form->addRow(Latin1(FIELD_WIDTH.label), m_width);
+    form->addRow(Latin1(FIELD_HEIGHT.label), m_height);
+    form->addRow(Latin1(FIELD_CELL_SIZE.label), m_cellSize);
+    form->addRow(Latin1(FIELD_MARGIN.label), m_margin);
+    form->addRow(Latin1(FIELD_CLUE_TEXT_SIZE.label), m_clueTextSize);
+    m_smallLetters = CheckBox("Toon in kleine letters", m_values.smallLetters, "smallLetters");
+    m_doorloper = CheckBox("Doorloper", m_values.doorloper, "doorloper");
+    form->addRow(m_smallLetters);
+    form->addRow(m_doorloper);
+    return box;
+}
+
+QWidget* CPropertiesDlg::BuildNumberingGroup() {
+    auto* box = new QGroupBox;
+    auto* form = new QFormLayout(box);
+    m_startNumber = NumberEdit(m_values.startNumber, "startNumber");
+    form->addRow(Latin1(FIELD_START_NUMBER.label), m_startNumber);
+    m_showNumbers = CheckBox("Met nummers", m_values.showNumbers, "showNumbers");
+    m_numberPartWords =
+        CheckBox("Ook nummer bij deelwoord", m_values.numberPartWords, "numberPartWords");
+    m_largerNumbers = CheckBox("Grotere nummers", m_values.largerNumbers, "largerNumbers");
+    m_acrossOnly = CheckBox("Alleen horizontaal nummeren", m_values.acrossOnly, "acrossOnly");
+    m_partDashes = CheckBox("Met woorddeelstrepen", m_values.partDashes, "partDashes");
+    for (QCheckBox* check :
+         {m_showNumbers, m_numberPartWords, m_largerNumbers, m_acrossOnly, m_partDashes})
+        form->addRow(check);
+    return box;
+}
+
+QWidget* CPropertiesDlg::BuildHtmlGroup() {
+    auto* box = new QGroupBox;
+    auto* form = new QFormLayout(box);
+    m_htmlTitle = new QLineEdit(Latin1(m_values.htmlTitle));
+    m_htmlTitle->setObjectName(Latin1("htmlTitle"));
+    form->addRow(Latin1("Titeltekst (voor html):"), m_htmlTitle);
+    m_htmlSideBySide = CheckBox("Omschrjvingen in html naast elkaar", m_values.htmlCluesSideBySide,
+                                "htmlSideBySide");
+    form->addRow(m_htmlSideBySide);
+    const char* const blackTexts[] = {"Zwart", "Grijs"};
+    form->addRow(RadioGroup("Zwart vak html", blackTexts, 2, m_values.htmlBlackGrey ? 1 : 0,
+                            m_htmlBlack, "htmlBlack", this));
+    return box;
+}
+
+QWidget* CPropertiesDlg::BuildSymmetryGroup() {
+    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, m_values.symmetry, m_symmetry, "symmetry",
+                      this);
+}
+
+QWidget* CPropertiesDlg::BuildColourGroup() {
+    auto* box = new QGroupBox(Latin1("Kleuren vakjes, achtergrond"));
+    auto* grid = new QGridLayout(box);
+    for (int i = 0; i < PROPERTY_COLOUR_COUNT; ++i) {
+        auto* button = new QPushButton(Latin1(COLOUR_TEXTS[i]));
+        button->setObjectName(Latin1("colour%1").arg(i));
+        connect(button, &QPushButton::clicked, this, [this, i] { ChooseColour(i); });
+        // The swatch under the button shows the colour the dialog holds now.
+        auto* swatch = new QLabel;
+        swatch->setObjectName(Latin1("swatch%1").arg(i));
+        swatch->setFrameShape(QFrame::Box);
+        swatch->setMinimumHeight(SWATCH_HEIGHT);
+        swatch->setAutoFillBackground(true);
+        m_swatches[i] = swatch;
+        ShowSwatch(i);
+        const int row = (i / 3) * 2;
+        grid->addWidget(button, row, i % 3);
+        grid->addWidget(swatch, row + 1, i % 3);
+    }
+    return box;
+}
+
+QWidget* CPropertiesDlg::BuildReportGroup() {
+    auto* box = new QGroupBox;
+    auto* layout = new QVBoxLayout(box);
+    auto* options = new QHBoxLayout;
+    m_showLength = CheckBox("Lengte", m_values.showLength, "showLength");
+    m_showClues = CheckBox("Omschr.", m_values.showClues, "showClues");
+    m_systemInfo = CheckBox("Systeem info", false, "systemInfo");
+    m_wordProduct = CheckBox("WoordProduct", false, "wordProduct");
+    m_wordSum = CheckBox("WoordSom", false, "wordSum");
+    for (QCheckBox* check : {m_showLength, m_showClues, m_systemInfo, m_wordProduct, m_wordSum}) {
+        options->addWidget(check);
+        connect(check, &QCheckBox::clicked, this, &CPropertiesDlg::ShowReport);
+    }
+    layout->addLayout(options);
+    m_report = new QPlainTextEdit;
+    m_report->setObjectName(Latin1("report"));
+    m_report->setReadOnly(true);
+    m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_report->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    layout->addWidget(m_report, 1);
+    auto* values = new QFormLayout;
+    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.m_letterValues)));
+    m_letterValues->setObjectName(Latin1("letterValues"));
+    m_letterValues->setMaxLength(MAX_LETTER_VALUES_TEXT);
+    m_letterValues->installEventFilter(this);
+    values->addRow(Latin1("Letterwaarden:"), m_letterValues);
+    layout->addLayout(values);
+    ShowReport();
+    return box;
+}
+
+void CPropertiesDlg::ShowReport() {
+    StatisticsOptions options;
+    options.withLengths = m_showLength->isChecked();
+    options.withClues = m_showClues->isChecked();
+    options.withSystemInfo = m_systemInfo->isChecked();
+    options.withProduct = m_wordProduct->isChecked();
+    options.withSum = m_wordSum->isChecked();
+    std::vector<std::string> lines;
+    ComputeStatistics(m_doc, lines, options);
+    m_report->setPlainText(FromCrLfText(JoinReportLines(lines)));
+}
+
+bool CPropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_letterValues && event->type() == QEvent::FocusOut) ReadLetterValues();
+    return QDialog::eventFilter(watched, event);
+}
+
+// The letter values reach the document at once; Cancel keeps them.
+void CPropertiesDlg::ReadLetterValues() {
+    ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)),
+                      m_doc.m_letterValues);
+}
+
+void CPropertiesDlg::SetColour(int button, ColorRef colour) {
+    m_values.colours[button] = colour;
+    ShowSwatch(button);
+}
+
+void CPropertiesDlg::ShowSwatch(int button) {
+    QPalette palette = m_swatches[button]->palette();
+    palette.setColor(QPalette::Window, ToColour(m_values.colours[button]));
+    m_swatches[button]->setPalette(palette);
+}
+
+void CPropertiesDlg::ChooseColour(int button) {
+    const QColor chosen = QColorDialog::getColor(ToColour(m_values.colours[button]), this);
+    if (chosen.isValid()) SetColour(button, FromColour(chosen));
+}
+
+void CPropertiesDlg::ChooseFont() {
+    bool ok = false;
+    QFont current(Latin1(m_doc.m_letterFontName));
+    const QFont font = QFontDialog::getFont(&ok, current, this);
+    if (!ok) return;
+    // The platform's font chooser has no colour: the letter colour follows in its own chooser.
+    m_doc.m_letterFontName = ToLatin1(font.family());
+    const QColor colour =
+        QColorDialog::getColor(ToColour(m_doc.m_letterColor), this, Latin1("Letterkleur"));
+    if (colour.isValid()) m_doc.m_letterColor = FromColour(colour);
+    emit LetterFontChanged();
+}
+
+bool CPropertiesDlg::ReadNumbers() {
+    return ReadNumberEdit(this, m_width, FIELD_WIDTH, m_values.width) &&
+           ReadNumberEdit(this, m_height, FIELD_HEIGHT, m_values.height) &&
+           ReadNumberEdit(this, m_cellSize, FIELD_CELL_SIZE, m_values.cellSize) &&
+           ReadNumberEdit(this, m_margin, FIELD_MARGIN, m_values.margin) &&
+           ReadNumberEdit(this, m_clueTextSize, FIELD_CLUE_TEXT_SIZE, m_values.clueTextSize) &&
+           ReadNumberEdit(this, m_startNumber, FIELD_START_NUMBER, m_values.startNumber);
+}
+
+void CPropertiesDlg::ReadChoices() {
+    m_values.showNumbers = m_showNumbers->isChecked();
+    m_values.numberPartWords = m_numberPartWords->isChecked();
+    m_values.largerNumbers = m_largerNumbers->isChecked();
+    m_values.acrossOnly = m_acrossOnly->isChecked();
+    m_values.htmlCluesSideBySide = m_htmlSideBySide->isChecked();
+    m_values.partDashes = m_partDashes->isChecked();
+    m_values.smallLetters = m_smallLetters->isChecked();
+    m_values.doorloper = m_doorloper->isChecked();
+    m_values.htmlTitle = ToLatin1(m_htmlTitle->text());
+    m_values.symmetry = m_symmetry->checkedId();
+    m_values.lineWidth = m_lineWidth->checkedId();
+    m_values.htmlBlackGrey = m_htmlBlack->checkedId() == 1;
+    m_values.showLength = m_showLength->isChecked();
+    m_values.showClues = m_showClues->isChecked();
+}
+
+void CPropertiesDlg::accept() {
+    if (!ReadNumbers()) return;
+    ReadChoices();
+    QDialog::accept();
+}

@@ -1,0 +1,253 @@
+#include "dialogs/word_data_dlg.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "dialogs/dialog_support.h"
+#include "model/rooster2_doc.h"
+
+namespace {
+
+inline constexpr NumberField FIELD_MAX_COUNT{"Max. aantal kandidaten (0 = alle):", 0, 100000};
+inline constexpr NumberField FIELD_LIST_NUMBER{"Nummer extra woordenlijst:", 0, 1000};
+constexpr int LIST_FONT_PIXELS = 14;
+constexpr int GAP_RIGHT_OF_GRID = 10;
+
+QFont ListFont() {
+    QFont font(Latin1("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(LIST_FONT_PIXELS);
+    font.setWeight(QFont::Light);
+    return font;
+}
+
+QPushButton* Button(const char* text, const char* objectName) {
+    auto* button = new QPushButton(Latin1(text));
+    button->setObjectName(Latin1(objectName));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* TextEdit(const std::string& text, const char* objectName) {
+    auto* edit = new QLineEdit(Latin1(text));
+    edit->setObjectName(Latin1(objectName));
+    return edit;
+}
+
+}  // namespace
+
+CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
+                           const WordDataFields& fields, QWidget* parent)
+    : QDialog(parent),
+      m_doc(doc),
+      m_fields(fields),
+      m_parts(WordPartSelection::Of(word)),
+      m_initialLength(fields.value.size()) {
+    setWindowTitle(Latin1(fields.title));
+    m_value = TextEdit(fields.value, "value");
+    m_clue = new QPlainTextEdit(FromCrLfText(fields.clue));
+    m_clue->setObjectName(Latin1("clue"));
+    m_clue->setTabChangesFocus(true);
+    m_maxCount = NumberEdit(fields.maxCandidates, "maxCount");
+    m_excluded = TextEdit(fields.excludedLetters, "excluded");
+    m_required = TextEdit("", "required");
+    m_listNumber = NumberEdit(fields.listNumber, "listNumber");
+    for (QWidget* edit : {static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_maxCount),
+                          static_cast<QWidget*>(m_listNumber)})
+        edit->installEventFilter(this);
+
+    auto* form = new QFormLayout;
+    form->addRow(Latin1("Waarde:"), m_value);
+    form->addRow(Latin1("Omschrijving:"), m_clue);
+    form->addRow(Latin1(FIELD_MAX_COUNT.label), m_maxCount);
+    form->addRow(Latin1("Uitgesloten:"), m_excluded);
+    form->addRow(Latin1("Tekens die kandidaten moeten bevatten:"), m_required);
+    form->addRow(Latin1(FIELD_LIST_NUMBER.label), m_listNumber);
+    form->addRow(QString(), new QLabel(Latin1("(0 = bestand uit zoekopties)")));
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CWordDataDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CWordDataDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildCandidateControls());
+    layout->addLayout(form);
+    layout->addLayout(BuildPartControls());
+    layout->addWidget(buttons);
+
+    const QFont font = ListFont();
+    for (QWidget* widget : {static_cast<QWidget*>(m_candidates), static_cast<QWidget*>(m_value),
+                            static_cast<QWidget*>(m_required)})
+        widget->setFont(font);
+    FillList();
+    // Parts can be chosen only for a word of several parts with a word list to look in.
+    if (m_doc.m_wordFile.empty() || !m_parts.HasParts()) {
+        m_previousPart->setEnabled(false);
+        m_nextPart->setEnabled(false);
+        m_partNumber->hide();
+    }
+}
+
+QLayout* CWordDataDlg::BuildCandidateControls() {
+    auto* grid = new QGridLayout;
+    m_listLabel = new QLabel(Latin1("Kandidaten (alleen als een woordenlijst is gegeven):"));
+    m_listLabel->setObjectName(Latin1("listLabel"));
+    m_candidates = new QComboBox;
+    m_candidates->setObjectName(Latin1("candidates"));
+    m_candidates->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_candidates->setMinimumContentsLength(20);
+    connect(m_candidates, &QComboBox::activated, this, [this] { TakeSelected(); });
+    QPushButton* copy = Button("Kopieer => Waarde", "copy");
+    QPushButton* search = Button("Zoek", "search");
+    QPushButton* remove = Button("Verwijderen", "delete");
+    QPushButton* sort = Button("Sorteer", "sort");
+    QPushButton* filter = Button("Filter", "filter");
+    connect(copy, &QPushButton::clicked, this, [this] { TakeSelected(); });
+    connect(search, &QPushButton::clicked, this, [this] { FillList(); });
+    connect(remove, &QPushButton::clicked, this, [this] { OnDelete(); });
+    connect(sort, &QPushButton::clicked, this, [this] { OnSort(); });
+    connect(filter, &QPushButton::clicked, this, [this] { OnFilter(); });
+    grid->addWidget(m_listLabel, 0, 0, 1, 3);
+    grid->addWidget(m_candidates, 1, 0, 1, 3);
+    grid->addWidget(copy, 2, 0);
+    grid->addWidget(search, 2, 1);
+    grid->addWidget(remove, 2, 2);
+    grid->addWidget(sort, 3, 0);
+    grid->addWidget(filter, 3, 1);
+    return grid;
+}
+
+QLayout* CWordDataDlg::BuildPartControls() {
+    auto* row = new QHBoxLayout;
+    m_nextPart = Button("=>", "nextPart");
+    m_previousPart = Button("<=", "previousPart");
+    m_partNumber = TextEdit(m_parts.PartNumberText(), "partNumber");
+    m_partNumber->setReadOnly(true);
+    m_partNumber->setMaximumWidth(fontMetrics().averageCharWidth() * 6);
+    connect(m_nextPart, &QPushButton::clicked, this, [this] { OnPart(true); });
+    connect(m_previousPart, &QPushButton::clicked, this, [this] { OnPart(false); });
+    row->addWidget(new QLabel(Latin1("Deelwoordenselectie:")));
+    row->addWidget(m_nextPart);
+    row->addWidget(m_partNumber);
+    row->addWidget(m_previousPart);
+    row->addStretch();
+    return row;
+}
+
+void CWordDataDlg::PlaceRightOf(int gridRight) {
+    adjustSize();
+    int left = gridRight + GAP_RIGHT_OF_GRID;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        left = std::max(available.left(),
+                        std::min(left, available.right() + 1 - frameGeometry().width()));
+    }
+    move(left, y());
+}
+
+void CWordDataDlg::ShowList(const CandidateList& list) {
+    if (list.error) ShowUserMessage(this, *list.error);
+    m_candidates->clear();
+    for (const std::string& entry : list.entries) m_candidates->addItem(Latin1(entry));
+    m_listLabel->setText(Latin1(list.label));
+    m_candidates->setCurrentIndex(list.entries.empty() ? -1 : 0);
+}
+
+std::vector<std::string> CWordDataDlg::ListEntries() const {
+    std::vector<std::string> entries;
+    for (int i = 0; i < m_candidates->count(); ++i)
+        entries.push_back(ToLatin1(m_candidates->itemText(i)));
+    return entries;
+}
+
+void CWordDataDlg::FillList() {
+    ShowList(FillCandidates(m_doc, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
+                            m_fields.listNumber));
+}
+
+void CWordDataDlg::OnFilter() {
+    if (!ReadMaxCount() || !ReadListNumber()) return;
+    if (const std::optional<CandidateList> list = FilterCandidates(
+            m_doc, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
+            m_fields.maxCandidates, m_fields.listNumber))
+        ShowList(*list);
+}
+
+void CWordDataDlg::OnSort() {
+    std::vector<std::string> entries = ListEntries();
+    if (entries.size() < 2) return;
+    SortCandidates(entries, m_sortFlag);
+    m_candidates->clear();
+    for (const std::string& entry : entries) m_candidates->addItem(Latin1(entry));
+    m_candidates->setCurrentIndex(0);
+}
+
+void CWordDataDlg::OnPart(bool next) {
+    if (!(next ? m_parts.NextPart() : m_parts.PreviousPart())) return;
+    FillList();
+    m_partNumber->setText(Latin1(m_parts.PartNumberText()));
+}
+
+void CWordDataDlg::TakeSelected() {
+    if (m_candidates->currentIndex() < 0) return;
+    std::string value = ToLatin1(m_value->text());
+    TakeCandidate(value, ToLatin1(m_candidates->currentText()), m_parts);
+    m_value->setText(Latin1(value));
+}
+
+void CWordDataDlg::OnDelete() {
+    m_value->clear();
+    m_deleting = true;
+    accept();
+}
+
+void CWordDataDlg::FitValue() {
+    m_value->setText(Latin1(FitValueToLength(ToLatin1(m_value->text()), m_initialLength)));
+}
+
+bool CWordDataDlg::ReadMaxCount() {
+    return ReadNumberEdit(this, m_maxCount, FIELD_MAX_COUNT, m_fields.maxCandidates);
+}
+
+bool CWordDataDlg::ReadListNumber() {
+    return ReadNumberEdit(this, m_listNumber, FIELD_LIST_NUMBER, m_fields.listNumber);
+}
+
+bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
+    // A message box shown here takes the focus again; only a real departure counts.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (event->type() == QEvent::FocusOut && !m_deleting && (modal == nullptr || modal == this)) {
+        if (watched == m_value) FitValue();
+        if (watched == m_maxCount && ReadMaxCount()) FillList();
+        if (watched == m_listNumber && ReadListNumber()) {
+            if (const std::optional<UserMessage> refused =
+                    CheckListNumber(m_doc, m_fields.listNumber))
+                ShowUserMessage(this, *refused);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CWordDataDlg::accept() {
+    if (!ReadMaxCount() || !ReadListNumber()) {
+        m_deleting = false;
+        return;
+    }
+    m_fields.value = ToLatin1(m_value->text());
+    m_fields.clue = ToCrLfText(m_clue->toPlainText());
+    m_fields.excludedLetters = ToLatin1(m_excluded->text());
+    QDialog::accept();
+}

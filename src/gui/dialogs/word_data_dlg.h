@@ -1,0 +1,69 @@
+#pragma once
+// "Gegevens over woord": the letters, clue and word list of the current word,
+// with candidates from the word lists, the contains/anagram filter, sorting and
+// the choice of a part of a multi-word answer.
+
+#include <QDialog>
+
+#include "model/word_edit.h"
+#include "wordlists/word_data.h"
+
+class CRooster2Doc;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class CWordDataDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
+                 QWidget* parent = nullptr);
+
+    // The fields after OK.
+    const WordDataFields& Fields() const { return m_fields; }
+    // Moves the dialog to about 10 pixels right of gridRight (screen x), on the screen.
+    void PlaceRightOf(int gridRight);
+
+public slots:
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLayout* BuildPartControls();
+    QLayout* BuildCandidateControls();
+    void ShowList(const CandidateList& list);
+    std::vector<std::string> ListEntries() const;
+    void FillList();
+    void OnFilter();
+    void OnSort();
+    void OnPart(bool next);
+    void TakeSelected();
+    void OnDelete();
+    void FitValue();
+    bool ReadMaxCount();
+    bool ReadListNumber();
+
+    const CRooster2Doc& m_doc;
+    WordDataFields m_fields;
+    WordPartSelection m_parts;
+    std::size_t m_initialLength;
+    int m_sortFlag = 0;
+    bool m_deleting = false;
+
+    QLineEdit* m_partNumber = nullptr;
+    QPushButton* m_previousPart = nullptr;
+    QPushButton* m_nextPart = nullptr;
+    QLabel* m_listLabel = nullptr;
+    QComboBox* m_candidates = nullptr;
+    QPlainTextEdit* m_clue = nullptr;
+    QLineEdit* m_value = nullptr;
+    QLineEdit* m_maxCount = nullptr;
+    QLineEdit* m_excluded = nullptr;
+    QLineEdit* m_required = nullptr;
+    QLineEdit* m_listNumber = nullptr;
+};
