@@ -12,6 +12,7 @@
 
 #include <memory>
 
+#include "app/file_chooser.h"
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
 #include "model/rooster2_doc.h"
@@ -44,6 +45,22 @@ private:
     QStringList m_texts;
 };
 
+// Answers the file and folder dialogs from a script: the next queued path (or
+// Cancel when none is left), and remembers what each dialog asked.
+class CScriptedChooser : public IFileChooser {
+public:
+    QString ChooseFile(QWidget*, const FileDialogSpec& spec) override {
+        m_asked.push_back(spec);
+        return m_files.isEmpty() ? QString() : m_files.takeFirst();
+    }
+    QString ChooseFolder(QWidget*, const QString&) override { return m_folder; }
+    void Queue(const std::string& path) { m_files.append(QString::fromStdString(path)); }
+
+    QStringList m_files;
+    QString m_folder;
+    std::vector<FileDialogSpec> m_asked;
+};
+
 // A document, a profile in a temporary folder and a shown main window.
 struct TestWindow {
     TempDir dir;
@@ -63,6 +80,7 @@ struct TestWindow {
     ~TestWindow() {
         // Leave no question open at the end.
         doc.MarkModified(false);
+        doc.m_phase = PHASE_VULLEN;
         frame->close();
     }
     CRooster2View& View() { return *frame->View(); }

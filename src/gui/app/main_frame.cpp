@@ -62,6 +62,13 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
     setCentralWidget(m_view);
     m_view->SetCommandRouter(&m_router);
     m_view->RegisterCommands(m_router);
+    m_fileCommands = std::make_unique<CFileCommands>(
+        m_doc, *m_view, this, m_versionText,
+        CFileCommands::Hooks{[this] { return SaveModified(); }, [this] {
+                                 UpdateTitle();
+                                 UpdateCommands();
+                             }});
+    m_fileCommands->RegisterCommands(m_router);
     RegisterFrameCommands();
     BuildMenus();
     BuildToolBar();

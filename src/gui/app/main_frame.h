@@ -9,9 +9,11 @@
 #include <QStringList>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "app/command_router.h"
+#include "app/file_commands.h"
 
 class CRooster2Doc;
 class CRooster2View;
@@ -83,6 +85,7 @@ private:
     QString m_versionText;
     CRooster2View* m_view = nullptr;
     CCommandRouter m_router;
+    std::unique_ptr<CFileCommands> m_fileCommands;
     std::map<int, QAction*> m_actions;
     QAction* m_recentActions[10] = {};
     QStringList m_recentFiles;

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -13,6 +13,7 @@
 
 #include "app/command_router.h"
 #include "app/command_table.h"
+#include "app/file_chooser.h"
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
 #include "formats/text_export.h"
@@ -47,13 +48,15 @@ CRooster2View::CRooster2View(CRooster2Doc& doc, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_timer.setInterval(TIMER_PERIOD_MS);
     connect(&m_timer, &QTimer::timeout, this, &CRooster2View::OnTimer);
+    m_browser.m_setPhase = [this](int phase) { SetPhase(phase); };
 }
 
 void CRooster2View::OnInitialUpdate() {
     if (m_doc.m_phase == PHASE_VORMEN) CloseClueWindows();
     m_pendingWord = -1;
     m_timer.start();
-    m_solutionCount = 0;
+    // Solutions of another puzzle cannot be shown in this one.
+    m_results = SearchResults{};
     m_editor.DocumentShown();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
@@ -117,7 +120,8 @@ void CRooster2View::UpdateScrollRanges() {
 void CRooster2View::paintEvent(QPaintEvent*) {
     UpdateLayout();
     if (m_cellPixels < MIN_CELL_SIZE) return;
-    ShowSizeStatus();
+    // While searching, that pane shows the progress.
+    if (m_runningSearch == nullptr) ShowSizeStatus();
     // The words follow every shape change; in the filling phase only the numbers.
     if (m_doc.m_phase == PHASE_VORMEN)
         m_doc.BuildWords();
@@ -198,8 +202,8 @@ void CRooster2View::SetMessagePane(const QString& text) { emit MessagePaneChange
 
 void CRooster2View::ApplyEdit(const EditResult& result) {
     if (!result.applied) return;
-    if (result.forgetBestResult) m_bestDepth = 0;
-    if (result.forgetSolutions) m_solutionCount = 0;
+    if (result.forgetBestResult) m_results.m_bestDepth = 0;
+    if (result.forgetSolutions) m_results.m_solutionCount = 0;
     if (result.redrawAll || result.redrawLetters) {
         Invalidate();
     } else {
@@ -208,6 +212,18 @@ void CRooster2View::ApplyEdit(const EditResult& result) {
     }
     if (result.wordChange) ShowWordChange(result.oldWord, result.newWord);
     emit StateChanged();
+}
+
+void CRooster2View::GridReplaced() {
+    m_results = SearchResults{};
+    m_editor.DocumentShown();
+    m_doc.m_curWord = m_doc.m_words.empty() ? -1 : 0;
+    m_doc.m_curPos = 0;
+    Invalidate();
+}
+
+IFileChooser& CRooster2View::FileChooser() const {
+    return m_chooser != nullptr ? *m_chooser : DefaultFileChooser();
 }
 
 QImage CRooster2View::RenderGridToImage() const {
@@ -314,7 +330,7 @@ void CRooster2View::mouseMoveEvent(QMouseEvent* event) {
     ApplyEdit(moved);
     if (m_doc.m_phase != PHASE_VULLEN) return;
     if (const std::optional<std::string> status =
-            MouseMoveStatus(m_doc, cell.x(), cell.y(), m_solutionCount, m_bestDepth))
+            MouseMoveStatus(m_doc, cell.x(), cell.y(), SolutionCount(), BestDepth()))
         SetMessagePane(Latin1(*status));
 }
 
@@ -383,6 +399,8 @@ void CRooster2View::HandleCharacter(QKeyEvent* event) {
 
 void CRooster2View::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Control) m_ctrlDown = true;
+    // Any key but Escape lets the search draw its current fill again.
+    if (m_runningSearch != nullptr && event->key() != Qt::Key_Escape) m_runningSearch->OnOtherKey();
     if (!HandleNavigationKey(event)) HandleCharacter(event);
     event->accept();
 }
@@ -446,12 +464,15 @@ void CRooster2View::CopyToClipboard() { QApplication::clipboard()->setImage(Rend
 
 void CRooster2View::ExportPng() {
     const QImage image = RenderGridToImage();
-    QFileDialog dialog(this, Latin1("Opslaan rooster als png)"), QFile::decodeName(m_doc.m_lastPngFile.c_str()),
-                       Latin1("PNG bestand (*.png);;Alle bestanden (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Latin1("png"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    const std::string path = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    FileDialogSpec spec;
+    spec.save = true;
+    spec.title = Latin1("Opslaan rooster als png)");
+    spec.defaultSuffix = Latin1("png");
+    spec.initialName = QFile::decodeName(m_doc.m_lastPngFile.c_str());
+    spec.filter = Latin1("PNG bestand (*.png);;Alle bestanden (*.*)");
+    const QString chosen = FileChooser().ChooseFile(this, spec);
+    if (chosen.isEmpty()) return;
+    const std::string path = QFile::encodeName(chosen).toStdString();
     m_doc.m_lastPngFile = path;
     if (!WritePng(path, image))
         QMessageBox::warning(this, Latin1("Oei"), Latin1("Schrijven png mislukt"));
@@ -459,13 +480,15 @@ void CRooster2View::ExportPng() {
 }
 
 void CRooster2View::ExportText() {
-    QFileDialog dialog(this, Latin1("Opslaan inhoud rooster"),
-                       QFile::decodeName(m_doc.m_lastTextFile.c_str()),
-                       Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Latin1("txt"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    m_doc.m_lastTextFile = QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+    FileDialogSpec spec;
+    spec.save = true;
+    spec.title = Latin1("Opslaan inhoud rooster");
+    spec.defaultSuffix = Latin1("txt");
+    spec.initialName = QFile::decodeName(m_doc.m_lastTextFile.c_str());
+    spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
+    const QString chosen = FileChooser().ChooseFile(this, spec);
+    if (chosen.isEmpty()) return;
+    m_doc.m_lastTextFile = QFile::encodeName(chosen).toStdString();
     // A file that cannot be written ends the command without a message.
     WriteFileAtomically(m_doc.m_lastTextFile, ExportPlainText(m_doc, m_smallLetters));
 }
@@ -489,8 +512,8 @@ void CRooster2View::OnTimer() {
 
 CommandFacts CRooster2View::Facts() const {
     CommandFacts facts;
-    facts.solutionCount = m_solutionCount;
-    facts.bestDepth = m_bestDepth;
+    facts.solutionCount = SolutionCount();
+    facts.bestDepth = BestDepth();
     facts.scrollBars = m_scrollBars;
     facts.autoNextWord = m_editor.m_autoNextWord;
     facts.clueDialogOpen = m_clueTextDlg != nullptr;
@@ -553,4 +576,5 @@ void CRooster2View::RegisterCommands(CCommandRouter& router) {
                    ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,
                    ID_FREE_CELLS_BLACK})
         router.Register(id, [this, id] { RunEditorCommand(id); });
+    RegisterSearchCommands(router);
 }

@@ -9,15 +9,17 @@
 
 #include <functional>
 
+#include "app/command_router.h"
 #include "formats/clue_files.h"
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
+#include "search/solutions.h"
 #include "view/grid_painter.h"
 
-#include "app/command_router.h"
 class CClueListDlg;
 class CClueTextDlg;
 class CRooster2Doc;
+class IFileChooser;
 class QDialog;
 class QPainter;
 
@@ -45,12 +47,15 @@ public:
     int CellPixels() const { return m_cellPixels; }
     bool ScrollBarsOn() const { return m_scrollBars; }
     const CGridEditor& Editor() const { return m_editor; }
-    int SolutionCount() const { return m_solutionCount; }
-    int BestDepth() const { return m_bestDepth; }
+    int SolutionCount() const { return m_results.m_solutionCount; }
+    int BestDepth() const { return m_results.m_bestDepth; }
+    const SearchResults& Results() const { return m_results; }
+    const CSolutionBrowser& Browser() const { return m_browser; }
+    bool SearchRunning() const { return m_runningSearch != nullptr; }
+    bool SmallLetters() const { return m_smallLetters; }
     // A word chosen in the clue list; the 100 ms timer makes it current.
     void SetPendingWord(int word) { m_pendingWord = word; }
     int PendingWord() const { return m_pendingWord; }
-    bool SmallLetters() const { return m_smallLetters; }
 
     // The clue windows, null while closed.
     CClueTextDlg* ClueTextWindow() const;
@@ -61,6 +66,17 @@ public:
 
     // Repaints after an editing step of the core.
     void ApplyEdit(const EditResult& result);
+    // An import replaced the grid: undo starts afresh, the solutions and the best
+    // fill are gone, the cursor is on the first word, everything repaints.
+    void GridReplaced();
+
+    // The file dialogs of the view's commands; the tests give their own.
+    void SetFileChooser(IFileChooser* chooser) { m_chooser = chooser; }
+    IFileChooser& FileChooser() const;
+    // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
+    ClueSection& ClueReadSection() { return m_clueSection; }
+    // Called with the search just before it runs (tests set its clock or hooks).
+    void SetSearchSetup(std::function<void(CSearchRun&)> setup) { m_searchSetup = std::move(setup); }
 
 signals:
     void StateChanged();
@@ -114,6 +130,22 @@ private:
     void ExportText();
     void OnTimer();
 
+    // The search and its solutions.
+    void RegisterSearchCommands(CCommandRouter& router);
+    void OnSearchOptions();
+    void OnSearch();
+    void WireSearch(CSearchRun& search);
+    void EndSearch(CSearchRun& search, bool scrollBarsBefore);
+    void OnSearchInterrupt();
+    void OnShowSolutions();
+    void StepSolution(bool (CSolutionBrowser::*step)());
+    void OnSolutionsDone();
+    void OnShowBest();
+    void OnWriteSolutions();
+    // Draws the grid at once, while the search holds the message loop.
+    void RedrawNow();
+    void SetBrowserPhase(int phase);
+
     // The dialogs' commands (view_dialogs.cpp).
     void RegisterDialogCommands(CCommandRouter& router);
     void OnProperties();
@@ -135,10 +167,14 @@ private:
     bool m_smallLetters = false;
     bool m_ctrlDown = false;
     int m_pendingWord = -1;
-    int m_solutionCount = 0;
-    int m_bestDepth = 0;
+    IFileChooser* m_chooser = nullptr;
     // Where the clue-line reader is; it carries over from one read to the next.
     ClueSection m_clueSection = ClueSection::Across;
     QPointer<CClueTextDlg> m_clueTextDlg;
     QPointer<CClueListDlg> m_clueListDlg;
+
+    SearchResults m_results;
+    CSolutionBrowser m_browser{m_doc, m_results};
+    CSearchRun* m_runningSearch = nullptr;
+    std::function<void(CSearchRun&)> m_searchSetup;
 };

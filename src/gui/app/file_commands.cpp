@@ -1,0 +1,213 @@
+#include "app/file_commands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QMessageBox>
+
+#include "app/command_router.h"
+#include "app/file_chooser.h"
+#include "dialogs/compare_dlg.h"
+#include "formats/clue_files.h"
+#include "formats/folder_clues.h"
+#include "formats/html_export.h"
+#include "formats/html_import.h"
+#include "formats/puz_import.h"
+#include "formats/puz_text_export.h"
+#include "formats/ros_import.h"
+#include "model/command_ids.h"
+#include "model/rooster2_doc.h"
+#include "util/file_io.h"
+#include "view/rooster2_view.h"
+#include "wordlists/spell_check.h"
+
+namespace {
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+
+const char* const TEXT_FILTER = "Tekstbestand (*.txt);;Alle bestanden (*.*)";
+const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)";
+const char* const HTML_FILTER = "HTML bestand (*.htm*);;Alle bestanden (*.*)";
+
+FileDialogSpec Dialog(bool save, const char* title, const char* suffix, const char* filter) {
+    FileDialogSpec spec;
+    spec.save = save;
+    spec.title = Latin1(title);
+    spec.defaultSuffix = Latin1(suffix);
+    spec.filter = Latin1(filter);
+    return spec;
+}
+
+}  // namespace
+
+CFileCommands::CFileCommands(CRooster2Doc& doc, CRooster2View& view, QWidget* parent,
+                             QString versionText, Hooks hooks)
+    : m_doc(doc), m_view(view), m_parent(parent), m_versionText(std::move(versionText)),
+      m_hooks(std::move(hooks)) {}
+
+void CFileCommands::RegisterCommands(CCommandRouter& router) {
+    router.Register(ID_EXPORT_HTML_EMPTY, [this] { ExportHtmlPage(false); });
+    router.Register(ID_EXPORT_HTML_FILLED, [this] { ExportHtmlPage(true); });
+    router.Register(ID_EXPORT_PUZ_TEXT, [this] { ExportPuzText(); });
+    router.Register(ID_IMPORT_HTML, [this] { ImportHtml(); });
+    router.Register(ID_IMPORT_PUZ, [this] { ImportPuz(); });
+    router.Register(ID_IMPORT_ROS, [this] { ImportRos(); });
+    router.Register(ID_SPELL_CHECK, [this] { SpellingCheck(); });
+    router.Register(ID_READ_CLUES, [this] { ReadClues(); });
+    router.Register(ID_PASTE_CLUES, [this] { PasteCluesFromClipboard(); });
+    router.Register(ID_WRITE_CLUE_FILE, [this] { WriteClues(); });
+    router.Register(ID_EXPORT_CLUES, [this] { ExportPrintableClues(); });
+    router.Register(ID_EXPORT_ALL_CLUES, [this] { ExportFolderClues(); });
+    router.Register(ID_COMPARE, [this] { Compare(); });
+}
+
+std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
+    spec.initialName = QFile::decodeName(remembered.c_str());
+    const QString chosen = m_view.FileChooser().ChooseFile(m_parent, spec);
+    if (chosen.isEmpty()) return {};
+    remembered = QFile::encodeName(chosen).toStdString();
+    return remembered;
+}
+
+void CFileCommands::ShowMessage(const UserMessage& message) {
+    if (!message.text.empty())
+        QMessageBox::information(m_parent, Latin1(message.caption), Latin1(message.text));
+}
+
+// ---- Exports ---------------------------------------------------------------------------------
+
+void CFileCommands::ExportHtmlPage(bool filled) {
+    const std::string path = ChooseFile(
+        Dialog(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+    if (path.empty()) return;
+    UserMessage remark;
+    // A page that cannot be written ends the command without a message.
+    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), m_versionText.toLatin1().toStdString(),
+               QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), remark);
+    ShowMessage(remark);
+}
+
+void CFileCommands::ExportPuzText() {
+    const std::string path =
+        ChooseFile(Dialog(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
+                   m_doc.m_lastPuzTextFile);
+    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
+}
+
+// ---- Imports ---------------------------------------------------------------------------------
+
+void CFileCommands::ImportFile(const std::string& path,
+                               ImportResult (*read)(CRooster2Doc&, const std::string&)) {
+    CRooster2Doc imported = m_doc;
+    imported.m_modifiedListener = nullptr;
+    const ImportResult result = read(imported, path);
+    if (!result.imported) {
+        ShowMessage(result.message);
+        return;
+    }
+    if (m_hooks.saveModified && !m_hooks.saveModified()) return;
+    imported.m_modifiedListener = m_doc.m_modifiedListener;
+    m_doc = std::move(imported);
+    m_view.GridReplaced();
+    m_view.SetPhase(PHASE_VULLEN);
+    if (m_hooks.documentReplaced) m_hooks.documentReplaced();
+    m_doc.MarkModified(true);
+    ShowMessage(result.message);
+}
+
+void CFileCommands::ImportHtml() {
+    const std::string path = ChooseFile(
+        Dialog(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+    if (!path.empty()) ImportFile(path, ImportHtmlFile);
+}
+
+void CFileCommands::ImportPuz() {
+    const std::string path =
+        ChooseFile(Dialog(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
+                   m_doc.m_lastImportFile);
+    if (!path.empty()) ImportFile(path, ImportPuzFile);
+}
+
+void CFileCommands::ImportRos() {
+    const std::string path = ChooseFile(
+        Dialog(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
+        m_lastRosFile);
+    if (!path.empty()) ImportFile(path, ImportRosFile);
+}
+
+// ---- Reports ---------------------------------------------------------------------------------
+
+void CFileCommands::SpellingCheck() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::optional<std::string> report = SpellingCheckReport(m_doc);
+    QApplication::restoreOverrideCursor();
+    if (report) ShowMessage(UserMessage{*report});
+}
+
+void CFileCommands::Compare() {
+    CCompareDlg dialog(m_doc, m_view.FileChooser(), m_parent);
+    dialog.exec();
+}
+
+// ---- Clue texts ------------------------------------------------------------------------------
+
+void CFileCommands::CluesChanged() {
+    m_doc.MarkModified(true);
+    m_view.RefreshClueText();
+    m_view.RefreshClueList();
+    m_view.viewport()->update();
+}
+
+void CFileCommands::ReadClues() {
+    const std::string path = ChooseFile(
+        Dialog(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+    if (path.empty()) return;
+    int count = 0;
+    // A file that cannot be read ends the command without a message.
+    if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
+    ShowMessage(AddedCluesMessage(count));
+    CluesChanged();
+}
+
+void CFileCommands::PasteCluesFromClipboard() {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText()) {
+        ShowMessage(NoClipboardTextMessage());
+        return;
+    }
+    const int count = PasteClues(m_doc, m_view.ClueReadSection(), data->text().toLatin1().toStdString());
+    if (count > 0) CluesChanged();
+    ShowMessage(PastedCluesMessage(count));
+    m_view.viewport()->update();
+}
+
+void CFileCommands::WriteClues() {
+    const std::string path = ChooseFile(
+        Dialog(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
+}
+
+void CFileCommands::ExportPrintableClues() {
+    const std::string path = ChooseFile(
+        Dialog(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
+    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
+}
+
+void CFileCommands::ExportFolderClues() {
+    const QString folder = m_view.FileChooser().ChooseFolder(
+        m_parent, QFile::decodeName(m_doc.m_lastFolder.c_str()));
+    if (folder.isEmpty()) return;
+    m_doc.m_lastFolder = QFile::encodeName(folder).toStdString();
+    const std::string path =
+        ChooseFile(Dialog(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
+                          "Tekstbestand (*.txt)"),
+                   m_doc.m_lastFolderListFile);
+    if (path.empty()) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::string listing;
+    ListFolder(m_doc.m_lastFolder, listing);
+    QApplication::restoreOverrideCursor();
+    WriteFileAtomically(path, listing);
+}

@@ -1,0 +1,79 @@
+#include "dialogs/compare_dlg.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/file_chooser.h"
+#include "formats/compare.h"
+#include "model/rooster2_doc.h"
+
+namespace {
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+}  // namespace
+
+CCompareDlg::CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_chooser(chooser) {
+    setWindowTitle(Latin1("Vergelijk rooster2-bestanden"));
+    m_fileEdit = new QLineEdit(QFile::decodeName(m_doc.m_lastCompareFile.c_str()));
+    auto* browse = new QPushButton(Latin1("..."));
+    m_allFilesBox = new QCheckBox(Latin1("Vergelijk alle rtr-bestanden uit dezelfde map"));
+    auto* compare = new QPushButton(Latin1("Vergelijk"));
+    m_resultEdit = new QPlainTextEdit;
+    m_resultEdit->setReadOnly(true);
+    m_resultEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_resultEdit->setMinimumSize(480, 240);
+    auto* ok = new QPushButton(Latin1("OK"));
+    for (QPushButton* button : {browse, compare}) button->setAutoDefault(false);
+    ok->setDefault(true);
+    connect(browse, &QPushButton::clicked, this, &CCompareDlg::OnBrowse);
+    connect(compare, &QPushButton::clicked, this, &CCompareDlg::OnCompareNow);
+    connect(ok, &QPushButton::clicked, this, &CCompareDlg::accept);
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_fileEdit, 1);
+    fileRow->addWidget(browse);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(compare);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(Latin1("Naam te vergelijken rooster2-bestand:")));
+    layout->addLayout(fileRow);
+    layout->addWidget(m_allFilesBox);
+    layout->addWidget(m_resultEdit, 1);
+    layout->addLayout(buttons);
+}
+
+void CCompareDlg::OnBrowse() {
+    FileDialogSpec spec;
+    spec.title = Latin1("Openen te vergelijken rtr-bestand");
+    spec.defaultSuffix = Latin1("rtr");
+    spec.initialName = QFile::decodeName(m_doc.m_lastCompareFile.c_str());
+    spec.filter = Latin1("Rooster2 (*.rtr);;Alle bestanden (*.*)");
+    const QString path = m_chooser.ChooseFile(this, spec);
+    if (path.isEmpty()) return;
+    m_doc.m_lastCompareFile = QFile::encodeName(path).toStdString();
+    m_fileEdit->setText(path);
+}
+
+void CCompareDlg::OnCompareNow() {
+    const std::string name = QFile::encodeName(m_fileEdit->text()).toStdString();
+    std::string result;
+    UserMessage message;
+    if (!CompareNow(m_doc, name, m_allFilesBox->isChecked(), result, message)) {
+        QMessageBox::information(this, QString::fromLatin1(message.caption),
+                                 QString::fromLatin1(message.text));
+        return;
+    }
+    m_doc.m_lastCompareFile = name;
+    m_resultEdit->setPlainText(QString::fromLatin1(result).remove(QLatin1Char('\r')));
+}

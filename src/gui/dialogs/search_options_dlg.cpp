@@ -1,0 +1,150 @@
+#include "dialogs/search_options_dlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/file_chooser.h"
+#include "model/rooster2_doc.h"
+#include "model/user_message.h"
+
+namespace {
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
+
+QLineEdit* NumberEdit() {
+    auto* edit = new QLineEdit;
+    edit->setMaxLength(8);
+    return edit;
+}
+
+}  // namespace
+
+CSearchOptionsDlg::CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_chooser(chooser) {
+    setWindowTitle(Latin1("Zoekopties"));
+    BuildControls();
+    ShowOptions(ReadSearchOptions(m_doc));
+}
+
+void CSearchOptionsDlg::BuildControls() {
+    m_allDifferentBox = new QCheckBox(Latin1("Woorden met gelijke lengte alle verschillend"));
+    m_maxSolutionsEdit = NumberEdit();
+    m_ijTwoLettersBox = new QCheckBox(Latin1("De IJ mag ook als twee letters worden gebruikt"));
+    m_fillWithLastShownBox = new QCheckBox(Latin1("Met laatst getoonde oplossing rooster vullen"));
+    m_showWhileSearchingBox = new QCheckBox(Latin1("Oplossingen tonen tijdens zoeken"));
+    m_excludedLettersEdit = new QLineEdit;
+    m_randomOrderBox = new QCheckBox(Latin1("Woorden vullen in willekeurige volgorde"));
+    m_soundBox = new QCheckBox(Latin1("Geluid bij gevonden oplossing"));
+    m_wordFileEdit = new QLineEdit;
+    m_maxFrequencyEdit = NumberEdit();
+    m_maxDistinctEdit = NumberEdit();
+
+    auto* numbers = new QGridLayout;
+    int row = 0;
+    const auto addNumber = [&](const char* label, QWidget* field, const char* note) {
+        numbers->addWidget(new QLabel(Latin1(label)), row, 0);
+        numbers->addWidget(field, row, 1);
+        if (note != nullptr) numbers->addWidget(new QLabel(Latin1(note)), row, 2);
+        ++row;
+    };
+    addNumber("Maximum aantal oplossingen:", m_maxSolutionsEdit, "0 = alle oplossingen");
+    addNumber("Letters die niet mogen voorkomen:", m_excludedLettersEdit, nullptr);
+    addNumber("Frequentie tekens niet groter dan:", m_maxFrequencyEdit, "0 = n.v.t.");
+    addNumber("Aantal verschillende tekens <=:", m_maxDistinctEdit, "0 = n.v.t.");
+
+    auto* browse = new QPushButton(Latin1("..."));
+    browse->setAutoDefault(false);
+    connect(browse, &QPushButton::clicked, this, &CSearchOptionsDlg::OnBrowse);
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(m_wordFileEdit, 1);
+    fileRow->addWidget(browse);
+    auto* fileGroup = new QGroupBox(Latin1("Woordenbestand:"));
+    auto* fileLayout = new QVBoxLayout(fileGroup);
+    fileLayout->addLayout(fileRow);
+    auto* note = new QLabel(
+        Latin1("Het specificeren van \xe9\xe9n van de bestanden xxx02.doc t/m xxx19.doc is voldoende."));
+    note->setWordWrap(true);
+    fileLayout->addWidget(note);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSearchOptionsDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CSearchOptionsDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    for (QCheckBox* box : {m_allDifferentBox, m_ijTwoLettersBox, m_fillWithLastShownBox,
+                           m_showWhileSearchingBox, m_randomOrderBox, m_soundBox})
+        layout->addWidget(box);
+    layout->addLayout(numbers);
+    layout->addWidget(fileGroup);
+    layout->addWidget(buttons);
+}
+
+void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
+    m_allDifferentBox->setChecked(options.allDifferent);
+    m_maxSolutionsEdit->setText(QString::number(options.maxSolutions));
+    m_ijTwoLettersBox->setChecked(options.ijTwoLetters);
+    m_fillWithLastShownBox->setChecked(options.fillWithLastShown);
+    m_showWhileSearchingBox->setChecked(options.showWhileSearching);
+    m_excludedLettersEdit->setText(Latin1(options.excludedLetters));
+    m_randomOrderBox->setChecked(options.randomOrder);
+    m_soundBox->setChecked(options.sound);
+    m_wordFileEdit->setText(QFile::decodeName(options.wordFile.c_str()));
+    m_maxFrequencyEdit->setText(QString::number(options.maxFrequency));
+    m_maxDistinctEdit->setText(QString::number(options.maxDistinct));
+}
+
+// The chosen file belongs to the document at once, whatever the dialog's end; only
+// the word file field shows it, so what was typed into the other fields stays.
+void CSearchOptionsDlg::OnBrowse() {
+    FileDialogSpec spec;
+    spec.title = Latin1("Openen woordenlijst");
+    spec.defaultSuffix = Latin1("doc");
+    spec.initialName = QFile::decodeName(m_doc.m_wordFile.c_str());
+    spec.filter = Latin1("Woordenlijst (*.doc);;Alle bestanden (*.*)");
+    const QString path = m_chooser.ChooseFile(this, spec);
+    if (path.isEmpty()) return;
+    m_doc.m_wordFile = QFile::encodeName(path).toStdString();
+    m_wordFileEdit->setText(path);
+}
+
+bool CSearchOptionsDlg::ReadNumber(QLineEdit* edit, int low, int high, std::int32_t& value) {
+    bool ok = false;
+    const int number = edit->text().trimmed().toInt(&ok);
+    if (ok && number >= low && number <= high) {
+        value = number;
+        return true;
+    }
+    QMessageBox::warning(this, Latin1(APP_TITLE),
+                         QStringLiteral("Please enter an integer between %1 and %2.").arg(low).arg(high));
+    edit->setFocus();
+    edit->selectAll();
+    return false;
+}
+
+void CSearchOptionsDlg::accept() {
+    SearchOptions options;
+    if (!ReadNumber(m_maxSolutionsEdit, 0, MAX_SOLUTIONS_LIMIT, options.maxSolutions) ||
+        !ReadNumber(m_maxFrequencyEdit, 0, MAX_FREQUENCY_LIMIT, options.maxFrequency) ||
+        !ReadNumber(m_maxDistinctEdit, 0, MAX_DISTINCT_LIMIT, options.maxDistinct))
+        return;
+    options.allDifferent = m_allDifferentBox->isChecked();
+    options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
+    options.fillWithLastShown = m_fillWithLastShownBox->isChecked();
+    options.showWhileSearching = m_showWhileSearchingBox->isChecked();
+    options.excludedLetters = m_excludedLettersEdit->text().toLatin1().toStdString();
+    options.randomOrder = m_randomOrderBox->isChecked();
+    options.sound = m_soundBox->isChecked();
+    options.wordFile = QFile::encodeName(m_wordFileEdit->text()).toStdString();
+    ApplySearchOptions(m_doc, options);
+    QDialog::accept();
+}

@@ -1,0 +1,48 @@
+#pragma once
+// "Zoekopties": the search options of the puzzle. OK checks the three numbers
+// against their ranges (a bad one keeps the dialog open) and applies every value
+// through ApplySearchOptions; Cancel changes nothing, except that a word file
+// chosen with "..." is taken at once.
+
+#include <QDialog>
+
+#include "search/search_options.h"
+
+class CRooster2Doc;
+class IFileChooser;
+class QCheckBox;
+class QLineEdit;
+
+class CSearchOptionsDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
+
+    // The controls, for the tests.
+    QCheckBox* m_allDifferentBox = nullptr;
+    QLineEdit* m_maxSolutionsEdit = nullptr;
+    QCheckBox* m_ijTwoLettersBox = nullptr;
+    QCheckBox* m_fillWithLastShownBox = nullptr;
+    QCheckBox* m_showWhileSearchingBox = nullptr;
+    QLineEdit* m_excludedLettersEdit = nullptr;
+    QCheckBox* m_randomOrderBox = nullptr;
+    QCheckBox* m_soundBox = nullptr;
+    QLineEdit* m_wordFileEdit = nullptr;
+    QLineEdit* m_maxFrequencyEdit = nullptr;
+    QLineEdit* m_maxDistinctEdit = nullptr;
+
+public slots:
+    void accept() override;
+
+private:
+    void BuildControls();
+    void ShowOptions(const SearchOptions& options);
+    void OnBrowse();
+    // The number in edit when it lies in [low, high]; otherwise the range message,
+    // the edit gets the focus and nothing is returned.
+    bool ReadNumber(QLineEdit* edit, int low, int high, std::int32_t& value);
+
+    CRooster2Doc& m_doc;
+    IFileChooser& m_chooser;
+};

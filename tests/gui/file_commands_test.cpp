@@ -1,0 +1,263 @@
+// The desktop's import, export and report commands: each writes the bytes the
+// command-line program writes for the same puzzle, asks with its own dialog
+// texts, remembers its file name and resets what an import replaces.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <set>
+
+#include "app/command_table.h"
+#include "dialogs/compare_dlg.h"
+#include "formats/clue_files.h"
+#include "formats/folder_clues.h"
+#include "formats/html_export.h"
+#include "gui_test_support.h"
+#include "model/command_ids.h"
+#include "formats/ros_import.h"
+#include "model/rtr_file.h"
+#include "util/byte_writer.h"
+
+namespace {
+
+// A small filled puzzle with clues, in the filling phase, saved as puzzel.rtr.
+struct FilledWindow : TestWindow {
+    CScriptedChooser chooser;
+    std::string saved;
+
+    FilledWindow() {
+        SetGrid(doc, {"AB#", "C.D", "#EF"});
+        doc.m_htmlTitle = "Proef";
+        View().GridReplaced();
+        Run(ID_PHASE_FILL);
+        doc.m_words[0].clue = "Eerste";
+        View().SetFileChooser(&chooser);
+        saved = dir.Path("puzzel.rtr");
+        UserMessage message;
+        if (!SaveRtrFile(doc, saved, message)) qWarning("puzzle not saved");
+    }
+    // Runs the command with out as the chosen file and returns what it wrote.
+    std::string Export(int id, const std::string& name) {
+        const std::string out = dir.Path(name);
+        chooser.Queue(out);
+        if (!Run(id)) return "(disabled)";
+        return ReadFileOrEmpty(out);
+    }
+    std::string Cli(const std::string& kind, const std::string& name) {
+        const std::string out = dir.Path(name);
+        const CliRun run = RunCli({"export", kind, saved, out});
+        if (run.exitCode != 0) return "(cli failed) " + run.err;
+        return ReadFileOrEmpty(out);
+    }
+};
+
+std::string RosFile(std::uint32_t signature) {
+    ByteWriter out;
+    out.WriteU32(signature);
+    out.WriteU32(0);
+    out.WriteU32(0);
+    out.WriteU32(2);  // columns
+    out.WriteU32(2);  // rows
+    out.WriteU32(0);
+    std::string letters(1600, ' ');
+    std::string kinds(1600, '\1');
+    letters[0] = 'R';          // (0, 0)
+    kinds[1 * 40 + 1] = '\0';  // (1, 1) black
+    std::string bytes = out.Bytes() + letters + kinds;
+    return bytes;
+}
+
+}  // namespace
+
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportsWriteWhatTheCommandLineWrites() {
+        FilledWindow window;
+        QCOMPARE(window.Export(ID_EXPORT_TEXT, "tekst.txt"), window.Cli("text", "cli-tekst.txt"));
+        QCOMPARE(window.Export(ID_EXPORT_PUZ_TEXT, "puz.txt"), window.Cli("puztext", "cli-puz.txt"));
+        QCOMPARE(window.Export(ID_EXPORT_CLUES, "omschr.txt"), window.Cli("clues", "cli-omschr.txt"));
+        QCOMPARE(window.Export(ID_WRITE_CLUE_FILE, "clue.txt"), window.Cli("cluefile", "cli-clue.txt"));
+        QVERIFY(window.Export(ID_EXPORT_CLUES, "omschr.txt").find("Proef\r\n") == 0);
+        QCOMPARE(window.doc.m_lastTextFile, window.dir.Path("omschr.txt"));
+        QCOMPARE(window.doc.m_lastPuzTextFile, window.dir.Path("puz.txt"));
+        QCOMPARE(window.doc.m_lastClueFile, window.dir.Path("clue.txt"));
+    }
+
+    void htmlPagesAreTheCorePages() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer;  // the program folder of the tests has no images
+        for (const bool filled : {false, true}) {
+            const std::string page =
+                window.Export(filled ? ID_EXPORT_HTML_FILLED : ID_EXPORT_HTML_EMPTY, "pagina.html");
+            QCOMPARE(page, WriteHtml(window.doc, filled, false, "Rooster2 versie test"));
+        }
+        QCOMPARE(window.doc.m_lastHtmlFile, window.dir.Path("pagina.html"));
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Opslaan rooster als html"));
+        QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("html"));
+    }
+
+    void dialogsOfferTheRememberedNames() {
+        FilledWindow window;
+        window.Export(ID_EXPORT_TEXT, "eerst.txt");
+        window.Run(ID_EXPORT_TEXT);  // Cancel: nothing queued
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Opslaan inhoud rooster"));
+        QCOMPARE(window.chooser.m_asked.back().initialName,
+                 QString::fromStdString(window.dir.Path("eerst.txt")));
+        QVERIFY(window.chooser.m_asked.back().save);
+    }
+
+    void htmlImportTakesTheShapeAndStartsFilling() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer(QMessageBox::No);
+        window.Export(ID_EXPORT_HTML_FILLED, "pagina.html");
+        window.frame->NewDocument();
+        QCOMPARE(window.doc.m_phase, PHASE_VORMEN);
+        window.chooser.Queue(window.dir.Path("pagina.html"));
+        QVERIFY(window.Run(ID_IMPORT_HTML));
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Lezen rooster als html"));
+        QCOMPARE(GridRows(window.doc), std::string("..#/.../#../"));
+        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QVERIFY(window.doc.IsModified());
+        QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
+        QCOMPARE(window.doc.m_curWord, 0);
+        QVERIFY(!window.Enabled(ID_UNDO));
+    }
+
+    void refusedHtmlLeavesThePuzzle() {
+        FilledWindow window;
+        window.frame->NewDocument();
+        WriteFileOrFail(window.dir.Path("los.html"), "<html><body>geen rooster</body></html>\r\n");
+        const std::string before = window.doc.GridToString();
+        window.chooser.Queue(window.dir.Path("los.html"));
+        CMessageBoxAnswerer answerer;
+        QVERIFY(window.Run(ID_IMPORT_HTML));
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Html-bestand voldoet niet aan Rooster2-eisen")});
+        QCOMPARE(window.doc.GridToString(), before);
+        QCOMPARE(window.doc.m_phase, PHASE_VORMEN);
+        QVERIFY(!window.doc.IsModified());
+    }
+
+    void rosImportReadsTheGridLikeTheCore() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer(QMessageBox::No);
+        WriteFileOrFail(window.dir.Path("oud.ros"), RosFile(12091998));
+        window.chooser.Queue(window.dir.Path("oud.ros"));
+        QVERIFY(window.Run(ID_IMPORT_ROS));
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen ros-bestand"));
+        QCOMPARE(window.chooser.m_asked.back().filter, QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
+        CRooster2Doc expected;
+        QVERIFY(ImportRosFile(expected, window.dir.Path("oud.ros")).imported);
+        QCOMPARE(window.doc.GridToString(), expected.GridToString());
+        QCOMPARE(GridRows(window.doc), std::string("R./.#/"));
+        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.View().SolutionCount(), 0);
+        // The name is offered again next time.
+        window.Run(ID_IMPORT_ROS);
+        QCOMPARE(window.chooser.m_asked.back().initialName, QString::fromStdString(window.dir.Path("oud.ros")));
+    }
+
+    void damagedRosIsRefused() {
+        FilledWindow window;
+        WriteFileOrFail(window.dir.Path("kapot.ros"), RosFile(1));
+        const std::string before = window.doc.GridToString();
+        window.chooser.Queue(window.dir.Path("kapot.ros"));
+        CMessageBoxAnswerer answerer;
+        QVERIFY(window.Run(ID_IMPORT_ROS));
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ros-bestand incorrect")});
+        QCOMPARE(window.doc.GridToString(), before);
+    }
+
+    void cancellingTheSaveQuestionKeepsThePuzzle() {
+        FilledWindow window;
+        WriteFileOrFail(window.dir.Path("oud.ros"), RosFile(12091998));
+        window.doc.MarkModified(true);
+        const std::string before = window.doc.GridToString();
+        window.chooser.Queue(window.dir.Path("oud.ros"));
+        CMessageBoxAnswerer answerer(QMessageBox::Cancel);
+        QVERIFY(window.Run(ID_IMPORT_ROS));
+        QCOMPARE(window.doc.GridToString(), before);
+    }
+
+    void missingPuzFileIsReported() {
+        FilledWindow window;
+        window.chooser.Queue(window.dir.Path("weg.puz"));
+        CMessageBoxAnswerer answerer;
+        QVERIFY(window.Run(ID_IMPORT_PUZ));
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen puz-bestand"));
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Bestand is er niet")});
+    }
+
+    void clueFileReadBackChangesNothing() {
+        FilledWindow window;
+        window.Export(ID_WRITE_CLUE_FILE, "clue.txt");
+        window.chooser.Queue(window.dir.Path("clue.txt"));
+        CMessageBoxAnswerer answerer;
+        QVERIFY(window.Run(ID_READ_CLUES));
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen omschrijvingenbestand"));
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Aantal toegevoegde omschrijvingen: 0")});
+    }
+
+    void pastingCluesFromTheClipboard() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer;
+        QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
+        QVERIFY(window.Run(ID_PASTE_CLUES));
+        QCOMPARE(window.doc.m_words[0].clue, std::string("Hoofdstad"));
+        QVERIFY(window.doc.IsModified());
+        QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
+        QVERIFY(window.Run(ID_PASTE_CLUES));
+        QCOMPARE(answerer.Texts(), (QStringList{QStringLiteral("Aantal toegevoegde omschrijvingen: 1"),
+                                                QStringLiteral("Niets toegevoegd")}));
+    }
+
+    void folderListingIsTheCoreListing() {
+        FilledWindow window;
+        window.chooser.m_folder = QString::fromStdString(window.dir.Path(""));
+        const std::string listing = window.Export(ID_EXPORT_ALL_CLUES, "map.txt");
+        std::string expected;
+        ListFolder(window.doc.m_lastFolder, expected);
+        QCOMPARE(listing, expected);
+        QVERIFY(listing.find("puzzel.rtr") != std::string::npos);
+        QCOMPARE(window.chooser.m_asked.back().title,
+                 QStringLiteral("Toevoegen woorden en omschrijvingen roostermen"));
+    }
+
+    void compareDialogReportsEqualFiles() {
+        FilledWindow window;
+        CCompareDlg dialog(window.doc, window.chooser);
+        CMessageBoxAnswerer answerer;
+        dialog.m_fileEdit->clear();
+        dialog.OnCompareNow();
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Bestandsnaam niet ingevuld")});
+        dialog.m_fileEdit->setText(QString::fromStdString(window.saved));
+        dialog.OnCompareNow();
+        QVERIFY2(dialog.m_resultEdit->toPlainText().contains(QStringLiteral("  Inhoud gelijk")),
+                 qPrintable(dialog.m_resultEdit->toPlainText()));
+        QCOMPARE(window.doc.m_lastCompareFile, window.saved);
+    }
+
+    void spellingCheckShowsTheReport() {
+        FilledWindow window;
+        WriteFileOrFail(window.dir.Path("lijst02.doc"), "AB\r\n");
+        window.doc.m_wordFile = window.dir.Path("lijst02.doc");
+        CMessageBoxAnswerer answerer;
+        QVERIFY(window.Run(ID_SPELL_CHECK));
+        QCOMPARE(answerer.Texts().size(), 1);
+        QVERIFY(answerer.Texts()[0].startsWith(QStringLiteral("Niet in woordenlijst:")));
+    }
+
+    void onlyTheFrequencyItemLacksAHandler() {
+        FilledWindow window;
+        // Mail needs a mail program; the recent files are the frame's own items.
+        const std::set<int> elsewhere = {ID_FREQUENCY_DISTRIBUTION, ID_FILE_SEND_MAIL, ID_FILE_MRU_FIRST};
+        for (const CommandSpec& spec : CommandTable())
+            if (elsewhere.count(spec.id) == 0) QVERIFY2(window.frame->Router().HasHandler(spec.id), spec.text);
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "file_commands_test.moc"
