@@ -79,11 +79,11 @@ private slots:
             const char* bad;
             const char* message;
         } cases[] = {
-            {&CSearchOptionsDlg::m_maxSolutionsEdit, "1000001", "between 0 and 1000000"},
-            {&CSearchOptionsDlg::m_maxSolutionsEdit, "veel", "between 0 and 1000000"},
-            {&CSearchOptionsDlg::m_maxFrequencyEdit, "10", "between 0 and 9"},
-            {&CSearchOptionsDlg::m_maxDistinctEdit, "101", "between 0 and 100"},
-            {&CSearchOptionsDlg::m_maxDistinctEdit, "-1", "between 0 and 100"},
+            {&CSearchOptionsDlg::m_maxSolutionsEdit, "1000001", "van 0 tot en met 1000000"},
+            {&CSearchOptionsDlg::m_maxSolutionsEdit, "veel", "van 0 tot en met 1000000"},
+            {&CSearchOptionsDlg::m_maxFrequencyEdit, "10", "van 0 tot en met 9"},
+            {&CSearchOptionsDlg::m_maxDistinctEdit, "101", "van 0 tot en met 100"},
+            {&CSearchOptionsDlg::m_maxDistinctEdit, "-1", "van 0 tot en met 100"},
         };
         for (const auto& test : cases) {
             CRooster2Doc doc;

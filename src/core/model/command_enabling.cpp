@@ -43,7 +43,9 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_DIRECTION_DOWN:
             return EnabledChecked(!doc.m_acrossOnly, doc.m_direction == DIR_DOWN);
         case ID_GRID_PROPERTIES:
-            return Enabled(true);
+            // Resizing or clearing the grid under a running search would pull the
+            // cells and words out from under it.
+            return Enabled(phase != PHASE_ZOEKEN);
         case ID_SHOW_CLUES:
             return Enabled(filling && !facts.clueDialogOpen && plainNumbering);
         case ID_EDIT_WORD:

@@ -13,15 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/file_chooser.h"
+#include "dialogs/dialog_support.h"
 #include "model/rooster2_doc.h"
 #include "model/user_message.h"
 
 namespace {
 
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-
-QLineEdit* NumberEdit() {
+QLineEdit* ShortNumberEdit() {
     auto* edit = new QLineEdit;
     edit->setMaxLength(8);
     return edit;
@@ -38,7 +36,7 @@ CSearchOptionsDlg::CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, Q
 
 void CSearchOptionsDlg::BuildControls() {
     m_allDifferentBox = new QCheckBox(Latin1("Woorden met gelijke lengte alle verschillend"));
-    m_maxSolutionsEdit = NumberEdit();
+    m_maxSolutionsEdit = ShortNumberEdit();
     m_ijTwoLettersBox = new QCheckBox(Latin1("De IJ mag ook als twee letters worden gebruikt"));
     m_fillWithLastShownBox = new QCheckBox(Latin1("Met laatst getoonde oplossing rooster vullen"));
     m_showWhileSearchingBox = new QCheckBox(Latin1("Oplossingen tonen tijdens zoeken"));
@@ -46,8 +44,8 @@ void CSearchOptionsDlg::BuildControls() {
     m_randomOrderBox = new QCheckBox(Latin1("Woorden vullen in willekeurige volgorde"));
     m_soundBox = new QCheckBox(Latin1("Geluid bij gevonden oplossing"));
     m_wordFileEdit = new QLineEdit;
-    m_maxFrequencyEdit = NumberEdit();
-    m_maxDistinctEdit = NumberEdit();
+    m_maxFrequencyEdit = ShortNumberEdit();
+    m_maxDistinctEdit = ShortNumberEdit();
 
     auto* numbers = new QGridLayout;
     int row = 0;
@@ -117,25 +115,17 @@ void CSearchOptionsDlg::OnBrowse() {
     m_wordFileEdit->setText(path);
 }
 
-bool CSearchOptionsDlg::ReadNumber(QLineEdit* edit, int low, int high, std::int32_t& value) {
-    bool ok = false;
-    const int number = edit->text().trimmed().toInt(&ok);
-    if (ok && number >= low && number <= high) {
-        value = number;
-        return true;
-    }
-    QMessageBox::warning(this, Latin1(APP_TITLE),
-                         QStringLiteral("Please enter an integer between %1 and %2.").arg(low).arg(high));
-    edit->setFocus();
-    edit->selectAll();
-    return false;
-}
-
 void CSearchOptionsDlg::accept() {
     SearchOptions options;
-    if (!ReadNumber(m_maxSolutionsEdit, 0, MAX_SOLUTIONS_LIMIT, options.maxSolutions) ||
-        !ReadNumber(m_maxFrequencyEdit, 0, MAX_FREQUENCY_LIMIT, options.maxFrequency) ||
-        !ReadNumber(m_maxDistinctEdit, 0, MAX_DISTINCT_LIMIT, options.maxDistinct))
+    static constexpr NumberField maxSolutions{"Maximum aantal oplossingen:", 0,
+                                              MAX_SOLUTIONS_LIMIT};
+    static constexpr NumberField maxFrequency{"Frequentie tekens niet groter dan:", 0,
+                                              MAX_FREQUENCY_LIMIT};
+    static constexpr NumberField maxDistinct{"Aantal verschillende tekens <=:", 0,
+                                             MAX_DISTINCT_LIMIT};
+    if (!ReadNumberEdit(this, m_maxSolutionsEdit, maxSolutions, options.maxSolutions) ||
+        !ReadNumberEdit(this, m_maxFrequencyEdit, maxFrequency, options.maxFrequency) ||
+        !ReadNumberEdit(this, m_maxDistinctEdit, maxDistinct, options.maxDistinct))
         return;
     options.allDifferent = m_allDifferentBox->isChecked();
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();

@@ -41,7 +41,6 @@ private:
     void OnBrowse();
     // The number in edit when it lies in [low, high]; otherwise the range message,
     // the edit gets the focus and nothing is returned.
-    bool ReadNumber(QLineEdit* edit, int low, int high, std::int32_t& value);
 
     CRooster2Doc& m_doc;
     IFileChooser& m_chooser;

@@ -92,7 +92,7 @@ TEST_F(CommandEnablingTest, CommandsWithoutARuleAreAlwaysEnabled) {
     for (int id :
          {ID_GRID_COPY, ID_GRID_EDGE_BLACK, ID_EXPORT_HTML_EMPTY, ID_EXPORT_HTML_FILLED,
           ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE, ID_EXPORT_ALL_CLUES,
-          ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_GRID_PROPERTIES, ID_ZOOM_IN, ID_ZOOM_OUT,
+          ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_ZOOM_IN, ID_ZOOM_OUT,
           ID_DIRECTION_ACROSS, ID_VIEW_SCROLLBARS})
         EXPECT_EQ(EnabledByPhase(id), ALWAYS) << id;
 }
@@ -101,8 +101,9 @@ TEST_F(CommandEnablingTest, RemovingLettersIsRefusedOnlyWhileTheSearchRuns) {
     EXPECT_EQ(EnabledByPhase(ID_GRID_REMOVE_LETTERS), NOT_SEARCHING);
 }
 
-TEST_F(CommandEnablingTest, ReplacingThePuzzleIsRefusedWhileTheSearchRuns) {
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST})
+TEST_F(CommandEnablingTest, ReplacingOrReshapingThePuzzleIsRefusedWhileTheSearchRuns) {
+    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
+                   ID_GRID_PROPERTIES})
         EXPECT_EQ(EnabledByPhase(id), NOT_SEARCHING) << id;
 }
 
