@@ -1,5 +1,7 @@
 // The main window: enabling by phase, closing, the profile and the file flow.
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 
 #include "app/command_table.h"
 #include "app/platform.h"
@@ -162,6 +164,32 @@ private slots:
         window.Click(1, 1);
         window.Click(2, 2);
         QVERIFY(window.frame->windowTitle().endsWith(QStringLiteral("Rooster2*")));
+    }
+
+    void aDroppedFileOpensUnlessTheSearchRuns() {
+        TestWindow window;
+        CRooster2Doc other;
+        other.SetCell(3, 3, CELL_ZWART);
+        other.BuildWords();
+        const std::string path = window.dir.Path("gesleept.rtr");
+        UserMessage message;
+        QVERIFY(SaveRtrFile(other, path, message));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        auto drop = [&] {
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(window.frame.get(), &enter);
+            QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.frame.get(), &event);
+        };
+        window.View().SetPhase(PHASE_ZOEKEN);
+        drop();
+        QCOMPARE(window.doc.GetCell(3, 3), CELL_VRIJ);
+        window.View().SetPhase(PHASE_VORMEN);
+        drop();
+        QCOMPARE(window.doc.GetCell(3, 3), CELL_ZWART);
+        QCOMPARE(window.doc.m_pathName, path);
     }
 
     void commandLineNamesAFileOrAPrintRequest() {

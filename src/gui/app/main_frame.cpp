@@ -400,13 +400,16 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// Like "&Open...", a dropped file is refused while the search runs: it would
+// replace the grid under the search.
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() && m_doc.m_phase != PHASE_ZOEKEN)
+        event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    if (urls.isEmpty() || !urls.first().isLocalFile() || m_doc.m_phase == PHASE_ZOEKEN) return;
     event->acceptProposedAction();
     activateWindow();
     if (SaveModified()) OpenDocumentFile(urls.first().toLocalFile());
