@@ -37,42 +37,6 @@ private slots:
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
     }
 
-    void eachSymmetrySetsItsImages() {
-        struct Case {
-            int symmetry;
-            std::string rows;
-        };
-        const Case cases[] = {
-            {0, "#..../...../...../...../"},
-            {1, "#...#/...../...../#...#/"},
-            {2, "#..../...../...../#..../"},
-            {3, "#...#/...../...../...../"},
-            {4, "#..../...../...../....#/"},
-            {5, "#...#/...../...../#...#/"},
-        };
-        for (const Case& c : cases) {
-            TestWindow window;
-            StartWith(window, {".....", ".....", ".....", "....."}, c.symmetry);
-            window.Click(0, 0);
-            QCOMPARE(GridRows(window.doc), c.rows);
-        }
-    }
-
-    void quarterTurnSkipsImagesOutsideANonSquareGrid() {
-        TestWindow window;
-        const std::string row(15, '.');
-        SetGrid(window.doc, {row, row, row, row, row, row, row, row, row, row});
-        window.doc.m_symmetry = 1;
-        window.View().OnInitialUpdate();
-        window.Settle();
-        window.Click(14, 0);
-        QCOMPARE(window.doc.GetCell(14, 0), CELL_ZWART);
-        QCOMPARE(window.doc.GetCell(0, 9), CELL_ZWART);
-        int blacks = 0;
-        for (int i = 0; i < window.doc.CellCount(); ++i) blacks += window.doc.m_cells[i] == CELL_ZWART;
-        QCOMPARE(blacks, 2);
-    }
-
     void dragFillsTheRectangle() {
         TestWindow window;
         StartWith(window, {"....", "....", "....", "...."});

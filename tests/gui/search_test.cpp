@@ -65,14 +65,6 @@ private slots:
         QVERIFY(doc.IsModified());
     }
 
-    void optionsOkWithoutChangesStillMarksModified() {
-        CRooster2Doc doc;
-        CScriptedChooser chooser;
-        CSearchOptionsDlg dialog(doc, chooser);
-        dialog.accept();
-        QVERIFY(doc.IsModified());
-    }
-
     void numbersOutsideTheirRangesKeepTheDialogOpen() {
         const struct {
             QLineEdit* CSearchOptionsDlg::*edit;
@@ -120,20 +112,6 @@ private slots:
         QCOMPARE(doc.m_wordFile, std::string("/lijsten/nieuw05.doc"));
         QVERIFY(doc.m_excludedLetters.empty());
         QVERIFY(!doc.IsModified());
-    }
-
-    void emptyingTheWordFileForgetsTheExtraLists() {
-        CRooster2Doc doc;
-        doc.m_wordFile = "oud02.doc";
-        doc.m_extraFiles = {"extra02.doc"};
-        doc.BuildWords();
-        doc.m_words[0].extraList = 1;
-        CScriptedChooser chooser;
-        CSearchOptionsDlg dialog(doc, chooser);
-        dialog.m_wordFileEdit->clear();
-        dialog.accept();
-        QVERIFY(doc.m_extraFiles.empty());
-        QCOMPARE(doc.m_words[0].extraList, 0);
     }
 
     void searchInterruptedWithEscapeThenSolutionsTakenOver() {

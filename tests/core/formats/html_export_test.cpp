@@ -114,12 +114,6 @@ TEST(HtmlExportLayout, FilledPageCentresTheLetters) {
     EXPECT_TRUE(Contains(small, "<sup><sup>&nbsp;</sup></sup>ij</td>"));
 }
 
-TEST(HtmlExportLayout, EmptyPageOfAFilledGridHasNoLetters) {
-    const std::string page = WriteHtml(SmallPuzzle(), false, false, VERSION);
-    EXPECT_FALSE(Contains(page, "</sup></sup>A</td>"));
-    EXPECT_TRUE(Contains(page, "<sup><sup>1</sup></sup></td>"));
-}
-
 TEST(HtmlExportLayout, EmptyTitleIsRooster2) {
     CRooster2Doc doc = SmallPuzzle();
     doc.m_htmlTitle.clear();

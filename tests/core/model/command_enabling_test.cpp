@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "model/command_ids.h"
 #include "model/phase_switch.h"
@@ -61,11 +62,33 @@ TEST_F(CommandEnablingTest, PhaseCommandsAndTheirCheckMarks) {
     EXPECT_TRUE(Checked(ID_PHASE_FILL));
 }
 
-TEST_F(CommandEnablingTest, ShapingOnlyCommands) {
-    for (int id : {ID_GRID_CLEAN, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP,
-                   ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK,
-                   ID_ROTATE_CLOCKWISE, ID_IMPORT_HTML})
-        EXPECT_EQ(EnabledByPhase(id), ONLY_SHAPING) << id;
+TEST_F(CommandEnablingTest, CommandsFollowTheirPhaseRule) {
+    const struct {
+        const ByPhase& rule;
+        std::vector<int> ids;
+    } cases[] = {
+        {ONLY_SHAPING,
+         {ID_GRID_CLEAN, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP, ID_MIRROR_ROWS,
+          ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK, ID_ROTATE_CLOCKWISE,
+          ID_IMPORT_HTML}},
+        {ONLY_FILLING,
+         {ID_READ_CLUES, ID_PASTE_CLUES, ID_AUTO_NEXT_WORD, ID_SHOW_CLUES, ID_SHOW_CLUE_LIST,
+          ID_WRITE_CLUE_FILE, ID_EDIT_WORD}},
+        {SHAPING_OR_FILLING, {ID_IMPORT_ROS, ID_IMPORT_PUZ, ID_REDRAW}},
+        // Replacing, reshaping or emptying the puzzle is refused while the search runs.
+        {NOT_SEARCHING,
+         {ID_GRID_REMOVE_LETTERS, ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
+          ID_GRID_PROPERTIES}},
+        // Without a rule of their own.
+        {ALWAYS,
+         {ID_GRID_COPY, ID_GRID_EDGE_BLACK, ID_EXPORT_HTML_EMPTY, ID_EXPORT_HTML_FILLED,
+          ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE, ID_EXPORT_ALL_CLUES,
+          ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_ZOOM_IN, ID_ZOOM_OUT,
+          ID_DIRECTION_ACROSS, ID_VIEW_SCROLLBARS}},
+        {NEVER, {ID_FREQUENCY_DISTRIBUTION}},
+    };
+    for (const auto& c : cases)
+        for (int id : c.ids) EXPECT_EQ(EnabledByPhase(id), c.rule) << id;
 }
 
 TEST_F(CommandEnablingTest, RotationNeedsASquareGrid) {
@@ -77,44 +100,10 @@ TEST_F(CommandEnablingTest, RotationNeedsASquareGrid) {
     EXPECT_TRUE(Enabled(ID_ROTATE_CLOCKWISE));
 }
 
-TEST_F(CommandEnablingTest, FillingOnlyCommands) {
-    for (int id : {ID_READ_CLUES, ID_PASTE_CLUES, ID_AUTO_NEXT_WORD, ID_SHOW_CLUES,
-                   ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EDIT_WORD})
-        EXPECT_EQ(EnabledByPhase(id), ONLY_FILLING) << id;
-}
-
-TEST_F(CommandEnablingTest, ShapingOrFillingCommands) {
-    for (int id : {ID_IMPORT_ROS, ID_IMPORT_PUZ, ID_REDRAW})
-        EXPECT_EQ(EnabledByPhase(id), SHAPING_OR_FILLING) << id;
-}
-
-TEST_F(CommandEnablingTest, CommandsWithoutARuleAreAlwaysEnabled) {
-    for (int id :
-         {ID_GRID_COPY, ID_GRID_EDGE_BLACK, ID_EXPORT_HTML_EMPTY, ID_EXPORT_HTML_FILLED,
-          ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE, ID_EXPORT_ALL_CLUES,
-          ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_ZOOM_IN, ID_ZOOM_OUT,
-          ID_DIRECTION_ACROSS, ID_VIEW_SCROLLBARS})
-        EXPECT_EQ(EnabledByPhase(id), ALWAYS) << id;
-}
-
-TEST_F(CommandEnablingTest, RemovingLettersIsRefusedOnlyWhileTheSearchRuns) {
-    EXPECT_EQ(EnabledByPhase(ID_GRID_REMOVE_LETTERS), NOT_SEARCHING);
-}
-
-TEST_F(CommandEnablingTest, ReplacingOrReshapingThePuzzleIsRefusedWhileTheSearchRuns) {
-    for (int id : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST,
-                   ID_GRID_PROPERTIES})
-        EXPECT_EQ(EnabledByPhase(id), NOT_SEARCHING) << id;
-}
-
 TEST_F(CommandEnablingTest, FrameworkCommandsHaveNoRuleHere) {
     for (int id : {ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_APP_ABOUT, ID_APP_EXIT,
                    ID_VIEW_TOOLBAR, ID_FILE_SEND_MAIL, 12345})
         EXPECT_FALSE(GetCommandState(id, doc, undo, facts).has_value()) << id;
-}
-
-TEST_F(CommandEnablingTest, FrequencyDistributionIsNeverEnabled) {
-    EXPECT_EQ(EnabledByPhase(ID_FREQUENCY_DISTRIBUTION), NEVER);
 }
 
 TEST_F(CommandEnablingTest, SearchCommands) {

@@ -147,14 +147,46 @@ TEST_F(FillEditingTest, RightClickLeavesOtherCellsAlone) {
 
 // ---- Arrow keys ---------------------------------------------------------------------------
 
-TEST_F(FillEditingTest, DownOnAnAcrossWordAtACrossingEntersTheDownWordBelow) {
+TEST_F(FillEditingTest, ArrowsHomeAndEndOnAThreeByThreeGrid) {
+    // Across a word at a crossing the key enters the crossing word; along the word
+    // it moves and stops at the ends; with Ctrl it jumps between the words of the
+    // direction, wrapping round.
+    const struct {
+        int word, pos;
+        EditKey key;
+        bool ctrl;
+        int toWord, toPos;
+    } cases[] = {
+        {ACROSS_4, 1, EditKey::Down, false, DOWN_2, 2},
+        {ACROSS_5, 2, EditKey::Up, false, DOWN_3, 1},
+        {DOWN_2, 1, EditKey::Right, false, ACROSS_4, 2},
+        {DOWN_2, 0, EditKey::Left, false, ACROSS_1, 0},
+        {ACROSS_1, 1, EditKey::Right, false, ACROSS_1, 2},
+        {ACROSS_1, 2, EditKey::Right, false, ACROSS_1, 2},
+        {ACROSS_1, 1, EditKey::Left, false, ACROSS_1, 0},
+        {ACROSS_1, 0, EditKey::Left, false, ACROSS_1, 0},
+        {DOWN_1, 2, EditKey::Down, false, DOWN_1, 2},
+        {ACROSS_1, 2, EditKey::Right, true, ACROSS_4, 0},
+        {ACROSS_4, 0, EditKey::Down, true, ACROSS_5, 0},
+        {ACROSS_5, 0, EditKey::Down, true, ACROSS_1, 0},
+        {ACROSS_1, 0, EditKey::Left, true, ACROSS_5, 0},
+        {ACROSS_5, 0, EditKey::Up, true, ACROSS_4, 0},
+        {ACROSS_4, 1, EditKey::End, false, ACROSS_4, 2},
+        {ACROSS_4, 2, EditKey::Home, false, ACROSS_4, 0},
+        {ACROSS_4, 0, EditKey::End, true, ACROSS_5, 2},
+        {ACROSS_5, 2, EditKey::Home, true, ACROSS_1, 0},
+    };
     Start({"...", "...", "..."});
-    Select(ACROSS_4, 1);
-    const EditResult result = Key(EditKey::Down);
-    ExpectCursor(DOWN_2, 2);
-    EXPECT_EQ(doc.m_direction, DIR_DOWN);
-    EXPECT_EQ(result.oldWord, ACROSS_4);
-    EXPECT_EQ(result.newWord, DOWN_2);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "word " << c.word << " pos " << c.pos << " key "
+                                        << int(c.key) << " ctrl " << c.ctrl);
+        Select(c.word, c.pos);
+        const EditResult result = Key(c.key, c.ctrl);
+        ExpectCursor(c.toWord, c.toPos);
+        EXPECT_EQ(doc.m_direction, doc.m_words[c.toWord].IsAcross() ? DIR_ACROSS : DIR_DOWN);
+        EXPECT_EQ(result.oldWord, c.toWord == c.word ? -1 : c.word);
+        EXPECT_EQ(result.newWord, c.toWord);
+    }
 }
 
 TEST_F(FillEditingTest, DownWithoutACrossingMovesAlongTheWord) {
@@ -167,71 +199,6 @@ TEST_F(FillEditingTest, DownWithoutACrossingMovesAlongTheWord) {
     EXPECT_EQ(result.newWord, 0);
     Key(EditKey::Up);
     ExpectCursor(0, 0);
-}
-
-TEST_F(FillEditingTest, UpOnAnAcrossWordAtACrossingEntersTheDownWordAbove) {
-    Start({"...", "...", "..."});
-    Select(ACROSS_5, 2);
-    Key(EditKey::Up);
-    ExpectCursor(DOWN_3, 1);
-    EXPECT_EQ(doc.m_direction, DIR_DOWN);
-}
-
-TEST_F(FillEditingTest, RightAndLeftOnADownWordAtACrossingEnterTheAcrossWord) {
-    Start({"...", "...", "..."});
-    Select(DOWN_2, 1);
-    Key(EditKey::Right);
-    ExpectCursor(ACROSS_4, 2);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
-    Select(DOWN_2, 0);
-    Key(EditKey::Left);
-    ExpectCursor(ACROSS_1, 0);
-}
-
-TEST_F(FillEditingTest, ArrowsAlongTheWordStopAtItsEnds) {
-    Start({"...", "...", "..."});
-    Select(ACROSS_1, 1);
-    Key(EditKey::Right);
-    Key(EditKey::Right);
-    ExpectCursor(ACROSS_1, 2);
-    Key(EditKey::Left);
-    Key(EditKey::Left);
-    Key(EditKey::Left);
-    ExpectCursor(ACROSS_1, 0);
-    Select(DOWN_1, 2);
-    Key(EditKey::Down);
-    ExpectCursor(DOWN_1, 2);
-}
-
-TEST_F(FillEditingTest, CtrlArrowsJumpToWordsOfTheDirection) {
-    Start({"...", "...", "..."});
-    Select(ACROSS_1, 2);
-    EditResult result = Key(EditKey::Right, true);
-    ExpectCursor(ACROSS_4, 0);
-    EXPECT_EQ(result.oldWord, ACROSS_1);
-    EXPECT_EQ(result.newWord, ACROSS_4);
-    Key(EditKey::Down, true);
-    ExpectCursor(ACROSS_5, 0);
-    Key(EditKey::Down, true);
-    ExpectCursor(ACROSS_1, 0);  // wraps to the first
-    Key(EditKey::Left, true);
-    ExpectCursor(ACROSS_5, 0);  // and back from the first to the last
-    Key(EditKey::Up, true);
-    ExpectCursor(ACROSS_4, 0);
-}
-
-TEST_F(FillEditingTest, HomeAndEnd) {
-    Start({"...", "...", "..."});
-    Select(ACROSS_4, 1);
-    Key(EditKey::End);
-    ExpectCursor(ACROSS_4, 2);
-    Key(EditKey::Home);
-    ExpectCursor(ACROSS_4, 0);
-    const EditResult last = Key(EditKey::End, true);
-    ExpectCursor(ACROSS_5, 2);
-    EXPECT_EQ(last.oldWord, ACROSS_4);
-    Key(EditKey::Home, true);
-    ExpectCursor(ACROSS_1, 0);
 }
 
 TEST_F(FillEditingTest, KeysNeedACurrentWord) {
@@ -294,24 +261,19 @@ TEST_F(FillEditingTest, TheLastLetterMovesToTheNextWordWithNextWord) {
     ExpectCursor(DOWN_1, 0);
 }
 
-TEST_F(FillEditingTest, BackspaceClearsTheCellBeforeTheCursor) {
-    Start({"ABC", "..."});
-    Select(0, 2);
-    const EditResult result = FillBackspace(doc, undo);
-    EXPECT_TRUE(result.applied);
-    ExpectCursor(0, 1);
-    EXPECT_EQ(GridRows(doc)[0], "A.C");
-    EXPECT_EQ(undo.Fill().Position(), 2);
-    EXPECT_TRUE(doc.IsModified());
-}
-
-TEST_F(FillEditingTest, BackspaceOnTheFirstCellChangesNothing) {
+TEST_F(FillEditingTest, BackspaceClearsTheCellBeforeTheCursorButNotOnTheFirst) {
     Start({"ABC", "..."});
     Select(0, 0);
     EXPECT_FALSE(FillBackspace(doc, undo).applied);
     EXPECT_EQ(GridRows(doc)[0], "ABC");
     EXPECT_EQ(undo.Fill().Position(), 1);
     EXPECT_FALSE(doc.IsModified());
+    Select(0, 2);
+    EXPECT_TRUE(FillBackspace(doc, undo).applied);
+    ExpectCursor(0, 1);
+    EXPECT_EQ(GridRows(doc)[0], "A.C");
+    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(FillEditingTest, DeleteClearsTheWordEvenWhenEveryCrossingIsComplete) {

@@ -90,22 +90,32 @@ TEST(ProfileColorsTest, TheLastColoursBecomeTheNextDefaults) {
     EXPECT_EQ(profile.GetProfileInt("Kleur", "Zwart", 0), static_cast<int>(0xB49484));
 }
 
-TEST(SymmetryTest, QuarterTurnSkipsImagesOutsideANonSquareGrid) {
-    EXPECT_EQ(BlackCellsAfterClick(15, 10, 1, 0, 0), (Cells{{0, 0}, {14, 0}, {0, 9}, {14, 9}}));
-    EXPECT_EQ(BlackCellsAfterClick(15, 10, 1, 12, 0), (Cells{{12, 0}, {2, 9}}));
-}
-
-TEST(SymmetryTest, EachModeSetsItsMirrorCells) {
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 0, 1, 2), (Cells{{1, 2}}));
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 2, 1, 2), (Cells{{1, 2}, {1, 12}}));
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 3, 1, 2), (Cells{{1, 2}, {13, 2}}));
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 4, 1, 2), (Cells{{1, 2}, {13, 12}}));
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 5, 1, 2), (Cells{{1, 2}, {13, 2}, {1, 12}, {13, 12}}));
-}
-
-TEST(SymmetryTest, TheCentreCellIsSimplyWrittenAgain) {
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 5, 7, 7), (Cells{{7, 7}}));
-    EXPECT_EQ(BlackCellsAfterClick(15, 15, 1, 7, 7), (Cells{{7, 7}}));
+TEST(SymmetryTest, EachModeSetsItsImageCells) {
+    // 1 quarter turn (images outside a non-square grid are left out), 2 and 3 the
+    // mirrors, 4 half turn, 5 both mirrors; the centre cell is simply written again.
+    const struct {
+        int width, height, symmetry, x, y;
+        Cells black;
+    } cases[] = {
+        {15, 10, 1, 0, 0, {{0, 0}, {14, 0}, {0, 9}, {14, 9}}},
+        {15, 10, 1, 12, 0, {{12, 0}, {2, 9}}},
+        {15, 10, 1, 14, 0, {{14, 0}, {0, 9}}},
+        {15, 15, 0, 1, 2, {{1, 2}}},
+        {15, 15, 2, 1, 2, {{1, 2}, {1, 12}}},
+        {15, 15, 3, 1, 2, {{1, 2}, {13, 2}}},
+        {15, 15, 4, 1, 2, {{1, 2}, {13, 12}}},
+        {15, 15, 5, 1, 2, {{1, 2}, {13, 2}, {1, 12}, {13, 12}}},
+        {6, 5, 2, 1, 0, {{1, 0}, {1, 4}}},
+        {6, 5, 3, 1, 0, {{1, 0}, {4, 0}}},
+        {6, 5, 4, 1, 0, {{1, 0}, {4, 4}}},
+        {6, 5, 5, 1, 0, {{1, 0}, {4, 0}, {1, 4}, {4, 4}}},
+        {15, 15, 5, 7, 7, {{7, 7}}},
+        {15, 15, 1, 7, 7, {{7, 7}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BlackCellsAfterClick(c.width, c.height, c.symmetry, c.x, c.y), c.black)
+            << c.width << "x" << c.height << " symmetry " << c.symmetry << " at " << c.x << ","
+            << c.y;
 }
 
 TEST(ResizeTest, ShrinkingKeepsTheSharedTopLeftBlock) {

@@ -126,33 +126,47 @@ TEST_F(GridTransformsTest, EdgeBlackRunsInEveryPhase) {
     EXPECT_EQ(undo.Fill().Position(), 1);
 }
 
-// ---- Shifts -----------------------------------------------------------------------
+// ---- Shifts, rotation, mirrors, all free cells black ------------------------------------
 
-TEST_F(GridTransformsTest, ShiftRightLosesTheLastColumnAndFreesTheFirst) {
-    Start(PHASE_VORMEN, {"AB#", "CD#", "EF-"});
-    const EditResult result = Run(ID_SHIFT_RIGHT);
-    EXPECT_EQ(GridRows(doc), (Rows{".AB", ".CD", ".EF"}));
-    EXPECT_TRUE(result.redrawAll);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(undo.Shape().Position(), 2);
+TEST_F(GridTransformsTest, ShapeTransformsMoveTheCellsAndRebuildTheWords) {
+    const struct {
+        int id;
+        Rows before, after;
+    } cases[] = {
+        // A shift loses the row or column it pushes out and frees the one it opens.
+        {ID_SHIFT_RIGHT, {"AB#", "CD#", "EF-"}, {".AB", ".CD", ".EF"}},
+        {ID_SHIFT_LEFT, {"#AB", "-CD", "EFG"}, {"AB.", "CD.", "FG."}},
+        {ID_SHIFT_UP, {"AB.", "CD.", "FG."}, {"CD.", "FG.", "..."}},
+        {ID_SHIFT_DOWN, {"CD.", "FG.", "..."}, {"...", "CD.", "FG."}},
+        {ID_SHIFT_DOWN, {"...", "###", "..."}, {"...", "...", "###"}},
+        {ID_ROTATE_CLOCKWISE, {"#AB", "CDE", "FGH"}, {"FC#", "GDA", "HEB"}},
+        {ID_MIRROR_ROWS, {"AB#", "CDE", "-FG"}, {"-FG", "CDE", "AB#"}},
+        {ID_MIRROR_COLUMNS, {"AB#", "CDE", "-FG"}, {"#BA", "EDC", "GF-"}},
+        {ID_FREE_CELLS_BLACK, {"AB.", "-.y", "..y"}, {"AB#", "-#y", "##y"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "command " << c.id << " on " << c.before[0]);
+        Start(PHASE_VORMEN, {c.before[0], c.before[1], c.before[2]});
+        const EditResult result = Run(c.id);
+        EXPECT_TRUE(result.applied);
+        EXPECT_TRUE(result.redrawAll);
+        EXPECT_EQ(GridRows(doc), c.after);
+        CRooster2Doc rebuilt;
+        SetGrid(rebuilt, {c.after[0], c.after[1], c.after[2]});
+        EXPECT_EQ(doc.m_words.size(), rebuilt.m_words.size());
+        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(undo.Shape().Position(), 2);
+    }
 }
 
-TEST_F(GridTransformsTest, ShiftLeftUpAndDown) {
-    Start(PHASE_VORMEN, {"#AB", "-CD", "EFG"});
-    Run(ID_SHIFT_LEFT);
-    EXPECT_EQ(GridRows(doc), (Rows{"AB.", "CD.", "FG."}));
-    Run(ID_SHIFT_UP);
-    EXPECT_EQ(GridRows(doc), (Rows{"CD.", "FG.", "..."}));
-    Run(ID_SHIFT_DOWN);
-    EXPECT_EQ(GridRows(doc), (Rows{"...", "CD.", "FG."}));
-}
-
-TEST_F(GridTransformsTest, ShapeTransformsRebuildTheWords) {
-    Start(PHASE_VORMEN, {"...", "###", "..."});
-    ASSERT_EQ(doc.m_words.size(), 2u);
-    Run(ID_SHIFT_DOWN);
-    // Rows: free, free, black: two free rows together make three down words.
-    EXPECT_EQ(doc.m_words.size(), 5u);
+TEST_F(GridTransformsTest, FourRotationsOrTwoMirrorsRestoreTheGrid) {
+    Start(PHASE_VORMEN, {"#AB-", "CDEF", "GH#I", "JKLM"});
+    const Rows before = GridRows(doc);
+    for (int i = 0; i < 4; ++i) RotateGrid(doc);
+    EXPECT_EQ(GridRows(doc), before);
+    for (int id : {ID_MIRROR_ROWS, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_MIRROR_COLUMNS}) Run(id);
+    EXPECT_EQ(GridRows(doc), before);
+    EXPECT_EQ(undo.Shape().Position(), 5);
 }
 
 TEST_F(GridTransformsTest, ShapeOnlyTransformsRefusedWhileFilling) {
@@ -166,22 +180,6 @@ TEST_F(GridTransformsTest, ShapeOnlyTransformsRefusedWhileFilling) {
     EXPECT_FALSE(doc.IsModified());
 }
 
-// ---- Rotation and mirrors ------------------------------------------------------------
-
-TEST_F(GridTransformsTest, RotateMovesTheTopLeftCellToTheTopRight) {
-    Start(PHASE_VORMEN, {"#AB", "CDE", "FGH"});
-    EXPECT_TRUE(Run(ID_ROTATE_CLOCKWISE).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"FC#", "GDA", "HEB"}));
-    EXPECT_EQ(undo.Shape().Position(), 2);
-}
-
-TEST_F(GridTransformsTest, FourRotationsRestoreTheGrid) {
-    Start(PHASE_VORMEN, {"#AB-", "CDEF", "GH#I", "JKLM"});
-    const Rows before = GridRows(doc);
-    for (int i = 0; i < 4; ++i) RotateGrid(doc);
-    EXPECT_EQ(GridRows(doc), before);
-}
-
 TEST_F(GridTransformsTest, RotateRefusedForANonSquareGrid) {
     doc.m_phase = PHASE_VORMEN;
     doc.m_width = 15;
@@ -189,30 +187,6 @@ TEST_F(GridTransformsTest, RotateRefusedForANonSquareGrid) {
     EXPECT_FALSE(CanRunGridTransform(ID_ROTATE_CLOCKWISE, doc));
     EXPECT_FALSE(RotateGrid(doc));
     EXPECT_FALSE(Run(ID_ROTATE_CLOCKWISE).applied);
-}
-
-TEST_F(GridTransformsTest, MirrorRowsTurnsTopToBottom) {
-    Start(PHASE_VORMEN, {"AB#", "CDE", "-FG"});
-    Run(ID_MIRROR_ROWS);
-    EXPECT_EQ(GridRows(doc), (Rows{"-FG", "CDE", "AB#"}));
-}
-
-TEST_F(GridTransformsTest, MirrorColumnsTurnsLeftToRight) {
-    Start(PHASE_VORMEN, {"AB#", "CDE", "-FG"});
-    Run(ID_MIRROR_COLUMNS);
-    EXPECT_EQ(GridRows(doc), (Rows{"#BA", "EDC", "GF-"}));
-}
-
-TEST_F(GridTransformsTest, MirroringTwiceRestoresTheGrid) {
-    Start(PHASE_VORMEN, {"AB#C", "CDE-", "-FGH"});
-    const Rows before = GridRows(doc);
-    Run(ID_MIRROR_ROWS);
-    Run(ID_MIRROR_ROWS);
-    EXPECT_EQ(GridRows(doc), before);
-    Run(ID_MIRROR_COLUMNS);
-    Run(ID_MIRROR_COLUMNS);
-    EXPECT_EQ(GridRows(doc), before);
-    EXPECT_EQ(undo.Shape().Position(), 5);
 }
 
 TEST_F(GridTransformsTest, TransformsKeepPhaseAndCursor) {
@@ -258,16 +232,6 @@ TEST_F(GridTransformsTest, AlternateBlackWithTheMouseOutsideOrOnAFilledCellDoesN
     EXPECT_EQ(GridRows(doc), (Rows{"A..", "...", "..#"}));
     EXPECT_EQ(undo.Shape().Position(), 1);
     EXPECT_FALSE(doc.IsModified());
-}
-
-// ---- All free cells black -----------------------------------------------------------
-
-TEST_F(GridTransformsTest, FreeCellsBlackKeepsLettersAndNotCells) {
-    Start(PHASE_VORMEN, {"AB.", "-.y", "..y"});
-    Run(ID_FREE_CELLS_BLACK);
-    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "-#y", "##y"}));
-    EXPECT_EQ(undo.Shape().Position(), 2);
-    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(GridTransformsTest, UnknownCommandIsNoTransform) {

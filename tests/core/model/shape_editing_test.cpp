@@ -47,19 +47,18 @@ using CellSet = std::set<std::pair<int, int>>;
 
 // ---- The code a click writes ------------------------------------------------------
 
-TEST(ShapeClickCodeTest, PlainClickTogglesBetweenBlackAndFree) {
-    EXPECT_EQ(ShapeClickCode(CELL_VRIJ, false), CELL_ZWART);
-    EXPECT_EQ(ShapeClickCode('Q', false), CELL_ZWART);
-    EXPECT_EQ(ShapeClickCode(CELL_IJ, false), CELL_ZWART);
-    EXPECT_EQ(ShapeClickCode(CELL_ZWART, false), CELL_VRIJ);
-    EXPECT_EQ(ShapeClickCode(CELL_NIET, false), CELL_VRIJ);
-}
-
-TEST(ShapeClickCodeTest, NotCellClickTogglesBetweenNotCellAndFree) {
-    EXPECT_EQ(ShapeClickCode(CELL_NIET, true), CELL_VRIJ);
-    EXPECT_EQ(ShapeClickCode(CELL_VRIJ, true), CELL_NIET);
-    EXPECT_EQ(ShapeClickCode(CELL_ZWART, true), CELL_NIET);
-    EXPECT_EQ(ShapeClickCode('A', true), CELL_NIET);
+TEST(ShapeClickCodeTest, PlainClickTogglesBlackAndFreeCtrlClickNotCellAndFree) {
+    const struct {
+        Cell old;
+        bool notCell;
+        Cell code;
+    } cases[] = {
+        {CELL_VRIJ, false, CELL_ZWART}, {'Q', false, CELL_ZWART},  {CELL_IJ, false, CELL_ZWART},
+        {CELL_ZWART, false, CELL_VRIJ}, {CELL_NIET, false, CELL_VRIJ}, {CELL_NIET, true, CELL_VRIJ},
+        {CELL_VRIJ, true, CELL_NIET},   {CELL_ZWART, true, CELL_NIET}, {'A', true, CELL_NIET},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShapeClickCode(c.old, c.notCell), c.code) << int(c.old) << " " << c.notCell;
 }
 
 // ---- Clicks and drags ---------------------------------------------------------------
@@ -129,45 +128,7 @@ TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
     EXPECT_EQ(undo.Shape().Position(), 1);
 }
 
-// ---- Symmetry -----------------------------------------------------------------------
-
-TEST_F(ShapeEditingTest, QuarterTurnSymmetryOnAWideGrid) {
-    StartEmpty(15, 10, 1);
-    Click(0, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{0, 0}, {14, 0}, {14, 9}, {0, 9}}));
-
-    StartEmpty(15, 10, 1);
-    Click(12, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{12, 0}, {2, 9}}));
-
-    StartEmpty(15, 10, 1);
-    Click(14, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{14, 0}, {0, 9}}));
-}
-
-TEST_F(ShapeEditingTest, MirrorSymmetries) {
-    StartEmpty(6, 5, 2);
-    Click(1, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {1, 4}}));
-
-    StartEmpty(6, 5, 3);
-    Click(1, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {4, 0}}));
-
-    StartEmpty(6, 5, 4);
-    Click(1, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {4, 4}}));
-
-    StartEmpty(6, 5, 5);
-    Click(1, 0);
-    EXPECT_EQ(BlackCells(), (CellSet{{1, 0}, {1, 4}, {4, 0}, {4, 4}}));
-}
-
-TEST_F(ShapeEditingTest, TheCentreCellIsItsOwnImage) {
-    StartEmpty(5, 5, 5);
-    Click(2, 2);
-    EXPECT_EQ(BlackCells(), (CellSet{{2, 2}}));
-}
+// ---- Symmetry on clicks and drags (each mode's images: grid_test) ----------------------
 
 TEST_F(ShapeEditingTest, DragAppliesTheSymmetryToEveryCell) {
     StartEmpty(6, 6, 4);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editing_test_support.h"
 #include "model/rooster2_doc.h"
 #include "test_support.h"
 
@@ -214,31 +215,23 @@ TEST(WordValueTest, ShortValuesFillWithSpacesAndIjDiffersFromY) {
     EXPECT_EQ(doc.GetWordValue(0), "yA ");
 }
 
-TEST(WordValueTest, ClearingKeepsLettersOfCompleteCrossingWords) {
-    CRooster2Doc doc;
-    SetGrid(doc, {"AB", "C."});
-    // Across AB is complete; down AC is complete; down B. is not.
-    ASSERT_EQ(doc.m_words.size(), 4u);
-    const int acrossBottom = 3;  // "C."
-    ASSERT_EQ(doc.m_words[acrossBottom].y, 1);
-    EXPECT_TRUE(doc.SetWordValue(acrossBottom, ""));
-    EXPECT_EQ(doc.GetCell(0, 1), 'C');  // crossing down word AC is complete
-}
-
-TEST(WordValueTest, ClearingAWordWhoseCrossersAreAllCompleteClearsItAll) {
-    CRooster2Doc doc;
-    SetGrid(doc, {"AB", "CD"});
-    EXPECT_TRUE(doc.SetWordValue(0, ""));
-    EXPECT_EQ(doc.GetWordValue(0), "  ");
-    EXPECT_EQ(doc.GetCell(0, 1), 'C');
-}
-
-TEST(WordValueTest, ClearingTakesOwnCellsAndIncompleteCrossings) {
-    CRooster2Doc doc;
-    SetGrid(doc, {"ABC", "#.#"});
-    // Down word through B is incomplete, so B goes; A and C belong to the across word only.
-    EXPECT_TRUE(doc.SetWordValue(0, ""));
-    EXPECT_EQ(doc.GetWordValue(0), "   ");
+TEST(WordValueTest, ClearingTakesOwnCellsAndIncompleteCrossingsButKeepsCompleteOnes) {
+    // When every crossing word is complete, no cell would go: then all of them do.
+    const struct {
+        Rows before;
+        int word;
+        Rows after;
+    } cases[] = {
+        {{"AB", "C."}, 3, {"AB", "C."}},     // C belongs to the complete down word AC
+        {{"AB", "CD"}, 0, {"..", "CD"}},     // every crossing complete
+        {{"ABC", "#.#"}, 0, {"...", "#.#"}}, // A and C own cells, B's down word incomplete
+    };
+    for (const auto& c : cases) {
+        CRooster2Doc doc;
+        SetGrid(doc, {c.before[0], c.before[1]});
+        EXPECT_TRUE(doc.SetWordValue(c.word, "")) << c.before[0];
+        EXPECT_EQ(GridRows(doc), c.after) << c.before[0];
+    }
 }
 
 TEST(NextWordTest, WrapsAndSkipsOtherDirections) {
