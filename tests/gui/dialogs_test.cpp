@@ -7,7 +7,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTreeWidget>
-#include <functional>
 
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
@@ -20,27 +19,6 @@
 #include "model/word_edit.h"
 
 namespace {
-
-// Acts on the dialog of type Dialog as soon as it runs modally.
-template <class Dialog>
-void WhenModalOpens(std::function<void(Dialog&)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(*dialog);
-        }
-    });
-    timer->start(10);
-}
-
-template <class Widget>
-Widget* Child(QWidget& dialog, const char* name) {
-    auto* child = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    if (child == nullptr) qFatal("no child %s", name);
-    return child;
-}
 
 void LeaveField(QWidget* field) {
     QFocusEvent out(QEvent::FocusOut);
@@ -105,6 +83,7 @@ private slots:
         QVERIFY(!Child<QPlainTextEdit>(dialog, "report")->toPlainText().isEmpty());
         QLineEdit* values = Child<QLineEdit>(dialog, "letterValues");
         QVERIFY(values->text().startsWith(QStringLiteral("A = 1, B = 2, ")));
+        QCOMPARE(values->cursorPosition(), 0);
         values->setText(QStringLiteral("a=5 b 7,c = 2.9"));
         LeaveField(values);
         Child<QLineEdit>(dialog, "margin")->setText(QStringLiteral("50"));
@@ -313,6 +292,8 @@ private slots:
         window.Key(Qt::Key_Tab);
         QCOMPARE(GridRows(window.doc), std::string("BAKyN/#####/"));
         QCOMPARE(QString::fromLatin1(window.doc.m_words[0].clue), QStringLiteral("Licht"));
+        QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("Licht")),
+                 qPrintable(window.frame->MessagePaneText()));
         QVERIFY(window.Enabled(ID_UNDO));
     }
 

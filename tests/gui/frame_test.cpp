@@ -1,5 +1,6 @@
 // The main window: enabling by phase, closing, the profile and the file flow.
 #include <QMimeData>
+#include <QMenuBar>
 #include <QTest>
 #include <QUrl>
 
@@ -20,6 +21,35 @@ private slots:
             if (spec.id != ID_FILE_MRU_FIRST) QVERIFY2(window.frame->Action(spec.id) != nullptr, spec.text);
         QCOMPARE(window.frame->Action(ID_GRID_COPY)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(window.frame->Action(ID_ZOOM_IN)->text(), QStringLiteral("&Groter\tCtrl+Grijze+"));
+    }
+
+    void aCommandInTwoMenusKeepsEachMenusName() {
+        TestWindow window;
+        const auto itemsOf = [&window](const QString& title) {
+            QStringList texts;
+            QList<QAction*> actions;
+            for (QAction* top : window.frame->menuBar()->actions())
+                if (top->text() == title) actions = top->menu()->actions();
+            for (QAction* action : actions) texts.append(action->text());
+            return std::make_pair(texts, actions);
+        };
+        const auto [phaseTexts, phaseItems] = itemsOf(QStringLiteral("&Fase"));
+        QVERIFY(phaseTexts.contains(QStringLiteral("&3. Zoeken\tCtrl+Z")));
+        const auto [searchTexts, searchItems] = itemsOf(QStringLiteral("&AutoZoek"));
+        const qsizetype start = searchTexts.indexOf(QStringLiteral("Start &zoeken\tCtrl+Z"));
+        QVERIFY(start >= 0);
+        QVERIFY(searchTexts.contains(QStringLiteral("&Toon oplossingen\tCtrl+T")));
+        QAction* startItem = searchItems[start];
+        QVERIFY(startItem->shortcuts().isEmpty());  // the one shortcut stays unambiguous
+        QVERIFY(!window.Enabled(ID_SEARCH_START));
+        QVERIFY(!startItem->isEnabled());
+        window.doc.m_wordFile = window.dir.Path("weg15.doc");
+        QVERIFY(window.Enabled(ID_SEARCH_START));
+        QVERIFY(startItem->isEnabled());
+        CMessageBoxAnswerer answerer;
+        startItem->trigger();
+        QTRY_VERIFY(!answerer.Texts().isEmpty());
+        QVERIFY(answerer.Texts().first().endsWith(QStringLiteral("weg15.doc ontbreekt.")));
     }
 
     void enablingInTheShapingPhase() {

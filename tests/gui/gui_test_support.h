@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 #include "app/file_chooser.h"
@@ -60,6 +61,28 @@ public:
     QString m_folder;
     std::vector<FileDialogSpec> m_asked;
 };
+
+// Acts on the dialog of type Dialog as soon as it runs modally.
+template <class Dialog>
+void WhenModalOpens(std::function<void(Dialog&)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(*dialog);
+        }
+    });
+    timer->start(10);
+}
+
+// The child of dialog with the given object name; a missing one ends the test run.
+template <class Widget>
+Widget* Child(QWidget& dialog, const char* name) {
+    auto* child = dialog.findChild<Widget*>(QString::fromLatin1(name));
+    if (child == nullptr) qFatal("no child %s", name);
+    return child;
+}
 
 // A document, a profile in a temporary folder and a shown main window.
 struct TestWindow {

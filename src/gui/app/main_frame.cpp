@@ -91,15 +91,20 @@ QAction* CMainFrame::Action(int id) const {
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-QAction* CMainFrame::CreateAction(int id) {
-    if (QAction* existing = Action(id)) return existing;
-    const CommandSpec* spec = FindCommandSpec(id);
-    QString text = Latin1(spec->text);
-    if (*spec->shortcutText) text += QLatin1Char('\t') + Latin1(spec->shortcutText);
+QAction* CMainFrame::CreateAction(int id) { return CreateAction(*FindCommandSpec(id)); }
+
+// A command in two menus under two names ("&3. Zoeken" and "Start &zoeken") gets one
+// item per name; the first carries the shortcuts and is the one Action returns.
+QAction* CMainFrame::CreateAction(const CommandSpec& spec) {
+    QAction* existing = Action(spec.id);
+    if (existing != nullptr && StripShortcutText(existing->text()) == Latin1(spec.text)) return existing;
+    const int id = spec.id;
+    QString text = Latin1(spec.text);
+    if (*spec.shortcutText) text += QLatin1Char('\t') + Latin1(spec.shortcutText);
     auto* action = new QAction(text, this);
-    action->setShortcuts(QList<QKeySequence>(spec->keys.begin(), spec->keys.end()));
-    action->setStatusTip(Latin1(spec->prompt));
-    action->setToolTip(*spec->toolTip ? Latin1(spec->toolTip) : StripShortcutText(text).remove(QLatin1Char('&')));
+    action->setShortcuts(QList<QKeySequence>(spec.keys.begin(), spec.keys.end()));
+    action->setStatusTip(Latin1(spec.prompt));
+    action->setToolTip(*spec.toolTip ? Latin1(spec.toolTip) : StripShortcutText(text).remove(QLatin1Char('&')));
     action->setIcon(ToolBarIcon(id));
     action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, [this, id] {
@@ -107,7 +112,10 @@ QAction* CMainFrame::CreateAction(int id) {
         UpdateCommands();
     });
     addAction(action);  // shortcuts work whichever bars are shown
-    m_actions[id] = action;
+    if (existing == nullptr)
+        m_actions[id] = action;
+    else
+        m_otherNamedActions.emplace(id, action);
     return action;
 }
 
@@ -128,7 +136,7 @@ void CMainFrame::BuildMenus() {
         if (spec.id == ID_FILE_MRU_FIRST)
             BuildRecentFileItems(menu);
         else
-            menu->addAction(CreateAction(spec.id));
+            menu->addAction(CreateAction(spec));
     }
 }
 
@@ -172,12 +180,14 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::UpdateCommands() {
-    for (const auto& [id, action] : m_actions) {
+    const auto update = [this](int id, QAction* action) {
         const CommandStatus status = m_router.Status(id);
         action->setEnabled(status.enabled);
         action->setCheckable(status.checked.has_value());
         if (status.checked) action->setChecked(*status.checked);
-    }
+    };
+    for (const auto& [id, action] : m_actions) update(id, action);
+    for (const auto& [id, action] : m_otherNamedActions) update(id, action);
 }
 
 void CMainFrame::RegisterFrameCommands() {

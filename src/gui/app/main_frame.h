@@ -15,6 +15,7 @@
 #include "app/command_router.h"
 #include "app/file_commands.h"
 
+struct CommandSpec;
 class CRooster2Doc;
 class CRooster2View;
 class CSettingsProfile;
@@ -56,6 +57,7 @@ private:
     void BuildMenus();
     QMenu* MenuOf(const QString& path);
     QAction* CreateAction(int id);
+    QAction* CreateAction(const CommandSpec& spec);
     void BuildRecentFileItems(QMenu* menu);
     void BuildToolBar();
     void BuildStatusBar();
@@ -87,6 +89,7 @@ private:
     CCommandRouter m_router;
     std::unique_ptr<CFileCommands> m_fileCommands;
     std::map<int, QAction*> m_actions;
+    std::multimap<int, QAction*> m_otherNamedActions;
     QAction* m_recentActions[10] = {};
     QStringList m_recentFiles;
     std::map<QString, QMenu*> m_menus;

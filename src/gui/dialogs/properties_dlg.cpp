@@ -205,6 +205,7 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.m_letterValues)));
     m_letterValues->setObjectName(Latin1("letterValues"));
     m_letterValues->setMaxLength(MAX_LETTER_VALUES_TEXT);
+    m_letterValues->setCursorPosition(0);  // the long text shows from "A = 1"
     m_letterValues->installEventFilter(this);
     values->addRow(Latin1("Letterwaarden:"), m_letterValues);
     layout->addLayout(values);

@@ -103,6 +103,8 @@ void CRooster2View::OnEditWord() {
     for (const UserMessage& message :
          ApplyWordData(m_doc, m_editor.Histories(), word, dialog.Fields()))
         ShowUserMessage(this, message);
+    // The status bar shows the word with its new clue.
+    SetMessagePane(Latin1(WordCaption(m_doc, word)));
     RefreshClueText();
     RefreshClueList();
     Invalidate();

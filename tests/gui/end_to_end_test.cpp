@@ -1,0 +1,185 @@
+// The typical use from a new puzzle to a web page, through the main window's
+// menus, keys and mouse only: shape with symmetry, fill with the word data dialog,
+// search, show and take over a solution, save and export.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "dialogs/properties_dlg.h"
+#include "dialogs/search_options_dlg.h"
+#include "dialogs/word_data_dlg.h"
+#include "gui_test_support.h"
+#include "model/rtr_file.h"
+
+namespace {
+
+// The words of the puzzle below: rows 0, 2 and 4 across and columns 0, 2 and 4
+// down cross at nine cells; the last row has two fills, so the search finds two
+// solutions; the other words lead nowhere.
+const char* const WORD_LIST =
+    "AQBQC\r\nDQEQF\r\nGQHQI\r\nGXHXI\r\nAZDZG\r\nBZEZH\r\nCZFZI\r\nAXXXX\r\nQQQQQ\r\n";
+
+// The item of a main menu with the given text (without its shortcut text).
+QAction* MenuItem(TestWindow& window, const char* menu, const char* item) {
+    for (QAction* top : window.frame->menuBar()->actions()) {
+        if (top->text() != QString::fromLatin1(menu)) continue;
+        for (QAction* action : top->menu()->actions())
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == QString::fromLatin1(item)) return action;
+    }
+    qFatal("no menu item %s|%s", menu, item);
+}
+
+// Chooses a menu item as the user does: the menu shows it enabled, then it runs;
+// afterwards the main window is the active one again, as it is when a dialog closes.
+void Choose(TestWindow& window, const char* menu, const char* item) {
+    QAction* action = MenuItem(window, menu, item);
+    window.frame->UpdateCommands();
+    QVERIFY2(action->isEnabled(), item);
+    action->trigger();
+    window.Settle();
+    window.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
+}
+
+void ClickOk(QDialog& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+QAbstractButton* ButtonWithText(QWidget& dialog, const QString& text) {
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->text() == text) return button;
+    qFatal("no button %s", qPrintable(text));
+}
+
+std::vector<std::string> Clues(const CRooster2Doc& doc) {
+    std::vector<std::string> clues;
+    for (const WordInfo& word : doc.m_words) clues.push_back(word.clue);
+    return clues;
+}
+
+}  // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void typicalUseFromNewPuzzleToWebPage() {
+        TestWindow window;
+        CScriptedChooser chooser;
+        window.View().SetFileChooser(&chooser);
+        const std::string wordList = window.dir.Path("proef05.doc");
+        WriteFileOrFail(wordList, WORD_LIST);
+        // No message box may interrupt the typical use.
+        CMessageBoxAnswerer answerer;
+
+        // 1. A new puzzle of 15 by 15 free cells, shaped to 5 by 5 with a turning symmetry.
+        Choose(window, "&Bestand", "&Nieuw");
+        QCOMPARE(window.doc.m_width, 15);
+        QCOMPARE(window.doc.m_height, 15);
+        QCOMPARE(window.doc.m_phase, PHASE_VORMEN);
+        QCOMPARE(window.doc.m_words.size(), std::size_t{30});
+        WhenModalOpens<CPropertiesDlg>([](CPropertiesDlg& dialog) {
+            Child<QLineEdit>(dialog, "width")->setText(QStringLiteral("5"));
+            Child<QLineEdit>(dialog, "height")->setText(QStringLiteral("5"));
+            ButtonWithText(dialog, QStringLiteral("Rondom middelpunt"))->click();
+            ClickOk(dialog);
+        });
+        Choose(window, "&Rooster", "&Eigenschappen rooster...");
+        QCOMPARE(window.doc.m_width, 5);
+        QCOMPARE(window.doc.m_symmetry, 1);
+        window.Click(1, 1);
+        QCOMPARE(GridRows(window.doc), std::string("...../.#.#./...../.#.#./...../"));
+        QCOMPARE(window.doc.m_words.size(), std::size_t{6});
+
+        // 2. Filling: the word list chosen in the search options (the word data dialog
+        // takes its candidates from there too), a typed letter, a candidate, clues.
+        Choose(window, "&Fase", "&2. Vullen rooster");
+        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        chooser.Queue(wordList);
+        WhenModalOpens<CSearchOptionsDlg>([](CSearchOptionsDlg& dialog) {
+            ButtonWithText(dialog, QStringLiteral("..."))->click();
+            dialog.m_fillWithLastShownBox->setChecked(true);
+            ClickOk(dialog);
+        });
+        Choose(window, "&AutoZoek", "Zoe&kOpties...");
+        QCOMPARE(window.doc.m_wordFile, wordList);
+        // A click on the cursor's cell turns the direction: the word down from there.
+        window.Click(0, 0);
+        window.Type("a");
+        QCOMPARE(GridRows(window.doc).substr(0, 12), std::string("A..../.#.#./"));
+        int candidateCount = 0;
+        QString title;
+        WhenModalOpens<CWordDataDlg>([&candidateCount, &title](CWordDataDlg& dialog) {
+            title = dialog.windowTitle();
+            auto* candidates = Child<QComboBox>(dialog, "candidates");
+            candidateCount = candidates->count();
+            candidates->setCurrentIndex(candidates->findText(QStringLiteral("AZDZG")));
+            Child<QAbstractButton>(dialog, "copy")->click();
+            Child<QPlainTextEdit>(dialog, "clue")->setPlainText(QStringLiteral("Eerste kolom"));
+            ClickOk(dialog);
+        });
+        window.Key(Qt::Key_Tab);
+        QCOMPARE(title, QStringLiteral("V1 met lengte 5"));
+        QCOMPARE(candidateCount, 3);
+        QCOMPARE(GridRows(window.doc), std::string("A..../Z#.#./D..../Z#.#./G..../"));
+        Choose(window, "&Rooster", "&Horizontaal");
+        window.Click(3, 4);
+        WhenModalOpens<CWordDataDlg>([](CWordDataDlg& dialog) {
+            Child<QPlainTextEdit>(dialog, "clue")->setPlainText(QStringLiteral("Onderste rij"));
+            ClickOk(dialog);
+        });
+        window.Key(Qt::Key_Tab);
+
+        // 3. The search through the word list of the search options.
+        Choose(window, "&AutoZoek", "Start &zoeken");
+        QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")),
+                 qPrintable(window.frame->MessagePaneText()));
+        QCOMPARE(window.View().SolutionCount(), 2);
+        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+
+        // 4. Showing the solutions, one step on, and keeping the one shown.
+        Choose(window, "&AutoZoek", "&Toon oplossingen");
+        QCOMPARE(window.doc.m_phase, PHASE_TONEN);
+        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 1/2, met <ESC> stoppen"));
+        window.Key(Qt::Key_Plus, Qt::KeypadModifier);
+        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
+        const std::string shown = window.doc.GridToString();
+        QCOMPARE(shown, window.View().Results().m_solutions[1]);
+        Choose(window, "&AutoZoek", "&Klaar");
+        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.GridToString(), shown);
+        QCOMPARE(GridRows(window.doc).substr(0, 24), std::string("AQBQC/Z#Z#Z/DQEQF/Z#Z#Z/"));
+
+        // 5. Saved under a name chosen in the save dialog; it opens again as it was.
+        const std::string saved = window.dir.Path("proef.rtr");
+        WhenModalOpens<QFileDialog>([&saved](QFileDialog& dialog) {
+            dialog.selectFile(QString::fromStdString(saved));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        Choose(window, "&Bestand", "Op&slaan");
+        QVERIFY(!window.frame->windowTitle().endsWith(QLatin1Char('*')));
+        QVERIFY(window.frame->windowTitle().startsWith(QStringLiteral("proef.rtr")));
+        CRooster2Doc reopened;
+        QCOMPARE(OpenRtrFile(reopened, saved).status, RtrStatus::Loaded);
+        QCOMPARE(reopened.GridToString(), shown);
+        QCOMPARE(Clues(reopened), Clues(window.doc));
+
+        const std::string page = window.dir.Path("proef.htm");
+        chooser.Queue(page);
+        Choose(window, "&Export", "&Gevuld html...");
+        const std::string html = ReadFileOrEmpty(page);
+        QVERIFY(html.find("Eerste kolom") != std::string::npos);
+        QVERIFY(html.find("Onderste rij") != std::string::npos);
+        QVERIFY2(answerer.Texts().isEmpty(), qPrintable(answerer.Texts().join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "end_to_end_test.moc"
