@@ -1,4 +1,5 @@
 // Shaping and filling through simulated mouse and key events.
+#include <QKeyEvent>
 #include <QTest>
 
 #include "gui_test_support.h"
@@ -28,6 +29,19 @@ class EditingTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void keypadCommandsRunAlsoWhenNoShortcutCaughtThem() {
+        TestWindow window;
+        const int size = window.doc.m_cellSize;
+        // Sent straight to the view, as on X11 where keypad shortcuts do not match.
+        QKeyEvent zoom(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier,
+                       QStringLiteral("+"));
+        QCoreApplication::sendEvent(&window.View(), &zoom);
+        QCOMPARE(window.doc.m_cellSize, size + 1);
+        QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+        QCoreApplication::sendEvent(&window.View(), &plus);
+        QCOMPARE(window.doc.m_cellSize, size + 1);  // the main keyboard's + is no command
+    }
+
     void clickMakesBlackAndItsHalfTurnImage() {
         TestWindow window;
         StartWith(window, {".....", ".....", ".....", ".....", "....."}, 4);

@@ -131,6 +131,14 @@ const CommandSpec* FindCommandSpec(int id) {
     return nullptr;
 }
 
+int CommandForKey(QKeyCombination key) {
+    const QKeySequence pressed(key);
+    for (const CommandSpec& spec : CommandTable())
+        for (const QKeySequence& shortcut : spec.keys)
+            if (shortcut == pressed) return spec.id;
+    return 0;
+}
+
 const std::vector<ContextMenuItem>& ContextMenuOfPhase(int phase) {
     static const std::vector<ContextMenuItem> shaping = {
         {32779, "&Eigenschappen..."},       {32793, "&ZoekOpties..."},

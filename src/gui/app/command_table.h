@@ -31,6 +31,9 @@ const std::vector<const char*>& MainMenuTitles();
 // The first spec row with this id, or nullptr.
 const CommandSpec* FindCommandSpec(int id);
 
+// The command whose shortcut is this key combination, or 0.
+int CommandForKey(QKeyCombination key);
+
 // Items of the context menu of a phase: the id, and the item's own text
 // (the context menus word some commands differently); 0 marks a separator.
 struct ContextMenuItem {

@@ -401,8 +401,16 @@ void CRooster2View::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Control) m_ctrlDown = true;
     // Any key but Escape lets the search draw its current fill again.
     if (m_runningSearch != nullptr && event->key() != Qt::Key_Escape) m_runningSearch->OnOtherKey();
-    if (!HandleNavigationKey(event)) HandleCharacter(event);
+    if (!RunKeypadCommand(event) && !HandleNavigationKey(event)) HandleCharacter(event);
     event->accept();
+}
+
+// Qt on X11 does not match shortcuts that carry the keypad flag ("Grijze +",
+// "Ctrl+Grijze+"), so such a key reaches the view, which runs the command itself.
+bool CRooster2View::RunKeypadCommand(QKeyEvent* event) {
+    if (!(event->modifiers() & Qt::KeypadModifier) || m_router == nullptr) return false;
+    const int id = CommandForKey(event->keyCombination());
+    return id != 0 && m_router->Run(id);
 }
 
 void CRooster2View::keyReleaseEvent(QKeyEvent* event) {

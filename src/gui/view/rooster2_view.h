@@ -114,6 +114,7 @@ private:
     void ShowSizeStatus();
     void SetMessagePane(const QString& text);
     void ShowContextMenu(const QPoint& globalPos, bool fromKeyboard);
+    bool RunKeypadCommand(QKeyEvent* event);
     bool HandleNavigationKey(QKeyEvent* event);
     void HandleCharacter(QKeyEvent* event);
     CommandFacts Facts() const;
