@@ -32,27 +32,15 @@ build() {
   cmake --build "$1" -j "$JOBS"
 }
 
-# The default Dutch word lists DIR/wordlists/nl02.doc .. nl19.doc, made from the
-# wdutch dictionary when they are missing or older than it.
-DICTIONARY=/usr/share/dict/nederlands
-make_wordlists() {
-  local last="$1/wordlists/nl19.doc"
-  if [ ! -f "$last" ] || [ "$DICTIONARY" -nt "$last" ]; then
-    "$1/src/cli/rooster2-cli" wordlist "$DICTIONARY" "$1/wordlists/nl"
-  fi
-}
-
 case "${1:-}" in
   run)
     install_packages
     build build Release OFF
-    make_wordlists build
     exec build/src/gui/rooster2 "${@:2}"
     ;;
   test)
     install_packages
     build build-test Debug ON
-    make_wordlists build-test
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build-test --output-on-failure -j "$JOBS"
     ;;

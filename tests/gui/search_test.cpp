@@ -1,6 +1,7 @@
 // The search from the menu: its options dialog, progress, interruption through the
 // message loop, and showing, stepping through and taking over the solutions.
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
@@ -34,7 +35,8 @@ void PrepareSearch(TestWindow& window, const std::vector<std::string>& words) {
     QVERIFY(window.Run(ID_PHASE_FILL));
 }
 
-const std::vector<std::string> ALL_AB_WORDS = {"AAA", "AAB", "ABA", "ABB", "BAA", "BAB", "BBA", "BBB"};
+const std::vector<std::string> ALL_AB_WORDS = {"AAA", "AAB", "ABA", "ABB",
+                                               "BAA", "BAB", "BBA", "BBB"};
 
 }  // namespace
 
@@ -114,6 +116,20 @@ private slots:
         QVERIFY(!doc.IsModified());
     }
 
+    void aFirstBrowseStartsAtTheDutchListOfTheBuild() {
+        CRooster2Doc doc;
+        CScriptedChooser chooser;
+        CSearchOptionsDlg dialog(doc, chooser);
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("...")) button->click();
+        QCOMPARE(chooser.m_asked.size(), std::size_t(1));
+        // The build makes the set when the dictionary is installed, as the set-up does.
+        if (!QFileInfo::exists(QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/../../wordlists/nl05.doc")))
+            QSKIP("geen woordenlijsten in deze build");
+        QVERIFY(chooser.m_asked[0].initialName.endsWith(QStringLiteral("/wordlists/nl05.doc")));
+    }
+
     void searchInterruptedWithEscapeThenSolutionsTakenOver() {
         TestWindow window;
         PrepareSearch(window, ALL_AB_WORDS);
@@ -137,7 +153,9 @@ private slots:
                 optionsEnabled = window.Enabled(ID_SEARCH_OPTIONS);
                 refusedToClose = !window.frame->close();
                 // Delivered at the search's next poll of the message loop.
-                QCoreApplication::postEvent(&window.View(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+                QCoreApplication::postEvent(
+                    &window.View(),
+                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
             };
         });
         QVERIFY(window.Run(ID_SEARCH_START));
@@ -150,7 +168,8 @@ private slots:
                  qPrintable(window.frame->MessagePaneText()));
         const int count = window.View().SolutionCount();
         QVERIFY(count >= 3 && count < 512);
-        QVERIFY(window.frame->MessagePaneText().endsWith(QStringLiteral("%1 oplossingen").arg(count)));
+        QVERIFY(
+            window.frame->MessagePaneText().endsWith(QStringLiteral("%1 oplossingen").arg(count)));
         QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
         QCOMPARE(window.doc.GridToString(), std::string(9, ' '));
 
@@ -158,18 +177,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
         QCOMPARE(window.doc.m_phase, PHASE_TONEN);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
         QCOMPARE(window.doc.GridToString(), window.View().Results().m_solutions[0]);
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 2/%1, met <ESC> stoppen").arg(count));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing 2/%1, met <ESC> stoppen").arg(count));
         QWheelEvent backward(QPointF(5, 5), window.Viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
-                             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                             QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                             false);
         QApplication::sendEvent(window.Viewport(), &backward);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
         window.Key(Qt::Key_Asterisk, Qt::KeypadModifier);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing %1/%1, met <ESC> stoppen").arg(count));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing %1/%1, met <ESC> stoppen").arg(count));
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing %1/%1, met <ESC> stoppen").arg(count));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing %1/%1, met <ESC> stoppen").arg(count));
         QVERIFY(!window.frame->close());
 
         window.Key(Qt::Key_Escape);
@@ -191,7 +216,8 @@ private slots:
             search.m_callbacks.trace = [&](int, int, int) {
                 if (asked) return;
                 asked = true;
-                QMetaObject::invokeMethod(window.frame->Action(ID_SEARCH_INTERRUPT), "trigger", Qt::QueuedConnection);
+                QMetaObject::invokeMethod(window.frame->Action(ID_SEARCH_INTERRUPT), "trigger",
+                                          Qt::QueuedConnection);
             };
         });
         QVERIFY(window.Run(ID_SEARCH_START));
@@ -219,8 +245,9 @@ private slots:
         CMessageBoxAnswerer answerer;
         QVERIFY(!window.Enabled(ID_SHOW_BEST_RESULT));
         QVERIFY(window.Run(ID_SEARCH_START));
-        QVERIFY2(window.frame->MessagePaneText().endsWith(QStringLiteral("geen oplossingen gevonden")),
-                 qPrintable(window.frame->MessagePaneText()));
+        QVERIFY2(
+            window.frame->MessagePaneText().endsWith(QStringLiteral("geen oplossingen gevonden")),
+            qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.View().SolutionCount(), 0);
         QVERIFY(!window.Enabled(ID_SOLUTIONS_SHOW));
         QVERIFY(window.Enabled(ID_SHOW_BEST_RESULT));
@@ -254,7 +281,8 @@ private slots:
         const std::string before = window.doc.GridToString();
         QVERIFY(window.Run(ID_WRITE_SOLUTIONS));
         QCOMPARE(chooser.m_asked[0].title, QStringLiteral("Openen tekstbestand oplossingen"));
-        const std::string expected = FormatSolutionsText(window.doc, window.View().Results(), false);
+        const std::string expected =
+            FormatSolutionsText(window.doc, window.View().Results(), false);
         QVERIFY(expected.find("Oplossing 1\r\n\r\n") == 0);
         QCOMPARE(ReadFileOrEmpty(path), expected);
         QCOMPARE(window.doc.m_lastTextFile, path);

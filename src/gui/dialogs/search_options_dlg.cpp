@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/default_word_list.h"
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
 #include "model/rooster2_doc.h"
@@ -107,7 +108,9 @@ void CSearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec;
     spec.title = Latin1("Openen woordenlijst");
     spec.defaultSuffix = Latin1("doc");
-    spec.initialName = QFile::decodeName(m_doc.m_wordFile.c_str());
+    // A first search starts at the Dutch list that comes with the program.
+    spec.initialName = m_doc.m_wordFile.empty() ? DefaultWordListFile()
+                                                : QFile::decodeName(m_doc.m_wordFile.c_str());
     spec.filter = Latin1("Woordenlijst (*.doc);;Alle bestanden (*.*)");
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
