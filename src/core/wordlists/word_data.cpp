@@ -4,6 +4,7 @@
 
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
+#include "util/text_lines.h"
 #include "wordlists/candidates.h"
 #include "wordlists/word_list_files.h"
 
@@ -136,8 +137,7 @@ void SortCandidates(std::vector<std::string>& entries, int& sortFlag) {
 
 void TakeCandidate(std::string& value, std::string_view candidate,
                    const WordPartSelection& parts) {
-    const auto end = candidate.find_last_not_of(" \t\r\n\v\f");
-    const std::string_view word = candidate.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    const std::string_view word = TrimTrailingWhiteSpace(candidate);
     if (!parts.HasParts()) {
         value = std::string(word);
         return;
