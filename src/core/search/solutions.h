@@ -52,9 +52,6 @@ private:
     std::string m_statusText;
 };
 
-// The words of the puzzle as the user counts them: each part of a multi-word answer is one.
-int CountPuzzleWords(const CRooster2Doc& doc);
-
 // The solutions text file: the optional title, then per solution its heading and grid.
 std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase);
 // Writes it and remembers the path as the text file name; false when it cannot be written.
