@@ -37,13 +37,6 @@ void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::s
     out += "\r\n";
 }
 
-void AppendWordLists(const CRooster2Doc& doc, std::string& out) {
-    out += "Zoekwoordenlijsten:\r\n";
-    out += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        out += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
-}
-
 // A clue list as the printable export writes it: its own CRs dropped, every line
 // ended in CR LF.
 std::string PrintableClueList(const CRooster2Doc& doc, int dx) {
@@ -183,8 +176,16 @@ std::string WriteClueFile(const CRooster2Doc& doc) {
     bool usesExtraList = false;
     AppendCluePass(doc, 1, "Horizontaal", out, usesExtraList);
     if (!doc.m_acrossOnly) AppendCluePass(doc, 0, "Verticaal", out, usesExtraList);
-    if (usesExtraList) AppendWordLists(doc, out);
+    if (usesExtraList) out += FormatWordListSection(doc);
     return out;
+}
+
+std::string FormatWordListSection(const CRooster2Doc& doc) {
+    std::string section = "Zoekwoordenlijsten:\r\n";
+    section += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
+    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
+        section += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
+    return section;
 }
 
 bool CanWriteClueFile(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
