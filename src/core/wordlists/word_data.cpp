@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
 #include "util/text_lines.h"
@@ -64,7 +65,7 @@ int WordPartSelection::PartLength() const {
 std::string WordPartSelection::PartNumberText() const { return StrFormat("%d", currentPart + 1); }
 
 std::string WordDataTitle(const WordInfo& word) {
-    return StrFormat("%c%d met lengte %d", word.dx == 1 ? 'H' : 'V', word.number, word.length);
+    return StrFormat("%s met lengte %d", FormatLabel(word).c_str(), word.length);
 }
 
 std::string DialogValueFromCells(std::string_view letters) { return ReplaceAll(letters, ' ', '.'); }
