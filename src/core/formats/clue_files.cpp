@@ -163,10 +163,9 @@ void TakeWordListLine(CRooster2Doc& doc, ClueSection& section, std::string_view 
 }
 
 // Clue files written by editors on other systems come as UTF-8, perhaps with a mark.
-std::string ClueFileTextToLatin1(std::string bytes) {
-    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(byteOrderMark)) bytes.erase(0, byteOrderMark.size());
-    return LooksLikeUtf8(bytes) ? Utf8ToLatin1(bytes) : bytes;
+std::string ClueFileTextToLatin1(std::string_view bytes) {
+    bytes = WithoutByteOrderMark(bytes);
+    return LooksLikeUtf8(bytes) ? Utf8ToLatin1(bytes) : std::string(bytes);
 }
 
 }  // namespace
@@ -238,7 +237,7 @@ int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileT
 bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    count = ReadClueFile(doc, section, ClueFileTextToLatin1(std::move(bytes)));
+    count = ReadClueFile(doc, section, ClueFileTextToLatin1(bytes));
     return true;
 }
 

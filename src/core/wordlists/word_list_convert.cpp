@@ -140,8 +140,7 @@ std::string MemberName(const std::string& base, int length) {
 }  // namespace
 
 WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY) {
-    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, byteOrderMark.size()) == byteOrderMark) text.remove_prefix(byteOrderMark.size());
+    text = WithoutByteOrderMark(text);
     const bool utf8 = LooksLikeUtf8(text);
     // A character outside Latin-1 becomes a control character, which drops its word.
     const std::string decoded = utf8 ? Utf8ToLatin1(text, '\x1A') : std::string();
