@@ -67,14 +67,21 @@ bool SwitchSection(std::string_view line, ClueSection& section) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Decimal digits from pos on; stops growing at INT_MAX so that no number overflows.
-int ReadDigits(std::string_view text, std::size_t& pos) {
-    long long value = 0;
+// A whole number from pos on as atoi reads it: white space, a sign, decimal digits,
+// held at INT_MAX so that no number overflows. pos ends after the digits; false (and
+// value 0) when there are none.
+bool ReadLeadingNumber(std::string_view text, std::size_t& pos, int& value) {
+    while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    const std::size_t digitsStart = pos;
+    long long magnitude = 0;
     while (pos < text.size() && IsDigit(text[pos])) {
-        value = std::min<long long>(value * 10 + (text[pos] - '0'), INT_MAX);
+        magnitude = std::min<long long>(magnitude * 10 + (text[pos] - '0'), INT_MAX);
         ++pos;
     }
-    return static_cast<int>(value);
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return pos > digitsStart;
 }
 
 // "12. text": the number is read as a decimal number whose full stop belongs to it, so
@@ -82,30 +89,23 @@ int ReadDigits(std::string_view text, std::size_t& pos) {
 // may be below 1) and where the clue text starts.
 bool ReadClueNumber(std::string_view line, int& number, std::size_t& textStart) {
     std::size_t pos = 0;
-    while (pos < line.size() && IsWhiteSpace(line[pos])) ++pos;
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
-    const std::size_t digitsStart = pos;
-    const int value = ReadDigits(line, pos);
-    if (pos == digitsStart || pos + 1 >= line.size() || line[pos] != '.' || line[pos + 1] != ' ')
+    if (!ReadLeadingNumber(line, pos, number) || pos + 1 >= line.size() || line[pos] != '.' ||
+        line[pos + 1] != ' ')
         return false;
-    number = negative ? -value : value;
     textStart = pos + 2;
     return true;
 }
 
 // The extra word list after "*": looked for after the first ")", or anywhere when the
-// line has none; read as atoi does. 0 when there is none.
+// line has none. 0 when there is none.
 int ReadExtraListMarker(std::string_view line) {
     const std::size_t close = line.find(')');
     const std::size_t star = line.find('*', close == std::string_view::npos ? 0 : close);
     if (star == std::string_view::npos) return 0;
     std::size_t pos = star + 1;
-    while (pos < line.size() && IsWhiteSpace(line[pos])) ++pos;
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
-    const int value = ReadDigits(line, pos);
-    return negative ? -value : value;
+    int value = 0;
+    ReadLeadingNumber(line, pos, value);
+    return value;
 }
 
 WordInfo* FindClueWord(CRooster2Doc& doc, int number, int dy, int parts, int partSum) {
