@@ -67,7 +67,6 @@ public:
     const std::vector<UserMessage>& Messages() const { return m_messages; }
     const std::string& ResultText() const { return m_resultText; }
     const std::string& Progress() const { return m_progress; }
-    bool WasInterrupted() const { return m_interrupted; }
 
     SearchCallbacks m_callbacks;
     ISearchClock* m_clock = &DefaultSearchClock();

@@ -13,15 +13,9 @@ bool CSolutionBrowser::CanShowSolutions() const {
     return m_doc.m_phase == PHASE_VULLEN && m_results.m_solutionCount > 0;
 }
 
-bool CSolutionBrowser::CanNavigate() const {
-    return m_doc.m_phase == PHASE_TONEN && m_results.m_solutionCount > 0;
-}
-
 bool CSolutionBrowser::CanShowBest() const {
     return m_doc.m_phase != PHASE_ZOEKEN && m_results.m_bestDepth > 0;
 }
-
-bool CSolutionBrowser::CanWriteSolutions() const { return m_results.m_solutionCount > 0; }
 
 void CSolutionBrowser::OnShowSolutions() {
     m_gridBackup = m_doc.GridToString();

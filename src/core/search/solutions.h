@@ -16,9 +16,7 @@ public:
     CSolutionBrowser(CRooster2Doc& doc, SearchResults& results);
 
     bool CanShowSolutions() const;  // "&Toon oplossingen"
-    bool CanNavigate() const;       // first, next, previous, last, "&Klaar"
     bool CanShowBest() const;       // "Toon &beste zoekresultaat"
-    bool CanWriteSolutions() const; // "&Schrijf oplossingen..."
 
     // Keeps the grid as it is and shows the first solution.
     void OnShowSolutions();

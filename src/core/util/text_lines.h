@@ -25,7 +25,6 @@ public:
     // False when the piece last read belongs to a line longer than a piece.
     bool LastLineIsWhole() const { return !m_lastWasPiece; }
     void Rewind();
-    std::size_t SizeInBytes() const { return m_text.size(); }
 
 private:
     std::size_t m_maxPiece;
