@@ -172,6 +172,7 @@ int main(int argc, char** argv) {
     long long budget = 2000;
     long long longBudget = 2000000;
     bool randomOrder = false;
+    int onlyGrid = -1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -180,10 +181,11 @@ int main(int argc, char** argv) {
         else if (arg == "--nodes" && hasValue) budget = std::atoll(argv[++i]);
         else if (arg == "--engine-nodes" && hasValue) longBudget = std::atoll(argv[++i]);
         else if (arg == "--random") randomOrder = true;
+        else if (arg == "--grid" && hasValue) onlyGrid = std::atoi(argv[++i]);
         else {
             std::fprintf(stderr,
                          "gebruik: search_bench [--words SET] [--dict WOORDENBOEK] [--nodes N] "
-                         "[--engine-nodes N] [--random]\n");
+                         "[--engine-nodes N] [--random] [--grid 0|1]\n");
             return 2;
         }
     }
@@ -196,7 +198,9 @@ int main(int argc, char** argv) {
     std::printf("woordenlijst %s, %lld plaatsingen per vergelijking%s\n", words.c_str(), budget,
                 randomOrder ? ", willekeurige volgorde" : "");
     bool allSame = true;
-    for (const BenchGrid& grid : GRIDS)
-        allSame = BenchOneGrid(grid, words, budget, longBudget, randomOrder) && allSame;
+    for (int g = 0; g < static_cast<int>(GRIDS.size()); ++g) {
+        if (onlyGrid >= 0 && g != onlyGrid) continue;
+        allSame = BenchOneGrid(GRIDS[g], words, budget, longBudget, randomOrder) && allSame;
+    }
     return allSame ? 0 : 1;
 }

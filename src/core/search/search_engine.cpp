@@ -45,8 +45,35 @@ void CSearchEngine::BuildState() {
     CountInitialCharacters();
     m_freeByLevel.assign(m_searched.size() + 1, {});
     m_entriesByLevel.assign(m_searched.size() + 1, {});
+    ReserveWorkingMemory();
     m_peakBytes = 0;
     MeasureMemory();
+}
+
+// The stacks grow along the search path: claim (and touch) what one path can need
+// before the first node, so that the search itself never reallocates or faults pages.
+void CSearchEngine::ReserveWorkingMemory() {
+    std::size_t arenaBlocks = 0;
+    std::size_t savedStates = 0;
+    int longest = 0;
+    for (int w : m_searched) {
+        const WordState& s = m_states[w];
+        longest = std::max(longest, s.length);
+        for (int k = 0; k < s.length; ++k) {
+            const int cell = m_wordCells[s.firstCell + k];
+            for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1]; ++c) {
+                const WordState& crossing = m_states[m_cellWords[c].word];
+                arenaBlocks += static_cast<std::size_t>(m_listStates[crossing.list].index.Blocks());
+                ++savedStates;
+            }
+        }
+    }
+    constexpr std::size_t MAX_RESERVED_BLOCKS = std::size_t{1} << 23;  // 64 MB
+    const std::size_t arenaAt = m_arena.size();
+    m_arena.resize(arenaAt + std::min(arenaBlocks, MAX_RESERVED_BLOCKS));
+    m_arena.resize(arenaAt);
+    m_saved.reserve(m_saved.size() + savedStates);
+    for (std::vector<int>& positions : m_freeByLevel) positions.reserve(longest);
 }
 
 void CSearchEngine::ReleaseState() {
@@ -81,6 +108,7 @@ void CSearchEngine::BuildWords() {
         if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
         const WordInfo& word = m_doc.m_words[i];
         WordState& s = m_states[i];
+        s.word = i;
         s.list = m_states[m_lists.Owner(i)].list;
         s.length = word.length;
         s.firstCell = static_cast<int>(m_wordCells.size());
@@ -125,7 +153,7 @@ void CSearchEngine::MeasureMemory() {
                         CapacityBytes(m_cellWordStart);
     for (const ListState& list : m_listStates)
         bytes += list.index.Bytes() + CapacityBytes(list.used) + CapacityBytes(list.usedEntries) +
-                 CapacityBytes(list.users);
+                 CapacityBytes(list.users) + CapacityBytes(list.counting);
     for (const auto& v : m_entriesByLevel) bytes += CapacityBytes(v);
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
@@ -382,9 +410,10 @@ void CSearchEngine::SetUsed(ListState& list, int entry, bool used) {
         list.used[block] &= ~bit;
         list.usedEntries.pop_back();  // placements are undone in reverse order
     }
-    for (int u : list.users) {
+    // Only counts change here, so the set of counting users stays as it is.
+    for (int u : list.counting) {
         WordState& s = m_states[u];
-        if (s.filled || s.letters == 0 || block < s.lo || block >= s.hi) continue;
+        if (block < s.lo || block >= s.hi) continue;
         if (SetBlock(s, block) & bit) {
             s.count += used ? -1 : 1;
             UpdateKey(s);
@@ -392,10 +421,23 @@ void CSearchEngine::SetUsed(ListState& list, int entry, bool used) {
     }
 }
 
-void CSearchEngine::UpdateKey(const WordState& s) {
+void CSearchEngine::UpdateKey(WordState& s) {
     m_keys[s.slot] = s.filled           ? PLACED_KEY
                      : s.letters == 0 ? m_listStates[s.list].index.Count()
                                       : s.count;
+    // Only an open word with letters has a count that the used flags change.
+    const bool counting = !s.filled && s.letters > 0;
+    if (counting == (s.countingAt >= 0)) return;
+    std::vector<int>& users = m_listStates[s.list].counting;
+    if (counting) {
+        s.countingAt = static_cast<int>(users.size());
+        users.push_back(s.word);
+    } else {
+        m_states[users.back()].countingAt = s.countingAt;
+        users[static_cast<std::size_t>(s.countingAt)] = users.back();
+        users.pop_back();
+        s.countingAt = -1;
+    }
 }
 
 void CSearchEngine::CountCharacter(Cell code, int delta) {

@@ -35,6 +35,8 @@ private:
         std::vector<std::uint64_t> used;  // one bit per entry: placed somewhere now
         std::vector<int> usedEntries;     // the same entries, in the order they were placed
         std::vector<int> users;           // the searched words that take from this list
+        // The users whose count a used flag can change: open and holding letters.
+        std::vector<int> counting;
     };
     // One searched word. Its fitting entries are kept only while it holds letters
     // (an empty word counts its whole list): after one letter they are the index's
@@ -51,6 +53,8 @@ private:
         int hi = 0;
         const std::uint64_t* indexSet = nullptr;  // the set in the index, or null:
         std::size_t arenaAt = 0;                  // block lo of the set in m_arena
+        int word = -1;                            // its index in the document
+        int countingAt = -1;                      // its place in the list's counting users
     };
     struct SavedState {
         int word;
@@ -67,6 +71,7 @@ private:
     };
 
     void BuildState();
+    void ReserveWorkingMemory();
     void BuildLists();
     void BuildWords();
     void CountInitialCharacters();
@@ -95,7 +100,7 @@ private:
     void IntersectLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
                          const CListIndex::Range& range);
     void SetUsed(ListState& list, int entry, bool used);
-    void UpdateKey(const WordState& s);
+    void UpdateKey(WordState& s);
     void CountCharacter(Cell code, int delta);
     bool ConstraintsHold() const;
 
