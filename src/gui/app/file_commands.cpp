@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QMimeData>
 #include <QMessageBox>
 
 #include "app/command_router.h"
 #include "app/file_chooser.h"
 #include "dialogs/compare_dlg.h"
+#include "dialogs/dialog_support.h"
 #include "formats/clue_files.h"
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
@@ -23,9 +23,6 @@
 #include "wordlists/spell_check.h"
 
 namespace {
-
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
 
 const char* const TEXT_FILTER = "Tekstbestand (*.txt);;Alle bestanden (*.*)";
 const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)";
@@ -64,10 +61,10 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
 }
 
 std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
-    spec.initialName = QFile::decodeName(remembered.c_str());
+    spec.initialName = FromLocalPath(remembered);
     const QString chosen = m_view.FileChooser().ChooseFile(m_parent, spec);
     if (chosen.isEmpty()) return {};
-    remembered = QFile::encodeName(chosen).toStdString();
+    remembered = LocalPath(chosen);
     return remembered;
 }
 
@@ -84,8 +81,8 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
-    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), m_versionText.toLatin1().toStdString(),
-               QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), remark);
+    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+               LocalPath(QCoreApplication::applicationDirPath()), remark);
     ShowMessage(remark);
 }
 
@@ -177,7 +174,7 @@ void CFileCommands::PasteCluesFromClipboard() {
         ShowMessage(NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc, m_view.ClueReadSection(), data->text().toLatin1().toStdString());
+    const int count = PasteClues(m_doc, m_view.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
     ShowMessage(PastedCluesMessage(count));
     m_view.viewport()->update();
@@ -197,9 +194,9 @@ void CFileCommands::ExportPrintableClues() {
 
 void CFileCommands::ExportFolderClues() {
     const QString folder = m_view.FileChooser().ChooseFolder(
-        m_parent, QFile::decodeName(m_doc.m_lastFolder.c_str()));
+        m_parent, FromLocalPath(m_doc.m_lastFolder));
     if (folder.isEmpty()) return;
-    m_doc.m_lastFolder = QFile::encodeName(folder).toStdString();
+    m_doc.m_lastFolder = LocalPath(folder);
     const std::string path =
         ChooseFile(Dialog(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
                           "Tekstbestand (*.txt)"),

@@ -22,6 +22,7 @@
 #include "app/settings_profile.h"
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dlg.h"
+#include "dialogs/dialog_support.h"
 #include "model/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
@@ -39,11 +40,6 @@ constexpr int INFO_PANE_WIDTH = 100;
 // Printed sizes are in device units (a 200-unit margin, cells up to four times the screen
 // width): at this resolution they come out as on the printers the layout was made for.
 constexpr int PRINT_RESOLUTION_DPI = 600;
-
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString FromLocalPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
 

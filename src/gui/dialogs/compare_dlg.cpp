@@ -1,7 +1,6 @@
 #include "dialogs/compare_dlg.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,19 +10,14 @@
 #include <QPushButton>
 
 #include "app/file_chooser.h"
+#include "dialogs/dialog_support.h"
 #include "formats/compare.h"
 #include "model/rooster2_doc.h"
-
-namespace {
-
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-
-}  // namespace
 
 CCompareDlg::CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Vergelijk rooster2-bestanden"));
-    m_fileEdit = new QLineEdit(QFile::decodeName(m_doc.m_lastCompareFile.c_str()));
+    m_fileEdit = new QLineEdit(FromLocalPath(m_doc.m_lastCompareFile));
     auto* browse = new QPushButton(Latin1("..."));
     m_allFilesBox = new QCheckBox(Latin1("Vergelijk alle rtr-bestanden uit dezelfde map"));
     auto* compare = new QPushButton(Latin1("Vergelijk"));
@@ -57,16 +51,16 @@ void CCompareDlg::OnBrowse() {
     FileDialogSpec spec;
     spec.title = Latin1("Openen te vergelijken rtr-bestand");
     spec.defaultSuffix = Latin1("rtr");
-    spec.initialName = QFile::decodeName(m_doc.m_lastCompareFile.c_str());
+    spec.initialName = FromLocalPath(m_doc.m_lastCompareFile);
     spec.filter = Latin1("Rooster2 (*.rtr);;Alle bestanden (*.*)");
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
-    m_doc.m_lastCompareFile = QFile::encodeName(path).toStdString();
+    m_doc.m_lastCompareFile = LocalPath(path);
     m_fileEdit->setText(path);
 }
 
 void CCompareDlg::OnCompareNow() {
-    const std::string name = QFile::encodeName(m_fileEdit->text()).toStdString();
+    const std::string name = LocalPath(m_fileEdit->text());
     std::string result;
     UserMessage message;
     if (!CompareNow(m_doc, name, m_allFilesBox->isChecked(), result, message)) {
@@ -75,5 +69,5 @@ void CCompareDlg::OnCompareNow() {
         return;
     }
     m_doc.m_lastCompareFile = name;
-    m_resultEdit->setPlainText(QString::fromLatin1(result).remove(QLatin1Char('\r')));
+    m_resultEdit->setPlainText(Latin1(result).remove(QLatin1Char('\r')));
 }

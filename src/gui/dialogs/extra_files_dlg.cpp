@@ -59,7 +59,7 @@ void CExtraFilesDlg::Refill() {
     m_list->clear();
     for (const ExtraFileRow& row : ExtraFileRows(m_doc))
         m_list->addTopLevelItem(
-            new QTreeWidgetItem({Latin1(row.number), QFile::decodeName(row.path.c_str())}));
+            new QTreeWidgetItem({Latin1(row.number), FromLocalPath(row.path)}));
 }
 
 void CExtraFilesDlg::ChooseFile() {
@@ -69,7 +69,7 @@ void CExtraFilesDlg::ChooseFile() {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(Latin1("doc"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    AddFile(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    AddFile(LocalPath(dialog.selectedFiles().first()));
 }
 
 void CExtraFilesDlg::AddFile(const std::string& path) {

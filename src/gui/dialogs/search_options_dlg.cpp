@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -97,7 +96,7 @@ void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
     m_excludedLettersEdit->setText(Latin1(options.excludedLetters));
     m_randomOrderBox->setChecked(options.randomOrder);
     m_soundBox->setChecked(options.sound);
-    m_wordFileEdit->setText(QFile::decodeName(options.wordFile.c_str()));
+    m_wordFileEdit->setText(FromLocalPath(options.wordFile));
     m_maxFrequencyEdit->setText(QString::number(options.maxFrequency));
     m_maxDistinctEdit->setText(QString::number(options.maxDistinct));
 }
@@ -110,11 +109,11 @@ void CSearchOptionsDlg::OnBrowse() {
     spec.defaultSuffix = Latin1("doc");
     // A first search starts at the Dutch list that comes with the program.
     spec.initialName = m_doc.m_wordFile.empty() ? DefaultWordListFile()
-                                                : QFile::decodeName(m_doc.m_wordFile.c_str());
+                                                : FromLocalPath(m_doc.m_wordFile);
     spec.filter = Latin1("Woordenlijst (*.doc);;Alle bestanden (*.*)");
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
-    m_doc.m_wordFile = QFile::encodeName(path).toStdString();
+    m_doc.m_wordFile = LocalPath(path);
     m_wordFileEdit->setText(path);
 }
 
@@ -134,10 +133,10 @@ void CSearchOptionsDlg::accept() {
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
     options.fillWithLastShown = m_fillWithLastShownBox->isChecked();
     options.showWhileSearching = m_showWhileSearchingBox->isChecked();
-    options.excludedLetters = m_excludedLettersEdit->text().toLatin1().toStdString();
+    options.excludedLetters = ToLatin1(m_excludedLettersEdit->text());
     options.randomOrder = m_randomOrderBox->isChecked();
     options.sound = m_soundBox->isChecked();
-    options.wordFile = QFile::encodeName(m_wordFileEdit->text()).toStdString();
+    options.wordFile = LocalPath(m_wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
     QDialog::accept();
 }

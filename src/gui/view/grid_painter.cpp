@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialog_support.h"
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
 #include "model/rooster2_doc.h"
@@ -36,7 +37,7 @@ void Line(QPainter& p, int x0, int y0, int x1, int y1, const QColor& colour) {
 }
 
 QFont LetterFont(const CRooster2Doc& doc, int pixelHeight) {
-    QFont font(QString::fromLatin1(doc.m_letterFontName));
+    QFont font(Latin1(doc.m_letterFontName));
     font.setPixelSize(std::max(1, pixelHeight));
     font.setWeight(static_cast<QFont::Weight>(LIGHT_WEIGHT));
     return font;
@@ -100,7 +101,7 @@ void DrawLetter(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& par
     p.setFont(LetterFont(doc, static_cast<int>(s * 0.67)));
     std::string text = code == CELL_IJ ? "IJ" : std::string(1, static_cast<char>(code));
     if (params.smallLetters) text = Latin1ToLower(text);
-    const QString shown = QString::fromLatin1(text);
+    const QString shown = Latin1(text);
     p.setPen(ToQColor(doc.m_letterColor));
     const QFontMetrics metrics(p.font());
     const int cx = metrics.horizontalAdvance(shown);
@@ -159,7 +160,7 @@ void DrawClueLine(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& p
     const int w = doc.m_curWord;
     if (!doc.IsValidWordIndex(w) || doc.m_words[w].clue.empty()) return;
     p.setPen(BLACK);
-    TextOut(p, m, m, QString::fromLatin1(GetClueCaption(doc.m_words[w])));
+    TextOut(p, m, m, Latin1(GetClueCaption(doc.m_words[w])));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -16,6 +15,7 @@
 #include "app/file_chooser.h"
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
+#include "dialogs/dialog_support.h"
 #include "formats/text_export.h"
 #include "model/clue_text.h"
 #include "model/command_ids.h"
@@ -32,9 +32,6 @@ constexpr int TIMER_PERIOD_MS = 100;
 constexpr int MIN_CELL_SIZE = 5;
 constexpr int MAX_CELL_SIZE = 200;
 constexpr int CONTEXT_MENU_OFFSET = 30;
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
 
 }  // namespace
 
@@ -476,11 +473,11 @@ void CRooster2View::ExportPng() {
     spec.save = true;
     spec.title = Latin1("Opslaan rooster als png)");
     spec.defaultSuffix = Latin1("png");
-    spec.initialName = QFile::decodeName(m_doc.m_lastPngFile.c_str());
+    spec.initialName = FromLocalPath(m_doc.m_lastPngFile);
     spec.filter = Latin1("PNG bestand (*.png);;Alle bestanden (*.*)");
     const QString chosen = FileChooser().ChooseFile(this, spec);
     if (chosen.isEmpty()) return;
-    const std::string path = QFile::encodeName(chosen).toStdString();
+    const std::string path = LocalPath(chosen);
     m_doc.m_lastPngFile = path;
     if (!WritePng(path, image))
         QMessageBox::warning(this, Latin1("Oei"), Latin1("Schrijven png mislukt"));
@@ -492,11 +489,11 @@ void CRooster2View::ExportText() {
     spec.save = true;
     spec.title = Latin1("Opslaan inhoud rooster");
     spec.defaultSuffix = Latin1("txt");
-    spec.initialName = QFile::decodeName(m_doc.m_lastTextFile.c_str());
+    spec.initialName = FromLocalPath(m_doc.m_lastTextFile);
     spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
     const QString chosen = FileChooser().ChooseFile(this, spec);
     if (chosen.isEmpty()) return;
-    m_doc.m_lastTextFile = QFile::encodeName(chosen).toStdString();
+    m_doc.m_lastTextFile = LocalPath(chosen);
     // A file that cannot be written ends the command without a message.
     WriteFileAtomically(m_doc.m_lastTextFile, ExportPlainText(m_doc, m_smallLetters));
 }

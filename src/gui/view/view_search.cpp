@@ -1,22 +1,15 @@
 // The view's search commands: the options dialog, "Start zoeken" with its
 // progress, interruption and result, and showing the solutions it found.
 #include <QApplication>
-#include <QFile>
 #include <QMessageBox>
 
 #include "app/file_chooser.h"
+#include "dialogs/dialog_support.h"
 #include "dialogs/search_options_dlg.h"
 #include "model/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "search/search_engine.h"
 #include "view/rooster2_view.h"
-
-namespace {
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-
-}  // namespace
 
 void CRooster2View::RegisterSearchCommands(CCommandRouter& router) {
     router.Register(ID_SEARCH_OPTIONS, [this] { OnSearchOptions(); });
@@ -124,10 +117,10 @@ void CRooster2View::OnWriteSolutions() {
     spec.save = true;
     spec.title = Latin1("Openen tekstbestand oplossingen");
     spec.defaultSuffix = Latin1("txt");
-    spec.initialName = QFile::decodeName(m_doc.m_lastTextFile.c_str());
+    spec.initialName = FromLocalPath(m_doc.m_lastTextFile);
     spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
     const QString path = FileChooser().ChooseFile(this, spec);
     if (path.isEmpty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteSolutionsFile(m_doc, m_results, QFile::encodeName(path).toStdString(), m_smallLetters);
+    WriteSolutionsFile(m_doc, m_results, LocalPath(path), m_smallLetters);
 }
