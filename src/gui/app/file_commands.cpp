@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
-#include <QMessageBox>
 
 #include "app/command_router.h"
 #include "app/file_chooser.h"
@@ -68,11 +67,6 @@ std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remember
     return remembered;
 }
 
-void CFileCommands::ShowMessage(const UserMessage& message) {
-    if (!message.text.empty())
-        QMessageBox::information(m_parent, Latin1(message.caption), Latin1(message.text));
-}
-
 // ---- Exports ---------------------------------------------------------------------------------
 
 void CFileCommands::ExportHtmlPage(bool filled) {
@@ -83,7 +77,7 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     // A page that cannot be written ends the command without a message.
     ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
                LocalPath(QCoreApplication::applicationDirPath()), remark);
-    ShowMessage(remark);
+    ShowInformation(m_parent, remark);
 }
 
 void CFileCommands::ExportPuzText() {
@@ -101,7 +95,7 @@ void CFileCommands::ImportFile(const std::string& path,
     imported.m_modifiedListener = nullptr;
     const ImportResult result = read(imported, path);
     if (!result.imported) {
-        ShowMessage(result.message);
+        ShowInformation(m_parent, result.message);
         return;
     }
     if (m_hooks.saveModified && !m_hooks.saveModified()) return;
@@ -111,7 +105,7 @@ void CFileCommands::ImportFile(const std::string& path,
     m_view.SetPhase(PHASE_VULLEN);
     if (m_hooks.documentReplaced) m_hooks.documentReplaced();
     m_doc.MarkModified(true);
-    ShowMessage(result.message);
+    ShowInformation(m_parent, result.message);
 }
 
 void CFileCommands::ImportHtml() {
@@ -140,7 +134,7 @@ void CFileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<std::string> report = SpellingCheckReport(m_doc);
     QApplication::restoreOverrideCursor();
-    if (report) ShowMessage(UserMessage{*report});
+    if (report) ShowInformation(m_parent, UserMessage{*report});
 }
 
 void CFileCommands::Compare() {
@@ -164,19 +158,19 @@ void CFileCommands::ReadClues() {
     int count = 0;
     // A file that cannot be read ends the command without a message.
     if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
-    ShowMessage(AddedCluesMessage(count));
+    ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
 
 void CFileCommands::PasteCluesFromClipboard() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasText()) {
-        ShowMessage(NoClipboardTextMessage());
+        ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
     const int count = PasteClues(m_doc, m_view.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
-    ShowMessage(PastedCluesMessage(count));
+    ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.viewport()->update();
 }
 

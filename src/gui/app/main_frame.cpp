@@ -219,10 +219,6 @@ void CMainFrame::OnModified(bool modified) {
         setWindowTitle(windowTitle() + QLatin1Char('*'));
 }
 
-void CMainFrame::ShowMessage(const std::string& text, const std::string& caption) {
-    QMessageBox::information(this, Latin1(caption), Latin1(text));
-}
-
 bool CMainFrame::SaveModified() {
     if (!m_doc.IsModified()) return true;
     const QString name = m_doc.m_pathName.empty() ? Latin1(UNTITLED)
@@ -245,7 +241,7 @@ void CMainFrame::NewDocument() {
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     const RtrReadResult result = OpenRtrFile(m_doc, LocalPath(path));
-    if (!result.message.text.empty()) ShowMessage(result.message.text, result.message.caption);
+    ShowInformation(this, result.message);
     if (result.status == RtrStatus::Refused) return false;
     m_view->OnInitialUpdate();
     AddToRecentFiles(path);
@@ -289,7 +285,7 @@ bool CMainFrame::OnFileSaveAs() {
 bool CMainFrame::SaveTo(const QString& path) {
     UserMessage message;
     if (!SaveRtrFile(m_doc, LocalPath(path), message)) {
-        ShowMessage(message.text, message.caption);
+        ShowInformation(this, message);
         return false;
     }
     AddToRecentFiles(path);
@@ -360,8 +356,8 @@ void CMainFrame::OnSendMail() {
                                                   : QFileInfo(FromLocalPath(m_doc.m_pathName)).fileName();
     const QString copy = QDir(QDir::tempPath()).filePath(name);
     if (m_doc.m_phase != PHASE_VORMEN && m_doc.m_phase != PHASE_VULLEN) {
-        ShowMessage(StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul", LocalPath(copy).c_str()),
-                    APP_TITLE);
+        ShowInformation(this, {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul",
+                                         LocalPath(copy).c_str())});
         return;
     }
     if (WriteFileAtomically(LocalPath(copy), WriteRtr(m_doc))) SendMailWithAttachment(copy);
@@ -394,7 +390,7 @@ void CMainFrame::WritePlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_doc.m_phase == PHASE_TONEN || m_doc.m_phase == PHASE_ZOEKEN) {
-        ShowMessage("Afsluiten alleen mogelijk in fase vorm of vul", APP_TITLE);
+        ShowInformation(this, {"Afsluiten alleen mogelijk in fase vorm of vul"});
         event->ignore();
         return;
     }

@@ -79,7 +79,6 @@ private:
     void OnPrintSetup();
     void OnSendMail();
     void OnAbout();
-    void ShowMessage(const std::string& text, const std::string& caption);
     void WritePlacement();
 
     CRooster2Doc& m_doc;

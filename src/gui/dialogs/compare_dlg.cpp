@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -64,8 +63,7 @@ void CCompareDlg::OnCompareNow() {
     std::string result;
     UserMessage message;
     if (!CompareNow(m_doc, name, m_allFilesBox->isChecked(), result, message)) {
-        QMessageBox::information(this, QString::fromLatin1(message.caption),
-                                 QString::fromLatin1(message.text));
+        ShowInformation(this, message);
         return;
     }
     m_doc.m_lastCompareFile = name;

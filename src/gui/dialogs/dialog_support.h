@@ -22,8 +22,13 @@ inline QString FromLocalPath(const std::string& path) { return QFile::decodeName
 // A one-line edit for a whole number, named for tests and the focus chain.
 QLineEdit* NumberEdit(int value, const char* objectName);
 
-// Shows the message (a warning box with its caption).
+// Shows the message with its caption: a hint ("Info") as information, anything
+// else as a warning.
 void ShowUserMessage(QWidget* parent, const UserMessage& message);
+
+// Shows the message in an information box, whatever its caption; a message
+// without text shows nothing.
+void ShowInformation(QWidget* parent, const UserMessage& message);
 
 // Reads a number edit into value; on a refused text shows the field's message,
 // puts the focus on the edit and returns false.

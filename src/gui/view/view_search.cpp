@@ -1,7 +1,6 @@
 // The view's search commands: the options dialog, "Start zoeken" with its
 // progress, interruption and result, and showing the solutions it found.
 #include <QApplication>
-#include <QMessageBox>
 
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
@@ -72,8 +71,7 @@ void CRooster2View::OnSearch() {
     m_runningSearch = nullptr;
     if (started) EndSearch(search, scrollBarsBefore);
     QApplication::restoreOverrideCursor();
-    for (const UserMessage& message : search.Messages())
-        QMessageBox::information(this, Latin1(message.caption), Latin1(message.text));
+    for (const UserMessage& message : search.Messages()) ShowInformation(this, message);
 }
 
 void CRooster2View::EndSearch(CSearchRun& search, bool scrollBarsBefore) {
