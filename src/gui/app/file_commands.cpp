@@ -27,15 +27,6 @@ const char* const TEXT_FILTER = "Tekstbestand (*.txt);;Alle bestanden (*.*)";
 const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)";
 const char* const HTML_FILTER = "HTML bestand (*.htm*);;Alle bestanden (*.*)";
 
-FileDialogSpec Dialog(bool save, const char* title, const char* suffix, const char* filter) {
-    FileDialogSpec spec;
-    spec.save = save;
-    spec.title = Latin1(title);
-    spec.defaultSuffix = Latin1(suffix);
-    spec.filter = Latin1(filter);
-    return spec;
-}
-
 }  // namespace
 
 CFileCommands::CFileCommands(CRooster2Doc& doc, CRooster2View& view, QWidget* parent,
@@ -60,18 +51,14 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
 }
 
 std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
-    spec.initialName = FromLocalPath(remembered);
-    const QString chosen = m_view.FileChooser().ChooseFile(m_parent, spec);
-    if (chosen.isEmpty()) return {};
-    remembered = LocalPath(chosen);
-    return remembered;
+    return ChooseRememberedFile(m_view.FileChooser(), m_parent, std::move(spec), remembered);
 }
 
 // ---- Exports ---------------------------------------------------------------------------------
 
 void CFileCommands::ExportHtmlPage(bool filled) {
     const std::string path = ChooseFile(
-        Dialog(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
@@ -82,7 +69,7 @@ void CFileCommands::ExportHtmlPage(bool filled) {
 
 void CFileCommands::ExportPuzText() {
     const std::string path =
-        ChooseFile(Dialog(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
+        ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
                    m_doc.m_lastPuzTextFile);
     if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
 }
@@ -110,20 +97,20 @@ void CFileCommands::ImportFile(const std::string& path,
 
 void CFileCommands::ImportHtml() {
     const std::string path = ChooseFile(
-        Dialog(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
 void CFileCommands::ImportPuz() {
     const std::string path =
-        ChooseFile(Dialog(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
+        ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
                    m_doc.m_lastImportFile);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
 void CFileCommands::ImportRos() {
     const std::string path = ChooseFile(
-        Dialog(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
+        MakeFileDialogSpec(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
         m_lastRosFile);
     if (!path.empty()) ImportFile(path, ImportRosFile);
 }
@@ -153,7 +140,7 @@ void CFileCommands::CluesChanged() {
 
 void CFileCommands::ReadClues() {
     const std::string path = ChooseFile(
-        Dialog(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
@@ -176,13 +163,13 @@ void CFileCommands::PasteCluesFromClipboard() {
 
 void CFileCommands::WriteClues() {
     const std::string path = ChooseFile(
-        Dialog(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
     if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
 }
 
 void CFileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
-        Dialog(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
     if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
 }
 
@@ -192,7 +179,7 @@ void CFileCommands::ExportFolderClues() {
     if (folder.isEmpty()) return;
     m_doc.m_lastFolder = LocalPath(folder);
     const std::string path =
-        ChooseFile(Dialog(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
+        ChooseFile(MakeFileDialogSpec(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
                           "Tekstbestand (*.txt)"),
                    m_doc.m_lastFolderListFile);
     if (path.empty()) return;

@@ -9,7 +9,6 @@
 #include <functional>
 #include <string>
 
-
 class CCommandRouter;
 class CRooster2Doc;
 class CRooster2View;

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -18,6 +17,7 @@
 #include <QToolBar>
 
 #include "app/command_table.h"
+#include "app/file_chooser.h"
 #include "app/platform.h"
 #include "app/settings_profile.h"
 #include "app/toolbar_icons.h"
@@ -35,7 +35,7 @@ namespace {
 const char* const POSITION_SECTION = "Position";
 const char* const UNTITLED = "Naamloos";
 const char* const NEW_FILE_NAME = "Rooster";
-const char* const RTR_FILTER = "Rooster Files (*.rtr)";
+const char* const RTR_FILTER = "Rooster Files (*.rtr);;All Files (*.*)";
 constexpr int INFO_PANE_WIDTH = 100;
 // Printed sizes are in device units (a 200-unit margin, cells up to four times the screen
 // width): at this resolution they come out as on the printers the layout was made for.
@@ -252,8 +252,8 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::OnFileOpen() {
     if (!SaveModified()) return;
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                      Latin1(RTR_FILTER) + Latin1(";;All Files (*.*)"));
+    const QString path =
+        DefaultFileChooser().ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -273,13 +273,11 @@ bool CMainFrame::OnFileSave() {
 }
 
 bool CMainFrame::OnFileSaveAs() {
-    const QString initial = m_doc.m_pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
-                                                     : FromLocalPath(m_doc.m_pathName);
-    QFileDialog dialog(this, QString(), initial, Latin1(RTR_FILTER) + Latin1(";;All Files (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Latin1("rtr"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    return SaveTo(dialog.selectedFiles().first());
+    FileDialogSpec spec = MakeFileDialogSpec(true, "", "rtr", RTR_FILTER);
+    spec.initialName = m_doc.m_pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
+                                                : FromLocalPath(m_doc.m_pathName);
+    const QString path = DefaultFileChooser().ChooseFile(this, spec);
+    return !path.isEmpty() && SaveTo(path);
 }
 
 bool CMainFrame::SaveTo(const QString& path) {

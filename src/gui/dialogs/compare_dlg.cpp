@@ -47,15 +47,12 @@ CCompareDlg::CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* pare
 }
 
 void CCompareDlg::OnBrowse() {
-    FileDialogSpec spec;
-    spec.title = Latin1("Openen te vergelijken rtr-bestand");
-    spec.defaultSuffix = Latin1("rtr");
-    spec.initialName = FromLocalPath(m_doc.m_lastCompareFile);
-    spec.filter = Latin1("Rooster2 (*.rtr);;Alle bestanden (*.*)");
-    const QString path = m_chooser.ChooseFile(this, spec);
-    if (path.isEmpty()) return;
-    m_doc.m_lastCompareFile = LocalPath(path);
-    m_fileEdit->setText(path);
+    const std::string path = ChooseRememberedFile(
+        m_chooser, this,
+        MakeFileDialogSpec(false, "Openen te vergelijken rtr-bestand", "rtr",
+                           "Rooster2 (*.rtr);;Alle bestanden (*.*)"),
+        m_doc.m_lastCompareFile);
+    if (!path.empty()) m_fileEdit->setText(FromLocalPath(path));
 }
 
 void CCompareDlg::OnCompareNow() {

@@ -104,13 +104,11 @@ void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
 // The chosen file belongs to the document at once, whatever the dialog's end; only
 // the word file field shows it, so what was typed into the other fields stays.
 void CSearchOptionsDlg::OnBrowse() {
-    FileDialogSpec spec;
-    spec.title = Latin1("Openen woordenlijst");
-    spec.defaultSuffix = Latin1("doc");
+    FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
+                                             "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
     spec.initialName = m_doc.m_wordFile.empty() ? DefaultWordListFile()
                                                 : FromLocalPath(m_doc.m_wordFile);
-    spec.filter = Latin1("Woordenlijst (*.doc);;Alle bestanden (*.*)");
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
     m_doc.m_wordFile = LocalPath(path);

@@ -469,33 +469,26 @@ void CRooster2View::CopyToClipboard() { QApplication::clipboard()->setImage(Rend
 
 void CRooster2View::ExportPng() {
     const QImage image = RenderGridToImage();
-    FileDialogSpec spec;
-    spec.save = true;
-    spec.title = Latin1("Opslaan rooster als png)");
-    spec.defaultSuffix = Latin1("png");
-    spec.initialName = FromLocalPath(m_doc.m_lastPngFile);
-    spec.filter = Latin1("PNG bestand (*.png);;Alle bestanden (*.*)");
-    const QString chosen = FileChooser().ChooseFile(this, spec);
-    if (chosen.isEmpty()) return;
-    const std::string path = LocalPath(chosen);
-    m_doc.m_lastPngFile = path;
+    const std::string path = ChooseRememberedFile(
+        FileChooser(), this,
+        MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
+                           "PNG bestand (*.png);;Alle bestanden (*.*)"),
+        m_doc.m_lastPngFile);
+    if (path.empty()) return;
     if (!WritePng(path, image))
         QMessageBox::warning(this, Latin1("Oei"), Latin1("Schrijven png mislukt"));
     Invalidate();
 }
 
 void CRooster2View::ExportText() {
-    FileDialogSpec spec;
-    spec.save = true;
-    spec.title = Latin1("Opslaan inhoud rooster");
-    spec.defaultSuffix = Latin1("txt");
-    spec.initialName = FromLocalPath(m_doc.m_lastTextFile);
-    spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
-    const QString chosen = FileChooser().ChooseFile(this, spec);
-    if (chosen.isEmpty()) return;
-    m_doc.m_lastTextFile = LocalPath(chosen);
+    const std::string path = ChooseRememberedFile(
+        FileChooser(), this,
+        MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
+                           "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
+        m_doc.m_lastTextFile);
+    if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(m_doc.m_lastTextFile, ExportPlainText(m_doc, m_smallLetters));
+    WriteFileAtomically(path, ExportPlainText(m_doc, m_smallLetters));
 }
 
 void CRooster2View::OnTimer() {

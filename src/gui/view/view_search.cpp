@@ -111,12 +111,10 @@ void CRooster2View::OnShowBest() {
 }
 
 void CRooster2View::OnWriteSolutions() {
-    FileDialogSpec spec;
-    spec.save = true;
-    spec.title = Latin1("Openen tekstbestand oplossingen");
-    spec.defaultSuffix = Latin1("txt");
+    FileDialogSpec spec = MakeFileDialogSpec(true, "Openen tekstbestand oplossingen", "txt",
+                                             "Tekstbestand (*.txt);;Alle bestanden (*.*)");
+    // Starts at the last text file but does not replace it.
     spec.initialName = FromLocalPath(m_doc.m_lastTextFile);
-    spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
     const QString path = FileChooser().ChooseFile(this, spec);
     if (path.isEmpty()) return;
     // A file that cannot be written ends the command without a message.
