@@ -24,7 +24,8 @@ struct CommandLineRequest {
 
 CommandLineRequest ParseCommandLine(const QStringList& arguments);
 
-// "Rooster2 versie ..." with the build date and time.
+// "Rooster2 versie ..." with the build date and time: the core's text, so the about
+// box and the web pages of both programs name the same version.
 QString BuildVersionText();
 
 class CRooster2App : public QObject {
