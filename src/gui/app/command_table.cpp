@@ -1,6 +1,5 @@
 #include "app/command_table.h"
 
-
 namespace {
 
 QKeySequence Key(QKeyCombination combination) { return QKeySequence(combination); }

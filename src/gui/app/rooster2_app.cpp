@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 #include <QSplashScreen>
 #include <QTimer>
 

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,9 +14,13 @@
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
 #include "model/rooster2_doc.h"
-#include "model/user_message.h"
 
 namespace {
+
+constexpr NumberField FIELD_MAX_SOLUTIONS{"Maximum aantal oplossingen:", 0, MAX_SOLUTIONS_LIMIT};
+constexpr NumberField FIELD_MAX_FREQUENCY{"Frequentie tekens niet groter dan:", 0,
+                                          MAX_FREQUENCY_LIMIT};
+constexpr NumberField FIELD_MAX_DISTINCT{"Aantal verschillende tekens <=:", 0, MAX_DISTINCT_LIMIT};
 
 QLineEdit* ShortNumberEdit() {
     auto* edit = new QLineEdit;
@@ -55,10 +58,10 @@ void CSearchOptionsDlg::BuildControls() {
         if (note != nullptr) numbers->addWidget(new QLabel(Latin1(note)), row, 2);
         ++row;
     };
-    addNumber("Maximum aantal oplossingen:", m_maxSolutionsEdit, "0 = alle oplossingen");
+    addNumber(FIELD_MAX_SOLUTIONS.label, m_maxSolutionsEdit, "0 = alle oplossingen");
     addNumber("Letters die niet mogen voorkomen:", m_excludedLettersEdit, nullptr);
-    addNumber("Frequentie tekens niet groter dan:", m_maxFrequencyEdit, "0 = n.v.t.");
-    addNumber("Aantal verschillende tekens <=:", m_maxDistinctEdit, "0 = n.v.t.");
+    addNumber(FIELD_MAX_FREQUENCY.label, m_maxFrequencyEdit, "0 = n.v.t.");
+    addNumber(FIELD_MAX_DISTINCT.label, m_maxDistinctEdit, "0 = n.v.t.");
 
     auto* browse = new QPushButton(Latin1("..."));
     browse->setAutoDefault(false);
@@ -117,15 +120,9 @@ void CSearchOptionsDlg::OnBrowse() {
 
 void CSearchOptionsDlg::accept() {
     SearchOptions options;
-    static constexpr NumberField maxSolutions{"Maximum aantal oplossingen:", 0,
-                                              MAX_SOLUTIONS_LIMIT};
-    static constexpr NumberField maxFrequency{"Frequentie tekens niet groter dan:", 0,
-                                              MAX_FREQUENCY_LIMIT};
-    static constexpr NumberField maxDistinct{"Aantal verschillende tekens <=:", 0,
-                                             MAX_DISTINCT_LIMIT};
-    if (!ReadNumberEdit(this, m_maxSolutionsEdit, maxSolutions, options.maxSolutions) ||
-        !ReadNumberEdit(this, m_maxFrequencyEdit, maxFrequency, options.maxFrequency) ||
-        !ReadNumberEdit(this, m_maxDistinctEdit, maxDistinct, options.maxDistinct))
+    if (!ReadNumberEdit(this, m_maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
+        !ReadNumberEdit(this, m_maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
+        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct))
         return;
     options.allDifferent = m_allDifferentBox->isChecked();
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
