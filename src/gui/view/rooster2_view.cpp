@@ -18,6 +18,7 @@
 #include "dialogs/dialog_support.h"
 #include "formats/text_export.h"
 #include "model/clue_text.h"
+#include "model/colour_presets.h"
 #include "model/command_ids.h"
 #include "model/fill_editing.h"
 #include "model/phase_switch.h"
@@ -446,22 +447,8 @@ void CRooster2View::Zoom(int step) {
     Invalidate();
 }
 
-void CRooster2View::SetColourPreset(bool acrossLite) {
-    if (acrossLite) {
-        m_doc.m_colorAchtergrond = Rgb(192, 192, 192);
-        m_doc.m_colorNiet = Rgb(255, 255, 255);
-        m_doc.m_colorVrij = Rgb(255, 255, 255);
-        m_doc.m_colorWoord = Rgb(192, 192, 192);
-        m_doc.m_colorWoordPos = Rgb(255, 0, 0);
-        m_doc.m_colorZwart = Rgb(0, 0, 0);
-    } else {
-        m_doc.m_colorAchtergrond = Rgb(255, 255, 255);
-        m_doc.m_colorNiet = Rgb(255, 255, 255);
-        m_doc.m_colorVrij = Rgb(255, 255, 255);
-        m_doc.m_colorWoord = Rgb(232, 232, 232);
-        m_doc.m_colorWoordPos = Rgb(215, 215, 215);
-        m_doc.m_colorZwart = Rgb(132, 148, 180);
-    }
+void CRooster2View::SetColourPreset(ColourPreset preset) {
+    ApplyColourPreset(m_doc, preset);
     Invalidate();
 }
 
@@ -563,8 +550,8 @@ void CRooster2View::RegisterCommands(CCommandRouter& router) {
     router.Register(ID_ZOOM_OUT, [this] { Zoom(-1); });
     router.Register(ID_REDRAW, [this] { Invalidate(); });
     router.Register(ID_GRID_COPY, [this] { CopyToClipboard(); });
-    router.Register(ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(true); });
-    router.Register(ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(false); });
+    router.Register(ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(ColourPreset::AcrossLite); });
+    router.Register(ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
     router.Register(ID_EXPORT_PNG, [this] { ExportPng(); });
     router.Register(ID_EXPORT_TEXT, [this] { ExportText(); });
     RegisterDialogCommands(router);

@@ -11,6 +11,7 @@
 
 #include "app/command_router.h"
 #include "formats/clue_files.h"
+#include "model/colour_presets.h"
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
 #include "search/solutions.h"
@@ -125,7 +126,7 @@ private:
     void OnToggleScrollBars();
     void ScrollByCells(Qt::Orientation orientation, int cells);
     void Zoom(int step);
-    void SetColourPreset(bool acrossLite);
+    void SetColourPreset(ColourPreset preset);
     void CopyToClipboard();
     void ExportPng();
     void ExportText();
