@@ -43,6 +43,12 @@ constexpr int PRINT_RESOLUTION_DPI = 600;
 
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
 
+bool AllWordsFilled(const CRooster2Doc& doc) {
+    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
+        if (doc.IsWordEmpty(i) || !doc.IsWordComplete(i)) return false;
+    return true;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
@@ -333,15 +339,7 @@ void CMainFrame::OnPrintSetup() {
 }
 
 void CMainFrame::OnSendMail() {
-    int empty = 0;
-    int partial = 0;
-    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
-        if (m_doc.IsWordEmpty(i))
-            ++empty;
-        else if (!m_doc.IsWordComplete(i))
-            ++partial;
-    }
-    if ((empty > 0 || partial > 0) &&
+    if (!AllWordsFilled(m_doc) &&
         QMessageBox::warning(this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
