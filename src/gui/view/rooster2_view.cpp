@@ -272,14 +272,12 @@ void CRooster2View::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) 
         at = viewport()->mapToGlobal(
             QPoint(m_doc.m_width * m_cellPixels + m_doc.m_margin + CONTEXT_MENU_OFFSET,
                    CONTEXT_MENU_OFFSET));
-    } else if ((m_doc.m_phase == PHASE_VORMEN || m_doc.m_phase == PHASE_VULLEN) &&
-               m_cellPixels > 0) {
+    } else if (m_doc.m_phase == PHASE_VORMEN || m_doc.m_phase == PHASE_VULLEN) {
         // On a grid cell the right button edits instead (the scroll offset is not counted).
         const QPoint local = viewport()->mapFromGlobal(globalPos);
-        const int m = m_doc.m_margin;
-        if (m_doc.IsInGrid((local.x() - m) / m_cellPixels,
-                           (local.y() - m - m_doc.m_clueTextSize) / m_cellPixels))
-            return;
+        const std::optional<GridCell> cell = ::PointToCell(
+            local.x(), local.y(), 0, 0, m_doc.m_margin, m_doc.m_clueTextSize, m_cellPixels);
+        if (cell && m_doc.IsInGrid(cell->x, cell->y)) return;
     }
     QMenu menu(this);
     for (const ContextMenuItem& item : items) {
