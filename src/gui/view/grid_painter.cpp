@@ -16,7 +16,6 @@ namespace {
 
 const QColor BLACK(0, 0, 0);
 const QColor PURE_RED(255, 0, 0);
-constexpr int LIGHT_WEIGHT = 300;
 
 int ClueBand(const CRooster2Doc& doc, int margin) { return margin != 0 ? doc.m_clueTextSize : 0; }
 
@@ -34,13 +33,6 @@ void Line(QPainter& p, int x0, int y0, int x1, int y1, const QColor& colour) {
         p.fillRect(std::min(x0, x1), y0, std::abs(x1 - x0), 1, colour);
     else
         p.fillRect(x0, std::min(y0, y1), 1, std::abs(y1 - y0), colour);
-}
-
-QFont LetterFont(const CRooster2Doc& doc, int pixelHeight) {
-    QFont font(Latin1(doc.m_letterFontName));
-    font.setPixelSize(std::max(1, pixelHeight));
-    font.setWeight(static_cast<QFont::Weight>(LIGHT_WEIGHT));
-    return font;
 }
 
 bool IsBlack(const CRooster2Doc& doc, int x, int y) { return doc.GetCell(x, y) == CELL_ZWART; }
@@ -164,6 +156,13 @@ void DrawClueLine(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& p
 }
 
 }  // namespace
+
+QFont LetterFont(const CRooster2Doc& doc, int pixelHeight) {
+    QFont font(Latin1(doc.m_letterFontName));
+    font.setPixelSize(std::max(1, pixelHeight));
+    font.setWeight(QFont::Light);
+    return font;
+}
 
 QColor ToQColor(unsigned colorRef) {
     return QColor(RedOf(colorRef), GreenOf(colorRef), BlueOf(colorRef));
