@@ -41,11 +41,6 @@ public:
     bool InitInstance(const QStringList& arguments, bool showSplash = true);
     bool Finished() const { return m_finished; }
 
-    CRooster2Doc& Doc() { return m_doc; }
-    CMainFrame* Frame() const { return m_frame.get(); }
-    const QString& VersionText() const { return m_versionText; }
-    bool SplashShown() const { return m_splash != nullptr; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

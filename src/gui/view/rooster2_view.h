@@ -46,13 +46,9 @@ public:
 
     void SetPhase(int phase);
     int CellPixels() const { return m_cellPixels; }
-    bool ScrollBarsOn() const { return m_scrollBars; }
-    const CGridEditor& Editor() const { return m_editor; }
     int SolutionCount() const { return m_results.m_solutionCount; }
     int BestDepth() const { return m_results.m_bestDepth; }
     const SearchResults& Results() const { return m_results; }
-    const CSolutionBrowser& Browser() const { return m_browser; }
-    bool SearchRunning() const { return m_runningSearch != nullptr; }
     bool SmallLetters() const { return m_smallLetters; }
     // A word chosen in the clue list; the 100 ms timer makes it current.
     void SetPendingWord(int word) { m_pendingWord = word; }
