@@ -2,20 +2,30 @@
 
 #include "model/rooster2_doc.h"
 
+namespace {
+
+struct PresetColours {
+    ColorRef background;
+    ColorRef notCell;
+    ColorRef freeCell;
+    ColorRef word;
+    ColorRef cursor;
+    ColorRef black;
+};
+
+constexpr PresetColours WEBPUZZEL{Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(255, 255, 255),
+                                  Rgb(232, 232, 232), Rgb(215, 215, 215), Rgb(132, 148, 180)};
+constexpr PresetColours ACROSS_LITE{Rgb(192, 192, 192), Rgb(255, 255, 255), Rgb(255, 255, 255),
+                                    Rgb(192, 192, 192), Rgb(255, 0, 0),     Rgb(0, 0, 0)};
+
+}  // namespace
+
 void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset) {
-    if (preset == ColourPreset::AcrossLite) {
-        doc.m_colorAchtergrond = Rgb(192, 192, 192);
-        doc.m_colorNiet = Rgb(255, 255, 255);
-        doc.m_colorVrij = Rgb(255, 255, 255);
-        doc.m_colorWoord = Rgb(192, 192, 192);
-        doc.m_colorWoordPos = Rgb(255, 0, 0);
-        doc.m_colorZwart = Rgb(0, 0, 0);
-    } else {
-        doc.m_colorAchtergrond = Rgb(255, 255, 255);
-        doc.m_colorNiet = Rgb(255, 255, 255);
-        doc.m_colorVrij = Rgb(255, 255, 255);
-        doc.m_colorWoord = Rgb(232, 232, 232);
-        doc.m_colorWoordPos = Rgb(215, 215, 215);
-        doc.m_colorZwart = Rgb(132, 148, 180);
-    }
+    const PresetColours& colours = preset == ColourPreset::AcrossLite ? ACROSS_LITE : WEBPUZZEL;
+    doc.m_colorAchtergrond = colours.background;
+    doc.m_colorNiet = colours.notCell;
+    doc.m_colorVrij = colours.freeCell;
+    doc.m_colorWoord = colours.word;
+    doc.m_colorWoordPos = colours.cursor;
+    doc.m_colorZwart = colours.black;
 }
