@@ -37,13 +37,6 @@ void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::s
     out += "\r\n";
 }
 
-void AppendWordLists(const CRooster2Doc& doc, std::string& out) {
-    out += "Zoekwoordenlijsten:\r\n";
-    out += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        out += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
-}
-
 // A clue list as the printable export writes it: its own CRs dropped, every line
 // ended in CR LF.
 std::string PrintableClueList(const CRooster2Doc& doc, int dx) {
@@ -74,14 +67,21 @@ bool SwitchSection(std::string_view line, ClueSection& section) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Decimal digits from pos on; stops growing at INT_MAX so that no number overflows.
-int ReadDigits(std::string_view text, std::size_t& pos) {
-    long long value = 0;
+// A whole number from pos on as atoi reads it: white space, a sign, decimal digits,
+// held at INT_MAX so that no number overflows. pos ends after the digits; false (and
+// value 0) when there are none.
+bool ReadLeadingNumber(std::string_view text, std::size_t& pos, int& value) {
+    while (pos < text.size() && IsWhiteSpace(text[pos])) ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    const std::size_t digitsStart = pos;
+    long long magnitude = 0;
     while (pos < text.size() && IsDigit(text[pos])) {
-        value = std::min<long long>(value * 10 + (text[pos] - '0'), INT_MAX);
+        magnitude = std::min<long long>(magnitude * 10 + (text[pos] - '0'), INT_MAX);
         ++pos;
     }
-    return static_cast<int>(value);
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return pos > digitsStart;
 }
 
 // "12. text": the number is read as a decimal number whose full stop belongs to it, so
@@ -89,30 +89,23 @@ int ReadDigits(std::string_view text, std::size_t& pos) {
 // may be below 1) and where the clue text starts.
 bool ReadClueNumber(std::string_view line, int& number, std::size_t& textStart) {
     std::size_t pos = 0;
-    while (pos < line.size() && IsWhiteSpace(line[pos])) ++pos;
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
-    const std::size_t digitsStart = pos;
-    const int value = ReadDigits(line, pos);
-    if (pos == digitsStart || pos + 1 >= line.size() || line[pos] != '.' || line[pos + 1] != ' ')
+    if (!ReadLeadingNumber(line, pos, number) || pos + 1 >= line.size() || line[pos] != '.' ||
+        line[pos + 1] != ' ')
         return false;
-    number = negative ? -value : value;
     textStart = pos + 2;
     return true;
 }
 
 // The extra word list after "*": looked for after the first ")", or anywhere when the
-// line has none; read as atoi does. 0 when there is none.
+// line has none. 0 when there is none.
 int ReadExtraListMarker(std::string_view line) {
     const std::size_t close = line.find(')');
     const std::size_t star = line.find('*', close == std::string_view::npos ? 0 : close);
     if (star == std::string_view::npos) return 0;
     std::size_t pos = star + 1;
-    while (pos < line.size() && IsWhiteSpace(line[pos])) ++pos;
-    bool negative = false;
-    if (pos < line.size() && (line[pos] == '+' || line[pos] == '-')) negative = line[pos++] == '-';
-    const int value = ReadDigits(line, pos);
-    return negative ? -value : value;
+    int value = 0;
+    ReadLeadingNumber(line, pos, value);
+    return value;
 }
 
 WordInfo* FindClueWord(CRooster2Doc& doc, int number, int dy, int parts, int partSum) {
@@ -170,10 +163,9 @@ void TakeWordListLine(CRooster2Doc& doc, ClueSection& section, std::string_view 
 }
 
 // Clue files written by editors on other systems come as UTF-8, perhaps with a mark.
-std::string ClueFileTextToLatin1(std::string bytes) {
-    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(byteOrderMark)) bytes.erase(0, byteOrderMark.size());
-    return LooksLikeUtf8(bytes) ? Utf8ToLatin1(bytes) : bytes;
+std::string ClueFileTextToLatin1(std::string_view bytes) {
+    bytes = WithoutByteOrderMark(bytes);
+    return LooksLikeUtf8(bytes) ? Utf8ToLatin1(bytes) : std::string(bytes);
 }
 
 }  // namespace
@@ -183,8 +175,16 @@ std::string WriteClueFile(const CRooster2Doc& doc) {
     bool usesExtraList = false;
     AppendCluePass(doc, 1, "Horizontaal", out, usesExtraList);
     if (!doc.m_acrossOnly) AppendCluePass(doc, 0, "Verticaal", out, usesExtraList);
-    if (usesExtraList) AppendWordLists(doc, out);
+    if (usesExtraList) out += FormatWordListSection(doc);
     return out;
+}
+
+std::string FormatWordListSection(const CRooster2Doc& doc) {
+    std::string section = "Zoekwoordenlijsten:\r\n";
+    section += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
+    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
+        section += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
+    return section;
 }
 
 bool CanWriteClueFile(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
@@ -237,7 +237,7 @@ int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileT
 bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    count = ReadClueFile(doc, section, ClueFileTextToLatin1(std::move(bytes)));
+    count = ReadClueFile(doc, section, ClueFileTextToLatin1(bytes));
     return true;
 }
 

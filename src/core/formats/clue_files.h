@@ -18,6 +18,9 @@ enum class ClueSection { Across = 0, Down = 1, WordFile = 2, ExtraFiles = 3 };
 // The clue file: "Horizontaal", the numbered across clues, "Verticaal" (unless across
 // only), the down clues and, when a word uses an extra word list, the word lists.
 std::string WriteClueFile(const CRooster2Doc& doc);
+// "Zoekwoordenlijsten:" with the word file as number 0 and the extra files from 1; the
+// clue file and the clue text window both end with it, and reading takes it back.
+std::string FormatWordListSection(const CRooster2Doc& doc);
 // Writing the clue file is offered only while parts are not numbered separately.
 bool CanWriteClueFile(const CRooster2Doc& doc);
 

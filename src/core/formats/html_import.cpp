@@ -5,6 +5,7 @@
 
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
+#include "util/text_lines.h"
 
 namespace {
 
@@ -17,22 +18,6 @@ const char* const ROW_START = "<tr>";
 const char* const CELL_MARKER = "<td class=rtr";
 const char* const TABLE_END = "</table>";
 
-// The page as lower-cased lines (pieces), CR LF read as LF.
-std::vector<std::string> LowerCasePieces(std::string_view page) {
-    std::vector<std::string> pieces;
-    std::string piece;
-    for (std::size_t i = 0; i < page.size(); ++i) {
-        if (page[i] == '\r' && i + 1 < page.size() && page[i + 1] == '\n') continue;
-        piece += static_cast<char>(Latin1ToLower(static_cast<unsigned char>(page[i])));
-        if (page[i] == '\n' || piece.size() == MAX_PIECE) {
-            pieces.push_back(std::move(piece));
-            piece.clear();
-        }
-    }
-    if (!piece.empty()) pieces.push_back(std::move(piece));
-    return pieces;
-}
-
 bool Contains(const std::string& line, const char* marker) {
     return line.find(marker) != std::string::npos;
 }
@@ -41,7 +26,7 @@ bool Contains(const std::string& line, const char* marker) {
 using HtmlGridRows = std::vector<std::string>;
 
 bool ScanGridTable(std::string_view page, HtmlGridRows& rows) {
-    const std::vector<std::string> lines = LowerCasePieces(page);
+    const std::vector<std::string> lines = SplitTextModePieces(Latin1ToLower(page), MAX_PIECE);
     auto line = std::find_if(lines.begin(), lines.end(),
                              [](const std::string& l) { return Contains(l, TABLE_START); });
     if (line == lines.end()) return false;

@@ -6,6 +6,7 @@
 #include "model/rooster2_doc.h"
 #include "util/byte_reader.h"
 #include "util/latin1.h"
+#include "util/text_lines.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ constexpr std::size_t SECTION_HEADER_LENGTH = 8;
 constexpr int PART_LENGTH_CAP = 9999;
 
 const char* const PUZ_INCORRECT = "Puz-bestand incorrect";
-
-bool IsTrailingSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-void TrimRight(std::string& text) {
-    while (!text.empty() && IsTrailingSpace(text.back())) text.pop_back();
-}
 
 bool IsPartSeparator(char c) { return c == '+' || c == ',' || c == '/' || c == '.'; }
 
@@ -188,7 +181,7 @@ int ReadZeroTerminatedString(ByteReader& in, std::string& text) {
 }
 
 int ParseClueLengths(std::string& text, PartLengths& parts, int& sum) {
-    TrimRight(text);
+    TrimTrailingWhiteSpace(text);
     sum = 0;
     const std::size_t open = text.find('(');
     if (open == std::string::npos) return 0;
@@ -202,7 +195,7 @@ int ParseClueLengths(std::string& text, PartLengths& parts, int& sum) {
         count == 0)
         return 0;
     text.erase(open);
-    TrimRight(text);
+    TrimTrailingWhiteSpace(text);
     parts = found;
     sum = foundSum;
     return count;

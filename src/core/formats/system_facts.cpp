@@ -4,12 +4,6 @@
 
 namespace {
 
-std::string_view TrimLeadingWhiteSpace(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && IsWhiteSpace(text[start])) ++start;
-    return text.substr(start);
-}
-
 // Calls take(key, value) for every "key: value" line, both trimmed.
 template <typename Take>
 void ForEachKeyValueLine(std::string_view text, Take take) {
@@ -19,8 +13,7 @@ void ForEachKeyValueLine(std::string_view text, Take take) {
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         const std::size_t colon = line.find(':');
         if (colon == std::string_view::npos) continue;
-        take(TrimTrailingWhiteSpace(line.substr(0, colon)),
-             TrimTrailingWhiteSpace(TrimLeadingWhiteSpace(line.substr(colon + 1))));
+        take(TrimTrailingWhiteSpace(line.substr(0, colon)), TrimWhiteSpace(line.substr(colon + 1)));
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
-#include "util/str_format.h"
 
 namespace {
 
@@ -20,19 +19,12 @@ constexpr int MAX_WINDOW_HEIGHT = 600;
 constexpr int BUTTON_ROOM = 40;
 constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
 
-void AppendWordLists(const CRooster2Doc& doc, std::string& text) {
-    text += "\r\nZoekwoordenlijsten:\r\n";
-    text += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
-    for (std::size_t n = 1; n <= doc.m_extraFiles.size(); ++n)
-        text += StrFormat("%d. %s\r\n", static_cast<int>(n), doc.m_extraFiles[n - 1].c_str());
-}
-
 }  // namespace
 
 std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists) {
     std::string text = "Horizontaal\r\n\r\n" + doc.FormatClueList(1);
     if (!doc.m_acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.FormatClueList(0);
-    if (withWordLists && !doc.m_wordFile.empty()) AppendWordLists(doc, text);
+    if (withWordLists && !doc.m_wordFile.empty()) text += "\r\n" + FormatWordListSection(doc);
     return text;
 }
 

@@ -205,6 +205,11 @@ int CountWordParts(const CRooster2Doc& doc) {
     return parts;
 }
 
+std::string BestResultStatus(const CRooster2Doc& doc, int bestDepth) {
+    return StrFormat("Beste oplossing met %d correcte invullingen van de %d", bestDepth,
+                     CountWordParts(doc));
+}
+
 std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y, int solutionCount,
                                            int bestDepth) {
     if (doc.m_phase != PHASE_VULLEN) return std::nullopt;
@@ -217,9 +222,7 @@ std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y
     if (solutionCount == 0 && bestDepth == 0)
         return doc.m_ijToggled ? "Zet muis in rooster om omschrijving te zien"
                                : "Klik rechts op een IJ of Y om te wisselen.";
-    if (solutionCount == 0)
-        return StrFormat("Beste oplossing met %d correcte invullingen van de %d", bestDepth,
-                         CountWordParts(doc));
+    if (solutionCount == 0) return BestResultStatus(doc, bestDepth);
     if (solutionCount == 1) return StrFormat("%d oplossing gevonden", solutionCount);
     return StrFormat("%d oplossingen gevonden", solutionCount);
 }

@@ -63,3 +63,6 @@ std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y
 // The number of answers counting every part of a split answer: the "van de %d"
 // of the best-result status.
 int CountWordParts(const CRooster2Doc& doc);
+// "Beste oplossing met %d correcte invullingen van de %d": the best partial fill
+// placed bestDepth of the CountWordParts answers.
+std::string BestResultStatus(const CRooster2Doc& doc, int bestDepth);

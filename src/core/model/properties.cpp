@@ -9,10 +9,9 @@ namespace {
 constexpr int SMALLEST_CLUE_TEXT_SIZE = 10;
 
 // The document's colour members in the order of the dialog's buttons.
-std::array<ColorRef*, PROPERTY_COLOUR_COUNT> ColourMembers(CRooster2Doc& doc) {
-    return {&doc.m_colorZwart, &doc.m_colorWoord,    &doc.m_colorNiet,
-            &doc.m_colorVrij,  &doc.m_colorWoordPos, &doc.m_colorAchtergrond};
-}
+constexpr ColorRef CRooster2Doc::*COLOUR_MEMBERS[PROPERTY_COLOUR_COUNT] = {
+    &CRooster2Doc::m_colorZwart, &CRooster2Doc::m_colorWoord,    &CRooster2Doc::m_colorNiet,
+    &CRooster2Doc::m_colorVrij,  &CRooster2Doc::m_colorWoordPos, &CRooster2Doc::m_colorAchtergrond};
 
 void Resize(CRooster2Doc& doc, CUndoHistories& undo, int width, int height) {
     doc.ResizeGrid(doc.m_width, doc.m_height, width, height);
@@ -29,8 +28,7 @@ void StoreDisplaySettings(CRooster2Doc& doc, const PuzzleProperties& p) {
     doc.m_symmetry = p.symmetry;
     doc.m_margin = p.margin;
     doc.m_cellSize = p.cellSize;
-    const std::array<ColorRef*, PROPERTY_COLOUR_COUNT> members = ColourMembers(doc);
-    for (int i = 0; i < PROPERTY_COLOUR_COUNT; ++i) *members[i] = p.colours[i];
+    for (int i = 0; i < PROPERTY_COLOUR_COUNT; ++i) doc.*COLOUR_MEMBERS[i] = p.colours[i];
     doc.m_showNumbers = p.showNumbers;
     doc.m_numberPartWords = p.numberPartWords;
     doc.m_htmlTitle = p.htmlTitle;
@@ -64,8 +62,7 @@ PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters) {
     p.doorloper = doc.m_doorloper;
     p.htmlTitle = doc.m_htmlTitle;
     p.symmetry = doc.m_symmetry;
-    p.colours = {doc.m_colorZwart, doc.m_colorWoord,    doc.m_colorNiet,
-                 doc.m_colorVrij,  doc.m_colorWoordPos, doc.m_colorAchtergrond};
+    for (int i = 0; i < PROPERTY_COLOUR_COUNT; ++i) p.colours[i] = doc.*COLOUR_MEMBERS[i];
     p.lineWidth = doc.m_lineWidth;
     p.htmlBlackGrey = doc.m_htmlBlackGrey;
     p.showLength = doc.m_showLength;

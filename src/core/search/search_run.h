@@ -67,7 +67,6 @@ public:
     const std::vector<UserMessage>& Messages() const { return m_messages; }
     const std::string& ResultText() const { return m_resultText; }
     const std::string& Progress() const { return m_progress; }
-    bool WasInterrupted() const { return m_interrupted; }
 
     SearchCallbacks m_callbacks;
     ISearchClock* m_clock = &DefaultSearchClock();
@@ -80,11 +79,11 @@ protected:
     // Fills from level 0 with the lists prepared in m_lists.
     virtual void SearchTree() = 0;
 
-    // Step 1 of a node: status and message loop when two seconds have passed.
+    // On entering a node: status and message loop when two seconds have passed.
     void PollAtCadence();
-    // Step 4: the deepest level and the best partial fill.
+    // A node reached `level`: the deepest level so far and the best partial fill.
     void NoteLevel(int level);
-    // Step 7: every searchable word is placed.
+    // Every searchable word is placed.
     void RecordSolution();
     // A candidate of word was placed at level: progress texts and the trace hook.
     void NotePlacement(int level, int word, int entry, int& tried, int best);

@@ -1,5 +1,6 @@
 #include "search/solutions.h"
 
+#include "model/fill_editing.h"
 #include "model/rooster2_doc.h"
 #include "model/undo_history.h"
 #include "util/file_io.h"
@@ -12,15 +13,9 @@ bool CSolutionBrowser::CanShowSolutions() const {
     return m_doc.m_phase == PHASE_VULLEN && m_results.m_solutionCount > 0;
 }
 
-bool CSolutionBrowser::CanNavigate() const {
-    return m_doc.m_phase == PHASE_TONEN && m_results.m_solutionCount > 0;
-}
-
 bool CSolutionBrowser::CanShowBest() const {
     return m_doc.m_phase != PHASE_ZOEKEN && m_results.m_bestDepth > 0;
 }
-
-bool CSolutionBrowser::CanWriteSolutions() const { return m_results.m_solutionCount > 0; }
 
 void CSolutionBrowser::OnShowSolutions() {
     m_gridBackup = m_doc.GridToString();
@@ -80,8 +75,7 @@ void CSolutionBrowser::ShowSolution(int k) {
 
 void CSolutionBrowser::SetStatus() {
     if (m_results.m_bestDepth != 0)
-        m_statusText = StrFormat("Beste oplossing met %d correcte invullingen van de %d",
-                                 m_results.m_bestDepth, CountPuzzleWords(m_doc));
+        m_statusText = BestResultStatus(m_doc, m_results.m_bestDepth);
     else
         m_statusText = StrFormat("Oplossing %d/%d, met <ESC> stoppen", m_currentSolution + 1,
                                  m_results.m_solutionCount);
@@ -92,12 +86,6 @@ void CSolutionBrowser::SetPhase(int phase) {
         m_setPhase(phase);
     else
         m_doc.m_phase = phase;
-}
-
-int CountPuzzleWords(const CRooster2Doc& doc) {
-    int count = 0;
-    for (const WordInfo& word : doc.m_words) count += word.PartCountInUse() >= 2 ? word.PartCountInUse() : 1;
-    return count;
 }
 
 std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase) {

@@ -16,9 +16,7 @@ public:
     CSolutionBrowser(CRooster2Doc& doc, SearchResults& results);
 
     bool CanShowSolutions() const;  // "&Toon oplossingen"
-    bool CanNavigate() const;       // first, next, previous, last, "&Klaar"
     bool CanShowBest() const;       // "Toon &beste zoekresultaat"
-    bool CanWriteSolutions() const; // "&Schrijf oplossingen..."
 
     // Keeps the grid as it is and shows the first solution.
     void OnShowSolutions();
@@ -51,9 +49,6 @@ private:
     std::string m_gridBackup;
     std::string m_statusText;
 };
-
-// The words of the puzzle as the user counts them: each part of a multi-word answer is one.
-int CountPuzzleWords(const CRooster2Doc& doc);
 
 // The solutions text file: the optional title, then per solution its heading and grid.
 std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase);

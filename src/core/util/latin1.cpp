@@ -93,6 +93,12 @@ std::string Latin1ToUtf8(std::string_view latin1) {
     return result;
 }
 
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+    if (text.starts_with(BYTE_ORDER_MARK)) text.remove_prefix(BYTE_ORDER_MARK.size());
+    return text;
+}
+
 bool LooksLikeUtf8(std::string_view bytes) {
     bool multiByte = false;
     for (std::size_t i = 0; i < bytes.size();) {

@@ -15,5 +15,7 @@ std::string Latin1ToLower(std::string_view text);
 // becomes `replacement`.
 std::string Utf8ToLatin1(std::string_view utf8, char replacement = '?');
 std::string Latin1ToUtf8(std::string_view latin1);
+// The text without the UTF-8 byte order mark that some editors put in front.
+std::string_view WithoutByteOrderMark(std::string_view text);
 // True when the bytes form valid UTF-8 with at least one multi-byte sequence.
 bool LooksLikeUtf8(std::string_view bytes);

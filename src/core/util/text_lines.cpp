@@ -6,6 +6,12 @@ bool IsWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
 }
 
+std::string_view TrimLeadingWhiteSpace(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && IsWhiteSpace(text[start])) ++start;
+    return text.substr(start);
+}
+
 std::string_view TrimTrailingWhiteSpace(std::string_view text) {
     std::size_t end = text.size();
     while (end > 0 && IsWhiteSpace(text[end - 1])) --end;
@@ -14,6 +20,10 @@ std::string_view TrimTrailingWhiteSpace(std::string_view text) {
 
 void TrimTrailingWhiteSpace(std::string& text) {
     text.resize(TrimTrailingWhiteSpace(std::string_view(text)).size());
+}
+
+std::string_view TrimWhiteSpace(std::string_view text) {
+    return TrimTrailingWhiteSpace(TrimLeadingWhiteSpace(text));
 }
 
 void CTextModeReader::OpenText(std::string text) {

@@ -5,9 +5,12 @@
 #include <string_view>
 #include <vector>
 
+// The white space of C's isspace in the "C" locale.
 bool IsWhiteSpace(char c);
+std::string_view TrimLeadingWhiteSpace(std::string_view text);
 std::string_view TrimTrailingWhiteSpace(std::string_view text);
 void TrimTrailingWhiteSpace(std::string& text);
+std::string_view TrimWhiteSpace(std::string_view text);
 
 // Text read back line by line the way a C text-mode stream with a buffer of
 // maxPiece + 1 bytes reads it (fgets): CR LF counts as LF, each piece ends after
@@ -22,7 +25,6 @@ public:
     // False when the piece last read belongs to a line longer than a piece.
     bool LastLineIsWhole() const { return !m_lastWasPiece; }
     void Rewind();
-    std::size_t SizeInBytes() const { return m_text.size(); }
 
 private:
     std::size_t m_maxPiece;

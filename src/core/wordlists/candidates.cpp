@@ -4,25 +4,9 @@
 
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
-#include "util/str_format.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
-
-// Opens the set's file for a length; false for a name too short to name a set or a
-// file that cannot be read.
-bool OpenSetFile(const std::string& setName, int length, CWordListFile& file) {
-    if (setName.size() < MIN_SET_NAME_LENGTH) return false;
-    return file.Open(MakeWordListFileName(setName, length));
-}
-
-// The line as the lookups see it, or false when it cannot be a word at all: a piece
-// of an over-long line, or binary junk with a NUL byte in it.
-bool ReadCandidateLine(CWordListFile& file, std::string_view& line, bool& usable) {
-    if (!file.ReadLine(line)) return false;
-    usable = file.CanBeWord(line);
-    return true;
-}
 
 // Whether the first `length` characters of the line fit the pattern (`unknown` is any
 // letter there) and the line ends right after them.
@@ -70,12 +54,11 @@ int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
     const int length = static_cast<int>(pattern.size());
     const std::string wanted = Latin1ToUpper(pattern);
     CWordListFile file;
-    if (!OpenSetFile(setName, length, file)) return -1;
+    if (!OpenWordListSetFile(setName, length, file).empty()) return -1;
     int count = 0;
     std::string_view line;
-    bool usable = false;
-    while (ReadCandidateLine(file, line, usable)) {
-        if (!usable || !FitsPattern(line, wanted, wanted.size(), ' ')) continue;
+    while (file.ReadLine(line)) {
+        if (!file.CanBeWord(line) || !FitsPattern(line, wanted, wanted.size(), ' ')) continue;
         const std::string_view word = WithoutLineEnd(line);
         if (IsAcceptableWord(doc, word, length) && TakeLine(word, list, maxCount, count)) break;
     }
@@ -86,14 +69,13 @@ int FindAnagrams(const CRooster2Doc& doc, std::string_view letters,
                  std::vector<std::string>* list, int maxCount, int length,
                  std::string_view pattern, const std::string& fileSetName) {
     CWordListFile file;
-    if (length < 0 || !OpenSetFile(fileSetName, length, file)) return -1;
+    if (length < 0 || !OpenWordListSetFile(fileSetName, length, file).empty()) return -1;
     const std::string wantedLetters = Latin1ToUpper(letters);
     const std::string wantedPattern = Latin1ToUpper(pattern);
     int count = 0;
     std::string_view line;
-    bool usable = false;
-    while (ReadCandidateLine(file, line, usable)) {
-        if (!usable || !ContainsLetters(line, wantedLetters) ||
+    while (file.ReadLine(line)) {
+        if (!file.CanBeWord(line) || !ContainsLetters(line, wantedLetters) ||
             !FitsPattern(line, wantedPattern, static_cast<std::size_t>(length), '.'))
             continue;
         const std::string_view word = WithoutLineEnd(line);
@@ -103,10 +85,6 @@ int FindAnagrams(const CRooster2Doc& doc, std::string_view letters,
 }
 
 std::string WordListProblem(const std::string& setName, int length) {
-    if (setName.size() < MIN_SET_NAME_LENGTH)
-        return StrFormat("Bestand %s ontbreekt.", setName.c_str());
     CWordListFile file;
-    const std::string fileName = MakeWordListFileName(setName, length);
-    if (!file.Open(fileName)) return StrFormat("Bestand %s ontbreekt.", fileName.c_str());
-    return std::string();
+    return OpenWordListSetFile(setName, length, file);
 }

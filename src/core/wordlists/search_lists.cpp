@@ -155,14 +155,9 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
                                       FormatLabel(word).c_str())});
         return 0;
     }
-    if (setName.size() < MIN_SET_NAME_LENGTH) {
-        messages.push_back({StrFormat("Bestand %s ontbreekt.", setName.c_str())});
-        return 0;
-    }
-    const std::string fileName = MakeWordListFileName(setName, length);
     CWordListFile file;
-    if (!file.Open(fileName)) {
-        messages.push_back({StrFormat("Bestand %s ontbreekt.", fileName.c_str())});
+    if (const std::string problem = OpenWordListSetFile(setName, length, file); !problem.empty()) {
+        messages.push_back({problem});
         return 0;
     }
     std::size_t count = 0;

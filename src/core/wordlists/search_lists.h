@@ -25,7 +25,6 @@ public:
     void SetPermutation(std::vector<std::int32_t> order);
     void SetStride(int n, int start, int step);
     int Size() const { return m_n; }
-    bool IsEmpty() const { return m_n == 0; }
     // The entry tried k-th.
     int At(int k) const;
     // The inverse: at which k the entry is tried.

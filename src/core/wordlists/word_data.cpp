@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
+#include "util/text_lines.h"
 #include "wordlists/candidates.h"
 #include "wordlists/word_list_files.h"
 
@@ -63,7 +65,7 @@ int WordPartSelection::PartLength() const {
 std::string WordPartSelection::PartNumberText() const { return StrFormat("%d", currentPart + 1); }
 
 std::string WordDataTitle(const WordInfo& word) {
-    return StrFormat("%c%d met lengte %d", word.dx == 1 ? 'H' : 'V', word.number, word.length);
+    return StrFormat("%s met lengte %d", FormatLabel(word).c_str(), word.length);
 }
 
 std::string DialogValueFromCells(std::string_view letters) { return ReplaceAll(letters, ' ', '.'); }
@@ -136,8 +138,7 @@ void SortCandidates(std::vector<std::string>& entries, int& sortFlag) {
 
 void TakeCandidate(std::string& value, std::string_view candidate,
                    const WordPartSelection& parts) {
-    const auto end = candidate.find_last_not_of(" \t\r\n\v\f");
-    const std::string_view word = candidate.substr(0, end == std::string_view::npos ? 0 : end + 1);
+    const std::string_view word = TrimTrailingWhiteSpace(candidate);
     if (!parts.HasParts()) {
         value = std::string(word);
         return;

@@ -7,6 +7,7 @@
 #include "util/file_io.h"
 #include "util/latin1.h"
 #include "util/str_format.h"
+#include "util/text_lines.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
@@ -57,14 +58,6 @@ FoldedChar FoldChar(unsigned char c, bool windowsExtras) {
     }
     if (c >= 0x80 && c <= 0x9F && windowsExtras) return FoldWindowsExtra(c);
     return {};
-}
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
-
-std::string_view Trimmed(std::string_view line) {
-    while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
-    return line;
 }
 
 enum class WordResult { Kept, DropWord, TooLong };
@@ -147,8 +140,7 @@ std::string MemberName(const std::string& base, int length) {
 }  // namespace
 
 WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY) {
-    const std::string_view byteOrderMark = "\xEF\xBB\xBF";
-    if (text.substr(0, byteOrderMark.size()) == byteOrderMark) text.remove_prefix(byteOrderMark.size());
+    text = WithoutByteOrderMark(text);
     const bool utf8 = LooksLikeUtf8(text);
     // A character outside Latin-1 becomes a control character, which drops its word.
     const std::string decoded = utf8 ? Utf8ToLatin1(text, '\x1A') : std::string();
@@ -159,7 +151,7 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY) {
     char word[LONGEST_WORD];
     while (!latin1.empty()) {
         const std::size_t end = std::min(latin1.find('\n'), latin1.size());
-        const std::string_view line = Trimmed(latin1.substr(0, end));
+        const std::string_view line = TrimWhiteSpace(latin1.substr(0, end));
         latin1.remove_prefix(std::min(end + 1, latin1.size()));
         if (line.empty()) continue;
         int length = 0;

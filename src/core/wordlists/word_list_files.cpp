@@ -37,3 +37,11 @@ bool CWordListFile::Open(const std::string& path) {
     OpenText(std::move(bytes));
     return true;
 }
+
+std::string OpenWordListSetFile(const std::string& setName, int length, CWordListFile& file) {
+    if (setName.size() < MIN_SET_NAME_LENGTH)
+        return StrFormat("Bestand %s ontbreekt.", setName.c_str());
+    const std::string fileName = MakeWordListFileName(setName, length);
+    if (!file.Open(fileName)) return StrFormat("Bestand %s ontbreekt.", fileName.c_str());
+    return std::string();
+}

@@ -47,3 +47,8 @@ public:
         return LastLineIsWhole() && line.find('\0') == std::string_view::npos;
     }
 };
+
+// Opens the set's file for a length. Returns why that failed ("Bestand %s ontbreekt."
+// naming the set when its name is too short to name one, else the file), or an empty
+// text when the file is open.
+std::string OpenWordListSetFile(const std::string& setName, int length, CWordListFile& file);
