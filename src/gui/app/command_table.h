@@ -28,7 +28,7 @@ const std::vector<int>& ToolBarLayout();
 // The pop-up titles of the main menu, left to right.
 const std::vector<const char*>& MainMenuTitles();
 
-// The first spec row with this id, or nullptr.
+// The first table row with this id, or nullptr.
 const CommandSpec* FindCommandSpec(int id);
 
 // The command whose shortcut is this key combination, or 0.
@@ -42,5 +42,5 @@ struct ContextMenuItem {
 };
 const std::vector<ContextMenuItem>& ContextMenuOfPhase(int phase);
 
-// The framework's recent-file commands: the first id and the number of entries.
+// How many recently used files the "&Bestand" menu lists.
 constexpr int RECENT_FILE_COUNT = 10;

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "dialogs/dialog_support.h"
+
 QString CQtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) {
     QFileDialog dialog(parent, spec.title, spec.initialName, spec.filter);
     dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -18,4 +20,23 @@ QString CQtFileChooser::ChooseFolder(QWidget* parent, const QString& initialFold
 IFileChooser& DefaultFileChooser() {
     static CQtFileChooser chooser;
     return chooser;
+}
+
+FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suffix,
+                                  const char* filter) {
+    FileDialogSpec spec;
+    spec.save = save;
+    spec.title = Latin1(title);
+    spec.defaultSuffix = Latin1(suffix);
+    spec.filter = Latin1(filter);
+    return spec;
+}
+
+std::string ChooseRememberedFile(IFileChooser& chooser, QWidget* parent, FileDialogSpec spec,
+                                 std::string& remembered) {
+    spec.initialName = FromLocalPath(remembered);
+    const QString chosen = chooser.ChooseFile(parent, spec);
+    if (chosen.isEmpty()) return {};
+    remembered = LocalPath(chosen);
+    return remembered;
 }

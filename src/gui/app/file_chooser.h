@@ -1,8 +1,10 @@
 #pragma once
-// The file and folder dialogs of the import and export commands, behind an
-// interface so that the tests can answer them without a real dialog.
+// Every file and folder dialog of the program, behind an interface so that the
+// tests can answer those of the import and export commands without a real dialog.
 
 #include <QString>
+
+#include <string>
 
 class QWidget;
 
@@ -32,3 +34,12 @@ public:
 
 // The chooser the program uses unless a test gives another.
 IFileChooser& DefaultFileChooser();
+
+// A dialog with its ISO-8859-1 texts and no remembered name.
+FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suffix,
+                                  const char* filter);
+
+// Asks for a file starting at the remembered name (the model's file name); the chosen
+// file is remembered and returned. Empty on Cancel, and the remembered name stays.
+std::string ChooseRememberedFile(IFileChooser& chooser, QWidget* parent, FileDialogSpec spec,
+                                 std::string& remembered);

@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QMimeData>
-#include <QMessageBox>
 
 #include "app/command_router.h"
 #include "app/file_chooser.h"
 #include "dialogs/compare_dlg.h"
+#include "dialogs/dialog_support.h"
 #include "formats/clue_files.h"
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
@@ -24,21 +23,9 @@
 
 namespace {
 
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-
 const char* const TEXT_FILTER = "Tekstbestand (*.txt);;Alle bestanden (*.*)";
 const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)";
 const char* const HTML_FILTER = "HTML bestand (*.htm*);;Alle bestanden (*.*)";
-
-FileDialogSpec Dialog(bool save, const char* title, const char* suffix, const char* filter) {
-    FileDialogSpec spec;
-    spec.save = save;
-    spec.title = Latin1(title);
-    spec.defaultSuffix = Latin1(suffix);
-    spec.filter = Latin1(filter);
-    return spec;
-}
 
 }  // namespace
 
@@ -64,34 +51,25 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
 }
 
 std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
-    spec.initialName = QFile::decodeName(remembered.c_str());
-    const QString chosen = m_view.FileChooser().ChooseFile(m_parent, spec);
-    if (chosen.isEmpty()) return {};
-    remembered = QFile::encodeName(chosen).toStdString();
-    return remembered;
-}
-
-void CFileCommands::ShowMessage(const UserMessage& message) {
-    if (!message.text.empty())
-        QMessageBox::information(m_parent, Latin1(message.caption), Latin1(message.text));
+    return ChooseRememberedFile(m_view.FileChooser(), m_parent, std::move(spec), remembered);
 }
 
 // ---- Exports ---------------------------------------------------------------------------------
 
 void CFileCommands::ExportHtmlPage(bool filled) {
     const std::string path = ChooseFile(
-        Dialog(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
-    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), m_versionText.toLatin1().toStdString(),
-               QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), remark);
-    ShowMessage(remark);
+    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+               LocalPath(QCoreApplication::applicationDirPath()), remark);
+    ShowInformation(m_parent, remark);
 }
 
 void CFileCommands::ExportPuzText() {
     const std::string path =
-        ChooseFile(Dialog(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
+        ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
                    m_doc.m_lastPuzTextFile);
     if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
 }
@@ -104,7 +82,7 @@ void CFileCommands::ImportFile(const std::string& path,
     imported.m_modifiedListener = nullptr;
     const ImportResult result = read(imported, path);
     if (!result.imported) {
-        ShowMessage(result.message);
+        ShowInformation(m_parent, result.message);
         return;
     }
     if (m_hooks.saveModified && !m_hooks.saveModified()) return;
@@ -114,25 +92,25 @@ void CFileCommands::ImportFile(const std::string& path,
     m_view.SetPhase(PHASE_VULLEN);
     if (m_hooks.documentReplaced) m_hooks.documentReplaced();
     m_doc.MarkModified(true);
-    ShowMessage(result.message);
+    ShowInformation(m_parent, result.message);
 }
 
 void CFileCommands::ImportHtml() {
     const std::string path = ChooseFile(
-        Dialog(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
 void CFileCommands::ImportPuz() {
     const std::string path =
-        ChooseFile(Dialog(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
+        ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
                    m_doc.m_lastImportFile);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
 void CFileCommands::ImportRos() {
     const std::string path = ChooseFile(
-        Dialog(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
+        MakeFileDialogSpec(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
         m_lastRosFile);
     if (!path.empty()) ImportFile(path, ImportRosFile);
 }
@@ -143,7 +121,7 @@ void CFileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<std::string> report = SpellingCheckReport(m_doc);
     QApplication::restoreOverrideCursor();
-    if (report) ShowMessage(UserMessage{*report});
+    if (report) ShowInformation(m_parent, UserMessage{*report});
 }
 
 void CFileCommands::Compare() {
@@ -162,46 +140,46 @@ void CFileCommands::CluesChanged() {
 
 void CFileCommands::ReadClues() {
     const std::string path = ChooseFile(
-        Dialog(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
     if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
-    ShowMessage(AddedCluesMessage(count));
+    ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
 
 void CFileCommands::PasteCluesFromClipboard() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasText()) {
-        ShowMessage(NoClipboardTextMessage());
+        ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc, m_view.ClueReadSection(), data->text().toLatin1().toStdString());
+    const int count = PasteClues(m_doc, m_view.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
-    ShowMessage(PastedCluesMessage(count));
+    ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.viewport()->update();
 }
 
 void CFileCommands::WriteClues() {
     const std::string path = ChooseFile(
-        Dialog(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
     if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
 }
 
 void CFileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
-        Dialog(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
     if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
 }
 
 void CFileCommands::ExportFolderClues() {
     const QString folder = m_view.FileChooser().ChooseFolder(
-        m_parent, QFile::decodeName(m_doc.m_lastFolder.c_str()));
+        m_parent, FromLocalPath(m_doc.m_lastFolder));
     if (folder.isEmpty()) return;
-    m_doc.m_lastFolder = QFile::encodeName(folder).toStdString();
+    m_doc.m_lastFolder = LocalPath(folder);
     const std::string path =
-        ChooseFile(Dialog(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
+        ChooseFile(MakeFileDialogSpec(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
                           "Tekstbestand (*.txt)"),
                    m_doc.m_lastFolderListFile);
     if (path.empty()) return;

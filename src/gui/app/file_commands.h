@@ -9,8 +9,6 @@
 #include <functional>
 #include <string>
 
-#include "model/user_message.h"
-
 class CCommandRouter;
 class CRooster2Doc;
 class CRooster2View;
@@ -35,7 +33,6 @@ public:
 private:
     // The chosen path as the model's file name, empty on Cancel; remembered in `remembered`.
     std::string ChooseFile(FileDialogSpec spec, std::string& remembered);
-    void ShowMessage(const UserMessage& message);
 
     void ExportHtmlPage(bool filled);
     void ExportPuzText();

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -18,10 +17,12 @@
 #include <QToolBar>
 
 #include "app/command_table.h"
+#include "app/file_chooser.h"
 #include "app/platform.h"
 #include "app/settings_profile.h"
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dlg.h"
+#include "dialogs/dialog_support.h"
 #include "model/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
@@ -34,18 +35,19 @@ namespace {
 const char* const POSITION_SECTION = "Position";
 const char* const UNTITLED = "Naamloos";
 const char* const NEW_FILE_NAME = "Rooster";
-const char* const RTR_FILTER = "Rooster Files (*.rtr)";
+const char* const RTR_FILTER = "Rooster Files (*.rtr);;All Files (*.*)";
 constexpr int INFO_PANE_WIDTH = 100;
 // Printed sizes are in device units (a 200-unit margin, cells up to four times the screen
 // width): at this resolution they come out as on the printers the layout was made for.
 constexpr int PRINT_RESOLUTION_DPI = 600;
 
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-QString FromLocalPath(const std::string& path) { return QFile::decodeName(path.c_str()); }
-
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
+
+bool AllWordsFilled(const CRooster2Doc& doc) {
+    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
+        if (doc.IsWordEmpty(i) || !doc.IsWordComplete(i)) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -223,10 +225,6 @@ void CMainFrame::OnModified(bool modified) {
         setWindowTitle(windowTitle() + QLatin1Char('*'));
 }
 
-void CMainFrame::ShowMessage(const std::string& text, const std::string& caption) {
-    QMessageBox::information(this, Latin1(caption), Latin1(text));
-}
-
 bool CMainFrame::SaveModified() {
     if (!m_doc.IsModified()) return true;
     const QString name = m_doc.m_pathName.empty() ? Latin1(UNTITLED)
@@ -249,7 +247,7 @@ void CMainFrame::NewDocument() {
 
 bool CMainFrame::OpenDocumentFile(const QString& path) {
     const RtrReadResult result = OpenRtrFile(m_doc, LocalPath(path));
-    if (!result.message.text.empty()) ShowMessage(result.message.text, result.message.caption);
+    ShowInformation(this, result.message);
     if (result.status == RtrStatus::Refused) return false;
     m_view->OnInitialUpdate();
     AddToRecentFiles(path);
@@ -260,8 +258,8 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 
 void CMainFrame::OnFileOpen() {
     if (!SaveModified()) return;
-    const QString path = QFileDialog::getOpenFileName(this, QString(), QString(),
-                                                      Latin1(RTR_FILTER) + Latin1(";;All Files (*.*)"));
+    const QString path =
+        DefaultFileChooser().ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -281,19 +279,17 @@ bool CMainFrame::OnFileSave() {
 }
 
 bool CMainFrame::OnFileSaveAs() {
-    const QString initial = m_doc.m_pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
-                                                     : FromLocalPath(m_doc.m_pathName);
-    QFileDialog dialog(this, QString(), initial, Latin1(RTR_FILTER) + Latin1(";;All Files (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Latin1("rtr"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
-    return SaveTo(dialog.selectedFiles().first());
+    FileDialogSpec spec = MakeFileDialogSpec(true, "", "rtr", RTR_FILTER);
+    spec.initialName = m_doc.m_pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
+                                                : FromLocalPath(m_doc.m_pathName);
+    const QString path = DefaultFileChooser().ChooseFile(this, spec);
+    return !path.isEmpty() && SaveTo(path);
 }
 
 bool CMainFrame::SaveTo(const QString& path) {
     UserMessage message;
     if (!SaveRtrFile(m_doc, LocalPath(path), message)) {
-        ShowMessage(message.text, message.caption);
+        ShowInformation(this, message);
         return false;
     }
     AddToRecentFiles(path);
@@ -343,15 +339,7 @@ void CMainFrame::OnPrintSetup() {
 }
 
 void CMainFrame::OnSendMail() {
-    int empty = 0;
-    int partial = 0;
-    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
-        if (m_doc.IsWordEmpty(i))
-            ++empty;
-        else if (!m_doc.IsWordComplete(i))
-            ++partial;
-    }
-    if ((empty > 0 || partial > 0) &&
+    if (!AllWordsFilled(m_doc) &&
         QMessageBox::warning(this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
@@ -364,8 +352,8 @@ void CMainFrame::OnSendMail() {
                                                   : QFileInfo(FromLocalPath(m_doc.m_pathName)).fileName();
     const QString copy = QDir(QDir::tempPath()).filePath(name);
     if (m_doc.m_phase != PHASE_VORMEN && m_doc.m_phase != PHASE_VULLEN) {
-        ShowMessage(StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul", LocalPath(copy).c_str()),
-                    APP_TITLE);
+        ShowInformation(this, {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul",
+                                         LocalPath(copy).c_str())});
         return;
     }
     if (WriteFileAtomically(LocalPath(copy), WriteRtr(m_doc))) SendMailWithAttachment(copy);
@@ -398,7 +386,7 @@ void CMainFrame::WritePlacement() {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_doc.m_phase == PHASE_TONEN || m_doc.m_phase == PHASE_ZOEKEN) {
-        ShowMessage("Afsluiten alleen mogelijk in fase vorm of vul", APP_TITLE);
+        ShowInformation(this, {"Afsluiten alleen mogelijk in fase vorm of vul"});
         event->ignore();
         return;
     }

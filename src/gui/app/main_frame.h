@@ -8,14 +8,16 @@
 #include <QPrinter>
 #include <QStringList>
 
+#include <array>
+
 #include <map>
 #include <memory>
 #include <string>
 
 #include "app/command_router.h"
+#include "app/command_table.h"
 #include "app/file_commands.h"
 
-struct CommandSpec;
 class CRooster2Doc;
 class CRooster2View;
 class CSettingsProfile;
@@ -79,7 +81,6 @@ private:
     void OnPrintSetup();
     void OnSendMail();
     void OnAbout();
-    void ShowMessage(const std::string& text, const std::string& caption);
     void WritePlacement();
 
     CRooster2Doc& m_doc;
@@ -90,7 +91,7 @@ private:
     std::unique_ptr<CFileCommands> m_fileCommands;
     std::map<int, QAction*> m_actions;
     std::multimap<int, QAction*> m_otherNamedActions;
-    QAction* m_recentActions[10] = {};
+    std::array<QAction*, RECENT_FILE_COUNT> m_recentActions{};
     QStringList m_recentFiles;
     std::map<QString, QMenu*> m_menus;
     QToolBar* m_toolBar = nullptr;

@@ -2,13 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
 #include <QSplashScreen>
 #include <QTimer>
 
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
 #include "app/toolbar_icons.h"
+#include "model/version_text.h"
 
 namespace {
 
@@ -50,10 +50,7 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
     return request;
 }
 
-QString BuildVersionText() {
-    return QString::fromLatin1("Rooster2 versie 2.7e") + QString::fromLatin1(", van VC7") +
-           QString::fromLatin1("\nGemaakt op %1 %2").arg(QString::fromLatin1(__DATE__), QString::fromLatin1(__TIME__));
-}
+QString BuildVersionText() { return QString::fromLatin1(VersionText()); }
 
 CRooster2App::CRooster2App(std::unique_ptr<CSettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<CSettingsProfile>()) {

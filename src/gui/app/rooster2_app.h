@@ -24,7 +24,8 @@ struct CommandLineRequest {
 
 CommandLineRequest ParseCommandLine(const QStringList& arguments);
 
-// "Rooster2 versie ..." with the build date and time.
+// "Rooster2 versie ..." with the build date and time: the core's text, so the about
+// box and the web pages of both programs name the same version.
 QString BuildVersionText();
 
 class CRooster2App : public QObject {
@@ -39,11 +40,6 @@ public:
     // the program has nothing more to do (Finished()).
     bool InitInstance(const QStringList& arguments, bool showSplash = true);
     bool Finished() const { return m_finished; }
-
-    CRooster2Doc& Doc() { return m_doc; }
-    CMainFrame* Frame() const { return m_frame.get(); }
-    const QString& VersionText() const { return m_versionText; }
-    bool SplashShown() const { return m_splash != nullptr; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

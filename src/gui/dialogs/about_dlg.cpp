@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "app/toolbar_icons.h"
+#include "dialogs/dialog_support.h"
 
 namespace {
 
@@ -31,14 +32,14 @@ QLabel* PlainLabel(const QString& text) {
 }  // namespace
 
 CAboutDlg::CAboutDlg(const QString& versionText, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromLatin1("Over Rooster2"));
+    setWindowTitle(Latin1("Over Rooster2"));
     auto* layout = new QGridLayout(this);
     auto* icon = new QLabel;
     icon->setPixmap(ProgramIcon().pixmap(32, 32));
     layout->addWidget(icon, 0, 0, Qt::AlignTop);
     layout->addWidget(PlainLabel(versionText), 0, 1);
     int row = 1;
-    for (const char* text : ABOUT_TEXTS) layout->addWidget(PlainLabel(QString::fromLatin1(text)), row++, 1);
+    for (const char* text : ABOUT_TEXTS) layout->addWidget(PlainLabel(Latin1(text)), row++, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons, row, 0, 1, 2);

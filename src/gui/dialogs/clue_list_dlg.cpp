@@ -92,8 +92,10 @@ void CClueListDlg::Choose(bool downList, int row) {
     const int word = WordOfClueListItem(m_doc, downList, row);
     if (word < 0) return;
     m_chooseWord(word);
-    if (parentWidget() != nullptr) parentWidget()->activateWindow();
-    if (parentWidget() != nullptr) parentWidget()->setFocus();
+    if (QWidget* view = parentWidget()) {
+        view->activateWindow();
+        view->setFocus();
+    }
 }
 
 void CClueListDlg::resizeEvent(QResizeEvent* event) {

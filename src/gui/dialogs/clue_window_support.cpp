@@ -7,13 +7,9 @@
 #include "dialogs/dialog_support.h"
 #include "model/clue_windows.h"
 #include "model/rooster2_doc.h"
+#include "view/grid_painter.h"
 
-QFont ClueWindowFont(const CRooster2Doc& doc, int height) {
-    QFont font(Latin1(doc.m_letterFontName));
-    font.setPixelSize(-height);
-    font.setWeight(QFont::Light);
-    return font;
-}
+QFont ClueWindowFont(const CRooster2Doc& doc, int height) { return LetterFont(doc, -height); }
 
 QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step) {
     auto* row = new QHBoxLayout;

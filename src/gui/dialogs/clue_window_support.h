@@ -9,7 +9,7 @@ class CRooster2Doc;
 class QDialog;
 class QHBoxLayout;
 
-// The letter font's face at a (negative) pixel height, light weight.
+// The letter font at a GDI-style (negative) pixel height.
 QFont ClueWindowFont(const CRooster2Doc& doc, int height);
 
 // "Kleiner" and "Groter"; step(true) for larger.

@@ -1,29 +1,22 @@
 #include "dialogs/compare_dlg.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/file_chooser.h"
+#include "dialogs/dialog_support.h"
 #include "formats/compare.h"
 #include "model/rooster2_doc.h"
-
-namespace {
-
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-
-}  // namespace
 
 CCompareDlg::CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Vergelijk rooster2-bestanden"));
-    m_fileEdit = new QLineEdit(QFile::decodeName(m_doc.m_lastCompareFile.c_str()));
+    m_fileEdit = new QLineEdit(FromLocalPath(m_doc.m_lastCompareFile));
     auto* browse = new QPushButton(Latin1("..."));
     m_allFilesBox = new QCheckBox(Latin1("Vergelijk alle rtr-bestanden uit dezelfde map"));
     auto* compare = new QPushButton(Latin1("Vergelijk"));
@@ -54,26 +47,22 @@ CCompareDlg::CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* pare
 }
 
 void CCompareDlg::OnBrowse() {
-    FileDialogSpec spec;
-    spec.title = Latin1("Openen te vergelijken rtr-bestand");
-    spec.defaultSuffix = Latin1("rtr");
-    spec.initialName = QFile::decodeName(m_doc.m_lastCompareFile.c_str());
-    spec.filter = Latin1("Rooster2 (*.rtr);;Alle bestanden (*.*)");
-    const QString path = m_chooser.ChooseFile(this, spec);
-    if (path.isEmpty()) return;
-    m_doc.m_lastCompareFile = QFile::encodeName(path).toStdString();
-    m_fileEdit->setText(path);
+    const std::string path = ChooseRememberedFile(
+        m_chooser, this,
+        MakeFileDialogSpec(false, "Openen te vergelijken rtr-bestand", "rtr",
+                           "Rooster2 (*.rtr);;Alle bestanden (*.*)"),
+        m_doc.m_lastCompareFile);
+    if (!path.empty()) m_fileEdit->setText(FromLocalPath(path));
 }
 
 void CCompareDlg::OnCompareNow() {
-    const std::string name = QFile::encodeName(m_fileEdit->text()).toStdString();
+    const std::string name = LocalPath(m_fileEdit->text());
     std::string result;
     UserMessage message;
     if (!CompareNow(m_doc, name, m_allFilesBox->isChecked(), result, message)) {
-        QMessageBox::information(this, QString::fromLatin1(message.caption),
-                                 QString::fromLatin1(message.text));
+        ShowInformation(this, message);
         return;
     }
     m_doc.m_lastCompareFile = name;
-    m_resultEdit->setPlainText(QString::fromLatin1(result).remove(QLatin1Char('\r')));
+    m_resultEdit->setPlainText(Latin1(result).remove(QLatin1Char('\r')));
 }

@@ -16,6 +16,11 @@ void ShowUserMessage(QWidget* parent, const UserMessage& message) {
         QMessageBox::warning(parent, Latin1(message.caption), Latin1(message.text));
 }
 
+void ShowInformation(QWidget* parent, const UserMessage& message) {
+    if (!message.text.empty())
+        QMessageBox::information(parent, Latin1(message.caption), Latin1(message.text));
+}
+
 bool ReadNumberEdit(QWidget* parent, QLineEdit* edit, const NumberField& field, int& value) {
     if (const std::optional<UserMessage> refused =
             ReadNumberField(ToLatin1(edit->text()), field, value)) {

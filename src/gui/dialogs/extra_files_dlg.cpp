@@ -1,7 +1,6 @@
 #include "dialogs/extra_files_dlg.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
 #include "model/extra_files.h"
 #include "model/rooster2_doc.h"
@@ -59,17 +59,14 @@ void CExtraFilesDlg::Refill() {
     m_list->clear();
     for (const ExtraFileRow& row : ExtraFileRows(m_doc))
         m_list->addTopLevelItem(
-            new QTreeWidgetItem({Latin1(row.number), QFile::decodeName(row.path.c_str())}));
+            new QTreeWidgetItem({Latin1(row.number), FromLocalPath(row.path)}));
 }
 
 void CExtraFilesDlg::ChooseFile() {
-    QFileDialog dialog(this, Latin1("Openen extra woordenlijst"), QString(),
-                       Latin1("Extra woordenlijst (*.doc);;Alle bestanden (*.*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(Latin1("doc"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    AddFile(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    const QString path = DefaultFileChooser().ChooseFile(
+        this, MakeFileDialogSpec(false, "Openen extra woordenlijst", "doc",
+                                 "Extra woordenlijst (*.doc);;Alle bestanden (*.*)"));
+    if (!path.isEmpty()) AddFile(LocalPath(path));
 }
 
 void CExtraFilesDlg::AddFile(const std::string& path) {

@@ -56,7 +56,6 @@ QGroupBox* RadioGroup(const char* title, const char* const* texts, int count, in
     return box;
 }
 
-QColor ToColour(ColorRef colour) { return ToQColor(colour); }
 ColorRef FromColour(const QColor& colour) {
     return Rgb(colour.red(), colour.green(), colour.blue());
 }
@@ -243,12 +242,12 @@ void CPropertiesDlg::SetColour(int button, ColorRef colour) {
 
 void CPropertiesDlg::ShowSwatch(int button) {
     QPalette palette = m_swatches[button]->palette();
-    palette.setColor(QPalette::Window, ToColour(m_values.colours[button]));
+    palette.setColor(QPalette::Window, ToQColor(m_values.colours[button]));
     m_swatches[button]->setPalette(palette);
 }
 
 void CPropertiesDlg::ChooseColour(int button) {
-    const QColor chosen = QColorDialog::getColor(ToColour(m_values.colours[button]), this);
+    const QColor chosen = QColorDialog::getColor(ToQColor(m_values.colours[button]), this);
     if (chosen.isValid()) SetColour(button, FromColour(chosen));
 }
 
@@ -260,7 +259,7 @@ void CPropertiesDlg::ChooseFont() {
     // The platform's font chooser has no colour: the letter colour follows in its own chooser.
     m_doc.m_letterFontName = ToLatin1(font.family());
     const QColor colour =
-        QColorDialog::getColor(ToColour(m_doc.m_letterColor), this, Latin1("Letterkleur"));
+        QColorDialog::getColor(ToQColor(m_doc.m_letterColor), this, Latin1("Letterkleur"));
     if (colour.isValid()) m_doc.m_letterColor = FromColour(colour);
     emit LetterFontChanged();
 }

@@ -2,13 +2,11 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,9 +14,13 @@
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
 #include "model/rooster2_doc.h"
-#include "model/user_message.h"
 
 namespace {
+
+constexpr NumberField FIELD_MAX_SOLUTIONS{"Maximum aantal oplossingen:", 0, MAX_SOLUTIONS_LIMIT};
+constexpr NumberField FIELD_MAX_FREQUENCY{"Frequentie tekens niet groter dan:", 0,
+                                          MAX_FREQUENCY_LIMIT};
+constexpr NumberField FIELD_MAX_DISTINCT{"Aantal verschillende tekens <=:", 0, MAX_DISTINCT_LIMIT};
 
 QLineEdit* ShortNumberEdit() {
     auto* edit = new QLineEdit;
@@ -56,10 +58,10 @@ void CSearchOptionsDlg::BuildControls() {
         if (note != nullptr) numbers->addWidget(new QLabel(Latin1(note)), row, 2);
         ++row;
     };
-    addNumber("Maximum aantal oplossingen:", m_maxSolutionsEdit, "0 = alle oplossingen");
+    addNumber(FIELD_MAX_SOLUTIONS.label, m_maxSolutionsEdit, "0 = alle oplossingen");
     addNumber("Letters die niet mogen voorkomen:", m_excludedLettersEdit, nullptr);
-    addNumber("Frequentie tekens niet groter dan:", m_maxFrequencyEdit, "0 = n.v.t.");
-    addNumber("Aantal verschillende tekens <=:", m_maxDistinctEdit, "0 = n.v.t.");
+    addNumber(FIELD_MAX_FREQUENCY.label, m_maxFrequencyEdit, "0 = n.v.t.");
+    addNumber(FIELD_MAX_DISTINCT.label, m_maxDistinctEdit, "0 = n.v.t.");
 
     auto* browse = new QPushButton(Latin1("..."));
     browse->setAutoDefault(false);
@@ -97,7 +99,7 @@ void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
     m_excludedLettersEdit->setText(Latin1(options.excludedLetters));
     m_randomOrderBox->setChecked(options.randomOrder);
     m_soundBox->setChecked(options.sound);
-    m_wordFileEdit->setText(QFile::decodeName(options.wordFile.c_str()));
+    m_wordFileEdit->setText(FromLocalPath(options.wordFile));
     m_maxFrequencyEdit->setText(QString::number(options.maxFrequency));
     m_maxDistinctEdit->setText(QString::number(options.maxDistinct));
 }
@@ -105,39 +107,31 @@ void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
 // The chosen file belongs to the document at once, whatever the dialog's end; only
 // the word file field shows it, so what was typed into the other fields stays.
 void CSearchOptionsDlg::OnBrowse() {
-    FileDialogSpec spec;
-    spec.title = Latin1("Openen woordenlijst");
-    spec.defaultSuffix = Latin1("doc");
+    FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
+                                             "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
     spec.initialName = m_doc.m_wordFile.empty() ? DefaultWordListFile()
-                                                : QFile::decodeName(m_doc.m_wordFile.c_str());
-    spec.filter = Latin1("Woordenlijst (*.doc);;Alle bestanden (*.*)");
+                                                : FromLocalPath(m_doc.m_wordFile);
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
-    m_doc.m_wordFile = QFile::encodeName(path).toStdString();
+    m_doc.m_wordFile = LocalPath(path);
     m_wordFileEdit->setText(path);
 }
 
 void CSearchOptionsDlg::accept() {
     SearchOptions options;
-    static constexpr NumberField maxSolutions{"Maximum aantal oplossingen:", 0,
-                                              MAX_SOLUTIONS_LIMIT};
-    static constexpr NumberField maxFrequency{"Frequentie tekens niet groter dan:", 0,
-                                              MAX_FREQUENCY_LIMIT};
-    static constexpr NumberField maxDistinct{"Aantal verschillende tekens <=:", 0,
-                                             MAX_DISTINCT_LIMIT};
-    if (!ReadNumberEdit(this, m_maxSolutionsEdit, maxSolutions, options.maxSolutions) ||
-        !ReadNumberEdit(this, m_maxFrequencyEdit, maxFrequency, options.maxFrequency) ||
-        !ReadNumberEdit(this, m_maxDistinctEdit, maxDistinct, options.maxDistinct))
+    if (!ReadNumberEdit(this, m_maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
+        !ReadNumberEdit(this, m_maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
+        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct))
         return;
     options.allDifferent = m_allDifferentBox->isChecked();
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
     options.fillWithLastShown = m_fillWithLastShownBox->isChecked();
     options.showWhileSearching = m_showWhileSearchingBox->isChecked();
-    options.excludedLetters = m_excludedLettersEdit->text().toLatin1().toStdString();
+    options.excludedLetters = ToLatin1(m_excludedLettersEdit->text());
     options.randomOrder = m_randomOrderBox->isChecked();
     options.sound = m_soundBox->isChecked();
-    options.wordFile = QFile::encodeName(m_wordFileEdit->text()).toStdString();
+    options.wordFile = LocalPath(m_wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
     QDialog::accept();
 }

@@ -39,8 +39,6 @@ private:
     void BuildControls();
     void ShowOptions(const SearchOptions& options);
     void OnBrowse();
-    // The number in edit when it lies in [low, high]; otherwise the range message,
-    // the edit gets the focus and nothing is returned.
 
     CRooster2Doc& m_doc;
     IFileChooser& m_chooser;

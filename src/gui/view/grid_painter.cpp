@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "dialogs/dialog_support.h"
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
 #include "model/rooster2_doc.h"
@@ -15,7 +16,6 @@ namespace {
 
 const QColor BLACK(0, 0, 0);
 const QColor PURE_RED(255, 0, 0);
-constexpr int LIGHT_WEIGHT = 300;
 
 int ClueBand(const CRooster2Doc& doc, int margin) { return margin != 0 ? doc.m_clueTextSize : 0; }
 
@@ -33,13 +33,6 @@ void Line(QPainter& p, int x0, int y0, int x1, int y1, const QColor& colour) {
         p.fillRect(std::min(x0, x1), y0, std::abs(x1 - x0), 1, colour);
     else
         p.fillRect(x0, std::min(y0, y1), 1, std::abs(y1 - y0), colour);
-}
-
-QFont LetterFont(const CRooster2Doc& doc, int pixelHeight) {
-    QFont font(QString::fromLatin1(doc.m_letterFontName));
-    font.setPixelSize(std::max(1, pixelHeight));
-    font.setWeight(static_cast<QFont::Weight>(LIGHT_WEIGHT));
-    return font;
 }
 
 bool IsBlack(const CRooster2Doc& doc, int x, int y) { return doc.GetCell(x, y) == CELL_ZWART; }
@@ -100,7 +93,7 @@ void DrawLetter(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& par
     p.setFont(LetterFont(doc, static_cast<int>(s * 0.67)));
     std::string text = code == CELL_IJ ? "IJ" : std::string(1, static_cast<char>(code));
     if (params.smallLetters) text = Latin1ToLower(text);
-    const QString shown = QString::fromLatin1(text);
+    const QString shown = Latin1(text);
     p.setPen(ToQColor(doc.m_letterColor));
     const QFontMetrics metrics(p.font());
     const int cx = metrics.horizontalAdvance(shown);
@@ -159,10 +152,17 @@ void DrawClueLine(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& p
     const int w = doc.m_curWord;
     if (!doc.IsValidWordIndex(w) || doc.m_words[w].clue.empty()) return;
     p.setPen(BLACK);
-    TextOut(p, m, m, QString::fromLatin1(GetClueCaption(doc.m_words[w])));
+    TextOut(p, m, m, Latin1(GetClueCaption(doc.m_words[w])));
 }
 
 }  // namespace
+
+QFont LetterFont(const CRooster2Doc& doc, int pixelHeight) {
+    QFont font(Latin1(doc.m_letterFontName));
+    font.setPixelSize(std::max(1, pixelHeight));
+    font.setWeight(QFont::Light);
+    return font;
+}
 
 QColor ToQColor(unsigned colorRef) {
     return QColor(RedOf(colorRef), GreenOf(colorRef), BlueOf(colorRef));

@@ -3,6 +3,7 @@
 // the PNG export and the clipboard image all paint through it.
 
 #include <QColor>
+#include <QFont>
 #include <QRect>
 
 class CRooster2Doc;
@@ -23,6 +24,9 @@ struct GridPaintParams {
 };
 
 QColor ToQColor(unsigned colorRef);
+
+// The document's letter font at a pixel height (at least 1), light weight.
+QFont LetterFont(const CRooster2Doc& doc, int pixelHeight);
 
 // The cell size for an area of the given size (the client area, or the printable page).
 int ComputeCellSize(const CRooster2Doc& doc, int margin, int areaWidth, int areaHeight, bool printing,

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -16,8 +15,10 @@
 #include "app/file_chooser.h"
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
+#include "dialogs/dialog_support.h"
 #include "formats/text_export.h"
 #include "model/clue_text.h"
+#include "model/colour_presets.h"
 #include "model/command_ids.h"
 #include "model/fill_editing.h"
 #include "model/phase_switch.h"
@@ -32,9 +33,6 @@ constexpr int TIMER_PERIOD_MS = 100;
 constexpr int MIN_CELL_SIZE = 5;
 constexpr int MAX_CELL_SIZE = 200;
 constexpr int CONTEXT_MENU_OFFSET = 30;
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
 
 }  // namespace
 
@@ -274,14 +272,12 @@ void CRooster2View::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) 
         at = viewport()->mapToGlobal(
             QPoint(m_doc.m_width * m_cellPixels + m_doc.m_margin + CONTEXT_MENU_OFFSET,
                    CONTEXT_MENU_OFFSET));
-    } else if ((m_doc.m_phase == PHASE_VORMEN || m_doc.m_phase == PHASE_VULLEN) &&
-               m_cellPixels > 0) {
+    } else if (m_doc.m_phase == PHASE_VORMEN || m_doc.m_phase == PHASE_VULLEN) {
         // On a grid cell the right button edits instead (the scroll offset is not counted).
         const QPoint local = viewport()->mapFromGlobal(globalPos);
-        const int m = m_doc.m_margin;
-        if (m_doc.IsInGrid((local.x() - m) / m_cellPixels,
-                           (local.y() - m - m_doc.m_clueTextSize) / m_cellPixels))
-            return;
+        const std::optional<GridCell> cell = ::PointToCell(
+            local.x(), local.y(), 0, 0, m_doc.m_margin, m_doc.m_clueTextSize, m_cellPixels);
+        if (cell && m_doc.IsInGrid(cell->x, cell->y)) return;
     }
     QMenu menu(this);
     for (const ContextMenuItem& item : items) {
@@ -449,22 +445,8 @@ void CRooster2View::Zoom(int step) {
     Invalidate();
 }
 
-void CRooster2View::SetColourPreset(bool acrossLite) {
-    if (acrossLite) {
-        m_doc.m_colorAchtergrond = Rgb(192, 192, 192);
-        m_doc.m_colorNiet = Rgb(255, 255, 255);
-        m_doc.m_colorVrij = Rgb(255, 255, 255);
-        m_doc.m_colorWoord = Rgb(192, 192, 192);
-        m_doc.m_colorWoordPos = Rgb(255, 0, 0);
-        m_doc.m_colorZwart = Rgb(0, 0, 0);
-    } else {
-        m_doc.m_colorAchtergrond = Rgb(255, 255, 255);
-        m_doc.m_colorNiet = Rgb(255, 255, 255);
-        m_doc.m_colorVrij = Rgb(255, 255, 255);
-        m_doc.m_colorWoord = Rgb(232, 232, 232);
-        m_doc.m_colorWoordPos = Rgb(215, 215, 215);
-        m_doc.m_colorZwart = Rgb(132, 148, 180);
-    }
+void CRooster2View::SetColourPreset(ColourPreset preset) {
+    ApplyColourPreset(m_doc, preset);
     Invalidate();
 }
 
@@ -472,33 +454,26 @@ void CRooster2View::CopyToClipboard() { QApplication::clipboard()->setImage(Rend
 
 void CRooster2View::ExportPng() {
     const QImage image = RenderGridToImage();
-    FileDialogSpec spec;
-    spec.save = true;
-    spec.title = Latin1("Opslaan rooster als png)");
-    spec.defaultSuffix = Latin1("png");
-    spec.initialName = QFile::decodeName(m_doc.m_lastPngFile.c_str());
-    spec.filter = Latin1("PNG bestand (*.png);;Alle bestanden (*.*)");
-    const QString chosen = FileChooser().ChooseFile(this, spec);
-    if (chosen.isEmpty()) return;
-    const std::string path = QFile::encodeName(chosen).toStdString();
-    m_doc.m_lastPngFile = path;
+    const std::string path = ChooseRememberedFile(
+        FileChooser(), this,
+        MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
+                           "PNG bestand (*.png);;Alle bestanden (*.*)"),
+        m_doc.m_lastPngFile);
+    if (path.empty()) return;
     if (!WritePng(path, image))
         QMessageBox::warning(this, Latin1("Oei"), Latin1("Schrijven png mislukt"));
     Invalidate();
 }
 
 void CRooster2View::ExportText() {
-    FileDialogSpec spec;
-    spec.save = true;
-    spec.title = Latin1("Opslaan inhoud rooster");
-    spec.defaultSuffix = Latin1("txt");
-    spec.initialName = QFile::decodeName(m_doc.m_lastTextFile.c_str());
-    spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
-    const QString chosen = FileChooser().ChooseFile(this, spec);
-    if (chosen.isEmpty()) return;
-    m_doc.m_lastTextFile = QFile::encodeName(chosen).toStdString();
+    const std::string path = ChooseRememberedFile(
+        FileChooser(), this,
+        MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
+                           "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
+        m_doc.m_lastTextFile);
+    if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(m_doc.m_lastTextFile, ExportPlainText(m_doc, m_smallLetters));
+    WriteFileAtomically(path, ExportPlainText(m_doc, m_smallLetters));
 }
 
 void CRooster2View::OnTimer() {
@@ -573,8 +548,8 @@ void CRooster2View::RegisterCommands(CCommandRouter& router) {
     router.Register(ID_ZOOM_OUT, [this] { Zoom(-1); });
     router.Register(ID_REDRAW, [this] { Invalidate(); });
     router.Register(ID_GRID_COPY, [this] { CopyToClipboard(); });
-    router.Register(ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(true); });
-    router.Register(ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(false); });
+    router.Register(ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(ColourPreset::AcrossLite); });
+    router.Register(ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
     router.Register(ID_EXPORT_PNG, [this] { ExportPng(); });
     router.Register(ID_EXPORT_TEXT, [this] { ExportText(); });
     RegisterDialogCommands(router);

@@ -11,6 +11,7 @@
 
 #include "app/command_router.h"
 #include "formats/clue_files.h"
+#include "model/colour_presets.h"
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
 #include "search/solutions.h"
@@ -45,13 +46,9 @@ public:
 
     void SetPhase(int phase);
     int CellPixels() const { return m_cellPixels; }
-    bool ScrollBarsOn() const { return m_scrollBars; }
-    const CGridEditor& Editor() const { return m_editor; }
     int SolutionCount() const { return m_results.m_solutionCount; }
     int BestDepth() const { return m_results.m_bestDepth; }
     const SearchResults& Results() const { return m_results; }
-    const CSolutionBrowser& Browser() const { return m_browser; }
-    bool SearchRunning() const { return m_runningSearch != nullptr; }
     bool SmallLetters() const { return m_smallLetters; }
     // A word chosen in the clue list; the 100 ms timer makes it current.
     void SetPendingWord(int word) { m_pendingWord = word; }
@@ -125,7 +122,7 @@ private:
     void OnToggleScrollBars();
     void ScrollByCells(Qt::Orientation orientation, int cells);
     void Zoom(int step);
-    void SetColourPreset(bool acrossLite);
+    void SetColourPreset(ColourPreset preset);
     void CopyToClipboard();
     void ExportPng();
     void ExportText();

@@ -1,7 +1,5 @@
 // The view's dialog commands: properties, comment, the two clue windows, the
 // word data dialog and the extra search files.
-#include <QMessageBox>
-
 #include "app/command_router.h"
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"

@@ -1,22 +1,14 @@
 // The view's search commands: the options dialog, "Start zoeken" with its
 // progress, interruption and result, and showing the solutions it found.
 #include <QApplication>
-#include <QFile>
-#include <QMessageBox>
 
 #include "app/file_chooser.h"
+#include "dialogs/dialog_support.h"
 #include "dialogs/search_options_dlg.h"
 #include "model/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "search/search_engine.h"
 #include "view/rooster2_view.h"
-
-namespace {
-
-QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-QString Latin1(const char* text) { return QString::fromLatin1(text); }
-
-}  // namespace
 
 void CRooster2View::RegisterSearchCommands(CCommandRouter& router) {
     router.Register(ID_SEARCH_OPTIONS, [this] { OnSearchOptions(); });
@@ -79,8 +71,7 @@ void CRooster2View::OnSearch() {
     m_runningSearch = nullptr;
     if (started) EndSearch(search, scrollBarsBefore);
     QApplication::restoreOverrideCursor();
-    for (const UserMessage& message : search.Messages())
-        QMessageBox::information(this, Latin1(message.caption), Latin1(message.text));
+    for (const UserMessage& message : search.Messages()) ShowInformation(this, message);
 }
 
 void CRooster2View::EndSearch(CSearchRun& search, bool scrollBarsBefore) {
@@ -120,14 +111,12 @@ void CRooster2View::OnShowBest() {
 }
 
 void CRooster2View::OnWriteSolutions() {
-    FileDialogSpec spec;
-    spec.save = true;
-    spec.title = Latin1("Openen tekstbestand oplossingen");
-    spec.defaultSuffix = Latin1("txt");
-    spec.initialName = QFile::decodeName(m_doc.m_lastTextFile.c_str());
-    spec.filter = Latin1("Tekstbestand (*.txt);;Alle bestanden (*.*)");
+    FileDialogSpec spec = MakeFileDialogSpec(true, "Openen tekstbestand oplossingen", "txt",
+                                             "Tekstbestand (*.txt);;Alle bestanden (*.*)");
+    // Starts at the last text file but does not replace it.
+    spec.initialName = FromLocalPath(m_doc.m_lastTextFile);
     const QString path = FileChooser().ChooseFile(this, spec);
     if (path.isEmpty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteSolutionsFile(m_doc, m_results, QFile::encodeName(path).toStdString(), m_smallLetters);
+    WriteSolutionsFile(m_doc, m_results, LocalPath(path), m_smallLetters);
 }

@@ -1,0 +1,31 @@
+#include "model/colour_presets.h"
+
+#include "model/rooster2_doc.h"
+
+namespace {
+
+struct PresetColours {
+    ColorRef background;
+    ColorRef notCell;
+    ColorRef freeCell;
+    ColorRef word;
+    ColorRef cursor;
+    ColorRef black;
+};
+
+constexpr PresetColours WEBPUZZEL{Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(255, 255, 255),
+                                  Rgb(232, 232, 232), Rgb(215, 215, 215), Rgb(132, 148, 180)};
+constexpr PresetColours ACROSS_LITE{Rgb(192, 192, 192), Rgb(255, 255, 255), Rgb(255, 255, 255),
+                                    Rgb(192, 192, 192), Rgb(255, 0, 0),     Rgb(0, 0, 0)};
+
+}  // namespace
+
+void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset) {
+    const PresetColours& colours = preset == ColourPreset::AcrossLite ? ACROSS_LITE : WEBPUZZEL;
+    doc.m_colorAchtergrond = colours.background;
+    doc.m_colorNiet = colours.notCell;
+    doc.m_colorVrij = colours.freeCell;
+    doc.m_colorWoord = colours.word;
+    doc.m_colorWoordPos = colours.cursor;
+    doc.m_colorZwart = colours.black;
+}

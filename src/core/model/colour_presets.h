@@ -1,0 +1,10 @@
+#pragma once
+// "Kleuren volgens &Webpuzzel" and "K&leuren volgens Across Lite": the cell and
+// background colours of the two sites' looks. The letter colour stays, and the
+// puzzle is not marked modified.
+
+class CRooster2Doc;
+
+enum class ColourPreset { Webpuzzel, AcrossLite };
+
+void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset);
