@@ -314,7 +314,8 @@ void CMainFrame::RefreshRecentFileItems() {
 
 // ---- Printing, mail, about -------------------------------------------------------------------
 
-void CMainFrame::PrintDirect() {
+void CMainFrame::PrintDirect(const QString& printerName) {
+    if (!printerName.isEmpty()) m_printer.setPrinterName(printerName);
     QPainter painter(&m_printer);
     m_view->PrintPage(painter, m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size());
 }

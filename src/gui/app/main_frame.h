@@ -42,8 +42,9 @@ public:
     void NewDocument();
     // Opens a puzzle file; false (after a message) when it could not be read.
     bool OpenDocumentFile(const QString& path);
-    // Prints the document on the current printer without asking.
-    void PrintDirect();
+    // Prints the document without asking: on the named printer, or the current one when
+    // the name is empty.
+    void PrintDirect(const QString& printerName = QString());
     // Re-evaluates every command's update rule (enabled, check mark).
     void UpdateCommands();
     // Reads "Position" from the profile; true when it gave a placement.

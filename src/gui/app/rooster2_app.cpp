@@ -75,7 +75,7 @@ bool CRooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
     if (request.action != CommandLineRequest::Action::New && !m_frame->OpenDocumentFile(request.file))
         return false;
     if (request.action == CommandLineRequest::Action::Print) {
-        m_frame->PrintDirect();
+        m_frame->PrintDirect(request.printer);
         m_finished = true;
         return true;
     }
