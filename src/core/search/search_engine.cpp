@@ -4,6 +4,10 @@
 #include <bit>
 #include <climits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
 
@@ -35,6 +39,22 @@ int SmallestKey(const int* keys, int count) {
     int best = PLACED_KEY;
     for (int j = 0; j < count; ++j) best = std::min(best, keys[j]);
     return best;
+}
+
+// The first j with keys[j] == key; the key is known to be there. Four keys are
+// compared at a time where the processor can.
+int FirstIndexOf(const int* keys, int count, int key) {
+    int j = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi32(key);
+    for (; j + 4 <= count; j += 4) {
+        const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(keys + j));
+        const int equal = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, wanted)));
+        if (equal != 0) return j + std::countr_zero(static_cast<unsigned>(equal));
+    }
+#endif
+    while (keys[j] != key) ++j;
+    return j;
 }
 
 }  // namespace
@@ -200,9 +220,7 @@ int CSearchEngine::ChooseWord(int& best) const {
     const int count = static_cast<int>(m_keys.size());
     best = SmallestKey(keys, count);
     if (best == PLACED_KEY) return -1;
-    int chosen = 0;
-    while (keys[chosen] != best) ++chosen;
-    return m_searched[chosen];
+    return m_searched[FirstIndexOf(keys, count, best)];
 }
 
 void CSearchEngine::TryCandidates(int level, int w, int best) {
