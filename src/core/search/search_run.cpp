@@ -25,7 +25,7 @@ bool CSearchRun::Run() {
 
     SearchTree();
 
-    ReleaseSearchLists(m_doc, m_lists);
+    ReleaseSearchLists(m_doc.puzzle, m_lists);
     ComposeResult(m_clock->WallSeconds() - wallStart,
                   static_cast<double>(m_clock->Milliseconds() - millisStart) / 1000.0);
     if (m_results.m_solutionCount > 0) {
@@ -50,12 +50,12 @@ bool CSearchRun::CheckListNumbers() {
 }
 
 bool CSearchRun::PrepareLists() {
-    const int failing = PrepareSearchLists(m_doc, m_lists, *m_random);
+    const int failing = PrepareSearchLists(m_doc.puzzle, m_lists, *m_random);
     m_messages.insert(m_messages.end(), m_lists.m_messages.begin(), m_lists.m_messages.end());
     if (failing == 0) return true;
     m_messages.push_back({StrFormat("%s kandidaatloos, zoeken zinloos.",
                                     GetClueCaption(m_doc.puzzle.words[failing - 1]).c_str())});
-    ReleaseSearchLists(m_doc, m_lists);
+    ReleaseSearchLists(m_doc.puzzle, m_lists);
     return false;
 }
 

@@ -70,7 +70,7 @@ void DrawBlackJoins(QPainter& p, const CRooster2Doc& doc, int s, int x, int y, i
 
 void DrawPartStrokes(QPainter& p, const CRooster2Doc& doc, int s, int x, int y, int left,
                      int top) {
-    const int flags = GetPartBoundaryFlags(doc, x, y);
+    const int flags = GetPartBoundaryFlags(doc.puzzle, x, y);
     if (flags & PART_END_ACROSS) {
         Line(p, left + s - 1, top, left + s - 1, top + s, BLACK);
         if (s > 30) Line(p, left + s - 2, top, left + s - 2, top + s, BLACK);

@@ -473,7 +473,7 @@ void CRooster2View::ExportText() {
         m_doc.lastFiles.text);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(path, ExportPlainText(m_doc, m_smallLetters));
+    WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_smallLetters));
 }
 
 void CRooster2View::OnTimer() {
