@@ -11,7 +11,9 @@
 //                                           checks the fill Qxw printed
 //
 // "run" and "check-qxw" print one line: the seconds (or "-" when there is no
-// fill) and what the check found. Exit code 1 when a fill breaks a rule.
+// fill), what the check found and, for "run", the peak bytes of the lists with
+// their indexes and working sets per byte of the packed lists. Exit code 1 when
+// a fill breaks a rule.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -25,6 +27,8 @@
 
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "search/fast_search.h"
+#include "search/search_engine.h"
 #include "search/search_method.h"
 #include "search/search_run.h"
 #include "wordlists/word_list_files.h"
@@ -148,13 +152,22 @@ std::vector<std::string> WordsOfGrid(CRooster2Doc& doc, const std::string& grid)
     return words;
 }
 
-int Report(double seconds, bool found, const std::string& problem) {
+int Report(double seconds, bool found, const std::string& problem, double memory = 0) {
     if (!found) {
-        std::printf("-\tgeen vulling\n");
+        std::printf("-\tgeen vulling\t%.1f\n", memory);
         return 0;
     }
-    std::printf("%.2f\t%s\n", seconds, problem.empty() ? "goed" : problem.c_str());
+    std::printf("%.2f\t%s\t%.1f\n", seconds, problem.empty() ? "goed" : problem.c_str(), memory);
     return problem.empty() ? 0 : 1;
+}
+
+// Peak bytes of the lists, indexes and working sets per byte of the packed lists.
+double MemoryRatio(const CSearchRun& search) {
+    if (const auto* fast = dynamic_cast<const CFastSearch*>(&search))
+        return static_cast<double>(fast->PeakMemoryBytes()) / static_cast<double>(fast->PackedListBytes());
+    if (const auto* exact = dynamic_cast<const CSearchEngine*>(&search))
+        return static_cast<double>(exact->PeakMemoryBytes()) / static_cast<double>(exact->PackedListBytes());
+    return 0;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -181,10 +194,12 @@ int Run(const std::vector<std::string>& args) {
     const SearchResults& results = search->m_results;
     if (results.m_solutionCount == 0) {
         // A search that ended within the limit has proved that there is no fill.
-        std::printf("%s\t%s\n", seconds <= limit ? "geen" : "-", search->ResultText().c_str());
+        std::printf("%s\t%s\t%.1f\n", seconds <= limit ? "geen" : "-", search->ResultText().c_str(),
+                    MemoryRatio(*search));
         return 0;
     }
-    return Report(seconds, true, CheckWords(doc, WordsOfGrid(doc, results.m_solutions[0])));
+    return Report(seconds, true, CheckWords(doc, WordsOfGrid(doc, results.m_solutions[0])),
+                  MemoryRatio(*search));
 }
 
 int CheckQxw(const std::vector<std::string>& args) {

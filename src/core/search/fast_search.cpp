@@ -35,6 +35,9 @@ void CFastSearch::ForEachEntry(const Slot& slot, F f) const {
 void CFastSearch::SearchTree() {
     Build();
     if (m_tally.Holds() && NarrowToGrid()) RunWithRestarts();
+    // Words forced in the root frame stay placed across restarts; the grid gets
+    // back what it held before the search.
+    Undo(TrailMark{});
     MeasureMemory();
     Release();
 }
@@ -46,6 +49,7 @@ void CFastSearch::Build() {
     m_peakBytes = 0;
     m_found.clear();
     m_restarts = 0;
+    m_exhausted = false;
     m_frame = 0;
     m_frameCount = 0;
     BuildSlots(BuildLists());
@@ -177,7 +181,7 @@ void CFastSearch::RunWithRestarts() {
         m_failureLimit = static_cast<long long>(limit);
         m_restart = false;
         Search(0);
-        if (!m_restart || m_interrupted) return;
+        if (!m_restart || m_interrupted || m_exhausted) return;
         ++m_restarts;
         limit = std::min(limit * FAILURE_LIMIT_GROWTH, 1e18);
     }
@@ -203,20 +207,17 @@ void CFastSearch::Search(int level) {
     BranchOnSlot(level, s);
 }
 
+// A word with one candidate left has no alternative, so its placement needs no
+// frame of its own: the frame of the choice that forced it undoes it too.
 void CFastSearch::PlaceForced(int level, int s) {
     int entry = -1;
     ForEachEntry(m_slots[s], [&](int e) { entry = e; });
-    const TrailMark mark = Mark();
-    const std::uint64_t frame = m_frame;
-    m_frame = ++m_frameCount;
     int tried = 0;
     NotePlacement(level, m_slots[s].word, entry, tried, 1);
     if (Place(level, s, entry))
         Search(level + 1);
     else
-        NoteFailure();
-    Undo(mark);
-    m_frame = frame;
+        FailInNode();
 }
 
 void CFastSearch::BranchOnSlot(int level, int s) {
@@ -239,7 +240,7 @@ void CFastSearch::BranchOnSlot(int level, int s) {
         if (m_interrupted || m_restart) return;
         // Every fill with this candidate has been seen: the node goes on without it.
         if (!Refute(s, entry)) {
-            if (m_slots[s].count > 0) NoteFailure();
+            if (m_slots[s].count > 0) FailInNode();
             return;
         }
     }
@@ -324,7 +325,7 @@ void CFastSearch::BranchOnCell(int level, int cell) {
         const CLetterSet rest = m_cellLetters[cell].Without(CLetterSet::Of(chosen));
         if (rest.Empty()) return;
         if (!NarrowCell(cell, rest, -1) || !Propagate()) {
-            NoteFailure();
+            FailInNode();
             return;
         }
     }
@@ -388,7 +389,7 @@ double CFastSearch::Noise() { return ORDER_NOISE * m_random->Next() / SEARCH_RAN
 
 bool CFastSearch::Place(int level, int s, int entry) {
     Slot& slot = m_slots[s];
-    SaveSlot(s);
+    SaveSlot(s, slot.count > 1);
     std::uint64_t* domain = Domain(slot);
     const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
     for (int block = slot.lo; block < slot.hi; ++block) {
@@ -437,6 +438,13 @@ void CFastSearch::RecordIfNew() {
 
 void CFastSearch::NoteFailure() {
     if (++m_failures >= m_failureLimit) m_restart = true;
+}
+
+// A failure in the node's own frame; in the root frame, which no restart undoes,
+// it proves that no further fill exists.
+void CFastSearch::FailInNode() {
+    NoteFailure();
+    if (m_frame == 0) m_exhausted = true;
 }
 
 // ---- Propagation -------------------------------------------------------
@@ -595,13 +603,16 @@ void CFastSearch::TrimRange(Slot& slot) const {
 // What a frame (one placement and what follows from it) changes is saved the
 // first time it changes, and put back when the frame is left.
 
-void CFastSearch::SaveSlot(int s) {
+// withBlocks false: only the numbers, for a placement that leaves the set as it is
+// (no later change in the frame touches a placed word's set).
+void CFastSearch::SaveSlot(int s, bool withBlocks) {
     Slot& slot = m_slots[s];
     if (slot.savedIn == m_frame) return;
-    m_savedSlots.push_back(
-        {s, slot.count, slot.lo, slot.hi, slot.placed, slot.savedIn, m_savedBlocks.size()});
+    const int hi = withBlocks ? slot.hi : slot.lo;
+    m_savedSlots.push_back({s, slot.count, slot.lo, slot.hi, hi, slot.placed, slot.savedIn,
+                            m_savedBlocks.size()});
     const std::uint64_t* domain = Domain(slot);
-    m_savedBlocks.insert(m_savedBlocks.end(), domain + slot.lo, domain + slot.hi);
+    m_savedBlocks.insert(m_savedBlocks.end(), domain + slot.lo, domain + hi);
     slot.savedIn = m_frame;
 }
 
@@ -633,7 +644,7 @@ void CFastSearch::Undo(const TrailMark& mark) {
         Slot& slot = m_slots[saved.slot];
         std::uint64_t* domain = Domain(slot);
         const std::uint64_t* before = m_savedBlocks.data() + saved.blocksAt;
-        for (int block = saved.lo; block < saved.hi; ++block) {
+        for (int block = saved.lo; block < saved.blocksHi; ++block) {
             const std::uint64_t was = before[block - saved.lo];
             for (std::uint64_t back = was & ~domain[block]; back != 0; back &= back - 1)
                 AddCounts(slot, block * 64 + std::countr_zero(back));

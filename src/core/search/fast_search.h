@@ -69,9 +69,10 @@ private:
         int count;
         int lo;
         int hi;
+        int blocksHi;  // blocks [lo, blocksHi) are saved at blocksAt in m_savedBlocks
         int placed;
         std::uint64_t savedIn;
-        std::size_t blocksAt;  // its blocks [lo, hi) in m_savedBlocks
+        std::size_t blocksAt;
     };
     struct SavedCell {
         int cell;
@@ -113,6 +114,7 @@ private:
     bool Refute(int s, int entry);
     void RecordIfNew();
     void NoteFailure();
+    void FailInNode();
 
     bool Propagate();
     void NoteLostLetter(const Slot& slot, int position, unsigned char letter);
@@ -126,7 +128,7 @@ private:
     CLetterSet SupportedLetters(const Slot& slot, int position) const;
     void TrimRange(Slot& slot) const;
 
-    void SaveSlot(int s);
+    void SaveSlot(int s, bool withBlocks = true);
     void SaveCell(int cell);
     TrailMark Mark() const;
     void Undo(const TrailMark& mark);
@@ -173,6 +175,7 @@ private:
     long long m_failures = 0;
     long long m_failureLimit = 0;
     bool m_restart = false;
+    bool m_exhausted = false;  // a failure in the root frame: nothing more to find
     int m_restarts = 0;
 
     std::size_t m_packedBytes = 0;
