@@ -89,25 +89,25 @@ const BenchGrid* FindGrid(const std::string& name) {
 }
 
 void MakePuzzle(const BenchGrid& grid, const std::string& set, CRooster2Doc& doc) {
-    doc.m_width = static_cast<int>(grid.rows[0].size());
-    doc.m_height = static_cast<int>(grid.rows.size());
-    for (int y = 0; y < doc.m_height; ++y)
-        for (int x = 0; x < doc.m_width; ++x) {
+    doc.puzzle.width = static_cast<int>(grid.rows[0].size());
+    doc.puzzle.height = static_cast<int>(grid.rows.size());
+    for (int y = 0; y < doc.puzzle.height; ++y)
+        for (int x = 0; x < doc.puzzle.width; ++x) {
             const char c = grid.rows[y][x];
-            doc.SetCell(x, y, c == '#' ? CELL_ZWART : c == '.' ? CELL_VRIJ : static_cast<Cell>(c));
+            doc.puzzle.SetCell(x, y, c == '#' ? CELL_ZWART : c == '.' ? CELL_VRIJ : static_cast<Cell>(c));
         }
-    doc.BuildWords();
-    doc.Renumber();
-    doc.m_wordFile = set;
-    doc.m_maxSolutions = 1;
-    doc.m_showWhileSearching = false;
+    doc.puzzle.BuildWords();
+    doc.puzzle.Renumber();
+    doc.puzzle.search.wordFile = set;
+    doc.puzzle.search.maxSolutions = 1;
+    doc.puzzle.search.showWhileSearching = false;
 }
 
 // The words of the grid in the document's order, as Qxw numbers them (W0, W1, ...):
 // one deck line per word, a cell named by its row and column.
 std::string QxwDeck(const CRooster2Doc& doc) {
     std::string deck;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : doc.puzzle.words) {
         for (int k = 0; k < word.length; ++k) {
             char cell[16];
             std::snprintf(cell, sizeof cell, "%s%02d%02d", k ? " " : "", word.CellY(k), word.CellX(k));
@@ -125,18 +125,18 @@ std::string CheckWords(const CRooster2Doc& doc, const std::vector<std::string>& 
     std::map<int, std::set<std::string>> lists;
     std::set<std::string> seen;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const int length = doc.m_words[i].length;
+        const int length = doc.puzzle.words[i].length;
         std::string word = words[i];
         for (char& c : word)
             if (c == static_cast<char>(CELL_IJ)) c = 'Y';
         if (static_cast<int>(word.size()) != length) return "woord " + word + " heeft de verkeerde lengte";
         if (!lists.count(length)) {
             CWordListFile file;
-            if (!OpenWordListSetFile(doc.m_wordFile, length, file).empty()) return "lijst ontbreekt";
+            if (!OpenWordListSetFile(doc.puzzle.search.wordFile, length, file).empty()) return "lijst ontbreekt";
             std::set<std::string>& list = lists[length];
             std::string_view line;
             while (file.ReadLine(line))
-                if (file.CanBeWord(line) && IsAcceptableWord(doc, line, length))
+                if (file.CanBeWord(line) && IsAcceptableWord(doc.puzzle, line, length))
                     list.insert(std::string(line.substr(0, static_cast<std::size_t>(length))));
         }
         if (!lists[length].count(word)) return "woord " + word + " staat niet in de lijst";
@@ -146,9 +146,9 @@ std::string CheckWords(const CRooster2Doc& doc, const std::vector<std::string>& 
 }
 
 std::vector<std::string> WordsOfGrid(CRooster2Doc& doc, const std::string& grid) {
-    doc.StringToGrid(grid);
+    doc.puzzle.StringToGrid(grid);
     std::vector<std::string> words;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) words.push_back(doc.GetWordValue(i));
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) words.push_back(doc.puzzle.GetWordValue(i));
     return words;
 }
 
@@ -208,7 +208,7 @@ int CheckQxw(const std::vector<std::string>& args) {
     CRooster2Doc doc;
     MakePuzzle(*grid, args[1], doc);
     std::ifstream in(args[2]);
-    std::vector<std::string> words(doc.m_words.size());
+    std::vector<std::string> words(doc.puzzle.words.size());
     std::string line;
     std::size_t found = 0;
     while (std::getline(in, line)) {

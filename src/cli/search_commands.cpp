@@ -25,7 +25,7 @@ const CliCommand FILL_COMMAND = {
 
 // The puzzle's own options with the command line's changes; false on a bad value.
 bool ReadFillOptions(CliArgs& parsed, const CRooster2Doc& doc, SearchOptions& options) {
-    options = ReadSearchOptions(doc);
+    options = doc.puzzle.search;
     if (const auto words = parsed.Value("--words")) options.wordFile = *words;
     if (const auto exclude = parsed.Value("--exclude")) options.excludedLetters = *exclude;
     long long maxSolutions = options.maxSolutions;
@@ -56,10 +56,10 @@ void WireToTerminal(CSearchRun& search) {
 
 // Per open cell the number of distinct letters over the solutions, and the
 // cell that varies least; nothing without solutions.
-void WriteFrequencies(const CRooster2Doc& doc, const SearchResults& results) {
-    const auto least = FindLeastVariedCell(doc, results.m_solutions);
+void WriteFrequencies(const Puzzle& puzzle, const SearchResults& results) {
+    const auto least = FindLeastVariedCell(puzzle, results.m_solutions);
     if (!least) return;
-    WriteStdout(FormatLettersPerCell(doc, LettersPerOpenCell(doc, results.m_solutions)) +
+    WriteStdout(FormatLettersPerCell(puzzle, LettersPerOpenCell(puzzle, results.m_solutions)) +
                 least->statusText + "\n");
 }
 
@@ -74,10 +74,10 @@ bool TakeSolution(CRooster2Doc& doc, SearchResults& results, int number, const s
     CUndoHistories undo;
     browser.OnShowSolutions();
     for (int k = 1; k < number; ++k) browser.Next();
-    const bool ownChoice = doc.m_fillWithLastShown;
-    doc.m_fillWithLastShown = true;
+    const bool ownChoice = doc.puzzle.search.fillWithLastShown;
+    doc.puzzle.search.fillWithLastShown = true;
     browser.OnSolutionsDone(undo);
-    doc.m_fillWithLastShown = ownChoice;
+    doc.puzzle.search.fillWithLastShown = ownChoice;
     return SavePuzzle(doc, path);
 }
 
@@ -102,7 +102,7 @@ int RunFill(const std::vector<std::string>& args) {
     const auto method = ParseSearchMethod(parsed.Value("--method").value_or("exact"));
     if (!method) return UsageError(FILL_COMMAND, "--method verwacht exact of fast");
     ApplySearchOptions(doc, options);
-    if (doc.m_wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
+    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
     const std::unique_ptr<CSearchRun> search = MakeSearchRun(*method, doc);
     if (parsed.Has("--seed")) search->m_seed = static_cast<std::uint32_t>(seed);
@@ -113,7 +113,7 @@ int RunFill(const std::vector<std::string>& args) {
         return EXIT_FAILED;
     }
     WriteStdout(search->ResultText() + "\n");
-    if (parsed.Has("--frequencies")) WriteFrequencies(doc, search->m_results);
+    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->m_results);
     if (const auto path = parsed.Value("--solutions")) {
         if (!WriteSolutionsFile(doc, search->m_results, *path, false))
             return Fail(StrFormat("Bestand %s kan niet worden geschreven.", path->c_str()));

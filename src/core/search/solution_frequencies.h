@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-class CRooster2Doc;
+class Puzzle;
 
 struct CellVariety {
     int x = 0;
@@ -15,9 +15,9 @@ struct CellVariety {
     int letters = 0;  // distinct letters over the solutions
 };
 
-// Every cell that is free in the document's grid (row by row), with the number
+// Every cell that is free in the puzzle's grid (row by row), with the number
 // of distinct letters the solutions (grid strings) put there.
-std::vector<CellVariety> LettersPerOpenCell(const CRooster2Doc& doc,
+std::vector<CellVariety> LettersPerOpenCell(const Puzzle& puzzle,
                                             const std::vector<std::string>& solutions);
 
 struct LeastVariedCell {
@@ -28,10 +28,10 @@ struct LeastVariedCell {
 // The open cell with the fewest distinct letters (the first in reading order on
 // a tie) and the status text naming it by the words through it; none without
 // solutions or open cells.
-std::optional<LeastVariedCell> FindLeastVariedCell(const CRooster2Doc& doc,
+std::optional<LeastVariedCell> FindLeastVariedCell(const Puzzle& puzzle,
                                                    const std::vector<std::string>& solutions);
 
 // The grid with per open cell its number of distinct letters, three columns per
 // cell ("#" for a black cell, "." for any other cell that is not open), one
 // line per row ending in "\n".
-std::string FormatLettersPerCell(const CRooster2Doc& doc, const std::vector<CellVariety>& cells);
+std::string FormatLettersPerCell(const Puzzle& puzzle, const std::vector<CellVariety>& cells);

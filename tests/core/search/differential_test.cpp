@@ -39,9 +39,9 @@ Outcome RunOn(CRooster2Doc doc, unsigned seed) {
     for (const UserMessage& message : search.Messages()) outcome.messages.push_back(message.text);
     outcome.results = search.m_results;
     outcome.resultText = search.ResultText();
-    outcome.gridAfter = doc.GridToString();
-    outcome.wordsAfter = doc.m_words.size();
-    outcome.phaseAfter = doc.m_phase;
+    outcome.gridAfter = doc.puzzle.GridToString();
+    outcome.wordsAfter = doc.puzzle.words.size();
+    outcome.phaseAfter = doc.phase;
     return outcome;
 }
 
@@ -69,8 +69,8 @@ TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
         EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
         EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
         EXPECT_EQ(plain.resultText, fast.resultText);
-        EXPECT_EQ(fast.gridAfter, doc.GridToString());
-        EXPECT_EQ(fast.wordsAfter, doc.m_words.size());
+        EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
+        EXPECT_EQ(fast.wordsAfter, doc.puzzle.words.size());
         EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
         if (fast.results.m_solutionCount > 0) ++withSolutions;
         if (fast.results.m_bestDepth > 0) ++withBestFill;

@@ -42,7 +42,7 @@ Found RunSearch(CRooster2Doc doc, unsigned seed, long long budget = 0) {
     found.stoppedByBudget = budget > 0 && static_cast<long long>(record.placements.size()) >= budget;
     found.results = search.m_results;
     found.resultText = search.ResultText();
-    found.gridAfter = doc.GridToString();
+    found.gridAfter = doc.puzzle.GridToString();
     return found;
 }
 
@@ -56,8 +56,8 @@ std::set<std::string> AsSet(const Found& found) {
 // comparison leaves such puzzles out.
 bool WritesIjCell(const CRooster2Doc& doc, const Found& found) {
     for (const std::string& solution : found.results.m_solutions)
-        for (int cell = 0; cell < doc.CellCount(); ++cell)
-            if (doc.m_cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ)) return true;
+        for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
+            if (doc.puzzle.cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ)) return true;
     return false;
 }
 
@@ -72,7 +72,7 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
         CRooster2Doc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
-        doc.m_maxSolutions = 0;
+        doc.puzzle.search.maxSolutions = 0;
         const Found exact = RunSearch<CSearchEngine>(doc, seed, EXACT_BUDGET);
         if (exact.stoppedByBudget) continue;
         const Found fast = RunSearch<CFastSearch>(doc, seed);
@@ -82,11 +82,11 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
         const std::set<std::string> solutions = AsSet(exact);
         EXPECT_EQ(AsSet(fast), solutions);
         EXPECT_EQ(AsSet(fast).size(), fast.results.m_solutions.size()) << "a solution twice";
-        EXPECT_EQ(fast.gridAfter, doc.GridToString());
+        EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
         (solutions.empty() ? without : withSolutions) += 1;
 
         // With a maximum the search stops at that many distinct solutions.
-        doc.m_maxSolutions = 2;
+        doc.puzzle.search.maxSolutions = 2;
         const Found limited = RunSearch<CFastSearch>(doc, seed);
         EXPECT_EQ(limited.results.m_solutionCount, std::min<int>(2, static_cast<int>(solutions.size())));
         for (const std::string& solution : limited.results.m_solutions) EXPECT_TRUE(solutions.count(solution));
@@ -113,8 +113,8 @@ protected:
     void ExpectSameSolutions(const std::function<void(CRooster2Doc&)>& change) {
         CRooster2Doc doc;
         SetGrid(doc, {"...", "...", "..."});
-        doc.m_wordFile = m_set;
-        doc.m_maxSolutions = 0;
+        doc.puzzle.search.wordFile = m_set;
+        doc.puzzle.search.maxSolutions = 0;
         change(doc);
         const Found exact = RunSearch<CSearchEngine>(doc, 1);
         const Found fast = RunSearch<CFastSearch>(doc, 1);
@@ -131,34 +131,34 @@ protected:
 TEST_F(FastSearchOptions, HonoursEveryOptionAsTheExactMethodDoes) {
     const std::vector<std::pair<const char*, std::function<void(CRooster2Doc&)>>> rows = {
         {"nothing changed", [](CRooster2Doc&) {}},
-        {"a letter in the grid", [](CRooster2Doc& doc) { doc.SetCell(0, 0, 'C'); }},
-        {"an IJ cell", [](CRooster2Doc& doc) { doc.SetCell(1, 1, CELL_IJ); }},
-        {"all different off", [](CRooster2Doc& doc) { doc.m_allDifferent = false; }},
-        {"IJ as two letters", [](CRooster2Doc& doc) { doc.m_ijTwoLetters = true; }},
-        {"excluded letters", [](CRooster2Doc& doc) { doc.m_excludedLetters = "D"; }},
-        {"maximum frequency", [](CRooster2Doc& doc) { doc.m_maxFrequency = 3; }},
-        {"maximum distinct", [](CRooster2Doc& doc) { doc.m_maxDistinct = 4; }},
+        {"a letter in the grid", [](CRooster2Doc& doc) { doc.puzzle.SetCell(0, 0, 'C'); }},
+        {"an IJ cell", [](CRooster2Doc& doc) { doc.puzzle.SetCell(1, 1, CELL_IJ); }},
+        {"all different off", [](CRooster2Doc& doc) { doc.puzzle.search.allDifferent = false; }},
+        {"IJ as two letters", [](CRooster2Doc& doc) { doc.puzzle.search.ijTwoLetters = true; }},
+        {"excluded letters", [](CRooster2Doc& doc) { doc.puzzle.search.excludedLetters = "D"; }},
+        {"maximum frequency", [](CRooster2Doc& doc) { doc.puzzle.search.maxFrequency = 3; }},
+        {"maximum distinct", [](CRooster2Doc& doc) { doc.puzzle.search.maxDistinct = 4; }},
         {"an extra list",
          [this](CRooster2Doc& doc) {
-             doc.m_extraFiles = {m_extra};
-             doc.m_words[0].extraList = 1;
+             doc.puzzle.extraFiles = {m_extra};
+             doc.puzzle.words[0].extraList = 1;
          }},
         {"a split word",
          [](CRooster2Doc& doc) {
-             doc.SetCell(0, 0, 'C');
-             doc.m_words[1].partCount = 2;
-             doc.m_words[1].partLengths[0] = 1;
-             doc.m_words[1].partLengths[1] = 2;
+             doc.puzzle.SetCell(0, 0, 'C');
+             doc.puzzle.words[1].partCount = 2;
+             doc.puzzle.words[1].partLengths[0] = 1;
+             doc.puzzle.words[1].partLengths[1] = 2;
          }},
         {"across only",
          [](CRooster2Doc& doc) {
-             doc.m_acrossOnly = true;
-             doc.BuildWords();
+             doc.puzzle.numbering.acrossOnly = true;
+             doc.puzzle.BuildWords();
          }},
         {"Doorloper",
          [](CRooster2Doc& doc) {
-             doc.m_doorloper = true;
-             doc.BuildWords();
+             doc.puzzle.numbering.doorloper = true;
+             doc.puzzle.BuildWords();
          }},
     };
     for (const auto& [name, change] : rows) {
@@ -171,19 +171,19 @@ TEST_F(FastSearchOptions, KeepsTheDeepestPartialFillWhenThereIsNoFill) {
     // Both fills use each word twice, which the letters alone do not rule out.
     CRooster2Doc doc;
     SetGrid(doc, {"..", ".."});
-    doc.m_wordFile = WriteWordList(m_dir.Path(""), "tw", 2, {"AB", "BA"});
+    doc.puzzle.search.wordFile = WriteWordList(m_dir.Path(""), "tw", 2, {"AB", "BA"});
     const Found fast = RunSearch<CFastSearch>(doc, 1);
     EXPECT_EQ(fast.results.m_solutionCount, 0);
     EXPECT_NE(fast.resultText.find("geen oplossingen gevonden"), std::string::npos);
     EXPECT_GT(fast.results.m_bestDepth, 0);
-    EXPECT_NE(fast.results.m_bestFill, doc.GridToString());
+    EXPECT_NE(fast.results.m_bestFill, doc.puzzle.GridToString());
 }
 
 TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
     CRooster2Doc doc;
     SetGrid(doc, {"...", "...", "..."});
-    doc.m_wordFile = m_set;
-    doc.m_maxSolutions = 0;
+    doc.puzzle.search.wordFile = m_set;
+    doc.puzzle.search.maxSolutions = 0;
     CFastSearch search(doc);
     search.m_seed = 3;
     search.m_callbacks.trace = [&search](int, int, int) {
@@ -192,7 +192,7 @@ TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
     ASSERT_TRUE(search.Run());
     EXPECT_EQ(search.m_results.m_solutionCount, 1);
     EXPECT_EQ(search.ResultText().rfind("Onderbroken", 0), 0u);
-    EXPECT_EQ(doc.GridToString(), std::string(9, ' '));
+    EXPECT_EQ(doc.puzzle.GridToString(), std::string(9, ' '));
 }
 
 }  // namespace
