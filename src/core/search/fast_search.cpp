@@ -48,7 +48,6 @@ void CFastSearch::Build() {
     m_packedBytes = m_lists.ListBytes();
     m_peakBytes = 0;
     m_found.clear();
-    m_restarts = 0;
     m_exhausted = false;
     m_frame = 0;
     m_frameCount = 0;
@@ -182,7 +181,6 @@ void CFastSearch::RunWithRestarts() {
         m_restart = false;
         Search(0);
         if (!m_restart || m_interrupted || m_exhausted) return;
-        ++m_restarts;
         limit = std::min(limit * FAILURE_LIMIT_GROWTH, 1e18);
     }
 }

@@ -1,21 +1,28 @@
 #pragma once
 // The fast fill ("Snel"). It looks for fills rather than for the classic
 // order of nodes:
-// - every open word keeps the set of its list's entries that still fit, and
-//   every cell the set of letters that some fitting entry of each word
-//   through it allows; after each placement both are narrowed to a fixpoint
-//   (arc consistency at the letter level, on the bitsets of CListIndex);
-// - the next word is the one with the fewest candidates per unit of its
-//   failure weight (dom/wdeg), a word with one candidate first;
-// - candidates that leave the crossing words the most entries come first;
-// - a candidate that failed is removed from its word's set for the rest of
-//   the node, and the consequences are propagated;
+// - every open word keeps the set of its list's entries that still fit, with
+//   per position and letter the number of them; every shared cell keeps the
+//   letters that some fitting entry of each word through it allows. After
+//   each step both are narrowed to a fixpoint (arc consistency at the letter
+//   level: a count that drops to 0 takes the letter out of the cell, and the
+//   bitsets of CListIndex take the entries with it out of the crossing words);
+// - it decides the shared cell whose letter is the most certain per unit of
+//   failure weight of its words (entropy over dom/wdeg), a word with one entry
+//   left is placed at once, and a word whose cells are all decided but that
+//   still has several entries is chosen by fewest entries per failure weight;
+// - letters and entries that leave the crossing words the most entries go
+//   first; one that failed is taken out for the rest of the node, and the
+//   consequences are propagated;
 // - runs restart after a growing number of failures, keeping the weights,
 //   so that an early bad choice does not hold the search for long. The limit
-//   grows without bound, so a run eventually completes: "no solutions" is
-//   said only when there is none.
-// Solutions are distinct grids. Random choices come from the run's seeded
-// generator, so a seed repeats a run.
+//   grows without bound and what a finished branch of the root ruled out stays
+//   out, so a run eventually completes: "no solutions" is said only when there
+//   is none.
+// A level is still one placed word, so progress, the deepest level and the
+// best partial fill mean what they mean for the exact method. Solutions are
+// distinct grids. Random choices come from the run's seeded generator, so a
+// seed repeats a run.
 
 #include <cstddef>
 #include <cstdint>
@@ -37,8 +44,6 @@ public:
     std::size_t PackedListBytes() const { return m_packedBytes; }
     // Peak bytes of those lists plus the indexes and working sets of the last search.
     std::size_t PeakMemoryBytes() const { return m_peakBytes; }
-    // Restarts of the last search.
-    int Restarts() const { return m_restarts; }
 
 protected:
     void SearchTree() override;
@@ -176,7 +181,6 @@ private:
     long long m_failureLimit = 0;
     bool m_restart = false;
     bool m_exhausted = false;  // a failure in the root frame: nothing more to find
-    int m_restarts = 0;
 
     std::size_t m_packedBytes = 0;
     std::size_t m_peakBytes = 0;
