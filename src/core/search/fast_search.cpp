@@ -53,8 +53,8 @@ void CFastSearch::Build() {
     m_frameCount = 0;
     BuildSlots(BuildLists());
     BuildCells();
-    m_tally.Reset(m_doc.puzzle.search.maxFrequency, m_doc.puzzle.search.maxDistinct);
-    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) m_tally.Count(m_doc.puzzle.cells[cell], +1);
+    m_tally.Reset(m_work.search.maxFrequency, m_work.search.maxDistinct);
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) m_tally.Count(m_work.cells[cell], +1);
     m_cellLost.assign(m_cellLetters.size(), CLetterSet());
     m_pendingCells.clear();
     m_pendingHead = 0;
@@ -64,13 +64,13 @@ void CFastSearch::Build() {
 
 std::vector<int> CFastSearch::BuildLists() {
     m_wordLists.clear();
-    std::vector<int> listOfOwner(m_doc.puzzle.words.size(), -1);
-    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
+    std::vector<int> listOfOwner(m_work.words.size(), -1);
+    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
         const SearchWord& search = m_lists.m_words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
         List list;
         list.packed = search.searchList.data();
-        list.index.Build(list.packed, search.searchCount, m_doc.puzzle.words[i].length);
+        list.index.Build(list.packed, search.searchCount, m_work.words[i].length);
         listOfOwner[i] = static_cast<int>(m_wordLists.size());
         m_wordLists.push_back(std::move(list));
     }
@@ -82,16 +82,16 @@ void CFastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
     m_slotCells.clear();
     m_domains.clear();
     m_letterCounts.clear();
-    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
         if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = m_doc.puzzle.words[i];
+        const WordInfo& word = m_work.words[i];
         Slot slot;
         slot.word = i;
         slot.list = listOfOwner[m_lists.Owner(i)];
         slot.length = word.length;
         slot.firstCell = static_cast<int>(m_slotCells.size());
         for (int k = 0; k < word.length; ++k)
-            m_slotCells.push_back(word.CellY(k) * m_doc.puzzle.width + word.CellX(k));
+            m_slotCells.push_back(word.CellY(k) * m_work.width + word.CellX(k));
         const CListIndex& index = m_wordLists[slot.list].index;
         slot.domainAt = m_domains.size();
         for (int block = 0; block < index.Blocks(); ++block)
@@ -114,7 +114,7 @@ void CFastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
 }
 
 void CFastSearch::BuildCells() {
-    const int cells = m_doc.puzzle.CellCount();
+    const int cells = m_work.CellCount();
     m_crossingStart.assign(static_cast<std::size_t>(cells) + 1, 0);
     for (const Slot& slot : m_slots)
         for (int p = 0; p < slot.length; ++p) ++m_crossingStart[CellOf(slot, p) + 1];
@@ -128,18 +128,18 @@ void CFastSearch::BuildCells() {
     m_cellSavedIn.assign(static_cast<std::size_t>(cells), 0);
     m_openCells.clear();
     for (int cell = 0; cell < cells; ++cell)
-        if (m_crossingStart[cell] < m_crossingStart[cell + 1] && m_doc.puzzle.cells[cell] == CELL_VRIJ)
+        if (m_crossingStart[cell] < m_crossingStart[cell + 1] && m_work.cells[cell] == CELL_VRIJ)
             m_openCells.push_back(cell);
 }
 
 // The letters in the grid narrow their cells, and so the words through them.
 bool CFastSearch::NarrowToGrid() {
-    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) {
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) {
         if (m_crossingStart[cell] == m_crossingStart[cell + 1]) continue;
-        const Cell code = m_doc.puzzle.cells[cell];
+        const Cell code = m_work.cells[cell];
         if (code != CELL_VRIJ && !NarrowCell(cell, CLetterSet::Of(MatchLetter(code)), -1)) return false;
     }
-    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) {
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) {
         if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2) continue;
         CLetterSet letters = CLetterSet::All();
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
@@ -402,9 +402,9 @@ bool CFastSearch::Place(int level, int s, int entry) {
     slot.placed = entry;
     for (int p = 0; p < slot.length; ++p) {
         const int cell = CellOf(slot, p);
-        if (m_doc.puzzle.cells[cell] != CELL_VRIJ) continue;
+        if (m_work.cells[cell] != CELL_VRIJ) continue;
         const auto code = static_cast<Cell>(LetterOf(slot, entry, p));
-        m_doc.puzzle.cells[cell] = code;
+        m_work.cells[cell] = code;
         m_tally.Count(code, +1);
         m_written.push_back(cell);
     }
@@ -414,7 +414,7 @@ bool CFastSearch::Place(int level, int s, int entry) {
     NoteLevel(level + 1);
     for (int p = 0; p < slot.length; ++p)
         if (!NarrowCell(CellOf(slot, p), CLetterSet::Of(LetterOf(slot, entry, p)), s)) return false;
-    if (m_doc.puzzle.search.allDifferent) {
+    if (m_work.search.allDifferent) {
         for (int t : m_wordLists[slot.list].slots) {
             if (t == s || m_slots[t].placed >= 0 || !HasEntry(m_slots[t], entry)) continue;
             if (!RemoveEntry(t, entry)) {
@@ -431,7 +431,7 @@ bool CFastSearch::Refute(int s, int entry) {
 }
 
 void CFastSearch::RecordIfNew() {
-    if (m_found.insert(m_doc.puzzle.GridToString()).second) RecordSolution();
+    if (m_found.insert(m_work.GridToString()).second) RecordSolution();
 }
 
 void CFastSearch::NoteFailure() {
@@ -578,7 +578,7 @@ bool CFastSearch::PruneByTally() {
         allowed.Add(static_cast<unsigned char>(code));
     }
     for (int cell : m_openCells)
-        if (m_doc.puzzle.cells[cell] == CELL_VRIJ && !NarrowCell(cell, allowed, -1)) return false;
+        if (m_work.cells[cell] == CELL_VRIJ && !NarrowCell(cell, allowed, -1)) return false;
     return true;
 }
 
@@ -627,8 +627,8 @@ CFastSearch::TrailMark CFastSearch::Mark() const {
 void CFastSearch::Undo(const TrailMark& mark) {
     while (m_written.size() > mark.written) {
         const int cell = m_written.back();
-        m_tally.Count(m_doc.puzzle.cells[cell], -1);
-        m_doc.puzzle.cells[cell] = CELL_VRIJ;
+        m_tally.Count(m_work.cells[cell], -1);
+        m_work.cells[cell] = CELL_VRIJ;
         m_written.pop_back();
     }
     while (m_savedCells.size() > mark.cells) {

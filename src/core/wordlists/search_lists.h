@@ -2,7 +2,7 @@
 // The candidate lists of one search: one packed list per (length, word list)
 // pair, loaded before the search and released after it, and the search's
 // working data per word. The part words of multi-word answers are appended to
-// the document's words for the time of one search.
+// the words of the puzzle the search fills, for the time of one search.
 
 #include <cstdint>
 #include <string>
@@ -75,7 +75,7 @@ int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& rando
 int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<char>& list,
                  std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
 
-// Frees every list and order and removes the part words from the document.
+// Frees every list and order and removes the part words again.
 void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists);
 
 // The trying orders: a random permutation drawn entry by entry (small lists),
