@@ -9,18 +9,8 @@
 #endif
 
 #include "model/rooster2_doc.h"
-#include "util/latin1.h"
 
 namespace {
-
-// The byte a cell matches in a list: the IJ cell stands for 'Y'.
-unsigned char MatchLetter(Cell code) { return code == CELL_IJ ? 'Y' : code; }
-
-// Block `block` of the set of all `count` entries.
-std::uint64_t AllEntriesBlock(int block, int count) {
-    const int rest = count - block * 64;
-    return rest >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << rest) - 1;
-}
 
 template <typename T>
 std::size_t CapacityBytes(const std::vector<T>& v) {
@@ -171,10 +161,8 @@ void CSearchEngine::BuildWords() {
 }
 
 void CSearchEngine::CountInitialCharacters() {
-    m_charCount.fill(0);
-    m_distinct = 0;
-    m_overFrequency = 0;
-    for (int cell = 0; cell < m_work.CellCount(); ++cell) CountCharacter(m_work.cells[cell], +1);
+    m_tally.Reset(m_work.search.maxFrequency, m_work.search.maxDistinct);
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) m_tally.Count(m_work.cells[cell], +1);
 }
 
 void CSearchEngine::MeasureMemory() {
@@ -191,7 +179,7 @@ void CSearchEngine::MeasureMemory() {
 
 void CSearchEngine::Search(int level) {
     PollAtCadence();
-    if (!ConstraintsHold()) return;
+    if (!m_tally.Holds()) return;
     if (m_interrupted) return;
     NoteLevel(level);
     // A placement that left an open word without candidates ends here, as the
@@ -205,12 +193,6 @@ void CSearchEngine::Search(int level) {
     }
     if (best == 0) return;
     TryCandidates(level, chosen, best);
-}
-
-bool CSearchEngine::ConstraintsHold() const {
-    if (m_work.search.maxFrequency > 0 && m_overFrequency > 0) return false;
-    if (m_work.search.maxDistinct > 0 && m_distinct > m_work.search.maxDistinct) return false;
-    return true;
 }
 
 int CSearchEngine::ChooseWord(int& best) const {
@@ -296,7 +278,7 @@ void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& fre
 
 std::uint64_t CSearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
     const std::uint64_t fitting =
-        s.letters == 0 ? AllEntriesBlock(block, list.index.Count()) : SetBlock(s, block);
+        s.letters == 0 ? list.index.AllEntriesBlock(block) : SetBlock(s, block);
     return fitting & ~list.used[block];
 }
 
@@ -316,7 +298,7 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
         const int cell = m_wordCells[s.firstCell + p];
         const auto code = static_cast<Cell>(candidate[p]);
         m_work.cells[cell] = code;
-        CountCharacter(code, +1);
+        m_tally.Count(code, +1);
         // Once an open word has no candidate left the next node is a dead end, so
         // the other crossing words need not be narrowed.
         for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1] && !m_deadEnd; ++c) {
@@ -338,7 +320,7 @@ void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositi
     UpdateKey(s);
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
-        CountCharacter(m_work.cells[cell], -1);
+        m_tally.Count(m_work.cells[cell], -1);
         m_work.cells[cell] = CELL_VRIJ;
     }
 }
@@ -466,15 +448,4 @@ void CSearchEngine::UpdateKey(WordState& s) {
         users.pop_back();
         s.countingAt = -1;
     }
-}
-
-void CSearchEngine::CountCharacter(Cell code, int delta) {
-    if (code <= CELL_VRIJ) return;
-    int& count = m_charCount[Latin1ToUpper(code)];
-    const int before = count;
-    count += delta;
-    if (before == 0 || count == 0) m_distinct += delta;
-    const int limit = m_work.search.maxFrequency;
-    if (before <= limit && count > limit) ++m_overFrequency;
-    if (before > limit && count <= limit) --m_overFrequency;
 }
