@@ -126,11 +126,6 @@ void CRooster2View::paintEvent(QPaintEvent*) {
     if (m_cellPixels < MIN_CELL_SIZE) return;
     // While searching, that pane shows the progress.
     if (m_runningSearch == nullptr) ShowSizeStatus();
-    // The words follow every shape change; in the filling phase only the numbers.
-    if (m_doc.phase == PHASE_VORMEN)
-        m_doc.puzzle.BuildWords();
-    else if (m_doc.phase == PHASE_VULLEN && !m_doc.puzzle.numbering.doorloper)
-        m_doc.puzzle.Renumber();
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     PaintGrid(painter, ShownPuzzle(), ScreenParams());
