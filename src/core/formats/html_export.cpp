@@ -15,6 +15,8 @@ namespace {
 
 const char* const DEFAULT_TITLE = "Rooster2";
 
+}  // namespace
+
 // Clue texts and titles come from anyone (imported .puz files): they must not
 // be able to open tags in the page.
 std::string EscapeHtml(const std::string& text) {
@@ -42,9 +44,13 @@ std::string EscapeHtml(const std::string& text) {
     return WithCrLf(escaped);
 }
 
-std::string PageTitle(const CRooster2Doc& doc) {
-    return EscapeHtml(doc.m_htmlTitle.empty() ? DEFAULT_TITLE : doc.m_htmlTitle);
+std::string PublishedTitle(const CRooster2Doc& doc) {
+    return doc.m_htmlTitle.empty() ? DEFAULT_TITLE : doc.m_htmlTitle;
 }
+
+namespace {
+
+std::string PageTitle(const CRooster2Doc& doc) { return EscapeHtml(PublishedTitle(doc)); }
 
 int BorderWidth(const CRooster2Doc& doc) { return doc.m_lineWidth + 1; }
 

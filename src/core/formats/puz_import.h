@@ -13,6 +13,7 @@
 
 class ByteReader;
 class CRooster2Doc;
+struct WordInfo;
 
 using PartLengths = std::array<std::uint8_t, 20>;
 
@@ -20,6 +21,14 @@ using PartLengths = std::array<std::uint8_t, 20>;
 // the number of parts (0 when there is none or it is not valid), their lengths
 // and their sum. Trailing white space is removed in any case.
 int ParseClueLengths(std::string& text, PartLengths& parts, int& sum);
+
+// Stores an imported clue in the word, its length annotation as the word's parts; false
+// (and no parts) when the annotation does not add up to the word's length.
+bool StoreImportedClue(WordInfo& word, std::string clue);
+
+// "Omschrijving(en) mogelijk incorrect" with the labels ("H1 V3 ") of the words whose
+// annotation did not fit; empty when there are none.
+std::string DoubtfulCluesRemark(const std::string& labels);
 
 // Reads bytes up to a zero byte (consumed) or the end; returns the number read.
 int ReadZeroTerminatedString(ByteReader& in, std::string& text);
