@@ -19,7 +19,7 @@ const char* const DEFAULT_TITLE = "Rooster2";
 
 // Clue texts and titles come from anyone (imported .puz files): they must not
 // be able to open tags in the page.
-std::string EscapeHtml(const std::string& text) {
+std::string EscapeHtml(const std::string& text, bool escapeQuotes) {
     std::string escaped;
     escaped.reserve(text.size());
     for (char c : text) {
@@ -34,7 +34,7 @@ std::string EscapeHtml(const std::string& text) {
                 escaped += "&gt;";
                 break;
             case '"':
-                escaped += "&quot;";
+                escaped += escapeQuotes ? "&quot;" : "\"";
                 break;
             default:
                 escaped += c;

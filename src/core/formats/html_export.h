@@ -23,8 +23,9 @@ std::string WriteHtmlCellStyle(const CRooster2Doc& doc, int right, int bottom, b
 // text, "Rooster2" when it is empty.
 std::string PublishedTitle(const CRooster2Doc& doc);
 
-// The text with &, <, > and " as character references, line ends as CR LF.
-std::string EscapeHtml(const std::string& text);
+// The text with &, <, > and (where it could end an attribute) " as character
+// references, line ends as CR LF.
+std::string EscapeHtml(const std::string& text, bool escapeQuotes = true);
 
 // 0x00BBGGRR as the number 0xRRGGBB that CSS expects.
 std::uint32_t ColorToHtml(ColorRef colour);

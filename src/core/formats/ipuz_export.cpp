@@ -15,9 +15,10 @@ constexpr const char* BLOCK = "\"#\"";
 constexpr const char* EMPTY = "0";  // the ipuz default for a cell without number or letter
 constexpr const char* OMITTED = "null";
 
-// ipuz texts may hold a little HTML, so the model's plain text is escaped.
+// ipuz texts may hold a little HTML, so the model's plain text is escaped; quotes are
+// left to JSON, as readers that show the text raw would show "&quot;".
 std::string JsonText(const std::string& latin1) {
-    return nlohmann::json(Latin1ToUtf8(EscapeHtml(latin1))).dump();
+    return nlohmann::json(Latin1ToUtf8(EscapeHtml(latin1, false))).dump();
 }
 
 std::string PuzzleCell(const CRooster2Doc& doc, int x, int y) {
@@ -46,13 +47,6 @@ std::string GridRows(const CRooster2Doc& doc, std::string (*cell)(const CRooster
     return rows + "  ]";
 }
 
-bool HasLetters(const CRooster2Doc& doc) {
-    for (int i = 0; i < doc.CellCount(); ++i) {
-        if (doc.m_cells[i] > CELL_VRIJ) return true;
-    }
-    return false;
-}
-
 std::string ClueList(const CRooster2Doc& doc, bool across) {
     std::vector<std::string> clues;
     for (const WordInfo* word : WordsInAcrossLiteOrder(doc)) {
@@ -71,6 +65,13 @@ std::string Member(const char* name, const std::string& json) {
 }
 
 }  // namespace
+
+bool HasLetters(const CRooster2Doc& doc) {
+    for (int i = 0; i < doc.CellCount(); ++i) {
+        if (doc.m_cells[i] > CELL_VRIJ) return true;
+    }
+    return false;
+}
 
 std::optional<UserMessage> IpuzExportRefusal(const CRooster2Doc& doc) {
     if (doc.m_doorloper)

@@ -15,5 +15,8 @@ class CRooster2Doc;
 // and columns, not to cells); nothing when it can.
 std::optional<UserMessage> IpuzExportRefusal(const CRooster2Doc& doc);
 
+// True when a cell holds a letter: the puzzle has (part of) a solution to publish.
+bool HasLetters(const CRooster2Doc& doc);
+
 // The whole file, CR LF line ends, for a puzzle without refusal.
 std::string WriteIpuz(const CRooster2Doc& doc);
