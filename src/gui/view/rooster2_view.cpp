@@ -23,9 +23,9 @@
 #include "model/fill_editing.h"
 #include "model/phase_switch.h"
 #include "model/rooster2_doc.h"
+#include "render/png_export.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
-#include "view/png_export.h"
 
 namespace {
 
@@ -225,33 +225,11 @@ IFileChooser& CRooster2View::FileChooser() const {
 }
 
 QImage CRooster2View::RenderGridToImage() const {
-    const int s = m_cellPixels;
-    const int extra = 1 + m_doc.m_lineWidth;
-    QImage image(m_doc.m_width * s + extra, m_doc.m_height * s + extra, QImage::Format_RGB32);
-    GridPaintParams params;
-    params.phase = PHASE_BITMAP;
-    params.cellPixels = s;
-    params.margin = 0;
-    params.smallLetters = m_smallLetters;
-    params.client = image.rect();
-    QPainter painter(&image);
-    PaintGrid(painter, m_doc, params);
-    return image;
+    return RenderGridImage(m_doc, m_cellPixels, m_smallLetters);
 }
 
 void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
-    constexpr int PRINT_MARGIN = 200;
-    const CRooster2Doc& doc = m_doc;
-    GridPaintParams params;
-    params.phase = doc.m_phase;
-    params.cellPixels =
-        ComputeCellSize(doc, PRINT_MARGIN, printable.width(), printable.height(), true, false);
-    params.margin = PRINT_MARGIN;
-    params.printing = true;
-    params.smallLetters = m_smallLetters;
-    params.client = QRect(QPoint(0, 0), printable);
-    if (params.cellPixels < MIN_CELL_SIZE) return;
-    PaintGrid(painter, doc, params);
+    PaintPrintedGrid(painter, m_doc, printable, m_smallLetters);
 }
 
 // ---- Mouse ------------------------------------------------------------------------------

@@ -15,7 +15,7 @@
 #include "model/edit_result.h"
 #include "model/grid_editor.h"
 #include "search/solutions.h"
-#include "view/grid_painter.h"
+#include "render/grid_painter.h"
 
 class CClueListDlg;
 class CClueTextDlg;
