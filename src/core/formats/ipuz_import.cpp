@@ -277,8 +277,10 @@ public:
         m_read.m_width = static_cast<int>(*w);
         m_read.m_height = static_cast<int>(*h);
         ReadCellValues();
-        if (!ReadShape()) return Refused("het rooster (puzzle) past niet bij de afmetingen");
-        if (!ReadSolution()) return Refused("de oplossing (solution) past niet bij de afmetingen");
+        if (!ReadShape())
+            return Refused("het rooster (puzzle) is onleesbaar of past niet bij de afmetingen");
+        if (!ReadSolution())
+            return Refused("de oplossing (solution) is onleesbaar of past niet bij de afmetingen");
         m_read.BuildWords();
         return std::nullopt;
     }

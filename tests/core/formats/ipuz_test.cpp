@@ -81,7 +81,7 @@ TEST(Ipuz, ImportReadsWhatOtherProgramsWrite) {
         "puzzle": [[{"cell": 1, "style": {"shapebg": "circle"}}, "2", "@"],
                    [3, "0", "#"],
                    [null, {"cell": "0"}, null]],
-        "solution": [["TH", "I", "@"], [{"value": "ij"}, "S", null], [null, "\u03c9", null]],
+        "solution": [["TH", "I", "@"], [{"value": "\u0133"}, "S", null], [null, "\u03c9", null]],
         "clues": {"Across": [[1, "\u201cDit\u201d &amp; dat"],
                              {"number": 3, "clue": "Lidwoord", "enumeration": "1,1"}],
                   "Down:Verticaal": [{"number": "1", "clue": "Twee"}, [2, "Drie"],
