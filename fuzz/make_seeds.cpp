@@ -59,13 +59,13 @@ void WriteHtmlSeeds(const std::filesystem::path& folder) {
 // cells, a block value of their own, rebus answers.
 void WriteIpuzSeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "filled.ipuz", WriteIpuz(FilledPuzzle()));
-    WriteSeed(folder, "other.ipuz", R"({"version": "http://ipuz.org/v2",
+    WriteSeed(folder, "other.ipuz", R"json({"version": "http://ipuz.org/v2",
 "kind": ["http://ipuz.org/crossword#1"], "title": "T<i>i</i>&amp;", "notes": "a<br>b",
 "dimensions": {"width": 3, "height": 2}, "block": "@", "empty": "0",
 "puzzle": [[{"cell": 1, "style": {"shapebg": "circle"}}, "2", "@"], [3, "0", null]],
 "solution": [["TH", "I", "@"], [{"value": "ij"}, "\u03c9", null]],
 "clues": {"Across": [[1, "\u201cA\u201d (2)"], {"number": 3, "clue": "B", "enumeration": "2"}],
-"Down:Omlaag": [{"number": "1", "clue": "C"}, [2, "D"]]}})");
+"Down:Omlaag": [{"number": "1", "clue": "C"}, [2, "D"]]}})json");
 }
 
 // A version-1 file: magic, 8 bytes, columns, rows, 4 bytes, then 40 x 40 letters

@@ -26,8 +26,9 @@ constexpr double PAGE_MARGIN_MM = 15;
 constexpr double GRID_UNIT_MM = 0.25;
 constexpr int LARGEST_CELL_UNITS = 40;  // 10 mm
 constexpr int SMALLEST_CELL_UNITS = 5;
-// The grid takes at most this share of the first page; the clues flow below it.
-constexpr double GRID_SHARE_OF_PAGE = 0.55;
+// The grid's share of the first page (title included); the clues flow below it.
+constexpr double SMALLEST_GRID_SHARE = 0.35;
+constexpr double LARGEST_GRID_SHARE = 0.6;
 constexpr double TITLE_POINTS = 16;
 constexpr double HEADING_POINTS = 10.5;
 constexpr double CLUE_POINTS = 9;
@@ -62,10 +63,18 @@ public:
 
     void PuzzlePage() {
         const double top = Title(PublishedTitle(m_doc));
-        const QRectF gridArea(m_page.left(), top, m_page.width(),
-                              m_page.height() * GRID_SHARE_OF_PAGE - top);
-        const QRectF grid = Grid(WithoutLetters(m_doc), gridArea, false);
-        FlowClues(grid.bottom() + Mm(GAP_MM));
+        const ClueColumns columns = ColumnsFor(m_doc.m_words.size());
+        const std::vector<Paragraph> clues = ClueParagraphs(columns.width);
+        // The grid leaves the clues room to fit on this page where they can, but keeps at
+        // least a share of the page that a solver can write in.
+        const double cluesHeight = TextHeight(clues) / columns.count + 2 * LineHeight(clues);
+        const double gridBottom =
+            std::clamp(m_page.bottom() - Mm(GAP_MM) - cluesHeight,
+                       m_page.height() * SMALLEST_GRID_SHARE, m_page.height() * LARGEST_GRID_SHARE);
+        const QRectF grid =
+            Grid(WithoutLetters(m_doc),
+                 QRectF(m_page.left(), top, m_page.width(), gridBottom - top), false);
+        FlowClues(clues, columns, grid.bottom() + Mm(GAP_MM));
     }
 
     void SolutionPage(bool smallLetters) {
@@ -151,30 +160,59 @@ private:
         return paragraphs;
     }
 
-    int ColumnCount() const { return m_doc.m_words.size() > CLUES_FOR_THREE_COLUMNS ? 3 : 2; }
+    struct ClueColumns {
+        int count = 2;
+        double width = 0;
+        double gap = 0;
+    };
+
+    ClueColumns ColumnsFor(std::size_t clueCount) const {
+        ClueColumns columns;
+        columns.count = clueCount > CLUES_FOR_THREE_COLUMNS ? 3 : 2;
+        columns.gap = Mm(COLUMN_GAP_MM);
+        columns.width = (m_page.width() - (columns.count - 1) * columns.gap) / columns.count;
+        return columns;
+    }
+
+    static double LineHeight(const std::vector<Paragraph>& paragraphs) {
+        return paragraphs.empty() ? 0 : paragraphs.back().layout->lineAt(0).height();
+    }
+
+    // The room a heading takes before it when it does not start a column.
+    static double SpaceBefore(const Paragraph& paragraph) {
+        return paragraph.heading ? paragraph.layout->lineAt(0).height() : 0;
+    }
+
+    // The height of all paragraphs set one below the other.
+    static double TextHeight(const std::vector<Paragraph>& paragraphs) {
+        double height = 0;
+        for (const Paragraph& paragraph : paragraphs) {
+            height += SpaceBefore(paragraph);
+            for (int i = 0; i < paragraph.layout->lineCount(); ++i)
+                height += paragraph.layout->lineAt(i).height();
+        }
+        return height;
+    }
 
     // Sets the clue lists in columns from `top` down, continuing on new pages.
-    void FlowClues(double top) {
-        const int columns = ColumnCount();
-        const double gap = Mm(COLUMN_GAP_MM);
-        const double width = (m_page.width() - (columns - 1) * gap) / columns;
+    void FlowClues(const std::vector<Paragraph>& paragraphs, const ClueColumns& columns,
+                   double top) {
         int column = 0;
         double y = top;
         auto nextColumn = [&] {
-            if (++column == columns) {
+            if (++column == columns.count) {
                 m_writer.newPage();
                 column = 0;
                 top = m_page.top();
             }
             y = top;
         };
-        const std::vector<Paragraph> paragraphs = ClueParagraphs(width);
         for (std::size_t p = 0; p < paragraphs.size(); ++p) {
             const Paragraph& paragraph = paragraphs[p];
             QTextLayout& layout = *paragraph.layout;
-            // A heading stands above at least one line of its list, with room before it.
+            // A heading stands above at least one line of its list.
             if (paragraph.heading) {
-                if (y > top) y += layout.lineAt(0).height();
+                if (y > top) y += SpaceBefore(paragraph);
                 const double next =
                     p + 1 < paragraphs.size() ? paragraphs[p + 1].layout->lineAt(0).height() : 0;
                 if (y + layout.lineAt(0).height() + next > m_page.bottom()) nextColumn();
@@ -183,7 +221,8 @@ private:
                 const QTextLine line = layout.lineAt(i);
                 if (y + line.height() > m_page.bottom()) nextColumn();
                 m_painter.setFont(layout.font());
-                line.draw(&m_painter, QPointF(m_page.left() + column * (width + gap), y));
+                line.draw(&m_painter,
+                          QPointF(m_page.left() + column * (columns.width + columns.gap), y));
                 y += line.height();
             }
         }
