@@ -67,11 +67,11 @@ int ExportHtmlFilled(const CRooster2Doc& doc, const std::string& outPath,
 }
 
 // A format that cannot hold every puzzle says why, and nothing is written.
-template <std::optional<UserMessage> (*Refusal)(const CRooster2Doc&),
-          std::string (*Write)(const CRooster2Doc&)>
+template <std::optional<UserMessage> (*Refusal)(const Puzzle&),
+          std::string (*Write)(const Puzzle&)>
 int ExportUnlessRefused(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
-    if (const std::optional<UserMessage> refusal = Refusal(doc)) return Fail(*refusal);
-    return WriteExportFile(outPath, Write(doc));
+    if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle)) return Fail(*refusal);
+    return WriteExportFile(outPath, Write(doc.puzzle));
 }
 
 struct ImportKind {

@@ -1,7 +1,6 @@
 // The exports that draw: png (the grid picture) and pdf (the puzzle sheet). Built only
 // where the drawing library (Qt Gui) is; the command line runs without a display.
 #include <QGuiApplication>
-
 #include <iostream>
 
 #include "cli_common.h"
@@ -42,7 +41,8 @@ int WriteFailed(const std::string& outPath) {
 // with scroll bars, or in a window large enough for the whole grid).
 int ExportPng(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     EnsureGuiApplication();
-    if (!WritePng(outPath, RenderGridImage(doc, doc.m_cellSize, options.smallLetters)))
+    if (!WritePng(outPath,
+                  RenderGridImage(doc, doc.puzzle.appearance.cellSize, options.smallLetters)))
         return WriteFailed(outPath);
     return EXIT_OK;
 }

@@ -38,7 +38,7 @@ constexpr double COLUMN_GAP_MM = 5;
 constexpr std::size_t CLUES_FOR_THREE_COLUMNS = 24;
 
 QFont SheetFont(const CRooster2Doc& doc, double points, bool bold) {
-    QFont font(Latin1(doc.m_letterFontName));
+    QFont font(Latin1(doc.puzzle.appearance.letterFontName));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -47,8 +47,8 @@ QFont SheetFont(const CRooster2Doc& doc, double points, bool bold) {
 // The puzzle with every letter taken out: the grid as the solver gets it.
 CRooster2Doc WithoutLetters(const CRooster2Doc& doc) {
     CRooster2Doc empty = doc;
-    for (int i = 0; i < empty.CellCount(); ++i) {
-        if (IsLetterCell(empty.m_cells[i])) empty.m_cells[i] = CELL_VRIJ;
+    for (int i = 0; i < empty.puzzle.CellCount(); ++i) {
+        if (IsLetterCell(empty.puzzle.cells[i])) empty.puzzle.cells[i] = CELL_VRIJ;
     }
     return empty;
 }
@@ -62,8 +62,8 @@ public:
           m_page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()) {}
 
     void PuzzlePage() {
-        const double top = Title(PublishedTitle(m_doc));
-        const ClueColumns columns = ColumnsFor(m_doc.m_words.size());
+        const double top = Title(PublishedTitle(m_doc.puzzle));
+        const ClueColumns columns = ColumnsFor(m_doc.puzzle.words.size());
         const std::vector<Paragraph> clues = ClueParagraphs(columns.width);
         // The grid leaves the clues room to fit on this page where they can, but keeps at
         // least a share of the page that a solver can write in.
@@ -79,7 +79,7 @@ public:
 
     void SolutionPage(bool smallLetters) {
         m_writer.newPage();
-        const double top = Title(PublishedTitle(m_doc) + " (oplossing)");
+        const double top = Title(PublishedTitle(m_doc.puzzle) + " (oplossing)");
         Grid(m_doc, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top),
              smallLetters);
     }
@@ -102,11 +102,11 @@ private:
     // across; returns the rectangle it took.
     QRectF Grid(const CRooster2Doc& doc, const QRectF& area, bool smallLetters) {
         const double unit = Mm(GRID_UNIT_MM);
-        const int frame = 1 + doc.m_lineWidth;
-        const double fit = std::min((area.width() / unit - frame) / doc.m_width,
-                                    (area.height() / unit - frame) / doc.m_height);
+        const int frame = 1 + doc.puzzle.appearance.lineWidth;
+        const double fit = std::min((area.width() / unit - frame) / doc.puzzle.width,
+                                    (area.height() / unit - frame) / doc.puzzle.height);
         const int cell = std::clamp(static_cast<int>(fit), SMALLEST_CELL_UNITS, LARGEST_CELL_UNITS);
-        const QSize units(doc.m_width * cell + frame, doc.m_height * cell + frame);
+        const QSize units(doc.puzzle.width * cell + frame, doc.puzzle.height * cell + frame);
         const QRectF taken(area.left() + (area.width() - units.width() * unit) / 2, area.top(),
                            units.width() * unit, units.height() * unit);
         GridPaintParams params;
@@ -148,11 +148,11 @@ private:
 
     std::vector<Paragraph> ClueParagraphs(double width) {
         std::vector<Paragraph> paragraphs;
-        const bool bothLists = !m_doc.m_acrossOnly;
+        const bool bothLists = !m_doc.puzzle.numbering.acrossOnly;
         for (const bool across : {true, false}) {
             if (!across && !bothLists) break;
             paragraphs.push_back(Layout(across ? "Horizontaal" : "Verticaal", true, width));
-            for (const WordInfo& word : m_doc.m_words) {
+            for (const WordInfo& word : m_doc.puzzle.words) {
                 if ((word.dx != 0) == across)
                     paragraphs.push_back(Layout(FormatNumberedClue(word), false, width));
             }
@@ -246,7 +246,7 @@ QByteArray WritePdfSheet(const CRooster2Doc& doc, const PdfSheetOptions& options
         writer.setPageMargins(
             QMarginsF(PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM),
             QPageLayout::Millimeter);
-        writer.setTitle(Latin1(PublishedTitle(doc)));
+        writer.setTitle(Latin1(PublishedTitle(doc.puzzle)));
         writer.setCreator(QStringLiteral("Rooster2"));
         SheetWriter sheet(writer, doc);
         sheet.PuzzlePage();

@@ -56,12 +56,12 @@ TEST_F(PublishCommands, FilledPuzzleTravelsAsPuzAndIpuz) {
     MakeFilledPuzzle();
     const CRooster2Doc filled = Load("vol.rtr");
     ASSERT_EQ(0, RunCli({"export", "puz", Path("vol.rtr"), Path("vol.puz")}).exitCode);
-    EXPECT_EQ(WritePuz(filled), ReadFileOrEmpty(Path("vol.puz")));
+    EXPECT_EQ(WritePuz(filled.puzzle), ReadFileOrEmpty(Path("vol.puz")));
     ASSERT_EQ(0, RunCli({"export", "ipuz", Path("vol.rtr"), Path("vol.ipuz")}).exitCode);
-    EXPECT_EQ(WriteIpuz(filled), ReadFileOrEmpty(Path("vol.ipuz")));
+    EXPECT_EQ(WriteIpuz(filled.puzzle), ReadFileOrEmpty(Path("vol.ipuz")));
     const CliRun back = RunCli({"import", "ipuz", Path("vol.ipuz"), Path("terug.rtr")});
     ASSERT_EQ(0, back.exitCode) << back.err;
-    EXPECT_EQ(filled.GridToString(), Load("terug.rtr").GridToString());
+    EXPECT_EQ(filled.puzzle.GridToString(), Load("terug.rtr").puzzle.GridToString());
 }
 
 TEST_F(PublishCommands, UnfilledPuzzleIsRefusedAsPuz) {
@@ -82,9 +82,9 @@ TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
         GTEST_SKIP() << "pdftotext en pdffonts (poppler-utils) ontbreken";
     CRooster2Doc doc;
     SetGrid(doc, {"KAT#", "A#OP", "ROOS"});
-    doc.m_htmlTitle = "Zomerpuzzel";
-    for (WordInfo& word : doc.m_words) word.clue = "Omschrijving " + FormatLabel(word);
-    doc.m_words[0].clue = "Caf\xE9 dier";
+    doc.puzzle.html.title = "Zomerpuzzel";
+    for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + FormatLabel(word);
+    doc.puzzle.words[0].clue = "Caf\xE9 dier";
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, Path("p.rtr"), message)) << message.text;
     const CliRun run = RunCli({"export", "pdf", Path("p.rtr"), Path("p.pdf"), "--solution"});
@@ -94,8 +94,9 @@ TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
     for (const std::string& expected : {std::string("Zomerpuzzel"), std::string("Horizontaal"),
                                         std::string("Verticaal"), std::string("(oplossing)")})
         EXPECT_NE(std::string::npos, text.find(expected)) << expected << " in\n" << text;
-    for (const WordInfo& word : doc.m_words)
-        EXPECT_NE(std::string::npos, text.find(FormatNumberedClue(word))) << FormatNumberedClue(word);
+    for (const WordInfo& word : doc.puzzle.words)
+        EXPECT_NE(std::string::npos, text.find(FormatNumberedClue(word)))
+            << FormatNumberedClue(word);
 
     // Every font is embedded: the "emb" column, fifth from the end, says "yes".
     std::istringstream fonts(Output("pdffonts '" + Path("p.pdf") + "'", m_dir));

@@ -10,6 +10,7 @@
 #include "model/user_message.h"
 
 class CRooster2Doc;
+class Puzzle;
 
 // The whole page, CR LF line ends. filled: letters in the grid; lowercase: the
 // view's "Toon in kleine letters"; versionText: the generator named in the page.
@@ -21,7 +22,7 @@ std::string WriteHtmlCellStyle(const CRooster2Doc& doc, int right, int bottom, b
 
 // The title of the page, and of every other published form of the puzzle: the title
 // text, "Rooster2" when it is empty.
-std::string PublishedTitle(const CRooster2Doc& doc);
+std::string PublishedTitle(const Puzzle& puzzle);
 
 // The text with &, <, > and (where it could end an attribute) " as character
 // references, line ends as CR LF.

@@ -5,7 +5,7 @@
 
 #include "formats/html_export.h"
 #include "formats/puz_export.h"
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/latin1.h"
 #include "util/line_ends.h"
 
@@ -21,15 +21,15 @@ std::string JsonText(const std::string& latin1) {
     return nlohmann::json(Latin1ToUtf8(EscapeHtml(latin1, false))).dump();
 }
 
-std::string PuzzleCell(const CRooster2Doc& doc, int x, int y) {
-    const Cell code = doc.GetCell(x, y);
+std::string PuzzleCell(const Puzzle& puzzle, int x, int y) {
+    const Cell code = puzzle.GetCell(x, y);
     if (code == CELL_NIET) return OMITTED;
     if (!IsLetterCell(code)) return BLOCK;
-    return std::to_string(doc.CellNumber(x, y));
+    return std::to_string(puzzle.CellNumber(x, y));
 }
 
-std::string SolutionCell(const CRooster2Doc& doc, int x, int y) {
-    const Cell code = doc.GetCell(x, y);
+std::string SolutionCell(const Puzzle& puzzle, int x, int y) {
+    const Cell code = puzzle.GetCell(x, y);
     if (code == CELL_NIET) return OMITTED;
     if (!IsLetterCell(code)) return BLOCK;
     if (code == CELL_VRIJ) return EMPTY;
@@ -37,19 +37,19 @@ std::string SolutionCell(const CRooster2Doc& doc, int x, int y) {
 }
 
 // Rows of cells, one row per line.
-std::string GridRows(const CRooster2Doc& doc, std::string (*cell)(const CRooster2Doc&, int, int)) {
+std::string GridRows(const Puzzle& puzzle, std::string (*cell)(const Puzzle&, int, int)) {
     std::string rows = "[\n";
-    for (int y = 0; y < doc.m_height; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         rows += "    [";
-        for (int x = 0; x < doc.m_width; ++x) rows += (x > 0 ? ", " : "") + cell(doc, x, y);
-        rows += y + 1 < doc.m_height ? "],\n" : "]\n";
+        for (int x = 0; x < puzzle.width; ++x) rows += (x > 0 ? ", " : "") + cell(puzzle, x, y);
+        rows += y + 1 < puzzle.height ? "],\n" : "]\n";
     }
     return rows + "  ]";
 }
 
-std::string ClueList(const CRooster2Doc& doc, bool across) {
+std::string ClueList(const Puzzle& puzzle, bool across) {
     std::vector<std::string> clues;
-    for (const WordInfo* word : WordsInAcrossLiteOrder(doc)) {
+    for (const WordInfo* word : WordsInAcrossLiteOrder(puzzle)) {
         if (word->IsAcross() == across)
             clues.push_back("[" + std::to_string(word->number) + ", " +
                             JsonText(PublishedClue(*word)) + "]");
@@ -66,36 +66,36 @@ std::string Member(const char* name, const std::string& json) {
 
 }  // namespace
 
-bool HasLetters(const CRooster2Doc& doc) {
-    for (int i = 0; i < doc.CellCount(); ++i) {
-        if (doc.m_cells[i] > CELL_VRIJ) return true;
+bool HasLetters(const Puzzle& puzzle) {
+    for (int i = 0; i < puzzle.CellCount(); ++i) {
+        if (puzzle.cells[i] > CELL_VRIJ) return true;
     }
     return false;
 }
 
-std::optional<UserMessage> IpuzExportRefusal(const CRooster2Doc& doc) {
-    if (doc.m_doorloper)
+std::optional<UserMessage> IpuzExportRefusal(const Puzzle& puzzle) {
+    if (puzzle.numbering.doorloper)
         return UserMessage{"Een doorloper past niet in een ipuz-bestand", "Jammer"};
     return std::nullopt;
 }
 
-std::string WriteIpuz(const CRooster2Doc& doc) {
+std::string WriteIpuz(const Puzzle& puzzle) {
     std::vector<std::string> members = {
         Member("version", "\"http://ipuz.org/v2\""),
         Member("kind", "[\"http://ipuz.org/crossword#1\"]"),
         Member("origin", "\"Rooster2\""),
-        Member("title", JsonText(PublishedTitle(doc))),
+        Member("title", JsonText(PublishedTitle(puzzle))),
     };
-    if (!doc.m_comment.empty()) members.push_back(Member("notes", JsonText(doc.m_comment)));
-    members.push_back(Member("dimensions", "{\"width\": " + std::to_string(doc.m_width) +
-                                               ", \"height\": " + std::to_string(doc.m_height) +
+    if (!puzzle.comment.empty()) members.push_back(Member("notes", JsonText(puzzle.comment)));
+    members.push_back(Member("dimensions", "{\"width\": " + std::to_string(puzzle.width) +
+                                               ", \"height\": " + std::to_string(puzzle.height) +
                                                "}"));
     members.push_back(Member("block", BLOCK));
     members.push_back(Member("empty", EMPTY));
-    members.push_back(Member("puzzle", GridRows(doc, PuzzleCell)));
-    if (HasLetters(doc)) members.push_back(Member("solution", GridRows(doc, SolutionCell)));
-    std::string clues = "{\n    \"Across\": " + ClueList(doc, true);
-    if (!doc.m_acrossOnly) clues += ",\n    \"Down\": " + ClueList(doc, false);
+    members.push_back(Member("puzzle", GridRows(puzzle, PuzzleCell)));
+    if (HasLetters(puzzle)) members.push_back(Member("solution", GridRows(puzzle, SolutionCell)));
+    std::string clues = "{\n    \"Across\": " + ClueList(puzzle, true);
+    if (!puzzle.numbering.acrossOnly) clues += ",\n    \"Down\": " + ClueList(puzzle, false);
     members.push_back(Member("clues", clues + "\n  }"));
 
     std::string text = "{\n";

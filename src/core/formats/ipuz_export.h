@@ -9,14 +9,14 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Puzzle;
 
 // Why the puzzle cannot be an ipuz file (a Doorloper: its numbers belong to rows
 // and columns, not to cells); nothing when it can.
-std::optional<UserMessage> IpuzExportRefusal(const CRooster2Doc& doc);
+std::optional<UserMessage> IpuzExportRefusal(const Puzzle& puzzle);
 
 // True when a cell holds a letter: the puzzle has (part of) a solution to publish.
-bool HasLetters(const CRooster2Doc& doc);
+bool HasLetters(const Puzzle& puzzle);
 
 // The whole file, CR LF line ends, for a puzzle without refusal.
-std::string WriteIpuz(const CRooster2Doc& doc);
+std::string WriteIpuz(const Puzzle& puzzle);

@@ -274,30 +274,30 @@ public:
             return Refused("de afmetingen zijn geen gehele getallen");
         if (*w > MAX_GRID_SIDE || *h > MAX_GRID_SIDE)
             return Refused("het rooster is groter dan 100 x 100");
-        m_read.m_width = static_cast<int>(*w);
-        m_read.m_height = static_cast<int>(*h);
+        m_read.puzzle.width = static_cast<int>(*w);
+        m_read.puzzle.height = static_cast<int>(*h);
         ReadCellValues();
         if (!ReadShape())
             return Refused("het rooster (puzzle) is onleesbaar of past niet bij de afmetingen");
         if (!ReadSolution())
             return Refused("de oplossing (solution) is onleesbaar of past niet bij de afmetingen");
-        m_read.BuildWords();
+        m_read.puzzle.BuildWords();
         return std::nullopt;
     }
 
     std::optional<ImportResult> ReadTexts() {
         std::string author;
         std::string copyright;
-        if (!ReadText(m_root, "title", " ", m_read.m_htmlTitle) ||
+        if (!ReadText(m_root, "title", " ", m_read.puzzle.html.title) ||
             !ReadText(m_root, "author", " ", author) ||
             !ReadText(m_root, "copyright", " ", copyright) ||
-            !ReadText(m_root, "notes", "\r\n", m_read.m_comment))
+            !ReadText(m_root, "notes", "\r\n", m_read.puzzle.comment))
             return Refused("een titel of notitie is geen tekst");
         for (const std::string* extra : {&author, &copyright}) {
             if (!extra->empty())
-                m_read.m_htmlTitle += (m_read.m_htmlTitle.empty() ? "" : " ") + *extra;
+                m_read.puzzle.html.title += (m_read.puzzle.html.title.empty() ? "" : " ") + *extra;
         }
-        m_read.m_comment = WithCrLf(m_read.m_comment);
+        m_read.puzzle.comment = WithCrLf(m_read.puzzle.comment);
         if (!ReadClues()) return Refused("de omschrijvingen (clues) hebben een verkeerde vorm");
         return std::nullopt;
     }
@@ -324,14 +324,14 @@ private:
 
     bool ReadShape() {
         const auto puzzle = m_root.find("puzzle");
-        if (puzzle == m_root.end() || !IsGridOf(*puzzle, m_read.m_width, m_read.m_height))
+        if (puzzle == m_root.end() || !IsGridOf(*puzzle, m_read.puzzle.width, m_read.puzzle.height))
             return false;
-        for (int y = 0; y < m_read.m_height; ++y) {
-            for (int x = 0; x < m_read.m_width; ++x) {
+        for (int y = 0; y < m_read.puzzle.height; ++y) {
+            for (int x = 0; x < m_read.puzzle.width; ++x) {
                 const std::optional<ShapeCell> cell = ReadPuzzleCell((*puzzle)[y][x], m_values);
                 if (!cell) return false;
-                m_read.SetCell(x, y, cell->code);
-                if (cell->label > 0) m_labelCells.emplace(cell->label, y * m_read.m_width + x);
+                m_read.puzzle.SetCell(x, y, cell->code);
+                if (cell->label > 0) m_labelCells.emplace(cell->label, y * m_read.puzzle.width + x);
             }
         }
         return true;
@@ -340,14 +340,14 @@ private:
     bool ReadSolution() {
         const auto solution = m_root.find("solution");
         if (solution == m_root.end() || solution->is_null()) return true;
-        if (!IsGridOf(*solution, m_read.m_width, m_read.m_height)) return false;
-        for (int y = 0; y < m_read.m_height; ++y) {
-            for (int x = 0; x < m_read.m_width; ++x) {
+        if (!IsGridOf(*solution, m_read.puzzle.width, m_read.puzzle.height)) return false;
+        for (int y = 0; y < m_read.puzzle.height; ++y) {
+            for (int x = 0; x < m_read.puzzle.width; ++x) {
                 std::optional<std::string> answer;
                 if (!ReadAnswer((*solution)[y][x], m_values, answer)) return false;
-                if (!answer || m_read.GetCell(x, y) != CELL_VRIJ) continue;
+                if (!answer || m_read.puzzle.GetCell(x, y) != CELL_VRIJ) continue;
                 bool simplified = false;
-                m_read.SetCell(x, y, LetterCell(*answer, simplified));
+                m_read.puzzle.SetCell(x, y, LetterCell(*answer, simplified));
                 if (simplified) ++m_simplified;
             }
         }
@@ -370,10 +370,10 @@ private:
 
     // The words by start cell and by number, for each direction.
     void IndexWords() {
-        for (std::size_t i = 0; i < m_read.m_words.size(); ++i) {
-            const WordInfo& word = m_read.m_words[i];
-            m_wordAtCell.emplace(std::make_pair(word.y * m_read.m_width + word.x, word.IsAcross()),
-                                 i);
+        for (std::size_t i = 0; i < m_read.puzzle.words.size(); ++i) {
+            const WordInfo& word = m_read.puzzle.words[i];
+            m_wordAtCell.emplace(
+                std::make_pair(word.y * m_read.puzzle.width + word.x, word.IsAcross()), i);
             m_wordOfNumber.emplace(
                 std::make_pair(static_cast<long long>(word.number), word.IsAcross()), i);
         }
@@ -385,10 +385,10 @@ private:
         const auto cell = m_labelCells.find(number);
         if (cell != m_labelCells.end()) {
             const auto word = m_wordAtCell.find({cell->second, across});
-            if (word != m_wordAtCell.end()) return &m_read.m_words[word->second];
+            if (word != m_wordAtCell.end()) return &m_read.puzzle.words[word->second];
         }
         const auto word = m_wordOfNumber.find({number, across});
-        return word != m_wordOfNumber.end() ? &m_read.m_words[word->second] : nullptr;
+        return word != m_wordOfNumber.end() ? &m_read.puzzle.words[word->second] : nullptr;
     }
 
     // [number, text] or {"number": ..., "clue": ..., "enumeration": ...}; anything else,

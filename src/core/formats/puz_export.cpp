@@ -6,7 +6,7 @@
 
 #include "formats/html_export.h"
 #include "model/clue_text.h"
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/byte_writer.h"
 
 namespace {
@@ -56,12 +56,12 @@ struct PuzTexts {
     std::string notes;
 };
 
-PuzTexts TextsOf(const CRooster2Doc& doc) {
+PuzTexts TextsOf(const Puzzle& puzzle) {
     PuzTexts texts;
-    texts.title = OneLine(PublishedTitle(doc));
-    for (const WordInfo* word : WordsInAcrossLiteOrder(doc))
+    texts.title = OneLine(PublishedTitle(puzzle));
+    for (const WordInfo* word : WordsInAcrossLiteOrder(puzzle))
         texts.clues.push_back(PublishedClue(*word));
-    texts.notes = WithoutZeroBytes(doc.m_comment);
+    texts.notes = WithoutZeroBytes(puzzle.comment);
     return texts;
 }
 
@@ -88,12 +88,12 @@ struct PuzGrids {
     std::string rebusSquares;  // empty when the puzzle has no IJ cell
 };
 
-PuzGrids GridsOf(const CRooster2Doc& doc) {
+PuzGrids GridsOf(const Puzzle& puzzle) {
     PuzGrids grids;
     bool anyRebus = false;
-    for (int y = 0; y < doc.m_height; ++y) {
-        for (int x = 0; x < doc.m_width; ++x) {
-            const Cell code = doc.GetCell(x, y);
+    for (int y = 0; y < puzzle.height; ++y) {
+        for (int x = 0; x < puzzle.width; ++x) {
+            const Cell code = puzzle.GetCell(x, y);
             grids.solution += SolutionSquare(code);
             grids.player += IsLetterCell(code) ? EMPTY_SQUARE : BLOCK;
             grids.rebusSquares += code == CELL_IJ ? IJ_REBUS_KEY : '\0';
@@ -106,10 +106,10 @@ PuzGrids GridsOf(const CRooster2Doc& doc) {
 
 // Width, height, clue count, puzzle type and scrambled state: the bytes the CIB
 // checksum covers.
-std::string PuzzleInfoBlock(const CRooster2Doc& doc, std::size_t clueCount) {
+std::string PuzzleInfoBlock(const Puzzle& puzzle, std::size_t clueCount) {
     ByteWriter info;
-    info.WriteU8(static_cast<std::uint8_t>(doc.m_width));
-    info.WriteU8(static_cast<std::uint8_t>(doc.m_height));
+    info.WriteU8(static_cast<std::uint8_t>(puzzle.width));
+    info.WriteU8(static_cast<std::uint8_t>(puzzle.height));
     info.WriteU16(static_cast<std::uint16_t>(clueCount));
     info.WriteU16(PUZZLE_TYPE_NORMAL);
     info.WriteU16(0);
@@ -143,9 +143,9 @@ void WriteString(ByteWriter& out, const std::string& text) {
     out.WriteU8(0);
 }
 
-bool IsFullyFilled(const CRooster2Doc& doc) {
-    for (int i = 0; i < doc.CellCount(); ++i) {
-        if (doc.m_cells[i] == CELL_VRIJ) return false;
+bool IsFullyFilled(const Puzzle& puzzle) {
+    for (int i = 0; i < puzzle.CellCount(); ++i) {
+        if (puzzle.cells[i] == CELL_VRIJ) return false;
     }
     return true;
 }
@@ -158,15 +158,15 @@ bool StartsBefore(const WordInfo* a, const WordInfo* b) {
 
 }  // namespace
 
-std::optional<UserMessage> PuzExportRefusal(const CRooster2Doc& doc) {
-    if (doc.m_doorloper)
+std::optional<UserMessage> PuzExportRefusal(const Puzzle& puzzle) {
+    if (puzzle.numbering.doorloper)
         return UserMessage{"Een doorloper past niet in een Across Lite-bestand", REFUSED_CAPTION};
-    if (doc.m_acrossOnly)
+    if (puzzle.numbering.acrossOnly)
         return UserMessage{
             "Een rooster met alleen horizontale woorden past niet in een Across "
             "Lite-bestand",
             REFUSED_CAPTION};
-    if (!IsFullyFilled(doc))
+    if (!IsFullyFilled(puzzle))
         return UserMessage{
             "Het rooster is niet helemaal gevuld: een Across Lite-bestand heeft "
             "de hele oplossing nodig",
@@ -180,17 +180,17 @@ std::string PublishedClue(const WordInfo& word) {
     return clue + (clue.empty() ? "(" : " (") + FormatLengthPattern(word) + ")";
 }
 
-std::vector<const WordInfo*> WordsInAcrossLiteOrder(const CRooster2Doc& doc) {
+std::vector<const WordInfo*> WordsInAcrossLiteOrder(const Puzzle& puzzle) {
     std::vector<const WordInfo*> words;
-    for (const WordInfo& word : doc.m_words) words.push_back(&word);
+    for (const WordInfo& word : puzzle.words) words.push_back(&word);
     std::stable_sort(words.begin(), words.end(), StartsBefore);
     return words;
 }
 
-std::string WritePuz(const CRooster2Doc& doc) {
-    const PuzTexts texts = TextsOf(doc);
-    const PuzGrids grids = GridsOf(doc);
-    const std::string info = PuzzleInfoBlock(doc, texts.clues.size());
+std::string WritePuz(const Puzzle& puzzle) {
+    const PuzTexts texts = TextsOf(puzzle);
+    const PuzGrids grids = GridsOf(puzzle);
+    const std::string info = PuzzleInfoBlock(puzzle, texts.clues.size());
     const std::uint16_t infoSum = Checksum(info, 0);
     std::uint16_t overall = Checksum(grids.solution, infoSum);
     overall = Checksum(grids.player, overall);

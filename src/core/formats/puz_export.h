@@ -10,19 +10,19 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Puzzle;
 struct WordInfo;
 
 // Why the puzzle cannot be an Across Lite file (a Doorloper, across-only numbering,
 // a cell without a letter); nothing when it can.
-std::optional<UserMessage> PuzExportRefusal(const CRooster2Doc& doc);
+std::optional<UserMessage> PuzExportRefusal(const Puzzle& puzzle);
 
 // The whole file, for a puzzle without refusal.
-std::string WritePuz(const CRooster2Doc& doc);
+std::string WritePuz(const Puzzle& puzzle);
 
 // The clue as published: the clue text on one line and, for a word of more than one
 // part, its length annotation as the clue file writes it ("Hofstad (3+4)").
 std::string PublishedClue(const WordInfo& word);
 
 // The words in Across Lite order: by start cell row by row, across before down.
-std::vector<const WordInfo*> WordsInAcrossLiteOrder(const CRooster2Doc& doc);
+std::vector<const WordInfo*> WordsInAcrossLiteOrder(const Puzzle& puzzle);

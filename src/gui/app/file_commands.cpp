@@ -69,7 +69,7 @@ std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remember
 
 void CFileCommands::ExportHtmlPage(bool filled) {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
@@ -81,31 +81,31 @@ void CFileCommands::ExportHtmlPage(bool filled) {
 void CFileCommands::ExportPuzText() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
-                   m_doc.m_lastPuzTextFile);
+                   m_doc.lastFiles.puzText);
     if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
 }
 
 // The formats that cannot hold every puzzle say so before asking for a file name.
 void CFileCommands::ExportPuz() {
-    if (const std::optional<UserMessage> refusal = PuzExportRefusal(m_doc)) {
+    if (const std::optional<UserMessage> refusal = PuzExportRefusal(m_doc.puzzle)) {
         ShowUserMessage(m_parent, *refusal);
         return;
     }
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan rooster als Across Lite-bestand", "puz", PUZ_FILTER),
-        m_doc.m_lastImportFile);
-    if (!path.empty()) WriteFileAtomically(path, WritePuz(m_doc));
+        m_doc.lastFiles.import);
+    if (!path.empty()) WriteFileAtomically(path, WritePuz(m_doc.puzzle));
 }
 
 void CFileCommands::ExportIpuz() {
-    if (const std::optional<UserMessage> refusal = IpuzExportRefusal(m_doc)) {
+    if (const std::optional<UserMessage> refusal = IpuzExportRefusal(m_doc.puzzle)) {
         ShowUserMessage(m_parent, *refusal);
         return;
     }
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan rooster als ipuz-bestand", "ipuz", IPUZ_FILTER),
         m_lastIpuzFile);
-    if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc));
+    if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc.puzzle));
 }
 
 void CFileCommands::ExportPdf() {
@@ -116,7 +116,7 @@ void CFileCommands::ExportPdf() {
     if (path.empty()) return;
     PdfSheetOptions options;
     options.smallLetters = m_view.SmallLetters();
-    options.solution = HasLetters(m_doc) &&
+    options.solution = HasLetters(m_doc.puzzle) &&
                        QMessageBox::question(
                            m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
@@ -129,14 +129,14 @@ void CFileCommands::ExportPdf() {
 void CFileCommands::ImportFile(const std::string& path,
                                ImportResult (*read)(CRooster2Doc&, const std::string&)) {
     CRooster2Doc imported = m_doc;
-    imported.m_modifiedListener = nullptr;
+    imported.modifiedListener = nullptr;
     const ImportResult result = read(imported, path);
     if (!result.imported) {
         ShowInformation(m_parent, result.message);
         return;
     }
     if (m_hooks.saveModified && !m_hooks.saveModified()) return;
-    imported.m_modifiedListener = m_doc.m_modifiedListener;
+    imported.modifiedListener = m_doc.modifiedListener;
     m_doc = std::move(imported);
     m_view.GridReplaced();
     m_view.SetPhase(PHASE_VULLEN);
@@ -147,14 +147,14 @@ void CFileCommands::ImportFile(const std::string& path,
 
 void CFileCommands::ImportHtml() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
 void CFileCommands::ImportPuz() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER),
-                   m_doc.m_lastImportFile);
+                   m_doc.lastFiles.import);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
@@ -197,7 +197,7 @@ void CFileCommands::CluesChanged() {
 
 void CFileCommands::ReadClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
@@ -220,29 +220,29 @@ void CFileCommands::PasteCluesFromClipboard() {
 
 void CFileCommands::WriteClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
     if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
 }
 
 void CFileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
     if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
 }
 
 void CFileCommands::ExportFolderClues() {
     const QString folder = m_view.FileChooser().ChooseFolder(
-        m_parent, FromLocalPath(m_doc.m_lastFolder));
+        m_parent, FromLocalPath(m_doc.lastFiles.folder));
     if (folder.isEmpty()) return;
-    m_doc.m_lastFolder = LocalPath(folder);
+    m_doc.lastFiles.folder = LocalPath(folder);
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
                           "Tekstbestand (*.txt)"),
-                   m_doc.m_lastFolderListFile);
+                   m_doc.lastFiles.folderList);
     if (path.empty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string listing;
-    ListFolder(m_doc.m_lastFolder, listing);
+    ListFolder(m_doc.lastFiles.folder, listing);
     QApplication::restoreOverrideCursor();
     WriteFileAtomically(path, listing);
 }

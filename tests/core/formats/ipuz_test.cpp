@@ -12,19 +12,19 @@ namespace {
 CRooster2Doc FilledPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
-    doc.m_htmlTitle = "Proef & \"zo\"";
-    doc.m_comment = "Regel een\r\nRegel tw\xE9\xE9";
-    for (WordInfo& word : doc.m_words) word.clue = "Woord <" + FormatLabel(word) + ">";
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 2;
-    doc.m_words[0].partLengths[1] = 2;
+    doc.puzzle.html.title = "Proef & \"zo\"";
+    doc.puzzle.comment = "Regel een\r\nRegel tw\xE9\xE9";
+    for (WordInfo& word : doc.puzzle.words) word.clue = "Woord <" + FormatLabel(word) + ">";
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 2;
+    doc.puzzle.words[0].partLengths[1] = 2;
     return doc;
 }
 
 void ExpectSameClues(const CRooster2Doc& expected, const CRooster2Doc& actual) {
-    ASSERT_EQ(expected.m_words.size(), actual.m_words.size());
-    for (std::size_t i = 0; i < expected.m_words.size(); ++i)
-        EXPECT_EQ(GetClueCaption(expected.m_words[i]), GetClueCaption(actual.m_words[i]));
+    ASSERT_EQ(expected.puzzle.words.size(), actual.puzzle.words.size());
+    for (std::size_t i = 0; i < expected.puzzle.words.size(); ++i)
+        EXPECT_EQ(GetClueCaption(expected.puzzle.words[i]), GetClueCaption(actual.puzzle.words[i]));
 }
 
 ImportResult Import(CRooster2Doc& doc, const std::string& json) { return ImportIpuz(doc, json); }
@@ -40,18 +40,18 @@ std::string Crossword(const std::string& members) {
 TEST(Ipuz, RoundTripKeepsEverything) {
     const CRooster2Doc original = FilledPuzzle();
     CRooster2Doc read;
-    const ImportResult result = Import(read, WriteIpuz(original));
+    const ImportResult result = Import(read, WriteIpuz(original.puzzle));
     ASSERT_TRUE(result.imported) << result.message.text;
     EXPECT_EQ("", result.message.text);
-    EXPECT_EQ(original.GridToString(), read.GridToString());
+    EXPECT_EQ(original.puzzle.GridToString(), read.puzzle.GridToString());
     ExpectSameClues(original, read);
-    EXPECT_EQ(original.m_htmlTitle, read.m_htmlTitle);
-    EXPECT_EQ(original.m_comment, read.m_comment);
-    EXPECT_EQ(PHASE_VULLEN, read.m_phase);
+    EXPECT_EQ(original.puzzle.html.title, read.puzzle.html.title);
+    EXPECT_EQ(original.puzzle.comment, read.puzzle.comment);
+    EXPECT_EQ(PHASE_VULLEN, read.phase);
 }
 
 TEST(Ipuz, ExportWritesTheGridTheWayReadersExpect) {
-    const std::string json = WriteIpuz(FilledPuzzle());
+    const std::string json = WriteIpuz(FilledPuzzle().puzzle);
     EXPECT_NE(std::string::npos, json.find("\"kind\": [\"http://ipuz.org/crossword#1\"]"));
     EXPECT_NE(std::string::npos,
               json.find("[1, 0, 2, 3],\r\n    [0, \"#\", 4, 0],\r\n    [0, null, 5, 0]"));
@@ -63,15 +63,15 @@ TEST(Ipuz, ExportWritesTheGridTheWayReadersExpect) {
 
 TEST(Ipuz, PartlyFilledAndEmptyGrids) {
     CRooster2Doc doc = FilledPuzzle();
-    doc.SetCell(0, 0, CELL_VRIJ);
+    doc.puzzle.SetCell(0, 0, CELL_VRIJ);
     CRooster2Doc read;
-    ASSERT_TRUE(Import(read, WriteIpuz(doc)).imported);
-    EXPECT_EQ(doc.GridToString(), read.GridToString());
+    ASSERT_TRUE(Import(read, WriteIpuz(doc.puzzle)).imported);
+    EXPECT_EQ(doc.puzzle.GridToString(), read.puzzle.GridToString());
     SetGrid(doc, {"...", ".#.", "..."});
-    const std::string empty = WriteIpuz(doc);
+    const std::string empty = WriteIpuz(doc.puzzle);
     EXPECT_EQ(std::string::npos, empty.find("\"solution\""));
     ASSERT_TRUE(Import(read, empty).imported);
-    EXPECT_EQ(doc.GridToString(), read.GridToString());
+    EXPECT_EQ(doc.puzzle.GridToString(), read.puzzle.GridToString());
 }
 
 TEST(Ipuz, ImportReadsWhatOtherProgramsWrite) {
@@ -94,14 +94,14 @@ TEST(Ipuz, ImportReadsWhatOtherProgramsWrite) {
         "2 vakje(s) vereenvoudigd: van een antwoord van meer letters is alleen de eerste "
         "overgenomen",
         result.message.text);
-    EXPECT_EQ(std::string("TI\x01yS\x01\x02 \x02", 9), doc.GridToString());
-    EXPECT_EQ("Kruiswoord An", doc.m_htmlTitle);
-    EXPECT_EQ("Een\r\ntwee", doc.m_comment);
-    ASSERT_EQ(4u, doc.m_words.size());
-    EXPECT_EQ("H1. \"Dit\" & dat (2)", GetClueCaption(doc.m_words[0]));
-    EXPECT_EQ("V1. Twee (2)", GetClueCaption(doc.m_words[1]));
-    EXPECT_EQ("V2. Drie (3)", GetClueCaption(doc.m_words[2]));
-    EXPECT_EQ("H3. Lidwoord (1+1)", GetClueCaption(doc.m_words[3]));
+    EXPECT_EQ(std::string("TI\x01yS\x01\x02 \x02", 9), doc.puzzle.GridToString());
+    EXPECT_EQ("Kruiswoord An", doc.puzzle.html.title);
+    EXPECT_EQ("Een\r\ntwee", doc.puzzle.comment);
+    ASSERT_EQ(4u, doc.puzzle.words.size());
+    EXPECT_EQ("H1. \"Dit\" & dat (2)", GetClueCaption(doc.puzzle.words[0]));
+    EXPECT_EQ("V1. Twee (2)", GetClueCaption(doc.puzzle.words[1]));
+    EXPECT_EQ("V2. Drie (3)", GetClueCaption(doc.puzzle.words[2]));
+    EXPECT_EQ("H3. Lidwoord (1+1)", GetClueCaption(doc.puzzle.words[3]));
 }
 
 TEST(IpuzRefusal, DamagedOrHostileFilesLeaveThePuzzle) {
@@ -135,14 +135,14 @@ TEST(IpuzRefusal, DamagedOrHostileFilesLeaveThePuzzle) {
 }
 
 TEST(IpuzRefusal, EveryTruncationAndGarbageIsSafe) {
-    const std::string json = WriteIpuz(FilledPuzzle());
+    const std::string json = WriteIpuz(FilledPuzzle().puzzle);
     ExpectEveryTruncationSafe(json, ImportIpuz);
     ExpectGarbageSafe(json, ImportIpuz);
 }
 
 TEST(IpuzRefusal, DoorloperCannotBeWritten) {
     CRooster2Doc doc = FilledPuzzle();
-    EXPECT_FALSE(IpuzExportRefusal(doc).has_value());
-    doc.m_doorloper = true;
-    EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc)->text);
+    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
+    doc.puzzle.numbering.doorloper = true;
+    EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc.puzzle)->text);
 }

@@ -17,12 +17,12 @@ namespace {
 CRooster2Doc FilledPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
-    doc.m_htmlTitle = "Proef";
-    doc.m_comment = "Notities";
-    for (WordInfo& word : doc.m_words) word.clue = "Woord " + FormatLabel(word);
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 2;
-    doc.m_words[0].partLengths[1] = 2;
+    doc.puzzle.html.title = "Proef";
+    doc.puzzle.comment = "Notities";
+    for (WordInfo& word : doc.puzzle.words) word.clue = "Woord " + FormatLabel(word);
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 2;
+    doc.puzzle.words[0].partLengths[1] = 2;
     return doc;
 }
 
@@ -92,7 +92,7 @@ std::uint16_t StringsChecksum(const PuzParts& parts, std::uint16_t sum) {
 }  // namespace
 
 TEST(PuzExport, LayoutFollowsTheFormat) {
-    const std::string bytes = WritePuz(FilledPuzzle());
+    const std::string bytes = WritePuz(FilledPuzzle().puzzle);
     EXPECT_EQ(std::string("ACROSS&DOWN\0", 12), bytes.substr(2, 12));
     EXPECT_EQ(std::string("1.3\0", 4), bytes.substr(0x18, 4));
     const PuzParts parts = Split(bytes);
@@ -113,7 +113,7 @@ TEST(PuzExport, LayoutFollowsTheFormat) {
 }
 
 TEST(PuzExport, EveryChecksumIsRight) {
-    const std::string bytes = WritePuz(FilledPuzzle());
+    const std::string bytes = WritePuz(FilledPuzzle().puzzle);
     const PuzParts parts = Split(bytes);
     const std::uint16_t info = PublishedChecksum(parts.info, 0);
     EXPECT_EQ(info, U16At(bytes, 0x0E));
@@ -132,29 +132,31 @@ TEST(PuzExport, EveryChecksumIsRight) {
 TEST(PuzExport, OwnImportReadsShapeAndClues) {
     const CRooster2Doc original = FilledPuzzle();
     CRooster2Doc read;
-    const ImportResult result = ImportPuz(read, WritePuz(original));
+    const ImportResult result = ImportPuz(read, WritePuz(original.puzzle));
     ASSERT_TRUE(result.imported);
     EXPECT_EQ("", result.message.text);
-    ASSERT_EQ(original.m_words.size(), read.m_words.size());
-    for (std::size_t i = 0; i < original.m_words.size(); ++i) {
-        EXPECT_EQ(FormatNumberedClue(original.m_words[i]), FormatNumberedClue(read.m_words[i]));
-        EXPECT_EQ(original.m_words[i].x, read.m_words[i].x);
-        EXPECT_EQ(original.m_words[i].y, read.m_words[i].y);
+    ASSERT_EQ(original.puzzle.words.size(), read.puzzle.words.size());
+    for (std::size_t i = 0; i < original.puzzle.words.size(); ++i) {
+        EXPECT_EQ(FormatNumberedClue(original.puzzle.words[i]),
+                  FormatNumberedClue(read.puzzle.words[i]));
+        EXPECT_EQ(original.puzzle.words[i].x, read.puzzle.words[i].x);
+        EXPECT_EQ(original.puzzle.words[i].y, read.puzzle.words[i].y);
     }
-    EXPECT_EQ("Proef   ", read.m_htmlTitle);
-    EXPECT_EQ("Notities ", read.m_comment);
+    EXPECT_EQ("Proef   ", read.puzzle.html.title);
+    EXPECT_EQ("Notities ", read.puzzle.comment);
 }
 
 TEST(PuzExport, PuzzlesTheFormatCannotHoldAreRefused) {
     CRooster2Doc doc = FilledPuzzle();
-    EXPECT_FALSE(PuzExportRefusal(doc).has_value());
-    doc.SetCell(3, 2, CELL_VRIJ);
-    ASSERT_TRUE(PuzExportRefusal(doc).has_value());
-    EXPECT_EQ("Jammer", PuzExportRefusal(doc)->caption);
+    EXPECT_FALSE(PuzExportRefusal(doc.puzzle).has_value());
+    doc.puzzle.SetCell(3, 2, CELL_VRIJ);
+    ASSERT_TRUE(PuzExportRefusal(doc.puzzle).has_value());
+    EXPECT_EQ("Jammer", PuzExportRefusal(doc.puzzle)->caption);
     doc = FilledPuzzle();
-    doc.m_doorloper = true;
-    EXPECT_EQ("Een doorloper past niet in een Across Lite-bestand", PuzExportRefusal(doc)->text);
+    doc.puzzle.numbering.doorloper = true;
+    EXPECT_EQ("Een doorloper past niet in een Across Lite-bestand",
+              PuzExportRefusal(doc.puzzle)->text);
     doc = FilledPuzzle();
-    doc.m_acrossOnly = true;
-    EXPECT_TRUE(PuzExportRefusal(doc).has_value());
+    doc.puzzle.numbering.acrossOnly = true;
+    EXPECT_TRUE(PuzExportRefusal(doc.puzzle).has_value());
 }
