@@ -42,7 +42,7 @@ int WriteFailed(const std::string& outPath) {
 int ExportPng(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     EnsureGuiApplication();
     if (!WritePng(outPath,
-                  RenderGridImage(doc, doc.puzzle.appearance.cellSize, options.smallLetters)))
+                  RenderGridImage(doc.puzzle, doc.puzzle.appearance.cellSize, options.smallLetters)))
         return WriteFailed(outPath);
     return EXIT_OK;
 }
@@ -52,7 +52,7 @@ int ExportPdf(const CRooster2Doc& doc, const std::string& outPath, const ExportO
     PdfSheetOptions sheet;
     sheet.solution = options.solution;
     sheet.smallLetters = options.smallLetters;
-    return ExportPdfSheet(doc, outPath, sheet) ? EXIT_OK : WriteFailed(outPath);
+    return ExportPdfSheet(doc.puzzle, outPath, sheet) ? EXIT_OK : WriteFailed(outPath);
 }
 
 }  // namespace

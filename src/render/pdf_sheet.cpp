@@ -14,7 +14,7 @@
 
 #include "formats/html_export.h"
 #include "model/clue_text.h"
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "render/grid_painter.h"
 #include "render/latin1_text.h"
 #include "util/file_io.h"
@@ -37,33 +37,33 @@ constexpr double COLUMN_GAP_MM = 5;
 // Few clues read better in two wide columns, many in three.
 constexpr std::size_t CLUES_FOR_THREE_COLUMNS = 24;
 
-QFont SheetFont(const CRooster2Doc& doc, double points, bool bold) {
-    QFont font(Latin1(doc.puzzle.appearance.letterFontName));
+QFont SheetFont(const Puzzle& puzzle, double points, bool bold) {
+    QFont font(Latin1(puzzle.appearance.letterFontName));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }
 
 // The puzzle with every letter taken out: the grid as the solver gets it.
-CRooster2Doc WithoutLetters(const CRooster2Doc& doc) {
-    CRooster2Doc empty = doc;
-    for (int i = 0; i < empty.puzzle.CellCount(); ++i) {
-        if (IsLetterCell(empty.puzzle.cells[i])) empty.puzzle.cells[i] = CELL_VRIJ;
+Puzzle WithoutLetters(const Puzzle& puzzle) {
+    Puzzle empty = puzzle;
+    for (int i = 0; i < empty.CellCount(); ++i) {
+        if (IsLetterCell(empty.cells[i])) empty.cells[i] = CELL_VRIJ;
     }
     return empty;
 }
 
 class SheetWriter {
 public:
-    SheetWriter(QPdfWriter& writer, const CRooster2Doc& doc)
+    SheetWriter(QPdfWriter& writer, const Puzzle& puzzle)
         : m_writer(writer),
-          m_doc(doc),
+          m_puzzle(puzzle),
           m_painter(&writer),
           m_page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()) {}
 
     void PuzzlePage() {
-        const double top = Title(PublishedTitle(m_doc.puzzle));
-        const ClueColumns columns = ColumnsFor(m_doc.puzzle.words.size());
+        const double top = Title(PublishedTitle(m_puzzle));
+        const ClueColumns columns = ColumnsFor(m_puzzle.words.size());
         const std::vector<Paragraph> clues = ClueParagraphs(columns.width);
         // The grid leaves the clues room to fit on this page where they can, but keeps at
         // least a share of the page that a solver can write in.
@@ -72,15 +72,15 @@ public:
             std::clamp(m_page.bottom() - Mm(GAP_MM) - cluesHeight,
                        m_page.height() * SMALLEST_GRID_SHARE, m_page.height() * LARGEST_GRID_SHARE);
         const QRectF grid =
-            Grid(WithoutLetters(m_doc),
+            Grid(WithoutLetters(m_puzzle),
                  QRectF(m_page.left(), top, m_page.width(), gridBottom - top), false);
         FlowClues(clues, columns, grid.bottom() + Mm(GAP_MM));
     }
 
     void SolutionPage(bool smallLetters) {
         m_writer.newPage();
-        const double top = Title(PublishedTitle(m_doc.puzzle) + " (oplossing)");
-        Grid(m_doc, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top),
+        const double top = Title(PublishedTitle(m_puzzle) + " (oplossing)");
+        Grid(m_puzzle, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top),
              smallLetters);
     }
 
@@ -91,7 +91,7 @@ private:
     double Title(const std::string& title) {
         QString text = Latin1(title);
         text.remove(QLatin1Char('\r'));
-        m_painter.setFont(SheetFont(m_doc, TITLE_POINTS, true));
+        m_painter.setFont(SheetFont(m_puzzle, TITLE_POINTS, true));
         m_painter.setPen(Qt::black);
         const QRectF used = m_painter.boundingRect(m_page, Qt::AlignLeft | Qt::TextWordWrap, text);
         m_painter.drawText(m_page, Qt::AlignLeft | Qt::TextWordWrap, text);
@@ -100,13 +100,13 @@ private:
 
     // Draws the grid as large as fits the area (cells of at most 10 mm), centred
     // across; returns the rectangle it took.
-    QRectF Grid(const CRooster2Doc& doc, const QRectF& area, bool smallLetters) {
+    QRectF Grid(const Puzzle& puzzle, const QRectF& area, bool smallLetters) {
         const double unit = Mm(GRID_UNIT_MM);
-        const int frame = 1 + doc.puzzle.appearance.lineWidth;
-        const double fit = std::min((area.width() / unit - frame) / doc.puzzle.width,
-                                    (area.height() / unit - frame) / doc.puzzle.height);
+        const int frame = 1 + puzzle.appearance.lineWidth;
+        const double fit = std::min((area.width() / unit - frame) / puzzle.width,
+                                    (area.height() / unit - frame) / puzzle.height);
         const int cell = std::clamp(static_cast<int>(fit), SMALLEST_CELL_UNITS, LARGEST_CELL_UNITS);
-        const QSize units(doc.puzzle.width * cell + frame, doc.puzzle.height * cell + frame);
+        const QSize units(puzzle.width * cell + frame, puzzle.height * cell + frame);
         const QRectF taken(area.left() + (area.width() - units.width() * unit) / 2, area.top(),
                            units.width() * unit, units.height() * unit);
         GridPaintParams params;
@@ -118,7 +118,7 @@ private:
         m_painter.save();
         m_painter.translate(taken.topLeft());
         m_painter.scale(unit, unit);
-        PaintGrid(m_painter, doc, params);
+        PaintGrid(m_painter, puzzle, params);
         m_painter.restore();
         return taken;
     }
@@ -131,7 +131,7 @@ private:
     // Breaks the text into lines of the column width; lines after the first are
     // indented past the clue number.
     Paragraph Layout(const std::string& text, bool heading, double width) {
-        const QFont font = SheetFont(m_doc, heading ? HEADING_POINTS : CLUE_POINTS, heading);
+        const QFont font = SheetFont(m_puzzle, heading ? HEADING_POINTS : CLUE_POINTS, heading);
         const double indent =
             QFontMetricsF(font, &m_writer).horizontalAdvance(QStringLiteral("00. "));
         Paragraph paragraph{std::make_unique<QTextLayout>(Latin1(text), font, &m_writer), heading};
@@ -148,11 +148,11 @@ private:
 
     std::vector<Paragraph> ClueParagraphs(double width) {
         std::vector<Paragraph> paragraphs;
-        const bool bothLists = !m_doc.puzzle.numbering.acrossOnly;
+        const bool bothLists = !m_puzzle.numbering.acrossOnly;
         for (const bool across : {true, false}) {
             if (!across && !bothLists) break;
             paragraphs.push_back(Layout(across ? "Horizontaal" : "Verticaal", true, width));
-            for (const WordInfo& word : m_doc.puzzle.words) {
+            for (const WordInfo& word : m_puzzle.words) {
                 if ((word.dx != 0) == across)
                     paragraphs.push_back(Layout(FormatNumberedClue(word), false, width));
             }
@@ -229,14 +229,14 @@ private:
     }
 
     QPdfWriter& m_writer;
-    const CRooster2Doc& m_doc;
+    const Puzzle& m_puzzle;
     QPainter m_painter;
     QRectF m_page;
 };
 
 }  // namespace
 
-QByteArray WritePdfSheet(const CRooster2Doc& doc, const PdfSheetOptions& options) {
+QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -246,18 +246,18 @@ QByteArray WritePdfSheet(const CRooster2Doc& doc, const PdfSheetOptions& options
         writer.setPageMargins(
             QMarginsF(PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM),
             QPageLayout::Millimeter);
-        writer.setTitle(Latin1(PublishedTitle(doc.puzzle)));
+        writer.setTitle(Latin1(PublishedTitle(puzzle)));
         writer.setCreator(QStringLiteral("Rooster2"));
-        SheetWriter sheet(writer, doc);
+        SheetWriter sheet(writer, puzzle);
         sheet.PuzzlePage();
         if (options.solution) sheet.SolutionPage(options.smallLetters);
     }
     return bytes;
 }
 
-bool ExportPdfSheet(const CRooster2Doc& doc, const std::string& path,
+bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path,
                     const PdfSheetOptions& options) {
-    const QByteArray bytes = WritePdfSheet(doc, options);
+    const QByteArray bytes = WritePdfSheet(puzzle, options);
     return !bytes.isEmpty() &&
            WriteFileAtomically(
                path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

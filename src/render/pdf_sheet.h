@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <string>
 
-class CRooster2Doc;
+class Puzzle;
 
 struct PdfSheetOptions {
     bool solution = false;      // a second page with the filled grid
@@ -15,8 +15,8 @@ struct PdfSheetOptions {
 };
 
 // The whole PDF file. Needs a running QGuiApplication (for the fonts).
-QByteArray WritePdfSheet(const CRooster2Doc& doc, const PdfSheetOptions& options);
+QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options);
 
 // Writes the sheet through the safe file writer; false when it could not be written.
-bool ExportPdfSheet(const CRooster2Doc& doc, const std::string& path,
+bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path,
                     const PdfSheetOptions& options);

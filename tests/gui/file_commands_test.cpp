@@ -93,7 +93,7 @@ private slots:
         for (const bool filled : {false, true}) {
             const std::string page =
                 window.Export(filled ? ID_EXPORT_HTML_FILLED : ID_EXPORT_HTML_EMPTY, "pagina.html");
-            QCOMPARE(page, WriteHtml(window.doc, filled, false, "Rooster2 versie test"));
+            QCOMPARE(page, WriteHtml(window.doc.puzzle, filled, false, "Rooster2 versie test"));
         }
         QCOMPARE(window.doc.lastFiles.html, window.dir.Path("pagina.html"));
         QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Opslaan rooster als html"));

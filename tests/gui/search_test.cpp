@@ -282,7 +282,7 @@ private slots:
         QVERIFY(window.Run(ID_WRITE_SOLUTIONS));
         QCOMPARE(chooser.m_asked[0].title, QStringLiteral("Openen tekstbestand oplossingen"));
         const std::string expected =
-            FormatSolutionsText(window.doc, window.View().Results(), false);
+            FormatSolutionsText(window.doc.puzzle, window.View().Results(), false);
         QVERIFY(expected.find("Oplossing 1\r\n\r\n") == 0);
         QCOMPARE(ReadFileOrEmpty(path), expected);
         QCOMPARE(window.doc.lastFiles.text, path);

@@ -24,12 +24,12 @@ constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
 std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists) {
     std::string text = "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1);
     if (!doc.puzzle.numbering.acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0);
-    if (withWordLists && !doc.puzzle.search.wordFile.empty()) text += "\r\n" + FormatWordListSection(doc);
+    if (withWordLists && !doc.puzzle.search.wordFile.empty()) text += "\r\n" + FormatWordListSection(doc.puzzle);
     return text;
 }
 
 void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
-    ProcessClueText(doc, section, text);
+    ProcessClueText(doc.puzzle, section, text);
     doc.MarkModified(true);
 }
 

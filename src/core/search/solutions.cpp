@@ -88,23 +88,23 @@ void CSolutionBrowser::SetPhase(int phase) {
         m_doc.phase = phase;
 }
 
-std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase) {
-    const std::string backup = doc.puzzle.GridToString();
+std::string FormatSolutionsText(Puzzle& puzzle, const SearchResults& results, bool lowercase) {
+    const std::string backup = puzzle.GridToString();
     std::string text;
-    if (!doc.puzzle.html.title.empty()) text += doc.puzzle.html.title + "\r\n\r\n";
+    if (!puzzle.html.title.empty()) text += puzzle.html.title + "\r\n\r\n";
     for (int i = 0; i < results.m_solutionCount && i < static_cast<int>(results.m_solutions.size());
          ++i) {
-        doc.puzzle.StringToGrid(results.m_solutions[i]);
+        puzzle.StringToGrid(results.m_solutions[i]);
         text += StrFormat("Oplossing %d\r\n\r\n", i + 1);
-        doc.puzzle.WriteGridText(text, lowercase);
+        puzzle.WriteGridText(text, lowercase);
         text += "\r\n";
     }
-    doc.puzzle.StringToGrid(backup);
+    puzzle.StringToGrid(backup);
     return text;
 }
 
 bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
                         bool lowercase) {
     doc.lastFiles.text = path;
-    return WriteFileAtomically(path, FormatSolutionsText(doc, results, lowercase));
+    return WriteFileAtomically(path, FormatSolutionsText(doc.puzzle, results, lowercase));
 }

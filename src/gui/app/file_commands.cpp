@@ -73,7 +73,7 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
-    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+    ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
                LocalPath(QCoreApplication::applicationDirPath()), remark);
     ShowInformation(m_parent, remark);
 }
@@ -82,7 +82,7 @@ void CFileCommands::ExportPuzText() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
                    m_doc.lastFiles.puzText);
-    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
+    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
 // The formats that cannot hold every puzzle say so before asking for a file name.
@@ -120,7 +120,7 @@ void CFileCommands::ExportPdf() {
                        QMessageBox::question(
                            m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
-    if (!ExportPdfSheet(m_doc, path, options))
+    if (!ExportPdfSheet(m_doc.puzzle, path, options))
         QMessageBox::warning(m_parent, Latin1("Oei"), Latin1("Schrijven pdf mislukt"));
 }
 
@@ -176,7 +176,7 @@ void CFileCommands::ImportRos() {
 
 void CFileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> report = SpellingCheckReport(m_doc);
+    const std::optional<std::string> report = SpellingCheckReport(m_doc.puzzle);
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }
@@ -201,7 +201,7 @@ void CFileCommands::ReadClues() {
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
+    if (!ReadClueFileAt(m_doc.puzzle, m_view.ClueReadSection(), path, count)) return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
@@ -212,7 +212,7 @@ void CFileCommands::PasteCluesFromClipboard() {
         ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc, m_view.ClueReadSection(), ToLatin1(data->text()));
+    const int count = PasteClues(m_doc.puzzle, m_view.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
     ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.viewport()->update();
@@ -221,13 +221,13 @@ void CFileCommands::PasteCluesFromClipboard() {
 void CFileCommands::WriteClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
-    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
+    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc.puzzle));
 }
 
 void CFileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
-    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
+    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc.puzzle));
 }
 
 void CFileCommands::ExportFolderClues() {

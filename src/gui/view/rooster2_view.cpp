@@ -84,13 +84,19 @@ GridPaintParams CRooster2View::ScreenParams() const {
     params.markY = m_editor.m_markY;
     params.mouseX = m_editor.m_mouseX;
     params.mouseY = m_editor.m_mouseY;
+    params.curWord = m_doc.curWord;
+    params.curPos = m_doc.curPos;
     params.client = QRect(ScrollPosition(), viewport()->size());
     return params;
 }
 
+const Puzzle& CRooster2View::ShownPuzzle() const {
+    return m_runningSearch != nullptr ? m_runningSearch->WorkingPuzzle() : m_doc.puzzle;
+}
+
 void CRooster2View::UpdateLayout() {
     const QSize client = viewport()->size();
-    m_cellPixels = ComputeCellSize(m_doc, m_doc.puzzle.appearance.margin, client.width(), client.height(), false, m_scrollBars);
+    m_cellPixels = ComputeCellSize(m_doc.puzzle, m_doc.puzzle.appearance.margin, client.width(), client.height(), false, m_scrollBars);
     UpdateScrollRanges();
 }
 
@@ -127,7 +133,7 @@ void CRooster2View::paintEvent(QPaintEvent*) {
         m_doc.puzzle.Renumber();
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
-    PaintGrid(painter, m_doc, ScreenParams());
+    PaintGrid(painter, ShownPuzzle(), ScreenParams());
 }
 
 void CRooster2View::resizeEvent(QResizeEvent* event) {
@@ -145,7 +151,7 @@ void CRooster2View::Invalidate() {
 
 void CRooster2View::InvalidateCell(int x, int y) {
     if (!m_doc.puzzle.IsInGrid(x, y) || m_cellPixels <= 0) return;
-    viewport()->update(CellRect(m_doc, ScreenParams(), x, y).translated(-ScrollPosition()));
+    viewport()->update(CellRect(m_doc.puzzle, ScreenParams(), x, y).translated(-ScrollPosition()));
 }
 
 void CRooster2View::InvalidateCellIndex(int index) {
@@ -225,11 +231,11 @@ IFileChooser& CRooster2View::FileChooser() const {
 }
 
 QImage CRooster2View::RenderGridToImage() const {
-    return RenderGridImage(m_doc, m_cellPixels, m_smallLetters);
+    return RenderGridImage(m_doc.puzzle, m_cellPixels, m_smallLetters);
 }
 
 void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
-    PaintPrintedGrid(painter, m_doc, printable, m_smallLetters);
+    PaintPrintedGrid(painter, m_doc.puzzle, printable, m_smallLetters);
 }
 
 // ---- Mouse ------------------------------------------------------------------------------
@@ -451,7 +457,7 @@ void CRooster2View::ExportText() {
         m_doc.lastFiles.text);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(path, ExportPlainText(m_doc, m_smallLetters));
+    WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_smallLetters));
 }
 
 void CRooster2View::OnTimer() {

@@ -74,8 +74,20 @@ TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     EXPECT_EQ(this->m_search->ResultText(), "Onderbroken na 0:00:00 (0.0 sec), 1 oplossing");
     EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::Solution});
     this->m_doc.puzzle.search.maxSolutions = 0;
-    ASSERT_TRUE(this->RunSearch());
-    EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 3 oplossingen");
+    // The search fills its own copy: at every solution the document's grid is still empty.
+    std::vector<std::string> documentGrids;
+    std::vector<std::string> workingGrids;
+    this->m_search = std::make_unique<TypeParam>(this->m_doc);
+    this->m_search->m_callbacks.redraw = [&] {
+        documentGrids.push_back(this->m_doc.puzzle.GridToString());
+        workingGrids.push_back(this->m_search->WorkingPuzzle().GridToString());
+    };
+    ASSERT_TRUE(this->m_search->Run());
+    EXPECT_EQ(this->m_search->ResultText().substr(this->m_search->ResultText().find(',')),
+              ", 3 oplossingen");
+    const std::string blacks(2, static_cast<char>(CELL_ZWART));
+    EXPECT_EQ(documentGrids, std::vector<std::string>(documentGrids.size(), "  " + blacks));
+    EXPECT_EQ(workingGrids.back(), "EF" + blacks);
 }
 
 TYPED_TEST(SearchRunTest, AllDifferentKeepsEqualWordsApart) {
