@@ -24,7 +24,7 @@
 #include "search/search_environment.h"
 #include "util/file_io.h"
 #include "wordlists/candidates.h"
-#include "wordlists/search_lists.h"
+#include "search/search_lists.h"
 #include "wordlists/word_list_convert.h"
 
 namespace {

@@ -5,10 +5,11 @@
 #include "cli_common.h"
 #include "interrupt_signal.h"
 #include "model/rooster2_doc.h"
-#include "model/undo_history.h"
+#include "editing/undo_history.h"
 #include "search/search_engine.h"
 #include "search/search_options.h"
-#include "search/solutions.h"
+#include "editing/solution_browser.h"
+#include "formats/solutions_file.h"
 #include "util/str_format.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "gui_test_support.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "model/rtr_file.h"
 #include "util/file_io.h"
 #include "render/grid_painter.h"

@@ -8,7 +8,8 @@
 
 #include "dialogs/search_options_dlg.h"
 #include "gui_test_support.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
+#include "formats/solutions_file.h"
 #include "search/search_run.h"
 
 namespace {

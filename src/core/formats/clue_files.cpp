@@ -6,7 +6,6 @@
 #include <fstream>
 
 #include "util/line_ends.h"
-#include "formats/puz_import.h"
 #include "util/text_lines.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"

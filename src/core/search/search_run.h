@@ -19,7 +19,7 @@
 #include "model/puzzle.h"
 #include "model/user_message.h"
 #include "search/search_environment.h"
-#include "wordlists/search_lists.h"
+#include "search/search_lists.h"
 
 class CRooster2Doc;
 

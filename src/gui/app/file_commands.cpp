@@ -19,7 +19,7 @@
 #include "formats/puz_import.h"
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
 #include "util/file_io.h"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/dialog_support.h"
-#include "model/clue_windows.h"
+#include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
 #include "render/grid_painter.h"
 

@@ -11,10 +11,10 @@
 
 #include "app/command_router.h"
 #include "formats/clue_files.h"
-#include "model/colour_presets.h"
-#include "model/edit_result.h"
-#include "model/grid_editor.h"
-#include "search/solutions.h"
+#include "editing/colour_presets.h"
+#include "editing/edit_result.h"
+#include "editing/grid_editor.h"
+#include "editing/solution_browser.h"
 #include "render/grid_painter.h"
 
 class CClueListDlg;

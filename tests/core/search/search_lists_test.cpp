@@ -6,7 +6,7 @@
 #include "search/search_environment.h"
 #include "search_test_support.h"
 #include "test_support.h"
-#include "wordlists/search_lists.h"
+#include "search/search_lists.h"
 
 namespace {
 
