@@ -11,6 +11,7 @@ class CRooster2Doc;
 
 struct ExportOptions {
     bool smallLetters = false;  // the desktop's "Toon in kleine letters"
+    bool solution = false;      // pdf: a second page with the solution
 };
 
 struct ExportKind {
@@ -22,6 +23,8 @@ struct ExportKind {
 std::vector<ExportKind> ExportKinds();
 // "clues" (the printable clue lists) and "cluefile" (the clue file that can be read back).
 std::vector<ExportKind> ReportExportKinds();
+// "png" and "pdf"; only in a build with the drawing library (ROOSTER2_WITH_RENDER).
+std::vector<ExportKind> RenderExportKinds();
 
 // Writes bytes through the safe file writer; prints a message and returns
 // EXIT_FAILED when nothing could be written.

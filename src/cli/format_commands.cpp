@@ -1,11 +1,15 @@
 // Subcommands on the file formats: export KIND, import KIND.
 #include <iostream>
+#include <optional>
 
 #include "cli_args.h"
 #include "cli_common.h"
 #include "export_kinds.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
+#include "formats/puz_export.h"
 #include "formats/puz_import.h"
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
@@ -21,7 +25,8 @@ namespace {
 int RunExport(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 
-const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters]", RunExport};
+const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters] [--solution]",
+                                   RunExport};
 const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport};
 
 int WriteFailed(const std::string& outPath) {
@@ -61,6 +66,14 @@ int ExportHtmlFilled(const CRooster2Doc& doc, const std::string& outPath,
     return ExportHtmlPage(doc, outPath, true, options);
 }
 
+// A format that cannot hold every puzzle says why, and nothing is written.
+template <std::optional<UserMessage> (*Refusal)(const Puzzle&),
+          std::string (*Write)(const Puzzle&)>
+int ExportUnlessRefused(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
+    if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle)) return Fail(*refusal);
+    return WriteExportFile(outPath, Write(doc.puzzle));
+}
+
 struct ImportKind {
     const char* name;
     ImportResult (*read)(CRooster2Doc& doc, const std::string& path);
@@ -68,6 +81,7 @@ struct ImportKind {
 
 const ImportKind IMPORT_KINDS[] = {
     {"puz", ImportPuzFile},
+    {"ipuz", ImportIpuzFile},
     {"ros", ImportRosFile},
     {"html", ImportHtmlFile},
 };
@@ -88,7 +102,7 @@ std::string KindNames(const Kinds& kinds) {
 }
 
 int RunExport(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--small-letters", 0}});
+    CliArgs parsed(args, {{"--small-letters", 0}, {"--solution", 0}});
     if (!parsed.Ok()) return UsageError(EXPORT_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 3) return UsageError(EXPORT_COMMAND);
     const std::vector<ExportKind> kinds = ExportKinds();
@@ -98,6 +112,7 @@ int RunExport(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[1], doc)) return EXIT_FAILED;
     ExportOptions options;
     options.smallLetters = parsed.Has("--small-letters");
+    options.solution = parsed.Has("--solution");
     return kind->write(doc, parsed.Positional()[2], options);
 }
 
@@ -123,8 +138,13 @@ std::vector<ExportKind> ExportKinds() {
         {"html", ExportHtmlEmpty},
         {"html-filled", ExportHtmlFilled},
         {"puztext", ExportPuzText},
+        {"puz", ExportUnlessRefused<PuzExportRefusal, WritePuz>},
+        {"ipuz", ExportUnlessRefused<IpuzExportRefusal, WriteIpuz>},
     };
     for (const ExportKind& kind : ReportExportKinds()) kinds.push_back(kind);
+#ifdef ROOSTER2_WITH_RENDER
+    for (const ExportKind& kind : RenderExportKinds()) kinds.push_back(kind);
+#endif
     return kinds;
 }
 
