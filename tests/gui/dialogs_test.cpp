@@ -30,7 +30,7 @@ void Click(QWidget& dialog, const char* name) { Child<QAbstractButton>(dialog, n
 // A grid of one across word of five cells, in the filling phase.
 void FiveLetterWord(TestWindow& window) {
     SetGrid(window.doc, {".....", "#####"});
-    window.View().OnInitialUpdate();
+    window.Controller().OnInitialUpdate();
     QVERIFY(window.Run(ID_PHASE_FILL));
 }
 
@@ -121,7 +121,7 @@ private slots:
         TestWindow window;
         FiveLetterWord(window);
         QVERIFY(window.Run(ID_SHOW_CLUES));
-        CClueTextDlg* clues = window.View().ClueTextWindow();
+        CClueTextDlg* clues = window.Controller().ClueTextWindow();
         QVERIFY(clues != nullptr);
         QVERIFY(!window.Enabled(ID_SHOW_CLUES));
         QVERIFY(clues->Edit()->toPlainText().startsWith(QStringLiteral("Horizontaal\n\n1.  (5)")));
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(window.doc.IsModified());
         clues->close();
         window.Settle();
-        QVERIFY(window.View().ClueTextWindow() == nullptr);
+        QVERIFY(window.Controller().ClueTextWindow() == nullptr);
         QVERIFY(window.Enabled(ID_SHOW_CLUES));
     }
 
@@ -141,7 +141,7 @@ private slots:
         TestWindow window;
         FiveLetterWord(window);
         QVERIFY(window.Run(ID_SHOW_CLUES));
-        CClueTextDlg* clues = window.View().ClueTextWindow();
+        CClueTextDlg* clues = window.Controller().ClueTextWindow();
         clues->Edit()->setPlainText(QStringLiteral("Horizontaal\n1. Vogel"));
         LeaveField(clues->Edit());
         QVERIFY(window.doc.puzzle.words[0].clue.empty());
@@ -154,8 +154,8 @@ private slots:
         QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
         QVERIFY(!window.Enabled(ID_SHOW_CLUE_LIST));
         QVERIFY(window.Run(ID_PHASE_SHAPE));
-        QVERIFY(window.View().ClueTextWindow() == nullptr);
-        QVERIFY(window.View().ClueListWindow() == nullptr);
+        QVERIFY(window.Controller().ClueTextWindow() == nullptr);
+        QVERIFY(window.Controller().ClueListWindow() == nullptr);
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.doc.puzzle.numbering.numberPartWords = true;
         QVERIFY(!window.Enabled(ID_SHOW_CLUES));
@@ -165,20 +165,20 @@ private slots:
     void clueListChoosesAWordThroughTheTimer() {
         TestWindow window;
         SetGrid(window.doc, {"...", ".#.", "..."});
-        window.View().OnInitialUpdate();
+        window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
-        CClueListDlg* list = window.View().ClueListWindow();
+        CClueListDlg* list = window.Controller().ClueListWindow();
         QCOMPARE(list->AcrossList()->count(), 2);
         QCOMPARE(list->DownList()->count(), 2);
         QCOMPARE(list->AcrossList()->currentRow(), 0);
         list->DownList()->setCurrentRow(1);
-        const int chosen = window.View().PendingWord();
+        const int chosen = window.Controller().PendingWord();
         QVERIFY(chosen >= 0);
         QCOMPARE(window.doc.puzzle.words[chosen].dy, 1);
         QTRY_COMPARE(window.doc.curWord, chosen);
         QCOMPARE(window.doc.curPos, 0);
-        QCOMPARE(window.View().PendingWord(), -1);
+        QCOMPARE(window.Controller().PendingWord(), -1);
         const int height = list->FontHeight();
         Click(*list, "larger");
         QCOMPARE(list->FontHeight(), height - 1);
@@ -188,10 +188,10 @@ private slots:
         TestWindow window;
         SetGrid(window.doc, {"...", ".#.", "..."});
         window.doc.puzzle.numbering.acrossOnly = true;
-        window.View().OnInitialUpdate();
+        window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
-        QVERIFY(window.View().ClueListWindow()->DownList()->isHidden());
+        QVERIFY(window.Controller().ClueListWindow()->DownList()->isHidden());
     }
 
     // ---- Gegevens over woord -----------------------------------------------------------------
@@ -312,7 +312,7 @@ private slots:
         TestWindow window;
         window.doc.puzzle.search.wordFile = "lijst05.doc";
         QVERIFY(window.Enabled(ID_EXTRA_SEARCH_FILES));
-        CExtraFilesDlg dialog(window.doc);
+        CExtraFilesDlg dialog(window.doc, window.chooser);
         dialog.AddFile("a05.doc");
         dialog.AddFile("b05.doc");
         QCOMPARE(dialog.List()->topLevelItemCount(), 2);

@@ -106,7 +106,7 @@ private slots:
         TestWindow window;
         UseDistinctColours(window.doc);
         SetGrid(window.doc, {"....", "....", "....", "...."});
-        window.View().OnInitialUpdate();
+        window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Key(Qt::Key_Right);
         const QImage screen = window.Viewport()->grab().toImage();
@@ -125,7 +125,7 @@ private slots:
         TestWindow window;
         UseDistinctColours(window.doc);
         SetGrid(window.doc, {"....", "....", "...."});
-        window.View().OnInitialUpdate();
+        window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Key(Qt::Key_Right);
         QImage page(700, 600, QImage::Format_RGB32);
@@ -150,12 +150,11 @@ private slots:
     void pngExportWritesWhatTheCommandLineWrites() {
         TestWindow window;
         SetGrid(window.doc, {"AB#", "C.y", "-DE"});
-        window.View().GridReplaced();
+        window.Controller().GridReplaced();
         QCOMPARE(window.View().CellPixels(), window.doc.puzzle.appearance.cellSize);
         UserMessage message;
         QVERIFY(SaveRtrFile(window.doc, window.dir.Path("p.rtr"), message));
-        CScriptedChooser chooser;
-        window.View().SetFileChooser(&chooser);
+        CScriptedChooser& chooser = window.chooser;
         chooser.Queue(window.dir.Path("desktop.png"));
         QVERIFY(window.Run(ID_EXPORT_PNG));
         const CliRun run =
@@ -169,7 +168,7 @@ private slots:
     void acrossLitePresetColoursTheScreen() {
         TestWindow window;
         SetGrid(window.doc, {"#...", "....", "...."});
-        window.View().OnInitialUpdate();
+        window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(window.Run(ID_COLORS_ACROSS_LITE));
         const QImage screen = window.Viewport()->grab().toImage();

@@ -19,7 +19,7 @@ int WordAt(const CRooster2Doc& doc, int x, int y, bool across) {
 void StartWith(TestWindow& window, std::initializer_list<std::string> rows, int symmetry = 0) {
     SetGrid(window.doc, rows);
     window.doc.puzzle.symmetry = symmetry;
-    window.View().OnInitialUpdate();
+    window.Controller().OnInitialUpdate();
     window.Settle();
 }
 
@@ -202,12 +202,12 @@ private slots:
     void escapeWhileShowingSolutionsIsNoTyping() {
         TestWindow window;
         StartWith(window, {"..."});
-        window.View().SetPhase(PHASE_TONEN);
+        window.Controller().SetPhase(PHASE_TONEN);
         window.Type("a");
         QCOMPARE(window.doc.puzzle.GetCell(0, 0), CELL_VRIJ);
         window.Key(Qt::Key_Escape);
         QCOMPARE(window.doc.phase, PHASE_TONEN);  // "&Klaar" has no solutions to finish
-        window.View().SetPhase(PHASE_VORMEN);
+        window.Controller().SetPhase(PHASE_VORMEN);
     }
 };
 

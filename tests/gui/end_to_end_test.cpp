@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -72,8 +71,7 @@ class EndToEndTest : public QObject {
 private slots:
     void typicalUseFromNewPuzzleToWebPage() {
         TestWindow window;
-        CScriptedChooser chooser;
-        window.View().SetFileChooser(&chooser);
+        CScriptedChooser& chooser = window.chooser;
         const std::string wordList = window.dir.Path("proef05.doc");
         WriteFileOrFail(wordList, WORD_LIST);
         // No message box may interrupt the typical use.
@@ -144,7 +142,7 @@ private slots:
         Choose(window, "&AutoZoek", "Start &zoeken");
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")),
                  qPrintable(window.frame->MessagePaneText()));
-        QCOMPARE(window.View().SolutionCount(), 2);
+        QCOMPARE(window.SolutionCount(), 2);
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
 
         // 4. Showing the solutions, one step on, and keeping the one shown.
@@ -154,7 +152,7 @@ private slots:
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
         const std::string shown = window.doc.puzzle.GridToString();
-        QCOMPARE(shown, window.View().Results().m_solutions[1]);
+        QCOMPARE(shown, window.Controller().Results().m_solutions[1]);
         Choose(window, "&AutoZoek", "&Klaar");
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
         QCOMPARE(window.doc.puzzle.GridToString(), shown);
@@ -165,10 +163,7 @@ private slots:
 
         // 5. Saved under a name chosen in the save dialog; it opens again as it was.
         const std::string saved = window.dir.Path("proef.rtr");
-        WhenModalOpens<QFileDialog>([&saved](QFileDialog& dialog) {
-            dialog.selectFile(QString::fromStdString(saved));
-            static_cast<QDialog&>(dialog).accept();
-        });
+        chooser.Queue(saved);
         Choose(window, "&Bestand", "Op&slaan");
         QVERIFY(!window.frame->windowTitle().endsWith(QLatin1Char('*')));
         QVERIFY(window.frame->windowTitle().startsWith(QStringLiteral("proef.rtr")));

@@ -24,16 +24,14 @@ namespace {
 
 // A small filled puzzle with clues, in the filling phase, saved as puzzel.rtr.
 struct FilledWindow : TestWindow {
-    CScriptedChooser chooser;
     std::string saved;
 
     FilledWindow() {
         SetGrid(doc, {"AB#", "C.D", "#EF"});
         doc.puzzle.html.title = "Proef";
-        View().GridReplaced();
+        Controller().GridReplaced();
         Run(ID_PHASE_FILL);
         doc.puzzle.words[0].clue = "Eerste";
-        View().SetFileChooser(&chooser);
         saved = dir.Path("puzzel.rtr");
         UserMessage message;
         if (!SaveRtrFile(doc, saved, message)) qWarning("puzzle not saved");
@@ -154,7 +152,7 @@ private slots:
         QCOMPARE(window.doc.puzzle.GridToString(), expected.puzzle.GridToString());
         QCOMPARE(GridRows(window.doc), (Rows{"R.", ".#"}));
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
-        QCOMPARE(window.View().SolutionCount(), 0);
+        QCOMPARE(window.SolutionCount(), 0);
         // The name is offered again next time.
         window.Run(ID_IMPORT_ROS);
         QCOMPARE(window.chooser.m_asked.back().initialName, QString::fromStdString(window.dir.Path("oud.ros")));

@@ -85,13 +85,13 @@ private slots:
 
     void enablingWhileShowingSolutions() {
         TestWindow window;
-        window.View().SetPhase(PHASE_TONEN);
+        window.Controller().SetPhase(PHASE_TONEN);
         QVERIFY(!window.Enabled(ID_PHASE_FILL));
         QVERIFY(!window.Enabled(ID_PHASE_SHAPE));
         QVERIFY(!window.Enabled(ID_REDRAW));
         QVERIFY(!window.Enabled(ID_UNDO));
         QVERIFY(window.Enabled(ID_ZOOM_IN));
-        window.View().SetPhase(PHASE_VORMEN);
+        window.Controller().SetPhase(PHASE_VORMEN);
     }
 
     void onlyTheFrequencyItemStaysDisabled() {
@@ -107,12 +107,12 @@ private slots:
     void closeIsRefusedWhileShowingOrSearching() {
         for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
             TestWindow window;
-            window.View().SetPhase(phase);
+            window.Controller().SetPhase(phase);
             CMessageBoxAnswerer answerer;
             QVERIFY(!window.frame->close());
             QVERIFY(window.frame->isVisible());
             QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Afsluiten alleen mogelijk in fase vorm of vul")});
-            window.View().SetPhase(PHASE_VULLEN);
+            window.Controller().SetPhase(PHASE_VULLEN);
             QVERIFY(window.frame->close());
         }
     }
@@ -213,10 +213,10 @@ private slots:
             QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(window.frame.get(), &event);
         };
-        window.View().SetPhase(PHASE_ZOEKEN);
+        window.Controller().SetPhase(PHASE_ZOEKEN);
         drop();
         QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_VRIJ);
-        window.View().SetPhase(PHASE_VORMEN);
+        window.Controller().SetPhase(PHASE_VORMEN);
         drop();
         QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_ZWART);
         QCOMPARE(window.doc.pathName, path);

@@ -13,12 +13,13 @@
 #include <functional>
 #include <memory>
 
-#include "app/file_chooser.h"
+#include "support/file_chooser.h"
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
 #include "model/rooster2_doc.h"
 #include "test_support.h"
-#include "view/rooster2_view.h"
+#include "view/grid_controller.h"
+#include "view/grid_view.h"
 
 // Answers every message box that opens while it lives (with the given button) and
 // remembers its text, so that modal questions do not block a test.
@@ -89,11 +90,12 @@ struct TestWindow {
     TempDir dir;
     CSettingsProfile profile{QString::fromStdString(dir.Path("profile.ini"))};
     CRooster2Doc doc;
+    CScriptedChooser chooser;
     std::unique_ptr<CMainFrame> frame;
 
     TestWindow() {
         doc.profile = &profile;
-        frame = std::make_unique<CMainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"));
+        frame = std::make_unique<CMainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"), &chooser);
         frame->resize(700, 700);
         frame->NewDocument();
         frame->show();
@@ -106,7 +108,9 @@ struct TestWindow {
         doc.phase = PHASE_VULLEN;
         frame->close();
     }
-    CRooster2View& View() { return *frame->View(); }
+    GridView& View() { return *frame->View(); }
+    GridController& Controller() { return frame->Controller(); }
+    int SolutionCount() { return static_cast<int>(Controller().Results().m_solutions.size()); }
     QWidget* Viewport() { return frame->View()->viewport(); }
     // Lets paints and layout happen.
     void Settle() { QTest::qWait(20); }

@@ -32,7 +32,7 @@ void PrepareSearch(TestWindow& window, const std::vector<std::string>& words) {
     WriteFileOrFail(window.dir.Path("w03.doc"), list);
     SetGrid(window.doc, {"...", "...", "..."});
     window.doc.puzzle.search.wordFile = window.dir.Path("w03.doc");
-    window.View().GridReplaced();
+    window.Controller().GridReplaced();
     QVERIFY(window.Run(ID_PHASE_FILL));
 }
 
@@ -144,7 +144,7 @@ private slots:
         QString progress;
         bool interruptEnabled = false;
         bool optionsEnabled = true;
-        window.View().SetSearchSetup([&](CSearchRun& search) {
+        window.Controller().SetSearchSetup([&](CSearchRun& search) {
             search.m_clock = &clock;
             search.m_callbacks.trace = [&](int, int, int) {
                 if (escapeSent || search.m_results.m_solutionCount < 3) return;
@@ -167,7 +167,7 @@ private slots:
         QVERIFY2(progress.startsWith(QStringLiteral("H1 ")), qPrintable(progress));
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Onderbroken na 0:00:")),
                  qPrintable(window.frame->MessagePaneText()));
-        const int count = window.View().SolutionCount();
+        const int count = window.SolutionCount();
         QVERIFY(count >= 3 && count < 512);
         QVERIFY(
             window.frame->MessagePaneText().endsWith(QStringLiteral("%1 oplossingen").arg(count)));
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(window.doc.phase, PHASE_TONEN);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
-        QCOMPARE(window.doc.puzzle.GridToString(), window.View().Results().m_solutions[0]);
+        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().m_solutions[0]);
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 2/%1, met <ESC> stoppen").arg(count));
@@ -200,7 +200,7 @@ private slots:
 
         window.Key(Qt::Key_Escape);
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
-        QCOMPARE(window.doc.puzzle.GridToString(), window.View().Results().m_solutions[count - 1]);
+        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().m_solutions[count - 1]);
         QVERIFY(window.doc.IsModified());
         QVERIFY(!window.Enabled(ID_UNDO));
     }
@@ -212,7 +212,7 @@ private slots:
         window.doc.puzzle.search.maxSolutions = 0;
         CRacingClock clock;
         bool asked = false;
-        window.View().SetSearchSetup([&](CSearchRun& search) {
+        window.Controller().SetSearchSetup([&](CSearchRun& search) {
             search.m_clock = &clock;
             search.m_callbacks.trace = [&](int, int, int) {
                 if (asked) return;
@@ -223,7 +223,7 @@ private slots:
         });
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(window.frame->MessagePaneText().startsWith(QStringLiteral("Onderbroken")));
-        QVERIFY(window.View().SolutionCount() < 512);
+        QVERIFY(window.SolutionCount() < 512);
     }
 
     void takingBackTheGridBeforeShowing() {
@@ -232,7 +232,7 @@ private slots:
         window.doc.puzzle.search.allDifferent = false;
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")));
-        QVERIFY(window.View().SolutionCount() > 0);
+        QVERIFY(window.SolutionCount() > 0);
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
         QVERIFY(window.doc.puzzle.GridToString() != std::string(9, ' '));
         QVERIFY(window.Run(ID_SOLUTIONS_DONE));
@@ -249,7 +249,7 @@ private slots:
         QVERIFY2(
             window.frame->MessagePaneText().endsWith(QStringLiteral("geen oplossingen gevonden")),
             qPrintable(window.frame->MessagePaneText()));
-        QCOMPARE(window.View().SolutionCount(), 0);
+        QCOMPARE(window.SolutionCount(), 0);
         QVERIFY(!window.Enabled(ID_SOLUTIONS_SHOW));
         QVERIFY(window.Enabled(ID_SHOW_BEST_RESULT));
         QVERIFY(window.Run(ID_SHOW_BEST_RESULT));
@@ -267,7 +267,7 @@ private slots:
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(!answerer.Texts().isEmpty());
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
-        QCOMPARE(window.View().SolutionCount(), 0);
+        QCOMPARE(window.SolutionCount(), 0);
     }
 
     void solutionsFileHoldsEverySolution() {
@@ -275,15 +275,14 @@ private slots:
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
         window.doc.puzzle.search.allDifferent = false;
         QVERIFY(window.Run(ID_SEARCH_START));
-        CScriptedChooser chooser;
-        window.View().SetFileChooser(&chooser);
+        CScriptedChooser& chooser = window.chooser;
         const std::string path = window.dir.Path("oplossingen.txt");
         chooser.Queue(path);
         const std::string before = window.doc.puzzle.GridToString();
         QVERIFY(window.Run(ID_WRITE_SOLUTIONS));
         QCOMPARE(chooser.m_asked[0].title, QStringLiteral("Openen tekstbestand oplossingen"));
         const std::string expected =
-            FormatSolutionsText(window.doc.puzzle, window.View().Results(), false);
+            FormatSolutionsText(window.doc.puzzle, window.Controller().Results(), false);
         QVERIFY(expected.find("Oplossing 1\r\n\r\n") == 0);
         QCOMPARE(ReadFileOrEmpty(path), expected);
         QCOMPARE(window.doc.lastFiles.text, path);

@@ -22,6 +22,9 @@ struct RememberedFiles {
     std::string folder;
     std::string folderList;
     std::string compare;
+    std::string ros;
+    std::string ipuz;  // the ipuz export and import share it
+    std::string pdf;
 };
 
 class CRooster2Doc {

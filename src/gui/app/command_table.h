@@ -34,13 +34,5 @@ const CommandSpec* FindCommandSpec(int id);
 // The command whose shortcut is this key combination, or 0.
 int CommandForKey(QKeyCombination key);
 
-// Items of the context menu of a phase: the id, and the item's own text
-// (the context menus word some commands differently); 0 marks a separator.
-struct ContextMenuItem {
-    int id;
-    const char* text;
-};
-const std::vector<ContextMenuItem>& ContextMenuOfPhase(int phase);
-
 // How many recently used files the "&Bestand" menu lists.
 constexpr int RECENT_FILE_COUNT = 10;

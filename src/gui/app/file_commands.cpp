@@ -5,10 +5,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 
-#include "app/command_router.h"
-#include "app/file_chooser.h"
+#include "support/command_router.h"
+#include "support/file_chooser.h"
 #include "dialogs/compare_dlg.h"
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 #include "formats/clue_files.h"
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
@@ -23,7 +23,8 @@
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
 #include "util/file_io.h"
-#include "view/rooster2_view.h"
+#include "view/grid_controller.h"
+#include "view/grid_view.h"
 #include "wordlists/spell_check.h"
 
 namespace {
@@ -36,9 +37,15 @@ const char* const IPUZ_FILTER = "ipuz(*.ipuz);;Alle bestanden (*.*)";
 
 }  // namespace
 
-CFileCommands::CFileCommands(CRooster2Doc& doc, CRooster2View& view, QWidget* parent,
-                             QString versionText, Hooks hooks)
-    : m_doc(doc), m_view(view), m_parent(parent), m_versionText(std::move(versionText)),
+CFileCommands::CFileCommands(CRooster2Doc& doc, GridView& view, GridController& controller,
+                             IFileChooser& chooser, QWidget* parent, QString versionText,
+                             Hooks hooks)
+    : m_doc(doc),
+      m_view(view),
+      m_controller(controller),
+      m_chooser(chooser),
+      m_parent(parent),
+      m_versionText(std::move(versionText)),
       m_hooks(std::move(hooks)) {}
 
 void CFileCommands::RegisterCommands(CCommandRouter& router) {
@@ -62,7 +69,7 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
 }
 
 std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
-    return ChooseRememberedFile(m_view.FileChooser(), m_parent, std::move(spec), remembered);
+    return ChooseRememberedFile(m_chooser, m_parent, std::move(spec), remembered);
 }
 
 // ---- Exports ---------------------------------------------------------------------------------
@@ -104,7 +111,7 @@ void CFileCommands::ExportIpuz() {
     }
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan rooster als ipuz-bestand", "ipuz", IPUZ_FILTER),
-        m_lastIpuzFile);
+        m_doc.lastFiles.ipuz);
     if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc.puzzle));
 }
 
@@ -112,7 +119,7 @@ void CFileCommands::ExportPdf() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
                                       "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
-                   m_lastPdfFile);
+                   m_doc.lastFiles.pdf);
     if (path.empty()) return;
     PdfSheetOptions options;
     options.smallLetters = m_view.SmallLetters();
@@ -138,8 +145,8 @@ void CFileCommands::ImportFile(const std::string& path,
     if (m_hooks.saveModified && !m_hooks.saveModified()) return;
     imported.modifiedListener = m_doc.modifiedListener;
     m_doc = std::move(imported);
-    m_view.GridReplaced();
-    m_view.SetPhase(PHASE_VULLEN);
+    m_controller.GridReplaced();
+    m_controller.SetPhase(PHASE_VULLEN);
     if (m_hooks.documentReplaced) m_hooks.documentReplaced();
     m_doc.MarkModified(true);
     ShowInformation(m_parent, result.message);
@@ -160,7 +167,7 @@ void CFileCommands::ImportPuz() {
 
 void CFileCommands::ImportIpuz() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER), m_lastIpuzFile);
+        MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER), m_doc.lastFiles.ipuz);
     if (!path.empty()) ImportFile(path, ImportIpuzFile);
 }
 
@@ -168,7 +175,7 @@ void CFileCommands::ImportIpuz() {
 void CFileCommands::ImportRos() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
-        m_lastRosFile);
+        m_doc.lastFiles.ros);
     if (!path.empty()) ImportFile(path, ImportRosFile);
 }
 
@@ -182,7 +189,7 @@ void CFileCommands::SpellingCheck() {
 }
 
 void CFileCommands::Compare() {
-    CCompareDlg dialog(m_doc, m_view.FileChooser(), m_parent);
+    CCompareDlg dialog(m_doc, m_chooser, m_parent);
     dialog.exec();
 }
 
@@ -190,9 +197,9 @@ void CFileCommands::Compare() {
 
 void CFileCommands::CluesChanged() {
     m_doc.MarkModified(true);
-    m_view.RefreshClueText();
-    m_view.RefreshClueList();
-    m_view.viewport()->update();
+    m_controller.RefreshClueText();
+    m_controller.RefreshClueList();
+    m_view.Invalidate();
 }
 
 void CFileCommands::ReadClues() {
@@ -201,7 +208,7 @@ void CFileCommands::ReadClues() {
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc.puzzle, m_view.ClueReadSection(), path, count)) return;
+    if (!ReadClueFileAt(m_doc.puzzle, m_controller.ClueReadSection(), path, count)) return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
@@ -212,10 +219,10 @@ void CFileCommands::PasteCluesFromClipboard() {
         ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc.puzzle, m_view.ClueReadSection(), ToLatin1(data->text()));
+    const int count = PasteClues(m_doc.puzzle, m_controller.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
     ShowInformation(m_parent, PastedCluesMessage(count));
-    m_view.viewport()->update();
+    m_view.Invalidate();
 }
 
 void CFileCommands::WriteClues() {
@@ -231,7 +238,7 @@ void CFileCommands::ExportPrintableClues() {
 }
 
 void CFileCommands::ExportFolderClues() {
-    const QString folder = m_view.FileChooser().ChooseFolder(
+    const QString folder = m_chooser.ChooseFolder(
         m_parent, FromLocalPath(m_doc.lastFiles.folder));
     if (folder.isEmpty()) return;
     m_doc.lastFiles.folder = LocalPath(folder);

@@ -11,7 +11,9 @@
 
 class CCommandRouter;
 class CRooster2Doc;
-class CRooster2View;
+class GridController;
+class GridView;
+class IFileChooser;
 class QWidget;
 struct FileDialogSpec;
 struct ImportResult;
@@ -25,8 +27,8 @@ public:
         std::function<void()> documentReplaced;
     };
 
-    CFileCommands(CRooster2Doc& doc, CRooster2View& view, QWidget* parent, QString versionText,
-                  Hooks hooks);
+    CFileCommands(CRooster2Doc& doc, GridView& view, GridController& controller,
+                  IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks);
 
     void RegisterCommands(CCommandRouter& router);
 
@@ -57,13 +59,10 @@ private:
     void Compare();
 
     CRooster2Doc& m_doc;
-    CRooster2View& m_view;
+    GridView& m_view;
+    GridController& m_controller;
+    IFileChooser& m_chooser;
     QWidget* m_parent;
     QString m_versionText;
     Hooks m_hooks;
-    // The last version-1, ipuz and PDF files chosen; kept for the whole run, also across
-    // new puzzles. The ipuz export and import share theirs.
-    std::string m_lastRosFile;
-    std::string m_lastIpuzFile;
-    std::string m_lastPdfFile;
 };

@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "app/rooster2_app.h"
-#include "app/toolbar_icons.h"
+#include "support/toolbar_icons.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

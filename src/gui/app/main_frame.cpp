@@ -17,18 +17,19 @@
 #include <QToolBar>
 
 #include "app/command_table.h"
-#include "app/file_chooser.h"
+#include "support/file_chooser.h"
 #include "app/platform.h"
 #include "app/settings_profile.h"
-#include "app/toolbar_icons.h"
+#include "support/toolbar_icons.h"
 #include "dialogs/about_dlg.h"
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 #include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
-#include "view/rooster2_view.h"
+#include "view/grid_controller.h"
+#include "view/grid_view.h"
 
 namespace {
 
@@ -52,20 +53,24 @@ bool AllWordsFilled(const CRooster2Doc& doc) {
 }  // namespace
 
 CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
-                       QWidget* parent)
+                       IFileChooser* chooser, QWidget* parent)
     : QMainWindow(parent),
       m_doc(doc),
       m_profile(profile),
       m_versionText(std::move(versionText)),
+      m_chooser(chooser != nullptr ? *chooser : m_platformChooser),
+      m_editor(doc),
       m_printer(QPrinter::HighResolution) {
     setWindowIcon(ProgramIcon());
     m_printer.setResolution(PRINT_RESOLUTION_DPI);
-    m_view = new CRooster2View(m_doc, this);
+    m_view = new GridView(m_doc, m_editor, this);
     setCentralWidget(m_view);
+    m_controller = std::make_unique<GridController>(m_doc, *m_view, m_editor, m_chooser);
+    m_router.SetShortcutLookup(CommandForKey);
     m_view->SetCommandRouter(&m_router);
-    m_view->RegisterCommands(m_router);
+    m_controller->RegisterCommands(m_router);
     m_fileCommands = std::make_unique<CFileCommands>(
-        m_doc, *m_view, this, m_versionText,
+        m_doc, *m_view, *m_controller, m_chooser, this, m_versionText,
         CFileCommands::Hooks{[this] { return SaveModified(); }, [this] {
                                  UpdateTitle();
                                  UpdateCommands();
@@ -79,12 +84,18 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
     RefreshRecentFileItems();
     setAcceptDrops(true);
     m_doc.modifiedListener = [this](bool modified) { OnModified(modified); };
-    connect(m_view, &CRooster2View::StateChanged, this, &CMainFrame::UpdateCommands);
-    connect(m_view, &CRooster2View::MessagePaneChanged, m_messagePane, &QLabel::setText);
-    connect(m_view, &CRooster2View::InfoPaneChanged, m_infoPane, &QLabel::setText);
+    connect(m_controller.get(), &GridController::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_view, &GridView::MessagePaneChanged, m_messagePane, &QLabel::setText);
+    connect(m_view, &GridView::InfoPaneChanged, m_infoPane, &QLabel::setText);
+    connect(m_controller.get(), &GridController::MessagePaneChanged, m_messagePane,
+            &QLabel::setText);
+    connect(m_controller.get(), &GridController::InfoPaneChanged, m_infoPane, &QLabel::setText);
     qApp->installEventFilter(this);
     m_view->setFocus();
 }
+
+// The controller's clue windows are children of the view; they go before it does.
+CMainFrame::~CMainFrame() = default;
 
 // ---- Menus, tool bar, status bar ------------------------------------------------------------
 
@@ -240,7 +251,7 @@ bool CMainFrame::SaveModified() {
 void CMainFrame::NewDocument() {
     m_doc.OnNewDocument();
     m_doc.puzzle.BuildWords();
-    m_view->OnInitialUpdate();
+    m_controller->OnInitialUpdate();
     UpdateTitle();
     UpdateCommands();
 }
@@ -249,7 +260,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     const RtrReadResult result = OpenRtrFile(m_doc, LocalPath(path));
     ShowInformation(this, result.message);
     if (result.status == RtrStatus::Refused) return false;
-    m_view->OnInitialUpdate();
+    m_controller->OnInitialUpdate();
     AddToRecentFiles(path);
     UpdateTitle();
     UpdateCommands();
@@ -259,7 +270,7 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
 void CMainFrame::OnFileOpen() {
     if (!SaveModified()) return;
     const QString path =
-        DefaultFileChooser().ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
+        m_chooser.ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -282,7 +293,7 @@ bool CMainFrame::OnFileSaveAs() {
     FileDialogSpec spec = MakeFileDialogSpec(true, "", "rtr", RTR_FILTER);
     spec.initialName = m_doc.pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
                                                 : FromLocalPath(m_doc.pathName);
-    const QString path = DefaultFileChooser().ChooseFile(this, spec);
+    const QString path = m_chooser.ChooseFile(this, spec);
     return !path.isEmpty() && SaveTo(path);
 }
 

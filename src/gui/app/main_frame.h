@@ -14,12 +14,15 @@
 #include <memory>
 #include <string>
 
-#include "app/command_router.h"
 #include "app/command_table.h"
 #include "app/file_commands.h"
+#include "editing/grid_editor.h"
+#include "support/command_router.h"
+#include "support/file_chooser.h"
 
 class CRooster2Doc;
-class CRooster2View;
+class GridController;
+class GridView;
 class CSettingsProfile;
 class QAction;
 class QMenu;
@@ -29,10 +32,13 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
+    // Every file and folder dialog goes through chooser; the platform's dialogs when null.
     CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
-               QWidget* parent = nullptr);
+               IFileChooser* chooser = nullptr, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
-    CRooster2View* View() const { return m_view; }
+    GridView* View() const { return m_view; }
+    GridController& Controller() const { return *m_controller; }
     const CCommandRouter& Router() const { return m_router; }
     QAction* Action(int id) const;
     QString MessagePaneText() const { return m_messagePane->text(); }
@@ -87,7 +93,11 @@ private:
     CRooster2Doc& m_doc;
     CSettingsProfile& m_profile;
     QString m_versionText;
-    CRooster2View* m_view = nullptr;
+    CQtFileChooser m_platformChooser;
+    IFileChooser& m_chooser;
+    CGridEditor m_editor;
+    GridView* m_view = nullptr;
+    std::unique_ptr<GridController> m_controller;
     CCommandRouter m_router;
     std::unique_ptr<CFileCommands> m_fileCommands;
     std::map<int, QAction*> m_actions;

@@ -7,7 +7,7 @@
 
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
-#include "app/toolbar_icons.h"
+#include "support/toolbar_icons.h"
 #include "model/version_text.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
-#include "app/toolbar_icons.h"
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
+#include "support/toolbar_icons.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/clue_window_support.h"
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 #include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
 

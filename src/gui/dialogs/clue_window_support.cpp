@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 #include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
 #include "render/grid_painter.h"

@@ -4,7 +4,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 
 CCommentDlg::CCommentDlg(const std::string& comment, QWidget* parent) : QDialog(parent) {
     setWindowTitle(Latin1("Commentaar"));

@@ -8,8 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/file_chooser.h"
-#include "dialogs/dialog_support.h"
+#include "support/file_chooser.h"
+#include "support/dialog_support.h"
 #include "formats/compare.h"
 #include "model/rooster2_doc.h"
 

@@ -9,8 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/file_chooser.h"
-#include "dialogs/dialog_support.h"
+#include "support/file_chooser.h"
+#include "support/dialog_support.h"
 #include "forms/extra_files.h"
 #include "model/rooster2_doc.h"
 
@@ -21,7 +21,8 @@ constexpr int PATH_COLUMN_WIDTH = 400;
 
 }  // namespace
 
-CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, QWidget* parent) : QDialog(parent), m_doc(doc) {
+CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Extra zoekbestanden"));
     m_list = new QTreeWidget;
     m_list->setObjectName(Latin1("extraFiles"));
@@ -63,7 +64,7 @@ void CExtraFilesDlg::Refill() {
 }
 
 void CExtraFilesDlg::ChooseFile() {
-    const QString path = DefaultFileChooser().ChooseFile(
+    const QString path = m_chooser.ChooseFile(
         this, MakeFileDialogSpec(false, "Openen extra woordenlijst", "doc",
                                  "Extra woordenlijst (*.doc);;Alle bestanden (*.*)"));
     if (!path.isEmpty()) AddFile(LocalPath(path));

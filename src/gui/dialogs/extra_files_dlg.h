@@ -5,13 +5,14 @@
 #include <QDialog>
 
 class CRooster2Doc;
+class IFileChooser;
 class QTreeWidget;
 
 class CExtraFilesDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CExtraFilesDlg(CRooster2Doc& doc, QWidget* parent = nullptr);
+    CExtraFilesDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
 
     QTreeWidget* List() const { return m_list; }
     // Adds a set by any of its files (what "..." does after its file dialog).
@@ -24,5 +25,6 @@ private:
     void ChooseFile();
 
     CRooster2Doc& m_doc;
+    IFileChooser& m_chooser;
     QTreeWidget* m_list = nullptr;
 };

@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 #include "formats/letter_values.h"
 #include "formats/statistics.h"
 #include "model/rooster2_doc.h"

@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/default_word_list.h"
-#include "app/file_chooser.h"
-#include "dialogs/dialog_support.h"
+#include "support/default_word_list.h"
+#include "support/file_chooser.h"
+#include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
 
 namespace {

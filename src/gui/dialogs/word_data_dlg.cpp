@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/default_word_list.h"
+#include "support/default_word_list.h"
 
 #include <QCoreApplication>
 #include <QDir>

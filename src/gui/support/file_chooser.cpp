@@ -1,8 +1,8 @@
-#include "app/file_chooser.h"
+#include "support/file_chooser.h"
 
 #include <QFileDialog>
 
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 
 QString CQtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) {
     QFileDialog dialog(parent, spec.title, spec.initialName, spec.filter);
@@ -15,11 +15,6 @@ QString CQtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) 
 
 QString CQtFileChooser::ChooseFolder(QWidget* parent, const QString& initialFolder) {
     return QFileDialog::getExistingDirectory(parent, QStringLiteral("Huidige selectie:"), initialFolder);
-}
-
-IFileChooser& DefaultFileChooser() {
-    static CQtFileChooser chooser;
-    return chooser;
 }
 
 FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suffix,

@@ -1,4 +1,4 @@
-#include "app/toolbar_icons.h"
+#include "support/toolbar_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -32,9 +32,6 @@ public:
     QString ChooseFolder(QWidget* parent, const QString& initialFolder) override;
 };
 
-// The chooser the program uses unless a test gives another.
-IFileChooser& DefaultFileChooser();
-
 // A dialog with its ISO-8859-1 texts and no remembered name.
 FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suffix,
                                   const char* filter);

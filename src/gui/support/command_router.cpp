@@ -1,4 +1,4 @@
-#include "app/command_router.h"
+#include "support/command_router.h"
 
 void CCommandRouter::Register(int id, Handler handler, UpdateRule rule) {
     m_commands[id] = Entry{std::move(handler), std::move(rule)};
@@ -18,4 +18,9 @@ bool CCommandRouter::Run(int id) const {
     const Handler handler = m_commands.at(id).handler;
     handler();
     return true;
+}
+
+bool CCommandRouter::RunShortcut(QKeyCombination key) const {
+    const int id = m_shortcutLookup ? m_shortcutLookup(key) : 0;
+    return id != 0 && Run(id);
 }

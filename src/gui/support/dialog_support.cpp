@@ -1,4 +1,4 @@
-#include "dialogs/dialog_support.h"
+#include "support/dialog_support.h"
 
 #include <QMessageBox>
 

@@ -2,6 +2,8 @@
 // Routes command numbers to their handlers and update rules. A command
 // without a handler is disabled, whatever its rule says.
 
+#include <QKeyCombination>
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -28,6 +30,13 @@ public:
     // Runs the handler when the command is enabled now; returns whether it ran.
     bool Run(int id) const;
 
+    // Which command a shortcut key belongs to (0 for none); the main window knows.
+    void SetShortcutLookup(std::function<int(QKeyCombination)> lookup) {
+        m_shortcutLookup = std::move(lookup);
+    }
+    // Runs the command of a shortcut key; false when it has none or did not run.
+    bool RunShortcut(QKeyCombination key) const;
+
 private:
     struct Entry {
         Handler handler;
@@ -35,4 +44,5 @@ private:
     };
     std::map<int, Entry> m_commands;
     SharedRules m_sharedRules;
+    std::function<int(QKeyCombination)> m_shortcutLookup;
 };

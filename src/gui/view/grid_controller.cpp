@@ -1,0 +1,216 @@
+#include "view/grid_controller.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+
+#include "dialogs/clue_list_dlg.h"
+#include "dialogs/clue_text_dlg.h"
+#include "editing/command_ids.h"
+#include "editing/fill_editing.h"
+#include "editing/grid_editor.h"
+#include "editing/phase_switch.h"
+#include "formats/text_export.h"
+#include "model/rooster2_doc.h"
+#include "render/latin1_text.h"
+#include "render/png_export.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
+#include "util/file_io.h"
+#include "view/grid_view.h"
+
+namespace {
+
+constexpr int TIMER_PERIOD_MS = 100;
+
+// The commands whose menu items carry a check mark.
+bool HasCheckMark(int id) {
+    switch (id) {
+        case ID_PHASE_SHAPE:
+        case ID_PHASE_FILL:
+        case ID_DIRECTION_ACROSS:
+        case ID_DIRECTION_DOWN:
+        case ID_VIEW_SCROLLBARS:
+        case ID_AUTO_NEXT_WORD: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+GridController::GridController(CRooster2Doc& doc, GridView& view, CGridEditor& editor,
+                               IFileChooser& chooser)
+    : m_doc(doc), m_view(view), m_editor(editor), m_chooser(chooser) {
+    m_timer.setInterval(TIMER_PERIOD_MS);
+    connect(&m_timer, &QTimer::timeout, this, &GridController::OnTimer);
+    m_browser.m_setPhase = [this](int phase) { SetPhase(phase); };
+    connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
+    connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
+    connect(&m_view, &GridView::KeyDuringSearch, this, [this] {
+        if (m_runningSearch != nullptr) m_runningSearch->OnOtherKey();
+    });
+}
+
+GridController::~GridController() {
+    // The clue windows die with the window; they must not call back into this then.
+    for (QDialog* window :
+         {static_cast<QDialog*>(m_clueTextDlg), static_cast<QDialog*>(m_clueListDlg)})
+        if (window != nullptr) window->disconnect(this);
+}
+
+void GridController::OnInitialUpdate() {
+    if (m_doc.phase == PHASE_VORMEN) CloseClueWindows();
+    m_pendingWord = -1;
+    m_timer.start();
+    // Solutions of another puzzle cannot be shown in this one.
+    m_results = SearchResults{};
+    m_editor.DocumentShown();
+    m_view.ScrollToOrigin();
+    m_view.Invalidate();
+    emit StateChanged();
+}
+
+void GridController::GridReplaced() {
+    m_results = SearchResults{};
+    m_editor.DocumentShown();
+    m_doc.curWord = m_doc.puzzle.words.empty() ? -1 : 0;
+    m_doc.curPos = 0;
+    m_view.Invalidate();
+    emit StateChanged();
+}
+
+void GridController::SetPhase(int phase) {
+    ::SetPhase(m_doc, phase);
+    if (phase == PHASE_VORMEN) CloseClueWindows();
+    m_view.Invalidate();
+    emit StateChanged();
+}
+
+void GridController::ShowMessage(const std::string& text) { emit MessagePaneChanged(Latin1(text)); }
+
+void GridController::OnEdited(const EditResult& result) {
+    if (result.forgetBestResult) m_results.m_bestDepth = 0;
+    if (result.forgetSolutions) m_results.m_solutionCount = 0;
+    emit StateChanged();
+}
+
+void GridController::OnHoveredCell(int x, int y) {
+    if (const std::optional<std::string> status = MouseMoveStatus(
+            m_doc, x, y, m_results.m_solutionCount, m_results.m_bestDepth))
+        ShowMessage(*status);
+}
+
+void GridController::OnTimer() {
+    if (m_doc.phase != PHASE_VULLEN) return;
+    if (m_pendingWord >= 0) {
+        m_doc.curPos = 0;
+        const int old = m_doc.curWord;
+        m_doc.curWord = m_pendingWord;
+        m_view.ShowWordChange(old, m_pendingWord);
+        m_pendingWord = -1;
+        RefreshClueList();
+    }
+    // Clues typed in the text window reach the list once the text window is gone.
+    if (m_doc.clueListDirty && m_clueTextDlg == nullptr) {
+        m_doc.clueListDirty = false;
+        RefreshClueList();
+    }
+}
+
+// ---- Commands ------------------------------------------------------------------------------
+
+CommandFacts GridController::Facts() const {
+    CommandFacts facts;
+    facts.solutionCount = m_results.m_solutionCount;
+    facts.bestDepth = m_results.m_bestDepth;
+    facts.scrollBars = m_view.ScrollBars();
+    facts.autoNextWord = m_editor.m_autoNextWord;
+    facts.clueDialogOpen = m_clueTextDlg != nullptr;
+    facts.clueListOpen = m_clueListDlg != nullptr;
+    return facts;
+}
+
+std::optional<CommandStatus> GridController::SharedRule(int id) const {
+    const std::optional<CommandState> state = m_editor.CommandStateOf(id, Facts());
+    if (!state) return std::nullopt;
+    CommandStatus status{state->enabled, std::nullopt};
+    if (HasCheckMark(id)) status.checked = state->checked;
+    return status;
+}
+
+void GridController::Add(CCommandRouter& router, int id, std::function<void()> handler) {
+    router.Register(id, [this, handler = std::move(handler)] {
+        handler();
+        emit StateChanged();
+    });
+}
+
+void GridController::RunEditorCommand(int id) {
+    if (id == ID_PHASE_SHAPE && ShapingLosesClues(m_doc)) {
+        const UserMessage question = ClueLossQuestion();
+        if (QMessageBox::question(&m_view, Latin1(question.caption), Latin1(question.text),
+                                  QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
+            return;
+    }
+    const EditResult result = m_editor.RunCommand(id);
+    if (id == ID_PHASE_SHAPE && result.applied) CloseClueWindows();
+    m_view.ApplyEdit(result);
+}
+
+void GridController::SetColourPreset(ColourPreset preset) {
+    ApplyColourPreset(m_doc, preset);
+    m_view.Invalidate();
+}
+
+void GridController::CopyToClipboard() {
+    QApplication::clipboard()->setImage(m_view.RenderGridToImage());
+}
+
+void GridController::ExportPng() {
+    const QImage image = m_view.RenderGridToImage();
+    const std::string path = ChooseRememberedFile(
+        m_chooser, &m_view,
+        MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
+                           "PNG bestand (*.png);;Alle bestanden (*.*)"),
+        m_doc.lastFiles.png);
+    if (path.empty()) return;
+    if (!WritePng(path, image))
+        QMessageBox::warning(&m_view, Latin1("Oei"), Latin1("Schrijven png mislukt"));
+    m_view.Invalidate();
+}
+
+void GridController::ExportText() {
+    const std::string path = ChooseRememberedFile(
+        m_chooser, &m_view,
+        MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
+                           "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
+        m_doc.lastFiles.text);
+    if (path.empty()) return;
+    // A file that cannot be written ends the command without a message.
+    WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters()));
+}
+
+void GridController::RegisterCommands(CCommandRouter& router) {
+    router.SetSharedRules([this](int id) { return SharedRule(id); });
+    Add(router, ID_VIEW_SCROLLBARS, [this] { m_view.SetScrollBars(!m_view.ScrollBars()); });
+    Add(router, ID_SCROLL_DOWN, [this] { m_view.ScrollByCells(Qt::Vertical, 1); });
+    Add(router, ID_SCROLL_UP, [this] { m_view.ScrollByCells(Qt::Vertical, -1); });
+    Add(router, ID_SCROLL_RIGHT, [this] { m_view.ScrollByCells(Qt::Horizontal, 1); });
+    Add(router, ID_SCROLL_LEFT, [this] { m_view.ScrollByCells(Qt::Horizontal, -1); });
+    Add(router, ID_ZOOM_IN, [this] { m_view.Zoom(1); });
+    Add(router, ID_ZOOM_OUT, [this] { m_view.Zoom(-1); });
+    Add(router, ID_REDRAW, [this] { m_view.Invalidate(); });
+    Add(router, ID_GRID_COPY, [this] { CopyToClipboard(); });
+    Add(router, ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(ColourPreset::AcrossLite); });
+    Add(router, ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
+    Add(router, ID_EXPORT_PNG, [this] { ExportPng(); });
+    Add(router, ID_EXPORT_TEXT, [this] { ExportText(); });
+    for (int id : {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS,
+                   ID_DIRECTION_DOWN, ID_AUTO_NEXT_WORD, ID_GRID_CLEAN, ID_GRID_REMOVE_LETTERS,
+                   ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP,
+                   ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,
+                   ID_FREE_CELLS_BLACK})
+        Add(router, id, [this, id] { RunEditorCommand(id); });
+    RegisterDialogCommands(router);
+    RegisterSearchCommands(router);
+}

@@ -1,0 +1,125 @@
+#pragma once
+// The commands of the grid: the editing commands of the core's grid editor,
+// scrolling, zoom, the clipboard image and the image and text exports, the
+// dialogs (properties, comment, clue windows, word data, extra search files),
+// the search with its solutions, and the update rules of all of them. The
+// grid widget draws and takes the input; this decides what a command does.
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+#include "dialogs/clue_list_dlg.h"
+#include "dialogs/clue_text_dlg.h"
+#include "editing/command_enabling.h"
+#include "editing/edit_result.h"
+#include "editing/colour_presets.h"
+#include "editing/solution_browser.h"
+#include "formats/clue_files.h"
+#include "search/search_run.h"
+#include "support/command_router.h"
+
+class CGridEditor;
+class CRooster2Doc;
+class GridView;
+class IFileChooser;
+class QDialog;
+
+class GridController : public QObject {
+    Q_OBJECT
+
+public:
+    GridController(CRooster2Doc& doc, GridView& view, CGridEditor& editor, IFileChooser& chooser);
+    ~GridController() override;
+
+    // The commands, their handlers and update rules.
+    void RegisterCommands(CCommandRouter& router);
+
+    // A document was created or opened.
+    void OnInitialUpdate();
+    // An import replaced the grid: undo starts afresh, the solutions and the best
+    // fill are gone, the cursor is on the first word, everything repaints.
+    void GridReplaced();
+    void SetPhase(int phase);
+
+    const SearchResults& Results() const { return m_results; }
+    // Called with the search just before it runs (tests set its clock or hooks).
+    void SetSearchSetup(std::function<void(CSearchRun&)> setup) { m_searchSetup = std::move(setup); }
+
+    // The clue windows, null while closed.
+    CClueTextDlg* ClueTextWindow() const { return m_clueTextDlg; }
+    CClueListDlg* ClueListWindow() const { return m_clueListDlg; }
+    // After clues changed elsewhere: the open clue windows show them again.
+    void RefreshClueText();
+    void RefreshClueList();
+    // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
+    ClueSection& ClueReadSection() { return m_clueSection; }
+    // A word chosen in the clue list; the 100 ms timer makes it current.
+    void SetPendingWord(int word) { m_pendingWord = word; }
+    int PendingWord() const { return m_pendingWord; }
+
+signals:
+    // Something changed that the update rules depend on.
+    void StateChanged();
+    // Status-bar texts: pane 0 for prompts and results, pane 1 for the search's progress.
+    void MessagePaneChanged(const QString& text);
+    void InfoPaneChanged(const QString& text);
+
+private:
+    // Registers a handler after which the rules are evaluated again.
+    void Add(CCommandRouter& router, int id, std::function<void()> handler);
+    void OnEdited(const EditResult& result);
+    void OnHoveredCell(int x, int y);
+    void OnTimer();
+    CommandFacts Facts() const;
+    std::optional<CommandStatus> SharedRule(int id) const;
+    void RunEditorCommand(int id);
+    void SetColourPreset(ColourPreset preset);
+    void CopyToClipboard();
+    void ExportPng();
+    void ExportText();
+
+    // The dialogs (grid_controller_dialogs.cpp).
+    void RegisterDialogCommands(CCommandRouter& router);
+    void OnProperties();
+    void OnComment();
+    void OnShowClues();
+    void OnShowClueList();
+    void OnEditWord();
+    void OnExtraFiles();
+    void CloseClueWindows();
+    void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);
+
+    // The search and its solutions (grid_controller_search.cpp).
+    void RegisterSearchCommands(CCommandRouter& router);
+    void OnSearchOptions();
+    void OnSearch();
+    void WireSearch(CSearchRun& search);
+    void EndSearch(CSearchRun& search, bool scrollBarsBefore);
+    void OnSearchInterrupt();
+    void OnShowSolutions();
+    void StepSolution(bool (CSolutionBrowser::*step)());
+    void OnSolutionsDone();
+    void OnShowBest();
+    void OnWriteSolutions();
+    void SetBrowserPhase(int phase);
+    void ShowMessage(const std::string& text);
+
+    CRooster2Doc& m_doc;
+    GridView& m_view;
+    CGridEditor& m_editor;
+    IFileChooser& m_chooser;
+    QTimer m_timer;
+    int m_pendingWord = -1;
+    // Where the clue-line reader is; it carries over from one read to the next.
+    ClueSection m_clueSection = ClueSection::Across;
+    QPointer<CClueTextDlg> m_clueTextDlg;
+    QPointer<CClueListDlg> m_clueListDlg;
+
+    SearchResults m_results;
+    CSolutionBrowser m_browser{m_doc, m_results};
+    CSearchRun* m_runningSearch = nullptr;
+    std::function<void(CSearchRun&)> m_searchSetup;
+};

@@ -1,0 +1,100 @@
+// The dialog commands: properties, comment, the two clue windows, the word data
+// dialog and the extra search files.
+#include "dialogs/clue_list_dlg.h"
+#include "dialogs/clue_text_dlg.h"
+#include "dialogs/comment_dlg.h"
+#include "dialogs/extra_files_dlg.h"
+#include "dialogs/properties_dlg.h"
+#include "dialogs/word_data_dlg.h"
+#include "editing/command_ids.h"
+#include "editing/fill_editing.h"
+#include "editing/grid_editor.h"
+#include "forms/properties.h"
+#include "forms/word_edit.h"
+#include "model/rooster2_doc.h"
+#include "support/dialog_support.h"
+#include "view/grid_controller.h"
+#include "view/grid_view.h"
+
+void GridController::RegisterDialogCommands(CCommandRouter& router) {
+    Add(router, ID_GRID_PROPERTIES, [this] { OnProperties(); });
+    Add(router, ID_GRID_COMMENT, [this] { OnComment(); });
+    Add(router, ID_SHOW_CLUES, [this] { OnShowClues(); });
+    Add(router, ID_SHOW_CLUE_LIST, [this] { OnShowClueList(); });
+    Add(router, ID_EDIT_WORD, [this] { OnEditWord(); });
+    Add(router, ID_EXTRA_SEARCH_FILES, [this] { OnExtraFiles(); });
+}
+
+void GridController::OnProperties() {
+    CPropertiesDlg dialog(m_doc, m_view.SmallLetters(), &m_view);
+    connect(&dialog, &CPropertiesDlg::LetterFontChanged, this, [this] { m_view.Invalidate(); });
+    if (dialog.exec() != QDialog::Accepted) return;
+    ApplyProperties(m_doc, m_editor.Histories(), dialog.Properties());
+    m_view.SetSmallLetters(dialog.Properties().smallLetters);
+    m_view.Invalidate();
+}
+
+void GridController::OnComment() {
+    CCommentDlg dialog(m_doc.puzzle.comment, &m_view);
+    if (dialog.exec() == QDialog::Accepted) ApplyComment(m_doc, dialog.Comment());
+}
+
+// A closing window is forgotten at once, before it is half destroyed.
+void GridController::ForgetWhenClosed(QDialog* window, const std::function<void()>& forget) {
+    const auto closed = [this, forget] {
+        forget();
+        emit StateChanged();
+    };
+    connect(window, &QDialog::finished, this, closed);
+    connect(window, &QObject::destroyed, this, closed);
+}
+
+void GridController::OnShowClues() {
+    if (m_clueTextDlg != nullptr) return;
+    m_clueTextDlg = new CClueTextDlg(m_doc, m_clueSection, m_view.CellPixels(), &m_view);
+    ForgetWhenClosed(m_clueTextDlg, [this] { m_clueTextDlg = nullptr; });
+    connect(m_clueTextDlg, &CClueTextDlg::CluesApplied, this, [this] { m_view.Invalidate(); });
+    m_clueTextDlg->show();
+}
+
+void GridController::OnShowClueList() {
+    if (m_clueListDlg != nullptr) return;
+    m_clueListDlg = new CClueListDlg(
+        m_doc, m_view.CellPixels(), [this](int word) { SetPendingWord(word); }, &m_view);
+    ForgetWhenClosed(m_clueListDlg, [this] { m_clueListDlg = nullptr; });
+    m_clueListDlg->show();
+}
+
+void GridController::RefreshClueText() {
+    if (m_clueTextDlg != nullptr) m_clueTextDlg->Refresh();
+}
+
+void GridController::RefreshClueList() {
+    if (m_clueListDlg != nullptr) m_clueListDlg->Refresh();
+}
+
+void GridController::CloseClueWindows() {
+    if (m_clueTextDlg != nullptr) m_clueTextDlg->close();
+    if (m_clueListDlg != nullptr) m_clueListDlg->close();
+}
+
+void GridController::OnEditWord() {
+    if (!HasCurrentWord(m_doc)) return;
+    const int word = m_doc.curWord;
+    CWordDataDlg dialog(m_doc, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
+    dialog.PlaceRightOf(m_view.GridRightOnScreen());
+    if (dialog.exec() != QDialog::Accepted) return;
+    for (const UserMessage& message :
+         ApplyWordData(m_doc, m_editor.Histories(), word, dialog.Fields()))
+        ShowUserMessage(&m_view, message);
+    // The status bar shows the word with its new clue.
+    ShowMessage(WordCaption(m_doc, word));
+    RefreshClueText();
+    RefreshClueList();
+    m_view.Invalidate();
+}
+
+void GridController::OnExtraFiles() {
+    CExtraFilesDlg dialog(m_doc, m_chooser, &m_view);
+    dialog.exec();
+}

@@ -1,0 +1,123 @@
+// The search commands: the options dialog, "Start zoeken" with its progress,
+// interruption and result, and showing the solutions it found.
+#include <QApplication>
+
+#include "dialogs/search_options_dlg.h"
+#include "editing/command_ids.h"
+#include "editing/grid_editor.h"
+#include "formats/solutions_file.h"
+#include "model/rooster2_doc.h"
+#include "render/latin1_text.h"
+#include "search/search_method.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
+#include "view/grid_controller.h"
+#include "view/grid_view.h"
+
+void GridController::RegisterSearchCommands(CCommandRouter& router) {
+    Add(router, ID_SEARCH_OPTIONS, [this] { OnSearchOptions(); });
+    Add(router, ID_SEARCH_START, [this] { OnSearch(); });
+    Add(router, ID_SEARCH_INTERRUPT, [this] { OnSearchInterrupt(); });
+    Add(router, ID_SOLUTIONS_SHOW, [this] { OnShowSolutions(); });
+    Add(router, ID_SOLUTION_FIRST, [this] { StepSolution(&CSolutionBrowser::First); });
+    Add(router, ID_SOLUTION_NEXT, [this] { StepSolution(&CSolutionBrowser::Next); });
+    Add(router, ID_SOLUTION_PREVIOUS, [this] { StepSolution(&CSolutionBrowser::Previous); });
+    Add(router, ID_SOLUTION_LAST, [this] { StepSolution(&CSolutionBrowser::Last); });
+    Add(router, ID_SOLUTIONS_DONE, [this] { OnSolutionsDone(); });
+    Add(router, ID_SHOW_BEST_RESULT, [this] { OnShowBest(); });
+    Add(router, ID_WRITE_SOLUTIONS, [this] { OnWriteSolutions(); });
+}
+
+void GridController::OnSearchOptions() {
+    CSearchOptionsDlg dialog(m_doc, m_chooser, &m_view);
+    dialog.exec();
+}
+
+void GridController::SetBrowserPhase(int phase) {
+    if (phase == PHASE_ZOEKEN) {
+        // The search starts now: the old results go, and the grid is shown whole.
+        m_results = SearchResults{};
+        m_view.SetScrollBars(false);
+    }
+    SetPhase(phase);
+}
+
+void GridController::WireSearch(CSearchRun& search) {
+    SearchCallbacks& callbacks = search.m_callbacks;
+    // The search holds the one user-interface thread: at its polls the window
+    // gets a turn, so menus, "&Onderbreken", Escape and repaints work.
+    callbacks.poll = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
+    callbacks.status = [this](int pane, const std::string& text) {
+        if (pane == 0)
+            ShowMessage(text);
+        else
+            emit InfoPaneChanged(Latin1(text));
+    };
+    callbacks.redraw = [this] { m_view.RedrawNow(); };
+    callbacks.beep = [](SearchBeep) { QApplication::beep(); };
+    callbacks.setPhase = [this](int phase) { SetBrowserPhase(phase); };
+}
+
+void GridController::OnSearch() {
+    // Menus and tool bar show their state before the long run.
+    QCoreApplication::processEvents();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool scrollBarsBefore = m_view.ScrollBars();
+    const std::unique_ptr<CSearchRun> search = MakeSearchRun(SearchMethod::Exact, m_doc);
+    WireSearch(*search);
+    if (m_searchSetup) m_searchSetup(*search);
+    m_runningSearch = search.get();
+    m_view.ShowSearchPuzzle(&search->WorkingPuzzle());
+    const bool started = search->Run();
+    m_view.ShowSearchPuzzle(nullptr);
+    m_runningSearch = nullptr;
+    if (started) EndSearch(*search, scrollBarsBefore);
+    QApplication::restoreOverrideCursor();
+    for (const UserMessage& message : search->Messages()) ShowInformation(&m_view, message);
+}
+
+void GridController::EndSearch(CSearchRun& search, bool scrollBarsBefore) {
+    m_results = std::move(search.m_results);
+    m_view.ShowSizeStatus();
+    ShowMessage(search.ResultText());
+    m_editor.Histories().ResetFillUndo(m_doc);
+    m_view.SetScrollBars(scrollBarsBefore);
+}
+
+void GridController::OnSearchInterrupt() {
+    if (m_runningSearch != nullptr) m_runningSearch->Interrupt();
+}
+
+void GridController::OnShowSolutions() {
+    m_browser.OnShowSolutions();
+    ShowMessage(m_browser.StatusText());
+    m_view.RedrawNow();
+}
+
+void GridController::StepSolution(bool (CSolutionBrowser::*step)()) {
+    if (!(m_browser.*step)()) return;
+    ShowMessage(m_browser.StatusText());
+    m_view.RedrawNow();
+}
+
+void GridController::OnSolutionsDone() {
+    m_browser.OnSolutionsDone(m_editor.Histories());
+    m_view.Invalidate();
+}
+
+void GridController::OnShowBest() {
+    m_browser.OnShowBest(m_editor.Histories());
+    ShowMessage(m_browser.StatusText());
+    m_view.Invalidate();
+}
+
+void GridController::OnWriteSolutions() {
+    FileDialogSpec spec = MakeFileDialogSpec(true, "Openen tekstbestand oplossingen", "txt",
+                                             "Tekstbestand (*.txt);;Alle bestanden (*.*)");
+    // Starts at the last text file but does not replace it.
+    spec.initialName = FromLocalPath(m_doc.lastFiles.text);
+    const QString path = m_chooser.ChooseFile(&m_view, spec);
+    if (path.isEmpty()) return;
+    // A file that cannot be written ends the command without a message.
+    WriteSolutionsFile(m_doc, m_results, LocalPath(path), m_view.SmallLetters());
+}

@@ -1,0 +1,109 @@
+#pragma once
+// The grid widget: it paints the puzzle, turns mouse and keys into editing
+// steps of the grid editor, scrolls and zooms, and draws the grid for the
+// clipboard, the image export and the printer. Commands, dialogs and the
+// search belong to the controller; the widget reports what happened through
+// its signals and runs menu commands through the router.
+
+#include <QAbstractScrollArea>
+#include <QImage>
+
+#include "editing/edit_result.h"
+#include "render/grid_painter.h"
+
+class CCommandRouter;
+class CGridEditor;
+class CRooster2Doc;
+class Puzzle;
+class QPainter;
+
+class GridView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    GridView(CRooster2Doc& doc, CGridEditor& editor, QWidget* parent = nullptr);
+
+    // Where the context menus, Escape, the wheel and keypad shortcuts find their commands.
+    void SetCommandRouter(const CCommandRouter* router) { m_router = router; }
+    // While a search runs it fills a copy of the puzzle, and that copy is shown; null
+    // shows the document's puzzle again.
+    void ShowSearchPuzzle(const Puzzle* puzzle) { m_searchPuzzle = puzzle; }
+
+    // The grid at the current cell size without margin, cursor or clue line: the
+    // picture of "&Kopieer" and the PNG export.
+    QImage RenderGridToImage() const;
+    // Draws one printed page on a device of the given printable size.
+    void PrintPage(QPainter& painter, const QSize& printable) const;
+
+    int CellPixels() const { return m_cellPixels; }
+    bool SmallLetters() const { return m_smallLetters; }
+    void SetSmallLetters(bool small) { m_smallLetters = small; }
+    bool ScrollBars() const { return m_scrollBars; }
+    void SetScrollBars(bool on);
+    void ScrollByCells(Qt::Orientation orientation, int cells);
+    void ScrollToOrigin();
+    void Zoom(int step);
+    // The screen x of the grid's right edge, where the word data dialog goes.
+    int GridRightOnScreen() const;
+
+    // Repaints everything, at the next paint or at once.
+    void Invalidate();
+    void RedrawNow();
+    // Repaints after an editing step of the core and reports it (Edited).
+    void ApplyEdit(const EditResult& result);
+    // The current word moved: both words repaint, the status bar shows the new one.
+    void ShowWordChange(int oldWord, int newWord);
+    void ShowSizeStatus();
+
+signals:
+    void Edited(const EditResult& result);
+    void MessagePaneChanged(const QString& text);
+    void InfoPaneChanged(const QString& text);
+    // While filling, the mouse moved onto cell (x, y).
+    void HoveredCell(int x, int y);
+    // A key other than Escape while a search runs: it draws its current fill again.
+    void KeyDuringSearch();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    const Puzzle& ShownPuzzle() const;
+    GridPaintParams ScreenParams() const;
+    QPoint ScrollPosition() const;
+    // Cell under a viewport point; (-1, -1) before the cell size is known.
+    QPoint PointToCell(const QPoint& point) const;
+    void UpdateLayout();
+    void UpdateScrollRanges();
+    void InvalidateCell(int x, int y);
+    void InvalidateCellIndex(int index);
+    void InvalidateWord(int word);
+    void KeepCursorInView();
+    void ShowContextMenu(const QPoint& globalPos, bool fromKeyboard);
+    bool RunCommand(int id) const;
+    bool RunKeypadCommand(QKeyEvent* event);
+    bool HandleNavigationKey(QKeyEvent* event);
+    void HandleCharacter(QKeyEvent* event);
+
+    CRooster2Doc& m_doc;
+    CGridEditor& m_editor;
+    const CCommandRouter* m_router = nullptr;
+    const Puzzle* m_searchPuzzle = nullptr;
+
+    int m_cellPixels = 0;
+    bool m_scrollBars = false;
+    bool m_smallLetters = false;
+    bool m_ctrlDown = false;
+};
