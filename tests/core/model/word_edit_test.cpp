@@ -26,7 +26,7 @@ struct WordEditTest : ::testing::Test {
 TEST_F(WordEditTest, OpensWithTitleDottedValueAndClueText) {
     doc.m_words[across].clue = "Kaas";
     doc.m_maxCandidates = 3;
-    doc.m_excludedLetters = "Q";
+    doc.m_excludedLetters = 'Q';
     doc.m_words[across].extraList = 2;
     const WordDataFields fields = OpenWordData(doc, across);
     EXPECT_EQ(fields.title, "H1 met lengte 5");
