@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli_common.h"
+
 class CRooster2Doc;
 
 struct ExportOptions {
@@ -17,11 +19,15 @@ struct ExportKind {
     const char* name;
     // Writes the export to outPath; returns an exit code (messages already printed).
     int (*write)(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options);
+    const char* summary = "";  // what OUT holds, for the help
 };
 
 std::vector<ExportKind> ExportKinds();
 // "clues" (the printable clue lists) and "cluefile" (the clue file that can be read back).
 std::vector<ExportKind> ReportExportKinds();
+
+// The help of --small-letters, for every command that has it.
+CliHelpItem SmallLettersHelp();
 
 // Writes bytes through the safe file writer; prints a message and returns
 // EXIT_FAILED when nothing could be written.

@@ -21,8 +21,19 @@ namespace {
 int RunExport(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 
-const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters]", RunExport};
-const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport};
+std::vector<CliHelpItem> ExportHelp();
+std::vector<CliHelpItem> ImportHelp();
+
+const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters]", RunExport,
+                                   "Schrijft de puzzel FILE.rtr naar OUT in de soort KIND, "
+                                   "dezelfde bytes als de exportopdracht van het "
+                                   "bureaubladprogramma.",
+                                   ExportHelp};
+const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport,
+                                   "Maakt een nieuwe puzzel uit het bestand IN van de soort KIND "
+                                   "en slaat die op als OUT.rtr, in de invulfase. Een geweigerd "
+                                   "bestand schrijft niets.",
+                                   ImportHelp};
 
 int WriteFailed(const std::string& outPath) {
     return Fail(StrFormat("Schrijven van %s mislukt", outPath.c_str()));
@@ -64,12 +75,14 @@ int ExportHtmlFilled(const CRooster2Doc& doc, const std::string& outPath,
 struct ImportKind {
     const char* name;
     ImportResult (*read)(CRooster2Doc& doc, const std::string& path);
+    const char* summary = "";  // what IN is, for the help
 };
 
 const ImportKind IMPORT_KINDS[] = {
-    {"puz", ImportPuzFile},
-    {"ros", ImportRosFile},
-    {"html", ImportHtmlFile},
+    {"puz", ImportPuzFile, "een bestand van Across Lite (.puz): de vorm, de omschrijvingen, "
+                           "de titel en de notities"},
+    {"ros", ImportRosFile, "een bestand van versie 1 (.ros)"},
+    {"html", ImportHtmlFile, "een pagina van de html-export: alleen de vorm van het rooster"},
 };
 
 template <typename Kind, typename Kinds>
@@ -86,6 +99,23 @@ std::string KindNames(const Kinds& kinds) {
     for (const auto& kind : kinds) names += (names.empty() ? "" : ", ") + std::string(kind.name);
     return names;
 }
+
+// Each kind of a table as a term of the help, after the line that introduces them.
+template <typename Kinds>
+std::vector<CliHelpItem> KindsHelp(const Kinds& kinds) {
+    std::vector<CliHelpItem> items = {{"", "KIND is een van:"}};
+    for (const auto& kind : kinds) items.push_back({kind.name, kind.summary});
+    return items;
+}
+
+std::vector<CliHelpItem> ExportHelp() {
+    std::vector<CliHelpItem> items = KindsHelp(ExportKinds());
+    items.push_back({"", "Optie:"});
+    items.push_back(SmallLettersHelp());
+    return items;
+}
+
+std::vector<CliHelpItem> ImportHelp() { return KindsHelp(IMPORT_KINDS); }
 
 int RunExport(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--small-letters", 0}});
@@ -119,13 +149,20 @@ int RunImport(const std::vector<std::string>& args) {
 
 std::vector<ExportKind> ExportKinds() {
     std::vector<ExportKind> kinds = {
-        {"text", ExportText},
-        {"html", ExportHtmlEmpty},
-        {"html-filled", ExportHtmlFilled},
-        {"puztext", ExportPuzText},
+        {"text", ExportText, "platte tekst: titel, rooster en woordenlijsten (zoals info)"},
+        {"html", ExportHtmlEmpty,
+         "een webpagina met het lege rooster met nummers en de omschrijvingen; het plaatje "
+         "zwart.gif of grijs.gif van het programma komt naast de pagina"},
+        {"html-filled", ExportHtmlFilled, "dezelfde webpagina met de letters in het rooster"},
+        {"puztext", ExportPuzText, "tekst met labels om in Across Lite in te lezen"},
     };
     for (const ExportKind& kind : ReportExportKinds()) kinds.push_back(kind);
     return kinds;
+}
+
+CliHelpItem SmallLettersHelp() {
+    return {"--small-letters",
+            "de letters klein, zoals \"Toon in kleine letters\" in het bureaubladprogramma"};
 }
 
 int WriteExportFile(const std::string& outPath, std::string_view bytes) {
