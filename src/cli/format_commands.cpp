@@ -14,6 +14,7 @@
 #include "model/rooster2_doc.h"
 #include "program_folder.h"
 #include "util/file_io.h"
+#include "util/program_data.h"
 #include "util/str_format.h"
 
 namespace {
@@ -55,8 +56,8 @@ int ExportPuzText(const CRooster2Doc& doc, const std::string& outPath,
 int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
     UserMessage remark;
-    if (!ExportHtml(doc, outPath, filled, options.smallLetters, VersionText(), ProgramFolder(),
-                    remark))
+    const std::string imageFolder = ProgramDataFolder(ProgramFolder(), HtmlImageName(doc));
+    if (!ExportHtml(doc, outPath, filled, options.smallLetters, VersionText(), imageFolder, remark))
         return WriteFailed(outPath);
     PrintRemark(remark);
     return EXIT_OK;

@@ -18,6 +18,7 @@
 #include "model/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
+#include "util/program_data.h"
 #include "view/rooster2_view.h"
 #include "wordlists/spell_check.h"
 
@@ -62,8 +63,10 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
-    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
-               LocalPath(QCoreApplication::applicationDirPath()), remark);
+    const std::string imageFolder = ProgramDataFolder(
+        LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc));
+    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText), imageFolder,
+               remark);
     ShowInformation(m_parent, remark);
 }
 
