@@ -25,17 +25,20 @@ install_packages() {
   fi
 }
 
-# build DIR BUILD_TYPE SANITIZE
+# build DIR BUILD_TYPE SANITIZE [TARGET...]: builds the targets named, or all.
+# Only what the compiler says is shown, not the progress.
 build() {
+  local targets=()
+  if [ $# -gt 3 ]; then targets=(--target "${@:4}"); fi
   cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" -DROOSTER2_SANITIZE="$3" \
     -DROOSTER2_BUILD_GUI=ON -DROOSTER2_BUILD_TESTS=ON >/dev/null
-  cmake --build "$1" -j "$JOBS"
+  cmake --build "$1" -j "$JOBS" "${targets[@]}" -- --quiet
 }
 
 case "${1:-}" in
   run)
     install_packages
-    build build Release OFF
+    build build Release OFF rooster2
     exec build/src/gui/rooster2 "${@:2}"
     ;;
   test)
