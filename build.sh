@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Sets up everything Rooster2 needs on Debian 12, builds it, and then either
-# starts the program (run) or runs every test (test).
+# Sets up everything Rooster2 needs on Debian 12, builds it, and then starts the
+# program (run), runs every test (test) or makes the Debian package (package).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           googletest libgtest-dev wdutch xdg-utils)
+# What "package" needs besides: dpkg-shlibdeps for CPack, and the checks.
+PACKAGE_TOOLS=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 as_root() {
@@ -35,6 +37,32 @@ build() {
   cmake --build "$1" -j "$JOBS" "${targets[@]}" -- --quiet
 }
 
+# make_package DIR: a release build without tests, made into DIR/rooster2_<version>_<arch>.deb.
+make_package() {
+  # Debian's hardening flags. The version text names the build time: the time of
+  # the source stands in for it, so the package can be made again byte for byte.
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CPPFLAGS_MAINT_STRIP=-Wdate-time
+  SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+  export SOURCE_DATE_EPOCH
+  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    -DROOSTER2_BUILD_GUI=ON -DROOSTER2_BUILD_TESTS=OFF -DROOSTER2_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$1" -j "$JOBS" -- --quiet
+  rm -f "$1"/rooster2_*.deb
+  (cd "$1" && cpack >/dev/null)
+}
+
+# check_package DEB DIR: fails when lintian reports an error or the AppStream or
+# desktop file in the package does not validate; DIR receives the unpacked files.
+check_package() {
+  lintian --fail-on error "$1"
+  rm -rf "$2"
+  dpkg-deb -x "$1" "$2"
+  appstreamcli validate --no-net "$2"/usr/share/metainfo/*.metainfo.xml
+  desktop-file-validate "$2"/usr/share/applications/*.desktop
+}
+
 case "${1:-}" in
   run)
     install_packages
@@ -47,8 +75,16 @@ case "${1:-}" in
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build-test --output-on-failure -j "$JOBS"
     ;;
+  package)
+    PACKAGES+=("${PACKAGE_TOOLS[@]}")
+    install_packages
+    make_package build-package
+    deb=$(echo build-package/rooster2_*.deb)
+    check_package "$deb" build-package/contents
+    echo "Pakket: $deb"
+    ;;
   *)
-    echo "gebruik: $0 run|test" >&2
+    echo "gebruik: $0 run|test|package" >&2
     exit 2
     ;;
 esac
