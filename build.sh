@@ -6,8 +6,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           googletest libgtest-dev wdutch xdg-utils)
-# What "package" needs besides: dpkg-shlibdeps for CPack, and the checks.
-PACKAGE_TOOLS=(dpkg-dev fakeroot file lintian appstream desktop-file-utils)
+# What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
+PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 as_root() {
@@ -39,8 +39,9 @@ build() {
 
 # make_package DIR: a release build without tests, made into DIR/rooster2_<version>_<arch>.deb.
 make_package() {
-  # Debian's hardening flags. The version text names the build time: the time of
-  # the source stands in for it, so the package can be made again byte for byte.
+  # Debian's hardening flags. The version text names the build time: instead of
+  # warning about that (-Wdate-time), the compiler takes the time of the source
+  # (SOURCE_DATE_EPOCH), which also dates the package's files and changelog.
   export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CPPFLAGS_MAINT_STRIP=-Wdate-time
   SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
   export SOURCE_DATE_EPOCH
