@@ -51,11 +51,9 @@ int RunNew(const std::vector<std::string>& args) {
         int height = 0;
         if (!ParseSize(*size, width, height))
             return UsageError(NEW_COMMAND, "--size verwacht BxH met 1 tot en met 100");
-        doc.ResizeGrid(doc.m_width, doc.m_height, width, height);
-        doc.m_width = width;
-        doc.m_height = height;
+        doc.puzzle.Resize(width, height);
     }
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     return SavePuzzle(doc, parsed.Positional()[0]) ? EXIT_OK : EXIT_FAILED;
 }
 

@@ -52,10 +52,10 @@ const CliCommand FOLDER_CLUES_COMMAND = {
 // Clues are read in the filling phase; a puzzle that is still being shaped goes there
 // first, as the user would switch before reading, so that the clues stay with its words.
 void EnterFillingPhase(CRooster2Doc& doc) {
-    if (doc.m_phase != PHASE_VORMEN) return;
-    doc.m_phase = PHASE_VULLEN;
-    doc.m_curWord = 0;
-    doc.m_curPos = 0;
+    if (doc.phase != PHASE_VORMEN) return;
+    doc.phase = PHASE_VULLEN;
+    doc.curWord = 0;
+    doc.curPos = 0;
 }
 
 // The desktop offers the clue exports only while parts are not numbered separately:

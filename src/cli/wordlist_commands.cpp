@@ -91,7 +91,7 @@ int RunWordList(const std::vector<std::string>& args) {
 // A document that looks words up in `set` with the defaults of a new puzzle.
 CRooster2Doc DocumentForSet(const std::string& set) {
     CRooster2Doc doc;
-    doc.m_wordFile = set;
+    doc.puzzle.search.wordFile = set;
     return doc;
 }
 
@@ -111,7 +111,7 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 
 int RunCandidates(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--max", 1}});
-    long long maxCount = CRooster2Doc().m_maxCandidates;
+    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
@@ -125,7 +125,7 @@ int RunCandidates(const std::vector<std::string>& args) {
 
 int RunAnagrams(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--pattern", 1}, {"--max", 1}});
-    long long maxCount = CRooster2Doc().m_maxCandidates;
+    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(ANAGRAMS_COMMAND);
@@ -145,12 +145,12 @@ int RunSpell(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
     CRooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    if (const auto words = parsed.Value("--words")) doc.m_wordFile = *words;
-    if (doc.m_wordFile.empty()) return Fail("Geen woordenlijst gegeven");
+    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
     const std::string missing = FirstMissingSpellingFile(doc);
     if (!missing.empty()) return Fail(missing);
     const std::optional<std::string> report = SpellingCheckReport(doc);
-    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.m_wordFile.c_str()));
+    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
     return EXIT_OK;
 }

@@ -50,8 +50,8 @@ TEST_F(FormatCommands, HtmlRoundTripThroughImport) {
     ASSERT_EQ(0, run.exitCode) << run.err;
     CRooster2Doc back;
     ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(back, Path("back.rtr")).status);
-    EXPECT_EQ(m_doc.GridToString(), back.GridToString());
-    EXPECT_EQ(PHASE_VULLEN, back.m_phase);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), back.puzzle.GridToString());
+    EXPECT_EQ(PHASE_VULLEN, back.phase);
 }
 
 TEST_F(FormatCommands, ImportsRealPuzFiles) {
@@ -68,7 +68,7 @@ TEST_F(FormatCommands, ImportsRealPuzFiles) {
         ASSERT_EQ(0, run.exitCode) << name << run.err;
         CRooster2Doc doc;
         ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, Path(name + ".rtr")).status) << name;
-        EXPECT_FALSE(doc.m_words.empty()) << name;
+        EXPECT_FALSE(doc.puzzle.words.empty()) << name;
         EXPECT_EQ(0,
                   RunCli({"export", "html", Path(name + ".rtr"), Path(name + ".html")}).exitCode);
     }

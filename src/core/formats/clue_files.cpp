@@ -28,7 +28,7 @@ void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::s
                     bool& usesExtraList) {
     out += heading;
     out += "\r\n\r\n";
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : doc.puzzle.words) {
         if (word.dx != dx) continue;
         out += FormatNumberedClue(word);
         out += "\r\n";
@@ -40,7 +40,7 @@ void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::s
 // A clue list as the printable export writes it: its own CRs dropped, every line
 // ended in CR LF.
 std::string PrintableClueList(const CRooster2Doc& doc, int dx) {
-    std::string list = doc.FormatClueList(dx);
+    std::string list = doc.puzzle.FormatClueList(dx);
     std::erase(list, '\r');
     return WithCrLf(list);
 }
@@ -109,7 +109,7 @@ int ReadExtraListMarker(std::string_view line) {
 }
 
 WordInfo* FindClueWord(CRooster2Doc& doc, int number, int dy, int parts, int partSum) {
-    for (WordInfo& word : doc.m_words) {
+    for (WordInfo& word : doc.puzzle.words) {
         if (word.number == number && word.dy == dy && (parts == 0 || word.length == partSum))
             return &word;
     }
@@ -154,11 +154,11 @@ void TakeWordListLine(CRooster2Doc& doc, ClueSection& section, std::string_view 
     const std::string name(line.substr(space + 1));
     if (!CanOpenForReading(name)) return;
     if (section == ClueSection::WordFile) {
-        doc.m_extraFiles.clear();
-        doc.m_wordFile = name;
+        doc.puzzle.extraFiles.clear();
+        doc.puzzle.search.wordFile = name;
         section = ClueSection::ExtraFiles;
     } else {
-        doc.m_extraFiles.push_back(name);
+        doc.puzzle.extraFiles.push_back(name);
     }
 }
 
@@ -174,30 +174,30 @@ std::string WriteClueFile(const CRooster2Doc& doc) {
     std::string out;
     bool usesExtraList = false;
     AppendCluePass(doc, 1, "Horizontaal", out, usesExtraList);
-    if (!doc.m_acrossOnly) AppendCluePass(doc, 0, "Verticaal", out, usesExtraList);
+    if (!doc.puzzle.numbering.acrossOnly) AppendCluePass(doc, 0, "Verticaal", out, usesExtraList);
     if (usesExtraList) out += FormatWordListSection(doc);
     return out;
 }
 
 std::string FormatWordListSection(const CRooster2Doc& doc) {
     std::string section = "Zoekwoordenlijsten:\r\n";
-    section += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        section += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
+    section += StrFormat("%d. %s\r\n", 0, doc.puzzle.search.wordFile.c_str());
+    for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
+        section += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.puzzle.extraFiles[i].c_str());
     return section;
 }
 
-bool CanWriteClueFile(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+bool CanWriteClueFile(const CRooster2Doc& doc) { return !doc.puzzle.numbering.numberPartWords; }
 
 std::string ExportClues(const CRooster2Doc& doc) {
     std::string out;
-    if (!doc.m_htmlTitle.empty()) out += WithCrLf(doc.m_htmlTitle) + "\r\n\r\n";
+    if (!doc.puzzle.html.title.empty()) out += WithCrLf(doc.puzzle.html.title) + "\r\n\r\n";
     out += "Horizontaal\r\n\r\n" + PrintableClueList(doc, 1);
-    if (!doc.m_acrossOnly) out += "\r\nVerticaal\r\n\r\n" + PrintableClueList(doc, 0);
+    if (!doc.puzzle.numbering.acrossOnly) out += "\r\nVerticaal\r\n\r\n" + PrintableClueList(doc, 0);
     return out;
 }
 
-bool CanExportClues(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+bool CanExportClues(const CRooster2Doc& doc) { return !doc.puzzle.numbering.numberPartWords; }
 
 int ProcessClueLine(CRooster2Doc& doc, ClueSection& section, std::string_view line) {
     line = TrimTrailingWhiteSpace(line);

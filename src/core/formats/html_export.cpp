@@ -43,18 +43,18 @@ std::string EscapeHtml(const std::string& text) {
 }
 
 std::string PageTitle(const CRooster2Doc& doc) {
-    return EscapeHtml(doc.m_htmlTitle.empty() ? DEFAULT_TITLE : doc.m_htmlTitle);
+    return EscapeHtml(doc.puzzle.html.title.empty() ? DEFAULT_TITLE : doc.puzzle.html.title);
 }
 
-int BorderWidth(const CRooster2Doc& doc) { return doc.m_lineWidth + 1; }
+int BorderWidth(const CRooster2Doc& doc) { return doc.puzzle.appearance.lineWidth + 1; }
 
 const char* ImageBaseName(const CRooster2Doc& doc) {
-    return doc.m_htmlBlackGrey ? "grijs" : "zwart";
+    return doc.puzzle.html.blackGrey ? "grijs" : "zwart";
 }
 
 std::string SizeAndBackground(const CRooster2Doc& doc, ColorRef background) {
-    return StrFormat("  width: %d;\r\n", doc.m_cellSize) +
-           StrFormat("  height: %d;\r\n", doc.m_cellSize) +
+    return StrFormat("  width: %d;\r\n", doc.puzzle.appearance.cellSize) +
+           StrFormat("  height: %d;\r\n", doc.puzzle.appearance.cellSize) +
            StrFormat("  background: #%06x;\r\n", ColorToHtml(background));
 }
 
@@ -65,22 +65,22 @@ std::string WordCellClass(const std::string& name, const CRooster2Doc& doc, int 
 
 std::string StyleSheet(const CRooster2Doc& doc, bool filled) {
     std::string css = "<style type=\"text/css\">\r\n";
-    css += ".rtrni {\r\n" + SizeAndBackground(doc, doc.m_colorNiet) + "}\r\n";
+    css += ".rtrni {\r\n" + SizeAndBackground(doc, doc.puzzle.appearance.colours.niet) + "}\r\n";
     css += WordCellClass(".rtrwi ", doc, 0, 0, filled);
     css += ".rtrzw {\r\n" + StrFormat("  border:    #000000 %dpx solid;\r\n", BorderWidth(doc)) +
-           SizeAndBackground(doc, doc.m_colorZwart) + "}\r\n";
+           SizeAndBackground(doc, doc.puzzle.appearance.colours.zwart) + "}\r\n";
     css += WordCellClass(".rtrwirechts", doc, 1, 0, filled);
     css += WordCellClass(".rtrwionder", doc, 0, 1, filled);
     css += WordCellClass(".rtrwirechtsonder", doc, 1, 1, filled);
     css += "table.rtr {\r\n  border-collapse: collapse;\r\n  table-layout: fixed;\r\n}\r\n";
     css += "hr.rtr {\r\n  text-align: left;\r\n  width: 70%;\r\n}\r\n";
-    css += "sup {\r\n" + StrFormat("  font-size: %dpx;\r\n", doc.m_cellSize / 3 + 2) + "}\r\n";
+    css += "sup {\r\n" + StrFormat("  font-size: %dpx;\r\n", doc.puzzle.appearance.cellSize / 3 + 2) + "}\r\n";
     css += "</style>\r\n";
     return css;
 }
 
 const char* WordCellClassName(const CRooster2Doc& doc, int x, int y) {
-    if (!doc.m_partDashes) return "rtrwi";
+    if (!doc.puzzle.appearance.partDashes) return "rtrwi";
     switch (GetPartBoundaryFlags(doc, x, y)) {
         case PART_END_ACROSS | PART_END_DOWN:
             return "rtrwirechtsonder";
@@ -101,23 +101,23 @@ std::string CellLetter(Cell code, bool lowercase) {
 std::string WordCell(const CRooster2Doc& doc, int x, int y, bool filled, bool lowercase) {
     const char* className = WordCellClassName(doc, x, y);
     std::string cell;
-    if (doc.CellNumber(x, y) >= 1)
+    if (doc.puzzle.CellNumber(x, y) >= 1)
         cell =
-            StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, doc.CellNumber(x, y));
-    else if (doc.m_showNumbers)
+            StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, doc.puzzle.CellNumber(x, y));
+    else if (doc.puzzle.appearance.showNumbers)
         cell = StrFormat("    <td class=%s><sup><sup>&nbsp;</sup></sup>", className);
     else
         cell = StrFormat("    <td class=%s>", className);
-    const Cell code = doc.GetCell(x, y);
+    const Cell code = doc.puzzle.GetCell(x, y);
     if (filled && code > CELL_VRIJ) cell += CellLetter(code, lowercase);
     return cell + "</td>\r\n";
 }
 
 std::string GridCell(const CRooster2Doc& doc, int x, int y, bool filled, bool lowercase) {
-    switch (doc.GetCell(x, y)) {
+    switch (doc.puzzle.GetCell(x, y)) {
         case CELL_ZWART:
             return StrFormat("    <td class=rtrzw><img src=\"%s.gif\" width=%d height=%d></td>\r\n",
-                             ImageBaseName(doc), doc.m_cellSize, doc.m_cellSize);
+                             ImageBaseName(doc), doc.puzzle.appearance.cellSize, doc.puzzle.appearance.cellSize);
         case CELL_NIET:
             return "    <td class=rtrni></td>\r\n";
         default:
@@ -129,9 +129,9 @@ std::string GridTable(const CRooster2Doc& doc, bool filled, bool lowercase) {
     std::string table =
         "<table class=rtr cellspacing=0 cellpadding=0 border=0>\r\n"
         "<tbody valign=top>\r\n";
-    for (int y = 0; y < doc.m_height; ++y) {
+    for (int y = 0; y < doc.puzzle.height; ++y) {
         table += "  <tr>\r\n";
-        for (int x = 0; x < doc.m_width; ++x) table += GridCell(doc, x, y, filled, lowercase);
+        for (int x = 0; x < doc.puzzle.width; ++x) table += GridCell(doc, x, y, filled, lowercase);
         table += "  </tr>\r\n";
     }
     return table + "</tbody>\r\n</table>\r\n\r\n";
@@ -139,15 +139,15 @@ std::string GridTable(const CRooster2Doc& doc, bool filled, bool lowercase) {
 
 std::string ClueLines(const CRooster2Doc& doc, bool across) {
     std::string lines;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : doc.puzzle.words) {
         if ((word.dx != 0) == across) lines += EscapeHtml(FormatNumberedClue(word)) + "<br>\r\n";
     }
     return lines;
 }
 
 std::string ClueLists(const CRooster2Doc& doc) {
-    const bool withDown = !doc.m_acrossOnly;
-    const bool sideBySide = withDown && doc.m_htmlCluesSideBySide;
+    const bool withDown = !doc.puzzle.numbering.acrossOnly;
+    const bool sideBySide = withDown && doc.puzzle.html.cluesSideBySide;
     std::string lists;
     if (sideBySide)
         lists +=
@@ -174,8 +174,8 @@ std::string WriteHtmlCellStyle(const CRooster2Doc& doc, int right, int bottom, b
            StrFormat("  border-left:   #000000 %dpx solid;\r\n", border) +
            StrFormat("  border-bottom: #000000 %dpx solid;\r\n", border + bottom) +
            StrFormat("  border-right:  #000000 %dpx solid;\r\n", border + right) +
-           SizeAndBackground(doc, doc.m_colorVrij) +
-           StrFormat("  font-size: %dpx;\r\n", doc.m_cellSize * 2 / 3) +
+           SizeAndBackground(doc, doc.puzzle.appearance.colours.vrij) +
+           StrFormat("  font-size: %dpx;\r\n", doc.puzzle.appearance.cellSize * 2 / 3) +
            "  vertical-align: text-top;\r\n" +
            StrFormat("  text-align: %s;\r\n", centered ? "center" : "left");
 }

@@ -16,9 +16,9 @@ char GridCharacter(Cell code, bool lowercase) {
 
 std::string GridLines(const CRooster2Doc& doc, bool lowercase) {
     std::string lines;
-    for (int y = 0; y < doc.m_height; ++y) {
+    for (int y = 0; y < doc.puzzle.height; ++y) {
         lines += "  ";
-        for (int x = 0; x < doc.m_width; ++x) lines += GridCharacter(doc.GetCell(x, y), lowercase);
+        for (int x = 0; x < doc.puzzle.width; ++x) lines += GridCharacter(doc.puzzle.GetCell(x, y), lowercase);
         lines += "\r\n";
     }
     return lines;
@@ -26,7 +26,7 @@ std::string GridLines(const CRooster2Doc& doc, bool lowercase) {
 
 std::string ClueLines(const CRooster2Doc& doc, int dy) {
     std::string lines;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : doc.puzzle.words) {
         if (word.dy != dy) continue;
         lines += word.clue.empty() ? std::string("  ??") : "  " + WithCrLf(FormatClueText(word));
         lines += "\r\n";
@@ -38,14 +38,14 @@ std::string ClueLines(const CRooster2Doc& doc, int dy) {
 
 std::string WriteAcrossLiteText(const CRooster2Doc& doc, bool lowercase) {
     std::string text = "<ACROSS PUZZLE>\r\n<TITLE>\r\n";
-    text += doc.m_htmlTitle.empty() ? std::string("Onbekend\r\n")
-                                    : "  " + WithCrLf(doc.m_htmlTitle) + "\r\n";
+    text += doc.puzzle.html.title.empty() ? std::string("Onbekend\r\n")
+                                    : "  " + WithCrLf(doc.puzzle.html.title) + "\r\n";
     text += "<AUTHOR>\r\n\t Gemaakt door Rooster2\r\n";
     text += "<COPYRIGHT>\r\n  ???\r\n";
-    text += "<SIZE>\r\n" + StrFormat("  %dx%d\r\n", doc.m_width, doc.m_height);
+    text += "<SIZE>\r\n" + StrFormat("  %dx%d\r\n", doc.puzzle.width, doc.puzzle.height);
     text += "<GRID>\r\n" + GridLines(doc, lowercase);
     text += "<ACROSS>\r\n" + ClueLines(doc, 0);
     text += "<DOWN>\r\n" + ClueLines(doc, 1);
-    if (!doc.m_comment.empty()) text += "<NOTEPAD>\r\n" + WithCrLf(doc.m_comment) + "\r\n";
+    if (!doc.puzzle.comment.empty()) text += "<NOTEPAD>\r\n" + WithCrLf(doc.puzzle.comment) + "\r\n";
     return text;
 }

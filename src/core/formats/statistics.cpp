@@ -19,7 +19,7 @@ bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 
 // The value of a letter as the report counts it: the low 8 bits, signed.
 int LetterValue(const CRooster2Doc& doc, char letter) {
     const int index = Latin1ToUpper(static_cast<unsigned char>(letter)) - 'A';
-    return static_cast<std::int8_t>(doc.m_letterValues[index] & 0xFF);
+    return static_cast<std::int8_t>(doc.puzzle.letterValues[index] & 0xFF);
 }
 
 template <typename Combine>
@@ -39,22 +39,22 @@ double CombineLetterValues(const CRooster2Doc& doc, std::string_view value, doub
 
 void AppendLocationLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
     lines.push_back(std::string("Locatie: ") +
-                    (doc.m_pathName.empty() ? NEW_FILE_LOCATION : doc.m_pathName));
+                    (doc.pathName.empty() ? NEW_FILE_LOCATION : doc.pathName));
     lines.push_back(std::string("Woordenlijst: ") +
-                    (doc.m_wordFile.empty() ? NO_WORD_FILE : doc.m_wordFile));
-    if (doc.m_extraFiles.empty()) return;
+                    (doc.puzzle.search.wordFile.empty() ? NO_WORD_FILE : doc.puzzle.search.wordFile));
+    if (doc.puzzle.extraFiles.empty()) return;
     lines.push_back("Extra woordenlijst(en):");
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        lines.push_back(StrFormat("%d: %s", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str()));
+    for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
+        lines.push_back(StrFormat("%d: %s", static_cast<int>(i + 1), doc.puzzle.extraFiles[i].c_str()));
 }
 
 void AppendCellLine(const CRooster2Doc& doc, std::vector<std::string>& lines) {
     int black = 0;
     int letters = 0;
     int outside = 0;
-    const int total = doc.CellCount();
+    const int total = doc.puzzle.CellCount();
     for (int i = 0; i < total; ++i) {
-        const Cell code = doc.m_cells[i];
+        const Cell code = doc.puzzle.cells[i];
         if (code == CELL_ZWART) ++black;
         if (code == CELL_NIET) ++outside;
         if (IsLetterCell(code)) ++letters;
@@ -65,7 +65,7 @@ void AppendCellLine(const CRooster2Doc& doc, std::vector<std::string>& lines) {
 
 int CountSplitWords(const CRooster2Doc& doc) {
     int split = 0;
-    for (const WordInfo& word : doc.m_words)
+    for (const WordInfo& word : doc.puzzle.words)
         if (word.partCount > 1) ++split;
     return split;
 }
@@ -75,12 +75,12 @@ void AppendWordCountLines(CRooster2Doc& doc, std::vector<std::string>& lines) {
     int down = 0;
     int empty = 0;
     int complete = 0;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        doc.m_words[i].searchMark = 0;
-        (doc.m_words[i].dy == 0 ? across : down)++;
-        if (doc.IsWordEmpty(i))
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
+        doc.puzzle.words[i].searchMark = 0;
+        (doc.puzzle.words[i].dy == 0 ? across : down)++;
+        if (doc.puzzle.IsWordEmpty(i))
             ++empty;
-        else if (doc.IsWordComplete(i))
+        else if (doc.puzzle.IsWordComplete(i))
             ++complete;
     }
     const int total = across + down;
@@ -97,7 +97,7 @@ void AppendWordCountLines(CRooster2Doc& doc, std::vector<std::string>& lines) {
 void AppendLengthLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
     std::map<int, int> counts;
     long long wordLengthSum = 0;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : doc.puzzle.words) {
         wordLengthSum += word.length;
         const int parts = word.PartCountInUse();
         if (parts == 0) ++counts[word.length];
@@ -118,35 +118,35 @@ void AppendLengthLines(const CRooster2Doc& doc, std::vector<std::string>& lines)
     if (CountSplitWords(doc) > 0)
         lines.push_back(StrFormat(
             "Gemiddelde lengte (afgezien van deelwoorden): %.1f letters",
-            static_cast<double>(wordLengthSum) / static_cast<double>(doc.m_words.size())));
+            static_cast<double>(wordLengthSum) / static_cast<double>(doc.puzzle.words.size())));
     lines.push_back("");
 }
 
 bool AllWordsEmpty(const CRooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
-        if (!doc.IsWordEmpty(i)) return false;
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
+        if (!doc.puzzle.IsWordEmpty(i)) return false;
     return true;
 }
 
 void AppendRepeatedFillingLines(CRooster2Doc& doc, std::vector<std::string>& lines) {
-    const int count = static_cast<int>(doc.m_words.size());
+    const int count = static_cast<int>(doc.puzzle.words.size());
     std::vector<std::string> letters(count);
     std::vector<bool> complete(count);
     for (int i = 0; i < count; ++i) {
-        letters[i] = doc.GetWordValue(i);
-        complete[i] = doc.IsWordComplete(i);
+        letters[i] = doc.puzzle.GetWordValue(i);
+        complete[i] = doc.puzzle.IsWordComplete(i);
     }
     bool anyGroup = false;
     for (int i = 0; i < count; ++i) {
-        if (!complete[i] || doc.m_words[i].searchMark != 0) continue;
+        if (!complete[i] || doc.puzzle.words[i].searchMark != 0) continue;
         std::vector<int> group{i};
         for (int j = i + 1; j < count; ++j)
             if (complete[j] && letters[j] == letters[i]) group.push_back(j);
         if (group.size() < 2) continue;
         std::string line = StrFormat("Gelijke invullingen (%s):", letters[i].c_str());
         for (int k : group) {
-            line += ' ' + FormatLabel(doc.m_words[k]);
-            doc.m_words[k].searchMark = 1;
+            line += ' ' + FormatLabel(doc.puzzle.words[k]);
+            doc.puzzle.words[k].searchMark = 1;
         }
         lines.push_back(line);
         anyGroup = true;
@@ -158,8 +158,8 @@ void AppendRepeatedFillingLines(CRooster2Doc& doc, std::vector<std::string>& lin
 
 void AppendCharacterLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
     int counts[256] = {};
-    for (int i = 0; i < doc.CellCount(); ++i)
-        if (doc.m_cells[i] > CELL_VRIJ) ++counts[doc.m_cells[i]];
+    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
+        if (doc.puzzle.cells[i] > CELL_VRIJ) ++counts[doc.puzzle.cells[i]];
     for (int code = 0; code < 256; ++code) {
         if (counts[code] == 0) continue;
         if (code == CELL_IJ)
@@ -170,8 +170,8 @@ void AppendCharacterLines(const CRooster2Doc& doc, std::vector<std::string>& lin
 }
 
 std::string WordListLine(CRooster2Doc& doc, int i, const StatisticsOptions& options) {
-    WordInfo& word = doc.m_words[i];
-    word.value = doc.GetWordValue(i);
+    WordInfo& word = doc.puzzle.words[i];
+    word.value = doc.puzzle.GetWordValue(i);
     std::string line = Latin1ToLower("  " + FormatNumberedValue(word));
     if (options.withLengths && !options.withClues)
         line += StrFormat(" (%s)", FormatLengthPattern(word).c_str());
@@ -194,8 +194,8 @@ void AppendWordListLines(CRooster2Doc& doc, std::vector<std::string>& lines,
     for (int dy = 0; dy <= 1; ++dy) {
         lines.push_back("");
         lines.push_back(dy == 0 ? "Horizontaal" : "Verticaal");
-        for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
-            if (doc.m_words[i].dy == dy) lines.push_back(WordListLine(doc, i, options));
+        for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
+            if (doc.puzzle.words[i].dy == dy) lines.push_back(WordListLine(doc, i, options));
     }
 }
 
@@ -250,9 +250,9 @@ double WordLetterSum(const CRooster2Doc& doc, std::string_view value, bool& ok) 
 std::string LettersOnNumberedCells(const CRooster2Doc& doc) {
     std::string letters;
     const std::size_t cells =
-        std::min(doc.m_cellNumbers.size(), static_cast<std::size_t>(doc.CellCount()));
+        std::min(doc.puzzle.cellNumbers.size(), static_cast<std::size_t>(doc.puzzle.CellCount()));
     for (std::size_t i = 0; i < cells; ++i)
-        if (doc.m_cellNumbers[i] > 0) letters += static_cast<char>(doc.m_cells[i]);
+        if (doc.puzzle.cellNumbers[i] > 0) letters += static_cast<char>(doc.puzzle.cells[i]);
     return letters;
 }
 

@@ -4,11 +4,11 @@
 
 std::string ExportPlainText(const CRooster2Doc& doc, bool smallLetters) {
     std::string text;
-    if (!doc.m_htmlTitle.empty()) text += doc.m_htmlTitle + "\r\n\r\n";
-    doc.WriteGridText(text, smallLetters);
+    if (!doc.puzzle.html.title.empty()) text += doc.puzzle.html.title + "\r\n\r\n";
+    doc.puzzle.WriteGridText(text, smallLetters);
     text += "\r\n\r\n";
-    doc.WriteWordListText(text);
+    doc.puzzle.WriteWordListText(text);
     return text;
 }
 
-bool CanExportPlainText(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+bool CanExportPlainText(const CRooster2Doc& doc) { return !doc.puzzle.numbering.numberPartWords; }

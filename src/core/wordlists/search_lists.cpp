@@ -39,22 +39,22 @@ bool IsSearchCandidate(const CRooster2Doc& doc, std::string_view line, int lengt
 
 void AppendPartWords(CRooster2Doc& doc, CSearchLists& lists) {
     lists.m_partWordCount = 0;
-    const int wordCount = static_cast<int>(doc.m_words.size());
+    const int wordCount = static_cast<int>(doc.puzzle.words.size());
     for (int i = 0; i < wordCount; ++i) {
-        const int parts = doc.m_words[i].PartCountInUse();
-        if (parts == 0 || doc.IsWordComplete(i)) continue;
+        const int parts = doc.puzzle.words[i].PartCountInUse();
+        if (parts == 0 || doc.puzzle.IsWordComplete(i)) continue;
         int offset = 0;
         for (int j = 0; j < parts; ++j) {
-            const int partLength = doc.m_words[i].partLengths[j];
+            const int partLength = doc.puzzle.words[i].partLengths[j];
             // A split that claims more cells than the word has stops at its end.
-            if (offset + partLength > doc.m_words[i].length) break;
+            if (offset + partLength > doc.puzzle.words[i].length) break;
             if (partLength >= 2) {
-                WordInfo part = doc.m_words[i];
+                WordInfo part = doc.puzzle.words[i];
                 part.x = part.CellX(offset);
                 part.y = part.CellY(offset);
                 part.length = partLength;
                 part.partCount = 0;
-                doc.m_words.push_back(std::move(part));
+                doc.puzzle.words.push_back(std::move(part));
                 ++lists.m_partWordCount;
             }
             offset += partLength;
@@ -63,15 +63,15 @@ void AppendPartWords(CRooster2Doc& doc, CSearchLists& lists) {
 }
 
 bool IsSearchedWord(const CRooster2Doc& doc, int i) {
-    return doc.m_words[i].PartCountInUse() == 0 && !doc.IsWordComplete(i);
+    return doc.puzzle.words[i].PartCountInUse() == 0 && !doc.puzzle.IsWordComplete(i);
 }
 
 // The first word of each (length, list) pair owns the list; the others link to it.
 void AssignOwners(const CRooster2Doc& doc, CSearchLists& lists) {
-    const int extraCount = static_cast<int>(doc.m_extraFiles.size());
+    const int extraCount = static_cast<int>(doc.puzzle.extraFiles.size());
     std::map<long long, int> ownerOfKey;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        const WordInfo& word = doc.m_words[i];
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
+        const WordInfo& word = doc.puzzle.words[i];
         SearchWord& search = lists.m_words[i];
         search.searchLink = SEARCH_LINK_NONE;
         if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(doc, i)) continue;
@@ -82,7 +82,7 @@ void AssignOwners(const CRooster2Doc& doc, CSearchLists& lists) {
 }
 
 void DrawOrders(const CRooster2Doc& doc, CSearchLists& lists, ISearchRandom& random) {
-    if (!doc.m_randomOrder) return;
+    if (!doc.puzzle.search.randomOrder) return;
     for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
         if (lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
         const int n = lists.m_words[lists.Owner(i)].searchCount;
@@ -130,13 +130,13 @@ std::size_t CSearchLists::ListBytes() const {
 
 int PrepareSearchLists(CRooster2Doc& doc, CSearchLists& lists, ISearchRandom& random) {
     AppendPartWords(doc, lists);
-    lists.m_words.assign(doc.m_words.size(), SearchWord());
+    lists.m_words.assign(doc.puzzle.words.size(), SearchWord());
     AssignOwners(doc, lists);
     int failing = 0;
     for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
         SearchWord& search = lists.m_words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
-        search.searchCount = LoadWordList(doc, i, doc.m_words[i].length, search.searchList,
+        search.searchCount = LoadWordList(doc, i, doc.puzzle.words[i].length, search.searchList,
                                           search.searchUsed, lists.m_messages);
         if (search.searchCount == 0 && failing == 0) failing = i + 1;
     }
@@ -148,7 +148,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
                  std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages) {
     list.clear();
     used.clear();
-    const WordInfo& word = doc.m_words[wordIndex];
+    const WordInfo& word = doc.puzzle.words[wordIndex];
     std::string setName;
     if (!WordListSetName(doc, word.extraList, setName)) {
         messages.push_back({StrFormat("Nummer woordenlijst (%d bij %s) incorrect", word.extraList,
@@ -168,7 +168,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     if (count == 0) return 0;
     try {
         list.resize(count * static_cast<std::size_t>(length));
-        if (doc.m_allDifferent) used.assign(count, 0);
+        if (doc.puzzle.search.allDifferent) used.assign(count, 0);
     } catch (const std::bad_alloc&) {
         list = std::vector<char>();
         used = std::vector<std::uint8_t>();
@@ -191,8 +191,8 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
 void ReleaseSearchLists(CRooster2Doc& doc, CSearchLists& lists) {
     lists.m_words = std::vector<SearchWord>();
     const std::size_t parts =
-        std::min(static_cast<std::size_t>(lists.m_partWordCount), doc.m_words.size());
-    doc.m_words.resize(doc.m_words.size() - parts);
+        std::min(static_cast<std::size_t>(lists.m_partWordCount), doc.puzzle.words.size());
+    doc.puzzle.words.resize(doc.puzzle.words.size() - parts);
     lists.m_partWordCount = 0;
 }
 

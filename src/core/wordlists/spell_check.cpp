@@ -37,40 +37,40 @@ bool IsWordListed(const CRooster2Doc& doc, const WordInfo& word, const std::stri
 }  // namespace
 
 std::optional<std::string> SpellingCheckReport(const CRooster2Doc& doc) {
-    if (doc.m_wordFile.size() < MIN_SET_NAME_LENGTH) return std::nullopt;
+    if (doc.puzzle.search.wordFile.size() < MIN_SET_NAME_LENGTH) return std::nullopt;
     std::vector<int> notListed;
     std::vector<int> notFilled;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        if (!doc.IsWordComplete(i))
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
+        if (!doc.puzzle.IsWordComplete(i))
             notFilled.push_back(i);
-        else if (!IsWordListed(doc, doc.m_words[i], doc.GetWordValue(i)))
+        else if (!IsWordListed(doc, doc.puzzle.words[i], doc.puzzle.GetWordValue(i)))
             notListed.push_back(i);
     }
     std::string report;
     if (!notListed.empty()) {
         report += "Niet in woordenlijst:\n";
         for (const int i : notListed) {
-            WordInfo shown = doc.m_words[i];
-            shown.value = doc.GetWordValue(i);
+            WordInfo shown = doc.puzzle.words[i];
+            shown.value = doc.puzzle.GetWordValue(i);
             report += "  " + FormatLabeledValue(shown) + "\n";
         }
         report += "\n";
     }
     if (!notFilled.empty()) {
         report += "Niet (helemaal) ingevuld:\n";
-        for (const int i : notFilled) report += FormatLabel(doc.m_words[i]) + " ";
+        for (const int i : notFilled) report += FormatLabel(doc.puzzle.words[i]) + " ";
     }
     if (report.empty()) report = "Alle woorden correct";
     return report;
 }
 
 std::string FirstMissingSpellingFile(const CRooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        const WordInfo& word = doc.m_words[i];
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
+        const WordInfo& word = doc.puzzle.words[i];
         std::string setName;
-        if (!doc.IsWordComplete(i) || !WordListSetName(doc, word.extraList, setName)) continue;
+        if (!doc.puzzle.IsWordComplete(i) || !WordListSetName(doc, word.extraList, setName)) continue;
         std::string problem;
-        ForEachLookedUpStretch(word, doc.GetWordValue(i), [&](std::string_view part) {
+        ForEachLookedUpStretch(word, doc.puzzle.GetWordValue(i), [&](std::string_view part) {
             problem = WordListProblem(setName, static_cast<int>(part.size()));
             return problem.empty();
         });

@@ -90,13 +90,13 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
 CandidateList FillCandidates(const CRooster2Doc& doc, std::string_view value,
                              const WordPartSelection& parts, int maxCount, int listNumber) {
     CandidateList result;
-    if (!doc.m_wordFile.empty()) {
+    if (!doc.puzzle.search.wordFile.empty()) {
         const std::string pattern = CandidatePattern(ReplaceAll(value, '.', ' '), parts);
         if (pattern.size() >= SHORTEST_LOOKUP &&
             FindCandidates(doc, pattern, &result.entries, maxCount, listNumber) < 0)
             result.error = UserMessage{"Fout bij bepaling kandidaten", OEI};
     }
-    result.label = CandidateLabel(result.entries.size(), !doc.m_wordFile.empty());
+    result.label = CandidateLabel(result.entries.size(), !doc.puzzle.search.wordFile.empty());
     return result;
 }
 

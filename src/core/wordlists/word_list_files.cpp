@@ -12,8 +12,8 @@ std::string MakeWordListFileName(const std::string& name, int length) {
 }
 
 bool WordListSetName(const CRooster2Doc& doc, int listNumber, std::string& name) {
-    if (listNumber < 0 || listNumber > static_cast<int>(doc.m_extraFiles.size())) return false;
-    name = listNumber == 0 ? doc.m_wordFile : doc.m_extraFiles[listNumber - 1];
+    if (listNumber < 0 || listNumber > static_cast<int>(doc.puzzle.extraFiles.size())) return false;
+    name = listNumber == 0 ? doc.puzzle.search.wordFile : doc.puzzle.extraFiles[listNumber - 1];
     return true;
 }
 
@@ -28,7 +28,7 @@ bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
 }
 
 bool IsAcceptableWord(const CRooster2Doc& doc, std::string_view line, int length) {
-    return IsAcceptableWord(line, length, doc.m_ijTwoLetters, doc.m_excludedLetters);
+    return IsAcceptableWord(line, length, doc.puzzle.search.ijTwoLetters, doc.puzzle.search.excludedLetters);
 }
 
 bool CWordListFile::Open(const std::string& path) {

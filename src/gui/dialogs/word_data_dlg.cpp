@@ -94,7 +94,7 @@ CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
         widget->setFont(font);
     FillList();
     // Parts can be chosen only for a word of several parts with a word list to look in.
-    if (m_doc.m_wordFile.empty() || !m_parts.HasParts()) {
+    if (m_doc.puzzle.search.wordFile.empty() || !m_parts.HasParts()) {
         m_previousPart->setEnabled(false);
         m_nextPart->setEnabled(false);
         m_partNumber->hide();

@@ -13,10 +13,10 @@ namespace {
 void SetSmallGrid(CRooster2Doc& doc) { SetGrid(doc, {"AB.", "C#.", "..."}); }
 
 WordInfo& Word(CRooster2Doc& doc, int dx, int number) {
-    for (WordInfo& word : doc.m_words)
+    for (WordInfo& word : doc.puzzle.words)
         if (word.dx == dx && word.number == number) return word;
     ADD_FAILURE() << "no word " << dx << " " << number;
-    return doc.m_words.front();
+    return doc.puzzle.words.front();
 }
 
 void SetClues(CRooster2Doc& doc) {
@@ -34,8 +34,8 @@ TEST(WriteClueFile, LayoutWithWordLists) {
     CRooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.m_wordFile = "lijst02.doc";
-    doc.m_extraFiles = {"extra02.doc", "meer02.doc"};
+    doc.puzzle.search.wordFile = "lijst02.doc";
+    doc.puzzle.extraFiles = {"extra02.doc", "meer02.doc"};
     EXPECT_EQ(WriteClueFile(doc),
               "Horizontaal\r\n\r\n1. Eerste (3)\r\n3.  (3)\r\n\r\n"
               "Verticaal\r\n\r\n1. Omlaag (3)\r\n2. Tweede (1+2) *2\r\n\r\n"
@@ -44,16 +44,16 @@ TEST(WriteClueFile, LayoutWithWordLists) {
 
 TEST(WriteClueFile, AcrossOnlyLeavesOutTheDownPassAndItsExtraLists) {
     CRooster2Doc doc;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetSmallGrid(doc);
-    for (WordInfo& word : doc.m_words) word.clue = 'x';
+    for (WordInfo& word : doc.puzzle.words) word.clue = 'x';
     EXPECT_EQ(WriteClueFile(doc), "Horizontaal\r\n\r\n1. x (3)\r\n2. x (3)\r\n\r\n");
 }
 
 TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
     CRooster2Doc doc;
     EXPECT_TRUE(CanWriteClueFile(doc));
-    doc.m_numberPartWords = true;
+    doc.puzzle.numbering.numberPartWords = true;
     EXPECT_FALSE(CanWriteClueFile(doc));
     EXPECT_FALSE(CanExportClues(doc));
 }
@@ -62,7 +62,7 @@ TEST(ExportClues, TitleAndBothListsWithCrLf) {
     CRooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.m_htmlTitle = "Puzzel\nvan vandaag";
+    doc.puzzle.html.title = "Puzzel\nvan vandaag";
     Word(doc, 1, 3).clue = "Met\r\nregel";
     EXPECT_EQ(ExportClues(doc),
               "Puzzel\r\nvan vandaag\r\n\r\n"
@@ -72,7 +72,7 @@ TEST(ExportClues, TitleAndBothListsWithCrLf) {
 
 TEST(ExportClues, WithoutTitleAndAcrossOnly) {
     CRooster2Doc doc;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"AB"});
     EXPECT_EQ(ExportClues(doc), "Horizontaal\r\n\r\n1.  (2)\r\n");
 }
@@ -84,8 +84,8 @@ protected:
         WriteFileOrFail(dir.Path("extra02.doc"), "CD\r\n");
         SetSmallGrid(doc);
         SetClues(doc);
-        doc.m_wordFile = dir.Path("lijst02.doc");
-        doc.m_extraFiles = {dir.Path("extra02.doc")};
+        doc.puzzle.search.wordFile = dir.Path("lijst02.doc");
+        doc.puzzle.extraFiles = {dir.Path("extra02.doc")};
     }
     TempDir dir;
     CRooster2Doc doc;
@@ -179,20 +179,20 @@ TEST_F(ClueReading, StarWithoutParenthesesStaysInTheClue) {
 TEST_F(ClueReading, WordListLinesNeedFilesThatOpen) {
     TempDir dir;
     WriteFileOrFail(dir.Path("a02.doc"), "AB\r\n");
-    doc.m_extraFiles = {"oud"};
+    doc.puzzle.extraFiles = {"oud"};
     Line("Zoekwoordenlijsten:");
     Line("0. " + dir.Path("weg02.doc"));
-    EXPECT_EQ(doc.m_wordFile, "");
-    EXPECT_EQ(doc.m_extraFiles.size(), 1u);
+    EXPECT_EQ(doc.puzzle.search.wordFile, "");
+    EXPECT_EQ(doc.puzzle.extraFiles.size(), 1u);
     Line("0. " + dir.Path("a02.doc"));
-    EXPECT_EQ(doc.m_wordFile, dir.Path("a02.doc"));
-    EXPECT_TRUE(doc.m_extraFiles.empty());
+    EXPECT_EQ(doc.puzzle.search.wordFile, dir.Path("a02.doc"));
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
     EXPECT_EQ(section, ClueSection::ExtraFiles);
     Line("1. " + dir.Path("a02.doc"));
     Line("2. " + dir.Path("weg02.doc"));
     Line("3. " + dir.Path(""));
     Line("geenspatie");
-    EXPECT_EQ(doc.m_extraFiles, std::vector<std::string>{dir.Path("a02.doc")});
+    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{dir.Path("a02.doc")});
 }
 
 TEST_F(ClueReading, SectionCarriesOverToTheNextText) {
@@ -254,14 +254,14 @@ TEST(ReadClueFile, GarbageNeverCrashesAndKeepsTheGrid) {
     for (int round = 0; round < 200; ++round) {
         CRooster2Doc doc;
         SetSmallGrid(doc);
-        const std::string grid = doc.GridToString();
+        const std::string grid = doc.puzzle.GridToString();
         std::string garbage(static_cast<std::size_t>(random() % 3000), '\0');
         for (char& c : garbage) c = static_cast<char>(random());
         ClueSection section = static_cast<ClueSection>(random() % 2);
         ReadClueFile(doc, section, garbage);
         ProcessClueText(doc, section, garbage);
-        EXPECT_EQ(doc.GridToString(), grid);
-        EXPECT_EQ(doc.m_words.size(), 4u);
+        EXPECT_EQ(doc.puzzle.GridToString(), grid);
+        EXPECT_EQ(doc.puzzle.words.size(), 4u);
     }
 }
 

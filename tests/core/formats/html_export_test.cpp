@@ -41,9 +41,9 @@ std::string CellStyle(int bottom, int right, const char* align) {
 CRooster2Doc SmallPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
-    doc.m_words[0].clue = "Eerst & <b>";
-    doc.m_words[1].clue = "Neer";
-    doc.m_htmlTitle = "T\"i<t>";
+    doc.puzzle.words[0].clue = "Eerst & <b>";
+    doc.puzzle.words[1].clue = "Neer";
+    doc.puzzle.html.title = "T\"i<t>";
     return doc;
 }
 
@@ -103,7 +103,7 @@ TEST(HtmlExportLayout, EmptyPageByteForByte) {
 
 TEST(HtmlExportLayout, FilledPageCentresTheLetters) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.SetCell(2, 0, CELL_IJ);
+    doc.puzzle.SetCell(2, 0, CELL_IJ);
     const std::string page = WriteHtml(doc, true, false, VERSION);
     EXPECT_TRUE(Contains(page, "  text-align: center;\r\n"));
     EXPECT_FALSE(Contains(page, "text-top;\r\n  text-align: left;\r\n"));
@@ -116,7 +116,7 @@ TEST(HtmlExportLayout, FilledPageCentresTheLetters) {
 
 TEST(HtmlExportLayout, EmptyTitleIsRooster2) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlTitle.clear();
+    doc.puzzle.html.title.clear();
     const std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "<title>Rooster2</title>\r\n"));
     EXPECT_TRUE(Contains(page, "<h2>Rooster2</h2>\r\n"));
@@ -124,7 +124,7 @@ TEST(HtmlExportLayout, EmptyTitleIsRooster2) {
 
 TEST(HtmlExportLayout, CellWithoutNumberOpensWithClassOnlyWhenNumbersAreOff) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_showNumbers = false;
+    doc.puzzle.appearance.showNumbers = false;
     const std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "    <td class=rtrwi></td>\r\n"));
     EXPECT_TRUE(Contains(page, "    <td class=rtrwi><sup><sup>1</sup></sup></td>\r\n"));
@@ -133,18 +133,18 @@ TEST(HtmlExportLayout, CellWithoutNumberOpensWithClassOnlyWhenNumbersAreOff) {
 
 TEST(HtmlExportLayout, BlackImageFollowsTheChoice) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlBlackGrey = false;
+    doc.puzzle.html.blackGrey = false;
     EXPECT_TRUE(Contains(WriteHtml(doc, false, false, VERSION), "<img src=\"zwart.gif\" width=30"));
     EXPECT_EQ("zwart.gif", HtmlImageName(doc));
-    doc.m_htmlBlackGrey = true;
+    doc.puzzle.html.blackGrey = true;
     EXPECT_EQ("grijs.gif", HtmlImageName(doc));
 }
 
 TEST(HtmlExportLayout, AcrossOnlyWritesNeitherDownListNorTwoColumns) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlCluesSideBySide = true;
-    doc.m_acrossOnly = true;
-    doc.BuildWords();
+    doc.puzzle.html.cluesSideBySide = true;
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.puzzle.BuildWords();
     const std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_FALSE(Contains(page, "Verticaal"));
     EXPECT_FALSE(Contains(page, "cellpadding=10"));
@@ -153,7 +153,7 @@ TEST(HtmlExportLayout, AcrossOnlyWritesNeitherDownListNorTwoColumns) {
 
 TEST(HtmlExportLayout, CluesSideBySideInTwoColumns) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlCluesSideBySide = true;
+    doc.puzzle.html.cluesSideBySide = true;
     const std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_TRUE(
         Contains(page,
@@ -166,7 +166,7 @@ TEST(HtmlExportLayout, CluesSideBySideInTwoColumns) {
 
 TEST(HtmlExportLayout, FontSizesFollowTheCellSize) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_cellSize = 5;
+    doc.puzzle.appearance.cellSize = 5;
     const std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "  font-size: 3px;\r\n  vertical-align"));
     EXPECT_TRUE(Contains(page, "sup {\r\n  font-size: 3px;\r\n}"));
@@ -177,13 +177,13 @@ TEST(HtmlExportLayout, ColoursAreWrittenAsRgb) {
     EXPECT_EQ(0xff0000u, ColorToHtml(Rgb(255, 0, 0)));
     EXPECT_EQ(0x123456u, ColorToHtml(Rgb(0x12, 0x34, 0x56)));
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_colorZwart = Rgb(255, 0, 0);
+    doc.puzzle.appearance.colours.zwart = Rgb(255, 0, 0);
     EXPECT_TRUE(Contains(WriteHtml(doc, false, false, VERSION), "  background: #ff0000;\r\n"));
 }
 
 TEST(HtmlExportLayout, MarkupInTitleAndCluesIsEscaped) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_words[0].clue = "<script>\"x\" & y</script>";
+    doc.puzzle.words[0].clue = "<script>\"x\" & y</script>";
     const std::string page = WriteHtml(doc, false, false, VERSION);
     EXPECT_FALSE(Contains(page, "<script>"));
     EXPECT_TRUE(Contains(page, "1. &lt;script&gt;&quot;x&quot; &amp; y&lt;/script&gt; (3)<br>"));
@@ -194,13 +194,13 @@ TEST(HtmlExportLayout, MarkupInTitleAndCluesIsEscaped) {
 CRooster2Doc SplitWords(int lineWidth) {
     CRooster2Doc doc;
     SetGrid(doc, {".......", ".######", ".######"});
-    doc.m_lineWidth = lineWidth;
-    doc.m_words[0].partCount = 2;  // across 7: 3 + 4
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 4;
-    doc.m_words[1].partCount = 2;  // down 3: 1 + 2
-    doc.m_words[1].partLengths[0] = 1;
-    doc.m_words[1].partLengths[1] = 2;
+    doc.puzzle.appearance.lineWidth = lineWidth;
+    doc.puzzle.words[0].partCount = 2;  // across 7: 3 + 4
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 4;
+    doc.puzzle.words[1].partCount = 2;  // down 3: 1 + 2
+    doc.puzzle.words[1].partLengths[0] = 1;
+    doc.puzzle.words[1].partLengths[1] = 2;
     return doc;
 }
 
@@ -216,8 +216,8 @@ TEST(HtmlPartBoundaries, InnerPartEndsAreFlagged) {
 
 TEST(HtmlPartBoundaries, FlagsBothWaysInOneCell) {
     CRooster2Doc doc = SplitWords(0);
-    doc.m_words[0].partLengths[0] = 1;
-    doc.m_words[0].partLengths[1] = 6;
+    doc.puzzle.words[0].partLengths[0] = 1;
+    doc.puzzle.words[0].partLengths[1] = 6;
     EXPECT_EQ(PART_END_ACROSS | PART_END_DOWN, GetPartBoundaryFlags(doc, 0, 0));
     EXPECT_TRUE(Contains(WriteHtml(doc, false, false, VERSION),
                          "    <td class=rtrwirechtsonder><sup><sup>1</sup></sup></td>"));
@@ -234,7 +234,7 @@ TEST(HtmlPartBoundaries, ThickerBordersOnlyWithPartDashes) {
                          "  border-bottom: #000000 2px solid;\r\n"
                          "  border-right:  #000000 3px solid;\r\n"));
     EXPECT_TRUE(Contains(page, "  border:    #000000 2px solid;\r\n"));
-    doc.m_partDashes = false;
+    doc.puzzle.appearance.partDashes = false;
     page = WriteHtml(doc, false, false, VERSION);
     EXPECT_FALSE(Contains(page, "<td class=rtrwirechts>"));
     EXPECT_FALSE(Contains(page, "<td class=rtrwionder>"));

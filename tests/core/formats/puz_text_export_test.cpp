@@ -17,10 +17,10 @@ CRooster2Doc SmallPuzzle() {
 TEST(PuzTextLayout, WholeFileByteForByte) {
     CRooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
-    doc.m_htmlTitle = "Mijn puzzel";
-    doc.m_words[0].clue = "Begin";
-    doc.m_words[0].extraList = 2;
-    doc.m_comment = "regel 1\r\nregel 2";
+    doc.puzzle.html.title = "Mijn puzzel";
+    doc.puzzle.words[0].clue = "Begin";
+    doc.puzzle.words[0].extraList = 2;
+    doc.puzzle.comment = "regel 1\r\nregel 2";
     EXPECT_EQ(
         "<ACROSS PUZZLE>\r\n<TITLE>\r\n  Mijn puzzel\r\n"
         "<AUTHOR>\r\n\t Gemaakt door Rooster2\r\n"
@@ -48,7 +48,7 @@ TEST(PuzTextLayout, EmptyTitleIsOnbekendWithoutIndent) {
 TEST(PuzTextLayout, NoCommentEndsAfterTheDownList) {
     CRooster2Doc doc;
     SetGrid(doc, {"..", ".."});
-    doc.m_words[1].clue = "Omlaag";
+    doc.puzzle.words[1].clue = "Omlaag";
     const std::string text = WriteAcrossLiteText(doc, false);
     const std::string tail = "<ACROSS>\r\n  ??\r\n  ??\r\n<DOWN>\r\n  Omlaag (2)\r\n  ??\r\n";
     ASSERT_GE(text.size(), tail.size());
@@ -57,7 +57,7 @@ TEST(PuzTextLayout, NoCommentEndsAfterTheDownList) {
 
 TEST(PuzTextLayout, AcrossOnlyStillWritesTheDownTag) {
     CRooster2Doc doc;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"..", ".."});
     const std::string text = WriteAcrossLiteText(doc, false);
     EXPECT_NE(std::string::npos, text.find("<ACROSS>\r\n  ??\r\n  ??\r\n<DOWN>\r\n"));

@@ -14,7 +14,7 @@ using Words = std::vector<std::string>;
 class CandidateLookup : public ::testing::Test {
 protected:
     CandidateLookup() {
-        doc.m_wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
+        doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
                                                 "kaas"});
     }
     Words Find(const std::string& pattern, int maxCount = 0, int listNumber = 0) {
@@ -66,18 +66,18 @@ TEST_F(CandidateLookup, LongWordsShareTheNineteenFileAndMustMatchTheLength) {
 
 TEST_F(CandidateLookup, FailsForAnUnknownListNumberAShortNameOrAMissingFile) {
     EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);
-    doc.m_extraFiles = {dir.Path("xx05.doc")};
+    doc.puzzle.extraFiles = {dir.Path("xx05.doc")};
     EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
     EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, -1), -1);
-    doc.m_wordFile = "a05.doc";
+    doc.puzzle.search.wordFile = "a05.doc";
     EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
-    doc.m_wordFile = "05.doc";
+    doc.puzzle.search.wordFile = "05.doc";
     EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
 }
 
 TEST_F(CandidateLookup, ExtraListNumberReadsThatSet) {
     TempDir extra;
-    doc.m_extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
+    doc.puzzle.extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
     EXPECT_EQ(Find("    ", 0, 1), (Words{"ROOS"}));
 }
 
@@ -86,13 +86,13 @@ TEST_F(CandidateLookup, IjAsTwoLettersOnlyWhenAllowedAndTheIjCellMatchesY) {
     WriteListFile(dir, 4, {"YZER"});
     EXPECT_EQ(Find("     "), (Words{"YZERS"}));
     EXPECT_EQ(Find("yZER"), (Words{"YZER"}));
-    doc.m_ijTwoLetters = true;
+    doc.puzzle.search.ijTwoLetters = true;
     EXPECT_EQ(Find("     "), (Words{"IJZER", "YZERS"}));
 }
 
 TEST_F(CandidateLookup, ExcludedLettersRemoveWords) {
     WriteListFile(dir, 4, {"QUIZ", "TAXI", "TAAI"});
-    doc.m_excludedLetters = "QX";
+    doc.puzzle.search.excludedLetters = "QX";
     EXPECT_EQ(Find("    "), (Words{"TAAI"}));
 }
 
@@ -157,7 +157,7 @@ TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
 }
 
 TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {
-    doc.m_excludedLetters = "L";
+    doc.puzzle.search.excludedLetters = "L";
     EXPECT_EQ(Anagrams("AEN"), (Words{"AANEN"}));
 }
 

@@ -79,7 +79,7 @@ TEST(PartSelection, PatternIsTheCurrentPartCutSafelyAtTheEnd) {
 class WordDataLists : public ::testing::Test {
 protected:
     WordDataLists() {
-        doc.m_wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
+        doc.puzzle.search.wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
         WriteListFile(dir, 4, {"BAAS", "POES", "ROOS"});
     }
     TempDir dir;
@@ -106,7 +106,7 @@ TEST_F(WordDataLists, OneLetterIsNotLookedUp) {
 }
 
 TEST_F(WordDataLists, NoWordFileMeansNoLookup) {
-    doc.m_wordFile.clear();
+    doc.puzzle.search.wordFile.clear();
     const CandidateList list = FillCandidates(doc, "KA.", WordPartSelection{}, 0, 0);
     EXPECT_TRUE(list.entries.empty());
     EXPECT_EQ(list.label, "Geen woordenlijst gegeven");
@@ -143,7 +143,7 @@ TEST_F(WordDataLists, FilterFailureAndEmptyResults) {
     ASSERT_TRUE(failed->error);
     EXPECT_EQ(failed->error->text, "Fout bij bepaling anagrammen");
     EXPECT_EQ(failed->label, "Geen kandidaten gevonden");
-    doc.m_wordFile.clear();
+    doc.puzzle.search.wordFile.clear();
     const auto none = FilterCandidates(doc, "...", WordPartSelection{}, "A", 0, 0);
     EXPECT_EQ(none->label, "Geen woordenlijst gegeven");
     EXPECT_FALSE(none->error);
@@ -183,7 +183,7 @@ TEST(DialogTitle, DirectionNumberAndLength) {
 
 TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {
     CRooster2Doc doc;
-    doc.m_extraFiles = {"a05.doc", "b05.doc"};
+    doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
     EXPECT_FALSE(CheckListNumber(doc, 2));
     const auto message = CheckListNumber(doc, 3);
     ASSERT_TRUE(message);
