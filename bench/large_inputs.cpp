@@ -24,7 +24,7 @@
 #include "search/search_environment.h"
 #include "util/file_io.h"
 #include "wordlists/candidates.h"
-#include "wordlists/search_lists.h"
+#include "search/search_lists.h"
 #include "wordlists/word_list_convert.h"
 
 namespace {
@@ -86,19 +86,19 @@ bool RunGrid(const std::filesystem::path& folder) {
     });
     ok &= Check(WriteRtr(opened) == WriteRtr(doc), "zelfde bytes na openen");
     Step("tekst", [&] {
-        ok &= WriteFileAtomically((folder / "groot.txt").string(), ExportPlainText(opened, false));
+        ok &= WriteFileAtomically((folder / "groot.txt").string(), ExportPlainText(opened.puzzle, false));
     });
     Step("gevulde html", [&] {
         ok &= WriteFileAtomically((folder / "groot.html").string(),
-                                  WriteHtml(opened, true, false, VersionText()));
+                                  WriteHtml(opened.puzzle, true, false, VersionText()));
     });
     Step("omschrijvingenbestand schrijven", [&] {
-        ok &= WriteFileAtomically((folder / "groot-omschr.txt").string(), WriteClueFile(opened));
+        ok &= WriteFileAtomically((folder / "groot-omschr.txt").string(), WriteClueFile(opened.puzzle));
     });
     Step("omschrijvingenbestand lezen", [&] {
         ClueSection section = ClueSection::Across;
         int count = 0;
-        ok &= Check(ReadClueFileAt(opened, section, (folder / "groot-omschr.txt").string(), count),
+        ok &= Check(ReadClueFileAt(opened.puzzle, section, (folder / "groot-omschr.txt").string(), count),
                     "omschrijvingen lezen");
     });
     Step("statistiek (alle opties)", [&] {
@@ -125,11 +125,11 @@ bool RunWordList(const std::filesystem::path& folder) {
     doc.puzzle.search.wordFile = base + "05.doc";
     Step("kandidaten voor ..A.. (alle)", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindCandidates(doc, "  A  ", &found, 0, 0) > 0, "kandidaten");
+        ok &= Check(FindCandidates(doc.puzzle, "  A  ", &found, 0, 0) > 0, "kandidaten");
     });
     Step("anagrammen van AEILNRST", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindAnagrams(doc, "AEILNRST", &found, 0, 8, "........", doc.puzzle.search.wordFile) >= 0,
+        ok &= Check(FindAnagrams(doc.puzzle, "AEILNRST", &found, 0, 8, "........", doc.puzzle.search.wordFile) >= 0,
                     "anagrammen");
     });
     // A 15 x 15 grid without black cells loads the 15-letter list; lengths 2..15 by a staircase.
@@ -140,10 +140,10 @@ bool RunWordList(const std::filesystem::path& folder) {
     doc.puzzle.BuildWords();
     CSearchLists lists;
     Step("lijsten laden voor een zoekactie (14 lengtes)", [&] {
-        ok &= Check(PrepareSearchLists(doc, lists, DefaultSearchRandom()) == 0, "laden");
+        ok &= Check(PrepareSearchLists(doc.puzzle, lists, DefaultSearchRandom()) == 0, "laden");
     });
     std::printf("  geladen lijsten: %zu bytes\n", lists.ListBytes());
-    ReleaseSearchLists(doc, lists);
+    ReleaseSearchLists(doc.puzzle, lists);
     return ok;
 }
 

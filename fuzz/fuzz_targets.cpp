@@ -91,7 +91,7 @@ void FuzzClueText(std::string_view input) {
     const std::string grid = doc.puzzle.GridToString();
     const std::size_t words = doc.puzzle.words.size();
     ClueSection section = ClueSection::Across;
-    const int changed = ReadClueFile(doc, section, input) + ProcessClueText(doc, section, input);
+    const int changed = ReadClueFile(doc.puzzle, section, input) + ProcessClueText(doc.puzzle, section, input);
     // Clues never touch the grid or the words' places, and each line changes at most one word.
     Require(doc.puzzle.GridToString() == grid && doc.puzzle.words.size() == words);
     Require(changed >= 0 && changed <= static_cast<int>(2 * input.size()));
@@ -170,16 +170,16 @@ void FuzzWordList(std::string_view input) {
     doc.puzzle.search.ijTwoLetters = (input[0] & 0x40) != 0;
 
     std::vector<std::string> found;
-    const int candidates = FindCandidates(doc, std::string(length, ' '), &found, 50, 0);
+    const int candidates = FindCandidates(doc.puzzle, std::string(length, ' '), &found, 50, 0);
     Require(candidates == static_cast<int>(found.size()));
-    for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
     const int anagrams =
-        FindAnagrams(doc, letters, &found, 50, length, std::string(length, '.'), set);
+        FindAnagrams(doc.puzzle, letters, &found, 50, length, std::string(length, '.'), set);
     Require(anagrams == static_cast<int>(found.size()));
-    for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 
     CSearchEngine search(doc);
     const std::string grid = doc.puzzle.GridToString();

@@ -63,7 +63,7 @@ int RunInfo(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(INFO_COMMAND);
     CRooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    WriteStdout(ExportPlainText(doc, parsed.Has("--small-letters")));
+    WriteStdout(ExportPlainText(doc.puzzle, parsed.Has("--small-letters")));
     return EXIT_OK;
 }
 

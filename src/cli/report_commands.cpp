@@ -66,13 +66,13 @@ int RefusePartNumbers() {
 
 int ExportPrintableClues(const CRooster2Doc& doc, const std::string& outPath,
                          const ExportOptions&) {
-    if (!CanExportClues(doc)) return RefusePartNumbers();
-    return WriteExportFile(outPath, ExportClues(doc));
+    if (!CanExportClues(doc.puzzle)) return RefusePartNumbers();
+    return WriteExportFile(outPath, ExportClues(doc.puzzle));
 }
 
 int ExportClueFile(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
-    if (!CanWriteClueFile(doc)) return RefusePartNumbers();
-    return WriteExportFile(outPath, WriteClueFile(doc));
+    if (!CanWriteClueFile(doc.puzzle)) return RefusePartNumbers();
+    return WriteExportFile(outPath, WriteClueFile(doc.puzzle));
 }
 
 int RunReadClues(const std::vector<std::string>& args) {
@@ -85,7 +85,7 @@ int RunReadClues(const std::vector<std::string>& args) {
     EnterFillingPhase(doc);
     ClueSection section = ClueSection::Across;
     int count = 0;
-    if (!ReadClueFileAt(doc, section, cluePath, count))
+    if (!ReadClueFileAt(doc.puzzle, section, cluePath, count))
         return Fail(StrFormat("Het bestand %s kan niet worden geopend.", cluePath.c_str()));
     doc.MarkModified(true);
     if (!SavePuzzle(doc, parsed.Positional()[2])) return EXIT_FAILED;

@@ -5,10 +5,12 @@
 #include "cli_common.h"
 #include "interrupt_signal.h"
 #include "model/rooster2_doc.h"
-#include "model/undo_history.h"
-#include "search/search_engine.h"
+#include "editing/solution_browser.h"
+#include "editing/undo_history.h"
+#include "formats/solutions_file.h"
+#include "search/search_method.h"
 #include "search/search_options.h"
-#include "search/solutions.h"
+#include "search/solution_frequencies.h"
 #include "util/str_format.h"
 
 namespace {
@@ -30,7 +32,14 @@ std::vector<CliHelpItem> FillHelp() {
         {"--random 0|1", "1: woorden vullen in willekeurige volgorde"},
         {"--seed N", "begin van de willekeurige volgorde (0 tot en met 4294967295), zodat een "
                      "zoektocht te herhalen is"},
+        {"--method exact|fast", "exact (standaard): de klassieke volgorde, steeds het woord met "
+                                "de minste passende kandidaten; fast: zoekt snel een vulling door "
+                                "per vakje de nog mogelijke letters bij te houden en opnieuw te "
+                                "beginnen na een groeiend aantal mislukkingen"},
         {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
+        {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
+                          "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
+                          "en het vakje dat het minst verschilt"},
         {"--take K OUT.rtr", "neemt oplossing K over zoals \"Klaar\" doet en slaat de puzzel op "
                              "als OUT.rtr"},
     };
@@ -40,7 +49,7 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--solutions OUT.txt] [--take K OUT.rtr]",
+    "[--method exact|fast] [--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
     "standaarduitvoer.",
@@ -68,13 +77,22 @@ bool ReadFillOptions(CliArgs& parsed, const CRooster2Doc& doc, SearchOptions& op
 
 // Progress goes to standard error at the search's own cadence; Ctrl+C stops it
 // at the next turn, as Escape does in the window.
-void WireToTerminal(CSearchEngine& engine) {
-    engine.m_callbacks.status = [](int, const std::string& text) {
+void WireToTerminal(CSearchRun& search) {
+    search.m_callbacks.status = [](int, const std::string& text) {
         if (!text.empty()) std::cerr << text << '\n';
     };
-    engine.m_callbacks.poll = [&engine] {
-        if (InterruptRequested()) engine.Interrupt();
+    search.m_callbacks.poll = [&search] {
+        if (InterruptRequested()) search.Interrupt();
     };
+}
+
+// Per open cell the number of distinct letters over the solutions, and the
+// cell that varies least; nothing without solutions.
+void WriteFrequencies(const Puzzle& puzzle, const SearchResults& results) {
+    const auto least = FindLeastVariedCell(puzzle, results.m_solutions);
+    if (!least) return;
+    WriteStdout(FormatLettersPerCell(puzzle, LettersPerOpenCell(puzzle, results.m_solutions)) +
+                least->statusText + "\n");
 }
 
 // "&Klaar" on solution `number` (1-based) with the grid kept; the puzzle's own
@@ -99,7 +117,8 @@ int RunFill(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--words", 1}, {"--max", 1}, {"--all-different", 1},
                           {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
                           {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
-                          {"--solutions", 1}, {"--take", 2}});
+                          {"--method", 1}, {"--solutions", 1}, {"--frequencies", 0},
+                          {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
     CRooster2Doc doc;
@@ -112,23 +131,26 @@ int RunFill(const std::vector<std::string>& args) {
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
         return UsageError(FILL_COMMAND, "--take verwacht een oplossingsnummer en een bestand");
+    const auto method = ParseSearchMethod(parsed.Value("--method").value_or("exact"));
+    if (!method) return UsageError(FILL_COMMAND, "--method verwacht exact of fast");
     ApplySearchOptions(doc, options);
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
-    CSearchEngine engine(doc);
-    if (parsed.Has("--seed")) engine.m_seed = static_cast<std::uint32_t>(seed);
-    WireToTerminal(engine);
+    const std::unique_ptr<CSearchRun> search = MakeSearchRun(*method, doc);
+    if (parsed.Has("--seed")) search->m_seed = static_cast<std::uint32_t>(seed);
+    WireToTerminal(*search);
     InstallInterruptSignal();
-    if (!engine.Run()) {
-        for (const UserMessage& message : engine.Messages()) Fail(message);
+    if (!search->Run()) {
+        for (const UserMessage& message : search->Messages()) Fail(message);
         return EXIT_FAILED;
     }
-    WriteStdout(engine.ResultText() + "\n");
+    WriteStdout(search->ResultText() + "\n");
+    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->m_results);
     if (const auto path = parsed.Value("--solutions")) {
-        if (!WriteSolutionsFile(doc, engine.m_results, *path, false))
+        if (!WriteSolutionsFile(doc, search->m_results, *path, false))
             return Fail(StrFormat("Bestand %s kan niet worden geschreven.", path->c_str()));
     }
-    if (!takeValues.empty() && !TakeSolution(doc, engine.m_results, static_cast<int>(take), takeValues[1]))
+    if (!takeValues.empty() && !TakeSolution(doc, search->m_results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;
     return EXIT_OK;
 }

@@ -119,7 +119,7 @@ int RunCandidates(const std::vector<std::string>& args) {
     const std::string& pattern = parsed.Positional()[1];
     const CRooster2Doc doc = DocumentForSet(set);
     const CandidateList list =
-        FillCandidates(doc, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
+        FillCandidates(doc.puzzle, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
 
@@ -135,7 +135,7 @@ int RunAnagrams(const std::vector<std::string>& args) {
     const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
     const CRooster2Doc doc = DocumentForSet(set);
     const std::optional<CandidateList> list =
-        FilterCandidates(doc, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
+        FilterCandidates(doc.puzzle, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
 }
 
@@ -147,9 +147,9 @@ int RunSpell(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
-    const std::string missing = FirstMissingSpellingFile(doc);
+    const std::string missing = FirstMissingSpellingFile(doc.puzzle);
     if (!missing.empty()) return Fail(missing);
-    const std::optional<std::string> report = SpellingCheckReport(doc);
+    const std::optional<std::string> report = SpellingCheckReport(doc.puzzle);
     if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
     return EXIT_OK;

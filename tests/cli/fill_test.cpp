@@ -56,6 +56,15 @@ TEST_F(FillCommandTest, OptionsChangeTheSearch) {
     EXPECT_EQ(WithoutTimes(run.out), "Klaar na T, geen oplossingen gevonden\n");
 }
 
+TEST_F(FillCommandTest, TheFastMethodPrintsTheLettersPerCellOverItsSolutions) {
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "fast",
+                               "--frequencies"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTimes(run.out),
+              "Klaar na T, 2 oplossingen\n  1  2\n  2  1\nVak H1/V1: 1 letter in 2 oplossingen\n");
+    EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "snel"}).exitCode, 2);
+}
+
 TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
     CliRun run = RunCli({"fill", m_dir.Path("p.rtr")});
     EXPECT_EQ(run.exitCode, 1);

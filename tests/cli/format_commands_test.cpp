@@ -27,19 +27,19 @@ protected:
 
 TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
     ASSERT_EQ(0, RunCli({"export", "text", Path("p.rtr"), Path("p.txt")}).exitCode);
-    EXPECT_EQ(ExportPlainText(m_doc, false), ReadFileOrEmpty(Path("p.txt")));
+    EXPECT_EQ(ExportPlainText(m_doc.puzzle, false), ReadFileOrEmpty(Path("p.txt")));
     ASSERT_EQ(
         0, RunCli({"export", "puztext", Path("p.rtr"), Path("q.txt"), "--small-letters"}).exitCode);
-    EXPECT_EQ(WriteAcrossLiteText(m_doc, true), ReadFileOrEmpty(Path("q.txt")));
+    EXPECT_EQ(WriteAcrossLiteText(m_doc.puzzle, true), ReadFileOrEmpty(Path("q.txt")));
     ASSERT_EQ(0, RunCli({"export", "html-filled", Path("p.rtr"), Path("p.html")}).exitCode);
-    EXPECT_EQ(WriteHtml(m_doc, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    EXPECT_EQ(WriteHtml(m_doc.puzzle, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
 }
 
 TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePage) {
     const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
     ASSERT_EQ(0, run.exitCode) << run.err;
     EXPECT_EQ("", run.err);
-    EXPECT_EQ(WriteHtml(m_doc, false, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    EXPECT_EQ(WriteHtml(m_doc.puzzle, false, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
     const std::string image = ReadFileOrEmpty(Path("grijs.gif"));
     EXPECT_EQ("GIF89a", image.substr(0, 6));
 }

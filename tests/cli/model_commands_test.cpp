@@ -14,7 +14,7 @@ TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
 
     CRooster2Doc doc;
     doc.puzzle.BuildWords();
-    EXPECT_EQ(info.out, ExportPlainText(doc, false));
+    EXPECT_EQ(info.out, ExportPlainText(doc.puzzle, false));
     int numberedLines = 0;
     for (std::size_t at = info.out.find(". "); at != std::string::npos;
          at = info.out.find(". ", at + 1))

@@ -36,7 +36,7 @@ TEST_F(ReportCommands, ReadCluesCountsAndSavesInTheFillingPhase) {
     EXPECT_EQ(doc.puzzle.words[1].clue, "");
     EXPECT_EQ(doc.puzzle.words[2].extraList, 2);
     // Writing the clue file and reading it back changes nothing.
-    WriteFileOrFail(dir.Path("terug.txt"), WriteClueFile(doc));
+    WriteFileOrFail(dir.Path("terug.txt"), WriteClueFile(doc.puzzle));
     const CliRun again =
         RunCli({"read-clues", dir.Path("uit.rtr"), dir.Path("terug.txt"), dir.Path("uit2.rtr")});
     EXPECT_EQ(again.out, "Aantal toegevoegde omschrijvingen: 0\n");
@@ -99,9 +99,9 @@ TEST_F(ReportCommands, ExportKindsForClues) {
     doc.puzzle.html.title = "Titel";
     WriteFileOrFail(puzzle, WriteRtr(doc));
     ASSERT_EQ(RunCli({"export", "clues", puzzle, dir.Path("print.txt")}).exitCode, 0);
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc.puzzle));
     ASSERT_EQ(RunCli({"export", "cluefile", puzzle, dir.Path("clues.txt")}).exitCode, 0);
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc.puzzle));
     EXPECT_TRUE(
         ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
 }

@@ -15,8 +15,8 @@
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
 #include "gui_test_support.h"
-#include "model/command_ids.h"
-#include "model/word_edit.h"
+#include "editing/command_ids.h"
+#include "forms/word_edit.h"
 
 namespace {
 
@@ -290,7 +290,7 @@ private slots:
             dialog.accept();
         });
         window.Key(Qt::Key_Tab);
-        QCOMPARE(GridRows(window.doc), std::string("BAKyN/#####/"));
+        QCOMPARE(GridRows(window.doc), (Rows{"BAKyN", "#####"}));
         QCOMPARE(QString::fromLatin1(window.doc.puzzle.words[0].clue), QStringLiteral("Licht"));
         QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("Licht")),
                  qPrintable(window.frame->MessagePaneText()));
@@ -303,7 +303,7 @@ private slots:
         window.Type("kaas");
         WhenModalOpens<CWordDataDlg>([](CWordDataDlg& dialog) { Click(dialog, "delete"); });
         QVERIFY(window.Run(ID_EDIT_WORD));
-        QCOMPARE(GridRows(window.doc), std::string("...../#####/"));
+        QCOMPARE(GridRows(window.doc), (Rows{".....", "#####"}));
     }
 
     // ---- Extra zoekbestanden -------------------------------------------------------------------

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "gui_test_support.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "util/file_io.h"
 #include "view/grid_painter.h"
 #include "view/png_export.h"

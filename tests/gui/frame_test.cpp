@@ -8,7 +8,7 @@
 #include "app/platform.h"
 #include "app/rooster2_app.h"
 #include "gui_test_support.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "model/rtr_file.h"
 
 class FrameTest : public QObject {

@@ -149,5 +149,4 @@ struct TestWindow {
     }
 };
 
-// The grid as rows of text: '#' black, '-' not-cell, '.' free, else the letter.
-std::string GridRows(const CRooster2Doc& doc);
+

@@ -8,7 +8,8 @@
 
 #include "dialogs/search_options_dlg.h"
 #include "gui_test_support.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
+#include "formats/solutions_file.h"
 #include "search/search_run.h"
 
 namespace {
@@ -282,7 +283,7 @@ private slots:
         QVERIFY(window.Run(ID_WRITE_SOLUTIONS));
         QCOMPARE(chooser.m_asked[0].title, QStringLiteral("Openen tekstbestand oplossingen"));
         const std::string expected =
-            FormatSolutionsText(window.doc, window.View().Results(), false);
+            FormatSolutionsText(window.doc.puzzle, window.View().Results(), false);
         QVERIFY(expected.find("Oplossing 1\r\n\r\n") == 0);
         QCOMPARE(ReadFileOrEmpty(path), expected);
         QCOMPARE(window.doc.lastFiles.text, path);

@@ -4,8 +4,6 @@
 // the title text, the clues the clue texts in numbering order, the notes the
 // comment; length annotations at the end of clues become word parts.
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,13 +11,6 @@
 
 class ByteReader;
 class CRooster2Doc;
-
-using PartLengths = std::array<std::uint8_t, 20>;
-
-// Strips a length annotation such as "(3,4)" from the end of a clue and returns
-// the number of parts (0 when there is none or it is not valid), their lengths
-// and their sum. Trailing white space is removed in any case.
-int ParseClueLengths(std::string& text, PartLengths& parts, int& sum);
 
 // Reads bytes up to a zero byte (consumed) or the end; returns the number read.
 int ReadZeroTerminatedString(ByteReader& in, std::string& text);

@@ -2,13 +2,13 @@
 
 #include "model/rooster2_doc.h"
 
-std::string ExportPlainText(const CRooster2Doc& doc, bool smallLetters) {
+std::string ExportPlainText(const Puzzle& puzzle, bool smallLetters) {
     std::string text;
-    if (!doc.puzzle.html.title.empty()) text += doc.puzzle.html.title + "\r\n\r\n";
-    doc.puzzle.WriteGridText(text, smallLetters);
+    if (!puzzle.html.title.empty()) text += puzzle.html.title + "\r\n\r\n";
+    puzzle.WriteGridText(text, smallLetters);
     text += "\r\n\r\n";
-    doc.puzzle.WriteWordListText(text);
+    puzzle.WriteWordListText(text);
     return text;
 }
 
-bool CanExportPlainText(const CRooster2Doc& doc) { return !doc.puzzle.numbering.numberPartWords; }
+bool CanExportPlainText(const Puzzle& puzzle) { return !puzzle.numbering.numberPartWords; }

@@ -4,8 +4,40 @@
 
 #include "model/puzzle.h"
 #include "util/str_format.h"
+#include "util/text_lines.h"
 
 namespace {
+
+// A part that long fits no word; keeping numbers below it keeps the arithmetic safe.
+constexpr int PART_LENGTH_CAP = 9999;
+
+bool IsPartSeparator(char c) { return c == '+' || c == ',' || c == '/' || c == '.'; }
+
+// The part lengths between the parentheses; false when the list is not valid.
+bool ParseLengthList(std::string_view list, PartLengths& parts, int& count, int& sum) {
+    count = 0;
+    sum = 0;
+    int current = 0;
+    auto endPart = [&]() {
+        if (count == MAX_PARTS) return false;
+        parts[count++] = static_cast<std::uint8_t>(std::min(current, 255));
+        sum += current;
+        current = 0;
+        return true;
+    };
+    for (char c : list) {
+        if (c == ' ') continue;
+        if (c >= '0' && c <= '9') {
+            current = std::min(current * 10 + (c - '0'), PART_LENGTH_CAP);
+        } else if (IsPartSeparator(c)) {
+            if (current == 0 || !endPart()) return false;
+        } else {
+            return false;
+        }
+    }
+    return current == 0 || endPart();
+}
+
 
 int PartsListed(const WordInfo& word) {
     return std::clamp(word.partCount, 0, static_cast<int>(word.partLengths.size()));
@@ -79,4 +111,25 @@ std::string Puzzle::FormatClueList(int dir) const {
         list += "\r\n";
     }
     return list;
+}
+
+int ParseClueLengths(std::string& text, PartLengths& parts, int& sum) {
+    TrimTrailingWhiteSpace(text);
+    sum = 0;
+    const std::size_t open = text.find('(');
+    if (open == std::string::npos) return 0;
+    const std::size_t close = text.find(')');
+    if (close == std::string::npos || close < open) return 0;
+    PartLengths found{};
+    int count = 0;
+    int foundSum = 0;
+    if (!ParseLengthList(std::string_view(text).substr(open + 1, close - open - 1), found, count,
+                         foundSum) ||
+        count == 0)
+        return 0;
+    text.erase(open);
+    TrimTrailingWhiteSpace(text);
+    parts = found;
+    sum = foundSum;
+    return count;
 }

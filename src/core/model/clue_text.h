@@ -2,6 +2,8 @@
 // The text forms of a word and its clue. Every clue list, window, export and
 // report builds its lines with these and no others.
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 #include "model/word_info.h"
@@ -14,3 +16,10 @@ std::string GetClueCaption(const WordInfo& word);        // "H12. clue (7)"
 std::string FormatDisplayValue(const WordInfo& word);    // "DEN-HAAG", y shown as "IJ"
 std::string FormatNumberedValue(const WordInfo& word);   // "%2d. value"
 std::string FormatLabeledValue(const WordInfo& word);    // "H12 value"
+
+using PartLengths = std::array<std::uint8_t, 20>;
+
+// Strips a length annotation such as "(3,4)" from the end of a clue and returns
+// the number of parts (0 when there is none or it is not valid), their lengths
+// and their sum. Trailing white space is removed in any case.
+int ParseClueLengths(std::string& text, PartLengths& parts, int& sum);

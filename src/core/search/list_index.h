@@ -8,6 +8,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/cells.h"
+
+// The byte a cell matches in a list: the IJ cell stands for 'Y'.
+inline unsigned char MatchLetter(Cell code) { return code == CELL_IJ ? 'Y' : code; }
+
 class CListIndex {
 public:
     // packed: count entries of length bytes each, one after the other.
@@ -17,6 +22,11 @@ public:
     int Length() const { return m_length; }
     // 64-bit blocks per bitset.
     int Blocks() const { return m_blocks; }
+    // Block `block` of the set of all entries.
+    std::uint64_t AllEntriesBlock(int block) const {
+        const int rest = m_count - block * 64;
+        return rest >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << rest) - 1;
+    }
     // The entries with this byte at this position; null when there are none.
     const std::uint64_t* Entries(int position, unsigned char letter) const {
         const std::int32_t slot = m_slots[static_cast<std::size_t>(position) * 256 + letter];
@@ -31,6 +41,12 @@ public:
     const Range& EntriesRange(int position, unsigned char letter) const {
         return m_ranges[m_slots[static_cast<std::size_t>(position) * 256 + letter]];
     }
+    // The number of the set of entries with this byte at this position (0 ..
+    // SetCount() - 1), or -1 when no entry has it there.
+    int SetNumber(int position, unsigned char letter) const {
+        return m_slots[static_cast<std::size_t>(position) * 256 + letter];
+    }
+    int SetCount() const { return static_cast<int>(m_ranges.size()); }
     std::size_t Bytes() const;
 
 private:

@@ -9,18 +9,8 @@
 #endif
 
 #include "model/rooster2_doc.h"
-#include "util/latin1.h"
 
 namespace {
-
-// The byte a cell matches in a list: the IJ cell stands for 'Y'.
-unsigned char MatchLetter(Cell code) { return code == CELL_IJ ? 'Y' : code; }
-
-// Block `block` of the set of all `count` entries.
-std::uint64_t AllEntriesBlock(int block, int count) {
-    const int rest = count - block * 64;
-    return rest >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << rest) - 1;
-}
 
 template <typename T>
 std::size_t CapacityBytes(const std::vector<T>& v) {
@@ -117,13 +107,13 @@ void CSearchEngine::ReleaseState() {
 
 void CSearchEngine::BuildLists() {
     m_listStates.clear();
-    m_states.assign(m_doc.puzzle.words.size(), WordState());
-    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
+    m_states.assign(m_work.words.size(), WordState());
+    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
         const SearchWord& search = m_lists.m_words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
         ListState list;
         list.packed = search.searchList.data();
-        list.index.Build(list.packed, search.searchCount, m_doc.puzzle.words[i].length);
+        list.index.Build(list.packed, search.searchCount, m_work.words[i].length);
         list.used.assign(static_cast<std::size_t>(list.index.Blocks()), 0);
         m_states[i].list = static_cast<int>(m_listStates.size());
         m_listStates.push_back(std::move(list));
@@ -134,10 +124,10 @@ void CSearchEngine::BuildWords() {
     m_searched.clear();
     m_keys.clear();
     m_wordCells.clear();
-    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_doc.puzzle.CellCount()));
-    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
+    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_work.CellCount()));
+    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
         if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = m_doc.puzzle.words[i];
+        const WordInfo& word = m_work.words[i];
         WordState& s = m_states[i];
         s.word = i;
         s.list = m_states[m_lists.Owner(i)].list;
@@ -145,7 +135,7 @@ void CSearchEngine::BuildWords() {
         s.firstCell = static_cast<int>(m_wordCells.size());
         s.slot = static_cast<int>(m_searched.size());
         for (int k = 0; k < word.length; ++k) {
-            const int cell = word.CellY(k) * m_doc.puzzle.width + word.CellX(k);
+            const int cell = word.CellY(k) * m_work.width + word.CellX(k);
             m_wordCells.push_back(cell);
             wordsOfCell[cell].push_back({i, k});
         }
@@ -164,17 +154,15 @@ void CSearchEngine::BuildWords() {
     // The letters already in the grid narrow each word's set.
     for (int i : m_searched) {
         for (int k = 0; k < m_states[i].length; ++k) {
-            const Cell code = m_doc.puzzle.cells[m_wordCells[m_states[i].firstCell + k]];
+            const Cell code = m_work.cells[m_wordCells[m_states[i].firstCell + k]];
             if (code != CELL_VRIJ) ApplyLetter(i, k, MatchLetter(code));
         }
     }
 }
 
 void CSearchEngine::CountInitialCharacters() {
-    m_charCount.fill(0);
-    m_distinct = 0;
-    m_overFrequency = 0;
-    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) CountCharacter(m_doc.puzzle.cells[cell], +1);
+    m_tally.Reset(m_work.search.maxFrequency, m_work.search.maxDistinct);
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) m_tally.Count(m_work.cells[cell], +1);
 }
 
 void CSearchEngine::MeasureMemory() {
@@ -191,7 +179,7 @@ void CSearchEngine::MeasureMemory() {
 
 void CSearchEngine::Search(int level) {
     PollAtCadence();
-    if (!ConstraintsHold()) return;
+    if (!m_tally.Holds()) return;
     if (m_interrupted) return;
     NoteLevel(level);
     // A placement that left an open word without candidates ends here, as the
@@ -205,12 +193,6 @@ void CSearchEngine::Search(int level) {
     }
     if (best == 0) return;
     TryCandidates(level, chosen, best);
-}
-
-bool CSearchEngine::ConstraintsHold() const {
-    if (m_doc.puzzle.search.maxFrequency > 0 && m_overFrequency > 0) return false;
-    if (m_doc.puzzle.search.maxDistinct > 0 && m_distinct > m_doc.puzzle.search.maxDistinct) return false;
-    return true;
 }
 
 int CSearchEngine::ChooseWord(int& best) const {
@@ -228,8 +210,8 @@ void CSearchEngine::TryCandidates(int level, int w, int best) {
     freePositions.clear();
     const WordState& s = m_states[w];
     for (int k = 0; k < s.length; ++k)
-        if (m_doc.puzzle.cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
-    if (m_doc.puzzle.search.randomOrder)
+        if (m_work.cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
+    if (m_work.search.randomOrder)
         TryInRandomOrder(level, w, freePositions, best);
     else
         TryInListOrder(level, w, freePositions, best);
@@ -296,7 +278,7 @@ void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& fre
 
 std::uint64_t CSearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
     const std::uint64_t fitting =
-        s.letters == 0 ? AllEntriesBlock(block, list.index.Count()) : SetBlock(s, block);
+        s.letters == 0 ? list.index.AllEntriesBlock(block) : SetBlock(s, block);
     return fitting & ~list.used[block];
 }
 
@@ -315,8 +297,8 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
         const auto code = static_cast<Cell>(candidate[p]);
-        m_doc.puzzle.cells[cell] = code;
-        CountCharacter(code, +1);
+        m_work.cells[cell] = code;
+        m_tally.Count(code, +1);
         // Once an open word has no candidate left the next node is a dead end, so
         // the other crossing words need not be narrowed.
         for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1] && !m_deadEnd; ++c) {
@@ -328,18 +310,18 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
         }
     }
     // A dead end never counts candidates again, so its entry need not be marked.
-    if (m_doc.puzzle.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
+    if (m_work.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
 }
 
 void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
-    if (m_doc.puzzle.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
+    if (m_work.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
     s.filled = false;
     UpdateKey(s);
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
-        CountCharacter(m_doc.puzzle.cells[cell], -1);
-        m_doc.puzzle.cells[cell] = CELL_VRIJ;
+        m_tally.Count(m_work.cells[cell], -1);
+        m_work.cells[cell] = CELL_VRIJ;
     }
 }
 
@@ -466,15 +448,4 @@ void CSearchEngine::UpdateKey(WordState& s) {
         users.pop_back();
         s.countingAt = -1;
     }
-}
-
-void CSearchEngine::CountCharacter(Cell code, int delta) {
-    if (code <= CELL_VRIJ) return;
-    int& count = m_charCount[Latin1ToUpper(code)];
-    const int before = count;
-    count += delta;
-    if (before == 0 || count == 0) m_distinct += delta;
-    const int limit = m_doc.puzzle.search.maxFrequency;
-    if (before <= limit && count > limit) ++m_overFrequency;
-    if (before > limit && count <= limit) --m_overFrequency;
 }

@@ -7,12 +7,12 @@
 // per open word, the set of entries that fit its letters and their number,
 // and updates only the words crossing the cells a placement writes.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "model/cells.h"
+#include "search/letter_tally.h"
 #include "search/list_index.h"
 #include "search/search_run.h"
 
@@ -101,8 +101,6 @@ private:
                          const CListIndex::Range& range);
     void SetUsed(ListState& list, int entry, bool used);
     void UpdateKey(WordState& s);
-    void CountCharacter(Cell code, int delta);
-    bool ConstraintsHold() const;
 
     std::vector<ListState> m_listStates;
     std::vector<WordState> m_states;  // per document word; only searched ones are used
@@ -118,9 +116,7 @@ private:
     std::vector<std::vector<int>> m_freeByLevel;
     std::vector<std::vector<int>> m_entriesByLevel;
 
-    std::array<int, 256> m_charCount{};
-    int m_distinct = 0;
-    int m_overFrequency = 0;  // characters above the frequency limit
+    CLetterTally m_tally;
     bool m_deadEnd = false;   // the last placement left an open word without candidates
 
     std::size_t m_packedBytes = 0;

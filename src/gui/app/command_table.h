@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 
 struct CommandSpec {
     int id;

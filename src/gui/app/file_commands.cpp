@@ -15,7 +15,7 @@
 #include "formats/puz_import.h"
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
@@ -64,9 +64,9 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
     const std::string imageFolder = ProgramDataFolder(
-        LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc));
-    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText), imageFolder,
-               remark);
+        LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle));
+    ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+               imageFolder, remark);
     ShowInformation(m_parent, remark);
 }
 
@@ -74,7 +74,7 @@ void CFileCommands::ExportPuzText() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
                    m_doc.lastFiles.puzText);
-    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
+    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
 // ---- Imports ---------------------------------------------------------------------------------
@@ -122,7 +122,7 @@ void CFileCommands::ImportRos() {
 
 void CFileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> report = SpellingCheckReport(m_doc);
+    const std::optional<std::string> report = SpellingCheckReport(m_doc.puzzle);
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }
@@ -147,7 +147,7 @@ void CFileCommands::ReadClues() {
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
+    if (!ReadClueFileAt(m_doc.puzzle, m_view.ClueReadSection(), path, count)) return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
@@ -158,7 +158,7 @@ void CFileCommands::PasteCluesFromClipboard() {
         ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc, m_view.ClueReadSection(), ToLatin1(data->text()));
+    const int count = PasteClues(m_doc.puzzle, m_view.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
     ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.viewport()->update();
@@ -167,13 +167,13 @@ void CFileCommands::PasteCluesFromClipboard() {
 void CFileCommands::WriteClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
-    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
+    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc.puzzle));
 }
 
 void CFileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
-    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
+    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc.puzzle));
 }
 
 void CFileCommands::ExportFolderClues() {

@@ -23,7 +23,7 @@
 #include "app/toolbar_icons.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/dialog_support.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "util/file_io.h"

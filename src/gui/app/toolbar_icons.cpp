@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QPolygon>
 
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "dialogs/clue_window_support.h"
 #include "dialogs/dialog_support.h"
-#include "model/clue_windows.h"
+#include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <string>
 
-#include "model/number_fields.h"
+#include "forms/number_fields.h"
 #include "model/user_message.h"
 
 class QWidget;

@@ -11,7 +11,7 @@
 
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
-#include "model/extra_files.h"
+#include "forms/extra_files.h"
 #include "model/rooster2_doc.h"
 
 namespace {

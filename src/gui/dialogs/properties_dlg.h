@@ -7,7 +7,7 @@
 #include <QDialog>
 #include <array>
 
-#include "model/properties.h"
+#include "forms/properties.h"
 
 class CRooster2Doc;
 class QButtonGroup;

@@ -174,14 +174,14 @@ std::vector<std::string> CWordDataDlg::ListEntries() const {
 }
 
 void CWordDataDlg::FillList() {
-    ShowList(FillCandidates(m_doc, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
+    ShowList(FillCandidates(m_doc.puzzle, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
                             m_fields.listNumber));
 }
 
 void CWordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
+            m_doc.puzzle, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
             m_fields.maxCandidates, m_fields.listNumber))
         ShowList(*list);
 }
@@ -234,7 +234,7 @@ bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_maxCount && ReadMaxCount()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
-                    CheckListNumber(m_doc, m_fields.listNumber))
+                    CheckListNumber(m_doc.puzzle, m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "model/word_edit.h"
+#include "forms/word_edit.h"
 #include "wordlists/word_data.h"
 
 class CRooster2Doc;

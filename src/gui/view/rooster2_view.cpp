@@ -18,10 +18,10 @@
 #include "dialogs/dialog_support.h"
 #include "formats/text_export.h"
 #include "model/clue_text.h"
-#include "model/colour_presets.h"
-#include "model/command_ids.h"
-#include "model/fill_editing.h"
-#include "model/phase_switch.h"
+#include "editing/colour_presets.h"
+#include "editing/command_ids.h"
+#include "editing/fill_editing.h"
+#include "editing/phase_switch.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
@@ -84,13 +84,19 @@ GridPaintParams CRooster2View::ScreenParams() const {
     params.markY = m_editor.m_markY;
     params.mouseX = m_editor.m_mouseX;
     params.mouseY = m_editor.m_mouseY;
+    params.curWord = m_doc.curWord;
+    params.curPos = m_doc.curPos;
     params.client = QRect(ScrollPosition(), viewport()->size());
     return params;
 }
 
+const Puzzle& CRooster2View::ShownPuzzle() const {
+    return m_runningSearch != nullptr ? m_runningSearch->WorkingPuzzle() : m_doc.puzzle;
+}
+
 void CRooster2View::UpdateLayout() {
     const QSize client = viewport()->size();
-    m_cellPixels = ComputeCellSize(m_doc, m_doc.puzzle.appearance.margin, client.width(), client.height(), false, m_scrollBars);
+    m_cellPixels = ComputeCellSize(m_doc.puzzle, m_doc.puzzle.appearance.margin, client.width(), client.height(), false, m_scrollBars);
     UpdateScrollRanges();
 }
 
@@ -127,7 +133,7 @@ void CRooster2View::paintEvent(QPaintEvent*) {
         m_doc.puzzle.Renumber();
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
-    PaintGrid(painter, m_doc, ScreenParams());
+    PaintGrid(painter, ShownPuzzle(), ScreenParams());
 }
 
 void CRooster2View::resizeEvent(QResizeEvent* event) {
@@ -145,7 +151,7 @@ void CRooster2View::Invalidate() {
 
 void CRooster2View::InvalidateCell(int x, int y) {
     if (!m_doc.puzzle.IsInGrid(x, y) || m_cellPixels <= 0) return;
-    viewport()->update(CellRect(m_doc, ScreenParams(), x, y).translated(-ScrollPosition()));
+    viewport()->update(CellRect(m_doc.puzzle, ScreenParams(), x, y).translated(-ScrollPosition()));
 }
 
 void CRooster2View::InvalidateCellIndex(int index) {
@@ -235,7 +241,7 @@ QImage CRooster2View::RenderGridToImage() const {
     params.smallLetters = m_smallLetters;
     params.client = image.rect();
     QPainter painter(&image);
-    PaintGrid(painter, m_doc, params);
+    PaintGrid(painter, m_doc.puzzle, params);
     return image;
 }
 
@@ -245,13 +251,13 @@ void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
     GridPaintParams params;
     params.phase = doc.phase;
     params.cellPixels =
-        ComputeCellSize(doc, PRINT_MARGIN, printable.width(), printable.height(), true, false);
+        ComputeCellSize(doc.puzzle, PRINT_MARGIN, printable.width(), printable.height(), true, false);
     params.margin = PRINT_MARGIN;
     params.printing = true;
     params.smallLetters = m_smallLetters;
     params.client = QRect(QPoint(0, 0), printable);
     if (params.cellPixels < MIN_CELL_SIZE) return;
-    PaintGrid(painter, doc, params);
+    PaintGrid(painter, doc.puzzle, params);
 }
 
 // ---- Mouse ------------------------------------------------------------------------------
@@ -473,7 +479,7 @@ void CRooster2View::ExportText() {
         m_doc.lastFiles.text);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(path, ExportPlainText(m_doc, m_smallLetters));
+    WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_smallLetters));
 }
 
 void CRooster2View::OnTimer() {

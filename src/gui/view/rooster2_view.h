@@ -11,10 +11,10 @@
 
 #include "app/command_router.h"
 #include "formats/clue_files.h"
-#include "model/colour_presets.h"
-#include "model/edit_result.h"
-#include "model/grid_editor.h"
-#include "search/solutions.h"
+#include "editing/colour_presets.h"
+#include "editing/edit_result.h"
+#include "editing/grid_editor.h"
+#include "editing/solution_browser.h"
 #include "view/grid_painter.h"
 
 class CClueListDlg;
@@ -97,6 +97,8 @@ protected:
 
 private:
     GridPaintParams ScreenParams() const;
+    // The puzzle on screen: the search's own while it runs, else the document's.
+    const Puzzle& ShownPuzzle() const;
     QPoint ScrollPosition() const;
     // Cell under a viewport point; (-1, -1) before the cell size is known.
     QPoint PointToCell(const QPoint& point) const;

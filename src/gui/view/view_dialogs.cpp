@@ -8,11 +8,11 @@
 #include "dialogs/extra_files_dlg.h"
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
-#include "model/command_ids.h"
-#include "model/fill_editing.h"
-#include "model/properties.h"
+#include "editing/command_ids.h"
+#include "editing/fill_editing.h"
+#include "forms/properties.h"
 #include "model/rooster2_doc.h"
-#include "model/word_edit.h"
+#include "forms/word_edit.h"
 #include "view/rooster2_view.h"
 
 CRooster2View::~CRooster2View() {

@@ -5,10 +5,12 @@
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
 #include "dialogs/search_options_dlg.h"
-#include "model/command_ids.h"
+#include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "search/search_engine.h"
 #include "view/rooster2_view.h"
+
+#include "formats/solutions_file.h"
 
 void CRooster2View::RegisterSearchCommands(CCommandRouter& router) {
     router.Register(ID_SEARCH_OPTIONS, [this] { OnSearchOptions(); });

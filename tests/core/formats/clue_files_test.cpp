@@ -36,7 +36,7 @@ TEST(WriteClueFile, LayoutWithWordLists) {
     SetClues(doc);
     doc.puzzle.search.wordFile = "lijst02.doc";
     doc.puzzle.extraFiles = {"extra02.doc", "meer02.doc"};
-    EXPECT_EQ(WriteClueFile(doc),
+    EXPECT_EQ(WriteClueFile(doc.puzzle),
               "Horizontaal\r\n\r\n1. Eerste (3)\r\n3.  (3)\r\n\r\n"
               "Verticaal\r\n\r\n1. Omlaag (3)\r\n2. Tweede (1+2) *2\r\n\r\n"
               "Zoekwoordenlijsten:\r\n0. lijst02.doc\r\n1. extra02.doc\r\n2. meer02.doc\r\n");
@@ -47,15 +47,15 @@ TEST(WriteClueFile, AcrossOnlyLeavesOutTheDownPassAndItsExtraLists) {
     doc.puzzle.numbering.acrossOnly = true;
     SetSmallGrid(doc);
     for (WordInfo& word : doc.puzzle.words) word.clue = 'x';
-    EXPECT_EQ(WriteClueFile(doc), "Horizontaal\r\n\r\n1. x (3)\r\n2. x (3)\r\n\r\n");
+    EXPECT_EQ(WriteClueFile(doc.puzzle), "Horizontaal\r\n\r\n1. x (3)\r\n2. x (3)\r\n\r\n");
 }
 
 TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
     CRooster2Doc doc;
-    EXPECT_TRUE(CanWriteClueFile(doc));
+    EXPECT_TRUE(CanWriteClueFile(doc.puzzle));
     doc.puzzle.numbering.numberPartWords = true;
-    EXPECT_FALSE(CanWriteClueFile(doc));
-    EXPECT_FALSE(CanExportClues(doc));
+    EXPECT_FALSE(CanWriteClueFile(doc.puzzle));
+    EXPECT_FALSE(CanExportClues(doc.puzzle));
 }
 
 TEST(ExportClues, TitleAndBothListsWithCrLf) {
@@ -64,7 +64,7 @@ TEST(ExportClues, TitleAndBothListsWithCrLf) {
     SetClues(doc);
     doc.puzzle.html.title = "Puzzel\nvan vandaag";
     Word(doc, 1, 3).clue = "Met\r\nregel";
-    EXPECT_EQ(ExportClues(doc),
+    EXPECT_EQ(ExportClues(doc.puzzle),
               "Puzzel\r\nvan vandaag\r\n\r\n"
               "Horizontaal\r\n\r\n1. Eerste (3)\r\n3. Met\r\nregel (3)\r\n"
               "\r\nVerticaal\r\n\r\n1. Omlaag (3)\r\n2. Tweede (1+2) *2\r\n");
@@ -74,7 +74,7 @@ TEST(ExportClues, WithoutTitleAndAcrossOnly) {
     CRooster2Doc doc;
     doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"AB"});
-    EXPECT_EQ(ExportClues(doc), "Horizontaal\r\n\r\n1.  (2)\r\n");
+    EXPECT_EQ(ExportClues(doc.puzzle), "Horizontaal\r\n\r\n1.  (2)\r\n");
 }
 
 class ClueFileRoundTrip : public ::testing::Test {
@@ -94,27 +94,27 @@ protected:
 TEST_F(ClueFileRoundTrip, ReadingBackIntoTheSamePuzzleChangesNothing) {
     const std::string before = WriteRtr(doc);
     ClueSection section = ClueSection::Across;
-    EXPECT_EQ(ReadClueFile(doc, section, WriteClueFile(doc)), 0);
+    EXPECT_EQ(ReadClueFile(doc.puzzle, section, WriteClueFile(doc.puzzle)), 0);
     EXPECT_EQ(WriteRtr(doc), before);
     EXPECT_EQ(section, ClueSection::ExtraFiles);
 }
 
 TEST_F(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
-    WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc));
+    WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc.puzzle));
     CRooster2Doc bare;
     SetSmallGrid(bare);
     ClueSection section = ClueSection::Across;
     int count = -1;
-    ASSERT_TRUE(ReadClueFileAt(bare, section, dir.Path("clues.txt"), count));
+    ASSERT_TRUE(ReadClueFileAt(bare.puzzle, section, dir.Path("clues.txt"), count));
     EXPECT_EQ(count, 3);
     EXPECT_EQ(WriteRtr(bare), WriteRtr(doc));
-    EXPECT_FALSE(ReadClueFileAt(bare, section, dir.Path("missing.txt"), count));
+    EXPECT_FALSE(ReadClueFileAt(bare.puzzle, section, dir.Path("missing.txt"), count));
 }
 
 class ClueReading : public ::testing::Test {
 protected:
     void SetUp() override { SetSmallGrid(doc); }
-    int Line(const std::string& line) { return ProcessClueLine(doc, section, line); }
+    int Line(const std::string& line) { return ProcessClueLine(doc.puzzle, section, line); }
     CRooster2Doc doc;
     ClueSection section = ClueSection::Across;
 };
@@ -196,25 +196,25 @@ TEST_F(ClueReading, WordListLinesNeedFilesThatOpen) {
 }
 
 TEST_F(ClueReading, SectionCarriesOverToTheNextText) {
-    ProcessClueText(doc, section, "Verticaal\r\n");
-    EXPECT_EQ(ProcessClueText(doc, section, "2. Tweede\r\n"), 1);
+    ProcessClueText(doc.puzzle, section, "Verticaal\r\n");
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "2. Tweede\r\n"), 1);
     EXPECT_EQ(Word(doc, 0, 2).clue, "Tweede");
 }
 
 TEST_F(ClueReading, TextAfterTheLastLineEndIsNoLine) {
-    EXPECT_EQ(ProcessClueText(doc, section, "1. Een\r\n3. Drie"), 1);
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "1. Een\r\n3. Drie"), 1);
     EXPECT_EQ(Word(doc, 1, 3).clue, "");
 }
 
 TEST_F(ClueReading, LineEndsOfEveryPlatformSeparateLines) {
-    EXPECT_EQ(ProcessClueText(doc, section, "1. Een\n3. Drie\rVerticaal\r\n1. Neer\n"), 3);
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "1. Een\n3. Drie\rVerticaal\r\n1. Neer\n"), 3);
     EXPECT_EQ(Word(doc, 1, 1).clue, "Een");
     EXPECT_EQ(Word(doc, 1, 3).clue, "Drie");
     EXPECT_EQ(Word(doc, 0, 1).clue, "Neer");
 }
 
 TEST_F(ClueReading, PastedLastLineWithoutLineBreakCounts) {
-    EXPECT_EQ(PasteClues(doc, section, "1. Een\r\n3. Drie"), 2);
+    EXPECT_EQ(PasteClues(doc.puzzle, section, "1. Een\r\n3. Drie"), 2);
     EXPECT_EQ(Word(doc, 1, 3).clue, "Drie");
 }
 
@@ -232,7 +232,7 @@ TEST_F(ClueReading, LongLinesOfAFileComeInPiecesOf999) {
     // The rest of the long clue is a piece of its own and no clue line; after 999
     // characters of noise, "3. Drie" starts a piece and is one.
     const std::string text = "1. " + longClue + "\r\n" + std::string(999, 'x') + "3. Drie\r\n";
-    EXPECT_EQ(ReadClueFile(doc, section, text), 2);
+    EXPECT_EQ(ReadClueFile(doc.puzzle, section, text), 2);
     EXPECT_EQ(Word(doc, 1, 1).clue, longClue.substr(0, 996));
     EXPECT_EQ(Word(doc, 1, 3).clue, "Drie");
 }
@@ -244,7 +244,7 @@ TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
     SetSmallGrid(doc);
     ClueSection section = ClueSection::Down;
     int count = 0;
-    ASSERT_TRUE(ReadClueFileAt(doc, section, dir.Path("c.txt"), count));
+    ASSERT_TRUE(ReadClueFileAt(doc.puzzle, section, dir.Path("c.txt"), count));
     EXPECT_EQ(count, 1);
     EXPECT_EQ(Word(doc, 1, 1).clue, "Caf\xE9");
 }
@@ -258,8 +258,8 @@ TEST(ReadClueFile, GarbageNeverCrashesAndKeepsTheGrid) {
         std::string garbage(static_cast<std::size_t>(random() % 3000), '\0');
         for (char& c : garbage) c = static_cast<char>(random());
         ClueSection section = static_cast<ClueSection>(random() % 2);
-        ReadClueFile(doc, section, garbage);
-        ProcessClueText(doc, section, garbage);
+        ReadClueFile(doc.puzzle, section, garbage);
+        ProcessClueText(doc.puzzle, section, garbage);
         EXPECT_EQ(doc.puzzle.GridToString(), grid);
         EXPECT_EQ(doc.puzzle.words.size(), 4u);
     }

@@ -24,7 +24,7 @@ TEST(HtmlImportRoundTrip, FilledPageGivesTheShapeWithEmptyWordCells) {
     SetGrid(source, {"AB#-", ".yC.", "#..D"});
     source.puzzle.words[0].clue = "weg";
     source.puzzle.html.cluesSideBySide = true;
-    const std::string page = WriteHtml(source, true, false, "v");
+    const std::string page = WriteHtml(source.puzzle, true, false, "v");
 
     CRooster2Doc doc;
     const ImportResult result = ReadHtmlGrid(doc, page);
@@ -46,7 +46,7 @@ TEST(HtmlImportRoundTrip, EveryExportedShapeComesBack) {
     source.puzzle.appearance.partDashes = true;
     for (bool filled : {false, true}) {
         CRooster2Doc doc;
-        ASSERT_TRUE(ReadHtmlGrid(doc, WriteHtml(source, filled, true, "v")).imported);
+        ASSERT_TRUE(ReadHtmlGrid(doc, WriteHtml(source.puzzle, filled, true, "v")).imported);
         EXPECT_EQ(source.puzzle.GridToString(), doc.puzzle.GridToString());
     }
 }
@@ -130,7 +130,7 @@ TEST(HtmlImportRefusal, HundredColumnsOrRowsAreRefused) {
 TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
     CRooster2Doc source;
     SetGrid(source, {"..#", "-..", "..#"});
-    const std::string page = WriteHtml(source, true, false, "v");
+    const std::string page = WriteHtml(source.puzzle, true, false, "v");
     ExpectEveryTruncationSafe(page, ReadHtmlGrid);
     ExpectGarbageSafe(page, ReadHtmlGrid);
 }

@@ -197,21 +197,21 @@ TEST(WordLetterValues, LowEightBitsAsSignedNumbers) {
     doc.puzzle.letterValues[0] = 300;  // counts as 44
     doc.puzzle.letterValues[1] = 200;  // counts as -56
     bool ok = false;
-    EXPECT_EQ(WordValueProduct(doc, "ab", ok), -2464.0);
+    EXPECT_EQ(WordValueProduct(doc.puzzle, "ab", ok), -2464.0);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(WordLetterSum(doc, "AB", ok), -12.0);
+    EXPECT_EQ(WordLetterSum(doc.puzzle, "AB", ok), -12.0);
     EXPECT_TRUE(ok);
 }
 
 TEST(WordLetterValues, NonLettersMakeTheValueInvalid) {
     CRooster2Doc doc;
     bool ok = true;
-    EXPECT_EQ(WordValueProduct(doc, "A B", ok), 0.0);
+    EXPECT_EQ(WordValueProduct(doc.puzzle, "A B", ok), 0.0);
     EXPECT_FALSE(ok);
     ok = true;
-    EXPECT_EQ(WordLetterSum(doc, "A\xC9", ok), 0.0);
+    EXPECT_EQ(WordLetterSum(doc.puzzle, "A\xC9", ok), 0.0);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(WordLetterSum(doc, "", ok), 0.0);
+    EXPECT_EQ(WordLetterSum(doc.puzzle, "", ok), 0.0);
     EXPECT_TRUE(ok);
 }
 

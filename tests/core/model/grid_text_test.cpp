@@ -44,15 +44,15 @@ TEST(WordListTextTest, AcrossOnlyWritesNoDownHeading) {
 TEST(PlainTextExportTest, TitleThenGridThenLists) {
     CRooster2Doc doc;
     SetGrid(doc, {"AB", "##"});
-    EXPECT_EQ(ExportPlainText(doc, false),
+    EXPECT_EQ(ExportPlainText(doc.puzzle, false),
               "A B \r\n    \r\n\r\n\r\nHorizontaal\r\n\r\n   1. ab\r\n\r\nVerticaal\r\n\r\n");
     doc.puzzle.html.title = "Titel";
-    EXPECT_EQ(ExportPlainText(doc, false).substr(0, 9), "Titel\r\n\r\n");
+    EXPECT_EQ(ExportPlainText(doc.puzzle, false).substr(0, 9), "Titel\r\n\r\n");
 }
 
 TEST(PlainTextExportTest, OfferedOnlyWithoutPartNumbers) {
     CRooster2Doc doc;
-    EXPECT_TRUE(CanExportPlainText(doc));
+    EXPECT_TRUE(CanExportPlainText(doc.puzzle));
     doc.puzzle.numbering.numberPartWords = true;
-    EXPECT_FALSE(CanExportPlainText(doc));
+    EXPECT_FALSE(CanExportPlainText(doc.puzzle));
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "editing_test_support.h"
 #include "model/rooster2_doc.h"
 #include "test_support.h"
 #include "util/str_format.h"

@@ -2,10 +2,9 @@
 // same placements in the same order, the same progress, solutions and best fill.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
+#include "random_puzzle.h"
 #include "search/search_engine.h"
 #include "search_test_support.h"
 #include "test_support.h"
@@ -14,88 +13,6 @@ namespace {
 
 constexpr int CASES = 400;
 constexpr long long PLACEMENT_BUDGET = 1500;
-
-class CRandomCase {
-public:
-    CRandomCase(unsigned seed, const TempDir& dir) : m_rng(seed), m_dir(dir) {}
-
-    void Make(CRooster2Doc& doc) {
-        MakeGrid(doc);
-        MakeOptions(doc);
-        MakeLists(doc, "main", doc.puzzle.search.wordFile);
-        if (Chance(0.3)) {
-            std::string extra;
-            MakeLists(doc, "extr", extra);
-            doc.puzzle.extraFiles.push_back(extra);
-            for (WordInfo& word : doc.puzzle.words)
-                if (Chance(0.3)) word.extraList = 1;
-        }
-        for (WordInfo& word : doc.puzzle.words) {
-            if (word.length >= 4 && Chance(0.2)) {
-                word.partCount = 2;
-                word.partLengths[0] = static_cast<std::uint8_t>(Between(1, word.length - 1));
-                word.partLengths[1] = static_cast<std::uint8_t>(word.length - word.partLengths[0]);
-            }
-        }
-    }
-
-    unsigned Seed() { return static_cast<unsigned>(m_rng()); }
-
-private:
-    bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_rng) < p; }
-    int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
-    char Letter(const char* alphabet) {
-        const std::string letters = alphabet;
-        return letters[Between(0, static_cast<int>(letters.size()) - 1)];
-    }
-
-    void MakeGrid(CRooster2Doc& doc) {
-        doc.puzzle.width = Between(2, 6);
-        doc.puzzle.height = Between(2, 6);
-        for (int y = 0; y < doc.puzzle.height; ++y)
-            for (int x = 0; x < doc.puzzle.width; ++x)
-                doc.puzzle.SetCell(x, y, Chance(0.2) ? CELL_ZWART : Chance(0.03) ? CELL_NIET : CELL_VRIJ);
-        doc.puzzle.BuildWords();
-        for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell) {
-            if (doc.puzzle.cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
-            doc.puzzle.cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
-        }
-    }
-
-    void MakeOptions(CRooster2Doc& doc) {
-        doc.puzzle.search.allDifferent = Chance(0.5);
-        doc.puzzle.search.randomOrder = Chance(0.4);
-        doc.puzzle.search.ijTwoLetters = Chance(0.3);
-        doc.puzzle.search.maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
-        doc.puzzle.search.maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
-        doc.puzzle.search.maxSolutions = Between(0, 6);
-        doc.puzzle.search.showWhileSearching = Chance(0.5);
-        doc.puzzle.search.sound = Chance(0.5);
-        doc.puzzle.search.excludedLetters = Chance(0.15) ? "D" : "";
-    }
-
-    // Lines for every length up to the grid's side, with noise the loader must skip.
-    void MakeLists(const CRooster2Doc& doc, const std::string& base, std::string& setName) {
-        const int longest = std::max(doc.puzzle.width, doc.puzzle.height);
-        for (int length = 2; length <= std::max(longest, 2); ++length) {
-            std::vector<std::string> lines;
-            const int count = Chance(0.05) ? 0 : Chance(0.3) ? Between(41, 300) : Between(1, 40);
-            for (int i = 0; i < count; ++i) {
-                std::string line;
-                for (int k = 0; k < length; ++k)
-                    line += Chance(0.03) ? Letter("abyIJ") : Letter("ABCDEY");
-                if (Chance(0.05)) line += "  ";
-                if (Chance(0.04)) line.pop_back();
-                lines.push_back(line);
-                if (Chance(0.1)) lines.push_back(line);
-            }
-            setName = WriteWordList(m_dir.Path(""), base, length, lines);
-        }
-    }
-
-    std::mt19937 m_rng;
-    const TempDir& m_dir;
-};
 
 struct Outcome {
     bool started = false;

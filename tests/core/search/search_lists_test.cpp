@@ -6,7 +6,7 @@
 #include "search/search_environment.h"
 #include "search_test_support.h"
 #include "test_support.h"
-#include "wordlists/search_lists.h"
+#include "search/search_lists.h"
 
 namespace {
 
@@ -38,13 +38,13 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     doc.puzzle.search.excludedLetters = "QX";
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,YZER,BOOM,");
     EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
     doc.puzzle.search.ijTwoLetters = true;
     doc.puzzle.search.allDifferent = false;
-    ReleaseSearchLists(doc, lists);
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ReleaseSearchLists(doc.puzzle, lists);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,IJZE,YZER,BOOM,");
     EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
 }
@@ -58,7 +58,7 @@ TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
         WriteWordList(dir.Path(""), "nl", 5, {std::string(99, 'A') + "BCDEF", "KLMNO"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 5), "KLMNO,");
 }
 
@@ -72,7 +72,7 @@ TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     doc.puzzle.words[2].extraList = 1;
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_OWNER);
     EXPECT_EQ(lists.m_words[1].searchLink, 0);
     EXPECT_EQ(lists.m_words[2].searchLink, SEARCH_LINK_OWNER);
@@ -93,13 +93,13 @@ TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) 
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     ASSERT_EQ(doc.puzzle.words.size(), 3u);
     EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_NONE);
     EXPECT_EQ(doc.puzzle.words[1].x, 0);
     EXPECT_EQ(doc.puzzle.words[2].x, 5);
     EXPECT_EQ(lists.m_words[2].searchLink, 1);
-    ReleaseSearchLists(doc, lists);
+    ReleaseSearchLists(doc.puzzle, lists);
     EXPECT_EQ(doc.puzzle.words.size(), 1u);
 }
 
@@ -111,7 +111,7 @@ TEST(SearchListsLoading, FileNamesFollowTheSetAndLongWordsShareFile19) {
     WriteWordList(dir.Path(""), "nl", 19, {std::string(19, 'A'), std::string(23, 'B')});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 23), std::string(23, 'B') + ",");
 }
 
@@ -122,18 +122,18 @@ TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
     CSearchLists lists;
     CLcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc, lists, random), 1);
+    EXPECT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 1);
     ASSERT_EQ(lists.m_messages.size(), 1u);
     EXPECT_EQ(lists.m_messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
-    ReleaseSearchLists(doc, lists);
+    ReleaseSearchLists(doc.puzzle, lists);
 
     std::vector<char> list;
     std::vector<std::uint8_t> used;
     std::vector<UserMessage> messages;
     doc.puzzle.search.wordFile = "a.doc";
-    EXPECT_EQ(LoadWordList(doc, 0, 3, list, used, messages), 0);
+    EXPECT_EQ(LoadWordList(doc.puzzle, 0, 3, list, used, messages), 0);
     doc.puzzle.words[0].extraList = 2;
-    EXPECT_EQ(LoadWordList(doc, 0, 3, list, used, messages), 0);
+    EXPECT_EQ(LoadWordList(doc.puzzle, 0, 3, list, used, messages), 0);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Bestand a.doc ontbreekt.");
     EXPECT_EQ(messages[1].text, "Nummer woordenlijst (2 bij H1) incorrect");
@@ -147,7 +147,7 @@ TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     WriteFileOrFail(doc.puzzle.search.wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
     CSearchLists lists;
     CLcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc, lists, random), 1);
+    EXPECT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 1);
     EXPECT_TRUE(lists.m_messages.empty());
 }
 
@@ -179,7 +179,7 @@ TEST(SearchOrders, RandomOrderDrawsOneOrderPerSearchedWord) {
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 3, {"ABC", "BCA", "CAB"});
     CSearchLists lists;
     CLcgRandom random(5);
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
     for (const SearchWord& word : lists.m_words) EXPECT_EQ(word.searchOrder.Size(), 3);
 }
 

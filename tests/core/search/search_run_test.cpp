@@ -1,8 +1,12 @@
-// The search command's edge cases, for the fast engine and the plain method alike.
+// The search command's edge cases, for the indexed engine, the plain method and the fast fill alike.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <type_traits>
 
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
+#include "search/fast_search.h"
 #include "search/search_engine.h"
 #include "search_test_support.h"
 #include "test_support.h"
@@ -36,7 +40,7 @@ protected:
     std::unique_ptr<Search> m_search;
 };
 
-using Implementations = ::testing::Types<CSearchEngine, CLiteralSearch>;
+using Implementations = ::testing::Types<CSearchEngine, CLiteralSearch, CFastSearch>;
 TYPED_TEST_SUITE(SearchRunTest, Implementations);
 
 TYPED_TEST(SearchRunTest, AFullGridIsOneSolutionAtOnce) {
@@ -58,9 +62,14 @@ TYPED_TEST(SearchRunTest, CrossingWordsWithoutAgreementGiveNoSolutionAndABeep) {
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), geen oplossingen gevonden");
     EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::NoSolution});
-    EXPECT_EQ(this->m_search->m_results.m_bestDepth, 1);
-    // The down word has one candidate and goes first; the across word then fits none.
-    EXPECT_EQ(this->m_search->m_results.m_bestFill, std::string("X Y") + char(CELL_ZWART));
+    if constexpr (std::is_same_v<TypeParam, CFastSearch>) {
+        // Propagation sees before any placement that nothing fits: no partial fill.
+        EXPECT_EQ(this->m_search->m_results.m_bestDepth, 0);
+    } else {
+        EXPECT_EQ(this->m_search->m_results.m_bestDepth, 1);
+        // The down word has one candidate and goes first; the across word then fits none.
+        EXPECT_EQ(this->m_search->m_results.m_bestFill, std::string("X Y") + char(CELL_ZWART));
+    }
     EXPECT_EQ(this->m_doc.phase, PHASE_VORMEN);
     EXPECT_EQ(this->m_doc.puzzle.GridToString(), std::string("   ") + char(CELL_ZWART));
 }
@@ -74,8 +83,26 @@ TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     EXPECT_EQ(this->m_search->ResultText(), "Onderbroken na 0:00:00 (0.0 sec), 1 oplossing");
     EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::Solution});
     this->m_doc.puzzle.search.maxSolutions = 0;
-    ASSERT_TRUE(this->RunSearch());
-    EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 3 oplossingen");
+    // The search fills its own copy: at every solution the document's grid is still empty.
+    std::vector<std::string> documentGrids;
+    std::vector<std::string> workingGrids;
+    this->m_search = std::make_unique<TypeParam>(this->m_doc);
+    this->m_search->m_callbacks.redraw = [&] {
+        documentGrids.push_back(this->m_doc.puzzle.GridToString());
+        workingGrids.push_back(this->m_search->WorkingPuzzle().GridToString());
+    };
+    ASSERT_TRUE(this->m_search->Run());
+    EXPECT_EQ(this->m_search->ResultText().substr(this->m_search->ResultText().find(',')),
+              ", 3 oplossingen");
+    const std::string blacks(2, static_cast<char>(CELL_ZWART));
+    EXPECT_EQ(documentGrids, std::vector<std::string>(documentGrids.size(), "  " + blacks));
+    if constexpr (std::is_same_v<TypeParam, CFastSearch>) {
+        // Its own order: every solution drawn in the copy.
+        for (const char* word : {"AB", "CD", "EF"})
+            EXPECT_NE(std::find(workingGrids.begin(), workingGrids.end(), word + blacks), workingGrids.end());
+    } else {
+        EXPECT_EQ(workingGrids.back(), "EF" + blacks);
+    }
 }
 
 TYPED_TEST(SearchRunTest, AllDifferentKeepsEqualWordsApart) {

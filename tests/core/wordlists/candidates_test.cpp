@@ -19,7 +19,7 @@ protected:
     }
     Words Find(const std::string& pattern, int maxCount = 0, int listNumber = 0) {
         Words found;
-        count = FindCandidates(doc, pattern, &found, maxCount, listNumber);
+        count = FindCandidates(doc.puzzle, pattern, &found, maxCount, listNumber);
         return found;
     }
 
@@ -48,9 +48,9 @@ TEST_F(CandidateLookup, MaximumStopsAfterThatManyInFileOrder) {
 }
 
 TEST_F(CandidateLookup, WithoutAListOnlyCounts) {
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 0, 0), 4);
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 1, 0), 1);
-    EXPECT_EQ(FindCandidates(doc, "KOES", nullptr, 1, 0), 0);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "K AS", nullptr, 0, 0), 4);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "K AS", nullptr, 1, 0), 1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KOES", nullptr, 1, 0), 0);
 }
 
 TEST_F(CandidateLookup, FileIsChosenByPatternLengthFromAnyMember) {
@@ -65,14 +65,14 @@ TEST_F(CandidateLookup, LongWordsShareTheNineteenFileAndMustMatchTheLength) {
 }
 
 TEST_F(CandidateLookup, FailsForAnUnknownListNumberAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 1), -1);
     doc.puzzle.extraFiles = {dir.Path("xx05.doc")};
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, -1), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, -1), -1);
     doc.puzzle.search.wordFile = "a05.doc";
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 0), -1);
     doc.puzzle.search.wordFile = "05.doc";
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 0), -1);
 }
 
 TEST_F(CandidateLookup, ExtraListNumberReadsThatSet) {
@@ -125,7 +125,7 @@ protected:
     Words Anagrams(const std::string& letters, const std::string& pattern = ".....",
                    int maxCount = 0) {
         Words found;
-        count = FindAnagrams(doc, letters, &found, maxCount, 5, pattern, set);
+        count = FindAnagrams(doc.puzzle, letters, &found, maxCount, 5, pattern, set);
         return found;
     }
     std::string set;
@@ -148,12 +148,12 @@ TEST_F(AnagramLookup, PatternDotsAreUnknownLetters) {
 
 TEST_F(AnagramLookup, MaximumAndCounting) {
     EXPECT_EQ(Anagrams("E", ".....", 2), (Words{"ANALE", "LAANE"}));
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", set), 8);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 5, ".....", set), 8);
 }
 
 TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 6, "......", set), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 6, "......", set), -1);
 }
 
 TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {

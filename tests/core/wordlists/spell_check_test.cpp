@@ -16,7 +16,7 @@ protected:
         WriteListFile(dir, 3, {"KAT"});
         WriteListFile(dir, 2, {"YS"});
     }
-    std::string Report() { return SpellingCheckReport(doc).value_or("(geen)"); }
+    std::string Report() { return SpellingCheckReport(doc.puzzle).value_or("(geen)"); }
 
     TempDir dir;
     CRooster2Doc doc;
@@ -82,16 +82,16 @@ TEST_F(SpellingCheck, MissingFileOrInvalidListCountsAsNotListed) {
 TEST_F(SpellingCheck, ShortWordFileNameGivesNoReport) {
     SetGrid(doc, {"KAAS"});
     doc.puzzle.search.wordFile = "05.doc";
-    EXPECT_FALSE(SpellingCheckReport(doc));
+    EXPECT_FALSE(SpellingCheckReport(doc.puzzle));
 }
 
 TEST_F(SpellingCheck, FirstMissingFileIsNamedForCompleteWordsOnly) {
     SetGrid(doc, {"KAAS#BAKKER#......."});
-    EXPECT_EQ(FirstMissingSpellingFile(doc), "Bestand " + dir.Path("nl06.doc") + " ontbreekt.");
+    EXPECT_EQ(FirstMissingSpellingFile(doc.puzzle), "Bestand " + dir.Path("nl06.doc") + " ontbreekt.");
     SetGrid(doc, {"KAAS#BROOD#......."});
-    EXPECT_EQ(FirstMissingSpellingFile(doc), "");
+    EXPECT_EQ(FirstMissingSpellingFile(doc.puzzle), "");
     doc.puzzle.search.wordFile = "x.doc";
-    EXPECT_EQ(FirstMissingSpellingFile(doc), "Bestand x.doc ontbreekt.");
+    EXPECT_EQ(FirstMissingSpellingFile(doc.puzzle), "Bestand x.doc ontbreekt.");
 }
 
 TEST_F(SpellingCheck, ReportDoesNotChangeTheDocument) {

@@ -1,0 +1,97 @@
+#pragma once
+// The editing side of the grid view, without any drawing: the view's mouse and
+// shaping-cursor state, the two undo histories, and one entry point per event
+// that picks the phase's behaviour. The desktop view owns one CGridEditor next
+// to the document, converts pixels to cells with PointToCell, forwards events,
+// and repaints what each EditResult asks for:
+//
+//   redrawAll       invalidate the view
+//   redrawLetters   RedrawLetters
+//   cells           DrawCell with CellColour for each y * width + x
+//   highlightCell   DrawCell with m_colorWoordPos (the shaping cursor)
+//   wordChange      ShowWordChange(oldWord, newWord), caption WordCaption(newWord)
+//   forgetBestResult / forgetSolutions   m_bestDepth = 0 / m_solutionCount = 0
+//
+// Undo snapshots and MarkModified have already happened inside.
+
+#include <optional>
+
+#include "editing/command_enabling.h"
+#include "editing/edit_result.h"
+#include "editing/undo_history.h"
+
+class CRooster2Doc;
+
+struct GridCell {
+    int x = -1;
+    int y = -1;
+};
+
+// The cell under a point of the view: column (px + scrollX - margin) / S and
+// row (py + scrollY - margin - clueTextSize) / S, truncated toward zero, so a
+// point less than one cell left of or above the grid still maps to column or
+// row 0. Nothing before the first paint (cellPixels 0).
+std::optional<GridCell> PointToCell(int px, int py, int scrollX, int scrollY, int margin,
+                                    int clueTextSize, int cellPixels);
+
+// What Escape does in a phase.
+enum class EscapeAction { None, InterruptSearch, FinishSolutions };
+EscapeAction EscapeActionFor(int phase);
+
+class CGridEditor {
+public:
+    explicit CGridEditor(CRooster2Doc& doc) : m_doc(doc) {}
+
+    CUndoHistories& Histories() { return m_undo; }
+    const CUndoHistories& Histories() const { return m_undo; }
+
+    // A document was created or opened and is now shown: both histories start
+    // from its grid; the mouse and the shaping cursor are forgotten.
+    void DocumentShown();
+
+    // A button went down on cell (x, y) (anything outside the grid is no cell).
+    void ButtonDown(int x, int y);
+    // Left button up: shaping sets cells (notCell with Ctrl), filling selects
+    // the word and cursor cell; other phases ignore it.
+    EditResult LeftButtonUp(int x, int y, bool ctrl);
+    // Right button up: shaping places not-cells, filling toggles IJ and Y.
+    EditResult RightButtonUp(int x, int y);
+    // The mouse moved onto cell (x, y): applied when it is another cell than
+    // before; then the shaping cursor follows it and its old highlight is
+    // repainted. In the filling phase show MouseMoveStatus(doc, x, y, ...) then.
+    EditResult MouseMove(int x, int y);
+    // A navigation or Delete key (ctrl: the Ctrl key is held).
+    EditResult KeyDown(EditKey key, bool ctrl);
+    // A typed character as a Latin-1 byte; Backspace is 8. Escape is not handled
+    // here (see EscapeActionFor). Every other character also resets the
+    // search's deepest level (the search's own business).
+    EditResult Char(unsigned char ch);
+
+    // Runs a command of the grid: the transforms, ID_UNDO, ID_REDO,
+    // ID_DIRECTION_ACROSS/DOWN, ID_AUTO_NEXT_WORD, ID_PHASE_FILL and
+    // ID_PHASE_SHAPE (ask ClueLossQuestion first when ShapingLosesClues, and
+    // close the clue windows). Not applied when disabled or not a grid command.
+    EditResult RunCommand(int id);
+    // GetCommandState with this editor's histories and "&Naar volgende woord".
+    std::optional<CommandState> CommandStateOf(int id, CommandFacts facts) const;
+
+    // Whether the shaping cursor is drawn highlighted: it was moved by the
+    // keyboard away from the mouse cell and lies in the grid.
+    bool IsMarkHighlighted() const;
+
+    int m_pressX = -1;  // cell where the last button went down, -1 outside
+    int m_pressY = -1;
+    int m_mouseX = -1;  // cell under the mouse at the last move
+    int m_mouseY = -1;
+    int m_markX = -1;  // the shaping cursor
+    int m_markY = -1;
+    bool m_autoNextWord = false;  // "&Naar volgende woord"
+
+private:
+    EditResult Undo();
+    EditResult Redo();
+    EditResult RestoreResult(std::vector<int> cells) const;
+
+    CRooster2Doc& m_doc;
+    CUndoHistories m_undo;
+};

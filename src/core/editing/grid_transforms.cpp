@@ -1,0 +1,254 @@
+#include "editing/grid_transforms.h"
+
+#include <algorithm>
+#include <array>
+
+#include "editing/command_ids.h"
+#include "model/rooster2_doc.h"
+#include "editing/undo_history.h"
+
+// ---- Cell operations ------------------------------------------------------------
+
+namespace {
+
+// Builds the new grid in a free scratch grid: each cell (x, y) goes to
+// target(x, y) when that lies inside the grid; then copies it back.
+template <typename Target>
+void MoveCells(CRooster2Doc& doc, Target target) {
+    std::array<Cell, MAX_CELLS> scratch;
+    scratch.fill(CELL_VRIJ);
+    for (int y = 0; y < doc.puzzle.height; ++y) {
+        for (int x = 0; x < doc.puzzle.width; ++x) {
+            const auto [tx, ty] = target(x, y);
+            if (doc.puzzle.IsInGrid(tx, ty)) scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
+        }
+    }
+    std::copy_n(scratch.begin(), doc.puzzle.CellCount(), doc.puzzle.cells.begin());
+}
+
+struct CellPos {
+    int x;
+    int y;
+};
+
+// From (x, y) in steps of (dx, dy), while the cells are black or not-cells, make
+// them not-cells. Returns whether a black cell changed.
+bool EdgeRunToNiet(CRooster2Doc& doc, int x, int y, int dx, int dy) {
+    bool changed = false;
+    for (; doc.puzzle.IsInGrid(x, y) && !IsLetterCell(doc.puzzle.GetCell(x, y)); x += dx, y += dy) {
+        changed = changed || doc.puzzle.GetCell(x, y) != CELL_NIET;
+        doc.puzzle.SetCell(x, y, CELL_NIET);
+    }
+    return changed;
+}
+
+}  // namespace
+
+void ClearAllCells(CRooster2Doc& doc) {
+    std::fill_n(doc.puzzle.cells.begin(), doc.puzzle.CellCount(), CELL_VRIJ);
+}
+
+void RemoveLetters(CRooster2Doc& doc) {
+    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
+        if (doc.puzzle.cells[i] > CELL_VRIJ) doc.puzzle.cells[i] = CELL_VRIJ;
+    for (WordInfo& word : doc.puzzle.words) word.value.clear();
+}
+
+bool EdgeBlackToNiet(CRooster2Doc& doc) {
+    const int w = doc.puzzle.width;
+    const int h = doc.puzzle.height;
+    bool changed = false;
+    for (int x = 0; x < w; ++x) {
+        changed = EdgeRunToNiet(doc, x, 0, 0, 1) || changed;
+        changed = EdgeRunToNiet(doc, x, h - 1, 0, -1) || changed;
+    }
+    for (int y = 0; y < h; ++y) {
+        changed = EdgeRunToNiet(doc, 0, y, 1, 0) || changed;
+        changed = EdgeRunToNiet(doc, w - 1, y, -1, 0) || changed;
+    }
+    return changed;
+}
+
+void ShiftGrid(CRooster2Doc& doc, int dx, int dy) {
+    MoveCells(doc, [=](int x, int y) { return CellPos{x + dx, y + dy}; });
+}
+
+bool RotateGrid(CRooster2Doc& doc) {
+    if (doc.puzzle.width != doc.puzzle.height) return false;
+    const int h = doc.puzzle.height;
+    MoveCells(doc, [=](int x, int y) { return CellPos{h - 1 - y, x}; });
+    return true;
+}
+
+void MirrorGridRows(CRooster2Doc& doc) {
+    const int h = doc.puzzle.height;
+    MoveCells(doc, [=](int x, int y) { return CellPos{x, h - 1 - y}; });
+}
+
+void MirrorGridColumns(CRooster2Doc& doc) {
+    const int w = doc.puzzle.width;
+    MoveCells(doc, [=](int x, int y) { return CellPos{w - 1 - x, y}; });
+}
+
+std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y) {
+    std::vector<int> changed;
+    while (doc.puzzle.IsInGrid(x, y) && doc.puzzle.GetCell(x, y) == CELL_VRIJ) {
+        doc.puzzle.SetCell(x, y, CELL_ZWART);
+        changed.push_back(y * doc.puzzle.width + x);
+        if (x < doc.puzzle.width - 1) {
+            const Cell right = doc.puzzle.GetCell(x + 1, y);
+            if (right == CELL_ZWART || right == CELL_NIET) break;
+        }
+        x += 2;
+    }
+    return changed;
+}
+
+void MakeFreeCellsBlack(CRooster2Doc& doc) {
+    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
+        if (doc.puzzle.cells[i] == CELL_VRIJ) doc.puzzle.cells[i] = CELL_ZWART;
+}
+
+// ---- Commands ----------------------------------------------------------------------
+
+namespace {
+
+bool IsShaping(const CRooster2Doc& doc) { return doc.phase == PHASE_VORMEN; }
+bool IsShapingSquare(const CRooster2Doc& doc) {
+    return IsShaping(doc) && doc.puzzle.width == doc.puzzle.height;
+}
+// Removing letters under a running search would leave it placing words into
+// cells it believes filled; every other phase may.
+bool IsNotSearching(const CRooster2Doc& doc) { return doc.phase != PHASE_ZOEKEN; }
+bool Always(const CRooster2Doc&) { return true; }
+
+// After a change of the shape: snapshot, modified, words as the next repaint
+// would build them, and the whole view to repaint.
+EditResult FinishShapeChange(CRooster2Doc& doc, CUndoHistories& undo) {
+    undo.PushShapeUndo(doc);
+    doc.MarkModified(true);
+    doc.puzzle.BuildWords();
+    EditResult result;
+    result.applied = true;
+    result.redrawAll = true;
+    return result;
+}
+
+// Snapshot onto the history of the phase the command runs in; the search and
+// solution phases keep none.
+void PushPhaseUndo(const CRooster2Doc& doc, CUndoHistories& undo) {
+    if (doc.phase == PHASE_VORMEN)
+        undo.PushShapeUndo(doc);
+    else if (doc.phase == PHASE_VULLEN)
+        undo.PushFillUndo(doc);
+}
+
+EditResult RunCleanSlate(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    ClearAllCells(doc);
+    EditResult result = FinishShapeChange(doc, undo);
+    result.redrawAll = false;
+    result.redrawLetters = true;
+    result.forgetBestResult = true;
+    return result;
+}
+
+EditResult RunRemoveLetters(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    RemoveLetters(doc);
+    PushPhaseUndo(doc, undo);
+    doc.MarkModified(true);
+    EditResult result;
+    result.applied = true;
+    result.redrawAll = true;
+    return result;
+}
+
+EditResult RunEdgeBlack(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    // Marked modified when cells changed, so the save prompt does not let the
+    // change go unnoticed.
+    if (EdgeBlackToNiet(doc)) doc.MarkModified(true);
+    PushPhaseUndo(doc, undo);
+    EditResult result;
+    result.applied = true;
+    result.redrawAll = true;
+    return result;
+}
+
+template <int dx, int dy>
+EditResult RunShift(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    ShiftGrid(doc, dx, dy);
+    return FinishShapeChange(doc, undo);
+}
+
+EditResult RunRotate(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    if (!RotateGrid(doc)) return {};
+    return FinishShapeChange(doc, undo);
+}
+
+EditResult RunMirrorRows(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    MirrorGridRows(doc);
+    return FinishShapeChange(doc, undo);
+}
+
+EditResult RunMirrorColumns(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    MirrorGridColumns(doc);
+    return FinishShapeChange(doc, undo);
+}
+
+EditResult RunAlternateBlack(CRooster2Doc& doc, CUndoHistories& undo, int mouseX, int mouseY) {
+    std::vector<int> changed = MakeAlternateBlack(doc, mouseX, mouseY);
+    if (changed.empty()) return {};
+    EditResult result = FinishShapeChange(doc, undo);
+    result.cells = std::move(changed);
+    return result;
+}
+
+EditResult RunFreeCellsBlack(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+    MakeFreeCellsBlack(doc);
+    return FinishShapeChange(doc, undo);
+}
+
+struct Transform {
+    int id;
+    bool (*canRun)(const CRooster2Doc&);
+    EditResult (*run)(CRooster2Doc&, CUndoHistories&, int, int);
+};
+
+constexpr Transform TRANSFORMS[] = {
+    {ID_GRID_CLEAN, IsShaping, RunCleanSlate},
+    {ID_GRID_REMOVE_LETTERS, IsNotSearching, RunRemoveLetters},
+    {ID_GRID_EDGE_BLACK, Always, RunEdgeBlack},
+    {ID_SHIFT_RIGHT, IsShaping, RunShift<1, 0>},
+    {ID_SHIFT_LEFT, IsShaping, RunShift<-1, 0>},
+    {ID_SHIFT_DOWN, IsShaping, RunShift<0, 1>},
+    {ID_SHIFT_UP, IsShaping, RunShift<0, -1>},
+    {ID_ROTATE_CLOCKWISE, IsShapingSquare, RunRotate},
+    {ID_MIRROR_ROWS, IsShaping, RunMirrorRows},
+    {ID_MIRROR_COLUMNS, IsShaping, RunMirrorColumns},
+    {ID_ALTERNATE_BLACK, IsShaping, RunAlternateBlack},
+    {ID_FREE_CELLS_BLACK, IsShaping, RunFreeCellsBlack},
+};
+
+const Transform* FindTransform(int id) {
+    for (const Transform& transform : TRANSFORMS)
+        if (transform.id == id) return &transform;
+    return nullptr;
+}
+
+}  // namespace
+
+bool IsGridTransform(int id) { return FindTransform(id) != nullptr; }
+
+bool CanRunGridTransform(int id, const CRooster2Doc& doc) {
+    const Transform* transform = FindTransform(id);
+    return transform != nullptr && transform->canRun(doc);
+}
+
+EditResult RunGridTransform(int id, CRooster2Doc& doc, CUndoHistories& undo, int mouseX,
+                            int mouseY) {
+    if (!CanRunGridTransform(id, doc)) return {};
+    return FindTransform(id)->run(doc, undo, mouseX, mouseY);
+}
+
+EditResult CleanSlateCommand(CRooster2Doc& doc, CUndoHistories& undo) {
+    return RunGridTransform(ID_GRID_CLEAN, doc, undo, -1, -1);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// Operations that change many cells at once: a clean slate, removing all
+// letters, edge black to not-cells, shifting, rotating, mirroring and two ways
+// of making free cells black.
+//
+// Two levels:
+// - Cell operations change only the cells (and, for RemoveLetters, the word
+//   values). The importers and the CLI may use them directly.
+// - Commands (RunGridTransform, CleanSlateCommand) are what the menu items
+//   do: they check that the command applies in the current phase, change the
+//   cells, push the snapshot onto the phase's undo history, mark the document
+//   modified, rebuild the words where the shape changed, and say what to
+//   repaint. The phase, the current word and the cursor stay as they are.
+
+#include "editing/edit_result.h"
+
+class CRooster2Doc;
+class CUndoHistories;
+
+// ---- Cell operations ------------------------------------------------------------
+
+// Every cell becomes free.
+void ClearAllCells(CRooster2Doc& doc);
+// Letters (the IJ included) become free and every word's value is emptied;
+// black, not-cells and free cells stay.
+void RemoveLetters(CRooster2Doc& doc);
+// Straight runs of black or not-cells from each edge become not-cells: first
+// every column from both ends, then every row, so the row runs continue through
+// not-cells the column pass made. Returns whether any cell changed.
+bool EdgeBlackToNiet(CRooster2Doc& doc);
+// Moves every cell by (dx, dy); cells pushed over an edge are lost and the
+// uncovered row or column becomes free.
+void ShiftGrid(CRooster2Doc& doc, int dx, int dy);
+// Quarter turn clockwise: the top-left cell goes to the top-right corner.
+// Only a square grid turns; returns false and changes nothing otherwise.
+bool RotateGrid(CRooster2Doc& doc);
+// Top to bottom.
+void MirrorGridRows(CRooster2Doc& doc);
+// Left to right.
+void MirrorGridColumns(CRooster2Doc& doc);
+// Black, free, black, ... along row y from column x to the right, while the
+// cells are exactly free; it also stops before a black or not-cell right of a
+// cell it made black. Returns the cells made black (y * width + x).
+std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y);
+// Every cell that is exactly free becomes black.
+void MakeFreeCellsBlack(CRooster2Doc& doc);
+
+// ---- Commands ----------------------------------------------------------------------
+
+// Whether id is one of the transform commands: ID_GRID_CLEAN,
+// ID_GRID_REMOVE_LETTERS, ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT/LEFT/DOWN/UP,
+// ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,
+// ID_FREE_CELLS_BLACK.
+bool IsGridTransform(int id);
+// The transform's enabling rule: the shaping phase for all but two; the rotation
+// also needs a square grid; removing letters in any phase but while the search
+// runs; edge black to not-cells always.
+bool CanRunGridTransform(int id, const CRooster2Doc& doc);
+// Runs transform id when it may run now (else nothing is applied).
+// (mouseX, mouseY) is the cell under the mouse at the last mouse move; only
+// ID_ALTERNATE_BLACK uses it, and does nothing (not even a snapshot) when that
+// cell is outside the grid or not exactly free.
+// Snapshots: shaping-only commands push onto the shape history; removing
+// letters and edge black push onto the history of the current phase (none in
+// the search or solution phases). Repaint: the clean slate asks for the letters
+// only, every other transform for the whole view.
+EditResult RunGridTransform(int id, CRooster2Doc& doc, CUndoHistories& undo, int mouseX,
+                            int mouseY);
+// "&Rooster schoonmaken" outside the menu: the properties dialog runs it when
+// "Doorloper" is switched on. Same as RunGridTransform(ID_GRID_CLEAN, ...).
+EditResult CleanSlateCommand(CRooster2Doc& doc, CUndoHistories& undo);

@@ -1,0 +1,32 @@
+#pragma once
+// Switching between the shaping and the filling phase, and the undo histories
+// of a document the view has just been given.
+//
+// The phase lives in the document's m_phase; the desktop reads it from there
+// (so the application's copy can never disagree with the document).
+
+#include "editing/edit_result.h"
+#include "model/user_message.h"
+
+class CRooster2Doc;
+class CUndoHistories;
+
+void SetPhase(CRooster2Doc& doc, int phase);
+
+// The view was given a new or opened document: both histories start afresh
+// from its grid, so undo never crosses from one puzzle to another.
+void StartEditingDocument(const CRooster2Doc& doc, CUndoHistories& undo);
+
+// "&1. Vormen rooster" runs only from the filling phase. Shaping rebuilds the
+// words and so discards every clue: when ShapingLosesClues, ask
+// ClueLossQuestion (OK / Cancel, question icon) first and stop on Cancel.
+// The caller also closes the clue text window and the clue list.
+bool ShapingLosesClues(const CRooster2Doc& doc);
+UserMessage ClueLossQuestion();
+// Enters shaping: phase 1, words rebuilt, shape history reset; the solutions
+// are dropped (forgetSolutions) and the whole view repaints.
+EditResult EnterShapingPhase(CRooster2Doc& doc, CUndoHistories& undo);
+
+// "&2. Vullen rooster" runs only from the shaping phase: phase 2, the first
+// word current with the cursor on its first cell, fill history reset, repaint.
+EditResult EnterFillingPhase(CRooster2Doc& doc, CUndoHistories& undo);

@@ -1,0 +1,51 @@
+#pragma once
+// Showing the solutions of a search: stepping through them, taking one over
+// ("&Klaar") and putting the best partial fill in the grid. The window draws;
+// this decides what the grid and status show.
+
+#include <functional>
+#include <string>
+
+#include "search/search_run.h"
+
+class CRooster2Doc;
+class CUndoHistories;
+
+class CSolutionBrowser {
+public:
+    CSolutionBrowser(CRooster2Doc& doc, SearchResults& results);
+
+    bool CanShowSolutions() const;  // "&Toon oplossingen"
+    bool CanShowBest() const;       // "Toon &beste zoekresultaat"
+
+    // Keeps the grid as it is and shows the first solution.
+    void OnShowSolutions();
+    // Each returns true when it put another solution in the grid.
+    bool First();
+    bool Next();
+    bool Previous();
+    bool Last();
+    // "&Klaar": keeps the shown solution (the option to fill with the last shown
+    // one) or the grid from before, and returns to filling.
+    void OnSolutionsDone(CUndoHistories& undo);
+    // Puts the deepest partial fill in the grid, without a phase change.
+    void OnShowBest(CUndoHistories& undo);
+
+    int CurrentSolution() const { return m_currentSolution; }
+    // Status-bar pane 0 after the last solution shown.
+    const std::string& StatusText() const { return m_statusText; }
+
+    // Switch the phase; without it only the document's phase is set.
+    std::function<void(int phase)> m_setPhase;
+
+private:
+    void ShowSolution(int k);
+    void SetStatus();
+    void SetPhase(int phase);
+
+    CRooster2Doc& m_doc;
+    SearchResults& m_results;
+    int m_currentSolution = 0;
+    std::string m_gridBackup;
+    std::string m_statusText;
+};

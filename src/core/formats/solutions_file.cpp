@@ -1,0 +1,25 @@
+#include "formats/solutions_file.h"
+
+#include "model/rooster2_doc.h"
+#include "util/file_io.h"
+#include "util/str_format.h"
+
+std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results, bool lowercase) {
+    Puzzle shown = puzzle;
+    std::string text;
+    if (!shown.html.title.empty()) text += shown.html.title + "\r\n\r\n";
+    for (int i = 0; i < results.m_solutionCount && i < static_cast<int>(results.m_solutions.size());
+         ++i) {
+        shown.StringToGrid(results.m_solutions[i]);
+        text += StrFormat("Oplossing %d\r\n\r\n", i + 1);
+        shown.WriteGridText(text, lowercase);
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
+                        bool lowercase) {
+    doc.lastFiles.text = path;
+    return WriteFileAtomically(path, FormatSolutionsText(doc.puzzle, results, lowercase));
+}

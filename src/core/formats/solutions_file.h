@@ -1,0 +1,14 @@
+#pragma once
+// The solutions text file: the optional title, then per solution its heading and grid.
+
+#include <string>
+
+#include "search/search_run.h"
+
+class CRooster2Doc;
+class Puzzle;
+
+std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results, bool lowercase);
+// Writes it and remembers the path as the text file name; false when it cannot be written.
+bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
+                        bool lowercase);

@@ -1,0 +1,77 @@
+#include "forms/properties.h"
+
+#include "editing/grid_transforms.h"
+#include "model/rooster2_doc.h"
+#include "editing/undo_history.h"
+
+namespace {
+
+constexpr int SMALLEST_CLUE_TEXT_SIZE = 10;
+
+// The document's colour members in the order of the dialog's buttons.
+constexpr ColorRef Colours::*COLOUR_MEMBERS[PROPERTY_COLOUR_COUNT] = {
+    &Colours::zwart, &Colours::woord,    &Colours::niet,
+    &Colours::vrij,  &Colours::woordPos, &Colours::achtergrond};
+
+void Resize(CRooster2Doc& doc, CUndoHistories& undo, int width, int height) {
+    doc.puzzle.Resize(width, height);
+    doc.curWord = 0;
+    doc.curPos = 0;
+    // The words of the old size would point outside the new grid.
+    doc.puzzle.BuildWords();
+    undo.ResetShapeUndo(doc);
+}
+
+}  // namespace
+
+ColorRef& PropertyColour(Appearance& appearance, int i) {
+    return appearance.colours.*COLOUR_MEMBERS[i];
+}
+
+PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters) {
+    const Puzzle& puzzle = doc.puzzle;
+    return {puzzle.width,  puzzle.height, puzzle.symmetry, puzzle.appearance,
+            puzzle.numbering, puzzle.html, smallLetters};
+}
+
+int StoredClueTextSize(int size) { return size < SMALLEST_CLUE_TEXT_SIZE ? 0 : size; }
+
+bool CanChangeGridLayout(const CRooster2Doc& doc) { return doc.phase == PHASE_VORMEN; }
+
+PropertiesApplied ApplyProperties(CRooster2Doc& doc, CUndoHistories& undo,
+                                  const PuzzleProperties& p) {
+    Puzzle& puzzle = doc.puzzle;
+    PropertiesApplied applied;
+    const bool layout = CanChangeGridLayout(doc);
+    if (layout && (p.width != puzzle.width || p.height != puzzle.height)) {
+        Resize(doc, undo, p.width, p.height);
+        applied.resized = true;
+    }
+    puzzle.symmetry = p.symmetry;
+    puzzle.appearance = p.appearance;
+    puzzle.appearance.clueTextSize = StoredClueTextSize(p.appearance.clueTextSize);
+    puzzle.html = p.html;
+    const Numbering before = puzzle.numbering;
+    puzzle.numbering = p.numbering;
+    if (layout) {
+        if (p.numbering.doorloper && !before.doorloper)
+            applied.cleared = CleanSlateCommand(doc, undo).applied;
+    } else {
+        puzzle.numbering.doorloper = before.doorloper;
+        puzzle.numbering.acrossOnly = before.acrossOnly;
+    }
+    // The words follow the (perhaps new) layout and the numbers the start number at
+    // once; outside shaping the words keep their clues.
+    if (layout)
+        puzzle.BuildWords();
+    else if (!puzzle.numbering.doorloper)
+        puzzle.Renumber();
+    if (puzzle.numbering.acrossOnly) doc.direction = DIR_ACROSS;
+    doc.MarkModified(true);
+    return applied;
+}
+
+void ApplyComment(CRooster2Doc& doc, const std::string& comment) {
+    doc.puzzle.comment = comment;
+    doc.MarkModified(true);
+}

@@ -1,0 +1,57 @@
+#include "forms/word_edit.h"
+
+#include <algorithm>
+
+#include "model/clue_text.h"
+#include "model/rooster2_doc.h"
+#include "editing/undo_history.h"
+#include "util/str_format.h"
+#include "wordlists/word_data.h"
+
+namespace {
+
+const char* const OEI = "Oei";
+
+}  // namespace
+
+WordDataFields OpenWordData(const CRooster2Doc& doc, int i) {
+    const WordInfo& word = doc.puzzle.words[i];
+    WordDataFields fields;
+    fields.title = WordDataTitle(word);
+    fields.value = DialogValueFromCells(doc.puzzle.GetWordValue(i));
+    fields.clue = FormatClueText(word);
+    fields.maxCandidates = doc.puzzle.search.maxCandidates;
+    fields.excludedLetters = doc.puzzle.search.excludedLetters;
+    fields.listNumber = word.extraList;
+    return fields;
+}
+
+std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, int i,
+                                       const WordDataFields& fields) {
+    std::vector<UserMessage> messages;
+    WordInfo word = doc.puzzle.words[i];
+    const std::string value = CellsFromDialogValue(fields.value);
+    word.value = value;
+    word.clue = fields.clue;
+    word.extraList = fields.listNumber;
+    PartLengths parts{};
+    int sum = 0;
+    const int partCount = ParseClueLengths(word.clue, parts, sum);
+    word.partCount = partCount;
+    doc.puzzle.search.maxCandidates = fields.maxCandidates;
+    if (partCount >= 1 && sum != word.length)
+        messages.push_back(
+            {StrFormat("Berekende lengte (%d) ongelijk aan\nwoordlengte (%d)", sum, word.length),
+             OEI});
+    if (partCount > 0)
+        std::copy_n(parts.begin(), std::min<std::size_t>(partCount, parts.size()),
+                    word.partLengths.begin());
+    doc.puzzle.words[i] = word;
+    if (!doc.puzzle.SetWordValue(i, value))
+        messages.push_back(
+            {"Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>", OEI});
+    undo.PushFillUndo(doc);
+    if (!doc.puzzle.numbering.doorloper) doc.puzzle.Renumber();
+    doc.MarkModified(true);
+    return messages;
+}

@@ -1,0 +1,663 @@
+#include "search/fast_search.h"
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+
+#include "model/rooster2_doc.h"
+#include "util/latin1.h"
+
+namespace {
+
+// Failures before the first restart; each restart allows this much more.
+constexpr double FIRST_FAILURE_LIMIT = 10;
+constexpr double FAILURE_LIMIT_GROWTH = 1.3;
+// The random part of a candidate's key, in the unit of that key (a factor of
+// two in the entries left to the crossing words): enough to vary the order
+// between runs and restarts among near-equal candidates, not more.
+constexpr double ORDER_NOISE = 1.0;
+
+template <typename T>
+std::size_t CapacityBytes(const std::vector<T>& v) {
+    return v.capacity() * sizeof(T);
+}
+
+}  // namespace
+
+template <typename F>
+void CFastSearch::ForEachEntry(const Slot& slot, F f) const {
+    const std::uint64_t* domain = m_domains.data() + slot.domainAt;
+    for (int block = slot.lo; block < slot.hi; ++block)
+        for (std::uint64_t bits = domain[block]; bits != 0; bits &= bits - 1)
+            f(block * 64 + std::countr_zero(bits));
+}
+
+void CFastSearch::SearchTree() {
+    Build();
+    if (m_tally.Holds() && NarrowToGrid()) RunWithRestarts();
+    // Words forced in the root frame stay placed across restarts; the grid gets
+    // back what it held before the search.
+    Undo(TrailMark{});
+    MeasureMemory();
+    Release();
+}
+
+// ---- Building ----------------------------------------------------------
+
+void CFastSearch::Build() {
+    m_packedBytes = m_lists.ListBytes();
+    m_peakBytes = 0;
+    m_found.clear();
+    m_exhausted = false;
+    m_frame = 0;
+    m_frameCount = 0;
+    BuildSlots(BuildLists());
+    BuildCells();
+    m_tally.Reset(m_work.search.maxFrequency, m_work.search.maxDistinct);
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) m_tally.Count(m_work.cells[cell], +1);
+    m_cellLost.assign(m_cellLetters.size(), CLetterSet());
+    m_pendingCells.clear();
+    m_pendingHead = 0;
+    m_orderByLevel.assign(m_slots.size() + 1, {});
+    MeasureMemory();
+}
+
+std::vector<int> CFastSearch::BuildLists() {
+    m_wordLists.clear();
+    std::vector<int> listOfOwner(m_work.words.size(), -1);
+    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
+        const SearchWord& search = m_lists.m_words[i];
+        if (search.searchLink != SEARCH_LINK_OWNER) continue;
+        List list;
+        list.packed = search.searchList.data();
+        list.index.Build(list.packed, search.searchCount, m_work.words[i].length);
+        listOfOwner[i] = static_cast<int>(m_wordLists.size());
+        m_wordLists.push_back(std::move(list));
+    }
+    return listOfOwner;
+}
+
+void CFastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
+    m_slots.clear();
+    m_slotCells.clear();
+    m_domains.clear();
+    m_letterCounts.clear();
+    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
+        if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
+        const WordInfo& word = m_work.words[i];
+        Slot slot;
+        slot.word = i;
+        slot.list = listOfOwner[m_lists.Owner(i)];
+        slot.length = word.length;
+        slot.firstCell = static_cast<int>(m_slotCells.size());
+        for (int k = 0; k < word.length; ++k)
+            m_slotCells.push_back(word.CellY(k) * m_work.width + word.CellX(k));
+        const CListIndex& index = m_wordLists[slot.list].index;
+        slot.domainAt = m_domains.size();
+        for (int block = 0; block < index.Blocks(); ++block)
+            m_domains.push_back(index.AllEntriesBlock(block));
+        slot.count = index.Count();
+        slot.hi = index.Blocks();
+        slot.countsAt = m_letterCounts.size();
+        m_letterCounts.resize(m_letterCounts.size() + static_cast<std::size_t>(index.SetCount()));
+        for (int p = 0; p < slot.length; ++p) {
+            for (int letter = 0; letter < 256; ++letter) {
+                const int set = index.SetNumber(p, static_cast<unsigned char>(letter));
+                if (set >= 0)
+                    m_letterCounts[slot.countsAt + set] =
+                        index.EntriesRange(p, static_cast<unsigned char>(letter)).size;
+            }
+        }
+        m_wordLists[slot.list].slots.push_back(static_cast<int>(m_slots.size()));
+        m_slots.push_back(slot);
+    }
+}
+
+void CFastSearch::BuildCells() {
+    const int cells = m_work.CellCount();
+    m_crossingStart.assign(static_cast<std::size_t>(cells) + 1, 0);
+    for (const Slot& slot : m_slots)
+        for (int p = 0; p < slot.length; ++p) ++m_crossingStart[CellOf(slot, p) + 1];
+    for (int cell = 0; cell < cells; ++cell) m_crossingStart[cell + 1] += m_crossingStart[cell];
+    m_crossings.assign(static_cast<std::size_t>(m_crossingStart.back()), Crossing());
+    std::vector<int> next(m_crossingStart.begin(), m_crossingStart.end() - 1);
+    for (int s = 0; s < static_cast<int>(m_slots.size()); ++s)
+        for (int p = 0; p < m_slots[s].length; ++p)
+            m_crossings[next[CellOf(m_slots[s], p)]++] = {s, p};
+    m_cellLetters.assign(static_cast<std::size_t>(cells), CLetterSet::All());
+    m_cellSavedIn.assign(static_cast<std::size_t>(cells), 0);
+    m_openCells.clear();
+    for (int cell = 0; cell < cells; ++cell)
+        if (m_crossingStart[cell] < m_crossingStart[cell + 1] && m_work.cells[cell] == CELL_VRIJ)
+            m_openCells.push_back(cell);
+}
+
+// The letters in the grid narrow their cells, and so the words through them.
+bool CFastSearch::NarrowToGrid() {
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) {
+        if (m_crossingStart[cell] == m_crossingStart[cell + 1]) continue;
+        const Cell code = m_work.cells[cell];
+        if (code != CELL_VRIJ && !NarrowCell(cell, CLetterSet::Of(MatchLetter(code)), -1)) return false;
+    }
+    for (int cell = 0; cell < m_work.CellCount(); ++cell) {
+        if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2) continue;
+        CLetterSet letters = CLetterSet::All();
+        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
+            letters = letters & SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
+        if (!NarrowCell(cell, letters, -1)) return false;
+    }
+    return PruneByTally() && Propagate();
+}
+
+void CFastSearch::MeasureMemory() {
+    std::size_t bytes = m_packedBytes + CapacityBytes(m_slots) + CapacityBytes(m_slotCells) +
+                        CapacityBytes(m_domains) + CapacityBytes(m_crossingStart) +
+                        CapacityBytes(m_crossings) + CapacityBytes(m_cellLetters) +
+                        CapacityBytes(m_savedSlots) + CapacityBytes(m_savedBlocks) +
+                        CapacityBytes(m_savedCells) + CapacityBytes(m_cellSavedIn);
+    for (const List& list : m_wordLists) bytes += list.index.Bytes() + CapacityBytes(list.slots);
+    for (const auto& order : m_orderByLevel) bytes += CapacityBytes(order);
+    m_peakBytes = std::max(m_peakBytes, bytes);
+}
+
+void CFastSearch::Release() {
+    m_wordLists = {};
+    m_slots = {};
+    m_domains = {};
+    m_savedSlots = {};
+    m_savedBlocks = {};
+    m_savedCells = {};
+    m_orderByLevel = {};
+    m_found = {};
+}
+
+// ---- The search ----------------------------------------------------------
+
+void CFastSearch::RunWithRestarts() {
+    double limit = FIRST_FAILURE_LIMIT;
+    for (;;) {
+        m_failures = 0;
+        m_failureLimit = static_cast<long long>(limit);
+        m_restart = false;
+        Search(0);
+        if (!m_restart || m_interrupted || m_exhausted) return;
+        limit = std::min(limit * FAILURE_LIMIT_GROWTH, 1e18);
+    }
+}
+
+void CFastSearch::Search(int level) {
+    PollAtCadence();
+    if (m_interrupted) return;
+    NoteLevel(level);
+    const int s = ChooseSlot();
+    if (s >= 0 && m_slots[s].count == 1) {
+        PlaceForced(level, s);
+        return;
+    }
+    if (const int cell = ChooseCell(); cell >= 0) {
+        BranchOnCell(level, cell);
+        return;
+    }
+    if (s < 0) {
+        RecordIfNew();
+        return;
+    }
+    BranchOnSlot(level, s);
+}
+
+// A word with one candidate left has no alternative, so its placement needs no
+// frame of its own: the frame of the choice that forced it undoes it too.
+void CFastSearch::PlaceForced(int level, int s) {
+    int entry = -1;
+    ForEachEntry(m_slots[s], [&](int e) { entry = e; });
+    int tried = 0;
+    NotePlacement(level, m_slots[s].word, entry, tried, 1);
+    if (Place(level, s, entry))
+        Search(level + 1);
+    else
+        FailInNode();
+}
+
+void CFastSearch::BranchOnSlot(int level, int s) {
+    std::vector<std::pair<double, int>>& order = m_orderByLevel[level];
+    OrderCandidates(s, order);
+    const int best = m_slots[s].count;
+    const std::uint64_t frame = m_frame;
+    int tried = 0;
+    for (const auto& [key, entry] : order) {
+        if (!HasEntry(m_slots[s], entry)) continue;
+        const TrailMark mark = Mark();
+        m_frame = ++m_frameCount;
+        NotePlacement(level, m_slots[s].word, entry, tried, best);
+        if (Place(level, s, entry))
+            Search(level + 1);
+        else
+            NoteFailure();
+        Undo(mark);
+        m_frame = frame;
+        if (m_interrupted || m_restart) return;
+        // Every fill with this candidate has been seen: the node goes on without it.
+        if (!Refute(s, entry)) {
+            if (m_slots[s].count > 0) FailInNode();
+            return;
+        }
+    }
+}
+
+// The shared cell whose letter is the most certain per unit of failure weight
+// of the open words through it: the smallest entropy of its letters, each
+// letter weighed by the entries the crossing words keep with it. -1 when every
+// shared cell is decided.
+int CFastSearch::ChooseCell() {
+    int chosen = -1;
+    double best = 0;
+    int ties = 0;
+    for (int cell = 0; cell < static_cast<int>(m_cellLetters.size()); ++cell) {
+        if (m_cellLetters[cell].Size() <= 1) continue;
+        double weight = 0;
+        int open = 0;
+        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
+            const Slot& slot = m_slots[m_crossings[c].slot];
+            if (slot.placed >= 0) continue;
+            weight += slot.weight;
+            ++open;
+        }
+        if (open < 2) continue;
+        const double key = LetterEntropy(cell) / weight;
+        if (chosen < 0 || key < best) {
+            chosen = cell;
+            best = key;
+            ties = 1;
+        } else if (key == best && m_random->Next() % ++ties == 0) {
+            chosen = cell;
+        }
+    }
+    return chosen;
+}
+
+double CFastSearch::LetterEntropy(int cell) const {
+    double total = 0;
+    double weighted = 0;
+    m_cellLetters[cell].ForEach([&](unsigned char letter) {
+        const double entries = LetterWeight(cell, letter);
+        total += entries;
+        if (entries > 0) weighted += entries * std::log2(entries);
+    });
+    return std::log2(total) - weighted / total;
+}
+
+// The product over the open words through the cell of their entries with the
+// letter there: how much a letter leaves open.
+double CFastSearch::LetterWeight(int cell, unsigned char letter) const {
+    double entries = 1;
+    for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
+        const Crossing crossing = m_crossings[c];
+        const Slot& slot = m_slots[crossing.slot];
+        if (slot.placed < 0) entries *= CountWith(slot, crossing.position, letter);
+    }
+    return entries;
+}
+
+void CFastSearch::BranchOnCell(int level, int cell) {
+    // The letters that leave the crossing words the most entries first.
+    std::vector<std::pair<double, int>> order;
+    m_cellLetters[cell].ForEach([&](unsigned char letter) {
+        order.emplace_back(std::log2(LetterWeight(cell, letter)) + Noise(), letter);
+    });
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
+    const std::uint64_t frame = m_frame;
+    for (const auto& [key, letter] : order) {
+        const auto chosen = static_cast<unsigned char>(letter);
+        if (!m_cellLetters[cell].Has(chosen)) continue;
+        const TrailMark mark = Mark();
+        m_frame = ++m_frameCount;
+        if (NarrowCell(cell, CLetterSet::Of(chosen), -1) && Propagate())
+            Search(level);
+        else
+            NoteFailure();
+        Undo(mark);
+        m_frame = frame;
+        if (m_interrupted || m_restart) return;
+        const CLetterSet rest = m_cellLetters[cell].Without(CLetterSet::Of(chosen));
+        if (rest.Empty()) return;
+        if (!NarrowCell(cell, rest, -1) || !Propagate()) {
+            FailInNode();
+            return;
+        }
+    }
+}
+
+int CFastSearch::ChooseSlot() {
+    int chosen = -1;
+    double best = 0;
+    int ties = 0;
+    for (int s = 0; s < static_cast<int>(m_slots.size()); ++s) {
+        const Slot& slot = m_slots[s];
+        if (slot.placed >= 0) continue;
+        if (slot.count == 1) return s;
+        const double key = slot.count / slot.weight;
+        if (chosen < 0 || key < best) {
+            chosen = s;
+            best = key;
+            ties = 1;
+        } else if (key == best && m_random->Next() % ++ties == 0) {
+            chosen = s;
+        }
+    }
+    return chosen;
+}
+
+void CFastSearch::OrderCandidates(int s, std::vector<std::pair<double, int>>& order) {
+    const Slot& slot = m_slots[s];
+    // Per position and letter: how many entries the crossing words keep with
+    // that letter there (log2, so that the sum over positions weighs a product).
+    m_letterScores.assign(static_cast<std::size_t>(slot.length) * 256, 0.0);
+    for (int p = 0; p < slot.length; ++p) {
+        const int cell = CellOf(slot, p);
+        const CLetterSet& letters = m_cellLetters[cell];
+        if (letters.Size() <= 1) continue;
+        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
+            const Crossing crossing = m_crossings[c];
+            if (crossing.slot == s || m_slots[crossing.slot].placed >= 0) continue;
+            letters.ForEach([&](unsigned char letter) {
+                m_letterScores[static_cast<std::size_t>(p) * 256 + letter] +=
+                    std::log2(1.0 + CountWith(m_slots[crossing.slot], crossing.position, letter));
+            });
+        }
+    }
+    order.clear();
+    ForEachEntry(slot, [&](int entry) { order.emplace_back(CandidateKey(slot, entry), entry); });
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
+}
+
+// The one place that decides which candidate goes first: the higher key. A
+// candidate that leaves its crossing words more entries keeps the grid open.
+double CFastSearch::CandidateKey(const Slot& slot, int entry) {
+    double key = 0;
+    for (int p = 0; p < slot.length; ++p)
+        key += m_letterScores[static_cast<std::size_t>(p) * 256 + LetterOf(slot, entry, p)];
+    return key + Noise();
+}
+
+double CFastSearch::Noise() { return ORDER_NOISE * m_random->Next() / SEARCH_RAND_MAX; }
+
+bool CFastSearch::Place(int level, int s, int entry) {
+    Slot& slot = m_slots[s];
+    SaveSlot(s, slot.count > 1);
+    std::uint64_t* domain = Domain(slot);
+    const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
+    for (int block = slot.lo; block < slot.hi; ++block) {
+        std::uint64_t others = block == entry / 64 ? domain[block] & ~bit : domain[block];
+        for (; others != 0; others &= others - 1) RemoveCounts(slot, block * 64 + std::countr_zero(others));
+        domain[block] = 0;
+    }
+    domain[entry / 64] = bit;
+    slot.lo = entry / 64;
+    slot.hi = slot.lo + 1;
+    slot.count = 1;
+    slot.placed = entry;
+    for (int p = 0; p < slot.length; ++p) {
+        const int cell = CellOf(slot, p);
+        if (m_work.cells[cell] != CELL_VRIJ) continue;
+        const auto code = static_cast<Cell>(LetterOf(slot, entry, p));
+        m_work.cells[cell] = code;
+        m_tally.Count(code, +1);
+        m_written.push_back(cell);
+    }
+    if (!m_tally.Holds()) return false;
+    // The placed words agree with each other, whatever propagation finds next:
+    // a partial fill as deep as the placements go.
+    NoteLevel(level + 1);
+    for (int p = 0; p < slot.length; ++p)
+        if (!NarrowCell(CellOf(slot, p), CLetterSet::Of(LetterOf(slot, entry, p)), s)) return false;
+    if (m_work.search.allDifferent) {
+        for (int t : m_wordLists[slot.list].slots) {
+            if (t == s || m_slots[t].placed >= 0 || !HasEntry(m_slots[t], entry)) continue;
+            if (!RemoveEntry(t, entry)) {
+                m_slots[t].weight += 1;
+                return false;
+            }
+        }
+    }
+    return PruneByTally() && Propagate();
+}
+
+bool CFastSearch::Refute(int s, int entry) {
+    return RemoveEntry(s, entry) && Propagate();
+}
+
+void CFastSearch::RecordIfNew() {
+    if (m_found.insert(m_work.GridToString()).second) RecordSolution();
+}
+
+void CFastSearch::NoteFailure() {
+    if (++m_failures >= m_failureLimit) m_restart = true;
+}
+
+// A failure in the node's own frame; in the root frame, which no restart undoes,
+// it proves that no further fill exists.
+void CFastSearch::FailInNode() {
+    NoteFailure();
+    if (m_frame == 0) m_exhausted = true;
+}
+
+// ---- Propagation -------------------------------------------------------
+// Every open word keeps, per position and letter, how many of its entries have
+// that letter there. A count that drops to 0 takes the letter out of a shared
+// cell, which removes the entries with that letter from the other words
+// through the cell, and so on until nothing changes.
+
+bool CFastSearch::Propagate() {
+    while (m_pendingHead < m_pendingCells.size()) {
+        const int cell = m_pendingCells[m_pendingHead++];
+        const CLetterSet lost = m_cellLost[cell];
+        m_cellLost[cell] = CLetterSet();
+        if (!NarrowCell(cell, m_cellLetters[cell].Without(lost), -1)) return false;
+    }
+    m_pendingCells.clear();
+    m_pendingHead = 0;
+    return true;
+}
+
+void CFastSearch::NoteLostLetter(const Slot& slot, int position, unsigned char letter) {
+    const int cell = CellOf(slot, position);
+    if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2 || !m_cellLetters[cell].Has(letter))
+        return;
+    if (m_cellLost[cell].Empty()) m_pendingCells.push_back(cell);
+    m_cellLost[cell].Add(letter);
+}
+
+void CFastSearch::RemoveCounts(const Slot& slot, int entry) {
+    const CListIndex& index = m_wordLists[slot.list].index;
+    std::int32_t* counts = m_letterCounts.data() + slot.countsAt;
+    for (int p = 0; p < slot.length; ++p) {
+        const unsigned char letter = LetterOf(slot, entry, p);
+        if (--counts[index.SetNumber(p, letter)] == 0) NoteLostLetter(slot, p, letter);
+    }
+}
+
+void CFastSearch::AddCounts(const Slot& slot, int entry) {
+    const CListIndex& index = m_wordLists[slot.list].index;
+    std::int32_t* counts = m_letterCounts.data() + slot.countsAt;
+    for (int p = 0; p < slot.length; ++p) ++counts[index.SetNumber(p, LetterOf(slot, entry, p))];
+}
+
+int CFastSearch::CountWith(const Slot& slot, int position, unsigned char letter) const {
+    const int set = m_wordLists[slot.list].index.SetNumber(position, letter);
+    return set < 0 ? 0 : m_letterCounts[slot.countsAt + set];
+}
+
+// The cell may only take `letters` from now on; every open word through it
+// except skipSlot loses its entries with another letter there.
+bool CFastSearch::NarrowCell(int cell, const CLetterSet& letters, int skipSlot) {
+    const CLetterSet narrowed = m_cellLetters[cell] & letters;
+    if (narrowed == m_cellLetters[cell]) return true;
+    if (narrowed.Empty()) {
+        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
+            m_slots[m_crossings[c].slot].weight += 1;
+        return false;
+    }
+    const CLetterSet removed = m_cellLetters[cell].Without(narrowed);
+    SaveCell(cell);
+    m_cellLetters[cell] = narrowed;
+    for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
+        const Crossing crossing = m_crossings[c];
+        if (crossing.slot == skipSlot || m_slots[crossing.slot].placed >= 0) continue;
+        if (!FilterSlot(crossing.slot, crossing.position, narrowed, removed)) {
+            m_slots[crossing.slot].weight += 1;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Keeps the entries with a letter of `keep` at position: clears the sets of the
+// removed letters, or everything outside the kept ones when those are fewer.
+bool CFastSearch::FilterSlot(int s, int position, const CLetterSet& keep, const CLetterSet& removed) {
+    Slot& slot = m_slots[s];
+    const CListIndex& index = m_wordLists[slot.list].index;
+    int removing = 0;
+    removed.ForEach([&](unsigned char letter) { removing += CountWith(slot, position, letter); });
+    if (removing == 0) return true;
+    SaveSlot(s);
+    std::uint64_t* domain = Domain(slot);
+    const auto clear = [&](int block, std::uint64_t gone) {
+        domain[block] &= ~gone;
+        for (; gone != 0; gone &= gone - 1) RemoveCounts(slot, block * 64 + std::countr_zero(gone));
+    };
+    if (removed.Size() <= keep.Size()) {
+        removed.ForEach([&](unsigned char letter) {
+            if (CountWith(slot, position, letter) == 0) return;
+            const std::uint64_t* bits = index.Entries(position, letter);
+            const CListIndex::Range& range = index.EntriesRange(position, letter);
+            const int hi = std::min(slot.hi, static_cast<int>(range.last));
+            for (int block = std::max(slot.lo, static_cast<int>(range.first)); block < hi; ++block)
+                if (domain[block] & bits[block]) clear(block, domain[block] & bits[block]);
+        });
+    } else {
+        m_keptBits.clear();
+        keep.ForEach([&](unsigned char letter) {
+            if (const std::uint64_t* bits = index.Entries(position, letter)) m_keptBits.push_back(bits);
+        });
+        for (int block = slot.lo; block < slot.hi; ++block) {
+            if (domain[block] == 0) continue;
+            std::uint64_t allowed = 0;
+            for (const std::uint64_t* bits : m_keptBits) allowed |= bits[block];
+            if (domain[block] & ~allowed) clear(block, domain[block] & ~allowed);
+        }
+    }
+    slot.count -= removing;
+    TrimRange(slot);
+    return slot.count > 0;
+}
+
+bool CFastSearch::RemoveEntry(int s, int entry) {
+    Slot& slot = m_slots[s];
+    SaveSlot(s);
+    Domain(slot)[entry / 64] &= ~(std::uint64_t{1} << (entry % 64));
+    RemoveCounts(slot, entry);
+    --slot.count;
+    return slot.count > 0;
+}
+
+// With a frequency limit, a character that reached it is taken out of every
+// free cell; with a limit on distinct characters that is reached, every new one.
+bool CFastSearch::PruneByTally() {
+    const int maxFrequency = m_tally.MaxFrequency();
+    const bool distinctFull = m_tally.MaxDistinct() > 0 && m_tally.Distinct() >= m_tally.MaxDistinct();
+    if (maxFrequency == 0 && !distinctFull) return true;
+    CLetterSet allowed;
+    for (int code = CELL_VRIJ + 1; code < 256; ++code) {
+        const int count = m_tally.CountOf(Latin1ToUpper(static_cast<unsigned char>(code)));
+        if (maxFrequency > 0 && count >= maxFrequency) continue;
+        if (distinctFull && count == 0) continue;
+        allowed.Add(static_cast<unsigned char>(code));
+    }
+    for (int cell : m_openCells)
+        if (m_work.cells[cell] == CELL_VRIJ && !NarrowCell(cell, allowed, -1)) return false;
+    return true;
+}
+
+// The letters some entry of the word still has at the position.
+CLetterSet CFastSearch::SupportedLetters(const Slot& slot, int position) const {
+    CLetterSet letters;
+    for (int letter = 0; letter < 256; ++letter)
+        if (CountWith(slot, position, static_cast<unsigned char>(letter)) > 0)
+            letters.Add(static_cast<unsigned char>(letter));
+    return letters;
+}
+
+void CFastSearch::TrimRange(Slot& slot) const {
+    const std::uint64_t* domain = m_domains.data() + slot.domainAt;
+    while (slot.lo < slot.hi && domain[slot.lo] == 0) ++slot.lo;
+    while (slot.hi > slot.lo && domain[slot.hi - 1] == 0) --slot.hi;
+}
+
+// ---- The trail -----------------------------------------------------------
+// What a frame (one placement and what follows from it) changes is saved the
+// first time it changes, and put back when the frame is left.
+
+// withBlocks false: only the numbers, for a placement that leaves the set as it is
+// (no later change in the frame touches a placed word's set).
+void CFastSearch::SaveSlot(int s, bool withBlocks) {
+    Slot& slot = m_slots[s];
+    if (slot.savedIn == m_frame) return;
+    const int hi = withBlocks ? slot.hi : slot.lo;
+    m_savedSlots.push_back({s, slot.count, slot.lo, slot.hi, hi, slot.placed, slot.savedIn,
+                            m_savedBlocks.size()});
+    const std::uint64_t* domain = Domain(slot);
+    m_savedBlocks.insert(m_savedBlocks.end(), domain + slot.lo, domain + hi);
+    slot.savedIn = m_frame;
+}
+
+void CFastSearch::SaveCell(int cell) {
+    if (m_cellSavedIn[cell] == m_frame) return;
+    m_savedCells.push_back({cell, m_cellLetters[cell], m_cellSavedIn[cell]});
+    m_cellSavedIn[cell] = m_frame;
+}
+
+CFastSearch::TrailMark CFastSearch::Mark() const {
+    return {m_savedSlots.size(), m_savedBlocks.size(), m_savedCells.size(), m_written.size()};
+}
+
+void CFastSearch::Undo(const TrailMark& mark) {
+    while (m_written.size() > mark.written) {
+        const int cell = m_written.back();
+        m_tally.Count(m_work.cells[cell], -1);
+        m_work.cells[cell] = CELL_VRIJ;
+        m_written.pop_back();
+    }
+    while (m_savedCells.size() > mark.cells) {
+        const SavedCell& saved = m_savedCells.back();
+        m_cellLetters[saved.cell] = saved.letters;
+        m_cellSavedIn[saved.cell] = saved.savedIn;
+        m_savedCells.pop_back();
+    }
+    while (m_savedSlots.size() > mark.slots) {
+        const SavedSlot& saved = m_savedSlots.back();
+        Slot& slot = m_slots[saved.slot];
+        std::uint64_t* domain = Domain(slot);
+        const std::uint64_t* before = m_savedBlocks.data() + saved.blocksAt;
+        for (int block = saved.lo; block < saved.blocksHi; ++block) {
+            const std::uint64_t was = before[block - saved.lo];
+            for (std::uint64_t back = was & ~domain[block]; back != 0; back &= back - 1)
+                AddCounts(slot, block * 64 + std::countr_zero(back));
+            domain[block] = was;
+        }
+        slot.count = saved.count;
+        slot.lo = saved.lo;
+        slot.hi = saved.hi;
+        slot.placed = saved.placed;
+        slot.savedIn = saved.savedIn;
+        m_savedSlots.pop_back();
+    }
+    m_savedBlocks.resize(mark.blocks);
+    for (std::size_t i = m_pendingHead; i < m_pendingCells.size(); ++i)
+        m_cellLost[m_pendingCells[i]] = CLetterSet();
+    m_pendingCells.clear();
+    m_pendingHead = 0;
+}

@@ -1,0 +1,187 @@
+#pragma once
+// The fast fill ("Snel"). It looks for fills rather than for the classic
+// order of nodes:
+// - every open word keeps the set of its list's entries that still fit, with
+//   per position and letter the number of them; every shared cell keeps the
+//   letters that some fitting entry of each word through it allows. After
+//   each step both are narrowed to a fixpoint (arc consistency at the letter
+//   level: a count that drops to 0 takes the letter out of the cell, and the
+//   bitsets of CListIndex take the entries with it out of the crossing words);
+// - it decides the shared cell whose letter is the most certain per unit of
+//   failure weight of its words (entropy over dom/wdeg), a word with one entry
+//   left is placed at once, and a word whose cells are all decided but that
+//   still has several entries is chosen by fewest entries per failure weight;
+// - letters and entries that leave the crossing words the most entries go
+//   first; one that failed is taken out for the rest of the node, and the
+//   consequences are propagated;
+// - runs restart after a growing number of failures, keeping the weights,
+//   so that an early bad choice does not hold the search for long. The limit
+//   grows without bound and what a finished branch of the root ruled out stays
+//   out, so a run eventually completes: "no solutions" is said only when there
+//   is none.
+// A level is still one placed word, so progress, the deepest level and the
+// best partial fill mean what they mean for the exact method. Solutions are
+// distinct grids. Random choices come from the run's seeded generator, so a
+// seed repeats a run.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "search/letter_set.h"
+#include "search/letter_tally.h"
+#include "search/list_index.h"
+#include "search/search_run.h"
+
+class CFastSearch : public CSearchRun {
+public:
+    using CSearchRun::CSearchRun;
+
+    // Bytes of the packed lists in the last search.
+    std::size_t PackedListBytes() const { return m_packedBytes; }
+    // Peak bytes of those lists plus the indexes and working sets of the last search.
+    std::size_t PeakMemoryBytes() const { return m_peakBytes; }
+
+protected:
+    void SearchTree() override;
+
+private:
+    struct List {
+        CListIndex index;
+        const char* packed = nullptr;
+        std::vector<int> slots;  // the searched words that take from it
+    };
+    // One searched word.
+    struct Slot {
+        int word = -1;  // its index in the document
+        int list = -1;
+        int length = 0;
+        int firstCell = 0;       // into m_slotCells
+        std::size_t domainAt = 0;  // into m_domains
+        std::size_t countsAt = 0;  // into m_letterCounts, one per set of the list's index
+        int count = 0;           // entries in the set
+        int lo = 0;              // the set is empty outside blocks [lo, hi)
+        int hi = 0;
+        int placed = -1;         // the entry placed, or -1 while open
+        double weight = 1;       // failures this word took part in
+        std::uint64_t savedIn = 0;  // the frame that last saved it
+    };
+    struct SavedSlot {
+        int slot;
+        int count;
+        int lo;
+        int hi;
+        int blocksHi;  // blocks [lo, blocksHi) are saved at blocksAt in m_savedBlocks
+        int placed;
+        std::uint64_t savedIn;
+        std::size_t blocksAt;
+    };
+    struct SavedCell {
+        int cell;
+        CLetterSet letters;
+        std::uint64_t savedIn;
+    };
+    struct Crossing {
+        int slot;
+        int position;
+    };
+    struct TrailMark {
+        std::size_t slots;
+        std::size_t blocks;
+        std::size_t cells;
+        std::size_t written;
+    };
+
+    void Build();
+    std::vector<int> BuildLists();
+    void BuildSlots(const std::vector<int>& listOfOwner);
+    void BuildCells();
+    void MeasureMemory();
+    void Release();
+    bool NarrowToGrid();
+
+    void RunWithRestarts();
+    void Search(int level);
+    int ChooseSlot();
+    int ChooseCell();
+    double LetterEntropy(int cell) const;
+    double LetterWeight(int cell, unsigned char letter) const;
+    double Noise();
+    void PlaceForced(int level, int s);
+    void BranchOnSlot(int level, int s);
+    void BranchOnCell(int level, int cell);
+    void OrderCandidates(int s, std::vector<std::pair<double, int>>& order);
+    double CandidateKey(const Slot& slot, int entry);
+    bool Place(int level, int s, int entry);
+    bool Refute(int s, int entry);
+    void RecordIfNew();
+    void NoteFailure();
+    void FailInNode();
+
+    bool Propagate();
+    void NoteLostLetter(const Slot& slot, int position, unsigned char letter);
+    void RemoveCounts(const Slot& slot, int entry);
+    void AddCounts(const Slot& slot, int entry);
+    int CountWith(const Slot& slot, int position, unsigned char letter) const;
+    bool NarrowCell(int cell, const CLetterSet& letters, int skipSlot);
+    bool FilterSlot(int s, int position, const CLetterSet& keep, const CLetterSet& removed);
+    bool RemoveEntry(int s, int entry);
+    bool PruneByTally();
+    CLetterSet SupportedLetters(const Slot& slot, int position) const;
+    void TrimRange(Slot& slot) const;
+
+    void SaveSlot(int s, bool withBlocks = true);
+    void SaveCell(int cell);
+    TrailMark Mark() const;
+    void Undo(const TrailMark& mark);
+
+    std::uint64_t* Domain(const Slot& slot) { return m_domains.data() + slot.domainAt; }
+    bool HasEntry(const Slot& slot, int entry) const {
+        return (m_domains[slot.domainAt + entry / 64] >> (entry % 64)) & 1;
+    }
+    unsigned char LetterOf(const Slot& slot, int entry, int position) const {
+        return static_cast<unsigned char>(
+            m_wordLists[slot.list].packed[static_cast<std::size_t>(entry) * slot.length + position]);
+    }
+    int CellOf(const Slot& slot, int position) const { return m_slotCells[slot.firstCell + position]; }
+    template <typename F>
+    void ForEachEntry(const Slot& slot, F f) const;
+
+    std::vector<List> m_wordLists;
+    std::vector<Slot> m_slots;
+    std::vector<int> m_slotCells;
+    std::vector<std::uint64_t> m_domains;
+    std::vector<int> m_crossingStart;  // per cell, into m_crossings; one more at the end
+    std::vector<Crossing> m_crossings;
+    std::vector<CLetterSet> m_cellLetters;
+    std::vector<int> m_openCells;  // cells of searched words that were free at the start
+
+    std::vector<SavedSlot> m_savedSlots;
+    std::vector<std::uint64_t> m_savedBlocks;
+    std::vector<SavedCell> m_savedCells;
+    std::vector<std::uint64_t> m_cellSavedIn;
+    std::vector<int> m_written;  // cells written by placements, in order
+    std::uint64_t m_frame = 0;
+    std::uint64_t m_frameCount = 0;
+
+    std::vector<std::int32_t> m_letterCounts;
+    std::vector<CLetterSet> m_cellLost;  // letters a cell loses at the next propagation
+    std::vector<int> m_pendingCells;     // the cells with such letters, in order
+    std::size_t m_pendingHead = 0;
+    std::vector<std::vector<std::pair<double, int>>> m_orderByLevel;
+    std::vector<double> m_letterScores;
+    std::vector<const std::uint64_t*> m_keptBits;
+
+    CLetterTally m_tally;
+    std::unordered_set<std::string> m_found;
+    long long m_failures = 0;
+    long long m_failureLimit = 0;
+    bool m_restart = false;
+    bool m_exhausted = false;  // a failure in the root frame: nothing more to find
+
+    std::size_t m_packedBytes = 0;
+    std::size_t m_peakBytes = 0;
+};

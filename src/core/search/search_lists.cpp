@@ -1,0 +1,214 @@
+#include "search/search_lists.h"
+
+#include <algorithm>
+#include <map>
+#include <new>
+#include <numeric>
+#include <tuple>
+
+#include "model/clue_text.h"
+#include "model/rooster2_doc.h"
+#include "search/search_environment.h"
+#include "util/str_format.h"
+#include "wordlists/word_list_files.h"
+
+namespace {
+
+// (step * x) mod n == 1 for a step coprime to n.
+int InverseModulo(int step, int n) {
+    long long oldR = step % n;
+    long long r = n;
+    long long oldS = 1;
+    long long s = 0;
+    while (r != 0) {
+        const long long q = oldR / r;
+        std::tie(oldR, r) = std::make_pair(r, oldR - q * r);
+        std::tie(oldS, s) = std::make_pair(s, oldS - q * s);
+    }
+    return static_cast<int>(((oldS % n) + n) % n);
+}
+
+// An acceptable line is a search candidate only when every one of its letters can
+// stand in a cell: a space would leave the cell free in a "filled" word, and a
+// control byte would turn the letter cell into a black or an outside cell.
+bool IsSearchCandidate(const Puzzle& puzzle, std::string_view line, int length) {
+    if (!IsAcceptableWord(puzzle, line, length)) return false;
+    return std::all_of(line.begin(), line.begin() + length,
+                       [](char c) { return static_cast<unsigned char>(c) > CELL_VRIJ; });
+}
+
+void AppendPartWords(Puzzle& puzzle, CSearchLists& lists) {
+    lists.m_partWordCount = 0;
+    const int wordCount = static_cast<int>(puzzle.words.size());
+    for (int i = 0; i < wordCount; ++i) {
+        const int parts = puzzle.words[i].PartCountInUse();
+        if (parts == 0 || puzzle.IsWordComplete(i)) continue;
+        int offset = 0;
+        for (int j = 0; j < parts; ++j) {
+            const int partLength = puzzle.words[i].partLengths[j];
+            // A split that claims more cells than the word has stops at its end.
+            if (offset + partLength > puzzle.words[i].length) break;
+            if (partLength >= 2) {
+                WordInfo part = puzzle.words[i];
+                part.x = part.CellX(offset);
+                part.y = part.CellY(offset);
+                part.length = partLength;
+                part.partCount = 0;
+                puzzle.words.push_back(std::move(part));
+                ++lists.m_partWordCount;
+            }
+            offset += partLength;
+        }
+    }
+}
+
+bool IsSearchedWord(const Puzzle& puzzle, int i) {
+    return puzzle.words[i].PartCountInUse() == 0 && !puzzle.IsWordComplete(i);
+}
+
+// The first word of each (length, list) pair owns the list; the others link to it.
+void AssignOwners(const Puzzle& puzzle, CSearchLists& lists) {
+    const int extraCount = static_cast<int>(puzzle.extraFiles.size());
+    std::map<long long, int> ownerOfKey;
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        const WordInfo& word = puzzle.words[i];
+        SearchWord& search = lists.m_words[i];
+        search.searchLink = SEARCH_LINK_NONE;
+        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i)) continue;
+        const long long key = static_cast<long long>(word.length) * 1000 + word.extraList;
+        const auto [owner, isNew] = ownerOfKey.emplace(key, i);
+        search.searchLink = isNew ? SEARCH_LINK_OWNER : owner->second;
+    }
+}
+
+void DrawOrders(const Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random) {
+    if (!puzzle.search.randomOrder) return;
+    for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
+        if (lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
+        const int n = lists.m_words[lists.Owner(i)].searchCount;
+        if (n > 10)
+            ShuffleStride(n, lists.m_words[i].searchOrder, random);
+        else if (n > 0)
+            ShuffleSmall(n, lists.m_words[i].searchOrder, random);
+    }
+}
+
+}  // namespace
+
+void CSearchOrder::SetPermutation(std::vector<std::int32_t> order) {
+    m_n = static_cast<int>(order.size());
+    m_order = std::move(order);
+    m_rank.assign(m_order.size(), 0);
+    for (int k = 0; k < m_n; ++k) m_rank[m_order[k]] = k;
+}
+
+void CSearchOrder::SetStride(int n, int start, int step) {
+    m_n = n;
+    m_start = start;
+    m_step = step;
+    m_inverseStep = InverseModulo(step, n);
+    m_order.clear();
+    m_rank.clear();
+}
+
+int CSearchOrder::At(int k) const {
+    if (!m_order.empty()) return m_order[k];
+    return static_cast<int>((m_start + static_cast<long long>(k) * m_step) % m_n);
+}
+
+int CSearchOrder::RankOf(int entry) const {
+    if (!m_rank.empty()) return m_rank[entry];
+    const long long offset = ((entry - m_start) % m_n + m_n) % m_n;
+    return static_cast<int>(offset * m_inverseStep % m_n);
+}
+
+std::size_t CSearchLists::ListBytes() const {
+    std::size_t bytes = 0;
+    for (const SearchWord& word : m_words) bytes += word.searchList.size() + word.searchUsed.size();
+    return bytes;
+}
+
+int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random) {
+    AppendPartWords(puzzle, lists);
+    lists.m_words.assign(puzzle.words.size(), SearchWord());
+    AssignOwners(puzzle, lists);
+    int failing = 0;
+    for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
+        SearchWord& search = lists.m_words[i];
+        if (search.searchLink != SEARCH_LINK_OWNER) continue;
+        search.searchCount = LoadWordList(puzzle, i, puzzle.words[i].length, search.searchList,
+                                          search.searchUsed, lists.m_messages);
+        if (search.searchCount == 0 && failing == 0) failing = i + 1;
+    }
+    DrawOrders(puzzle, lists, random);
+    return failing;
+}
+
+int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<char>& list,
+                 std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages) {
+    list.clear();
+    used.clear();
+    const WordInfo& word = puzzle.words[wordIndex];
+    std::string setName;
+    if (!WordListSetName(puzzle, word.extraList, setName)) {
+        messages.push_back({StrFormat("Nummer woordenlijst (%d bij %s) incorrect", word.extraList,
+                                      FormatLabel(word).c_str())});
+        return 0;
+    }
+    CWordListFile file;
+    if (const std::string problem = OpenWordListSetFile(setName, length, file); !problem.empty()) {
+        messages.push_back({problem});
+        return 0;
+    }
+    std::size_t count = 0;
+    std::string_view line;
+    while (file.ReadLine(line)) {
+        if (file.CanBeWord(line) && IsSearchCandidate(puzzle, line, length)) ++count;
+    }
+    if (count == 0) return 0;
+    try {
+        list.resize(count * static_cast<std::size_t>(length));
+        if (puzzle.search.allDifferent) used.assign(count, 0);
+    } catch (const std::bad_alloc&) {
+        list = std::vector<char>();
+        used = std::vector<std::uint8_t>();
+        messages.push_back({"Onvoldoende geheugen"});
+        return 0;
+    }
+    // The copy stops at the counted number of slots, whatever the second pass reads.
+    file.Rewind();
+    std::size_t copied = 0;
+    while (copied < count && file.ReadLine(line)) {
+        if (!file.CanBeWord(line) || !IsSearchCandidate(puzzle, line, length)) continue;
+        std::copy_n(line.begin(), length, list.begin() + copied * length);
+        ++copied;
+    }
+    list.resize(copied * length);
+    if (!used.empty()) used.resize(copied);
+    return static_cast<int>(copied);
+}
+
+void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists) {
+    lists.m_words = std::vector<SearchWord>();
+    const std::size_t parts =
+        std::min(static_cast<std::size_t>(lists.m_partWordCount), puzzle.words.size());
+    puzzle.words.resize(puzzle.words.size() - parts);
+    lists.m_partWordCount = 0;
+}
+
+void ShuffleSmall(int n, CSearchOrder& order, ISearchRandom& random) {
+    std::vector<std::int32_t> entries(n, -1);
+    for (int v = 0; v < n; ++v) {
+        int r = random.Next() % n;
+        while (entries[r] != -1) r = random.Next() % n;
+        entries[r] = v;
+    }
+    order.SetPermutation(std::move(entries));
+}
+
+void ShuffleStride(int n, CSearchOrder& order, ISearchRandom& random) {
+    const int start = random.Next() % n;
+    int step = std::max(n / 3, 1);
+    while (std::gcd(n, step) != 1) ++step;
+    order.SetStride(n, start, step);
+}

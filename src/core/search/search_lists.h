@@ -1,0 +1,84 @@
+#pragma once
+// The candidate lists of one search: one packed list per (length, word list)
+// pair, loaded before the search and released after it, and the search's
+// working data per word. The part words of multi-word answers are appended to
+// the words of the puzzle the search fills, for the time of one search.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/user_message.h"
+
+class Puzzle;
+class ISearchRandom;
+
+// searchLink values besides the index of the owning word.
+constexpr std::int32_t SEARCH_LINK_OWNER = -1;
+constexpr std::int32_t SEARCH_LINK_NONE = -2;  // the word is not searched
+
+// The order in which a word tries its list's entries: an explicit permutation
+// for small lists, else an arithmetic walk (start + k * step) mod n, kept as its
+// two numbers so that a long list costs no memory per entry and per word.
+class CSearchOrder {
+public:
+    void SetPermutation(std::vector<std::int32_t> order);
+    void SetStride(int n, int start, int step);
+    int Size() const { return m_n; }
+    // The entry tried k-th.
+    int At(int k) const;
+    // The inverse: at which k the entry is tried.
+    int RankOf(int entry) const;
+
+private:
+    int m_n = 0;
+    int m_start = 0;
+    int m_step = 1;
+    int m_inverseStep = 1;
+    std::vector<std::int32_t> m_order;  // explicit permutation, when set
+    std::vector<std::int32_t> m_rank;
+};
+
+// One word's working data; the word is the document's word of the same index.
+struct SearchWord {
+    std::int32_t searchLink = SEARCH_LINK_NONE;
+    std::int32_t searchCount = 0;         // owner only: entries in searchList
+    std::vector<char> searchList;         // owner only: searchCount entries of length bytes
+    std::vector<std::uint8_t> searchUsed; // owner only, with all-different: 1 = placed now
+    bool searchFilled = false;            // placed on the current search path
+    CSearchOrder searchOrder;             // with random order only
+};
+
+class CSearchLists {
+public:
+    // Parallel to the document's words while a search runs.
+    std::vector<SearchWord> m_words;
+    // Part words appended to the document's words, removed again by the release.
+    int m_partWordCount = 0;
+    // What the loading had to tell the user, in order.
+    std::vector<UserMessage> m_messages;
+
+    // The word whose list word i uses (i itself for an owner).
+    int Owner(int i) const { return m_words[i].searchLink >= 0 ? m_words[i].searchLink : i; }
+    // Bytes of all packed lists and their used flags.
+    std::size_t ListBytes() const;
+};
+
+// Appends the part words, assigns list owners and links, loads each owner's list
+// and, with random order, draws each word's trying order. Returns 0 when every
+// searched word has candidates, else 1 + the index of the first word without.
+int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random);
+
+// Loads the list for word wordIndex and length: the number of entries (0 after a
+// message in messages, or when no line fits). used gets one flag per entry when
+// the document's all-different option is on.
+int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<char>& list,
+                 std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
+
+// Frees every list and order and removes the part words again.
+void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists);
+
+// The trying orders: a random permutation drawn entry by entry (small lists),
+// or a random start and a step coprime to n.
+void ShuffleSmall(int n, CSearchOrder& order, ISearchRandom& random);
+void ShuffleStride(int n, CSearchOrder& order, ISearchRandom& random);

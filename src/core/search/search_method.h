@@ -1,0 +1,25 @@
+#pragma once
+// The two fill methods: "exact", the classic order node for node, and "fast",
+// which looks for fills with propagation and learning. The desktop keeps the
+// choice in its profile, the command line takes it as --method.
+
+#include <memory>
+#include <optional>
+#include <string_view>
+
+class CRooster2Doc;
+class CSearchRun;
+
+enum class SearchMethod {
+    Exact,
+    Fast,
+};
+
+// "exact" or "fast", as the command line and the profile write them.
+const char* SearchMethodName(SearchMethod method);
+std::optional<SearchMethod> ParseSearchMethod(std::string_view name);
+// "Exact" or "Snel", as the search options show them.
+const char* SearchMethodLabel(SearchMethod method);
+
+// A search of the chosen method on the document.
+std::unique_ptr<CSearchRun> MakeSearchRun(SearchMethod method, CRooster2Doc& doc);

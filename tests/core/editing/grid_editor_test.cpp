@@ -1,0 +1,251 @@
+#include "editing/grid_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "editing/command_ids.h"
+#include "model/rooster2_doc.h"
+#include "test_support.h"
+
+namespace {
+
+class GridEditorTest : public ::testing::Test {
+protected:
+    void Start(int phase, const std::initializer_list<std::string>& rows) {
+        SetGrid(doc, rows);
+        doc.phase = phase;
+        editor.DocumentShown();
+    }
+    EditResult Click(int x, int y, bool ctrl = false) {
+        editor.ButtonDown(x, y);
+        return editor.LeftButtonUp(x, y, ctrl);
+    }
+    bool Enabled(int id) const {
+        const auto state = editor.CommandStateOf(id, CommandFacts{});
+        return state && state->enabled;
+    }
+
+    CRooster2Doc doc;
+    CGridEditor editor{doc};
+};
+
+// ---- Points and cells ---------------------------------------------------------------------
+
+TEST(PointToCellTest, TruncatesTowardZero) {
+    // Margin 5, cell size 30, no clue band.
+    EXPECT_EQ(PointToCell(5, 5, 0, 0, 5, 0, 30)->x, 0);
+    EXPECT_EQ(PointToCell(35, 5, 0, 0, 5, 0, 30)->x, 1);
+    // Less than one cell left of or above the grid still gives column/row 0.
+    const GridCell nearEdge = *PointToCell(0, 0, 0, 0, 5, 0, 30);
+    EXPECT_EQ(nearEdge.x, 0);
+    EXPECT_EQ(nearEdge.y, 0);
+    EXPECT_EQ(PointToCell(-30, 5, 0, 0, 5, 0, 30)->x, -1);
+}
+
+TEST(PointToCellTest, ScrollAndClueBand) {
+    const GridCell cell = *PointToCell(10, 60, 60, 0, 5, 20, 30);
+    EXPECT_EQ(cell.x, 2);  // (10 + 60 - 5) / 30
+    EXPECT_EQ(cell.y, 1);  // (60 - 5 - 20) / 30
+}
+
+TEST(PointToCellTest, NoCellBeforeTheFirstPaint) {
+    EXPECT_FALSE(PointToCell(50, 50, 0, 0, 5, 0, 0).has_value());
+}
+
+TEST(EscapeTest, StopsTheSearchOrEndsTheSolutions) {
+    EXPECT_EQ(EscapeActionFor(PHASE_ZOEKEN), EscapeAction::InterruptSearch);
+    EXPECT_EQ(EscapeActionFor(PHASE_TONEN), EscapeAction::FinishSolutions);
+    EXPECT_EQ(EscapeActionFor(PHASE_VORMEN), EscapeAction::None);
+    EXPECT_EQ(EscapeActionFor(PHASE_VULLEN), EscapeAction::None);
+}
+
+// ---- Mouse by phase --------------------------------------------------------------------------
+
+TEST_F(GridEditorTest, ButtonsShapeInPhaseOneAndSelectInPhaseTwo) {
+    Start(PHASE_VORMEN, {"...", "...", "..."});
+    Click(1, 1);
+    EXPECT_EQ(doc.puzzle.GetCell(1, 1), CELL_ZWART);
+    editor.ButtonDown(0, 0);
+    editor.RightButtonUp(0, 0);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_NIET);
+
+    Start(PHASE_VULLEN, {"...", "...", "y.."});
+    Click(2, 1);
+    EXPECT_EQ(doc.FindWordAt(2, 1), doc.curWord);
+    editor.RightButtonUp(0, 2);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 2), 'Y');
+}
+
+TEST_F(GridEditorTest, ButtonsDoNothingWhileSearchingOrShowing) {
+    for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+        Start(phase, {"y..", "...", "..."});
+        EXPECT_FALSE(Click(1, 1).applied);
+        EXPECT_FALSE(editor.RightButtonUp(0, 0).applied);
+        EXPECT_EQ(GridRows(doc), (Rows{"y..", "...", "..."}));
+    }
+}
+
+TEST_F(GridEditorTest, DragUsesTheCellWhereTheButtonWentDown) {
+    Start(PHASE_VORMEN, {"....", "....", "...."});
+    editor.ButtonDown(0, 0);
+    editor.LeftButtonUp(1, 1, false);
+    EXPECT_EQ(GridRows(doc), (Rows{"##..", "##..", "...."}));
+    editor.ButtonDown(-1, 7);  // outside: only the release cell changes
+    editor.LeftButtonUp(3, 2, false);
+    EXPECT_EQ(GridRows(doc), (Rows{"##..", "##..", "...#"}));
+}
+
+TEST_F(GridEditorTest, MouseMovesCarryTheShapingCursor) {
+    Start(PHASE_VORMEN, {"...", "...", "..."});
+    EXPECT_TRUE(editor.MouseMove(1, 0).applied);
+    EXPECT_FALSE(editor.MouseMove(1, 0).applied);
+    EXPECT_EQ(editor.m_markX, 1);
+    EXPECT_FALSE(editor.IsMarkHighlighted());
+    editor.KeyDown(EditKey::Down, false);
+    EXPECT_EQ(editor.m_markY, 1);
+    EXPECT_TRUE(editor.IsMarkHighlighted());
+    const EditResult moved = editor.MouseMove(2, 2);
+    EXPECT_EQ(moved.cells, std::vector<int>{1 * 3 + 1});  // the highlight goes
+    EXPECT_EQ(editor.m_markX, 2);
+    EXPECT_EQ(editor.m_markY, 2);
+    EXPECT_FALSE(editor.IsMarkHighlighted());
+}
+
+// ---- Keys and characters by phase -------------------------------------------------------------
+
+TEST_F(GridEditorTest, TypingInTheShapingPhaseGoesToTheMark) {
+    Start(PHASE_VORMEN, {"...", "...", "..."});
+    editor.MouseMove(0, 1);
+    editor.Char('a');
+    editor.Char('b');
+    EXPECT_EQ(GridRows(doc)[1], "AB.");
+    EXPECT_EQ(editor.m_markX, 2);
+}
+
+TEST_F(GridEditorTest, TypingAndBackspaceInTheFillingPhase) {
+    Start(PHASE_VULLEN, {"...", "...", "..."});
+    doc.curWord = 0;
+    doc.curPos = 0;
+    editor.Char('k');
+    editor.Char('o');
+    editor.Char(8);
+    EXPECT_EQ(GridRows(doc)[0], "K..");
+    EXPECT_EQ(doc.curPos, 1);
+}
+
+TEST_F(GridEditorTest, NextWordFollowsTheToggle) {
+    Start(PHASE_VULLEN, {"...", "...", "..."});
+    doc.curWord = 0;
+    doc.curPos = 2;
+    EXPECT_TRUE(editor.RunCommand(ID_AUTO_NEXT_WORD).applied);
+    EXPECT_TRUE(editor.CommandStateOf(ID_AUTO_NEXT_WORD, CommandFacts{})->checked);
+    editor.Char('Z');
+    EXPECT_EQ(doc.curWord, 4);  // the next across word
+    EXPECT_EQ(doc.curPos, 0);
+}
+
+TEST_F(GridEditorTest, KeysAndCharactersDoNothingWhileSearchingOrShowing) {
+    for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+        Start(phase, {"...", "...", "..."});
+        editor.MouseMove(0, 0);
+        doc.curWord = 0;
+        EXPECT_FALSE(editor.KeyDown(EditKey::Delete, false).applied);
+        EXPECT_FALSE(editor.KeyDown(EditKey::Right, false).applied);
+        EXPECT_FALSE(editor.Char('A').applied);
+        EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
+    }
+}
+
+// ---- Undo and redo ------------------------------------------------------------------------------
+
+TEST_F(GridEditorTest, ShapeUndoAndRedo) {
+    Start(PHASE_VORMEN, {"...", "...", "..."});
+    EXPECT_FALSE(Enabled(ID_UNDO));
+    EXPECT_FALSE(Enabled(ID_REDO));
+    Click(0, 0);
+    const Rows afterFirst = GridRows(doc);
+    Click(2, 0);
+    const Rows afterSecond = GridRows(doc);
+    Click(2, 2);
+    editor.RunCommand(ID_UNDO);
+    const EditResult undone = editor.RunCommand(ID_UNDO);
+    EXPECT_TRUE(undone.redrawAll);
+    EXPECT_EQ(GridRows(doc), afterFirst);
+    editor.RunCommand(ID_REDO);
+    EXPECT_EQ(GridRows(doc), afterSecond);
+    EXPECT_TRUE(Enabled(ID_REDO));
+    Click(1, 1);
+    EXPECT_FALSE(Enabled(ID_REDO));
+    EXPECT_FALSE(editor.RunCommand(ID_REDO).applied);
+}
+
+TEST_F(GridEditorTest, ShapeUndoRebuildsTheWords) {
+    Start(PHASE_VORMEN, {"...", "...", "..."});
+    Click(1, 1);
+    ASSERT_EQ(doc.puzzle.words.size(), 4u);
+    editor.RunCommand(ID_UNDO);
+    EXPECT_EQ(doc.puzzle.words.size(), 6u);
+}
+
+TEST_F(GridEditorTest, FillUndoRestoresLettersAndKeepsTheWords) {
+    Start(PHASE_VULLEN, {"...", "...", "..."});
+    doc.puzzle.words[4].clue = "Blijft";
+    doc.curWord = 0;
+    doc.curPos = 0;
+    editor.Char('A');
+    editor.Char('B');
+    const EditResult undone = editor.RunCommand(ID_UNDO);
+    EXPECT_EQ(GridRows(doc)[0], "A..");
+    EXPECT_EQ(undone.cells, std::vector<int>{1});
+    EXPECT_FALSE(undone.redrawAll);
+    EXPECT_EQ(doc.puzzle.words[4].clue, "Blijft");
+    editor.RunCommand(ID_REDO);
+    EXPECT_EQ(GridRows(doc)[0], "AB.");
+}
+
+TEST_F(GridEditorTest, TransformsAndPhaseSwitchesShareTheHistories) {
+    Start(PHASE_VORMEN, {"AB#", "CD#", "EF#"});
+    editor.RunCommand(ID_SHIFT_LEFT);
+    EXPECT_TRUE(Enabled(ID_UNDO));
+    editor.RunCommand(ID_PHASE_FILL);
+    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    EXPECT_FALSE(Enabled(ID_UNDO));
+    editor.RunCommand(ID_GRID_REMOVE_LETTERS);
+    EXPECT_TRUE(Enabled(ID_UNDO));
+    editor.RunCommand(ID_UNDO);
+    EXPECT_EQ(GridRows(doc)[0], "B#.");
+    editor.RunCommand(ID_PHASE_SHAPE);
+    EXPECT_EQ(doc.phase, PHASE_VORMEN);
+    EXPECT_FALSE(Enabled(ID_UNDO));
+}
+
+// ---- Commands
+// -------------------------------------------------------------------------------------
+
+TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
+    Start(PHASE_VULLEN, {"AB#", "CD#", "EF#"});
+    EXPECT_FALSE(editor.RunCommand(ID_SHIFT_RIGHT).applied);
+    EXPECT_FALSE(editor.RunCommand(ID_PHASE_FILL).applied);
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.direction = DIR_ACROSS;
+    EXPECT_FALSE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
+    EXPECT_FALSE(editor.RunCommand(ID_FILE_SAVE).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
+}
+
+TEST_F(GridEditorTest, DirectionCommands) {
+    Start(PHASE_VULLEN, {"...", "..."});
+    EXPECT_TRUE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
+    EXPECT_EQ(doc.direction, DIR_DOWN);
+    editor.RunCommand(ID_DIRECTION_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
+}
+
+TEST_F(GridEditorTest, AlternateBlackStartsAtTheMouseCell) {
+    Start(PHASE_VORMEN, {".....", ".....", "....."});
+    editor.MouseMove(1, 1);
+    EXPECT_TRUE(editor.RunCommand(ID_ALTERNATE_BLACK).applied);
+    EXPECT_EQ(GridRows(doc)[1], ".#.#.");
+}
+
+}  // namespace

@@ -1,0 +1,276 @@
+#include "editing/shape_editing.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "editing/phase_switch.h"
+#include "editing/undo_history.h"
+#include "test_support.h"
+
+namespace {
+
+class ShapeEditingTest : public ::testing::Test {
+protected:
+    void Start(const std::initializer_list<std::string>& rows) {
+        SetGrid(doc, rows);
+        doc.phase = PHASE_VORMEN;
+        StartEditingDocument(doc, undo);
+        doc.MarkModified(false);
+    }
+    // An empty grid of the given size with the given symmetry.
+    void StartEmpty(int width, int height, int symmetry) {
+        doc.puzzle.width = width;
+        doc.puzzle.height = height;
+        doc.puzzle.symmetry = symmetry;
+        doc.puzzle.cells.fill(CELL_VRIJ);
+        doc.phase = PHASE_VORMEN;
+        StartEditingDocument(doc, undo);
+    }
+    EditResult Click(int x, int y, bool notCell = false) {
+        return ShapeMouseUp(doc, undo, x, y, x, y, notCell);
+    }
+    std::set<std::pair<int, int>> BlackCells() const {
+        std::set<std::pair<int, int>> cells;
+        for (int y = 0; y < doc.puzzle.height; ++y)
+            for (int x = 0; x < doc.puzzle.width; ++x)
+                if (doc.puzzle.GetCell(x, y) == CELL_ZWART) cells.insert({x, y});
+        return cells;
+    }
+
+    CRooster2Doc doc;
+    CUndoHistories undo;
+};
+
+using CellSet = std::set<std::pair<int, int>>;
+
+// ---- The code a click writes ------------------------------------------------------
+
+TEST(ShapeClickCodeTest, PlainClickTogglesBlackAndFreeCtrlClickNotCellAndFree) {
+    const struct {
+        Cell old;
+        bool notCell;
+        Cell code;
+    } cases[] = {
+        {CELL_VRIJ, false, CELL_ZWART}, {'Q', false, CELL_ZWART},  {CELL_IJ, false, CELL_ZWART},
+        {CELL_ZWART, false, CELL_VRIJ}, {CELL_NIET, false, CELL_VRIJ}, {CELL_NIET, true, CELL_VRIJ},
+        {CELL_VRIJ, true, CELL_NIET},   {CELL_ZWART, true, CELL_NIET}, {'A', true, CELL_NIET},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShapeClickCode(c.old, c.notCell), c.code) << int(c.old) << " " << c.notCell;
+}
+
+// ---- Clicks and drags ---------------------------------------------------------------
+
+TEST_F(ShapeEditingTest, ClickOnALetterMakesItBlackAndLosesTheLetter) {
+    Start({"ABC", "...", "..."});
+    const EditResult result = Click(1, 0);
+    EXPECT_EQ(GridRows(doc), (Rows{"A#C", "...", "..."}));
+    EXPECT_TRUE(result.applied);
+    EXPECT_TRUE(result.redrawAll);
+    EXPECT_TRUE(result.forgetBestResult);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(ShapeEditingTest, ClickOnBlackOrNotCellMakesItFree) {
+    Start({"#..", "..-", "..."});
+    Click(0, 0);
+    Click(2, 1);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
+}
+
+TEST_F(ShapeEditingTest, ClickRebuildsTheWords) {
+    Start({"...", "...", "..."});
+    ASSERT_EQ(doc.puzzle.words.size(), 6u);
+    Click(1, 1);
+    EXPECT_EQ(doc.puzzle.words.size(), 4u);
+}
+
+TEST_F(ShapeEditingTest, DragSetsTheRectangleToTheReleaseCellsCode) {
+    Start({".....", ".#...", ".....", "....."});
+    // Released on a free cell: the whole rectangle becomes black.
+    ShapeMouseUp(doc, undo, 3, 2, 1, 0, false);
+    EXPECT_EQ(GridRows(doc), (Rows{".###.", ".###.", ".###.", "....."}));
+    EXPECT_EQ(undo.Shape().Position(), 2);
+}
+
+TEST_F(ShapeEditingTest, CtrlDragOverAMixedAreaFollowsTheReleaseCell) {
+    Start({"AB#-", "CD#-", "EF.-"});
+    ShapeMouseUp(doc, undo, 0, 0, 3, 2, true);  // released on a not-cell
+    EXPECT_EQ(GridRows(doc), (Rows{"....", "....", "...."}));
+
+    Start({"AB#-", "CD#-", "EF.-"});
+    ShapeMouseUp(doc, undo, 3, 2, 0, 0, true);  // released on a letter
+    EXPECT_EQ(GridRows(doc), (Rows{"----", "----", "----"}));
+}
+
+TEST_F(ShapeEditingTest, DragFromOutsideTheGridChangesOnlyTheReleaseCell) {
+    Start({"...", "...", "..."});
+    ShapeMouseUp(doc, undo, -1, -1, 2, 2, false);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..#"}));
+}
+
+TEST_F(ShapeEditingTest, ClickOutsideTheGridChangesNothing) {
+    Start({"...", "..."});
+    EXPECT_FALSE(Click(3, 0).applied);
+    EXPECT_FALSE(Click(0, -1).applied);
+    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
+    Start({"...", "..."});
+    doc.puzzle.numbering.doorloper = true;
+    EXPECT_FALSE(Click(1, 1).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
+    EXPECT_EQ(undo.Shape().Position(), 1);
+}
+
+// ---- Symmetry on clicks and drags (each mode's images: grid_test) ----------------------
+
+TEST_F(ShapeEditingTest, DragAppliesTheSymmetryToEveryCell) {
+    StartEmpty(6, 6, 4);
+    ShapeMouseUp(doc, undo, 0, 0, 1, 0, false);
+    EXPECT_EQ(BlackCells(), (CellSet{{0, 0}, {1, 0}, {5, 5}, {4, 5}}));
+}
+
+TEST_F(ShapeEditingTest, NotCellClickWithSymmetry) {
+    StartEmpty(4, 4, 3);
+    Click(0, 1, true);
+    EXPECT_EQ(GridRows(doc)[1], "-..-");
+    Click(0, 1, true);
+    EXPECT_EQ(GridRows(doc)[1], "....");
+}
+
+// ---- Shaping cursor ---------------------------------------------------------------------
+
+TEST_F(ShapeEditingTest, NextLetterCellSkipsBlackAndNotCellsAndStopsAtTheEdge) {
+    Start({"A#-B", "...."});
+    int x = 0;
+    int y = 0;
+    EXPECT_TRUE(NextLetterCell(doc, x, y, 1, 0));
+    EXPECT_EQ(x, 3);
+    EXPECT_FALSE(NextLetterCell(doc, x, y, 1, 0));
+    EXPECT_EQ(x, 3);
+    EXPECT_FALSE(NextLetterCell(doc, x, y, 0, -1));
+    EXPECT_EQ(y, 0);
+}
+
+TEST_F(ShapeEditingTest, AdvanceCellWrapsAcrossAndDown) {
+    Start({"..#", "...", "#.."});
+    int x = 1;
+    int y = 0;
+    AdvanceCell(doc, x, y);  // (2, 0) is black: on to the next row
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 1));
+    x = 2;
+    y = 2;
+    AdvanceCell(doc, x, y);  // the last cell wraps to the first
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+
+    doc.direction = DIR_DOWN;
+    x = 0;
+    y = 1;
+    AdvanceCell(doc, x, y);  // (0, 2) is black: on to the top of the next column
+    EXPECT_EQ(std::pair(x, y), std::pair(1, 0));
+    x = 2;
+    y = 2;
+    AdvanceCell(doc, x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+}
+
+TEST_F(ShapeEditingTest, AdvanceCellStaysWhenNoOtherLetterCellExists) {
+    Start({"##", "#-"});
+    doc.puzzle.SetCell(0, 0, CELL_VRIJ);
+    int x = 0;
+    int y = 0;
+    AdvanceCell(doc, x, y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
+}
+
+TEST_F(ShapeEditingTest, ArrowMovesTheMarkAndHighlightsIt) {
+    Start({"..#.", "....", "-..."});
+    int markX = 1;
+    int markY = 0;
+    const EditResult result = MoveShapeMark(doc, markX, markY, EditKey::Right);
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(std::pair(markX, markY), std::pair(3, 0));
+    EXPECT_EQ(result.cells, std::vector<int>{1});
+    EXPECT_EQ(result.highlightCell, 3);
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Up).applied);
+    markX = 1;
+    markY = 1;
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Home).applied);
+    MoveShapeMark(doc, markX, markY, EditKey::Down);
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 2));
+    MoveShapeMark(doc, markX, markY, EditKey::Left);  // (0, 2) is a not-cell
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 2));
+}
+
+TEST_F(ShapeEditingTest, ArrowsNeedTheMarkOnALetterCell) {
+    Start({"#..", "..."});
+    int markX = 0;
+    int markY = 0;
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
+    markX = -1;
+    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
+}
+
+TEST_F(ShapeEditingTest, TypingAtTheMarkStoresTheLetterAndAdvances) {
+    Start({"...", "...", "..."});
+    int markX = 0;
+    int markY = 0;
+    const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'e');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'E');
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
+    EXPECT_EQ(result.highlightCell, 1);
+    EXPECT_EQ(result.cells, (std::vector<int>{0, 1, 2}));  // the across word through the mark
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+
+    TypeAtShapeMark(doc, undo, markX, markY, 'y');
+    TypeAtShapeMark(doc, undo, markX, markY, 'Y');
+    EXPECT_EQ(GridRows(doc)[0], "EyY");
+    EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
+}
+
+TEST_F(ShapeEditingTest, TypingOnABlackMarkOnlyAdvances) {
+    Start({"#..", "..."});
+    int markX = 0;
+    int markY = 0;
+    const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'a');
+    EXPECT_TRUE(result.applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"#..", "..."}));
+    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
+    EXPECT_EQ(result.cells, std::vector<int>{0});  // the old highlight goes
+    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(ShapeEditingTest, TypingInACellOfNoWordIsStillRecorded) {
+    // Across only: the column of two cells under (0, 0) makes no word.
+    doc.puzzle.numbering.acrossOnly = true;
+    Start({".##", ".##", "###"});
+    ASSERT_EQ(doc.FindWordAt(0, 0), -1);
+    int markX = 0;
+    int markY = 0;
+    TypeAtShapeMark(doc, undo, markX, markY, 'k');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'K');
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
+}
+
+TEST_F(ShapeEditingTest, TypingWithTheMarkOutsideOrAControlCharacterDoesNothing) {
+    Start({"...", "..."});
+    int markX = -1;
+    int markY = -1;
+    EXPECT_FALSE(TypeAtShapeMark(doc, undo, markX, markY, 'a').applied);
+    markX = 0;
+    markY = 0;
+    EXPECT_FALSE(TypeAtShapeMark(doc, undo, markX, markY, 8).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
+}
+
+}  // namespace

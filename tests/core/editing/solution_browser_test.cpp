@@ -1,0 +1,122 @@
+// The search options' OK rule and showing the solutions.
+#include <gtest/gtest.h>
+
+#include "model/rooster2_doc.h"
+#include "editing/undo_history.h"
+#include "search/search_options.h"
+#include "editing/solution_browser.h"
+#include "formats/solutions_file.h"
+#include "test_support.h"
+
+namespace {
+
+TEST(SearchOptionsRule, UpperCasesExcludedLettersAndMarksModified) {
+    CRooster2Doc doc;
+    SearchOptions options = doc.puzzle.search;
+    options.excludedLetters = "qx";
+    options.wordFile = "/lijsten/nl05.doc";
+    ApplySearchOptions(doc, options);
+    EXPECT_EQ(doc.puzzle.search.excludedLetters, "QX");
+    EXPECT_TRUE(doc.IsModified());
+    doc.MarkModified(false);
+    ApplySearchOptions(doc, doc.puzzle.search);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(SearchOptionsRule, AnEmptyWordFileForgetsTheExtraLists) {
+    CRooster2Doc doc;
+    doc.puzzle.BuildWords();
+    doc.puzzle.extraFiles = {"a.doc", "b.doc"};
+    doc.puzzle.words[3].extraList = 2;
+    doc.puzzle.search.wordFile = "/lijsten/nl05.doc";
+    SearchOptions options = doc.puzzle.search;
+    ApplySearchOptions(doc, options);
+    EXPECT_EQ(doc.puzzle.extraFiles.size(), 2u);
+    options.wordFile.clear();
+    ApplySearchOptions(doc, options);
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
+    EXPECT_EQ(doc.puzzle.words[3].extraList, 0);
+    EXPECT_FALSE(CanStartSearch(doc));
+}
+
+class SolutionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetGrid(m_doc, {"..", "#."});
+        m_doc.phase = PHASE_VULLEN;
+        m_before = m_doc.puzzle.GridToString();
+        m_results.m_solutions = {Grid("AB", "C"), Grid("DE", "F"), Grid("GH", "I")};
+        m_results.m_solutionCount = 3;
+    }
+    std::string Grid(const std::string& row0, const std::string& lastCell) const {
+        return row0 + std::string(1, static_cast<char>(CELL_ZWART)) + lastCell;
+    }
+
+    CRooster2Doc m_doc;
+    SearchResults m_results;
+    CUndoHistories m_undo;
+    std::string m_before;
+};
+
+TEST_F(SolutionsTest, NavigationStopsAtBothEnds) {
+    CSolutionBrowser browser(m_doc, m_results);
+    ASSERT_TRUE(browser.CanShowSolutions());
+    browser.OnShowSolutions();
+    EXPECT_EQ(m_doc.phase, PHASE_TONEN);
+    EXPECT_EQ(browser.StatusText(), "Oplossing 1/3, met <ESC> stoppen");
+    EXPECT_FALSE(browser.Previous());
+    EXPECT_TRUE(browser.Last());
+    EXPECT_EQ(browser.StatusText(), "Oplossing 3/3, met <ESC> stoppen");
+    EXPECT_FALSE(browser.Next());
+    EXPECT_EQ(browser.CurrentSolution(), 2);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("GH", "I"));
+    EXPECT_TRUE(browser.Previous());
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
+}
+
+TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
+    CSolutionBrowser browser(m_doc, m_results);
+    browser.OnShowSolutions();
+    browser.Next();
+    browser.OnSolutionsDone(m_undo);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
+    EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
+    EXPECT_FALSE(m_doc.IsModified());
+
+    m_doc.puzzle.search.fillWithLastShown = true;
+    browser.OnShowSolutions();
+    browser.Next();
+    browser.OnSolutionsDone(m_undo);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(m_undo.Fill().Size(), 1);
+}
+
+TEST_F(SolutionsTest, TheBestFillCountsEveryPartAsAWord) {
+    m_results = SearchResults();
+    m_results.m_bestFill = Grid("AB", " ");
+    m_results.m_bestDepth = 1;
+    m_doc.puzzle.words[0].partCount = 2;
+    m_doc.puzzle.words[0].partLengths = {1, 1};
+    CSolutionBrowser browser(m_doc, m_results);
+    EXPECT_FALSE(browser.CanShowSolutions());
+    ASSERT_TRUE(browser.CanShowBest());
+    browser.OnShowBest(m_undo);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", " "));
+    EXPECT_EQ(browser.StatusText(), "Beste oplossing met 1 correcte invullingen van de 3");
+    EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
+}
+
+TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
+    TempDir dir;
+    m_results.m_solutionCount = 2;
+    m_doc.puzzle.html.title = "Titel";
+    ASSERT_TRUE(WriteSolutionsFile(m_doc, m_results, dir.Path("uit.txt"), false));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit.txt")),
+              "Titel\r\n\r\nOplossing 1\r\n\r\nA B \r\n  C \r\n\r\nOplossing 2\r\n\r\nD E \r\n  F \r\n\r\n");
+    EXPECT_EQ(m_doc.lastFiles.text, dir.Path("uit.txt"));
+    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
+    EXPECT_FALSE(WriteSolutionsFile(m_doc, m_results, dir.Path("geen/map/uit.txt"), false));
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// The clue windows' text, read-back, list items, font steps and placement.
+#include "forms/clue_windows.h"
+
+#include <gtest/gtest.h>
+
+#include "model/rooster2_doc.h"
+#include "test_support.h"
+
+namespace {
+
+struct ClueWindowsTest : ::testing::Test {
+    CRooster2Doc doc;
+    ClueWindowsTest() {
+        doc.OnNewDocument();
+        SetGrid(doc, {"...", ".#.", "..."});
+        doc.phase = PHASE_VULLEN;
+        doc.puzzle.Renumber();
+    }
+    WordInfo& Word(int number, bool across) {
+        for (WordInfo& word : doc.puzzle.words)
+            if (word.number == number && word.IsAcross() == across) return word;
+        throw std::runtime_error("no such word");
+    }
+};
+
+TEST_F(ClueWindowsTest, TextHoldsBothSectionsInFormatClueListLayout) {
+    Word(1, true).clue = "Kat";
+    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) +
+                                                  "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0));
+    EXPECT_NE(BuildClueWindowText(doc, true).find("1. Kat (3)\r\n"), std::string::npos);
+}
+
+TEST_F(ClueWindowsTest, AcrossOnlyLeavesOutTheDownSection) {
+    doc.puzzle.numbering.acrossOnly = true;
+    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
+}
+
+TEST_F(ClueWindowsTest, WordListsFollowOnlyWhenAskedAndAWordFileIsSet) {
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.puzzle.search.wordFile = "/lijsten/woorden03.doc";
+    doc.puzzle.extraFiles = {"/lijsten/namen03.doc"};
+    const std::string lists =
+        "\r\nZoekwoordenlijsten:\r\n0. /lijsten/woorden03.doc\r\n1. /lijsten/namen03.doc\r\n";
+    EXPECT_EQ(BuildClueWindowText(doc, true),
+              "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) + lists);
+    EXPECT_EQ(BuildClueWindowText(doc, false), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
+}
+
+TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {
+    ClueSection section = ClueSection::Across;
+    ReadBackClueText(
+        doc, section,
+        "Horizontaal\r\n\r\n1. Huisdier (3)\r\n\r\nVerticaal\r\n\r\n1. Getal (3)\r\n2. Nog");
+    EXPECT_EQ(Word(1, true).clue, "Huisdier");
+    EXPECT_EQ(Word(1, false).clue, "Getal");
+    EXPECT_EQ(Word(2, false).clue, "");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ClueWindowsTest, ReadBackTakesThePartSplit) {
+    ClueSection section = ClueSection::Across;
+    ReadBackClueText(doc, section, "Horizontaal\r\n1. Twee delen (1+2)\r\n");
+    EXPECT_EQ(Word(1, true).partCount, 2);
+    EXPECT_EQ(Word(1, true).partLengths[0], 1);
+    EXPECT_EQ(Word(1, true).partLengths[1], 2);
+}
+
+TEST_F(ClueWindowsTest, ListItemsAreNumberedCluesWithATrailingSpace) {
+    Word(3, true).clue = "Onder";
+    const ClueListItems items = BuildClueListItems(doc);
+    ASSERT_EQ(items.across.size(), 2u);
+    ASSERT_EQ(items.down.size(), 2u);
+    EXPECT_EQ(items.across[1], "3. Onder (3) ");
+}
+
+TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
+    const int downSecond = WordOfClueListItem(doc, true, 1);
+    ASSERT_GE(downSecond, 0);
+    EXPECT_EQ(doc.puzzle.words[downSecond].number, 2);
+    EXPECT_EQ(doc.puzzle.words[downSecond].dy, 1);
+    EXPECT_EQ(WordOfClueListItem(doc, false, 2), -1);
+    EXPECT_EQ(WordOfClueListItem(doc, true, -1), -1);
+
+    doc.curWord = downSecond;  // cursor on its first cell, the top right corner
+    doc.curPos = 0;
+    const ClueListSelection selection = SelectedClueListItems(doc);
+    EXPECT_EQ(selection.across, 0);
+    EXPECT_EQ(selection.down, 1);
+    doc.curWord = -1;
+    EXPECT_EQ(SelectedClueListItems(doc).across, -1);
+}
+
+TEST(ClueFontTest, HeightsStayBetweenNineAndTwentyPixels) {
+    EXPECT_EQ(StepClueFontHeight(-11, true), -12);
+    EXPECT_EQ(StepClueFontHeight(-11, false), -10);
+    EXPECT_EQ(StepClueFontHeight(-19, true), -20);
+    EXPECT_EQ(StepClueFontHeight(-20, true), -20);
+    EXPECT_EQ(StepClueFontHeight(-10, false), -9);
+    EXPECT_EQ(StepClueFontHeight(-9, false), -9);
+}
+
+TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
+    CRooster2Doc doc;
+    doc.puzzle.appearance.margin = 5;
+    doc.puzzle.width = 10;
+    EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 2000), 100 + 5 + 200 + 10);
+    EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 500), 200);
+}
+
+TEST(ClueListSizeTest, WindowSizeIsClamped) {
+    EXPECT_EQ(ClueListWindowSize(300, 100, 80).width, 350);
+    EXPECT_EQ(ClueListWindowSize(300, 100, 80).height, 280);
+    EXPECT_EQ(ClueListWindowSize(10, 10, 10).width, 150);
+    EXPECT_EQ(ClueListWindowSize(10, 10, 10).height, 200);
+    EXPECT_EQ(ClueListWindowSize(900, 900, 900).width, 700);
+    EXPECT_EQ(ClueListWindowSize(900, 900, 900).height, 600);
+}
+
+TEST(ClueListSizeTest, ListsShareTheRoomLeftOver) {
+    const ClueListHeights heights = ShareClueListHeight(340, 100, 60, false);
+    EXPECT_EQ(heights.upper, 170);
+    EXPECT_EQ(heights.lower, 130);
+    EXPECT_EQ(ShareClueListHeight(340, 100, 60, true).upper, 305);
+}
+
+}  // namespace

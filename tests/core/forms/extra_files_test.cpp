@@ -1,0 +1,41 @@
+// The rows of "Extra zoekbestanden" and removing selected ones.
+#include "forms/extra_files.h"
+
+#include <gtest/gtest.h>
+
+#include "model/rooster2_doc.h"
+
+namespace {
+
+TEST(ExtraFilesTest, RowsAreNumberedFromOne) {
+    CRooster2Doc doc;
+    doc.puzzle.extraFiles = {"a03.doc", "b03.doc"};
+    const std::vector<ExtraFileRow> rows = ExtraFileRows(doc);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].number, "2");
+    EXPECT_EQ(rows[1].path, "b03.doc");
+}
+
+TEST(ExtraFilesTest, RemovingRowOneMovesTheSecondUp) {
+    CRooster2Doc doc;
+    doc.puzzle.extraFiles = {"a03.doc", "b03.doc"};
+    RemoveExtraFiles(doc, {1});
+    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{"b03.doc"});
+}
+
+TEST(ExtraFilesTest, RemovingRowsOneAndThreeKeepsTheSecond) {
+    CRooster2Doc doc;
+    doc.puzzle.extraFiles = {"a03.doc", "b03.doc", "c03.doc"};
+    RemoveExtraFiles(doc, {1, 3});
+    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{"b03.doc"});
+}
+
+TEST(ExtraFilesTest, NumbersNamingNoFileArePassedOver) {
+    CRooster2Doc doc;
+    doc.puzzle.extraFiles = {"a03.doc"};
+    RemoveExtraFiles(doc, {0, 2, 1, 1});
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
+    EXPECT_EQ(NoExtraFileSelectedMessage().caption, "Info");
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The properties dialog's ranges and OK steps, and the comment dialog's OK.
+#include "forms/properties.h"
+
+#include <gtest/gtest.h>
+
+#include "editing/undo_history.h"
+#include "test_support.h"
+
+namespace {
+
+struct PropertiesTest : ::testing::Test {
+    CRooster2Doc doc;
+    CUndoHistories undo;
+    PropertiesTest() {
+        doc.OnNewDocument();
+        doc.puzzle.BuildWords();
+        undo.ResetShapeUndo(doc);
+    }
+    PropertiesApplied Apply(const PuzzleProperties& p) { return ApplyProperties(doc, undo, p); }
+};
+
+TEST(NumberFieldTest, ReadsWholeNumbersWithinTheRange) {
+    int value = 7;
+    EXPECT_FALSE(ReadNumberField(" 12 ", FIELD_CLUE_TEXT_SIZE, value));
+    EXPECT_EQ(value, 12);
+    EXPECT_FALSE(ReadNumberField("-3", NumberField{"x", -5, 5}, value));
+    EXPECT_EQ(value, -3);
+}
+
+TEST(NumberFieldTest, RefusesOutOfRangeAndNonNumbersKeepingTheValue) {
+    int value = 7;
+    for (const char* text : {"60", "-1", "", "12a", "1.5", "99999999999999999999"}) {
+        const std::optional<UserMessage> refused =
+            ReadNumberField(text, FIELD_CLUE_TEXT_SIZE, value);
+        ASSERT_TRUE(refused) << text;
+        EXPECT_EQ(refused->text,
+                  "Geef bij \"Tekstgrootte omschrijving:\" een geheel getal van 0 tot en met 50.");
+        EXPECT_EQ(value, 7);
+    }
+}
+
+TEST_F(PropertiesTest, ReadingAndApplyingUnchangedValuesKeepsTheDocument) {
+    const std::string grid = doc.puzzle.GridToString();
+    Apply(ReadProperties(doc, false));
+    EXPECT_EQ(doc.puzzle.GridToString(), grid);
+    EXPECT_EQ(doc.puzzle.width, 15);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(undo.CanUndo(PHASE_VORMEN));
+}
+
+TEST_F(PropertiesTest, WiderGridKeepsOldColumnsAndAddsFreeCells) {
+    SetGrid(doc, {"#..", "...", "..#"});
+    doc.curWord = 3;
+    undo.PushShapeUndo(doc);
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.width = 5;
+    EXPECT_TRUE(Apply(p).resized);
+    EXPECT_EQ(GridRows(doc), (Rows{"#....", ".....", "..#.."}));
+    EXPECT_EQ(doc.curWord, 0);
+    EXPECT_FALSE(undo.CanUndo(PHASE_VORMEN));
+    EXPECT_EQ(doc.puzzle.words.front().length, 4);
+}
+
+TEST_F(PropertiesTest, SizeIsNotChangedOutsideShaping) {
+    doc.phase = PHASE_VULLEN;
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.width = 20;
+    p.numbering.doorloper = true;
+    EXPECT_FALSE(Apply(p).resized);
+    EXPECT_EQ(doc.puzzle.width, 15);
+    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
+}
+
+TEST_F(PropertiesTest, ClueTextSizeBelowTenIsStoredAsZero) {
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.appearance.clueTextSize = 5;
+    Apply(p);
+    EXPECT_EQ(doc.puzzle.appearance.clueTextSize, 0);
+    p.appearance.clueTextSize = 12;
+    Apply(p);
+    EXPECT_EQ(doc.puzzle.appearance.clueTextSize, 12);
+}
+
+TEST_F(PropertiesTest, SwitchingDoorloperOnEmptiesTheGridWithAnUndoStep) {
+    SetGrid(doc, {"#A.", "...", "..#"});
+    undo.ResetShapeUndo(doc);
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.numbering.doorloper = true;
+    EXPECT_TRUE(Apply(p).cleared);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
+    EXPECT_TRUE(doc.puzzle.numbering.doorloper);
+    EXPECT_TRUE(undo.CanUndo(PHASE_VORMEN));
+}
+
+TEST_F(PropertiesTest, SwitchingDoorloperOffChangesNoCell) {
+    SetGrid(doc, {"#..", "...", "..#"});
+    doc.puzzle.numbering.doorloper = true;
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.numbering.doorloper = false;
+    EXPECT_FALSE(Apply(p).cleared);
+    EXPECT_EQ(GridRows(doc), (Rows{"#..", "...", "..#"}));
+    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
+}
+
+TEST_F(PropertiesTest, AcrossOnlyNumberingForcesTheAcrossDirection) {
+    doc.direction = DIR_DOWN;
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.numbering.acrossOnly = true;
+    Apply(p);
+    EXPECT_TRUE(doc.puzzle.numbering.acrossOnly);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
+}
+
+TEST_F(PropertiesTest, NewStartNumberRenumbersAtOnceAndFillingKeepsTheClues) {
+    doc.phase = PHASE_VULLEN;
+    doc.puzzle.words[0].clue = "hoofdstad";
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.numbering.startNumber = 7;
+    Apply(p);
+    EXPECT_EQ(doc.puzzle.words[0].number, 7);
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 7);
+    EXPECT_EQ(doc.puzzle.words[0].clue, "hoofdstad");
+}
+
+TEST_F(PropertiesTest, CommentOkMarksModifiedEvenWithoutChange) {
+    doc.puzzle.comment = "regel 1\r\nregel 2";
+    ApplyComment(doc, doc.puzzle.comment);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.puzzle.comment, "regel 1\r\nregel 2");
+}
+
+}  // namespace
