@@ -6,6 +6,8 @@
 
 #include "cli_main.h"
 #include "formats/html_import.h"
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
 #include "formats/puz_import.h"
 #include "formats/ros_import.h"
 #include "formats/clue_files.h"
@@ -69,6 +71,16 @@ void FuzzImport(std::string_view input, ImportReader reader) {
 void FuzzPuzImport(std::string_view input) { FuzzImport(input, ImportPuz); }
 void FuzzRosImport(std::string_view input) { FuzzImport(input, ImportRos); }
 void FuzzHtmlImport(std::string_view input) { FuzzImport(input, ReadHtmlGrid); }
+
+void FuzzIpuzImport(std::string_view input) {
+    FuzzImport(input, ImportIpuz);
+    // What was taken in writes out and reads back to the same grid.
+    CRooster2Doc doc;
+    if (!ImportIpuz(doc, input).imported) return;
+    CRooster2Doc again;
+    Require(ImportIpuz(again, WriteIpuz(doc.puzzle)).imported);
+    Require(again.puzzle.GridToString() == doc.puzzle.GridToString());
+}
 
 namespace {
 
@@ -220,6 +232,7 @@ const FuzzTarget* FuzzTargets(std::size_t& count) {
         {"wordlist", FuzzWordList},
         {"cli", FuzzCommandLine},
         {"puz", FuzzPuzImport},
+        {"ipuz", FuzzIpuzImport},
         {"ros", FuzzRosImport},
         {"html", FuzzHtmlImport},
         {"cluetext", FuzzClueText},

@@ -16,6 +16,7 @@ void FuzzRtrReader(std::string_view input);
 void FuzzWordList(std::string_view input);
 void FuzzCommandLine(std::string_view input);
 void FuzzPuzImport(std::string_view input);
+void FuzzIpuzImport(std::string_view input);
 void FuzzRosImport(std::string_view input);
 void FuzzHtmlImport(std::string_view input);
 void FuzzClueText(std::string_view input);

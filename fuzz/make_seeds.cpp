@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formats/html_export.h"
+#include "formats/ipuz_export.h"
 #include "formats/clue_files.h"
 #include "formats/letter_values.h"
 #include "model/rooster2_doc.h"
@@ -52,6 +53,19 @@ void WriteHtmlSeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "empty.html", WriteHtml(doc, false, false, "seed"));
     doc.puzzle.html.cluesSideBySide = true;
     WriteSeed(folder, "filled.html", WriteHtml(doc, true, true, "seed"));
+}
+
+// What this program writes, and the forms other programs use: clue objects, styled
+// cells, a block value of their own, rebus answers.
+void WriteIpuzSeeds(const std::filesystem::path& folder) {
+    WriteSeed(folder, "filled.ipuz", WriteIpuz(FilledPuzzle().puzzle));
+    WriteSeed(folder, "other.ipuz", R"json({"version": "http://ipuz.org/v2",
+"kind": ["http://ipuz.org/crossword#1"], "title": "T<i>i</i>&amp;", "notes": "a<br>b",
+"dimensions": {"width": 3, "height": 2}, "block": "@", "empty": "0",
+"puzzle": [[{"cell": 1, "style": {"shapebg": "circle"}}, "2", "@"], [3, "0", null]],
+"solution": [["TH", "I", "@"], [{"value": "ij"}, "\u03c9", null]],
+"clues": {"Across": [[1, "\u201cA\u201d (2)"], {"number": 3, "clue": "B", "enumeration": "2"}],
+"Down:Omlaag": [{"number": "1", "clue": "C"}, [2, "D"]]}})json");
 }
 
 // A version-1 file: magic, 8 bytes, columns, rows, 4 bytes, then 40 x 40 letters
@@ -125,6 +139,7 @@ void WriteCommandLineSeeds(const std::filesystem::path& folder) {
     WriteSeed(folder, "info.txt", "info\0a.rtr\0--small-letters"s);
     WriteSeed(folder, "export.txt", "export\0html-filled\0a.rtr\0a.html"s);
     WriteSeed(folder, "import.txt", "import\0html\0a.html\0b.rtr"s);
+    WriteSeed(folder, "ipuz.txt", "export\0ipuz\0a.rtr\0a.ipuz"s);
     WriteSeed(folder, "fill.txt", "fill\0a.rtr\0--words\0lijst02.doc\0--max\0" "2"s);
     WriteSeed(folder, "stats.txt", "stats\0a.rtr\0--lengths\0--clues\0--sum"s);
     WriteSeed(folder, "candidates.txt", "candidates\0lijst02.doc\0K..S\0--max\0" "3"s);
@@ -139,6 +154,7 @@ int main(int argc, char** argv) {
     WriteRtrSeeds(root / "rtr");
     WriteHtmlSeeds(root / "html");
     WriteRosSeeds(root / "ros");
+    WriteIpuzSeeds(root / "ipuz");
     WriteRtrSeeds(root / "description");
     WriteRtrSeeds(root / "compare");
     WriteClueTextSeeds(root / "cluetext");

@@ -13,6 +13,7 @@ class CRooster2Doc;
 
 struct ExportOptions {
     bool smallLetters = false;  // the desktop's "Toon in kleine letters"
+    bool solution = false;      // pdf: a second page with the solution
 };
 
 struct ExportKind {
@@ -25,6 +26,8 @@ struct ExportKind {
 std::vector<ExportKind> ExportKinds();
 // "clues" (the printable clue lists) and "cluefile" (the clue file that can be read back).
 std::vector<ExportKind> ReportExportKinds();
+// "png" and "pdf"; only in a build with the drawing library (ROOSTER2_WITH_RENDER).
+std::vector<ExportKind> RenderExportKinds();
 
 // The help of --small-letters, for every command that has it.
 CliHelpItem SmallLettersHelp();

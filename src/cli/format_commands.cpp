@@ -1,11 +1,15 @@
 // Subcommands on the file formats: export KIND, import KIND.
 #include <iostream>
+#include <optional>
 
 #include "cli_args.h"
 #include "cli_common.h"
 #include "export_kinds.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
+#include "formats/puz_export.h"
 #include "formats/puz_import.h"
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
@@ -25,7 +29,8 @@ int RunImport(const std::vector<std::string>& args);
 std::vector<CliHelpItem> ExportHelp();
 std::vector<CliHelpItem> ImportHelp();
 
-const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters]", RunExport,
+const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters] [--solution]",
+                                   RunExport,
                                    "Schrijft de puzzel FILE.rtr naar OUT in de soort KIND, "
                                    "dezelfde bytes als de exportopdracht van het "
                                    "bureaubladprogramma.",
@@ -74,6 +79,14 @@ int ExportHtmlFilled(const CRooster2Doc& doc, const std::string& outPath,
     return ExportHtmlPage(doc, outPath, true, options);
 }
 
+// A format that cannot hold every puzzle says why, and nothing is written.
+template <std::optional<UserMessage> (*Refusal)(const Puzzle&),
+          std::string (*Write)(const Puzzle&)>
+int ExportUnlessRefused(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
+    if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle)) return Fail(*refusal);
+    return WriteExportFile(outPath, Write(doc.puzzle));
+}
+
 struct ImportKind {
     const char* name;
     ImportResult (*read)(CRooster2Doc& doc, const std::string& path);
@@ -83,6 +96,7 @@ struct ImportKind {
 const ImportKind IMPORT_KINDS[] = {
     {"puz", ImportPuzFile, "een bestand van Across Lite (.puz): de vorm, de omschrijvingen, "
                            "de titel en de notities"},
+    {"ipuz", ImportIpuzFile, "een ipuz-bestand: rooster, letters en omschrijvingen"},
     {"ros", ImportRosFile, "een bestand van versie 1 (.ros)"},
     {"html", ImportHtmlFile, "een pagina van de html-export: alleen de vorm van het rooster"},
 };
@@ -112,15 +126,16 @@ std::vector<CliHelpItem> KindsHelp(const Kinds& kinds) {
 
 std::vector<CliHelpItem> ExportHelp() {
     std::vector<CliHelpItem> items = KindsHelp(ExportKinds());
-    items.push_back({"", "Optie:"});
+    items.push_back({"", "Opties:"});
     items.push_back(SmallLettersHelp());
+    items.push_back({"--solution", "alleen bij pdf: een tweede pagina met de oplossing"});
     return items;
 }
 
 std::vector<CliHelpItem> ImportHelp() { return KindsHelp(IMPORT_KINDS); }
 
 int RunExport(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--small-letters", 0}});
+    CliArgs parsed(args, {{"--small-letters", 0}, {"--solution", 0}});
     if (!parsed.Ok()) return UsageError(EXPORT_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 3) return UsageError(EXPORT_COMMAND);
     const std::vector<ExportKind> kinds = ExportKinds();
@@ -130,6 +145,7 @@ int RunExport(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[1], doc)) return EXIT_FAILED;
     ExportOptions options;
     options.smallLetters = parsed.Has("--small-letters");
+    options.solution = parsed.Has("--solution");
     return kind->write(doc, parsed.Positional()[2], options);
 }
 
@@ -157,8 +173,16 @@ std::vector<ExportKind> ExportKinds() {
          "zwart.gif of grijs.gif van het programma komt naast de pagina"},
         {"html-filled", ExportHtmlFilled, "dezelfde webpagina met de letters in het rooster"},
         {"puztext", ExportPuzText, "tekst met labels om in Across Lite in te lezen"},
+        {"puz", ExportUnlessRefused<PuzExportRefusal, WritePuz>,
+         "een bestand voor Across Lite (.puz); een puzzel met een leeg lettervak, een Doorloper "
+         "of alleen horizontale nummers wordt geweigerd"},
+        {"ipuz", ExportUnlessRefused<IpuzExportRefusal, WriteIpuz>,
+         "een ipuz-bestand (JSON); een Doorloper wordt geweigerd"},
     };
     for (const ExportKind& kind : ReportExportKinds()) kinds.push_back(kind);
+#ifdef ROOSTER2_WITH_RENDER
+    for (const ExportKind& kind : RenderExportKinds()) kinds.push_back(kind);
+#endif
     return kinds;
 }
 

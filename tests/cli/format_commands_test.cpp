@@ -85,7 +85,7 @@ TEST_F(FormatCommands, RefusedImportWritesNothing) {
 }
 
 TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {
-    const CliRun exportRun = RunCli({"export", "pdf", Path("p.rtr"), Path("p.pdf")});
+    const CliRun exportRun = RunCli({"export", "docx", Path("p.rtr"), Path("p.docx")});
     EXPECT_EQ(2, exportRun.exitCode);
     EXPECT_NE(std::string::npos, exportRun.err.find("text, html, html-filled, puztext"));
     EXPECT_EQ(2, RunCli({"import", "doc", Path("p.rtr"), Path("o.rtr")}).exitCode);

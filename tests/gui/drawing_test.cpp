@@ -1,14 +1,16 @@
 // The drawing routine as the PNG export, the clipboard and the screen see it.
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
 #include "gui_test_support.h"
 #include "editing/command_ids.h"
+#include "model/rtr_file.h"
 #include "util/file_io.h"
-#include "view/grid_painter.h"
-#include "view/png_export.h"
+#include "render/grid_painter.h"
+#include "render/png_export.h"
 
 namespace {
 
@@ -117,6 +119,51 @@ private slots:
         // The image shows no cursor and no current word.
         const QImage image = window.View().RenderGridToImage();
         QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle.appearance.colours.vrij));
+    }
+
+    void printingShowsNoEditingHighlights() {
+        TestWindow window;
+        UseDistinctColours(window.doc);
+        SetGrid(window.doc, {"....", "....", "...."});
+        window.View().OnInitialUpdate();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        window.Key(Qt::Key_Right);
+        QImage page(700, 600, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        {
+            QPainter painter(&page);
+            window.View().PrintPage(painter, page.size());
+        }
+        const QColor word = ToQColor(window.doc.puzzle.appearance.colours.woord);
+        const QColor cursor = ToQColor(window.doc.puzzle.appearance.colours.woordPos);
+        int free = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const QColor pixel = PixelOf(page, x, y);
+                QVERIFY(pixel != word && pixel != cursor);
+                if (pixel == ToQColor(window.doc.puzzle.appearance.colours.vrij)) ++free;
+            }
+        }
+        QVERIFY(free > 0);
+    }
+
+    void pngExportWritesWhatTheCommandLineWrites() {
+        TestWindow window;
+        SetGrid(window.doc, {"AB#", "C.y", "-DE"});
+        window.View().GridReplaced();
+        QCOMPARE(window.View().CellPixels(), window.doc.puzzle.appearance.cellSize);
+        UserMessage message;
+        QVERIFY(SaveRtrFile(window.doc, window.dir.Path("p.rtr"), message));
+        CScriptedChooser chooser;
+        window.View().SetFileChooser(&chooser);
+        chooser.Queue(window.dir.Path("desktop.png"));
+        QVERIFY(window.Run(ID_EXPORT_PNG));
+        const CliRun run =
+            RunCli({"export", "png", window.dir.Path("p.rtr"), window.dir.Path("cli.png")});
+        QCOMPARE(run.exitCode, 0);
+        const std::string desktop = ReadFileOrEmpty(window.dir.Path("desktop.png"));
+        QVERIFY(!desktop.empty());
+        QVERIFY(desktop == ReadFileOrEmpty(window.dir.Path("cli.png")));
     }
 
     void acrossLitePresetColoursTheScreen() {

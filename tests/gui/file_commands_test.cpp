@@ -250,6 +250,42 @@ private slots:
         QVERIFY(answerer.Texts()[0].startsWith(QStringLiteral("Niet in woordenlijst:")));
     }
 
+    void acrossLiteAndIpuzAreTheCommandLineFiles() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer(QMessageBox::No);
+        // Across Lite wants every letter: refused before a name is asked.
+        QVERIFY(window.Run(ID_EXPORT_PUZ));
+        QVERIFY(window.chooser.m_asked.empty());
+        QCOMPARE(answerer.Texts().size(), 1);
+        QCOMPARE(window.Export(ID_EXPORT_IPUZ, "kruis.ipuz"), window.Cli("ipuz", "cli.ipuz"));
+        window.doc.puzzle.SetCell(1, 1, 'X');
+        UserMessage message;
+        QVERIFY(SaveRtrFile(window.doc, window.saved, message));
+        QCOMPARE(window.Export(ID_EXPORT_PUZ, "kruis.puz"), window.Cli("puz", "cli.puz"));
+        QCOMPARE(window.doc.lastFiles.import, window.dir.Path("kruis.puz"));
+        // The ipuz import offers the name of the last ipuz written and reads it back.
+        window.frame->NewDocument();
+        window.Run(ID_IMPORT_IPUZ);
+        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen ipuz-bestand"));
+        QCOMPARE(window.chooser.m_asked.back().initialName,
+                 QString::fromStdString(window.dir.Path("kruis.ipuz")));
+        window.chooser.Queue(window.dir.Path("kruis.ipuz"));
+        QVERIFY(window.Run(ID_IMPORT_IPUZ));
+        QCOMPARE(GridRows(window.doc), (Rows{"AB#", "C.D", "#EF"}));
+        QCOMPARE(window.doc.puzzle.html.title, std::string("Proef"));
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QVERIFY(window.doc.IsModified());
+    }
+
+    void pdfSheetAsksForTheSolutionPage() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer(QMessageBox::Yes);
+        const std::string pdf = window.Export(ID_EXPORT_PDF, "blad.pdf");
+        QVERIFY(pdf.starts_with("%PDF-"));
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ook een pagina met de oplossing?")});
+        QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("pdf"));
+    }
+
     void onlyTheFrequencyItemLacksAHandler() {
         FilledWindow window;
         // Mail needs a mail program; the recent files are the frame's own items.

@@ -28,4 +28,5 @@ void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset) {
     doc.puzzle.appearance.colours.woord = colours.word;
     doc.puzzle.appearance.colours.woordPos = colours.cursor;
     doc.puzzle.appearance.colours.zwart = colours.black;
+    doc.MarkModified(true);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // "Kleuren volgens &Webpuzzel" and "K&leuren volgens Across Lite": the cell and
-// background colours of the two sites' looks. The letter colour stays, and the
-// puzzle is not marked modified.
+// background colours of the two sites' looks. The letter colour stays; the
+// puzzle file keeps the colours, so the puzzle is marked modified.
 
 class CRooster2Doc;
 

@@ -87,6 +87,7 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_SPELL_CHECK:
             return Enabled(hasWordFile);
         case ID_IMPORT_PUZ:
+        case ID_IMPORT_IPUZ:
             return Enabled(editing);
         case ID_REDRAW:
             return Enabled(editing);
@@ -115,6 +116,9 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_EXPORT_PNG:
         case ID_GRID_COMMENT:
         case ID_EXPORT_PUZ_TEXT:
+        case ID_EXPORT_PUZ:
+        case ID_EXPORT_IPUZ:
+        case ID_EXPORT_PDF:
         case ID_COMPARE:
         case ID_EXPORT_ALL_CLUES:
         case ID_COLORS_ACROSS_LITE:

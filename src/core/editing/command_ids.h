@@ -73,6 +73,10 @@ constexpr int ID_IMPORT_PUZ = 32812;          // "Open *.pu&z..."
 constexpr int ID_EXPORT_PUZ_TEXT = 32816;     // "Tekst voor *.&puz..."
 constexpr int ID_EXPORT_CLUES = 32832;        // "&Omschrijvingen..."
 constexpr int ID_EXPORT_ALL_CLUES = 32835;    // "&Alle omschrijvingen..."
+constexpr int ID_IMPORT_IPUZ = 32850;         // "Open *.&ipuz..."
+constexpr int ID_EXPORT_PUZ = 32851;          // "Across &Lite (.puz)..."
+constexpr int ID_EXPORT_IPUZ = 32852;         // "&ipuz..."
+constexpr int ID_EXPORT_PDF = 32853;          // "&PDF..."
 
 // ---- Clues ------------------------------------------------------------------------------
 constexpr int ID_SHOW_CLUES = 32781;       // "&Toon omschrijvingen"

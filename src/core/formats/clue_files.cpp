@@ -198,6 +198,16 @@ std::string ExportClues(const Puzzle& puzzle) {
 
 bool CanExportClues(const Puzzle& puzzle) { return !puzzle.numbering.numberPartWords; }
 
+namespace {
+
+// Splits read with the clues move the numbers of numbered part words.
+int RenumberAfterReading(Puzzle& puzzle, int changed) {
+    if (!puzzle.numbering.doorloper) puzzle.Renumber();
+    return changed;
+}
+
+}  // namespace
+
 int ProcessClueLine(Puzzle& puzzle, ClueSection& section, std::string_view line) {
     line = TrimTrailingWhiteSpace(line);
     if (SwitchSection(line, section)) return 0;
@@ -223,14 +233,14 @@ int ProcessClueText(Puzzle& puzzle, ClueSection& section, std::string_view text)
         if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
         start = pos + 1;
     }
-    return changed;
+    return RenumberAfterReading(puzzle, changed);
 }
 
 int ReadClueFile(Puzzle& puzzle, ClueSection& section, std::string_view fileText) {
     int changed = 0;
     for (const std::string& line : SplitTextModePieces(fileText, CLUE_LINE_MAX))
         changed += ProcessClueLine(puzzle, section, line);
-    return changed;
+    return RenumberAfterReading(puzzle, changed);
 }
 
 bool ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path, int& count) {

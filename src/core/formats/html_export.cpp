@@ -15,9 +15,11 @@ namespace {
 
 const char* const DEFAULT_TITLE = "Rooster2";
 
+}  // namespace
+
 // Clue texts and titles come from anyone (imported .puz files): they must not
 // be able to open tags in the page.
-std::string EscapeHtml(const std::string& text) {
+std::string EscapeHtml(const std::string& text, bool escapeQuotes) {
     std::string escaped;
     escaped.reserve(text.size());
     for (char c : text) {
@@ -32,7 +34,7 @@ std::string EscapeHtml(const std::string& text) {
                 escaped += "&gt;";
                 break;
             case '"':
-                escaped += "&quot;";
+                escaped += escapeQuotes ? "&quot;" : "\"";
                 break;
             default:
                 escaped += c;
@@ -42,9 +44,13 @@ std::string EscapeHtml(const std::string& text) {
     return WithCrLf(escaped);
 }
 
-std::string PageTitle(const Puzzle& puzzle) {
-    return EscapeHtml(puzzle.html.title.empty() ? DEFAULT_TITLE : puzzle.html.title);
+std::string PublishedTitle(const Puzzle& puzzle) {
+    return puzzle.html.title.empty() ? DEFAULT_TITLE : puzzle.html.title;
 }
+
+namespace {
+
+std::string PageTitle(const Puzzle& puzzle) { return EscapeHtml(PublishedTitle(puzzle)); }
 
 int BorderWidth(const Puzzle& puzzle) { return puzzle.appearance.lineWidth + 1; }
 

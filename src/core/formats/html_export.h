@@ -19,6 +19,14 @@ std::string WriteHtml(const Puzzle& puzzle, bool filled, bool lowercase,
 // The declarations of one word-cell class; right and bottom (0 or 1) thicken those borders.
 std::string WriteHtmlCellStyle(const Puzzle& puzzle, int right, int bottom, bool centered);
 
+// The title of the page, and of every other published form of the puzzle: the title
+// text, "Rooster2" when it is empty.
+std::string PublishedTitle(const Puzzle& puzzle);
+
+// The text with &, <, > and (where it could end an attribute) " as character
+// references, line ends as CR LF.
+std::string EscapeHtml(const std::string& text, bool escapeQuotes = true);
+
 // 0x00BBGGRR as the number 0xRRGGBB that CSS expects.
 std::uint32_t ColorToHtml(ColorRef colour);
 

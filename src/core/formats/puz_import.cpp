@@ -106,28 +106,13 @@ void ReadShape(CRooster2Doc& doc, std::string_view bytes, const PuzHeader& heade
     doc.puzzle.BuildWords();
 }
 
-// Stores the clue; false when its length annotation does not fit the word.
-bool StoreClue(WordInfo& word, std::string clue) {
-    PartLengths parts{};
-    int sum = 0;
-    word.partCount = ParseClueLengths(clue, parts, sum);
-    word.clue = std::move(clue);
-    if (word.partCount == 0) return true;
-    if (sum != word.length) {
-        word.partCount = 0;
-        return false;
-    }
-    word.partLengths = parts;
-    return true;
-}
-
 // Reads the clues into the words in order; returns the string that ended the
 // list (empty, or the first one beyond the last word) and lists doubtful words.
 std::string ReadClues(CRooster2Doc& doc, PuzStrings& strings, std::string& doubtful) {
     for (WordInfo& word : doc.puzzle.words) {
         std::string clue = strings.Next();
         if (clue.empty()) return clue;
-        if (!StoreClue(word, std::move(clue))) doubtful += FormatLabel(word) + " ";
+        if (!StoreImportedClue(word, std::move(clue))) doubtful += FormatLabel(word) + " ";
     }
     return strings.Next();
 }
@@ -142,6 +127,24 @@ void ReadNotes(CRooster2Doc& doc, PuzStrings& strings, const std::string& endOfC
 }
 
 }  // namespace
+
+bool StoreImportedClue(WordInfo& word, std::string clue) {
+    PartLengths parts{};
+    int sum = 0;
+    word.partCount = ParseClueLengths(clue, parts, sum);
+    word.clue = std::move(clue);
+    if (word.partCount == 0) return true;
+    if (sum != word.length) {
+        word.partCount = 0;
+        return false;
+    }
+    word.partLengths = parts;
+    return true;
+}
+
+std::string DoubtfulCluesRemark(const std::string& labels) {
+    return labels.empty() ? std::string() : "Omschrijving(en) mogelijk incorrect\n\r" + labels;
+}
 
 int ReadZeroTerminatedString(ByteReader& in, std::string& text) {
     text.clear();
@@ -163,8 +166,7 @@ ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes) {
     ReadNotes(read, strings, ReadClues(read, strings, doubtful));
     doc = std::move(read);
     FinishGridImport(doc);
-    if (doubtful.empty()) return {true, {}};
-    return {true, {"Omschrijving(en) mogelijk incorrect\n\r" + doubtful}};
+    return {true, {DoubtfulCluesRemark(doubtful)}};
 }
 
 ImportResult ImportPuzFile(CRooster2Doc& doc, const std::string& path) {

@@ -11,6 +11,15 @@
 
 class ByteReader;
 class CRooster2Doc;
+struct WordInfo;
+
+// Stores an imported clue in the word, its length annotation as the word's parts; false
+// (and no parts) when the annotation does not add up to the word's length.
+bool StoreImportedClue(WordInfo& word, std::string clue);
+
+// "Omschrijving(en) mogelijk incorrect" with the labels ("H1 V3 ") of the words whose
+// annotation did not fit; empty when there are none.
+std::string DoubtfulCluesRemark(const std::string& labels);
 
 // Reads bytes up to a zero byte (consumed) or the end; returns the number read.
 int ReadZeroTerminatedString(ByteReader& in, std::string& text);

@@ -13,6 +13,11 @@ std::vector<ExtraFileRow> ExtraFileRows(const CRooster2Doc& doc) {
     return rows;
 }
 
+void AddExtraFile(CRooster2Doc& doc, const std::string& path) {
+    doc.puzzle.extraFiles.push_back(path);
+    doc.MarkModified(true);
+}
+
 UserMessage NoExtraFileSelectedMessage() {
     return {"Selecteer een of meer regels.\nKlik links in kolom #.", "Info"};
 }
@@ -22,9 +27,12 @@ void RemoveExtraFiles(CRooster2Doc& doc, const std::vector<int>& numbers) {
     std::vector<int> sorted = numbers;
     std::sort(sorted.begin(), sorted.end(), std::greater<>());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    bool removed = false;
     for (int number : sorted) {
         const int index = number - 1;
-        if (index >= 0 && index < static_cast<int>(doc.puzzle.extraFiles.size()))
-            doc.puzzle.extraFiles.erase(doc.puzzle.extraFiles.begin() + index);
+        if (index < 0 || index >= static_cast<int>(doc.puzzle.extraFiles.size())) continue;
+        doc.puzzle.extraFiles.erase(doc.puzzle.extraFiles.begin() + index);
+        removed = true;
     }
+    if (removed) doc.MarkModified(true);
 }

@@ -1,7 +1,8 @@
 #pragma once
-// "Extra zoekbestanden" without the dialog: the rows it lists and removing the
-// selected ones. Changes go straight into the document's list; words keep their
-// list numbers, so after a removal they name the file that moved up to it.
+// "Extra zoekbestanden" without the dialog: the rows it lists, adding a file and
+// removing the selected ones. Changes go straight into the document's list and mark
+// it modified (the file keeps the list); words keep their list numbers, so after a
+// removal they name the file that moved up to it.
 
 #include <string>
 #include <vector>
@@ -15,6 +16,8 @@ struct ExtraFileRow {
     std::string path;    // "Bestand"
 };
 std::vector<ExtraFileRow> ExtraFileRows(const CRooster2Doc& doc);
+
+void AddExtraFile(CRooster2Doc& doc, const std::string& path);
 
 // The hint for "Wis selectie" without a selected row.
 UserMessage NoExtraFileSelectedMessage();

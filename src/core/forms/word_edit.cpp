@@ -30,7 +30,7 @@ std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, 
                                        const WordDataFields& fields) {
     std::vector<UserMessage> messages;
     WordInfo word = doc.puzzle.words[i];
-    const std::string value = CellsFromDialogValue(fields.value);
+    const std::string value = CellsFromDialogValue(fields.value, doc.puzzle.GetWordValue(i));
     word.value = value;
     word.clue = fields.clue;
     word.extraList = fields.listNumber;

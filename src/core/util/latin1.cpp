@@ -1,5 +1,8 @@
 #include "util/latin1.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool IsLatin1UpperLetter(unsigned char c) {
@@ -44,6 +47,22 @@ int DecodeOne(std::string_view text, std::size_t i, long& codePoint) {
     return length;
 }
 
+struct StandIn {
+    long codePoint;
+    const char* text;
+};
+
+// Characters outside ISO-8859-1 that clue writers use all the time.
+constexpr StandIn READABLE_STAND_INS[] = {
+    {0x0132, "IJ"}, {0x0133, "ij"},  {0x0152, "OE"}, {0x0153, "oe"}, {0x0160, "S"},  {0x0161, "s"},
+    {0x0178, "Y"},  {0x017D, "Z"},   {0x017E, "z"},  {0x02C6, "^"},  {0x02DC, "~"},  {0x2002, " "},
+    {0x2003, " "},  {0x2009, " "},   {0x200A, " "},  {0x200B, ""},   {0x2010, "-"},  {0x2011, "-"},
+    {0x2012, "-"},  {0x2013, "-"},   {0x2014, "-"},  {0x2015, "-"},  {0x2018, "'"},  {0x2019, "'"},
+    {0x201A, "'"},  {0x201B, "'"},   {0x201C, "\""}, {0x201D, "\""}, {0x201E, "\""}, {0x201F, "\""},
+    {0x2022, "*"},  {0x2026, "..."}, {0x202F, " "},  {0x2032, "'"},  {0x2033, "\""}, {0x2039, "<"},
+    {0x203A, ">"},  {0x20AC, "EUR"}, {0x2122, "TM"}, {0x2212, "-"},  {0xFEFF, ""},
+};
+
 }  // namespace
 
 unsigned char Latin1ToUpper(unsigned char c) {
@@ -74,6 +93,24 @@ std::string Utf8ToLatin1(std::string_view utf8, char replacement) {
         i += DecodeOne(utf8, i, codePoint);
         result.push_back(codePoint >= 0 && codePoint <= 0xFF ? static_cast<char>(codePoint)
                                                              : replacement);
+    }
+    return result;
+}
+
+std::string Utf8ToLatin1Readable(std::string_view utf8) {
+    std::string result;
+    result.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        long codePoint = 0;
+        i += DecodeOne(utf8, i, codePoint);
+        if (codePoint >= 0 && codePoint <= 0xFF) {
+            result.push_back(static_cast<char>(codePoint));
+            continue;
+        }
+        const auto* standIn = std::find_if(
+            std::begin(READABLE_STAND_INS), std::end(READABLE_STAND_INS),
+            [codePoint](const StandIn& entry) { return entry.codePoint == codePoint; });
+        result += standIn != std::end(READABLE_STAND_INS) ? standIn->text : "?";
     }
     return result;
 }

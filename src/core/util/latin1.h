@@ -14,6 +14,11 @@ std::string Latin1ToLower(std::string_view text);
 // UTF-8 to ISO-8859-1; a character outside the code page (or a broken sequence)
 // becomes `replacement`.
 std::string Utf8ToLatin1(std::string_view utf8, char replacement = '?');
+// The same for texts people read, as other programs write them: typographic quotes,
+// dashes, the ellipsis, the euro sign and the like become their plain ISO-8859-1
+// forms ("..." for the ellipsis, "EUR" for the euro); anything else outside the code
+// page (or a broken sequence) becomes '?'.
+std::string Utf8ToLatin1Readable(std::string_view utf8);
 std::string Latin1ToUtf8(std::string_view latin1);
 // The text without the UTF-8 byte order mark that some editors put in front.
 std::string_view WithoutByteOrderMark(std::string_view text);

@@ -70,8 +70,12 @@ std::string WordDataTitle(const WordInfo& word) {
 
 std::string DialogValueFromCells(std::string_view letters) { return ReplaceAll(letters, ' ', '.'); }
 
-std::string CellsFromDialogValue(std::string_view value) {
-    return ReplaceAll(ReplaceAll(value, '.', ' '), 'Y', static_cast<char>(CELL_IJ));
+std::string CellsFromDialogValue(std::string_view value, std::string_view cells) {
+    std::string letters = ReplaceAll(value, '.', ' ');
+    for (std::size_t k = 0; k < letters.size(); ++k)
+        if (letters[k] == 'Y' && !(k < cells.size() && cells[k] == 'Y'))
+            letters[k] = static_cast<char>(CELL_IJ);
+    return letters;
 }
 
 std::string FitValueToLength(std::string_view value, std::size_t length) {

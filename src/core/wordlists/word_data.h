@@ -47,8 +47,9 @@ std::string WordDataTitle(const WordInfo& word);
 
 // The value the dialog opens with: the letters with every free cell as '.'.
 std::string DialogValueFromCells(std::string_view letters);
-// The letters the dialog's value stands for: '.' a free cell, a typed Y the IJ cell.
-std::string CellsFromDialogValue(std::string_view value);
+// The letters the dialog's value stands for: '.' a free cell, a typed Y the IJ cell,
+// except where the word's cell already holds a plain Y (the IJ/Y toggle made it so).
+std::string CellsFromDialogValue(std::string_view value, std::string_view cells);
 // The value padded with '.' or cut to the word's length, as on leaving the field.
 std::string FitValueToLength(std::string_view value, std::size_t length);
 

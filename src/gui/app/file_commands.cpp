@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
 #include <QMimeData>
 
 #include "app/command_router.h"
@@ -12,11 +13,15 @@
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
+#include "formats/puz_export.h"
 #include "formats/puz_import.h"
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
 #include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
+#include "render/pdf_sheet.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
 #include "view/rooster2_view.h"
@@ -27,6 +32,8 @@ namespace {
 const char* const TEXT_FILTER = "Tekstbestand (*.txt);;Alle bestanden (*.*)";
 const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)";
 const char* const HTML_FILTER = "HTML bestand (*.htm*);;Alle bestanden (*.*)";
+const char* const PUZ_FILTER = "Across Lite(*.puz);;Alle bestanden (*.*)";
+const char* const IPUZ_FILTER = "ipuz(*.ipuz);;Alle bestanden (*.*)";
 
 }  // namespace
 
@@ -39,6 +46,10 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
     router.Register(ID_EXPORT_HTML_EMPTY, [this] { ExportHtmlPage(false); });
     router.Register(ID_EXPORT_HTML_FILLED, [this] { ExportHtmlPage(true); });
     router.Register(ID_EXPORT_PUZ_TEXT, [this] { ExportPuzText(); });
+    router.Register(ID_EXPORT_PUZ, [this] { ExportPuz(); });
+    router.Register(ID_EXPORT_IPUZ, [this] { ExportIpuz(); });
+    router.Register(ID_EXPORT_PDF, [this] { ExportPdf(); });
+    router.Register(ID_IMPORT_IPUZ, [this] { ImportIpuz(); });
     router.Register(ID_IMPORT_HTML, [this] { ImportHtml(); });
     router.Register(ID_IMPORT_PUZ, [this] { ImportPuz(); });
     router.Register(ID_IMPORT_ROS, [this] { ImportRos(); });
@@ -77,6 +88,45 @@ void CFileCommands::ExportPuzText() {
     if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
+// The formats that cannot hold every puzzle say so before asking for a file name.
+void CFileCommands::ExportPuz() {
+    if (const std::optional<UserMessage> refusal = PuzExportRefusal(m_doc.puzzle)) {
+        ShowUserMessage(m_parent, *refusal);
+        return;
+    }
+    const std::string path = ChooseFile(
+        MakeFileDialogSpec(true, "Opslaan rooster als Across Lite-bestand", "puz", PUZ_FILTER),
+        m_doc.lastFiles.import);
+    if (!path.empty()) WriteFileAtomically(path, WritePuz(m_doc.puzzle));
+}
+
+void CFileCommands::ExportIpuz() {
+    if (const std::optional<UserMessage> refusal = IpuzExportRefusal(m_doc.puzzle)) {
+        ShowUserMessage(m_parent, *refusal);
+        return;
+    }
+    const std::string path = ChooseFile(
+        MakeFileDialogSpec(true, "Opslaan rooster als ipuz-bestand", "ipuz", IPUZ_FILTER),
+        m_lastIpuzFile);
+    if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc.puzzle));
+}
+
+void CFileCommands::ExportPdf() {
+    const std::string path =
+        ChooseFile(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
+                                      "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
+                   m_lastPdfFile);
+    if (path.empty()) return;
+    PdfSheetOptions options;
+    options.smallLetters = m_view.SmallLetters();
+    options.solution = HasLetters(m_doc.puzzle) &&
+                       QMessageBox::question(
+                           m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
+                           QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    if (!ExportPdfSheet(m_doc.puzzle, path, options))
+        QMessageBox::warning(m_parent, Latin1("Oei"), Latin1("Schrijven pdf mislukt"));
+}
+
 // ---- Imports ---------------------------------------------------------------------------------
 
 void CFileCommands::ImportFile(const std::string& path,
@@ -106,10 +156,17 @@ void CFileCommands::ImportHtml() {
 
 void CFileCommands::ImportPuz() {
     const std::string path =
-        ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
+        ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER),
                    m_doc.lastFiles.import);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
+
+void CFileCommands::ImportIpuz() {
+    const std::string path = ChooseFile(
+        MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER), m_lastIpuzFile);
+    if (!path.empty()) ImportFile(path, ImportIpuzFile);
+}
+
 
 void CFileCommands::ImportRos() {
     const std::string path = ChooseFile(

@@ -36,11 +36,15 @@ private:
 
     void ExportHtmlPage(bool filled);
     void ExportPuzText();
+    void ExportPuz();
+    void ExportIpuz();
+    void ExportPdf();
     // Reads the file into a copy of the puzzle; only a file that could be read replaces
     // the puzzle, after the question about unsaved changes.
     void ImportFile(const std::string& path, ImportResult (*read)(CRooster2Doc&, const std::string&));
     void ImportHtml();
     void ImportPuz();
+    void ImportIpuz();
     void ImportRos();
     void SpellingCheck();
     void ReadClues();
@@ -57,6 +61,9 @@ private:
     QWidget* m_parent;
     QString m_versionText;
     Hooks m_hooks;
-    // The last version-1 file chosen; kept for the whole run, also across new puzzles.
+    // The last version-1, ipuz and PDF files chosen; kept for the whole run, also across
+    // new puzzles. The ipuz export and import share theirs.
     std::string m_lastRosFile;
+    std::string m_lastIpuzFile;
+    std::string m_lastPdfFile;
 };

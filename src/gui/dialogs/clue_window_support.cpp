@@ -7,7 +7,7 @@
 #include "dialogs/dialog_support.h"
 #include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
-#include "view/grid_painter.h"
+#include "render/grid_painter.h"
 
 QFont ClueWindowFont(const CRooster2Doc& doc, int height) { return LetterFont(doc.puzzle, -height); }
 

@@ -9,12 +9,10 @@
 
 #include "forms/number_fields.h"
 #include "model/user_message.h"
+#include "render/latin1_text.h"
 
 class QWidget;
 
-inline QString Latin1(const std::string& text) { return QString::fromLatin1(text); }
-inline QString Latin1(const char* text) { return QString::fromLatin1(text); }
-inline std::string ToLatin1(const QString& text) { return text.toLatin1().toStdString(); }
 // The model keeps file names in the platform's local 8-bit encoding, not in Latin-1.
 inline std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 inline QString FromLocalPath(const std::string& path) { return QFile::decodeName(path.c_str()); }

@@ -20,7 +20,7 @@
 #include "formats/letter_values.h"
 #include "formats/statistics.h"
 #include "model/rooster2_doc.h"
-#include "view/grid_painter.h"
+#include "render/grid_painter.h"
 
 namespace {
 

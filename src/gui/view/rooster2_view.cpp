@@ -23,9 +23,9 @@
 #include "editing/fill_editing.h"
 #include "editing/phase_switch.h"
 #include "model/rooster2_doc.h"
+#include "render/png_export.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
-#include "view/png_export.h"
 
 namespace {
 
@@ -126,11 +126,6 @@ void CRooster2View::paintEvent(QPaintEvent*) {
     if (m_cellPixels < MIN_CELL_SIZE) return;
     // While searching, that pane shows the progress.
     if (m_runningSearch == nullptr) ShowSizeStatus();
-    // The words follow every shape change; in the filling phase only the numbers.
-    if (m_doc.phase == PHASE_VORMEN)
-        m_doc.puzzle.BuildWords();
-    else if (m_doc.phase == PHASE_VULLEN && !m_doc.puzzle.numbering.doorloper)
-        m_doc.puzzle.Renumber();
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     PaintGrid(painter, ShownPuzzle(), ScreenParams());
@@ -231,33 +226,11 @@ IFileChooser& CRooster2View::FileChooser() const {
 }
 
 QImage CRooster2View::RenderGridToImage() const {
-    const int s = m_cellPixels;
-    const int extra = 1 + m_doc.puzzle.appearance.lineWidth;
-    QImage image(m_doc.puzzle.width * s + extra, m_doc.puzzle.height * s + extra, QImage::Format_RGB32);
-    GridPaintParams params;
-    params.phase = PHASE_BITMAP;
-    params.cellPixels = s;
-    params.margin = 0;
-    params.smallLetters = m_smallLetters;
-    params.client = image.rect();
-    QPainter painter(&image);
-    PaintGrid(painter, m_doc.puzzle, params);
-    return image;
+    return RenderGridImage(m_doc.puzzle, m_cellPixels, m_smallLetters);
 }
 
 void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
-    constexpr int PRINT_MARGIN = 200;
-    const CRooster2Doc& doc = m_doc;
-    GridPaintParams params;
-    params.phase = doc.phase;
-    params.cellPixels =
-        ComputeCellSize(doc.puzzle, PRINT_MARGIN, printable.width(), printable.height(), true, false);
-    params.margin = PRINT_MARGIN;
-    params.printing = true;
-    params.smallLetters = m_smallLetters;
-    params.client = QRect(QPoint(0, 0), printable);
-    if (params.cellPixels < MIN_CELL_SIZE) return;
-    PaintGrid(painter, doc.puzzle, params);
+    PaintPrintedGrid(painter, m_doc.puzzle, printable, m_smallLetters);
 }
 
 // ---- Mouse ------------------------------------------------------------------------------

@@ -15,7 +15,7 @@
 #include "editing/edit_result.h"
 #include "editing/grid_editor.h"
 #include "editing/solution_browser.h"
-#include "view/grid_painter.h"
+#include "render/grid_painter.h"
 
 class CClueListDlg;
 class CClueTextDlg;

@@ -201,6 +201,15 @@ TEST_F(ClueReading, SectionCarriesOverToTheNextText) {
     EXPECT_EQ(Word(doc, 0, 2).clue, "Tweede");
 }
 
+TEST_F(ClueReading, SplitsReadWithNumberedPartWordsRenumberAtOnce) {
+    doc.puzzle.numbering.numberPartWords = true;
+    section = ClueSection::Down;
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "2. Tweede (1+2)\r\n"), 1);
+    // A first part of one letter carries no number; the second part does.
+    EXPECT_EQ(doc.puzzle.CellNumber(2, 0), 0);
+    EXPECT_EQ(doc.puzzle.CellNumber(2, 1), 2);
+}
+
 TEST_F(ClueReading, TextAfterTheLastLineEndIsNoLine) {
     EXPECT_EQ(ProcessClueText(doc.puzzle, section, "1. Een\r\n3. Drie"), 1);
     EXPECT_EQ(Word(doc, 1, 3).clue, "");

@@ -16,26 +16,24 @@ TEST(ExtraFilesTest, RowsAreNumberedFromOne) {
     EXPECT_EQ(rows[1].path, "b03.doc");
 }
 
-TEST(ExtraFilesTest, RemovingRowOneMovesTheSecondUp) {
+TEST(ExtraFilesTest, AddingAndRemovingMarkModifiedAndMoveLaterFilesUp) {
     CRooster2Doc doc;
-    doc.puzzle.extraFiles = {"a03.doc", "b03.doc"};
-    RemoveExtraFiles(doc, {1});
-    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{"b03.doc"});
-}
-
-TEST(ExtraFilesTest, RemovingRowsOneAndThreeKeepsTheSecond) {
-    CRooster2Doc doc;
+    AddExtraFile(doc, "a03.doc");
+    EXPECT_TRUE(doc.IsModified());
     doc.puzzle.extraFiles = {"a03.doc", "b03.doc", "c03.doc"};
+    doc.MarkModified(false);
     RemoveExtraFiles(doc, {1, 3});
     EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{"b03.doc"});
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(ExtraFilesTest, NumbersNamingNoFileArePassedOver) {
     CRooster2Doc doc;
     doc.puzzle.extraFiles = {"a03.doc"};
-    RemoveExtraFiles(doc, {0, 2, 1, 1});
+    RemoveExtraFiles(doc, {0, 2});
+    EXPECT_FALSE(doc.IsModified());
+    RemoveExtraFiles(doc, {1, 1});
     EXPECT_TRUE(doc.puzzle.extraFiles.empty());
-    EXPECT_EQ(NoExtraFileSelectedMessage().caption, "Info");
 }
 
 }  // namespace

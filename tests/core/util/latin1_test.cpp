@@ -14,6 +14,13 @@ TEST(Latin1Test, Utf8ConvertsAndUnmappableBecomesQuestionMark) {
     EXPECT_EQ(Latin1ToUtf8("caf\xE9"), "caf\xC3\xA9");
 }
 
+TEST(Latin1Test, ReadableConversionKeepsTypographyPlain) {
+    // Curly quotes, an en dash, an ellipsis, the euro sign; then a Greek letter and a cut sequence.
+    EXPECT_EQ(Utf8ToLatin1Readable("\xE2\x80\x9C" "caf\xC3\xA9" "\xE2\x80\x9D \xE2\x80\x93 \xE2\x80\xA6 \xE2\x82\xAC"),
+              "\"caf\xE9\" - ... EUR");
+    EXPECT_EQ(Utf8ToLatin1Readable("\xCE\xB1\xC3"), "??");
+}
+
 TEST(Latin1Test, RecognisesUtf8) {
     EXPECT_TRUE(LooksLikeUtf8("caf\xC3\xA9"));
     EXPECT_FALSE(LooksLikeUtf8("caf\xE9"));

@@ -165,7 +165,9 @@ TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
 
 TEST(DialogValue, DotsForFreeCellsAndYForTheIjCell) {
     EXPECT_EQ(DialogValueFromCells("K  S"), "K..S");
-    EXPECT_EQ(CellsFromDialogValue("YS..B"), "yS  B");
+    EXPECT_EQ(CellsFromDialogValue("YS..B", "     "), "yS  B");
+    // A plain Y stays where the cell holds one; a Y typed elsewhere is the IJ.
+    EXPECT_EQ(CellsFromDialogValue("YSY", "Y  "), "YSy");
     EXPECT_EQ(FitValueToLength("KA", 5), "KA...");
     EXPECT_EQ(FitValueToLength("KAASBOER", 5), "KAASB");
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The one drawing routine of the grid. The screen, the printer, print preview,
-// the PNG export and the clipboard image all paint through it.
+// the PNG export, the PDF sheet and the clipboard image all paint through it.
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRect>
+#include <QSize>
 
 class Puzzle;
 class QPainter;
@@ -44,3 +46,11 @@ void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& p
 // The rectangle cell (x, y) covers, frame included.
 QRect CellRect(const Puzzle& puzzle, const GridPaintParams& params, int x, int y);
 
+// The grid at the given cell size without margin, cursor or clue line: the picture of
+// "&Kopieer" and of the PNG export.
+QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters);
+
+// One printed page on a device of the given printable size: a 200-unit margin, cells
+// up to four times the screen width, no background and none of the editing highlights.
+void PaintPrintedGrid(QPainter& painter, const Puzzle& puzzle, const QSize& printable,
+                      bool smallLetters);

@@ -1,4 +1,4 @@
-#include "view/png_export.h"
+#include "render/png_export.h"
 
 #include <QBuffer>
 #include <QByteArray>

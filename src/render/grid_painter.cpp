@@ -1,4 +1,4 @@
-#include "view/grid_painter.h"
+#include "render/grid_painter.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -6,10 +6,10 @@
 
 #include <algorithm>
 
-#include "dialogs/dialog_support.h"
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
 #include "model/puzzle.h"
+#include "render/latin1_text.h"
 #include "util/latin1.h"
 
 namespace {
@@ -233,4 +233,37 @@ void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& p
                  ToQColor(puzzle.appearance.colours.woordPos));
     if (m != 0) DrawClueLine(painter, puzzle, params);
     painter.restore();
+}
+
+QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters) {
+    const int extra = 1 + puzzle.appearance.lineWidth;
+    QImage image(puzzle.width * cellPixels + extra, puzzle.height * cellPixels + extra,
+                 QImage::Format_RGB32);
+    GridPaintParams params;
+    params.phase = PHASE_BITMAP;
+    params.cellPixels = cellPixels;
+    params.margin = 0;
+    params.smallLetters = smallLetters;
+    params.client = image.rect();
+    QPainter painter(&image);
+    PaintGrid(painter, puzzle, params);
+    return image;
+}
+
+void PaintPrintedGrid(QPainter& painter, const Puzzle& puzzle, const QSize& printable,
+                      bool smallLetters) {
+    constexpr int PRINT_MARGIN = 200;
+    constexpr int MIN_CELL_SIZE = 5;
+    GridPaintParams params;
+    // The cursor cell and the current word are screen-only state: paper shows the
+    // grid as an image does.
+    params.phase = PHASE_BITMAP;
+    params.cellPixels =
+        ComputeCellSize(puzzle, PRINT_MARGIN, printable.width(), printable.height(), true, false);
+    params.margin = PRINT_MARGIN;
+    params.printing = true;
+    params.smallLetters = smallLetters;
+    params.client = QRect(QPoint(0, 0), printable);
+    if (params.cellPixels < MIN_CELL_SIZE) return;
+    PaintGrid(painter, puzzle, params);
 }

@@ -1,0 +1,264 @@
+#include "render/pdf_sheet.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
+#include <algorithm>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "formats/html_export.h"
+#include "model/clue_text.h"
+#include "model/puzzle.h"
+#include "render/grid_painter.h"
+#include "render/latin1_text.h"
+#include "util/file_io.h"
+
+namespace {
+
+constexpr double PAGE_MARGIN_MM = 15;
+// One grid line is one unit of the grid drawing: 0.25 mm prints crisp and visible.
+constexpr double GRID_UNIT_MM = 0.25;
+constexpr int LARGEST_CELL_UNITS = 40;  // 10 mm
+constexpr int SMALLEST_CELL_UNITS = 5;
+// The grid's share of the first page (title included); the clues flow below it.
+constexpr double SMALLEST_GRID_SHARE = 0.35;
+constexpr double LARGEST_GRID_SHARE = 0.6;
+constexpr double TITLE_POINTS = 16;
+constexpr double HEADING_POINTS = 10.5;
+constexpr double CLUE_POINTS = 9;
+constexpr double GAP_MM = 6;
+constexpr double COLUMN_GAP_MM = 5;
+// Few clues read better in two wide columns, many in three.
+constexpr std::size_t CLUES_FOR_THREE_COLUMNS = 24;
+
+QFont SheetFont(const Puzzle& puzzle, double points, bool bold) {
+    QFont font(Latin1(puzzle.appearance.letterFontName));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The puzzle with every letter taken out: the grid as the solver gets it.
+Puzzle WithoutLetters(const Puzzle& puzzle) {
+    Puzzle empty = puzzle;
+    for (int i = 0; i < empty.CellCount(); ++i) {
+        if (IsLetterCell(empty.cells[i])) empty.cells[i] = CELL_VRIJ;
+    }
+    return empty;
+}
+
+class SheetWriter {
+public:
+    SheetWriter(QPdfWriter& writer, const Puzzle& puzzle)
+        : m_writer(writer),
+          m_puzzle(puzzle),
+          m_painter(&writer),
+          m_page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()) {}
+
+    void PuzzlePage() {
+        const double top = Title(PublishedTitle(m_puzzle));
+        const ClueColumns columns = ColumnsFor(m_puzzle.words.size());
+        const std::vector<Paragraph> clues = ClueParagraphs(columns.width);
+        // The grid leaves the clues room to fit on this page where they can, but keeps at
+        // least a share of the page that a solver can write in.
+        const double cluesHeight = TextHeight(clues) / columns.count + 2 * LineHeight(clues);
+        const double gridBottom =
+            std::clamp(m_page.bottom() - Mm(GAP_MM) - cluesHeight,
+                       m_page.height() * SMALLEST_GRID_SHARE, m_page.height() * LARGEST_GRID_SHARE);
+        const QRectF grid =
+            Grid(WithoutLetters(m_puzzle),
+                 QRectF(m_page.left(), top, m_page.width(), gridBottom - top), false);
+        FlowClues(clues, columns, grid.bottom() + Mm(GAP_MM));
+    }
+
+    void SolutionPage(bool smallLetters) {
+        m_writer.newPage();
+        const double top = Title(PublishedTitle(m_puzzle) + " (oplossing)");
+        Grid(m_puzzle, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top),
+             smallLetters);
+    }
+
+private:
+    double Mm(double mm) const { return mm * m_writer.resolution() / 25.4; }
+
+    // Draws the title at the top of the page; returns where the content below starts.
+    double Title(const std::string& title) {
+        QString text = Latin1(title);
+        text.remove(QLatin1Char('\r'));
+        m_painter.setFont(SheetFont(m_puzzle, TITLE_POINTS, true));
+        m_painter.setPen(Qt::black);
+        const QRectF used = m_painter.boundingRect(m_page, Qt::AlignLeft | Qt::TextWordWrap, text);
+        m_painter.drawText(m_page, Qt::AlignLeft | Qt::TextWordWrap, text);
+        return used.bottom() + Mm(GAP_MM);
+    }
+
+    // Draws the grid as large as fits the area (cells of at most 10 mm), centred
+    // across; returns the rectangle it took.
+    QRectF Grid(const Puzzle& puzzle, const QRectF& area, bool smallLetters) {
+        const double unit = Mm(GRID_UNIT_MM);
+        const int frame = 1 + puzzle.appearance.lineWidth;
+        const double fit = std::min((area.width() / unit - frame) / puzzle.width,
+                                    (area.height() / unit - frame) / puzzle.height);
+        const int cell = std::clamp(static_cast<int>(fit), SMALLEST_CELL_UNITS, LARGEST_CELL_UNITS);
+        const QSize units(puzzle.width * cell + frame, puzzle.height * cell + frame);
+        const QRectF taken(area.left() + (area.width() - units.width() * unit) / 2, area.top(),
+                           units.width() * unit, units.height() * unit);
+        GridPaintParams params;
+        params.phase = PHASE_BITMAP;
+        params.cellPixels = cell;
+        params.printing = true;
+        params.smallLetters = smallLetters;
+        params.client = QRect(QPoint(0, 0), units);
+        m_painter.save();
+        m_painter.translate(taken.topLeft());
+        m_painter.scale(unit, unit);
+        PaintGrid(m_painter, puzzle, params);
+        m_painter.restore();
+        return taken;
+    }
+
+    struct Paragraph {
+        std::unique_ptr<QTextLayout> layout;
+        bool heading = false;
+    };
+
+    // Breaks the text into lines of the column width; lines after the first are
+    // indented past the clue number.
+    Paragraph Layout(const std::string& text, bool heading, double width) {
+        const QFont font = SheetFont(m_puzzle, heading ? HEADING_POINTS : CLUE_POINTS, heading);
+        const double indent =
+            QFontMetricsF(font, &m_writer).horizontalAdvance(QStringLiteral("00. "));
+        Paragraph paragraph{std::make_unique<QTextLayout>(Latin1(text), font, &m_writer), heading};
+        QTextLayout& layout = *paragraph.layout;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            const bool first = line.lineNumber() == 0;
+            line.setLineWidth(first ? width : width - indent);
+            line.setPosition(QPointF(first ? 0 : indent, 0));
+        }
+        layout.endLayout();
+        return paragraph;
+    }
+
+    std::vector<Paragraph> ClueParagraphs(double width) {
+        std::vector<Paragraph> paragraphs;
+        const bool bothLists = !m_puzzle.numbering.acrossOnly;
+        for (const bool across : {true, false}) {
+            if (!across && !bothLists) break;
+            paragraphs.push_back(Layout(across ? "Horizontaal" : "Verticaal", true, width));
+            for (const WordInfo& word : m_puzzle.words) {
+                if ((word.dx != 0) == across)
+                    paragraphs.push_back(Layout(FormatNumberedClue(word), false, width));
+            }
+        }
+        return paragraphs;
+    }
+
+    struct ClueColumns {
+        int count = 2;
+        double width = 0;
+        double gap = 0;
+    };
+
+    ClueColumns ColumnsFor(std::size_t clueCount) const {
+        ClueColumns columns;
+        columns.count = clueCount > CLUES_FOR_THREE_COLUMNS ? 3 : 2;
+        columns.gap = Mm(COLUMN_GAP_MM);
+        columns.width = (m_page.width() - (columns.count - 1) * columns.gap) / columns.count;
+        return columns;
+    }
+
+    static double LineHeight(const std::vector<Paragraph>& paragraphs) {
+        return paragraphs.empty() ? 0 : paragraphs.back().layout->lineAt(0).height();
+    }
+
+    // The room a heading takes before it when it does not start a column.
+    static double SpaceBefore(const Paragraph& paragraph) {
+        return paragraph.heading ? paragraph.layout->lineAt(0).height() : 0;
+    }
+
+    // The height of all paragraphs set one below the other.
+    static double TextHeight(const std::vector<Paragraph>& paragraphs) {
+        double height = 0;
+        for (const Paragraph& paragraph : paragraphs) {
+            height += SpaceBefore(paragraph);
+            for (int i = 0; i < paragraph.layout->lineCount(); ++i)
+                height += paragraph.layout->lineAt(i).height();
+        }
+        return height;
+    }
+
+    // Sets the clue lists in columns from `top` down, continuing on new pages.
+    void FlowClues(const std::vector<Paragraph>& paragraphs, const ClueColumns& columns,
+                   double top) {
+        int column = 0;
+        double y = top;
+        auto nextColumn = [&] {
+            if (++column == columns.count) {
+                m_writer.newPage();
+                column = 0;
+                top = m_page.top();
+            }
+            y = top;
+        };
+        for (std::size_t p = 0; p < paragraphs.size(); ++p) {
+            const Paragraph& paragraph = paragraphs[p];
+            QTextLayout& layout = *paragraph.layout;
+            // A heading stands above at least one line of its list.
+            if (paragraph.heading) {
+                if (y > top) y += SpaceBefore(paragraph);
+                const double next =
+                    p + 1 < paragraphs.size() ? paragraphs[p + 1].layout->lineAt(0).height() : 0;
+                if (y + layout.lineAt(0).height() + next > m_page.bottom()) nextColumn();
+            }
+            for (int i = 0; i < layout.lineCount(); ++i) {
+                const QTextLine line = layout.lineAt(i);
+                if (y + line.height() > m_page.bottom()) nextColumn();
+                m_painter.setFont(layout.font());
+                line.draw(&m_painter,
+                          QPointF(m_page.left() + column * (columns.width + columns.gap), y));
+                y += line.height();
+            }
+        }
+    }
+
+    QPdfWriter& m_writer;
+    const Puzzle& m_puzzle;
+    QPainter m_painter;
+    QRectF m_page;
+};
+
+}  // namespace
+
+QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(
+            QMarginsF(PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM),
+            QPageLayout::Millimeter);
+        writer.setTitle(Latin1(PublishedTitle(puzzle)));
+        writer.setCreator(QStringLiteral("Rooster2"));
+        SheetWriter sheet(writer, puzzle);
+        sheet.PuzzlePage();
+        if (options.solution) sheet.SolutionPage(options.smallLetters);
+    }
+    return bytes;
+}
+
+bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path,
+                    const PdfSheetOptions& options) {
+    const QByteArray bytes = WritePdfSheet(puzzle, options);
+    return !bytes.isEmpty() &&
+           WriteFileAtomically(
+               path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}

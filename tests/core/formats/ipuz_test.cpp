@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
+#include "import_test_support.h"
+#include "model/clue_text.h"
+
+namespace {
+
+// Letters, an IJ cell, a black cell, a not-cell, a split word and clues with signs
+// that HTML and JSON treat specially.
+CRooster2Doc FilledPuzzle() {
+    CRooster2Doc doc;
+    SetGrid(doc, {"DENy", "A#OL", "G-OS"});
+    doc.puzzle.html.title = "Proef & \"zo\"";
+    doc.puzzle.comment = "Regel een\r\nRegel tw\xE9\xE9";
+    for (WordInfo& word : doc.puzzle.words) word.clue = "Woord <" + FormatLabel(word) + ">";
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 2;
+    doc.puzzle.words[0].partLengths[1] = 2;
+    return doc;
+}
+
+void ExpectSameClues(const CRooster2Doc& expected, const CRooster2Doc& actual) {
+    ASSERT_EQ(expected.puzzle.words.size(), actual.puzzle.words.size());
+    for (std::size_t i = 0; i < expected.puzzle.words.size(); ++i)
+        EXPECT_EQ(GetClueCaption(expected.puzzle.words[i]), GetClueCaption(actual.puzzle.words[i]));
+}
+
+ImportResult Import(CRooster2Doc& doc, const std::string& json) { return ImportIpuz(doc, json); }
+
+// An ipuz file as other programs write it, around the given members.
+std::string Crossword(const std::string& members) {
+    return R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"], )" +
+           members + "}";
+}
+
+}  // namespace
+
+TEST(Ipuz, RoundTripKeepsEverything) {
+    const CRooster2Doc original = FilledPuzzle();
+    CRooster2Doc read;
+    const ImportResult result = Import(read, WriteIpuz(original.puzzle));
+    ASSERT_TRUE(result.imported) << result.message.text;
+    EXPECT_EQ("", result.message.text);
+    EXPECT_EQ(original.puzzle.GridToString(), read.puzzle.GridToString());
+    ExpectSameClues(original, read);
+    EXPECT_EQ(original.puzzle.html.title, read.puzzle.html.title);
+    EXPECT_EQ(original.puzzle.comment, read.puzzle.comment);
+    EXPECT_EQ(PHASE_VULLEN, read.phase);
+}
+
+TEST(Ipuz, ExportWritesTheGridTheWayReadersExpect) {
+    const std::string json = WriteIpuz(FilledPuzzle().puzzle);
+    EXPECT_NE(std::string::npos, json.find("\"kind\": [\"http://ipuz.org/crossword#1\"]"));
+    EXPECT_NE(std::string::npos,
+              json.find("[1, 0, 2, 3],\r\n    [0, \"#\", 4, 0],\r\n    [0, null, 5, 0]"));
+    EXPECT_NE(std::string::npos, json.find("[\"D\", \"E\", \"N\", \"IJ\"]"));
+    EXPECT_NE(std::string::npos, json.find("[1, \"Woord &lt;H1&gt; (2+2)\"]"));
+    EXPECT_NE(std::string::npos, json.find("\"title\": \"Proef &amp; \\\"zo\\\"\""));
+    EXPECT_NE(std::string::npos, json.find("Regel tw\xC3\xA9\xC3\xA9"));
+}
+
+TEST(Ipuz, PartlyFilledAndEmptyGrids) {
+    CRooster2Doc doc = FilledPuzzle();
+    doc.puzzle.SetCell(0, 0, CELL_VRIJ);
+    CRooster2Doc read;
+    ASSERT_TRUE(Import(read, WriteIpuz(doc.puzzle)).imported);
+    EXPECT_EQ(doc.puzzle.GridToString(), read.puzzle.GridToString());
+    SetGrid(doc, {"...", ".#.", "..."});
+    const std::string empty = WriteIpuz(doc.puzzle);
+    EXPECT_EQ(std::string::npos, empty.find("\"solution\""));
+    ASSERT_TRUE(Import(read, empty).imported);
+    EXPECT_EQ(doc.puzzle.GridToString(), read.puzzle.GridToString());
+}
+
+TEST(Ipuz, ImportReadsWhatOtherProgramsWrite) {
+    const std::string json = Crossword(R"(
+        "title": "Kruis<i>woord</i>", "author": "An", "notes": "Een<br/>twee",
+        "dimensions": {"width": 3, "height": 3}, "block": "@", "empty": "0",
+        "puzzle": [[{"cell": 1, "style": {"shapebg": "circle"}}, "2", "@"],
+                   [3, "0", "#"],
+                   [null, {"cell": "0"}, null]],
+        "solution": [["TH", "I", "@"], [{"value": "\u0133"}, "S", null], [null, "\u03c9", null]],
+        "clues": {"Across": [[1, "\u201cDit\u201d &amp; dat"],
+                             {"number": 3, "clue": "Lidwoord", "enumeration": "1,1"}],
+                  "Down:Verticaal": [{"number": "1", "clue": "Twee"}, [2, "Drie"],
+                                     "zonder nummer", [9, "geen woord"]]})");
+    CRooster2Doc doc;
+    const ImportResult result = Import(doc, json);
+    ASSERT_TRUE(result.imported) << result.message.text;
+    // "TH" keeps its first letter, the omega cannot be held: two cells simplified.
+    EXPECT_EQ(
+        "2 vakje(s) vereenvoudigd: van een antwoord van meer letters is alleen de eerste "
+        "overgenomen",
+        result.message.text);
+    EXPECT_EQ(std::string("TI\x01yS\x01\x02 \x02", 9), doc.puzzle.GridToString());
+    EXPECT_EQ("Kruiswoord An", doc.puzzle.html.title);
+    EXPECT_EQ("Een\r\ntwee", doc.puzzle.comment);
+    ASSERT_EQ(4u, doc.puzzle.words.size());
+    EXPECT_EQ("H1. \"Dit\" & dat (2)", GetClueCaption(doc.puzzle.words[0]));
+    EXPECT_EQ("V1. Twee (2)", GetClueCaption(doc.puzzle.words[1]));
+    EXPECT_EQ("V2. Drie (3)", GetClueCaption(doc.puzzle.words[2]));
+    EXPECT_EQ("H3. Lidwoord (1+1)", GetClueCaption(doc.puzzle.words[3]));
+}
+
+TEST(IpuzRefusal, DamagedOrHostileFilesLeaveThePuzzle) {
+    const std::string grid = R"("puzzle": [[1, 2], [3, 0]])";
+    const std::string deep = std::string(10000, '[') + std::string(10000, ']');
+    const std::string cases[] = {
+        "",
+        "{\"kind\": ",
+        deep,
+        Crossword(R"("dimensions": {"width": 101, "height": 1}, "puzzle": [])"),
+        Crossword(R"("dimensions": {"width": 1e999, "height": 2}, )" + grid),
+        Crossword(R"("dimensions": {"width": 18446744073709551616, "height": 2}, )" + grid),
+        Crossword(R"("dimensions": {"width": "2", "height": 2}, )" + grid),
+        Crossword(R"("dimensions": {"width": 3, "height": 2}, )" + grid),
+        Crossword(R"("dimensions": {"width": 2, "height": 2}, "puzzle": [[1, 2], [3, [0]]])"),
+        Crossword(R"("dimensions": {"width": 2, "height": 2}, "title": 5, )" + grid),
+        Crossword(R"("dimensions": {"width": 2, "height": 2}, "clues": {"Across": 5}, )" + grid),
+        Crossword(R"("dimensions": {"width": 2, "height": 2}, "solution": [["A"]], )" + grid),
+        R"({"kind": ["http://ipuz.org/sudoku#1"], "dimensions": {"width": 2, "height": 2}, )" +
+            grid + "}",
+    };
+    const CRooster2Doc original = MakeOpenPuzzle();
+    for (const std::string& json : cases) {
+        CRooster2Doc doc = original;
+        const ImportResult result = Import(doc, json);
+        EXPECT_FALSE(result.imported) << json.substr(0, 80);
+        EXPECT_TRUE(result.message.text.starts_with("Ipuz-bestand incorrect: "))
+            << result.message.text;
+        ExpectSameDocument(original, doc);
+    }
+}
+
+TEST(IpuzRefusal, EveryTruncationAndGarbageIsSafe) {
+    const std::string json = WriteIpuz(FilledPuzzle().puzzle);
+    ExpectEveryTruncationSafe(json, ImportIpuz);
+    ExpectGarbageSafe(json, ImportIpuz);
+}
+
+TEST(IpuzRefusal, DoorloperCannotBeWritten) {
+    CRooster2Doc doc = FilledPuzzle();
+    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
+    doc.puzzle.numbering.doorloper = true;
+    EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc.puzzle)->text);
+}
