@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Sets up everything Rooster2 needs on Debian 12, builds it, and then either
-# starts the program (run) or runs every test (test).
+# Sets up everything Rooster2 needs on Debian 12, builds it, and then starts the
+# program (run), runs every test (test) or makes the Debian package (package).
 set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           googletest libgtest-dev wdutch xdg-utils nlohmann-json3-dev poppler-utils)
+# What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
+PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 as_root() {
@@ -25,17 +27,47 @@ install_packages() {
   fi
 }
 
-# build DIR BUILD_TYPE SANITIZE
+# build DIR BUILD_TYPE SANITIZE [TARGET...]: builds the targets named, or all.
+# Only what the compiler says is shown, not the progress.
 build() {
+  local targets=()
+  if [ $# -gt 3 ]; then targets=(--target "${@:4}"); fi
   cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" -DROOSTER2_SANITIZE="$3" \
     -DROOSTER2_BUILD_GUI=ON -DROOSTER2_BUILD_TESTS=ON >/dev/null
-  cmake --build "$1" -j "$JOBS"
+  cmake --build "$1" -j "$JOBS" "${targets[@]}" -- --quiet
+}
+
+# make_package DIR: a release build without tests, made into DIR/rooster2_<version>_<arch>.deb.
+make_package() {
+  # Debian's hardening flags. The version text names the build time: instead of
+  # warning about that (-Wdate-time), the compiler takes the time of the source
+  # (SOURCE_DATE_EPOCH), which also dates the package's files and changelog.
+  export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CPPFLAGS_MAINT_STRIP=-Wdate-time
+  SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+  export SOURCE_DATE_EPOCH
+  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    -DROOSTER2_BUILD_GUI=ON -DROOSTER2_BUILD_TESTS=OFF -DROOSTER2_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$1" -j "$JOBS" -- --quiet
+  rm -f "$1"/rooster2_*.deb
+  (cd "$1" && cpack >/dev/null)
+}
+
+# check_package DEB DIR: fails when lintian reports an error or the AppStream or
+# desktop file in the package does not validate; DIR receives the unpacked files.
+check_package() {
+  lintian --fail-on error "$1"
+  rm -rf "$2"
+  dpkg-deb -x "$1" "$2"
+  appstreamcli validate --no-net "$2"/usr/share/metainfo/*.metainfo.xml
+  desktop-file-validate "$2"/usr/share/applications/*.desktop
 }
 
 case "${1:-}" in
   run)
     install_packages
-    build build Release OFF
+    build build Release OFF rooster2
     exec build/src/gui/rooster2 "${@:2}"
     ;;
   test)
@@ -44,8 +76,16 @@ case "${1:-}" in
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build-test --output-on-failure -j "$JOBS"
     ;;
+  package)
+    PACKAGES+=("${PACKAGE_TOOLS[@]}")
+    install_packages
+    make_package build-package
+    deb=$(echo build-package/rooster2_*.deb)
+    check_package "$deb" build-package/contents
+    echo "Pakket: $deb"
+    ;;
   *)
-    echo "gebruik: $0 run|test" >&2
+    echo "gebruik: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -70,7 +70,10 @@ std::string ShellQuote(const std::string& arg) {
 CliRun RunCli(const std::initializer_list<std::string>& args) {
     TempDir dir;
     std::string command = ShellQuote(ROOSTER2_CLI);
-    for (const std::string& arg : args) command += " " + ShellQuote(arg);
+    for (const std::string& arg : args) {
+        command += ' ';
+        command += ShellQuote(arg);
+    }
     const std::string outPath = dir.Path("stdout");
     const std::string errPath = dir.Path("stderr");
     command += " >" + ShellQuote(outPath) + " 2>" + ShellQuote(errPath) + " </dev/null";

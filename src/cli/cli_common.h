@@ -14,10 +14,20 @@ constexpr int EXIT_OK = 0;
 constexpr int EXIT_FAILED = 1;
 constexpr int EXIT_USAGE = 2;
 
+// One entry of a command's help: an argument, a kind or an option (term) with what
+// it does; an item without a term is a paragraph of its own.
+struct CliHelpItem {
+    std::string term;
+    std::string text;
+};
+
 struct CliCommand {
     const char* name;
     const char* usage;  // the arguments after the name, for the usage text
     int (*run)(const std::vector<std::string>& args);
+    const char* summary = "";  // what the command does, in a sentence or two
+    // Every argument and option explained, for "rooster2-cli NAME --help" and the manual page.
+    std::vector<CliHelpItem> (*help)() = nullptr;
 };
 
 // Prints the message's text to standard error; returns EXIT_FAILED.

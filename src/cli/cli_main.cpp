@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli_common.h"
+#include "cli_help.h"
 
 namespace {
 
@@ -16,9 +17,7 @@ std::vector<CliCommand> AllCommands() {
 }
 
 int PrintUsage(const std::vector<CliCommand>& commands) {
-    std::cerr << "gebruik: rooster2-cli OPDRACHT ...\n\nOpdrachten:\n";
-    for (const CliCommand& command : commands)
-        std::cerr << "  " << command.name << ' ' << command.usage << '\n';
+    WriteUsage(std::cerr, commands);
     return EXIT_USAGE;
 }
 
@@ -27,9 +26,16 @@ int PrintUsage(const std::vector<CliCommand>& commands) {
 int RunCommandLine(const std::vector<std::string>& args) {
     const std::vector<CliCommand> commands = AllCommands();
     if (args.empty()) return PrintUsage(commands);
+    if (args[0] == "--help") {
+        WriteOverview(std::cout, commands);
+        return EXIT_OK;
+    }
     for (const CliCommand& command : commands) {
-        if (args[0] == command.name)
-            return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+        if (args[0] != command.name) continue;
+        const std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (!AsksForHelp(rest)) return command.run(rest);
+        WriteCommandHelp(std::cout, command);
+        return EXIT_OK;
     }
     std::cerr << "rooster2-cli: onbekende opdracht " << args[0] << '\n';
     return PrintUsage(commands);

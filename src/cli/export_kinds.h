@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli_common.h"
+
 class CRooster2Doc;
 
 struct ExportOptions {
@@ -18,6 +20,7 @@ struct ExportKind {
     const char* name;
     // Writes the export to outPath; returns an exit code (messages already printed).
     int (*write)(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options);
+    const char* summary = "";  // what OUT holds, for the help
 };
 
 std::vector<ExportKind> ExportKinds();
@@ -25,6 +28,9 @@ std::vector<ExportKind> ExportKinds();
 std::vector<ExportKind> ReportExportKinds();
 // "png" and "pdf"; only in a build with the drawing library (ROOSTER2_WITH_RENDER).
 std::vector<ExportKind> RenderExportKinds();
+
+// The help of --small-letters, for every command that has it.
+CliHelpItem SmallLettersHelp();
 
 // Writes bytes through the safe file writer; prints a message and returns
 // EXIT_FAILED when nothing could be written.

@@ -18,6 +18,7 @@
 #include "model/rooster2_doc.h"
 #include "program_folder.h"
 #include "util/file_io.h"
+#include "util/program_data.h"
 #include "util/str_format.h"
 
 namespace {
@@ -25,9 +26,20 @@ namespace {
 int RunExport(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 
+std::vector<CliHelpItem> ExportHelp();
+std::vector<CliHelpItem> ImportHelp();
+
 const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters] [--solution]",
-                                   RunExport};
-const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport};
+                                   RunExport,
+                                   "Schrijft de puzzel FILE.rtr naar OUT in de soort KIND, "
+                                   "dezelfde bytes als de exportopdracht van het "
+                                   "bureaubladprogramma.",
+                                   ExportHelp};
+const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport,
+                                   "Maakt een nieuwe puzzel uit het bestand IN van de soort KIND "
+                                   "en slaat die op als OUT.rtr, in de invulfase. Een geweigerd "
+                                   "bestand schrijft niets.",
+                                   ImportHelp};
 
 int WriteFailed(const std::string& outPath) {
     return Fail(StrFormat("Schrijven van %s mislukt", outPath.c_str()));
@@ -49,7 +61,8 @@ int ExportPuzText(const CRooster2Doc& doc, const std::string& outPath,
 int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
     UserMessage remark;
-    if (!ExportHtml(doc.puzzle, outPath, filled, options.smallLetters, VersionText(), ProgramFolder(),
+    const std::string imageFolder = ProgramDataFolder(ProgramFolder(), HtmlImageName(doc.puzzle));
+    if (!ExportHtml(doc.puzzle, outPath, filled, options.smallLetters, VersionText(), imageFolder,
                     remark))
         return WriteFailed(outPath);
     PrintRemark(remark);
@@ -77,13 +90,15 @@ int ExportUnlessRefused(const CRooster2Doc& doc, const std::string& outPath, con
 struct ImportKind {
     const char* name;
     ImportResult (*read)(CRooster2Doc& doc, const std::string& path);
+    const char* summary = "";  // what IN is, for the help
 };
 
 const ImportKind IMPORT_KINDS[] = {
-    {"puz", ImportPuzFile},
-    {"ipuz", ImportIpuzFile},
-    {"ros", ImportRosFile},
-    {"html", ImportHtmlFile},
+    {"puz", ImportPuzFile, "een bestand van Across Lite (.puz): de vorm, de omschrijvingen, "
+                           "de titel en de notities"},
+    {"ipuz", ImportIpuzFile, "een ipuz-bestand: rooster, letters en omschrijvingen"},
+    {"ros", ImportRosFile, "een bestand van versie 1 (.ros)"},
+    {"html", ImportHtmlFile, "een pagina van de html-export: alleen de vorm van het rooster"},
 };
 
 template <typename Kind, typename Kinds>
@@ -100,6 +115,24 @@ std::string KindNames(const Kinds& kinds) {
     for (const auto& kind : kinds) names += (names.empty() ? "" : ", ") + std::string(kind.name);
     return names;
 }
+
+// Each kind of a table as a term of the help, after the line that introduces them.
+template <typename Kinds>
+std::vector<CliHelpItem> KindsHelp(const Kinds& kinds) {
+    std::vector<CliHelpItem> items = {{"", "KIND is een van:"}};
+    for (const auto& kind : kinds) items.push_back({kind.name, kind.summary});
+    return items;
+}
+
+std::vector<CliHelpItem> ExportHelp() {
+    std::vector<CliHelpItem> items = KindsHelp(ExportKinds());
+    items.push_back({"", "Opties:"});
+    items.push_back(SmallLettersHelp());
+    items.push_back({"--solution", "alleen bij pdf: een tweede pagina met de oplossing"});
+    return items;
+}
+
+std::vector<CliHelpItem> ImportHelp() { return KindsHelp(IMPORT_KINDS); }
 
 int RunExport(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--small-letters", 0}, {"--solution", 0}});
@@ -134,18 +167,28 @@ int RunImport(const std::vector<std::string>& args) {
 
 std::vector<ExportKind> ExportKinds() {
     std::vector<ExportKind> kinds = {
-        {"text", ExportText},
-        {"html", ExportHtmlEmpty},
-        {"html-filled", ExportHtmlFilled},
-        {"puztext", ExportPuzText},
-        {"puz", ExportUnlessRefused<PuzExportRefusal, WritePuz>},
-        {"ipuz", ExportUnlessRefused<IpuzExportRefusal, WriteIpuz>},
+        {"text", ExportText, "platte tekst: titel, rooster en woordenlijsten (zoals info)"},
+        {"html", ExportHtmlEmpty,
+         "een webpagina met het lege rooster met nummers en de omschrijvingen; het plaatje "
+         "zwart.gif of grijs.gif van het programma komt naast de pagina"},
+        {"html-filled", ExportHtmlFilled, "dezelfde webpagina met de letters in het rooster"},
+        {"puztext", ExportPuzText, "tekst met labels om in Across Lite in te lezen"},
+        {"puz", ExportUnlessRefused<PuzExportRefusal, WritePuz>,
+         "een bestand voor Across Lite (.puz); een puzzel met een leeg lettervak, een Doorloper "
+         "of alleen horizontale nummers wordt geweigerd"},
+        {"ipuz", ExportUnlessRefused<IpuzExportRefusal, WriteIpuz>,
+         "een ipuz-bestand (JSON); een Doorloper wordt geweigerd"},
     };
     for (const ExportKind& kind : ReportExportKinds()) kinds.push_back(kind);
 #ifdef ROOSTER2_WITH_RENDER
     for (const ExportKind& kind : RenderExportKinds()) kinds.push_back(kind);
 #endif
     return kinds;
+}
+
+CliHelpItem SmallLettersHelp() {
+    return {"--small-letters",
+            "de letters klein, zoals \"Toon in kleine letters\" in het bureaubladprogramma"};
 }
 
 int WriteExportFile(const std::string& outPath, std::string_view bytes) {

@@ -3,6 +3,7 @@
 
 #include "cli_args.h"
 #include "cli_common.h"
+#include "export_kinds.h"
 #include "formats/text_export.h"
 #include "model/rooster2_doc.h"
 
@@ -11,8 +12,21 @@ namespace {
 int RunNew(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
 
-const CliCommand NEW_COMMAND = {"new", "OUT.rtr [--size BxH]", RunNew};
-const CliCommand INFO_COMMAND = {"info", "FILE.rtr [--small-letters]", RunInfo};
+std::vector<CliHelpItem> NewHelp() {
+    return {{"--size BxH", "een rooster van B vakjes breed en H vakjes hoog, elk 1 tot en met 100"}};
+}
+
+std::vector<CliHelpItem> InfoHelp() { return {SmallLettersHelp()}; }
+
+const CliCommand NEW_COMMAND = {"new", "OUT.rtr [--size BxH]", RunNew,
+                                "Schrijft een nieuwe puzzel naar OUT.rtr: een rooster van "
+                                "15 x 15 vrije vakjes, tenzij --size een andere maat geeft.",
+                                NewHelp};
+const CliCommand INFO_COMMAND = {"info", "FILE.rtr [--small-letters]", RunInfo,
+                                 "Schrijft de puzzel als platte tekst naar standaarduitvoer: "
+                                 "titel, rooster en woordenlijsten, dezelfde bytes als de "
+                                 "tekstexport van het bureaubladprogramma.",
+                                 InfoHelp};
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const auto cross = text.find_first_of("xX");

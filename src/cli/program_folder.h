@@ -1,6 +1,6 @@
 #pragma once
-// The folder of the running program, where its installed files (the HTML
-// export's images) lie. Empty when the platform does not tell.
+// The folder of the running program; its own files are found from there
+// (util/program_data.h). Empty when the platform does not tell.
 
 #include <string>
 

@@ -57,4 +57,10 @@ int ExportPdf(const CRooster2Doc& doc, const std::string& outPath, const ExportO
 
 }  // namespace
 
-std::vector<ExportKind> RenderExportKinds() { return {{"png", ExportPng}, {"pdf", ExportPdf}}; }
+std::vector<ExportKind> RenderExportKinds() {
+    return {{"png", ExportPng,
+             "de afbeelding van het rooster op de vakbreedte van de puzzel, zoals het "
+             "bureaubladprogramma die exporteert"},
+            {"pdf", ExportPdf,
+             "een puzzelblad op A4: titel, leeg genummerd rooster en de omschrijvingen"}};
+}

@@ -18,11 +18,36 @@ int RunStats(const std::vector<std::string>& args);
 int RunCompare(const std::vector<std::string>& args);
 int RunFolderClues(const std::vector<std::string>& args);
 
-const CliCommand READ_CLUES_COMMAND = {"read-clues", "FILE.rtr CLUES.txt OUT.rtr", RunReadClues};
+std::vector<CliHelpItem> StatsHelp() {
+    return {{"", "De opties zijn de vakjes van het venster:"},
+            {"--lengths", "\"Lengte\": de lengtes van de woorden"},
+            {"--clues", "\"Omschr.\": de omschrijvingen bij de woorden"},
+            {"--product", "\"WoordProduct\": het product van de letterwaarden van elk woord"},
+            {"--sum", "\"WoordSom\": de som van de letterwaarden van elk woord"},
+            {"--system", "\"Systeem info\": gegevens over geheugen en systeem"}};
+}
+
+std::vector<CliHelpItem> CompareHelp() {
+    return {{"--all", "vergelijkt met elk .rtr-bestand in de map van OTHER.rtr, op "
+                      "naamvolgorde"}};
+}
+
+const CliCommand READ_CLUES_COMMAND = {
+    "read-clues", "FILE.rtr CLUES.txt OUT.rtr", RunReadClues,
+    "Leest een omschrijvingenbestand (zoals export cluefile het schrijft, of elders getypt) in "
+    "de puzzel, meldt \"Aantal toegevoegde omschrijvingen: N\" en slaat het resultaat op als "
+    "OUT.rtr, in de invulfase."};
 const CliCommand STATS_COMMAND = {
-    "stats", "FILE.rtr [--lengths] [--clues] [--product] [--sum] [--system]", RunStats};
-const CliCommand COMPARE_COMMAND = {"compare", "FILE.rtr OTHER.rtr [--all]", RunCompare};
-const CliCommand FOLDER_CLUES_COMMAND = {"folder-clues", "DIR OUT.txt", RunFolderClues};
+    "stats", "FILE.rtr [--lengths] [--clues] [--product] [--sum] [--system]", RunStats,
+    "Schrijft de statistiek van het eigenschappenvenster naar standaarduitvoer.", StatsHelp};
+const CliCommand COMPARE_COMMAND = {
+    "compare", "FILE.rtr OTHER.rtr [--all]", RunCompare,
+    "Vergelijkt de puzzel FILE.rtr met OTHER.rtr en schrijft de uitkomst naar standaarduitvoer.",
+    CompareHelp};
+const CliCommand FOLDER_CLUES_COMMAND = {
+    "folder-clues", "DIR OUT.txt", RunFolderClues,
+    "Schrijft elk woord en elke omschrijving van elk .rtr-bestand in DIR en zijn submappen naar "
+    "OUT.txt; verborgen mappen en koppelingen naar mappen blijven erbuiten."};
 
 // Clues are read in the filling phase; a puzzle that is still being shaped goes there
 // first, as the user would switch before reading, so that the clues stay with its words.
@@ -117,5 +142,6 @@ std::vector<CliCommand> ReportCommands() {
 }
 
 std::vector<ExportKind> ReportExportKinds() {
-    return {{"clues", ExportPrintableClues}, {"cluefile", ExportClueFile}};
+    return {{"clues", ExportPrintableClues, "de omschrijvingen om af te drukken, met de titel"},
+            {"cluefile", ExportClueFile, "het omschrijvingenbestand dat read-clues weer inleest"}};
 }

@@ -17,12 +17,43 @@ namespace {
 
 int RunFill(const std::vector<std::string>& args);
 
+std::vector<CliHelpItem> FillHelp() {
+    return {
+        {"", "Een optie die ontbreekt, neemt de zoekoptie van de puzzel zelf. De voortgang "
+             "komt ongeveer elke twee seconden op standaardfout. Ctrl+C stopt het zoeken en "
+             "houdt wat gevonden is."},
+        {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel"},
+        {"--max N", "hoogstens N oplossingen (0 = alle, tot 1000000)"},
+        {"--all-different 0|1", "1: woorden met gelijke lengte alle verschillend"},
+        {"--ij-two-letters 0|1", "1: de IJ mag ook als twee letters worden gebruikt"},
+        {"--exclude LETTERS", "letters die niet mogen voorkomen"},
+        {"--max-frequency N", "hoogstens N keer dezelfde letter (0 tot en met 9, 0 = geen grens)"},
+        {"--max-distinct N", "hoogstens N verschillende letters (0 tot en met 100, 0 = geen grens)"},
+        {"--random 0|1", "1: woorden vullen in willekeurige volgorde"},
+        {"--seed N", "begin van de willekeurige volgorde (0 tot en met 4294967295), zodat een "
+                     "zoektocht te herhalen is"},
+        {"--method exact|fast", "exact (standaard): de klassieke volgorde, steeds het woord met "
+                                "de minste passende kandidaten; fast: zoekt snel een vulling door "
+                                "per vakje de nog mogelijke letters bij te houden en opnieuw te "
+                                "beginnen na een groeiend aantal mislukkingen"},
+        {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
+        {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
+                          "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
+                          "en het vakje dat het minst verschilt"},
+        {"--take K OUT.rtr", "neemt oplossing K over zoals \"Klaar\" doet en slaat de puzzel op "
+                             "als OUT.rtr"},
+    };
+}
+
 const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
     "[--method exact|fast] [--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
-    RunFill};
+    RunFill,
+    "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
+    "standaarduitvoer.",
+    FillHelp};
 
 // The puzzle's own options with the command line's changes; false on a bad value.
 bool ReadFillOptions(CliArgs& parsed, const CRooster2Doc& doc, SearchOptions& options) {

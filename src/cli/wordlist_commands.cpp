@@ -20,11 +20,53 @@ int RunCandidates(const std::vector<std::string>& args);
 int RunAnagrams(const std::vector<std::string>& args);
 int RunSpell(const std::vector<std::string>& args);
 
-const CliCommand WORDLIST_COMMAND = {"wordlist", "DICT MAP/BASIS [--ij-to-y 0|1]", RunWordList};
-const CliCommand CANDIDATES_COMMAND = {"candidates", "SET PATROON [--max N]", RunCandidates};
-const CliCommand ANAGRAMS_COMMAND = {"anagrams", "SET LETTERS [--pattern P] [--max N]",
-                                     RunAnagrams};
-const CliCommand SPELL_COMMAND = {"spell", "FILE.rtr [--words SET]", RunSpell};
+std::vector<CliHelpItem> WordListHelp() {
+    return {{"", "Letters worden hoofdletters zonder accenten (cafe wordt CAFE), een I direct "
+                 "gevolgd door een J wordt Y, koppeltekens en apostroffen vallen weg. Regels met "
+                 "spaties, punten, cijfers of andere tekens vallen weg, net als woorden van een "
+                 "letter en herhaalde woorden; de volgorde van het woordenboek blijft."},
+            {"--ij-to-y 0|1", "1 (standaard): IJ wordt de letter Y; 0: IJ blijft twee letters"}};
+}
+
+CliHelpItem MaxCandidatesHelp() {
+    return {"--max N", "hoogstens N woorden (standaard 1000, 0 = alle)"};
+}
+
+std::vector<CliHelpItem> CandidatesHelp() { return {MaxCandidatesHelp()}; }
+
+std::vector<CliHelpItem> AnagramsHelp() {
+    return {{"--pattern P", "het patroon dat de woorden moeten passen (een punt voor een "
+                            "onbekende letter); standaard evenveel punten als letters"},
+            MaxCandidatesHelp()};
+}
+
+std::vector<CliHelpItem> SpellHelp() {
+    return {{"--words SET", "controleert met deze set in plaats van het woordenbestand van de "
+                            "puzzel"}};
+}
+
+const CliCommand WORDLIST_COMMAND = {
+    "wordlist", "DICT MAP/BASIS [--ij-to-y 0|1]", RunWordList,
+    "Maakt uit het woordenboek DICT (een woord per regel, UTF-8 of Latin-1) de woordenlijstset "
+    "MAP/BASIS02.doc tot en met MAP/BASIS19.doc (de laatste met alle woorden van 19 letters of "
+    "meer); maakt MAP als die er niet is.",
+    WordListHelp};
+const CliCommand CANDIDATES_COMMAND = {
+    "candidates", "SET PATROON [--max N]", RunCandidates,
+    "Schrijft de woorden van de set die in PATROON passen (een punt voor een onbekende letter) "
+    "naar standaarduitvoer, een per regel in de volgorde van de lijst; het aantal komt op "
+    "standaardfout.",
+    CandidatesHelp};
+const CliCommand ANAGRAMS_COMMAND = {
+    "anagrams", "SET LETTERS [--pattern P] [--max N]", RunAnagrams,
+    "Schrijft de woorden van de set die alle LETTERS bevatten (een herhaalde letter zo vaak als "
+    "gegeven) en in het patroon passen; zonder --pattern zijn dat de anagrammen.",
+    AnagramsHelp};
+const CliCommand SPELL_COMMAND = {
+    "spell", "FILE.rtr [--words SET]", RunSpell,
+    "Schrijft het verslag van de spellingcontrole naar standaarduitvoer: gevulde woorden die "
+    "niet in hun woordenlijst staan en woorden die niet helemaal gevuld zijn.",
+    SpellHelp};
 
 // The dialog's field "Max. aantal kandidaten (0 = alle):" allows up to this.
 constexpr long long MAX_CANDIDATES_FIELD = 100000;

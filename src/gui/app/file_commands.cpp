@@ -23,6 +23,7 @@
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
 #include "util/file_io.h"
+#include "util/program_data.h"
 #include "view/grid_controller.h"
 #include "view/grid_view.h"
 #include "wordlists/spell_check.h"
@@ -80,8 +81,10 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
+    const std::string imageFolder = ProgramDataFolder(
+        LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle));
     ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
-               LocalPath(QCoreApplication::applicationDirPath()), remark);
+               imageFolder, remark);
     ShowInformation(m_parent, remark);
 }
 

@@ -46,7 +46,7 @@ TEST(WriteClueFile, AcrossOnlyLeavesOutTheDownPassAndItsExtraLists) {
     CRooster2Doc doc;
     doc.puzzle.numbering.acrossOnly = true;
     SetSmallGrid(doc);
-    for (WordInfo& word : doc.puzzle.words) word.clue = "x";
+    for (WordInfo& word : doc.puzzle.words) word.clue = 'x';
     EXPECT_EQ(WriteClueFile(doc.puzzle), "Horizontaal\r\n\r\n1. x (3)\r\n2. x (3)\r\n\r\n");
 }
 

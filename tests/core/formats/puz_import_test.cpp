@@ -8,6 +8,7 @@
 #include "import_test_support.h"
 #include "model/clue_text.h"
 #include "util/byte_reader.h"
+#include "util/str_format.h"
 
 namespace {
 
@@ -170,7 +171,7 @@ TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
 TEST(PuzImport, SurplusStringsAndNotesGoToTheComment) {
     CRooster2Doc doc;
     std::vector<std::string> strings = {"T", "A", "C"};
-    for (int i = 0; i < 4; ++i) strings.push_back("c" + std::to_string(i));
+    for (int i = 0; i < 4; ++i) strings.push_back(StrFormat("c%d", i));
     strings.push_back("extra");
     strings.push_back("notes");
     ASSERT_TRUE(Import(doc, Ring(strings)).imported);

@@ -25,7 +25,7 @@ struct WordEditTest : ::testing::Test {
 TEST_F(WordEditTest, OpensWithTitleDottedValueAndClueText) {
     doc.puzzle.words[across].clue = "Kaas";
     doc.puzzle.search.maxCandidates = 3;
-    doc.puzzle.search.excludedLetters = "Q";
+    doc.puzzle.search.excludedLetters = 'Q';
     doc.puzzle.words[across].extraList = 2;
     const WordDataFields fields = OpenWordData(doc, across);
     EXPECT_EQ(fields.title, "H1 met lengte 5");

@@ -2,6 +2,7 @@
 
 #include "model/rooster2_doc.h"
 #include "test_support.h"
+#include "util/str_format.h"
 
 namespace {
 
@@ -24,10 +25,8 @@ TEST(BuildWordsTest, ANewGridHasThirtyWordsInReadingOrder) {
     doc.puzzle.BuildWords();
     ASSERT_EQ(doc.puzzle.words.size(), 30u);
     std::vector<std::string> expected = {"H1@0,0/15", "V1@0,0/15"};
-    for (int x = 1; x < 15; ++x) expected.push_back("V" + std::to_string(x + 1) + "@" +
-                                                    std::to_string(x) + ",0/15");
-    for (int y = 1; y < 15; ++y) expected.push_back("H" + std::to_string(y + 15) + "@0," +
-                                                    std::to_string(y) + "/15");
+    for (int x = 1; x < 15; ++x) expected.push_back(StrFormat("V%d@%d,0/15", x + 1, x));
+    for (int y = 1; y < 15; ++y) expected.push_back(StrFormat("H%d@0,%d/15", y + 15, y));
     EXPECT_EQ(DescribeAll(doc), expected);
     EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 1);
     EXPECT_EQ(doc.puzzle.CellNumber(14, 0), 15);

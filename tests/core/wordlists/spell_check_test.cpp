@@ -69,7 +69,7 @@ TEST_F(SpellingCheck, IjCellIsLookedUpAsYAndShownAsIj) {
 
 TEST_F(SpellingCheck, SearchOptionsApply) {
     SetGrid(doc, {"QUIZ"});
-    doc.puzzle.search.excludedLetters = "Q";
+    doc.puzzle.search.excludedLetters = 'Q';
     EXPECT_EQ(Report(), "Niet in woordenlijst:\n  H1 QUIZ\n\n");
 }
 
