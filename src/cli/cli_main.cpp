@@ -1,6 +1,7 @@
 #include "cli_main.h"
 
 #include <iostream>
+#include <new>
 
 #include "cli_common.h"
 
@@ -28,8 +29,13 @@ int RunCommandLine(const std::vector<std::string>& args) {
     const std::vector<CliCommand> commands = AllCommands();
     if (args.empty()) return PrintUsage(commands);
     for (const CliCommand& command : commands) {
-        if (args[0] == command.name)
+        if (args[0] != command.name) continue;
+        // Whatever a command was holding is gone by the time the message is printed.
+        try {
             return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
+        } catch (const std::bad_alloc&) {
+            return Fail("Onvoldoende geheugen");
+        }
     }
     std::cerr << "rooster2-cli: onbekende opdracht " << args[0] << '\n';
     return PrintUsage(commands);

@@ -14,7 +14,6 @@
 #include "model/rooster2_doc.h"
 #include "program_folder.h"
 #include "util/file_io.h"
-#include "util/str_format.h"
 
 namespace {
 
@@ -23,10 +22,6 @@ int RunImport(const std::vector<std::string>& args);
 
 const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters]", RunExport};
 const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport};
-
-int WriteFailed(const std::string& outPath) {
-    return Fail(StrFormat("Schrijven van %s mislukt", outPath.c_str()));
-}
 
 void PrintRemark(const UserMessage& message) {
     if (!message.text.empty()) std::cerr << message.text << '\n';
@@ -43,11 +38,11 @@ int ExportPuzText(const CRooster2Doc& doc, const std::string& outPath,
 
 int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
-    UserMessage remark;
+    UserMessage message;
     if (!ExportHtml(doc, outPath, filled, options.smallLetters, VersionText(), ProgramFolder(),
-                    remark))
-        return WriteFailed(outPath);
-    PrintRemark(remark);
+                    message))
+        return Fail(message);
+    PrintRemark(message);
     return EXIT_OK;
 }
 
@@ -129,7 +124,8 @@ std::vector<ExportKind> ExportKinds() {
 }
 
 int WriteExportFile(const std::string& outPath, std::string_view bytes) {
-    return WriteFileAtomically(outPath, bytes) ? EXIT_OK : WriteFailed(outPath);
+    const WriteResult written = WriteFileAtomically(outPath, bytes);
+    return written ? EXIT_OK : Fail(WriteFailureText(outPath, written.status));
 }
 
 std::vector<CliCommand> FormatCommands() { return {EXPORT_COMMAND, IMPORT_COMMAND}; }

@@ -9,6 +9,7 @@
 #include "search/search_engine.h"
 #include "search/search_options.h"
 #include "search/solutions.h"
+#include "util/file_io.h"
 #include "util/str_format.h"
 
 namespace {
@@ -101,8 +102,9 @@ int RunFill(const std::vector<std::string>& args) {
     }
     WriteStdout(engine.ResultText() + "\n");
     if (const auto path = parsed.Value("--solutions")) {
-        if (!WriteSolutionsFile(doc, engine.m_results, *path, false))
-            return Fail(StrFormat("Bestand %s kan niet worden geschreven.", path->c_str()));
+        if (const WriteResult written = WriteSolutionsFile(doc, engine.m_results, *path, false);
+            !written)
+            return Fail(WriteFailureText(*path, written.status));
     }
     if (!takeValues.empty() && !TakeSolution(doc, engine.m_results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;

@@ -7,6 +7,7 @@
 #include "cli_common.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 #include "wordlists/candidates.h"
 #include "wordlists/spell_check.h"
@@ -37,7 +38,8 @@ int RunWordList(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 2) return UsageError(WORDLIST_COMMAND);
     const std::string& base = parsed.Positional()[1];
     std::error_code ignored;  // a folder that cannot be made shows up as a file not written
-    if (!FolderOf(base).empty()) std::filesystem::create_directories(FolderOf(base), ignored);
+    if (!FolderOf(base).empty())
+        std::filesystem::create_directories(NativePath(FolderOf(base)), ignored);
     WordListConversion conversion;
     UserMessage message;
     if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message))
@@ -105,11 +107,13 @@ int RunSpell(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     if (const auto words = parsed.Value("--words")) doc.m_wordFile = *words;
     if (doc.m_wordFile.empty()) return Fail("Geen woordenlijst gegeven");
-    const std::string missing = FirstMissingSpellingFile(doc);
-    if (!missing.empty()) return Fail(missing);
     const std::optional<std::string> report = SpellingCheckReport(doc);
     if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.m_wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
+    // As in the desktop program, a word whose list is missing counts as not in the
+    // list; the missing file is named for whoever wonders why.
+    if (const std::string missing = FirstMissingSpellingFile(doc); !missing.empty())
+        std::cerr << missing << '\n';
     return EXIT_OK;
 }
 

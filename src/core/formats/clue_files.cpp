@@ -12,6 +12,7 @@
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 
 namespace {
@@ -140,9 +141,8 @@ int ApplyClueLine(CRooster2Doc& doc, int dy, std::string_view line) {
 
 bool CanOpenForReading(const std::string& name) {
     std::error_code error;
-    if (name.empty() || std::filesystem::is_directory(std::filesystem::path(name), error))
-        return false;
-    std::ifstream in(std::filesystem::path(name), std::ios::binary);
+    if (name.empty() || std::filesystem::is_directory(NativePath(name), error)) return false;
+    std::ifstream in(NativePath(name), std::ios::binary);
     return in.is_open();
 }
 
@@ -234,11 +234,12 @@ int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileT
     return changed;
 }
 
-bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count) {
+ReadStatus ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path,
+                          int& count) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
-    count = ReadClueFile(doc, section, ClueFileTextToLatin1(bytes));
-    return true;
+    const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
+    if (read == ReadStatus::Read) count = ReadClueFile(doc, section, ClueFileTextToLatin1(bytes));
+    return read;
 }
 
 int PasteClues(CRooster2Doc& doc, ClueSection& section, std::string_view clipboardText) {

@@ -103,8 +103,8 @@ std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results,
     return text;
 }
 
-bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
-                        bool lowercase) {
+WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
+                               const std::string& path, bool lowercase) {
     doc.m_lastTextFile = path;
     return WriteFileAtomically(path, FormatSolutionsText(doc, results, lowercase));
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "search/search_run.h"
+#include "util/file_io.h"
 
 class CRooster2Doc;
 class CUndoHistories;
@@ -52,6 +53,6 @@ private:
 
 // The solutions text file: the optional title, then per solution its heading and grid.
 std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase);
-// Writes it and remembers the path as the text file name; false when it cannot be written.
-bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
-                        bool lowercase);
+// Writes it and remembers the path as the text file name.
+WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
+                               const std::string& path, bool lowercase);

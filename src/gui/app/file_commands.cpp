@@ -61,7 +61,7 @@ void CFileCommands::ExportHtmlPage(bool filled) {
         MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
     if (path.empty()) return;
     UserMessage remark;
-    // A page that cannot be written ends the command without a message.
+    // The remark also says why the page or its image could not be written.
     ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
                LocalPath(QCoreApplication::applicationDirPath()), remark);
     ShowInformation(m_parent, remark);
@@ -144,7 +144,7 @@ void CFileCommands::ReadClues() {
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
+    if (ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count) != ReadStatus::Read) return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }

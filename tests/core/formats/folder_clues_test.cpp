@@ -6,6 +6,7 @@
 
 #include "model/rtr_file.h"
 #include "test_support.h"
+#include "util/file_io.h"
 
 namespace {
 
@@ -141,6 +142,17 @@ TEST(ListFolder, FilesThenSubFoldersWithCounts) {
                        root + "/sub/ander.rtr (3 x 3, krw, " + DateOf(root + "/sub/ander.rtr") +
                        ") ***\r\n" + description + "*** Aantal bestanden map: " + root +
                        "/sub: 1 ***\r\n\r\n");
+}
+
+TEST(ListFolder, AFileTooLargeToReadIsPassedOver) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("a-groot.rtr"), "");
+    std::filesystem::resize_file(dir.Path("a-groot.rtr"), DOCUMENT_FILE_LIMIT + 1);
+    WriteFileOrFail(dir.Path("klein.rtr"), WriteRtr(SmallPuzzle()));
+    std::string out;
+    ListFolder(dir.Path(""), out);
+    EXPECT_EQ(out.find("a-groot.rtr"), std::string::npos);
+    EXPECT_NE(out.find("klein.rtr (3 x 3"), std::string::npos);
 }
 
 TEST(ListFolder, MissingFolderCountsNothing) {
