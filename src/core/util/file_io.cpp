@@ -107,8 +107,8 @@ ReadStatus ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::stri
 
 std::string ReadFailureText(const std::string& path, ReadStatus status, std::size_t maxBytes) {
     if (status == ReadStatus::TooLarge)
-        return StrFormat("Het bestand %s is te groot (meer dan %zu MB) en wordt niet geopend.",
-                         path.c_str(), maxBytes >> 20);
+        return StrFormat("Het bestand %s is te groot (meer dan %d MB) en wordt niet geopend.",
+                         path.c_str(), static_cast<int>(maxBytes >> 20));
     return StrFormat("Het bestand %s kan niet worden geopend.", path.c_str());
 }
 

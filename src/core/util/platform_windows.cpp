@@ -1,9 +1,7 @@
 // The file system on Windows: names go to the wide (UTF-16) API, a read-only file is
 // one with the read-only attribute, and MoveFileEx replaces a file in one step.
-#define NOMINMAX
 #include <windows.h>
 
-#include <algorithm>
 #include <string_view>
 
 #include "util/native_path.h"
@@ -126,7 +124,8 @@ bool OutputFile::OpenInPlace(const std::string& path) {
 
 bool OutputFile::Write(std::string_view bytes) {
     while (!bytes.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), LARGEST_WRITE));
+        const DWORD chunk =
+            bytes.size() < LARGEST_WRITE ? static_cast<DWORD>(bytes.size()) : LARGEST_WRITE;
         DWORD written = 0;
         if (!WriteFile(AsHandle(m_handle), bytes.data(), chunk, &written, nullptr) || written == 0)
             return false;

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "test_support.h"
+#include "util/native_path.h"
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -21,7 +22,7 @@ namespace fs = std::filesystem;
 std::set<std::string> FileNamesIn(const std::string& folder) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
+        names.insert(PathText(entry.path().filename()));
     return names;
 }
 
@@ -73,6 +74,17 @@ TEST(FileIoTest, ANameAtTheSystemsLimitIsSaved) {
     EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{name});
 }
 
+TEST(FileIoTest, NonAsciiNamesAreWrittenAndReadBack) {
+    TempDir dir;
+    const std::string name = "caf\xc3\xa9 \xe2\x82\xac.rtr";  // "café €.rtr" in UTF-8
+    ASSERT_TRUE(WriteFileAtomically(dir.Path(name), "puzzle"));
+    ASSERT_TRUE(WriteFileAtomically(dir.Path(name), "replaced"));
+    std::string bytes;
+    EXPECT_EQ(ReadFileUpTo(dir.Path(name), 100, bytes), ReadStatus::Read);
+    EXPECT_EQ(bytes, "replaced");
+    EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{name});
+}
+
 TEST(FileIoTest, AFileOverTheLimitIsRefusedUnread) {
     TempDir dir;
     const std::string path = dir.Path("big.rtr");
@@ -100,7 +112,13 @@ TEST(FileIoTest, SplitsPathsOnEitherSeparator) {
 #ifdef _WIN32
 
 TEST(FileIoTest, LinksModesPipesAndSizeLimitsArePosixOnly) {
-    GTEST_SKIP() << "symbolische koppelingen, POSIX-rechten, pijpen en ulimit -f bestaan hier niet";
+    GTEST_SKIP() << "symbolic links, POSIX modes, pipes and ulimit -f do not apply on Windows";
+}
+
+TEST(FileIoTest, ALatin1NameNamesTheSameFileAsItsUtf8Spelling) {
+    TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir.Path("caf\xe9.rtr"), "puzzle"));
+    EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{"caf\xc3\xa9.rtr"});
 }
 
 #else
