@@ -1,5 +1,6 @@
 #include "cli_main.h"
 
+#include <cstdio>
 #include <iostream>
 #include <new>
 
@@ -24,6 +25,11 @@ int PrintUsage(const std::vector<CliCommand>& commands) {
 }
 
 }  // namespace
+
+int FinishStandardOutput(int exitCode) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return exitCode;
+    return Fail("Schrijven naar de standaarduitvoer mislukt");
+}
 
 int RunCommandLine(const std::vector<std::string>& args) {
     const std::vector<CliCommand> commands = AllCommands();

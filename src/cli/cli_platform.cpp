@@ -22,17 +22,19 @@ std::vector<std::string> ProgramArguments(int, char**) {
     return args;
 }
 
-void UseBinaryStandardStreams() {
+void PrepareStandardStreams() {
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 }
 
 #else
 
+#include <csignal>
+
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-void UseBinaryStandardStreams() {}
+void PrepareStandardStreams() { std::signal(SIGXFSZ, SIG_IGN); }
 
 #endif

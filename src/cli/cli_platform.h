@@ -8,5 +8,6 @@
 // line as UTF-8, so that any file name reaches the program whatever the code page.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
 
-// Standard output and error pass bytes unchanged (no LF to CR LF), as on Linux.
-void UseBinaryStandardStreams();
+// Standard output and error pass bytes unchanged (no LF to CR LF on Windows), and a
+// file size limit makes a write fail instead of ending the program (POSIX).
+void PrepareStandardStreams();

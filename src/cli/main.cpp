@@ -3,6 +3,6 @@
 #include "cli_platform.h"
 
 int main(int argc, char** argv) {
-    UseBinaryStandardStreams();
-    return RunCommandLine(ProgramArguments(argc, argv));
+    PrepareStandardStreams();
+    return FinishStandardOutput(RunCommandLine(ProgramArguments(argc, argv)));
 }
