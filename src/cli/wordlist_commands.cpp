@@ -51,7 +51,7 @@ int RunWordList(const std::vector<std::string>& args) {
 // A document that looks words up in `set` with the defaults of a new puzzle.
 CRooster2Doc DocumentForSet(const std::string& set) {
     CRooster2Doc doc;
-    doc.m_wordFile = set;
+    doc.puzzle.search.wordFile = set;
     return doc;
 }
 
@@ -71,7 +71,7 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 
 int RunCandidates(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--max", 1}});
-    long long maxCount = CRooster2Doc().m_maxCandidates;
+    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
@@ -79,13 +79,13 @@ int RunCandidates(const std::vector<std::string>& args) {
     const std::string& pattern = parsed.Positional()[1];
     const CRooster2Doc doc = DocumentForSet(set);
     const CandidateList list =
-        FillCandidates(doc, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
+        FillCandidates(doc.puzzle, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
 
 int RunAnagrams(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--pattern", 1}, {"--max", 1}});
-    long long maxCount = CRooster2Doc().m_maxCandidates;
+    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(ANAGRAMS_COMMAND);
@@ -95,7 +95,7 @@ int RunAnagrams(const std::vector<std::string>& args) {
     const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
     const CRooster2Doc doc = DocumentForSet(set);
     const std::optional<CandidateList> list =
-        FilterCandidates(doc, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
+        FilterCandidates(doc.puzzle, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
 }
 
@@ -105,14 +105,14 @@ int RunSpell(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
     CRooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    if (const auto words = parsed.Value("--words")) doc.m_wordFile = *words;
-    if (doc.m_wordFile.empty()) return Fail("Geen woordenlijst gegeven");
-    const std::optional<std::string> report = SpellingCheckReport(doc);
-    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.m_wordFile.c_str()));
+    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
+    const std::optional<std::string> report = SpellingCheckReport(doc.puzzle);
+    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
     // As in the desktop program, a word whose list is missing counts as not in the
     // list; the missing file is named for whoever wonders why.
-    if (const std::string missing = FirstMissingSpellingFile(doc); !missing.empty())
+    if (const std::string missing = FirstMissingSpellingFile(doc.puzzle); !missing.empty())
         std::cerr << missing << '\n';
     return EXIT_OK;
 }

@@ -45,8 +45,8 @@ TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
     EXPECT_EQ(WithoutTimes(run.out), "Onderbroken na T, 1 oplossing\n");
     CRooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.GridToString(), "ABCD");
-    EXPECT_FALSE(doc.m_fillWithLastShown);
+    EXPECT_EQ(doc.puzzle.GridToString(), "ABCD");
+    EXPECT_FALSE(doc.puzzle.search.fillWithLastShown);
 }
 
 TEST_F(FillCommandTest, OptionsChangeTheSearch) {

@@ -8,13 +8,15 @@
 //
 // The search state lives here rather than in a window: the desktop and the
 // command line wire the callbacks to their status bar, message loop, drawing
-// and sound, and read the results afterwards.
+// and sound, and read the results afterwards. The search fills a copy of the
+// puzzle; the document's grid changes only when a solution is shown or taken over.
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "model/puzzle.h"
 #include "model/user_message.h"
 #include "search/search_environment.h"
 #include "wordlists/search_lists.h"
@@ -67,6 +69,8 @@ public:
     const std::vector<UserMessage>& Messages() const { return m_messages; }
     const std::string& ResultText() const { return m_resultText; }
     const std::string& Progress() const { return m_progress; }
+    // The puzzle the search fills: its own copy of the document's, taken when it starts.
+    const Puzzle& WorkingPuzzle() const { return m_work; }
 
     SearchCallbacks m_callbacks;
     ISearchClock* m_clock = &DefaultSearchClock();
@@ -88,7 +92,8 @@ protected:
     // A candidate of word was placed at level: progress texts and the trace hook.
     void NotePlacement(int level, int word, int entry, int& tried, int best);
 
-    CRooster2Doc& m_doc;
+    CRooster2Doc& m_doc;  // its phase and cursor; the puzzle itself is only read
+    Puzzle m_work;        // the grid filled, with the part words of split answers appended
     CSearchLists m_lists;
     bool m_interrupted = false;
 

@@ -10,6 +10,7 @@
 #include "util/file_io.h"
 
 class CRooster2Doc;
+class Puzzle;
 class CUndoHistories;
 
 class CSolutionBrowser {
@@ -52,7 +53,7 @@ private:
 };
 
 // The solutions text file: the optional title, then per solution its heading and grid.
-std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase);
+std::string FormatSolutionsText(Puzzle& puzzle, const SearchResults& results, bool lowercase);
 // Writes it and remembers the path as the text file name.
 WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
                                const std::string& path, bool lowercase);

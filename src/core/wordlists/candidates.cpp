@@ -47,10 +47,10 @@ bool TakeLine(std::string_view word, std::vector<std::string>* list, int maxCoun
 
 }  // namespace
 
-int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
+int FindCandidates(const Puzzle& puzzle, std::string_view pattern,
                    std::vector<std::string>* list, int maxCount, int listNumber) {
     std::string setName;
-    if (!WordListSetName(doc, listNumber, setName)) return -1;
+    if (!WordListSetName(puzzle, listNumber, setName)) return -1;
     const int length = static_cast<int>(pattern.size());
     const std::string wanted = Latin1ToUpper(pattern);
     CWordListFile file;
@@ -60,12 +60,12 @@ int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
     while (file.ReadLine(line)) {
         if (!file.CanBeWord(line) || !FitsPattern(line, wanted, wanted.size(), ' ')) continue;
         const std::string_view word = WithoutLineEnd(line);
-        if (IsAcceptableWord(doc, word, length) && TakeLine(word, list, maxCount, count)) break;
+        if (IsAcceptableWord(puzzle, word, length) && TakeLine(word, list, maxCount, count)) break;
     }
     return count;
 }
 
-int FindAnagrams(const CRooster2Doc& doc, std::string_view letters,
+int FindAnagrams(const Puzzle& puzzle, std::string_view letters,
                  std::vector<std::string>* list, int maxCount, int length,
                  std::string_view pattern, const std::string& fileSetName) {
     CWordListFile file;
@@ -79,7 +79,7 @@ int FindAnagrams(const CRooster2Doc& doc, std::string_view letters,
             !FitsPattern(line, wantedPattern, static_cast<std::size_t>(length), '.'))
             continue;
         const std::string_view word = WithoutLineEnd(line);
-        if (IsAcceptableWord(doc, word, length) && TakeLine(word, list, maxCount, count)) break;
+        if (IsAcceptableWord(puzzle, word, length) && TakeLine(word, list, maxCount, count)) break;
     }
     return count;
 }

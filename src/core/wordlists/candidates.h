@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-class CRooster2Doc;
+class Puzzle;
 
 // The lines of the set's file for the pattern's length that fit the pattern (a space
 // is an unknown letter; the pattern is upper-cased first, so an IJ cell 'y' matches
@@ -14,7 +14,7 @@ class CRooster2Doc;
 // file order when it is given, and stops after `maxCount` of them unless that is 0.
 // Returns the number found, or -1 when `listNumber` names no set, the set name is
 // shorter than 7 characters, or the file cannot be opened.
-int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
+int FindCandidates(const Puzzle& puzzle, std::string_view pattern,
                    std::vector<std::string>* list, int maxCount, int listNumber);
 
 // The lines of length `length` in the set `fileSetName` that contain every character of
@@ -22,7 +22,7 @@ int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
 // unknown letter). With as many letters as the length these are the anagrams.
 // Returns the number found, or -1 when the name is shorter than 7 characters or the
 // file cannot be opened.
-int FindAnagrams(const CRooster2Doc& doc, std::string_view letters,
+int FindAnagrams(const Puzzle& puzzle, std::string_view letters,
                  std::vector<std::string>* list, int maxCount, int length,
                  std::string_view pattern, const std::string& fileSetName);
 

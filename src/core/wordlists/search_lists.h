@@ -2,7 +2,7 @@
 // The candidate lists of one search: one packed list per (length, word list)
 // pair, loaded before the search and released after it, and the search's
 // working data per word. The part words of multi-word answers are appended to
-// the document's words for the time of one search.
+// the words of the puzzle the search fills, for the time of one search.
 
 #include <cstdint>
 #include <string>
@@ -10,7 +10,7 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Puzzle;
 class ISearchRandom;
 
 // searchLink values besides the index of the owning word.
@@ -67,16 +67,16 @@ public:
 // Appends the part words, assigns list owners and links, loads each owner's list
 // and, with random order, draws each word's trying order. Returns 0 when every
 // searched word has candidates, else 1 + the index of the first word without.
-int PrepareSearchLists(CRooster2Doc& doc, CSearchLists& lists, ISearchRandom& random);
+int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random);
 
 // Loads the list for word wordIndex and length: the number of entries (0 after a
 // message in messages, or when no line fits). used gets one flag per entry when
 // the document's all-different option is on.
-int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector<char>& list,
+int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<char>& list,
                  std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
 
-// Frees every list and order and removes the part words from the document.
-void ReleaseSearchLists(CRooster2Doc& doc, CSearchLists& lists);
+// Frees every list and order and removes the part words again.
+void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists);
 
 // The trying orders: a random permutation drawn entry by entry (small lists),
 // or a random start and a step coprime to n.

@@ -87,31 +87,31 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
     return std::string(value.substr(start, static_cast<std::size_t>(parts.PartLength())));
 }
 
-CandidateList FillCandidates(const CRooster2Doc& doc, std::string_view value,
+CandidateList FillCandidates(const Puzzle& puzzle, std::string_view value,
                              const WordPartSelection& parts, int maxCount, int listNumber) {
     CandidateList result;
-    if (!doc.m_wordFile.empty()) {
+    if (!puzzle.search.wordFile.empty()) {
         const std::string pattern = CandidatePattern(ReplaceAll(value, '.', ' '), parts);
         if (pattern.size() >= SHORTEST_LOOKUP &&
-            FindCandidates(doc, pattern, &result.entries, maxCount, listNumber) < 0)
+            FindCandidates(puzzle, pattern, &result.entries, maxCount, listNumber) < 0)
             result.error = UserMessage{"Fout bij bepaling kandidaten", OEI};
     }
-    result.label = CandidateLabel(result.entries.size(), !doc.m_wordFile.empty());
+    result.label = CandidateLabel(result.entries.size(), !puzzle.search.wordFile.empty());
     return result;
 }
 
-std::optional<CandidateList> FilterCandidates(const CRooster2Doc& doc, std::string_view value,
+std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, std::string_view value,
                                               const WordPartSelection& parts,
                                               std::string_view letters, int maxCount,
                                               int listNumber) {
     std::string setName;
-    if (!WordListSetName(doc, listNumber, setName) || letters.empty()) return std::nullopt;
+    if (!WordListSetName(puzzle, listNumber, setName) || letters.empty()) return std::nullopt;
     CandidateList result;
     if (!setName.empty()) {
         const std::string pattern = CandidatePattern(value, parts);
         const int length = parts.HasParts() ? parts.PartLength() : static_cast<int>(value.size());
         if (length >= static_cast<int>(SHORTEST_LOOKUP) &&
-            FindAnagrams(doc, letters, &result.entries, maxCount, length, pattern, setName) < 0)
+            FindAnagrams(puzzle, letters, &result.entries, maxCount, length, pattern, setName) < 0)
             result.error = UserMessage{"Fout bij bepaling anagrammen", OEI};
     }
     result.label = CandidateLabel(result.entries.size(), !setName.empty());
@@ -149,8 +149,8 @@ void TakeCandidate(std::string& value, std::string_view candidate,
         value[start + i] = word[i];
 }
 
-std::optional<UserMessage> CheckListNumber(const CRooster2Doc& doc, int listNumber) {
+std::optional<UserMessage> CheckListNumber(const Puzzle& puzzle, int listNumber) {
     std::string setName;
-    if (WordListSetName(doc, listNumber, setName)) return std::nullopt;
+    if (WordListSetName(puzzle, listNumber, setName)) return std::nullopt;
     return UserMessage{"Index incorrect, zie 'Index zoekbestanden'", OEI};
 }

@@ -14,7 +14,7 @@
 #include "model/user_message.h"
 #include "model/word_info.h"
 
-class CRooster2Doc;
+class Puzzle;
 
 // The part of a multi-word answer the dialog works on ("Deelwoordenselectie:").
 struct WordPartSelection {
@@ -57,13 +57,13 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
 
 // Fills the candidates: the words of list `listNumber` that fit the value (or its
 // current part), at most `maxCount` of them (0 = all).
-CandidateList FillCandidates(const CRooster2Doc& doc, std::string_view value,
+CandidateList FillCandidates(const Puzzle& puzzle, std::string_view value,
                              const WordPartSelection& parts, int maxCount, int listNumber);
 
 // "Filter": the words that contain `letters` and fit the value (or its current part).
 // Nothing (the list stays as it is) when the list number names no set or no letters
 // are given.
-std::optional<CandidateList> FilterCandidates(const CRooster2Doc& doc, std::string_view value,
+std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, std::string_view value,
                                               const WordPartSelection& parts,
                                               std::string_view letters, int maxCount,
                                               int listNumber);
@@ -78,4 +78,4 @@ void TakeCandidate(std::string& value, std::string_view candidate,
                    const WordPartSelection& parts);
 
 // The message for a list number outside 0 to the number of extra files; none when it is valid.
-std::optional<UserMessage> CheckListNumber(const CRooster2Doc& doc, int listNumber);
+std::optional<UserMessage> CheckListNumber(const Puzzle& puzzle, int listNumber);

@@ -54,7 +54,7 @@ QString BuildVersionText() { return QString::fromLatin1(VersionText()); }
 
 CRooster2App::CRooster2App(std::unique_ptr<CSettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<CSettingsProfile>()) {
-    m_doc.m_profile = m_profile.get();
+    m_doc.profile = m_profile.get();
 }
 
 CRooster2App::~CRooster2App() {

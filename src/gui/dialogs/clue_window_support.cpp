@@ -9,7 +9,7 @@
 #include "model/rooster2_doc.h"
 #include "view/grid_painter.h"
 
-QFont ClueWindowFont(const CRooster2Doc& doc, int height) { return LetterFont(doc, -height); }
+QFont ClueWindowFont(const CRooster2Doc& doc, int height) { return LetterFont(doc.puzzle, -height); }
 
 QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step) {
     auto* row = new QHBoxLayout;

@@ -34,7 +34,7 @@ CSearchOptionsDlg::CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, Q
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Zoekopties"));
     BuildControls();
-    ShowOptions(ReadSearchOptions(m_doc));
+    ShowOptions(m_doc.puzzle.search);
 }
 
 void CSearchOptionsDlg::BuildControls() {
@@ -110,11 +110,11 @@ void CSearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
                                              "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
-    spec.initialName = m_doc.m_wordFile.empty() ? DefaultWordListFile()
-                                                : FromLocalPath(m_doc.m_wordFile);
+    spec.initialName = m_doc.puzzle.search.wordFile.empty() ? DefaultWordListFile()
+                                                : FromLocalPath(m_doc.puzzle.search.wordFile);
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
-    m_doc.m_wordFile = LocalPath(path);
+    m_doc.puzzle.search.wordFile = LocalPath(path);
     m_wordFileEdit->setText(path);
 }
 

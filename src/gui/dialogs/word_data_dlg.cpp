@@ -94,7 +94,7 @@ CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
         widget->setFont(font);
     FillList();
     // Parts can be chosen only for a word of several parts with a word list to look in.
-    if (m_doc.m_wordFile.empty() || !m_parts.HasParts()) {
+    if (m_doc.puzzle.search.wordFile.empty() || !m_parts.HasParts()) {
         m_previousPart->setEnabled(false);
         m_nextPart->setEnabled(false);
         m_partNumber->hide();
@@ -174,14 +174,14 @@ std::vector<std::string> CWordDataDlg::ListEntries() const {
 }
 
 void CWordDataDlg::FillList() {
-    ShowList(FillCandidates(m_doc, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
+    ShowList(FillCandidates(m_doc.puzzle, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
                             m_fields.listNumber));
 }
 
 void CWordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
+            m_doc.puzzle, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
             m_fields.maxCandidates, m_fields.listNumber))
         ShowList(*list);
 }
@@ -234,7 +234,7 @@ bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_maxCount && ReadMaxCount()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
-                    CheckListNumber(m_doc, m_fields.listNumber))
+                    CheckListNumber(m_doc.puzzle, m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

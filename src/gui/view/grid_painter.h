@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QRect>
 
-class CRooster2Doc;
+class Puzzle;
 class QPainter;
 
 struct GridPaintParams {
@@ -20,25 +20,27 @@ struct GridPaintParams {
     int markY = -1;
     int mouseX = -1;      // cell under the mouse
     int mouseY = -1;
+    int curWord = -1;     // the word and cursor cell drawn in their colours while filling
+    int curPos = 0;
     QRect client;         // the visible area in grid coordinates (background, clue band)
 };
 
 QColor ToQColor(unsigned colorRef);
 
 // The document's letter font at a pixel height (at least 1), light weight.
-QFont LetterFont(const CRooster2Doc& doc, int pixelHeight);
+QFont LetterFont(const Puzzle& puzzle, int pixelHeight);
 
 // The cell size for an area of the given size (the client area, or the printable page).
-int ComputeCellSize(const CRooster2Doc& doc, int margin, int areaWidth, int areaHeight, bool printing,
+int ComputeCellSize(const Puzzle& puzzle, int margin, int areaWidth, int areaHeight, bool printing,
                     bool scrollBars);
 
 // Fill colour of a cell in a phase.
-QColor CellColour(const CRooster2Doc& doc, int phase, int x, int y);
+QColor CellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, int y);
 
 // The full repaint: background (not when printing), every cell, the shaping cursor
 // and the clue caption line. Does not change the document.
-void PaintGrid(QPainter& painter, const CRooster2Doc& doc, const GridPaintParams& params);
+void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& params);
 
 // The rectangle cell (x, y) covers, frame included.
-QRect CellRect(const CRooster2Doc& doc, const GridPaintParams& params, int x, int y);
+QRect CellRect(const Puzzle& puzzle, const GridPaintParams& params, int x, int y);
 

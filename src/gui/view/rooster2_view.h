@@ -97,6 +97,8 @@ protected:
 
 private:
     GridPaintParams ScreenParams() const;
+    // The puzzle on screen: the search's own while it runs, else the document's.
+    const Puzzle& ShownPuzzle() const;
     QPoint ScrollPosition() const;
     // Cell under a viewport point; (-1, -1) before the cell size is known.
     QPoint PointToCell(const QPoint& point) const;

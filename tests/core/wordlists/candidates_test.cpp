@@ -14,12 +14,12 @@ using Words = std::vector<std::string>;
 class CandidateLookup : public ::testing::Test {
 protected:
     CandidateLookup() {
-        doc.m_wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
+        doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
                                                 "kaas"});
     }
     Words Find(const std::string& pattern, int maxCount = 0, int listNumber = 0) {
         Words found;
-        count = FindCandidates(doc, pattern, &found, maxCount, listNumber);
+        count = FindCandidates(doc.puzzle, pattern, &found, maxCount, listNumber);
         return found;
     }
 
@@ -48,9 +48,9 @@ TEST_F(CandidateLookup, MaximumStopsAfterThatManyInFileOrder) {
 }
 
 TEST_F(CandidateLookup, WithoutAListOnlyCounts) {
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 0, 0), 4);
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 1, 0), 1);
-    EXPECT_EQ(FindCandidates(doc, "KOES", nullptr, 1, 0), 0);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "K AS", nullptr, 0, 0), 4);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "K AS", nullptr, 1, 0), 1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KOES", nullptr, 1, 0), 0);
 }
 
 TEST_F(CandidateLookup, FileIsChosenByPatternLengthFromAnyMember) {
@@ -65,19 +65,19 @@ TEST_F(CandidateLookup, LongWordsShareTheNineteenFileAndMustMatchTheLength) {
 }
 
 TEST_F(CandidateLookup, FailsForAnUnknownListNumberAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);
-    doc.m_extraFiles = {dir.Path("xx05.doc")};
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, -1), -1);
-    doc.m_wordFile = "a05.doc";
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
-    doc.m_wordFile = "05.doc";
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 1), -1);
+    doc.puzzle.extraFiles = {dir.Path("xx05.doc")};
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, -1), -1);
+    doc.puzzle.search.wordFile = "a05.doc";
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 0), -1);
+    doc.puzzle.search.wordFile = "05.doc";
+    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 0), -1);
 }
 
 TEST_F(CandidateLookup, ExtraListNumberReadsThatSet) {
     TempDir extra;
-    doc.m_extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
+    doc.puzzle.extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
     EXPECT_EQ(Find("    ", 0, 1), (Words{"ROOS"}));
 }
 
@@ -86,13 +86,13 @@ TEST_F(CandidateLookup, IjAsTwoLettersOnlyWhenAllowedAndTheIjCellMatchesY) {
     WriteListFile(dir, 4, {"YZER"});
     EXPECT_EQ(Find("     "), (Words{"YZERS"}));
     EXPECT_EQ(Find("yZER"), (Words{"YZER"}));
-    doc.m_ijTwoLetters = true;
+    doc.puzzle.search.ijTwoLetters = true;
     EXPECT_EQ(Find("     "), (Words{"IJZER", "YZERS"}));
 }
 
 TEST_F(CandidateLookup, ExcludedLettersRemoveWords) {
     WriteListFile(dir, 4, {"QUIZ", "TAXI", "TAAI"});
-    doc.m_excludedLetters = "QX";
+    doc.puzzle.search.excludedLetters = "QX";
     EXPECT_EQ(Find("    "), (Words{"TAAI"}));
 }
 
@@ -125,7 +125,7 @@ protected:
     Words Anagrams(const std::string& letters, const std::string& pattern = ".....",
                    int maxCount = 0) {
         Words found;
-        count = FindAnagrams(doc, letters, &found, maxCount, 5, pattern, set);
+        count = FindAnagrams(doc.puzzle, letters, &found, maxCount, 5, pattern, set);
         return found;
     }
     std::string set;
@@ -148,16 +148,16 @@ TEST_F(AnagramLookup, PatternDotsAreUnknownLetters) {
 
 TEST_F(AnagramLookup, MaximumAndCounting) {
     EXPECT_EQ(Anagrams("E", ".....", 2), (Words{"ANALE", "LAANE"}));
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", set), 8);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 5, ".....", set), 8);
 }
 
 TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 6, "......", set), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 6, "......", set), -1);
 }
 
 TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {
-    doc.m_excludedLetters = "L";
+    doc.puzzle.search.excludedLetters = "L";
     EXPECT_EQ(Anagrams("AEN"), (Words{"AANEN"}));
 }
 
