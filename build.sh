@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up everything Rooster2 needs on Debian 12, builds it, and then starts the
-# program (run), runs every test (test) or makes the Debian package (package).
+# program (run), runs every test (test), makes the Debian package (package) or
+# builds and tests the core and the command line for Windows under Wine (windows).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -84,8 +85,20 @@ case "${1:-}" in
     check_package "$deb" build-package/contents
     echo "Pakket: $deb"
     ;;
+  windows)
+    # The core, the command line and their tests for 64-bit Windows, tested under Wine.
+    PACKAGES=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64)
+    install_packages
+    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DROOSTER2_GTEST_SOURCE=/usr/src/googletest \
+      -DROOSTER2_BUILD_GUI=OFF -DROOSTER2_BUILD_BENCH=OFF -DROOSTER2_DICTIONARY= >/dev/null
+    cmake --build build-windows -j "$JOBS"
+    export WINEPREFIX="$PWD/build-windows/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wineboot --init
+    ctest --test-dir build-windows --output-on-failure -j "$JOBS"
+    ;;
   *)
-    echo "gebruik: $0 run|test|package" >&2
+    echo "gebruik: $0 run|test|package|windows" >&2
     exit 2
     ;;
 esac

@@ -86,19 +86,25 @@ bool RunGrid(const std::filesystem::path& folder) {
     });
     ok &= Check(WriteRtr(opened) == WriteRtr(doc), "zelfde bytes na openen");
     Step("tekst", [&] {
-        ok &= WriteFileAtomically((folder / "groot.txt").string(), ExportPlainText(opened.puzzle, false));
+        ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot.txt").string(),
+                                                          ExportPlainText(opened.puzzle, false))),
+                    "tekst");
     });
     Step("gevulde html", [&] {
-        ok &= WriteFileAtomically((folder / "groot.html").string(),
-                                  WriteHtml(opened.puzzle, true, false, VersionText()));
+        const std::string page = WriteHtml(opened.puzzle, true, false, VersionText());
+        ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot.html").string(), page)),
+                    "gevulde html");
     });
     Step("omschrijvingenbestand schrijven", [&] {
-        ok &= WriteFileAtomically((folder / "groot-omschr.txt").string(), WriteClueFile(opened.puzzle));
+        ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot-omschr.txt").string(),
+                                                          WriteClueFile(opened.puzzle))),
+                    "omschrijvingenbestand");
     });
     Step("omschrijvingenbestand lezen", [&] {
         ClueSection section = ClueSection::Across;
         int count = 0;
-        ok &= Check(ReadClueFileAt(opened.puzzle, section, (folder / "groot-omschr.txt").string(), count),
+        ok &= Check(ReadClueFileAt(opened.puzzle, section, (folder / "groot-omschr.txt").string(),
+                                   count) == ReadStatus::Read,
                     "omschrijvingen lezen");
     });
     Step("statistiek (alle opties)", [&] {

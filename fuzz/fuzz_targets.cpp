@@ -171,7 +171,8 @@ void FuzzWordList(std::string_view input) {
     if (input.empty()) return;
     const int length = 2 + static_cast<unsigned char>(input[0]) % 8;
     const std::string set = FuzzWordListBase() + "02.doc";
-    Require(WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1)));
+    Require(static_cast<bool>(
+        WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1))));
 
     CRooster2Doc doc;
     doc.puzzle.Resize(length, 2);

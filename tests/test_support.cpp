@@ -1,12 +1,11 @@
 #include "test_support.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
-#include <sys/wait.h>
+#include "util/native_path.h"
 
 TempDir::TempDir() {
     std::random_device seed;
@@ -20,17 +19,19 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(m_path, ignored);
 }
 
-std::string TempDir::Path(const std::string& name) const { return (m_path / name).string(); }
+std::string TempDir::Path(const std::string& name) const {
+    return PathText(m_path / NativePath(name));
+}
 
 std::string ReadFileOrEmpty(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(NativePath(path), std::ios::binary);
     std::ostringstream content;
     content << in.rdbuf();
     return content.str();
 }
 
 void WriteFileOrFail(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(NativePath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) std::abort();
 }
@@ -50,39 +51,6 @@ void SetGrid(CRooster2Doc& doc, const std::initializer_list<std::string>& rows) 
         ++y;
     }
     doc.puzzle.BuildWords();
-}
-
-namespace {
-
-std::string ShellQuote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-}  // namespace
-
-CliRun RunCli(const std::initializer_list<std::string>& args) {
-    TempDir dir;
-    std::string command = ShellQuote(ROOSTER2_CLI);
-    for (const std::string& arg : args) {
-        command += ' ';
-        command += ShellQuote(arg);
-    }
-    const std::string outPath = dir.Path("stdout");
-    const std::string errPath = dir.Path("stderr");
-    command += " >" + ShellQuote(outPath) + " 2>" + ShellQuote(errPath) + " </dev/null";
-    const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WEXITSTATUS(status);
-    run.out = ReadFileOrEmpty(outPath);
-    run.err = ReadFileOrEmpty(errPath);
-    return run;
 }
 
 std::string TestDataDir() {

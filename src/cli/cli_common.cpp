@@ -6,11 +6,6 @@
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 int Fail(const UserMessage& message) { return Fail(message.text); }
 
 int Fail(const std::string& text) {
@@ -25,9 +20,6 @@ int UsageError(const CliCommand& command, const std::string& reason) {
 }
 
 void WriteStdout(std::string_view bytes) {
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
     std::fflush(stdout);
 }

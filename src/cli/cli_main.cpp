@@ -1,6 +1,8 @@
 #include "cli_main.h"
 
+#include <cstdio>
 #include <iostream>
+#include <new>
 
 #include "cli_common.h"
 #include "cli_help.h"
@@ -23,6 +25,11 @@ int PrintUsage(const std::vector<CliCommand>& commands) {
 
 }  // namespace
 
+int FinishStandardOutput(int exitCode) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return exitCode;
+    return Fail("Schrijven naar de standaarduitvoer mislukt");
+}
+
 int RunCommandLine(const std::vector<std::string>& args) {
     const std::vector<CliCommand> commands = AllCommands();
     if (args.empty()) return PrintUsage(commands);
@@ -33,9 +40,16 @@ int RunCommandLine(const std::vector<std::string>& args) {
     for (const CliCommand& command : commands) {
         if (args[0] != command.name) continue;
         const std::vector<std::string> rest(args.begin() + 1, args.end());
-        if (!AsksForHelp(rest)) return command.run(rest);
-        WriteCommandHelp(std::cout, command);
-        return EXIT_OK;
+        if (AsksForHelp(rest)) {
+            WriteCommandHelp(std::cout, command);
+            return EXIT_OK;
+        }
+        // Whatever a command was holding is gone by the time the message is printed.
+        try {
+            return command.run(rest);
+        } catch (const std::bad_alloc&) {
+            return Fail("Onvoldoende geheugen");
+        }
     }
     std::cerr << "rooster2-cli: onbekende opdracht " << args[0] << '\n';
     return PrintUsage(commands);

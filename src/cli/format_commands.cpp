@@ -19,7 +19,6 @@
 #include "program_folder.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
-#include "util/str_format.h"
 
 namespace {
 
@@ -41,10 +40,6 @@ const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport,
                                    "bestand schrijft niets.",
                                    ImportHelp};
 
-int WriteFailed(const std::string& outPath) {
-    return Fail(StrFormat("Schrijven van %s mislukt", outPath.c_str()));
-}
-
 void PrintRemark(const UserMessage& message) {
     if (!message.text.empty()) std::cerr << message.text << '\n';
 }
@@ -60,12 +55,12 @@ int ExportPuzText(const CRooster2Doc& doc, const std::string& outPath,
 
 int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
-    UserMessage remark;
+    UserMessage message;
     const std::string imageFolder = ProgramDataFolder(ProgramFolder(), HtmlImageName(doc.puzzle));
     if (!ExportHtml(doc.puzzle, outPath, filled, options.smallLetters, VersionText(), imageFolder,
-                    remark))
-        return WriteFailed(outPath);
-    PrintRemark(remark);
+                    message))
+        return Fail(message);
+    PrintRemark(message);
     return EXIT_OK;
 }
 
@@ -192,7 +187,8 @@ CliHelpItem SmallLettersHelp() {
 }
 
 int WriteExportFile(const std::string& outPath, std::string_view bytes) {
-    return WriteFileAtomically(outPath, bytes) ? EXIT_OK : WriteFailed(outPath);
+    const WriteResult written = WriteFileAtomically(outPath, bytes);
+    return written ? EXIT_OK : Fail(WriteFailureText(outPath, written.status));
 }
 
 std::vector<CliCommand> FormatCommands() { return {EXPORT_COMMAND, IMPORT_COMMAND}; }

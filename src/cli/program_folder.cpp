@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "util/native_path.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -12,7 +14,7 @@ std::string ProgramFolder() {
     wchar_t path[MAX_PATH];
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length == MAX_PATH) return std::string();
-    return std::filesystem::path(path, path + length).parent_path().string();
+    return PathText(std::filesystem::path(path, path + length).parent_path());
 #else
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);

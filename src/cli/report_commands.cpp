@@ -9,7 +9,7 @@
 #include "formats/folder_clues.h"
 #include "formats/statistics.h"
 #include "model/rooster2_doc.h"
-#include "util/str_format.h"
+#include "util/file_io.h"
 
 namespace {
 
@@ -85,8 +85,9 @@ int RunReadClues(const std::vector<std::string>& args) {
     EnterFillingPhase(doc);
     ClueSection section = ClueSection::Across;
     int count = 0;
-    if (!ReadClueFileAt(doc.puzzle, section, cluePath, count))
-        return Fail(StrFormat("Het bestand %s kan niet worden geopend.", cluePath.c_str()));
+    if (const ReadStatus read = ReadClueFileAt(doc.puzzle, section, cluePath, count);
+        read != ReadStatus::Read)
+        return Fail(ReadFailureText(cluePath, read, DOCUMENT_FILE_LIMIT));
     doc.MarkModified(true);
     if (!SavePuzzle(doc, parsed.Positional()[2])) return EXIT_FAILED;
     WriteStdout(AddedCluesMessage(count).text + "\n");

@@ -11,6 +11,7 @@
 #include "search/search_method.h"
 #include "search/search_options.h"
 #include "search/solution_frequencies.h"
+#include "util/file_io.h"
 #include "util/str_format.h"
 
 namespace {
@@ -147,8 +148,9 @@ int RunFill(const std::vector<std::string>& args) {
     WriteStdout(search->ResultText() + "\n");
     if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->m_results);
     if (const auto path = parsed.Value("--solutions")) {
-        if (!WriteSolutionsFile(doc, search->m_results, *path, false))
-            return Fail(StrFormat("Bestand %s kan niet worden geschreven.", path->c_str()));
+        if (const WriteResult written = WriteSolutionsFile(doc, search->m_results, *path, false);
+            !written)
+            return Fail(WriteFailureText(*path, written.status));
     }
     if (!takeValues.empty() && !TakeSolution(doc, search->m_results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;

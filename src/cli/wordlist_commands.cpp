@@ -7,6 +7,7 @@
 #include "cli_common.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 #include "wordlists/candidates.h"
 #include "wordlists/spell_check.h"
@@ -79,7 +80,8 @@ int RunWordList(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 2) return UsageError(WORDLIST_COMMAND);
     const std::string& base = parsed.Positional()[1];
     std::error_code ignored;  // a folder that cannot be made shows up as a file not written
-    if (!FolderOf(base).empty()) std::filesystem::create_directories(FolderOf(base), ignored);
+    if (!FolderOf(base).empty())
+        std::filesystem::create_directories(NativePath(FolderOf(base)), ignored);
     WordListConversion conversion;
     UserMessage message;
     if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message))
@@ -147,11 +149,13 @@ int RunSpell(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
-    const std::string missing = FirstMissingSpellingFile(doc.puzzle);
-    if (!missing.empty()) return Fail(missing);
     const std::optional<std::string> report = SpellingCheckReport(doc.puzzle);
     if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
+    // As in the desktop program, a word whose list is missing counts as not in the
+    // list; the missing file is named for whoever wonders why.
+    if (const std::string missing = FirstMissingSpellingFile(doc.puzzle); !missing.empty())
+        std::cerr << missing << '\n';
     return EXIT_OK;
 }
 

@@ -15,6 +15,6 @@ bool WritePng(const std::string& path, const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) return false;
-    return WriteFileAtomically(path, std::string_view(bytes.constData(),
-                                                      static_cast<std::size_t>(bytes.size())));
+    return static_cast<bool>(WriteFileAtomically(
+        path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }

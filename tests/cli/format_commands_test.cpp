@@ -95,7 +95,7 @@ TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {
 TEST_F(FormatCommands, UnwritableExportFails) {
     const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("geen/p.html")});
     EXPECT_EQ(1, run.exitCode);
-    EXPECT_NE(std::string::npos, run.err.find("mislukt"));
+    EXPECT_NE(std::string::npos, run.err.find("kan niet worden geschreven"));
 }
 
 }  // namespace

@@ -7,7 +7,8 @@
 
 TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
     TempDir dir;
-    const std::string path = dir.Path("nieuw.rtr");
+    // A space and a non-ASCII letter (UTF-8) in the name reach the file system intact.
+    const std::string path = dir.Path("nieuw caf\xc3\xa9.rtr");
     ASSERT_EQ(RunCli({"new", path}).exitCode, 0);
     const CliRun info = RunCli({"info", path});
     ASSERT_EQ(info.exitCode, 0) << info.err;

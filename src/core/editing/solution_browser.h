@@ -7,6 +7,7 @@
 #include <string>
 
 #include "search/search_run.h"
+#include "util/file_io.h"
 
 class CRooster2Doc;
 class CUndoHistories;

@@ -11,6 +11,7 @@
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 
 namespace {
@@ -139,9 +140,8 @@ int ApplyClueLine(Puzzle& puzzle, int dy, std::string_view line) {
 
 bool CanOpenForReading(const std::string& name) {
     std::error_code error;
-    if (name.empty() || std::filesystem::is_directory(std::filesystem::path(name), error))
-        return false;
-    std::ifstream in(std::filesystem::path(name), std::ios::binary);
+    if (name.empty() || std::filesystem::is_directory(NativePath(name), error)) return false;
+    std::ifstream in(NativePath(name), std::ios::binary);
     return in.is_open();
 }
 
@@ -243,11 +243,13 @@ int ReadClueFile(Puzzle& puzzle, ClueSection& section, std::string_view fileText
     return RenumberAfterReading(puzzle, changed);
 }
 
-bool ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path, int& count) {
+ReadStatus ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path,
+                          int& count) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
-    count = ReadClueFile(puzzle, section, ClueFileTextToLatin1(bytes));
-    return true;
+    const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
+    if (read == ReadStatus::Read)
+        count = ReadClueFile(puzzle, section, ClueFileTextToLatin1(bytes));
+    return read;
 }
 
 int PasteClues(Puzzle& puzzle, ClueSection& section, std::string_view clipboardText) {

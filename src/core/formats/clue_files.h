@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/user_message.h"
+#include "util/file_io.h"
 
 class Puzzle;
 class Puzzle;
@@ -44,9 +45,10 @@ int ProcessClueText(Puzzle& puzzle, ClueSection& section, std::string_view text)
 // pieces of 999. Returns the number of changed words.
 int ReadClueFile(Puzzle& puzzle, ClueSection& section, std::string_view fileText);
 
-// Reads the clue file at path (Latin-1, or UTF-8 as other editors write it). False when
-// it cannot be read; otherwise count holds the number of changed words.
-bool ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path, int& count);
+// Reads the clue file at path (Latin-1, or UTF-8 as other editors write it). When it
+// was read, count holds the number of changed words.
+ReadStatus ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path,
+                          int& count);
 
 // Clipboard text: a line break is added so that the last line counts too.
 int PasteClues(Puzzle& puzzle, ClueSection& section, std::string_view clipboardText);

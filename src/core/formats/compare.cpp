@@ -79,7 +79,11 @@ int CompareWithBytes(CRooster2Doc& doc, std::string_view bytes, std::string& det
 int CompareWithFile(CRooster2Doc& doc, const std::string& path, std::string& details) {
     details.clear();
     std::string bytes;
-    if (path.empty() || !ReadWholeFile(path, bytes)) return COMPARE_NOT_FOUND;
+    if (path.empty()) return COMPARE_NOT_FOUND;
+    const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
+    if (read == ReadStatus::CannotOpen) return COMPARE_NOT_FOUND;
+    // A file far larger than any puzzle is no puzzle.
+    if (read == ReadStatus::TooLarge) return COMPARE_NOT_RTR;
     return CompareWithBytes(doc, bytes, details);
 }
 

@@ -11,6 +11,7 @@
 #include "model/rooster2_doc.h"
 #include "util/byte_reader.h"
 #include "util/file_io.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 
 namespace {
@@ -71,7 +72,7 @@ std::string FormatFileDate(const FileDate& date) {
 
 bool ReadFileDate(const std::string& path, FileDate& date) {
     std::error_code error;
-    const auto written = std::filesystem::last_write_time(std::filesystem::path(path), error);
+    const auto written = std::filesystem::last_write_time(NativePath(path), error);
     if (error) return false;
     const auto systemTime = std::chrono::time_point_cast<std::chrono::system_clock::duration>(
         std::chrono::file_clock::to_sys(written));
@@ -119,7 +120,7 @@ std::string DescribePuzzle(const std::string& path, std::string_view bytes, cons
 
 void DescribePuzzleFile(const std::string& path, std::string& out) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return;
+    if (ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes) != ReadStatus::Read) return;
     FileDate date;
     ReadFileDate(path, date);
     out += DescribePuzzle(path, bytes, date);

@@ -4,15 +4,16 @@
 #include <filesystem>
 
 #include "util/latin1.h"
+#include "util/native_path.h"
 
 std::vector<FolderEntry> ReadFolderEntries(const std::string& folder) {
     std::vector<FolderEntry> entries;
     std::error_code error;
-    std::filesystem::directory_iterator it(std::filesystem::path(folder), error);
+    std::filesystem::directory_iterator it(NativePath(folder), error);
     for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
         std::error_code ignored;
         entries.push_back(
-            {it->path().filename().string(), it->is_directory(ignored), it->is_symlink(ignored)});
+            {PathText(it->path().filename()), it->is_directory(ignored), it->is_symlink(ignored)});
     }
     std::sort(entries.begin(), entries.end(),
               [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });

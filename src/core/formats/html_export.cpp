@@ -1,7 +1,5 @@
 #include "formats/html_export.h"
 
-#include <filesystem>
-#include <system_error>
 
 #include "util/line_ends.h"
 #include "model/clue_text.h"
@@ -9,11 +7,23 @@
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 
 namespace {
 
 const char* const DEFAULT_TITLE = "Rooster2";
+// The images are a few hundred bytes; anything near this is no image of ours.
+constexpr std::size_t IMAGE_FILE_LIMIT = std::size_t{1} << 20;
+
+// An image beside the page may have been chosen by the user and is kept, unless it is
+// damaged (empty or cut short, as a full disk leaves a copy): a whole GIF starts with
+// its signature and ends with its trailer byte.
+bool IsWholeGif(const std::string& path) {
+    std::string bytes;
+    if (ReadFileUpTo(path, IMAGE_FILE_LIMIT, bytes) != ReadStatus::Read) return false;
+    return (bytes.starts_with("GIF87a") || bytes.starts_with("GIF89a")) && bytes.back() == ';';
+}
 
 }  // namespace
 
@@ -208,24 +218,30 @@ std::string HtmlImageName(const Puzzle& puzzle) {
     return std::string(ImageBaseName(puzzle)) + ".gif";
 }
 
-UserMessage CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
-                          const std::string& pagePath) {
-    namespace fs = std::filesystem;
+bool CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
+                   const std::string& pagePath, UserMessage& message) {
     const std::string name = HtmlImageName(puzzle);
-    const std::string source = (fs::path(programFolder) / name).string();
-    std::error_code error;
-    if (!fs::is_regular_file(source, error))
-        return {StrFormat("File %s\nniet in map van programma", source.c_str()), "Jammer"};
-    // An image already next to the page may have been chosen by the user: keep it.
-    fs::copy_file(source, FolderOf(pagePath) + name, fs::copy_options::skip_existing, error);
-    return {};
+    const std::string source = PathText(NativePath(programFolder) / name);
+    std::string image;
+    if (ReadFileUpTo(source, IMAGE_FILE_LIMIT, image) != ReadStatus::Read) {
+        message = {StrFormat("File %s\nniet in map van programma", source.c_str()), "Jammer"};
+        return true;
+    }
+    const std::string target = FolderOf(pagePath) + name;
+    if (IsWholeGif(target)) return true;
+    const WriteResult written = WriteFileAtomically(target, image);
+    if (!written) message = {WriteFailureText(target, written.status), "Jammer"};
+    return static_cast<bool>(written);
 }
 
 bool ExportHtml(const Puzzle& puzzle, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message) {
-    if (!WriteFileAtomically(pagePath, WriteHtml(puzzle, filled, lowercase, versionText)))
+    const WriteResult written =
+        WriteFileAtomically(pagePath, WriteHtml(puzzle, filled, lowercase, versionText));
+    if (!written) {
+        message = {WriteFailureText(pagePath, written.status), "Jammer"};
         return false;
-    message = CopyHtmlImage(puzzle, programFolder, pagePath);
-    return true;
+    }
+    return CopyHtmlImage(puzzle, programFolder, pagePath, message);
 }

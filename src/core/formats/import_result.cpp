@@ -5,7 +5,10 @@
 
 ImportResult ImportFromFile(CRooster2Doc& doc, const std::string& path, ImportReader reader) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return {false, {"Bestand is er niet"}};
+    const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
+    if (read == ReadStatus::CannotOpen) return {false, {"Bestand is er niet"}};
+    if (read == ReadStatus::TooLarge)
+        return {false, {ReadFailureText(path, read, DOCUMENT_FILE_LIMIT)}};
     return reader(doc, bytes);
 }
 

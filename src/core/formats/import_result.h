@@ -18,7 +18,7 @@ struct ImportResult {
 using ImportReader = ImportResult (*)(CRooster2Doc& doc, std::string_view bytes);
 
 // Reads the file at path and hands its bytes to reader; "Bestand is er niet" when
-// the file cannot be read.
+// the file cannot be read, a refusal when it is larger than any document.
 ImportResult ImportFromFile(CRooster2Doc& doc, const std::string& path, ImportReader reader);
 
 // After an import the user goes on filling the grid: filling phase, document modified.

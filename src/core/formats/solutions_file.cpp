@@ -18,8 +18,8 @@ std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& resul
     return text;
 }
 
-bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
-                        bool lowercase) {
+WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
+                               const std::string& path, bool lowercase) {
     doc.lastFiles.text = path;
     return WriteFileAtomically(path, FormatSolutionsText(doc.puzzle, results, lowercase));
 }

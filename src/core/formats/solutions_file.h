@@ -4,11 +4,12 @@
 #include <string>
 
 #include "search/search_run.h"
+#include "util/file_io.h"
 
 class CRooster2Doc;
 class Puzzle;
 
 std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results, bool lowercase);
-// Writes it and remembers the path as the text file name; false when it cannot be written.
-bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
-                        bool lowercase);
+// Writes it and remembers the path as the text file name.
+WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
+                               const std::string& path, bool lowercase);

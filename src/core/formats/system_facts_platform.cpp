@@ -9,6 +9,9 @@
 
 namespace {
 
+// /proc/cpuinfo grows with the number of processors; no machine comes near this.
+constexpr std::size_t PROC_FILE_LIMIT = std::size_t{4} << 20;
+
 std::optional<OsVersionFacts> ReadOsVersion() {
     utsname names{};
     if (uname(&names) != 0) return std::nullopt;
@@ -24,8 +27,10 @@ std::optional<OsVersionFacts> ReadOsVersion() {
 SystemFacts ReadSystemFacts() {
     SystemFacts facts;
     std::string text;
-    if (ReadWholeFile("/proc/meminfo", text)) facts.memory = ParseMemInfo(text);
-    if (ReadWholeFile("/proc/cpuinfo", text)) facts.processorName = ParseCpuModelName(text);
+    if (ReadFileUpTo("/proc/meminfo", PROC_FILE_LIMIT, text) == ReadStatus::Read)
+        facts.memory = ParseMemInfo(text);
+    if (ReadFileUpTo("/proc/cpuinfo", PROC_FILE_LIMIT, text) == ReadStatus::Read)
+        facts.processorName = ParseCpuModelName(text);
     facts.version = ReadOsVersion();
     return facts;
 }

@@ -419,10 +419,9 @@ RtrReadResult ReadRtr(CRooster2Doc& doc, std::string_view bytes) {
 
 RtrReadResult OpenRtrFile(CRooster2Doc& doc, const std::string& path) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        return {RtrStatus::Refused,
-                {StrFormat("Het bestand %s kan niet worden geopend.", path.c_str()), "Jammer"}};
-    }
+    if (const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
+        read != ReadStatus::Read)
+        return {RtrStatus::Refused, {ReadFailureText(path, read, DOCUMENT_FILE_LIMIT), "Jammer"}};
     RtrReadResult result = ReadRtr(doc, bytes);
     if (result.status == RtrStatus::Refused) {
         result.message = DamagedFileMessage(path);
@@ -439,11 +438,8 @@ bool SaveRtrFile(CRooster2Doc& doc, const std::string& path, UserMessage& messag
                    APP_TITLE};
         return false;
     }
-    if (!WriteFileAtomically(path, WriteRtr(doc))) {
-        message = {StrFormat("Het bestand %s kan niet worden geschreven; een bestaand bestand "
-                             "is niet gewijzigd.",
-                             path.c_str()),
-                   APP_TITLE};
+    if (const WriteResult written = WriteFileAtomically(path, WriteRtr(doc)); !written) {
+        message = {WriteFailureText(path, written.status), APP_TITLE};
         return false;
     }
     doc.pathName = path;

@@ -1,72 +1,167 @@
 #include "util/file_io.h"
 
-#include <cstdio>
-#include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <new>
 #include <random>
 #include <system_error>
 
+#include "util/native_path.h"
+#include "util/str_format.h"
+#include "util/system_files.h"
+
 namespace {
 
-long long g_failAfterBytes = -1;
+using system_files::CreateResult;
+using system_files::OutputFile;
+using system_files::TargetKind;
+using system_files::WriteTarget;
 
-std::string TemporaryNameNextTo(const std::string& path) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".tmp%08llx",
-                  static_cast<unsigned long long>(generator() & 0xFFFFFFFFull));
-    return path + suffix;
+constexpr std::string_view TEMPORARY_MARK = ".rooster2-";
+constexpr std::size_t RANDOM_CHARACTERS = 6;
+constexpr int NAME_ATTEMPTS = 100;
+constexpr std::size_t READ_CHUNK = std::size_t{1} << 16;
+
+long long g_failAfterBytes = -1;
+bool g_outOfMemoryOnRead = false;
+
+std::string RandomCharacters() {
+    static constexpr std::string_view ALPHABET = "abcdefghijklmnopqrstuvwxyz0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, ALPHABET.size() - 1);
+    std::string text;
+    for (std::size_t i = 0; i < RANDOM_CHARACTERS; ++i) text += ALPHABET[pick(generator)];
+    return text;
 }
 
-bool WriteAll(std::ofstream& out, std::string_view bytes) {
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// ".NAME.rooster2-XXXXXX" next to the target: hidden, and recognisable should a crash
+// leave it behind. NAME is shortened (never inside a UTF-8 character) to fit the limit.
+std::string TemporaryNameFor(const std::string& target) {
+    const std::string folder = FolderOf(target);
+    const std::string name = FileNameOf(target);
+    const std::size_t limit = system_files::FileNameLimit(folder);
+    const std::size_t fixed = 1 + TEMPORARY_MARK.size() + RANDOM_CHARACTERS;
+    std::size_t kept = limit > fixed ? std::min(name.size(), limit - fixed) : 0;
+    while (kept > 0 && kept < name.size() && IsUtf8Continuation(name[kept])) --kept;
+    return folder + "." + name.substr(0, kept) + std::string(TEMPORARY_MARK) + RandomCharacters();
+}
+
+bool WriteAll(OutputFile& file, std::string_view bytes) {
     if (g_failAfterBytes >= 0 && static_cast<long long>(bytes.size()) > g_failAfterBytes) {
-        out.write(bytes.data(), static_cast<std::streamsize>(g_failAfterBytes));
+        file.Write(bytes.substr(0, static_cast<std::size_t>(g_failAfterBytes)));
         return false;
     }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    return file.Write(bytes);
+}
+
+WriteResult Result(bool ok) { return {ok ? WriteStatus::Written : WriteStatus::Failed}; }
+
+// A device or pipe has no folder entry to replace: the bytes go straight into it.
+WriteResult WriteInPlace(const std::string& path, std::string_view bytes) {
+    OutputFile file;
+    if (!file.OpenInPlace(path)) return Result(false);
+    const bool written = WriteAll(file, bytes);
+    return Result(file.FlushAndClose() && written);
+}
+
+bool CreateTemporary(const WriteTarget& target, OutputFile& file, std::string& temporary) {
+    const std::string model = target.kind == TargetKind::Regular ? target.path : std::string();
+    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
+        temporary = TemporaryNameFor(target.path);
+        const CreateResult created = file.CreateNew(temporary, model);
+        if (created != CreateResult::NameTaken) return created == CreateResult::Created;
+    }
+    return false;
+}
+
+bool IsRegularFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(NativePath(path), error);
 }
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+ReadStatus ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    if (g_outOfMemoryOnRead) throw std::bad_alloc();
     // A folder opens like a file on some systems and then fails on reading.
+    if (!IsRegularFile(path)) return ReadStatus::CannotOpen;
+    std::ifstream in(NativePath(path), std::ios::binary);
+    if (!in) return ReadStatus::CannotOpen;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return false;
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) return false;
-    // Stream reads report errors in the state flags (a buffer iterator would throw).
+    const auto size = std::filesystem::file_size(NativePath(path), error);
+    if (!error && size > maxBytes) return ReadStatus::TooLarge;
+    // The size is only a hint: files under /proc say 0, and a file may grow meanwhile.
     std::string content;
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+    if (!error) content.reserve(static_cast<std::size_t>(size));
+    char buffer[READ_CHUNK];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         content.append(buffer, static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return false;
+        if (content.size() > maxBytes) return ReadStatus::TooLarge;
+    }
+    if (in.bad()) return ReadStatus::CannotOpen;
     bytes = std::move(content);
-    return true;
+    return ReadStatus::Read;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::string temporary = TemporaryNameNextTo(path);
-    bool written = false;
-    {
-        std::ofstream out(std::filesystem::path(temporary), std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        written = WriteAll(out, bytes);
-        out.close();
-        written = written && !out.fail();
+std::string ReadFailureText(const std::string& path, ReadStatus status, std::size_t maxBytes) {
+    if (status == ReadStatus::TooLarge)
+        return StrFormat("Het bestand %s is te groot (meer dan %d MB) en wordt niet geopend.",
+                         path.c_str(), static_cast<int>(maxBytes >> 20));
+    return StrFormat("Het bestand %s kan niet worden geopend.", path.c_str());
+}
+
+std::string WriteFailureText(const std::string& path, WriteStatus status) {
+    if (status == WriteStatus::ReadOnly)
+        return StrFormat("Het bestand %s is alleen-lezen en is niet gewijzigd.", path.c_str());
+    return StrFormat(
+        "Het bestand %s kan niet worden geschreven; een bestaand bestand is niet "
+        "gewijzigd.",
+        path.c_str());
+}
+
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    FileSetWriter writer;
+    const WriteResult added = writer.Add(path, bytes);
+    return added ? writer.Commit() : added;
+}
+
+FileSetWriter::~FileSetWriter() {
+    for (const Pending& pending : m_pending) system_files::RemoveFile(pending.temporary);
+}
+
+WriteResult FileSetWriter::Add(const std::string& path, std::string_view bytes) {
+    const WriteTarget target = system_files::FindWriteTarget(path);
+    WriteResult result;
+    if (target.kind == TargetKind::Special) {
+        result = WriteInPlace(target.path, bytes);
+    } else if (target.readOnly) {
+        result = {WriteStatus::ReadOnly};
+    } else {
+        OutputFile file;
+        std::string temporary;
+        const bool created = CreateTemporary(target, file, temporary);
+        if (created) m_pending.push_back({temporary, target.path});
+        result = Result(created && WriteAll(file, bytes) && file.FlushAndClose());
     }
-    std::error_code error;
-    if (written) {
-        std::filesystem::rename(std::filesystem::path(temporary), std::filesystem::path(path),
-                                error);
-        if (!error) return true;
+    if (!result) m_failed = true;
+    return result;
+}
+
+WriteResult FileSetWriter::Commit() {
+    if (m_failed) return Result(false);
+    while (!m_pending.empty()) {
+        if (!system_files::RenameOver(m_pending.front().temporary, m_pending.front().target))
+            return Result(false);
+        m_pending.erase(m_pending.begin());
     }
-    std::filesystem::remove(std::filesystem::path(temporary), error);
-    return false;
+    return Result(true);
 }
 
 void SimulateWriteFailureAfter(long long bytes) { g_failAfterBytes = bytes; }
+
+void SimulateOutOfMemoryOnRead(bool on) { g_outOfMemoryOnRead = on; }
 
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.find_last_of("/\\");

@@ -1,21 +1,74 @@
 #pragma once
-// Whole-file reading and safe writing. Writing goes to a temporary file in
-// the target's folder that is renamed over the target only when complete, so
-// a failed write never damages an existing file.
+// Whole-file reading with a size limit, and the one safe way every file is written:
+// to a temporary file next to the real target (symbolic links followed), flushed to
+// the disk and renamed over it, so a failed write never damages an existing file.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// Reads the whole file; false when it cannot be opened or read.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+// The largest puzzle, Across Lite, version-1, HTML or clue file a reader takes: far
+// beyond any real one, small enough to hold in memory.
+constexpr std::size_t DOCUMENT_FILE_LIMIT = std::size_t{64} << 20;
 
-// Writes bytes to path through a temporary file and a rename; false on any failure,
-// in which case the file at path is as it was.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+enum class ReadStatus { Read, CannotOpen, TooLarge };
 
-// Test hook: when set, the next atomic writes fail after writing this many bytes
-// (a full disk in the middle of a save). Negative switches it off.
+// Reads the whole file when it holds at most maxBytes; a larger file is refused before
+// its contents are read. bytes is changed only when the file was read.
+ReadStatus ReadFileUpTo(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
+// "Het bestand %s kan niet worden geopend." or, for a file over the limit, why it is
+// refused.
+std::string ReadFailureText(const std::string& path, ReadStatus status, std::size_t maxBytes);
+
+enum class WriteStatus {
+    Written,
+    ReadOnly,  // the existing file may not be written: it was left alone
+    Failed,    // anything else (no folder, full disk, size limit): nothing changed
+};
+
+struct WriteResult {
+    WriteStatus status = WriteStatus::Written;
+    explicit operator bool() const { return status == WriteStatus::Written; }
+};
+
+// The Dutch message for a write that did not happen.
+std::string WriteFailureText(const std::string& path, WriteStatus status);
+
+// Writes bytes to path safely; on any failure the file at path is as it was and no
+// temporary file is left. A device or pipe (such as /dev/stdout) is written directly.
+WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Files that belong together: each is written completely to its temporary file first,
+// and only when all are complete are they renamed into place, so a failure on the way
+// leaves every old file as it was. Temporaries not renamed are removed at destruction.
+class FileSetWriter {
+public:
+    FileSetWriter() = default;
+    ~FileSetWriter();
+    FileSetWriter(const FileSetWriter&) = delete;
+    FileSetWriter& operator=(const FileSetWriter&) = delete;
+
+    WriteResult Add(const std::string& path, std::string_view bytes);
+    // Renames every added file into place; refused after a failed Add.
+    WriteResult Commit();
+
+private:
+    struct Pending {
+        std::string temporary;
+        std::string target;
+    };
+    std::vector<Pending> m_pending;
+    bool m_failed = false;
+};
+
+// Test hook: when set, the next writes fail after writing this many bytes (a full disk
+// in the middle of a save). Negative switches it off.
 void SimulateWriteFailureAfter(long long bytes);
+// Test hook: while set, reading a whole file throws std::bad_alloc, as it would on a
+// machine out of memory.
+void SimulateOutOfMemoryOnRead(bool on);
 
 // The file name part of a path (after the last '/' or '\\').
 std::string FileNameOf(const std::string& path);

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int SHORTEST_WORD = 2;
+// The largest dictionaries in use hold a few million words in some tens of megabytes.
+constexpr std::size_t DICTIONARY_FILE_LIMIT = std::size_t{256} << 20;
 // A list line holds the word and its newline in the 99 bytes that are read at once.
 constexpr int LONGEST_WORD = static_cast<int>(WORD_LIST_LINE_MAX) - 1;
 
@@ -183,8 +185,11 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
         return false;
     }
     std::string text;
-    if (!ReadWholeFile(dictionaryPath, text)) {
-        message = {StrFormat("Bestand %s ontbreekt.", dictionaryPath.c_str())};
+    if (const ReadStatus read = ReadFileUpTo(dictionaryPath, DICTIONARY_FILE_LIMIT, text);
+        read != ReadStatus::Read) {
+        message = {read == ReadStatus::TooLarge
+                       ? ReadFailureText(dictionaryPath, read, DICTIONARY_FILE_LIMIT)
+                       : StrFormat("Bestand %s ontbreekt.", dictionaryPath.c_str())};
         return false;
     }
     conversion = ConvertDictionaryText(text, ijToY);
@@ -192,12 +197,20 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
         message = {StrFormat("Geen bruikbare woorden in %s", dictionaryPath.c_str())};
         return false;
     }
+    // All or nothing: a set of half old, half new lists would give wrong searches.
+    FileSetWriter writer;
     for (int length = SHORTEST_WORD; length <= LONGEST_OWN_FILE_LENGTH; ++length) {
         const std::string fileName = MemberName(base, length);
-        if (!WriteFileAtomically(fileName, conversion.files[length])) {
-            message = {StrFormat("Kan %s niet schrijven", fileName.c_str())};
+        if (const WriteResult written = writer.Add(fileName, conversion.files[length]); !written) {
+            message = {WriteFailureText(fileName, written.status)};
             return false;
         }
+    }
+    if (!writer.Commit()) {
+        message = {StrFormat("Kan %s t/m %s niet schrijven",
+                             MemberName(base, SHORTEST_WORD).c_str(),
+                             MemberName(base, LONGEST_OWN_FILE_LENGTH).c_str())};
+        return false;
     }
     return true;
 }

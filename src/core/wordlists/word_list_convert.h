@@ -27,9 +27,9 @@ struct WordListConversion {
 // and J next to each other become Y.
 WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY);
 
-// Converts the dictionary file and writes base + "02.doc" .. base + "19.doc". False
-// with the message when the dictionary cannot be read, yields no word, or a list
-// cannot be written.
+// Converts the dictionary file and writes base + "02.doc" .. base + "19.doc", all of
+// them or none. False with the message when the dictionary cannot be read, yields no
+// word, or a list cannot be written.
 bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base, bool ijToY,
                       WordListConversion& conversion, UserMessage& message);
 

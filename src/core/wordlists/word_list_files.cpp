@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "model/rooster2_doc.h"
-#include "util/file_io.h"
 #include "util/str_format.h"
 
 std::string MakeWordListFileName(const std::string& name, int length) {
@@ -31,17 +30,10 @@ bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length) {
     return IsAcceptableWord(line, length, puzzle.search.ijTwoLetters, puzzle.search.excludedLetters);
 }
 
-bool CWordListFile::Open(const std::string& path) {
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
-    OpenText(std::move(bytes));
-    return true;
-}
-
 std::string OpenWordListSetFile(const std::string& setName, int length, CWordListFile& file) {
     if (setName.size() < MIN_SET_NAME_LENGTH)
         return StrFormat("Bestand %s ontbreekt.", setName.c_str());
     const std::string fileName = MakeWordListFileName(setName, length);
-    if (!file.Open(fileName)) return StrFormat("Bestand %s ontbreekt.", fileName.c_str());
+    if (!file.OpenFile(fileName)) return StrFormat("Bestand %s ontbreekt.", fileName.c_str());
     return std::string();
 }

@@ -32,15 +32,12 @@ bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
 // The same with the document's search options.
 bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length);
 
-// A word list file held in memory and read back line by line as a 100-byte
-// fgets in text mode would: CR LF becomes LF, a line of more than 99 bytes
-// (newline included) comes in several pieces, and no piece of such a line is a
-// word of the list (LastLineIsWhole).
+// A word list file read line by line as a 100-byte fgets in text mode would: CR LF
+// becomes LF, a line of more than 99 bytes (newline included) comes in several
+// pieces, and no piece of such a line is a word of the list (LastLineIsWhole).
 class CWordListFile : public CTextModeReader {
 public:
     CWordListFile() : CTextModeReader(WORD_LIST_LINE_MAX) {}
-    // False when the file cannot be opened.
-    bool Open(const std::string& path);
     // Whether the piece just read can be a word at all: no piece of an over-long line
     // and no binary junk with a NUL byte is.
     bool CanBeWord(std::string_view line) const {

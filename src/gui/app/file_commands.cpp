@@ -80,7 +80,7 @@ void CFileCommands::ExportHtmlPage(bool filled) {
         MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
-    // A page that cannot be written ends the command without a message.
+    // The remark also says why the page or its image could not be written.
     const std::string imageFolder = ProgramDataFolder(
         LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle));
     ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
@@ -211,7 +211,8 @@ void CFileCommands::ReadClues() {
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc.puzzle, m_controller.ClueReadSection(), path, count)) return;
+    if (ReadClueFileAt(m_doc.puzzle, m_controller.ClueReadSection(), path, count) != ReadStatus::Read)
+        return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }

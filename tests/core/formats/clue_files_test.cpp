@@ -105,10 +105,11 @@ TEST_F(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
     SetSmallGrid(bare);
     ClueSection section = ClueSection::Across;
     int count = -1;
-    ASSERT_TRUE(ReadClueFileAt(bare.puzzle, section, dir.Path("clues.txt"), count));
+    ASSERT_EQ(ReadClueFileAt(bare.puzzle, section, dir.Path("clues.txt"), count), ReadStatus::Read);
     EXPECT_EQ(count, 3);
     EXPECT_EQ(WriteRtr(bare), WriteRtr(doc));
-    EXPECT_FALSE(ReadClueFileAt(bare.puzzle, section, dir.Path("missing.txt"), count));
+    EXPECT_EQ(ReadClueFileAt(bare.puzzle, section, dir.Path("missing.txt"), count),
+              ReadStatus::CannotOpen);
 }
 
 class ClueReading : public ::testing::Test {
@@ -253,7 +254,7 @@ TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
     SetSmallGrid(doc);
     ClueSection section = ClueSection::Down;
     int count = 0;
-    ASSERT_TRUE(ReadClueFileAt(doc.puzzle, section, dir.Path("c.txt"), count));
+    ASSERT_EQ(ReadClueFileAt(doc.puzzle, section, dir.Path("c.txt"), count), ReadStatus::Read);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(Word(doc, 1, 1).clue, "Caf\xE9");
 }

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 
+#include "formats/folder_entries.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
+#include "util/file_io.h"
 
 namespace {
 
@@ -128,19 +130,33 @@ TEST(ListFolder, FilesThenSubFoldersWithCounts) {
     std::string out;
     ListFolder(root, out);
     const std::string description = "KA  = Zuivel\r\nKAT = Dier\r\n    = \r\nT   = \r\n";
+    // The listing joins names with the system's own separator.
+    const std::string sub = JoinPath(root, "sub");
     EXPECT_EQ(out, "*** Inhoud map: " + root +
                        " ***\r\n\r\n"
                        "*** " +
-                       root + "/klein.rtr (3 x 3, krw, " + DateOf(root + "/klein.rtr") +
-                       ") ***\r\n" + description + "*** Aantal bestanden map: " + root +
+                       JoinPath(root, "klein.rtr") + " (3 x 3, krw, " +
+                       DateOf(root + "/klein.rtr") + ") ***\r\n" + description +
+                       "*** Aantal bestanden map: " + root +
                        ": 2 ***\r\n\r\n"
                        "*** Inhoud map: " +
-                       root +
-                       "/sub ***\r\n\r\n"
+                       sub +
+                       " ***\r\n\r\n"
                        "*** " +
-                       root + "/sub/ander.rtr (3 x 3, krw, " + DateOf(root + "/sub/ander.rtr") +
-                       ") ***\r\n" + description + "*** Aantal bestanden map: " + root +
-                       "/sub: 1 ***\r\n\r\n");
+                       JoinPath(sub, "ander.rtr") + " (3 x 3, krw, " +
+                       DateOf(root + "/sub/ander.rtr") + ") ***\r\n" + description +
+                       "*** Aantal bestanden map: " + sub + ": 1 ***\r\n\r\n");
+}
+
+TEST(ListFolder, AFileTooLargeToReadIsPassedOver) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("a-groot.rtr"), "");
+    std::filesystem::resize_file(dir.Path("a-groot.rtr"), DOCUMENT_FILE_LIMIT + 1);
+    WriteFileOrFail(dir.Path("klein.rtr"), WriteRtr(SmallPuzzle()));
+    std::string out;
+    ListFolder(dir.Path(""), out);
+    EXPECT_EQ(out.find("a-groot.rtr"), std::string::npos);
+    EXPECT_NE(out.find("klein.rtr (3 x 3"), std::string::npos);
 }
 
 TEST(ListFolder, MissingFolderCountsNothing) {

@@ -242,13 +242,15 @@ TEST(HtmlPartBoundaries, ThickerBordersOnlyWithPartDashes) {
 
 // ------------------------------------------------------------ the image beside the page
 
+const std::string GREY_IMAGE = "GIF89a grijs;";
+
 class HtmlImageCopy : public ::testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::create_directories(m_dir.Path("program"));
         std::filesystem::create_directories(m_dir.Path("pages"));
-        WriteFileOrFail(m_dir.Path("program/grijs.gif"), "grijs");
-        WriteFileOrFail(m_dir.Path("program/zwart.gif"), "zwart");
+        WriteFileOrFail(m_dir.Path("program/grijs.gif"), GREY_IMAGE);
+        WriteFileOrFail(m_dir.Path("program/zwart.gif"), "GIF89a zwart;");
     }
     TempDir m_dir;
 };
@@ -259,16 +261,39 @@ TEST_F(HtmlImageCopy, ExportWritesThePageAndCopiesTheChosenImage) {
     ASSERT_TRUE(ExportHtml(doc.puzzle, m_dir.Path("pages/p.html"), false, false, VERSION,
                            m_dir.Path("program"), message));
     EXPECT_TRUE(message.text.empty());
-    EXPECT_EQ(WriteHtml(doc.puzzle, false, false, VERSION), ReadFileOrEmpty(m_dir.Path("pages/p.html")));
-    EXPECT_EQ("grijs", ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
+    EXPECT_EQ(WriteHtml(doc.puzzle, false, false, VERSION),
+              ReadFileOrEmpty(m_dir.Path("pages/p.html")));
+    EXPECT_EQ(GREY_IMAGE, ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.Path("pages/zwart.gif")));
 }
 
 TEST_F(HtmlImageCopy, AnImageAlreadyBesideThePageIsKept) {
-    WriteFileOrFail(m_dir.Path("pages/grijs.gif"), "eigen");
-    EXPECT_TRUE(CopyHtmlImage(SmallPuzzle().puzzle, m_dir.Path("program"), m_dir.Path("pages/p.html"))
-                    .text.empty());
-    EXPECT_EQ("eigen", ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
+    WriteFileOrFail(m_dir.Path("pages/grijs.gif"), "GIF87a eigen;");
+    UserMessage message;
+    EXPECT_TRUE(CopyHtmlImage(SmallPuzzle().puzzle, m_dir.Path("program"),
+                              m_dir.Path("pages/p.html"), message));
+    EXPECT_TRUE(message.text.empty());
+    EXPECT_EQ("GIF87a eigen;", ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
+}
+
+TEST_F(HtmlImageCopy, AnEmptyOrCutShortImageIsReplaced) {
+    for (const std::string damaged : {"", "GIF89a gri"}) {
+        WriteFileOrFail(m_dir.Path("pages/grijs.gif"), damaged);
+        UserMessage message;
+        EXPECT_TRUE(CopyHtmlImage(SmallPuzzle().puzzle, m_dir.Path("program"),
+                                  m_dir.Path("pages/p.html"), message));
+        EXPECT_EQ(GREY_IMAGE, ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
+    }
+}
+
+TEST_F(HtmlImageCopy, AFailedImageCopyIsReported) {
+    // A folder where the image should go: it cannot be written, whoever runs the test.
+    std::filesystem::create_directories(m_dir.Path("pages/grijs.gif"));
+    UserMessage message;
+    EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false,
+                            VERSION, m_dir.Path("program"), message));
+    EXPECT_NE(message.text.find(m_dir.Path("pages/grijs.gif")), std::string::npos);
+    EXPECT_FALSE(ReadFileOrEmpty(m_dir.Path("pages/p.html")).empty());
 }
 
 TEST_F(HtmlImageCopy, MissingImageIsReportedButThePageStays) {

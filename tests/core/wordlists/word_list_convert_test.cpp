@@ -92,7 +92,7 @@ TEST(WordListSetWriting, WritesEveryLengthFile) {
     UserMessage message;
     ASSERT_TRUE(WriteWordListSet(dir.Path("dict.txt"), dir.Path("lijst/nl"), true, conversion,
                                  message) == false);  // the folder does not exist
-    EXPECT_EQ(message.text, "Kan " + dir.Path("lijst/nl02.doc") + " niet schrijven");
+    EXPECT_EQ(message.text, WriteFailureText(dir.Path("lijst/nl02.doc"), WriteStatus::Failed));
     ASSERT_TRUE(WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "YS\r\n");
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "BROOD\r\n");
@@ -120,17 +120,25 @@ TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
     EXPECT_EQ(message.text, "Naam voor de woordenlijsten te kort: ");
 }
 
-TEST(WordListSetWriting, AFailedWriteLeavesThePreviousFile) {
+TEST(WordListSetWriting, AFailureMidwayLeavesTheOldSetWhole) {
     TempDir dir;
-    WriteFileOrFail(dir.Path("dict.txt"), "ei\nkaas\n");
+    // The short lists come first and fit under the failure point; the 5-letter list does not.
+    WriteFileOrFail(dir.Path("dict.txt"), "ei\nkaas\nappel\nperen\n");
     WriteFileOrFail(dir.Path("nl02.doc"), "OK\r\n");
+    WriteFileOrFail(dir.Path("nl05.doc"), "OUDER\r\n");
     WordListConversion conversion;
     UserMessage message;
-    SimulateWriteFailureAfter(0);
+    SimulateWriteFailureAfter(10);
     const bool written = WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message);
     SimulateWriteFailureAfter(-1);
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "OK\r\n");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "OUDER\r\n");
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("nl04.doc")));
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+        ++files;
+    EXPECT_EQ(files, 3);
 }
 
 }  // namespace

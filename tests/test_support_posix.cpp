@@ -1,0 +1,39 @@
+// Running the built rooster2-cli through the shell.
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "test_support.h"
+
+namespace {
+
+std::string ShellQuote(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+}  // namespace
+
+CliRun RunCli(const std::initializer_list<std::string>& args) {
+    TempDir dir;
+    std::string command = ShellQuote(ROOSTER2_CLI);
+    for (const std::string& arg : args) {
+        command += ' ';
+        command += ShellQuote(arg);
+    }
+    const std::string outPath = dir.Path("stdout");
+    const std::string errPath = dir.Path("stderr");
+    command += " >" + ShellQuote(outPath) + " 2>" + ShellQuote(errPath) + " </dev/null";
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.exitCode = WEXITSTATUS(status);
+    run.out = ReadFileOrEmpty(outPath);
+    run.err = ReadFileOrEmpty(errPath);
+    return run;
+}

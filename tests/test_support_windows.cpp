@@ -1,0 +1,62 @@
+// Running the built rooster2-cli.exe directly, its output caught in files.
+#include <windows.h>
+
+#include "test_support.h"
+#include "util/native_path.h"
+
+namespace {
+
+// Quoted so that the program's CommandLineToArgvW gives the argument back unchanged.
+std::wstring QuoteArgument(const std::wstring& arg) {
+    std::wstring quoted = L"\"";
+    std::size_t backslashes = 0;
+    for (const wchar_t c : arg) {
+        if (c == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, L'\\');
+    return quoted + L"\"";
+}
+
+HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition) {
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    return CreateFileW(NativePath(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       &inherit, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+}  // namespace
+
+CliRun RunCli(const std::initializer_list<std::string>& args) {
+    TempDir dir;
+    std::wstring command = QuoteArgument(NativePath(ROOSTER2_CLI).native());
+    for (const std::string& arg : args) command += L" " + QuoteArgument(NativePath(arg).native());
+    const std::string outPath = dir.Path("stdout");
+    const std::string errPath = dir.Path("stderr");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = InheritableFile("NUL", GENERIC_READ, OPEN_EXISTING);
+    startup.hStdOutput = InheritableFile(outPath, GENERIC_WRITE, CREATE_ALWAYS);
+    startup.hStdError = InheritableFile(errPath, GENERIC_WRITE, CREATE_ALWAYS);
+    PROCESS_INFORMATION process{};
+    CliRun run;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD exitCode = 0;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        run.exitCode = static_cast<int>(exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
+        CloseHandle(handle);
+    run.out = ReadFileOrEmpty(outPath);
+    run.err = ReadFileOrEmpty(errPath);
+    return run;
+}
