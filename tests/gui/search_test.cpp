@@ -9,7 +9,9 @@
 #include "dialogs/search_options_dlg.h"
 #include "gui_test_support.h"
 #include "model/command_ids.h"
+#include "model/profile.h"
 #include "search/search_run.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -46,12 +48,15 @@ class SearchTest : public QObject {
 private slots:
     void optionsOkStoresEveryValue() {
         CRooster2Doc doc;
+        CMapProfile profile;
+        doc.m_profile = &profile;
         CScriptedChooser chooser;
         CSearchOptionsDlg dialog(doc, chooser);
         dialog.m_excludedLettersEdit->setText(QStringLiteral("qx"));
         dialog.m_maxSolutionsEdit->setText(QStringLiteral("0"));
         dialog.m_maxFrequencyEdit->setText(QStringLiteral("9"));
         dialog.m_maxDistinctEdit->setText(QStringLiteral("100"));
+        dialog.m_minScoreEdit->setText(QStringLiteral("60"));
         dialog.m_allDifferentBox->setChecked(false);
         dialog.m_randomOrderBox->setChecked(true);
         dialog.m_wordFileEdit->setText(QStringLiteral("lijst02.doc"));
@@ -61,6 +66,8 @@ private slots:
         QCOMPARE(doc.m_maxSolutions, 0);
         QCOMPARE(doc.m_maxFrequency, 9);
         QCOMPARE(doc.m_maxDistinct, 100);
+        QCOMPARE(doc.m_scoring.minScore, 60);
+        QCOMPARE(ReadMinimumScore(&profile), 60);
         QVERIFY(!doc.m_allDifferent);
         QVERIFY(doc.m_randomOrder);
         QCOMPARE(doc.m_wordFile, std::string("lijst02.doc"));
@@ -78,6 +85,7 @@ private slots:
             {&CSearchOptionsDlg::m_maxFrequencyEdit, "10", "van 0 tot en met 9"},
             {&CSearchOptionsDlg::m_maxDistinctEdit, "101", "van 0 tot en met 100"},
             {&CSearchOptionsDlg::m_maxDistinctEdit, "-1", "van 0 tot en met 100"},
+            {&CSearchOptionsDlg::m_minScoreEdit, "101", "van 0 tot en met 100"},
         };
         for (const auto& test : cases) {
             CRooster2Doc doc;
@@ -168,8 +176,11 @@ private slots:
                  qPrintable(window.frame->MessagePaneText()));
         const int count = window.View().SolutionCount();
         QVERIFY(count >= 3 && count < 512);
-        QVERIFY(
-            window.frame->MessagePaneText().endsWith(QStringLiteral("%1 oplossingen").arg(count)));
+        // The result text, then what the first solution scores (unscored lines count 50).
+        QVERIFY2(
+            window.frame->MessagePaneText().contains(
+                QStringLiteral("%1 oplossingen   Score: gemiddeld 50,0, laagste 50 (").arg(count)),
+            qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
         QCOMPARE(window.doc.GridToString(), std::string(9, ' '));
 

@@ -11,6 +11,7 @@
 
 #include "model/cells.h"
 #include "model/word_info.h"
+#include "model/word_scoring.h"
 
 class IProfile;
 
@@ -117,6 +118,8 @@ public:
     std::int32_t m_maxFrequency = 0;
     std::int32_t m_maxDistinct = 0;
     std::vector<std::string> m_extraFiles;
+    // Not saved with the puzzle: the user's minimum score and own scores.
+    WordScoring m_scoring;
 
     // HTML export.
     std::string m_htmlTitle;

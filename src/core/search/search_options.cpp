@@ -2,6 +2,7 @@
 
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
+#include "wordlists/word_scores.h"
 
 SearchOptions ReadSearchOptions(const CRooster2Doc& doc) {
     SearchOptions options;
@@ -16,6 +17,7 @@ SearchOptions ReadSearchOptions(const CRooster2Doc& doc) {
     options.wordFile = doc.m_wordFile;
     options.maxFrequency = doc.m_maxFrequency;
     options.maxDistinct = doc.m_maxDistinct;
+    options.minScore = doc.m_scoring.minScore;
     return options;
 }
 
@@ -31,6 +33,7 @@ void ApplySearchOptions(CRooster2Doc& doc, const SearchOptions& options) {
     doc.m_wordFile = options.wordFile;
     doc.m_maxFrequency = options.maxFrequency;
     doc.m_maxDistinct = options.maxDistinct;
+    StoreMinimumScore(doc.m_scoring, doc.m_profile, options.minScore);
     if (doc.m_wordFile.empty()) {
         doc.m_extraFiles.clear();
         for (WordInfo& word : doc.m_words) word.extraList = 0;

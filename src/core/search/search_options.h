@@ -19,6 +19,7 @@ struct SearchOptions {
     std::string wordFile;
     std::int32_t maxFrequency = 0;  // 0..9, 0 = no limit
     std::int32_t maxDistinct = 0;   // 0..100, 0 = no limit
+    std::int32_t minScore = 0;      // 0..100, 0 = none; the user's, not the puzzle's
 };
 
 constexpr std::int32_t MAX_SOLUTIONS_LIMIT = 1000000;
@@ -29,7 +30,8 @@ SearchOptions ReadSearchOptions(const CRooster2Doc& doc);
 
 // OK of the options dialog (the numbers already checked against their ranges):
 // stores every value, upper-cases the excluded letters, forgets the extra word
-// lists when the word file is emptied, and marks the document modified.
+// lists when the word file is emptied, and marks the document modified. The
+// minimum score goes to the profile as well.
 void ApplySearchOptions(CRooster2Doc& doc, const SearchOptions& options);
 
 // "Start zoeken" is offered while shaping or filling, with a word file named.

@@ -3,6 +3,7 @@
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
+#include "wordlists/word_scores.h"
 
 CSearchRun::CSearchRun(CRooster2Doc& doc) : m_doc(doc) {}
 
@@ -12,6 +13,7 @@ bool CSearchRun::Run() {
     m_random->Seed(m_seed ? *m_seed : static_cast<std::uint32_t>(wallStart));
     m_interrupted = false;
     m_messages.clear();
+    m_scoreText.clear();
     if (!CheckListNumbers() || !PrepareLists()) return false;
 
     const int phaseBefore = m_doc.m_phase;
@@ -29,6 +31,7 @@ bool CSearchRun::Run() {
     ComposeResult(m_clock->WallSeconds() - wallStart,
                   static_cast<double>(m_clock->Milliseconds() - millisStart) / 1000.0);
     if (m_results.m_solutionCount > 0) {
+        m_scoreText = FirstSolutionScoreText();
         SetPhase(PHASE_VULLEN);
         m_doc.m_curWord = 0;
         m_doc.m_curPos = 0;
@@ -79,6 +82,12 @@ void CSearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
         m_resultText = StrFormat("%s na %ld:%02d:%02d (%2.1f sec), %d %s", state, hours, minutes,
                                  seconds, cpuSeconds, count, count == 1 ? "oplossing" : "oplossingen");
     if (count == 0 && m_callbacks.beep) m_callbacks.beep(SearchBeep::NoSolution);
+}
+
+std::string CSearchRun::FirstSolutionScoreText() const {
+    CRooster2Doc filled = m_doc;
+    filled.StringToGrid(m_results.m_solutions.front());
+    return FillScoreText(ScoreFill(filled));
 }
 
 void CSearchRun::PollAtCadence() {

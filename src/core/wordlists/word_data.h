@@ -38,8 +38,10 @@ struct WordPartSelection {
 // The candidate list as the dialog shows it, with the label above it.
 struct CandidateList {
     std::vector<std::string> entries;
+    std::vector<int> scores;  // the score of each entry
     std::string label;
     std::optional<UserMessage> error;  // shown before the list
+    std::optional<UserMessage> warning;  // the list file has malformed scores
 };
 
 // "%c%d met lengte %d": the dialog's title for the word.
@@ -70,7 +72,10 @@ std::optional<CandidateList> FilterCandidates(const CRooster2Doc& doc, std::stri
 
 // "Sorteer": flips the sort flag and sorts by word ending (flag 1) or alphabetically
 // (flag 0). A list of fewer than 2 entries stays as it is, and so does the flag.
-void SortCandidates(std::vector<std::string>& entries, int& sortFlag);
+// Each entry keeps its score.
+void SortCandidates(CandidateList& list, int& sortFlag);
+// "Sorteer op score": the highest score first; entries of equal score keep their order.
+void SortCandidatesByScore(CandidateList& list);
 
 // Takes a chosen candidate into the value: the whole value, or the current part's
 // characters. The value keeps its length.

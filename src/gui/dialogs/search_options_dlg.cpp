@@ -14,6 +14,7 @@
 #include "app/file_chooser.h"
 #include "dialogs/dialog_support.h"
 #include "model/rooster2_doc.h"
+#include "wordlists/word_list_files.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr NumberField FIELD_MAX_SOLUTIONS{"Maximum aantal oplossingen:", 0, MAX_
 constexpr NumberField FIELD_MAX_FREQUENCY{"Frequentie tekens niet groter dan:", 0,
                                           MAX_FREQUENCY_LIMIT};
 constexpr NumberField FIELD_MAX_DISTINCT{"Aantal verschillende tekens <=:", 0, MAX_DISTINCT_LIMIT};
+constexpr NumberField FIELD_MIN_SCORE{"Minimale score:", LOWEST_SCORE, HIGHEST_SCORE};
 
 QLineEdit* ShortNumberEdit() {
     auto* edit = new QLineEdit;
@@ -49,6 +51,7 @@ void CSearchOptionsDlg::BuildControls() {
     m_wordFileEdit = new QLineEdit;
     m_maxFrequencyEdit = ShortNumberEdit();
     m_maxDistinctEdit = ShortNumberEdit();
+    m_minScoreEdit = ShortNumberEdit();
 
     auto* numbers = new QGridLayout;
     int row = 0;
@@ -62,6 +65,7 @@ void CSearchOptionsDlg::BuildControls() {
     addNumber("Letters die niet mogen voorkomen:", m_excludedLettersEdit, nullptr);
     addNumber(FIELD_MAX_FREQUENCY.label, m_maxFrequencyEdit, "0 = n.v.t.");
     addNumber(FIELD_MAX_DISTINCT.label, m_maxDistinctEdit, "0 = n.v.t.");
+    addNumber(FIELD_MIN_SCORE.label, m_minScoreEdit, "0 = n.v.t.");
 
     auto* browse = new QPushButton(Latin1("..."));
     browse->setAutoDefault(false);
@@ -102,6 +106,7 @@ void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
     m_wordFileEdit->setText(FromLocalPath(options.wordFile));
     m_maxFrequencyEdit->setText(QString::number(options.maxFrequency));
     m_maxDistinctEdit->setText(QString::number(options.maxDistinct));
+    m_minScoreEdit->setText(QString::number(options.minScore));
 }
 
 // The chosen file belongs to the document at once, whatever the dialog's end; only
@@ -122,7 +127,8 @@ void CSearchOptionsDlg::accept() {
     SearchOptions options;
     if (!ReadNumberEdit(this, m_maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
         !ReadNumberEdit(this, m_maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
-        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct))
+        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct) ||
+        !ReadNumberEdit(this, m_minScoreEdit, FIELD_MIN_SCORE, options.minScore))
         return;
     options.allDifferent = m_allDifferentBox->isChecked();
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();

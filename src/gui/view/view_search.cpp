@@ -77,7 +77,9 @@ void CRooster2View::OnSearch() {
 void CRooster2View::EndSearch(CSearchRun& search, bool scrollBarsBefore) {
     m_results = std::move(search.m_results);
     ShowSizeStatus();
-    SetMessagePane(Latin1(search.ResultText()));
+    // The first solution's score follows the result text, which stays as it was.
+    const std::string& score = search.ScoreText();
+    SetMessagePane(Latin1(search.ResultText() + (score.empty() ? "" : "   " + score)));
     m_editor.Histories().ResetFillUndo(m_doc);
     m_scrollBars = scrollBarsBefore;
     Invalidate();

@@ -17,11 +17,14 @@ constexpr long long PLACEMENT_BUDGET = 1500;
 
 class CRandomCase {
 public:
-    CRandomCase(unsigned seed, const TempDir& dir) : m_rng(seed), m_dir(dir) {}
+    // scored: the lines carry scores (some malformed) and the search a minimum.
+    CRandomCase(unsigned seed, const TempDir& dir, bool scored = false)
+        : m_rng(seed), m_dir(dir), m_scored(scored) {}
 
     void Make(CRooster2Doc& doc) {
         MakeGrid(doc);
         MakeOptions(doc);
+        if (m_scored) doc.m_scoring.minScore = Between(0, 60);
         MakeLists(doc, "main", doc.m_wordFile);
         if (Chance(0.3)) {
             std::string extra;
@@ -86,6 +89,7 @@ private:
                     line += Chance(0.03) ? Letter("abyIJ") : Letter("ABCDEY");
                 if (Chance(0.05)) line += "  ";
                 if (Chance(0.04)) line.pop_back();
+                if (m_scored) line += Chance(0.05) ? ";x" : ";" + std::to_string(Between(0, 100));
                 lines.push_back(line);
                 if (Chance(0.1)) lines.push_back(line);
             }
@@ -95,6 +99,7 @@ private:
 
     std::mt19937 m_rng;
     const TempDir& m_dir;
+    bool m_scored;
 };
 
 struct Outcome {
@@ -128,6 +133,25 @@ Outcome RunOn(CRooster2Doc doc, unsigned seed) {
     return outcome;
 }
 
+// The two methods agree on everything the run reports.
+void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const CRooster2Doc& doc) {
+    ASSERT_EQ(plain.started, fast.started);
+    ASSERT_EQ(plain.messages, fast.messages);
+    ASSERT_EQ(plain.record.placements, fast.record.placements);
+    ASSERT_EQ(plain.record.statuses, fast.record.statuses);
+    EXPECT_EQ(plain.record.polls, fast.record.polls);
+    EXPECT_EQ(plain.record.redraws, fast.record.redraws);
+    EXPECT_EQ(plain.record.beeps, fast.record.beeps);
+    EXPECT_EQ(plain.results.m_solutions, fast.results.m_solutions);
+    EXPECT_EQ(plain.results.m_solutionCount, fast.results.m_solutionCount);
+    EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
+    EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
+    EXPECT_EQ(plain.resultText, fast.resultText);
+    EXPECT_EQ(fast.gridAfter, doc.GridToString());
+    EXPECT_EQ(fast.wordsAfter, doc.m_words.size());
+    EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
+}
+
 TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
     TempDir dir;
     int withSolutions = 0;
@@ -140,27 +164,30 @@ TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
         const unsigned seed = randomCase.Seed();
         const Outcome plain = RunOn<CLiteralSearch>(doc, seed);
         const Outcome fast = RunOn<CSearchEngine>(doc, seed);
-        ASSERT_EQ(plain.started, fast.started);
-        ASSERT_EQ(plain.messages, fast.messages);
-        ASSERT_EQ(plain.record.placements, fast.record.placements);
-        ASSERT_EQ(plain.record.statuses, fast.record.statuses);
-        EXPECT_EQ(plain.record.polls, fast.record.polls);
-        EXPECT_EQ(plain.record.redraws, fast.record.redraws);
-        EXPECT_EQ(plain.record.beeps, fast.record.beeps);
-        EXPECT_EQ(plain.results.m_solutions, fast.results.m_solutions);
-        EXPECT_EQ(plain.results.m_solutionCount, fast.results.m_solutionCount);
-        EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
-        EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
-        EXPECT_EQ(plain.resultText, fast.resultText);
-        EXPECT_EQ(fast.gridAfter, doc.GridToString());
-        EXPECT_EQ(fast.wordsAfter, doc.m_words.size());
-        EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
+        ExpectSameOutcome(plain, fast, doc);
         if (fast.results.m_solutionCount > 0) ++withSolutions;
         if (fast.results.m_bestDepth > 0) ++withBestFill;
     }
     // The generator must reach both kinds of outcome, or the comparison proves little.
     EXPECT_GT(withSolutions, CASES / 10);
     EXPECT_GT(withBestFill, CASES / 20);
+}
+
+TEST(SearchEngineDifferential, MatchesThePlainMethodWithScoredListsAndAMinimum) {
+    TempDir dir;
+    int withSolutions = 0;
+    for (unsigned c = 0; c < CASES / 4; ++c) {
+        SCOPED_TRACE("case " + std::to_string(c));
+        CRandomCase randomCase(c, dir, true);
+        CRooster2Doc doc;
+        randomCase.Make(doc);
+        const unsigned seed = randomCase.Seed();
+        const Outcome plain = RunOn<CLiteralSearch>(doc, seed);
+        const Outcome fast = RunOn<CSearchEngine>(doc, seed);
+        ExpectSameOutcome(plain, fast, doc);
+        if (fast.results.m_solutionCount > 0) ++withSolutions;
+    }
+    EXPECT_GT(withSolutions, CASES / 40);
 }
 
 }  // namespace

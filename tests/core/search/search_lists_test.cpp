@@ -1,12 +1,14 @@
 // Loading the lists of a search: which file, which lines, who owns a list,
 // the trying orders and every message.
+#include "wordlists/search_lists.h"
+
 #include <gtest/gtest.h>
 
 #include "model/rooster2_doc.h"
 #include "search/search_environment.h"
 #include "search_test_support.h"
 #include "test_support.h"
-#include "wordlists/search_lists.h"
+#include "wordlists/word_list_files.h"
 
 namespace {
 
@@ -47,6 +49,28 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,IJZE,YZER,BOOM,");
     EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
+}
+
+TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"....", "####"});
+    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 4,
+                                   {"KAAS;80", "BOOM", "ROOS;20", "VIS;60", "MAAN;0", "ZEEP;1x"});
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ROOS,ZEEP,");
+    EXPECT_EQ(lists.m_words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
+    ASSERT_EQ(lists.m_messages.size(), 1u);
+    EXPECT_EQ(lists.m_messages[0].text, "1 regel met een onjuiste score in " +
+                                            MakeWordListFileName(doc.m_wordFile, 4) +
+                                            ", als 50 gerekend");
+    ReleaseSearchLists(doc, lists);
+    doc.m_scoring.minScore = 50;
+    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ZEEP,");
+    EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
 }
 
 TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
@@ -128,12 +152,13 @@ TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
     ReleaseSearchLists(doc, lists);
 
     std::vector<char> list;
+    std::vector<std::uint8_t> scores;
     std::vector<std::uint8_t> used;
     std::vector<UserMessage> messages;
     doc.m_wordFile = "a.doc";
-    EXPECT_EQ(LoadWordList(doc, 0, 3, list, used, messages), 0);
+    EXPECT_EQ(LoadWordList(doc, 0, 3, list, scores, used, messages), 0);
     doc.m_words[0].extraList = 2;
-    EXPECT_EQ(LoadWordList(doc, 0, 3, list, used, messages), 0);
+    EXPECT_EQ(LoadWordList(doc, 0, 3, list, scores, used, messages), 0);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Bestand a.doc ontbreekt.");
     EXPECT_EQ(messages[1].text, "Nummer woordenlijst (2 bij H1) incorrect");

@@ -1,6 +1,8 @@
 // The search command's edge cases, for the fast engine and the plain method alike.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
 #include "search/search_engine.h"
@@ -46,6 +48,18 @@ TYPED_TEST(SearchRunTest, AFullGridIsOneSolutionAtOnce) {
     EXPECT_EQ(this->m_search->m_results.m_solutions, std::vector<std::string>{"ABCD"});
     EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 1 oplossing");
     EXPECT_EQ(this->m_doc.m_phase, PHASE_VULLEN);
+}
+
+TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
+    SetGrid(this->m_doc, {"..", ".."});
+    this->m_doc.m_wordFile =
+        this->List(2, {"AB;90", "CD;60", "AC;70", "BD;80", "AX;20", "BY;30", "XY;10"});
+    this->m_doc.m_scoring.minScore = 50;
+    ASSERT_TRUE(this->RunSearch());
+    std::vector<std::string> solutions = this->m_search->m_results.m_solutions;
+    std::sort(solutions.begin(), solutions.end());
+    EXPECT_EQ(solutions, (std::vector<std::string>{"ABCD", "ACBD"}));
+    EXPECT_EQ(this->m_search->ScoreText(), "Score: gemiddeld 75,0, laagste 60 (CD)");
 }
 
 TYPED_TEST(SearchRunTest, CrossingWordsWithoutAgreementGiveNoSolutionAndABeep) {

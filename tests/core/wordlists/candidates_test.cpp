@@ -1,11 +1,13 @@
+#include "wordlists/candidates.h"
+
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/rooster2_doc.h"
 #include "word_list_test_support.h"
-#include "wordlists/candidates.h"
 
 namespace {
 
@@ -159,6 +161,45 @@ TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
 TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {
     doc.m_excludedLetters = "L";
     EXPECT_EQ(Anagrams("AEN"), (Words{"AANEN"}));
+}
+
+TEST_F(CandidateLookup, ScoresBelowTheMinimumAndBlockedWordsAreNotOffered) {
+    WriteListFile(dir, 4, {"KAAS;80", "KIAS;20", "KLAS", "KRAS;0", "KOES;x"});
+    EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KIAS", "KLAS"}));
+    doc.m_scoring.minScore = 50;
+    EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KLAS"}));
+    EXPECT_EQ(Find("K  S"), (Words{"KAAS", "KLAS", "KOES"}));
+}
+
+TEST_F(CandidateLookup, OwnScoresWinOverTheList) {
+    WriteListFile(dir, 4, {"KAAS;80", "KIAS;20", "KLAS"});
+    doc.m_scoring.overrides =
+        std::make_shared<const ScoreOverrides>(ScoreOverrides{{"KAAS", 0}, {"KIAS", 90}});
+    doc.m_scoring.minScore = 60;
+    EXPECT_EQ(Find("K AS"), (Words{"KIAS"}));
+}
+
+TEST_F(CandidateLookup, DetailsGiveScoresAndCountMalformedLinesOfTheWholeFile) {
+    WriteListFile(dir, 4, {"KAAS;80", "KIAS", "KLAS;200", "KRAS;-"});
+    LookupDetails details;
+    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 1, 0, &details), 1);
+    EXPECT_EQ(details.scores, (std::vector<int>{80}));
+    EXPECT_EQ(details.malformedScores, 2);
+    EXPECT_EQ(details.fileName, dir.Path("nl04.doc"));
+}
+
+TEST_F(CandidateLookup, ListedScoreIgnoresTheMinimum) {
+    WriteListFile(dir, 4, {"KAAS;0", "KIAS;20", "KIAS;90"});
+    doc.m_scoring.minScore = 50;
+    EXPECT_EQ(ListedScore(doc, "kaas", 0), 0);
+    EXPECT_EQ(ListedScore(doc, "KIAS", 0), 20);
+    EXPECT_EQ(ListedScore(doc, "KLAS", 0), std::nullopt);
+}
+
+TEST_F(AnagramLookup, TheMinimumHoldsForAnagramsToo) {
+    set = WriteListFile(dir, 5, {"ANALE;10", "LAANE;60"});
+    doc.m_scoring.minScore = 50;
+    EXPECT_EQ(Anagrams("ENAAL"), (Words{"LAANE"}));
 }
 
 TEST(WordListProblemText, NamesTheSetOrTheFile) {

@@ -19,30 +19,45 @@ WordPartSelection Parts(std::initializer_list<int> lengths) {
     return parts;
 }
 
-TEST(CandidateSorting, FirstPressSortsByEndingSecondAlphabetically) {
-    Words list{"BAKKEN", "ZAK", "KRAAK", "BAK"};
+CandidateList Listed(Words words, std::vector<int> scores) {
+    CandidateList list;
+    list.entries = std::move(words);
+    list.scores = std::move(scores);
+    return list;
+}
+
+TEST(CandidateSorting, FirstPressSortsByEndingSecondAlphabeticallyScoresGoAlong) {
+    CandidateList list = Listed({"BAKKEN", "ZAK", "KRAAK", "BAK"}, {1, 2, 3, 4});
     int flag = 0;
     SortCandidates(list, flag);
     EXPECT_EQ(flag, 1);
-    EXPECT_EQ(list, (Words{"KRAAK", "BAK", "ZAK", "BAKKEN"}));
+    EXPECT_EQ(list.entries, (Words{"KRAAK", "BAK", "ZAK", "BAKKEN"}));
+    EXPECT_EQ(list.scores, (std::vector<int>{3, 4, 2, 1}));
     SortCandidates(list, flag);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(list, (Words{"BAK", "BAKKEN", "KRAAK", "ZAK"}));
+    EXPECT_EQ(list.entries, (Words{"BAK", "BAKKEN", "KRAAK", "ZAK"}));
 }
 
 TEST(CandidateSorting, FewerThanTwoEntriesLeaveTheFlag) {
-    Words list{"BAK"};
+    CandidateList list = Listed({"BAK"}, {50});
     int flag = 0;
     SortCandidates(list, flag);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(list, Words{"BAK"});
+    EXPECT_EQ(list.entries, Words{"BAK"});
 }
 
 TEST(CandidateSorting, ComparesBytesUnsigned) {
-    Words list{"\xC9T", "ZT", "AT"};
+    CandidateList list = Listed({"\xC9T", "ZT", "AT"}, {50, 50, 50});
     int flag = 1;
     SortCandidates(list, flag);
-    EXPECT_EQ(list, (Words{"AT", "ZT", "\xC9T"}));
+    EXPECT_EQ(list.entries, (Words{"AT", "ZT", "\xC9T"}));
+}
+
+TEST(CandidateSorting, ByScoreHighestFirstEqualScoresInTheirOrder) {
+    CandidateList list = Listed({"ZAK", "BAK", "KRAAK", "DAK"}, {50, 90, 10, 50});
+    SortCandidatesByScore(list);
+    EXPECT_EQ(list.entries, (Words{"BAK", "ZAK", "DAK", "KRAAK"}));
+    EXPECT_EQ(list.scores, (std::vector<int>{90, 50, 50, 10}));
 }
 
 TEST(PartSelection, MovesWithinTheParts) {
@@ -95,6 +110,15 @@ TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
     parts.NextPart();
     list = FillCandidates(doc, "KAT....", parts, 2, 0);
     EXPECT_EQ(list.entries, (Words{"BAAS", "POES"}));
+}
+
+TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
+    WriteListFile(dir, 3, {"KAT;80", "KAM;8x"});
+    const CandidateList list = FillCandidates(doc, "KA.", WordPartSelection{}, 0, 0);
+    EXPECT_EQ(list.scores, (std::vector<int>{80, 50}));
+    ASSERT_TRUE(list.warning);
+    EXPECT_EQ(list.warning->text,
+              "1 regel met een onjuiste score in " + dir.Path("nl03.doc") + ", als 50 gerekend");
 }
 
 TEST_F(WordDataLists, OneLetterIsNotLookedUp) {
