@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-          googletest libgtest-dev wdutch xdg-utils)
+          googletest libgtest-dev wdutch hunspell-nl xdg-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 as_root() {

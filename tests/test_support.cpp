@@ -67,9 +67,15 @@ std::string ShellQuote(const std::string& arg) {
 
 }  // namespace
 
+std::string CliDataHome() {
+    static const TempDir dataHome;
+    return dataHome.Path("data");
+}
+
 CliRun RunCli(const std::initializer_list<std::string>& args) {
     TempDir dir;
-    std::string command = ShellQuote(ROOSTER2_CLI);
+    std::string command =
+        "XDG_DATA_HOME=" + ShellQuote(CliDataHome()) + " " + ShellQuote(ROOSTER2_CLI);
     for (const std::string& arg : args) command += " " + ShellQuote(arg);
     const std::string outPath = dir.Path("stdout");
     const std::string errPath = dir.Path("stderr");

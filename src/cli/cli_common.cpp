@@ -3,8 +3,12 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli_args.h"
+#include "formats/system_facts.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -12,6 +16,17 @@
 #endif
 
 int Fail(const UserMessage& message) { return Fail(message.text); }
+
+bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring) {
+    long long minScore = scoring.minScore;
+    if (!parsed.IntValue("--min-score", LOWEST_SCORE, HIGHEST_SCORE, minScore)) return false;
+    scoring.minScore = static_cast<std::int32_t>(minScore);
+    if (parsed.Has("--no-overrides")) return true;
+    if (const std::optional<UserMessage> warning =
+            LoadScoreOverrides(scoring, ScoreOverridePath(UserDataFolder())))
+        std::cerr << warning->text << '\n';
+    return true;
+}
 
 int Fail(const std::string& text) {
     std::cerr << text << '\n';

@@ -19,7 +19,7 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--solutions OUT.txt] [--take K OUT.rtr]",
+    "[--min-score N] [--no-overrides] [--solutions OUT.txt] [--take K OUT.rtr]",
     RunFill};
 
 // The puzzle's own options with the command line's changes; false on a bad value.
@@ -75,7 +75,8 @@ int RunFill(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--words", 1}, {"--max", 1}, {"--all-different", 1},
                           {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
                           {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
-                          {"--solutions", 1}, {"--take", 2}});
+                          {"--min-score", 1}, {"--no-overrides", 0}, {"--solutions", 1},
+                          {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
     CRooster2Doc doc;
@@ -83,7 +84,8 @@ int RunFill(const std::vector<std::string>& args) {
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
-    if (!ReadFillOptions(parsed, doc, options) || !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
+    if (!ReadScoringOptions(parsed, doc.m_scoring) || !ReadFillOptions(parsed, doc, options) ||
+        !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
         return UsageError(FILL_COMMAND, parsed.Error());
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
@@ -99,7 +101,9 @@ int RunFill(const std::vector<std::string>& args) {
         for (const UserMessage& message : engine.Messages()) Fail(message);
         return EXIT_FAILED;
     }
+    for (const UserMessage& message : engine.Messages()) std::cerr << message.text << '\n';
     WriteStdout(engine.ResultText() + "\n");
+    if (!engine.ScoreText().empty()) WriteStdout(engine.ScoreText() + "\n");
     if (const auto path = parsed.Value("--solutions")) {
         if (!WriteSolutionsFile(doc, engine.m_results, *path, false))
             return Fail(StrFormat("Bestand %s kan niet worden geschreven.", path->c_str()));

@@ -20,27 +20,39 @@ int RunCandidates(const std::vector<std::string>& args);
 int RunAnagrams(const std::vector<std::string>& args);
 int RunSpell(const std::vector<std::string>& args);
 
-const CliCommand WORDLIST_COMMAND = {"wordlist", "DICT MAP/BASIS [--ij-to-y 0|1]", RunWordList};
-const CliCommand CANDIDATES_COMMAND = {"candidates", "SET PATROON [--max N]", RunCandidates};
-const CliCommand ANAGRAMS_COMMAND = {"anagrams", "SET LETTERS [--pattern P] [--max N]",
-                                     RunAnagrams};
+const CliCommand WORDLIST_COMMAND = {
+    "wordlist",
+    "DICT MAP/BASIS [--ij-to-y 0|1] [--default-scores [--stems HUNSPELL.dic]] [--scores FILE]",
+    RunWordList};
+const CliCommand CANDIDATES_COMMAND = {
+    "candidates", "SET PATROON [--max N] [--min-score N] [--no-overrides]", RunCandidates};
+const CliCommand ANAGRAMS_COMMAND = {
+    "anagrams", "SET LETTERS [--pattern P] [--max N] [--min-score N] [--no-overrides]",
+    RunAnagrams};
 const CliCommand SPELL_COMMAND = {"spell", "FILE.rtr [--words SET]", RunSpell};
 
 // The dialog's field "Max. aantal kandidaten (0 = alle):" allows up to this.
 constexpr long long MAX_CANDIDATES_FIELD = 100000;
 
 int RunWordList(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--ij-to-y", 1}});
+    CliArgs parsed(args,
+                   {{"--ij-to-y", 1}, {"--default-scores", 0}, {"--stems", 1}, {"--scores", 1}});
     bool ijToY = true;
     if (!parsed.Ok() || !parsed.BoolValue("--ij-to-y", ijToY))
         return UsageError(WORDLIST_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(WORDLIST_COMMAND);
+    ScoringFiles scoring;
+    scoring.defaultRule = parsed.Has("--default-scores");
+    scoring.stemsPath = parsed.Value("--stems").value_or(std::string());
+    scoring.scoresPath = parsed.Value("--scores").value_or(std::string());
+    if (!scoring.stemsPath.empty() && !scoring.defaultRule)
+        return UsageError(WORDLIST_COMMAND, "--stems hoort bij --default-scores");
     const std::string& base = parsed.Positional()[1];
     std::error_code ignored;  // a folder that cannot be made shows up as a file not written
     if (!FolderOf(base).empty()) std::filesystem::create_directories(FolderOf(base), ignored);
     WordListConversion conversion;
     UserMessage message;
-    if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message))
+    if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message, scoring))
         return Fail(message);
     WriteStdout(ConversionSummary(conversion, base) + "\n");
     return EXIT_OK;
@@ -60,6 +72,7 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
         const std::string reason = WordListProblem(set, length);
         return Fail(list.error->text + (reason.empty() ? "" : ": " + reason));
     }
+    if (list.warning) std::cerr << list.warning->text << '\n';
     std::string lines;
     for (const std::string& entry : list.entries) lines += entry + "\n";
     WriteStdout(lines);
@@ -68,21 +81,24 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 }
 
 int RunCandidates(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--max", 1}});
+    CliArgs parsed(args, {{"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
     long long maxCount = CRooster2Doc().m_maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
     const std::string& set = parsed.Positional()[0];
     const std::string& pattern = parsed.Positional()[1];
-    const CRooster2Doc doc = DocumentForSet(set);
+    CRooster2Doc doc = DocumentForSet(set);
+    if (!ReadScoringOptions(parsed, doc.m_scoring))
+        return UsageError(CANDIDATES_COMMAND, parsed.Error());
     const CandidateList list =
         FillCandidates(doc, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
 
 int RunAnagrams(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--pattern", 1}, {"--max", 1}});
+    CliArgs parsed(args,
+                   {{"--pattern", 1}, {"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
     long long maxCount = CRooster2Doc().m_maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
@@ -91,7 +107,9 @@ int RunAnagrams(const std::vector<std::string>& args) {
     const std::string& letters = parsed.Positional()[1];
     if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
     const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
-    const CRooster2Doc doc = DocumentForSet(set);
+    CRooster2Doc doc = DocumentForSet(set);
+    if (!ReadScoringOptions(parsed, doc.m_scoring))
+        return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     const std::optional<CandidateList> list =
         FilterCandidates(doc, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
