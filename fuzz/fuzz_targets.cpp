@@ -18,6 +18,7 @@
 #include "util/file_io.h"
 #include "wordlists/candidates.h"
 #include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -154,7 +155,8 @@ std::string FuzzWordListBase() {
 }  // namespace
 
 // The input is a word list file for words of 2 to 9 letters (its first byte picks the
-// length): the lookups and the search read it, and every word they give fits.
+// length and whether a minimum score holds): the lookups and the search read it, and
+// every word they give fits. It is read as an own scores file too.
 void FuzzWordList(std::string_view input) {
     if (input.empty()) return;
     const int length = 2 + static_cast<unsigned char>(input[0]) % 8;
@@ -170,11 +172,18 @@ void FuzzWordList(std::string_view input) {
     doc.m_wordFile = set;
     doc.m_maxSolutions = 3;
     doc.m_ijTwoLetters = (input[0] & 0x40) != 0;
+    doc.m_scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
+
+    int malformed = 0;
+    for (const auto& [word, score] : ParseScoreOverrides(input, malformed))
+        Require(!word.empty() && score >= LOWEST_SCORE && score <= HIGHEST_SCORE);
 
     std::vector<std::string> found;
-    const int candidates = FindCandidates(doc, std::string(length, ' '), &found, 50, 0);
-    Require(candidates == static_cast<int>(found.size()));
+    LookupDetails details;
+    const int candidates = FindCandidates(doc, std::string(length, ' '), &found, 50, 0, &details);
+    Require(candidates == static_cast<int>(found.size()) && details.scores.size() == found.size());
     for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
+    for (const int score : details.scores) Require(IsOfferedScore(doc.m_scoring, score));
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
