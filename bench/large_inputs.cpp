@@ -56,27 +56,25 @@ bool Check(bool condition, const char* what) {
 // 100 x 100 with a black cell at every fifth cell of every third row, long clues.
 CRooster2Doc LargePuzzle() {
     CRooster2Doc doc;
-    doc.ResizeGrid(doc.m_width, doc.m_height, 100, 100);
-    doc.m_width = 100;
-    doc.m_height = 100;
+    doc.puzzle.Resize(100, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
-            doc.SetCell(x, y, (y % 3 == 1 && x % 5 == 2) ? CELL_ZWART
+            doc.puzzle.SetCell(x, y, (y % 3 == 1 && x % 5 == 2) ? CELL_ZWART
                                                          : static_cast<Cell>('A' + (x * 7 + y) % 26));
-    doc.BuildWords();
-    for (WordInfo& word : doc.m_words)
+    doc.puzzle.BuildWords();
+    for (WordInfo& word : doc.puzzle.words)
         word.clue = "Een lange omschrijving " + std::string(400, 'x') + " " +
                     std::to_string(word.number);
-    doc.m_comment = std::string(9000, 'c');
-    doc.m_htmlTitle = "Groot rooster";
-    doc.m_phase = PHASE_VULLEN;
+    doc.puzzle.comment = std::string(9000, 'c');
+    doc.puzzle.html.title = "Groot rooster";
+    doc.phase = PHASE_VULLEN;
     return doc;
 }
 
 bool RunGrid(const std::filesystem::path& folder) {
     bool ok = true;
     CRooster2Doc doc = LargePuzzle();
-    std::printf("  %zu woorden, omschrijvingen van ruim 400 tekens\n", doc.m_words.size());
+    std::printf("  %zu woorden, omschrijvingen van ruim 400 tekens\n", doc.puzzle.words.size());
     const std::string path = (folder / "groot.rtr").string();
     Step("opslaan (.rtr)", [&] {
         UserMessage message;
@@ -88,19 +86,19 @@ bool RunGrid(const std::filesystem::path& folder) {
     });
     ok &= Check(WriteRtr(opened) == WriteRtr(doc), "zelfde bytes na openen");
     Step("tekst", [&] {
-        ok &= WriteFileAtomically((folder / "groot.txt").string(), ExportPlainText(opened, false));
+        ok &= WriteFileAtomically((folder / "groot.txt").string(), ExportPlainText(opened.puzzle, false));
     });
     Step("gevulde html", [&] {
         ok &= WriteFileAtomically((folder / "groot.html").string(),
-                                  WriteHtml(opened, true, false, VersionText()));
+                                  WriteHtml(opened.puzzle, true, false, VersionText()));
     });
     Step("omschrijvingenbestand schrijven", [&] {
-        ok &= WriteFileAtomically((folder / "groot-omschr.txt").string(), WriteClueFile(opened));
+        ok &= WriteFileAtomically((folder / "groot-omschr.txt").string(), WriteClueFile(opened.puzzle));
     });
     Step("omschrijvingenbestand lezen", [&] {
         ClueSection section = ClueSection::Across;
         int count = 0;
-        ok &= Check(ReadClueFileAt(opened, section, (folder / "groot-omschr.txt").string(), count),
+        ok &= Check(ReadClueFileAt(opened.puzzle, section, (folder / "groot-omschr.txt").string(), count),
                     "omschrijvingen lezen");
     });
     Step("statistiek (alle opties)", [&] {
@@ -124,28 +122,28 @@ bool RunWordList(const std::filesystem::path& folder) {
     });
     std::printf("  %s\n", ConversionSummary(conversion, base).c_str());
     CRooster2Doc doc;
-    doc.m_wordFile = base + "05.doc";
+    doc.puzzle.search.wordFile = base + "05.doc";
     Step("kandidaten voor ..A.. (alle)", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindCandidates(doc, "  A  ", &found, 0, 0) > 0, "kandidaten");
+        ok &= Check(FindCandidates(doc.puzzle, doc.scoring, "  A  ", &found, 0, 0) > 0, "kandidaten");
     });
     Step("anagrammen van AEILNRST", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindAnagrams(doc, "AEILNRST", &found, 0, 8, "........", doc.m_wordFile) >= 0,
+        ok &= Check(FindAnagrams(doc.puzzle, doc.scoring, "AEILNRST", &found, 0, 8, "........", doc.puzzle.search.wordFile) >= 0,
                     "anagrammen");
     });
     // A 15 x 15 grid without black cells loads the 15-letter list; lengths 2..15 by a staircase.
-    doc.m_width = 15;
-    doc.m_height = 15;
+    doc.puzzle.width = 15;
+    doc.puzzle.height = 15;
     for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 15; ++x) doc.SetCell(x, y, x + y == 14 ? CELL_ZWART : CELL_VRIJ);
-    doc.BuildWords();
+        for (int x = 0; x < 15; ++x) doc.puzzle.SetCell(x, y, x + y == 14 ? CELL_ZWART : CELL_VRIJ);
+    doc.puzzle.BuildWords();
     CSearchLists lists;
     Step("lijsten laden voor een zoekactie (14 lengtes)", [&] {
-        ok &= Check(PrepareSearchLists(doc, lists, DefaultSearchRandom()) == 0, "laden");
+        ok &= Check(PrepareSearchLists(doc.puzzle, doc.scoring, lists, DefaultSearchRandom()) == 0, "laden");
     });
     std::printf("  geladen lijsten: %zu bytes\n", lists.ListBytes());
-    ReleaseSearchLists(doc, lists);
+    ReleaseSearchLists(doc.puzzle, lists);
     return ok;
 }
 
@@ -155,9 +153,9 @@ bool RunFolder(const std::filesystem::path& folder) {
     Step("1000 puzzels schrijven", [&] {
         for (int i = 0; i < 1000; ++i) {
             CRooster2Doc doc;
-            for (int x = 0; x < 15; x += 4) doc.SetCell(x, i % 15, CELL_ZWART);
-            doc.BuildWords();
-            for (WordInfo& word : doc.m_words) word.clue = "Omschrijving " + std::to_string(i);
+            for (int x = 0; x < 15; x += 4) doc.puzzle.SetCell(x, i % 15, CELL_ZWART);
+            doc.puzzle.BuildWords();
+            for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + std::to_string(i);
             const std::filesystem::path sub = puzzles / ("map" + std::to_string(i % 10));
             std::filesystem::create_directories(sub);
             UserMessage message;

@@ -53,12 +53,12 @@ struct Measured {
 };
 
 void SetBenchGrid(CRooster2Doc& doc, const BenchGrid& grid) {
-    doc.m_width = static_cast<int>(grid.rows[0].size());
-    doc.m_height = static_cast<int>(grid.rows.size());
-    for (int y = 0; y < doc.m_height; ++y)
-        for (int x = 0; x < doc.m_width; ++x)
-            doc.SetCell(x, y, grid.rows[y][x] == '#' ? CELL_ZWART : CELL_VRIJ);
-    doc.BuildWords();
+    doc.puzzle.width = static_cast<int>(grid.rows[0].size());
+    doc.puzzle.height = static_cast<int>(grid.rows.size());
+    for (int y = 0; y < doc.puzzle.height; ++y)
+        for (int x = 0; x < doc.puzzle.width; ++x)
+            doc.puzzle.SetCell(x, y, grid.rows[y][x] == '#' ? CELL_ZWART : CELL_VRIJ);
+    doc.puzzle.BuildWords();
 }
 
 template <typename Search>
@@ -117,15 +117,15 @@ bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long bud
                   long long longBudget, bool randomOrder) {
     CRooster2Doc doc;
     SetBenchGrid(doc, grid);
-    doc.m_wordFile = words;
-    doc.m_randomOrder = randomOrder;
-    doc.m_maxSolutions = 0;
+    doc.puzzle.search.wordFile = words;
+    doc.puzzle.search.randomOrder = randomOrder;
+    doc.puzzle.search.maxSolutions = 0;
     std::map<int, int> lengths;
-    for (const WordInfo& word : doc.m_words) ++lengths[word.length];
+    for (const WordInfo& word : doc.puzzle.words) ++lengths[word.length];
     int blacks = 0;
-    for (int cell = 0; cell < doc.CellCount(); ++cell) blacks += doc.m_cells[cell] == CELL_ZWART;
+    for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell) blacks += doc.puzzle.cells[cell] == CELL_ZWART;
     std::printf("\n== %s: %d zwarte vakjes, %zu woorden (lengte:aantal", grid.name, blacks,
-                doc.m_words.size());
+                doc.puzzle.words.size());
     for (const auto& [length, count] : lengths) std::printf(" %d:%d", length, count);
     std::printf(")\n");
 

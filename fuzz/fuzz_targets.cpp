@@ -30,8 +30,8 @@ void Require(bool condition) {
 
 void FuzzRtrReader(std::string_view input) {
     CRooster2Doc doc;
-    doc.m_htmlTitle = "open";
-    doc.BuildWords();
+    doc.puzzle.html.title = "open";
+    doc.puzzle.BuildWords();
     const std::string before = WriteRtr(doc);
     const RtrReadResult result = ReadRtr(doc, input);
     if (result.status == RtrStatus::Refused) {
@@ -50,17 +50,17 @@ namespace {
 // An import either takes the file or leaves the open puzzle exactly as it was.
 void FuzzImport(std::string_view input, ImportReader reader) {
     CRooster2Doc doc;
-    doc.m_htmlTitle = "open";
-    doc.SetCell(1, 1, CELL_ZWART);
-    doc.BuildWords();
+    doc.puzzle.html.title = "open";
+    doc.puzzle.SetCell(1, 1, CELL_ZWART);
+    doc.puzzle.BuildWords();
     const std::string before = WriteRtr(doc);
     const ImportResult result = reader(doc, input);
     if (!result.imported) {
         Require(WriteRtr(doc) == before);
         return;
     }
-    Require(doc.m_width >= 1 && doc.m_width <= MAX_GRID_SIDE);
-    Require(doc.m_height >= 1 && doc.m_height <= MAX_GRID_SIDE);
+    Require(doc.puzzle.width >= 1 && doc.puzzle.width <= MAX_GRID_SIDE);
+    Require(doc.puzzle.height >= 1 && doc.puzzle.height <= MAX_GRID_SIDE);
     CRooster2Doc again;
     Require(ReadRtr(again, WriteRtr(doc)).status == RtrStatus::Loaded);
 }
@@ -76,12 +76,12 @@ namespace {
 // A small filled puzzle with clues, the own side of the clue and comparison targets.
 CRooster2Doc FuzzPuzzle() {
     CRooster2Doc doc;
-    doc.m_width = 3;
-    doc.m_height = 3;
+    doc.puzzle.width = 3;
+    doc.puzzle.height = 3;
     const char rows[] = "KATA\x01 SOP";
-    for (int i = 0; i < 9; ++i) doc.m_cells[i] = static_cast<Cell>(rows[i]);
-    doc.BuildWords();
-    doc.m_words[0].clue = "Huisdier";
+    for (int i = 0; i < 9; ++i) doc.puzzle.cells[i] = static_cast<Cell>(rows[i]);
+    doc.puzzle.BuildWords();
+    doc.puzzle.words[0].clue = "Huisdier";
     return doc;
 }
 
@@ -89,14 +89,14 @@ CRooster2Doc FuzzPuzzle() {
 
 void FuzzClueText(std::string_view input) {
     CRooster2Doc doc = FuzzPuzzle();
-    const std::string grid = doc.GridToString();
-    const std::size_t words = doc.m_words.size();
+    const std::string grid = doc.puzzle.GridToString();
+    const std::size_t words = doc.puzzle.words.size();
     ClueSection section = ClueSection::Across;
-    const int changed = ReadClueFile(doc, section, input) + ProcessClueText(doc, section, input);
+    const int changed = ReadClueFile(doc.puzzle, section, input) + ProcessClueText(doc.puzzle, section, input);
     // Clues never touch the grid or the words' places, and each line changes at most one word.
-    Require(doc.GridToString() == grid && doc.m_words.size() == words);
+    Require(doc.puzzle.GridToString() == grid && doc.puzzle.words.size() == words);
     Require(changed >= 0 && changed <= static_cast<int>(2 * input.size()));
-    for (const WordInfo& word : doc.m_words) Require(word.partCount >= 0 && word.partCount <= 19);
+    for (const WordInfo& word : doc.puzzle.words) Require(word.partCount >= 0 && word.partCount <= 19);
 }
 
 void FuzzPuzzleDescription(std::string_view input) {
@@ -164,15 +164,13 @@ void FuzzWordList(std::string_view input) {
     Require(WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1)));
 
     CRooster2Doc doc;
-    doc.ResizeGrid(doc.m_width, doc.m_height, length, 2);
-    doc.m_width = length;
-    doc.m_height = 2;
-    for (int x = 0; x < length; ++x) doc.SetCell(x, 1, CELL_ZWART);
-    doc.BuildWords();
-    doc.m_wordFile = set;
-    doc.m_maxSolutions = 3;
-    doc.m_ijTwoLetters = (input[0] & 0x40) != 0;
-    doc.m_scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
+    doc.puzzle.Resize(length, 2);
+    for (int x = 0; x < length; ++x) doc.puzzle.SetCell(x, 1, CELL_ZWART);
+    doc.puzzle.BuildWords();
+    doc.puzzle.search.wordFile = set;
+    doc.puzzle.search.maxSolutions = 3;
+    doc.puzzle.search.ijTwoLetters = (input[0] & 0x40) != 0;
+    doc.scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
 
     int malformed = 0;
     for (const auto& [word, score] : ParseScoreOverrides(input, malformed))
@@ -180,22 +178,23 @@ void FuzzWordList(std::string_view input) {
 
     std::vector<std::string> found;
     LookupDetails details;
-    const int candidates = FindCandidates(doc, std::string(length, ' '), &found, 50, 0, &details);
+    const int candidates =
+        FindCandidates(doc.puzzle, doc.scoring, std::string(length, ' '), &found, 50, 0, &details);
     Require(candidates == static_cast<int>(found.size()) && details.scores.size() == found.size());
-    for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
-    for (const int score : details.scores) Require(IsOfferedScore(doc.m_scoring, score));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
+    for (const int score : details.scores) Require(IsOfferedScore(doc.scoring, score));
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
     const int anagrams =
-        FindAnagrams(doc, letters, &found, 50, length, std::string(length, '.'), set);
+        FindAnagrams(doc.puzzle, doc.scoring, letters, &found, 50, length, std::string(length, '.'), set);
     Require(anagrams == static_cast<int>(found.size()));
-    for (const std::string& word : found) Require(IsAcceptableWord(doc, word, length));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 
     CSearchEngine search(doc);
-    const std::string grid = doc.GridToString();
+    const std::string grid = doc.puzzle.GridToString();
     if (!search.Run()) return;
-    Require(doc.GridToString() == grid);
+    Require(doc.puzzle.GridToString() == grid);
     for (const std::string& solution : search.m_results.m_solutions) {
         const std::string word = solution.substr(0, static_cast<std::size_t>(length));
         Require(word.find(' ') == std::string::npos);

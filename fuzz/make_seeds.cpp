@@ -20,37 +20,37 @@ void WriteSeed(const std::filesystem::path& folder, const std::string& name,
 }
 
 void SetRows(CRooster2Doc& doc, std::initializer_list<const char*> rows) {
-    doc.m_height = static_cast<int>(rows.size());
-    doc.m_width = static_cast<int>(std::string(*rows.begin()).size());
+    doc.puzzle.height = static_cast<int>(rows.size());
+    doc.puzzle.width = static_cast<int>(std::string(*rows.begin()).size());
     int y = 0;
     for (const char* row : rows) {
-        for (int x = 0; x < doc.m_width; ++x)
-            doc.SetCell(x, y, row[x] == '#' ? CELL_ZWART : static_cast<Cell>(row[x]));
+        for (int x = 0; x < doc.puzzle.width; ++x)
+            doc.puzzle.SetCell(x, y, row[x] == '#' ? CELL_ZWART : static_cast<Cell>(row[x]));
         ++y;
     }
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
 }
 
 CRooster2Doc FilledPuzzle() {
     CRooster2Doc filled;
     SetRows(filled, {"DENHAAG", " # # # ", "yS EL  "});
-    filled.m_words[0].clue = "Hofstad";
-    filled.m_words[0].partCount = 2;
-    filled.m_words[0].partLengths[0] = 3;
-    filled.m_words[0].partLengths[1] = 4;
-    filled.m_htmlTitle = "Titel";
-    filled.m_comment = "Opmerking";
-    filled.m_extraFiles = {"extra02.doc"};
-    filled.m_words[1].extraList = 1;
-    filled.m_numberPartWords = true;
-    filled.Renumber();
+    filled.puzzle.words[0].clue = "Hofstad";
+    filled.puzzle.words[0].partCount = 2;
+    filled.puzzle.words[0].partLengths[0] = 3;
+    filled.puzzle.words[0].partLengths[1] = 4;
+    filled.puzzle.html.title = "Titel";
+    filled.puzzle.comment = "Opmerking";
+    filled.puzzle.extraFiles = {"extra02.doc"};
+    filled.puzzle.words[1].extraList = 1;
+    filled.puzzle.numbering.numberPartWords = true;
+    filled.puzzle.Renumber();
     return filled;
 }
 
 void WriteHtmlSeeds(const std::filesystem::path& folder) {
     CRooster2Doc doc = FilledPuzzle();
     WriteSeed(folder, "empty.html", WriteHtml(doc, false, false, "seed"));
-    doc.m_htmlCluesSideBySide = true;
+    doc.puzzle.html.cluesSideBySide = true;
     WriteSeed(folder, "filled.html", WriteHtml(doc, true, true, "seed"));
 }
 
@@ -76,13 +76,13 @@ void WriteRosSeeds(const std::filesystem::path& folder) {
 
 void WriteRtrSeeds(const std::filesystem::path& folder) {
     CRooster2Doc empty;
-    empty.BuildWords();
+    empty.puzzle.BuildWords();
     WriteSeed(folder, "new15.rtr", WriteRtr(empty));
 
     WriteSeed(folder, "filled.rtr", WriteRtr(FilledPuzzle()));
 
     CRooster2Doc doorloper;
-    doorloper.m_doorloper = true;
+    doorloper.puzzle.numbering.doorloper = true;
     SetRows(doorloper, {"ABC", "D#E", "FGH"});
     WriteSeed(folder, "doorloper.rtr", WriteRtr(doorloper));
 }
@@ -90,13 +90,13 @@ void WriteRtrSeeds(const std::filesystem::path& folder) {
 void WriteClueTextSeeds(const std::filesystem::path& folder) {
     CRooster2Doc doc;
     SetRows(doc, {"KAT", "A#.", "SOP"});
-    doc.m_words[0].clue = "Huisdier";
-    doc.m_words[2].partCount = 2;
-    doc.m_words[2].partLengths[0] = 1;
-    doc.m_words[2].partLengths[1] = 2;
-    doc.m_words[2].extraList = 1;
-    doc.m_wordFile = "woorden02.doc";
-    doc.m_extraFiles = {"extra02.doc"};
+    doc.puzzle.words[0].clue = "Huisdier";
+    doc.puzzle.words[2].partCount = 2;
+    doc.puzzle.words[2].partLengths[0] = 1;
+    doc.puzzle.words[2].partLengths[1] = 2;
+    doc.puzzle.words[2].extraList = 1;
+    doc.puzzle.search.wordFile = "woorden02.doc";
+    doc.puzzle.extraFiles = {"extra02.doc"};
     WriteSeed(folder, "cluefile.txt", WriteClueFile(doc));
     WriteSeed(folder, "typed.txt", "VERTICAAL\n2. Omlaag (1,2) *3\rhorizontaal\n3. Soep (3)");
 }

@@ -38,18 +38,18 @@ void WriteFileOrFail(const std::string& path, const std::string& bytes) {
 void SetGrid(CRooster2Doc& doc, const std::initializer_list<std::string>& rows) {
     const int height = static_cast<int>(rows.size());
     const int width = static_cast<int>(rows.begin()->size());
-    doc.m_width = width;
-    doc.m_height = height;
+    doc.puzzle.width = width;
+    doc.puzzle.height = height;
     int y = 0;
     for (const std::string& row : rows) {
         for (int x = 0; x < width; ++x) {
             const char c = row[x];
-            doc.SetCell(x, y, c == '#' ? CELL_ZWART : c == '-' ? CELL_NIET : c == '.' ? CELL_VRIJ
+            doc.puzzle.SetCell(x, y, c == '#' ? CELL_ZWART : c == '-' ? CELL_NIET : c == '.' ? CELL_VRIJ
                                                                                    : static_cast<Cell>(c));
         }
         ++y;
     }
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
 }
 
 namespace {

@@ -33,18 +33,18 @@ void PrintRemark(const UserMessage& message) {
 }
 
 int ExportText(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
-    return WriteExportFile(outPath, ExportPlainText(doc, options.smallLetters));
+    return WriteExportFile(outPath, ExportPlainText(doc.puzzle, options.smallLetters));
 }
 
 int ExportPuzText(const CRooster2Doc& doc, const std::string& outPath,
                   const ExportOptions& options) {
-    return WriteExportFile(outPath, WriteAcrossLiteText(doc, options.smallLetters));
+    return WriteExportFile(outPath, WriteAcrossLiteText(doc.puzzle, options.smallLetters));
 }
 
 int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
     UserMessage remark;
-    if (!ExportHtml(doc, outPath, filled, options.smallLetters, VersionText(), ProgramFolder(),
+    if (!ExportHtml(doc.puzzle, outPath, filled, options.smallLetters, VersionText(), ProgramFolder(),
                     remark))
         return WriteFailed(outPath);
     PrintRemark(remark);

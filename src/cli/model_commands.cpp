@@ -37,11 +37,9 @@ int RunNew(const std::vector<std::string>& args) {
         int height = 0;
         if (!ParseSize(*size, width, height))
             return UsageError(NEW_COMMAND, "--size verwacht BxH met 1 tot en met 100");
-        doc.ResizeGrid(doc.m_width, doc.m_height, width, height);
-        doc.m_width = width;
-        doc.m_height = height;
+        doc.puzzle.Resize(width, height);
     }
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     return SavePuzzle(doc, parsed.Positional()[0]) ? EXIT_OK : EXIT_FAILED;
 }
 
@@ -51,7 +49,7 @@ int RunInfo(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(INFO_COMMAND);
     CRooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    WriteStdout(ExportPlainText(doc, parsed.Has("--small-letters")));
+    WriteStdout(ExportPlainText(doc.puzzle, parsed.Has("--small-letters")));
     return EXIT_OK;
 }
 

@@ -27,10 +27,10 @@ const CliCommand FOLDER_CLUES_COMMAND = {"folder-clues", "DIR OUT.txt", RunFolde
 // Clues are read in the filling phase; a puzzle that is still being shaped goes there
 // first, as the user would switch before reading, so that the clues stay with its words.
 void EnterFillingPhase(CRooster2Doc& doc) {
-    if (doc.m_phase != PHASE_VORMEN) return;
-    doc.m_phase = PHASE_VULLEN;
-    doc.m_curWord = 0;
-    doc.m_curPos = 0;
+    if (doc.phase != PHASE_VORMEN) return;
+    doc.phase = PHASE_VULLEN;
+    doc.curWord = 0;
+    doc.curPos = 0;
 }
 
 // The desktop offers the clue exports only while parts are not numbered separately:
@@ -41,13 +41,13 @@ int RefusePartNumbers() {
 
 int ExportPrintableClues(const CRooster2Doc& doc, const std::string& outPath,
                          const ExportOptions&) {
-    if (!CanExportClues(doc)) return RefusePartNumbers();
-    return WriteExportFile(outPath, ExportClues(doc));
+    if (!CanExportClues(doc.puzzle)) return RefusePartNumbers();
+    return WriteExportFile(outPath, ExportClues(doc.puzzle));
 }
 
 int ExportClueFile(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
-    if (!CanWriteClueFile(doc)) return RefusePartNumbers();
-    return WriteExportFile(outPath, WriteClueFile(doc));
+    if (!CanWriteClueFile(doc.puzzle)) return RefusePartNumbers();
+    return WriteExportFile(outPath, WriteClueFile(doc.puzzle));
 }
 
 int RunReadClues(const std::vector<std::string>& args) {
@@ -60,7 +60,7 @@ int RunReadClues(const std::vector<std::string>& args) {
     EnterFillingPhase(doc);
     ClueSection section = ClueSection::Across;
     int count = 0;
-    if (!ReadClueFileAt(doc, section, cluePath, count))
+    if (!ReadClueFileAt(doc.puzzle, section, cluePath, count))
         return Fail(StrFormat("Het bestand %s kan niet worden geopend.", cluePath.c_str()));
     doc.MarkModified(true);
     if (!SavePuzzle(doc, parsed.Positional()[2])) return EXIT_FAILED;

@@ -24,7 +24,7 @@ const CliCommand FILL_COMMAND = {
 
 // The puzzle's own options with the command line's changes; false on a bad value.
 bool ReadFillOptions(CliArgs& parsed, const CRooster2Doc& doc, SearchOptions& options) {
-    options = ReadSearchOptions(doc);
+    options = doc.puzzle.search;
     if (const auto words = parsed.Value("--words")) options.wordFile = *words;
     if (const auto exclude = parsed.Value("--exclude")) options.excludedLetters = *exclude;
     long long maxSolutions = options.maxSolutions;
@@ -64,10 +64,10 @@ bool TakeSolution(CRooster2Doc& doc, SearchResults& results, int number, const s
     CUndoHistories undo;
     browser.OnShowSolutions();
     for (int k = 1; k < number; ++k) browser.Next();
-    const bool ownChoice = doc.m_fillWithLastShown;
-    doc.m_fillWithLastShown = true;
+    const bool ownChoice = doc.puzzle.search.fillWithLastShown;
+    doc.puzzle.search.fillWithLastShown = true;
     browser.OnSolutionsDone(undo);
-    doc.m_fillWithLastShown = ownChoice;
+    doc.puzzle.search.fillWithLastShown = ownChoice;
     return SavePuzzle(doc, path);
 }
 
@@ -84,14 +84,14 @@ int RunFill(const std::vector<std::string>& args) {
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
-    if (!ReadScoringOptions(parsed, doc.m_scoring) || !ReadFillOptions(parsed, doc, options) ||
+    if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
         !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
         return UsageError(FILL_COMMAND, parsed.Error());
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
         return UsageError(FILL_COMMAND, "--take verwacht een oplossingsnummer en een bestand");
     ApplySearchOptions(doc, options);
-    if (doc.m_wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
+    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
     CSearchEngine engine(doc);
     if (parsed.Has("--seed")) engine.m_seed = static_cast<std::uint32_t>(seed);

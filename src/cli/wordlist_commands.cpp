@@ -61,7 +61,7 @@ int RunWordList(const std::vector<std::string>& args) {
 // A document that looks words up in `set` with the defaults of a new puzzle.
 CRooster2Doc DocumentForSet(const std::string& set) {
     CRooster2Doc doc;
-    doc.m_wordFile = set;
+    doc.puzzle.search.wordFile = set;
     return doc;
 }
 
@@ -82,24 +82,24 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 
 int RunCandidates(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    long long maxCount = CRooster2Doc().m_maxCandidates;
+    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
     const std::string& set = parsed.Positional()[0];
     const std::string& pattern = parsed.Positional()[1];
     CRooster2Doc doc = DocumentForSet(set);
-    if (!ReadScoringOptions(parsed, doc.m_scoring))
+    if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     const CandidateList list =
-        FillCandidates(doc, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
+        FillCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
 
 int RunAnagrams(const std::vector<std::string>& args) {
     CliArgs parsed(args,
                    {{"--pattern", 1}, {"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    long long maxCount = CRooster2Doc().m_maxCandidates;
+    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(ANAGRAMS_COMMAND);
@@ -108,10 +108,10 @@ int RunAnagrams(const std::vector<std::string>& args) {
     if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
     const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
     CRooster2Doc doc = DocumentForSet(set);
-    if (!ReadScoringOptions(parsed, doc.m_scoring))
+    if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     const std::optional<CandidateList> list =
-        FilterCandidates(doc, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
+        FilterCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
 }
 
@@ -121,12 +121,12 @@ int RunSpell(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
     CRooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    if (const auto words = parsed.Value("--words")) doc.m_wordFile = *words;
-    if (doc.m_wordFile.empty()) return Fail("Geen woordenlijst gegeven");
-    const std::string missing = FirstMissingSpellingFile(doc);
+    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
+    const std::string missing = FirstMissingSpellingFile(doc.puzzle);
     if (!missing.empty()) return Fail(missing);
-    const std::optional<std::string> report = SpellingCheckReport(doc);
-    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.m_wordFile.c_str()));
+    const std::optional<std::string> report = SpellingCheckReport(doc.puzzle);
+    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
     return EXIT_OK;
 }

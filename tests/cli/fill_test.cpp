@@ -47,8 +47,8 @@ TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
               "Onderbroken na T, 1 oplossing\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
     CRooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.GridToString(), "ABCD");
-    EXPECT_FALSE(doc.m_fillWithLastShown);
+    EXPECT_EQ(doc.puzzle.GridToString(), "ABCD");
+    EXPECT_FALSE(doc.puzzle.search.fillWithLastShown);
 }
 
 TEST_F(FillCommandTest, OptionsChangeTheSearch) {

@@ -27,19 +27,19 @@ protected:
 
 TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
     ASSERT_EQ(0, RunCli({"export", "text", Path("p.rtr"), Path("p.txt")}).exitCode);
-    EXPECT_EQ(ExportPlainText(m_doc, false), ReadFileOrEmpty(Path("p.txt")));
+    EXPECT_EQ(ExportPlainText(m_doc.puzzle, false), ReadFileOrEmpty(Path("p.txt")));
     ASSERT_EQ(
         0, RunCli({"export", "puztext", Path("p.rtr"), Path("q.txt"), "--small-letters"}).exitCode);
-    EXPECT_EQ(WriteAcrossLiteText(m_doc, true), ReadFileOrEmpty(Path("q.txt")));
+    EXPECT_EQ(WriteAcrossLiteText(m_doc.puzzle, true), ReadFileOrEmpty(Path("q.txt")));
     ASSERT_EQ(0, RunCli({"export", "html-filled", Path("p.rtr"), Path("p.html")}).exitCode);
-    EXPECT_EQ(WriteHtml(m_doc, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    EXPECT_EQ(WriteHtml(m_doc.puzzle, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
 }
 
 TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePage) {
     const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
     ASSERT_EQ(0, run.exitCode) << run.err;
     EXPECT_EQ("", run.err);
-    EXPECT_EQ(WriteHtml(m_doc, false, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    EXPECT_EQ(WriteHtml(m_doc.puzzle, false, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
     const std::string image = ReadFileOrEmpty(Path("grijs.gif"));
     EXPECT_EQ("GIF89a", image.substr(0, 6));
 }
@@ -50,8 +50,8 @@ TEST_F(FormatCommands, HtmlRoundTripThroughImport) {
     ASSERT_EQ(0, run.exitCode) << run.err;
     CRooster2Doc back;
     ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(back, Path("back.rtr")).status);
-    EXPECT_EQ(m_doc.GridToString(), back.GridToString());
-    EXPECT_EQ(PHASE_VULLEN, back.m_phase);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), back.puzzle.GridToString());
+    EXPECT_EQ(PHASE_VULLEN, back.phase);
 }
 
 TEST_F(FormatCommands, ImportsRealPuzFiles) {
@@ -68,7 +68,7 @@ TEST_F(FormatCommands, ImportsRealPuzFiles) {
         ASSERT_EQ(0, run.exitCode) << name << run.err;
         CRooster2Doc doc;
         ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, Path(name + ".rtr")).status) << name;
-        EXPECT_FALSE(doc.m_words.empty()) << name;
+        EXPECT_FALSE(doc.puzzle.words.empty()) << name;
         EXPECT_EQ(0,
                   RunCli({"export", "html", Path(name + ".rtr"), Path(name + ".html")}).exitCode);
     }

@@ -13,8 +13,8 @@ TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
     ASSERT_EQ(info.exitCode, 0) << info.err;
 
     CRooster2Doc doc;
-    doc.BuildWords();
-    EXPECT_EQ(info.out, ExportPlainText(doc, false));
+    doc.puzzle.BuildWords();
+    EXPECT_EQ(info.out, ExportPlainText(doc.puzzle, false));
     int numberedLines = 0;
     for (std::size_t at = info.out.find(". "); at != std::string::npos;
          at = info.out.find(". ", at + 1))
@@ -32,9 +32,9 @@ TEST(CliNewInfoTest, SizeOptionMakesThatGrid) {
     ASSERT_EQ(RunCli({"new", path, "--size", "5x3"}).exitCode, 0);
     CRooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, path).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.m_width, 5);
-    EXPECT_EQ(doc.m_height, 3);
-    EXPECT_EQ(doc.m_words.size(), 8u);
+    EXPECT_EQ(doc.puzzle.width, 5);
+    EXPECT_EQ(doc.puzzle.height, 3);
+    EXPECT_EQ(doc.puzzle.words.size(), 8u);
 }
 
 TEST(CliNewInfoTest, WrongArgumentsGiveUsageAndExitTwo) {

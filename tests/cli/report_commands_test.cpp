@@ -31,12 +31,12 @@ TEST_F(ReportCommands, ReadCluesCountsAndSavesInTheFillingPhase) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Aantal toegevoegde omschrijvingen: 3\n");
     CRooster2Doc doc = Load(dir.Path("uit.rtr"));
-    EXPECT_EQ(doc.m_phase, PHASE_VULLEN);
-    EXPECT_EQ(doc.m_words[0].clue, "Eerste");
-    EXPECT_EQ(doc.m_words[1].clue, "");
-    EXPECT_EQ(doc.m_words[2].extraList, 2);
+    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.puzzle.words[0].clue, "Eerste");
+    EXPECT_EQ(doc.puzzle.words[1].clue, "");
+    EXPECT_EQ(doc.puzzle.words[2].extraList, 2);
     // Writing the clue file and reading it back changes nothing.
-    WriteFileOrFail(dir.Path("terug.txt"), WriteClueFile(doc));
+    WriteFileOrFail(dir.Path("terug.txt"), WriteClueFile(doc.puzzle));
     const CliRun again =
         RunCli({"read-clues", dir.Path("uit.rtr"), dir.Path("terug.txt"), dir.Path("uit2.rtr")});
     EXPECT_EQ(again.out, "Aantal toegevoegde omschrijvingen: 0\n");
@@ -95,20 +95,20 @@ TEST_F(ReportCommands, FolderCluesWritesTheListing) {
 
 TEST_F(ReportCommands, ExportKindsForClues) {
     CRooster2Doc doc = Load(puzzle);
-    doc.m_words[0].clue = "Eerste";
-    doc.m_htmlTitle = "Titel";
+    doc.puzzle.words[0].clue = "Eerste";
+    doc.puzzle.html.title = "Titel";
     WriteFileOrFail(puzzle, WriteRtr(doc));
     ASSERT_EQ(RunCli({"export", "clues", puzzle, dir.Path("print.txt")}).exitCode, 0);
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc.puzzle));
     ASSERT_EQ(RunCli({"export", "cluefile", puzzle, dir.Path("clues.txt")}).exitCode, 0);
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc.puzzle));
     EXPECT_TRUE(
         ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
 }
 
 TEST_F(ReportCommands, ClueExportsRefusePartNumbers) {
     CRooster2Doc doc = Load(puzzle);
-    doc.m_numberPartWords = true;
+    doc.puzzle.numbering.numberPartWords = true;
     WriteFileOrFail(puzzle, WriteRtr(doc));
     for (const char* kind : {"clues", "cluefile"}) {
         const CliRun run = RunCli({"export", kind, puzzle, dir.Path("uit.txt")});

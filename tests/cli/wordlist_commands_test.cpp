@@ -132,7 +132,7 @@ protected:
     std::string SavePuzzle(std::initializer_list<std::string> rows, const std::string& wordFile) {
         CRooster2Doc doc;
         SetGrid(doc, rows);
-        doc.m_wordFile = wordFile;
+        doc.puzzle.search.wordFile = wordFile;
         UserMessage message;
         const std::string path = dir.Path("puzzel.rtr");
         EXPECT_TRUE(SaveRtrFile(doc, path, message)) << message.text;

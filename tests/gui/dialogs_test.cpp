@@ -52,8 +52,8 @@ private slots:
             dialog.accept();
         });
         QVERIFY(window.Run(ID_GRID_PROPERTIES));
-        QCOMPARE(window.doc.m_width, 20);
-        QCOMPARE(window.doc.m_clueTextSize, 0);
+        QCOMPARE(window.doc.puzzle.width, 20);
+        QCOMPARE(window.doc.puzzle.appearance.clueTextSize, 0);
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
     }
 
@@ -91,12 +91,12 @@ private slots:
         Child<QLineEdit>(dialog, "margin")->setText(QStringLiteral("50"));
         dialog.SetColour(0, Rgb(1, 2, 3));
         dialog.reject();
-        QCOMPARE(window.doc.m_letterValues[0], 5);
-        QCOMPARE(window.doc.m_letterValues[1], 7);
-        QCOMPARE(window.doc.m_letterValues[2], 2);
-        QCOMPARE(window.doc.m_letterValues[3], 4);
-        QCOMPARE(window.doc.m_margin, 5);
-        QVERIFY(window.doc.m_colorZwart != Rgb(1, 2, 3));
+        QCOMPARE(window.doc.puzzle.letterValues[0], 5);
+        QCOMPARE(window.doc.puzzle.letterValues[1], 7);
+        QCOMPARE(window.doc.puzzle.letterValues[2], 2);
+        QCOMPARE(window.doc.puzzle.letterValues[3], 4);
+        QCOMPARE(window.doc.puzzle.appearance.margin, 5);
+        QVERIFY(window.doc.puzzle.appearance.colours.zwart != Rgb(1, 2, 3));
     }
 
     // ---- Commentaar ----------------------------------------------------------------------
@@ -108,13 +108,13 @@ private slots:
             dialog.accept();
         });
         QVERIFY(window.Run(ID_GRID_COMMENT));
-        QCOMPARE(QString::fromLatin1(window.doc.m_comment), QStringLiteral("een\r\ntwee"));
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle.comment), QStringLiteral("een\r\ntwee"));
         WhenModalOpens<CCommentDlg>([](CCommentDlg& dialog) {
             Child<QPlainTextEdit>(dialog, "comment")->setPlainText(QStringLiteral("weg"));
             dialog.reject();
         });
         QVERIFY(window.Run(ID_GRID_COMMENT));
-        QCOMPARE(QString::fromLatin1(window.doc.m_comment), QStringLiteral("een\r\ntwee"));
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle.comment), QStringLiteral("een\r\ntwee"));
     }
 
     // ---- Clue windows ----------------------------------------------------------------------
@@ -130,8 +130,8 @@ private slots:
         window.doc.MarkModified(false);
         clues->Edit()->setPlainText(QStringLiteral("Horizontaal\n1. Vogel (2+3)\n"));
         LeaveField(clues->Edit());
-        QCOMPARE(QString::fromLatin1(window.doc.m_words[0].clue), QStringLiteral("Vogel"));
-        QCOMPARE(window.doc.m_words[0].partCount, 2);
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle.words[0].clue), QStringLiteral("Vogel"));
+        QCOMPARE(window.doc.puzzle.words[0].partCount, 2);
         QVERIFY(window.doc.IsModified());
         clues->close();
         window.Settle();
@@ -146,7 +146,7 @@ private slots:
         CClueTextDlg* clues = window.View().ClueTextWindow();
         clues->Edit()->setPlainText(QStringLiteral("Horizontaal\n1. Vogel"));
         LeaveField(clues->Edit());
-        QVERIFY(window.doc.m_words[0].clue.empty());
+        QVERIFY(window.doc.puzzle.words[0].clue.empty());
     }
 
     void clueWindowsCloseWhenShapingAgainAndNeedPlainNumbering() {
@@ -159,7 +159,7 @@ private slots:
         QVERIFY(window.View().ClueTextWindow() == nullptr);
         QVERIFY(window.View().ClueListWindow() == nullptr);
         QVERIFY(window.Run(ID_PHASE_FILL));
-        window.doc.m_numberPartWords = true;
+        window.doc.puzzle.numbering.numberPartWords = true;
         QVERIFY(!window.Enabled(ID_SHOW_CLUES));
         QVERIFY(!window.Enabled(ID_SHOW_CLUE_LIST));
     }
@@ -177,9 +177,9 @@ private slots:
         list->DownList()->setCurrentRow(1);
         const int chosen = window.View().PendingWord();
         QVERIFY(chosen >= 0);
-        QCOMPARE(window.doc.m_words[chosen].dy, 1);
-        QTRY_COMPARE(window.doc.m_curWord, chosen);
-        QCOMPARE(window.doc.m_curPos, 0);
+        QCOMPARE(window.doc.puzzle.words[chosen].dy, 1);
+        QTRY_COMPARE(window.doc.curWord, chosen);
+        QCOMPARE(window.doc.curPos, 0);
         QCOMPARE(window.View().PendingWord(), -1);
         const int height = list->FontHeight();
         Click(*list, "larger");
@@ -189,7 +189,7 @@ private slots:
     void clueListShowsOnlyAcrossWhenOnlyAcrossIsNumbered() {
         TestWindow window;
         SetGrid(window.doc, {"...", ".#.", "..."});
-        window.doc.m_acrossOnly = true;
+        window.doc.puzzle.numbering.acrossOnly = true;
         window.View().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
@@ -203,8 +203,8 @@ private slots:
         FiveLetterWord(window);
         WriteFileOrFail(window.dir.Path("lijst05.doc"),
                         "KRAAK\nBAKEN\nZAKEN\nKAART\nHAKEN\nKAAS \n");
-        window.doc.m_wordFile = window.dir.Path("lijst05.doc");
-        CWordDataDlg dialog(window.doc, window.doc.m_words[0], OpenWordData(window.doc, 0));
+        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
+        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("H1 met lengte 5"));
         auto* candidates = Child<QComboBox>(dialog, "candidates");
         QCOMPARE(candidates->count(), 5);
@@ -236,9 +236,9 @@ private slots:
         TestWindow window;
         FiveLetterWord(window);
         WriteFileOrFail(window.dir.Path("lijst05.doc"), "KRAAK;20\nBAKEN;90\nZAKEN\nKAART;60\n");
-        window.doc.m_wordFile = window.dir.Path("lijst05.doc");
-        window.doc.m_scoring.overrideFile = window.dir.Path("data/eigen_scores.txt");
-        CWordDataDlg dialog(window.doc, window.doc.m_words[0], OpenWordData(window.doc, 0));
+        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
+        window.doc.scoring.overrideFile = window.dir.Path("data/eigen_scores.txt");
+        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
         auto* candidates = Child<QComboBox>(dialog, "candidates");
         QCOMPARE(candidates->model()->index(0, 1).data().toString(), QStringLiteral("20"));
         Click(dialog, "sortScore");
@@ -268,8 +268,8 @@ private slots:
         FiveLetterWord(window);
         WriteFileOrFail(window.dir.Path("lijst02.doc"), "OP\nIN\n");
         WriteFileOrFail(window.dir.Path("lijst03.doc"), "DAK\n");
-        window.doc.m_wordFile = window.dir.Path("lijst05.doc");
-        WordInfo word = window.doc.m_words[0];
+        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
+        WordInfo word = window.doc.puzzle.words[0];
         word.partCount = 2;
         word.partLengths[0] = 2;
         word.partLengths[1] = 3;
@@ -289,9 +289,9 @@ private slots:
         TestWindow window;
         FiveLetterWord(window);
         WriteFileOrFail(window.dir.Path("lijst05.doc"), "KRAAK\n");
-        window.doc.m_wordFile = window.dir.Path("lijst05.doc");
-        window.doc.m_extraFiles = {"a05.doc", "b05.doc"};
-        CWordDataDlg dialog(window.doc, window.doc.m_words[0], OpenWordData(window.doc, 0));
+        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
+        window.doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
+        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
         auto* value = Child<QLineEdit>(dialog, "value");
         value->setText(QStringLiteral("AB"));
         LeaveField(value);
@@ -324,7 +324,7 @@ private slots:
         });
         window.Key(Qt::Key_Tab);
         QCOMPARE(GridRows(window.doc), std::string("BAKyN/#####/"));
-        QCOMPARE(QString::fromLatin1(window.doc.m_words[0].clue), QStringLiteral("Licht"));
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle.words[0].clue), QStringLiteral("Licht"));
         QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("Licht")),
                  qPrintable(window.frame->MessagePaneText()));
         QVERIFY(window.Enabled(ID_UNDO));
@@ -343,7 +343,7 @@ private slots:
 
     void extraFilesAddAndRemoveSelectedRows() {
         TestWindow window;
-        window.doc.m_wordFile = "lijst05.doc";
+        window.doc.puzzle.search.wordFile = "lijst05.doc";
         QVERIFY(window.Enabled(ID_EXTRA_SEARCH_FILES));
         CExtraFilesDlg dialog(window.doc);
         dialog.AddFile("a05.doc");
@@ -355,10 +355,10 @@ private slots:
             dialog.RemoveSelected();
             QCOMPARE(answerer.Texts().size(), 1);
         }
-        QCOMPARE(window.doc.m_extraFiles.size(), std::size_t{2});
+        QCOMPARE(window.doc.puzzle.extraFiles.size(), std::size_t{2});
         dialog.List()->topLevelItem(0)->setSelected(true);
         dialog.RemoveSelected();
-        QCOMPARE(window.doc.m_extraFiles, std::vector<std::string>{"b05.doc"});
+        QCOMPARE(window.doc.puzzle.extraFiles, std::vector<std::string>{"b05.doc"});
         QCOMPARE(dialog.List()->topLevelItem(0)->text(0), QStringLiteral("1"));
     }
 };

@@ -15,12 +15,12 @@ namespace {
 QColor PixelOf(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
 void UseDistinctColours(CRooster2Doc& doc) {
-    doc.m_colorZwart = Rgb(20, 40, 160);
-    doc.m_colorWoord = Rgb(200, 200, 0);
-    doc.m_colorWoordPos = Rgb(0, 200, 0);
-    doc.m_colorNiet = Rgb(250, 0, 250);
-    doc.m_colorVrij = Rgb(255, 255, 255);
-    doc.m_colorAchtergrond = Rgb(10, 120, 120);
+    doc.puzzle.appearance.colours.zwart = Rgb(20, 40, 160);
+    doc.puzzle.appearance.colours.woord = Rgb(200, 200, 0);
+    doc.puzzle.appearance.colours.woordPos = Rgb(0, 200, 0);
+    doc.puzzle.appearance.colours.niet = Rgb(250, 0, 250);
+    doc.puzzle.appearance.colours.vrij = Rgb(255, 255, 255);
+    doc.puzzle.appearance.colours.achtergrond = Rgb(10, 120, 120);
 }
 
 }  // namespace
@@ -36,7 +36,7 @@ private slots:
         QVERIFY(WritePng(path, window.View().RenderGridToImage()));
         QImage written(QString::fromStdString(path));
         QCOMPARE(written.size(), QSize(451, 451));
-        window.doc.m_lineWidth = 1;
+        window.doc.puzzle.appearance.lineWidth = 1;
         QVERIFY(WritePng(path, window.View().RenderGridToImage()));
         QCOMPARE(QImage(QString::fromStdString(path)).size(), QSize(452, 452));
     }
@@ -44,8 +44,8 @@ private slots:
     void pngIsTheSameWhateverTheMargin() {
         TestWindow window;
         const QImage before = window.View().RenderGridToImage();
-        window.doc.m_margin = 40;
-        window.doc.m_clueTextSize = 20;
+        window.doc.puzzle.appearance.margin = 40;
+        window.doc.puzzle.appearance.clueTextSize = 20;
         QCOMPARE(window.View().RenderGridToImage(), before);
     }
 
@@ -68,7 +68,7 @@ private slots:
         UseDistinctColours(window.doc);
         SetGrid(window.doc, {"##..", "##..", "....", "...."});
         const QImage image = window.View().RenderGridToImage();
-        const QColor zwart = ToQColor(window.doc.m_colorZwart);
+        const QColor zwart = ToQColor(window.doc.puzzle.appearance.colours.zwart);
         QCOMPARE(PixelOf(image, 30, 15), zwart);   // between (0,0) and (1,0)
         QCOMPARE(PixelOf(image, 15, 30), zwart);   // between (0,0) and (0,1)
         QCOMPARE(PixelOf(image, 30, 30), zwart);   // the corner of the 2 x 2 block
@@ -79,10 +79,10 @@ private slots:
     void wideLinesJoinTwoPixels() {
         TestWindow window;
         UseDistinctColours(window.doc);
-        window.doc.m_lineWidth = 1;
+        window.doc.puzzle.appearance.lineWidth = 1;
         SetGrid(window.doc, {"##", ".."});
         const QImage image = window.View().RenderGridToImage();
-        const QColor zwart = ToQColor(window.doc.m_colorZwart);
+        const QColor zwart = ToQColor(window.doc.puzzle.appearance.colours.zwart);
         QCOMPARE(PixelOf(image, 30, 15), zwart);
         QCOMPARE(PixelOf(image, 31, 15), zwart);
         QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));
@@ -94,10 +94,10 @@ private slots:
         UseDistinctColours(window.doc);
         SetGrid(window.doc, {"-...", "....", "...."});
         const QImage image = window.View().RenderGridToImage();
-        const QColor background = ToQColor(window.doc.m_colorAchtergrond);
+        const QColor background = ToQColor(window.doc.puzzle.appearance.colours.achtergrond);
         QCOMPARE(PixelOf(image, 15, 15), background);
         QCOMPARE(PixelOf(image, 0, 15), background);  // no frame on its outer side
-        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.m_colorVrij));
+        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle.appearance.colours.vrij));
     }
 
     void currentWordAndCursorCellInTheirColours() {
@@ -111,12 +111,12 @@ private slots:
         const QPoint cursor = window.CellCentre(1, 0);
         const QPoint inWord = window.CellCentre(3, 0);
         const QPoint outside = window.CellCentre(1, 2);
-        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()), ToQColor(window.doc.m_colorWoordPos));
-        QCOMPARE(PixelOf(screen, inWord.x(), inWord.y()), ToQColor(window.doc.m_colorWoord));
-        QCOMPARE(PixelOf(screen, outside.x(), outside.y()), ToQColor(window.doc.m_colorVrij));
+        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()), ToQColor(window.doc.puzzle.appearance.colours.woordPos));
+        QCOMPARE(PixelOf(screen, inWord.x(), inWord.y()), ToQColor(window.doc.puzzle.appearance.colours.woord));
+        QCOMPARE(PixelOf(screen, outside.x(), outside.y()), ToQColor(window.doc.puzzle.appearance.colours.vrij));
         // The image shows no cursor and no current word.
         const QImage image = window.View().RenderGridToImage();
-        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.m_colorVrij));
+        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle.appearance.colours.vrij));
     }
 
     void acrossLitePresetColoursTheScreen() {
@@ -140,15 +140,15 @@ private slots:
 
     void zoomStopsAtItsLimits() {
         TestWindow window;
-        window.doc.m_cellSize = 200;
+        window.doc.puzzle.appearance.cellSize = 200;
         QVERIFY(window.Run(ID_ZOOM_IN));
-        QCOMPARE(window.doc.m_cellSize, 200);
-        window.doc.m_cellSize = 5;
+        QCOMPARE(window.doc.puzzle.appearance.cellSize, 200);
+        window.doc.puzzle.appearance.cellSize = 5;
         QVERIFY(window.Run(ID_ZOOM_OUT));
-        QCOMPARE(window.doc.m_cellSize, 5);
-        window.doc.m_cellSize = 20;
+        QCOMPARE(window.doc.puzzle.appearance.cellSize, 5);
+        window.doc.puzzle.appearance.cellSize = 20;
         QVERIFY(window.Run(ID_ZOOM_IN));
-        QCOMPARE(window.doc.m_cellSize, 21);
+        QCOMPARE(window.doc.puzzle.appearance.cellSize, 21);
         QVERIFY(!window.doc.IsModified());
     }
 

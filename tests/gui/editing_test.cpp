@@ -12,13 +12,13 @@ int WordAt(const CRooster2Doc& doc, int x, int y, bool across) {
     int count = 0;
     int acrossWord = -1;
     int downWord = -1;
-    doc.FindWordsAt(x, y, count, acrossWord, downWord);
+    doc.puzzle.FindWordsAt(x, y, count, acrossWord, downWord);
     return across ? acrossWord : downWord;
 }
 
 void StartWith(TestWindow& window, std::initializer_list<std::string> rows, int symmetry = 0) {
     SetGrid(window.doc, rows);
-    window.doc.m_symmetry = symmetry;
+    window.doc.puzzle.symmetry = symmetry;
     window.View().OnInitialUpdate();
     window.Settle();
 }
@@ -31,15 +31,15 @@ class EditingTest : public QObject {
 private slots:
     void keypadCommandsRunAlsoWhenNoShortcutCaughtThem() {
         TestWindow window;
-        const int size = window.doc.m_cellSize;
+        const int size = window.doc.puzzle.appearance.cellSize;
         // Sent straight to the view, as on X11 where keypad shortcuts do not match.
         QKeyEvent zoom(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier,
                        QStringLiteral("+"));
         QCoreApplication::sendEvent(&window.View(), &zoom);
-        QCOMPARE(window.doc.m_cellSize, size + 1);
+        QCOMPARE(window.doc.puzzle.appearance.cellSize, size + 1);
         QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
         QCoreApplication::sendEvent(&window.View(), &plus);
-        QCOMPARE(window.doc.m_cellSize, size + 1);  // the main keyboard's + is no command
+        QCOMPARE(window.doc.puzzle.appearance.cellSize, size + 1);  // the main keyboard's + is no command
     }
 
     void clickMakesBlackAndItsHalfTurnImage() {
@@ -65,7 +65,7 @@ private slots:
         window.Click(3, 2, Qt::RightButton);
         QCOMPARE(GridRows(window.doc), std::string("-.../..../...-/"));
         window.Click(0, 0, Qt::LeftButton, Qt::ControlModifier);
-        QCOMPARE(window.doc.GetCell(0, 0), CELL_VRIJ);
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), CELL_VRIJ);
     }
 
     void shapeUndoAndRedo() {
@@ -89,18 +89,18 @@ private slots:
         StartWith(window, {"...", "...", "..."});
         QVERIFY(window.Run(ID_PHASE_FILL));
         const int across = WordAt(window.doc, 0, 0, true);
-        QCOMPARE(window.doc.m_curWord, across);
+        QCOMPARE(window.doc.curWord, across);
         window.Type("ey");
-        QCOMPARE(window.doc.GetCell(0, 0), Cell('E'));
-        QCOMPARE(window.doc.GetCell(1, 0), CELL_IJ);
-        QCOMPARE(window.doc.m_curPos, 2);
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), Cell('E'));
+        QCOMPARE(window.doc.puzzle.GetCell(1, 0), CELL_IJ);
+        QCOMPARE(window.doc.curPos, 2);
         window.Key(Qt::Key_Backspace);
-        QCOMPARE(window.doc.GetCell(1, 0), CELL_VRIJ);
-        QCOMPARE(window.doc.m_curPos, 1);
+        QCOMPARE(window.doc.puzzle.GetCell(1, 0), CELL_VRIJ);
+        QCOMPARE(window.doc.curPos, 1);
         window.Type("Y");
-        QCOMPARE(window.doc.GetCell(1, 0), Cell('Y'));
+        QCOMPARE(window.doc.puzzle.GetCell(1, 0), Cell('Y'));
         window.Key(Qt::Key_Delete);
-        QCOMPARE(window.doc.GetWordValue(across), std::string("   "));
+        QCOMPARE(window.doc.puzzle.GetWordValue(across), std::string("   "));
     }
 
     void fillUndoRestoresLetters() {
@@ -109,10 +109,10 @@ private slots:
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Type("ab");
         QVERIFY(window.Run(ID_UNDO));
-        QCOMPARE(window.doc.GetCell(1, 0), CELL_VRIJ);
-        QCOMPARE(window.doc.GetCell(0, 0), Cell('A'));
+        QCOMPARE(window.doc.puzzle.GetCell(1, 0), CELL_VRIJ);
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), Cell('A'));
         QVERIFY(window.Run(ID_REDO));
-        QCOMPARE(window.doc.GetCell(1, 0), Cell('B'));
+        QCOMPARE(window.doc.puzzle.GetCell(1, 0), Cell('B'));
         // Back to shaping and again to filling starts a new fill history.
         QVERIFY(window.Run(ID_PHASE_SHAPE));
         QVERIFY(window.Run(ID_PHASE_FILL));
@@ -124,17 +124,17 @@ private slots:
         StartWith(window, {"...", "...", "..."});
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Key(Qt::Key_Down);
-        QCOMPARE(window.doc.m_curWord, WordAt(window.doc, 0, 0, false));
-        QCOMPARE(window.doc.m_curPos, 1);
-        QCOMPARE(window.doc.m_direction, DIR_DOWN);
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 0, 0, false));
+        QCOMPARE(window.doc.curPos, 1);
+        QCOMPARE(window.doc.direction, DIR_DOWN);
         window.Key(Qt::Key_Right);
-        QCOMPARE(window.doc.m_curWord, WordAt(window.doc, 0, 1, true));
-        QCOMPARE(window.doc.m_curPos, 1);
-        QCOMPARE(window.doc.m_direction, DIR_ACROSS);
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 0, 1, true));
+        QCOMPARE(window.doc.curPos, 1);
+        QCOMPARE(window.doc.direction, DIR_ACROSS);
         QTest::keyPress(&window.View(), Qt::Key_Control);
         window.Key(Qt::Key_End, Qt::ControlModifier);
         QTest::keyRelease(&window.View(), Qt::Key_Control);
-        QCOMPARE(window.doc.m_curWord, static_cast<int>(window.doc.m_words.size()) - 1);
+        QCOMPARE(window.doc.curWord, static_cast<int>(window.doc.puzzle.words.size()) - 1);
     }
 
     void autoNextWordJumpsAfterTheLastLetter() {
@@ -144,12 +144,12 @@ private slots:
         QVERIFY(window.Run(ID_AUTO_NEXT_WORD));
         QVERIFY(window.Checked(ID_AUTO_NEXT_WORD));
         window.Type("abc");
-        QCOMPARE(window.doc.m_curWord, WordAt(window.doc, 0, 1, true));
-        QCOMPARE(window.doc.m_curPos, 0);
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 0, 1, true));
+        QCOMPARE(window.doc.curPos, 0);
         QVERIFY(window.Run(ID_AUTO_NEXT_WORD));
         window.Type("def");
-        QCOMPARE(window.doc.m_curWord, WordAt(window.doc, 0, 1, true));
-        QCOMPARE(window.doc.m_curPos, 2);
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 0, 1, true));
+        QCOMPARE(window.doc.curPos, 2);
     }
 
     void clickInFillingSelectsAndSwitchesAtACrossing() {
@@ -157,11 +157,11 @@ private slots:
         StartWith(window, {"...", ".#.", "..."});
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Click(2, 0);
-        QCOMPARE(window.doc.m_curWord, WordAt(window.doc, 2, 0, true));
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 2, 0, true));
         window.Click(2, 0);
-        QCOMPARE(window.doc.m_curWord, WordAt(window.doc, 2, 0, false));
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 2, 0, false));
         window.Click(1, 1);
-        QCOMPARE(window.doc.m_curWord, -1);
+        QCOMPARE(window.doc.curWord, -1);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Geen woord geselecteerd"));
     }
 
@@ -170,8 +170,8 @@ private slots:
         StartWith(window, {"y.."});
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Click(0, 0, Qt::RightButton);
-        QCOMPARE(window.doc.GetCell(0, 0), Cell('Y'));
-        QVERIFY(window.doc.m_ijToggled);
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), Cell('Y'));
+        QVERIFY(window.doc.ijToggled);
     }
 
     void shapingCursorTypesAndMoves() {
@@ -180,11 +180,11 @@ private slots:
         QTest::mouseMove(window.Viewport(), window.CellCentre(0, 0));
         window.Settle();
         window.Type("ab");
-        QCOMPARE(window.doc.GetCell(0, 0), Cell('A'));
-        QCOMPARE(window.doc.GetCell(1, 0), Cell('B'));
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), Cell('A'));
+        QCOMPARE(window.doc.puzzle.GetCell(1, 0), Cell('B'));
         window.Type("c");  // the mark skipped the black cell
-        QCOMPARE(window.doc.GetCell(3, 0), Cell('C'));
-        QCOMPARE(window.doc.GetCell(2, 0), CELL_ZWART);
+        QCOMPARE(window.doc.puzzle.GetCell(3, 0), Cell('C'));
+        QCOMPARE(window.doc.puzzle.GetCell(2, 0), CELL_ZWART);
     }
 
     void transformsMirrorAndShift() {
@@ -204,9 +204,9 @@ private slots:
         StartWith(window, {"..."});
         window.View().SetPhase(PHASE_TONEN);
         window.Type("a");
-        QCOMPARE(window.doc.GetCell(0, 0), CELL_VRIJ);
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), CELL_VRIJ);
         window.Key(Qt::Key_Escape);
-        QCOMPARE(window.doc.m_phase, PHASE_TONEN);  // "&Klaar" has no solutions to finish
+        QCOMPARE(window.doc.phase, PHASE_TONEN);  // "&Klaar" has no solutions to finish
         window.View().SetPhase(PHASE_VORMEN);
     }
 };

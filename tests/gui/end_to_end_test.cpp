@@ -60,7 +60,7 @@ QAbstractButton* ButtonWithText(QWidget& dialog, const QString& text) {
 
 std::vector<std::string> Clues(const CRooster2Doc& doc) {
     std::vector<std::string> clues;
-    for (const WordInfo& word : doc.m_words) clues.push_back(word.clue);
+    for (const WordInfo& word : doc.puzzle.words) clues.push_back(word.clue);
     return clues;
 }
 
@@ -81,10 +81,10 @@ private slots:
 
         // 1. A new puzzle of 15 by 15 free cells, shaped to 5 by 5 with a turning symmetry.
         Choose(window, "&Bestand", "&Nieuw");
-        QCOMPARE(window.doc.m_width, 15);
-        QCOMPARE(window.doc.m_height, 15);
-        QCOMPARE(window.doc.m_phase, PHASE_VORMEN);
-        QCOMPARE(window.doc.m_words.size(), std::size_t{30});
+        QCOMPARE(window.doc.puzzle.width, 15);
+        QCOMPARE(window.doc.puzzle.height, 15);
+        QCOMPARE(window.doc.phase, PHASE_VORMEN);
+        QCOMPARE(window.doc.puzzle.words.size(), std::size_t{30});
         WhenModalOpens<CPropertiesDlg>([](CPropertiesDlg& dialog) {
             Child<QLineEdit>(dialog, "width")->setText(QStringLiteral("5"));
             Child<QLineEdit>(dialog, "height")->setText(QStringLiteral("5"));
@@ -92,16 +92,16 @@ private slots:
             ClickOk(dialog);
         });
         Choose(window, "&Rooster", "&Eigenschappen rooster...");
-        QCOMPARE(window.doc.m_width, 5);
-        QCOMPARE(window.doc.m_symmetry, 1);
+        QCOMPARE(window.doc.puzzle.width, 5);
+        QCOMPARE(window.doc.puzzle.symmetry, 1);
         window.Click(1, 1);
         QCOMPARE(GridRows(window.doc), std::string("...../.#.#./...../.#.#./...../"));
-        QCOMPARE(window.doc.m_words.size(), std::size_t{6});
+        QCOMPARE(window.doc.puzzle.words.size(), std::size_t{6});
 
         // 2. Filling: the word list chosen in the search options (the word data dialog
         // takes its candidates from there too), a typed letter, a candidate, clues.
         Choose(window, "&Fase", "&2. Vullen rooster");
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
         chooser.Queue(wordList);
         WhenModalOpens<CSearchOptionsDlg>([](CSearchOptionsDlg& dialog) {
             ButtonWithText(dialog, QStringLiteral("..."))->click();
@@ -109,7 +109,7 @@ private slots:
             ClickOk(dialog);
         });
         Choose(window, "&AutoZoek", "Zoe&kOpties...");
-        QCOMPARE(window.doc.m_wordFile, wordList);
+        QCOMPARE(window.doc.puzzle.search.wordFile, wordList);
         // A click on the cursor's cell turns the direction: the word down from there.
         window.Click(0, 0);
         window.Type("a");
@@ -142,19 +142,19 @@ private slots:
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")),
                  qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.View().SolutionCount(), 2);
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
 
         // 4. Showing the solutions, one step on, and keeping the one shown.
         Choose(window, "&AutoZoek", "&Toon oplossingen");
-        QCOMPARE(window.doc.m_phase, PHASE_TONEN);
+        QCOMPARE(window.doc.phase, PHASE_TONEN);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 1/2, met <ESC> stoppen"));
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
-        const std::string shown = window.doc.GridToString();
+        const std::string shown = window.doc.puzzle.GridToString();
         QCOMPARE(shown, window.View().Results().m_solutions[1]);
         Choose(window, "&AutoZoek", "&Klaar");
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
-        QCOMPARE(window.doc.GridToString(), shown);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.puzzle.GridToString(), shown);
         QCOMPARE(GridRows(window.doc).substr(0, 24), std::string("AQBQC/Z#Z#Z/DQEQF/Z#Z#Z/"));
 
         // 5. Saved under a name chosen in the save dialog; it opens again as it was.
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(window.frame->windowTitle().startsWith(QStringLiteral("proef.rtr")));
         CRooster2Doc reopened;
         QCOMPARE(OpenRtrFile(reopened, saved).status, RtrStatus::Loaded);
-        QCOMPARE(reopened.GridToString(), shown);
+        QCOMPARE(reopened.puzzle.GridToString(), shown);
         QCOMPARE(Clues(reopened), Clues(window.doc));
 
         const std::string page = window.dir.Path("proef.htm");

@@ -29,10 +29,10 @@ struct FilledWindow : TestWindow {
 
     FilledWindow() {
         SetGrid(doc, {"AB#", "C.D", "#EF"});
-        doc.m_htmlTitle = "Proef";
+        doc.puzzle.html.title = "Proef";
         View().GridReplaced();
         Run(ID_PHASE_FILL);
-        doc.m_words[0].clue = "Eerste";
+        doc.puzzle.words[0].clue = "Eerste";
         View().SetFileChooser(&chooser);
         saved = dir.Path("puzzel.rtr");
         UserMessage message;
@@ -82,9 +82,9 @@ private slots:
         QCOMPARE(window.Export(ID_EXPORT_CLUES, "omschr.txt"), window.Cli("clues", "cli-omschr.txt"));
         QCOMPARE(window.Export(ID_WRITE_CLUE_FILE, "clue.txt"), window.Cli("cluefile", "cli-clue.txt"));
         QVERIFY(window.Export(ID_EXPORT_CLUES, "omschr.txt").find("Proef\r\n") == 0);
-        QCOMPARE(window.doc.m_lastTextFile, window.dir.Path("omschr.txt"));
-        QCOMPARE(window.doc.m_lastPuzTextFile, window.dir.Path("puz.txt"));
-        QCOMPARE(window.doc.m_lastClueFile, window.dir.Path("clue.txt"));
+        QCOMPARE(window.doc.lastFiles.text, window.dir.Path("omschr.txt"));
+        QCOMPARE(window.doc.lastFiles.puzText, window.dir.Path("puz.txt"));
+        QCOMPARE(window.doc.lastFiles.clue, window.dir.Path("clue.txt"));
     }
 
     void htmlPagesAreTheCorePages() {
@@ -93,9 +93,9 @@ private slots:
         for (const bool filled : {false, true}) {
             const std::string page =
                 window.Export(filled ? ID_EXPORT_HTML_FILLED : ID_EXPORT_HTML_EMPTY, "pagina.html");
-            QCOMPARE(page, WriteHtml(window.doc, filled, false, "Rooster2 versie test"));
+            QCOMPARE(page, WriteHtml(window.doc.puzzle, filled, false, "Rooster2 versie test"));
         }
-        QCOMPARE(window.doc.m_lastHtmlFile, window.dir.Path("pagina.html"));
+        QCOMPARE(window.doc.lastFiles.html, window.dir.Path("pagina.html"));
         QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Opslaan rooster als html"));
         QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("html"));
     }
@@ -115,15 +115,15 @@ private slots:
         CMessageBoxAnswerer answerer(QMessageBox::No);
         window.Export(ID_EXPORT_HTML_FILLED, "pagina.html");
         window.frame->NewDocument();
-        QCOMPARE(window.doc.m_phase, PHASE_VORMEN);
+        QCOMPARE(window.doc.phase, PHASE_VORMEN);
         window.chooser.Queue(window.dir.Path("pagina.html"));
         QVERIFY(window.Run(ID_IMPORT_HTML));
         QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Lezen rooster als html"));
         QCOMPARE(GridRows(window.doc), std::string("..#/.../#../"));
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
         QVERIFY(window.doc.IsModified());
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
-        QCOMPARE(window.doc.m_curWord, 0);
+        QCOMPARE(window.doc.curWord, 0);
         QVERIFY(!window.Enabled(ID_UNDO));
     }
 
@@ -131,13 +131,13 @@ private slots:
         FilledWindow window;
         window.frame->NewDocument();
         WriteFileOrFail(window.dir.Path("los.html"), "<html><body>geen rooster</body></html>\r\n");
-        const std::string before = window.doc.GridToString();
+        const std::string before = window.doc.puzzle.GridToString();
         window.chooser.Queue(window.dir.Path("los.html"));
         CMessageBoxAnswerer answerer;
         QVERIFY(window.Run(ID_IMPORT_HTML));
         QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Html-bestand voldoet niet aan Rooster2-eisen")});
-        QCOMPARE(window.doc.GridToString(), before);
-        QCOMPARE(window.doc.m_phase, PHASE_VORMEN);
+        QCOMPARE(window.doc.puzzle.GridToString(), before);
+        QCOMPARE(window.doc.phase, PHASE_VORMEN);
         QVERIFY(!window.doc.IsModified());
     }
 
@@ -151,9 +151,9 @@ private slots:
         QCOMPARE(window.chooser.m_asked.back().filter, QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
         CRooster2Doc expected;
         QVERIFY(ImportRosFile(expected, window.dir.Path("oud.ros")).imported);
-        QCOMPARE(window.doc.GridToString(), expected.GridToString());
+        QCOMPARE(window.doc.puzzle.GridToString(), expected.puzzle.GridToString());
         QCOMPARE(GridRows(window.doc), std::string("R./.#/"));
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
         QCOMPARE(window.View().SolutionCount(), 0);
         // The name is offered again next time.
         window.Run(ID_IMPORT_ROS);
@@ -163,23 +163,23 @@ private slots:
     void damagedRosIsRefused() {
         FilledWindow window;
         WriteFileOrFail(window.dir.Path("kapot.ros"), RosFile(1));
-        const std::string before = window.doc.GridToString();
+        const std::string before = window.doc.puzzle.GridToString();
         window.chooser.Queue(window.dir.Path("kapot.ros"));
         CMessageBoxAnswerer answerer;
         QVERIFY(window.Run(ID_IMPORT_ROS));
         QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ros-bestand incorrect")});
-        QCOMPARE(window.doc.GridToString(), before);
+        QCOMPARE(window.doc.puzzle.GridToString(), before);
     }
 
     void cancellingTheSaveQuestionKeepsThePuzzle() {
         FilledWindow window;
         WriteFileOrFail(window.dir.Path("oud.ros"), RosFile(12091998));
         window.doc.MarkModified(true);
-        const std::string before = window.doc.GridToString();
+        const std::string before = window.doc.puzzle.GridToString();
         window.chooser.Queue(window.dir.Path("oud.ros"));
         CMessageBoxAnswerer answerer(QMessageBox::Cancel);
         QVERIFY(window.Run(ID_IMPORT_ROS));
-        QCOMPARE(window.doc.GridToString(), before);
+        QCOMPARE(window.doc.puzzle.GridToString(), before);
     }
 
     void missingPuzFileIsReported() {
@@ -206,7 +206,7 @@ private slots:
         CMessageBoxAnswerer answerer;
         QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
         QVERIFY(window.Run(ID_PASTE_CLUES));
-        QCOMPARE(window.doc.m_words[0].clue, std::string("Hoofdstad"));
+        QCOMPARE(window.doc.puzzle.words[0].clue, std::string("Hoofdstad"));
         QVERIFY(window.doc.IsModified());
         QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
         QVERIFY(window.Run(ID_PASTE_CLUES));
@@ -219,7 +219,7 @@ private slots:
         window.chooser.m_folder = QString::fromStdString(window.dir.Path(""));
         const std::string listing = window.Export(ID_EXPORT_ALL_CLUES, "map.txt");
         std::string expected;
-        ListFolder(window.doc.m_lastFolder, expected);
+        ListFolder(window.doc.lastFiles.folder, expected);
         QCOMPARE(listing, expected);
         QVERIFY(listing.find("puzzel.rtr") != std::string::npos);
         QCOMPARE(window.chooser.m_asked.back().title,
@@ -237,13 +237,13 @@ private slots:
         dialog.OnCompareNow();
         QVERIFY2(dialog.m_resultEdit->toPlainText().contains(QStringLiteral("  Inhoud gelijk")),
                  qPrintable(dialog.m_resultEdit->toPlainText()));
-        QCOMPARE(window.doc.m_lastCompareFile, window.saved);
+        QCOMPARE(window.doc.lastFiles.compare, window.saved);
     }
 
     void spellingCheckShowsTheReport() {
         FilledWindow window;
         WriteFileOrFail(window.dir.Path("lijst02.doc"), "AB\r\n");
-        window.doc.m_wordFile = window.dir.Path("lijst02.doc");
+        window.doc.puzzle.search.wordFile = window.dir.Path("lijst02.doc");
         CMessageBoxAnswerer answerer;
         QVERIFY(window.Run(ID_SPELL_CHECK));
         QCOMPARE(answerer.Texts().size(), 1);

@@ -43,7 +43,7 @@ private slots:
         QVERIFY(startItem->shortcuts().isEmpty());  // the one shortcut stays unambiguous
         QVERIFY(!window.Enabled(ID_SEARCH_START));
         QVERIFY(!startItem->isEnabled());
-        window.doc.m_wordFile = window.dir.Path("weg15.doc");
+        window.doc.puzzle.search.wordFile = window.dir.Path("weg15.doc");
         QVERIFY(window.Enabled(ID_SEARCH_START));
         QVERIFY(startItem->isEnabled());
         CMessageBoxAnswerer answerer;
@@ -156,17 +156,17 @@ private slots:
         TempDir dir;
         CSettingsProfile profile(QString::fromStdString(dir.Path("colours.ini")));
         CRooster2Doc first;
-        first.m_profile = &profile;
-        first.m_colorZwart = Rgb(1, 2, 3);
-        first.m_colorAchtergrond = Rgb(250, 240, 230);
-        first.m_colorWoordPos = Rgb(255, 0, 0);
+        first.profile = &profile;
+        first.puzzle.appearance.colours.zwart = Rgb(1, 2, 3);
+        first.puzzle.appearance.colours.achtergrond = Rgb(250, 240, 230);
+        first.puzzle.appearance.colours.woordPos = Rgb(255, 0, 0);
         first.WriteDefaultColors();
         CRooster2Doc next;
-        next.m_profile = &profile;
+        next.profile = &profile;
         next.OnNewDocument();
-        QCOMPARE(next.m_colorZwart, Rgb(1, 2, 3));
-        QCOMPARE(next.m_colorAchtergrond, Rgb(250, 240, 230));
-        QCOMPARE(next.m_colorWoordPos, Rgb(255, 0, 0));
+        QCOMPARE(next.puzzle.appearance.colours.zwart, Rgb(1, 2, 3));
+        QCOMPARE(next.puzzle.appearance.colours.achtergrond, Rgb(250, 240, 230));
+        QCOMPARE(next.puzzle.appearance.colours.woordPos, Rgb(255, 0, 0));
     }
 
     void recentFilesKeepTenNewestFirst() {
@@ -189,7 +189,7 @@ private slots:
         window.frame->NewDocument();
         QVERIFY(window.frame->OpenDocumentFile(QString::fromStdString(path)));
         QCOMPARE(window.frame->windowTitle(), QStringLiteral("puzzel.rtr - Rooster2"));
-        QCOMPARE(window.doc.GetCell(0, 0), CELL_ZWART);
+        QCOMPARE(window.doc.puzzle.GetCell(0, 0), CELL_ZWART);
         QCOMPARE(window.profile.ReadRecentFiles().first(), QString::fromStdString(path));
         window.Click(1, 1);
         window.Click(2, 2);
@@ -199,8 +199,8 @@ private slots:
     void aDroppedFileOpensUnlessTheSearchRuns() {
         TestWindow window;
         CRooster2Doc other;
-        other.SetCell(3, 3, CELL_ZWART);
-        other.BuildWords();
+        other.puzzle.SetCell(3, 3, CELL_ZWART);
+        other.puzzle.BuildWords();
         const std::string path = window.dir.Path("gesleept.rtr");
         UserMessage message;
         QVERIFY(SaveRtrFile(other, path, message));
@@ -215,11 +215,11 @@ private slots:
         };
         window.View().SetPhase(PHASE_ZOEKEN);
         drop();
-        QCOMPARE(window.doc.GetCell(3, 3), CELL_VRIJ);
+        QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_VRIJ);
         window.View().SetPhase(PHASE_VORMEN);
         drop();
-        QCOMPARE(window.doc.GetCell(3, 3), CELL_ZWART);
-        QCOMPARE(window.doc.m_pathName, path);
+        QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_ZWART);
+        QCOMPARE(window.doc.pathName, path);
     }
 
     void commandLineNamesAFileOrAPrintRequest() {

@@ -2,9 +2,9 @@
 
 std::string GridRows(const CRooster2Doc& doc) {
     std::string rows;
-    for (int y = 0; y < doc.m_height; ++y) {
-        for (int x = 0; x < doc.m_width; ++x) {
-            const Cell code = doc.GetCell(x, y);
+    for (int y = 0; y < doc.puzzle.height; ++y) {
+        for (int x = 0; x < doc.puzzle.width; ++x) {
+            const Cell code = doc.puzzle.GetCell(x, y);
             rows += code == CELL_ZWART ? '#' : code == CELL_NIET ? '-' : code == CELL_VRIJ ? '.'
                                                                                             : static_cast<char>(code);
         }

@@ -92,7 +92,7 @@ struct TestWindow {
     std::unique_ptr<CMainFrame> frame;
 
     TestWindow() {
-        doc.m_profile = &profile;
+        doc.profile = &profile;
         frame = std::make_unique<CMainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"));
         frame->resize(700, 700);
         frame->NewDocument();
@@ -103,7 +103,7 @@ struct TestWindow {
     ~TestWindow() {
         // Leave no question open at the end.
         doc.MarkModified(false);
-        doc.m_phase = PHASE_VULLEN;
+        doc.phase = PHASE_VULLEN;
         frame->close();
     }
     CRooster2View& View() { return *frame->View(); }
@@ -126,8 +126,8 @@ struct TestWindow {
     // The middle of cell (x, y) in viewport coordinates.
     QPoint CellCentre(int x, int y) {
         const int s = View().CellPixels();
-        return QPoint(doc.m_margin + x * s + s / 2,
-                      doc.m_margin + doc.m_clueTextSize + y * s + s / 2);
+        return QPoint(doc.puzzle.appearance.margin + x * s + s / 2,
+                      doc.puzzle.appearance.margin + doc.puzzle.appearance.clueTextSize + y * s + s / 2);
     }
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -32,7 +32,7 @@ void PrepareSearch(TestWindow& window, const std::vector<std::string>& words) {
     for (const std::string& word : words) list += word + "\r\n";
     WriteFileOrFail(window.dir.Path("w03.doc"), list);
     SetGrid(window.doc, {"...", "...", "..."});
-    window.doc.m_wordFile = window.dir.Path("w03.doc");
+    window.doc.puzzle.search.wordFile = window.dir.Path("w03.doc");
     window.View().GridReplaced();
     QVERIFY(window.Run(ID_PHASE_FILL));
 }
@@ -49,7 +49,7 @@ private slots:
     void optionsOkStoresEveryValue() {
         CRooster2Doc doc;
         CMapProfile profile;
-        doc.m_profile = &profile;
+        doc.profile = &profile;
         CScriptedChooser chooser;
         CSearchOptionsDlg dialog(doc, chooser);
         dialog.m_excludedLettersEdit->setText(QStringLiteral("qx"));
@@ -62,15 +62,15 @@ private slots:
         dialog.m_wordFileEdit->setText(QStringLiteral("lijst02.doc"));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(doc.m_excludedLetters, std::string("QX"));
-        QCOMPARE(doc.m_maxSolutions, 0);
-        QCOMPARE(doc.m_maxFrequency, 9);
-        QCOMPARE(doc.m_maxDistinct, 100);
-        QCOMPARE(doc.m_scoring.minScore, 60);
+        QCOMPARE(doc.puzzle.search.excludedLetters, std::string("QX"));
+        QCOMPARE(doc.puzzle.search.maxSolutions, 0);
+        QCOMPARE(doc.puzzle.search.maxFrequency, 9);
+        QCOMPARE(doc.puzzle.search.maxDistinct, 100);
+        QCOMPARE(doc.scoring.minScore, 60);
         QCOMPARE(ReadMinimumScore(&profile), 60);
-        QVERIFY(!doc.m_allDifferent);
-        QVERIFY(doc.m_randomOrder);
-        QCOMPARE(doc.m_wordFile, std::string("lijst02.doc"));
+        QVERIFY(!doc.puzzle.search.allDifferent);
+        QVERIFY(doc.puzzle.search.randomOrder);
+        QCOMPARE(doc.puzzle.search.wordFile, std::string("lijst02.doc"));
         QVERIFY(doc.IsModified());
     }
 
@@ -98,13 +98,13 @@ private slots:
             QCOMPARE(answerer.Texts().size(), 1);
             QVERIFY2(answerer.Texts()[0].contains(QString::fromLatin1(test.message)), test.bad);
             QVERIFY(!doc.IsModified());
-            QCOMPARE(doc.m_maxSolutions, 100);
+            QCOMPARE(doc.puzzle.search.maxSolutions, 100);
         }
     }
 
     void cancelChangesNothingButTheBrowsedWordFile() {
         CRooster2Doc doc;
-        doc.m_wordFile = "oud02.doc";
+        doc.puzzle.search.wordFile = "oud02.doc";
         CScriptedChooser chooser;
         chooser.Queue("/lijsten/nieuw05.doc");
         CSearchOptionsDlg dialog(doc, chooser);
@@ -119,8 +119,8 @@ private slots:
         // What was typed before stays in its field.
         QCOMPARE(dialog.m_excludedLettersEdit->text(), QStringLiteral("q"));
         dialog.reject();
-        QCOMPARE(doc.m_wordFile, std::string("/lijsten/nieuw05.doc"));
-        QVERIFY(doc.m_excludedLetters.empty());
+        QCOMPARE(doc.puzzle.search.wordFile, std::string("/lijsten/nieuw05.doc"));
+        QVERIFY(doc.puzzle.search.excludedLetters.empty());
         QVERIFY(!doc.IsModified());
     }
 
@@ -141,9 +141,9 @@ private slots:
     void searchInterruptedWithEscapeThenSolutionsTakenOver() {
         TestWindow window;
         PrepareSearch(window, ALL_AB_WORDS);
-        window.doc.m_allDifferent = false;
-        window.doc.m_maxSolutions = 0;
-        window.doc.m_fillWithLastShown = true;
+        window.doc.puzzle.search.allDifferent = false;
+        window.doc.puzzle.search.maxSolutions = 0;
+        window.doc.puzzle.search.fillWithLastShown = true;
         CMessageBoxAnswerer answerer;
         CRacingClock clock;
         bool escapeSent = false;
@@ -181,16 +181,16 @@ private slots:
             window.frame->MessagePaneText().contains(
                 QStringLiteral("%1 oplossingen   Score: gemiddeld 50,0, laagste 50 (").arg(count)),
             qPrintable(window.frame->MessagePaneText()));
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
-        QCOMPARE(window.doc.GridToString(), std::string(9, ' '));
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
 
         window.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
-        QCOMPARE(window.doc.m_phase, PHASE_TONEN);
+        QCOMPARE(window.doc.phase, PHASE_TONEN);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
-        QCOMPARE(window.doc.GridToString(), window.View().Results().m_solutions[0]);
+        QCOMPARE(window.doc.puzzle.GridToString(), window.View().Results().m_solutions[0]);
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 2/%1, met <ESC> stoppen").arg(count));
@@ -209,8 +209,8 @@ private slots:
         QVERIFY(!window.frame->close());
 
         window.Key(Qt::Key_Escape);
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
-        QCOMPARE(window.doc.GridToString(), window.View().Results().m_solutions[count - 1]);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.puzzle.GridToString(), window.View().Results().m_solutions[count - 1]);
         QVERIFY(window.doc.IsModified());
         QVERIFY(!window.Enabled(ID_UNDO));
     }
@@ -218,8 +218,8 @@ private slots:
     void onderbrekenFromTheMenuStopsTheSearch() {
         TestWindow window;
         PrepareSearch(window, ALL_AB_WORDS);
-        window.doc.m_allDifferent = false;
-        window.doc.m_maxSolutions = 0;
+        window.doc.puzzle.search.allDifferent = false;
+        window.doc.puzzle.search.maxSolutions = 0;
         CRacingClock clock;
         bool asked = false;
         window.View().SetSearchSetup([&](CSearchRun& search) {
@@ -239,15 +239,15 @@ private slots:
     void takingBackTheGridBeforeShowing() {
         TestWindow window;
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
-        window.doc.m_allDifferent = false;
+        window.doc.puzzle.search.allDifferent = false;
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")));
         QVERIFY(window.View().SolutionCount() > 0);
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
-        QVERIFY(window.doc.GridToString() != std::string(9, ' '));
+        QVERIFY(window.doc.puzzle.GridToString() != std::string(9, ' '));
         QVERIFY(window.Run(ID_SOLUTIONS_DONE));
-        QCOMPARE(window.doc.GridToString(), std::string(9, ' '));
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
     }
 
     void searchWithoutSolutionOffersTheBestFill() {
@@ -265,39 +265,39 @@ private slots:
         QVERIFY(window.Run(ID_SHOW_BEST_RESULT));
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Beste oplossing met 1 correcte invullingen van de 6"));
-        QCOMPARE(window.doc.GridToString().substr(0, 3), std::string("ABC"));
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.puzzle.GridToString().substr(0, 3), std::string("ABC"));
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
     }
 
     void aMissingWordListIsReportedAndNothingStarts() {
         TestWindow window;
         PrepareSearch(window, {"ABC"});
-        window.doc.m_wordFile = window.dir.Path("weg03.doc");
+        window.doc.puzzle.search.wordFile = window.dir.Path("weg03.doc");
         CMessageBoxAnswerer answerer;
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(!answerer.Texts().isEmpty());
-        QCOMPARE(window.doc.m_phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, PHASE_VULLEN);
         QCOMPARE(window.View().SolutionCount(), 0);
     }
 
     void solutionsFileHoldsEverySolution() {
         TestWindow window;
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
-        window.doc.m_allDifferent = false;
+        window.doc.puzzle.search.allDifferent = false;
         QVERIFY(window.Run(ID_SEARCH_START));
         CScriptedChooser chooser;
         window.View().SetFileChooser(&chooser);
         const std::string path = window.dir.Path("oplossingen.txt");
         chooser.Queue(path);
-        const std::string before = window.doc.GridToString();
+        const std::string before = window.doc.puzzle.GridToString();
         QVERIFY(window.Run(ID_WRITE_SOLUTIONS));
         QCOMPARE(chooser.m_asked[0].title, QStringLiteral("Openen tekstbestand oplossingen"));
         const std::string expected =
-            FormatSolutionsText(window.doc, window.View().Results(), false);
+            FormatSolutionsText(window.doc.puzzle, window.View().Results(), false);
         QVERIFY(expected.find("Oplossing 1\r\n\r\n") == 0);
         QCOMPARE(ReadFileOrEmpty(path), expected);
-        QCOMPARE(window.doc.m_lastTextFile, path);
-        QCOMPARE(window.doc.GridToString(), before);
+        QCOMPARE(window.doc.lastFiles.text, path);
+        QCOMPARE(window.doc.puzzle.GridToString(), before);
     }
 };
 

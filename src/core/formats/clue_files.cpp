@@ -24,11 +24,11 @@ const char* const RESULT_CAPTION = "Resultaat";
 // ---------------------------------------------------------------- writing
 
 // One direction's heading and numbered clues; notes whether a word uses an extra list.
-void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::string& out,
+void AppendCluePass(const Puzzle& puzzle, int dx, const char* heading, std::string& out,
                     bool& usesExtraList) {
     out += heading;
     out += "\r\n\r\n";
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : puzzle.words) {
         if (word.dx != dx) continue;
         out += FormatNumberedClue(word);
         out += "\r\n";
@@ -39,8 +39,8 @@ void AppendCluePass(const CRooster2Doc& doc, int dx, const char* heading, std::s
 
 // A clue list as the printable export writes it: its own CRs dropped, every line
 // ended in CR LF.
-std::string PrintableClueList(const CRooster2Doc& doc, int dx) {
-    std::string list = doc.FormatClueList(dx);
+std::string PrintableClueList(const Puzzle& puzzle, int dx) {
+    std::string list = puzzle.FormatClueList(dx);
     std::erase(list, '\r');
     return WithCrLf(list);
 }
@@ -108,15 +108,15 @@ int ReadExtraListMarker(std::string_view line) {
     return value;
 }
 
-WordInfo* FindClueWord(CRooster2Doc& doc, int number, int dy, int parts, int partSum) {
-    for (WordInfo& word : doc.m_words) {
+WordInfo* FindClueWord(Puzzle& puzzle, int number, int dy, int parts, int partSum) {
+    for (WordInfo& word : puzzle.words) {
         if (word.number == number && word.dy == dy && (parts == 0 || word.length == partSum))
             return &word;
     }
     return nullptr;
 }
 
-int ApplyClueLine(CRooster2Doc& doc, int dy, std::string_view line) {
+int ApplyClueLine(Puzzle& puzzle, int dy, std::string_view line) {
     int number = 0;
     std::size_t textStart = 0;
     if (!ReadClueNumber(line, number, textStart) || number < 1) return 0;
@@ -125,7 +125,7 @@ int ApplyClueLine(CRooster2Doc& doc, int dy, std::string_view line) {
     int partSum = 0;
     const int partCount = ParseClueLengths(text, parts, partSum);
     const int extraList = ReadExtraListMarker(line);
-    WordInfo* word = FindClueWord(doc, number, dy, partCount, partSum);
+    WordInfo* word = FindClueWord(puzzle, number, dy, partCount, partSum);
     if (word == nullptr) return 0;
     bool changed = word->clue != text;
     word->clue = std::move(text);
@@ -148,17 +148,17 @@ bool CanOpenForReading(const std::string& name) {
 
 // "0. name" names the word file, "1. name" and on the extra search files; a name that
 // cannot be opened is passed over.
-void TakeWordListLine(CRooster2Doc& doc, ClueSection& section, std::string_view line) {
+void TakeWordListLine(Puzzle& puzzle, ClueSection& section, std::string_view line) {
     const std::size_t space = line.find(' ');
     if (space == std::string_view::npos) return;
     const std::string name(line.substr(space + 1));
     if (!CanOpenForReading(name)) return;
     if (section == ClueSection::WordFile) {
-        doc.m_extraFiles.clear();
-        doc.m_wordFile = name;
+        puzzle.extraFiles.clear();
+        puzzle.search.wordFile = name;
         section = ClueSection::ExtraFiles;
     } else {
-        doc.m_extraFiles.push_back(name);
+        puzzle.extraFiles.push_back(name);
     }
 }
 
@@ -170,81 +170,81 @@ std::string ClueFileTextToLatin1(std::string_view bytes) {
 
 }  // namespace
 
-std::string WriteClueFile(const CRooster2Doc& doc) {
+std::string WriteClueFile(const Puzzle& puzzle) {
     std::string out;
     bool usesExtraList = false;
-    AppendCluePass(doc, 1, "Horizontaal", out, usesExtraList);
-    if (!doc.m_acrossOnly) AppendCluePass(doc, 0, "Verticaal", out, usesExtraList);
-    if (usesExtraList) out += FormatWordListSection(doc);
+    AppendCluePass(puzzle, 1, "Horizontaal", out, usesExtraList);
+    if (!puzzle.numbering.acrossOnly) AppendCluePass(puzzle, 0, "Verticaal", out, usesExtraList);
+    if (usesExtraList) out += FormatWordListSection(puzzle);
     return out;
 }
 
-std::string FormatWordListSection(const CRooster2Doc& doc) {
+std::string FormatWordListSection(const Puzzle& puzzle) {
     std::string section = "Zoekwoordenlijsten:\r\n";
-    section += StrFormat("%d. %s\r\n", 0, doc.m_wordFile.c_str());
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        section += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str());
+    section += StrFormat("%d. %s\r\n", 0, puzzle.search.wordFile.c_str());
+    for (std::size_t i = 0; i < puzzle.extraFiles.size(); ++i)
+        section += StrFormat("%d. %s\r\n", static_cast<int>(i + 1), puzzle.extraFiles[i].c_str());
     return section;
 }
 
-bool CanWriteClueFile(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+bool CanWriteClueFile(const Puzzle& puzzle) { return !puzzle.numbering.numberPartWords; }
 
-std::string ExportClues(const CRooster2Doc& doc) {
+std::string ExportClues(const Puzzle& puzzle) {
     std::string out;
-    if (!doc.m_htmlTitle.empty()) out += WithCrLf(doc.m_htmlTitle) + "\r\n\r\n";
-    out += "Horizontaal\r\n\r\n" + PrintableClueList(doc, 1);
-    if (!doc.m_acrossOnly) out += "\r\nVerticaal\r\n\r\n" + PrintableClueList(doc, 0);
+    if (!puzzle.html.title.empty()) out += WithCrLf(puzzle.html.title) + "\r\n\r\n";
+    out += "Horizontaal\r\n\r\n" + PrintableClueList(puzzle, 1);
+    if (!puzzle.numbering.acrossOnly) out += "\r\nVerticaal\r\n\r\n" + PrintableClueList(puzzle, 0);
     return out;
 }
 
-bool CanExportClues(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+bool CanExportClues(const Puzzle& puzzle) { return !puzzle.numbering.numberPartWords; }
 
-int ProcessClueLine(CRooster2Doc& doc, ClueSection& section, std::string_view line) {
+int ProcessClueLine(Puzzle& puzzle, ClueSection& section, std::string_view line) {
     line = TrimTrailingWhiteSpace(line);
     if (SwitchSection(line, section)) return 0;
     switch (section) {
         case ClueSection::Across:
-            return ApplyClueLine(doc, 0, line);
+            return ApplyClueLine(puzzle, 0, line);
         case ClueSection::Down:
-            return ApplyClueLine(doc, 1, line);
+            return ApplyClueLine(puzzle, 1, line);
         case ClueSection::WordFile:
         case ClueSection::ExtraFiles:
-            TakeWordListLine(doc, section, line);
+            TakeWordListLine(puzzle, section, line);
             return 0;
     }
     return 0;
 }
 
-int ProcessClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
+int ProcessClueText(Puzzle& puzzle, ClueSection& section, std::string_view text) {
     int changed = 0;
     std::size_t start = 0;
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         if (text[pos] != '\r' && text[pos] != '\n') continue;
-        changed += ProcessClueLine(doc, section, text.substr(start, pos - start));
+        changed += ProcessClueLine(puzzle, section, text.substr(start, pos - start));
         if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ++pos;
         start = pos + 1;
     }
     return changed;
 }
 
-int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileText) {
+int ReadClueFile(Puzzle& puzzle, ClueSection& section, std::string_view fileText) {
     int changed = 0;
     for (const std::string& line : SplitTextModePieces(fileText, CLUE_LINE_MAX))
-        changed += ProcessClueLine(doc, section, line);
+        changed += ProcessClueLine(puzzle, section, line);
     return changed;
 }
 
-bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count) {
+bool ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path, int& count) {
     std::string bytes;
     if (!ReadWholeFile(path, bytes)) return false;
-    count = ReadClueFile(doc, section, ClueFileTextToLatin1(bytes));
+    count = ReadClueFile(puzzle, section, ClueFileTextToLatin1(bytes));
     return true;
 }
 
-int PasteClues(CRooster2Doc& doc, ClueSection& section, std::string_view clipboardText) {
+int PasteClues(Puzzle& puzzle, ClueSection& section, std::string_view clipboardText) {
     std::string text(clipboardText);
     text += "\r\n";
-    return ProcessClueText(doc, section, text);
+    return ProcessClueText(puzzle, section, text);
 }
 
 UserMessage AddedCluesMessage(int count) {

@@ -8,7 +8,8 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Puzzle;
+class Puzzle;
 
 // Which part of a clue text the reading is in, as set by the last heading. It carries
 // over from one read to the next, so a text without a heading goes on where the last
@@ -17,38 +18,38 @@ enum class ClueSection { Across = 0, Down = 1, WordFile = 2, ExtraFiles = 3 };
 
 // The clue file: "Horizontaal", the numbered across clues, "Verticaal" (unless across
 // only), the down clues and, when a word uses an extra word list, the word lists.
-std::string WriteClueFile(const CRooster2Doc& doc);
+std::string WriteClueFile(const Puzzle& puzzle);
 // "Zoekwoordenlijsten:" with the word file as number 0 and the extra files from 1; the
 // clue file and the clue text window both end with it, and reading takes it back.
-std::string FormatWordListSection(const CRooster2Doc& doc);
+std::string FormatWordListSection(const Puzzle& puzzle);
 // Writing the clue file is offered only while parts are not numbered separately.
-bool CanWriteClueFile(const CRooster2Doc& doc);
+bool CanWriteClueFile(const Puzzle& puzzle);
 
 // The printable clue lists: the title (when there is one) and the numbered clues.
-std::string ExportClues(const CRooster2Doc& doc);
+std::string ExportClues(const Puzzle& puzzle);
 // The printable export is offered only while parts are not numbered separately.
-bool CanExportClues(const CRooster2Doc& doc);
+bool CanExportClues(const Puzzle& puzzle);
 
 // One line of a clue text: a heading switches the section; a clue line ("12. text (3+4)")
 // gives the word with that number in the section its clue, split and extra word list;
 // a word-list line names the word file or an extra search file. Returns 1 when a word
 // changed, else 0.
-int ProcessClueLine(CRooster2Doc& doc, ClueSection& section, std::string_view line);
+int ProcessClueLine(Puzzle& puzzle, ClueSection& section, std::string_view line);
 
 // Every line of a text in memory, lines ended by CR LF, CR or LF; text after the last
 // line end is not a line. Returns the number of changed words.
-int ProcessClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text);
+int ProcessClueText(Puzzle& puzzle, ClueSection& section, std::string_view text);
 
 // Every line of a clue file's bytes; a line of more than 999 characters is taken in
 // pieces of 999. Returns the number of changed words.
-int ReadClueFile(CRooster2Doc& doc, ClueSection& section, std::string_view fileText);
+int ReadClueFile(Puzzle& puzzle, ClueSection& section, std::string_view fileText);
 
 // Reads the clue file at path (Latin-1, or UTF-8 as other editors write it). False when
 // it cannot be read; otherwise count holds the number of changed words.
-bool ReadClueFileAt(CRooster2Doc& doc, ClueSection& section, const std::string& path, int& count);
+bool ReadClueFileAt(Puzzle& puzzle, ClueSection& section, const std::string& path, int& count);
 
 // Clipboard text: a line break is added so that the last line counts too.
-int PasteClues(CRooster2Doc& doc, ClueSection& section, std::string_view clipboardText);
+int PasteClues(Puzzle& puzzle, ClueSection& section, std::string_view clipboardText);
 
 // "Aantal toegevoegde omschrijvingen: %d" (caption "Resultaat").
 UserMessage AddedCluesMessage(int count);

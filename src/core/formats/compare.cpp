@@ -17,8 +17,8 @@ bool IsShapeCell(Cell code) { return code == CELL_ZWART || code == CELL_NIET; }
 // Positions whose letters differ; false when the shapes differ.
 bool FindLetterDifferences(const CRooster2Doc& doc, const std::string& fileCells,
                            std::vector<int>& positions) {
-    for (int i = 0; i < doc.CellCount(); ++i) {
-        const Cell own = doc.m_cells[i];
+    for (int i = 0; i < doc.puzzle.CellCount(); ++i) {
+        const Cell own = doc.puzzle.cells[i];
         const auto other = static_cast<Cell>(fileCells[i]);
         if (IsShapeCell(own)) {
             if (!IsShapeCell(other)) return false;
@@ -40,7 +40,7 @@ std::vector<int> DifferingWords(const CRooster2Doc& doc, const std::vector<int>&
         int count = 0;
         int across = -1;
         int down = -1;
-        doc.FindWordsAt(position % doc.m_width, position / doc.m_width, count, across, down);
+        doc.puzzle.FindWordsAt(position % doc.puzzle.width, position / doc.puzzle.width, count, across, down);
         addOnce(across);
         addOnce(down);
     }
@@ -53,8 +53,8 @@ std::string FileWordValue(const CRooster2Doc& doc, const WordInfo& word,
                           const std::string& fileCells) {
     WordInfo fromFile = word;
     fromFile.value.clear();
-    for (int k = 0; k < word.length && doc.IsInGrid(word.CellX(k), word.CellY(k)); ++k)
-        fromFile.value += fileCells[word.CellY(k) * doc.m_width + word.CellX(k)];
+    for (int k = 0; k < word.length && doc.puzzle.IsInGrid(word.CellX(k), word.CellY(k)); ++k)
+        fromFile.value += fileCells[word.CellY(k) * doc.puzzle.width + word.CellX(k)];
     return FormatDisplayValue(fromFile);
 }
 
@@ -63,13 +63,13 @@ int CompareWithBytes(CRooster2Doc& doc, std::string_view bytes, std::string& det
     CRooster2Doc other;
     const RtrReadResult read = ReadRtr(other, bytes);
     if (read.status != RtrStatus::Loaded) return COMPARE_NOT_RTR;
-    if (other.m_width != doc.m_width || other.m_height != doc.m_height) return COMPARE_OTHER_SIZE;
-    const std::string fileCells = other.GridToString();
+    if (other.puzzle.width != doc.puzzle.width || other.puzzle.height != doc.puzzle.height) return COMPARE_OTHER_SIZE;
+    const std::string fileCells = other.puzzle.GridToString();
     std::vector<int> positions;
     if (!FindLetterDifferences(doc, fileCells, positions)) return COMPARE_OTHER_SHAPE;
     for (int i : DifferingWords(doc, positions)) {
-        WordInfo& word = doc.m_words[i];
-        word.value = doc.GetWordValue(i);
+        WordInfo& word = doc.puzzle.words[i];
+        word.value = doc.puzzle.GetWordValue(i);
         details += FormatLabeledValue(word) + " (" + FileWordValue(doc, word, fileCells) + ") " +
                    FormatClueText(word) + "\r\n  ";
     }

@@ -85,13 +85,13 @@ bool ReadFileDate(const std::string& path, FileDate& date) {
 
 int CountWordRecords(const Cell* cells, int width, int height, bool doorloper, bool acrossOnly) {
     CRooster2Doc scratch;
-    scratch.m_width = width;
-    scratch.m_height = height;
-    std::copy_n(cells, width * height, scratch.m_cells.begin());
-    scratch.m_doorloper = doorloper;
-    scratch.m_acrossOnly = acrossOnly;
-    scratch.BuildWords();
-    return static_cast<int>(scratch.m_words.size());
+    scratch.puzzle.width = width;
+    scratch.puzzle.height = height;
+    std::copy_n(cells, width * height, scratch.puzzle.cells.begin());
+    scratch.puzzle.numbering.doorloper = doorloper;
+    scratch.puzzle.numbering.acrossOnly = acrossOnly;
+    scratch.puzzle.BuildWords();
+    return static_cast<int>(scratch.puzzle.words.size());
 }
 
 std::string DescribePuzzle(const std::string& path, std::string_view bytes, const FileDate& date) {

@@ -42,46 +42,46 @@ std::string EscapeHtml(const std::string& text) {
     return WithCrLf(escaped);
 }
 
-std::string PageTitle(const CRooster2Doc& doc) {
-    return EscapeHtml(doc.m_htmlTitle.empty() ? DEFAULT_TITLE : doc.m_htmlTitle);
+std::string PageTitle(const Puzzle& puzzle) {
+    return EscapeHtml(puzzle.html.title.empty() ? DEFAULT_TITLE : puzzle.html.title);
 }
 
-int BorderWidth(const CRooster2Doc& doc) { return doc.m_lineWidth + 1; }
+int BorderWidth(const Puzzle& puzzle) { return puzzle.appearance.lineWidth + 1; }
 
-const char* ImageBaseName(const CRooster2Doc& doc) {
-    return doc.m_htmlBlackGrey ? "grijs" : "zwart";
+const char* ImageBaseName(const Puzzle& puzzle) {
+    return puzzle.html.blackGrey ? "grijs" : "zwart";
 }
 
-std::string SizeAndBackground(const CRooster2Doc& doc, ColorRef background) {
-    return StrFormat("  width: %d;\r\n", doc.m_cellSize) +
-           StrFormat("  height: %d;\r\n", doc.m_cellSize) +
+std::string SizeAndBackground(const Puzzle& puzzle, ColorRef background) {
+    return StrFormat("  width: %d;\r\n", puzzle.appearance.cellSize) +
+           StrFormat("  height: %d;\r\n", puzzle.appearance.cellSize) +
            StrFormat("  background: #%06x;\r\n", ColorToHtml(background));
 }
 
-std::string WordCellClass(const std::string& name, const CRooster2Doc& doc, int right, int bottom,
+std::string WordCellClass(const std::string& name, const Puzzle& puzzle, int right, int bottom,
                           bool centered) {
-    return name + " {\r\n" + WriteHtmlCellStyle(doc, right, bottom, centered) + "}\r\n";
+    return name + " {\r\n" + WriteHtmlCellStyle(puzzle, right, bottom, centered) + "}\r\n";
 }
 
-std::string StyleSheet(const CRooster2Doc& doc, bool filled) {
+std::string StyleSheet(const Puzzle& puzzle, bool filled) {
     std::string css = "<style type=\"text/css\">\r\n";
-    css += ".rtrni {\r\n" + SizeAndBackground(doc, doc.m_colorNiet) + "}\r\n";
-    css += WordCellClass(".rtrwi ", doc, 0, 0, filled);
-    css += ".rtrzw {\r\n" + StrFormat("  border:    #000000 %dpx solid;\r\n", BorderWidth(doc)) +
-           SizeAndBackground(doc, doc.m_colorZwart) + "}\r\n";
-    css += WordCellClass(".rtrwirechts", doc, 1, 0, filled);
-    css += WordCellClass(".rtrwionder", doc, 0, 1, filled);
-    css += WordCellClass(".rtrwirechtsonder", doc, 1, 1, filled);
+    css += ".rtrni {\r\n" + SizeAndBackground(puzzle, puzzle.appearance.colours.niet) + "}\r\n";
+    css += WordCellClass(".rtrwi ", puzzle, 0, 0, filled);
+    css += ".rtrzw {\r\n" + StrFormat("  border:    #000000 %dpx solid;\r\n", BorderWidth(puzzle)) +
+           SizeAndBackground(puzzle, puzzle.appearance.colours.zwart) + "}\r\n";
+    css += WordCellClass(".rtrwirechts", puzzle, 1, 0, filled);
+    css += WordCellClass(".rtrwionder", puzzle, 0, 1, filled);
+    css += WordCellClass(".rtrwirechtsonder", puzzle, 1, 1, filled);
     css += "table.rtr {\r\n  border-collapse: collapse;\r\n  table-layout: fixed;\r\n}\r\n";
     css += "hr.rtr {\r\n  text-align: left;\r\n  width: 70%;\r\n}\r\n";
-    css += "sup {\r\n" + StrFormat("  font-size: %dpx;\r\n", doc.m_cellSize / 3 + 2) + "}\r\n";
+    css += "sup {\r\n" + StrFormat("  font-size: %dpx;\r\n", puzzle.appearance.cellSize / 3 + 2) + "}\r\n";
     css += "</style>\r\n";
     return css;
 }
 
-const char* WordCellClassName(const CRooster2Doc& doc, int x, int y) {
-    if (!doc.m_partDashes) return "rtrwi";
-    switch (GetPartBoundaryFlags(doc, x, y)) {
+const char* WordCellClassName(const Puzzle& puzzle, int x, int y) {
+    if (!puzzle.appearance.partDashes) return "rtrwi";
+    switch (GetPartBoundaryFlags(puzzle, x, y)) {
         case PART_END_ACROSS | PART_END_DOWN:
             return "rtrwirechtsonder";
         case PART_END_ACROSS:
@@ -98,64 +98,64 @@ std::string CellLetter(Cell code, bool lowercase) {
     return std::string(1, static_cast<char>(lowercase ? Latin1ToLower(code) : code));
 }
 
-std::string WordCell(const CRooster2Doc& doc, int x, int y, bool filled, bool lowercase) {
-    const char* className = WordCellClassName(doc, x, y);
+std::string WordCell(const Puzzle& puzzle, int x, int y, bool filled, bool lowercase) {
+    const char* className = WordCellClassName(puzzle, x, y);
     std::string cell;
-    if (doc.CellNumber(x, y) >= 1)
+    if (puzzle.CellNumber(x, y) >= 1)
         cell =
-            StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, doc.CellNumber(x, y));
-    else if (doc.m_showNumbers)
+            StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, puzzle.CellNumber(x, y));
+    else if (puzzle.appearance.showNumbers)
         cell = StrFormat("    <td class=%s><sup><sup>&nbsp;</sup></sup>", className);
     else
         cell = StrFormat("    <td class=%s>", className);
-    const Cell code = doc.GetCell(x, y);
+    const Cell code = puzzle.GetCell(x, y);
     if (filled && code > CELL_VRIJ) cell += CellLetter(code, lowercase);
     return cell + "</td>\r\n";
 }
 
-std::string GridCell(const CRooster2Doc& doc, int x, int y, bool filled, bool lowercase) {
-    switch (doc.GetCell(x, y)) {
+std::string GridCell(const Puzzle& puzzle, int x, int y, bool filled, bool lowercase) {
+    switch (puzzle.GetCell(x, y)) {
         case CELL_ZWART:
             return StrFormat("    <td class=rtrzw><img src=\"%s.gif\" width=%d height=%d></td>\r\n",
-                             ImageBaseName(doc), doc.m_cellSize, doc.m_cellSize);
+                             ImageBaseName(puzzle), puzzle.appearance.cellSize, puzzle.appearance.cellSize);
         case CELL_NIET:
             return "    <td class=rtrni></td>\r\n";
         default:
-            return WordCell(doc, x, y, filled, lowercase);
+            return WordCell(puzzle, x, y, filled, lowercase);
     }
 }
 
-std::string GridTable(const CRooster2Doc& doc, bool filled, bool lowercase) {
+std::string GridTable(const Puzzle& puzzle, bool filled, bool lowercase) {
     std::string table =
         "<table class=rtr cellspacing=0 cellpadding=0 border=0>\r\n"
         "<tbody valign=top>\r\n";
-    for (int y = 0; y < doc.m_height; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         table += "  <tr>\r\n";
-        for (int x = 0; x < doc.m_width; ++x) table += GridCell(doc, x, y, filled, lowercase);
+        for (int x = 0; x < puzzle.width; ++x) table += GridCell(puzzle, x, y, filled, lowercase);
         table += "  </tr>\r\n";
     }
     return table + "</tbody>\r\n</table>\r\n\r\n";
 }
 
-std::string ClueLines(const CRooster2Doc& doc, bool across) {
+std::string ClueLines(const Puzzle& puzzle, bool across) {
     std::string lines;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : puzzle.words) {
         if ((word.dx != 0) == across) lines += EscapeHtml(FormatNumberedClue(word)) + "<br>\r\n";
     }
     return lines;
 }
 
-std::string ClueLists(const CRooster2Doc& doc) {
-    const bool withDown = !doc.m_acrossOnly;
-    const bool sideBySide = withDown && doc.m_htmlCluesSideBySide;
+std::string ClueLists(const Puzzle& puzzle) {
+    const bool withDown = !puzzle.numbering.acrossOnly;
+    const bool sideBySide = withDown && puzzle.html.cluesSideBySide;
     std::string lists;
     if (sideBySide)
         lists +=
             "<p><table cellspacing=0 cellpadding=10 border=0>\r\n"
             "<tbody valign=top>\r\n  <tr>\r\n    <td width=\"50%\">";
-    lists += "<p><b>Horizontaal</b><br><br>\r\n" + ClueLines(doc, true);
+    lists += "<p><b>Horizontaal</b><br><br>\r\n" + ClueLines(puzzle, true);
     if (sideBySide) lists += "    </td><td width=\"50%\">\r\n";
-    if (withDown) lists += "<p><b>Verticaal</b><br><br>\r\n" + ClueLines(doc, false);
+    if (withDown) lists += "<p><b>Verticaal</b><br><br>\r\n" + ClueLines(puzzle, false);
     if (sideBySide) lists += "    </td>\r\n  </tr>\r\n</tbody>\r\n</table>\r\n";
     return lists;
 }
@@ -168,44 +168,44 @@ std::uint32_t ColorToHtml(ColorRef colour) {
     return static_cast<std::uint32_t>(RedOf(colour) << 16 | GreenOf(colour) << 8 | BlueOf(colour));
 }
 
-std::string WriteHtmlCellStyle(const CRooster2Doc& doc, int right, int bottom, bool centered) {
-    const int border = BorderWidth(doc);
+std::string WriteHtmlCellStyle(const Puzzle& puzzle, int right, int bottom, bool centered) {
+    const int border = BorderWidth(puzzle);
     return StrFormat("  border-top:    #000000 %dpx solid;\r\n", border) +
            StrFormat("  border-left:   #000000 %dpx solid;\r\n", border) +
            StrFormat("  border-bottom: #000000 %dpx solid;\r\n", border + bottom) +
            StrFormat("  border-right:  #000000 %dpx solid;\r\n", border + right) +
-           SizeAndBackground(doc, doc.m_colorVrij) +
-           StrFormat("  font-size: %dpx;\r\n", doc.m_cellSize * 2 / 3) +
+           SizeAndBackground(puzzle, puzzle.appearance.colours.vrij) +
+           StrFormat("  font-size: %dpx;\r\n", puzzle.appearance.cellSize * 2 / 3) +
            "  vertical-align: text-top;\r\n" +
            StrFormat("  text-align: %s;\r\n", centered ? "center" : "left");
 }
 
-std::string WriteHtml(const CRooster2Doc& doc, bool filled, bool lowercase,
+std::string WriteHtml(const Puzzle& puzzle, bool filled, bool lowercase,
                       const std::string& versionText) {
     std::string page =
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 TRANSITIONAL//EN\">\r\n"
         "<html lang=\"nl\">\r\n"
         "<head>\r\n";
-    page += "<title>" + PageTitle(doc) + "</title>\r\n";
+    page += "<title>" + PageTitle(puzzle) + "</title>\r\n";
     page += "<meta http-equiv=\"content-type\" content=\"text/html; charset=iso-8859-1\">\r\n";
     page += "<meta name=\"generator\" content=\"" + EscapeHtml(versionText) + "\">\r\n";
-    page += StyleSheet(doc, filled);
+    page += StyleSheet(puzzle, filled);
     page += "</head>\r\n<body>\r\n";
-    page += "<h2>" + PageTitle(doc) + "</h2>\r\n";
-    page += GridTable(doc, filled, lowercase);
-    page += ClueLists(doc);
+    page += "<h2>" + PageTitle(puzzle) + "</h2>\r\n";
+    page += GridTable(puzzle, filled, lowercase);
+    page += ClueLists(puzzle);
     page += "</body>\r\n</html>\r\n";
     return page;
 }
 
-std::string HtmlImageName(const CRooster2Doc& doc) {
-    return std::string(ImageBaseName(doc)) + ".gif";
+std::string HtmlImageName(const Puzzle& puzzle) {
+    return std::string(ImageBaseName(puzzle)) + ".gif";
 }
 
-UserMessage CopyHtmlImage(const CRooster2Doc& doc, const std::string& programFolder,
+UserMessage CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
                           const std::string& pagePath) {
     namespace fs = std::filesystem;
-    const std::string name = HtmlImageName(doc);
+    const std::string name = HtmlImageName(puzzle);
     const std::string source = (fs::path(programFolder) / name).string();
     std::error_code error;
     if (!fs::is_regular_file(source, error))
@@ -215,11 +215,11 @@ UserMessage CopyHtmlImage(const CRooster2Doc& doc, const std::string& programFol
     return {};
 }
 
-bool ExportHtml(const CRooster2Doc& doc, const std::string& pagePath, bool filled, bool lowercase,
+bool ExportHtml(const Puzzle& puzzle, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message) {
-    if (!WriteFileAtomically(pagePath, WriteHtml(doc, filled, lowercase, versionText)))
+    if (!WriteFileAtomically(pagePath, WriteHtml(puzzle, filled, lowercase, versionText)))
         return false;
-    message = CopyHtmlImage(doc, programFolder, pagePath);
+    message = CopyHtmlImage(puzzle, programFolder, pagePath);
     return true;
 }

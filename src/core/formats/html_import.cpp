@@ -79,16 +79,16 @@ ImportResult ReadHtmlGrid(CRooster2Doc& doc, std::string_view page) {
         !IsAcceptedSide(WidestRow(table)))
         return {false, {"Html-bestand voldoet niet aan Rooster2-eisen", "Jammer"}};
     CRooster2Doc read = doc;
-    read.m_height = static_cast<int>(table.size());
-    read.m_width = WidestRow(table);
+    read.puzzle.height = static_cast<int>(table.size());
+    read.puzzle.width = WidestRow(table);
     // Short rows leave cells that no table cell covers: they become free cells.
-    read.m_cells.fill(CELL_VRIJ);
-    for (int y = 0; y < read.m_height; ++y) {
+    read.puzzle.cells.fill(CELL_VRIJ);
+    for (int y = 0; y < read.puzzle.height; ++y) {
         const std::string& row = table[y];
         for (int x = 0; x < static_cast<int>(row.size()); ++x)
-            read.SetCell(x, y, CellOfKind(row[x]));
+            read.puzzle.SetCell(x, y, CellOfKind(row[x]));
     }
-    read.BuildWords();
+    read.puzzle.BuildWords();
     doc = std::move(read);
     FinishGridImport(doc);
     return {true, {}};

@@ -10,6 +10,6 @@ ImportResult ImportFromFile(CRooster2Doc& doc, const std::string& path, ImportRe
 }
 
 void FinishGridImport(CRooster2Doc& doc) {
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     doc.MarkModified(true);
 }

@@ -124,16 +124,16 @@ bool ReadHeader(std::string_view bytes, PuzHeader& header) {
 }
 
 void ReadShape(CRooster2Doc& doc, std::string_view bytes, const PuzHeader& header) {
-    doc.m_width = header.width;
-    doc.m_height = header.height;
+    doc.puzzle.width = header.width;
+    doc.puzzle.height = header.height;
     for (int y = 0; y < header.height; ++y) {
         for (int x = 0; x < header.width; ++x) {
             const char cell =
                 bytes[header.playerGrid + static_cast<std::size_t>(y * header.width + x)];
-            doc.SetCell(x, y, cell == '.' ? CELL_ZWART : CELL_VRIJ);
+            doc.puzzle.SetCell(x, y, cell == '.' ? CELL_ZWART : CELL_VRIJ);
         }
     }
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
 }
 
 // Stores the clue; false when its length annotation does not fit the word.
@@ -154,7 +154,7 @@ bool StoreClue(WordInfo& word, std::string clue) {
 // Reads the clues into the words in order; returns the string that ended the
 // list (empty, or the first one beyond the last word) and lists doubtful words.
 std::string ReadClues(CRooster2Doc& doc, PuzStrings& strings, std::string& doubtful) {
-    for (WordInfo& word : doc.m_words) {
+    for (WordInfo& word : doc.puzzle.words) {
         std::string clue = strings.Next();
         if (clue.empty()) return clue;
         if (!StoreClue(word, std::move(clue))) doubtful += FormatLabel(word) + " ";
@@ -165,10 +165,10 @@ std::string ReadClues(CRooster2Doc& doc, PuzStrings& strings, std::string& doubt
 // The notes: the string that ended the clues (an empty one adds nothing) and every
 // further one up to an empty string.
 void ReadNotes(CRooster2Doc& doc, PuzStrings& strings, const std::string& endOfClues) {
-    doc.m_comment.clear();
-    if (!endOfClues.empty()) doc.m_comment += endOfClues + " ";
+    doc.puzzle.comment.clear();
+    if (!endOfClues.empty()) doc.puzzle.comment += endOfClues + " ";
     for (std::string note = strings.Next(); !note.empty(); note = strings.Next())
-        doc.m_comment += note + " ";
+        doc.puzzle.comment += note + " ";
 }
 
 }  // namespace
@@ -208,8 +208,8 @@ ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes) {
     read.OnNewDocument();
     ReadShape(read, bytes, header);
     PuzStrings strings(bytes, header.texts, header.utf8);
-    read.m_htmlTitle.clear();
-    for (int i = 0; i < 3; ++i) read.m_htmlTitle += strings.Next() + " ";
+    read.puzzle.html.title.clear();
+    for (int i = 0; i < 3; ++i) read.puzzle.html.title += strings.Next() + " ";
     std::string doubtful;
     ReadNotes(read, strings, ReadClues(read, strings, doubtful));
     doc = std::move(read);

@@ -14,19 +14,19 @@ char GridCharacter(Cell code, bool lowercase) {
     return static_cast<char>(lowercase ? Latin1ToLower(code) : code);
 }
 
-std::string GridLines(const CRooster2Doc& doc, bool lowercase) {
+std::string GridLines(const Puzzle& puzzle, bool lowercase) {
     std::string lines;
-    for (int y = 0; y < doc.m_height; ++y) {
+    for (int y = 0; y < puzzle.height; ++y) {
         lines += "  ";
-        for (int x = 0; x < doc.m_width; ++x) lines += GridCharacter(doc.GetCell(x, y), lowercase);
+        for (int x = 0; x < puzzle.width; ++x) lines += GridCharacter(puzzle.GetCell(x, y), lowercase);
         lines += "\r\n";
     }
     return lines;
 }
 
-std::string ClueLines(const CRooster2Doc& doc, int dy) {
+std::string ClueLines(const Puzzle& puzzle, int dy) {
     std::string lines;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : puzzle.words) {
         if (word.dy != dy) continue;
         lines += word.clue.empty() ? std::string("  ??") : "  " + WithCrLf(FormatClueText(word));
         lines += "\r\n";
@@ -36,16 +36,16 @@ std::string ClueLines(const CRooster2Doc& doc, int dy) {
 
 }  // namespace
 
-std::string WriteAcrossLiteText(const CRooster2Doc& doc, bool lowercase) {
+std::string WriteAcrossLiteText(const Puzzle& puzzle, bool lowercase) {
     std::string text = "<ACROSS PUZZLE>\r\n<TITLE>\r\n";
-    text += doc.m_htmlTitle.empty() ? std::string("Onbekend\r\n")
-                                    : "  " + WithCrLf(doc.m_htmlTitle) + "\r\n";
+    text += puzzle.html.title.empty() ? std::string("Onbekend\r\n")
+                                    : "  " + WithCrLf(puzzle.html.title) + "\r\n";
     text += "<AUTHOR>\r\n\t Gemaakt door Rooster2\r\n";
     text += "<COPYRIGHT>\r\n  ???\r\n";
-    text += "<SIZE>\r\n" + StrFormat("  %dx%d\r\n", doc.m_width, doc.m_height);
-    text += "<GRID>\r\n" + GridLines(doc, lowercase);
-    text += "<ACROSS>\r\n" + ClueLines(doc, 0);
-    text += "<DOWN>\r\n" + ClueLines(doc, 1);
-    if (!doc.m_comment.empty()) text += "<NOTEPAD>\r\n" + WithCrLf(doc.m_comment) + "\r\n";
+    text += "<SIZE>\r\n" + StrFormat("  %dx%d\r\n", puzzle.width, puzzle.height);
+    text += "<GRID>\r\n" + GridLines(puzzle, lowercase);
+    text += "<ACROSS>\r\n" + ClueLines(puzzle, 0);
+    text += "<DOWN>\r\n" + ClueLines(puzzle, 1);
+    if (!puzzle.comment.empty()) text += "<NOTEPAD>\r\n" + WithCrLf(puzzle.comment) + "\r\n";
     return text;
 }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class CRooster2Doc;
+class Puzzle;
 
 // The whole file, CR LF line ends; lowercase is the view's "Toon in kleine letters".
-std::string WriteAcrossLiteText(const CRooster2Doc& doc, bool lowercase);
+std::string WriteAcrossLiteText(const Puzzle& puzzle, bool lowercase);

@@ -57,11 +57,11 @@ ImportResult ImportRos(CRooster2Doc& doc, std::string_view bytes) {
     if (!ReadRosGrid(bytes, grid)) return {false, {"Ros-bestand incorrect"}};
     CRooster2Doc read = doc;
     read.OnNewDocument();
-    read.m_width = grid.columns;
-    read.m_height = grid.rows;
+    read.puzzle.width = grid.columns;
+    read.puzzle.height = grid.rows;
     for (int y = 0; y < grid.rows; ++y)
-        for (int x = 0; x < grid.columns; ++x) read.SetCell(x, y, CellOf(grid, x, y));
-    read.BuildWords();
+        for (int x = 0; x < grid.columns; ++x) read.puzzle.SetCell(x, y, CellOf(grid, x, y));
+    read.puzzle.BuildWords();
     doc = std::move(read);
     FinishGridImport(doc);
     return {true, {}};

@@ -17,13 +17,13 @@ const char* const NO_WORD_FILE = "niet gespecificeerd";
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // The value of a letter as the report counts it: the low 8 bits, signed.
-int LetterValue(const CRooster2Doc& doc, char letter) {
+int LetterValue(const Puzzle& puzzle, char letter) {
     const int index = Latin1ToUpper(static_cast<unsigned char>(letter)) - 'A';
-    return static_cast<std::int8_t>(doc.m_letterValues[index] & 0xFF);
+    return static_cast<std::int8_t>(puzzle.letterValues[index] & 0xFF);
 }
 
 template <typename Combine>
-double CombineLetterValues(const CRooster2Doc& doc, std::string_view value, double start, bool& ok,
+double CombineLetterValues(const Puzzle& puzzle, std::string_view value, double start, bool& ok,
                            Combine combine) {
     double result = start;
     for (char c : value) {
@@ -31,7 +31,7 @@ double CombineLetterValues(const CRooster2Doc& doc, std::string_view value, doub
             ok = false;
             return 0;
         }
-        result = combine(result, LetterValue(doc, c));
+        result = combine(result, LetterValue(puzzle, c));
     }
     ok = true;
     return result;
@@ -39,22 +39,22 @@ double CombineLetterValues(const CRooster2Doc& doc, std::string_view value, doub
 
 void AppendLocationLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
     lines.push_back(std::string("Locatie: ") +
-                    (doc.m_pathName.empty() ? NEW_FILE_LOCATION : doc.m_pathName));
+                    (doc.pathName.empty() ? NEW_FILE_LOCATION : doc.pathName));
     lines.push_back(std::string("Woordenlijst: ") +
-                    (doc.m_wordFile.empty() ? NO_WORD_FILE : doc.m_wordFile));
-    if (doc.m_extraFiles.empty()) return;
+                    (doc.puzzle.search.wordFile.empty() ? NO_WORD_FILE : doc.puzzle.search.wordFile));
+    if (doc.puzzle.extraFiles.empty()) return;
     lines.push_back("Extra woordenlijst(en):");
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        lines.push_back(StrFormat("%d: %s", static_cast<int>(i + 1), doc.m_extraFiles[i].c_str()));
+    for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
+        lines.push_back(StrFormat("%d: %s", static_cast<int>(i + 1), doc.puzzle.extraFiles[i].c_str()));
 }
 
-void AppendCellLine(const CRooster2Doc& doc, std::vector<std::string>& lines) {
+void AppendCellLine(const Puzzle& puzzle, std::vector<std::string>& lines) {
     int black = 0;
     int letters = 0;
     int outside = 0;
-    const int total = doc.CellCount();
+    const int total = puzzle.CellCount();
     for (int i = 0; i < total; ++i) {
-        const Cell code = doc.m_cells[i];
+        const Cell code = puzzle.cells[i];
         if (code == CELL_ZWART) ++black;
         if (code == CELL_NIET) ++outside;
         if (IsLetterCell(code)) ++letters;
@@ -63,30 +63,30 @@ void AppendCellLine(const CRooster2Doc& doc, std::vector<std::string>& lines) {
                               black, letters, letters * 100.0 / total, '%', outside, total));
 }
 
-int CountSplitWords(const CRooster2Doc& doc) {
+int CountSplitWords(const Puzzle& puzzle) {
     int split = 0;
-    for (const WordInfo& word : doc.m_words)
+    for (const WordInfo& word : puzzle.words)
         if (word.partCount > 1) ++split;
     return split;
 }
 
-void AppendWordCountLines(CRooster2Doc& doc, std::vector<std::string>& lines) {
+void AppendWordCountLines(Puzzle& puzzle, std::vector<std::string>& lines) {
     int across = 0;
     int down = 0;
     int empty = 0;
     int complete = 0;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        doc.m_words[i].searchMark = 0;
-        (doc.m_words[i].dy == 0 ? across : down)++;
-        if (doc.IsWordEmpty(i))
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        puzzle.words[i].searchMark = 0;
+        (puzzle.words[i].dy == 0 ? across : down)++;
+        if (puzzle.IsWordEmpty(i))
             ++empty;
-        else if (doc.IsWordComplete(i))
+        else if (puzzle.IsWordComplete(i))
             ++complete;
     }
     const int total = across + down;
     lines.push_back(StrFormat("Aantal woorden leeg: %d, vol: %d, deels: %d", empty, complete,
                               total - empty - complete));
-    if (const int split = CountSplitWords(doc); split > 0)
+    if (const int split = CountSplitWords(puzzle); split > 0)
         lines.push_back(StrFormat("Aantal gedeelde woorden: %d", split));
     lines.push_back(
         StrFormat("Aantal woorden horizontaal: %d, verticaal %d, totaal %d", across, down, total));
@@ -94,10 +94,10 @@ void AppendWordCountLines(CRooster2Doc& doc, std::vector<std::string>& lines) {
 }
 
 // Every length counts, also that of a word across a whole 100-wide grid.
-void AppendLengthLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
+void AppendLengthLines(const Puzzle& puzzle, std::vector<std::string>& lines) {
     std::map<int, int> counts;
     long long wordLengthSum = 0;
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : puzzle.words) {
         wordLengthSum += word.length;
         const int parts = word.PartCountInUse();
         if (parts == 0) ++counts[word.length];
@@ -115,51 +115,51 @@ void AppendLengthLines(const CRooster2Doc& doc, std::vector<std::string>& lines)
     if (counted > 0)
         lines.push_back(StrFormat("Gemiddelde lengte: %.1f letters",
                                   static_cast<double>(lengthSum) / static_cast<double>(counted)));
-    if (CountSplitWords(doc) > 0)
+    if (CountSplitWords(puzzle) > 0)
         lines.push_back(StrFormat(
             "Gemiddelde lengte (afgezien van deelwoorden): %.1f letters",
-            static_cast<double>(wordLengthSum) / static_cast<double>(doc.m_words.size())));
+            static_cast<double>(wordLengthSum) / static_cast<double>(puzzle.words.size())));
     lines.push_back("");
 }
 
-bool AllWordsEmpty(const CRooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
-        if (!doc.IsWordEmpty(i)) return false;
+bool AllWordsEmpty(const Puzzle& puzzle) {
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i)
+        if (!puzzle.IsWordEmpty(i)) return false;
     return true;
 }
 
-void AppendRepeatedFillingLines(CRooster2Doc& doc, std::vector<std::string>& lines) {
-    const int count = static_cast<int>(doc.m_words.size());
+void AppendRepeatedFillingLines(Puzzle& puzzle, std::vector<std::string>& lines) {
+    const int count = static_cast<int>(puzzle.words.size());
     std::vector<std::string> letters(count);
     std::vector<bool> complete(count);
     for (int i = 0; i < count; ++i) {
-        letters[i] = doc.GetWordValue(i);
-        complete[i] = doc.IsWordComplete(i);
+        letters[i] = puzzle.GetWordValue(i);
+        complete[i] = puzzle.IsWordComplete(i);
     }
     bool anyGroup = false;
     for (int i = 0; i < count; ++i) {
-        if (!complete[i] || doc.m_words[i].searchMark != 0) continue;
+        if (!complete[i] || puzzle.words[i].searchMark != 0) continue;
         std::vector<int> group{i};
         for (int j = i + 1; j < count; ++j)
             if (complete[j] && letters[j] == letters[i]) group.push_back(j);
         if (group.size() < 2) continue;
         std::string line = StrFormat("Gelijke invullingen (%s):", letters[i].c_str());
         for (int k : group) {
-            line += ' ' + FormatLabel(doc.m_words[k]);
-            doc.m_words[k].searchMark = 1;
+            line += ' ' + FormatLabel(puzzle.words[k]);
+            puzzle.words[k].searchMark = 1;
         }
         lines.push_back(line);
         anyGroup = true;
     }
     if (!anyGroup)
-        lines.push_back(AllWordsEmpty(doc) ? "Alle woorden leeg" : "Alle woorden verschillend");
+        lines.push_back(AllWordsEmpty(puzzle) ? "Alle woorden leeg" : "Alle woorden verschillend");
     lines.push_back("");
 }
 
-void AppendCharacterLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
+void AppendCharacterLines(const Puzzle& puzzle, std::vector<std::string>& lines) {
     int counts[256] = {};
-    for (int i = 0; i < doc.CellCount(); ++i)
-        if (doc.m_cells[i] > CELL_VRIJ) ++counts[doc.m_cells[i]];
+    for (int i = 0; i < puzzle.CellCount(); ++i)
+        if (puzzle.cells[i] > CELL_VRIJ) ++counts[puzzle.cells[i]];
     for (int code = 0; code < 256; ++code) {
         if (counts[code] == 0) continue;
         if (code == CELL_IJ)
@@ -169,38 +169,38 @@ void AppendCharacterLines(const CRooster2Doc& doc, std::vector<std::string>& lin
     }
 }
 
-std::string WordListLine(CRooster2Doc& doc, int i, const StatisticsOptions& options) {
-    WordInfo& word = doc.m_words[i];
-    word.value = doc.GetWordValue(i);
+std::string WordListLine(Puzzle& puzzle, int i, const StatisticsOptions& options) {
+    WordInfo& word = puzzle.words[i];
+    word.value = puzzle.GetWordValue(i);
     std::string line = Latin1ToLower("  " + FormatNumberedValue(word));
     if (options.withLengths && !options.withClues)
         line += StrFormat(" (%s)", FormatLengthPattern(word).c_str());
     if (options.withClues) line += StrFormat(" [%s]", FormatClueText(word).c_str());
     bool ok = false;
     if (options.withProduct) {
-        const double product = WordValueProduct(doc, word.value, ok);
+        const double product = WordValueProduct(puzzle, word.value, ok);
         if (ok) line += StrFormat("; %.0f", product);
     }
     if (options.withSum) {
-        const double sum = WordLetterSum(doc, word.value, ok);
+        const double sum = WordLetterSum(puzzle, word.value, ok);
         if (ok) line += StrFormat("; %.0f", sum);
     }
     return line;
 }
 
-void AppendWordListLines(CRooster2Doc& doc, std::vector<std::string>& lines,
+void AppendWordListLines(Puzzle& puzzle, std::vector<std::string>& lines,
                          const StatisticsOptions& options) {
-    if (AllWordsEmpty(doc)) return;
+    if (AllWordsEmpty(puzzle)) return;
     for (int dy = 0; dy <= 1; ++dy) {
         lines.push_back("");
         lines.push_back(dy == 0 ? "Horizontaal" : "Verticaal");
-        for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
-            if (doc.m_words[i].dy == dy) lines.push_back(WordListLine(doc, i, options));
+        for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i)
+            if (puzzle.words[i].dy == dy) lines.push_back(WordListLine(puzzle, i, options));
     }
 }
 
-void AppendNumberedLetterLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
-    const std::string letters = LettersOnNumberedCells(doc);
+void AppendNumberedLetterLines(const Puzzle& puzzle, std::vector<std::string>& lines) {
+    const std::string letters = LettersOnNumberedCells(puzzle);
     if (letters.empty()) return;
     lines.push_back("");
     lines.push_back("Letters op nummerplaatsen:");
@@ -237,35 +237,36 @@ void AppendSystemInfoLines(const SystemFacts& facts, std::vector<std::string>& l
 
 }  // namespace
 
-double WordValueProduct(const CRooster2Doc& doc, std::string_view value, bool& ok) {
-    return CombineLetterValues(doc, value, 1.0, ok,
+double WordValueProduct(const Puzzle& puzzle, std::string_view value, bool& ok) {
+    return CombineLetterValues(puzzle, value, 1.0, ok,
                                [](double product, int letter) { return product * letter; });
 }
 
-double WordLetterSum(const CRooster2Doc& doc, std::string_view value, bool& ok) {
-    return CombineLetterValues(doc, value, 0.0, ok,
+double WordLetterSum(const Puzzle& puzzle, std::string_view value, bool& ok) {
+    return CombineLetterValues(puzzle, value, 0.0, ok,
                                [](double sum, int letter) { return sum + letter; });
 }
 
-std::string LettersOnNumberedCells(const CRooster2Doc& doc) {
+std::string LettersOnNumberedCells(const Puzzle& puzzle) {
     std::string letters;
     const std::size_t cells =
-        std::min(doc.m_cellNumbers.size(), static_cast<std::size_t>(doc.CellCount()));
+        std::min(puzzle.cellNumbers.size(), static_cast<std::size_t>(puzzle.CellCount()));
     for (std::size_t i = 0; i < cells; ++i)
-        if (doc.m_cellNumbers[i] > 0) letters += static_cast<char>(doc.m_cells[i]);
+        if (puzzle.cellNumbers[i] > 0) letters += static_cast<char>(puzzle.cells[i]);
     return letters;
 }
 
 void ComputeStatistics(CRooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options, const SystemFacts& facts) {
     AppendLocationLines(doc, lines);
-    AppendCellLine(doc, lines);
-    AppendWordCountLines(doc, lines);
-    AppendLengthLines(doc, lines);
-    AppendRepeatedFillingLines(doc, lines);
-    AppendCharacterLines(doc, lines);
-    AppendWordListLines(doc, lines, options);
-    AppendNumberedLetterLines(doc, lines);
+    Puzzle& puzzle = doc.puzzle;
+    AppendCellLine(puzzle, lines);
+    AppendWordCountLines(puzzle, lines);
+    AppendLengthLines(puzzle, lines);
+    AppendRepeatedFillingLines(puzzle, lines);
+    AppendCharacterLines(puzzle, lines);
+    AppendWordListLines(puzzle, lines, options);
+    AppendNumberedLetterLines(puzzle, lines);
     if (options.withSystemInfo) AppendSystemInfoLines(facts, lines);
 }
 

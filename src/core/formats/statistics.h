@@ -11,6 +11,7 @@
 #include "formats/system_facts.h"
 
 class CRooster2Doc;
+class Puzzle;
 
 // The dialog's five check boxes.
 struct StatisticsOptions {
@@ -33,10 +34,10 @@ void ComputeStatistics(CRooster2Doc& doc, std::vector<std::string>& lines,
 std::string JoinReportLines(const std::vector<std::string>& lines);
 
 // The raw codes of the numbered cells, row by row; empty without a number grid.
-std::string LettersOnNumberedCells(const CRooster2Doc& doc);
+std::string LettersOnNumberedCells(const Puzzle& puzzle);
 
 // Product (from 1) or sum (from 0) of the letter values of a word's letters; each
 // letter's value counts with its low 8 bits as a signed number. A character that is no
 // letter makes ok false and the result 0.
-double WordValueProduct(const CRooster2Doc& doc, std::string_view value, bool& ok);
-double WordLetterSum(const CRooster2Doc& doc, std::string_view value, bool& ok);
+double WordValueProduct(const Puzzle& puzzle, std::string_view value, bool& ok);
+double WordLetterSum(const Puzzle& puzzle, std::string_view value, bool& ok);

@@ -2,13 +2,13 @@
 
 #include "model/rooster2_doc.h"
 
-std::string ExportPlainText(const CRooster2Doc& doc, bool smallLetters) {
+std::string ExportPlainText(const Puzzle& puzzle, bool smallLetters) {
     std::string text;
-    if (!doc.m_htmlTitle.empty()) text += doc.m_htmlTitle + "\r\n\r\n";
-    doc.WriteGridText(text, smallLetters);
+    if (!puzzle.html.title.empty()) text += puzzle.html.title + "\r\n\r\n";
+    puzzle.WriteGridText(text, smallLetters);
     text += "\r\n\r\n";
-    doc.WriteWordListText(text);
+    puzzle.WriteWordListText(text);
     return text;
 }
 
-bool CanExportPlainText(const CRooster2Doc& doc) { return !doc.m_numberPartWords; }
+bool CanExportPlainText(const Puzzle& puzzle) { return !puzzle.numbering.numberPartWords; }

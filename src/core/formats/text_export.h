@@ -3,9 +3,10 @@
 
 #include <string>
 
-class CRooster2Doc;
+class Puzzle;
+class Puzzle;
 
 // The whole file, CR LF line ends. smallLetters is the view's "Toon in kleine letters".
-std::string ExportPlainText(const CRooster2Doc& doc, bool smallLetters);
+std::string ExportPlainText(const Puzzle& puzzle, bool smallLetters);
 // The export is offered only while parts are not numbered separately.
-bool CanExportPlainText(const CRooster2Doc& doc);
+bool CanExportPlainText(const Puzzle& puzzle);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/str_format.h"
 
 namespace {
@@ -71,9 +71,9 @@ std::string FormatLabeledValue(const WordInfo& word) {
     return StrFormat("%s %s", FormatLabel(word).c_str(), FormatDisplayValue(word).c_str());
 }
 
-std::string CRooster2Doc::FormatClueList(int dir) const {
+std::string Puzzle::FormatClueList(int dir) const {
     std::string list;
-    for (const WordInfo& word : m_words) {
+    for (const WordInfo& word : words) {
         if (word.dx != dir) continue;
         list += FormatNumberedClue(word);
         list += "\r\n";

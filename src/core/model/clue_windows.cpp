@@ -22,14 +22,14 @@ constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
 }  // namespace
 
 std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists) {
-    std::string text = "Horizontaal\r\n\r\n" + doc.FormatClueList(1);
-    if (!doc.m_acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.FormatClueList(0);
-    if (withWordLists && !doc.m_wordFile.empty()) text += "\r\n" + FormatWordListSection(doc);
+    std::string text = "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1);
+    if (!doc.puzzle.numbering.acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0);
+    if (withWordLists && !doc.puzzle.search.wordFile.empty()) text += "\r\n" + FormatWordListSection(doc.puzzle);
     return text;
 }
 
 void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
-    ProcessClueText(doc, section, text);
+    ProcessClueText(doc.puzzle, section, text);
     doc.MarkModified(true);
 }
 
@@ -40,14 +40,14 @@ int StepClueFontHeight(int height, bool larger) {
 
 int ClueWindowLeft(const CRooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
                    int parentRight) {
-    const int left = viewLeft + doc.m_margin + doc.m_width * cellPixels + GAP_RIGHT_OF_GRID;
+    const int left = viewLeft + doc.puzzle.appearance.margin + doc.puzzle.width * cellPixels + GAP_RIGHT_OF_GRID;
     const int excess = left + windowWidth - parentRight;
     return excess > 0 ? left - excess : left;
 }
 
 ClueListItems BuildClueListItems(const CRooster2Doc& doc) {
     ClueListItems items;
-    for (const WordInfo& word : doc.m_words)
+    for (const WordInfo& word : doc.puzzle.words)
         (word.dy == 1 ? items.down : items.across).push_back(FormatNumberedClue(word) + " ");
     return items;
 }
@@ -55,8 +55,8 @@ ClueListItems BuildClueListItems(const CRooster2Doc& doc) {
 int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item) {
     if (item < 0) return -1;
     int seen = 0;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        const WordInfo& word = doc.m_words[i];
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
+        const WordInfo& word = doc.puzzle.words[i];
         if ((downList ? word.dy : word.dx) == 0) continue;
         if (seen++ == item) return i;
     }
@@ -65,10 +65,10 @@ int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item) {
 
 ClueListSelection SelectedClueListItems(const CRooster2Doc& doc) {
     ClueListSelection selection;
-    if (!doc.IsValidWordIndex(doc.m_curWord)) return selection;
-    const WordInfo& word = doc.m_words[doc.m_curWord];
-    const int pos = std::clamp(doc.m_curPos, 0, std::max(0, word.length - 1));
-    doc.FindWordOrdinals(word.CellX(pos), word.CellY(pos), selection.across, selection.down);
+    if (!doc.puzzle.IsValidWordIndex(doc.curWord)) return selection;
+    const WordInfo& word = doc.puzzle.words[doc.curWord];
+    const int pos = std::clamp(doc.curPos, 0, std::max(0, word.length - 1));
+    doc.puzzle.FindWordOrdinals(word.CellX(pos), word.CellY(pos), selection.across, selection.down);
     return selection;
 }
 

@@ -22,10 +22,10 @@ constexpr PresetColours ACROSS_LITE{Rgb(192, 192, 192), Rgb(255, 255, 255), Rgb(
 
 void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset) {
     const PresetColours& colours = preset == ColourPreset::AcrossLite ? ACROSS_LITE : WEBPUZZEL;
-    doc.m_colorAchtergrond = colours.background;
-    doc.m_colorNiet = colours.notCell;
-    doc.m_colorVrij = colours.freeCell;
-    doc.m_colorWoord = colours.word;
-    doc.m_colorWoordPos = colours.cursor;
-    doc.m_colorZwart = colours.black;
+    doc.puzzle.appearance.colours.achtergrond = colours.background;
+    doc.puzzle.appearance.colours.niet = colours.notCell;
+    doc.puzzle.appearance.colours.vrij = colours.freeCell;
+    doc.puzzle.appearance.colours.woord = colours.word;
+    doc.puzzle.appearance.colours.woordPos = colours.cursor;
+    doc.puzzle.appearance.colours.zwart = colours.black;
 }

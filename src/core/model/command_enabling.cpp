@@ -24,12 +24,12 @@ std::optional<CommandState> FrameworkCommandState(int id, int phase) {
 
 std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
                                             const CUndoHistories& undo, const CommandFacts& facts) {
-    const int phase = doc.m_phase;
+    const int phase = doc.phase;
     const bool shaping = phase == PHASE_VORMEN;
     const bool filling = phase == PHASE_VULLEN;
     const bool editing = shaping || filling;
-    const bool hasWordFile = !doc.m_wordFile.empty();
-    const bool plainNumbering = !doc.m_numberPartWords;
+    const bool hasWordFile = !doc.puzzle.search.wordFile.empty();
+    const bool plainNumbering = !doc.puzzle.numbering.numberPartWords;
     const bool solutions = facts.solutionCount > 0;
 
     if (IsGridTransform(id)) return Enabled(CanRunGridTransform(id, doc));
@@ -39,9 +39,9 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_PHASE_FILL:
             return EnabledChecked(shaping, filling);
         case ID_DIRECTION_ACROSS:
-            return EnabledChecked(true, doc.m_direction == DIR_ACROSS);
+            return EnabledChecked(true, doc.direction == DIR_ACROSS);
         case ID_DIRECTION_DOWN:
-            return EnabledChecked(!doc.m_acrossOnly, doc.m_direction == DIR_DOWN);
+            return EnabledChecked(!doc.puzzle.numbering.acrossOnly, doc.direction == DIR_DOWN);
         case ID_GRID_PROPERTIES:
             // Resizing or clearing the grid under a running search would pull the
             // cells and words out from under it.
@@ -49,7 +49,7 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_SHOW_CLUES:
             return Enabled(filling && !facts.clueDialogOpen && plainNumbering);
         case ID_EDIT_WORD:
-            return Enabled(filling && doc.IsValidWordIndex(doc.m_curWord));
+            return Enabled(filling && doc.puzzle.IsValidWordIndex(doc.curWord));
         case ID_SEARCH_START:
             return Enabled(editing && hasWordFile);
         case ID_SOLUTIONS_SHOW:

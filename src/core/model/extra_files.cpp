@@ -8,8 +8,8 @@
 
 std::vector<ExtraFileRow> ExtraFileRows(const CRooster2Doc& doc) {
     std::vector<ExtraFileRow> rows;
-    for (std::size_t i = 0; i < doc.m_extraFiles.size(); ++i)
-        rows.push_back({StrFormat("%d", static_cast<int>(i + 1)), doc.m_extraFiles[i]});
+    for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
+        rows.push_back({StrFormat("%d", static_cast<int>(i + 1)), doc.puzzle.extraFiles[i]});
     return rows;
 }
 
@@ -24,7 +24,7 @@ void RemoveExtraFiles(CRooster2Doc& doc, const std::vector<int>& numbers) {
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
     for (int number : sorted) {
         const int index = number - 1;
-        if (index >= 0 && index < static_cast<int>(doc.m_extraFiles.size()))
-            doc.m_extraFiles.erase(doc.m_extraFiles.begin() + index);
+        if (index >= 0 && index < static_cast<int>(doc.puzzle.extraFiles.size()))
+            doc.puzzle.extraFiles.erase(doc.puzzle.extraFiles.begin() + index);
     }
 }

@@ -28,22 +28,22 @@ void CGridEditor::DocumentShown() {
 }
 
 void CGridEditor::ButtonDown(int x, int y) {
-    const bool inGrid = m_doc.IsInGrid(x, y);
+    const bool inGrid = m_doc.puzzle.IsInGrid(x, y);
     m_pressX = inGrid ? x : -1;
     m_pressY = inGrid ? y : -1;
 }
 
 EditResult CGridEditor::LeftButtonUp(int x, int y, bool ctrl) {
-    if (m_doc.m_phase == PHASE_VORMEN)
+    if (m_doc.phase == PHASE_VORMEN)
         return ShapeMouseUp(m_doc, m_undo, m_pressX, m_pressY, x, y, ctrl);
-    if (m_doc.m_phase == PHASE_VULLEN) return FillMouseUp(m_doc, x, y);
+    if (m_doc.phase == PHASE_VULLEN) return FillMouseUp(m_doc, x, y);
     return {};
 }
 
 EditResult CGridEditor::RightButtonUp(int x, int y) {
-    if (m_doc.m_phase == PHASE_VORMEN)
+    if (m_doc.phase == PHASE_VORMEN)
         return ShapeMouseUp(m_doc, m_undo, m_pressX, m_pressY, x, y, true);
-    if (m_doc.m_phase == PHASE_VULLEN) return ToggleIJ(m_doc, m_undo, x, y);
+    if (m_doc.phase == PHASE_VULLEN) return ToggleIJ(m_doc, m_undo, x, y);
     return {};
 }
 
@@ -51,28 +51,28 @@ EditResult CGridEditor::MouseMove(int x, int y) {
     if (x == m_mouseX && y == m_mouseY) return {};
     EditResult result;
     result.applied = true;
-    if (IsMarkHighlighted()) result.cells.push_back(m_markY * m_doc.m_width + m_markX);
+    if (IsMarkHighlighted()) result.cells.push_back(m_markY * m_doc.puzzle.width + m_markX);
     m_markX = m_mouseX = x;
     m_markY = m_mouseY = y;
     return result;
 }
 
 bool CGridEditor::IsMarkHighlighted() const {
-    return (m_markX != m_mouseX || m_markY != m_mouseY) && m_doc.IsInGrid(m_markX, m_markY);
+    return (m_markX != m_mouseX || m_markY != m_mouseY) && m_doc.puzzle.IsInGrid(m_markX, m_markY);
 }
 
 EditResult CGridEditor::KeyDown(EditKey key, bool ctrl) {
-    if (m_doc.m_phase == PHASE_VULLEN) return FillKeyDown(m_doc, m_undo, key, ctrl);
-    if (m_doc.m_phase == PHASE_VORMEN) return MoveShapeMark(m_doc, m_markX, m_markY, key);
+    if (m_doc.phase == PHASE_VULLEN) return FillKeyDown(m_doc, m_undo, key, ctrl);
+    if (m_doc.phase == PHASE_VORMEN) return MoveShapeMark(m_doc, m_markX, m_markY, key);
     return {};
 }
 
 EditResult CGridEditor::Char(unsigned char ch) {
     constexpr unsigned char BACKSPACE = 8;
-    if (m_doc.m_phase == PHASE_VULLEN)
+    if (m_doc.phase == PHASE_VULLEN)
         return ch == BACKSPACE ? FillBackspace(m_doc, m_undo)
                                : FillChar(m_doc, m_undo, ch, m_autoNextWord);
-    if (m_doc.m_phase == PHASE_VORMEN) return TypeAtShapeMark(m_doc, m_undo, m_markX, m_markY, ch);
+    if (m_doc.phase == PHASE_VORMEN) return TypeAtShapeMark(m_doc, m_undo, m_markX, m_markY, ch);
     return {};
 }
 
@@ -98,10 +98,10 @@ EditResult CGridEditor::RunCommand(int id) {
         case ID_PHASE_SHAPE:
             return EnterShapingPhase(m_doc, m_undo);
         case ID_DIRECTION_ACROSS:
-            m_doc.m_direction = DIR_ACROSS;
+            m_doc.direction = DIR_ACROSS;
             return done;
         case ID_DIRECTION_DOWN:
-            m_doc.m_direction = DIR_DOWN;
+            m_doc.direction = DIR_DOWN;
             return done;
         case ID_AUTO_NEXT_WORD:
             m_autoNextWord = !m_autoNextWord;
@@ -116,7 +116,7 @@ EditResult CGridEditor::RestoreResult(std::vector<int> cells) const {
     result.applied = true;
     // While shaping the restored grid was renumbered, so numbers may have moved
     // in cells whose code did not change.
-    if (m_doc.m_phase == PHASE_VORMEN)
+    if (m_doc.phase == PHASE_VORMEN)
         result.redrawAll = true;
     else
         result.cells = std::move(cells);

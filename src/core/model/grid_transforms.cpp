@@ -17,13 +17,13 @@ template <typename Target>
 void MoveCells(CRooster2Doc& doc, Target target) {
     std::array<Cell, MAX_CELLS> scratch;
     scratch.fill(CELL_VRIJ);
-    for (int y = 0; y < doc.m_height; ++y) {
-        for (int x = 0; x < doc.m_width; ++x) {
+    for (int y = 0; y < doc.puzzle.height; ++y) {
+        for (int x = 0; x < doc.puzzle.width; ++x) {
             const auto [tx, ty] = target(x, y);
-            if (doc.IsInGrid(tx, ty)) scratch[ty * doc.m_width + tx] = doc.GetCell(x, y);
+            if (doc.puzzle.IsInGrid(tx, ty)) scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
         }
     }
-    std::copy_n(scratch.begin(), doc.CellCount(), doc.m_cells.begin());
+    std::copy_n(scratch.begin(), doc.puzzle.CellCount(), doc.puzzle.cells.begin());
 }
 
 struct CellPos {
@@ -35,9 +35,9 @@ struct CellPos {
 // them not-cells. Returns whether a black cell changed.
 bool EdgeRunToNiet(CRooster2Doc& doc, int x, int y, int dx, int dy) {
     bool changed = false;
-    for (; doc.IsInGrid(x, y) && !IsLetterCell(doc.GetCell(x, y)); x += dx, y += dy) {
-        changed = changed || doc.GetCell(x, y) != CELL_NIET;
-        doc.SetCell(x, y, CELL_NIET);
+    for (; doc.puzzle.IsInGrid(x, y) && !IsLetterCell(doc.puzzle.GetCell(x, y)); x += dx, y += dy) {
+        changed = changed || doc.puzzle.GetCell(x, y) != CELL_NIET;
+        doc.puzzle.SetCell(x, y, CELL_NIET);
     }
     return changed;
 }
@@ -45,18 +45,18 @@ bool EdgeRunToNiet(CRooster2Doc& doc, int x, int y, int dx, int dy) {
 }  // namespace
 
 void ClearAllCells(CRooster2Doc& doc) {
-    std::fill_n(doc.m_cells.begin(), doc.CellCount(), CELL_VRIJ);
+    std::fill_n(doc.puzzle.cells.begin(), doc.puzzle.CellCount(), CELL_VRIJ);
 }
 
 void RemoveLetters(CRooster2Doc& doc) {
-    for (int i = 0; i < doc.CellCount(); ++i)
-        if (doc.m_cells[i] > CELL_VRIJ) doc.m_cells[i] = CELL_VRIJ;
-    for (WordInfo& word : doc.m_words) word.value.clear();
+    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
+        if (doc.puzzle.cells[i] > CELL_VRIJ) doc.puzzle.cells[i] = CELL_VRIJ;
+    for (WordInfo& word : doc.puzzle.words) word.value.clear();
 }
 
 bool EdgeBlackToNiet(CRooster2Doc& doc) {
-    const int w = doc.m_width;
-    const int h = doc.m_height;
+    const int w = doc.puzzle.width;
+    const int h = doc.puzzle.height;
     bool changed = false;
     for (int x = 0; x < w; ++x) {
         changed = EdgeRunToNiet(doc, x, 0, 0, 1) || changed;
@@ -74,29 +74,29 @@ void ShiftGrid(CRooster2Doc& doc, int dx, int dy) {
 }
 
 bool RotateGrid(CRooster2Doc& doc) {
-    if (doc.m_width != doc.m_height) return false;
-    const int h = doc.m_height;
+    if (doc.puzzle.width != doc.puzzle.height) return false;
+    const int h = doc.puzzle.height;
     MoveCells(doc, [=](int x, int y) { return CellPos{h - 1 - y, x}; });
     return true;
 }
 
 void MirrorGridRows(CRooster2Doc& doc) {
-    const int h = doc.m_height;
+    const int h = doc.puzzle.height;
     MoveCells(doc, [=](int x, int y) { return CellPos{x, h - 1 - y}; });
 }
 
 void MirrorGridColumns(CRooster2Doc& doc) {
-    const int w = doc.m_width;
+    const int w = doc.puzzle.width;
     MoveCells(doc, [=](int x, int y) { return CellPos{w - 1 - x, y}; });
 }
 
 std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y) {
     std::vector<int> changed;
-    while (doc.IsInGrid(x, y) && doc.GetCell(x, y) == CELL_VRIJ) {
-        doc.SetCell(x, y, CELL_ZWART);
-        changed.push_back(y * doc.m_width + x);
-        if (x < doc.m_width - 1) {
-            const Cell right = doc.GetCell(x + 1, y);
+    while (doc.puzzle.IsInGrid(x, y) && doc.puzzle.GetCell(x, y) == CELL_VRIJ) {
+        doc.puzzle.SetCell(x, y, CELL_ZWART);
+        changed.push_back(y * doc.puzzle.width + x);
+        if (x < doc.puzzle.width - 1) {
+            const Cell right = doc.puzzle.GetCell(x + 1, y);
             if (right == CELL_ZWART || right == CELL_NIET) break;
         }
         x += 2;
@@ -105,21 +105,21 @@ std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y) {
 }
 
 void MakeFreeCellsBlack(CRooster2Doc& doc) {
-    for (int i = 0; i < doc.CellCount(); ++i)
-        if (doc.m_cells[i] == CELL_VRIJ) doc.m_cells[i] = CELL_ZWART;
+    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
+        if (doc.puzzle.cells[i] == CELL_VRIJ) doc.puzzle.cells[i] = CELL_ZWART;
 }
 
 // ---- Commands ----------------------------------------------------------------------
 
 namespace {
 
-bool IsShaping(const CRooster2Doc& doc) { return doc.m_phase == PHASE_VORMEN; }
+bool IsShaping(const CRooster2Doc& doc) { return doc.phase == PHASE_VORMEN; }
 bool IsShapingSquare(const CRooster2Doc& doc) {
-    return IsShaping(doc) && doc.m_width == doc.m_height;
+    return IsShaping(doc) && doc.puzzle.width == doc.puzzle.height;
 }
 // Removing letters under a running search would leave it placing words into
 // cells it believes filled; every other phase may.
-bool IsNotSearching(const CRooster2Doc& doc) { return doc.m_phase != PHASE_ZOEKEN; }
+bool IsNotSearching(const CRooster2Doc& doc) { return doc.phase != PHASE_ZOEKEN; }
 bool Always(const CRooster2Doc&) { return true; }
 
 // After a change of the shape: snapshot, modified, words as the next repaint
@@ -127,7 +127,7 @@ bool Always(const CRooster2Doc&) { return true; }
 EditResult FinishShapeChange(CRooster2Doc& doc, CUndoHistories& undo) {
     undo.PushShapeUndo(doc);
     doc.MarkModified(true);
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -137,9 +137,9 @@ EditResult FinishShapeChange(CRooster2Doc& doc, CUndoHistories& undo) {
 // Snapshot onto the history of the phase the command runs in; the search and
 // solution phases keep none.
 void PushPhaseUndo(const CRooster2Doc& doc, CUndoHistories& undo) {
-    if (doc.m_phase == PHASE_VORMEN)
+    if (doc.phase == PHASE_VORMEN)
         undo.PushShapeUndo(doc);
-    else if (doc.m_phase == PHASE_VULLEN)
+    else if (doc.phase == PHASE_VULLEN)
         undo.PushFillUndo(doc);
 }
 

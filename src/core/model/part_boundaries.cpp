@@ -17,15 +17,15 @@ bool EndsInnerPart(const WordInfo& word, int offset) {
 
 }  // namespace
 
-int GetPartBoundaryFlags(const CRooster2Doc& doc, int x, int y) {
+int GetPartBoundaryFlags(const Puzzle& puzzle, int x, int y) {
     int count = 0;
     int across = -1;
     int down = -1;
-    doc.FindWordsAt(x, y, count, across, down);
+    puzzle.FindWordsAt(x, y, count, across, down);
     int flags = 0;
-    if (across >= 0 && EndsInnerPart(doc.m_words[across], x - doc.m_words[across].x))
+    if (across >= 0 && EndsInnerPart(puzzle.words[across], x - puzzle.words[across].x))
         flags |= PART_END_ACROSS;
-    if (down >= 0 && EndsInnerPart(doc.m_words[down], y - doc.m_words[down].y))
+    if (down >= 0 && EndsInnerPart(puzzle.words[down], y - puzzle.words[down].y))
         flags |= PART_END_DOWN;
     return flags;
 }

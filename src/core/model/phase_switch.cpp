@@ -5,7 +5,7 @@
 #include "model/rooster2_doc.h"
 #include "model/undo_history.h"
 
-void SetPhase(CRooster2Doc& doc, int phase) { doc.m_phase = phase; }
+void SetPhase(CRooster2Doc& doc, int phase) { doc.phase = phase; }
 
 void StartEditingDocument(const CRooster2Doc& doc, CUndoHistories& undo) {
     undo.ResetFillUndo(doc);
@@ -13,7 +13,7 @@ void StartEditingDocument(const CRooster2Doc& doc, CUndoHistories& undo) {
 }
 
 bool ShapingLosesClues(const CRooster2Doc& doc) {
-    return std::any_of(doc.m_words.begin(), doc.m_words.end(),
+    return std::any_of(doc.puzzle.words.begin(), doc.puzzle.words.end(),
                        [](const WordInfo& word) { return !word.clue.empty(); });
 }
 
@@ -31,11 +31,11 @@ EditResult RepaintAll() {
 }  // namespace
 
 EditResult EnterShapingPhase(CRooster2Doc& doc, CUndoHistories& undo) {
-    if (doc.m_phase != PHASE_VULLEN) return {};
+    if (doc.phase != PHASE_VULLEN) return {};
     SetPhase(doc, PHASE_VORMEN);
     // What the first shaping repaint would do anyway; done here so the base
     // snapshot already holds any cell the rebuild blackens.
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     undo.ResetShapeUndo(doc);
     EditResult result = RepaintAll();
     result.forgetSolutions = true;
@@ -43,13 +43,13 @@ EditResult EnterShapingPhase(CRooster2Doc& doc, CUndoHistories& undo) {
 }
 
 EditResult EnterFillingPhase(CRooster2Doc& doc, CUndoHistories& undo) {
-    if (doc.m_phase != PHASE_VORMEN) return {};
+    if (doc.phase != PHASE_VORMEN) return {};
     SetPhase(doc, PHASE_VULLEN);
     // The words follow every shaping repaint; rebuilt here so they hold the
     // shape even when no repaint came between the last change and the switch.
-    doc.BuildWords();
-    doc.m_curWord = 0;
-    doc.m_curPos = 0;
+    doc.puzzle.BuildWords();
+    doc.curWord = 0;
+    doc.curPos = 0;
     undo.ResetFillUndo(doc);
     return RepaintAll();
 }

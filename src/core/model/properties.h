@@ -8,6 +8,7 @@
 #include "model/cells.h"
 #include "model/edit_result.h"
 #include "model/number_fields.h"
+#include "model/puzzle.h"
 
 class CRooster2Doc;
 class CUndoHistories;
@@ -16,29 +17,20 @@ class CUndoHistories;
 // "Cursor", "Achtergr.".
 constexpr int PROPERTY_COLOUR_COUNT = 6;
 
+// What the properties dialog edits: copies of the puzzle's groups, its size and
+// symmetry, and the view's small-letters switch.
 struct PuzzleProperties {
     int width = 0;
     int height = 0;
-    int cellSize = 0;
-    int margin = 0;
-    int clueTextSize = 0;
-    int startNumber = 0;
-    bool showNumbers = false;
-    bool numberPartWords = false;
-    bool largerNumbers = false;
-    bool acrossOnly = false;
-    bool htmlCluesSideBySide = false;
-    bool partDashes = false;
-    bool smallLetters = false;  // the view's, not the document's
-    bool doorloper = false;
-    std::string htmlTitle;
     int symmetry = 0;  // 0..5: "Geen" .. "Horizontaal of verticaal"
-    std::array<ColorRef, PROPERTY_COLOUR_COUNT> colours{};
-    int lineWidth = 0;
-    bool htmlBlackGrey = false;
-    bool showLength = false;
-    bool showClues = false;
+    Appearance appearance;
+    Numbering numbering;
+    HtmlOptions html;
+    bool smallLetters = false;  // the view's, not the document's
 };
+
+// The colour of button `i` (in the order above) within the appearance.
+ColorRef& PropertyColour(Appearance& appearance, int i);
 
 inline constexpr NumberField FIELD_WIDTH{"Aantal vakken horizontaal:", 1, MAX_GRID_SIDE};
 inline constexpr NumberField FIELD_HEIGHT{"Aantal vakken verticaal:", 1, MAX_GRID_SIDE};

@@ -25,20 +25,20 @@ void WriteString(ByteWriter& out, const std::string& text) {
 void WriteFlag(ByteWriter& out, bool flag) { out.WriteS32(flag ? 1 : 0); }
 
 void WriteWordRecords(ByteWriter& out, const CRooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        const std::string letters = doc.GetWordValue(i);
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
+        const std::string letters = doc.puzzle.GetWordValue(i);
         out.WriteS16(static_cast<std::int16_t>(letters.size() & 0xFFFF));
-        out.WriteS16(static_cast<std::int16_t>(doc.m_words[i].extraList));
+        out.WriteS16(static_cast<std::int16_t>(doc.puzzle.words[i].extraList));
         if (!letters.empty()) {
             out.WriteBytes(letters);
             out.WriteU8(0);
         }
-        WriteString(out, doc.m_words[i].clue);
+        WriteString(out, doc.puzzle.words[i].clue);
     }
 }
 
 void WritePartRecords(ByteWriter& out, const CRooster2Doc& doc) {
-    for (const WordInfo& word : doc.m_words) {
+    for (const WordInfo& word : doc.puzzle.words) {
         const int parts = word.partCount >= 2 ? std::min(word.partCount, MAX_PARTS) : 0;
         out.WriteS32(parts);
         for (int j = 0; j < parts; ++j) out.WriteU8(word.partLengths[j]);
@@ -115,40 +115,40 @@ bool RtrReader::ReadGridAndState() {
     if (width < 1 || width > MAX_GRID_SIDE || height < 1 || height > MAX_GRID_SIDE) return false;
     std::string cells;
     if (!m_in.ReadBytes(static_cast<std::size_t>(width * height), cells)) return false;
-    m_doc.m_width = width;
-    m_doc.m_height = height;
-    std::memcpy(m_doc.m_cells.data(), cells.data(), cells.size());
+    m_doc.puzzle.width = width;
+    m_doc.puzzle.height = height;
+    std::memcpy(m_doc.puzzle.cells.data(), cells.data(), cells.size());
 
     std::int32_t colors[4] = {};
     std::int32_t flags = 0;
-    if (!Required(m_doc.m_margin) || !Required(m_doc.m_cellSize)) return false;
+    if (!Required(m_doc.puzzle.appearance.margin) || !Required(m_doc.puzzle.appearance.cellSize)) return false;
     for (std::int32_t& color : colors)
         if (!Required(color)) return false;
-    if (!Required(m_doc.m_symmetry) || !Required(m_doc.m_phase) || !Required(m_doc.m_direction) ||
-        !Required(m_doc.m_curWord) || !Required(flags))
+    if (!Required(m_doc.puzzle.symmetry) || !Required(m_doc.phase) || !Required(m_doc.direction) ||
+        !Required(m_doc.curWord) || !Required(flags))
         return false;
-    m_doc.m_colorZwart = static_cast<ColorRef>(colors[0]);
-    m_doc.m_colorWoord = static_cast<ColorRef>(colors[1]);
-    m_doc.m_colorNiet = static_cast<ColorRef>(colors[2]);
-    m_doc.m_colorVrij = static_cast<ColorRef>(colors[3]);
-    m_doc.m_showNumbers = (flags & 1) != 0;
-    m_doc.m_doorloper = (flags & 2) != 0;
-    m_doc.m_acrossOnly = (flags & 4) != 0;
+    m_doc.puzzle.appearance.colours.zwart = static_cast<ColorRef>(colors[0]);
+    m_doc.puzzle.appearance.colours.woord = static_cast<ColorRef>(colors[1]);
+    m_doc.puzzle.appearance.colours.niet = static_cast<ColorRef>(colors[2]);
+    m_doc.puzzle.appearance.colours.vrij = static_cast<ColorRef>(colors[3]);
+    m_doc.puzzle.appearance.showNumbers = (flags & 1) != 0;
+    m_doc.puzzle.numbering.doorloper = (flags & 2) != 0;
+    m_doc.puzzle.numbering.acrossOnly = (flags & 4) != 0;
 
     // Values that only a damaged or foreign file holds would leave the window in a
     // state it cannot leave (a search phase without a search) or draw absurd sizes.
-    if (m_doc.m_phase != PHASE_VORMEN && m_doc.m_phase != PHASE_VULLEN)
-        m_doc.m_phase = PHASE_VORMEN;
-    m_doc.m_cellSize = std::clamp(m_doc.m_cellSize, 5, 200);
-    m_doc.m_margin = std::clamp(m_doc.m_margin, 0, 500);
-    m_doc.BuildWords();
-    if (m_doc.m_curWord < -1 || m_doc.m_curWord >= static_cast<int>(m_doc.m_words.size()))
-        m_doc.m_curWord = -1;
+    if (m_doc.phase != PHASE_VORMEN && m_doc.phase != PHASE_VULLEN)
+        m_doc.phase = PHASE_VORMEN;
+    m_doc.puzzle.appearance.cellSize = std::clamp(m_doc.puzzle.appearance.cellSize, 5, 200);
+    m_doc.puzzle.appearance.margin = std::clamp(m_doc.puzzle.appearance.margin, 0, 500);
+    m_doc.puzzle.BuildWords();
+    if (m_doc.curWord < -1 || m_doc.curWord >= static_cast<int>(m_doc.puzzle.words.size()))
+        m_doc.curWord = -1;
     return true;
 }
 
 bool RtrReader::ReadWordRecords() {
-    for (WordInfo& word : m_doc.m_words) {
+    for (WordInfo& word : m_doc.puzzle.words) {
         std::int16_t letters = 0;
         std::int16_t extraList = 0;
         if (!m_in.ReadS16(letters) || !m_in.ReadS16(extraList)) return false;
@@ -219,7 +219,7 @@ Field RtrReader::OptionalColor(ColorRef& member, ColorRef defaultValue) {
 }
 
 bool RtrReader::ReadSearchOptions(bool& stopAfterIjFlag) {
-    if (StringWithDefault(m_doc.m_wordFile, 0xFFFFFFFFu) == Field::Damaged) return false;
+    if (StringWithDefault(m_doc.puzzle.search.wordFile, 0xFFFFFFFFu) == Field::Damaged) return false;
     std::int32_t ijFlag = 0;
     const Field ij = Optional(ijFlag);
     if (ij == Field::Damaged) return false;
@@ -227,20 +227,20 @@ bool RtrReader::ReadSearchOptions(bool& stopAfterIjFlag) {
         stopAfterIjFlag = true;
         return true;
     }
-    m_doc.m_ijTwoLetters = ijFlag == 1;
-    std::int32_t values[4] = {m_doc.m_maxSolutions, m_doc.m_allDifferent,
-                              m_doc.m_fillWithLastShown, m_doc.m_showWhileSearching};
+    m_doc.puzzle.search.ijTwoLetters = ijFlag == 1;
+    std::int32_t values[4] = {m_doc.puzzle.search.maxSolutions, m_doc.puzzle.search.allDifferent,
+                              m_doc.puzzle.search.fillWithLastShown, m_doc.puzzle.search.showWhileSearching};
     for (std::int32_t& value : values)
         if (Optional(value) == Field::Damaged) return false;
-    m_doc.m_maxSolutions = values[0];
-    m_doc.m_allDifferent = values[1] != 0;
-    m_doc.m_fillWithLastShown = values[2] != 0;
-    m_doc.m_showWhileSearching = values[3] != 0;
+    m_doc.puzzle.search.maxSolutions = values[0];
+    m_doc.puzzle.search.allDifferent = values[1] != 0;
+    m_doc.puzzle.search.fillWithLastShown = values[2] != 0;
+    m_doc.puzzle.search.showWhileSearching = values[3] != 0;
     return true;
 }
 
 bool RtrReader::ReadPartRecords() {
-    for (WordInfo& word : m_doc.m_words) {
+    for (WordInfo& word : m_doc.puzzle.words) {
         word.partCount = 0;
         std::int32_t parts = 0;
         const Field field = Optional(parts);
@@ -255,9 +255,9 @@ bool RtrReader::ReadPartRecords() {
 }
 
 bool RtrReader::ReadLetterValues() {
-    for (int letter = 0; letter < 26; ++letter) m_doc.m_letterValues[letter] = letter + 1;
+    for (int letter = 0; letter < 26; ++letter) m_doc.puzzle.letterValues[letter] = letter + 1;
     for (int letter = 0; letter < 26; ++letter) {
-        const Field field = Optional(m_doc.m_letterValues[letter]);
+        const Field field = Optional(m_doc.puzzle.letterValues[letter]);
         if (field == Field::Damaged) return false;
         if (field == Field::Missing) break;
     }
@@ -265,7 +265,7 @@ bool RtrReader::ReadLetterValues() {
 }
 
 bool RtrReader::ReadExtraFiles() {
-    m_doc.m_extraFiles.clear();
+    m_doc.puzzle.extraFiles.clear();
     std::int32_t count = 0;
     const Field field = Optional(count);
     if (field == Field::Damaged) return false;
@@ -276,7 +276,7 @@ bool RtrReader::ReadExtraFiles() {
         const Field nameField = OptionalString(name, accepted, 1, 999);
         if (nameField == Field::Damaged) return false;
         if (nameField == Field::Missing) break;
-        if (accepted) m_doc.m_extraFiles.push_back(name);
+        if (accepted) m_doc.puzzle.extraFiles.push_back(name);
     }
     return true;
 }
@@ -288,36 +288,36 @@ bool RtrReader::ReadLaterFields() {
     std::int32_t clueTextSize = 0;
     std::int32_t startNumber = 1;
     const bool ok =
-        StringWithDefault(m_doc.m_htmlTitle, 999) != Field::Damaged &&
+        StringWithDefault(m_doc.puzzle.html.title, 999) != Field::Damaged &&
         OptionalInt(lineWidth, 0) != Field::Damaged &&
-        OptionalFlag(m_doc.m_htmlCluesSideBySide, false) != Field::Damaged &&
-        ReadPartRecords() && OptionalFlag(m_doc.m_partDashes, true) != Field::Damaged &&
-        OptionalInt(m_doc.m_maxCandidates, 1000) != Field::Damaged &&
-        StringWithDefault(m_doc.m_excludedLetters, 99) != Field::Damaged &&
-        OptionalFlag(m_doc.m_showLength, false) != Field::Damaged;
+        OptionalFlag(m_doc.puzzle.html.cluesSideBySide, false) != Field::Damaged &&
+        ReadPartRecords() && OptionalFlag(m_doc.puzzle.appearance.partDashes, true) != Field::Damaged &&
+        OptionalInt(m_doc.puzzle.search.maxCandidates, 1000) != Field::Damaged &&
+        StringWithDefault(m_doc.puzzle.search.excludedLetters, 99) != Field::Damaged &&
+        OptionalFlag(m_doc.puzzle.appearance.showLength, false) != Field::Damaged;
     if (!ok) return false;
     const Field font = OptionalString(fontName, fontAccepted, 1, 999);
     if (font == Field::Damaged) return false;
     if (font == Field::Missing)
-        m_doc.m_letterFontName = "Arial";
+        m_doc.puzzle.appearance.letterFontName = "Arial";
     else if (fontAccepted)
-        m_doc.m_letterFontName = fontName;
+        m_doc.puzzle.appearance.letterFontName = fontName;
     const bool rest =
-        StringWithDefault(m_doc.m_comment, 9999) != Field::Damaged &&
+        StringWithDefault(m_doc.puzzle.comment, 9999) != Field::Damaged &&
         OptionalInt(clueTextSize, 0) != Field::Damaged &&
-        OptionalFlag(m_doc.m_largerNumbers, false) != Field::Damaged &&
-        OptionalColor(m_doc.m_letterColor, 0) != Field::Damaged &&
-        OptionalColor(m_doc.m_colorWoordPos, FILE_DEFAULT_COLOR_WOORDPOS) != Field::Damaged &&
-        OptionalColor(m_doc.m_colorAchtergrond, FILE_DEFAULT_COLOR_ACHTERGROND) !=
+        OptionalFlag(m_doc.puzzle.appearance.largerNumbers, false) != Field::Damaged &&
+        OptionalColor(m_doc.puzzle.appearance.colours.letter, 0) != Field::Damaged &&
+        OptionalColor(m_doc.puzzle.appearance.colours.woordPos, FILE_DEFAULT_COLOR_WOORDPOS) != Field::Damaged &&
+        OptionalColor(m_doc.puzzle.appearance.colours.achtergrond, FILE_DEFAULT_COLOR_ACHTERGROND) !=
             Field::Damaged &&
-        OptionalFlag(m_doc.m_numberPartWords, false) != Field::Damaged &&
+        OptionalFlag(m_doc.puzzle.numbering.numberPartWords, false) != Field::Damaged &&
         OptionalInt(startNumber, 1) != Field::Damaged && ReadLetterValues();
     if (!rest) return false;
     // Kept within what the properties dialog allows: the numbering counts up from the
     // start number and the drawing scales with the other two.
-    m_doc.m_lineWidth = std::clamp(lineWidth, 0, 1);
-    m_doc.m_clueTextSize = std::clamp(clueTextSize, 0, 50);
-    m_doc.m_startNumber = std::clamp(startNumber, 1, 999);
+    m_doc.puzzle.appearance.lineWidth = std::clamp(lineWidth, 0, 1);
+    m_doc.puzzle.appearance.clueTextSize = std::clamp(clueTextSize, 0, 50);
+    m_doc.puzzle.numbering.startNumber = std::clamp(startNumber, 1, 999);
     return true;
 }
 
@@ -329,12 +329,12 @@ RtrStatus RtrReader::Read() {
     if (!ReadSearchOptions(stopAfterIjFlag)) return RtrStatus::Refused;
     if (stopAfterIjFlag) return RtrStatus::Loaded;
     if (!ReadLaterFields()) return RtrStatus::Refused;
-    if (!m_doc.m_doorloper) m_doc.Renumber();
+    if (!m_doc.puzzle.numbering.doorloper) m_doc.puzzle.Renumber();
     if (!ReadExtraFiles()) return RtrStatus::Refused;
-    m_doc.m_htmlBlackGrey = true;
-    m_doc.m_curPos = 0;
-    m_doc.m_maxFrequency = 0;
-    m_doc.m_maxDistinct = 0;
+    m_doc.puzzle.html.blackGrey = true;
+    m_doc.curPos = 0;
+    m_doc.puzzle.search.maxFrequency = 0;
+    m_doc.puzzle.search.maxDistinct = 0;
     return RtrStatus::Loaded;
 }
 
@@ -351,47 +351,47 @@ std::string WriteRtr(const CRooster2Doc& doc) {
     ByteWriter out;
     out.WriteU32(SIGNATURE_LENGTH);
     out.WriteBytes(std::string_view(RTR_SIGNATURE, SIGNATURE_LENGTH));
-    out.WriteS32(doc.m_width);
-    out.WriteS32(doc.m_height);
-    out.WriteBytes(doc.GridToString());
-    out.WriteS32(doc.m_margin);
-    out.WriteS32(doc.m_cellSize);
-    out.WriteU32(doc.m_colorZwart);
-    out.WriteU32(doc.m_colorWoord);
-    out.WriteU32(doc.m_colorNiet);
-    out.WriteU32(doc.m_colorVrij);
-    out.WriteS32(doc.m_symmetry);
-    out.WriteS32(doc.m_phase);
-    out.WriteS32(doc.m_direction);
-    out.WriteS32(doc.m_curWord);
-    out.WriteS32(4 * doc.m_acrossOnly + 2 * doc.m_doorloper + doc.m_showNumbers);
+    out.WriteS32(doc.puzzle.width);
+    out.WriteS32(doc.puzzle.height);
+    out.WriteBytes(doc.puzzle.GridToString());
+    out.WriteS32(doc.puzzle.appearance.margin);
+    out.WriteS32(doc.puzzle.appearance.cellSize);
+    out.WriteU32(doc.puzzle.appearance.colours.zwart);
+    out.WriteU32(doc.puzzle.appearance.colours.woord);
+    out.WriteU32(doc.puzzle.appearance.colours.niet);
+    out.WriteU32(doc.puzzle.appearance.colours.vrij);
+    out.WriteS32(doc.puzzle.symmetry);
+    out.WriteS32(doc.phase);
+    out.WriteS32(doc.direction);
+    out.WriteS32(doc.curWord);
+    out.WriteS32(4 * doc.puzzle.numbering.acrossOnly + 2 * doc.puzzle.numbering.doorloper + doc.puzzle.appearance.showNumbers);
     WriteWordRecords(out, doc);
-    WriteString(out, doc.m_wordFile);
-    WriteFlag(out, doc.m_ijTwoLetters);
-    out.WriteS32(doc.m_maxSolutions);
-    WriteFlag(out, doc.m_allDifferent);
-    WriteFlag(out, doc.m_fillWithLastShown);
-    WriteFlag(out, doc.m_showWhileSearching);
-    WriteString(out, doc.m_htmlTitle);
-    out.WriteS32(doc.m_lineWidth);
-    WriteFlag(out, doc.m_htmlCluesSideBySide);
+    WriteString(out, doc.puzzle.search.wordFile);
+    WriteFlag(out, doc.puzzle.search.ijTwoLetters);
+    out.WriteS32(doc.puzzle.search.maxSolutions);
+    WriteFlag(out, doc.puzzle.search.allDifferent);
+    WriteFlag(out, doc.puzzle.search.fillWithLastShown);
+    WriteFlag(out, doc.puzzle.search.showWhileSearching);
+    WriteString(out, doc.puzzle.html.title);
+    out.WriteS32(doc.puzzle.appearance.lineWidth);
+    WriteFlag(out, doc.puzzle.html.cluesSideBySide);
     WritePartRecords(out, doc);
-    WriteFlag(out, doc.m_partDashes);
-    out.WriteS32(doc.m_maxCandidates);
-    WriteString(out, doc.m_excludedLetters);
-    WriteFlag(out, doc.m_showLength);
-    WriteString(out, doc.m_letterFontName);
-    WriteString(out, doc.m_comment);
-    out.WriteS32(doc.m_clueTextSize);
-    WriteFlag(out, doc.m_largerNumbers);
-    out.WriteU32(doc.m_letterColor);
-    out.WriteU32(doc.m_colorWoordPos);
-    out.WriteU32(doc.m_colorAchtergrond);
-    WriteFlag(out, doc.m_numberPartWords);
-    out.WriteS32(doc.m_startNumber);
-    for (std::int32_t value : doc.m_letterValues) out.WriteS32(value);
-    out.WriteU32(static_cast<std::uint32_t>(doc.m_extraFiles.size()));
-    for (const std::string& name : doc.m_extraFiles) WriteString(out, name);
+    WriteFlag(out, doc.puzzle.appearance.partDashes);
+    out.WriteS32(doc.puzzle.search.maxCandidates);
+    WriteString(out, doc.puzzle.search.excludedLetters);
+    WriteFlag(out, doc.puzzle.appearance.showLength);
+    WriteString(out, doc.puzzle.appearance.letterFontName);
+    WriteString(out, doc.puzzle.comment);
+    out.WriteS32(doc.puzzle.appearance.clueTextSize);
+    WriteFlag(out, doc.puzzle.appearance.largerNumbers);
+    out.WriteU32(doc.puzzle.appearance.colours.letter);
+    out.WriteU32(doc.puzzle.appearance.colours.woordPos);
+    out.WriteU32(doc.puzzle.appearance.colours.achtergrond);
+    WriteFlag(out, doc.puzzle.numbering.numberPartWords);
+    out.WriteS32(doc.puzzle.numbering.startNumber);
+    for (std::int32_t value : doc.puzzle.letterValues) out.WriteS32(value);
+    out.WriteU32(static_cast<std::uint32_t>(doc.puzzle.extraFiles.size()));
+    for (const std::string& name : doc.puzzle.extraFiles) WriteString(out, name);
     return out.TakeBytes();
 }
 
@@ -428,13 +428,13 @@ RtrReadResult OpenRtrFile(CRooster2Doc& doc, const std::string& path) {
         result.message = DamagedFileMessage(path);
         return result;
     }
-    doc.m_pathName = path;
+    doc.pathName = path;
     doc.MarkModified(false);
     return result;
 }
 
 bool SaveRtrFile(CRooster2Doc& doc, const std::string& path, UserMessage& message) {
-    if (doc.m_phase != PHASE_VORMEN && doc.m_phase != PHASE_VULLEN) {
+    if (doc.phase != PHASE_VORMEN && doc.phase != PHASE_VULLEN) {
         message = {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul", path.c_str()),
                    APP_TITLE};
         return false;
@@ -446,7 +446,7 @@ bool SaveRtrFile(CRooster2Doc& doc, const std::string& path, UserMessage& messag
                    APP_TITLE};
         return false;
     }
-    doc.m_pathName = path;
+    doc.pathName = path;
     doc.MarkModified(false);
     return true;
 }

@@ -12,17 +12,17 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell) {
 
 EditResult ShapeMouseUp(CRooster2Doc& doc, CUndoHistories& undo, int pressX, int pressY, int x,
                         int y, bool notCell) {
-    if (!doc.IsInGrid(x, y) || doc.m_doorloper) return {};
-    const Cell code = ShapeClickCode(doc.GetCell(x, y), notCell);
-    if (doc.IsInGrid(pressX, pressY)) {
+    if (!doc.puzzle.IsInGrid(x, y) || doc.puzzle.numbering.doorloper) return {};
+    const Cell code = ShapeClickCode(doc.puzzle.GetCell(x, y), notCell);
+    if (doc.puzzle.IsInGrid(pressX, pressY)) {
         for (int column = std::min(pressX, x); column <= std::max(pressX, x); ++column)
             for (int row = std::min(pressY, y); row <= std::max(pressY, y); ++row)
-                doc.SetCellSymmetric(column, row, code);
+                doc.puzzle.SetCellSymmetric(column, row, code);
     } else {
-        doc.SetCellSymmetric(x, y, code);
+        doc.puzzle.SetCellSymmetric(x, y, code);
     }
     undo.PushShapeUndo(doc);
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     doc.MarkModified(true);
     EditResult result;
     result.applied = true;
@@ -32,8 +32,8 @@ EditResult ShapeMouseUp(CRooster2Doc& doc, CUndoHistories& undo, int pressX, int
 }
 
 bool NextLetterCell(const CRooster2Doc& doc, int& x, int& y, int dx, int dy) {
-    for (int cx = x + dx, cy = y + dy; doc.IsInGrid(cx, cy); cx += dx, cy += dy) {
-        if (IsLetterCell(doc.GetCell(cx, cy))) {
+    for (int cx = x + dx, cy = y + dy; doc.puzzle.IsInGrid(cx, cy); cx += dx, cy += dy) {
+        if (IsLetterCell(doc.puzzle.GetCell(cx, cy))) {
             x = cx;
             y = cy;
             return true;
@@ -43,16 +43,16 @@ bool NextLetterCell(const CRooster2Doc& doc, int& x, int& y, int dx, int dy) {
 }
 
 void AdvanceCell(const CRooster2Doc& doc, int& x, int& y) {
-    const int w = doc.m_width;
-    const int h = doc.m_height;
-    const bool across = doc.m_direction == DIR_ACROSS;
+    const int w = doc.puzzle.width;
+    const int h = doc.puzzle.height;
+    const bool across = doc.direction == DIR_ACROSS;
     // Position in reading order: rows first across, columns first down.
     const int start = across ? y * w + x : x * h + y;
     for (int step = 1; step < w * h; ++step) {
         const int pos = (start + step) % (w * h);
         const int cx = across ? pos % w : pos / h;
         const int cy = across ? pos / w : pos % h;
-        if (IsLetterCell(doc.GetCell(cx, cy))) {
+        if (IsLetterCell(doc.puzzle.GetCell(cx, cy))) {
             x = cx;
             y = cy;
             return;
@@ -63,7 +63,7 @@ void AdvanceCell(const CRooster2Doc& doc, int& x, int& y) {
 namespace {
 
 bool IsMarkOnLetter(const CRooster2Doc& doc, int markX, int markY) {
-    return doc.IsInGrid(markX, markY) && IsLetterCell(doc.GetCell(markX, markY));
+    return doc.puzzle.IsInGrid(markX, markY) && IsLetterCell(doc.puzzle.GetCell(markX, markY));
 }
 
 }  // namespace
@@ -93,8 +93,8 @@ EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKe
     if (!NextLetterCell(doc, x, y, dx, dy)) return {};
     EditResult result;
     result.applied = true;
-    result.cells.push_back(markY * doc.m_width + markX);
-    result.highlightCell = y * doc.m_width + x;
+    result.cells.push_back(markY * doc.puzzle.width + markX);
+    result.highlightCell = y * doc.puzzle.width + x;
     markX = x;
     markY = y;
     return result;
@@ -102,27 +102,27 @@ EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKe
 
 EditResult TypeAtShapeMark(CRooster2Doc& doc, CUndoHistories& undo, int& markX, int& markY,
                            unsigned char ch) {
-    if (!doc.IsInGrid(markX, markY) || ch < CELL_VRIJ) return {};
+    if (!doc.puzzle.IsInGrid(markX, markY) || ch < CELL_VRIJ) return {};
     EditResult result;
     result.applied = true;
     // The mark's word repaints (or the mark cell alone), which also removes the
     // old highlight.
     const int word = doc.FindWordAt(markX, markY);
     if (word >= 0) {
-        const WordInfo& w = doc.m_words[word];
+        const WordInfo& w = doc.puzzle.words[word];
         for (int i = 0; i < w.length; ++i)
-            result.cells.push_back(w.CellY(i) * doc.m_width + w.CellX(i));
+            result.cells.push_back(w.CellY(i) * doc.puzzle.width + w.CellX(i));
     } else {
-        result.cells.push_back(markY * doc.m_width + markX);
+        result.cells.push_back(markY * doc.puzzle.width + markX);
     }
     // A letter cell in no word changes the grid as much as one in a word, so
     // it is recorded and marked modified too.
-    if (IsLetterCell(doc.GetCell(markX, markY))) {
-        doc.SetCell(markX, markY, TypedCellCode(ch));
+    if (IsLetterCell(doc.puzzle.GetCell(markX, markY))) {
+        doc.puzzle.SetCell(markX, markY, TypedCellCode(ch));
         doc.MarkModified(true);
         undo.PushShapeUndo(doc);
     }
     AdvanceCell(doc, markX, markY);
-    result.highlightCell = markY * doc.m_width + markX;
+    result.highlightCell = markY * doc.puzzle.width + markX;
     return result;
 }

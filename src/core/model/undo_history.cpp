@@ -24,12 +24,12 @@ const std::string& CUndoHistory::Redo() {
     return m_snapshots[static_cast<std::size_t>(m_pos - 1)];
 }
 
-void CUndoHistories::PushShapeUndo(const CRooster2Doc& doc) { m_shapeUndo.Push(doc.GridToString()); }
-void CUndoHistories::PushFillUndo(const CRooster2Doc& doc) { m_fillUndo.Push(doc.GridToString()); }
+void CUndoHistories::PushShapeUndo(const CRooster2Doc& doc) { m_shapeUndo.Push(doc.puzzle.GridToString()); }
+void CUndoHistories::PushFillUndo(const CRooster2Doc& doc) { m_fillUndo.Push(doc.puzzle.GridToString()); }
 void CUndoHistories::ResetShapeUndo(const CRooster2Doc& doc) {
-    m_shapeUndo.Reset(doc.GridToString());
+    m_shapeUndo.Reset(doc.puzzle.GridToString());
 }
-void CUndoHistories::ResetFillUndo(const CRooster2Doc& doc) { m_fillUndo.Reset(doc.GridToString()); }
+void CUndoHistories::ResetFillUndo(const CRooster2Doc& doc) { m_fillUndo.Reset(doc.puzzle.GridToString()); }
 
 CUndoHistory* CUndoHistories::HistoryOf(int phase) {
     if (phase == PHASE_VORMEN) return &m_shapeUndo;
@@ -48,11 +48,11 @@ bool CUndoHistories::CanRedo(int phase) const {
 }
 
 std::vector<int> CUndoHistories::Restore(CRooster2Doc& doc, const std::string& snapshot) {
-    const std::string before = doc.GridToString();
-    doc.StringToGrid(snapshot);
-    if (doc.m_phase == PHASE_VORMEN) doc.BuildWords();
+    const std::string before = doc.puzzle.GridToString();
+    doc.puzzle.StringToGrid(snapshot);
+    if (doc.phase == PHASE_VORMEN) doc.puzzle.BuildWords();
     // Compare after the rebuild: it may blacken lone cells, which must be redrawn too.
-    const std::string after = doc.GridToString();
+    const std::string after = doc.puzzle.GridToString();
     std::vector<int> changed;
     for (std::size_t i = 0; i < before.size() && i < after.size(); ++i)
         if (before[i] != after[i]) changed.push_back(static_cast<int>(i));
@@ -61,11 +61,11 @@ std::vector<int> CUndoHistories::Restore(CRooster2Doc& doc, const std::string& s
 }
 
 std::vector<int> CUndoHistories::Undo(CRooster2Doc& doc) {
-    if (!CanUndo(doc.m_phase)) return {};
-    return Restore(doc, HistoryOf(doc.m_phase)->Undo());
+    if (!CanUndo(doc.phase)) return {};
+    return Restore(doc, HistoryOf(doc.phase)->Undo());
 }
 
 std::vector<int> CUndoHistories::Redo(CRooster2Doc& doc) {
-    if (!CanRedo(doc.m_phase)) return {};
-    return Restore(doc, HistoryOf(doc.m_phase)->Redo());
+    if (!CanRedo(doc.phase)) return {};
+    return Restore(doc, HistoryOf(doc.phase)->Redo());
 }

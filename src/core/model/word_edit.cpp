@@ -16,13 +16,13 @@ const char* const OEI = "Oei";
 }  // namespace
 
 WordDataFields OpenWordData(const CRooster2Doc& doc, int i) {
-    const WordInfo& word = doc.m_words[i];
+    const WordInfo& word = doc.puzzle.words[i];
     WordDataFields fields;
     fields.title = WordDataTitle(word);
-    fields.value = DialogValueFromCells(doc.GetWordValue(i));
+    fields.value = DialogValueFromCells(doc.puzzle.GetWordValue(i));
     fields.clue = FormatClueText(word);
-    fields.maxCandidates = doc.m_maxCandidates;
-    fields.excludedLetters = doc.m_excludedLetters;
+    fields.maxCandidates = doc.puzzle.search.maxCandidates;
+    fields.excludedLetters = doc.puzzle.search.excludedLetters;
     fields.listNumber = word.extraList;
     return fields;
 }
@@ -30,7 +30,7 @@ WordDataFields OpenWordData(const CRooster2Doc& doc, int i) {
 std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, int i,
                                        const WordDataFields& fields) {
     std::vector<UserMessage> messages;
-    WordInfo word = doc.m_words[i];
+    WordInfo word = doc.puzzle.words[i];
     const std::string value = CellsFromDialogValue(fields.value);
     word.value = value;
     word.clue = fields.clue;
@@ -39,7 +39,7 @@ std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, 
     int sum = 0;
     const int partCount = ParseClueLengths(word.clue, parts, sum);
     word.partCount = partCount;
-    doc.m_maxCandidates = fields.maxCandidates;
+    doc.puzzle.search.maxCandidates = fields.maxCandidates;
     if (partCount >= 1 && sum != word.length)
         messages.push_back(
             {StrFormat("Berekende lengte (%d) ongelijk aan\nwoordlengte (%d)", sum, word.length),
@@ -47,12 +47,12 @@ std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, 
     if (partCount > 0)
         std::copy_n(parts.begin(), std::min<std::size_t>(partCount, parts.size()),
                     word.partLengths.begin());
-    doc.m_words[i] = word;
-    if (!doc.SetWordValue(i, value))
+    doc.puzzle.words[i] = word;
+    if (!doc.puzzle.SetWordValue(i, value))
         messages.push_back(
             {"Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>", OEI});
     undo.PushFillUndo(doc);
-    if (!doc.m_doorloper) doc.Renumber();
+    if (!doc.puzzle.numbering.doorloper) doc.puzzle.Renumber();
     doc.MarkModified(true);
     return messages;
 }

@@ -1,9 +1,9 @@
 // Words and numbering: the word slots derived from the cells.
 #include <vector>
 
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 
-int CRooster2Doc::MeasureRun(int x, int y, int dx, int dy) const {
+int Puzzle::MeasureRun(int x, int y, int dx, int dy) const {
     int length = 0;
     while (IsInGrid(x + length * dx, y + length * dy) &&
            IsLetterCell(GetCell(x + length * dx, y + length * dy)))
@@ -11,7 +11,7 @@ int CRooster2Doc::MeasureRun(int x, int y, int dx, int dy) const {
     return length;
 }
 
-void CRooster2Doc::AppendWord(int x, int y, int dx, int dy, int length, int number) {
+void Puzzle::AppendWord(int x, int y, int dx, int dy, int length, int number) {
     WordInfo word;
     word.x = x;
     word.y = y;
@@ -19,23 +19,23 @@ void CRooster2Doc::AppendWord(int x, int y, int dx, int dy, int length, int numb
     word.dy = dy;
     word.length = length;
     word.number = number;
-    m_words.push_back(std::move(word));
-    m_cellNumbers[y * m_width + x] = number;
+    words.push_back(std::move(word));
+    cellNumbers[y * width + x] = number;
 }
 
-void CRooster2Doc::BuildWords() {
-    m_words.clear();
-    m_cellNumbers.assign(static_cast<std::size_t>(CellCount()), 0);
-    if (m_doorloper)
+void Puzzle::BuildWords() {
+    words.clear();
+    cellNumbers.assign(static_cast<std::size_t>(CellCount()), 0);
+    if (numbering.doorloper)
         BuildWordsDoorloper();
     else
         BuildWordsOrdinary();
 }
 
-void CRooster2Doc::BuildWordsOrdinary() {
-    int counter = m_startNumber;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
+void Puzzle::BuildWordsOrdinary() {
+    int counter = numbering.startNumber;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             if (!IsLetterCell(GetCell(x, y))) continue;
             bool started = false;
             bool aloneAcross = false;
@@ -49,7 +49,7 @@ void CRooster2Doc::BuildWordsOrdinary() {
                     aloneAcross = true;
                 }
             }
-            if (!m_acrossOnly && (y == 0 || !IsLetterCell(GetCell(x, y - 1)))) {
+            if (!numbering.acrossOnly && (y == 0 || !IsLetterCell(GetCell(x, y - 1)))) {
                 const int run = MeasureRun(x, y, 0, 1);
                 if (run >= 2) {
                     AppendWord(x, y, 0, 1, run, counter);
@@ -64,19 +64,19 @@ void CRooster2Doc::BuildWordsOrdinary() {
     }
 }
 
-void CRooster2Doc::BuildWordsDoorloper() {
-    int counter = m_startNumber;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
+void Puzzle::BuildWordsDoorloper() {
+    int counter = numbering.startNumber;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             if (!IsLetterCell(GetCell(x, y))) continue;
             AppendWord(x, y, 1, 0, MeasureRun(x, y, 1, 0), counter++);
             break;
         }
     }
-    if (m_acrossOnly) return;
-    counter = m_startNumber;
-    for (int x = 0; x < m_width; ++x) {
-        for (int y = 0; y < m_height; ++y) {
+    if (numbering.acrossOnly) return;
+    counter = numbering.startNumber;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
             if (!IsLetterCell(GetCell(x, y))) continue;
             AppendWord(x, y, 0, 1, MeasureRun(x, y, 0, 1), counter++);
             break;
@@ -84,21 +84,21 @@ void CRooster2Doc::BuildWordsDoorloper() {
     }
 }
 
-void CRooster2Doc::Renumber() {
+void Puzzle::Renumber() {
     const std::size_t cells = static_cast<std::size_t>(CellCount());
-    m_cellNumbers.assign(cells, 0);
+    cellNumbers.assign(cells, 0);
     std::vector<char> marked(cells, 0);
     // Words by start cell, so each marked cell finds the words that start there.
     std::vector<std::vector<int>> startingAt(cells);
     auto mark = [&](int x, int y) {
-        if (IsInGrid(x, y)) marked[y * m_width + x] = 1;
+        if (IsInGrid(x, y)) marked[y * width + x] = 1;
     };
-    for (int i = 0; i < static_cast<int>(m_words.size()); ++i) {
-        const WordInfo& word = m_words[i];
+    for (int i = 0; i < static_cast<int>(words.size()); ++i) {
+        const WordInfo& word = words[i];
         if (!IsInGrid(word.x, word.y)) continue;
-        startingAt[word.y * m_width + word.x].push_back(i);
+        startingAt[word.y * width + word.x].push_back(i);
         const int parts = word.PartCountInUse();
-        const bool splitNumbered = m_numberPartWords && parts >= 2;
+        const bool splitNumbered = numbering.numberPartWords && parts >= 2;
         if (!(splitNumbered && word.partLengths[0] == 1)) mark(word.x, word.y);
         if (!splitNumbered) continue;
         int offset = 0;
@@ -108,21 +108,21 @@ void CRooster2Doc::Renumber() {
                 mark(word.CellX(offset), word.CellY(offset));
         }
     }
-    int counter = m_startNumber;
+    int counter = numbering.startNumber;
     for (std::size_t cell = 0; cell < cells; ++cell) {
         if (!marked[cell]) continue;
-        m_cellNumbers[cell] = counter;
-        for (int i : startingAt[cell]) m_words[i].number = counter;
+        cellNumbers[cell] = counter;
+        for (int i : startingAt[cell]) words[i].number = counter;
         ++counter;
     }
 }
 
-void CRooster2Doc::FindWordsAt(int x, int y, int& count, int& across, int& down) const {
+void Puzzle::FindWordsAt(int x, int y, int& count, int& across, int& down) const {
     count = 0;
     across = -1;
     down = -1;
-    for (int i = 0; i < static_cast<int>(m_words.size()); ++i) {
-        const WordInfo& word = m_words[i];
+    for (int i = 0; i < static_cast<int>(words.size()); ++i) {
+        const WordInfo& word = words[i];
         const bool contains = word.dx == 1
                                   ? (y == word.y && x >= word.x && x < word.x + word.length)
                                   : (x == word.x && y >= word.y && y < word.y + word.length);
@@ -133,17 +133,17 @@ void CRooster2Doc::FindWordsAt(int x, int y, int& count, int& across, int& down)
     }
 }
 
-int CRooster2Doc::FindWordAt(int x, int y) const {
+int Puzzle::FindWordAt(int x, int y, int direction) const {
     int count = 0;
     int across = -1;
     int down = -1;
     FindWordsAt(x, y, count, across, down);
     if (count == 1) return across != -1 ? across : down;
     if (count == 0) return -1;
-    return m_direction == DIR_ACROSS ? across : down;
+    return direction == DIR_ACROSS ? across : down;
 }
 
-void CRooster2Doc::FindWordOrdinals(int x, int y, int& acrossOrdinal, int& downOrdinal) const {
+void Puzzle::FindWordOrdinals(int x, int y, int& acrossOrdinal, int& downOrdinal) const {
     int count = 0;
     int across = -1;
     int down = -1;
@@ -152,33 +152,33 @@ void CRooster2Doc::FindWordOrdinals(int x, int y, int& acrossOrdinal, int& downO
     downOrdinal = -1;
     int acrossSeen = 0;
     int downSeen = 0;
-    for (int i = 0; i < static_cast<int>(m_words.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(words.size()); ++i) {
         if (i == across) acrossOrdinal = acrossSeen;
         if (i == down) downOrdinal = downSeen;
-        if (m_words[i].dx == 1)
+        if (words[i].dx == 1)
             ++acrossSeen;
         else
             ++downSeen;
     }
 }
 
-void CRooster2Doc::GetWordValue(int i, std::string& s) const {
+void Puzzle::GetWordValue(int i, std::string& s) const {
     s.clear();
     if (!IsValidWordIndex(i)) return;
-    const WordInfo& word = m_words[i];
+    const WordInfo& word = words[i];
     for (int k = 0; k < word.length && IsInGrid(word.CellX(k), word.CellY(k)); ++k)
         s.push_back(static_cast<char>(GetCell(word.CellX(k), word.CellY(k))));
 }
 
-std::string CRooster2Doc::GetWordValue(int i) const {
+std::string Puzzle::GetWordValue(int i) const {
     std::string s;
     GetWordValue(i, s);
     return s;
 }
 
-bool CRooster2Doc::SetWordValue(int i, const std::string& s) {
+bool Puzzle::SetWordValue(int i, const std::string& s) {
     if (!IsValidWordIndex(i)) return false;
-    const WordInfo& word = m_words[i];
+    const WordInfo& word = words[i];
     if (!s.empty()) {
         for (int k = 0; k < word.length; ++k) {
             const int x = word.CellX(k);
@@ -215,17 +215,17 @@ bool CRooster2Doc::SetWordValue(int i, const std::string& s) {
     return true;
 }
 
-bool CRooster2Doc::IsWordEmpty(int i) const {
+bool Puzzle::IsWordEmpty(int i) const {
     const std::string value = GetWordValue(i);
     return value.find_first_not_of(' ') == std::string::npos;
 }
 
-bool CRooster2Doc::IsWordComplete(int i) const {
+bool Puzzle::IsWordComplete(int i) const {
     return GetWordValue(i).find(' ') == std::string::npos;
 }
 
-int CRooster2Doc::NextWordInDirection(int i, int step, int dir) const {
-    const int count = static_cast<int>(m_words.size());
+int Puzzle::NextWordInDirection(int i, int step, int dir) const {
+    const int count = static_cast<int>(words.size());
     if (count == 0) return i;
     const int wantedDx = dir == DIR_ACROSS ? 1 : 0;
     int j = i;
@@ -234,12 +234,12 @@ int CRooster2Doc::NextWordInDirection(int i, int step, int dir) const {
         if (j >= count) j = 0;
         if (j < 0) j = count - 1;
         if (j == i) return i;
-        if (m_words[j].dx == wantedDx) return j;
+        if (words[j].dx == wantedDx) return j;
     }
     return i;
 }
 
-int CRooster2Doc::CellNumber(int x, int y) const {
-    const std::size_t index = static_cast<std::size_t>(y * m_width + x);
-    return index < m_cellNumbers.size() ? m_cellNumbers[index] : 0;
+int Puzzle::CellNumber(int x, int y) const {
+    const std::size_t index = static_cast<std::size_t>(y * width + x);
+    return index < cellNumbers.size() ? cellNumbers[index] : 0;
 }

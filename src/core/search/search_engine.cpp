@@ -117,13 +117,13 @@ void CSearchEngine::ReleaseState() {
 
 void CSearchEngine::BuildLists() {
     m_listStates.clear();
-    m_states.assign(m_doc.m_words.size(), WordState());
-    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
+    m_states.assign(m_doc.puzzle.words.size(), WordState());
+    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
         const SearchWord& search = m_lists.m_words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
         ListState list;
         list.packed = search.searchList.data();
-        list.index.Build(list.packed, search.searchCount, m_doc.m_words[i].length);
+        list.index.Build(list.packed, search.searchCount, m_doc.puzzle.words[i].length);
         list.used.assign(static_cast<std::size_t>(list.index.Blocks()), 0);
         m_states[i].list = static_cast<int>(m_listStates.size());
         m_listStates.push_back(std::move(list));
@@ -134,10 +134,10 @@ void CSearchEngine::BuildWords() {
     m_searched.clear();
     m_keys.clear();
     m_wordCells.clear();
-    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_doc.CellCount()));
-    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
+    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_doc.puzzle.CellCount()));
+    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
         if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = m_doc.m_words[i];
+        const WordInfo& word = m_doc.puzzle.words[i];
         WordState& s = m_states[i];
         s.word = i;
         s.list = m_states[m_lists.Owner(i)].list;
@@ -145,7 +145,7 @@ void CSearchEngine::BuildWords() {
         s.firstCell = static_cast<int>(m_wordCells.size());
         s.slot = static_cast<int>(m_searched.size());
         for (int k = 0; k < word.length; ++k) {
-            const int cell = word.CellY(k) * m_doc.m_width + word.CellX(k);
+            const int cell = word.CellY(k) * m_doc.puzzle.width + word.CellX(k);
             m_wordCells.push_back(cell);
             wordsOfCell[cell].push_back({i, k});
         }
@@ -164,7 +164,7 @@ void CSearchEngine::BuildWords() {
     // The letters already in the grid narrow each word's set.
     for (int i : m_searched) {
         for (int k = 0; k < m_states[i].length; ++k) {
-            const Cell code = m_doc.m_cells[m_wordCells[m_states[i].firstCell + k]];
+            const Cell code = m_doc.puzzle.cells[m_wordCells[m_states[i].firstCell + k]];
             if (code != CELL_VRIJ) ApplyLetter(i, k, MatchLetter(code));
         }
     }
@@ -174,7 +174,7 @@ void CSearchEngine::CountInitialCharacters() {
     m_charCount.fill(0);
     m_distinct = 0;
     m_overFrequency = 0;
-    for (int cell = 0; cell < m_doc.CellCount(); ++cell) CountCharacter(m_doc.m_cells[cell], +1);
+    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) CountCharacter(m_doc.puzzle.cells[cell], +1);
 }
 
 void CSearchEngine::MeasureMemory() {
@@ -208,8 +208,8 @@ void CSearchEngine::Search(int level) {
 }
 
 bool CSearchEngine::ConstraintsHold() const {
-    if (m_doc.m_maxFrequency > 0 && m_overFrequency > 0) return false;
-    if (m_doc.m_maxDistinct > 0 && m_distinct > m_doc.m_maxDistinct) return false;
+    if (m_doc.puzzle.search.maxFrequency > 0 && m_overFrequency > 0) return false;
+    if (m_doc.puzzle.search.maxDistinct > 0 && m_distinct > m_doc.puzzle.search.maxDistinct) return false;
     return true;
 }
 
@@ -228,8 +228,8 @@ void CSearchEngine::TryCandidates(int level, int w, int best) {
     freePositions.clear();
     const WordState& s = m_states[w];
     for (int k = 0; k < s.length; ++k)
-        if (m_doc.m_cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
-    if (m_doc.m_randomOrder)
+        if (m_doc.puzzle.cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
+    if (m_doc.puzzle.search.randomOrder)
         TryInRandomOrder(level, w, freePositions, best);
     else
         TryInListOrder(level, w, freePositions, best);
@@ -315,7 +315,7 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
         const auto code = static_cast<Cell>(candidate[p]);
-        m_doc.m_cells[cell] = code;
+        m_doc.puzzle.cells[cell] = code;
         CountCharacter(code, +1);
         // Once an open word has no candidate left the next node is a dead end, so
         // the other crossing words need not be narrowed.
@@ -328,18 +328,18 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
         }
     }
     // A dead end never counts candidates again, so its entry need not be marked.
-    if (m_doc.m_allDifferent && !m_deadEnd) SetUsed(list, entry, true);
+    if (m_doc.puzzle.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
 }
 
 void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
-    if (m_doc.m_allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
+    if (m_doc.puzzle.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
     s.filled = false;
     UpdateKey(s);
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
-        CountCharacter(m_doc.m_cells[cell], -1);
-        m_doc.m_cells[cell] = CELL_VRIJ;
+        CountCharacter(m_doc.puzzle.cells[cell], -1);
+        m_doc.puzzle.cells[cell] = CELL_VRIJ;
     }
 }
 
@@ -474,7 +474,7 @@ void CSearchEngine::CountCharacter(Cell code, int delta) {
     const int before = count;
     count += delta;
     if (before == 0 || count == 0) m_distinct += delta;
-    const int limit = m_doc.m_maxFrequency;
+    const int limit = m_doc.puzzle.search.maxFrequency;
     if (before <= limit && count > limit) ++m_overFrequency;
     if (before > limit && count <= limit) --m_overFrequency;
 }

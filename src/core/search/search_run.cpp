@@ -16,7 +16,7 @@ bool CSearchRun::Run() {
     m_scoreText.clear();
     if (!CheckListNumbers() || !PrepareLists()) return false;
 
-    const int phaseBefore = m_doc.m_phase;
+    const int phaseBefore = m_doc.phase;
     SetPhase(PHASE_ZOEKEN);
     m_deepest = 0;
     m_results.m_solutionCount = 0;
@@ -27,14 +27,14 @@ bool CSearchRun::Run() {
 
     SearchTree();
 
-    ReleaseSearchLists(m_doc, m_lists);
+    ReleaseSearchLists(m_doc.puzzle, m_lists);
     ComposeResult(m_clock->WallSeconds() - wallStart,
                   static_cast<double>(m_clock->Milliseconds() - millisStart) / 1000.0);
     if (m_results.m_solutionCount > 0) {
         m_scoreText = FirstSolutionScoreText();
         SetPhase(PHASE_VULLEN);
-        m_doc.m_curWord = 0;
-        m_doc.m_curPos = 0;
+        m_doc.curWord = 0;
+        m_doc.curPos = 0;
     } else {
         SetPhase(phaseBefore);
     }
@@ -42,8 +42,8 @@ bool CSearchRun::Run() {
 }
 
 bool CSearchRun::CheckListNumbers() {
-    const int extraCount = static_cast<int>(m_doc.m_extraFiles.size());
-    for (const WordInfo& word : m_doc.m_words) {
+    const int extraCount = static_cast<int>(m_doc.puzzle.extraFiles.size());
+    for (const WordInfo& word : m_doc.puzzle.words) {
         if (word.extraList >= 0 && word.extraList <= extraCount) continue;
         m_messages.push_back(
             {StrFormat("Index in '%s' incorrect, zoeken zinloos.", GetClueCaption(word).c_str())});
@@ -53,12 +53,12 @@ bool CSearchRun::CheckListNumbers() {
 }
 
 bool CSearchRun::PrepareLists() {
-    const int failing = PrepareSearchLists(m_doc, m_lists, *m_random);
+    const int failing = PrepareSearchLists(m_doc.puzzle, m_doc.scoring, m_lists, *m_random);
     m_messages.insert(m_messages.end(), m_lists.m_messages.begin(), m_lists.m_messages.end());
     if (failing == 0) return true;
     m_messages.push_back({StrFormat("%s kandidaatloos, zoeken zinloos.",
-                                    GetClueCaption(m_doc.m_words[failing - 1]).c_str())});
-    ReleaseSearchLists(m_doc, m_lists);
+                                    GetClueCaption(m_doc.puzzle.words[failing - 1]).c_str())});
+    ReleaseSearchLists(m_doc.puzzle, m_lists);
     return false;
 }
 
@@ -66,7 +66,7 @@ void CSearchRun::SetPhase(int phase) {
     if (m_callbacks.setPhase)
         m_callbacks.setPhase(phase);
     else
-        m_doc.m_phase = phase;
+        m_doc.phase = phase;
 }
 
 void CSearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
@@ -85,9 +85,9 @@ void CSearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
 }
 
 std::string CSearchRun::FirstSolutionScoreText() const {
-    CRooster2Doc filled = m_doc;
+    Puzzle filled = m_doc.puzzle;
     filled.StringToGrid(m_results.m_solutions.front());
-    return FillScoreText(ScoreFill(filled));
+    return FillScoreText(ScoreFill(filled, m_doc.scoring));
 }
 
 void CSearchRun::PollAtCadence() {
@@ -105,22 +105,22 @@ void CSearchRun::PollAtCadence() {
 void CSearchRun::NoteLevel(int level) {
     if (level > m_deepest) {
         m_deepest = level;
-        if (m_doc.m_showWhileSearching && m_callbacks.redraw) m_callbacks.redraw();
+        if (m_doc.puzzle.search.showWhileSearching && m_callbacks.redraw) m_callbacks.redraw();
     }
     if (m_results.m_solutionCount == 0 && level > m_results.m_bestDepth) {
-        m_results.m_bestFill = m_doc.GridToString();
+        m_results.m_bestFill = m_doc.puzzle.GridToString();
         m_results.m_bestDepth = level;
     }
     if (m_results.m_solutionCount != 0) m_results.m_bestDepth = 0;
 }
 
 void CSearchRun::RecordSolution() {
-    if (m_doc.m_sound && m_callbacks.beep) m_callbacks.beep(SearchBeep::Solution);
-    m_results.m_solutions.push_back(m_doc.GridToString());
+    if (m_doc.puzzle.search.sound && m_callbacks.beep) m_callbacks.beep(SearchBeep::Solution);
+    m_results.m_solutions.push_back(m_doc.puzzle.GridToString());
     ++m_results.m_solutionCount;
     m_results.m_bestDepth = 0;
-    if (m_doc.m_showWhileSearching && m_callbacks.redraw) m_callbacks.redraw();
-    if (m_doc.m_maxSolutions > 0 && m_results.m_solutionCount >= m_doc.m_maxSolutions)
+    if (m_doc.puzzle.search.showWhileSearching && m_callbacks.redraw) m_callbacks.redraw();
+    if (m_doc.puzzle.search.maxSolutions > 0 && m_results.m_solutionCount >= m_doc.puzzle.search.maxSolutions)
         m_interrupted = true;
 }
 
@@ -128,7 +128,7 @@ void CSearchRun::NotePlacement(int level, int word, int entry, int& tried, int b
     if (level < 2) {
         ++tried;
         const std::string text =
-            StrFormat("%s %d/%d ", FormatLabel(m_doc.m_words[word]).c_str(), tried, best);
+            StrFormat("%s %d/%d ", FormatLabel(m_doc.puzzle.words[word]).c_str(), tried, best);
         if (level == 0)
             m_progressTop = text;
         else

@@ -10,15 +10,15 @@ CSolutionBrowser::CSolutionBrowser(CRooster2Doc& doc, SearchResults& results)
     : m_doc(doc), m_results(results) {}
 
 bool CSolutionBrowser::CanShowSolutions() const {
-    return m_doc.m_phase == PHASE_VULLEN && m_results.m_solutionCount > 0;
+    return m_doc.phase == PHASE_VULLEN && m_results.m_solutionCount > 0;
 }
 
 bool CSolutionBrowser::CanShowBest() const {
-    return m_doc.m_phase != PHASE_ZOEKEN && m_results.m_bestDepth > 0;
+    return m_doc.phase != PHASE_ZOEKEN && m_results.m_bestDepth > 0;
 }
 
 void CSolutionBrowser::OnShowSolutions() {
-    m_gridBackup = m_doc.GridToString();
+    m_gridBackup = m_doc.puzzle.GridToString();
     SetPhase(PHASE_TONEN);
     m_currentSolution = 0;
     ShowSolution(0);
@@ -49,10 +49,10 @@ bool CSolutionBrowser::Last() {
 }
 
 void CSolutionBrowser::OnSolutionsDone(CUndoHistories& undo) {
-    if (m_doc.m_fillWithLastShown)
+    if (m_doc.puzzle.search.fillWithLastShown)
         m_doc.MarkModified(true);
     else
-        m_doc.StringToGrid(m_gridBackup);
+        m_doc.puzzle.StringToGrid(m_gridBackup);
     m_gridBackup.clear();
     SetPhase(PHASE_VULLEN);
     undo.ResetFillUndo(m_doc);
@@ -60,16 +60,16 @@ void CSolutionBrowser::OnSolutionsDone(CUndoHistories& undo) {
 
 void CSolutionBrowser::OnShowBest(CUndoHistories& undo) {
     // A fill recorded for another grid size would scramble the grid.
-    if (m_results.m_bestFill.size() != static_cast<std::size_t>(m_doc.CellCount())) return;
-    m_doc.StringToGrid(m_results.m_bestFill);
+    if (m_results.m_bestFill.size() != static_cast<std::size_t>(m_doc.puzzle.CellCount())) return;
+    m_doc.puzzle.StringToGrid(m_results.m_bestFill);
     SetStatus();
-    if (m_doc.m_phase == PHASE_VORMEN) undo.PushShapeUndo(m_doc);
+    if (m_doc.phase == PHASE_VORMEN) undo.PushShapeUndo(m_doc);
 }
 
 void CSolutionBrowser::ShowSolution(int k) {
     if (k < 0 || k >= static_cast<int>(m_results.m_solutions.size())) return;
     const std::string& solution = m_results.m_solutions[k];
-    if (solution.size() == static_cast<std::size_t>(m_doc.CellCount())) m_doc.StringToGrid(solution);
+    if (solution.size() == static_cast<std::size_t>(m_doc.puzzle.CellCount())) m_doc.puzzle.StringToGrid(solution);
     SetStatus();
 }
 
@@ -85,26 +85,26 @@ void CSolutionBrowser::SetPhase(int phase) {
     if (m_setPhase)
         m_setPhase(phase);
     else
-        m_doc.m_phase = phase;
+        m_doc.phase = phase;
 }
 
-std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase) {
-    const std::string backup = doc.GridToString();
+std::string FormatSolutionsText(Puzzle& puzzle, const SearchResults& results, bool lowercase) {
+    const std::string backup = puzzle.GridToString();
     std::string text;
-    if (!doc.m_htmlTitle.empty()) text += doc.m_htmlTitle + "\r\n\r\n";
+    if (!puzzle.html.title.empty()) text += puzzle.html.title + "\r\n\r\n";
     for (int i = 0; i < results.m_solutionCount && i < static_cast<int>(results.m_solutions.size());
          ++i) {
-        doc.StringToGrid(results.m_solutions[i]);
+        puzzle.StringToGrid(results.m_solutions[i]);
         text += StrFormat("Oplossing %d\r\n\r\n", i + 1);
-        doc.WriteGridText(text, lowercase);
+        puzzle.WriteGridText(text, lowercase);
         text += "\r\n";
     }
-    doc.StringToGrid(backup);
+    puzzle.StringToGrid(backup);
     return text;
 }
 
 bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
                         bool lowercase) {
-    doc.m_lastTextFile = path;
-    return WriteFileAtomically(path, FormatSolutionsText(doc, results, lowercase));
+    doc.lastFiles.text = path;
+    return WriteFileAtomically(path, FormatSolutionsText(doc.puzzle, results, lowercase));
 }

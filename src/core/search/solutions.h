@@ -9,6 +9,7 @@
 #include "search/search_run.h"
 
 class CRooster2Doc;
+class Puzzle;
 class CUndoHistories;
 
 class CSolutionBrowser {
@@ -51,7 +52,7 @@ private:
 };
 
 // The solutions text file: the optional title, then per solution its heading and grid.
-std::string FormatSolutionsText(CRooster2Doc& doc, const SearchResults& results, bool lowercase);
+std::string FormatSolutionsText(Puzzle& puzzle, const SearchResults& results, bool lowercase);
 // Writes it and remembers the path as the text file name; false when it cannot be written.
 bool WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results, const std::string& path,
                         bool lowercase);

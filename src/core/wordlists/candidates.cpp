@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/latin1.h"
 #include "wordlists/word_list_files.h"
 #include "wordlists/word_scores.h"
@@ -36,22 +36,23 @@ bool ContainsLetters(std::string_view word, std::string_view letters) {
 // The score the user's scoring gives an entry that `fits` and that the search options
 // accept; nothing for any other line.
 template <typename Fits>
-std::optional<int> ScoreIfFitting(const CRooster2Doc& doc, const WordListEntry& entry, int length,
-                                  Fits fits) {
-    if (!entry.canBeWord || !fits(entry.word) || !IsAcceptableWord(doc, entry.word, length))
+std::optional<int> ScoreIfFitting(const Puzzle& puzzle, const WordScoring& scoring,
+                                  const WordListEntry& entry, int length, Fits fits) {
+    if (!entry.canBeWord || !fits(entry.word) || !IsAcceptableWord(puzzle, entry.word, length))
         return std::nullopt;
-    return EffectiveScore(doc.m_scoring, entry.word, entry.score);
+    return EffectiveScore(scoring, entry.word, entry.score);
 }
 
 // Lists the offered entries that fit, up to maxCount (0 = all); returns their number.
 template <typename Fits>
-int CollectOffered(const CRooster2Doc& doc, CWordListFile& file, int length, Fits fits,
-                   std::vector<std::string>* list, int maxCount, LookupDetails* details) {
+int CollectOffered(const Puzzle& puzzle, const WordScoring& scoring, CWordListFile& file,
+                   int length, Fits fits, std::vector<std::string>* list, int maxCount,
+                   LookupDetails* details) {
     int count = 0;
     WordListEntry entry;
     while (file.ReadEntry(entry)) {
-        const std::optional<int> score = ScoreIfFitting(doc, entry, length, fits);
-        if (!score || !IsOfferedScore(doc.m_scoring, *score)) continue;
+        const std::optional<int> score = ScoreIfFitting(puzzle, scoring, entry, length, fits);
+        if (!score || !IsOfferedScore(scoring, *score)) continue;
         if (list != nullptr) list->emplace_back(entry.word);
         if (details != nullptr) details->scores.push_back(*score);
         ++count;
@@ -67,32 +68,32 @@ int CollectOffered(const CRooster2Doc& doc, CWordListFile& file, int length, Fit
 
 }  // namespace
 
-int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
+int FindCandidates(const Puzzle& puzzle, const WordScoring& scoring, std::string_view pattern,
                    std::vector<std::string>* list, int maxCount, int listNumber,
                    LookupDetails* details) {
     std::string setName;
-    if (!WordListSetName(doc, listNumber, setName)) return -1;
+    if (!WordListSetName(puzzle, listNumber, setName)) return -1;
     const int length = static_cast<int>(pattern.size());
     const std::string wanted = Latin1ToUpper(pattern);
     CWordListFile file;
     if (!OpenWordListSetFile(setName, length, file).empty()) return -1;
     if (details != nullptr) details->fileName = MakeWordListFileName(setName, length);
     return CollectOffered(
-        doc, file, length,
+        puzzle, scoring, file, length,
         [&](std::string_view word) { return FitsPattern(word, wanted, wanted.size(), ' '); }, list,
         maxCount, details);
 }
 
-int FindAnagrams(const CRooster2Doc& doc, std::string_view letters, std::vector<std::string>* list,
-                 int maxCount, int length, std::string_view pattern, const std::string& fileSetName,
-                 LookupDetails* details) {
+int FindAnagrams(const Puzzle& puzzle, const WordScoring& scoring, std::string_view letters,
+                 std::vector<std::string>* list, int maxCount, int length, std::string_view pattern,
+                 const std::string& fileSetName, LookupDetails* details) {
     CWordListFile file;
     if (length < 0 || !OpenWordListSetFile(fileSetName, length, file).empty()) return -1;
     if (details != nullptr) details->fileName = MakeWordListFileName(fileSetName, length);
     const std::string wantedLetters = Latin1ToUpper(letters);
     const std::string wantedPattern = Latin1ToUpper(pattern);
     return CollectOffered(
-        doc, file, length,
+        puzzle, scoring, file, length,
         [&](std::string_view word) {
             return ContainsLetters(word, wantedLetters) &&
                    FitsPattern(word, wantedPattern, static_cast<std::size_t>(length), '.');
@@ -100,9 +101,10 @@ int FindAnagrams(const CRooster2Doc& doc, std::string_view letters, std::vector<
         list, maxCount, details);
 }
 
-std::optional<int> ListedScore(const CRooster2Doc& doc, std::string_view word, int listNumber) {
+std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
+                               std::string_view word, int listNumber) {
     std::string setName;
-    if (!WordListSetName(doc, listNumber, setName)) return std::nullopt;
+    if (!WordListSetName(puzzle, listNumber, setName)) return std::nullopt;
     const int length = static_cast<int>(word.size());
     const std::string wanted = Latin1ToUpper(word);
     CWordListFile file;
@@ -110,7 +112,7 @@ std::optional<int> ListedScore(const CRooster2Doc& doc, std::string_view word, i
     WordListEntry entry;
     while (file.ReadEntry(entry)) {
         const std::optional<int> score = ScoreIfFitting(
-            doc, entry, length,
+            puzzle, scoring, entry, length,
             [&](std::string_view w) { return FitsPattern(w, wanted, wanted.size(), ' '); });
         if (score) return score;
     }

@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-class CRooster2Doc;
+class Puzzle;
+struct WordScoring;
 
 // The lines of the set's file for the pattern's length that fit the pattern (a space
 // is an unknown letter; the pattern is upper-cased first, so an IJ cell 'y' matches
@@ -24,7 +25,7 @@ struct LookupDetails {
     int malformedScores = 0;
     std::string fileName;  // the file looked in
 };
-int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
+int FindCandidates(const Puzzle& puzzle, const WordScoring& scoring, std::string_view pattern,
                    std::vector<std::string>* list, int maxCount, int listNumber,
                    LookupDetails* details = nullptr);
 
@@ -33,14 +34,15 @@ int FindCandidates(const CRooster2Doc& doc, std::string_view pattern,
 // unknown letter). With as many letters as the length these are the anagrams.
 // Returns the number found, or -1 when the name is shorter than 7 characters or the
 // file cannot be opened.
-int FindAnagrams(const CRooster2Doc& doc, std::string_view letters, std::vector<std::string>* list,
-                 int maxCount, int length, std::string_view pattern, const std::string& fileSetName,
-                 LookupDetails* details = nullptr);
+int FindAnagrams(const Puzzle& puzzle, const WordScoring& scoring, std::string_view letters,
+                 std::vector<std::string>* list, int maxCount, int length, std::string_view pattern,
+                 const std::string& fileSetName, LookupDetails* details = nullptr);
 
 // The score of a complete word in list `listNumber` (the user's own score when they
 // gave one), whatever the minimum: the first line FindCandidates would take for it.
 // Nothing when the list does not hold it or cannot be read.
-std::optional<int> ListedScore(const CRooster2Doc& doc, std::string_view word, int listNumber);
+std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
+                               std::string_view word, int listNumber);
 
 // Why a lookup in the set `setName` for words of `length` fails: "Bestand %s ontbreekt."
 // with the set name when it is shorter than 7 characters, or with the file name when

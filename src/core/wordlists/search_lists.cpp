@@ -33,18 +33,18 @@ int InverseModulo(int step, int n) {
 // An acceptable line is a search candidate only when every one of its letters can
 // stand in a cell: a space would leave the cell free in a "filled" word, and a
 // control byte would turn the letter cell into a black or an outside cell.
-bool IsSearchCandidate(const CRooster2Doc& doc, std::string_view line, int length) {
-    if (!IsAcceptableWord(doc, line, length)) return false;
+bool IsSearchCandidate(const Puzzle& puzzle, std::string_view line, int length) {
+    if (!IsAcceptableWord(puzzle, line, length)) return false;
     return std::all_of(line.begin(), line.begin() + length,
                        [](char c) { return static_cast<unsigned char>(c) > CELL_VRIJ; });
 }
 
 // The entry's score when it is a search candidate the user's scoring offers.
-std::optional<int> OfferedCandidateScore(const CRooster2Doc& doc, const WordListEntry& entry,
-                                         int length) {
-    if (!entry.canBeWord || !IsSearchCandidate(doc, entry.word, length)) return std::nullopt;
-    const int score = EffectiveScore(doc.m_scoring, entry.word, entry.score);
-    if (!IsOfferedScore(doc.m_scoring, score)) return std::nullopt;
+std::optional<int> OfferedCandidateScore(const Puzzle& puzzle, const WordScoring& scoring,
+                                         const WordListEntry& entry, int length) {
+    if (!entry.canBeWord || !IsSearchCandidate(puzzle, entry.word, length)) return std::nullopt;
+    const int score = EffectiveScore(scoring, entry.word, entry.score);
+    if (!IsOfferedScore(scoring, score)) return std::nullopt;
     return score;
 }
 
@@ -55,24 +55,24 @@ void AddMessageOnce(std::vector<UserMessage>& messages, const std::string& text)
     if (!known) messages.push_back({text});
 }
 
-void AppendPartWords(CRooster2Doc& doc, CSearchLists& lists) {
+void AppendPartWords(Puzzle& puzzle, CSearchLists& lists) {
     lists.m_partWordCount = 0;
-    const int wordCount = static_cast<int>(doc.m_words.size());
+    const int wordCount = static_cast<int>(puzzle.words.size());
     for (int i = 0; i < wordCount; ++i) {
-        const int parts = doc.m_words[i].PartCountInUse();
-        if (parts == 0 || doc.IsWordComplete(i)) continue;
+        const int parts = puzzle.words[i].PartCountInUse();
+        if (parts == 0 || puzzle.IsWordComplete(i)) continue;
         int offset = 0;
         for (int j = 0; j < parts; ++j) {
-            const int partLength = doc.m_words[i].partLengths[j];
+            const int partLength = puzzle.words[i].partLengths[j];
             // A split that claims more cells than the word has stops at its end.
-            if (offset + partLength > doc.m_words[i].length) break;
+            if (offset + partLength > puzzle.words[i].length) break;
             if (partLength >= 2) {
-                WordInfo part = doc.m_words[i];
+                WordInfo part = puzzle.words[i];
                 part.x = part.CellX(offset);
                 part.y = part.CellY(offset);
                 part.length = partLength;
                 part.partCount = 0;
-                doc.m_words.push_back(std::move(part));
+                puzzle.words.push_back(std::move(part));
                 ++lists.m_partWordCount;
             }
             offset += partLength;
@@ -80,27 +80,27 @@ void AppendPartWords(CRooster2Doc& doc, CSearchLists& lists) {
     }
 }
 
-bool IsSearchedWord(const CRooster2Doc& doc, int i) {
-    return doc.m_words[i].PartCountInUse() == 0 && !doc.IsWordComplete(i);
+bool IsSearchedWord(const Puzzle& puzzle, int i) {
+    return puzzle.words[i].PartCountInUse() == 0 && !puzzle.IsWordComplete(i);
 }
 
 // The first word of each (length, list) pair owns the list; the others link to it.
-void AssignOwners(const CRooster2Doc& doc, CSearchLists& lists) {
-    const int extraCount = static_cast<int>(doc.m_extraFiles.size());
+void AssignOwners(const Puzzle& puzzle, CSearchLists& lists) {
+    const int extraCount = static_cast<int>(puzzle.extraFiles.size());
     std::map<long long, int> ownerOfKey;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        const WordInfo& word = doc.m_words[i];
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        const WordInfo& word = puzzle.words[i];
         SearchWord& search = lists.m_words[i];
         search.searchLink = SEARCH_LINK_NONE;
-        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(doc, i)) continue;
+        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i)) continue;
         const long long key = static_cast<long long>(word.length) * 1000 + word.extraList;
         const auto [owner, isNew] = ownerOfKey.emplace(key, i);
         search.searchLink = isNew ? SEARCH_LINK_OWNER : owner->second;
     }
 }
 
-void DrawOrders(const CRooster2Doc& doc, CSearchLists& lists, ISearchRandom& random) {
-    if (!doc.m_randomOrder) return;
+void DrawOrders(const Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random) {
+    if (!puzzle.search.randomOrder) return;
     for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
         if (lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
         const int n = lists.m_words[lists.Owner(i)].searchCount;
@@ -147,31 +147,33 @@ std::size_t CSearchLists::ListBytes() const {
     return bytes;
 }
 
-int PrepareSearchLists(CRooster2Doc& doc, CSearchLists& lists, ISearchRandom& random) {
-    AppendPartWords(doc, lists);
-    lists.m_words.assign(doc.m_words.size(), SearchWord());
-    AssignOwners(doc, lists);
+int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, CSearchLists& lists,
+                       ISearchRandom& random) {
+    AppendPartWords(puzzle, lists);
+    lists.m_words.assign(puzzle.words.size(), SearchWord());
+    AssignOwners(puzzle, lists);
     int failing = 0;
     for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
         SearchWord& search = lists.m_words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
-        search.searchCount = LoadWordList(doc, i, doc.m_words[i].length, search.searchList,
-                                          search.searchScores, search.searchUsed, lists.m_messages);
+        search.searchCount =
+            LoadWordList(puzzle, scoring, i, puzzle.words[i].length, search.searchList,
+                         search.searchScores, search.searchUsed, lists.m_messages);
         if (search.searchCount == 0 && failing == 0) failing = i + 1;
     }
-    DrawOrders(doc, lists, random);
+    DrawOrders(puzzle, lists, random);
     return failing;
 }
 
-int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector<char>& list,
-                 std::vector<std::uint8_t>& scores, std::vector<std::uint8_t>& used,
-                 std::vector<UserMessage>& messages) {
+int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex, int length,
+                 std::vector<char>& list, std::vector<std::uint8_t>& scores,
+                 std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages) {
     list.clear();
     scores.clear();
     used.clear();
-    const WordInfo& word = doc.m_words[wordIndex];
+    const WordInfo& word = puzzle.words[wordIndex];
     std::string setName;
-    if (!WordListSetName(doc, word.extraList, setName)) {
+    if (!WordListSetName(puzzle, word.extraList, setName)) {
         messages.push_back({StrFormat("Nummer woordenlijst (%d bij %s) incorrect", word.extraList,
                                       FormatLabel(word).c_str())});
         return 0;
@@ -184,7 +186,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     std::size_t count = 0;
     WordListEntry entry;
     while (file.ReadEntry(entry)) {
-        if (OfferedCandidateScore(doc, entry, length)) ++count;
+        if (OfferedCandidateScore(puzzle, scoring, entry, length)) ++count;
     }
     if (file.MalformedScores() > 0)
         AddMessageOnce(messages, MalformedScoreWarning(file.MalformedScores(),
@@ -193,7 +195,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     try {
         list.resize(count * static_cast<std::size_t>(length));
         scores.resize(count);
-        if (doc.m_allDifferent) used.assign(count, 0);
+        if (puzzle.search.allDifferent) used.assign(count, 0);
     } catch (const std::bad_alloc&) {
         list = std::vector<char>();
         scores = std::vector<std::uint8_t>();
@@ -205,7 +207,7 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     file.Rewind();
     std::size_t copied = 0;
     while (copied < count && file.ReadEntry(entry)) {
-        const std::optional<int> score = OfferedCandidateScore(doc, entry, length);
+        const std::optional<int> score = OfferedCandidateScore(puzzle, scoring, entry, length);
         if (!score) continue;
         std::copy_n(entry.word.begin(), length, list.begin() + copied * length);
         scores[copied] = static_cast<std::uint8_t>(*score);
@@ -217,11 +219,11 @@ int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector
     return static_cast<int>(copied);
 }
 
-void ReleaseSearchLists(CRooster2Doc& doc, CSearchLists& lists) {
+void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists) {
     lists.m_words = std::vector<SearchWord>();
     const std::size_t parts =
-        std::min(static_cast<std::size_t>(lists.m_partWordCount), doc.m_words.size());
-    doc.m_words.resize(doc.m_words.size() - parts);
+        std::min(static_cast<std::size_t>(lists.m_partWordCount), puzzle.words.size());
+    puzzle.words.resize(puzzle.words.size() - parts);
     lists.m_partWordCount = 0;
 }
 

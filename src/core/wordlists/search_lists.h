@@ -10,7 +10,8 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Puzzle;
+struct WordScoring;
 class ISearchRandom;
 
 // searchLink values besides the index of the owning word.
@@ -68,19 +69,20 @@ public:
 // Appends the part words, assigns list owners and links, loads each owner's list
 // and, with random order, draws each word's trying order. Returns 0 when every
 // searched word has candidates, else 1 + the index of the first word without.
-int PrepareSearchLists(CRooster2Doc& doc, CSearchLists& lists, ISearchRandom& random);
+int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, CSearchLists& lists,
+                       ISearchRandom& random);
 
 // Loads the list for word wordIndex and length: the number of entries (0 after a
 // message in messages, or when no line fits). Only entries the user's scoring
 // offers are loaded; scores gets the score of each. used gets one flag per entry
 // when the document's all-different option is on. A file with malformed scores
 // adds its warning to messages, once.
-int LoadWordList(const CRooster2Doc& doc, int wordIndex, int length, std::vector<char>& list,
-                 std::vector<std::uint8_t>& scores, std::vector<std::uint8_t>& used,
-                 std::vector<UserMessage>& messages);
+int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex, int length,
+                 std::vector<char>& list, std::vector<std::uint8_t>& scores,
+                 std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
 
 // Frees every list and order and removes the part words from the document.
-void ReleaseSearchLists(CRooster2Doc& doc, CSearchLists& lists);
+void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists);
 
 // The trying orders: a random permutation drawn entry by entry (small lists),
 // or a random start and a step coprime to n.

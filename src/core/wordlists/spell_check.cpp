@@ -5,55 +5,57 @@
 
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
+#include "model/word_scoring.h"
 #include "wordlists/candidates.h"
 #include "wordlists/looked_up_stretches.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
 
-bool IsWordListed(const CRooster2Doc& doc, const WordInfo& word, const std::string& letters) {
+bool IsWordListed(const Puzzle& puzzle, const WordInfo& word, const std::string& letters) {
     return ForEachLookedUpStretch(word, letters, [&](std::string_view part) {
-        return ListedScore(doc, part, word.extraList).has_value();
+        // Listed is listed, whatever the word scores.
+        return ListedScore(puzzle, WordScoring{}, part, word.extraList).has_value();
     });
 }
 
 }  // namespace
 
-std::optional<std::string> SpellingCheckReport(const CRooster2Doc& doc) {
-    if (doc.m_wordFile.size() < MIN_SET_NAME_LENGTH) return std::nullopt;
+std::optional<std::string> SpellingCheckReport(const Puzzle& puzzle) {
+    if (puzzle.search.wordFile.size() < MIN_SET_NAME_LENGTH) return std::nullopt;
     std::vector<int> notListed;
     std::vector<int> notFilled;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        if (!doc.IsWordComplete(i))
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        if (!puzzle.IsWordComplete(i))
             notFilled.push_back(i);
-        else if (!IsWordListed(doc, doc.m_words[i], doc.GetWordValue(i)))
+        else if (!IsWordListed(puzzle, puzzle.words[i], puzzle.GetWordValue(i)))
             notListed.push_back(i);
     }
     std::string report;
     if (!notListed.empty()) {
         report += "Niet in woordenlijst:\n";
         for (const int i : notListed) {
-            WordInfo shown = doc.m_words[i];
-            shown.value = doc.GetWordValue(i);
+            WordInfo shown = puzzle.words[i];
+            shown.value = puzzle.GetWordValue(i);
             report += "  " + FormatLabeledValue(shown) + "\n";
         }
         report += "\n";
     }
     if (!notFilled.empty()) {
         report += "Niet (helemaal) ingevuld:\n";
-        for (const int i : notFilled) report += FormatLabel(doc.m_words[i]) + " ";
+        for (const int i : notFilled) report += FormatLabel(puzzle.words[i]) + " ";
     }
     if (report.empty()) report = "Alle woorden correct";
     return report;
 }
 
-std::string FirstMissingSpellingFile(const CRooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        const WordInfo& word = doc.m_words[i];
+std::string FirstMissingSpellingFile(const Puzzle& puzzle) {
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        const WordInfo& word = puzzle.words[i];
         std::string setName;
-        if (!doc.IsWordComplete(i) || !WordListSetName(doc, word.extraList, setName)) continue;
+        if (!puzzle.IsWordComplete(i) || !WordListSetName(puzzle, word.extraList, setName)) continue;
         std::string problem;
-        ForEachLookedUpStretch(word, doc.GetWordValue(i), [&](std::string_view part) {
+        ForEachLookedUpStretch(word, puzzle.GetWordValue(i), [&](std::string_view part) {
             problem = WordListProblem(setName, static_cast<int>(part.size()));
             return problem.empty();
         });

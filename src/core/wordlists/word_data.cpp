@@ -122,37 +122,40 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
     return std::string(value.substr(start, static_cast<std::size_t>(parts.PartLength())));
 }
 
-CandidateList FillCandidates(const CRooster2Doc& doc, std::string_view value,
-                             const WordPartSelection& parts, int maxCount, int listNumber) {
+CandidateList FillCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                             std::string_view value, const WordPartSelection& parts, int maxCount,
+                             int listNumber) {
     std::vector<std::string> entries;
     LookupDetails details;
     bool failed = false;
-    if (!doc.m_wordFile.empty()) {
+    if (!puzzle.search.wordFile.empty()) {
         const std::string pattern = CandidatePattern(ReplaceAll(value, '.', ' '), parts);
-        failed = pattern.size() >= SHORTEST_LOOKUP &&
-                 FindCandidates(doc, pattern, &entries, maxCount, listNumber, &details) < 0;
+        failed =
+            pattern.size() >= SHORTEST_LOOKUP &&
+            FindCandidates(puzzle, scoring, pattern, &entries, maxCount, listNumber, &details) < 0;
     }
     CandidateList result = ListOf(std::move(entries), std::move(details));
     if (failed) result.error = UserMessage{"Fout bij bepaling kandidaten", OEI};
-    result.label = CandidateLabel(result.entries.size(), !doc.m_wordFile.empty());
+    result.label = CandidateLabel(result.entries.size(), !puzzle.search.wordFile.empty());
     return result;
 }
 
-std::optional<CandidateList> FilterCandidates(const CRooster2Doc& doc, std::string_view value,
+std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                                              std::string_view value,
                                               const WordPartSelection& parts,
                                               std::string_view letters, int maxCount,
                                               int listNumber) {
     std::string setName;
-    if (!WordListSetName(doc, listNumber, setName) || letters.empty()) return std::nullopt;
+    if (!WordListSetName(puzzle, listNumber, setName) || letters.empty()) return std::nullopt;
     std::vector<std::string> entries;
     LookupDetails details;
     bool failed = false;
     if (!setName.empty()) {
         const std::string pattern = CandidatePattern(value, parts);
         const int length = parts.HasParts() ? parts.PartLength() : static_cast<int>(value.size());
-        failed =
-            length >= static_cast<int>(SHORTEST_LOOKUP) &&
-            FindAnagrams(doc, letters, &entries, maxCount, length, pattern, setName, &details) < 0;
+        failed = length >= static_cast<int>(SHORTEST_LOOKUP) &&
+                 FindAnagrams(puzzle, scoring, letters, &entries, maxCount, length, pattern,
+                              setName, &details) < 0;
     }
     CandidateList result = ListOf(std::move(entries), std::move(details));
     if (failed) result.error = UserMessage{"Fout bij bepaling anagrammen", OEI};
@@ -176,8 +179,7 @@ void SortCandidatesByScore(CandidateList& list) {
         list, [&](std::size_t a, std::size_t b) { return list.scores[a] > list.scores[b]; });
 }
 
-void TakeCandidate(std::string& value, std::string_view candidate,
-                   const WordPartSelection& parts) {
+void TakeCandidate(std::string& value, std::string_view candidate, const WordPartSelection& parts) {
     const std::string_view word = TrimTrailingWhiteSpace(candidate);
     if (!parts.HasParts()) {
         value = std::string(word);
@@ -189,8 +191,8 @@ void TakeCandidate(std::string& value, std::string_view candidate,
         value[start + i] = word[i];
 }
 
-std::optional<UserMessage> CheckListNumber(const CRooster2Doc& doc, int listNumber) {
+std::optional<UserMessage> CheckListNumber(const Puzzle& puzzle, int listNumber) {
     std::string setName;
-    if (WordListSetName(doc, listNumber, setName)) return std::nullopt;
+    if (WordListSetName(puzzle, listNumber, setName)) return std::nullopt;
     return UserMessage{"Index incorrect, zie 'Index zoekbestanden'", OEI};
 }

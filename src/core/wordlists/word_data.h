@@ -14,7 +14,8 @@
 #include "model/user_message.h"
 #include "model/word_info.h"
 
-class CRooster2Doc;
+class Puzzle;
+struct WordScoring;
 
 // The part of a multi-word answer the dialog works on ("Deelwoordenselectie:").
 struct WordPartSelection {
@@ -40,7 +41,7 @@ struct CandidateList {
     std::vector<std::string> entries;
     std::vector<int> scores;  // the score of each entry
     std::string label;
-    std::optional<UserMessage> error;  // shown before the list
+    std::optional<UserMessage> error;    // shown before the list
     std::optional<UserMessage> warning;  // the list file has malformed scores
 };
 
@@ -59,13 +60,15 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
 
 // Fills the candidates: the words of list `listNumber` that fit the value (or its
 // current part), at most `maxCount` of them (0 = all).
-CandidateList FillCandidates(const CRooster2Doc& doc, std::string_view value,
-                             const WordPartSelection& parts, int maxCount, int listNumber);
+CandidateList FillCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                             std::string_view value, const WordPartSelection& parts, int maxCount,
+                             int listNumber);
 
 // "Filter": the words that contain `letters` and fit the value (or its current part).
 // Nothing (the list stays as it is) when the list number names no set or no letters
 // are given.
-std::optional<CandidateList> FilterCandidates(const CRooster2Doc& doc, std::string_view value,
+std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                                              std::string_view value,
                                               const WordPartSelection& parts,
                                               std::string_view letters, int maxCount,
                                               int listNumber);
@@ -79,8 +82,7 @@ void SortCandidatesByScore(CandidateList& list);
 
 // Takes a chosen candidate into the value: the whole value, or the current part's
 // characters. The value keeps its length.
-void TakeCandidate(std::string& value, std::string_view candidate,
-                   const WordPartSelection& parts);
+void TakeCandidate(std::string& value, std::string_view candidate, const WordPartSelection& parts);
 
 // The message for a list number outside 0 to the number of extra files; none when it is valid.
-std::optional<UserMessage> CheckListNumber(const CRooster2Doc& doc, int listNumber);
+std::optional<UserMessage> CheckListNumber(const Puzzle& puzzle, int listNumber);

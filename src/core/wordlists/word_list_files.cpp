@@ -11,9 +11,9 @@ std::string MakeWordListFileName(const std::string& name, int length) {
     return base + StrFormat("%02d.doc", std::min(length, LONGEST_OWN_FILE_LENGTH));
 }
 
-bool WordListSetName(const CRooster2Doc& doc, int listNumber, std::string& name) {
-    if (listNumber < 0 || listNumber > static_cast<int>(doc.m_extraFiles.size())) return false;
-    name = listNumber == 0 ? doc.m_wordFile : doc.m_extraFiles[listNumber - 1];
+bool WordListSetName(const Puzzle& puzzle, int listNumber, std::string& name) {
+    if (listNumber < 0 || listNumber > static_cast<int>(puzzle.extraFiles.size())) return false;
+    name = listNumber == 0 ? puzzle.search.wordFile : puzzle.extraFiles[listNumber - 1];
     return true;
 }
 
@@ -27,8 +27,8 @@ bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
     return true;
 }
 
-bool IsAcceptableWord(const CRooster2Doc& doc, std::string_view line, int length) {
-    return IsAcceptableWord(line, length, doc.m_ijTwoLetters, doc.m_excludedLetters);
+bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length) {
+    return IsAcceptableWord(line, length, puzzle.search.ijTwoLetters, puzzle.search.excludedLetters);
 }
 
 std::optional<int> ParseScore(std::string_view text) {

@@ -9,7 +9,7 @@
 
 #include "util/text_lines.h"
 
-class CRooster2Doc;
+class Puzzle;
 
 // Lines are read with a 100-byte buffer: at most this many bytes, newline included.
 constexpr std::size_t WORD_LIST_LINE_MAX = 99;
@@ -24,14 +24,14 @@ std::string MakeWordListFileName(const std::string& name, int length);
 
 // The set a list number selects: 0 the word file of the search options, n entry n-1 of
 // the extra files. False when n is larger than the number of extra files (or negative).
-bool WordListSetName(const CRooster2Doc& doc, int listNumber, std::string& name);
+bool WordListSetName(const Puzzle& puzzle, int listNumber, std::string& name);
 
 // Whether a line counts as a word of the given length: trailing white space removed,
 // exactly `length` characters, no "IJ" unless allowed, none of the excluded characters.
 bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
                       std::string_view excludedLetters);
 // The same with the document's search options.
-bool IsAcceptableWord(const CRooster2Doc& doc, std::string_view line, int length);
+bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length);
 
 // Scores: a line may end in ";SCORE", a whole number from 0 to 100. A line
 // without one, or with one that is not such a number, scores 50.

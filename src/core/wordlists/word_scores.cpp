@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "model/profile.h"
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
 #include "util/str_format.h"
@@ -114,13 +114,13 @@ void StoreMinimumScore(WordScoring& scoring, IProfile* profile, int minScore) {
                                  scoring.minScore);
 }
 
-FillScore ScoreFill(const CRooster2Doc& doc) {
+FillScore ScoreFill(const Puzzle& puzzle, const WordScoring& scoring) {
     FillScore result;
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i) {
-        if (!doc.IsWordComplete(i)) continue;
-        const WordInfo& word = doc.m_words[i];
-        ForEachLookedUpStretch(word, doc.GetWordValue(i), [&](std::string_view stretch) {
-            const std::optional<int> score = ListedScore(doc, stretch, word.extraList);
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        if (!puzzle.IsWordComplete(i)) continue;
+        const WordInfo& word = puzzle.words[i];
+        ForEachLookedUpStretch(word, puzzle.GetWordValue(i), [&](std::string_view stretch) {
+            const std::optional<int> score = ListedScore(puzzle, scoring, stretch, word.extraList);
             if (!score) return true;
             if (result.scoredWords == 0 || *score < result.lowest) {
                 result.lowest = *score;

@@ -10,7 +10,7 @@
 #include "model/user_message.h"
 #include "model/word_scoring.h"
 
-class CRooster2Doc;
+class Puzzle;
 class IProfile;
 
 // Score 0 blocks a word: it is never offered or placed, whatever the minimum.
@@ -53,6 +53,6 @@ struct FillScore {
     int lowest = 0;
     std::string lowestWord;
 };
-FillScore ScoreFill(const CRooster2Doc& doc);
+FillScore ScoreFill(const Puzzle& puzzle, const WordScoring& scoring);
 // "Score: gemiddeld 62,4, laagste 35 (KST)"; empty when no word scored.
 std::string FillScoreText(const FillScore& score);

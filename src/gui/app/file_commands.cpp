@@ -58,11 +58,11 @@ std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remember
 
 void CFileCommands::ExportHtmlPage(bool filled) {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
     // A page that cannot be written ends the command without a message.
-    ExportHtml(m_doc, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+    ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
                LocalPath(QCoreApplication::applicationDirPath()), remark);
     ShowInformation(m_parent, remark);
 }
@@ -70,8 +70,8 @@ void CFileCommands::ExportHtmlPage(bool filled) {
 void CFileCommands::ExportPuzText() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
-                   m_doc.m_lastPuzTextFile);
-    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc, m_view.SmallLetters()));
+                   m_doc.lastFiles.puzText);
+    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
 // ---- Imports ---------------------------------------------------------------------------------
@@ -79,14 +79,14 @@ void CFileCommands::ExportPuzText() {
 void CFileCommands::ImportFile(const std::string& path,
                                ImportResult (*read)(CRooster2Doc&, const std::string&)) {
     CRooster2Doc imported = m_doc;
-    imported.m_modifiedListener = nullptr;
+    imported.modifiedListener = nullptr;
     const ImportResult result = read(imported, path);
     if (!result.imported) {
         ShowInformation(m_parent, result.message);
         return;
     }
     if (m_hooks.saveModified && !m_hooks.saveModified()) return;
-    imported.m_modifiedListener = m_doc.m_modifiedListener;
+    imported.modifiedListener = m_doc.modifiedListener;
     m_doc = std::move(imported);
     m_view.GridReplaced();
     m_view.SetPhase(PHASE_VULLEN);
@@ -97,14 +97,14 @@ void CFileCommands::ImportFile(const std::string& path,
 
 void CFileCommands::ImportHtml() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.m_lastHtmlFile);
+        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
 void CFileCommands::ImportPuz() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", "Across Lite(*.puz);;Alle bestanden (*.*)"),
-                   m_doc.m_lastImportFile);
+                   m_doc.lastFiles.import);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
@@ -119,7 +119,7 @@ void CFileCommands::ImportRos() {
 
 void CFileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> report = SpellingCheckReport(m_doc);
+    const std::optional<std::string> report = SpellingCheckReport(m_doc.puzzle);
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }
@@ -140,11 +140,11 @@ void CFileCommands::CluesChanged() {
 
 void CFileCommands::ReadClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
+        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (!ReadClueFileAt(m_doc, m_view.ClueReadSection(), path, count)) return;
+    if (!ReadClueFileAt(m_doc.puzzle, m_view.ClueReadSection(), path, count)) return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
@@ -155,7 +155,7 @@ void CFileCommands::PasteCluesFromClipboard() {
         ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc, m_view.ClueReadSection(), ToLatin1(data->text()));
+    const int count = PasteClues(m_doc.puzzle, m_view.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
     ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.viewport()->update();
@@ -163,29 +163,29 @@ void CFileCommands::PasteCluesFromClipboard() {
 
 void CFileCommands::WriteClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.m_lastClueFile);
-    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc));
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
+    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc.puzzle));
 }
 
 void CFileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.m_lastTextFile);
-    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc));
+        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
+    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc.puzzle));
 }
 
 void CFileCommands::ExportFolderClues() {
     const QString folder = m_view.FileChooser().ChooseFolder(
-        m_parent, FromLocalPath(m_doc.m_lastFolder));
+        m_parent, FromLocalPath(m_doc.lastFiles.folder));
     if (folder.isEmpty()) return;
-    m_doc.m_lastFolder = LocalPath(folder);
+    m_doc.lastFiles.folder = LocalPath(folder);
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
                           "Tekstbestand (*.txt)"),
-                   m_doc.m_lastFolderListFile);
+                   m_doc.lastFiles.folderList);
     if (path.empty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string listing;
-    ListFolder(m_doc.m_lastFolder, listing);
+    ListFolder(m_doc.lastFiles.folder, listing);
     QApplication::restoreOverrideCursor();
     WriteFileAtomically(path, listing);
 }

@@ -44,8 +44,8 @@ constexpr int PRINT_RESOLUTION_DPI = 600;
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
 
 bool AllWordsFilled(const CRooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.m_words.size()); ++i)
-        if (doc.IsWordEmpty(i) || !doc.IsWordComplete(i)) return false;
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
+        if (doc.puzzle.IsWordEmpty(i) || !doc.puzzle.IsWordComplete(i)) return false;
     return true;
 }
 
@@ -78,7 +78,7 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
     m_recentFiles = m_profile.ReadRecentFiles();
     RefreshRecentFileItems();
     setAcceptDrops(true);
-    m_doc.m_modifiedListener = [this](bool modified) { OnModified(modified); };
+    m_doc.modifiedListener = [this](bool modified) { OnModified(modified); };
     connect(m_view, &CRooster2View::StateChanged, this, &CMainFrame::UpdateCommands);
     connect(m_view, &CRooster2View::MessagePaneChanged, m_messagePane, &QLabel::setText);
     connect(m_view, &CRooster2View::InfoPaneChanged, m_infoPane, &QLabel::setText);
@@ -214,9 +214,9 @@ void CMainFrame::RegisterFrameCommands() {
 // ---- Documents ------------------------------------------------------------------------------
 
 void CMainFrame::UpdateTitle() {
-    const QString name = m_doc.m_pathName.empty()
+    const QString name = m_doc.pathName.empty()
                              ? Latin1(UNTITLED)
-                             : QFileInfo(FromLocalPath(m_doc.m_pathName)).fileName();
+                             : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
     setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE));
 }
 
@@ -227,8 +227,8 @@ void CMainFrame::OnModified(bool modified) {
 
 bool CMainFrame::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const QString name = m_doc.m_pathName.empty() ? Latin1(UNTITLED)
-                                                  : FromLocalPath(m_doc.m_pathName);
+    const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED)
+                                                  : FromLocalPath(m_doc.pathName);
     const auto answer = QMessageBox::question(
         this, Latin1(APP_TITLE), Latin1("Save changes to ") + name + Latin1("?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -239,7 +239,7 @@ bool CMainFrame::SaveModified() {
 
 void CMainFrame::NewDocument() {
     m_doc.OnNewDocument();
-    m_doc.BuildWords();
+    m_doc.puzzle.BuildWords();
     m_view->OnInitialUpdate();
     UpdateTitle();
     UpdateCommands();
@@ -274,14 +274,14 @@ void CMainFrame::OnRecentFile(int index) {
 }
 
 bool CMainFrame::OnFileSave() {
-    if (m_doc.m_pathName.empty()) return OnFileSaveAs();
-    return SaveTo(FromLocalPath(m_doc.m_pathName));
+    if (m_doc.pathName.empty()) return OnFileSaveAs();
+    return SaveTo(FromLocalPath(m_doc.pathName));
 }
 
 bool CMainFrame::OnFileSaveAs() {
     FileDialogSpec spec = MakeFileDialogSpec(true, "", "rtr", RTR_FILTER);
-    spec.initialName = m_doc.m_pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
-                                                : FromLocalPath(m_doc.m_pathName);
+    spec.initialName = m_doc.pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
+                                                : FromLocalPath(m_doc.pathName);
     const QString path = DefaultFileChooser().ChooseFile(this, spec);
     return !path.isEmpty() && SaveTo(path);
 }
@@ -344,15 +344,15 @@ void CMainFrame::OnSendMail() {
         QMessageBox::warning(this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
-    if (!m_doc.m_pathName.empty() && !m_doc.IsModified()) {
-        SendMailWithAttachment(FromLocalPath(m_doc.m_pathName));
+    if (!m_doc.pathName.empty() && !m_doc.IsModified()) {
+        SendMailWithAttachment(FromLocalPath(m_doc.pathName));
         return;
     }
     // An unsaved puzzle goes as a copy in the temporary folder; the document keeps its name.
-    const QString name = m_doc.m_pathName.empty() ? Latin1(UNTITLED) + Latin1(".rtr")
-                                                  : QFileInfo(FromLocalPath(m_doc.m_pathName)).fileName();
+    const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED) + Latin1(".rtr")
+                                                  : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
     const QString copy = QDir(QDir::tempPath()).filePath(name);
-    if (m_doc.m_phase != PHASE_VORMEN && m_doc.m_phase != PHASE_VULLEN) {
+    if (m_doc.phase != PHASE_VORMEN && m_doc.phase != PHASE_VULLEN) {
         ShowInformation(this, {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul",
                                          LocalPath(copy).c_str())});
         return;
@@ -386,7 +386,7 @@ void CMainFrame::WritePlacement() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_doc.m_phase == PHASE_TONEN || m_doc.m_phase == PHASE_ZOEKEN) {
+    if (m_doc.phase == PHASE_TONEN || m_doc.phase == PHASE_ZOEKEN) {
         ShowInformation(this, {"Afsluiten alleen mogelijk in fase vorm of vul"});
         event->ignore();
         return;
@@ -402,13 +402,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 // Like "&Open...", a dropped file is refused while the search runs: it would
 // replace the grid under the search.
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && m_doc.m_phase != PHASE_ZOEKEN)
+    if (event->mimeData()->hasUrls() && m_doc.phase != PHASE_ZOEKEN)
         event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile() || m_doc.m_phase == PHASE_ZOEKEN) return;
+    if (urls.isEmpty() || !urls.first().isLocalFile() || m_doc.phase == PHASE_ZOEKEN) return;
     event->acceptProposedAction();
     activateWindow();
     if (SaveModified()) OpenDocumentFile(urls.first().toLocalFile());

@@ -57,9 +57,9 @@ QString BuildVersionText() { return QString::fromLatin1(VersionText()); }
 
 CRooster2App::CRooster2App(std::unique_ptr<CSettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<CSettingsProfile>()) {
-    m_doc.m_profile = m_profile.get();
-    m_doc.m_scoring.minScore = ReadMinimumScore(m_profile.get());
-    m_scoringWarning = LoadScoreOverrides(m_doc.m_scoring, ScoreOverridePath(UserDataFolder()));
+    m_doc.profile = m_profile.get();
+    m_doc.scoring.minScore = ReadMinimumScore(m_profile.get());
+    m_scoringWarning = LoadScoreOverrides(m_doc.scoring, ScoreOverridePath(UserDataFolder()));
 }
 
 CRooster2App::~CRooster2App() {

@@ -31,13 +31,13 @@ CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixe
     m_edit->installEventFilter(this);
     connect(m_edit, &QPlainTextEdit::textChanged, this, [this] {
         m_changed = true;
-        m_doc.m_clueListDirty = true;
+        m_doc.clueListDirty = true;
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_edit, 1);
     layout->addLayout(FontButtons(this, [this](bool larger) { StepFont(larger); }));
     resize(DESIGNED_WIDTH, DESIGNED_HEIGHT);
-    m_doc.m_clueListDirty = false;
+    m_doc.clueListDirty = false;
     ApplyFont();
     PlaceClueWindow(*this, m_doc, cellPixels);
 }
@@ -61,7 +61,7 @@ bool CClueTextDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CClueTextDlg::ReadBack() {
     // The flag stays set: every later loss of focus reads the text again.
-    if (!m_changed || m_doc.m_numberPartWords) return;
+    if (!m_changed || m_doc.puzzle.numbering.numberPartWords) return;
     ReadBackClueText(m_doc, m_section, ToCrLfText(m_edit->toPlainText()));
     emit CluesApplied();
 }

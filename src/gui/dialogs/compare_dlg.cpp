@@ -16,7 +16,7 @@
 CCompareDlg::CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Vergelijk rooster2-bestanden"));
-    m_fileEdit = new QLineEdit(FromLocalPath(m_doc.m_lastCompareFile));
+    m_fileEdit = new QLineEdit(FromLocalPath(m_doc.lastFiles.compare));
     auto* browse = new QPushButton(Latin1("..."));
     m_allFilesBox = new QCheckBox(Latin1("Vergelijk alle rtr-bestanden uit dezelfde map"));
     auto* compare = new QPushButton(Latin1("Vergelijk"));
@@ -51,7 +51,7 @@ void CCompareDlg::OnBrowse() {
         m_chooser, this,
         MakeFileDialogSpec(false, "Openen te vergelijken rtr-bestand", "rtr",
                            "Rooster2 (*.rtr);;Alle bestanden (*.*)"),
-        m_doc.m_lastCompareFile);
+        m_doc.lastFiles.compare);
     if (!path.empty()) m_fileEdit->setText(FromLocalPath(path));
 }
 
@@ -63,6 +63,6 @@ void CCompareDlg::OnCompareNow() {
         ShowInformation(this, message);
         return;
     }
-    m_doc.m_lastCompareFile = name;
+    m_doc.lastFiles.compare = name;
     m_resultEdit->setPlainText(Latin1(result).remove(QLatin1Char('\r')));
 }

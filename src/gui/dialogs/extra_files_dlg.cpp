@@ -70,7 +70,7 @@ void CExtraFilesDlg::ChooseFile() {
 }
 
 void CExtraFilesDlg::AddFile(const std::string& path) {
-    m_doc.m_extraFiles.push_back(path);
+    m_doc.puzzle.extraFiles.push_back(path);
     Refill();
 }
 

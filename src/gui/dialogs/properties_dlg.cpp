@@ -75,7 +75,7 @@ CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* pa
     middle->addWidget(BuildColourGroup());
     const char* const lineTexts[] = {"1 eenheid", "2 eenheden"};
     middle->addWidget(
-        RadioGroup("Lijndikte", lineTexts, 2, m_values.lineWidth, m_lineWidth, "lineWidth", this));
+        RadioGroup("Lijndikte", lineTexts, 2, m_values.appearance.lineWidth, m_lineWidth, "lineWidth", this));
     auto* font = new QPushButton(Latin1("Font..."));
     font->setObjectName(Latin1("font"));
     connect(font, &QPushButton::clicked, this, &CPropertiesDlg::ChooseFont);
@@ -106,16 +106,16 @@ QWidget* CPropertiesDlg::BuildSizeGroup() {
     auto* form = new QFormLayout(box);
     m_width = NumberEdit(m_values.width, "width");
     m_height = NumberEdit(m_values.height, "height");
-    m_cellSize = NumberEdit(m_values.cellSize, "cellSize");
-    m_margin = NumberEdit(m_values.margin, "margin");
-    m_clueTextSize = NumberEdit(m_values.clueTextSize, "clueTextSize");
+    m_cellSize = NumberEdit(m_values.appearance.cellSize, "cellSize");
+    m_margin = NumberEdit(m_values.appearance.margin, "margin");
+    m_clueTextSize = NumberEdit(m_values.appearance.clueTextSize, "clueTextSize");
     form->addRow(Latin1(FIELD_WIDTH.label), m_width);
     form->addRow(Latin1(FIELD_HEIGHT.label), m_height);
     form->addRow(Latin1(FIELD_CELL_SIZE.label), m_cellSize);
     form->addRow(Latin1(FIELD_MARGIN.label), m_margin);
     form->addRow(Latin1(FIELD_CLUE_TEXT_SIZE.label), m_clueTextSize);
     m_smallLetters = CheckBox("Toon in kleine letters", m_values.smallLetters, "smallLetters");
-    m_doorloper = CheckBox("Doorloper", m_values.doorloper, "doorloper");
+    m_doorloper = CheckBox("Doorloper", m_values.numbering.doorloper, "doorloper");
     form->addRow(m_smallLetters);
     form->addRow(m_doorloper);
     return box;
@@ -124,14 +124,14 @@ QWidget* CPropertiesDlg::BuildSizeGroup() {
 QWidget* CPropertiesDlg::BuildNumberingGroup() {
     auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
-    m_startNumber = NumberEdit(m_values.startNumber, "startNumber");
+    m_startNumber = NumberEdit(m_values.numbering.startNumber, "startNumber");
     form->addRow(Latin1(FIELD_START_NUMBER.label), m_startNumber);
-    m_showNumbers = CheckBox("Met nummers", m_values.showNumbers, "showNumbers");
+    m_showNumbers = CheckBox("Met nummers", m_values.appearance.showNumbers, "showNumbers");
     m_numberPartWords =
-        CheckBox("Ook nummer bij deelwoord", m_values.numberPartWords, "numberPartWords");
-    m_largerNumbers = CheckBox("Grotere nummers", m_values.largerNumbers, "largerNumbers");
-    m_acrossOnly = CheckBox("Alleen horizontaal nummeren", m_values.acrossOnly, "acrossOnly");
-    m_partDashes = CheckBox("Met woorddeelstrepen", m_values.partDashes, "partDashes");
+        CheckBox("Ook nummer bij deelwoord", m_values.numbering.numberPartWords, "numberPartWords");
+    m_largerNumbers = CheckBox("Grotere nummers", m_values.appearance.largerNumbers, "largerNumbers");
+    m_acrossOnly = CheckBox("Alleen horizontaal nummeren", m_values.numbering.acrossOnly, "acrossOnly");
+    m_partDashes = CheckBox("Met woorddeelstrepen", m_values.appearance.partDashes, "partDashes");
     for (QCheckBox* check :
          {m_showNumbers, m_numberPartWords, m_largerNumbers, m_acrossOnly, m_partDashes})
         form->addRow(check);
@@ -141,14 +141,14 @@ QWidget* CPropertiesDlg::BuildNumberingGroup() {
 QWidget* CPropertiesDlg::BuildHtmlGroup() {
     auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
-    m_htmlTitle = new QLineEdit(Latin1(m_values.htmlTitle));
+    m_htmlTitle = new QLineEdit(Latin1(m_values.html.title));
     m_htmlTitle->setObjectName(Latin1("htmlTitle"));
     form->addRow(Latin1("Titeltekst (voor html):"), m_htmlTitle);
-    m_htmlSideBySide = CheckBox("Omschrjvingen in html naast elkaar", m_values.htmlCluesSideBySide,
+    m_htmlSideBySide = CheckBox("Omschrjvingen in html naast elkaar", m_values.html.cluesSideBySide,
                                 "htmlSideBySide");
     form->addRow(m_htmlSideBySide);
     const char* const blackTexts[] = {"Zwart", "Grijs"};
-    form->addRow(RadioGroup("Zwart vak html", blackTexts, 2, m_values.htmlBlackGrey ? 1 : 0,
+    form->addRow(RadioGroup("Zwart vak html", blackTexts, 2, m_values.html.blackGrey ? 1 : 0,
                             m_htmlBlack, "htmlBlack", this));
     return box;
 }
@@ -184,8 +184,8 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     auto* box = new QGroupBox;
     auto* layout = new QVBoxLayout(box);
     auto* options = new QHBoxLayout;
-    m_showLength = CheckBox("Lengte", m_values.showLength, "showLength");
-    m_showClues = CheckBox("Omschr.", m_values.showClues, "showClues");
+    m_showLength = CheckBox("Lengte", m_values.appearance.showLength, "showLength");
+    m_showClues = CheckBox("Omschr.", m_values.appearance.showClues, "showClues");
     m_systemInfo = CheckBox("Systeem info", false, "systemInfo");
     m_wordProduct = CheckBox("WoordProduct", false, "wordProduct");
     m_wordSum = CheckBox("WoordSom", false, "wordSum");
@@ -201,7 +201,7 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     m_report->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     layout->addWidget(m_report, 1);
     auto* values = new QFormLayout;
-    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.m_letterValues)));
+    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.puzzle.letterValues)));
     m_letterValues->setObjectName(Latin1("letterValues"));
     m_letterValues->setMaxLength(MAX_LETTER_VALUES_TEXT);
     m_letterValues->setCursorPosition(0);  // the long text shows from "A = 1"
@@ -232,62 +232,67 @@ bool CPropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
 // The letter values reach the document at once; Cancel keeps them.
 void CPropertiesDlg::ReadLetterValues() {
     ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)),
-                      m_doc.m_letterValues);
+                      m_doc.puzzle.letterValues);
 }
 
 void CPropertiesDlg::SetColour(int button, ColorRef colour) {
-    m_values.colours[button] = colour;
+    PropertyColour(m_values.appearance, button) = colour;
     ShowSwatch(button);
 }
 
 void CPropertiesDlg::ShowSwatch(int button) {
     QPalette palette = m_swatches[button]->palette();
-    palette.setColor(QPalette::Window, ToQColor(m_values.colours[button]));
+    palette.setColor(QPalette::Window, ToQColor(PropertyColour(m_values.appearance, button)));
     m_swatches[button]->setPalette(palette);
 }
 
 void CPropertiesDlg::ChooseColour(int button) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(m_values.colours[button]), this);
+    const QColor chosen = QColorDialog::getColor(ToQColor(PropertyColour(m_values.appearance, button)), this);
     if (chosen.isValid()) SetColour(button, FromColour(chosen));
 }
 
+// The font and letter colour reach the document at once (Cancel keeps them), and the
+// dialog's copy too, so that OK does not put the old ones back.
 void CPropertiesDlg::ChooseFont() {
     bool ok = false;
-    QFont current(Latin1(m_doc.m_letterFontName));
+    Appearance& applied = m_doc.puzzle.appearance;
+    QFont current(Latin1(applied.letterFontName));
     const QFont font = QFontDialog::getFont(&ok, current, this);
     if (!ok) return;
     // The platform's font chooser has no colour: the letter colour follows in its own chooser.
-    m_doc.m_letterFontName = ToLatin1(font.family());
+    applied.letterFontName = ToLatin1(font.family());
     const QColor colour =
-        QColorDialog::getColor(ToQColor(m_doc.m_letterColor), this, Latin1("Letterkleur"));
-    if (colour.isValid()) m_doc.m_letterColor = FromColour(colour);
+        QColorDialog::getColor(ToQColor(applied.colours.letter), this, Latin1("Letterkleur"));
+    if (colour.isValid()) applied.colours.letter = FromColour(colour);
+    m_values.appearance.letterFontName = applied.letterFontName;
+    m_values.appearance.colours.letter = applied.colours.letter;
     emit LetterFontChanged();
 }
 
 bool CPropertiesDlg::ReadNumbers() {
     return ReadNumberEdit(this, m_width, FIELD_WIDTH, m_values.width) &&
            ReadNumberEdit(this, m_height, FIELD_HEIGHT, m_values.height) &&
-           ReadNumberEdit(this, m_cellSize, FIELD_CELL_SIZE, m_values.cellSize) &&
-           ReadNumberEdit(this, m_margin, FIELD_MARGIN, m_values.margin) &&
-           ReadNumberEdit(this, m_clueTextSize, FIELD_CLUE_TEXT_SIZE, m_values.clueTextSize) &&
-           ReadNumberEdit(this, m_startNumber, FIELD_START_NUMBER, m_values.startNumber);
+           ReadNumberEdit(this, m_cellSize, FIELD_CELL_SIZE, m_values.appearance.cellSize) &&
+           ReadNumberEdit(this, m_margin, FIELD_MARGIN, m_values.appearance.margin) &&
+           ReadNumberEdit(this, m_clueTextSize, FIELD_CLUE_TEXT_SIZE, m_values.appearance.clueTextSize) &&
+           ReadNumberEdit(this, m_startNumber, FIELD_START_NUMBER, m_values.numbering.startNumber);
 }
 
 void CPropertiesDlg::ReadChoices() {
-    m_values.showNumbers = m_showNumbers->isChecked();
-    m_values.numberPartWords = m_numberPartWords->isChecked();
-    m_values.largerNumbers = m_largerNumbers->isChecked();
-    m_values.acrossOnly = m_acrossOnly->isChecked();
-    m_values.htmlCluesSideBySide = m_htmlSideBySide->isChecked();
-    m_values.partDashes = m_partDashes->isChecked();
+    m_values.appearance.showNumbers = m_showNumbers->isChecked();
+    m_values.numbering.numberPartWords = m_numberPartWords->isChecked();
+    m_values.appearance.largerNumbers = m_largerNumbers->isChecked();
+    m_values.numbering.acrossOnly = m_acrossOnly->isChecked();
+    m_values.html.cluesSideBySide = m_htmlSideBySide->isChecked();
+    m_values.appearance.partDashes = m_partDashes->isChecked();
     m_values.smallLetters = m_smallLetters->isChecked();
-    m_values.doorloper = m_doorloper->isChecked();
-    m_values.htmlTitle = ToLatin1(m_htmlTitle->text());
+    m_values.numbering.doorloper = m_doorloper->isChecked();
+    m_values.html.title = ToLatin1(m_htmlTitle->text());
     m_values.symmetry = m_symmetry->checkedId();
-    m_values.lineWidth = m_lineWidth->checkedId();
-    m_values.htmlBlackGrey = m_htmlBlack->checkedId() == 1;
-    m_values.showLength = m_showLength->isChecked();
-    m_values.showClues = m_showClues->isChecked();
+    m_values.appearance.lineWidth = m_lineWidth->checkedId();
+    m_values.html.blackGrey = m_htmlBlack->checkedId() == 1;
+    m_values.appearance.showLength = m_showLength->isChecked();
+    m_values.appearance.showClues = m_showClues->isChecked();
 }
 
 void CPropertiesDlg::accept() {

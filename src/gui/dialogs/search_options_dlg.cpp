@@ -15,6 +15,7 @@
 #include "dialogs/dialog_support.h"
 #include "model/rooster2_doc.h"
 #include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -36,7 +37,9 @@ CSearchOptionsDlg::CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, Q
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Zoekopties"));
     BuildControls();
-    ShowOptions(ReadSearchOptions(m_doc));
+    ShowOptions(m_doc.puzzle.search);
+    // The minimum score is the user's, not the puzzle's.
+    m_minScoreEdit->setText(QString::number(m_doc.scoring.minScore));
 }
 
 void CSearchOptionsDlg::BuildControls() {
@@ -106,7 +109,6 @@ void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
     m_wordFileEdit->setText(FromLocalPath(options.wordFile));
     m_maxFrequencyEdit->setText(QString::number(options.maxFrequency));
     m_maxDistinctEdit->setText(QString::number(options.maxDistinct));
-    m_minScoreEdit->setText(QString::number(options.minScore));
 }
 
 // The chosen file belongs to the document at once, whatever the dialog's end; only
@@ -115,20 +117,21 @@ void CSearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
                                              "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
-    spec.initialName = m_doc.m_wordFile.empty() ? DefaultWordListFile()
-                                                : FromLocalPath(m_doc.m_wordFile);
+    spec.initialName = m_doc.puzzle.search.wordFile.empty() ? DefaultWordListFile()
+                                                : FromLocalPath(m_doc.puzzle.search.wordFile);
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
-    m_doc.m_wordFile = LocalPath(path);
+    m_doc.puzzle.search.wordFile = LocalPath(path);
     m_wordFileEdit->setText(path);
 }
 
 void CSearchOptionsDlg::accept() {
     SearchOptions options;
+    int minScore = 0;
     if (!ReadNumberEdit(this, m_maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
         !ReadNumberEdit(this, m_maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
         !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct) ||
-        !ReadNumberEdit(this, m_minScoreEdit, FIELD_MIN_SCORE, options.minScore))
+        !ReadNumberEdit(this, m_minScoreEdit, FIELD_MIN_SCORE, minScore))
         return;
     options.allDifferent = m_allDifferentBox->isChecked();
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
@@ -139,5 +142,6 @@ void CSearchOptionsDlg::accept() {
     options.sound = m_soundBox->isChecked();
     options.wordFile = LocalPath(m_wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
+    StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
     QDialog::accept();
 }

@@ -83,7 +83,7 @@ CWordDataDlg::CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDa
     m_excluded = TextEdit(fields.excludedLetters, "excluded");
     m_required = TextEdit("", "required");
     m_listNumber = NumberEdit(fields.listNumber, "listNumber");
-    m_minScore = NumberEdit(doc.m_scoring.minScore, "minScore");
+    m_minScore = NumberEdit(doc.scoring.minScore, "minScore");
     for (QWidget* edit : {static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_maxCount),
                           static_cast<QWidget*>(m_listNumber), static_cast<QWidget*>(m_minScore)})
         edit->installEventFilter(this);
@@ -115,7 +115,7 @@ CWordDataDlg::CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDa
         widget->setFont(font);
     FillList();
     // Parts can be chosen only for a word of several parts with a word list to look in.
-    if (m_doc.m_wordFile.empty() || !m_parts.HasParts()) {
+    if (m_doc.puzzle.search.wordFile.empty() || !m_parts.HasParts()) {
         m_previousPart->setEnabled(false);
         m_nextPart->setEnabled(false);
         m_partNumber->hide();
@@ -230,14 +230,14 @@ void CWordDataDlg::ShowCurrentScore() {
 
 void CWordDataDlg::FillList() {
     m_filtered = false;
-    ShowList(FillCandidates(m_doc, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
+    ShowList(FillCandidates(m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
                             m_fields.listNumber));
 }
 
 void CWordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
+            m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
             m_fields.maxCandidates, m_fields.listNumber)) {
         m_filtered = true;
         ShowList(*list);
@@ -263,7 +263,7 @@ void CWordDataDlg::GiveScore(int score) {
     if (current < 0) return;
     const QString word = m_candidates->currentText();
     if (const std::optional<UserMessage> failed =
-            SetOwnScore(m_doc.m_scoring, ToLatin1(word), score)) {
+            SetOwnScore(m_doc.scoring, ToLatin1(word), score)) {
         ShowUserMessage(this, *failed);
         return;
     }
@@ -307,9 +307,9 @@ bool CWordDataDlg::ReadListNumber() {
 }
 
 bool CWordDataDlg::ReadMinScore() {
-    int minScore = m_doc.m_scoring.minScore;
+    int minScore = m_doc.scoring.minScore;
     if (!ReadNumberEdit(this, m_minScore, FIELD_MIN_SCORE, minScore)) return false;
-    StoreMinimumScore(m_doc.m_scoring, m_doc.m_profile, minScore);
+    StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
     return true;
 }
 
@@ -322,7 +322,7 @@ bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_minScore && ReadMinScore()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
-                    CheckListNumber(m_doc, m_fields.listNumber))
+                    CheckListNumber(m_doc.puzzle, m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

@@ -17,7 +17,7 @@ namespace {
 const QColor BLACK(0, 0, 0);
 const QColor PURE_RED(255, 0, 0);
 
-int ClueBand(const CRooster2Doc& doc, int margin) { return margin != 0 ? doc.m_clueTextSize : 0; }
+int ClueBand(const CRooster2Doc& doc, int margin) { return margin != 0 ? doc.puzzle.appearance.clueTextSize : 0; }
 
 // A GDI-style rectangle outline: right and bottom are exclusive.
 void FrameRect(QPainter& p, int left, int top, int right, int bottom) {
@@ -35,12 +35,12 @@ void Line(QPainter& p, int x0, int y0, int x1, int y1, const QColor& colour) {
         p.fillRect(x0, std::min(y0, y1), 1, std::abs(y1 - y0), colour);
 }
 
-bool IsBlack(const CRooster2Doc& doc, int x, int y) { return doc.GetCell(x, y) == CELL_ZWART; }
+bool IsBlack(const CRooster2Doc& doc, int x, int y) { return doc.puzzle.GetCell(x, y) == CELL_ZWART; }
 
 void DrawBlackJoins(QPainter& p, const CRooster2Doc& doc, int s, int x, int y, int left, int top,
                     const QColor& colour) {
     if (!IsBlack(doc, x, y)) return;
-    const bool wide = doc.m_lineWidth == 1;
+    const bool wide = doc.puzzle.appearance.lineWidth == 1;
     if (x > 0 && IsBlack(doc, x - 1, y)) {
         if (wide) {
             Line(p, left, top + 2, left, top + s, colour);
@@ -70,7 +70,7 @@ void DrawBlackJoins(QPainter& p, const CRooster2Doc& doc, int s, int x, int y, i
 
 void DrawPartStrokes(QPainter& p, const CRooster2Doc& doc, int s, int x, int y, int left,
                      int top) {
-    const int flags = GetPartBoundaryFlags(doc, x, y);
+    const int flags = GetPartBoundaryFlags(doc.puzzle, x, y);
     if (flags & PART_END_ACROSS) {
         Line(p, left + s - 1, top, left + s - 1, top + s, BLACK);
         if (s > 30) Line(p, left + s - 2, top, left + s - 2, top + s, BLACK);
@@ -94,7 +94,7 @@ void DrawLetter(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& par
     std::string text = code == CELL_IJ ? "IJ" : std::string(1, static_cast<char>(code));
     if (params.smallLetters) text = Latin1ToLower(text);
     const QString shown = Latin1(text);
-    p.setPen(ToQColor(doc.m_letterColor));
+    p.setPen(ToQColor(doc.puzzle.appearance.colours.letter));
     const QFontMetrics metrics(p.font());
     const int cx = metrics.horizontalAdvance(shown);
     const int cy = metrics.height();
@@ -103,7 +103,7 @@ void DrawLetter(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& par
 }
 
 void DrawNumber(QPainter& p, const CRooster2Doc& doc, int s, int left, int top, int number) {
-    p.setFont(LetterFont(doc, doc.m_largerNumbers ? s * 5 / 12 : s / 3));
+    p.setFont(LetterFont(doc, doc.puzzle.appearance.largerNumbers ? s * 5 / 12 : s / 3));
     p.setPen(BLACK);
     TextOut(p, left + 2, top + 1, QString::number(number));
 }
@@ -113,9 +113,9 @@ void DrawCell(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& param
     const int s = params.cellPixels;
     const int left = params.margin + x * s;
     const int top = params.margin + ClueBand(doc, params.margin) + y * s;
-    const Cell code = doc.GetCell(x, y);
+    const Cell code = doc.puzzle.GetCell(x, y);
     if (code != CELL_NIET) {
-        if (doc.m_lineWidth == 1) {
+        if (doc.puzzle.appearance.lineWidth == 1) {
             FrameRect(p, left, top, left + s + 2, top + s + 2);
             FrameRect(p, left + 1, top + 1, left + s + 1, top + s + 1);
             p.fillRect(left + 2, top + 2, s - 2, s - 2, colour);
@@ -125,40 +125,40 @@ void DrawCell(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& param
         }
         DrawBlackJoins(p, doc, s, x, y, left, top, colour);
     }
-    if (doc.m_partDashes) DrawPartStrokes(p, doc, s, x, y, left, top);
+    if (doc.puzzle.appearance.partDashes) DrawPartStrokes(p, doc, s, x, y, left, top);
     if (code > CELL_VRIJ) DrawLetter(p, doc, params, left, top, code);
-    const int number = doc.CellNumber(x, y);
-    if (doc.m_showNumbers && number > 0) DrawNumber(p, doc, s, left, top, number);
+    const int number = doc.puzzle.CellNumber(x, y);
+    if (doc.puzzle.appearance.showNumbers && number > 0) DrawNumber(p, doc, s, left, top, number);
 }
 
 // A font whose character cell (ascent + descent) is about the given height, as GDI
 // gives for a positive font height.
 QFont ClueFont(const CRooster2Doc& doc) {
-    QFont font = LetterFont(doc, doc.m_clueTextSize);
+    QFont font = LetterFont(doc, doc.puzzle.appearance.clueTextSize);
     const int cellHeight = QFontMetrics(font).height();
-    if (cellHeight > doc.m_clueTextSize)
-        font.setPixelSize(std::max(1, doc.m_clueTextSize * doc.m_clueTextSize / cellHeight));
+    if (cellHeight > doc.puzzle.appearance.clueTextSize)
+        font.setPixelSize(std::max(1, doc.puzzle.appearance.clueTextSize * doc.puzzle.appearance.clueTextSize / cellHeight));
     return font;
 }
 
 void DrawClueLine(QPainter& p, const CRooster2Doc& doc, const GridPaintParams& params) {
     if (params.phase != PHASE_VULLEN || !params.scrolledToOrigin || params.printing ||
-        doc.m_clueTextSize < 10)
+        doc.puzzle.appearance.clueTextSize < 10)
         return;
     const int m = params.margin;
     p.setFont(ClueFont(doc));
-    p.fillRect(m, m, params.client.right() + 1, doc.m_clueTextSize,
-               ToQColor(doc.m_colorAchtergrond));
-    const int w = doc.m_curWord;
-    if (!doc.IsValidWordIndex(w) || doc.m_words[w].clue.empty()) return;
+    p.fillRect(m, m, params.client.right() + 1, doc.puzzle.appearance.clueTextSize,
+               ToQColor(doc.puzzle.appearance.colours.achtergrond));
+    const int w = doc.curWord;
+    if (!doc.puzzle.IsValidWordIndex(w) || doc.puzzle.words[w].clue.empty()) return;
     p.setPen(BLACK);
-    TextOut(p, m, m, Latin1(GetClueCaption(doc.m_words[w])));
+    TextOut(p, m, m, Latin1(GetClueCaption(doc.puzzle.words[w])));
 }
 
 }  // namespace
 
 QFont LetterFont(const CRooster2Doc& doc, int pixelHeight) {
-    QFont font(Latin1(doc.m_letterFontName));
+    QFont font(Latin1(doc.puzzle.appearance.letterFontName));
     font.setPixelSize(std::max(1, pixelHeight));
     font.setWeight(QFont::Light);
     return font;
@@ -171,39 +171,39 @@ QColor ToQColor(unsigned colorRef) {
 int ComputeCellSize(const CRooster2Doc& doc, int margin, int areaWidth, int areaHeight,
                     bool printing, bool scrollBars) {
     const int m = margin;
-    const int fitRows = (areaHeight - 2 * m - doc.m_clueTextSize) / doc.m_height;
-    const int fitCols = (areaWidth - 2 * m) / doc.m_width;
+    const int fitRows = (areaHeight - 2 * m - doc.puzzle.appearance.clueTextSize) / doc.puzzle.height;
+    const int fitCols = (areaWidth - 2 * m) / doc.puzzle.width;
     const int fit = std::min(fitRows, fitCols);
-    if (printing) return std::min(fit, 4 * doc.m_cellSize);
-    if (scrollBars) return doc.m_cellSize;
-    return std::min(fit, doc.m_cellSize);
+    if (printing) return std::min(fit, 4 * doc.puzzle.appearance.cellSize);
+    if (scrollBars) return doc.puzzle.appearance.cellSize;
+    return std::min(fit, doc.puzzle.appearance.cellSize);
 }
 
 QColor CellColour(const CRooster2Doc& doc, int phase, int x, int y) {
-    const Cell code = doc.GetCell(x, y);
-    if (code == CELL_ZWART) return ToQColor(doc.m_colorZwart);
-    if (code == CELL_NIET) return ToQColor(doc.m_colorNiet);
+    const Cell code = doc.puzzle.GetCell(x, y);
+    if (code == CELL_ZWART) return ToQColor(doc.puzzle.appearance.colours.zwart);
+    if (code == CELL_NIET) return ToQColor(doc.puzzle.appearance.colours.niet);
     if (code < CELL_VRIJ) return PURE_RED;
     switch (phase) {
         case PHASE_VORMEN:
         case PHASE_TONEN:
         case PHASE_ZOEKEN:
         case PHASE_BITMAP:
-            return ToQColor(doc.m_colorVrij);
+            return ToQColor(doc.puzzle.appearance.colours.vrij);
         case PHASE_VULLEN:
             break;
         default:
             return PURE_RED;
     }
-    if (doc.m_curWord < 0 || doc.m_words.empty()) return ToQColor(doc.m_colorVrij);
-    const int index = doc.IsValidWordIndex(doc.m_curWord) ? doc.m_curWord : 0;
-    const WordInfo& word = doc.m_words[index];
+    if (doc.curWord < 0 || doc.puzzle.words.empty()) return ToQColor(doc.puzzle.appearance.colours.vrij);
+    const int index = doc.puzzle.IsValidWordIndex(doc.curWord) ? doc.curWord : 0;
+    const WordInfo& word = doc.puzzle.words[index];
     const bool across = word.dx == 1;
     const bool inWord = across ? (y == word.y && x >= word.x && x < word.x + word.length)
                                : (x == word.x && y >= word.y && y < word.y + word.length);
-    if (!inWord) return ToQColor(doc.m_colorVrij);
+    if (!inWord) return ToQColor(doc.puzzle.appearance.colours.vrij);
     const int offset = across ? x - word.x : y - word.y;
-    return ToQColor(offset == doc.m_curPos ? doc.m_colorWoordPos : doc.m_colorWoord);
+    return ToQColor(offset == doc.curPos ? doc.puzzle.appearance.colours.woordPos : doc.puzzle.appearance.colours.woord);
 }
 
 QRect CellRect(const CRooster2Doc& doc, const GridPaintParams& params, int x, int y) {
@@ -218,19 +218,19 @@ void PaintGrid(QPainter& painter, const CRooster2Doc& doc, const GridPaintParams
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (!params.printing) {
-        const int width = std::max(params.client.right() + 1, doc.m_width * s + 2 * m + 2);
+        const int width = std::max(params.client.right() + 1, doc.puzzle.width * s + 2 * m + 2);
         const int height = std::max(params.client.bottom() + 1,
-                                    doc.m_height * s + 2 * m + 2 + doc.m_clueTextSize);
-        painter.fillRect(0, 0, width, height, ToQColor(doc.m_colorAchtergrond));
+                                    doc.puzzle.height * s + 2 * m + 2 + doc.puzzle.appearance.clueTextSize);
+        painter.fillRect(0, 0, width, height, ToQColor(doc.puzzle.appearance.colours.achtergrond));
     }
-    for (int y = 0; y < doc.m_height; ++y)
-        for (int x = 0; x < doc.m_width; ++x)
+    for (int y = 0; y < doc.puzzle.height; ++y)
+        for (int x = 0; x < doc.puzzle.width; ++x)
             DrawCell(painter, doc, params, x, y, CellColour(doc, params.phase, x, y));
     if (params.phase == PHASE_VORMEN &&
         (params.markX != params.mouseX || params.markY != params.mouseY) &&
-        doc.IsInGrid(params.markX, params.markY))
+        doc.puzzle.IsInGrid(params.markX, params.markY))
         DrawCell(painter, doc, params, params.markX, params.markY,
-                 ToQColor(doc.m_colorWoordPos));
+                 ToQColor(doc.puzzle.appearance.colours.woordPos));
     if (m != 0) DrawClueLine(painter, doc, params);
     painter.restore();
 }

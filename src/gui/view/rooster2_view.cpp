@@ -50,7 +50,7 @@ CRooster2View::CRooster2View(CRooster2Doc& doc, QWidget* parent)
 }
 
 void CRooster2View::OnInitialUpdate() {
-    if (m_doc.m_phase == PHASE_VORMEN) CloseClueWindows();
+    if (m_doc.phase == PHASE_VORMEN) CloseClueWindows();
     m_pendingWord = -1;
     m_timer.start();
     // Solutions of another puzzle cannot be shown in this one.
@@ -75,9 +75,9 @@ QPoint CRooster2View::ScrollPosition() const {
 
 GridPaintParams CRooster2View::ScreenParams() const {
     GridPaintParams params;
-    params.phase = m_doc.m_phase;
+    params.phase = m_doc.phase;
     params.cellPixels = m_cellPixels;
-    params.margin = m_doc.m_margin;
+    params.margin = m_doc.puzzle.appearance.margin;
     params.smallLetters = m_smallLetters;
     params.scrolledToOrigin = ScrollPosition().isNull();
     params.markX = m_editor.m_markX;
@@ -90,7 +90,7 @@ GridPaintParams CRooster2View::ScreenParams() const {
 
 void CRooster2View::UpdateLayout() {
     const QSize client = viewport()->size();
-    m_cellPixels = ComputeCellSize(m_doc, m_doc.m_margin, client.width(), client.height(), false, m_scrollBars);
+    m_cellPixels = ComputeCellSize(m_doc, m_doc.puzzle.appearance.margin, client.width(), client.height(), false, m_scrollBars);
     UpdateScrollRanges();
 }
 
@@ -103,9 +103,9 @@ void CRooster2View::UpdateScrollRanges() {
         verticalScrollBar()->setRange(0, 0);
         return;
     }
-    const int m = m_doc.m_margin;
-    const int totalWidth = m_doc.m_width * m_doc.m_cellSize + 2 * m;
-    const int totalHeight = m_doc.m_height * m_doc.m_cellSize + 2 * m + m_doc.m_clueTextSize;
+    const int m = m_doc.puzzle.appearance.margin;
+    const int totalWidth = m_doc.puzzle.width * m_doc.puzzle.appearance.cellSize + 2 * m;
+    const int totalHeight = m_doc.puzzle.height * m_doc.puzzle.appearance.cellSize + 2 * m + m_doc.puzzle.appearance.clueTextSize;
     const QSize client = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, totalWidth - client.width()));
     verticalScrollBar()->setRange(0, std::max(0, totalHeight - client.height()));
@@ -121,10 +121,10 @@ void CRooster2View::paintEvent(QPaintEvent*) {
     // While searching, that pane shows the progress.
     if (m_runningSearch == nullptr) ShowSizeStatus();
     // The words follow every shape change; in the filling phase only the numbers.
-    if (m_doc.m_phase == PHASE_VORMEN)
-        m_doc.BuildWords();
-    else if (m_doc.m_phase == PHASE_VULLEN && !m_doc.m_doorloper)
-        m_doc.Renumber();
+    if (m_doc.phase == PHASE_VORMEN)
+        m_doc.puzzle.BuildWords();
+    else if (m_doc.phase == PHASE_VULLEN && !m_doc.puzzle.numbering.doorloper)
+        m_doc.puzzle.Renumber();
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     PaintGrid(painter, m_doc, ScreenParams());
@@ -144,17 +144,17 @@ void CRooster2View::Invalidate() {
 }
 
 void CRooster2View::InvalidateCell(int x, int y) {
-    if (!m_doc.IsInGrid(x, y) || m_cellPixels <= 0) return;
+    if (!m_doc.puzzle.IsInGrid(x, y) || m_cellPixels <= 0) return;
     viewport()->update(CellRect(m_doc, ScreenParams(), x, y).translated(-ScrollPosition()));
 }
 
 void CRooster2View::InvalidateCellIndex(int index) {
-    if (m_doc.m_width > 0) InvalidateCell(index % m_doc.m_width, index / m_doc.m_width);
+    if (m_doc.puzzle.width > 0) InvalidateCell(index % m_doc.puzzle.width, index / m_doc.puzzle.width);
 }
 
 void CRooster2View::InvalidateWord(int word) {
-    if (!m_doc.IsValidWordIndex(word)) return;
-    const WordInfo& info = m_doc.m_words[word];
+    if (!m_doc.puzzle.IsValidWordIndex(word)) return;
+    const WordInfo& info = m_doc.puzzle.words[word];
     for (int i = 0; i < info.length; ++i) InvalidateCell(info.CellX(i), info.CellY(i));
 }
 
@@ -162,8 +162,8 @@ void CRooster2View::ShowWordChange(int oldWord, int newWord) {
     if (oldWord != newWord) InvalidateWord(oldWord);
     InvalidateWord(newWord);
     // The caption line above the grid.
-    if (m_doc.m_clueTextSize > 0)
-        viewport()->update(QRect(0, 0, viewport()->width(), m_doc.m_margin + m_doc.m_clueTextSize));
+    if (m_doc.puzzle.appearance.clueTextSize > 0)
+        viewport()->update(QRect(0, 0, viewport()->width(), m_doc.puzzle.appearance.margin + m_doc.puzzle.appearance.clueTextSize));
     SetMessagePane(Latin1(WordCaption(m_doc, newWord)));
     KeepCursorInView();
 }
@@ -179,12 +179,12 @@ static int ScrollValueShowing(int pos, int value, int s, int client) {
 }
 
 void CRooster2View::KeepCursorInView() {
-    if (!m_scrollBars || !m_doc.IsValidWordIndex(m_doc.m_curWord) || m_cellPixels <= 0) return;
-    const WordInfo& word = m_doc.m_words[m_doc.m_curWord];
+    if (!m_scrollBars || !m_doc.puzzle.IsValidWordIndex(m_doc.curWord) || m_cellPixels <= 0) return;
+    const WordInfo& word = m_doc.puzzle.words[m_doc.curWord];
     const int s = m_cellPixels;
-    const int m = m_doc.m_margin;
-    const int px = word.CellX(m_doc.m_curPos) * s + m;
-    const int py = m + word.CellY(m_doc.m_curPos) * s + m_doc.m_clueTextSize;
+    const int m = m_doc.puzzle.appearance.margin;
+    const int px = word.CellX(m_doc.curPos) * s + m;
+    const int py = m + word.CellY(m_doc.curPos) * s + m_doc.puzzle.appearance.clueTextSize;
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     h->setValue(ScrollValueShowing(px, h->value(), s, viewport()->width()));
@@ -192,8 +192,8 @@ void CRooster2View::KeepCursorInView() {
 }
 
 void CRooster2View::ShowSizeStatus() {
-    emit InfoPaneChanged(Latin1(StrFormat("%d x %d, %d, %d", m_doc.m_width, m_doc.m_height,
-                                          m_cellPixels, m_doc.m_margin)));
+    emit InfoPaneChanged(Latin1(StrFormat("%d x %d, %d, %d", m_doc.puzzle.width, m_doc.puzzle.height,
+                                          m_cellPixels, m_doc.puzzle.appearance.margin)));
 }
 
 void CRooster2View::SetMessagePane(const QString& text) { emit MessagePaneChanged(text); }
@@ -215,8 +215,8 @@ void CRooster2View::ApplyEdit(const EditResult& result) {
 void CRooster2View::GridReplaced() {
     m_results = SearchResults{};
     m_editor.DocumentShown();
-    m_doc.m_curWord = m_doc.m_words.empty() ? -1 : 0;
-    m_doc.m_curPos = 0;
+    m_doc.curWord = m_doc.puzzle.words.empty() ? -1 : 0;
+    m_doc.curPos = 0;
     Invalidate();
 }
 
@@ -226,8 +226,8 @@ IFileChooser& CRooster2View::FileChooser() const {
 
 QImage CRooster2View::RenderGridToImage() const {
     const int s = m_cellPixels;
-    const int extra = 1 + m_doc.m_lineWidth;
-    QImage image(m_doc.m_width * s + extra, m_doc.m_height * s + extra, QImage::Format_RGB32);
+    const int extra = 1 + m_doc.puzzle.appearance.lineWidth;
+    QImage image(m_doc.puzzle.width * s + extra, m_doc.puzzle.height * s + extra, QImage::Format_RGB32);
     GridPaintParams params;
     params.phase = PHASE_BITMAP;
     params.cellPixels = s;
@@ -243,7 +243,7 @@ void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
     constexpr int PRINT_MARGIN = 200;
     const CRooster2Doc& doc = m_doc;
     GridPaintParams params;
-    params.phase = doc.m_phase;
+    params.phase = doc.phase;
     params.cellPixels =
         ComputeCellSize(doc, PRINT_MARGIN, printable.width(), printable.height(), true, false);
     params.margin = PRINT_MARGIN;
@@ -259,25 +259,25 @@ void CRooster2View::PrintPage(QPainter& painter, const QSize& printable) const {
 QPoint CRooster2View::PointToCell(const QPoint& point) const {
     const QPoint scroll = ScrollPosition();
     const std::optional<GridCell> cell =
-        ::PointToCell(point.x(), point.y(), scroll.x(), scroll.y(), m_doc.m_margin,
-                      m_doc.m_clueTextSize, m_cellPixels);
+        ::PointToCell(point.x(), point.y(), scroll.x(), scroll.y(), m_doc.puzzle.appearance.margin,
+                      m_doc.puzzle.appearance.clueTextSize, m_cellPixels);
     return cell ? QPoint(cell->x, cell->y) : QPoint(-1, -1);
 }
 
 void CRooster2View::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
-    const std::vector<ContextMenuItem>& items = ContextMenuOfPhase(m_doc.m_phase);
+    const std::vector<ContextMenuItem>& items = ContextMenuOfPhase(m_doc.phase);
     if (items.empty() || m_router == nullptr) return;
     QPoint at = globalPos;
     if (fromKeyboard) {
         at = viewport()->mapToGlobal(
-            QPoint(m_doc.m_width * m_cellPixels + m_doc.m_margin + CONTEXT_MENU_OFFSET,
+            QPoint(m_doc.puzzle.width * m_cellPixels + m_doc.puzzle.appearance.margin + CONTEXT_MENU_OFFSET,
                    CONTEXT_MENU_OFFSET));
-    } else if (m_doc.m_phase == PHASE_VORMEN || m_doc.m_phase == PHASE_VULLEN) {
+    } else if (m_doc.phase == PHASE_VORMEN || m_doc.phase == PHASE_VULLEN) {
         // On a grid cell the right button edits instead (the scroll offset is not counted).
         const QPoint local = viewport()->mapFromGlobal(globalPos);
         const std::optional<GridCell> cell = ::PointToCell(
-            local.x(), local.y(), 0, 0, m_doc.m_margin, m_doc.m_clueTextSize, m_cellPixels);
-        if (cell && m_doc.IsInGrid(cell->x, cell->y)) return;
+            local.x(), local.y(), 0, 0, m_doc.puzzle.appearance.margin, m_doc.puzzle.appearance.clueTextSize, m_cellPixels);
+        if (cell && m_doc.puzzle.IsInGrid(cell->x, cell->y)) return;
     }
     QMenu menu(this);
     for (const ContextMenuItem& item : items) {
@@ -312,7 +312,7 @@ void CRooster2View::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CRooster2View::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_doc.m_phase == PHASE_VULLEN &&
+    if (event->button() == Qt::LeftButton && m_doc.phase == PHASE_VULLEN &&
         HasCurrentWord(m_doc) && m_router != nullptr)
         m_router->Run(ID_EDIT_WORD);
     else
@@ -324,7 +324,7 @@ void CRooster2View::mouseMoveEvent(QMouseEvent* event) {
     const EditResult moved = m_editor.MouseMove(cell.x(), cell.y());
     if (!moved.applied) return;
     ApplyEdit(moved);
-    if (m_doc.m_phase != PHASE_VULLEN) return;
+    if (m_doc.phase != PHASE_VULLEN) return;
     if (const std::optional<std::string> status =
             MouseMoveStatus(m_doc, cell.x(), cell.y(), SolutionCount(), BestDepth()))
         SetMessagePane(Latin1(*status));
@@ -332,7 +332,7 @@ void CRooster2View::mouseMoveEvent(QMouseEvent* event) {
 
 void CRooster2View::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
-    if (m_doc.m_phase == PHASE_TONEN && delta != 0) {
+    if (m_doc.phase == PHASE_TONEN && delta != 0) {
         if (m_router != nullptr) m_router->Run(delta > 0 ? ID_SOLUTION_NEXT : ID_SOLUTION_PREVIOUS);
         event->accept();
         return;
@@ -375,7 +375,7 @@ bool CRooster2View::HandleNavigationKey(QKeyEvent* event) {
 
 void CRooster2View::HandleCharacter(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        const EscapeAction action = EscapeActionFor(m_doc.m_phase);
+        const EscapeAction action = EscapeActionFor(m_doc.phase);
         if (m_router == nullptr) return;
         if (action == EscapeAction::InterruptSearch) m_router->Run(ID_SEARCH_INTERRUPT);
         if (action == EscapeAction::FinishSolutions) m_router->Run(ID_SOLUTIONS_DONE);
@@ -438,10 +438,10 @@ void CRooster2View::ScrollByCells(Qt::Orientation orientation, int cells) {
 }
 
 void CRooster2View::Zoom(int step) {
-    const int size = m_doc.m_cellSize;
+    const int size = m_doc.puzzle.appearance.cellSize;
     if (step > 0 && size >= MAX_CELL_SIZE) return;
     if (step < 0 && size <= MIN_CELL_SIZE) return;
-    m_doc.m_cellSize = size + step;
+    m_doc.puzzle.appearance.cellSize = size + step;
     Invalidate();
 }
 
@@ -458,7 +458,7 @@ void CRooster2View::ExportPng() {
         FileChooser(), this,
         MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
                            "PNG bestand (*.png);;Alle bestanden (*.*)"),
-        m_doc.m_lastPngFile);
+        m_doc.lastFiles.png);
     if (path.empty()) return;
     if (!WritePng(path, image))
         QMessageBox::warning(this, Latin1("Oei"), Latin1("Schrijven png mislukt"));
@@ -470,25 +470,25 @@ void CRooster2View::ExportText() {
         FileChooser(), this,
         MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
                            "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
-        m_doc.m_lastTextFile);
+        m_doc.lastFiles.text);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(path, ExportPlainText(m_doc, m_smallLetters));
+    WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_smallLetters));
 }
 
 void CRooster2View::OnTimer() {
-    if (m_doc.m_phase != PHASE_VULLEN) return;
+    if (m_doc.phase != PHASE_VULLEN) return;
     if (m_pendingWord >= 0) {
-        m_doc.m_curPos = 0;
-        const int old = m_doc.m_curWord;
-        m_doc.m_curWord = m_pendingWord;
+        m_doc.curPos = 0;
+        const int old = m_doc.curWord;
+        m_doc.curWord = m_pendingWord;
         ShowWordChange(old, m_pendingWord);
         m_pendingWord = -1;
         RefreshClueList();
     }
     // Clues typed in the text window reach the list once the text window is gone.
-    if (m_doc.m_clueListDirty && m_clueTextDlg == nullptr) {
-        m_doc.m_clueListDirty = false;
+    if (m_doc.clueListDirty && m_clueTextDlg == nullptr) {
+        m_doc.clueListDirty = false;
         RefreshClueList();
     }
 }

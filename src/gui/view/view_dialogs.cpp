@@ -41,7 +41,7 @@ void CRooster2View::OnProperties() {
 }
 
 void CRooster2View::OnComment() {
-    CCommentDlg dialog(m_doc.m_comment, this);
+    CCommentDlg dialog(m_doc.puzzle.comment, this);
     if (dialog.exec() == QDialog::Accepted) ApplyComment(m_doc, dialog.Comment());
 }
 
@@ -92,10 +92,10 @@ void CRooster2View::CloseClueWindows() {
 
 void CRooster2View::OnEditWord() {
     if (!HasCurrentWord(m_doc)) return;
-    const int word = m_doc.m_curWord;
-    CWordDataDlg dialog(m_doc, m_doc.m_words[word], OpenWordData(m_doc, word), this);
+    const int word = m_doc.curWord;
+    CWordDataDlg dialog(m_doc, m_doc.puzzle.words[word], OpenWordData(m_doc, word), this);
     const int gridRight =
-        viewport()->mapToGlobal(QPoint(m_doc.m_margin + m_doc.m_width * m_cellPixels, 0)).x();
+        viewport()->mapToGlobal(QPoint(m_doc.puzzle.appearance.margin + m_doc.puzzle.width * m_cellPixels, 0)).x();
     dialog.PlaceRightOf(gridRight);
     if (dialog.exec() != QDialog::Accepted) return;
     for (const UserMessage& message :

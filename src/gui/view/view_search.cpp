@@ -116,7 +116,7 @@ void CRooster2View::OnWriteSolutions() {
     FileDialogSpec spec = MakeFileDialogSpec(true, "Openen tekstbestand oplossingen", "txt",
                                              "Tekstbestand (*.txt);;Alle bestanden (*.*)");
     // Starts at the last text file but does not replace it.
-    spec.initialName = FromLocalPath(m_doc.m_lastTextFile);
+    spec.initialName = FromLocalPath(m_doc.lastFiles.text);
     const QString path = FileChooser().ChooseFile(this, spec);
     if (path.isEmpty()) return;
     // A file that cannot be written ends the command without a message.

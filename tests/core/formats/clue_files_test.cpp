@@ -13,10 +13,10 @@ namespace {
 void SetSmallGrid(CRooster2Doc& doc) { SetGrid(doc, {"AB.", "C#.", "..."}); }
 
 WordInfo& Word(CRooster2Doc& doc, int dx, int number) {
-    for (WordInfo& word : doc.m_words)
+    for (WordInfo& word : doc.puzzle.words)
         if (word.dx == dx && word.number == number) return word;
     ADD_FAILURE() << "no word " << dx << " " << number;
-    return doc.m_words.front();
+    return doc.puzzle.words.front();
 }
 
 void SetClues(CRooster2Doc& doc) {
@@ -34,9 +34,9 @@ TEST(WriteClueFile, LayoutWithWordLists) {
     CRooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.m_wordFile = "lijst02.doc";
-    doc.m_extraFiles = {"extra02.doc", "meer02.doc"};
-    EXPECT_EQ(WriteClueFile(doc),
+    doc.puzzle.search.wordFile = "lijst02.doc";
+    doc.puzzle.extraFiles = {"extra02.doc", "meer02.doc"};
+    EXPECT_EQ(WriteClueFile(doc.puzzle),
               "Horizontaal\r\n\r\n1. Eerste (3)\r\n3.  (3)\r\n\r\n"
               "Verticaal\r\n\r\n1. Omlaag (3)\r\n2. Tweede (1+2) *2\r\n\r\n"
               "Zoekwoordenlijsten:\r\n0. lijst02.doc\r\n1. extra02.doc\r\n2. meer02.doc\r\n");
@@ -44,27 +44,27 @@ TEST(WriteClueFile, LayoutWithWordLists) {
 
 TEST(WriteClueFile, AcrossOnlyLeavesOutTheDownPassAndItsExtraLists) {
     CRooster2Doc doc;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetSmallGrid(doc);
-    for (WordInfo& word : doc.m_words) word.clue = "x";
-    EXPECT_EQ(WriteClueFile(doc), "Horizontaal\r\n\r\n1. x (3)\r\n2. x (3)\r\n\r\n");
+    for (WordInfo& word : doc.puzzle.words) word.clue = "x";
+    EXPECT_EQ(WriteClueFile(doc.puzzle), "Horizontaal\r\n\r\n1. x (3)\r\n2. x (3)\r\n\r\n");
 }
 
 TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
     CRooster2Doc doc;
-    EXPECT_TRUE(CanWriteClueFile(doc));
-    doc.m_numberPartWords = true;
-    EXPECT_FALSE(CanWriteClueFile(doc));
-    EXPECT_FALSE(CanExportClues(doc));
+    EXPECT_TRUE(CanWriteClueFile(doc.puzzle));
+    doc.puzzle.numbering.numberPartWords = true;
+    EXPECT_FALSE(CanWriteClueFile(doc.puzzle));
+    EXPECT_FALSE(CanExportClues(doc.puzzle));
 }
 
 TEST(ExportClues, TitleAndBothListsWithCrLf) {
     CRooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.m_htmlTitle = "Puzzel\nvan vandaag";
+    doc.puzzle.html.title = "Puzzel\nvan vandaag";
     Word(doc, 1, 3).clue = "Met\r\nregel";
-    EXPECT_EQ(ExportClues(doc),
+    EXPECT_EQ(ExportClues(doc.puzzle),
               "Puzzel\r\nvan vandaag\r\n\r\n"
               "Horizontaal\r\n\r\n1. Eerste (3)\r\n3. Met\r\nregel (3)\r\n"
               "\r\nVerticaal\r\n\r\n1. Omlaag (3)\r\n2. Tweede (1+2) *2\r\n");
@@ -72,9 +72,9 @@ TEST(ExportClues, TitleAndBothListsWithCrLf) {
 
 TEST(ExportClues, WithoutTitleAndAcrossOnly) {
     CRooster2Doc doc;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"AB"});
-    EXPECT_EQ(ExportClues(doc), "Horizontaal\r\n\r\n1.  (2)\r\n");
+    EXPECT_EQ(ExportClues(doc.puzzle), "Horizontaal\r\n\r\n1.  (2)\r\n");
 }
 
 class ClueFileRoundTrip : public ::testing::Test {
@@ -84,8 +84,8 @@ protected:
         WriteFileOrFail(dir.Path("extra02.doc"), "CD\r\n");
         SetSmallGrid(doc);
         SetClues(doc);
-        doc.m_wordFile = dir.Path("lijst02.doc");
-        doc.m_extraFiles = {dir.Path("extra02.doc")};
+        doc.puzzle.search.wordFile = dir.Path("lijst02.doc");
+        doc.puzzle.extraFiles = {dir.Path("extra02.doc")};
     }
     TempDir dir;
     CRooster2Doc doc;
@@ -94,27 +94,27 @@ protected:
 TEST_F(ClueFileRoundTrip, ReadingBackIntoTheSamePuzzleChangesNothing) {
     const std::string before = WriteRtr(doc);
     ClueSection section = ClueSection::Across;
-    EXPECT_EQ(ReadClueFile(doc, section, WriteClueFile(doc)), 0);
+    EXPECT_EQ(ReadClueFile(doc.puzzle, section, WriteClueFile(doc.puzzle)), 0);
     EXPECT_EQ(WriteRtr(doc), before);
     EXPECT_EQ(section, ClueSection::ExtraFiles);
 }
 
 TEST_F(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
-    WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc));
+    WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc.puzzle));
     CRooster2Doc bare;
     SetSmallGrid(bare);
     ClueSection section = ClueSection::Across;
     int count = -1;
-    ASSERT_TRUE(ReadClueFileAt(bare, section, dir.Path("clues.txt"), count));
+    ASSERT_TRUE(ReadClueFileAt(bare.puzzle, section, dir.Path("clues.txt"), count));
     EXPECT_EQ(count, 3);
     EXPECT_EQ(WriteRtr(bare), WriteRtr(doc));
-    EXPECT_FALSE(ReadClueFileAt(bare, section, dir.Path("missing.txt"), count));
+    EXPECT_FALSE(ReadClueFileAt(bare.puzzle, section, dir.Path("missing.txt"), count));
 }
 
 class ClueReading : public ::testing::Test {
 protected:
     void SetUp() override { SetSmallGrid(doc); }
-    int Line(const std::string& line) { return ProcessClueLine(doc, section, line); }
+    int Line(const std::string& line) { return ProcessClueLine(doc.puzzle, section, line); }
     CRooster2Doc doc;
     ClueSection section = ClueSection::Across;
 };
@@ -179,42 +179,42 @@ TEST_F(ClueReading, StarWithoutParenthesesStaysInTheClue) {
 TEST_F(ClueReading, WordListLinesNeedFilesThatOpen) {
     TempDir dir;
     WriteFileOrFail(dir.Path("a02.doc"), "AB\r\n");
-    doc.m_extraFiles = {"oud"};
+    doc.puzzle.extraFiles = {"oud"};
     Line("Zoekwoordenlijsten:");
     Line("0. " + dir.Path("weg02.doc"));
-    EXPECT_EQ(doc.m_wordFile, "");
-    EXPECT_EQ(doc.m_extraFiles.size(), 1u);
+    EXPECT_EQ(doc.puzzle.search.wordFile, "");
+    EXPECT_EQ(doc.puzzle.extraFiles.size(), 1u);
     Line("0. " + dir.Path("a02.doc"));
-    EXPECT_EQ(doc.m_wordFile, dir.Path("a02.doc"));
-    EXPECT_TRUE(doc.m_extraFiles.empty());
+    EXPECT_EQ(doc.puzzle.search.wordFile, dir.Path("a02.doc"));
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
     EXPECT_EQ(section, ClueSection::ExtraFiles);
     Line("1. " + dir.Path("a02.doc"));
     Line("2. " + dir.Path("weg02.doc"));
     Line("3. " + dir.Path(""));
     Line("geenspatie");
-    EXPECT_EQ(doc.m_extraFiles, std::vector<std::string>{dir.Path("a02.doc")});
+    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{dir.Path("a02.doc")});
 }
 
 TEST_F(ClueReading, SectionCarriesOverToTheNextText) {
-    ProcessClueText(doc, section, "Verticaal\r\n");
-    EXPECT_EQ(ProcessClueText(doc, section, "2. Tweede\r\n"), 1);
+    ProcessClueText(doc.puzzle, section, "Verticaal\r\n");
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "2. Tweede\r\n"), 1);
     EXPECT_EQ(Word(doc, 0, 2).clue, "Tweede");
 }
 
 TEST_F(ClueReading, TextAfterTheLastLineEndIsNoLine) {
-    EXPECT_EQ(ProcessClueText(doc, section, "1. Een\r\n3. Drie"), 1);
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "1. Een\r\n3. Drie"), 1);
     EXPECT_EQ(Word(doc, 1, 3).clue, "");
 }
 
 TEST_F(ClueReading, LineEndsOfEveryPlatformSeparateLines) {
-    EXPECT_EQ(ProcessClueText(doc, section, "1. Een\n3. Drie\rVerticaal\r\n1. Neer\n"), 3);
+    EXPECT_EQ(ProcessClueText(doc.puzzle, section, "1. Een\n3. Drie\rVerticaal\r\n1. Neer\n"), 3);
     EXPECT_EQ(Word(doc, 1, 1).clue, "Een");
     EXPECT_EQ(Word(doc, 1, 3).clue, "Drie");
     EXPECT_EQ(Word(doc, 0, 1).clue, "Neer");
 }
 
 TEST_F(ClueReading, PastedLastLineWithoutLineBreakCounts) {
-    EXPECT_EQ(PasteClues(doc, section, "1. Een\r\n3. Drie"), 2);
+    EXPECT_EQ(PasteClues(doc.puzzle, section, "1. Een\r\n3. Drie"), 2);
     EXPECT_EQ(Word(doc, 1, 3).clue, "Drie");
 }
 
@@ -232,7 +232,7 @@ TEST_F(ClueReading, LongLinesOfAFileComeInPiecesOf999) {
     // The rest of the long clue is a piece of its own and no clue line; after 999
     // characters of noise, "3. Drie" starts a piece and is one.
     const std::string text = "1. " + longClue + "\r\n" + std::string(999, 'x') + "3. Drie\r\n";
-    EXPECT_EQ(ReadClueFile(doc, section, text), 2);
+    EXPECT_EQ(ReadClueFile(doc.puzzle, section, text), 2);
     EXPECT_EQ(Word(doc, 1, 1).clue, longClue.substr(0, 996));
     EXPECT_EQ(Word(doc, 1, 3).clue, "Drie");
 }
@@ -244,7 +244,7 @@ TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
     SetSmallGrid(doc);
     ClueSection section = ClueSection::Down;
     int count = 0;
-    ASSERT_TRUE(ReadClueFileAt(doc, section, dir.Path("c.txt"), count));
+    ASSERT_TRUE(ReadClueFileAt(doc.puzzle, section, dir.Path("c.txt"), count));
     EXPECT_EQ(count, 1);
     EXPECT_EQ(Word(doc, 1, 1).clue, "Caf\xE9");
 }
@@ -254,14 +254,14 @@ TEST(ReadClueFile, GarbageNeverCrashesAndKeepsTheGrid) {
     for (int round = 0; round < 200; ++round) {
         CRooster2Doc doc;
         SetSmallGrid(doc);
-        const std::string grid = doc.GridToString();
+        const std::string grid = doc.puzzle.GridToString();
         std::string garbage(static_cast<std::size_t>(random() % 3000), '\0');
         for (char& c : garbage) c = static_cast<char>(random());
         ClueSection section = static_cast<ClueSection>(random() % 2);
-        ReadClueFile(doc, section, garbage);
-        ProcessClueText(doc, section, garbage);
-        EXPECT_EQ(doc.GridToString(), grid);
-        EXPECT_EQ(doc.m_words.size(), 4u);
+        ReadClueFile(doc.puzzle, section, garbage);
+        ProcessClueText(doc.puzzle, section, garbage);
+        EXPECT_EQ(doc.puzzle.GridToString(), grid);
+        EXPECT_EQ(doc.puzzle.words.size(), 4u);
     }
 }
 

@@ -36,14 +36,14 @@ TEST(CompareWithFile, CaseIsNoDifferenceAndBlackAgainstNietIsNone) {
 
 TEST(CompareWithFile, DifferingWordsListedOnceWithBothValuesAndClue) {
     CRooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
-    doc.m_words[0].clue = "Huisdier";
+    doc.puzzle.words[0].clue = "Huisdier";
     CRooster2Doc other = Puzzle({"KOE", "A#.", "SOP"});
     std::string details;
     EXPECT_EQ(Compare(doc, other, details), COMPARE_DONE);
     EXPECT_EQ(details,
               "H1 KAT (KOE) Huisdier (3)\r\n  "
               "V2 T P (E P)  (3)\r\n  ");
-    EXPECT_EQ(doc.m_words[2].value, "T P");
+    EXPECT_EQ(doc.puzzle.words[2].value, "T P");
     EXPECT_EQ(FormatCompareResult(COMPARE_DONE, details, "k.rtr"),
               "k.rtr\r\n  Verschillen in:\r\n  " + details + "\r\n");
 }
@@ -87,7 +87,7 @@ TEST(CompareWithFile, MissingAndForeignFiles) {
 
 TEST(CompareWithFile, EveryTruncationLeavesThePuzzleAsItWas) {
     CRooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
-    doc.m_words[0].clue = "Huisdier";
+    doc.puzzle.words[0].clue = "Huisdier";
     const std::string before = WriteRtr(doc);
     const std::string other = WriteRtr(Puzzle({"KOE", "A#.", "SOP"}));
     for (std::size_t size = 0; size < other.size(); ++size) {
@@ -100,12 +100,12 @@ TEST(CompareWithFile, EveryTruncationLeavesThePuzzleAsItWas) {
 
 TEST(FileWordValue, PartsAndIjFromTheOtherGrid) {
     CRooster2Doc doc = Puzzle({"......."});
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 4;
-    EXPECT_EQ(FileWordValue(doc, doc.m_words[0], "DENHAAG"), "DEN-HAAG");
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 4;
+    EXPECT_EQ(FileWordValue(doc, doc.puzzle.words[0], "DENHAAG"), "DEN-HAAG");
     CRooster2Doc ij = Puzzle({"....."});
-    EXPECT_EQ(FileWordValue(ij, ij.m_words[0], "ySSEL"), "IJSSEL");
+    EXPECT_EQ(FileWordValue(ij, ij.puzzle.words[0], "ySSEL"), "IJSSEL");
 }
 
 class CompareNowTest : public ::testing::Test {

@@ -15,8 +15,8 @@ const FileDate DATE{6, 12, 2026, 9, 5};
 CRooster2Doc SmallPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"KA.", "A#.", "T.."});
-    doc.m_words[0].clue = "Zuivel";
-    doc.m_words[1].clue = "Dier";
+    doc.puzzle.words[0].clue = "Zuivel";
+    doc.puzzle.words[1].clue = "Dier";
     return doc;
 }
 
@@ -42,18 +42,18 @@ TEST(ReadFileDate, TodayForAFileJustWritten) {
 
 TEST(CountWordRecords, AsManyAsTheRebuildMakes) {
     CRooster2Doc doc;
-    doc.BuildWords();
-    EXPECT_EQ(CountWordRecords(doc.m_cells.data(), 15, 15, false, false), 30);
-    EXPECT_EQ(CountWordRecords(doc.m_cells.data(), 15, 15, false, true), 15);
-    EXPECT_EQ(CountWordRecords(doc.m_cells.data(), 15, 15, true, false), 30);
+    doc.puzzle.BuildWords();
+    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 15, 15, false, false), 30);
+    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 15, 15, false, true), 15);
+    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 15, 15, true, false), 30);
 }
 
 TEST(CountWordRecords, DoorloperRowWithoutLettersHasNoWord) {
     CRooster2Doc doc;
-    doc.m_doorloper = true;
+    doc.puzzle.numbering.doorloper = true;
     SetGrid(doc, {"...", "###", "..."});
-    EXPECT_EQ(CountWordRecords(doc.m_cells.data(), 3, 3, true, false), 5);
-    EXPECT_EQ(CountWordRecords(doc.m_cells.data(), 3, 3, true, true), 2);
+    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 3, 3, true, false), 5);
+    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 3, 3, true, true), 2);
 }
 
 TEST(DescribePuzzle, HeadingAndOneLinePerWord) {
@@ -68,7 +68,7 @@ TEST(DescribePuzzle, HeadingAndOneLinePerWord) {
 
 TEST(DescribePuzzle, DoorloperIsMarkedDrl) {
     CRooster2Doc doc;
-    doc.m_doorloper = true;
+    doc.puzzle.numbering.doorloper = true;
     SetGrid(doc, {"AB", "C."});
     const std::string text = DescribePuzzle("d.rtr", WriteRtr(doc), DATE);
     EXPECT_EQ(text.substr(0, text.find("\r\n")), "*** d.rtr (2 x 2, drl,  6-12-2026  9:05) ***");
@@ -77,7 +77,7 @@ TEST(DescribePuzzle, DoorloperIsMarkedDrl) {
 
 TEST(DescribePuzzle, TextStopsAtAZeroByteAsPrintedText) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_words[0].clue = std::string("Zui\0vel", 7);
+    doc.puzzle.words[0].clue = std::string("Zui\0vel", 7);
     const std::string text = DescribePuzzle("k.rtr", WriteRtr(doc), DATE);
     EXPECT_NE(text.find("KA  = Zui\r\n"), std::string::npos);
 }

@@ -41,9 +41,9 @@ std::string CellStyle(int bottom, int right, const char* align) {
 CRooster2Doc SmallPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
-    doc.m_words[0].clue = "Eerst & <b>";
-    doc.m_words[1].clue = "Neer";
-    doc.m_htmlTitle = "T\"i<t>";
+    doc.puzzle.words[0].clue = "Eerst & <b>";
+    doc.puzzle.words[1].clue = "Neer";
+    doc.puzzle.html.title = "T\"i<t>";
     return doc;
 }
 
@@ -98,34 +98,34 @@ TEST(HtmlExportLayout, EmptyPageByteForByte) {
         "<p><b>Verticaal</b><br><br>\n"
         "1. Neer (2)<br>\n"
         "</body>\n</html>\n");
-    EXPECT_EQ(expected, WriteHtml(SmallPuzzle(), false, false, VERSION));
+    EXPECT_EQ(expected, WriteHtml(SmallPuzzle().puzzle, false, false, VERSION));
 }
 
 TEST(HtmlExportLayout, FilledPageCentresTheLetters) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.SetCell(2, 0, CELL_IJ);
-    const std::string page = WriteHtml(doc, true, false, VERSION);
+    doc.puzzle.SetCell(2, 0, CELL_IJ);
+    const std::string page = WriteHtml(doc.puzzle, true, false, VERSION);
     EXPECT_TRUE(Contains(page, "  text-align: center;\r\n"));
     EXPECT_FALSE(Contains(page, "text-top;\r\n  text-align: left;\r\n"));
     EXPECT_TRUE(Contains(page, "    <td class=rtrwi><sup><sup>1</sup></sup>A</td>\r\n"));
     EXPECT_TRUE(Contains(page, "    <td class=rtrwi><sup><sup>&nbsp;</sup></sup>IJ</td>\r\n"));
-    const std::string small = WriteHtml(doc, true, true, VERSION);
+    const std::string small = WriteHtml(doc.puzzle, true, true, VERSION);
     EXPECT_TRUE(Contains(small, "<sup><sup>1</sup></sup>a</td>"));
     EXPECT_TRUE(Contains(small, "<sup><sup>&nbsp;</sup></sup>ij</td>"));
 }
 
 TEST(HtmlExportLayout, EmptyTitleIsRooster2) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlTitle.clear();
-    const std::string page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.html.title.clear();
+    const std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "<title>Rooster2</title>\r\n"));
     EXPECT_TRUE(Contains(page, "<h2>Rooster2</h2>\r\n"));
 }
 
 TEST(HtmlExportLayout, CellWithoutNumberOpensWithClassOnlyWhenNumbersAreOff) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_showNumbers = false;
-    const std::string page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.appearance.showNumbers = false;
+    const std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "    <td class=rtrwi></td>\r\n"));
     EXPECT_TRUE(Contains(page, "    <td class=rtrwi><sup><sup>1</sup></sup></td>\r\n"));
     EXPECT_FALSE(Contains(page, "&nbsp;"));
@@ -133,19 +133,19 @@ TEST(HtmlExportLayout, CellWithoutNumberOpensWithClassOnlyWhenNumbersAreOff) {
 
 TEST(HtmlExportLayout, BlackImageFollowsTheChoice) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlBlackGrey = false;
-    EXPECT_TRUE(Contains(WriteHtml(doc, false, false, VERSION), "<img src=\"zwart.gif\" width=30"));
-    EXPECT_EQ("zwart.gif", HtmlImageName(doc));
-    doc.m_htmlBlackGrey = true;
-    EXPECT_EQ("grijs.gif", HtmlImageName(doc));
+    doc.puzzle.html.blackGrey = false;
+    EXPECT_TRUE(Contains(WriteHtml(doc.puzzle, false, false, VERSION), "<img src=\"zwart.gif\" width=30"));
+    EXPECT_EQ("zwart.gif", HtmlImageName(doc.puzzle));
+    doc.puzzle.html.blackGrey = true;
+    EXPECT_EQ("grijs.gif", HtmlImageName(doc.puzzle));
 }
 
 TEST(HtmlExportLayout, AcrossOnlyWritesNeitherDownListNorTwoColumns) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlCluesSideBySide = true;
-    doc.m_acrossOnly = true;
-    doc.BuildWords();
-    const std::string page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.html.cluesSideBySide = true;
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.puzzle.BuildWords();
+    const std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_FALSE(Contains(page, "Verticaal"));
     EXPECT_FALSE(Contains(page, "cellpadding=10"));
     EXPECT_TRUE(Contains(page, "<p><b>Horizontaal</b><br><br>\r\n"));
@@ -153,8 +153,8 @@ TEST(HtmlExportLayout, AcrossOnlyWritesNeitherDownListNorTwoColumns) {
 
 TEST(HtmlExportLayout, CluesSideBySideInTwoColumns) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_htmlCluesSideBySide = true;
-    const std::string page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.html.cluesSideBySide = true;
+    const std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_TRUE(
         Contains(page,
                  "<p><table cellspacing=0 cellpadding=10 border=0>\r\n<tbody valign=top>\r\n"
@@ -166,8 +166,8 @@ TEST(HtmlExportLayout, CluesSideBySideInTwoColumns) {
 
 TEST(HtmlExportLayout, FontSizesFollowTheCellSize) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_cellSize = 5;
-    const std::string page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.appearance.cellSize = 5;
+    const std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "  font-size: 3px;\r\n  vertical-align"));
     EXPECT_TRUE(Contains(page, "sup {\r\n  font-size: 3px;\r\n}"));
     EXPECT_TRUE(Contains(page, "<img src=\"grijs.gif\" width=5 height=5>"));
@@ -177,14 +177,14 @@ TEST(HtmlExportLayout, ColoursAreWrittenAsRgb) {
     EXPECT_EQ(0xff0000u, ColorToHtml(Rgb(255, 0, 0)));
     EXPECT_EQ(0x123456u, ColorToHtml(Rgb(0x12, 0x34, 0x56)));
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_colorZwart = Rgb(255, 0, 0);
-    EXPECT_TRUE(Contains(WriteHtml(doc, false, false, VERSION), "  background: #ff0000;\r\n"));
+    doc.puzzle.appearance.colours.zwart = Rgb(255, 0, 0);
+    EXPECT_TRUE(Contains(WriteHtml(doc.puzzle, false, false, VERSION), "  background: #ff0000;\r\n"));
 }
 
 TEST(HtmlExportLayout, MarkupInTitleAndCluesIsEscaped) {
     CRooster2Doc doc = SmallPuzzle();
-    doc.m_words[0].clue = "<script>\"x\" & y</script>";
-    const std::string page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.words[0].clue = "<script>\"x\" & y</script>";
+    const std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_FALSE(Contains(page, "<script>"));
     EXPECT_TRUE(Contains(page, "1. &lt;script&gt;&quot;x&quot; &amp; y&lt;/script&gt; (3)<br>"));
 }
@@ -194,38 +194,38 @@ TEST(HtmlExportLayout, MarkupInTitleAndCluesIsEscaped) {
 CRooster2Doc SplitWords(int lineWidth) {
     CRooster2Doc doc;
     SetGrid(doc, {".......", ".######", ".######"});
-    doc.m_lineWidth = lineWidth;
-    doc.m_words[0].partCount = 2;  // across 7: 3 + 4
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 4;
-    doc.m_words[1].partCount = 2;  // down 3: 1 + 2
-    doc.m_words[1].partLengths[0] = 1;
-    doc.m_words[1].partLengths[1] = 2;
+    doc.puzzle.appearance.lineWidth = lineWidth;
+    doc.puzzle.words[0].partCount = 2;  // across 7: 3 + 4
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 4;
+    doc.puzzle.words[1].partCount = 2;  // down 3: 1 + 2
+    doc.puzzle.words[1].partLengths[0] = 1;
+    doc.puzzle.words[1].partLengths[1] = 2;
     return doc;
 }
 
 TEST(HtmlPartBoundaries, InnerPartEndsAreFlagged) {
     const CRooster2Doc doc = SplitWords(0);
-    EXPECT_EQ(PART_END_DOWN, GetPartBoundaryFlags(doc, 0, 0));
-    EXPECT_EQ(0, GetPartBoundaryFlags(doc, 1, 0));
-    EXPECT_EQ(PART_END_ACROSS, GetPartBoundaryFlags(doc, 2, 0));
-    EXPECT_EQ(0, GetPartBoundaryFlags(doc, 6, 0));  // end of the last part
-    EXPECT_EQ(0, GetPartBoundaryFlags(doc, 0, 1));
-    EXPECT_EQ(0, GetPartBoundaryFlags(doc, 1, 1));  // black
+    EXPECT_EQ(PART_END_DOWN, GetPartBoundaryFlags(doc.puzzle, 0, 0));
+    EXPECT_EQ(0, GetPartBoundaryFlags(doc.puzzle, 1, 0));
+    EXPECT_EQ(PART_END_ACROSS, GetPartBoundaryFlags(doc.puzzle, 2, 0));
+    EXPECT_EQ(0, GetPartBoundaryFlags(doc.puzzle, 6, 0));  // end of the last part
+    EXPECT_EQ(0, GetPartBoundaryFlags(doc.puzzle, 0, 1));
+    EXPECT_EQ(0, GetPartBoundaryFlags(doc.puzzle, 1, 1));  // black
 }
 
 TEST(HtmlPartBoundaries, FlagsBothWaysInOneCell) {
     CRooster2Doc doc = SplitWords(0);
-    doc.m_words[0].partLengths[0] = 1;
-    doc.m_words[0].partLengths[1] = 6;
-    EXPECT_EQ(PART_END_ACROSS | PART_END_DOWN, GetPartBoundaryFlags(doc, 0, 0));
-    EXPECT_TRUE(Contains(WriteHtml(doc, false, false, VERSION),
+    doc.puzzle.words[0].partLengths[0] = 1;
+    doc.puzzle.words[0].partLengths[1] = 6;
+    EXPECT_EQ(PART_END_ACROSS | PART_END_DOWN, GetPartBoundaryFlags(doc.puzzle, 0, 0));
+    EXPECT_TRUE(Contains(WriteHtml(doc.puzzle, false, false, VERSION),
                          "    <td class=rtrwirechtsonder><sup><sup>1</sup></sup></td>"));
 }
 
 TEST(HtmlPartBoundaries, ThickerBordersOnlyWithPartDashes) {
     CRooster2Doc doc = SplitWords(1);
-    std::string page = WriteHtml(doc, false, false, VERSION);
+    std::string page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_TRUE(Contains(page, "    <td class=rtrwionder><sup><sup>1</sup></sup></td>"));
     EXPECT_TRUE(Contains(page, "    <td class=rtrwirechts><sup><sup>&nbsp;</sup></sup></td>"));
     EXPECT_TRUE(Contains(page,
@@ -234,8 +234,8 @@ TEST(HtmlPartBoundaries, ThickerBordersOnlyWithPartDashes) {
                          "  border-bottom: #000000 2px solid;\r\n"
                          "  border-right:  #000000 3px solid;\r\n"));
     EXPECT_TRUE(Contains(page, "  border:    #000000 2px solid;\r\n"));
-    doc.m_partDashes = false;
-    page = WriteHtml(doc, false, false, VERSION);
+    doc.puzzle.appearance.partDashes = false;
+    page = WriteHtml(doc.puzzle, false, false, VERSION);
     EXPECT_FALSE(Contains(page, "<td class=rtrwirechts>"));
     EXPECT_FALSE(Contains(page, "<td class=rtrwionder>"));
 }
@@ -256,17 +256,17 @@ protected:
 TEST_F(HtmlImageCopy, ExportWritesThePageAndCopiesTheChosenImage) {
     const CRooster2Doc doc = SmallPuzzle();
     UserMessage message;
-    ASSERT_TRUE(ExportHtml(doc, m_dir.Path("pages/p.html"), false, false, VERSION,
+    ASSERT_TRUE(ExportHtml(doc.puzzle, m_dir.Path("pages/p.html"), false, false, VERSION,
                            m_dir.Path("program"), message));
     EXPECT_TRUE(message.text.empty());
-    EXPECT_EQ(WriteHtml(doc, false, false, VERSION), ReadFileOrEmpty(m_dir.Path("pages/p.html")));
+    EXPECT_EQ(WriteHtml(doc.puzzle, false, false, VERSION), ReadFileOrEmpty(m_dir.Path("pages/p.html")));
     EXPECT_EQ("grijs", ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.Path("pages/zwart.gif")));
 }
 
 TEST_F(HtmlImageCopy, AnImageAlreadyBesideThePageIsKept) {
     WriteFileOrFail(m_dir.Path("pages/grijs.gif"), "eigen");
-    EXPECT_TRUE(CopyHtmlImage(SmallPuzzle(), m_dir.Path("program"), m_dir.Path("pages/p.html"))
+    EXPECT_TRUE(CopyHtmlImage(SmallPuzzle().puzzle, m_dir.Path("program"), m_dir.Path("pages/p.html"))
                     .text.empty());
     EXPECT_EQ("eigen", ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
 }
@@ -274,7 +274,7 @@ TEST_F(HtmlImageCopy, AnImageAlreadyBesideThePageIsKept) {
 TEST_F(HtmlImageCopy, MissingImageIsReportedButThePageStays) {
     std::filesystem::remove(m_dir.Path("program/grijs.gif"));
     UserMessage message;
-    ASSERT_TRUE(ExportHtml(SmallPuzzle(), m_dir.Path("pages/p.html"), true, false, VERSION,
+    ASSERT_TRUE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), true, false, VERSION,
                            m_dir.Path("program"), message));
     const std::string source =
         (std::filesystem::path(m_dir.Path("program")) / "grijs.gif").string();
@@ -285,7 +285,7 @@ TEST_F(HtmlImageCopy, MissingImageIsReportedButThePageStays) {
 
 TEST_F(HtmlImageCopy, UnwritablePageWritesNothing) {
     UserMessage message;
-    EXPECT_FALSE(ExportHtml(SmallPuzzle(), m_dir.Path("geen/map/p.html"), false, false, VERSION,
+    EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("geen/map/p.html"), false, false, VERSION,
                             m_dir.Path("program"), message));
     EXPECT_FALSE(std::filesystem::exists(m_dir.Path("geen")));
 }

@@ -22,9 +22,9 @@ std::string Page(const std::string& rows) {
 TEST(HtmlImportRoundTrip, FilledPageGivesTheShapeWithEmptyWordCells) {
     CRooster2Doc source;
     SetGrid(source, {"AB#-", ".yC.", "#..D"});
-    source.m_words[0].clue = "weg";
-    source.m_htmlCluesSideBySide = true;
-    const std::string page = WriteHtml(source, true, false, "v");
+    source.puzzle.words[0].clue = "weg";
+    source.puzzle.html.cluesSideBySide = true;
+    const std::string page = WriteHtml(source.puzzle, true, false, "v");
 
     CRooster2Doc doc;
     const ImportResult result = ReadHtmlGrid(doc, page);
@@ -32,41 +32,41 @@ TEST(HtmlImportRoundTrip, FilledPageGivesTheShapeWithEmptyWordCells) {
     EXPECT_TRUE(result.message.text.empty());
     CRooster2Doc expected;
     SetGrid(expected, {"..#-", "....", "#..."});
-    EXPECT_EQ(expected.GridToString(), doc.GridToString());
-    EXPECT_EQ(4, doc.m_width);
-    EXPECT_EQ(3, doc.m_height);
-    EXPECT_EQ(expected.m_words.size(), doc.m_words.size());
-    EXPECT_EQ(PHASE_VULLEN, doc.m_phase);
+    EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
+    EXPECT_EQ(4, doc.puzzle.width);
+    EXPECT_EQ(3, doc.puzzle.height);
+    EXPECT_EQ(expected.puzzle.words.size(), doc.puzzle.words.size());
+    EXPECT_EQ(PHASE_VULLEN, doc.phase);
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(HtmlImportRoundTrip, EveryExportedShapeComesBack) {
     CRooster2Doc source;
     SetGrid(source, {"..#..", "-...-", "..#..", "-----", "#...#"});
-    source.m_partDashes = true;
+    source.puzzle.appearance.partDashes = true;
     for (bool filled : {false, true}) {
         CRooster2Doc doc;
-        ASSERT_TRUE(ReadHtmlGrid(doc, WriteHtml(source, filled, true, "v")).imported);
-        EXPECT_EQ(source.GridToString(), doc.GridToString());
+        ASSERT_TRUE(ReadHtmlGrid(doc, WriteHtml(source.puzzle, filled, true, "v")).imported);
+        EXPECT_EQ(source.puzzle.GridToString(), doc.puzzle.GridToString());
     }
 }
 
 TEST(HtmlImportRoundTrip, KeepsSettingsThatThePageDoesNotCarry) {
     CRooster2Doc doc = MakeOpenPuzzle();
     ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("ww") + Row("zn"))).imported);
-    EXPECT_EQ(44, doc.m_cellSize);
-    EXPECT_EQ("Open puzzel", doc.m_htmlTitle);
-    EXPECT_EQ(2, doc.m_width);
-    EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 1));
-    EXPECT_EQ(CELL_NIET, doc.GetCell(1, 1));
+    EXPECT_EQ(44, doc.puzzle.appearance.cellSize);
+    EXPECT_EQ("Open puzzel", doc.puzzle.html.title);
+    EXPECT_EQ(2, doc.puzzle.width);
+    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(0, 1));
+    EXPECT_EQ(CELL_NIET, doc.puzzle.GetCell(1, 1));
 }
 
 TEST(HtmlImportMarkers, UpperCaseMarkersAreRecognised) {
     CRooster2Doc doc;
     const std::string page = Latin1ToUpper(Page(Row("wz") + Row("nw")));
     ASSERT_TRUE(ReadHtmlGrid(doc, page).imported);
-    EXPECT_EQ(CELL_ZWART, doc.GetCell(1, 0));
-    EXPECT_EQ(CELL_NIET, doc.GetCell(0, 1));
+    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(1, 0));
+    EXPECT_EQ(CELL_NIET, doc.puzzle.GetCell(0, 1));
 }
 
 TEST(HtmlImportMarkers, CountsRowsAndWidestRow) {
@@ -82,11 +82,11 @@ TEST(HtmlImportMarkers, CellsOfShortRowsBecomeFree) {
     CRooster2Doc doc;
     SetGrid(doc, {"###", "###", "###"});
     ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("zzz") + Row("z") + Row("nx"))).imported);
-    EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 1));
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 1));
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(2, 1));
-    EXPECT_EQ(CELL_NIET, doc.GetCell(0, 2));
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 2));  // a class we do not know
+    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(0, 1));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(1, 1));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(2, 1));
+    EXPECT_EQ(CELL_NIET, doc.puzzle.GetCell(0, 2));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(1, 2));  // a class we do not know
 }
 
 TEST(HtmlImportMarkers, LongLinesAreReadInPiecesOf999) {
@@ -98,9 +98,9 @@ TEST(HtmlImportMarkers, LongLinesAreReadInPiecesOf999) {
     const std::string free = "<td class=rtrwi>\n";
     ASSERT_TRUE(
         ReadHtmlGrid(doc, Page("<tr>\n" + inSecondPiece + straddling + free + free)).imported);
-    EXPECT_EQ(3, doc.m_width);
-    EXPECT_EQ(CELL_ZWART, doc.GetCell(0, 0));
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 0));
+    EXPECT_EQ(3, doc.puzzle.width);
+    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(0, 0));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(1, 0));
 }
 
 TEST(HtmlImportRefusal, PageWithoutGridTableLeavesTheDocument) {
@@ -124,13 +124,13 @@ TEST(HtmlImportRefusal, HundredColumnsOrRowsAreRefused) {
     EXPECT_FALSE(ReadHtmlGrid(doc, Page(Row(""))).imported);
     ExpectSameDocument(original, doc);
     EXPECT_TRUE(ReadHtmlGrid(doc, Page(Row(std::string(99, 'w')))).imported);
-    EXPECT_EQ(99, doc.m_width);
+    EXPECT_EQ(99, doc.puzzle.width);
 }
 
 TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
     CRooster2Doc source;
     SetGrid(source, {"..#", "-..", "..#"});
-    const std::string page = WriteHtml(source, true, false, "v");
+    const std::string page = WriteHtml(source.puzzle, true, false, "v");
     ExpectEveryTruncationSafe(page, ReadHtmlGrid);
     ExpectGarbageSafe(page, ReadHtmlGrid);
 }

@@ -17,18 +17,18 @@
 inline CRooster2Doc MakeOpenPuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"AB#", ".-.", "C.D"});
-    doc.m_words[0].clue = "Eerste";
-    doc.m_htmlTitle = "Open puzzel";
-    doc.m_comment = "Notities";
-    doc.m_cellSize = 44;
+    doc.puzzle.words[0].clue = "Eerste";
+    doc.puzzle.html.title = "Open puzzel";
+    doc.puzzle.comment = "Notities";
+    doc.puzzle.appearance.cellSize = 44;
     return doc;
 }
 
 inline void ExpectSameDocument(const CRooster2Doc& expected, const CRooster2Doc& actual) {
     EXPECT_EQ(WriteRtr(expected), WriteRtr(actual));
-    EXPECT_EQ(expected.m_phase, actual.m_phase);
+    EXPECT_EQ(expected.phase, actual.phase);
     EXPECT_EQ(expected.IsModified(), actual.IsModified());
-    EXPECT_EQ(expected.m_pathName, actual.m_pathName);
+    EXPECT_EQ(expected.pathName, actual.pathName);
 }
 
 // Feeds the reader every prefix of bytes: each one is refused with the document
@@ -42,8 +42,8 @@ inline void ExpectEveryTruncationSafe(std::string_view bytes, ImportReader reade
             ExpectSameDocument(original, doc);
             EXPECT_FALSE(result.message.text.empty());
         } else {
-            EXPECT_TRUE(doc.m_width >= 1 && doc.m_width <= MAX_GRID_SIDE);
-            EXPECT_TRUE(doc.m_height >= 1 && doc.m_height <= MAX_GRID_SIDE);
+            EXPECT_TRUE(doc.puzzle.width >= 1 && doc.puzzle.width <= MAX_GRID_SIDE);
+            EXPECT_TRUE(doc.puzzle.height >= 1 && doc.puzzle.height <= MAX_GRID_SIDE);
         }
         if (::testing::Test::HasFailure()) {
             ADD_FAILURE() << "first failure at length " << length;

@@ -138,15 +138,15 @@ TEST(PuzImport, TakesTheShapeNotTheLetters) {
     EXPECT_TRUE(result.message.text.empty());
     CRooster2Doc expected;
     SetGrid(expected, {"...", ".#.", "..."});
-    EXPECT_EQ(expected.GridToString(), doc.GridToString());
-    EXPECT_EQ("T A C ", doc.m_htmlTitle);
-    EXPECT_EQ("een", doc.m_words[0].clue);
-    EXPECT_EQ("twee", doc.m_words[1].clue);
-    EXPECT_EQ("", doc.m_words[2].clue);  // fewer clues than words
-    EXPECT_EQ("", doc.m_comment);
-    EXPECT_EQ(PHASE_VULLEN, doc.m_phase);
+    EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
+    EXPECT_EQ("T A C ", doc.puzzle.html.title);
+    EXPECT_EQ("een", doc.puzzle.words[0].clue);
+    EXPECT_EQ("twee", doc.puzzle.words[1].clue);
+    EXPECT_EQ("", doc.puzzle.words[2].clue);  // fewer clues than words
+    EXPECT_EQ("", doc.puzzle.comment);
+    EXPECT_EQ(PHASE_VULLEN, doc.phase);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(30, doc.m_cellSize);  // the import starts from a new puzzle
+    EXPECT_EQ(30, doc.puzzle.appearance.cellSize);  // the import starts from a new puzzle
 }
 
 TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
@@ -155,15 +155,15 @@ TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
     const ImportResult result =
         Import(doc, Ring({"", "", "", "Een (1,2)", "Twee (3)", "Drie (2,2)", "Vier"}));
     ASSERT_TRUE(result.imported);
-    EXPECT_EQ(2, doc.m_words[0].partCount);
-    EXPECT_EQ(1, doc.m_words[0].partLengths[0]);
-    EXPECT_EQ(2, doc.m_words[0].partLengths[1]);
-    EXPECT_EQ("Een", doc.m_words[0].clue);
-    EXPECT_EQ(1, doc.m_words[1].partCount);
-    EXPECT_EQ(3, doc.m_words[1].partLengths[0]);
-    EXPECT_EQ(0, doc.m_words[2].partCount);
-    EXPECT_EQ("Drie", doc.m_words[2].clue);
-    EXPECT_EQ("Omschrijving(en) mogelijk incorrect\n\r" + FormatLabel(doc.m_words[2]) + " ",
+    EXPECT_EQ(2, doc.puzzle.words[0].partCount);
+    EXPECT_EQ(1, doc.puzzle.words[0].partLengths[0]);
+    EXPECT_EQ(2, doc.puzzle.words[0].partLengths[1]);
+    EXPECT_EQ("Een", doc.puzzle.words[0].clue);
+    EXPECT_EQ(1, doc.puzzle.words[1].partCount);
+    EXPECT_EQ(3, doc.puzzle.words[1].partLengths[0]);
+    EXPECT_EQ(0, doc.puzzle.words[2].partCount);
+    EXPECT_EQ("Drie", doc.puzzle.words[2].clue);
+    EXPECT_EQ("Omschrijving(en) mogelijk incorrect\n\r" + FormatLabel(doc.puzzle.words[2]) + " ",
               result.message.text);
 }
 
@@ -174,18 +174,18 @@ TEST(PuzImport, SurplusStringsAndNotesGoToTheComment) {
     strings.push_back("extra");
     strings.push_back("notes");
     ASSERT_TRUE(Import(doc, Ring(strings)).imported);
-    ASSERT_EQ(4u, doc.m_words.size());
-    EXPECT_EQ("c3", doc.m_words[3].clue);
-    EXPECT_EQ("extra notes ", doc.m_comment);
+    ASSERT_EQ(4u, doc.puzzle.words.size());
+    EXPECT_EQ("c3", doc.puzzle.words[3].clue);
+    EXPECT_EQ("extra notes ", doc.puzzle.comment);
 }
 
 TEST(PuzImport, AnEmptyClueEndsTheList) {
     CRooster2Doc doc;
     ASSERT_TRUE(Import(doc, Ring({"T", "A", "C", "een", "", "drie", "vier"})).imported);
-    EXPECT_EQ("een", doc.m_words[0].clue);
-    EXPECT_EQ("", doc.m_words[1].clue);
-    EXPECT_EQ("", doc.m_words[2].clue);
-    EXPECT_EQ("drie vier ", doc.m_comment);
+    EXPECT_EQ("een", doc.puzzle.words[0].clue);
+    EXPECT_EQ("", doc.puzzle.words[1].clue);
+    EXPECT_EQ("", doc.puzzle.words[2].clue);
+    EXPECT_EQ("drie vier ", doc.puzzle.comment);
 }
 
 TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
@@ -197,13 +197,13 @@ TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
                       12);
     CRooster2Doc doc;
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("Notities ", doc.m_comment);
+    EXPECT_EQ("Notities ", doc.puzzle.comment);
     puz.strings.pop_back();  // no notes: the section follows the last clue
     puz.strings.pop_back();
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("3", doc.m_words[2].clue);
-    EXPECT_EQ("", doc.m_words[3].clue);
-    EXPECT_EQ("", doc.m_comment);
+    EXPECT_EQ("3", doc.puzzle.words[2].clue);
+    EXPECT_EQ("", doc.puzzle.words[3].clue);
+    EXPECT_EQ("", doc.puzzle.comment);
 }
 
 TEST(PuzImport, NewerFilesHoldUtf8) {
@@ -213,14 +213,14 @@ TEST(PuzImport, NewerFilesHoldUtf8) {
     puz.version = "2.0";
     CRooster2Doc doc;
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.m_htmlTitle);
+    EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.puzzle.html.title);
     EXPECT_EQ(
         "na\xEF"
         "ef",
-        doc.m_words[0].clue);
+        doc.puzzle.words[0].clue);
     puz.version = "1.4";  // older files are Latin-1 already
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("\xC2\xA9 Caf\xC3\xA9 \xCE\xB1\xCE\xB2 C ", doc.m_htmlTitle);
+    EXPECT_EQ("\xC2\xA9 Caf\xC3\xA9 \xCE\xB1\xCE\xB2 C ", doc.puzzle.html.title);
 }
 
 TEST(PuzImport, BytesBeforeTheHeaderAreSkipped) {
@@ -263,8 +263,8 @@ TEST(PuzImportRefusal, HundredByHundredIsAccepted) {
     big.player = std::string(10000, '-');
     CRooster2Doc doc;
     ASSERT_TRUE(Import(doc, big).imported);
-    EXPECT_EQ(100, doc.m_width);
-    EXPECT_EQ(200u, doc.m_words.size());
+    EXPECT_EQ(100, doc.puzzle.width);
+    EXPECT_EQ(200u, doc.puzzle.words.size());
 }
 
 TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
@@ -300,15 +300,15 @@ TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
     ASSERT_TRUE(result.imported) << result.message.text;
     CRooster2Doc expected;
     SetGrid(expected, {"....#", "....#", ".....", "#....", "#...."});
-    EXPECT_EQ(expected.GridToString(), doc.GridToString());
-    ASSERT_EQ(10u, doc.m_words.size());
+    EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
+    ASSERT_EQ(10u, doc.puzzle.words.size());
     EXPECT_EQ("Example Puzzle for Kotwords Jeff Davidson \xA9 2018 Jeff Davidson ",
-              doc.m_htmlTitle);
-    EXPECT_EQ("First across clue with special characters ?????", doc.m_words[0].clue);
-    EXPECT_EQ("First down clue", doc.m_words[1].clue);
-    EXPECT_EQ("Fifth down clue", doc.m_words[7].clue);
-    EXPECT_EQ("Fifth across clue", doc.m_words[9].clue);
-    EXPECT_EQ("Notepad text goes here. ", doc.m_comment);
+              doc.puzzle.html.title);
+    EXPECT_EQ("First across clue with special characters ?????", doc.puzzle.words[0].clue);
+    EXPECT_EQ("First down clue", doc.puzzle.words[1].clue);
+    EXPECT_EQ("Fifth down clue", doc.puzzle.words[7].clue);
+    EXPECT_EQ("Fifth across clue", doc.puzzle.words[9].clue);
+    EXPECT_EQ("Notepad text goes here. ", doc.puzzle.comment);
 }
 
 TEST_F(RealPuzFiles, PreambleFileReadsLikeTheOriginal) {
@@ -331,8 +331,8 @@ TEST_F(RealPuzFiles, TruncatedFileIsRefused) {
 TEST_F(RealPuzFiles, Latin1FileKeepsItsBytes) {
     CRooster2Doc doc;
     ASSERT_TRUE(ImportPuzFile(doc, PuzPath("test-iso-8859-1.puz")).imported);
-    EXPECT_NE(std::string::npos, doc.m_htmlTitle.find("\xA9 2018"));
-    EXPECT_EQ(10u, doc.m_words.size());
+    EXPECT_NE(std::string::npos, doc.puzzle.html.title.find("\xA9 2018"));
+    EXPECT_EQ(10u, doc.puzzle.words.size());
 }
 
 TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
@@ -342,20 +342,20 @@ TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
         CRooster2Doc doc;
         const ImportResult result = ImportPuzFile(doc, entry.path().string());
         ASSERT_TRUE(result.imported) << name;
-        EXPECT_FALSE(doc.m_words.empty()) << name;
-        EXPECT_FALSE(doc.m_words[0].clue.empty()) << name;
-        EXPECT_EQ(std::string::npos, doc.m_comment.find("GEXT")) << name;
-        EXPECT_EQ(std::string::npos, doc.m_comment.find("RTBL")) << name;
+        EXPECT_FALSE(doc.puzzle.words.empty()) << name;
+        EXPECT_FALSE(doc.puzzle.words[0].clue.empty()) << name;
+        EXPECT_EQ(std::string::npos, doc.puzzle.comment.find("GEXT")) << name;
+        EXPECT_EQ(std::string::npos, doc.puzzle.comment.find("RTBL")) << name;
     }
 }
 
 TEST_F(RealPuzFiles, GapsFileHasItsShape) {
     CRooster2Doc doc;
     ASSERT_TRUE(ImportPuzFile(doc, PuzPath("gaps.puz")).imported);
-    EXPECT_EQ(7, doc.m_width);
-    EXPECT_EQ(5, doc.m_height);
-    EXPECT_EQ(CELL_ZWART, doc.GetCell(3, 0));
-    EXPECT_EQ("Test Test Test ", doc.m_htmlTitle);
+    EXPECT_EQ(7, doc.puzzle.width);
+    EXPECT_EQ(5, doc.puzzle.height);
+    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(3, 0));
+    EXPECT_EQ("Test Test Test ", doc.puzzle.html.title);
 }
 
 TEST_F(RealPuzFiles, EveryTruncationOfARealFileIsSafe) {

@@ -44,12 +44,12 @@ TEST(RosImport, ReadsKindsAndLetters) {
     EXPECT_TRUE(result.message.text.empty());
     CRooster2Doc expected;
     SetGrid(expected, {"AB#", "C.D", "-.E"});
-    EXPECT_EQ(expected.GridToString(), doc.GridToString());
-    EXPECT_EQ(expected.m_words.size(), doc.m_words.size());
-    for (const WordInfo& word : doc.m_words) EXPECT_EQ("", word.clue);
-    EXPECT_EQ("", doc.m_htmlTitle);  // everything else as for a new puzzle
-    EXPECT_EQ(30, doc.m_cellSize);
-    EXPECT_EQ(PHASE_VULLEN, doc.m_phase);
+    EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
+    EXPECT_EQ(expected.puzzle.words.size(), doc.puzzle.words.size());
+    for (const WordInfo& word : doc.puzzle.words) EXPECT_EQ("", word.clue);
+    EXPECT_EQ("", doc.puzzle.html.title);  // everything else as for a new puzzle
+    EXPECT_EQ(30, doc.puzzle.appearance.cellSize);
+    EXPECT_EQ(PHASE_VULLEN, doc.phase);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -60,15 +60,15 @@ TEST(RosImport, FifteenByFifteenAndTheLargestGrid) {
     rows[3][4] = 'Q';
     CRooster2Doc doc;
     ASSERT_TRUE(ImportRos(doc, MakeRos(rows)).imported);
-    EXPECT_EQ(15, doc.m_width);
-    EXPECT_EQ(CELL_ZWART, doc.GetCell(7, 7));
-    EXPECT_EQ(CELL_NIET, doc.GetCell(14, 0));
-    EXPECT_EQ('Q', doc.GetCell(4, 3));
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(0, 0));
+    EXPECT_EQ(15, doc.puzzle.width);
+    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(7, 7));
+    EXPECT_EQ(CELL_NIET, doc.puzzle.GetCell(14, 0));
+    EXPECT_EQ('Q', doc.puzzle.GetCell(4, 3));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(0, 0));
     ASSERT_TRUE(
         ImportRos(doc, MakeRos(std::vector<std::string>(40, std::string(40, 'A')))).imported);
-    EXPECT_EQ(40, doc.m_height);
-    EXPECT_EQ(80u, doc.m_words.size());
+    EXPECT_EQ(40, doc.puzzle.height);
+    EXPECT_EQ(80u, doc.puzzle.words.size());
 }
 
 TEST(RosImport, UnknownKindsAndControlBytesGiveFreeCells) {
@@ -77,9 +77,9 @@ TEST(RosImport, UnknownKindsAndControlBytesGiveFreeCells) {
     bytes[24 + 0 * SIDE + 1] = '\x01';  // letter of (0, 1): no letter at all
     CRooster2Doc doc;
     ASSERT_TRUE(ImportRos(doc, bytes).imported);
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(1, 0));
-    EXPECT_EQ(CELL_VRIJ, doc.GetCell(0, 1));
-    EXPECT_EQ('D', doc.GetCell(1, 1));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(1, 0));
+    EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(0, 1));
+    EXPECT_EQ('D', doc.puzzle.GetCell(1, 1));
 }
 
 TEST(RosImportRefusal, BadFilesLeaveTheDocument) {

@@ -70,11 +70,11 @@ TEST(ComputeStatistics, WholeReportWithLengthsProductAndSum) {
 TEST(ComputeStatistics, LocationWordListsAndClues) {
     CRooster2Doc doc;
     SetFilledGrid(doc);
-    doc.m_pathName = "/puzzels/kaas.rtr";
-    doc.m_wordFile = "woorden02.doc";
-    doc.m_extraFiles = {"namen02.doc", "plaatsen02.doc"};
-    doc.m_words[0].clue = "Poes";
-    doc.m_words[0].extraList = 2;
+    doc.pathName = "/puzzels/kaas.rtr";
+    doc.puzzle.search.wordFile = "woorden02.doc";
+    doc.puzzle.extraFiles = {"namen02.doc", "plaatsen02.doc"};
+    doc.puzzle.words[0].clue = "Poes";
+    doc.puzzle.words[0].extraList = 2;
     StatisticsOptions options;
     options.withClues = true;
     options.withLengths = true;  // adds nothing next to the clue
@@ -88,9 +88,9 @@ TEST(ComputeStatistics, LocationWordListsAndClues) {
 
 TEST(ComputeStatistics, SharesOfBlackCells) {
     CRooster2Doc doc;
-    doc.BuildWords();
-    for (int i = 0; i < 32; ++i) doc.m_cells[i] = CELL_ZWART;
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
+    for (int i = 0; i < 32; ++i) doc.puzzle.cells[i] = CELL_ZWART;
+    doc.puzzle.BuildWords();
     EXPECT_TRUE(
         Contains(Report(doc), "Aantal vakken zwart: 32, vrij: 193 (85.8%), niet: 0, totaal 225"));
 }
@@ -104,14 +104,14 @@ TEST(ComputeStatistics, RepeatedFillingsAreGroupedAndMarked) {
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
                             [](const std::string& l) { return l.starts_with("Gelijke"); }),
               1);
-    EXPECT_EQ(doc.m_words[0].searchMark, 1);
-    EXPECT_EQ(doc.m_words[2].searchMark, 1);
-    EXPECT_EQ(doc.m_words[3].searchMark, 0);
+    EXPECT_EQ(doc.puzzle.words[0].searchMark, 1);
+    EXPECT_EQ(doc.puzzle.words[2].searchMark, 1);
+    EXPECT_EQ(doc.puzzle.words[3].searchMark, 0);
 }
 
 TEST(ComputeStatistics, EmptyGridHasNoWordList) {
     CRooster2Doc doc;
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     const Lines lines = Report(doc);
     EXPECT_TRUE(Contains(lines, "Alle woorden leeg"));
     EXPECT_FALSE(Contains(lines, "Horizontaal"));
@@ -132,9 +132,9 @@ TEST(ComputeStatistics, IjIsCountedApartAndRawOnNumberedCells) {
 TEST(ComputeStatistics, SplitWordsCountTheirParts) {
     CRooster2Doc doc;
     SetFilledGrid(doc);
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 1;
-    doc.m_words[0].partLengths[1] = 2;
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 1;
+    doc.puzzle.words[0].partLengths[1] = 2;
     const Lines lines = Report(doc);
     EXPECT_TRUE(Contains(lines, "Aantal gedeelde woorden: 1"));
     EXPECT_TRUE(Contains(lines, "Lengte 1: 1 woord"));
@@ -194,24 +194,24 @@ TEST(ComputeStatistics, MissingSystemFactsLeaveTheirLinesOut) {
 
 TEST(WordLetterValues, LowEightBitsAsSignedNumbers) {
     CRooster2Doc doc;
-    doc.m_letterValues[0] = 300;  // counts as 44
-    doc.m_letterValues[1] = 200;  // counts as -56
+    doc.puzzle.letterValues[0] = 300;  // counts as 44
+    doc.puzzle.letterValues[1] = 200;  // counts as -56
     bool ok = false;
-    EXPECT_EQ(WordValueProduct(doc, "ab", ok), -2464.0);
+    EXPECT_EQ(WordValueProduct(doc.puzzle, "ab", ok), -2464.0);
     EXPECT_TRUE(ok);
-    EXPECT_EQ(WordLetterSum(doc, "AB", ok), -12.0);
+    EXPECT_EQ(WordLetterSum(doc.puzzle, "AB", ok), -12.0);
     EXPECT_TRUE(ok);
 }
 
 TEST(WordLetterValues, NonLettersMakeTheValueInvalid) {
     CRooster2Doc doc;
     bool ok = true;
-    EXPECT_EQ(WordValueProduct(doc, "A B", ok), 0.0);
+    EXPECT_EQ(WordValueProduct(doc.puzzle, "A B", ok), 0.0);
     EXPECT_FALSE(ok);
     ok = true;
-    EXPECT_EQ(WordLetterSum(doc, "A\xC9", ok), 0.0);
+    EXPECT_EQ(WordLetterSum(doc.puzzle, "A\xC9", ok), 0.0);
     EXPECT_FALSE(ok);
-    EXPECT_EQ(WordLetterSum(doc, "", ok), 0.0);
+    EXPECT_EQ(WordLetterSum(doc.puzzle, "", ok), 0.0);
     EXPECT_TRUE(ok);
 }
 

@@ -72,8 +72,8 @@ TEST(DisplayValueTest, NumberedAndLabeledValues) {
 TEST(ClueListTest, ListsOneDirectionInWordOrder) {
     CRooster2Doc doc;
     SetGrid(doc, {"...", ".#.", "..."});
-    doc.m_words[0].clue = "Boven";
-    doc.m_words[3].clue = "Onder";
-    EXPECT_EQ(doc.FormatClueList(1), "1. Boven (3)\r\n3. Onder (3)\r\n");
-    EXPECT_EQ(doc.FormatClueList(0), "1.  (3)\r\n2.  (3)\r\n");
+    doc.puzzle.words[0].clue = "Boven";
+    doc.puzzle.words[3].clue = "Onder";
+    EXPECT_EQ(doc.puzzle.FormatClueList(1), "1. Boven (3)\r\n3. Onder (3)\r\n");
+    EXPECT_EQ(doc.puzzle.FormatClueList(0), "1.  (3)\r\n2.  (3)\r\n");
 }

@@ -13,11 +13,11 @@ struct ClueWindowsTest : ::testing::Test {
     ClueWindowsTest() {
         doc.OnNewDocument();
         SetGrid(doc, {"...", ".#.", "..."});
-        doc.m_phase = PHASE_VULLEN;
-        doc.Renumber();
+        doc.phase = PHASE_VULLEN;
+        doc.puzzle.Renumber();
     }
     WordInfo& Word(int number, bool across) {
-        for (WordInfo& word : doc.m_words)
+        for (WordInfo& word : doc.puzzle.words)
             if (word.number == number && word.IsAcross() == across) return word;
         throw std::runtime_error("no such word");
     }
@@ -25,25 +25,25 @@ struct ClueWindowsTest : ::testing::Test {
 
 TEST_F(ClueWindowsTest, TextHoldsBothSectionsInFormatClueListLayout) {
     Word(1, true).clue = "Kat";
-    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.FormatClueList(1) +
-                                                  "\r\nVerticaal\r\n\r\n" + doc.FormatClueList(0));
+    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) +
+                                                  "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0));
     EXPECT_NE(BuildClueWindowText(doc, true).find("1. Kat (3)\r\n"), std::string::npos);
 }
 
 TEST_F(ClueWindowsTest, AcrossOnlyLeavesOutTheDownSection) {
-    doc.m_acrossOnly = true;
-    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.FormatClueList(1));
+    doc.puzzle.numbering.acrossOnly = true;
+    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
 }
 
 TEST_F(ClueWindowsTest, WordListsFollowOnlyWhenAskedAndAWordFileIsSet) {
-    doc.m_acrossOnly = true;
-    doc.m_wordFile = "/lijsten/woorden03.doc";
-    doc.m_extraFiles = {"/lijsten/namen03.doc"};
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.puzzle.search.wordFile = "/lijsten/woorden03.doc";
+    doc.puzzle.extraFiles = {"/lijsten/namen03.doc"};
     const std::string lists =
         "\r\nZoekwoordenlijsten:\r\n0. /lijsten/woorden03.doc\r\n1. /lijsten/namen03.doc\r\n";
     EXPECT_EQ(BuildClueWindowText(doc, true),
-              "Horizontaal\r\n\r\n" + doc.FormatClueList(1) + lists);
-    EXPECT_EQ(BuildClueWindowText(doc, false), "Horizontaal\r\n\r\n" + doc.FormatClueList(1));
+              "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) + lists);
+    EXPECT_EQ(BuildClueWindowText(doc, false), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
 }
 
 TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {
@@ -76,17 +76,17 @@ TEST_F(ClueWindowsTest, ListItemsAreNumberedCluesWithATrailingSpace) {
 TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
     const int downSecond = WordOfClueListItem(doc, true, 1);
     ASSERT_GE(downSecond, 0);
-    EXPECT_EQ(doc.m_words[downSecond].number, 2);
-    EXPECT_EQ(doc.m_words[downSecond].dy, 1);
+    EXPECT_EQ(doc.puzzle.words[downSecond].number, 2);
+    EXPECT_EQ(doc.puzzle.words[downSecond].dy, 1);
     EXPECT_EQ(WordOfClueListItem(doc, false, 2), -1);
     EXPECT_EQ(WordOfClueListItem(doc, true, -1), -1);
 
-    doc.m_curWord = downSecond;  // cursor on its first cell, the top right corner
-    doc.m_curPos = 0;
+    doc.curWord = downSecond;  // cursor on its first cell, the top right corner
+    doc.curPos = 0;
     const ClueListSelection selection = SelectedClueListItems(doc);
     EXPECT_EQ(selection.across, 0);
     EXPECT_EQ(selection.down, 1);
-    doc.m_curWord = -1;
+    doc.curWord = -1;
     EXPECT_EQ(SelectedClueListItems(doc).across, -1);
 }
 
@@ -101,8 +101,8 @@ TEST(ClueFontTest, HeightsStayBetweenNineAndTwentyPixels) {
 
 TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
     CRooster2Doc doc;
-    doc.m_margin = 5;
-    doc.m_width = 10;
+    doc.puzzle.appearance.margin = 5;
+    doc.puzzle.width = 10;
     EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 2000), 100 + 5 + 200 + 10);
     EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 500), 200);
 }

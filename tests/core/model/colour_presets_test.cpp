@@ -14,30 +14,30 @@ struct ColourPresetTest : ::testing::Test {
 
 TEST_F(ColourPresetTest, AcrossLiteHasGreyWordsRedCursorAndBlackBlocks) {
     ApplyColourPreset(doc, ColourPreset::AcrossLite);
-    EXPECT_EQ(doc.m_colorAchtergrond, Rgb(192, 192, 192));
-    EXPECT_EQ(doc.m_colorNiet, Rgb(255, 255, 255));
-    EXPECT_EQ(doc.m_colorVrij, Rgb(255, 255, 255));
-    EXPECT_EQ(doc.m_colorWoord, Rgb(192, 192, 192));
-    EXPECT_EQ(doc.m_colorWoordPos, Rgb(255, 0, 0));
-    EXPECT_EQ(doc.m_colorZwart, Rgb(0, 0, 0));
+    EXPECT_EQ(doc.puzzle.appearance.colours.achtergrond, Rgb(192, 192, 192));
+    EXPECT_EQ(doc.puzzle.appearance.colours.niet, Rgb(255, 255, 255));
+    EXPECT_EQ(doc.puzzle.appearance.colours.vrij, Rgb(255, 255, 255));
+    EXPECT_EQ(doc.puzzle.appearance.colours.woord, Rgb(192, 192, 192));
+    EXPECT_EQ(doc.puzzle.appearance.colours.woordPos, Rgb(255, 0, 0));
+    EXPECT_EQ(doc.puzzle.appearance.colours.zwart, Rgb(0, 0, 0));
 }
 
 TEST_F(ColourPresetTest, WebpuzzelHasLightGreyWordsAndBlueBlocks) {
     ApplyColourPreset(doc, ColourPreset::AcrossLite);
     ApplyColourPreset(doc, ColourPreset::Webpuzzel);
-    EXPECT_EQ(doc.m_colorAchtergrond, Rgb(255, 255, 255));
-    EXPECT_EQ(doc.m_colorNiet, Rgb(255, 255, 255));
-    EXPECT_EQ(doc.m_colorVrij, Rgb(255, 255, 255));
-    EXPECT_EQ(doc.m_colorWoord, Rgb(232, 232, 232));
-    EXPECT_EQ(doc.m_colorWoordPos, Rgb(215, 215, 215));
-    EXPECT_EQ(doc.m_colorZwart, Rgb(132, 148, 180));
+    EXPECT_EQ(doc.puzzle.appearance.colours.achtergrond, Rgb(255, 255, 255));
+    EXPECT_EQ(doc.puzzle.appearance.colours.niet, Rgb(255, 255, 255));
+    EXPECT_EQ(doc.puzzle.appearance.colours.vrij, Rgb(255, 255, 255));
+    EXPECT_EQ(doc.puzzle.appearance.colours.woord, Rgb(232, 232, 232));
+    EXPECT_EQ(doc.puzzle.appearance.colours.woordPos, Rgb(215, 215, 215));
+    EXPECT_EQ(doc.puzzle.appearance.colours.zwart, Rgb(132, 148, 180));
 }
 
 TEST_F(ColourPresetTest, LetterColourAndModifiedFlagStay) {
-    doc.m_letterColor = Rgb(1, 2, 3);
+    doc.puzzle.appearance.colours.letter = Rgb(1, 2, 3);
     doc.MarkModified(false);
     ApplyColourPreset(doc, ColourPreset::AcrossLite);
-    EXPECT_EQ(doc.m_letterColor, Rgb(1, 2, 3));
+    EXPECT_EQ(doc.puzzle.appearance.colours.letter, Rgb(1, 2, 3));
     EXPECT_FALSE(doc.IsModified());
 }
 

@@ -31,7 +31,7 @@ protected:
     std::map<int, bool> EnabledByPhase(int id) {
         std::map<int, bool> byPhase;
         for (int phase : {PHASE_VORMEN, PHASE_VULLEN, PHASE_TONEN, PHASE_ZOEKEN}) {
-            doc.m_phase = phase;
+            doc.phase = phase;
             byPhase[phase] = Enabled(id);
         }
         return byPhase;
@@ -54,10 +54,10 @@ const ByPhase NEVER{{1, false}, {2, false}, {3, false}, {4, false}};
 TEST_F(CommandEnablingTest, PhaseCommandsAndTheirCheckMarks) {
     EXPECT_EQ(EnabledByPhase(ID_PHASE_SHAPE), ONLY_FILLING);
     EXPECT_EQ(EnabledByPhase(ID_PHASE_FILL), ONLY_SHAPING);
-    doc.m_phase = PHASE_VORMEN;
+    doc.phase = PHASE_VORMEN;
     EXPECT_TRUE(Checked(ID_PHASE_SHAPE));
     EXPECT_FALSE(Checked(ID_PHASE_FILL));
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     EXPECT_FALSE(Checked(ID_PHASE_SHAPE));
     EXPECT_TRUE(Checked(ID_PHASE_FILL));
 }
@@ -92,11 +92,11 @@ TEST_F(CommandEnablingTest, CommandsFollowTheirPhaseRule) {
 }
 
 TEST_F(CommandEnablingTest, RotationNeedsASquareGrid) {
-    doc.m_phase = PHASE_VORMEN;
-    doc.m_width = 15;
-    doc.m_height = 13;
+    doc.phase = PHASE_VORMEN;
+    doc.puzzle.width = 15;
+    doc.puzzle.height = 13;
     EXPECT_FALSE(Enabled(ID_ROTATE_CLOCKWISE));
-    doc.m_height = 15;
+    doc.puzzle.height = 15;
     EXPECT_TRUE(Enabled(ID_ROTATE_CLOCKWISE));
 }
 
@@ -110,7 +110,7 @@ TEST_F(CommandEnablingTest, SearchCommands) {
     EXPECT_EQ(EnabledByPhase(ID_SEARCH_START), NEVER);
     EXPECT_EQ(EnabledByPhase(ID_SPELL_CHECK), NEVER);
     EXPECT_EQ(EnabledByPhase(ID_EXTRA_SEARCH_FILES), NEVER);
-    doc.m_wordFile = "woorden02.doc";
+    doc.puzzle.search.wordFile = "woorden02.doc";
     EXPECT_EQ(EnabledByPhase(ID_SEARCH_START), SHAPING_OR_FILLING);
     EXPECT_EQ(EnabledByPhase(ID_SPELL_CHECK), ALWAYS);
     EXPECT_EQ(EnabledByPhase(ID_EXTRA_SEARCH_FILES), ALWAYS);
@@ -138,41 +138,41 @@ TEST_F(CommandEnablingTest, BestResultNeedsADepthAndNoRunningSearch) {
 }
 
 TEST_F(CommandEnablingTest, ClueWindowsAndPartNumbering) {
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     facts.clueDialogOpen = true;
     EXPECT_FALSE(Enabled(ID_SHOW_CLUES));
     EXPECT_TRUE(Enabled(ID_SHOW_CLUE_LIST));
     facts.clueListOpen = true;
     EXPECT_FALSE(Enabled(ID_SHOW_CLUE_LIST));
     facts = CommandFacts{};
-    doc.m_numberPartWords = true;
+    doc.puzzle.numbering.numberPartWords = true;
     for (int id :
          {ID_SHOW_CLUES, ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EXPORT_TEXT, ID_EXPORT_CLUES})
         EXPECT_FALSE(Enabled(id)) << id;
-    doc.m_numberPartWords = false;
+    doc.puzzle.numbering.numberPartWords = false;
     EXPECT_EQ(EnabledByPhase(ID_EXPORT_TEXT), ALWAYS);
     EXPECT_EQ(EnabledByPhase(ID_EXPORT_CLUES), ALWAYS);
 }
 
 TEST_F(CommandEnablingTest, EditWordNeedsACurrentWord) {
-    doc.m_phase = PHASE_VULLEN;
-    doc.m_curWord = -1;
+    doc.phase = PHASE_VULLEN;
+    doc.curWord = -1;
     EXPECT_FALSE(Enabled(ID_EDIT_WORD));
-    doc.m_curWord = static_cast<int>(doc.m_words.size());
+    doc.curWord = static_cast<int>(doc.puzzle.words.size());
     EXPECT_FALSE(Enabled(ID_EDIT_WORD));
-    doc.m_curWord = static_cast<int>(doc.m_words.size()) - 1;
+    doc.curWord = static_cast<int>(doc.puzzle.words.size()) - 1;
     EXPECT_TRUE(Enabled(ID_EDIT_WORD));
 }
 
 TEST_F(CommandEnablingTest, DirectionsAndTheirCheckMarks) {
-    doc.m_direction = DIR_ACROSS;
+    doc.direction = DIR_ACROSS;
     EXPECT_TRUE(Checked(ID_DIRECTION_ACROSS));
     EXPECT_FALSE(Checked(ID_DIRECTION_DOWN));
-    doc.m_direction = DIR_DOWN;
+    doc.direction = DIR_DOWN;
     EXPECT_FALSE(Checked(ID_DIRECTION_ACROSS));
     EXPECT_TRUE(Checked(ID_DIRECTION_DOWN));
     EXPECT_EQ(EnabledByPhase(ID_DIRECTION_DOWN), ALWAYS);
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     EXPECT_EQ(EnabledByPhase(ID_DIRECTION_DOWN), NEVER);
 }
 
@@ -187,19 +187,19 @@ TEST_F(CommandEnablingTest, ScrollingFollowsTheScrollBarsMode) {
 }
 
 TEST_F(CommandEnablingTest, NextWordCheckMark) {
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     EXPECT_FALSE(Checked(ID_AUTO_NEXT_WORD));
     facts.autoNextWord = true;
     EXPECT_TRUE(Checked(ID_AUTO_NEXT_WORD));
 }
 
 TEST_F(CommandEnablingTest, UndoAndRedoFollowThePhasesHistory) {
-    doc.m_phase = PHASE_VORMEN;
+    doc.phase = PHASE_VORMEN;
     EXPECT_FALSE(Enabled(ID_UNDO));
     EXPECT_FALSE(Enabled(ID_REDO));
     undo.PushShapeUndo(doc);
     EXPECT_TRUE(Enabled(ID_UNDO));
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     EXPECT_FALSE(Enabled(ID_UNDO));
     undo.PushFillUndo(doc);
     EXPECT_TRUE(Enabled(ID_UNDO));
@@ -207,7 +207,7 @@ TEST_F(CommandEnablingTest, UndoAndRedoFollowThePhasesHistory) {
     EXPECT_FALSE(Enabled(ID_UNDO));
     EXPECT_TRUE(Enabled(ID_REDO));
     for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
-        doc.m_phase = phase;
+        doc.phase = phase;
         EXPECT_FALSE(Enabled(ID_UNDO));
         EXPECT_FALSE(Enabled(ID_REDO));
     }

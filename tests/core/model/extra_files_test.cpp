@@ -9,7 +9,7 @@ namespace {
 
 TEST(ExtraFilesTest, RowsAreNumberedFromOne) {
     CRooster2Doc doc;
-    doc.m_extraFiles = {"a03.doc", "b03.doc"};
+    doc.puzzle.extraFiles = {"a03.doc", "b03.doc"};
     const std::vector<ExtraFileRow> rows = ExtraFileRows(doc);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].number, "2");
@@ -18,23 +18,23 @@ TEST(ExtraFilesTest, RowsAreNumberedFromOne) {
 
 TEST(ExtraFilesTest, RemovingRowOneMovesTheSecondUp) {
     CRooster2Doc doc;
-    doc.m_extraFiles = {"a03.doc", "b03.doc"};
+    doc.puzzle.extraFiles = {"a03.doc", "b03.doc"};
     RemoveExtraFiles(doc, {1});
-    EXPECT_EQ(doc.m_extraFiles, std::vector<std::string>{"b03.doc"});
+    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{"b03.doc"});
 }
 
 TEST(ExtraFilesTest, RemovingRowsOneAndThreeKeepsTheSecond) {
     CRooster2Doc doc;
-    doc.m_extraFiles = {"a03.doc", "b03.doc", "c03.doc"};
+    doc.puzzle.extraFiles = {"a03.doc", "b03.doc", "c03.doc"};
     RemoveExtraFiles(doc, {1, 3});
-    EXPECT_EQ(doc.m_extraFiles, std::vector<std::string>{"b03.doc"});
+    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{"b03.doc"});
 }
 
 TEST(ExtraFilesTest, NumbersNamingNoFileArePassedOver) {
     CRooster2Doc doc;
-    doc.m_extraFiles = {"a03.doc"};
+    doc.puzzle.extraFiles = {"a03.doc"};
     RemoveExtraFiles(doc, {0, 2, 1, 1});
-    EXPECT_TRUE(doc.m_extraFiles.empty());
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
     EXPECT_EQ(NoExtraFileSelectedMessage().caption, "Info");
 }
 

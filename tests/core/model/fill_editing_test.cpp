@@ -22,17 +22,17 @@ class FillEditingTest : public ::testing::Test {
 protected:
     void Start(const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
-        doc.m_phase = PHASE_VULLEN;
-        doc.m_direction = DIR_ACROSS;
-        doc.m_curWord = 0;
-        doc.m_curPos = 0;
+        doc.phase = PHASE_VULLEN;
+        doc.direction = DIR_ACROSS;
+        doc.curWord = 0;
+        doc.curPos = 0;
         StartEditingDocument(doc, undo);
         doc.MarkModified(false);
     }
     void Select(int word, int pos) {
-        doc.m_curWord = word;
-        doc.m_curPos = pos;
-        doc.m_direction = doc.m_words[word].IsAcross() ? DIR_ACROSS : DIR_DOWN;
+        doc.curWord = word;
+        doc.curPos = pos;
+        doc.direction = doc.puzzle.words[word].IsAcross() ? DIR_ACROSS : DIR_DOWN;
     }
     EditResult Key(EditKey key, bool ctrl = false) { return FillKeyDown(doc, undo, key, ctrl); }
     EditResult Type(const std::string& text, bool autoNext = false) {
@@ -41,8 +41,8 @@ protected:
         return last;
     }
     void ExpectCursor(int word, int pos) {
-        EXPECT_EQ(doc.m_curWord, word);
-        EXPECT_EQ(doc.m_curPos, pos);
+        EXPECT_EQ(doc.curWord, word);
+        EXPECT_EQ(doc.curPos, pos);
     }
 
     CRooster2Doc doc;
@@ -54,7 +54,7 @@ protected:
 TEST_F(FillEditingTest, ClickOnBlackDeselectsTheWord) {
     Start({"..#", "...", "..."});
     FillMouseUp(doc, 1, 1);
-    const int selected = doc.m_curWord;
+    const int selected = doc.curWord;
     ASSERT_GE(selected, 0);
     const EditResult result = FillMouseUp(doc, 2, 0);
     ExpectCursor(-1, 0);
@@ -66,24 +66,24 @@ TEST_F(FillEditingTest, ClickOnBlackDeselectsTheWord) {
 
 TEST_F(FillEditingTest, ClickOnACrossingTakesTheWordOfTheDirection) {
     Start({"...", "...", "..."});
-    doc.m_curWord = -1;
-    doc.m_direction = DIR_DOWN;
+    doc.curWord = -1;
+    doc.direction = DIR_DOWN;
     FillMouseUp(doc, 1, 1);
     ExpectCursor(DOWN_2, 1);
-    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    EXPECT_EQ(doc.direction, DIR_DOWN);
     FillMouseUp(doc, 2, 1);
     ExpectCursor(DOWN_3, 1);
 }
 
 TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
     Start({"...", "...", "..."});
-    doc.m_curWord = -1;
+    doc.curWord = -1;
     FillMouseUp(doc, 1, 2);
     ExpectCursor(ACROSS_5, 1);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
     const EditResult second = FillMouseUp(doc, 1, 2);
     ExpectCursor(DOWN_2, 2);
-    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    EXPECT_EQ(doc.direction, DIR_DOWN);
     EXPECT_EQ(second.oldWord, ACROSS_5);
     EXPECT_EQ(second.newWord, DOWN_2);
     FillMouseUp(doc, 1, 2);
@@ -92,17 +92,17 @@ TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
 
 TEST_F(FillEditingTest, RepeatedClicksOnACellOfOneWordKeepIt) {
     Start({"...", "#.#"});
-    doc.m_direction = DIR_DOWN;
+    doc.direction = DIR_DOWN;
     FillMouseUp(doc, 0, 0);
     ExpectCursor(0, 0);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
     FillMouseUp(doc, 0, 0);
     ExpectCursor(0, 0);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
     FillMouseUp(doc, 1, 1);
     FillMouseUp(doc, 1, 1);
     ExpectCursor(1, 1);
-    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    EXPECT_EQ(doc.direction, DIR_DOWN);
 }
 
 TEST_F(FillEditingTest, ClickOutsideTheGridChangesNothing) {
@@ -114,10 +114,10 @@ TEST_F(FillEditingTest, ClickOutsideTheGridChangesNothing) {
 }
 
 TEST_F(FillEditingTest, ClickOnALetterCellInNoWordDeselects) {
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     Start({".#", ".#"});
     FillMouseUp(doc, 0, 1);
-    EXPECT_EQ(doc.m_curWord, -1);
+    EXPECT_EQ(doc.curWord, -1);
 }
 
 // ---- The IJ toggle -------------------------------------------------------------------------
@@ -127,12 +127,12 @@ TEST_F(FillEditingTest, RightClickSwitchesBetweenIJAndY) {
     EditResult result = ToggleIJ(doc, undo, 0, 0);
     EXPECT_TRUE(result.applied);
     EXPECT_EQ(result.cells, std::vector<int>{0});
-    EXPECT_EQ(doc.GetCell(0, 0), 'Y');
-    EXPECT_TRUE(doc.m_ijToggled);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'Y');
+    EXPECT_TRUE(doc.ijToggled);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(undo.Fill().Position(), 2);
     ToggleIJ(doc, undo, 1, 0);
-    EXPECT_EQ(doc.GetCell(1, 0), CELL_IJ);
+    EXPECT_EQ(doc.puzzle.GetCell(1, 0), CELL_IJ);
 }
 
 TEST_F(FillEditingTest, RightClickLeavesOtherCellsAlone) {
@@ -141,7 +141,7 @@ TEST_F(FillEditingTest, RightClickLeavesOtherCellsAlone) {
     EXPECT_FALSE(ToggleIJ(doc, undo, 0, 1).applied);
     EXPECT_FALSE(ToggleIJ(doc, undo, 0, 2).applied);
     EXPECT_FALSE(ToggleIJ(doc, undo, 5, 5).applied);
-    EXPECT_FALSE(doc.m_ijToggled);
+    EXPECT_FALSE(doc.ijToggled);
     EXPECT_EQ(undo.Fill().Position(), 1);
 }
 
@@ -183,7 +183,7 @@ TEST_F(FillEditingTest, ArrowsHomeAndEndOnAThreeByThreeGrid) {
         Select(c.word, c.pos);
         const EditResult result = Key(c.key, c.ctrl);
         ExpectCursor(c.toWord, c.toPos);
-        EXPECT_EQ(doc.m_direction, doc.m_words[c.toWord].IsAcross() ? DIR_ACROSS : DIR_DOWN);
+        EXPECT_EQ(doc.direction, doc.puzzle.words[c.toWord].IsAcross() ? DIR_ACROSS : DIR_DOWN);
         EXPECT_EQ(result.oldWord, c.toWord == c.word ? -1 : c.word);
         EXPECT_EQ(result.newWord, c.toWord);
     }
@@ -194,7 +194,7 @@ TEST_F(FillEditingTest, DownWithoutACrossingMovesAlongTheWord) {
     Select(0, 0);
     const EditResult result = Key(EditKey::Down);
     ExpectCursor(0, 1);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
     EXPECT_EQ(result.oldWord, -1);
     EXPECT_EQ(result.newWord, 0);
     Key(EditKey::Up);
@@ -203,10 +203,10 @@ TEST_F(FillEditingTest, DownWithoutACrossingMovesAlongTheWord) {
 
 TEST_F(FillEditingTest, KeysNeedACurrentWord) {
     Start({"...", "..."});
-    doc.m_curWord = -1;
+    doc.curWord = -1;
     EXPECT_FALSE(Key(EditKey::Right).applied);
     EXPECT_FALSE(Key(EditKey::Delete).applied);
-    doc.m_curWord = 99;
+    doc.curWord = 99;
     EXPECT_FALSE(Key(EditKey::End, true).applied);
     EXPECT_FALSE(Type("A").applied);
     EXPECT_FALSE(FillBackspace(doc, undo).applied);
@@ -219,7 +219,7 @@ TEST_F(FillEditingTest, TypedLettersIJAndDigits) {
     Select(0, 0);
     Type("yYe7");
     EXPECT_EQ(GridRows(doc)[0], "yYE7");
-    EXPECT_EQ(doc.m_curPos, 3);
+    EXPECT_EQ(doc.curPos, 3);
     EXPECT_EQ(undo.Fill().Position(), 5);
     EXPECT_TRUE(doc.IsModified());
 }
@@ -280,10 +280,10 @@ TEST_F(FillEditingTest, DeleteClearsTheWordEvenWhenEveryCrossingIsComplete) {
     // Every column is complete, so no cell would clear: then all of them do.
     Start({"ABC", "DEF"});
     Select(0, 1);
-    doc.m_words[0].value = "ABC";
+    doc.puzzle.words[0].value = "ABC";
     const EditResult result = Key(EditKey::Delete);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "DEF"}));
-    EXPECT_TRUE(doc.m_words[0].value.empty());
+    EXPECT_TRUE(doc.puzzle.words[0].value.empty());
     EXPECT_EQ(result.newWord, 0);
     EXPECT_EQ(undo.Fill().Position(), 2);
     EXPECT_TRUE(doc.IsModified());
@@ -306,14 +306,14 @@ TEST_F(FillEditingTest, DeleteKeepsCrossingCellsOfCompleteWords) {
 
 TEST_F(FillEditingTest, ACursorBeyondItsWordIsKeptInside) {
     Start({"...", "...", "..."});
-    doc.m_curWord = ACROSS_1;
-    doc.m_curPos = 7;
+    doc.curWord = ACROSS_1;
+    doc.curPos = 7;
     Type("A");
     EXPECT_EQ(GridRows(doc)[0], "..A");
-    EXPECT_EQ(doc.m_curPos, 2);
-    doc.m_curPos = -4;
+    EXPECT_EQ(doc.curPos, 2);
+    doc.curPos = -4;
     Key(EditKey::Right);
-    EXPECT_EQ(doc.m_curPos, 1);
+    EXPECT_EQ(doc.curPos, 1);
 }
 
 // ---- Status texts ---------------------------------------------------------------------------
@@ -321,10 +321,10 @@ TEST_F(FillEditingTest, ACursorBeyondItsWordIsKeptInside) {
 TEST_F(FillEditingTest, MouseStatusOutsideTheGrid) {
     Start({"...", "...", "..."});
     EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), "Klik rechts op een IJ of Y om te wisselen.");
-    doc.m_ijToggled = true;
+    doc.ijToggled = true;
     EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 0, 0), "Zet muis in rooster om omschrijving te zien");
-    doc.m_words[0].partCount = 3;
-    doc.m_words[0].partLengths = {1, 1, 1};
+    doc.puzzle.words[0].partCount = 3;
+    doc.puzzle.words[0].partLengths = {1, 1, 1};
     EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 0, 4),
               "Beste oplossing met 4 correcte invullingen van de 8");
     EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 1, 4), "1 oplossing gevonden");
@@ -333,19 +333,19 @@ TEST_F(FillEditingTest, MouseStatusOutsideTheGrid) {
 
 TEST_F(FillEditingTest, MouseStatusInsideTheGridShowsTheWordsCaption) {
     Start({"..#", "...", "..."});
-    doc.m_words[0].clue = "Omschrijving";
-    doc.m_direction = DIR_ACROSS;
-    EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), GetClueCaption(doc.m_words[0]));
+    doc.puzzle.words[0].clue = "Omschrijving";
+    doc.direction = DIR_ACROSS;
+    EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), GetClueCaption(doc.puzzle.words[0]));
     EXPECT_EQ(MouseMoveStatus(doc, 2, 0, 0, 0), std::nullopt);
-    doc.m_phase = PHASE_VORMEN;
+    doc.phase = PHASE_VORMEN;
     EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), std::nullopt);
     EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), std::nullopt);
 }
 
 TEST_F(FillEditingTest, WordCaptionOfAWord) {
     Start({"...", "..."});
-    doc.m_words[0].clue = "Iets";
-    EXPECT_EQ(WordCaption(doc, 0), GetClueCaption(doc.m_words[0]));
+    doc.puzzle.words[0].clue = "Iets";
+    EXPECT_EQ(WordCaption(doc, 0), GetClueCaption(doc.puzzle.words[0]));
     EXPECT_EQ(WordCaption(doc, 42), "Geen woord geselecteerd");
 }
 

@@ -13,7 +13,7 @@ class GridEditorTest : public ::testing::Test {
 protected:
     void Start(int phase, const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
-        doc.m_phase = phase;
+        doc.phase = phase;
         editor.DocumentShown();
     }
     EditResult Click(int x, int y, bool ctrl = false) {
@@ -64,16 +64,16 @@ TEST(EscapeTest, StopsTheSearchOrEndsTheSolutions) {
 TEST_F(GridEditorTest, ButtonsShapeInPhaseOneAndSelectInPhaseTwo) {
     Start(PHASE_VORMEN, {"...", "...", "..."});
     Click(1, 1);
-    EXPECT_EQ(doc.GetCell(1, 1), CELL_ZWART);
+    EXPECT_EQ(doc.puzzle.GetCell(1, 1), CELL_ZWART);
     editor.ButtonDown(0, 0);
     editor.RightButtonUp(0, 0);
-    EXPECT_EQ(doc.GetCell(0, 0), CELL_NIET);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_NIET);
 
     Start(PHASE_VULLEN, {"...", "...", "y.."});
     Click(2, 1);
-    EXPECT_EQ(doc.FindWordAt(2, 1), doc.m_curWord);
+    EXPECT_EQ(doc.FindWordAt(2, 1), doc.curWord);
     editor.RightButtonUp(0, 2);
-    EXPECT_EQ(doc.GetCell(0, 2), 'Y');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 2), 'Y');
 }
 
 TEST_F(GridEditorTest, ButtonsDoNothingWhileSearchingOrShowing) {
@@ -124,31 +124,31 @@ TEST_F(GridEditorTest, TypingInTheShapingPhaseGoesToTheMark) {
 
 TEST_F(GridEditorTest, TypingAndBackspaceInTheFillingPhase) {
     Start(PHASE_VULLEN, {"...", "...", "..."});
-    doc.m_curWord = 0;
-    doc.m_curPos = 0;
+    doc.curWord = 0;
+    doc.curPos = 0;
     editor.Char('k');
     editor.Char('o');
     editor.Char(8);
     EXPECT_EQ(GridRows(doc)[0], "K..");
-    EXPECT_EQ(doc.m_curPos, 1);
+    EXPECT_EQ(doc.curPos, 1);
 }
 
 TEST_F(GridEditorTest, NextWordFollowsTheToggle) {
     Start(PHASE_VULLEN, {"...", "...", "..."});
-    doc.m_curWord = 0;
-    doc.m_curPos = 2;
+    doc.curWord = 0;
+    doc.curPos = 2;
     EXPECT_TRUE(editor.RunCommand(ID_AUTO_NEXT_WORD).applied);
     EXPECT_TRUE(editor.CommandStateOf(ID_AUTO_NEXT_WORD, CommandFacts{})->checked);
     editor.Char('Z');
-    EXPECT_EQ(doc.m_curWord, 4);  // the next across word
-    EXPECT_EQ(doc.m_curPos, 0);
+    EXPECT_EQ(doc.curWord, 4);  // the next across word
+    EXPECT_EQ(doc.curPos, 0);
 }
 
 TEST_F(GridEditorTest, KeysAndCharactersDoNothingWhileSearchingOrShowing) {
     for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
         Start(phase, {"...", "...", "..."});
         editor.MouseMove(0, 0);
-        doc.m_curWord = 0;
+        doc.curWord = 0;
         EXPECT_FALSE(editor.KeyDown(EditKey::Delete, false).applied);
         EXPECT_FALSE(editor.KeyDown(EditKey::Right, false).applied);
         EXPECT_FALSE(editor.Char('A').applied);
@@ -182,23 +182,23 @@ TEST_F(GridEditorTest, ShapeUndoAndRedo) {
 TEST_F(GridEditorTest, ShapeUndoRebuildsTheWords) {
     Start(PHASE_VORMEN, {"...", "...", "..."});
     Click(1, 1);
-    ASSERT_EQ(doc.m_words.size(), 4u);
+    ASSERT_EQ(doc.puzzle.words.size(), 4u);
     editor.RunCommand(ID_UNDO);
-    EXPECT_EQ(doc.m_words.size(), 6u);
+    EXPECT_EQ(doc.puzzle.words.size(), 6u);
 }
 
 TEST_F(GridEditorTest, FillUndoRestoresLettersAndKeepsTheWords) {
     Start(PHASE_VULLEN, {"...", "...", "..."});
-    doc.m_words[4].clue = "Blijft";
-    doc.m_curWord = 0;
-    doc.m_curPos = 0;
+    doc.puzzle.words[4].clue = "Blijft";
+    doc.curWord = 0;
+    doc.curPos = 0;
     editor.Char('A');
     editor.Char('B');
     const EditResult undone = editor.RunCommand(ID_UNDO);
     EXPECT_EQ(GridRows(doc)[0], "A..");
     EXPECT_EQ(undone.cells, std::vector<int>{1});
     EXPECT_FALSE(undone.redrawAll);
-    EXPECT_EQ(doc.m_words[4].clue, "Blijft");
+    EXPECT_EQ(doc.puzzle.words[4].clue, "Blijft");
     editor.RunCommand(ID_REDO);
     EXPECT_EQ(GridRows(doc)[0], "AB.");
 }
@@ -208,14 +208,14 @@ TEST_F(GridEditorTest, TransformsAndPhaseSwitchesShareTheHistories) {
     editor.RunCommand(ID_SHIFT_LEFT);
     EXPECT_TRUE(Enabled(ID_UNDO));
     editor.RunCommand(ID_PHASE_FILL);
-    EXPECT_EQ(doc.m_phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.phase, PHASE_VULLEN);
     EXPECT_FALSE(Enabled(ID_UNDO));
     editor.RunCommand(ID_GRID_REMOVE_LETTERS);
     EXPECT_TRUE(Enabled(ID_UNDO));
     editor.RunCommand(ID_UNDO);
     EXPECT_EQ(GridRows(doc)[0], "B#.");
     editor.RunCommand(ID_PHASE_SHAPE);
-    EXPECT_EQ(doc.m_phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.phase, PHASE_VORMEN);
     EXPECT_FALSE(Enabled(ID_UNDO));
 }
 
@@ -226,10 +226,10 @@ TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
     Start(PHASE_VULLEN, {"AB#", "CD#", "EF#"});
     EXPECT_FALSE(editor.RunCommand(ID_SHIFT_RIGHT).applied);
     EXPECT_FALSE(editor.RunCommand(ID_PHASE_FILL).applied);
-    doc.m_acrossOnly = true;
-    doc.m_direction = DIR_ACROSS;
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.direction = DIR_ACROSS;
     EXPECT_FALSE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
     EXPECT_FALSE(editor.RunCommand(ID_FILE_SAVE).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
 }
@@ -237,9 +237,9 @@ TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
 TEST_F(GridEditorTest, DirectionCommands) {
     Start(PHASE_VULLEN, {"...", "..."});
     EXPECT_TRUE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
-    EXPECT_EQ(doc.m_direction, DIR_DOWN);
+    EXPECT_EQ(doc.direction, DIR_DOWN);
     editor.RunCommand(ID_DIRECTION_ACROSS);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
 }
 
 TEST_F(GridEditorTest, AlternateBlackStartsAtTheMouseCell) {

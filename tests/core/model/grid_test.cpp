@@ -10,15 +10,13 @@ namespace {
 std::vector<std::pair<int, int>> BlackCellsAfterClick(int width, int height, int symmetry, int x,
                                                       int y) {
     CRooster2Doc doc;
-    doc.ResizeGrid(15, 15, width, height);
-    doc.m_width = width;
-    doc.m_height = height;
-    doc.m_symmetry = symmetry;
-    doc.SetCellSymmetric(x, y, CELL_ZWART);
+    doc.puzzle.Resize(width, height);
+    doc.puzzle.symmetry = symmetry;
+    doc.puzzle.SetCellSymmetric(x, y, CELL_ZWART);
     std::vector<std::pair<int, int>> black;
     for (int cy = 0; cy < height; ++cy)
         for (int cx = 0; cx < width; ++cx)
-            if (doc.GetCell(cx, cy) == CELL_ZWART) black.emplace_back(cx, cy);
+            if (doc.puzzle.GetCell(cx, cy) == CELL_ZWART) black.emplace_back(cx, cy);
     return black;
 }
 
@@ -28,41 +26,41 @@ using Cells = std::vector<std::pair<int, int>>;
 
 TEST(NewDocumentTest, IsFifteenByFifteenFreeCellsWithTheTableDefaults) {
     CRooster2Doc doc;
-    EXPECT_EQ(doc.m_width, 15);
-    EXPECT_EQ(doc.m_height, 15);
-    for (int i = 0; i < MAX_CELLS; ++i) ASSERT_EQ(doc.m_cells[i], CELL_VRIJ);
-    EXPECT_EQ(doc.m_phase, PHASE_VORMEN);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
-    EXPECT_EQ(doc.m_symmetry, 0);
-    EXPECT_EQ(doc.m_cellSize, 30);
-    EXPECT_EQ(doc.m_margin, 5);
-    EXPECT_EQ(doc.m_maxSolutions, 100);
-    EXPECT_TRUE(doc.m_allDifferent);
-    EXPECT_TRUE(doc.m_showWhileSearching);
-    EXPECT_EQ(doc.m_maxCandidates, 1000);
-    EXPECT_TRUE(doc.m_largerNumbers);
-    EXPECT_TRUE(doc.m_partDashes);
-    EXPECT_EQ(doc.m_startNumber, 1);
-    EXPECT_EQ(doc.m_letterFontName, "Arial");
-    EXPECT_EQ(doc.m_colorZwart, 0xB49484u);
-    EXPECT_EQ(doc.m_colorWoordPos, 0xD7D7D7u);
-    EXPECT_EQ(doc.m_letterValues[0], 1);
-    EXPECT_EQ(doc.m_letterValues[25], 26);
+    EXPECT_EQ(doc.puzzle.width, 15);
+    EXPECT_EQ(doc.puzzle.height, 15);
+    for (int i = 0; i < MAX_CELLS; ++i) ASSERT_EQ(doc.puzzle.cells[i], CELL_VRIJ);
+    EXPECT_EQ(doc.phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
+    EXPECT_EQ(doc.puzzle.symmetry, 0);
+    EXPECT_EQ(doc.puzzle.appearance.cellSize, 30);
+    EXPECT_EQ(doc.puzzle.appearance.margin, 5);
+    EXPECT_EQ(doc.puzzle.search.maxSolutions, 100);
+    EXPECT_TRUE(doc.puzzle.search.allDifferent);
+    EXPECT_TRUE(doc.puzzle.search.showWhileSearching);
+    EXPECT_EQ(doc.puzzle.search.maxCandidates, 1000);
+    EXPECT_TRUE(doc.puzzle.appearance.largerNumbers);
+    EXPECT_TRUE(doc.puzzle.appearance.partDashes);
+    EXPECT_EQ(doc.puzzle.numbering.startNumber, 1);
+    EXPECT_EQ(doc.puzzle.appearance.letterFontName, "Arial");
+    EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0xB49484u);
+    EXPECT_EQ(doc.puzzle.appearance.colours.woordPos, 0xD7D7D7u);
+    EXPECT_EQ(doc.puzzle.letterValues[0], 1);
+    EXPECT_EQ(doc.puzzle.letterValues[25], 26);
 }
 
 TEST(NewDocumentTest, ResetsWhatTheLastPuzzleLeftExceptTheSound) {
     CRooster2Doc doc;
-    doc.m_htmlTitle = "Oud";
-    doc.m_extraFiles = {"extra02.doc"};
-    doc.m_doorloper = true;
-    doc.m_sound = true;
-    doc.m_letterValues[3] = 99;
+    doc.puzzle.html.title = "Oud";
+    doc.puzzle.extraFiles = {"extra02.doc"};
+    doc.puzzle.numbering.doorloper = true;
+    doc.puzzle.search.sound = true;
+    doc.puzzle.letterValues[3] = 99;
     doc.OnNewDocument();
-    EXPECT_TRUE(doc.m_htmlTitle.empty());
-    EXPECT_TRUE(doc.m_extraFiles.empty());
-    EXPECT_FALSE(doc.m_doorloper);
-    EXPECT_TRUE(doc.m_sound);
-    EXPECT_EQ(doc.m_letterValues[3], 4);
+    EXPECT_TRUE(doc.puzzle.html.title.empty());
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
+    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
+    EXPECT_TRUE(doc.puzzle.search.sound);
+    EXPECT_EQ(doc.puzzle.letterValues[3], 4);
 }
 
 TEST(ProfileColorsTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
@@ -70,23 +68,23 @@ TEST(ProfileColorsTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
     profile.WriteProfileInt("Kleur", "Zwart", 0x123456);
     profile.WriteProfileInt("Kleur", "Woord", -1);
     CRooster2Doc doc;
-    doc.m_profile = &profile;
+    doc.profile = &profile;
     doc.OnNewDocument();
-    EXPECT_EQ(doc.m_colorZwart, 0x123456u);
-    EXPECT_EQ(doc.m_colorWoord, 0xE8E8E8u);
-    EXPECT_EQ(doc.m_colorNiet, 0xFFFFFFu);
+    EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0x123456u);
+    EXPECT_EQ(doc.puzzle.appearance.colours.woord, 0xE8E8E8u);
+    EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0xFFFFFFu);
 }
 
 TEST(ProfileColorsTest, TheLastColoursBecomeTheNextDefaults) {
     CMapProfile profile;
     CRooster2Doc first;
-    first.m_profile = &profile;
-    first.m_colorAchtergrond = 0x00AA00;
+    first.profile = &profile;
+    first.puzzle.appearance.colours.achtergrond = 0x00AA00;
     first.WriteDefaultColors();
     CRooster2Doc next;
-    next.m_profile = &profile;
+    next.profile = &profile;
     next.OnNewDocument();
-    EXPECT_EQ(next.m_colorAchtergrond, 0x00AA00u);
+    EXPECT_EQ(next.puzzle.appearance.colours.achtergrond, 0x00AA00u);
     EXPECT_EQ(profile.GetProfileInt("Kleur", "Zwart", 0), static_cast<int>(0xB49484));
 }
 
@@ -121,38 +119,32 @@ TEST(SymmetryTest, EachModeSetsItsImageCells) {
 TEST(ResizeTest, ShrinkingKeepsTheSharedTopLeftBlock) {
     CRooster2Doc doc;
     for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 15; ++x) doc.SetCell(x, y, static_cast<Cell>('A' + (x + y) % 26));
-    doc.ResizeGrid(15, 15, 10, 12);
-    doc.m_width = 10;
-    doc.m_height = 12;
+        for (int x = 0; x < 15; ++x) doc.puzzle.SetCell(x, y, static_cast<Cell>('A' + (x + y) % 26));
+    doc.puzzle.Resize(10, 12);
     for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 10; ++x) ASSERT_EQ(doc.GetCell(x, y), 'A' + (x + y) % 26);
+        for (int x = 0; x < 10; ++x) ASSERT_EQ(doc.puzzle.GetCell(x, y), 'A' + (x + y) % 26);
 }
 
 TEST(ResizeTest, GrowingAddsFreeCellsRightAndBelow) {
     CRooster2Doc doc;
-    doc.ResizeGrid(15, 15, 10, 12);
-    doc.m_width = 10;
-    doc.m_height = 12;
-    doc.SetCell(9, 11, 'Q');
-    doc.SetCell(0, 0, CELL_ZWART);
-    doc.ResizeGrid(10, 12, 15, 15);
-    doc.m_width = 15;
-    doc.m_height = 15;
-    EXPECT_EQ(doc.GetCell(9, 11), 'Q');
-    EXPECT_EQ(doc.GetCell(0, 0), CELL_ZWART);
-    EXPECT_EQ(doc.GetCell(10, 11), CELL_VRIJ);
-    EXPECT_EQ(doc.GetCell(14, 14), CELL_VRIJ);
-    EXPECT_EQ(doc.GetCell(9, 12), CELL_VRIJ);
+    doc.puzzle.Resize(10, 12);
+    doc.puzzle.SetCell(9, 11, 'Q');
+    doc.puzzle.SetCell(0, 0, CELL_ZWART);
+    doc.puzzle.Resize(15, 15);
+    EXPECT_EQ(doc.puzzle.GetCell(9, 11), 'Q');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_ZWART);
+    EXPECT_EQ(doc.puzzle.GetCell(10, 11), CELL_VRIJ);
+    EXPECT_EQ(doc.puzzle.GetCell(14, 14), CELL_VRIJ);
+    EXPECT_EQ(doc.puzzle.GetCell(9, 12), CELL_VRIJ);
 }
 
 TEST(GridStringTest, RoundTripsExactlyTheCellsOfTheGrid) {
     CRooster2Doc doc;
     SetGrid(doc, {"AB#", "y.-"});
-    const std::string grid = doc.GridToString();
+    const std::string grid = doc.puzzle.GridToString();
     EXPECT_EQ(grid, std::string("AB\x01y \x02", 6));
     CRooster2Doc other;
     SetGrid(other, {"...", "..."});
-    other.StringToGrid(grid);
-    EXPECT_EQ(other.GridToString(), grid);
+    other.puzzle.StringToGrid(grid);
+    EXPECT_EQ(other.puzzle.GridToString(), grid);
 }

@@ -14,7 +14,7 @@ class GridTransformsTest : public ::testing::Test {
 protected:
     void Start(int phase, const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
-        doc.m_phase = phase;
+        doc.phase = phase;
         StartEditingDocument(doc, undo);
         doc.MarkModified(false);
     }
@@ -33,7 +33,7 @@ TEST_F(GridTransformsTest, CleanSlateFreesEveryCellAndRebuildsTheWords) {
     const EditResult result = Run(ID_GRID_CLEAN);
     EXPECT_TRUE(result.applied);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
-    EXPECT_EQ(doc.m_words.size(), 6u);
+    EXPECT_EQ(doc.puzzle.words.size(), 6u);
     EXPECT_TRUE(result.redrawLetters);
     EXPECT_FALSE(result.redrawAll);
     EXPECT_TRUE(result.forgetBestResult);
@@ -53,12 +53,12 @@ TEST_F(GridTransformsTest, CleanSlateOnlyWhileShaping) {
 
 TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
     Start(PHASE_VULLEN, {"Ay#", "-BC"});
-    doc.m_words[0].value = "AY";
-    doc.m_words[0].clue = "kept";
+    doc.puzzle.words[0].value = "AY";
+    doc.puzzle.words[0].clue = "kept";
     const EditResult result = Run(ID_GRID_REMOVE_LETTERS);
     EXPECT_EQ(GridRows(doc), (Rows{"..#", "-.."}));
-    EXPECT_TRUE(doc.m_words[0].value.empty());
-    EXPECT_EQ(doc.m_words[0].clue, "kept");
+    EXPECT_TRUE(doc.puzzle.words[0].value.empty());
+    EXPECT_EQ(doc.puzzle.words[0].clue, "kept");
     EXPECT_TRUE(result.redrawAll);
     EXPECT_TRUE(doc.IsModified());
 }
@@ -153,7 +153,7 @@ TEST_F(GridTransformsTest, ShapeTransformsMoveTheCellsAndRebuildTheWords) {
         EXPECT_EQ(GridRows(doc), c.after);
         CRooster2Doc rebuilt;
         SetGrid(rebuilt, {c.after[0], c.after[1], c.after[2]});
-        EXPECT_EQ(doc.m_words.size(), rebuilt.m_words.size());
+        EXPECT_EQ(doc.puzzle.words.size(), rebuilt.puzzle.words.size());
         EXPECT_TRUE(doc.IsModified());
         EXPECT_EQ(undo.Shape().Position(), 2);
     }
@@ -181,9 +181,9 @@ TEST_F(GridTransformsTest, ShapeOnlyTransformsRefusedWhileFilling) {
 }
 
 TEST_F(GridTransformsTest, RotateRefusedForANonSquareGrid) {
-    doc.m_phase = PHASE_VORMEN;
-    doc.m_width = 15;
-    doc.m_height = 13;
+    doc.phase = PHASE_VORMEN;
+    doc.puzzle.width = 15;
+    doc.puzzle.height = 13;
     EXPECT_FALSE(CanRunGridTransform(ID_ROTATE_CLOCKWISE, doc));
     EXPECT_FALSE(RotateGrid(doc));
     EXPECT_FALSE(Run(ID_ROTATE_CLOCKWISE).applied);
@@ -191,13 +191,13 @@ TEST_F(GridTransformsTest, RotateRefusedForANonSquareGrid) {
 
 TEST_F(GridTransformsTest, TransformsKeepPhaseAndCursor) {
     Start(PHASE_VORMEN, {"ABC", "DEF", "GHI"});
-    doc.m_curWord = 3;
-    doc.m_curPos = 2;
+    doc.curWord = 3;
+    doc.curPos = 2;
     Run(ID_ROTATE_CLOCKWISE);
     Run(ID_SHIFT_LEFT);
-    EXPECT_EQ(doc.m_phase, PHASE_VORMEN);
-    EXPECT_EQ(doc.m_curWord, 3);
-    EXPECT_EQ(doc.m_curPos, 2);
+    EXPECT_EQ(doc.phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.curWord, 3);
+    EXPECT_EQ(doc.curPos, 2);
 }
 
 // ---- Alternate black ---------------------------------------------------------------
@@ -205,7 +205,7 @@ TEST_F(GridTransformsTest, TransformsKeepPhaseAndCursor) {
 TEST_F(GridTransformsTest, AlternateBlackStopsBeforeABlackCell) {
     SetGrid(doc, {"...........", "...........", "...........", "...........", "...........",
                   "..........#", "..........."});
-    doc.m_phase = PHASE_VORMEN;
+    doc.phase = PHASE_VORMEN;
     StartEditingDocument(doc, undo);
     const EditResult result = Run(ID_ALTERNATE_BLACK, 3, 5);
     EXPECT_TRUE(result.applied);

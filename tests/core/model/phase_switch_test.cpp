@@ -27,56 +27,56 @@ TEST_F(PhaseSwitchTest, AShownDocumentStartsWithoutUndoOrRedo) {
 }
 
 TEST_F(PhaseSwitchTest, FillingStartsAtTheFirstWordWithAFreshHistory) {
-    doc.m_curWord = 4;
-    doc.m_curPos = 2;
+    doc.curWord = 4;
+    doc.curPos = 2;
     undo.PushFillUndo(doc);
     const EditResult result = EnterFillingPhase(doc, undo);
     EXPECT_TRUE(result.applied);
     EXPECT_TRUE(result.redrawAll);
-    EXPECT_EQ(doc.m_phase, PHASE_VULLEN);
-    EXPECT_EQ(doc.m_curWord, 0);
-    EXPECT_EQ(doc.m_curPos, 0);
+    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.curWord, 0);
+    EXPECT_EQ(doc.curPos, 0);
     EXPECT_EQ(undo.Fill().Size(), 1);
 }
 
 TEST_F(PhaseSwitchTest, FillingBuildsTheWordsOfTheLastShape) {
-    doc.SetCell(1, 1, CELL_ZWART);  // no repaint came in between
+    doc.puzzle.SetCell(1, 1, CELL_ZWART);  // no repaint came in between
     EnterFillingPhase(doc, undo);
-    EXPECT_EQ(doc.m_words.size(), 4u);
+    EXPECT_EQ(doc.puzzle.words.size(), 4u);
 }
 
 TEST_F(PhaseSwitchTest, FillingOnlyFromShaping) {
     for (int phase : {PHASE_VULLEN, PHASE_TONEN, PHASE_ZOEKEN}) {
-        doc.m_phase = phase;
+        doc.phase = phase;
         EXPECT_FALSE(EnterFillingPhase(doc, undo).applied);
-        EXPECT_EQ(doc.m_phase, phase);
+        EXPECT_EQ(doc.phase, phase);
     }
 }
 
 TEST_F(PhaseSwitchTest, ShapingOnlyFromFilling) {
     for (int phase : {PHASE_VORMEN, PHASE_TONEN, PHASE_ZOEKEN}) {
-        doc.m_phase = phase;
+        doc.phase = phase;
         EXPECT_FALSE(EnterShapingPhase(doc, undo).applied);
-        EXPECT_EQ(doc.m_phase, phase);
+        EXPECT_EQ(doc.phase, phase);
     }
 }
 
 TEST_F(PhaseSwitchTest, ShapingDropsCluesSolutionsAndTheShapeHistory) {
     EnterFillingPhase(doc, undo);
-    doc.m_words[2].clue = "Weg";
+    doc.puzzle.words[2].clue = "Weg";
     undo.PushShapeUndo(doc);
     const EditResult result = EnterShapingPhase(doc, undo);
     EXPECT_TRUE(result.applied);
     EXPECT_TRUE(result.forgetSolutions);
     EXPECT_TRUE(result.redrawAll);
-    EXPECT_EQ(doc.m_phase, PHASE_VORMEN);
-    EXPECT_TRUE(doc.m_words[2].clue.empty());
+    EXPECT_EQ(doc.phase, PHASE_VORMEN);
+    EXPECT_TRUE(doc.puzzle.words[2].clue.empty());
     EXPECT_EQ(undo.Shape().Size(), 1);
 }
 
 TEST_F(PhaseSwitchTest, AskingBeforeShapingOnlyWhenCluesWouldBeLost) {
     EXPECT_FALSE(ShapingLosesClues(doc));
-    doc.m_words[5].clue = "Iets";
+    doc.puzzle.words[5].clue = "Iets";
     EXPECT_TRUE(ShapingLosesClues(doc));
     const UserMessage question = ClueLossQuestion();
     EXPECT_EQ(question.text, "Alle omschrijvingen gaan verloren, ok");
@@ -85,7 +85,7 @@ TEST_F(PhaseSwitchTest, AskingBeforeShapingOnlyWhenCluesWouldBeLost) {
 
 TEST_F(PhaseSwitchTest, LeavingAndReenteringFillingEmptiesItsHistory) {
     EnterFillingPhase(doc, undo);
-    doc.SetCell(0, 0, 'A');
+    doc.puzzle.SetCell(0, 0, 'A');
     undo.PushFillUndo(doc);
     ASSERT_TRUE(undo.CanUndo(PHASE_VULLEN));
     EnterShapingPhase(doc, undo);

@@ -14,7 +14,7 @@ struct PropertiesTest : ::testing::Test {
     CUndoHistories undo;
     PropertiesTest() {
         doc.OnNewDocument();
-        doc.BuildWords();
+        doc.puzzle.BuildWords();
         undo.ResetShapeUndo(doc);
     }
     PropertiesApplied Apply(const PuzzleProperties& p) { return ApplyProperties(doc, undo, p); }
@@ -41,107 +41,93 @@ TEST(NumberFieldTest, RefusesOutOfRangeAndNonNumbersKeepingTheValue) {
 }
 
 TEST_F(PropertiesTest, ReadingAndApplyingUnchangedValuesKeepsTheDocument) {
-    const std::string grid = doc.GridToString();
+    const std::string grid = doc.puzzle.GridToString();
     Apply(ReadProperties(doc, false));
-    EXPECT_EQ(doc.GridToString(), grid);
-    EXPECT_EQ(doc.m_width, 15);
+    EXPECT_EQ(doc.puzzle.GridToString(), grid);
+    EXPECT_EQ(doc.puzzle.width, 15);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(undo.CanUndo(PHASE_VORMEN));
 }
 
 TEST_F(PropertiesTest, WiderGridKeepsOldColumnsAndAddsFreeCells) {
     SetGrid(doc, {"#..", "...", "..#"});
-    doc.m_curWord = 3;
+    doc.curWord = 3;
     undo.PushShapeUndo(doc);
     PuzzleProperties p = ReadProperties(doc, false);
     p.width = 5;
     EXPECT_TRUE(Apply(p).resized);
     EXPECT_EQ(GridRows(doc), (Rows{"#....", ".....", "..#.."}));
-    EXPECT_EQ(doc.m_curWord, 0);
+    EXPECT_EQ(doc.curWord, 0);
     EXPECT_FALSE(undo.CanUndo(PHASE_VORMEN));
-    EXPECT_EQ(doc.m_words.front().length, 4);
+    EXPECT_EQ(doc.puzzle.words.front().length, 4);
 }
 
 TEST_F(PropertiesTest, SizeIsNotChangedOutsideShaping) {
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     PuzzleProperties p = ReadProperties(doc, false);
     p.width = 20;
-    p.doorloper = true;
+    p.numbering.doorloper = true;
     EXPECT_FALSE(Apply(p).resized);
-    EXPECT_EQ(doc.m_width, 15);
-    EXPECT_FALSE(doc.m_doorloper);
+    EXPECT_EQ(doc.puzzle.width, 15);
+    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
 }
 
 TEST_F(PropertiesTest, ClueTextSizeBelowTenIsStoredAsZero) {
     PuzzleProperties p = ReadProperties(doc, false);
-    p.clueTextSize = 5;
+    p.appearance.clueTextSize = 5;
     Apply(p);
-    EXPECT_EQ(doc.m_clueTextSize, 0);
-    p.clueTextSize = 12;
+    EXPECT_EQ(doc.puzzle.appearance.clueTextSize, 0);
+    p.appearance.clueTextSize = 12;
     Apply(p);
-    EXPECT_EQ(doc.m_clueTextSize, 12);
+    EXPECT_EQ(doc.puzzle.appearance.clueTextSize, 12);
 }
 
 TEST_F(PropertiesTest, SwitchingDoorloperOnEmptiesTheGridWithAnUndoStep) {
     SetGrid(doc, {"#A.", "...", "..#"});
     undo.ResetShapeUndo(doc);
     PuzzleProperties p = ReadProperties(doc, false);
-    p.doorloper = true;
+    p.numbering.doorloper = true;
     EXPECT_TRUE(Apply(p).cleared);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
-    EXPECT_TRUE(doc.m_doorloper);
+    EXPECT_TRUE(doc.puzzle.numbering.doorloper);
     EXPECT_TRUE(undo.CanUndo(PHASE_VORMEN));
 }
 
 TEST_F(PropertiesTest, SwitchingDoorloperOffChangesNoCell) {
     SetGrid(doc, {"#..", "...", "..#"});
-    doc.m_doorloper = true;
+    doc.puzzle.numbering.doorloper = true;
     PuzzleProperties p = ReadProperties(doc, false);
-    p.doorloper = false;
+    p.numbering.doorloper = false;
     EXPECT_FALSE(Apply(p).cleared);
     EXPECT_EQ(GridRows(doc), (Rows{"#..", "...", "..#"}));
-    EXPECT_FALSE(doc.m_doorloper);
+    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
 }
 
 TEST_F(PropertiesTest, AcrossOnlyNumberingForcesTheAcrossDirection) {
-    doc.m_direction = DIR_DOWN;
+    doc.direction = DIR_DOWN;
     PuzzleProperties p = ReadProperties(doc, false);
-    p.acrossOnly = true;
+    p.numbering.acrossOnly = true;
     Apply(p);
-    EXPECT_TRUE(doc.m_acrossOnly);
-    EXPECT_EQ(doc.m_direction, DIR_ACROSS);
+    EXPECT_TRUE(doc.puzzle.numbering.acrossOnly);
+    EXPECT_EQ(doc.direction, DIR_ACROSS);
 }
 
-TEST_F(PropertiesTest, DisplaySettingsAndColoursAreStoredInButtonOrder) {
-    PuzzleProperties p = ReadProperties(doc, true);
-    EXPECT_TRUE(p.smallLetters);
-    p.colours = {1, 2, 3, 4, 5, 6};
-    p.symmetry = 5;
-    p.margin = 40;
-    p.startNumber = 7;
-    p.htmlTitle = "Puzzel \xe9\xe9n";
-    p.htmlBlackGrey = false;
-    p.lineWidth = 1;
+TEST_F(PropertiesTest, NewStartNumberRenumbersAtOnceAndFillingKeepsTheClues) {
+    doc.phase = PHASE_VULLEN;
+    doc.puzzle.words[0].clue = "hoofdstad";
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.numbering.startNumber = 7;
     Apply(p);
-    EXPECT_EQ(doc.m_colorZwart, 1u);
-    EXPECT_EQ(doc.m_colorWoord, 2u);
-    EXPECT_EQ(doc.m_colorNiet, 3u);
-    EXPECT_EQ(doc.m_colorVrij, 4u);
-    EXPECT_EQ(doc.m_colorWoordPos, 5u);
-    EXPECT_EQ(doc.m_colorAchtergrond, 6u);
-    EXPECT_EQ(doc.m_symmetry, 5);
-    EXPECT_EQ(doc.m_margin, 40);
-    EXPECT_EQ(doc.m_startNumber, 7);
-    EXPECT_EQ(doc.m_htmlTitle, "Puzzel \xe9\xe9n");
-    EXPECT_FALSE(doc.m_htmlBlackGrey);
-    EXPECT_EQ(doc.m_lineWidth, 1);
+    EXPECT_EQ(doc.puzzle.words[0].number, 7);
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 7);
+    EXPECT_EQ(doc.puzzle.words[0].clue, "hoofdstad");
 }
 
 TEST_F(PropertiesTest, CommentOkMarksModifiedEvenWithoutChange) {
-    doc.m_comment = "regel 1\r\nregel 2";
-    ApplyComment(doc, doc.m_comment);
+    doc.puzzle.comment = "regel 1\r\nregel 2";
+    ApplyComment(doc, doc.puzzle.comment);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.m_comment, "regel 1\r\nregel 2");
+    EXPECT_EQ(doc.puzzle.comment, "regel 1\r\nregel 2");
 }
 
 }  // namespace

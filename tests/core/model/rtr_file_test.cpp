@@ -34,21 +34,21 @@ std::string OldShortFile(std::int32_t ijFlag = 0) {
 CRooster2Doc SamplePuzzle() {
     CRooster2Doc doc;
     SetGrid(doc, {"DENHAAG", ".#.#.#.", "y......"});
-    doc.m_words[0].clue = "Hofstad";
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 4;
-    doc.m_words[1].extraList = 2;
-    doc.m_htmlTitle = "Puzzel 1";
-    doc.m_comment = "Voor de krant";
-    doc.m_wordFile = "/lijsten/nl05.doc";
-    doc.m_extraFiles = {"/lijsten/extra02.doc", "/lijsten/namen02.doc"};
-    doc.m_excludedLetters = "QX";
-    doc.m_letterValues[4] = -3;
-    doc.m_startNumber = 4;
-    doc.m_numberPartWords = true;
-    doc.m_phase = PHASE_VULLEN;
-    doc.Renumber();
+    doc.puzzle.words[0].clue = "Hofstad";
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 4;
+    doc.puzzle.words[1].extraList = 2;
+    doc.puzzle.html.title = "Puzzel 1";
+    doc.puzzle.comment = "Voor de krant";
+    doc.puzzle.search.wordFile = "/lijsten/nl05.doc";
+    doc.puzzle.extraFiles = {"/lijsten/extra02.doc", "/lijsten/namen02.doc"};
+    doc.puzzle.search.excludedLetters = "QX";
+    doc.puzzle.letterValues[4] = -3;
+    doc.puzzle.numbering.startNumber = 4;
+    doc.puzzle.numbering.numberPartWords = true;
+    doc.phase = PHASE_VULLEN;
+    doc.puzzle.Renumber();
     return doc;
 }
 
@@ -56,15 +56,15 @@ CRooster2Doc SamplePuzzle() {
 
 TEST(RtrRoundTripTest, ANewPuzzleSavedAndReopenedGivesTheSameBytes) {
     CRooster2Doc doc;
-    doc.BuildWords();
-    for (WordInfo& word : doc.m_words) word.clue = "clue " + std::to_string(word.number);
+    doc.puzzle.BuildWords();
+    for (WordInfo& word : doc.puzzle.words) word.clue = "clue " + std::to_string(word.number);
     const std::string bytes = WriteRtr(doc);
 
     CRooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
     EXPECT_EQ(WriteRtr(reopened), bytes);
-    ASSERT_EQ(reopened.m_words.size(), 30u);
-    EXPECT_EQ(reopened.m_words[29].clue, "clue 29");
+    ASSERT_EQ(reopened.puzzle.words.size(), 30u);
+    EXPECT_EQ(reopened.puzzle.words[29].clue, "clue 29");
 }
 
 TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
@@ -73,17 +73,17 @@ TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
     CRooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
     EXPECT_EQ(WriteRtr(reopened), bytes);
-    EXPECT_EQ(reopened.GridToString(), doc.GridToString());
-    EXPECT_EQ(reopened.m_words[0].partCount, 2);
-    EXPECT_EQ(reopened.m_words[0].partLengths[1], 4);
-    EXPECT_EQ(reopened.m_words[0].value, "DENHAAG");
-    EXPECT_EQ(reopened.m_words[1].extraList, 2);
-    EXPECT_EQ(reopened.m_extraFiles, doc.m_extraFiles);
-    EXPECT_EQ(reopened.m_letterValues[4], -3);
-    EXPECT_EQ(reopened.m_comment, "Voor de krant");
+    EXPECT_EQ(reopened.puzzle.GridToString(), doc.puzzle.GridToString());
+    EXPECT_EQ(reopened.puzzle.words[0].partCount, 2);
+    EXPECT_EQ(reopened.puzzle.words[0].partLengths[1], 4);
+    EXPECT_EQ(reopened.puzzle.words[0].value, "DENHAAG");
+    EXPECT_EQ(reopened.puzzle.words[1].extraList, 2);
+    EXPECT_EQ(reopened.puzzle.extraFiles, doc.puzzle.extraFiles);
+    EXPECT_EQ(reopened.puzzle.letterValues[4], -3);
+    EXPECT_EQ(reopened.puzzle.comment, "Voor de krant");
     // Renumbered on reading with part numbers: the second part has its own number.
-    EXPECT_EQ(reopened.CellNumber(3, 0), doc.CellNumber(3, 0));
-    EXPECT_EQ(reopened.m_phase, PHASE_VULLEN);
+    EXPECT_EQ(reopened.puzzle.CellNumber(3, 0), doc.puzzle.CellNumber(3, 0));
+    EXPECT_EQ(reopened.phase, PHASE_VULLEN);
 }
 
 TEST(RtrLayoutTest, AFourCellWordStoresItsLettersWithASpaceAndATerminator) {
@@ -104,9 +104,9 @@ TEST(RtrLayoutTest, AnEmptyTitleIsFourZeroBytesAndReadsBackEmpty) {
     EXPECT_EQ(bytes.substr(title, 4), std::string(4, '\0'));
 
     CRooster2Doc previous;
-    previous.m_htmlTitle = "Vorige titel";
+    previous.puzzle.html.title = "Vorige titel";
     ASSERT_EQ(ReadRtr(previous, bytes).status, RtrStatus::Loaded);
-    EXPECT_TRUE(previous.m_htmlTitle.empty());
+    EXPECT_TRUE(previous.puzzle.html.title.empty());
 }
 
 TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
@@ -117,8 +117,8 @@ TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
     EXPECT_EQ(result.status, RtrStatus::NotRtr);
     EXPECT_EQ(result.message.text, "Geen valide rtr-bestand");
     EXPECT_EQ(result.message.caption, "Rooster2");
-    EXPECT_EQ(doc.m_width, 15);
-    EXPECT_TRUE(doc.m_htmlTitle.empty());
+    EXPECT_EQ(doc.puzzle.width, 15);
+    EXPECT_TRUE(doc.puzzle.html.title.empty());
 
     bytes = WriteRtr(SamplePuzzle());
     bytes[0] = 24;
@@ -127,45 +127,45 @@ TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
 
 TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
     CRooster2Doc doc = SamplePuzzle();
-    doc.m_maxFrequency = 4;
-    doc.m_htmlBlackGrey = false;
+    doc.puzzle.search.maxFrequency = 4;
+    doc.puzzle.html.blackGrey = false;
     ASSERT_EQ(ReadRtr(doc, OldShortFile()).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.m_width, 3);
-    EXPECT_EQ(doc.m_words.size(), 1u);
-    EXPECT_EQ(doc.m_words[0].clue, "Kaas");
-    EXPECT_EQ(doc.m_words[0].value, "AB ");
-    EXPECT_EQ(doc.m_wordFile, "nl02x.doc");
-    EXPECT_EQ(doc.m_maxSolutions, 250);
-    EXPECT_FALSE(doc.m_allDifferent);
-    EXPECT_EQ(doc.m_colorNiet, 0x333333u);
-    EXPECT_EQ(doc.m_phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.puzzle.width, 3);
+    EXPECT_EQ(doc.puzzle.words.size(), 1u);
+    EXPECT_EQ(doc.puzzle.words[0].clue, "Kaas");
+    EXPECT_EQ(doc.puzzle.words[0].value, "AB ");
+    EXPECT_EQ(doc.puzzle.search.wordFile, "nl02x.doc");
+    EXPECT_EQ(doc.puzzle.search.maxSolutions, 250);
+    EXPECT_FALSE(doc.puzzle.search.allDifferent);
+    EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0x333333u);
+    EXPECT_EQ(doc.phase, PHASE_VULLEN);
     // Later fields take their defaults.
-    EXPECT_TRUE(doc.m_htmlTitle.empty());
-    EXPECT_TRUE(doc.m_comment.empty());
-    EXPECT_TRUE(doc.m_extraFiles.empty());
-    EXPECT_TRUE(doc.m_partDashes);
-    EXPECT_EQ(doc.m_maxCandidates, 1000);
-    EXPECT_EQ(doc.m_letterFontName, "Arial");
-    EXPECT_EQ(doc.m_colorWoordPos, 0x80FF80u);
-    EXPECT_EQ(doc.m_colorAchtergrond, 0xD8E9ECu);
-    EXPECT_EQ(doc.m_startNumber, 1);
-    EXPECT_FALSE(doc.m_numberPartWords);
-    EXPECT_EQ(doc.m_letterValues[4], 5);
-    EXPECT_EQ(doc.m_words[0].number, 1);
+    EXPECT_TRUE(doc.puzzle.html.title.empty());
+    EXPECT_TRUE(doc.puzzle.comment.empty());
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
+    EXPECT_TRUE(doc.puzzle.appearance.partDashes);
+    EXPECT_EQ(doc.puzzle.search.maxCandidates, 1000);
+    EXPECT_EQ(doc.puzzle.appearance.letterFontName, "Arial");
+    EXPECT_EQ(doc.puzzle.appearance.colours.woordPos, 0x80FF80u);
+    EXPECT_EQ(doc.puzzle.appearance.colours.achtergrond, 0xD8E9ECu);
+    EXPECT_EQ(doc.puzzle.numbering.startNumber, 1);
+    EXPECT_FALSE(doc.puzzle.numbering.numberPartWords);
+    EXPECT_EQ(doc.puzzle.letterValues[4], 5);
+    EXPECT_EQ(doc.puzzle.words[0].number, 1);
     // The final resets.
-    EXPECT_EQ(doc.m_maxFrequency, 0);
-    EXPECT_TRUE(doc.m_htmlBlackGrey);
+    EXPECT_EQ(doc.puzzle.search.maxFrequency, 0);
+    EXPECT_TRUE(doc.puzzle.html.blackGrey);
 }
 
 TEST(RtrShortFileTest, AnIjFlagOtherThanZeroOrOneStopsReading) {
     CRooster2Doc doc = SamplePuzzle();
-    doc.m_htmlTitle = "Blijft";
-    doc.m_maxFrequency = 4;
+    doc.puzzle.html.title = "Blijft";
+    doc.puzzle.search.maxFrequency = 4;
     std::string bytes = OldShortFile(7) + "garbage that is never read";
     ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.m_width, 3);
-    EXPECT_EQ(doc.m_htmlTitle, "Blijft");
-    EXPECT_EQ(doc.m_maxFrequency, 4);
+    EXPECT_EQ(doc.puzzle.width, 3);
+    EXPECT_EQ(doc.puzzle.html.title, "Blijft");
+    EXPECT_EQ(doc.puzzle.search.maxFrequency, 4);
 }
 
 TEST(RtrPartsTest, OnlyTwoToNineteenPartsAreRead) {
@@ -179,25 +179,25 @@ TEST(RtrPartsTest, OnlyTwoToNineteenPartsAreRead) {
         bytes += later.Bytes();
         CRooster2Doc doc;
         ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded) << stored;
-        EXPECT_EQ(doc.m_words[0].partCount, 0) << stored;
+        EXPECT_EQ(doc.puzzle.words[0].partCount, 0) << stored;
     }
 }
 
 TEST(RtrPartsTest, ARejectedStringIsSkippedAndTheNextFieldsStayAligned) {
     CRooster2Doc doc = SamplePuzzle();
-    doc.m_htmlTitle = std::string(1000, 'T');  // longer than a title may be
+    doc.puzzle.html.title = std::string(1000, 'T');  // longer than a title may be
     const std::string bytes = WriteRtr(doc);
     CRooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
-    EXPECT_TRUE(reopened.m_htmlTitle.empty());
-    EXPECT_EQ(reopened.m_comment, "Voor de krant");
-    EXPECT_EQ(reopened.m_words[0].partCount, 2);
+    EXPECT_TRUE(reopened.puzzle.html.title.empty());
+    EXPECT_EQ(reopened.puzzle.comment, "Voor de krant");
+    EXPECT_EQ(reopened.puzzle.words[0].partCount, 2);
 }
 
 TEST(RtrDamageTest, EveryTruncationLoadsOrLeavesTheDocumentAsItWas) {
     const std::string bytes = WriteRtr(SamplePuzzle());
     CRooster2Doc open;
-    open.m_htmlTitle = "Het open rooster";
+    open.puzzle.html.title = "Het open rooster";
     const std::string before = WriteRtr(open);
     int refused = 0;
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
@@ -238,7 +238,7 @@ TEST(RtrDamageTest, ImpossibleSizesAndLengthsAreRefused) {
     for (const std::int32_t width : {0, -1, 101, 0x7FFFFFFF}) {
         CRooster2Doc doc;
         EXPECT_EQ(ReadRtr(doc, withS32At(29, width)).status, RtrStatus::Refused) << width;
-        EXPECT_EQ(doc.m_width, 15);
+        EXPECT_EQ(doc.puzzle.width, 15);
     }
     const std::size_t clueLength = 29 + 8 + 6 + 44 + 4 + 4;
     for (const std::int32_t length : {-1, 5000, 0x7FFFFFFF}) {
@@ -259,9 +259,9 @@ TEST(RtrDamageTest, ForeignStateValuesAreMadeSafe) {
     bytes.replace(margin + 28, 12, phase.Bytes());
     CRooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.m_phase, PHASE_VORMEN);
-    EXPECT_EQ(reopened.m_curWord, -1);
-    EXPECT_EQ(reopened.m_cellSize, 200);
+    EXPECT_EQ(reopened.phase, PHASE_VORMEN);
+    EXPECT_EQ(reopened.curWord, -1);
+    EXPECT_EQ(reopened.puzzle.appearance.cellSize, 200);
 }
 
 TEST(RtrFileTest, SavingInTheSearchPhasesIsRefusedAndTouchesNothing) {
@@ -270,7 +270,7 @@ TEST(RtrFileTest, SavingInTheSearchPhasesIsRefusedAndTouchesNothing) {
     WriteFileOrFail(path, "bestaand");
     for (const int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
         CRooster2Doc doc;
-        doc.m_phase = phase;
+        doc.phase = phase;
         UserMessage message;
         EXPECT_FALSE(SaveRtrFile(doc, path, message));
         EXPECT_EQ(message.text, "Opslaan " + path + "\nalleen mogelijk in fase vorm of vul");
@@ -286,25 +286,25 @@ TEST(RtrFileTest, SaveAndOpenSetThePathAndClearTheModifiedFlag) {
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, path, message));
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(doc.m_pathName, path);
+    EXPECT_EQ(doc.pathName, path);
     EXPECT_EQ(ReadFileOrEmpty(path), WriteRtr(doc));
 
     CRooster2Doc other;
     other.MarkModified(true);
     EXPECT_EQ(OpenRtrFile(other, path).status, RtrStatus::Loaded);
     EXPECT_FALSE(other.IsModified());
-    EXPECT_EQ(other.m_pathName, path);
+    EXPECT_EQ(other.pathName, path);
 }
 
 TEST(RtrFileTest, AFailedSaveKeepsTheOldFile) {
     TempDir dir;
     const std::string path = dir.Path("puzzel.rtr");
     CRooster2Doc doc;
-    doc.BuildWords();
+    doc.puzzle.BuildWords();
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, path, message));
     const std::string good = ReadFileOrEmpty(path);
-    doc.m_comment = std::string(5000, 'c');
+    doc.puzzle.comment = std::string(5000, 'c');
     SimulateWriteFailureAfter(100);
     const bool saved = SaveRtrFile(doc, path, message);
     SimulateWriteFailureAfter(-1);
@@ -322,13 +322,13 @@ TEST(RtrFileTest, AMissingFileIsRefusedWithAMessage) {
 
 TEST(RtrDamageTest, SettingsOutsideTheDialogRangesAreClamped) {
     CRooster2Doc doc = SamplePuzzle();
-    doc.m_startNumber = 0x7FFFFFFF;  // would overflow the numbering
-    doc.m_lineWidth = 40;
-    doc.m_clueTextSize = -3;
+    doc.puzzle.numbering.startNumber = 0x7FFFFFFF;  // would overflow the numbering
+    doc.puzzle.appearance.lineWidth = 40;
+    doc.puzzle.appearance.clueTextSize = -3;
     CRooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, WriteRtr(doc)).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.m_startNumber, 999);
-    EXPECT_EQ(reopened.m_lineWidth, 1);
-    EXPECT_EQ(reopened.m_clueTextSize, 0);
-    EXPECT_EQ(reopened.m_words[0].number, 999);
+    EXPECT_EQ(reopened.puzzle.numbering.startNumber, 999);
+    EXPECT_EQ(reopened.puzzle.appearance.lineWidth, 1);
+    EXPECT_EQ(reopened.puzzle.appearance.clueTextSize, 0);
+    EXPECT_EQ(reopened.puzzle.words[0].number, 999);
 }

@@ -15,17 +15,17 @@ class ShapeEditingTest : public ::testing::Test {
 protected:
     void Start(const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
-        doc.m_phase = PHASE_VORMEN;
+        doc.phase = PHASE_VORMEN;
         StartEditingDocument(doc, undo);
         doc.MarkModified(false);
     }
     // An empty grid of the given size with the given symmetry.
     void StartEmpty(int width, int height, int symmetry) {
-        doc.m_width = width;
-        doc.m_height = height;
-        doc.m_symmetry = symmetry;
-        doc.m_cells.fill(CELL_VRIJ);
-        doc.m_phase = PHASE_VORMEN;
+        doc.puzzle.width = width;
+        doc.puzzle.height = height;
+        doc.puzzle.symmetry = symmetry;
+        doc.puzzle.cells.fill(CELL_VRIJ);
+        doc.phase = PHASE_VORMEN;
         StartEditingDocument(doc, undo);
     }
     EditResult Click(int x, int y, bool notCell = false) {
@@ -33,9 +33,9 @@ protected:
     }
     std::set<std::pair<int, int>> BlackCells() const {
         std::set<std::pair<int, int>> cells;
-        for (int y = 0; y < doc.m_height; ++y)
-            for (int x = 0; x < doc.m_width; ++x)
-                if (doc.GetCell(x, y) == CELL_ZWART) cells.insert({x, y});
+        for (int y = 0; y < doc.puzzle.height; ++y)
+            for (int x = 0; x < doc.puzzle.width; ++x)
+                if (doc.puzzle.GetCell(x, y) == CELL_ZWART) cells.insert({x, y});
         return cells;
     }
 
@@ -83,9 +83,9 @@ TEST_F(ShapeEditingTest, ClickOnBlackOrNotCellMakesItFree) {
 
 TEST_F(ShapeEditingTest, ClickRebuildsTheWords) {
     Start({"...", "...", "..."});
-    ASSERT_EQ(doc.m_words.size(), 6u);
+    ASSERT_EQ(doc.puzzle.words.size(), 6u);
     Click(1, 1);
-    EXPECT_EQ(doc.m_words.size(), 4u);
+    EXPECT_EQ(doc.puzzle.words.size(), 4u);
 }
 
 TEST_F(ShapeEditingTest, DragSetsTheRectangleToTheReleaseCellsCode) {
@@ -122,7 +122,7 @@ TEST_F(ShapeEditingTest, ClickOutsideTheGridChangesNothing) {
 
 TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
     Start({"...", "..."});
-    doc.m_doorloper = true;
+    doc.puzzle.numbering.doorloper = true;
     EXPECT_FALSE(Click(1, 1).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
     EXPECT_EQ(undo.Shape().Position(), 1);
@@ -169,7 +169,7 @@ TEST_F(ShapeEditingTest, AdvanceCellWrapsAcrossAndDown) {
     AdvanceCell(doc, x, y);  // the last cell wraps to the first
     EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
 
-    doc.m_direction = DIR_DOWN;
+    doc.direction = DIR_DOWN;
     x = 0;
     y = 1;
     AdvanceCell(doc, x, y);  // (0, 2) is black: on to the top of the next column
@@ -182,7 +182,7 @@ TEST_F(ShapeEditingTest, AdvanceCellWrapsAcrossAndDown) {
 
 TEST_F(ShapeEditingTest, AdvanceCellStaysWhenNoOtherLetterCellExists) {
     Start({"##", "#-"});
-    doc.SetCell(0, 0, CELL_VRIJ);
+    doc.puzzle.SetCell(0, 0, CELL_VRIJ);
     int x = 0;
     int y = 0;
     AdvanceCell(doc, x, y);
@@ -223,7 +223,7 @@ TEST_F(ShapeEditingTest, TypingAtTheMarkStoresTheLetterAndAdvances) {
     int markX = 0;
     int markY = 0;
     const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'e');
-    EXPECT_EQ(doc.GetCell(0, 0), 'E');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'E');
     EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
     EXPECT_EQ(result.highlightCell, 1);
     EXPECT_EQ(result.cells, (std::vector<int>{0, 1, 2}));  // the across word through the mark
@@ -251,13 +251,13 @@ TEST_F(ShapeEditingTest, TypingOnABlackMarkOnlyAdvances) {
 
 TEST_F(ShapeEditingTest, TypingInACellOfNoWordIsStillRecorded) {
     // Across only: the column of two cells under (0, 0) makes no word.
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     Start({".##", ".##", "###"});
     ASSERT_EQ(doc.FindWordAt(0, 0), -1);
     int markX = 0;
     int markY = 0;
     TypeAtShapeMark(doc, undo, markX, markY, 'k');
-    EXPECT_EQ(doc.GetCell(0, 0), 'K');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'K');
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(undo.Shape().Position(), 2);
     EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));

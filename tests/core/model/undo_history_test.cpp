@@ -10,13 +10,13 @@ namespace {
 class UndoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        doc.BuildWords();
+        doc.puzzle.BuildWords();
         histories.ResetShapeUndo(doc);
         histories.ResetFillUndo(doc);
     }
     void ShapeClick(int x, int y) {
-        doc.SetCellSymmetric(x, y, CELL_ZWART);
-        doc.BuildWords();
+        doc.puzzle.SetCellSymmetric(x, y, CELL_ZWART);
+        doc.puzzle.BuildWords();
         histories.PushShapeUndo(doc);
     }
 
@@ -35,16 +35,16 @@ TEST_F(UndoTest, BothCommandsAreDisabledRightAfterAReset) {
 
 TEST_F(UndoTest, UndoRedoAndANewEditDiscardingRedo) {
     ShapeClick(0, 0);
-    const std::string afterFirst = doc.GridToString();
+    const std::string afterFirst = doc.puzzle.GridToString();
     ShapeClick(1, 0);
-    const std::string afterSecond = doc.GridToString();
+    const std::string afterSecond = doc.puzzle.GridToString();
     ShapeClick(2, 0);
 
     histories.Undo(doc);
     histories.Undo(doc);
-    EXPECT_EQ(doc.GridToString(), afterFirst);
+    EXPECT_EQ(doc.puzzle.GridToString(), afterFirst);
     histories.Redo(doc);
-    EXPECT_EQ(doc.GridToString(), afterSecond);
+    EXPECT_EQ(doc.puzzle.GridToString(), afterSecond);
     EXPECT_TRUE(histories.CanRedo(PHASE_VORMEN));
 
     ShapeClick(5, 5);
@@ -57,31 +57,31 @@ TEST_F(UndoTest, UndoReportsTheChangedCellsAndMarksModified) {
     const std::vector<int> changed = histories.Undo(doc);
     EXPECT_EQ(changed, std::vector<int>{4 * 15 + 3});
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.GetCell(3, 4), CELL_VRIJ);
+    EXPECT_EQ(doc.puzzle.GetCell(3, 4), CELL_VRIJ);
 }
 
 TEST_F(UndoTest, ShapeUndoRebuildsWordsFillUndoKeepsThem) {
     ShapeClick(0, 0);
     histories.Undo(doc);
-    EXPECT_EQ(doc.m_words.size(), 30u);  // rebuilt after the black cell went
+    EXPECT_EQ(doc.puzzle.words.size(), 30u);  // rebuilt after the black cell went
 
-    doc.m_phase = PHASE_VULLEN;
+    doc.phase = PHASE_VULLEN;
     histories.ResetFillUndo(doc);
-    doc.m_words[0].clue = "Blijft staan";
-    doc.SetWordValue(0, "ABC");
+    doc.puzzle.words[0].clue = "Blijft staan";
+    doc.puzzle.SetWordValue(0, "ABC");
     histories.PushFillUndo(doc);
     histories.Undo(doc);
-    EXPECT_EQ(doc.GetWordValue(0).substr(0, 3), "   ");
-    EXPECT_EQ(doc.m_words[0].clue, "Blijft staan");
+    EXPECT_EQ(doc.puzzle.GetWordValue(0).substr(0, 3), "   ");
+    EXPECT_EQ(doc.puzzle.words[0].clue, "Blijft staan");
 }
 
 TEST_F(UndoTest, EachPhaseUsesItsOwnHistoryAndTheSearchPhasesNone) {
     ShapeClick(0, 0);
     EXPECT_TRUE(histories.CanUndo(PHASE_VORMEN));
     EXPECT_FALSE(histories.CanUndo(PHASE_VULLEN));
-    doc.m_phase = PHASE_TONEN;
+    doc.phase = PHASE_TONEN;
     EXPECT_TRUE(histories.Undo(doc).empty());
-    EXPECT_EQ(doc.GetCell(0, 0), CELL_ZWART);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_ZWART);
 }
 
 TEST_F(UndoTest, ACommandThatChangesNothingStillPushesAStep) {
@@ -93,7 +93,7 @@ TEST_F(UndoTest, ACommandThatChangesNothingStillPushesAStep) {
 TEST(MarkModifiedTest, TellsTheListenerEveryTime) {
     CRooster2Doc doc;
     std::string title = "puzzel.rtr - Rooster2";
-    doc.m_modifiedListener = [&title](bool) {
+    doc.modifiedListener = [&title](bool) {
         if (title.empty() || title.back() != '*') title += '*';
     };
     doc.MarkModified(true);

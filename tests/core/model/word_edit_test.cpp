@@ -16,18 +16,18 @@ struct WordEditTest : ::testing::Test {
     WordEditTest() {
         doc.OnNewDocument();
         SetGrid(doc, {"K..S.", "....."});
-        doc.m_phase = PHASE_VULLEN;
-        doc.Renumber();
+        doc.phase = PHASE_VULLEN;
+        doc.puzzle.Renumber();
         undo.ResetFillUndo(doc);
         across = doc.FindWordAt(0, 0);
     }
 };
 
 TEST_F(WordEditTest, OpensWithTitleDottedValueAndClueText) {
-    doc.m_words[across].clue = "Kaas";
-    doc.m_maxCandidates = 3;
-    doc.m_excludedLetters = "Q";
-    doc.m_words[across].extraList = 2;
+    doc.puzzle.words[across].clue = "Kaas";
+    doc.puzzle.search.maxCandidates = 3;
+    doc.puzzle.search.excludedLetters = "Q";
+    doc.puzzle.words[across].extraList = 2;
     const WordDataFields fields = OpenWordData(doc, across);
     EXPECT_EQ(fields.title, "H1 met lengte 5");
     EXPECT_EQ(fields.value, "K..S.");
@@ -45,13 +45,13 @@ TEST_F(WordEditTest, OkStoresLettersClueAndPartsWithAnUndoStep) {
     fields.maxCandidates = 50;
     EXPECT_TRUE(ApplyWordData(doc, undo, across, fields).empty());
     EXPECT_EQ(GridRows(doc)[0], "KAyS.");
-    const WordInfo& word = doc.m_words[across];
+    const WordInfo& word = doc.puzzle.words[across];
     EXPECT_EQ(word.clue, "Twee woorden");
     EXPECT_EQ(word.partCount, 2);
     EXPECT_EQ(word.partLengths[0], 2);
     EXPECT_EQ(word.partLengths[1], 3);
     EXPECT_EQ(word.extraList, 1);
-    EXPECT_EQ(doc.m_maxCandidates, 50);
+    EXPECT_EQ(doc.puzzle.search.maxCandidates, 50);
     EXPECT_TRUE(undo.CanUndo(PHASE_VULLEN));
     EXPECT_TRUE(doc.IsModified());
 }
@@ -63,7 +63,7 @@ TEST_F(WordEditTest, PartsThatDoNotAddUpAreReportedAndStored) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Berekende lengte (4) ongelijk aan\nwoordlengte (5)");
     EXPECT_EQ(messages[0].caption, "Oei");
-    EXPECT_EQ(doc.m_words[across].partCount, 2);
+    EXPECT_EQ(doc.puzzle.words[across].partCount, 2);
 }
 
 TEST_F(WordEditTest, ConflictingLettersAreReportedButTheClueIsKept) {
@@ -73,7 +73,7 @@ TEST_F(WordEditTest, ConflictingLettersAreReportedButTheClueIsKept) {
     const std::vector<UserMessage> messages = ApplyWordData(doc, undo, across, fields);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>");
-    EXPECT_EQ(doc.m_words[across].clue, "Rivier");
+    EXPECT_EQ(doc.puzzle.words[across].clue, "Rivier");
 }
 
 TEST_F(WordEditTest, AnEmptyValueClearsTheWord) {

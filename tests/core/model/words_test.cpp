@@ -14,7 +14,7 @@ std::string Describe(const WordInfo& word) {
 
 std::vector<std::string> DescribeAll(const CRooster2Doc& doc) {
     std::vector<std::string> all;
-    for (const WordInfo& word : doc.m_words) all.push_back(Describe(word));
+    for (const WordInfo& word : doc.puzzle.words) all.push_back(Describe(word));
     return all;
 }
 
@@ -22,36 +22,36 @@ std::vector<std::string> DescribeAll(const CRooster2Doc& doc) {
 
 TEST(BuildWordsTest, ANewGridHasThirtyWordsInReadingOrder) {
     CRooster2Doc doc;
-    doc.BuildWords();
-    ASSERT_EQ(doc.m_words.size(), 30u);
+    doc.puzzle.BuildWords();
+    ASSERT_EQ(doc.puzzle.words.size(), 30u);
     std::vector<std::string> expected = {"H1@0,0/15", "V1@0,0/15"};
     for (int x = 1; x < 15; ++x) expected.push_back("V" + std::to_string(x + 1) + "@" +
                                                     std::to_string(x) + ",0/15");
     for (int y = 1; y < 15; ++y) expected.push_back("H" + std::to_string(y + 15) + "@0," +
                                                     std::to_string(y) + "/15");
     EXPECT_EQ(DescribeAll(doc), expected);
-    EXPECT_EQ(doc.CellNumber(0, 0), 1);
-    EXPECT_EQ(doc.CellNumber(14, 0), 15);
-    EXPECT_EQ(doc.CellNumber(0, 14), 29);
-    EXPECT_EQ(doc.CellNumber(5, 5), 0);
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 1);
+    EXPECT_EQ(doc.puzzle.CellNumber(14, 0), 15);
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 14), 29);
+    EXPECT_EQ(doc.puzzle.CellNumber(5, 5), 0);
 }
 
 TEST(BuildWordsTest, ALoneLetterCellTurnsBlackUnlessAcrossOnly) {
     CRooster2Doc doc;
     SetGrid(doc, {"#.#", "...", "#.#"});
-    EXPECT_EQ(doc.m_words.size(), 2u);
+    EXPECT_EQ(doc.puzzle.words.size(), 2u);
 
     SetGrid(doc, {"A#.", "##.", "..."});
-    EXPECT_EQ(doc.GetCell(0, 0), CELL_ZWART);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_ZWART);
 
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"A#.", "##.", "..."});
-    EXPECT_EQ(doc.GetCell(0, 0), 'A');
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'A');
 }
 
 TEST(BuildWordsTest, AcrossOnlyMakesNoDownWordsAndNumbersAcrossStarts) {
     CRooster2Doc doc;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"...", ".#.", "..."});
     EXPECT_EQ(DescribeAll(doc), (std::vector<std::string>{"H1@0,0/3", "H2@0,2/3"}));
 }
@@ -66,40 +66,40 @@ TEST(BuildWordsTest, NotCellsEndWordsLikeBlackCells) {
 
 TEST(BuildWordsTest, StartNumberTenMakesTheFirstWordTen) {
     CRooster2Doc doc;
-    doc.m_startNumber = 10;
-    doc.BuildWords();
-    EXPECT_EQ(doc.m_words[0].number, 10);
-    EXPECT_EQ(doc.m_words.back().number, 38);
+    doc.puzzle.numbering.startNumber = 10;
+    doc.puzzle.BuildWords();
+    EXPECT_EQ(doc.puzzle.words[0].number, 10);
+    EXPECT_EQ(doc.puzzle.words.back().number, 38);
 }
 
 TEST(BuildWordsTest, RebuildDiscardsCluesAndParts) {
     CRooster2Doc doc;
-    doc.BuildWords();
-    doc.m_words[0].clue = "Hoofdstad";
-    doc.m_words[0].partCount = 2;
-    doc.BuildWords();
-    EXPECT_TRUE(doc.m_words[0].clue.empty());
-    EXPECT_EQ(doc.m_words[0].partCount, 0);
+    doc.puzzle.BuildWords();
+    doc.puzzle.words[0].clue = "Hoofdstad";
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.BuildWords();
+    EXPECT_TRUE(doc.puzzle.words[0].clue.empty());
+    EXPECT_EQ(doc.puzzle.words[0].partCount, 0);
 }
 
 TEST(DoorloperTest, OneWordPerRowAndColumnNumberedSeparately) {
     CRooster2Doc doc;
-    doc.m_doorloper = true;
+    doc.puzzle.numbering.doorloper = true;
     SetGrid(doc, {"..#.", "####", "#..."});
     EXPECT_EQ(DescribeAll(doc),
               (std::vector<std::string>{"H1@0,0/2", "H2@1,2/3", "V1@0,0/1", "V2@1,0/1",
                                         "V3@2,2/1", "V4@3,0/1"}));
     // A down word starting where an across word starts writes its number last.
-    EXPECT_EQ(doc.CellNumber(0, 0), 1);
-    EXPECT_EQ(doc.CellNumber(1, 2), 2);
-    EXPECT_EQ(doc.CellNumber(1, 0), 2);
-    EXPECT_EQ(doc.GetCell(3, 0), CELL_VRIJ);  // never blackened
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 1);
+    EXPECT_EQ(doc.puzzle.CellNumber(1, 2), 2);
+    EXPECT_EQ(doc.puzzle.CellNumber(1, 0), 2);
+    EXPECT_EQ(doc.puzzle.GetCell(3, 0), CELL_VRIJ);  // never blackened
 }
 
 TEST(DoorloperTest, AcrossOnlyLeavesOnlyRowWords) {
     CRooster2Doc doc;
-    doc.m_doorloper = true;
-    doc.m_acrossOnly = true;
+    doc.puzzle.numbering.doorloper = true;
+    doc.puzzle.numbering.acrossOnly = true;
     SetGrid(doc, {"..", ".."});
     EXPECT_EQ(DescribeAll(doc), (std::vector<std::string>{"H1@0,0/2", "H2@0,1/2"}));
 }
@@ -107,55 +107,55 @@ TEST(DoorloperTest, AcrossOnlyLeavesOnlyRowWords) {
 TEST(RenumberTest, PartWordsGetTheirOwnNumbers) {
     CRooster2Doc doc;
     SetGrid(doc, {".......", "#######"});
-    ASSERT_EQ(doc.m_words.size(), 1u);
-    doc.m_numberPartWords = true;
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 4;
-    doc.Renumber();
-    EXPECT_EQ(doc.CellNumber(0, 0), 1);
-    EXPECT_EQ(doc.CellNumber(3, 0), 2);
-    EXPECT_EQ(doc.m_words[0].number, 1);
+    ASSERT_EQ(doc.puzzle.words.size(), 1u);
+    doc.puzzle.numbering.numberPartWords = true;
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 4;
+    doc.puzzle.Renumber();
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 1);
+    EXPECT_EQ(doc.puzzle.CellNumber(3, 0), 2);
+    EXPECT_EQ(doc.puzzle.words[0].number, 1);
 
-    doc.m_words[0].partLengths[0] = 1;
-    doc.m_words[0].partLengths[1] = 6;
-    doc.Renumber();
-    EXPECT_EQ(doc.CellNumber(0, 0), 0);
-    EXPECT_EQ(doc.CellNumber(1, 0), 1);
+    doc.puzzle.words[0].partLengths[0] = 1;
+    doc.puzzle.words[0].partLengths[1] = 6;
+    doc.puzzle.Renumber();
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 0);
+    EXPECT_EQ(doc.puzzle.CellNumber(1, 0), 1);
 }
 
 TEST(RenumberTest, PartNumbersShiftTheFollowingWords) {
     CRooster2Doc doc;
     SetGrid(doc, {"......", "#.####", "#.####"});
-    doc.m_numberPartWords = true;
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 3;
-    doc.Renumber();
+    doc.puzzle.numbering.numberPartWords = true;
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 3;
+    doc.puzzle.Renumber();
     // Across 1 at (0,0), its second part at (3,0) gets 3 after the down word 2 at (1,0).
-    EXPECT_EQ(doc.CellNumber(1, 0), 2);
-    EXPECT_EQ(doc.CellNumber(3, 0), 3);
-    EXPECT_EQ(doc.m_words[1].number, 2);
+    EXPECT_EQ(doc.puzzle.CellNumber(1, 0), 2);
+    EXPECT_EQ(doc.puzzle.CellNumber(3, 0), 3);
+    EXPECT_EQ(doc.puzzle.words[1].number, 2);
 }
 
 TEST(RenumberTest, ASplitThatRunsPastTheWordNeverMarksOutsideIt) {
     CRooster2Doc doc;
     SetGrid(doc, {"...", "###"});
-    doc.m_numberPartWords = true;
-    doc.m_words[0].partCount = 3;
-    doc.m_words[0].partLengths = {2, 250, 250};
-    doc.Renumber();
-    EXPECT_EQ(doc.CellNumber(0, 0), 1);
+    doc.puzzle.numbering.numberPartWords = true;
+    doc.puzzle.words[0].partCount = 3;
+    doc.puzzle.words[0].partLengths = {2, 250, 250};
+    doc.puzzle.Renumber();
+    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 1);
 }
 
 TEST(RenumberTest, WithoutPartNumberingGivesTheRebuildNumbers) {
     CRooster2Doc doc;
     SetGrid(doc, {"..#..", ".....", "..#.."});
     std::vector<int> before;
-    for (const WordInfo& word : doc.m_words) before.push_back(word.number);
-    for (WordInfo& word : doc.m_words) word.number = 0;
-    doc.Renumber();
-    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(doc.m_words[i].number, before[i]);
+    for (const WordInfo& word : doc.puzzle.words) before.push_back(word.number);
+    for (WordInfo& word : doc.puzzle.words) word.number = 0;
+    doc.puzzle.Renumber();
+    for (std::size_t i = 0; i < before.size(); ++i) EXPECT_EQ(doc.puzzle.words[i].number, before[i]);
 }
 
 TEST(FindWordTest, CrossingCellsFollowTheDirection) {
@@ -164,14 +164,14 @@ TEST(FindWordTest, CrossingCellsFollowTheDirection) {
     int count = 0;
     int across = 0;
     int down = 0;
-    doc.FindWordsAt(0, 0, count, across, down);
+    doc.puzzle.FindWordsAt(0, 0, count, across, down);
     EXPECT_EQ(count, 2);
     EXPECT_EQ(across, 0);
     EXPECT_EQ(down, 1);
     EXPECT_EQ(doc.FindWordAt(0, 0), 0);
-    doc.m_direction = DIR_DOWN;
+    doc.direction = DIR_DOWN;
     EXPECT_EQ(doc.FindWordAt(0, 0), 1);
-    doc.m_direction = 7;  // anything but across counts as down
+    doc.direction = 7;  // anything but across counts as down
     EXPECT_EQ(doc.FindWordAt(0, 0), 1);
     EXPECT_EQ(doc.FindWordAt(1, 1), -1);
     EXPECT_EQ(doc.FindWordAt(1, 0), 0);  // only the across word
@@ -182,10 +182,10 @@ TEST(FindWordTest, OrdinalsCountWithinEachDirection) {
     SetGrid(doc, {"...", ".#.", "..."});
     int acrossOrdinal = 0;
     int downOrdinal = 0;
-    doc.FindWordOrdinals(2, 2, acrossOrdinal, downOrdinal);
+    doc.puzzle.FindWordOrdinals(2, 2, acrossOrdinal, downOrdinal);
     EXPECT_EQ(acrossOrdinal, 1);
     EXPECT_EQ(downOrdinal, 1);
-    doc.FindWordOrdinals(1, 1, acrossOrdinal, downOrdinal);
+    doc.puzzle.FindWordOrdinals(1, 1, acrossOrdinal, downOrdinal);
     EXPECT_EQ(acrossOrdinal, -1);
     EXPECT_EQ(downOrdinal, -1);
 }
@@ -193,26 +193,26 @@ TEST(FindWordTest, OrdinalsCountWithinEachDirection) {
 TEST(WordValueTest, ReadsCellsWithSpacesAndIj) {
     CRooster2Doc doc;
     SetGrid(doc, {"yS.EL"});
-    EXPECT_EQ(doc.GetWordValue(0), "yS EL");
-    EXPECT_FALSE(doc.IsWordEmpty(0));
-    EXPECT_FALSE(doc.IsWordComplete(0));
+    EXPECT_EQ(doc.puzzle.GetWordValue(0), "yS EL");
+    EXPECT_FALSE(doc.puzzle.IsWordEmpty(0));
+    EXPECT_FALSE(doc.puzzle.IsWordComplete(0));
 }
 
 TEST(WordValueTest, SetStopsAtTheFirstConflictKeepingEarlierLetters) {
     CRooster2Doc doc;
     SetGrid(doc, {".X.", "###"});
-    EXPECT_FALSE(doc.SetWordValue(0, "ABC"));
-    EXPECT_EQ(doc.GetWordValue(0), "AX ");
-    EXPECT_TRUE(doc.SetWordValue(0, "AXE"));
-    EXPECT_TRUE(doc.IsWordComplete(0));
+    EXPECT_FALSE(doc.puzzle.SetWordValue(0, "ABC"));
+    EXPECT_EQ(doc.puzzle.GetWordValue(0), "AX ");
+    EXPECT_TRUE(doc.puzzle.SetWordValue(0, "AXE"));
+    EXPECT_TRUE(doc.puzzle.IsWordComplete(0));
 }
 
 TEST(WordValueTest, ShortValuesFillWithSpacesAndIjDiffersFromY) {
     CRooster2Doc doc;
     SetGrid(doc, {"y..", "###"});
-    EXPECT_FALSE(doc.SetWordValue(0, "YAB"));
-    EXPECT_TRUE(doc.SetWordValue(0, "yA"));
-    EXPECT_EQ(doc.GetWordValue(0), "yA ");
+    EXPECT_FALSE(doc.puzzle.SetWordValue(0, "YAB"));
+    EXPECT_TRUE(doc.puzzle.SetWordValue(0, "yA"));
+    EXPECT_EQ(doc.puzzle.GetWordValue(0), "yA ");
 }
 
 TEST(WordValueTest, ClearingTakesOwnCellsAndIncompleteCrossingsButKeepsCompleteOnes) {
@@ -229,24 +229,24 @@ TEST(WordValueTest, ClearingTakesOwnCellsAndIncompleteCrossingsButKeepsCompleteO
     for (const auto& c : cases) {
         CRooster2Doc doc;
         SetGrid(doc, {c.before[0], c.before[1]});
-        EXPECT_TRUE(doc.SetWordValue(c.word, "")) << c.before[0];
+        EXPECT_TRUE(doc.puzzle.SetWordValue(c.word, "")) << c.before[0];
         EXPECT_EQ(GridRows(doc), c.after) << c.before[0];
     }
 }
 
 TEST(NextWordTest, WrapsAndSkipsOtherDirections) {
     CRooster2Doc doc;
-    doc.BuildWords();  // H1, V1, V2..V15, H16..H29
-    EXPECT_EQ(doc.NextWordInDirection(0, 1, DIR_ACROSS), 16);
-    EXPECT_EQ(doc.NextWordInDirection(29, 1, DIR_ACROSS), 0);
-    EXPECT_EQ(doc.NextWordInDirection(0, -1, DIR_ACROSS), 29);
-    EXPECT_EQ(doc.NextWordInDirection(0, 1, DIR_DOWN), 1);
-    EXPECT_EQ(doc.NextWordInDirection(1, -1, DIR_DOWN), 15);
+    doc.puzzle.BuildWords();  // H1, V1, V2..V15, H16..H29
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(0, 1, DIR_ACROSS), 16);
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(29, 1, DIR_ACROSS), 0);
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(0, -1, DIR_ACROSS), 29);
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(0, 1, DIR_DOWN), 1);
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(1, -1, DIR_DOWN), 15);
 }
 
 TEST(NextWordTest, AnOnlyMatchReturnsItself) {
     CRooster2Doc doc;
     SetGrid(doc, {"...", "###"});
-    EXPECT_EQ(doc.NextWordInDirection(0, 1, DIR_ACROSS), 0);
-    EXPECT_EQ(doc.NextWordInDirection(0, 1, DIR_DOWN), 0);
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(0, 1, DIR_ACROSS), 0);
+    EXPECT_EQ(doc.puzzle.NextWordInDirection(0, 1, DIR_DOWN), 0);
 }

@@ -24,16 +24,16 @@ public:
     void Make(CRooster2Doc& doc) {
         MakeGrid(doc);
         MakeOptions(doc);
-        if (m_scored) doc.m_scoring.minScore = Between(0, 60);
-        MakeLists(doc, "main", doc.m_wordFile);
+        if (m_scored) doc.scoring.minScore = Between(0, 60);
+        MakeLists(doc, "main", doc.puzzle.search.wordFile);
         if (Chance(0.3)) {
             std::string extra;
             MakeLists(doc, "extr", extra);
-            doc.m_extraFiles.push_back(extra);
-            for (WordInfo& word : doc.m_words)
+            doc.puzzle.extraFiles.push_back(extra);
+            for (WordInfo& word : doc.puzzle.words)
                 if (Chance(0.3)) word.extraList = 1;
         }
-        for (WordInfo& word : doc.m_words) {
+        for (WordInfo& word : doc.puzzle.words) {
             if (word.length >= 4 && Chance(0.2)) {
                 word.partCount = 2;
                 word.partLengths[0] = static_cast<std::uint8_t>(Between(1, word.length - 1));
@@ -53,33 +53,33 @@ private:
     }
 
     void MakeGrid(CRooster2Doc& doc) {
-        doc.m_width = Between(2, 6);
-        doc.m_height = Between(2, 6);
-        for (int y = 0; y < doc.m_height; ++y)
-            for (int x = 0; x < doc.m_width; ++x)
-                doc.SetCell(x, y, Chance(0.2) ? CELL_ZWART : Chance(0.03) ? CELL_NIET : CELL_VRIJ);
-        doc.BuildWords();
-        for (int cell = 0; cell < doc.CellCount(); ++cell) {
-            if (doc.m_cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
-            doc.m_cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
+        doc.puzzle.width = Between(2, 6);
+        doc.puzzle.height = Between(2, 6);
+        for (int y = 0; y < doc.puzzle.height; ++y)
+            for (int x = 0; x < doc.puzzle.width; ++x)
+                doc.puzzle.SetCell(x, y, Chance(0.2) ? CELL_ZWART : Chance(0.03) ? CELL_NIET : CELL_VRIJ);
+        doc.puzzle.BuildWords();
+        for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell) {
+            if (doc.puzzle.cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
+            doc.puzzle.cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
         }
     }
 
     void MakeOptions(CRooster2Doc& doc) {
-        doc.m_allDifferent = Chance(0.5);
-        doc.m_randomOrder = Chance(0.4);
-        doc.m_ijTwoLetters = Chance(0.3);
-        doc.m_maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
-        doc.m_maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
-        doc.m_maxSolutions = Between(0, 6);
-        doc.m_showWhileSearching = Chance(0.5);
-        doc.m_sound = Chance(0.5);
-        doc.m_excludedLetters = Chance(0.15) ? "D" : "";
+        doc.puzzle.search.allDifferent = Chance(0.5);
+        doc.puzzle.search.randomOrder = Chance(0.4);
+        doc.puzzle.search.ijTwoLetters = Chance(0.3);
+        doc.puzzle.search.maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
+        doc.puzzle.search.maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
+        doc.puzzle.search.maxSolutions = Between(0, 6);
+        doc.puzzle.search.showWhileSearching = Chance(0.5);
+        doc.puzzle.search.sound = Chance(0.5);
+        doc.puzzle.search.excludedLetters = Chance(0.15) ? "D" : "";
     }
 
     // Lines for every length up to the grid's side, with noise the loader must skip.
     void MakeLists(const CRooster2Doc& doc, const std::string& base, std::string& setName) {
-        const int longest = std::max(doc.m_width, doc.m_height);
+        const int longest = std::max(doc.puzzle.width, doc.puzzle.height);
         for (int length = 2; length <= std::max(longest, 2); ++length) {
             std::vector<std::string> lines;
             const int count = Chance(0.05) ? 0 : Chance(0.3) ? Between(41, 300) : Between(1, 40);
@@ -127,9 +127,9 @@ Outcome RunOn(CRooster2Doc doc, unsigned seed) {
     for (const UserMessage& message : search.Messages()) outcome.messages.push_back(message.text);
     outcome.results = search.m_results;
     outcome.resultText = search.ResultText();
-    outcome.gridAfter = doc.GridToString();
-    outcome.wordsAfter = doc.m_words.size();
-    outcome.phaseAfter = doc.m_phase;
+    outcome.gridAfter = doc.puzzle.GridToString();
+    outcome.wordsAfter = doc.puzzle.words.size();
+    outcome.phaseAfter = doc.phase;
     return outcome;
 }
 
@@ -147,8 +147,8 @@ void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const CRooster
     EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
     EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
     EXPECT_EQ(plain.resultText, fast.resultText);
-    EXPECT_EQ(fast.gridAfter, doc.GridToString());
-    EXPECT_EQ(fast.wordsAfter, doc.m_words.size());
+    EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
+    EXPECT_EQ(fast.wordsAfter, doc.puzzle.words.size());
     EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
 }
 

@@ -8,8 +8,8 @@
 
 void CLiteralSearch::Search(int level) {
     PollAtCadence();
-    if (m_doc.m_maxFrequency > 0 && !CheckMaxFrequency()) return;
-    if (m_doc.m_maxDistinct > 0 && !CheckMaxDistinct()) return;
+    if (m_doc.puzzle.search.maxFrequency > 0 && !CheckMaxFrequency()) return;
+    if (m_doc.puzzle.search.maxDistinct > 0 && !CheckMaxDistinct()) return;
     if (m_interrupted) return;
     NoteLevel(level);
 
@@ -17,7 +17,7 @@ void CLiteralSearch::Search(int level) {
     // the absence of a searchable word makes a solution.
     int best = INT_MAX;
     int chosen = -1;
-    for (int i = 0; i < static_cast<int>(m_doc.m_words.size()); ++i) {
+    for (int i = 0; i < static_cast<int>(m_doc.puzzle.words.size()); ++i) {
         const SearchWord& search = m_lists.m_words[i];
         if (search.searchFilled || search.searchLink == SEARCH_LINK_NONE) continue;
         const int count = CountMatches(i, best);
@@ -33,7 +33,7 @@ void CLiteralSearch::Search(int level) {
     }
     if (best == 0) return;
 
-    const WordInfo& word = m_doc.m_words[chosen];
+    const WordInfo& word = m_doc.puzzle.words[chosen];
     SearchWord& search = m_lists.m_words[chosen];
     SearchWord& owner = m_lists.m_words[m_lists.Owner(chosen)];
     const std::string letters = SearchLetters(chosen);
@@ -43,30 +43,30 @@ void CLiteralSearch::Search(int level) {
 
     int tried = 0;
     for (int k = 0; k < owner.searchCount && !m_interrupted; ++k) {
-        const int index = m_doc.m_randomOrder ? search.searchOrder.At(k) : k;
-        if (m_doc.m_allDifferent && owner.searchUsed[index] == 1) continue;
+        const int index = m_doc.puzzle.search.randomOrder ? search.searchOrder.At(k) : k;
+        if (m_doc.puzzle.search.allDifferent && owner.searchUsed[index] == 1) continue;
         const char* candidate = owner.searchList.data() + static_cast<std::size_t>(index) * word.length;
         if (!Fits(letters, candidate)) continue;
         for (int offset : freeOffsets)
-            m_doc.SetCell(word.CellX(offset), word.CellY(offset), static_cast<Cell>(candidate[offset]));
+            m_doc.puzzle.SetCell(word.CellX(offset), word.CellY(offset), static_cast<Cell>(candidate[offset]));
         search.searchFilled = true;
-        if (m_doc.m_allDifferent) owner.searchUsed[index] = 1;
+        if (m_doc.puzzle.search.allDifferent) owner.searchUsed[index] = 1;
         NotePlacement(level, chosen, index, tried, best);
         Search(level + 1);
-        if (m_doc.m_allDifferent) owner.searchUsed[index] = 0;
+        if (m_doc.puzzle.search.allDifferent) owner.searchUsed[index] = 0;
         search.searchFilled = false;
-        for (int offset : freeOffsets) m_doc.SetCell(word.CellX(offset), word.CellY(offset), CELL_VRIJ);
+        for (int offset : freeOffsets) m_doc.puzzle.SetCell(word.CellX(offset), word.CellY(offset), CELL_VRIJ);
     }
 }
 
 int CLiteralSearch::CountMatches(int i, int limit) const {
     const SearchWord& owner = m_lists.m_words[m_lists.Owner(i)];
-    if (m_doc.IsWordEmpty(i)) return owner.searchCount;
+    if (m_doc.puzzle.IsWordEmpty(i)) return owner.searchCount;
     const std::string letters = SearchLetters(i);
-    const int length = m_doc.m_words[i].length;
+    const int length = m_doc.puzzle.words[i].length;
     int count = 0;
     for (int k = 0; k < owner.searchCount; ++k) {
-        if (m_doc.m_allDifferent && owner.searchUsed[k] == 1) continue;
+        if (m_doc.puzzle.search.allDifferent && owner.searchUsed[k] == 1) continue;
         if (!Fits(letters, owner.searchList.data() + static_cast<std::size_t>(k) * length)) continue;
         if (++count > limit) break;
     }
@@ -80,7 +80,7 @@ bool CLiteralSearch::Fits(const std::string& letters, const char* candidate) con
 }
 
 std::string CLiteralSearch::SearchLetters(int i) const {
-    std::string letters = m_doc.GetWordValue(i);
+    std::string letters = m_doc.puzzle.GetWordValue(i);
     for (char& c : letters)
         if (c == static_cast<char>(CELL_IJ)) c = 'Y';
     return letters;
@@ -88,9 +88,9 @@ std::string CLiteralSearch::SearchLetters(int i) const {
 
 bool CLiteralSearch::CheckMaxFrequency() const {
     std::array<int, 256> counts{};
-    for (int cell = 0; cell < m_doc.CellCount(); ++cell) {
-        if (m_doc.m_cells[cell] <= CELL_VRIJ) continue;
-        if (++counts[Latin1ToUpper(m_doc.m_cells[cell])] > m_doc.m_maxFrequency) return false;
+    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) {
+        if (m_doc.puzzle.cells[cell] <= CELL_VRIJ) continue;
+        if (++counts[Latin1ToUpper(m_doc.puzzle.cells[cell])] > m_doc.puzzle.search.maxFrequency) return false;
     }
     return true;
 }
@@ -98,11 +98,11 @@ bool CLiteralSearch::CheckMaxFrequency() const {
 bool CLiteralSearch::CheckMaxDistinct() const {
     std::array<bool, 256> seen{};
     int distinct = 0;
-    for (int cell = 0; cell < m_doc.CellCount(); ++cell) {
-        if (m_doc.m_cells[cell] <= CELL_VRIJ) continue;
-        bool& s = seen[Latin1ToUpper(m_doc.m_cells[cell])];
+    for (int cell = 0; cell < m_doc.puzzle.CellCount(); ++cell) {
+        if (m_doc.puzzle.cells[cell] <= CELL_VRIJ) continue;
+        bool& s = seen[Latin1ToUpper(m_doc.puzzle.cells[cell])];
         if (!s) ++distinct;
         s = true;
     }
-    return distinct <= m_doc.m_maxDistinct;
+    return distinct <= m_doc.puzzle.search.maxDistinct;
 }

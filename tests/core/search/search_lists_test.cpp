@@ -1,13 +1,12 @@
 // Loading the lists of a search: which file, which lines, who owns a list,
 // the trying orders and every message.
-#include "wordlists/search_lists.h"
-
 #include <gtest/gtest.h>
 
 #include "model/rooster2_doc.h"
 #include "search/search_environment.h"
 #include "search_test_support.h"
 #include "test_support.h"
+#include "wordlists/search_lists.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
@@ -35,18 +34,18 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {"....", "####"});
-    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 4,
+    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4,
                                    {"KAAS   ", "IJZE", "YZER", "KAASJE", "QUIZ", "DE K", "AB\x01" "C", "BOOM"});
-    doc.m_excludedLetters = "QX";
+    doc.puzzle.search.excludedLetters = "QX";
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,YZER,BOOM,");
     EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
-    doc.m_ijTwoLetters = true;
-    doc.m_allDifferent = false;
-    ReleaseSearchLists(doc, lists);
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    doc.puzzle.search.ijTwoLetters = true;
+    doc.puzzle.search.allDifferent = false;
+    ReleaseSearchLists(doc.puzzle, lists);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,IJZE,YZER,BOOM,");
     EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
 }
@@ -55,20 +54,20 @@ TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {"....", "####"});
-    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 4,
-                                   {"KAAS;80", "BOOM", "ROOS;20", "VIS;60", "MAAN;0", "ZEEP;1x"});
+    doc.puzzle.search.wordFile = WriteWordList(
+        dir.Path(""), "nl", 4, {"KAAS;80", "BOOM", "ROOS;20", "VIS;60", "MAAN;0", "ZEEP;1x"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ROOS,ZEEP,");
     EXPECT_EQ(lists.m_words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
     ASSERT_EQ(lists.m_messages.size(), 1u);
     EXPECT_EQ(lists.m_messages[0].text, "1 regel met een onjuiste score in " +
-                                            MakeWordListFileName(doc.m_wordFile, 4) +
+                                            MakeWordListFileName(doc.puzzle.search.wordFile, 4) +
                                             ", als 50 gerekend");
-    ReleaseSearchLists(doc, lists);
-    doc.m_scoring.minScore = 50;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ReleaseSearchLists(doc.puzzle, lists);
+    doc.scoring.minScore = 50;
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ZEEP,");
     EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
 }
@@ -78,11 +77,11 @@ TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
     CRooster2Doc doc;
     SetGrid(doc, {".....", "#####"});
     // 104 letters: read as a piece of 99 and a tail of 5, which must not count.
-    doc.m_wordFile =
+    doc.puzzle.search.wordFile =
         WriteWordList(dir.Path(""), "nl", 5, {std::string(99, 'A') + "BCDEF", "KLMNO"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 5), "KLMNO,");
 }
 
@@ -90,13 +89,13 @@ TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {".....", "####.", ".....", "####.", "....."});
-    ASSERT_EQ(doc.m_words.size(), 4u);  // across 0, down 1 (column 4), across 2, across 3
-    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 5, {"ABCDE"});
-    doc.m_extraFiles.push_back(WriteWordList(dir.Path(""), "ex", 5, {"VWXYZ", "ZZZZZ"}));
-    doc.m_words[2].extraList = 1;
+    ASSERT_EQ(doc.puzzle.words.size(), 4u);  // across 0, down 1 (column 4), across 2, across 3
+    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 5, {"ABCDE"});
+    doc.puzzle.extraFiles.push_back(WriteWordList(dir.Path(""), "ex", 5, {"VWXYZ", "ZZZZZ"}));
+    doc.puzzle.words[2].extraList = 1;
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_OWNER);
     EXPECT_EQ(lists.m_words[1].searchLink, 0);
     EXPECT_EQ(lists.m_words[2].searchLink, SEARCH_LINK_OWNER);
@@ -111,31 +110,31 @@ TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) 
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {"........."});
-    doc.m_acrossOnly = true;
-    doc.m_words[0].partCount = 3;
-    doc.m_words[0].partLengths = {4, 1, 4};
-    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
+    doc.puzzle.numbering.acrossOnly = true;
+    doc.puzzle.words[0].partCount = 3;
+    doc.puzzle.words[0].partLengths = {4, 1, 4};
+    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
-    ASSERT_EQ(doc.m_words.size(), 3u);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(doc.puzzle.words.size(), 3u);
     EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_NONE);
-    EXPECT_EQ(doc.m_words[1].x, 0);
-    EXPECT_EQ(doc.m_words[2].x, 5);
+    EXPECT_EQ(doc.puzzle.words[1].x, 0);
+    EXPECT_EQ(doc.puzzle.words[2].x, 5);
     EXPECT_EQ(lists.m_words[2].searchLink, 1);
-    ReleaseSearchLists(doc, lists);
-    EXPECT_EQ(doc.m_words.size(), 1u);
+    ReleaseSearchLists(doc.puzzle, lists);
+    EXPECT_EQ(doc.puzzle.words.size(), 1u);
 }
 
 TEST(SearchListsLoading, FileNamesFollowTheSetAndLongWordsShareFile19) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {std::string(23, '.')});
-    doc.m_wordFile = dir.Path("nl05.doc");
+    doc.puzzle.search.wordFile = dir.Path("nl05.doc");
     WriteWordList(dir.Path(""), "nl", 19, {std::string(19, 'A'), std::string(23, 'B')});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 23), std::string(23, 'B') + ",");
 }
 
@@ -143,22 +142,22 @@ TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {"...", "###"});
-    doc.m_wordFile = dir.Path("nl03.doc");
+    doc.puzzle.search.wordFile = dir.Path("nl03.doc");
     CSearchLists lists;
     CLcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc, lists, random), 1);
+    EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
     ASSERT_EQ(lists.m_messages.size(), 1u);
     EXPECT_EQ(lists.m_messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
-    ReleaseSearchLists(doc, lists);
+    ReleaseSearchLists(doc.puzzle, lists);
 
     std::vector<char> list;
     std::vector<std::uint8_t> scores;
     std::vector<std::uint8_t> used;
     std::vector<UserMessage> messages;
-    doc.m_wordFile = "a.doc";
-    EXPECT_EQ(LoadWordList(doc, 0, 3, list, scores, used, messages), 0);
-    doc.m_words[0].extraList = 2;
-    EXPECT_EQ(LoadWordList(doc, 0, 3, list, scores, used, messages), 0);
+    doc.puzzle.search.wordFile = "a.doc";
+    EXPECT_EQ(LoadWordList(doc.puzzle, doc.scoring, 0, 3, list, scores, used, messages), 0);
+    doc.puzzle.words[0].extraList = 2;
+    EXPECT_EQ(LoadWordList(doc.puzzle, doc.scoring, 0, 3, list, scores, used, messages), 0);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Bestand a.doc ontbreekt.");
     EXPECT_EQ(messages[1].text, "Nummer woordenlijst (2 bij H1) incorrect");
@@ -168,11 +167,11 @@ TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {"...", "###"});
-    doc.m_wordFile = dir.Path("nl03.doc");
-    WriteFileOrFail(doc.m_wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
+    doc.puzzle.search.wordFile = dir.Path("nl03.doc");
+    WriteFileOrFail(doc.puzzle.search.wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
     CSearchLists lists;
     CLcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc, lists, random), 1);
+    EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
     EXPECT_TRUE(lists.m_messages.empty());
 }
 
@@ -200,11 +199,11 @@ TEST(SearchOrders, RandomOrderDrawsOneOrderPerSearchedWord) {
     TempDir dir;
     CRooster2Doc doc;
     SetGrid(doc, {"...", "...", "..."});
-    doc.m_randomOrder = true;
-    doc.m_wordFile = WriteWordList(dir.Path(""), "nl", 3, {"ABC", "BCA", "CAB"});
+    doc.puzzle.search.randomOrder = true;
+    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 3, {"ABC", "BCA", "CAB"});
     CSearchLists lists;
     CLcgRandom random(5);
-    ASSERT_EQ(PrepareSearchLists(doc, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     for (const SearchWord& word : lists.m_words) EXPECT_EQ(word.searchOrder.Size(), 3);
 }
 

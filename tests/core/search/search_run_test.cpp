@@ -43,18 +43,18 @@ TYPED_TEST_SUITE(SearchRunTest, Implementations);
 
 TYPED_TEST(SearchRunTest, AFullGridIsOneSolutionAtOnce) {
     SetGrid(this->m_doc, {"AB", "CD"});
-    this->m_doc.m_wordFile = this->List(2, {"XX"});
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"XX"});
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->m_results.m_solutions, std::vector<std::string>{"ABCD"});
     EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 1 oplossing");
-    EXPECT_EQ(this->m_doc.m_phase, PHASE_VULLEN);
+    EXPECT_EQ(this->m_doc.phase, PHASE_VULLEN);
 }
 
 TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
     SetGrid(this->m_doc, {"..", ".."});
-    this->m_doc.m_wordFile =
+    this->m_doc.puzzle.search.wordFile =
         this->List(2, {"AB;90", "CD;60", "AC;70", "BD;80", "AX;20", "BY;30", "XY;10"});
-    this->m_doc.m_scoring.minScore = 50;
+    this->m_doc.scoring.minScore = 50;
     ASSERT_TRUE(this->RunSearch());
     std::vector<std::string> solutions = this->m_search->m_results.m_solutions;
     std::sort(solutions.begin(), solutions.end());
@@ -64,48 +64,48 @@ TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
 
 TYPED_TEST(SearchRunTest, CrossingWordsWithoutAgreementGiveNoSolutionAndABeep) {
     SetGrid(this->m_doc, {"..", ".#"});
-    this->m_doc.m_wordFile = this->List(2, {"AB", "CD"});
-    this->m_doc.m_allDifferent = false;
-    this->m_doc.m_words[1].extraList = 1;
-    this->m_doc.m_extraFiles.push_back(this->List(2, {"XY"}, "ex"));
-    this->m_doc.m_phase = PHASE_VORMEN;
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD"});
+    this->m_doc.puzzle.search.allDifferent = false;
+    this->m_doc.puzzle.words[1].extraList = 1;
+    this->m_doc.puzzle.extraFiles.push_back(this->List(2, {"XY"}, "ex"));
+    this->m_doc.phase = PHASE_VORMEN;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), geen oplossingen gevonden");
     EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::NoSolution});
     EXPECT_EQ(this->m_search->m_results.m_bestDepth, 1);
     // The down word has one candidate and goes first; the across word then fits none.
     EXPECT_EQ(this->m_search->m_results.m_bestFill, std::string("X Y") + char(CELL_ZWART));
-    EXPECT_EQ(this->m_doc.m_phase, PHASE_VORMEN);
-    EXPECT_EQ(this->m_doc.GridToString(), std::string("   ") + char(CELL_ZWART));
+    EXPECT_EQ(this->m_doc.phase, PHASE_VORMEN);
+    EXPECT_EQ(this->m_doc.puzzle.GridToString(), std::string("   ") + char(CELL_ZWART));
 }
 
 TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     SetGrid(this->m_doc, {"..", "##"});
-    this->m_doc.m_wordFile = this->List(2, {"AB", "CD", "EF"});
-    this->m_doc.m_maxSolutions = 1;
-    this->m_doc.m_sound = true;
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD", "EF"});
+    this->m_doc.puzzle.search.maxSolutions = 1;
+    this->m_doc.puzzle.search.sound = true;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->ResultText(), "Onderbroken na 0:00:00 (0.0 sec), 1 oplossing");
     EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::Solution});
-    this->m_doc.m_maxSolutions = 0;
+    this->m_doc.puzzle.search.maxSolutions = 0;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->ResultText(), "Klaar na 0:00:00 (0.0 sec), 3 oplossingen");
 }
 
 TYPED_TEST(SearchRunTest, AllDifferentKeepsEqualWordsApart) {
     SetGrid(this->m_doc, {"..", "##", ".."});
-    this->m_doc.m_wordFile = this->List(2, {"AB", "CD"});
-    this->m_doc.m_maxSolutions = 0;
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD"});
+    this->m_doc.puzzle.search.maxSolutions = 0;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->m_results.m_solutionCount, 2);
-    this->m_doc.m_allDifferent = false;
+    this->m_doc.puzzle.search.allDifferent = false;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->m_results.m_solutionCount, 4);
 }
 
 TYPED_TEST(SearchRunTest, AnIjCellMatchesYAndKeepsItsCode) {
     SetGrid(this->m_doc, {"y.", "##"});
-    this->m_doc.m_wordFile = this->List(2, {"IJS", "AB", "YS"});
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"IJS", "AB", "YS"});
     ASSERT_TRUE(this->RunSearch());
     ASSERT_EQ(this->m_search->m_results.m_solutionCount, 1);
     EXPECT_EQ(this->m_search->m_results.m_solutions[0].substr(0, 2), "yS");
@@ -113,13 +113,13 @@ TYPED_TEST(SearchRunTest, AnIjCellMatchesYAndKeepsItsCode) {
 
 TYPED_TEST(SearchRunTest, MaxFrequencyCountsLettersAlreadyInTheGrid) {
     SetGrid(this->m_doc, {"A.", "#A", ".#"});
-    this->m_doc.m_acrossOnly = true;
-    this->m_doc.BuildWords();
-    this->m_doc.m_wordFile = this->List(2, {"AB"});
-    this->m_doc.m_maxFrequency = 1;
+    this->m_doc.puzzle.numbering.acrossOnly = true;
+    this->m_doc.puzzle.BuildWords();
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB"});
+    this->m_doc.puzzle.search.maxFrequency = 1;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->m_results.m_solutionCount, 0);
-    this->m_doc.m_maxFrequency = 2;
+    this->m_doc.puzzle.search.maxFrequency = 2;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->m_results.m_solutionCount, 1);
 }
@@ -128,9 +128,9 @@ TYPED_TEST(SearchRunTest, AListOfAMillionEntriesIsSearchedNotTakenForASolution) 
     SetGrid(this->m_doc, {"..", "##"});
     std::string text;
     for (int i = 0; i < 1000001; ++i) text += "AB\n";
-    this->m_doc.m_wordFile = this->m_dir.Path("nl02.doc");
-    WriteFileOrFail(this->m_doc.m_wordFile, text);
-    this->m_doc.m_maxSolutions = 1;
+    this->m_doc.puzzle.search.wordFile = this->m_dir.Path("nl02.doc");
+    WriteFileOrFail(this->m_doc.puzzle.search.wordFile, text);
+    this->m_doc.puzzle.search.maxSolutions = 1;
     ASSERT_TRUE(this->RunSearch());
     ASSERT_EQ(this->m_search->m_results.m_solutionCount, 1);
     EXPECT_EQ(this->m_search->m_results.m_solutions[0].substr(0, 2), "AB");
@@ -138,34 +138,34 @@ TYPED_TEST(SearchRunTest, AListOfAMillionEntriesIsSearchedNotTakenForASolution) 
 
 TYPED_TEST(SearchRunTest, AnInvalidListNumberStopsBeforeLoading) {
     SetGrid(this->m_doc, {"..", "##"});
-    this->m_doc.m_wordFile = this->List(2, {"AB"});
-    this->m_doc.m_words[0].extraList = 2;
-    this->m_doc.m_words[0].clue = "test";
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB"});
+    this->m_doc.puzzle.words[0].extraList = 2;
+    this->m_doc.puzzle.words[0].clue = "test";
     EXPECT_FALSE(this->RunSearch());
     EXPECT_EQ(this->FirstMessage(), "Index in 'H1. test (2) *2' incorrect, zoeken zinloos.");
 }
 
 TYPED_TEST(SearchRunTest, AWordWithoutCandidatesIsReportedAfterTheLoadingMessages) {
     SetGrid(this->m_doc, {"...", "..#"});
-    this->m_doc.m_words[0].partCount = 2;
-    this->m_doc.m_words[0].partLengths = {1, 2};
-    this->m_doc.m_wordFile = this->m_dir.Path("zz03.doc");
-    const std::size_t words = this->m_doc.m_words.size();
+    this->m_doc.puzzle.words[0].partCount = 2;
+    this->m_doc.puzzle.words[0].partLengths = {1, 2};
+    this->m_doc.puzzle.search.wordFile = this->m_dir.Path("zz03.doc");
+    const std::size_t words = this->m_doc.puzzle.words.size();
     EXPECT_FALSE(this->RunSearch());
     ASSERT_EQ(this->m_search->Messages().size(), 2u);
     EXPECT_EQ(this->m_search->Messages()[0].text, "Bestand " + this->m_dir.Path("zz02.doc") + " ontbreekt.");
     EXPECT_EQ(this->m_search->Messages()[1].text, "V1.  (2) kandidaatloos, zoeken zinloos.");
-    EXPECT_EQ(this->m_doc.m_words.size(), words);
-    EXPECT_EQ(this->m_doc.m_phase, PHASE_VORMEN);
+    EXPECT_EQ(this->m_doc.puzzle.words.size(), words);
+    EXPECT_EQ(this->m_doc.phase, PHASE_VORMEN);
 }
 
 TYPED_TEST(SearchRunTest, RedrawsAtEveryNewDeepestLevelAndSolution) {
     SetGrid(this->m_doc, {"..", "##"});
-    this->m_doc.m_wordFile = this->List(2, {"AB", "CD"});
-    this->m_doc.m_maxSolutions = 0;
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD"});
+    this->m_doc.puzzle.search.maxSolutions = 0;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_record.redraws, 3);  // level 1 once, two solutions
-    this->m_doc.m_showWhileSearching = false;
+    this->m_doc.puzzle.search.showWhileSearching = false;
     this->m_record = SearchRecord();
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_record.redraws, 0);
@@ -173,9 +173,9 @@ TYPED_TEST(SearchRunTest, RedrawsAtEveryNewDeepestLevelAndSolution) {
 
 TYPED_TEST(SearchRunTest, ProgressComesEveryTwoSecondsWithTheLevelTexts) {
     SetGrid(this->m_doc, {"...", "...", "..."});
-    this->m_doc.m_wordFile = this->List(3, {"ABC", "BCA", "CAB", "AAA"});
-    this->m_doc.m_allDifferent = false;
-    this->m_doc.m_maxSolutions = 0;
+    this->m_doc.puzzle.search.wordFile = this->List(3, {"ABC", "BCA", "CAB", "AAA"});
+    this->m_doc.puzzle.search.allDifferent = false;
+    this->m_doc.puzzle.search.maxSolutions = 0;
     this->m_clock.m_step = 1;
     ASSERT_TRUE(this->RunSearch());
     ASSERT_GE(this->m_record.statuses.size(), 4u);
@@ -188,7 +188,7 @@ TYPED_TEST(SearchRunTest, ProgressComesEveryTwoSecondsWithTheLevelTexts) {
 
 TYPED_TEST(SearchRunTest, TheResultTextShowsHoursMinutesAndSeconds) {
     SetGrid(this->m_doc, {"AB", "CD"});
-    this->m_doc.m_wordFile = this->List(2, {"XX"});
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"XX"});
     // Read at the start, at the one node and at the end: 90062 s is a day and 1:01:02.
     this->m_clock.m_step = 45031;
     this->m_clock.m_millis = 0;

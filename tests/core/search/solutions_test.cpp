@@ -11,30 +11,30 @@ namespace {
 
 TEST(SearchOptionsRule, UpperCasesExcludedLettersAndMarksModified) {
     CRooster2Doc doc;
-    SearchOptions options = ReadSearchOptions(doc);
+    SearchOptions options = doc.puzzle.search;
     options.excludedLetters = "qx";
     options.wordFile = "/lijsten/nl05.doc";
     ApplySearchOptions(doc, options);
-    EXPECT_EQ(doc.m_excludedLetters, "QX");
+    EXPECT_EQ(doc.puzzle.search.excludedLetters, "QX");
     EXPECT_TRUE(doc.IsModified());
     doc.MarkModified(false);
-    ApplySearchOptions(doc, ReadSearchOptions(doc));
+    ApplySearchOptions(doc, doc.puzzle.search);
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(SearchOptionsRule, AnEmptyWordFileForgetsTheExtraLists) {
     CRooster2Doc doc;
-    doc.BuildWords();
-    doc.m_extraFiles = {"a.doc", "b.doc"};
-    doc.m_words[3].extraList = 2;
-    doc.m_wordFile = "/lijsten/nl05.doc";
-    SearchOptions options = ReadSearchOptions(doc);
+    doc.puzzle.BuildWords();
+    doc.puzzle.extraFiles = {"a.doc", "b.doc"};
+    doc.puzzle.words[3].extraList = 2;
+    doc.puzzle.search.wordFile = "/lijsten/nl05.doc";
+    SearchOptions options = doc.puzzle.search;
     ApplySearchOptions(doc, options);
-    EXPECT_EQ(doc.m_extraFiles.size(), 2u);
+    EXPECT_EQ(doc.puzzle.extraFiles.size(), 2u);
     options.wordFile.clear();
     ApplySearchOptions(doc, options);
-    EXPECT_TRUE(doc.m_extraFiles.empty());
-    EXPECT_EQ(doc.m_words[3].extraList, 0);
+    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
+    EXPECT_EQ(doc.puzzle.words[3].extraList, 0);
     EXPECT_FALSE(CanStartSearch(doc));
 }
 
@@ -42,8 +42,8 @@ class SolutionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetGrid(m_doc, {"..", "#."});
-        m_doc.m_phase = PHASE_VULLEN;
-        m_before = m_doc.GridToString();
+        m_doc.phase = PHASE_VULLEN;
+        m_before = m_doc.puzzle.GridToString();
         m_results.m_solutions = {Grid("AB", "C"), Grid("DE", "F"), Grid("GH", "I")};
         m_results.m_solutionCount = 3;
     }
@@ -61,16 +61,16 @@ TEST_F(SolutionsTest, NavigationStopsAtBothEnds) {
     CSolutionBrowser browser(m_doc, m_results);
     ASSERT_TRUE(browser.CanShowSolutions());
     browser.OnShowSolutions();
-    EXPECT_EQ(m_doc.m_phase, PHASE_TONEN);
+    EXPECT_EQ(m_doc.phase, PHASE_TONEN);
     EXPECT_EQ(browser.StatusText(), "Oplossing 1/3, met <ESC> stoppen");
     EXPECT_FALSE(browser.Previous());
     EXPECT_TRUE(browser.Last());
     EXPECT_EQ(browser.StatusText(), "Oplossing 3/3, met <ESC> stoppen");
     EXPECT_FALSE(browser.Next());
     EXPECT_EQ(browser.CurrentSolution(), 2);
-    EXPECT_EQ(m_doc.GridToString(), Grid("GH", "I"));
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("GH", "I"));
     EXPECT_TRUE(browser.Previous());
-    EXPECT_EQ(m_doc.GridToString(), Grid("DE", "F"));
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
 }
 
 TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
@@ -78,15 +78,15 @@ TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
     browser.OnShowSolutions();
     browser.Next();
     browser.OnSolutionsDone(m_undo);
-    EXPECT_EQ(m_doc.GridToString(), m_before);
-    EXPECT_EQ(m_doc.m_phase, PHASE_VULLEN);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
+    EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
     EXPECT_FALSE(m_doc.IsModified());
 
-    m_doc.m_fillWithLastShown = true;
+    m_doc.puzzle.search.fillWithLastShown = true;
     browser.OnShowSolutions();
     browser.Next();
     browser.OnSolutionsDone(m_undo);
-    EXPECT_EQ(m_doc.GridToString(), Grid("DE", "F"));
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
     EXPECT_TRUE(m_doc.IsModified());
     EXPECT_EQ(m_undo.Fill().Size(), 1);
 }
@@ -95,26 +95,26 @@ TEST_F(SolutionsTest, TheBestFillCountsEveryPartAsAWord) {
     m_results = SearchResults();
     m_results.m_bestFill = Grid("AB", " ");
     m_results.m_bestDepth = 1;
-    m_doc.m_words[0].partCount = 2;
-    m_doc.m_words[0].partLengths = {1, 1};
+    m_doc.puzzle.words[0].partCount = 2;
+    m_doc.puzzle.words[0].partLengths = {1, 1};
     CSolutionBrowser browser(m_doc, m_results);
     EXPECT_FALSE(browser.CanShowSolutions());
     ASSERT_TRUE(browser.CanShowBest());
     browser.OnShowBest(m_undo);
-    EXPECT_EQ(m_doc.GridToString(), Grid("AB", " "));
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", " "));
     EXPECT_EQ(browser.StatusText(), "Beste oplossing met 1 correcte invullingen van de 3");
-    EXPECT_EQ(m_doc.m_phase, PHASE_VULLEN);
+    EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
 }
 
 TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
     TempDir dir;
     m_results.m_solutionCount = 2;
-    m_doc.m_htmlTitle = "Titel";
+    m_doc.puzzle.html.title = "Titel";
     ASSERT_TRUE(WriteSolutionsFile(m_doc, m_results, dir.Path("uit.txt"), false));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit.txt")),
               "Titel\r\n\r\nOplossing 1\r\n\r\nA B \r\n  C \r\n\r\nOplossing 2\r\n\r\nD E \r\n  F \r\n\r\n");
-    EXPECT_EQ(m_doc.m_lastTextFile, dir.Path("uit.txt"));
-    EXPECT_EQ(m_doc.GridToString(), m_before);
+    EXPECT_EQ(m_doc.lastFiles.text, dir.Path("uit.txt"));
+    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
     EXPECT_FALSE(WriteSolutionsFile(m_doc, m_results, dir.Path("geen/map/uit.txt"), false));
 }
 

@@ -1,5 +1,3 @@
-#include "wordlists/candidates.h"
-
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +6,7 @@
 
 #include "model/rooster2_doc.h"
 #include "word_list_test_support.h"
+#include "wordlists/candidates.h"
 
 namespace {
 
@@ -16,12 +15,12 @@ using Words = std::vector<std::string>;
 class CandidateLookup : public ::testing::Test {
 protected:
     CandidateLookup() {
-        doc.m_wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
-                                                "kaas"});
+        doc.puzzle.search.wordFile =
+            WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS", "kaas"});
     }
     Words Find(const std::string& pattern, int maxCount = 0, int listNumber = 0) {
         Words found;
-        count = FindCandidates(doc, pattern, &found, maxCount, listNumber);
+        count = FindCandidates(doc.puzzle, doc.scoring, pattern, &found, maxCount, listNumber);
         return found;
     }
 
@@ -50,9 +49,9 @@ TEST_F(CandidateLookup, MaximumStopsAfterThatManyInFileOrder) {
 }
 
 TEST_F(CandidateLookup, WithoutAListOnlyCounts) {
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 0, 0), 4);
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 1, 0), 1);
-    EXPECT_EQ(FindCandidates(doc, "KOES", nullptr, 1, 0), 0);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "K AS", nullptr, 0, 0), 4);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "K AS", nullptr, 1, 0), 1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KOES", nullptr, 1, 0), 0);
 }
 
 TEST_F(CandidateLookup, FileIsChosenByPatternLengthFromAnyMember) {
@@ -67,19 +66,19 @@ TEST_F(CandidateLookup, LongWordsShareTheNineteenFileAndMustMatchTheLength) {
 }
 
 TEST_F(CandidateLookup, FailsForAnUnknownListNumberAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);
-    doc.m_extraFiles = {dir.Path("xx05.doc")};
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, -1), -1);
-    doc.m_wordFile = "a05.doc";
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
-    doc.m_wordFile = "05.doc";
-    EXPECT_EQ(FindCandidates(doc, "KAAS", nullptr, 0, 0), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 1), -1);
+    doc.puzzle.extraFiles = {dir.Path("xx05.doc")};
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, -1), -1);
+    doc.puzzle.search.wordFile = "a05.doc";
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 0), -1);
+    doc.puzzle.search.wordFile = "05.doc";
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 0), -1);
 }
 
 TEST_F(CandidateLookup, ExtraListNumberReadsThatSet) {
     TempDir extra;
-    doc.m_extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
+    doc.puzzle.extraFiles = {WriteListFile(extra, 4, {"ROOS"})};
     EXPECT_EQ(Find("    ", 0, 1), (Words{"ROOS"}));
 }
 
@@ -88,13 +87,13 @@ TEST_F(CandidateLookup, IjAsTwoLettersOnlyWhenAllowedAndTheIjCellMatchesY) {
     WriteListFile(dir, 4, {"YZER"});
     EXPECT_EQ(Find("     "), (Words{"YZERS"}));
     EXPECT_EQ(Find("yZER"), (Words{"YZER"}));
-    doc.m_ijTwoLetters = true;
+    doc.puzzle.search.ijTwoLetters = true;
     EXPECT_EQ(Find("     "), (Words{"IJZER", "YZERS"}));
 }
 
 TEST_F(CandidateLookup, ExcludedLettersRemoveWords) {
     WriteListFile(dir, 4, {"QUIZ", "TAXI", "TAAI"});
-    doc.m_excludedLetters = "QX";
+    doc.puzzle.search.excludedLetters = "QX";
     EXPECT_EQ(Find("    "), (Words{"TAAI"}));
 }
 
@@ -121,13 +120,14 @@ TEST_F(CandidateLookup, AnEmptyFileGivesNoWords) {
 class AnagramLookup : public CandidateLookup {
 protected:
     AnagramLookup() {
-        set = WriteListFile(dir, 5, {"ANALE", "LAANE", "NAAST", "BENEN", "LENEN", "SNEEN", "AANEN",
-                                     "MEREN", "ALLEN"});
+        set = WriteListFile(
+            dir, 5,
+            {"ANALE", "LAANE", "NAAST", "BENEN", "LENEN", "SNEEN", "AANEN", "MEREN", "ALLEN"});
     }
     Words Anagrams(const std::string& letters, const std::string& pattern = ".....",
                    int maxCount = 0) {
         Words found;
-        count = FindAnagrams(doc, letters, &found, maxCount, 5, pattern, set);
+        count = FindAnagrams(doc.puzzle, doc.scoring, letters, &found, maxCount, 5, pattern, set);
         return found;
     }
     std::string set;
@@ -150,39 +150,39 @@ TEST_F(AnagramLookup, PatternDotsAreUnknownLetters) {
 
 TEST_F(AnagramLookup, MaximumAndCounting) {
     EXPECT_EQ(Anagrams("E", ".....", 2), (Words{"ANALE", "LAANE"}));
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", set), 8);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, doc.scoring, "E", nullptr, 0, 5, ".....", set), 8);
 }
 
 TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
-    EXPECT_EQ(FindAnagrams(doc, "E", nullptr, 0, 6, "......", set), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, doc.scoring, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, doc.scoring, "E", nullptr, 0, 6, "......", set), -1);
 }
 
 TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {
-    doc.m_excludedLetters = "L";
+    doc.puzzle.search.excludedLetters = "L";
     EXPECT_EQ(Anagrams("AEN"), (Words{"AANEN"}));
 }
 
 TEST_F(CandidateLookup, ScoresBelowTheMinimumAndBlockedWordsAreNotOffered) {
     WriteListFile(dir, 4, {"KAAS;80", "KIAS;20", "KLAS", "KRAS;0", "KOES;x"});
     EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KIAS", "KLAS"}));
-    doc.m_scoring.minScore = 50;
+    doc.scoring.minScore = 50;
     EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KLAS"}));
     EXPECT_EQ(Find("K  S"), (Words{"KAAS", "KLAS", "KOES"}));
 }
 
 TEST_F(CandidateLookup, OwnScoresWinOverTheList) {
     WriteListFile(dir, 4, {"KAAS;80", "KIAS;20", "KLAS"});
-    doc.m_scoring.overrides =
+    doc.scoring.overrides =
         std::make_shared<const ScoreOverrides>(ScoreOverrides{{"KAAS", 0}, {"KIAS", 90}});
-    doc.m_scoring.minScore = 60;
+    doc.scoring.minScore = 60;
     EXPECT_EQ(Find("K AS"), (Words{"KIAS"}));
 }
 
 TEST_F(CandidateLookup, DetailsGiveScoresAndCountMalformedLinesOfTheWholeFile) {
     WriteListFile(dir, 4, {"KAAS;80", "KIAS", "KLAS;200", "KRAS;-"});
     LookupDetails details;
-    EXPECT_EQ(FindCandidates(doc, "K AS", nullptr, 1, 0, &details), 1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "K AS", nullptr, 1, 0, &details), 1);
     EXPECT_EQ(details.scores, (std::vector<int>{80}));
     EXPECT_EQ(details.malformedScores, 2);
     EXPECT_EQ(details.fileName, dir.Path("nl04.doc"));
@@ -190,15 +190,15 @@ TEST_F(CandidateLookup, DetailsGiveScoresAndCountMalformedLinesOfTheWholeFile) {
 
 TEST_F(CandidateLookup, ListedScoreIgnoresTheMinimum) {
     WriteListFile(dir, 4, {"KAAS;0", "KIAS;20", "KIAS;90"});
-    doc.m_scoring.minScore = 50;
-    EXPECT_EQ(ListedScore(doc, "kaas", 0), 0);
-    EXPECT_EQ(ListedScore(doc, "KIAS", 0), 20);
-    EXPECT_EQ(ListedScore(doc, "KLAS", 0), std::nullopt);
+    doc.scoring.minScore = 50;
+    EXPECT_EQ(ListedScore(doc.puzzle, doc.scoring, "kaas", 0), 0);
+    EXPECT_EQ(ListedScore(doc.puzzle, doc.scoring, "KIAS", 0), 20);
+    EXPECT_EQ(ListedScore(doc.puzzle, doc.scoring, "KLAS", 0), std::nullopt);
 }
 
 TEST_F(AnagramLookup, TheMinimumHoldsForAnagramsToo) {
     set = WriteListFile(dir, 5, {"ANALE;10", "LAANE;60"});
-    doc.m_scoring.minScore = 50;
+    doc.scoring.minScore = 50;
     EXPECT_EQ(Anagrams("ENAAL"), (Words{"LAANE"}));
 }
 

@@ -11,12 +11,12 @@ namespace {
 class SpellingCheck : public ::testing::Test {
 protected:
     SpellingCheck() {
-        doc.m_wordFile = WriteListFile(dir, 5, {"BROOD", "YZERS"});
+        doc.puzzle.search.wordFile = WriteListFile(dir, 5, {"BROOD", "YZERS"});
         WriteListFile(dir, 4, {"KAAS", "QUIZ"});
         WriteListFile(dir, 3, {"KAT"});
         WriteListFile(dir, 2, {"YS"});
     }
-    std::string Report() { return SpellingCheckReport(doc).value_or("(geen)"); }
+    std::string Report() { return SpellingCheckReport(doc.puzzle).value_or("(geen)"); }
 
     TempDir dir;
     CRooster2Doc doc;
@@ -39,24 +39,24 @@ TEST_F(SpellingCheck, BothSections) {
 
 TEST_F(SpellingCheck, TwoPartWordWithAnUnlistedSecondPartIsShownWithADash) {
     SetGrid(doc, {"KATROOS"});
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 3;
-    doc.m_words[0].partLengths[1] = 4;
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 3;
+    doc.puzzle.words[0].partLengths[1] = 4;
     EXPECT_EQ(Report(), "Niet in woordenlijst:\n  H1 KAT-ROOS\n\n");
 }
 
 TEST_F(SpellingCheck, PartOfOneLetterIsNotLookedUp) {
     SetGrid(doc, {"AKAAS"});
-    doc.m_words[0].partCount = 2;
-    doc.m_words[0].partLengths[0] = 1;
-    doc.m_words[0].partLengths[1] = 4;
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths[0] = 1;
+    doc.puzzle.words[0].partLengths[1] = 4;
     EXPECT_EQ(Report(), "Alle woorden correct");
 }
 
 TEST_F(SpellingCheck, PartsLongerThanTheWordAreCutNotReadBeyondIt) {
     SetGrid(doc, {"KATKAAS"});
-    doc.m_words[0].partCount = 3;
-    doc.m_words[0].partLengths = {3, 4, 9};
+    doc.puzzle.words[0].partCount = 3;
+    doc.puzzle.words[0].partLengths = {3, 4, 9};
     EXPECT_EQ(Report(), "Niet in woordenlijst:\n  H1 KAT-KAAS\n\n");
 }
 
@@ -69,36 +69,36 @@ TEST_F(SpellingCheck, IjCellIsLookedUpAsYAndShownAsIj) {
 
 TEST_F(SpellingCheck, SearchOptionsApply) {
     SetGrid(doc, {"QUIZ"});
-    doc.m_excludedLetters = "Q";
+    doc.puzzle.search.excludedLetters = "Q";
     EXPECT_EQ(Report(), "Niet in woordenlijst:\n  H1 QUIZ\n\n");
 }
 
 TEST_F(SpellingCheck, MissingFileOrInvalidListCountsAsNotListed) {
     SetGrid(doc, {"BAKKER#KAAS"});
-    doc.m_words[1].extraList = 3;
+    doc.puzzle.words[1].extraList = 3;
     EXPECT_EQ(Report(), "Niet in woordenlijst:\n  H1 BAKKER\n  H2 KAAS\n\n");
 }
 
 TEST_F(SpellingCheck, ShortWordFileNameGivesNoReport) {
     SetGrid(doc, {"KAAS"});
-    doc.m_wordFile = "05.doc";
-    EXPECT_FALSE(SpellingCheckReport(doc));
+    doc.puzzle.search.wordFile = "05.doc";
+    EXPECT_FALSE(SpellingCheckReport(doc.puzzle));
 }
 
 TEST_F(SpellingCheck, FirstMissingFileIsNamedForCompleteWordsOnly) {
     SetGrid(doc, {"KAAS#BAKKER#......."});
-    EXPECT_EQ(FirstMissingSpellingFile(doc), "Bestand " + dir.Path("nl06.doc") + " ontbreekt.");
+    EXPECT_EQ(FirstMissingSpellingFile(doc.puzzle), "Bestand " + dir.Path("nl06.doc") + " ontbreekt.");
     SetGrid(doc, {"KAAS#BROOD#......."});
-    EXPECT_EQ(FirstMissingSpellingFile(doc), "");
-    doc.m_wordFile = "x.doc";
-    EXPECT_EQ(FirstMissingSpellingFile(doc), "Bestand x.doc ontbreekt.");
+    EXPECT_EQ(FirstMissingSpellingFile(doc.puzzle), "");
+    doc.puzzle.search.wordFile = "x.doc";
+    EXPECT_EQ(FirstMissingSpellingFile(doc.puzzle), "Bestand x.doc ontbreekt.");
 }
 
 TEST_F(SpellingCheck, ReportDoesNotChangeTheDocument) {
     SetGrid(doc, {"KAAT#BR.OD"});
-    const std::string before = doc.GridToString();
+    const std::string before = doc.puzzle.GridToString();
     Report();
-    EXPECT_EQ(doc.GridToString(), before);
+    EXPECT_EQ(doc.puzzle.GridToString(), before);
     EXPECT_FALSE(doc.IsModified());
 }
 

@@ -94,7 +94,7 @@ TEST(PartSelection, PatternIsTheCurrentPartCutSafelyAtTheEnd) {
 class WordDataLists : public ::testing::Test {
 protected:
     WordDataLists() {
-        doc.m_wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
+        doc.puzzle.search.wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
         WriteListFile(dir, 4, {"BAAS", "POES", "ROOS"});
     }
     TempDir dir;
@@ -103,18 +103,19 @@ protected:
 
 TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
     WordPartSelection parts = Parts({3, 4});
-    CandidateList list = FillCandidates(doc, "KA.....", parts, 0, 0);
+    CandidateList list = FillCandidates(doc.puzzle, doc.scoring, "KA.....", parts, 0, 0);
     EXPECT_EQ(list.entries, (Words{"KAT", "KAM"}));
     EXPECT_EQ(list.label, "Aantal gevonden kandidaten: 2");
     EXPECT_FALSE(list.error);
     parts.NextPart();
-    list = FillCandidates(doc, "KAT....", parts, 2, 0);
+    list = FillCandidates(doc.puzzle, doc.scoring, "KAT....", parts, 2, 0);
     EXPECT_EQ(list.entries, (Words{"BAAS", "POES"}));
 }
 
 TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
     WriteListFile(dir, 3, {"KAT;80", "KAM;8x"});
-    const CandidateList list = FillCandidates(doc, "KA.", WordPartSelection{}, 0, 0);
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 0);
     EXPECT_EQ(list.scores, (std::vector<int>{80, 50}));
     ASSERT_TRUE(list.warning);
     EXPECT_EQ(list.warning->text,
@@ -122,53 +123,59 @@ TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
 }
 
 TEST_F(WordDataLists, OneLetterIsNotLookedUp) {
-    const CandidateList list = FillCandidates(doc, "K", WordPartSelection{}, 0, 0);
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, "K", WordPartSelection{}, 0, 0);
     EXPECT_TRUE(list.entries.empty());
     EXPECT_EQ(list.label, "Geen kandidaten gevonden");
-    const CandidateList part = FillCandidates(doc, "KATRO", Parts({1, 4}), 0, 0);
+    const CandidateList part =
+        FillCandidates(doc.puzzle, doc.scoring, "KATRO", Parts({1, 4}), 0, 0);
     EXPECT_TRUE(part.entries.empty());
 }
 
 TEST_F(WordDataLists, NoWordFileMeansNoLookup) {
-    doc.m_wordFile.clear();
-    const CandidateList list = FillCandidates(doc, "KA.", WordPartSelection{}, 0, 0);
+    doc.puzzle.search.wordFile.clear();
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 0);
     EXPECT_TRUE(list.entries.empty());
     EXPECT_EQ(list.label, "Geen woordenlijst gegeven");
     EXPECT_FALSE(list.error);
 }
 
 TEST_F(WordDataLists, FailedLookupGivesTheOeiMessage) {
-    const CandidateList list = FillCandidates(doc, ".....", WordPartSelection{}, 0, 0);
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, 0, 0);
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.error->text, "Fout bij bepaling kandidaten");
     EXPECT_EQ(list.error->caption, "Oei");
     EXPECT_EQ(list.label, "Geen kandidaten gevonden");
-    EXPECT_TRUE(FillCandidates(doc, "KA.", WordPartSelection{}, 0, 1).error);
+    EXPECT_TRUE(FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 1).error);
 }
 
 TEST_F(WordDataLists, FilterNeedsLettersAndAValidListNumber) {
-    EXPECT_FALSE(FilterCandidates(doc, "...", WordPartSelection{}, "", 0, 0));
-    EXPECT_FALSE(FilterCandidates(doc, "...", WordPartSelection{}, "A", 0, 1));
+    EXPECT_FALSE(FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "", 0, 0));
+    EXPECT_FALSE(FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "A", 0, 1));
 }
 
 TEST_F(WordDataLists, FilterFindsWordsContainingTheLettersInThePart) {
     WordPartSelection parts = Parts({3, 4});
-    const auto first = FilterCandidates(doc, ".......", parts, "tk", 0, 0);
+    const auto first = FilterCandidates(doc.puzzle, doc.scoring, ".......", parts, "tk", 0, 0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->entries, Words{"KAT"});
     EXPECT_EQ(first->label, "Aantal gevonden kandidaten: 1");
     parts.NextPart();
-    const auto second = FilterCandidates(doc, "KAT.O..", parts, "S", 0, 0);
+    const auto second = FilterCandidates(doc.puzzle, doc.scoring, "KAT.O..", parts, "S", 0, 0);
     EXPECT_EQ(second->entries, (Words{"POES", "ROOS"}));
 }
 
 TEST_F(WordDataLists, FilterFailureAndEmptyResults) {
-    const auto failed = FilterCandidates(doc, ".....", WordPartSelection{}, "A", 0, 0);
+    const auto failed =
+        FilterCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, "A", 0, 0);
     ASSERT_TRUE(failed->error);
     EXPECT_EQ(failed->error->text, "Fout bij bepaling anagrammen");
     EXPECT_EQ(failed->label, "Geen kandidaten gevonden");
-    doc.m_wordFile.clear();
-    const auto none = FilterCandidates(doc, "...", WordPartSelection{}, "A", 0, 0);
+    doc.puzzle.search.wordFile.clear();
+    const auto none =
+        FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "A", 0, 0);
     EXPECT_EQ(none->label, "Geen woordenlijst gegeven");
     EXPECT_FALSE(none->error);
 }
@@ -207,13 +214,13 @@ TEST(DialogTitle, DirectionNumberAndLength) {
 
 TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {
     CRooster2Doc doc;
-    doc.m_extraFiles = {"a05.doc", "b05.doc"};
-    EXPECT_FALSE(CheckListNumber(doc, 2));
-    const auto message = CheckListNumber(doc, 3);
+    doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
+    EXPECT_FALSE(CheckListNumber(doc.puzzle, 2));
+    const auto message = CheckListNumber(doc.puzzle, 3);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text, "Index incorrect, zie 'Index zoekbestanden'");
     EXPECT_EQ(message->caption, "Oei");
-    EXPECT_TRUE(CheckListNumber(doc, -1));
+    EXPECT_TRUE(CheckListNumber(doc.puzzle, -1));
 }
 
 }  // namespace

@@ -58,9 +58,9 @@ TEST(MinimumScore, LivesInTheProfileWithinItsRange) {
 TEST(FillScores, AverageAndLowestOfTheListedWords) {
     TempDir dir;
     CRooster2Doc doc;
-    doc.m_wordFile = WriteListFile(dir, 4, {"KAAS;80", "KLAS;25", "KRAS"});
+    doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS;80", "KLAS;25", "KRAS"});
     SetGrid(doc, {"KAAS#KLAS", "#########", "KRAS#KOES"});
-    const FillScore score = ScoreFill(doc);
+    const FillScore score = ScoreFill(doc.puzzle, doc.scoring);
     EXPECT_EQ(score.scoredWords, 3);
     EXPECT_EQ(FillScoreText(score), "Score: gemiddeld 51,7, laagste 25 (KLAS)");
     EXPECT_EQ(FillScoreText(FillScore{}), "");

@@ -1,0 +1,75 @@
+#include "model/puzzle.h"
+
+#include <algorithm>
+
+LetterValues DefaultLetterValues() {
+    LetterValues values{};
+    for (int letter = 0; letter < 26; ++letter) values[letter] = letter + 1;
+    return values;
+}
+
+Puzzle::Puzzle() {
+    cells.fill(CELL_VRIJ);
+    appearance.colours.zwart = DEFAULT_COLOR_ZWART;
+    appearance.colours.woord = DEFAULT_COLOR_WOORD;
+    appearance.colours.woordPos = DEFAULT_COLOR_WOORDPOS;
+    appearance.colours.niet = DEFAULT_COLOR_NIET;
+    appearance.colours.vrij = DEFAULT_COLOR_VRIJ;
+    appearance.colours.achtergrond = DEFAULT_COLOR_ACHTERGROND;
+    // Words always match the grid, also before anything rebuilds them.
+    BuildWords();
+}
+
+void Puzzle::SetCellSymmetric(int x, int y, Cell code) {
+    const int w = width;
+    const int h = height;
+    SetCell(x, y, code);
+    auto setIfInside = [&](int cx, int cy) {
+        if (IsInGrid(cx, cy)) SetCell(cx, cy, code);
+    };
+    switch (symmetry) {
+        case 1:  // quarter turns about the centre
+            setIfInside(w - 1 - y, x);
+            SetCell(w - 1 - x, h - 1 - y, code);
+            setIfInside(y, h - 1 - x);
+            break;
+        case 2:
+            SetCell(x, h - 1 - y, code);
+            break;
+        case 3:
+            SetCell(w - 1 - x, y, code);
+            break;
+        case 4:
+            SetCell(w - 1 - x, h - 1 - y, code);
+            break;
+        case 5:
+            SetCell(x, h - 1 - y, code);
+            SetCell(w - 1 - x, y, code);
+            SetCell(w - 1 - x, h - 1 - y, code);
+            break;
+        default:
+            break;
+    }
+}
+
+void Puzzle::Resize(int newWidth, int newHeight) {
+    std::array<Cell, MAX_CELLS> image;
+    image.fill(CELL_VRIJ);
+    const int keepWidth = std::min<int>(width, newWidth);
+    const int keepHeight = std::min<int>(height, newHeight);
+    for (int y = 0; y < keepHeight; ++y)
+        for (int x = 0; x < keepWidth; ++x) image[y * newWidth + x] = cells[y * width + x];
+    std::copy_n(image.begin(), newWidth * newHeight, cells.begin());
+    width = newWidth;
+    height = newHeight;
+}
+
+std::string Puzzle::GridToString() const {
+    return std::string(reinterpret_cast<const char*>(cells.data()),
+                       static_cast<std::size_t>(CellCount()));
+}
+
+void Puzzle::StringToGrid(const std::string& grid) {
+    const std::size_t count = std::min(grid.size(), static_cast<std::size_t>(CellCount()));
+    std::copy_n(reinterpret_cast<const Cell*>(grid.data()), count, cells.begin());
+}
