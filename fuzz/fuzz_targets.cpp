@@ -186,8 +186,8 @@ void FuzzWordList(std::string_view input) {
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
-    const int anagrams =
-        FindAnagrams(doc.puzzle, doc.scoring, letters, &found, 50, length, std::string(length, '.'), set);
+    const int anagrams = FindAnagrams(doc.puzzle, doc.scoring, letters, &found, 50, length,
+                                      std::string(length, '.'), set);
     Require(anagrams == static_cast<int>(found.size()));
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 

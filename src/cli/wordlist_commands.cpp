@@ -91,8 +91,8 @@ int RunCandidates(const std::vector<std::string>& args) {
     CRooster2Doc doc = DocumentForSet(set);
     if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
-    const CandidateList list =
-        FillCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
+    const CandidateList list = FillCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{},
+                                              static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
 
@@ -111,7 +111,8 @@ int RunAnagrams(const std::vector<std::string>& args) {
     if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     const std::optional<CandidateList> list =
-        FilterCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
+        FilterCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, letters,
+                         static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
 }
 

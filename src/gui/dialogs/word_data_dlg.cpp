@@ -230,15 +230,15 @@ void CWordDataDlg::ShowCurrentScore() {
 
 void CWordDataDlg::FillList() {
     m_filtered = false;
-    ShowList(FillCandidates(m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
-                            m_fields.listNumber));
+    ShowList(FillCandidates(m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+                            m_fields.maxCandidates, m_fields.listNumber));
 }
 
 void CWordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
-            m_fields.maxCandidates, m_fields.listNumber)) {
+            m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+            ToLatin1(m_required->text()), m_fields.maxCandidates, m_fields.listNumber)) {
         m_filtered = true;
         ShowList(*list);
     }
