@@ -131,11 +131,13 @@ bool RunWordList(const std::filesystem::path& folder) {
     doc.puzzle.search.wordFile = base + "05.doc";
     Step("kandidaten voor ..A.. (alle)", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindCandidates(doc.puzzle, "  A  ", &found, 0, 0) > 0, "kandidaten");
+        ok &=
+            Check(FindCandidates(doc.puzzle, doc.scoring, "  A  ", &found, 0, 0) > 0, "kandidaten");
     });
     Step("anagrammen van AEILNRST", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindAnagrams(doc.puzzle, "AEILNRST", &found, 0, 8, "........", doc.puzzle.search.wordFile) >= 0,
+        ok &= Check(FindAnagrams(doc.puzzle, doc.scoring, "AEILNRST", &found, 0, 8, "........",
+                                 doc.puzzle.search.wordFile) >= 0,
                     "anagrammen");
     });
     // A 15 x 15 grid without black cells loads the 15-letter list; lengths 2..15 by a staircase.
@@ -146,7 +148,8 @@ bool RunWordList(const std::filesystem::path& folder) {
     doc.puzzle.BuildWords();
     CSearchLists lists;
     Step("lijsten laden voor een zoekactie (14 lengtes)", [&] {
-        ok &= Check(PrepareSearchLists(doc.puzzle, lists, DefaultSearchRandom()) == 0, "laden");
+        ok &= Check(PrepareSearchLists(doc.puzzle, doc.scoring, lists, DefaultSearchRandom()) == 0,
+                    "laden");
     });
     std::printf("  geladen lijsten: %zu bytes\n", lists.ListBytes());
     ReleaseSearchLists(doc.puzzle, lists);

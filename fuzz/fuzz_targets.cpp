@@ -20,6 +20,7 @@
 #include "util/file_io.h"
 #include "wordlists/candidates.h"
 #include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -166,7 +167,8 @@ std::string FuzzWordListBase() {
 }  // namespace
 
 // The input is a word list file for words of 2 to 9 letters (its first byte picks the
-// length): the lookups and the search read it, and every word they give fits.
+// length and whether a minimum score holds): the lookups and the search read it, and
+// every word they give fits. It is read as an own scores file too.
 void FuzzWordList(std::string_view input) {
     if (input.empty()) return;
     const int length = 2 + static_cast<unsigned char>(input[0]) % 8;
@@ -181,16 +183,24 @@ void FuzzWordList(std::string_view input) {
     doc.puzzle.search.wordFile = set;
     doc.puzzle.search.maxSolutions = 3;
     doc.puzzle.search.ijTwoLetters = (input[0] & 0x40) != 0;
+    doc.scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
+
+    int malformed = 0;
+    for (const auto& [word, score] : ParseScoreOverrides(input, malformed))
+        Require(!word.empty() && score >= LOWEST_SCORE && score <= HIGHEST_SCORE);
 
     std::vector<std::string> found;
-    const int candidates = FindCandidates(doc.puzzle, std::string(length, ' '), &found, 50, 0);
-    Require(candidates == static_cast<int>(found.size()));
+    LookupDetails details;
+    const int candidates =
+        FindCandidates(doc.puzzle, doc.scoring, std::string(length, ' '), &found, 50, 0, &details);
+    Require(candidates == static_cast<int>(found.size()) && details.scores.size() == found.size());
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
+    for (const int score : details.scores) Require(IsOfferedScore(doc.scoring, score));
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
-    const int anagrams =
-        FindAnagrams(doc.puzzle, letters, &found, 50, length, std::string(length, '.'), set);
+    const int anagrams = FindAnagrams(doc.puzzle, doc.scoring, letters, &found, 50, length,
+                                      std::string(length, '.'), set);
     Require(anagrams == static_cast<int>(found.size()));
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 

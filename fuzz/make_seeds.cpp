@@ -50,9 +50,9 @@ CRooster2Doc FilledPuzzle() {
 
 void WriteHtmlSeeds(const std::filesystem::path& folder) {
     CRooster2Doc doc = FilledPuzzle();
-    WriteSeed(folder, "empty.html", WriteHtml(doc, false, false, "seed"));
+    WriteSeed(folder, "empty.html", WriteHtml(doc.puzzle, false, false, "seed"));
     doc.puzzle.html.cluesSideBySide = true;
-    WriteSeed(folder, "filled.html", WriteHtml(doc, true, true, "seed"));
+    WriteSeed(folder, "filled.html", WriteHtml(doc.puzzle, true, true, "seed"));
 }
 
 // What this program writes, and the forms other programs use: clue objects, styled
@@ -111,7 +111,7 @@ void WriteClueTextSeeds(const std::filesystem::path& folder) {
     doc.puzzle.words[2].extraList = 1;
     doc.puzzle.search.wordFile = "woorden02.doc";
     doc.puzzle.extraFiles = {"extra02.doc"};
-    WriteSeed(folder, "cluefile.txt", WriteClueFile(doc));
+    WriteSeed(folder, "cluefile.txt", WriteClueFile(doc.puzzle));
     WriteSeed(folder, "typed.txt", "VERTICAAL\n2. Omlaag (1,2) *3\rhorizontaal\n3. Soep (3)");
 }
 

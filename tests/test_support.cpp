@@ -53,6 +53,11 @@ void SetGrid(CRooster2Doc& doc, const std::initializer_list<std::string>& rows) 
     doc.puzzle.BuildWords();
 }
 
+std::string CliDataHome() {
+    static const TempDir dataHome;
+    return dataHome.Path("data");
+}
+
 std::string TestDataDir() {
     const std::string dir = ROOSTER2_TESTDATA_DIR;
     return std::filesystem::is_directory(dir) ? dir : std::string();

@@ -31,8 +31,12 @@ struct CliRun {
     std::string out;
     std::string err;
 };
-// Runs the built rooster2-cli with the arguments (each quoted for the shell).
+// Runs the built rooster2-cli with the arguments (each quoted for the shell), with
+// its data folder (XDG_DATA_HOME, APPDATA on Windows) at CliDataHome().
 CliRun RunCli(const std::initializer_list<std::string>& args);
+// The data folder of every CLI run of this test program, so that none reads the
+// user's own scores; its "rooster2" folder is where the CLI looks for them.
+std::string CliDataHome();
 
 // The folder with the shared test files, or empty when it is absent.
 std::string TestDataDir();

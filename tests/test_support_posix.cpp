@@ -22,7 +22,8 @@ std::string ShellQuote(const std::string& arg) {
 
 CliRun RunCli(const std::initializer_list<std::string>& args) {
     TempDir dir;
-    std::string command = ShellQuote(ROOSTER2_CLI);
+    std::string command =
+        "XDG_DATA_HOME=" + ShellQuote(CliDataHome()) + " " + ShellQuote(ROOSTER2_CLI);
     for (const std::string& arg : args) {
         command += ' ';
         command += ShellQuote(arg);

@@ -37,6 +37,8 @@ CliRun RunCli(const std::initializer_list<std::string>& args) {
     for (const std::string& arg : args) command += L" " + QuoteArgument(NativePath(arg).native());
     const std::string outPath = dir.Path("stdout");
     const std::string errPath = dir.Path("stderr");
+    // The program's own data folder is the test's (see CliDataHome).
+    SetEnvironmentVariableW(L"APPDATA", NativePath(CliDataHome()).c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;

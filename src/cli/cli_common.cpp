@@ -3,10 +3,35 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli_args.h"
+#include "formats/system_facts.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 int Fail(const UserMessage& message) { return Fail(message.text); }
+
+bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring) {
+    long long minScore = scoring.minScore;
+    if (!parsed.IntValue("--min-score", LOWEST_SCORE, HIGHEST_SCORE, minScore)) return false;
+    scoring.minScore = static_cast<std::int32_t>(minScore);
+    if (parsed.Has("--no-overrides")) return true;
+    if (const std::optional<UserMessage> warning =
+            LoadScoreOverrides(scoring, ScoreOverridePath(UserDataFolder())))
+        std::cerr << warning->text << '\n';
+    return true;
+}
+
+CliHelpItem MinScoreHelp() {
+    return {"--min-score N", "laat woorden met een score onder N weg (0 tot en met 100, 0 = "
+                             "geen grens); een regel woord;score in een lijst geeft de score, "
+                             "zonder score telt een woord als 50"};
+}
+
+CliHelpItem NoOverridesHelp() {
+    return {"--no-overrides", "zonder de eigen scores uit de gegevensmap van de gebruiker"};
+}
 
 int Fail(const std::string& text) {
     std::cerr << text << '\n';

@@ -9,6 +9,8 @@
 #include "model/user_message.h"
 
 class CRooster2Doc;
+class CliArgs;
+struct WordScoring;
 
 constexpr int EXIT_OK = 0;
 constexpr int EXIT_FAILED = 1;
@@ -41,6 +43,14 @@ void WriteStdout(std::string_view bytes);
 bool LoadPuzzle(const std::string& path, CRooster2Doc& doc);
 // Saves doc to path; prints the reason and returns false on failure.
 bool SavePuzzle(CRooster2Doc& doc, const std::string& path);
+
+// --min-score N and --no-overrides: the minimum score and, unless switched off, the
+// user's own scores from their data folder (a warning about that file goes to
+// standard error). False when the minimum is no number from 0 to 100.
+bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring);
+// Their help texts.
+CliHelpItem MinScoreHelp();
+CliHelpItem NoOverridesHelp();
 
 // The command groups; main() lists them all.
 std::vector<CliCommand> ModelCommands();

@@ -37,6 +37,8 @@ std::vector<CliHelpItem> FillHelp() {
                                 "de minste passende kandidaten; fast: zoekt snel een vulling door "
                                 "per vakje de nog mogelijke letters bij te houden en opnieuw te "
                                 "beginnen na een groeiend aantal mislukkingen"},
+        MinScoreHelp(),
+        NoOverridesHelp(),
         {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
         {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
                           "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
@@ -50,7 +52,7 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--method exact|fast] [--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
+    "[--method exact|fast] [--min-score N] [--no-overrides] [--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
     "standaarduitvoer.",
@@ -118,7 +120,8 @@ int RunFill(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--words", 1}, {"--max", 1}, {"--all-different", 1},
                           {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
                           {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
-                          {"--method", 1}, {"--solutions", 1}, {"--frequencies", 0},
+                          {"--method", 1}, {"--min-score", 1}, {"--no-overrides", 0},
+                          {"--solutions", 1}, {"--frequencies", 0},
                           {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
@@ -127,7 +130,8 @@ int RunFill(const std::vector<std::string>& args) {
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
-    if (!ReadFillOptions(parsed, doc, options) || !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
+    if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
+        !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
         return UsageError(FILL_COMMAND, parsed.Error());
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
@@ -145,7 +149,9 @@ int RunFill(const std::vector<std::string>& args) {
         for (const UserMessage& message : search->Messages()) Fail(message);
         return EXIT_FAILED;
     }
+    for (const UserMessage& message : search->Messages()) std::cerr << message.text << '\n';
     WriteStdout(search->ResultText() + "\n");
+    if (!search->ScoreText().empty()) WriteStdout(search->ScoreText() + "\n");
     if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->m_results);
     if (const auto path = parsed.Value("--solutions")) {
         if (const WriteResult written = WriteSolutionsFile(doc, search->m_results, *path, false);

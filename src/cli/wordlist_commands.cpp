@@ -26,19 +26,27 @@ std::vector<CliHelpItem> WordListHelp() {
                  "gevolgd door een J wordt Y, koppeltekens en apostroffen vallen weg. Regels met "
                  "spaties, punten, cijfers of andere tekens vallen weg, net als woorden van een "
                  "letter en herhaalde woorden; de volgorde van het woordenboek blijft."},
-            {"--ij-to-y 0|1", "1 (standaard): IJ wordt de letter Y; 0: IJ blijft twee letters"}};
+            {"--ij-to-y 0|1", "1 (standaard): IJ wordt de letter Y; 0: IJ blijft twee letters"},
+            {"--default-scores", "geeft elk woord een score (0 tot en met 100) volgens de vaste "
+                                 "regel: een gewoon woord hoog, een eigennaam lager, een afkorting "
+                                 "in hoofdletters of een woord zonder klinker laag"},
+            {"--stems HUNSPELL.dic", "bij --default-scores: een woord dat dit hunspell-woordenboek "
+                                     "als stam noemt, scoort hoger dan een verbogen vorm"},
+            {"--scores FILE", "regels woord;score die de score van die woorden vastleggen"}};
 }
 
 CliHelpItem MaxCandidatesHelp() {
     return {"--max N", "hoogstens N woorden (standaard 1000, 0 = alle)"};
 }
 
-std::vector<CliHelpItem> CandidatesHelp() { return {MaxCandidatesHelp()}; }
+std::vector<CliHelpItem> CandidatesHelp() {
+    return {MaxCandidatesHelp(), MinScoreHelp(), NoOverridesHelp()};
+}
 
 std::vector<CliHelpItem> AnagramsHelp() {
     return {{"--pattern P", "het patroon dat de woorden moeten passen (een punt voor een "
                             "onbekende letter); standaard evenveel punten als letters"},
-            MaxCandidatesHelp()};
+            MaxCandidatesHelp(), MinScoreHelp(), NoOverridesHelp()};
 }
 
 std::vector<CliHelpItem> SpellHelp() {
@@ -47,19 +55,22 @@ std::vector<CliHelpItem> SpellHelp() {
 }
 
 const CliCommand WORDLIST_COMMAND = {
-    "wordlist", "DICT MAP/BASIS [--ij-to-y 0|1]", RunWordList,
+    "wordlist",
+    "DICT MAP/BASIS [--ij-to-y 0|1] [--default-scores [--stems HUNSPELL.dic]] [--scores FILE]",
+    RunWordList,
     "Maakt uit het woordenboek DICT (een woord per regel, UTF-8 of Latin-1) de woordenlijstset "
     "MAP/BASIS02.doc tot en met MAP/BASIS19.doc (de laatste met alle woorden van 19 letters of "
     "meer); maakt MAP als die er niet is.",
     WordListHelp};
 const CliCommand CANDIDATES_COMMAND = {
-    "candidates", "SET PATROON [--max N]", RunCandidates,
+    "candidates", "SET PATROON [--max N] [--min-score N] [--no-overrides]", RunCandidates,
     "Schrijft de woorden van de set die in PATROON passen (een punt voor een onbekende letter) "
     "naar standaarduitvoer, een per regel in de volgorde van de lijst; het aantal komt op "
     "standaardfout.",
     CandidatesHelp};
 const CliCommand ANAGRAMS_COMMAND = {
-    "anagrams", "SET LETTERS [--pattern P] [--max N]", RunAnagrams,
+    "anagrams", "SET LETTERS [--pattern P] [--max N] [--min-score N] [--no-overrides]",
+    RunAnagrams,
     "Schrijft de woorden van de set die alle LETTERS bevatten (een herhaalde letter zo vaak als "
     "gegeven) en in het patroon passen; zonder --pattern zijn dat de anagrammen.",
     AnagramsHelp};
@@ -73,18 +84,25 @@ const CliCommand SPELL_COMMAND = {
 constexpr long long MAX_CANDIDATES_FIELD = 100000;
 
 int RunWordList(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--ij-to-y", 1}});
+    CliArgs parsed(args,
+                   {{"--ij-to-y", 1}, {"--default-scores", 0}, {"--stems", 1}, {"--scores", 1}});
     bool ijToY = true;
     if (!parsed.Ok() || !parsed.BoolValue("--ij-to-y", ijToY))
         return UsageError(WORDLIST_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(WORDLIST_COMMAND);
+    ScoringFiles scoring;
+    scoring.defaultRule = parsed.Has("--default-scores");
+    scoring.stemsPath = parsed.Value("--stems").value_or(std::string());
+    scoring.scoresPath = parsed.Value("--scores").value_or(std::string());
+    if (!scoring.stemsPath.empty() && !scoring.defaultRule)
+        return UsageError(WORDLIST_COMMAND, "--stems hoort bij --default-scores");
     const std::string& base = parsed.Positional()[1];
     std::error_code ignored;  // a folder that cannot be made shows up as a file not written
     if (!FolderOf(base).empty())
         std::filesystem::create_directories(NativePath(FolderOf(base)), ignored);
     WordListConversion conversion;
     UserMessage message;
-    if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message))
+    if (!WriteWordListSet(parsed.Positional()[0], base, ijToY, conversion, message, scoring))
         return Fail(message);
     WriteStdout(ConversionSummary(conversion, base) + "\n");
     return EXIT_OK;
@@ -104,6 +122,7 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
         const std::string reason = WordListProblem(set, length);
         return Fail(list.error->text + (reason.empty() ? "" : ": " + reason));
     }
+    if (list.warning) std::cerr << list.warning->text << '\n';
     std::string lines;
     for (const std::string& entry : list.entries) lines += entry + "\n";
     WriteStdout(lines);
@@ -112,21 +131,24 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 }
 
 int RunCandidates(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--max", 1}});
+    CliArgs parsed(args, {{"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
     long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
     const std::string& set = parsed.Positional()[0];
     const std::string& pattern = parsed.Positional()[1];
-    const CRooster2Doc doc = DocumentForSet(set);
-    const CandidateList list =
-        FillCandidates(doc.puzzle, pattern, WordPartSelection{}, static_cast<int>(maxCount), 0);
+    CRooster2Doc doc = DocumentForSet(set);
+    if (!ReadScoringOptions(parsed, doc.scoring))
+        return UsageError(CANDIDATES_COMMAND, parsed.Error());
+    const CandidateList list = FillCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{},
+                                              static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
 
 int RunAnagrams(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--pattern", 1}, {"--max", 1}});
+    CliArgs parsed(args,
+                   {{"--pattern", 1}, {"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
     long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
@@ -135,9 +157,12 @@ int RunAnagrams(const std::vector<std::string>& args) {
     const std::string& letters = parsed.Positional()[1];
     if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
     const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
-    const CRooster2Doc doc = DocumentForSet(set);
+    CRooster2Doc doc = DocumentForSet(set);
+    if (!ReadScoringOptions(parsed, doc.scoring))
+        return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     const std::optional<CandidateList> list =
-        FilterCandidates(doc.puzzle, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
+        FilterCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, letters,
+                         static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
 }
 

@@ -32,7 +32,8 @@ TEST_F(FillCommandTest, PrintsTheResultAndWritesTheSolutions) {
     const CliRun run = RunCli(
         {"fill", m_dir.Path("p.rtr"), "--words", Words(), "--solutions", m_dir.Path("s.txt")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(WithoutTimes(run.out), "Klaar na T, 2 oplossingen\n");
+    EXPECT_EQ(WithoutTimes(run.out),
+              "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
     EXPECT_NE(run.err.find("Zoekende, aantal oplossingen 0"), std::string::npos);
     EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("s.txt")),
               "Oplossing 1\r\n\r\nA B \r\nC D \r\n\r\nOplossing 2\r\n\r\nA C \r\nB D \r\n\r\n");
@@ -42,7 +43,8 @@ TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
     const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--max", "1",
                                "--take", "1", m_dir.Path("uit.rtr")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(WithoutTimes(run.out), "Onderbroken na T, 1 oplossing\n");
+    EXPECT_EQ(WithoutTimes(run.out),
+              "Onderbroken na T, 1 oplossing\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
     CRooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
     EXPECT_EQ(doc.puzzle.GridToString(), "ABCD");
@@ -61,8 +63,24 @@ TEST_F(FillCommandTest, TheFastMethodPrintsTheLettersPerCellOverItsSolutions) {
                                "--frequencies"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out),
-              "Klaar na T, 2 oplossingen\n  1  2\n  2  1\nVak H1/V1: 1 letter in 2 oplossingen\n");
+              "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AB)\n  1  2\n  2  1\n"
+              "Vak H1/V1: 1 letter in 2 oplossingen\n");
     EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "snel"}).exitCode, 2);
+}
+
+TEST_F(FillCommandTest, AMinimumScoreKeepsLowEntriesOutOfTheFill) {
+    WriteFileOrFail(m_dir.Path("sc02.doc"),
+                    "AB;90\r\nCD;60\r\nAC;70\r\nBD;80\r\nAX;20\r\nBY;30\r\nXY;10\r\nQQ;zz\r\n");
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", m_dir.Path("sc02.doc"),
+                               "--min-score", "50", "--solutions", m_dir.Path("s.txt")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTimes(run.out),
+              "Klaar na T, 2 oplossingen\nScore: gemiddeld 75,0, laagste 60 (CD)\n");
+    EXPECT_NE(run.err.find("1 regel met een onjuiste score"), std::string::npos);
+    EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("s.txt")).find_first_of("XY"), std::string::npos);
+    EXPECT_EQ(
+        RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--min-score", "101"}).exitCode,
+        2);
 }
 
 TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {

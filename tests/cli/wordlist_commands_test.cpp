@@ -89,6 +89,44 @@ TEST_F(WordListCli, JunkLongLinesAndEmptyFilesAreNoWords) {
     }
 }
 
+TEST_F(WordListCli, MinimumScoreAndMalformedScores) {
+    WriteFileOrFail(dir.Path("lijsten/nl04.doc"),
+                    "KAAS;80\r\nKIAS;20\r\nKLAS\r\nKRAS;0\r\nKOES;abc\r\n");
+    const CliRun run = RunCli({"candidates", set, "K..S", "--min-score", "50"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "KAAS\nKLAS\nKOES\n");
+    EXPECT_EQ(run.err, "1 regel met een onjuiste score in " + dir.Path("lijsten/nl04.doc") +
+                           ", als 50 gerekend\nAantal gevonden kandidaten: 3\n");
+    EXPECT_EQ(RunCli({"anagrams", set, "sika", "--min-score", "10"}).out, "KIAS\n");
+    EXPECT_EQ(RunCli({"candidates", set, "K..S", "--min-score", "101"}).exitCode, 2);
+}
+
+TEST_F(WordListCli, OwnScoresComeFromTheDataFolderUnlessSwitchedOff) {
+    const std::string own = CliDataHome() + "/rooster2/eigen_scores.txt";
+    std::filesystem::create_directories(CliDataHome() + "/rooster2");
+    WriteFileOrFail(own, "KLAS;0\r\nKRAS;90\r\nkapot\r\n");
+    const CliRun run = RunCli({"candidates", set, "K.AS"});
+    const CliRun without = RunCli({"candidates", set, "K.AS", "--no-overrides"});
+    std::filesystem::remove(own);
+    EXPECT_EQ(run.out, "KAAS\nKRAS\n");
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              "1 regel zonder geldige score in " + own + " overgeslagen");
+    EXPECT_EQ(without.out, "KAAS\nKLAS\nKRAS\n");
+}
+
+TEST_F(WordListCli, WordlistWritesScores) {
+    WriteFileOrFail(dir.Path("scores.txt"), "kras;95\n");
+    const CliRun run = RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("sc/nl"),
+                               "--default-scores", "--scores", dir.Path("scores.txt")});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("sc/nl04.doc")),
+              "KAAS;50\r\nKLAS;50\r\nKRAS;95\r\nYZER;50\r\n");
+    EXPECT_NE(run.out.find("\nScores: 0 stammen, 1 eigen scores gebruikt"), std::string::npos);
+    EXPECT_EQ(
+        RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("sc/nl"), "--stems", "x.dic"}).exitCode,
+        2);
+}
+
 class SpellCli : public WordListCli {
 protected:
     std::string SavePuzzle(std::initializer_list<std::string> rows, const std::string& wordFile) {

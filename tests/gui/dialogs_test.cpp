@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -17,6 +18,7 @@
 #include "gui_test_support.h"
 #include "editing/command_ids.h"
 #include "forms/word_edit.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -228,6 +230,37 @@ private slots:
         Click(dialog, "copy");
         QCOMPARE(Child<QLineEdit>(dialog, "value")->text(), QStringLiteral("ZAKEN"));
         QVERIFY(!Child<QWidget>(dialog, "nextPart")->isEnabled());
+    }
+
+    void wordDataShowsScoresSortsByThemAndTakesOwnScoresAtOnce() {
+        TestWindow window;
+        FiveLetterWord(window);
+        WriteFileOrFail(window.dir.Path("lijst05.doc"), "KRAAK;20\nBAKEN;90\nZAKEN\nKAART;60\n");
+        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
+        window.doc.scoring.overrideFile = window.dir.Path("data/eigen_scores.txt");
+        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
+        auto* candidates = Child<QComboBox>(dialog, "candidates");
+        QCOMPARE(candidates->model()->index(0, 1).data().toString(), QStringLiteral("20"));
+        Click(dialog, "sortScore");
+        QCOMPARE(candidates->itemText(0), QStringLiteral("BAKEN"));
+        QCOMPARE(candidates->itemText(3), QStringLiteral("KRAAK"));
+        QCOMPARE(Child<QSpinBox>(dialog, "score")->value(), 90);
+
+        candidates->setCurrentIndex(3);
+        Click(dialog, "block");
+        QCOMPARE(candidates->findText(QStringLiteral("KRAAK")), -1);
+        candidates->setCurrentIndex(candidates->findText(QStringLiteral("ZAKEN")));
+        Child<QSpinBox>(dialog, "score")->setValue(30);
+        Click(dialog, "giveScore");
+        QCOMPARE(ReadFileOrEmpty(window.dir.Path("data/eigen_scores.txt")),
+                 std::string("KRAAK;0\r\nZAKEN;30\r\n"));
+        QCOMPARE(candidates->currentText(), QStringLiteral("ZAKEN"));
+
+        auto* minScore = Child<QLineEdit>(dialog, "minScore");
+        minScore->setText(QStringLiteral("40"));
+        LeaveField(minScore);
+        QCOMPARE(candidates->count(), 2);
+        QCOMPARE(ReadMinimumScore(&window.profile), 40);
     }
 
     void wordDataMovesBetweenParts() {

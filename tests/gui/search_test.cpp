@@ -10,7 +10,9 @@
 #include "gui_test_support.h"
 #include "editing/command_ids.h"
 #include "formats/solutions_file.h"
+#include "model/profile.h"
 #include "search/search_run.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -47,12 +49,15 @@ class SearchTest : public QObject {
 private slots:
     void optionsOkStoresEveryValue() {
         CRooster2Doc doc;
+        CMapProfile profile;
+        doc.profile = &profile;
         CScriptedChooser chooser;
         CSearchOptionsDlg dialog(doc, chooser);
         dialog.m_excludedLettersEdit->setText(QStringLiteral("qx"));
         dialog.m_maxSolutionsEdit->setText(QStringLiteral("0"));
         dialog.m_maxFrequencyEdit->setText(QStringLiteral("9"));
         dialog.m_maxDistinctEdit->setText(QStringLiteral("100"));
+        dialog.m_minScoreEdit->setText(QStringLiteral("60"));
         dialog.m_allDifferentBox->setChecked(false);
         dialog.m_randomOrderBox->setChecked(true);
         dialog.m_wordFileEdit->setText(QStringLiteral("lijst02.doc"));
@@ -62,6 +67,8 @@ private slots:
         QCOMPARE(doc.puzzle.search.maxSolutions, 0);
         QCOMPARE(doc.puzzle.search.maxFrequency, 9);
         QCOMPARE(doc.puzzle.search.maxDistinct, 100);
+        QCOMPARE(doc.scoring.minScore, 60);
+        QCOMPARE(ReadMinimumScore(&profile), 60);
         QVERIFY(!doc.puzzle.search.allDifferent);
         QVERIFY(doc.puzzle.search.randomOrder);
         QCOMPARE(doc.puzzle.search.wordFile, std::string("lijst02.doc"));
@@ -79,6 +86,7 @@ private slots:
             {&CSearchOptionsDlg::m_maxFrequencyEdit, "10", "van 0 tot en met 9"},
             {&CSearchOptionsDlg::m_maxDistinctEdit, "101", "van 0 tot en met 100"},
             {&CSearchOptionsDlg::m_maxDistinctEdit, "-1", "van 0 tot en met 100"},
+            {&CSearchOptionsDlg::m_minScoreEdit, "101", "van 0 tot en met 100"},
         };
         for (const auto& test : cases) {
             CRooster2Doc doc;
@@ -169,8 +177,11 @@ private slots:
                  qPrintable(window.frame->MessagePaneText()));
         const int count = window.SolutionCount();
         QVERIFY(count >= 3 && count < 512);
-        QVERIFY(
-            window.frame->MessagePaneText().endsWith(QStringLiteral("%1 oplossingen").arg(count)));
+        // The result text, then what the first solution scores (unscored lines count 50).
+        QVERIFY2(
+            window.frame->MessagePaneText().contains(
+                QStringLiteral("%1 oplossingen   Score: gemiddeld 50,0, laagste 50 (").arg(count)),
+            qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
         QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
 

@@ -28,6 +28,11 @@ struct SystemFacts {
 // What this platform tells; a fact it cannot give stays empty.
 SystemFacts ReadSystemFacts();
 
+// The folder for the user's own files of this program, the same for the desktop and
+// the command line: %APPDATA%\Rooster2 on Windows, elsewhere $XDG_DATA_HOME/rooster2
+// or ~/.local/share/rooster2. Empty when the environment names no such place.
+std::string UserDataFolder();
+
 // Parsers of the Linux texts, kept apart from the reading so that they can be tested.
 std::optional<MemoryFacts> ParseMemInfo(std::string_view meminfo);
 std::optional<std::string> ParseCpuModelName(std::string_view cpuinfo);

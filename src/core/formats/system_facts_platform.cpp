@@ -1,6 +1,8 @@
 // The one place that asks the operating system about itself.
 #include "formats/system_facts.h"
 
+#include <cstdlib>
+
 #if defined(__linux__)
 
 #include <sys/utsname.h>
@@ -39,5 +41,26 @@ SystemFacts ReadSystemFacts() {
 
 // Other platforms report no system facts; the report then leaves those lines out.
 SystemFacts ReadSystemFacts() { return {}; }
+
+#endif
+
+#if defined(_WIN32)
+
+std::string UserDataFolder() {
+    const char* appData = std::getenv("APPDATA");
+    if (appData == nullptr || appData[0] == '\0') return std::string();
+    return std::string(appData) + "\\Rooster2";
+}
+
+#else
+
+std::string UserDataFolder() {
+    // A relative XDG_DATA_HOME is to be ignored, as the XDG base directory rules say.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && dataHome[0] == '/') return std::string(dataHome) + "/rooster2";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') return std::string();
+    return std::string(home) + "/.local/share/rooster2";
+}
 
 #endif

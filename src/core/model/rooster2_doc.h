@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/puzzle.h"
+#include "model/word_scoring.h"
 
 class IProfile;
 
@@ -58,6 +59,8 @@ public:
     bool ijToggled = false;
     bool clueListDirty = false;
     RememberedFiles lastFiles;
+    // The user's minimum score and own scores; not saved with the puzzle.
+    WordScoring scoring;
 
     // Where the default colours come from and go to; may be null.
     IProfile* profile = nullptr;

@@ -4,6 +4,7 @@
 #include <map>
 #include <new>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "model/clue_text.h"
@@ -11,6 +12,7 @@
 #include "search/search_environment.h"
 #include "util/str_format.h"
 #include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -35,6 +37,22 @@ bool IsSearchCandidate(const Puzzle& puzzle, std::string_view line, int length) 
     if (!IsAcceptableWord(puzzle, line, length)) return false;
     return std::all_of(line.begin(), line.begin() + length,
                        [](char c) { return static_cast<unsigned char>(c) > CELL_VRIJ; });
+}
+
+// The entry's score when it is a search candidate the user's scoring offers.
+std::optional<int> OfferedCandidateScore(const Puzzle& puzzle, const WordScoring& scoring,
+                                         const WordListEntry& entry, int length) {
+    if (!entry.canBeWord || !IsSearchCandidate(puzzle, entry.word, length)) return std::nullopt;
+    const int score = EffectiveScore(scoring, entry.word, entry.score);
+    if (!IsOfferedScore(scoring, score)) return std::nullopt;
+    return score;
+}
+
+void AddMessageOnce(std::vector<UserMessage>& messages, const std::string& text) {
+    const bool known =
+        std::any_of(messages.begin(), messages.end(),
+                    [&](const UserMessage& message) { return message.text == text; });
+    if (!known) messages.push_back({text});
 }
 
 void AppendPartWords(Puzzle& puzzle, CSearchLists& lists) {
@@ -124,11 +142,13 @@ int CSearchOrder::RankOf(int entry) const {
 
 std::size_t CSearchLists::ListBytes() const {
     std::size_t bytes = 0;
-    for (const SearchWord& word : m_words) bytes += word.searchList.size() + word.searchUsed.size();
+    for (const SearchWord& word : m_words)
+        bytes += word.searchList.size() + word.searchScores.size() + word.searchUsed.size();
     return bytes;
 }
 
-int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random) {
+int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, CSearchLists& lists,
+                       ISearchRandom& random) {
     AppendPartWords(puzzle, lists);
     lists.m_words.assign(puzzle.words.size(), SearchWord());
     AssignOwners(puzzle, lists);
@@ -136,17 +156,20 @@ int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& rando
     for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
         SearchWord& search = lists.m_words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
-        search.searchCount = LoadWordList(puzzle, i, puzzle.words[i].length, search.searchList,
-                                          search.searchUsed, lists.m_messages);
+        search.searchCount =
+            LoadWordList(puzzle, scoring, i, puzzle.words[i].length, search.searchList,
+                         search.searchScores, search.searchUsed, lists.m_messages);
         if (search.searchCount == 0 && failing == 0) failing = i + 1;
     }
     DrawOrders(puzzle, lists, random);
     return failing;
 }
 
-int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<char>& list,
+int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex, int length,
+                 std::vector<char>& list, std::vector<std::uint8_t>& scores,
                  std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages) {
     list.clear();
+    scores.clear();
     used.clear();
     const WordInfo& word = puzzle.words[wordIndex];
     std::string setName;
@@ -161,16 +184,21 @@ int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<ch
         return 0;
     }
     std::size_t count = 0;
-    std::string_view line;
-    while (file.ReadLine(line)) {
-        if (file.CanBeWord(line) && IsSearchCandidate(puzzle, line, length)) ++count;
+    WordListEntry entry;
+    while (file.ReadEntry(entry)) {
+        if (OfferedCandidateScore(puzzle, scoring, entry, length)) ++count;
     }
+    if (file.MalformedScores() > 0)
+        AddMessageOnce(messages, MalformedScoreWarning(file.MalformedScores(),
+                                                       MakeWordListFileName(setName, length)));
     if (count == 0) return 0;
     try {
         list.resize(count * static_cast<std::size_t>(length));
+        scores.resize(count);
         if (puzzle.search.allDifferent) used.assign(count, 0);
     } catch (const std::bad_alloc&) {
         list = std::vector<char>();
+        scores = std::vector<std::uint8_t>();
         used = std::vector<std::uint8_t>();
         messages.push_back({"Onvoldoende geheugen"});
         return 0;
@@ -178,12 +206,15 @@ int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<ch
     // The copy stops at the counted number of slots, whatever the second pass reads.
     file.Rewind();
     std::size_t copied = 0;
-    while (copied < count && file.ReadLine(line)) {
-        if (!file.CanBeWord(line) || !IsSearchCandidate(puzzle, line, length)) continue;
-        std::copy_n(line.begin(), length, list.begin() + copied * length);
+    while (copied < count && file.ReadEntry(entry)) {
+        const std::optional<int> score = OfferedCandidateScore(puzzle, scoring, entry, length);
+        if (!score) continue;
+        std::copy_n(entry.word.begin(), length, list.begin() + copied * length);
+        scores[copied] = static_cast<std::uint8_t>(*score);
         ++copied;
     }
     list.resize(copied * length);
+    scores.resize(copied);
     if (!used.empty()) used.resize(copied);
     return static_cast<int>(copied);
 }

@@ -11,6 +11,7 @@
 #include "model/user_message.h"
 
 class Puzzle;
+struct WordScoring;
 class ISearchRandom;
 
 // searchLink values besides the index of the owning word.
@@ -44,6 +45,7 @@ struct SearchWord {
     std::int32_t searchLink = SEARCH_LINK_NONE;
     std::int32_t searchCount = 0;         // owner only: entries in searchList
     std::vector<char> searchList;         // owner only: searchCount entries of length bytes
+    std::vector<std::uint8_t> searchScores;  // owner only: each entry's score, 0..100
     std::vector<std::uint8_t> searchUsed; // owner only, with all-different: 1 = placed now
     bool searchFilled = false;            // placed on the current search path
     CSearchOrder searchOrder;             // with random order only
@@ -60,19 +62,23 @@ public:
 
     // The word whose list word i uses (i itself for an owner).
     int Owner(int i) const { return m_words[i].searchLink >= 0 ? m_words[i].searchLink : i; }
-    // Bytes of all packed lists and their used flags.
+    // Bytes of all packed lists, their scores and their used flags.
     std::size_t ListBytes() const;
 };
 
 // Appends the part words, assigns list owners and links, loads each owner's list
 // and, with random order, draws each word's trying order. Returns 0 when every
 // searched word has candidates, else 1 + the index of the first word without.
-int PrepareSearchLists(Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random);
+int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, CSearchLists& lists,
+                       ISearchRandom& random);
 
 // Loads the list for word wordIndex and length: the number of entries (0 after a
-// message in messages, or when no line fits). used gets one flag per entry when
-// the document's all-different option is on.
-int LoadWordList(const Puzzle& puzzle, int wordIndex, int length, std::vector<char>& list,
+// message in messages, or when no line fits). Only entries the user's scoring
+// offers are loaded; scores gets the score of each. used gets one flag per entry
+// when the document's all-different option is on. A file with malformed scores
+// adds its warning to messages, once.
+int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex, int length,
+                 std::vector<char>& list, std::vector<std::uint8_t>& scores,
                  std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
 
 // Frees every list and order and removes the part words again.

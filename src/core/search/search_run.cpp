@@ -3,6 +3,7 @@
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
+#include "wordlists/word_scores.h"
 
 CSearchRun::CSearchRun(CRooster2Doc& doc) : m_doc(doc) {}
 
@@ -13,6 +14,7 @@ bool CSearchRun::Run() {
     m_interrupted = false;
     m_messages.clear();
     m_work = m_doc.puzzle;
+    m_scoreText.clear();
     if (!CheckListNumbers() || !PrepareLists()) return false;
 
     const int phaseBefore = m_doc.phase;
@@ -30,6 +32,7 @@ bool CSearchRun::Run() {
     ComposeResult(m_clock->WallSeconds() - wallStart,
                   static_cast<double>(m_clock->Milliseconds() - millisStart) / 1000.0);
     if (m_results.m_solutionCount > 0) {
+        m_scoreText = FirstSolutionScoreText();
         SetPhase(PHASE_VULLEN);
         m_doc.curWord = 0;
         m_doc.curPos = 0;
@@ -51,7 +54,7 @@ bool CSearchRun::CheckListNumbers() {
 }
 
 bool CSearchRun::PrepareLists() {
-    const int failing = PrepareSearchLists(m_work, m_lists, *m_random);
+    const int failing = PrepareSearchLists(m_work, m_doc.scoring, m_lists, *m_random);
     m_messages.insert(m_messages.end(), m_lists.m_messages.begin(), m_lists.m_messages.end());
     if (failing == 0) return true;
     m_messages.push_back({StrFormat("%s kandidaatloos, zoeken zinloos.",
@@ -80,6 +83,12 @@ void CSearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
         m_resultText = StrFormat("%s na %ld:%02d:%02d (%2.1f sec), %d %s", state, hours, minutes,
                                  seconds, cpuSeconds, count, count == 1 ? "oplossing" : "oplossingen");
     if (count == 0 && m_callbacks.beep) m_callbacks.beep(SearchBeep::NoSolution);
+}
+
+std::string CSearchRun::FirstSolutionScoreText() const {
+    Puzzle filled = m_doc.puzzle;
+    filled.StringToGrid(m_results.m_solutions.front());
+    return FillScoreText(ScoreFill(filled, m_doc.scoring));
 }
 
 void CSearchRun::PollAtCadence() {

@@ -68,6 +68,9 @@ public:
 
     const std::vector<UserMessage>& Messages() const { return m_messages; }
     const std::string& ResultText() const { return m_resultText; }
+    // What the first solution scores in the lists ("Score: gemiddeld ..."); empty
+    // without solutions. The desktop shows it beside the result text.
+    const std::string& ScoreText() const { return m_scoreText; }
     const std::string& Progress() const { return m_progress; }
     // The puzzle the search fills: its own copy of the document's, taken when it starts.
     const Puzzle& WorkingPuzzle() const { return m_work; }
@@ -102,6 +105,7 @@ private:
     bool PrepareLists();
     void SetPhase(int phase);
     void ComposeResult(long long wallSeconds, double cpuSeconds);
+    std::string FirstSolutionScoreText() const;
 
     int m_deepest = 0;
     long long m_statusTime = 0;
@@ -109,5 +113,6 @@ private:
     std::string m_progressTop;
     std::string m_progress;
     std::string m_resultText;
+    std::string m_scoreText;
     std::vector<UserMessage> m_messages;
 };

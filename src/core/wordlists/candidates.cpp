@@ -2,28 +2,28 @@
 
 #include <algorithm>
 
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/latin1.h"
 #include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
-// Whether the first `length` characters of the line fit the pattern (`unknown` is any
-// letter there) and the line ends right after them.
-bool FitsPattern(std::string_view line, std::string_view pattern, std::size_t length,
+// Whether the word has `length` characters that fit the pattern (`unknown` is any
+// letter there).
+bool FitsPattern(std::string_view word, std::string_view pattern, std::size_t length,
                  char unknown) {
-    std::size_t i = 0;
-    while (i < line.size() && line[i] != '\n' && i < length && i < pattern.size()) {
-        if (pattern[i] != unknown && pattern[i] != line[i]) return false;
-        ++i;
+    if (word.size() != length || pattern.size() < length) return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (pattern[i] != unknown && pattern[i] != word[i]) return false;
     }
-    return i == length && (i == line.size() || line[i] == '\n');
+    return true;
 }
 
-// Whether the line holds every character of `letters`, each occurrence used once.
-bool ContainsLetters(std::string_view line, std::string_view letters) {
+// Whether the word holds every character of `letters`, each occurrence used once.
+bool ContainsLetters(std::string_view word, std::string_view letters) {
     char buffer[WORD_LIST_LINE_MAX];
-    const std::string_view::size_type size = line.copy(buffer, sizeof buffer);
+    const std::string_view::size_type size = word.copy(buffer, sizeof buffer);
     for (const char letter : letters) {
         char* const end = buffer + size;
         char* found = std::find(buffer, end, letter);
@@ -33,55 +33,90 @@ bool ContainsLetters(std::string_view line, std::string_view letters) {
     return true;
 }
 
-std::string_view WithoutLineEnd(std::string_view line) {
-    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    return line;
+// The score the user's scoring gives an entry that `fits` and that the search options
+// accept; nothing for any other line.
+template <typename Fits>
+std::optional<int> ScoreIfFitting(const Puzzle& puzzle, const WordScoring& scoring,
+                                  const WordListEntry& entry, int length, Fits fits) {
+    if (!entry.canBeWord || !fits(entry.word) || !IsAcceptableWord(puzzle, entry.word, length))
+        return std::nullopt;
+    return EffectiveScore(scoring, entry.word, entry.score);
 }
 
-// Counts an accepted line and lists it; true when the maximum is reached.
-bool TakeLine(std::string_view word, std::vector<std::string>* list, int maxCount, int& count) {
-    if (list != nullptr) list->emplace_back(word);
-    ++count;
-    return maxCount > 0 && count >= maxCount;
+// Lists the offered entries that fit, up to maxCount (0 = all); returns their number.
+template <typename Fits>
+int CollectOffered(const Puzzle& puzzle, const WordScoring& scoring, CWordListFile& file,
+                   int length, Fits fits, std::vector<std::string>* list, int maxCount,
+                   LookupDetails* details) {
+    int count = 0;
+    WordListEntry entry;
+    while (file.ReadEntry(entry)) {
+        const std::optional<int> score = ScoreIfFitting(puzzle, scoring, entry, length, fits);
+        if (!score || !IsOfferedScore(scoring, *score)) continue;
+        if (list != nullptr) list->emplace_back(entry.word);
+        if (details != nullptr) details->scores.push_back(*score);
+        ++count;
+        if (maxCount > 0 && count >= maxCount) break;
+    }
+    if (details != nullptr) {
+        // The warning counts the whole file, not just the lines before the maximum.
+        while (file.ReadEntry(entry)) continue;
+        details->malformedScores = file.MalformedScores();
+    }
+    return count;
 }
 
 }  // namespace
 
-int FindCandidates(const Puzzle& puzzle, std::string_view pattern,
-                   std::vector<std::string>* list, int maxCount, int listNumber) {
+int FindCandidates(const Puzzle& puzzle, const WordScoring& scoring, std::string_view pattern,
+                   std::vector<std::string>* list, int maxCount, int listNumber,
+                   LookupDetails* details) {
     std::string setName;
     if (!WordListSetName(puzzle, listNumber, setName)) return -1;
     const int length = static_cast<int>(pattern.size());
     const std::string wanted = Latin1ToUpper(pattern);
     CWordListFile file;
     if (!OpenWordListSetFile(setName, length, file).empty()) return -1;
-    int count = 0;
-    std::string_view line;
-    while (file.ReadLine(line)) {
-        if (!file.CanBeWord(line) || !FitsPattern(line, wanted, wanted.size(), ' ')) continue;
-        const std::string_view word = WithoutLineEnd(line);
-        if (IsAcceptableWord(puzzle, word, length) && TakeLine(word, list, maxCount, count)) break;
-    }
-    return count;
+    if (details != nullptr) details->fileName = MakeWordListFileName(setName, length);
+    return CollectOffered(
+        puzzle, scoring, file, length,
+        [&](std::string_view word) { return FitsPattern(word, wanted, wanted.size(), ' '); }, list,
+        maxCount, details);
 }
 
-int FindAnagrams(const Puzzle& puzzle, std::string_view letters,
-                 std::vector<std::string>* list, int maxCount, int length,
-                 std::string_view pattern, const std::string& fileSetName) {
+int FindAnagrams(const Puzzle& puzzle, const WordScoring& scoring, std::string_view letters,
+                 std::vector<std::string>* list, int maxCount, int length, std::string_view pattern,
+                 const std::string& fileSetName, LookupDetails* details) {
     CWordListFile file;
     if (length < 0 || !OpenWordListSetFile(fileSetName, length, file).empty()) return -1;
+    if (details != nullptr) details->fileName = MakeWordListFileName(fileSetName, length);
     const std::string wantedLetters = Latin1ToUpper(letters);
     const std::string wantedPattern = Latin1ToUpper(pattern);
-    int count = 0;
-    std::string_view line;
-    while (file.ReadLine(line)) {
-        if (!file.CanBeWord(line) || !ContainsLetters(line, wantedLetters) ||
-            !FitsPattern(line, wantedPattern, static_cast<std::size_t>(length), '.'))
-            continue;
-        const std::string_view word = WithoutLineEnd(line);
-        if (IsAcceptableWord(puzzle, word, length) && TakeLine(word, list, maxCount, count)) break;
+    return CollectOffered(
+        puzzle, scoring, file, length,
+        [&](std::string_view word) {
+            return ContainsLetters(word, wantedLetters) &&
+                   FitsPattern(word, wantedPattern, static_cast<std::size_t>(length), '.');
+        },
+        list, maxCount, details);
+}
+
+std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
+                               std::string_view word, int listNumber) {
+    std::string setName;
+    if (!WordListSetName(puzzle, listNumber, setName)) return std::nullopt;
+    const int length = static_cast<int>(word.size());
+    const std::string wanted = Latin1ToUpper(word);
+    CWordListFile file;
+    if (!OpenWordListSetFile(setName, length, file).empty()) return std::nullopt;
+    WordListEntry entry;
+    while (file.ReadEntry(entry)) {
+        const std::optional<int> score = ScoreIfFitting(
+            puzzle, scoring, entry, length,
+            [&](std::string_view w) { return FitsPattern(w, wanted, wanted.size(), ' '); });
+        if (score) return score;
     }
-    return count;
+    return std::nullopt;
 }
 
 std::string WordListProblem(const std::string& setName, int length) {

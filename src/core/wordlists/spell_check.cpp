@@ -1,36 +1,21 @@
 #include "wordlists/spell_check.h"
 
-#include <algorithm>
 #include <string_view>
 #include <vector>
 
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
+#include "model/word_scoring.h"
 #include "wordlists/candidates.h"
+#include "wordlists/looked_up_stretches.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
 
-// Calls visit(stretch) for each stretch of the letters that is looked up on its own:
-// the whole word, or every part of two letters or more; stops when visit says false.
-// Parts that claim more letters than the word has are cut at its end.
-template <typename Visit>
-bool ForEachLookedUpStretch(const WordInfo& word, std::string_view letters, Visit visit) {
-    const int parts = word.PartCountInUse();
-    if (parts == 0) return visit(letters);
-    std::size_t offset = 0;
-    for (int j = 0; j < parts; ++j) {
-        const std::size_t length = word.partLengths[j];
-        const std::string_view part = letters.substr(std::min(offset, letters.size()), length);
-        if (length >= 2 && !visit(part)) return false;
-        offset += length;
-    }
-    return true;
-}
-
 bool IsWordListed(const Puzzle& puzzle, const WordInfo& word, const std::string& letters) {
     return ForEachLookedUpStretch(word, letters, [&](std::string_view part) {
-        return FindCandidates(puzzle, part, nullptr, 1, word.extraList) == 1;
+        // Listed is listed, whatever the word scores.
+        return ListedScore(puzzle, WordScoring{}, part, word.extraList).has_value();
     });
 }
 

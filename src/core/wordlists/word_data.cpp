@@ -29,6 +29,41 @@ std::string CandidateLabel(std::size_t found, bool haveWordList) {
 
 std::string Reversed(std::string_view text) { return std::string(text.rbegin(), text.rend()); }
 
+// Byte-wise: letters with diacritics sort after Z, as in the lists' code page.
+bool BytesBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
+// Puts the entries, with their scores, in the order of `before` (stable).
+template <typename Before>
+void ReorderCandidates(CandidateList& list, Before before) {
+    list.scores.resize(list.entries.size(), UNSCORED);
+    std::vector<std::size_t> order(list.entries.size());
+    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::stable_sort(order.begin(), order.end(), before);
+    CandidateList sorted;
+    for (const std::size_t k : order) {
+        sorted.entries.push_back(std::move(list.entries[k]));
+        sorted.scores.push_back(list.scores[k]);
+    }
+    list.entries = std::move(sorted.entries);
+    list.scores = std::move(sorted.scores);
+}
+
+// The candidate list of a lookup: its words, their scores and the warning about the
+// file's malformed scores.
+CandidateList ListOf(std::vector<std::string> entries, LookupDetails details) {
+    CandidateList result;
+    result.entries = std::move(entries);
+    result.scores = std::move(details.scores);
+    if (details.malformedScores > 0)
+        result.warning =
+            UserMessage{MalformedScoreWarning(details.malformedScores, details.fileName)};
+    return result;
+}
+
 }  // namespace
 
 WordPartSelection WordPartSelection::Of(const WordInfo& word) {
@@ -91,57 +126,64 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
     return std::string(value.substr(start, static_cast<std::size_t>(parts.PartLength())));
 }
 
-CandidateList FillCandidates(const Puzzle& puzzle, std::string_view value,
-                             const WordPartSelection& parts, int maxCount, int listNumber) {
-    CandidateList result;
+CandidateList FillCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                             std::string_view value, const WordPartSelection& parts, int maxCount,
+                             int listNumber) {
+    std::vector<std::string> entries;
+    LookupDetails details;
+    bool failed = false;
     if (!puzzle.search.wordFile.empty()) {
         const std::string pattern = CandidatePattern(ReplaceAll(value, '.', ' '), parts);
-        if (pattern.size() >= SHORTEST_LOOKUP &&
-            FindCandidates(puzzle, pattern, &result.entries, maxCount, listNumber) < 0)
-            result.error = UserMessage{"Fout bij bepaling kandidaten", OEI};
+        failed =
+            pattern.size() >= SHORTEST_LOOKUP &&
+            FindCandidates(puzzle, scoring, pattern, &entries, maxCount, listNumber, &details) < 0;
     }
+    CandidateList result = ListOf(std::move(entries), std::move(details));
+    if (failed) result.error = UserMessage{"Fout bij bepaling kandidaten", OEI};
     result.label = CandidateLabel(result.entries.size(), !puzzle.search.wordFile.empty());
     return result;
 }
 
-std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, std::string_view value,
+std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                                              std::string_view value,
                                               const WordPartSelection& parts,
                                               std::string_view letters, int maxCount,
                                               int listNumber) {
     std::string setName;
     if (!WordListSetName(puzzle, listNumber, setName) || letters.empty()) return std::nullopt;
-    CandidateList result;
+    std::vector<std::string> entries;
+    LookupDetails details;
+    bool failed = false;
     if (!setName.empty()) {
         const std::string pattern = CandidatePattern(value, parts);
         const int length = parts.HasParts() ? parts.PartLength() : static_cast<int>(value.size());
-        if (length >= static_cast<int>(SHORTEST_LOOKUP) &&
-            FindAnagrams(puzzle, letters, &result.entries, maxCount, length, pattern, setName) < 0)
-            result.error = UserMessage{"Fout bij bepaling anagrammen", OEI};
+        failed = length >= static_cast<int>(SHORTEST_LOOKUP) &&
+                 FindAnagrams(puzzle, scoring, letters, &entries, maxCount, length, pattern,
+                              setName, &details) < 0;
     }
+    CandidateList result = ListOf(std::move(entries), std::move(details));
+    if (failed) result.error = UserMessage{"Fout bij bepaling anagrammen", OEI};
     result.label = CandidateLabel(result.entries.size(), !setName.empty());
     return result;
 }
 
-void SortCandidates(std::vector<std::string>& entries, int& sortFlag) {
-    if (entries.size() < 2) return;
+void SortCandidates(CandidateList& list, int& sortFlag) {
+    if (list.entries.size() < 2) return;
     sortFlag = sortFlag == 0 ? 1 : 0;
+    std::vector<std::string> keys = list.entries;
     if (sortFlag == 1) {
-        for (std::string& entry : entries) entry = Reversed(entry);
+        for (std::string& key : keys) key = Reversed(key);
     }
-    std::sort(entries.begin(), entries.end(), [](const std::string& a, const std::string& b) {
-        // Byte-wise: letters with diacritics sort after Z, as in the lists' code page.
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-            });
-    });
-    if (sortFlag == 1) {
-        for (std::string& entry : entries) entry = Reversed(entry);
-    }
+    ReorderCandidates(list,
+                      [&](std::size_t a, std::size_t b) { return BytesBefore(keys[a], keys[b]); });
 }
 
-void TakeCandidate(std::string& value, std::string_view candidate,
-                   const WordPartSelection& parts) {
+void SortCandidatesByScore(CandidateList& list) {
+    ReorderCandidates(
+        list, [&](std::size_t a, std::size_t b) { return list.scores[a] > list.scores[b]; });
+}
+
+void TakeCandidate(std::string& value, std::string_view candidate, const WordPartSelection& parts) {
     const std::string_view word = TrimTrailingWhiteSpace(candidate);
     if (!parts.HasParts()) {
         value = std::string(word);

@@ -15,6 +15,7 @@
 #include "model/word_info.h"
 
 class Puzzle;
+struct WordScoring;
 
 // The part of a multi-word answer the dialog works on ("Deelwoordenselectie:").
 struct WordPartSelection {
@@ -38,8 +39,10 @@ struct WordPartSelection {
 // The candidate list as the dialog shows it, with the label above it.
 struct CandidateList {
     std::vector<std::string> entries;
+    std::vector<int> scores;  // the score of each entry
     std::string label;
-    std::optional<UserMessage> error;  // shown before the list
+    std::optional<UserMessage> error;    // shown before the list
+    std::optional<UserMessage> warning;  // the list file has malformed scores
 };
 
 // "%c%d met lengte %d": the dialog's title for the word.
@@ -58,25 +61,29 @@ std::string CandidatePattern(std::string_view value, const WordPartSelection& pa
 
 // Fills the candidates: the words of list `listNumber` that fit the value (or its
 // current part), at most `maxCount` of them (0 = all).
-CandidateList FillCandidates(const Puzzle& puzzle, std::string_view value,
-                             const WordPartSelection& parts, int maxCount, int listNumber);
+CandidateList FillCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                             std::string_view value, const WordPartSelection& parts, int maxCount,
+                             int listNumber);
 
 // "Filter": the words that contain `letters` and fit the value (or its current part).
 // Nothing (the list stays as it is) when the list number names no set or no letters
 // are given.
-std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, std::string_view value,
+std::optional<CandidateList> FilterCandidates(const Puzzle& puzzle, const WordScoring& scoring,
+                                              std::string_view value,
                                               const WordPartSelection& parts,
                                               std::string_view letters, int maxCount,
                                               int listNumber);
 
 // "Sorteer": flips the sort flag and sorts by word ending (flag 1) or alphabetically
 // (flag 0). A list of fewer than 2 entries stays as it is, and so does the flag.
-void SortCandidates(std::vector<std::string>& entries, int& sortFlag);
+// Each entry keeps its score.
+void SortCandidates(CandidateList& list, int& sortFlag);
+// "Sorteer op score": the highest score first; entries of equal score keep their order.
+void SortCandidatesByScore(CandidateList& list);
 
 // Takes a chosen candidate into the value: the whole value, or the current part's
 // characters. The value keeps its length.
-void TakeCandidate(std::string& value, std::string_view candidate,
-                   const WordPartSelection& parts);
+void TakeCandidate(std::string& value, std::string_view candidate, const WordPartSelection& parts);
 
 // The message for a list number outside 0 to the number of extra files; none when it is valid.
 std::optional<UserMessage> CheckListNumber(const Puzzle& puzzle, int listNumber);

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <unordered_set>
 #include <vector>
 
 #include "util/file_io.h"
 #include "util/latin1.h"
 #include "util/str_format.h"
 #include "util/text_lines.h"
+#include "wordlists/dictionary_scores.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
@@ -98,101 +101,244 @@ std::uint64_t HashBytes(std::string_view bytes) {
     return hash;
 }
 
-// The words already written, found again by their bytes in the files: an open-addressing
-// table sized once for the number of lines, so that no word costs an allocation.
+constexpr int NO_SCORE = -1;
+
+// A word of the set being built: where its letters are, and its score.
+struct BuiltEntry {
+    std::size_t offset = 0;  // into the file's letters
+    std::uint8_t length = 0;
+    std::int8_t score = NO_SCORE;
+};
+
+// The words of each list file in dictionary order, their letters one after the other.
+struct BuiltSet {
+    std::array<std::string, 20> letters;
+    std::array<std::vector<BuiltEntry>, 20> entries;
+
+    std::string_view Word(int file, const BuiltEntry& entry) const {
+        return std::string_view(letters[file]).substr(entry.offset, entry.length);
+    }
+};
+
+// The words of the set, found again by their letters: an open-addressing table sized
+// once for the number of lines, so that no word costs an allocation.
 class CWordSet {
 public:
-    CWordSet(const std::array<std::string, 20>& files, std::size_t maxWords) : m_files(files) {
+    CWordSet(const BuiltSet& set, std::size_t maxWords) : m_set(set) {
         std::size_t capacity = 16;
         while (capacity < 2 * maxWords) capacity *= 2;
         m_slots.resize(capacity);
     }
 
-    // True when the word was not there yet; it is then remembered at `offset` of its file.
-    bool Insert(std::string_view word, int file, std::size_t offset) {
+    // The entry the word has in its file. When it has none and newIndex is given, the
+    // word is remembered as that entry (which the caller then adds).
+    std::optional<std::size_t> Find(std::string_view word, int file,
+                                    std::optional<std::size_t> newIndex = std::nullopt) {
         const std::uint64_t hash = HashBytes(word);
         for (std::size_t i = hash & (m_slots.size() - 1);; i = (i + 1) & (m_slots.size() - 1)) {
             Slot& slot = m_slots[i];
             if (slot.length == 0) {
-                slot = {hash, offset, static_cast<std::uint8_t>(file),
-                        static_cast<std::uint8_t>(word.size())};
-                return true;
+                if (newIndex)
+                    slot = {hash, static_cast<std::uint32_t>(*newIndex),
+                            static_cast<std::uint8_t>(file),
+                            static_cast<std::uint8_t>(word.size())};
+                return std::nullopt;
             }
             if (slot.hash == hash && slot.file == file && slot.length == word.size() &&
-                std::string_view(m_files[file]).substr(slot.offset, slot.length) == word)
-                return false;
+                m_set.Word(file, m_set.entries[file][slot.index]) == word)
+                return slot.index;
         }
     }
 
 private:
     struct Slot {
         std::uint64_t hash = 0;
-        std::size_t offset = 0;
+        std::uint32_t index = 0;
         std::uint8_t file = 0;
         std::uint8_t length = 0;  // 0 = empty slot
     };
-    const std::array<std::string, 20>& m_files;
+    const BuiltSet& m_set;
     std::vector<Slot> m_slots;
 };
 
-std::string MemberName(const std::string& base, int length) {
-    return MakeWordListFileName(base + "02.doc", length);
-}
+// One non-empty line of a dictionary-like text and what its word folds to.
+struct FoldedLine {
+    std::string_view line;     // Latin-1, white space around it removed
+    std::string_view written;  // the word as written: the line up to the first word end
+    WordResult result = WordResult::DropWord;
+    std::string_view letters;  // the capitals, when kept
+};
 
-}  // namespace
-
-WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY) {
+// Decodes the text (UTF-8 when the whole text is valid UTF-8, else Latin-1 as Windows
+// writes it) and calls visit(FoldedLine) for each non-empty line; a line's word ends
+// before the first of `wordEnds` (what follows is no part of it: flags, a score).
+template <typename Visit>
+void ForEachFoldedLine(std::string_view text, bool ijToY, std::string_view wordEnds, Visit visit) {
     text = WithoutByteOrderMark(text);
     const bool utf8 = LooksLikeUtf8(text);
     // A character outside Latin-1 becomes a control character, which drops its word.
     const std::string decoded = utf8 ? Utf8ToLatin1(text, '\x1A') : std::string();
     std::string_view latin1 = utf8 ? std::string_view(decoded) : text;
-    WordListConversion result;
-    const auto lines = static_cast<std::size_t>(std::count(latin1.begin(), latin1.end(), '\n'));
-    CWordSet seen(result.files, lines + 1);
     char word[LONGEST_WORD];
     while (!latin1.empty()) {
         const std::size_t end = std::min(latin1.find('\n'), latin1.size());
-        const std::string_view line = TrimWhiteSpace(latin1.substr(0, end));
+        FoldedLine folded;
+        folded.line = TrimWhiteSpace(latin1.substr(0, end));
         latin1.remove_prefix(std::min(end + 1, latin1.size()));
-        if (line.empty()) continue;
+        if (folded.line.empty()) continue;
+        folded.written = TrimWhiteSpace(folded.line.substr(
+            0, std::min(folded.line.find_first_of(wordEnds), folded.line.size())));
         int length = 0;
-        const WordResult folded = FoldWord(line, !utf8, ijToY, word, length);
-        if (folded == WordResult::DropWord) {
-            ++result.dropped;
-        } else if (folded == WordResult::TooLong) {
-            ++result.tooLong;
-        } else if (length < SHORTEST_WORD) {
-            ++result.tooShort;
+        folded.result = FoldWord(folded.written, !utf8, ijToY, word, length);
+        folded.letters = std::string_view(word, static_cast<std::size_t>(length));
+        visit(folded);
+    }
+}
+
+bool IsUsableWord(const FoldedLine& folded) {
+    return folded.result == WordResult::Kept && folded.letters.size() >= SHORTEST_WORD;
+}
+
+// Hunspell marks a word it must reject with this flag; such an entry is no stem.
+bool IsForbiddenEntry(std::string_view line) {
+    const std::size_t slash = line.find('/');
+    if (slash == std::string_view::npos) return false;
+    const std::string_view flags =
+        line.substr(slash + 1, line.find_first_of(" \t", slash) - slash - 1);
+    for (std::size_t k = 0; k + 1 < flags.size(); k += 2) {
+        if (flags.substr(k, 2) == "Fw") return true;
+    }
+    return false;
+}
+
+std::unordered_set<std::string> ReadStems(std::string_view dicText, bool ijToY) {
+    std::unordered_set<std::string> stems;
+    ForEachFoldedLine(dicText, ijToY, "/\t", [&](const FoldedLine& folded) {
+        if (IsUsableWord(folded) && !IsForbiddenEntry(folded.line)) stems.emplace(folded.letters);
+    });
+    return stems;
+}
+
+// The "word;score" lines win over what the words had.
+void ApplyOwnScores(std::string_view scoresText, bool ijToY, BuiltSet& set, CWordSet& words,
+                    WordListConversion& result) {
+    ForEachFoldedLine(scoresText, ijToY, ";", [&](const FoldedLine& folded) {
+        const std::size_t separator = folded.line.find(SCORE_SEPARATOR);
+        const std::optional<int> score = separator == std::string_view::npos
+                                             ? std::nullopt
+                                             : ParseScore(folded.line.substr(separator + 1));
+        if (!score || !IsUsableWord(folded)) {
+            ++result.ownScoresMalformed;
+            return;
+        }
+        const int file = std::min(static_cast<int>(folded.letters.size()), LONGEST_OWN_FILE_LENGTH);
+        if (const auto entry = words.Find(folded.letters, file)) {
+            set.entries[file][*entry].score = static_cast<std::int8_t>(*score);
+            ++result.ownScoresUsed;
         } else {
-            const int file = std::min(length, LONGEST_OWN_FILE_LENGTH);
-            const std::string_view bytes(word, static_cast<std::size_t>(length));
-            if (!seen.Insert(bytes, file, result.files[file].size())) {
-                ++result.duplicates;
-                continue;
-            }
-            result.files[file].append(bytes).append("\r\n");
-            ++result.wordsKept;
+            ++result.ownScoresUnused;
+        }
+    });
+}
+
+// The list lines: CR LF after each word, and ";SCORE" before it for a scored word
+// whose line stays within what the reader takes as one line (a longer word is
+// written without its score and so counts as unscored).
+void ComposeFiles(const BuiltSet& set, std::array<std::string, 20>& files) {
+    for (int file = 0; file < static_cast<int>(files.size()); ++file) {
+        for (const BuiltEntry& entry : set.entries[file]) {
+            files[file].append(set.Word(file, entry));
+            const std::string score = entry.score == NO_SCORE
+                                          ? std::string()
+                                          : SCORE_SEPARATOR + std::to_string(entry.score);
+            if (entry.length + score.size() + 1 <= WORD_LIST_LINE_MAX) files[file].append(score);
+            files[file].append("\r\n");
         }
     }
+}
+
+std::string MemberName(const std::string& base, int length) {
+    return MakeWordListFileName(base + "02.doc", length);
+}
+
+// The dictionary or a scoring file; false with the message when it cannot be read.
+bool ReadSourceFile(const std::string& path, std::string& text, UserMessage& message) {
+    const ReadStatus read = ReadFileUpTo(path, DICTIONARY_FILE_LIMIT, text);
+    if (read == ReadStatus::Read) return true;
+    message = {read == ReadStatus::TooLarge ? ReadFailureText(path, read, DICTIONARY_FILE_LIMIT)
+                                            : StrFormat("Bestand %s ontbreekt.", path.c_str())};
+    return false;
+}
+
+// A scoring file that is not named is not read.
+bool ReadScoringFile(const std::string& path, std::string& text, UserMessage& message) {
+    return path.empty() || ReadSourceFile(path, text, message);
+}
+
+}  // namespace
+
+WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
+                                         const ConversionScoring& scoring) {
+    WordListConversion result;
+    result.scored = scoring.defaultRule || !scoring.scoresText.empty();
+    const std::unordered_set<std::string> stems = scoring.defaultRule
+                                                      ? ReadStems(scoring.stemsText, ijToY)
+                                                      : std::unordered_set<std::string>();
+    result.stems = static_cast<int>(stems.size());
+    BuiltSet set;
+    const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    CWordSet words(set, lines + 1);
+    ForEachFoldedLine(text, ijToY, "", [&](const FoldedLine& folded) {
+        if (folded.result == WordResult::DropWord) {
+            ++result.dropped;
+            return;
+        }
+        if (folded.result == WordResult::TooLong) {
+            ++result.tooLong;
+            return;
+        }
+        if (folded.letters.size() < SHORTEST_WORD) {
+            ++result.tooShort;
+            return;
+        }
+        const int file = std::min(static_cast<int>(folded.letters.size()), LONGEST_OWN_FILE_LENGTH);
+        const int score = scoring.defaultRule
+                              ? DefaultScore(SpellingOf(folded.written), folded.letters,
+                                             stems.count(std::string(folded.letters)) > 0)
+                              : NO_SCORE;
+        std::vector<BuiltEntry>& entries = set.entries[file];
+        if (const auto known = words.Find(folded.letters, file, entries.size())) {
+            ++result.duplicates;
+            entries[*known].score =
+                std::max<std::int8_t>(entries[*known].score, static_cast<std::int8_t>(score));
+            return;
+        }
+        entries.push_back({set.letters[file].size(),
+                           static_cast<std::uint8_t>(folded.letters.size()),
+                           static_cast<std::int8_t>(score)});
+        set.letters[file].append(folded.letters);
+        ++result.wordsKept;
+    });
+    ApplyOwnScores(scoring.scoresText, ijToY, set, words, result);
+    ComposeFiles(set, result.files);
     return result;
 }
 
 bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base, bool ijToY,
-                      WordListConversion& conversion, UserMessage& message) {
+                      WordListConversion& conversion, UserMessage& message,
+                      const ScoringFiles& scoring) {
     if (MemberName(base, SHORTEST_WORD).size() < MIN_SET_NAME_LENGTH) {
         message = {StrFormat("Naam voor de woordenlijsten te kort: %s", base.c_str())};
         return false;
     }
     std::string text;
-    if (const ReadStatus read = ReadFileUpTo(dictionaryPath, DICTIONARY_FILE_LIMIT, text);
-        read != ReadStatus::Read) {
-        message = {read == ReadStatus::TooLarge
-                       ? ReadFailureText(dictionaryPath, read, DICTIONARY_FILE_LIMIT)
-                       : StrFormat("Bestand %s ontbreekt.", dictionaryPath.c_str())};
+    if (!ReadSourceFile(dictionaryPath, text, message)) return false;
+    ConversionScoring sources;
+    sources.defaultRule = scoring.defaultRule;
+    if (!ReadScoringFile(scoring.stemsPath, sources.stemsText, message) ||
+        !ReadScoringFile(scoring.scoresPath, sources.scoresText, message))
         return false;
-    }
-    conversion = ConvertDictionaryText(text, ijToY);
+    conversion = ConvertDictionaryText(text, ijToY, sources);
     if (conversion.wordsKept == 0) {
         message = {StrFormat("Geen bruikbare woorden in %s", dictionaryPath.c_str())};
         return false;
@@ -216,8 +362,16 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
 }
 
 std::string ConversionSummary(const WordListConversion& conversion, const std::string& base) {
-    return StrFormat("%d woorden in %s t/m %s (%d dubbel, %d overgeslagen, %d te kort, %d te lang)",
-                     conversion.wordsKept, MemberName(base, SHORTEST_WORD).c_str(),
-                     MemberName(base, LONGEST_OWN_FILE_LENGTH).c_str(), conversion.duplicates,
-                     conversion.dropped, conversion.tooShort, conversion.tooLong);
+    std::string summary =
+        StrFormat("%d woorden in %s t/m %s (%d dubbel, %d overgeslagen, %d te kort, %d te lang)",
+                  conversion.wordsKept, MemberName(base, SHORTEST_WORD).c_str(),
+                  MemberName(base, LONGEST_OWN_FILE_LENGTH).c_str(), conversion.duplicates,
+                  conversion.dropped, conversion.tooShort, conversion.tooLong);
+    if (conversion.scored)
+        summary += StrFormat(
+            "\nScores: %d stammen, %d eigen scores gebruikt, %d niet in de lijsten, "
+            "%d onjuist",
+            conversion.stems, conversion.ownScoresUsed, conversion.ownScoresUnused,
+            conversion.ownScoresMalformed);
+    return summary;
 }

@@ -30,6 +30,39 @@ bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length) {
     return IsAcceptableWord(line, length, puzzle.search.ijTwoLetters, puzzle.search.excludedLetters);
 }
 
+std::optional<int> ParseScore(std::string_view text) {
+    text = TrimWhiteSpace(text);
+    if (text.empty()) return std::nullopt;
+    int score = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        score = score * 10 + (c - '0');
+        if (score > HIGHEST_SCORE) return std::nullopt;
+    }
+    return score;
+}
+
+bool CWordListFile::ReadEntry(WordListEntry& entry) {
+    std::string_view line;
+    if (!ReadLine(line)) return false;
+    entry.canBeWord = CanBeWord(line);
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    entry.score = UNSCORED;
+    const std::size_t separator = line.find(SCORE_SEPARATOR);
+    entry.word = line.substr(0, separator);
+    if (separator == std::string_view::npos || !entry.canBeWord) return true;
+    if (const std::optional<int> score = ParseScore(line.substr(separator + 1)))
+        entry.score = *score;
+    else
+        ++m_malformedScores;
+    return true;
+}
+
+std::string MalformedScoreWarning(int count, const std::string& fileName) {
+    return StrFormat("%d %s met een onjuiste score in %s, als 50 gerekend", count,
+                     count == 1 ? "regel" : "regels", fileName.c_str());
+}
+
 std::string OpenWordListSetFile(const std::string& setName, int length, CWordListFile& file) {
     if (setName.size() < MIN_SET_NAME_LENGTH)
         return StrFormat("Bestand %s ontbreekt.", setName.c_str());

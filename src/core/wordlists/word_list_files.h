@@ -3,6 +3,7 @@
 // member of the set; which lines count as words; and reading the lines the way
 // every consumer (search, candidate lookup, spelling check) sees them.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,31 @@ bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
 // The same with the document's search options.
 bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length);
 
-// A word list file read line by line as a 100-byte fgets in text mode would: CR LF
-// becomes LF, a line of more than 99 bytes (newline included) comes in several
-// pieces, and no piece of such a line is a word of the list (LastLineIsWhole).
+// Scores: a line may end in ";SCORE", a whole number from 0 to 100. A line
+// without one, or with one that is not such a number, scores 50.
+constexpr int LOWEST_SCORE = 0;
+constexpr int HIGHEST_SCORE = 100;
+constexpr int UNSCORED = 50;
+constexpr char SCORE_SEPARATOR = ';';
+
+// The score a text (white space around it allowed) stands for; nothing when it is
+// not digits only or more than 100.
+std::optional<int> ParseScore(std::string_view text);
+
+// One line of a list as every consumer sees it.
+struct WordListEntry {
+    // The line without its line end and without the ';' and what follows it: an
+    // entry with a ';' in it was never a word a puzzle could use.
+    std::string_view word;
+    int score = UNSCORED;
+    // False for a piece of an over-long line and for binary junk.
+    bool canBeWord = false;
+};
+
+// A word list file read line by line as a 100-byte fgets in text mode would: CR LF becomes LF, a line of more than 99 bytes
+// (newline included) comes in several pieces, and no piece of such a line is a
+// word of the list (LastLineIsWhole). The limit holds for the line as read,
+// score included: a score does not make a line longer than that usable.
 class CWordListFile : public CTextModeReader {
 public:
     CWordListFile() : CTextModeReader(WORD_LIST_LINE_MAX) {}
@@ -43,7 +66,19 @@ public:
     bool CanBeWord(std::string_view line) const {
         return LastLineIsWhole() && line.find('\0') == std::string_view::npos;
     }
+    // Reads the next line as an entry; false at the end.
+    bool ReadEntry(WordListEntry& entry);
+    // Lines that can be words, read so far (a second pass counts them again),
+    // whose score was not a number from 0 to 100.
+    int MalformedScores() const { return m_malformedScores; }
+
+private:
+    int m_malformedScores = 0;
 };
+
+// "%d regels met een onjuiste score in %s, als 50 gerekend": the warning for a
+// list with malformed scores.
+std::string MalformedScoreWarning(int count, const std::string& fileName);
 
 // Opens the set's file for a length. Returns why that failed ("Bestand %s ontbreekt."
 // naming the set when its name is too short to name one, else the file), or an empty

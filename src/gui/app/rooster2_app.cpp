@@ -7,8 +7,11 @@
 
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
+#include "formats/system_facts.h"
+#include "support/dialog_support.h"
 #include "support/toolbar_icons.h"
 #include "model/version_text.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -55,6 +58,8 @@ QString BuildVersionText() { return QString::fromLatin1(VersionText()); }
 CRooster2App::CRooster2App(std::unique_ptr<CSettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<CSettingsProfile>()) {
     m_doc.profile = m_profile.get();
+    m_doc.scoring.minScore = ReadMinimumScore(m_profile.get());
+    m_scoringWarning = LoadScoreOverrides(m_doc.scoring, ScoreOverridePath(UserDataFolder()));
 }
 
 CRooster2App::~CRooster2App() {
@@ -81,6 +86,7 @@ bool CRooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
     }
     m_frame->show();
     m_frame->update();
+    if (m_scoringWarning) ShowInformation(m_frame.get(), *m_scoringWarning);
     if (showSplash) ShowSplash();
     return true;
 }

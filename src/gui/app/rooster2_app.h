@@ -5,11 +5,12 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <memory>
+#include <optional>
 
 #include "app/settings_profile.h"
 #include "model/rooster2_doc.h"
+#include "model/user_message.h"
 
 class CMainFrame;
 class QSplashScreen;
@@ -54,4 +55,6 @@ private:
     QString m_versionText;
     QSplashScreen* m_splash = nullptr;
     bool m_finished = false;
+    // About the user's own scores file; shown once the window is up.
+    std::optional<UserMessage> m_scoringWarning;
 };

@@ -14,6 +14,8 @@
 #include "support/file_chooser.h"
 #include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
+#include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ constexpr NumberField FIELD_MAX_SOLUTIONS{"Maximum aantal oplossingen:", 0, MAX_
 constexpr NumberField FIELD_MAX_FREQUENCY{"Frequentie tekens niet groter dan:", 0,
                                           MAX_FREQUENCY_LIMIT};
 constexpr NumberField FIELD_MAX_DISTINCT{"Aantal verschillende tekens <=:", 0, MAX_DISTINCT_LIMIT};
+constexpr NumberField FIELD_MIN_SCORE{"Minimale score:", LOWEST_SCORE, HIGHEST_SCORE};
 
 QLineEdit* ShortNumberEdit() {
     auto* edit = new QLineEdit;
@@ -35,6 +38,8 @@ CSearchOptionsDlg::CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, Q
     setWindowTitle(Latin1("Zoekopties"));
     BuildControls();
     ShowOptions(m_doc.puzzle.search);
+    // The minimum score is the user's, not the puzzle's.
+    m_minScoreEdit->setText(QString::number(m_doc.scoring.minScore));
 }
 
 void CSearchOptionsDlg::BuildControls() {
@@ -49,6 +54,7 @@ void CSearchOptionsDlg::BuildControls() {
     m_wordFileEdit = new QLineEdit;
     m_maxFrequencyEdit = ShortNumberEdit();
     m_maxDistinctEdit = ShortNumberEdit();
+    m_minScoreEdit = ShortNumberEdit();
 
     auto* numbers = new QGridLayout;
     int row = 0;
@@ -62,6 +68,7 @@ void CSearchOptionsDlg::BuildControls() {
     addNumber("Letters die niet mogen voorkomen:", m_excludedLettersEdit, nullptr);
     addNumber(FIELD_MAX_FREQUENCY.label, m_maxFrequencyEdit, "0 = n.v.t.");
     addNumber(FIELD_MAX_DISTINCT.label, m_maxDistinctEdit, "0 = n.v.t.");
+    addNumber(FIELD_MIN_SCORE.label, m_minScoreEdit, "0 = n.v.t.");
 
     auto* browse = new QPushButton(Latin1("..."));
     browse->setAutoDefault(false);
@@ -120,9 +127,11 @@ void CSearchOptionsDlg::OnBrowse() {
 
 void CSearchOptionsDlg::accept() {
     SearchOptions options;
+    int minScore = 0;
     if (!ReadNumberEdit(this, m_maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
         !ReadNumberEdit(this, m_maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
-        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct))
+        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct) ||
+        !ReadNumberEdit(this, m_minScoreEdit, FIELD_MIN_SCORE, minScore))
         return;
     options.allDifferent = m_allDifferentBox->isChecked();
     options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
@@ -133,5 +142,6 @@ void CSearchOptionsDlg::accept() {
     options.sound = m_soundBox->isChecked();
     options.wordFile = LocalPath(m_wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
+    StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
     QDialog::accept();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// "Zoekopties": the search options of the puzzle. OK checks the three numbers
+// "Zoekopties": the search options of the puzzle. OK checks the four numbers
 // against their ranges (a bad one keeps the dialog open) and applies every value
 // through ApplySearchOptions; Cancel changes nothing, except that a word file
 // chosen with "..." is taken at once.
@@ -31,6 +31,7 @@ public:
     QLineEdit* m_wordFileEdit = nullptr;
     QLineEdit* m_maxFrequencyEdit = nullptr;
     QLineEdit* m_maxDistinctEdit = nullptr;
+    QLineEdit* m_minScoreEdit = nullptr;
 
 public slots:
     void accept() override;

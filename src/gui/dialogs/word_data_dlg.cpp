@@ -8,21 +8,28 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
+#include "wordlists/word_list_files.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
 inline constexpr NumberField FIELD_MAX_COUNT{"Max. aantal kandidaten (0 = alle):", 0, 100000};
 inline constexpr NumberField FIELD_LIST_NUMBER{"Nummer extra woordenlijst:", 0, 1000};
+inline constexpr NumberField FIELD_MIN_SCORE{"Minimale score:", LOWEST_SCORE, HIGHEST_SCORE};
 constexpr int LIST_FONT_PIXELS = 14;
 constexpr int GAP_RIGHT_OF_GRID = 10;
 
@@ -47,10 +54,21 @@ QLineEdit* TextEdit(const std::string& text, const char* objectName) {
     return edit;
 }
 
+// The drop-down list shows each candidate with its score beside it; the box itself
+// and its item texts hold the word alone.
+QTreeView* CandidateView() {
+    auto* view = new QTreeView;
+    view->setRootIsDecorated(false);
+    view->setHeaderHidden(true);
+    view->setAllColumnsShowFocus(true);
+    view->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return view;
+}
+
 }  // namespace
 
-CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
-                           const WordDataFields& fields, QWidget* parent)
+CWordDataDlg::CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
+                           QWidget* parent)
     : QDialog(parent),
       m_doc(doc),
       m_fields(fields),
@@ -65,8 +83,9 @@ CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
     m_excluded = TextEdit(fields.excludedLetters, "excluded");
     m_required = TextEdit("", "required");
     m_listNumber = NumberEdit(fields.listNumber, "listNumber");
+    m_minScore = NumberEdit(doc.scoring.minScore, "minScore");
     for (QWidget* edit : {static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_maxCount),
-                          static_cast<QWidget*>(m_listNumber)})
+                          static_cast<QWidget*>(m_listNumber), static_cast<QWidget*>(m_minScore)})
         edit->installEventFilter(this);
 
     auto* form = new QFormLayout;
@@ -77,6 +96,7 @@ CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
     form->addRow(Latin1("Tekens die kandidaten moeten bevatten:"), m_required);
     form->addRow(Latin1(FIELD_LIST_NUMBER.label), m_listNumber);
     form->addRow(QString(), new QLabel(Latin1("(0 = bestand uit zoekopties)")));
+    form->addRow(Latin1(FIELD_MIN_SCORE.label), m_minScore);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CWordDataDlg::accept);
@@ -84,6 +104,7 @@ CWordDataDlg::CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word,
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildCandidateControls());
+    layout->addLayout(BuildScoreControls());
     layout->addLayout(form);
     layout->addLayout(BuildPartControls());
     layout->addWidget(buttons);
@@ -109,17 +130,22 @@ QLayout* CWordDataDlg::BuildCandidateControls() {
     m_candidates->setObjectName(Latin1("candidates"));
     m_candidates->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_candidates->setMinimumContentsLength(20);
+    m_candidates->setModel(new QStandardItemModel(0, 2, m_candidates));
+    m_candidates->setView(CandidateView());
     connect(m_candidates, &QComboBox::activated, this, [this] { TakeSelected(); });
+    connect(m_candidates, &QComboBox::currentIndexChanged, this, [this] { ShowCurrentScore(); });
     QPushButton* copy = Button("Kopieer => Waarde", "copy");
     QPushButton* search = Button("Zoek", "search");
     QPushButton* remove = Button("Verwijderen", "delete");
     QPushButton* sort = Button("Sorteer", "sort");
     QPushButton* filter = Button("Filter", "filter");
+    QPushButton* sortByScore = Button("Sorteer op score", "sortScore");
     connect(copy, &QPushButton::clicked, this, [this] { TakeSelected(); });
     connect(search, &QPushButton::clicked, this, [this] { FillList(); });
     connect(remove, &QPushButton::clicked, this, [this] { OnDelete(); });
     connect(sort, &QPushButton::clicked, this, [this] { OnSort(); });
     connect(filter, &QPushButton::clicked, this, [this] { OnFilter(); });
+    connect(sortByScore, &QPushButton::clicked, this, [this] { OnSortByScore(); });
     grid->addWidget(m_listLabel, 0, 0, 1, 3);
     grid->addWidget(m_candidates, 1, 0, 1, 3);
     grid->addWidget(copy, 2, 0);
@@ -127,7 +153,25 @@ QLayout* CWordDataDlg::BuildCandidateControls() {
     grid->addWidget(remove, 2, 2);
     grid->addWidget(sort, 3, 0);
     grid->addWidget(filter, 3, 1);
+    grid->addWidget(sortByScore, 3, 2);
     return grid;
+}
+
+QLayout* CWordDataDlg::BuildScoreControls() {
+    m_score = new QSpinBox;
+    m_score->setObjectName(Latin1("score"));
+    m_score->setRange(LOWEST_SCORE, HIGHEST_SCORE);
+    QPushButton* give = Button("Score geven", "giveScore");
+    QPushButton* block = Button("Blokkeren", "block");
+    connect(give, &QPushButton::clicked, this, [this] { GiveScore(m_score->value()); });
+    connect(block, &QPushButton::clicked, this, [this] { GiveScore(BLOCKED_SCORE); });
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(Latin1("Score:")));
+    row->addWidget(m_score);
+    row->addWidget(give);
+    row->addWidget(block);
+    row->addStretch();
+    return row;
 }
 
 QLayout* CWordDataDlg::BuildPartControls() {
@@ -160,39 +204,75 @@ void CWordDataDlg::PlaceRightOf(int gridRight) {
 
 void CWordDataDlg::ShowList(const CandidateList& list) {
     if (list.error) ShowUserMessage(this, *list.error);
-    m_candidates->clear();
-    for (const std::string& entry : list.entries) m_candidates->addItem(Latin1(entry));
-    m_listLabel->setText(Latin1(list.label));
-    m_candidates->setCurrentIndex(list.entries.empty() ? -1 : 0);
+    m_list = list;
+    m_listLabel->setText(
+        Latin1(list.warning ? list.label + "\n" + list.warning->text : list.label));
+    ShowEntries(list.entries.empty() ? -1 : 0);
 }
 
-std::vector<std::string> CWordDataDlg::ListEntries() const {
-    std::vector<std::string> entries;
-    for (int i = 0; i < m_candidates->count(); ++i)
-        entries.push_back(ToLatin1(m_candidates->itemText(i)));
-    return entries;
+void CWordDataDlg::ShowEntries(int current) {
+    auto* model = static_cast<QStandardItemModel*>(m_candidates->model());
+    model->removeRows(0, model->rowCount());
+    for (std::size_t k = 0; k < m_list.entries.size(); ++k) {
+        auto* score = new QStandardItem(QString::number(m_list.scores[k]));
+        score->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        model->appendRow({new QStandardItem(Latin1(m_list.entries[k])), score});
+    }
+    m_candidates->setCurrentIndex(current);
+    ShowCurrentScore();
+}
+
+void CWordDataDlg::ShowCurrentScore() {
+    const int current = m_candidates->currentIndex();
+    if (current >= 0 && current < static_cast<int>(m_list.scores.size()))
+        m_score->setValue(m_list.scores[current]);
 }
 
 void CWordDataDlg::FillList() {
-    ShowList(FillCandidates(m_doc.puzzle, ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
-                            m_fields.listNumber));
+    m_filtered = false;
+    ShowList(FillCandidates(m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+                            m_fields.maxCandidates, m_fields.listNumber));
 }
 
 void CWordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc.puzzle, ToLatin1(m_value->text()), m_parts, ToLatin1(m_required->text()),
-            m_fields.maxCandidates, m_fields.listNumber))
+            m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+            ToLatin1(m_required->text()), m_fields.maxCandidates, m_fields.listNumber)) {
+        m_filtered = true;
         ShowList(*list);
+    }
 }
 
 void CWordDataDlg::OnSort() {
-    std::vector<std::string> entries = ListEntries();
-    if (entries.size() < 2) return;
-    SortCandidates(entries, m_sortFlag);
-    m_candidates->clear();
-    for (const std::string& entry : entries) m_candidates->addItem(Latin1(entry));
-    m_candidates->setCurrentIndex(0);
+    if (m_list.entries.size() < 2) return;
+    SortCandidates(m_list, m_sortFlag);
+    ShowEntries(0);
+}
+
+void CWordDataDlg::OnSortByScore() {
+    if (m_list.entries.empty()) return;
+    SortCandidatesByScore(m_list);
+    ShowEntries(0);
+}
+
+// The score counts at once: the list is looked up again, so a blocked word or one
+// now below the minimum leaves it.
+void CWordDataDlg::GiveScore(int score) {
+    const int current = m_candidates->currentIndex();
+    if (current < 0) return;
+    const QString word = m_candidates->currentText();
+    if (const std::optional<UserMessage> failed =
+            SetOwnScore(m_doc.scoring, ToLatin1(word), score)) {
+        ShowUserMessage(this, *failed);
+        return;
+    }
+    if (m_filtered)
+        OnFilter();
+    else
+        FillList();
+    const int again = m_candidates->findText(word);
+    if (again >= 0) m_candidates->setCurrentIndex(again);
 }
 
 void CWordDataDlg::OnPart(bool next) {
@@ -226,12 +306,20 @@ bool CWordDataDlg::ReadListNumber() {
     return ReadNumberEdit(this, m_listNumber, FIELD_LIST_NUMBER, m_fields.listNumber);
 }
 
+bool CWordDataDlg::ReadMinScore() {
+    int minScore = m_doc.scoring.minScore;
+    if (!ReadNumberEdit(this, m_minScore, FIELD_MIN_SCORE, minScore)) return false;
+    StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
+    return true;
+}
+
 bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
     // A message box shown here takes the focus again; only a real departure counts.
     const QWidget* modal = QApplication::activeModalWidget();
     if (event->type() == QEvent::FocusOut && !m_deleting && (modal == nullptr || modal == this)) {
         if (watched == m_value) FitValue();
         if (watched == m_maxCount && ReadMaxCount()) FillList();
+        if (watched == m_minScore && ReadMinScore()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
                     CheckListNumber(m_doc.puzzle, m_fields.listNumber))
@@ -242,7 +330,7 @@ bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CWordDataDlg::accept() {
-    if (!ReadMaxCount() || !ReadListNumber()) {
+    if (!ReadMaxCount() || !ReadListNumber() || !ReadMinScore()) {
         m_deleting = false;
         return;
     }

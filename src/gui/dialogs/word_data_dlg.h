@@ -1,7 +1,9 @@
 #pragma once
 // "Gegevens over woord": the letters, clue and word list of the current word,
-// with candidates from the word lists, the contains/anagram filter, sorting and
-// the choice of a part of a multi-word answer.
+// with candidates from the word lists and their scores, the contains/anagram
+// filter, sorting and the choice of a part of a multi-word answer. The user's
+// minimum score and own scores change at once: they belong to the user, not to
+// this word, so Cancel keeps them.
 
 #include <QDialog>
 
@@ -14,12 +16,13 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 
 class CWordDataDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CWordDataDlg(const CRooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
+    CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
                  QWidget* parent = nullptr);
 
     // The fields after OK.
@@ -36,11 +39,16 @@ protected:
 private:
     QLayout* BuildPartControls();
     QLayout* BuildCandidateControls();
+    QLayout* BuildScoreControls();
     void ShowList(const CandidateList& list);
-    std::vector<std::string> ListEntries() const;
+    void ShowEntries(int current);
+    void ShowCurrentScore();
     void FillList();
     void OnFilter();
     void OnSort();
+    void OnSortByScore();
+    void GiveScore(int score);
+    bool ReadMinScore();
     void OnPart(bool next);
     void TakeSelected();
     void OnDelete();
@@ -48,10 +56,12 @@ private:
     bool ReadMaxCount();
     bool ReadListNumber();
 
-    const CRooster2Doc& m_doc;
+    CRooster2Doc& m_doc;
     WordDataFields m_fields;
     WordPartSelection m_parts;
     std::size_t m_initialLength;
+    CandidateList m_list;     // as shown
+    bool m_filtered = false;  // the list came from "Filter"
     int m_sortFlag = 0;
     bool m_deleting = false;
 
@@ -66,4 +76,6 @@ private:
     QLineEdit* m_excluded = nullptr;
     QLineEdit* m_required = nullptr;
     QLineEdit* m_listNumber = nullptr;
+    QLineEdit* m_minScore = nullptr;
+    QSpinBox* m_score = nullptr;
 };

@@ -79,7 +79,9 @@ void GridController::OnSearch() {
 void GridController::EndSearch(CSearchRun& search, bool scrollBarsBefore) {
     m_results = std::move(search.m_results);
     m_view.ShowSizeStatus();
-    ShowMessage(search.ResultText());
+    // The first solution's score follows the result text, which stays as it was.
+    const std::string& score = search.ScoreText();
+    ShowMessage(search.ResultText() + (score.empty() ? "" : "   " + score));
     m_editor.Histories().ResetFillUndo(m_doc);
     m_view.SetScrollBars(scrollBarsBefore);
 }

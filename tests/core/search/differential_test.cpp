@@ -45,6 +45,25 @@ Outcome RunOn(CRooster2Doc doc, unsigned seed) {
     return outcome;
 }
 
+// The two methods agree on everything the run reports.
+void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const CRooster2Doc& doc) {
+    ASSERT_EQ(plain.started, fast.started);
+    ASSERT_EQ(plain.messages, fast.messages);
+    ASSERT_EQ(plain.record.placements, fast.record.placements);
+    ASSERT_EQ(plain.record.statuses, fast.record.statuses);
+    EXPECT_EQ(plain.record.polls, fast.record.polls);
+    EXPECT_EQ(plain.record.redraws, fast.record.redraws);
+    EXPECT_EQ(plain.record.beeps, fast.record.beeps);
+    EXPECT_EQ(plain.results.m_solutions, fast.results.m_solutions);
+    EXPECT_EQ(plain.results.m_solutionCount, fast.results.m_solutionCount);
+    EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
+    EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
+    EXPECT_EQ(plain.resultText, fast.resultText);
+    EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
+    EXPECT_EQ(fast.wordsAfter, doc.puzzle.words.size());
+    EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
+}
+
 TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
     TempDir dir;
     int withSolutions = 0;
@@ -57,27 +76,30 @@ TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
         const unsigned seed = randomCase.Seed();
         const Outcome plain = RunOn<CLiteralSearch>(doc, seed);
         const Outcome fast = RunOn<CSearchEngine>(doc, seed);
-        ASSERT_EQ(plain.started, fast.started);
-        ASSERT_EQ(plain.messages, fast.messages);
-        ASSERT_EQ(plain.record.placements, fast.record.placements);
-        ASSERT_EQ(plain.record.statuses, fast.record.statuses);
-        EXPECT_EQ(plain.record.polls, fast.record.polls);
-        EXPECT_EQ(plain.record.redraws, fast.record.redraws);
-        EXPECT_EQ(plain.record.beeps, fast.record.beeps);
-        EXPECT_EQ(plain.results.m_solutions, fast.results.m_solutions);
-        EXPECT_EQ(plain.results.m_solutionCount, fast.results.m_solutionCount);
-        EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
-        EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
-        EXPECT_EQ(plain.resultText, fast.resultText);
-        EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
-        EXPECT_EQ(fast.wordsAfter, doc.puzzle.words.size());
-        EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
+        ExpectSameOutcome(plain, fast, doc);
         if (fast.results.m_solutionCount > 0) ++withSolutions;
         if (fast.results.m_bestDepth > 0) ++withBestFill;
     }
     // The generator must reach both kinds of outcome, or the comparison proves little.
     EXPECT_GT(withSolutions, CASES / 10);
     EXPECT_GT(withBestFill, CASES / 20);
+}
+
+TEST(SearchEngineDifferential, MatchesThePlainMethodWithScoredListsAndAMinimum) {
+    TempDir dir;
+    int withSolutions = 0;
+    for (unsigned c = 0; c < CASES / 4; ++c) {
+        SCOPED_TRACE("case " + std::to_string(c));
+        CRandomCase randomCase(c, dir, true);
+        CRooster2Doc doc;
+        randomCase.Make(doc);
+        const unsigned seed = randomCase.Seed();
+        const Outcome plain = RunOn<CLiteralSearch>(doc, seed);
+        const Outcome fast = RunOn<CSearchEngine>(doc, seed);
+        ExpectSameOutcome(plain, fast, doc);
+        if (fast.results.m_solutionCount > 0) ++withSolutions;
+    }
+    EXPECT_GT(withSolutions, CASES / 40);
 }
 
 }  // namespace

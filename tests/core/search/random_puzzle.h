@@ -14,11 +14,14 @@
 
 class CRandomCase {
 public:
-    CRandomCase(unsigned seed, const TempDir& dir) : m_rng(seed), m_dir(dir) {}
+    // scored: the lines carry scores (some malformed) and the search a minimum.
+    CRandomCase(unsigned seed, const TempDir& dir, bool scored = false)
+        : m_rng(seed), m_dir(dir), m_scored(scored) {}
 
     void Make(CRooster2Doc& doc) {
         MakeGrid(doc);
         MakeOptions(doc);
+        if (m_scored) doc.scoring.minScore = Between(0, 60);
         MakeLists(doc, "main", doc.puzzle.search.wordFile);
         if (Chance(0.3)) {
             std::string extra;
@@ -83,6 +86,7 @@ private:
                     line += Chance(0.03) ? Letter("abyIJ") : Letter("ABCDEY");
                 if (Chance(0.05)) line += "  ";
                 if (Chance(0.04)) line.pop_back();
+                if (m_scored) line += Chance(0.05) ? ";x" : ";" + std::to_string(Between(0, 100));
                 lines.push_back(line);
                 if (Chance(0.1)) lines.push_back(line);
             }
@@ -92,5 +96,6 @@ private:
 
     std::mt19937 m_rng;
     const TempDir& m_dir;
+    bool m_scored;
 };
 

@@ -7,6 +7,7 @@
 #include "search_test_support.h"
 #include "test_support.h"
 #include "search/search_lists.h"
+#include "wordlists/word_list_files.h"
 
 namespace {
 
@@ -38,15 +39,37 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     doc.puzzle.search.excludedLetters = "QX";
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,YZER,BOOM,");
     EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
     doc.puzzle.search.ijTwoLetters = true;
     doc.puzzle.search.allDifferent = false;
     ReleaseSearchLists(doc.puzzle, lists);
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,IJZE,YZER,BOOM,");
     EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
+}
+
+TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
+    TempDir dir;
+    CRooster2Doc doc;
+    SetGrid(doc, {"....", "####"});
+    doc.puzzle.search.wordFile = WriteWordList(
+        dir.Path(""), "nl", 4, {"KAAS;80", "BOOM", "ROOS;20", "VIS;60", "MAAN;0", "ZEEP;1x"});
+    CSearchLists lists;
+    CLcgRandom random;
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ROOS,ZEEP,");
+    EXPECT_EQ(lists.m_words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
+    ASSERT_EQ(lists.m_messages.size(), 1u);
+    EXPECT_EQ(lists.m_messages[0].text, "1 regel met een onjuiste score in " +
+                                            MakeWordListFileName(doc.puzzle.search.wordFile, 4) +
+                                            ", als 50 gerekend");
+    ReleaseSearchLists(doc.puzzle, lists);
+    doc.scoring.minScore = 50;
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ZEEP,");
+    EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
 }
 
 TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
@@ -58,7 +81,7 @@ TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
         WriteWordList(dir.Path(""), "nl", 5, {std::string(99, 'A') + "BCDEF", "KLMNO"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 5), "KLMNO,");
 }
 
@@ -72,7 +95,7 @@ TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     doc.puzzle.words[2].extraList = 1;
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_OWNER);
     EXPECT_EQ(lists.m_words[1].searchLink, 0);
     EXPECT_EQ(lists.m_words[2].searchLink, SEARCH_LINK_OWNER);
@@ -93,7 +116,7 @@ TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) 
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     ASSERT_EQ(doc.puzzle.words.size(), 3u);
     EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_NONE);
     EXPECT_EQ(doc.puzzle.words[1].x, 0);
@@ -111,7 +134,7 @@ TEST(SearchListsLoading, FileNamesFollowTheSetAndLongWordsShareFile19) {
     WriteWordList(dir.Path(""), "nl", 19, {std::string(19, 'A'), std::string(23, 'B')});
     CSearchLists lists;
     CLcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     EXPECT_EQ(Entries(lists.m_words[0], 23), std::string(23, 'B') + ",");
 }
 
@@ -122,18 +145,19 @@ TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
     CSearchLists lists;
     CLcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 1);
+    EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
     ASSERT_EQ(lists.m_messages.size(), 1u);
     EXPECT_EQ(lists.m_messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
     ReleaseSearchLists(doc.puzzle, lists);
 
     std::vector<char> list;
+    std::vector<std::uint8_t> scores;
     std::vector<std::uint8_t> used;
     std::vector<UserMessage> messages;
     doc.puzzle.search.wordFile = "a.doc";
-    EXPECT_EQ(LoadWordList(doc.puzzle, 0, 3, list, used, messages), 0);
+    EXPECT_EQ(LoadWordList(doc.puzzle, doc.scoring, 0, 3, list, scores, used, messages), 0);
     doc.puzzle.words[0].extraList = 2;
-    EXPECT_EQ(LoadWordList(doc.puzzle, 0, 3, list, used, messages), 0);
+    EXPECT_EQ(LoadWordList(doc.puzzle, doc.scoring, 0, 3, list, scores, used, messages), 0);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, "Bestand a.doc ontbreekt.");
     EXPECT_EQ(messages[1].text, "Nummer woordenlijst (2 bij H1) incorrect");
@@ -147,7 +171,7 @@ TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     WriteFileOrFail(doc.puzzle.search.wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
     CSearchLists lists;
     CLcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 1);
+    EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
     EXPECT_TRUE(lists.m_messages.empty());
 }
 
@@ -179,7 +203,7 @@ TEST(SearchOrders, RandomOrderDrawsOneOrderPerSearchedWord) {
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 3, {"ABC", "BCA", "CAB"});
     CSearchLists lists;
     CLcgRandom random(5);
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, lists, random), 0);
+    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     for (const SearchWord& word : lists.m_words) EXPECT_EQ(word.searchOrder.Size(), 3);
 }
 

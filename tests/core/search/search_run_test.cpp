@@ -52,6 +52,18 @@ TYPED_TEST(SearchRunTest, AFullGridIsOneSolutionAtOnce) {
     EXPECT_EQ(this->m_doc.phase, PHASE_VULLEN);
 }
 
+TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
+    SetGrid(this->m_doc, {"..", ".."});
+    this->m_doc.puzzle.search.wordFile =
+        this->List(2, {"AB;90", "CD;60", "AC;70", "BD;80", "AX;20", "BY;30", "XY;10"});
+    this->m_doc.scoring.minScore = 50;
+    ASSERT_TRUE(this->RunSearch());
+    std::vector<std::string> solutions = this->m_search->m_results.m_solutions;
+    std::sort(solutions.begin(), solutions.end());
+    EXPECT_EQ(solutions, (std::vector<std::string>{"ABCD", "ACBD"}));
+    EXPECT_EQ(this->m_search->ScoreText(), "Score: gemiddeld 75,0, laagste 60 (CD)");
+}
+
 TYPED_TEST(SearchRunTest, CrossingWordsWithoutAgreementGiveNoSolutionAndABeep) {
     SetGrid(this->m_doc, {"..", ".#"});
     this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD"});

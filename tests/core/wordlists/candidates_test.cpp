@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,12 +15,12 @@ using Words = std::vector<std::string>;
 class CandidateLookup : public ::testing::Test {
 protected:
     CandidateLookup() {
-        doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS",
-                                                "kaas"});
+        doc.puzzle.search.wordFile =
+            WriteListFile(dir, 4, {"KAAS", "KAAS   ", "KIAS", "KLAS", "BROOD", "KRAS", "kaas"});
     }
     Words Find(const std::string& pattern, int maxCount = 0, int listNumber = 0) {
         Words found;
-        count = FindCandidates(doc.puzzle, pattern, &found, maxCount, listNumber);
+        count = FindCandidates(doc.puzzle, doc.scoring, pattern, &found, maxCount, listNumber);
         return found;
     }
 
@@ -48,9 +49,9 @@ TEST_F(CandidateLookup, MaximumStopsAfterThatManyInFileOrder) {
 }
 
 TEST_F(CandidateLookup, WithoutAListOnlyCounts) {
-    EXPECT_EQ(FindCandidates(doc.puzzle, "K AS", nullptr, 0, 0), 4);
-    EXPECT_EQ(FindCandidates(doc.puzzle, "K AS", nullptr, 1, 0), 1);
-    EXPECT_EQ(FindCandidates(doc.puzzle, "KOES", nullptr, 1, 0), 0);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "K AS", nullptr, 0, 0), 4);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "K AS", nullptr, 1, 0), 1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KOES", nullptr, 1, 0), 0);
 }
 
 TEST_F(CandidateLookup, FileIsChosenByPatternLengthFromAnyMember) {
@@ -65,14 +66,14 @@ TEST_F(CandidateLookup, LongWordsShareTheNineteenFileAndMustMatchTheLength) {
 }
 
 TEST_F(CandidateLookup, FailsForAnUnknownListNumberAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 1), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 1), -1);
     doc.puzzle.extraFiles = {dir.Path("xx05.doc")};
-    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
-    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, -1), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 1), -1);  // no xx04.doc
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, -1), -1);
     doc.puzzle.search.wordFile = "a05.doc";
-    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 0), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 0), -1);
     doc.puzzle.search.wordFile = "05.doc";
-    EXPECT_EQ(FindCandidates(doc.puzzle, "KAAS", nullptr, 0, 0), -1);
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "KAAS", nullptr, 0, 0), -1);
 }
 
 TEST_F(CandidateLookup, ExtraListNumberReadsThatSet) {
@@ -119,13 +120,14 @@ TEST_F(CandidateLookup, AnEmptyFileGivesNoWords) {
 class AnagramLookup : public CandidateLookup {
 protected:
     AnagramLookup() {
-        set = WriteListFile(dir, 5, {"ANALE", "LAANE", "NAAST", "BENEN", "LENEN", "SNEEN", "AANEN",
-                                     "MEREN", "ALLEN"});
+        set = WriteListFile(
+            dir, 5,
+            {"ANALE", "LAANE", "NAAST", "BENEN", "LENEN", "SNEEN", "AANEN", "MEREN", "ALLEN"});
     }
     Words Anagrams(const std::string& letters, const std::string& pattern = ".....",
                    int maxCount = 0) {
         Words found;
-        count = FindAnagrams(doc.puzzle, letters, &found, maxCount, 5, pattern, set);
+        count = FindAnagrams(doc.puzzle, doc.scoring, letters, &found, maxCount, 5, pattern, set);
         return found;
     }
     std::string set;
@@ -148,17 +150,56 @@ TEST_F(AnagramLookup, PatternDotsAreUnknownLetters) {
 
 TEST_F(AnagramLookup, MaximumAndCounting) {
     EXPECT_EQ(Anagrams("E", ".....", 2), (Words{"ANALE", "LAANE"}));
-    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 5, ".....", set), 8);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, doc.scoring, "E", nullptr, 0, 5, ".....", set), 8);
 }
 
 TEST_F(AnagramLookup, FailsForAShortNameOrAMissingFile) {
-    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
-    EXPECT_EQ(FindAnagrams(doc.puzzle, "E", nullptr, 0, 6, "......", set), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, doc.scoring, "E", nullptr, 0, 5, ".....", "05.doc"), -1);
+    EXPECT_EQ(FindAnagrams(doc.puzzle, doc.scoring, "E", nullptr, 0, 6, "......", set), -1);
 }
 
 TEST_F(AnagramLookup, SearchOptionsFilterTheLines) {
     doc.puzzle.search.excludedLetters = "L";
     EXPECT_EQ(Anagrams("AEN"), (Words{"AANEN"}));
+}
+
+TEST_F(CandidateLookup, ScoresBelowTheMinimumAndBlockedWordsAreNotOffered) {
+    WriteListFile(dir, 4, {"KAAS;80", "KIAS;20", "KLAS", "KRAS;0", "KOES;x"});
+    EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KIAS", "KLAS"}));
+    doc.scoring.minScore = 50;
+    EXPECT_EQ(Find("K AS"), (Words{"KAAS", "KLAS"}));
+    EXPECT_EQ(Find("K  S"), (Words{"KAAS", "KLAS", "KOES"}));
+}
+
+TEST_F(CandidateLookup, OwnScoresWinOverTheList) {
+    WriteListFile(dir, 4, {"KAAS;80", "KIAS;20", "KLAS"});
+    doc.scoring.overrides =
+        std::make_shared<const ScoreOverrides>(ScoreOverrides{{"KAAS", 0}, {"KIAS", 90}});
+    doc.scoring.minScore = 60;
+    EXPECT_EQ(Find("K AS"), (Words{"KIAS"}));
+}
+
+TEST_F(CandidateLookup, DetailsGiveScoresAndCountMalformedLinesOfTheWholeFile) {
+    WriteListFile(dir, 4, {"KAAS;80", "KIAS", "KLAS;200", "KRAS;-"});
+    LookupDetails details;
+    EXPECT_EQ(FindCandidates(doc.puzzle, doc.scoring, "K AS", nullptr, 1, 0, &details), 1);
+    EXPECT_EQ(details.scores, (std::vector<int>{80}));
+    EXPECT_EQ(details.malformedScores, 2);
+    EXPECT_EQ(details.fileName, dir.Path("nl04.doc"));
+}
+
+TEST_F(CandidateLookup, ListedScoreIgnoresTheMinimum) {
+    WriteListFile(dir, 4, {"KAAS;0", "KIAS;20", "KIAS;90"});
+    doc.scoring.minScore = 50;
+    EXPECT_EQ(ListedScore(doc.puzzle, doc.scoring, "kaas", 0), 0);
+    EXPECT_EQ(ListedScore(doc.puzzle, doc.scoring, "KIAS", 0), 20);
+    EXPECT_EQ(ListedScore(doc.puzzle, doc.scoring, "KLAS", 0), std::nullopt);
+}
+
+TEST_F(AnagramLookup, TheMinimumHoldsForAnagramsToo) {
+    set = WriteListFile(dir, 5, {"ANALE;10", "LAANE;60"});
+    doc.scoring.minScore = 50;
+    EXPECT_EQ(Anagrams("ENAAL"), (Words{"LAANE"}));
 }
 
 TEST(WordListProblemText, NamesTheSetOrTheFile) {

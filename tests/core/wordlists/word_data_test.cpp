@@ -19,30 +19,45 @@ WordPartSelection Parts(std::initializer_list<int> lengths) {
     return parts;
 }
 
-TEST(CandidateSorting, FirstPressSortsByEndingSecondAlphabetically) {
-    Words list{"BAKKEN", "ZAK", "KRAAK", "BAK"};
+CandidateList Listed(Words words, std::vector<int> scores) {
+    CandidateList list;
+    list.entries = std::move(words);
+    list.scores = std::move(scores);
+    return list;
+}
+
+TEST(CandidateSorting, FirstPressSortsByEndingSecondAlphabeticallyScoresGoAlong) {
+    CandidateList list = Listed({"BAKKEN", "ZAK", "KRAAK", "BAK"}, {1, 2, 3, 4});
     int flag = 0;
     SortCandidates(list, flag);
     EXPECT_EQ(flag, 1);
-    EXPECT_EQ(list, (Words{"KRAAK", "BAK", "ZAK", "BAKKEN"}));
+    EXPECT_EQ(list.entries, (Words{"KRAAK", "BAK", "ZAK", "BAKKEN"}));
+    EXPECT_EQ(list.scores, (std::vector<int>{3, 4, 2, 1}));
     SortCandidates(list, flag);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(list, (Words{"BAK", "BAKKEN", "KRAAK", "ZAK"}));
+    EXPECT_EQ(list.entries, (Words{"BAK", "BAKKEN", "KRAAK", "ZAK"}));
 }
 
 TEST(CandidateSorting, FewerThanTwoEntriesLeaveTheFlag) {
-    Words list{"BAK"};
+    CandidateList list = Listed({"BAK"}, {50});
     int flag = 0;
     SortCandidates(list, flag);
     EXPECT_EQ(flag, 0);
-    EXPECT_EQ(list, Words{"BAK"});
+    EXPECT_EQ(list.entries, Words{"BAK"});
 }
 
 TEST(CandidateSorting, ComparesBytesUnsigned) {
-    Words list{"\xC9T", "ZT", "AT"};
+    CandidateList list = Listed({"\xC9T", "ZT", "AT"}, {50, 50, 50});
     int flag = 1;
     SortCandidates(list, flag);
-    EXPECT_EQ(list, (Words{"AT", "ZT", "\xC9T"}));
+    EXPECT_EQ(list.entries, (Words{"AT", "ZT", "\xC9T"}));
+}
+
+TEST(CandidateSorting, ByScoreHighestFirstEqualScoresInTheirOrder) {
+    CandidateList list = Listed({"ZAK", "BAK", "KRAAK", "DAK"}, {50, 90, 10, 50});
+    SortCandidatesByScore(list);
+    EXPECT_EQ(list.entries, (Words{"BAK", "ZAK", "DAK", "KRAAK"}));
+    EXPECT_EQ(list.scores, (std::vector<int>{90, 50, 50, 10}));
 }
 
 TEST(PartSelection, MovesWithinTheParts) {
@@ -88,63 +103,79 @@ protected:
 
 TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
     WordPartSelection parts = Parts({3, 4});
-    CandidateList list = FillCandidates(doc.puzzle, "KA.....", parts, 0, 0);
+    CandidateList list = FillCandidates(doc.puzzle, doc.scoring, "KA.....", parts, 0, 0);
     EXPECT_EQ(list.entries, (Words{"KAT", "KAM"}));
     EXPECT_EQ(list.label, "Aantal gevonden kandidaten: 2");
     EXPECT_FALSE(list.error);
     parts.NextPart();
-    list = FillCandidates(doc.puzzle, "KAT....", parts, 2, 0);
+    list = FillCandidates(doc.puzzle, doc.scoring, "KAT....", parts, 2, 0);
     EXPECT_EQ(list.entries, (Words{"BAAS", "POES"}));
 }
 
+TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
+    WriteListFile(dir, 3, {"KAT;80", "KAM;8x"});
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 0);
+    EXPECT_EQ(list.scores, (std::vector<int>{80, 50}));
+    ASSERT_TRUE(list.warning);
+    EXPECT_EQ(list.warning->text,
+              "1 regel met een onjuiste score in " + dir.Path("nl03.doc") + ", als 50 gerekend");
+}
+
 TEST_F(WordDataLists, OneLetterIsNotLookedUp) {
-    const CandidateList list = FillCandidates(doc.puzzle, "K", WordPartSelection{}, 0, 0);
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, "K", WordPartSelection{}, 0, 0);
     EXPECT_TRUE(list.entries.empty());
     EXPECT_EQ(list.label, "Geen kandidaten gevonden");
-    const CandidateList part = FillCandidates(doc.puzzle, "KATRO", Parts({1, 4}), 0, 0);
+    const CandidateList part =
+        FillCandidates(doc.puzzle, doc.scoring, "KATRO", Parts({1, 4}), 0, 0);
     EXPECT_TRUE(part.entries.empty());
 }
 
 TEST_F(WordDataLists, NoWordFileMeansNoLookup) {
     doc.puzzle.search.wordFile.clear();
-    const CandidateList list = FillCandidates(doc.puzzle, "KA.", WordPartSelection{}, 0, 0);
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 0);
     EXPECT_TRUE(list.entries.empty());
     EXPECT_EQ(list.label, "Geen woordenlijst gegeven");
     EXPECT_FALSE(list.error);
 }
 
 TEST_F(WordDataLists, FailedLookupGivesTheOeiMessage) {
-    const CandidateList list = FillCandidates(doc.puzzle, ".....", WordPartSelection{}, 0, 0);
+    const CandidateList list =
+        FillCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, 0, 0);
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.error->text, "Fout bij bepaling kandidaten");
     EXPECT_EQ(list.error->caption, "Oei");
     EXPECT_EQ(list.label, "Geen kandidaten gevonden");
-    EXPECT_TRUE(FillCandidates(doc.puzzle, "KA.", WordPartSelection{}, 0, 1).error);
+    EXPECT_TRUE(FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 1).error);
 }
 
 TEST_F(WordDataLists, FilterNeedsLettersAndAValidListNumber) {
-    EXPECT_FALSE(FilterCandidates(doc.puzzle, "...", WordPartSelection{}, "", 0, 0));
-    EXPECT_FALSE(FilterCandidates(doc.puzzle, "...", WordPartSelection{}, "A", 0, 1));
+    EXPECT_FALSE(FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "", 0, 0));
+    EXPECT_FALSE(FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "A", 0, 1));
 }
 
 TEST_F(WordDataLists, FilterFindsWordsContainingTheLettersInThePart) {
     WordPartSelection parts = Parts({3, 4});
-    const auto first = FilterCandidates(doc.puzzle, ".......", parts, "tk", 0, 0);
+    const auto first = FilterCandidates(doc.puzzle, doc.scoring, ".......", parts, "tk", 0, 0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->entries, Words{"KAT"});
     EXPECT_EQ(first->label, "Aantal gevonden kandidaten: 1");
     parts.NextPart();
-    const auto second = FilterCandidates(doc.puzzle, "KAT.O..", parts, "S", 0, 0);
+    const auto second = FilterCandidates(doc.puzzle, doc.scoring, "KAT.O..", parts, "S", 0, 0);
     EXPECT_EQ(second->entries, (Words{"POES", "ROOS"}));
 }
 
 TEST_F(WordDataLists, FilterFailureAndEmptyResults) {
-    const auto failed = FilterCandidates(doc.puzzle, ".....", WordPartSelection{}, "A", 0, 0);
+    const auto failed =
+        FilterCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, "A", 0, 0);
     ASSERT_TRUE(failed->error);
     EXPECT_EQ(failed->error->text, "Fout bij bepaling anagrammen");
     EXPECT_EQ(failed->label, "Geen kandidaten gevonden");
     doc.puzzle.search.wordFile.clear();
-    const auto none = FilterCandidates(doc.puzzle, "...", WordPartSelection{}, "A", 0, 0);
+    const auto none =
+        FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "A", 0, 0);
     EXPECT_EQ(none->label, "Geen woordenlijst gegeven");
     EXPECT_FALSE(none->error);
 }

@@ -85,6 +85,48 @@ TEST(DictionaryConversion, BinaryJunkKeepsOnlyPlainWords) {
     EXPECT_EQ(result.dropped, 2);
 }
 
+TEST(DictionaryScoring, TheDefaultRuleFromSpellingAndStems) {
+    ConversionScoring scoring;
+    scoring.defaultRule = true;
+    scoring.stemsText = "4\nhuis/CaZh\nfiets\nbtw/Fw\nkst\tpo:tussenwerpsel\n";
+    const auto result = ConvertDictionaryText(
+        "huis\nhuizen\nfiets\nKST\nkst\nBMW\nbtw\nAmsterdam\nAOW'er\n", true, scoring);
+    EXPECT_EQ(result.files[4], Lines({"HUIS;70"}));
+    EXPECT_EQ(result.files[6], Lines({"HUIZEN;50"}));
+    EXPECT_EQ(result.files[5], Lines({"FIETS;70", "AOWER;30"}));
+    EXPECT_EQ(result.files[3], Lines({"KST;10", "BMW;10", "BTW;10"}));
+    EXPECT_EQ(result.files[9], Lines({"AMSTERDAM;30"}));
+    EXPECT_EQ(result.stems, 3);
+}
+
+TEST(DictionaryScoring, WithoutStemsEveryCommonWordScoresAsAForm) {
+    ConversionScoring scoring;
+    scoring.defaultRule = true;
+    const auto result = ConvertDictionaryText("huis\nBos\nbos\nMaas\n", true, scoring);
+    // A word written twice keeps its first place and the higher score.
+    EXPECT_EQ(result.files[3], Lines({"BOS;50"}));
+    EXPECT_EQ(result.files[4], Lines({"HUIS;50", "MAAS;30"}));
+}
+
+TEST(DictionaryScoring, ScoresTextWinsAndIsCounted) {
+    ConversionScoring scoring;
+    scoring.scoresText = "café;90\nKAAS ; 5\nbrood;x\nzuurkool;40\n";
+    const auto result = ConvertDictionaryText("kaas\ncafé\nei\n", true, scoring);
+    EXPECT_EQ(result.files[4], Lines({"KAAS;5", "CAFE;90"}));
+    EXPECT_EQ(result.files[2], Lines({"EI"}));
+    EXPECT_EQ(result.ownScoresUsed, 2);
+    EXPECT_EQ(result.ownScoresUnused, 1);
+    EXPECT_EQ(result.ownScoresMalformed, 1);
+}
+
+TEST(DictionaryScoring, AWordTooLongForItsScoreIsWrittenWithoutIt) {
+    ConversionScoring scoring;
+    scoring.defaultRule = true;
+    const auto result = ConvertDictionaryText(
+        std::string(95, 'a') + "\n" + std::string(96, 'e') + "\n", true, scoring);
+    EXPECT_EQ(result.files[19], std::string(95, 'A') + ";50\r\n" + std::string(96, 'E') + "\r\n");
+}
+
 TEST(WordListSetWriting, WritesEveryLengthFile) {
     TempDir dir;
     WriteFileOrFail(dir.Path("dict.txt"), "kaas\nbrood\nijs\n");
@@ -118,6 +160,27 @@ TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl04.doc")), "KAAS\r\n");
     EXPECT_FALSE(WriteWordListSet(dir.Path("signs.txt"), "", true, conversion, message));
     EXPECT_EQ(message.text, "Naam voor de woordenlijsten te kort: ");
+}
+
+TEST(WordListSetWriting, ScoringFilesAreReadAndAMissingOneIsRefused) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("dict.txt"), "kaas\nBMW\n");
+    WriteFileOrFail(dir.Path("scores.txt"), "kaas;65\n");
+    WordListConversion conversion;
+    UserMessage message;
+    ScoringFiles scoring{true, dir.Path("none.dic"), dir.Path("scores.txt")};
+    EXPECT_FALSE(
+        WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message, scoring));
+    EXPECT_EQ(message.text, "Bestand " + dir.Path("none.dic") + " ontbreekt.");
+    scoring.stemsPath.clear();
+    ASSERT_TRUE(
+        WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message, scoring));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl04.doc")), "KAAS;65\r\n");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl03.doc")), "BMW;10\r\n");
+    EXPECT_NE(
+        ConversionSummary(conversion, dir.Path("nl"))
+            .find("\nScores: 0 stammen, 1 eigen scores gebruikt, 0 niet in de lijsten, 0 onjuist"),
+        std::string::npos);
 }
 
 TEST(WordListSetWriting, AFailureMidwayLeavesTheOldSetWhole) {

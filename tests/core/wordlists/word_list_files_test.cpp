@@ -1,8 +1,9 @@
+#include "wordlists/word_list_files.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "wordlists/word_list_files.h"
+#include <vector>
 
 namespace {
 
@@ -61,6 +62,57 @@ TEST(WordListFileLines, RewindForgetsAPendingLongLine) {
     ASSERT_TRUE(file.ReadLine(line));
     EXPECT_EQ(line, "KAAS\n");
     EXPECT_TRUE(file.LastLineIsWhole());
+}
+
+struct Entry {
+    std::string word;
+    int score;
+    bool canBeWord;
+    bool operator==(const Entry&) const = default;
+};
+
+std::vector<Entry> ReadEntries(const std::string& text, int* malformed = nullptr) {
+    CWordListFile file;
+    file.OpenText(text);
+    std::vector<Entry> entries;
+    WordListEntry entry;
+    while (file.ReadEntry(entry))
+        entries.push_back({std::string(entry.word), entry.score, entry.canBeWord});
+    if (malformed != nullptr) *malformed = file.MalformedScores();
+    return entries;
+}
+
+TEST(WordListEntries, ScoredAndUnscoredLinesWithEitherLineEnd) {
+    EXPECT_EQ(ReadEntries("KAAS;70\r\nBROOD\r\nEI;0\nKOE ; 100 \nVIS;5"),
+              (std::vector<Entry>{{"KAAS", 70, true},
+                                  {"BROOD", 50, true},
+                                  {"EI", 0, true},
+                                  {"KOE ", 100, true},
+                                  {"VIS", 5, true}}));
+}
+
+TEST(WordListEntries, AMalformedScoreCountsAsUnscoredAndIsCounted) {
+    int malformed = 0;
+    const auto entries = ReadEntries("A;101\nB;-1\nC;x\nD;\nE;7;8\nF;0040\n", &malformed);
+    ASSERT_EQ(entries.size(), 6u);
+    for (std::size_t k = 0; k < 5; ++k) EXPECT_EQ(entries[k].score, 50);
+    EXPECT_EQ(entries[4].word, "E");
+    EXPECT_EQ(entries[5].score, 40);
+    EXPECT_EQ(malformed, 5);
+}
+
+TEST(WordListEntries, TheLineLimitHoldsForTheWordWithItsScore) {
+    // 95 letters and ";50" make 98 bytes before the newline: one whole line.
+    const std::string fits = std::string(95, 'B') + ";50\n";
+    EXPECT_EQ(ReadEntries(fits), (std::vector<Entry>{{std::string(95, 'B'), 50, true}}));
+    // One letter more and the line comes in pieces, none of them a word, none counted.
+    int malformed = 0;
+    const auto pieces = ReadEntries(std::string(96, 'B') + ";5x\nKAAS;80\n", &malformed);
+    ASSERT_EQ(pieces.size(), 3u);
+    EXPECT_FALSE(pieces[0].canBeWord);
+    EXPECT_FALSE(pieces[1].canBeWord);
+    EXPECT_EQ(pieces[2], (Entry{"KAAS", 80, true}));
+    EXPECT_EQ(malformed, 0);
 }
 
 }  // namespace

@@ -1,0 +1,150 @@
+#include "wordlists/word_scores.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "model/profile.h"
+#include "model/puzzle.h"
+#include "util/file_io.h"
+#include "util/latin1.h"
+#include "util/str_format.h"
+#include "util/text_lines.h"
+#include "wordlists/candidates.h"
+#include "wordlists/looked_up_stretches.h"
+#include "wordlists/word_list_files.h"
+
+namespace {
+
+const char* const PROFILE_SECTION_WORD_LISTS = "Woordenlijsten";
+const char* const PROFILE_ENTRY_MIN_SCORE = "MinimaleScore";
+const char* const OVERRIDE_FILE_NAME = "eigen_scores.txt";
+
+bool MakeFolderOf(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    if (folder.empty()) return true;
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder), error);
+    return !error;
+}
+
+}  // namespace
+
+int EffectiveScore(const WordScoring& scoring, std::string_view word, int listScore) {
+    if (!scoring.overrides || scoring.overrides->empty()) return listScore;
+    const auto own = scoring.overrides->find(TrimTrailingWhiteSpace(word));
+    return own == scoring.overrides->end() ? listScore : own->second;
+}
+
+bool IsOfferedScore(const WordScoring& scoring, int score) {
+    return score != BLOCKED_SCORE && score >= scoring.minScore;
+}
+
+ScoreOverrides ParseScoreOverrides(std::string_view text, int& malformed) {
+    ScoreOverrides overrides;
+    malformed = 0;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view line = TrimWhiteSpace(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.empty()) continue;
+        const std::size_t separator = line.find(SCORE_SEPARATOR);
+        const std::string_view word =
+            TrimWhiteSpace(line.substr(0, std::min(separator, line.size())));
+        const std::optional<int> score = separator == std::string_view::npos
+                                             ? std::nullopt
+                                             : ParseScore(line.substr(separator + 1));
+        if (word.empty() || !score) {
+            ++malformed;
+            continue;
+        }
+        overrides[Latin1ToUpper(word)] = *score;
+    }
+    return overrides;
+}
+
+std::string FormatScoreOverrides(const ScoreOverrides& overrides) {
+    std::string text;
+    for (const auto& [word, score] : overrides)
+        text += word + SCORE_SEPARATOR + std::to_string(score) + "\r\n";
+    return text;
+}
+
+std::string ScoreOverridePath(const std::string& dataFolder) {
+    if (dataFolder.empty()) return std::string();
+    return (std::filesystem::path(dataFolder) / OVERRIDE_FILE_NAME).string();
+}
+
+std::optional<UserMessage> LoadScoreOverrides(WordScoring& scoring, const std::string& path) {
+    scoring.overrideFile = path;
+    std::string text;
+    int malformed = 0;
+    // A missing file is the usual case: the user has not scored a word yet.
+    const ReadStatus read =
+        path.empty() ? ReadStatus::CannotOpen : ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, text);
+    scoring.overrides = std::make_shared<const ScoreOverrides>(
+        read == ReadStatus::Read ? ParseScoreOverrides(text, malformed) : ScoreOverrides());
+    if (read == ReadStatus::TooLarge)
+        return UserMessage{ReadFailureText(path, read, DOCUMENT_FILE_LIMIT)};
+    if (malformed == 0) return std::nullopt;
+    return UserMessage{StrFormat("%d %s zonder geldige score in %s overgeslagen", malformed,
+                                 malformed == 1 ? "regel" : "regels", path.c_str())};
+}
+
+std::optional<UserMessage> SetOwnScore(WordScoring& scoring, std::string_view word, int score) {
+    if (scoring.overrideFile.empty()) return UserMessage{"Geen bestand voor eigen scores", "Oei"};
+    auto changed =
+        std::make_shared<ScoreOverrides>(scoring.overrides ? *scoring.overrides : ScoreOverrides());
+    (*changed)[Latin1ToUpper(TrimWhiteSpace(word))] =
+        std::clamp(score, LOWEST_SCORE, HIGHEST_SCORE);
+    if (!MakeFolderOf(scoring.overrideFile))
+        return UserMessage{WriteFailureText(scoring.overrideFile, WriteStatus::Failed), "Oei"};
+    if (const WriteResult written =
+            WriteFileAtomically(scoring.overrideFile, FormatScoreOverrides(*changed));
+        !written)
+        return UserMessage{WriteFailureText(scoring.overrideFile, written.status), "Oei"};
+    scoring.overrides = std::move(changed);
+    return std::nullopt;
+}
+
+int ReadMinimumScore(const IProfile* profile) {
+    if (profile == nullptr) return 0;
+    const int stored =
+        profile->GetProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE, 0);
+    return std::clamp(stored, LOWEST_SCORE, HIGHEST_SCORE);
+}
+
+void StoreMinimumScore(WordScoring& scoring, IProfile* profile, int minScore) {
+    scoring.minScore = std::clamp(minScore, LOWEST_SCORE, HIGHEST_SCORE);
+    if (profile != nullptr)
+        profile->WriteProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE,
+                                 scoring.minScore);
+}
+
+FillScore ScoreFill(const Puzzle& puzzle, const WordScoring& scoring) {
+    FillScore result;
+    for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
+        if (!puzzle.IsWordComplete(i)) continue;
+        const WordInfo& word = puzzle.words[i];
+        ForEachLookedUpStretch(word, puzzle.GetWordValue(i), [&](std::string_view stretch) {
+            const std::optional<int> score = ListedScore(puzzle, scoring, stretch, word.extraList);
+            if (!score) return true;
+            if (result.scoredWords == 0 || *score < result.lowest) {
+                result.lowest = *score;
+                result.lowestWord = Latin1ToUpper(stretch);
+            }
+            ++result.scoredWords;
+            result.total += *score;
+            return true;
+        });
+    }
+    return result;
+}
+
+std::string FillScoreText(const FillScore& score) {
+    if (score.scoredWords == 0) return std::string();
+    std::string average = StrFormat("%.1f", static_cast<double>(score.total) / score.scoredWords);
+    std::replace(average.begin(), average.end(), '.', ',');
+    return StrFormat("Score: gemiddeld %s, laagste %d (%s)", average.c_str(), score.lowest,
+                     score.lowestWord.c_str());
+}
