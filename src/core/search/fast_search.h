@@ -52,6 +52,7 @@ private:
     struct List {
         CListIndex index;
         const char* packed = nullptr;
+        const std::uint8_t* scores = nullptr;  // one per entry, 0..100
         std::vector<int> slots;  // the searched words that take from it
     };
     // One searched word.

@@ -179,6 +179,19 @@ TEST_F(FastSearchOptions, KeepsTheDeepestPartialFillWhenThereIsNoFill) {
     EXPECT_NE(fast.results.m_bestFill, doc.puzzle.GridToString());
 }
 
+TEST_F(FastSearchOptions, TriesTheBetterScoredWordFirst) {
+    CRooster2Doc doc;
+    SetGrid(doc, {"..."});
+    doc.puzzle.search.wordFile =
+        WriteWordList(m_dir.Path(""), "sc", 3, {"ABC;10", "DEF;90", "GHI;50"});
+    doc.puzzle.search.maxSolutions = 1;
+    for (unsigned seed = 1; seed <= 5; ++seed) {
+        const Found fast = RunSearch<CFastSearch>(doc, seed);
+        ASSERT_EQ(fast.results.m_solutionCount, 1);
+        EXPECT_EQ(fast.results.m_solutions[0], "DEF");
+    }
+}
+
 TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
     CRooster2Doc doc;
     SetGrid(doc, {"...", "...", "..."});
