@@ -94,7 +94,7 @@ private slots:
         window.Controller().SetPhase(PHASE_VORMEN);
     }
 
-    void onlyTheFrequencyItemStaysDisabled() {
+    void withoutSolutionsOnlyTheFrequencyItemIsDisabled() {
         TestWindow window;
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(!window.Enabled(ID_FREQUENCY_DISTRIBUTION));

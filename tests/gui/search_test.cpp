@@ -1,6 +1,7 @@
 // The search from the menu: its options dialog, progress, interruption through the
 // message loop, and showing, stepping through and taking over the solutions.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include "editing/command_ids.h"
 #include "formats/solutions_file.h"
 #include "model/profile.h"
+#include "search/fast_search.h"
+#include "search/search_method.h"
 #include "search/search_run.h"
 #include "wordlists/word_scores.h"
 
@@ -235,6 +238,28 @@ private slots:
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(window.frame->MessagePaneText().startsWith(QStringLiteral("Onderbroken")));
         QVERIFY(window.SolutionCount() < 512);
+    }
+
+    void theMethodChosenInTheOptionsFillsAndTheFrequencyItemMarksACell() {
+        TestWindow window;
+        PrepareSearch(window, {"ABC", "BCA", "CAB"});
+        window.doc.puzzle.search.allDifferent = false;
+        QVERIFY(!window.Enabled(ID_FREQUENCY_DISTRIBUTION));
+        WhenModalOpens<CSearchOptionsDlg>([](CSearchOptionsDlg& dialog) {
+            dialog.m_methodBox->setCurrentIndex(1);
+            dialog.accept();
+        });
+        QVERIFY(window.Run(ID_SEARCH_OPTIONS));
+        QCOMPARE(ReadSearchMethod(&window.profile), SearchMethod::Fast);
+        bool fast = false;
+        window.Controller().SetSearchSetup(
+            [&](CSearchRun& search) { fast = dynamic_cast<CFastSearch*>(&search) != nullptr; });
+        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY(fast);
+        QVERIFY(window.SolutionCount() > 0);
+        QVERIFY(window.Run(ID_FREQUENCY_DISTRIBUTION));
+        QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Vak H")),
+                 qPrintable(window.frame->MessagePaneText()));
     }
 
     void takingBackTheGridBeforeShowing() {

@@ -63,6 +63,7 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_SEARCH_OPTIONS:
             return Enabled(phase != PHASE_ZOEKEN);
         case ID_WRITE_SOLUTIONS:
+        case ID_FREQUENCY_DISTRIBUTION:
             return Enabled(solutions);
         case ID_EXPORT_TEXT:
             return Enabled(plainNumbering);
@@ -124,8 +125,6 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_COLORS_ACROSS_LITE:
         case ID_COLORS_WEBPUZZEL:
             return Enabled(true);
-        case ID_FREQUENCY_DISTRIBUTION:
-            return Enabled(false);
         default:
             return FrameworkCommandState(id, phase);
     }

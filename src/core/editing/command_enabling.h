@@ -27,6 +27,6 @@ struct CommandState {
 // phase. Nothing is returned for commands without a rule of their own (the
 // framework's "&Nieuw", "Op&slaan", "&Werkbalk", ...): those are enabled when
 // the program has a handler for them. A command with a rule here still needs a
-// handler to be enabled; "Frequentieverdeling" never has one.
+// handler to be enabled.
 std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
                                             const CUndoHistories& undo, const CommandFacts& facts);

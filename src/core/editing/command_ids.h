@@ -95,5 +95,5 @@ constexpr int ID_SEARCH_OPTIONS = 32793;          // "Zoe&kOpties..."
 constexpr int ID_WRITE_SOLUTIONS = 32794;         // "&Schrijf oplossingen..."
 constexpr int ID_SEARCH_INTERRUPT = 32799;        // "&Onderbreken"
 constexpr int ID_SHOW_BEST_RESULT = 32805;        // "Toon &beste zoekresultaat"
-constexpr int ID_FREQUENCY_DISTRIBUTION = 32848;  // "Frequentieverdeling": has no handler
+constexpr int ID_FREQUENCY_DISTRIBUTION = 32848;  // "Frequentieverdeling"
 constexpr int ID_EXTRA_SEARCH_FILES = 32849;      // "&Geef extra zoekbestanden..."

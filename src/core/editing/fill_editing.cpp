@@ -104,6 +104,15 @@ bool IsTypable(unsigned char ch) {
 
 bool HasCurrentWord(const CRooster2Doc& doc) { return doc.puzzle.IsValidWordIndex(doc.curWord); }
 
+EditResult PutCursorOnCell(CRooster2Doc& doc, int x, int y) {
+    if (!doc.puzzle.IsInGrid(x, y) || !IsLetterCell(doc.puzzle.GetCell(x, y))) return {};
+    const int word = doc.FindWordAt(x, y);
+    if (word < 0) return {};
+    const int old = doc.curWord;
+    SelectWordAt(doc, word, x, y);
+    return WordChange(old, doc.curWord);
+}
+
 EditResult FillMouseUp(CRooster2Doc& doc, int x, int y) {
     if (!doc.puzzle.IsInGrid(x, y)) return {};
     const int old = doc.curWord;

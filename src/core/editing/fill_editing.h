@@ -25,6 +25,9 @@ bool HasCurrentWord(const CRooster2Doc& doc);
 // with the cursor on the cell and the direction of that word; a second click on
 // the cursor cell of a crossing switches to the crossing word.
 EditResult FillMouseUp(CRooster2Doc& doc, int x, int y);
+// The cursor on letter cell (x, y) in the word through it (at a crossing the word
+// of the current direction); nothing applies on another cell.
+EditResult PutCursorOnCell(CRooster2Doc& doc, int x, int y);
 
 // Right button released on (x, y): an IJ cell becomes the letter Y and a Y the
 // IJ; sets m_ijToggled. Other cells are left alone (not applied).

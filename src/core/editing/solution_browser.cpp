@@ -3,6 +3,7 @@
 #include "editing/fill_editing.h"
 #include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
+#include "search/solution_frequencies.h"
 #include "util/str_format.h"
 
 CSolutionBrowser::CSolutionBrowser(CRooster2Doc& doc, SearchResults& results)
@@ -85,4 +86,16 @@ void CSolutionBrowser::SetPhase(int phase) {
         m_setPhase(phase);
     else
         m_doc.phase = phase;
+}
+
+EditResult CSolutionBrowser::MarkLeastVariedCell() {
+    // While solutions are shown the open cells are those of the grid from before.
+    Puzzle open = m_doc.puzzle;
+    if (m_doc.phase == PHASE_TONEN) open.StringToGrid(m_gridBackup);
+    const std::optional<LeastVariedCell> least = FindLeastVariedCell(open, m_results.m_solutions);
+    if (!least) return {};
+    m_statusText = least->statusText;
+    EditResult result = PutCursorOnCell(m_doc, least->cell.x, least->cell.y);
+    result.applied = true;
+    return result;
 }

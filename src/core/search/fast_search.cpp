@@ -113,7 +113,7 @@ void CFastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
                         index.EntriesRange(p, static_cast<unsigned char>(letter)).size;
             }
         }
-        m_wordLists[slot.list].slots.push_back(static_cast<int>(m_slots.size()));
+        m_wordLists[slot.list].takers.push_back(static_cast<int>(m_slots.size()));
         m_slots.push_back(slot);
     }
 }
@@ -160,7 +160,7 @@ void CFastSearch::MeasureMemory() {
                         CapacityBytes(m_crossings) + CapacityBytes(m_cellLetters) +
                         CapacityBytes(m_savedSlots) + CapacityBytes(m_savedBlocks) +
                         CapacityBytes(m_savedCells) + CapacityBytes(m_cellSavedIn);
-    for (const List& list : m_wordLists) bytes += list.index.Bytes() + CapacityBytes(list.slots);
+    for (const List& list : m_wordLists) bytes += list.index.Bytes() + CapacityBytes(list.takers);
     for (const auto& order : m_orderByLevel) bytes += CapacityBytes(order);
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
@@ -421,7 +421,7 @@ bool CFastSearch::Place(int level, int s, int entry) {
     for (int p = 0; p < slot.length; ++p)
         if (!NarrowCell(CellOf(slot, p), CLetterSet::Of(LetterOf(slot, entry, p)), s)) return false;
     if (m_work.search.allDifferent) {
-        for (int t : m_wordLists[slot.list].slots) {
+        for (int t : m_wordLists[slot.list].takers) {
             if (t == s || m_slots[t].placed >= 0 || !HasEntry(m_slots[t], entry)) continue;
             if (!RemoveEntry(t, entry)) {
                 m_slots[t].weight += 1;
@@ -643,7 +643,7 @@ void CFastSearch::Undo(const TrailMark& mark) {
         m_cellSavedIn[saved.cell] = saved.savedIn;
         m_savedCells.pop_back();
     }
-    while (m_savedSlots.size() > mark.slots) {
+    while (m_savedSlots.size() > mark.savedSlots) {
         const SavedSlot& saved = m_savedSlots.back();
         Slot& slot = m_slots[saved.slot];
         std::uint64_t* domain = Domain(slot);

@@ -53,7 +53,7 @@ private:
         CListIndex index;
         const char* packed = nullptr;
         const std::uint8_t* scores = nullptr;  // one per entry, 0..100
-        std::vector<int> slots;  // the searched words that take from it
+        std::vector<int> takers;  // the searched words that take from it
     };
     // One searched word.
     struct Slot {
@@ -90,7 +90,7 @@ private:
         int position;
     };
     struct TrailMark {
-        std::size_t slots;
+        std::size_t savedSlots;
         std::size_t blocks;
         std::size_t cells;
         std::size_t written;

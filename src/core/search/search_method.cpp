@@ -1,5 +1,6 @@
 #include "search/search_method.h"
 
+#include "model/profile.h"
 #include "search/fast_search.h"
 #include "search/search_engine.h"
 
@@ -15,6 +16,24 @@ std::optional<SearchMethod> ParseSearchMethod(std::string_view name) {
 
 const char* SearchMethodLabel(SearchMethod method) {
     return method == SearchMethod::Fast ? "Snel" : "Exact";
+}
+
+namespace {
+
+const char* const PROFILE_SECTION_SEARCH = "Zoeken";
+const char* const PROFILE_ENTRY_METHOD = "Zoekmethode";
+
+}  // namespace
+
+SearchMethod ReadSearchMethod(const IProfile* profile) {
+    if (profile == nullptr) return SearchMethod::Exact;
+    const int stored = profile->GetProfileInt(PROFILE_SECTION_SEARCH, PROFILE_ENTRY_METHOD, 0);
+    return stored == static_cast<int>(SearchMethod::Fast) ? SearchMethod::Fast : SearchMethod::Exact;
+}
+
+void StoreSearchMethod(IProfile* profile, SearchMethod method) {
+    if (profile != nullptr)
+        profile->WriteProfileInt(PROFILE_SECTION_SEARCH, PROFILE_ENTRY_METHOD, static_cast<int>(method));
 }
 
 std::unique_ptr<CSearchRun> MakeSearchRun(SearchMethod method, CRooster2Doc& doc) {

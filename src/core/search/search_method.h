@@ -8,11 +8,13 @@
 #include <string_view>
 
 class CRooster2Doc;
+class IProfile;
 class CSearchRun;
 
+// The values are stored in the profile.
 enum class SearchMethod {
-    Exact,
-    Fast,
+    Exact = 0,
+    Fast = 1,
 };
 
 // "exact" or "fast", as the command line and the profile write them.
@@ -20,6 +22,11 @@ const char* SearchMethodName(SearchMethod method);
 std::optional<SearchMethod> ParseSearchMethod(std::string_view name);
 // "Exact" or "Snel", as the search options show them.
 const char* SearchMethodLabel(SearchMethod method);
+
+// The method the user chose last ("Zoekmethode" in the search options); it
+// belongs to the user's profile, not to the puzzle. Exact without a profile.
+SearchMethod ReadSearchMethod(const IProfile* profile);
+void StoreSearchMethod(IProfile* profile, SearchMethod method);
 
 // A search of the chosen method on the document.
 std::unique_ptr<CSearchRun> MakeSearchRun(SearchMethod method, CRooster2Doc& doc);

@@ -1,8 +1,8 @@
 #pragma once
-// "Zoekopties": the search options of the puzzle. OK checks the four numbers
-// against their ranges (a bad one keeps the dialog open) and applies every value
-// through ApplySearchOptions; Cancel changes nothing, except that a word file
-// chosen with "..." is taken at once.
+// "Zoekopties": the search options of the puzzle, and the user's minimum score and
+// search method (kept in the profile, not in the puzzle). OK checks the numbers
+// against their ranges (a bad one keeps the dialog open) and applies every value;
+// Cancel changes nothing, except that a word file chosen with "..." is taken at once.
 
 #include <QDialog>
 
@@ -11,6 +11,7 @@
 class CRooster2Doc;
 class IFileChooser;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 class CSearchOptionsDlg : public QDialog {
@@ -32,6 +33,7 @@ public:
     QLineEdit* m_maxFrequencyEdit = nullptr;
     QLineEdit* m_maxDistinctEdit = nullptr;
     QLineEdit* m_minScoreEdit = nullptr;
+    QComboBox* m_methodBox = nullptr;
 
 public slots:
     void accept() override;

@@ -103,6 +103,7 @@ private:
     void StepSolution(bool (CSolutionBrowser::*step)());
     void OnSolutionsDone();
     void OnShowBest();
+    void OnFrequencyDistribution();
     void OnWriteSolutions();
     void SetBrowserPhase(int phase);
     void ShowMessage(const std::string& text);

@@ -25,6 +25,7 @@ void GridController::RegisterSearchCommands(CCommandRouter& router) {
     Add(router, ID_SOLUTION_LAST, [this] { StepSolution(&CSolutionBrowser::Last); });
     Add(router, ID_SOLUTIONS_DONE, [this] { OnSolutionsDone(); });
     Add(router, ID_SHOW_BEST_RESULT, [this] { OnShowBest(); });
+    Add(router, ID_FREQUENCY_DISTRIBUTION, [this] { OnFrequencyDistribution(); });
     Add(router, ID_WRITE_SOLUTIONS, [this] { OnWriteSolutions(); });
 }
 
@@ -63,7 +64,7 @@ void GridController::OnSearch() {
     QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool scrollBarsBefore = m_view.ScrollBars();
-    const std::unique_ptr<CSearchRun> search = MakeSearchRun(SearchMethod::Exact, m_doc);
+    const std::unique_ptr<CSearchRun> search = MakeSearchRun(ReadSearchMethod(m_doc.profile), m_doc);
     WireSearch(*search);
     if (m_searchSetup) m_searchSetup(*search);
     m_runningSearch = search.get();
@@ -111,6 +112,13 @@ void GridController::OnShowBest() {
     m_browser.OnShowBest(m_editor.Histories());
     ShowMessage(m_browser.StatusText());
     m_view.Invalidate();
+}
+
+void GridController::OnFrequencyDistribution() {
+    const EditResult marked = m_browser.MarkLeastVariedCell();
+    if (!marked.applied) return;
+    m_view.ApplyEdit(marked);
+    ShowMessage(m_browser.StatusText());
 }
 
 void GridController::OnWriteSolutions() {

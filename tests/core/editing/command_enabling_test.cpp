@@ -85,7 +85,6 @@ TEST_F(CommandEnablingTest, CommandsFollowTheirPhaseRule) {
           ID_EXPORT_PNG, ID_GRID_COMMENT, ID_EXPORT_PUZ_TEXT, ID_COMPARE, ID_EXPORT_ALL_CLUES,
           ID_COLORS_ACROSS_LITE, ID_COLORS_WEBPUZZEL, ID_ZOOM_IN, ID_ZOOM_OUT,
           ID_DIRECTION_ACROSS, ID_VIEW_SCROLLBARS, ID_EXPORT_PUZ, ID_EXPORT_IPUZ, ID_EXPORT_PDF}},
-        {NEVER, {ID_FREQUENCY_DISTRIBUTION}},
     };
     for (const auto& c : cases)
         for (int id : c.ids) EXPECT_EQ(EnabledByPhase(id), c.rule) << id;
@@ -123,10 +122,12 @@ TEST_F(CommandEnablingTest, SolutionCommandsNeedSolutions) {
                               ID_SOLUTION_LAST, ID_SOLUTIONS_DONE};
     EXPECT_EQ(EnabledByPhase(ID_SOLUTIONS_SHOW), NEVER);
     EXPECT_EQ(EnabledByPhase(ID_WRITE_SOLUTIONS), NEVER);
+    EXPECT_EQ(EnabledByPhase(ID_FREQUENCY_DISTRIBUTION), NEVER);
     for (int id : navigation) EXPECT_EQ(EnabledByPhase(id), NEVER) << id;
     facts.solutionCount = 2;
     EXPECT_EQ(EnabledByPhase(ID_SOLUTIONS_SHOW), ONLY_FILLING);
     EXPECT_EQ(EnabledByPhase(ID_WRITE_SOLUTIONS), ALWAYS);
+    EXPECT_EQ(EnabledByPhase(ID_FREQUENCY_DISTRIBUTION), ALWAYS);
     for (int id : navigation)
         EXPECT_EQ(EnabledByPhase(id), (ByPhase{{1, false}, {2, false}, {3, true}, {4, false}}));
 }

@@ -107,6 +107,23 @@ TEST_F(SolutionsTest, TheBestFillCountsEveryPartAsAWord) {
     EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
 }
 
+TEST_F(SolutionsTest, TheLeastVariedCellGetsTheCursorWhileFillingAndWhileShowing) {
+    m_results.m_solutions = {Grid("AB", "C"), Grid("DB", "F"), Grid("GE", "I")};
+    CSolutionBrowser browser(m_doc, m_results);
+    m_doc.direction = DIR_DOWN;
+    ASSERT_TRUE(browser.MarkLeastVariedCell().applied);
+    EXPECT_EQ(m_doc.curWord, m_doc.puzzle.FindWordAt(1, 0, DIR_DOWN));
+    EXPECT_EQ(m_doc.curPos, 0);
+    EXPECT_NE(browser.StatusText().find(": 2 letters in 3 oplossingen"), std::string::npos)
+        << browser.StatusText();
+    // While a solution is shown its letters do not close the cells.
+    browser.OnShowSolutions();
+    ASSERT_TRUE(browser.MarkLeastVariedCell().applied);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", "C"));
+    m_results.m_solutions.clear();
+    EXPECT_FALSE(browser.MarkLeastVariedCell().applied);
+}
+
 TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
     TempDir dir;
     m_results.m_solutionCount = 2;
