@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
-          googletest libgtest-dev wdutch hunspell-nl xdg-utils nlohmann-json3-dev poppler-utils)
+          googletest libgtest-dev wdutch hunspell-nl qt6-translations-l10n xdg-utils nlohmann-json3-dev poppler-utils)
 # What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
 PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)

@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ROOSTER2_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The mail command hands the puzzle to xdg-email.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# The mail command hands the puzzle to xdg-email; Qt's own dialogs speak Dutch with
+# the translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

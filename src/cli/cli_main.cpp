@@ -48,7 +48,7 @@ int RunCommandLine(const std::vector<std::string>& args) {
         try {
             return command.run(rest);
         } catch (const std::bad_alloc&) {
-            return Fail("Onvoldoende geheugen");
+            return Fail(OutOfMemoryMessage());
         }
     }
     std::cerr << "rooster2-cli: onbekende opdracht " << args[0] << '\n';

@@ -101,6 +101,14 @@ private slots:
 
     // ---- Commentaar ----------------------------------------------------------------------
 
+    void theDialogsFitA1024By768Screen() {
+        TestWindow window;
+        CPropertiesDlg properties(window.doc, false);
+        const QSize size = properties.sizeHint();
+        QVERIFY2(size.width() <= 1000 && size.height() <= 700,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    }
+
     void commentOkStoresLinesAndCancelKeepsTheOld() {
         TestWindow window;
         WhenModalOpens<CCommentDlg>([](CCommentDlg& dialog) {
@@ -184,6 +192,23 @@ private slots:
         const int height = list->FontHeight();
         Click(*list, "larger");
         QCOMPARE(list->FontHeight(), height - 1);
+    }
+
+    void clueListStaysInsideASmallMainWindow() {
+        TestWindow window;
+        window.frame->resize(800, 600);
+        SetGrid(window.doc, {"..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#..."});
+        window.Controller().OnInitialUpdate();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
+        const QRect list = window.Controller().ClueListWindow()->frameGeometry();
+        QVERIFY2(list.bottom() <= window.frame->frameGeometry().bottom(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(list.bottom()).arg(
+                     window.frame->frameGeometry().bottom())));
     }
 
     void clueListShowsOnlyAcrossWhenOnlyAcrossIsNumbered() {

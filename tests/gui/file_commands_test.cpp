@@ -98,6 +98,14 @@ private slots:
         QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("html"));
     }
 
+    void aPageThatCannotBeSavedIsReported() {
+        FilledWindow window;
+        CMessageBoxAnswerer answerer;
+        QCOMPARE(window.Export(ID_EXPORT_HTML_EMPTY, "geen-map/pagina.html"), std::string());
+        QVERIFY2(answerer.Texts().join(QLatin1Char('\n')).contains(QStringLiteral("pagina.html")),
+                 qPrintable(answerer.Texts().join(QLatin1Char('\n'))));
+    }
+
     void dialogsOfferTheRememberedNames() {
         FilledWindow window;
         window.Export(ID_EXPORT_TEXT, "eerst.txt");
@@ -284,7 +292,7 @@ private slots:
         QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("pdf"));
     }
 
-    void onlyTheFrequencyItemLacksAHandler() {
+    void everyCommandHasAHandler() {
         FilledWindow window;
         // Mail needs a mail program; the recent files are the frame's own items.
         const std::set<int> elsewhere = {ID_FILE_SEND_MAIL, ID_FILE_MRU_FIRST};

@@ -8,6 +8,8 @@
 #include "app/platform.h"
 #include "app/rooster2_app.h"
 #include "gui_test_support.h"
+#include "support/command_router.h"
+#include "support/dutch_qt.h"
 #include "editing/command_ids.h"
 #include "model/rtr_file.h"
 
@@ -232,6 +234,22 @@ private slots:
         QVERIFY(print.action == CommandLineRequest::Action::Print);
         QCOMPARE(print.file, QStringLiteral("b.rtr"));
         QVERIFY(ParseCommandLine({QStringLiteral("rooster2")}).action == CommandLineRequest::Action::New);
+    }
+
+    void aCommandOutOfMemoryEndsInTheDutchMessage() {
+        CCommandRouter router;
+        router.Register(ID_GRID_COPY, [] { throw std::bad_alloc(); });
+        bool told = false;
+        router.SetOutOfMemoryHandler([&told] { told = true; });
+        QVERIFY(router.Run(ID_GRID_COPY));
+        QVERIFY(told);
+    }
+
+    void qtsOwnButtonsSpeakDutch() {
+        if (!InstallDutchQtTexts(*QCoreApplication::instance()))
+            QSKIP("Qt's Dutch translation (qt6-translations-l10n) is not installed");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuleren"));
     }
 
     void versionTextNamesTheBuild() {

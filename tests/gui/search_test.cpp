@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 
 #include "dialogs/search_options_dlg.h"
@@ -274,6 +276,31 @@ private slots:
         QVERIFY(window.Run(ID_SOLUTIONS_DONE));
         QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
         QCOMPARE(window.doc.phase, PHASE_VULLEN);
+    }
+
+    void theStatusPanesShowWholeTextsAndForgetTheSearch() {
+        TestWindow window;
+        PrepareSearch(window, {"ABC", "BCA", "CAB"});
+        window.doc.puzzle.search.allDifferent = false;
+        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
+        QVERIFY(window.Run(ID_SOLUTIONS_DONE));
+        QCOMPARE(window.frame->MessagePaneText(), QString());
+
+        const QString progress = QStringLiteral("V2 2/798 H25 59/1234 V7 1/2 H3 14/377");
+        emit window.Controller().InfoPaneChanged(progress);
+        window.Settle();
+        QLabel* pane = nullptr;
+        for (QLabel* label : window.frame->statusBar()->findChildren<QLabel*>())
+            if (label->text() == progress) pane = label;
+        QVERIFY(pane != nullptr);
+        QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(progress));
+
+        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY(!window.frame->MessagePaneText().isEmpty());
+        window.frame->NewDocument();
+        QCOMPARE(window.frame->MessagePaneText(), QString());
+        QVERIFY(window.frame->InfoPaneText() != progress);
     }
 
     void searchWithoutSolutionOffersTheBestFill() {

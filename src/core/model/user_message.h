@@ -10,3 +10,7 @@ struct UserMessage {
     std::string text;
     std::string caption = APP_TITLE;
 };
+
+// What the programs say when an allocation fails; the work in hand is dropped,
+// the open puzzle stays.
+inline UserMessage OutOfMemoryMessage() { return {"Onvoldoende geheugen"}; }

@@ -200,7 +200,7 @@ int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex
         list = std::vector<char>();
         scores = std::vector<std::uint8_t>();
         used = std::vector<std::uint8_t>();
-        messages.push_back({"Onvoldoende geheugen"});
+        messages.push_back(OutOfMemoryMessage());
         return 0;
     }
     // The copy stops at the counted number of slots, whatever the second pass reads.

@@ -67,6 +67,7 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
     setCentralWidget(m_view);
     m_controller = std::make_unique<GridController>(m_doc, *m_view, m_editor, m_chooser);
     m_router.SetShortcutLookup(CommandForKey);
+    m_router.SetOutOfMemoryHandler([this] { ShowInformation(this, OutOfMemoryMessage()); });
     m_view->SetCommandRouter(&m_router);
     m_controller->RegisterCommands(m_router);
     m_fileCommands = std::make_unique<CFileCommands>(
@@ -180,7 +181,8 @@ void CMainFrame::BuildToolBar() {
 void CMainFrame::BuildStatusBar() {
     m_messagePane = new QLabel;
     m_infoPane = new QLabel;
-    m_infoPane->setFixedWidth(INFO_PANE_WIDTH);
+    // At least the designed width, wider when the search's progress needs it.
+    m_infoPane->setMinimumWidth(INFO_PANE_WIDTH);
     m_capsPane = new QLabel(Latin1("CAP"));
     m_numPane = new QLabel(Latin1("NUM"));
     m_scrollPane = new QLabel(Latin1("SCRL"));

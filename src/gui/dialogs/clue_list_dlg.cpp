@@ -74,6 +74,7 @@ void CClueListDlg::Fill(bool resizeWindow) {
         const WindowSize size =
             ClueListWindowSize(std::max(acrossWidest, downWidest), acrossHeight, downHeight);
         resize(size.width, size.height);
+        KeepClueWindowInMainWindow(*this);
     }
     const ClueListSelection selection = SelectedClueListItems(m_doc);
     SelectRow(*m_across, selection.across);

@@ -34,4 +34,15 @@ void PlaceClueWindow(QDialog& window, const CRooster2Doc& doc, int cellPixels) {
     const int left = ClueWindowLeft(doc, screenRect.left(), cellPixels,
                                     window.frameGeometry().width(), screenRect.right() + 1);
     window.move(left, screenRect.top());
+    KeepClueWindowInMainWindow(window);
+}
+
+void KeepClueWindowInMainWindow(QDialog& window) {
+    const QWidget* view = window.parentWidget();
+    if (view == nullptr) return;
+    // On a small screen the designed height would run past the main window.
+    const int frameExtra = window.frameGeometry().height() - window.height();
+    const int room = view->window()->frameGeometry().bottom() + 1 - window.frameGeometry().top() -
+                     frameExtra;
+    if (room > 0 && window.height() > room) window.resize(window.width(), room);
 }

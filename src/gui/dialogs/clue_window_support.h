@@ -18,3 +18,5 @@ QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step);
 // Moves the window 10 pixels right of the grid in its parent view, kept within
 // the view's right edge, at the view's top.
 void PlaceClueWindow(QDialog& window, const CRooster2Doc& doc, int cellPixels);
+// Makes the window no taller than reaches the bottom of the main window.
+void KeepClueWindowInMainWindow(QDialog& window);

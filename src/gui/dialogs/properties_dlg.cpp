@@ -183,14 +183,17 @@ QWidget* CPropertiesDlg::BuildColourGroup() {
 QWidget* CPropertiesDlg::BuildReportGroup() {
     auto* box = new QGroupBox;
     auto* layout = new QVBoxLayout(box);
-    auto* options = new QHBoxLayout;
+    // Two rows of options keep the dialog within a 1024 pixels wide screen.
+    auto* options = new QGridLayout;
     m_showLength = CheckBox("Lengte", m_values.appearance.showLength, "showLength");
     m_showClues = CheckBox("Omschr.", m_values.appearance.showClues, "showClues");
     m_systemInfo = CheckBox("Systeem info", false, "systemInfo");
     m_wordProduct = CheckBox("WoordProduct", false, "wordProduct");
     m_wordSum = CheckBox("WoordSom", false, "wordSum");
+    int column = 0;
     for (QCheckBox* check : {m_showLength, m_showClues, m_systemInfo, m_wordProduct, m_wordSum}) {
-        options->addWidget(check);
+        options->addWidget(check, column / 3, column % 3);
+        ++column;
         connect(check, &QCheckBox::clicked, this, &CPropertiesDlg::ShowReport);
     }
     layout->addLayout(options);
@@ -198,7 +201,7 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     m_report->setObjectName(Latin1("report"));
     m_report->setReadOnly(true);
     m_report->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_report->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    m_report->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     layout->addWidget(m_report, 1);
     auto* values = new QFormLayout;
     m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.puzzle.letterValues)));

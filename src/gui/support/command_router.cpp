@@ -1,5 +1,7 @@
 #include "support/command_router.h"
 
+#include <new>
+
 void CCommandRouter::Register(int id, Handler handler, UpdateRule rule) {
     m_commands[id] = Entry{std::move(handler), std::move(rule)};
 }
@@ -16,7 +18,12 @@ bool CCommandRouter::Run(int id) const {
     if (!Status(id).enabled) return false;
     // Copy: the handler may replace the router's entries (a new document).
     const Handler handler = m_commands.at(id).handler;
-    handler();
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        // What the command held is freed by now, so the message can be shown.
+        if (m_outOfMemory) m_outOfMemory();
+    }
     return true;
 }
 

@@ -27,8 +27,10 @@ public:
     void SetSharedRules(SharedRules rules) { m_sharedRules = std::move(rules); }
     bool HasHandler(int id) const { return m_commands.count(id) != 0; }
     CommandStatus Status(int id) const;
-    // Runs the handler when the command is enabled now; returns whether it ran.
+    // Runs the handler when the command is enabled now; returns whether it ran. A
+    // handler that runs out of memory ends, and the out-of-memory handler is told.
     bool Run(int id) const;
+    void SetOutOfMemoryHandler(std::function<void()> handler) { m_outOfMemory = std::move(handler); }
 
     // Which command a shortcut key belongs to (0 for none); the main window knows.
     void SetShortcutLookup(std::function<int(QKeyCombination)> lookup) {
@@ -45,4 +47,5 @@ private:
     std::map<int, Entry> m_commands;
     SharedRules m_sharedRules;
     std::function<int(QKeyCombination)> m_shortcutLookup;
+    std::function<void()> m_outOfMemory;
 };

@@ -67,7 +67,14 @@ void GridController::OnInitialUpdate() {
     m_editor.DocumentShown();
     m_view.ScrollToOrigin();
     m_view.Invalidate();
+    ResetStatusTexts();
     emit StateChanged();
+}
+
+// The texts of the last search or solution shown belong to the grid before.
+void GridController::ResetStatusTexts() {
+    ShowMessage(std::string());
+    m_view.ShowSizeStatus();
 }
 
 void GridController::GridReplaced() {
@@ -76,6 +83,7 @@ void GridController::GridReplaced() {
     m_doc.curWord = m_doc.puzzle.words.empty() ? -1 : 0;
     m_doc.curPos = 0;
     m_view.Invalidate();
+    ResetStatusTexts();
     emit StateChanged();
 }
 

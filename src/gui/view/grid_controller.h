@@ -73,6 +73,7 @@ private:
     void OnEdited(const EditResult& result);
     void OnHoveredCell(int x, int y);
     void OnTimer();
+    void ResetStatusTexts();
     CommandFacts Facts() const;
     std::optional<CommandStatus> SharedRule(int id) const;
     void RunEditorCommand(int id);

@@ -1,6 +1,7 @@
 // The dialog commands: properties, comment, the two clue windows, the word data
 // dialog and the extra search files.
 #include "dialogs/clue_list_dlg.h"
+#include "dialogs/clue_window_support.h"
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/extra_files_dlg.h"
@@ -55,6 +56,8 @@ void GridController::OnShowClues() {
     ForgetWhenClosed(m_clueTextDlg, [this] { m_clueTextDlg = nullptr; });
     connect(m_clueTextDlg, &CClueTextDlg::CluesApplied, this, [this] { m_view.Invalidate(); });
     m_clueTextDlg->show();
+    // Its frame is known once it shows.
+    KeepClueWindowInMainWindow(*m_clueTextDlg);
 }
 
 void GridController::OnShowClueList() {
@@ -63,6 +66,7 @@ void GridController::OnShowClueList() {
         m_doc, m_view.CellPixels(), [this](int word) { SetPendingWord(word); }, &m_view);
     ForgetWhenClosed(m_clueListDlg, [this] { m_clueListDlg = nullptr; });
     m_clueListDlg->show();
+    KeepClueWindowInMainWindow(*m_clueListDlg);
 }
 
 void GridController::RefreshClueText() {

@@ -106,6 +106,7 @@ void GridController::StepSolution(bool (CSolutionBrowser::*step)()) {
 void GridController::OnSolutionsDone() {
     m_browser.OnSolutionsDone(m_editor.Histories());
     m_view.Invalidate();
+    ResetStatusTexts();
 }
 
 void GridController::OnShowBest() {
