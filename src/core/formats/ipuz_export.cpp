@@ -8,6 +8,7 @@
 #include "model/puzzle.h"
 #include "util/latin1.h"
 #include "util/line_ends.h"
+#include "util/str_format.h"
 
 namespace {
 
@@ -51,8 +52,8 @@ std::string ClueList(const Puzzle& puzzle, bool across) {
     std::vector<std::string> clues;
     for (const WordInfo* word : WordsInAcrossLiteOrder(puzzle)) {
         if (word->IsAcross() == across)
-            clues.push_back("[" + std::to_string(word->number) + ", " +
-                            JsonText(PublishedClue(*word)) + "]");
+            clues.push_back(
+                StrFormat("[%d, %s]", word->number, JsonText(PublishedClue(*word)).c_str()));
     }
     std::string list = "[";
     for (std::size_t i = 0; i < clues.size(); ++i)

@@ -266,16 +266,17 @@ public:
             return Refused("de afmetingen ontbreken");
         const auto width = dimensions->find("width");
         const auto height = dimensions->find("height");
-        const std::optional<long long> w =
-            width == dimensions->end() ? std::nullopt : WholeNumber(*width, MAX_GRID_SIDE + 1);
-        const std::optional<long long> h =
-            height == dimensions->end() ? std::nullopt : WholeNumber(*height, MAX_GRID_SIDE + 1);
-        if (!w || !h || width->is_string() || height->is_string() || *w < 1 || *h < 1)
+        // A missing or unreadable side counts as 0, which is refused below.
+        const long long w =
+            width == dimensions->end() ? 0 : WholeNumber(*width, MAX_GRID_SIDE + 1).value_or(0);
+        const long long h =
+            height == dimensions->end() ? 0 : WholeNumber(*height, MAX_GRID_SIDE + 1).value_or(0);
+        if (w < 1 || h < 1 || width->is_string() || height->is_string())
             return Refused("de afmetingen zijn geen gehele getallen");
-        if (*w > MAX_GRID_SIDE || *h > MAX_GRID_SIDE)
+        if (w > MAX_GRID_SIDE || h > MAX_GRID_SIDE)
             return Refused("het rooster is groter dan 100 x 100");
-        m_read.puzzle.width = static_cast<int>(*w);
-        m_read.puzzle.height = static_cast<int>(*h);
+        m_read.puzzle.width = static_cast<int>(w);
+        m_read.puzzle.height = static_cast<int>(h);
         ReadCellValues();
         if (!ReadShape())
             return Refused("het rooster (puzzle) is onleesbaar of past niet bij de afmetingen");

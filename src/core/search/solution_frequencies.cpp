@@ -17,7 +17,10 @@ std::string CellLabel(const Puzzle& puzzle, int x, int y) {
     puzzle.FindWordsAt(x, y, count, across, down);
     std::string label;
     if (across >= 0) label = FormatLabel(puzzle.words[across]);
-    if (down >= 0) label += (label.empty() ? "" : "/") + FormatLabel(puzzle.words[down]);
+    if (down >= 0) {
+        if (!label.empty()) label += '/';
+        label += FormatLabel(puzzle.words[down]);
+    }
     return label;
 }
 

@@ -86,7 +86,10 @@ private:
                     line += Chance(0.03) ? Letter("abyIJ") : Letter("ABCDEY");
                 if (Chance(0.05)) line += "  ";
                 if (Chance(0.04)) line.pop_back();
-                if (m_scored) line += Chance(0.05) ? ";x" : ";" + std::to_string(Between(0, 100));
+                if (m_scored) {
+                    line += ';';
+                    line += Chance(0.05) ? std::string("x") : std::to_string(Between(0, 100));
+                }
                 lines.push_back(line);
                 if (Chance(0.1)) lines.push_back(line);
             }
