@@ -46,10 +46,16 @@ SystemFacts ReadSystemFacts() { return {}; }
 
 #if defined(_WIN32)
 
+#include <filesystem>
+
+#include "util/native_path.h"
+
+// The wide variable: the narrow one is in the ANSI code page, which cannot spell every
+// user's name, and names inside the program are UTF-8.
 std::string UserDataFolder() {
-    const char* appData = std::getenv("APPDATA");
-    if (appData == nullptr || appData[0] == '\0') return std::string();
-    return std::string(appData) + "\\Rooster2";
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (appData == nullptr || appData[0] == L'\0') return std::string();
+    return PathText(std::filesystem::path(appData)) + "\\Rooster2";
 }
 
 #else

@@ -3,12 +3,14 @@
 #include <filesystem>
 #include <system_error>
 
+#include "util/native_path.h"
+
 std::string ProgramDataFolder(const std::string& programFolder, const std::string& name) {
     namespace fs = std::filesystem;
-    const fs::path program(programFolder);
+    const fs::path program = NativePath(programFolder);
     for (const fs::path& folder : {program, program / ".." / "share" / "rooster2"}) {
         std::error_code error;
-        if (fs::is_regular_file(folder / name, error)) return folder.lexically_normal().string();
+        if (fs::is_regular_file(folder / name, error)) return PathText(folder.lexically_normal());
     }
     return programFolder;
 }

@@ -8,6 +8,7 @@
 #include "model/puzzle.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
 #include "util/text_lines.h"
 #include "wordlists/candidates.h"
@@ -24,7 +25,7 @@ bool MakeFolderOf(const std::string& path) {
     const std::string folder = FolderOf(path);
     if (folder.empty()) return true;
     std::error_code error;
-    std::filesystem::create_directories(std::filesystem::path(folder), error);
+    std::filesystem::create_directories(NativePath(folder), error);
     return !error;
 }
 
@@ -72,7 +73,7 @@ std::string FormatScoreOverrides(const ScoreOverrides& overrides) {
 
 std::string ScoreOverridePath(const std::string& dataFolder) {
     if (dataFolder.empty()) return std::string();
-    return (std::filesystem::path(dataFolder) / OVERRIDE_FILE_NAME).string();
+    return PathText(NativePath(dataFolder) / OVERRIDE_FILE_NAME);
 }
 
 std::optional<UserMessage> LoadScoreOverrides(WordScoring& scoring, const std::string& path) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "test_support.h"
+#include "util/native_path.h"
 #include "util/program_data.h"
 
 namespace {
@@ -10,33 +11,33 @@ namespace {
 class ProgramData : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directories(m_dir.Path("bin"));
-        std::filesystem::create_directories(m_dir.Path("share/rooster2"));
+        std::filesystem::create_directories(NativePath(Path("bin")));
+        std::filesystem::create_directories(NativePath(Path("share/rooster2")));
     }
+    // Installed under a folder whose name is not ASCII, as a user's own folder may be.
+    std::string Path(const std::string& name) const { return m_dir.Path("caf\xc3\xa9/" + name); }
     std::string Found(const std::string& name) const {
-        return std::filesystem::path(ProgramDataFolder(m_dir.Path("bin"), name))
-            .lexically_normal()
-            .string();
+        return PathText(NativePath(ProgramDataFolder(Path("bin"), name)).lexically_normal());
     }
     std::string Normal(const std::string& name) const {
-        return std::filesystem::path(m_dir.Path(name)).lexically_normal().string();
+        return PathText(NativePath(Path(name)).lexically_normal());
     }
     TempDir m_dir;
 };
 
 TEST_F(ProgramData, TheBuildTreeKeepsTheFileBesideTheProgram) {
-    WriteFileOrFail(m_dir.Path("bin/zwart.gif"), "zwart");
-    WriteFileOrFail(m_dir.Path("share/rooster2/zwart.gif"), "zwart");
+    WriteFileOrFail(Path("bin/zwart.gif"), "zwart");
+    WriteFileOrFail(Path("share/rooster2/zwart.gif"), "zwart");
     EXPECT_EQ(Normal("bin"), Found("zwart.gif"));
 }
 
 TEST_F(ProgramData, AnInstalledProgramFindsItInItsShareFolder) {
-    WriteFileOrFail(m_dir.Path("share/rooster2/grijs.gif"), "grijs");
+    WriteFileOrFail(Path("share/rooster2/grijs.gif"), "grijs");
     EXPECT_EQ(Normal("share/rooster2"), Found("grijs.gif"));
 }
 
 TEST_F(ProgramData, AMissingFileIsSoughtBesideTheProgram) {
-    EXPECT_EQ(m_dir.Path("bin"), ProgramDataFolder(m_dir.Path("bin"), "grijs.gif"));
+    EXPECT_EQ(Path("bin"), ProgramDataFolder(Path("bin"), "grijs.gif"));
 }
 
 }  // namespace

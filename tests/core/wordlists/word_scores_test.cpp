@@ -13,10 +13,12 @@ namespace {
 TEST(OwnScores, AScoreIsWrittenThroughTheFileAndReadBack) {
     TempDir dir;
     WordScoring scoring;
-    EXPECT_FALSE(LoadScoreOverrides(scoring, ScoreOverridePath(dir.Path("rooster2"))));
+    // The data folder lies under the user's name, which need not be ASCII ("José").
+    const std::string folder = dir.Path("Jos\xc3\xa9/rooster2");
+    EXPECT_FALSE(LoadScoreOverrides(scoring, ScoreOverridePath(folder)));
     ASSERT_FALSE(SetOwnScore(scoring, "kias ", 75));
     ASSERT_FALSE(SetOwnScore(scoring, "KAAS", BLOCKED_SCORE));
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("rooster2/eigen_scores.txt")), "KAAS;0\r\nKIAS;75\r\n");
+    EXPECT_EQ(ReadFileOrEmpty(folder + "/eigen_scores.txt"), "KAAS;0\r\nKIAS;75\r\n");
     EXPECT_EQ(EffectiveScore(scoring, "KIAS", 20), 75);
 
     WordScoring again;
