@@ -55,7 +55,7 @@ void SetGrid(CRooster2Doc& doc, const std::initializer_list<std::string>& rows) 
 
 std::string CliDataHome() {
     static const TempDir dataHome;
-    return dataHome.Path("data");
+    return dataHome.Path("gegevens-\xc3\xa9");
 }
 
 std::string TestDataDir() {

@@ -35,8 +35,10 @@ struct CliRun {
 // its data folder (XDG_DATA_HOME, APPDATA on Windows) at CliDataHome().
 CliRun RunCli(const std::initializer_list<std::string>& args);
 // The data folder of every CLI run of this test program, so that none reads the
-// user's own scores; its "rooster2" folder is where the CLI looks for them.
+// user's own scores. Its name is not ASCII, as a user's home folder may not be.
 std::string CliDataHome();
+// The program's own folder in CliDataHome(), where the CLI looks for the user's scores.
+std::string CliUserDataFolder();
 
 // The folder with the shared test files, or empty when it is absent.
 std::string TestDataDir();

@@ -38,3 +38,5 @@ CliRun RunCli(const std::initializer_list<std::string>& args) {
     run.err = ReadFileOrEmpty(errPath);
     return run;
 }
+
+std::string CliUserDataFolder() { return CliDataHome() + "/rooster2"; }

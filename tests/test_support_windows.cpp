@@ -55,10 +55,14 @@ CliRun RunCli(const std::initializer_list<std::string>& args) {
         run.exitCode = static_cast<int>(exitCode);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+    } else {
+        run.err = "CreateProcessW: " + std::to_string(GetLastError());
     }
     for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
         CloseHandle(handle);
     run.out = ReadFileOrEmpty(outPath);
-    run.err = ReadFileOrEmpty(errPath);
+    run.err += ReadFileOrEmpty(errPath);
     return run;
 }
+
+std::string CliUserDataFolder() { return CliDataHome() + "\\Rooster2"; }

@@ -5,6 +5,7 @@
 
 #include "model/rtr_file.h"
 #include "test_support.h"
+#include "util/native_path.h"
 
 namespace {
 
@@ -38,7 +39,8 @@ TEST_F(WordListCli, WordlistRefusesBadInput) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_EQ(missing.err, "Bestand " + dir.Path("geen.txt") + " ontbreekt.\n");
     WriteFileOrFail(dir.Path("leeg.txt"), "");
-    EXPECT_EQ(RunCli({"wordlist", dir.Path("leeg.txt"), dir.Path("x/nl")}).exitCode, 1);
+    const CliRun empty = RunCli({"wordlist", dir.Path("leeg.txt"), dir.Path("x/nl")});
+    EXPECT_EQ(empty.exitCode, 1) << empty.err;
     EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("x/nl"), "--ij-to-y", "2"}).exitCode, 2);
     EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt")}).exitCode, 2);
 }
@@ -102,12 +104,12 @@ TEST_F(WordListCli, MinimumScoreAndMalformedScores) {
 }
 
 TEST_F(WordListCli, OwnScoresComeFromTheDataFolderUnlessSwitchedOff) {
-    const std::string own = CliDataHome() + "/rooster2/eigen_scores.txt";
-    std::filesystem::create_directories(CliDataHome() + "/rooster2");
+    const std::string own = PathText(NativePath(CliUserDataFolder()) / "eigen_scores.txt");
+    std::filesystem::create_directories(NativePath(CliUserDataFolder()));
     WriteFileOrFail(own, "KLAS;0\r\nKRAS;90\r\nkapot\r\n");
     const CliRun run = RunCli({"candidates", set, "K.AS"});
     const CliRun without = RunCli({"candidates", set, "K.AS", "--no-overrides"});
-    std::filesystem::remove(own);
+    std::filesystem::remove(NativePath(own));
     EXPECT_EQ(run.out, "KAAS\nKRAS\n");
     EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
               "1 regel zonder geldige score in " + own + " overgeslagen");
