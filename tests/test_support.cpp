@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "util/file_io.h"
 #include "util/native_path.h"
 
 TempDir::TempDir() {
@@ -61,4 +62,12 @@ std::string CliDataHome() {
 std::string TestDataDir() {
     const std::string dir = ROOSTER2_TESTDATA_DIR;
     return std::filesystem::is_directory(dir) ? dir : std::string();
+}
+
+std::string ExpectedBytes(const std::string& name, const std::string& actual) {
+    const std::string path = std::string(ROOSTER2_EXPECTED_DIR) + "/" + name;
+    const char* regenerate = std::getenv("ROOSTER2_REGENERATE_EXPECTED");
+    if (regenerate != nullptr && std::string(regenerate) == "1" && !WriteFileAtomically(path, actual))
+        std::abort();
+    return ReadFileOrEmpty(path);
 }

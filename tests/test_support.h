@@ -43,6 +43,12 @@ std::string CliUserDataFolder();
 // The folder with the shared test files, or empty when it is absent.
 std::string TestDataDir();
 
+// The expected bytes of an export or report: the file tests/data/<name>, compared by the
+// caller with what the code wrote. With ROOSTER2_REGENERATE_EXPECTED=1 in the environment it
+// first replaces the file with the actual bytes, so that an intended change of an output is
+// one run of the tests and a review of the diff of tests/data.
+std::string ExpectedBytes(const std::string& name, const std::string& actual);
+
 // '#' black, '-' not-cell, '.' free, else the letter.
 inline std::vector<std::string> GridRows(const CRooster2Doc& doc) {
     std::vector<std::string> rows;

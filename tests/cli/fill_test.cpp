@@ -69,21 +69,6 @@ TEST_F(FillCommandTest, TheFastMethodPrintsTheLettersPerCellOverItsSolutions) {
     EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "snel"}).exitCode, 2);
 }
 
-TEST_F(FillCommandTest, AMinimumScoreKeepsLowEntriesOutOfTheFill) {
-    WriteFileOrFail(m_dir.Path("sc02.doc"),
-                    "AB;90\r\nCD;60\r\nAC;70\r\nBD;80\r\nAX;20\r\nBY;30\r\nXY;10\r\nQQ;zz\r\n");
-    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", m_dir.Path("sc02.doc"),
-                               "--min-score", "50", "--solutions", m_dir.Path("s.txt")});
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(WithoutTimes(run.out),
-              "Klaar na T, 2 oplossingen\nScore: gemiddeld 75,0, laagste 60 (CD)\n");
-    EXPECT_NE(run.err.find("1 regel met een onjuiste score"), std::string::npos);
-    EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("s.txt")).find_first_of("XY"), std::string::npos);
-    EXPECT_EQ(
-        RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--min-score", "101"}).exitCode,
-        2);
-}
-
 TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
     CliRun run = RunCli({"fill", m_dir.Path("p.rtr")});
     EXPECT_EQ(run.exitCode, 1);

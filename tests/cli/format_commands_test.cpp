@@ -92,10 +92,4 @@ TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {
     EXPECT_EQ(2, RunCli({"export", "text", Path("p.rtr")}).exitCode);
 }
 
-TEST_F(FormatCommands, UnwritableExportFails) {
-    const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("geen/p.html")});
-    EXPECT_EQ(1, run.exitCode);
-    EXPECT_NE(std::string::npos, run.err.find("kan niet worden geschreven"));
-}
-
 }  // namespace

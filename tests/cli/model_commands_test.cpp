@@ -52,17 +52,3 @@ TEST(CliNewInfoTest, WrongArgumentsGiveUsageAndExitTwo) {
     }
 }
 
-TEST(CliNewInfoTest, ADamagedOrForeignFileFailsWithTheDutchMessage) {
-    TempDir dir;
-    const std::string damaged = dir.Path("kapot.rtr");
-    WriteFileOrFail(damaged, std::string("\x19\x00\x00\x00Rooster Versie 2 Ruit", 25));
-    CliRun run = RunCli({"info", damaged});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("beschadigd"), std::string::npos) << run.err;
-
-    const std::string foreign = dir.Path("vreemd.rtr");
-    WriteFileOrFail(foreign, "dit is geen rooster");
-    run = RunCli({"info", foreign});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Geen valide rtr-bestand\n");
-}

@@ -64,18 +64,6 @@ TEST_F(PublishCommands, FilledPuzzleTravelsAsPuzAndIpuz) {
     EXPECT_EQ(filled.puzzle.GridToString(), Load("terug.rtr").puzzle.GridToString());
 }
 
-TEST_F(PublishCommands, UnfilledPuzzleIsRefusedAsPuz) {
-    MakeFilledPuzzle();
-    const CliRun run = RunCli({"export", "puz", Path("leeg.rtr"), Path("leeg.puz")});
-    EXPECT_EQ(1, run.exitCode);
-    EXPECT_EQ(
-        "Het rooster is niet helemaal gevuld: een Across Lite-bestand heeft de hele oplossing "
-        "nodig\n",
-        run.err);
-    EXPECT_FALSE(std::filesystem::exists(Path("leeg.puz")));
-    EXPECT_EQ(0, RunCli({"export", "ipuz", Path("leeg.rtr"), Path("leeg.ipuz")}).exitCode);
-}
-
 TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
     SKIP_WITHOUT_RENDER();
     if (!HasTool("pdftotext") || !HasTool("pdffonts"))

@@ -43,14 +43,6 @@ TEST_F(ReportCommands, ReadCluesCountsAndSavesInTheFillingPhase) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit2.rtr")), ReadFileOrEmpty(dir.Path("uit.rtr")));
 }
 
-TEST_F(ReportCommands, ReadCluesWithoutClueFileFailsAndWritesNothing) {
-    const CliRun run = RunCli({"read-clues", puzzle, dir.Path("weg.txt"), dir.Path("uit.rtr")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("kan niet worden geopend"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir.Path("uit.rtr")));
-    EXPECT_EQ(RunCli({"read-clues", puzzle}).exitCode, 2);
-}
-
 TEST_F(ReportCommands, StatsPrintsTheReportOfTheCore) {
     const CliRun run = RunCli({"stats", puzzle, "--lengths", "--clues", "--product", "--sum"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -104,18 +96,6 @@ TEST_F(ReportCommands, ExportKindsForClues) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc.puzzle));
     EXPECT_TRUE(
         ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
-}
-
-TEST_F(ReportCommands, ClueExportsRefusePartNumbers) {
-    CRooster2Doc doc = Load(puzzle);
-    doc.puzzle.numbering.numberPartWords = true;
-    WriteFileOrFail(puzzle, WriteRtr(doc));
-    for (const char* kind : {"clues", "cluefile"}) {
-        const CliRun run = RunCli({"export", kind, puzzle, dir.Path("uit.txt")});
-        EXPECT_EQ(run.exitCode, 1) << kind;
-        EXPECT_NE(run.err.find("Ook nummer bij deelwoord"), std::string::npos);
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir.Path("uit.txt")));
 }
 
 TEST_F(ReportCommands, CommandsRefuseDamagedPuzzles) {

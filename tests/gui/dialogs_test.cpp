@@ -70,15 +70,6 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
-    void propertiesGreySizeAndNumberingModeOutsideShaping() {
-        TestWindow window;
-        QVERIFY(window.Run(ID_PHASE_FILL));
-        CPropertiesDlg dialog(window.doc, false, window.frame.get());
-        for (const char* name : {"width", "height", "doorloper", "acrossOnly"})
-            QVERIFY2(!Child<QWidget>(dialog, name)->isEnabled(), name);
-        QVERIFY(Child<QWidget>(dialog, "margin")->isEnabled());
-    }
-
     void propertiesCancelKeepsLetterValuesButNotTheForm() {
         TestWindow window;
         CPropertiesDlg dialog(window.doc, false, window.frame.get());
@@ -147,16 +138,6 @@ private slots:
         QVERIFY(window.Enabled(ID_SHOW_CLUES));
     }
 
-    void clueTextWindowIgnoresALastLineWithoutLineBreak() {
-        TestWindow window;
-        FiveLetterWord(window);
-        QVERIFY(window.Run(ID_SHOW_CLUES));
-        CClueTextDlg* clues = window.Controller().ClueTextWindow();
-        clues->Edit()->setPlainText(QStringLiteral("Horizontaal\n1. Vogel"));
-        LeaveField(clues->Edit());
-        QVERIFY(window.doc.puzzle.words[0].clue.empty());
-    }
-
     void clueWindowsCloseWhenShapingAgainAndNeedPlainNumbering() {
         TestWindow window;
         FiveLetterWord(window);
@@ -211,133 +192,7 @@ private slots:
                      window.frame->frameGeometry().bottom())));
     }
 
-    void clueListShowsOnlyAcrossWhenOnlyAcrossIsNumbered() {
-        TestWindow window;
-        SetGrid(window.doc, {"...", ".#.", "..."});
-        window.doc.puzzle.numbering.acrossOnly = true;
-        window.Controller().OnInitialUpdate();
-        QVERIFY(window.Run(ID_PHASE_FILL));
-        QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
-        QVERIFY(window.Controller().ClueListWindow()->DownList()->isHidden());
-    }
-
     // ---- Gegevens over woord -----------------------------------------------------------------
-
-    void wordDataListsFiltersAndSortsCandidates() {
-        TestWindow window;
-        FiveLetterWord(window);
-        WriteFileOrFail(window.dir.Path("lijst05.doc"),
-                        "KRAAK\nBAKEN\nZAKEN\nKAART\nHAKEN\nKAAS \n");
-        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
-        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("H1 met lengte 5"));
-        auto* candidates = Child<QComboBox>(dialog, "candidates");
-        QCOMPARE(candidates->count(), 5);
-        QCOMPARE(Child<QLabel>(dialog, "listLabel")->text(),
-                 QStringLiteral("Aantal gevonden kandidaten: 5"));
-
-        Child<QLineEdit>(dialog, "value")->setText(QStringLiteral("K...."));
-        Click(dialog, "search");
-        QCOMPARE(candidates->count(), 2);
-        QCOMPARE(candidates->itemText(1), QStringLiteral("KAART"));
-
-        Child<QLineEdit>(dialog, "value")->setText(QStringLiteral("....."));
-        Child<QLineEdit>(dialog, "required")->setText(QStringLiteral("aen"));
-        Click(dialog, "filter");
-        QCOMPARE(candidates->count(), 3);
-        Click(dialog, "sort");
-        QCOMPARE(candidates->itemText(0), QStringLiteral("BAKEN"));
-        QCOMPARE(candidates->itemText(1), QStringLiteral("HAKEN"));
-        Click(dialog, "sort");
-        QCOMPARE(candidates->itemText(2), QStringLiteral("ZAKEN"));
-
-        candidates->setCurrentIndex(2);
-        Click(dialog, "copy");
-        QCOMPARE(Child<QLineEdit>(dialog, "value")->text(), QStringLiteral("ZAKEN"));
-        QVERIFY(!Child<QWidget>(dialog, "nextPart")->isEnabled());
-    }
-
-    void wordDataShowsScoresSortsByThemAndTakesOwnScoresAtOnce() {
-        TestWindow window;
-        FiveLetterWord(window);
-        WriteFileOrFail(window.dir.Path("lijst05.doc"), "KRAAK;20\nBAKEN;90\nZAKEN\nKAART;60\n");
-        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
-        window.doc.scoring.overrideFile = window.dir.Path("data/eigen_scores.txt");
-        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
-        auto* candidates = Child<QComboBox>(dialog, "candidates");
-        QCOMPARE(candidates->model()->index(0, 1).data().toString(), QStringLiteral("20"));
-        Click(dialog, "sortScore");
-        QCOMPARE(candidates->itemText(0), QStringLiteral("BAKEN"));
-        QCOMPARE(candidates->itemText(3), QStringLiteral("KRAAK"));
-        QCOMPARE(Child<QSpinBox>(dialog, "score")->value(), 90);
-
-        candidates->setCurrentIndex(3);
-        Click(dialog, "block");
-        QCOMPARE(candidates->findText(QStringLiteral("KRAAK")), -1);
-        candidates->setCurrentIndex(candidates->findText(QStringLiteral("ZAKEN")));
-        Child<QSpinBox>(dialog, "score")->setValue(30);
-        Click(dialog, "giveScore");
-        QCOMPARE(ReadFileOrEmpty(window.dir.Path("data/eigen_scores.txt")),
-                 std::string("KRAAK;0\r\nZAKEN;30\r\n"));
-        QCOMPARE(candidates->currentText(), QStringLiteral("ZAKEN"));
-
-        auto* minScore = Child<QLineEdit>(dialog, "minScore");
-        minScore->setText(QStringLiteral("40"));
-        LeaveField(minScore);
-        QCOMPARE(candidates->count(), 2);
-        QCOMPARE(ReadMinimumScore(&window.profile), 40);
-    }
-
-    void wordDataMovesBetweenParts() {
-        TestWindow window;
-        FiveLetterWord(window);
-        WriteFileOrFail(window.dir.Path("lijst02.doc"), "OP\nIN\n");
-        WriteFileOrFail(window.dir.Path("lijst03.doc"), "DAK\n");
-        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
-        WordInfo word = window.doc.puzzle.words[0];
-        word.partCount = 2;
-        word.partLengths[0] = 2;
-        word.partLengths[1] = 3;
-        CWordDataDlg dialog(window.doc, word, OpenWordData(window.doc, 0));
-        auto* candidates = Child<QComboBox>(dialog, "candidates");
-        QCOMPARE(candidates->count(), 2);
-        Click(dialog, "nextPart");
-        QCOMPARE(Child<QLineEdit>(dialog, "partNumber")->text(), QStringLiteral("2"));
-        QCOMPARE(candidates->count(), 1);
-        Click(dialog, "copy");
-        QCOMPARE(Child<QLineEdit>(dialog, "value")->text(), QStringLiteral("..DAK"));
-        Click(dialog, "previousPart");
-        QCOMPARE(Child<QLineEdit>(dialog, "partNumber")->text(), QStringLiteral("1"));
-    }
-
-    void wordDataPadsTheValueAndChecksTheListNumber() {
-        TestWindow window;
-        FiveLetterWord(window);
-        WriteFileOrFail(window.dir.Path("lijst05.doc"), "KRAAK\n");
-        window.doc.puzzle.search.wordFile = window.dir.Path("lijst05.doc");
-        window.doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
-        CWordDataDlg dialog(window.doc, window.doc.puzzle.words[0], OpenWordData(window.doc, 0));
-        auto* value = Child<QLineEdit>(dialog, "value");
-        value->setText(QStringLiteral("AB"));
-        LeaveField(value);
-        QCOMPARE(value->text(), QStringLiteral("AB..."));
-        value->setText(QStringLiteral("ABCDEFG"));
-        LeaveField(value);
-        QCOMPARE(value->text(), QStringLiteral("ABCDE"));
-
-        CMessageBoxAnswerer answerer;
-        auto* listNumber = Child<QLineEdit>(dialog, "listNumber");
-        listNumber->setText(QStringLiteral("3"));
-        LeaveField(listNumber);
-        QTRY_COMPARE(answerer.Texts().size(), 1);
-        QCOMPARE(answerer.Texts().first(),
-                 QStringLiteral("Index incorrect, zie 'Index zoekbestanden'"));
-        Child<QLineEdit>(dialog, "maxCount")->setText(QStringLiteral("100001"));
-        dialog.show();
-        dialog.accept();
-        QTRY_COMPARE(answerer.Texts().size(), 2);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
 
     void wordDataOkByTabStoresTheValueAndClue() {
         TestWindow window;
@@ -353,15 +208,6 @@ private slots:
         QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("Licht")),
                  qPrintable(window.frame->MessagePaneText()));
         QVERIFY(window.Enabled(ID_UNDO));
-    }
-
-    void wordDataDeleteClearsTheWord() {
-        TestWindow window;
-        FiveLetterWord(window);
-        window.Type("kaas");
-        WhenModalOpens<CWordDataDlg>([](CWordDataDlg& dialog) { Click(dialog, "delete"); });
-        QVERIFY(window.Run(ID_EDIT_WORD));
-        QCOMPARE(GridRows(window.doc), (Rows{".....", "#####"}));
     }
 
     // ---- Extra zoekbestanden -------------------------------------------------------------------

@@ -43,14 +43,6 @@ private slots:
         QCOMPARE(QImage(QString::fromStdString(path)).size(), QSize(452, 452));
     }
 
-    void pngIsTheSameWhateverTheMargin() {
-        TestWindow window;
-        const QImage before = window.View().RenderGridToImage();
-        window.doc.puzzle.appearance.margin = 40;
-        window.doc.puzzle.appearance.clueTextSize = 20;
-        QCOMPARE(window.View().RenderGridToImage(), before);
-    }
-
     void failedPngWriteLeavesExistingFileAndNoTemporaries() {
         TestWindow window;
         const std::string path = window.dir.Path("keep.png");
@@ -76,30 +68,6 @@ private slots:
         QCOMPARE(PixelOf(image, 30, 30), zwart);   // the corner of the 2 x 2 block
         QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));  // black next to free keeps its line
         QCOMPARE(PixelOf(image, 0, 15), QColor(0, 0, 0));   // outer frame
-    }
-
-    void wideLinesJoinTwoPixels() {
-        TestWindow window;
-        UseDistinctColours(window.doc);
-        window.doc.puzzle.appearance.lineWidth = 1;
-        SetGrid(window.doc, {"##", ".."});
-        const QImage image = window.View().RenderGridToImage();
-        const QColor zwart = ToQColor(window.doc.puzzle.appearance.colours.zwart);
-        QCOMPARE(PixelOf(image, 30, 15), zwart);
-        QCOMPARE(PixelOf(image, 31, 15), zwart);
-        QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));
-        QCOMPARE(PixelOf(image, 61, 15), QColor(0, 0, 0));
-    }
-
-    void notCellShowsBackgroundWithoutFrame() {
-        TestWindow window;
-        UseDistinctColours(window.doc);
-        SetGrid(window.doc, {"-...", "....", "...."});
-        const QImage image = window.View().RenderGridToImage();
-        const QColor background = ToQColor(window.doc.puzzle.appearance.colours.achtergrond);
-        QCOMPARE(PixelOf(image, 15, 15), background);
-        QCOMPARE(PixelOf(image, 0, 15), background);  // no frame on its outer side
-        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle.appearance.colours.vrij));
     }
 
     void currentWordAndCursorCellInTheirColours() {
@@ -163,25 +131,6 @@ private slots:
         const std::string desktop = ReadFileOrEmpty(window.dir.Path("desktop.png"));
         QVERIFY(!desktop.empty());
         QVERIFY(desktop == ReadFileOrEmpty(window.dir.Path("cli.png")));
-    }
-
-    void acrossLitePresetColoursTheScreen() {
-        TestWindow window;
-        SetGrid(window.doc, {"#...", "....", "...."});
-        window.Controller().OnInitialUpdate();
-        QVERIFY(window.Run(ID_PHASE_FILL));
-        QVERIFY(window.Run(ID_COLORS_ACROSS_LITE));
-        const QImage screen = window.Viewport()->grab().toImage();
-        const QPoint cursor = window.CellCentre(1, 0);
-        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()), QColor(255, 0, 0));
-        QCOMPARE(PixelOf(screen, 2, 2), QColor(192, 192, 192));
-        const QPoint black = window.CellCentre(0, 0);
-        QCOMPARE(PixelOf(screen, black.x(), black.y()), QColor(0, 0, 0));
-    }
-
-    void sizeStatusShowsGridCellSizeAndMargin() {
-        TestWindow window;
-        QCOMPARE(window.frame->InfoPaneText(), QStringLiteral("15 x 15, 30, 5"));
     }
 
     void zoomStopsAtItsLimits() {

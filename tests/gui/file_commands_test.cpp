@@ -98,24 +98,6 @@ private slots:
         QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("html"));
     }
 
-    void aPageThatCannotBeSavedIsReported() {
-        FilledWindow window;
-        CMessageBoxAnswerer answerer;
-        QCOMPARE(window.Export(ID_EXPORT_HTML_EMPTY, "geen-map/pagina.html"), std::string());
-        QVERIFY2(answerer.Texts().join(QLatin1Char('\n')).contains(QStringLiteral("pagina.html")),
-                 qPrintable(answerer.Texts().join(QLatin1Char('\n'))));
-    }
-
-    void dialogsOfferTheRememberedNames() {
-        FilledWindow window;
-        window.Export(ID_EXPORT_TEXT, "eerst.txt");
-        window.Run(ID_EXPORT_TEXT);  // Cancel: nothing queued
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Opslaan inhoud rooster"));
-        QCOMPARE(window.chooser.m_asked.back().initialName,
-                 QString::fromStdString(window.dir.Path("eerst.txt")));
-        QVERIFY(window.chooser.m_asked.back().save);
-    }
-
     void htmlImportTakesTheShapeAndStartsFilling() {
         FilledWindow window;
         CMessageBoxAnswerer answerer(QMessageBox::No);
@@ -131,20 +113,6 @@ private slots:
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
         QCOMPARE(window.doc.curWord, 0);
         QVERIFY(!window.Enabled(ID_UNDO));
-    }
-
-    void refusedHtmlLeavesThePuzzle() {
-        FilledWindow window;
-        window.frame->NewDocument();
-        WriteFileOrFail(window.dir.Path("los.html"), "<html><body>geen rooster</body></html>\r\n");
-        const std::string before = window.doc.puzzle.GridToString();
-        window.chooser.Queue(window.dir.Path("los.html"));
-        CMessageBoxAnswerer answerer;
-        QVERIFY(window.Run(ID_IMPORT_HTML));
-        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Html-bestand voldoet niet aan Rooster2-eisen")});
-        QCOMPARE(window.doc.puzzle.GridToString(), before);
-        QCOMPARE(window.doc.phase, PHASE_VORMEN);
-        QVERIFY(!window.doc.IsModified());
     }
 
     void rosImportReadsTheGridLikeTheCore() {
@@ -164,47 +132,6 @@ private slots:
         // The name is offered again next time.
         window.Run(ID_IMPORT_ROS);
         QCOMPARE(window.chooser.m_asked.back().initialName, QString::fromStdString(window.dir.Path("oud.ros")));
-    }
-
-    void damagedRosIsRefused() {
-        FilledWindow window;
-        WriteFileOrFail(window.dir.Path("kapot.ros"), RosFile(1));
-        const std::string before = window.doc.puzzle.GridToString();
-        window.chooser.Queue(window.dir.Path("kapot.ros"));
-        CMessageBoxAnswerer answerer;
-        QVERIFY(window.Run(ID_IMPORT_ROS));
-        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ros-bestand incorrect")});
-        QCOMPARE(window.doc.puzzle.GridToString(), before);
-    }
-
-    void cancellingTheSaveQuestionKeepsThePuzzle() {
-        FilledWindow window;
-        WriteFileOrFail(window.dir.Path("oud.ros"), RosFile(12091998));
-        window.doc.MarkModified(true);
-        const std::string before = window.doc.puzzle.GridToString();
-        window.chooser.Queue(window.dir.Path("oud.ros"));
-        CMessageBoxAnswerer answerer(QMessageBox::Cancel);
-        QVERIFY(window.Run(ID_IMPORT_ROS));
-        QCOMPARE(window.doc.puzzle.GridToString(), before);
-    }
-
-    void missingPuzFileIsReported() {
-        FilledWindow window;
-        window.chooser.Queue(window.dir.Path("weg.puz"));
-        CMessageBoxAnswerer answerer;
-        QVERIFY(window.Run(ID_IMPORT_PUZ));
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen puz-bestand"));
-        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Bestand is er niet")});
-    }
-
-    void clueFileReadBackChangesNothing() {
-        FilledWindow window;
-        window.Export(ID_WRITE_CLUE_FILE, "clue.txt");
-        window.chooser.Queue(window.dir.Path("clue.txt"));
-        CMessageBoxAnswerer answerer;
-        QVERIFY(window.Run(ID_READ_CLUES));
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen omschrijvingenbestand"));
-        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Aantal toegevoegde omschrijvingen: 0")});
     }
 
     void pastingCluesFromTheClipboard() {
@@ -244,16 +171,6 @@ private slots:
         QVERIFY2(dialog.m_resultEdit->toPlainText().contains(QStringLiteral("  Inhoud gelijk")),
                  qPrintable(dialog.m_resultEdit->toPlainText()));
         QCOMPARE(window.doc.lastFiles.compare, window.saved);
-    }
-
-    void spellingCheckShowsTheReport() {
-        FilledWindow window;
-        WriteFileOrFail(window.dir.Path("lijst02.doc"), "AB\r\n");
-        window.doc.puzzle.search.wordFile = window.dir.Path("lijst02.doc");
-        CMessageBoxAnswerer answerer;
-        QVERIFY(window.Run(ID_SPELL_CHECK));
-        QCOMPARE(answerer.Texts().size(), 1);
-        QVERIFY(answerer.Texts()[0].startsWith(QStringLiteral("Niet in woordenlijst:")));
     }
 
     void acrossLiteAndIpuzAreTheCommandLineFiles() {

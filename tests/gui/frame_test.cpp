@@ -54,58 +54,6 @@ private slots:
         QVERIFY(answerer.Texts().first().endsWith(QStringLiteral("weg15.doc ontbreekt.")));
     }
 
-    void enablingInTheShapingPhase() {
-        TestWindow window;
-        QVERIFY(window.Enabled(ID_PHASE_FILL));
-        QVERIFY(!window.Enabled(ID_PHASE_SHAPE));
-        QVERIFY(window.Checked(ID_PHASE_SHAPE));
-        QVERIFY(window.Enabled(ID_SHIFT_RIGHT));
-        QVERIFY(window.Enabled(ID_ROTATE_CLOCKWISE));
-        QVERIFY(window.Enabled(ID_GRID_CLEAN));
-        QVERIFY(!window.Enabled(ID_UNDO));
-        QVERIFY(!window.Enabled(ID_AUTO_NEXT_WORD));
-        QVERIFY(window.Enabled(ID_REDRAW));
-        QVERIFY(window.Enabled(ID_EXPORT_PNG));
-        QVERIFY(window.Enabled(ID_EXPORT_TEXT));
-        QVERIFY(window.Checked(ID_DIRECTION_ACROSS));
-        QVERIFY(!window.Enabled(ID_SCROLL_DOWN));
-    }
-
-    void enablingInTheFillingPhase() {
-        TestWindow window;
-        QVERIFY(window.Run(ID_PHASE_FILL));
-        QVERIFY(window.Enabled(ID_PHASE_SHAPE));
-        QVERIFY(window.Checked(ID_PHASE_FILL));
-        QVERIFY(!window.Enabled(ID_SHIFT_RIGHT));
-        QVERIFY(!window.Enabled(ID_GRID_CLEAN));
-        QVERIFY(window.Enabled(ID_AUTO_NEXT_WORD));
-        QVERIFY(window.Enabled(ID_GRID_REMOVE_LETTERS));
-        QVERIFY(window.Run(ID_DIRECTION_DOWN));
-        QVERIFY(window.Checked(ID_DIRECTION_DOWN));
-        QVERIFY(!window.Checked(ID_DIRECTION_ACROSS));
-    }
-
-    void enablingWhileShowingSolutions() {
-        TestWindow window;
-        window.Controller().SetPhase(PHASE_TONEN);
-        QVERIFY(!window.Enabled(ID_PHASE_FILL));
-        QVERIFY(!window.Enabled(ID_PHASE_SHAPE));
-        QVERIFY(!window.Enabled(ID_REDRAW));
-        QVERIFY(!window.Enabled(ID_UNDO));
-        QVERIFY(window.Enabled(ID_ZOOM_IN));
-        window.Controller().SetPhase(PHASE_VORMEN);
-    }
-
-    void withoutSolutionsOnlyTheFrequencyItemIsDisabled() {
-        TestWindow window;
-        QVERIFY(window.Run(ID_PHASE_FILL));
-        QVERIFY(!window.Enabled(ID_FREQUENCY_DISTRIBUTION));
-        for (int id : {ID_SEARCH_OPTIONS, ID_EXPORT_HTML_EMPTY, ID_IMPORT_PUZ, ID_PASTE_CLUES,
-                       ID_READ_CLUES, ID_COMPARE, ID_EXPORT_ALL_CLUES})
-            QVERIFY2(window.Enabled(id), FindCommandSpec(id)->text);
-        QCOMPARE(window.Enabled(ID_FILE_SEND_MAIL), CanSendMail());
-    }
-
     void closeIsRefusedWhileShowingOrSearching() {
         for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
             TestWindow window;
@@ -144,31 +92,6 @@ private slots:
         QVERIFY(frame.RestorePlacement());
         QCOMPARE(frame.pos(), position);
         QCOMPARE(frame.size(), size);
-    }
-
-    void firstStartHasNoPlacement() {
-        TempDir dir;
-        CSettingsProfile profile(QString::fromStdString(dir.Path("empty.ini")));
-        CRooster2Doc doc;
-        CMainFrame frame(doc, profile, QStringLiteral("versie"));
-        QVERIFY(!frame.RestorePlacement());
-    }
-
-    void coloursRoundTripThroughTheProfile() {
-        TempDir dir;
-        CSettingsProfile profile(QString::fromStdString(dir.Path("colours.ini")));
-        CRooster2Doc first;
-        first.profile = &profile;
-        first.puzzle.appearance.colours.zwart = Rgb(1, 2, 3);
-        first.puzzle.appearance.colours.achtergrond = Rgb(250, 240, 230);
-        first.puzzle.appearance.colours.woordPos = Rgb(255, 0, 0);
-        first.WriteDefaultColors();
-        CRooster2Doc next;
-        next.profile = &profile;
-        next.OnNewDocument();
-        QCOMPARE(next.puzzle.appearance.colours.zwart, Rgb(1, 2, 3));
-        QCOMPARE(next.puzzle.appearance.colours.achtergrond, Rgb(250, 240, 230));
-        QCOMPARE(next.puzzle.appearance.colours.woordPos, Rgb(255, 0, 0));
     }
 
     void recentFilesKeepTenNewestFirst() {

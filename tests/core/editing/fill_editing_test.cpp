@@ -63,17 +63,6 @@ TEST_F(FillEditingTest, ClickOnBlackDeselectsTheWord) {
     EXPECT_EQ(WordCaption(doc, result.newWord), "Geen woord geselecteerd");
 }
 
-TEST_F(FillEditingTest, ClickOnACrossingTakesTheWordOfTheDirection) {
-    Start({"...", "...", "..."});
-    doc.curWord = -1;
-    doc.direction = DIR_DOWN;
-    FillMouseUp(doc, 1, 1);
-    ExpectCursor(DOWN_2, 1);
-    EXPECT_EQ(doc.direction, DIR_DOWN);
-    FillMouseUp(doc, 2, 1);
-    ExpectCursor(DOWN_3, 1);
-}
-
 TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
     Start({"...", "...", "..."});
     doc.curWord = -1;
@@ -89,36 +78,6 @@ TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
     ExpectCursor(ACROSS_5, 1);
 }
 
-TEST_F(FillEditingTest, RepeatedClicksOnACellOfOneWordKeepIt) {
-    Start({"...", "#.#"});
-    doc.direction = DIR_DOWN;
-    FillMouseUp(doc, 0, 0);
-    ExpectCursor(0, 0);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
-    FillMouseUp(doc, 0, 0);
-    ExpectCursor(0, 0);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
-    FillMouseUp(doc, 1, 1);
-    FillMouseUp(doc, 1, 1);
-    ExpectCursor(1, 1);
-    EXPECT_EQ(doc.direction, DIR_DOWN);
-}
-
-TEST_F(FillEditingTest, ClickOutsideTheGridChangesNothing) {
-    Start({"...", "..."});
-    Select(ACROSS_1, 2);
-    EXPECT_FALSE(FillMouseUp(doc, 3, 0).applied);
-    EXPECT_FALSE(FillMouseUp(doc, -1, 1).applied);
-    ExpectCursor(ACROSS_1, 2);
-}
-
-TEST_F(FillEditingTest, ClickOnALetterCellInNoWordDeselects) {
-    doc.puzzle.numbering.acrossOnly = true;
-    Start({".#", ".#"});
-    FillMouseUp(doc, 0, 1);
-    EXPECT_EQ(doc.curWord, -1);
-}
-
 // ---- The IJ toggle -------------------------------------------------------------------------
 
 TEST_F(FillEditingTest, RightClickSwitchesBetweenIJAndY) {
@@ -132,16 +91,6 @@ TEST_F(FillEditingTest, RightClickSwitchesBetweenIJAndY) {
     EXPECT_EQ(undo.Fill().Position(), 2);
     ToggleIJ(doc, undo, 1, 0);
     EXPECT_EQ(doc.puzzle.GetCell(1, 0), CELL_IJ);
-}
-
-TEST_F(FillEditingTest, RightClickLeavesOtherCellsAlone) {
-    Start({"yA", "..", "#."});
-    EXPECT_FALSE(ToggleIJ(doc, undo, 1, 0).applied);
-    EXPECT_FALSE(ToggleIJ(doc, undo, 0, 1).applied);
-    EXPECT_FALSE(ToggleIJ(doc, undo, 0, 2).applied);
-    EXPECT_FALSE(ToggleIJ(doc, undo, 5, 5).applied);
-    EXPECT_FALSE(doc.ijToggled);
-    EXPECT_EQ(undo.Fill().Position(), 1);
 }
 
 // ---- Arrow keys ---------------------------------------------------------------------------
@@ -188,29 +137,6 @@ TEST_F(FillEditingTest, ArrowsHomeAndEndOnAThreeByThreeGrid) {
     }
 }
 
-TEST_F(FillEditingTest, DownWithoutACrossingMovesAlongTheWord) {
-    Start({"...", "###"});
-    Select(0, 0);
-    const EditResult result = Key(EditKey::Down);
-    ExpectCursor(0, 1);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
-    EXPECT_EQ(result.oldWord, -1);
-    EXPECT_EQ(result.newWord, 0);
-    Key(EditKey::Up);
-    ExpectCursor(0, 0);
-}
-
-TEST_F(FillEditingTest, KeysNeedACurrentWord) {
-    Start({"...", "..."});
-    doc.curWord = -1;
-    EXPECT_FALSE(Key(EditKey::Right).applied);
-    EXPECT_FALSE(Key(EditKey::Delete).applied);
-    doc.curWord = 99;
-    EXPECT_FALSE(Key(EditKey::End, true).applied);
-    EXPECT_FALSE(Type("A").applied);
-    EXPECT_FALSE(FillBackspace(doc, undo).applied);
-}
-
 // ---- Typing ---------------------------------------------------------------------------------
 
 TEST_F(FillEditingTest, TypedLettersIJAndDigits) {
@@ -233,17 +159,6 @@ TEST_F(FillEditingTest, SpaceClearsAndOtherCharactersAreIgnored) {
     }
     EXPECT_EQ(GridRows(doc)[0], ".B");
     EXPECT_EQ(undo.Fill().Position(), 2);
-}
-
-TEST_F(FillEditingTest, TheLastLetterKeepsTheCursorWithoutNextWord) {
-    Start({"...", "...", "..."});
-    Select(ACROSS_1, 0);
-    const EditResult result = Type("ABC");
-    ExpectCursor(ACROSS_1, 2);
-    EXPECT_EQ(result.oldWord, -1);
-    EXPECT_EQ(result.newWord, ACROSS_1);
-    Type("D");
-    EXPECT_EQ(GridRows(doc)[0], "ABD");
 }
 
 TEST_F(FillEditingTest, TheLastLetterMovesToTheNextWordWithNextWord) {
@@ -303,32 +218,7 @@ TEST_F(FillEditingTest, DeleteKeepsCrossingCellsOfCompleteWords) {
     EXPECT_EQ(GridRows(doc)[1], "CD.");
 }
 
-TEST_F(FillEditingTest, ACursorBeyondItsWordIsKeptInside) {
-    Start({"...", "...", "..."});
-    doc.curWord = ACROSS_1;
-    doc.curPos = 7;
-    Type("A");
-    EXPECT_EQ(GridRows(doc)[0], "..A");
-    EXPECT_EQ(doc.curPos, 2);
-    doc.curPos = -4;
-    Key(EditKey::Right);
-    EXPECT_EQ(doc.curPos, 1);
-}
-
 // ---- Status texts ---------------------------------------------------------------------------
-
-TEST_F(FillEditingTest, MouseStatusOutsideTheGrid) {
-    Start({"...", "...", "..."});
-    EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), "Klik rechts op een IJ of Y om te wisselen.");
-    doc.ijToggled = true;
-    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 0, 0), "Zet muis in rooster om omschrijving te zien");
-    doc.puzzle.words[0].partCount = 3;
-    doc.puzzle.words[0].partLengths = {1, 1, 1};
-    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 0, 4),
-              "Beste oplossing met 4 correcte invullingen van de 8");
-    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 1, 4), "1 oplossing gevonden");
-    EXPECT_EQ(MouseMoveStatus(doc, 5, 5, 12, 0), "12 oplossingen gevonden");
-}
 
 TEST_F(FillEditingTest, MouseStatusInsideTheGridShowsTheWordsCaption) {
     Start({"..#", "...", "..."});
@@ -339,13 +229,6 @@ TEST_F(FillEditingTest, MouseStatusInsideTheGridShowsTheWordsCaption) {
     doc.phase = PHASE_VORMEN;
     EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), std::nullopt);
     EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), std::nullopt);
-}
-
-TEST_F(FillEditingTest, WordCaptionOfAWord) {
-    Start({"...", "..."});
-    doc.puzzle.words[0].clue = "Iets";
-    EXPECT_EQ(WordCaption(doc, 0), GetClueCaption(doc.puzzle.words[0]));
-    EXPECT_EQ(WordCaption(doc, 42), "Geen woord geselecteerd");
 }
 
 }  // namespace

@@ -40,14 +40,6 @@ TEST_F(GridTransformsTest, CleanSlateFreesEveryCellAndRebuildsTheWords) {
     EXPECT_EQ(undo.Shape().Position(), 2);
 }
 
-TEST_F(GridTransformsTest, CleanSlateOnlyWhileShaping) {
-    Start(PHASE_VULLEN, {"AB#", "..."});
-    EXPECT_FALSE(Run(ID_GRID_CLEAN).applied);
-    EXPECT_FALSE(CleanSlateCommand(doc, undo).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "..."}));
-    EXPECT_FALSE(doc.IsModified());
-}
-
 // ---- Remove letters ---------------------------------------------------------------
 
 TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
@@ -74,35 +66,12 @@ TEST_F(GridTransformsTest, RemoveLettersSnapshotGoesToThePhaseHistory) {
     EXPECT_EQ(undo.Fill().Position(), 1);
 }
 
-TEST_F(GridTransformsTest, RemoveLettersWhileShowingSolutionsKeepsNoSnapshot) {
-    Start(PHASE_TONEN, {"AB", "CD"});
-    EXPECT_TRUE(Run(ID_GRID_REMOVE_LETTERS).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"..", ".."}));
-    EXPECT_EQ(undo.Fill().Position(), 1);
-    EXPECT_EQ(undo.Shape().Position(), 1);
-}
-
-TEST_F(GridTransformsTest, RemoveLettersRefusedWhileTheSearchRuns) {
-    Start(PHASE_ZOEKEN, {"AB", "CD"});
-    EXPECT_FALSE(CanRunGridTransform(ID_GRID_REMOVE_LETTERS, doc));
-    EXPECT_FALSE(Run(ID_GRID_REMOVE_LETTERS).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"AB", "CD"}));
-}
-
 // ---- Edge black to not-cells -----------------------------------------------------
 
 TEST_F(GridTransformsTest, EdgeBlackTurnsBorderAndStraightRunsIntoNotCells) {
     Start(PHASE_VORMEN, {"#####", "##..#", "#.#.#", "#...#", "#####"});
     EXPECT_TRUE(Run(ID_GRID_EDGE_BLACK).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"-----", "--..-", "-.#.-", "-...-", "-----"}));
-}
-
-TEST_F(GridTransformsTest, EdgeBlackRowPassContinuesThroughColumnPassNotCells) {
-    // Column 1 runs down to row 2 in the column pass; row 2's run from the left
-    // then goes on through it to column 2. (2, 1) is reachable only by a bend.
-    Start(PHASE_VORMEN, {"A#AA", "A##A", "###A", "AAAA"});
-    EdgeBlackToNiet(doc);
-    EXPECT_EQ(GridRows(doc), (Rows{"A-AA", "A-#A", "---A", "AAAA"}));
 }
 
 TEST_F(GridTransformsTest, EdgeBlackMarksModifiedOnlyWhenCellsChanged) {
@@ -115,14 +84,6 @@ TEST_F(GridTransformsTest, EdgeBlackMarksModifiedOnlyWhenCellsChanged) {
     Run(ID_GRID_EDGE_BLACK);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(GridRows(doc), (Rows{"AB-", "CD-"}));
-}
-
-TEST_F(GridTransformsTest, EdgeBlackRunsInEveryPhase) {
-    Start(PHASE_ZOEKEN, {"AB#", "CD#"});
-    EXPECT_TRUE(Run(ID_GRID_EDGE_BLACK).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"AB-", "CD-"}));
-    EXPECT_EQ(undo.Shape().Position(), 1);
-    EXPECT_EQ(undo.Fill().Position(), 1);
 }
 
 // ---- Shifts, rotation, mirrors, all free cells black ------------------------------------
@@ -158,47 +119,6 @@ TEST_F(GridTransformsTest, ShapeTransformsMoveTheCellsAndRebuildTheWords) {
     }
 }
 
-TEST_F(GridTransformsTest, FourRotationsOrTwoMirrorsRestoreTheGrid) {
-    Start(PHASE_VORMEN, {"#AB-", "CDEF", "GH#I", "JKLM"});
-    const Rows before = GridRows(doc);
-    for (int i = 0; i < 4; ++i) RotateGrid(doc);
-    EXPECT_EQ(GridRows(doc), before);
-    for (int id : {ID_MIRROR_ROWS, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_MIRROR_COLUMNS}) Run(id);
-    EXPECT_EQ(GridRows(doc), before);
-    EXPECT_EQ(undo.Shape().Position(), 5);
-}
-
-TEST_F(GridTransformsTest, ShapeOnlyTransformsRefusedWhileFilling) {
-    Start(PHASE_VULLEN, {"AB#", "CD#", "EF#"});
-    for (int id : {ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP, ID_ROTATE_CLOCKWISE,
-                   ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK}) {
-        EXPECT_FALSE(CanRunGridTransform(id, doc)) << id;
-        EXPECT_FALSE(Run(id, 0, 0).applied) << id;
-    }
-    EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
-    EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(GridTransformsTest, RotateRefusedForANonSquareGrid) {
-    doc.phase = PHASE_VORMEN;
-    doc.puzzle.width = 15;
-    doc.puzzle.height = 13;
-    EXPECT_FALSE(CanRunGridTransform(ID_ROTATE_CLOCKWISE, doc));
-    EXPECT_FALSE(RotateGrid(doc));
-    EXPECT_FALSE(Run(ID_ROTATE_CLOCKWISE).applied);
-}
-
-TEST_F(GridTransformsTest, TransformsKeepPhaseAndCursor) {
-    Start(PHASE_VORMEN, {"ABC", "DEF", "GHI"});
-    doc.curWord = 3;
-    doc.curPos = 2;
-    Run(ID_ROTATE_CLOCKWISE);
-    Run(ID_SHIFT_LEFT);
-    EXPECT_EQ(doc.phase, PHASE_VORMEN);
-    EXPECT_EQ(doc.curWord, 3);
-    EXPECT_EQ(doc.curPos, 2);
-}
-
 // ---- Alternate black ---------------------------------------------------------------
 
 TEST_F(GridTransformsTest, AlternateBlackStopsBeforeABlackCell) {
@@ -213,31 +133,6 @@ TEST_F(GridTransformsTest, AlternateBlackStopsBeforeABlackCell) {
     EXPECT_TRUE(result.redrawAll);
     EXPECT_EQ(undo.Shape().Position(), 2);
     EXPECT_TRUE(doc.IsModified());
-}
-
-TEST_F(GridTransformsTest, AlternateBlackStopsAtAFilledCellAndAtTheEdge) {
-    Start(PHASE_VORMEN, {".......", "....A..", "......."});
-    Run(ID_ALTERNATE_BLACK, 0, 1);
-    EXPECT_EQ(GridRows(doc)[1], "#.#.A..");
-    Run(ID_ALTERNATE_BLACK, 2, 2);
-    EXPECT_EQ(GridRows(doc)[2], "..#.#.#");
-}
-
-TEST_F(GridTransformsTest, AlternateBlackWithTheMouseOutsideOrOnAFilledCellDoesNothing) {
-    Start(PHASE_VORMEN, {"A..", "...", "..#"});
-    for (auto [x, y] : {std::pair{-1, -1}, {3, 0}, {0, 3}, {0, 0}, {2, 2}}) {
-        EXPECT_FALSE(Run(ID_ALTERNATE_BLACK, x, y).applied);
-    }
-    EXPECT_EQ(GridRows(doc), (Rows{"A..", "...", "..#"}));
-    EXPECT_EQ(undo.Shape().Position(), 1);
-    EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(GridTransformsTest, UnknownCommandIsNoTransform) {
-    EXPECT_FALSE(IsGridTransform(ID_UNDO));
-    EXPECT_FALSE(CanRunGridTransform(ID_UNDO, doc));
-    EXPECT_FALSE(Run(ID_UNDO).applied);
-    EXPECT_TRUE(IsGridTransform(ID_GRID_EDGE_BLACK));
 }
 
 }  // namespace

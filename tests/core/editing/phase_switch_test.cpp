@@ -17,15 +17,6 @@ protected:
     CUndoHistories undo;
 };
 
-TEST_F(PhaseSwitchTest, AShownDocumentStartsWithoutUndoOrRedo) {
-    for (int phase : {PHASE_VORMEN, PHASE_VULLEN}) {
-        EXPECT_FALSE(undo.CanUndo(phase));
-        EXPECT_FALSE(undo.CanRedo(phase));
-    }
-    EXPECT_EQ(undo.Shape().Position(), 1);
-    EXPECT_EQ(undo.Fill().Position(), 1);
-}
-
 TEST_F(PhaseSwitchTest, FillingStartsAtTheFirstWordWithAFreshHistory) {
     doc.curWord = 4;
     doc.curPos = 2;
@@ -37,28 +28,6 @@ TEST_F(PhaseSwitchTest, FillingStartsAtTheFirstWordWithAFreshHistory) {
     EXPECT_EQ(doc.curWord, 0);
     EXPECT_EQ(doc.curPos, 0);
     EXPECT_EQ(undo.Fill().Size(), 1);
-}
-
-TEST_F(PhaseSwitchTest, FillingBuildsTheWordsOfTheLastShape) {
-    doc.puzzle.SetCell(1, 1, CELL_ZWART);  // no repaint came in between
-    EnterFillingPhase(doc, undo);
-    EXPECT_EQ(doc.puzzle.words.size(), 4u);
-}
-
-TEST_F(PhaseSwitchTest, FillingOnlyFromShaping) {
-    for (int phase : {PHASE_VULLEN, PHASE_TONEN, PHASE_ZOEKEN}) {
-        doc.phase = phase;
-        EXPECT_FALSE(EnterFillingPhase(doc, undo).applied);
-        EXPECT_EQ(doc.phase, phase);
-    }
-}
-
-TEST_F(PhaseSwitchTest, ShapingOnlyFromFilling) {
-    for (int phase : {PHASE_VORMEN, PHASE_TONEN, PHASE_ZOEKEN}) {
-        doc.phase = phase;
-        EXPECT_FALSE(EnterShapingPhase(doc, undo).applied);
-        EXPECT_EQ(doc.phase, phase);
-    }
 }
 
 TEST_F(PhaseSwitchTest, ShapingDropsCluesSolutionsAndTheShapeHistory) {
@@ -81,17 +50,6 @@ TEST_F(PhaseSwitchTest, AskingBeforeShapingOnlyWhenCluesWouldBeLost) {
     const UserMessage question = ClueLossQuestion();
     EXPECT_EQ(question.text, "Alle omschrijvingen gaan verloren, ok");
     EXPECT_EQ(question.caption, "Mag dat?");
-}
-
-TEST_F(PhaseSwitchTest, LeavingAndReenteringFillingEmptiesItsHistory) {
-    EnterFillingPhase(doc, undo);
-    doc.puzzle.SetCell(0, 0, 'A');
-    undo.PushFillUndo(doc);
-    ASSERT_TRUE(undo.CanUndo(PHASE_VULLEN));
-    EnterShapingPhase(doc, undo);
-    EnterFillingPhase(doc, undo);
-    EXPECT_FALSE(undo.CanUndo(PHASE_VULLEN));
-    EXPECT_FALSE(undo.CanRedo(PHASE_VULLEN));
 }
 
 }  // namespace

@@ -73,50 +73,12 @@ TEST_F(ShapeEditingTest, ClickOnALetterMakesItBlackAndLosesTheLetter) {
     EXPECT_EQ(undo.Shape().Position(), 2);
 }
 
-TEST_F(ShapeEditingTest, ClickOnBlackOrNotCellMakesItFree) {
-    Start({"#..", "..-", "..."});
-    Click(0, 0);
-    Click(2, 1);
-    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
-}
-
-TEST_F(ShapeEditingTest, ClickRebuildsTheWords) {
-    Start({"...", "...", "..."});
-    ASSERT_EQ(doc.puzzle.words.size(), 6u);
-    Click(1, 1);
-    EXPECT_EQ(doc.puzzle.words.size(), 4u);
-}
-
 TEST_F(ShapeEditingTest, DragSetsTheRectangleToTheReleaseCellsCode) {
     Start({".....", ".#...", ".....", "....."});
     // Released on a free cell: the whole rectangle becomes black.
     ShapeMouseUp(doc, undo, 3, 2, 1, 0, false);
     EXPECT_EQ(GridRows(doc), (Rows{".###.", ".###.", ".###.", "....."}));
     EXPECT_EQ(undo.Shape().Position(), 2);
-}
-
-TEST_F(ShapeEditingTest, CtrlDragOverAMixedAreaFollowsTheReleaseCell) {
-    Start({"AB#-", "CD#-", "EF.-"});
-    ShapeMouseUp(doc, undo, 0, 0, 3, 2, true);  // released on a not-cell
-    EXPECT_EQ(GridRows(doc), (Rows{"....", "....", "...."}));
-
-    Start({"AB#-", "CD#-", "EF.-"});
-    ShapeMouseUp(doc, undo, 3, 2, 0, 0, true);  // released on a letter
-    EXPECT_EQ(GridRows(doc), (Rows{"----", "----", "----"}));
-}
-
-TEST_F(ShapeEditingTest, DragFromOutsideTheGridChangesOnlyTheReleaseCell) {
-    Start({"...", "...", "..."});
-    ShapeMouseUp(doc, undo, -1, -1, 2, 2, false);
-    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..#"}));
-}
-
-TEST_F(ShapeEditingTest, ClickOutsideTheGridChangesNothing) {
-    Start({"...", "..."});
-    EXPECT_FALSE(Click(3, 0).applied);
-    EXPECT_FALSE(Click(0, -1).applied);
-    EXPECT_EQ(undo.Shape().Position(), 1);
-    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
@@ -128,20 +90,6 @@ TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
 }
 
 // ---- Symmetry on clicks and drags (each mode's images: grid_test) ----------------------
-
-TEST_F(ShapeEditingTest, DragAppliesTheSymmetryToEveryCell) {
-    StartEmpty(6, 6, 4);
-    ShapeMouseUp(doc, undo, 0, 0, 1, 0, false);
-    EXPECT_EQ(BlackCells(), (CellSet{{0, 0}, {1, 0}, {5, 5}, {4, 5}}));
-}
-
-TEST_F(ShapeEditingTest, NotCellClickWithSymmetry) {
-    StartEmpty(4, 4, 3);
-    Click(0, 1, true);
-    EXPECT_EQ(GridRows(doc)[1], "-..-");
-    Click(0, 1, true);
-    EXPECT_EQ(GridRows(doc)[1], "....");
-}
 
 // ---- Shaping cursor ---------------------------------------------------------------------
 
@@ -179,15 +127,6 @@ TEST_F(ShapeEditingTest, AdvanceCellWrapsAcrossAndDown) {
     EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
 }
 
-TEST_F(ShapeEditingTest, AdvanceCellStaysWhenNoOtherLetterCellExists) {
-    Start({"##", "#-"});
-    doc.puzzle.SetCell(0, 0, CELL_VRIJ);
-    int x = 0;
-    int y = 0;
-    AdvanceCell(doc, x, y);
-    EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
-}
-
 TEST_F(ShapeEditingTest, ArrowMovesTheMarkAndHighlightsIt) {
     Start({"..#.", "....", "-..."});
     int markX = 1;
@@ -208,15 +147,6 @@ TEST_F(ShapeEditingTest, ArrowMovesTheMarkAndHighlightsIt) {
     EXPECT_EQ(std::pair(markX, markY), std::pair(1, 2));
 }
 
-TEST_F(ShapeEditingTest, ArrowsNeedTheMarkOnALetterCell) {
-    Start({"#..", "..."});
-    int markX = 0;
-    int markY = 0;
-    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
-    markX = -1;
-    EXPECT_FALSE(MoveShapeMark(doc, markX, markY, EditKey::Right).applied);
-}
-
 TEST_F(ShapeEditingTest, TypingAtTheMarkStoresTheLetterAndAdvances) {
     Start({"...", "...", "..."});
     int markX = 0;
@@ -233,44 +163,6 @@ TEST_F(ShapeEditingTest, TypingAtTheMarkStoresTheLetterAndAdvances) {
     TypeAtShapeMark(doc, undo, markX, markY, 'Y');
     EXPECT_EQ(GridRows(doc)[0], "EyY");
     EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
-}
-
-TEST_F(ShapeEditingTest, TypingOnABlackMarkOnlyAdvances) {
-    Start({"#..", "..."});
-    int markX = 0;
-    int markY = 0;
-    const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'a');
-    EXPECT_TRUE(result.applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"#..", "..."}));
-    EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
-    EXPECT_EQ(result.cells, std::vector<int>{0});  // the old highlight goes
-    EXPECT_EQ(undo.Shape().Position(), 1);
-    EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(ShapeEditingTest, TypingInACellOfNoWordIsStillRecorded) {
-    // Across only: the column of two cells under (0, 0) makes no word.
-    doc.puzzle.numbering.acrossOnly = true;
-    Start({".##", ".##", "###"});
-    ASSERT_EQ(doc.FindWordAt(0, 0), -1);
-    int markX = 0;
-    int markY = 0;
-    TypeAtShapeMark(doc, undo, markX, markY, 'k');
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'K');
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(undo.Shape().Position(), 2);
-    EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
-}
-
-TEST_F(ShapeEditingTest, TypingWithTheMarkOutsideOrAControlCharacterDoesNothing) {
-    Start({"...", "..."});
-    int markX = -1;
-    int markY = -1;
-    EXPECT_FALSE(TypeAtShapeMark(doc, undo, markX, markY, 'a').applied);
-    markX = 0;
-    markY = 0;
-    EXPECT_FALSE(TypeAtShapeMark(doc, undo, markX, markY, 8).applied);
-    EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
 }
 
 }  // namespace

@@ -23,22 +23,6 @@ TEST(SearchOptionsRule, UpperCasesExcludedLettersAndMarksModified) {
     EXPECT_TRUE(doc.IsModified());
 }
 
-TEST(SearchOptionsRule, AnEmptyWordFileForgetsTheExtraLists) {
-    CRooster2Doc doc;
-    doc.puzzle.BuildWords();
-    doc.puzzle.extraFiles = {"a.doc", "b.doc"};
-    doc.puzzle.words[3].extraList = 2;
-    doc.puzzle.search.wordFile = "/lijsten/nl05.doc";
-    SearchOptions options = doc.puzzle.search;
-    ApplySearchOptions(doc, options);
-    EXPECT_EQ(doc.puzzle.extraFiles.size(), 2u);
-    options.wordFile.clear();
-    ApplySearchOptions(doc, options);
-    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
-    EXPECT_EQ(doc.puzzle.words[3].extraList, 0);
-    EXPECT_FALSE(CanStartSearch(doc));
-}
-
 class SolutionsTest : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -22,76 +22,6 @@ CRooster2Doc SmallPuzzle() {
     return doc;
 }
 
-std::string DateOf(const std::string& path) {
-    FileDate date;
-    EXPECT_TRUE(ReadFileDate(path, date));
-    return FormatFileDate(date);
-}
-
-TEST(FormatFileDate, PaddedFields) {
-    EXPECT_EQ(FormatFileDate(DATE), " 6-12-2026  9:05");
-    EXPECT_EQ(FormatFileDate({31, 1, 1999, 23, 59}), "31- 1-1999 23:59");
-}
-
-TEST(ReadFileDate, TodayForAFileJustWritten) {
-    TempDir dir;
-    WriteFileOrFail(dir.Path("a.txt"), "x");
-    FileDate date;
-    ASSERT_TRUE(ReadFileDate(dir.Path("a.txt"), date));
-    EXPECT_GE(date.year, 2024);
-    EXPECT_FALSE(ReadFileDate(dir.Path("missing"), date));
-}
-
-TEST(CountWordRecords, AsManyAsTheRebuildMakes) {
-    CRooster2Doc doc;
-    doc.puzzle.BuildWords();
-    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 15, 15, false, false), 30);
-    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 15, 15, false, true), 15);
-    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 15, 15, true, false), 30);
-}
-
-TEST(CountWordRecords, DoorloperRowWithoutLettersHasNoWord) {
-    CRooster2Doc doc;
-    doc.puzzle.numbering.doorloper = true;
-    SetGrid(doc, {"...", "###", "..."});
-    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 3, 3, true, false), 5);
-    EXPECT_EQ(CountWordRecords(doc.puzzle.cells.data(), 3, 3, true, true), 2);
-}
-
-TEST(DescribePuzzle, HeadingAndOneLinePerWord) {
-    const std::string bytes = WriteRtr(SmallPuzzle());
-    EXPECT_EQ(DescribePuzzle("map/klein.rtr", bytes, DATE),
-              "*** map/klein.rtr (3 x 3, krw,  6-12-2026  9:05) ***\r\n"
-              "KA  = Zuivel\r\n"
-              "KAT = Dier\r\n"
-              "    = \r\n"
-              "T   = \r\n");
-}
-
-TEST(DescribePuzzle, DoorloperIsMarkedDrl) {
-    CRooster2Doc doc;
-    doc.puzzle.numbering.doorloper = true;
-    SetGrid(doc, {"AB", "C."});
-    const std::string text = DescribePuzzle("d.rtr", WriteRtr(doc), DATE);
-    EXPECT_EQ(text.substr(0, text.find("\r\n")), "*** d.rtr (2 x 2, drl,  6-12-2026  9:05) ***");
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
-}
-
-TEST(DescribePuzzle, TextStopsAtAZeroByteAsPrintedText) {
-    CRooster2Doc doc = SmallPuzzle();
-    doc.puzzle.words[0].clue = std::string("Zui\0vel", 7);
-    const std::string text = DescribePuzzle("k.rtr", WriteRtr(doc), DATE);
-    EXPECT_NE(text.find("KA  = Zui\r\n"), std::string::npos);
-}
-
-TEST(DescribePuzzle, NoPuzzleGivesNothing) {
-    EXPECT_EQ(DescribePuzzle("x.rtr", "", DATE), "");
-    EXPECT_EQ(DescribePuzzle("x.rtr", "garbage that is no puzzle", DATE), "");
-    std::string bytes = WriteRtr(SmallPuzzle());
-    bytes[10] = 'X';
-    EXPECT_EQ(DescribePuzzle("x.rtr", bytes, DATE), "");
-}
-
 TEST(DescribePuzzle, HugeSizesAndLengthsAreRefusedSafely) {
     std::string bytes = WriteRtr(SmallPuzzle());
     std::string wide = bytes;
@@ -115,39 +45,6 @@ TEST(DescribePuzzle, EveryTruncationDescribesAPrefix) {
     }
 }
 
-TEST(ListFolder, FilesThenSubFoldersWithCounts) {
-    TempDir dir;
-    const std::string root = dir.Path("map");
-    std::filesystem::create_directories(root + "/sub");
-    std::filesystem::create_directories(root + "/.verborgen");
-    const std::string puzzle = WriteRtr(SmallPuzzle());
-    WriteFileOrFail(root + "/klein.rtr", puzzle);
-    WriteFileOrFail(root + "/KAPOT.RTR", "geen puzzel");
-    WriteFileOrFail(root + "/a.rtr", puzzle);
-    WriteFileOrFail(root + "/notities.txt", "x");
-    WriteFileOrFail(root + "/sub/ander.rtr", puzzle);
-    WriteFileOrFail(root + "/.verborgen/stil.rtr", puzzle);
-    std::string out;
-    ListFolder(root, out);
-    const std::string description = "KA  = Zuivel\r\nKAT = Dier\r\n    = \r\nT   = \r\n";
-    // The listing joins names with the system's own separator.
-    const std::string sub = JoinPath(root, "sub");
-    EXPECT_EQ(out, "*** Inhoud map: " + root +
-                       " ***\r\n\r\n"
-                       "*** " +
-                       JoinPath(root, "klein.rtr") + " (3 x 3, krw, " +
-                       DateOf(root + "/klein.rtr") + ") ***\r\n" + description +
-                       "*** Aantal bestanden map: " + root +
-                       ": 2 ***\r\n\r\n"
-                       "*** Inhoud map: " +
-                       sub +
-                       " ***\r\n\r\n"
-                       "*** " +
-                       JoinPath(sub, "ander.rtr") + " (3 x 3, krw, " +
-                       DateOf(root + "/sub/ander.rtr") + ") ***\r\n" + description +
-                       "*** Aantal bestanden map: " + sub + ": 1 ***\r\n\r\n");
-}
-
 TEST(ListFolder, AFileTooLargeToReadIsPassedOver) {
     TempDir dir;
     WriteFileOrFail(dir.Path("a-groot.rtr"), "");
@@ -157,14 +54,6 @@ TEST(ListFolder, AFileTooLargeToReadIsPassedOver) {
     ListFolder(dir.Path(""), out);
     EXPECT_EQ(out.find("a-groot.rtr"), std::string::npos);
     EXPECT_NE(out.find("klein.rtr (3 x 3"), std::string::npos);
-}
-
-TEST(ListFolder, MissingFolderCountsNothing) {
-    std::string out;
-    ListFolder("/geen/map/hier", out);
-    EXPECT_EQ(out,
-              "*** Inhoud map: /geen/map/hier ***\r\n\r\n"
-              "*** Aantal bestanden map: /geen/map/hier: 0 ***\r\n\r\n");
 }
 
 TEST(ListFolder, LinkedFolderIsNotFollowed) {

@@ -13,32 +13,6 @@ LetterValues Defaults() {
     return values;
 }
 
-TEST(FormatLetterValues, OneLineEndingInComma) {
-    const std::string text = FormatLetterValues(Defaults());
-    EXPECT_TRUE(text.starts_with("A = 1, B = 2, C = 3, "));
-    EXPECT_TRUE(text.ends_with("Y = 25, Z = 26, "));
-    LetterValues negative = Defaults();
-    negative[0] = -7;
-    EXPECT_TRUE(FormatLetterValues(negative).starts_with("A = -7, B"));
-}
-
-TEST(ParseLetterValues, MixedWritingsAndTruncatedFractions) {
-    LetterValues values = Defaults();
-    ParseLetterValues("a=5 b 7,c = 2.9", values);
-    EXPECT_EQ(values[0], 5);
-    EXPECT_EQ(values[1], 7);
-    EXPECT_EQ(values[2], 2);
-    EXPECT_EQ(values[3], 4);
-}
-
-TEST(ParseLetterValues, DefaultTextReadBackChangesNothing) {
-    LetterValues values = Defaults();
-    values[4] = -12;
-    LetterValues read = Defaults();
-    ParseLetterValues(FormatLetterValues(values), read);
-    EXPECT_EQ(read, values);
-}
-
 TEST(ParseLetterValues, SignsMissingNumbersAndHugeNumbers) {
     LetterValues values = Defaults();
     ParseLetterValues("a=-3.7, b=, c=+4, d=.5, e=99999999999999999999, f=-99999999999999", values);

@@ -30,11 +30,6 @@ TEST_F(ClueWindowsTest, TextHoldsBothSectionsInFormatClueListLayout) {
     EXPECT_NE(BuildClueWindowText(doc, true).find("1. Kat (3)\r\n"), std::string::npos);
 }
 
-TEST_F(ClueWindowsTest, AcrossOnlyLeavesOutTheDownSection) {
-    doc.puzzle.numbering.acrossOnly = true;
-    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
-}
-
 TEST_F(ClueWindowsTest, WordListsFollowOnlyWhenAskedAndAWordFileIsSet) {
     doc.puzzle.numbering.acrossOnly = true;
     doc.puzzle.search.wordFile = "/lijsten/woorden03.doc";
@@ -55,14 +50,6 @@ TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {
     EXPECT_EQ(Word(1, false).clue, "Getal");
     EXPECT_EQ(Word(2, false).clue, "");
     EXPECT_TRUE(doc.IsModified());
-}
-
-TEST_F(ClueWindowsTest, ReadBackTakesThePartSplit) {
-    ClueSection section = ClueSection::Across;
-    ReadBackClueText(doc, section, "Horizontaal\r\n1. Twee delen (1+2)\r\n");
-    EXPECT_EQ(Word(1, true).partCount, 2);
-    EXPECT_EQ(Word(1, true).partLengths[0], 1);
-    EXPECT_EQ(Word(1, true).partLengths[1], 2);
 }
 
 TEST_F(ClueWindowsTest, ListItemsAreNumberedCluesWithATrailingSpace) {
@@ -90,15 +77,6 @@ TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
     EXPECT_EQ(SelectedClueListItems(doc).across, -1);
 }
 
-TEST(ClueFontTest, HeightsStayBetweenNineAndTwentyPixels) {
-    EXPECT_EQ(StepClueFontHeight(-11, true), -12);
-    EXPECT_EQ(StepClueFontHeight(-11, false), -10);
-    EXPECT_EQ(StepClueFontHeight(-19, true), -20);
-    EXPECT_EQ(StepClueFontHeight(-20, true), -20);
-    EXPECT_EQ(StepClueFontHeight(-10, false), -9);
-    EXPECT_EQ(StepClueFontHeight(-9, false), -9);
-}
-
 TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
     CRooster2Doc doc;
     doc.puzzle.appearance.margin = 5;
@@ -114,13 +92,6 @@ TEST(ClueListSizeTest, WindowSizeIsClamped) {
     EXPECT_EQ(ClueListWindowSize(10, 10, 10).height, 200);
     EXPECT_EQ(ClueListWindowSize(900, 900, 900).width, 700);
     EXPECT_EQ(ClueListWindowSize(900, 900, 900).height, 600);
-}
-
-TEST(ClueListSizeTest, ListsShareTheRoomLeftOver) {
-    const ClueListHeights heights = ShareClueListHeight(340, 100, 60, false);
-    EXPECT_EQ(heights.upper, 170);
-    EXPECT_EQ(heights.lower, 130);
-    EXPECT_EQ(ShareClueListHeight(340, 100, 60, true).upper, 305);
 }
 
 }  // namespace

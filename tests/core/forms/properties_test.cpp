@@ -39,15 +39,6 @@ TEST(NumberFieldTest, RefusesOutOfRangeAndNonNumbersKeepingTheValue) {
     }
 }
 
-TEST_F(PropertiesTest, ReadingAndApplyingUnchangedValuesKeepsTheDocument) {
-    const std::string grid = doc.puzzle.GridToString();
-    Apply(ReadProperties(doc, false));
-    EXPECT_EQ(doc.puzzle.GridToString(), grid);
-    EXPECT_EQ(doc.puzzle.width, 15);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_FALSE(undo.CanUndo(PHASE_VORMEN));
-}
-
 TEST_F(PropertiesTest, WiderGridKeepsOldColumnsAndAddsFreeCells) {
     SetGrid(doc, {"#..", "...", "..#"});
     doc.curWord = 3;
@@ -92,25 +83,6 @@ TEST_F(PropertiesTest, SwitchingDoorloperOnEmptiesTheGridWithAnUndoStep) {
     EXPECT_TRUE(undo.CanUndo(PHASE_VORMEN));
 }
 
-TEST_F(PropertiesTest, SwitchingDoorloperOffChangesNoCell) {
-    SetGrid(doc, {"#..", "...", "..#"});
-    doc.puzzle.numbering.doorloper = true;
-    PuzzleProperties p = ReadProperties(doc, false);
-    p.numbering.doorloper = false;
-    EXPECT_FALSE(Apply(p).cleared);
-    EXPECT_EQ(GridRows(doc), (Rows{"#..", "...", "..#"}));
-    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
-}
-
-TEST_F(PropertiesTest, AcrossOnlyNumberingForcesTheAcrossDirection) {
-    doc.direction = DIR_DOWN;
-    PuzzleProperties p = ReadProperties(doc, false);
-    p.numbering.acrossOnly = true;
-    Apply(p);
-    EXPECT_TRUE(doc.puzzle.numbering.acrossOnly);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
-}
-
 TEST_F(PropertiesTest, NewStartNumberRenumbersAtOnceAndFillingKeepsTheClues) {
     doc.phase = PHASE_VULLEN;
     doc.puzzle.words[0].clue = "hoofdstad";
@@ -120,13 +92,6 @@ TEST_F(PropertiesTest, NewStartNumberRenumbersAtOnceAndFillingKeepsTheClues) {
     EXPECT_EQ(doc.puzzle.words[0].number, 7);
     EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 7);
     EXPECT_EQ(doc.puzzle.words[0].clue, "hoofdstad");
-}
-
-TEST_F(PropertiesTest, CommentOkMarksModifiedEvenWithoutChange) {
-    doc.puzzle.comment = "regel 1\r\nregel 2";
-    ApplyComment(doc, doc.puzzle.comment);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(doc.puzzle.comment, "regel 1\r\nregel 2");
 }
 
 }  // namespace

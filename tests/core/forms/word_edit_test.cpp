@@ -36,14 +36,6 @@ TEST_F(WordEditTest, OpensWithTitleDottedValueAndClueText) {
     EXPECT_EQ(fields.listNumber, 2);
 }
 
-TEST_F(WordEditTest, APlainYCellIsConfirmedAsItIs) {
-    doc.puzzle.SetCell(1, 0, 'Y');
-    WordDataFields fields = OpenWordData(doc, across);
-    EXPECT_EQ(fields.value, "KY.S.");
-    EXPECT_TRUE(ApplyWordData(doc, undo, across, fields).empty());
-    EXPECT_EQ(doc.puzzle.GetWordValue(across), "KY S ");
-}
-
 TEST_F(WordEditTest, OkStoresLettersClueAndPartsWithAnUndoStep) {
     WordDataFields fields = OpenWordData(doc, across);
     fields.value = "KAYS.";

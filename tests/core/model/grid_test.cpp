@@ -24,45 +24,6 @@ using Cells = std::vector<std::pair<int, int>>;
 
 }  // namespace
 
-TEST(NewDocumentTest, IsFifteenByFifteenFreeCellsWithTheTableDefaults) {
-    CRooster2Doc doc;
-    EXPECT_EQ(doc.puzzle.width, 15);
-    EXPECT_EQ(doc.puzzle.height, 15);
-    for (int i = 0; i < MAX_CELLS; ++i) ASSERT_EQ(doc.puzzle.cells[i], CELL_VRIJ);
-    EXPECT_EQ(doc.phase, PHASE_VORMEN);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
-    EXPECT_EQ(doc.puzzle.symmetry, 0);
-    EXPECT_EQ(doc.puzzle.appearance.cellSize, 30);
-    EXPECT_EQ(doc.puzzle.appearance.margin, 5);
-    EXPECT_EQ(doc.puzzle.search.maxSolutions, 100);
-    EXPECT_TRUE(doc.puzzle.search.allDifferent);
-    EXPECT_TRUE(doc.puzzle.search.showWhileSearching);
-    EXPECT_EQ(doc.puzzle.search.maxCandidates, 1000);
-    EXPECT_TRUE(doc.puzzle.appearance.largerNumbers);
-    EXPECT_TRUE(doc.puzzle.appearance.partDashes);
-    EXPECT_EQ(doc.puzzle.numbering.startNumber, 1);
-    EXPECT_EQ(doc.puzzle.appearance.letterFontName, "Arial");
-    EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0xB49484u);
-    EXPECT_EQ(doc.puzzle.appearance.colours.woordPos, 0xD7D7D7u);
-    EXPECT_EQ(doc.puzzle.letterValues[0], 1);
-    EXPECT_EQ(doc.puzzle.letterValues[25], 26);
-}
-
-TEST(NewDocumentTest, ResetsWhatTheLastPuzzleLeftExceptTheSound) {
-    CRooster2Doc doc;
-    doc.puzzle.html.title = "Oud";
-    doc.puzzle.extraFiles = {"extra02.doc"};
-    doc.puzzle.numbering.doorloper = true;
-    doc.puzzle.search.sound = true;
-    doc.puzzle.letterValues[3] = 99;
-    doc.OnNewDocument();
-    EXPECT_TRUE(doc.puzzle.html.title.empty());
-    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
-    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
-    EXPECT_TRUE(doc.puzzle.search.sound);
-    EXPECT_EQ(doc.puzzle.letterValues[3], 4);
-}
-
 TEST(ProfileColorsTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
     CMapProfile profile;
     profile.WriteProfileInt("Kleur", "Zwart", 0x123456);
@@ -73,19 +34,6 @@ TEST(ProfileColorsTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
     EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0x123456u);
     EXPECT_EQ(doc.puzzle.appearance.colours.woord, 0xE8E8E8u);
     EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0xFFFFFFu);
-}
-
-TEST(ProfileColorsTest, TheLastColoursBecomeTheNextDefaults) {
-    CMapProfile profile;
-    CRooster2Doc first;
-    first.profile = &profile;
-    first.puzzle.appearance.colours.achtergrond = 0x00AA00;
-    first.WriteDefaultColors();
-    CRooster2Doc next;
-    next.profile = &profile;
-    next.OnNewDocument();
-    EXPECT_EQ(next.puzzle.appearance.colours.achtergrond, 0x00AA00u);
-    EXPECT_EQ(profile.GetProfileInt("Kleur", "Zwart", 0), static_cast<int>(0xB49484));
 }
 
 TEST(SymmetryTest, EachModeSetsItsImageCells) {
@@ -116,35 +64,3 @@ TEST(SymmetryTest, EachModeSetsItsImageCells) {
             << c.y;
 }
 
-TEST(ResizeTest, ShrinkingKeepsTheSharedTopLeftBlock) {
-    CRooster2Doc doc;
-    for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 15; ++x) doc.puzzle.SetCell(x, y, static_cast<Cell>('A' + (x + y) % 26));
-    doc.puzzle.Resize(10, 12);
-    for (int y = 0; y < 12; ++y)
-        for (int x = 0; x < 10; ++x) ASSERT_EQ(doc.puzzle.GetCell(x, y), 'A' + (x + y) % 26);
-}
-
-TEST(ResizeTest, GrowingAddsFreeCellsRightAndBelow) {
-    CRooster2Doc doc;
-    doc.puzzle.Resize(10, 12);
-    doc.puzzle.SetCell(9, 11, 'Q');
-    doc.puzzle.SetCell(0, 0, CELL_ZWART);
-    doc.puzzle.Resize(15, 15);
-    EXPECT_EQ(doc.puzzle.GetCell(9, 11), 'Q');
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_ZWART);
-    EXPECT_EQ(doc.puzzle.GetCell(10, 11), CELL_VRIJ);
-    EXPECT_EQ(doc.puzzle.GetCell(14, 14), CELL_VRIJ);
-    EXPECT_EQ(doc.puzzle.GetCell(9, 12), CELL_VRIJ);
-}
-
-TEST(GridStringTest, RoundTripsExactlyTheCellsOfTheGrid) {
-    CRooster2Doc doc;
-    SetGrid(doc, {"AB#", "y.-"});
-    const std::string grid = doc.puzzle.GridToString();
-    EXPECT_EQ(grid, std::string("AB\x01y \x02", 6));
-    CRooster2Doc other;
-    SetGrid(other, {"...", "..."});
-    other.puzzle.StringToGrid(grid);
-    EXPECT_EQ(other.puzzle.GridToString(), grid);
-}

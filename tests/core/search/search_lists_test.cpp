@@ -175,36 +175,4 @@ TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     EXPECT_TRUE(lists.m_messages.empty());
 }
 
-TEST(SearchOrders, ShuffleStrideWalksWithAStepCoprimeToTheSize) {
-    CScriptedRandom random({7});
-    CSearchOrder order;
-    ShuffleStride(12, order, random);  // start 7, step 12/3 = 4 -> 5 (coprime)
-    std::vector<int> entries;
-    for (int k = 0; k < 12; ++k) entries.push_back(order.At(k));
-    EXPECT_EQ(entries, (std::vector<int>{7, 0, 5, 10, 3, 8, 1, 6, 11, 4, 9, 2}));
-    for (int k = 0; k < 12; ++k) EXPECT_EQ(order.RankOf(order.At(k)), k);
-}
-
-TEST(SearchOrders, ShuffleSmallRedrawsTakenPlaces) {
-    CScriptedRandom random({2, 2, 0, 4, 1, 3});
-    CSearchOrder order;
-    ShuffleSmall(3, order, random);  // v0 -> 2, v1 -> (2 taken) 0, v2 -> 4%3 = 1
-    EXPECT_EQ(order.At(0), 1);
-    EXPECT_EQ(order.At(1), 2);
-    EXPECT_EQ(order.At(2), 0);
-    EXPECT_EQ(order.RankOf(0), 2);
-}
-
-TEST(SearchOrders, RandomOrderDrawsOneOrderPerSearchedWord) {
-    TempDir dir;
-    CRooster2Doc doc;
-    SetGrid(doc, {"...", "...", "..."});
-    doc.puzzle.search.randomOrder = true;
-    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 3, {"ABC", "BCA", "CAB"});
-    CSearchLists lists;
-    CLcgRandom random(5);
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    for (const SearchWord& word : lists.m_words) EXPECT_EQ(word.searchOrder.Size(), 3);
-}
-
 }  // namespace

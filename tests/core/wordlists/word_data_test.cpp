@@ -38,28 +38,6 @@ TEST(CandidateSorting, FirstPressSortsByEndingSecondAlphabeticallyScoresGoAlong)
     EXPECT_EQ(list.entries, (Words{"BAK", "BAKKEN", "KRAAK", "ZAK"}));
 }
 
-TEST(CandidateSorting, FewerThanTwoEntriesLeaveTheFlag) {
-    CandidateList list = Listed({"BAK"}, {50});
-    int flag = 0;
-    SortCandidates(list, flag);
-    EXPECT_EQ(flag, 0);
-    EXPECT_EQ(list.entries, Words{"BAK"});
-}
-
-TEST(CandidateSorting, ComparesBytesUnsigned) {
-    CandidateList list = Listed({"\xC9T", "ZT", "AT"}, {50, 50, 50});
-    int flag = 1;
-    SortCandidates(list, flag);
-    EXPECT_EQ(list.entries, (Words{"AT", "ZT", "\xC9T"}));
-}
-
-TEST(CandidateSorting, ByScoreHighestFirstEqualScoresInTheirOrder) {
-    CandidateList list = Listed({"ZAK", "BAK", "KRAAK", "DAK"}, {50, 90, 10, 50});
-    SortCandidatesByScore(list);
-    EXPECT_EQ(list.entries, (Words{"BAK", "ZAK", "DAK", "KRAAK"}));
-    EXPECT_EQ(list.scores, (std::vector<int>{90, 50, 50, 10}));
-}
-
 TEST(PartSelection, MovesWithinTheParts) {
     WordPartSelection parts = Parts({3, 4, 2});
     EXPECT_FALSE(parts.PreviousPart());
@@ -73,13 +51,6 @@ TEST(PartSelection, MovesWithinTheParts) {
     EXPECT_EQ(parts.PartStart(), 7);
     EXPECT_TRUE(parts.PreviousPart());
     EXPECT_EQ(parts.currentPart, 1);
-}
-
-TEST(PartSelection, AWordOfOnePartDoesNotMove) {
-    WordPartSelection parts;
-    EXPECT_FALSE(parts.NextPart());
-    EXPECT_FALSE(parts.PreviousPart());
-    EXPECT_EQ(CandidatePattern("K..S", parts), "K..S");
 }
 
 TEST(PartSelection, PatternIsTheCurrentPartCutSafelyAtTheEnd) {
@@ -122,25 +93,6 @@ TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
               "1 regel met een onjuiste score in " + dir.Path("nl03.doc") + ", als 50 gerekend");
 }
 
-TEST_F(WordDataLists, OneLetterIsNotLookedUp) {
-    const CandidateList list =
-        FillCandidates(doc.puzzle, doc.scoring, "K", WordPartSelection{}, 0, 0);
-    EXPECT_TRUE(list.entries.empty());
-    EXPECT_EQ(list.label, "Geen kandidaten gevonden");
-    const CandidateList part =
-        FillCandidates(doc.puzzle, doc.scoring, "KATRO", Parts({1, 4}), 0, 0);
-    EXPECT_TRUE(part.entries.empty());
-}
-
-TEST_F(WordDataLists, NoWordFileMeansNoLookup) {
-    doc.puzzle.search.wordFile.clear();
-    const CandidateList list =
-        FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 0);
-    EXPECT_TRUE(list.entries.empty());
-    EXPECT_EQ(list.label, "Geen woordenlijst gegeven");
-    EXPECT_FALSE(list.error);
-}
-
 TEST_F(WordDataLists, FailedLookupGivesTheOeiMessage) {
     const CandidateList list =
         FillCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, 0, 0);
@@ -149,11 +101,6 @@ TEST_F(WordDataLists, FailedLookupGivesTheOeiMessage) {
     EXPECT_EQ(list.error->caption, "Oei");
     EXPECT_EQ(list.label, "Geen kandidaten gevonden");
     EXPECT_TRUE(FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 1).error);
-}
-
-TEST_F(WordDataLists, FilterNeedsLettersAndAValidListNumber) {
-    EXPECT_FALSE(FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "", 0, 0));
-    EXPECT_FALSE(FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "A", 0, 1));
 }
 
 TEST_F(WordDataLists, FilterFindsWordsContainingTheLettersInThePart) {
@@ -165,19 +112,6 @@ TEST_F(WordDataLists, FilterFindsWordsContainingTheLettersInThePart) {
     parts.NextPart();
     const auto second = FilterCandidates(doc.puzzle, doc.scoring, "KAT.O..", parts, "S", 0, 0);
     EXPECT_EQ(second->entries, (Words{"POES", "ROOS"}));
-}
-
-TEST_F(WordDataLists, FilterFailureAndEmptyResults) {
-    const auto failed =
-        FilterCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, "A", 0, 0);
-    ASSERT_TRUE(failed->error);
-    EXPECT_EQ(failed->error->text, "Fout bij bepaling anagrammen");
-    EXPECT_EQ(failed->label, "Geen kandidaten gevonden");
-    doc.puzzle.search.wordFile.clear();
-    const auto none =
-        FilterCandidates(doc.puzzle, doc.scoring, "...", WordPartSelection{}, "A", 0, 0);
-    EXPECT_EQ(none->label, "Geen woordenlijst gegeven");
-    EXPECT_FALSE(none->error);
 }
 
 TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
@@ -192,26 +126,6 @@ TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
     value = "KAT..";  // shorter than the parts claim: the value keeps its length
     TakeCandidate(value, "ROOS", parts);
     EXPECT_EQ(value, "KATRO");
-}
-
-TEST(DialogValue, DotsForFreeCellsAndYForTheIjCell) {
-    EXPECT_EQ(DialogValueFromCells("K  S"), "K..S");
-    EXPECT_EQ(CellsFromDialogValue("YS..B", "     "), "yS  B");
-    // A plain Y stays where the cell holds one; a Y typed elsewhere is the IJ.
-    EXPECT_EQ(CellsFromDialogValue("YSY", "Y  "), "YSy");
-    EXPECT_EQ(FitValueToLength("KA", 5), "KA...");
-    EXPECT_EQ(FitValueToLength("KAASBOER", 5), "KAASB");
-}
-
-TEST(DialogTitle, DirectionNumberAndLength) {
-    WordInfo word;
-    word.dx = 1;
-    word.number = 12;
-    word.length = 5;
-    EXPECT_EQ(WordDataTitle(word), "H12 met lengte 5");
-    word.dx = 0;
-    word.dy = 1;
-    EXPECT_EQ(WordDataTitle(word), "V12 met lengte 5");
 }
 
 TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {

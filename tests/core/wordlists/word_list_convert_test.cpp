@@ -25,28 +25,6 @@ TEST(DictionaryConversion, Utf8DiacriticsCaseAndLengths) {
     EXPECT_EQ(result.duplicates, 1);
 }
 
-TEST(DictionaryConversion, Latin1IsDetectedPerFile) {
-    const auto latin1 = ConvertDictionaryText("caf\xe9\nna\xefve\nstra\xdf" "e\n", true);
-    const auto utf8 = ConvertDictionaryText("café\nnaïve\nstraße\n", true);
-    EXPECT_EQ(latin1.files, utf8.files);
-    EXPECT_EQ(latin1.files[5], Lines({"NAIVE"}));
-}
-
-TEST(DictionaryConversion, WindowsApostrophesAreLeftOutInLatin1Files) {
-    const auto result = ConvertDictionaryText("auto\x92s\nc\x9cur\n", true);
-    EXPECT_EQ(result.files[5], Lines({"AUTOS", "COEUR"}));
-}
-
-TEST(DictionaryConversion, IjBecomesYUnlessSwitchedOff) {
-    const auto on = ConvertDictionaryText("ijs\nIJsland\nbij\nmini-jurk\n", true);
-    EXPECT_EQ(on.files[2], Lines({"YS", "BY"}));
-    EXPECT_EQ(on.files[6], Lines({"YSLAND"}));
-    EXPECT_EQ(on.files[8], Lines({"MINIJURK"}));
-    const auto off = ConvertDictionaryText("ijs\nIJsland\n", false);
-    EXPECT_EQ(off.files[3], Lines({"IJS"}));
-    EXPECT_EQ(off.files[7], Lines({"IJSLAND"}));
-}
-
 TEST(DictionaryConversion, HyphensAndApostrophesAreLeftOutOtherSignsDropTheWord) {
     const auto result = ConvertDictionaryText(
         "auto's\nwalk-over\n's-Hertogenbosch\n10-jarig\nzoet water\naanw.\nB&B\nCO₂\n€10\n", true);
@@ -71,12 +49,6 @@ TEST(DictionaryConversion, OrderDuplicatesShortAndLongWords) {
     EXPECT_EQ(result.wordsKept, 4);
 }
 
-TEST(DictionaryConversion, ByteOrderMarkAndMissingLastNewline) {
-    const auto result = ConvertDictionaryText("\xEF\xBB\xBFkaas\nbrood", true);
-    EXPECT_EQ(result.files[4], Lines({"KAAS"}));
-    EXPECT_EQ(result.files[5], Lines({"BROOD"}));
-}
-
 TEST(DictionaryConversion, BinaryJunkKeepsOnlyPlainWords) {
     std::string junk("\0\x01\x02kaas\n\x7f\x80\x81\xfe\n", 13);
     junk += "boot\n";
@@ -97,52 +69,6 @@ TEST(DictionaryScoring, TheDefaultRuleFromSpellingAndStems) {
     EXPECT_EQ(result.files[3], Lines({"KST;10", "BMW;10", "BTW;10"}));
     EXPECT_EQ(result.files[9], Lines({"AMSTERDAM;30"}));
     EXPECT_EQ(result.stems, 3);
-}
-
-TEST(DictionaryScoring, WithoutStemsEveryCommonWordScoresAsAForm) {
-    ConversionScoring scoring;
-    scoring.defaultRule = true;
-    const auto result = ConvertDictionaryText("huis\nBos\nbos\nMaas\n", true, scoring);
-    // A word written twice keeps its first place and the higher score.
-    EXPECT_EQ(result.files[3], Lines({"BOS;50"}));
-    EXPECT_EQ(result.files[4], Lines({"HUIS;50", "MAAS;30"}));
-}
-
-TEST(DictionaryScoring, ScoresTextWinsAndIsCounted) {
-    ConversionScoring scoring;
-    scoring.scoresText = "café;90\nKAAS ; 5\nbrood;x\nzuurkool;40\n";
-    const auto result = ConvertDictionaryText("kaas\ncafé\nei\n", true, scoring);
-    EXPECT_EQ(result.files[4], Lines({"KAAS;5", "CAFE;90"}));
-    EXPECT_EQ(result.files[2], Lines({"EI"}));
-    EXPECT_EQ(result.ownScoresUsed, 2);
-    EXPECT_EQ(result.ownScoresUnused, 1);
-    EXPECT_EQ(result.ownScoresMalformed, 1);
-}
-
-TEST(DictionaryScoring, AWordTooLongForItsScoreIsWrittenWithoutIt) {
-    ConversionScoring scoring;
-    scoring.defaultRule = true;
-    const auto result = ConvertDictionaryText(
-        std::string(95, 'a') + "\n" + std::string(96, 'e') + "\n", true, scoring);
-    EXPECT_EQ(result.files[19], std::string(95, 'A') + ";50\r\n" + std::string(96, 'E') + "\r\n");
-}
-
-TEST(WordListSetWriting, WritesEveryLengthFile) {
-    TempDir dir;
-    WriteFileOrFail(dir.Path("dict.txt"), "kaas\nbrood\nijs\n");
-    WordListConversion conversion;
-    UserMessage message;
-    ASSERT_TRUE(WriteWordListSet(dir.Path("dict.txt"), dir.Path("lijst/nl"), true, conversion,
-                                 message) == false);  // the folder does not exist
-    EXPECT_EQ(message.text, WriteFailureText(dir.Path("lijst/nl02.doc"), WriteStatus::Failed));
-    ASSERT_TRUE(WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message));
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "YS\r\n");
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "BROOD\r\n");
-    EXPECT_TRUE(std::filesystem::exists(dir.Path("nl19.doc")));
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl19.doc")), "");
-    EXPECT_EQ(ConversionSummary(conversion, dir.Path("nl")),
-              "3 woorden in " + dir.Path("nl02.doc") + " t/m " + dir.Path("nl19.doc") +
-                  " (0 dubbel, 0 overgeslagen, 0 te kort, 0 te lang)");
 }
 
 TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
