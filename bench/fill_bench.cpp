@@ -88,7 +88,7 @@ const BenchGrid* FindGrid(const std::string& name) {
     return nullptr;
 }
 
-void MakePuzzle(const BenchGrid& grid, const std::string& set, CRooster2Doc& doc) {
+void MakePuzzle(const BenchGrid& grid, const std::string& set, Rooster2Doc& doc) {
     doc.puzzle.width = static_cast<int>(grid.rows[0].size());
     doc.puzzle.height = static_cast<int>(grid.rows.size());
     for (int y = 0; y < doc.puzzle.height; ++y)
@@ -105,7 +105,7 @@ void MakePuzzle(const BenchGrid& grid, const std::string& set, CRooster2Doc& doc
 
 // The words of the grid in the document's order, as Qxw numbers them (W0, W1, ...):
 // one deck line per word, a cell named by its row and column.
-std::string QxwDeck(const CRooster2Doc& doc) {
+std::string QxwDeck(const Rooster2Doc& doc) {
     std::string deck;
     for (const WordInfo& word : doc.puzzle.words) {
         for (int k = 0; k < word.length; ++k) {
@@ -121,7 +121,7 @@ std::string QxwDeck(const CRooster2Doc& doc) {
 // Checks the words of a fill: each an acceptable entry of its list (an IJ cell
 // standing for Y) and, as the search options ask by default, no entry twice.
 // Returns an empty text when the fill is good, else what is wrong.
-std::string CheckWords(const CRooster2Doc& doc, const std::vector<std::string>& words) {
+std::string CheckWords(const Rooster2Doc& doc, const std::vector<std::string>& words) {
     std::map<int, std::set<std::string>> lists;
     std::set<std::string> seen;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -131,7 +131,7 @@ std::string CheckWords(const CRooster2Doc& doc, const std::vector<std::string>& 
             if (c == static_cast<char>(CELL_IJ)) c = 'Y';
         if (static_cast<int>(word.size()) != length) return "woord " + word + " heeft de verkeerde lengte";
         if (!lists.count(length)) {
-            CWordListFile file;
+            WordListFile file;
             if (!OpenWordListSetFile(doc.puzzle.search.wordFile, length, file).empty()) return "lijst ontbreekt";
             std::set<std::string>& list = lists[length];
             std::string_view line;
@@ -145,7 +145,7 @@ std::string CheckWords(const CRooster2Doc& doc, const std::vector<std::string>& 
     return "";
 }
 
-std::vector<std::string> WordsOfGrid(CRooster2Doc& doc, const std::string& grid) {
+std::vector<std::string> WordsOfGrid(Rooster2Doc& doc, const std::string& grid) {
     doc.puzzle.StringToGrid(grid);
     std::vector<std::string> words;
     for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) words.push_back(doc.puzzle.GetWordValue(i));
@@ -162,10 +162,10 @@ int Report(double seconds, bool found, const std::string& problem, double memory
 }
 
 // Peak bytes of the lists, indexes and working sets per byte of the packed lists.
-double MemoryRatio(const CSearchRun& search) {
-    if (const auto* fast = dynamic_cast<const CFastSearch*>(&search))
+double MemoryRatio(const SearchRun& search) {
+    if (const auto* fast = dynamic_cast<const FastSearch*>(&search))
         return static_cast<double>(fast->PeakMemoryBytes()) / static_cast<double>(fast->PackedListBytes());
-    if (const auto* exact = dynamic_cast<const CSearchEngine*>(&search))
+    if (const auto* exact = dynamic_cast<const SearchEngine*>(&search))
         return static_cast<double>(exact->PeakMemoryBytes()) / static_cast<double>(exact->PackedListBytes());
     return 0;
 }
@@ -174,16 +174,16 @@ int Run(const std::vector<std::string>& args) {
     const auto method = ParseSearchMethod(args[0]);
     const BenchGrid* grid = FindGrid(args[1]);
     if (!method || !grid) return 2;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     MakePuzzle(*grid, args[2], doc);
     const double limit = std::atof(args[3].c_str());
     const auto search = MakeSearchRun(*method, doc);
-    search->m_seed = args.size() > 4 ? static_cast<std::uint32_t>(std::atol(args[4].c_str())) : 1;
+    search->seed = args.size() > 4 ? static_cast<std::uint32_t>(std::atol(args[4].c_str())) : 1;
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
-    search->m_callbacks.poll = [&] {
+    search->callbacks.poll = [&] {
         if (elapsed() > limit) search->Interrupt();
     };
     if (!search->Run()) {
@@ -191,21 +191,21 @@ int Run(const std::vector<std::string>& args) {
         return 1;
     }
     const double seconds = elapsed();
-    const SearchResults& results = search->m_results;
-    if (results.m_solutionCount == 0) {
+    const SearchResults& results = search->results;
+    if (results.solutionCount == 0) {
         // A search that ended within the limit has proved that there is no fill.
         std::printf("%s\t%s\t%.1f\n", seconds <= limit ? "geen" : "-", search->ResultText().c_str(),
                     MemoryRatio(*search));
         return 0;
     }
-    return Report(seconds, true, CheckWords(doc, WordsOfGrid(doc, results.m_solutions[0])),
+    return Report(seconds, true, CheckWords(doc, WordsOfGrid(doc, results.solutions[0])),
                   MemoryRatio(*search));
 }
 
 int CheckQxw(const std::vector<std::string>& args) {
     const BenchGrid* grid = FindGrid(args[0]);
     if (!grid) return 2;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     MakePuzzle(*grid, args[1], doc);
     std::ifstream in(args[2]);
     std::vector<std::string> words(doc.puzzle.words.size());
@@ -246,7 +246,7 @@ int main(int argc, char** argv) {
     if (args[0] == "write" && rest.size() == 3) {
         const BenchGrid* grid = FindGrid(rest[0]);
         if (!grid) return Usage();
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         MakePuzzle(*grid, "", doc);
         UserMessage message;
         if (!SaveRtrFile(doc, rest[1], message)) {

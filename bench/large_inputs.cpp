@@ -54,8 +54,8 @@ bool Check(bool condition, const char* what) {
 }
 
 // 100 x 100 with a black cell at every fifth cell of every third row, long clues.
-CRooster2Doc LargePuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc LargePuzzle() {
+    Rooster2Doc doc;
     doc.puzzle.Resize(100, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
@@ -67,20 +67,20 @@ CRooster2Doc LargePuzzle() {
                     std::to_string(word.number);
     doc.puzzle.comment = std::string(9000, 'c');
     doc.puzzle.html.title = "Groot rooster";
-    doc.phase = PHASE_VULLEN;
+    doc.phase = Phase::Vullen;
     return doc;
 }
 
 bool RunGrid(const std::filesystem::path& folder) {
     bool ok = true;
-    CRooster2Doc doc = LargePuzzle();
+    Rooster2Doc doc = LargePuzzle();
     std::printf("  %zu woorden, omschrijvingen van ruim 400 tekens\n", doc.puzzle.words.size());
     const std::string path = (folder / "groot.rtr").string();
     Step("opslaan (.rtr)", [&] {
         UserMessage message;
         ok &= Check(SaveRtrFile(doc, path, message), "opslaan");
     });
-    CRooster2Doc opened;
+    Rooster2Doc opened;
     Step("openen (.rtr)", [&] {
         ok &= Check(OpenRtrFile(opened, path).status == RtrStatus::Loaded, "openen");
     });
@@ -127,7 +127,7 @@ bool RunWordList(const std::filesystem::path& folder) {
                     "omzetten");
     });
     std::printf("  %s\n", ConversionSummary(conversion, base).c_str());
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.search.wordFile = base + "05.doc";
     Step("kandidaten voor ..A.. (alle)", [&] {
         std::vector<std::string> found;
@@ -146,7 +146,7 @@ bool RunWordList(const std::filesystem::path& folder) {
     for (int y = 0; y < 15; ++y)
         for (int x = 0; x < 15; ++x) doc.puzzle.SetCell(x, y, x + y == 14 ? CELL_ZWART : CELL_VRIJ);
     doc.puzzle.BuildWords();
-    CSearchLists lists;
+    SearchLists lists;
     Step("lijsten laden voor een zoekactie (14 lengtes)", [&] {
         ok &= Check(PrepareSearchLists(doc.puzzle, doc.scoring, lists, DefaultSearchRandom()) == 0,
                     "laden");
@@ -161,7 +161,7 @@ bool RunFolder(const std::filesystem::path& folder) {
     const std::filesystem::path puzzles = folder / "puzzels";
     Step("1000 puzzels schrijven", [&] {
         for (int i = 0; i < 1000; ++i) {
-            CRooster2Doc doc;
+            Rooster2Doc doc;
             for (int x = 0; x < 15; x += 4) doc.puzzle.SetCell(x, i % 15, CELL_ZWART);
             doc.puzzle.BuildWords();
             for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + std::to_string(i);

@@ -52,7 +52,7 @@ struct Measured {
     std::size_t peakBytes = 0;
 };
 
-void SetBenchGrid(CRooster2Doc& doc, const BenchGrid& grid) {
+void SetBenchGrid(Rooster2Doc& doc, const BenchGrid& grid) {
     doc.puzzle.width = static_cast<int>(grid.rows[0].size());
     doc.puzzle.height = static_cast<int>(grid.rows.size());
     for (int y = 0; y < doc.puzzle.height; ++y)
@@ -62,17 +62,17 @@ void SetBenchGrid(CRooster2Doc& doc, const BenchGrid& grid) {
 }
 
 template <typename Search>
-Measured Measure(const CRooster2Doc& original, long long budget, bool keepPlacements) {
-    CRooster2Doc doc = original;
+Measured Measure(const Rooster2Doc& original, long long budget, bool keepPlacements) {
+    Rooster2Doc doc = original;
     Search search(doc);
-    search.m_seed = 12345;
+    search.seed = 12345;
     Measured measured;
     long long count = 0;
     Clock::time_point first;
     Clock::time_point last;
     // The clock is read at the first and the last placement only, so that timing
     // costs nothing per node.
-    search.m_callbacks.trace = [&](int level, int word, int entry) {
+    search.callbacks.trace = [&](int level, int word, int entry) {
         if (count++ == 0) first = Clock::now();
         if (keepPlacements) measured.placements.emplace_back(level, word, entry);
         if (count >= budget) {
@@ -90,7 +90,7 @@ Measured Measure(const CRooster2Doc& original, long long budget, bool keepPlacem
     if (count < budget) last = end;  // the search ended before the budget
     measured.totalSeconds = std::chrono::duration<double>(end - start).count();
     measured.searchSeconds = std::chrono::duration<double>(last - first).count();
-    if constexpr (std::is_same_v<Search, CSearchEngine>) {
+    if constexpr (std::is_same_v<Search, SearchEngine>) {
         measured.packedBytes = search.PackedListBytes();
         measured.peakBytes = search.PeakMemoryBytes();
     }
@@ -100,7 +100,7 @@ Measured Measure(const CRooster2Doc& original, long long budget, bool keepPlacem
 
 // The best of a few runs: other work on the machine only ever slows a run down.
 template <typename Search>
-Measured Fastest(const CRooster2Doc& doc, long long budget, bool keepPlacements) {
+Measured Fastest(const Rooster2Doc& doc, long long budget, bool keepPlacements) {
     Measured best = Measure<Search>(doc, budget, keepPlacements);
     for (int run = 1; run < 3; ++run) {
         Measured next = Measure<Search>(doc, budget, keepPlacements);
@@ -115,7 +115,7 @@ double Rate(const Measured& m) {
 
 bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long budget,
                   long long longBudget, bool randomOrder) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetBenchGrid(doc, grid);
     doc.puzzle.search.wordFile = words;
     doc.puzzle.search.randomOrder = randomOrder;
@@ -129,9 +129,9 @@ bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long bud
     for (const auto& [length, count] : lengths) std::printf(" %d:%d", length, count);
     std::printf(")\n");
 
-    const Measured plain = Fastest<CLiteralSearch>(doc, budget, true);
-    const Measured fast = Fastest<CSearchEngine>(doc, budget, true);
-    const Measured sustained = Fastest<CSearchEngine>(doc, longBudget, false);
+    const Measured plain = Fastest<LiteralSearch>(doc, budget, true);
+    const Measured fast = Fastest<SearchEngine>(doc, budget, true);
+    const Measured sustained = Fastest<SearchEngine>(doc, longBudget, false);
     const bool same = plain.placements == fast.placements;
     std::printf("plaatsingen          %zu (beide)\n", plain.placements.size());
     std::printf("zelfde volgorde      %s\n", same ? "ja" : "NEE");

@@ -31,7 +31,7 @@ void Require(bool condition) {
 }  // namespace
 
 void FuzzRtrReader(std::string_view input) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.html.title = "open";
     doc.puzzle.BuildWords();
     const std::string before = WriteRtr(doc);
@@ -42,7 +42,7 @@ void FuzzRtrReader(std::string_view input) {
     }
     // What was read must write and read back to the same bytes.
     const std::string written = WriteRtr(doc);
-    CRooster2Doc again;
+    Rooster2Doc again;
     Require(ReadRtr(again, written).status == RtrStatus::Loaded);
     Require(WriteRtr(again) == written);
 }
@@ -51,7 +51,7 @@ namespace {
 
 // An import either takes the file or leaves the open puzzle exactly as it was.
 void FuzzImport(std::string_view input, ImportReader reader) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.html.title = "open";
     doc.puzzle.SetCell(1, 1, CELL_ZWART);
     doc.puzzle.BuildWords();
@@ -63,7 +63,7 @@ void FuzzImport(std::string_view input, ImportReader reader) {
     }
     Require(doc.puzzle.width >= 1 && doc.puzzle.width <= MAX_GRID_SIDE);
     Require(doc.puzzle.height >= 1 && doc.puzzle.height <= MAX_GRID_SIDE);
-    CRooster2Doc again;
+    Rooster2Doc again;
     Require(ReadRtr(again, WriteRtr(doc)).status == RtrStatus::Loaded);
 }
 
@@ -76,9 +76,9 @@ void FuzzHtmlImport(std::string_view input) { FuzzImport(input, ReadHtmlGrid); }
 void FuzzIpuzImport(std::string_view input) {
     FuzzImport(input, ImportIpuz);
     // What was taken in writes out and reads back to the same grid.
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!ImportIpuz(doc, input).imported) return;
-    CRooster2Doc again;
+    Rooster2Doc again;
     Require(ImportIpuz(again, WriteIpuz(doc.puzzle)).imported);
     Require(again.puzzle.GridToString() == doc.puzzle.GridToString());
 }
@@ -86,8 +86,8 @@ void FuzzIpuzImport(std::string_view input) {
 namespace {
 
 // A small filled puzzle with clues, the own side of the clue and comparison targets.
-CRooster2Doc FuzzPuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc FuzzPuzzle() {
+    Rooster2Doc doc;
     doc.puzzle.width = 3;
     doc.puzzle.height = 3;
     const char rows[] = "KATA\x01 SOP";
@@ -100,7 +100,7 @@ CRooster2Doc FuzzPuzzle() {
 }  // namespace
 
 void FuzzClueText(std::string_view input) {
-    CRooster2Doc doc = FuzzPuzzle();
+    Rooster2Doc doc = FuzzPuzzle();
     const std::string grid = doc.puzzle.GridToString();
     const std::size_t words = doc.puzzle.words.size();
     ClueSection section = ClueSection::Across;
@@ -120,7 +120,7 @@ void FuzzPuzzleDescription(std::string_view input) {
 }
 
 void FuzzCompare(std::string_view input) {
-    CRooster2Doc doc = FuzzPuzzle();
+    Rooster2Doc doc = FuzzPuzzle();
     const std::string before = WriteRtr(doc);
     std::string details;
     const int code = CompareWithBytes(doc, input, details);
@@ -144,19 +144,19 @@ namespace {
 class FuzzWordListFolder {
 public:
     FuzzWordListFolder()
-        : m_folder(std::filesystem::temp_directory_path() /
+        : folder(std::filesystem::temp_directory_path() /
                    ("rooster2-fuzz-" + std::to_string(std::random_device{}()))) {
-        std::filesystem::create_directories(m_folder);
+        std::filesystem::create_directories(folder);
     }
     ~FuzzWordListFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(m_folder, ignored);
+        std::filesystem::remove_all(folder, ignored);
     }
-    std::string Base() const { return (m_folder / "lijst").string(); }
-    const std::filesystem::path& Path() const { return m_folder; }
+    std::string Base() const { return (folder / "lijst").string(); }
+    const std::filesystem::path& Path() const { return folder; }
 
 private:
-    std::filesystem::path m_folder;
+    std::filesystem::path folder;
 };
 
 std::string FuzzWordListBase() {
@@ -176,7 +176,7 @@ void FuzzWordList(std::string_view input) {
     Require(static_cast<bool>(
         WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1))));
 
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.Resize(length, 2);
     for (int x = 0; x < length; ++x) doc.puzzle.SetCell(x, 1, CELL_ZWART);
     doc.puzzle.BuildWords();
@@ -204,11 +204,11 @@ void FuzzWordList(std::string_view input) {
     Require(anagrams == static_cast<int>(found.size()));
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 
-    CSearchEngine search(doc);
+    SearchEngine search(doc);
     const std::string grid = doc.puzzle.GridToString();
     if (!search.Run()) return;
     Require(doc.puzzle.GridToString() == grid);
-    for (const std::string& solution : search.m_results.m_solutions) {
+    for (const std::string& solution : search.results.solutions) {
         const std::string word = solution.substr(0, static_cast<std::size_t>(length));
         Require(word.find(' ') == std::string::npos);
     }

@@ -20,7 +20,7 @@ void WriteSeed(const std::filesystem::path& folder, const std::string& name,
     std::ofstream(folder / name, std::ios::binary) << bytes;
 }
 
-void SetRows(CRooster2Doc& doc, std::initializer_list<const char*> rows) {
+void SetRows(Rooster2Doc& doc, std::initializer_list<const char*> rows) {
     doc.puzzle.height = static_cast<int>(rows.size());
     doc.puzzle.width = static_cast<int>(std::string(*rows.begin()).size());
     int y = 0;
@@ -32,8 +32,8 @@ void SetRows(CRooster2Doc& doc, std::initializer_list<const char*> rows) {
     doc.puzzle.BuildWords();
 }
 
-CRooster2Doc FilledPuzzle() {
-    CRooster2Doc filled;
+Rooster2Doc FilledPuzzle() {
+    Rooster2Doc filled;
     SetRows(filled, {"DENHAAG", " # # # ", "yS EL  "});
     filled.puzzle.words[0].clue = "Hofstad";
     filled.puzzle.words[0].partCount = 2;
@@ -49,7 +49,7 @@ CRooster2Doc FilledPuzzle() {
 }
 
 void WriteHtmlSeeds(const std::filesystem::path& folder) {
-    CRooster2Doc doc = FilledPuzzle();
+    Rooster2Doc doc = FilledPuzzle();
     WriteSeed(folder, "empty.html", WriteHtml(doc.puzzle, false, false, "seed"));
     doc.puzzle.html.cluesSideBySide = true;
     WriteSeed(folder, "filled.html", WriteHtml(doc.puzzle, true, true, "seed"));
@@ -89,20 +89,20 @@ void WriteRosSeeds(const std::filesystem::path& folder) {
 }
 
 void WriteRtrSeeds(const std::filesystem::path& folder) {
-    CRooster2Doc empty;
+    Rooster2Doc empty;
     empty.puzzle.BuildWords();
     WriteSeed(folder, "new15.rtr", WriteRtr(empty));
 
     WriteSeed(folder, "filled.rtr", WriteRtr(FilledPuzzle()));
 
-    CRooster2Doc doorloper;
+    Rooster2Doc doorloper;
     doorloper.puzzle.numbering.doorloper = true;
     SetRows(doorloper, {"ABC", "D#E", "FGH"});
     WriteSeed(folder, "doorloper.rtr", WriteRtr(doorloper));
 }
 
 void WriteClueTextSeeds(const std::filesystem::path& folder) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetRows(doc, {"KAT", "A#.", "SOP"});
     doc.puzzle.words[0].clue = "Huisdier";
     doc.puzzle.words[2].partCount = 2;

@@ -24,7 +24,7 @@ void WriteFileOrFail(const std::string& path, const std::string& bytes);
 
 // Sets the cells from rows of text: '#' black, '-' not-cell, '.' free, else the letter.
 // Resizes the grid to the rows' size and rebuilds the words.
-void SetGrid(CRooster2Doc& doc, const std::initializer_list<std::string>& rows);
+void SetGrid(Rooster2Doc& doc, const std::initializer_list<std::string>& rows);
 
 struct CliRun {
     int exitCode = -1;
@@ -50,7 +50,7 @@ std::string TestDataDir();
 std::string ExpectedBytes(const std::string& name, const std::string& actual);
 
 // '#' black, '-' not-cell, '.' free, else the letter.
-inline std::vector<std::string> GridRows(const CRooster2Doc& doc) {
+inline std::vector<std::string> GridRows(const Rooster2Doc& doc) {
     std::vector<std::string> rows;
     for (int y = 0; y < doc.puzzle.height; ++y) {
         std::string row;

@@ -49,14 +49,14 @@ void WriteStdout(std::string_view bytes) {
     std::fflush(stdout);
 }
 
-bool LoadPuzzle(const std::string& path, CRooster2Doc& doc) {
+bool LoadPuzzle(const std::string& path, Rooster2Doc& doc) {
     const RtrReadResult result = OpenRtrFile(doc, path);
     if (result.status == RtrStatus::Loaded) return true;
     Fail(result.message);
     return false;
 }
 
-bool SavePuzzle(CRooster2Doc& doc, const std::string& path) {
+bool SavePuzzle(Rooster2Doc& doc, const std::string& path) {
     UserMessage message;
     if (SaveRtrFile(doc, path, message)) return true;
     Fail(message);

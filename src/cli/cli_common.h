@@ -8,7 +8,7 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class CliArgs;
 struct WordScoring;
 
@@ -40,9 +40,9 @@ int UsageError(const CliCommand& command, const std::string& reason = std::strin
 // Writes bytes to standard output unchanged (no line-end translation).
 void WriteStdout(std::string_view bytes);
 // Opens a puzzle file into doc; prints the reason and returns false when it is no puzzle.
-bool LoadPuzzle(const std::string& path, CRooster2Doc& doc);
+bool LoadPuzzle(const std::string& path, Rooster2Doc& doc);
 // Saves doc to path; prints the reason and returns false on failure.
-bool SavePuzzle(CRooster2Doc& doc, const std::string& path);
+bool SavePuzzle(Rooster2Doc& doc, const std::string& path);
 
 // --min-score N and --no-overrides: the minimum score and, unless switched off, the
 // user's own scores from their data folder (a warning about that file goes to

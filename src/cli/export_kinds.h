@@ -9,7 +9,7 @@
 
 #include "cli_common.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 struct ExportOptions {
     bool smallLetters = false;  // the desktop's "Toon in kleine letters"
@@ -19,7 +19,7 @@ struct ExportOptions {
 struct ExportKind {
     const char* name;
     // Writes the export to outPath; returns an exit code (messages already printed).
-    int (*write)(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options);
+    int (*write)(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options);
     const char* summary = "";  // what OUT holds, for the help
 };
 

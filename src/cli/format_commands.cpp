@@ -44,16 +44,16 @@ void PrintRemark(const UserMessage& message) {
     if (!message.text.empty()) std::cerr << message.text << '\n';
 }
 
-int ExportText(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
+int ExportText(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     return WriteExportFile(outPath, ExportPlainText(doc.puzzle, options.smallLetters));
 }
 
-int ExportPuzText(const CRooster2Doc& doc, const std::string& outPath,
+int ExportPuzText(const Rooster2Doc& doc, const std::string& outPath,
                   const ExportOptions& options) {
     return WriteExportFile(outPath, WriteAcrossLiteText(doc.puzzle, options.smallLetters));
 }
 
-int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool filled,
+int ExportHtmlPage(const Rooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
     UserMessage message;
     const std::string imageFolder = ProgramDataFolder(ProgramFolder(), HtmlImageName(doc.puzzle));
@@ -64,12 +64,12 @@ int ExportHtmlPage(const CRooster2Doc& doc, const std::string& outPath, bool fil
     return EXIT_OK;
 }
 
-int ExportHtmlEmpty(const CRooster2Doc& doc, const std::string& outPath,
+int ExportHtmlEmpty(const Rooster2Doc& doc, const std::string& outPath,
                     const ExportOptions& options) {
     return ExportHtmlPage(doc, outPath, false, options);
 }
 
-int ExportHtmlFilled(const CRooster2Doc& doc, const std::string& outPath,
+int ExportHtmlFilled(const Rooster2Doc& doc, const std::string& outPath,
                      const ExportOptions& options) {
     return ExportHtmlPage(doc, outPath, true, options);
 }
@@ -77,14 +77,14 @@ int ExportHtmlFilled(const CRooster2Doc& doc, const std::string& outPath,
 // A format that cannot hold every puzzle says why, and nothing is written.
 template <std::optional<UserMessage> (*Refusal)(const Puzzle&),
           std::string (*Write)(const Puzzle&)>
-int ExportUnlessRefused(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
+int ExportUnlessRefused(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
     if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle)) return Fail(*refusal);
     return WriteExportFile(outPath, Write(doc.puzzle));
 }
 
 struct ImportKind {
     const char* name;
-    ImportResult (*read)(CRooster2Doc& doc, const std::string& path);
+    ImportResult (*read)(Rooster2Doc& doc, const std::string& path);
     const char* summary = "";  // what IN is, for the help
 };
 
@@ -136,7 +136,7 @@ int RunExport(const std::vector<std::string>& args) {
     const std::vector<ExportKind> kinds = ExportKinds();
     const ExportKind* kind = FindKind<ExportKind>(kinds, parsed.Positional()[0]);
     if (kind == nullptr) return UsageError(EXPORT_COMMAND, "KIND is een van: " + KindNames(kinds));
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[1], doc)) return EXIT_FAILED;
     ExportOptions options;
     options.smallLetters = parsed.Has("--small-letters");
@@ -151,7 +151,7 @@ int RunImport(const std::vector<std::string>& args) {
     const ImportKind* kind = FindKind<ImportKind>(IMPORT_KINDS, parsed.Positional()[0]);
     if (kind == nullptr)
         return UsageError(IMPORT_COMMAND, "KIND is een van: " + KindNames(IMPORT_KINDS));
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     const ImportResult result = kind->read(doc, parsed.Positional()[1]);
     if (!result.imported) return Fail(result.message);
     PrintRemark(result.message);

@@ -45,7 +45,7 @@ int RunNew(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--size", 1}});
     if (!parsed.Ok()) return UsageError(NEW_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(NEW_COMMAND);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (const auto size = parsed.Value("--size")) {
         int width = 0;
         int height = 0;
@@ -61,7 +61,7 @@ int RunInfo(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--small-letters", 0}});
     if (!parsed.Ok()) return UsageError(INFO_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(INFO_COMMAND);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     WriteStdout(ExportPlainText(doc.puzzle, parsed.Has("--small-letters")));
     return EXIT_OK;

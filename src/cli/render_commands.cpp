@@ -39,7 +39,7 @@ int WriteFailed(const std::string& outPath) {
 
 // The desktop's image export at the puzzle's cell width (the size the desktop shows
 // with scroll bars, or in a window large enough for the whole grid).
-int ExportPng(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
+int ExportPng(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     EnsureGuiApplication();
     if (!WritePng(outPath,
                   RenderGridImage(doc.puzzle, doc.puzzle.appearance.cellSize, options.smallLetters)))
@@ -47,7 +47,7 @@ int ExportPng(const CRooster2Doc& doc, const std::string& outPath, const ExportO
     return EXIT_OK;
 }
 
-int ExportPdf(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
+int ExportPdf(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     EnsureGuiApplication();
     PdfSheetOptions sheet;
     sheet.solution = options.solution;

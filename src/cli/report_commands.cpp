@@ -51,9 +51,9 @@ const CliCommand FOLDER_CLUES_COMMAND = {
 
 // Clues are read in the filling phase; a puzzle that is still being shaped goes there
 // first, as the user would switch before reading, so that the clues stay with its words.
-void EnterFillingPhase(CRooster2Doc& doc) {
-    if (doc.phase != PHASE_VORMEN) return;
-    doc.phase = PHASE_VULLEN;
+void EnterFillingPhase(Rooster2Doc& doc) {
+    if (doc.phase != Phase::Vormen) return;
+    doc.phase = Phase::Vullen;
     doc.curWord = 0;
     doc.curPos = 0;
 }
@@ -64,13 +64,13 @@ int RefusePartNumbers() {
     return Fail("Omschrijvingen schrijven kan niet met \"Ook nummer bij deelwoord\" aan");
 }
 
-int ExportPrintableClues(const CRooster2Doc& doc, const std::string& outPath,
+int ExportPrintableClues(const Rooster2Doc& doc, const std::string& outPath,
                          const ExportOptions&) {
     if (!CanExportClues(doc.puzzle)) return RefusePartNumbers();
     return WriteExportFile(outPath, ExportClues(doc.puzzle));
 }
 
-int ExportClueFile(const CRooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
+int ExportClueFile(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
     if (!CanWriteClueFile(doc.puzzle)) return RefusePartNumbers();
     return WriteExportFile(outPath, WriteClueFile(doc.puzzle));
 }
@@ -80,7 +80,7 @@ int RunReadClues(const std::vector<std::string>& args) {
     if (!parsed.Ok()) return UsageError(READ_CLUES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 3) return UsageError(READ_CLUES_COMMAND);
     const std::string& cluePath = parsed.Positional()[1];
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     EnterFillingPhase(doc);
     ClueSection section = ClueSection::Across;
@@ -99,7 +99,7 @@ int RunStats(const std::vector<std::string>& args) {
         args, {{"--lengths", 0}, {"--clues", 0}, {"--product", 0}, {"--sum", 0}, {"--system", 0}});
     if (!parsed.Ok()) return UsageError(STATS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(STATS_COMMAND);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     StatisticsOptions options;
     options.withLengths = parsed.Has("--lengths");
@@ -117,7 +117,7 @@ int RunCompare(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--all", 0}});
     if (!parsed.Ok()) return UsageError(COMPARE_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(COMPARE_COMMAND);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     std::string result;
     UserMessage message;

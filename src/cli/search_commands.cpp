@@ -59,7 +59,7 @@ const CliCommand FILL_COMMAND = {
     FillHelp};
 
 // The puzzle's own options with the command line's changes; false on a bad value.
-bool ReadFillOptions(CliArgs& parsed, const CRooster2Doc& doc, SearchOptions& options) {
+bool ReadFillOptions(CliArgs& parsed, const Rooster2Doc& doc, SearchOptions& options) {
     options = doc.puzzle.search;
     if (const auto words = parsed.Value("--words")) options.wordFile = *words;
     if (const auto exclude = parsed.Value("--exclude")) options.excludedLetters = *exclude;
@@ -80,11 +80,11 @@ bool ReadFillOptions(CliArgs& parsed, const CRooster2Doc& doc, SearchOptions& op
 
 // Progress goes to standard error at the search's own cadence; Ctrl+C stops it
 // at the next turn, as Escape does in the window.
-void WireToTerminal(CSearchRun& search) {
-    search.m_callbacks.status = [](int, const std::string& text) {
+void WireToTerminal(SearchRun& search) {
+    search.callbacks.status = [](int, const std::string& text) {
         if (!text.empty()) std::cerr << text << '\n';
     };
-    search.m_callbacks.poll = [&search] {
+    search.callbacks.poll = [&search] {
         if (InterruptRequested()) search.Interrupt();
     };
 }
@@ -92,21 +92,21 @@ void WireToTerminal(CSearchRun& search) {
 // Per open cell the number of distinct letters over the solutions, and the
 // cell that varies least; nothing without solutions.
 void WriteFrequencies(const Puzzle& puzzle, const SearchResults& results) {
-    const auto least = FindLeastVariedCell(puzzle, results.m_solutions);
+    const auto least = FindLeastVariedCell(puzzle, results.solutions);
     if (!least) return;
-    WriteStdout(FormatLettersPerCell(puzzle, LettersPerOpenCell(puzzle, results.m_solutions)) +
+    WriteStdout(FormatLettersPerCell(puzzle, LettersPerOpenCell(puzzle, results.solutions)) +
                 least->statusText + "\n");
 }
 
 // "&Klaar" on solution `number` (1-based) with the grid kept; the puzzle's own
 // choice of that option is what the saved file keeps.
-bool TakeSolution(CRooster2Doc& doc, SearchResults& results, int number, const std::string& path) {
-    if (number < 1 || number > results.m_solutionCount) {
-        Fail(StrFormat("Oplossing %d bestaat niet (%d oplossingen).", number, results.m_solutionCount));
+bool TakeSolution(Rooster2Doc& doc, SearchResults& results, int number, const std::string& path) {
+    if (number < 1 || number > results.solutionCount) {
+        Fail(StrFormat("Oplossing %d bestaat niet (%d oplossingen).", number, results.solutionCount));
         return false;
     }
-    CSolutionBrowser browser(doc, results);
-    CUndoHistories undo;
+    SolutionBrowser browser(doc, results);
+    UndoHistories undo;
     browser.OnShowSolutions();
     for (int k = 1; k < number; ++k) browser.Next();
     const bool ownChoice = doc.puzzle.search.fillWithLastShown;
@@ -125,7 +125,7 @@ int RunFill(const std::vector<std::string>& args) {
                           {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     SearchOptions options;
     long long seed = 0;
@@ -141,8 +141,8 @@ int RunFill(const std::vector<std::string>& args) {
     ApplySearchOptions(doc, options);
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
-    const std::unique_ptr<CSearchRun> search = MakeSearchRun(*method, doc);
-    if (parsed.Has("--seed")) search->m_seed = static_cast<std::uint32_t>(seed);
+    const std::unique_ptr<SearchRun> search = MakeSearchRun(*method, doc);
+    if (parsed.Has("--seed")) search->seed = static_cast<std::uint32_t>(seed);
     WireToTerminal(*search);
     InstallInterruptSignal();
     if (!search->Run()) {
@@ -152,13 +152,13 @@ int RunFill(const std::vector<std::string>& args) {
     for (const UserMessage& message : search->Messages()) std::cerr << message.text << '\n';
     WriteStdout(search->ResultText() + "\n");
     if (!search->ScoreText().empty()) WriteStdout(search->ScoreText() + "\n");
-    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->m_results);
+    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->results);
     if (const auto path = parsed.Value("--solutions")) {
-        if (const WriteResult written = WriteSolutionsFile(doc, search->m_results, *path, false);
+        if (const WriteResult written = WriteSolutionsFile(doc, search->results, *path, false);
             !written)
             return Fail(WriteFailureText(*path, written.status));
     }
-    if (!takeValues.empty() && !TakeSolution(doc, search->m_results, static_cast<int>(take), takeValues[1]))
+    if (!takeValues.empty() && !TakeSolution(doc, search->results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;
     return EXIT_OK;
 }

@@ -109,8 +109,8 @@ int RunWordList(const std::vector<std::string>& args) {
 }
 
 // A document that looks words up in `set` with the defaults of a new puzzle.
-CRooster2Doc DocumentForSet(const std::string& set) {
-    CRooster2Doc doc;
+Rooster2Doc DocumentForSet(const std::string& set) {
+    Rooster2Doc doc;
     doc.puzzle.search.wordFile = set;
     return doc;
 }
@@ -132,13 +132,13 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 
 int RunCandidates(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
+    long long maxCount = Rooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
     const std::string& set = parsed.Positional()[0];
     const std::string& pattern = parsed.Positional()[1];
-    CRooster2Doc doc = DocumentForSet(set);
+    Rooster2Doc doc = DocumentForSet(set);
     if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     const CandidateList list = FillCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{},
@@ -149,7 +149,7 @@ int RunCandidates(const std::vector<std::string>& args) {
 int RunAnagrams(const std::vector<std::string>& args) {
     CliArgs parsed(args,
                    {{"--pattern", 1}, {"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    long long maxCount = CRooster2Doc().puzzle.search.maxCandidates;
+    long long maxCount = Rooster2Doc().puzzle.search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(ANAGRAMS_COMMAND);
@@ -157,7 +157,7 @@ int RunAnagrams(const std::vector<std::string>& args) {
     const std::string& letters = parsed.Positional()[1];
     if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
     const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
-    CRooster2Doc doc = DocumentForSet(set);
+    Rooster2Doc doc = DocumentForSet(set);
     if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     const std::optional<CandidateList> list =
@@ -170,7 +170,7 @@ int RunSpell(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--words", 1}});
     if (!parsed.Ok()) return UsageError(SPELL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");

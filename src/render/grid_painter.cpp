@@ -142,7 +142,7 @@ QFont ClueFont(const Puzzle& puzzle) {
 }
 
 void DrawClueLine(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params) {
-    if (params.phase != PHASE_VULLEN || !params.scrolledToOrigin || params.printing ||
+    if (params.phase != Phase::Vullen || !params.scrolledToOrigin || params.printing ||
         puzzle.appearance.clueTextSize < 10)
         return;
     const int m = params.margin;
@@ -164,8 +164,8 @@ QFont LetterFont(const Puzzle& puzzle, int pixelHeight) {
     return font;
 }
 
-QColor ToQColor(unsigned colorRef) {
-    return QColor(RedOf(colorRef), GreenOf(colorRef), BlueOf(colorRef));
+QColor ToQColor(unsigned colourRef) {
+    return QColor(RedOf(colourRef), GreenOf(colourRef), BlueOf(colourRef));
 }
 
 int ComputeCellSize(const Puzzle& puzzle, int margin, int areaWidth, int areaHeight,
@@ -185,12 +185,12 @@ QColor CellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, in
     if (code == CELL_NIET) return ToQColor(puzzle.appearance.colours.niet);
     if (code < CELL_VRIJ) return PURE_RED;
     switch (params.phase) {
-        case PHASE_VORMEN:
-        case PHASE_TONEN:
-        case PHASE_ZOEKEN:
-        case PHASE_BITMAP:
+        case Phase::Vormen:
+        case Phase::Tonen:
+        case Phase::Zoeken:
+        case Phase::Bitmap:
             return ToQColor(puzzle.appearance.colours.vrij);
-        case PHASE_VULLEN:
+        case Phase::Vullen:
             break;
         default:
             return PURE_RED;
@@ -226,7 +226,7 @@ void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& p
     for (int y = 0; y < puzzle.height; ++y)
         for (int x = 0; x < puzzle.width; ++x)
             DrawCell(painter, puzzle, params, x, y, CellColour(puzzle, params, x, y));
-    if (params.phase == PHASE_VORMEN &&
+    if (params.phase == Phase::Vormen &&
         (params.markX != params.mouseX || params.markY != params.mouseY) &&
         puzzle.IsInGrid(params.markX, params.markY))
         DrawCell(painter, puzzle, params, params.markX, params.markY,
@@ -240,7 +240,7 @@ QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters) 
     QImage image(puzzle.width * cellPixels + extra, puzzle.height * cellPixels + extra,
                  QImage::Format_RGB32);
     GridPaintParams params;
-    params.phase = PHASE_BITMAP;
+    params.phase = Phase::Bitmap;
     params.cellPixels = cellPixels;
     params.margin = 0;
     params.smallLetters = smallLetters;
@@ -257,7 +257,7 @@ void PaintPrintedGrid(QPainter& painter, const Puzzle& puzzle, const QSize& prin
     GridPaintParams params;
     // The cursor cell and the current word are screen-only state: paper shows the
     // grid as an image does.
-    params.phase = PHASE_BITMAP;
+    params.phase = Phase::Bitmap;
     params.cellPixels =
         ComputeCellSize(puzzle, PRINT_MARGIN, printable.width(), printable.height(), true, false);
     params.margin = PRINT_MARGIN;

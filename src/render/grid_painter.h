@@ -8,11 +8,13 @@
 #include <QRect>
 #include <QSize>
 
+#include "model/cells.h"
+
 class Puzzle;
 class QPainter;
 
 struct GridPaintParams {
-    int phase = 0;        // the document's phase, or PHASE_BITMAP for an image
+    Phase phase = Phase::Vormen;  // the document's phase, or Phase::Bitmap for an image
     int cellPixels = 0;   // S
     int margin = 0;       // M
     bool printing = false;
@@ -27,7 +29,7 @@ struct GridPaintParams {
     QRect client;         // the visible area in grid coordinates (background, clue band)
 };
 
-QColor ToQColor(unsigned colorRef);
+QColor ToQColor(unsigned colourRef);
 
 // The document's letter font at a pixel height (at least 1), light weight.
 QFont LetterFont(const Puzzle& puzzle, int pixelHeight);

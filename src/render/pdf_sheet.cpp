@@ -110,7 +110,7 @@ private:
         const QRectF taken(area.left() + (area.width() - units.width() * unit) / 2, area.top(),
                            units.width() * unit, units.height() * unit);
         GridPaintParams params;
-        params.phase = PHASE_BITMAP;
+        params.phase = Phase::Bitmap;
         params.cellPixels = cell;
         params.printing = true;
         params.smallLetters = smallLetters;

@@ -13,7 +13,7 @@ class FillCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteFileOrFail(m_dir.Path("nl02.doc"), "AB\r\nCD\r\nAC\r\nBD\r\n");
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         SetGrid(doc, {"..", ".."});
         UserMessage message;
         ASSERT_TRUE(SaveRtrFile(doc, m_dir.Path("p.rtr"), message)) << message.text;
@@ -45,7 +45,7 @@ TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out),
               "Onderbroken na T, 1 oplossing\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
     EXPECT_EQ(doc.puzzle.GridToString(), "ABCD");
     EXPECT_FALSE(doc.puzzle.search.fillWithLastShown);

@@ -22,7 +22,7 @@ protected:
     std::string Path(const std::string& name) const { return m_dir.Path(name); }
 
     TempDir m_dir;
-    CRooster2Doc m_doc;
+    Rooster2Doc m_doc;
 };
 
 TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
@@ -48,10 +48,10 @@ TEST_F(FormatCommands, HtmlRoundTripThroughImport) {
     ASSERT_EQ(0, RunCli({"export", "html", Path("p.rtr"), Path("p.html")}).exitCode);
     const CliRun run = RunCli({"import", "html", Path("p.html"), Path("back.rtr")});
     ASSERT_EQ(0, run.exitCode) << run.err;
-    CRooster2Doc back;
+    Rooster2Doc back;
     ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(back, Path("back.rtr")).status);
     EXPECT_EQ(m_doc.puzzle.GridToString(), back.puzzle.GridToString());
-    EXPECT_EQ(PHASE_VULLEN, back.phase);
+    EXPECT_EQ(Phase::Vullen, back.phase);
 }
 
 TEST_F(FormatCommands, ImportsRealPuzFiles) {
@@ -66,7 +66,7 @@ TEST_F(FormatCommands, ImportsRealPuzFiles) {
             continue;
         }
         ASSERT_EQ(0, run.exitCode) << name << run.err;
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, Path(name + ".rtr")).status) << name;
         EXPECT_FALSE(doc.puzzle.words.empty()) << name;
         EXPECT_EQ(0,

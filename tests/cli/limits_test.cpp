@@ -39,7 +39,7 @@ TEST_F(CliLimits, AnOversizedImportWritesNothing) {
 
 TEST_F(CliLimits, AnAllocationFailureEndsInTheDutchMessage) {
     const std::string puzzle = dir.Path("p.rtr");
-    WriteFileOrFail(puzzle, WriteRtr(CRooster2Doc()));
+    WriteFileOrFail(puzzle, WriteRtr(Rooster2Doc()));
     std::ostringstream errors;
     std::streambuf* const stderrBuffer = std::cerr.rdbuf(errors.rdbuf());
     SimulateOutOfMemoryOnRead(true);

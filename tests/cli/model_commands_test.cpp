@@ -13,7 +13,7 @@ TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
     const CliRun info = RunCli({"info", path});
     ASSERT_EQ(info.exitCode, 0) << info.err;
 
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.BuildWords();
     EXPECT_EQ(info.out, ExportPlainText(doc.puzzle, false));
     int numberedLines = 0;
@@ -31,7 +31,7 @@ TEST(CliNewInfoTest, SizeOptionMakesThatGrid) {
     TempDir dir;
     const std::string path = dir.Path("klein.rtr");
     ASSERT_EQ(RunCli({"new", path, "--size", "5x3"}).exitCode, 0);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, path).status, RtrStatus::Loaded);
     EXPECT_EQ(doc.puzzle.width, 5);
     EXPECT_EQ(doc.puzzle.height, 3);

@@ -33,8 +33,8 @@ std::string Output(const std::string& command, const TempDir& dir) {
 class PublishCommands : public ::testing::Test {
 protected:
     std::string Path(const std::string& name) const { return m_dir.Path(name); }
-    CRooster2Doc Load(const std::string& name) const {
-        CRooster2Doc doc;
+    Rooster2Doc Load(const std::string& name) const {
+        Rooster2Doc doc;
         EXPECT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, Path(name)).status);
         return doc;
     }
@@ -54,7 +54,7 @@ protected:
 
 TEST_F(PublishCommands, FilledPuzzleTravelsAsPuzAndIpuz) {
     MakeFilledPuzzle();
-    const CRooster2Doc filled = Load("vol.rtr");
+    const Rooster2Doc filled = Load("vol.rtr");
     ASSERT_EQ(0, RunCli({"export", "puz", Path("vol.rtr"), Path("vol.puz")}).exitCode);
     EXPECT_EQ(WritePuz(filled.puzzle), ReadFileOrEmpty(Path("vol.puz")));
     ASSERT_EQ(0, RunCli({"export", "ipuz", Path("vol.rtr"), Path("vol.ipuz")}).exitCode);
@@ -68,7 +68,7 @@ TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
     SKIP_WITHOUT_RENDER();
     if (!HasTool("pdftotext") || !HasTool("pdffonts"))
         GTEST_SKIP() << "pdftotext en pdffonts (poppler-utils) ontbreken";
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"KAT#", "A#OP", "ROOS"});
     doc.puzzle.html.title = "Zomerpuzzel";
     for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + FormatLabel(word);

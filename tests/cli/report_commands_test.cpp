@@ -14,8 +14,8 @@ namespace {
 class ReportCommands : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(RunCli({"new", puzzle, "--size", "4x3"}).exitCode, 0); }
-    CRooster2Doc Load(const std::string& path) {
-        CRooster2Doc doc;
+    Rooster2Doc Load(const std::string& path) {
+        Rooster2Doc doc;
         EXPECT_EQ(OpenRtrFile(doc, path).status, RtrStatus::Loaded);
         return doc;
     }
@@ -30,8 +30,8 @@ TEST_F(ReportCommands, ReadCluesCountsAndSavesInTheFillingPhase) {
     const CliRun run = RunCli({"read-clues", puzzle, dir.Path("c.txt"), dir.Path("uit.rtr")});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Aantal toegevoegde omschrijvingen: 3\n");
-    CRooster2Doc doc = Load(dir.Path("uit.rtr"));
-    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    Rooster2Doc doc = Load(dir.Path("uit.rtr"));
+    EXPECT_EQ(doc.phase, Phase::Vullen);
     EXPECT_EQ(doc.puzzle.words[0].clue, "Eerste");
     EXPECT_EQ(doc.puzzle.words[1].clue, "");
     EXPECT_EQ(doc.puzzle.words[2].extraList, 2);
@@ -46,7 +46,7 @@ TEST_F(ReportCommands, ReadCluesCountsAndSavesInTheFillingPhase) {
 TEST_F(ReportCommands, StatsPrintsTheReportOfTheCore) {
     const CliRun run = RunCli({"stats", puzzle, "--lengths", "--clues", "--product", "--sum"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    CRooster2Doc doc = Load(puzzle);
+    Rooster2Doc doc = Load(puzzle);
     std::vector<std::string> lines;
     StatisticsOptions options;
     options.withLengths = options.withClues = options.withProduct = options.withSum = true;
@@ -86,7 +86,7 @@ TEST_F(ReportCommands, FolderCluesWritesTheListing) {
 }
 
 TEST_F(ReportCommands, ExportKindsForClues) {
-    CRooster2Doc doc = Load(puzzle);
+    Rooster2Doc doc = Load(puzzle);
     doc.puzzle.words[0].clue = "Eerste";
     doc.puzzle.html.title = "Titel";
     WriteFileOrFail(puzzle, WriteRtr(doc));

@@ -101,7 +101,7 @@ TEST_F(WordListCli, WordlistWritesScores) {
 class SpellCli : public WordListCli {
 protected:
     std::string SavePuzzle(std::initializer_list<std::string> rows, const std::string& wordFile) {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         SetGrid(doc, rows);
         doc.puzzle.search.wordFile = wordFile;
         UserMessage message;

@@ -46,7 +46,7 @@ private slots:
 
     void propertiesOkResizesTheGridInThePhaseOfShaping() {
         TestWindow window;
-        WhenModalOpens<CPropertiesDlg>([](CPropertiesDlg& dialog) {
+        WhenModalOpens<PropertiesDlg>([](PropertiesDlg& dialog) {
             Child<QLineEdit>(dialog, "width")->setText(QStringLiteral("20"));
             Child<QLineEdit>(dialog, "clueTextSize")->setText(QStringLiteral("5"));
             dialog.accept();
@@ -59,10 +59,10 @@ private slots:
 
     void propertiesRefuseOutOfRangeValuesAndStayOpen() {
         TestWindow window;
-        CPropertiesDlg dialog(window.doc, false, window.frame.get());
+        PropertiesDlg dialog(window.doc, false, window.frame.get());
         dialog.show();
         Child<QLineEdit>(dialog, "clueTextSize")->setText(QStringLiteral("60"));
-        CMessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         dialog.accept();
         QTRY_COMPARE(answerer.Texts().size(), 1);
         QVERIFY(answerer.Texts().first().contains(QStringLiteral("Tekstgrootte omschrijving:")));
@@ -72,7 +72,7 @@ private slots:
 
     void propertiesCancelKeepsLetterValuesButNotTheForm() {
         TestWindow window;
-        CPropertiesDlg dialog(window.doc, false, window.frame.get());
+        PropertiesDlg dialog(window.doc, false, window.frame.get());
         QVERIFY(!Child<QPlainTextEdit>(dialog, "report")->toPlainText().isEmpty());
         QLineEdit* values = Child<QLineEdit>(dialog, "letterValues");
         QVERIFY(values->text().startsWith(QStringLiteral("A = 1, B = 2, ")));
@@ -94,7 +94,7 @@ private slots:
 
     void theDialogsFitA1024By768Screen() {
         TestWindow window;
-        CPropertiesDlg properties(window.doc, false);
+        PropertiesDlg properties(window.doc, false);
         const QSize size = properties.sizeHint();
         QVERIFY2(size.width() <= 1000 && size.height() <= 700,
                  qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
@@ -102,13 +102,13 @@ private slots:
 
     void commentOkStoresLinesAndCancelKeepsTheOld() {
         TestWindow window;
-        WhenModalOpens<CCommentDlg>([](CCommentDlg& dialog) {
+        WhenModalOpens<CommentDlg>([](CommentDlg& dialog) {
             Child<QPlainTextEdit>(dialog, "comment")->setPlainText(QStringLiteral("een\ntwee"));
             dialog.accept();
         });
         QVERIFY(window.Run(ID_GRID_COMMENT));
         QCOMPARE(QString::fromLatin1(window.doc.puzzle.comment), QStringLiteral("een\r\ntwee"));
-        WhenModalOpens<CCommentDlg>([](CCommentDlg& dialog) {
+        WhenModalOpens<CommentDlg>([](CommentDlg& dialog) {
             Child<QPlainTextEdit>(dialog, "comment")->setPlainText(QStringLiteral("weg"));
             dialog.reject();
         });
@@ -122,7 +122,7 @@ private slots:
         TestWindow window;
         FiveLetterWord(window);
         QVERIFY(window.Run(ID_SHOW_CLUES));
-        CClueTextDlg* clues = window.Controller().ClueTextWindow();
+        ClueTextDlg* clues = window.Controller().ClueTextWindow();
         QVERIFY(clues != nullptr);
         QVERIFY(!window.Enabled(ID_SHOW_CLUES));
         QVERIFY(clues->Edit()->toPlainText().startsWith(QStringLiteral("Horizontaal\n\n1.  (5)")));
@@ -159,7 +159,7 @@ private slots:
         window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
-        CClueListDlg* list = window.Controller().ClueListWindow();
+        ClueListDlg* list = window.Controller().ClueListWindow();
         QCOMPARE(list->AcrossList()->count(), 2);
         QCOMPARE(list->DownList()->count(), 2);
         QCOMPARE(list->AcrossList()->currentRow(), 0);
@@ -197,7 +197,7 @@ private slots:
     void wordDataOkByTabStoresTheValueAndClue() {
         TestWindow window;
         FiveLetterWord(window);
-        WhenModalOpens<CWordDataDlg>([](CWordDataDlg& dialog) {
+        WhenModalOpens<WordDataDlg>([](WordDataDlg& dialog) {
             Child<QLineEdit>(dialog, "value")->setText(QStringLiteral("BAKYN"));
             Child<QPlainTextEdit>(dialog, "clue")->setPlainText(QStringLiteral("Licht (5)"));
             dialog.accept();
@@ -216,13 +216,13 @@ private slots:
         TestWindow window;
         window.doc.puzzle.search.wordFile = "lijst05.doc";
         QVERIFY(window.Enabled(ID_EXTRA_SEARCH_FILES));
-        CExtraFilesDlg dialog(window.doc, window.chooser);
+        ExtraFilesDlg dialog(window.doc, window.chooser);
         dialog.AddFile("a05.doc");
         dialog.AddFile("b05.doc");
         QCOMPARE(dialog.List()->topLevelItemCount(), 2);
         QCOMPARE(dialog.List()->topLevelItem(1)->text(0), QStringLiteral("2"));
         {
-            CMessageBoxAnswerer answerer;
+            MessageBoxAnswerer answerer;
             dialog.RemoveSelected();
             QCOMPARE(answerer.Texts().size(), 1);
         }

@@ -16,7 +16,7 @@ namespace {
 
 QColor PixelOf(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
-void UseDistinctColours(CRooster2Doc& doc) {
+void UseDistinctColours(Rooster2Doc& doc) {
     doc.puzzle.appearance.colours.zwart = Rgb(20, 40, 160);
     doc.puzzle.appearance.colours.woord = Rgb(200, 200, 0);
     doc.puzzle.appearance.colours.woordPos = Rgb(0, 200, 0);
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(window.View().CellPixels(), window.doc.puzzle.appearance.cellSize);
         UserMessage message;
         QVERIFY(SaveRtrFile(window.doc, window.dir.Path("p.rtr"), message));
-        CScriptedChooser& chooser = window.chooser;
+        ScriptedChooser& chooser = window.chooser;
         chooser.Queue(window.dir.Path("desktop.png"));
         QVERIFY(window.Run(ID_EXPORT_PNG));
         const CliRun run =

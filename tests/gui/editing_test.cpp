@@ -8,7 +8,7 @@
 namespace {
 
 // The word containing (x, y) in the given direction.
-int WordAt(const CRooster2Doc& doc, int x, int y, bool across) {
+int WordAt(const Rooster2Doc& doc, int x, int y, bool across) {
     int count = 0;
     int acrossWord = -1;
     int downWord = -1;
@@ -85,7 +85,7 @@ private slots:
         window.Key(Qt::Key_Down);
         window.Type("b");
         QCOMPARE(GridRows(window.doc), (Rows{"E..", ".B.", "..."}));
-        QCOMPARE(window.doc.direction, DIR_DOWN);
+        QCOMPARE(window.doc.direction, Direction::Down);
         window.Key(Qt::Key_Delete);
         QCOMPARE(window.doc.puzzle.GetCell(1, 1), CELL_VRIJ);
     }

@@ -57,7 +57,7 @@ QAbstractButton* ButtonWithText(QWidget& dialog, const QString& text) {
     qFatal("no button %s", qPrintable(text));
 }
 
-std::vector<std::string> Clues(const CRooster2Doc& doc) {
+std::vector<std::string> Clues(const Rooster2Doc& doc) {
     std::vector<std::string> clues;
     for (const WordInfo& word : doc.puzzle.words) clues.push_back(word.clue);
     return clues;
@@ -71,19 +71,19 @@ class EndToEndTest : public QObject {
 private slots:
     void typicalUseFromNewPuzzleToWebPage() {
         TestWindow window;
-        CScriptedChooser& chooser = window.chooser;
+        ScriptedChooser& chooser = window.chooser;
         const std::string wordList = window.dir.Path("proef05.doc");
         WriteFileOrFail(wordList, WORD_LIST);
         // No message box may interrupt the typical use.
-        CMessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
 
         // 1. A new puzzle of 15 by 15 free cells, shaped to 5 by 5 with a turning symmetry.
         Choose(window, "&Bestand", "&Nieuw");
         QCOMPARE(window.doc.puzzle.width, 15);
         QCOMPARE(window.doc.puzzle.height, 15);
-        QCOMPARE(window.doc.phase, PHASE_VORMEN);
+        QCOMPARE(window.doc.phase, Phase::Vormen);
         QCOMPARE(window.doc.puzzle.words.size(), std::size_t{30});
-        WhenModalOpens<CPropertiesDlg>([](CPropertiesDlg& dialog) {
+        WhenModalOpens<PropertiesDlg>([](PropertiesDlg& dialog) {
             Child<QLineEdit>(dialog, "width")->setText(QStringLiteral("5"));
             Child<QLineEdit>(dialog, "height")->setText(QStringLiteral("5"));
             ButtonWithText(dialog, QStringLiteral("Rondom middelpunt"))->click();
@@ -91,7 +91,7 @@ private slots:
         });
         Choose(window, "&Rooster", "&Eigenschappen rooster...");
         QCOMPARE(window.doc.puzzle.width, 5);
-        QCOMPARE(window.doc.puzzle.symmetry, 1);
+        QCOMPARE(window.doc.puzzle.symmetry, Symmetry::RondomMiddelpunt);
         window.Click(1, 1);
         QCOMPARE(GridRows(window.doc), (Rows{".....", ".#.#.", ".....", ".#.#.", "....."}));
         QCOMPARE(window.doc.puzzle.words.size(), std::size_t{6});
@@ -99,11 +99,11 @@ private slots:
         // 2. Filling: the word list chosen in the search options (the word data dialog
         // takes its candidates from there too), a typed letter, a candidate, clues.
         Choose(window, "&Fase", "&2. Vullen rooster");
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
         chooser.Queue(wordList);
-        WhenModalOpens<CSearchOptionsDlg>([](CSearchOptionsDlg& dialog) {
+        WhenModalOpens<SearchOptionsDlg>([](SearchOptionsDlg& dialog) {
             ButtonWithText(dialog, QStringLiteral("..."))->click();
-            dialog.m_fillWithLastShownBox->setChecked(true);
+            dialog.fillWithLastShownBox->setChecked(true);
             ClickOk(dialog);
         });
         Choose(window, "&AutoZoek", "Zoe&kOpties...");
@@ -117,7 +117,7 @@ private slots:
         }
         int candidateCount = 0;
         QString title;
-        WhenModalOpens<CWordDataDlg>([&candidateCount, &title](CWordDataDlg& dialog) {
+        WhenModalOpens<WordDataDlg>([&candidateCount, &title](WordDataDlg& dialog) {
             title = dialog.windowTitle();
             auto* candidates = Child<QComboBox>(dialog, "candidates");
             candidateCount = candidates->count();
@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(GridRows(window.doc), (Rows{"A....", "Z#.#.", "D....", "Z#.#.", "G...."}));
         Choose(window, "&Rooster", "&Horizontaal");
         window.Click(3, 4);
-        WhenModalOpens<CWordDataDlg>([](CWordDataDlg& dialog) {
+        WhenModalOpens<WordDataDlg>([](WordDataDlg& dialog) {
             Child<QPlainTextEdit>(dialog, "clue")->setPlainText(QStringLiteral("Onderste rij"));
             ClickOk(dialog);
         });
@@ -143,18 +143,18 @@ private slots:
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")),
                  qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.SolutionCount(), 2);
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
 
         // 4. Showing the solutions, one step on, and keeping the one shown.
         Choose(window, "&AutoZoek", "&Toon oplossingen");
-        QCOMPARE(window.doc.phase, PHASE_TONEN);
+        QCOMPARE(window.doc.phase, Phase::Tonen);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 1/2, met <ESC> stoppen"));
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
         const std::string shown = window.doc.puzzle.GridToString();
-        QCOMPARE(shown, window.Controller().Results().m_solutions[1]);
+        QCOMPARE(shown, window.Controller().Results().solutions[1]);
         Choose(window, "&AutoZoek", "&Klaar");
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
         QCOMPARE(window.doc.puzzle.GridToString(), shown);
         {
             const Rows rows = GridRows(window.doc);
@@ -167,7 +167,7 @@ private slots:
         Choose(window, "&Bestand", "Op&slaan");
         QVERIFY(!window.frame->windowTitle().endsWith(QLatin1Char('*')));
         QVERIFY(window.frame->windowTitle().startsWith(QStringLiteral("proef.rtr")));
-        CRooster2Doc reopened;
+        Rooster2Doc reopened;
         QCOMPARE(OpenRtrFile(reopened, saved).status, RtrStatus::Loaded);
         QCOMPARE(reopened.puzzle.GridToString(), shown);
         QCOMPARE(Clues(reopened), Clues(window.doc));

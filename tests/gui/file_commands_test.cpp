@@ -87,28 +87,31 @@ private slots:
 
     void htmlPagesAreTheCorePages() {
         FilledWindow window;
-        CMessageBoxAnswerer answerer;  // the program folder of the tests has no images
+        MessageBoxAnswerer answerer;  // the program folder of the tests has no images
         for (const bool filled : {false, true}) {
             const std::string page =
                 window.Export(filled ? ID_EXPORT_HTML_FILLED : ID_EXPORT_HTML_EMPTY, "pagina.html");
             QCOMPARE(page, WriteHtml(window.doc.puzzle, filled, false, "Rooster2 versie test"));
         }
         QCOMPARE(window.doc.lastFiles.html, window.dir.Path("pagina.html"));
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Opslaan rooster als html"));
-        QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("html"));
+        QCOMPARE(window.chooser.asked.back().title, QStringLiteral("Opslaan rooster als html"));
+        QCOMPARE(window.chooser.asked.back().defaultSuffix, QStringLiteral("html"));
+        // A page that cannot be written is reported, naming it.
+        QCOMPARE(window.Export(ID_EXPORT_HTML_EMPTY, "geen-map/pagina.html"), std::string());
+        QVERIFY(answerer.Texts().join(QLatin1Char('\n')).contains(QStringLiteral("geen-map")));
     }
 
     void htmlImportTakesTheShapeAndStartsFilling() {
         FilledWindow window;
-        CMessageBoxAnswerer answerer(QMessageBox::No);
+        MessageBoxAnswerer answerer(QMessageBox::No);
         window.Export(ID_EXPORT_HTML_FILLED, "pagina.html");
         window.frame->NewDocument();
-        QCOMPARE(window.doc.phase, PHASE_VORMEN);
+        QCOMPARE(window.doc.phase, Phase::Vormen);
         window.chooser.Queue(window.dir.Path("pagina.html"));
         QVERIFY(window.Run(ID_IMPORT_HTML));
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Lezen rooster als html"));
+        QCOMPARE(window.chooser.asked.back().title, QStringLiteral("Lezen rooster als html"));
         QCOMPARE(GridRows(window.doc), (Rows{"..#", "...", "#.."}));
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
         QVERIFY(window.doc.IsModified());
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
         QCOMPARE(window.doc.curWord, 0);
@@ -117,26 +120,26 @@ private slots:
 
     void rosImportReadsTheGridLikeTheCore() {
         FilledWindow window;
-        CMessageBoxAnswerer answerer(QMessageBox::No);
+        MessageBoxAnswerer answerer(QMessageBox::No);
         WriteFileOrFail(window.dir.Path("oud.ros"), RosFile(12091998));
         window.chooser.Queue(window.dir.Path("oud.ros"));
         QVERIFY(window.Run(ID_IMPORT_ROS));
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen ros-bestand"));
-        QCOMPARE(window.chooser.m_asked.back().filter, QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
-        CRooster2Doc expected;
+        QCOMPARE(window.chooser.asked.back().title, QStringLiteral("Openen ros-bestand"));
+        QCOMPARE(window.chooser.asked.back().filter, QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
+        Rooster2Doc expected;
         QVERIFY(ImportRosFile(expected, window.dir.Path("oud.ros")).imported);
         QCOMPARE(window.doc.puzzle.GridToString(), expected.puzzle.GridToString());
         QCOMPARE(GridRows(window.doc), (Rows{"R.", ".#"}));
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
         QCOMPARE(window.SolutionCount(), 0);
         // The name is offered again next time.
         window.Run(ID_IMPORT_ROS);
-        QCOMPARE(window.chooser.m_asked.back().initialName, QString::fromStdString(window.dir.Path("oud.ros")));
+        QCOMPARE(window.chooser.asked.back().initialName, QString::fromStdString(window.dir.Path("oud.ros")));
     }
 
     void pastingCluesFromTheClipboard() {
         FilledWindow window;
-        CMessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
         QVERIFY(window.Run(ID_PASTE_CLUES));
         QCOMPARE(window.doc.puzzle.words[0].clue, std::string("Hoofdstad"));
@@ -149,36 +152,36 @@ private slots:
 
     void folderListingIsTheCoreListing() {
         FilledWindow window;
-        window.chooser.m_folder = QString::fromStdString(window.dir.Path(""));
+        window.chooser.folder = QString::fromStdString(window.dir.Path(""));
         const std::string listing = window.Export(ID_EXPORT_ALL_CLUES, "map.txt");
         std::string expected;
         ListFolder(window.doc.lastFiles.folder, expected);
         QCOMPARE(listing, expected);
         QVERIFY(listing.find("puzzel.rtr") != std::string::npos);
-        QCOMPARE(window.chooser.m_asked.back().title,
+        QCOMPARE(window.chooser.asked.back().title,
                  QStringLiteral("Toevoegen woorden en omschrijvingen roostermen"));
     }
 
     void compareDialogReportsEqualFiles() {
         FilledWindow window;
-        CCompareDlg dialog(window.doc, window.chooser);
-        CMessageBoxAnswerer answerer;
-        dialog.m_fileEdit->clear();
+        CompareDlg dialog(window.doc, window.chooser);
+        MessageBoxAnswerer answerer;
+        dialog.fileEdit->clear();
         dialog.OnCompareNow();
         QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Bestandsnaam niet ingevuld")});
-        dialog.m_fileEdit->setText(QString::fromStdString(window.saved));
+        dialog.fileEdit->setText(QString::fromStdString(window.saved));
         dialog.OnCompareNow();
-        QVERIFY2(dialog.m_resultEdit->toPlainText().contains(QStringLiteral("  Inhoud gelijk")),
-                 qPrintable(dialog.m_resultEdit->toPlainText()));
+        QVERIFY2(dialog.resultEdit->toPlainText().contains(QStringLiteral("  Inhoud gelijk")),
+                 qPrintable(dialog.resultEdit->toPlainText()));
         QCOMPARE(window.doc.lastFiles.compare, window.saved);
     }
 
     void acrossLiteAndIpuzAreTheCommandLineFiles() {
         FilledWindow window;
-        CMessageBoxAnswerer answerer(QMessageBox::No);
+        MessageBoxAnswerer answerer(QMessageBox::No);
         // Across Lite wants every letter: refused before a name is asked.
         QVERIFY(window.Run(ID_EXPORT_PUZ));
-        QVERIFY(window.chooser.m_asked.empty());
+        QVERIFY(window.chooser.asked.empty());
         QCOMPARE(answerer.Texts().size(), 1);
         QCOMPARE(window.Export(ID_EXPORT_IPUZ, "kruis.ipuz"), window.Cli("ipuz", "cli.ipuz"));
         window.doc.puzzle.SetCell(1, 1, 'X');
@@ -189,24 +192,24 @@ private slots:
         // The ipuz import offers the name of the last ipuz written and reads it back.
         window.frame->NewDocument();
         window.Run(ID_IMPORT_IPUZ);
-        QCOMPARE(window.chooser.m_asked.back().title, QStringLiteral("Openen ipuz-bestand"));
-        QCOMPARE(window.chooser.m_asked.back().initialName,
+        QCOMPARE(window.chooser.asked.back().title, QStringLiteral("Openen ipuz-bestand"));
+        QCOMPARE(window.chooser.asked.back().initialName,
                  QString::fromStdString(window.dir.Path("kruis.ipuz")));
         window.chooser.Queue(window.dir.Path("kruis.ipuz"));
         QVERIFY(window.Run(ID_IMPORT_IPUZ));
         QCOMPARE(GridRows(window.doc), (Rows{"AB#", "C.D", "#EF"}));
         QCOMPARE(window.doc.puzzle.html.title, std::string("Proef"));
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
         QVERIFY(window.doc.IsModified());
     }
 
     void pdfSheetAsksForTheSolutionPage() {
         FilledWindow window;
-        CMessageBoxAnswerer answerer(QMessageBox::Yes);
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
         const std::string pdf = window.Export(ID_EXPORT_PDF, "blad.pdf");
         QVERIFY(pdf.starts_with("%PDF-"));
         QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ook een pagina met de oplossing?")});
-        QCOMPARE(window.chooser.m_asked.back().defaultSuffix, QStringLiteral("pdf"));
+        QCOMPARE(window.chooser.asked.back().defaultSuffix, QStringLiteral("pdf"));
     }
 
     void everyCommandHasAHandler() {

@@ -48,21 +48,21 @@ private slots:
         window.doc.puzzle.search.wordFile = window.dir.Path("weg15.doc");
         QVERIFY(window.Enabled(ID_SEARCH_START));
         QVERIFY(startItem->isEnabled());
-        CMessageBoxAnswerer answerer;
+        MessageBoxAnswerer answerer;
         startItem->trigger();
         QTRY_VERIFY(!answerer.Texts().isEmpty());
         QVERIFY(answerer.Texts().first().endsWith(QStringLiteral("weg15.doc ontbreekt.")));
     }
 
     void closeIsRefusedWhileShowingOrSearching() {
-        for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+        for (Phase phase : {Phase::Tonen, Phase::Zoeken}) {
             TestWindow window;
             window.Controller().SetPhase(phase);
-            CMessageBoxAnswerer answerer;
+            MessageBoxAnswerer answerer;
             QVERIFY(!window.frame->close());
             QVERIFY(window.frame->isVisible());
             QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Afsluiten alleen mogelijk in fase vorm of vul")});
-            window.Controller().SetPhase(PHASE_VULLEN);
+            window.Controller().SetPhase(Phase::Vullen);
             QVERIFY(window.frame->close());
         }
     }
@@ -73,9 +73,9 @@ private slots:
         QPoint position;
         QSize size(640, 480);
         {
-            CSettingsProfile profile(ini);
-            CRooster2Doc doc;
-            CMainFrame frame(doc, profile, QStringLiteral("versie"));
+            SettingsProfile profile(ini);
+            Rooster2Doc doc;
+            MainFrame frame(doc, profile, QStringLiteral("versie"));
             frame.NewDocument();
             frame.resize(size);
             frame.move(40, 50);
@@ -86,9 +86,9 @@ private slots:
             QVERIFY(frame.close());
             profile.Sync();
         }
-        CSettingsProfile profile(ini);
-        CRooster2Doc doc;
-        CMainFrame frame(doc, profile, QStringLiteral("versie"));
+        SettingsProfile profile(ini);
+        Rooster2Doc doc;
+        MainFrame frame(doc, profile, QStringLiteral("versie"));
         QVERIFY(frame.RestorePlacement());
         QCOMPARE(frame.pos(), position);
         QCOMPARE(frame.size(), size);
@@ -123,7 +123,7 @@ private slots:
 
     void aDroppedFileOpensUnlessTheSearchRuns() {
         TestWindow window;
-        CRooster2Doc other;
+        Rooster2Doc other;
         other.puzzle.SetCell(3, 3, CELL_ZWART);
         other.puzzle.BuildWords();
         const std::string path = window.dir.Path("gesleept.rtr");
@@ -138,10 +138,10 @@ private slots:
             QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(window.frame.get(), &event);
         };
-        window.Controller().SetPhase(PHASE_ZOEKEN);
+        window.Controller().SetPhase(Phase::Zoeken);
         drop();
         QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_VRIJ);
-        window.Controller().SetPhase(PHASE_VORMEN);
+        window.Controller().SetPhase(Phase::Vormen);
         drop();
         QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_ZWART);
         QCOMPARE(window.doc.pathName, path);
@@ -160,7 +160,7 @@ private slots:
     }
 
     void aCommandOutOfMemoryEndsInTheDutchMessage() {
-        CCommandRouter router;
+        CommandRouter router;
         router.Register(ID_GRID_COPY, [] { throw std::bad_alloc(); });
         bool told = false;
         router.SetOutOfMemoryHandler([&told] { told = true; });

@@ -23,9 +23,9 @@
 
 // Answers every message box that opens while it lives (with the given button) and
 // remembers its text, so that modal questions do not block a test.
-class CMessageBoxAnswerer : public QObject {
+class MessageBoxAnswerer : public QObject {
 public:
-    explicit CMessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok)
         : m_answer(answer) {
         connect(&m_timer, &QTimer::timeout, this, [this] { AnswerOpenBox(); });
         m_timer.start(10);
@@ -49,18 +49,18 @@ private:
 
 // Answers the file and folder dialogs from a script: the next queued path (or
 // Cancel when none is left), and remembers what each dialog asked.
-class CScriptedChooser : public IFileChooser {
+class ScriptedChooser : public IFileChooser {
 public:
     QString ChooseFile(QWidget*, const FileDialogSpec& spec) override {
-        m_asked.push_back(spec);
-        return m_files.isEmpty() ? QString() : m_files.takeFirst();
+        asked.push_back(spec);
+        return files.isEmpty() ? QString() : files.takeFirst();
     }
-    QString ChooseFolder(QWidget*, const QString&) override { return m_folder; }
-    void Queue(const std::string& path) { m_files.append(QString::fromStdString(path)); }
+    QString ChooseFolder(QWidget*, const QString&) override { return folder; }
+    void Queue(const std::string& path) { files.append(QString::fromStdString(path)); }
 
-    QStringList m_files;
-    QString m_folder;
-    std::vector<FileDialogSpec> m_asked;
+    QStringList files;
+    QString folder;
+    std::vector<FileDialogSpec> asked;
 };
 
 // Acts on the dialog of type Dialog as soon as it runs modally.
@@ -88,14 +88,14 @@ Widget* Child(QWidget& dialog, const char* name) {
 // A document, a profile in a temporary folder and a shown main window.
 struct TestWindow {
     TempDir dir;
-    CSettingsProfile profile{QString::fromStdString(dir.Path("profile.ini"))};
-    CRooster2Doc doc;
-    CScriptedChooser chooser;
-    std::unique_ptr<CMainFrame> frame;
+    SettingsProfile profile{QString::fromStdString(dir.Path("profile.ini"))};
+    Rooster2Doc doc;
+    ScriptedChooser chooser;
+    std::unique_ptr<MainFrame> frame;
 
     TestWindow() {
         doc.profile = &profile;
-        frame = std::make_unique<CMainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"), &chooser);
+        frame = std::make_unique<MainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"), &chooser);
         frame->resize(700, 700);
         frame->NewDocument();
         frame->show();
@@ -105,12 +105,12 @@ struct TestWindow {
     ~TestWindow() {
         // Leave no question open at the end.
         doc.MarkModified(false);
-        doc.phase = PHASE_VULLEN;
+        doc.phase = Phase::Vullen;
         frame->close();
     }
     GridView& View() { return *frame->View(); }
     GridController& Controller() { return frame->Controller(); }
-    int SolutionCount() { return static_cast<int>(Controller().Results().m_solutions.size()); }
+    int SolutionCount() { return static_cast<int>(Controller().Results().solutions.size()); }
     QWidget* Viewport() { return frame->View()->viewport(); }
     // Lets paints and layout happen.
     void Settle() { QTest::qWait(20); }

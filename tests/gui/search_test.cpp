@@ -20,7 +20,7 @@
 namespace {
 
 // Two seconds pass at every reading, so every node of the search polls the window.
-class CRacingClock : public ISearchClock {
+class RacingClock : public ISearchClock {
 public:
     long long WallSeconds() override { return m_seconds += 2; }
     long long Milliseconds() override { return 0; }
@@ -51,19 +51,19 @@ class SearchTest : public QObject {
 
 private slots:
     void optionsOkStoresEveryValue() {
-        CRooster2Doc doc;
-        CMapProfile profile;
+        Rooster2Doc doc;
+        MapProfile profile;
         doc.profile = &profile;
-        CScriptedChooser chooser;
-        CSearchOptionsDlg dialog(doc, chooser);
-        dialog.m_excludedLettersEdit->setText(QStringLiteral("qx"));
-        dialog.m_maxSolutionsEdit->setText(QStringLiteral("0"));
-        dialog.m_maxFrequencyEdit->setText(QStringLiteral("9"));
-        dialog.m_maxDistinctEdit->setText(QStringLiteral("100"));
-        dialog.m_minScoreEdit->setText(QStringLiteral("60"));
-        dialog.m_allDifferentBox->setChecked(false);
-        dialog.m_randomOrderBox->setChecked(true);
-        dialog.m_wordFileEdit->setText(QStringLiteral("lijst02.doc"));
+        ScriptedChooser chooser;
+        SearchOptionsDlg dialog(doc, chooser);
+        dialog.excludedLettersEdit->setText(QStringLiteral("qx"));
+        dialog.maxSolutionsEdit->setText(QStringLiteral("0"));
+        dialog.maxFrequencyEdit->setText(QStringLiteral("9"));
+        dialog.maxDistinctEdit->setText(QStringLiteral("100"));
+        dialog.minScoreEdit->setText(QStringLiteral("60"));
+        dialog.allDifferentBox->setChecked(false);
+        dialog.randomOrderBox->setChecked(true);
+        dialog.wordFileEdit->setText(QStringLiteral("lijst02.doc"));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(doc.puzzle.search.excludedLetters, std::string("QX"));
@@ -79,21 +79,21 @@ private slots:
     }
 
     void cancelChangesNothingButTheBrowsedWordFile() {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         doc.puzzle.search.wordFile = "oud02.doc";
-        CScriptedChooser chooser;
+        ScriptedChooser chooser;
         chooser.Queue("/lijsten/nieuw05.doc");
-        CSearchOptionsDlg dialog(doc, chooser);
-        dialog.m_excludedLettersEdit->setText(QStringLiteral("q"));
+        SearchOptionsDlg dialog(doc, chooser);
+        dialog.excludedLettersEdit->setText(QStringLiteral("q"));
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
             if (button->text() == QStringLiteral("...")) button->click();
-        QCOMPARE(chooser.m_asked.size(), std::size_t(1));
-        QCOMPARE(chooser.m_asked[0].title, QStringLiteral("Openen woordenlijst"));
-        QCOMPARE(chooser.m_asked[0].defaultSuffix, QStringLiteral("doc"));
-        QCOMPARE(chooser.m_asked[0].initialName, QStringLiteral("oud02.doc"));
-        QCOMPARE(dialog.m_wordFileEdit->text(), QStringLiteral("/lijsten/nieuw05.doc"));
+        QCOMPARE(chooser.asked.size(), std::size_t(1));
+        QCOMPARE(chooser.asked[0].title, QStringLiteral("Openen woordenlijst"));
+        QCOMPARE(chooser.asked[0].defaultSuffix, QStringLiteral("doc"));
+        QCOMPARE(chooser.asked[0].initialName, QStringLiteral("oud02.doc"));
+        QCOMPARE(dialog.wordFileEdit->text(), QStringLiteral("/lijsten/nieuw05.doc"));
         // What was typed before stays in its field.
-        QCOMPARE(dialog.m_excludedLettersEdit->text(), QStringLiteral("q"));
+        QCOMPARE(dialog.excludedLettersEdit->text(), QStringLiteral("q"));
         dialog.reject();
         QCOMPARE(doc.puzzle.search.wordFile, std::string("/lijsten/nieuw05.doc"));
         QVERIFY(doc.puzzle.search.excludedLetters.empty());
@@ -106,17 +106,17 @@ private slots:
         window.doc.puzzle.search.allDifferent = false;
         window.doc.puzzle.search.maxSolutions = 0;
         window.doc.puzzle.search.fillWithLastShown = true;
-        CMessageBoxAnswerer answerer;
-        CRacingClock clock;
+        MessageBoxAnswerer answerer;
+        RacingClock clock;
         bool escapeSent = false;
         bool refusedToClose = false;
         QString progress;
         bool interruptEnabled = false;
         bool optionsEnabled = true;
-        window.Controller().SetSearchSetup([&](CSearchRun& search) {
-            search.m_clock = &clock;
-            search.m_callbacks.trace = [&](int, int, int) {
-                if (escapeSent || search.m_results.m_solutionCount < 3) return;
+        window.Controller().SetSearchSetup([&](SearchRun& search) {
+            search.clock = &clock;
+            search.callbacks.trace = [&](int, int, int) {
+                if (escapeSent || search.results.solutionCount < 3) return;
                 escapeSent = true;
                 progress = window.frame->InfoPaneText();
                 interruptEnabled = window.Enabled(ID_SEARCH_INTERRUPT);
@@ -143,16 +143,16 @@ private slots:
             window.frame->MessagePaneText().contains(
                 QStringLiteral("%1 oplossingen   Score: gemiddeld 50,0, laagste 50 (").arg(count)),
             qPrintable(window.frame->MessagePaneText()));
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
         QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
 
         window.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
-        QCOMPARE(window.doc.phase, PHASE_TONEN);
+        QCOMPARE(window.doc.phase, Phase::Tonen);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
-        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().m_solutions[0]);
+        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().solutions[0]);
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 2/%1, met <ESC> stoppen").arg(count));
@@ -168,8 +168,8 @@ private slots:
         QVERIFY(!window.frame->close());
 
         window.Key(Qt::Key_Escape);
-        QCOMPARE(window.doc.phase, PHASE_VULLEN);
-        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().m_solutions[count - 1]);
+        QCOMPARE(window.doc.phase, Phase::Vullen);
+        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().solutions[count - 1]);
         QVERIFY(window.doc.IsModified());
         QVERIFY(!window.Enabled(ID_UNDO));
     }
@@ -179,15 +179,15 @@ private slots:
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
         window.doc.puzzle.search.allDifferent = false;
         QVERIFY(!window.Enabled(ID_FREQUENCY_DISTRIBUTION));
-        WhenModalOpens<CSearchOptionsDlg>([](CSearchOptionsDlg& dialog) {
-            dialog.m_methodBox->setCurrentIndex(1);
+        WhenModalOpens<SearchOptionsDlg>([](SearchOptionsDlg& dialog) {
+            dialog.methodBox->setCurrentIndex(1);
             dialog.accept();
         });
         QVERIFY(window.Run(ID_SEARCH_OPTIONS));
         QCOMPARE(ReadSearchMethod(&window.profile), SearchMethod::Fast);
         bool fast = false;
         window.Controller().SetSearchSetup(
-            [&](CSearchRun& search) { fast = dynamic_cast<CFastSearch*>(&search) != nullptr; });
+            [&](SearchRun& search) { fast = dynamic_cast<FastSearch*>(&search) != nullptr; });
         QVERIFY(window.Run(ID_SEARCH_START));
         QVERIFY(fast);
         QVERIFY(window.SolutionCount() > 0);

@@ -5,12 +5,12 @@
 namespace {
 
 struct PresetColours {
-    ColorRef background;
-    ColorRef notCell;
-    ColorRef freeCell;
-    ColorRef word;
-    ColorRef cursor;
-    ColorRef black;
+    ColourRef background;
+    ColourRef notCell;
+    ColourRef freeCell;
+    ColourRef word;
+    ColourRef cursor;
+    ColourRef black;
 };
 
 constexpr PresetColours WEBPUZZEL{Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(255, 255, 255),
@@ -20,7 +20,7 @@ constexpr PresetColours ACROSS_LITE{Rgb(192, 192, 192), Rgb(255, 255, 255), Rgb(
 
 }  // namespace
 
-void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset) {
+void ApplyColourPreset(Rooster2Doc& doc, ColourPreset preset) {
     const PresetColours& colours = preset == ColourPreset::AcrossLite ? ACROSS_LITE : WEBPUZZEL;
     doc.puzzle.appearance.colours.achtergrond = colours.background;
     doc.puzzle.appearance.colours.niet = colours.notCell;

@@ -3,8 +3,8 @@
 // background colours of the two sites' looks. The letter colour stays; the
 // puzzle file keeps the colours, so the puzzle is marked modified.
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 enum class ColourPreset { Webpuzzel, AcrossLite };
 
-void ApplyColourPreset(CRooster2Doc& doc, ColourPreset preset);
+void ApplyColourPreset(Rooster2Doc& doc, ColourPreset preset);

@@ -13,20 +13,20 @@ CommandState EnabledChecked(bool enabled, bool checked) { return {enabled, check
 // Opening or starting another puzzle while the search runs would pull the
 // words out from under it (the search runs inside its own command and lets
 // the menus work between its steps).
-std::optional<CommandState> FrameworkCommandState(int id, int phase) {
+std::optional<CommandState> FrameworkCommandState(int id, Phase phase) {
     const bool replacesDocument = id == ID_FILE_NEW || id == ID_FILE_OPEN ||
                                   (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST);
-    if (replacesDocument) return Enabled(phase != PHASE_ZOEKEN);
+    if (replacesDocument) return Enabled(phase != Phase::Zoeken);
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
-                                            const CUndoHistories& undo, const CommandFacts& facts) {
-    const int phase = doc.phase;
-    const bool shaping = phase == PHASE_VORMEN;
-    const bool filling = phase == PHASE_VULLEN;
+std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
+                                            const UndoHistories& undo, const CommandFacts& facts) {
+    const Phase phase = doc.phase;
+    const bool shaping = phase == Phase::Vormen;
+    const bool filling = phase == Phase::Vullen;
     const bool editing = shaping || filling;
     const bool hasWordFile = !doc.puzzle.search.wordFile.empty();
     const bool plainNumbering = !doc.puzzle.numbering.numberPartWords;
@@ -39,13 +39,13 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_PHASE_FILL:
             return EnabledChecked(shaping, filling);
         case ID_DIRECTION_ACROSS:
-            return EnabledChecked(true, doc.direction == DIR_ACROSS);
+            return EnabledChecked(true, doc.direction == Direction::Across);
         case ID_DIRECTION_DOWN:
-            return EnabledChecked(!doc.puzzle.numbering.acrossOnly, doc.direction == DIR_DOWN);
+            return EnabledChecked(!doc.puzzle.numbering.acrossOnly, doc.direction == Direction::Down);
         case ID_GRID_PROPERTIES:
             // Resizing or clearing the grid under a running search would pull the
             // cells and words out from under it.
-            return Enabled(phase != PHASE_ZOEKEN);
+            return Enabled(phase != Phase::Zoeken);
         case ID_SHOW_CLUES:
             return Enabled(filling && !facts.clueDialogOpen && plainNumbering);
         case ID_EDIT_WORD:
@@ -59,9 +59,9 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_SOLUTION_PREVIOUS:
         case ID_SOLUTION_LAST:
         case ID_SOLUTIONS_DONE:
-            return Enabled(phase == PHASE_TONEN && solutions);
+            return Enabled(phase == Phase::Tonen && solutions);
         case ID_SEARCH_OPTIONS:
-            return Enabled(phase != PHASE_ZOEKEN);
+            return Enabled(phase != Phase::Zoeken);
         case ID_WRITE_SOLUTIONS:
         case ID_FREQUENCY_DISTRIBUTION:
             return Enabled(solutions);
@@ -72,7 +72,7 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_REDO:
             return Enabled(undo.CanRedo(phase));
         case ID_SEARCH_INTERRUPT:
-            return Enabled(phase == PHASE_ZOEKEN);
+            return Enabled(phase == Phase::Zoeken);
         case ID_IMPORT_ROS:
             return Enabled(editing);
         case ID_VIEW_SCROLLBARS:
@@ -80,7 +80,7 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_READ_CLUES:
             return Enabled(filling);
         case ID_SHOW_BEST_RESULT:
-            return Enabled(phase != PHASE_ZOEKEN && facts.bestDepth > 0);
+            return Enabled(phase != Phase::Zoeken && facts.bestDepth > 0);
         case ID_WRITE_CLUE_FILE:
             return Enabled(filling && plainNumbering);
         case ID_IMPORT_HTML:
@@ -122,8 +122,8 @@ std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
         case ID_EXPORT_PDF:
         case ID_COMPARE:
         case ID_EXPORT_ALL_CLUES:
-        case ID_COLORS_ACROSS_LITE:
-        case ID_COLORS_WEBPUZZEL:
+        case ID_COLOURS_ACROSS_LITE:
+        case ID_COLOURS_WEBPUZZEL:
             return Enabled(true);
         default:
             return FrameworkCommandState(id, phase);

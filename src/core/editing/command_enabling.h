@@ -5,8 +5,8 @@
 
 #include <optional>
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
 // What the view and the search know beyond the document.
 struct CommandFacts {
@@ -28,5 +28,5 @@ struct CommandState {
 // framework's "&Nieuw", "Op&slaan", "&Werkbalk", ...): those are enabled when
 // the program has a handler for them. A command with a rule here still needs a
 // handler to be enabled.
-std::optional<CommandState> GetCommandState(int id, const CRooster2Doc& doc,
-                                            const CUndoHistories& undo, const CommandFacts& facts);
+std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
+                                            const UndoHistories& undo, const CommandFacts& facts);

@@ -37,8 +37,8 @@ struct EditResult {
     int oldWord = -1;
     int newWord = -1;
 
-    // The best partial search result no longer fits the grid (m_bestDepth = 0).
+    // The best partial search result no longer fits the grid (bestDepth = 0).
     bool forgetBestResult = false;
-    // The solutions found no longer apply (m_solutionCount = 0).
+    // The solutions found no longer apply (solutionCount = 0).
     bool forgetSolutions = false;
 };

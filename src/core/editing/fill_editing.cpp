@@ -9,18 +9,18 @@
 
 namespace {
 
-int WordCount(const CRooster2Doc& doc) { return static_cast<int>(doc.puzzle.words.size()); }
+int WordCount(const Rooster2Doc& doc) { return static_cast<int>(doc.puzzle.words.size()); }
 
 // Keeps the cursor inside the current word: a word list rebuilt since the
 // cursor was placed may have made the word shorter, and the cursor cell is
 // written to.
-void KeepCursorInWord(CRooster2Doc& doc) {
+void KeepCursorInWord(Rooster2Doc& doc) {
     const int length = doc.puzzle.words[doc.curWord].length;
     doc.curPos = std::clamp(doc.curPos, 0, std::max(length - 1, 0));
 }
 
-int CursorX(const CRooster2Doc& doc) { return doc.puzzle.words[doc.curWord].CellX(doc.curPos); }
-int CursorY(const CRooster2Doc& doc) { return doc.puzzle.words[doc.curWord].CellY(doc.curPos); }
+int CursorX(const Rooster2Doc& doc) { return doc.puzzle.words[doc.curWord].CellX(doc.curPos); }
+int CursorY(const Rooster2Doc& doc) { return doc.puzzle.words[doc.curWord].CellY(doc.curPos); }
 
 int NextPos(const WordInfo& word, int pos) { return pos < word.length - 1 ? pos + 1 : pos; }
 int PrevPos(int pos) { return pos > 0 ? pos - 1 : pos; }
@@ -35,9 +35,9 @@ EditResult WordChange(int oldWord, int newWord) {
 }
 
 // The current word repaints in place ("show").
-EditResult ShowCurrent(const CRooster2Doc& doc) { return WordChange(-1, doc.curWord); }
+EditResult ShowCurrent(const Rooster2Doc& doc) { return WordChange(-1, doc.curWord); }
 
-EditResult FinishTyping(CRooster2Doc& doc, CUndoHistories& undo, EditResult result) {
+EditResult FinishTyping(Rooster2Doc& doc, UndoHistories& undo, EditResult result) {
     undo.PushFillUndo(doc);
     doc.MarkModified(true);
     return result;
@@ -45,21 +45,21 @@ EditResult FinishTyping(CRooster2Doc& doc, CUndoHistories& undo, EditResult resu
 
 // Makes `word` current with the cursor on its cell (x, y); the word's own
 // direction becomes the fill direction.
-void SelectWordAt(CRooster2Doc& doc, int word, int x, int y) {
+void SelectWordAt(Rooster2Doc& doc, int word, int x, int y) {
     doc.curWord = word;
     const WordInfo& w = doc.puzzle.words[word];
     if (w.IsAcross()) {
         doc.curPos = x - w.x;
-        doc.direction = DIR_ACROSS;
+        doc.direction = Direction::Across;
     } else {
         doc.curPos = y - w.y;
-        doc.direction = DIR_DOWN;
+        doc.direction = Direction::Down;
     }
 }
 
 // An arrow key without Ctrl. Along the word the cursor moves one cell; across
 // it, at a crossing, the crossing word becomes current one cell further.
-EditResult MoveCursor(CRooster2Doc& doc, bool horizontal, int step) {
+EditResult MoveCursor(Rooster2Doc& doc, bool horizontal, int step) {
     const WordInfo& word = doc.puzzle.words[doc.curWord];
     const int x = CursorX(doc);
     const int y = CursorY(doc);
@@ -78,18 +78,18 @@ EditResult MoveCursor(CRooster2Doc& doc, bool horizontal, int step) {
     return ShowCurrent(doc);
 }
 
-EditResult SwitchToWord(CRooster2Doc& doc, int word, int pos) {
+EditResult SwitchToWord(Rooster2Doc& doc, int word, int pos) {
     const int old = doc.curWord;
     doc.curWord = word;
     doc.curPos = pos;
     return WordChange(old, word);
 }
 
-EditResult JumpWord(CRooster2Doc& doc, int step) {
+EditResult JumpWord(Rooster2Doc& doc, int step) {
     return SwitchToWord(doc, doc.puzzle.NextWordInDirection(doc.curWord, step, doc.direction), 0);
 }
 
-EditResult ClearCurrentWord(CRooster2Doc& doc, CUndoHistories& undo) {
+EditResult ClearCurrentWord(Rooster2Doc& doc, UndoHistories& undo) {
     doc.puzzle.words[doc.curWord].value.clear();
     doc.puzzle.SetWordValue(doc.curWord, std::string());
     return FinishTyping(doc, undo, ShowCurrent(doc));
@@ -102,9 +102,9 @@ bool IsTypable(unsigned char ch) {
 
 }  // namespace
 
-bool HasCurrentWord(const CRooster2Doc& doc) { return doc.puzzle.IsValidWordIndex(doc.curWord); }
+bool HasCurrentWord(const Rooster2Doc& doc) { return doc.puzzle.IsValidWordIndex(doc.curWord); }
 
-EditResult PutCursorOnCell(CRooster2Doc& doc, int x, int y) {
+EditResult PutCursorOnCell(Rooster2Doc& doc, int x, int y) {
     if (!doc.puzzle.IsInGrid(x, y) || !IsLetterCell(doc.puzzle.GetCell(x, y))) return {};
     const int word = doc.FindWordAt(x, y);
     if (word < 0) return {};
@@ -113,7 +113,7 @@ EditResult PutCursorOnCell(CRooster2Doc& doc, int x, int y) {
     return WordChange(old, doc.curWord);
 }
 
-EditResult FillMouseUp(CRooster2Doc& doc, int x, int y) {
+EditResult FillMouseUp(Rooster2Doc& doc, int x, int y) {
     if (!doc.puzzle.IsInGrid(x, y)) return {};
     const int old = doc.curWord;
     const int oldPos = doc.curPos;
@@ -131,16 +131,16 @@ EditResult FillMouseUp(CRooster2Doc& doc, int x, int y) {
         int down = -1;
         doc.puzzle.FindWordsAt(x, y, count, across, down);
         if (count == 2) {
-            doc.direction = 3 - doc.direction;
+            doc.direction = Crossing(doc.direction);
             SelectWordAt(doc, doc.FindWordAt(x, y), x, y);
         } else {
-            doc.direction = across >= 0 ? DIR_ACROSS : DIR_DOWN;
+            doc.direction = across >= 0 ? Direction::Across : Direction::Down;
         }
     }
     return WordChange(old, doc.curWord);
 }
 
-EditResult ToggleIJ(CRooster2Doc& doc, CUndoHistories& undo, int x, int y) {
+EditResult ToggleIJ(Rooster2Doc& doc, UndoHistories& undo, int x, int y) {
     if (!doc.puzzle.IsInGrid(x, y)) return {};
     const Cell code = doc.puzzle.GetCell(x, y);
     if (code != CELL_IJ && code != 'Y') return {};
@@ -152,7 +152,7 @@ EditResult ToggleIJ(CRooster2Doc& doc, CUndoHistories& undo, int x, int y) {
     return FinishTyping(doc, undo, result);
 }
 
-EditResult FillKeyDown(CRooster2Doc& doc, CUndoHistories& undo, EditKey key, bool ctrl) {
+EditResult FillKeyDown(Rooster2Doc& doc, UndoHistories& undo, EditKey key, bool ctrl) {
     if (!HasCurrentWord(doc)) return {};
     KeepCursorInWord(doc);
     switch (key) {
@@ -181,7 +181,7 @@ EditResult FillKeyDown(CRooster2Doc& doc, CUndoHistories& undo, EditKey key, boo
     return {};
 }
 
-EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch, bool autoNextWord) {
+EditResult FillChar(Rooster2Doc& doc, UndoHistories& undo, unsigned char ch, bool autoNextWord) {
     if (!HasCurrentWord(doc) || !IsTypable(ch)) return {};
     KeepCursorInWord(doc);
     doc.puzzle.SetCell(CursorX(doc), CursorY(doc), TypedCellCode(ch));
@@ -194,7 +194,7 @@ EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch, b
     return FinishTyping(doc, undo, result);
 }
 
-EditResult FillBackspace(CRooster2Doc& doc, CUndoHistories& undo) {
+EditResult FillBackspace(Rooster2Doc& doc, UndoHistories& undo) {
     if (!HasCurrentWord(doc)) return {};
     KeepCursorInWord(doc);
     if (doc.curPos == 0) return {};
@@ -203,25 +203,25 @@ EditResult FillBackspace(CRooster2Doc& doc, CUndoHistories& undo) {
     return FinishTyping(doc, undo, ShowCurrent(doc));
 }
 
-std::string WordCaption(const CRooster2Doc& doc, int word) {
+std::string WordCaption(const Rooster2Doc& doc, int word) {
     if (!doc.puzzle.IsValidWordIndex(word)) return "Geen woord geselecteerd";
     return GetClueCaption(doc.puzzle.words[word]);
 }
 
-int CountWordParts(const CRooster2Doc& doc) {
+int CountWordParts(const Rooster2Doc& doc) {
     int parts = 0;
     for (const WordInfo& word : doc.puzzle.words) parts += std::max(word.PartCountInUse(), 1);
     return parts;
 }
 
-std::string BestResultStatus(const CRooster2Doc& doc, int bestDepth) {
+std::string BestResultStatus(const Rooster2Doc& doc, int bestDepth) {
     return StrFormat("Beste oplossing met %d correcte invullingen van de %d", bestDepth,
                      CountWordParts(doc));
 }
 
-std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y, int solutionCount,
+std::optional<std::string> MouseMoveStatus(const Rooster2Doc& doc, int x, int y, int solutionCount,
                                            int bestDepth) {
-    if (doc.phase != PHASE_VULLEN) return std::nullopt;
+    if (doc.phase != Phase::Vullen) return std::nullopt;
     if (doc.puzzle.IsInGrid(x, y)) {
         if (!IsLetterCell(doc.puzzle.GetCell(x, y))) return std::nullopt;
         const int word = doc.FindWordAt(x, y);

@@ -14,24 +14,24 @@
 
 #include "editing/edit_result.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
 // Whether m_curWord names a word (0 <= m_curWord < number of words).
-bool HasCurrentWord(const CRooster2Doc& doc);
+bool HasCurrentWord(const Rooster2Doc& doc);
 
 // Left button released on cell (x, y): a black or not-cell deselects the word;
 // a letter cell makes its word current (at a crossing the word of m_direction)
 // with the cursor on the cell and the direction of that word; a second click on
 // the cursor cell of a crossing switches to the crossing word.
-EditResult FillMouseUp(CRooster2Doc& doc, int x, int y);
+EditResult FillMouseUp(Rooster2Doc& doc, int x, int y);
 // The cursor on letter cell (x, y) in the word through it (at a crossing the word
 // of the current direction); nothing applies on another cell.
-EditResult PutCursorOnCell(CRooster2Doc& doc, int x, int y);
+EditResult PutCursorOnCell(Rooster2Doc& doc, int x, int y);
 
 // Right button released on (x, y): an IJ cell becomes the letter Y and a Y the
 // IJ; sets m_ijToggled. Other cells are left alone (not applied).
-EditResult ToggleIJ(CRooster2Doc& doc, CUndoHistories& undo, int x, int y);
+EditResult ToggleIJ(Rooster2Doc& doc, UndoHistories& undo, int x, int y);
 
 // A navigation or Delete key, with ctrl when Ctrl is held. Nothing applies
 // without a current word.
@@ -41,31 +41,31 @@ EditResult ToggleIJ(CRooster2Doc& doc, CUndoHistories& undo, int x, int y);
 //   Left/Up: the same backwards; with Ctrl the previous word of m_direction.
 //   Home/End: first/last cell; with Ctrl the first/last word.
 //   Delete: clears the current word (crossing cells of complete words stay).
-EditResult FillKeyDown(CRooster2Doc& doc, CUndoHistories& undo, EditKey key, bool ctrl);
+EditResult FillKeyDown(Rooster2Doc& doc, UndoHistories& undo, EditKey key, bool ctrl);
 
 // A typed character: letters (upper-cased, except that 'y' is the IJ cell and
 // 'Y' the letter Y), digits and the space (clears the cell). It goes into the
 // cursor cell and the cursor moves on; after the last cell of the word it stays,
 // or with autoNextWord ("&Naar volgende woord") moves to the first cell of the
 // next word of m_direction. Other characters do not apply.
-EditResult FillChar(CRooster2Doc& doc, CUndoHistories& undo, unsigned char ch, bool autoNextWord);
+EditResult FillChar(Rooster2Doc& doc, UndoHistories& undo, unsigned char ch, bool autoNextWord);
 
 // Backspace: the cursor goes back one cell and that cell is cleared; nothing
 // on the first cell of a word.
-EditResult FillBackspace(CRooster2Doc& doc, CUndoHistories& undo);
+EditResult FillBackspace(Rooster2Doc& doc, UndoHistories& undo);
 
 // The status text after ShowWordChange: the caption of the word, or
 // "Geen woord geselecteerd".
-std::string WordCaption(const CRooster2Doc& doc, int word);
+std::string WordCaption(const Rooster2Doc& doc, int word);
 
 // The first status pane's text for the mouse on cell (x, y) (outside the grid:
 // a hint or the search results; on a letter cell in a word: its caption), or
 // nothing when the text stays as it was, as always outside the filling phase.
-std::optional<std::string> MouseMoveStatus(const CRooster2Doc& doc, int x, int y, int solutionCount,
+std::optional<std::string> MouseMoveStatus(const Rooster2Doc& doc, int x, int y, int solutionCount,
                                            int bestDepth);
 // The number of answers counting every part of a split answer: the "van de %d"
 // of the best-result status.
-int CountWordParts(const CRooster2Doc& doc);
+int CountWordParts(const Rooster2Doc& doc);
 // "Beste oplossing met %d correcte invullingen van de %d": the best partial fill
 // placed bestDepth of the CountWordParts answers.
-std::string BestResultStatus(const CRooster2Doc& doc, int bestDepth);
+std::string BestResultStatus(const Rooster2Doc& doc, int bestDepth);

@@ -1,16 +1,16 @@
 #pragma once
 // The editing side of the grid view, without any drawing: the view's mouse and
 // shaping-cursor state, the two undo histories, and one entry point per event
-// that picks the phase's behaviour. The desktop view owns one CGridEditor next
+// that picks the phase's behaviour. The desktop view owns one GridEditor next
 // to the document, converts pixels to cells with PointToCell, forwards events,
 // and repaints what each EditResult asks for:
 //
 //   redrawAll       invalidate the view
 //   redrawLetters   RedrawLetters
 //   cells           DrawCell with CellColour for each y * width + x
-//   highlightCell   DrawCell with m_colorWoordPos (the shaping cursor)
+//   highlightCell   DrawCell with m_colourWoordPos (the shaping cursor)
 //   wordChange      ShowWordChange(oldWord, newWord), caption WordCaption(newWord)
-//   forgetBestResult / forgetSolutions   m_bestDepth = 0 / m_solutionCount = 0
+//   forgetBestResult / forgetSolutions   bestDepth = 0 / solutionCount = 0
 //
 // Undo snapshots and MarkModified have already happened inside.
 
@@ -20,7 +20,7 @@
 #include "editing/edit_result.h"
 #include "editing/undo_history.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 struct GridCell {
     int x = -1;
@@ -36,14 +36,14 @@ std::optional<GridCell> PointToCell(int px, int py, int scrollX, int scrollY, in
 
 // What Escape does in a phase.
 enum class EscapeAction { None, InterruptSearch, FinishSolutions };
-EscapeAction EscapeActionFor(int phase);
+EscapeAction EscapeActionFor(Phase phase);
 
-class CGridEditor {
+class GridEditor {
 public:
-    explicit CGridEditor(CRooster2Doc& doc) : m_doc(doc) {}
+    explicit GridEditor(Rooster2Doc& doc) : m_doc(doc) {}
 
-    CUndoHistories& Histories() { return m_undo; }
-    const CUndoHistories& Histories() const { return m_undo; }
+    UndoHistories& Histories() { return m_undo; }
+    const UndoHistories& Histories() const { return m_undo; }
 
     // A document was created or opened and is now shown: both histories start
     // from its grid; the mouse and the shaping cursor are forgotten.
@@ -79,19 +79,19 @@ public:
     // keyboard away from the mouse cell and lies in the grid.
     bool IsMarkHighlighted() const;
 
-    int m_pressX = -1;  // cell where the last button went down, -1 outside
-    int m_pressY = -1;
-    int m_mouseX = -1;  // cell under the mouse at the last move
-    int m_mouseY = -1;
-    int m_markX = -1;  // the shaping cursor
-    int m_markY = -1;
-    bool m_autoNextWord = false;  // "&Naar volgende woord"
+    int pressX = -1;  // cell where the last button went down, -1 outside
+    int pressY = -1;
+    int mouseX = -1;  // cell under the mouse at the last move
+    int mouseY = -1;
+    int markX = -1;  // the shaping cursor
+    int markY = -1;
+    bool autoNextWord = false;  // "&Naar volgende woord"
 
 private:
     EditResult Undo();
     EditResult Redo();
     EditResult RestoreResult(std::vector<int> cells) const;
 
-    CRooster2Doc& m_doc;
-    CUndoHistories m_undo;
+    Rooster2Doc& m_doc;
+    UndoHistories m_undo;
 };

@@ -14,7 +14,7 @@ namespace {
 // Builds the new grid in a free scratch grid: each cell (x, y) goes to
 // target(x, y) when that lies inside the grid; then copies it back.
 template <typename Target>
-void MoveCells(CRooster2Doc& doc, Target target) {
+void MoveCells(Rooster2Doc& doc, Target target) {
     std::array<Cell, MAX_CELLS> scratch;
     scratch.fill(CELL_VRIJ);
     for (int y = 0; y < doc.puzzle.height; ++y) {
@@ -33,7 +33,7 @@ struct CellPos {
 
 // From (x, y) in steps of (dx, dy), while the cells are black or not-cells, make
 // them not-cells. Returns whether a black cell changed.
-bool EdgeRunToNiet(CRooster2Doc& doc, int x, int y, int dx, int dy) {
+bool EdgeRunToNiet(Rooster2Doc& doc, int x, int y, int dx, int dy) {
     bool changed = false;
     for (; doc.puzzle.IsInGrid(x, y) && !IsLetterCell(doc.puzzle.GetCell(x, y)); x += dx, y += dy) {
         changed = changed || doc.puzzle.GetCell(x, y) != CELL_NIET;
@@ -44,17 +44,17 @@ bool EdgeRunToNiet(CRooster2Doc& doc, int x, int y, int dx, int dy) {
 
 }  // namespace
 
-void ClearAllCells(CRooster2Doc& doc) {
+void ClearAllCells(Rooster2Doc& doc) {
     std::fill_n(doc.puzzle.cells.begin(), doc.puzzle.CellCount(), CELL_VRIJ);
 }
 
-void RemoveLetters(CRooster2Doc& doc) {
+void RemoveLetters(Rooster2Doc& doc) {
     for (int i = 0; i < doc.puzzle.CellCount(); ++i)
         if (doc.puzzle.cells[i] > CELL_VRIJ) doc.puzzle.cells[i] = CELL_VRIJ;
     for (WordInfo& word : doc.puzzle.words) word.value.clear();
 }
 
-bool EdgeBlackToNiet(CRooster2Doc& doc) {
+bool EdgeBlackToNiet(Rooster2Doc& doc) {
     const int w = doc.puzzle.width;
     const int h = doc.puzzle.height;
     bool changed = false;
@@ -69,28 +69,28 @@ bool EdgeBlackToNiet(CRooster2Doc& doc) {
     return changed;
 }
 
-void ShiftGrid(CRooster2Doc& doc, int dx, int dy) {
+void ShiftGrid(Rooster2Doc& doc, int dx, int dy) {
     MoveCells(doc, [=](int x, int y) { return CellPos{x + dx, y + dy}; });
 }
 
-bool RotateGrid(CRooster2Doc& doc) {
+bool RotateGrid(Rooster2Doc& doc) {
     if (doc.puzzle.width != doc.puzzle.height) return false;
     const int h = doc.puzzle.height;
     MoveCells(doc, [=](int x, int y) { return CellPos{h - 1 - y, x}; });
     return true;
 }
 
-void MirrorGridRows(CRooster2Doc& doc) {
+void MirrorGridRows(Rooster2Doc& doc) {
     const int h = doc.puzzle.height;
     MoveCells(doc, [=](int x, int y) { return CellPos{x, h - 1 - y}; });
 }
 
-void MirrorGridColumns(CRooster2Doc& doc) {
+void MirrorGridColumns(Rooster2Doc& doc) {
     const int w = doc.puzzle.width;
     MoveCells(doc, [=](int x, int y) { return CellPos{w - 1 - x, y}; });
 }
 
-std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y) {
+std::vector<int> MakeAlternateBlack(Rooster2Doc& doc, int x, int y) {
     std::vector<int> changed;
     while (doc.puzzle.IsInGrid(x, y) && doc.puzzle.GetCell(x, y) == CELL_VRIJ) {
         doc.puzzle.SetCell(x, y, CELL_ZWART);
@@ -104,7 +104,7 @@ std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y) {
     return changed;
 }
 
-void MakeFreeCellsBlack(CRooster2Doc& doc) {
+void MakeFreeCellsBlack(Rooster2Doc& doc) {
     for (int i = 0; i < doc.puzzle.CellCount(); ++i)
         if (doc.puzzle.cells[i] == CELL_VRIJ) doc.puzzle.cells[i] = CELL_ZWART;
 }
@@ -113,18 +113,18 @@ void MakeFreeCellsBlack(CRooster2Doc& doc) {
 
 namespace {
 
-bool IsShaping(const CRooster2Doc& doc) { return doc.phase == PHASE_VORMEN; }
-bool IsShapingSquare(const CRooster2Doc& doc) {
+bool IsShaping(const Rooster2Doc& doc) { return doc.phase == Phase::Vormen; }
+bool IsShapingSquare(const Rooster2Doc& doc) {
     return IsShaping(doc) && doc.puzzle.width == doc.puzzle.height;
 }
 // Removing letters under a running search would leave it placing words into
 // cells it believes filled; every other phase may.
-bool IsNotSearching(const CRooster2Doc& doc) { return doc.phase != PHASE_ZOEKEN; }
-bool Always(const CRooster2Doc&) { return true; }
+bool IsNotSearching(const Rooster2Doc& doc) { return doc.phase != Phase::Zoeken; }
+bool Always(const Rooster2Doc&) { return true; }
 
 // After a change of the shape: snapshot, modified, words as the next repaint
 // would build them, and the whole view to repaint.
-EditResult FinishShapeChange(CRooster2Doc& doc, CUndoHistories& undo) {
+EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
     undo.PushShapeUndo(doc);
     doc.MarkModified(true);
     doc.puzzle.BuildWords();
@@ -136,14 +136,14 @@ EditResult FinishShapeChange(CRooster2Doc& doc, CUndoHistories& undo) {
 
 // Snapshot onto the history of the phase the command runs in; the search and
 // solution phases keep none.
-void PushPhaseUndo(const CRooster2Doc& doc, CUndoHistories& undo) {
-    if (doc.phase == PHASE_VORMEN)
+void PushPhaseUndo(const Rooster2Doc& doc, UndoHistories& undo) {
+    if (doc.phase == Phase::Vormen)
         undo.PushShapeUndo(doc);
-    else if (doc.phase == PHASE_VULLEN)
+    else if (doc.phase == Phase::Vullen)
         undo.PushFillUndo(doc);
 }
 
-EditResult RunCleanSlate(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunCleanSlate(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     ClearAllCells(doc);
     EditResult result = FinishShapeChange(doc, undo);
     result.redrawAll = false;
@@ -152,7 +152,7 @@ EditResult RunCleanSlate(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
     return result;
 }
 
-EditResult RunRemoveLetters(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunRemoveLetters(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     RemoveLetters(doc);
     PushPhaseUndo(doc, undo);
     doc.MarkModified(true);
@@ -162,7 +162,7 @@ EditResult RunRemoveLetters(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
     return result;
 }
 
-EditResult RunEdgeBlack(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunEdgeBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     // Marked modified when cells changed, so the save prompt does not let the
     // change go unnoticed.
     if (EdgeBlackToNiet(doc)) doc.MarkModified(true);
@@ -174,27 +174,27 @@ EditResult RunEdgeBlack(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
 }
 
 template <int dx, int dy>
-EditResult RunShift(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunShift(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     ShiftGrid(doc, dx, dy);
     return FinishShapeChange(doc, undo);
 }
 
-EditResult RunRotate(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunRotate(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     if (!RotateGrid(doc)) return {};
     return FinishShapeChange(doc, undo);
 }
 
-EditResult RunMirrorRows(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunMirrorRows(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     MirrorGridRows(doc);
     return FinishShapeChange(doc, undo);
 }
 
-EditResult RunMirrorColumns(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunMirrorColumns(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     MirrorGridColumns(doc);
     return FinishShapeChange(doc, undo);
 }
 
-EditResult RunAlternateBlack(CRooster2Doc& doc, CUndoHistories& undo, int mouseX, int mouseY) {
+EditResult RunAlternateBlack(Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY) {
     std::vector<int> changed = MakeAlternateBlack(doc, mouseX, mouseY);
     if (changed.empty()) return {};
     EditResult result = FinishShapeChange(doc, undo);
@@ -202,15 +202,15 @@ EditResult RunAlternateBlack(CRooster2Doc& doc, CUndoHistories& undo, int mouseX
     return result;
 }
 
-EditResult RunFreeCellsBlack(CRooster2Doc& doc, CUndoHistories& undo, int, int) {
+EditResult RunFreeCellsBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     MakeFreeCellsBlack(doc);
     return FinishShapeChange(doc, undo);
 }
 
 struct Transform {
     int id;
-    bool (*canRun)(const CRooster2Doc&);
-    EditResult (*run)(CRooster2Doc&, CUndoHistories&, int, int);
+    bool (*canRun)(const Rooster2Doc&);
+    EditResult (*run)(Rooster2Doc&, UndoHistories&, int, int);
 };
 
 constexpr Transform TRANSFORMS[] = {
@@ -238,17 +238,17 @@ const Transform* FindTransform(int id) {
 
 bool IsGridTransform(int id) { return FindTransform(id) != nullptr; }
 
-bool CanRunGridTransform(int id, const CRooster2Doc& doc) {
+bool CanRunGridTransform(int id, const Rooster2Doc& doc) {
     const Transform* transform = FindTransform(id);
     return transform != nullptr && transform->canRun(doc);
 }
 
-EditResult RunGridTransform(int id, CRooster2Doc& doc, CUndoHistories& undo, int mouseX,
+EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX,
                             int mouseY) {
     if (!CanRunGridTransform(id, doc)) return {};
     return FindTransform(id)->run(doc, undo, mouseX, mouseY);
 }
 
-EditResult CleanSlateCommand(CRooster2Doc& doc, CUndoHistories& undo) {
+EditResult CleanSlateCommand(Rooster2Doc& doc, UndoHistories& undo) {
     return RunGridTransform(ID_GRID_CLEAN, doc, undo, -1, -1);
 }

@@ -14,36 +14,36 @@
 
 #include "editing/edit_result.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
 // ---- Cell operations ------------------------------------------------------------
 
 // Every cell becomes free.
-void ClearAllCells(CRooster2Doc& doc);
+void ClearAllCells(Rooster2Doc& doc);
 // Letters (the IJ included) become free and every word's value is emptied;
 // black, not-cells and free cells stay.
-void RemoveLetters(CRooster2Doc& doc);
+void RemoveLetters(Rooster2Doc& doc);
 // Straight runs of black or not-cells from each edge become not-cells: first
 // every column from both ends, then every row, so the row runs continue through
 // not-cells the column pass made. Returns whether any cell changed.
-bool EdgeBlackToNiet(CRooster2Doc& doc);
+bool EdgeBlackToNiet(Rooster2Doc& doc);
 // Moves every cell by (dx, dy); cells pushed over an edge are lost and the
 // uncovered row or column becomes free.
-void ShiftGrid(CRooster2Doc& doc, int dx, int dy);
+void ShiftGrid(Rooster2Doc& doc, int dx, int dy);
 // Quarter turn clockwise: the top-left cell goes to the top-right corner.
 // Only a square grid turns; returns false and changes nothing otherwise.
-bool RotateGrid(CRooster2Doc& doc);
+bool RotateGrid(Rooster2Doc& doc);
 // Top to bottom.
-void MirrorGridRows(CRooster2Doc& doc);
+void MirrorGridRows(Rooster2Doc& doc);
 // Left to right.
-void MirrorGridColumns(CRooster2Doc& doc);
+void MirrorGridColumns(Rooster2Doc& doc);
 // Black, free, black, ... along row y from column x to the right, while the
 // cells are exactly free; it also stops before a black or not-cell right of a
 // cell it made black. Returns the cells made black (y * width + x).
-std::vector<int> MakeAlternateBlack(CRooster2Doc& doc, int x, int y);
+std::vector<int> MakeAlternateBlack(Rooster2Doc& doc, int x, int y);
 // Every cell that is exactly free becomes black.
-void MakeFreeCellsBlack(CRooster2Doc& doc);
+void MakeFreeCellsBlack(Rooster2Doc& doc);
 
 // ---- Commands ----------------------------------------------------------------------
 
@@ -55,7 +55,7 @@ bool IsGridTransform(int id);
 // The transform's enabling rule: the shaping phase for all but two; the rotation
 // also needs a square grid; removing letters in any phase but while the search
 // runs; edge black to not-cells always.
-bool CanRunGridTransform(int id, const CRooster2Doc& doc);
+bool CanRunGridTransform(int id, const Rooster2Doc& doc);
 // Runs transform id when it may run now (else nothing is applied).
 // (mouseX, mouseY) is the cell under the mouse at the last mouse move; only
 // ID_ALTERNATE_BLACK uses it, and does nothing (not even a snapshot) when that
@@ -64,8 +64,8 @@ bool CanRunGridTransform(int id, const CRooster2Doc& doc);
 // letters and edge black push onto the history of the current phase (none in
 // the search or solution phases). Repaint: the clean slate asks for the letters
 // only, every other transform for the whole view.
-EditResult RunGridTransform(int id, CRooster2Doc& doc, CUndoHistories& undo, int mouseX,
+EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX,
                             int mouseY);
 // "&Rooster schoonmaken" outside the menu: the properties dialog runs it when
 // "Doorloper" is switched on. Same as RunGridTransform(ID_GRID_CLEAN, ...).
-EditResult CleanSlateCommand(CRooster2Doc& doc, CUndoHistories& undo);
+EditResult CleanSlateCommand(Rooster2Doc& doc, UndoHistories& undo);

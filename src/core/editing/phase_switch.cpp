@@ -5,14 +5,14 @@
 #include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
 
-void SetPhase(CRooster2Doc& doc, int phase) { doc.phase = phase; }
+void SetPhase(Rooster2Doc& doc, Phase phase) { doc.phase = phase; }
 
-void StartEditingDocument(const CRooster2Doc& doc, CUndoHistories& undo) {
+void StartEditingDocument(const Rooster2Doc& doc, UndoHistories& undo) {
     undo.ResetFillUndo(doc);
     undo.ResetShapeUndo(doc);
 }
 
-bool ShapingLosesClues(const CRooster2Doc& doc) {
+bool ShapingLosesClues(const Rooster2Doc& doc) {
     return std::any_of(doc.puzzle.words.begin(), doc.puzzle.words.end(),
                        [](const WordInfo& word) { return !word.clue.empty(); });
 }
@@ -30,9 +30,9 @@ EditResult RepaintAll() {
 
 }  // namespace
 
-EditResult EnterShapingPhase(CRooster2Doc& doc, CUndoHistories& undo) {
-    if (doc.phase != PHASE_VULLEN) return {};
-    SetPhase(doc, PHASE_VORMEN);
+EditResult EnterShapingPhase(Rooster2Doc& doc, UndoHistories& undo) {
+    if (doc.phase != Phase::Vullen) return {};
+    SetPhase(doc, Phase::Vormen);
     // What the first shaping repaint would do anyway; done here so the base
     // snapshot already holds any cell the rebuild blackens.
     doc.puzzle.BuildWords();
@@ -42,9 +42,9 @@ EditResult EnterShapingPhase(CRooster2Doc& doc, CUndoHistories& undo) {
     return result;
 }
 
-EditResult EnterFillingPhase(CRooster2Doc& doc, CUndoHistories& undo) {
-    if (doc.phase != PHASE_VORMEN) return {};
-    SetPhase(doc, PHASE_VULLEN);
+EditResult EnterFillingPhase(Rooster2Doc& doc, UndoHistories& undo) {
+    if (doc.phase != Phase::Vormen) return {};
+    SetPhase(doc, Phase::Vullen);
     // The words follow every shaping repaint; rebuilt here so they hold the
     // shape even when no repaint came between the last change and the switch.
     doc.puzzle.BuildWords();

@@ -8,25 +8,25 @@
 #include "editing/edit_result.h"
 #include "model/user_message.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
-void SetPhase(CRooster2Doc& doc, int phase);
+void SetPhase(Rooster2Doc& doc, Phase phase);
 
 // The view was given a new or opened document: both histories start afresh
 // from its grid, so undo never crosses from one puzzle to another.
-void StartEditingDocument(const CRooster2Doc& doc, CUndoHistories& undo);
+void StartEditingDocument(const Rooster2Doc& doc, UndoHistories& undo);
 
 // "&1. Vormen rooster" runs only from the filling phase. Shaping rebuilds the
 // words and so discards every clue: when ShapingLosesClues, ask
 // ClueLossQuestion (OK / Cancel, question icon) first and stop on Cancel.
 // The caller also closes the clue text window and the clue list.
-bool ShapingLosesClues(const CRooster2Doc& doc);
+bool ShapingLosesClues(const Rooster2Doc& doc);
 UserMessage ClueLossQuestion();
 // Enters shaping: phase 1, words rebuilt, shape history reset; the solutions
 // are dropped (forgetSolutions) and the whole view repaints.
-EditResult EnterShapingPhase(CRooster2Doc& doc, CUndoHistories& undo);
+EditResult EnterShapingPhase(Rooster2Doc& doc, UndoHistories& undo);
 
 // "&2. Vullen rooster" runs only from the shaping phase: phase 2, the first
 // word current with the cursor on its first cell, fill history reset, repaint.
-EditResult EnterFillingPhase(CRooster2Doc& doc, CUndoHistories& undo);
+EditResult EnterFillingPhase(Rooster2Doc& doc, UndoHistories& undo);

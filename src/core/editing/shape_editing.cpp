@@ -10,7 +10,7 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell) {
     return IsLetterCell(releaseCode) ? CELL_ZWART : CELL_VRIJ;
 }
 
-EditResult ShapeMouseUp(CRooster2Doc& doc, CUndoHistories& undo, int pressX, int pressY, int x,
+EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x,
                         int y, bool notCell) {
     if (!doc.puzzle.IsInGrid(x, y) || doc.puzzle.numbering.doorloper) return {};
     const Cell code = ShapeClickCode(doc.puzzle.GetCell(x, y), notCell);
@@ -31,7 +31,7 @@ EditResult ShapeMouseUp(CRooster2Doc& doc, CUndoHistories& undo, int pressX, int
     return result;
 }
 
-bool NextLetterCell(const CRooster2Doc& doc, int& x, int& y, int dx, int dy) {
+bool NextLetterCell(const Rooster2Doc& doc, int& x, int& y, int dx, int dy) {
     for (int cx = x + dx, cy = y + dy; doc.puzzle.IsInGrid(cx, cy); cx += dx, cy += dy) {
         if (IsLetterCell(doc.puzzle.GetCell(cx, cy))) {
             x = cx;
@@ -42,10 +42,10 @@ bool NextLetterCell(const CRooster2Doc& doc, int& x, int& y, int dx, int dy) {
     return false;
 }
 
-void AdvanceCell(const CRooster2Doc& doc, int& x, int& y) {
+void AdvanceCell(const Rooster2Doc& doc, int& x, int& y) {
     const int w = doc.puzzle.width;
     const int h = doc.puzzle.height;
-    const bool across = doc.direction == DIR_ACROSS;
+    const bool across = doc.direction == Direction::Across;
     // Position in reading order: rows first across, columns first down.
     const int start = across ? y * w + x : x * h + y;
     for (int step = 1; step < w * h; ++step) {
@@ -62,13 +62,13 @@ void AdvanceCell(const CRooster2Doc& doc, int& x, int& y) {
 
 namespace {
 
-bool IsMarkOnLetter(const CRooster2Doc& doc, int markX, int markY) {
+bool IsMarkOnLetter(const Rooster2Doc& doc, int markX, int markY) {
     return doc.puzzle.IsInGrid(markX, markY) && IsLetterCell(doc.puzzle.GetCell(markX, markY));
 }
 
 }  // namespace
 
-EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKey key) {
+EditResult MoveShapeMark(const Rooster2Doc& doc, int& markX, int& markY, EditKey key) {
     if (!IsMarkOnLetter(doc, markX, markY)) return {};
     int dx = 0;
     int dy = 0;
@@ -100,7 +100,7 @@ EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKe
     return result;
 }
 
-EditResult TypeAtShapeMark(CRooster2Doc& doc, CUndoHistories& undo, int& markX, int& markY,
+EditResult TypeAtShapeMark(Rooster2Doc& doc, UndoHistories& undo, int& markX, int& markY,
                            unsigned char ch) {
     if (!doc.puzzle.IsInGrid(markX, markY) || ch < CELL_VRIJ) return {};
     EditResult result;

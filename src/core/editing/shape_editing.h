@@ -6,8 +6,8 @@
 #include "model/cells.h"
 #include "editing/edit_result.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
 // The code a shape click writes, decided by the code of the release cell. A
 // plain click makes a black or not-cell free and any letter cell black; a
@@ -20,28 +20,28 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell);
 // release cell alone; each cell through SetCellSymmetric. Refused outside the
 // grid and in a Doorloper puzzle. Pushes the shape history, rebuilds the words,
 // marks modified; asks to repaint everything and to forget the best result.
-EditResult ShapeMouseUp(CRooster2Doc& doc, CUndoHistories& undo, int pressX, int pressY, int x,
+EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x,
                         int y, bool notCell);
 
 // The next letter cell from (x, y) in steps of (dx, dy), skipping black and
 // not-cells; false (and x, y unchanged) when the grid edge comes first.
-bool NextLetterCell(const CRooster2Doc& doc, int& x, int& y, int dx, int dy);
+bool NextLetterCell(const Rooster2Doc& doc, int& x, int& y, int dx, int dy);
 // The next letter cell in reading order of m_direction: across to the right and
 // on at the start of the next row, down to the cell below and on at the top of
 // the next column, wrapping at the end of the grid. Stays on (x, y) when the
 // walk comes back without finding one.
-void AdvanceCell(const CRooster2Doc& doc, int& x, int& y);
+void AdvanceCell(const Rooster2Doc& doc, int& x, int& y);
 
 // An arrow key moves the mark (markX, markY) to the next letter cell in its
 // direction. Applies only while the mark is on a letter cell and another letter
 // cell lies that way; then the old mark cell repaints normally and the new one
 // highlighted (EditResult::highlightCell).
 // Keys other than the four arrows do not apply.
-EditResult MoveShapeMark(const CRooster2Doc& doc, int& markX, int& markY, EditKey key);
+EditResult MoveShapeMark(const Rooster2Doc& doc, int& markX, int& markY, EditKey key);
 
 // A typed character (ch >= 0x20) at the mark: on a letter cell it is stored
 // (a-z upper-cased except 'y', the IJ cell), with a shape snapshot and the
 // document marked modified; the mark then advances (AdvanceCell) and is
 // highlighted. Nothing applies while the mark is outside the grid.
-EditResult TypeAtShapeMark(CRooster2Doc& doc, CUndoHistories& undo, int& markX, int& markY,
+EditResult TypeAtShapeMark(Rooster2Doc& doc, UndoHistories& undo, int& markX, int& markY,
                            unsigned char ch);

@@ -10,12 +10,12 @@
 #include "search/search_run.h"
 #include "util/file_io.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
-class CSolutionBrowser {
+class SolutionBrowser {
 public:
-    CSolutionBrowser(CRooster2Doc& doc, SearchResults& results);
+    SolutionBrowser(Rooster2Doc& doc, SearchResults& results);
 
     bool CanShowSolutions() const;  // "&Toon oplossingen"
     bool CanShowBest() const;       // "Toon &beste zoekresultaat"
@@ -29,9 +29,9 @@ public:
     bool Last();
     // "&Klaar": keeps the shown solution (the option to fill with the last shown
     // one) or the grid from before, and returns to filling.
-    void OnSolutionsDone(CUndoHistories& undo);
+    void OnSolutionsDone(UndoHistories& undo);
     // Puts the deepest partial fill in the grid, without a phase change.
-    void OnShowBest(CUndoHistories& undo);
+    void OnShowBest(UndoHistories& undo);
     // "Frequentieverdeling": the cursor goes to the open cell whose letter varies
     // least over the solutions, and the status text names it ("Vak H3/V5: 1 letter
     // in 100 oplossingen"). Not applied without solutions or open cells.
@@ -42,14 +42,14 @@ public:
     const std::string& StatusText() const { return m_statusText; }
 
     // Switch the phase; without it only the document's phase is set.
-    std::function<void(int phase)> m_setPhase;
+    std::function<void(Phase phase)> setPhase;
 
 private:
     void ShowSolution(int k);
     void SetStatus();
-    void SetPhase(int phase);
+    void SetPhase(Phase phase);
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     SearchResults& m_results;
     int m_currentSolution = 0;
     std::string m_gridBackup;

@@ -2,55 +2,55 @@
 
 #include "model/rooster2_doc.h"
 
-void CUndoHistory::Push(const std::string& grid) {
+void UndoHistory::Push(const std::string& grid) {
     m_snapshots.resize(static_cast<std::size_t>(m_pos));
     m_snapshots.push_back(grid);
     m_pos = static_cast<int>(m_snapshots.size());
 }
 
-void CUndoHistory::Reset(const std::string& grid) {
+void UndoHistory::Reset(const std::string& grid) {
     m_snapshots.clear();
     m_pos = 0;
     Push(grid);
 }
 
-const std::string& CUndoHistory::Undo() {
+const std::string& UndoHistory::Undo() {
     --m_pos;
     return m_snapshots[static_cast<std::size_t>(m_pos - 1)];
 }
 
-const std::string& CUndoHistory::Redo() {
+const std::string& UndoHistory::Redo() {
     ++m_pos;
     return m_snapshots[static_cast<std::size_t>(m_pos - 1)];
 }
 
-void CUndoHistories::PushShapeUndo(const CRooster2Doc& doc) { m_shapeUndo.Push(doc.puzzle.GridToString()); }
-void CUndoHistories::PushFillUndo(const CRooster2Doc& doc) { m_fillUndo.Push(doc.puzzle.GridToString()); }
-void CUndoHistories::ResetShapeUndo(const CRooster2Doc& doc) {
+void UndoHistories::PushShapeUndo(const Rooster2Doc& doc) { m_shapeUndo.Push(doc.puzzle.GridToString()); }
+void UndoHistories::PushFillUndo(const Rooster2Doc& doc) { m_fillUndo.Push(doc.puzzle.GridToString()); }
+void UndoHistories::ResetShapeUndo(const Rooster2Doc& doc) {
     m_shapeUndo.Reset(doc.puzzle.GridToString());
 }
-void CUndoHistories::ResetFillUndo(const CRooster2Doc& doc) { m_fillUndo.Reset(doc.puzzle.GridToString()); }
+void UndoHistories::ResetFillUndo(const Rooster2Doc& doc) { m_fillUndo.Reset(doc.puzzle.GridToString()); }
 
-CUndoHistory* CUndoHistories::HistoryOf(int phase) {
-    if (phase == PHASE_VORMEN) return &m_shapeUndo;
-    if (phase == PHASE_VULLEN) return &m_fillUndo;
+UndoHistory* UndoHistories::HistoryOf(Phase phase) {
+    if (phase == Phase::Vormen) return &m_shapeUndo;
+    if (phase == Phase::Vullen) return &m_fillUndo;
     return nullptr;
 }
 
-bool CUndoHistories::CanUndo(int phase) const {
-    return (phase == PHASE_VORMEN && m_shapeUndo.CanUndo()) ||
-           (phase == PHASE_VULLEN && m_fillUndo.CanUndo());
+bool UndoHistories::CanUndo(Phase phase) const {
+    return (phase == Phase::Vormen && m_shapeUndo.CanUndo()) ||
+           (phase == Phase::Vullen && m_fillUndo.CanUndo());
 }
 
-bool CUndoHistories::CanRedo(int phase) const {
-    return (phase == PHASE_VORMEN && m_shapeUndo.CanRedo()) ||
-           (phase == PHASE_VULLEN && m_fillUndo.CanRedo());
+bool UndoHistories::CanRedo(Phase phase) const {
+    return (phase == Phase::Vormen && m_shapeUndo.CanRedo()) ||
+           (phase == Phase::Vullen && m_fillUndo.CanRedo());
 }
 
-std::vector<int> CUndoHistories::Restore(CRooster2Doc& doc, const std::string& snapshot) {
+std::vector<int> UndoHistories::Restore(Rooster2Doc& doc, const std::string& snapshot) {
     const std::string before = doc.puzzle.GridToString();
     doc.puzzle.StringToGrid(snapshot);
-    if (doc.phase == PHASE_VORMEN) doc.puzzle.BuildWords();
+    if (doc.phase == Phase::Vormen) doc.puzzle.BuildWords();
     // Compare after the rebuild: it may blacken lone cells, which must be redrawn too.
     const std::string after = doc.puzzle.GridToString();
     std::vector<int> changed;
@@ -60,12 +60,12 @@ std::vector<int> CUndoHistories::Restore(CRooster2Doc& doc, const std::string& s
     return changed;
 }
 
-std::vector<int> CUndoHistories::Undo(CRooster2Doc& doc) {
+std::vector<int> UndoHistories::Undo(Rooster2Doc& doc) {
     if (!CanUndo(doc.phase)) return {};
     return Restore(doc, HistoryOf(doc.phase)->Undo());
 }
 
-std::vector<int> CUndoHistories::Redo(CRooster2Doc& doc) {
+std::vector<int> UndoHistories::Redo(Rooster2Doc& doc) {
     if (!CanRedo(doc.phase)) return {};
     return Restore(doc, HistoryOf(doc.phase)->Redo());
 }

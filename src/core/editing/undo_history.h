@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
-class CRooster2Doc;
+#include "model/cells.h"
 
-class CUndoHistory {
+class Rooster2Doc;
+
+class UndoHistory {
 public:
     // Drops the redo states and appends the grid after an editing command.
     void Push(const std::string& grid);
@@ -29,28 +31,28 @@ private:
 
 // The two histories and the per-phase rules: which one a phase uses, when the
 // commands are enabled, and what a step does to the document.
-class CUndoHistories {
+class UndoHistories {
 public:
-    void PushShapeUndo(const CRooster2Doc& doc);
-    void PushFillUndo(const CRooster2Doc& doc);
-    void ResetShapeUndo(const CRooster2Doc& doc);
-    void ResetFillUndo(const CRooster2Doc& doc);
+    void PushShapeUndo(const Rooster2Doc& doc);
+    void PushFillUndo(const Rooster2Doc& doc);
+    void ResetShapeUndo(const Rooster2Doc& doc);
+    void ResetFillUndo(const Rooster2Doc& doc);
 
-    bool CanUndo(int phase) const;
-    bool CanRedo(int phase) const;
+    bool CanUndo(Phase phase) const;
+    bool CanRedo(Phase phase) const;
     // Restores the previous / next snapshot of the phase's history (rebuilding the
     // words when shaping), marks the document modified and returns the indices of
     // the cells that changed. Nothing happens when the command is disabled.
-    std::vector<int> Undo(CRooster2Doc& doc);
-    std::vector<int> Redo(CRooster2Doc& doc);
+    std::vector<int> Undo(Rooster2Doc& doc);
+    std::vector<int> Redo(Rooster2Doc& doc);
 
-    const CUndoHistory& Shape() const { return m_shapeUndo; }
-    const CUndoHistory& Fill() const { return m_fillUndo; }
+    const UndoHistory& Shape() const { return m_shapeUndo; }
+    const UndoHistory& Fill() const { return m_fillUndo; }
 
 private:
-    CUndoHistory* HistoryOf(int phase);
-    std::vector<int> Restore(CRooster2Doc& doc, const std::string& snapshot);
+    UndoHistory* HistoryOf(Phase phase);
+    std::vector<int> Restore(Rooster2Doc& doc, const std::string& snapshot);
 
-    CUndoHistory m_shapeUndo;
-    CUndoHistory m_fillUndo;
+    UndoHistory m_shapeUndo;
+    UndoHistory m_fillUndo;
 };

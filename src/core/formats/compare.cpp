@@ -15,7 +15,7 @@ namespace {
 bool IsShapeCell(Cell code) { return code == CELL_ZWART || code == CELL_NIET; }
 
 // Positions whose letters differ; false when the shapes differ.
-bool FindLetterDifferences(const CRooster2Doc& doc, const std::string& fileCells,
+bool FindLetterDifferences(const Rooster2Doc& doc, const std::string& fileCells,
                            std::vector<int>& positions) {
     for (int i = 0; i < doc.puzzle.CellCount(); ++i) {
         const Cell own = doc.puzzle.cells[i];
@@ -30,7 +30,7 @@ bool FindLetterDifferences(const CRooster2Doc& doc, const std::string& fileCells
 }
 
 // The words through the differing cells, each once, in the order they were met.
-std::vector<int> DifferingWords(const CRooster2Doc& doc, const std::vector<int>& positions) {
+std::vector<int> DifferingWords(const Rooster2Doc& doc, const std::vector<int>& positions) {
     std::vector<int> words;
     auto addOnce = [&words](int word) {
         if (word >= 0 && std::find(words.begin(), words.end(), word) == words.end())
@@ -49,7 +49,7 @@ std::vector<int> DifferingWords(const CRooster2Doc& doc, const std::vector<int>&
 
 }  // namespace
 
-std::string FileWordValue(const CRooster2Doc& doc, const WordInfo& word,
+std::string FileWordValue(const Rooster2Doc& doc, const WordInfo& word,
                           const std::string& fileCells) {
     WordInfo fromFile = word;
     fromFile.value.clear();
@@ -58,9 +58,9 @@ std::string FileWordValue(const CRooster2Doc& doc, const WordInfo& word,
     return FormatDisplayValue(fromFile);
 }
 
-int CompareWithBytes(CRooster2Doc& doc, std::string_view bytes, std::string& details) {
+int CompareWithBytes(Rooster2Doc& doc, std::string_view bytes, std::string& details) {
     details.clear();
-    CRooster2Doc other;
+    Rooster2Doc other;
     const RtrReadResult read = ReadRtr(other, bytes);
     if (read.status != RtrStatus::Loaded) return COMPARE_NOT_RTR;
     if (other.puzzle.width != doc.puzzle.width || other.puzzle.height != doc.puzzle.height) return COMPARE_OTHER_SIZE;
@@ -76,7 +76,7 @@ int CompareWithBytes(CRooster2Doc& doc, std::string_view bytes, std::string& det
     return COMPARE_DONE;
 }
 
-int CompareWithFile(CRooster2Doc& doc, const std::string& path, std::string& details) {
+int CompareWithFile(Rooster2Doc& doc, const std::string& path, std::string& details) {
     details.clear();
     std::string bytes;
     if (path.empty()) return COMPARE_NOT_FOUND;
@@ -112,7 +112,7 @@ std::string FormatCompareResult(int code, const std::string& details, const std:
     return text;
 }
 
-bool CompareNow(CRooster2Doc& doc, const std::string& name, bool allFiles, std::string& result,
+bool CompareNow(Rooster2Doc& doc, const std::string& name, bool allFiles, std::string& result,
                 UserMessage& message) {
     if (name.empty()) {
         message = {"Bestandsnaam niet ingevuld", "Oei"};

@@ -9,7 +9,7 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 struct WordInfo;
 
 enum CompareResult {
@@ -22,13 +22,13 @@ enum CompareResult {
 
 // Compares with the puzzle file at path; for COMPARE_DONE, details lists the words whose
 // letters differ, each followed by "\r\n  ", empty when the grids hold the same letters.
-int CompareWithFile(CRooster2Doc& doc, const std::string& path, std::string& details);
+int CompareWithFile(Rooster2Doc& doc, const std::string& path, std::string& details);
 // The same with the file's bytes.
-int CompareWithBytes(CRooster2Doc& doc, std::string_view bytes, std::string& details);
+int CompareWithBytes(Rooster2Doc& doc, std::string_view bytes, std::string& details);
 
 // The display value of a word read from another grid of the same size: its letters,
 // "-" between parts, the IJ cell as "IJ".
-std::string FileWordValue(const CRooster2Doc& doc, const WordInfo& word,
+std::string FileWordValue(const Rooster2Doc& doc, const WordInfo& word,
                           const std::string& fileCells);
 
 // One file's part of the result text: the path on a line, then what was found.
@@ -37,5 +37,5 @@ std::string FormatCompareResult(int code, const std::string& details, const std:
 // The result text for the name the user gave: that file, or with allFiles every puzzle
 // file of its folder in name order. False with "Bestandsnaam niet ingevuld" when the
 // name is empty.
-bool CompareNow(CRooster2Doc& doc, const std::string& name, bool allFiles, std::string& result,
+bool CompareNow(Rooster2Doc& doc, const std::string& name, bool allFiles, std::string& result,
                 UserMessage& message);

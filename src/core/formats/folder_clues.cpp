@@ -85,7 +85,7 @@ bool ReadFileDate(const std::string& path, FileDate& date) {
 }
 
 int CountWordRecords(const Cell* cells, int width, int height, bool doorloper, bool acrossOnly) {
-    CRooster2Doc scratch;
+    Rooster2Doc scratch;
     scratch.puzzle.width = width;
     scratch.puzzle.height = height;
     std::copy_n(cells, width * height, scratch.puzzle.cells.begin());

@@ -68,10 +68,10 @@ const char* ImageBaseName(const Puzzle& puzzle) {
     return puzzle.html.blackGrey ? "grijs" : "zwart";
 }
 
-std::string SizeAndBackground(const Puzzle& puzzle, ColorRef background) {
+std::string SizeAndBackground(const Puzzle& puzzle, ColourRef background) {
     return StrFormat("  width: %d;\r\n", puzzle.appearance.cellSize) +
            StrFormat("  height: %d;\r\n", puzzle.appearance.cellSize) +
-           StrFormat("  background: #%06x;\r\n", ColorToHtml(background));
+           StrFormat("  background: #%06x;\r\n", ColourToHtml(background));
 }
 
 std::string WordCellClass(const std::string& name, const Puzzle& puzzle, int right, int bottom,
@@ -180,7 +180,7 @@ std::string ClueLists(const Puzzle& puzzle) {
 // cell's column or row) ends a part other than the last.
 }  // namespace
 
-std::uint32_t ColorToHtml(ColorRef colour) {
+std::uint32_t ColourToHtml(ColourRef colour) {
     return static_cast<std::uint32_t>(RedOf(colour) << 16 | GreenOf(colour) << 8 | BlueOf(colour));
 }
 

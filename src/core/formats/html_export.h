@@ -28,7 +28,7 @@ std::string PublishedTitle(const Puzzle& puzzle);
 std::string EscapeHtml(const std::string& text, bool escapeQuotes = true);
 
 // 0x00BBGGRR as the number 0xRRGGBB that CSS expects.
-std::uint32_t ColorToHtml(ColorRef colour);
+std::uint32_t ColourToHtml(ColourRef colour);
 
 // "zwart.gif" or "grijs.gif", by the puzzle's choice for black cells.
 std::string HtmlImageName(const Puzzle& puzzle);

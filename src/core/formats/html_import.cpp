@@ -73,12 +73,12 @@ bool CountHtmlGrid(std::string_view page, int& rows, int& columns) {
     return true;
 }
 
-ImportResult ReadHtmlGrid(CRooster2Doc& doc, std::string_view page) {
+ImportResult ReadHtmlGrid(Rooster2Doc& doc, std::string_view page) {
     HtmlGridRows table;
     if (!ScanGridTable(page, table) || !IsAcceptedSide(static_cast<int>(table.size())) ||
         !IsAcceptedSide(WidestRow(table)))
         return {false, {"Html-bestand voldoet niet aan Rooster2-eisen", "Jammer"}};
-    CRooster2Doc read = doc;
+    Rooster2Doc read = doc;
     read.puzzle.height = static_cast<int>(table.size());
     read.puzzle.width = WidestRow(table);
     // Short rows leave cells that no table cell covers: they become free cells.
@@ -94,6 +94,6 @@ ImportResult ReadHtmlGrid(CRooster2Doc& doc, std::string_view page) {
     return {true, {}};
 }
 
-ImportResult ImportHtmlFile(CRooster2Doc& doc, const std::string& path) {
+ImportResult ImportHtmlFile(Rooster2Doc& doc, const std::string& path) {
     return ImportFromFile(doc, path, ReadHtmlGrid);
 }

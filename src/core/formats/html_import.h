@@ -8,7 +8,7 @@
 
 #include "formats/import_result.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 constexpr int MAX_HTML_GRID_SIDE = 99;
 
@@ -19,6 +19,6 @@ bool CountHtmlGrid(std::string_view page, int& rows, int& columns);
 // Replaces the grid by the page's shape (every other setting stays), rebuilds the
 // words and enters the filling phase. A page that does not qualify leaves the
 // document untouched with "Html-bestand voldoet niet aan Rooster2-eisen".
-ImportResult ReadHtmlGrid(CRooster2Doc& doc, std::string_view page);
+ImportResult ReadHtmlGrid(Rooster2Doc& doc, std::string_view page);
 
-ImportResult ImportHtmlFile(CRooster2Doc& doc, const std::string& path);
+ImportResult ImportHtmlFile(Rooster2Doc& doc, const std::string& path);

@@ -3,7 +3,7 @@
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 
-ImportResult ImportFromFile(CRooster2Doc& doc, const std::string& path, ImportReader reader) {
+ImportResult ImportFromFile(Rooster2Doc& doc, const std::string& path, ImportReader reader) {
     std::string bytes;
     const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
     if (read == ReadStatus::CannotOpen) return {false, {"Bestand is er niet"}};
@@ -12,7 +12,7 @@ ImportResult ImportFromFile(CRooster2Doc& doc, const std::string& path, ImportRe
     return reader(doc, bytes);
 }
 
-void FinishGridImport(CRooster2Doc& doc) {
-    doc.phase = PHASE_VULLEN;
+void FinishGridImport(Rooster2Doc& doc) {
+    doc.phase = Phase::Vullen;
     doc.MarkModified(true);
 }

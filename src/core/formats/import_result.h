@@ -8,18 +8,18 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 struct ImportResult {
     bool imported = false;  // the document now holds what the file describes
     UserMessage message;    // why it was refused, or a remark after importing; empty for none
 };
 
-using ImportReader = ImportResult (*)(CRooster2Doc& doc, std::string_view bytes);
+using ImportReader = ImportResult (*)(Rooster2Doc& doc, std::string_view bytes);
 
 // Reads the file at path and hands its bytes to reader; "Bestand is er niet" when
 // the file cannot be read, a refusal when it is larger than any document.
-ImportResult ImportFromFile(CRooster2Doc& doc, const std::string& path, ImportReader reader);
+ImportResult ImportFromFile(Rooster2Doc& doc, const std::string& path, ImportReader reader);
 
 // After an import the user goes on filling the grid: filling phase, document modified.
-void FinishGridImport(CRooster2Doc& doc);
+void FinishGridImport(Rooster2Doc& doc);

@@ -258,7 +258,7 @@ bool ReadAnswer(const Json& cell, const CellValues& values, std::optional<std::s
 
 class IpuzReader {
 public:
-    IpuzReader(const Json& root, CRooster2Doc& read) : m_root(root), m_read(read) {}
+    IpuzReader(const Json& root, Rooster2Doc& read) : m_root(root), m_read(read) {}
 
     std::optional<ImportResult> ReadGrid() {
         const auto dimensions = m_root.find("dimensions");
@@ -423,7 +423,7 @@ private:
     }
 
     const Json& m_root;
-    CRooster2Doc& m_read;
+    Rooster2Doc& m_read;
     CellValues m_values;
     std::map<long long, int> m_labelCells;  // the first cell showing each number
     std::map<std::pair<int, bool>, std::size_t> m_wordAtCell;
@@ -432,10 +432,10 @@ private:
     int m_simplified = 0;
 };
 
-ImportResult ReadIpuz(CRooster2Doc& doc, const Json& root) {
+ImportResult ReadIpuz(Rooster2Doc& doc, const Json& root) {
     if (!root.is_object()) return Refused("geen ipuz-object");
     if (!IsCrossword(root)) return Refused("geen kruiswoordpuzzel");
-    CRooster2Doc read = doc;
+    Rooster2Doc read = doc;
     read.OnNewDocument();
     IpuzReader reader(root, read);
     if (std::optional<ImportResult> refused = reader.ReadGrid()) return *refused;
@@ -448,7 +448,7 @@ ImportResult ReadIpuz(CRooster2Doc& doc, const Json& root) {
 
 }  // namespace
 
-ImportResult ImportIpuz(CRooster2Doc& doc, std::string_view bytes) {
+ImportResult ImportIpuz(Rooster2Doc& doc, std::string_view bytes) {
     if (bytes.size() > MAX_IPUZ_BYTES) return Refused("het bestand is te groot");
     const std::string_view text = WithoutCallbackWrapper(WithoutByteOrderMark(bytes));
     if (NestingDepth(text) > MAX_NESTING) return Refused("te diep geneste gegevens");
@@ -461,6 +461,6 @@ ImportResult ImportIpuz(CRooster2Doc& doc, std::string_view bytes) {
     }
 }
 
-ImportResult ImportIpuzFile(CRooster2Doc& doc, const std::string& path) {
+ImportResult ImportIpuzFile(Rooster2Doc& doc, const std::string& path) {
     return ImportFromFile(doc, path, ImportIpuz);
 }

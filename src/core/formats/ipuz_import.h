@@ -12,12 +12,12 @@
 
 #include "formats/import_result.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 // Replaces the document by the file's puzzle; see ImportResult. Damaged or hostile
 // input (not JSON, nested too deep, sizes above 100 x 100, wrong types) is refused
 // with "Ipuz-bestand incorrect: ..." and leaves the document as it was. The remark
 // after importing tells how many cells were simplified and which clues are doubtful.
-ImportResult ImportIpuz(CRooster2Doc& doc, std::string_view bytes);
+ImportResult ImportIpuz(Rooster2Doc& doc, std::string_view bytes);
 
-ImportResult ImportIpuzFile(CRooster2Doc& doc, const std::string& path);
+ImportResult ImportIpuzFile(Rooster2Doc& doc, const std::string& path);

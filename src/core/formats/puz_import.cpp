@@ -93,7 +93,7 @@ bool ReadHeader(std::string_view bytes, PuzHeader& header) {
     return true;
 }
 
-void ReadShape(CRooster2Doc& doc, std::string_view bytes, const PuzHeader& header) {
+void ReadShape(Rooster2Doc& doc, std::string_view bytes, const PuzHeader& header) {
     doc.puzzle.width = header.width;
     doc.puzzle.height = header.height;
     for (int y = 0; y < header.height; ++y) {
@@ -108,7 +108,7 @@ void ReadShape(CRooster2Doc& doc, std::string_view bytes, const PuzHeader& heade
 
 // Reads the clues into the words in order; returns the string that ended the
 // list (empty, or the first one beyond the last word) and lists doubtful words.
-std::string ReadClues(CRooster2Doc& doc, PuzStrings& strings, std::string& doubtful) {
+std::string ReadClues(Rooster2Doc& doc, PuzStrings& strings, std::string& doubtful) {
     for (WordInfo& word : doc.puzzle.words) {
         std::string clue = strings.Next();
         if (clue.empty()) return clue;
@@ -119,7 +119,7 @@ std::string ReadClues(CRooster2Doc& doc, PuzStrings& strings, std::string& doubt
 
 // The notes: the string that ended the clues (an empty one adds nothing) and every
 // further one up to an empty string.
-void ReadNotes(CRooster2Doc& doc, PuzStrings& strings, const std::string& endOfClues) {
+void ReadNotes(Rooster2Doc& doc, PuzStrings& strings, const std::string& endOfClues) {
     doc.puzzle.comment.clear();
     if (!endOfClues.empty()) doc.puzzle.comment += endOfClues + " ";
     for (std::string note = strings.Next(); !note.empty(); note = strings.Next())
@@ -153,10 +153,10 @@ int ReadZeroTerminatedString(ByteReader& in, std::string& text) {
     return static_cast<int>(text.size());
 }
 
-ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes) {
+ImportResult ImportPuz(Rooster2Doc& doc, std::string_view bytes) {
     PuzHeader header;
     if (!ReadHeader(bytes, header)) return {false, {PUZ_INCORRECT}};
-    CRooster2Doc read = doc;
+    Rooster2Doc read = doc;
     read.OnNewDocument();
     ReadShape(read, bytes, header);
     PuzStrings strings(bytes, header.texts, header.utf8);
@@ -169,6 +169,6 @@ ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes) {
     return {true, {DoubtfulCluesRemark(doubtful)}};
 }
 
-ImportResult ImportPuzFile(CRooster2Doc& doc, const std::string& path) {
+ImportResult ImportPuzFile(Rooster2Doc& doc, const std::string& path) {
     return ImportFromFile(doc, path, ImportPuz);
 }

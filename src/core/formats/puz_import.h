@@ -10,7 +10,7 @@
 #include "formats/import_result.h"
 
 class ByteReader;
-class CRooster2Doc;
+class Rooster2Doc;
 struct WordInfo;
 
 // Stores an imported clue in the word, its length annotation as the word's parts; false
@@ -27,6 +27,6 @@ int ReadZeroTerminatedString(ByteReader& in, std::string& text);
 // Replaces the document by the file's puzzle; see ImportResult. A file that is no
 // Across Lite puzzle, or is damaged before its texts, is refused with
 // "Puz-bestand incorrect". The remark after importing lists doubtful clues.
-ImportResult ImportPuz(CRooster2Doc& doc, std::string_view bytes);
+ImportResult ImportPuz(Rooster2Doc& doc, std::string_view bytes);
 
-ImportResult ImportPuzFile(CRooster2Doc& doc, const std::string& path);
+ImportResult ImportPuzFile(Rooster2Doc& doc, const std::string& path);

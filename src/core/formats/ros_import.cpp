@@ -52,10 +52,10 @@ Cell CellOf(const RosGrid& grid, int x, int y) {
 
 }  // namespace
 
-ImportResult ImportRos(CRooster2Doc& doc, std::string_view bytes) {
+ImportResult ImportRos(Rooster2Doc& doc, std::string_view bytes) {
     RosGrid grid;
     if (!ReadRosGrid(bytes, grid)) return {false, {"Ros-bestand incorrect"}};
-    CRooster2Doc read = doc;
+    Rooster2Doc read = doc;
     read.OnNewDocument();
     read.puzzle.width = grid.columns;
     read.puzzle.height = grid.rows;
@@ -67,6 +67,6 @@ ImportResult ImportRos(CRooster2Doc& doc, std::string_view bytes) {
     return {true, {}};
 }
 
-ImportResult ImportRosFile(CRooster2Doc& doc, const std::string& path) {
+ImportResult ImportRosFile(Rooster2Doc& doc, const std::string& path) {
     return ImportFromFile(doc, path, ImportRos);
 }

@@ -7,13 +7,13 @@
 
 #include "formats/import_result.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 constexpr int MAX_ROS_GRID_SIDE = 40;
 
 // Replaces the document by the file's grid (all else as for a new puzzle), rebuilds
 // the words and enters the filling phase. A file that is no sound version-1 puzzle
 // is refused with "Ros-bestand incorrect" and the document stays as it was.
-ImportResult ImportRos(CRooster2Doc& doc, std::string_view bytes);
+ImportResult ImportRos(Rooster2Doc& doc, std::string_view bytes);
 
-ImportResult ImportRosFile(CRooster2Doc& doc, const std::string& path);
+ImportResult ImportRosFile(Rooster2Doc& doc, const std::string& path);

@@ -8,9 +8,9 @@ std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& resul
     Puzzle shown = puzzle;
     std::string text;
     if (!shown.html.title.empty()) text += shown.html.title + "\r\n\r\n";
-    for (int i = 0; i < results.m_solutionCount && i < static_cast<int>(results.m_solutions.size());
+    for (int i = 0; i < results.solutionCount && i < static_cast<int>(results.solutions.size());
          ++i) {
-        shown.StringToGrid(results.m_solutions[i]);
+        shown.StringToGrid(results.solutions[i]);
         text += StrFormat("Oplossing %d\r\n\r\n", i + 1);
         shown.WriteGridText(text, lowercase);
         text += "\r\n";
@@ -18,7 +18,7 @@ std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& resul
     return text;
 }
 
-WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
+WriteResult WriteSolutionsFile(Rooster2Doc& doc, const SearchResults& results,
                                const std::string& path, bool lowercase) {
     doc.lastFiles.text = path;
     return WriteFileAtomically(path, FormatSolutionsText(doc.puzzle, results, lowercase));

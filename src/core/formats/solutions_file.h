@@ -6,10 +6,10 @@
 #include "search/search_run.h"
 #include "util/file_io.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class Puzzle;
 
 std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results, bool lowercase);
 // Writes it and remembers the path as the text file name.
-WriteResult WriteSolutionsFile(CRooster2Doc& doc, const SearchResults& results,
+WriteResult WriteSolutionsFile(Rooster2Doc& doc, const SearchResults& results,
                                const std::string& path, bool lowercase);

@@ -37,7 +37,7 @@ double CombineLetterValues(const Puzzle& puzzle, std::string_view value, double 
     return result;
 }
 
-void AppendLocationLines(const CRooster2Doc& doc, std::vector<std::string>& lines) {
+void AppendLocationLines(const Rooster2Doc& doc, std::vector<std::string>& lines) {
     lines.push_back(std::string("Locatie: ") +
                     (doc.pathName.empty() ? NEW_FILE_LOCATION : doc.pathName));
     lines.push_back(std::string("Woordenlijst: ") +
@@ -256,7 +256,7 @@ std::string LettersOnNumberedCells(const Puzzle& puzzle) {
     return letters;
 }
 
-void ComputeStatistics(CRooster2Doc& doc, std::vector<std::string>& lines,
+void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options, const SystemFacts& facts) {
     AppendLocationLines(doc, lines);
     Puzzle& puzzle = doc.puzzle;
@@ -270,7 +270,7 @@ void ComputeStatistics(CRooster2Doc& doc, std::vector<std::string>& lines,
     if (options.withSystemInfo) AppendSystemInfoLines(facts, lines);
 }
 
-void ComputeStatistics(CRooster2Doc& doc, std::vector<std::string>& lines,
+void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options) {
     ComputeStatistics(doc, lines, options,
                       options.withSystemInfo ? ReadSystemFacts() : SystemFacts{});

@@ -21,14 +21,14 @@ constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
 
 }  // namespace
 
-std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists) {
+std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists) {
     std::string text = "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1);
     if (!doc.puzzle.numbering.acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0);
     if (withWordLists && !doc.puzzle.search.wordFile.empty()) text += "\r\n" + FormatWordListSection(doc.puzzle);
     return text;
 }
 
-void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text) {
+void ReadBackClueText(Rooster2Doc& doc, ClueSection& section, std::string_view text) {
     ProcessClueText(doc.puzzle, section, text);
     doc.MarkModified(true);
 }
@@ -38,21 +38,21 @@ int StepClueFontHeight(int height, bool larger) {
     return height >= SMALLEST_FONT_HEIGHT ? height : height + 1;
 }
 
-int ClueWindowLeft(const CRooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
+int ClueWindowLeft(const Rooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
                    int parentRight) {
     const int left = viewLeft + doc.puzzle.appearance.margin + doc.puzzle.width * cellPixels + GAP_RIGHT_OF_GRID;
     const int excess = left + windowWidth - parentRight;
     return excess > 0 ? left - excess : left;
 }
 
-ClueListItems BuildClueListItems(const CRooster2Doc& doc) {
+ClueListItems BuildClueListItems(const Rooster2Doc& doc) {
     ClueListItems items;
     for (const WordInfo& word : doc.puzzle.words)
         (word.dy == 1 ? items.down : items.across).push_back(FormatNumberedClue(word) + " ");
     return items;
 }
 
-int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item) {
+int WordOfClueListItem(const Rooster2Doc& doc, bool downList, int item) {
     if (item < 0) return -1;
     int seen = 0;
     for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
@@ -63,7 +63,7 @@ int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item) {
     return -1;
 }
 
-ClueListSelection SelectedClueListItems(const CRooster2Doc& doc) {
+ClueListSelection SelectedClueListItems(const Rooster2Doc& doc) {
     ClueListSelection selection;
     if (!doc.puzzle.IsValidWordIndex(doc.curWord)) return selection;
     const WordInfo& word = doc.puzzle.words[doc.curWord];

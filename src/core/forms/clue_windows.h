@@ -10,19 +10,19 @@
 
 #include "formats/clue_files.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 // ---- Clue text window -------------------------------------------------------------
 
 // "Horizontaal" and its clues, then (unless only across is numbered) "Verticaal"
 // and its clues; with withWordLists and a word file also "Zoekwoordenlijsten:"
 // with the word file as number 0 and the extra files from 1.
-std::string BuildClueWindowText(const CRooster2Doc& doc, bool withWordLists);
+std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists);
 
 // Reads an edited text back into the words, line by line through the clue-line
 // reader (the section carries over from earlier reads); a last line without a
 // line end is still being typed and is left out. The document is modified.
-void ReadBackClueText(CRooster2Doc& doc, ClueSection& section, std::string_view text);
+void ReadBackClueText(Rooster2Doc& doc, ClueSection& section, std::string_view text);
 
 // ---- Font heights of both windows ----------------------------------------------------
 
@@ -37,7 +37,7 @@ int StepClueFontHeight(int height, bool larger);
 // The left edge of a clue window: 10 pixels right of the grid drawn in the view
 // whose screen rectangle starts at viewLeft, moved left as far as its right edge
 // would pass parentRight.
-int ClueWindowLeft(const CRooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
+int ClueWindowLeft(const Rooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
                    int parentRight);
 
 // ---- Clue list window -------------------------------------------------------------------
@@ -47,11 +47,11 @@ struct ClueListItems {
     std::vector<std::string> down;    // lower list
 };
 // One item per word: its numbered clue followed by a space.
-ClueListItems BuildClueListItems(const CRooster2Doc& doc);
+ClueListItems BuildClueListItems(const Rooster2Doc& doc);
 
 // The word the k-th (0-based) item of the upper (across) or lower (down) list
 // stands for; -1 when there is no such word.
-int WordOfClueListItem(const CRooster2Doc& doc, bool downList, int item);
+int WordOfClueListItem(const Rooster2Doc& doc, bool downList, int item);
 
 // The items to select for the current word: the across and the down word
 // through its cursor cell, -1 for none.
@@ -59,7 +59,7 @@ struct ClueListSelection {
     int across = -1;
     int down = -1;
 };
-ClueListSelection SelectedClueListItems(const CRooster2Doc& doc);
+ClueListSelection SelectedClueListItems(const Rooster2Doc& doc);
 
 struct WindowSize {
     int width = 0;

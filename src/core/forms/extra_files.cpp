@@ -6,14 +6,14 @@
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
 
-std::vector<ExtraFileRow> ExtraFileRows(const CRooster2Doc& doc) {
+std::vector<ExtraFileRow> ExtraFileRows(const Rooster2Doc& doc) {
     std::vector<ExtraFileRow> rows;
     for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
         rows.push_back({StrFormat("%d", static_cast<int>(i + 1)), doc.puzzle.extraFiles[i]});
     return rows;
 }
 
-void AddExtraFile(CRooster2Doc& doc, const std::string& path) {
+void AddExtraFile(Rooster2Doc& doc, const std::string& path) {
     doc.puzzle.extraFiles.push_back(path);
     doc.MarkModified(true);
 }
@@ -22,7 +22,7 @@ UserMessage NoExtraFileSelectedMessage() {
     return {"Selecteer een of meer regels.\nKlik links in kolom #.", "Info"};
 }
 
-void RemoveExtraFiles(CRooster2Doc& doc, const std::vector<int>& numbers) {
+void RemoveExtraFiles(Rooster2Doc& doc, const std::vector<int>& numbers) {
     // From the highest number down, so that each removal leaves the others in place.
     std::vector<int> sorted = numbers;
     std::sort(sorted.begin(), sorted.end(), std::greater<>());

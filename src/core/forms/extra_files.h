@@ -9,19 +9,19 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 struct ExtraFileRow {
     std::string number;  // "#": 1-based
     std::string path;    // "Bestand"
 };
-std::vector<ExtraFileRow> ExtraFileRows(const CRooster2Doc& doc);
+std::vector<ExtraFileRow> ExtraFileRows(const Rooster2Doc& doc);
 
-void AddExtraFile(CRooster2Doc& doc, const std::string& path);
+void AddExtraFile(Rooster2Doc& doc, const std::string& path);
 
 // The hint for "Wis selectie" without a selected row.
 UserMessage NoExtraFileSelectedMessage();
 
 // Removes the extra files with these 1-based numbers (as read from the "#"
 // column of the selected rows); numbers that name no file are passed over.
-void RemoveExtraFiles(CRooster2Doc& doc, const std::vector<int>& numbers);
+void RemoveExtraFiles(Rooster2Doc& doc, const std::vector<int>& numbers);

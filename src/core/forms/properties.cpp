@@ -9,11 +9,11 @@ namespace {
 constexpr int SMALLEST_CLUE_TEXT_SIZE = 10;
 
 // The document's colour members in the order of the dialog's buttons.
-constexpr ColorRef Colours::*COLOUR_MEMBERS[PROPERTY_COLOUR_COUNT] = {
+constexpr ColourRef Colours::*COLOUR_MEMBERS[PROPERTY_COLOUR_COUNT] = {
     &Colours::zwart, &Colours::woord,    &Colours::niet,
     &Colours::vrij,  &Colours::woordPos, &Colours::achtergrond};
 
-void Resize(CRooster2Doc& doc, CUndoHistories& undo, int width, int height) {
+void Resize(Rooster2Doc& doc, UndoHistories& undo, int width, int height) {
     doc.puzzle.Resize(width, height);
     doc.curWord = 0;
     doc.curPos = 0;
@@ -24,11 +24,11 @@ void Resize(CRooster2Doc& doc, CUndoHistories& undo, int width, int height) {
 
 }  // namespace
 
-ColorRef& PropertyColour(Appearance& appearance, int i) {
+ColourRef& PropertyColour(Appearance& appearance, int i) {
     return appearance.colours.*COLOUR_MEMBERS[i];
 }
 
-PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters) {
+PuzzleProperties ReadProperties(const Rooster2Doc& doc, bool smallLetters) {
     const Puzzle& puzzle = doc.puzzle;
     return {puzzle.width,  puzzle.height, puzzle.symmetry, puzzle.appearance,
             puzzle.numbering, puzzle.html, smallLetters};
@@ -36,9 +36,9 @@ PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters) {
 
 int StoredClueTextSize(int size) { return size < SMALLEST_CLUE_TEXT_SIZE ? 0 : size; }
 
-bool CanChangeGridLayout(const CRooster2Doc& doc) { return doc.phase == PHASE_VORMEN; }
+bool CanChangeGridLayout(const Rooster2Doc& doc) { return doc.phase == Phase::Vormen; }
 
-PropertiesApplied ApplyProperties(CRooster2Doc& doc, CUndoHistories& undo,
+PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
                                   const PuzzleProperties& p) {
     Puzzle& puzzle = doc.puzzle;
     PropertiesApplied applied;
@@ -66,12 +66,12 @@ PropertiesApplied ApplyProperties(CRooster2Doc& doc, CUndoHistories& undo,
         puzzle.BuildWords();
     else if (!puzzle.numbering.doorloper)
         puzzle.Renumber();
-    if (puzzle.numbering.acrossOnly) doc.direction = DIR_ACROSS;
+    if (puzzle.numbering.acrossOnly) doc.direction = Direction::Across;
     doc.MarkModified(true);
     return applied;
 }
 
-void ApplyComment(CRooster2Doc& doc, const std::string& comment) {
+void ApplyComment(Rooster2Doc& doc, const std::string& comment) {
     doc.puzzle.comment = comment;
     doc.MarkModified(true);
 }

@@ -10,8 +10,8 @@
 #include "forms/number_fields.h"
 #include "model/puzzle.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
 // The colours in the order of their buttons: "Zwart", "Woord", "Niet", "Vrij",
 // "Cursor", "Achtergr.".
@@ -22,7 +22,7 @@ constexpr int PROPERTY_COLOUR_COUNT = 6;
 struct PuzzleProperties {
     int width = 0;
     int height = 0;
-    int symmetry = 0;  // 0..5: "Geen" .. "Horizontaal of verticaal"
+    Symmetry symmetry = Symmetry::Geen;  // 0..5: "Geen" .. "Horizontaal of verticaal"
     Appearance appearance;
     Numbering numbering;
     HtmlOptions html;
@@ -30,7 +30,7 @@ struct PuzzleProperties {
 };
 
 // The colour of button `i` (in the order above) within the appearance.
-ColorRef& PropertyColour(Appearance& appearance, int i);
+ColourRef& PropertyColour(Appearance& appearance, int i);
 
 inline constexpr NumberField FIELD_WIDTH{"Aantal vakken horizontaal:", 1, MAX_GRID_SIDE};
 inline constexpr NumberField FIELD_HEIGHT{"Aantal vakken verticaal:", 1, MAX_GRID_SIDE};
@@ -40,13 +40,13 @@ inline constexpr NumberField FIELD_CLUE_TEXT_SIZE{"Tekstgrootte omschrijving:", 
 inline constexpr NumberField FIELD_START_NUMBER{"Startnummer:", 1, 999};
 
 // The document's (and the view's small-letters) values as the dialog opens with them.
-PuzzleProperties ReadProperties(const CRooster2Doc& doc, bool smallLetters);
+PuzzleProperties ReadProperties(const Rooster2Doc& doc, bool smallLetters);
 
 // A clue text size below 10 is stored as 0: no caption line above the grid.
 int StoredClueTextSize(int size);
 
 // Whether the grid size and the numbering mode may be changed: only while shaping.
-bool CanChangeGridLayout(const CRooster2Doc& doc);
+bool CanChangeGridLayout(const Rooster2Doc& doc);
 
 // What OK did beyond the stored values.
 struct PropertiesApplied {
@@ -60,9 +60,9 @@ struct PropertiesApplied {
 // the across direction for "Alleen horizontaal nummeren", and marks the document
 // modified. The layout values (size, "Doorloper", "Alleen horizontaal") are only
 // taken while CanChangeGridLayout. The caller redraws and takes smallLetters.
-PropertiesApplied ApplyProperties(CRooster2Doc& doc, CUndoHistories& undo,
+PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
                                   const PuzzleProperties& properties);
 
 // "Commentaar" OK: the new comment, and the document is modified even when the
 // text did not change.
-void ApplyComment(CRooster2Doc& doc, const std::string& comment);
+void ApplyComment(Rooster2Doc& doc, const std::string& comment);

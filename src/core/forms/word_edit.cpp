@@ -14,7 +14,7 @@ const char* const OEI = "Oei";
 
 }  // namespace
 
-WordDataFields OpenWordData(const CRooster2Doc& doc, int i) {
+WordDataFields OpenWordData(const Rooster2Doc& doc, int i) {
     const WordInfo& word = doc.puzzle.words[i];
     WordDataFields fields;
     fields.title = WordDataTitle(word);
@@ -26,7 +26,7 @@ WordDataFields OpenWordData(const CRooster2Doc& doc, int i) {
     return fields;
 }
 
-std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, int i,
+std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, int i,
                                        const WordDataFields& fields) {
     std::vector<UserMessage> messages;
     WordInfo word = doc.puzzle.words[i];

@@ -8,8 +8,8 @@
 #include "model/user_message.h"
 #include "model/word_info.h"
 
-class CRooster2Doc;
-class CUndoHistories;
+class Rooster2Doc;
+class UndoHistories;
 
 // The dialog's fields for a word.
 struct WordDataFields {
@@ -22,7 +22,7 @@ struct WordDataFields {
 };
 
 // What the dialog shows for word i (a valid index).
-WordDataFields OpenWordData(const CRooster2Doc& doc, int i);
+WordDataFields OpenWordData(const Rooster2Doc& doc, int i);
 
 // OK for word i: the value (dots are free cells, a Y the IJ), the clue with its
 // part split taken from a length annotation at its end, the list number and the
@@ -30,5 +30,5 @@ WordDataFields OpenWordData(const CRooster2Doc& doc, int i);
 // the words are renumbered (not for a "Doorloper") and the document is modified.
 // Returns the messages to show ("Oei"): parts that do not add up to the length
 // (stored all the same) and letters that conflict with crossing words.
-std::vector<UserMessage> ApplyWordData(CRooster2Doc& doc, CUndoHistories& undo, int i,
+std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, int i,
                                        const WordDataFields& fields);

@@ -15,7 +15,7 @@ public:
                                  int value) = 0;
 };
 
-class CMapProfile : public IProfile {
+class MapProfile : public IProfile {
 public:
     int GetProfileInt(const std::string& section, const std::string& entry,
                       int defaultValue) const override;

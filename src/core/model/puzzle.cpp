@@ -10,12 +10,12 @@ LetterValues DefaultLetterValues() {
 
 Puzzle::Puzzle() {
     cells.fill(CELL_VRIJ);
-    appearance.colours.zwart = DEFAULT_COLOR_ZWART;
-    appearance.colours.woord = DEFAULT_COLOR_WOORD;
-    appearance.colours.woordPos = DEFAULT_COLOR_WOORDPOS;
-    appearance.colours.niet = DEFAULT_COLOR_NIET;
-    appearance.colours.vrij = DEFAULT_COLOR_VRIJ;
-    appearance.colours.achtergrond = DEFAULT_COLOR_ACHTERGROND;
+    appearance.colours.zwart = DEFAULT_COLOUR_ZWART;
+    appearance.colours.woord = DEFAULT_COLOUR_WOORD;
+    appearance.colours.woordPos = DEFAULT_COLOUR_WOORDPOS;
+    appearance.colours.niet = DEFAULT_COLOUR_NIET;
+    appearance.colours.vrij = DEFAULT_COLOUR_VRIJ;
+    appearance.colours.achtergrond = DEFAULT_COLOUR_ACHTERGROND;
     // Words always match the grid, also before anything rebuilds them.
     BuildWords();
 }
@@ -28,21 +28,21 @@ void Puzzle::SetCellSymmetric(int x, int y, Cell code) {
         if (IsInGrid(cx, cy)) SetCell(cx, cy, code);
     };
     switch (symmetry) {
-        case 1:  // quarter turns about the centre
+        case Symmetry::RondomMiddelpunt:
             setIfInside(w - 1 - y, x);
             SetCell(w - 1 - x, h - 1 - y, code);
             setIfInside(y, h - 1 - x);
             break;
-        case 2:
+        case Symmetry::Horizontaal:
             SetCell(x, h - 1 - y, code);
             break;
-        case 3:
+        case Symmetry::Verticaal:
             SetCell(w - 1 - x, y, code);
             break;
-        case 4:
+        case Symmetry::HorizontaalEnVerticaal:
             SetCell(w - 1 - x, h - 1 - y, code);
             break;
-        case 5:
+        case Symmetry::HorizontaalOfVerticaal:
             SetCell(x, h - 1 - y, code);
             SetCell(w - 1 - x, y, code);
             SetCell(w - 1 - x, h - 1 - y, code);

@@ -14,13 +14,13 @@
 
 // The colours of the cells, the background and the letters.
 struct Colours {
-    ColorRef zwart = 0;        // black cells
-    ColorRef woord = 0;        // the current word
-    ColorRef woordPos = 0;     // the cursor cell
-    ColorRef niet = 0;         // cells outside the shape
-    ColorRef vrij = 0;         // free cells
-    ColorRef achtergrond = 0;  // around the grid
-    ColorRef letter = 0;       // the letters
+    ColourRef zwart = 0;        // black cells
+    ColourRef woord = 0;        // the current word
+    ColourRef woordPos = 0;     // the cursor cell
+    ColourRef niet = 0;         // cells outside the shape
+    ColourRef vrij = 0;         // free cells
+    ColourRef achtergrond = 0;  // around the grid
+    ColourRef letter = 0;       // the letters
 };
 
 // How the grid is drawn.
@@ -95,14 +95,14 @@ public:
     void Renumber();
     void FindWordsAt(int x, int y, int& count, int& across, int& down) const;
     // The word at (x, y); where two cross, the one in `direction`.
-    int FindWordAt(int x, int y, int direction) const;
+    int FindWordAt(int x, int y, Direction direction) const;
     void FindWordOrdinals(int x, int y, int& acrossOrdinal, int& downOrdinal) const;
     void GetWordValue(int i, std::string& s) const;
     std::string GetWordValue(int i) const;
     bool SetWordValue(int i, const std::string& s);
     bool IsWordEmpty(int i) const;
     bool IsWordComplete(int i) const;
-    int NextWordInDirection(int i, int step, int dir) const;
+    int NextWordInDirection(int i, int step, Direction dir) const;
     bool IsValidWordIndex(int i) const { return i >= 0 && i < static_cast<int>(words.size()); }
     // The number drawn in cell (x, y), 0 for none.
     int CellNumber(int x, int y) const;
@@ -118,7 +118,7 @@ public:
     std::array<Cell, MAX_CELLS> cells{};
     std::vector<WordInfo> words;
     std::vector<std::int32_t> cellNumbers;  // width * height, row-major
-    std::int32_t symmetry = 0;
+    Symmetry symmetry = Symmetry::Geen;
 
     Appearance appearance;
     Numbering numbering;
@@ -136,12 +136,12 @@ private:
 };
 
 // Built-in colours of a new puzzle.
-constexpr ColorRef DEFAULT_COLOR_ZWART = 0xB49484;
-constexpr ColorRef DEFAULT_COLOR_WOORD = 0xE8E8E8;
-constexpr ColorRef DEFAULT_COLOR_WOORDPOS = 0xD7D7D7;
-constexpr ColorRef DEFAULT_COLOR_NIET = 0xFFFFFF;
-constexpr ColorRef DEFAULT_COLOR_VRIJ = 0xFFFFFF;
-constexpr ColorRef DEFAULT_COLOR_ACHTERGROND = 0xFFFFFF;
+constexpr ColourRef DEFAULT_COLOUR_ZWART = 0xB49484;
+constexpr ColourRef DEFAULT_COLOUR_WOORD = 0xE8E8E8;
+constexpr ColourRef DEFAULT_COLOUR_WOORDPOS = 0xD7D7D7;
+constexpr ColourRef DEFAULT_COLOUR_NIET = 0xFFFFFF;
+constexpr ColourRef DEFAULT_COLOUR_VRIJ = 0xFFFFFF;
+constexpr ColourRef DEFAULT_COLOUR_ACHTERGROND = 0xFFFFFF;
 // Defaults the file reader gives to fields that older files lack.
-constexpr ColorRef FILE_DEFAULT_COLOR_WOORDPOS = 0x80FF80;
-constexpr ColorRef FILE_DEFAULT_COLOR_ACHTERGROND = 0xD8E9EC;
+constexpr ColourRef FILE_DEFAULT_COLOUR_WOORDPOS = 0x80FF80;
+constexpr ColourRef FILE_DEFAULT_COLOUR_ACHTERGROND = 0xD8E9EC;

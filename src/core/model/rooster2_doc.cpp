@@ -6,14 +6,14 @@ const char* const RTR_SIGNATURE = "Rooster Versie 2 Ruitwerk";
 
 namespace {
 
-const char* const PROFILE_SECTION_COLORS = "Kleur";
+const char* const PROFILE_SECTION_COLOURS = "Kleur";
 
-struct ColorEntry {
+struct ColourEntry {
     const char* entry;
-    ColorRef Colours::*member;
+    ColourRef Colours::*member;
 };
 
-const ColorEntry COLOR_ENTRIES[] = {
+const ColourEntry COLOUR_ENTRIES[] = {
     {"Zwart", &Colours::zwart}, {"Woord", &Colours::woord},
     {"WoordPos", &Colours::woordPos}, {"Niet", &Colours::niet},
     {"Vrij", &Colours::vrij}, {"Achtergrond", &Colours::achtergrond},
@@ -21,16 +21,16 @@ const ColorEntry COLOR_ENTRIES[] = {
 
 }  // namespace
 
-CRooster2Doc::CRooster2Doc() { OnNewDocument(); }
+Rooster2Doc::Rooster2Doc() { OnNewDocument(); }
 
-bool CRooster2Doc::OnNewDocument() {
+bool Rooster2Doc::OnNewDocument() {
     // The sound is a preference of the run rather than of a puzzle: it survives "Nieuw".
     const bool sound = puzzle.search.sound;
     puzzle = Puzzle();
     puzzle.search.sound = sound;
-    ReadDefaultColors();
-    phase = PHASE_VORMEN;
-    direction = DIR_ACROSS;
+    ReadDefaultColours();
+    phase = Phase::Vormen;
+    direction = Direction::Across;
     curWord = 0;
     curPos = 0;
     pathName.clear();
@@ -40,22 +40,22 @@ bool CRooster2Doc::OnNewDocument() {
     return true;
 }
 
-void CRooster2Doc::ReadDefaultColors() {
+void Rooster2Doc::ReadDefaultColours() {
     if (profile == nullptr) return;
-    for (const ColorEntry& color : COLOR_ENTRIES) {
-        const int stored = profile->GetProfileInt(PROFILE_SECTION_COLORS, color.entry, -1);
-        if (stored != -1) puzzle.appearance.colours.*color.member = static_cast<ColorRef>(stored);
+    for (const ColourEntry& color : COLOUR_ENTRIES) {
+        const int stored = profile->GetProfileInt(PROFILE_SECTION_COLOURS, color.entry, -1);
+        if (stored != -1) puzzle.appearance.colours.*color.member = static_cast<ColourRef>(stored);
     }
 }
 
-void CRooster2Doc::WriteDefaultColors() const {
+void Rooster2Doc::WriteDefaultColours() const {
     if (profile == nullptr) return;
-    for (const ColorEntry& color : COLOR_ENTRIES)
-        profile->WriteProfileInt(PROFILE_SECTION_COLORS, color.entry,
+    for (const ColourEntry& color : COLOUR_ENTRIES)
+        profile->WriteProfileInt(PROFILE_SECTION_COLOURS, color.entry,
                                  static_cast<int>(puzzle.appearance.colours.*color.member));
 }
 
-void CRooster2Doc::MarkModified(bool modified) {
+void Rooster2Doc::MarkModified(bool modified) {
     m_modified = modified;
     if (modifiedListener) modifiedListener(modified);
 }

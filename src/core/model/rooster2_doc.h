@@ -28,9 +28,9 @@ struct RememberedFiles {
     std::string pdf;
 };
 
-class CRooster2Doc {
+class Rooster2Doc {
 public:
-    CRooster2Doc();
+    Rooster2Doc();
 
     // "Nieuw": a fresh 15 x 15 puzzle with the profile's colours, shaping.
     bool OnNewDocument();
@@ -40,9 +40,9 @@ public:
 
     // ---- Profile colours -------------------------------------------------
     // Replaces the six colours by the profile's "Kleur" entries where present.
-    void ReadDefaultColors();
+    void ReadDefaultColours();
     // Writes the six colours as the defaults of the next new document.
-    void WriteDefaultColors() const;
+    void WriteDefaultColours() const;
 
     // Sets the modified flag and tells the listener (the main window adds "*").
     void MarkModified(bool modified);
@@ -51,8 +51,8 @@ public:
     Puzzle puzzle;
 
     // ---- Editing state ---------------------------------------------------
-    std::int32_t phase = PHASE_VORMEN;
-    std::int32_t direction = DIR_ACROSS;
+    Phase phase = Phase::Vormen;
+    Direction direction = Direction::Across;
     std::int32_t curWord = 0;
     std::int32_t curPos = 0;
     std::string pathName;

@@ -24,7 +24,7 @@ void WriteString(ByteWriter& out, const std::string& text) {
 
 void WriteFlag(ByteWriter& out, bool flag) { out.WriteS32(flag ? 1 : 0); }
 
-void WriteWordRecords(ByteWriter& out, const CRooster2Doc& doc) {
+void WriteWordRecords(ByteWriter& out, const Rooster2Doc& doc) {
     for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
         const std::string letters = doc.puzzle.GetWordValue(i);
         out.WriteS16(static_cast<std::int16_t>(letters.size() & 0xFFFF));
@@ -37,7 +37,7 @@ void WriteWordRecords(ByteWriter& out, const CRooster2Doc& doc) {
     }
 }
 
-void WritePartRecords(ByteWriter& out, const CRooster2Doc& doc) {
+void WritePartRecords(ByteWriter& out, const Rooster2Doc& doc) {
     for (const WordInfo& word : doc.puzzle.words) {
         const int parts = word.partCount >= 2 ? std::min(word.partCount, MAX_PARTS) : 0;
         out.WriteS32(parts);
@@ -51,7 +51,7 @@ enum class Field { Present, Missing, Damaged };
 
 class RtrReader {
 public:
-    RtrReader(CRooster2Doc& doc, std::string_view bytes) : m_doc(doc), m_in(bytes) {}
+    RtrReader(Rooster2Doc& doc, std::string_view bytes) : m_doc(doc), m_in(bytes) {}
 
     RtrStatus Read();
 
@@ -67,6 +67,14 @@ private:
 
     // A fixed-size field of the part that every file holds.
     bool Required(std::int32_t& value) { return m_in.ReadS32(value); }
+    // A value of an enum class: the file holds its number.
+    template <typename Enum>
+    bool Required(Enum& value) {
+        std::int32_t number = 0;
+        if (!Required(number)) return false;
+        value = static_cast<Enum>(number);
+        return true;
+    }
     // A 4-byte field that older files may lack: missing only when no byte is left.
     Field Optional(std::int32_t& value) {
         if (m_in.AtEnd()) return Field::Missing;
@@ -74,13 +82,13 @@ private:
     }
     Field OptionalFlag(bool& flag, bool defaultValue);
     Field OptionalInt(std::int32_t& member, std::int32_t defaultValue);
-    Field OptionalColor(ColorRef& member, ColorRef defaultValue);
+    Field OptionalColour(ColourRef& member, ColourRef defaultValue);
     // A string; `accepted` tells whether its length lies in [minLength, maxLength].
     Field OptionalString(std::string& text, bool& accepted, std::uint32_t minLength,
                          std::uint32_t maxLength);
     Field StringWithDefault(std::string& member, std::uint32_t maxLength);
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     ByteReader m_in;
 };
 
@@ -127,18 +135,18 @@ bool RtrReader::ReadGridAndState() {
     if (!Required(m_doc.puzzle.symmetry) || !Required(m_doc.phase) || !Required(m_doc.direction) ||
         !Required(m_doc.curWord) || !Required(flags))
         return false;
-    m_doc.puzzle.appearance.colours.zwart = static_cast<ColorRef>(colors[0]);
-    m_doc.puzzle.appearance.colours.woord = static_cast<ColorRef>(colors[1]);
-    m_doc.puzzle.appearance.colours.niet = static_cast<ColorRef>(colors[2]);
-    m_doc.puzzle.appearance.colours.vrij = static_cast<ColorRef>(colors[3]);
+    m_doc.puzzle.appearance.colours.zwart = static_cast<ColourRef>(colors[0]);
+    m_doc.puzzle.appearance.colours.woord = static_cast<ColourRef>(colors[1]);
+    m_doc.puzzle.appearance.colours.niet = static_cast<ColourRef>(colors[2]);
+    m_doc.puzzle.appearance.colours.vrij = static_cast<ColourRef>(colors[3]);
     m_doc.puzzle.appearance.showNumbers = (flags & 1) != 0;
     m_doc.puzzle.numbering.doorloper = (flags & 2) != 0;
     m_doc.puzzle.numbering.acrossOnly = (flags & 4) != 0;
 
     // Values that only a damaged or foreign file holds would leave the window in a
     // state it cannot leave (a search phase without a search) or draw absurd sizes.
-    if (m_doc.phase != PHASE_VORMEN && m_doc.phase != PHASE_VULLEN)
-        m_doc.phase = PHASE_VORMEN;
+    if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen)
+        m_doc.phase = Phase::Vormen;
     m_doc.puzzle.appearance.cellSize = std::clamp(m_doc.puzzle.appearance.cellSize, 5, 200);
     m_doc.puzzle.appearance.margin = std::clamp(m_doc.puzzle.appearance.margin, 0, 500);
     m_doc.puzzle.BuildWords();
@@ -210,11 +218,11 @@ Field RtrReader::OptionalInt(std::int32_t& member, std::int32_t defaultValue) {
     return field;
 }
 
-Field RtrReader::OptionalColor(ColorRef& member, ColorRef defaultValue) {
+Field RtrReader::OptionalColour(ColourRef& member, ColourRef defaultValue) {
     std::int32_t value = 0;
     const Field field = Optional(value);
     if (field != Field::Damaged)
-        member = field == Field::Present ? static_cast<ColorRef>(value) : defaultValue;
+        member = field == Field::Present ? static_cast<ColourRef>(value) : defaultValue;
     return field;
 }
 
@@ -306,9 +314,9 @@ bool RtrReader::ReadLaterFields() {
         StringWithDefault(m_doc.puzzle.comment, 9999) != Field::Damaged &&
         OptionalInt(clueTextSize, 0) != Field::Damaged &&
         OptionalFlag(m_doc.puzzle.appearance.largerNumbers, false) != Field::Damaged &&
-        OptionalColor(m_doc.puzzle.appearance.colours.letter, 0) != Field::Damaged &&
-        OptionalColor(m_doc.puzzle.appearance.colours.woordPos, FILE_DEFAULT_COLOR_WOORDPOS) != Field::Damaged &&
-        OptionalColor(m_doc.puzzle.appearance.colours.achtergrond, FILE_DEFAULT_COLOR_ACHTERGROND) !=
+        OptionalColour(m_doc.puzzle.appearance.colours.letter, 0) != Field::Damaged &&
+        OptionalColour(m_doc.puzzle.appearance.colours.woordPos, FILE_DEFAULT_COLOUR_WOORDPOS) != Field::Damaged &&
+        OptionalColour(m_doc.puzzle.appearance.colours.achtergrond, FILE_DEFAULT_COLOUR_ACHTERGROND) !=
             Field::Damaged &&
         OptionalFlag(m_doc.puzzle.numbering.numberPartWords, false) != Field::Damaged &&
         OptionalInt(startNumber, 1) != Field::Damaged && ReadLetterValues();
@@ -347,7 +355,7 @@ UserMessage DamagedFileMessage(const std::string& path) {
 
 }  // namespace
 
-std::string WriteRtr(const CRooster2Doc& doc) {
+std::string WriteRtr(const Rooster2Doc& doc) {
     ByteWriter out;
     out.WriteU32(SIGNATURE_LENGTH);
     out.WriteBytes(std::string_view(RTR_SIGNATURE, SIGNATURE_LENGTH));
@@ -360,9 +368,9 @@ std::string WriteRtr(const CRooster2Doc& doc) {
     out.WriteU32(doc.puzzle.appearance.colours.woord);
     out.WriteU32(doc.puzzle.appearance.colours.niet);
     out.WriteU32(doc.puzzle.appearance.colours.vrij);
-    out.WriteS32(doc.puzzle.symmetry);
-    out.WriteS32(doc.phase);
-    out.WriteS32(doc.direction);
+    out.WriteS32(static_cast<std::int32_t>(doc.puzzle.symmetry));
+    out.WriteS32(static_cast<std::int32_t>(doc.phase));
+    out.WriteS32(static_cast<std::int32_t>(doc.direction));
     out.WriteS32(doc.curWord);
     out.WriteS32(4 * doc.puzzle.numbering.acrossOnly + 2 * doc.puzzle.numbering.doorloper + doc.puzzle.appearance.showNumbers);
     WriteWordRecords(out, doc);
@@ -395,10 +403,10 @@ std::string WriteRtr(const CRooster2Doc& doc) {
     return out.TakeBytes();
 }
 
-RtrReadResult ReadRtr(CRooster2Doc& doc, std::string_view bytes) {
+RtrReadResult ReadRtr(Rooster2Doc& doc, std::string_view bytes) {
     // Read into a copy so that a refused file leaves the open puzzle untouched;
     // members the file does not hold keep the values they had.
-    CRooster2Doc candidate = doc;
+    Rooster2Doc candidate = doc;
     const RtrStatus status = RtrReader(candidate, bytes).Read();
     RtrReadResult result;
     result.status = status;
@@ -417,7 +425,7 @@ RtrReadResult ReadRtr(CRooster2Doc& doc, std::string_view bytes) {
     return result;
 }
 
-RtrReadResult OpenRtrFile(CRooster2Doc& doc, const std::string& path) {
+RtrReadResult OpenRtrFile(Rooster2Doc& doc, const std::string& path) {
     std::string bytes;
     if (const ReadStatus read = ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, bytes);
         read != ReadStatus::Read)
@@ -432,8 +440,8 @@ RtrReadResult OpenRtrFile(CRooster2Doc& doc, const std::string& path) {
     return result;
 }
 
-bool SaveRtrFile(CRooster2Doc& doc, const std::string& path, UserMessage& message) {
-    if (doc.phase != PHASE_VORMEN && doc.phase != PHASE_VULLEN) {
+bool SaveRtrFile(Rooster2Doc& doc, const std::string& path, UserMessage& message) {
+    if (doc.phase != Phase::Vormen && doc.phase != Phase::Vullen) {
         message = {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul", path.c_str()),
                    APP_TITLE};
         return false;

@@ -8,7 +8,7 @@
 
 #include "model/user_message.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 enum class RtrStatus {
     Loaded,   // the document holds the file
@@ -22,14 +22,14 @@ struct RtrReadResult {
 };
 
 // The bytes of the puzzle file for the document as it is now.
-std::string WriteRtr(const CRooster2Doc& doc);
+std::string WriteRtr(const Rooster2Doc& doc);
 
 // Reads a puzzle file's bytes into the document; see RtrStatus for what happens to it.
-RtrReadResult ReadRtr(CRooster2Doc& doc, std::string_view bytes);
+RtrReadResult ReadRtr(Rooster2Doc& doc, std::string_view bytes);
 
 // Opens a file: reads it and, unless refused, stores the path and clears the modified flag.
-RtrReadResult OpenRtrFile(CRooster2Doc& doc, const std::string& path);
+RtrReadResult OpenRtrFile(Rooster2Doc& doc, const std::string& path);
 
 // Saves to path (only in the shaping and filling phases). Returns false with a message
 // when nothing was saved; an existing file is then untouched.
-bool SaveRtrFile(CRooster2Doc& doc, const std::string& path, UserMessage& message);
+bool SaveRtrFile(Rooster2Doc& doc, const std::string& path, UserMessage& message);

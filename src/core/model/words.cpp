@@ -133,14 +133,14 @@ void Puzzle::FindWordsAt(int x, int y, int& count, int& across, int& down) const
     }
 }
 
-int Puzzle::FindWordAt(int x, int y, int direction) const {
+int Puzzle::FindWordAt(int x, int y, Direction direction) const {
     int count = 0;
     int across = -1;
     int down = -1;
     FindWordsAt(x, y, count, across, down);
     if (count == 1) return across != -1 ? across : down;
     if (count == 0) return -1;
-    return direction == DIR_ACROSS ? across : down;
+    return direction == Direction::Across ? across : down;
 }
 
 void Puzzle::FindWordOrdinals(int x, int y, int& acrossOrdinal, int& downOrdinal) const {
@@ -224,10 +224,10 @@ bool Puzzle::IsWordComplete(int i) const {
     return GetWordValue(i).find(' ') == std::string::npos;
 }
 
-int Puzzle::NextWordInDirection(int i, int step, int dir) const {
+int Puzzle::NextWordInDirection(int i, int step, Direction dir) const {
     const int count = static_cast<int>(words.size());
     if (count == 0) return i;
-    const int wantedDx = dir == DIR_ACROSS ? 1 : 0;
+    const int wantedDx = dir == Direction::Across ? 1 : 0;
     int j = i;
     for (int visited = 0; visited < count; ++visited) {
         j += step;

@@ -29,14 +29,14 @@ std::size_t CapacityBytes(const std::vector<T>& v) {
 }  // namespace
 
 template <typename F>
-void CFastSearch::ForEachEntry(const Slot& slot, F f) const {
+void FastSearch::ForEachEntry(const Slot& slot, F f) const {
     const std::uint64_t* domain = m_domains.data() + slot.domainAt;
     for (int block = slot.lo; block < slot.hi; ++block)
         for (std::uint64_t bits = domain[block]; bits != 0; bits &= bits - 1)
             f(block * 64 + std::countr_zero(bits));
 }
 
-void CFastSearch::SearchTree() {
+void FastSearch::SearchTree() {
     Build();
     if (m_tally.Holds() && NarrowToGrid()) RunWithRestarts();
     // Words forced in the root frame stay placed across restarts; the grid gets
@@ -48,8 +48,8 @@ void CFastSearch::SearchTree() {
 
 // ---- Building ----------------------------------------------------------
 
-void CFastSearch::Build() {
-    m_packedBytes = m_lists.ListBytes();
+void FastSearch::Build() {
+    m_packedBytes = lists.ListBytes();
     m_peakBytes = 0;
     m_found.clear();
     m_exhausted = false;
@@ -57,47 +57,47 @@ void CFastSearch::Build() {
     m_frameCount = 0;
     BuildSlots(BuildLists());
     BuildCells();
-    m_tally.Reset(m_work.search.maxFrequency, m_work.search.maxDistinct);
-    for (int cell = 0; cell < m_work.CellCount(); ++cell) m_tally.Count(m_work.cells[cell], +1);
-    m_cellLost.assign(m_cellLetters.size(), CLetterSet());
+    m_tally.Reset(work.search.maxFrequency, work.search.maxDistinct);
+    for (int cell = 0; cell < work.CellCount(); ++cell) m_tally.Count(work.cells[cell], +1);
+    m_cellLost.assign(m_cellLetters.size(), LetterSet());
     m_pendingCells.clear();
     m_pendingHead = 0;
     m_orderByLevel.assign(m_slots.size() + 1, {});
     MeasureMemory();
 }
 
-std::vector<int> CFastSearch::BuildLists() {
+std::vector<int> FastSearch::BuildLists() {
     m_wordLists.clear();
-    std::vector<int> listOfOwner(m_work.words.size(), -1);
-    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
-        const SearchWord& search = m_lists.m_words[i];
+    std::vector<int> listOfOwner(work.words.size(), -1);
+    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
+        const SearchWord& search = lists.words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
         List list;
         list.packed = search.searchList.data();
         list.scores = search.searchScores.data();
-        list.index.Build(list.packed, search.searchCount, m_work.words[i].length);
+        list.index.Build(list.packed, search.searchCount, work.words[i].length);
         listOfOwner[i] = static_cast<int>(m_wordLists.size());
         m_wordLists.push_back(std::move(list));
     }
     return listOfOwner;
 }
 
-void CFastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
+void FastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
     m_slots.clear();
     m_slotCells.clear();
     m_domains.clear();
     m_letterCounts.clear();
-    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
-        if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = m_work.words[i];
+    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
+        if (lists.words[i].searchLink == SEARCH_LINK_NONE) continue;
+        const WordInfo& word = work.words[i];
         Slot slot;
         slot.word = i;
-        slot.list = listOfOwner[m_lists.Owner(i)];
+        slot.list = listOfOwner[lists.Owner(i)];
         slot.length = word.length;
         slot.firstCell = static_cast<int>(m_slotCells.size());
         for (int k = 0; k < word.length; ++k)
-            m_slotCells.push_back(word.CellY(k) * m_work.width + word.CellX(k));
-        const CListIndex& index = m_wordLists[slot.list].index;
+            m_slotCells.push_back(word.CellY(k) * work.width + word.CellX(k));
+        const ListIndex& index = m_wordLists[slot.list].index;
         slot.domainAt = m_domains.size();
         for (int block = 0; block < index.Blocks(); ++block)
             m_domains.push_back(index.AllEntriesBlock(block));
@@ -118,8 +118,8 @@ void CFastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
     }
 }
 
-void CFastSearch::BuildCells() {
-    const int cells = m_work.CellCount();
+void FastSearch::BuildCells() {
+    const int cells = work.CellCount();
     m_crossingStart.assign(static_cast<std::size_t>(cells) + 1, 0);
     for (const Slot& slot : m_slots)
         for (int p = 0; p < slot.length; ++p) ++m_crossingStart[CellOf(slot, p) + 1];
@@ -129,24 +129,24 @@ void CFastSearch::BuildCells() {
     for (int s = 0; s < static_cast<int>(m_slots.size()); ++s)
         for (int p = 0; p < m_slots[s].length; ++p)
             m_crossings[next[CellOf(m_slots[s], p)]++] = {s, p};
-    m_cellLetters.assign(static_cast<std::size_t>(cells), CLetterSet::All());
+    m_cellLetters.assign(static_cast<std::size_t>(cells), LetterSet::All());
     m_cellSavedIn.assign(static_cast<std::size_t>(cells), 0);
     m_openCells.clear();
     for (int cell = 0; cell < cells; ++cell)
-        if (m_crossingStart[cell] < m_crossingStart[cell + 1] && m_work.cells[cell] == CELL_VRIJ)
+        if (m_crossingStart[cell] < m_crossingStart[cell + 1] && work.cells[cell] == CELL_VRIJ)
             m_openCells.push_back(cell);
 }
 
 // The letters in the grid narrow their cells, and so the words through them.
-bool CFastSearch::NarrowToGrid() {
-    for (int cell = 0; cell < m_work.CellCount(); ++cell) {
+bool FastSearch::NarrowToGrid() {
+    for (int cell = 0; cell < work.CellCount(); ++cell) {
         if (m_crossingStart[cell] == m_crossingStart[cell + 1]) continue;
-        const Cell code = m_work.cells[cell];
-        if (code != CELL_VRIJ && !NarrowCell(cell, CLetterSet::Of(MatchLetter(code)), -1)) return false;
+        const Cell code = work.cells[cell];
+        if (code != CELL_VRIJ && !NarrowCell(cell, LetterSet::Of(MatchLetter(code)), -1)) return false;
     }
-    for (int cell = 0; cell < m_work.CellCount(); ++cell) {
+    for (int cell = 0; cell < work.CellCount(); ++cell) {
         if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2) continue;
-        CLetterSet letters = CLetterSet::All();
+        LetterSet letters = LetterSet::All();
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
             letters = letters & SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
         if (!NarrowCell(cell, letters, -1)) return false;
@@ -154,7 +154,7 @@ bool CFastSearch::NarrowToGrid() {
     return PruneByTally() && Propagate();
 }
 
-void CFastSearch::MeasureMemory() {
+void FastSearch::MeasureMemory() {
     std::size_t bytes = m_packedBytes + CapacityBytes(m_slots) + CapacityBytes(m_slotCells) +
                         CapacityBytes(m_domains) + CapacityBytes(m_crossingStart) +
                         CapacityBytes(m_crossings) + CapacityBytes(m_cellLetters) +
@@ -165,7 +165,7 @@ void CFastSearch::MeasureMemory() {
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
 
-void CFastSearch::Release() {
+void FastSearch::Release() {
     m_wordLists = {};
     m_slots = {};
     m_domains = {};
@@ -178,21 +178,21 @@ void CFastSearch::Release() {
 
 // ---- The search ----------------------------------------------------------
 
-void CFastSearch::RunWithRestarts() {
+void FastSearch::RunWithRestarts() {
     double limit = FIRST_FAILURE_LIMIT;
     for (;;) {
         m_failures = 0;
         m_failureLimit = static_cast<long long>(limit);
         m_restart = false;
         Search(0);
-        if (!m_restart || m_interrupted || m_exhausted) return;
+        if (!m_restart || interrupted || m_exhausted) return;
         limit = std::min(limit * FAILURE_LIMIT_GROWTH, 1e18);
     }
 }
 
-void CFastSearch::Search(int level) {
+void FastSearch::Search(int level) {
     PollAtCadence();
-    if (m_interrupted) return;
+    if (interrupted) return;
     NoteLevel(level);
     const int s = ChooseSlot();
     if (s >= 0 && m_slots[s].count == 1) {
@@ -212,7 +212,7 @@ void CFastSearch::Search(int level) {
 
 // A word with one candidate left has no alternative, so its placement needs no
 // frame of its own: the frame of the choice that forced it undoes it too.
-void CFastSearch::PlaceForced(int level, int s) {
+void FastSearch::PlaceForced(int level, int s) {
     int entry = -1;
     ForEachEntry(m_slots[s], [&](int e) { entry = e; });
     int tried = 0;
@@ -223,7 +223,7 @@ void CFastSearch::PlaceForced(int level, int s) {
         FailInNode();
 }
 
-void CFastSearch::BranchOnSlot(int level, int s) {
+void FastSearch::BranchOnSlot(int level, int s) {
     std::vector<std::pair<double, int>>& order = m_orderByLevel[level];
     OrderCandidates(s, order);
     const int best = m_slots[s].count;
@@ -240,7 +240,7 @@ void CFastSearch::BranchOnSlot(int level, int s) {
             NoteFailure();
         Undo(mark);
         m_frame = frame;
-        if (m_interrupted || m_restart) return;
+        if (interrupted || m_restart) return;
         // Every fill with this candidate has been seen: the node goes on without it.
         if (!Refute(s, entry)) {
             if (m_slots[s].count > 0) FailInNode();
@@ -253,7 +253,7 @@ void CFastSearch::BranchOnSlot(int level, int s) {
 // of the open words through it: the smallest entropy of its letters, each
 // letter weighed by the entries the crossing words keep with it. -1 when every
 // shared cell is decided.
-int CFastSearch::ChooseCell() {
+int FastSearch::ChooseCell() {
     int chosen = -1;
     double best = 0;
     int ties = 0;
@@ -273,14 +273,14 @@ int CFastSearch::ChooseCell() {
             chosen = cell;
             best = key;
             ties = 1;
-        } else if (key == best && m_random->Next() % ++ties == 0) {
+        } else if (key == best && random->Next() % ++ties == 0) {
             chosen = cell;
         }
     }
     return chosen;
 }
 
-double CFastSearch::LetterEntropy(int cell) const {
+double FastSearch::LetterEntropy(int cell) const {
     double total = 0;
     double weighted = 0;
     m_cellLetters[cell].ForEach([&](unsigned char letter) {
@@ -293,7 +293,7 @@ double CFastSearch::LetterEntropy(int cell) const {
 
 // The product over the open words through the cell of their entries with the
 // letter there: how much a letter leaves open.
-double CFastSearch::LetterWeight(int cell, unsigned char letter) const {
+double FastSearch::LetterWeight(int cell, unsigned char letter) const {
     double entries = 1;
     for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
         const Crossing crossing = m_crossings[c];
@@ -303,7 +303,7 @@ double CFastSearch::LetterWeight(int cell, unsigned char letter) const {
     return entries;
 }
 
-void CFastSearch::BranchOnCell(int level, int cell) {
+void FastSearch::BranchOnCell(int level, int cell) {
     // The letters that leave the crossing words the most entries first.
     std::vector<std::pair<double, int>> order;
     m_cellLetters[cell].ForEach([&](unsigned char letter) {
@@ -318,14 +318,14 @@ void CFastSearch::BranchOnCell(int level, int cell) {
         if (!m_cellLetters[cell].Has(chosen)) continue;
         const TrailMark mark = Mark();
         m_frame = ++m_frameCount;
-        if (NarrowCell(cell, CLetterSet::Of(chosen), -1) && Propagate())
+        if (NarrowCell(cell, LetterSet::Of(chosen), -1) && Propagate())
             Search(level);
         else
             NoteFailure();
         Undo(mark);
         m_frame = frame;
-        if (m_interrupted || m_restart) return;
-        const CLetterSet rest = m_cellLetters[cell].Without(CLetterSet::Of(chosen));
+        if (interrupted || m_restart) return;
+        const LetterSet rest = m_cellLetters[cell].Without(LetterSet::Of(chosen));
         if (rest.Empty()) return;
         if (!NarrowCell(cell, rest, -1) || !Propagate()) {
             FailInNode();
@@ -334,7 +334,7 @@ void CFastSearch::BranchOnCell(int level, int cell) {
     }
 }
 
-int CFastSearch::ChooseSlot() {
+int FastSearch::ChooseSlot() {
     int chosen = -1;
     double best = 0;
     int ties = 0;
@@ -347,21 +347,21 @@ int CFastSearch::ChooseSlot() {
             chosen = s;
             best = key;
             ties = 1;
-        } else if (key == best && m_random->Next() % ++ties == 0) {
+        } else if (key == best && random->Next() % ++ties == 0) {
             chosen = s;
         }
     }
     return chosen;
 }
 
-void CFastSearch::OrderCandidates(int s, std::vector<std::pair<double, int>>& order) {
+void FastSearch::OrderCandidates(int s, std::vector<std::pair<double, int>>& order) {
     const Slot& slot = m_slots[s];
     // Per position and letter: how many entries the crossing words keep with
     // that letter there (log2, so that the sum over positions weighs a product).
     m_letterScores.assign(static_cast<std::size_t>(slot.length) * 256, 0.0);
     for (int p = 0; p < slot.length; ++p) {
         const int cell = CellOf(slot, p);
-        const CLetterSet& letters = m_cellLetters[cell];
+        const LetterSet& letters = m_cellLetters[cell];
         if (letters.Size() <= 1) continue;
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
             const Crossing crossing = m_crossings[c];
@@ -382,16 +382,16 @@ void CFastSearch::OrderCandidates(int s, std::vector<std::pair<double, int>>& or
 // The one place that decides which candidate goes first: the higher key. A
 // candidate that leaves its crossing words more entries keeps the grid open, and
 // a better-scored word is the one a constructor would rather see.
-double CFastSearch::CandidateKey(const Slot& slot, int entry) {
+double FastSearch::CandidateKey(const Slot& slot, int entry) {
     double key = SCORE_WEIGHT * m_wordLists[slot.list].scores[entry];
     for (int p = 0; p < slot.length; ++p)
         key += m_letterScores[static_cast<std::size_t>(p) * 256 + LetterOf(slot, entry, p)];
     return key + Noise();
 }
 
-double CFastSearch::Noise() { return ORDER_NOISE * m_random->Next() / SEARCH_RAND_MAX; }
+double FastSearch::Noise() { return ORDER_NOISE * random->Next() / SEARCH_RAND_MAX; }
 
-bool CFastSearch::Place(int level, int s, int entry) {
+bool FastSearch::Place(int level, int s, int entry) {
     Slot& slot = m_slots[s];
     SaveSlot(s, slot.count > 1);
     std::uint64_t* domain = Domain(slot);
@@ -408,9 +408,9 @@ bool CFastSearch::Place(int level, int s, int entry) {
     slot.placed = entry;
     for (int p = 0; p < slot.length; ++p) {
         const int cell = CellOf(slot, p);
-        if (m_work.cells[cell] != CELL_VRIJ) continue;
+        if (work.cells[cell] != CELL_VRIJ) continue;
         const auto code = static_cast<Cell>(LetterOf(slot, entry, p));
-        m_work.cells[cell] = code;
+        work.cells[cell] = code;
         m_tally.Count(code, +1);
         m_written.push_back(cell);
     }
@@ -419,8 +419,8 @@ bool CFastSearch::Place(int level, int s, int entry) {
     // a partial fill as deep as the placements go.
     NoteLevel(level + 1);
     for (int p = 0; p < slot.length; ++p)
-        if (!NarrowCell(CellOf(slot, p), CLetterSet::Of(LetterOf(slot, entry, p)), s)) return false;
-    if (m_work.search.allDifferent) {
+        if (!NarrowCell(CellOf(slot, p), LetterSet::Of(LetterOf(slot, entry, p)), s)) return false;
+    if (work.search.allDifferent) {
         for (int t : m_wordLists[slot.list].takers) {
             if (t == s || m_slots[t].placed >= 0 || !HasEntry(m_slots[t], entry)) continue;
             if (!RemoveEntry(t, entry)) {
@@ -432,21 +432,21 @@ bool CFastSearch::Place(int level, int s, int entry) {
     return PruneByTally() && Propagate();
 }
 
-bool CFastSearch::Refute(int s, int entry) {
+bool FastSearch::Refute(int s, int entry) {
     return RemoveEntry(s, entry) && Propagate();
 }
 
-void CFastSearch::RecordIfNew() {
-    if (m_found.insert(m_work.GridToString()).second) RecordSolution();
+void FastSearch::RecordIfNew() {
+    if (m_found.insert(work.GridToString()).second) RecordSolution();
 }
 
-void CFastSearch::NoteFailure() {
+void FastSearch::NoteFailure() {
     if (++m_failures >= m_failureLimit) m_restart = true;
 }
 
 // A failure in the node's own frame; in the root frame, which no restart undoes,
 // it proves that no further fill exists.
-void CFastSearch::FailInNode() {
+void FastSearch::FailInNode() {
     NoteFailure();
     if (m_frame == 0) m_exhausted = true;
 }
@@ -457,11 +457,11 @@ void CFastSearch::FailInNode() {
 // cell, which removes the entries with that letter from the other words
 // through the cell, and so on until nothing changes.
 
-bool CFastSearch::Propagate() {
+bool FastSearch::Propagate() {
     while (m_pendingHead < m_pendingCells.size()) {
         const int cell = m_pendingCells[m_pendingHead++];
-        const CLetterSet lost = m_cellLost[cell];
-        m_cellLost[cell] = CLetterSet();
+        const LetterSet lost = m_cellLost[cell];
+        m_cellLost[cell] = LetterSet();
         if (!NarrowCell(cell, m_cellLetters[cell].Without(lost), -1)) return false;
     }
     m_pendingCells.clear();
@@ -469,7 +469,7 @@ bool CFastSearch::Propagate() {
     return true;
 }
 
-void CFastSearch::NoteLostLetter(const Slot& slot, int position, unsigned char letter) {
+void FastSearch::NoteLostLetter(const Slot& slot, int position, unsigned char letter) {
     const int cell = CellOf(slot, position);
     if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2 || !m_cellLetters[cell].Has(letter))
         return;
@@ -477,8 +477,8 @@ void CFastSearch::NoteLostLetter(const Slot& slot, int position, unsigned char l
     m_cellLost[cell].Add(letter);
 }
 
-void CFastSearch::RemoveCounts(const Slot& slot, int entry) {
-    const CListIndex& index = m_wordLists[slot.list].index;
+void FastSearch::RemoveCounts(const Slot& slot, int entry) {
+    const ListIndex& index = m_wordLists[slot.list].index;
     std::int32_t* counts = m_letterCounts.data() + slot.countsAt;
     for (int p = 0; p < slot.length; ++p) {
         const unsigned char letter = LetterOf(slot, entry, p);
@@ -486,28 +486,28 @@ void CFastSearch::RemoveCounts(const Slot& slot, int entry) {
     }
 }
 
-void CFastSearch::AddCounts(const Slot& slot, int entry) {
-    const CListIndex& index = m_wordLists[slot.list].index;
+void FastSearch::AddCounts(const Slot& slot, int entry) {
+    const ListIndex& index = m_wordLists[slot.list].index;
     std::int32_t* counts = m_letterCounts.data() + slot.countsAt;
     for (int p = 0; p < slot.length; ++p) ++counts[index.SetNumber(p, LetterOf(slot, entry, p))];
 }
 
-int CFastSearch::CountWith(const Slot& slot, int position, unsigned char letter) const {
+int FastSearch::CountWith(const Slot& slot, int position, unsigned char letter) const {
     const int set = m_wordLists[slot.list].index.SetNumber(position, letter);
     return set < 0 ? 0 : m_letterCounts[slot.countsAt + set];
 }
 
 // The cell may only take `letters` from now on; every open word through it
 // except skipSlot loses its entries with another letter there.
-bool CFastSearch::NarrowCell(int cell, const CLetterSet& letters, int skipSlot) {
-    const CLetterSet narrowed = m_cellLetters[cell] & letters;
+bool FastSearch::NarrowCell(int cell, const LetterSet& letters, int skipSlot) {
+    const LetterSet narrowed = m_cellLetters[cell] & letters;
     if (narrowed == m_cellLetters[cell]) return true;
     if (narrowed.Empty()) {
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
             m_slots[m_crossings[c].slot].weight += 1;
         return false;
     }
-    const CLetterSet removed = m_cellLetters[cell].Without(narrowed);
+    const LetterSet removed = m_cellLetters[cell].Without(narrowed);
     SaveCell(cell);
     m_cellLetters[cell] = narrowed;
     for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
@@ -523,9 +523,9 @@ bool CFastSearch::NarrowCell(int cell, const CLetterSet& letters, int skipSlot) 
 
 // Keeps the entries with a letter of `keep` at position: clears the sets of the
 // removed letters, or everything outside the kept ones when those are fewer.
-bool CFastSearch::FilterSlot(int s, int position, const CLetterSet& keep, const CLetterSet& removed) {
+bool FastSearch::FilterSlot(int s, int position, const LetterSet& keep, const LetterSet& removed) {
     Slot& slot = m_slots[s];
-    const CListIndex& index = m_wordLists[slot.list].index;
+    const ListIndex& index = m_wordLists[slot.list].index;
     int removing = 0;
     removed.ForEach([&](unsigned char letter) { removing += CountWith(slot, position, letter); });
     if (removing == 0) return true;
@@ -539,7 +539,7 @@ bool CFastSearch::FilterSlot(int s, int position, const CLetterSet& keep, const 
         removed.ForEach([&](unsigned char letter) {
             if (CountWith(slot, position, letter) == 0) return;
             const std::uint64_t* bits = index.Entries(position, letter);
-            const CListIndex::Range& range = index.EntriesRange(position, letter);
+            const ListIndex::Range& range = index.EntriesRange(position, letter);
             const int hi = std::min(slot.hi, static_cast<int>(range.last));
             for (int block = std::max(slot.lo, static_cast<int>(range.first)); block < hi; ++block)
                 if (domain[block] & bits[block]) clear(block, domain[block] & bits[block]);
@@ -561,7 +561,7 @@ bool CFastSearch::FilterSlot(int s, int position, const CLetterSet& keep, const 
     return slot.count > 0;
 }
 
-bool CFastSearch::RemoveEntry(int s, int entry) {
+bool FastSearch::RemoveEntry(int s, int entry) {
     Slot& slot = m_slots[s];
     SaveSlot(s);
     Domain(slot)[entry / 64] &= ~(std::uint64_t{1} << (entry % 64));
@@ -572,11 +572,11 @@ bool CFastSearch::RemoveEntry(int s, int entry) {
 
 // With a frequency limit, a character that reached it is taken out of every
 // free cell; with a limit on distinct characters that is reached, every new one.
-bool CFastSearch::PruneByTally() {
+bool FastSearch::PruneByTally() {
     const int maxFrequency = m_tally.MaxFrequency();
     const bool distinctFull = m_tally.MaxDistinct() > 0 && m_tally.Distinct() >= m_tally.MaxDistinct();
     if (maxFrequency == 0 && !distinctFull) return true;
-    CLetterSet allowed;
+    LetterSet allowed;
     for (int code = CELL_VRIJ + 1; code < 256; ++code) {
         const int count = m_tally.CountOf(Latin1ToUpper(static_cast<unsigned char>(code)));
         if (maxFrequency > 0 && count >= maxFrequency) continue;
@@ -584,20 +584,20 @@ bool CFastSearch::PruneByTally() {
         allowed.Add(static_cast<unsigned char>(code));
     }
     for (int cell : m_openCells)
-        if (m_work.cells[cell] == CELL_VRIJ && !NarrowCell(cell, allowed, -1)) return false;
+        if (work.cells[cell] == CELL_VRIJ && !NarrowCell(cell, allowed, -1)) return false;
     return true;
 }
 
 // The letters some entry of the word still has at the position.
-CLetterSet CFastSearch::SupportedLetters(const Slot& slot, int position) const {
-    CLetterSet letters;
+LetterSet FastSearch::SupportedLetters(const Slot& slot, int position) const {
+    LetterSet letters;
     for (int letter = 0; letter < 256; ++letter)
         if (CountWith(slot, position, static_cast<unsigned char>(letter)) > 0)
             letters.Add(static_cast<unsigned char>(letter));
     return letters;
 }
 
-void CFastSearch::TrimRange(Slot& slot) const {
+void FastSearch::TrimRange(Slot& slot) const {
     const std::uint64_t* domain = m_domains.data() + slot.domainAt;
     while (slot.lo < slot.hi && domain[slot.lo] == 0) ++slot.lo;
     while (slot.hi > slot.lo && domain[slot.hi - 1] == 0) --slot.hi;
@@ -609,7 +609,7 @@ void CFastSearch::TrimRange(Slot& slot) const {
 
 // withBlocks false: only the numbers, for a placement that leaves the set as it is
 // (no later change in the frame touches a placed word's set).
-void CFastSearch::SaveSlot(int s, bool withBlocks) {
+void FastSearch::SaveSlot(int s, bool withBlocks) {
     Slot& slot = m_slots[s];
     if (slot.savedIn == m_frame) return;
     const int hi = withBlocks ? slot.hi : slot.lo;
@@ -620,21 +620,21 @@ void CFastSearch::SaveSlot(int s, bool withBlocks) {
     slot.savedIn = m_frame;
 }
 
-void CFastSearch::SaveCell(int cell) {
+void FastSearch::SaveCell(int cell) {
     if (m_cellSavedIn[cell] == m_frame) return;
     m_savedCells.push_back({cell, m_cellLetters[cell], m_cellSavedIn[cell]});
     m_cellSavedIn[cell] = m_frame;
 }
 
-CFastSearch::TrailMark CFastSearch::Mark() const {
+FastSearch::TrailMark FastSearch::Mark() const {
     return {m_savedSlots.size(), m_savedBlocks.size(), m_savedCells.size(), m_written.size()};
 }
 
-void CFastSearch::Undo(const TrailMark& mark) {
+void FastSearch::Undo(const TrailMark& mark) {
     while (m_written.size() > mark.written) {
         const int cell = m_written.back();
-        m_tally.Count(m_work.cells[cell], -1);
-        m_work.cells[cell] = CELL_VRIJ;
+        m_tally.Count(work.cells[cell], -1);
+        work.cells[cell] = CELL_VRIJ;
         m_written.pop_back();
     }
     while (m_savedCells.size() > mark.cells) {
@@ -663,7 +663,7 @@ void CFastSearch::Undo(const TrailMark& mark) {
     }
     m_savedBlocks.resize(mark.blocks);
     for (std::size_t i = m_pendingHead; i < m_pendingCells.size(); ++i)
-        m_cellLost[m_pendingCells[i]] = CLetterSet();
+        m_cellLost[m_pendingCells[i]] = LetterSet();
     m_pendingCells.clear();
     m_pendingHead = 0;
 }

@@ -6,7 +6,7 @@
 //   letters that some fitting entry of each word through it allows. After
 //   each step both are narrowed to a fixpoint (arc consistency at the letter
 //   level: a count that drops to 0 takes the letter out of the cell, and the
-//   bitsets of CListIndex take the entries with it out of the crossing words);
+//   bitsets of ListIndex take the entries with it out of the crossing words);
 // - it decides the shared cell whose letter is the most certain per unit of
 //   failure weight of its words (entropy over dom/wdeg), a word with one entry
 //   left is placed at once, and a word whose cells are all decided but that
@@ -36,9 +36,9 @@
 #include "search/list_index.h"
 #include "search/search_run.h"
 
-class CFastSearch : public CSearchRun {
+class FastSearch : public SearchRun {
 public:
-    using CSearchRun::CSearchRun;
+    using SearchRun::SearchRun;
 
     // Bytes of the packed lists in the last search.
     std::size_t PackedListBytes() const { return m_packedBytes; }
@@ -50,7 +50,7 @@ protected:
 
 private:
     struct List {
-        CListIndex index;
+        ListIndex index;
         const char* packed = nullptr;
         const std::uint8_t* scores = nullptr;  // one per entry, 0..100
         std::vector<int> takers;  // the searched words that take from it
@@ -82,7 +82,7 @@ private:
     };
     struct SavedCell {
         int cell;
-        CLetterSet letters;
+        LetterSet letters;
         std::uint64_t savedIn;
     };
     struct Crossing {
@@ -127,11 +127,11 @@ private:
     void RemoveCounts(const Slot& slot, int entry);
     void AddCounts(const Slot& slot, int entry);
     int CountWith(const Slot& slot, int position, unsigned char letter) const;
-    bool NarrowCell(int cell, const CLetterSet& letters, int skipSlot);
-    bool FilterSlot(int s, int position, const CLetterSet& keep, const CLetterSet& removed);
+    bool NarrowCell(int cell, const LetterSet& letters, int skipSlot);
+    bool FilterSlot(int s, int position, const LetterSet& keep, const LetterSet& removed);
     bool RemoveEntry(int s, int entry);
     bool PruneByTally();
-    CLetterSet SupportedLetters(const Slot& slot, int position) const;
+    LetterSet SupportedLetters(const Slot& slot, int position) const;
     void TrimRange(Slot& slot) const;
 
     void SaveSlot(int s, bool withBlocks = true);
@@ -157,7 +157,7 @@ private:
     std::vector<std::uint64_t> m_domains;
     std::vector<int> m_crossingStart;  // per cell, into m_crossings; one more at the end
     std::vector<Crossing> m_crossings;
-    std::vector<CLetterSet> m_cellLetters;
+    std::vector<LetterSet> m_cellLetters;
     std::vector<int> m_openCells;  // cells of searched words that were free at the start
 
     std::vector<SavedSlot> m_savedSlots;
@@ -169,14 +169,14 @@ private:
     std::uint64_t m_frameCount = 0;
 
     std::vector<std::int32_t> m_letterCounts;
-    std::vector<CLetterSet> m_cellLost;  // letters a cell loses at the next propagation
+    std::vector<LetterSet> m_cellLost;  // letters a cell loses at the next propagation
     std::vector<int> m_pendingCells;     // the cells with such letters, in order
     std::size_t m_pendingHead = 0;
     std::vector<std::vector<std::pair<double, int>>> m_orderByLevel;
     std::vector<double> m_letterScores;
     std::vector<const std::uint64_t*> m_keptBits;
 
-    CLetterTally m_tally;
+    LetterTally m_tally;
     std::unordered_set<std::string> m_found;
     long long m_failures = 0;
     long long m_failureLimit = 0;

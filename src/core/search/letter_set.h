@@ -5,15 +5,15 @@
 #include <bit>
 #include <cstdint>
 
-class CLetterSet {
+class LetterSet {
 public:
-    static CLetterSet All() {
-        CLetterSet set;
+    static LetterSet All() {
+        LetterSet set;
         set.m_bits.fill(~std::uint64_t{0});
         return set;
     }
-    static CLetterSet Of(unsigned char letter) {
-        CLetterSet set;
+    static LetterSet Of(unsigned char letter) {
+        LetterSet set;
         set.Add(letter);
         return set;
     }
@@ -25,22 +25,22 @@ public:
         return std::popcount(m_bits[0]) + std::popcount(m_bits[1]) + std::popcount(m_bits[2]) +
                std::popcount(m_bits[3]);
     }
-    CLetterSet operator&(const CLetterSet& other) const {
-        CLetterSet set;
+    LetterSet operator&(const LetterSet& other) const {
+        LetterSet set;
         for (int i = 0; i < 4; ++i) set.m_bits[i] = m_bits[i] & other.m_bits[i];
         return set;
     }
-    CLetterSet operator|(const CLetterSet& other) const {
-        CLetterSet set;
+    LetterSet operator|(const LetterSet& other) const {
+        LetterSet set;
         for (int i = 0; i < 4; ++i) set.m_bits[i] = m_bits[i] | other.m_bits[i];
         return set;
     }
-    CLetterSet Without(const CLetterSet& other) const {
-        CLetterSet set;
+    LetterSet Without(const LetterSet& other) const {
+        LetterSet set;
         for (int i = 0; i < 4; ++i) set.m_bits[i] = m_bits[i] & ~other.m_bits[i];
         return set;
     }
-    bool operator==(const CLetterSet& other) const = default;
+    bool operator==(const LetterSet& other) const = default;
 
     // Calls f(letter) for every letter in the set, in byte order.
     template <typename F>

@@ -2,7 +2,7 @@
 
 #include "util/latin1.h"
 
-void CLetterTally::Reset(int maxFrequency, int maxDistinct) {
+void LetterTally::Reset(int maxFrequency, int maxDistinct) {
     m_count.fill(0);
     m_distinct = 0;
     m_overFrequency = 0;
@@ -10,7 +10,7 @@ void CLetterTally::Reset(int maxFrequency, int maxDistinct) {
     m_maxDistinct = maxDistinct;
 }
 
-void CLetterTally::Count(Cell code, int delta) {
+void LetterTally::Count(Cell code, int delta) {
     if (code <= CELL_VRIJ) return;
     int& count = m_count[Latin1ToUpper(code)];
     const int before = count;
@@ -20,7 +20,7 @@ void CLetterTally::Count(Cell code, int delta) {
     if (before > m_maxFrequency && count <= m_maxFrequency) --m_overFrequency;
 }
 
-bool CLetterTally::Holds() const {
+bool LetterTally::Holds() const {
     if (m_maxFrequency > 0 && m_overFrequency > 0) return false;
     if (m_maxDistinct > 0 && m_distinct > m_maxDistinct) return false;
     return true;

@@ -8,7 +8,7 @@
 
 #include "model/cells.h"
 
-class CLetterTally {
+class LetterTally {
 public:
     // Forgets every count; a limit of 0 means no limit.
     void Reset(int maxFrequency, int maxDistinct);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-void CListIndex::Build(const char* packed, int count, int length) {
+void ListIndex::Build(const char* packed, int count, int length) {
     m_count = count;
     m_length = length;
     m_blocks = (count + 63) / 64;
@@ -39,7 +39,7 @@ void CListIndex::Build(const char* packed, int count, int length) {
     }
 }
 
-std::size_t CListIndex::Bytes() const {
+std::size_t ListIndex::Bytes() const {
     return m_slots.size() * sizeof(std::int32_t) + m_bits.size() * sizeof(std::uint64_t) +
            m_ranges.size() * sizeof(Range);
 }

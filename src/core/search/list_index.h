@@ -13,7 +13,7 @@
 // The byte a cell matches in a list: the IJ cell stands for 'Y'.
 inline unsigned char MatchLetter(Cell code) { return code == CELL_IJ ? 'Y' : code; }
 
-class CListIndex {
+class ListIndex {
 public:
     // packed: count entries of length bytes each, one after the other.
     void Build(const char* packed, int count, int length);

@@ -49,15 +49,15 @@ int FirstIndexOf(const int* keys, int count, int key) {
 
 }  // namespace
 
-void CSearchEngine::SearchTree() {
+void SearchEngine::SearchTree() {
     BuildState();
     Search(0);
     MeasureMemory();
     ReleaseState();
 }
 
-void CSearchEngine::BuildState() {
-    m_packedBytes = m_lists.ListBytes();
+void SearchEngine::BuildState() {
+    m_packedBytes = lists.ListBytes();
     m_deadEnd = false;
     m_arena.clear();
     m_saved.clear();
@@ -73,7 +73,7 @@ void CSearchEngine::BuildState() {
 
 // The stacks grow along the search path: claim (and touch) what one path can need
 // before the first node, so that the search itself never reallocates or faults pages.
-void CSearchEngine::ReserveWorkingMemory() {
+void SearchEngine::ReserveWorkingMemory() {
     std::size_t arenaBlocks = 0;
     std::size_t savedStates = 0;
     int longest = 0;
@@ -97,7 +97,7 @@ void CSearchEngine::ReserveWorkingMemory() {
     for (std::vector<int>& positions : m_freeByLevel) positions.reserve(longest);
 }
 
-void CSearchEngine::ReleaseState() {
+void SearchEngine::ReleaseState() {
     m_listStates = {};
     m_arena = {};
     m_saved = {};
@@ -105,37 +105,37 @@ void CSearchEngine::ReleaseState() {
     m_entriesByLevel = {};
 }
 
-void CSearchEngine::BuildLists() {
+void SearchEngine::BuildLists() {
     m_listStates.clear();
-    m_states.assign(m_work.words.size(), WordState());
-    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
-        const SearchWord& search = m_lists.m_words[i];
+    m_states.assign(work.words.size(), WordState());
+    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
+        const SearchWord& search = lists.words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
         ListState list;
         list.packed = search.searchList.data();
-        list.index.Build(list.packed, search.searchCount, m_work.words[i].length);
+        list.index.Build(list.packed, search.searchCount, work.words[i].length);
         list.used.assign(static_cast<std::size_t>(list.index.Blocks()), 0);
         m_states[i].list = static_cast<int>(m_listStates.size());
         m_listStates.push_back(std::move(list));
     }
 }
 
-void CSearchEngine::BuildWords() {
+void SearchEngine::BuildWords() {
     m_searched.clear();
     m_keys.clear();
     m_wordCells.clear();
-    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(m_work.CellCount()));
-    for (int i = 0; i < static_cast<int>(m_work.words.size()); ++i) {
-        if (m_lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = m_work.words[i];
+    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(work.CellCount()));
+    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
+        if (lists.words[i].searchLink == SEARCH_LINK_NONE) continue;
+        const WordInfo& word = work.words[i];
         WordState& s = m_states[i];
         s.word = i;
-        s.list = m_states[m_lists.Owner(i)].list;
+        s.list = m_states[lists.Owner(i)].list;
         s.length = word.length;
         s.firstCell = static_cast<int>(m_wordCells.size());
         s.slot = static_cast<int>(m_searched.size());
         for (int k = 0; k < word.length; ++k) {
-            const int cell = word.CellY(k) * m_work.width + word.CellX(k);
+            const int cell = word.CellY(k) * work.width + word.CellX(k);
             m_wordCells.push_back(cell);
             wordsOfCell[cell].push_back({i, k});
         }
@@ -154,18 +154,18 @@ void CSearchEngine::BuildWords() {
     // The letters already in the grid narrow each word's set.
     for (int i : m_searched) {
         for (int k = 0; k < m_states[i].length; ++k) {
-            const Cell code = m_work.cells[m_wordCells[m_states[i].firstCell + k]];
+            const Cell code = work.cells[m_wordCells[m_states[i].firstCell + k]];
             if (code != CELL_VRIJ) ApplyLetter(i, k, MatchLetter(code));
         }
     }
 }
 
-void CSearchEngine::CountInitialCharacters() {
-    m_tally.Reset(m_work.search.maxFrequency, m_work.search.maxDistinct);
-    for (int cell = 0; cell < m_work.CellCount(); ++cell) m_tally.Count(m_work.cells[cell], +1);
+void SearchEngine::CountInitialCharacters() {
+    m_tally.Reset(work.search.maxFrequency, work.search.maxDistinct);
+    for (int cell = 0; cell < work.CellCount(); ++cell) m_tally.Count(work.cells[cell], +1);
 }
 
-void CSearchEngine::MeasureMemory() {
+void SearchEngine::MeasureMemory() {
     std::size_t bytes = m_packedBytes + CapacityBytes(m_arena) + CapacityBytes(m_saved) +
                         CapacityBytes(m_states) + CapacityBytes(m_keys) +
                         CapacityBytes(m_wordCells) + CapacityBytes(m_cellWords) +
@@ -177,10 +177,10 @@ void CSearchEngine::MeasureMemory() {
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
 
-void CSearchEngine::Search(int level) {
+void SearchEngine::Search(int level) {
     PollAtCadence();
     if (!m_tally.Holds()) return;
-    if (m_interrupted) return;
+    if (interrupted) return;
     NoteLevel(level);
     // A placement that left an open word without candidates ends here, as the
     // choice below would with best 0; no need to look for the word.
@@ -195,7 +195,7 @@ void CSearchEngine::Search(int level) {
     TryCandidates(level, chosen, best);
 }
 
-int CSearchEngine::ChooseWord(int& best) const {
+int SearchEngine::ChooseWord(int& best) const {
     // The first word with the smallest key: ties go to the earlier word. Two plain
     // passes over the keys beat one pass with a data-dependent branch.
     const int* keys = m_keys.data();
@@ -205,28 +205,28 @@ int CSearchEngine::ChooseWord(int& best) const {
     return m_searched[FirstIndexOf(keys, count, best)];
 }
 
-void CSearchEngine::TryCandidates(int level, int w, int best) {
+void SearchEngine::TryCandidates(int level, int w, int best) {
     std::vector<int>& freePositions = m_freeByLevel[level];
     freePositions.clear();
     const WordState& s = m_states[w];
     for (int k = 0; k < s.length; ++k)
-        if (m_work.cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
-    if (m_work.search.randomOrder)
+        if (work.cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
+    if (work.search.randomOrder)
         TryInRandomOrder(level, w, freePositions, best);
     else
         TryInListOrder(level, w, freePositions, best);
 }
 
-void CSearchEngine::TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best) {
+void SearchEngine::TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best) {
     const WordState& s = m_states[w];
     const ListState& list = m_listStates[s.list];
     const int lo = s.letters == 0 ? 0 : s.lo;
     const int hi = s.letters == 0 ? list.index.Blocks() : s.hi;
     int tried = 0;
-    for (int block = lo; block < hi && !m_interrupted; ++block) {
+    for (int block = lo; block < hi && !interrupted; ++block) {
         // Placing and removing below restores this block's state, so it is read once.
         std::uint64_t bits = FittingBlock(s, list, block);
-        while (bits != 0 && !m_interrupted) {
+        while (bits != 0 && !interrupted) {
             const int entry = block * 64 + std::countr_zero(bits);
             bits &= bits - 1;
             Try(level, w, entry, freePositions, tried, best);
@@ -234,16 +234,16 @@ void CSearchEngine::TryInListOrder(int level, int w, const std::vector<int>& fre
     }
 }
 
-void CSearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
+void SearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
                                      int best) {
     const WordState& s = m_states[w];
     const ListState& list = m_listStates[s.list];
-    const CSearchOrder& order = m_lists.m_words[w].searchOrder;
+    const SearchOrder& order = lists.words[w].searchOrder;
     const int n = list.index.Count();
     int tried = 0;
     // A wide set is walked in trying order; a narrow one is sorted into it.
     if (s.letters == 0 || static_cast<long long>(s.count) * 16 >= n) {
-        for (int k = 0; k < n && !m_interrupted; ++k) {
+        for (int k = 0; k < n && !interrupted; ++k) {
             const int entry = order.At(k);
             if (FitsNow(s, list, entry)) Try(level, w, entry, freePositions, tried, best);
         }
@@ -258,12 +258,12 @@ void CSearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& f
     std::sort(entries.begin(), entries.end(),
               [&order](int a, int b) { return order.RankOf(a) < order.RankOf(b); });
     for (int entry : entries) {
-        if (m_interrupted) break;
+        if (interrupted) break;
         Try(level, w, entry, freePositions, tried, best);
     }
 }
 
-void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& freePositions,
+void SearchEngine::Try(int level, int w, int entry, const std::vector<int>& freePositions,
                         int& tried, int best) {
     const std::size_t savedMark = m_saved.size();
     const std::size_t arenaMark = m_arena.size();
@@ -276,19 +276,19 @@ void CSearchEngine::Try(int level, int w, int entry, const std::vector<int>& fre
     m_arena.resize(arenaMark);
 }
 
-std::uint64_t CSearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
+std::uint64_t SearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
     const std::uint64_t fitting =
         s.letters == 0 ? list.index.AllEntriesBlock(block) : SetBlock(s, block);
     return fitting & ~list.used[block];
 }
 
-bool CSearchEngine::FitsNow(const WordState& s, const ListState& list, int entry) const {
+bool SearchEngine::FitsNow(const WordState& s, const ListState& list, int entry) const {
     const int block = entry / 64;
     if (s.letters != 0 && (block < s.lo || block >= s.hi)) return false;
     return (FittingBlock(s, list, block) >> (entry % 64)) & 1;
 }
 
-void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePositions) {
+void SearchEngine::Place(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
     ListState& list = m_listStates[s.list];
     s.filled = true;
@@ -297,7 +297,7 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
         const auto code = static_cast<Cell>(candidate[p]);
-        m_work.cells[cell] = code;
+        work.cells[cell] = code;
         m_tally.Count(code, +1);
         // Once an open word has no candidate left the next node is a dead end, so
         // the other crossing words need not be narrowed.
@@ -310,27 +310,27 @@ void CSearchEngine::Place(int w, int entry, const std::vector<int>& freePosition
         }
     }
     // A dead end never counts candidates again, so its entry need not be marked.
-    if (m_work.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
+    if (work.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
 }
 
-void CSearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
+void SearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
-    if (m_work.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
+    if (work.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
     s.filled = false;
     UpdateKey(s);
     for (int p : freePositions) {
         const int cell = m_wordCells[s.firstCell + p];
-        m_tally.Count(m_work.cells[cell], -1);
-        m_work.cells[cell] = CELL_VRIJ;
+        m_tally.Count(work.cells[cell], -1);
+        work.cells[cell] = CELL_VRIJ;
     }
 }
 
-void CSearchEngine::SaveState(int v) {
+void SearchEngine::SaveState(int v) {
     const WordState& s = m_states[v];
     m_saved.push_back({v, s.letters, s.count, s.lo, s.hi, s.indexSet, s.arenaAt});
 }
 
-void CSearchEngine::RestoreStates(std::size_t mark) {
+void SearchEngine::RestoreStates(std::size_t mark) {
     while (m_saved.size() > mark) {
         const SavedState& saved = m_saved.back();
         WordState& s = m_states[saved.word];
@@ -345,7 +345,7 @@ void CSearchEngine::RestoreStates(std::size_t mark) {
     }
 }
 
-void CSearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
+void SearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
     WordState& s = m_states[v];
     const ListState& list = m_listStates[s.list];
     const std::uint64_t* entries = list.index.Entries(position, letter);
@@ -362,8 +362,8 @@ void CSearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
     UpdateKey(s);
 }
 
-void CSearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
-                                    const std::uint64_t* entries, const CListIndex::Range& range) {
+void SearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
+                                    const std::uint64_t* entries, const ListIndex::Range& range) {
     s.indexSet = entries;
     s.lo = range.first;
     s.hi = range.last;
@@ -372,8 +372,8 @@ void CSearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
         if ((entries[entry / 64] >> (entry % 64)) & 1) --s.count;
 }
 
-void CSearchEngine::IntersectLetter(WordState& s, const ListState& list,
-                                    const std::uint64_t* entries, const CListIndex::Range& range) {
+void SearchEngine::IntersectLetter(WordState& s, const ListState& list,
+                                    const std::uint64_t* entries, const ListIndex::Range& range) {
     const int lo = std::max(s.lo, range.first);
     const int hi = std::min(s.hi, range.last);
     const std::size_t at = m_arena.size();
@@ -410,7 +410,7 @@ void CSearchEngine::IntersectLetter(WordState& s, const ListState& list,
     m_arena.resize(at + static_cast<std::size_t>(last - lo));
 }
 
-void CSearchEngine::SetUsed(ListState& list, int entry, bool used) {
+void SearchEngine::SetUsed(ListState& list, int entry, bool used) {
     const int block = entry / 64;
     const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
     if (used) {
@@ -431,7 +431,7 @@ void CSearchEngine::SetUsed(ListState& list, int entry, bool used) {
     }
 }
 
-void CSearchEngine::UpdateKey(WordState& s) {
+void SearchEngine::UpdateKey(WordState& s) {
     m_keys[s.slot] = s.filled           ? PLACED_KEY
                      : s.letters == 0 ? m_listStates[s.list].index.Count()
                                       : s.count;

@@ -16,9 +16,9 @@
 #include "search/list_index.h"
 #include "search/search_run.h"
 
-class CSearchEngine : public CSearchRun {
+class SearchEngine : public SearchRun {
 public:
-    using CSearchRun::CSearchRun;
+    using SearchRun::SearchRun;
 
     // Bytes of the packed lists and their used flags in the last search.
     std::size_t PackedListBytes() const { return m_packedBytes; }
@@ -30,7 +30,7 @@ protected:
 
 private:
     struct ListState {
-        CListIndex index;
+        ListIndex index;
         const char* packed = nullptr;
         std::vector<std::uint64_t> used;  // one bit per entry: placed somewhere now
         std::vector<int> usedEntries;     // the same entries, in the order they were placed
@@ -96,9 +96,9 @@ private:
     void RestoreStates(std::size_t mark);
     void ApplyLetter(int v, int position, unsigned char letter);
     void TakeFirstLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
-                         const CListIndex::Range& range);
+                         const ListIndex::Range& range);
     void IntersectLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
-                         const CListIndex::Range& range);
+                         const ListIndex::Range& range);
     void SetUsed(ListState& list, int entry, bool used);
     void UpdateKey(WordState& s);
 
@@ -116,7 +116,7 @@ private:
     std::vector<std::vector<int>> m_freeByLevel;
     std::vector<std::vector<int>> m_entriesByLevel;
 
-    CLetterTally m_tally;
+    LetterTally m_tally;
     bool m_deadEnd = false;   // the last placement left an open word without candidates
 
     std::size_t m_packedBytes = 0;

@@ -3,19 +3,19 @@
 #include <chrono>
 #include <ctime>
 
-long long CSystemClock::WallSeconds() { return static_cast<long long>(std::time(nullptr)); }
+long long SystemClock::WallSeconds() { return static_cast<long long>(std::time(nullptr)); }
 
-long long CSystemClock::Milliseconds() {
+long long SystemClock::Milliseconds() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 ISearchRandom& DefaultSearchRandom() {
-    static CLcgRandom random;
+    static LcgRandom random;
     return random;
 }
 
 ISearchClock& DefaultSearchClock() {
-    static CSystemClock clock;
+    static SystemClock clock;
     return clock;
 }

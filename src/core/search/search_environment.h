@@ -17,9 +17,9 @@ public:
 
 // The linear congruential generator of the Windows runtime's rand(), so that a
 // seed gives the same trying order on every platform.
-class CLcgRandom : public ISearchRandom {
+class LcgRandom : public ISearchRandom {
 public:
-    explicit CLcgRandom(std::uint32_t seed = 1) : m_state(seed) {}
+    explicit LcgRandom(std::uint32_t seed = 1) : m_state(seed) {}
     void Seed(std::uint32_t seed) override { m_state = seed; }
     int Next() override {
         m_state = m_state * 214013u + 2531011u;
@@ -40,7 +40,7 @@ public:
 };
 
 // The real clocks.
-class CSystemClock : public ISearchClock {
+class SystemClock : public ISearchClock {
 public:
     long long WallSeconds() override;
     long long Milliseconds() override;

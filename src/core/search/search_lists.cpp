@@ -55,8 +55,8 @@ void AddMessageOnce(std::vector<UserMessage>& messages, const std::string& text)
     if (!known) messages.push_back({text});
 }
 
-void AppendPartWords(Puzzle& puzzle, CSearchLists& lists) {
-    lists.m_partWordCount = 0;
+void AppendPartWords(Puzzle& puzzle, SearchLists& lists) {
+    lists.partWordCount = 0;
     const int wordCount = static_cast<int>(puzzle.words.size());
     for (int i = 0; i < wordCount; ++i) {
         const int parts = puzzle.words[i].PartCountInUse();
@@ -73,7 +73,7 @@ void AppendPartWords(Puzzle& puzzle, CSearchLists& lists) {
                 part.length = partLength;
                 part.partCount = 0;
                 puzzle.words.push_back(std::move(part));
-                ++lists.m_partWordCount;
+                ++lists.partWordCount;
             }
             offset += partLength;
         }
@@ -85,12 +85,12 @@ bool IsSearchedWord(const Puzzle& puzzle, int i) {
 }
 
 // The first word of each (length, list) pair owns the list; the others link to it.
-void AssignOwners(const Puzzle& puzzle, CSearchLists& lists) {
+void AssignOwners(const Puzzle& puzzle, SearchLists& lists) {
     const int extraCount = static_cast<int>(puzzle.extraFiles.size());
     std::map<long long, int> ownerOfKey;
     for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
         const WordInfo& word = puzzle.words[i];
-        SearchWord& search = lists.m_words[i];
+        SearchWord& search = lists.words[i];
         search.searchLink = SEARCH_LINK_NONE;
         if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i)) continue;
         const long long key = static_cast<long long>(word.length) * 1000 + word.extraList;
@@ -99,28 +99,28 @@ void AssignOwners(const Puzzle& puzzle, CSearchLists& lists) {
     }
 }
 
-void DrawOrders(const Puzzle& puzzle, CSearchLists& lists, ISearchRandom& random) {
+void DrawOrders(const Puzzle& puzzle, SearchLists& lists, ISearchRandom& random) {
     if (!puzzle.search.randomOrder) return;
-    for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
-        if (lists.m_words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const int n = lists.m_words[lists.Owner(i)].searchCount;
+    for (int i = 0; i < static_cast<int>(lists.words.size()); ++i) {
+        if (lists.words[i].searchLink == SEARCH_LINK_NONE) continue;
+        const int n = lists.words[lists.Owner(i)].searchCount;
         if (n > 10)
-            ShuffleStride(n, lists.m_words[i].searchOrder, random);
+            ShuffleStride(n, lists.words[i].searchOrder, random);
         else if (n > 0)
-            ShuffleSmall(n, lists.m_words[i].searchOrder, random);
+            ShuffleSmall(n, lists.words[i].searchOrder, random);
     }
 }
 
 }  // namespace
 
-void CSearchOrder::SetPermutation(std::vector<std::int32_t> order) {
+void SearchOrder::SetPermutation(std::vector<std::int32_t> order) {
     m_n = static_cast<int>(order.size());
     m_order = std::move(order);
     m_rank.assign(m_order.size(), 0);
     for (int k = 0; k < m_n; ++k) m_rank[m_order[k]] = k;
 }
 
-void CSearchOrder::SetStride(int n, int start, int step) {
+void SearchOrder::SetStride(int n, int start, int step) {
     m_n = n;
     m_start = start;
     m_step = step;
@@ -129,36 +129,36 @@ void CSearchOrder::SetStride(int n, int start, int step) {
     m_rank.clear();
 }
 
-int CSearchOrder::At(int k) const {
+int SearchOrder::At(int k) const {
     if (!m_order.empty()) return m_order[k];
     return static_cast<int>((m_start + static_cast<long long>(k) * m_step) % m_n);
 }
 
-int CSearchOrder::RankOf(int entry) const {
+int SearchOrder::RankOf(int entry) const {
     if (!m_rank.empty()) return m_rank[entry];
     const long long offset = ((entry - m_start) % m_n + m_n) % m_n;
     return static_cast<int>(offset * m_inverseStep % m_n);
 }
 
-std::size_t CSearchLists::ListBytes() const {
+std::size_t SearchLists::ListBytes() const {
     std::size_t bytes = 0;
-    for (const SearchWord& word : m_words)
+    for (const SearchWord& word : words)
         bytes += word.searchList.size() + word.searchScores.size() + word.searchUsed.size();
     return bytes;
 }
 
-int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, CSearchLists& lists,
+int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& lists,
                        ISearchRandom& random) {
     AppendPartWords(puzzle, lists);
-    lists.m_words.assign(puzzle.words.size(), SearchWord());
+    lists.words.assign(puzzle.words.size(), SearchWord());
     AssignOwners(puzzle, lists);
     int failing = 0;
-    for (int i = 0; i < static_cast<int>(lists.m_words.size()); ++i) {
-        SearchWord& search = lists.m_words[i];
+    for (int i = 0; i < static_cast<int>(lists.words.size()); ++i) {
+        SearchWord& search = lists.words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
         search.searchCount =
             LoadWordList(puzzle, scoring, i, puzzle.words[i].length, search.searchList,
-                         search.searchScores, search.searchUsed, lists.m_messages);
+                         search.searchScores, search.searchUsed, lists.messages);
         if (search.searchCount == 0 && failing == 0) failing = i + 1;
     }
     DrawOrders(puzzle, lists, random);
@@ -178,7 +178,7 @@ int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex
                                       FormatLabel(word).c_str())});
         return 0;
     }
-    CWordListFile file;
+    WordListFile file;
     if (const std::string problem = OpenWordListSetFile(setName, length, file); !problem.empty()) {
         messages.push_back({problem});
         return 0;
@@ -219,15 +219,15 @@ int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex
     return static_cast<int>(copied);
 }
 
-void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists) {
-    lists.m_words = std::vector<SearchWord>();
+void ReleaseSearchLists(Puzzle& puzzle, SearchLists& lists) {
+    lists.words = std::vector<SearchWord>();
     const std::size_t parts =
-        std::min(static_cast<std::size_t>(lists.m_partWordCount), puzzle.words.size());
+        std::min(static_cast<std::size_t>(lists.partWordCount), puzzle.words.size());
     puzzle.words.resize(puzzle.words.size() - parts);
-    lists.m_partWordCount = 0;
+    lists.partWordCount = 0;
 }
 
-void ShuffleSmall(int n, CSearchOrder& order, ISearchRandom& random) {
+void ShuffleSmall(int n, SearchOrder& order, ISearchRandom& random) {
     std::vector<std::int32_t> entries(n, -1);
     for (int v = 0; v < n; ++v) {
         int r = random.Next() % n;
@@ -237,7 +237,7 @@ void ShuffleSmall(int n, CSearchOrder& order, ISearchRandom& random) {
     order.SetPermutation(std::move(entries));
 }
 
-void ShuffleStride(int n, CSearchOrder& order, ISearchRandom& random) {
+void ShuffleStride(int n, SearchOrder& order, ISearchRandom& random) {
     const int start = random.Next() % n;
     int step = std::max(n / 3, 1);
     while (std::gcd(n, step) != 1) ++step;

@@ -21,7 +21,7 @@ constexpr std::int32_t SEARCH_LINK_NONE = -2;  // the word is not searched
 // The order in which a word tries its list's entries: an explicit permutation
 // for small lists, else an arithmetic walk (start + k * step) mod n, kept as its
 // two numbers so that a long list costs no memory per entry and per word.
-class CSearchOrder {
+class SearchOrder {
 public:
     void SetPermutation(std::vector<std::int32_t> order);
     void SetStride(int n, int start, int step);
@@ -48,20 +48,20 @@ struct SearchWord {
     std::vector<std::uint8_t> searchScores;  // owner only: each entry's score, 0..100
     std::vector<std::uint8_t> searchUsed; // owner only, with all-different: 1 = placed now
     bool searchFilled = false;            // placed on the current search path
-    CSearchOrder searchOrder;             // with random order only
+    SearchOrder searchOrder;             // with random order only
 };
 
-class CSearchLists {
+class SearchLists {
 public:
     // Parallel to the document's words while a search runs.
-    std::vector<SearchWord> m_words;
+    std::vector<SearchWord> words;
     // Part words appended to the document's words, removed again by the release.
-    int m_partWordCount = 0;
+    int partWordCount = 0;
     // What the loading had to tell the user, in order.
-    std::vector<UserMessage> m_messages;
+    std::vector<UserMessage> messages;
 
     // The word whose list word i uses (i itself for an owner).
-    int Owner(int i) const { return m_words[i].searchLink >= 0 ? m_words[i].searchLink : i; }
+    int Owner(int i) const { return words[i].searchLink >= 0 ? words[i].searchLink : i; }
     // Bytes of all packed lists, their scores and their used flags.
     std::size_t ListBytes() const;
 };
@@ -69,7 +69,7 @@ public:
 // Appends the part words, assigns list owners and links, loads each owner's list
 // and, with random order, draws each word's trying order. Returns 0 when every
 // searched word has candidates, else 1 + the index of the first word without.
-int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, CSearchLists& lists,
+int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& lists,
                        ISearchRandom& random);
 
 // Loads the list for word wordIndex and length: the number of entries (0 after a
@@ -82,9 +82,9 @@ int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex
                  std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
 
 // Frees every list and order and removes the part words again.
-void ReleaseSearchLists(Puzzle& puzzle, CSearchLists& lists);
+void ReleaseSearchLists(Puzzle& puzzle, SearchLists& lists);
 
 // The trying orders: a random permutation drawn entry by entry (small lists),
 // or a random start and a step coprime to n.
-void ShuffleSmall(int n, CSearchOrder& order, ISearchRandom& random);
-void ShuffleStride(int n, CSearchOrder& order, ISearchRandom& random);
+void ShuffleSmall(int n, SearchOrder& order, ISearchRandom& random);
+void ShuffleStride(int n, SearchOrder& order, ISearchRandom& random);

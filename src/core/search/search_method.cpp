@@ -36,7 +36,7 @@ void StoreSearchMethod(IProfile* profile, SearchMethod method) {
         profile->WriteProfileInt(PROFILE_SECTION_SEARCH, PROFILE_ENTRY_METHOD, static_cast<int>(method));
 }
 
-std::unique_ptr<CSearchRun> MakeSearchRun(SearchMethod method, CRooster2Doc& doc) {
-    if (method == SearchMethod::Fast) return std::make_unique<CFastSearch>(doc);
-    return std::make_unique<CSearchEngine>(doc);
+std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, Rooster2Doc& doc) {
+    if (method == SearchMethod::Fast) return std::make_unique<FastSearch>(doc);
+    return std::make_unique<SearchEngine>(doc);
 }

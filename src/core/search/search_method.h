@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
-class CRooster2Doc;
+class Rooster2Doc;
 class IProfile;
-class CSearchRun;
+class SearchRun;
 
 // The values are stored in the profile.
 enum class SearchMethod {
@@ -29,4 +29,4 @@ SearchMethod ReadSearchMethod(const IProfile* profile);
 void StoreSearchMethod(IProfile* profile, SearchMethod method);
 
 // A search of the chosen method on the document.
-std::unique_ptr<CSearchRun> MakeSearchRun(SearchMethod method, CRooster2Doc& doc);
+std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, Rooster2Doc& doc);

@@ -3,7 +3,7 @@
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
 
-void ApplySearchOptions(CRooster2Doc& doc, const SearchOptions& options) {
+void ApplySearchOptions(Rooster2Doc& doc, const SearchOptions& options) {
     Puzzle& puzzle = doc.puzzle;
     puzzle.search = options;
     puzzle.search.excludedLetters = Latin1ToUpper(options.excludedLetters);
@@ -14,7 +14,7 @@ void ApplySearchOptions(CRooster2Doc& doc, const SearchOptions& options) {
     doc.MarkModified(true);
 }
 
-bool CanStartSearch(const CRooster2Doc& doc) {
-    return (doc.phase == PHASE_VORMEN || doc.phase == PHASE_VULLEN) &&
+bool CanStartSearch(const Rooster2Doc& doc) {
+    return (doc.phase == Phase::Vormen || doc.phase == Phase::Vullen) &&
            !doc.puzzle.search.wordFile.empty();
 }

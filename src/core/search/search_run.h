@@ -21,14 +21,14 @@
 #include "search/search_environment.h"
 #include "search/search_lists.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 
 // What a search leaves for showing the solutions; kept until the next search.
 struct SearchResults {
-    std::vector<std::string> m_solutions;  // grid strings
-    int m_solutionCount = 0;
-    std::string m_bestFill;  // deepest partial fill of a search without solutions
-    int m_bestDepth = 0;     // words placed in m_bestFill; 0 = none
+    std::vector<std::string> solutions;  // grid strings
+    int solutionCount = 0;
+    std::string bestFill;  // deepest partial fill of a search without solutions
+    int bestDepth = 0;     // words placed in bestFill; 0 = none
 };
 
 enum class SearchBeep {
@@ -45,24 +45,24 @@ struct SearchCallbacks {
     std::function<void()> redraw;
     std::function<void(SearchBeep)> beep;
     // Switch the phase; without it only the document's phase is set.
-    std::function<void(int phase)> setPhase;
+    std::function<void(Phase phase)> setPhase;
     // Every placement of a candidate: level, word index, list entry (tests, benchmark).
     std::function<void(int level, int word, int entry)> trace;
 };
 
-class CSearchRun {
+class SearchRun {
 public:
-    explicit CSearchRun(CRooster2Doc& doc);
-    virtual ~CSearchRun() = default;
-    CSearchRun(const CSearchRun&) = delete;
-    CSearchRun& operator=(const CSearchRun&) = delete;
+    explicit SearchRun(Rooster2Doc& doc);
+    virtual ~SearchRun() = default;
+    SearchRun(const SearchRun&) = delete;
+    SearchRun& operator=(const SearchRun&) = delete;
 
     // Runs the whole command. False when it could not start (Messages() say why);
     // then nothing changed. Afterwards the caller shows ResultText() in status pane 0
     // and resets the filling undo history.
     bool Run();
     // Escape or "&Onderbreken": stop as soon as possible, keeping what was found.
-    void Interrupt() { m_interrupted = true; }
+    void Interrupt() { interrupted = true; }
     // Any other key: the next node draws the grid again.
     void OnOtherKey() { m_deepest = 0; }
 
@@ -73,17 +73,17 @@ public:
     const std::string& ScoreText() const { return m_scoreText; }
     const std::string& Progress() const { return m_progress; }
     // The puzzle the search fills: its own copy of the document's, taken when it starts.
-    const Puzzle& WorkingPuzzle() const { return m_work; }
+    const Puzzle& WorkingPuzzle() const { return work; }
 
-    SearchCallbacks m_callbacks;
-    ISearchClock* m_clock = &DefaultSearchClock();
-    ISearchRandom* m_random = &DefaultSearchRandom();
+    SearchCallbacks callbacks;
+    ISearchClock* clock = &DefaultSearchClock();
+    ISearchRandom* random = &DefaultSearchRandom();
     // The random order's seed; the clock's seconds when empty.
-    std::optional<std::uint32_t> m_seed;
-    SearchResults m_results;
+    std::optional<std::uint32_t> seed;
+    SearchResults results;
 
 protected:
-    // Fills from level 0 with the lists prepared in m_lists.
+    // Fills from level 0 with the lists prepared in lists.
     virtual void SearchTree() = 0;
 
     // On entering a node: status and message loop when two seconds have passed.
@@ -95,15 +95,15 @@ protected:
     // A candidate of word was placed at level: progress texts and the trace hook.
     void NotePlacement(int level, int word, int entry, int& tried, int best);
 
-    CRooster2Doc& m_doc;  // its phase and cursor; the puzzle itself is only read
-    Puzzle m_work;        // the grid filled, with the part words of split answers appended
-    CSearchLists m_lists;
-    bool m_interrupted = false;
+    Rooster2Doc& doc;  // its phase and cursor; the puzzle itself is only read
+    Puzzle work;        // the grid filled, with the part words of split answers appended
+    SearchLists lists;
+    bool interrupted = false;
 
 private:
     bool CheckListNumbers();
     bool PrepareLists();
-    void SetPhase(int phase);
+    void SetPhase(Phase phase);
     void ComposeResult(long long wallSeconds, double cpuSeconds);
     std::string FirstSolutionScoreText() const;
 

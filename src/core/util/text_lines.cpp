@@ -39,16 +39,16 @@ constexpr int END = -1;
 
 }  // namespace
 
-CTextModeReader::CTextModeReader(std::size_t maxPiece) : m_maxPiece(maxPiece) {}
+TextModeReader::TextModeReader(std::size_t maxPiece) : m_maxPiece(maxPiece) {}
 
-CTextModeReader::~CTextModeReader() = default;
+TextModeReader::~TextModeReader() = default;
 
-void CTextModeReader::OpenText(std::string text) {
+void TextModeReader::OpenText(std::string text) {
     m_in = std::make_unique<std::istringstream>(std::move(text));
     Rewind();
 }
 
-bool CTextModeReader::OpenFile(const std::string& path) {
+bool TextModeReader::OpenFile(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(NativePath(path), error)) return false;
     auto file = std::make_unique<std::ifstream>(NativePath(path), std::ios::binary);
@@ -58,7 +58,7 @@ bool CTextModeReader::OpenFile(const std::string& path) {
     return true;
 }
 
-void CTextModeReader::Rewind() {
+void TextModeReader::Rewind() {
     if (m_in) {
         m_in->clear();
         m_in->seekg(0);
@@ -68,7 +68,7 @@ void CTextModeReader::Rewind() {
     m_inLongLine = false;
 }
 
-int CTextModeReader::Peek() {
+int TextModeReader::Peek() {
     if (m_next == m_end) {
         m_buffer.resize(READ_CHUNK);
         m_next = 0;
@@ -78,7 +78,7 @@ int CTextModeReader::Peek() {
     return static_cast<unsigned char>(m_buffer[m_next]);
 }
 
-bool CTextModeReader::ReadLine(std::string_view& line) {
+bool TextModeReader::ReadLine(std::string_view& line) {
     if (!m_in) return false;
     m_piece.clear();
     bool endsLine = false;
@@ -109,7 +109,7 @@ bool CTextModeReader::ReadLine(std::string_view& line) {
 }
 
 std::vector<std::string> SplitTextModePieces(std::string_view text, std::size_t maxPiece) {
-    CTextModeReader reader(maxPiece);
+    TextModeReader reader(maxPiece);
     reader.OpenText(std::string(text));
     std::vector<std::string> pieces;
     for (std::string_view piece; reader.ReadLine(piece);) pieces.emplace_back(piece);

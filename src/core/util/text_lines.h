@@ -18,10 +18,10 @@ std::string_view TrimWhiteSpace(std::string_view text);
 // maxPiece + 1 bytes reads it (fgets): CR LF counts as LF, each piece ends after
 // its LF or after maxPiece bytes, so a longer line comes in several pieces. A file
 // is read as a stream, never held in memory as a whole.
-class CTextModeReader {
+class TextModeReader {
 public:
-    explicit CTextModeReader(std::size_t maxPiece);
-    ~CTextModeReader();
+    explicit TextModeReader(std::size_t maxPiece);
+    ~TextModeReader();
 
     void OpenText(std::string text);
     // False when the path is no regular file or cannot be opened.
@@ -47,5 +47,5 @@ private:
     bool m_inLongLine = false;  // the next piece continues a line that did not fit
 };
 
-// All pieces of the text as CTextModeReader gives them; pieces keep their LF.
+// All pieces of the text as TextModeReader gives them; pieces keep their LF.
 std::vector<std::string> SplitTextModePieces(std::string_view text, std::size_t maxPiece);

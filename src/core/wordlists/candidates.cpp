@@ -45,7 +45,7 @@ std::optional<int> ScoreIfFitting(const Puzzle& puzzle, const WordScoring& scori
 
 // Lists the offered entries that fit, up to maxCount (0 = all); returns their number.
 template <typename Fits>
-int CollectOffered(const Puzzle& puzzle, const WordScoring& scoring, CWordListFile& file,
+int CollectOffered(const Puzzle& puzzle, const WordScoring& scoring, WordListFile& file,
                    int length, Fits fits, std::vector<std::string>* list, int maxCount,
                    LookupDetails* details) {
     int count = 0;
@@ -75,7 +75,7 @@ int FindCandidates(const Puzzle& puzzle, const WordScoring& scoring, std::string
     if (!WordListSetName(puzzle, listNumber, setName)) return -1;
     const int length = static_cast<int>(pattern.size());
     const std::string wanted = Latin1ToUpper(pattern);
-    CWordListFile file;
+    WordListFile file;
     if (!OpenWordListSetFile(setName, length, file).empty()) return -1;
     if (details != nullptr) details->fileName = MakeWordListFileName(setName, length);
     return CollectOffered(
@@ -87,7 +87,7 @@ int FindCandidates(const Puzzle& puzzle, const WordScoring& scoring, std::string
 int FindAnagrams(const Puzzle& puzzle, const WordScoring& scoring, std::string_view letters,
                  std::vector<std::string>* list, int maxCount, int length, std::string_view pattern,
                  const std::string& fileSetName, LookupDetails* details) {
-    CWordListFile file;
+    WordListFile file;
     if (length < 0 || !OpenWordListSetFile(fileSetName, length, file).empty()) return -1;
     if (details != nullptr) details->fileName = MakeWordListFileName(fileSetName, length);
     const std::string wantedLetters = Latin1ToUpper(letters);
@@ -107,7 +107,7 @@ std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
     if (!WordListSetName(puzzle, listNumber, setName)) return std::nullopt;
     const int length = static_cast<int>(word.size());
     const std::string wanted = Latin1ToUpper(word);
-    CWordListFile file;
+    WordListFile file;
     if (!OpenWordListSetFile(setName, length, file).empty()) return std::nullopt;
     WordListEntry entry;
     while (file.ReadEntry(entry)) {
@@ -120,6 +120,6 @@ std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
 }
 
 std::string WordListProblem(const std::string& setName, int length) {
-    CWordListFile file;
+    WordListFile file;
     return OpenWordListSetFile(setName, length, file);
 }

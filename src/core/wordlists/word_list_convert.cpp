@@ -122,9 +122,9 @@ struct BuiltSet {
 
 // The words of the set, found again by their letters: an open-addressing table sized
 // once for the number of lines, so that no word costs an allocation.
-class CWordSet {
+class WordSet {
 public:
-    CWordSet(const BuiltSet& set, std::size_t maxWords) : m_set(set) {
+    WordSet(const BuiltSet& set, std::size_t maxWords) : m_set(set) {
         std::size_t capacity = 16;
         while (capacity < 2 * maxWords) capacity *= 2;
         m_slots.resize(capacity);
@@ -220,7 +220,7 @@ std::unordered_set<std::string> ReadStems(std::string_view dicText, bool ijToY) 
 }
 
 // The "word;score" lines win over what the words had.
-void ApplyOwnScores(std::string_view scoresText, bool ijToY, BuiltSet& set, CWordSet& words,
+void ApplyOwnScores(std::string_view scoresText, bool ijToY, BuiltSet& set, WordSet& words,
                     WordListConversion& result) {
     ForEachFoldedLine(scoresText, ijToY, ";", [&](const FoldedLine& folded) {
         const std::size_t separator = folded.line.find(SCORE_SEPARATOR);
@@ -287,7 +287,7 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
     result.stems = static_cast<int>(stems.size());
     BuiltSet set;
     const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
-    CWordSet words(set, lines + 1);
+    WordSet words(set, lines + 1);
     ForEachFoldedLine(text, ijToY, "", [&](const FoldedLine& folded) {
         if (folded.result == WordResult::DropWord) {
             ++result.dropped;

@@ -42,7 +42,7 @@ std::optional<int> ParseScore(std::string_view text) {
     return score;
 }
 
-bool CWordListFile::ReadEntry(WordListEntry& entry) {
+bool WordListFile::ReadEntry(WordListEntry& entry) {
     std::string_view line;
     if (!ReadLine(line)) return false;
     entry.canBeWord = CanBeWord(line);
@@ -63,7 +63,7 @@ std::string MalformedScoreWarning(int count, const std::string& fileName) {
                      count == 1 ? "regel" : "regels", fileName.c_str());
 }
 
-std::string OpenWordListSetFile(const std::string& setName, int length, CWordListFile& file) {
+std::string OpenWordListSetFile(const std::string& setName, int length, WordListFile& file) {
     if (setName.size() < MIN_SET_NAME_LENGTH)
         return StrFormat("Bestand %s ontbreekt.", setName.c_str());
     const std::string fileName = MakeWordListFileName(setName, length);

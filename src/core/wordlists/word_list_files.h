@@ -58,9 +58,9 @@ struct WordListEntry {
 // (newline included) comes in several pieces, and no piece of such a line is a
 // word of the list (LastLineIsWhole). The limit holds for the line as read,
 // score included: a score does not make a line longer than that usable.
-class CWordListFile : public CTextModeReader {
+class WordListFile : public TextModeReader {
 public:
-    CWordListFile() : CTextModeReader(WORD_LIST_LINE_MAX) {}
+    WordListFile() : TextModeReader(WORD_LIST_LINE_MAX) {}
     // Whether the piece just read can be a word at all: no piece of an over-long line
     // and no binary junk with a NUL byte is.
     bool CanBeWord(std::string_view line) const {
@@ -83,4 +83,4 @@ std::string MalformedScoreWarning(int count, const std::string& fileName);
 // Opens the set's file for a length. Returns why that failed ("Bestand %s ontbreekt."
 // naming the set when its name is too short to name one, else the file), or an empty
 // text when the file is open.
-std::string OpenWordListSetFile(const std::string& setName, int length, CWordListFile& file);
+std::string OpenWordListSetFile(const std::string& setName, int length, WordListFile& file);

@@ -38,7 +38,7 @@ const char* const IPUZ_FILTER = "ipuz(*.ipuz);;Alle bestanden (*.*)";
 
 }  // namespace
 
-CFileCommands::CFileCommands(CRooster2Doc& doc, GridView& view, GridController& controller,
+FileCommands::FileCommands(Rooster2Doc& doc, GridView& view, GridController& controller,
                              IFileChooser& chooser, QWidget* parent, QString versionText,
                              Hooks hooks)
     : m_doc(doc),
@@ -49,7 +49,7 @@ CFileCommands::CFileCommands(CRooster2Doc& doc, GridView& view, GridController& 
       m_versionText(std::move(versionText)),
       m_hooks(std::move(hooks)) {}
 
-void CFileCommands::RegisterCommands(CCommandRouter& router) {
+void FileCommands::RegisterCommands(CommandRouter& router) {
     router.Register(ID_EXPORT_HTML_EMPTY, [this] { ExportHtmlPage(false); });
     router.Register(ID_EXPORT_HTML_FILLED, [this] { ExportHtmlPage(true); });
     router.Register(ID_EXPORT_PUZ_TEXT, [this] { ExportPuzText(); });
@@ -69,13 +69,13 @@ void CFileCommands::RegisterCommands(CCommandRouter& router) {
     router.Register(ID_COMPARE, [this] { Compare(); });
 }
 
-std::string CFileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
+std::string FileCommands::ChooseFile(FileDialogSpec spec, std::string& remembered) {
     return ChooseRememberedFile(m_chooser, m_parent, std::move(spec), remembered);
 }
 
 // ---- Exports ---------------------------------------------------------------------------------
 
-void CFileCommands::ExportHtmlPage(bool filled) {
+void FileCommands::ExportHtmlPage(bool filled) {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (path.empty()) return;
@@ -88,7 +88,7 @@ void CFileCommands::ExportHtmlPage(bool filled) {
     ShowInformation(m_parent, remark);
 }
 
-void CFileCommands::ExportPuzText() {
+void FileCommands::ExportPuzText() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
                    m_doc.lastFiles.puzText);
@@ -96,7 +96,7 @@ void CFileCommands::ExportPuzText() {
 }
 
 // The formats that cannot hold every puzzle say so before asking for a file name.
-void CFileCommands::ExportPuz() {
+void FileCommands::ExportPuz() {
     if (const std::optional<UserMessage> refusal = PuzExportRefusal(m_doc.puzzle)) {
         ShowUserMessage(m_parent, *refusal);
         return;
@@ -107,7 +107,7 @@ void CFileCommands::ExportPuz() {
     if (!path.empty()) WriteFileAtomically(path, WritePuz(m_doc.puzzle));
 }
 
-void CFileCommands::ExportIpuz() {
+void FileCommands::ExportIpuz() {
     if (const std::optional<UserMessage> refusal = IpuzExportRefusal(m_doc.puzzle)) {
         ShowUserMessage(m_parent, *refusal);
         return;
@@ -118,7 +118,7 @@ void CFileCommands::ExportIpuz() {
     if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc.puzzle));
 }
 
-void CFileCommands::ExportPdf() {
+void FileCommands::ExportPdf() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
                                       "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
@@ -136,9 +136,9 @@ void CFileCommands::ExportPdf() {
 
 // ---- Imports ---------------------------------------------------------------------------------
 
-void CFileCommands::ImportFile(const std::string& path,
-                               ImportResult (*read)(CRooster2Doc&, const std::string&)) {
-    CRooster2Doc imported = m_doc;
+void FileCommands::ImportFile(const std::string& path,
+                               ImportResult (*read)(Rooster2Doc&, const std::string&)) {
+    Rooster2Doc imported = m_doc;
     imported.modifiedListener = nullptr;
     const ImportResult result = read(imported, path);
     if (!result.imported) {
@@ -149,33 +149,33 @@ void CFileCommands::ImportFile(const std::string& path,
     imported.modifiedListener = m_doc.modifiedListener;
     m_doc = std::move(imported);
     m_controller.GridReplaced();
-    m_controller.SetPhase(PHASE_VULLEN);
+    m_controller.SetPhase(Phase::Vullen);
     if (m_hooks.documentReplaced) m_hooks.documentReplaced();
     m_doc.MarkModified(true);
     ShowInformation(m_parent, result.message);
 }
 
-void CFileCommands::ImportHtml() {
+void FileCommands::ImportHtml() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
-void CFileCommands::ImportPuz() {
+void FileCommands::ImportPuz() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER),
                    m_doc.lastFiles.import);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
-void CFileCommands::ImportIpuz() {
+void FileCommands::ImportIpuz() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER), m_doc.lastFiles.ipuz);
     if (!path.empty()) ImportFile(path, ImportIpuzFile);
 }
 
 
-void CFileCommands::ImportRos() {
+void FileCommands::ImportRos() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
         m_doc.lastFiles.ros);
@@ -184,28 +184,28 @@ void CFileCommands::ImportRos() {
 
 // ---- Reports ---------------------------------------------------------------------------------
 
-void CFileCommands::SpellingCheck() {
+void FileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::optional<std::string> report = SpellingCheckReport(m_doc.puzzle);
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }
 
-void CFileCommands::Compare() {
-    CCompareDlg dialog(m_doc, m_chooser, m_parent);
+void FileCommands::Compare() {
+    CompareDlg dialog(m_doc, m_chooser, m_parent);
     dialog.exec();
 }
 
 // ---- Clue texts ------------------------------------------------------------------------------
 
-void CFileCommands::CluesChanged() {
+void FileCommands::CluesChanged() {
     m_doc.MarkModified(true);
     m_controller.RefreshClueText();
     m_controller.RefreshClueList();
     m_view.Invalidate();
 }
 
-void CFileCommands::ReadClues() {
+void FileCommands::ReadClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
     if (path.empty()) return;
@@ -217,7 +217,7 @@ void CFileCommands::ReadClues() {
     CluesChanged();
 }
 
-void CFileCommands::PasteCluesFromClipboard() {
+void FileCommands::PasteCluesFromClipboard() {
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (data == nullptr || !data->hasText()) {
         ShowInformation(m_parent, NoClipboardTextMessage());
@@ -229,19 +229,19 @@ void CFileCommands::PasteCluesFromClipboard() {
     m_view.Invalidate();
 }
 
-void CFileCommands::WriteClues() {
+void FileCommands::WriteClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
     if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc.puzzle));
 }
 
-void CFileCommands::ExportPrintableClues() {
+void FileCommands::ExportPrintableClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
     if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc.puzzle));
 }
 
-void CFileCommands::ExportFolderClues() {
+void FileCommands::ExportFolderClues() {
     const QString folder = m_chooser.ChooseFolder(
         m_parent, FromLocalPath(m_doc.lastFiles.folder));
     if (folder.isEmpty()) return;

@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-class CCommandRouter;
-class CRooster2Doc;
+class CommandRouter;
+class Rooster2Doc;
 class GridController;
 class GridView;
 class IFileChooser;
@@ -18,7 +18,7 @@ class QWidget;
 struct FileDialogSpec;
 struct ImportResult;
 
-class CFileCommands {
+class FileCommands {
 public:
     struct Hooks {
         // The framework's question before a modified puzzle is replaced; false = cancel.
@@ -27,10 +27,10 @@ public:
         std::function<void()> documentReplaced;
     };
 
-    CFileCommands(CRooster2Doc& doc, GridView& view, GridController& controller,
+    FileCommands(Rooster2Doc& doc, GridView& view, GridController& controller,
                   IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks);
 
-    void RegisterCommands(CCommandRouter& router);
+    void RegisterCommands(CommandRouter& router);
 
 private:
     // The chosen path as the model's file name, empty on Cancel; remembered in `remembered`.
@@ -43,7 +43,7 @@ private:
     void ExportPdf();
     // Reads the file into a copy of the puzzle; only a file that could be read replaces
     // the puzzle, after the question about unsaved changes.
-    void ImportFile(const std::string& path, ImportResult (*read)(CRooster2Doc&, const std::string&));
+    void ImportFile(const std::string& path, ImportResult (*read)(Rooster2Doc&, const std::string&));
     void ImportHtml();
     void ImportPuz();
     void ImportIpuz();
@@ -58,7 +58,7 @@ private:
     void ExportFolderClues();
     void Compare();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     GridView& m_view;
     GridController& m_controller;
     IFileChooser& m_chooser;

@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Rooster2"));
     QApplication::setWindowIcon(ProgramIcon());
     InstallDutchQtTexts(application);
-    CRooster2App rooster;
+    Rooster2App rooster;
     if (!rooster.InitInstance(QApplication::arguments())) return 1;
     if (rooster.Finished()) return 0;
     return QApplication::exec();

@@ -44,7 +44,7 @@ constexpr int PRINT_RESOLUTION_DPI = 600;
 
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
 
-bool AllWordsFilled(const CRooster2Doc& doc) {
+bool AllWordsFilled(const Rooster2Doc& doc) {
     for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
         if (doc.puzzle.IsWordEmpty(i) || !doc.puzzle.IsWordComplete(i)) return false;
     return true;
@@ -52,7 +52,7 @@ bool AllWordsFilled(const CRooster2Doc& doc) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
+MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString versionText,
                        IFileChooser* chooser, QWidget* parent)
     : QMainWindow(parent),
       m_doc(doc),
@@ -70,9 +70,9 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
     m_router.SetOutOfMemoryHandler([this] { ShowInformation(this, OutOfMemoryMessage()); });
     m_view->SetCommandRouter(&m_router);
     m_controller->RegisterCommands(m_router);
-    m_fileCommands = std::make_unique<CFileCommands>(
+    m_fileCommands = std::make_unique<FileCommands>(
         m_doc, *m_view, *m_controller, m_chooser, this, m_versionText,
-        CFileCommands::Hooks{[this] { return SaveModified(); }, [this] {
+        FileCommands::Hooks{[this] { return SaveModified(); }, [this] {
                                  UpdateTitle();
                                  UpdateCommands();
                              }});
@@ -85,7 +85,7 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
     RefreshRecentFileItems();
     setAcceptDrops(true);
     m_doc.modifiedListener = [this](bool modified) { OnModified(modified); };
-    connect(m_controller.get(), &GridController::StateChanged, this, &CMainFrame::UpdateCommands);
+    connect(m_controller.get(), &GridController::StateChanged, this, &MainFrame::UpdateCommands);
     connect(m_view, &GridView::MessagePaneChanged, m_messagePane, &QLabel::setText);
     connect(m_view, &GridView::InfoPaneChanged, m_infoPane, &QLabel::setText);
     connect(m_controller.get(), &GridController::MessagePaneChanged, m_messagePane,
@@ -96,20 +96,20 @@ CMainFrame::CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString ver
 }
 
 // The controller's clue windows are children of the view; they go before it does.
-CMainFrame::~CMainFrame() = default;
+MainFrame::~MainFrame() = default;
 
 // ---- Menus, tool bar, status bar ------------------------------------------------------------
 
-QAction* CMainFrame::Action(int id) const {
+QAction* MainFrame::Action(int id) const {
     const auto found = m_actions.find(id);
     return found == m_actions.end() ? nullptr : found->second;
 }
 
-QAction* CMainFrame::CreateAction(int id) { return CreateAction(*FindCommandSpec(id)); }
+QAction* MainFrame::CreateAction(int id) { return CreateAction(*FindCommandSpec(id)); }
 
 // A command in two menus under two names ("&3. Zoeken" and "Start &zoeken") gets one
 // item per name; the first carries the shortcuts and is the one Action returns.
-QAction* CMainFrame::CreateAction(const CommandSpec& spec) {
+QAction* MainFrame::CreateAction(const CommandSpec& spec) {
     QAction* existing = Action(spec.id);
     if (existing != nullptr && StripShortcutText(existing->text()) == Latin1(spec.text)) return existing;
     const int id = spec.id;
@@ -133,16 +133,16 @@ QAction* CMainFrame::CreateAction(const CommandSpec& spec) {
     return action;
 }
 
-QMenu* CMainFrame::MenuOf(const QString& path) {
+QMenu* MainFrame::MenuOf(const QString& path) {
     if (const auto found = m_menus.find(path); found != m_menus.end()) return found->second;
     const int split = path.lastIndexOf(QLatin1Char('|'));
     QMenu* menu = split < 0 ? menuBar()->addMenu(path) : MenuOf(path.left(split))->addMenu(path.mid(split + 1));
-    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    connect(menu, &QMenu::aboutToShow, this, &MainFrame::UpdateCommands);
     m_menus[path] = menu;
     return menu;
 }
 
-void CMainFrame::BuildMenus() {
+void MainFrame::BuildMenus() {
     for (const char* title : MainMenuTitles()) MenuOf(Latin1(title));
     for (const CommandSpec& spec : CommandTable()) {
         QMenu* menu = MenuOf(Latin1(spec.menuPath));
@@ -154,7 +154,7 @@ void CMainFrame::BuildMenus() {
     }
 }
 
-void CMainFrame::BuildRecentFileItems(QMenu* menu) {
+void MainFrame::BuildRecentFileItems(QMenu* menu) {
     const CommandSpec* spec = FindCommandSpec(ID_FILE_MRU_FIRST);
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
         auto* action = new QAction(menu);
@@ -165,7 +165,7 @@ void CMainFrame::BuildRecentFileItems(QMenu* menu) {
     }
 }
 
-void CMainFrame::BuildToolBar() {
+void MainFrame::BuildToolBar() {
     m_toolBar = addToolBar(Latin1("Werkbalk"));
     m_toolBar->setObjectName(Latin1("Werkbalk"));
     m_toolBar->setIconSize(QSize(16, 15));
@@ -178,7 +178,7 @@ void CMainFrame::BuildToolBar() {
     }
 }
 
-void CMainFrame::BuildStatusBar() {
+void MainFrame::BuildStatusBar() {
     m_messagePane = new QLabel;
     m_infoPane = new QLabel;
     // At least the designed width, wider when the search's progress needs it.
@@ -194,7 +194,7 @@ void CMainFrame::BuildStatusBar() {
     }
 }
 
-void CMainFrame::UpdateCommands() {
+void MainFrame::UpdateCommands() {
     const auto update = [this](int id, QAction* action) {
         const CommandStatus status = m_router.Status(id);
         action->setEnabled(status.enabled);
@@ -205,7 +205,7 @@ void CMainFrame::UpdateCommands() {
     for (const auto& [id, action] : m_otherNamedActions) update(id, action);
 }
 
-void CMainFrame::RegisterFrameCommands() {
+void MainFrame::RegisterFrameCommands() {
     m_router.Register(ID_FILE_NEW, [this] {
         if (SaveModified()) NewDocument();
     });
@@ -226,19 +226,19 @@ void CMainFrame::RegisterFrameCommands() {
 
 // ---- Documents ------------------------------------------------------------------------------
 
-void CMainFrame::UpdateTitle() {
+void MainFrame::UpdateTitle() {
     const QString name = m_doc.pathName.empty()
                              ? Latin1(UNTITLED)
                              : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
     setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE));
 }
 
-void CMainFrame::OnModified(bool modified) {
+void MainFrame::OnModified(bool modified) {
     if (modified && !windowTitle().endsWith(QLatin1Char('*')))
         setWindowTitle(windowTitle() + QLatin1Char('*'));
 }
 
-bool CMainFrame::SaveModified() {
+bool MainFrame::SaveModified() {
     if (!m_doc.IsModified()) return true;
     const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED)
                                                   : FromLocalPath(m_doc.pathName);
@@ -250,7 +250,7 @@ bool CMainFrame::SaveModified() {
     return OnFileSave();
 }
 
-void CMainFrame::NewDocument() {
+void MainFrame::NewDocument() {
     m_doc.OnNewDocument();
     m_doc.puzzle.BuildWords();
     m_controller->OnInitialUpdate();
@@ -258,7 +258,7 @@ void CMainFrame::NewDocument() {
     UpdateCommands();
 }
 
-bool CMainFrame::OpenDocumentFile(const QString& path) {
+bool MainFrame::OpenDocumentFile(const QString& path) {
     const RtrReadResult result = OpenRtrFile(m_doc, LocalPath(path));
     ShowInformation(this, result.message);
     if (result.status == RtrStatus::Refused) return false;
@@ -269,14 +269,14 @@ bool CMainFrame::OpenDocumentFile(const QString& path) {
     return true;
 }
 
-void CMainFrame::OnFileOpen() {
+void MainFrame::OnFileOpen() {
     if (!SaveModified()) return;
     const QString path =
         m_chooser.ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
-void CMainFrame::OnRecentFile(int index) {
+void MainFrame::OnRecentFile(int index) {
     if (index >= m_recentFiles.size() || !SaveModified()) return;
     const QString path = m_recentFiles[index];
     if (!OpenDocumentFile(path)) {
@@ -286,12 +286,12 @@ void CMainFrame::OnRecentFile(int index) {
     }
 }
 
-bool CMainFrame::OnFileSave() {
+bool MainFrame::OnFileSave() {
     if (m_doc.pathName.empty()) return OnFileSaveAs();
     return SaveTo(FromLocalPath(m_doc.pathName));
 }
 
-bool CMainFrame::OnFileSaveAs() {
+bool MainFrame::OnFileSaveAs() {
     FileDialogSpec spec = MakeFileDialogSpec(true, "", "rtr", RTR_FILTER);
     spec.initialName = m_doc.pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
                                                 : FromLocalPath(m_doc.pathName);
@@ -299,7 +299,7 @@ bool CMainFrame::OnFileSaveAs() {
     return !path.isEmpty() && SaveTo(path);
 }
 
-bool CMainFrame::SaveTo(const QString& path) {
+bool MainFrame::SaveTo(const QString& path) {
     UserMessage message;
     if (!SaveRtrFile(m_doc, LocalPath(path), message)) {
         ShowInformation(this, message);
@@ -310,13 +310,13 @@ bool CMainFrame::SaveTo(const QString& path) {
     return true;
 }
 
-void CMainFrame::AddToRecentFiles(const QString& path) {
+void MainFrame::AddToRecentFiles(const QString& path) {
     m_recentFiles = AddRecentFile(m_recentFiles, path);
     m_profile.WriteRecentFiles(m_recentFiles);
     RefreshRecentFileItems();
 }
 
-void CMainFrame::RefreshRecentFileItems() {
+void MainFrame::RefreshRecentFileItems() {
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
         QAction* action = m_recentActions[i];
         const bool used = i < m_recentFiles.size();
@@ -327,18 +327,18 @@ void CMainFrame::RefreshRecentFileItems() {
 
 // ---- Printing, mail, about -------------------------------------------------------------------
 
-void CMainFrame::PrintDirect(const QString& printerName) {
+void MainFrame::PrintDirect(const QString& printerName) {
     if (!printerName.isEmpty()) m_printer.setPrinterName(printerName);
     QPainter painter(&m_printer);
     m_view->PrintPage(painter, m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size());
 }
 
-void CMainFrame::OnPrint() {
+void MainFrame::OnPrint() {
     QPrintDialog dialog(&m_printer, this);
     if (dialog.exec() == QDialog::Accepted) PrintDirect();
 }
 
-void CMainFrame::OnPrintPreview() {
+void MainFrame::OnPrintPreview() {
     QPrintPreviewDialog preview(&m_printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
         QPainter painter(printer);
@@ -347,12 +347,12 @@ void CMainFrame::OnPrintPreview() {
     preview.exec();
 }
 
-void CMainFrame::OnPrintSetup() {
+void MainFrame::OnPrintSetup() {
     QPageSetupDialog dialog(&m_printer, this);
     dialog.exec();
 }
 
-void CMainFrame::OnSendMail() {
+void MainFrame::OnSendMail() {
     if (!AllWordsFilled(m_doc) &&
         QMessageBox::warning(this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
@@ -365,7 +365,7 @@ void CMainFrame::OnSendMail() {
     const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED) + Latin1(".rtr")
                                                   : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
     const QString copy = QDir(QDir::tempPath()).filePath(name);
-    if (m_doc.phase != PHASE_VORMEN && m_doc.phase != PHASE_VULLEN) {
+    if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen) {
         ShowInformation(this, {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul",
                                          LocalPath(copy).c_str())});
         return;
@@ -373,14 +373,14 @@ void CMainFrame::OnSendMail() {
     if (WriteFileAtomically(LocalPath(copy), WriteRtr(m_doc))) SendMailWithAttachment(copy);
 }
 
-void CMainFrame::OnAbout() {
-    CAboutDlg dialog(m_versionText, this);
+void MainFrame::OnAbout() {
+    AboutDlg dialog(m_versionText, this);
     dialog.exec();
 }
 
 // ---- Window ----------------------------------------------------------------------------------
 
-bool CMainFrame::RestorePlacement() {
+bool MainFrame::RestorePlacement() {
     const int x = m_profile.GetProfileInt(POSITION_SECTION, "x", -1);
     const int y = m_profile.GetProfileInt(POSITION_SECTION, "y", -1);
     const int cx = m_profile.GetProfileInt(POSITION_SECTION, "cx", -1);
@@ -391,15 +391,15 @@ bool CMainFrame::RestorePlacement() {
     return true;
 }
 
-void CMainFrame::WritePlacement() {
+void MainFrame::WritePlacement() {
     m_profile.WriteProfileInt(POSITION_SECTION, "x", x());
     m_profile.WriteProfileInt(POSITION_SECTION, "y", y());
     m_profile.WriteProfileInt(POSITION_SECTION, "cx", width());
     m_profile.WriteProfileInt(POSITION_SECTION, "cy", height());
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (m_doc.phase == PHASE_TONEN || m_doc.phase == PHASE_ZOEKEN) {
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (m_doc.phase == Phase::Tonen || m_doc.phase == Phase::Zoeken) {
         ShowInformation(this, {"Afsluiten alleen mogelijk in fase vorm of vul"});
         event->ignore();
         return;
@@ -414,20 +414,20 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 // Like "&Open...", a dropped file is refused while the search runs: it would
 // replace the grid under the search.
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && m_doc.phase != PHASE_ZOEKEN)
+void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() && m_doc.phase != Phase::Zoeken)
         event->acceptProposedAction();
 }
 
-void CMainFrame::dropEvent(QDropEvent* event) {
+void MainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile() || m_doc.phase == PHASE_ZOEKEN) return;
+    if (urls.isEmpty() || !urls.first().isLocalFile() || m_doc.phase == Phase::Zoeken) return;
     event->acceptProposedAction();
     activateWindow();
     if (SaveModified()) OpenDocumentFile(urls.first().toLocalFile());
 }
 
-bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const LockKeyStates locks = LockKeysOf(*static_cast<QKeyEvent*>(event));
         m_capsPane->setEnabled(locks.caps);

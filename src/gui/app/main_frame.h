@@ -20,26 +20,26 @@
 #include "support/command_router.h"
 #include "support/file_chooser.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class GridController;
 class GridView;
-class CSettingsProfile;
+class SettingsProfile;
 class QAction;
 class QMenu;
 class QToolBar;
 
-class CMainFrame : public QMainWindow {
+class MainFrame : public QMainWindow {
     Q_OBJECT
 
 public:
     // Every file and folder dialog goes through chooser; the platform's dialogs when null.
-    CMainFrame(CRooster2Doc& doc, CSettingsProfile& profile, QString versionText,
+    MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString versionText,
                IFileChooser* chooser = nullptr, QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    ~MainFrame() override;
 
     GridView* View() const { return m_view; }
     GridController& Controller() const { return *m_controller; }
-    const CCommandRouter& Router() const { return m_router; }
+    const CommandRouter& Router() const { return m_router; }
     QAction* Action(int id) const;
     QString MessagePaneText() const { return m_messagePane->text(); }
     QString InfoPaneText() const { return m_infoPane->text(); }
@@ -90,16 +90,16 @@ private:
     void OnAbout();
     void WritePlacement();
 
-    CRooster2Doc& m_doc;
-    CSettingsProfile& m_profile;
+    Rooster2Doc& m_doc;
+    SettingsProfile& m_profile;
     QString m_versionText;
-    CQtFileChooser m_platformChooser;
+    QtFileChooser m_platformChooser;
     IFileChooser& m_chooser;
-    CGridEditor m_editor;
+    GridEditor m_editor;
     GridView* m_view = nullptr;
     std::unique_ptr<GridController> m_controller;
-    CCommandRouter m_router;
-    std::unique_ptr<CFileCommands> m_fileCommands;
+    CommandRouter m_router;
+    std::unique_ptr<FileCommands> m_fileCommands;
     std::map<int, QAction*> m_actions;
     std::multimap<int, QAction*> m_otherNamedActions;
     std::array<QAction*, RECENT_FILE_COUNT> m_recentActions{};

@@ -55,26 +55,26 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments) {
 
 QString BuildVersionText() { return QString::fromLatin1(VersionText()); }
 
-CRooster2App::CRooster2App(std::unique_ptr<CSettingsProfile> profile)
-    : m_profile(profile ? std::move(profile) : std::make_unique<CSettingsProfile>()) {
+Rooster2App::Rooster2App(std::unique_ptr<SettingsProfile> profile)
+    : m_profile(profile ? std::move(profile) : std::make_unique<SettingsProfile>()) {
     m_doc.profile = m_profile.get();
     m_doc.scoring.minScore = ReadMinimumScore(m_profile.get());
     m_scoringWarning = LoadScoreOverrides(m_doc.scoring, ScoreOverridePath(UserDataFolder()));
 }
 
-CRooster2App::~CRooster2App() {
+Rooster2App::~Rooster2App() {
     HideSplash();
     m_frame.reset();
     // The colours of the last puzzle become those of the next new one.
-    m_doc.WriteDefaultColors();
+    m_doc.WriteDefaultColours();
     m_profile->Sync();
 }
 
-bool CRooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
+bool Rooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
     const CommandLineRequest request = ParseCommandLine(arguments);
     m_versionText = BuildVersionText();
     m_doc.OnNewDocument();
-    m_frame = std::make_unique<CMainFrame>(m_doc, *m_profile, m_versionText);
+    m_frame = std::make_unique<MainFrame>(m_doc, *m_profile, m_versionText);
     if (!m_frame->RestorePlacement()) m_frame->resize(800, 600);
     m_frame->NewDocument();
     if (request.action != CommandLineRequest::Action::New && !m_frame->OpenDocumentFile(request.file))
@@ -91,15 +91,15 @@ bool CRooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
     return true;
 }
 
-void CRooster2App::ShowSplash() {
+void Rooster2App::ShowSplash() {
     m_splash = new QSplashScreen(SplashPicture(m_versionText));
     m_splash->move(m_frame->geometry().center() - m_splash->rect().center());
     m_splash->show();
     qApp->installEventFilter(this);
-    QTimer::singleShot(SPLASH_MS, this, &CRooster2App::HideSplash);
+    QTimer::singleShot(SPLASH_MS, this, &Rooster2App::HideSplash);
 }
 
-void CRooster2App::HideSplash() {
+void Rooster2App::HideSplash() {
     if (m_splash == nullptr) return;
     qApp->removeEventFilter(this);
     m_splash->close();
@@ -109,7 +109,7 @@ void CRooster2App::HideSplash() {
     if (m_frame) m_frame->update();
 }
 
-bool CRooster2App::eventFilter(QObject* watched, QEvent* event) {
+bool Rooster2App::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:

@@ -12,7 +12,7 @@
 #include "model/rooster2_doc.h"
 #include "model/user_message.h"
 
-class CMainFrame;
+class MainFrame;
 class QSplashScreen;
 
 // What the command line asks for.
@@ -29,13 +29,13 @@ CommandLineRequest ParseCommandLine(const QStringList& arguments);
 // box and the web pages of both programs name the same version.
 QString BuildVersionText();
 
-class CRooster2App : public QObject {
+class Rooster2App : public QObject {
     Q_OBJECT
 
 public:
     // profile may be null: the platform's per-user store is then used.
-    explicit CRooster2App(std::unique_ptr<CSettingsProfile> profile = nullptr);
-    ~CRooster2App() override;
+    explicit Rooster2App(std::unique_ptr<SettingsProfile> profile = nullptr);
+    ~Rooster2App() override;
 
     // Carries out the command line; false when start-up fails. After a print request
     // the program has nothing more to do (Finished()).
@@ -49,9 +49,9 @@ private:
     void ShowSplash();
     void HideSplash();
 
-    std::unique_ptr<CSettingsProfile> m_profile;
-    CRooster2Doc m_doc;
-    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<SettingsProfile> m_profile;
+    Rooster2Doc m_doc;
+    std::unique_ptr<MainFrame> m_frame;
     QString m_versionText;
     QSplashScreen* m_splash = nullptr;
     bool m_finished = false;

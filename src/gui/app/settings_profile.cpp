@@ -22,27 +22,27 @@ QString RecentKey(int index) {
 
 }  // namespace
 
-CSettingsProfile::CSettingsProfile()
+SettingsProfile::SettingsProfile()
     : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QString::fromLatin1(COMPANY_KEY),
                                              QString::fromLatin1(APPLICATION_KEY))) {}
 
-CSettingsProfile::CSettingsProfile(const QString& iniFile)
+SettingsProfile::SettingsProfile(const QString& iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
 
-int CSettingsProfile::GetProfileInt(const std::string& section, const std::string& entry,
+int SettingsProfile::GetProfileInt(const std::string& section, const std::string& entry,
                                     int defaultValue) const {
     bool ok = false;
     const int value = m_settings->value(Key(section, entry)).toInt(&ok);
     return ok ? value : defaultValue;
 }
 
-void CSettingsProfile::WriteProfileInt(const std::string& section, const std::string& entry,
+void SettingsProfile::WriteProfileInt(const std::string& section, const std::string& entry,
                                        int value) {
     m_settings->setValue(Key(section, entry), value);
 }
 
-QStringList CSettingsProfile::ReadRecentFiles() const {
+QStringList SettingsProfile::ReadRecentFiles() const {
     QStringList files;
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
         const QString file = m_settings->value(RecentKey(i)).toString();
@@ -51,7 +51,7 @@ QStringList CSettingsProfile::ReadRecentFiles() const {
     return files;
 }
 
-void CSettingsProfile::WriteRecentFiles(const QStringList& files) {
+void SettingsProfile::WriteRecentFiles(const QStringList& files) {
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
         if (i < files.size())
             m_settings->setValue(RecentKey(i), files[i]);

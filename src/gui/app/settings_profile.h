@@ -9,12 +9,12 @@
 
 #include "model/profile.h"
 
-class CSettingsProfile : public IProfile {
+class SettingsProfile : public IProfile {
 public:
     // The platform's per-user store of this program.
-    CSettingsProfile();
+    SettingsProfile();
     // A store in one file; the tests use this.
-    explicit CSettingsProfile(const QString& iniFile);
+    explicit SettingsProfile(const QString& iniFile);
 
     int GetProfileInt(const std::string& section, const std::string& entry,
                       int defaultValue) const override;

@@ -31,7 +31,7 @@ QLabel* PlainLabel(const QString& text) {
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(const QString& versionText, QWidget* parent) : QDialog(parent) {
+AboutDlg::AboutDlg(const QString& versionText, QWidget* parent) : QDialog(parent) {
     setWindowTitle(Latin1("Over Rooster2"));
     auto* layout = new QGridLayout(this);
     auto* icon = new QLabel;

@@ -3,9 +3,9 @@
 
 #include <QDialog>
 
-class CAboutDlg : public QDialog {
+class AboutDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CAboutDlg(const QString& versionText, QWidget* parent = nullptr);
+    AboutDlg(const QString& versionText, QWidget* parent = nullptr);
 };

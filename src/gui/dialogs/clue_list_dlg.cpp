@@ -35,7 +35,7 @@ void SelectRow(QListWidget& list, int row) {
 
 }  // namespace
 
-CClueListDlg::CClueListDlg(CRooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
+ClueListDlg::ClueListDlg(Rooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
                            QWidget* parent)
     : QDialog(parent, Qt::Window),
       m_doc(doc),
@@ -60,7 +60,7 @@ CClueListDlg::CClueListDlg(CRooster2Doc& doc, int cellPixels, std::function<void
     PlaceClueWindow(*this, m_doc, cellPixels);
 }
 
-void CClueListDlg::Fill(bool resizeWindow) {
+void ClueListDlg::Fill(bool resizeWindow) {
     m_filling = true;
     const QFont font = ClueWindowFont(m_doc, m_fontHeight);
     m_across->setFont(font);
@@ -83,12 +83,12 @@ void CClueListDlg::Fill(bool resizeWindow) {
     m_filling = false;
 }
 
-void CClueListDlg::StepFont(bool larger) {
+void ClueListDlg::StepFont(bool larger) {
     m_fontHeight = StepClueFontHeight(m_fontHeight, larger);
     Fill(true);
 }
 
-void CClueListDlg::Choose(bool downList, int row) {
+void ClueListDlg::Choose(bool downList, int row) {
     if (m_filling || row < 0) return;
     const int word = WordOfClueListItem(m_doc, downList, row);
     if (word < 0) return;
@@ -99,13 +99,13 @@ void CClueListDlg::Choose(bool downList, int row) {
     }
 }
 
-void CClueListDlg::resizeEvent(QResizeEvent* event) {
+void ClueListDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     ShareHeight();
 }
 
 // Each list gets its own items' height and half of the room left over.
-void CClueListDlg::ShareHeight() {
+void ClueListDlg::ShareHeight() {
     const ClueListHeights heights =
         ShareClueListHeight(height(), m_acrossHeight, m_downHeight, m_doc.puzzle.numbering.acrossOnly);
     m_layout->setStretch(0, std::max(1, heights.upper));

@@ -6,16 +6,16 @@
 #include <QDialog>
 #include <functional>
 
-class CRooster2Doc;
+class Rooster2Doc;
 class QListWidget;
 class QVBoxLayout;
 
-class CClueListDlg : public QDialog {
+class ClueListDlg : public QDialog {
     Q_OBJECT
 
 public:
     // chooseWord receives the index of a chosen word (the view's pending word).
-    CClueListDlg(CRooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
+    ClueListDlg(Rooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
                  QWidget* parent);
 
     // Refills both lists and selects the current word's items; the window keeps its size.
@@ -33,7 +33,7 @@ private:
     void Choose(bool downList, int row);
     void ShareHeight();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     std::function<void(int)> m_chooseWord;
     QListWidget* m_across = nullptr;
     QListWidget* m_down = nullptr;

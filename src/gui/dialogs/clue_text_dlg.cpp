@@ -18,7 +18,7 @@ constexpr int DESIGNED_HEIGHT = 420;
 
 }  // namespace
 
-CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixels, QWidget* parent)
+ClueTextDlg::ClueTextDlg(Rooster2Doc& doc, ClueSection& section, int cellPixels, QWidget* parent)
     : QDialog(parent, Qt::Window),
       m_doc(doc),
       m_section(section),
@@ -42,24 +42,24 @@ CClueTextDlg::CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixe
     PlaceClueWindow(*this, m_doc, cellPixels);
 }
 
-void CClueTextDlg::Refresh() {
+void ClueTextDlg::Refresh() {
     const QSignalBlocker quiet(m_edit);
     m_edit->setPlainText(FromCrLfText(BuildClueWindowText(m_doc, false)));
 }
 
-void CClueTextDlg::StepFont(bool larger) {
+void ClueTextDlg::StepFont(bool larger) {
     m_fontHeight = StepClueFontHeight(m_fontHeight, larger);
     ApplyFont();
 }
 
-void CClueTextDlg::ApplyFont() { m_edit->setFont(ClueWindowFont(m_doc, m_fontHeight)); }
+void ClueTextDlg::ApplyFont() { m_edit->setFont(ClueWindowFont(m_doc, m_fontHeight)); }
 
-bool CClueTextDlg::eventFilter(QObject* watched, QEvent* event) {
+bool ClueTextDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_edit && event->type() == QEvent::FocusOut) ReadBack();
     return QDialog::eventFilter(watched, event);
 }
 
-void CClueTextDlg::ReadBack() {
+void ClueTextDlg::ReadBack() {
     // The flag stays set: every later loss of focus reads the text again.
     if (!m_changed || m_doc.puzzle.numbering.numberPartWords) return;
     ReadBackClueText(m_doc, m_section, ToCrLfText(m_edit->toPlainText()));

@@ -7,16 +7,16 @@
 
 #include "formats/clue_files.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class QPlainTextEdit;
 
-class CClueTextDlg : public QDialog {
+class ClueTextDlg : public QDialog {
     Q_OBJECT
 
 public:
     // Places itself right of the grid shown in the view `parent`. The clue-line
     // reader's section lives as long as the program runs.
-    CClueTextDlg(CRooster2Doc& doc, ClueSection& section, int cellPixels, QWidget* parent);
+    ClueTextDlg(Rooster2Doc& doc, ClueSection& section, int cellPixels, QWidget* parent);
 
     // Shows the clues again (after they changed elsewhere), without the word lists.
     void Refresh();
@@ -35,7 +35,7 @@ private:
     void ApplyFont();
     void ReadBack();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     ClueSection& m_section;
     QPlainTextEdit* m_edit = nullptr;
     int m_fontHeight;

@@ -9,7 +9,7 @@
 #include "model/rooster2_doc.h"
 #include "render/grid_painter.h"
 
-QFont ClueWindowFont(const CRooster2Doc& doc, int height) { return LetterFont(doc.puzzle, -height); }
+QFont ClueWindowFont(const Rooster2Doc& doc, int height) { return LetterFont(doc.puzzle, -height); }
 
 QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step) {
     auto* row = new QHBoxLayout;
@@ -27,7 +27,7 @@ QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step) 
     return row;
 }
 
-void PlaceClueWindow(QDialog& window, const CRooster2Doc& doc, int cellPixels) {
+void PlaceClueWindow(QDialog& window, const Rooster2Doc& doc, int cellPixels) {
     const QWidget* view = window.parentWidget();
     if (view == nullptr) return;
     const QRect screenRect(view->mapToGlobal(QPoint(0, 0)), view->size());

@@ -5,18 +5,18 @@
 #include <QFont>
 #include <functional>
 
-class CRooster2Doc;
+class Rooster2Doc;
 class QDialog;
 class QHBoxLayout;
 
 // The letter font at a GDI-style (negative) pixel height.
-QFont ClueWindowFont(const CRooster2Doc& doc, int height);
+QFont ClueWindowFont(const Rooster2Doc& doc, int height);
 
 // "Kleiner" and "Groter"; step(true) for larger.
 QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step);
 
 // Moves the window 10 pixels right of the grid in its parent view, kept within
 // the view's right edge, at the view's top.
-void PlaceClueWindow(QDialog& window, const CRooster2Doc& doc, int cellPixels);
+void PlaceClueWindow(QDialog& window, const Rooster2Doc& doc, int cellPixels);
 // Makes the window no taller than reaches the bottom of the main window.
 void KeepClueWindowInMainWindow(QDialog& window);

@@ -6,7 +6,7 @@
 
 #include "support/dialog_support.h"
 
-CCommentDlg::CCommentDlg(const std::string& comment, QWidget* parent) : QDialog(parent) {
+CommentDlg::CommentDlg(const std::string& comment, QWidget* parent) : QDialog(parent) {
     setWindowTitle(Latin1("Commentaar"));
     m_edit = new QPlainTextEdit(FromCrLfText(comment));
     m_edit->setObjectName(Latin1("comment"));
@@ -19,4 +19,4 @@ CCommentDlg::CCommentDlg(const std::string& comment, QWidget* parent) : QDialog(
     layout->addWidget(buttons);
 }
 
-std::string CCommentDlg::Comment() const { return ToCrLfText(m_edit->toPlainText()); }
+std::string CommentDlg::Comment() const { return ToCrLfText(m_edit->toPlainText()); }

@@ -6,11 +6,11 @@
 
 class QPlainTextEdit;
 
-class CCommentDlg : public QDialog {
+class CommentDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CCommentDlg(const std::string& comment, QWidget* parent = nullptr);
+    CommentDlg(const std::string& comment, QWidget* parent = nullptr);
     // The edited text with "\r\n" line ends, as the document keeps it.
     std::string Comment() const;
 

@@ -5,29 +5,29 @@
 
 #include <QDialog>
 
-class CRooster2Doc;
+class Rooster2Doc;
 class IFileChooser;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 
-class CCompareDlg : public QDialog {
+class CompareDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CCompareDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
+    CompareDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
 
     // "Vergelijk": compares with the name in the edit box (the typed name counts, not
     // only one chosen with "...").
     void OnCompareNow();
 
-    QLineEdit* m_fileEdit = nullptr;
-    QCheckBox* m_allFilesBox = nullptr;
-    QPlainTextEdit* m_resultEdit = nullptr;
+    QLineEdit* fileEdit = nullptr;
+    QCheckBox* allFilesBox = nullptr;
+    QPlainTextEdit* resultEdit = nullptr;
 
 private:
     void OnBrowse();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     IFileChooser& m_chooser;
 };

@@ -21,7 +21,7 @@ constexpr int PATH_COLUMN_WIDTH = 400;
 
 }  // namespace
 
-CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
+ExtraFilesDlg::ExtraFilesDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Extra zoekbestanden"));
     m_list = new QTreeWidget;
@@ -38,8 +38,8 @@ CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget
     auto* remove = new QPushButton(Latin1("Wis selectie"));
     remove->setObjectName(Latin1("removeSelected"));
     for (QPushButton* button : {browse, remove}) button->setAutoDefault(false);
-    connect(browse, &QPushButton::clicked, this, &CExtraFilesDlg::ChooseFile);
-    connect(remove, &QPushButton::clicked, this, &CExtraFilesDlg::RemoveSelected);
+    connect(browse, &QPushButton::clicked, this, &ExtraFilesDlg::ChooseFile);
+    connect(remove, &QPushButton::clicked, this, &ExtraFilesDlg::RemoveSelected);
     auto* addRow = new QHBoxLayout;
     addRow->addWidget(pathEdit, 1);
     addRow->addWidget(browse);
@@ -56,26 +56,26 @@ CExtraFilesDlg::CExtraFilesDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget
     Refill();
 }
 
-void CExtraFilesDlg::Refill() {
+void ExtraFilesDlg::Refill() {
     m_list->clear();
     for (const ExtraFileRow& row : ExtraFileRows(m_doc))
         m_list->addTopLevelItem(
             new QTreeWidgetItem({Latin1(row.number), FromLocalPath(row.path)}));
 }
 
-void CExtraFilesDlg::ChooseFile() {
+void ExtraFilesDlg::ChooseFile() {
     const QString path = m_chooser.ChooseFile(
         this, MakeFileDialogSpec(false, "Openen extra woordenlijst", "doc",
                                  "Extra woordenlijst (*.doc);;Alle bestanden (*.*)"));
     if (!path.isEmpty()) AddFile(LocalPath(path));
 }
 
-void CExtraFilesDlg::AddFile(const std::string& path) {
+void ExtraFilesDlg::AddFile(const std::string& path) {
     AddExtraFile(m_doc, path);
     Refill();
 }
 
-void CExtraFilesDlg::RemoveSelected() {
+void ExtraFilesDlg::RemoveSelected() {
     std::vector<int> numbers;
     for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = m_list->topLevelItem(row);

@@ -4,15 +4,15 @@
 
 #include <QDialog>
 
-class CRooster2Doc;
+class Rooster2Doc;
 class IFileChooser;
 class QTreeWidget;
 
-class CExtraFilesDlg : public QDialog {
+class ExtraFilesDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CExtraFilesDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
+    ExtraFilesDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
 
     QTreeWidget* List() const { return m_list; }
     // Adds a set by any of its files (what "..." does after its file dialog).
@@ -24,7 +24,7 @@ private:
     void Refill();
     void ChooseFile();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     IFileChooser& m_chooser;
     QTreeWidget* m_list = nullptr;
 };

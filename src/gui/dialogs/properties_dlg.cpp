@@ -56,13 +56,13 @@ QGroupBox* RadioGroup(const char* title, const char* const* texts, int count, in
     return box;
 }
 
-ColorRef FromColour(const QColor& colour) {
+ColourRef FromColour(const QColor& colour) {
     return Rgb(colour.red(), colour.green(), colour.blue());
 }
 
 }  // namespace
 
-CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* parent)
+PropertiesDlg::PropertiesDlg(Rooster2Doc& doc, bool smallLetters, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_values(ReadProperties(doc, smallLetters)) {
     setWindowTitle(Latin1("Eigenschappen rooster"));
     auto* left = new QVBoxLayout;
@@ -78,7 +78,7 @@ CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* pa
         RadioGroup("Lijndikte", lineTexts, 2, m_values.appearance.lineWidth, m_lineWidth, "lineWidth", this));
     auto* font = new QPushButton(Latin1("Font..."));
     font->setObjectName(Latin1("font"));
-    connect(font, &QPushButton::clicked, this, &CPropertiesDlg::ChooseFont);
+    connect(font, &QPushButton::clicked, this, &PropertiesDlg::ChooseFont);
     middle->addWidget(font);
     middle->addStretch();
     auto* columns = new QHBoxLayout;
@@ -87,8 +87,8 @@ CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* pa
     columns->addWidget(BuildReportGroup(), 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPropertiesDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPropertiesDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &PropertiesDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &PropertiesDlg::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(buttons);
@@ -101,7 +101,7 @@ CPropertiesDlg::CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* pa
         widget->setEnabled(layoutEditable);
 }
 
-QWidget* CPropertiesDlg::BuildSizeGroup() {
+QWidget* PropertiesDlg::BuildSizeGroup() {
     auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
     m_width = NumberEdit(m_values.width, "width");
@@ -121,7 +121,7 @@ QWidget* CPropertiesDlg::BuildSizeGroup() {
     return box;
 }
 
-QWidget* CPropertiesDlg::BuildNumberingGroup() {
+QWidget* PropertiesDlg::BuildNumberingGroup() {
     auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
     m_startNumber = NumberEdit(m_values.numbering.startNumber, "startNumber");
@@ -138,7 +138,7 @@ QWidget* CPropertiesDlg::BuildNumberingGroup() {
     return box;
 }
 
-QWidget* CPropertiesDlg::BuildHtmlGroup() {
+QWidget* PropertiesDlg::BuildHtmlGroup() {
     auto* box = new QGroupBox;
     auto* form = new QFormLayout(box);
     m_htmlTitle = new QLineEdit(Latin1(m_values.html.title));
@@ -153,12 +153,12 @@ QWidget* CPropertiesDlg::BuildHtmlGroup() {
     return box;
 }
 
-QWidget* CPropertiesDlg::BuildSymmetryGroup() {
-    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, m_values.symmetry, m_symmetry, "symmetry",
+QWidget* PropertiesDlg::BuildSymmetryGroup() {
+    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, static_cast<int>(m_values.symmetry), m_symmetry, "symmetry",
                       this);
 }
 
-QWidget* CPropertiesDlg::BuildColourGroup() {
+QWidget* PropertiesDlg::BuildColourGroup() {
     auto* box = new QGroupBox(Latin1("Kleuren vakjes, achtergrond"));
     auto* grid = new QGridLayout(box);
     for (int i = 0; i < PROPERTY_COLOUR_COUNT; ++i) {
@@ -180,7 +180,7 @@ QWidget* CPropertiesDlg::BuildColourGroup() {
     return box;
 }
 
-QWidget* CPropertiesDlg::BuildReportGroup() {
+QWidget* PropertiesDlg::BuildReportGroup() {
     auto* box = new QGroupBox;
     auto* layout = new QVBoxLayout(box);
     // Two rows of options keep the dialog within a 1024 pixels wide screen.
@@ -194,7 +194,7 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     for (QCheckBox* check : {m_showLength, m_showClues, m_systemInfo, m_wordProduct, m_wordSum}) {
         options->addWidget(check, column / 3, column % 3);
         ++column;
-        connect(check, &QCheckBox::clicked, this, &CPropertiesDlg::ShowReport);
+        connect(check, &QCheckBox::clicked, this, &PropertiesDlg::ShowReport);
     }
     layout->addLayout(options);
     m_report = new QPlainTextEdit;
@@ -215,7 +215,7 @@ QWidget* CPropertiesDlg::BuildReportGroup() {
     return box;
 }
 
-void CPropertiesDlg::ShowReport() {
+void PropertiesDlg::ShowReport() {
     StatisticsOptions options;
     options.withLengths = m_showLength->isChecked();
     options.withClues = m_showClues->isChecked();
@@ -227,36 +227,36 @@ void CPropertiesDlg::ShowReport() {
     m_report->setPlainText(FromCrLfText(JoinReportLines(lines)));
 }
 
-bool CPropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
+bool PropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_letterValues && event->type() == QEvent::FocusOut) ReadLetterValues();
     return QDialog::eventFilter(watched, event);
 }
 
 // The letter values reach the document at once; Cancel keeps them.
-void CPropertiesDlg::ReadLetterValues() {
+void PropertiesDlg::ReadLetterValues() {
     ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)),
                       m_doc.puzzle.letterValues);
 }
 
-void CPropertiesDlg::SetColour(int button, ColorRef colour) {
+void PropertiesDlg::SetColour(int button, ColourRef colour) {
     PropertyColour(m_values.appearance, button) = colour;
     ShowSwatch(button);
 }
 
-void CPropertiesDlg::ShowSwatch(int button) {
+void PropertiesDlg::ShowSwatch(int button) {
     QPalette palette = m_swatches[button]->palette();
     palette.setColor(QPalette::Window, ToQColor(PropertyColour(m_values.appearance, button)));
     m_swatches[button]->setPalette(palette);
 }
 
-void CPropertiesDlg::ChooseColour(int button) {
+void PropertiesDlg::ChooseColour(int button) {
     const QColor chosen = QColorDialog::getColor(ToQColor(PropertyColour(m_values.appearance, button)), this);
     if (chosen.isValid()) SetColour(button, FromColour(chosen));
 }
 
 // The font and letter colour reach the document at once (Cancel keeps them), and the
 // dialog's copy too, so that OK does not put the old ones back.
-void CPropertiesDlg::ChooseFont() {
+void PropertiesDlg::ChooseFont() {
     bool ok = false;
     Appearance& applied = m_doc.puzzle.appearance;
     QFont current(Latin1(applied.letterFontName));
@@ -272,7 +272,7 @@ void CPropertiesDlg::ChooseFont() {
     emit LetterFontChanged();
 }
 
-bool CPropertiesDlg::ReadNumbers() {
+bool PropertiesDlg::ReadNumbers() {
     return ReadNumberEdit(this, m_width, FIELD_WIDTH, m_values.width) &&
            ReadNumberEdit(this, m_height, FIELD_HEIGHT, m_values.height) &&
            ReadNumberEdit(this, m_cellSize, FIELD_CELL_SIZE, m_values.appearance.cellSize) &&
@@ -281,7 +281,7 @@ bool CPropertiesDlg::ReadNumbers() {
            ReadNumberEdit(this, m_startNumber, FIELD_START_NUMBER, m_values.numbering.startNumber);
 }
 
-void CPropertiesDlg::ReadChoices() {
+void PropertiesDlg::ReadChoices() {
     m_values.appearance.showNumbers = m_showNumbers->isChecked();
     m_values.numbering.numberPartWords = m_numberPartWords->isChecked();
     m_values.appearance.largerNumbers = m_largerNumbers->isChecked();
@@ -291,14 +291,14 @@ void CPropertiesDlg::ReadChoices() {
     m_values.smallLetters = m_smallLetters->isChecked();
     m_values.numbering.doorloper = m_doorloper->isChecked();
     m_values.html.title = ToLatin1(m_htmlTitle->text());
-    m_values.symmetry = m_symmetry->checkedId();
+    m_values.symmetry = static_cast<Symmetry>(m_symmetry->checkedId());
     m_values.appearance.lineWidth = m_lineWidth->checkedId();
     m_values.html.blackGrey = m_htmlBlack->checkedId() == 1;
     m_values.appearance.showLength = m_showLength->isChecked();
     m_values.appearance.showClues = m_showClues->isChecked();
 }
 
-void CPropertiesDlg::accept() {
+void PropertiesDlg::accept() {
     if (!ReadNumbers()) return;
     ReadChoices();
     QDialog::accept();

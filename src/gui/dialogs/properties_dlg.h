@@ -9,23 +9,23 @@
 
 #include "forms/properties.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class QButtonGroup;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class CPropertiesDlg : public QDialog {
+class PropertiesDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CPropertiesDlg(CRooster2Doc& doc, bool smallLetters, QWidget* parent = nullptr);
+    PropertiesDlg(Rooster2Doc& doc, bool smallLetters, QWidget* parent = nullptr);
 
     // The form's values after OK.
     const PuzzleProperties& Properties() const { return m_values; }
     // Replaces a colour as the colour dialog would (the document keeps its own until OK).
-    void SetColour(int button, ColorRef colour);
+    void SetColour(int button, ColourRef colour);
 
 signals:
     // The letter font or colour changed in the document (the view redraws).
@@ -52,7 +52,7 @@ private:
     void ShowReport();
     void ReadLetterValues();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     PuzzleProperties m_values;
 
     QLineEdit* m_width = nullptr;

@@ -35,33 +35,33 @@ QLineEdit* ShortNumberEdit() {
 
 }  // namespace
 
-CSearchOptionsDlg::CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
+SearchOptionsDlg::SearchOptionsDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
     setWindowTitle(Latin1("Zoekopties"));
     BuildControls();
     ShowOptions(m_doc.puzzle.search);
     // The minimum score is the user's, not the puzzle's.
-    m_minScoreEdit->setText(QString::number(m_doc.scoring.minScore));
-    m_methodBox->setCurrentIndex(static_cast<int>(ReadSearchMethod(m_doc.profile)));
+    minScoreEdit->setText(QString::number(m_doc.scoring.minScore));
+    methodBox->setCurrentIndex(static_cast<int>(ReadSearchMethod(m_doc.profile)));
 }
 
-void CSearchOptionsDlg::BuildControls() {
-    m_allDifferentBox = new QCheckBox(Latin1("Woorden met gelijke lengte alle verschillend"));
-    m_maxSolutionsEdit = ShortNumberEdit();
-    m_ijTwoLettersBox = new QCheckBox(Latin1("De IJ mag ook als twee letters worden gebruikt"));
-    m_fillWithLastShownBox = new QCheckBox(Latin1("Met laatst getoonde oplossing rooster vullen"));
-    m_showWhileSearchingBox = new QCheckBox(Latin1("Oplossingen tonen tijdens zoeken"));
-    m_excludedLettersEdit = new QLineEdit;
-    m_randomOrderBox = new QCheckBox(Latin1("Woorden vullen in willekeurige volgorde"));
-    m_soundBox = new QCheckBox(Latin1("Geluid bij gevonden oplossing"));
-    m_wordFileEdit = new QLineEdit;
-    m_maxFrequencyEdit = ShortNumberEdit();
-    m_maxDistinctEdit = ShortNumberEdit();
-    m_minScoreEdit = ShortNumberEdit();
-    m_methodBox = new QComboBox;
+void SearchOptionsDlg::BuildControls() {
+    allDifferentBox = new QCheckBox(Latin1("Woorden met gelijke lengte alle verschillend"));
+    maxSolutionsEdit = ShortNumberEdit();
+    ijTwoLettersBox = new QCheckBox(Latin1("De IJ mag ook als twee letters worden gebruikt"));
+    fillWithLastShownBox = new QCheckBox(Latin1("Met laatst getoonde oplossing rooster vullen"));
+    showWhileSearchingBox = new QCheckBox(Latin1("Oplossingen tonen tijdens zoeken"));
+    excludedLettersEdit = new QLineEdit;
+    randomOrderBox = new QCheckBox(Latin1("Woorden vullen in willekeurige volgorde"));
+    soundBox = new QCheckBox(Latin1("Geluid bij gevonden oplossing"));
+    wordFileEdit = new QLineEdit;
+    maxFrequencyEdit = ShortNumberEdit();
+    maxDistinctEdit = ShortNumberEdit();
+    minScoreEdit = ShortNumberEdit();
+    methodBox = new QComboBox;
     // In the order of the method's values.
     for (SearchMethod method : {SearchMethod::Exact, SearchMethod::Fast})
-        m_methodBox->addItem(Latin1(SearchMethodLabel(method)));
+        methodBox->addItem(Latin1(SearchMethodLabel(method)));
 
     auto* numbers = new QGridLayout;
     int row = 0;
@@ -71,18 +71,18 @@ void CSearchOptionsDlg::BuildControls() {
         if (note != nullptr) numbers->addWidget(new QLabel(Latin1(note)), row, 2);
         ++row;
     };
-    addNumber(FIELD_MAX_SOLUTIONS.label, m_maxSolutionsEdit, "0 = alle oplossingen");
-    addNumber("Letters die niet mogen voorkomen:", m_excludedLettersEdit, nullptr);
-    addNumber(FIELD_MAX_FREQUENCY.label, m_maxFrequencyEdit, "0 = n.v.t.");
-    addNumber(FIELD_MAX_DISTINCT.label, m_maxDistinctEdit, "0 = n.v.t.");
-    addNumber(FIELD_MIN_SCORE.label, m_minScoreEdit, "0 = n.v.t.");
-    addNumber("Zoekmethode:", m_methodBox, "Snel: vindt sneller een vulling in open roosters");
+    addNumber(FIELD_MAX_SOLUTIONS.label, maxSolutionsEdit, "0 = alle oplossingen");
+    addNumber("Letters die niet mogen voorkomen:", excludedLettersEdit, nullptr);
+    addNumber(FIELD_MAX_FREQUENCY.label, maxFrequencyEdit, "0 = n.v.t.");
+    addNumber(FIELD_MAX_DISTINCT.label, maxDistinctEdit, "0 = n.v.t.");
+    addNumber(FIELD_MIN_SCORE.label, minScoreEdit, "0 = n.v.t.");
+    addNumber("Zoekmethode:", methodBox, "Snel: vindt sneller een vulling in open roosters");
 
     auto* browse = new QPushButton(Latin1("..."));
     browse->setAutoDefault(false);
-    connect(browse, &QPushButton::clicked, this, &CSearchOptionsDlg::OnBrowse);
+    connect(browse, &QPushButton::clicked, this, &SearchOptionsDlg::OnBrowse);
     auto* fileRow = new QHBoxLayout;
-    fileRow->addWidget(m_wordFileEdit, 1);
+    fileRow->addWidget(wordFileEdit, 1);
     fileRow->addWidget(browse);
     auto* fileGroup = new QGroupBox(Latin1("Woordenbestand:"));
     auto* fileLayout = new QVBoxLayout(fileGroup);
@@ -93,35 +93,35 @@ void CSearchOptionsDlg::BuildControls() {
     fileLayout->addWidget(note);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSearchOptionsDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CSearchOptionsDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &SearchOptionsDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &SearchOptionsDlg::reject);
 
     auto* layout = new QVBoxLayout(this);
-    for (QCheckBox* box : {m_allDifferentBox, m_ijTwoLettersBox, m_fillWithLastShownBox,
-                           m_showWhileSearchingBox, m_randomOrderBox, m_soundBox})
+    for (QCheckBox* box : {allDifferentBox, ijTwoLettersBox, fillWithLastShownBox,
+                           showWhileSearchingBox, randomOrderBox, soundBox})
         layout->addWidget(box);
     layout->addLayout(numbers);
     layout->addWidget(fileGroup);
     layout->addWidget(buttons);
 }
 
-void CSearchOptionsDlg::ShowOptions(const SearchOptions& options) {
-    m_allDifferentBox->setChecked(options.allDifferent);
-    m_maxSolutionsEdit->setText(QString::number(options.maxSolutions));
-    m_ijTwoLettersBox->setChecked(options.ijTwoLetters);
-    m_fillWithLastShownBox->setChecked(options.fillWithLastShown);
-    m_showWhileSearchingBox->setChecked(options.showWhileSearching);
-    m_excludedLettersEdit->setText(Latin1(options.excludedLetters));
-    m_randomOrderBox->setChecked(options.randomOrder);
-    m_soundBox->setChecked(options.sound);
-    m_wordFileEdit->setText(FromLocalPath(options.wordFile));
-    m_maxFrequencyEdit->setText(QString::number(options.maxFrequency));
-    m_maxDistinctEdit->setText(QString::number(options.maxDistinct));
+void SearchOptionsDlg::ShowOptions(const SearchOptions& options) {
+    allDifferentBox->setChecked(options.allDifferent);
+    maxSolutionsEdit->setText(QString::number(options.maxSolutions));
+    ijTwoLettersBox->setChecked(options.ijTwoLetters);
+    fillWithLastShownBox->setChecked(options.fillWithLastShown);
+    showWhileSearchingBox->setChecked(options.showWhileSearching);
+    excludedLettersEdit->setText(Latin1(options.excludedLetters));
+    randomOrderBox->setChecked(options.randomOrder);
+    soundBox->setChecked(options.sound);
+    wordFileEdit->setText(FromLocalPath(options.wordFile));
+    maxFrequencyEdit->setText(QString::number(options.maxFrequency));
+    maxDistinctEdit->setText(QString::number(options.maxDistinct));
 }
 
 // The chosen file belongs to the document at once, whatever the dialog's end; only
 // the word file field shows it, so what was typed into the other fields stays.
-void CSearchOptionsDlg::OnBrowse() {
+void SearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
                                              "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
@@ -130,27 +130,27 @@ void CSearchOptionsDlg::OnBrowse() {
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
     m_doc.puzzle.search.wordFile = LocalPath(path);
-    m_wordFileEdit->setText(path);
+    wordFileEdit->setText(path);
 }
 
-void CSearchOptionsDlg::accept() {
+void SearchOptionsDlg::accept() {
     SearchOptions options;
     int minScore = 0;
-    if (!ReadNumberEdit(this, m_maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
-        !ReadNumberEdit(this, m_maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
-        !ReadNumberEdit(this, m_maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct) ||
-        !ReadNumberEdit(this, m_minScoreEdit, FIELD_MIN_SCORE, minScore))
+    if (!ReadNumberEdit(this, maxSolutionsEdit, FIELD_MAX_SOLUTIONS, options.maxSolutions) ||
+        !ReadNumberEdit(this, maxFrequencyEdit, FIELD_MAX_FREQUENCY, options.maxFrequency) ||
+        !ReadNumberEdit(this, maxDistinctEdit, FIELD_MAX_DISTINCT, options.maxDistinct) ||
+        !ReadNumberEdit(this, minScoreEdit, FIELD_MIN_SCORE, minScore))
         return;
-    options.allDifferent = m_allDifferentBox->isChecked();
-    options.ijTwoLetters = m_ijTwoLettersBox->isChecked();
-    options.fillWithLastShown = m_fillWithLastShownBox->isChecked();
-    options.showWhileSearching = m_showWhileSearchingBox->isChecked();
-    options.excludedLetters = ToLatin1(m_excludedLettersEdit->text());
-    options.randomOrder = m_randomOrderBox->isChecked();
-    options.sound = m_soundBox->isChecked();
-    options.wordFile = LocalPath(m_wordFileEdit->text());
+    options.allDifferent = allDifferentBox->isChecked();
+    options.ijTwoLetters = ijTwoLettersBox->isChecked();
+    options.fillWithLastShown = fillWithLastShownBox->isChecked();
+    options.showWhileSearching = showWhileSearchingBox->isChecked();
+    options.excludedLetters = ToLatin1(excludedLettersEdit->text());
+    options.randomOrder = randomOrderBox->isChecked();
+    options.sound = soundBox->isChecked();
+    options.wordFile = LocalPath(wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
     StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
-    StoreSearchMethod(m_doc.profile, static_cast<SearchMethod>(m_methodBox->currentIndex()));
+    StoreSearchMethod(m_doc.profile, static_cast<SearchMethod>(methodBox->currentIndex()));
     QDialog::accept();
 }

@@ -8,32 +8,32 @@
 
 #include "search/search_options.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class IFileChooser;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-class CSearchOptionsDlg : public QDialog {
+class SearchOptionsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CSearchOptionsDlg(CRooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
+    SearchOptionsDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
 
     // The controls, for the tests.
-    QCheckBox* m_allDifferentBox = nullptr;
-    QLineEdit* m_maxSolutionsEdit = nullptr;
-    QCheckBox* m_ijTwoLettersBox = nullptr;
-    QCheckBox* m_fillWithLastShownBox = nullptr;
-    QCheckBox* m_showWhileSearchingBox = nullptr;
-    QLineEdit* m_excludedLettersEdit = nullptr;
-    QCheckBox* m_randomOrderBox = nullptr;
-    QCheckBox* m_soundBox = nullptr;
-    QLineEdit* m_wordFileEdit = nullptr;
-    QLineEdit* m_maxFrequencyEdit = nullptr;
-    QLineEdit* m_maxDistinctEdit = nullptr;
-    QLineEdit* m_minScoreEdit = nullptr;
-    QComboBox* m_methodBox = nullptr;
+    QCheckBox* allDifferentBox = nullptr;
+    QLineEdit* maxSolutionsEdit = nullptr;
+    QCheckBox* ijTwoLettersBox = nullptr;
+    QCheckBox* fillWithLastShownBox = nullptr;
+    QCheckBox* showWhileSearchingBox = nullptr;
+    QLineEdit* excludedLettersEdit = nullptr;
+    QCheckBox* randomOrderBox = nullptr;
+    QCheckBox* soundBox = nullptr;
+    QLineEdit* wordFileEdit = nullptr;
+    QLineEdit* maxFrequencyEdit = nullptr;
+    QLineEdit* maxDistinctEdit = nullptr;
+    QLineEdit* minScoreEdit = nullptr;
+    QComboBox* methodBox = nullptr;
 
 public slots:
     void accept() override;
@@ -43,6 +43,6 @@ private:
     void ShowOptions(const SearchOptions& options);
     void OnBrowse();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     IFileChooser& m_chooser;
 };

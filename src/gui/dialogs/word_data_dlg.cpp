@@ -67,7 +67,7 @@ QTreeView* CandidateView() {
 
 }  // namespace
 
-CWordDataDlg::CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
+WordDataDlg::WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
                            QWidget* parent)
     : QDialog(parent),
       m_doc(doc),
@@ -99,8 +99,8 @@ CWordDataDlg::CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDa
     form->addRow(Latin1(FIELD_MIN_SCORE.label), m_minScore);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CWordDataDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CWordDataDlg::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &WordDataDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &WordDataDlg::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildCandidateControls());
@@ -122,7 +122,7 @@ CWordDataDlg::CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDa
     }
 }
 
-QLayout* CWordDataDlg::BuildCandidateControls() {
+QLayout* WordDataDlg::BuildCandidateControls() {
     auto* grid = new QGridLayout;
     m_listLabel = new QLabel(Latin1("Kandidaten (alleen als een woordenlijst is gegeven):"));
     m_listLabel->setObjectName(Latin1("listLabel"));
@@ -157,7 +157,7 @@ QLayout* CWordDataDlg::BuildCandidateControls() {
     return grid;
 }
 
-QLayout* CWordDataDlg::BuildScoreControls() {
+QLayout* WordDataDlg::BuildScoreControls() {
     m_score = new QSpinBox;
     m_score->setObjectName(Latin1("score"));
     m_score->setRange(LOWEST_SCORE, HIGHEST_SCORE);
@@ -174,7 +174,7 @@ QLayout* CWordDataDlg::BuildScoreControls() {
     return row;
 }
 
-QLayout* CWordDataDlg::BuildPartControls() {
+QLayout* WordDataDlg::BuildPartControls() {
     auto* row = new QHBoxLayout;
     m_nextPart = Button("=>", "nextPart");
     m_previousPart = Button("<=", "previousPart");
@@ -191,7 +191,7 @@ QLayout* CWordDataDlg::BuildPartControls() {
     return row;
 }
 
-void CWordDataDlg::PlaceRightOf(int gridRight) {
+void WordDataDlg::PlaceRightOf(int gridRight) {
     adjustSize();
     int left = gridRight + GAP_RIGHT_OF_GRID;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -202,7 +202,7 @@ void CWordDataDlg::PlaceRightOf(int gridRight) {
     move(left, y());
 }
 
-void CWordDataDlg::ShowList(const CandidateList& list) {
+void WordDataDlg::ShowList(const CandidateList& list) {
     if (list.error) ShowUserMessage(this, *list.error);
     m_list = list;
     m_listLabel->setText(
@@ -210,7 +210,7 @@ void CWordDataDlg::ShowList(const CandidateList& list) {
     ShowEntries(list.entries.empty() ? -1 : 0);
 }
 
-void CWordDataDlg::ShowEntries(int current) {
+void WordDataDlg::ShowEntries(int current) {
     auto* model = static_cast<QStandardItemModel*>(m_candidates->model());
     model->removeRows(0, model->rowCount());
     for (std::size_t k = 0; k < m_list.entries.size(); ++k) {
@@ -222,19 +222,19 @@ void CWordDataDlg::ShowEntries(int current) {
     ShowCurrentScore();
 }
 
-void CWordDataDlg::ShowCurrentScore() {
+void WordDataDlg::ShowCurrentScore() {
     const int current = m_candidates->currentIndex();
     if (current >= 0 && current < static_cast<int>(m_list.scores.size()))
         m_score->setValue(m_list.scores[current]);
 }
 
-void CWordDataDlg::FillList() {
+void WordDataDlg::FillList() {
     m_filtered = false;
     ShowList(FillCandidates(m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
                             m_fields.maxCandidates, m_fields.listNumber));
 }
 
-void CWordDataDlg::OnFilter() {
+void WordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
             m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
@@ -244,13 +244,13 @@ void CWordDataDlg::OnFilter() {
     }
 }
 
-void CWordDataDlg::OnSort() {
+void WordDataDlg::OnSort() {
     if (m_list.entries.size() < 2) return;
     SortCandidates(m_list, m_sortFlag);
     ShowEntries(0);
 }
 
-void CWordDataDlg::OnSortByScore() {
+void WordDataDlg::OnSortByScore() {
     if (m_list.entries.empty()) return;
     SortCandidatesByScore(m_list);
     ShowEntries(0);
@@ -258,7 +258,7 @@ void CWordDataDlg::OnSortByScore() {
 
 // The score counts at once: the list is looked up again, so a blocked word or one
 // now below the minimum leaves it.
-void CWordDataDlg::GiveScore(int score) {
+void WordDataDlg::GiveScore(int score) {
     const int current = m_candidates->currentIndex();
     if (current < 0) return;
     const QString word = m_candidates->currentText();
@@ -275,45 +275,45 @@ void CWordDataDlg::GiveScore(int score) {
     if (again >= 0) m_candidates->setCurrentIndex(again);
 }
 
-void CWordDataDlg::OnPart(bool next) {
+void WordDataDlg::OnPart(bool next) {
     if (!(next ? m_parts.NextPart() : m_parts.PreviousPart())) return;
     FillList();
     m_partNumber->setText(Latin1(m_parts.PartNumberText()));
 }
 
-void CWordDataDlg::TakeSelected() {
+void WordDataDlg::TakeSelected() {
     if (m_candidates->currentIndex() < 0) return;
     std::string value = ToLatin1(m_value->text());
     TakeCandidate(value, ToLatin1(m_candidates->currentText()), m_parts);
     m_value->setText(Latin1(value));
 }
 
-void CWordDataDlg::OnDelete() {
+void WordDataDlg::OnDelete() {
     m_value->clear();
     m_deleting = true;
     accept();
 }
 
-void CWordDataDlg::FitValue() {
+void WordDataDlg::FitValue() {
     m_value->setText(Latin1(FitValueToLength(ToLatin1(m_value->text()), m_initialLength)));
 }
 
-bool CWordDataDlg::ReadMaxCount() {
+bool WordDataDlg::ReadMaxCount() {
     return ReadNumberEdit(this, m_maxCount, FIELD_MAX_COUNT, m_fields.maxCandidates);
 }
 
-bool CWordDataDlg::ReadListNumber() {
+bool WordDataDlg::ReadListNumber() {
     return ReadNumberEdit(this, m_listNumber, FIELD_LIST_NUMBER, m_fields.listNumber);
 }
 
-bool CWordDataDlg::ReadMinScore() {
+bool WordDataDlg::ReadMinScore() {
     int minScore = m_doc.scoring.minScore;
     if (!ReadNumberEdit(this, m_minScore, FIELD_MIN_SCORE, minScore)) return false;
     StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
     return true;
 }
 
-bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
+bool WordDataDlg::eventFilter(QObject* watched, QEvent* event) {
     // A message box shown here takes the focus again; only a real departure counts.
     const QWidget* modal = QApplication::activeModalWidget();
     if (event->type() == QEvent::FocusOut && !m_deleting && (modal == nullptr || modal == this)) {
@@ -329,7 +329,7 @@ bool CWordDataDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CWordDataDlg::accept() {
+void WordDataDlg::accept() {
     if (!ReadMaxCount() || !ReadListNumber() || !ReadMinScore()) {
         m_deleting = false;
         return;

@@ -10,7 +10,7 @@
 #include "forms/word_edit.h"
 #include "wordlists/word_data.h"
 
-class CRooster2Doc;
+class Rooster2Doc;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -18,11 +18,11 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 
-class CWordDataDlg : public QDialog {
+class WordDataDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CWordDataDlg(CRooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
+    WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
                  QWidget* parent = nullptr);
 
     // The fields after OK.
@@ -56,7 +56,7 @@ private:
     bool ReadMaxCount();
     bool ReadListNumber();
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     WordDataFields m_fields;
     WordPartSelection m_parts;
     std::size_t m_initialLength;

@@ -2,11 +2,11 @@
 
 #include <new>
 
-void CCommandRouter::Register(int id, Handler handler, UpdateRule rule) {
+void CommandRouter::Register(int id, Handler handler, UpdateRule rule) {
     m_commands[id] = Entry{std::move(handler), std::move(rule)};
 }
 
-CommandStatus CCommandRouter::Status(int id) const {
+CommandStatus CommandRouter::Status(int id) const {
     const auto found = m_commands.find(id);
     if (found == m_commands.end()) return CommandStatus{false, std::nullopt};
     if (m_sharedRules)
@@ -14,7 +14,7 @@ CommandStatus CCommandRouter::Status(int id) const {
     return found->second.rule ? found->second.rule() : CommandStatus{};
 }
 
-bool CCommandRouter::Run(int id) const {
+bool CommandRouter::Run(int id) const {
     if (!Status(id).enabled) return false;
     // Copy: the handler may replace the router's entries (a new document).
     const Handler handler = m_commands.at(id).handler;
@@ -27,7 +27,7 @@ bool CCommandRouter::Run(int id) const {
     return true;
 }
 
-bool CCommandRouter::RunShortcut(QKeyCombination key) const {
+bool CommandRouter::RunShortcut(QKeyCombination key) const {
     const int id = m_shortcutLookup ? m_shortcutLookup(key) : 0;
     return id != 0 && Run(id);
 }

@@ -13,7 +13,7 @@ struct CommandStatus {
     std::optional<bool> checked;  // set for commands that show a check mark
 };
 
-class CCommandRouter {
+class CommandRouter {
 public:
     using Handler = std::function<void()>;
     using UpdateRule = std::function<CommandStatus()>;

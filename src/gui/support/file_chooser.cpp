@@ -4,7 +4,7 @@
 
 #include "support/dialog_support.h"
 
-QString CQtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) {
+QString QtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) {
     QFileDialog dialog(parent, spec.title, spec.initialName, spec.filter);
     dialog.setAcceptMode(spec.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(spec.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -13,7 +13,7 @@ QString CQtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) 
     return dialog.selectedFiles().first();
 }
 
-QString CQtFileChooser::ChooseFolder(QWidget* parent, const QString& initialFolder) {
+QString QtFileChooser::ChooseFolder(QWidget* parent, const QString& initialFolder) {
     return QFileDialog::getExistingDirectory(parent, QStringLiteral("Huidige selectie:"), initialFolder);
 }
 

@@ -26,7 +26,7 @@ public:
 };
 
 // The platform's dialogs through QFileDialog.
-class CQtFileChooser : public IFileChooser {
+class QtFileChooser : public IFileChooser {
 public:
     QString ChooseFile(QWidget* parent, const FileDialogSpec& spec) override;
     QString ChooseFolder(QWidget* parent, const QString& initialFolder) override;

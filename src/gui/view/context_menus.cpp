@@ -3,7 +3,7 @@
 #include "editing/command_ids.h"
 #include "model/cells.h"
 
-const std::vector<ContextMenuItem>& ContextMenuOfPhase(int phase) {
+const std::vector<ContextMenuItem>& ContextMenuOfPhase(Phase phase) {
     static const std::vector<ContextMenuItem> shaping = {
         {ID_GRID_PROPERTIES, "&Eigenschappen..."},
         {ID_SEARCH_OPTIONS, "&ZoekOpties..."},
@@ -36,10 +36,10 @@ const std::vector<ContextMenuItem>& ContextMenuOfPhase(int phase) {
         {ID_SOLUTIONS_DONE, "&Klaar"}};
     static const std::vector<ContextMenuItem> none;
     switch (phase) {
-        case PHASE_VORMEN: return shaping;
-        case PHASE_VULLEN: return filling;
-        case PHASE_TONEN: return showing;
-        case PHASE_ZOEKEN: return searching;
+        case Phase::Vormen: return shaping;
+        case Phase::Vullen: return filling;
+        case Phase::Tonen: return showing;
+        case Phase::Zoeken: return searching;
         default: return none;
     }
 }

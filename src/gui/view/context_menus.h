@@ -4,9 +4,11 @@
 
 #include <vector>
 
+#include "model/cells.h"
+
 struct ContextMenuItem {
     int id;  // 0 marks a separator
     const char* text;
 };
 
-const std::vector<ContextMenuItem>& ContextMenuOfPhase(int phase);
+const std::vector<ContextMenuItem>& ContextMenuOfPhase(Phase phase);

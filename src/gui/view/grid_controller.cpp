@@ -38,12 +38,12 @@ bool HasCheckMark(int id) {
 
 }  // namespace
 
-GridController::GridController(CRooster2Doc& doc, GridView& view, CGridEditor& editor,
+GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor,
                                IFileChooser& chooser)
     : m_doc(doc), m_view(view), m_editor(editor), m_chooser(chooser) {
     m_timer.setInterval(TIMER_PERIOD_MS);
     connect(&m_timer, &QTimer::timeout, this, &GridController::OnTimer);
-    m_browser.m_setPhase = [this](int phase) { SetPhase(phase); };
+    m_browser.setPhase = [this](Phase phase) { SetPhase(phase); };
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
     connect(&m_view, &GridView::KeyDuringSearch, this, [this] {
@@ -59,7 +59,7 @@ GridController::~GridController() {
 }
 
 void GridController::OnInitialUpdate() {
-    if (m_doc.phase == PHASE_VORMEN) CloseClueWindows();
+    if (m_doc.phase == Phase::Vormen) CloseClueWindows();
     m_pendingWord = -1;
     m_timer.start();
     // Solutions of another puzzle cannot be shown in this one.
@@ -87,9 +87,9 @@ void GridController::GridReplaced() {
     emit StateChanged();
 }
 
-void GridController::SetPhase(int phase) {
+void GridController::SetPhase(Phase phase) {
     ::SetPhase(m_doc, phase);
-    if (phase == PHASE_VORMEN) CloseClueWindows();
+    if (phase == Phase::Vormen) CloseClueWindows();
     m_view.Invalidate();
     emit StateChanged();
 }
@@ -97,19 +97,19 @@ void GridController::SetPhase(int phase) {
 void GridController::ShowMessage(const std::string& text) { emit MessagePaneChanged(Latin1(text)); }
 
 void GridController::OnEdited(const EditResult& result) {
-    if (result.forgetBestResult) m_results.m_bestDepth = 0;
-    if (result.forgetSolutions) m_results.m_solutionCount = 0;
+    if (result.forgetBestResult) m_results.bestDepth = 0;
+    if (result.forgetSolutions) m_results.solutionCount = 0;
     emit StateChanged();
 }
 
 void GridController::OnHoveredCell(int x, int y) {
     if (const std::optional<std::string> status = MouseMoveStatus(
-            m_doc, x, y, m_results.m_solutionCount, m_results.m_bestDepth))
+            m_doc, x, y, m_results.solutionCount, m_results.bestDepth))
         ShowMessage(*status);
 }
 
 void GridController::OnTimer() {
-    if (m_doc.phase != PHASE_VULLEN) return;
+    if (m_doc.phase != Phase::Vullen) return;
     if (m_pendingWord >= 0) {
         m_doc.curPos = 0;
         const int old = m_doc.curWord;
@@ -129,10 +129,10 @@ void GridController::OnTimer() {
 
 CommandFacts GridController::Facts() const {
     CommandFacts facts;
-    facts.solutionCount = m_results.m_solutionCount;
-    facts.bestDepth = m_results.m_bestDepth;
+    facts.solutionCount = m_results.solutionCount;
+    facts.bestDepth = m_results.bestDepth;
     facts.scrollBars = m_view.ScrollBars();
-    facts.autoNextWord = m_editor.m_autoNextWord;
+    facts.autoNextWord = m_editor.autoNextWord;
     facts.clueDialogOpen = m_clueTextDlg != nullptr;
     facts.clueListOpen = m_clueListDlg != nullptr;
     return facts;
@@ -146,7 +146,7 @@ std::optional<CommandStatus> GridController::SharedRule(int id) const {
     return status;
 }
 
-void GridController::Add(CCommandRouter& router, int id, std::function<void()> handler) {
+void GridController::Add(CommandRouter& router, int id, std::function<void()> handler) {
     router.Register(id, [this, handler = std::move(handler)] {
         handler();
         emit StateChanged();
@@ -198,7 +198,7 @@ void GridController::ExportText() {
     WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
-void GridController::RegisterCommands(CCommandRouter& router) {
+void GridController::RegisterCommands(CommandRouter& router) {
     router.SetSharedRules([this](int id) { return SharedRule(id); });
     Add(router, ID_VIEW_SCROLLBARS, [this] { m_view.SetScrollBars(!m_view.ScrollBars()); });
     Add(router, ID_SCROLL_DOWN, [this] { m_view.ScrollByCells(Qt::Vertical, 1); });
@@ -209,8 +209,8 @@ void GridController::RegisterCommands(CCommandRouter& router) {
     Add(router, ID_ZOOM_OUT, [this] { m_view.Zoom(-1); });
     Add(router, ID_REDRAW, [this] { m_view.Invalidate(); });
     Add(router, ID_GRID_COPY, [this] { CopyToClipboard(); });
-    Add(router, ID_COLORS_ACROSS_LITE, [this] { SetColourPreset(ColourPreset::AcrossLite); });
-    Add(router, ID_COLORS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
+    Add(router, ID_COLOURS_ACROSS_LITE, [this] { SetColourPreset(ColourPreset::AcrossLite); });
+    Add(router, ID_COLOURS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
     Add(router, ID_EXPORT_PNG, [this] { ExportPng(); });
     Add(router, ID_EXPORT_TEXT, [this] { ExportText(); });
     for (int id : {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS,

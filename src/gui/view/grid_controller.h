@@ -21,8 +21,8 @@
 #include "search/search_run.h"
 #include "support/command_router.h"
 
-class CGridEditor;
-class CRooster2Doc;
+class GridEditor;
+class Rooster2Doc;
 class GridView;
 class IFileChooser;
 class QDialog;
@@ -31,26 +31,26 @@ class GridController : public QObject {
     Q_OBJECT
 
 public:
-    GridController(CRooster2Doc& doc, GridView& view, CGridEditor& editor, IFileChooser& chooser);
+    GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor, IFileChooser& chooser);
     ~GridController() override;
 
     // The commands, their handlers and update rules.
-    void RegisterCommands(CCommandRouter& router);
+    void RegisterCommands(CommandRouter& router);
 
     // A document was created or opened.
     void OnInitialUpdate();
     // An import replaced the grid: undo starts afresh, the solutions and the best
     // fill are gone, the cursor is on the first word, everything repaints.
     void GridReplaced();
-    void SetPhase(int phase);
+    void SetPhase(Phase phase);
 
     const SearchResults& Results() const { return m_results; }
     // Called with the search just before it runs (tests set its clock or hooks).
-    void SetSearchSetup(std::function<void(CSearchRun&)> setup) { m_searchSetup = std::move(setup); }
+    void SetSearchSetup(std::function<void(SearchRun&)> setup) { m_searchSetup = std::move(setup); }
 
     // The clue windows, null while closed.
-    CClueTextDlg* ClueTextWindow() const { return m_clueTextDlg; }
-    CClueListDlg* ClueListWindow() const { return m_clueListDlg; }
+    ClueTextDlg* ClueTextWindow() const { return m_clueTextDlg; }
+    ClueListDlg* ClueListWindow() const { return m_clueListDlg; }
     // After clues changed elsewhere: the open clue windows show them again.
     void RefreshClueText();
     void RefreshClueList();
@@ -69,7 +69,7 @@ signals:
 
 private:
     // Registers a handler after which the rules are evaluated again.
-    void Add(CCommandRouter& router, int id, std::function<void()> handler);
+    void Add(CommandRouter& router, int id, std::function<void()> handler);
     void OnEdited(const EditResult& result);
     void OnHoveredCell(int x, int y);
     void OnTimer();
@@ -83,7 +83,7 @@ private:
     void ExportText();
 
     // The dialogs (grid_controller_dialogs.cpp).
-    void RegisterDialogCommands(CCommandRouter& router);
+    void RegisterDialogCommands(CommandRouter& router);
     void OnProperties();
     void OnComment();
     void OnShowClues();
@@ -94,34 +94,34 @@ private:
     void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);
 
     // The search and its solutions (grid_controller_search.cpp).
-    void RegisterSearchCommands(CCommandRouter& router);
+    void RegisterSearchCommands(CommandRouter& router);
     void OnSearchOptions();
     void OnSearch();
-    void WireSearch(CSearchRun& search);
-    void EndSearch(CSearchRun& search, bool scrollBarsBefore);
+    void WireSearch(SearchRun& search);
+    void EndSearch(SearchRun& search, bool scrollBarsBefore);
     void OnSearchInterrupt();
     void OnShowSolutions();
-    void StepSolution(bool (CSolutionBrowser::*step)());
+    void StepSolution(bool (SolutionBrowser::*step)());
     void OnSolutionsDone();
     void OnShowBest();
     void OnFrequencyDistribution();
     void OnWriteSolutions();
-    void SetBrowserPhase(int phase);
+    void SetBrowserPhase(Phase phase);
     void ShowMessage(const std::string& text);
 
-    CRooster2Doc& m_doc;
+    Rooster2Doc& m_doc;
     GridView& m_view;
-    CGridEditor& m_editor;
+    GridEditor& m_editor;
     IFileChooser& m_chooser;
     QTimer m_timer;
     int m_pendingWord = -1;
     // Where the clue-line reader is; it carries over from one read to the next.
     ClueSection m_clueSection = ClueSection::Across;
-    QPointer<CClueTextDlg> m_clueTextDlg;
-    QPointer<CClueListDlg> m_clueListDlg;
+    QPointer<ClueTextDlg> m_clueTextDlg;
+    QPointer<ClueListDlg> m_clueListDlg;
 
     SearchResults m_results;
-    CSolutionBrowser m_browser{m_doc, m_results};
-    CSearchRun* m_runningSearch = nullptr;
-    std::function<void(CSearchRun&)> m_searchSetup;
+    SolutionBrowser m_browser{m_doc, m_results};
+    SearchRun* m_runningSearch = nullptr;
+    std::function<void(SearchRun&)> m_searchSetup;
 };

@@ -17,7 +17,7 @@
 #include "view/grid_controller.h"
 #include "view/grid_view.h"
 
-void GridController::RegisterDialogCommands(CCommandRouter& router) {
+void GridController::RegisterDialogCommands(CommandRouter& router) {
     Add(router, ID_GRID_PROPERTIES, [this] { OnProperties(); });
     Add(router, ID_GRID_COMMENT, [this] { OnComment(); });
     Add(router, ID_SHOW_CLUES, [this] { OnShowClues(); });
@@ -27,8 +27,8 @@ void GridController::RegisterDialogCommands(CCommandRouter& router) {
 }
 
 void GridController::OnProperties() {
-    CPropertiesDlg dialog(m_doc, m_view.SmallLetters(), &m_view);
-    connect(&dialog, &CPropertiesDlg::LetterFontChanged, this, [this] { m_view.Invalidate(); });
+    PropertiesDlg dialog(m_doc, m_view.SmallLetters(), &m_view);
+    connect(&dialog, &PropertiesDlg::LetterFontChanged, this, [this] { m_view.Invalidate(); });
     if (dialog.exec() != QDialog::Accepted) return;
     ApplyProperties(m_doc, m_editor.Histories(), dialog.Properties());
     m_view.SetSmallLetters(dialog.Properties().smallLetters);
@@ -36,7 +36,7 @@ void GridController::OnProperties() {
 }
 
 void GridController::OnComment() {
-    CCommentDlg dialog(m_doc.puzzle.comment, &m_view);
+    CommentDlg dialog(m_doc.puzzle.comment, &m_view);
     if (dialog.exec() == QDialog::Accepted) ApplyComment(m_doc, dialog.Comment());
 }
 
@@ -52,9 +52,9 @@ void GridController::ForgetWhenClosed(QDialog* window, const std::function<void(
 
 void GridController::OnShowClues() {
     if (m_clueTextDlg != nullptr) return;
-    m_clueTextDlg = new CClueTextDlg(m_doc, m_clueSection, m_view.CellPixels(), &m_view);
+    m_clueTextDlg = new ClueTextDlg(m_doc, m_clueSection, m_view.CellPixels(), &m_view);
     ForgetWhenClosed(m_clueTextDlg, [this] { m_clueTextDlg = nullptr; });
-    connect(m_clueTextDlg, &CClueTextDlg::CluesApplied, this, [this] { m_view.Invalidate(); });
+    connect(m_clueTextDlg, &ClueTextDlg::CluesApplied, this, [this] { m_view.Invalidate(); });
     m_clueTextDlg->show();
     // Its frame is known once it shows.
     KeepClueWindowInMainWindow(*m_clueTextDlg);
@@ -62,7 +62,7 @@ void GridController::OnShowClues() {
 
 void GridController::OnShowClueList() {
     if (m_clueListDlg != nullptr) return;
-    m_clueListDlg = new CClueListDlg(
+    m_clueListDlg = new ClueListDlg(
         m_doc, m_view.CellPixels(), [this](int word) { SetPendingWord(word); }, &m_view);
     ForgetWhenClosed(m_clueListDlg, [this] { m_clueListDlg = nullptr; });
     m_clueListDlg->show();
@@ -85,7 +85,7 @@ void GridController::CloseClueWindows() {
 void GridController::OnEditWord() {
     if (!HasCurrentWord(m_doc)) return;
     const int word = m_doc.curWord;
-    CWordDataDlg dialog(m_doc, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
+    WordDataDlg dialog(m_doc, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
     dialog.PlaceRightOf(m_view.GridRightOnScreen());
     if (dialog.exec() != QDialog::Accepted) return;
     for (const UserMessage& message :
@@ -99,6 +99,6 @@ void GridController::OnEditWord() {
 }
 
 void GridController::OnExtraFiles() {
-    CExtraFilesDlg dialog(m_doc, m_chooser, &m_view);
+    ExtraFilesDlg dialog(m_doc, m_chooser, &m_view);
     dialog.exec();
 }

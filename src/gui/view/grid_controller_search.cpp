@@ -14,15 +14,15 @@
 #include "view/grid_controller.h"
 #include "view/grid_view.h"
 
-void GridController::RegisterSearchCommands(CCommandRouter& router) {
+void GridController::RegisterSearchCommands(CommandRouter& router) {
     Add(router, ID_SEARCH_OPTIONS, [this] { OnSearchOptions(); });
     Add(router, ID_SEARCH_START, [this] { OnSearch(); });
     Add(router, ID_SEARCH_INTERRUPT, [this] { OnSearchInterrupt(); });
     Add(router, ID_SOLUTIONS_SHOW, [this] { OnShowSolutions(); });
-    Add(router, ID_SOLUTION_FIRST, [this] { StepSolution(&CSolutionBrowser::First); });
-    Add(router, ID_SOLUTION_NEXT, [this] { StepSolution(&CSolutionBrowser::Next); });
-    Add(router, ID_SOLUTION_PREVIOUS, [this] { StepSolution(&CSolutionBrowser::Previous); });
-    Add(router, ID_SOLUTION_LAST, [this] { StepSolution(&CSolutionBrowser::Last); });
+    Add(router, ID_SOLUTION_FIRST, [this] { StepSolution(&SolutionBrowser::First); });
+    Add(router, ID_SOLUTION_NEXT, [this] { StepSolution(&SolutionBrowser::Next); });
+    Add(router, ID_SOLUTION_PREVIOUS, [this] { StepSolution(&SolutionBrowser::Previous); });
+    Add(router, ID_SOLUTION_LAST, [this] { StepSolution(&SolutionBrowser::Last); });
     Add(router, ID_SOLUTIONS_DONE, [this] { OnSolutionsDone(); });
     Add(router, ID_SHOW_BEST_RESULT, [this] { OnShowBest(); });
     Add(router, ID_FREQUENCY_DISTRIBUTION, [this] { OnFrequencyDistribution(); });
@@ -30,12 +30,12 @@ void GridController::RegisterSearchCommands(CCommandRouter& router) {
 }
 
 void GridController::OnSearchOptions() {
-    CSearchOptionsDlg dialog(m_doc, m_chooser, &m_view);
+    SearchOptionsDlg dialog(m_doc, m_chooser, &m_view);
     dialog.exec();
 }
 
-void GridController::SetBrowserPhase(int phase) {
-    if (phase == PHASE_ZOEKEN) {
+void GridController::SetBrowserPhase(Phase phase) {
+    if (phase == Phase::Zoeken) {
         // The search starts now: the old results go, and the grid is shown whole.
         m_results = SearchResults{};
         m_view.SetScrollBars(false);
@@ -43,8 +43,8 @@ void GridController::SetBrowserPhase(int phase) {
     SetPhase(phase);
 }
 
-void GridController::WireSearch(CSearchRun& search) {
-    SearchCallbacks& callbacks = search.m_callbacks;
+void GridController::WireSearch(SearchRun& search) {
+    SearchCallbacks& callbacks = search.callbacks;
     // The search holds the one user-interface thread: at its polls the window
     // gets a turn, so menus, "&Onderbreken", Escape and repaints work.
     callbacks.poll = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
@@ -56,7 +56,7 @@ void GridController::WireSearch(CSearchRun& search) {
     };
     callbacks.redraw = [this] { m_view.RedrawNow(); };
     callbacks.beep = [](SearchBeep) { QApplication::beep(); };
-    callbacks.setPhase = [this](int phase) { SetBrowserPhase(phase); };
+    callbacks.setPhase = [this](Phase phase) { SetBrowserPhase(phase); };
 }
 
 void GridController::OnSearch() {
@@ -64,7 +64,7 @@ void GridController::OnSearch() {
     QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool scrollBarsBefore = m_view.ScrollBars();
-    const std::unique_ptr<CSearchRun> search = MakeSearchRun(ReadSearchMethod(m_doc.profile), m_doc);
+    const std::unique_ptr<SearchRun> search = MakeSearchRun(ReadSearchMethod(m_doc.profile), m_doc);
     WireSearch(*search);
     if (m_searchSetup) m_searchSetup(*search);
     m_runningSearch = search.get();
@@ -77,8 +77,8 @@ void GridController::OnSearch() {
     for (const UserMessage& message : search->Messages()) ShowInformation(&m_view, message);
 }
 
-void GridController::EndSearch(CSearchRun& search, bool scrollBarsBefore) {
-    m_results = std::move(search.m_results);
+void GridController::EndSearch(SearchRun& search, bool scrollBarsBefore) {
+    m_results = std::move(search.results);
     m_view.ShowSizeStatus();
     // The first solution's score follows the result text, which stays as it was.
     const std::string& score = search.ScoreText();
@@ -97,7 +97,7 @@ void GridController::OnShowSolutions() {
     m_view.RedrawNow();
 }
 
-void GridController::StepSolution(bool (CSolutionBrowser::*step)()) {
+void GridController::StepSolution(bool (SolutionBrowser::*step)()) {
     if (!(m_browser.*step)()) return;
     ShowMessage(m_browser.StatusText());
     m_view.RedrawNow();

@@ -48,7 +48,7 @@ std::optional<EditKey> EditKeyOf(int key) {
 
 }  // namespace
 
-GridView::GridView(CRooster2Doc& doc, CGridEditor& editor, QWidget* parent)
+GridView::GridView(Rooster2Doc& doc, GridEditor& editor, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_editor(editor) {
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
@@ -75,10 +75,10 @@ GridPaintParams GridView::ScreenParams() const {
     params.margin = m_doc.puzzle.appearance.margin;
     params.smallLetters = m_smallLetters;
     params.scrolledToOrigin = ScrollPosition().isNull();
-    params.markX = m_editor.m_markX;
-    params.markY = m_editor.m_markY;
-    params.mouseX = m_editor.m_mouseX;
-    params.mouseY = m_editor.m_mouseY;
+    params.markX = m_editor.markX;
+    params.markY = m_editor.markY;
+    params.mouseX = m_editor.mouseX;
+    params.mouseY = m_editor.mouseY;
     params.curWord = m_doc.curWord;
     params.curPos = m_doc.curPos;
     params.client = QRect(ScrollPosition(), viewport()->size());
@@ -257,7 +257,7 @@ void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
         at = viewport()->mapToGlobal(QPoint(
             puzzle.width * m_cellPixels + puzzle.appearance.margin + CONTEXT_MENU_OFFSET,
             CONTEXT_MENU_OFFSET));
-    } else if (m_doc.phase == PHASE_VORMEN || m_doc.phase == PHASE_VULLEN) {
+    } else if (m_doc.phase == Phase::Vormen || m_doc.phase == Phase::Vullen) {
         // On a grid cell the right button edits instead (the scroll offset is not counted).
         const QPoint local = viewport()->mapFromGlobal(globalPos);
         const std::optional<GridCell> cell =
@@ -297,7 +297,7 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_doc.phase == PHASE_VULLEN && HasCurrentWord(m_doc) &&
+    if (event->button() == Qt::LeftButton && m_doc.phase == Phase::Vullen && HasCurrentWord(m_doc) &&
         m_router != nullptr)
         m_router->Run(ID_EDIT_WORD);
     else
@@ -309,12 +309,12 @@ void GridView::mouseMoveEvent(QMouseEvent* event) {
     const EditResult moved = m_editor.MouseMove(cell.x(), cell.y());
     if (!moved.applied) return;
     ApplyEdit(moved);
-    if (m_doc.phase == PHASE_VULLEN) emit HoveredCell(cell.x(), cell.y());
+    if (m_doc.phase == Phase::Vullen) emit HoveredCell(cell.x(), cell.y());
 }
 
 void GridView::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
-    if (m_doc.phase == PHASE_TONEN && delta != 0) {
+    if (m_doc.phase == Phase::Tonen && delta != 0) {
         RunCommand(delta > 0 ? ID_SOLUTION_NEXT : ID_SOLUTION_PREVIOUS);
         event->accept();
         return;

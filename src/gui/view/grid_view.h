@@ -11,9 +11,9 @@
 #include "editing/edit_result.h"
 #include "render/grid_painter.h"
 
-class CCommandRouter;
-class CGridEditor;
-class CRooster2Doc;
+class CommandRouter;
+class GridEditor;
+class Rooster2Doc;
 class Puzzle;
 class QPainter;
 
@@ -21,10 +21,10 @@ class GridView : public QAbstractScrollArea {
     Q_OBJECT
 
 public:
-    GridView(CRooster2Doc& doc, CGridEditor& editor, QWidget* parent = nullptr);
+    GridView(Rooster2Doc& doc, GridEditor& editor, QWidget* parent = nullptr);
 
     // Where the context menus, Escape, the wheel and keypad shortcuts find their commands.
-    void SetCommandRouter(const CCommandRouter* router) { m_router = router; }
+    void SetCommandRouter(const CommandRouter* router) { m_router = router; }
     // While a search runs it fills a copy of the puzzle, and that copy is shown; null
     // shows the document's puzzle again.
     void ShowSearchPuzzle(const Puzzle* puzzle) { m_searchPuzzle = puzzle; }
@@ -97,9 +97,9 @@ private:
     bool HandleNavigationKey(QKeyEvent* event);
     void HandleCharacter(QKeyEvent* event);
 
-    CRooster2Doc& m_doc;
-    CGridEditor& m_editor;
-    const CCommandRouter* m_router = nullptr;
+    Rooster2Doc& m_doc;
+    GridEditor& m_editor;
+    const CommandRouter* m_router = nullptr;
     const Puzzle* m_searchPuzzle = nullptr;
 
     int m_cellPixels = 0;

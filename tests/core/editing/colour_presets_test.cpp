@@ -8,10 +8,10 @@
 namespace {
 
 TEST(ColourPresetTest, ChangesTheCellColoursKeepsTheLetterColourAndMarksModified) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.appearance.colours.letter = Rgb(1, 2, 3);
     ApplyColourPreset(doc, ColourPreset::AcrossLite);
-    const ColorRef acrossLiteBlack = doc.puzzle.appearance.colours.zwart;
+    const ColourRef acrossLiteBlack = doc.puzzle.appearance.colours.zwart;
     ApplyColourPreset(doc, ColourPreset::Webpuzzel);
     EXPECT_NE(doc.puzzle.appearance.colours.zwart, acrossLiteBlack);
     EXPECT_EQ(doc.puzzle.appearance.colours.letter, Rgb(1, 2, 3));

@@ -22,24 +22,24 @@ protected:
     // The numbers of the phases (1 shaping .. 4 searching) in which the command is enabled.
     std::string EnabledPhases(int id) {
         std::string phases;
-        for (int phase : {PHASE_VORMEN, PHASE_VULLEN, PHASE_TONEN, PHASE_ZOEKEN}) {
+        for (Phase phase : {Phase::Vormen, Phase::Vullen, Phase::Tonen, Phase::Zoeken}) {
             doc.phase = phase;
             const std::optional<CommandState> state = GetCommandState(id, doc, undo, facts);
             EXPECT_TRUE(state.has_value()) << id;
-            if (state && state->enabled) phases += static_cast<char>('0' + phase);
+            if (state && state->enabled) phases += static_cast<char>('0' + static_cast<int>(phase));
         }
         return phases;
     }
 
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
     CommandFacts facts;
 };
 
 TEST_F(CommandEnablingTest, PhaseCommandsAreCheckedInTheirPhaseAndEnabledInTheOther) {
     EXPECT_EQ(EnabledPhases(ID_PHASE_SHAPE), "2");
     EXPECT_EQ(EnabledPhases(ID_PHASE_FILL), "1");
-    doc.phase = PHASE_VULLEN;
+    doc.phase = Phase::Vullen;
     EXPECT_FALSE(Checked(ID_PHASE_SHAPE));
     EXPECT_TRUE(Checked(ID_PHASE_FILL));
 }
@@ -102,7 +102,7 @@ TEST_F(CommandEnablingTest, EditWordNeedsACurrentWord) {
 }
 
 TEST_F(CommandEnablingTest, ViewSwitchesAndTheirCheckMarks) {
-    doc.direction = DIR_DOWN;
+    doc.direction = Direction::Down;
     EXPECT_TRUE(Checked(ID_DIRECTION_DOWN));
     EXPECT_FALSE(Checked(ID_DIRECTION_ACROSS));
     doc.puzzle.numbering.acrossOnly = true;
@@ -119,7 +119,7 @@ TEST_F(CommandEnablingTest, ViewSwitchesAndTheirCheckMarks) {
 TEST_F(CommandEnablingTest, UndoAndRedoFollowThePhasesHistory) {
     undo.PushShapeUndo(doc);
     EXPECT_EQ(EnabledPhases(ID_UNDO), "1");
-    doc.phase = PHASE_VULLEN;
+    doc.phase = Phase::Vullen;
     undo.PushFillUndo(doc);
     undo.Undo(doc);
     EXPECT_EQ(EnabledPhases(ID_UNDO), "1");

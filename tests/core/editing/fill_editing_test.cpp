@@ -21,8 +21,8 @@ class FillEditingTest : public ::testing::Test {
 protected:
     void Start(const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
-        doc.phase = PHASE_VULLEN;
-        doc.direction = DIR_ACROSS;
+        doc.phase = Phase::Vullen;
+        doc.direction = Direction::Across;
         doc.curWord = 0;
         doc.curPos = 0;
         StartEditingDocument(doc, undo);
@@ -31,7 +31,7 @@ protected:
     void Select(int word, int pos) {
         doc.curWord = word;
         doc.curPos = pos;
-        doc.direction = doc.puzzle.words[word].IsAcross() ? DIR_ACROSS : DIR_DOWN;
+        doc.direction = doc.puzzle.words[word].IsAcross() ? Direction::Across : Direction::Down;
     }
     EditResult Key(EditKey key, bool ctrl = false) { return FillKeyDown(doc, undo, key, ctrl); }
     EditResult Type(const std::string& text, bool autoNext = false) {
@@ -44,8 +44,8 @@ protected:
         EXPECT_EQ(doc.curPos, pos);
     }
 
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
 };
 
 // ---- Selecting with the mouse ------------------------------------------------------------
@@ -68,10 +68,10 @@ TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
     doc.curWord = -1;
     FillMouseUp(doc, 1, 2);
     ExpectCursor(ACROSS_5, 1);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, Direction::Across);
     const EditResult second = FillMouseUp(doc, 1, 2);
     ExpectCursor(DOWN_2, 2);
-    EXPECT_EQ(doc.direction, DIR_DOWN);
+    EXPECT_EQ(doc.direction, Direction::Down);
     EXPECT_EQ(second.oldWord, ACROSS_5);
     EXPECT_EQ(second.newWord, DOWN_2);
     FillMouseUp(doc, 1, 2);
@@ -131,7 +131,7 @@ TEST_F(FillEditingTest, ArrowsHomeAndEndOnAThreeByThreeGrid) {
         Select(c.word, c.pos);
         const EditResult result = Key(c.key, c.ctrl);
         ExpectCursor(c.toWord, c.toPos);
-        EXPECT_EQ(doc.direction, doc.puzzle.words[c.toWord].IsAcross() ? DIR_ACROSS : DIR_DOWN);
+        EXPECT_EQ(doc.direction, doc.puzzle.words[c.toWord].IsAcross() ? Direction::Across : Direction::Down);
         EXPECT_EQ(result.oldWord, c.toWord == c.word ? -1 : c.word);
         EXPECT_EQ(result.newWord, c.toWord);
     }
@@ -223,10 +223,10 @@ TEST_F(FillEditingTest, DeleteKeepsCrossingCellsOfCompleteWords) {
 TEST_F(FillEditingTest, MouseStatusInsideTheGridShowsTheWordsCaption) {
     Start({"..#", "...", "..."});
     doc.puzzle.words[0].clue = "Omschrijving";
-    doc.direction = DIR_ACROSS;
+    doc.direction = Direction::Across;
     EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), GetClueCaption(doc.puzzle.words[0]));
     EXPECT_EQ(MouseMoveStatus(doc, 2, 0, 0, 0), std::nullopt);
-    doc.phase = PHASE_VORMEN;
+    doc.phase = Phase::Vormen;
     EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), std::nullopt);
     EXPECT_EQ(MouseMoveStatus(doc, -1, 0, 0, 0), std::nullopt);
 }

@@ -10,7 +10,7 @@ namespace {
 
 class GridEditorTest : public ::testing::Test {
 protected:
-    void Start(int phase, const std::initializer_list<std::string>& rows) {
+    void Start(Phase phase, const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
         doc.phase = phase;
         editor.DocumentShown();
@@ -24,8 +24,8 @@ protected:
         return state && state->enabled;
     }
 
-    CRooster2Doc doc;
-    CGridEditor editor{doc};
+    Rooster2Doc doc;
+    GridEditor editor{doc};
 };
 
 // ---- Points and cells ---------------------------------------------------------------------
@@ -37,23 +37,23 @@ TEST(PointToCellTest, ScrollAndClueBand) {
 }
 
 TEST(EscapeTest, StopsTheSearchOrEndsTheSolutions) {
-    EXPECT_EQ(EscapeActionFor(PHASE_ZOEKEN), EscapeAction::InterruptSearch);
-    EXPECT_EQ(EscapeActionFor(PHASE_TONEN), EscapeAction::FinishSolutions);
-    EXPECT_EQ(EscapeActionFor(PHASE_VORMEN), EscapeAction::None);
-    EXPECT_EQ(EscapeActionFor(PHASE_VULLEN), EscapeAction::None);
+    EXPECT_EQ(EscapeActionFor(Phase::Zoeken), EscapeAction::InterruptSearch);
+    EXPECT_EQ(EscapeActionFor(Phase::Tonen), EscapeAction::FinishSolutions);
+    EXPECT_EQ(EscapeActionFor(Phase::Vormen), EscapeAction::None);
+    EXPECT_EQ(EscapeActionFor(Phase::Vullen), EscapeAction::None);
 }
 
 // ---- Mouse by phase --------------------------------------------------------------------------
 
 TEST_F(GridEditorTest, ButtonsShapeInPhaseOneAndSelectInPhaseTwo) {
-    Start(PHASE_VORMEN, {"...", "...", "..."});
+    Start(Phase::Vormen, {"...", "...", "..."});
     Click(1, 1);
     EXPECT_EQ(doc.puzzle.GetCell(1, 1), CELL_ZWART);
     editor.ButtonDown(0, 0);
     editor.RightButtonUp(0, 0);
     EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_NIET);
 
-    Start(PHASE_VULLEN, {"...", "...", "y.."});
+    Start(Phase::Vullen, {"...", "...", "y.."});
     Click(2, 1);
     EXPECT_EQ(doc.FindWordAt(2, 1), doc.curWord);
     editor.RightButtonUp(0, 2);
@@ -61,7 +61,7 @@ TEST_F(GridEditorTest, ButtonsShapeInPhaseOneAndSelectInPhaseTwo) {
 }
 
 TEST_F(GridEditorTest, ButtonsDoNothingWhileSearchingOrShowing) {
-    for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+    for (Phase phase : {Phase::Tonen, Phase::Zoeken}) {
         Start(phase, {"y..", "...", "..."});
         EXPECT_FALSE(Click(1, 1).applied);
         EXPECT_FALSE(editor.RightButtonUp(0, 0).applied);
@@ -70,7 +70,7 @@ TEST_F(GridEditorTest, ButtonsDoNothingWhileSearchingOrShowing) {
 }
 
 TEST_F(GridEditorTest, DragUsesTheCellWhereTheButtonWentDown) {
-    Start(PHASE_VORMEN, {"....", "....", "...."});
+    Start(Phase::Vormen, {"....", "....", "...."});
     editor.ButtonDown(0, 0);
     editor.LeftButtonUp(1, 1, false);
     EXPECT_EQ(GridRows(doc), (Rows{"##..", "##..", "...."}));
@@ -82,7 +82,7 @@ TEST_F(GridEditorTest, DragUsesTheCellWhereTheButtonWentDown) {
 // ---- Keys and characters by phase -------------------------------------------------------------
 
 TEST_F(GridEditorTest, NextWordFollowsTheToggle) {
-    Start(PHASE_VULLEN, {"...", "...", "..."});
+    Start(Phase::Vullen, {"...", "...", "..."});
     doc.curWord = 0;
     doc.curPos = 2;
     EXPECT_TRUE(editor.RunCommand(ID_AUTO_NEXT_WORD).applied);
@@ -93,7 +93,7 @@ TEST_F(GridEditorTest, NextWordFollowsTheToggle) {
 }
 
 TEST_F(GridEditorTest, KeysAndCharactersDoNothingWhileSearchingOrShowing) {
-    for (int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
+    for (Phase phase : {Phase::Tonen, Phase::Zoeken}) {
         Start(phase, {"...", "...", "..."});
         editor.MouseMove(0, 0);
         doc.curWord = 0;
@@ -107,7 +107,7 @@ TEST_F(GridEditorTest, KeysAndCharactersDoNothingWhileSearchingOrShowing) {
 // ---- Undo and redo ------------------------------------------------------------------------------
 
 TEST_F(GridEditorTest, ShapeUndoAndRedo) {
-    Start(PHASE_VORMEN, {"...", "...", "..."});
+    Start(Phase::Vormen, {"...", "...", "..."});
     EXPECT_FALSE(Enabled(ID_UNDO));
     EXPECT_FALSE(Enabled(ID_REDO));
     Click(0, 0);
@@ -128,7 +128,7 @@ TEST_F(GridEditorTest, ShapeUndoAndRedo) {
 }
 
 TEST_F(GridEditorTest, FillUndoRestoresLettersAndKeepsTheWords) {
-    Start(PHASE_VULLEN, {"...", "...", "..."});
+    Start(Phase::Vullen, {"...", "...", "..."});
     doc.puzzle.words[4].clue = "Blijft";
     doc.curWord = 0;
     doc.curPos = 0;
@@ -144,18 +144,18 @@ TEST_F(GridEditorTest, FillUndoRestoresLettersAndKeepsTheWords) {
 }
 
 TEST_F(GridEditorTest, TransformsAndPhaseSwitchesShareTheHistories) {
-    Start(PHASE_VORMEN, {"AB#", "CD#", "EF#"});
+    Start(Phase::Vormen, {"AB#", "CD#", "EF#"});
     editor.RunCommand(ID_SHIFT_LEFT);
     EXPECT_TRUE(Enabled(ID_UNDO));
     editor.RunCommand(ID_PHASE_FILL);
-    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.phase, Phase::Vullen);
     EXPECT_FALSE(Enabled(ID_UNDO));
     editor.RunCommand(ID_GRID_REMOVE_LETTERS);
     EXPECT_TRUE(Enabled(ID_UNDO));
     editor.RunCommand(ID_UNDO);
     EXPECT_EQ(GridRows(doc)[0], "B#.");
     editor.RunCommand(ID_PHASE_SHAPE);
-    EXPECT_EQ(doc.phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.phase, Phase::Vormen);
     EXPECT_FALSE(Enabled(ID_UNDO));
 }
 
@@ -163,27 +163,27 @@ TEST_F(GridEditorTest, TransformsAndPhaseSwitchesShareTheHistories) {
 // -------------------------------------------------------------------------------------
 
 TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
-    Start(PHASE_VULLEN, {"AB#", "CD#", "EF#"});
+    Start(Phase::Vullen, {"AB#", "CD#", "EF#"});
     EXPECT_FALSE(editor.RunCommand(ID_SHIFT_RIGHT).applied);
     EXPECT_FALSE(editor.RunCommand(ID_PHASE_FILL).applied);
     doc.puzzle.numbering.acrossOnly = true;
-    doc.direction = DIR_ACROSS;
+    doc.direction = Direction::Across;
     EXPECT_FALSE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, Direction::Across);
     EXPECT_FALSE(editor.RunCommand(ID_FILE_SAVE).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
 }
 
 TEST_F(GridEditorTest, DirectionCommands) {
-    Start(PHASE_VULLEN, {"...", "..."});
+    Start(Phase::Vullen, {"...", "..."});
     EXPECT_TRUE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
-    EXPECT_EQ(doc.direction, DIR_DOWN);
+    EXPECT_EQ(doc.direction, Direction::Down);
     editor.RunCommand(ID_DIRECTION_ACROSS);
-    EXPECT_EQ(doc.direction, DIR_ACROSS);
+    EXPECT_EQ(doc.direction, Direction::Across);
 }
 
 TEST_F(GridEditorTest, AlternateBlackStartsAtTheMouseCell) {
-    Start(PHASE_VORMEN, {".....", ".....", "....."});
+    Start(Phase::Vormen, {".....", ".....", "....."});
     editor.MouseMove(1, 1);
     EXPECT_TRUE(editor.RunCommand(ID_ALTERNATE_BLACK).applied);
     EXPECT_EQ(GridRows(doc)[1], ".#.#.");

@@ -11,7 +11,7 @@ namespace {
 
 class GridTransformsTest : public ::testing::Test {
 protected:
-    void Start(int phase, const std::initializer_list<std::string>& rows) {
+    void Start(Phase phase, const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
         doc.phase = phase;
         StartEditingDocument(doc, undo);
@@ -21,14 +21,14 @@ protected:
         return RunGridTransform(id, doc, undo, mouseX, mouseY);
     }
 
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
 };
 
 // ---- Clean slate ------------------------------------------------------------------
 
 TEST_F(GridTransformsTest, CleanSlateFreesEveryCellAndRebuildsTheWords) {
-    Start(PHASE_VORMEN, {"AB#", "-.y", "..."});
+    Start(Phase::Vormen, {"AB#", "-.y", "..."});
     const EditResult result = Run(ID_GRID_CLEAN);
     EXPECT_TRUE(result.applied);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
@@ -43,7 +43,7 @@ TEST_F(GridTransformsTest, CleanSlateFreesEveryCellAndRebuildsTheWords) {
 // ---- Remove letters ---------------------------------------------------------------
 
 TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
-    Start(PHASE_VULLEN, {"Ay#", "-BC"});
+    Start(Phase::Vullen, {"Ay#", "-BC"});
     doc.puzzle.words[0].value = "AY";
     doc.puzzle.words[0].clue = "kept";
     const EditResult result = Run(ID_GRID_REMOVE_LETTERS);
@@ -55,12 +55,12 @@ TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
 }
 
 TEST_F(GridTransformsTest, RemoveLettersSnapshotGoesToThePhaseHistory) {
-    Start(PHASE_VULLEN, {"AB", "CD"});
+    Start(Phase::Vullen, {"AB", "CD"});
     Run(ID_GRID_REMOVE_LETTERS);
     EXPECT_EQ(undo.Fill().Position(), 2);
     EXPECT_EQ(undo.Shape().Position(), 1);
 
-    Start(PHASE_VORMEN, {"AB", "CD"});
+    Start(Phase::Vormen, {"AB", "CD"});
     Run(ID_GRID_REMOVE_LETTERS);
     EXPECT_EQ(undo.Shape().Position(), 2);
     EXPECT_EQ(undo.Fill().Position(), 1);
@@ -69,18 +69,18 @@ TEST_F(GridTransformsTest, RemoveLettersSnapshotGoesToThePhaseHistory) {
 // ---- Edge black to not-cells -----------------------------------------------------
 
 TEST_F(GridTransformsTest, EdgeBlackTurnsBorderAndStraightRunsIntoNotCells) {
-    Start(PHASE_VORMEN, {"#####", "##..#", "#.#.#", "#...#", "#####"});
+    Start(Phase::Vormen, {"#####", "##..#", "#.#.#", "#...#", "#####"});
     EXPECT_TRUE(Run(ID_GRID_EDGE_BLACK).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"-----", "--..-", "-.#.-", "-...-", "-----"}));
 }
 
 TEST_F(GridTransformsTest, EdgeBlackMarksModifiedOnlyWhenCellsChanged) {
-    Start(PHASE_VULLEN, {"AB", "CD"});
+    Start(Phase::Vullen, {"AB", "CD"});
     Run(ID_GRID_EDGE_BLACK);
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(undo.Fill().Position(), 2);
 
-    Start(PHASE_VULLEN, {"AB#", "CD-"});
+    Start(Phase::Vullen, {"AB#", "CD-"});
     Run(ID_GRID_EDGE_BLACK);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(GridRows(doc), (Rows{"AB-", "CD-"}));
@@ -106,12 +106,12 @@ TEST_F(GridTransformsTest, ShapeTransformsMoveTheCellsAndRebuildTheWords) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "command " << c.id << " on " << c.before[0]);
-        Start(PHASE_VORMEN, {c.before[0], c.before[1], c.before[2]});
+        Start(Phase::Vormen, {c.before[0], c.before[1], c.before[2]});
         const EditResult result = Run(c.id);
         EXPECT_TRUE(result.applied);
         EXPECT_TRUE(result.redrawAll);
         EXPECT_EQ(GridRows(doc), c.after);
-        CRooster2Doc rebuilt;
+        Rooster2Doc rebuilt;
         SetGrid(rebuilt, {c.after[0], c.after[1], c.after[2]});
         EXPECT_EQ(doc.puzzle.words.size(), rebuilt.puzzle.words.size());
         EXPECT_TRUE(doc.IsModified());
@@ -124,7 +124,7 @@ TEST_F(GridTransformsTest, ShapeTransformsMoveTheCellsAndRebuildTheWords) {
 TEST_F(GridTransformsTest, AlternateBlackStopsBeforeABlackCell) {
     SetGrid(doc, {"...........", "...........", "...........", "...........", "...........",
                   "..........#", "..........."});
-    doc.phase = PHASE_VORMEN;
+    doc.phase = Phase::Vormen;
     StartEditingDocument(doc, undo);
     const EditResult result = Run(ID_ALTERNATE_BLACK, 3, 5);
     EXPECT_TRUE(result.applied);

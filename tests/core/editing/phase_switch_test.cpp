@@ -13,8 +13,8 @@ protected:
         SetGrid(doc, {"...", "...", "..."});
         StartEditingDocument(doc, undo);
     }
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
 };
 
 TEST_F(PhaseSwitchTest, FillingStartsAtTheFirstWordWithAFreshHistory) {
@@ -24,7 +24,7 @@ TEST_F(PhaseSwitchTest, FillingStartsAtTheFirstWordWithAFreshHistory) {
     const EditResult result = EnterFillingPhase(doc, undo);
     EXPECT_TRUE(result.applied);
     EXPECT_TRUE(result.redrawAll);
-    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.phase, Phase::Vullen);
     EXPECT_EQ(doc.curWord, 0);
     EXPECT_EQ(doc.curPos, 0);
     EXPECT_EQ(undo.Fill().Size(), 1);
@@ -38,7 +38,7 @@ TEST_F(PhaseSwitchTest, ShapingDropsCluesSolutionsAndTheShapeHistory) {
     EXPECT_TRUE(result.applied);
     EXPECT_TRUE(result.forgetSolutions);
     EXPECT_TRUE(result.redrawAll);
-    EXPECT_EQ(doc.phase, PHASE_VORMEN);
+    EXPECT_EQ(doc.phase, Phase::Vormen);
     EXPECT_TRUE(doc.puzzle.words[2].clue.empty());
     EXPECT_EQ(undo.Shape().Size(), 1);
 }

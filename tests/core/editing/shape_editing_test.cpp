@@ -14,7 +14,7 @@ class ShapeEditingTest : public ::testing::Test {
 protected:
     void Start(const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
-        doc.phase = PHASE_VORMEN;
+        doc.phase = Phase::Vormen;
         StartEditingDocument(doc, undo);
         doc.MarkModified(false);
     }
@@ -22,9 +22,9 @@ protected:
     void StartEmpty(int width, int height, int symmetry) {
         doc.puzzle.width = width;
         doc.puzzle.height = height;
-        doc.puzzle.symmetry = symmetry;
+        doc.puzzle.symmetry = static_cast<Symmetry>(symmetry);
         doc.puzzle.cells.fill(CELL_VRIJ);
-        doc.phase = PHASE_VORMEN;
+        doc.phase = Phase::Vormen;
         StartEditingDocument(doc, undo);
     }
     EditResult Click(int x, int y, bool notCell = false) {
@@ -38,8 +38,8 @@ protected:
         return cells;
     }
 
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
 };
 
 using CellSet = std::set<std::pair<int, int>>;
@@ -116,7 +116,7 @@ TEST_F(ShapeEditingTest, AdvanceCellWrapsAcrossAndDown) {
     AdvanceCell(doc, x, y);  // the last cell wraps to the first
     EXPECT_EQ(std::pair(x, y), std::pair(0, 0));
 
-    doc.direction = DIR_DOWN;
+    doc.direction = Direction::Down;
     x = 0;
     y = 1;
     AdvanceCell(doc, x, y);  // (0, 2) is black: on to the top of the next column

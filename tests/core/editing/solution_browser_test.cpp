@@ -11,7 +11,7 @@
 namespace {
 
 TEST(SearchOptionsRule, UpperCasesExcludedLettersAndMarksModified) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SearchOptions options = doc.puzzle.search;
     options.excludedLetters = "qx";
     options.wordFile = "/lijsten/nl05.doc";
@@ -27,26 +27,26 @@ class SolutionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetGrid(m_doc, {"..", "#."});
-        m_doc.phase = PHASE_VULLEN;
+        m_doc.phase = Phase::Vullen;
         m_before = m_doc.puzzle.GridToString();
-        m_results.m_solutions = {Grid("AB", "C"), Grid("DE", "F"), Grid("GH", "I")};
-        m_results.m_solutionCount = 3;
+        m_results.solutions = {Grid("AB", "C"), Grid("DE", "F"), Grid("GH", "I")};
+        m_results.solutionCount = 3;
     }
     std::string Grid(const std::string& row0, const std::string& lastCell) const {
         return row0 + std::string(1, static_cast<char>(CELL_ZWART)) + lastCell;
     }
 
-    CRooster2Doc m_doc;
+    Rooster2Doc m_doc;
     SearchResults m_results;
-    CUndoHistories m_undo;
+    UndoHistories m_undo;
     std::string m_before;
 };
 
 TEST_F(SolutionsTest, NavigationStopsAtBothEnds) {
-    CSolutionBrowser browser(m_doc, m_results);
+    SolutionBrowser browser(m_doc, m_results);
     ASSERT_TRUE(browser.CanShowSolutions());
     browser.OnShowSolutions();
-    EXPECT_EQ(m_doc.phase, PHASE_TONEN);
+    EXPECT_EQ(m_doc.phase, Phase::Tonen);
     EXPECT_EQ(browser.StatusText(), "Oplossing 1/3, met <ESC> stoppen");
     EXPECT_FALSE(browser.Previous());
     EXPECT_TRUE(browser.Last());
@@ -59,12 +59,12 @@ TEST_F(SolutionsTest, NavigationStopsAtBothEnds) {
 }
 
 TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
-    CSolutionBrowser browser(m_doc, m_results);
+    SolutionBrowser browser(m_doc, m_results);
     browser.OnShowSolutions();
     browser.Next();
     browser.OnSolutionsDone(m_undo);
     EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
-    EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(m_doc.phase, Phase::Vullen);
     EXPECT_FALSE(m_doc.IsModified());
 
     m_doc.puzzle.search.fillWithLastShown = true;
@@ -78,25 +78,25 @@ TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
 
 TEST_F(SolutionsTest, TheBestFillCountsEveryPartAsAWord) {
     m_results = SearchResults();
-    m_results.m_bestFill = Grid("AB", " ");
-    m_results.m_bestDepth = 1;
+    m_results.bestFill = Grid("AB", " ");
+    m_results.bestDepth = 1;
     m_doc.puzzle.words[0].partCount = 2;
     m_doc.puzzle.words[0].partLengths = {1, 1};
-    CSolutionBrowser browser(m_doc, m_results);
+    SolutionBrowser browser(m_doc, m_results);
     EXPECT_FALSE(browser.CanShowSolutions());
     ASSERT_TRUE(browser.CanShowBest());
     browser.OnShowBest(m_undo);
     EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", " "));
     EXPECT_EQ(browser.StatusText(), "Beste oplossing met 1 correcte invullingen van de 3");
-    EXPECT_EQ(m_doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(m_doc.phase, Phase::Vullen);
 }
 
 TEST_F(SolutionsTest, TheLeastVariedCellGetsTheCursorWhileFillingAndWhileShowing) {
-    m_results.m_solutions = {Grid("AB", "C"), Grid("DB", "F"), Grid("GE", "I")};
-    CSolutionBrowser browser(m_doc, m_results);
-    m_doc.direction = DIR_DOWN;
+    m_results.solutions = {Grid("AB", "C"), Grid("DB", "F"), Grid("GE", "I")};
+    SolutionBrowser browser(m_doc, m_results);
+    m_doc.direction = Direction::Down;
     ASSERT_TRUE(browser.MarkLeastVariedCell().applied);
-    EXPECT_EQ(m_doc.curWord, m_doc.puzzle.FindWordAt(1, 0, DIR_DOWN));
+    EXPECT_EQ(m_doc.curWord, m_doc.puzzle.FindWordAt(1, 0, Direction::Down));
     EXPECT_EQ(m_doc.curPos, 0);
     EXPECT_NE(browser.StatusText().find(": 2 letters in 3 oplossingen"), std::string::npos)
         << browser.StatusText();
@@ -104,13 +104,13 @@ TEST_F(SolutionsTest, TheLeastVariedCellGetsTheCursorWhileFillingAndWhileShowing
     browser.OnShowSolutions();
     ASSERT_TRUE(browser.MarkLeastVariedCell().applied);
     EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", "C"));
-    m_results.m_solutions.clear();
+    m_results.solutions.clear();
     EXPECT_FALSE(browser.MarkLeastVariedCell().applied);
 }
 
 TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
     TempDir dir;
-    m_results.m_solutionCount = 2;
+    m_results.solutionCount = 2;
     m_doc.puzzle.html.title = "Titel";
     ASSERT_TRUE(WriteSolutionsFile(m_doc, m_results, dir.Path("uit.txt"), false));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit.txt")),

@@ -10,16 +10,16 @@
 namespace {
 
 // Words in m_words order: H1, V1, V2, H3, each three cells long.
-void SetSmallGrid(CRooster2Doc& doc) { SetGrid(doc, {"AB.", "C#.", "..."}); }
+void SetSmallGrid(Rooster2Doc& doc) { SetGrid(doc, {"AB.", "C#.", "..."}); }
 
-WordInfo& Word(CRooster2Doc& doc, int dx, int number) {
+WordInfo& Word(Rooster2Doc& doc, int dx, int number) {
     for (WordInfo& word : doc.puzzle.words)
         if (word.dx == dx && word.number == number) return word;
     ADD_FAILURE() << "no word " << dx << " " << number;
     return doc.puzzle.words.front();
 }
 
-void SetClues(CRooster2Doc& doc) {
+void SetClues(Rooster2Doc& doc) {
     Word(doc, 1, 1).clue = "Eerste";
     Word(doc, 0, 1).clue = "Omlaag";
     WordInfo& split = Word(doc, 0, 2);
@@ -31,7 +31,7 @@ void SetClues(CRooster2Doc& doc) {
 }
 
 TEST(WriteClueFile, LayoutWithWordLists) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
     doc.puzzle.search.wordFile = "lijst02.doc";
@@ -41,7 +41,7 @@ TEST(WriteClueFile, LayoutWithWordLists) {
 }
 
 TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     EXPECT_TRUE(CanWriteClueFile(doc.puzzle));
     doc.puzzle.numbering.numberPartWords = true;
     EXPECT_FALSE(CanWriteClueFile(doc.puzzle));
@@ -49,7 +49,7 @@ TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
 }
 
 TEST(ExportClues, TitleAndBothListsWithCrLf) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
     doc.puzzle.html.title = "Puzzel\nvan vandaag";
@@ -69,12 +69,12 @@ protected:
         doc.puzzle.extraFiles = {dir.Path("extra02.doc")};
     }
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
 };
 
 TEST_F(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
     WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc.puzzle));
-    CRooster2Doc bare;
+    Rooster2Doc bare;
     SetSmallGrid(bare);
     ClueSection section = ClueSection::Across;
     int count = -1;
@@ -89,7 +89,7 @@ class ClueReading : public ::testing::Test {
 protected:
     void SetUp() override { SetSmallGrid(doc); }
     int Line(const std::string& line) { return ProcessClueLine(doc.puzzle, section, line); }
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ClueSection section = ClueSection::Across;
 };
 
@@ -124,7 +124,7 @@ TEST(PasteClues, Messages) {
 TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
     TempDir dir;
     WriteFileOrFail(dir.Path("c.txt"), "\xEF\xBB\xBFHorizontaal\r\n1. Caf\xC3\xA9\r\n");
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetSmallGrid(doc);
     ClueSection section = ClueSection::Down;
     int count = 0;
@@ -136,7 +136,7 @@ TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
 TEST(ReadClueFile, GarbageNeverCrashesAndKeepsTheGrid) {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         SetSmallGrid(doc);
         const std::string grid = doc.puzzle.GridToString();
         std::string garbage(static_cast<std::size_t>(random() % 3000), '\0');

@@ -8,15 +8,15 @@
 namespace {
 
 // H1 KAT, V1 KAS, V2 "T.P", H3 SOP.
-CRooster2Doc Puzzle(const std::initializer_list<std::string>& rows) {
-    CRooster2Doc doc;
+Rooster2Doc Puzzle(const std::initializer_list<std::string>& rows) {
+    Rooster2Doc doc;
     SetGrid(doc, rows);
     return doc;
 }
 
 TEST(CompareWithFile, MissingAndForeignFiles) {
     TempDir dir;
-    CRooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
+    Rooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
     std::string details;
     EXPECT_EQ(CompareWithFile(doc, "", details), COMPARE_NOT_FOUND);
     EXPECT_EQ(CompareWithFile(doc, dir.Path("weg.rtr"), details), COMPARE_NOT_FOUND);
@@ -27,7 +27,7 @@ TEST(CompareWithFile, MissingAndForeignFiles) {
 }
 
 TEST(CompareWithFile, EveryTruncationLeavesThePuzzleAsItWas) {
-    CRooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
+    Rooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
     doc.puzzle.words[0].clue = "Huisdier";
     const std::string before = WriteRtr(doc);
     const std::string other = WriteRtr(Puzzle({"KOE", "A#.", "SOP"}));
@@ -49,7 +49,7 @@ protected:
         WriteFileOrFail(dir.Path("notities.txt"), "x");
     }
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
 };
 
 TEST_F(CompareNowTest, EmptyNameIsRefused) {

@@ -14,8 +14,8 @@ namespace {
 const FileDate DATE{6, 12, 2026, 9, 5};
 
 // H1 "KA." (1 + 2 letters), V1, V2, H3 as in a 3 by 3 grid with a black centre.
-CRooster2Doc SmallPuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc SmallPuzzle() {
+    Rooster2Doc doc;
     SetGrid(doc, {"KA.", "A#.", "T.."});
     doc.puzzle.words[0].clue = "Zuivel";
     doc.puzzle.words[1].clue = "Dier";

@@ -13,8 +13,8 @@ namespace {
 const char* const VERSION = "Rooster2 versie X\nGemaakt op nu";
 
 // 1 across ABC... on top, C, a black and a "niet" cell below.
-CRooster2Doc SmallPuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc SmallPuzzle() {
+    Rooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
     doc.puzzle.words[0].clue = "Eerst & <b>";
     doc.puzzle.words[1].clue = "Neer";
@@ -22,7 +22,7 @@ CRooster2Doc SmallPuzzle() {
     return doc;
 }
 
-CRooster2Doc SplitWords(int lineWidth);
+Rooster2Doc SplitWords(int lineWidth);
 
 // Each page variant against its expected file; the small puzzle holds a letter, an IJ, a
 // black and a "niet" cell, and markup in its title and clues.
@@ -31,41 +31,41 @@ TEST(HtmlExportLayout, PagesByteForByte) {
         const char* file;
         bool filled;
         bool lowerCase;
-        std::function<void(CRooster2Doc&)> change;
+        std::function<void(Rooster2Doc&)> change;
     } cases[] = {
-        {"html/empty.html", false, false, [](CRooster2Doc&) {}},
-        {"html/filled.html", true, false, [](CRooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
+        {"html/empty.html", false, false, [](Rooster2Doc&) {}},
+        {"html/filled.html", true, false, [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
         {"html/filled-lower-case.html", true, true,
-         [](CRooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
+         [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
         {"html/untitled-unnumbered-black.html", false, false,
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc.puzzle.html.title.clear();
              doc.puzzle.appearance.showNumbers = false;
              doc.puzzle.html.blackGrey = false;
          }},
         {"html/side-by-side.html", false, false,
-         [](CRooster2Doc& doc) { doc.puzzle.html.cluesSideBySide = true; }},
+         [](Rooster2Doc& doc) { doc.puzzle.html.cluesSideBySide = true; }},
         {"html/across-only.html", false, false,
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc.puzzle.html.cluesSideBySide = true;
              doc.puzzle.numbering.acrossOnly = true;
              doc.puzzle.BuildWords();
          }},
         {"html/small-red-cells.html", false, false,
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc.puzzle.appearance.cellSize = 5;
              doc.puzzle.appearance.colours.zwart = Rgb(0x12, 0x34, 0x56);
          }},
-        {"html/part-borders.html", false, false, [](CRooster2Doc& doc) { doc = SplitWords(1); }},
+        {"html/part-borders.html", false, false, [](Rooster2Doc& doc) { doc = SplitWords(1); }},
         {"html/part-corner.html", false, false,
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc = SplitWords(0);
              doc.puzzle.words[0].partLengths[0] = 1;
              doc.puzzle.words[0].partLengths[1] = 6;
          }},
     };
     for (const auto& c : cases) {
-        CRooster2Doc doc = SmallPuzzle();
+        Rooster2Doc doc = SmallPuzzle();
         c.change(doc);
         const std::string page = WriteHtml(doc.puzzle, c.filled, c.lowerCase, VERSION);
         EXPECT_EQ(ExpectedBytes(c.file, page), page) << c.file;
@@ -73,7 +73,7 @@ TEST(HtmlExportLayout, PagesByteForByte) {
 }
 
 TEST(HtmlExportLayout, ImageNameFollowsTheBlackChoice) {
-    CRooster2Doc doc = SmallPuzzle();
+    Rooster2Doc doc = SmallPuzzle();
     EXPECT_EQ("grijs.gif", HtmlImageName(doc.puzzle));
     doc.puzzle.html.blackGrey = false;
     EXPECT_EQ("zwart.gif", HtmlImageName(doc.puzzle));
@@ -81,8 +81,8 @@ TEST(HtmlExportLayout, ImageNameFollowsTheBlackChoice) {
 
 // ------------------------------------------------------------ part boundaries
 
-CRooster2Doc SplitWords(int lineWidth) {
-    CRooster2Doc doc;
+Rooster2Doc SplitWords(int lineWidth) {
+    Rooster2Doc doc;
     SetGrid(doc, {".......", ".######", ".######"});
     doc.puzzle.appearance.lineWidth = lineWidth;
     doc.puzzle.words[0].partCount = 2;  // across 7: 3 + 4

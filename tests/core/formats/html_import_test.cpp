@@ -20,39 +20,39 @@ std::string Page(const std::string& rows) {
 }
 
 TEST(HtmlImportRoundTrip, FilledPageGivesTheShapeWithEmptyWordCells) {
-    CRooster2Doc source;
+    Rooster2Doc source;
     SetGrid(source, {"AB#-", ".yC.", "#..D"});
     source.puzzle.words[0].clue = "weg";
     source.puzzle.html.cluesSideBySide = true;
     const std::string page = WriteHtml(source.puzzle, true, false, "v");
 
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     const ImportResult result = ReadHtmlGrid(doc, page);
     ASSERT_TRUE(result.imported);
     EXPECT_TRUE(result.message.text.empty());
-    CRooster2Doc expected;
+    Rooster2Doc expected;
     SetGrid(expected, {"..#-", "....", "#..."});
     EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
     EXPECT_EQ(4, doc.puzzle.width);
     EXPECT_EQ(3, doc.puzzle.height);
     EXPECT_EQ(expected.puzzle.words.size(), doc.puzzle.words.size());
-    EXPECT_EQ(PHASE_VULLEN, doc.phase);
+    EXPECT_EQ(Phase::Vullen, doc.phase);
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST(HtmlImportRoundTrip, EveryExportedShapeComesBack) {
-    CRooster2Doc source;
+    Rooster2Doc source;
     SetGrid(source, {"..#..", "-...-", "..#..", "-----", "#...#"});
     source.puzzle.appearance.partDashes = true;
     for (bool filled : {false, true}) {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         ASSERT_TRUE(ReadHtmlGrid(doc, WriteHtml(source.puzzle, filled, true, "v")).imported);
         EXPECT_EQ(source.puzzle.GridToString(), doc.puzzle.GridToString());
     }
 }
 
 TEST(HtmlImportRoundTrip, KeepsSettingsThatThePageDoesNotCarry) {
-    CRooster2Doc doc = MakeOpenPuzzle();
+    Rooster2Doc doc = MakeOpenPuzzle();
     ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("ww") + Row("zn"))).imported);
     EXPECT_EQ(44, doc.puzzle.appearance.cellSize);
     EXPECT_EQ("Open puzzel", doc.puzzle.html.title);
@@ -62,7 +62,7 @@ TEST(HtmlImportRoundTrip, KeepsSettingsThatThePageDoesNotCarry) {
 }
 
 TEST(HtmlImportMarkers, UpperCaseMarkersAreRecognised) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     const std::string page = Latin1ToUpper(Page(Row("wz") + Row("nw")));
     ASSERT_TRUE(ReadHtmlGrid(doc, page).imported);
     EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(1, 0));
@@ -79,7 +79,7 @@ TEST(HtmlImportMarkers, CountsRowsAndWidestRow) {
 }
 
 TEST(HtmlImportMarkers, CellsOfShortRowsBecomeFree) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"###", "###", "###"});
     ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("zzz") + Row("z") + Row("nx"))).imported);
     EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(0, 1));
@@ -94,7 +94,7 @@ TEST(HtmlImportMarkers, LongLinesAreReadInPiecesOf999) {
     const std::string inSecondPiece = std::string(999, ' ') + "<td class=rtrzi>\n";
     // The marker straddles the two pieces and is not seen.
     const std::string straddling = std::string(995, ' ') + "<td class=rtrzi>\n";
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     const std::string free = "<td class=rtrwi>\n";
     ASSERT_TRUE(
         ReadHtmlGrid(doc, Page("<tr>\n" + inSecondPiece + straddling + free + free)).imported);
@@ -104,8 +104,8 @@ TEST(HtmlImportMarkers, LongLinesAreReadInPiecesOf999) {
 }
 
 TEST(HtmlImportRefusal, PageWithoutGridTableLeavesTheDocument) {
-    const CRooster2Doc original = MakeOpenPuzzle();
-    CRooster2Doc doc = original;
+    const Rooster2Doc original = MakeOpenPuzzle();
+    Rooster2Doc doc = original;
     const ImportResult result = ReadHtmlGrid(doc, "<html><body><table>\n<tr>\n</table>\n");
     EXPECT_FALSE(result.imported);
     EXPECT_EQ("Html-bestand voldoet niet aan Rooster2-eisen", result.message.text);
@@ -114,8 +114,8 @@ TEST(HtmlImportRefusal, PageWithoutGridTableLeavesTheDocument) {
 }
 
 TEST(HtmlImportRefusal, HundredColumnsOrRowsAreRefused) {
-    const CRooster2Doc original = MakeOpenPuzzle();
-    CRooster2Doc doc = original;
+    const Rooster2Doc original = MakeOpenPuzzle();
+    Rooster2Doc doc = original;
     EXPECT_FALSE(ReadHtmlGrid(doc, Page(Row(std::string(100, 'w')))).imported);
     std::string hundredRows;
     for (int i = 0; i < 100; ++i) hundredRows += Row("w");
@@ -128,7 +128,7 @@ TEST(HtmlImportRefusal, HundredColumnsOrRowsAreRefused) {
 }
 
 TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
-    CRooster2Doc source;
+    Rooster2Doc source;
     SetGrid(source, {"..#", "-..", "..#"});
     const std::string page = WriteHtml(source.puzzle, true, false, "v");
     ExpectEveryTruncationSafe(page, ReadHtmlGrid);
@@ -136,7 +136,7 @@ TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
 }
 
 TEST(HtmlImportRefusal, MissingFileIsReported) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     TempDir dir;
     const ImportResult result = ImportHtmlFile(doc, dir.Path("weg.html"));
     EXPECT_FALSE(result.imported);

@@ -14,8 +14,8 @@
 #include "test_support.h"
 
 // A puzzle with content in every part a reader could disturb.
-inline CRooster2Doc MakeOpenPuzzle() {
-    CRooster2Doc doc;
+inline Rooster2Doc MakeOpenPuzzle() {
+    Rooster2Doc doc;
     SetGrid(doc, {"AB#", ".-.", "C.D"});
     doc.puzzle.words[0].clue = "Eerste";
     doc.puzzle.html.title = "Open puzzel";
@@ -24,7 +24,7 @@ inline CRooster2Doc MakeOpenPuzzle() {
     return doc;
 }
 
-inline void ExpectSameDocument(const CRooster2Doc& expected, const CRooster2Doc& actual) {
+inline void ExpectSameDocument(const Rooster2Doc& expected, const Rooster2Doc& actual) {
     EXPECT_EQ(WriteRtr(expected), WriteRtr(actual));
     EXPECT_EQ(expected.phase, actual.phase);
     EXPECT_EQ(expected.IsModified(), actual.IsModified());
@@ -34,9 +34,9 @@ inline void ExpectSameDocument(const CRooster2Doc& expected, const CRooster2Doc&
 // Feeds the reader every prefix of bytes: each one is refused with the document
 // untouched, or gives a grid the document can hold.
 inline void ExpectEveryTruncationSafe(std::string_view bytes, ImportReader reader) {
-    const CRooster2Doc original = MakeOpenPuzzle();
+    const Rooster2Doc original = MakeOpenPuzzle();
     for (std::size_t length = 0; length <= bytes.size(); ++length) {
-        CRooster2Doc doc = original;
+        Rooster2Doc doc = original;
         const ImportResult result = reader(doc, bytes.substr(0, length));
         if (!result.imported) {
             ExpectSameDocument(original, doc);
@@ -56,7 +56,7 @@ inline void ExpectEveryTruncationSafe(std::string_view bytes, ImportReader reade
 inline void ExpectGarbageSafe(const std::string& bytes, ImportReader reader) {
     std::mt19937 random(12091998);
     std::uniform_int_distribution<int> byteValue(0, 255);
-    const CRooster2Doc original = MakeOpenPuzzle();
+    const Rooster2Doc original = MakeOpenPuzzle();
     for (int round = 0; round < 300; ++round) {
         std::string damaged = bytes;
         if (round % 2 == 0) {
@@ -67,7 +67,7 @@ inline void ExpectGarbageSafe(const std::string& bytes, ImportReader reader) {
             for (int i = 0; i < 4; ++i)
                 damaged[position(random)] = static_cast<char>(byteValue(random));
         }
-        CRooster2Doc doc = original;
+        Rooster2Doc doc = original;
         if (!reader(doc, damaged).imported) ExpectSameDocument(original, doc);
     }
 }

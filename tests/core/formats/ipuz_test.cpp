@@ -9,8 +9,8 @@ namespace {
 
 // Letters, an IJ cell, a black cell, a not-cell, a split word and clues with signs
 // that HTML and JSON treat specially.
-CRooster2Doc FilledPuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc FilledPuzzle() {
+    Rooster2Doc doc;
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
     doc.puzzle.html.title = "Proef & \"zo\"";
     doc.puzzle.comment = "Regel een\r\nRegel tw\xE9\xE9";
@@ -21,13 +21,13 @@ CRooster2Doc FilledPuzzle() {
     return doc;
 }
 
-void ExpectSameClues(const CRooster2Doc& expected, const CRooster2Doc& actual) {
+void ExpectSameClues(const Rooster2Doc& expected, const Rooster2Doc& actual) {
     ASSERT_EQ(expected.puzzle.words.size(), actual.puzzle.words.size());
     for (std::size_t i = 0; i < expected.puzzle.words.size(); ++i)
         EXPECT_EQ(GetClueCaption(expected.puzzle.words[i]), GetClueCaption(actual.puzzle.words[i]));
 }
 
-ImportResult Import(CRooster2Doc& doc, const std::string& json) { return ImportIpuz(doc, json); }
+ImportResult Import(Rooster2Doc& doc, const std::string& json) { return ImportIpuz(doc, json); }
 
 // An ipuz file as other programs write it, around the given members.
 std::string Crossword(const std::string& members) {
@@ -38,8 +38,8 @@ std::string Crossword(const std::string& members) {
 }  // namespace
 
 TEST(Ipuz, RoundTripKeepsEverything) {
-    const CRooster2Doc original = FilledPuzzle();
-    CRooster2Doc read;
+    const Rooster2Doc original = FilledPuzzle();
+    Rooster2Doc read;
     const ImportResult result = Import(read, WriteIpuz(original.puzzle));
     ASSERT_TRUE(result.imported) << result.message.text;
     EXPECT_EQ("", result.message.text);
@@ -47,7 +47,7 @@ TEST(Ipuz, RoundTripKeepsEverything) {
     ExpectSameClues(original, read);
     EXPECT_EQ(original.puzzle.html.title, read.puzzle.html.title);
     EXPECT_EQ(original.puzzle.comment, read.puzzle.comment);
-    EXPECT_EQ(PHASE_VULLEN, read.phase);
+    EXPECT_EQ(Phase::Vullen, read.phase);
 }
 
 TEST(Ipuz, ExportWritesTheGridTheWayReadersExpect) {
@@ -67,7 +67,7 @@ TEST(Ipuz, ImportReadsWhatOtherProgramsWrite) {
                              {"number": 3, "clue": "Lidwoord", "enumeration": "1,1"}],
                   "Down:Verticaal": [{"number": "1", "clue": "Twee"}, [2, "Drie"],
                                      "zonder nummer", [9, "geen woord"]]})");
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     const ImportResult result = Import(doc, json);
     ASSERT_TRUE(result.imported) << result.message.text;
     // "TH" keeps its first letter, the omega cannot be held: two cells simplified.
@@ -104,9 +104,9 @@ TEST(IpuzRefusal, DamagedOrHostileFilesLeaveThePuzzle) {
         R"({"kind": ["http://ipuz.org/sudoku#1"], "dimensions": {"width": 2, "height": 2}, )" +
             grid + "}",
     };
-    const CRooster2Doc original = MakeOpenPuzzle();
+    const Rooster2Doc original = MakeOpenPuzzle();
     for (const std::string& json : cases) {
-        CRooster2Doc doc = original;
+        Rooster2Doc doc = original;
         const ImportResult result = Import(doc, json);
         EXPECT_FALSE(result.imported) << json.substr(0, 80);
         EXPECT_TRUE(result.message.text.starts_with("Ipuz-bestand incorrect: "))
@@ -122,7 +122,7 @@ TEST(IpuzRefusal, EveryTruncationAndGarbageIsSafe) {
 }
 
 TEST(IpuzRefusal, DoorloperCannotBeWritten) {
-    CRooster2Doc doc = FilledPuzzle();
+    Rooster2Doc doc = FilledPuzzle();
     EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
     doc.puzzle.numbering.doorloper = true;
     EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc.puzzle)->text);

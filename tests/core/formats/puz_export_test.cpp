@@ -14,8 +14,8 @@ namespace {
 // A filled 4 x 3 puzzle with an IJ cell, a black cell, a not-cell and a split word.
 // Words in Across Lite order: 1 across DENIJ, 1 down DAG, 2 down NOO, 3 down IJLS,
 // 4 across OL, 5 across OS.
-CRooster2Doc FilledPuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc FilledPuzzle() {
+    Rooster2Doc doc;
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
     doc.puzzle.html.title = "Proef";
     doc.puzzle.comment = "Notities";
@@ -130,8 +130,8 @@ TEST(PuzExport, EveryChecksumIsRight) {
 }
 
 TEST(PuzExport, OwnImportReadsShapeAndClues) {
-    const CRooster2Doc original = FilledPuzzle();
-    CRooster2Doc read;
+    const Rooster2Doc original = FilledPuzzle();
+    Rooster2Doc read;
     const ImportResult result = ImportPuz(read, WritePuz(original.puzzle));
     ASSERT_TRUE(result.imported);
     EXPECT_EQ("", result.message.text);
@@ -147,7 +147,7 @@ TEST(PuzExport, OwnImportReadsShapeAndClues) {
 }
 
 TEST(PuzExport, PuzzlesTheFormatCannotHoldAreRefused) {
-    CRooster2Doc doc = FilledPuzzle();
+    Rooster2Doc doc = FilledPuzzle();
     EXPECT_FALSE(PuzExportRefusal(doc.puzzle).has_value());
     doc.puzzle.SetCell(3, 2, CELL_VRIJ);
     ASSERT_TRUE(PuzExportRefusal(doc.puzzle).has_value());

@@ -51,7 +51,7 @@ PuzContent Ring(std::vector<std::string> strings) {
     return puz;
 }
 
-ImportResult Import(CRooster2Doc& doc, const PuzContent& puz) {
+ImportResult Import(Rooster2Doc& doc, const PuzContent& puz) {
     return ImportPuz(doc, MakePuz(puz));
 }
 
@@ -133,11 +133,11 @@ TEST(PuzStrings, ReadZeroTerminatedString) {
 // ------------------------------------------------------------ the import
 
 TEST(PuzImport, TakesTheShapeNotTheLetters) {
-    CRooster2Doc doc = MakeOpenPuzzle();
+    Rooster2Doc doc = MakeOpenPuzzle();
     const ImportResult result = Import(doc, Ring({"T", "A", "C", "een", "twee"}));
     ASSERT_TRUE(result.imported);
     EXPECT_TRUE(result.message.text.empty());
-    CRooster2Doc expected;
+    Rooster2Doc expected;
     SetGrid(expected, {"...", ".#.", "..."});
     EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
     EXPECT_EQ("T A C ", doc.puzzle.html.title);
@@ -145,13 +145,13 @@ TEST(PuzImport, TakesTheShapeNotTheLetters) {
     EXPECT_EQ("twee", doc.puzzle.words[1].clue);
     EXPECT_EQ("", doc.puzzle.words[2].clue);  // fewer clues than words
     EXPECT_EQ("", doc.puzzle.comment);
-    EXPECT_EQ(PHASE_VULLEN, doc.phase);
+    EXPECT_EQ(Phase::Vullen, doc.phase);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(30, doc.puzzle.appearance.cellSize);  // the import starts from a new puzzle
 }
 
 TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     // Every word is 3 long.
     const ImportResult result =
         Import(doc, Ring({"", "", "", "Een (1,2)", "Twee (3)", "Drie (2,2)", "Vier"}));
@@ -169,7 +169,7 @@ TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
 }
 
 TEST(PuzImport, SurplusStringsAndNotesGoToTheComment) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     std::vector<std::string> strings = {"T", "A", "C"};
     for (int i = 0; i < 4; ++i) strings.push_back(StrFormat("c%d", i));
     strings.push_back("extra");
@@ -181,7 +181,7 @@ TEST(PuzImport, SurplusStringsAndNotesGoToTheComment) {
 }
 
 TEST(PuzImport, AnEmptyClueEndsTheList) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, Ring({"T", "A", "C", "een", "", "drie", "vier"})).imported);
     EXPECT_EQ("een", doc.puzzle.words[0].clue);
     EXPECT_EQ("", doc.puzzle.words[1].clue);
@@ -196,7 +196,7 @@ TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
                       "LTIM\x03\x00\x00\x00"
                       "0,1\0",
                       12);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("Notities ", doc.puzzle.comment);
     puz.strings.pop_back();  // no notes: the section follows the last clue
@@ -212,7 +212,7 @@ TEST(PuzImport, NewerFilesHoldUtf8) {
                            "na\xC3\xAF"
                            "ef"});
     puz.version = "2.0";
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.puzzle.html.title);
     EXPECT_EQ(
@@ -226,10 +226,10 @@ TEST(PuzImport, NewerFilesHoldUtf8) {
 
 TEST(PuzImport, BytesBeforeTheHeaderAreSkipped) {
     PuzContent puz = Ring({"T", "A", "C", "een"});
-    CRooster2Doc plain;
+    Rooster2Doc plain;
     ASSERT_TRUE(Import(plain, puz).imported);
     puz.preamble = "051206.puz\n\xCD";
-    CRooster2Doc withPreamble;
+    Rooster2Doc withPreamble;
     ASSERT_TRUE(Import(withPreamble, puz).imported);
     ExpectSameDocument(plain, withPreamble);
 }
@@ -246,10 +246,10 @@ TEST(PuzImportRefusal, BadFilesLeaveTheDocument) {
     noMagic[5] = 'X';
     std::string inGrid = MakePuz(Ring({}));
     inGrid.resize(0x34 + 9 + 4);
-    const CRooster2Doc original = MakeOpenPuzzle();
+    const Rooster2Doc original = MakeOpenPuzzle();
     for (const std::string& bytes :
          {MakePuz(wide), MakePuz(empty), noMagic, inGrid, std::string()}) {
-        CRooster2Doc doc = original;
+        Rooster2Doc doc = original;
         const ImportResult result = ImportPuz(doc, bytes);
         EXPECT_FALSE(result.imported);
         EXPECT_EQ("Puz-bestand incorrect", result.message.text);
@@ -262,7 +262,7 @@ TEST(PuzImportRefusal, HundredByHundredIsAccepted) {
     big.width = 100;
     big.height = 100;
     big.player = std::string(10000, '-');
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, big).imported);
     EXPECT_EQ(100, doc.puzzle.width);
     EXPECT_EQ(200u, doc.puzzle.words.size());
@@ -279,7 +279,7 @@ TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
 }
 
 TEST(PuzImportRefusal, MissingFileIsReported) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     TempDir dir;
     EXPECT_EQ("Bestand is er niet", ImportPuzFile(doc, dir.Path("weg.puz")).message.text);
 }
@@ -296,10 +296,10 @@ protected:
 };
 
 TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     const ImportResult result = ImportPuzFile(doc, PuzPath("test.puz"));
     ASSERT_TRUE(result.imported) << result.message.text;
-    CRooster2Doc expected;
+    Rooster2Doc expected;
     SetGrid(expected, {"....#", "....#", ".....", "#....", "#...."});
     EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
     ASSERT_EQ(10u, doc.puzzle.words.size());
@@ -313,16 +313,16 @@ TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
 }
 
 TEST_F(RealPuzFiles, PreambleFileReadsLikeTheOriginal) {
-    CRooster2Doc plain;
-    CRooster2Doc withPreamble;
+    Rooster2Doc plain;
+    Rooster2Doc withPreamble;
     ASSERT_TRUE(ImportPuzFile(plain, PuzPath("test.puz")).imported);
     ASSERT_TRUE(ImportPuzFile(withPreamble, PuzPath("test-with-preamble.puz")).imported);
     ExpectSameDocument(plain, withPreamble);
 }
 
 TEST_F(RealPuzFiles, TruncatedFileIsRefused) {
-    const CRooster2Doc original = MakeOpenPuzzle();
-    CRooster2Doc doc = original;
+    const Rooster2Doc original = MakeOpenPuzzle();
+    Rooster2Doc doc = original;
     const ImportResult result = ImportPuzFile(doc, PuzPath("test-truncated.puz"));
     EXPECT_FALSE(result.imported);
     EXPECT_EQ("Puz-bestand incorrect", result.message.text);
@@ -330,7 +330,7 @@ TEST_F(RealPuzFiles, TruncatedFileIsRefused) {
 }
 
 TEST_F(RealPuzFiles, Latin1FileKeepsItsBytes) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(ImportPuzFile(doc, PuzPath("test-iso-8859-1.puz")).imported);
     EXPECT_NE(std::string::npos, doc.puzzle.html.title.find("\xA9 2018"));
     EXPECT_EQ(10u, doc.puzzle.words.size());
@@ -340,7 +340,7 @@ TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
     for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() + "/puz")) {
         const std::string name = entry.path().filename().string();
         if (name == "test-truncated.puz") continue;
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         const ImportResult result = ImportPuzFile(doc, entry.path().string());
         ASSERT_TRUE(result.imported) << name;
         EXPECT_FALSE(doc.puzzle.words.empty()) << name;
@@ -351,7 +351,7 @@ TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
 }
 
 TEST_F(RealPuzFiles, GapsFileHasItsShape) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(ImportPuzFile(doc, PuzPath("gaps.puz")).imported);
     EXPECT_EQ(7, doc.puzzle.width);
     EXPECT_EQ(5, doc.puzzle.height);

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(PuzTextLayout, WholeFileByteForByte) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
     doc.puzzle.html.title = "Mijn puzzel";
     doc.puzzle.words[0].clue = "Begin";

@@ -38,18 +38,18 @@ std::string MakeRos(const std::vector<std::string>& rows,
 }
 
 TEST(RosImport, ReadsKindsAndLetters) {
-    CRooster2Doc doc = MakeOpenPuzzle();
+    Rooster2Doc doc = MakeOpenPuzzle();
     const ImportResult result = ImportRos(doc, MakeRos({"AB#", "C.D", "-.E"}));
     ASSERT_TRUE(result.imported);
     EXPECT_TRUE(result.message.text.empty());
-    CRooster2Doc expected;
+    Rooster2Doc expected;
     SetGrid(expected, {"AB#", "C.D", "-.E"});
     EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
     EXPECT_EQ(expected.puzzle.words.size(), doc.puzzle.words.size());
     for (const WordInfo& word : doc.puzzle.words) EXPECT_EQ("", word.clue);
     EXPECT_EQ("", doc.puzzle.html.title);  // everything else as for a new puzzle
     EXPECT_EQ(30, doc.puzzle.appearance.cellSize);
-    EXPECT_EQ(PHASE_VULLEN, doc.phase);
+    EXPECT_EQ(Phase::Vullen, doc.phase);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -58,7 +58,7 @@ TEST(RosImport, FifteenByFifteenAndTheLargestGrid) {
     rows[7][7] = '#';
     rows[0][14] = '-';
     rows[3][4] = 'Q';
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(ImportRos(doc, MakeRos(rows)).imported);
     EXPECT_EQ(15, doc.puzzle.width);
     EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(7, 7));
@@ -75,7 +75,7 @@ TEST(RosImport, UnknownKindsAndControlBytesGiveFreeCells) {
     std::string bytes = MakeRos({"AB", "CD"});
     bytes[1624 + 1 * SIDE + 0] = 9;     // kind of (1, 0)
     bytes[24 + 0 * SIDE + 1] = '\x01';  // letter of (0, 1): no letter at all
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ASSERT_TRUE(ImportRos(doc, bytes).imported);
     EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(1, 0));
     EXPECT_EQ(CELL_VRIJ, doc.puzzle.GetCell(0, 1));
@@ -91,9 +91,9 @@ TEST(RosImportRefusal, BadFilesLeaveTheDocument) {
                                           MakeRos({"AB"}, 0, 1),  MakeRos({"AB"}, 41, 1),
                                           MakeRos({"AB"}, 2, 0),  MakeRos({"AB"}, 2, 41),
                                           MakeRos({"AB"}, -5, 1), std::string()};
-    const CRooster2Doc original = MakeOpenPuzzle();
+    const Rooster2Doc original = MakeOpenPuzzle();
     for (const std::string& bytes : bad) {
-        CRooster2Doc doc = original;
+        Rooster2Doc doc = original;
         const ImportResult result = ImportRos(doc, bytes);
         EXPECT_FALSE(result.imported);
         EXPECT_EQ("Ros-bestand incorrect", result.message.text);
@@ -108,7 +108,7 @@ TEST(RosImportRefusal, EveryTruncationAndGarbageIsSafe) {
 }
 
 TEST(RosImportRefusal, MissingFileIsReported) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     TempDir dir;
     EXPECT_EQ("Bestand is er niet", ImportRosFile(doc, dir.Path("weg.ros")).message.text);
 }

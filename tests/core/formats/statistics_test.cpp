@@ -10,7 +10,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines Report(CRooster2Doc& doc, const StatisticsOptions& options = {},
+Lines Report(Rooster2Doc& doc, const StatisticsOptions& options = {},
              const SystemFacts& facts = {}) {
     Lines lines;
     ComputeStatistics(doc, lines, options, facts);
@@ -27,7 +27,7 @@ bool AnyStartsWith(const Lines& lines, const std::string& prefix) {
 }
 
 // H1 KAT, V1 KAS, V2 "T P" (partly filled), H3 SOP.
-void SetFilledGrid(CRooster2Doc& doc) { SetGrid(doc, {"KAT", "A#.", "SOP"}); }
+void SetFilledGrid(Rooster2Doc& doc) { SetGrid(doc, {"KAT", "A#.", "SOP"}); }
 
 std::string Joined(const Lines& lines) {
     std::string text;
@@ -36,7 +36,7 @@ std::string Joined(const Lines& lines) {
 }
 
 TEST(ComputeStatistics, WholeReportWithLengthsProductAndSum) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetFilledGrid(doc);
     StatisticsOptions options;
     options.withLengths = true;
@@ -47,7 +47,7 @@ TEST(ComputeStatistics, WholeReportWithLengthsProductAndSum) {
 }
 
 TEST(ComputeStatistics, LocationWordListsAndClues) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetFilledGrid(doc);
     doc.pathName = "/puzzels/kaas.rtr";
     doc.puzzle.search.wordFile = "woorden02.doc";
@@ -62,7 +62,7 @@ TEST(ComputeStatistics, LocationWordListsAndClues) {
 }
 
 TEST(ComputeStatistics, RepeatedFillingsAreGroupedAndMarked) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"KAT", "###", "KAT", "###", "KAT", "###", "KOP"});
     const Lines lines = Report(doc);
     EXPECT_TRUE(Contains(lines, "Gelijke invullingen (KAT): H1 H2 H3"));
@@ -76,7 +76,7 @@ TEST(ComputeStatistics, RepeatedFillingsAreGroupedAndMarked) {
 }
 
 TEST(ComputeStatistics, SplitWordsCountTheirParts) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetFilledGrid(doc);
     doc.puzzle.words[0].partCount = 2;
     doc.puzzle.words[0].partLengths[0] = 1;
@@ -92,7 +92,7 @@ TEST(ComputeStatistics, SplitWordsCountTheirParts) {
 }
 
 TEST(ComputeStatistics, SystemFactsInTheirLines) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetFilledGrid(doc);
     SystemFacts facts;
     facts.memory = MemoryFacts{37, 8ull << 30, 1536ull << 20};
@@ -109,7 +109,7 @@ TEST(ComputeStatistics, SystemFactsInTheirLines) {
 }
 
 TEST(WordLetterValues, LowEightBitsAsSignedNumbers) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.letterValues[0] = 300;  // counts as 44
     doc.puzzle.letterValues[1] = 200;  // counts as -56
     bool ok = false;

@@ -9,11 +9,11 @@
 namespace {
 
 struct ClueWindowsTest : ::testing::Test {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     ClueWindowsTest() {
         doc.OnNewDocument();
         SetGrid(doc, {"...", ".#.", "..."});
-        doc.phase = PHASE_VULLEN;
+        doc.phase = Phase::Vullen;
         doc.puzzle.Renumber();
     }
     WordInfo& Word(int number, bool across) {
@@ -78,7 +78,7 @@ TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
 }
 
 TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.appearance.margin = 5;
     doc.puzzle.width = 10;
     EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 2000), 100 + 5 + 200 + 10);

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(ExtraFilesTest, RowsAreNumberedFromOne) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.extraFiles = {"a03.doc", "b03.doc"};
     const std::vector<ExtraFileRow> rows = ExtraFileRows(doc);
     ASSERT_EQ(rows.size(), 2u);
@@ -17,7 +17,7 @@ TEST(ExtraFilesTest, RowsAreNumberedFromOne) {
 }
 
 TEST(ExtraFilesTest, AddingAndRemovingMarkModifiedAndMoveLaterFilesUp) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     AddExtraFile(doc, "a03.doc");
     EXPECT_TRUE(doc.IsModified());
     doc.puzzle.extraFiles = {"a03.doc", "b03.doc", "c03.doc"};
@@ -28,7 +28,7 @@ TEST(ExtraFilesTest, AddingAndRemovingMarkModifiedAndMoveLaterFilesUp) {
 }
 
 TEST(ExtraFilesTest, NumbersNamingNoFileArePassedOver) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.extraFiles = {"a03.doc"};
     RemoveExtraFiles(doc, {0, 2});
     EXPECT_FALSE(doc.IsModified());

@@ -9,8 +9,8 @@
 namespace {
 
 struct PropertiesTest : ::testing::Test {
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
     PropertiesTest() {
         doc.OnNewDocument();
         doc.puzzle.BuildWords();
@@ -48,12 +48,12 @@ TEST_F(PropertiesTest, WiderGridKeepsOldColumnsAndAddsFreeCells) {
     EXPECT_TRUE(Apply(p).resized);
     EXPECT_EQ(GridRows(doc), (Rows{"#....", ".....", "..#.."}));
     EXPECT_EQ(doc.curWord, 0);
-    EXPECT_FALSE(undo.CanUndo(PHASE_VORMEN));
+    EXPECT_FALSE(undo.CanUndo(Phase::Vormen));
     EXPECT_EQ(doc.puzzle.words.front().length, 4);
 }
 
 TEST_F(PropertiesTest, SizeIsNotChangedOutsideShaping) {
-    doc.phase = PHASE_VULLEN;
+    doc.phase = Phase::Vullen;
     PuzzleProperties p = ReadProperties(doc, false);
     p.width = 20;
     p.numbering.doorloper = true;
@@ -80,11 +80,11 @@ TEST_F(PropertiesTest, SwitchingDoorloperOnEmptiesTheGridWithAnUndoStep) {
     EXPECT_TRUE(Apply(p).cleared);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
     EXPECT_TRUE(doc.puzzle.numbering.doorloper);
-    EXPECT_TRUE(undo.CanUndo(PHASE_VORMEN));
+    EXPECT_TRUE(undo.CanUndo(Phase::Vormen));
 }
 
 TEST_F(PropertiesTest, NewStartNumberRenumbersAtOnceAndFillingKeepsTheClues) {
-    doc.phase = PHASE_VULLEN;
+    doc.phase = Phase::Vullen;
     doc.puzzle.words[0].clue = "hoofdstad";
     PuzzleProperties p = ReadProperties(doc, false);
     p.numbering.startNumber = 7;

@@ -9,13 +9,13 @@
 namespace {
 
 struct WordEditTest : ::testing::Test {
-    CRooster2Doc doc;
-    CUndoHistories undo;
+    Rooster2Doc doc;
+    UndoHistories undo;
     int across = -1;
     WordEditTest() {
         doc.OnNewDocument();
         SetGrid(doc, {"K..S.", "....."});
-        doc.phase = PHASE_VULLEN;
+        doc.phase = Phase::Vullen;
         doc.puzzle.Renumber();
         undo.ResetFillUndo(doc);
         across = doc.FindWordAt(0, 0);
@@ -51,7 +51,7 @@ TEST_F(WordEditTest, OkStoresLettersClueAndPartsWithAnUndoStep) {
     EXPECT_EQ(word.partLengths[1], 3);
     EXPECT_EQ(word.extraList, 1);
     EXPECT_EQ(doc.puzzle.search.maxCandidates, 50);
-    EXPECT_TRUE(undo.CanUndo(PHASE_VULLEN));
+    EXPECT_TRUE(undo.CanUndo(Phase::Vullen));
     EXPECT_TRUE(doc.IsModified());
 }
 

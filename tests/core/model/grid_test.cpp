@@ -9,9 +9,9 @@ namespace {
 // Cells that differ from free after one symmetric black click on an empty grid.
 std::vector<std::pair<int, int>> BlackCellsAfterClick(int width, int height, int symmetry, int x,
                                                       int y) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.Resize(width, height);
-    doc.puzzle.symmetry = symmetry;
+    doc.puzzle.symmetry = static_cast<Symmetry>(symmetry);
     doc.puzzle.SetCellSymmetric(x, y, CELL_ZWART);
     std::vector<std::pair<int, int>> black;
     for (int cy = 0; cy < height; ++cy)
@@ -24,11 +24,11 @@ using Cells = std::vector<std::pair<int, int>>;
 
 }  // namespace
 
-TEST(ProfileColorsTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
-    CMapProfile profile;
+TEST(ProfileColoursTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
+    MapProfile profile;
     profile.WriteProfileInt("Kleur", "Zwart", 0x123456);
     profile.WriteProfileInt("Kleur", "Woord", -1);
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.profile = &profile;
     doc.OnNewDocument();
     EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0x123456u);

@@ -31,8 +31,8 @@ std::string OldShortFile(std::int32_t ijFlag = 0) {
     return out.TakeBytes();
 }
 
-CRooster2Doc SamplePuzzle() {
-    CRooster2Doc doc;
+Rooster2Doc SamplePuzzle() {
+    Rooster2Doc doc;
     SetGrid(doc, {"DENHAAG", ".#.#.#.", "y......"});
     doc.puzzle.words[0].clue = "Hofstad";
     doc.puzzle.words[0].partCount = 2;
@@ -47,7 +47,7 @@ CRooster2Doc SamplePuzzle() {
     doc.puzzle.letterValues[4] = -3;
     doc.puzzle.numbering.startNumber = 4;
     doc.puzzle.numbering.numberPartWords = true;
-    doc.phase = PHASE_VULLEN;
+    doc.phase = Phase::Vullen;
     doc.puzzle.Renumber();
     return doc;
 }
@@ -55,9 +55,9 @@ CRooster2Doc SamplePuzzle() {
 }  // namespace
 
 TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
-    const CRooster2Doc doc = SamplePuzzle();
+    const Rooster2Doc doc = SamplePuzzle();
     const std::string bytes = WriteRtr(doc);
-    CRooster2Doc reopened;
+    Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
     EXPECT_EQ(WriteRtr(reopened), bytes);
     EXPECT_EQ(reopened.puzzle.GridToString(), doc.puzzle.GridToString());
@@ -70,13 +70,13 @@ TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
     EXPECT_EQ(reopened.puzzle.comment, "Voor de krant");
     // Renumbered on reading with part numbers: the second part has its own number.
     EXPECT_EQ(reopened.puzzle.CellNumber(3, 0), doc.puzzle.CellNumber(3, 0));
-    EXPECT_EQ(reopened.phase, PHASE_VULLEN);
+    EXPECT_EQ(reopened.phase, Phase::Vullen);
 }
 
 TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
     std::string bytes = WriteRtr(SamplePuzzle());
     bytes[10] = 'x';
-    CRooster2Doc doc = SamplePuzzle();
+    Rooster2Doc doc = SamplePuzzle();
     const RtrReadResult result = ReadRtr(doc, bytes);
     EXPECT_EQ(result.status, RtrStatus::NotRtr);
     EXPECT_EQ(result.message.text, "Geen valide rtr-bestand");
@@ -90,7 +90,7 @@ TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
 }
 
 TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
-    CRooster2Doc doc = SamplePuzzle();
+    Rooster2Doc doc = SamplePuzzle();
     doc.puzzle.search.maxFrequency = 4;
     doc.puzzle.html.blackGrey = false;
     ASSERT_EQ(ReadRtr(doc, OldShortFile()).status, RtrStatus::Loaded);
@@ -102,7 +102,7 @@ TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
     EXPECT_EQ(doc.puzzle.search.maxSolutions, 250);
     EXPECT_FALSE(doc.puzzle.search.allDifferent);
     EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0x333333u);
-    EXPECT_EQ(doc.phase, PHASE_VULLEN);
+    EXPECT_EQ(doc.phase, Phase::Vullen);
     // Later fields take their defaults.
     EXPECT_TRUE(doc.puzzle.html.title.empty());
     EXPECT_TRUE(doc.puzzle.comment.empty());
@@ -122,7 +122,7 @@ TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
 }
 
 TEST(RtrShortFileTest, AnIjFlagOtherThanZeroOrOneStopsReading) {
-    CRooster2Doc doc = SamplePuzzle();
+    Rooster2Doc doc = SamplePuzzle();
     doc.puzzle.html.title = "Blijft";
     doc.puzzle.search.maxFrequency = 4;
     std::string bytes = OldShortFile(7) + "garbage that is never read";
@@ -141,17 +141,17 @@ TEST(RtrPartsTest, OnlyTwoToNineteenPartsAreRead) {
         later.WriteS32(0);       // side by side
         later.WriteS32(stored);  // the only word's parts
         bytes += later.Bytes();
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded) << stored;
         EXPECT_EQ(doc.puzzle.words[0].partCount, 0) << stored;
     }
 }
 
 TEST(RtrPartsTest, ARejectedStringIsSkippedAndTheNextFieldsStayAligned) {
-    CRooster2Doc doc = SamplePuzzle();
+    Rooster2Doc doc = SamplePuzzle();
     doc.puzzle.html.title = std::string(1000, 'T');  // longer than a title may be
     const std::string bytes = WriteRtr(doc);
-    CRooster2Doc reopened;
+    Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
     EXPECT_TRUE(reopened.puzzle.html.title.empty());
     EXPECT_EQ(reopened.puzzle.comment, "Voor de krant");
@@ -160,12 +160,12 @@ TEST(RtrPartsTest, ARejectedStringIsSkippedAndTheNextFieldsStayAligned) {
 
 TEST(RtrDamageTest, EveryTruncationLoadsOrLeavesTheDocumentAsItWas) {
     const std::string bytes = WriteRtr(SamplePuzzle());
-    CRooster2Doc open;
+    Rooster2Doc open;
     open.puzzle.html.title = "Het open rooster";
     const std::string before = WriteRtr(open);
     int refused = 0;
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
-        CRooster2Doc doc = open;
+        Rooster2Doc doc = open;
         const RtrReadResult result = ReadRtr(doc, std::string_view(bytes).substr(0, cut));
         ASSERT_NE(result.status, RtrStatus::NotRtr) << cut;
         if (result.status == RtrStatus::Refused) {
@@ -180,7 +180,7 @@ TEST(RtrDamageTest, EveryTruncationLoadsOrLeavesTheDocumentAsItWas) {
 TEST(RtrDamageTest, ACutInsideTheRequiredFieldsIsRefused) {
     const std::string bytes = OldShortFile();
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         const RtrStatus status = ReadRtr(doc, std::string_view(bytes).substr(0, cut)).status;
         // Only the boundaries of the word file and the later option fields may be missing.
         const std::size_t fieldsFrom17 = bytes.size() - 14 - 20;
@@ -200,13 +200,13 @@ TEST(RtrDamageTest, ImpossibleSizesAndLengthsAreRefused) {
         return bytes;
     };
     for (const std::int32_t width : {0, -1, 101, 0x7FFFFFFF}) {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         EXPECT_EQ(ReadRtr(doc, withS32At(29, width)).status, RtrStatus::Refused) << width;
         EXPECT_EQ(doc.puzzle.width, 15);
     }
     const std::size_t clueLength = 29 + 8 + 6 + 44 + 4 + 4;
     for (const std::int32_t length : {-1, 5000, 0x7FFFFFFF}) {
-        CRooster2Doc doc;
+        Rooster2Doc doc;
         EXPECT_EQ(ReadRtr(doc, withS32At(clueLength, length)).status, RtrStatus::Refused);
     }
 }
@@ -221,9 +221,9 @@ TEST(RtrDamageTest, ForeignStateValuesAreMadeSafe) {
     ByteWriter phase;
     for (std::int32_t value : {4, 1, 999}) phase.WriteS32(value);
     bytes.replace(margin + 28, 12, phase.Bytes());
-    CRooster2Doc reopened;
+    Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.phase, PHASE_VORMEN);
+    EXPECT_EQ(reopened.phase, Phase::Vormen);
     EXPECT_EQ(reopened.curWord, -1);
     EXPECT_EQ(reopened.puzzle.appearance.cellSize, 200);
 }
@@ -232,8 +232,8 @@ TEST(RtrFileTest, SavingInTheSearchPhasesIsRefusedAndTouchesNothing) {
     TempDir dir;
     const std::string path = dir.Path("puzzel.rtr");
     WriteFileOrFail(path, "bestaand");
-    for (const int phase : {PHASE_TONEN, PHASE_ZOEKEN}) {
-        CRooster2Doc doc;
+    for (const Phase phase : {Phase::Tonen, Phase::Zoeken}) {
+        Rooster2Doc doc;
         doc.phase = phase;
         UserMessage message;
         EXPECT_FALSE(SaveRtrFile(doc, path, message));
@@ -245,7 +245,7 @@ TEST(RtrFileTest, SavingInTheSearchPhasesIsRefusedAndTouchesNothing) {
 TEST(RtrFileTest, AFailedSaveKeepsTheOldFile) {
     TempDir dir;
     const std::string path = dir.Path("puzzel.rtr");
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.BuildWords();
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, path, message));
@@ -260,11 +260,11 @@ TEST(RtrFileTest, AFailedSaveKeepsTheOldFile) {
 }
 
 TEST(RtrDamageTest, SettingsOutsideTheDialogRangesAreClamped) {
-    CRooster2Doc doc = SamplePuzzle();
+    Rooster2Doc doc = SamplePuzzle();
     doc.puzzle.numbering.startNumber = 0x7FFFFFFF;  // would overflow the numbering
     doc.puzzle.appearance.lineWidth = 40;
     doc.puzzle.appearance.clueTextSize = -3;
-    CRooster2Doc reopened;
+    Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, WriteRtr(doc)).status, RtrStatus::Loaded);
     EXPECT_EQ(reopened.puzzle.numbering.startNumber, 999);
     EXPECT_EQ(reopened.puzzle.appearance.lineWidth, 1);

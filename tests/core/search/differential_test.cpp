@@ -22,22 +22,22 @@ struct Outcome {
     std::string resultText;
     std::string gridAfter;
     std::size_t wordsAfter = 0;
-    int phaseAfter = 0;
+    Phase phaseAfter = Phase::Vormen;
 };
 
 template <typename Search>
-Outcome RunOn(CRooster2Doc doc, unsigned seed) {
+Outcome RunOn(Rooster2Doc doc, unsigned seed) {
     Search search(doc);
-    CFakeClock clock(1);
-    CLcgRandom random;
-    search.m_clock = &clock;
-    search.m_random = &random;
-    search.m_seed = seed;
+    FakeClock clock(1);
+    LcgRandom random;
+    search.clock = &clock;
+    search.random = &random;
+    search.seed = seed;
     Outcome outcome;
     RecordInto(search, outcome.record, PLACEMENT_BUDGET);
     outcome.started = search.Run();
     for (const UserMessage& message : search.Messages()) outcome.messages.push_back(message.text);
-    outcome.results = search.m_results;
+    outcome.results = search.results;
     outcome.resultText = search.ResultText();
     outcome.gridAfter = doc.puzzle.GridToString();
     outcome.wordsAfter = doc.puzzle.words.size();
@@ -46,7 +46,7 @@ Outcome RunOn(CRooster2Doc doc, unsigned seed) {
 }
 
 // The two methods agree on everything the run reports.
-void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const CRooster2Doc& doc) {
+void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const Rooster2Doc& doc) {
     ASSERT_EQ(plain.started, fast.started);
     ASSERT_EQ(plain.messages, fast.messages);
     ASSERT_EQ(plain.record.placements, fast.record.placements);
@@ -54,10 +54,10 @@ void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const CRooster
     EXPECT_EQ(plain.record.polls, fast.record.polls);
     EXPECT_EQ(plain.record.redraws, fast.record.redraws);
     EXPECT_EQ(plain.record.beeps, fast.record.beeps);
-    EXPECT_EQ(plain.results.m_solutions, fast.results.m_solutions);
-    EXPECT_EQ(plain.results.m_solutionCount, fast.results.m_solutionCount);
-    EXPECT_EQ(plain.results.m_bestFill, fast.results.m_bestFill);
-    EXPECT_EQ(plain.results.m_bestDepth, fast.results.m_bestDepth);
+    EXPECT_EQ(plain.results.solutions, fast.results.solutions);
+    EXPECT_EQ(plain.results.solutionCount, fast.results.solutionCount);
+    EXPECT_EQ(plain.results.bestFill, fast.results.bestFill);
+    EXPECT_EQ(plain.results.bestDepth, fast.results.bestDepth);
     EXPECT_EQ(plain.resultText, fast.resultText);
     EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
     EXPECT_EQ(fast.wordsAfter, doc.puzzle.words.size());
@@ -70,15 +70,15 @@ TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
     int withBestFill = 0;
     for (unsigned c = 0; c < CASES; ++c) {
         SCOPED_TRACE("case " + std::to_string(c));
-        CRandomCase randomCase(c, dir);
-        CRooster2Doc doc;
+        RandomCase randomCase(c, dir);
+        Rooster2Doc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
-        const Outcome plain = RunOn<CLiteralSearch>(doc, seed);
-        const Outcome fast = RunOn<CSearchEngine>(doc, seed);
+        const Outcome plain = RunOn<LiteralSearch>(doc, seed);
+        const Outcome fast = RunOn<SearchEngine>(doc, seed);
         ExpectSameOutcome(plain, fast, doc);
-        if (fast.results.m_solutionCount > 0) ++withSolutions;
-        if (fast.results.m_bestDepth > 0) ++withBestFill;
+        if (fast.results.solutionCount > 0) ++withSolutions;
+        if (fast.results.bestDepth > 0) ++withBestFill;
     }
     // The generator must reach both kinds of outcome, or the comparison proves little.
     EXPECT_GT(withSolutions, CASES / 10);
@@ -90,14 +90,14 @@ TEST(SearchEngineDifferential, MatchesThePlainMethodWithScoredListsAndAMinimum) 
     int withSolutions = 0;
     for (unsigned c = 0; c < CASES / 4; ++c) {
         SCOPED_TRACE("case " + std::to_string(c));
-        CRandomCase randomCase(c, dir, true);
-        CRooster2Doc doc;
+        RandomCase randomCase(c, dir, true);
+        Rooster2Doc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
-        const Outcome plain = RunOn<CLiteralSearch>(doc, seed);
-        const Outcome fast = RunOn<CSearchEngine>(doc, seed);
+        const Outcome plain = RunOn<LiteralSearch>(doc, seed);
+        const Outcome fast = RunOn<SearchEngine>(doc, seed);
         ExpectSameOutcome(plain, fast, doc);
-        if (fast.results.m_solutionCount > 0) ++withSolutions;
+        if (fast.results.solutionCount > 0) ++withSolutions;
     }
     EXPECT_GT(withSolutions, CASES / 40);
 }

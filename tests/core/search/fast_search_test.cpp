@@ -28,34 +28,34 @@ struct Found {
 };
 
 template <typename Search>
-Found RunSearch(CRooster2Doc doc, unsigned seed, long long budget = 0) {
+Found RunSearch(Rooster2Doc doc, unsigned seed, long long budget = 0) {
     Search search(doc);
-    CFakeClock clock;
-    CLcgRandom random;
-    search.m_clock = &clock;
-    search.m_random = &random;
-    search.m_seed = seed;
+    FakeClock clock;
+    LcgRandom random;
+    search.clock = &clock;
+    search.random = &random;
+    search.seed = seed;
     SearchRecord record;
     RecordInto(search, record, budget);
     Found found;
     found.started = search.Run();
     found.stoppedByBudget = budget > 0 && static_cast<long long>(record.placements.size()) >= budget;
-    found.results = search.m_results;
+    found.results = search.results;
     found.resultText = search.ResultText();
     found.gridAfter = doc.puzzle.GridToString();
     return found;
 }
 
 std::set<std::string> AsSet(const Found& found) {
-    return {found.results.m_solutions.begin(), found.results.m_solutions.end()};
+    return {found.results.solutions.begin(), found.results.solutions.end()};
 }
 
 // A list line with a lower-case y puts an IJ cell into a free cell, after which
 // the crossing word must hold a capital Y there: which of the two words came
 // first decides, so the exact order's solutions depend on that order. The
 // comparison leaves such puzzles out.
-bool WritesIjCell(const CRooster2Doc& doc, const Found& found) {
-    for (const std::string& solution : found.results.m_solutions)
+bool WritesIjCell(const Rooster2Doc& doc, const Found& found) {
+    for (const std::string& solution : found.results.solutions)
         for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
             if (doc.puzzle.cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ)) return true;
     return false;
@@ -68,28 +68,28 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
     int compared = 0;
     for (unsigned c = 0; c < CASES; ++c) {
         SCOPED_TRACE("case " + std::to_string(c));
-        CRandomCase randomCase(c, dir);
-        CRooster2Doc doc;
+        RandomCase randomCase(c, dir);
+        Rooster2Doc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
         doc.puzzle.search.maxSolutions = 0;
-        const Found exact = RunSearch<CSearchEngine>(doc, seed, EXACT_BUDGET);
+        const Found exact = RunSearch<SearchEngine>(doc, seed, EXACT_BUDGET);
         if (exact.stoppedByBudget) continue;
-        const Found fast = RunSearch<CFastSearch>(doc, seed);
+        const Found fast = RunSearch<FastSearch>(doc, seed);
         ASSERT_EQ(exact.started, fast.started);
         if (!fast.started || WritesIjCell(doc, exact) || WritesIjCell(doc, fast)) continue;
         ++compared;
         const std::set<std::string> solutions = AsSet(exact);
         EXPECT_EQ(AsSet(fast), solutions);
-        EXPECT_EQ(AsSet(fast).size(), fast.results.m_solutions.size()) << "a solution twice";
+        EXPECT_EQ(AsSet(fast).size(), fast.results.solutions.size()) << "a solution twice";
         EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
         (solutions.empty() ? without : withSolutions) += 1;
 
         // With a maximum the search stops at that many distinct solutions.
         doc.puzzle.search.maxSolutions = 2;
-        const Found limited = RunSearch<CFastSearch>(doc, seed);
-        EXPECT_EQ(limited.results.m_solutionCount, std::min<int>(2, static_cast<int>(solutions.size())));
-        for (const std::string& solution : limited.results.m_solutions) EXPECT_TRUE(solutions.count(solution));
+        const Found limited = RunSearch<FastSearch>(doc, seed);
+        EXPECT_EQ(limited.results.solutionCount, std::min<int>(2, static_cast<int>(solutions.size())));
+        for (const std::string& solution : limited.results.solutions) EXPECT_TRUE(solutions.count(solution));
     }
     EXPECT_GT(compared, CASES / 2);
     EXPECT_GT(withSolutions, CASES / 10);
@@ -110,14 +110,14 @@ protected:
         WriteWordList(m_dir.Path(""), "ex", 2, {"CB"});
     }
 
-    void ExpectSameSolutions(const std::function<void(CRooster2Doc&)>& change) {
-        CRooster2Doc doc;
+    void ExpectSameSolutions(const std::function<void(Rooster2Doc&)>& change) {
+        Rooster2Doc doc;
         SetGrid(doc, {"...", "...", "..."});
         doc.puzzle.search.wordFile = m_set;
         doc.puzzle.search.maxSolutions = 0;
         change(doc);
-        const Found exact = RunSearch<CSearchEngine>(doc, 1);
-        const Found fast = RunSearch<CFastSearch>(doc, 1);
+        const Found exact = RunSearch<SearchEngine>(doc, 1);
+        const Found fast = RunSearch<FastSearch>(doc, 1);
         ASSERT_TRUE(fast.started);
         EXPECT_FALSE(AsSet(fast).empty());
         EXPECT_EQ(AsSet(fast), AsSet(exact));
@@ -129,34 +129,34 @@ protected:
 };
 
 TEST_F(FastSearchOptions, HonoursEveryOptionAsTheExactMethodDoes) {
-    const std::vector<std::pair<const char*, std::function<void(CRooster2Doc&)>>> rows = {
-        {"nothing changed", [](CRooster2Doc&) {}},
-        {"a letter in the grid", [](CRooster2Doc& doc) { doc.puzzle.SetCell(0, 0, 'C'); }},
-        {"an IJ cell", [](CRooster2Doc& doc) { doc.puzzle.SetCell(1, 1, CELL_IJ); }},
-        {"all different off", [](CRooster2Doc& doc) { doc.puzzle.search.allDifferent = false; }},
-        {"IJ as two letters", [](CRooster2Doc& doc) { doc.puzzle.search.ijTwoLetters = true; }},
-        {"excluded letters", [](CRooster2Doc& doc) { doc.puzzle.search.excludedLetters = "D"; }},
-        {"maximum frequency", [](CRooster2Doc& doc) { doc.puzzle.search.maxFrequency = 3; }},
-        {"maximum distinct", [](CRooster2Doc& doc) { doc.puzzle.search.maxDistinct = 4; }},
+    const std::vector<std::pair<const char*, std::function<void(Rooster2Doc&)>>> rows = {
+        {"nothing changed", [](Rooster2Doc&) {}},
+        {"a letter in the grid", [](Rooster2Doc& doc) { doc.puzzle.SetCell(0, 0, 'C'); }},
+        {"an IJ cell", [](Rooster2Doc& doc) { doc.puzzle.SetCell(1, 1, CELL_IJ); }},
+        {"all different off", [](Rooster2Doc& doc) { doc.puzzle.search.allDifferent = false; }},
+        {"IJ as two letters", [](Rooster2Doc& doc) { doc.puzzle.search.ijTwoLetters = true; }},
+        {"excluded letters", [](Rooster2Doc& doc) { doc.puzzle.search.excludedLetters = "D"; }},
+        {"maximum frequency", [](Rooster2Doc& doc) { doc.puzzle.search.maxFrequency = 3; }},
+        {"maximum distinct", [](Rooster2Doc& doc) { doc.puzzle.search.maxDistinct = 4; }},
         {"an extra list",
-         [this](CRooster2Doc& doc) {
+         [this](Rooster2Doc& doc) {
              doc.puzzle.extraFiles = {m_extra};
              doc.puzzle.words[0].extraList = 1;
          }},
         {"a split word",
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc.puzzle.SetCell(0, 0, 'C');
              doc.puzzle.words[1].partCount = 2;
              doc.puzzle.words[1].partLengths[0] = 1;
              doc.puzzle.words[1].partLengths[1] = 2;
          }},
         {"across only",
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc.puzzle.numbering.acrossOnly = true;
              doc.puzzle.BuildWords();
          }},
         {"Doorloper",
-         [](CRooster2Doc& doc) {
+         [](Rooster2Doc& doc) {
              doc.puzzle.numbering.doorloper = true;
              doc.puzzle.BuildWords();
          }},
@@ -169,41 +169,41 @@ TEST_F(FastSearchOptions, HonoursEveryOptionAsTheExactMethodDoes) {
 
 TEST_F(FastSearchOptions, KeepsTheDeepestPartialFillWhenThereIsNoFill) {
     // Both fills use each word twice, which the letters alone do not rule out.
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"..", ".."});
     doc.puzzle.search.wordFile = WriteWordList(m_dir.Path(""), "tw", 2, {"AB", "BA"});
-    const Found fast = RunSearch<CFastSearch>(doc, 1);
-    EXPECT_EQ(fast.results.m_solutionCount, 0);
+    const Found fast = RunSearch<FastSearch>(doc, 1);
+    EXPECT_EQ(fast.results.solutionCount, 0);
     EXPECT_NE(fast.resultText.find("geen oplossingen gevonden"), std::string::npos);
-    EXPECT_GT(fast.results.m_bestDepth, 0);
-    EXPECT_NE(fast.results.m_bestFill, doc.puzzle.GridToString());
+    EXPECT_GT(fast.results.bestDepth, 0);
+    EXPECT_NE(fast.results.bestFill, doc.puzzle.GridToString());
 }
 
 TEST_F(FastSearchOptions, TriesTheBetterScoredWordFirst) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"..."});
     doc.puzzle.search.wordFile =
         WriteWordList(m_dir.Path(""), "sc", 3, {"ABC;10", "DEF;90", "GHI;50"});
     doc.puzzle.search.maxSolutions = 1;
     for (unsigned seed = 1; seed <= 5; ++seed) {
-        const Found fast = RunSearch<CFastSearch>(doc, seed);
-        ASSERT_EQ(fast.results.m_solutionCount, 1);
-        EXPECT_EQ(fast.results.m_solutions[0], "DEF");
+        const Found fast = RunSearch<FastSearch>(doc, seed);
+        ASSERT_EQ(fast.results.solutionCount, 1);
+        EXPECT_EQ(fast.results.solutions[0], "DEF");
     }
 }
 
 TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"...", "...", "..."});
     doc.puzzle.search.wordFile = m_set;
     doc.puzzle.search.maxSolutions = 0;
-    CFastSearch search(doc);
-    search.m_seed = 3;
-    search.m_callbacks.trace = [&search](int, int, int) {
-        if (search.m_results.m_solutionCount > 0) search.Interrupt();
+    FastSearch search(doc);
+    search.seed = 3;
+    search.callbacks.trace = [&search](int, int, int) {
+        if (search.results.solutionCount > 0) search.Interrupt();
     };
     ASSERT_TRUE(search.Run());
-    EXPECT_EQ(search.m_results.m_solutionCount, 1);
+    EXPECT_EQ(search.results.solutionCount, 1);
     EXPECT_EQ(search.ResultText().rfind("Onderbroken", 0), 0u);
     EXPECT_EQ(doc.puzzle.GridToString(), std::string(9, ' '));
 }

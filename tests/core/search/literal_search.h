@@ -8,9 +8,9 @@
 
 #include "search/search_run.h"
 
-class CLiteralSearch : public CSearchRun {
+class LiteralSearch : public SearchRun {
 public:
-    using CSearchRun::CSearchRun;
+    using SearchRun::SearchRun;
 
 protected:
     void SearchTree() override { Search(0); }

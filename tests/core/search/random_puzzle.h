@@ -12,13 +12,13 @@
 #include "search_test_support.h"
 #include "test_support.h"
 
-class CRandomCase {
+class RandomCase {
 public:
     // scored: the lines carry scores (some malformed) and the search a minimum.
-    CRandomCase(unsigned seed, const TempDir& dir, bool scored = false)
+    RandomCase(unsigned seed, const TempDir& dir, bool scored = false)
         : m_rng(seed), m_dir(dir), m_scored(scored) {}
 
-    void Make(CRooster2Doc& doc) {
+    void Make(Rooster2Doc& doc) {
         MakeGrid(doc);
         MakeOptions(doc);
         if (m_scored) doc.scoring.minScore = Between(0, 60);
@@ -49,7 +49,7 @@ private:
         return letters[Between(0, static_cast<int>(letters.size()) - 1)];
     }
 
-    void MakeGrid(CRooster2Doc& doc) {
+    void MakeGrid(Rooster2Doc& doc) {
         doc.puzzle.width = Between(2, 6);
         doc.puzzle.height = Between(2, 6);
         for (int y = 0; y < doc.puzzle.height; ++y)
@@ -62,7 +62,7 @@ private:
         }
     }
 
-    void MakeOptions(CRooster2Doc& doc) {
+    void MakeOptions(Rooster2Doc& doc) {
         doc.puzzle.search.allDifferent = Chance(0.5);
         doc.puzzle.search.randomOrder = Chance(0.4);
         doc.puzzle.search.ijTwoLetters = Chance(0.3);
@@ -75,7 +75,7 @@ private:
     }
 
     // Lines for every length up to the grid's side, with noise the loader must skip.
-    void MakeLists(const CRooster2Doc& doc, const std::string& base, std::string& setName) {
+    void MakeLists(const Rooster2Doc& doc, const std::string& base, std::string& setName) {
         const int longest = std::max(doc.puzzle.width, doc.puzzle.height);
         for (int length = 2; length <= std::max(longest, 2); ++length) {
             std::vector<std::string> lines;

@@ -12,9 +12,9 @@
 namespace {
 
 // A random source that returns a fixed script, then repeats its last value.
-class CScriptedRandom : public ISearchRandom {
+class ScriptedRandom : public ISearchRandom {
 public:
-    explicit CScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
+    explicit ScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
     void Seed(std::uint32_t) override {}
     int Next() override { return m_values[std::min(m_next++, m_values.size() - 1)]; }
 
@@ -32,122 +32,122 @@ std::string Entries(const SearchWord& owner, int length) {
 
 TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"....", "####"});
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4,
                                    {"KAAS   ", "IJZE", "YZER", "KAASJE", "QUIZ", "DE K", "AB\x01" "C", "BOOM"});
     doc.puzzle.search.excludedLetters = "QX";
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,YZER,BOOM,");
-    EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
+    EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,YZER,BOOM,");
+    EXPECT_EQ(lists.words[0].searchUsed.size(), 3u);
     doc.puzzle.search.ijTwoLetters = true;
     doc.puzzle.search.allDifferent = false;
     ReleaseSearchLists(doc.puzzle, lists);
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,IJZE,YZER,BOOM,");
-    EXPECT_TRUE(lists.m_words[0].searchUsed.empty());
+    EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,IJZE,YZER,BOOM,");
+    EXPECT_TRUE(lists.words[0].searchUsed.empty());
 }
 
 TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"....", "####"});
     doc.puzzle.search.wordFile = WriteWordList(
         dir.Path(""), "nl", 4, {"KAAS;80", "BOOM", "ROOS;20", "VIS;60", "MAAN;0", "ZEEP;1x"});
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ROOS,ZEEP,");
-    EXPECT_EQ(lists.m_words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
-    ASSERT_EQ(lists.m_messages.size(), 1u);
-    EXPECT_EQ(lists.m_messages[0].text, "1 regel met een onjuiste score in " +
+    EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,BOOM,ROOS,ZEEP,");
+    EXPECT_EQ(lists.words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
+    ASSERT_EQ(lists.messages.size(), 1u);
+    EXPECT_EQ(lists.messages[0].text, "1 regel met een onjuiste score in " +
                                             MakeWordListFileName(doc.puzzle.search.wordFile, 4) +
                                             ", als 50 gerekend");
     ReleaseSearchLists(doc.puzzle, lists);
     doc.scoring.minScore = 50;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(Entries(lists.m_words[0], 4), "KAAS,BOOM,ZEEP,");
-    EXPECT_EQ(lists.m_words[0].searchUsed.size(), 3u);
+    EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,BOOM,ZEEP,");
+    EXPECT_EQ(lists.words[0].searchUsed.size(), 3u);
 }
 
 TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {".....", "#####"});
     // 104 letters: read as a piece of 99 and a tail of 5, which must not count.
     doc.puzzle.search.wordFile =
         WriteWordList(dir.Path(""), "nl", 5, {std::string(99, 'A') + "BCDEF", "KLMNO"});
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(Entries(lists.m_words[0], 5), "KLMNO,");
+    EXPECT_EQ(Entries(lists.words[0], 5), "KLMNO,");
 }
 
 TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {".....", "####.", ".....", "####.", "....."});
     ASSERT_EQ(doc.puzzle.words.size(), 4u);  // across 0, down 1 (column 4), across 2, across 3
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 5, {"ABCDE"});
     doc.puzzle.extraFiles.push_back(WriteWordList(dir.Path(""), "ex", 5, {"VWXYZ", "ZZZZZ"}));
     doc.puzzle.words[2].extraList = 1;
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_OWNER);
-    EXPECT_EQ(lists.m_words[1].searchLink, 0);
-    EXPECT_EQ(lists.m_words[2].searchLink, SEARCH_LINK_OWNER);
-    EXPECT_EQ(lists.m_words[3].searchLink, 0);
-    EXPECT_EQ(lists.m_words[0].searchCount, 1);
-    EXPECT_EQ(lists.m_words[2].searchCount, 2);
-    EXPECT_EQ(lists.m_words[1].searchCount, 0);
-    EXPECT_TRUE(lists.m_words[1].searchList.empty());
+    EXPECT_EQ(lists.words[0].searchLink, SEARCH_LINK_OWNER);
+    EXPECT_EQ(lists.words[1].searchLink, 0);
+    EXPECT_EQ(lists.words[2].searchLink, SEARCH_LINK_OWNER);
+    EXPECT_EQ(lists.words[3].searchLink, 0);
+    EXPECT_EQ(lists.words[0].searchCount, 1);
+    EXPECT_EQ(lists.words[2].searchCount, 2);
+    EXPECT_EQ(lists.words[1].searchCount, 0);
+    EXPECT_TRUE(lists.words[1].searchList.empty());
 }
 
 TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"........."});
     doc.puzzle.numbering.acrossOnly = true;
     doc.puzzle.words[0].partCount = 3;
     doc.puzzle.words[0].partLengths = {4, 1, 4};
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
     ASSERT_EQ(doc.puzzle.words.size(), 3u);
-    EXPECT_EQ(lists.m_words[0].searchLink, SEARCH_LINK_NONE);
+    EXPECT_EQ(lists.words[0].searchLink, SEARCH_LINK_NONE);
     EXPECT_EQ(doc.puzzle.words[1].x, 0);
     EXPECT_EQ(doc.puzzle.words[2].x, 5);
-    EXPECT_EQ(lists.m_words[2].searchLink, 1);
+    EXPECT_EQ(lists.words[2].searchLink, 1);
     ReleaseSearchLists(doc.puzzle, lists);
     EXPECT_EQ(doc.puzzle.words.size(), 1u);
 }
 
 TEST(SearchListsLoading, FileNamesFollowTheSetAndLongWordsShareFile19) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {std::string(23, '.')});
     doc.puzzle.search.wordFile = dir.Path("nl05.doc");
     WriteWordList(dir.Path(""), "nl", 19, {std::string(19, 'A'), std::string(23, 'B')});
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
-    EXPECT_EQ(Entries(lists.m_words[0], 23), std::string(23, 'B') + ",");
+    EXPECT_EQ(Entries(lists.words[0], 23), std::string(23, 'B') + ",");
 }
 
 TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"...", "###"});
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
-    ASSERT_EQ(lists.m_messages.size(), 1u);
-    EXPECT_EQ(lists.m_messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
+    ASSERT_EQ(lists.messages.size(), 1u);
+    EXPECT_EQ(lists.messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
     ReleaseSearchLists(doc.puzzle, lists);
 
     std::vector<char> list;
@@ -165,14 +165,14 @@ TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
 
 TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     SetGrid(doc, {"...", "###"});
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
     WriteFileOrFail(doc.puzzle.search.wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
-    CSearchLists lists;
-    CLcgRandom random;
+    SearchLists lists;
+    LcgRandom random;
     EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
-    EXPECT_TRUE(lists.m_messages.empty());
+    EXPECT_TRUE(lists.messages.empty());
 }
 
 }  // namespace

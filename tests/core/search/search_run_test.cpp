@@ -19,9 +19,9 @@ protected:
     // Runs a search on m_doc with a still clock; true when it started.
     bool RunSearch() {
         m_search = std::make_unique<Search>(m_doc);
-        m_search->m_clock = &m_clock;
-        m_search->m_random = &m_random;
-        m_search->m_seed = 1;
+        m_search->clock = &m_clock;
+        m_search->random = &m_random;
+        m_search->seed = 1;
         RecordInto(*m_search, m_record);
         return m_search->Run();
     }
@@ -33,14 +33,14 @@ protected:
     }
 
     TempDir m_dir;
-    CRooster2Doc m_doc;
-    CFakeClock m_clock;
-    CLcgRandom m_random;
+    Rooster2Doc m_doc;
+    FakeClock m_clock;
+    LcgRandom m_random;
     SearchRecord m_record;
     std::unique_ptr<Search> m_search;
 };
 
-using Implementations = ::testing::Types<CSearchEngine, CLiteralSearch, CFastSearch>;
+using Implementations = ::testing::Types<SearchEngine, LiteralSearch, FastSearch>;
 TYPED_TEST_SUITE(SearchRunTest, Implementations);
 
 TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
@@ -49,7 +49,7 @@ TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
         this->List(2, {"AB;90", "CD;60", "AC;70", "BD;80", "AX;20", "BY;30", "XY;10"});
     this->m_doc.scoring.minScore = 50;
     ASSERT_TRUE(this->RunSearch());
-    std::vector<std::string> solutions = this->m_search->m_results.m_solutions;
+    std::vector<std::string> solutions = this->m_search->results.solutions;
     std::sort(solutions.begin(), solutions.end());
     EXPECT_EQ(solutions, (std::vector<std::string>{"ABCD", "ACBD"}));
     EXPECT_EQ(this->m_search->ScoreText(), "Score: gemiddeld 75,0, laagste 60 (CD)");
@@ -68,7 +68,7 @@ TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     std::vector<std::string> documentGrids;
     std::vector<std::string> workingGrids;
     this->m_search = std::make_unique<TypeParam>(this->m_doc);
-    this->m_search->m_callbacks.redraw = [&] {
+    this->m_search->callbacks.redraw = [&] {
         documentGrids.push_back(this->m_doc.puzzle.GridToString());
         workingGrids.push_back(this->m_search->WorkingPuzzle().GridToString());
     };
@@ -77,7 +77,7 @@ TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
               ", 3 oplossingen");
     const std::string blacks(2, static_cast<char>(CELL_ZWART));
     EXPECT_EQ(documentGrids, std::vector<std::string>(documentGrids.size(), "  " + blacks));
-    if constexpr (std::is_same_v<TypeParam, CFastSearch>) {
+    if constexpr (std::is_same_v<TypeParam, FastSearch>) {
         // Its own order: every solution drawn in the copy.
         for (const char* word : {"AB", "CD", "EF"})
             EXPECT_NE(std::find(workingGrids.begin(), workingGrids.end(), word + blacks), workingGrids.end());

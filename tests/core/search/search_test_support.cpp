@@ -12,16 +12,16 @@ std::string WriteWordList(const std::string& folder, const std::string& base, in
     return name;
 }
 
-void RecordInto(CSearchRun& run, SearchRecord& record, long long placementBudget) {
-    run.m_callbacks.trace = [&run, &record, placementBudget](int level, int word, int entry) {
+void RecordInto(SearchRun& run, SearchRecord& record, long long placementBudget) {
+    run.callbacks.trace = [&run, &record, placementBudget](int level, int word, int entry) {
         record.placements.emplace_back(level, word, entry);
         if (placementBudget > 0 && static_cast<long long>(record.placements.size()) >= placementBudget)
             run.Interrupt();
     };
-    run.m_callbacks.status = [&record](int pane, const std::string& text) {
+    run.callbacks.status = [&record](int pane, const std::string& text) {
         record.statuses.emplace_back(pane, text);
     };
-    run.m_callbacks.poll = [&record] { ++record.polls; };
-    run.m_callbacks.redraw = [&record] { ++record.redraws; };
-    run.m_callbacks.beep = [&record](SearchBeep beep) { record.beeps.push_back(beep); };
+    run.callbacks.poll = [&record] { ++record.polls; };
+    run.callbacks.redraw = [&record] { ++record.redraws; };
+    run.callbacks.beep = [&record](SearchBeep beep) { record.beeps.push_back(beep); };
 }

@@ -10,19 +10,19 @@
 #include "search/search_run.h"
 
 // Every WallSeconds call returns the current value and then adds `step`.
-class CFakeClock : public ISearchClock {
+class FakeClock : public ISearchClock {
 public:
-    explicit CFakeClock(long long step = 0, long long start = 1000) : m_now(start), m_step(step) {}
+    explicit FakeClock(long long step = 0, long long start = 1000) : seconds(start), step(step) {}
     long long WallSeconds() override {
-        const long long now = m_now;
-        m_now += m_step;
+        const long long now = seconds;
+        seconds += step;
         return now;
     }
-    long long Milliseconds() override { return m_millis; }
+    long long Milliseconds() override { return millis; }
 
-    long long m_now;
-    long long m_step;
-    long long m_millis = 0;
+    long long seconds;
+    long long step;
+    long long millis = 0;
 };
 
 // Writes base + "%02d.doc" with one line per word (CR LF) and returns the set name.
@@ -39,4 +39,4 @@ struct SearchRecord {
 
 // Wires every callback of the run into the record; stops the run after
 // `placementBudget` placements when it is positive.
-void RecordInto(CSearchRun& run, SearchRecord& record, long long placementBudget = 0);
+void RecordInto(SearchRun& run, SearchRecord& record, long long placementBudget = 0);

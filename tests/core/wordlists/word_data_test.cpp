@@ -69,7 +69,7 @@ protected:
         WriteListFile(dir, 4, {"BAAS", "POES", "ROOS"});
     }
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
 };
 
 TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
@@ -129,7 +129,7 @@ TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
 }
 
 TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
     EXPECT_FALSE(CheckListNumber(doc.puzzle, 2));
     const auto message = CheckListNumber(doc.puzzle, 3);

@@ -13,7 +13,7 @@ struct Piece {
 };
 
 std::vector<Piece> ReadAll(const std::string& text) {
-    CWordListFile file;
+    WordListFile file;
     file.OpenText(text);
     std::vector<Piece> pieces;
     std::string_view line;
@@ -52,7 +52,7 @@ TEST(WordListFileLines, NinetyEightLettersAndNewlineFitNinetyNineDoNot) {
 }
 
 TEST(WordListFileLines, RewindForgetsAPendingLongLine) {
-    CWordListFile file;
+    WordListFile file;
     file.OpenText("KAAS\n" + std::string(120, 'C'));
     std::string_view line;
     ASSERT_TRUE(file.ReadLine(line));
@@ -72,7 +72,7 @@ struct Entry {
 };
 
 std::vector<Entry> ReadEntries(const std::string& text, int* malformed = nullptr) {
-    CWordListFile file;
+    WordListFile file;
     file.OpenText(text);
     std::vector<Entry> entries;
     WordListEntry entry;

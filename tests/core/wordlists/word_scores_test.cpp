@@ -46,7 +46,7 @@ TEST(OwnScores, WithoutAFileNothingIsWrittenOrChanged) {
 }
 
 TEST(MinimumScore, LivesInTheProfileWithinItsRange) {
-    CMapProfile profile;
+    MapProfile profile;
     WordScoring scoring;
     EXPECT_EQ(ReadMinimumScore(&profile), 0);
     StoreMinimumScore(scoring, &profile, 150);
@@ -59,7 +59,7 @@ TEST(MinimumScore, LivesInTheProfileWithinItsRange) {
 
 TEST(FillScores, AverageAndLowestOfTheListedWords) {
     TempDir dir;
-    CRooster2Doc doc;
+    Rooster2Doc doc;
     doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS;80", "KLAS;25", "KRAS"});
     SetGrid(doc, {"KAAS#KLAS", "#########", "KRAS#KOES"});
     const FillScore score = ScoreFill(doc.puzzle, doc.scoring);
