@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_grids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "search/fast_search.h"
@@ -34,59 +35,6 @@
 #include "wordlists/word_list_files.h"
 
 namespace {
-
-struct BenchGrid {
-    const char* name;
-    // '#' black, '.' free, a capital a letter in the grid, 'y' an IJ cell.
-    std::vector<std::string> rows;
-};
-
-std::vector<std::string> OpenRows(int side) {
-    return std::vector<std::string>(static_cast<std::size_t>(side), std::string(side, '.'));
-}
-
-const std::vector<BenchGrid>& Grids() {
-    static const std::vector<BenchGrid> grids = {
-        {"open5", OpenRows(5)},
-        {"open6", OpenRows(6)},
-        {"open7", OpenRows(7)},
-        {"am36",
-         {"......##......#", "......#........", "......#........", ".....#....##...",
-          ".......#......#", "...#....##.....", "###.....#......", "....#.....#....",
-          "......#.....###", ".....##....#...", "#......#.......", "...##....#.....",
-          "........#......", "........#......", "#......##......"}},
-        {"am38",
-         {"....#.....#....", "....#.....#....", "..........#....", "...#...#.......",
-          "###.....#...###", "......#....#...", ".....#....#....", "....#.....#....",
-          "....#....#.....", "...#....#......", "###...#.....###", ".......#...#...",
-          "....#..........", "....#.....#....", "....#.....#...."}},
-        {"am40",
-         {"....#.....#....", "....#.....#....", "....#.....#....", "...#....#......",
-          "###....#....###", "......#....#...", ".....#....#....", "....#.....#....",
-          "....#....#.....", "...#....#......", "###....#....###", "......#....#...",
-          "....#.....#....", "....#.....#....", "....#.....#...."}},
-        {"am42",
-         {"#.....##......#", "......#........", "......#........", "...#......##...",
-          "#....#........#", "#......##......", "###.....##.....", "....#.....#....",
-          ".....##.....###", "......##......#", "#........#....#", "...##......#...",
-          "........#......", "........#......", "#......##.....#"}},
-        {"nl15",
-         {".....#....#....", "..#.....#....#.", "....#.....#....", "#.....#.....#..",
-          "...#.....#.....", ".#....#.....#..", "....#....#.....", ".#....#.#....#.",
-          ".....#....#....", "..#.....#....#.", ".....#.....#...", "..#.....#.....#",
-          "....#.....#....", ".#....#.....#..", "....#....#....."}},
-        {"ij9",
-         {"PUZZELAAR", ".#.#.#.#.", ".........", ".#.#.#.#.", "....y....", ".#.#.#.#.",
-          ".........", ".#.#.#.#.", "........."}},
-    };
-    return grids;
-}
-
-const BenchGrid* FindGrid(const std::string& name) {
-    for (const BenchGrid& grid : Grids())
-        if (name == grid.name) return &grid;
-    return nullptr;
-}
 
 void MakePuzzle(const BenchGrid& grid, const std::string& set, Rooster2Doc& doc) {
     doc.puzzle.width = static_cast<int>(grid.rows[0].size());
@@ -172,7 +120,7 @@ double MemoryRatio(const SearchRun& search) {
 
 int Run(const std::vector<std::string>& args) {
     const auto method = ParseSearchMethod(args[0]);
-    const BenchGrid* grid = FindGrid(args[1]);
+    const BenchGrid* grid = FindBenchGrid(args[1]);
     if (!method || !grid) return 2;
     Rooster2Doc doc;
     MakePuzzle(*grid, args[2], doc);
@@ -203,7 +151,7 @@ int Run(const std::vector<std::string>& args) {
 }
 
 int CheckQxw(const std::vector<std::string>& args) {
-    const BenchGrid* grid = FindGrid(args[0]);
+    const BenchGrid* grid = FindBenchGrid(args[0]);
     if (!grid) return 2;
     Rooster2Doc doc;
     MakePuzzle(*grid, args[1], doc);
@@ -240,11 +188,11 @@ int main(int argc, char** argv) {
     if (args.empty()) return Usage();
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (args[0] == "list") {
-        for (const BenchGrid& grid : Grids()) std::printf("%s\n", grid.name);
+        for (const BenchGrid& grid : BenchGrids()) std::printf("%s\n", grid.name);
         return 0;
     }
     if (args[0] == "write" && rest.size() == 3) {
-        const BenchGrid* grid = FindGrid(rest[0]);
+        const BenchGrid* grid = FindBenchGrid(rest[0]);
         if (!grid) return Usage();
         Rooster2Doc doc;
         MakePuzzle(*grid, "", doc);

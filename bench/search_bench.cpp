@@ -11,6 +11,7 @@
 #include <tuple>
 #include <vector>
 
+#include "bench_grids.h"
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
 #include "search/search_engine.h"
@@ -21,28 +22,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Placement = std::tuple<int, int, int>;
 
-struct BenchGrid {
-    const char* name;
-    std::vector<std::string> rows;  // '#' black, '.' free
-};
-
-const std::vector<BenchGrid> GRIDS = {
-    {"Amerikaans (40 zwart)",
-     {"....#.....#....", "....#.....#....", "....#.....#....", "...#....#......",
-      "###....#....###", "......#....#...", ".....#....#....", "....#.....#....",
-      "....#....#.....", "...#....#......", "###....#....###", "......#....#...",
-      "....#.....#....", "....#.....#....", "....#.....#...."}},
-    {"Amerikaans (38 zwart)",
-     {"....#.....#....", "....#.....#....", "..........#....", "...#...#.......",
-      "###.....#...###", "......#....#...", ".....#....#....", "....#.....#....",
-      "....#....#.....", "...#....#......", "###...#.....###", ".......#...#...",
-      "....#..........", "....#.....#....", "....#.....#...."}},
-    {"Nederlands (losse zwarte vakjes)",
-     {".....#....#....", "..#.....#....#.", "....#.....#....", "#.....#.....#..",
-      "...#.....#.....", ".#....#.....#..", "....#....#.....", ".#....#.#....#.",
-      ".....#....#....", "..#.....#....#.", ".....#.....#...", "..#.....#.....#",
-      "....#.....#....", ".#....#.....#..", "....#....#....."}},
-};
+// The grids of the comparison, from the benchmarks' common table.
+const std::vector<const char*> GRIDS = {"am40", "am38", "nl15"};
 
 struct Measured {
     std::vector<Placement> placements;
@@ -205,7 +186,8 @@ int main(int argc, char** argv) {
     bool allSame = true;
     for (int g = 0; g < static_cast<int>(GRIDS.size()); ++g) {
         if (onlyGrid >= 0 && g != onlyGrid) continue;
-        allSame = BenchOneGrid(GRIDS[g], words, budget, longBudget, randomOrder) && allSame;
+        const BenchGrid& grid = *FindBenchGrid(GRIDS[g]);
+        allSame = BenchOneGrid(grid, words, budget, longBudget, randomOrder) && allSame;
     }
     return allSame ? 0 : 1;
 }

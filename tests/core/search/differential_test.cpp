@@ -64,42 +64,39 @@ void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const Rooster2
     EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
 }
 
-TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
-    TempDir dir;
+struct Reached {
     int withSolutions = 0;
     int withBestFill = 0;
-    for (unsigned c = 0; c < CASES; ++c) {
+};
+
+// Runs both methods on `cases` random puzzles; scored: with scored lists and a minimum.
+Reached CompareOnRandomPuzzles(unsigned cases, bool scored) {
+    TempDir dir;
+    Reached reached;
+    for (unsigned c = 0; c < cases; ++c) {
         SCOPED_TRACE("case " + std::to_string(c));
-        RandomCase randomCase(c, dir);
+        RandomCase randomCase(c, dir, scored);
         Rooster2Doc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
         const Outcome plain = RunOn<LiteralSearch>(doc, seed);
         const Outcome fast = RunOn<SearchEngine>(doc, seed);
         ExpectSameOutcome(plain, fast, doc);
-        if (fast.results.solutionCount > 0) ++withSolutions;
-        if (fast.results.bestDepth > 0) ++withBestFill;
+        if (fast.results.solutionCount > 0) ++reached.withSolutions;
+        if (fast.results.bestDepth > 0) ++reached.withBestFill;
     }
-    // The generator must reach both kinds of outcome, or the comparison proves little.
-    EXPECT_GT(withSolutions, CASES / 10);
-    EXPECT_GT(withBestFill, CASES / 20);
+    return reached;
+}
+
+// The generator must reach both kinds of outcome, or the comparison proves little.
+TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
+    const Reached reached = CompareOnRandomPuzzles(CASES, false);
+    EXPECT_GT(reached.withSolutions, CASES / 10);
+    EXPECT_GT(reached.withBestFill, CASES / 20);
 }
 
 TEST(SearchEngineDifferential, MatchesThePlainMethodWithScoredListsAndAMinimum) {
-    TempDir dir;
-    int withSolutions = 0;
-    for (unsigned c = 0; c < CASES / 4; ++c) {
-        SCOPED_TRACE("case " + std::to_string(c));
-        RandomCase randomCase(c, dir, true);
-        Rooster2Doc doc;
-        randomCase.Make(doc);
-        const unsigned seed = randomCase.Seed();
-        const Outcome plain = RunOn<LiteralSearch>(doc, seed);
-        const Outcome fast = RunOn<SearchEngine>(doc, seed);
-        ExpectSameOutcome(plain, fast, doc);
-        if (fast.results.solutionCount > 0) ++withSolutions;
-    }
-    EXPECT_GT(withSolutions, CASES / 40);
+    EXPECT_GT(CompareOnRandomPuzzles(CASES / 4, true).withSolutions, CASES / 40);
 }
 
 }  // namespace
