@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           googletest libgtest-dev wdutch hunspell-nl qt6-translations-l10n xdg-utils nlohmann-json3-dev poppler-utils)
+# ccache speeds up rebuilds (also of fresh clones on the same machine); clang-format
+# checks the layout of the sources in the tests.
+PACKAGES+=(ccache clang-format)
 # What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
 PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
 JOBS=$(nproc 2>/dev/null || echo 2)
@@ -28,14 +31,14 @@ install_packages() {
   fi
 }
 
-# build DIR BUILD_TYPE SANITIZE [TARGET...]: builds the targets named, or all.
-# Only what the compiler says is shown, not the progress.
+# build PRESET [TARGET...]: configures and builds a preset of CMakePresets.json, the
+# targets named or all. Only what the compiler says is shown, not the progress.
 build() {
   local targets=()
-  if [ $# -gt 3 ]; then targets=(--target "${@:4}"); fi
-  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE="$2" -DROOSTER2_SANITIZE="$3" \
-    -DROOSTER2_BUILD_GUI=ON -DROOSTER2_BUILD_TESTS=ON >/dev/null
-  cmake --build "$1" -j "$JOBS" "${targets[@]}" -- --quiet
+  if [ $# -gt 1 ]; then targets=(--target "${@:2}"); fi
+  if command -v ccache >/dev/null; then export CMAKE_CXX_COMPILER_LAUNCHER=ccache; fi
+  cmake --preset "$1" >/dev/null
+  cmake --build --preset "$1" -j "$JOBS" "${targets[@]}" -- --quiet
 }
 
 # make_package DIR: a release build without tests, made into DIR/rooster2_<version>_<arch>.deb.
@@ -68,14 +71,15 @@ check_package() {
 case "${1:-}" in
   run)
     install_packages
-    build build Release OFF rooster2
-    exec build/src/gui/rooster2 "${@:2}"
+    build release rooster2
+    exec build-release/src/gui/rooster2 "${@:2}"
     ;;
   test)
     install_packages
-    build build-test Debug ON
-    export QT_QPA_PLATFORM=offscreen
-    ctest --test-dir build-test --output-on-failure -j "$JOBS"
+    build asan
+    ctest --preset asan -j "$JOBS"
+    # The release configuration must build without a single warning.
+    build release
     ;;
   package)
     PACKAGES+=("${PACKAGE_TOOLS[@]}")
