@@ -7,6 +7,7 @@
 #include "formats/clue_files.h"
 #include "formats/compare.h"
 #include "formats/folder_clues.h"
+#include "formats/grid_check.h"
 #include "formats/statistics.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
@@ -17,6 +18,7 @@ int RunReadClues(const std::vector<std::string>& args);
 int RunStats(const std::vector<std::string>& args);
 int RunCompare(const std::vector<std::string>& args);
 int RunFolderClues(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> StatsHelp() {
     return {{"", "De opties zijn de vakjes van het venster:"},
@@ -32,6 +34,17 @@ std::vector<CliHelpItem> CompareHelp() {
                       "naamvolgorde"}};
 }
 
+std::vector<CliHelpItem> CheckHelp() {
+    return {{"", "Een bevinding per regel: het aantal woorden, de gemiddelde lengte en het "
+                 "aandeel zwarte vakken; vakken in geen woord en ongekruiste vakken; losse "
+                 "gebieden; dubbele woorden en woorden die op elkaar lijken (het een bevat het "
+                 "ander, of dezelfde stam); woorden die niet in hun lijst staan of onder de "
+                 "minimale score blijven. De uitgang is 0, ook met bevindingen."},
+            {"--words SET", "zoekt op in deze set in plaats van het woordenbestand van de puzzel"},
+            MinScoreHelp(),
+            NoOverridesHelp()};
+}
+
 const CliCommand READ_CLUES_COMMAND = {
     "read-clues", "FILE.rtr CLUES.txt OUT.rtr", RunReadClues,
     "Leest een omschrijvingenbestand (zoals export cluefile het schrijft, of elders getypt) in "
@@ -44,6 +57,11 @@ const CliCommand COMPARE_COMMAND = {
     "compare", "FILE.rtr OTHER.rtr [--all]", RunCompare,
     "Vergelijkt de puzzel FILE.rtr met OTHER.rtr en schrijft de uitkomst naar standaarduitvoer.",
     CompareHelp};
+const CliCommand CHECK_COMMAND = {
+    "check", "FILE.rtr [--words SET] [--min-score N] [--no-overrides]", RunCheck,
+    "Controleert het rooster, zoals \"Controleer rooster\", en schrijft de bevindingen naar "
+    "standaarduitvoer.",
+    CheckHelp};
 const CliCommand FOLDER_CLUES_COMMAND = {
     "folder-clues", "DIR OUT.txt", RunFolderClues,
     "Schrijft elk woord en elke omschrijving van elk .rtr-bestand in DIR en zijn submappen naar "
@@ -136,10 +154,27 @@ int RunFolderClues(const std::vector<std::string>& args) {
     return WriteExportFile(parsed.Positional()[1], listing);
 }
 
+int RunCheck(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--words", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
+    WordScoring scoring;
+    if (!parsed.Ok() || !ReadScoringOptions(parsed, scoring))
+        return UsageError(CHECK_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 1) return UsageError(CHECK_COMMAND);
+    Rooster2Doc doc;
+    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    std::string lines;
+    for (const GridFinding& finding : CheckGrid(doc.puzzle, scoring))
+        lines += finding.text + "\n";
+    WriteStdout(lines);
+    return EXIT_OK;
+}
+
 }  // namespace
 
 std::vector<CliCommand> ReportCommands() {
-    return {READ_CLUES_COMMAND, STATS_COMMAND, COMPARE_COMMAND, FOLDER_CLUES_COMMAND};
+    return {READ_CLUES_COMMAND, STATS_COMMAND, COMPARE_COMMAND, FOLDER_CLUES_COMMAND,
+            CHECK_COMMAND};
 }
 
 std::vector<ExportKind> ReportExportKinds() {

@@ -13,6 +13,7 @@
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/extra_files_dlg.h"
+#include "dialogs/grid_check_dlg.h"
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
 #include "gui_test_support.h"
@@ -211,6 +212,27 @@ private slots:
     }
 
     // ---- Extra zoekbestanden -------------------------------------------------------------------
+
+    void gridCheckPutsTheCursorOnTheChosenFindingAndChecksAgain() {
+        TestWindow window;
+        SetGrid(window.doc, {"AB#CD", "#####", "EF#GH"});
+        window.Controller().OnInitialUpdate();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        QVERIFY(window.Run(ID_GRID_CHECK));
+        auto* dialog = window.View().findChild<GridCheckDlg*>();
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        QCOMPARE(dialog->list->item(5)->text(), QStringLiteral("Vak H2 (rij 1, kolom 5): ongekruist"));
+        dialog->list->setCurrentRow(5);
+        QCOMPARE(window.doc.curWord, window.doc.puzzle.FindWordAt(3, 0, Direction::Across));
+        QCOMPARE(window.doc.curPos, 1);
+        window.doc.puzzle.SetCell(2, 0, 'X');  // AB and CD become one word
+        window.doc.puzzle.BuildWords();
+        for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            if (button->text() == QStringLiteral("Opnieuw")) button->click();
+        QCOMPARE(dialog->list->item(0)->text(),
+                 QStringLiteral("Woorden: 3, gemiddelde lengte 3,0, zwarte vakken 40,0%"));
+        QCOMPARE(dialog->list->item(1)->text(), QStringLiteral("Ongekruiste vakken: 9"));
+    }
 
     void extraFilesAddAndRemoveSelectedRows() {
         TestWindow window;

@@ -61,6 +61,7 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
         case ID_SOLUTIONS_DONE:
             return Enabled(phase == Phase::Tonen && solutions);
         case ID_SEARCH_OPTIONS:
+        case ID_GRID_CHECK:
             return Enabled(phase != Phase::Zoeken);
         case ID_WRITE_SOLUTIONS:
         case ID_FREQUENCY_DISTRIBUTION:

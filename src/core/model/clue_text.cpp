@@ -71,6 +71,20 @@ std::string FormatLabel(const WordInfo& word) {
     return StrFormat("%c%d", word.dx == 1 ? 'H' : 'V', word.number);
 }
 
+std::string FormatCellLabel(const Puzzle& puzzle, int x, int y) {
+    int count = 0;
+    int across = -1;
+    int down = -1;
+    puzzle.FindWordsAt(x, y, count, across, down);
+    std::string label;
+    if (across >= 0) label = FormatLabel(puzzle.words[across]);
+    if (down >= 0) {
+        if (!label.empty()) label += '/';
+        label += FormatLabel(puzzle.words[down]);
+    }
+    return label;
+}
+
 std::string GetClueCaption(const WordInfo& word) {
     return StrFormat("%s. %s", FormatLabel(word).c_str(), FormatClueText(word).c_str());
 }

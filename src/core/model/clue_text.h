@@ -17,6 +17,10 @@ std::string FormatDisplayValue(const WordInfo& word);    // "DEN-HAAG", y shown 
 std::string FormatNumberedValue(const WordInfo& word);   // "%2d. value"
 std::string FormatLabeledValue(const WordInfo& word);    // "H12 value"
 
+class Puzzle;
+// The words through cell (x, y): "H3/V5", "H3" or "V5"; empty when no word passes it.
+std::string FormatCellLabel(const Puzzle& puzzle, int x, int y);
+
 using PartLengths = std::array<std::uint8_t, 20>;
 
 // Strips a length annotation such as "(3,4)" from the end of a clue and returns

@@ -7,25 +7,6 @@
 #include "model/puzzle.h"
 #include "util/str_format.h"
 
-namespace {
-
-// "H3/V5", or the one label of a cell that lies in one word only.
-std::string CellLabel(const Puzzle& puzzle, int x, int y) {
-    int count = 0;
-    int across = -1;
-    int down = -1;
-    puzzle.FindWordsAt(x, y, count, across, down);
-    std::string label;
-    if (across >= 0) label = FormatLabel(puzzle.words[across]);
-    if (down >= 0) {
-        if (!label.empty()) label += '/';
-        label += FormatLabel(puzzle.words[down]);
-    }
-    return label;
-}
-
-}  // namespace
-
 std::vector<CellVariety> LettersPerOpenCell(const Puzzle& puzzle,
                                             const std::vector<std::string>& solutions) {
     std::vector<CellVariety> cells;
@@ -57,7 +38,7 @@ std::optional<LeastVariedCell> FindLeastVariedCell(const Puzzle& puzzle,
     if (least == cells.end()) return std::nullopt;
     const int count = static_cast<int>(solutions.size());
     return LeastVariedCell{
-        *least, StrFormat("Vak %s: %d %s in %d %s", CellLabel(puzzle, least->x, least->y).c_str(),
+        *least, StrFormat("Vak %s: %d %s in %d %s", FormatCellLabel(puzzle, least->x, least->y).c_str(),
                           least->letters, least->letters == 1 ? "letter" : "letters", count,
                           count == 1 ? "oplossing" : "oplossingen")};
 }

@@ -70,6 +70,7 @@ std::vector<CommandSpec> BuildTable() {
         {ID_DIRECTION_ACROSS, rooster, "&Horizontaal", "Alt+Right", {Key(ALT | Qt::Key_Right), Key(ALT | Qt::Key_Left)}, "Vulrichting horizontaal", "Horizontaal", true},
         {ID_DIRECTION_DOWN, rooster, "&Verticaal", "Alt+Up", {Key(ALT | Qt::Key_Up), Key(ALT | Qt::Key_Down)}, "Vulrichting verticaal", "Verticaal", false},
         {ID_SPELL_CHECK, rooster, "S&pellingcontrole", "", {}, "Staan alle woorden van het rooster in de woordenlijst?", "", true},
+        {ID_GRID_CHECK, rooster, "Controleer roo&ster...", "", {}, "Ongekruiste vakken, losse gebieden, dubbele en zwakke woorden", "", false},
         {ID_REDRAW, rooster, "Opnieuw &tekenen", "Ctrl+R", {Key(CTRL | Qt::Key_R)}, "Teken het rooster opnieuw", "Teken opnieuw", false},
         {ID_SHIFT_RIGHT, schuif, "&Rechts", "Ctrl+Alt+Right", {Key(CTRL | ALT | Qt::Key_Right)}, "E\xe9n positie naar rechts", "", false},
         {ID_SHIFT_LEFT, schuif, "&Links", "Ctrl+Alt+Left", {Key(CTRL | ALT | Qt::Key_Left)}, "E\xe9n positie naar links", "", false},

@@ -1,7 +1,8 @@
 #pragma once
 // The commands of the grid: the editing commands of the core's grid editor,
 // scrolling, zoom, the clipboard image and the image and text exports, the
-// dialogs (properties, comment, clue windows, word data, extra search files),
+// dialogs (properties, comment, clue windows, word data, extra search files,
+// the grid check),
 // the search with its solutions, and the update rules of all of them. The
 // grid widget draws and takes the input; this decides what a command does.
 
@@ -13,6 +14,7 @@
 
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
+#include "dialogs/grid_check_dlg.h"
 #include "editing/command_enabling.h"
 #include "editing/edit_result.h"
 #include "editing/colour_presets.h"
@@ -90,6 +92,8 @@ private:
     void OnShowClueList();
     void OnEditWord();
     void OnExtraFiles();
+    void OnGridCheck();
+    void RunGridCheck();
     void CloseClueWindows();
     void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);
 
@@ -119,6 +123,7 @@ private:
     ClueSection m_clueSection = ClueSection::Across;
     QPointer<ClueTextDlg> m_clueTextDlg;
     QPointer<ClueListDlg> m_clueListDlg;
+    QPointer<GridCheckDlg> m_gridCheckDlg;
 
     SearchResults m_results;
     SolutionBrowser m_browser{m_doc, m_results};

@@ -5,6 +5,7 @@
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/extra_files_dlg.h"
+#include "dialogs/grid_check_dlg.h"
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
 #include "editing/command_ids.h"
@@ -24,6 +25,7 @@ void GridController::RegisterDialogCommands(CommandRouter& router) {
     Add(router, ID_SHOW_CLUE_LIST, [this] { OnShowClueList(); });
     Add(router, ID_EDIT_WORD, [this] { OnEditWord(); });
     Add(router, ID_EXTRA_SEARCH_FILES, [this] { OnExtraFiles(); });
+    Add(router, ID_GRID_CHECK, [this] { OnGridCheck(); });
 }
 
 void GridController::OnProperties() {
@@ -101,4 +103,21 @@ void GridController::OnEditWord() {
 void GridController::OnExtraFiles() {
     ExtraFilesDlg dialog(m_doc, m_chooser, &m_view);
     dialog.exec();
+}
+
+void GridController::OnGridCheck() {
+    if (m_gridCheckDlg == nullptr) {
+        m_gridCheckDlg = new GridCheckDlg(&m_view);
+        m_gridCheckDlg->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_gridCheckDlg, &GridCheckDlg::RecheckAsked, this, [this] { RunGridCheck(); });
+        connect(m_gridCheckDlg, &GridCheckDlg::CellChosen, this,
+                [this](int x, int y) { m_view.ApplyEdit(PutCursorOnCell(m_doc, x, y)); });
+    }
+    RunGridCheck();
+    m_gridCheckDlg->show();
+    m_gridCheckDlg->raise();
+}
+
+void GridController::RunGridCheck() {
+    m_gridCheckDlg->ShowFindings(CheckGrid(m_doc.puzzle, m_doc.scoring));
 }
