@@ -59,6 +59,7 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
         case ID_SOLUTION_PREVIOUS:
         case ID_SOLUTION_LAST:
         case ID_SOLUTIONS_DONE:
+        case ID_SOLUTION_TAKE_OVER:
             return Enabled(phase == Phase::Tonen && solutions);
         case ID_SEARCH_OPTIONS:
         case ID_GRID_CHECK:

@@ -58,6 +58,17 @@ void SolutionBrowser::OnSolutionsDone(UndoHistories& undo) {
     undo.ResetFillUndo(m_doc);
 }
 
+void SolutionBrowser::TakeOverSolution(UndoHistories& undo) {
+    const std::string solution = m_doc.puzzle.GridToString();
+    m_doc.puzzle.StringToGrid(m_gridBackup);
+    m_gridBackup.clear();
+    SetPhase(Phase::Vullen);
+    undo.ResetFillUndo(m_doc);
+    m_doc.puzzle.StringToGrid(solution);
+    undo.PushFillUndo(m_doc);
+    m_doc.MarkModified(true);
+}
+
 void SolutionBrowser::OnShowBest(UndoHistories& undo) {
     // A fill recorded for another grid size would scramble the grid.
     if (m_results.bestFill.size() != static_cast<std::size_t>(m_doc.puzzle.CellCount())) return;

@@ -30,6 +30,9 @@ public:
     // "&Klaar": keeps the shown solution (the option to fill with the last shown
     // one) or the grid from before, and returns to filling.
     void OnSolutionsDone(UndoHistories& undo);
+    // "Oplossing overnemen": keeps the shown solution whatever that option says and
+    // returns to filling; one undo step brings back the grid from before.
+    void TakeOverSolution(UndoHistories& undo);
     // Puts the deepest partial fill in the grid, without a phase change.
     void OnShowBest(UndoHistories& undo);
     // "Frequentieverdeling": the cursor goes to the open cell whose letter varies

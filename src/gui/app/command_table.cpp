@@ -100,6 +100,7 @@ std::vector<CommandSpec> BuildTable() {
         {ID_SOLUTION_PREVIOUS, navigeer, "V&orige", "Grijze -", {Key(PAD | Qt::Key_Minus)}, "Vorige", "", false},
         {ID_SOLUTION_LAST, navigeer, "&Laatste", "Grijze *", {Key(PAD | Qt::Key_Asterisk)}, "Laatste", "", false},
         {ID_SOLUTIONS_DONE, autoZoek, "&Klaar", "", {}, "Terug naar vullen", "", false},
+        {ID_SOLUTION_TAKE_OVER, autoZoek, "Oplossing &overnemen", "", {}, "Getoonde oplossing in het rooster houden en terug naar vullen", "", false},
         {ID_SHOW_BEST_RESULT, autoZoek, "Toon &beste zoekresultaat", "", {}, "Toon rooster met meeste invullingen", "", false},
         {ID_WRITE_SOLUTIONS, autoZoek, "&Schrijf oplossingen...", "", {}, "Alle gevonden oplossingen naar een tekstbestand schrijven", "", true},
         {ID_SEARCH_INTERRUPT, autoZoek, "&Onderbreken", "", {}, "Stop zoekproces", "", false},

@@ -33,6 +33,7 @@ const std::vector<ContextMenuItem>& ContextMenuOfPhase(Phase phase) {
         {ID_SOLUTION_PREVIOUS, "V&orige\tGrijze -"},
         {ID_SOLUTION_LAST, "&Laatste\tEnd"},
         {0, ""},
+        {ID_SOLUTION_TAKE_OVER, "Oplossing &overnemen"},
         {ID_SOLUTIONS_DONE, "&Klaar"}};
     static const std::vector<ContextMenuItem> none;
     switch (phase) {

@@ -107,6 +107,7 @@ private:
     void OnShowSolutions();
     void StepSolution(bool (SolutionBrowser::*step)());
     void OnSolutionsDone();
+    void OnTakeOverSolution();
     void OnShowBest();
     void OnFrequencyDistribution();
     void OnWriteSolutions();

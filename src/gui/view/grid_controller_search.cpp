@@ -24,6 +24,7 @@ void GridController::RegisterSearchCommands(CommandRouter& router) {
     Add(router, ID_SOLUTION_PREVIOUS, [this] { StepSolution(&SolutionBrowser::Previous); });
     Add(router, ID_SOLUTION_LAST, [this] { StepSolution(&SolutionBrowser::Last); });
     Add(router, ID_SOLUTIONS_DONE, [this] { OnSolutionsDone(); });
+    Add(router, ID_SOLUTION_TAKE_OVER, [this] { OnTakeOverSolution(); });
     Add(router, ID_SHOW_BEST_RESULT, [this] { OnShowBest(); });
     Add(router, ID_FREQUENCY_DISTRIBUTION, [this] { OnFrequencyDistribution(); });
     Add(router, ID_WRITE_SOLUTIONS, [this] { OnWriteSolutions(); });
@@ -105,6 +106,12 @@ void GridController::StepSolution(bool (SolutionBrowser::*step)()) {
 
 void GridController::OnSolutionsDone() {
     m_browser.OnSolutionsDone(m_editor.Histories());
+    m_view.Invalidate();
+    ResetStatusTexts();
+}
+
+void GridController::OnTakeOverSolution() {
+    m_browser.TakeOverSolution(m_editor.Histories());
     m_view.Invalidate();
     ResetStatusTexts();
 }

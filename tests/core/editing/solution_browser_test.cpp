@@ -76,6 +76,20 @@ TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
     EXPECT_EQ(m_undo.Fill().Size(), 1);
 }
 
+TEST_F(SolutionsTest, TakeOverKeepsTheShownSolutionWhateverTheOptionInOneUndoStep) {
+    SolutionBrowser browser(m_doc, m_results);
+    browser.OnShowSolutions();
+    browser.Next();
+    browser.TakeOverSolution(m_undo);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
+    EXPECT_EQ(m_doc.phase, Phase::Vullen);
+    EXPECT_TRUE(m_doc.IsModified());
+    ASSERT_TRUE(m_undo.CanUndo(Phase::Vullen));
+    m_undo.Undo(m_doc);
+    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
+    EXPECT_FALSE(m_undo.CanUndo(Phase::Vullen));
+}
+
 TEST_F(SolutionsTest, TheBestFillCountsEveryPartAsAWord) {
     m_results = SearchResults();
     m_results.bestFill = Grid("AB", " ");
