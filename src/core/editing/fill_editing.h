@@ -6,7 +6,7 @@
 // Every function expects the filling phase and takes the cell the mouse is on
 // (already converted from pixels) or a logical key. Typing and clearing push
 // the grid onto the fill history and mark the document modified; moving the
-// cursor only changes m_curWord, m_curPos and m_direction. The result asks for
+// cursor only changes curWord, curPos and direction. The result asks for
 // ShowWordChange(oldWord, newWord) or for single cells to be repainted.
 
 #include <optional>
@@ -17,11 +17,11 @@
 class Rooster2Doc;
 class UndoHistories;
 
-// Whether m_curWord names a word (0 <= m_curWord < number of words).
+// Whether curWord names a word (0 <= curWord < number of words).
 bool HasCurrentWord(const Rooster2Doc& doc);
 
 // Left button released on cell (x, y): a black or not-cell deselects the word;
-// a letter cell makes its word current (at a crossing the word of m_direction)
+// a letter cell makes its word current (at a crossing the word of direction)
 // with the cursor on the cell and the direction of that word; a second click on
 // the cursor cell of a crossing switches to the crossing word.
 EditResult FillMouseUp(Rooster2Doc& doc, int x, int y);
@@ -30,15 +30,15 @@ EditResult FillMouseUp(Rooster2Doc& doc, int x, int y);
 EditResult PutCursorOnCell(Rooster2Doc& doc, int x, int y);
 
 // Right button released on (x, y): an IJ cell becomes the letter Y and a Y the
-// IJ; sets m_ijToggled. Other cells are left alone (not applied).
+// IJ; sets ijToggled. Other cells are left alone (not applied).
 EditResult ToggleIJ(Rooster2Doc& doc, UndoHistories& undo, int x, int y);
 
 // A navigation or Delete key, with ctrl when Ctrl is held. Nothing applies
 // without a current word.
 //   Right/Down: along the word one cell (stopping at its end); across the word
-//     into the crossing word at the next cell, switching m_direction; with Ctrl
-//     the next word of m_direction.
-//   Left/Up: the same backwards; with Ctrl the previous word of m_direction.
+//     into the crossing word at the next cell, switching direction; with Ctrl
+//     the next word of direction.
+//   Left/Up: the same backwards; with Ctrl the previous word of direction.
 //   Home/End: first/last cell; with Ctrl the first/last word.
 //   Delete: clears the current word (crossing cells of complete words stay).
 EditResult FillKeyDown(Rooster2Doc& doc, UndoHistories& undo, EditKey key, bool ctrl);
@@ -47,7 +47,7 @@ EditResult FillKeyDown(Rooster2Doc& doc, UndoHistories& undo, EditKey key, bool 
 // 'Y' the letter Y), digits and the space (clears the cell). It goes into the
 // cursor cell and the cursor moves on; after the last cell of the word it stays,
 // or with autoNextWord ("&Naar volgende woord") moves to the first cell of the
-// next word of m_direction. Other characters do not apply.
+// next word of direction. Other characters do not apply.
 EditResult FillChar(Rooster2Doc& doc, UndoHistories& undo, unsigned char ch, bool autoNextWord);
 
 // Backspace: the cursor goes back one cell and that cell is cleared; nothing

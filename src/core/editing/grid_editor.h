@@ -6,9 +6,9 @@
 // and repaints what each EditResult asks for:
 //
 //   redrawAll       invalidate the view
-//   redrawLetters   RedrawLetters
-//   cells           DrawCell with CellColour for each y * width + x
-//   highlightCell   DrawCell with m_colourWoordPos (the shaping cursor)
+//   redrawLetters   repaint every letter (the view invalidates the whole grid)
+//   cells           repaint each cell y * width + x (InvalidateCellIndex)
+//   highlightCell   the cell drawn in the cursor colour (woordPos; the shaping cursor)
 //   wordChange      ShowWordChange(oldWord, newWord), caption WordCaption(newWord)
 //   forgetBestResult / forgetSolutions   bestDepth = 0 / solutionCount = 0
 //

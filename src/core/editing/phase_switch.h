@@ -2,7 +2,7 @@
 // Switching between the shaping and the filling phase, and the undo histories
 // of a document the view has just been given.
 //
-// The phase lives in the document's m_phase; the desktop reads it from there
+// The phase lives in the document's phase; the desktop reads it from there
 // (so the application's copy can never disagree with the document).
 
 #include "editing/edit_result.h"

@@ -26,7 +26,7 @@ EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int p
 // The next letter cell from (x, y) in steps of (dx, dy), skipping black and
 // not-cells; false (and x, y unchanged) when the grid edge comes first.
 bool NextLetterCell(const Rooster2Doc& doc, int& x, int& y, int dx, int dy);
-// The next letter cell in reading order of m_direction: across to the right and
+// The next letter cell in reading order of direction: across to the right and
 // on at the start of the next row, down to the cell below and on at the top of
 // the next column, wrapping at the end of the grid. Stays on (x, y) when the
 // walk comes back without finding one.
