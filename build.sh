@@ -9,6 +9,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
           googletest libgtest-dev wdutch hunspell-nl qt6-translations-l10n xdg-utils nlohmann-json3-dev poppler-utils)
 # What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
 PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
+# What "test" needs besides: the browser test solves the web puzzle in headless Chromium.
+TEST_TOOLS=(nodejs chromium)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 as_root() {
@@ -72,6 +74,7 @@ case "${1:-}" in
     exec build/src/gui/rooster2 "${@:2}"
     ;;
   test)
+    PACKAGES+=("${TEST_TOOLS[@]}")
     install_packages
     build build-test Debug ON
     export QT_QPA_PLATFORM=offscreen
