@@ -24,7 +24,7 @@ std::uint32_t Fnv1a(std::string_view bytes, std::uint32_t hash = 2166136261u) {
     return hash;
 }
 
-// The page runs the same generator (puzzle.js, KeyStream): both sides must agree bit for bit.
+// The page runs the same generator (puzzle.js, keyStream): both sides must agree bit for bit.
 class KeyStream {
 public:
     explicit KeyStream(std::uint32_t key) : m_state(key | 1u) {}
