@@ -546,6 +546,12 @@
     else if (cursor < 0) setCursor(ordinal.findIndex((k) => k >= 0), true);
   });
   input.addEventListener("blur", () => grid.classList.remove("met-focus"));
+  // The input lies over the cursor cell and takes its taps: a second tap turns the direction.
+  let hadFocus = false;
+  input.addEventListener("pointerdown", () => (hadFocus = document.activeElement === input));
+  input.addEventListener("click", () => {
+    if (hadFocus && cursor >= 0 && !paused) setCursor(cursor, !across);
+  });
   window.addEventListener("resize", () => render());
   document.getElementById("tijd").textContent = clockText(elapsed);
   render();
