@@ -12,6 +12,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
 PACKAGES+=(ccache clang-format)
 # What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
 PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
+# What "test" needs besides: the browser test solves the web puzzle in headless Chromium.
+TEST_TOOLS=(nodejs chromium)
 JOBS=$(nproc 2>/dev/null || echo 2)
 
 as_root() {
@@ -75,6 +77,7 @@ case "${1:-}" in
     exec build-release/src/gui/rooster2 "${@:2}"
     ;;
   test)
+    PACKAGES+=("${TEST_TOOLS[@]}")
     install_packages
     build asan
     ctest --preset asan -j "$JOBS"

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "model/rooster2_doc.h"
 
@@ -24,7 +25,7 @@ void WriteFileOrFail(const std::string& path, const std::string& bytes);
 
 // Sets the cells from rows of text: '#' black, '-' not-cell, '.' free, else the letter.
 // Resizes the grid to the rows' size and rebuilds the words.
-void SetGrid(Rooster2Doc& doc, const std::initializer_list<std::string>& rows);
+void SetGrid(Rooster2Doc& doc, const std::vector<std::string>& rows);
 
 struct CliRun {
     int exitCode = -1;

@@ -14,6 +14,7 @@
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
 #include "formats/text_export.h"
+#include "formats/web_export.h"
 #include "model/version_text.h"
 #include "model/rooster2_doc.h"
 #include "program_folder.h"
@@ -173,6 +174,10 @@ std::vector<ExportKind> ExportKinds() {
          "of alleen horizontale nummers wordt geweigerd"},
         {"ipuz", ExportUnlessRefused<IpuzExportRefusal, WriteIpuz>,
          "een ipuz-bestand (JSON); een Doorloper wordt geweigerd"},
+        {"web", ExportUnlessRefused<WebExportRefusal, WriteWebPage>,
+         "een webpuzzel: een HTML-bestand met alles erin om in de browser op te lossen "
+         "(letters typen, controleren, tonen, klok); een rooster dat niet helemaal gevuld is "
+         "wordt geweigerd"},
     };
     for (const ExportKind& kind : ReportExportKinds()) kinds.push_back(kind);
 #ifdef ROOSTER2_WITH_RENDER

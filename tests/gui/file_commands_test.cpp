@@ -176,7 +176,7 @@ private slots:
         QCOMPARE(window.doc.lastFiles.compare, window.saved);
     }
 
-    void acrossLiteAndIpuzAreTheCommandLineFiles() {
+    void acrossLiteIpuzAndWebAreTheCommandLineFiles() {
         FilledWindow window;
         MessageBoxAnswerer answerer(QMessageBox::No);
         // Across Lite wants every letter: refused before a name is asked.
@@ -188,6 +188,7 @@ private slots:
         UserMessage message;
         QVERIFY(SaveRtrFile(window.doc, window.saved, message));
         QCOMPARE(window.Export(ID_EXPORT_PUZ, "kruis.puz"), window.Cli("puz", "cli.puz"));
+        QCOMPARE(window.Export(ID_EXPORT_WEB, "kruis-web.html"), window.Cli("web", "cli-web.html"));
         QCOMPARE(window.doc.lastFiles.import, window.dir.Path("kruis.puz"));
         // The ipuz import offers the name of the last ipuz written and reads it back.
         window.frame->NewDocument();

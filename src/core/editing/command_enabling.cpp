@@ -122,6 +122,7 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
         case ID_EXPORT_PUZ:
         case ID_EXPORT_IPUZ:
         case ID_EXPORT_PDF:
+        case ID_EXPORT_WEB:
         case ID_COMPARE:
         case ID_EXPORT_ALL_CLUES:
         case ID_COLOURS_ACROSS_LITE:

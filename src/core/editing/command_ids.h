@@ -78,6 +78,7 @@ constexpr int ID_IMPORT_IPUZ = 32850;         // "Open *.&ipuz..."
 constexpr int ID_EXPORT_PUZ = 32851;          // "Across &Lite (.puz)..."
 constexpr int ID_EXPORT_IPUZ = 32852;         // "&ipuz..."
 constexpr int ID_EXPORT_PDF = 32853;          // "&PDF..."
+constexpr int ID_EXPORT_WEB = 32858;          // "Webpuzzel (interactief)..."
 
 // ---- Clues ------------------------------------------------------------------------------
 constexpr int ID_SHOW_CLUES = 32781;       // "&Toon omschrijvingen"

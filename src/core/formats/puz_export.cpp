@@ -143,13 +143,6 @@ void WriteString(ByteWriter& out, const std::string& text) {
     out.WriteU8(0);
 }
 
-bool IsFullyFilled(const Puzzle& puzzle) {
-    for (int i = 0; i < puzzle.CellCount(); ++i) {
-        if (puzzle.cells[i] == CELL_VRIJ) return false;
-    }
-    return true;
-}
-
 bool StartsBefore(const WordInfo* a, const WordInfo* b) {
     if (a->y != b->y) return a->y < b->y;
     if (a->x != b->x) return a->x < b->x;
@@ -172,6 +165,13 @@ std::optional<UserMessage> PuzExportRefusal(const Puzzle& puzzle) {
             "de hele oplossing nodig",
             REFUSED_CAPTION};
     return std::nullopt;
+}
+
+bool IsFullyFilled(const Puzzle& puzzle) {
+    for (int i = 0; i < puzzle.CellCount(); ++i) {
+        if (puzzle.cells[i] == CELL_VRIJ) return false;
+    }
+    return true;
 }
 
 std::string PublishedClue(const WordInfo& word) {

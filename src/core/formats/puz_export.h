@@ -17,6 +17,9 @@ struct WordInfo;
 // a cell without a letter); nothing when it can.
 std::optional<UserMessage> PuzExportRefusal(const Puzzle& puzzle);
 
+// True when every letter cell holds its letter: the whole solution is there.
+bool IsFullyFilled(const Puzzle& puzzle);
+
 // The whole file, for a puzzle without refusal.
 std::string WritePuz(const Puzzle& puzzle);
 

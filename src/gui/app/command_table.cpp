@@ -45,6 +45,7 @@ std::vector<CommandSpec> BuildTable() {
         {ID_EXPORT_PUZ, exportMenu, "Across &Lite (.puz)...", "", {}, "Schrijf gevuld rooster en omschrijvingen als Across Lite-bestand", "", false},
         {ID_EXPORT_IPUZ, exportMenu, "&ipuz...", "", {}, "Schrijf rooster en omschrijvingen als ipuz-bestand", "", false},
         {ID_EXPORT_PDF, exportMenu, "&PDF...", "", {}, "Schrijf een puzzelblad (A4) met rooster en omschrijvingen als PDF", "", false},
+        {ID_EXPORT_WEB, exportMenu, "Webpuzzel (interactief)...", "", {}, "Schrijf de puzzel als webpagina die lezers in de browser oplossen", "", false},
         {ID_EXPORT_ALL_CLUES, exportMenu, "&Alle omschrijvingen...", "", {}, "Geeft alle woorden en omschrijvingen van alle *.rtr in een (sub)map", "", true},
         {ID_VIEW_TOOLBAR, beeld, "&Werkbalk", "", {}, "Toon of verberg werkbalk", "", false},
         {ID_VIEW_STATUS_BAR, beeld, "&Statusbalk", "", {}, "Toon of verberg statusbalk", "", false},

@@ -19,6 +19,7 @@
 #include "formats/puz_import.h"
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
+#include "formats/web_export.h"
 #include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
@@ -56,6 +57,7 @@ void FileCommands::RegisterCommands(CommandRouter& router) {
     router.Register(ID_EXPORT_PUZ, [this] { ExportPuz(); });
     router.Register(ID_EXPORT_IPUZ, [this] { ExportIpuz(); });
     router.Register(ID_EXPORT_PDF, [this] { ExportPdf(); });
+    router.Register(ID_EXPORT_WEB, [this] { ExportWebPage(); });
     router.Register(ID_IMPORT_IPUZ, [this] { ImportIpuz(); });
     router.Register(ID_IMPORT_HTML, [this] { ImportHtml(); });
     router.Register(ID_IMPORT_PUZ, [this] { ImportPuz(); });
@@ -95,27 +97,36 @@ void FileCommands::ExportPuzText() {
     if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
-// The formats that cannot hold every puzzle say so before asking for a file name.
-void FileCommands::ExportPuz() {
-    if (const std::optional<UserMessage> refusal = PuzExportRefusal(m_doc.puzzle)) {
-        ShowUserMessage(m_parent, *refusal);
+void FileCommands::ExportUnlessRefused(std::optional<UserMessage> (*refusal)(const Puzzle&),
+                                       FileDialogSpec spec, std::string& remembered,
+                                       std::string (*write)(const Puzzle&)) {
+    if (const std::optional<UserMessage> refused = refusal(m_doc.puzzle)) {
+        ShowUserMessage(m_parent, *refused);
         return;
     }
-    const std::string path = ChooseFile(
+    const std::string path = ChooseFile(std::move(spec), remembered);
+    if (!path.empty()) WriteFileAtomically(path, write(m_doc.puzzle));
+}
+
+void FileCommands::ExportPuz() {
+    ExportUnlessRefused(
+        PuzExportRefusal,
         MakeFileDialogSpec(true, "Opslaan rooster als Across Lite-bestand", "puz", PUZ_FILTER),
-        m_doc.lastFiles.import);
-    if (!path.empty()) WriteFileAtomically(path, WritePuz(m_doc.puzzle));
+        m_doc.lastFiles.import, WritePuz);
 }
 
 void FileCommands::ExportIpuz() {
-    if (const std::optional<UserMessage> refusal = IpuzExportRefusal(m_doc.puzzle)) {
-        ShowUserMessage(m_parent, *refusal);
-        return;
-    }
-    const std::string path = ChooseFile(
+    ExportUnlessRefused(
+        IpuzExportRefusal,
         MakeFileDialogSpec(true, "Opslaan rooster als ipuz-bestand", "ipuz", IPUZ_FILTER),
-        m_doc.lastFiles.ipuz);
-    if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc.puzzle));
+        m_doc.lastFiles.ipuz, WriteIpuz);
+}
+
+// Shares the remembered name with the classic page: both are web pages of the puzzle.
+void FileCommands::ExportWebPage() {
+    ExportUnlessRefused(WebExportRefusal,
+                        MakeFileDialogSpec(true, "Opslaan rooster als webpuzzel", "html", HTML_FILTER),
+                        m_doc.lastFiles.html, WriteWebPage);
 }
 
 void FileCommands::ExportPdf() {

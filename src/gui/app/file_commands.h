@@ -7,13 +7,17 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <string>
+
+#include "model/user_message.h"
 
 class CommandRouter;
 class Rooster2Doc;
 class GridController;
 class GridView;
 class IFileChooser;
+class Puzzle;
 class QWidget;
 struct FileDialogSpec;
 struct ImportResult;
@@ -38,8 +42,13 @@ private:
 
     void ExportHtmlPage(bool filled);
     void ExportPuzText();
+    // The formats that cannot hold every puzzle say why before asking for a file name.
+    void ExportUnlessRefused(std::optional<UserMessage> (*refusal)(const Puzzle&),
+                             FileDialogSpec spec, std::string& remembered,
+                             std::string (*write)(const Puzzle&));
     void ExportPuz();
     void ExportIpuz();
+    void ExportWebPage();
     void ExportPdf();
     // Reads the file into a copy of the puzzle; only a file that could be read replaces
     // the puzzle, after the question about unsaved changes.
