@@ -34,6 +34,21 @@ bool IsEnding(std::string_view part) {
     return std::find(ENDINGS.begin(), ENDINGS.end(), part) != ENDINGS.end();
 }
 
+// A short word that begins with consonants no Dutch word begins with is an
+// initialism written in small letters ("ngo", "lno").
+constexpr std::size_t LONGEST_INITIALISM = 4;
+constexpr std::array<std::string_view, 46> DUTCH_ONSETS = {
+    "BL",  "BR",   "CH", "CHR", "CL", "CR", "DR", "DW", "FL", "FR", "GH",  "GL",
+    "GN",  "GR",   "KL", "KN",  "KR", "KW", "NJ", "PH", "PL", "PR", "PS",  "SC",
+    "SCH", "SCHR", "SF", "SH",  "SJ", "SK", "SL", "SM", "SN", "SP", "SPR", "ST",
+    "STR", "SW",   "TH", "TR",  "TS", "TW", "VL", "VR", "WR", "ZW"};
+
+bool BeginsAsADutchWord(std::string_view letters) {
+    const std::string_view onset = letters.substr(0, letters.find_first_of("AEIOUY"));
+    return onset.size() < 2 ||
+           std::find(DUTCH_ONSETS.begin(), DUTCH_ONSETS.end(), onset) != DUTCH_ONSETS.end();
+}
+
 // The value of the Roman digit, 0 for another letter.
 int RomanDigit(char c) {
     switch (c) {
@@ -92,6 +107,9 @@ int RomanValue(std::string_view letters) {
 
 bool IsAbbreviation(const WordEvidence& word, std::string_view letters) {
     if (word.spelling == Spelling::Capitals || word.isLetterWord || !HasVowel(letters)) return true;
+    if (word.spelling == Spelling::Common && letters.size() <= LONGEST_INITIALISM &&
+        !BeginsAsADutchWord(letters))
+        return true;
     // Chemical and unit symbols: "Fe", "Hz".
     if (word.spelling == Spelling::ProperName && letters.size() == 2) return true;
     const bool knownAsWord = word.spelling == Spelling::Common && word.zipf >= KNOWN_WORD_ZIPF;

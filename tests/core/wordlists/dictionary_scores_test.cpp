@@ -50,6 +50,8 @@ TEST(DefaultScoreRule, TheScale) {
     EXPECT_EQ(score(Spelling::Common, 0, "TEKEERGAAT"), RARE_FORM_SCORE);
     EXPECT_EQ(score(Spelling::Common, 295, "KST"), ABBREVIATION_SCORE);
     EXPECT_EQ(score(Spelling::Common, 0, "MMLI"), ABBREVIATION_SCORE);
+    EXPECT_EQ(score(Spelling::Common, 320, "NGOS"), ABBREVIATION_SCORE);
+    EXPECT_EQ(score(Spelling::Common, 510, "CLUB"), 86);
     EXPECT_EQ(score(Spelling::Common, 380, "MIX"), 73);
     EXPECT_EQ(score(Spelling::Capitals, 321, "SVB"), ABBREVIATION_SCORE);
     EXPECT_EQ(score(Spelling::ProperName, 0, "FESKENS"), PROPER_NAME_SCORE);
