@@ -27,11 +27,20 @@ std::vector<CliHelpItem> WordListHelp() {
                  "spaties, punten, cijfers of andere tekens vallen weg, net als woorden van een "
                  "letter en herhaalde woorden; de volgorde van het woordenboek blijft."},
             {"--ij-to-y 0|1", "1 (standaard): IJ wordt de letter Y; 0: IJ blijft twee letters"},
-            {"--default-scores", "geeft elk woord een score (0 tot en met 100) volgens de vaste "
-                                 "regel: een gewoon woord hoog, een eigennaam lager, een afkorting "
-                                 "in hoofdletters of een woord zonder klinker laag"},
-            {"--stems HUNSPELL.dic", "bij --default-scores: een woord dat dit hunspell-woordenboek "
-                                     "als stam noemt, scoort hoger dan een verbogen vorm"},
+            {"--default-scores",
+             "geeft elk woord een score (0 tot en met 100) volgens de vaste regel: 50 of meer "
+             "voor een woord dat een gewone oplosser kent, hoger naarmate het vaker gebruikt "
+             "wordt; eigennamen, afkortingen, Romeinse cijfers, symbolen en zeldzame vormen "
+             "onder 50"},
+            {"--stems HUNSPELL.dic",
+             "bij --default-scores: een woord dat dit hunspell-woordenboek als stam noemt, scoort "
+             "hoger dan een verbogen vorm; een letterwoord (vlag Cl) telt als afkorting"},
+            {"--frequencies FILE",
+             "bij --default-scores: regels 'woord zipf' (zipf = log10 van het aantal keer per "
+             "miljard woorden, bijvoorbeeld 'huis 5.72'); de score volgt hoe vaak een woordvorm "
+             "voorkomt, en een samenstelling van twee bekende woorden scoort 55"},
+            {"--offensive FILE",
+             "bij --default-scores: aanstootgevende woorden, een per regel; zij krijgen score 0"},
             {"--scores FILE", "regels woord;score die de score van die woorden vastleggen"}};
 }
 
@@ -56,7 +65,8 @@ std::vector<CliHelpItem> SpellHelp() {
 
 const CliCommand WORDLIST_COMMAND = {
     "wordlist",
-    "DICT MAP/BASIS [--ij-to-y 0|1] [--default-scores [--stems HUNSPELL.dic]] [--scores FILE]",
+    "DICT MAP/BASIS [--ij-to-y 0|1] [--default-scores [--stems HUNSPELL.dic] [--frequencies "
+    "FILE] [--offensive FILE]] [--scores FILE]",
     RunWordList,
     "Maakt uit het woordenboek DICT (een woord per regel, UTF-8 of Latin-1) de woordenlijstset "
     "MAP/BASIS02.doc tot en met MAP/BASIS19.doc (de laatste met alle woorden van 19 letters of "
@@ -84,8 +94,12 @@ const CliCommand SPELL_COMMAND = {
 constexpr long long MAX_CANDIDATES_FIELD = 100000;
 
 int RunWordList(const std::vector<std::string>& args) {
-    CliArgs parsed(args,
-                   {{"--ij-to-y", 1}, {"--default-scores", 0}, {"--stems", 1}, {"--scores", 1}});
+    CliArgs parsed(args, {{"--ij-to-y", 1},
+                          {"--default-scores", 0},
+                          {"--stems", 1},
+                          {"--frequencies", 1},
+                          {"--offensive", 1},
+                          {"--scores", 1}});
     bool ijToY = true;
     if (!parsed.Ok() || !parsed.BoolValue("--ij-to-y", ijToY))
         return UsageError(WORDLIST_COMMAND, parsed.Error());
@@ -94,8 +108,13 @@ int RunWordList(const std::vector<std::string>& args) {
     scoring.defaultRule = parsed.Has("--default-scores");
     scoring.stemsPath = parsed.Value("--stems").value_or(std::string());
     scoring.scoresPath = parsed.Value("--scores").value_or(std::string());
-    if (!scoring.stemsPath.empty() && !scoring.defaultRule)
-        return UsageError(WORDLIST_COMMAND, "--stems hoort bij --default-scores");
+    scoring.frequenciesPath = parsed.Value("--frequencies").value_or(std::string());
+    scoring.offensivePath = parsed.Value("--offensive").value_or(std::string());
+    for (const char* ruleOption : {"--stems", "--frequencies", "--offensive"}) {
+        if (parsed.Has(ruleOption) && !scoring.defaultRule)
+            return UsageError(WORDLIST_COMMAND,
+                              std::string(ruleOption) + " hoort bij --default-scores");
+    }
     const std::string& base = parsed.Positional()[1];
     std::error_code ignored;  // a folder that cannot be made shows up as a file not written
     if (!FolderOf(base).empty())

@@ -93,9 +93,10 @@ TEST_F(WordListCli, WordlistWritesScores) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("sc/nl04.doc")),
               "KAAS;50\r\nKLAS;50\r\nKRAS;95\r\nYZER;50\r\n");
     EXPECT_NE(run.out.find("\nScores: 0 stammen, 1 eigen scores gebruikt"), std::string::npos);
-    EXPECT_EQ(
-        RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("sc/nl"), "--stems", "x.dic"}).exitCode,
-        2);
+    for (const char* ruleOption : {"--stems", "--frequencies", "--offensive"})
+        EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("sc/nl"), ruleOption, "x.txt"})
+                      .exitCode,
+                  2);
 }
 
 class SpellCli : public WordListCli {

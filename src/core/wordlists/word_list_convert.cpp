@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -199,24 +200,126 @@ bool IsUsableWord(const FoldedLine& folded) {
     return folded.result == WordResult::Kept && folded.letters.size() >= SHORTEST_WORD;
 }
 
-// Hunspell marks a word it must reject with this flag; such an entry is no stem.
-bool IsForbiddenEntry(std::string_view line) {
+// Whether the Hunspell entry ("stem/FLAGS", two letters a flag) carries the flag.
+bool HasHunspellFlag(std::string_view line, std::string_view flag) {
     const std::size_t slash = line.find('/');
     if (slash == std::string_view::npos) return false;
     const std::string_view flags =
         line.substr(slash + 1, line.find_first_of(" \t", slash) - slash - 1);
     for (std::size_t k = 0; k + 1 < flags.size(); k += 2) {
-        if (flags.substr(k, 2) == "Fw") return true;
+        if (flags.substr(k, 2) == flag) return true;
     }
     return false;
 }
 
-std::unordered_set<std::string> ReadStems(std::string_view dicText, bool ijToY) {
+// What the Hunspell dictionary says of the words: an entry flagged as forbidden (Fw)
+// is no stem; one flagged as a letter word (Cl) is an abbreviation ("apk", "Cao"),
+// unless written in capitals: "BA" says nothing of "ba".
+struct SpellingDictionary {
     std::unordered_set<std::string> stems;
+    std::unordered_set<std::string> letterWords;
+};
+
+SpellingDictionary ReadSpellingDictionary(std::string_view dicText, bool ijToY) {
+    SpellingDictionary dictionary;
     ForEachFoldedLine(dicText, ijToY, "/\t", [&](const FoldedLine& folded) {
-        if (IsUsableWord(folded) && !IsForbiddenEntry(folded.line)) stems.emplace(folded.letters);
+        if (!IsUsableWord(folded) || HasHunspellFlag(folded.line, "Fw")) return;
+        dictionary.stems.emplace(folded.letters);
+        if (HasHunspellFlag(folded.line, "Cl") && SpellingOf(folded.written) != Spelling::Capitals)
+            dictionary.letterWords.emplace(folded.letters);
     });
-    return stems;
+    return dictionary;
+}
+
+// "5.72" -> 572: a Zipf value with up to two decimals, in hundredths.
+std::optional<int> ParseZipf(std::string_view text) {
+    int hundredths = 0;
+    int decimals = -1;  // none yet, nor a point
+    for (const char c : text) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+        } else if (c >= '0' && c <= '9' && decimals < 2 && hundredths < 1000) {
+            hundredths = hundredths * 10 + (c - '0');
+            if (decimals >= 0) ++decimals;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (text.empty() || text == ".") return std::nullopt;
+    for (; decimals < 2; ++decimals) hundredths *= 10;
+    return hundredths;
+}
+
+// The frequency of each word of the list, the highest of its spellings; lines
+// without a valid number are left out.
+std::unordered_map<std::string, int> ReadFrequencies(std::string_view text, bool ijToY) {
+    std::unordered_map<std::string, int> zipfs;
+    ForEachFoldedLine(text, ijToY, " \t", [&](const FoldedLine& folded) {
+        const std::optional<int> zipf =
+            ParseZipf(TrimWhiteSpace(folded.line.substr(folded.written.size())));
+        if (!zipf || !IsUsableWord(folded)) return;
+        int& known = zipfs[std::string(folded.letters)];
+        known = std::max(known, *zipf);
+    });
+    return zipfs;
+}
+
+std::unordered_set<std::string> ReadWords(std::string_view text, bool ijToY) {
+    std::unordered_set<std::string> words;
+    ForEachFoldedLine(text, ijToY, "", [&](const FoldedLine& folded) {
+        if (IsUsableWord(folded)) words.emplace(folded.letters);
+    });
+    return words;
+}
+
+// Everything the default rule knows besides the word itself.
+struct ScoringSources {
+    SpellingDictionary spelling;
+    std::unordered_map<std::string, int> zipfs;
+    std::unordered_set<std::string> offensive;
+    // Words that the dictionary writes in small letters and that are well known:
+    // the parts a compound is recognised by.
+    std::unordered_set<std::string> wellKnown;
+
+    int ZipfOf(const std::string& letters) const {
+        const auto found = zipfs.find(letters);
+        return found == zipfs.end() ? 0 : found->second;
+    }
+};
+
+ScoringSources ReadScoringSources(std::string_view dictionaryText, bool ijToY,
+                                  const ConversionScoring& scoring) {
+    ScoringSources sources;
+    if (!scoring.defaultRule) return sources;
+    sources.spelling = ReadSpellingDictionary(scoring.stemsText, ijToY);
+    sources.zipfs = ReadFrequencies(scoring.frequenciesText, ijToY);
+    sources.offensive = ReadWords(scoring.offensiveText, ijToY);
+    if (sources.zipfs.empty()) return sources;
+    ForEachFoldedLine(dictionaryText, ijToY, "", [&](const FoldedLine& folded) {
+        if (!IsUsableWord(folded) || SpellingOf(folded.written) != Spelling::Common) return;
+        std::string letters(folded.letters);
+        if (sources.ZipfOf(letters) >= WELL_KNOWN_ZIPF && !sources.offensive.count(letters) &&
+            !sources.spelling.letterWords.count(letters))
+            sources.wellKnown.insert(std::move(letters));
+    });
+    return sources;
+}
+
+int ScoreByDefaultRule(const ScoringSources& sources, bool frequenciesKnown,
+                       const FoldedLine& folded) {
+    const std::string letters(folded.letters);
+    WordEvidence word;
+    word.spelling = SpellingOf(folded.written);
+    word.isStem = sources.spelling.stems.count(letters) > 0;
+    word.isLetterWord = sources.spelling.letterWords.count(letters) > 0;
+    word.isOffensive = sources.offensive.count(letters) > 0;
+    word.frequenciesKnown = frequenciesKnown;
+    word.zipf = sources.ZipfOf(letters);
+    word.isCompound = frequenciesKnown && word.spelling == Spelling::Common &&
+                      IsCompoundOfKnownWords(folded.letters, [&](std::string_view part) {
+                          return sources.wellKnown.count(std::string(part)) > 0;
+                      });
+    return DefaultScore(word, folded.letters);
 }
 
 // The "word;score" lines win over what the words had.
@@ -281,10 +384,11 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
                                          const ConversionScoring& scoring) {
     WordListConversion result;
     result.scored = scoring.defaultRule || !scoring.scoresText.empty();
-    const std::unordered_set<std::string> stems = scoring.defaultRule
-                                                      ? ReadStems(scoring.stemsText, ijToY)
-                                                      : std::unordered_set<std::string>();
-    result.stems = static_cast<int>(stems.size());
+    const ScoringSources sources = ReadScoringSources(text, ijToY, scoring);
+    const bool frequenciesKnown = !sources.zipfs.empty();
+    result.stems = static_cast<int>(sources.spelling.stems.size());
+    result.frequencies = static_cast<int>(sources.zipfs.size());
+    result.offensive = static_cast<int>(sources.offensive.size());
     BuiltSet set;
     const auto lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
     WordSet words(set, lines + 1);
@@ -303,8 +407,7 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
         }
         const int file = std::min(static_cast<int>(folded.letters.size()), LONGEST_OWN_FILE_LENGTH);
         const int score = scoring.defaultRule
-                              ? DefaultScore(SpellingOf(folded.written), folded.letters,
-                                             stems.count(std::string(folded.letters)) > 0)
+                              ? ScoreByDefaultRule(sources, frequenciesKnown, folded)
                               : NO_SCORE;
         std::vector<BuiltEntry>& entries = set.entries[file];
         if (const auto known = words.Find(folded.letters, file, entries.size())) {
@@ -336,7 +439,9 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
     ConversionScoring sources;
     sources.defaultRule = scoring.defaultRule;
     if (!ReadScoringFile(scoring.stemsPath, sources.stemsText, message) ||
-        !ReadScoringFile(scoring.scoresPath, sources.scoresText, message))
+        !ReadScoringFile(scoring.scoresPath, sources.scoresText, message) ||
+        !ReadScoringFile(scoring.frequenciesPath, sources.frequenciesText, message) ||
+        !ReadScoringFile(scoring.offensivePath, sources.offensiveText, message))
         return false;
     conversion = ConvertDictionaryText(text, ijToY, sources);
     if (conversion.wordsKept == 0) {
@@ -373,5 +478,8 @@ std::string ConversionSummary(const WordListConversion& conversion, const std::s
             "%d onjuist",
             conversion.stems, conversion.ownScoresUsed, conversion.ownScoresUnused,
             conversion.ownScoresMalformed);
+    if (conversion.frequencies > 0 || conversion.offensive > 0)
+        summary += StrFormat("\nFrequenties van %d woorden, %d aanstootgevende woorden",
+                             conversion.frequencies, conversion.offensive);
     return summary;
 }

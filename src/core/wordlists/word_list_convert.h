@@ -20,6 +20,8 @@ struct WordListConversion {
     // With scores:
     bool scored = false;
     int stems = 0;               // stems read from the spelling dictionary
+    int frequencies = 0;         // word forms read from the frequency list
+    int offensive = 0;           // words read from the list of offensive words
     int ownScoresUsed = 0;       // lines of the scores text whose word is in the set
     int ownScoresUnused = 0;     // ... whose word is not
     int ownScoresMalformed = 0;  // ... without a word or a valid score
@@ -31,8 +33,15 @@ struct ConversionScoring {
     bool defaultRule = false;
     // A Hunspell dictionary ("stem/FLAGS" lines, UTF-8 or Latin-1) whose stems
     // score higher under the default rule; entries flagged as forbidden (Fw) are no
-    // stems. Empty: every common word scores as a form.
+    // stems, entries flagged as letter words (Cl) abbreviations unless written in
+    // capitals.
+    // Empty: every common word scores as a form.
     std::string stemsText;
+    // "word zipf" lines (zipf with up to two decimals, "huis 5.72"): how often the
+    // word forms are used. Empty: the rule scores common words without it.
+    std::string frequenciesText;
+    // Offensive words, one per line, written as in the dictionary: they score 0.
+    std::string offensiveText;
     // "word;score" lines, written as in the dictionary, that win over the rule.
     std::string scoresText;
 };
@@ -52,6 +61,8 @@ struct ScoringFiles {
     bool defaultRule = false;
     std::string stemsPath;
     std::string scoresPath;
+    std::string frequenciesPath;
+    std::string offensivePath;
 };
 
 // Converts the dictionary file and writes base + "02.doc" .. base + "19.doc", all of

@@ -65,10 +65,29 @@ TEST(DictionaryScoring, TheDefaultRuleFromSpellingAndStems) {
         "huis\nhuizen\nfiets\nKST\nkst\nBMW\nbtw\nAmsterdam\nAOW'er\n", true, scoring);
     EXPECT_EQ(result.files[4], Lines({"HUIS;70"}));
     EXPECT_EQ(result.files[6], Lines({"HUIZEN;50"}));
-    EXPECT_EQ(result.files[5], Lines({"FIETS;70", "AOWER;30"}));
+    EXPECT_EQ(result.files[5], Lines({"FIETS;70", "AOWER;10"}));
     EXPECT_EQ(result.files[3], Lines({"KST;10", "BMW;10", "BTW;10"}));
-    EXPECT_EQ(result.files[9], Lines({"AMSTERDAM;30"}));
+    EXPECT_EQ(result.files[9], Lines({"AMSTERDAM;20"}));
     EXPECT_EQ(result.stems, 3);
+}
+
+TEST(DictionaryScoring, FrequenciesCompoundsLetterWordsAndOffensiveWords) {
+    ConversionScoring scoring;
+    scoring.defaultRule = true;
+    scoring.stemsText = "fiets\nbel\ntekeerga\napk/ClCw\n";
+    scoring.frequenciesText =
+        "fiets 4.76\nbel 4.1\nApk 3.10\namsterdam 5.00\nmix 3.80\nkut 3.90\nkaas x\n";
+    scoring.offensiveText = "# geen woord\nkut\n";
+    const auto result = ConvertDictionaryText(
+        "fiets\nbel\nfietsbel\ntekeerga\napk\nkut\nmix\nAmsterdam\nZwolle\nkaas\n", true, scoring);
+    EXPECT_EQ(result.files[5], Lines({"FIETS;82"}));
+    EXPECT_EQ(result.files[3], Lines({"BEL;76", "APK;10", "KUT;0", "MIX;73"}));
+    EXPECT_EQ(result.files[8], Lines({"FIETSBEL;55", "TEKEERGA;40"}));
+    EXPECT_EQ(result.files[9], Lines({"AMSTERDAM;30"}));
+    EXPECT_EQ(result.files[6], Lines({"ZWOLLE;20"}));
+    EXPECT_EQ(result.files[4], Lines({"KAAS;30"}));
+    EXPECT_EQ(result.frequencies, 6);
+    EXPECT_EQ(result.offensive, 1);
 }
 
 TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
@@ -94,7 +113,7 @@ TEST(WordListSetWriting, ScoringFilesAreReadAndAMissingOneIsRefused) {
     WriteFileOrFail(dir.Path("scores.txt"), "kaas;65\n");
     WordListConversion conversion;
     UserMessage message;
-    ScoringFiles scoring{true, dir.Path("none.dic"), dir.Path("scores.txt")};
+    ScoringFiles scoring{true, dir.Path("none.dic"), dir.Path("scores.txt"), "", ""};
     EXPECT_FALSE(
         WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message, scoring));
     EXPECT_EQ(message.text, "Bestand " + dir.Path("none.dic") + " ontbreekt.");
