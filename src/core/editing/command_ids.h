@@ -11,12 +11,13 @@ constexpr int ID_FILE_SAVE_AS = 57604;        // "Opslaan &als..."
 constexpr int ID_FILE_PRINT_SETUP = 57606;    // "P&rinter instellingen..."
 constexpr int ID_FILE_PRINT = 57607;          // "Afdru&kken..."
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;  // "Afdruk&voorbeeld..."
+constexpr int ID_FILE_PRINT_GRID = 32860;     // "Afdrukken rooster zoals &getoond..."
 constexpr int ID_FILE_SEND_MAIL = 57612;      // "&Verzenden als e-mail..."
 constexpr int ID_FILE_MRU_FIRST = 57616;      // recent files, ten numbers in a row
 constexpr int ID_FILE_MRU_LAST = 57625;
 constexpr int ID_PASTE_CLUES = 57637;      // "Plak omschrijvingen van klembord"
 constexpr int ID_APP_ABOUT = 57664;        // "&Over Rooster2..."
-constexpr int ID_APP_EXIT = 57665;         // "E&xit"
+constexpr int ID_APP_EXIT = 57665;         // "Afsl&uiten"
 constexpr int ID_VIEW_TOOLBAR = 59392;     // "&Werkbalk"
 constexpr int ID_VIEW_STATUS_BAR = 59393;  // "&Statusbalk"
 

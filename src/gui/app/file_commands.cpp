@@ -7,6 +7,7 @@
 
 #include "support/command_router.h"
 #include "support/file_chooser.h"
+#include "formats/export_status.h"
 #include "dialogs/compare_dlg.h"
 #include "support/dialog_support.h"
 #include "formats/clue_files.h"
@@ -73,26 +74,40 @@ std::string FileCommands::ChooseFile(FileDialogSpec spec, std::string& remembere
     return ChooseRememberedFile(m_chooser, m_parent, std::move(spec), remembered);
 }
 
+std::string FileCommands::ChooseExport(FileDialogSpec spec, std::string& remembered) {
+    return ChooseExportFile(m_chooser, m_parent, std::move(spec), remembered, m_doc.pathName);
+}
+
+void FileCommands::WriteExport(const std::string& path, std::string_view bytes) {
+    // A file that cannot be written ends the command without a message.
+    if (WriteFileAtomically(path, bytes)) ReportExported(path);
+}
+
+void FileCommands::ReportExported(const std::string& path) {
+    m_controller.ShowMessage(ExportedStatusText(path));
+}
+
 // ---- Exports ---------------------------------------------------------------------------------
 
 void FileCommands::ExportHtmlPage(bool filled) {
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
     // The remark also says why the page or its image could not be written.
     const std::string imageFolder = ProgramDataFolder(
         LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle));
-    ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
-               imageFolder, remark);
+    if (ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+                   imageFolder, remark))
+        ReportExported(path);
     ShowInformation(m_parent, remark);
 }
 
 void FileCommands::ExportPuzText() {
     const std::string path =
-        ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
-                   m_doc.lastFiles.puzText);
-    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
+                     m_doc.lastFiles.puzText);
+    if (!path.empty()) WriteExport(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
 // The formats that cannot hold every puzzle say so before asking for a file name.
@@ -101,10 +116,10 @@ void FileCommands::ExportPuz() {
         ShowUserMessage(m_parent, *refusal);
         return;
     }
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan rooster als Across Lite-bestand", "puz", PUZ_FILTER),
         m_doc.lastFiles.import);
-    if (!path.empty()) WriteFileAtomically(path, WritePuz(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, WritePuz(m_doc.puzzle));
 }
 
 void FileCommands::ExportIpuz() {
@@ -112,26 +127,34 @@ void FileCommands::ExportIpuz() {
         ShowUserMessage(m_parent, *refusal);
         return;
     }
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan rooster als ipuz-bestand", "ipuz", IPUZ_FILTER),
         m_doc.lastFiles.ipuz);
-    if (!path.empty()) WriteFileAtomically(path, WriteIpuz(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, WriteIpuz(m_doc.puzzle));
 }
 
-void FileCommands::ExportPdf() {
-    const std::string path =
-        ChooseFile(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
-                                      "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
-                   m_doc.lastFiles.pdf);
-    if (path.empty()) return;
+PdfSheetOptions FileCommands::AskSheetOptions() {
     PdfSheetOptions options;
+    options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
     options.smallLetters = m_view.SmallLetters();
     options.solution = HasLetters(m_doc.puzzle) &&
                        QMessageBox::question(
                            m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return options;
+}
+
+void FileCommands::ExportPdf() {
+    const std::string path =
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
+                                        "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
+                     m_doc.lastFiles.pdf);
+    if (path.empty()) return;
+    const PdfSheetOptions options = AskSheetOptions();
     if (!ExportPdfSheet(m_doc.puzzle, path, options))
         QMessageBox::warning(m_parent, Latin1("Oei"), Latin1("Schrijven pdf mislukt"));
+    else
+        ReportExported(path);
 }
 
 // ---- Imports ---------------------------------------------------------------------------------
@@ -230,15 +253,15 @@ void FileCommands::PasteCluesFromClipboard() {
 }
 
 void FileCommands::WriteClues() {
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
-    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, WriteClueFile(m_doc.puzzle));
 }
 
 void FileCommands::ExportPrintableClues() {
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
-    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, ExportClues(m_doc.puzzle));
 }
 
 void FileCommands::ExportFolderClues() {
@@ -255,5 +278,5 @@ void FileCommands::ExportFolderClues() {
     std::string listing;
     ListFolder(m_doc.lastFiles.folder, listing);
     QApplication::restoreOverrideCursor();
-    WriteFileAtomically(path, listing);
+    WriteExport(path, listing);
 }
