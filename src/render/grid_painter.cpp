@@ -90,7 +90,7 @@ void TextOut(QPainter& p, int left, int top, const QString& text) {
 void DrawLetter(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, int left,
                 int top, Cell code) {
     const int s = params.cellPixels;
-    p.setFont(LetterFont(puzzle, static_cast<int>(s * 0.67)));
+    p.setFont(LetterFont(puzzle, static_cast<int>(s * params.letterShare)));
     std::string text = code == CELL_IJ ? "IJ" : std::string(1, static_cast<char>(code));
     if (params.smallLetters) text = Latin1ToLower(text);
     const QString shown = Latin1(text);
@@ -216,7 +216,8 @@ void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& p
     const int s = params.cellPixels;
     const int m = params.margin;
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    // Pixel-exact on the screen; on paper a line thinner than a preview pixel stays visible.
+    painter.setRenderHint(QPainter::Antialiasing, params.printing);
     if (!params.printing) {
         const int width = std::max(params.client.right() + 1, puzzle.width * s + 2 * m + 2);
         const int height = std::max(params.client.bottom() + 1,
@@ -251,19 +252,27 @@ QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters) 
 }
 
 void PaintPrintedGrid(QPainter& painter, const Puzzle& puzzle, const QSize& printable,
-                      bool smallLetters) {
+                      int dotsPerInch, bool smallLetters) {
     constexpr int PRINT_MARGIN = 200;
     constexpr int MIN_CELL_SIZE = 5;
+    // 240 units to the inch: one unit is 0.3 pt, the thinnest line that prints visibly.
+    constexpr double UNITS_PER_INCH = 240;
+    const double scale = std::max(1.0, dotsPerInch / UNITS_PER_INCH);
+    const QSize units(static_cast<int>(printable.width() / scale),
+                      static_cast<int>(printable.height() / scale));
     GridPaintParams params;
     // The cursor cell and the current word are screen-only state: paper shows the
     // grid as an image does.
     params.phase = Phase::Bitmap;
     params.cellPixels =
-        ComputeCellSize(puzzle, PRINT_MARGIN, printable.width(), printable.height(), true, false);
+        ComputeCellSize(puzzle, PRINT_MARGIN, units.width(), units.height(), true, false);
     params.margin = PRINT_MARGIN;
     params.printing = true;
     params.smallLetters = smallLetters;
-    params.client = QRect(QPoint(0, 0), printable);
+    params.client = QRect(QPoint(0, 0), units);
     if (params.cellPixels < MIN_CELL_SIZE) return;
+    painter.save();
+    painter.scale(scale, scale);
     PaintGrid(painter, puzzle, params);
+    painter.restore();
 }

@@ -19,6 +19,7 @@ struct GridPaintParams {
     int margin = 0;       // M
     bool printing = false;
     bool smallLetters = false;
+    double letterShare = 0.67;  // letter height in cells: two thirds stand on the bottom edge
     bool scrolledToOrigin = true;  // the clue line shows only at scroll position (0, 0)
     int markX = -1;       // shaping cursor
     int markY = -1;
@@ -52,7 +53,8 @@ QRect CellRect(const Puzzle& puzzle, const GridPaintParams& params, int x, int y
 // "&Kopieer" and of the PNG export.
 QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters);
 
-// One printed page on a device of the given printable size: a 200-unit margin, cells
-// up to four times the screen width, no background and none of the editing highlights.
+// The grid as shown on one printed page of the given printable size in device pixels at
+// dotsPerInch: a 200-unit margin, cells up to four times the screen width, no background
+// and none of the editing highlights. A unit is a line's width, never below 0.3 pt.
 void PaintPrintedGrid(QPainter& painter, const Puzzle& puzzle, const QSize& printable,
-                      bool smallLetters);
+                      int dotsPerInch, bool smallLetters);

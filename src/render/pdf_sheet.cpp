@@ -12,18 +12,21 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/html_export.h"
 #include "model/clue_text.h"
 #include "model/puzzle.h"
 #include "render/grid_painter.h"
 #include "render/latin1_text.h"
 #include "util/file_io.h"
+#include "util/latin1.h"
+#include "util/native_path.h"
 
 namespace {
 
 constexpr double PAGE_MARGIN_MM = 15;
-// One grid line is one unit of the grid drawing: 0.25 mm prints crisp and visible.
+// One grid line is one unit of the grid drawing: 0.25 mm (0.7 pt) prints crisp and visible.
 constexpr double GRID_UNIT_MM = 0.25;
+// The solution page's letters leave the top of the cell to the number.
+constexpr double SOLUTION_LETTER_SHARE = 0.5;
 constexpr int LARGEST_CELL_UNITS = 40;  // 10 mm
 constexpr int SMALLEST_CELL_UNITS = 5;
 // The grid's share of the first page (title included); the clues flow below it.
@@ -44,6 +47,15 @@ QFont SheetFont(const Puzzle& puzzle, double points, bool bold) {
     return font;
 }
 
+// The puzzle in the colours of paper: screen colours (a blue or grey black) do not print.
+Puzzle OnPaper(const Puzzle& puzzle) {
+    Puzzle paper = puzzle;
+    paper.appearance.colours.zwart = Rgb(0, 0, 0);
+    paper.appearance.colours.vrij = Rgb(255, 255, 255);
+    paper.appearance.colours.letter = Rgb(0, 0, 0);
+    return paper;
+}
+
 // The puzzle with every letter taken out: the grid as the solver gets it.
 Puzzle WithoutLetters(const Puzzle& puzzle) {
     Puzzle empty = puzzle;
@@ -55,14 +67,17 @@ Puzzle WithoutLetters(const Puzzle& puzzle) {
 
 class SheetWriter {
 public:
-    SheetWriter(QPdfWriter& writer, const Puzzle& puzzle)
-        : m_writer(writer),
+    SheetWriter(QPagedPaintDevice& device, QPainter& painter, const Puzzle& puzzle,
+                const std::string& title)
+        : m_device(device),
           m_puzzle(puzzle),
-          m_painter(&writer),
-          m_page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size()) {}
+          m_painter(painter),
+          m_title(title),
+          m_page(QPointF(0, 0),
+                 device.pageLayout().paintRectPixels(device.logicalDpiY()).size()) {}
 
     void PuzzlePage() {
-        const double top = Title(PublishedTitle(m_puzzle));
+        const double top = Title(m_title);
         const ClueColumns columns = ColumnsFor(m_puzzle.words.size());
         const std::vector<Paragraph> clues = ClueParagraphs(columns.width);
         // The grid leaves the clues room to fit on this page where they can, but keeps at
@@ -73,22 +88,25 @@ public:
                        m_page.height() * SMALLEST_GRID_SHARE, m_page.height() * LARGEST_GRID_SHARE);
         const QRectF grid =
             Grid(WithoutLetters(m_puzzle),
-                 QRectF(m_page.left(), top, m_page.width(), gridBottom - top), false);
+                 QRectF(m_page.left(), top, m_page.width(), gridBottom - top), GridPaintParams());
         FlowClues(clues, columns, grid.bottom() + Mm(GAP_MM));
     }
 
     void SolutionPage(bool smallLetters) {
-        m_writer.newPage();
-        const double top = Title(PublishedTitle(m_puzzle) + " (oplossing)");
-        Grid(m_puzzle, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top),
-             smallLetters);
+        m_device.newPage();
+        const double top = Title(m_title.empty() ? "Oplossing" : m_title + " (oplossing)");
+        GridPaintParams params;
+        params.smallLetters = smallLetters;
+        params.letterShare = SOLUTION_LETTER_SHARE;
+        Grid(m_puzzle, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top), params);
     }
 
 private:
-    double Mm(double mm) const { return mm * m_writer.resolution() / 25.4; }
+    double Mm(double mm) const { return mm * m_device.logicalDpiY() / 25.4; }
 
     // Draws the title at the top of the page; returns where the content below starts.
     double Title(const std::string& title) {
+        if (title.empty()) return m_page.top();
         QString text = Latin1(title);
         text.remove(QLatin1Char('\r'));
         m_painter.setFont(SheetFont(m_puzzle, TITLE_POINTS, true));
@@ -99,8 +117,8 @@ private:
     }
 
     // Draws the grid as large as fits the area (cells of at most 10 mm), centred
-    // across; returns the rectangle it took.
-    QRectF Grid(const Puzzle& puzzle, const QRectF& area, bool smallLetters) {
+    // across; returns the rectangle it took. Of params only the letters' look counts.
+    QRectF Grid(const Puzzle& puzzle, const QRectF& area, GridPaintParams params) {
         const double unit = Mm(GRID_UNIT_MM);
         const int frame = 1 + puzzle.appearance.lineWidth;
         const double fit = std::min((area.width() / unit - frame) / puzzle.width,
@@ -109,16 +127,14 @@ private:
         const QSize units(puzzle.width * cell + frame, puzzle.height * cell + frame);
         const QRectF taken(area.left() + (area.width() - units.width() * unit) / 2, area.top(),
                            units.width() * unit, units.height() * unit);
-        GridPaintParams params;
         params.phase = Phase::Bitmap;
         params.cellPixels = cell;
         params.printing = true;
-        params.smallLetters = smallLetters;
         params.client = QRect(QPoint(0, 0), units);
         m_painter.save();
         m_painter.translate(taken.topLeft());
         m_painter.scale(unit, unit);
-        PaintGrid(m_painter, puzzle, params);
+        PaintGrid(m_painter, OnPaper(puzzle), params);
         m_painter.restore();
         return taken;
     }
@@ -133,8 +149,8 @@ private:
     Paragraph Layout(const std::string& text, bool heading, double width) {
         const QFont font = SheetFont(m_puzzle, heading ? HEADING_POINTS : CLUE_POINTS, heading);
         const double indent =
-            QFontMetricsF(font, &m_writer).horizontalAdvance(QStringLiteral("00. "));
-        Paragraph paragraph{std::make_unique<QTextLayout>(Latin1(text), font, &m_writer), heading};
+            QFontMetricsF(font, &m_device).horizontalAdvance(QStringLiteral("00. "));
+        Paragraph paragraph{std::make_unique<QTextLayout>(Latin1(text), font, &m_device), heading};
         QTextLayout& layout = *paragraph.layout;
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -201,7 +217,7 @@ private:
         double y = top;
         auto nextColumn = [&] {
             if (++column == columns.count) {
-                m_writer.newPage();
+                m_device.newPage();
                 column = 0;
                 top = m_page.top();
             }
@@ -228,13 +244,30 @@ private:
         }
     }
 
-    QPdfWriter& m_writer;
+    QPagedPaintDevice& m_device;
     const Puzzle& m_puzzle;
-    QPainter m_painter;
+    QPainter& m_painter;
+    std::string m_title;
     QRectF m_page;
 };
 
 }  // namespace
+
+std::string SheetTitle(const Puzzle& puzzle, const std::string& puzzlePath) {
+    if (!puzzle.html.title.empty()) return puzzle.html.title;
+    // File names come as UTF-8 where the system gives them so; the title is model text.
+    const std::string name = PathText(NativePath(puzzlePath).stem());
+    return LooksLikeUtf8(name) ? Utf8ToLatin1Readable(name) : name;
+}
+
+bool PaintSheet(QPagedPaintDevice& device, const Puzzle& puzzle, const PdfSheetOptions& options) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    SheetWriter sheet(device, painter, puzzle, options.title);
+    sheet.PuzzlePage();
+    if (options.solution) sheet.SolutionPage(options.smallLetters);
+    return painter.end();
+}
 
 QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options) {
     QByteArray bytes;
@@ -246,11 +279,9 @@ QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options) {
         writer.setPageMargins(
             QMarginsF(PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM, PAGE_MARGIN_MM),
             QPageLayout::Millimeter);
-        writer.setTitle(Latin1(PublishedTitle(puzzle)));
+        writer.setTitle(Latin1(options.title));
         writer.setCreator(QStringLiteral("Rooster2"));
-        SheetWriter sheet(writer, puzzle);
-        sheet.PuzzlePage();
-        if (options.solution) sheet.SolutionPage(options.smallLetters);
+        if (!PaintSheet(writer, puzzle, options)) return QByteArray();
     }
     return bytes;
 }

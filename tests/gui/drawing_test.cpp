@@ -2,6 +2,9 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QScrollBar>
 #include <QTest>
 
@@ -10,6 +13,7 @@
 #include "model/rtr_file.h"
 #include "util/file_io.h"
 #include "render/grid_painter.h"
+#include "render/pdf_sheet.h"
 #include "render/png_export.h"
 
 namespace {
@@ -100,7 +104,7 @@ private slots:
         page.fill(Qt::white);
         {
             QPainter painter(&page);
-            window.View().PrintPage(painter, page.size());
+            window.View().PrintPage(painter, page.size(), page.logicalDpiY());
         }
         const QColor word = ToQColor(window.doc.puzzle.appearance.colours.woord);
         const QColor cursor = ToQColor(window.doc.puzzle.appearance.colours.woordPos);
@@ -113,6 +117,37 @@ private slots:
             }
         }
         QVERIFY(free > 0);
+    }
+
+    // On paper black cells are black whatever the screen shows; the title is the puzzle's.
+    void theSheetPrintsInPaperColours() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) ontbreekt");
+        Rooster2Doc doc;
+        UseDistinctColours(doc);
+        SetGrid(doc, {"AB#", "C.D", "#EF"});
+        QCOMPARE(SheetTitle(doc.puzzle, "/map/Zomer 3.rtr"), std::string("Zomer 3"));
+        TempDir dir;
+        const QString pdf = QString::fromStdString(dir.Path("blad.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFileName(pdf);  // a PDF printer
+        QVERIFY(PaintSheet(printer, doc.puzzle, PdfSheetOptions{true, false, "Titel"}));
+        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
+                                   {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
+                                    QString::fromStdString(dir.Path("blad"))}),
+                 0);
+        for (const char* page : {"blad-1.png", "blad-2.png"}) {
+            const QImage image(QString::fromStdString(dir.Path(page)));
+            int black = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor pixel = image.pixelColor(x, y);
+                    QVERIFY(pixel.blue() <= pixel.red() + 40);  // no screen blue
+                    black += pixel.value() < 40 ? 1 : 0;
+                }
+            }
+            QVERIFY2(black > 50, page);
+        }
     }
 
     void pngExportWritesWhatTheCommandLineWrites() {

@@ -213,6 +213,21 @@ private slots:
         QCOMPARE(window.chooser.asked.back().defaultSuffix, QStringLiteral("pdf"));
     }
 
+    // Beside the puzzle, under its name; the last name of this puzzle is offered again.
+    void exportsStartBesideThePuzzleAndSaySo() {
+        FilledWindow window;
+        const QString folder = QString::fromStdString(window.dir.Path(""));
+        for (const auto& [id, name] : {std::pair{ID_EXPORT_PNG, "puzzel.png"}, std::pair{ID_EXPORT_IPUZ, "puzzel.ipuz"}}) {
+            window.Run(id);  // Cancel
+            QCOMPARE(window.chooser.asked.back().initialName, folder + QLatin1String(name));
+        }
+        QVERIFY(!window.Export(ID_EXPORT_IPUZ, "ander.ipuz").empty());
+        QCOMPARE(window.frame->MessagePaneText(), QString::fromLatin1("Ge\xEBxporteerd naar ") + folder + QStringLiteral("ander.ipuz"));
+        window.doc.lastFiles.ipuz = window.dir.Path("sub/puzzel.ipuz");
+        window.Run(ID_EXPORT_IPUZ);
+        QCOMPARE(window.chooser.asked.back().initialName, folder + QLatin1String("sub/puzzel.ipuz"));
+    }
+
     void everyCommandHasAHandler() {
         FilledWindow window;
         // Mail needs a mail program; the recent files are the frame's own items.

@@ -1,5 +1,8 @@
 // The main window: enabling by phase, closing, the profile and the file flow.
 #include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRegularExpression>
 #include <QMenuBar>
 #include <QTest>
 #include <QUrl>
@@ -176,7 +179,85 @@ private slots:
     }
 
     void versionTextNamesTheBuild() {
-        QVERIFY(BuildVersionText().startsWith(QStringLiteral("Rooster2 versie 2.7e, van VC7\nGemaakt op ")));
+        const QRegularExpression dutch(
+            QStringLiteral("^Rooster2 versie \\d+\\.\\d+\\.\\d+\nGemaakt op \\d{1,2} [a-z]+ \\d{4}$"));
+        QVERIFY2(dutch.match(BuildVersionText()).hasMatch(), qPrintable(BuildVersionText()));
+    }
+
+    // The preview shows the sheet: with the solution page asked for, two pages.
+    void printPreviewShowsThePuzzleSheet() {
+        TestWindow window;
+        SetGrid(window.doc, {"AB#", "C.D", "#EF"});
+        window.Controller().GridReplaced();
+        MessageBoxAnswerer answerer(QMessageBox::Yes);
+        int pages = 0;
+        WhenModalOpens<QPrintPreviewDialog>([&pages](QPrintPreviewDialog& dialog) {
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            QTRY_VERIFY(preview->pageCount() > 0);
+            pages = preview->pageCount();
+            dialog.reject();
+        });
+        QVERIFY(window.Run(ID_FILE_PRINT_PREVIEW));
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ook een pagina met de oplossing?")});
+        QCOMPARE(pages, 2);
+    }
+
+    void theSaveQuestionSpeaksDutch() {
+        TestWindow window;
+        window.doc.MarkModified(true);
+        MessageBoxAnswerer answerer(QMessageBox::No);
+        window.Run(ID_FILE_NEW);
+        QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Wijzigingen in Naamloos opslaan?")});
+        window.chooser.Queue(window.dir.Path("weg.rtr"));
+        window.doc.MarkModified(true);
+        window.Run(ID_FILE_OPEN);
+        QCOMPARE(window.chooser.asked.back().filter,
+                 QStringLiteral("Rooster-bestanden (*.rtr);;Alle bestanden (*.*)"));
+    }
+
+    // Open, a dropped file and every import: a file that is refused leaves the open
+    // puzzle, its file name and its modified flag as they were.
+    void aRefusedFileKeepsTheOpenPuzzle() {
+        TestWindow window;
+        window.Click(0, 0);
+        const std::string saved = window.dir.Path("puzzel.rtr");
+        UserMessage message;
+        QVERIFY(SaveRtrFile(window.doc, saved, message));
+        window.frame->OpenDocumentFile(QString::fromStdString(saved));
+        window.Click(2, 2);
+        const std::string before = WriteRtr(window.doc);
+        const QString title = window.frame->windowTitle();
+        std::string notRtr = before;
+        notRtr[10] = 'x';
+        WriteFileOrFail(window.dir.Path("ander.rtr"), notRtr);
+        WriteFileOrFail(window.dir.Path("kort.rtr"), before.substr(0, 40));
+        WriteFileOrFail(window.dir.Path("rommel.txt"), "geen puzzel");
+        MessageBoxAnswerer answerer(QMessageBox::No);
+        const auto expectUnchanged = [&](const char* how) {
+            QVERIFY2(WriteRtr(window.doc) == before, how);
+            QVERIFY2(window.doc.pathName == saved, how);
+            QVERIFY2(window.doc.IsModified(), how);
+            QVERIFY2(window.frame->windowTitle() == title, how);
+        };
+        for (const char* name : {"ander.rtr", "kort.rtr"}) {
+            window.chooser.Queue(window.dir.Path(name));
+            window.Run(ID_FILE_OPEN);
+            expectUnchanged(name);
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(window.dir.Path(name)))});
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.frame.get(), &drop);
+            expectUnchanged(name);
+        }
+        QVERIFY(answerer.Texts().contains(QStringLiteral("Geen valide rtr-bestand")));
+        for (const int import : {ID_IMPORT_PUZ, ID_IMPORT_IPUZ, ID_IMPORT_ROS, ID_IMPORT_HTML}) {
+            window.chooser.Queue(window.dir.Path("rommel.txt"));
+            window.Run(import);
+            expectUnchanged(FindCommandSpec(import)->text);
+        }
+        // Started with such a file, the program ends instead of showing another puzzle.
+        QVERIFY(!window.frame->OpenDocumentFile(QString::fromStdString(window.dir.Path("ander.rtr"))));
+        expectUnchanged("command line");
     }
 };
 

@@ -224,7 +224,7 @@ bool CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
     const std::string source = PathText(NativePath(programFolder) / name);
     std::string image;
     if (ReadFileUpTo(source, IMAGE_FILE_LIMIT, image) != ReadStatus::Read) {
-        message = {StrFormat("File %s\nniet in map van programma", source.c_str()), "Jammer"};
+        message = {StrFormat("Bestand %s\nniet in map van programma", source.c_str()), "Jammer"};
         return true;
     }
     const std::string target = FolderOf(pagePath) + name;

@@ -226,22 +226,6 @@ bool IsGridOf(const Json& grid, int width, int height) {
                        [width](const Json& row) { return IsRowOfWidth(row, width); });
 }
 
-bool IsHeldLetter(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           (c >= 0xC0 && c != 0xD7 && c != 0xF7);
-}
-
-// The code of a cell whose answer is `answer` (UTF-8); simplified is set when the
-// answer holds more than the cell can.
-Cell LetterCell(const std::string& answer, bool& simplified) {
-    const std::string letters = Latin1ToUpper(Utf8ToLatin1Readable(answer));
-    if (letters.empty()) return CELL_VRIJ;
-    if (letters == "IJ") return CELL_IJ;
-    const auto first = static_cast<unsigned char>(letters[0]);
-    simplified = letters.size() > 1 || !IsHeldLetter(first);
-    return IsHeldLetter(first) ? first : CELL_VRIJ;
-}
-
 // The answer in a cell of "solution"; nothing for a cell without one, false for a
 // value no cell can have.
 bool ReadAnswer(const Json& cell, const CellValues& values, std::optional<std::string>& answer) {
@@ -348,7 +332,7 @@ private:
                 if (!ReadAnswer((*solution)[y][x], m_values, answer)) return false;
                 if (!answer || m_read.puzzle.GetCell(x, y) != CELL_VRIJ) continue;
                 bool simplified = false;
-                m_read.puzzle.SetCell(x, y, LetterCell(*answer, simplified));
+                m_read.puzzle.SetCell(x, y, AnswerCell(Utf8ToLatin1Readable(*answer), simplified));
                 if (simplified) ++m_simplified;
             }
         }

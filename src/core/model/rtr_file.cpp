@@ -415,7 +415,7 @@ RtrReadResult ReadRtr(Rooster2Doc& doc, std::string_view bytes) {
             doc = std::move(candidate);
             break;
         case RtrStatus::NotRtr:
-            doc.OnNewDocument();
+            // Resetting here would bind the window to a file it cannot save back into.
             result.message = {"Geen valide rtr-bestand", APP_TITLE};
             break;
         case RtrStatus::Refused:
@@ -431,10 +431,8 @@ RtrReadResult OpenRtrFile(Rooster2Doc& doc, const std::string& path) {
         read != ReadStatus::Read)
         return {RtrStatus::Refused, {ReadFailureText(path, read, DOCUMENT_FILE_LIMIT), "Jammer"}};
     RtrReadResult result = ReadRtr(doc, bytes);
-    if (result.status == RtrStatus::Refused) {
-        result.message = DamagedFileMessage(path);
-        return result;
-    }
+    if (result.status == RtrStatus::Refused) result.message = DamagedFileMessage(path);
+    if (result.status != RtrStatus::Loaded) return result;
     doc.pathName = path;
     doc.MarkModified(false);
     return result;

@@ -12,7 +12,7 @@ class Rooster2Doc;
 
 enum class RtrStatus {
     Loaded,   // the document holds the file
-    NotRtr,   // wrong signature: the document was reset to a new puzzle (still an open)
+    NotRtr,   // wrong signature: "Geen valide rtr-bestand", the document is exactly as it was
     Refused,  // damaged or unreadable: the document is exactly as it was
 };
 
@@ -27,7 +27,8 @@ std::string WriteRtr(const Rooster2Doc& doc);
 // Reads a puzzle file's bytes into the document; see RtrStatus for what happens to it.
 RtrReadResult ReadRtr(Rooster2Doc& doc, std::string_view bytes);
 
-// Opens a file: reads it and, unless refused, stores the path and clears the modified flag.
+// Opens a file: reads it and, when loaded, stores the path and clears the modified flag.
+// A file that is not loaded leaves the open puzzle, its name and its modified flag alone.
 RtrReadResult OpenRtrFile(Rooster2Doc& doc, const std::string& path);
 
 // Saves to path (only in the shaping and filling phases). Returns false with a message

@@ -7,6 +7,7 @@
 
 #include "support/command_router.h"
 #include "support/file_chooser.h"
+#include "formats/export_status.h"
 #include "dialogs/compare_dlg.h"
 #include "support/dialog_support.h"
 #include "formats/clue_files.h"
@@ -75,26 +76,40 @@ std::string FileCommands::ChooseFile(FileDialogSpec spec, std::string& remembere
     return ChooseRememberedFile(m_chooser, m_parent, std::move(spec), remembered);
 }
 
+std::string FileCommands::ChooseExport(FileDialogSpec spec, std::string& remembered) {
+    return ChooseExportFile(m_chooser, m_parent, std::move(spec), remembered, m_doc.pathName);
+}
+
+void FileCommands::WriteExport(const std::string& path, std::string_view bytes) {
+    // A file that cannot be written ends the command without a message.
+    if (WriteFileAtomically(path, bytes)) ReportExported(path);
+}
+
+void FileCommands::ReportExported(const std::string& path) {
+    m_controller.ShowMessage(ExportedStatusText(path));
+}
+
 // ---- Exports ---------------------------------------------------------------------------------
 
 void FileCommands::ExportHtmlPage(bool filled) {
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
     // The remark also says why the page or its image could not be written.
     const std::string imageFolder = ProgramDataFolder(
         LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle));
-    ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
-               imageFolder, remark);
+    if (ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+                   imageFolder, remark))
+        ReportExported(path);
     ShowInformation(m_parent, remark);
 }
 
 void FileCommands::ExportPuzText() {
     const std::string path =
-        ChooseFile(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
-                   m_doc.lastFiles.puzText);
-    if (!path.empty()) WriteFileAtomically(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
+                     m_doc.lastFiles.puzText);
+    if (!path.empty()) WriteExport(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
 void FileCommands::ExportUnlessRefused(std::optional<UserMessage> (*refusal)(const Puzzle&),
@@ -104,8 +119,8 @@ void FileCommands::ExportUnlessRefused(std::optional<UserMessage> (*refusal)(con
         ShowUserMessage(m_parent, *refused);
         return;
     }
-    const std::string path = ChooseFile(std::move(spec), remembered);
-    if (!path.empty()) WriteFileAtomically(path, write(m_doc.puzzle));
+    const std::string path = ChooseExport(std::move(spec), remembered);
+    if (!path.empty()) WriteExport(path, write(m_doc.puzzle));
 }
 
 void FileCommands::ExportPuz() {
@@ -129,20 +144,28 @@ void FileCommands::ExportWebPage() {
                         m_doc.lastFiles.html, WriteWebPage);
 }
 
-void FileCommands::ExportPdf() {
-    const std::string path =
-        ChooseFile(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
-                                      "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
-                   m_doc.lastFiles.pdf);
-    if (path.empty()) return;
+PdfSheetOptions FileCommands::AskSheetOptions() {
     PdfSheetOptions options;
+    options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
     options.smallLetters = m_view.SmallLetters();
     options.solution = HasLetters(m_doc.puzzle) &&
                        QMessageBox::question(
                            m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    return options;
+}
+
+void FileCommands::ExportPdf() {
+    const std::string path =
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
+                                        "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
+                     m_doc.lastFiles.pdf);
+    if (path.empty()) return;
+    const PdfSheetOptions options = AskSheetOptions();
     if (!ExportPdfSheet(m_doc.puzzle, path, options))
         QMessageBox::warning(m_parent, Latin1("Oei"), Latin1("Schrijven pdf mislukt"));
+    else
+        ReportExported(path);
 }
 
 // ---- Imports ---------------------------------------------------------------------------------
@@ -241,15 +264,15 @@ void FileCommands::PasteCluesFromClipboard() {
 }
 
 void FileCommands::WriteClues() {
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
-    if (!path.empty()) WriteFileAtomically(path, WriteClueFile(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, WriteClueFile(m_doc.puzzle));
 }
 
 void FileCommands::ExportPrintableClues() {
-    const std::string path = ChooseFile(
+    const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
-    if (!path.empty()) WriteFileAtomically(path, ExportClues(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, ExportClues(m_doc.puzzle));
 }
 
 void FileCommands::ExportFolderClues() {
@@ -266,5 +289,5 @@ void FileCommands::ExportFolderClues() {
     std::string listing;
     ListFolder(m_doc.lastFiles.folder, listing);
     QApplication::restoreOverrideCursor();
-    WriteFileAtomically(path, listing);
+    WriteExport(path, listing);
 }

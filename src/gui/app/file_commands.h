@@ -9,6 +9,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+
+#include "render/pdf_sheet.h"
 
 #include "model/user_message.h"
 
@@ -36,9 +39,18 @@ public:
 
     void RegisterCommands(CommandRouter& router);
 
+    // The puzzle sheet of "&PDF..." and "Afdru&kken...": titled after the puzzle, with a
+    // solution page when the grid holds letters and the user wants one.
+    PdfSheetOptions AskSheetOptions();
+
 private:
     // The chosen path as the model's file name, empty on Cancel; remembered in `remembered`.
     std::string ChooseFile(FileDialogSpec spec, std::string& remembered);
+    // The same for an export: the dialog starts beside the puzzle (see ChooseExportFile).
+    std::string ChooseExport(FileDialogSpec spec, std::string& remembered);
+    // Writes an export's bytes; a written file is named in the status bar.
+    void WriteExport(const std::string& path, std::string_view bytes);
+    void ReportExported(const std::string& path);
 
     void ExportHtmlPage(bool filled);
     void ExportPuzText();

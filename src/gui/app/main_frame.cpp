@@ -26,6 +26,7 @@
 #include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "render/pdf_sheet.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
 #include "view/grid_controller.h"
@@ -36,11 +37,11 @@ namespace {
 const char* const POSITION_SECTION = "Position";
 const char* const UNTITLED = "Naamloos";
 const char* const NEW_FILE_NAME = "Rooster";
-const char* const RTR_FILTER = "Rooster Files (*.rtr);;All Files (*.*)";
+const char* const RTR_FILTER = "Rooster-bestanden (*.rtr);;Alle bestanden (*.*)";
 constexpr int INFO_PANE_WIDTH = 100;
-// Printed sizes are in device units (a 200-unit margin, cells up to four times the screen
-// width): at this resolution they come out as on the printers the layout was made for.
 constexpr int PRINT_RESOLUTION_DPI = 600;
+// As on the PDF sheet.
+constexpr double PRINT_MARGIN_MM = 15;
 
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
 
@@ -63,6 +64,9 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
       m_printer(QPrinter::HighResolution) {
     setWindowIcon(ProgramIcon());
     m_printer.setResolution(PRINT_RESOLUTION_DPI);
+    m_printer.setPageMargins(
+        QMarginsF(PRINT_MARGIN_MM, PRINT_MARGIN_MM, PRINT_MARGIN_MM, PRINT_MARGIN_MM),
+        QPageLayout::Millimeter);
     m_view = new GridView(m_doc, m_editor, this);
     setCentralWidget(m_view);
     m_controller = std::make_unique<GridController>(m_doc, *m_view, m_editor, m_chooser);
@@ -214,6 +218,7 @@ void MainFrame::RegisterFrameCommands() {
     m_router.Register(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
     m_router.Register(ID_FILE_PRINT, [this] { OnPrint(); });
     m_router.Register(ID_FILE_PRINT_PREVIEW, [this] { OnPrintPreview(); });
+    m_router.Register(ID_FILE_PRINT_GRID, [this] { OnPrintGrid(); });
     m_router.Register(ID_FILE_PRINT_SETUP, [this] { OnPrintSetup(); });
     if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
     m_router.Register(ID_APP_EXIT, [this] { close(); });
@@ -243,7 +248,7 @@ bool MainFrame::SaveModified() {
     const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED)
                                                   : FromLocalPath(m_doc.pathName);
     const auto answer = QMessageBox::question(
-        this, Latin1(APP_TITLE), Latin1("Save changes to ") + name + Latin1("?"),
+        this, Latin1(APP_TITLE), Latin1("Wijzigingen in ") + name + Latin1(" opslaan?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::No) return true;
@@ -261,7 +266,7 @@ void MainFrame::NewDocument() {
 bool MainFrame::OpenDocumentFile(const QString& path) {
     const RtrReadResult result = OpenRtrFile(m_doc, LocalPath(path));
     ShowInformation(this, result.message);
-    if (result.status == RtrStatus::Refused) return false;
+    if (result.status != RtrStatus::Loaded) return false;
     m_controller->OnInitialUpdate();
     AddToRecentFiles(path);
     UpdateTitle();
@@ -327,24 +332,39 @@ void MainFrame::RefreshRecentFileItems() {
 
 // ---- Printing, mail, about -------------------------------------------------------------------
 
+void MainFrame::PrintSheet(QPrinter& printer, const PdfSheetOptions& options) {
+    if (!PaintSheet(printer, m_doc.puzzle, options))
+        ShowInformation(this, {"Afdrukken mislukt", "Oei"});
+}
+
+// The command line prints without questions: the sheet without its solution page.
 void MainFrame::PrintDirect(const QString& printerName) {
     if (!printerName.isEmpty()) m_printer.setPrinterName(printerName);
-    QPainter painter(&m_printer);
-    m_view->PrintPage(painter, m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size());
+    PdfSheetOptions options;
+    options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
+    PrintSheet(m_printer, options);
 }
 
 void MainFrame::OnPrint() {
+    const PdfSheetOptions options = m_fileCommands->AskSheetOptions();
     QPrintDialog dialog(&m_printer, this);
-    if (dialog.exec() == QDialog::Accepted) PrintDirect();
+    if (dialog.exec() == QDialog::Accepted) PrintSheet(m_printer, options);
 }
 
 void MainFrame::OnPrintPreview() {
+    const PdfSheetOptions options = m_fileCommands->AskSheetOptions();
     QPrintPreviewDialog preview(&m_printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-        QPainter painter(printer);
-        m_view->PrintPage(painter, printer->pageLayout().paintRectPixels(printer->resolution()).size());
-    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, &options](QPrinter* printer) { PrintSheet(*printer, options); });
     preview.exec();
+}
+
+void MainFrame::OnPrintGrid() {
+    QPrintDialog dialog(&m_printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter painter(&m_printer);
+    m_view->PrintPage(painter, m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size(),
+                      m_printer.resolution());
 }
 
 void MainFrame::OnPrintSetup() {

@@ -16,6 +16,7 @@
 
 #include "app/command_table.h"
 #include "app/file_commands.h"
+#include "render/pdf_sheet.h"
 #include "editing/grid_editor.h"
 #include "support/command_router.h"
 #include "support/file_chooser.h"
@@ -48,8 +49,8 @@ public:
     void NewDocument();
     // Opens a puzzle file; false (after a message) when it could not be read.
     bool OpenDocumentFile(const QString& path);
-    // Prints the document without asking: on the named printer, or the current one when
-    // the name is empty.
+    // Prints the puzzle sheet without asking: on the named printer, or the current one
+    // when the name is empty.
     void PrintDirect(const QString& printerName = QString());
     // Re-evaluates every command's update rule (enabled, check mark).
     void UpdateCommands();
@@ -83,8 +84,10 @@ private:
     void OnRecentFile(int index);
     void AddToRecentFiles(const QString& path);
     void RefreshRecentFileItems();
+    void PrintSheet(QPrinter& printer, const PdfSheetOptions& options);
     void OnPrint();
     void OnPrintPreview();
+    void OnPrintGrid();
     void OnPrintSetup();
     void OnSendMail();
     void OnAbout();

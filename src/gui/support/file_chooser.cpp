@@ -1,6 +1,7 @@
 #include "support/file_chooser.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "support/dialog_support.h"
 
@@ -25,6 +26,22 @@ FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suff
     spec.defaultSuffix = Latin1(suffix);
     spec.filter = Latin1(filter);
     return spec;
+}
+
+std::string ChooseExportFile(IFileChooser& chooser, QWidget* parent, FileDialogSpec spec,
+                             std::string& remembered, const std::string& puzzlePath) {
+    const QFileInfo puzzle(FromLocalPath(puzzlePath));
+    const bool rememberedFits =
+        !remembered.empty() &&
+        (puzzlePath.empty() ||
+         QFileInfo(FromLocalPath(remembered)).completeBaseName() == puzzle.completeBaseName());
+    std::string offered = remembered;
+    if (!rememberedFits && !puzzlePath.empty())
+        offered = LocalPath(
+            puzzle.dir().filePath(puzzle.completeBaseName() + QLatin1Char('.') + spec.defaultSuffix));
+    const std::string path = ChooseRememberedFile(chooser, parent, std::move(spec), offered);
+    if (!path.empty()) remembered = path;
+    return path;
 }
 
 std::string ChooseRememberedFile(IFileChooser& chooser, QWidget* parent, FileDialogSpec spec,

@@ -36,6 +36,12 @@ public:
 FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suffix,
                                   const char* filter);
 
+// Asks where an export of the puzzle at puzzlePath goes: the dialog offers the
+// remembered name when it is this puzzle's (the same base name) or the puzzle has no
+// file, else the puzzle's folder and name with the spec's suffix. Remembers the choice.
+std::string ChooseExportFile(IFileChooser& chooser, QWidget* parent, FileDialogSpec spec,
+                             std::string& remembered, const std::string& puzzlePath);
+
 // Asks for a file starting at the remembered name (the model's file name); the chosen
 // file is remembered and returned. Empty on Cancel, and the remembered name stays.
 std::string ChooseRememberedFile(IFileChooser& chooser, QWidget* parent, FileDialogSpec spec,

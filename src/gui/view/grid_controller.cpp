@@ -16,6 +16,7 @@
 #include "render/png_export.h"
 #include "support/dialog_support.h"
 #include "support/file_chooser.h"
+#include "formats/export_status.h"
 #include "util/file_io.h"
 #include "view/grid_view.h"
 
@@ -176,26 +177,29 @@ void GridController::CopyToClipboard() {
 
 void GridController::ExportPng() {
     const QImage image = m_view.RenderGridToImage();
-    const std::string path = ChooseRememberedFile(
+    const std::string path = ChooseExportFile(
         m_chooser, &m_view,
         MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
                            "PNG bestand (*.png);;Alle bestanden (*.*)"),
-        m_doc.lastFiles.png);
+        m_doc.lastFiles.png, m_doc.pathName);
     if (path.empty()) return;
     if (!WritePng(path, image))
         QMessageBox::warning(&m_view, Latin1("Oei"), Latin1("Schrijven png mislukt"));
+    else
+        ShowMessage(ExportedStatusText(path));
     m_view.Invalidate();
 }
 
 void GridController::ExportText() {
-    const std::string path = ChooseRememberedFile(
+    const std::string path = ChooseExportFile(
         m_chooser, &m_view,
         MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
                            "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
-        m_doc.lastFiles.text);
+        m_doc.lastFiles.text, m_doc.pathName);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters()));
+    if (WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters())))
+        ShowMessage(ExportedStatusText(path));
 }
 
 void GridController::RegisterCommands(CommandRouter& router) {

@@ -45,6 +45,8 @@ public:
     // fill are gone, the cursor is on the first word, everything repaints.
     void GridReplaced();
     void SetPhase(Phase phase);
+    // A text (ISO-8859-1) in the status bar's first pane.
+    void ShowMessage(const std::string& text);
 
     const SearchResults& Results() const { return m_results; }
     // Called with the search just before it runs (tests set its clock or hooks).
@@ -112,7 +114,6 @@ private:
     void OnFrequencyDistribution();
     void OnWriteSolutions();
     void SetBrowserPhase(Phase phase);
-    void ShowMessage(const std::string& text);
 
     Rooster2Doc& m_doc;
     GridView& m_view;

@@ -201,8 +201,8 @@ QImage GridView::RenderGridToImage() const {
     return RenderGridImage(m_doc.puzzle, m_cellPixels, m_smallLetters);
 }
 
-void GridView::PrintPage(QPainter& painter, const QSize& printable) const {
-    PaintPrintedGrid(painter, m_doc.puzzle, printable, m_smallLetters);
+void GridView::PrintPage(QPainter& painter, const QSize& printable, int dotsPerInch) const {
+    PaintPrintedGrid(painter, m_doc.puzzle, printable, dotsPerInch, m_smallLetters);
 }
 
 int GridView::GridRightOnScreen() const {

@@ -33,7 +33,7 @@ public:
     // picture of "&Kopieer" and the PNG export.
     QImage RenderGridToImage() const;
     // Draws one printed page on a device of the given printable size.
-    void PrintPage(QPainter& painter, const QSize& printable) const;
+    void PrintPage(QPainter& painter, const QSize& printable, int dotsPerInch) const;
 
     int CellPixels() const { return m_cellPixels; }
     bool SmallLetters() const { return m_smallLetters; }

@@ -38,7 +38,8 @@ std::string Crossword(const std::string& members) {
 }  // namespace
 
 TEST(Ipuz, RoundTripKeepsEverything) {
-    const Rooster2Doc original = FilledPuzzle();
+    Rooster2Doc original = FilledPuzzle();
+    original.puzzle.words[2].clue.clear();
     Rooster2Doc read;
     const ImportResult result = Import(read, WriteIpuz(original.puzzle));
     ASSERT_TRUE(result.imported) << result.message.text;

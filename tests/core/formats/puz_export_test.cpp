@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -129,12 +130,16 @@ TEST(PuzExport, EveryChecksumIsRight) {
     }
 }
 
-TEST(PuzExport, OwnImportReadsShapeAndClues) {
-    const Rooster2Doc original = FilledPuzzle();
+TEST(PuzExport, OwnImportReadsLettersAndClues) {
+    Rooster2Doc original = FilledPuzzle();
+    original.puzzle.words[2].clue.clear();  // an unclued word keeps the clues after it
     Rooster2Doc read;
     const ImportResult result = ImportPuz(read, WritePuz(original.puzzle));
     ASSERT_TRUE(result.imported);
     EXPECT_EQ("", result.message.text);
+    std::string letters = original.puzzle.GridToString();
+    std::replace(letters.begin(), letters.end(), char(CELL_NIET), char(CELL_ZWART));  // a block
+    EXPECT_EQ(letters, read.puzzle.GridToString());
     ASSERT_EQ(original.puzzle.words.size(), read.puzzle.words.size());
     for (std::size_t i = 0; i < original.puzzle.words.size(); ++i) {
         EXPECT_EQ(FormatNumberedClue(original.puzzle.words[i]),

@@ -5,6 +5,9 @@
 #include <filesystem>
 #include <vector>
 
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
+#include "formats/puz_export.h"
 #include "import_test_support.h"
 #include "model/clue_text.h"
 #include "util/byte_reader.h"
@@ -15,8 +18,10 @@ namespace {
 struct PuzContent {
     int width = 3;
     int height = 3;
-    std::string player;  // row by row; '.' black
+    std::string player;    // row by row; '.' black
+    std::string solution;  // empty: the file gives none
     std::vector<std::string> strings;
+    int clueCount = -1;  // -1: every string after title, author and copyright
     std::string version = "1.3";
     std::string preamble;
     std::string trailer;  // bytes after the strings (extra sections)
@@ -32,9 +37,14 @@ std::string MakePuz(const PuzContent& puz) {
     bytes += std::string(0x2C - 0x1C, '\0');
     bytes += static_cast<char>(puz.width);  // 0x2C
     bytes += static_cast<char>(puz.height);
-    bytes += std::string(6, '\0');  // clue count, mask, scrambled tag
-    std::string solution = puz.player;
-    for (char& c : solution) c = c == '.' ? '.' : 'X';
+    const int clues = puz.clueCount >= 0 ? puz.clueCount : static_cast<int>(puz.strings.size()) - 3;
+    bytes += static_cast<char>(clues & 0xFF);
+    bytes += static_cast<char>(clues >> 8);
+    bytes += std::string(2, '\0');  // bit mask
+    bytes += puz.solution.empty() ? std::string("\x02\0", 2) : std::string(2, '\0');
+    std::string solution = puz.solution;
+    if (solution.empty())
+        for (char c : puz.player) solution += c == '.' ? '.' : 'X';
     bytes += solution + puz.player;  // 0x34
     for (const std::string& text : puz.strings) bytes += text + '\0';
     return bytes + puz.trailer;
@@ -180,13 +190,40 @@ TEST(PuzImport, SurplusStringsAndNotesGoToTheComment) {
     EXPECT_EQ("extra notes ", doc.puzzle.comment);
 }
 
-TEST(PuzImport, AnEmptyClueEndsTheList) {
+TEST(PuzImport, AnEmptyClueStaysEmptyForItsWord) {
     Rooster2Doc doc;
-    ASSERT_TRUE(Import(doc, Ring({"T", "A", "C", "een", "", "drie", "vier"})).imported);
+    PuzContent puz = Ring({"T", "A", "C", "een", "", "drie", "vier", "notities"});
+    puz.clueCount = 4;
+    ASSERT_TRUE(Import(doc, puz).imported);
     EXPECT_EQ("een", doc.puzzle.words[0].clue);
     EXPECT_EQ("", doc.puzzle.words[1].clue);
-    EXPECT_EQ("", doc.puzzle.words[2].clue);
-    EXPECT_EQ("drie vier ", doc.puzzle.comment);
+    EXPECT_EQ("drie", doc.puzzle.words[2].clue);
+    EXPECT_EQ("vier", doc.puzzle.words[3].clue);
+    EXPECT_EQ("notities ", doc.puzzle.comment);
+}
+
+TEST(PuzImport, AnUnscrambledSolutionGivesTheLetters) {
+    PuzContent puz = Ring({"T", "A", "C"});
+    puz.solution =
+        "ABC"
+        "D.E"
+        "F1h";
+    // The rebus square "IJ" (table number 0, key 1) at (2, 0).
+    puz.trailer = std::string("\0GRBS\x09\0\0\0", 9) + std::string("\0\0\x01\0\0\0\0\0\0", 9) +
+                  '\0' + std::string("RTBL\x06\0\0\0 0:IJ;\0", 15);
+    Rooster2Doc doc;
+    ASSERT_TRUE(Import(doc, puz).imported);
+    EXPECT_EQ(GridRows(doc), (Rows{"ABy", "D#E", "F1H"}));
+    // Scrambled: the shape only.
+    puz.trailer.clear();
+    puz.solution =
+        "ABC"
+        "D.E"
+        "FGH";
+    std::string scrambled = MakePuz(puz);
+    scrambled[0x32] = 4;
+    ASSERT_TRUE(ImportPuz(doc, scrambled).imported);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", ".#.", "..."}));
 }
 
 TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
@@ -299,9 +336,8 @@ TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
     Rooster2Doc doc;
     const ImportResult result = ImportPuzFile(doc, PuzPath("test.puz"));
     ASSERT_TRUE(result.imported) << result.message.text;
-    Rooster2Doc expected;
-    SetGrid(expected, {"....#", "....#", ".....", "#....", "#...."});
-    EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString());
+    // The rebus square "XYZ" keeps its first letter; signs no cell holds stay open.
+    EXPECT_EQ(GridRows(doc), (Rows{"ABCD#", "EFGH#", "IJXLM", "#NOPQ", "#12.."}));
     ASSERT_EQ(10u, doc.puzzle.words.size());
     EXPECT_EQ("Example Puzzle for Kotwords Jeff Davidson \xA9 2018 Jeff Davidson ",
               doc.puzzle.html.title);
@@ -357,6 +393,34 @@ TEST_F(RealPuzFiles, GapsFileHasItsShape) {
     EXPECT_EQ(5, doc.puzzle.height);
     EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(3, 0));
     EXPECT_EQ("Test Test Test ", doc.puzzle.html.title);
+}
+
+// Our own .puz and .ipuz of a real file read back with its letters and clues.
+TEST_F(RealPuzFiles, RoundTripsThroughOurExportsKeepLettersAndClues) {
+    const auto expectSame = [](const Rooster2Doc& expected, const Rooster2Doc& actual,
+                               const std::string& what) {
+        EXPECT_EQ(expected.puzzle.GridToString(), actual.puzzle.GridToString()) << what;
+        ASSERT_EQ(expected.puzzle.words.size(), actual.puzzle.words.size()) << what;
+        for (std::size_t i = 0; i < expected.puzzle.words.size(); ++i)
+            EXPECT_EQ(FormatNumberedClue(expected.puzzle.words[i]),
+                      FormatNumberedClue(actual.puzzle.words[i]))
+                << what;
+    };
+    int puzRoundTrips = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() + "/puz")) {
+        const std::string name = entry.path().filename().string();
+        Rooster2Doc original;
+        if (!ImportPuzFile(original, entry.path().string()).imported) continue;
+        Rooster2Doc viaIpuz;
+        ASSERT_TRUE(ImportIpuz(viaIpuz, WriteIpuz(original.puzzle)).imported) << name;
+        expectSame(original, viaIpuz, name + " (ipuz)");
+        if (PuzExportRefusal(original.puzzle)) continue;  // open cells: no Across Lite file
+        Rooster2Doc viaPuz;
+        ASSERT_TRUE(ImportPuz(viaPuz, WritePuz(original.puzzle)).imported) << name;
+        expectSame(original, viaPuz, name + " (puz)");
+        ++puzRoundTrips;
+    }
+    EXPECT_GE(puzRoundTrips, 2);
 }
 
 TEST_F(RealPuzFiles, EveryTruncationOfARealFileIsSafe) {

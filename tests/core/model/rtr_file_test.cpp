@@ -73,20 +73,27 @@ TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
     EXPECT_EQ(reopened.phase, Phase::Vullen);
 }
 
-TEST(RtrSignatureTest, AWrongSignatureGivesANewPuzzleAndTheMessage) {
+TEST(RtrSignatureTest, AWrongSignatureKeepsTheOpenPuzzleAndItsFile) {
+    TempDir dir;
     std::string bytes = WriteRtr(SamplePuzzle());
     bytes[10] = 'x';
     Rooster2Doc doc = SamplePuzzle();
-    const RtrReadResult result = ReadRtr(doc, bytes);
+    doc.pathName = "/open/puzzel.rtr";
+    doc.MarkModified(true);
+    const std::string before = WriteRtr(doc);
+    WriteFileAtomically(dir.Path("kapot.rtr"), bytes);
+    const RtrReadResult result = OpenRtrFile(doc, dir.Path("kapot.rtr"));
     EXPECT_EQ(result.status, RtrStatus::NotRtr);
     EXPECT_EQ(result.message.text, "Geen valide rtr-bestand");
     EXPECT_EQ(result.message.caption, "Rooster2");
-    EXPECT_EQ(doc.puzzle.width, 15);
-    EXPECT_TRUE(doc.puzzle.html.title.empty());
+    EXPECT_EQ(WriteRtr(doc), before);
+    EXPECT_EQ(doc.pathName, "/open/puzzel.rtr");
+    EXPECT_TRUE(doc.IsModified());
 
     bytes = WriteRtr(SamplePuzzle());
     bytes[0] = 24;
     EXPECT_EQ(ReadRtr(doc, bytes).status, RtrStatus::NotRtr);
+    EXPECT_EQ(WriteRtr(doc), before);
 }
 
 TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
