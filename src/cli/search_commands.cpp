@@ -8,13 +8,19 @@
 #include "editing/solution_browser.h"
 #include "editing/undo_history.h"
 #include "formats/solutions_file.h"
+#include "search/fill_improver.h"
 #include "search/search_method.h"
 #include "search/search_options.h"
 #include "search/solution_frequencies.h"
+#include "program_folder.h"
 #include "util/file_io.h"
+#include "util/program_data.h"
 #include "util/str_format.h"
 
 namespace {
+
+// A day: longer than anyone waits at a terminal, short enough for any clock.
+constexpr long long MAX_IMPROVE_SECONDS = 86400;
 
 int RunFill(const std::vector<std::string>& args);
 
@@ -22,8 +28,10 @@ std::vector<CliHelpItem> FillHelp() {
     return {
         {"", "Een optie die ontbreekt, neemt de zoekoptie van de puzzel zelf. De voortgang "
              "komt ongeveer elke twee seconden op standaardfout. Ctrl+C stopt het zoeken en "
-             "houdt wat gevonden is."},
-        {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel"},
+             "houdt wat gevonden is. Na de uitkomst volgen de score van de eerste oplossing en "
+             "haar vijf laagst scorende woorden (\"Laagste woorden: H3 KST (10), ...\")."},
+        {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel; "
+                        "noemt de puzzel er geen, dan in de Nederlandse set van het programma"},
         {"--max N", "hoogstens N oplossingen (0 = alle, tot 1000000)"},
         {"--all-different 0|1", "1: woorden met gelijke lengte alle verschillend"},
         {"--ij-two-letters 0|1", "1: de IJ mag ook als twee letters worden gebruikt"},
@@ -33,11 +41,17 @@ std::vector<CliHelpItem> FillHelp() {
         {"--random 0|1", "1: woorden vullen in willekeurige volgorde"},
         {"--seed N", "begin van de willekeurige volgorde (0 tot en met 4294967295), zodat een "
                      "zoektocht te herhalen is"},
-        {"--method exact|fast", "exact (standaard): de klassieke volgorde, steeds het woord met "
-                                "de minste passende kandidaten; fast: zoekt snel een vulling door "
-                                "per vakje de nog mogelijke letters bij te houden en opnieuw te "
-                                "beginnen na een groeiend aantal mislukkingen"},
-        MinScoreHelp(),
+        {"--method exact|fast", "fast (standaard): zoekt snel een vulling door per vakje de nog "
+                                "mogelijke letters bij te houden en opnieuw te beginnen na een "
+                                "groeiend aantal mislukkingen; exact: de klassieke volgorde, "
+                                "steeds het woord met de minste passende kandidaten "
+                                "(--method exact --min-score 0 zoekt als vroeger)"},
+        {MinScoreHelp().term, MinScoreHelp().text + " (standaard 50)"},
+        {"--improve SECONDS", "verbetert de eerste oplossing hoogstens SECONDS seconden: vult "
+                              "het gebied rond het laagst scorende woord steeds opnieuw, eerst "
+                              "voor een hogere laagste score, dan voor een hoger gemiddelde; "
+                              "houdt de letters die de puzzel al had. De verbeterde vulling is "
+                              "oplossing 1 voor --solutions en --take"},
         NoOverridesHelp(),
         {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
         {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
@@ -52,7 +66,8 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--method exact|fast] [--min-score N] [--no-overrides] [--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
+    "[--method exact|fast] [--min-score N] [--no-overrides] [--improve SECONDS] "
+    "[--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
     "standaarduitvoer.",
@@ -89,6 +104,30 @@ void WireToTerminal(SearchRun& search) {
     };
 }
 
+// What a fill scores, and its five lowest words; nothing without a fill.
+void WriteScoreLines(const std::string& score, const std::string& lowest) {
+    if (!score.empty()) WriteStdout(score + "\n");
+    if (!lowest.empty()) WriteStdout(lowest + "\n");
+}
+
+// The first solution made better for `seconds`, with the progress on standard
+// error as the fill's; it replaces that solution for what follows.
+void ImproveFirstSolution(const Rooster2Doc& doc, SearchResults& results, double seconds,
+                          std::optional<std::uint32_t> seed) {
+    FillImprover improver(doc);
+    improver.seed = seed;
+    improver.callbacks.status = [](int, const std::string& text) {
+        if (!text.empty()) std::cerr << text << '\n';
+    };
+    improver.callbacks.poll = [&improver] {
+        if (InterruptRequested()) improver.Interrupt();
+    };
+    results.solutions.front() =
+        improver.Improve(results.solutions.front(), OpenCells(results.startGrid), seconds);
+    WriteStdout(improver.ResultText() + "\n");
+    WriteScoreLines(improver.ScoreText(), improver.LowestText());
+}
+
 // Per open cell the number of distinct letters over the solutions, and the
 // cell that varies least; nothing without solutions.
 void WriteFrequencies(const Puzzle& puzzle, const SearchResults& results) {
@@ -121,25 +160,30 @@ int RunFill(const std::vector<std::string>& args) {
                           {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
                           {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
                           {"--method", 1}, {"--min-score", 1}, {"--no-overrides", 0},
+                          {"--improve", 1},
                           {"--solutions", 1}, {"--frequencies", 0},
                           {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
     Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    doc.defaultWordFile = InstalledWordListFile(ProgramFolder());
+    doc.scoring.minScore = DEFAULT_MIN_SCORE;
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
+    long long improveSeconds = 0;
     if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
-        !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
+        !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed) ||
+        !parsed.IntValue("--improve", 1, MAX_IMPROVE_SECONDS, improveSeconds))
         return UsageError(FILL_COMMAND, parsed.Error());
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
         return UsageError(FILL_COMMAND, "--take verwacht een oplossingsnummer en een bestand");
-    const auto method = ParseSearchMethod(parsed.Value("--method").value_or("exact"));
+    const auto method = ParseSearchMethod(parsed.Value("--method").value_or("fast"));
     if (!method) return UsageError(FILL_COMMAND, "--method verwacht exact of fast");
     ApplySearchOptions(doc, options);
-    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
+    if (doc.SearchWordFile().empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
     const std::unique_ptr<SearchRun> search = MakeSearchRun(*method, doc);
     if (parsed.Has("--seed")) search->seed = static_cast<std::uint32_t>(seed);
@@ -151,7 +195,12 @@ int RunFill(const std::vector<std::string>& args) {
     }
     for (const UserMessage& message : search->Messages()) std::cerr << message.text << '\n';
     WriteStdout(search->ResultText() + "\n");
-    if (!search->ScoreText().empty()) WriteStdout(search->ScoreText() + "\n");
+    if (parsed.Has("--improve") && search->results.solutionCount > 0)
+        ImproveFirstSolution(doc, search->results, static_cast<double>(improveSeconds),
+                             parsed.Has("--seed") ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(seed))
+                                             : std::nullopt);
+    else
+        WriteScoreLines(search->ScoreText(), search->LowestText());
     if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->results);
     if (const auto path = parsed.Value("--solutions")) {
         if (const WriteResult written = WriteSolutionsFile(doc, search->results, *path, false);

@@ -6,6 +6,8 @@
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
+#include "util/native_path.h"
+#include "util/program_data.h"
 
 namespace {
 
@@ -30,20 +32,22 @@ protected:
 
 TEST_F(FillCommandTest, PrintsTheResultAndWritesTheSolutions) {
     const CliRun run = RunCli(
-        {"fill", m_dir.Path("p.rtr"), "--words", Words(), "--solutions", m_dir.Path("s.txt")});
+        {"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact", "--min-score", "0",
+         "--solutions", m_dir.Path("s.txt")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out),
-              "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
+              "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AB)\n"
+              "Laagste woorden: H1 AB (50), V1 AC (50), V2 BD (50), H3 CD (50)\n");
     EXPECT_NE(run.err.find("Zoekende, aantal oplossingen 0"), std::string::npos);
     EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("s.txt")),
               "Oplossing 1\r\n\r\nA B \r\nC D \r\n\r\nOplossing 2\r\n\r\nA C \r\nB D \r\n\r\n");
 }
 
 TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
-    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--max", "1",
-                               "--take", "1", m_dir.Path("uit.rtr")});
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact",
+                               "--min-score", "0", "--max", "1", "--take", "1", m_dir.Path("uit.rtr")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(WithoutTimes(run.out),
+    EXPECT_EQ(WithoutTimes(run.out).substr(0, 69),
               "Onderbroken na T, 1 oplossing\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
     Rooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
@@ -64,16 +68,14 @@ TEST_F(FillCommandTest, TheFastMethodPrintsTheLettersPerCellOverItsSolutions) {
                                "--seed", "1", "--frequencies"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out),
-              "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AC)\n  1  2\n  2  1\n"
+              "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AC)\n"
+              "Laagste woorden: H1 AC (50), V1 AB (50), V2 CD (50), H3 BD (50)\n  1  2\n  2  1\n"
               "Vak H1/V1: 1 letter in 2 oplossingen\n");
     EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "snel"}).exitCode, 2);
 }
 
 TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
-    CliRun run = RunCli({"fill", m_dir.Path("p.rtr")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "Geen woordenbestand opgegeven (--words SET).\n");
-    run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", m_dir.Path("xx02.doc")});
+    CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", m_dir.Path("xx02.doc")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("xx02.doc ontbreekt."), std::string::npos);
     EXPECT_NE(run.err.find("kandidaatloos, zoeken zinloos."), std::string::npos);
@@ -85,6 +87,32 @@ TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
     EXPECT_EQ(run.err.substr(run.err.find("Oplossing")),
               "Oplossing 5 bestaat niet (2 oplossingen).\n");
     EXPECT_TRUE(ReadFileOrEmpty(m_dir.Path("u.rtr")).empty());
+}
+
+TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {
+    WriteFileOrFail(Words(), "EF;10\r\nGH;60\r\nEG;60\r\nFH;60\r\nAB;90\r\nCD;90\r\nAC;90\r\nBD;90\r\n");
+    const CliRun run =
+        RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact", "--min-score",
+                "0", "--max", "1", "--improve", "30", "--seed", "1", "--take", "1", m_dir.Path("uit.rtr")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string out = WithoutTimes(run.out);
+    EXPECT_EQ(out.substr(out.find("\nVerbeterd")),
+              "\nVerbeterd na 9 pogingen: laagste 10 -> 90, gemiddeld 47,5 -> 90,0\n"
+              "Score: gemiddeld 90,0, laagste 90 (AC)\n"
+              "Laagste woorden: H1 AC (90), V1 AB (90), V2 CD (90), H3 BD (90)\n");
+    EXPECT_NE(run.err.find("Verbeteren, laagste 10, gemiddeld 47,5"), std::string::npos);
+    Rooster2Doc taken;
+    ASSERT_EQ(OpenRtrFile(taken, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
+    EXPECT_EQ(taken.puzzle.GridToString(), "ACBD");
+    EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--improve", "0"}).exitCode, 2);
+}
+
+TEST_F(FillCommandTest, WithoutWordsThePuzzleFillsFromTheInstalledSet) {
+    if (InstalledWordListFile(PathText(NativePath(ROOSTER2_CLI).parent_path())).empty())
+        GTEST_SKIP() << "this build has no Dutch word list set";
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--max", "1"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTimes(run.out).substr(0, 30), "Onderbroken na T, 1 oplossing\n");
 }
 
 }  // namespace

@@ -103,6 +103,8 @@ private slots:
     void searchInterruptedWithEscapeThenSolutionsTakenOver() {
         TestWindow window;
         PrepareSearch(window, ALL_AB_WORDS);
+        // The classic method: its progress names the word it tries.
+        StoreSearchMethod(&window.profile, SearchMethod::Exact);
         window.doc.puzzle.search.allDifferent = false;
         window.doc.puzzle.search.maxSolutions = 0;
         window.doc.puzzle.search.fillWithLastShown = true;
@@ -221,6 +223,42 @@ private slots:
         QVERIFY(window.frame->InfoPaneText() != progress);
     }
 
+    void improvingAShownSolutionAddsTheBetterFillAndTakingItOverIsOneUndo() {
+        TestWindow window;
+        PrepareSearch(window, {"ABC;10", "DEF;60", "GHI;60", "ADG;60", "BEH;60", "CFI;60",
+                               "JKL;90", "MNO;90", "PQR;90", "JMP;90", "KNQ;90", "LOR;90"});
+        window.doc.puzzle.search.maxSolutions = 1;
+        StoreSearchMethod(&window.profile, SearchMethod::Exact);
+        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("   Laagste woorden: H1 ABC (10), ")),
+                 qPrintable(window.frame->MessagePaneText()));
+        QVERIFY(!window.Enabled(ID_IMPROVE_FILL));
+        QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
+        QVERIFY(window.Enabled(ID_IMPROVE_FILL));
+        QVERIFY(window.Run(ID_IMPROVE_FILL));
+        QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Verbeterd na ")),
+                 qPrintable(window.frame->MessagePaneText()));
+        QCOMPARE(window.doc.phase, Phase::Tonen);
+        QCOMPARE(window.SolutionCount(), 2);
+        // The strong words fill the grid one way or the other way round.
+        const auto strong = [&window] {
+            const std::string grid = window.doc.puzzle.GridToString();
+            return grid == "JKLMNOPQR" || grid == "JMPKNQLOR";
+        };
+        QVERIFY(strong());
+
+        // Taken over, the weak fill improves again, as one step to undo.
+        QVERIFY(window.Run(ID_SOLUTION_FIRST));
+        window.doc.puzzle.search.fillWithLastShown = true;
+        QVERIFY(window.Run(ID_SOLUTIONS_DONE));
+        QCOMPARE(window.doc.puzzle.GridToString(), std::string("ABCDEFGHI"));
+        QVERIFY(!window.Enabled(ID_UNDO));
+        QVERIFY(window.Enabled(ID_IMPROVE_FILL));
+        QVERIFY(window.Run(ID_IMPROVE_FILL));
+        QVERIFY(strong());
+        QVERIFY(window.Run(ID_UNDO));
+        QCOMPARE(window.doc.puzzle.GridToString(), std::string("ABCDEFGHI"));
+    }
 };
 
 QTEST_MAIN(SearchTest)

@@ -3,6 +3,8 @@
 #include "editing/command_ids.h"
 #include "editing/grid_transforms.h"
 #include "model/rooster2_doc.h"
+#include "search/fill_improver.h"
+#include "search/search_options.h"
 #include "editing/undo_history.h"
 
 namespace {
@@ -51,7 +53,7 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
         case ID_EDIT_WORD:
             return Enabled(filling && doc.puzzle.IsValidWordIndex(doc.curWord));
         case ID_SEARCH_START:
-            return Enabled(editing && hasWordFile);
+            return Enabled(CanStartSearch(doc));
         case ID_SOLUTIONS_SHOW:
             return Enabled(filling && solutions);
         case ID_SOLUTION_FIRST:
@@ -67,6 +69,8 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
         case ID_WRITE_SOLUTIONS:
         case ID_FREQUENCY_DISTRIBUTION:
             return Enabled(solutions);
+        case ID_IMPROVE_FILL:
+            return Enabled(CanImproveFill(doc, facts.solutionCount));
         case ID_EXPORT_TEXT:
             return Enabled(plainNumbering);
         case ID_UNDO:

@@ -69,6 +69,19 @@ void SolutionBrowser::TakeOverSolution(UndoHistories& undo) {
     m_doc.MarkModified(true);
 }
 
+void SolutionBrowser::TakeImprovedFill(const std::string& grid, UndoHistories& undo) {
+    if (grid == m_doc.puzzle.GridToString()) return;
+    if (m_doc.phase == Phase::Tonen) {
+        m_results.solutions.push_back(grid);
+        m_results.solutionCount = static_cast<int>(m_results.solutions.size());
+        Last();
+        return;
+    }
+    m_doc.puzzle.StringToGrid(grid);
+    m_doc.MarkModified(true);
+    undo.PushFillUndo(m_doc);
+}
+
 void SolutionBrowser::OnShowBest(UndoHistories& undo) {
     // A fill recorded for another grid size would scramble the grid.
     if (m_results.bestFill.size() != static_cast<std::size_t>(m_doc.puzzle.CellCount())) return;

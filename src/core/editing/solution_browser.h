@@ -33,6 +33,10 @@ public:
     // "Oplossing overnemen": keeps the shown solution whatever that option says and
     // returns to filling; one undo step brings back the grid from before.
     void TakeOverSolution(UndoHistories& undo);
+    // "Verbeter vulling" ended with `grid`: while solutions are shown it becomes a
+    // solution of its own, shown now; in the filling phase it replaces the grid as
+    // one step to undo. A grid equal to the one in place changes nothing.
+    void TakeImprovedFill(const std::string& grid, UndoHistories& undo);
     // Puts the deepest partial fill in the grid, without a phase change.
     void OnShowBest(UndoHistories& undo);
     // "Frequentieverdeling": the cursor goes to the open cell whose letter varies

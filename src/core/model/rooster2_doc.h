@@ -61,6 +61,13 @@ public:
     RememberedFiles lastFiles;
     // The user's minimum score and own scores; not saved with the puzzle.
     WordScoring scoring;
+    // The word list set installed with the program; a search takes it while the
+    // puzzle names none, so the puzzle file keeps its empty name.
+    std::string defaultWordFile;
+    // The set a search of this puzzle looks in: its own, else the installed one.
+    const std::string& SearchWordFile() const {
+        return puzzle.search.wordFile.empty() ? defaultWordFile : puzzle.search.wordFile;
+    }
 
     // Where the default colours come from and go to; may be null.
     IProfile* profile = nullptr;

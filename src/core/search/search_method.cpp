@@ -27,7 +27,9 @@ const char* const PROFILE_ENTRY_METHOD = "Zoekmethode";
 
 SearchMethod ReadSearchMethod(const IProfile* profile) {
     if (profile == nullptr) return SearchMethod::Exact;
-    const int stored = profile->GetProfileInt(PROFILE_SECTION_SEARCH, PROFILE_ENTRY_METHOD, 0);
+    // A profile without a choice gets the method that finds good fills soonest.
+    const int stored = profile->GetProfileInt(PROFILE_SECTION_SEARCH, PROFILE_ENTRY_METHOD,
+                                              static_cast<int>(SearchMethod::Fast));
     return stored == static_cast<int>(SearchMethod::Fast) ? SearchMethod::Fast : SearchMethod::Exact;
 }
 

@@ -24,7 +24,8 @@ std::optional<SearchMethod> ParseSearchMethod(std::string_view name);
 const char* SearchMethodLabel(SearchMethod method);
 
 // The method the user chose last ("Zoekmethode" in the search options); it
-// belongs to the user's profile, not to the puzzle. Exact without a profile.
+// belongs to the user's profile, not to the puzzle. Fast in a profile without
+// that choice, exact without a profile.
 SearchMethod ReadSearchMethod(const IProfile* profile);
 void StoreSearchMethod(IProfile* profile, SearchMethod method);
 

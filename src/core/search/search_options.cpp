@@ -16,5 +16,5 @@ void ApplySearchOptions(Rooster2Doc& doc, const SearchOptions& options) {
 
 bool CanStartSearch(const Rooster2Doc& doc) {
     return (doc.phase == Phase::Vormen || doc.phase == Phase::Vullen) &&
-           !doc.puzzle.search.wordFile.empty();
+           !doc.SearchWordFile().empty();
 }

@@ -17,5 +17,6 @@ constexpr std::int32_t MAX_DISTINCT_LIMIT = 100;
 // lists when the word file is emptied, and marks the document modified.
 void ApplySearchOptions(Rooster2Doc& doc, const SearchOptions& options);
 
-// "Start zoeken" is offered while shaping or filling, with a word file named.
+// "Start zoeken" is offered while shaping or filling, with a word file named or
+// the installed set found.
 bool CanStartSearch(const Rooster2Doc& doc);

@@ -14,7 +14,9 @@ bool SearchRun::Run() {
     interrupted = false;
     m_messages.clear();
     work = doc.puzzle;
+    work.search.wordFile = doc.SearchWordFile();
     m_scoreText.clear();
+    m_lowestText.clear();
     if (!CheckListNumbers() || !PrepareLists()) return false;
 
     const Phase phaseBefore = doc.phase;
@@ -22,6 +24,7 @@ bool SearchRun::Run() {
     m_deepest = 0;
     results.solutionCount = 0;
     results.solutions.clear();
+    results.startGrid = work.GridToString();
     m_lastStatusTime = 0;
     m_progress.clear();
     results.bestDepth = 0;
@@ -32,7 +35,7 @@ bool SearchRun::Run() {
     ComposeResult(clock->WallSeconds() - wallStart,
                   static_cast<double>(clock->Milliseconds() - millisStart) / 1000.0);
     if (results.solutionCount > 0) {
-        m_scoreText = FirstSolutionScoreText();
+        if (scoreFirstSolution) DescribeFirstSolution();
         SetPhase(Phase::Vullen);
         doc.curWord = 0;
         doc.curPos = 0;
@@ -85,10 +88,13 @@ void SearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
     if (count == 0 && callbacks.beep) callbacks.beep(SearchBeep::NoSolution);
 }
 
-std::string SearchRun::FirstSolutionScoreText() const {
-    Puzzle filled = doc.puzzle;
+void SearchRun::DescribeFirstSolution() {
+    // The working copy names the set the search used, the installed one included.
+    Puzzle filled = work;
     filled.StringToGrid(results.solutions.front());
-    return FillScoreText(ScoreFill(filled, doc.scoring));
+    const std::vector<EntryScore> entries = ScoreEntries(filled, doc.scoring);
+    m_scoreText = FillScoreText(SummarizeScores(entries));
+    m_lowestText = LowestEntriesText(filled, LowestEntries(entries));
 }
 
 void SearchRun::PollAtCadence() {

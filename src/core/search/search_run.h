@@ -29,6 +29,7 @@ struct SearchResults {
     int solutionCount = 0;
     std::string bestFill;  // deepest partial fill of a search without solutions
     int bestDepth = 0;     // words placed in bestFill; 0 = none
+    std::string startGrid;  // the grid the search began with: its free cells are the fill's
 };
 
 enum class SearchBeep {
@@ -71,6 +72,9 @@ public:
     // What the first solution scores in the lists ("Score: gemiddeld ..."); empty
     // without solutions. The desktop shows it beside the result text.
     const std::string& ScoreText() const { return m_scoreText; }
+    // The first solution's five lowest-scored words ("Laagste woorden: ..."); empty
+    // without solutions.
+    const std::string& LowestText() const { return m_lowestText; }
     const std::string& Progress() const { return m_progress; }
     // The puzzle the search fills: its own copy of the document's, taken when it starts.
     const Puzzle& WorkingPuzzle() const { return work; }
@@ -80,6 +84,9 @@ public:
     ISearchRandom* random = &DefaultSearchRandom();
     // The random order's seed; the clock's seconds when empty.
     std::optional<std::uint32_t> seed;
+    // Whether the first solution's score texts are made (reading the lists once
+    // more); a caller that scores the solutions itself saves that.
+    bool scoreFirstSolution = true;
     SearchResults results;
 
 protected:
@@ -105,7 +112,7 @@ private:
     bool PrepareLists();
     void SetPhase(Phase phase);
     void ComposeResult(long long wallSeconds, double cpuSeconds);
-    std::string FirstSolutionScoreText() const;
+    void DescribeFirstSolution();
 
     int m_deepest = 0;
     long long m_statusTime = 0;
@@ -114,5 +121,6 @@ private:
     std::string m_progress;
     std::string m_resultText;
     std::string m_scoreText;
+    std::string m_lowestText;
     std::vector<UserMessage> m_messages;
 };

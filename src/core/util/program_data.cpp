@@ -14,3 +14,15 @@ std::string ProgramDataFolder(const std::string& programFolder, const std::strin
     }
     return programFolder;
 }
+
+std::string InstalledWordListFile(const std::string& programFolder) {
+    namespace fs = std::filesystem;
+    const fs::path program = NativePath(programFolder);
+    for (const fs::path& folder : {program / ".." / ".." / "wordlists",
+                                   program / ".." / "share" / "rooster2" / "wordlists"}) {
+        std::error_code error;
+        const fs::path file = folder / "nl05.doc";
+        if (fs::is_regular_file(file, error)) return PathText(file.lexically_normal());
+    }
+    return std::string();
+}

@@ -119,6 +119,23 @@ std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
     return std::nullopt;
 }
 
+std::unordered_map<std::string, int> ListedScoresOfLength(const Puzzle& puzzle,
+                                                          const WordScoring& scoring,
+                                                          int listNumber, int length) {
+    std::unordered_map<std::string, int> scores;
+    std::string setName;
+    WordListFile file;
+    if (!WordListSetName(puzzle, listNumber, setName) ||
+        !OpenWordListSetFile(setName, length, file).empty())
+        return scores;
+    const auto wholeWord = [&](std::string_view w) { return w.size() == static_cast<std::size_t>(length); };
+    WordListEntry entry;
+    while (file.ReadEntry(entry))
+        if (const std::optional<int> score = ScoreIfFitting(puzzle, scoring, entry, length, wholeWord))
+            scores.try_emplace(std::string(entry.word), *score);
+    return scores;
+}
+
 std::string WordListProblem(const std::string& setName, int length) {
     WordListFile file;
     return OpenWordListSetFile(setName, length, file);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class Puzzle;
@@ -43,6 +44,12 @@ int FindAnagrams(const Puzzle& puzzle, const WordScoring& scoring, std::string_v
 // Nothing when the list does not hold it or cannot be read.
 std::optional<int> ListedScore(const Puzzle& puzzle, const WordScoring& scoring,
                                std::string_view word, int listNumber);
+
+// Every word of `length` letters in list `listNumber` with the score ListedScore gives
+// it, in one reading of the file; empty when the list cannot be read.
+std::unordered_map<std::string, int> ListedScoresOfLength(const Puzzle& puzzle,
+                                                          const WordScoring& scoring,
+                                                          int listNumber, int length);
 
 // Why a lookup in the set `setName` for words of `length` fails: "Bestand %s ontbreekt."
 // with the set name when it is shorter than 7 characters, or with the file name when

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "model/clue_text.h"
 #include "model/profile.h"
 #include "model/puzzle.h"
 #include "util/file_io.h"
@@ -111,7 +112,7 @@ std::optional<UserMessage> SetOwnScore(WordScoring& scoring, std::string_view wo
 int ReadMinimumScore(const IProfile* profile) {
     if (profile == nullptr) return 0;
     const int stored =
-        profile->GetProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE, 0);
+        profile->GetProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE, DEFAULT_MIN_SCORE);
     return std::clamp(stored, LOWEST_SCORE, HIGHEST_SCORE);
 }
 
@@ -122,30 +123,69 @@ void StoreMinimumScore(WordScoring& scoring, IProfile* profile, int minScore) {
                                  scoring.minScore);
 }
 
-FillScore ScoreFill(const Puzzle& puzzle, const WordScoring& scoring) {
-    FillScore result;
+std::vector<EntryScore> ScoreEntries(const Puzzle& puzzle, const ScoreLookup& lookup) {
+    std::vector<EntryScore> entries;
     for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
         if (!puzzle.IsWordComplete(i)) continue;
         const WordInfo& word = puzzle.words[i];
         ForEachLookedUpStretch(word, puzzle.GetWordValue(i), [&](std::string_view stretch) {
-            const std::optional<int> score = ListedScore(puzzle, scoring, stretch, word.extraList);
-            if (!score) return true;
-            if (result.scoredWords == 0 || *score < result.lowest) {
-                result.lowest = *score;
-                result.lowestWord = Latin1ToUpper(stretch);
-            }
-            ++result.scoredWords;
-            result.total += *score;
+            if (const std::optional<int> score = lookup(stretch, word.extraList))
+                entries.push_back({i, Latin1ToUpper(stretch), *score});
             return true;
         });
+    }
+    return entries;
+}
+
+std::vector<EntryScore> ScoreEntries(const Puzzle& puzzle, const WordScoring& scoring) {
+    return ScoreEntries(puzzle, [&](std::string_view stretch, int listNumber) {
+        return ListedScore(puzzle, scoring, stretch, listNumber);
+    });
+}
+
+FillScore SummarizeScores(const std::vector<EntryScore>& entries) {
+    FillScore result;
+    for (const EntryScore& entry : entries) {
+        if (result.scoredWords == 0 || entry.score < result.lowest) {
+            result.lowest = entry.score;
+            result.lowestWord = entry.letters;
+        }
+        ++result.scoredWords;
+        result.total += entry.score;
     }
     return result;
 }
 
+FillScore ScoreFill(const Puzzle& puzzle, const WordScoring& scoring) {
+    return SummarizeScores(ScoreEntries(puzzle, scoring));
+}
+
+std::string FormatScoreAverage(const FillScore& score) {
+    const double average =
+        score.scoredWords == 0 ? 0.0 : static_cast<double>(score.total) / score.scoredWords;
+    std::string text = StrFormat("%.1f", average);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
 std::string FillScoreText(const FillScore& score) {
     if (score.scoredWords == 0) return std::string();
-    std::string average = StrFormat("%.1f", static_cast<double>(score.total) / score.scoredWords);
-    std::replace(average.begin(), average.end(), '.', ',');
-    return StrFormat("Score: gemiddeld %s, laagste %d (%s)", average.c_str(), score.lowest,
-                     score.lowestWord.c_str());
+    return StrFormat("Score: gemiddeld %s, laagste %d (%s)", FormatScoreAverage(score).c_str(),
+                     score.lowest, score.lowestWord.c_str());
+}
+
+std::vector<EntryScore> LowestEntries(std::vector<EntryScore> entries, std::size_t count) {
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const EntryScore& a, const EntryScore& b) { return a.score < b.score; });
+    entries.resize(std::min(count, entries.size()));
+    return entries;
+}
+
+std::string LowestEntriesText(const Puzzle& puzzle, const std::vector<EntryScore>& lowest) {
+    std::string text;
+    for (const EntryScore& entry : lowest)
+        text += StrFormat("%s %s %s (%d)", text.empty() ? "Laagste woorden:" : ",",
+                          FormatLabel(puzzle.words[entry.word]).c_str(), entry.letters.c_str(),
+                          entry.score);
+    return text;
 }

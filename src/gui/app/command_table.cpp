@@ -107,6 +107,7 @@ std::vector<CommandSpec> BuildTable() {
         {ID_WRITE_SOLUTIONS, autoZoek, "&Schrijf oplossingen...", "", {}, "Alle gevonden oplossingen naar een tekstbestand schrijven", "", true},
         {ID_SEARCH_INTERRUPT, autoZoek, "&Onderbreken", "", {}, "Stop zoekproces", "", false},
         {ID_FREQUENCY_DISTRIBUTION, autoZoek, "Frequentieverdeling", "", {}, "Geeft vak met kleinste tekenfrequentie van alle oplossingen", "", true},
+        {ID_IMPROVE_FILL, autoZoek, "Verbeter vulling", "", {}, "Verhoog de laagste en dan de gemiddelde score van de getoonde of overgenomen vulling", "", false},
         {ID_APP_ABOUT, hulp, "&Over Rooster2...", "", {}, "Geeft programmainformatie, versie enz.", "Over", false},
     };
 }

@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
 #include "formats/system_facts.h"
+#include "support/default_word_list.h"
 #include "support/dialog_support.h"
 #include "support/toolbar_icons.h"
 #include "model/version_text.h"
@@ -59,6 +60,7 @@ Rooster2App::Rooster2App(std::unique_ptr<SettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<SettingsProfile>()) {
     m_doc.profile = m_profile.get();
     m_doc.scoring.minScore = ReadMinimumScore(m_profile.get());
+    m_doc.defaultWordFile = LocalPath(DefaultWordListFile());
     m_scoringWarning = LoadScoreOverrides(m_doc.scoring, ScoreOverridePath(UserDataFolder()));
 }
 

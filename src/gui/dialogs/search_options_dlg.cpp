@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "support/default_word_list.h"
 #include "support/file_chooser.h"
 #include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
@@ -115,6 +114,8 @@ void SearchOptionsDlg::ShowOptions(const SearchOptions& options) {
     randomOrderBox->setChecked(options.randomOrder);
     soundBox->setChecked(options.sound);
     wordFileEdit->setText(FromLocalPath(options.wordFile));
+    // While the field is empty the search takes the installed set: the field says which.
+    wordFileEdit->setPlaceholderText(FromLocalPath(m_doc.defaultWordFile));
     maxFrequencyEdit->setText(QString::number(options.maxFrequency));
     maxDistinctEdit->setText(QString::number(options.maxDistinct));
 }
@@ -125,8 +126,7 @@ void SearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
                                              "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
-    spec.initialName = m_doc.puzzle.search.wordFile.empty() ? DefaultWordListFile()
-                                                : FromLocalPath(m_doc.puzzle.search.wordFile);
+    spec.initialName = FromLocalPath(m_doc.SearchWordFile());
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
     m_doc.puzzle.search.wordFile = LocalPath(path);

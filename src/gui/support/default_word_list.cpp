@@ -1,15 +1,10 @@
 #include "support/default_word_list.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+
+#include "support/dialog_support.h"
+#include "util/program_data.h"
 
 QString DefaultWordListFile() {
-    const QDir program(QCoreApplication::applicationDirPath());
-    for (const char* relative :
-         {"../../wordlists/nl05.doc", "../share/rooster2/wordlists/nl05.doc"}) {
-        const QFileInfo candidate(program.filePath(QString::fromLatin1(relative)));
-        if (candidate.isFile()) return candidate.canonicalFilePath();
-    }
-    return QString();
+    return FromLocalPath(InstalledWordListFile(LocalPath(QCoreApplication::applicationDirPath())));
 }

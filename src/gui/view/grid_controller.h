@@ -20,6 +20,7 @@
 #include "editing/colour_presets.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
+#include "search/fill_improver.h"
 #include "search/search_run.h"
 #include "support/command_router.h"
 
@@ -104,7 +105,11 @@ private:
     void OnSearchOptions();
     void OnSearch();
     void WireSearch(SearchRun& search);
+    void WireProgress(SearchCallbacks& callbacks);
     void EndSearch(SearchRun& search, bool scrollBarsBefore);
+    void ShowFillResult(const std::string& result, const std::string& score,
+                        const std::string& lowest);
+    void OnImproveFill();
     void OnSearchInterrupt();
     void OnShowSolutions();
     void StepSolution(bool (SolutionBrowser::*step)());
@@ -130,5 +135,6 @@ private:
     SearchResults m_results;
     SolutionBrowser m_browser{m_doc, m_results};
     SearchRun* m_runningSearch = nullptr;
+    FillImprover* m_runningImprover = nullptr;
     std::function<void(SearchRun&)> m_searchSetup;
 };

@@ -28,6 +28,7 @@ void GridController::RegisterSearchCommands(CommandRouter& router) {
     Add(router, ID_SHOW_BEST_RESULT, [this] { OnShowBest(); });
     Add(router, ID_FREQUENCY_DISTRIBUTION, [this] { OnFrequencyDistribution(); });
     Add(router, ID_WRITE_SOLUTIONS, [this] { OnWriteSolutions(); });
+    Add(router, ID_IMPROVE_FILL, [this] { OnImproveFill(); });
 }
 
 void GridController::OnSearchOptions() {
@@ -44,8 +45,7 @@ void GridController::SetBrowserPhase(Phase phase) {
     SetPhase(phase);
 }
 
-void GridController::WireSearch(SearchRun& search) {
-    SearchCallbacks& callbacks = search.callbacks;
+void GridController::WireProgress(SearchCallbacks& callbacks) {
     // The search holds the one user-interface thread: at its polls the window
     // gets a turn, so menus, "&Onderbreken", Escape and repaints work.
     callbacks.poll = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
@@ -55,6 +55,11 @@ void GridController::WireSearch(SearchRun& search) {
         else
             emit InfoPaneChanged(Latin1(text));
     };
+}
+
+void GridController::WireSearch(SearchRun& search) {
+    SearchCallbacks& callbacks = search.callbacks;
+    WireProgress(callbacks);
     callbacks.redraw = [this] { m_view.RedrawNow(); };
     callbacks.beep = [](SearchBeep) { QApplication::beep(); };
     callbacks.setPhase = [this](Phase phase) { SetBrowserPhase(phase); };
@@ -74,6 +79,8 @@ void GridController::OnSearch() {
     m_view.ShowSearchPuzzle(nullptr);
     m_runningSearch = nullptr;
     if (started) EndSearch(*search, scrollBarsBefore);
+    // The reason a search could not start stays in the status bar after its message.
+    if (!started && !search->Messages().empty()) ShowMessage(search->Messages().back().text);
     QApplication::restoreOverrideCursor();
     for (const UserMessage& message : search->Messages()) ShowInformation(&m_view, message);
 }
@@ -81,15 +88,23 @@ void GridController::OnSearch() {
 void GridController::EndSearch(SearchRun& search, bool scrollBarsBefore) {
     m_results = std::move(search.results);
     m_view.ShowSizeStatus();
-    // The first solution's score follows the result text, which stays as it was.
-    const std::string& score = search.ScoreText();
-    ShowMessage(search.ResultText() + (score.empty() ? "" : "   " + score));
+    ShowFillResult(search.ResultText(), search.ScoreText(), search.LowestText());
     m_editor.Histories().ResetFillUndo(m_doc);
     m_view.SetScrollBars(scrollBarsBefore);
 }
 
+// The fill's score and its lowest words follow the result text, which stays as it was.
+void GridController::ShowFillResult(const std::string& result, const std::string& score,
+                                    const std::string& lowest) {
+    std::string text = result;
+    for (const std::string* part : {&score, &lowest})
+        if (!part->empty()) text += "   " + *part;
+    ShowMessage(text);
+}
+
 void GridController::OnSearchInterrupt() {
     if (m_runningSearch != nullptr) m_runningSearch->Interrupt();
+    if (m_runningImprover != nullptr) m_runningImprover->Interrupt();
 }
 
 void GridController::OnShowSolutions() {

@@ -45,7 +45,8 @@ TYPED_TEST_SUITE(SearchRunTest, Implementations);
 
 TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
     SetGrid(this->m_doc, {"..", ".."});
-    this->m_doc.puzzle.search.wordFile =
+    // A puzzle that names no set searches the installed one and keeps its empty name.
+    this->m_doc.defaultWordFile =
         this->List(2, {"AB;90", "CD;60", "AC;70", "BD;80", "AX;20", "BY;30", "XY;10"});
     this->m_doc.scoring.minScore = 50;
     ASSERT_TRUE(this->RunSearch());
@@ -53,6 +54,8 @@ TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
     std::sort(solutions.begin(), solutions.end());
     EXPECT_EQ(solutions, (std::vector<std::string>{"ABCD", "ACBD"}));
     EXPECT_EQ(this->m_search->ScoreText(), "Score: gemiddeld 75,0, laagste 60 (CD)");
+    EXPECT_EQ(this->m_search->LowestText().find(" CD (60), "), 19u) << this->m_search->LowestText();
+    EXPECT_EQ(this->m_doc.puzzle.search.wordFile, "");
 }
 
 TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {

@@ -40,4 +40,14 @@ TEST_F(ProgramData, AMissingFileIsSoughtBesideTheProgram) {
     EXPECT_EQ(Path("bin"), ProgramDataFolder(Path("bin"), "grijs.gif"));
 }
 
+TEST_F(ProgramData, TheWordListSetIsFoundInTheBuildTreeAndOnceInstalled) {
+    EXPECT_EQ(InstalledWordListFile(Path("bin")), "");
+    for (const char* folder : {"share/rooster2/wordlists", "build/wordlists", "build/src/cli"})
+        std::filesystem::create_directories(NativePath(Path(folder)));
+    WriteFileOrFail(Path("share/rooster2/wordlists/nl05.doc"), "HUIS\r\n");
+    EXPECT_EQ(InstalledWordListFile(Path("bin")), Normal("share/rooster2/wordlists/nl05.doc"));
+    WriteFileOrFail(Path("build/wordlists/nl05.doc"), "HUIS\r\n");
+    EXPECT_EQ(InstalledWordListFile(Path("build/src/cli")), Normal("build/wordlists/nl05.doc"));
+}
+
 }  // namespace

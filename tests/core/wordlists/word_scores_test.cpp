@@ -48,6 +48,9 @@ TEST(OwnScores, WithoutAFileNothingIsWrittenOrChanged) {
 TEST(MinimumScore, LivesInTheProfileWithinItsRange) {
     MapProfile profile;
     WordScoring scoring;
+    // A new profile keeps abbreviations and proper names out; a chosen 0 stays 0.
+    EXPECT_EQ(ReadMinimumScore(&profile), 50);
+    StoreMinimumScore(scoring, &profile, 0);
     EXPECT_EQ(ReadMinimumScore(&profile), 0);
     StoreMinimumScore(scoring, &profile, 150);
     EXPECT_EQ(scoring.minScore, 100);
@@ -66,6 +69,9 @@ TEST(FillScores, AverageAndLowestOfTheListedWords) {
     EXPECT_EQ(score.scoredWords, 3);
     EXPECT_EQ(FillScoreText(score), "Score: gemiddeld 51,7, laagste 25 (KLAS)");
     EXPECT_EQ(FillScoreText(FillScore{}), "");
+    EXPECT_EQ(LowestEntriesText(doc.puzzle, LowestEntries(ScoreEntries(doc.puzzle, doc.scoring), 2)),
+              "Laagste woorden: H2 KLAS (25), H3 KRAS (50)");
+    EXPECT_EQ(LowestEntriesText(doc.puzzle, {}), "");
 }
 
 }  // namespace
