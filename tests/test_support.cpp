@@ -37,7 +37,7 @@ void WriteFileOrFail(const std::string& path, const std::string& bytes) {
     if (!out) std::abort();
 }
 
-void SetGrid(Rooster2Doc& doc, const std::initializer_list<std::string>& rows) {
+void SetGrid(Rooster2Doc& doc, const std::vector<std::string>& rows) {
     const int height = static_cast<int>(rows.size());
     const int width = static_cast<int>(rows.begin()->size());
     doc.puzzle.width = width;

@@ -5,11 +5,13 @@
 #include "cli_common.h"
 #include "interrupt_signal.h"
 #include "model/rooster2_doc.h"
+#include "editing/phase_switch.h"
 #include "editing/solution_browser.h"
 #include "editing/undo_history.h"
 #include "formats/solutions_file.h"
 #include "search/search_method.h"
 #include "search/search_options.h"
+#include "search/search_service.h"
 #include "search/solution_frequencies.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
@@ -78,15 +80,13 @@ bool ReadFillOptions(CliArgs& parsed, const Rooster2Doc& doc, SearchOptions& opt
     return ok;
 }
 
-// Progress goes to standard error at the search's own cadence; Ctrl+C stops it
-// at the next turn, as Escape does in the window.
-void WireToTerminal(SearchRun& search) {
-    search.callbacks.status = [](int, const std::string& text) {
+// Progress goes to standard error at the search's own cadence.
+SearchCallbacks TerminalCallbacks() {
+    SearchCallbacks callbacks;
+    callbacks.status = [](int, const std::string& text) {
         if (!text.empty()) std::cerr << text << '\n';
     };
-    search.callbacks.poll = [&search] {
-        if (InterruptRequested()) search.Interrupt();
-    };
+    return callbacks;
 }
 
 // Per open cell the number of distinct letters over the solutions, and the
@@ -141,24 +141,25 @@ int RunFill(const std::vector<std::string>& args) {
     ApplySearchOptions(doc, options);
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
-    const std::unique_ptr<SearchRun> search = MakeSearchRun(*method, doc);
-    if (parsed.Has("--seed")) search->seed = static_cast<std::uint32_t>(seed);
-    WireToTerminal(*search);
-    InstallInterruptSignal();
-    if (!search->Run()) {
-        for (const UserMessage& message : search->Messages()) Fail(message);
+    SearchRequest request{doc.puzzle, doc.scoring, *method};
+    if (parsed.Has("--seed")) request.seed = static_cast<std::uint32_t>(seed);
+    // Ctrl+C stops the search as Escape does in the window.
+    SearchOutcome outcome = Solve(request, TerminalCallbacks(), InstallInterruptSignal());
+    if (!outcome.started) {
+        for (const UserMessage& message : outcome.messages) Fail(message);
         return EXIT_FAILED;
     }
-    for (const UserMessage& message : search->Messages()) std::cerr << message.text << '\n';
-    WriteStdout(search->ResultText() + "\n");
-    if (!search->ScoreText().empty()) WriteStdout(search->ScoreText() + "\n");
-    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->results);
+    SetPhase(doc, PhaseAfterSearch(doc, doc.phase, outcome.results.solutionCount));
+    for (const UserMessage& message : outcome.messages) std::cerr << message.text << '\n';
+    WriteStdout(outcome.resultText + "\n");
+    if (!outcome.scoreText.empty()) WriteStdout(outcome.scoreText + "\n");
+    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, outcome.results);
     if (const auto path = parsed.Value("--solutions")) {
-        if (const WriteResult written = WriteSolutionsFile(doc, search->results, *path, false);
+        if (const WriteResult written = WriteSolutionsFile(doc, outcome.results, *path, false);
             !written)
             return Fail(WriteFailureText(*path, written.status));
     }
-    if (!takeValues.empty() && !TakeSolution(doc, search->results, static_cast<int>(take), takeValues[1]))
+    if (!takeValues.empty() && !TakeSolution(doc, outcome.results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;
     return EXIT_OK;
 }

@@ -47,8 +47,9 @@ GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& edi
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
     connect(&m_view, &GridView::KeyDuringSearch, this, [this] {
-        if (m_runningSearch != nullptr) m_runningSearch->OnOtherKey();
+        if (m_search) m_search->DrawAgain();
     });
+    WireSearchRelay();
 }
 
 GridController::~GridController() {

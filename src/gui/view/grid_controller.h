@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
@@ -18,8 +20,9 @@
 #include "editing/colour_presets.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
-#include "search/search_run.h"
+#include "search/search_service.h"
 #include "support/command_router.h"
+#include "view/search_relay.h"
 
 class GridEditor;
 class Rooster2Doc;
@@ -45,8 +48,10 @@ public:
     void SetPhase(Phase phase);
 
     const SearchResults& Results() const { return m_results; }
-    // Called with the search just before it runs (tests set its clock or hooks).
-    void SetSearchSetup(std::function<void(SearchRun&)> setup) { m_searchSetup = std::move(setup); }
+    // Called with the search's request and callbacks just before it starts (tests
+    // set its clock or hooks; the callbacks run on the search's thread).
+    using SearchSetup = std::function<void(SearchRequest&, SearchCallbacks&)>;
+    void SetSearchSetup(SearchSetup setup) { m_searchSetup = std::move(setup); }
 
     // The clue windows, null while closed.
     ClueTextDlg* ClueTextWindow() const { return m_clueTextDlg; }
@@ -66,6 +71,8 @@ signals:
     // Status-bar texts: pane 0 for prompts and results, pane 1 for the search's progress.
     void MessagePaneChanged(const QString& text);
     void InfoPaneChanged(const QString& text);
+    // "Start zoeken" ended: the results, texts and phase are in place.
+    void SearchFinished();
 
 private:
     // Registers a handler after which the rules are evaluated again.
@@ -97,8 +104,11 @@ private:
     void RegisterSearchCommands(CommandRouter& router);
     void OnSearchOptions();
     void OnSearch();
-    void WireSearch(SearchRun& search);
-    void EndSearch(SearchRun& search, bool scrollBarsBefore);
+    void WireSearchRelay();
+    void OnSearchStatus(int pane, const QString& text);
+    void OnSearchGrid();
+    void EndSearch();
+    void TakeOverSearch(SearchOutcome& outcome);
     void OnSearchInterrupt();
     void OnShowSolutions();
     void StepSolution(bool (SolutionBrowser::*step)());
@@ -122,6 +132,12 @@ private:
 
     SearchResults m_results;
     SolutionBrowser m_browser{m_doc, m_results};
-    SearchRun* m_runningSearch = nullptr;
-    std::function<void(SearchRun&)> m_searchSetup;
+    SearchSetup m_searchSetup;
+    // The running search and what it returns to; the relay outlives the search.
+    SearchRelay m_relay;
+    std::atomic<bool> m_interruptSearch{false};
+    Phase m_phaseBeforeSearch = Phase::Vullen;
+    bool m_scrollBarsBeforeSearch = false;
+    SearchResults m_resultsBeforeSearch;  // back when the search could not start
+    std::unique_ptr<SearchService> m_search;
 };
