@@ -15,6 +15,7 @@
 // their indexes and working sets per byte of the packed lists. Exit code 1 when
 // a fill breaks a rule.
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,7 @@
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "search/fast_search.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 #include "search/search_method.h"
 #include "search/search_run.h"
 #include "wordlists/word_list_files.h"
@@ -113,7 +114,7 @@ int Report(double seconds, bool found, const std::string& problem, double memory
 double MemoryRatio(const SearchRun& search) {
     if (const auto* fast = dynamic_cast<const FastSearch*>(&search))
         return static_cast<double>(fast->PeakMemoryBytes()) / static_cast<double>(fast->PackedListBytes());
-    if (const auto* exact = dynamic_cast<const SearchEngine*>(&search))
+    if (const auto* exact = dynamic_cast<const ExactSearch*>(&search))
         return static_cast<double>(exact->PeakMemoryBytes()) / static_cast<double>(exact->PackedListBytes());
     return 0;
 }
@@ -125,13 +126,14 @@ int Run(const std::vector<std::string>& args) {
     Rooster2Doc doc;
     MakePuzzle(*grid, args[2], doc);
     const double limit = std::atof(args[3].c_str());
-    const auto search = MakeSearchRun(*method, doc);
+    std::atomic<bool> interrupt{false};
+    const auto search = MakeSearchRun(*method, doc.puzzle, doc.scoring, interrupt);
     search->seed = args.size() > 4 ? static_cast<std::uint32_t>(std::atol(args[4].c_str())) : 1;
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
-    search->callbacks.poll = [&] {
+    search->callbacks.poll = [&](const Puzzle&) {
         if (elapsed() > limit) search->Interrupt();
     };
     if (!search->Run()) {

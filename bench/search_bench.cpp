@@ -14,7 +14,7 @@
 #include "bench_grids.h"
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 #include "wordlists/word_list_convert.h"
 
 namespace {
@@ -45,7 +45,7 @@ void SetBenchGrid(Rooster2Doc& doc, const BenchGrid& grid) {
 template <typename Search>
 Measured Measure(const Rooster2Doc& original, long long budget, bool keepPlacements) {
     Rooster2Doc doc = original;
-    Search search(doc);
+    Search search(doc.puzzle, doc.scoring);
     search.seed = 12345;
     Measured measured;
     long long count = 0;
@@ -71,7 +71,7 @@ Measured Measure(const Rooster2Doc& original, long long budget, bool keepPlaceme
     if (count < budget) last = end;  // the search ended before the budget
     measured.totalSeconds = std::chrono::duration<double>(end - start).count();
     measured.searchSeconds = std::chrono::duration<double>(last - first).count();
-    if constexpr (std::is_same_v<Search, SearchEngine>) {
+    if constexpr (std::is_same_v<Search, ExactSearch>) {
         measured.packedBytes = search.PackedListBytes();
         measured.peakBytes = search.PeakMemoryBytes();
     }
@@ -111,8 +111,8 @@ bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long bud
     std::printf(")\n");
 
     const Measured plain = Fastest<LiteralSearch>(doc, budget, true);
-    const Measured fast = Fastest<SearchEngine>(doc, budget, true);
-    const Measured sustained = Fastest<SearchEngine>(doc, longBudget, false);
+    const Measured fast = Fastest<ExactSearch>(doc, budget, true);
+    const Measured sustained = Fastest<ExactSearch>(doc, longBudget, false);
     const bool same = plain.placements == fast.placements;
     std::printf("plaatsingen          %zu (beide)\n", plain.placements.size());
     std::printf("zelfde volgorde      %s\n", same ? "ja" : "NEE");

@@ -16,7 +16,7 @@
 #include "formats/letter_values.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 #include "util/file_io.h"
 #include "wordlists/candidates.h"
 #include "wordlists/word_list_files.h"
@@ -204,7 +204,7 @@ void FuzzWordList(std::string_view input) {
     Require(anagrams == static_cast<int>(found.size()));
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 
-    SearchEngine search(doc);
+    ExactSearch search(doc.puzzle, doc.scoring);
     const std::string grid = doc.puzzle.GridToString();
     if (!search.Run()) return;
     Require(doc.puzzle.GridToString() == grid);

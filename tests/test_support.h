@@ -1,7 +1,9 @@
 #pragma once
 // Helpers the tests share: temporary folders, files, and running the CLI.
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,12 @@ void WriteFileOrFail(const std::string& path, const std::string& bytes);
 // Sets the cells from rows of text: '#' black, '-' not-cell, '.' free, else the letter.
 // Resizes the grid to the rows' size and rebuilds the words.
 void SetGrid(Rooster2Doc& doc, const std::vector<std::string>& rows);
+
+// Runs job on a new thread with a stack of stackBytes and waits for it; false when
+// no such thread could be made. The stack size of the thread that calls it.
+// (test_support_posix.cpp and test_support_windows.cpp)
+bool RunOnThreadWithStack(std::size_t stackBytes, const std::function<void()>& job);
+std::size_t CurrentThreadStackBytes();
 
 struct CliRun {
     int exitCode = -1;

@@ -1,4 +1,5 @@
-// Running the built rooster2-cli through the shell.
+// Running the built rooster2-cli through the shell; threads with a chosen stack.
+#include <pthread.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -18,7 +19,33 @@ std::string ShellQuote(const std::string& arg) {
     return quoted + "'";
 }
 
+extern "C" void* RunJob(void* job) {
+    (*static_cast<const std::function<void()>*>(job))();
+    return nullptr;
+}
+
 }  // namespace
+
+bool RunOnThreadWithStack(std::size_t stackBytes, const std::function<void()>& job) {
+    pthread_attr_t attributes;
+    pthread_t thread;
+    if (pthread_attr_init(&attributes) != 0) return false;
+    const bool started =
+        pthread_attr_setstacksize(&attributes, stackBytes) == 0 &&
+        pthread_create(&thread, &attributes, RunJob, const_cast<std::function<void()>*>(&job)) == 0;
+    pthread_attr_destroy(&attributes);
+    if (started) pthread_join(thread, nullptr);
+    return started;
+}
+
+std::size_t CurrentThreadStackBytes() {
+    pthread_attr_t attributes;
+    std::size_t bytes = 0;
+    if (pthread_getattr_np(pthread_self(), &attributes) != 0) return 0;
+    pthread_attr_getstacksize(&attributes, &bytes);
+    pthread_attr_destroy(&attributes);
+    return bytes;
+}
 
 CliRun RunCli(const std::initializer_list<std::string>& args) {
     TempDir dir;

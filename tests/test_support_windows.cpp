@@ -1,4 +1,5 @@
-// Running the built rooster2-cli.exe directly, its output caught in files.
+// Running the built rooster2-cli.exe directly, its output caught in files;
+// threads with a chosen stack.
 #include <windows.h>
 
 #include "test_support.h"
@@ -29,7 +30,28 @@ HANDLE InheritableFile(const std::string& path, DWORD access, DWORD disposition)
                        &inherit, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+DWORD WINAPI RunJob(LPVOID job) {
+    (*static_cast<const std::function<void()>*>(job))();
+    return 0;
+}
+
 }  // namespace
+
+bool RunOnThreadWithStack(std::size_t stackBytes, const std::function<void()>& job) {
+    const HANDLE thread = CreateThread(nullptr, stackBytes, RunJob, const_cast<std::function<void()>*>(&job),
+                                       STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (thread == nullptr) return false;
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return true;
+}
+
+std::size_t CurrentThreadStackBytes() {
+    ULONG_PTR low = 0;
+    ULONG_PTR high = 0;
+    GetCurrentThreadStackLimits(&low, &high);
+    return static_cast<std::size_t>(high - low);
+}
 
 CliRun RunCli(const std::initializer_list<std::string>& args) {
     TempDir dir;

@@ -4,19 +4,20 @@
 
 namespace {
 
-volatile std::sig_atomic_t g_interruptRequested = 0;
+// A signal handler may only store into a lock-free atomic.
+static_assert(std::atomic<bool>::is_always_lock_free);
+std::atomic<bool> g_interruptRequested{false};
 
 extern "C" void OnInterruptSignal(int) {
-    g_interruptRequested = 1;
+    g_interruptRequested = true;
     // A second Ctrl+C ends the program the usual way.
     std::signal(SIGINT, SIG_DFL);
 }
 
 }  // namespace
 
-void InstallInterruptSignal() {
-    g_interruptRequested = 0;
+std::atomic<bool>& InstallInterruptSignal() {
+    g_interruptRequested = false;
     std::signal(SIGINT, OnInterruptSignal);
+    return g_interruptRequested;
 }
-
-bool InterruptRequested() { return g_interruptRequested != 0; }

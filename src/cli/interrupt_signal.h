@@ -1,6 +1,8 @@
 #pragma once
-// Ctrl+C during a long command: the first one only raises a flag that the
-// command polls, so it can stop and keep what it found.
+// Ctrl+C during a long command: the first one only sets a flag that the
+// command watches, so it can stop and keep what it found.
 
-void InstallInterruptSignal();
-bool InterruptRequested();
+#include <atomic>
+
+// Installs the handler and returns its flag, cleared.
+std::atomic<bool>& InstallInterruptSignal();

@@ -5,17 +5,20 @@
 #include "cli_common.h"
 #include "interrupt_signal.h"
 #include "model/rooster2_doc.h"
+#include "editing/phase_switch.h"
 #include "editing/solution_browser.h"
 #include "editing/undo_history.h"
 #include "formats/solutions_file.h"
 #include "search/fill_improver.h"
 #include "search/search_method.h"
 #include "search/search_options.h"
+#include "search/search_service.h"
 #include "search/solution_frequencies.h"
 #include "program_folder.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
 #include "util/str_format.h"
+#include "util/worker_thread.h"
 
 namespace {
 
@@ -93,15 +96,13 @@ bool ReadFillOptions(CliArgs& parsed, const Rooster2Doc& doc, SearchOptions& opt
     return ok;
 }
 
-// Progress goes to standard error at the search's own cadence; Ctrl+C stops it
-// at the next turn, as Escape does in the window.
-void WireToTerminal(SearchRun& search) {
-    search.callbacks.status = [](int, const std::string& text) {
+// Progress goes to standard error at the search's own cadence.
+SearchCallbacks TerminalCallbacks() {
+    SearchCallbacks callbacks;
+    callbacks.status = [](int, const std::string& text) {
         if (!text.empty()) std::cerr << text << '\n';
     };
-    search.callbacks.poll = [&search] {
-        if (InterruptRequested()) search.Interrupt();
-    };
+    return callbacks;
 }
 
 // What a fill scores, and its five lowest words; nothing without a fill.
@@ -111,19 +112,17 @@ void WriteScoreLines(const std::string& score, const std::string& lowest) {
 }
 
 // The first solution made better for `seconds`, with the progress on standard
-// error as the fill's; it replaces that solution for what follows.
+// error as the fill's; it replaces that solution for what follows. It runs on a
+// thread with the search's stack, as the fill did.
 void ImproveFirstSolution(const Rooster2Doc& doc, SearchResults& results, double seconds,
-                          std::optional<std::uint32_t> seed) {
-    FillImprover improver(doc);
+                          std::optional<std::uint32_t> seed, std::atomic<bool>& interrupt) {
+    FillImprover improver(doc, interrupt);
     improver.seed = seed;
-    improver.callbacks.status = [](int, const std::string& text) {
-        if (!text.empty()) std::cerr << text << '\n';
-    };
-    improver.callbacks.poll = [&improver] {
-        if (InterruptRequested()) improver.Interrupt();
-    };
-    results.solutions.front() =
-        improver.Improve(results.solutions.front(), OpenCells(results.startGrid), seconds);
+    improver.callbacks = TerminalCallbacks();
+    WorkerThread([&] {
+        results.solutions.front() =
+            improver.Improve(results.solutions.front(), OpenCells(results.startGrid), seconds);
+    }, SEARCH_STACK_BYTES).Join();
     WriteStdout(improver.ResultText() + "\n");
     WriteScoreLines(improver.ScoreText(), improver.LowestText());
 }
@@ -185,29 +184,31 @@ int RunFill(const std::vector<std::string>& args) {
     ApplySearchOptions(doc, options);
     if (doc.SearchWordFile().empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
-    const std::unique_ptr<SearchRun> search = MakeSearchRun(*method, doc);
-    if (parsed.Has("--seed")) search->seed = static_cast<std::uint32_t>(seed);
-    WireToTerminal(*search);
-    InstallInterruptSignal();
-    if (!search->Run()) {
-        for (const UserMessage& message : search->Messages()) Fail(message);
+    SearchRequest request{doc.SearchPuzzle(), doc.scoring, *method};
+    if (parsed.Has("--seed")) request.seed = static_cast<std::uint32_t>(seed);
+    // Ctrl+C stops the search as Escape does in the window.
+    SearchOutcome outcome = Solve(request, TerminalCallbacks(), InstallInterruptSignal());
+    if (!outcome.started) {
+        for (const UserMessage& message : outcome.messages) Fail(message);
         return EXIT_FAILED;
     }
-    for (const UserMessage& message : search->Messages()) std::cerr << message.text << '\n';
-    WriteStdout(search->ResultText() + "\n");
-    if (parsed.Has("--improve") && search->results.solutionCount > 0)
-        ImproveFirstSolution(doc, search->results, static_cast<double>(improveSeconds),
-                             parsed.Has("--seed") ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(seed))
-                                             : std::nullopt);
+    SetPhase(doc, PhaseAfterSearch(doc, doc.phase, outcome.results.solutionCount));
+    for (const UserMessage& message : outcome.messages) std::cerr << message.text << '\n';
+    WriteStdout(outcome.resultText + "\n");
+    if (parsed.Has("--improve") && outcome.results.solutionCount > 0)
+        // The solution limit stops the fill through the same flag: armed again, Ctrl+C
+        // stops the improving.
+        ImproveFirstSolution(doc, outcome.results, static_cast<double>(improveSeconds), request.seed,
+                             InstallInterruptSignal());
     else
-        WriteScoreLines(search->ScoreText(), search->LowestText());
-    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->results);
+        WriteScoreLines(outcome.scoreText, outcome.lowestText);
+    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, outcome.results);
     if (const auto path = parsed.Value("--solutions")) {
-        if (const WriteResult written = WriteSolutionsFile(doc, search->results, *path, false);
+        if (const WriteResult written = WriteSolutionsFile(doc, outcome.results, *path, false);
             !written)
             return Fail(WriteFailureText(*path, written.status));
     }
-    if (!takeValues.empty() && !TakeSolution(doc, search->results, static_cast<int>(take), takeValues[1]))
+    if (!takeValues.empty() && !TakeSolution(doc, outcome.results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;
     return EXIT_OK;
 }

@@ -96,6 +96,7 @@ TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {
                 "0", "--max", "1", "--improve", "30", "--seed", "1", "--take", "1", m_dir.Path("uit.rtr")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string out = WithoutTimes(run.out);
+    ASSERT_NE(out.find("\nVerbeterd"), std::string::npos) << out << run.err;
     EXPECT_EQ(out.substr(out.find("\nVerbeterd")),
               "\nVerbeterd na 9 pogingen: laagste 10 -> 90, gemiddeld 47,5 -> 90,0\n"
               "Score: gemiddeld 90,0, laagste 90 (AC)\n"

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "dialogs/properties_dlg.h"
@@ -16,6 +17,7 @@
 #include "dialogs/word_data_dlg.h"
 #include "gui_test_support.h"
 #include "model/rtr_file.h"
+#include "view/grid_controller.h"
 
 namespace {
 
@@ -139,7 +141,9 @@ private slots:
         window.Key(Qt::Key_Tab);
 
         // 3. The search through the word list of the search options.
+        QSignalSpy searchFinished(&window.Controller(), &GridController::SearchFinished);
         Choose(window, "&AutoZoek", "Start &zoeken");
+        QTRY_VERIFY_WITH_TIMEOUT(searchFinished.count() == 1, 60000);
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Klaar na 0:00:")),
                  qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.SolutionCount(), 2);

@@ -1,20 +1,23 @@
-// The search from the menu: its options dialog, progress, interruption through the
-// message loop, and showing, stepping through and taking over the solutions.
+// The search from the menu: its options dialog, progress, interruption while it
+// runs on its own thread, and showing, stepping through and taking over the solutions.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <future>
 
 #include "dialogs/search_options_dlg.h"
 #include "gui_test_support.h"
 #include "editing/command_ids.h"
 #include "model/profile.h"
-#include "search/fast_search.h"
 #include "search/search_method.h"
-#include "search/search_run.h"
 #include "wordlists/word_scores.h"
 
 namespace {
@@ -39,6 +42,13 @@ void PrepareSearch(TestWindow& window, const std::vector<std::string>& words) {
     window.doc.puzzle.search.wordFile = window.dir.Path("w03.doc");
     window.Controller().GridReplaced();
     QVERIFY(window.Run(ID_PHASE_FILL));
+}
+
+// "Start zoeken" (or "Verbeter vulling"), then the wait until the work on its own
+// thread has ended.
+bool RunSearch(TestWindow& window, int command = ID_SEARCH_START) {
+    QSignalSpy finished(&window.Controller(), &GridController::SearchFinished);
+    return window.frame->Router().Run(command) && finished.wait(60000);
 }
 
 const std::vector<std::string> ALL_AB_WORDS = {"AAA", "AAB", "ABA", "ABB",
@@ -108,33 +118,35 @@ private slots:
         window.doc.puzzle.search.allDifferent = false;
         window.doc.puzzle.search.maxSolutions = 0;
         window.doc.puzzle.search.fillWithLastShown = true;
+        window.doc.puzzle.search.sound = true;
         MessageBoxAnswerer answerer;
         RacingClock clock;
-        bool escapeSent = false;
-        bool refusedToClose = false;
-        QString progress;
-        bool interruptEnabled = false;
-        bool optionsEnabled = true;
-        window.Controller().SetSearchSetup([&](SearchRun& search) {
-            search.clock = &clock;
-            search.callbacks.trace = [&](int, int, int) {
-                if (escapeSent || search.results.solutionCount < 3) return;
-                escapeSent = true;
-                progress = window.frame->InfoPaneText();
-                interruptEnabled = window.Enabled(ID_SEARCH_INTERRUPT);
-                optionsEnabled = window.Enabled(ID_SEARCH_OPTIONS);
-                refusedToClose = !window.frame->close();
-                // Delivered at the search's next poll of the message loop.
-                QCoreApplication::postEvent(
-                    &window.View(),
-                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        // At its third solution the search waits until the window has looked and
+        // Escape was pressed.
+        std::atomic<int> solutions{0};
+        std::atomic<bool> thirdFound{false};
+        std::promise<void> escapePressed;
+        const std::shared_future<void> escaped = escapePressed.get_future().share();
+        window.Controller().SetSearchSetup([&](SearchRequest& request, SearchCallbacks& callbacks) {
+            request.clock = &clock;
+            callbacks.beep = [&](SearchBeep) {
+                if (++solutions != 3) return;
+                thirdFound = true;
+                escaped.wait_for(std::chrono::minutes(1));
             };
         });
+        QSignalSpy finished(&window.Controller(), &GridController::SearchFinished);
         QVERIFY(window.Run(ID_SEARCH_START));
-        QVERIFY(escapeSent);
-        QVERIFY(refusedToClose);
-        QVERIFY(interruptEnabled);
-        QVERIFY(!optionsEnabled);
+        QTRY_VERIFY_WITH_TIMEOUT(thirdFound.load(), 60000);
+        window.Settle();
+        const QString progress = window.frame->InfoPaneText();
+        QVERIFY(window.Enabled(ID_SEARCH_INTERRUPT));
+        QVERIFY(!window.Enabled(ID_SEARCH_OPTIONS));
+        QVERIFY(!window.Enabled(ID_FILE_OPEN));
+        QVERIFY(!window.frame->close());
+        window.Key(Qt::Key_Escape);
+        escapePressed.set_value();
+        QVERIFY(finished.wait(60000));
         QVERIFY2(progress.startsWith(QStringLiteral("H1 ")), qPrintable(progress));
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Onderbroken na 0:00:")),
                  qPrintable(window.frame->MessagePaneText()));
@@ -189,8 +201,8 @@ private slots:
         QCOMPARE(ReadSearchMethod(&window.profile), SearchMethod::Fast);
         bool fast = false;
         window.Controller().SetSearchSetup(
-            [&](SearchRun& search) { fast = dynamic_cast<FastSearch*>(&search) != nullptr; });
-        QVERIFY(window.Run(ID_SEARCH_START));
+            [&](SearchRequest& request, SearchCallbacks&) { fast = request.method == SearchMethod::Fast; });
+        QVERIFY(RunSearch(window));
         QVERIFY(fast);
         QVERIFY(window.SolutionCount() > 0);
         QVERIFY(window.Run(ID_FREQUENCY_DISTRIBUTION));
@@ -202,7 +214,7 @@ private slots:
         TestWindow window;
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
         window.doc.puzzle.search.allDifferent = false;
-        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY(RunSearch(window));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
         QVERIFY(window.Run(ID_SOLUTIONS_DONE));
         QCOMPARE(window.frame->MessagePaneText(), QString());
@@ -216,7 +228,7 @@ private slots:
         QVERIFY(pane != nullptr);
         QVERIFY(pane->width() >= pane->fontMetrics().horizontalAdvance(progress));
 
-        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY(RunSearch(window));
         QVERIFY(!window.frame->MessagePaneText().isEmpty());
         window.frame->NewDocument();
         QCOMPARE(window.frame->MessagePaneText(), QString());
@@ -229,13 +241,13 @@ private slots:
                                "JKL;90", "MNO;90", "PQR;90", "JMP;90", "KNQ;90", "LOR;90"});
         window.doc.puzzle.search.maxSolutions = 1;
         StoreSearchMethod(&window.profile, SearchMethod::Exact);
-        QVERIFY(window.Run(ID_SEARCH_START));
+        QVERIFY(RunSearch(window));
         QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("   Laagste woorden: H1 ABC (10), ")),
                  qPrintable(window.frame->MessagePaneText()));
         QVERIFY(!window.Enabled(ID_IMPROVE_FILL));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
         QVERIFY(window.Enabled(ID_IMPROVE_FILL));
-        QVERIFY(window.Run(ID_IMPROVE_FILL));
+        QVERIFY(RunSearch(window, ID_IMPROVE_FILL));
         QVERIFY2(window.frame->MessagePaneText().startsWith(QStringLiteral("Verbeterd na ")),
                  qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.doc.phase, Phase::Tonen);
@@ -254,7 +266,7 @@ private slots:
         QCOMPARE(window.doc.puzzle.GridToString(), std::string("ABCDEFGHI"));
         QVERIFY(!window.Enabled(ID_UNDO));
         QVERIFY(window.Enabled(ID_IMPROVE_FILL));
-        QVERIFY(window.Run(ID_IMPROVE_FILL));
+        QVERIFY(RunSearch(window, ID_IMPROVE_FILL));
         QVERIFY(strong());
         QVERIFY(window.Run(ID_UNDO));
         QCOMPARE(window.doc.puzzle.GridToString(), std::string("ABCDEFGHI"));

@@ -7,6 +7,13 @@
 
 void SetPhase(Rooster2Doc& doc, Phase phase) { doc.phase = phase; }
 
+Phase PhaseAfterSearch(Rooster2Doc& doc, Phase before, int solutionCount) {
+    if (solutionCount == 0) return before;
+    doc.curWord = 0;
+    doc.curPos = 0;
+    return Phase::Vullen;
+}
+
 void StartEditingDocument(const Rooster2Doc& doc, UndoHistories& undo) {
     undo.ResetFillUndo(doc);
     undo.ResetShapeUndo(doc);

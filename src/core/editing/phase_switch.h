@@ -13,6 +13,10 @@ class UndoHistories;
 
 void SetPhase(Rooster2Doc& doc, Phase phase);
 
+// The phase a search returns to: filling with the cursor on the first word
+// when it found solutions, else the phase it started from.
+Phase PhaseAfterSearch(Rooster2Doc& doc, Phase before, int solutionCount);
+
 // The view was given a new or opened document: both histories start afresh
 // from its grid, so undo never crosses from one puzzle to another.
 void StartEditingDocument(const Rooster2Doc& doc, UndoHistories& undo);

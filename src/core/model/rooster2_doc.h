@@ -68,6 +68,12 @@ public:
     const std::string& SearchWordFile() const {
         return puzzle.search.wordFile.empty() ? defaultWordFile : puzzle.search.wordFile;
     }
+    // The puzzle as a search takes it: naming the set it looks in.
+    Puzzle SearchPuzzle() const {
+        Puzzle searched = puzzle;
+        searched.search.wordFile = SearchWordFile();
+        return searched;
+    }
 
     // Where the default colours come from and go to; may be null.
     IProfile* profile = nullptr;

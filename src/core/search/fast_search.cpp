@@ -4,7 +4,6 @@
 #include <bit>
 #include <cmath>
 
-#include "model/rooster2_doc.h"
 #include "util/latin1.h"
 
 namespace {

@@ -70,8 +70,8 @@ bool CanImproveFill(const Rooster2Doc& doc, int solutionCount) {
     return doc.phase == Phase::Tonen || (doc.phase == Phase::Vullen && IsGridComplete(doc.puzzle));
 }
 
-FillImprover::FillImprover(const Rooster2Doc& doc) : m_puzzle(doc.puzzle), m_scoring(doc.scoring) {
-    m_puzzle.search.wordFile = doc.SearchWordFile();
+FillImprover::FillImprover(const Rooster2Doc& doc, std::atomic<bool>& interruptFlag)
+    : m_puzzle(doc.SearchPuzzle()), m_scoring(doc.scoring), m_interrupted(interruptFlag) {
     m_puzzle.search.showWhileSearching = false;
     m_puzzle.search.sound = false;
     m_puzzle.search.maxSolutions = SOLUTIONS_PER_TRY;
@@ -83,7 +83,6 @@ std::string FillImprover::Improve(const std::string& fill, const std::vector<boo
     m_deadline = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
                              std::clamp(seconds, 0.0, LONGEST_RUN_SECONDS)));
     m_random.Seed(seed ? *seed : static_cast<std::uint32_t>(std::time(nullptr)));
-    m_interrupted = false;
     m_tries = 0;
     m_improvements = 0;
     m_changeable = changeable;
@@ -230,21 +229,21 @@ std::vector<int> FillImprover::RegionCells(int target, int radius) const {
 bool FillImprover::TryRefill(int targetScore, const std::vector<int>& cells) {
     m_tryCut = false;
     if (cells.empty()) return false;
-    Rooster2Doc trial;
-    trial.puzzle = m_puzzle;
-    trial.puzzle.StringToGrid(m_best);
-    for (const int cell : cells) trial.puzzle.cells[cell] = CELL_VRIJ;
-    trial.scoring = m_scoring;
-    trial.scoring.minScore = std::max(m_scoring.minScore, targetScore + 1);
-    trial.phase = Phase::Vullen;
-    const std::unique_ptr<SearchRun> search = MakeSearchRun(SearchMethod::Fast, trial);
+    Puzzle trial = m_puzzle;
+    trial.StringToGrid(m_best);
+    for (const int cell : cells) trial.cells[cell] = CELL_VRIJ;
+    WordScoring trialScoring = m_scoring;
+    trialScoring.minScore = std::max(m_scoring.minScore, targetScore + 1);
+    // Its own flag: the refill's solution limit stops the refill, not the improver.
+    std::atomic<bool> trialStop{false};
+    const std::unique_ptr<SearchRun> search = MakeSearchRun(SearchMethod::Fast, trial, trialScoring, trialStop);
     TickClock clock;
     LcgRandom random;
     search->clock = &clock;
     search->random = &random;
     search->seed = static_cast<std::uint32_t>(m_random.Next()) << 15 |
                    static_cast<std::uint32_t>(m_random.Next());
-    search->callbacks.poll = [this] { Poll(); };
+    search->callbacks.poll = [this](const Puzzle&) { Poll(); };
     search->scoreFirstSolution = false;
     m_tryDeadline =
         std::min(m_deadline, Clock::now() + std::chrono::duration_cast<Clock::duration>(
@@ -299,7 +298,6 @@ bool FillImprover::RepeatsAWord(const Puzzle& filled, const std::vector<int>& cl
 }
 
 void FillImprover::Poll() {
-    if (callbacks.poll) callbacks.poll();
     if (m_trial != nullptr && (m_interrupted || Clock::now() >= m_tryDeadline)) {
         m_tryCut = true;
         m_trial->Interrupt();

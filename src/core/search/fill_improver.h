@@ -6,6 +6,7 @@
 // changes only the cells it is given, so that letters the user placed (and,
 // later, locked words) stay.
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -33,8 +34,10 @@ bool CanImproveFill(const Rooster2Doc& doc, int solutionCount);
 class FillImprover {
 public:
     // Takes the document's puzzle (its shape, options and word lists, the installed
-    // set when it names none) and the user's scoring.
-    explicit FillImprover(const Rooster2Doc& doc);
+    // set when it names none) and the user's scoring. Setting the flag (Escape,
+    // "&Onderbreken", Ctrl+C; from any thread) stops it after the current try,
+    // keeping the best fill so far.
+    FillImprover(const Rooster2Doc& doc, std::atomic<bool>& interruptFlag);
 
     // The best fill found within `seconds`, starting from the complete grid `fill`
     // and changing only cells whose `changeable` flag is set; `fill` itself when
@@ -42,8 +45,6 @@ public:
     // any word can be refilled better.
     std::string Improve(const std::string& fill, const std::vector<bool>& changeable,
                         double seconds);
-    // Escape or "&Onderbreken": stop after the current try, keeping the best so far.
-    void Interrupt() { m_interrupted = true; }
 
     // "Verbeterd na 12 pogingen: laagste 30 -> 50, gemiddeld 55,2 -> 58,0", or
     // "Geen betere vulling na 12 pogingen: ...".
@@ -52,8 +53,8 @@ public:
     const std::string& ScoreText() const { return m_scoreText; }
     const std::string& LowestText() const { return m_lowestText; }
 
-    // poll gives the window system a turn and may call Interrupt; status gets the
-    // progress (pane 0: lowest and average, pane 1: tries and improvements).
+    // status gets the progress (pane 0: lowest and average, pane 1: tries and
+    // improvements) on the improving thread.
     SearchCallbacks callbacks;
     // The first try's seed; the clock's when empty.
     std::optional<std::uint32_t> seed;
@@ -87,7 +88,7 @@ private:
     Clock::time_point m_deadline;
     Clock::time_point m_tryDeadline;
     Clock::time_point m_lastStatus;
-    bool m_interrupted = false;
+    std::atomic<bool>& m_interrupted;
     bool m_tryCut = false;  // the running try was stopped before it saw every refill
     int m_tries = 0;
     int m_improvements = 0;

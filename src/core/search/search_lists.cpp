@@ -8,7 +8,8 @@
 #include <tuple>
 
 #include "model/clue_text.h"
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
+#include "model/word_scoring.h"
 #include "search/search_environment.h"
 #include "util/str_format.h"
 #include "wordlists/word_list_files.h"

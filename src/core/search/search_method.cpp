@@ -2,7 +2,7 @@
 
 #include "model/profile.h"
 #include "search/fast_search.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 
 const char* SearchMethodName(SearchMethod method) {
     return method == SearchMethod::Fast ? "fast" : "exact";
@@ -38,7 +38,8 @@ void StoreSearchMethod(IProfile* profile, SearchMethod method) {
         profile->WriteProfileInt(PROFILE_SECTION_SEARCH, PROFILE_ENTRY_METHOD, static_cast<int>(method));
 }
 
-std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, Rooster2Doc& doc) {
-    if (method == SearchMethod::Fast) return std::make_unique<FastSearch>(doc);
-    return std::make_unique<SearchEngine>(doc);
+std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, const Puzzle& puzzle,
+                                         const WordScoring& scoring, std::atomic<bool>& interruptFlag) {
+    if (method == SearchMethod::Fast) return std::make_unique<FastSearch>(puzzle, scoring, interruptFlag);
+    return std::make_unique<ExactSearch>(puzzle, scoring, interruptFlag);
 }

@@ -3,13 +3,15 @@
 // which looks for fills with propagation and learning. The desktop keeps the
 // choice in its profile, the command line takes it as --method.
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string_view>
 
-class Rooster2Doc;
 class IProfile;
+class Puzzle;
 class SearchRun;
+struct WordScoring;
 
 // The values are stored in the profile.
 enum class SearchMethod {
@@ -29,5 +31,6 @@ const char* SearchMethodLabel(SearchMethod method);
 SearchMethod ReadSearchMethod(const IProfile* profile);
 void StoreSearchMethod(IProfile* profile, SearchMethod method);
 
-// A search of the chosen method on the document.
-std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, Rooster2Doc& doc);
+// A search of the chosen method on its own copy of the puzzle.
+std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, const Puzzle& puzzle,
+                                         const WordScoring& scoring, std::atomic<bool>& interruptFlag);

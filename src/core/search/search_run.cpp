@@ -1,26 +1,26 @@
 #include "search/search_run.h"
 
 #include "model/clue_text.h"
-#include "model/rooster2_doc.h"
 #include "util/str_format.h"
 #include "wordlists/word_scores.h"
 
-SearchRun::SearchRun(Rooster2Doc& doc) : doc(doc) {}
+SearchRun::SearchRun(const Puzzle& puzzle, const WordScoring& scoring)
+    : puzzle(puzzle), scoring(scoring), interrupted(m_ownFlag) {}
+
+SearchRun::SearchRun(const Puzzle& puzzle, const WordScoring& scoring,
+                     std::atomic<bool>& interruptFlag)
+    : puzzle(puzzle), scoring(scoring), interrupted(interruptFlag) {}
 
 bool SearchRun::Run() {
     const long long wallStart = clock->WallSeconds();
     const long long millisStart = clock->Milliseconds();
     random->Seed(seed ? *seed : static_cast<std::uint32_t>(wallStart));
-    interrupted = false;
     m_messages.clear();
-    work = doc.puzzle;
-    work.search.wordFile = doc.SearchWordFile();
+    work = puzzle;
     m_scoreText.clear();
     m_lowestText.clear();
     if (!CheckListNumbers() || !PrepareLists()) return false;
 
-    const Phase phaseBefore = doc.phase;
-    SetPhase(Phase::Zoeken);
     m_deepest = 0;
     results.solutionCount = 0;
     results.solutions.clear();
@@ -34,14 +34,7 @@ bool SearchRun::Run() {
     ReleaseSearchLists(work, lists);
     ComposeResult(clock->WallSeconds() - wallStart,
                   static_cast<double>(clock->Milliseconds() - millisStart) / 1000.0);
-    if (results.solutionCount > 0) {
-        if (scoreFirstSolution) DescribeFirstSolution();
-        SetPhase(Phase::Vullen);
-        doc.curWord = 0;
-        doc.curPos = 0;
-    } else {
-        SetPhase(phaseBefore);
-    }
+    if (results.solutionCount > 0 && scoreFirstSolution) DescribeFirstSolution();
     return true;
 }
 
@@ -57,20 +50,13 @@ bool SearchRun::CheckListNumbers() {
 }
 
 bool SearchRun::PrepareLists() {
-    const int failing = PrepareSearchLists(work, doc.scoring, lists, *random);
+    const int failing = PrepareSearchLists(work, scoring, lists, *random);
     m_messages.insert(m_messages.end(), lists.messages.begin(), lists.messages.end());
     if (failing == 0) return true;
     m_messages.push_back({StrFormat("%s kandidaatloos, zoeken zinloos.",
                                     GetClueCaption(work.words[failing - 1]).c_str())});
     ReleaseSearchLists(work, lists);
     return false;
-}
-
-void SearchRun::SetPhase(Phase phase) {
-    if (callbacks.setPhase)
-        callbacks.setPhase(phase);
-    else
-        doc.phase = phase;
 }
 
 void SearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
@@ -89,10 +75,9 @@ void SearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
 }
 
 void SearchRun::DescribeFirstSolution() {
-    // The working copy names the set the search used, the installed one included.
-    Puzzle filled = work;
+    Puzzle filled = puzzle;
     filled.StringToGrid(results.solutions.front());
-    const std::vector<EntryScore> entries = ScoreEntries(filled, doc.scoring);
+    const std::vector<EntryScore> entries = ScoreEntries(filled, scoring);
     m_scoreText = FillScoreText(SummarizeScores(entries));
     m_lowestText = LowestEntriesText(filled, LowestEntries(entries));
 }
@@ -104,15 +89,17 @@ void SearchRun::PollAtCadence() {
         callbacks.status(0, StrFormat("Zoekende, aantal oplossingen %d, druk op <ESC> om te "
                                         "onderbreken.",
                                         results.solutionCount));
-    if (callbacks.poll) callbacks.poll();
+    if (callbacks.poll) callbacks.poll(work);
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;
 }
 
 void SearchRun::NoteLevel(int level) {
+    // A relaxed look first: the exchange alone would cost a locked instruction per node.
+    if (m_drawAgain.load(std::memory_order_relaxed) && m_drawAgain.exchange(false)) m_deepest = 0;
     if (level > m_deepest) {
         m_deepest = level;
-        if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw();
+        if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw(work);
     }
     if (results.solutionCount == 0 && level > results.bestDepth) {
         results.bestFill = work.GridToString();
@@ -126,7 +113,7 @@ void SearchRun::RecordSolution() {
     results.solutions.push_back(work.GridToString());
     ++results.solutionCount;
     results.bestDepth = 0;
-    if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw();
+    if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw(work);
     if (work.search.maxSolutions > 0 && results.solutionCount >= work.search.maxSolutions)
         interrupted = true;
 }

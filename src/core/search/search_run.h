@@ -6,11 +6,13 @@
 // cadence, deepest level and best fill, recording a solution, progress texts)
 // are shared here.
 //
-// The search state lives here rather than in a window: the desktop and the
-// command line wire the callbacks to their status bar, message loop, drawing
-// and sound, and read the results afterwards. The search fills a copy of the
-// puzzle; the document's grid changes only when a solution is shown or taken over.
+// A run knows no document: it fills its own copy of the puzzle it was given,
+// and reports through callbacks that run on the thread that runs it (see
+// search_service.h for the thread). The desktop and the command line wire them
+// to their status bar, drawing and sound, and read the results afterwards;
+// the phase and the cursor are theirs to set.
 
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -18,10 +20,9 @@
 
 #include "model/puzzle.h"
 #include "model/user_message.h"
+#include "model/word_scoring.h"
 #include "search/search_environment.h"
 #include "search/search_lists.h"
-
-class Rooster2Doc;
 
 // What a search leaves for showing the solutions; kept until the next search.
 struct SearchResults {
@@ -38,22 +39,23 @@ enum class SearchBeep {
 };
 
 struct SearchCallbacks {
-    // Gives the window system a turn (about every two seconds); may call Interrupt.
-    std::function<void()> poll;
+    // The progress cadence (about every two seconds), between the two status
+    // texts: the grid as far as it is filled now.
+    std::function<void(const Puzzle& filling)> poll;
     // Status-bar text: pane 0 for prompts and results, pane 1 for the progress.
     std::function<void(int pane, const std::string& text)> status;
-    // Draw the grid's cells at once, while the search holds the message loop.
-    std::function<void()> redraw;
+    // The fill went deeper or found a solution, to be shown while searching.
+    std::function<void(const Puzzle& filling)> redraw;
     std::function<void(SearchBeep)> beep;
-    // Switch the phase; without it only the document's phase is set.
-    std::function<void(Phase phase)> setPhase;
     // Every placement of a candidate: level, word index, list entry (tests, benchmark).
     std::function<void(int level, int word, int entry)> trace;
 };
 
 class SearchRun {
 public:
-    explicit SearchRun(Rooster2Doc& doc);
+    // The run takes its own copy of the puzzle. Without a flag it has one of its own.
+    SearchRun(const Puzzle& puzzle, const WordScoring& scoring);
+    SearchRun(const Puzzle& puzzle, const WordScoring& scoring, std::atomic<bool>& interruptFlag);
     virtual ~SearchRun() = default;
     SearchRun(const SearchRun&) = delete;
     SearchRun& operator=(const SearchRun&) = delete;
@@ -62,10 +64,11 @@ public:
     // then nothing changed. Afterwards the caller shows ResultText() in status pane 0
     // and resets the filling undo history.
     bool Run();
-    // Escape or "&Onderbreken": stop as soon as possible, keeping what was found.
+    // Escape, "&Onderbreken" or Ctrl+C, from any thread: stop as soon as
+    // possible, keeping what was found.
     void Interrupt() { interrupted = true; }
-    // Any other key: the next node draws the grid again.
-    void OnOtherKey() { m_deepest = 0; }
+    // Any other key, from any thread: the next node draws the grid again.
+    void OnOtherKey() { m_drawAgain = true; }
 
     const std::vector<UserMessage>& Messages() const { return m_messages; }
     const std::string& ResultText() const { return m_resultText; }
@@ -76,8 +79,6 @@ public:
     // without solutions.
     const std::string& LowestText() const { return m_lowestText; }
     const std::string& Progress() const { return m_progress; }
-    // The puzzle the search fills: its own copy of the document's, taken when it starts.
-    const Puzzle& WorkingPuzzle() const { return work; }
 
     SearchCallbacks callbacks;
     ISearchClock* clock = &DefaultSearchClock();
@@ -102,19 +103,26 @@ protected:
     // A candidate of word was placed at level: progress texts and the trace hook.
     void NotePlacement(int level, int word, int entry, int& tried, int best);
 
-    Rooster2Doc& doc;  // its phase and cursor; the puzzle itself is only read
-    Puzzle work;        // the grid filled, with the part words of split answers appended
+    const Puzzle puzzle;  // as given; the result is scored on it
+    const WordScoring scoring;
+    Puzzle work;  // the grid filled, with the part words of split answers appended
     SearchLists lists;
-    bool interrupted = false;
+
+private:
+    std::atomic<bool> m_ownFlag{false};
+
+protected:
+    // Set from outside or by the solution limit; the fill stops at its next check.
+    std::atomic<bool>& interrupted;
 
 private:
     bool CheckListNumbers();
     bool PrepareLists();
-    void SetPhase(Phase phase);
     void ComposeResult(long long wallSeconds, double cpuSeconds);
     void DescribeFirstSolution();
 
     int m_deepest = 0;
+    std::atomic<bool> m_drawAgain{false};
     long long m_statusTime = 0;
     long long m_lastStatusTime = 0;
     std::string m_progressTop;

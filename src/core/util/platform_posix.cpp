@@ -1,6 +1,8 @@
 // The file system on POSIX systems: file names are bytes, permissions and owners are
-// kept by hand, a rename replaces a file in one step.
+// kept by hand, a rename replaces a file in one step; threads with a stack of a
+// stated size.
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +12,7 @@
 
 #include "util/native_path.h"
 #include "util/system_files.h"
+#include "util/worker_thread.h"
 
 namespace system_files {
 
@@ -146,3 +149,39 @@ void RemoveFile(const std::string& path) { unlink(path.c_str()); }
 std::filesystem::path NativePath(const std::string& path) { return std::filesystem::path(path); }
 
 std::string PathText(const std::filesystem::path& path) { return path.string(); }
+
+struct WorkerThread::Native {
+    pthread_t thread;
+};
+
+namespace {
+
+extern "C" void* RunWorkerJob(void* job) {
+    (*static_cast<std::function<void()>*>(job))();
+    return nullptr;
+}
+
+}  // namespace
+
+WorkerThread::WorkerThread(std::function<void()> job, std::size_t stackBytes) : m_job(std::move(job)) {
+    pthread_attr_t attributes;
+    auto native = std::make_unique<Native>();
+    bool started = pthread_attr_init(&attributes) == 0;
+    if (started) {
+        started = pthread_attr_setstacksize(&attributes, stackBytes) == 0 &&
+                  pthread_create(&native->thread, &attributes, RunWorkerJob, &m_job) == 0;
+        pthread_attr_destroy(&attributes);
+    }
+    if (started)
+        m_native = std::move(native);
+    else
+        m_job();
+}
+
+WorkerThread::~WorkerThread() { Join(); }
+
+void WorkerThread::Join() {
+    if (!m_native) return;
+    pthread_join(m_native->thread, nullptr);
+    m_native.reset();
+}

@@ -1,11 +1,13 @@
 // The file system on Windows: names go to the wide (UTF-16) API, a read-only file is
-// one with the read-only attribute, and MoveFileEx replaces a file in one step.
+// one with the read-only attribute, and MoveFileEx replaces a file in one step;
+// threads with a stack of a stated size.
 #include <windows.h>
 
 #include <string_view>
 
 #include "util/native_path.h"
 #include "util/system_files.h"
+#include "util/worker_thread.h"
 
 namespace {
 
@@ -155,3 +157,35 @@ std::filesystem::path NativePath(const std::string& path) {
 }
 
 std::string PathText(const std::filesystem::path& path) { return Utf8(path.native()); }
+
+struct WorkerThread::Native {
+    HANDLE thread;
+};
+
+namespace {
+
+DWORD WINAPI RunWorkerJob(LPVOID job) {
+    (*static_cast<std::function<void()>*>(job))();
+    return 0;
+}
+
+}  // namespace
+
+// The size is a reservation: pages are committed only as the stack grows into them.
+WorkerThread::WorkerThread(std::function<void()> job, std::size_t stackBytes) : m_job(std::move(job)) {
+    const HANDLE thread = CreateThread(nullptr, stackBytes, RunWorkerJob, &m_job,
+                                       STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    if (thread != nullptr)
+        m_native = std::make_unique<Native>(Native{thread});
+    else
+        m_job();
+}
+
+WorkerThread::~WorkerThread() { Join(); }
+
+void WorkerThread::Join() {
+    if (!m_native) return;
+    WaitForSingleObject(m_native->thread, INFINITE);
+    CloseHandle(m_native->thread);
+    m_native.reset();
+}

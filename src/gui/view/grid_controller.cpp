@@ -48,11 +48,14 @@ GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& edi
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
     connect(&m_view, &GridView::KeyDuringSearch, this, [this] {
-        if (m_runningSearch != nullptr) m_runningSearch->OnOtherKey();
+        if (m_search) m_search->DrawAgain();
     });
+    WireSearchRelay();
 }
 
 GridController::~GridController() {
+    // A search or an improvement still running stops, so that its thread is joined at once.
+    m_interruptSearch = true;
     // The clue windows die with the window; they must not call back into this then.
     for (QDialog* window :
          {static_cast<QDialog*>(m_clueTextDlg), static_cast<QDialog*>(m_clueListDlg)})

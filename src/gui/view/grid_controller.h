@@ -10,7 +10,9 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
@@ -21,8 +23,10 @@
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
 #include "search/fill_improver.h"
-#include "search/search_run.h"
+#include "search/search_service.h"
 #include "support/command_router.h"
+#include "util/worker_thread.h"
+#include "view/search_relay.h"
 
 class GridEditor;
 class Rooster2Doc;
@@ -50,8 +54,10 @@ public:
     void ShowMessage(const std::string& text);
 
     const SearchResults& Results() const { return m_results; }
-    // Called with the search just before it runs (tests set its clock or hooks).
-    void SetSearchSetup(std::function<void(SearchRun&)> setup) { m_searchSetup = std::move(setup); }
+    // Called with the search's request and callbacks just before it starts (tests
+    // set its clock or hooks; the callbacks run on the search's thread).
+    using SearchSetup = std::function<void(SearchRequest&, SearchCallbacks&)>;
+    void SetSearchSetup(SearchSetup setup) { m_searchSetup = std::move(setup); }
 
     // The clue windows, null while closed.
     ClueTextDlg* ClueTextWindow() const { return m_clueTextDlg; }
@@ -71,6 +77,8 @@ signals:
     // Status-bar texts: pane 0 for prompts and results, pane 1 for the search's progress.
     void MessagePaneChanged(const QString& text);
     void InfoPaneChanged(const QString& text);
+    // "Start zoeken" ended: the results, texts and phase are in place.
+    void SearchFinished();
 
 private:
     // Registers a handler after which the rules are evaluated again.
@@ -104,12 +112,15 @@ private:
     void RegisterSearchCommands(CommandRouter& router);
     void OnSearchOptions();
     void OnSearch();
-    void WireSearch(SearchRun& search);
-    void WireProgress(SearchCallbacks& callbacks);
-    void EndSearch(SearchRun& search, bool scrollBarsBefore);
+    void WireSearchRelay();
+    void OnSearchStatus(int pane, const QString& text);
+    void OnSearchGrid();
+    void EndSearch();
+    void TakeOverSearch(SearchOutcome& outcome);
     void ShowFillResult(const std::string& result, const std::string& score,
                         const std::string& lowest);
     void OnImproveFill();
+    void EndImproveFill();
     void OnSearchInterrupt();
     void OnShowSolutions();
     void StepSolution(bool (SolutionBrowser::*step)());
@@ -134,7 +145,16 @@ private:
 
     SearchResults m_results;
     SolutionBrowser m_browser{m_doc, m_results};
-    SearchRun* m_runningSearch = nullptr;
-    FillImprover* m_runningImprover = nullptr;
-    std::function<void(SearchRun&)> m_searchSetup;
+    SearchSetup m_searchSetup;
+    // The running search and what it returns to; the relay outlives the search.
+    SearchRelay m_relay;
+    std::atomic<bool> m_interruptSearch{false};
+    Phase m_phaseBeforeSearch = Phase::Vullen;
+    bool m_scrollBarsBeforeSearch = false;
+    SearchResults m_resultsBeforeSearch;  // back when the search could not start
+    std::unique_ptr<SearchService> m_search;
+    // "Verbeter vulling" while it runs on its own thread, and what it returns.
+    std::unique_ptr<FillImprover> m_improver;
+    std::unique_ptr<WorkerThread> m_improving;
+    std::string m_improvedFill;
 };

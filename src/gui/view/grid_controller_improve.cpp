@@ -4,6 +4,7 @@
 #include "editing/grid_editor.h"
 #include "model/rooster2_doc.h"
 #include "search/fill_improver.h"
+#include "util/worker_thread.h"
 #include "view/grid_controller.h"
 #include "view/grid_view.h"
 
@@ -15,23 +16,31 @@ constexpr double IMPROVE_SECONDS = 60;
 
 }  // namespace
 
-// Runs as "Start zoeken" does: in the search phase, holding the user-interface
-// thread and giving the window a turn at its polls, so that "&Onderbreken" and
-// Escape stop it with the best fill so far.
+// Runs as "Start zoeken" does: in the search phase, on a thread of its own with
+// the search's stack, its progress relayed to the status bar, so that
+// "&Onderbreken" and Escape stop it with the best fill so far.
 void GridController::OnImproveFill() {
-    QCoreApplication::processEvents();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Phase phaseBefore = m_doc.phase;
-    FillImprover improver(m_doc);
-    WireProgress(improver.callbacks);
-    m_runningImprover = &improver;
+    m_phaseBeforeSearch = m_doc.phase;
+    m_interruptSearch = false;
+    m_improver = std::make_unique<FillImprover>(m_doc, m_interruptSearch);
+    m_improver->callbacks = m_relay.Callbacks();
     SetPhase(Phase::Zoeken);
-    const std::string improved = improver.Improve(m_doc.puzzle.GridToString(),
-                                                  OpenCells(m_results.startGrid), IMPROVE_SECONDS);
-    SetPhase(phaseBefore);
-    m_runningImprover = nullptr;
-    m_browser.TakeImprovedFill(improved, m_editor.Histories());
+    m_improving = std::make_unique<WorkerThread>(
+        [this, fill = m_doc.puzzle.GridToString(), open = OpenCells(m_results.startGrid)] {
+            m_improvedFill = m_improver->Improve(fill, open, IMPROVE_SECONDS);
+            QMetaObject::invokeMethod(this, &GridController::EndImproveFill, Qt::QueuedConnection);
+        },
+        SEARCH_STACK_BYTES);
+}
+
+void GridController::EndImproveFill() {
+    m_improving.reset();
+    SetPhase(m_phaseBeforeSearch);
+    m_browser.TakeImprovedFill(m_improvedFill, m_editor.Histories());
     m_view.Invalidate();
-    ShowFillResult(improver.ResultText(), improver.ScoreText(), improver.LowestText());
+    ShowFillResult(m_improver->ResultText(), m_improver->ScoreText(), m_improver->LowestText());
+    m_improver.reset();
     QApplication::restoreOverrideCursor();
+    emit SearchFinished();
 }

@@ -5,6 +5,7 @@
 #include "dialogs/search_options_dlg.h"
 #include "editing/command_ids.h"
 #include "editing/grid_editor.h"
+#include "editing/phase_switch.h"
 #include "formats/solutions_file.h"
 #include "model/rooster2_doc.h"
 #include "render/latin1_text.h"
@@ -45,52 +46,73 @@ void GridController::SetBrowserPhase(Phase phase) {
     SetPhase(phase);
 }
 
-void GridController::WireProgress(SearchCallbacks& callbacks) {
-    // The search holds the one user-interface thread: at its polls the window
-    // gets a turn, so menus, "&Onderbreken", Escape and repaints work.
-    callbacks.poll = [] { QCoreApplication::processEvents(QEventLoop::AllEvents); };
-    callbacks.status = [this](int pane, const std::string& text) {
-        if (pane == 0)
-            ShowMessage(text);
-        else
-            emit InfoPaneChanged(Latin1(text));
-    };
+// The search runs on its own thread; what it reports arrives here queued, on
+// the window's thread, while the window stays free for "&Onderbreken" and Escape.
+void GridController::WireSearchRelay() {
+    connect(&m_relay, &SearchRelay::StatusChanged, this, &GridController::OnSearchStatus,
+            Qt::QueuedConnection);
+    connect(&m_relay, &SearchRelay::GridChanged, this, &GridController::OnSearchGrid,
+            Qt::QueuedConnection);
+    connect(&m_relay, &SearchRelay::Beeped, this, [] { QApplication::beep(); }, Qt::QueuedConnection);
+    connect(&m_relay, &SearchRelay::Finished, this, &GridController::EndSearch, Qt::QueuedConnection);
 }
 
-void GridController::WireSearch(SearchRun& search) {
-    SearchCallbacks& callbacks = search.callbacks;
-    WireProgress(callbacks);
-    callbacks.redraw = [this] { m_view.RedrawNow(); };
-    callbacks.beep = [](SearchBeep) { QApplication::beep(); };
-    callbacks.setPhase = [this](Phase phase) { SetBrowserPhase(phase); };
+void GridController::OnSearchStatus(int pane, const QString& text) {
+    if (pane == 0)
+        emit MessagePaneChanged(text);
+    else
+        emit InfoPaneChanged(text);
 }
 
+void GridController::OnSearchGrid() {
+    const SearchRelay::Snapshot snapshot = m_relay.TakeSnapshot();
+    if (snapshot.grid.empty()) return;
+    m_view.UpdateSearchSnapshot(snapshot.grid);
+    if (snapshot.draw) m_view.RedrawNow();
+}
+
+// The phase is Zoeken from the start, so the enabling rules keep every command
+// that would replace or reshape the puzzle away until the search has ended.
 void GridController::OnSearch() {
-    // Menus and tool bar show their state before the long run.
-    QCoreApplication::processEvents();
+    SearchRequest request{m_doc.SearchPuzzle(), m_doc.scoring, ReadSearchMethod(m_doc.profile)};
+    SearchCallbacks callbacks = m_relay.Callbacks();
+    if (m_searchSetup) m_searchSetup(request, callbacks);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool scrollBarsBefore = m_view.ScrollBars();
-    const std::unique_ptr<SearchRun> search = MakeSearchRun(ReadSearchMethod(m_doc.profile), m_doc);
-    WireSearch(*search);
-    if (m_searchSetup) m_searchSetup(*search);
-    m_runningSearch = search.get();
-    m_view.ShowSearchPuzzle(&search->WorkingPuzzle());
-    const bool started = search->Run();
-    m_view.ShowSearchPuzzle(nullptr);
-    m_runningSearch = nullptr;
-    if (started) EndSearch(*search, scrollBarsBefore);
-    // The reason a search could not start stays in the status bar after its message.
-    if (!started && !search->Messages().empty()) ShowMessage(search->Messages().back().text);
-    QApplication::restoreOverrideCursor();
-    for (const UserMessage& message : search->Messages()) ShowInformation(&m_view, message);
+    m_phaseBeforeSearch = m_doc.phase;
+    m_scrollBarsBeforeSearch = m_view.ScrollBars();
+    m_resultsBeforeSearch = std::move(m_results);
+    SetBrowserPhase(Phase::Zoeken);
+    m_view.ShowSearchSnapshot(m_doc.puzzle);
+    m_interruptSearch = false;
+    m_search = std::make_unique<SearchService>(request, callbacks, m_interruptSearch,
+                                               [this] { emit m_relay.Finished(); });
 }
 
-void GridController::EndSearch(SearchRun& search, bool scrollBarsBefore) {
-    m_results = std::move(search.results);
+void GridController::EndSearch() {
+    SearchOutcome outcome = m_search->TakeOutcome();
+    m_search.reset();
+    m_view.EndSearchSnapshot();
+    if (outcome.started) {
+        TakeOverSearch(outcome);
+    } else {
+        m_results = std::move(m_resultsBeforeSearch);
+        SetPhase(m_phaseBeforeSearch);
+        // Why the search could not start stays in the status bar after its message.
+        if (!outcome.messages.empty()) ShowMessage(outcome.messages.back().text);
+    }
+    m_resultsBeforeSearch = SearchResults{};
+    m_view.SetScrollBars(m_scrollBarsBeforeSearch);
+    QApplication::restoreOverrideCursor();
+    for (const UserMessage& message : outcome.messages) ShowInformation(&m_view, message);
+    emit SearchFinished();
+}
+
+void GridController::TakeOverSearch(SearchOutcome& outcome) {
+    m_results = std::move(outcome.results);
+    SetPhase(PhaseAfterSearch(m_doc, m_phaseBeforeSearch, m_results.solutionCount));
     m_view.ShowSizeStatus();
-    ShowFillResult(search.ResultText(), search.ScoreText(), search.LowestText());
+    ShowFillResult(outcome.resultText, outcome.scoreText, outcome.lowestText);
     m_editor.Histories().ResetFillUndo(m_doc);
-    m_view.SetScrollBars(scrollBarsBefore);
 }
 
 // The fill's score and its lowest words follow the result text, which stays as it was.
@@ -102,10 +124,7 @@ void GridController::ShowFillResult(const std::string& result, const std::string
     ShowMessage(text);
 }
 
-void GridController::OnSearchInterrupt() {
-    if (m_runningSearch != nullptr) m_runningSearch->Interrupt();
-    if (m_runningImprover != nullptr) m_runningImprover->Interrupt();
-}
+void GridController::OnSearchInterrupt() { m_interruptSearch = true; }
 
 void GridController::OnShowSolutions() {
     m_browser.OnShowSolutions();

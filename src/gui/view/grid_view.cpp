@@ -61,7 +61,11 @@ GridView::GridView(Rooster2Doc& doc, GridEditor& editor, QWidget* parent)
 // ---- Drawing ------------------------------------------------------------------------
 
 const Puzzle& GridView::ShownPuzzle() const {
-    return m_searchPuzzle != nullptr ? *m_searchPuzzle : m_doc.puzzle;
+    return m_searchSnapshot ? *m_searchSnapshot : m_doc.puzzle;
+}
+
+void GridView::UpdateSearchSnapshot(const std::string& grid) {
+    if (m_searchSnapshot) m_searchSnapshot->StringToGrid(grid);
 }
 
 QPoint GridView::ScrollPosition() const {
@@ -119,7 +123,7 @@ void GridView::paintEvent(QPaintEvent*) {
     UpdateLayout();
     if (m_cellPixels < MIN_CELL_SIZE) return;
     // While searching, that pane shows the progress.
-    if (m_searchPuzzle == nullptr) ShowSizeStatus();
+    if (!m_searchSnapshot) ShowSizeStatus();
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     PaintGrid(painter, ShownPuzzle(), ScreenParams());
@@ -362,7 +366,7 @@ void GridView::HandleCharacter(QKeyEvent* event) {
 
 void GridView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Control) m_ctrlDown = true;
-    if (m_searchPuzzle != nullptr && event->key() != Qt::Key_Escape) emit KeyDuringSearch();
+    if (m_searchSnapshot && event->key() != Qt::Key_Escape) emit KeyDuringSearch();
     if (!RunKeypadCommand(event) && !HandleNavigationKey(event)) HandleCharacter(event);
     event->accept();
 }

@@ -8,7 +8,11 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
+#include <optional>
+#include <string>
+
 #include "editing/edit_result.h"
+#include "model/puzzle.h"
 #include "render/grid_painter.h"
 
 class CommandRouter;
@@ -25,9 +29,11 @@ public:
 
     // Where the context menus, Escape, the wheel and keypad shortcuts find their commands.
     void SetCommandRouter(const CommandRouter* router) { m_router = router; }
-    // While a search runs it fills a copy of the puzzle, and that copy is shown; null
-    // shows the document's puzzle again.
-    void ShowSearchPuzzle(const Puzzle* puzzle) { m_searchPuzzle = puzzle; }
+    // While a search runs the view shows its fill: a copy of the puzzle whose grid
+    // follows the snapshots the search hands over. The end shows the document again.
+    void ShowSearchSnapshot(const Puzzle& puzzle) { m_searchSnapshot = puzzle; }
+    void UpdateSearchSnapshot(const std::string& grid);
+    void EndSearchSnapshot() { m_searchSnapshot.reset(); }
 
     // The grid at the current cell size without margin, cursor or clue line: the
     // picture of "&Kopieer" and the PNG export.
@@ -100,7 +106,7 @@ private:
     Rooster2Doc& m_doc;
     GridEditor& m_editor;
     const CommandRouter* m_router = nullptr;
-    const Puzzle* m_searchPuzzle = nullptr;
+    std::optional<Puzzle> m_searchSnapshot;
 
     int m_cellPixels = 0;
     bool m_scrollBars = false;

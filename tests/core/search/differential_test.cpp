@@ -1,11 +1,11 @@
-// The fast engine against the plain method on many random small puzzles: the
+// The exact method against the plain one on many random small puzzles: the
 // same placements in the same order, the same progress, solutions and best fill.
 #include <gtest/gtest.h>
 
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
 #include "random_puzzle.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 #include "search_test_support.h"
 #include "test_support.h"
 
@@ -27,7 +27,7 @@ struct Outcome {
 
 template <typename Search>
 Outcome RunOn(Rooster2Doc doc, unsigned seed) {
-    Search search(doc);
+    Search search(doc.puzzle, doc.scoring);
     FakeClock clock(1);
     LcgRandom random;
     search.clock = &clock;
@@ -80,7 +80,7 @@ Reached CompareOnRandomPuzzles(unsigned cases, bool scored) {
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
         const Outcome plain = RunOn<LiteralSearch>(doc, seed);
-        const Outcome fast = RunOn<SearchEngine>(doc, seed);
+        const Outcome fast = RunOn<ExactSearch>(doc, seed);
         ExpectSameOutcome(plain, fast, doc);
         if (fast.results.solutionCount > 0) ++reached.withSolutions;
         if (fast.results.bestDepth > 0) ++reached.withBestFill;
@@ -89,13 +89,13 @@ Reached CompareOnRandomPuzzles(unsigned cases, bool scored) {
 }
 
 // The generator must reach both kinds of outcome, or the comparison proves little.
-TEST(SearchEngineDifferential, MatchesThePlainMethodOnRandomPuzzles) {
+TEST(ExactSearchDifferential, MatchesThePlainMethodOnRandomPuzzles) {
     const Reached reached = CompareOnRandomPuzzles(CASES, false);
     EXPECT_GT(reached.withSolutions, CASES / 10);
     EXPECT_GT(reached.withBestFill, CASES / 20);
 }
 
-TEST(SearchEngineDifferential, MatchesThePlainMethodWithScoredListsAndAMinimum) {
+TEST(ExactSearchDifferential, MatchesThePlainMethodWithScoredListsAndAMinimum) {
     EXPECT_GT(CompareOnRandomPuzzles(CASES / 4, true).withSolutions, CASES / 40);
 }
 

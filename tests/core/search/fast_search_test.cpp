@@ -10,7 +10,7 @@
 #include "model/rooster2_doc.h"
 #include "random_puzzle.h"
 #include "search/fast_search.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 #include "search_test_support.h"
 #include "test_support.h"
 
@@ -29,7 +29,7 @@ struct Found {
 
 template <typename Search>
 Found RunSearch(Rooster2Doc doc, unsigned seed, long long budget = 0) {
-    Search search(doc);
+    Search search(doc.puzzle, doc.scoring);
     FakeClock clock;
     LcgRandom random;
     search.clock = &clock;
@@ -73,7 +73,7 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
         doc.puzzle.search.maxSolutions = 0;
-        const Found exact = RunSearch<SearchEngine>(doc, seed, EXACT_BUDGET);
+        const Found exact = RunSearch<ExactSearch>(doc, seed, EXACT_BUDGET);
         if (exact.stoppedByBudget) continue;
         const Found fast = RunSearch<FastSearch>(doc, seed);
         ASSERT_EQ(exact.started, fast.started);
@@ -116,7 +116,7 @@ protected:
         doc.puzzle.search.wordFile = m_set;
         doc.puzzle.search.maxSolutions = 0;
         change(doc);
-        const Found exact = RunSearch<SearchEngine>(doc, 1);
+        const Found exact = RunSearch<ExactSearch>(doc, 1);
         const Found fast = RunSearch<FastSearch>(doc, 1);
         ASSERT_TRUE(fast.started);
         EXPECT_FALSE(AsSet(fast).empty());
@@ -197,7 +197,7 @@ TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
     SetGrid(doc, {"...", "...", "..."});
     doc.puzzle.search.wordFile = m_set;
     doc.puzzle.search.maxSolutions = 0;
-    FastSearch search(doc);
+    FastSearch search(doc.puzzle, doc.scoring);
     search.seed = 3;
     search.callbacks.trace = [&search](int, int, int) {
         if (search.results.solutionCount > 0) search.Interrupt();

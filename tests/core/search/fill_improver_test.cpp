@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include "model/profile.h"
 #include "model/rooster2_doc.h"
 #include "search/search_method.h"
@@ -22,7 +24,8 @@ protected:
                           {"EF;10", "GH;60", "EG;60", "FH;60", "AB;90", "CD;90", "AC;90", "BD;90"});
     }
     std::string Improve(const std::vector<bool>& changeable) {
-        FillImprover improver(m_doc);
+        std::atomic<bool> interrupt{false};
+        FillImprover improver(m_doc, interrupt);
         improver.seed = 1;
         improver.callbacks.status = [this](int pane, const std::string& text) {
             if (pane == 0) m_progress.push_back(text);

@@ -1,7 +1,7 @@
 #pragma once
 // The fill done the plain way, node by node as the search is described:
 // every node rescans the list of every open word. It is slow on purpose; the
-// tests and the benchmark compare the fast engine with it.
+// tests and the benchmark compare the exact method with it.
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-// The search command's edge cases, for the indexed engine, the plain method and the fast fill alike.
+// The search command's edge cases, for the exact method, the plain one and the fast fill alike.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
 #include "search/fast_search.h"
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 #include "search_test_support.h"
 #include "test_support.h"
 
@@ -18,7 +18,7 @@ class SearchRunTest : public ::testing::Test {
 protected:
     // Runs a search on m_doc with a still clock; true when it started.
     bool RunSearch() {
-        m_search = std::make_unique<Search>(m_doc);
+        m_search = std::make_unique<Search>(m_doc.SearchPuzzle(), m_doc.scoring);
         m_search->clock = &m_clock;
         m_search->random = &m_random;
         m_search->seed = 1;
@@ -40,7 +40,7 @@ protected:
     std::unique_ptr<Search> m_search;
 };
 
-using Implementations = ::testing::Types<SearchEngine, LiteralSearch, FastSearch>;
+using Implementations = ::testing::Types<ExactSearch, LiteralSearch, FastSearch>;
 TYPED_TEST_SUITE(SearchRunTest, Implementations);
 
 TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
@@ -70,10 +70,10 @@ TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     // The search fills its own copy: at every solution the document's grid is still empty.
     std::vector<std::string> documentGrids;
     std::vector<std::string> workingGrids;
-    this->m_search = std::make_unique<TypeParam>(this->m_doc);
-    this->m_search->callbacks.redraw = [&] {
+    this->m_search = std::make_unique<TypeParam>(this->m_doc.puzzle, this->m_doc.scoring);
+    this->m_search->callbacks.redraw = [&](const Puzzle& filling) {
         documentGrids.push_back(this->m_doc.puzzle.GridToString());
-        workingGrids.push_back(this->m_search->WorkingPuzzle().GridToString());
+        workingGrids.push_back(filling.GridToString());
     };
     ASSERT_TRUE(this->m_search->Run());
     EXPECT_EQ(this->m_search->ResultText().substr(this->m_search->ResultText().find(',')),

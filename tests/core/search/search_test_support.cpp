@@ -21,7 +21,7 @@ void RecordInto(SearchRun& run, SearchRecord& record, long long placementBudget)
     run.callbacks.status = [&record](int pane, const std::string& text) {
         record.statuses.emplace_back(pane, text);
     };
-    run.callbacks.poll = [&record] { ++record.polls; };
-    run.callbacks.redraw = [&record] { ++record.redraws; };
+    run.callbacks.poll = [&record](const Puzzle&) { ++record.polls; };
+    run.callbacks.redraw = [&record](const Puzzle&) { ++record.redraws; };
     run.callbacks.beep = [&record](SearchBeep beep) { record.beeps.push_back(beep); };
 }

@@ -1,4 +1,4 @@
-#include "search/search_engine.h"
+#include "search/exact_search.h"
 
 #include <algorithm>
 #include <bit>
@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "model/rooster2_doc.h"
 
 namespace {
 
@@ -49,14 +48,14 @@ int FirstIndexOf(const int* keys, int count, int key) {
 
 }  // namespace
 
-void SearchEngine::SearchTree() {
+void ExactSearch::SearchTree() {
     BuildState();
     Search(0);
     MeasureMemory();
     ReleaseState();
 }
 
-void SearchEngine::BuildState() {
+void ExactSearch::BuildState() {
     m_packedBytes = lists.ListBytes();
     m_deadEnd = false;
     m_arena.clear();
@@ -73,7 +72,7 @@ void SearchEngine::BuildState() {
 
 // The stacks grow along the search path: claim (and touch) what one path can need
 // before the first node, so that the search itself never reallocates or faults pages.
-void SearchEngine::ReserveWorkingMemory() {
+void ExactSearch::ReserveWorkingMemory() {
     std::size_t arenaBlocks = 0;
     std::size_t savedStates = 0;
     int longest = 0;
@@ -97,7 +96,7 @@ void SearchEngine::ReserveWorkingMemory() {
     for (std::vector<int>& positions : m_freeByLevel) positions.reserve(longest);
 }
 
-void SearchEngine::ReleaseState() {
+void ExactSearch::ReleaseState() {
     m_listStates = {};
     m_arena = {};
     m_saved = {};
@@ -105,7 +104,7 @@ void SearchEngine::ReleaseState() {
     m_entriesByLevel = {};
 }
 
-void SearchEngine::BuildLists() {
+void ExactSearch::BuildLists() {
     m_listStates.clear();
     m_states.assign(work.words.size(), WordState());
     for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
@@ -120,7 +119,7 @@ void SearchEngine::BuildLists() {
     }
 }
 
-void SearchEngine::BuildWords() {
+void ExactSearch::BuildWords() {
     m_searched.clear();
     m_keys.clear();
     m_wordCells.clear();
@@ -160,12 +159,12 @@ void SearchEngine::BuildWords() {
     }
 }
 
-void SearchEngine::CountInitialCharacters() {
+void ExactSearch::CountInitialCharacters() {
     m_tally.Reset(work.search.maxFrequency, work.search.maxDistinct);
     for (int cell = 0; cell < work.CellCount(); ++cell) m_tally.Count(work.cells[cell], +1);
 }
 
-void SearchEngine::MeasureMemory() {
+void ExactSearch::MeasureMemory() {
     std::size_t bytes = m_packedBytes + CapacityBytes(m_arena) + CapacityBytes(m_saved) +
                         CapacityBytes(m_states) + CapacityBytes(m_keys) +
                         CapacityBytes(m_wordCells) + CapacityBytes(m_cellWords) +
@@ -177,7 +176,7 @@ void SearchEngine::MeasureMemory() {
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
 
-void SearchEngine::Search(int level) {
+void ExactSearch::Search(int level) {
     PollAtCadence();
     if (!m_tally.Holds()) return;
     if (interrupted) return;
@@ -195,7 +194,7 @@ void SearchEngine::Search(int level) {
     TryCandidates(level, chosen, best);
 }
 
-int SearchEngine::ChooseWord(int& best) const {
+int ExactSearch::ChooseWord(int& best) const {
     // The first word with the smallest key: ties go to the earlier word. Two plain
     // passes over the keys beat one pass with a data-dependent branch.
     const int* keys = m_keys.data();
@@ -205,7 +204,7 @@ int SearchEngine::ChooseWord(int& best) const {
     return m_searched[FirstIndexOf(keys, count, best)];
 }
 
-void SearchEngine::TryCandidates(int level, int w, int best) {
+void ExactSearch::TryCandidates(int level, int w, int best) {
     std::vector<int>& freePositions = m_freeByLevel[level];
     freePositions.clear();
     const WordState& s = m_states[w];
@@ -217,7 +216,7 @@ void SearchEngine::TryCandidates(int level, int w, int best) {
         TryInListOrder(level, w, freePositions, best);
 }
 
-void SearchEngine::TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best) {
+void ExactSearch::TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best) {
     const WordState& s = m_states[w];
     const ListState& list = m_listStates[s.list];
     const int lo = s.letters == 0 ? 0 : s.lo;
@@ -234,7 +233,7 @@ void SearchEngine::TryInListOrder(int level, int w, const std::vector<int>& free
     }
 }
 
-void SearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
+void ExactSearch::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
                                      int best) {
     const WordState& s = m_states[w];
     const ListState& list = m_listStates[s.list];
@@ -263,7 +262,7 @@ void SearchEngine::TryInRandomOrder(int level, int w, const std::vector<int>& fr
     }
 }
 
-void SearchEngine::Try(int level, int w, int entry, const std::vector<int>& freePositions,
+void ExactSearch::Try(int level, int w, int entry, const std::vector<int>& freePositions,
                         int& tried, int best) {
     const std::size_t savedMark = m_saved.size();
     const std::size_t arenaMark = m_arena.size();
@@ -276,19 +275,19 @@ void SearchEngine::Try(int level, int w, int entry, const std::vector<int>& free
     m_arena.resize(arenaMark);
 }
 
-std::uint64_t SearchEngine::FittingBlock(const WordState& s, const ListState& list, int block) const {
+std::uint64_t ExactSearch::FittingBlock(const WordState& s, const ListState& list, int block) const {
     const std::uint64_t fitting =
         s.letters == 0 ? list.index.AllEntriesBlock(block) : SetBlock(s, block);
     return fitting & ~list.used[block];
 }
 
-bool SearchEngine::FitsNow(const WordState& s, const ListState& list, int entry) const {
+bool ExactSearch::FitsNow(const WordState& s, const ListState& list, int entry) const {
     const int block = entry / 64;
     if (s.letters != 0 && (block < s.lo || block >= s.hi)) return false;
     return (FittingBlock(s, list, block) >> (entry % 64)) & 1;
 }
 
-void SearchEngine::Place(int w, int entry, const std::vector<int>& freePositions) {
+void ExactSearch::Place(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
     ListState& list = m_listStates[s.list];
     s.filled = true;
@@ -313,7 +312,7 @@ void SearchEngine::Place(int w, int entry, const std::vector<int>& freePositions
     if (work.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
 }
 
-void SearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositions) {
+void ExactSearch::Unplace(int w, int entry, const std::vector<int>& freePositions) {
     WordState& s = m_states[w];
     if (work.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
     s.filled = false;
@@ -325,12 +324,12 @@ void SearchEngine::Unplace(int w, int entry, const std::vector<int>& freePositio
     }
 }
 
-void SearchEngine::SaveState(int v) {
+void ExactSearch::SaveState(int v) {
     const WordState& s = m_states[v];
     m_saved.push_back({v, s.letters, s.count, s.lo, s.hi, s.indexSet, s.arenaAt});
 }
 
-void SearchEngine::RestoreStates(std::size_t mark) {
+void ExactSearch::RestoreStates(std::size_t mark) {
     while (m_saved.size() > mark) {
         const SavedState& saved = m_saved.back();
         WordState& s = m_states[saved.word];
@@ -345,7 +344,7 @@ void SearchEngine::RestoreStates(std::size_t mark) {
     }
 }
 
-void SearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
+void ExactSearch::ApplyLetter(int v, int position, unsigned char letter) {
     WordState& s = m_states[v];
     const ListState& list = m_listStates[s.list];
     const std::uint64_t* entries = list.index.Entries(position, letter);
@@ -362,7 +361,7 @@ void SearchEngine::ApplyLetter(int v, int position, unsigned char letter) {
     UpdateKey(s);
 }
 
-void SearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
+void ExactSearch::TakeFirstLetter(WordState& s, const ListState& list,
                                     const std::uint64_t* entries, const ListIndex::Range& range) {
     s.indexSet = entries;
     s.lo = range.first;
@@ -372,7 +371,7 @@ void SearchEngine::TakeFirstLetter(WordState& s, const ListState& list,
         if ((entries[entry / 64] >> (entry % 64)) & 1) --s.count;
 }
 
-void SearchEngine::IntersectLetter(WordState& s, const ListState& list,
+void ExactSearch::IntersectLetter(WordState& s, const ListState& list,
                                     const std::uint64_t* entries, const ListIndex::Range& range) {
     const int lo = std::max(s.lo, range.first);
     const int hi = std::min(s.hi, range.last);
@@ -410,7 +409,7 @@ void SearchEngine::IntersectLetter(WordState& s, const ListState& list,
     m_arena.resize(at + static_cast<std::size_t>(last - lo));
 }
 
-void SearchEngine::SetUsed(ListState& list, int entry, bool used) {
+void ExactSearch::SetUsed(ListState& list, int entry, bool used) {
     const int block = entry / 64;
     const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
     if (used) {
@@ -431,7 +430,7 @@ void SearchEngine::SetUsed(ListState& list, int entry, bool used) {
     }
 }
 
-void SearchEngine::UpdateKey(WordState& s) {
+void ExactSearch::UpdateKey(WordState& s) {
     m_keys[s.slot] = s.filled           ? PLACED_KEY
                      : s.letters == 0 ? m_listStates[s.list].index.Count()
                                       : s.count;

@@ -1,11 +1,12 @@
 #pragma once
-// The backtracking fill, fast. It makes the same choices as the plain method
-// (the open word with the fewest fitting candidates, ties to the earlier word,
-// an empty word counting its whole list; candidates in list or random order)
-// and so visits the same nodes, finds the same solutions and the same best
-// fill. Instead of rescanning every open word's list at every node it keeps,
-// per open word, the set of entries that fit its letters and their number,
-// and updates only the words crossing the cells a placement writes.
+// The exact fill ("Exact"), the classic backtracking order. It makes the same
+// choices as the plain method (the open word with the fewest fitting
+// candidates, ties to the earlier word, an empty word counting its whole list;
+// candidates in list or random order) and so visits the same nodes, finds the
+// same solutions and the same best fill. Instead of rescanning every open
+// word's list at every node it keeps, per open word, the set of entries that
+// fit its letters and their number, and updates only the words crossing the
+// cells a placement writes.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +17,7 @@
 #include "search/list_index.h"
 #include "search/search_run.h"
 
-class SearchEngine : public SearchRun {
+class ExactSearch : public SearchRun {
 public:
     using SearchRun::SearchRun;
 

@@ -1,0 +1,56 @@
+// The search as a service: it runs on a stack of its own, whatever thread asks.
+#include "search/search_service.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "search_test_support.h"
+#include "test_support.h"
+
+namespace {
+
+constexpr std::size_t WINDOWS_DEFAULT_STACK = std::size_t{1} << 20;
+
+// 100 x 100 cells in 3 x 3 blocks between black lines: 3,750 words of three letters.
+std::vector<std::string> ThreeLetterGrid() {
+    std::vector<std::string> rows;
+    for (int y = 0; y < MAX_GRID_SIDE; ++y) {
+        std::string row;
+        for (int x = 0; x < MAX_GRID_SIDE; ++x) row += x % 4 == 3 || y % 4 == 3 ? '#' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// One level per word goes deeper than a 1 MiB stack allows, for both methods.
+TEST(SearchService, FillsAHundredByHundredGridAskedForFromAOneMebibyteStack) {
+    TempDir dir;
+    Rooster2Doc doc;
+    SetGrid(doc, ThreeLetterGrid());
+    ASSERT_EQ(doc.puzzle.words.size(), 3750u);
+    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "aaa", 3, {"AAA"});
+    doc.puzzle.search.allDifferent = false;
+    doc.puzzle.search.maxSolutions = 1;
+    for (const SearchMethod method : {SearchMethod::Exact, SearchMethod::Fast}) {
+        SCOPED_TRACE(SearchMethodName(method));
+        std::size_t searchStack = 0;
+        SearchCallbacks callbacks;
+        callbacks.trace = [&searchStack](int level, int, int) {
+            if (level == 0) searchStack = CurrentThreadStackBytes();
+        };
+        SearchOutcome outcome;
+        ASSERT_TRUE(RunOnThreadWithStack(WINDOWS_DEFAULT_STACK, [&] {
+            std::atomic<bool> interrupt{false};
+            outcome = Solve(SearchRequest(doc.puzzle, doc.scoring, method), callbacks, interrupt);
+        }));
+        ASSERT_EQ(outcome.results.solutionCount, 1);
+        EXPECT_EQ(outcome.results.solutions[0].find(' '), std::string::npos);
+        EXPECT_GE(searchStack, SEARCH_STACK_BYTES);
+        EXPECT_EQ(doc.puzzle.GridToString().find('A'), std::string::npos);
+    }
+}
+
+}  // namespace
