@@ -1,4 +1,6 @@
 // Subcommands of the automatic search: fill.
+#include "search_commands.h"
+
 #include <iostream>
 
 #include "cli_args.h"
@@ -15,6 +17,8 @@
 #include "util/str_format.h"
 
 namespace {
+
+constexpr long long TIME_LIMIT_MAX = 1000000;
 
 int RunFill(const std::vector<std::string>& args);
 
@@ -40,6 +44,8 @@ std::vector<CliHelpItem> FillHelp() {
         MinScoreHelp(),
         NoOverridesHelp(),
         {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
+        {"--time-limit S", "stopt het zoeken na ongeveer S seconden (0 = geen grens, tot "
+                           "1000000), zoals Ctrl+C, en houdt wat gevonden is"},
         {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
                           "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
                           "en het vakje dat het minst verschilt"},
@@ -52,7 +58,8 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--method exact|fast] [--min-score N] [--no-overrides] [--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
+    "[--method exact|fast] [--min-score N] [--no-overrides] [--time-limit S] "
+    "[--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
     "standaarduitvoer.",
@@ -76,17 +83,6 @@ bool ReadFillOptions(CliArgs& parsed, const Rooster2Doc& doc, SearchOptions& opt
     options.maxFrequency = static_cast<std::int32_t>(maxFrequency);
     options.maxDistinct = static_cast<std::int32_t>(maxDistinct);
     return ok;
-}
-
-// Progress goes to standard error at the search's own cadence; Ctrl+C stops it
-// at the next turn, as Escape does in the window.
-void WireToTerminal(SearchRun& search) {
-    search.callbacks.status = [](int, const std::string& text) {
-        if (!text.empty()) std::cerr << text << '\n';
-    };
-    search.callbacks.poll = [&search] {
-        if (InterruptRequested()) search.Interrupt();
-    };
 }
 
 // Per open cell the number of distinct letters over the solutions, and the
@@ -121,7 +117,7 @@ int RunFill(const std::vector<std::string>& args) {
                           {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
                           {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
                           {"--method", 1}, {"--min-score", 1}, {"--no-overrides", 0},
-                          {"--solutions", 1}, {"--frequencies", 0},
+                          {"--time-limit", 1}, {"--solutions", 1}, {"--frequencies", 0},
                           {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
@@ -130,8 +126,10 @@ int RunFill(const std::vector<std::string>& args) {
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
+    long long timeLimit = 0;
     if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
-        !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed))
+        !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed) ||
+        !parsed.IntValue("--time-limit", 0, TIME_LIMIT_MAX, timeLimit))
         return UsageError(FILL_COMMAND, parsed.Error());
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
@@ -143,13 +141,16 @@ int RunFill(const std::vector<std::string>& args) {
 
     const std::unique_ptr<SearchRun> search = MakeSearchRun(*method, doc);
     if (parsed.Has("--seed")) search->seed = static_cast<std::uint32_t>(seed);
-    WireToTerminal(*search);
+    bool timeLimitPassed = false;
+    WireToTerminal(*search, timeLimit, timeLimitPassed);
     InstallInterruptSignal();
     if (!search->Run()) {
         for (const UserMessage& message : search->Messages()) Fail(message);
         return EXIT_FAILED;
     }
     for (const UserMessage& message : search->Messages()) std::cerr << message.text << '\n';
+    if (timeLimitPassed)
+        std::cerr << StrFormat("Tijdslimiet van %lld seconden bereikt.", timeLimit) << '\n';
     WriteStdout(search->ResultText() + "\n");
     if (!search->ScoreText().empty()) WriteStdout(search->ScoreText() + "\n");
     if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, search->results);
@@ -164,5 +165,21 @@ int RunFill(const std::vector<std::string>& args) {
 }
 
 }  // namespace
+
+void WireToTerminal(SearchRun& search, long long timeLimitSeconds, bool& timeLimitPassed) {
+    search.callbacks.status = [](int, const std::string& text) {
+        if (!text.empty()) std::cerr << text << '\n';
+    };
+    const long long start = search.clock->Milliseconds();
+    timeLimitPassed = false;
+    search.callbacks.poll = [&search, &timeLimitPassed, start, timeLimitSeconds] {
+        if (InterruptRequested()) search.Interrupt();
+        const long long elapsed = search.clock->Milliseconds() - start;
+        if (timeLimitSeconds > 0 && elapsed >= timeLimitSeconds * 1000) {
+            timeLimitPassed = true;
+            search.Interrupt();
+        }
+    };
+}
 
 std::vector<CliCommand> SearchCommands() { return {FILL_COMMAND}; }

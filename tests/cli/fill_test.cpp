@@ -5,6 +5,9 @@
 
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "search/fast_search.h"
+#include "search_commands.h"
+#include "search_test_support.h"
 #include "test_support.h"
 
 namespace {
@@ -85,6 +88,29 @@ TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
     EXPECT_EQ(run.err.substr(run.err.find("Oplossing")),
               "Oplossing 5 bestaat niet (2 oplossingen).\n");
     EXPECT_TRUE(ReadFileOrEmpty(m_dir.Path("u.rtr")).empty());
+    run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--time-limit", "-1"});
+    EXPECT_EQ(run.exitCode, 2);
+}
+
+// Each placement takes a second on the search's clock, and every turn polls.
+TEST_F(FillCommandTest, TheTimeLimitInterruptsTheSearchOnItsClockKeepingWhatWasFound) {
+    for (const long long limit : {0LL, 1LL}) {
+        SCOPED_TRACE(limit);
+        Rooster2Doc doc;
+        ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("p.rtr")).status, RtrStatus::Loaded);
+        doc.puzzle.search.wordFile = Words();
+        doc.puzzle.search.maxSolutions = 0;
+        FastSearch search(doc);
+        FakeClock clock(2);
+        search.clock = &clock;
+        search.callbacks.trace = [&clock](int, int, int) { clock.millis += 1000; };
+        bool limitPassed = false;
+        WireToTerminal(search, limit, limitPassed);
+        ASSERT_TRUE(search.Run());
+        EXPECT_EQ(limitPassed, limit > 0);
+        EXPECT_EQ(search.ResultText().rfind(limit > 0 ? "Onderbroken" : "Klaar", 0), 0u);
+        EXPECT_EQ(search.results.solutionCount, limit > 0 ? 0 : 2);
+    }
 }
 
 }  // namespace
