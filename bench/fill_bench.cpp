@@ -5,7 +5,7 @@
 //   fill_bench list                         the grid names, one per line
 //   fill_bench write NAME OUT.rtr OUT.qxd   the puzzle, and its words as a Qxw deck
 //                                           (no deck for a grid with letters in it)
-//   fill_bench run exact|fast NAME SET SECONDS [SEED]
+//   fill_bench run exact|fast NAME SET SECONDS [SEED [MIN-SCORE]]
 //                                           seconds to the first fill, checked
 //   fill_bench check-qxw NAME SET QXW-OUTPUT
 //                                           checks the fill Qxw printed
@@ -20,7 +20,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -33,7 +32,7 @@
 #include "search/exact_search.h"
 #include "search/search_method.h"
 #include "search/search_run.h"
-#include "wordlists/word_list_files.h"
+#include "wordlists/candidates.h"
 
 namespace {
 
@@ -67,28 +66,18 @@ std::string QxwDeck(const Rooster2Doc& doc) {
     return deck;
 }
 
-// Checks the words of a fill: each an acceptable entry of its list (an IJ cell
-// standing for Y) and, as the search options ask by default, no entry twice.
-// Returns an empty text when the fill is good, else what is wrong.
+// Checks the words of a fill: each a word its list offers with the puzzle's
+// options and scoring (an IJ cell standing for Y, no word below the minimum score)
+// and, as the search options ask by default, no word twice. Returns an empty text
+// when the fill is good, else what is wrong.
 std::string CheckWords(const Rooster2Doc& doc, const std::vector<std::string>& words) {
-    std::map<int, std::set<std::string>> lists;
     std::set<std::string> seen;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const int length = doc.puzzle.words[i].length;
-        std::string word = words[i];
-        for (char& c : word)
-            if (c == static_cast<char>(CELL_IJ)) c = 'Y';
-        if (static_cast<int>(word.size()) != length) return "woord " + word + " heeft de verkeerde lengte";
-        if (!lists.count(length)) {
-            WordListFile file;
-            if (!OpenWordListSetFile(doc.puzzle.search.wordFile, length, file).empty()) return "lijst ontbreekt";
-            std::set<std::string>& list = lists[length];
-            std::string_view line;
-            while (file.ReadLine(line))
-                if (file.CanBeWord(line) && IsAcceptableWord(doc.puzzle, line, length))
-                    list.insert(std::string(line.substr(0, static_cast<std::size_t>(length))));
-        }
-        if (!lists[length].count(word)) return "woord " + word + " staat niet in de lijst";
+        const std::string& word = words[i];
+        if (static_cast<int>(word.size()) != doc.puzzle.words[i].length)
+            return "woord " + word + " heeft de verkeerde lengte";
+        if (FindCandidates(doc.puzzle, doc.scoring, word, nullptr, 1, 0) != 1)
+            return "woord " + word + " staat niet in de lijst";
         if (!seen.insert(word).second) return "woord " + word + " komt twee keer voor";
     }
     return "";
@@ -129,6 +118,7 @@ int Run(const std::vector<std::string>& args) {
     std::atomic<bool> interrupt{false};
     const auto search = MakeSearchRun(*method, doc.puzzle, doc.scoring, interrupt);
     search->seed = args.size() > 4 ? static_cast<std::uint32_t>(std::atol(args[4].c_str())) : 1;
+    if (args.size() > 5) doc.scoring.minScore = std::atoi(args[5].c_str());
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -179,7 +169,7 @@ int CheckQxw(const std::vector<std::string>& args) {
 int Usage() {
     std::fprintf(stderr,
                  "fill_bench list | write NAME OUT.rtr OUT.qxd | run exact|fast NAME SET SECONDS "
-                 "[SEED] | check-qxw NAME SET QXW-OUTPUT [SECONDS]\n");
+                 "[SEED [MIN-SCORE]] | check-qxw NAME SET QXW-OUTPUT [SECONDS]\n");
     return 2;
 }
 
@@ -210,7 +200,7 @@ int main(int argc, char** argv) {
         if (!hasLetters) std::ofstream(rest[2]) << QxwDeck(doc);
         return 0;
     }
-    if (args[0] == "run" && (rest.size() == 4 || rest.size() == 5)) return Run(rest);
+    if (args[0] == "run" && rest.size() >= 4 && rest.size() <= 6) return Run(rest);
     if (args[0] == "check-qxw" && (rest.size() == 3 || rest.size() == 4)) return CheckQxw(rest);
     return Usage();
 }

@@ -1,4 +1,5 @@
 // Subcommands of the automatic search: fill.
+
 #include <iostream>
 
 #include "cli_args.h"
@@ -24,6 +25,7 @@ namespace {
 
 // A day: longer than anyone waits at a terminal, short enough for any clock.
 constexpr long long MAX_IMPROVE_SECONDS = 86400;
+constexpr long long TIME_LIMIT_MAX = 1000000;
 
 int RunFill(const std::vector<std::string>& args);
 
@@ -57,6 +59,8 @@ std::vector<CliHelpItem> FillHelp() {
                               "oplossing 1 voor --solutions en --take"},
         NoOverridesHelp(),
         {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
+        {"--time-limit S", "stopt het zoeken na ongeveer S seconden (0 = geen grens, tot "
+                           "1000000), zoals Ctrl+C, en houdt wat gevonden is"},
         {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
                           "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
                           "en het vakje dat het minst verschilt"},
@@ -69,7 +73,7 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--method exact|fast] [--min-score N] [--no-overrides] [--improve SECONDS] "
+    "[--method exact|fast] [--min-score N] [--no-overrides] [--improve SECONDS] [--time-limit S] "
     "[--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
@@ -159,7 +163,7 @@ int RunFill(const std::vector<std::string>& args) {
                           {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
                           {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
                           {"--method", 1}, {"--min-score", 1}, {"--no-overrides", 0},
-                          {"--improve", 1},
+                          {"--improve", 1}, {"--time-limit", 1},
                           {"--solutions", 1}, {"--frequencies", 0},
                           {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
@@ -172,9 +176,11 @@ int RunFill(const std::vector<std::string>& args) {
     long long seed = 0;
     long long take = 0;
     long long improveSeconds = 0;
+    long long timeLimit = 0;
     if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
         !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed) ||
-        !parsed.IntValue("--improve", 1, MAX_IMPROVE_SECONDS, improveSeconds))
+        !parsed.IntValue("--improve", 1, MAX_IMPROVE_SECONDS, improveSeconds) ||
+        !parsed.IntValue("--time-limit", 0, TIME_LIMIT_MAX, timeLimit))
         return UsageError(FILL_COMMAND, parsed.Error());
     const std::vector<std::string>& takeValues = parsed.Values("--take");
     if (!takeValues.empty() && !ParseInteger(takeValues[0], 1, MAX_SOLUTIONS_LIMIT, take))
@@ -186,6 +192,7 @@ int RunFill(const std::vector<std::string>& args) {
 
     SearchRequest request{doc.SearchPuzzle(), doc.scoring, *method};
     if (parsed.Has("--seed")) request.seed = static_cast<std::uint32_t>(seed);
+    request.timeLimitSeconds = timeLimit;
     // Ctrl+C stops the search as Escape does in the window.
     SearchOutcome outcome = Solve(request, TerminalCallbacks(), InstallInterruptSignal());
     if (!outcome.started) {
@@ -194,6 +201,8 @@ int RunFill(const std::vector<std::string>& args) {
     }
     SetPhase(doc, PhaseAfterSearch(doc, doc.phase, outcome.results.solutionCount));
     for (const UserMessage& message : outcome.messages) std::cerr << message.text << '\n';
+    if (outcome.timeLimitReached)
+        std::cerr << StrFormat("Tijdslimiet van %lld seconden bereikt.", timeLimit) << '\n';
     WriteStdout(outcome.resultText + "\n");
     if (parsed.Has("--improve") && outcome.results.solutionCount > 0)
         // The solution limit stops the fill through the same flag: armed again, Ctrl+C

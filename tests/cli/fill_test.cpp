@@ -5,6 +5,8 @@
 
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "search/fast_search.h"
+#include "search_test_support.h"
 #include "test_support.h"
 #include "util/native_path.h"
 #include "util/program_data.h"
@@ -87,6 +89,8 @@ TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
     EXPECT_EQ(run.err.substr(run.err.find("Oplossing")),
               "Oplossing 5 bestaat niet (2 oplossingen).\n");
     EXPECT_TRUE(ReadFileOrEmpty(m_dir.Path("u.rtr")).empty());
+    run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--time-limit", "-1"});
+    EXPECT_EQ(run.exitCode, 2);
 }
 
 TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {

@@ -14,11 +14,11 @@
 // - letters and entries that leave the crossing words the most entries go
 //   first; one that failed is taken out for the rest of the node, and the
 //   consequences are propagated;
-// - runs restart after a growing number of failures, keeping the weights,
-//   so that an early bad choice does not hold the search for long. The limit
-//   grows without bound and what a finished branch of the root ruled out stays
-//   out, so a run eventually completes: "no solutions" is said only when there
-//   is none.
+// - runs restart after a number of failures that follows the Luby sequence,
+//   keeping the weights, so that an early bad choice does not hold the search
+//   for long and the time to a fill has no heavy tail. The limits grow without
+//   bound and what a finished branch of the root ruled out stays out, so a run
+//   eventually completes: "no solutions" is said only when there is none.
 // A level is still one placed word, so progress, the deepest level and the
 // best partial fill mean what they mean for the exact method. Solutions are
 // distinct grids. Random choices come from the run's seeded generator, so a

@@ -14,6 +14,8 @@ SearchRun::SearchRun(const Puzzle& puzzle, const WordScoring& scoring,
 bool SearchRun::Run() {
     const long long wallStart = clock->WallSeconds();
     const long long millisStart = clock->Milliseconds();
+    m_wallStart = wallStart;
+    m_timeLimitReached = false;
     random->Seed(seed ? *seed : static_cast<std::uint32_t>(wallStart));
     m_messages.clear();
     work = puzzle;
@@ -92,6 +94,10 @@ void SearchRun::PollAtCadence() {
     if (callbacks.poll) callbacks.poll(work);
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;
+    if (timeLimitSeconds > 0 && m_statusTime - m_wallStart >= timeLimitSeconds) {
+        m_timeLimitReached = true;
+        interrupted = true;
+    }
 }
 
 void SearchRun::NoteLevel(int level) {

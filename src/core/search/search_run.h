@@ -79,6 +79,8 @@ public:
     // without solutions.
     const std::string& LowestText() const { return m_lowestText; }
     const std::string& Progress() const { return m_progress; }
+    // Whether the time limit ended the run.
+    bool TimeLimitReached() const { return m_timeLimitReached; }
 
     SearchCallbacks callbacks;
     ISearchClock* clock = &DefaultSearchClock();
@@ -88,6 +90,9 @@ public:
     // Whether the first solution's score texts are made (reading the lists once
     // more); a caller that scores the solutions itself saves that.
     bool scoreFirstSolution = true;
+    // After about this many seconds on the clock the run stops as an interrupt
+    // stops it, keeping what it found; 0 = no limit.
+    long long timeLimitSeconds = 0;
     SearchResults results;
 
 protected:
@@ -122,6 +127,8 @@ private:
     void DescribeFirstSolution();
 
     int m_deepest = 0;
+    long long m_wallStart = 0;
+    bool m_timeLimitReached = false;
     std::atomic<bool> m_drawAgain{false};
     long long m_statusTime = 0;
     long long m_lastStatusTime = 0;

@@ -11,6 +11,7 @@ SearchService::SearchService(const SearchRequest& request, const SearchCallbacks
     m_run->clock = request.clock;
     m_run->random = request.random != nullptr ? request.random : &m_random;
     m_run->seed = request.seed;
+    m_run->timeLimitSeconds = request.timeLimitSeconds;
     m_thread = std::make_unique<WorkerThread>([this] { Work(); }, SEARCH_STACK_BYTES);
 }
 
@@ -23,6 +24,7 @@ void SearchService::Work() {
     m_outcome.started = m_run->Run();
     m_outcome.messages = m_run->Messages();
     m_outcome.results = std::move(m_run->results);
+    m_outcome.timeLimitReached = m_run->TimeLimitReached();
     m_outcome.resultText = m_run->ResultText();
     m_outcome.scoreText = m_run->ScoreText();
     m_outcome.lowestText = m_run->LowestText();

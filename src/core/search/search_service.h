@@ -41,6 +41,8 @@ struct SearchRequest {
     // The random order's seed; the clock's seconds when empty.
     std::optional<std::uint32_t> seed;
     ISearchClock* clock = &DefaultSearchClock();
+    // Seconds after which the search stops as an interrupt stops it; 0 = none.
+    long long timeLimitSeconds = 0;
     // The run's own generator when null.
     ISearchRandom* random = nullptr;
 };
@@ -50,6 +52,7 @@ struct SearchOutcome {
     bool started = false;
     std::vector<UserMessage> messages;
     SearchResults results;
+    bool timeLimitReached = false;
     std::string resultText;
     // What the first solution scores, and its lowest words; empty without solutions.
     std::string scoreText;

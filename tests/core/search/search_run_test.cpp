@@ -58,6 +58,24 @@ TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
     EXPECT_EQ(this->m_doc.puzzle.search.wordFile, "");
 }
 
+// Every look at the clock is two seconds later, so every turn polls.
+TYPED_TEST(SearchRunTest, TheTimeLimitInterruptsKeepingWhatWasFound) {
+    SetGrid(this->m_doc, {"..", "##"});
+    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD", "EF"});
+    this->m_doc.puzzle.search.maxSolutions = 0;
+    this->m_clock.step = 2;
+    for (const long long limit : {0LL, 1LL}) {
+        SCOPED_TRACE(limit);
+        this->m_search = std::make_unique<TypeParam>(this->m_doc.puzzle, this->m_doc.scoring);
+        this->m_search->clock = &this->m_clock;
+        this->m_search->timeLimitSeconds = limit;
+        ASSERT_TRUE(this->m_search->Run());
+        EXPECT_EQ(this->m_search->TimeLimitReached(), limit > 0);
+        EXPECT_EQ(this->m_search->ResultText().rfind(limit > 0 ? "Onderbroken" : "Klaar", 0), 0u);
+        EXPECT_EQ(this->m_search->results.solutionCount < 3, limit > 0);
+    }
+}
+
 TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     SetGrid(this->m_doc, {"..", "##"});
     this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD", "EF"});
