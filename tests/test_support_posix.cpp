@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "test_support.h"
+#include "test_support_posix.h"
 
 namespace {
 
@@ -18,12 +18,10 @@ std::string ShellQuote(const std::string& arg) {
     return quoted + "'";
 }
 
-}  // namespace
-
-CliRun RunCli(const std::initializer_list<std::string>& args) {
+CliRun RunCliAfter(const std::string& shellPrefix, const std::initializer_list<std::string>& args) {
     TempDir dir;
     std::string command =
-        "XDG_DATA_HOME=" + ShellQuote(CliDataHome()) + " " + ShellQuote(ROOSTER2_CLI);
+        shellPrefix + "XDG_DATA_HOME=" + ShellQuote(CliDataHome()) + " " + ShellQuote(ROOSTER2_CLI);
     for (const std::string& arg : args) {
         command += ' ';
         command += ShellQuote(arg);
@@ -37,6 +35,15 @@ CliRun RunCli(const std::initializer_list<std::string>& args) {
     run.out = ReadFileOrEmpty(outPath);
     run.err = ReadFileOrEmpty(errPath);
     return run;
+}
+
+}  // namespace
+
+CliRun RunCli(const std::initializer_list<std::string>& args) { return RunCliAfter("", args); }
+
+CliRun RunCliWithAddressSpace(std::size_t megabytes,
+                              const std::initializer_list<std::string>& args) {
+    return RunCliAfter("ulimit -v " + std::to_string(megabytes << 10) + "; ", args);
 }
 
 std::string CliUserDataFolder() { return CliDataHome() + "/rooster2"; }

@@ -77,6 +77,11 @@ public:
         FlowClues(clues, columns, grid.bottom() + Mm(GAP_MM));
     }
 
+    // The PDF engine writes the file when painting ends, and allocates to do so: ended
+    // here, a lack of memory is an exception on the way out rather than one thrown from
+    // the painter's destructor, which would end the program.
+    bool Finish() { return m_painter.end(); }
+
     void SolutionPage(bool smallLetters) {
         m_writer.newPage();
         const double top = Title(PublishedTitle(m_puzzle) + " (oplossing)");
@@ -251,6 +256,7 @@ QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options) {
         SheetWriter sheet(writer, puzzle);
         sheet.PuzzlePage();
         if (options.solution) sheet.SolutionPage(options.smallLetters);
+        if (!sheet.Finish()) return QByteArray();
     }
     return bytes;
 }
