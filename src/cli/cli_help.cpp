@@ -21,9 +21,12 @@ const char* const HELP_HINT = "\"rooster2-cli OPDRACHT --help\" legt een opdrach
 const char* const CLOSING_PARAGRAPHS[] = {
     "Een woordenlijstset is een tekstbestand per woordlengte, bijvoorbeeld nl02.doc tot en met "
     "nl19.doc. Waar een SET gevraagd wordt, is een van de bestanden van de set noemen genoeg.",
+    "Waar een uitvoerbestand (OUT) gevraagd wordt, schrijft - of /dev/stdout naar de "
+    "standaarduitvoer.",
     HELP_HINT,
     "Afsluitcode: 0 gelukt, 1 mislukt (de melding staat op standaardfout), 2 verkeerde "
-    "argumenten (het gebruik staat op standaardfout).",
+    "argumenten (het gebruik staat op standaardfout). Raakt het geheugen op, dan is de melding "
+    "\"Onvoldoende geheugen\" en de afsluitcode 1.",
 };
 
 // The text in lines of at most LINE_WIDTH columns, each indented.

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <new>
 
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
@@ -240,6 +241,9 @@ QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters) 
     const int extra = 1 + puzzle.appearance.lineWidth;
     QImage image(puzzle.width * cellPixels + extra, puzzle.height * cellPixels + extra,
                  QImage::Format_RGB32);
+    // Qt answers a failed allocation with a null image; the file written from it would
+    // be reported as a failed write.
+    if (image.isNull()) throw std::bad_alloc();
     GridPaintParams params;
     params.phase = Phase::Bitmap;
     params.cellPixels = cellPixels;

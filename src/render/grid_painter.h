@@ -50,7 +50,7 @@ void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& p
 QRect CellRect(const Puzzle& puzzle, const GridPaintParams& params, int x, int y);
 
 // The grid at the given cell size without margin, cursor or clue line: the picture of
-// "&Kopieer" and of the PNG export.
+// "&Kopieer" and of the PNG export. Throws std::bad_alloc when the picture finds no memory.
 QImage RenderGridImage(const Puzzle& puzzle, int cellPixels, bool smallLetters);
 
 // The grid as shown on one printed page of the given printable size in device pixels at

@@ -266,6 +266,9 @@ bool PaintSheet(QPagedPaintDevice& device, const Puzzle& puzzle, const PdfSheetO
     SheetWriter sheet(device, painter, puzzle, options.title);
     sheet.PuzzlePage();
     if (options.solution) sheet.SolutionPage(options.smallLetters);
+    // The PDF engine writes the file when painting ends, and allocates to do so: ended
+    // here, a lack of memory is an exception on the way out rather than one thrown from
+    // the painter's destructor, which would end the program.
     return painter.end();
 }
 

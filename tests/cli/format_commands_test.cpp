@@ -33,6 +33,9 @@ TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
     EXPECT_EQ(WriteAcrossLiteText(m_doc.puzzle, true), ReadFileOrEmpty(Path("q.txt")));
     ASSERT_EQ(0, RunCli({"export", "html-filled", Path("p.rtr"), Path("p.html")}).exitCode);
     EXPECT_EQ(WriteHtml(m_doc.puzzle, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    const CliRun toStandardOutput = RunCli({"export", "text", Path("p.rtr"), "-"});
+    EXPECT_EQ(0, toStandardOutput.exitCode);
+    EXPECT_EQ(ExportPlainText(m_doc.puzzle, false), toStandardOutput.out);
 }
 
 TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePage) {

@@ -11,6 +11,10 @@
 #include "test_support.h"
 #include "util/file_io.h"
 
+#ifndef _WIN32
+#include "test_support_posix.h"
+#endif
+
 namespace {
 
 class CliLimits : public ::testing::Test {
@@ -49,5 +53,45 @@ TEST_F(CliLimits, AnAllocationFailureEndsInTheDutchMessage) {
     EXPECT_EQ(exitCode, 1);
     EXPECT_EQ(errors.str(), "Onvoldoende geheugen\n");
 }
+
+#ifndef _WIN32
+
+// A legal ipuz file of about 3 MB: a 5 x 5 grid with 200,000 across clues.
+std::string ManyCluesIpuz() {
+    std::string json =
+        R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"], )"
+        R"("dimensions": {"width": 5, "height": 5}, "puzzle": [)";
+    for (int row = 0; row < 5; ++row) json += row == 0 ? "[1, 0, 0, 0, 0]" : ", [0, 0, 0, 0, 0]";
+    json += R"(], "clues": {"Across": [)";
+    for (int clue = 0; clue < 200000; ++clue)
+        json += (clue == 0 ? "" : ", ") + std::string("[1, \"x\"]");
+    return json + "]}}";
+}
+
+// Every limit must end in the program's own answer: done, or the Dutch message and
+// exit 1; never an abort. The smallest limits are those at which the program starts.
+TEST_F(CliLimits, ShortOfAddressSpaceEveryCommandEndsInTheDutchMessage) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "AddressSanitizer reserves terabytes of address space, so ulimit -v "
+                    "cannot be tested in this build; bench/low_memory.sh runs it on a release";
+#endif
+    WriteFileOrFail(dir.Path("veel.ipuz"), ManyCluesIpuz());
+    WriteFileOrFail(dir.Path("p.rtr"), WriteRtr(Rooster2Doc()));
+    int outOfMemory = 0;
+    const auto check = [&](std::size_t megabytes, const std::initializer_list<std::string>& args) {
+        const CliRun run = RunCliWithAddressSpace(megabytes, args);
+        if (run.exitCode == 1 && run.err == "Onvoldoende geheugen\n")
+            ++outOfMemory;
+        else
+            EXPECT_EQ(run.exitCode, 0) << megabytes << " MB: " << run.err;
+    };
+    for (std::size_t megabytes = 40; megabytes <= 100; megabytes += 20)
+        check(megabytes, {"import", "ipuz", dir.Path("veel.ipuz"), dir.Path("uit.rtr")});
+    for (std::size_t megabytes = 80; megabytes <= 120; megabytes += 10)
+        check(megabytes, {"export", "pdf", dir.Path("p.rtr"), dir.Path("p.pdf")});
+    EXPECT_GT(outOfMemory, 0);
+}
+
+#endif
 
 }  // namespace

@@ -218,8 +218,13 @@ std::string HtmlImageName(const Puzzle& puzzle) {
     return std::string(ImageBaseName(puzzle)) + ".gif";
 }
 
-bool CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
-                   const std::string& pagePath, UserMessage& message) {
+namespace {
+
+// Adds the black-cell image beside the page to the files written with it; a whole image
+// already there is kept. False with the message when it cannot be written; true with a
+// remark in message when the program folder lacks the image.
+bool AddHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
+                  const std::string& pageFolder, FileSetWriter& writer, UserMessage& message) {
     const std::string name = HtmlImageName(puzzle);
     const std::string source = PathText(NativePath(programFolder) / name);
     std::string image;
@@ -227,21 +232,27 @@ bool CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
         message = {StrFormat("Bestand %s\nniet in map van programma", source.c_str()), "Jammer"};
         return true;
     }
-    const std::string target = FolderOf(pagePath) + name;
+    const std::string target = pageFolder + name;
     if (IsWholeGif(target)) return true;
-    const WriteResult written = WriteFileAtomically(target, image);
+    const WriteResult written = writer.Add(target, image);
     if (!written) message = {WriteFailureText(target, written.status), "Jammer"};
     return static_cast<bool>(written);
 }
 
+}  // namespace
+
 bool ExportHtml(const Puzzle& puzzle, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message) {
-    const WriteResult written =
-        WriteFileAtomically(pagePath, WriteHtml(puzzle, filled, lowercase, versionText));
-    if (!written) {
-        message = {WriteFailureText(pagePath, written.status), "Jammer"};
+    // The image goes where the page really lands (through links); a page written into a
+    // device or pipe has no folder to put it in.
+    const std::string pageTarget = WrittenPathOf(pagePath);
+    FileSetWriter writer;
+    WriteResult written = writer.Add(pagePath, WriteHtml(puzzle, filled, lowercase, versionText));
+    if (written && !pageTarget.empty() &&
+        !AddHtmlImage(puzzle, programFolder, FolderOf(pageTarget), writer, message))
         return false;
-    }
-    return CopyHtmlImage(puzzle, programFolder, pagePath, message);
+    if (written) written = writer.Commit();
+    if (!written) message = {WriteFailureText(pagePath, written.status), "Jammer"};
+    return static_cast<bool>(written);
 }

@@ -33,16 +33,11 @@ std::uint32_t ColourToHtml(ColourRef colour);
 // "zwart.gif" or "grijs.gif", by the puzzle's choice for black cells.
 std::string HtmlImageName(const Puzzle& puzzle);
 
-// Copies the black-cell image from the program's folder next to the page; a whole
-// image already there is kept, a missing or damaged one replaced. False with the
-// message when the image could not be written; true with a remark in message when
-// the program folder lacks the image.
-bool CopyHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
-                   const std::string& pagePath, UserMessage& message);
-
-// The whole command after its dialog: writes the page and copies the image. False with
-// the message when the page (nothing written then) or the image could not be written;
-// message carries the missing-image remark when the page was written without it.
+// The whole command after its dialog: writes the page and, beside it, the black-cell
+// image from the program's folder (a whole image already there is kept, a damaged one
+// replaced). Both are written or neither: false with the message when either could not
+// be written; message carries the missing-image remark when the page was written
+// without it.
 bool ExportHtml(const Puzzle& puzzle, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
@@ -24,6 +25,40 @@ constexpr std::size_t MAX_IPUZ_BYTES = 4 << 20;
 constexpr int MAX_NESTING = 16;
 // Clue numbers beyond any grid's count; keeps the arithmetic small.
 constexpr long long MAX_LABEL = 1000000;
+
+// Destroying a JSON array or object allocates a stack as large as the container (the
+// library unnests without recursion); out of memory, that would end the program inside
+// a destructor. Taken apart from the leaves up, the tree is freed without allocating;
+// the recursion is no deeper than MAX_NESTING.
+void Dismantle(Json& value) noexcept {
+    if (value.is_array()) {
+        Json::array_t& items = *value.get_ptr<Json::array_t*>();
+        for (; !items.empty(); items.pop_back()) Dismantle(items.back());
+    } else if (value.is_object()) {
+        Json::object_t& members = *value.get_ptr<Json::object_t*>();
+        while (!members.empty()) {
+            const auto last = std::prev(members.end());
+            Dismantle(last->second);
+            members.erase(last);
+        }
+    }
+}
+
+// A parsed document, taken apart without allocating however its reading ends.
+struct ParsedJson {
+    Json root;
+    ParsedJson() = default;
+    ParsedJson(const ParsedJson&) = delete;
+    ParsedJson& operator=(const ParsedJson&) = delete;
+    ~ParsedJson() { Dismantle(root); }
+};
+
+// Parses into a tree this side owns (Json::parse would free a tree cut short by a
+// failed allocation itself); false for text that is no JSON.
+bool ParseJson(std::string_view text, ParsedJson& parsed) {
+    nlohmann::detail::json_sax_dom_parser<Json> builder(parsed.root, false);
+    return Json::sax_parse(text, &builder) && !parsed.root.is_discarded();
+}
 
 ImportResult Refused(const char* reason) {
     return {false, {StrFormat("Ipuz-bestand incorrect: %s", reason)}};
@@ -436,10 +471,10 @@ ImportResult ImportIpuz(Rooster2Doc& doc, std::string_view bytes) {
     if (bytes.size() > MAX_IPUZ_BYTES) return Refused("het bestand is te groot");
     const std::string_view text = WithoutCallbackWrapper(WithoutByteOrderMark(bytes));
     if (NestingDepth(text) > MAX_NESTING) return Refused("te diep geneste gegevens");
-    const Json root = Json::parse(text, nullptr, false);
-    if (root.is_discarded()) return Refused("geen geldige JSON");
+    ParsedJson parsed;
+    if (!ParseJson(text, parsed)) return Refused("geen geldige JSON");
     try {
-        return ReadIpuz(doc, root);
+        return ReadIpuz(doc, parsed.root);
     } catch (const Json::exception&) {
         return Refused("onverwachte gegevens");
     }

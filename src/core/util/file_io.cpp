@@ -1,6 +1,7 @@
 #include "util/file_io.h"
 
 #include <algorithm>
+#include <charconv>
 #include <fstream>
 #include <new>
 #include <random>
@@ -36,16 +37,58 @@ std::string RandomCharacters() {
 
 bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
-// ".NAME.rooster2-XXXXXX" next to the target: hidden, and recognisable should a crash
-// leave it behind. NAME is shortened (never inside a UTF-8 character) to fit the limit.
+// ".NAME.rooster2-PID-XXXXXX" next to the target: hidden, and recognisable as ours should
+// a crash leave it behind. NAME is shortened (never inside a UTF-8 character) to fit.
 std::string TemporaryNameFor(const std::string& target) {
     const std::string folder = FolderOf(target);
     const std::string name = FileNameOf(target);
+    const std::string owner = std::to_string(system_files::CurrentProcessId()) + "-";
     const std::size_t limit = system_files::FileNameLimit(folder);
-    const std::size_t fixed = 1 + TEMPORARY_MARK.size() + RANDOM_CHARACTERS;
+    const std::size_t fixed = 1 + TEMPORARY_MARK.size() + owner.size() + RANDOM_CHARACTERS;
     std::size_t kept = limit > fixed ? std::min(name.size(), limit - fixed) : 0;
     while (kept > 0 && kept < name.size() && IsUtf8Continuation(name[kept])) --kept;
-    return folder + "." + name.substr(0, kept) + std::string(TEMPORARY_MARK) + RandomCharacters();
+    return folder + "." + name.substr(0, kept) + std::string(TEMPORARY_MARK) + owner +
+           RandomCharacters();
+}
+
+// The process that made a temporary of ours with this name; 0 for any other name.
+int TemporaryOwner(const std::string& name) {
+    const std::size_t mark = name.rfind(TEMPORARY_MARK);
+    if (!name.starts_with('.') || mark == std::string::npos) return 0;
+    const std::string_view tail = std::string_view(name).substr(mark + TEMPORARY_MARK.size());
+    const std::size_t dash = tail.find('-');
+    if (dash == std::string_view::npos || tail.size() - dash - 1 != RANDOM_CHARACTERS) return 0;
+    int owner = 0;
+    const auto [end, error] = std::from_chars(tail.data(), tail.data() + dash, owner);
+    return error == std::errc() && end == tail.data() + dash ? owner : 0;
+}
+
+// A killed program cannot remove its temporaries; the next write to the folder does.
+void RemoveStaleTemporaries(const std::string& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (fs::directory_iterator entry(NativePath(folder.empty() ? "." : folder), error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = PathText(entry->path().filename());
+        const int owner = TemporaryOwner(name);
+        if (owner > 0 && !system_files::ProcessIsRunning(owner))
+            system_files::RemoveFile(folder + name);
+    }
+}
+
+// Tries fresh temporary names next to target until create makes one.
+template <typename Create>
+bool MakeTemporary(const std::string& target, std::string& temporary, Create create) {
+    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
+        temporary = TemporaryNameFor(target);
+        const CreateResult created = create(temporary);
+        if (created != CreateResult::NameTaken) {
+            if (created != CreateResult::Created) temporary.clear();
+            return created == CreateResult::Created;
+        }
+    }
+    temporary.clear();
+    return false;
 }
 
 bool WriteAll(OutputFile& file, std::string_view bytes) {
@@ -62,18 +105,8 @@ WriteResult Result(bool ok) { return {ok ? WriteStatus::Written : WriteStatus::F
 WriteResult WriteInPlace(const std::string& path, std::string_view bytes) {
     OutputFile file;
     if (!file.OpenInPlace(path)) return Result(false);
-    const bool written = WriteAll(file, bytes);
-    return Result(file.FlushAndClose() && written);
-}
-
-bool CreateTemporary(const WriteTarget& target, OutputFile& file, std::string& temporary) {
-    const std::string model = target.kind == TargetKind::Regular ? target.path : std::string();
-    for (int attempt = 0; attempt < NAME_ATTEMPTS; ++attempt) {
-        temporary = TemporaryNameFor(target.path);
-        const CreateResult created = file.CreateNew(temporary, model);
-        if (created != CreateResult::NameTaken) return created == CreateResult::Created;
-    }
-    return false;
+    const bool written = WriteAll(file, bytes) && file.Flush();
+    return Result(file.Close() && written);
 }
 
 bool IsRegularFile(const std::string& path) {
@@ -127,8 +160,17 @@ WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes)
     return added ? writer.Commit() : added;
 }
 
+std::string WrittenPathOf(const std::string& path) {
+    const WriteTarget target = system_files::FindWriteTarget(path);
+    return target.kind == TargetKind::Special ? std::string() : target.path;
+}
+
+FileSetWriter::FileSetWriter() = default;
+
 FileSetWriter::~FileSetWriter() {
-    for (const Pending& pending : m_pending) system_files::RemoveFile(pending.temporary);
+    for (const Pending& pending : m_pending) {
+        if (!pending.temporary.empty()) system_files::RemoveFile(pending.temporary);
+    }
 }
 
 WriteResult FileSetWriter::Add(const std::string& path, std::string_view bytes) {
@@ -139,18 +181,45 @@ WriteResult FileSetWriter::Add(const std::string& path, std::string_view bytes) 
     } else if (target.readOnly) {
         result = {WriteStatus::ReadOnly};
     } else {
-        OutputFile file;
-        std::string temporary;
-        const bool created = CreateTemporary(target, file, temporary);
-        if (created) m_pending.push_back({temporary, target.path});
-        result = Result(created && WriteAll(file, bytes) && file.FlushAndClose());
+        RemoveStaleTemporaries(FolderOf(target.path));
+        result = Result(WriteTemporary(target.path, target.kind == TargetKind::Regular, bytes));
     }
     if (!result) m_failed = true;
     return result;
 }
 
+bool FileSetWriter::WriteTemporary(const std::string& target, bool replaces,
+                                   std::string_view bytes) {
+    const std::string model = replaces ? target : std::string();
+    auto file = std::make_unique<OutputFile>();
+    Pending& pending = m_pending.emplace_back(Pending{nullptr, std::string(), target});
+    if (file->CreateUnnamed(FolderOf(target), model)) {
+        const bool written = WriteAll(*file, bytes) && file->Flush();
+        pending.unnamed = std::move(file);
+        return written;
+    }
+    const bool created = MakeTemporary(target, pending.temporary, [&](const std::string& name) {
+        return file->CreateNew(name, model);
+    });
+    return created && WriteAll(*file, bytes) && file->Flush() && file->Close();
+}
+
+bool FileSetWriter::NameUnnamedFiles() {
+    for (Pending& pending : m_pending) {
+        if (!pending.unnamed) continue;
+        OutputFile& file = *pending.unnamed;
+        if (!MakeTemporary(pending.target, pending.temporary,
+                           [&](const std::string& name) { return file.LinkAs(name); }))
+            return false;
+        const bool closed = file.Close();
+        pending.unnamed.reset();
+        if (!closed) return false;
+    }
+    return true;
+}
+
 WriteResult FileSetWriter::Commit() {
-    if (m_failed) return Result(false);
+    if (m_failed || !NameUnnamedFiles()) return Result(false);
     while (!m_pending.empty()) {
         if (!system_files::RenameOver(m_pending.front().temporary, m_pending.front().target))
             return Result(false);

@@ -4,6 +4,7 @@
 // the disk and renamed over it, so a failed write never damages an existing file.
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,10 @@
 // The largest puzzle, Across Lite, version-1, HTML or clue file a reader takes: far
 // beyond any real one, small enough to hold in memory.
 constexpr std::size_t DOCUMENT_FILE_LIMIT = std::size_t{64} << 20;
+
+namespace system_files {
+class OutputFile;
+}
 
 enum class ReadStatus { Read, CannotOpen, TooLarge };
 
@@ -37,15 +42,22 @@ struct WriteResult {
 std::string WriteFailureText(const std::string& path, WriteStatus status);
 
 // Writes bytes to path safely; on any failure the file at path is as it was and no
-// temporary file is left. A device or pipe (such as /dev/stdout) is written directly.
+// temporary file is left. A device or pipe (such as /dev/stdout), and "-" for the
+// standard output, are written directly. A temporary has no name while it is written
+// where the system allows; a named one that a killed program left behind is removed
+// on the next write to its folder.
 WriteResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Where a write to path lands: symbolic links followed to their end; empty for a
+// device, a pipe or the standard output, which have no folder.
+std::string WrittenPathOf(const std::string& path);
 
 // Files that belong together: each is written completely to its temporary file first,
 // and only when all are complete are they renamed into place, so a failure on the way
 // leaves every old file as it was. Temporaries not renamed are removed at destruction.
 class FileSetWriter {
 public:
-    FileSetWriter() = default;
+    FileSetWriter();
     ~FileSetWriter();
     FileSetWriter(const FileSetWriter&) = delete;
     FileSetWriter& operator=(const FileSetWriter&) = delete;
@@ -56,9 +68,14 @@ public:
 
 private:
     struct Pending {
+        std::unique_ptr<system_files::OutputFile> unnamed;  // complete, still without a name
         std::string temporary;
         std::string target;
     };
+    // False when the bytes did not reach the disk; a temporary made is in m_pending.
+    bool WriteTemporary(const std::string& target, bool replaces, std::string_view bytes);
+    bool NameUnnamedFiles();
+
     std::vector<Pending> m_pending;
     bool m_failed = false;
 };

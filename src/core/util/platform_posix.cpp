@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <csignal>
+#include <string_view>
 #include <system_error>
 
 #include "util/native_path.h"
@@ -21,6 +23,26 @@ namespace {
 // More links in a row than this is a loop; the system then refuses to open the file.
 constexpr int MAX_LINK_HOPS = 40;
 constexpr std::size_t DEFAULT_NAME_LIMIT = 255;
+// Where an open file can be reached by name, so that an unnamed file can be linked.
+constexpr std::string_view OWN_DESCRIPTORS = "/proc/self/fd/";
+
+// The descriptor that "-", /dev/stdout and /dev/fd/N name; -1 for any other path. They
+// are written through a copy of the descriptor: a link to a pipe leads nowhere, and a
+// redirected output keeps its position and append mode.
+int StreamDescriptor(const std::string& path) {
+    if (path == "-" || path == "/dev/stdout") return STDOUT_FILENO;
+    if (path == "/dev/stderr") return STDERR_FILENO;
+    std::string_view number = path;
+    if (number.starts_with("/dev/fd/"))
+        number.remove_prefix(8);
+    else if (number.starts_with(OWN_DESCRIPTORS))
+        number.remove_prefix(OWN_DESCRIPTORS.size());
+    else
+        return -1;
+    int fd = -1;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), fd);
+    return error == std::errc() && end == number.data() + number.size() ? fd : -1;
+}
 
 std::string LinkDestination(const std::string& link) {
     namespace fs = std::filesystem;
@@ -68,6 +90,12 @@ void FlushFolder(const std::string& path) {
 WriteTarget FindWriteTarget(const std::string& path) {
     WriteTarget target;
     target.path = path;
+    struct stat followed {};
+    if (StreamDescriptor(path) >= 0 ||
+        (stat(path.c_str(), &followed) == 0 && !S_ISREG(followed.st_mode))) {
+        target.kind = TargetKind::Special;
+        return target;
+    }
     for (int hop = 0; hop < MAX_LINK_HOPS; ++hop) {
         struct stat status {};
         if (lstat(target.path.c_str(), &status) != 0) return target;
@@ -110,9 +138,38 @@ CreateResult OutputFile::CreateNew(const std::string& path, const std::string& m
     return CreateResult::Created;
 }
 
+bool OutputFile::CreateUnnamed(const std::string& folder, const std::string& model) {
+#ifdef O_TMPFILE
+    IgnoreFileSizeSignal();
+    if (access(OWN_DESCRIPTORS.data(), X_OK) != 0) return false;
+    struct stat modelStatus {};
+    const bool hasModel = !model.empty() && stat(model.c_str(), &modelStatus) == 0;
+    const int fd = open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC,
+                        hasModel ? 0600 : 0666);
+    if (fd < 0) return false;
+    m_handle = fd;
+    m_onDisk = true;
+    if (hasModel) TakeOverOwnerAndMode(fd, modelStatus);
+    return true;
+#else
+    (void)folder;
+    (void)model;
+    return false;
+#endif
+}
+
+CreateResult OutputFile::LinkAs(const std::string& path) {
+    const std::string self = std::string(OWN_DESCRIPTORS) + std::to_string(m_handle);
+    if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return CreateResult::Created;
+    return errno == EEXIST ? CreateResult::NameTaken : CreateResult::Failed;
+}
+
 bool OutputFile::OpenInPlace(const std::string& path) {
     IgnoreFileSizeSignal();
-    const int fd = open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    const int stream = StreamDescriptor(path);
+    const int fd = stream >= 0 ? fcntl(stream, F_DUPFD_CLOEXEC, 0)
+                               : open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return false;
     m_handle = fd;
     m_onDisk = false;
@@ -129,11 +186,12 @@ bool OutputFile::Write(std::string_view bytes) {
     return true;
 }
 
-bool OutputFile::FlushAndClose() {
+bool OutputFile::Flush() { return !m_onDisk || fsync(static_cast<int>(m_handle)) == 0; }
+
+bool OutputFile::Close() {
     const int fd = static_cast<int>(m_handle);
     m_handle = -1;
-    const bool flushed = !m_onDisk || fsync(fd) == 0;
-    return close(fd) == 0 && flushed;
+    return close(fd) == 0;
 }
 
 bool RenameOver(const std::string& from, const std::string& to) {
@@ -143,6 +201,12 @@ bool RenameOver(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) { unlink(path.c_str()); }
+
+int CurrentProcessId() { return static_cast<int>(getpid()); }
+
+bool ProcessIsRunning(int processId) {
+    return processId > 0 && (kill(static_cast<pid_t>(processId), 0) == 0 || errno != ESRCH);
+}
 
 }  // namespace system_files
 

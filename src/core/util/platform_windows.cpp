@@ -18,6 +18,7 @@ constexpr DWORD KEPT_ATTRIBUTES =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 constexpr DWORD LARGEST_WRITE = 1u << 30;
 constexpr DWORD LONGEST_PATH = 32768;
+constexpr std::string_view STANDARD_OUTPUT = "-";
 
 std::wstring Widen(const std::string& text, UINT codePage, DWORD flags) {
     if (text.empty()) return std::wstring();
@@ -66,6 +67,10 @@ namespace system_files {
 WriteTarget FindWriteTarget(const std::string& path) {
     WriteTarget target;
     target.path = path;
+    if (path == STANDARD_OUTPUT) {
+        target.kind = TargetKind::Special;
+        return target;
+    }
     const std::wstring wide = WidePath(path);
     const HANDLE file =
         CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -114,10 +119,23 @@ CreateResult OutputFile::CreateNew(const std::string& path, const std::string& m
     return CreateResult::Created;
 }
 
+// Windows has no unnamed files: named temporaries it is.
+bool OutputFile::CreateUnnamed(const std::string&, const std::string&) { return false; }
+
+CreateResult OutputFile::LinkAs(const std::string&) { return CreateResult::Failed; }
+
 bool OutputFile::OpenInPlace(const std::string& path) {
-    const HANDLE file =
-        CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = INVALID_HANDLE_VALUE;
+    if (path == STANDARD_OUTPUT) {
+        const HANDLE process = GetCurrentProcess();
+        if (!DuplicateHandle(process, GetStdHandle(STD_OUTPUT_HANDLE), process, &file, 0, FALSE,
+                             DUPLICATE_SAME_ACCESS))
+            return false;
+    } else {
+        file =
+            CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
     if (file == INVALID_HANDLE_VALUE) return false;
     m_handle = reinterpret_cast<std::intptr_t>(file);
     m_onDisk = false;
@@ -136,11 +154,12 @@ bool OutputFile::Write(std::string_view bytes) {
     return true;
 }
 
-bool OutputFile::FlushAndClose() {
+bool OutputFile::Flush() { return !m_onDisk || FlushFileBuffers(AsHandle(m_handle)); }
+
+bool OutputFile::Close() {
     const HANDLE file = AsHandle(m_handle);
     m_handle = -1;
-    const bool flushed = !m_onDisk || FlushFileBuffers(file);
-    return CloseHandle(file) && flushed;
+    return CloseHandle(file) != 0;
 }
 
 bool RenameOver(const std::string& from, const std::string& to) {
@@ -149,6 +168,19 @@ bool RenameOver(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) { DeleteFileW(WidePath(path).c_str()); }
+
+int CurrentProcessId() { return static_cast<int>(GetCurrentProcessId()); }
+
+bool ProcessIsRunning(int processId) {
+    if (processId <= 0) return false;
+    const HANDLE process =
+        OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(processId));
+    if (process == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD exitCode = 0;
+    const bool running = GetExitCodeProcess(process, &exitCode) && exitCode == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+}
 
 }  // namespace system_files
 

@@ -13,7 +13,8 @@ namespace system_files {
 enum class TargetKind {
     Missing,  // nothing there yet: a new file is made
     Regular,  // an ordinary file: replaced by renaming a complete copy over it
-    Special,  // a device, a pipe, a folder: written in place or refused by the system
+    Special,  // a device, a pipe, a folder, the standard output ("-"): written in place
+              // or refused by the system
 };
 
 struct WriteTarget {
@@ -40,11 +41,18 @@ public:
     // Makes a file that must not exist yet. With a model (an existing regular file) the
     // new file gets its permissions, and its owner and group where the system allows.
     CreateResult CreateNew(const std::string& path, const std::string& model);
-    // Opens an existing non-regular file to write into it directly.
+    // Makes a file without a name in the folder, where the system can: a program killed
+    // while writing it leaves nothing behind. LinkAs gives it its name when complete.
+    bool CreateUnnamed(const std::string& folder, const std::string& model);
+    // Opens an existing non-regular file, or the standard output for "-", to write into
+    // it directly.
     bool OpenInPlace(const std::string& path);
     bool Write(std::string_view bytes);
-    // Brings the data onto the disk (for a file that has one) and closes the file.
-    bool FlushAndClose();
+    // Brings the data onto the disk, for a file that has one.
+    bool Flush();
+    // Names a file made by CreateUnnamed; the name must not exist yet.
+    CreateResult LinkAs(const std::string& path);
+    bool Close();
 
 private:
     std::intptr_t m_handle = -1;
@@ -54,5 +62,9 @@ private:
 // Renames from over to, in one step, and makes the change durable.
 bool RenameOver(const std::string& from, const std::string& to);
 void RemoveFile(const std::string& path);
+
+int CurrentProcessId();
+// False only when no process with that number runs on this machine.
+bool ProcessIsRunning(int processId);
 
 }  // namespace system_files

@@ -3,7 +3,18 @@
 #include <algorithm>
 
 #include "model/rooster2_doc.h"
+#include "util/file_io.h"
+#include "util/latin1.h"
+#include "util/native_path.h"
 #include "util/str_format.h"
+
+namespace {
+
+// Marks a character that Latin-1 does not have; never a byte of a list line that can be
+// a word.
+constexpr char NOT_LATIN1 = '\x1A';
+
+}  // namespace
 
 std::string MakeWordListFileName(const std::string& name, int length) {
     const std::string base = name.size() >= 6 ? name.substr(0, name.size() - 6) : std::string();
@@ -47,6 +58,13 @@ bool WordListFile::ReadEntry(WordListEntry& entry) {
     if (!ReadLine(line)) return false;
     entry.canBeWord = CanBeWord(line);
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    // A list made by hand in a UTF-8 editor: its words are read as the letters they
+    // spell, or not at all, never as the bytes that spell them.
+    if (entry.canBeWord && LooksLikeUtf8(line)) {
+        m_decoded = Utf8ToLatin1(line, NOT_LATIN1);
+        line = m_decoded;
+        entry.canBeWord = line.find(NOT_LATIN1) == std::string_view::npos;
+    }
     entry.score = UNSCORED;
     const std::size_t separator = line.find(SCORE_SEPARATOR);
     entry.word = line.substr(0, separator);
@@ -67,6 +85,10 @@ std::string OpenWordListSetFile(const std::string& setName, int length, WordList
     if (setName.size() < MIN_SET_NAME_LENGTH)
         return StrFormat("Bestand %s ontbreekt.", setName.c_str());
     const std::string fileName = MakeWordListFileName(setName, length);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(NativePath(fileName), error);
+    if (!error && size > WORD_LIST_FILE_LIMIT)
+        return ReadFailureText(fileName, ReadStatus::TooLarge, WORD_LIST_FILE_LIMIT);
     if (!file.OpenFile(fileName)) return StrFormat("Bestand %s ontbreekt.", fileName.c_str());
     return std::string();
 }

@@ -15,6 +15,9 @@ class Puzzle;
 constexpr std::size_t WORD_LIST_LINE_MAX = 99;
 // A set name must be at least this long ("x02.doc").
 constexpr std::size_t MIN_SET_NAME_LENGTH = 7;
+// The largest member of a set a reader takes: many times the biggest real list, small
+// enough that a search or spelling check through it stays quick.
+constexpr std::size_t WORD_LIST_FILE_LIMIT = std::size_t{64} << 20;
 // Lengths from this on share one file.
 constexpr int LONGEST_OWN_FILE_LENGTH = 19;
 
@@ -66,7 +69,8 @@ public:
     bool CanBeWord(std::string_view line) const {
         return LastLineIsWhole() && line.find('\0') == std::string_view::npos;
     }
-    // Reads the next line as an entry; false at the end.
+    // Reads the next line as an entry; false at the end. A line in UTF-8 is read as
+    // Latin-1, and cannot be a word when it has a character Latin-1 lacks.
     bool ReadEntry(WordListEntry& entry);
     // Lines that can be words, read so far (a second pass counts them again),
     // whose score was not a number from 0 to 100.
@@ -74,6 +78,7 @@ public:
 
 private:
     int m_malformedScores = 0;
+    std::string m_decoded;
 };
 
 // "%d regels met een onjuiste score in %s, als 50 gerekend": the warning for a
@@ -81,6 +86,6 @@ private:
 std::string MalformedScoreWarning(int count, const std::string& fileName);
 
 // Opens the set's file for a length. Returns why that failed ("Bestand %s ontbreekt."
-// naming the set when its name is too short to name one, else the file), or an empty
-// text when the file is open.
+// naming the set when its name is too short to name one, else the file; a file over
+// WORD_LIST_FILE_LIMIT is refused as too large), or an empty text when the file is open.
 std::string OpenWordListSetFile(const std::string& setName, int length, WordListFile& file);

@@ -77,20 +77,44 @@ std::string ScoreOverridePath(const std::string& dataFolder) {
     return PathText(NativePath(dataFolder) / OVERRIDE_FILE_NAME);
 }
 
+namespace {
+
+// What may be wrong with an own scores file that was there; empty when nothing is.
+std::string ScoreFileWarnings(const std::string& path, ReadStatus read, bool utf8, int malformed) {
+    std::string warnings;
+    const auto add = [&warnings](const std::string& warning) {
+        warnings += (warnings.empty() ? "" : "\n") + warning;
+    };
+    std::error_code error;
+    if (read == ReadStatus::CannotOpen && std::filesystem::exists(NativePath(path), error))
+        add(ReadFailureText(path, read, DOCUMENT_FILE_LIMIT));
+    if (utf8)
+        add(StrFormat("%s begint met een UTF-8-markering en is als UTF-8 gelezen", path.c_str()));
+    if (malformed > 0)
+        add(StrFormat("%d %s zonder geldige score in %s overgeslagen", malformed,
+                      malformed == 1 ? "regel" : "regels", path.c_str()));
+    return warnings;
+}
+
+}  // namespace
+
 std::optional<UserMessage> LoadScoreOverrides(WordScoring& scoring, const std::string& path) {
     scoring.overrideFile = path;
     std::string text;
     int malformed = 0;
     // A missing file is the usual case: the user has not scored a word yet.
     const ReadStatus read =
-        path.empty() ? ReadStatus::CannotOpen : ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, text);
+        path.empty() ? ReadStatus::Read : ReadFileUpTo(path, DOCUMENT_FILE_LIMIT, text);
+    // An editor that saves UTF-8 may put its mark in front; the words are Latin-1 here.
+    const std::string_view content = WithoutByteOrderMark(text);
+    const bool utf8 = content.size() != text.size();
     scoring.overrides = std::make_shared<const ScoreOverrides>(
-        read == ReadStatus::Read ? ParseScoreOverrides(text, malformed) : ScoreOverrides());
+        ParseScoreOverrides(utf8 ? Utf8ToLatin1(content) : text, malformed));
     if (read == ReadStatus::TooLarge)
         return UserMessage{ReadFailureText(path, read, DOCUMENT_FILE_LIMIT)};
-    if (malformed == 0) return std::nullopt;
-    return UserMessage{StrFormat("%d %s zonder geldige score in %s overgeslagen", malformed,
-                                 malformed == 1 ? "regel" : "regels", path.c_str())};
+    const std::string warnings = ScoreFileWarnings(path, read, utf8, malformed);
+    if (warnings.empty()) return std::nullopt;
+    return UserMessage{warnings};
 }
 
 std::optional<UserMessage> SetOwnScore(WordScoring& scoring, std::string_view word, int score) {

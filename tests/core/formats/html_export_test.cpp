@@ -113,20 +113,36 @@ TEST_F(HtmlImageCopy, AnEmptyOrCutShortImageIsReplaced) {
     for (const std::string damaged : {"", "GIF89a gri"}) {
         WriteFileOrFail(m_dir.Path("pages/grijs.gif"), damaged);
         UserMessage message;
-        EXPECT_TRUE(CopyHtmlImage(SmallPuzzle().puzzle, m_dir.Path("program"),
-                                  m_dir.Path("pages/p.html"), message));
+        EXPECT_TRUE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false,
+                               VERSION, m_dir.Path("program"), message));
         EXPECT_EQ(GREY_IMAGE, ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
     }
 }
 
-TEST_F(HtmlImageCopy, AFailedImageCopyIsReported) {
+TEST_F(HtmlImageCopy, AFailedImageCopyKeepsTheOldPage) {
     // A folder where the image should go: it cannot be written, whoever runs the test.
     std::filesystem::create_directories(m_dir.Path("pages/grijs.gif"));
+    WriteFileOrFail(m_dir.Path("pages/p.html"), "old page");
     UserMessage message;
     EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false,
                             VERSION, m_dir.Path("program"), message));
     EXPECT_NE(message.text.find(m_dir.Path("pages/grijs.gif")), std::string::npos);
-    EXPECT_FALSE(ReadFileOrEmpty(m_dir.Path("pages/p.html")).empty());
+    EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("pages/p.html")), "old page");
 }
+
+#ifndef _WIN32
+TEST_F(HtmlImageCopy, TheImageLandsBesideThePageNotBesideALinkOrADevice) {
+    std::filesystem::create_directories(m_dir.Path("links"));
+    std::filesystem::create_symlink("../pages/p.html", m_dir.Path("links/p.html"));
+    UserMessage message;
+    ASSERT_TRUE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("links/p.html"), false, false, VERSION,
+                           m_dir.Path("program"), message));
+    EXPECT_EQ(GREY_IMAGE, ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.Path("links/grijs.gif")));
+    EXPECT_TRUE(ExportHtml(SmallPuzzle().puzzle, "/dev/null", false, false, VERSION,
+                           m_dir.Path("program"), message));
+    EXPECT_FALSE(std::filesystem::exists("/dev/grijs.gif"));
+}
+#endif
 
 }  // namespace

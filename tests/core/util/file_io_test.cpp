@@ -162,6 +162,30 @@ TEST(FileIoTest, APipeIsWrittenInPlace) {
     EXPECT_TRUE(fs::is_fifo(path));
 }
 
+TEST(FileIoTest, AnOpenDescriptorIsWrittenThroughItsNumber) {
+    // /dev/stdout leads to "pipe:[N]" when followed as a link: the number is what counts.
+    int ends[2];
+    ASSERT_EQ(pipe(ends), 0);
+    const WriteResult written = WriteFileAtomically("/dev/fd/" + std::to_string(ends[1]), "piped");
+    close(ends[1]);
+    char received[16] = {};
+    const ssize_t count = read(ends[0], received, sizeof received);
+    close(ends[0]);
+    EXPECT_TRUE(written);
+    EXPECT_EQ(std::string(received, count > 0 ? static_cast<std::size_t>(count) : 0), "piped");
+}
+
+TEST(FileIoTest, TemporariesOfEndedProcessesAreRemovedOnTheNextWrite) {
+    TempDir dir;
+    const std::string stale = ".puzzle.rtr.rooster2-2147483647-abc123";  // no such process
+    const std::string live = ".puzzle.rtr.rooster2-" + std::to_string(getpid()) + "-abc123";
+    for (const std::string& name : {stale, live, std::string(".x.rooster2-12")})
+        WriteFileOrFail(dir.Path(name), "left");
+    ASSERT_TRUE(WriteFileAtomically(dir.Path("other.rtr"), "new"));
+    EXPECT_EQ(FileNamesIn(dir.Path("")),
+              (std::set<std::string>{"other.rtr", live, ".x.rooster2-12"}));
+}
+
 TEST(FileIoTest, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram) {
     TempDir dir;
     const std::string path = dir.Path("export.txt");

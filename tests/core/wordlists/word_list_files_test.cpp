@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include "test_support.h"
 
 namespace {
 
@@ -113,6 +116,24 @@ TEST(WordListEntries, TheLineLimitHoldsForTheWordWithItsScore) {
     EXPECT_FALSE(pieces[1].canBeWord);
     EXPECT_EQ(pieces[2], (Entry{"KAAS", 80, true}));
     EXPECT_EQ(malformed, 0);
+}
+
+TEST(WordListEntries, AUtf8LineIsReadAsItsLettersOrNotAtAll) {
+    const auto entries = ReadEntries("CAF\xC3\x89;60\nCAF\xC9\n\xE2\x82\xACURO\n");
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0], (Entry{"CAF\xC9", 60, true}));  // CAFÉ in either spelling
+    EXPECT_EQ(entries[1], (Entry{"CAF\xC9", 50, true}));
+    EXPECT_FALSE(entries[2].canBeWord);  // the euro sign is no Latin-1 letter
+}
+
+TEST(WordListSetFiles, AMemberOverTheLimitIsRefusedUnread) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("nl05.doc"), "");
+    std::filesystem::resize_file(dir.Path("nl05.doc"), WORD_LIST_FILE_LIMIT + 1);
+    WordListFile file;
+    EXPECT_EQ(OpenWordListSetFile(dir.Path("nl02.doc"), 5, file),
+              "Het bestand " + dir.Path("nl05.doc") +
+                  " is te groot (meer dan 64 MB) en wordt niet geopend.");
 }
 
 }  // namespace

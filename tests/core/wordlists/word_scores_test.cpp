@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "model/profile.h"
@@ -36,6 +37,28 @@ TEST(OwnScores, MalformedLinesAreSkippedAndReported) {
     EXPECT_EQ(warning->text,
               "3 regels zonder geldige score in " + dir.Path("eigen.txt") + " overgeslagen");
     EXPECT_EQ(*scoring.overrides, (ScoreOverrides{{"KAAS", 60}, {"KRAS", 7}}));
+}
+
+TEST(OwnScores, AFileWithAByteOrderMarkIsReadAsUtf8WithAWarning) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("eigen.txt"),
+                    "\xEF\xBB\xBF"
+                    "caf\xC3\xA9;60\r\n");
+    WordScoring scoring;
+    const auto warning = LoadScoreOverrides(scoring, dir.Path("eigen.txt"));
+    ASSERT_TRUE(warning);
+    EXPECT_EQ(warning->text,
+              dir.Path("eigen.txt") + " begint met een UTF-8-markering en is als UTF-8 gelezen");
+    EXPECT_EQ(*scoring.overrides, (ScoreOverrides{{"CAF\xC9", 60}}));
+}
+
+TEST(OwnScores, AFileThatCannotBeReadIsReported) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path("eigen.txt"));
+    WordScoring scoring;
+    const auto warning = LoadScoreOverrides(scoring, dir.Path("eigen.txt"));
+    ASSERT_TRUE(warning);
+    EXPECT_EQ(warning->text, "Het bestand " + dir.Path("eigen.txt") + " kan niet worden geopend.");
 }
 
 TEST(OwnScores, WithoutAFileNothingIsWrittenOrChanged) {
