@@ -99,7 +99,7 @@ protected:
     // Fills from level 0 with the lists prepared in lists.
     virtual void SearchTree() = 0;
 
-    // On entering a node: status and message loop when two seconds have passed.
+    // On entering a node, when two seconds have passed: status, poll and the time limit.
     void PollAtCadence();
     // A node reached `level`: the deepest level so far and the best partial fill.
     void NoteLevel(int level);
