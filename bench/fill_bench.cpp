@@ -28,8 +28,8 @@
 #include "bench_grids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
-#include "search/fast_search.h"
 #include "search/exact_search.h"
+#include "search/fast_search.h"
 #include "search/search_method.h"
 #include "search/search_run.h"
 #include "wordlists/candidates.h"
@@ -42,7 +42,10 @@ void MakePuzzle(const BenchGrid& grid, const std::string& set, Rooster2Doc& doc)
     for (int y = 0; y < doc.puzzle.height; ++y)
         for (int x = 0; x < doc.puzzle.width; ++x) {
             const char c = grid.rows[y][x];
-            doc.puzzle.SetCell(x, y, c == '#' ? CELL_ZWART : c == '.' ? CELL_VRIJ : static_cast<Cell>(c));
+            doc.puzzle.SetCell(x, y,
+                               c == '#'   ? CELL_ZWART
+                               : c == '.' ? CELL_VRIJ
+                                          : static_cast<Cell>(c));
         }
     doc.puzzle.BuildWords();
     doc.puzzle.Renumber();
@@ -58,7 +61,8 @@ std::string QxwDeck(const Rooster2Doc& doc) {
     for (const WordInfo& word : doc.puzzle.words) {
         for (int k = 0; k < word.length; ++k) {
             char cell[16];
-            std::snprintf(cell, sizeof cell, "%s%02d%02d", k ? " " : "", word.CellY(k), word.CellX(k));
+            std::snprintf(cell, sizeof cell, "%s%02d%02d", k ? " " : "", word.CellY(k),
+                          word.CellX(k));
             deck += cell;
         }
         deck += "\n";
@@ -86,7 +90,8 @@ std::string CheckWords(const Rooster2Doc& doc, const std::vector<std::string>& w
 std::vector<std::string> WordsOfGrid(Rooster2Doc& doc, const std::string& grid) {
     doc.puzzle.StringToGrid(grid);
     std::vector<std::string> words;
-    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) words.push_back(doc.puzzle.GetWordValue(i));
+    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
+        words.push_back(doc.puzzle.GetWordValue(i));
     return words;
 }
 
@@ -102,9 +107,11 @@ int Report(double seconds, bool found, const std::string& problem, double memory
 // Peak bytes of the lists, indexes and working sets per byte of the packed lists.
 double MemoryRatio(const SearchRun& search) {
     if (const auto* fast = dynamic_cast<const FastSearch*>(&search))
-        return static_cast<double>(fast->PeakMemoryBytes()) / static_cast<double>(fast->PackedListBytes());
+        return static_cast<double>(fast->PeakMemoryBytes()) /
+               static_cast<double>(fast->PackedListBytes());
     if (const auto* exact = dynamic_cast<const ExactSearch*>(&search))
-        return static_cast<double>(exact->PeakMemoryBytes()) / static_cast<double>(exact->PackedListBytes());
+        return static_cast<double>(exact->PeakMemoryBytes()) /
+               static_cast<double>(exact->PackedListBytes());
     return 0;
 }
 
@@ -127,7 +134,8 @@ int Run(const std::vector<std::string>& args) {
         if (elapsed() > limit) search->Interrupt();
     };
     if (!search->Run()) {
-        for (const UserMessage& message : search->Messages()) std::fprintf(stderr, "%s\n", message.text.c_str());
+        for (const UserMessage& message : search->Messages())
+            std::fprintf(stderr, "%s\n", message.text.c_str());
         return 1;
     }
     const double seconds = elapsed();
@@ -194,9 +202,10 @@ int main(int argc, char** argv) {
             return 1;
         }
         // A Qxw deck names cells but cannot fix their letters.
-        const bool hasLetters = std::any_of(grid->rows.begin(), grid->rows.end(), [](const std::string& row) {
-            return row.find_first_not_of(".#") != std::string::npos;
-        });
+        const bool hasLetters =
+            std::any_of(grid->rows.begin(), grid->rows.end(), [](const std::string& row) {
+                return row.find_first_not_of(".#") != std::string::npos;
+            });
         if (!hasLetters) std::ofstream(rest[2]) << QxwDeck(doc);
         return 0;
     }

@@ -22,9 +22,9 @@
 #include "model/rtr_file.h"
 #include "model/version_text.h"
 #include "search/search_environment.h"
+#include "search/search_lists.h"
 #include "util/file_io.h"
 #include "wordlists/candidates.h"
-#include "search/search_lists.h"
 #include "wordlists/word_list_convert.h"
 
 namespace {
@@ -59,12 +59,14 @@ Rooster2Doc LargePuzzle() {
     doc.puzzle.Resize(100, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
-            doc.puzzle.SetCell(x, y, (y % 3 == 1 && x % 5 == 2) ? CELL_ZWART
-                                                         : static_cast<Cell>('A' + (x * 7 + y) % 26));
+            doc.puzzle.SetCell(x, y,
+                               (y % 3 == 1 && x % 5 == 2)
+                                   ? CELL_ZWART
+                                   : static_cast<Cell>('A' + (x * 7 + y) % 26));
     doc.puzzle.BuildWords();
     for (WordInfo& word : doc.puzzle.words)
-        word.clue = "Een lange omschrijving " + std::string(400, 'x') + " " +
-                    std::to_string(word.number);
+        word.clue =
+            "Een lange omschrijving " + std::string(400, 'x') + " " + std::to_string(word.number);
     doc.puzzle.comment = std::string(9000, 'c');
     doc.puzzle.html.title = "Groot rooster";
     doc.phase = Phase::Vullen;
@@ -81,9 +83,8 @@ bool RunGrid(const std::filesystem::path& folder) {
         ok &= Check(SaveRtrFile(doc, path, message), "opslaan");
     });
     Rooster2Doc opened;
-    Step("openen (.rtr)", [&] {
-        ok &= Check(OpenRtrFile(opened, path).status == RtrStatus::Loaded, "openen");
-    });
+    Step("openen (.rtr)",
+         [&] { ok &= Check(OpenRtrFile(opened, path).status == RtrStatus::Loaded, "openen"); });
     ok &= Check(WriteRtr(opened) == WriteRtr(doc), "zelfde bytes na openen");
     Step("tekst", [&] {
         ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot.txt").string(),
@@ -168,7 +169,8 @@ bool RunFolder(const std::filesystem::path& folder) {
             const std::filesystem::path sub = puzzles / ("map" + std::to_string(i % 10));
             std::filesystem::create_directories(sub);
             UserMessage message;
-            ok &= SaveRtrFile(doc, (sub / ("puzzel" + std::to_string(i) + ".rtr")).string(), message);
+            ok &=
+                SaveRtrFile(doc, (sub / ("puzzel" + std::to_string(i) + ".rtr")).string(), message);
         }
     });
     std::string listing;

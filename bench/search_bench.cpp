@@ -104,7 +104,8 @@ bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long bud
     std::map<int, int> lengths;
     for (const WordInfo& word : doc.puzzle.words) ++lengths[word.length];
     int blacks = 0;
-    for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell) blacks += doc.puzzle.cells[cell] == CELL_ZWART;
+    for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
+        blacks += doc.puzzle.cells[cell] == CELL_ZWART;
     std::printf("\n== %s: %d zwarte vakjes, %zu woorden (lengte:aantal", grid.name, blacks,
                 doc.puzzle.words.size());
     for (const auto& [length, count] : lengths) std::printf(" %d:%d", length, count);
@@ -162,12 +163,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (arg == "--words" && hasValue) words = argv[++i];
-        else if (arg == "--dict" && hasValue) dictionary = argv[++i];
-        else if (arg == "--nodes" && hasValue) budget = std::atoll(argv[++i]);
-        else if (arg == "--engine-nodes" && hasValue) longBudget = std::atoll(argv[++i]);
-        else if (arg == "--random") randomOrder = true;
-        else if (arg == "--grid" && hasValue) onlyGrid = std::atoi(argv[++i]);
+        if (arg == "--words" && hasValue)
+            words = argv[++i];
+        else if (arg == "--dict" && hasValue)
+            dictionary = argv[++i];
+        else if (arg == "--nodes" && hasValue)
+            budget = std::atoll(argv[++i]);
+        else if (arg == "--engine-nodes" && hasValue)
+            longBudget = std::atoll(argv[++i]);
+        else if (arg == "--random")
+            randomOrder = true;
+        else if (arg == "--grid" && hasValue)
+            onlyGrid = std::atoi(argv[++i]);
         else {
             std::fprintf(stderr,
                          "gebruik: search_bench [--words SET] [--dict WOORDENBOEK] [--nodes N] "
@@ -175,7 +182,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const std::filesystem::path folder = std::filesystem::path(argv[0]).parent_path() / "bench-words";
+    const std::filesystem::path folder =
+        std::filesystem::path(argv[0]).parent_path() / "bench-words";
     words = FindOrMakeWords(words, dictionary, folder.string());
     if (words.empty()) {
         std::fprintf(stderr, "Bestand %s ontbreekt.\n", dictionary.c_str());

@@ -5,15 +5,15 @@
 #include <random>
 
 #include "cli_main.h"
-#include "formats/html_import.h"
-#include "formats/ipuz_export.h"
-#include "formats/ipuz_import.h"
-#include "formats/puz_import.h"
-#include "formats/ros_import.h"
 #include "formats/clue_files.h"
 #include "formats/compare.h"
 #include "formats/folder_clues.h"
+#include "formats/html_import.h"
+#include "formats/ipuz_export.h"
+#include "formats/ipuz_import.h"
 #include "formats/letter_values.h"
+#include "formats/puz_import.h"
+#include "formats/ros_import.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "search/exact_search.h"
@@ -104,11 +104,13 @@ void FuzzClueText(std::string_view input) {
     const std::string grid = doc.puzzle.GridToString();
     const std::size_t words = doc.puzzle.words.size();
     ClueSection section = ClueSection::Across;
-    const int changed = ReadClueFile(doc.puzzle, section, input) + ProcessClueText(doc.puzzle, section, input);
+    const int changed =
+        ReadClueFile(doc.puzzle, section, input) + ProcessClueText(doc.puzzle, section, input);
     // Clues never touch the grid or the words' places, and each line changes at most one word.
     Require(doc.puzzle.GridToString() == grid && doc.puzzle.words.size() == words);
     Require(changed >= 0 && changed <= static_cast<int>(2 * input.size()));
-    for (const WordInfo& word : doc.puzzle.words) Require(word.partCount >= 0 && word.partCount <= 19);
+    for (const WordInfo& word : doc.puzzle.words)
+        Require(word.partCount >= 0 && word.partCount <= 19);
 }
 
 void FuzzPuzzleDescription(std::string_view input) {
@@ -145,7 +147,7 @@ class FuzzWordListFolder {
 public:
     FuzzWordListFolder()
         : folder(std::filesystem::temp_directory_path() /
-                   ("rooster2-fuzz-" + std::to_string(std::random_device{}()))) {
+                 ("rooster2-fuzz-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(folder);
     }
     ~FuzzWordListFolder() {
@@ -173,8 +175,8 @@ void FuzzWordList(std::string_view input) {
     if (input.empty()) return;
     const int length = 2 + static_cast<unsigned char>(input[0]) % 8;
     const std::string set = FuzzWordListBase() + "02.doc";
-    Require(static_cast<bool>(
-        WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1))));
+    Require(
+        static_cast<bool>(WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1))));
 
     Rooster2Doc doc;
     doc.puzzle.Resize(length, 2);

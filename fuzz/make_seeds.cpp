@@ -4,9 +4,9 @@
 #include <iostream>
 #include <string>
 
+#include "formats/clue_files.h"
 #include "formats/html_export.h"
 #include "formats/ipuz_export.h"
-#include "formats/clue_files.h"
 #include "formats/letter_values.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
@@ -127,22 +127,32 @@ void WriteLetterValueSeeds(const std::filesystem::path& folder) {
 // A length byte, then list lines as the converter writes them (CR LF), and some
 // that only a hand-made list has.
 void WriteWordListSeeds(const std::filesystem::path& folder) {
-    WriteSeed(folder, "four.doc", "\x02" "KAAS\r\nBOOT\r\nIJSE\r\nYSEL\r\n");
-    WriteSeed(folder, "three.doc", "\x01" "ABC\nDEF  \nGHIJ\nab\n\nXYZ");
+    WriteSeed(folder, "four.doc",
+              "\x02"
+              "KAAS\r\nBOOT\r\nIJSE\r\nYSEL\r\n");
+    WriteSeed(folder, "three.doc",
+              "\x01"
+              "ABC\nDEF  \nGHIJ\nab\n\nXYZ");
     WriteSeed(folder, "long.doc", std::string("\x05") + std::string(150, 'A') + "\nAAAAAAA\n");
 }
 
 // Command lines, arguments separated by zero bytes, on files in the current folder.
 void WriteCommandLineSeeds(const std::filesystem::path& folder) {
     using namespace std::string_literals;
-    WriteSeed(folder, "new.txt", "new\0a.rtr\0--size\0" "5x4"s);
+    WriteSeed(folder, "new.txt",
+              "new\0a.rtr\0--size\0"
+              "5x4"s);
     WriteSeed(folder, "info.txt", "info\0a.rtr\0--small-letters"s);
     WriteSeed(folder, "export.txt", "export\0html-filled\0a.rtr\0a.html"s);
     WriteSeed(folder, "import.txt", "import\0html\0a.html\0b.rtr"s);
     WriteSeed(folder, "ipuz.txt", "export\0ipuz\0a.rtr\0a.ipuz"s);
-    WriteSeed(folder, "fill.txt", "fill\0a.rtr\0--words\0lijst02.doc\0--max\0" "2"s);
+    WriteSeed(folder, "fill.txt",
+              "fill\0a.rtr\0--words\0lijst02.doc\0--max\0"
+              "2"s);
     WriteSeed(folder, "stats.txt", "stats\0a.rtr\0--lengths\0--clues\0--sum"s);
-    WriteSeed(folder, "candidates.txt", "candidates\0lijst02.doc\0K..S\0--max\0" "3"s);
+    WriteSeed(folder, "candidates.txt",
+              "candidates\0lijst02.doc\0K..S\0--max\0"
+              "3"s);
 }
 
 int main(int argc, char** argv) {

@@ -46,8 +46,11 @@ void SetGrid(Rooster2Doc& doc, const std::vector<std::string>& rows) {
     for (const std::string& row : rows) {
         for (int x = 0; x < width; ++x) {
             const char c = row[x];
-            doc.puzzle.SetCell(x, y, c == '#' ? CELL_ZWART : c == '-' ? CELL_NIET : c == '.' ? CELL_VRIJ
-                                                                                   : static_cast<Cell>(c));
+            doc.puzzle.SetCell(x, y,
+                               c == '#'   ? CELL_ZWART
+                               : c == '-' ? CELL_NIET
+                               : c == '.' ? CELL_VRIJ
+                                          : static_cast<Cell>(c));
         }
         ++y;
     }
@@ -67,7 +70,8 @@ std::string TestDataDir() {
 std::string ExpectedBytes(const std::string& name, const std::string& actual) {
     const std::string path = std::string(ROOSTER2_EXPECTED_DIR) + "/" + name;
     const char* regenerate = std::getenv("ROOSTER2_REGENERATE_EXPECTED");
-    if (regenerate != nullptr && std::string(regenerate) == "1" && !WriteFileAtomically(path, actual))
+    if (regenerate != nullptr && std::string(regenerate) == "1" &&
+        !WriteFileAtomically(path, actual))
         std::abort();
     return ReadFileOrEmpty(path);
 }

@@ -1,10 +1,10 @@
 // Running the built rooster2-cli through the shell; threads with a chosen stack.
+#include "test_support_posix.h"
+
 #include <pthread.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
-
-#include "test_support_posix.h"
 
 namespace {
 

@@ -38,8 +38,9 @@ DWORD WINAPI RunJob(LPVOID job) {
 }  // namespace
 
 bool RunOnThreadWithStack(std::size_t stackBytes, const std::function<void()>& job) {
-    const HANDLE thread = CreateThread(nullptr, stackBytes, RunJob, const_cast<std::function<void()>*>(&job),
-                                       STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+    const HANDLE thread =
+        CreateThread(nullptr, stackBytes, RunJob, const_cast<std::function<void()>*>(&job),
+                     STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread == nullptr) return false;
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);

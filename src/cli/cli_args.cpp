@@ -42,13 +42,12 @@ std::optional<std::string> CliArgs::Value(const std::string& option) const {
     return values.front();
 }
 
-bool CliArgs::IntValue(const std::string& option, long long min, long long max,
-                       long long& value) {
+bool CliArgs::IntValue(const std::string& option, long long min, long long max, long long& value) {
     const auto text = Value(option);
     if (!text) return true;
     if (ParseInteger(*text, min, max, value)) return true;
-    m_error = "optie " + option + " verwacht een getal van " + std::to_string(min) + " tot en met " +
-              std::to_string(max);
+    m_error = "optie " + option + " verwacht een getal van " + std::to_string(min) +
+              " tot en met " + std::to_string(max);
     return false;
 }
 

@@ -24,9 +24,10 @@ bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring) {
 }
 
 CliHelpItem MinScoreHelp() {
-    return {"--min-score N", "laat woorden met een score onder N weg (0 tot en met 100, 0 = "
-                             "geen grens); een regel woord;score in een lijst geeft de score, "
-                             "zonder score telt een woord als 50"};
+    return {"--min-score N",
+            "laat woorden met een score onder N weg (0 tot en met 100, 0 = "
+            "geen grens); een regel woord;score in een lijst geeft de score, "
+            "zonder score telt een woord als 50"};
 }
 
 CliHelpItem NoOverridesHelp() {

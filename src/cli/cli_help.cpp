@@ -16,7 +16,8 @@ const char* const INTRO =
     "bureaubladprogramma rooster2.";
 
 const char* const USAGE = "gebruik: rooster2-cli OPDRACHT ...\n";
-const char* const HELP_HINT = "\"rooster2-cli OPDRACHT --help\" legt een opdracht en haar opties uit.";
+const char* const HELP_HINT =
+    "\"rooster2-cli OPDRACHT --help\" legt een opdracht en haar opties uit.";
 
 const char* const CLOSING_PARAGRAPHS[] = {
     "Een woordenlijstset is een tekstbestand per woordlengte, bijvoorbeeld nl02.doc tot en met "

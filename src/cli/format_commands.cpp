@@ -15,8 +15,8 @@
 #include "formats/ros_import.h"
 #include "formats/text_export.h"
 #include "formats/web_export.h"
-#include "model/version_text.h"
 #include "model/rooster2_doc.h"
+#include "model/version_text.h"
 #include "program_folder.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
@@ -76,8 +76,7 @@ int ExportHtmlFilled(const Rooster2Doc& doc, const std::string& outPath,
 }
 
 // A format that cannot hold every puzzle says why, and nothing is written.
-template <std::optional<UserMessage> (*Refusal)(const Puzzle&),
-          std::string (*Write)(const Puzzle&)>
+template <std::optional<UserMessage> (*Refusal)(const Puzzle&), std::string (*Write)(const Puzzle&)>
 int ExportUnlessRefused(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
     if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle)) return Fail(*refusal);
     return WriteExportFile(outPath, Write(doc.puzzle));
@@ -90,8 +89,9 @@ struct ImportKind {
 };
 
 const ImportKind IMPORT_KINDS[] = {
-    {"puz", ImportPuzFile, "een bestand van Across Lite (.puz): de vorm, de omschrijvingen, "
-                           "de titel en de notities"},
+    {"puz", ImportPuzFile,
+     "een bestand van Across Lite (.puz): de vorm, de omschrijvingen, "
+     "de titel en de notities"},
     {"ipuz", ImportIpuzFile, "een ipuz-bestand: rooster, letters en omschrijvingen"},
     {"ros", ImportRosFile, "een bestand van versie 1 (.ros)"},
     {"html", ImportHtmlFile, "een pagina van de html-export: alleen de vorm van het rooster"},

@@ -13,7 +13,8 @@ int RunNew(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> NewHelp() {
-    return {{"--size BxH", "een rooster van B vakjes breed en H vakjes hoog, elk 1 tot en met 100"}};
+    return {
+        {"--size BxH", "een rooster van B vakjes breed en H vakjes hoog, elk 1 tot en met 100"}};
 }
 
 std::vector<CliHelpItem> InfoHelp() { return {SmallLettersHelp()}; }

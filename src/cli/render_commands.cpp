@@ -41,8 +41,8 @@ int WriteFailed(const std::string& outPath) {
 // with scroll bars, or in a window large enough for the whole grid).
 int ExportPng(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     EnsureGuiApplication();
-    if (!WritePng(outPath,
-                  RenderGridImage(doc.puzzle, doc.puzzle.appearance.cellSize, options.smallLetters)))
+    if (!WritePng(outPath, RenderGridImage(doc.puzzle, doc.puzzle.appearance.cellSize,
+                                           options.smallLetters)))
         return WriteFailed(outPath);
     return EXIT_OK;
 }

@@ -30,16 +30,18 @@ std::vector<CliHelpItem> StatsHelp() {
 }
 
 std::vector<CliHelpItem> CompareHelp() {
-    return {{"--all", "vergelijkt met elk .rtr-bestand in de map van OTHER.rtr, op "
-                      "naamvolgorde"}};
+    return {{"--all",
+             "vergelijkt met elk .rtr-bestand in de map van OTHER.rtr, op "
+             "naamvolgorde"}};
 }
 
 std::vector<CliHelpItem> CheckHelp() {
-    return {{"", "Een bevinding per regel: het aantal woorden, de gemiddelde lengte en het "
-                 "aandeel zwarte vakken; vakken in geen woord en ongekruiste vakken; losse "
-                 "gebieden; dubbele woorden en woorden die op elkaar lijken (het een bevat het "
-                 "ander, of dezelfde stam); woorden die niet in hun lijst staan of onder de "
-                 "minimale score blijven. De uitgang is 0, ook met bevindingen."},
+    return {{"",
+             "Een bevinding per regel: het aantal woorden, de gemiddelde lengte en het "
+             "aandeel zwarte vakken; vakken in geen woord en ongekruiste vakken; losse "
+             "gebieden; dubbele woorden en woorden die op elkaar lijken (het een bevat het "
+             "ander, of dezelfde stam); woorden die niet in hun lijst staan of onder de "
+             "minimale score blijven. De uitgang is 0, ook met bevindingen."},
             {"--words SET", "zoekt op in deze set in plaats van het woordenbestand van de puzzel"},
             MinScoreHelp(),
             NoOverridesHelp()};
@@ -82,8 +84,7 @@ int RefusePartNumbers() {
     return Fail("Omschrijvingen schrijven kan niet met \"Ook nummer bij deelwoord\" aan");
 }
 
-int ExportPrintableClues(const Rooster2Doc& doc, const std::string& outPath,
-                         const ExportOptions&) {
+int ExportPrintableClues(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
     if (!CanExportClues(doc.puzzle)) return RefusePartNumbers();
     return WriteExportFile(outPath, ExportClues(doc.puzzle));
 }
@@ -164,8 +165,7 @@ int RunCheck(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
     std::string lines;
-    for (const GridFinding& finding : CheckGrid(doc.puzzle, scoring))
-        lines += finding.text + "\n";
+    for (const GridFinding& finding : CheckGrid(doc.puzzle, scoring)) lines += finding.text + "\n";
     WriteStdout(lines);
     return EXIT_OK;
 }

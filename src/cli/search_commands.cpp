@@ -4,18 +4,18 @@
 
 #include "cli_args.h"
 #include "cli_common.h"
-#include "interrupt_signal.h"
-#include "model/rooster2_doc.h"
 #include "editing/phase_switch.h"
 #include "editing/solution_browser.h"
 #include "editing/undo_history.h"
 #include "formats/solutions_file.h"
+#include "interrupt_signal.h"
+#include "model/rooster2_doc.h"
+#include "program_folder.h"
 #include "search/fill_improver.h"
 #include "search/search_method.h"
 #include "search/search_options.h"
 #include "search/search_service.h"
 #include "search/solution_frequencies.h"
-#include "program_folder.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
 #include "util/str_format.h"
@@ -31,41 +31,50 @@ int RunFill(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> FillHelp() {
     return {
-        {"", "Een optie die ontbreekt, neemt de zoekoptie van de puzzel zelf. De voortgang "
-             "komt ongeveer elke twee seconden op standaardfout. Ctrl+C stopt het zoeken en "
-             "houdt wat gevonden is. Na de uitkomst volgen de score van de eerste oplossing en "
-             "haar vijf laagst scorende woorden (\"Laagste woorden: H3 KST (10), ...\")."},
-        {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel; "
-                        "noemt de puzzel er geen, dan in de Nederlandse set van het programma"},
+        {"",
+         "Een optie die ontbreekt, neemt de zoekoptie van de puzzel zelf. De voortgang "
+         "komt ongeveer elke twee seconden op standaardfout. Ctrl+C stopt het zoeken en "
+         "houdt wat gevonden is. Na de uitkomst volgen de score van de eerste oplossing en "
+         "haar vijf laagst scorende woorden (\"Laagste woorden: H3 KST (10), ...\")."},
+        {"--words SET",
+         "zoekt in deze set in plaats van het woordenbestand van de puzzel; "
+         "noemt de puzzel er geen, dan in de Nederlandse set van het programma"},
         {"--max N", "hoogstens N oplossingen (0 = alle, tot 1000000)"},
         {"--all-different 0|1", "1: woorden met gelijke lengte alle verschillend"},
         {"--ij-two-letters 0|1", "1: de IJ mag ook als twee letters worden gebruikt"},
         {"--exclude LETTERS", "letters die niet mogen voorkomen"},
         {"--max-frequency N", "hoogstens N keer dezelfde letter (0 tot en met 9, 0 = geen grens)"},
-        {"--max-distinct N", "hoogstens N verschillende letters (0 tot en met 100, 0 = geen grens)"},
+        {"--max-distinct N",
+         "hoogstens N verschillende letters (0 tot en met 100, 0 = geen grens)"},
         {"--random 0|1", "1: woorden vullen in willekeurige volgorde"},
-        {"--seed N", "begin van de willekeurige volgorde (0 tot en met 4294967295), zodat een "
-                     "zoektocht te herhalen is"},
-        {"--method exact|fast", "fast (standaard): zoekt snel een vulling door per vakje de nog "
-                                "mogelijke letters bij te houden en opnieuw te beginnen na een "
-                                "groeiend aantal mislukkingen; exact: de klassieke volgorde, "
-                                "steeds het woord met de minste passende kandidaten "
-                                "(--method exact --min-score 0 zoekt als vroeger)"},
+        {"--seed N",
+         "begin van de willekeurige volgorde (0 tot en met 4294967295), zodat een "
+         "zoektocht te herhalen is"},
+        {"--method exact|fast",
+         "fast (standaard): zoekt snel een vulling door per vakje de nog "
+         "mogelijke letters bij te houden en opnieuw te beginnen na een "
+         "groeiend aantal mislukkingen; exact: de klassieke volgorde, "
+         "steeds het woord met de minste passende kandidaten "
+         "(--method exact --min-score 0 zoekt als vroeger)"},
         {MinScoreHelp().term, MinScoreHelp().text + " (standaard 50)"},
-        {"--improve SECONDS", "verbetert de eerste oplossing hoogstens SECONDS seconden: vult "
-                              "het gebied rond het laagst scorende woord steeds opnieuw, eerst "
-                              "voor een hogere laagste score, dan voor een hoger gemiddelde; "
-                              "houdt de letters die de puzzel al had. De verbeterde vulling is "
-                              "oplossing 1 voor --solutions en --take"},
+        {"--improve SECONDS",
+         "verbetert de eerste oplossing hoogstens SECONDS seconden: vult "
+         "het gebied rond het laagst scorende woord steeds opnieuw, eerst "
+         "voor een hogere laagste score, dan voor een hoger gemiddelde; "
+         "houdt de letters die de puzzel al had. De verbeterde vulling is "
+         "oplossing 1 voor --solutions en --take"},
         NoOverridesHelp(),
         {"--solutions OUT.txt", "schrijft de gevonden oplossingen naar OUT.txt"},
-        {"--time-limit S", "stopt het zoeken na ongeveer S seconden (0 = geen grens, tot "
-                           "1000000), zoals Ctrl+C, en houdt wat gevonden is"},
-        {"--frequencies", "schrijft per open vakje het aantal verschillende letters in de "
-                          "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
-                          "en het vakje dat het minst verschilt"},
-        {"--take K OUT.rtr", "neemt oplossing K over zoals \"Klaar\" doet en slaat de puzzel op "
-                             "als OUT.rtr"},
+        {"--time-limit S",
+         "stopt het zoeken na ongeveer S seconden (0 = geen grens, tot "
+         "1000000), zoals Ctrl+C, en houdt wat gevonden is"},
+        {"--frequencies",
+         "schrijft per open vakje het aantal verschillende letters in de "
+         "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
+         "en het vakje dat het minst verschilt"},
+        {"--take K OUT.rtr",
+         "neemt oplossing K over zoals \"Klaar\" doet en slaat de puzzel op "
+         "als OUT.rtr"},
     };
 }
 
@@ -123,10 +132,13 @@ void ImproveFirstSolution(const Rooster2Doc& doc, SearchResults& results, double
     FillImprover improver(doc, interrupt);
     improver.seed = seed;
     improver.callbacks = TerminalCallbacks();
-    WorkerThread([&] {
-        results.solutions.front() =
-            improver.Improve(results.solutions.front(), OpenCells(results.startGrid), seconds);
-    }, SEARCH_STACK_BYTES).Join();
+    WorkerThread(
+        [&] {
+            results.solutions.front() =
+                improver.Improve(results.solutions.front(), OpenCells(results.startGrid), seconds);
+        },
+        SEARCH_STACK_BYTES)
+        .Join();
     WriteStdout(improver.ResultText() + "\n");
     WriteScoreLines(improver.ScoreText(), improver.LowestText());
 }
@@ -144,7 +156,8 @@ void WriteFrequencies(const Puzzle& puzzle, const SearchResults& results) {
 // choice of that option is what the saved file keeps.
 bool TakeSolution(Rooster2Doc& doc, SearchResults& results, int number, const std::string& path) {
     if (number < 1 || number > results.solutionCount) {
-        Fail(StrFormat("Oplossing %d bestaat niet (%d oplossingen).", number, results.solutionCount));
+        Fail(StrFormat("Oplossing %d bestaat niet (%d oplossingen).", number,
+                       results.solutionCount));
         return false;
     }
     SolutionBrowser browser(doc, results);
@@ -159,12 +172,22 @@ bool TakeSolution(Rooster2Doc& doc, SearchResults& results, int number, const st
 }
 
 int RunFill(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--words", 1}, {"--max", 1}, {"--all-different", 1},
-                          {"--ij-two-letters", 1}, {"--exclude", 1}, {"--max-frequency", 1},
-                          {"--max-distinct", 1}, {"--random", 1}, {"--seed", 1},
-                          {"--method", 1}, {"--min-score", 1}, {"--no-overrides", 0},
-                          {"--improve", 1}, {"--time-limit", 1},
-                          {"--solutions", 1}, {"--frequencies", 0},
+    CliArgs parsed(args, {{"--words", 1},
+                          {"--max", 1},
+                          {"--all-different", 1},
+                          {"--ij-two-letters", 1},
+                          {"--exclude", 1},
+                          {"--max-frequency", 1},
+                          {"--max-distinct", 1},
+                          {"--random", 1},
+                          {"--seed", 1},
+                          {"--method", 1},
+                          {"--min-score", 1},
+                          {"--no-overrides", 0},
+                          {"--improve", 1},
+                          {"--time-limit", 1},
+                          {"--solutions", 1},
+                          {"--frequencies", 0},
                           {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
@@ -207,8 +230,8 @@ int RunFill(const std::vector<std::string>& args) {
     if (parsed.Has("--improve") && outcome.results.solutionCount > 0)
         // The solution limit stops the fill through the same flag: armed again, Ctrl+C
         // stops the improving.
-        ImproveFirstSolution(doc, outcome.results, static_cast<double>(improveSeconds), request.seed,
-                             InstallInterruptSignal());
+        ImproveFirstSolution(doc, outcome.results, static_cast<double>(improveSeconds),
+                             request.seed, InstallInterruptSignal());
     else
         WriteScoreLines(outcome.scoreText, outcome.lowestText);
     if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, outcome.results);
@@ -217,7 +240,8 @@ int RunFill(const std::vector<std::string>& args) {
             !written)
             return Fail(WriteFailureText(*path, written.status));
     }
-    if (!takeValues.empty() && !TakeSolution(doc, outcome.results, static_cast<int>(take), takeValues[1]))
+    if (!takeValues.empty() &&
+        !TakeSolution(doc, outcome.results, static_cast<int>(take), takeValues[1]))
         return EXIT_FAILED;
     return EXIT_OK;
 }

@@ -22,10 +22,11 @@ int RunAnagrams(const std::vector<std::string>& args);
 int RunSpell(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> WordListHelp() {
-    return {{"", "Letters worden hoofdletters zonder accenten (cafe wordt CAFE), een I direct "
-                 "gevolgd door een J wordt Y, koppeltekens en apostroffen vallen weg. Regels met "
-                 "spaties, punten, cijfers of andere tekens vallen weg, net als woorden van een "
-                 "letter en herhaalde woorden; de volgorde van het woordenboek blijft."},
+    return {{"",
+             "Letters worden hoofdletters zonder accenten (cafe wordt CAFE), een I direct "
+             "gevolgd door een J wordt Y, koppeltekens en apostroffen vallen weg. Regels met "
+             "spaties, punten, cijfers of andere tekens vallen weg, net als woorden van een "
+             "letter en herhaalde woorden; de volgorde van het woordenboek blijft."},
             {"--ij-to-y 0|1", "1 (standaard): IJ wordt de letter Y; 0: IJ blijft twee letters"},
             {"--default-scores",
              "geeft elk woord een score (0 tot en met 100) volgens de vaste regel: 50 of meer "
@@ -53,14 +54,18 @@ std::vector<CliHelpItem> CandidatesHelp() {
 }
 
 std::vector<CliHelpItem> AnagramsHelp() {
-    return {{"--pattern P", "het patroon dat de woorden moeten passen (een punt voor een "
-                            "onbekende letter); standaard evenveel punten als letters"},
-            MaxCandidatesHelp(), MinScoreHelp(), NoOverridesHelp()};
+    return {{"--pattern P",
+             "het patroon dat de woorden moeten passen (een punt voor een "
+             "onbekende letter); standaard evenveel punten als letters"},
+            MaxCandidatesHelp(),
+            MinScoreHelp(),
+            NoOverridesHelp()};
 }
 
 std::vector<CliHelpItem> SpellHelp() {
-    return {{"--words SET", "controleert met deze set in plaats van het woordenbestand van de "
-                            "puzzel"}};
+    return {{"--words SET",
+             "controleert met deze set in plaats van het woordenbestand van de "
+             "puzzel"}};
 }
 
 const CliCommand WORDLIST_COMMAND = {
@@ -79,8 +84,7 @@ const CliCommand CANDIDATES_COMMAND = {
     "standaardfout.",
     CandidatesHelp};
 const CliCommand ANAGRAMS_COMMAND = {
-    "anagrams", "SET LETTERS [--pattern P] [--max N] [--min-score N] [--no-overrides]",
-    RunAnagrams,
+    "anagrams", "SET LETTERS [--pattern P] [--max N] [--min-score N] [--no-overrides]", RunAnagrams,
     "Schrijft de woorden van de set die alle LETTERS bevatten (een herhaalde letter zo vaak als "
     "gegeven) en in het patroon passen; zonder --pattern zijn dat de anagrammen.",
     AnagramsHelp};
@@ -175,7 +179,8 @@ int RunAnagrams(const std::vector<std::string>& args) {
     const std::string& set = parsed.Positional()[0];
     const std::string& letters = parsed.Positional()[1];
     if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
-    const std::string pattern = parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
+    const std::string pattern =
+        parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
     Rooster2Doc doc = DocumentForSet(set);
     if (!ReadScoringOptions(parsed, doc.scoring))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
@@ -194,7 +199,8 @@ int RunSpell(const std::vector<std::string>& args) {
     if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
     if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
     const std::optional<std::string> report = SpellingCheckReport(doc.puzzle);
-    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
+    if (!report)
+        return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
     // As in the desktop program, a word whose list is missing counts as not in the
     // list; the missing file is named for whoever wonders why.

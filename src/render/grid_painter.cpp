@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-
 #include <algorithm>
 #include <new>
 
@@ -18,7 +17,9 @@ namespace {
 const QColor BLACK(0, 0, 0);
 const QColor PURE_RED(255, 0, 0);
 
-int ClueBand(const Puzzle& puzzle, int margin) { return margin != 0 ? puzzle.appearance.clueTextSize : 0; }
+int ClueBand(const Puzzle& puzzle, int margin) {
+    return margin != 0 ? puzzle.appearance.clueTextSize : 0;
+}
 
 // A GDI-style rectangle outline: right and bottom are exclusive.
 void FrameRect(QPainter& p, int left, int top, int right, int bottom) {
@@ -69,8 +70,7 @@ void DrawBlackJoins(QPainter& p, const Puzzle& puzzle, int s, int x, int y, int 
     }
 }
 
-void DrawPartStrokes(QPainter& p, const Puzzle& puzzle, int s, int x, int y, int left,
-                     int top) {
+void DrawPartStrokes(QPainter& p, const Puzzle& puzzle, int s, int x, int y, int left, int top) {
     const int flags = GetPartBoundaryFlags(puzzle, x, y);
     if (flags & PART_END_ACROSS) {
         Line(p, left + s - 1, top, left + s - 1, top + s, BLACK);
@@ -88,8 +88,8 @@ void TextOut(QPainter& p, int left, int top, const QString& text) {
     p.drawText(QPoint(left, top + metrics.ascent()), text);
 }
 
-void DrawLetter(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, int left,
-                int top, Cell code) {
+void DrawLetter(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, int left, int top,
+                Cell code) {
     const int s = params.cellPixels;
     p.setFont(LetterFont(puzzle, static_cast<int>(s * params.letterShare)));
     std::string text = code == CELL_IJ ? "IJ" : std::string(1, static_cast<char>(code));
@@ -138,7 +138,8 @@ QFont ClueFont(const Puzzle& puzzle) {
     QFont font = LetterFont(puzzle, puzzle.appearance.clueTextSize);
     const int cellHeight = QFontMetrics(font).height();
     if (cellHeight > puzzle.appearance.clueTextSize)
-        font.setPixelSize(std::max(1, puzzle.appearance.clueTextSize * puzzle.appearance.clueTextSize / cellHeight));
+        font.setPixelSize(std::max(
+            1, puzzle.appearance.clueTextSize * puzzle.appearance.clueTextSize / cellHeight));
     return font;
 }
 
@@ -169,8 +170,8 @@ QColor ToQColor(unsigned colourRef) {
     return QColor(RedOf(colourRef), GreenOf(colourRef), BlueOf(colourRef));
 }
 
-int ComputeCellSize(const Puzzle& puzzle, int margin, int areaWidth, int areaHeight,
-                    bool printing, bool scrollBars) {
+int ComputeCellSize(const Puzzle& puzzle, int margin, int areaWidth, int areaHeight, bool printing,
+                    bool scrollBars) {
     const int m = margin;
     const int fitRows = (areaHeight - 2 * m - puzzle.appearance.clueTextSize) / puzzle.height;
     const int fitCols = (areaWidth - 2 * m) / puzzle.width;
@@ -204,7 +205,8 @@ QColor CellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, in
                                : (x == word.x && y >= word.y && y < word.y + word.length);
     if (!inWord) return ToQColor(puzzle.appearance.colours.vrij);
     const int offset = across ? x - word.x : y - word.y;
-    return ToQColor(offset == params.curPos ? puzzle.appearance.colours.woordPos : puzzle.appearance.colours.woord);
+    return ToQColor(offset == params.curPos ? puzzle.appearance.colours.woordPos
+                                            : puzzle.appearance.colours.woord);
 }
 
 QRect CellRect(const Puzzle& puzzle, const GridPaintParams& params, int x, int y) {

@@ -15,19 +15,19 @@ class QPainter;
 
 struct GridPaintParams {
     Phase phase = Phase::Vormen;  // the document's phase, or Phase::Bitmap for an image
-    int cellPixels = 0;   // S
-    int margin = 0;       // M
+    int cellPixels = 0;           // S
+    int margin = 0;               // M
     bool printing = false;
     bool smallLetters = false;
-    double letterShare = 0.67;  // letter height in cells: two thirds stand on the bottom edge
+    double letterShare = 0.67;     // letter height in cells: two thirds stand on the bottom edge
     bool scrolledToOrigin = true;  // the clue line shows only at scroll position (0, 0)
-    int markX = -1;       // shaping cursor
+    int markX = -1;                // shaping cursor
     int markY = -1;
-    int mouseX = -1;      // cell under the mouse
+    int mouseX = -1;  // cell under the mouse
     int mouseY = -1;
-    int curWord = -1;     // the word and cursor cell drawn in their colours while filling
+    int curWord = -1;  // the word and cursor cell drawn in their colours while filling
     int curPos = 0;
-    QRect client;         // the visible area in grid coordinates (background, clue band)
+    QRect client;  // the visible area in grid coordinates (background, clue band)
 };
 
 QColor ToQColor(unsigned colourRef);

@@ -73,8 +73,7 @@ public:
           m_puzzle(puzzle),
           m_painter(painter),
           m_title(title),
-          m_page(QPointF(0, 0),
-                 device.pageLayout().paintRectPixels(device.logicalDpiY()).size()) {}
+          m_page(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiY()).size()) {}
 
     void PuzzlePage() {
         const double top = Title(m_title);
@@ -289,8 +288,7 @@ QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options) {
     return bytes;
 }
 
-bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path,
-                    const PdfSheetOptions& options) {
+bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path, const PdfSheetOptions& options) {
     const QByteArray bytes = WritePdfSheet(puzzle, options);
     return !bytes.isEmpty() &&
            WriteFileAtomically(

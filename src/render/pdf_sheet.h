@@ -30,5 +30,4 @@ bool PaintSheet(QPagedPaintDevice& device, const Puzzle& puzzle, const PdfSheetO
 QByteArray WritePdfSheet(const Puzzle& puzzle, const PdfSheetOptions& options);
 
 // Writes the sheet through the safe file writer; false when it could not be written.
-bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path,
-                    const PdfSheetOptions& options);
+bool ExportPdfSheet(const Puzzle& puzzle, const std::string& path, const PdfSheetOptions& options);

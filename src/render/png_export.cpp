@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageWriter>
-
 #include <string_view>
 
 #include "util/file_io.h"

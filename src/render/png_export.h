@@ -2,7 +2,6 @@
 // Writing the grid picture as a PNG file.
 
 #include <QImage>
-
 #include <string>
 
 // Encodes the image with Qt's PNG writer and writes it through a temporary file in the

@@ -33,9 +33,8 @@ protected:
 };
 
 TEST_F(FillCommandTest, PrintsTheResultAndWritesTheSolutions) {
-    const CliRun run = RunCli(
-        {"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact", "--min-score", "0",
-         "--solutions", m_dir.Path("s.txt")});
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact",
+                               "--min-score", "0", "--solutions", m_dir.Path("s.txt")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out),
               "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AB)\n"
@@ -46,8 +45,9 @@ TEST_F(FillCommandTest, PrintsTheResultAndWritesTheSolutions) {
 }
 
 TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
-    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact",
-                               "--min-score", "0", "--max", "1", "--take", "1", m_dir.Path("uit.rtr")});
+    const CliRun run =
+        RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact", "--min-score",
+                "0", "--max", "1", "--take", "1", m_dir.Path("uit.rtr")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out).substr(0, 69),
               "Onderbroken na T, 1 oplossing\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
@@ -73,7 +73,8 @@ TEST_F(FillCommandTest, TheFastMethodPrintsTheLettersPerCellOverItsSolutions) {
               "Klaar na T, 2 oplossingen\nScore: gemiddeld 50,0, laagste 50 (AC)\n"
               "Laagste woorden: H1 AC (50), V1 AB (50), V2 CD (50), H3 BD (50)\n  1  2\n  2  1\n"
               "Vak H1/V1: 1 letter in 2 oplossingen\n");
-    EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "snel"}).exitCode, 2);
+    EXPECT_EQ(
+        RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "snel"}).exitCode, 2);
 }
 
 TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
@@ -94,10 +95,11 @@ TEST_F(FillCommandTest, RefusesMissingListsBadNumbersAndUnknownSolutions) {
 }
 
 TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {
-    WriteFileOrFail(Words(), "EF;10\r\nGH;60\r\nEG;60\r\nFH;60\r\nAB;90\r\nCD;90\r\nAC;90\r\nBD;90\r\n");
-    const CliRun run =
-        RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact", "--min-score",
-                "0", "--max", "1", "--improve", "30", "--seed", "1", "--take", "1", m_dir.Path("uit.rtr")});
+    WriteFileOrFail(Words(),
+                    "EF;10\r\nGH;60\r\nEG;60\r\nFH;60\r\nAB;90\r\nCD;90\r\nAC;90\r\nBD;90\r\n");
+    const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact",
+                               "--min-score", "0", "--max", "1", "--improve", "30", "--seed", "1",
+                               "--take", "1", m_dir.Path("uit.rtr")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string out = WithoutTimes(run.out);
     ASSERT_NE(out.find("\nVerbeterd"), std::string::npos) << out << run.err;

@@ -6,9 +6,9 @@
 #include "formats/html_export.h"
 #include "formats/puz_text_export.h"
 #include "formats/text_export.h"
-#include "model/version_text.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "model/version_text.h"
 #include "test_support.h"
 
 namespace {
@@ -42,7 +42,8 @@ TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePage) {
     const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
     ASSERT_EQ(0, run.exitCode) << run.err;
     EXPECT_EQ("", run.err);
-    EXPECT_EQ(WriteHtml(m_doc.puzzle, false, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    EXPECT_EQ(WriteHtml(m_doc.puzzle, false, false, VersionText()),
+              ReadFileOrEmpty(Path("p.html")));
     const std::string image = ReadFileOrEmpty(Path("grijs.gif"));
     EXPECT_EQ("GIF89a", image.substr(0, 6));
 }

@@ -20,8 +20,10 @@ std::vector<std::string> CommandNames(const std::string& overview) {
     std::vector<std::string> names;
     bool inList = false;
     for (const std::string& line : Lines(overview)) {
-        if (line == "Opdrachten:") inList = true;
-        else if (line.empty()) inList = false;
+        if (line == "Opdrachten:")
+            inList = true;
+        else if (line.empty())
+            inList = false;
         else if (inList && line.rfind("  ", 0) == 0 && line[2] != ' ')
             names.push_back(line.substr(2, line.find(' ', 2) - 2));
     }

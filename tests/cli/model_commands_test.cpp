@@ -51,4 +51,3 @@ TEST(CliNewInfoTest, WrongArgumentsGiveUsageAndExitTwo) {
         EXPECT_NE(run.err.find("gebruik"), std::string::npos) << run.err;
     }
 }
-

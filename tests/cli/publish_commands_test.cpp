@@ -115,7 +115,8 @@ TEST_F(PublishCommands, RealPuzFilesBecomeIpuzPdfAndPng) {
         // The letters come along; signs no cell holds ("$", "@") leave open cells, and
         // Across Lite wants a complete fill.
         const int expected = std::string(name) == "gaps.puz" ? 0 : 1;
-        EXPECT_EQ(expected, RunCli({"export", "puz", rtr, Path(std::string(name) + ".puz")}).exitCode);
+        EXPECT_EQ(expected,
+                  RunCli({"export", "puz", rtr, Path(std::string(name) + ".puz")}).exitCode);
         const CliRun back = RunCli({"import", "ipuz", Path(std::string(name) + ".ipuz"), rtr});
         EXPECT_EQ(0, back.exitCode) << name << ": " << back.err;
     }

@@ -25,13 +25,14 @@ protected:
 TEST_F(WordListCli, WordlistWritesTheSetAndASummary) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("lijsten/nl04.doc")), "KAAS\r\nKLAS\r\nKRAS\r\nYZER\r\n");
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("lijsten/nl02.doc")), "YS\r\n");
-    const CliRun again = RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("twee/nl"),
-                                 "--ij-to-y", "0"});
+    const CliRun again =
+        RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("twee/nl"), "--ij-to-y", "0"});
     EXPECT_EQ(again.exitCode, 0);
     EXPECT_EQ(again.out, "9 woorden in " + dir.Path("twee/nl02.doc") + " t/m " +
                              dir.Path("twee/nl19.doc") +
                              " (1 dubbel, 0 overgeslagen, 0 te kort, 0 te lang)\n");
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("twee/nl05.doc")), "IJZER\r\nBROOD\r\nANALE\r\nLAANE\r\nAUTOS\r\n");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("twee/nl05.doc")),
+              "IJZER\r\nBROOD\r\nANALE\r\nLAANE\r\nAUTOS\r\n");
 }
 
 TEST_F(WordListCli, WordlistRefusesBadInput) {
@@ -41,7 +42,8 @@ TEST_F(WordListCli, WordlistRefusesBadInput) {
     WriteFileOrFail(dir.Path("leeg.txt"), "");
     const CliRun empty = RunCli({"wordlist", dir.Path("leeg.txt"), dir.Path("x/nl")});
     EXPECT_EQ(empty.exitCode, 1) << empty.err;
-    EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("x/nl"), "--ij-to-y", "2"}).exitCode, 2);
+    EXPECT_EQ(
+        RunCli({"wordlist", dir.Path("dict.txt"), dir.Path("x/nl"), "--ij-to-y", "2"}).exitCode, 2);
     EXPECT_EQ(RunCli({"wordlist", dir.Path("dict.txt")}).exitCode, 2);
 }
 
@@ -63,8 +65,8 @@ TEST_F(WordListCli, AnagramsWithAndWithoutPattern) {
 TEST_F(WordListCli, MissingSetOrShortNameFailsWithTheMessage) {
     const CliRun missing = RunCli({"candidates", dir.Path("nergens/nl05.doc"), "K.AS"});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_EQ(missing.err, "Fout bij bepaling kandidaten: Bestand " +
-                               dir.Path("nergens/nl04.doc") + " ontbreekt.\n");
+    EXPECT_EQ(missing.err, "Fout bij bepaling kandidaten: Bestand " + dir.Path("nergens/nl04.doc") +
+                               " ontbreekt.\n");
     const CliRun shortName = RunCli({"anagrams", "05.doc", "AB"});
     EXPECT_EQ(shortName.exitCode, 1);
     EXPECT_EQ(shortName.err, "Fout bij bepaling anagrammen: Bestand 05.doc ontbreekt.\n");

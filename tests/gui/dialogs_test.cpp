@@ -16,9 +16,9 @@
 #include "dialogs/grid_check_dlg.h"
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
-#include "gui_test_support.h"
 #include "editing/command_ids.h"
 #include "forms/word_edit.h"
+#include "gui_test_support.h"
 #include "wordlists/word_scores.h"
 
 namespace {
@@ -179,18 +179,19 @@ private slots:
     void clueListStaysInsideASmallMainWindow() {
         TestWindow window;
         window.frame->resize(800, 600);
-        SetGrid(window.doc, {"..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
-                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
-                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
-                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
-                             "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#..."});
+        SetGrid(window.doc,
+                {"..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                 "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                 "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#...",
+                 "..#..#..#..#...", "..#..#..#..#...", "..#..#..#..#..."});
         window.Controller().OnInitialUpdate();
         QVERIFY(window.Run(ID_PHASE_FILL));
         QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
         const QRect list = window.Controller().ClueListWindow()->frameGeometry();
         QVERIFY2(list.bottom() <= window.frame->frameGeometry().bottom(),
-                 qPrintable(QStringLiteral("%1 > %2").arg(list.bottom()).arg(
-                     window.frame->frameGeometry().bottom())));
+                 qPrintable(QStringLiteral("%1 > %2")
+                                .arg(list.bottom())
+                                .arg(window.frame->frameGeometry().bottom())));
     }
 
     // ---- Gegevens over woord -----------------------------------------------------------------
@@ -221,7 +222,8 @@ private slots:
         QVERIFY(window.Run(ID_GRID_CHECK));
         auto* dialog = window.View().findChild<GridCheckDlg*>();
         QVERIFY(dialog != nullptr && dialog->isVisible());
-        QCOMPARE(dialog->list->item(5)->text(), QStringLiteral("Vak H2 (rij 1, kolom 5): ongekruist"));
+        QCOMPARE(dialog->list->item(5)->text(),
+                 QStringLiteral("Vak H2 (rij 1, kolom 5): ongekruist"));
         dialog->list->setCurrentRow(5);
         QCOMPARE(window.doc.curWord, window.doc.puzzle.FindWordAt(3, 0, Direction::Across));
         QCOMPARE(window.doc.curPos, 1);

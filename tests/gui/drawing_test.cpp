@@ -4,17 +4,17 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTest>
 
-#include "gui_test_support.h"
 #include "editing/command_ids.h"
+#include "gui_test_support.h"
 #include "model/rtr_file.h"
-#include "util/file_io.h"
 #include "render/grid_painter.h"
 #include "render/pdf_sheet.h"
 #include "render/png_export.h"
+#include "util/file_io.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ private slots:
         SimulateWriteFailureAfter(-1);
         QVERIFY(!written);
         QCOMPARE(ReadFileOrEmpty(path), std::string("old"));
-        QStringList files = QDir(QString::fromStdString(window.dir.Path(""))).entryList(QDir::Files);
+        QStringList files =
+            QDir(QString::fromStdString(window.dir.Path(""))).entryList(QDir::Files);
         files.removeAll(QStringLiteral("profile.ini"));
         QCOMPARE(files, QStringList{QStringLiteral("keep.png")});
     }
@@ -67,9 +68,9 @@ private slots:
         SetGrid(window.doc, {"##..", "##..", "....", "...."});
         const QImage image = window.View().RenderGridToImage();
         const QColor zwart = ToQColor(window.doc.puzzle.appearance.colours.zwart);
-        QCOMPARE(PixelOf(image, 30, 15), zwart);   // between (0,0) and (1,0)
-        QCOMPARE(PixelOf(image, 15, 30), zwart);   // between (0,0) and (0,1)
-        QCOMPARE(PixelOf(image, 30, 30), zwart);   // the corner of the 2 x 2 block
+        QCOMPARE(PixelOf(image, 30, 15), zwart);            // between (0,0) and (1,0)
+        QCOMPARE(PixelOf(image, 15, 30), zwart);            // between (0,0) and (0,1)
+        QCOMPARE(PixelOf(image, 30, 30), zwart);            // the corner of the 2 x 2 block
         QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));  // black next to free keeps its line
         QCOMPARE(PixelOf(image, 0, 15), QColor(0, 0, 0));   // outer frame
     }
@@ -85,9 +86,12 @@ private slots:
         const QPoint cursor = window.CellCentre(1, 0);
         const QPoint inWord = window.CellCentre(3, 0);
         const QPoint outside = window.CellCentre(1, 2);
-        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()), ToQColor(window.doc.puzzle.appearance.colours.woordPos));
-        QCOMPARE(PixelOf(screen, inWord.x(), inWord.y()), ToQColor(window.doc.puzzle.appearance.colours.woord));
-        QCOMPARE(PixelOf(screen, outside.x(), outside.y()), ToQColor(window.doc.puzzle.appearance.colours.vrij));
+        QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()),
+                 ToQColor(window.doc.puzzle.appearance.colours.woordPos));
+        QCOMPARE(PixelOf(screen, inWord.x(), inWord.y()),
+                 ToQColor(window.doc.puzzle.appearance.colours.woord));
+        QCOMPARE(PixelOf(screen, outside.x(), outside.y()),
+                 ToQColor(window.doc.puzzle.appearance.colours.vrij));
         // The image shows no cursor and no current word.
         const QImage image = window.View().RenderGridToImage();
         QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle.appearance.colours.vrij));
@@ -132,10 +136,11 @@ private slots:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFileName(pdf);  // a PDF printer
         QVERIFY(PaintSheet(printer, doc.puzzle, PdfSheetOptions{true, false, "Titel"}));
-        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
-                                   {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
-                                    QString::fromStdString(dir.Path("blad"))}),
-                 0);
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                              {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
+                               pdf, QString::fromStdString(dir.Path("blad"))}),
+            0);
         for (const char* page : {"blad-1.png", "blad-2.png"}) {
             const QImage image(QString::fromStdString(dir.Path(page)));
             int black = 0;

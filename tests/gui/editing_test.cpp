@@ -2,8 +2,8 @@
 #include <QKeyEvent>
 #include <QTest>
 
-#include "gui_test_support.h"
 #include "editing/command_ids.h"
+#include "gui_test_support.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ private slots:
         QCOMPARE(window.doc.puzzle.appearance.cellSize, size + 1);
         QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
         QCoreApplication::sendEvent(&window.View(), &plus);
-        QCOMPARE(window.doc.puzzle.appearance.cellSize, size + 1);  // the main keyboard's + is no command
+        QCOMPARE(window.doc.puzzle.appearance.cellSize,
+                 size + 1);  // the main keyboard's + is no command
     }
 
     void buttonsAndDragShapeTheGrid() {
@@ -89,7 +90,6 @@ private slots:
         window.Key(Qt::Key_Delete);
         QCOMPARE(window.doc.puzzle.GetCell(1, 1), CELL_VRIJ);
     }
-
 };
 
 QTEST_MAIN(EditingTest)

@@ -32,7 +32,8 @@ QAction* MenuItem(TestWindow& window, const char* menu, const char* item) {
     for (QAction* top : window.frame->menuBar()->actions()) {
         if (top->text() != QString::fromLatin1(menu)) continue;
         for (QAction* action : top->menu()->actions())
-            if (action->text().section(QLatin1Char('\t'), 0, 0) == QString::fromLatin1(item)) return action;
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == QString::fromLatin1(item))
+                return action;
     }
     qFatal("no menu item %s|%s", menu, item);
 }
@@ -152,9 +153,11 @@ private slots:
         // 4. Showing the solutions, one step on, and keeping the one shown.
         Choose(window, "&AutoZoek", "&Toon oplossingen");
         QCOMPARE(window.doc.phase, Phase::Tonen);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 1/2, met <ESC> stoppen"));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing 1/2, met <ESC> stoppen"));
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
-        QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
+        QCOMPARE(window.frame->MessagePaneText(),
+                 QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
         const std::string shown = window.doc.puzzle.GridToString();
         QCOMPARE(shown, window.Controller().Results().solutions[1]);
         Choose(window, "&AutoZoek", "&Klaar");
@@ -162,7 +165,8 @@ private slots:
         QCOMPARE(window.doc.puzzle.GridToString(), shown);
         {
             const Rows rows = GridRows(window.doc);
-            QCOMPARE(Rows(rows.begin(), rows.begin() + 4), (Rows{"AQBQC", "Z#Z#Z", "DQEQF", "Z#Z#Z"}));
+            QCOMPARE(Rows(rows.begin(), rows.begin() + 4),
+                     (Rows{"AQBQC", "Z#Z#Z", "DQEQF", "Z#Z#Z"}));
         }
 
         // 5. Saved under a name chosen in the save dialog; it opens again as it was.

@@ -6,17 +6,16 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-
 #include <set>
 
 #include "app/command_table.h"
 #include "dialogs/compare_dlg.h"
+#include "editing/command_ids.h"
 #include "formats/clue_files.h"
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
-#include "gui_test_support.h"
-#include "editing/command_ids.h"
 #include "formats/ros_import.h"
+#include "gui_test_support.h"
 #include "model/rtr_file.h"
 #include "util/byte_writer.h"
 
@@ -76,9 +75,12 @@ private slots:
     void exportsWriteWhatTheCommandLineWrites() {
         FilledWindow window;
         QCOMPARE(window.Export(ID_EXPORT_TEXT, "tekst.txt"), window.Cli("text", "cli-tekst.txt"));
-        QCOMPARE(window.Export(ID_EXPORT_PUZ_TEXT, "puz.txt"), window.Cli("puztext", "cli-puz.txt"));
-        QCOMPARE(window.Export(ID_EXPORT_CLUES, "omschr.txt"), window.Cli("clues", "cli-omschr.txt"));
-        QCOMPARE(window.Export(ID_WRITE_CLUE_FILE, "clue.txt"), window.Cli("cluefile", "cli-clue.txt"));
+        QCOMPARE(window.Export(ID_EXPORT_PUZ_TEXT, "puz.txt"),
+                 window.Cli("puztext", "cli-puz.txt"));
+        QCOMPARE(window.Export(ID_EXPORT_CLUES, "omschr.txt"),
+                 window.Cli("clues", "cli-omschr.txt"));
+        QCOMPARE(window.Export(ID_WRITE_CLUE_FILE, "clue.txt"),
+                 window.Cli("cluefile", "cli-clue.txt"));
         QVERIFY(window.Export(ID_EXPORT_CLUES, "omschr.txt").find("Proef\r\n") == 0);
         QCOMPARE(window.doc.lastFiles.text, window.dir.Path("omschr.txt"));
         QCOMPARE(window.doc.lastFiles.puzText, window.dir.Path("puz.txt"));
@@ -125,7 +127,8 @@ private slots:
         window.chooser.Queue(window.dir.Path("oud.ros"));
         QVERIFY(window.Run(ID_IMPORT_ROS));
         QCOMPARE(window.chooser.asked.back().title, QStringLiteral("Openen ros-bestand"));
-        QCOMPARE(window.chooser.asked.back().filter, QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
+        QCOMPARE(window.chooser.asked.back().filter,
+                 QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
         Rooster2Doc expected;
         QVERIFY(ImportRosFile(expected, window.dir.Path("oud.ros")).imported);
         QCOMPARE(window.doc.puzzle.GridToString(), expected.puzzle.GridToString());
@@ -134,7 +137,8 @@ private slots:
         QCOMPARE(window.SolutionCount(), 0);
         // The name is offered again next time.
         window.Run(ID_IMPORT_ROS);
-        QCOMPARE(window.chooser.asked.back().initialName, QString::fromStdString(window.dir.Path("oud.ros")));
+        QCOMPARE(window.chooser.asked.back().initialName,
+                 QString::fromStdString(window.dir.Path("oud.ros")));
     }
 
     void pastingCluesFromTheClipboard() {
@@ -146,8 +150,9 @@ private slots:
         QVERIFY(window.doc.IsModified());
         QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
         QVERIFY(window.Run(ID_PASTE_CLUES));
-        QCOMPARE(answerer.Texts(), (QStringList{QStringLiteral("Aantal toegevoegde omschrijvingen: 1"),
-                                                QStringLiteral("Niets toegevoegd")}));
+        QCOMPARE(answerer.Texts(),
+                 (QStringList{QStringLiteral("Aantal toegevoegde omschrijvingen: 1"),
+                              QStringLiteral("Niets toegevoegd")}));
     }
 
     void folderListingIsTheCoreListing() {
@@ -217,15 +222,18 @@ private slots:
     void exportsStartBesideThePuzzleAndSaySo() {
         FilledWindow window;
         const QString folder = QString::fromStdString(window.dir.Path(""));
-        for (const auto& [id, name] : {std::pair{ID_EXPORT_PNG, "puzzel.png"}, std::pair{ID_EXPORT_IPUZ, "puzzel.ipuz"}}) {
+        for (const auto& [id, name] :
+             {std::pair{ID_EXPORT_PNG, "puzzel.png"}, std::pair{ID_EXPORT_IPUZ, "puzzel.ipuz"}}) {
             window.Run(id);  // Cancel
             QCOMPARE(window.chooser.asked.back().initialName, folder + QLatin1String(name));
         }
         QVERIFY(!window.Export(ID_EXPORT_IPUZ, "ander.ipuz").empty());
-        QCOMPARE(window.frame->MessagePaneText(), QString::fromLatin1("Ge\xEBxporteerd naar ") + folder + QStringLiteral("ander.ipuz"));
+        QCOMPARE(window.frame->MessagePaneText(), QString::fromLatin1("Ge\xEBxporteerd naar ") +
+                                                      folder + QStringLiteral("ander.ipuz"));
         window.doc.lastFiles.ipuz = window.dir.Path("sub/puzzel.ipuz");
         window.Run(ID_EXPORT_IPUZ);
-        QCOMPARE(window.chooser.asked.back().initialName, folder + QLatin1String("sub/puzzel.ipuz"));
+        QCOMPARE(window.chooser.asked.back().initialName,
+                 folder + QLatin1String("sub/puzzel.ipuz"));
     }
 
     void everyCommandHasAHandler() {
@@ -233,7 +241,8 @@ private slots:
         // Mail needs a mail program; the recent files are the frame's own items.
         const std::set<int> elsewhere = {ID_FILE_SEND_MAIL, ID_FILE_MRU_FIRST};
         for (const CommandSpec& spec : CommandTable())
-            if (elsewhere.count(spec.id) == 0) QVERIFY2(window.frame->Router().HasHandler(spec.id), spec.text);
+            if (elsewhere.count(spec.id) == 0)
+                QVERIFY2(window.frame->Router().HasHandler(spec.id), spec.text);
     }
 };
 

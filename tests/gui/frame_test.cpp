@@ -1,20 +1,20 @@
 // The main window: enabling by phase, closing, the profile and the file flow.
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
-#include <QMenuBar>
 #include <QTest>
 #include <QUrl>
 
 #include "app/command_table.h"
 #include "app/platform.h"
 #include "app/rooster2_app.h"
+#include "editing/command_ids.h"
 #include "gui_test_support.h"
+#include "model/rtr_file.h"
 #include "support/command_router.h"
 #include "support/dutch_qt.h"
-#include "editing/command_ids.h"
-#include "model/rtr_file.h"
 
 class FrameTest : public QObject {
     Q_OBJECT
@@ -23,8 +23,10 @@ private slots:
     void everyTableCommandHasAMenuItem() {
         TestWindow window;
         for (const CommandSpec& spec : CommandTable())
-            if (spec.id != ID_FILE_MRU_FIRST) QVERIFY2(window.frame->Action(spec.id) != nullptr, spec.text);
-        QCOMPARE(window.frame->Action(ID_GRID_COPY)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+            if (spec.id != ID_FILE_MRU_FIRST)
+                QVERIFY2(window.frame->Action(spec.id) != nullptr, spec.text);
+        QCOMPARE(window.frame->Action(ID_GRID_COPY)->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(window.frame->Action(ID_ZOOM_IN)->text(), QStringLiteral("&Groter\tCtrl+Grijze+"));
     }
 
@@ -64,7 +66,8 @@ private slots:
             MessageBoxAnswerer answerer;
             QVERIFY(!window.frame->close());
             QVERIFY(window.frame->isVisible());
-            QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Afsluiten alleen mogelijk in fase vorm of vul")});
+            QCOMPARE(answerer.Texts(),
+                     QStringList{QStringLiteral("Afsluiten alleen mogelijk in fase vorm of vul")});
             window.Controller().SetPhase(Phase::Vullen);
             QVERIFY(window.frame->close());
         }
@@ -99,7 +102,8 @@ private slots:
 
     void recentFilesKeepTenNewestFirst() {
         QStringList files;
-        for (int i = 0; i < 12; ++i) files = AddRecentFile(files, QStringLiteral("/tmp/p%1.rtr").arg(i));
+        for (int i = 0; i < 12; ++i)
+            files = AddRecentFile(files, QStringLiteral("/tmp/p%1.rtr").arg(i));
         files = AddRecentFile(files, QStringLiteral("/tmp/p5.rtr"));
         QCOMPARE(files.size(), 10);
         QCOMPARE(files.first(), QStringLiteral("/tmp/p5.rtr"));
@@ -138,7 +142,8 @@ private slots:
             QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
                                   Qt::NoModifier);
             QCoreApplication::sendEvent(window.frame.get(), &enter);
-            QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QDropEvent event(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                             Qt::NoModifier);
             QCoreApplication::sendEvent(window.frame.get(), &event);
         };
         window.Controller().SetPhase(Phase::Zoeken);
@@ -155,11 +160,12 @@ private slots:
             ParseCommandLine({QStringLiteral("rooster2"), QStringLiteral("a.rtr")});
         QVERIFY(open.action == CommandLineRequest::Action::Open);
         QCOMPARE(open.file, QStringLiteral("a.rtr"));
-        const CommandLineRequest print =
-            ParseCommandLine({QStringLiteral("rooster2"), QStringLiteral("/p"), QStringLiteral("b.rtr")});
+        const CommandLineRequest print = ParseCommandLine(
+            {QStringLiteral("rooster2"), QStringLiteral("/p"), QStringLiteral("b.rtr")});
         QVERIFY(print.action == CommandLineRequest::Action::Print);
         QCOMPARE(print.file, QStringLiteral("b.rtr"));
-        QVERIFY(ParseCommandLine({QStringLiteral("rooster2")}).action == CommandLineRequest::Action::New);
+        QVERIFY(ParseCommandLine({QStringLiteral("rooster2")}).action ==
+                CommandLineRequest::Action::New);
     }
 
     void aCommandOutOfMemoryEndsInTheDutchMessage() {
@@ -179,8 +185,8 @@ private slots:
     }
 
     void versionTextNamesTheBuild() {
-        const QRegularExpression dutch(
-            QStringLiteral("^Rooster2 versie \\d+\\.\\d+\\.\\d+\nGemaakt op \\d{1,2} [a-z]+ \\d{4}$"));
+        const QRegularExpression dutch(QStringLiteral(
+            "^Rooster2 versie \\d+\\.\\d+\\.\\d+\nGemaakt op \\d{1,2} [a-z]+ \\d{4}$"));
         QVERIFY2(dutch.match(BuildVersionText()).hasMatch(), qPrintable(BuildVersionText()));
     }
 
@@ -256,7 +262,8 @@ private slots:
             expectUnchanged(FindCommandSpec(import)->text);
         }
         // Started with such a file, the program ends instead of showing another puzzle.
-        QVERIFY(!window.frame->OpenDocumentFile(QString::fromStdString(window.dir.Path("ander.rtr"))));
+        QVERIFY(
+            !window.frame->OpenDocumentFile(QString::fromStdString(window.dir.Path("ander.rtr"))));
         expectUnchanged("command line");
     }
 };

@@ -1,2 +1,1 @@
 #include "gui_test_support.h"
-

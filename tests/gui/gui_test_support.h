@@ -4,19 +4,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 
-#include "support/file_chooser.h"
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
 #include "model/rooster2_doc.h"
+#include "support/file_chooser.h"
 #include "test_support.h"
 #include "view/grid_controller.h"
 #include "view/grid_view.h"
@@ -39,7 +38,10 @@ private:
         m_texts.append(box->text());
         QAbstractButton* button = box->button(m_answer);
         if (button == nullptr) button = box->defaultButton();
-        if (button != nullptr) button->click(); else box->reject();
+        if (button != nullptr)
+            button->click();
+        else
+            box->reject();
     }
 
     QMessageBox::StandardButton m_answer;
@@ -95,7 +97,8 @@ struct TestWindow {
 
     TestWindow() {
         doc.profile = &profile;
-        frame = std::make_unique<MainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"), &chooser);
+        frame = std::make_unique<MainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"),
+                                            &chooser);
         frame->resize(700, 700);
         frame->NewDocument();
         frame->show();
@@ -130,8 +133,9 @@ struct TestWindow {
     // The middle of cell (x, y) in viewport coordinates.
     QPoint CellCentre(int x, int y) {
         const int s = View().CellPixels();
-        return QPoint(doc.puzzle.appearance.margin + x * s + s / 2,
-                      doc.puzzle.appearance.margin + doc.puzzle.appearance.clueTextSize + y * s + s / 2);
+        return QPoint(
+            doc.puzzle.appearance.margin + x * s + s / 2,
+            doc.puzzle.appearance.margin + doc.puzzle.appearance.clueTextSize + y * s + s / 2);
     }
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -152,5 +156,3 @@ struct TestWindow {
         Settle();
     }
 };
-
-

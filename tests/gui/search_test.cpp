@@ -8,14 +8,13 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-
 #include <atomic>
 #include <chrono>
 #include <future>
 
 #include "dialogs/search_options_dlg.h"
-#include "gui_test_support.h"
 #include "editing/command_ids.h"
+#include "gui_test_support.h"
 #include "model/profile.h"
 #include "search/search_method.h"
 #include "wordlists/word_scores.h"
@@ -183,7 +182,8 @@ private slots:
 
         window.Key(Qt::Key_Escape);
         QCOMPARE(window.doc.phase, Phase::Vullen);
-        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().solutions[count - 1]);
+        QCOMPARE(window.doc.puzzle.GridToString(),
+                 window.Controller().Results().solutions[count - 1]);
         QVERIFY(window.doc.IsModified());
         QVERIFY(!window.Enabled(ID_UNDO));
     }
@@ -200,8 +200,9 @@ private slots:
         QVERIFY(window.Run(ID_SEARCH_OPTIONS));
         QCOMPARE(ReadSearchMethod(&window.profile), SearchMethod::Fast);
         bool fast = false;
-        window.Controller().SetSearchSetup(
-            [&](SearchRequest& request, SearchCallbacks&) { fast = request.method == SearchMethod::Fast; });
+        window.Controller().SetSearchSetup([&](SearchRequest& request, SearchCallbacks&) {
+            fast = request.method == SearchMethod::Fast;
+        });
         QVERIFY(RunSearch(window));
         QVERIFY(fast);
         QVERIFY(window.SolutionCount() > 0);
@@ -237,12 +238,13 @@ private slots:
 
     void improvingAShownSolutionAddsTheBetterFillAndTakingItOverIsOneUndo() {
         TestWindow window;
-        PrepareSearch(window, {"ABC;10", "DEF;60", "GHI;60", "ADG;60", "BEH;60", "CFI;60",
-                               "JKL;90", "MNO;90", "PQR;90", "JMP;90", "KNQ;90", "LOR;90"});
+        PrepareSearch(window, {"ABC;10", "DEF;60", "GHI;60", "ADG;60", "BEH;60", "CFI;60", "JKL;90",
+                               "MNO;90", "PQR;90", "JMP;90", "KNQ;90", "LOR;90"});
         window.doc.puzzle.search.maxSolutions = 1;
         StoreSearchMethod(&window.profile, SearchMethod::Exact);
         QVERIFY(RunSearch(window));
-        QVERIFY2(window.frame->MessagePaneText().contains(QStringLiteral("   Laagste woorden: H1 ABC (10), ")),
+        QVERIFY2(window.frame->MessagePaneText().contains(
+                     QStringLiteral("   Laagste woorden: H1 ABC (10), ")),
                  qPrintable(window.frame->MessagePaneText()));
         QVERIFY(!window.Enabled(ID_IMPROVE_FILL));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));

@@ -2,10 +2,10 @@
 
 #include "editing/command_ids.h"
 #include "editing/grid_transforms.h"
+#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
 #include "search/fill_improver.h"
 #include "search/search_options.h"
-#include "editing/undo_history.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
         case ID_DIRECTION_ACROSS:
             return EnabledChecked(true, doc.direction == Direction::Across);
         case ID_DIRECTION_DOWN:
-            return EnabledChecked(!doc.puzzle.numbering.acrossOnly, doc.direction == Direction::Down);
+            return EnabledChecked(!doc.puzzle.numbering.acrossOnly,
+                                  doc.direction == Direction::Down);
         case ID_GRID_PROPERTIES:
             // Resizing or clearing the grid under a running search would pull the
             // cells and words out from under it.

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "editing/undo_history.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
-#include "editing/undo_history.h"
 #include "util/str_format.h"
 
 namespace {
@@ -230,7 +230,7 @@ std::optional<std::string> MouseMoveStatus(const Rooster2Doc& doc, int x, int y,
     }
     if (solutionCount == 0 && bestDepth == 0)
         return doc.ijToggled ? "Zet muis in rooster om omschrijving te zien"
-                               : "Klik rechts op een IJ of Y om te wisselen.";
+                             : "Klik rechts op een IJ of Y om te wisselen.";
     if (solutionCount == 0) return BestResultStatus(doc, bestDepth);
     if (solutionCount == 1) return StrFormat("%d oplossing gevonden", solutionCount);
     return StrFormat("%d oplossingen gevonden", solutionCount);

@@ -4,8 +4,8 @@
 #include "editing/fill_editing.h"
 #include "editing/grid_transforms.h"
 #include "editing/phase_switch.h"
-#include "model/rooster2_doc.h"
 #include "editing/shape_editing.h"
+#include "model/rooster2_doc.h"
 
 std::optional<GridCell> PointToCell(int px, int py, int scrollX, int scrollY, int margin,
                                     int clueTextSize, int cellPixels) {

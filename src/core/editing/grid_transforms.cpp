@@ -4,8 +4,8 @@
 #include <array>
 
 #include "editing/command_ids.h"
-#include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
+#include "model/rooster2_doc.h"
 
 // ---- Cell operations ------------------------------------------------------------
 
@@ -20,7 +20,8 @@ void MoveCells(Rooster2Doc& doc, Target target) {
     for (int y = 0; y < doc.puzzle.height; ++y) {
         for (int x = 0; x < doc.puzzle.width; ++x) {
             const auto [tx, ty] = target(x, y);
-            if (doc.puzzle.IsInGrid(tx, ty)) scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
+            if (doc.puzzle.IsInGrid(tx, ty))
+                scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
         }
     }
     std::copy_n(scratch.begin(), doc.puzzle.CellCount(), doc.puzzle.cells.begin());
@@ -243,8 +244,7 @@ bool CanRunGridTransform(int id, const Rooster2Doc& doc) {
     return transform != nullptr && transform->canRun(doc);
 }
 
-EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX,
-                            int mouseY) {
+EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY) {
     if (!CanRunGridTransform(id, doc)) return {};
     return FindTransform(id)->run(doc, undo, mouseX, mouseY);
 }

@@ -64,8 +64,7 @@ bool CanRunGridTransform(int id, const Rooster2Doc& doc);
 // letters and edge black push onto the history of the current phase (none in
 // the search or solution phases). Repaint: the clean slate asks for the letters
 // only, every other transform for the whole view.
-EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX,
-                            int mouseY);
+EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY);
 // "&Rooster schoonmaken" outside the menu: the properties dialog runs it when
 // "Doorloper" is switched on. Same as RunGridTransform(ID_GRID_CLEAN, ...).
 EditResult CleanSlateCommand(Rooster2Doc& doc, UndoHistories& undo);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
+#include "model/rooster2_doc.h"
 
 void SetPhase(Rooster2Doc& doc, Phase phase) { doc.phase = phase; }
 

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
+#include "model/rooster2_doc.h"
 
 Cell ShapeClickCode(Cell releaseCode, bool notCell) {
     if (notCell) return releaseCode == CELL_NIET ? CELL_VRIJ : CELL_NIET;
     return IsLetterCell(releaseCode) ? CELL_ZWART : CELL_VRIJ;
 }
 
-EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x,
-                        int y, bool notCell) {
+EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x, int y,
+                        bool notCell) {
     if (!doc.puzzle.IsInGrid(x, y) || doc.puzzle.numbering.doorloper) return {};
     const Cell code = ShapeClickCode(doc.puzzle.GetCell(x, y), notCell);
     if (doc.puzzle.IsInGrid(pressX, pressY)) {

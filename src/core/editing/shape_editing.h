@@ -3,8 +3,8 @@
 // or not-cells (mirrored by the symmetry mode), and the keyboard's shaping
 // cursor (the "mark") that moves over the letter cells and places characters.
 
-#include "model/cells.h"
 #include "editing/edit_result.h"
+#include "model/cells.h"
 
 class Rooster2Doc;
 class UndoHistories;
@@ -20,8 +20,8 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell);
 // release cell alone; each cell through SetCellSymmetric. Refused outside the
 // grid and in a Doorloper puzzle. Pushes the shape history, rebuilds the words,
 // marks modified; asks to repaint everything and to forget the best result.
-EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x,
-                        int y, bool notCell);
+EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x, int y,
+                        bool notCell);
 
 // The next letter cell from (x, y) in steps of (dx, dy), skipping black and
 // not-cells; false (and x, y unchanged) when the grid edge comes first.

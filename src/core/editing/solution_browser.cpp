@@ -1,8 +1,8 @@
 #include "editing/solution_browser.h"
 
 #include "editing/fill_editing.h"
-#include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
+#include "model/rooster2_doc.h"
 #include "search/solution_frequencies.h"
 #include "util/str_format.h"
 
@@ -93,7 +93,8 @@ void SolutionBrowser::OnShowBest(UndoHistories& undo) {
 void SolutionBrowser::ShowSolution(int k) {
     if (k < 0 || k >= static_cast<int>(m_results.solutions.size())) return;
     const std::string& solution = m_results.solutions[k];
-    if (solution.size() == static_cast<std::size_t>(m_doc.puzzle.CellCount())) m_doc.puzzle.StringToGrid(solution);
+    if (solution.size() == static_cast<std::size_t>(m_doc.puzzle.CellCount()))
+        m_doc.puzzle.StringToGrid(solution);
     SetStatus();
 }
 

@@ -24,12 +24,18 @@ const std::string& UndoHistory::Redo() {
     return m_snapshots[static_cast<std::size_t>(m_pos - 1)];
 }
 
-void UndoHistories::PushShapeUndo(const Rooster2Doc& doc) { m_shapeUndo.Push(doc.puzzle.GridToString()); }
-void UndoHistories::PushFillUndo(const Rooster2Doc& doc) { m_fillUndo.Push(doc.puzzle.GridToString()); }
+void UndoHistories::PushShapeUndo(const Rooster2Doc& doc) {
+    m_shapeUndo.Push(doc.puzzle.GridToString());
+}
+void UndoHistories::PushFillUndo(const Rooster2Doc& doc) {
+    m_fillUndo.Push(doc.puzzle.GridToString());
+}
 void UndoHistories::ResetShapeUndo(const Rooster2Doc& doc) {
     m_shapeUndo.Reset(doc.puzzle.GridToString());
 }
-void UndoHistories::ResetFillUndo(const Rooster2Doc& doc) { m_fillUndo.Reset(doc.puzzle.GridToString()); }
+void UndoHistories::ResetFillUndo(const Rooster2Doc& doc) {
+    m_fillUndo.Reset(doc.puzzle.GridToString());
+}
 
 UndoHistory* UndoHistories::HistoryOf(Phase phase) {
     if (phase == Phase::Vormen) return &m_shapeUndo;

@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <fstream>
 
-#include "util/line_ends.h"
-#include "util/text_lines.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
+#include "util/line_ends.h"
 #include "util/native_path.h"
 #include "util/str_format.h"
+#include "util/text_lines.h"
 
 namespace {
 

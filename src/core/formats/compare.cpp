@@ -40,7 +40,8 @@ std::vector<int> DifferingWords(const Rooster2Doc& doc, const std::vector<int>& 
         int count = 0;
         int across = -1;
         int down = -1;
-        doc.puzzle.FindWordsAt(position % doc.puzzle.width, position / doc.puzzle.width, count, across, down);
+        doc.puzzle.FindWordsAt(position % doc.puzzle.width, position / doc.puzzle.width, count,
+                               across, down);
         addOnce(across);
         addOnce(down);
     }
@@ -63,7 +64,8 @@ int CompareWithBytes(Rooster2Doc& doc, std::string_view bytes, std::string& deta
     Rooster2Doc other;
     const RtrReadResult read = ReadRtr(other, bytes);
     if (read.status != RtrStatus::Loaded) return COMPARE_NOT_RTR;
-    if (other.puzzle.width != doc.puzzle.width || other.puzzle.height != doc.puzzle.height) return COMPARE_OTHER_SIZE;
+    if (other.puzzle.width != doc.puzzle.width || other.puzzle.height != doc.puzzle.height)
+        return COMPARE_OTHER_SIZE;
     const std::string fileCells = other.puzzle.GridToString();
     std::vector<int> positions;
     if (!FindLetterDifferences(doc, fileCells, positions)) return COMPARE_OTHER_SHAPE;

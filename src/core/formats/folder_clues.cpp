@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "formats/folder_entries.h"
-#include "util/line_ends.h"
 #include "model/rooster2_doc.h"
 #include "util/byte_reader.h"
 #include "util/file_io.h"
+#include "util/line_ends.h"
 #include "util/native_path.h"
 #include "util/str_format.h"
 

@@ -1,12 +1,11 @@
 #include "formats/html_export.h"
 
-
-#include "util/line_ends.h"
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/latin1.h"
+#include "util/line_ends.h"
 #include "util/native_path.h"
 #include "util/str_format.h"
 
@@ -90,7 +89,8 @@ std::string StyleSheet(const Puzzle& puzzle, bool filled) {
     css += WordCellClass(".rtrwirechtsonder", puzzle, 1, 1, filled);
     css += "table.rtr {\r\n  border-collapse: collapse;\r\n  table-layout: fixed;\r\n}\r\n";
     css += "hr.rtr {\r\n  text-align: left;\r\n  width: 70%;\r\n}\r\n";
-    css += "sup {\r\n" + StrFormat("  font-size: %dpx;\r\n", puzzle.appearance.cellSize / 3 + 2) + "}\r\n";
+    css += "sup {\r\n" + StrFormat("  font-size: %dpx;\r\n", puzzle.appearance.cellSize / 3 + 2) +
+           "}\r\n";
     css += "</style>\r\n";
     return css;
 }
@@ -118,8 +118,8 @@ std::string WordCell(const Puzzle& puzzle, int x, int y, bool filled, bool lower
     const char* className = WordCellClassName(puzzle, x, y);
     std::string cell;
     if (puzzle.CellNumber(x, y) >= 1)
-        cell =
-            StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className, puzzle.CellNumber(x, y));
+        cell = StrFormat("    <td class=%s><sup><sup>%d</sup></sup>", className,
+                         puzzle.CellNumber(x, y));
     else if (puzzle.appearance.showNumbers)
         cell = StrFormat("    <td class=%s><sup><sup>&nbsp;</sup></sup>", className);
     else
@@ -133,7 +133,8 @@ std::string GridCell(const Puzzle& puzzle, int x, int y, bool filled, bool lower
     switch (puzzle.GetCell(x, y)) {
         case CELL_ZWART:
             return StrFormat("    <td class=rtrzw><img src=\"%s.gif\" width=%d height=%d></td>\r\n",
-                             ImageBaseName(puzzle), puzzle.appearance.cellSize, puzzle.appearance.cellSize);
+                             ImageBaseName(puzzle), puzzle.appearance.cellSize,
+                             puzzle.appearance.cellSize);
         case CELL_NIET:
             return "    <td class=rtrni></td>\r\n";
         default:

@@ -1,9 +1,9 @@
 #include "formats/puz_text_export.h"
 
-#include "util/line_ends.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/latin1.h"
+#include "util/line_ends.h"
 #include "util/str_format.h"
 
 namespace {
@@ -18,7 +18,8 @@ std::string GridLines(const Puzzle& puzzle, bool lowercase) {
     std::string lines;
     for (int y = 0; y < puzzle.height; ++y) {
         lines += "  ";
-        for (int x = 0; x < puzzle.width; ++x) lines += GridCharacter(puzzle.GetCell(x, y), lowercase);
+        for (int x = 0; x < puzzle.width; ++x)
+            lines += GridCharacter(puzzle.GetCell(x, y), lowercase);
         lines += "\r\n";
     }
     return lines;
@@ -39,7 +40,7 @@ std::string ClueLines(const Puzzle& puzzle, int dy) {
 std::string WriteAcrossLiteText(const Puzzle& puzzle, bool lowercase) {
     std::string text = "<ACROSS PUZZLE>\r\n<TITLE>\r\n";
     text += puzzle.html.title.empty() ? std::string("Onbekend\r\n")
-                                    : "  " + WithCrLf(puzzle.html.title) + "\r\n";
+                                      : "  " + WithCrLf(puzzle.html.title) + "\r\n";
     text += "<AUTHOR>\r\n\t Gemaakt door Rooster2\r\n";
     text += "<COPYRIGHT>\r\n  ???\r\n";
     text += "<SIZE>\r\n" + StrFormat("  %dx%d\r\n", puzzle.width, puzzle.height);

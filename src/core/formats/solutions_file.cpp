@@ -4,7 +4,8 @@
 #include "util/file_io.h"
 #include "util/str_format.h"
 
-std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results, bool lowercase) {
+std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results,
+                                bool lowercase) {
     Puzzle shown = puzzle;
     std::string text;
     if (!shown.html.title.empty()) text += shown.html.title + "\r\n\r\n";

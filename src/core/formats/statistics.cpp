@@ -40,12 +40,14 @@ double CombineLetterValues(const Puzzle& puzzle, std::string_view value, double 
 void AppendLocationLines(const Rooster2Doc& doc, std::vector<std::string>& lines) {
     lines.push_back(std::string("Locatie: ") +
                     (doc.pathName.empty() ? NEW_FILE_LOCATION : doc.pathName));
-    lines.push_back(std::string("Woordenlijst: ") +
-                    (doc.puzzle.search.wordFile.empty() ? NO_WORD_FILE : doc.puzzle.search.wordFile));
+    lines.push_back(std::string("Woordenlijst: ") + (doc.puzzle.search.wordFile.empty()
+                                                         ? NO_WORD_FILE
+                                                         : doc.puzzle.search.wordFile));
     if (doc.puzzle.extraFiles.empty()) return;
     lines.push_back("Extra woordenlijst(en):");
     for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
-        lines.push_back(StrFormat("%d: %s", static_cast<int>(i + 1), doc.puzzle.extraFiles[i].c_str()));
+        lines.push_back(
+            StrFormat("%d: %s", static_cast<int>(i + 1), doc.puzzle.extraFiles[i].c_str()));
 }
 
 void AppendCellLine(const Puzzle& puzzle, std::vector<std::string>& lines) {

@@ -1,7 +1,7 @@
 // The one place that asks the operating system about itself.
-#include "formats/system_facts.h"
-
 #include <cstdlib>
+
+#include "formats/system_facts.h"
 
 #if defined(__linux__)
 

@@ -23,8 +23,10 @@ constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
 
 std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists) {
     std::string text = "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1);
-    if (!doc.puzzle.numbering.acrossOnly) text += "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0);
-    if (withWordLists && !doc.puzzle.search.wordFile.empty()) text += "\r\n" + FormatWordListSection(doc.puzzle);
+    if (!doc.puzzle.numbering.acrossOnly)
+        text += "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0);
+    if (withWordLists && !doc.puzzle.search.wordFile.empty())
+        text += "\r\n" + FormatWordListSection(doc.puzzle);
     return text;
 }
 
@@ -40,7 +42,8 @@ int StepClueFontHeight(int height, bool larger) {
 
 int ClueWindowLeft(const Rooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
                    int parentRight) {
-    const int left = viewLeft + doc.puzzle.appearance.margin + doc.puzzle.width * cellPixels + GAP_RIGHT_OF_GRID;
+    const int left =
+        viewLeft + doc.puzzle.appearance.margin + doc.puzzle.width * cellPixels + GAP_RIGHT_OF_GRID;
     const int excess = left + windowWidth - parentRight;
     return excess > 0 ? left - excess : left;
 }

@@ -1,8 +1,8 @@
 #include "forms/properties.h"
 
 #include "editing/grid_transforms.h"
-#include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
+#include "model/rooster2_doc.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ ColourRef& PropertyColour(Appearance& appearance, int i) {
 
 PuzzleProperties ReadProperties(const Rooster2Doc& doc, bool smallLetters) {
     const Puzzle& puzzle = doc.puzzle;
-    return {puzzle.width,  puzzle.height, puzzle.symmetry, puzzle.appearance,
-            puzzle.numbering, puzzle.html, smallLetters};
+    return {puzzle.width,     puzzle.height, puzzle.symmetry, puzzle.appearance,
+            puzzle.numbering, puzzle.html,   smallLetters};
 }
 
 int StoredClueTextSize(int size) { return size < SMALLEST_CLUE_TEXT_SIZE ? 0 : size; }

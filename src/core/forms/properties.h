@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
-#include "model/cells.h"
 #include "editing/edit_result.h"
 #include "forms/number_fields.h"
+#include "model/cells.h"
 #include "model/puzzle.h"
 
 class Rooster2Doc;

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "editing/undo_history.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
-#include "editing/undo_history.h"
 #include "util/str_format.h"
 #include "wordlists/word_data.h"
 

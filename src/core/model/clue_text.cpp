@@ -38,7 +38,6 @@ bool ParseLengthList(std::string_view list, PartLengths& parts, int& count, int&
     return current == 0 || endPart();
 }
 
-
 int PartsListed(const WordInfo& word) {
     return std::clamp(word.partCount, 0, static_cast<int>(word.partLengths.size()));
 }

@@ -19,8 +19,7 @@ class MapProfile : public IProfile {
 public:
     int GetProfileInt(const std::string& section, const std::string& entry,
                       int defaultValue) const override;
-    void WriteProfileInt(const std::string& section, const std::string& entry,
-                         int value) override;
+    void WriteProfileInt(const std::string& section, const std::string& entry, int value) override;
 
 private:
     std::map<std::pair<std::string, std::string>, int> m_values;

@@ -14,9 +14,8 @@ struct ColourEntry {
 };
 
 const ColourEntry COLOUR_ENTRIES[] = {
-    {"Zwart", &Colours::zwart}, {"Woord", &Colours::woord},
-    {"WoordPos", &Colours::woordPos}, {"Niet", &Colours::niet},
-    {"Vrij", &Colours::vrij}, {"Achtergrond", &Colours::achtergrond},
+    {"Zwart", &Colours::zwart}, {"Woord", &Colours::woord}, {"WoordPos", &Colours::woordPos},
+    {"Niet", &Colours::niet},   {"Vrij", &Colours::vrij},   {"Achtergrond", &Colours::achtergrond},
 };
 
 }  // namespace

@@ -129,7 +129,8 @@ bool RtrReader::ReadGridAndState() {
 
     std::int32_t colors[4] = {};
     std::int32_t flags = 0;
-    if (!Required(m_doc.puzzle.appearance.margin) || !Required(m_doc.puzzle.appearance.cellSize)) return false;
+    if (!Required(m_doc.puzzle.appearance.margin) || !Required(m_doc.puzzle.appearance.cellSize))
+        return false;
     for (std::int32_t& color : colors)
         if (!Required(color)) return false;
     if (!Required(m_doc.puzzle.symmetry) || !Required(m_doc.phase) || !Required(m_doc.direction) ||
@@ -145,8 +146,7 @@ bool RtrReader::ReadGridAndState() {
 
     // Values that only a damaged or foreign file holds would leave the window in a
     // state it cannot leave (a search phase without a search) or draw absurd sizes.
-    if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen)
-        m_doc.phase = Phase::Vormen;
+    if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen) m_doc.phase = Phase::Vormen;
     m_doc.puzzle.appearance.cellSize = std::clamp(m_doc.puzzle.appearance.cellSize, 5, 200);
     m_doc.puzzle.appearance.margin = std::clamp(m_doc.puzzle.appearance.margin, 0, 500);
     m_doc.puzzle.BuildWords();
@@ -227,7 +227,8 @@ Field RtrReader::OptionalColour(ColourRef& member, ColourRef defaultValue) {
 }
 
 bool RtrReader::ReadSearchOptions(bool& stopAfterIjFlag) {
-    if (StringWithDefault(m_doc.puzzle.search.wordFile, 0xFFFFFFFFu) == Field::Damaged) return false;
+    if (StringWithDefault(m_doc.puzzle.search.wordFile, 0xFFFFFFFFu) == Field::Damaged)
+        return false;
     std::int32_t ijFlag = 0;
     const Field ij = Optional(ijFlag);
     if (ij == Field::Damaged) return false;
@@ -237,7 +238,8 @@ bool RtrReader::ReadSearchOptions(bool& stopAfterIjFlag) {
     }
     m_doc.puzzle.search.ijTwoLetters = ijFlag == 1;
     std::int32_t values[4] = {m_doc.puzzle.search.maxSolutions, m_doc.puzzle.search.allDifferent,
-                              m_doc.puzzle.search.fillWithLastShown, m_doc.puzzle.search.showWhileSearching};
+                              m_doc.puzzle.search.fillWithLastShown,
+                              m_doc.puzzle.search.showWhileSearching};
     for (std::int32_t& value : values)
         if (Optional(value) == Field::Damaged) return false;
     m_doc.puzzle.search.maxSolutions = values[0];
@@ -295,14 +297,14 @@ bool RtrReader::ReadLaterFields() {
     std::int32_t lineWidth = 0;
     std::int32_t clueTextSize = 0;
     std::int32_t startNumber = 1;
-    const bool ok =
-        StringWithDefault(m_doc.puzzle.html.title, 999) != Field::Damaged &&
-        OptionalInt(lineWidth, 0) != Field::Damaged &&
-        OptionalFlag(m_doc.puzzle.html.cluesSideBySide, false) != Field::Damaged &&
-        ReadPartRecords() && OptionalFlag(m_doc.puzzle.appearance.partDashes, true) != Field::Damaged &&
-        OptionalInt(m_doc.puzzle.search.maxCandidates, 1000) != Field::Damaged &&
-        StringWithDefault(m_doc.puzzle.search.excludedLetters, 99) != Field::Damaged &&
-        OptionalFlag(m_doc.puzzle.appearance.showLength, false) != Field::Damaged;
+    const bool ok = StringWithDefault(m_doc.puzzle.html.title, 999) != Field::Damaged &&
+                    OptionalInt(lineWidth, 0) != Field::Damaged &&
+                    OptionalFlag(m_doc.puzzle.html.cluesSideBySide, false) != Field::Damaged &&
+                    ReadPartRecords() &&
+                    OptionalFlag(m_doc.puzzle.appearance.partDashes, true) != Field::Damaged &&
+                    OptionalInt(m_doc.puzzle.search.maxCandidates, 1000) != Field::Damaged &&
+                    StringWithDefault(m_doc.puzzle.search.excludedLetters, 99) != Field::Damaged &&
+                    OptionalFlag(m_doc.puzzle.appearance.showLength, false) != Field::Damaged;
     if (!ok) return false;
     const Field font = OptionalString(fontName, fontAccepted, 1, 999);
     if (font == Field::Damaged) return false;
@@ -315,9 +317,10 @@ bool RtrReader::ReadLaterFields() {
         OptionalInt(clueTextSize, 0) != Field::Damaged &&
         OptionalFlag(m_doc.puzzle.appearance.largerNumbers, false) != Field::Damaged &&
         OptionalColour(m_doc.puzzle.appearance.colours.letter, 0) != Field::Damaged &&
-        OptionalColour(m_doc.puzzle.appearance.colours.woordPos, FILE_DEFAULT_COLOUR_WOORDPOS) != Field::Damaged &&
-        OptionalColour(m_doc.puzzle.appearance.colours.achtergrond, FILE_DEFAULT_COLOUR_ACHTERGROND) !=
+        OptionalColour(m_doc.puzzle.appearance.colours.woordPos, FILE_DEFAULT_COLOUR_WOORDPOS) !=
             Field::Damaged &&
+        OptionalColour(m_doc.puzzle.appearance.colours.achtergrond,
+                       FILE_DEFAULT_COLOUR_ACHTERGROND) != Field::Damaged &&
         OptionalFlag(m_doc.puzzle.numbering.numberPartWords, false) != Field::Damaged &&
         OptionalInt(startNumber, 1) != Field::Damaged && ReadLetterValues();
     if (!rest) return false;
@@ -348,9 +351,9 @@ RtrStatus RtrReader::Read() {
 
 UserMessage DamagedFileMessage(const std::string& path) {
     const std::string name = path.empty() ? std::string() : " " + path;
-    return {StrFormat("Het bestand%s is beschadigd of onvolledig en is niet geopend.",
-                      name.c_str()),
-            "Jammer"};
+    return {
+        StrFormat("Het bestand%s is beschadigd of onvolledig en is niet geopend.", name.c_str()),
+        "Jammer"};
 }
 
 }  // namespace
@@ -372,7 +375,8 @@ std::string WriteRtr(const Rooster2Doc& doc) {
     out.WriteS32(static_cast<std::int32_t>(doc.phase));
     out.WriteS32(static_cast<std::int32_t>(doc.direction));
     out.WriteS32(doc.curWord);
-    out.WriteS32(4 * doc.puzzle.numbering.acrossOnly + 2 * doc.puzzle.numbering.doorloper + doc.puzzle.appearance.showNumbers);
+    out.WriteS32(4 * doc.puzzle.numbering.acrossOnly + 2 * doc.puzzle.numbering.doorloper +
+                 doc.puzzle.appearance.showNumbers);
     WriteWordRecords(out, doc);
     WriteString(out, doc.puzzle.search.wordFile);
     WriteFlag(out, doc.puzzle.search.ijTwoLetters);

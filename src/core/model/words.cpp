@@ -220,9 +220,7 @@ bool Puzzle::IsWordEmpty(int i) const {
     return value.find_first_not_of(' ') == std::string::npos;
 }
 
-bool Puzzle::IsWordComplete(int i) const {
-    return GetWordValue(i).find(' ') == std::string::npos;
-}
+bool Puzzle::IsWordComplete(int i) const { return GetWordValue(i).find(' ') == std::string::npos; }
 
 int Puzzle::NextWordInDirection(int i, int step, Direction dir) const {
     const int count = static_cast<int>(words.size());

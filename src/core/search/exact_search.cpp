@@ -8,7 +8,6 @@
 #include <emmintrin.h>
 #endif
 
-
 namespace {
 
 template <typename T>
@@ -216,7 +215,8 @@ void ExactSearch::TryCandidates(int level, int w, int best) {
         TryInListOrder(level, w, freePositions, best);
 }
 
-void ExactSearch::TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best) {
+void ExactSearch::TryInListOrder(int level, int w, const std::vector<int>& freePositions,
+                                 int best) {
     const WordState& s = m_states[w];
     const ListState& list = m_listStates[s.list];
     const int lo = s.letters == 0 ? 0 : s.lo;
@@ -234,7 +234,7 @@ void ExactSearch::TryInListOrder(int level, int w, const std::vector<int>& freeP
 }
 
 void ExactSearch::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
-                                     int best) {
+                                   int best) {
     const WordState& s = m_states[w];
     const ListState& list = m_listStates[s.list];
     const SearchOrder& order = lists.words[w].searchOrder;
@@ -263,7 +263,7 @@ void ExactSearch::TryInRandomOrder(int level, int w, const std::vector<int>& fre
 }
 
 void ExactSearch::Try(int level, int w, int entry, const std::vector<int>& freePositions,
-                        int& tried, int best) {
+                      int& tried, int best) {
     const std::size_t savedMark = m_saved.size();
     const std::size_t arenaMark = m_arena.size();
     Place(w, entry, freePositions);
@@ -275,7 +275,8 @@ void ExactSearch::Try(int level, int w, int entry, const std::vector<int>& freeP
     m_arena.resize(arenaMark);
 }
 
-std::uint64_t ExactSearch::FittingBlock(const WordState& s, const ListState& list, int block) const {
+std::uint64_t ExactSearch::FittingBlock(const WordState& s, const ListState& list,
+                                        int block) const {
     const std::uint64_t fitting =
         s.letters == 0 ? list.index.AllEntriesBlock(block) : SetBlock(s, block);
     return fitting & ~list.used[block];
@@ -361,8 +362,8 @@ void ExactSearch::ApplyLetter(int v, int position, unsigned char letter) {
     UpdateKey(s);
 }
 
-void ExactSearch::TakeFirstLetter(WordState& s, const ListState& list,
-                                    const std::uint64_t* entries, const ListIndex::Range& range) {
+void ExactSearch::TakeFirstLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
+                                  const ListIndex::Range& range) {
     s.indexSet = entries;
     s.lo = range.first;
     s.hi = range.last;
@@ -371,8 +372,8 @@ void ExactSearch::TakeFirstLetter(WordState& s, const ListState& list,
         if ((entries[entry / 64] >> (entry % 64)) & 1) --s.count;
 }
 
-void ExactSearch::IntersectLetter(WordState& s, const ListState& list,
-                                    const std::uint64_t* entries, const ListIndex::Range& range) {
+void ExactSearch::IntersectLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
+                                  const ListIndex::Range& range) {
     const int lo = std::max(s.lo, range.first);
     const int hi = std::min(s.hi, range.last);
     const std::size_t at = m_arena.size();
@@ -431,7 +432,7 @@ void ExactSearch::SetUsed(ListState& list, int entry, bool used) {
 }
 
 void ExactSearch::UpdateKey(WordState& s) {
-    m_keys[s.slot] = s.filled           ? PLACED_KEY
+    m_keys[s.slot] = s.filled         ? PLACED_KEY
                      : s.letters == 0 ? m_listStates[s.list].index.Count()
                                       : s.count;
     // Only an open word with letters has a count that the used flags change.

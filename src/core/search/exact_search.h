@@ -48,9 +48,9 @@ private:
         int firstCell = 0;  // into m_wordCells
         int slot = 0;       // into m_searched and m_keys
         bool filled = false;
-        int letters = 0;    // cells that are not free
-        int count = 0;      // fitting, unused entries while letters > 0
-        int lo = 0;         // the fitting set is empty outside blocks [lo, hi)
+        int letters = 0;  // cells that are not free
+        int count = 0;    // fitting, unused entries while letters > 0
+        int lo = 0;       // the fitting set is empty outside blocks [lo, hi)
         int hi = 0;
         const std::uint64_t* indexSet = nullptr;  // the set in the index, or null:
         std::size_t arenaAt = 0;                  // block lo of the set in m_arena
@@ -84,7 +84,8 @@ private:
     void TryCandidates(int level, int w, int best);
     void TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best);
     void TryInRandomOrder(int level, int w, const std::vector<int>& freePositions, int best);
-    void Try(int level, int w, int entry, const std::vector<int>& freePositions, int& tried, int best);
+    void Try(int level, int w, int entry, const std::vector<int>& freePositions, int& tried,
+             int best);
     void Place(int w, int entry, const std::vector<int>& freePositions);
     void Unplace(int w, int entry, const std::vector<int>& freePositions);
 
@@ -118,7 +119,7 @@ private:
     std::vector<std::vector<int>> m_entriesByLevel;
 
     LetterTally m_tally;
-    bool m_deadEnd = false;   // the last placement left an open word without candidates
+    bool m_deadEnd = false;  // the last placement left an open word without candidates
 
     std::size_t m_packedBytes = 0;
     std::size_t m_peakBytes = 0;

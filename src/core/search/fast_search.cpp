@@ -143,13 +143,15 @@ bool FastSearch::NarrowToGrid() {
     for (int cell = 0; cell < work.CellCount(); ++cell) {
         if (m_crossingStart[cell] == m_crossingStart[cell + 1]) continue;
         const Cell code = work.cells[cell];
-        if (code != CELL_VRIJ && !NarrowCell(cell, LetterSet::Of(MatchLetter(code)), -1)) return false;
+        if (code != CELL_VRIJ && !NarrowCell(cell, LetterSet::Of(MatchLetter(code)), -1))
+            return false;
     }
     for (int cell = 0; cell < work.CellCount(); ++cell) {
         if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2) continue;
         LetterSet letters = LetterSet::All();
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
-            letters = letters & SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
+            letters =
+                letters & SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
         if (!NarrowCell(cell, letters, -1)) return false;
     }
     return PruneByTally() && Propagate();
@@ -397,7 +399,8 @@ bool FastSearch::Place(int level, int s, int entry) {
     const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
     for (int block = slot.lo; block < slot.hi; ++block) {
         std::uint64_t others = block == entry / 64 ? domain[block] & ~bit : domain[block];
-        for (; others != 0; others &= others - 1) RemoveCounts(slot, block * 64 + std::countr_zero(others));
+        for (; others != 0; others &= others - 1)
+            RemoveCounts(slot, block * 64 + std::countr_zero(others));
         domain[block] = 0;
     }
     domain[entry / 64] = bit;
@@ -431,9 +434,7 @@ bool FastSearch::Place(int level, int s, int entry) {
     return PruneByTally() && Propagate();
 }
 
-bool FastSearch::Refute(int s, int entry) {
-    return RemoveEntry(s, entry) && Propagate();
-}
+bool FastSearch::Refute(int s, int entry) { return RemoveEntry(s, entry) && Propagate(); }
 
 void FastSearch::RecordIfNew() {
     if (m_found.insert(work.GridToString()).second) RecordSolution();
@@ -546,7 +547,8 @@ bool FastSearch::FilterSlot(int s, int position, const LetterSet& keep, const Le
     } else {
         m_keptBits.clear();
         keep.ForEach([&](unsigned char letter) {
-            if (const std::uint64_t* bits = index.Entries(position, letter)) m_keptBits.push_back(bits);
+            if (const std::uint64_t* bits = index.Entries(position, letter))
+                m_keptBits.push_back(bits);
         });
         for (int block = slot.lo; block < slot.hi; ++block) {
             if (domain[block] == 0) continue;
@@ -573,7 +575,8 @@ bool FastSearch::RemoveEntry(int s, int entry) {
 // free cell; with a limit on distinct characters that is reached, every new one.
 bool FastSearch::PruneByTally() {
     const int maxFrequency = m_tally.MaxFrequency();
-    const bool distinctFull = m_tally.MaxDistinct() > 0 && m_tally.Distinct() >= m_tally.MaxDistinct();
+    const bool distinctFull =
+        m_tally.MaxDistinct() > 0 && m_tally.Distinct() >= m_tally.MaxDistinct();
     if (maxFrequency == 0 && !distinctFull) return true;
     LetterSet allowed;
     for (int code = CELL_VRIJ + 1; code < 256; ++code) {
@@ -612,8 +615,8 @@ void FastSearch::SaveSlot(int s, bool withBlocks) {
     Slot& slot = m_slots[s];
     if (slot.savedIn == m_frame) return;
     const int hi = withBlocks ? slot.hi : slot.lo;
-    m_savedSlots.push_back({s, slot.count, slot.lo, slot.hi, hi, slot.placed, slot.savedIn,
-                            m_savedBlocks.size()});
+    m_savedSlots.push_back(
+        {s, slot.count, slot.lo, slot.hi, hi, slot.placed, slot.savedIn, m_savedBlocks.size()});
     const std::uint64_t* domain = Domain(slot);
     m_savedBlocks.insert(m_savedBlocks.end(), domain + slot.lo, domain + hi);
     slot.savedIn = m_frame;

@@ -53,21 +53,21 @@ private:
         ListIndex index;
         const char* packed = nullptr;
         const std::uint8_t* scores = nullptr;  // one per entry, 0..100
-        std::vector<int> takers;  // the searched words that take from it
+        std::vector<int> takers;               // the searched words that take from it
     };
     // One searched word.
     struct Slot {
         int word = -1;  // its index in the document
         int list = -1;
         int length = 0;
-        int firstCell = 0;       // into m_slotCells
+        int firstCell = 0;         // into m_slotCells
         std::size_t domainAt = 0;  // into m_domains
         std::size_t countsAt = 0;  // into m_letterCounts, one per set of the list's index
-        int count = 0;           // entries in the set
-        int lo = 0;              // the set is empty outside blocks [lo, hi)
+        int count = 0;             // entries in the set
+        int lo = 0;                // the set is empty outside blocks [lo, hi)
         int hi = 0;
-        int placed = -1;         // the entry placed, or -1 while open
-        double weight = 1;       // failures this word took part in
+        int placed = -1;            // the entry placed, or -1 while open
+        double weight = 1;          // failures this word took part in
         std::uint64_t savedIn = 0;  // the frame that last saved it
     };
     struct SavedSlot {
@@ -145,9 +145,12 @@ private:
     }
     unsigned char LetterOf(const Slot& slot, int entry, int position) const {
         return static_cast<unsigned char>(
-            m_wordLists[slot.list].packed[static_cast<std::size_t>(entry) * slot.length + position]);
+            m_wordLists[slot.list]
+                .packed[static_cast<std::size_t>(entry) * slot.length + position]);
     }
-    int CellOf(const Slot& slot, int position) const { return m_slotCells[slot.firstCell + position]; }
+    int CellOf(const Slot& slot, int position) const {
+        return m_slotCells[slot.firstCell + position];
+    }
     template <typename F>
     void ForEachEntry(const Slot& slot, F f) const;
 
@@ -170,7 +173,7 @@ private:
 
     std::vector<std::int32_t> m_letterCounts;
     std::vector<LetterSet> m_cellLost;  // letters a cell loses at the next propagation
-    std::vector<int> m_pendingCells;     // the cells with such letters, in order
+    std::vector<int> m_pendingCells;    // the cells with such letters, in order
     std::size_t m_pendingHead = 0;
     std::vector<std::vector<std::pair<double, int>>> m_orderByLevel;
     std::vector<double> m_letterScores;

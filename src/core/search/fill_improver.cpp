@@ -236,7 +236,8 @@ bool FillImprover::TryRefill(int targetScore, const std::vector<int>& cells) {
     trialScoring.minScore = std::max(m_scoring.minScore, targetScore + 1);
     // Its own flag: the refill's solution limit stops the refill, not the improver.
     std::atomic<bool> trialStop{false};
-    const std::unique_ptr<SearchRun> search = MakeSearchRun(SearchMethod::Fast, trial, trialScoring, trialStop);
+    const std::unique_ptr<SearchRun> search =
+        MakeSearchRun(SearchMethod::Fast, trial, trialScoring, trialStop);
     TickClock clock;
     LcgRandom random;
     search->clock = &clock;

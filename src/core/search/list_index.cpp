@@ -11,7 +11,8 @@ void ListIndex::Build(const char* packed, int count, int length) {
     std::int32_t slots = 0;
     for (int e = 0; e < count; ++e) {
         for (int p = 0; p < length; ++p) {
-            const auto letter = static_cast<unsigned char>(packed[static_cast<std::size_t>(e) * length + p]);
+            const auto letter =
+                static_cast<unsigned char>(packed[static_cast<std::size_t>(e) * length + p]);
             std::int32_t& slot = m_slots[static_cast<std::size_t>(p) * 256 + letter];
             if (slot < 0) slot = slots++;
         }
@@ -19,9 +20,11 @@ void ListIndex::Build(const char* packed, int count, int length) {
     m_bits.assign(static_cast<std::size_t>(slots) * m_blocks, 0);
     for (int e = 0; e < count; ++e) {
         for (int p = 0; p < length; ++p) {
-            const auto letter = static_cast<unsigned char>(packed[static_cast<std::size_t>(e) * length + p]);
+            const auto letter =
+                static_cast<unsigned char>(packed[static_cast<std::size_t>(e) * length + p]);
             const std::int32_t slot = m_slots[static_cast<std::size_t>(p) * 256 + letter];
-            m_bits[static_cast<std::size_t>(slot) * m_blocks + e / 64] |= std::uint64_t{1} << (e % 64);
+            m_bits[static_cast<std::size_t>(slot) * m_blocks + e / 64] |= std::uint64_t{1}
+                                                                          << (e % 64);
         }
     }
     m_ranges.assign(static_cast<std::size_t>(slots), Range());

@@ -93,7 +93,8 @@ void AssignOwners(const Puzzle& puzzle, SearchLists& lists) {
         const WordInfo& word = puzzle.words[i];
         SearchWord& search = lists.words[i];
         search.searchLink = SEARCH_LINK_NONE;
-        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i)) continue;
+        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i))
+            continue;
         const long long key = static_cast<long long>(word.length) * 1000 + word.extraList;
         const auto [owner, isNew] = ownerOfKey.emplace(key, i);
         search.searchLink = isNew ? SEARCH_LINK_OWNER : owner->second;

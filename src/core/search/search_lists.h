@@ -43,12 +43,12 @@ private:
 // One word's working data; the word is the document's word of the same index.
 struct SearchWord {
     std::int32_t searchLink = SEARCH_LINK_NONE;
-    std::int32_t searchCount = 0;         // owner only: entries in searchList
-    std::vector<char> searchList;         // owner only: searchCount entries of length bytes
+    std::int32_t searchCount = 0;            // owner only: entries in searchList
+    std::vector<char> searchList;            // owner only: searchCount entries of length bytes
     std::vector<std::uint8_t> searchScores;  // owner only: each entry's score, 0..100
-    std::vector<std::uint8_t> searchUsed; // owner only, with all-different: 1 = placed now
-    bool searchFilled = false;            // placed on the current search path
-    SearchOrder searchOrder;             // with random order only
+    std::vector<std::uint8_t> searchUsed;    // owner only, with all-different: 1 = placed now
+    bool searchFilled = false;               // placed on the current search path
+    SearchOrder searchOrder;                 // with random order only
 };
 
 class SearchLists {

@@ -33,4 +33,5 @@ void StoreSearchMethod(IProfile* profile, SearchMethod method);
 
 // A search of the chosen method on its own copy of the puzzle.
 std::unique_ptr<SearchRun> MakeSearchRun(SearchMethod method, const Puzzle& puzzle,
-                                         const WordScoring& scoring, std::atomic<bool>& interruptFlag);
+                                         const WordScoring& scoring,
+                                         std::atomic<bool>& interruptFlag);

@@ -71,8 +71,9 @@ void SearchRun::ComposeResult(long long wallSeconds, double cpuSeconds) {
         m_resultText = StrFormat("%s na %ld:%02d:%02d (%2.1f sec), geen oplossingen gevonden",
                                  state, hours, minutes, seconds, cpuSeconds);
     else
-        m_resultText = StrFormat("%s na %ld:%02d:%02d (%2.1f sec), %d %s", state, hours, minutes,
-                                 seconds, cpuSeconds, count, count == 1 ? "oplossing" : "oplossingen");
+        m_resultText =
+            StrFormat("%s na %ld:%02d:%02d (%2.1f sec), %d %s", state, hours, minutes, seconds,
+                      cpuSeconds, count, count == 1 ? "oplossing" : "oplossingen");
     if (count == 0 && callbacks.beep) callbacks.beep(SearchBeep::NoSolution);
 }
 
@@ -89,8 +90,8 @@ void SearchRun::PollAtCadence() {
     if (m_statusTime <= m_lastStatusTime + 1) return;
     if (callbacks.status)
         callbacks.status(0, StrFormat("Zoekende, aantal oplossingen %d, druk op <ESC> om te "
-                                        "onderbreken.",
-                                        results.solutionCount));
+                                      "onderbreken.",
+                                      results.solutionCount));
     if (callbacks.poll) callbacks.poll(work);
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;

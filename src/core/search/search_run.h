@@ -28,8 +28,8 @@
 struct SearchResults {
     std::vector<std::string> solutions;  // grid strings
     int solutionCount = 0;
-    std::string bestFill;  // deepest partial fill of a search without solutions
-    int bestDepth = 0;     // words placed in bestFill; 0 = none
+    std::string bestFill;   // deepest partial fill of a search without solutions
+    int bestDepth = 0;      // words placed in bestFill; 0 = none
     std::string startGrid;  // the grid the search began with: its free cells are the fill's
 };
 

@@ -32,20 +32,22 @@ std::optional<LeastVariedCell> FindLeastVariedCell(const Puzzle& puzzle,
                                                    const std::vector<std::string>& solutions) {
     if (solutions.empty()) return std::nullopt;
     const std::vector<CellVariety> cells = LettersPerOpenCell(puzzle, solutions);
-    const auto least = std::min_element(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
-        return a.letters < b.letters;
-    });
+    const auto least =
+        std::min_element(cells.begin(), cells.end(),
+                         [](const auto& a, const auto& b) { return a.letters < b.letters; });
     if (least == cells.end()) return std::nullopt;
     const int count = static_cast<int>(solutions.size());
     return LeastVariedCell{
-        *least, StrFormat("Vak %s: %d %s in %d %s", FormatCellLabel(puzzle, least->x, least->y).c_str(),
-                          least->letters, least->letters == 1 ? "letter" : "letters", count,
-                          count == 1 ? "oplossing" : "oplossingen")};
+        *least,
+        StrFormat("Vak %s: %d %s in %d %s", FormatCellLabel(puzzle, least->x, least->y).c_str(),
+                  least->letters, least->letters == 1 ? "letter" : "letters", count,
+                  count == 1 ? "oplossing" : "oplossingen")};
 }
 
 std::string FormatLettersPerCell(const Puzzle& puzzle, const std::vector<CellVariety>& cells) {
     std::vector<int> letters(static_cast<std::size_t>(puzzle.CellCount()), -1);
-    for (const CellVariety& cell : cells) letters[static_cast<std::size_t>(cell.y) * puzzle.width + cell.x] = cell.letters;
+    for (const CellVariety& cell : cells)
+        letters[static_cast<std::size_t>(cell.y) * puzzle.width + cell.x] = cell.letters;
     std::string text;
     for (int y = 0; y < puzzle.height; ++y) {
         for (int x = 0; x < puzzle.width; ++x) {

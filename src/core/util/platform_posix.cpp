@@ -227,7 +227,8 @@ extern "C" void* RunWorkerJob(void* job) {
 
 }  // namespace
 
-WorkerThread::WorkerThread(std::function<void()> job, std::size_t stackBytes) : m_job(std::move(job)) {
+WorkerThread::WorkerThread(std::function<void()> job, std::size_t stackBytes)
+    : m_job(std::move(job)) {
     pthread_attr_t attributes;
     auto native = std::make_unique<Native>();
     bool started = pthread_attr_init(&attributes) == 0;

@@ -204,7 +204,8 @@ DWORD WINAPI RunWorkerJob(LPVOID job) {
 }  // namespace
 
 // The size is a reservation: pages are committed only as the stack grows into them.
-WorkerThread::WorkerThread(std::function<void()> job, std::size_t stackBytes) : m_job(std::move(job)) {
+WorkerThread::WorkerThread(std::function<void()> job, std::size_t stackBytes)
+    : m_job(std::move(job)) {
     const HANDLE thread = CreateThread(nullptr, stackBytes, RunWorkerJob, &m_job,
                                        STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
     if (thread != nullptr)

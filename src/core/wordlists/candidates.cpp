@@ -45,8 +45,8 @@ std::optional<int> ScoreIfFitting(const Puzzle& puzzle, const WordScoring& scori
 
 // Lists the offered entries that fit, up to maxCount (0 = all); returns their number.
 template <typename Fits>
-int CollectOffered(const Puzzle& puzzle, const WordScoring& scoring, WordListFile& file,
-                   int length, Fits fits, std::vector<std::string>* list, int maxCount,
+int CollectOffered(const Puzzle& puzzle, const WordScoring& scoring, WordListFile& file, int length,
+                   Fits fits, std::vector<std::string>* list, int maxCount,
                    LookupDetails* details) {
     int count = 0;
     WordListEntry entry;
@@ -128,10 +128,13 @@ std::unordered_map<std::string, int> ListedScoresOfLength(const Puzzle& puzzle,
     if (!WordListSetName(puzzle, listNumber, setName) ||
         !OpenWordListSetFile(setName, length, file).empty())
         return scores;
-    const auto wholeWord = [&](std::string_view w) { return w.size() == static_cast<std::size_t>(length); };
+    const auto wholeWord = [&](std::string_view w) {
+        return w.size() == static_cast<std::size_t>(length);
+    };
     WordListEntry entry;
     while (file.ReadEntry(entry))
-        if (const std::optional<int> score = ScoreIfFitting(puzzle, scoring, entry, length, wholeWord))
+        if (const std::optional<int> score =
+                ScoreIfFitting(puzzle, scoring, entry, length, wholeWord))
             scores.try_emplace(std::string(entry.word), *score);
     return scores;
 }

@@ -53,7 +53,8 @@ std::string FirstMissingSpellingFile(const Puzzle& puzzle) {
     for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
         const WordInfo& word = puzzle.words[i];
         std::string setName;
-        if (!puzzle.IsWordComplete(i) || !WordListSetName(puzzle, word.extraList, setName)) continue;
+        if (!puzzle.IsWordComplete(i) || !WordListSetName(puzzle, word.extraList, setName))
+            continue;
         std::string problem;
         ForEachLookedUpStretch(word, puzzle.GetWordValue(i), [&](std::string_view part) {
             problem = WordListProblem(setName, static_cast<int>(part.size()));

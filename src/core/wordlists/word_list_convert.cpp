@@ -32,9 +32,9 @@ struct FoldedChar {
 
 // The capitals for the Latin-1 letters 0xC0..0xFF; null for the signs × and ÷.
 const char* const LATIN1_LETTER_FOLDS[64] = {
-    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+    "A", "A", "A", "A", "A", "A", "AE", "C",     "E", "E", "E", "E", "I", "I", "I",  "I",
     "D", "N", "O", "O", "O", "O", "O",  nullptr, "O", "U", "U", "U", "U", "Y", "TH", "SS",
-    "A", "A", "A", "A", "A", "A", "AE", "C", "E", "E", "E", "E", "I", "I", "I",  "I",
+    "A", "A", "A", "A", "A", "A", "AE", "C",     "E", "E", "E", "E", "I", "I", "I",  "I",
     "D", "N", "O", "O", "O", "O", "O",  nullptr, "O", "U", "U", "U", "U", "Y", "TH", "Y",
 };
 
@@ -45,12 +45,22 @@ const char* const ASCII_CAPITALS[26] = {"A", "B", "C", "D", "E", "F", "G", "H", 
 // Windows' extra characters in 0x80..0x9F that can stand in a word.
 FoldedChar FoldWindowsExtra(unsigned char c) {
     switch (c) {
-        case 0x91: case 0x92: return {Fold::Skip, ""};   // curly apostrophes
-        case 0x8A: case 0x9A: return {Fold::Letters, "S"};
-        case 0x8C: case 0x9C: return {Fold::Letters, "OE"};
-        case 0x8E: case 0x9E: return {Fold::Letters, "Z"};
-        case 0x9F: return {Fold::Letters, "Y"};
-        default: return {};
+        case 0x91:
+        case 0x92:
+            return {Fold::Skip, ""};  // curly apostrophes
+        case 0x8A:
+        case 0x9A:
+            return {Fold::Letters, "S"};
+        case 0x8C:
+        case 0x9C:
+            return {Fold::Letters, "OE"};
+        case 0x8E:
+        case 0x9E:
+            return {Fold::Letters, "Z"};
+        case 0x9F:
+            return {Fold::Letters, "Y"};
+        default:
+            return {};
     }
 }
 
@@ -406,9 +416,8 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
             return;
         }
         const int file = std::min(static_cast<int>(folded.letters.size()), LONGEST_OWN_FILE_LENGTH);
-        const int score = scoring.defaultRule
-                              ? ScoreByDefaultRule(sources, frequenciesKnown, folded)
-                              : NO_SCORE;
+        const int score =
+            scoring.defaultRule ? ScoreByDefaultRule(sources, frequenciesKnown, folded) : NO_SCORE;
         std::vector<BuiltEntry>& entries = set.entries[file];
         if (const auto known = words.Find(folded.letters, file, entries.size())) {
             ++result.duplicates;

@@ -13,10 +13,10 @@ struct WordListConversion {
     // dictionary order, each word once; "WORD;SCORE" for a word with a score.
     std::array<std::string, 20> files;
     int wordsKept = 0;
-    int duplicates = 0;     // words that came out equal to an earlier one
-    int dropped = 0;        // phrases, abbreviations, numbers, symbols
-    int tooShort = 0;       // fewer than 2 letters
-    int tooLong = 0;        // more letters than a list line can hold
+    int duplicates = 0;  // words that came out equal to an earlier one
+    int dropped = 0;     // phrases, abbreviations, numbers, symbols
+    int tooShort = 0;    // fewer than 2 letters
+    int tooLong = 0;     // more letters than a list line can hold
     // With scores:
     bool scored = false;
     int stems = 0;               // stems read from the spelling dictionary

@@ -38,7 +38,8 @@ bool IsAcceptableWord(std::string_view line, int length, bool ijTwoLetters,
 }
 
 bool IsAcceptableWord(const Puzzle& puzzle, std::string_view line, int length) {
-    return IsAcceptableWord(line, length, puzzle.search.ijTwoLetters, puzzle.search.excludedLetters);
+    return IsAcceptableWord(line, length, puzzle.search.ijTwoLetters,
+                            puzzle.search.excludedLetters);
 }
 
 std::optional<int> ParseScore(std::string_view text) {

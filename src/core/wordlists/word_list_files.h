@@ -57,10 +57,10 @@ struct WordListEntry {
     bool canBeWord = false;
 };
 
-// A word list file read line by line as a 100-byte fgets in text mode would: CR LF becomes LF, a line of more than 99 bytes
-// (newline included) comes in several pieces, and no piece of such a line is a
-// word of the list (LastLineIsWhole). The limit holds for the line as read,
-// score included: a score does not make a line longer than that usable.
+// A word list file read line by line as a 100-byte fgets in text mode would: CR LF becomes LF, a
+// line of more than 99 bytes (newline included) comes in several pieces, and no piece of such a
+// line is a word of the list (LastLineIsWhole). The limit holds for the line as read, score
+// included: a score does not make a line longer than that usable.
 class WordListFile : public TextModeReader {
 public:
     WordListFile() : TextModeReader(WORD_LIST_LINE_MAX) {}

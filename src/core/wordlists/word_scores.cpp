@@ -135,8 +135,8 @@ std::optional<UserMessage> SetOwnScore(WordScoring& scoring, std::string_view wo
 
 int ReadMinimumScore(const IProfile* profile) {
     if (profile == nullptr) return 0;
-    const int stored =
-        profile->GetProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE, DEFAULT_MIN_SCORE);
+    const int stored = profile->GetProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE,
+                                              DEFAULT_MIN_SCORE);
     return std::clamp(stored, LOWEST_SCORE, HIGHEST_SCORE);
 }
 

@@ -3,7 +3,6 @@
 // shortcuts and the status-bar prompts. Texts are ISO-8859-1, like the model's.
 
 #include <QKeySequence>
-
 #include <vector>
 
 #include "editing/command_ids.h"
@@ -14,8 +13,8 @@ struct CommandSpec {
     const char* text;          // menu text
     const char* shortcutText;  // shown after a tab in the menu item; "" for none
     std::vector<QKeySequence> keys;
-    const char* prompt;        // status-bar prompt; "" for none
-    const char* toolTip;       // "" for none
+    const char* prompt;   // status-bar prompt; "" for none
+    const char* toolTip;  // "" for none
     bool separatorBefore;
 };
 

@@ -5,12 +5,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 
-#include "support/command_router.h"
-#include "support/file_chooser.h"
-#include "formats/export_status.h"
 #include "dialogs/compare_dlg.h"
-#include "support/dialog_support.h"
+#include "editing/command_ids.h"
 #include "formats/clue_files.h"
+#include "formats/export_status.h"
 #include "formats/folder_clues.h"
 #include "formats/html_export.h"
 #include "formats/html_import.h"
@@ -21,9 +19,11 @@
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
 #include "formats/web_export.h"
-#include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
+#include "support/command_router.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
 #include "util/file_io.h"
 #include "util/program_data.h"
 #include "view/grid_controller.h"
@@ -41,8 +41,7 @@ const char* const IPUZ_FILTER = "ipuz(*.ipuz);;Alle bestanden (*.*)";
 }  // namespace
 
 FileCommands::FileCommands(Rooster2Doc& doc, GridView& view, GridController& controller,
-                             IFileChooser& chooser, QWidget* parent, QString versionText,
-                             Hooks hooks)
+                           IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks)
     : m_doc(doc),
       m_view(view),
       m_controller(controller),
@@ -92,8 +91,9 @@ void FileCommands::ReportExported(const std::string& path) {
 // ---- Exports ---------------------------------------------------------------------------------
 
 void FileCommands::ExportHtmlPage(bool filled) {
-    const std::string path = ChooseExport(
-        MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
+    const std::string path =
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER),
+                     m_doc.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
     // The remark also says why the page or its image could not be written.
@@ -106,9 +106,9 @@ void FileCommands::ExportHtmlPage(bool filled) {
 }
 
 void FileCommands::ExportPuzText() {
-    const std::string path =
-        ChooseExport(MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
-                     m_doc.lastFiles.puzText);
+    const std::string path = ChooseExport(
+        MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
+        m_doc.lastFiles.puzText);
     if (!path.empty()) WriteExport(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
@@ -139,9 +139,10 @@ void FileCommands::ExportIpuz() {
 
 // Shares the remembered name with the classic page: both are web pages of the puzzle.
 void FileCommands::ExportWebPage() {
-    ExportUnlessRefused(WebExportRefusal,
-                        MakeFileDialogSpec(true, "Opslaan rooster als webpuzzel", "html", HTML_FILTER),
-                        m_doc.lastFiles.html, WriteWebPage);
+    ExportUnlessRefused(
+        WebExportRefusal,
+        MakeFileDialogSpec(true, "Opslaan rooster als webpuzzel", "html", HTML_FILTER),
+        m_doc.lastFiles.html, WriteWebPage);
 }
 
 PdfSheetOptions FileCommands::AskSheetOptions() {
@@ -171,7 +172,7 @@ void FileCommands::ExportPdf() {
 // ---- Imports ---------------------------------------------------------------------------------
 
 void FileCommands::ImportFile(const std::string& path,
-                               ImportResult (*read)(Rooster2Doc&, const std::string&)) {
+                              ImportResult (*read)(Rooster2Doc&, const std::string&)) {
     Rooster2Doc imported = m_doc;
     imported.modifiedListener = nullptr;
     const ImportResult result = read(imported, path);
@@ -190,29 +191,29 @@ void FileCommands::ImportFile(const std::string& path,
 }
 
 void FileCommands::ImportHtml() {
-    const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER), m_doc.lastFiles.html);
+    const std::string path =
+        ChooseFile(MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER),
+                   m_doc.lastFiles.html);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
 void FileCommands::ImportPuz() {
-    const std::string path =
-        ChooseFile(MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER),
-                   m_doc.lastFiles.import);
+    const std::string path = ChooseFile(
+        MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER), m_doc.lastFiles.import);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
 void FileCommands::ImportIpuz() {
-    const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER), m_doc.lastFiles.ipuz);
+    const std::string path =
+        ChooseFile(MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER),
+                   m_doc.lastFiles.ipuz);
     if (!path.empty()) ImportFile(path, ImportIpuzFile);
 }
 
-
 void FileCommands::ImportRos() {
-    const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen ros-bestand", "ros", "Versie 1(*.ros);;Alle bestanden (*.*)"),
-        m_doc.lastFiles.ros);
+    const std::string path = ChooseFile(MakeFileDialogSpec(false, "Openen ros-bestand", "ros",
+                                                           "Versie 1(*.ros);;Alle bestanden (*.*)"),
+                                        m_doc.lastFiles.ros);
     if (!path.empty()) ImportFile(path, ImportRosFile);
 }
 
@@ -241,11 +242,13 @@ void FileCommands::CluesChanged() {
 
 void FileCommands::ReadClues() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
+        MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER),
+        m_doc.lastFiles.clue);
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
-    if (ReadClueFileAt(m_doc.puzzle, m_controller.ClueReadSection(), path, count) != ReadStatus::Read)
+    if (ReadClueFileAt(m_doc.puzzle, m_controller.ClueReadSection(), path, count) !=
+        ReadStatus::Read)
         return;
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
@@ -257,32 +260,34 @@ void FileCommands::PasteCluesFromClipboard() {
         ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count = PasteClues(m_doc.puzzle, m_controller.ClueReadSection(), ToLatin1(data->text()));
+    const int count =
+        PasteClues(m_doc.puzzle, m_controller.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) CluesChanged();
     ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.Invalidate();
 }
 
 void FileCommands::WriteClues() {
-    const std::string path = ChooseExport(
-        MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER), m_doc.lastFiles.clue);
+    const std::string path =
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER),
+                     m_doc.lastFiles.clue);
     if (!path.empty()) WriteExport(path, WriteClueFile(m_doc.puzzle));
 }
 
 void FileCommands::ExportPrintableClues() {
-    const std::string path = ChooseExport(
-        MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER), m_doc.lastFiles.text);
+    const std::string path =
+        ChooseExport(MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER),
+                     m_doc.lastFiles.text);
     if (!path.empty()) WriteExport(path, ExportClues(m_doc.puzzle));
 }
 
 void FileCommands::ExportFolderClues() {
-    const QString folder = m_chooser.ChooseFolder(
-        m_parent, FromLocalPath(m_doc.lastFiles.folder));
+    const QString folder = m_chooser.ChooseFolder(m_parent, FromLocalPath(m_doc.lastFiles.folder));
     if (folder.isEmpty()) return;
     m_doc.lastFiles.folder = LocalPath(folder);
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
-                          "Tekstbestand (*.txt)"),
+                                      "Tekstbestand (*.txt)"),
                    m_doc.lastFiles.folderList);
     if (path.empty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -5,15 +5,13 @@
 // command-line program calls, so both write the same bytes).
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "render/pdf_sheet.h"
-
 #include "model/user_message.h"
+#include "render/pdf_sheet.h"
 
 class CommandRouter;
 class Rooster2Doc;
@@ -35,7 +33,7 @@ public:
     };
 
     FileCommands(Rooster2Doc& doc, GridView& view, GridController& controller,
-                  IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks);
+                 IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks);
 
     void RegisterCommands(CommandRouter& router);
 
@@ -64,7 +62,8 @@ private:
     void ExportPdf();
     // Reads the file into a copy of the puzzle; only a file that could be read replaces
     // the puzzle, after the question about unsaved changes.
-    void ImportFile(const std::string& path, ImportResult (*read)(Rooster2Doc&, const std::string&));
+    void ImportFile(const std::string& path,
+                    ImportResult (*read)(Rooster2Doc&, const std::string&));
     void ImportHtml();
     void ImportPuz();
     void ImportIpuz();

@@ -17,16 +17,16 @@
 #include <QToolBar>
 
 #include "app/command_table.h"
-#include "support/file_chooser.h"
 #include "app/platform.h"
 #include "app/settings_profile.h"
-#include "support/toolbar_icons.h"
 #include "dialogs/about_dlg.h"
-#include "support/dialog_support.h"
 #include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "render/pdf_sheet.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
+#include "support/toolbar_icons.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
 #include "view/grid_controller.h"
@@ -54,7 +54,7 @@ bool AllWordsFilled(const Rooster2Doc& doc) {
 }  // namespace
 
 MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString versionText,
-                       IFileChooser* chooser, QWidget* parent)
+                     IFileChooser* chooser, QWidget* parent)
     : QMainWindow(parent),
       m_doc(doc),
       m_profile(profile),
@@ -76,10 +76,11 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
     m_controller->RegisterCommands(m_router);
     m_fileCommands = std::make_unique<FileCommands>(
         m_doc, *m_view, *m_controller, m_chooser, this, m_versionText,
-        FileCommands::Hooks{[this] { return SaveModified(); }, [this] {
-                                 UpdateTitle();
-                                 UpdateCommands();
-                             }});
+        FileCommands::Hooks{[this] { return SaveModified(); },
+                            [this] {
+                                UpdateTitle();
+                                UpdateCommands();
+                            }});
     m_fileCommands->RegisterCommands(m_router);
     RegisterFrameCommands();
     BuildMenus();
@@ -115,14 +116,16 @@ QAction* MainFrame::CreateAction(int id) { return CreateAction(*FindCommandSpec(
 // item per name; the first carries the shortcuts and is the one Action returns.
 QAction* MainFrame::CreateAction(const CommandSpec& spec) {
     QAction* existing = Action(spec.id);
-    if (existing != nullptr && StripShortcutText(existing->text()) == Latin1(spec.text)) return existing;
+    if (existing != nullptr && StripShortcutText(existing->text()) == Latin1(spec.text))
+        return existing;
     const int id = spec.id;
     QString text = Latin1(spec.text);
     if (*spec.shortcutText) text += QLatin1Char('\t') + Latin1(spec.shortcutText);
     auto* action = new QAction(text, this);
     action->setShortcuts(QList<QKeySequence>(spec.keys.begin(), spec.keys.end()));
     action->setStatusTip(Latin1(spec.prompt));
-    action->setToolTip(*spec.toolTip ? Latin1(spec.toolTip) : StripShortcutText(text).remove(QLatin1Char('&')));
+    action->setToolTip(*spec.toolTip ? Latin1(spec.toolTip)
+                                     : StripShortcutText(text).remove(QLatin1Char('&')));
     action->setIcon(ToolBarIcon(id));
     action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, [this, id] {
@@ -140,7 +143,8 @@ QAction* MainFrame::CreateAction(const CommandSpec& spec) {
 QMenu* MainFrame::MenuOf(const QString& path) {
     if (const auto found = m_menus.find(path); found != m_menus.end()) return found->second;
     const int split = path.lastIndexOf(QLatin1Char('|'));
-    QMenu* menu = split < 0 ? menuBar()->addMenu(path) : MenuOf(path.left(split))->addMenu(path.mid(split + 1));
+    QMenu* menu = split < 0 ? menuBar()->addMenu(path)
+                            : MenuOf(path.left(split))->addMenu(path.mid(split + 1));
     connect(menu, &QMenu::aboutToShow, this, &MainFrame::UpdateCommands);
     m_menus[path] = menu;
     return menu;
@@ -223,10 +227,16 @@ void MainFrame::RegisterFrameCommands() {
     if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
     m_router.Register(ID_APP_EXIT, [this] { close(); });
     m_router.Register(ID_APP_ABOUT, [this] { OnAbout(); });
-    m_router.Register(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); },
-                      [this] { return CommandStatus{true, !m_toolBar->isHidden()}; });
-    m_router.Register(ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
-                      [this] { return CommandStatus{true, !statusBar()->isHidden()}; });
+    m_router.Register(
+        ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); },
+        [this] {
+            return CommandStatus{true, !m_toolBar->isHidden()};
+        });
+    m_router.Register(
+        ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
+        [this] {
+            return CommandStatus{true, !statusBar()->isHidden()};
+        });
 }
 
 // ---- Documents ------------------------------------------------------------------------------
@@ -245,8 +255,7 @@ void MainFrame::OnModified(bool modified) {
 
 bool MainFrame::SaveModified() {
     if (!m_doc.IsModified()) return true;
-    const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED)
-                                                  : FromLocalPath(m_doc.pathName);
+    const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED) : FromLocalPath(m_doc.pathName);
     const auto answer = QMessageBox::question(
         this, Latin1(APP_TITLE), Latin1("Wijzigingen in ") + name + Latin1(" opslaan?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
@@ -276,8 +285,7 @@ bool MainFrame::OpenDocumentFile(const QString& path) {
 
 void MainFrame::OnFileOpen() {
     if (!SaveModified()) return;
-    const QString path =
-        m_chooser.ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
+    const QString path = m_chooser.ChooseFile(this, MakeFileDialogSpec(false, "", "", RTR_FILTER));
     if (!path.isEmpty()) OpenDocumentFile(path);
 }
 
@@ -299,7 +307,7 @@ bool MainFrame::OnFileSave() {
 bool MainFrame::OnFileSaveAs() {
     FileDialogSpec spec = MakeFileDialogSpec(true, "", "rtr", RTR_FILTER);
     spec.initialName = m_doc.pathName.empty() ? Latin1(NEW_FILE_NAME) + Latin1(".rtr")
-                                                : FromLocalPath(m_doc.pathName);
+                                              : FromLocalPath(m_doc.pathName);
     const QString path = m_chooser.ChooseFile(this, spec);
     return !path.isEmpty() && SaveTo(path);
 }
@@ -363,7 +371,8 @@ void MainFrame::OnPrintGrid() {
     QPrintDialog dialog(&m_printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     QPainter painter(&m_printer);
-    m_view->PrintPage(painter, m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size(),
+    m_view->PrintPage(painter,
+                      m_printer.pageLayout().paintRectPixels(m_printer.resolution()).size(),
                       m_printer.resolution());
 }
 
@@ -374,16 +383,18 @@ void MainFrame::OnPrintSetup() {
 
 void MainFrame::OnSendMail() {
     if (!AllWordsFilled(m_doc) &&
-        QMessageBox::warning(this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        QMessageBox::warning(
+            this, Latin1(APP_TITLE), Latin1("Rooster niet helemaal ingevuld, toch doorgaan?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     if (!m_doc.pathName.empty() && !m_doc.IsModified()) {
         SendMailWithAttachment(FromLocalPath(m_doc.pathName));
         return;
     }
     // An unsaved puzzle goes as a copy in the temporary folder; the document keeps its name.
-    const QString name = m_doc.pathName.empty() ? Latin1(UNTITLED) + Latin1(".rtr")
-                                                  : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
+    const QString name = m_doc.pathName.empty()
+                             ? Latin1(UNTITLED) + Latin1(".rtr")
+                             : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
     const QString copy = QDir(QDir::tempPath()).filePath(name);
     if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen) {
         ShowInformation(this, {StrFormat("Opslaan %s\nalleen mogelijk in fase vorm of vul",
@@ -435,8 +446,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
 // Like "&Open...", a dropped file is refused while the search runs: it would
 // replace the grid under the search.
 void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls() && m_doc.phase != Phase::Zoeken)
-        event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() && m_doc.phase != Phase::Zoeken) event->acceptProposedAction();
 }
 
 void MainFrame::dropEvent(QDropEvent* event) {

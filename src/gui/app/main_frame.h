@@ -7,17 +7,15 @@
 #include <QMainWindow>
 #include <QPrinter>
 #include <QStringList>
-
 #include <array>
-
 #include <map>
 #include <memory>
 #include <string>
 
 #include "app/command_table.h"
 #include "app/file_commands.h"
-#include "render/pdf_sheet.h"
 #include "editing/grid_editor.h"
+#include "render/pdf_sheet.h"
 #include "support/command_router.h"
 #include "support/file_chooser.h"
 
@@ -35,7 +33,7 @@ class MainFrame : public QMainWindow {
 public:
     // Every file and folder dialog goes through chooser; the platform's dialogs when null.
     MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString versionText,
-               IFileChooser* chooser = nullptr, QWidget* parent = nullptr);
+              IFileChooser* chooser = nullptr, QWidget* parent = nullptr);
     ~MainFrame() override;
 
     GridView* View() const { return m_view; }

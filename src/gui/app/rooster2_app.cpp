@@ -8,10 +8,10 @@
 #include "app/main_frame.h"
 #include "app/settings_profile.h"
 #include "formats/system_facts.h"
+#include "model/version_text.h"
 #include "support/default_word_list.h"
 #include "support/dialog_support.h"
 #include "support/toolbar_icons.h"
-#include "model/version_text.h"
 #include "wordlists/word_scores.h"
 
 namespace {
@@ -79,7 +79,8 @@ bool Rooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
     m_frame = std::make_unique<MainFrame>(m_doc, *m_profile, m_versionText);
     if (!m_frame->RestorePlacement()) m_frame->resize(800, 600);
     m_frame->NewDocument();
-    if (request.action != CommandLineRequest::Action::New && !m_frame->OpenDocumentFile(request.file))
+    if (request.action != CommandLineRequest::Action::New &&
+        !m_frame->OpenDocumentFile(request.file))
         return false;
     if (request.action == CommandLineRequest::Action::Print) {
         m_frame->PrintDirect(request.printer);

@@ -31,14 +31,14 @@ SettingsProfile::SettingsProfile(const QString& iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
 
 int SettingsProfile::GetProfileInt(const std::string& section, const std::string& entry,
-                                    int defaultValue) const {
+                                   int defaultValue) const {
     bool ok = false;
     const int value = m_settings->value(Key(section, entry)).toInt(&ok);
     return ok ? value : defaultValue;
 }
 
 void SettingsProfile::WriteProfileInt(const std::string& section, const std::string& entry,
-                                       int value) {
+                                      int value) {
     m_settings->setValue(Key(section, entry), value);
 }
 

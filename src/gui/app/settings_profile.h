@@ -4,7 +4,6 @@
 
 #include <QSettings>
 #include <QStringList>
-
 #include <memory>
 
 #include "model/profile.h"
@@ -18,8 +17,7 @@ public:
 
     int GetProfileInt(const std::string& section, const std::string& entry,
                       int defaultValue) const override;
-    void WriteProfileInt(const std::string& section, const std::string& entry,
-                         int value) override;
+    void WriteProfileInt(const std::string& section, const std::string& entry, int value) override;
 
     QStringList ReadRecentFiles() const;
     void WriteRecentFiles(const QStringList& files);

@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "dialogs/clue_window_support.h"
-#include "support/dialog_support.h"
 #include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
+#include "support/dialog_support.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ void SelectRow(QListWidget& list, int row) {
 }  // namespace
 
 ClueListDlg::ClueListDlg(Rooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
-                           QWidget* parent)
+                         QWidget* parent)
     : QDialog(parent, Qt::Window),
       m_doc(doc),
       m_chooseWord(std::move(chooseWord)),
@@ -106,8 +106,8 @@ void ClueListDlg::resizeEvent(QResizeEvent* event) {
 
 // Each list gets its own items' height and half of the room left over.
 void ClueListDlg::ShareHeight() {
-    const ClueListHeights heights =
-        ShareClueListHeight(height(), m_acrossHeight, m_downHeight, m_doc.puzzle.numbering.acrossOnly);
+    const ClueListHeights heights = ShareClueListHeight(height(), m_acrossHeight, m_downHeight,
+                                                        m_doc.puzzle.numbering.acrossOnly);
     m_layout->setStretch(0, std::max(1, heights.upper));
     m_layout->setStretch(1, m_doc.puzzle.numbering.acrossOnly ? 0 : std::max(1, heights.lower));
 }

@@ -16,7 +16,7 @@ class ClueListDlg : public QDialog {
 public:
     // chooseWord receives the index of a chosen word (the view's pending word).
     ClueListDlg(Rooster2Doc& doc, int cellPixels, std::function<void(int)> chooseWord,
-                 QWidget* parent);
+                QWidget* parent);
 
     // Refills both lists and selects the current word's items; the window keeps its size.
     void Refresh() { Fill(false); }

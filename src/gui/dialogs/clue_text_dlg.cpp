@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "dialogs/clue_window_support.h"
-#include "support/dialog_support.h"
 #include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
+#include "support/dialog_support.h"
 
 namespace {
 

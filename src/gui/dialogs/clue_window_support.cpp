@@ -4,10 +4,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "support/dialog_support.h"
 #include "forms/clue_windows.h"
 #include "model/rooster2_doc.h"
 #include "render/grid_painter.h"
+#include "support/dialog_support.h"
 
 QFont ClueWindowFont(const Rooster2Doc& doc, int height) { return LetterFont(doc.puzzle, -height); }
 
@@ -42,7 +42,7 @@ void KeepClueWindowInMainWindow(QDialog& window) {
     if (view == nullptr) return;
     // On a small screen the designed height would run past the main window.
     const int frameExtra = window.frameGeometry().height() - window.height();
-    const int room = view->window()->frameGeometry().bottom() + 1 - window.frameGeometry().top() -
-                     frameExtra;
+    const int room =
+        view->window()->frameGeometry().bottom() + 1 - window.frameGeometry().top() - frameExtra;
     if (room > 0 && window.height() > room) window.resize(window.width(), room);
 }

@@ -8,10 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "support/file_chooser.h"
-#include "support/dialog_support.h"
 #include "formats/compare.h"
 #include "model/rooster2_doc.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
 
 CompareDlg::CompareDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
     : QDialog(parent), m_doc(doc), m_chooser(chooser) {
@@ -47,11 +47,11 @@ CompareDlg::CompareDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
 }
 
 void CompareDlg::OnBrowse() {
-    const std::string path = ChooseRememberedFile(
-        m_chooser, this,
-        MakeFileDialogSpec(false, "Openen te vergelijken rtr-bestand", "rtr",
-                           "Rooster2 (*.rtr);;Alle bestanden (*.*)"),
-        m_doc.lastFiles.compare);
+    const std::string path =
+        ChooseRememberedFile(m_chooser, this,
+                             MakeFileDialogSpec(false, "Openen te vergelijken rtr-bestand", "rtr",
+                                                "Rooster2 (*.rtr);;Alle bestanden (*.*)"),
+                             m_doc.lastFiles.compare);
     if (!path.empty()) fileEdit->setText(FromLocalPath(path));
 }
 

@@ -9,10 +9,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "support/file_chooser.h"
-#include "support/dialog_support.h"
 #include "forms/extra_files.h"
 #include "model/rooster2_doc.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
 
 namespace {
 
@@ -59,8 +59,7 @@ ExtraFilesDlg::ExtraFilesDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* p
 void ExtraFilesDlg::Refill() {
     m_list->clear();
     for (const ExtraFileRow& row : ExtraFileRows(m_doc))
-        m_list->addTopLevelItem(
-            new QTreeWidgetItem({Latin1(row.number), FromLocalPath(row.path)}));
+        m_list->addTopLevelItem(new QTreeWidgetItem({Latin1(row.number), FromLocalPath(row.path)}));
 }
 
 void ExtraFilesDlg::ChooseFile() {

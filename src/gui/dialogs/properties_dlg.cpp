@@ -16,11 +16,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "support/dialog_support.h"
 #include "formats/letter_values.h"
 #include "formats/statistics.h"
 #include "model/rooster2_doc.h"
 #include "render/grid_painter.h"
+#include "support/dialog_support.h"
 
 namespace {
 
@@ -74,8 +74,8 @@ PropertiesDlg::PropertiesDlg(Rooster2Doc& doc, bool smallLetters, QWidget* paren
     middle->addWidget(BuildSymmetryGroup());
     middle->addWidget(BuildColourGroup());
     const char* const lineTexts[] = {"1 eenheid", "2 eenheden"};
-    middle->addWidget(
-        RadioGroup("Lijndikte", lineTexts, 2, m_values.appearance.lineWidth, m_lineWidth, "lineWidth", this));
+    middle->addWidget(RadioGroup("Lijndikte", lineTexts, 2, m_values.appearance.lineWidth,
+                                 m_lineWidth, "lineWidth", this));
     auto* font = new QPushButton(Latin1("Font..."));
     font->setObjectName(Latin1("font"));
     connect(font, &QPushButton::clicked, this, &PropertiesDlg::ChooseFont);
@@ -129,8 +129,10 @@ QWidget* PropertiesDlg::BuildNumberingGroup() {
     m_showNumbers = CheckBox("Met nummers", m_values.appearance.showNumbers, "showNumbers");
     m_numberPartWords =
         CheckBox("Ook nummer bij deelwoord", m_values.numbering.numberPartWords, "numberPartWords");
-    m_largerNumbers = CheckBox("Grotere nummers", m_values.appearance.largerNumbers, "largerNumbers");
-    m_acrossOnly = CheckBox("Alleen horizontaal nummeren", m_values.numbering.acrossOnly, "acrossOnly");
+    m_largerNumbers =
+        CheckBox("Grotere nummers", m_values.appearance.largerNumbers, "largerNumbers");
+    m_acrossOnly =
+        CheckBox("Alleen horizontaal nummeren", m_values.numbering.acrossOnly, "acrossOnly");
     m_partDashes = CheckBox("Met woorddeelstrepen", m_values.appearance.partDashes, "partDashes");
     for (QCheckBox* check :
          {m_showNumbers, m_numberPartWords, m_largerNumbers, m_acrossOnly, m_partDashes})
@@ -154,8 +156,8 @@ QWidget* PropertiesDlg::BuildHtmlGroup() {
 }
 
 QWidget* PropertiesDlg::BuildSymmetryGroup() {
-    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, static_cast<int>(m_values.symmetry), m_symmetry, "symmetry",
-                      this);
+    return RadioGroup("Symmetrie", SYMMETRY_TEXTS, 6, static_cast<int>(m_values.symmetry),
+                      m_symmetry, "symmetry", this);
 }
 
 QWidget* PropertiesDlg::BuildColourGroup() {
@@ -250,7 +252,8 @@ void PropertiesDlg::ShowSwatch(int button) {
 }
 
 void PropertiesDlg::ChooseColour(int button) {
-    const QColor chosen = QColorDialog::getColor(ToQColor(PropertyColour(m_values.appearance, button)), this);
+    const QColor chosen =
+        QColorDialog::getColor(ToQColor(PropertyColour(m_values.appearance, button)), this);
     if (chosen.isValid()) SetColour(button, FromColour(chosen));
 }
 
@@ -277,7 +280,8 @@ bool PropertiesDlg::ReadNumbers() {
            ReadNumberEdit(this, m_height, FIELD_HEIGHT, m_values.height) &&
            ReadNumberEdit(this, m_cellSize, FIELD_CELL_SIZE, m_values.appearance.cellSize) &&
            ReadNumberEdit(this, m_margin, FIELD_MARGIN, m_values.appearance.margin) &&
-           ReadNumberEdit(this, m_clueTextSize, FIELD_CLUE_TEXT_SIZE, m_values.appearance.clueTextSize) &&
+           ReadNumberEdit(this, m_clueTextSize, FIELD_CLUE_TEXT_SIZE,
+                          m_values.appearance.clueTextSize) &&
            ReadNumberEdit(this, m_startNumber, FIELD_START_NUMBER, m_values.numbering.startNumber);
 }
 

@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "support/file_chooser.h"
-#include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
 #include "search/search_method.h"
+#include "support/dialog_support.h"
+#include "support/file_chooser.h"
 #include "wordlists/word_list_files.h"
 #include "wordlists/word_scores.h"
 
@@ -86,8 +86,8 @@ void SearchOptionsDlg::BuildControls() {
     auto* fileGroup = new QGroupBox(Latin1("Woordenbestand:"));
     auto* fileLayout = new QVBoxLayout(fileGroup);
     fileLayout->addLayout(fileRow);
-    auto* note = new QLabel(
-        Latin1("Het specificeren van \xe9\xe9n van de bestanden xxx02.doc t/m xxx19.doc is voldoende."));
+    auto* note = new QLabel(Latin1(
+        "Het specificeren van \xe9\xe9n van de bestanden xxx02.doc t/m xxx19.doc is voldoende."));
     note->setWordWrap(true);
     fileLayout->addWidget(note);
 

@@ -20,8 +20,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "support/dialog_support.h"
 #include "model/rooster2_doc.h"
+#include "support/dialog_support.h"
 #include "wordlists/word_list_files.h"
 #include "wordlists/word_scores.h"
 
@@ -68,7 +68,7 @@ QTreeView* CandidateView() {
 }  // namespace
 
 WordDataDlg::WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
-                           QWidget* parent)
+                         QWidget* parent)
     : QDialog(parent),
       m_doc(doc),
       m_fields(fields),

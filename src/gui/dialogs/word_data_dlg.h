@@ -23,7 +23,7 @@ class WordDataDlg : public QDialog {
 
 public:
     WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
-                 QWidget* parent = nullptr);
+                QWidget* parent = nullptr);
 
     // The fields after OK.
     const WordDataFields& Fields() const { return m_fields; }

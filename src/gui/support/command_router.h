@@ -3,7 +3,6 @@
 // without a handler is disabled, whatever its rule says.
 
 #include <QKeyCombination>
-
 #include <functional>
 #include <map>
 #include <optional>
@@ -30,7 +29,9 @@ public:
     // Runs the handler when the command is enabled now; returns whether it ran. A
     // handler that runs out of memory ends, and the out-of-memory handler is told.
     bool Run(int id) const;
-    void SetOutOfMemoryHandler(std::function<void()> handler) { m_outOfMemory = std::move(handler); }
+    void SetOutOfMemoryHandler(std::function<void()> handler) {
+        m_outOfMemory = std::move(handler);
+    }
 
     // Which command a shortcut key belongs to (0 for none); the main window knows.
     void SetShortcutLookup(std::function<int(QKeyCombination)> lookup) {

@@ -15,7 +15,8 @@ QString QtFileChooser::ChooseFile(QWidget* parent, const FileDialogSpec& spec) {
 }
 
 QString QtFileChooser::ChooseFolder(QWidget* parent, const QString& initialFolder) {
-    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Huidige selectie:"), initialFolder);
+    return QFileDialog::getExistingDirectory(parent, QStringLiteral("Huidige selectie:"),
+                                             initialFolder);
 }
 
 FileDialogSpec MakeFileDialogSpec(bool save, const char* title, const char* suffix,
@@ -37,8 +38,8 @@ std::string ChooseExportFile(IFileChooser& chooser, QWidget* parent, FileDialogS
          QFileInfo(FromLocalPath(remembered)).completeBaseName() == puzzle.completeBaseName());
     std::string offered = remembered;
     if (!rememberedFits && !puzzlePath.empty())
-        offered = LocalPath(
-            puzzle.dir().filePath(puzzle.completeBaseName() + QLatin1Char('.') + spec.defaultSuffix));
+        offered = LocalPath(puzzle.dir().filePath(puzzle.completeBaseName() + QLatin1Char('.') +
+                                                  spec.defaultSuffix));
     const std::string path = ChooseRememberedFile(chooser, parent, std::move(spec), offered);
     if (!path.empty()) remembered = path;
     return path;

@@ -3,13 +3,12 @@
 // tests can answer those of the import and export commands without a real dialog.
 
 #include <QString>
-
 #include <string>
 
 class QWidget;
 
 struct FileDialogSpec {
-    bool save = false;      // save mode asks before overwriting; open mode wants an existing file
+    bool save = false;  // save mode asks before overwriting; open mode wants an existing file
     QString title;
     QString defaultSuffix;  // without the dot
     QString initialName;    // the remembered file name

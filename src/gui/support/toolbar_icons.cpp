@@ -22,7 +22,8 @@ const QColor GREEN(0, 140, 0);
 void Page(QPainter& p) {
     p.setPen(INK);
     p.setBrush(PAPER);
-    p.drawPolygon(QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 13), QPoint(3, 13)}));
+    p.drawPolygon(
+        QPolygon({QPoint(3, 1), QPoint(10, 1), QPoint(13, 4), QPoint(13, 13), QPoint(3, 13)}));
     p.drawLine(10, 1, 10, 4);
     p.drawLine(10, 4, 13, 4);
 }
@@ -79,7 +80,8 @@ void CurvedArrow(QPainter& p, bool clockwise) {
     const QPoint tip = clockwise ? QPoint(12, 4) : QPoint(3, 4);
     p.setPen(DISK);
     p.setBrush(DISK);
-    p.drawPolygon(QPolygon({tip + QPoint(0, 4), tip + QPoint(clockwise ? 3 : -3, -1), tip + QPoint(clockwise ? -3 : 3, -1)}));
+    p.drawPolygon(QPolygon({tip + QPoint(0, 4), tip + QPoint(clockwise ? 3 : -3, -1),
+                            tip + QPoint(clockwise ? -3 : 3, -1)}));
 }
 
 void TextLines(QPainter& p, bool bullets) {
@@ -92,11 +94,14 @@ void TextLines(QPainter& p, bool bullets) {
 
 void DrawIcon(QPainter& p, int id) {
     switch (id) {
-        case ID_FILE_NEW: Page(p); break;
+        case ID_FILE_NEW:
+            Page(p);
+            break;
         case ID_FILE_OPEN:
             p.setPen(INK);
             p.setBrush(FOLDER);
-            p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(5, 3), QPoint(6, 5), QPoint(14, 5), QPoint(14, 13), QPoint(1, 13)}));
+            p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(5, 3), QPoint(6, 5), QPoint(14, 5),
+                                    QPoint(14, 13), QPoint(1, 13)}));
             break;
         case ID_FILE_SAVE:
             p.fillRect(1, 1, 14, 13, DISK);
@@ -120,9 +125,15 @@ void DrawIcon(QPainter& p, int id) {
             p.drawRect(4, 4, 7, 8);
             p.fillRect(5, 1, 5, 3, GREY);
             break;
-        case ID_UNDO: CurvedArrow(p, false); break;
-        case ID_REDO: CurvedArrow(p, true); break;
-        case ID_REDRAW: SmallGrid(p, true); break;
+        case ID_UNDO:
+            CurvedArrow(p, false);
+            break;
+        case ID_REDO:
+            CurvedArrow(p, true);
+            break;
+        case ID_REDRAW:
+            SmallGrid(p, true);
+            break;
         case ID_VIEW_SCROLLBARS:
             p.setPen(INK);
             p.setBrush(PAPER);
@@ -130,30 +141,59 @@ void DrawIcon(QPainter& p, int id) {
             p.fillRect(11, 2, 3, 8, GREY);
             p.fillRect(2, 11, 8, 2, GREY);
             break;
-        case ID_ZOOM_IN: Magnifier(p, true); break;
-        case ID_ZOOM_OUT: Magnifier(p, false); break;
-        case ID_DIRECTION_ACROSS: Arrow(p, QPoint(1, 7), QPoint(11, 7)); break;
-        case ID_DIRECTION_DOWN: Arrow(p, QPoint(8, 1), QPoint(8, 10)); break;
-        case ID_PHASE_SHAPE: Glyph(p, QStringLiteral("1")); break;
-        case ID_PHASE_FILL: Glyph(p, QStringLiteral("2")); break;
-        case ID_SEARCH_START: Glyph(p, QStringLiteral("3")); break;
-        case ID_SOLUTIONS_SHOW: Glyph(p, QStringLiteral("4")); break;
+        case ID_ZOOM_IN:
+            Magnifier(p, true);
+            break;
+        case ID_ZOOM_OUT:
+            Magnifier(p, false);
+            break;
+        case ID_DIRECTION_ACROSS:
+            Arrow(p, QPoint(1, 7), QPoint(11, 7));
+            break;
+        case ID_DIRECTION_DOWN:
+            Arrow(p, QPoint(8, 1), QPoint(8, 10));
+            break;
+        case ID_PHASE_SHAPE:
+            Glyph(p, QStringLiteral("1"));
+            break;
+        case ID_PHASE_FILL:
+            Glyph(p, QStringLiteral("2"));
+            break;
+        case ID_SEARCH_START:
+            Glyph(p, QStringLiteral("3"));
+            break;
+        case ID_SOLUTIONS_SHOW:
+            Glyph(p, QStringLiteral("4"));
+            break;
         case ID_SOLUTIONS_DONE:
             p.setPen(QPen(GREEN, 2));
             p.drawPolyline(QPolygon({QPoint(2, 8), QPoint(6, 12), QPoint(14, 2)}));
             break;
-        case ID_GRID_PROPERTIES: SmallGrid(p, false); Glyph(p, QStringLiteral("E"), DISK, 9); break;
-        case ID_SHOW_CLUES: TextLines(p, false); break;
-        case ID_SHOW_CLUE_LIST: TextLines(p, true); break;
-        case ID_SEARCH_OPTIONS: SmallGrid(p, false); Glyph(p, QStringLiteral("?"), DISK, 10); break;
-        case ID_EDIT_WORD: Glyph(p, QStringLiteral("AB"), DISK, 9); break;
+        case ID_GRID_PROPERTIES:
+            SmallGrid(p, false);
+            Glyph(p, QStringLiteral("E"), DISK, 9);
+            break;
+        case ID_SHOW_CLUES:
+            TextLines(p, false);
+            break;
+        case ID_SHOW_CLUE_LIST:
+            TextLines(p, true);
+            break;
+        case ID_SEARCH_OPTIONS:
+            SmallGrid(p, false);
+            Glyph(p, QStringLiteral("?"), DISK, 10);
+            break;
+        case ID_EDIT_WORD:
+            Glyph(p, QStringLiteral("AB"), DISK, 9);
+            break;
         case ID_APP_ABOUT:
             p.setPen(INK);
             p.setBrush(FOLDER);
             p.drawEllipse(1, 0, 14, 14);
             Glyph(p, QStringLiteral("?"));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

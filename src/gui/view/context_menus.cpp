@@ -37,10 +37,15 @@ const std::vector<ContextMenuItem>& ContextMenuOfPhase(Phase phase) {
         {ID_SOLUTIONS_DONE, "&Klaar"}};
     static const std::vector<ContextMenuItem> none;
     switch (phase) {
-        case Phase::Vormen: return shaping;
-        case Phase::Vullen: return filling;
-        case Phase::Tonen: return showing;
-        case Phase::Zoeken: return searching;
-        default: return none;
+        case Phase::Vormen:
+            return shaping;
+        case Phase::Vullen:
+            return filling;
+        case Phase::Tonen:
+            return showing;
+        case Phase::Zoeken:
+            return searching;
+        default:
+            return none;
     }
 }

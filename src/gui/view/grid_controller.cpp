@@ -10,13 +10,13 @@
 #include "editing/fill_editing.h"
 #include "editing/grid_editor.h"
 #include "editing/phase_switch.h"
+#include "formats/export_status.h"
 #include "formats/text_export.h"
 #include "model/rooster2_doc.h"
 #include "render/latin1_text.h"
 #include "render/png_export.h"
 #include "support/dialog_support.h"
 #include "support/file_chooser.h"
-#include "formats/export_status.h"
 #include "util/file_io.h"
 #include "view/grid_view.h"
 
@@ -32,8 +32,10 @@ bool HasCheckMark(int id) {
         case ID_DIRECTION_ACROSS:
         case ID_DIRECTION_DOWN:
         case ID_VIEW_SCROLLBARS:
-        case ID_AUTO_NEXT_WORD: return true;
-        default: return false;
+        case ID_AUTO_NEXT_WORD:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -107,8 +109,8 @@ void GridController::OnEdited(const EditResult& result) {
 }
 
 void GridController::OnHoveredCell(int x, int y) {
-    if (const std::optional<std::string> status = MouseMoveStatus(
-            m_doc, x, y, m_results.solutionCount, m_results.bestDepth))
+    if (const std::optional<std::string> status =
+            MouseMoveStatus(m_doc, x, y, m_results.solutionCount, m_results.bestDepth))
         ShowMessage(*status);
 }
 
@@ -180,11 +182,11 @@ void GridController::CopyToClipboard() {
 
 void GridController::ExportPng() {
     const QImage image = m_view.RenderGridToImage();
-    const std::string path = ChooseExportFile(
-        m_chooser, &m_view,
-        MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
-                           "PNG bestand (*.png);;Alle bestanden (*.*)"),
-        m_doc.lastFiles.png, m_doc.pathName);
+    const std::string path =
+        ChooseExportFile(m_chooser, &m_view,
+                         MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
+                                            "PNG bestand (*.png);;Alle bestanden (*.*)"),
+                         m_doc.lastFiles.png, m_doc.pathName);
     if (path.empty()) return;
     if (!WritePng(path, image))
         QMessageBox::warning(&m_view, Latin1("Oei"), Latin1("Schrijven png mislukt"));
@@ -194,11 +196,11 @@ void GridController::ExportPng() {
 }
 
 void GridController::ExportText() {
-    const std::string path = ChooseExportFile(
-        m_chooser, &m_view,
-        MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
-                           "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
-        m_doc.lastFiles.text, m_doc.pathName);
+    const std::string path =
+        ChooseExportFile(m_chooser, &m_view,
+                         MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
+                                            "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
+                         m_doc.lastFiles.text, m_doc.pathName);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
     if (WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters())))
@@ -220,11 +222,11 @@ void GridController::RegisterCommands(CommandRouter& router) {
     Add(router, ID_COLOURS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
     Add(router, ID_EXPORT_PNG, [this] { ExportPng(); });
     Add(router, ID_EXPORT_TEXT, [this] { ExportText(); });
-    for (int id : {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS,
-                   ID_DIRECTION_DOWN, ID_AUTO_NEXT_WORD, ID_GRID_CLEAN, ID_GRID_REMOVE_LETTERS,
-                   ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP,
-                   ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,
-                   ID_FREE_CELLS_BLACK})
+    for (int id :
+         {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS, ID_DIRECTION_DOWN,
+          ID_AUTO_NEXT_WORD, ID_GRID_CLEAN, ID_GRID_REMOVE_LETTERS, ID_GRID_EDGE_BLACK,
+          ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP, ID_ROTATE_CLOCKWISE,
+          ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK})
         Add(router, id, [this, id] { RunEditorCommand(id); });
     RegisterDialogCommands(router);
     RegisterSearchCommands(router);

@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -17,9 +16,9 @@
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/grid_check_dlg.h"
+#include "editing/colour_presets.h"
 #include "editing/command_enabling.h"
 #include "editing/edit_result.h"
-#include "editing/colour_presets.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
 #include "search/fill_improver.h"

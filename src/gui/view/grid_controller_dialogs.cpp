@@ -1,8 +1,8 @@
 // The dialog commands: properties, comment, the two clue windows, the word data
 // dialog and the extra search files.
 #include "dialogs/clue_list_dlg.h"
-#include "dialogs/clue_window_support.h"
 #include "dialogs/clue_text_dlg.h"
+#include "dialogs/clue_window_support.h"
 #include "dialogs/comment_dlg.h"
 #include "dialogs/extra_files_dlg.h"
 #include "dialogs/grid_check_dlg.h"

@@ -53,8 +53,10 @@ void GridController::WireSearchRelay() {
             Qt::QueuedConnection);
     connect(&m_relay, &SearchRelay::GridChanged, this, &GridController::OnSearchGrid,
             Qt::QueuedConnection);
-    connect(&m_relay, &SearchRelay::Beeped, this, [] { QApplication::beep(); }, Qt::QueuedConnection);
-    connect(&m_relay, &SearchRelay::Finished, this, &GridController::EndSearch, Qt::QueuedConnection);
+    connect(
+        &m_relay, &SearchRelay::Beeped, this, [] { QApplication::beep(); }, Qt::QueuedConnection);
+    connect(&m_relay, &SearchRelay::Finished, this, &GridController::EndSearch,
+            Qt::QueuedConnection);
 }
 
 void GridController::OnSearchStatus(int pane, const QString& text) {

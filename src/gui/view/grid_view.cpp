@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
-
 #include <algorithm>
 
 #include "editing/command_ids.h"
@@ -35,14 +34,22 @@ int ScrollValueShowing(int pos, int value, int s, int client) {
 // Keypad navigation keys with Num Lock off arrive as these keys too.
 std::optional<EditKey> EditKeyOf(int key) {
     switch (key) {
-        case Qt::Key_Left: return EditKey::Left;
-        case Qt::Key_Right: return EditKey::Right;
-        case Qt::Key_Up: return EditKey::Up;
-        case Qt::Key_Down: return EditKey::Down;
-        case Qt::Key_Home: return EditKey::Home;
-        case Qt::Key_End: return EditKey::End;
-        case Qt::Key_Delete: return EditKey::Delete;
-        default: return std::nullopt;
+        case Qt::Key_Left:
+            return EditKey::Left;
+        case Qt::Key_Right:
+            return EditKey::Right;
+        case Qt::Key_Up:
+            return EditKey::Up;
+        case Qt::Key_Down:
+            return EditKey::Down;
+        case Qt::Key_Home:
+            return EditKey::Home;
+        case Qt::Key_End:
+            return EditKey::End;
+        case Qt::Key_Delete:
+            return EditKey::Delete;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -97,7 +104,8 @@ void GridView::UpdateLayout() {
 }
 
 void GridView::UpdateScrollRanges() {
-    const Qt::ScrollBarPolicy policy = m_scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
+    const Qt::ScrollBarPolicy policy =
+        m_scrollBars ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
     setHorizontalScrollBarPolicy(policy);
     setVerticalScrollBarPolicy(policy);
     if (!m_scrollBars) {
@@ -149,7 +157,8 @@ void GridView::InvalidateCell(int x, int y) {
 }
 
 void GridView::InvalidateCellIndex(int index) {
-    if (m_doc.puzzle.width > 0) InvalidateCell(index % m_doc.puzzle.width, index / m_doc.puzzle.width);
+    if (m_doc.puzzle.width > 0)
+        InvalidateCell(index % m_doc.puzzle.width, index / m_doc.puzzle.width);
 }
 
 void GridView::InvalidateWord(int word) {
@@ -184,9 +193,9 @@ void GridView::KeepCursorInView() {
 }
 
 void GridView::ShowSizeStatus() {
-    emit InfoPaneChanged(Latin1(StrFormat("%d x %d, %d, %d", m_doc.puzzle.width,
-                                          m_doc.puzzle.height, m_cellPixels,
-                                          m_doc.puzzle.appearance.margin)));
+    emit InfoPaneChanged(
+        Latin1(StrFormat("%d x %d, %d, %d", m_doc.puzzle.width, m_doc.puzzle.height, m_cellPixels,
+                         m_doc.puzzle.appearance.margin)));
 }
 
 void GridView::ApplyEdit(const EditResult& result) {
@@ -258,9 +267,9 @@ void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
     const Puzzle& puzzle = m_doc.puzzle;
     QPoint at = globalPos;
     if (fromKeyboard) {
-        at = viewport()->mapToGlobal(QPoint(
-            puzzle.width * m_cellPixels + puzzle.appearance.margin + CONTEXT_MENU_OFFSET,
-            CONTEXT_MENU_OFFSET));
+        at = viewport()->mapToGlobal(
+            QPoint(puzzle.width * m_cellPixels + puzzle.appearance.margin + CONTEXT_MENU_OFFSET,
+                   CONTEXT_MENU_OFFSET));
     } else if (m_doc.phase == Phase::Vormen || m_doc.phase == Phase::Vullen) {
         // On a grid cell the right button edits instead (the scroll offset is not counted).
         const QPoint local = viewport()->mapFromGlobal(globalPos);
@@ -301,8 +310,8 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_doc.phase == Phase::Vullen && HasCurrentWord(m_doc) &&
-        m_router != nullptr)
+    if (event->button() == Qt::LeftButton && m_doc.phase == Phase::Vullen &&
+        HasCurrentWord(m_doc) && m_router != nullptr)
         m_router->Run(ID_EDIT_WORD);
     else
         mousePressEvent(event);

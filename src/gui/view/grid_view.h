@@ -7,7 +7,6 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
-
 #include <optional>
 #include <string>
 

@@ -47,7 +47,8 @@ TEST_F(CommandEnablingTest, PhaseCommandsAreCheckedInTheirPhaseAndEnabledInTheOt
 TEST_F(CommandEnablingTest, ReplacingOrReshapingThePuzzleWaitsForTheSearch) {
     for (int id : {ID_FILE_NEW, ID_FILE_MRU_LAST, ID_GRID_PROPERTIES, ID_GRID_REMOVE_LETTERS})
         EXPECT_EQ(EnabledPhases(id), "123") << id;
-    for (int id : {ID_IMPORT_PUZ, ID_IMPORT_ROS, ID_REDRAW}) EXPECT_EQ(EnabledPhases(id), "12") << id;
+    for (int id : {ID_IMPORT_PUZ, ID_IMPORT_ROS, ID_REDRAW})
+        EXPECT_EQ(EnabledPhases(id), "12") << id;
     EXPECT_EQ(EnabledPhases(ID_IMPORT_HTML), "1");
     EXPECT_FALSE(GetCommandState(ID_FILE_SAVE, doc, undo, facts).has_value());
 }

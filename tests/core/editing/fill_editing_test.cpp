@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "model/clue_text.h"
 #include "editing/phase_switch.h"
 #include "editing/undo_history.h"
+#include "model/clue_text.h"
 #include "test_support.h"
 
 namespace {
@@ -131,7 +131,8 @@ TEST_F(FillEditingTest, ArrowsHomeAndEndOnAThreeByThreeGrid) {
         Select(c.word, c.pos);
         const EditResult result = Key(c.key, c.ctrl);
         ExpectCursor(c.toWord, c.toPos);
-        EXPECT_EQ(doc.direction, doc.puzzle.words[c.toWord].IsAcross() ? Direction::Across : Direction::Down);
+        EXPECT_EQ(doc.direction,
+                  doc.puzzle.words[c.toWord].IsAcross() ? Direction::Across : Direction::Down);
         EXPECT_EQ(result.oldWord, c.toWord == c.word ? -1 : c.word);
         EXPECT_EQ(result.newWord, c.toWord);
     }

@@ -52,7 +52,7 @@ TEST(ShapeClickCodeTest, PlainClickTogglesBlackAndFreeCtrlClickNotCellAndFree) {
         bool notCell;
         Cell code;
     } cases[] = {
-        {CELL_VRIJ, false, CELL_ZWART}, {'Q', false, CELL_ZWART},  {CELL_IJ, false, CELL_ZWART},
+        {CELL_VRIJ, false, CELL_ZWART}, {'Q', false, CELL_ZWART},      {CELL_IJ, false, CELL_ZWART},
         {CELL_ZWART, false, CELL_VRIJ}, {CELL_NIET, false, CELL_VRIJ}, {CELL_NIET, true, CELL_VRIJ},
         {CELL_VRIJ, true, CELL_NIET},   {CELL_ZWART, true, CELL_NIET}, {'A', true, CELL_NIET},
     };

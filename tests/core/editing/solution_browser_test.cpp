@@ -1,11 +1,12 @@
 // The search options' OK rule and showing the solutions.
+#include "editing/solution_browser.h"
+
 #include <gtest/gtest.h>
 
-#include "model/rooster2_doc.h"
 #include "editing/undo_history.h"
-#include "search/search_options.h"
-#include "editing/solution_browser.h"
 #include "formats/solutions_file.h"
+#include "model/rooster2_doc.h"
+#include "search/search_options.h"
 #include "test_support.h"
 
 namespace {
@@ -128,7 +129,8 @@ TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
     m_doc.puzzle.html.title = "Titel";
     ASSERT_TRUE(WriteSolutionsFile(m_doc, m_results, dir.Path("uit.txt"), false));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit.txt")),
-              "Titel\r\n\r\nOplossing 1\r\n\r\nA B \r\n  C \r\n\r\nOplossing 2\r\n\r\nD E \r\n  F \r\n\r\n");
+              "Titel\r\n\r\nOplossing 1\r\n\r\nA B \r\n  C \r\n\r\nOplossing 2\r\n\r\nD E \r\n  F "
+              "\r\n\r\n");
     EXPECT_EQ(m_doc.lastFiles.text, dir.Path("uit.txt"));
     EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
     EXPECT_FALSE(WriteSolutionsFile(m_doc, m_results, dir.Path("geen/map/uit.txt"), false));

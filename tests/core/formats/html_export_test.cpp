@@ -34,7 +34,8 @@ TEST(HtmlExportLayout, PagesByteForByte) {
         std::function<void(Rooster2Doc&)> change;
     } cases[] = {
         {"html/empty.html", false, false, [](Rooster2Doc&) {}},
-        {"html/filled.html", true, false, [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
+        {"html/filled.html", true, false,
+         [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
         {"html/filled-lower-case.html", true, true,
          [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
         {"html/untitled-unnumbered-black.html", false, false,
@@ -124,8 +125,8 @@ TEST_F(HtmlImageCopy, AFailedImageCopyKeepsTheOldPage) {
     std::filesystem::create_directories(m_dir.Path("pages/grijs.gif"));
     WriteFileOrFail(m_dir.Path("pages/p.html"), "old page");
     UserMessage message;
-    EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false,
-                            VERSION, m_dir.Path("program"), message));
+    EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false, VERSION,
+                            m_dir.Path("program"), message));
     EXPECT_NE(message.text.find(m_dir.Path("pages/grijs.gif")), std::string::npos);
     EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("pages/p.html")), "old page");
 }

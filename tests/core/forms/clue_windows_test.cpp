@@ -26,7 +26,8 @@ struct ClueWindowsTest : ::testing::Test {
 TEST_F(ClueWindowsTest, TextHoldsBothSectionsInFormatClueListLayout) {
     Word(1, true).clue = "Kat";
     EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) +
-                                                  "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0));
+                                                  "\r\nVerticaal\r\n\r\n" +
+                                                  doc.puzzle.FormatClueList(0));
     EXPECT_NE(BuildClueWindowText(doc, true).find("1. Kat (3)\r\n"), std::string::npos);
 }
 
@@ -38,7 +39,8 @@ TEST_F(ClueWindowsTest, WordListsFollowOnlyWhenAskedAndAWordFileIsSet) {
         "\r\nZoekwoordenlijsten:\r\n0. /lijsten/woorden03.doc\r\n1. /lijsten/namen03.doc\r\n";
     EXPECT_EQ(BuildClueWindowText(doc, true),
               "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) + lists);
-    EXPECT_EQ(BuildClueWindowText(doc, false), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
+    EXPECT_EQ(BuildClueWindowText(doc, false),
+              "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
 }
 
 TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {

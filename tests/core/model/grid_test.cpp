@@ -63,4 +63,3 @@ TEST(SymmetryTest, EachModeSetsItsImageCells) {
             << c.width << "x" << c.height << " symmetry " << c.symmetry << " at " << c.x << ","
             << c.y;
 }
-

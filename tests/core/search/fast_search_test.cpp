@@ -1,6 +1,8 @@
 // The fast fill against the exact one: on puzzles small enough to enumerate,
 // the same set of solutions when all are asked for (so "no solutions" exactly
 // when there is none), each solution once, and every search option honoured.
+#include "search/fast_search.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 
 #include "model/rooster2_doc.h"
 #include "random_puzzle.h"
-#include "search/fast_search.h"
 #include "search/exact_search.h"
 #include "search_test_support.h"
 #include "test_support.h"
@@ -39,7 +40,8 @@ Found RunSearch(Rooster2Doc doc, unsigned seed, long long budget = 0) {
     RecordInto(search, record, budget);
     Found found;
     found.started = search.Run();
-    found.stoppedByBudget = budget > 0 && static_cast<long long>(record.placements.size()) >= budget;
+    found.stoppedByBudget =
+        budget > 0 && static_cast<long long>(record.placements.size()) >= budget;
     found.results = search.results;
     found.resultText = search.ResultText();
     found.gridAfter = doc.puzzle.GridToString();
@@ -57,7 +59,8 @@ std::set<std::string> AsSet(const Found& found) {
 bool WritesIjCell(const Rooster2Doc& doc, const Found& found) {
     for (const std::string& solution : found.results.solutions)
         for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
-            if (doc.puzzle.cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ)) return true;
+            if (doc.puzzle.cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ))
+                return true;
     return false;
 }
 
@@ -88,8 +91,10 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
         // With a maximum the search stops at that many distinct solutions.
         doc.puzzle.search.maxSolutions = 2;
         const Found limited = RunSearch<FastSearch>(doc, seed);
-        EXPECT_EQ(limited.results.solutionCount, std::min<int>(2, static_cast<int>(solutions.size())));
-        for (const std::string& solution : limited.results.solutions) EXPECT_TRUE(solutions.count(solution));
+        EXPECT_EQ(limited.results.solutionCount,
+                  std::min<int>(2, static_cast<int>(solutions.size())));
+        for (const std::string& solution : limited.results.solutions)
+            EXPECT_TRUE(solutions.count(solution));
     }
     EXPECT_GT(compared, CASES / 2);
     EXPECT_GT(withSolutions, CASES / 10);
@@ -101,10 +106,10 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
 class FastSearchOptions : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_set = WriteWordList(m_dir.Path(""), "nl", 3,
-                              {"ABA", "AEJ", "AIJ", "AJA", "BCA", "BYB", "BYY", "CAY", "CBE", "CCE",
-                               "CDB", "CDC", "CEY", "CYB", "DCA", "DCB", "EAE", "EAI", "EBB", "EEC",
-                               "JAB", "JBJ", "YYB", "YYC"});
+        m_set = WriteWordList(
+            m_dir.Path(""), "nl", 3,
+            {"ABA", "AEJ", "AIJ", "AJA", "BCA", "BYB", "BYY", "CAY", "CBE", "CCE", "CDB", "CDC",
+             "CEY", "CYB", "DCA", "DCB", "EAE", "EAI", "EBB", "EEC", "JAB", "JBJ", "YYB", "YYC"});
         m_extra = WriteWordList(m_dir.Path(""), "ex", 3, {"CBE", "DCA", "CCE", "AEJ", "JAB"});
         WriteWordList(m_dir.Path(""), "nl", 2, {"CB", "BE", "YY", "YB", "CA", "DC"});
         WriteWordList(m_dir.Path(""), "ex", 2, {"CB"});

@@ -45,17 +45,20 @@ void LiteralSearch::Search(int level) {
     for (int k = 0; k < owner.searchCount && !interrupted; ++k) {
         const int index = work.search.randomOrder ? search.searchOrder.At(k) : k;
         if (work.search.allDifferent && owner.searchUsed[index] == 1) continue;
-        const char* candidate = owner.searchList.data() + static_cast<std::size_t>(index) * word.length;
+        const char* candidate =
+            owner.searchList.data() + static_cast<std::size_t>(index) * word.length;
         if (!Fits(letters, candidate)) continue;
         for (int offset : freeOffsets)
-            work.SetCell(word.CellX(offset), word.CellY(offset), static_cast<Cell>(candidate[offset]));
+            work.SetCell(word.CellX(offset), word.CellY(offset),
+                         static_cast<Cell>(candidate[offset]));
         search.searchFilled = true;
         if (work.search.allDifferent) owner.searchUsed[index] = 1;
         NotePlacement(level, chosen, index, tried, best);
         Search(level + 1);
         if (work.search.allDifferent) owner.searchUsed[index] = 0;
         search.searchFilled = false;
-        for (int offset : freeOffsets) work.SetCell(word.CellX(offset), word.CellY(offset), CELL_VRIJ);
+        for (int offset : freeOffsets)
+            work.SetCell(word.CellX(offset), word.CellY(offset), CELL_VRIJ);
     }
 }
 
@@ -67,7 +70,8 @@ int LiteralSearch::CountMatches(int i, int limit) const {
     int count = 0;
     for (int k = 0; k < owner.searchCount; ++k) {
         if (work.search.allDifferent && owner.searchUsed[k] == 1) continue;
-        if (!Fits(letters, owner.searchList.data() + static_cast<std::size_t>(k) * length)) continue;
+        if (!Fits(letters, owner.searchList.data() + static_cast<std::size_t>(k) * length))
+            continue;
         if (++count > limit) break;
     }
     return count;

@@ -54,7 +54,10 @@ private:
         doc.puzzle.height = Between(2, 6);
         for (int y = 0; y < doc.puzzle.height; ++y)
             for (int x = 0; x < doc.puzzle.width; ++x)
-                doc.puzzle.SetCell(x, y, Chance(0.2) ? CELL_ZWART : Chance(0.03) ? CELL_NIET : CELL_VRIJ);
+                doc.puzzle.SetCell(x, y,
+                                   Chance(0.2)    ? CELL_ZWART
+                                   : Chance(0.03) ? CELL_NIET
+                                                  : CELL_VRIJ);
         doc.puzzle.BuildWords();
         for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell) {
             if (doc.puzzle.cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
@@ -101,4 +104,3 @@ private:
     const TempDir& m_dir;
     bool m_scored;
 };
-

@@ -1,12 +1,13 @@
 // Loading the lists of a search: which file, which lines, who owns a list,
 // the trying orders and every message.
+#include "search/search_lists.h"
+
 #include <gtest/gtest.h>
 
 #include "model/rooster2_doc.h"
 #include "search/search_environment.h"
 #include "search_test_support.h"
 #include "test_support.h"
-#include "search/search_lists.h"
 #include "wordlists/word_list_files.h"
 
 namespace {
@@ -35,7 +36,10 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     Rooster2Doc doc;
     SetGrid(doc, {"....", "####"});
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4,
-                                   {"KAAS   ", "IJZE", "YZER", "KAASJE", "QUIZ", "DE K", "AB\x01" "C", "BOOM"});
+                                               {"KAAS   ", "IJZE", "YZER", "KAASJE", "QUIZ", "DE K",
+                                                "AB\x01"
+                                                "C",
+                                                "BOOM"});
     doc.puzzle.search.excludedLetters = "QX";
     SearchLists lists;
     LcgRandom random;
@@ -63,8 +67,8 @@ TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
     EXPECT_EQ(lists.words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
     ASSERT_EQ(lists.messages.size(), 1u);
     EXPECT_EQ(lists.messages[0].text, "1 regel met een onjuiste score in " +
-                                            MakeWordListFileName(doc.puzzle.search.wordFile, 4) +
-                                            ", als 50 gerekend");
+                                          MakeWordListFileName(doc.puzzle.search.wordFile, 4) +
+                                          ", als 50 gerekend");
     ReleaseSearchLists(doc.puzzle, lists);
     doc.scoring.minScore = 50;
     ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
@@ -168,7 +172,8 @@ TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     Rooster2Doc doc;
     SetGrid(doc, {"...", "###"});
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
-    WriteFileOrFail(doc.puzzle.search.wordFile, std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
+    WriteFileOrFail(doc.puzzle.search.wordFile,
+                    std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
     SearchLists lists;
     LcgRandom random;
     EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);

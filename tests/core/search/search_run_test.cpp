@@ -6,8 +6,8 @@
 
 #include "literal_search.h"
 #include "model/rooster2_doc.h"
-#include "search/fast_search.h"
 #include "search/exact_search.h"
+#include "search/fast_search.h"
 #include "search_test_support.h"
 #include "test_support.h"
 
@@ -25,7 +25,8 @@ protected:
         RecordInto(*m_search, m_record);
         return m_search->Run();
     }
-    std::string List(int length, const std::vector<std::string>& lines, const std::string& base = "nl") {
+    std::string List(int length, const std::vector<std::string>& lines,
+                     const std::string& base = "nl") {
         return WriteWordList(m_dir.Path(""), base, length, lines);
     }
     std::string FirstMessage() const {
@@ -72,7 +73,7 @@ TYPED_TEST(SearchRunTest, TheTimeLimitInterruptsKeepingWhatWasFound) {
         ASSERT_TRUE(this->m_search->Run());
         EXPECT_EQ(this->m_search->TimeLimitReached(), limit > 0);
         EXPECT_EQ(this->m_search->ResultText().rfind(limit > 0 ? "Onderbroken" : "Klaar", 0), 0u);
-        EXPECT_EQ(this->m_search->results.solutionCount < 3, limit > 0);
+        EXPECT_EQ(this->m_search->results.solutionCount<3, limit> 0);
     }
 }
 
@@ -101,7 +102,8 @@ TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     if constexpr (std::is_same_v<TypeParam, FastSearch>) {
         // Its own order: every solution drawn in the copy.
         for (const char* word : {"AB", "CD", "EF"})
-            EXPECT_NE(std::find(workingGrids.begin(), workingGrids.end(), word + blacks), workingGrids.end());
+            EXPECT_NE(std::find(workingGrids.begin(), workingGrids.end(), word + blacks),
+                      workingGrids.end());
     } else {
         EXPECT_EQ(workingGrids.back(), "EF" + blacks);
     }

@@ -15,7 +15,8 @@ std::string WriteWordList(const std::string& folder, const std::string& base, in
 void RecordInto(SearchRun& run, SearchRecord& record, long long placementBudget) {
     run.callbacks.trace = [&run, &record, placementBudget](int level, int word, int entry) {
         record.placements.emplace_back(level, word, entry);
-        if (placementBudget > 0 && static_cast<long long>(record.placements.size()) >= placementBudget)
+        if (placementBudget > 0 &&
+            static_cast<long long>(record.placements.size()) >= placementBudget)
             run.Interrupt();
     };
     run.callbacks.status = [&record](int pane, const std::string& text) {

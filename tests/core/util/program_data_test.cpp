@@ -1,10 +1,11 @@
+#include "util/program_data.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "test_support.h"
 #include "util/native_path.h"
-#include "util/program_data.h"
 
 namespace {
 

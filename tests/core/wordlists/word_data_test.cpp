@@ -1,3 +1,5 @@
+#include "wordlists/word_data.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,7 +7,6 @@
 
 #include "model/rooster2_doc.h"
 #include "word_list_test_support.h"
-#include "wordlists/word_data.h"
 
 namespace {
 

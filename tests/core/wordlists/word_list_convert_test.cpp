@@ -1,10 +1,11 @@
+#include "wordlists/word_list_convert.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "test_support.h"
 #include "util/file_io.h"
-#include "wordlists/word_list_convert.h"
 
 namespace {
 
@@ -99,9 +100,11 @@ TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
     UserMessage message;
     EXPECT_FALSE(WriteWordListSet(dir.Path("none.txt"), dir.Path("nl"), true, conversion, message));
     EXPECT_EQ(message.text, "Bestand " + dir.Path("none.txt") + " ontbreekt.");
-    EXPECT_FALSE(WriteWordListSet(dir.Path("empty.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_FALSE(
+        WriteWordListSet(dir.Path("empty.txt"), dir.Path("nl"), true, conversion, message));
     EXPECT_EQ(message.text, "Geen bruikbare woorden in " + dir.Path("empty.txt"));
-    EXPECT_FALSE(WriteWordListSet(dir.Path("signs.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_FALSE(
+        WriteWordListSet(dir.Path("signs.txt"), dir.Path("nl"), true, conversion, message));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl04.doc")), "KAAS\r\n");
     EXPECT_FALSE(WriteWordListSet(dir.Path("signs.txt"), "", true, conversion, message));
     EXPECT_EQ(message.text, "Naam voor de woordenlijsten te kort: ");
@@ -137,7 +140,8 @@ TEST(WordListSetWriting, AFailureMidwayLeavesTheOldSetWhole) {
     WordListConversion conversion;
     UserMessage message;
     SimulateWriteFailureAfter(10);
-    const bool written = WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message);
+    const bool written =
+        WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message);
     SimulateWriteFailureAfter(-1);
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "OK\r\n");

@@ -92,8 +92,9 @@ TEST(FillScores, AverageAndLowestOfTheListedWords) {
     EXPECT_EQ(score.scoredWords, 3);
     EXPECT_EQ(FillScoreText(score), "Score: gemiddeld 51,7, laagste 25 (KLAS)");
     EXPECT_EQ(FillScoreText(FillScore{}), "");
-    EXPECT_EQ(LowestEntriesText(doc.puzzle, LowestEntries(ScoreEntries(doc.puzzle, doc.scoring), 2)),
-              "Laagste woorden: H2 KLAS (25), H3 KRAS (50)");
+    EXPECT_EQ(
+        LowestEntriesText(doc.puzzle, LowestEntries(ScoreEntries(doc.puzzle, doc.scoring), 2)),
+        "Laagste woorden: H2 KLAS (25), H3 KRAS (50)");
     EXPECT_EQ(LowestEntriesText(doc.puzzle, {}), "");
 }
 
