@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "formats/html_import.h"
 #include "formats/ipuz_export.h"
 #include "formats/ipuz_import.h"
 #include "formats/puz_export.h"
+#include "formats/ros_import.h"
 #include "import_test_support.h"
 #include "model/clue_text.h"
 #include "util/byte_reader.h"
@@ -315,10 +317,15 @@ TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
     ExpectGarbageSafe(bytes, ImportPuz);
 }
 
-TEST(PuzImportRefusal, MissingFileIsReported) {
-    Rooster2Doc doc;
+// Every import reads its file through ImportFromFile: a missing one is refused.
+TEST(ImportRefusal, AMissingFileIsReported) {
     TempDir dir;
-    EXPECT_EQ("Bestand is er niet", ImportPuzFile(doc, dir.Path("weg.puz")).message.text);
+    for (const auto importFile : {ImportPuzFile, ImportIpuzFile, ImportRosFile, ImportHtmlFile}) {
+        Rooster2Doc doc;
+        const ImportResult result = importFile(doc, dir.Path("weg"));
+        EXPECT_FALSE(result.imported);
+        EXPECT_EQ("Bestand is er niet", result.message.text);
+    }
 }
 
 // ------------------------------------------------------------ real files
