@@ -135,12 +135,4 @@ TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
     ExpectGarbageSafe(page, ReadHtmlGrid);
 }
 
-TEST(HtmlImportRefusal, MissingFileIsReported) {
-    Rooster2Doc doc;
-    TempDir dir;
-    const ImportResult result = ImportHtmlFile(doc, dir.Path("weg.html"));
-    EXPECT_FALSE(result.imported);
-    EXPECT_EQ("Bestand is er niet", result.message.text);
-}
-
 }  // namespace

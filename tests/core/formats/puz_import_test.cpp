@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "formats/html_import.h"
 #include "formats/ipuz_export.h"
 #include "formats/ipuz_import.h"
 #include "formats/puz_export.h"
+#include "formats/ros_import.h"
 #include "import_test_support.h"
 #include "model/clue_text.h"
 #include "util/byte_reader.h"
@@ -84,21 +86,21 @@ ParsedClue Parse(std::string text) {
 }
 
 TEST(PuzClueLengths, AnnotationsBecomeParts) {
-    ParsedClue p = Parse("Hoofdstad (5)  ");
-    EXPECT_EQ(1, p.parts);
-    EXPECT_EQ("Hoofdstad", p.text);
-    EXPECT_EQ(5, p.sum);
-    p = Parse("Stad (3,4)");
-    EXPECT_EQ(2, p.parts);
-    EXPECT_EQ("Stad", p.text);
-    EXPECT_EQ((std::vector<int>{3, 4}), p.lengths);
-    EXPECT_EQ(7, p.sum);
-    p = Parse("x ( 2 + 10 / 3 . 1 )\t");
-    EXPECT_EQ((std::vector<int>{2, 10, 3, 1}), p.lengths);
-    EXPECT_EQ(16, p.sum);
-    EXPECT_EQ("x", p.text);
-    p = Parse("Trailing sep (3,)");
-    EXPECT_EQ((std::vector<int>{3}), p.lengths);
+    const struct {
+        const char* clue;
+        const char* text;
+        std::vector<int> lengths;
+        int sum;
+    } cases[] = {{"Hoofdstad (5)  ", "Hoofdstad", {5}, 5},
+                 {"Stad (3,4)", "Stad", {3, 4}, 7},
+                 {"x ( 2 + 10 / 3 . 1 )\t", "x", {2, 10, 3, 1}, 16},
+                 {"Trailing sep (3,)", "Trailing sep", {3}, 3}};
+    for (const auto& c : cases) {
+        const ParsedClue p = Parse(c.clue);
+        EXPECT_EQ(c.lengths, p.lengths) << c.clue;
+        EXPECT_EQ(c.text, p.text) << c.clue;
+        EXPECT_EQ(c.sum, p.sum) << c.clue;
+    }
 }
 
 TEST(PuzClueLengths, InvalidAnnotationsLeaveTheText) {
@@ -315,10 +317,15 @@ TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
     ExpectGarbageSafe(bytes, ImportPuz);
 }
 
-TEST(PuzImportRefusal, MissingFileIsReported) {
-    Rooster2Doc doc;
+// Every import reads its file through ImportFromFile: a missing one is refused.
+TEST(ImportRefusal, AMissingFileIsReported) {
     TempDir dir;
-    EXPECT_EQ("Bestand is er niet", ImportPuzFile(doc, dir.Path("weg.puz")).message.text);
+    for (const auto importFile : {ImportPuzFile, ImportIpuzFile, ImportRosFile, ImportHtmlFile}) {
+        Rooster2Doc doc;
+        const ImportResult result = importFile(doc, dir.Path("weg"));
+        EXPECT_FALSE(result.imported);
+        EXPECT_EQ("Bestand is er niet", result.message.text);
+    }
 }
 
 // ------------------------------------------------------------ real files
@@ -348,36 +355,15 @@ TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
     EXPECT_EQ("Notepad text goes here. ", doc.puzzle.comment);
 }
 
-TEST_F(RealPuzFiles, PreambleFileReadsLikeTheOriginal) {
-    Rooster2Doc plain;
-    Rooster2Doc withPreamble;
-    ASSERT_TRUE(ImportPuzFile(plain, PuzPath("test.puz")).imported);
-    ASSERT_TRUE(ImportPuzFile(withPreamble, PuzPath("test-with-preamble.puz")).imported);
-    ExpectSameDocument(plain, withPreamble);
-}
-
-TEST_F(RealPuzFiles, TruncatedFileIsRefused) {
-    const Rooster2Doc original = MakeOpenPuzzle();
-    Rooster2Doc doc = original;
-    const ImportResult result = ImportPuzFile(doc, PuzPath("test-truncated.puz"));
-    EXPECT_FALSE(result.imported);
-    EXPECT_EQ("Puz-bestand incorrect", result.message.text);
-    ExpectSameDocument(original, doc);
-}
-
-TEST_F(RealPuzFiles, Latin1FileKeepsItsBytes) {
-    Rooster2Doc doc;
-    ASSERT_TRUE(ImportPuzFile(doc, PuzPath("test-iso-8859-1.puz")).imported);
-    EXPECT_NE(std::string::npos, doc.puzzle.html.title.find("\xA9 2018"));
-    EXPECT_EQ(10u, doc.puzzle.words.size());
-}
-
 TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
     for (const auto& entry : std::filesystem::directory_iterator(TestDataDir() + "/puz")) {
         const std::string name = entry.path().filename().string();
-        if (name == "test-truncated.puz") continue;
         Rooster2Doc doc;
         const ImportResult result = ImportPuzFile(doc, entry.path().string());
+        if (name == "test-truncated.puz") {
+            EXPECT_EQ("Puz-bestand incorrect", result.message.text);
+            continue;
+        }
         ASSERT_TRUE(result.imported) << name;
         EXPECT_FALSE(doc.puzzle.words.empty()) << name;
         EXPECT_FALSE(doc.puzzle.words[0].clue.empty()) << name;

@@ -107,10 +107,4 @@ TEST(RosImportRefusal, EveryTruncationAndGarbageIsSafe) {
     ExpectGarbageSafe(bytes, ImportRos);
 }
 
-TEST(RosImportRefusal, MissingFileIsReported) {
-    Rooster2Doc doc;
-    TempDir dir;
-    EXPECT_EQ("Bestand is er niet", ImportRosFile(doc, dir.Path("weg.ros")).message.text);
-}
-
 }  // namespace

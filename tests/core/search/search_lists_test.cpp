@@ -12,18 +12,6 @@
 
 namespace {
 
-// A random source that returns a fixed script, then repeats its last value.
-class ScriptedRandom : public ISearchRandom {
-public:
-    explicit ScriptedRandom(std::vector<int> values) : m_values(std::move(values)) {}
-    void Seed(std::uint32_t) override {}
-    int Next() override { return m_values[std::min(m_next++, m_values.size() - 1)]; }
-
-private:
-    std::vector<int> m_values;
-    std::size_t m_next = 0;
-};
-
 std::string Entries(const SearchWord& owner, int length) {
     std::string text;
     for (int e = 0; e < owner.searchCount; ++e)
@@ -31,9 +19,18 @@ std::string Entries(const SearchWord& owner, int length) {
     return text;
 }
 
-TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
+// A temporary folder for the lists, the puzzle and the lists made from it.
+class SearchListsTest : public ::testing::Test {
+protected:
+    int Prepare() { return PrepareSearchLists(doc.puzzle, doc.scoring, lists, random); }
+
     TempDir dir;
     Rooster2Doc doc;
+    SearchLists lists;
+    LcgRandom random;
+};
+
+TEST_F(SearchListsTest, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
     SetGrid(doc, {"....", "####"});
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4,
                                                {"KAAS   ", "IJZE", "YZER", "KAASJE", "QUIZ", "DE K",
@@ -41,28 +38,22 @@ TEST(SearchListsLoading, AcceptsOnlyLinesOfTheWordsLengthAndOptions) {
                                                 "C",
                                                 "BOOM"});
     doc.puzzle.search.excludedLetters = "QX";
-    SearchLists lists;
-    LcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,YZER,BOOM,");
     EXPECT_EQ(lists.words[0].searchUsed.size(), 3u);
     doc.puzzle.search.ijTwoLetters = true;
     doc.puzzle.search.allDifferent = false;
     ReleaseSearchLists(doc.puzzle, lists);
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,IJZE,YZER,BOOM,");
     EXPECT_TRUE(lists.words[0].searchUsed.empty());
 }
 
-TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
     SetGrid(doc, {"....", "####"});
     doc.puzzle.search.wordFile = WriteWordList(
         dir.Path(""), "nl", 4, {"KAAS;80", "BOOM", "ROOS;20", "VIS;60", "MAAN;0", "ZEEP;1x"});
-    SearchLists lists;
-    LcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,BOOM,ROOS,ZEEP,");
     EXPECT_EQ(lists.words[0].searchScores, (std::vector<std::uint8_t>{80, 50, 20, 50}));
     ASSERT_EQ(lists.messages.size(), 1u);
@@ -71,35 +62,27 @@ TEST(SearchListsLoading, KeepsAScorePerEntryAndOnlyWhatTheScoringOffers) {
                                           ", als 50 gerekend");
     ReleaseSearchLists(doc.puzzle, lists);
     doc.scoring.minScore = 50;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(Entries(lists.words[0], 4), "KAAS,BOOM,ZEEP,");
     EXPECT_EQ(lists.words[0].searchUsed.size(), 3u);
 }
 
-TEST(SearchListsLoading, NoPieceOfAnOverLongLineIsACandidate) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, NoPieceOfAnOverLongLineIsACandidate) {
     SetGrid(doc, {".....", "#####"});
     // 104 letters: read as a piece of 99 and a tail of 5, which must not count.
     doc.puzzle.search.wordFile =
         WriteWordList(dir.Path(""), "nl", 5, {std::string(99, 'A') + "BCDEF", "KLMNO"});
-    SearchLists lists;
-    LcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(Entries(lists.words[0], 5), "KLMNO,");
 }
 
-TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     SetGrid(doc, {".....", "####.", ".....", "####.", "....."});
     ASSERT_EQ(doc.puzzle.words.size(), 4u);  // across 0, down 1 (column 4), across 2, across 3
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 5, {"ABCDE"});
     doc.puzzle.extraFiles.push_back(WriteWordList(dir.Path(""), "ex", 5, {"VWXYZ", "ZZZZZ"}));
     doc.puzzle.words[2].extraList = 1;
-    SearchLists lists;
-    LcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(lists.words[0].searchLink, SEARCH_LINK_OWNER);
     EXPECT_EQ(lists.words[1].searchLink, 0);
     EXPECT_EQ(lists.words[2].searchLink, SEARCH_LINK_OWNER);
@@ -110,17 +93,13 @@ TEST(SearchListsLoading, WordsOfEqualLengthAndListShareTheFirstOnesList) {
     EXPECT_TRUE(lists.words[1].searchList.empty());
 }
 
-TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) {
     SetGrid(doc, {"........."});
     doc.puzzle.numbering.acrossOnly = true;
     doc.puzzle.words[0].partCount = 3;
     doc.puzzle.words[0].partLengths = {4, 1, 4};
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 4, {"ABCD"});
-    SearchLists lists;
-    LcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     ASSERT_EQ(doc.puzzle.words.size(), 3u);
     EXPECT_EQ(lists.words[0].searchLink, SEARCH_LINK_NONE);
     EXPECT_EQ(doc.puzzle.words[1].x, 0);
@@ -130,26 +109,18 @@ TEST(SearchListsLoading, SplitWordsAreSearchedAsTheirPartsAndRemovedAfterwards) 
     EXPECT_EQ(doc.puzzle.words.size(), 1u);
 }
 
-TEST(SearchListsLoading, FileNamesFollowTheSetAndLongWordsShareFile19) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, FileNamesFollowTheSetAndLongWordsShareFile19) {
     SetGrid(doc, {std::string(23, '.')});
     doc.puzzle.search.wordFile = dir.Path("nl05.doc");
     WriteWordList(dir.Path(""), "nl", 19, {std::string(19, 'A'), std::string(23, 'B')});
-    SearchLists lists;
-    LcgRandom random;
-    ASSERT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 0);
+    ASSERT_EQ(Prepare(), 0);
     EXPECT_EQ(Entries(lists.words[0], 23), std::string(23, 'B') + ",");
 }
 
-TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, ReportMissingFilesShortNamesAndBadListNumbers) {
     SetGrid(doc, {"...", "###"});
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
-    SearchLists lists;
-    LcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
+    EXPECT_EQ(Prepare(), 1);
     ASSERT_EQ(lists.messages.size(), 1u);
     EXPECT_EQ(lists.messages[0].text, "Bestand " + dir.Path("nl03.doc") + " ontbreekt.");
     ReleaseSearchLists(doc.puzzle, lists);
@@ -167,16 +138,12 @@ TEST(SearchListsMessages, ReportMissingFilesShortNamesAndBadListNumbers) {
     EXPECT_EQ(messages[1].text, "Nummer woordenlijst (2 bij H1) incorrect");
 }
 
-TEST(SearchListsMessages, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
-    TempDir dir;
-    Rooster2Doc doc;
+TEST_F(SearchListsTest, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     SetGrid(doc, {"...", "###"});
     doc.puzzle.search.wordFile = dir.Path("nl03.doc");
     WriteFileOrFail(doc.puzzle.search.wordFile,
                     std::string("\0\0\0\n\xff\xfe\x01\n", 8) + std::string(500, 'A'));
-    SearchLists lists;
-    LcgRandom random;
-    EXPECT_EQ(PrepareSearchLists(doc.puzzle, doc.scoring, lists, random), 1);
+    EXPECT_EQ(Prepare(), 1);
     EXPECT_TRUE(lists.messages.empty());
 }
 

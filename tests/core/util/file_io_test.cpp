@@ -26,8 +26,13 @@ std::set<std::string> FileNamesIn(const std::string& folder) {
     return names;
 }
 
-TEST(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
+// Each test writes into a fresh folder of its own.
+class FileIoTest : public ::testing::Test {
+protected:
     TempDir dir;
+};
+
+TEST_F(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
     const std::string path = dir.Path("puzzle.rtr");
     WriteFileOrFail(path, "old");
     ASSERT_TRUE(WriteFileAtomically(path, "new contents"));
@@ -35,8 +40,7 @@ TEST(FileIoTest, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
     EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{"puzzle.rtr"});
 }
 
-TEST(FileIoTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
-    TempDir dir;
+TEST_F(FileIoTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     const std::string path = dir.Path("puzzle.rtr");
     WriteFileOrFail(path, "the good old puzzle");
     SimulateWriteFailureAfter(3);
@@ -47,15 +51,13 @@ TEST(FileIoTest, AFailedWriteKeepsTheOldFileAndLeavesNoTemporary) {
     EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{"puzzle.rtr"});
 }
 
-TEST(FileIoTest, WritingIntoAMissingFolderFails) {
-    TempDir dir;
+TEST_F(FileIoTest, WritingIntoAMissingFolderFails) {
     EXPECT_FALSE(WriteFileAtomically(dir.Path("missing/puzzle.rtr"), "x"));
     std::string bytes;
     EXPECT_EQ(ReadFileUpTo(dir.Path("missing/puzzle.rtr"), 10, bytes), ReadStatus::CannotOpen);
 }
 
-TEST(FileIoTest, AReadOnlyFileIsRefusedAndKept) {
-    TempDir dir;
+TEST_F(FileIoTest, AReadOnlyFileIsRefusedAndKept) {
     const std::string path = dir.Path("puzzle.rtr");
     WriteFileOrFail(path, "kept");
     fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
@@ -67,15 +69,13 @@ TEST(FileIoTest, AReadOnlyFileIsRefusedAndKept) {
     fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
 }
 
-TEST(FileIoTest, ANameAtTheSystemsLimitIsSaved) {
-    TempDir dir;
+TEST_F(FileIoTest, ANameAtTheSystemsLimitIsSaved) {
     const std::string name = std::string(251, 'p') + ".rtr";
     ASSERT_TRUE(WriteFileAtomically(dir.Path(name), "puzzle"));
     EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{name});
 }
 
-TEST(FileIoTest, NonAsciiNamesAreWrittenAndReadBack) {
-    TempDir dir;
+TEST_F(FileIoTest, NonAsciiNamesAreWrittenAndReadBack) {
     const std::string name = "caf\xc3\xa9 \xe2\x82\xac.rtr";  // "café €.rtr" in UTF-8
     ASSERT_TRUE(WriteFileAtomically(dir.Path(name), "puzzle"));
     ASSERT_TRUE(WriteFileAtomically(dir.Path(name), "replaced"));
@@ -85,8 +85,7 @@ TEST(FileIoTest, NonAsciiNamesAreWrittenAndReadBack) {
     EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{name});
 }
 
-TEST(FileIoTest, AFileOverTheLimitIsRefusedUnread) {
-    TempDir dir;
+TEST_F(FileIoTest, AFileOverTheLimitIsRefusedUnread) {
     const std::string path = dir.Path("big.rtr");
     WriteFileOrFail(path, std::string(11, 'x'));
     std::string bytes = "kept";
@@ -96,14 +95,13 @@ TEST(FileIoTest, AFileOverTheLimitIsRefusedUnread) {
     EXPECT_EQ(bytes, std::string(11, 'x'));
 }
 
-TEST(FileIoTest, AFolderIsNoFileToRead) {
-    TempDir dir;
+TEST_F(FileIoTest, AFolderIsNoFileToRead) {
     std::string bytes = "kept";
     EXPECT_EQ(ReadFileUpTo(dir.Path(""), 10, bytes), ReadStatus::CannotOpen);
     EXPECT_EQ(bytes, "kept");
 }
 
-TEST(FileIoTest, SplitsPathsOnEitherSeparator) {
+TEST_F(FileIoTest, SplitsPathsOnEitherSeparator) {
     EXPECT_EQ(FileNameOf("C:\\lijsten\\nl05.doc"), "nl05.doc");
     EXPECT_EQ(FolderOf("/home/u/a.rtr"), "/home/u/");
     EXPECT_EQ(FolderOf("a.rtr"), "");
@@ -111,20 +109,18 @@ TEST(FileIoTest, SplitsPathsOnEitherSeparator) {
 
 #ifdef _WIN32
 
-TEST(FileIoTest, LinksModesPipesAndSizeLimitsArePosixOnly) {
+TEST_F(FileIoTest, LinksModesPipesAndSizeLimitsArePosixOnly) {
     GTEST_SKIP() << "symbolic links, POSIX modes, pipes and ulimit -f do not apply on Windows";
 }
 
-TEST(FileIoTest, ALatin1NameNamesTheSameFileAsItsUtf8Spelling) {
-    TempDir dir;
+TEST_F(FileIoTest, ALatin1NameNamesTheSameFileAsItsUtf8Spelling) {
     ASSERT_TRUE(WriteFileAtomically(dir.Path("caf\xe9.rtr"), "puzzle"));
     EXPECT_EQ(FileNamesIn(dir.Path("")), std::set<std::string>{"caf\xc3\xa9.rtr"});
 }
 
 #else
 
-TEST(FileIoTest, ALinkIsWrittenThroughToItsTarget) {
-    TempDir dir;
+TEST_F(FileIoTest, ALinkIsWrittenThroughToItsTarget) {
     fs::create_directories(dir.Path("real"));
     WriteFileOrFail(dir.Path("real/puzzle.rtr"), "old");
     fs::create_symlink("real/puzzle.rtr", dir.Path("link.rtr"));
@@ -134,8 +130,7 @@ TEST(FileIoTest, ALinkIsWrittenThroughToItsTarget) {
     EXPECT_EQ(FileNamesIn(dir.Path("real")), std::set<std::string>{"puzzle.rtr"});
 }
 
-TEST(FileIoTest, TheReplacedFilesModeIsKept) {
-    TempDir dir;
+TEST_F(FileIoTest, TheReplacedFilesModeIsKept) {
     const std::string path = dir.Path("private.rtr");
     WriteFileOrFail(path, "old");
     ASSERT_EQ(chmod(path.c_str(), 0640), 0);
@@ -145,8 +140,7 @@ TEST(FileIoTest, TheReplacedFilesModeIsKept) {
     EXPECT_EQ(status.st_mode & 07777, 0640u);
 }
 
-TEST(FileIoTest, APipeIsWrittenInPlace) {
-    TempDir dir;
+TEST_F(FileIoTest, APipeIsWrittenInPlace) {
     const std::string path = dir.Path("pipe");
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     // The reading end is open first, so that the write neither blocks nor fails.
@@ -162,7 +156,7 @@ TEST(FileIoTest, APipeIsWrittenInPlace) {
     EXPECT_TRUE(fs::is_fifo(path));
 }
 
-TEST(FileIoTest, AnOpenDescriptorIsWrittenThroughItsNumber) {
+TEST_F(FileIoTest, AnOpenDescriptorIsWrittenThroughItsNumber) {
     // /dev/stdout leads to "pipe:[N]" when followed as a link: the number is what counts.
     int ends[2];
     ASSERT_EQ(pipe(ends), 0);
@@ -175,8 +169,7 @@ TEST(FileIoTest, AnOpenDescriptorIsWrittenThroughItsNumber) {
     EXPECT_EQ(std::string(received, count > 0 ? static_cast<std::size_t>(count) : 0), "piped");
 }
 
-TEST(FileIoTest, TemporariesOfEndedProcessesAreRemovedOnTheNextWrite) {
-    TempDir dir;
+TEST_F(FileIoTest, TemporariesOfEndedProcessesAreRemovedOnTheNextWrite) {
     const std::string stale = ".puzzle.rtr.rooster2-2147483647-abc123";  // no such process
     const std::string live = ".puzzle.rtr.rooster2-" + std::to_string(getpid()) + "-abc123";
     for (const std::string& name : {stale, live, std::string(".x.rooster2-12")})
@@ -186,8 +179,7 @@ TEST(FileIoTest, TemporariesOfEndedProcessesAreRemovedOnTheNextWrite) {
               (std::set<std::string>{"other.rtr", live, ".x.rooster2-12"}));
 }
 
-TEST(FileIoTest, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram) {
-    TempDir dir;
+TEST_F(FileIoTest, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram) {
     const std::string path = dir.Path("export.txt");
     WriteFileOrFail(path, "old");
     rlimit before{};
