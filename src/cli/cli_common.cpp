@@ -7,10 +7,17 @@
 #include "formats/system_facts.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "program_folder.h"
+#include "util/program_data.h"
 #include "wordlists/word_list_files.h"
 #include "wordlists/word_scores.h"
 
 int Fail(const UserMessage& message) { return Fail(message.text); }
+
+void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc) {
+    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    doc.defaultWordFile = InstalledWordListFile(ProgramFolder());
+}
 
 bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring) {
     long long minScore = scoring.minScore;

@@ -48,6 +48,9 @@ bool SavePuzzle(Rooster2Doc& doc, const std::string& path);
 // user's own scores from their data folder (a warning about that file goes to
 // standard error). False when the minimum is no number from 0 to 100.
 bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring);
+// --words SET: the set the command looks in, else the puzzle's own; a puzzle that
+// names none looks in the installed Dutch set, as in the desktop program.
+void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc);
 // Their help texts.
 CliHelpItem MinScoreHelp();
 CliHelpItem NoOverridesHelp();

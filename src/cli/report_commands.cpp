@@ -163,9 +163,10 @@ int RunCheck(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(CHECK_COMMAND);
     Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    ChooseWordSet(parsed, doc);
     std::string lines;
-    for (const GridFinding& finding : CheckGrid(doc.puzzle, scoring)) lines += finding.text + "\n";
+    for (const GridFinding& finding : CheckGrid(doc.SearchPuzzle(), scoring))
+        lines += finding.text + "\n";
     WriteStdout(lines);
     return EXIT_OK;
 }

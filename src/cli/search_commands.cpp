@@ -193,7 +193,7 @@ int RunFill(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
     Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    doc.defaultWordFile = InstalledWordListFile(ProgramFolder());
+    ChooseWordSet(parsed, doc);
     doc.scoring.minScore = DEFAULT_MIN_SCORE;
     SearchOptions options;
     long long seed = 0;

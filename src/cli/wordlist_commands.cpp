@@ -196,15 +196,15 @@ int RunSpell(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
     Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
-    if (doc.puzzle.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
-    const std::optional<std::string> report = SpellingCheckReport(doc.puzzle);
-    if (!report)
-        return Fail(StrFormat("Bestand %s ontbreekt.", doc.puzzle.search.wordFile.c_str()));
+    ChooseWordSet(parsed, doc);
+    const Puzzle searched = doc.SearchPuzzle();
+    if (searched.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
+    const std::optional<std::string> report = SpellingCheckReport(searched);
+    if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", searched.search.wordFile.c_str()));
     WriteStdout(report->back() == '\n' ? *report : *report + "\n");
     // As in the desktop program, a word whose list is missing counts as not in the
     // list; the missing file is named for whoever wonders why.
-    if (const std::string missing = FirstMissingSpellingFile(doc.puzzle); !missing.empty())
+    if (const std::string missing = FirstMissingSpellingFile(searched); !missing.empty())
         std::cerr << missing << '\n';
     return EXIT_OK;
 }

@@ -114,12 +114,14 @@ TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {
     EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--improve", "0"}).exitCode, 2);
 }
 
-TEST_F(FillCommandTest, WithoutWordsThePuzzleFillsFromTheInstalledSet) {
+TEST_F(FillCommandTest, WithoutWordsThePuzzleFillsAndIsCheckedFromTheInstalledSet) {
     if (InstalledWordListFile(PathText(NativePath(ROOSTER2_CLI).parent_path())).empty())
         GTEST_SKIP() << "this build has no Dutch word list set";
     const CliRun run = RunCli({"fill", m_dir.Path("p.rtr"), "--max", "1"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(WithoutTimes(run.out).substr(0, 30), "Onderbroken na T, 1 oplossing\n");
+    // The spelling check looks in the same set.
+    EXPECT_EQ(RunCli({"spell", m_dir.Path("p.rtr")}).exitCode, 0);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
     const bool shaping = phase == Phase::Vormen;
     const bool filling = phase == Phase::Vullen;
     const bool editing = shaping || filling;
-    const bool hasWordFile = !doc.puzzle.search.wordFile.empty();
+    const bool hasWordFile = !doc.SearchWordFile().empty();
     const bool plainNumbering = !doc.puzzle.numbering.numberPartWords;
     const bool solutions = facts.solutionCount > 0;
 

@@ -221,7 +221,7 @@ void FileCommands::ImportRos() {
 
 void FileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> report = SpellingCheckReport(m_doc.puzzle);
+    const std::optional<std::string> report = SpellingCheckReport(m_doc.SearchPuzzle());
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }

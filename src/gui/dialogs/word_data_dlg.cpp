@@ -115,7 +115,7 @@ WordDataDlg::WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataF
         widget->setFont(font);
     FillList();
     // Parts can be chosen only for a word of several parts with a word list to look in.
-    if (m_doc.puzzle.search.wordFile.empty() || !m_parts.HasParts()) {
+    if (m_doc.SearchWordFile().empty() || !m_parts.HasParts()) {
         m_previousPart->setEnabled(false);
         m_nextPart->setEnabled(false);
         m_partNumber->hide();
@@ -230,14 +230,14 @@ void WordDataDlg::ShowCurrentScore() {
 
 void WordDataDlg::FillList() {
     m_filtered = false;
-    ShowList(FillCandidates(m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+    ShowList(FillCandidates(m_doc.SearchPuzzle(), m_doc.scoring, ToLatin1(m_value->text()), m_parts,
                             m_fields.maxCandidates, m_fields.listNumber));
 }
 
 void WordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc.puzzle, m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+            m_doc.SearchPuzzle(), m_doc.scoring, ToLatin1(m_value->text()), m_parts,
             ToLatin1(m_required->text()), m_fields.maxCandidates, m_fields.listNumber)) {
         m_filtered = true;
         ShowList(*list);
@@ -322,7 +322,7 @@ bool WordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_minScore && ReadMinScore()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
-                    CheckListNumber(m_doc.puzzle, m_fields.listNumber))
+                    CheckListNumber(m_doc.SearchPuzzle(), m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

@@ -119,5 +119,5 @@ void GridController::OnGridCheck() {
 }
 
 void GridController::RunGridCheck() {
-    m_gridCheckDlg->ShowFindings(CheckGrid(m_doc.puzzle, m_doc.scoring));
+    m_gridCheckDlg->ShowFindings(CheckGrid(m_doc.SearchPuzzle(), m_doc.scoring));
 }

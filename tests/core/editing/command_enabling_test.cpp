@@ -63,6 +63,8 @@ TEST_F(CommandEnablingTest, RotationNeedsASquareGrid) {
 TEST_F(CommandEnablingTest, SearchCommandsNeedAWordFile) {
     EXPECT_EQ(EnabledPhases(ID_SEARCH_START), "");
     EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "");
+    doc.defaultWordFile = "nl02.doc";  // the installed set stands in for a puzzle without one
+    EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "1234");
     doc.puzzle.search.wordFile = "woorden02.doc";
     EXPECT_EQ(EnabledPhases(ID_SEARCH_START), "12");
     EXPECT_EQ(EnabledPhases(ID_EXTRA_SEARCH_FILES), "1234");
