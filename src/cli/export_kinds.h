@@ -14,6 +14,7 @@ class Rooster2Doc;
 struct ExportOptions {
     bool smallLetters = false;  // the desktop's "Toon in kleine letters"
     bool solution = false;      // pdf: a second page with the solution
+    bool greyBlocks = false;    // pdf: black cells printed grey
 };
 
 struct ExportKind {

@@ -29,12 +29,12 @@ int RunImport(const std::vector<std::string>& args);
 std::vector<CliHelpItem> ExportHelp();
 std::vector<CliHelpItem> ImportHelp();
 
-const CliCommand EXPORT_COMMAND = {"export", "KIND FILE.rtr OUT [--small-letters] [--solution]",
-                                   RunExport,
-                                   "Schrijft de puzzel FILE.rtr naar OUT in de soort KIND, "
-                                   "dezelfde bytes als de exportopdracht van het "
-                                   "bureaubladprogramma.",
-                                   ExportHelp};
+const CliCommand EXPORT_COMMAND = {
+    "export", "KIND FILE.rtr OUT [--small-letters] [--solution] [--grey-blocks]", RunExport,
+    "Schrijft de puzzel FILE.rtr naar OUT in de soort KIND, "
+    "dezelfde bytes als de exportopdracht van het "
+    "bureaubladprogramma.",
+    ExportHelp};
 const CliCommand IMPORT_COMMAND = {"import", "KIND IN OUT.rtr", RunImport,
                                    "Maakt een nieuwe puzzel uit het bestand IN van de soort KIND "
                                    "en slaat die op als OUT.rtr, in de invulfase. Een geweigerd "
@@ -125,13 +125,16 @@ std::vector<CliHelpItem> ExportHelp() {
     items.push_back({"", "Opties:"});
     items.push_back(SmallLettersHelp());
     items.push_back({"--solution", "alleen bij pdf: een tweede pagina met de oplossing"});
+    items.push_back({"--grey-blocks",
+                     "alleen bij pdf: zwarte vakken grijs, zoals \"Zwarte vakken grijs afdrukken\" "
+                     "in het bureaubladprogramma"});
     return items;
 }
 
 std::vector<CliHelpItem> ImportHelp() { return KindsHelp(IMPORT_KINDS); }
 
 int RunExport(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--small-letters", 0}, {"--solution", 0}});
+    CliArgs parsed(args, {{"--small-letters", 0}, {"--solution", 0}, {"--grey-blocks", 0}});
     if (!parsed.Ok()) return UsageError(EXPORT_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 3) return UsageError(EXPORT_COMMAND);
     const std::vector<ExportKind> kinds = ExportKinds();
@@ -142,6 +145,7 @@ int RunExport(const std::vector<std::string>& args) {
     ExportOptions options;
     options.smallLetters = parsed.Has("--small-letters");
     options.solution = parsed.Has("--solution");
+    options.greyBlocks = parsed.Has("--grey-blocks");
     return kind->write(doc, parsed.Positional()[2], options);
 }
 

@@ -52,6 +52,7 @@ int ExportPdf(const Rooster2Doc& doc, const std::string& outPath, const ExportOp
     PdfSheetOptions sheet;
     sheet.solution = options.solution;
     sheet.smallLetters = options.smallLetters;
+    sheet.greyBlocks = options.greyBlocks;
     sheet.title = SheetTitle(doc.puzzle, doc.pathName);
     return ExportPdfSheet(doc.puzzle, outPath, sheet) ? EXIT_OK : WriteFailed(outPath);
 }

@@ -48,9 +48,9 @@ QFont SheetFont(const Puzzle& puzzle, double points, bool bold) {
 }
 
 // The puzzle in the colours of paper: screen colours (a blue or grey black) do not print.
-Puzzle OnPaper(const Puzzle& puzzle) {
+Puzzle OnPaper(const Puzzle& puzzle, bool greyBlocks) {
     Puzzle paper = puzzle;
-    paper.appearance.colours.zwart = Rgb(0, 0, 0);
+    paper.appearance.colours.zwart = greyBlocks ? Rgb(128, 128, 128) : Rgb(0, 0, 0);
     paper.appearance.colours.vrij = Rgb(255, 255, 255);
     paper.appearance.colours.letter = Rgb(0, 0, 0);
     return paper;
@@ -68,11 +68,12 @@ Puzzle WithoutLetters(const Puzzle& puzzle) {
 class SheetWriter {
 public:
     SheetWriter(QPagedPaintDevice& device, QPainter& painter, const Puzzle& puzzle,
-                const std::string& title)
+                const PdfSheetOptions& options)
         : m_device(device),
           m_puzzle(puzzle),
           m_painter(painter),
-          m_title(title),
+          m_title(options.title),
+          m_greyBlocks(options.greyBlocks),
           m_page(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiY()).size()) {}
 
     void PuzzlePage() {
@@ -133,7 +134,7 @@ private:
         m_painter.save();
         m_painter.translate(taken.topLeft());
         m_painter.scale(unit, unit);
-        PaintGrid(m_painter, OnPaper(puzzle), params);
+        PaintGrid(m_painter, OnPaper(puzzle, m_greyBlocks), params);
         m_painter.restore();
         return taken;
     }
@@ -247,6 +248,7 @@ private:
     const Puzzle& m_puzzle;
     QPainter& m_painter;
     std::string m_title;
+    bool m_greyBlocks;
     QRectF m_page;
 };
 
@@ -262,7 +264,7 @@ std::string SheetTitle(const Puzzle& puzzle, const std::string& puzzlePath) {
 bool PaintSheet(QPagedPaintDevice& device, const Puzzle& puzzle, const PdfSheetOptions& options) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    SheetWriter sheet(device, painter, puzzle, options.title);
+    SheetWriter sheet(device, painter, puzzle, options);
     sheet.PuzzlePage();
     if (options.solution) sheet.SolutionPage(options.smallLetters);
     // The PDF engine writes the file when painting ends, and allocates to do so: ended

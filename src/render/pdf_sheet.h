@@ -14,6 +14,7 @@ struct PdfSheetOptions {
     bool solution = false;      // a second page with the filled grid
     bool smallLetters = false;  // the view's "Toon in kleine letters", for that page
     std::string title;          // above the grid; none when empty
+    bool greyBlocks = false;    // black cells in grey, which spares ink
 };
 
 // The title of a sheet: the puzzle's own title, else the name of its file without
@@ -21,8 +22,8 @@ struct PdfSheetOptions {
 std::string SheetTitle(const Puzzle& puzzle, const std::string& puzzlePath);
 
 // Paints the sheet on a paged device (the PDF writer, a printer, the print preview)
-// within its page margins. Black cells are black and the paper white whatever the
-// screen colours. False when the device cannot be painted on. Needs a running
+// within its page margins. Black cells are black (or grey, on request) and the paper
+// white whatever the screen colours. False when the device cannot be painted on. Needs a running
 // QGuiApplication (for the fonts).
 bool PaintSheet(QPagedPaintDevice& device, const Puzzle& puzzle, const PdfSheetOptions& options);
 

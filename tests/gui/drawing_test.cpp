@@ -123,7 +123,8 @@ private slots:
         QVERIFY(free > 0);
     }
 
-    // On paper black cells are black whatever the screen shows; the title is the puzzle's.
+    // On paper black cells are black (or grey, on request) whatever the screen shows; the
+    // title is the puzzle's.
     void theSheetPrintsInPaperColours() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QSKIP("pdftoppm (poppler-utils) ontbreekt");
@@ -132,27 +133,32 @@ private slots:
         SetGrid(doc, {"AB#", "C.D", "#EF"});
         QCOMPARE(SheetTitle(doc.puzzle, "/map/Zomer 3.rtr"), std::string("Zomer 3"));
         TempDir dir;
-        const QString pdf = QString::fromStdString(dir.Path("blad.pdf"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFileName(pdf);  // a PDF printer
-        QVERIFY(PaintSheet(printer, doc.puzzle, PdfSheetOptions{true, false, "Titel"}));
-        QCOMPARE(
-            QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
-                               pdf, QString::fromStdString(dir.Path("blad"))}),
-            0);
-        for (const char* page : {"blad-1.png", "blad-2.png"}) {
-            const QImage image(QString::fromStdString(dir.Path(page)));
-            int black = 0;
-            for (int y = 0; y < image.height(); ++y) {
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor pixel = image.pixelColor(x, y);
-                    QVERIFY(pixel.blue() <= pixel.red() + 40);  // no screen blue
-                    black += pixel.value() < 40 ? 1 : 0;
+        int black[2] = {0, 0}, midGrey[2] = {0, 0};  // per option, over both pages
+        for (const bool grey : {false, true}) {
+            const QString pdf = QString::fromStdString(dir.Path("blad.pdf"));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFileName(pdf);  // a PDF printer
+            QVERIFY(PaintSheet(printer, doc.puzzle, PdfSheetOptions{true, false, "Titel", grey}));
+            QCOMPARE(QProcess::execute(
+                         QStringLiteral("pdftoppm"),
+                         {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
+                          QString::fromStdString(dir.Path("blad"))}),
+                     0);
+            for (const char* page : {"blad-1.png", "blad-2.png"}) {
+                const QImage image(QString::fromStdString(dir.Path(page)));
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        const QColor pixel = image.pixelColor(x, y);
+                        QVERIFY(pixel.blue() <= pixel.red() + 40);  // no screen blue
+                        black[grey] += pixel.value() < 40 ? 1 : 0;
+                        midGrey[grey] += pixel.value() > 110 && pixel.value() < 150 ? 1 : 0;
+                    }
                 }
             }
-            QVERIFY2(black > 50, page);
         }
+        // Two blocks on each of two pages turn from black to grey.
+        QVERIFY(black[false] > black[true] + 100);
+        QVERIFY(midGrey[true] > midGrey[false] + 100);
     }
 
     void pngExportWritesWhatTheCommandLineWrites() {

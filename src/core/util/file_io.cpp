@@ -22,8 +22,12 @@ constexpr std::string_view TEMPORARY_MARK = ".rooster2-";
 constexpr std::size_t RANDOM_CHARACTERS = 6;
 constexpr int NAME_ATTEMPTS = 100;
 constexpr std::size_t READ_CHUNK = std::size_t{1} << 16;
+// Beside the first file of a set while its files are renamed into place.
+constexpr std::string_view JOURNAL_SUFFIX = ".rooster2-journal";
+constexpr std::size_t JOURNAL_LIMIT = std::size_t{1} << 20;
 
 long long g_failAfterBytes = -1;
+int g_failRenamesAfter = -1;
 bool g_outOfMemoryOnRead = false;
 
 std::string RandomCharacters() {
@@ -63,16 +67,72 @@ int TemporaryOwner(const std::string& name) {
     return error == std::errc() && end == tail.data() + dash ? owner : 0;
 }
 
-// A killed program cannot remove its temporaries; the next write to the folder does.
+bool IsRegularFile(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(NativePath(path), error);
+}
+
+std::string JournalFor(const std::string& firstTarget) {
+    return FolderOf(firstTarget) + "." + FileNameOf(firstTarget) + std::string(JOURNAL_SUFFIX);
+}
+
+// Full paths, so that a program started elsewhere can finish the renames.
+std::string JournalText(const std::vector<std::string>& temporaries,
+                        const std::vector<std::string>& targets) {
+    std::string text;
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        for (const std::string* path : {&temporaries[i], &targets[i]}) {
+            std::error_code error;
+            text += PathText(std::filesystem::absolute(NativePath(*path), error));
+            text += '\0';
+        }
+    }
+    return text;
+}
+
+bool RenameMemberIntoPlace(const std::string& temporary, const std::string& target) {
+    if (g_failRenamesAfter == 0) return false;
+    if (g_failRenamesAfter > 0) --g_failRenamesAfter;
+    return system_files::RenameOver(temporary, target);
+}
+
+// Does the renames a journal lists, in order; a temporary that is gone was renamed
+// already. The journal goes once all are done, so a failure is retried later.
+bool RollForward(const std::string& journal) {
+    std::string text;
+    if (ReadFileUpTo(journal, JOURNAL_LIMIT, text) != ReadStatus::Read) return false;
+    std::vector<std::string> paths;
+    for (std::size_t start = 0, end; (end = text.find('\0', start)) != std::string::npos;
+         start = end + 1)
+        paths.push_back(text.substr(start, end - start));
+    if (paths.size() % 2 != 0) return false;
+    for (std::size_t i = 0; i < paths.size(); i += 2) {
+        if (IsRegularFile(paths[i]) && !RenameMemberIntoPlace(paths[i], paths[i + 1])) return false;
+    }
+    system_files::RemoveFile(journal);
+    return true;
+}
+
+// A killed program cannot remove its temporaries; the next write to the folder does,
+// after finishing the sets whose renames it had begun.
 void RemoveStaleTemporaries(const std::string& folder) {
     namespace fs = std::filesystem;
+    std::vector<std::string> journals, stale;
     std::error_code error;
     for (fs::directory_iterator entry(NativePath(folder.empty() ? "." : folder), error), end;
          !error && entry != end; entry.increment(error)) {
         const std::string name = PathText(entry->path().filename());
         const int owner = TemporaryOwner(name);
-        if (owner > 0 && !system_files::ProcessIsRunning(owner))
-            system_files::RemoveFile(folder + name);
+        if (name.starts_with('.') && name.ends_with(JOURNAL_SUFFIX))
+            journals.push_back(folder + name);
+        else if (owner > 0 && !system_files::ProcessIsRunning(owner))
+            stale.push_back(folder + name);
+    }
+    bool finished = true;
+    for (const std::string& journal : journals) finished = RollForward(journal) && finished;
+    if (!finished) return;  // an unfinished journal still needs its temporaries
+    for (const std::string& temporary : stale) {
+        if (IsRegularFile(temporary)) system_files::RemoveFile(temporary);
     }
 }
 
@@ -107,11 +167,6 @@ WriteResult WriteInPlace(const std::string& path, std::string_view bytes) {
     if (!file.OpenInPlace(path)) return Result(false);
     const bool written = WriteAll(file, bytes) && file.Flush();
     return Result(file.Close() && written);
-}
-
-bool IsRegularFile(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(NativePath(path), error);
 }
 
 }  // namespace
@@ -220,15 +275,34 @@ bool FileSetWriter::NameUnnamedFiles() {
 
 WriteResult FileSetWriter::Commit() {
     if (m_failed || !NameUnnamedFiles()) return Result(false);
-    while (!m_pending.empty()) {
-        if (!system_files::RenameOver(m_pending.front().temporary, m_pending.front().target))
-            return Result(false);
-        m_pending.erase(m_pending.begin());
+    if (m_pending.empty()) return Result(true);
+    if (m_pending.size() == 1) {
+        const bool renamed =
+            system_files::RenameOver(m_pending.front().temporary, m_pending.front().target);
+        if (renamed) m_pending.clear();
+        return Result(renamed);
     }
-    return Result(true);
+    // Several renames cannot be one step: the journal makes them one. Once it is on the
+    // disk the new set counts, and whoever finds the journal finishes the renames.
+    std::vector<std::string> temporaries, targets;
+    for (const Pending& pending : m_pending) {
+        temporaries.push_back(pending.temporary);
+        targets.push_back(pending.target);
+    }
+    const std::string journal = JournalFor(targets.front());
+    if (!WriteFileAtomically(journal, JournalText(temporaries, targets))) return Result(false);
+    m_pending.clear();  // the temporaries now belong to the journal
+    return Result(RollForward(journal));
+}
+
+void CompleteInterruptedFileSet(const std::string& firstPath) {
+    const std::string journal = JournalFor(WrittenPathOf(firstPath));
+    if (IsRegularFile(journal)) RollForward(journal);
 }
 
 void SimulateWriteFailureAfter(long long bytes) { g_failAfterBytes = bytes; }
+
+void SimulateRenameFailureAfter(int renames) { g_failRenamesAfter = renames; }
 
 void SimulateOutOfMemoryOnRead(bool on) { g_outOfMemoryOnRead = on; }
 

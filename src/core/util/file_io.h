@@ -55,6 +55,9 @@ std::string WrittenPathOf(const std::string& path);
 // Files that belong together: each is written completely to its temporary file first,
 // and only when all are complete are they renamed into place, so a failure on the way
 // leaves every old file as it was. Temporaries not renamed are removed at destruction.
+// The renames of several files are listed in a journal first: should the program be
+// killed or a rename fail among them, the next reader (CompleteInterruptedFileSet) or
+// writer in the folder finishes them, so nobody sees half an old and half a new set.
 class FileSetWriter {
 public:
     FileSetWriter();
@@ -80,9 +83,15 @@ private:
     bool m_failed = false;
 };
 
+// Finishes the renames of a set whose writer was stopped among them; firstPath is the
+// first file the writer added. A reader of the set calls it before reading.
+void CompleteInterruptedFileSet(const std::string& firstPath);
+
 // Test hook: when set, the next writes fail after writing this many bytes (a full disk
 // in the middle of a save). Negative switches it off.
 void SimulateWriteFailureAfter(long long bytes);
+// Test hook: the renames of a set's files fail after this many; negative switches it off.
+void SimulateRenameFailureAfter(int renames);
 // Test hook: while set, reading a whole file throws std::bad_alloc, as it would on a
 // machine out of memory.
 void SimulateOutOfMemoryOnRead(bool on);

@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int SHORTEST_WORD = 2;
 // The largest dictionaries in use hold a few million words in some tens of megabytes.
 constexpr std::size_t DICTIONARY_FILE_LIMIT = std::size_t{256} << 20;
 // A list line holds the word and its newline in the 99 bytes that are read at once.
@@ -207,7 +206,7 @@ void ForEachFoldedLine(std::string_view text, bool ijToY, std::string_view wordE
 }
 
 bool IsUsableWord(const FoldedLine& folded) {
-    return folded.result == WordResult::Kept && folded.letters.size() >= SHORTEST_WORD;
+    return folded.result == WordResult::Kept && folded.letters.size() >= SHORTEST_OWN_FILE_LENGTH;
 }
 
 // Whether the Hunspell entry ("stem/FLAGS", two letters a flag) carries the flag.
@@ -411,7 +410,7 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
             ++result.tooLong;
             return;
         }
-        if (folded.letters.size() < SHORTEST_WORD) {
+        if (folded.letters.size() < SHORTEST_OWN_FILE_LENGTH) {
             ++result.tooShort;
             return;
         }
@@ -439,7 +438,7 @@ WordListConversion ConvertDictionaryText(std::string_view text, bool ijToY,
 bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base, bool ijToY,
                       WordListConversion& conversion, UserMessage& message,
                       const ScoringFiles& scoring) {
-    if (MemberName(base, SHORTEST_WORD).size() < MIN_SET_NAME_LENGTH) {
+    if (MemberName(base, SHORTEST_OWN_FILE_LENGTH).size() < MIN_SET_NAME_LENGTH) {
         message = {StrFormat("Naam voor de woordenlijsten te kort: %s", base.c_str())};
         return false;
     }
@@ -459,7 +458,7 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
     }
     // All or nothing: a set of half old, half new lists would give wrong searches.
     FileSetWriter writer;
-    for (int length = SHORTEST_WORD; length <= LONGEST_OWN_FILE_LENGTH; ++length) {
+    for (int length = SHORTEST_OWN_FILE_LENGTH; length <= LONGEST_OWN_FILE_LENGTH; ++length) {
         const std::string fileName = MemberName(base, length);
         if (const WriteResult written = writer.Add(fileName, conversion.files[length]); !written) {
             message = {WriteFailureText(fileName, written.status)};
@@ -468,7 +467,7 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
     }
     if (!writer.Commit()) {
         message = {StrFormat("Kan %s t/m %s niet schrijven",
-                             MemberName(base, SHORTEST_WORD).c_str(),
+                             MemberName(base, SHORTEST_OWN_FILE_LENGTH).c_str(),
                              MemberName(base, LONGEST_OWN_FILE_LENGTH).c_str())};
         return false;
     }
@@ -478,7 +477,7 @@ bool WriteWordListSet(const std::string& dictionaryPath, const std::string& base
 std::string ConversionSummary(const WordListConversion& conversion, const std::string& base) {
     std::string summary =
         StrFormat("%d woorden in %s t/m %s (%d dubbel, %d overgeslagen, %d te kort, %d te lang)",
-                  conversion.wordsKept, MemberName(base, SHORTEST_WORD).c_str(),
+                  conversion.wordsKept, MemberName(base, SHORTEST_OWN_FILE_LENGTH).c_str(),
                   MemberName(base, LONGEST_OWN_FILE_LENGTH).c_str(), conversion.duplicates,
                   conversion.dropped, conversion.tooShort, conversion.tooLong);
     if (conversion.scored)

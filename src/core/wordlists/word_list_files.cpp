@@ -85,6 +85,8 @@ std::string MalformedScoreWarning(int count, const std::string& fileName) {
 std::string OpenWordListSetFile(const std::string& setName, int length, WordListFile& file) {
     if (setName.size() < MIN_SET_NAME_LENGTH)
         return StrFormat("Bestand %s ontbreekt.", setName.c_str());
+    // A set is read whole: never half of a new one that was being written.
+    CompleteInterruptedFileSet(MakeWordListFileName(setName, SHORTEST_OWN_FILE_LENGTH));
     const std::string fileName = MakeWordListFileName(setName, length);
     std::error_code error;
     const auto size = std::filesystem::file_size(NativePath(fileName), error);

@@ -18,6 +18,8 @@ constexpr std::size_t MIN_SET_NAME_LENGTH = 7;
 // The largest member of a set a reader takes: many times the biggest real list, small
 // enough that a search or spelling check through it stays quick.
 constexpr std::size_t WORD_LIST_FILE_LIMIT = std::size_t{64} << 20;
+// The length of a set's first file: the shortest word a list holds.
+constexpr int SHORTEST_OWN_FILE_LENGTH = 2;
 // Lengths from this on share one file.
 constexpr int LONGEST_OWN_FILE_LENGTH = 19;
 

@@ -6,6 +6,7 @@
 
 #include "test_support.h"
 #include "util/file_io.h"
+#include "wordlists/word_list_files.h"
 
 namespace {
 
@@ -151,6 +152,28 @@ TEST(WordListSetWriting, AFailureMidwayLeavesTheOldSetWhole) {
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
         ++files;
     EXPECT_EQ(files, 3);
+}
+
+TEST(WordListSetWriting, RenamesCutShortAreFinishedBeforeTheSetIsRead) {
+    TempDir dir;
+    WriteFileOrFail(dir.Path("old.txt"), "ok\nouder\n");
+    WriteFileOrFail(dir.Path("new.txt"), "ei\nperen\n");
+    WordListConversion conversion;
+    UserMessage message;
+    ASSERT_TRUE(WriteWordListSet(dir.Path("old.txt"), dir.Path("nl"), true, conversion, message));
+    SimulateRenameFailureAfter(1);
+    EXPECT_FALSE(WriteWordListSet(dir.Path("new.txt"), dir.Path("nl"), true, conversion, message));
+    SimulateRenameFailureAfter(-1);
+    ASSERT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "EI\r\n");
+    ASSERT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "OUDER\r\n");  // a mix, for now
+
+    WordListFile file;
+    EXPECT_EQ(OpenWordListSetFile(dir.Path("nl05.doc"), 5, file), "");
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "PEREN\r\n");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+        ++files;
+    EXPECT_EQ(files, 2 + LONGEST_OWN_FILE_LENGTH - 1);  // the dictionaries and the set, no journal
 }
 
 }  // namespace
