@@ -57,6 +57,9 @@ std::vector<CliHelpItem> FillHelp() {
          "steeds het woord met de minste passende kandidaten "
          "(--method exact --min-score 0 zoekt als vroeger)"},
         {MinScoreHelp().term, MinScoreHelp().text + " (standaard 50)"},
+        {"--lower-min-score 0|1",
+         "1 (standaard): vindt de vulling met de minimale score binnen een seconde of twee "
+         "niets, dan probeert ze 30, 20 en 10, en de uitslag zegt het; 0: nooit lager"},
         {"--improve SECONDS",
          "verbetert de eerste oplossing hoogstens SECONDS seconden: vult "
          "het gebied rond het laagst scorende woord steeds opnieuw, eerst "
@@ -82,7 +85,8 @@ const CliCommand FILL_COMMAND = {
     "fill",
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
-    "[--method exact|fast] [--min-score N] [--no-overrides] [--improve SECONDS] [--time-limit S] "
+    "[--method exact|fast] [--min-score N] [--lower-min-score 0|1] [--no-overrides] [--improve "
+    "SECONDS] [--time-limit S] "
     "[--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
@@ -183,6 +187,7 @@ int RunFill(const std::vector<std::string>& args) {
                           {"--seed", 1},
                           {"--method", 1},
                           {"--min-score", 1},
+                          {"--lower-min-score", 1},
                           {"--no-overrides", 0},
                           {"--improve", 1},
                           {"--time-limit", 1},
@@ -195,12 +200,14 @@ int RunFill(const std::vector<std::string>& args) {
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     ChooseWordSet(parsed, doc);
     doc.scoring.minScore = DEFAULT_MIN_SCORE;
+    long long lowerMinScore = 1;
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
     long long improveSeconds = 0;
     long long timeLimit = 0;
     if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
+        !parsed.IntValue("--lower-min-score", 0, 1, lowerMinScore) ||
         !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed) ||
         !parsed.IntValue("--improve", 1, MAX_IMPROVE_SECONDS, improveSeconds) ||
         !parsed.IntValue("--time-limit", 0, TIME_LIMIT_MAX, timeLimit))
@@ -211,6 +218,7 @@ int RunFill(const std::vector<std::string>& args) {
     const auto method = ParseSearchMethod(parsed.Value("--method").value_or("fast"));
     if (!method) return UsageError(FILL_COMMAND, "--method verwacht exact of fast");
     ApplySearchOptions(doc, options);
+    doc.scoring.lowerWhenNothingFits = lowerMinScore != 0;
     if (doc.SearchWordFile().empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
 
     SearchRequest request{doc.SearchPuzzle(), doc.scoring, *method};

@@ -14,6 +14,9 @@ using ScoreOverrides = std::map<std::string, int, std::less<>>;
 
 struct WordScoring {
     std::int32_t minScore = 0;  // 0..100; 0 = no minimum
+    // Whether a fill that finds nothing at the minimum soon tries lower ones: a fill
+    // with a few weak words, named among the lowest, serves better than none.
+    bool lowerWhenNothingFits = false;
     // Where the own scores are written; empty: there is no such file.
     std::string overrideFile;
     // Word (as the lists write it) -> score. Shared: a copy of the document for

@@ -1,17 +1,35 @@
 #include "search/search_service.h"
 
+#include <algorithm>
+
+#include "util/str_format.h"
 #include "util/worker_thread.h"
+
+namespace {
+
+// How long a fill tries a minimum before a lower one: most grids fill in a fraction of
+// a second, and the time limit is looked at every second or two.
+constexpr long long SECONDS_PER_MINIMUM = 1;
+
+// The minimums a fill tries in turn: the user's, then lower ones down to 10 (names at
+// 20, abbreviations at 10); never 0, so that offensive words stay out.
+std::vector<int> MinimumsToTry(const WordScoring& scoring) {
+    std::vector<int> minimums{scoring.minScore};
+    if (scoring.lowerWhenNothingFits) {
+        for (const int lower : {30, 20, 10})
+            if (lower < scoring.minScore) minimums.push_back(lower);
+    }
+    return minimums;
+}
+
+}  // namespace
 
 SearchService::SearchService(const SearchRequest& request, const SearchCallbacks& callbacks,
                              std::atomic<bool>& interruptFlag, std::function<void()> finished)
-    : m_interrupt(interruptFlag),
-      m_run(MakeSearchRun(request.method, request.puzzle, request.scoring, interruptFlag)),
+    : m_request(request),
+      m_callbacks(callbacks),
+      m_interrupt(interruptFlag),
       m_finished(std::move(finished)) {
-    m_run->callbacks = callbacks;
-    m_run->clock = request.clock;
-    m_run->random = request.random != nullptr ? request.random : &m_random;
-    m_run->seed = request.seed;
-    m_run->timeLimitSeconds = request.timeLimitSeconds;
     m_thread = std::make_unique<WorkerThread>([this] { Work(); }, SEARCH_STACK_BYTES);
 }
 
@@ -20,19 +38,61 @@ SearchService::~SearchService() {
     m_thread->Join();
 }
 
-void SearchService::Work() {
+void SearchService::RunAt(int minScore, long long limitSeconds) {
+    WordScoring scoring = m_request.scoring;
+    scoring.minScore = minScore;
+    auto run = MakeSearchRun(m_request.method, m_request.puzzle, scoring, m_interrupt);
+    run->callbacks = m_callbacks;
+    run->clock = m_request.clock;
+    run->random = m_request.random != nullptr ? m_request.random : &m_random;
+    run->seed = m_request.seed;
+    run->timeLimitSeconds = limitSeconds;
+    {
+        const std::lock_guard lock(m_runMutex);
+        m_run = std::move(run);
+    }
     m_outcome.started = m_run->Run();
+}
+
+bool SearchService::FoundNothing() const {
+    return m_outcome.started && m_run->results.solutionCount == 0 &&
+           (m_run->TimeLimitReached() || !m_interrupt);
+}
+
+void SearchService::Work() {
+    const std::vector<int> minimums = MinimumsToTry(m_request.scoring);
+    const long long start = m_request.clock->WallSeconds();
+    const long long limit = m_request.timeLimitSeconds;
+    std::size_t tried = 0;
+    for (;;) {
+        const long long left = limit - (m_request.clock->WallSeconds() - start);
+        const bool last =
+            tried + 1 == minimums.size() || (limit > 0 && left <= SECONDS_PER_MINIMUM);
+        RunAt(minimums[tried], !last ? SECONDS_PER_MINIMUM : limit > 0 ? std::max(left, 1LL) : 0);
+        if (last || !FoundNothing()) break;
+        // A time limit that ended the run was this minimum's own, not the user's stop.
+        m_interrupt = false;
+        ++tried;
+    }
     m_outcome.messages = m_run->Messages();
     m_outcome.results = std::move(m_run->results);
     m_outcome.timeLimitReached = m_run->TimeLimitReached();
     m_outcome.resultText = m_run->ResultText();
+    if (tried > 0 && m_outcome.results.solutionCount > 0)
+        m_outcome.resultText += StrFormat("; minimale score verlaagd van %d naar %d",
+                                          minimums.front(), minimums[tried]);
+    else if (tried > 0)
+        m_outcome.resultText += StrFormat(", ook niet met minimale score %d", minimums[tried]);
     m_outcome.scoreText = m_run->ScoreText();
     m_outcome.lowestText = m_run->LowestText();
     m_done = true;
     if (m_finished) m_finished();
 }
 
-void SearchService::DrawAgain() { m_run->OnOtherKey(); }
+void SearchService::DrawAgain() {
+    const std::lock_guard lock(m_runMutex);
+    if (m_run) m_run->OnOtherKey();
+}
 
 SearchOutcome SearchService::TakeOutcome() {
     m_thread->Join();

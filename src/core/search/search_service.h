@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -42,6 +43,7 @@ struct SearchRequest {
     std::optional<std::uint32_t> seed;
     ISearchClock* clock = &DefaultSearchClock();
     // Seconds after which the search stops as an interrupt stops it; 0 = none.
+    // With scoring.lowerWhenNothingFits, all tries at lower minimums together.
     long long timeLimitSeconds = 0;
     // The run's own generator when null.
     ISearchRandom* random = nullptr;
@@ -77,10 +79,17 @@ public:
 
 private:
     void Work();
+    // Runs the fill at one minimum score, for at most limitSeconds (0 = no limit).
+    void RunAt(int minScore, long long limitSeconds);
+    // Whether the run just done ended without a fill, and not by the user's stop.
+    bool FoundNothing() const;
 
+    const SearchRequest m_request;
+    const SearchCallbacks m_callbacks;
     std::atomic<bool>& m_interrupt;
     std::atomic<bool> m_done{false};
     LcgRandom m_random;
+    std::mutex m_runMutex;  // DrawAgain comes from another thread while runs change
     std::unique_ptr<SearchRun> m_run;
     std::function<void()> m_finished;
     SearchOutcome m_outcome;

@@ -20,6 +20,7 @@ namespace {
 
 const char* const PROFILE_SECTION_WORD_LISTS = "Woordenlijsten";
 const char* const PROFILE_ENTRY_MIN_SCORE = "MinimaleScore";
+const char* const PROFILE_ENTRY_LOWER_MIN_SCORE = "MinimaleScoreVerlagen";
 const char* const OVERRIDE_FILE_NAME = "eigen_scores.txt";
 
 bool MakeFolderOf(const std::string& path) {
@@ -145,6 +146,17 @@ void StoreMinimumScore(WordScoring& scoring, IProfile* profile, int minScore) {
     if (profile != nullptr)
         profile->WriteProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_MIN_SCORE,
                                  scoring.minScore);
+}
+
+bool ReadLowerWhenNothingFits(const IProfile* profile) {
+    return profile != nullptr && profile->GetProfileInt(PROFILE_SECTION_WORD_LISTS,
+                                                        PROFILE_ENTRY_LOWER_MIN_SCORE, 1) != 0;
+}
+
+void StoreLowerWhenNothingFits(WordScoring& scoring, IProfile* profile, bool lower) {
+    scoring.lowerWhenNothingFits = lower;
+    if (profile != nullptr)
+        profile->WriteProfileInt(PROFILE_SECTION_WORD_LISTS, PROFILE_ENTRY_LOWER_MIN_SCORE, lower);
 }
 
 std::vector<EntryScore> ScoreEntries(const Puzzle& puzzle, const ScoreLookup& lookup) {

@@ -51,6 +51,10 @@ constexpr int DEFAULT_MIN_SCORE = 50;
 int ReadMinimumScore(const IProfile* profile);
 // Sets the minimum (clamped to 0..100) and remembers it in the profile, when there is one.
 void StoreMinimumScore(WordScoring& scoring, IProfile* profile, int minScore);
+// Whether a fill may lower the minimum when nothing fits: the user's last choice, yes
+// before they chose; no without a profile.
+bool ReadLowerWhenNothingFits(const IProfile* profile);
+void StoreLowerWhenNothingFits(WordScoring& scoring, IProfile* profile, bool lower);
 
 // One scored stretch of a complete word (a whole word, or one part of a multi-word
 // answer): the word's index in the puzzle, its letters in capitals and its score.

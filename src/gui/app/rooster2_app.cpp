@@ -60,6 +60,7 @@ Rooster2App::Rooster2App(std::unique_ptr<SettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<SettingsProfile>()) {
     m_doc.profile = m_profile.get();
     m_doc.scoring.minScore = ReadMinimumScore(m_profile.get());
+    m_doc.scoring.lowerWhenNothingFits = ReadLowerWhenNothingFits(m_profile.get());
     m_doc.defaultWordFile = LocalPath(DefaultWordListFile());
     m_scoringWarning = LoadScoreOverrides(m_doc.scoring, ScoreOverridePath(UserDataFolder()));
 }

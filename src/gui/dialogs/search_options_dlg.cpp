@@ -41,6 +41,7 @@ SearchOptionsDlg::SearchOptionsDlg(Rooster2Doc& doc, IFileChooser& chooser, QWid
     ShowOptions(m_doc.puzzle.search);
     // The minimum score is the user's, not the puzzle's.
     minScoreEdit->setText(QString::number(m_doc.scoring.minScore));
+    lowerMinScoreBox->setChecked(m_doc.scoring.lowerWhenNothingFits);
     methodBox->setCurrentIndex(static_cast<int>(ReadSearchMethod(m_doc.profile)));
 }
 
@@ -57,6 +58,8 @@ void SearchOptionsDlg::BuildControls() {
     maxFrequencyEdit = ShortNumberEdit();
     maxDistinctEdit = ShortNumberEdit();
     minScoreEdit = ShortNumberEdit();
+    lowerMinScoreBox =
+        new QCheckBox(Latin1("Minimale score zo nodig verlagen (30, 20, 10) als er niets past"));
     methodBox = new QComboBox;
     // In the order of the method's values.
     for (SearchMethod method : {SearchMethod::Exact, SearchMethod::Fast})
@@ -100,6 +103,7 @@ void SearchOptionsDlg::BuildControls() {
                            showWhileSearchingBox, randomOrderBox, soundBox})
         layout->addWidget(box);
     layout->addLayout(numbers);
+    layout->addWidget(lowerMinScoreBox);
     layout->addWidget(fileGroup);
     layout->addWidget(buttons);
 }
@@ -151,6 +155,7 @@ void SearchOptionsDlg::accept() {
     options.wordFile = LocalPath(wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
     StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
+    StoreLowerWhenNothingFits(m_doc.scoring, m_doc.profile, lowerMinScoreBox->isChecked());
     StoreSearchMethod(m_doc.profile, static_cast<SearchMethod>(methodBox->currentIndex()));
     QDialog::accept();
 }

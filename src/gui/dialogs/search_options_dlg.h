@@ -29,6 +29,7 @@ public:
     QLineEdit* excludedLettersEdit = nullptr;
     QCheckBox* randomOrderBox = nullptr;
     QCheckBox* soundBox = nullptr;
+    QCheckBox* lowerMinScoreBox = nullptr;
     QLineEdit* wordFileEdit = nullptr;
     QLineEdit* maxFrequencyEdit = nullptr;
     QLineEdit* maxDistinctEdit = nullptr;

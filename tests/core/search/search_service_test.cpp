@@ -53,4 +53,27 @@ TEST(SearchService, FillsAHundredByHundredGridAskedForFromAOneMebibyteStack) {
     }
 }
 
+// Nothing fits at 50: the fill goes down to 20, and says so, when allowed; never to 0.
+TEST(SearchService, LowersTheMinimumScoreOnlyWhenAllowedAndNeverToZero) {
+    TempDir dir;
+    Rooster2Doc doc;
+    SetGrid(doc, {"..", ".."});
+    doc.scoring.minScore = 50;
+    const auto fill = [&](const std::vector<std::string>& words, bool lower) {
+        doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "sc", 2, words);
+        doc.scoring.lowerWhenNothingFits = lower;
+        std::atomic<bool> interrupt{false};
+        return Solve(SearchRequest(doc.puzzle, doc.scoring, SearchMethod::Fast), {}, interrupt);
+    };
+    const std::vector<std::string> names = {"AB;90", "CD;60", "AC;20", "BD;25"};
+    EXPECT_EQ(fill(names, false).results.solutionCount, 0);
+    const SearchOutcome lowered = fill(names, true);
+    ASSERT_GT(lowered.results.solutionCount, 0);
+    EXPECT_NE(lowered.resultText.find("; minimale score verlaagd van 50 naar 20"),
+              std::string::npos)
+        << lowered.resultText;
+    EXPECT_NE(lowered.lowestText.find("AC (20)"), std::string::npos) << lowered.lowestText;
+    EXPECT_EQ(fill({"AB;90", "CD;60", "AC;0", "BD;25"}, true).results.solutionCount, 0);
+}
+
 }  // namespace
