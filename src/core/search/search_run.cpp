@@ -15,6 +15,7 @@ bool SearchRun::Run() {
     const long long wallStart = clock->WallSeconds();
     const long long millisStart = clock->Milliseconds();
     m_wallStart = wallStart;
+    m_processorStart = std::clock();
     m_timeLimitReached = false;
     random->Seed(seed ? *seed : static_cast<std::uint32_t>(wallStart));
     m_messages.clear();
@@ -95,7 +96,11 @@ void SearchRun::PollAtCadence() {
     if (callbacks.poll) callbacks.poll(work);
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;
-    if (timeLimitSeconds > 0 && m_statusTime - m_wallStart >= timeLimitSeconds) {
+    const bool processorTimeUp =
+        processorSecondsLimit > 0 &&
+        std::clock() - m_processorStart >= processorSecondsLimit * CLOCKS_PER_SEC;
+    if ((timeLimitSeconds > 0 && m_statusTime - m_wallStart >= timeLimitSeconds) ||
+        processorTimeUp) {
         m_timeLimitReached = true;
         interrupted = true;
     }

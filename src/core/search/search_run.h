@@ -13,6 +13,7 @@
 // the phase and the cursor are theirs to set.
 
 #include <atomic>
+#include <ctime>
 #include <functional>
 #include <optional>
 #include <string>
@@ -93,6 +94,9 @@ public:
     // After about this many seconds on the clock the run stops as an interrupt
     // stops it, keeping what it found; 0 = no limit.
     long long timeLimitSeconds = 0;
+    // The same after about this many seconds of the process's processor time, which a
+    // busy machine does not shorten; 0 = no limit.
+    long long processorSecondsLimit = 0;
     SearchResults results;
 
 protected:
@@ -128,6 +132,7 @@ private:
 
     int m_deepest = 0;
     long long m_wallStart = 0;
+    std::clock_t m_processorStart = 0;
     bool m_timeLimitReached = false;
     std::atomic<bool> m_drawAgain{false};
     long long m_statusTime = 0;

@@ -7,8 +7,9 @@
 
 namespace {
 
-// How long a fill tries a minimum before a lower one: most grids fill in a fraction of
-// a second, and the time limit is looked at every second or two.
+// How long a fill tries a minimum before a lower one, in processor seconds (so that a
+// busy machine does not lower it sooner): most grids fill in a fraction of a second,
+// and the limit is looked at every second or two.
 constexpr long long SECONDS_PER_MINIMUM = 1;
 
 // The minimums a fill tries in turn: the user's, then lower ones down to 10 (names at
@@ -38,7 +39,7 @@ SearchService::~SearchService() {
     m_thread->Join();
 }
 
-void SearchService::RunAt(int minScore, long long limitSeconds) {
+void SearchService::RunAt(int minScore, long long wallSeconds, long long processorSeconds) {
     WordScoring scoring = m_request.scoring;
     scoring.minScore = minScore;
     auto run = MakeSearchRun(m_request.method, m_request.puzzle, scoring, m_interrupt);
@@ -46,7 +47,8 @@ void SearchService::RunAt(int minScore, long long limitSeconds) {
     run->clock = m_request.clock;
     run->random = m_request.random != nullptr ? m_request.random : &m_random;
     run->seed = m_request.seed;
-    run->timeLimitSeconds = limitSeconds;
+    run->timeLimitSeconds = wallSeconds;
+    run->processorSecondsLimit = processorSeconds;
     {
         const std::lock_guard lock(m_runMutex);
         m_run = std::move(run);
@@ -68,8 +70,9 @@ void SearchService::Work() {
         const long long left = limit - (m_request.clock->WallSeconds() - start);
         const bool last =
             tried + 1 == minimums.size() || (limit > 0 && left <= SECONDS_PER_MINIMUM);
-        RunAt(minimums[tried], !last ? SECONDS_PER_MINIMUM : limit > 0 ? std::max(left, 1LL) : 0);
-        if (last || !FoundNothing()) break;
+        RunAt(minimums[tried], limit > 0 ? std::max(left, 1LL) : 0, last ? 0 : SECONDS_PER_MINIMUM);
+        const bool timeUp = limit > 0 && m_request.clock->WallSeconds() - start >= limit;
+        if (last || timeUp || !FoundNothing()) break;
         // A time limit that ended the run was this minimum's own, not the user's stop.
         m_interrupt = false;
         ++tried;

@@ -79,8 +79,8 @@ public:
 
 private:
     void Work();
-    // Runs the fill at one minimum score, for at most limitSeconds (0 = no limit).
-    void RunAt(int minScore, long long limitSeconds);
+    // Runs the fill at one minimum score; limits of 0 are none.
+    void RunAt(int minScore, long long wallSeconds, long long processorSeconds);
     // Whether the run just done ended without a fill, and not by the user's stop.
     bool FoundNothing() const;
 
