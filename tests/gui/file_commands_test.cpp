@@ -240,9 +240,9 @@ private slots:
         FilledWindow window;
         // Mail needs a mail program; the recent files are the frame's own items.
         const std::set<int> elsewhere = {ID_FILE_SEND_MAIL, ID_FILE_MRU_FIRST};
-        for (const CommandSpec& spec : CommandTable())
-            if (elsewhere.count(spec.id) == 0)
-                QVERIFY2(window.frame->Router().HasHandler(spec.id), spec.text);
+        for (const CommandInfo& command : CommandCatalog())
+            if (elsewhere.count(command.id) == 0)
+                QVERIFY2(window.frame->Router().HasHandler(command.id), command.text);
     }
 };
 

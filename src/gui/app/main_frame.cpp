@@ -71,6 +71,7 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
     setCentralWidget(m_view);
     m_controller = std::make_unique<GridController>(m_doc, *m_view, m_editor, m_chooser);
     m_router.SetShortcutLookup(CommandForKey);
+    m_router.SetStateSource([this](int id) { return CommandStateOf(id); });
     m_router.SetOutOfMemoryHandler([this] { ShowInformation(this, OutOfMemoryMessage()); });
     m_view->SetCommandRouter(&m_router);
     m_controller->RegisterCommands(m_router);
@@ -116,17 +117,18 @@ QAction* MainFrame::CreateAction(int id) { return CreateAction(*FindCommandSpec(
 // item per name; the first carries the shortcuts and is the one Action returns.
 QAction* MainFrame::CreateAction(const CommandSpec& spec) {
     QAction* existing = Action(spec.id);
-    if (existing != nullptr && StripShortcutText(existing->text()) == Latin1(spec.text))
-        return existing;
+    if (existing != nullptr && !spec.otherName) return existing;
     const int id = spec.id;
-    QString text = Latin1(spec.text);
-    if (*spec.shortcutText) text += QLatin1Char('\t') + Latin1(spec.shortcutText);
+    const CommandInfo& info = *FindCommand(id);
+    QString text = Latin1(MenuText(spec));
+    if (const char* shortcut = FindCommandSpec(id)->shortcutText; *shortcut)
+        text += QLatin1Char('\t') + Latin1(shortcut);
     auto* action = new QAction(text, this);
     action->setShortcuts(QList<QKeySequence>(spec.keys.begin(), spec.keys.end()));
-    action->setStatusTip(Latin1(spec.prompt));
-    action->setToolTip(*spec.toolTip ? Latin1(spec.toolTip)
+    action->setStatusTip(Latin1(info.prompt));
+    action->setToolTip(*info.toolTip ? Latin1(info.toolTip)
                                      : StripShortcutText(text).remove(QLatin1Char('&')));
-    action->setIcon(ToolBarIcon(id));
+    if (spec.icon != nullptr) action->setIcon(ToolBarIcon(spec.icon));
     action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, [this, id] {
         m_router.Run(id);
@@ -163,10 +165,10 @@ void MainFrame::BuildMenus() {
 }
 
 void MainFrame::BuildRecentFileItems(QMenu* menu) {
-    const CommandSpec* spec = FindCommandSpec(ID_FILE_MRU_FIRST);
+    const char* prompt = FindCommand(ID_FILE_MRU_FIRST)->prompt;
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
         auto* action = new QAction(menu);
-        action->setStatusTip(Latin1(spec->prompt));
+        action->setStatusTip(Latin1(prompt));
         connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
         menu->addAction(action);
         m_recentActions[i] = action;
@@ -204,7 +206,7 @@ void MainFrame::BuildStatusBar() {
 
 void MainFrame::UpdateCommands() {
     const auto update = [this](int id, QAction* action) {
-        const CommandStatus status = m_router.Status(id);
+        const CommandState status = m_router.Status(id);
         action->setEnabled(status.enabled);
         action->setCheckable(status.checked.has_value());
         if (status.checked) action->setChecked(*status.checked);
@@ -227,16 +229,16 @@ void MainFrame::RegisterFrameCommands() {
     if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
     m_router.Register(ID_APP_EXIT, [this] { close(); });
     m_router.Register(ID_APP_ABOUT, [this] { OnAbout(); });
-    m_router.Register(
-        ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); },
-        [this] {
-            return CommandStatus{true, !m_toolBar->isHidden()};
-        });
-    m_router.Register(
-        ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
-        [this] {
-            return CommandStatus{true, !statusBar()->isHidden()};
-        });
+    m_router.Register(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    m_router.Register(ID_VIEW_STATUS_BAR,
+                      [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+}
+
+std::optional<CommandState> MainFrame::CommandStateOf(int id) const {
+    CommandFacts facts = m_controller->Facts();
+    facts.toolBar = m_toolBar != nullptr && !m_toolBar->isHidden();
+    facts.statusBar = !statusBar()->isHidden();
+    return m_editor.CommandStateOf(id, facts);
 }
 
 // ---- Documents ------------------------------------------------------------------------------

@@ -70,6 +70,8 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void RegisterFrameCommands();
+    // The catalog's state of the command with what the window knows.
+    std::optional<CommandState> CommandStateOf(int id) const;
 
     void UpdateTitle();
     void OnModified(bool modified);

@@ -24,21 +24,6 @@ namespace {
 
 constexpr int TIMER_PERIOD_MS = 100;
 
-// The commands whose menu items carry a check mark.
-bool HasCheckMark(int id) {
-    switch (id) {
-        case ID_PHASE_SHAPE:
-        case ID_PHASE_FILL:
-        case ID_DIRECTION_ACROSS:
-        case ID_DIRECTION_DOWN:
-        case ID_VIEW_SCROLLBARS:
-        case ID_AUTO_NEXT_WORD:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor,
@@ -144,14 +129,6 @@ CommandFacts GridController::Facts() const {
     return facts;
 }
 
-std::optional<CommandStatus> GridController::SharedRule(int id) const {
-    const std::optional<CommandState> state = m_editor.CommandStateOf(id, Facts());
-    if (!state) return std::nullopt;
-    CommandStatus status{state->enabled, std::nullopt};
-    if (HasCheckMark(id)) status.checked = state->checked;
-    return status;
-}
-
 void GridController::Add(CommandRouter& router, int id, std::function<void()> handler) {
     router.Register(id, [this, handler = std::move(handler)] {
         handler();
@@ -208,7 +185,6 @@ void GridController::ExportText() {
 }
 
 void GridController::RegisterCommands(CommandRouter& router) {
-    router.SetSharedRules([this](int id) { return SharedRule(id); });
     Add(router, ID_VIEW_SCROLLBARS, [this] { m_view.SetScrollBars(!m_view.ScrollBars()); });
     Add(router, ID_SCROLL_DOWN, [this] { m_view.ScrollByCells(Qt::Vertical, 1); });
     Add(router, ID_SCROLL_UP, [this] { m_view.ScrollByCells(Qt::Vertical, -1); });

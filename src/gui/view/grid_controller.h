@@ -3,7 +3,7 @@
 // scrolling, zoom, the clipboard image and the image and text exports, the
 // dialogs (properties, comment, clue windows, word data, extra search files,
 // the grid check),
-// the search with its solutions, and the update rules of all of them. The
+// the search with its solutions, and what their states depend on. The
 // grid widget draws and takes the input; this decides what a command does.
 
 #include <QObject>
@@ -17,7 +17,7 @@
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/grid_check_dlg.h"
 #include "editing/colour_presets.h"
-#include "editing/command_enabling.h"
+#include "editing/command_catalog.h"
 #include "editing/edit_result.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
@@ -40,8 +40,10 @@ public:
     GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor, IFileChooser& chooser);
     ~GridController() override;
 
-    // The commands, their handlers and update rules.
+    // The handlers of the grid's commands.
     void RegisterCommands(CommandRouter& router);
+    // What the view and the search know that the commands' states depend on.
+    CommandFacts Facts() const;
 
     // A document was created or opened.
     void OnInitialUpdate();
@@ -86,8 +88,6 @@ private:
     void OnHoveredCell(int x, int y);
     void OnTimer();
     void ResetStatusTexts();
-    CommandFacts Facts() const;
-    std::optional<CommandStatus> SharedRule(int id) const;
     void RunEditorCommand(int id);
     void SetColourPreset(ColourPreset preset);
     void CopyToClipboard();
