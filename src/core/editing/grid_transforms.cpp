@@ -118,8 +118,7 @@ namespace {
 // After a change of the shape: snapshot, modified, words as the next repaint
 // would build them, and the whole view to repaint.
 EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
-    undo.PushShapeUndo(doc);
-    doc.MarkModified(true);
+    undo.RecordChange(doc);
     doc.puzzle.BuildWords();
     EditResult result;
     result.applied = true;
@@ -147,8 +146,7 @@ EditResult RunCleanSlate(Rooster2Doc& doc, UndoHistories& undo, int, int) {
 
 EditResult RunRemoveLetters(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     RemoveLetters(doc);
-    PushPhaseUndo(doc, undo);
-    doc.MarkModified(true);
+    undo.RecordChange(doc);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -158,8 +156,10 @@ EditResult RunRemoveLetters(Rooster2Doc& doc, UndoHistories& undo, int, int) {
 EditResult RunEdgeBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     // Marked modified when cells changed, so the save prompt does not let the
     // change go unnoticed.
-    if (EdgeBlackToNiet(doc)) doc.MarkModified(true);
-    PushPhaseUndo(doc, undo);
+    if (EdgeBlackToNiet(doc))
+        undo.RecordChange(doc);
+    else
+        PushPhaseUndo(doc, undo);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;

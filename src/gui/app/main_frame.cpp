@@ -90,7 +90,7 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
     m_recentFiles = m_profile.ReadRecentFiles();
     RefreshRecentFileItems();
     setAcceptDrops(true);
-    m_doc.modifiedListener = [this](bool modified) { OnModified(modified); };
+    m_doc.modifiedListener = [this] { UpdateTitle(); };
     connect(m_controller.get(), &GridController::StateChanged, this, &MainFrame::UpdateCommands);
     connect(m_view, &GridView::MessagePaneChanged, m_messagePane, &QLabel::setText);
     connect(m_view, &GridView::InfoPaneChanged, m_infoPane, &QLabel::setText);
@@ -247,12 +247,8 @@ void MainFrame::UpdateTitle() {
     const QString name = m_doc.pathName.empty()
                              ? Latin1(UNTITLED)
                              : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
-    setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE));
-}
-
-void MainFrame::OnModified(bool modified) {
-    if (modified && !windowTitle().endsWith(QLatin1Char('*')))
-        setWindowTitle(windowTitle() + QLatin1Char('*'));
+    const QString modified = m_doc.IsModified() ? Latin1("*") : QString();
+    setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE) + modified);
 }
 
 bool MainFrame::SaveModified() {

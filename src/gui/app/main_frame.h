@@ -74,7 +74,6 @@ private:
     std::optional<CommandState> CommandStateOf(int id) const;
 
     void UpdateTitle();
-    void OnModified(bool modified);
     // The framework's question before a modified puzzle is replaced; false = cancel.
     bool SaveModified();
     bool OnFileSave();
