@@ -20,17 +20,9 @@
 #include "util/file_io.h"
 #include "view/grid_view.h"
 
-namespace {
-
-constexpr int TIMER_PERIOD_MS = 100;
-
-}  // namespace
-
 GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor,
                                IFileChooser& chooser)
     : m_doc(doc), m_view(view), m_editor(editor), m_chooser(chooser) {
-    m_timer.setInterval(TIMER_PERIOD_MS);
-    connect(&m_timer, &QTimer::timeout, this, &GridController::OnTimer);
     m_browser.setPhase = [this](Phase phase) { SetPhase(phase); };
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
@@ -52,7 +44,6 @@ GridController::~GridController() {
 void GridController::OnInitialUpdate() {
     if (m_doc.phase == Phase::Vormen) CloseClueWindows();
     m_pendingWord = -1;
-    m_timer.start();
     // Solutions of another puzzle cannot be shown in this one.
     m_results = SearchResults{};
     m_editor.DocumentShown();
@@ -81,6 +72,7 @@ void GridController::GridReplaced() {
 void GridController::SetPhase(Phase phase) {
     ::SetPhase(m_doc, phase);
     if (phase == Phase::Vormen) CloseClueWindows();
+    if (phase == Phase::Vullen) CatchUpWithClueWindowsLater();
     m_view.Invalidate();
     emit StateChanged();
 }
@@ -99,7 +91,20 @@ void GridController::OnHoveredCell(int x, int y) {
         ShowMessage(*status);
 }
 
-void GridController::OnTimer() {
+void GridController::SetPendingWord(int word) {
+    m_pendingWord = word;
+    CatchUpWithClueWindowsLater();
+}
+
+// Queued, so that the window that caused it has finished handling its own event
+// (a list must not be refilled inside its own selection change).
+void GridController::CatchUpWithClueWindowsLater() {
+    QMetaObject::invokeMethod(this, &GridController::CatchUpWithClueWindows, Qt::QueuedConnection);
+}
+
+// What the clue windows asked for while filling; outside it, it waits for the
+// return to filling.
+void GridController::CatchUpWithClueWindows() {
     if (m_doc.phase != Phase::Vullen) return;
     if (m_pendingWord >= 0) {
         m_doc.curPos = 0;

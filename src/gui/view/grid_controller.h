@@ -8,7 +8,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -68,8 +67,9 @@ public:
     void RefreshClueList();
     // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
     ClueSection& ClueReadSection() { return m_clueSection; }
-    // A word chosen in the clue list; the 100 ms timer makes it current.
-    void SetPendingWord(int word) { m_pendingWord = word; }
+    // A word chosen in the clue list; it becomes current as soon as the list's event
+    // is handled (in the filling phase).
+    void SetPendingWord(int word);
     int PendingWord() const { return m_pendingWord; }
 
 signals:
@@ -86,7 +86,8 @@ private:
     void Add(CommandRouter& router, int id, std::function<void()> handler);
     void OnEdited(const EditResult& result);
     void OnHoveredCell(int x, int y);
-    void OnTimer();
+    void CatchUpWithClueWindowsLater();
+    void CatchUpWithClueWindows();
     void ResetStatusTexts();
     void RunEditorCommand(int id);
     void SetColourPreset(ColourPreset preset);
@@ -134,7 +135,6 @@ private:
     GridView& m_view;
     GridEditor& m_editor;
     IFileChooser& m_chooser;
-    QTimer m_timer;
     int m_pendingWord = -1;
     // Where the clue-line reader is; it carries over from one read to the next.
     ClueSection m_clueSection = ClueSection::Across;
