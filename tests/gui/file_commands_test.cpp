@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <set>
 
 #include "app/command_table.h"
 #include "dialogs/compare_dlg.h"
@@ -238,10 +237,8 @@ private slots:
 
     void everyCommandHasAHandler() {
         FilledWindow window;
-        // Mail needs a mail program; the recent files are the frame's own items.
-        const std::set<int> elsewhere = {ID_FILE_SEND_MAIL, ID_FILE_MRU_FIRST};
         for (const CommandInfo& command : CommandCatalog())
-            if (elsewhere.count(command.id) == 0)
+            if (command.id != ID_FILE_SEND_MAIL)  // it needs a mail program
                 QVERIFY2(window.frame->Router().HasHandler(command.id), command.text);
     }
 };

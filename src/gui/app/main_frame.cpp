@@ -130,10 +130,7 @@ QAction* MainFrame::CreateAction(const CommandSpec& spec) {
                                      : StripShortcutText(text).remove(QLatin1Char('&')));
     if (spec.icon != nullptr) action->setIcon(ToolBarIcon(spec.icon));
     action->setIconVisibleInMenu(false);
-    connect(action, &QAction::triggered, this, [this, id] {
-        m_router.Run(id);
-        UpdateCommands();
-    });
+    connect(action, &QAction::triggered, this, [this, id] { RunFromMenu(id); });
     addAction(action);  // shortcuts work whichever bars are shown
     if (existing == nullptr)
         m_actions[id] = action;
@@ -167,11 +164,13 @@ void MainFrame::BuildMenus() {
 void MainFrame::BuildRecentFileItems(QMenu* menu) {
     const char* prompt = FindCommand(ID_FILE_MRU_FIRST)->prompt;
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
+        const int id = ID_FILE_MRU_FIRST + i;
         auto* action = new QAction(menu);
         action->setStatusTip(Latin1(prompt));
-        connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
+        connect(action, &QAction::triggered, this, [this, id] { RunFromMenu(id); });
         menu->addAction(action);
         m_recentActions[i] = action;
+        m_actions[id] = action;
     }
 }
 
@@ -204,6 +203,11 @@ void MainFrame::BuildStatusBar() {
     }
 }
 
+void MainFrame::RunFromMenu(int id) {
+    m_router.Run(id);
+    UpdateCommands();
+}
+
 void MainFrame::UpdateCommands() {
     const auto update = [this](int id, QAction* action) {
         const CommandState status = m_router.Status(id);
@@ -227,6 +231,9 @@ void MainFrame::RegisterFrameCommands() {
     m_router.Register(ID_FILE_PRINT_GRID, [this] { OnPrintGrid(); });
     m_router.Register(ID_FILE_PRINT_SETUP, [this] { OnPrintSetup(); });
     if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
+    // The recent files replace the puzzle as "&Open..." does, under the same rule.
+    for (int i = 0; i < RECENT_FILE_COUNT; ++i)
+        m_router.Register(ID_FILE_MRU_FIRST + i, [this, i] { OnRecentFile(i); });
     m_router.Register(ID_APP_EXIT, [this] { close(); });
     m_router.Register(ID_APP_ABOUT, [this] { OnAbout(); });
     m_router.Register(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });

@@ -70,6 +70,8 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void RegisterFrameCommands();
+    // A menu item or button was chosen: the command runs, and the states follow.
+    void RunFromMenu(int id);
     // The catalog's state of the command with what the window knows.
     std::optional<CommandState> CommandStateOf(int id) const;
 
