@@ -70,7 +70,8 @@ struct CommandInfo {
     // Whether its check mark is on; nullptr for a command without one.
     bool (*checked)(const CommandInputs&) = nullptr;
 
-    const char* ContextText() const { return otherText != nullptr ? otherText : text; }
+    // The name in the context menu and in a second menu.
+    const char* OtherName() const { return otherText != nullptr ? otherText : text; }
 };
 
 // Every command, in main-menu order.

@@ -334,7 +334,7 @@ const CommandSpec* FindCommandSpec(int id) {
 
 const char* MenuText(const CommandSpec& spec) {
     const CommandInfo* info = FindCommand(spec.id);
-    return spec.otherName ? info->ContextText() : info->text;
+    return spec.otherName ? info->OtherName() : info->text;
 }
 
 int CommandForKey(QKeyCombination key) {

@@ -1,6 +1,6 @@
 #pragma once
 // The context menus of the grid, one per phase: which commands, in which order.
-// Their texts are the command catalog's other names (CommandInfo::ContextText).
+// Their texts are the command catalog's other names (CommandInfo::OtherName).
 
 #include <vector>
 

@@ -285,7 +285,7 @@ void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(Latin1(FindCommand(id)->ContextText()));
+        QAction* action = menu.addAction(Latin1(FindCommand(id)->OtherName()));
         action->setEnabled(m_router->Status(id).enabled);
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     }
