@@ -147,7 +147,7 @@ private slots:
         QVERIFY(window.Controller().ClueListWindow() == nullptr);
     }
 
-    void clueListChoosesAWordThroughTheTimer() {
+    void clueListChoosesAWordOnceItsEventIsHandled() {
         TestWindow window;
         SetGrid(window.doc, {"...", ".#.", "..."});
         window.Controller().OnInitialUpdate();

@@ -51,6 +51,8 @@ private slots:
         window.Click(3, 3, Qt::RightButton);
         QCOMPARE(GridRows(window.doc), (Rows{"#..-", ".##.", ".##.", "...-"}));
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
+        for (int step = 0; step < 4; ++step) QVERIFY(window.Run(ID_UNDO));
+        QVERIFY(!window.frame->windowTitle().endsWith(QLatin1Char('*')));  // back at the start
     }
 
     void theMouseCarriesTheShapingMark() {

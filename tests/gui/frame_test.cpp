@@ -22,9 +22,8 @@ class FrameTest : public QObject {
 private slots:
     void everyTableCommandHasAMenuItem() {
         TestWindow window;
-        for (const CommandSpec& spec : CommandTable())
-            if (spec.id != ID_FILE_MRU_FIRST)
-                QVERIFY2(window.frame->Action(spec.id) != nullptr, spec.text);
+        for (const CommandInfo& command : CommandCatalog())
+            QVERIFY2(window.frame->Action(command.id) != nullptr, command.text);
         QCOMPARE(window.frame->Action(ID_GRID_COPY)->shortcut(),
                  QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(window.frame->Action(ID_ZOOM_IN)->text(), QStringLiteral("&Groter\tCtrl+Grijze+"));
@@ -153,6 +152,9 @@ private slots:
         drop();
         QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_ZWART);
         QCOMPARE(window.doc.pathName, path);
+        QVERIFY(window.Enabled(ID_FILE_MRU_FIRST));
+        window.Controller().SetPhase(Phase::Zoeken);  // nor does a recent file open then
+        QVERIFY(!window.Enabled(ID_FILE_MRU_FIRST));
     }
 
     void commandLineNamesAFileOrAPrintRequest() {
@@ -259,7 +261,7 @@ private slots:
         for (const int import : {ID_IMPORT_PUZ, ID_IMPORT_IPUZ, ID_IMPORT_ROS, ID_IMPORT_HTML}) {
             window.chooser.Queue(window.dir.Path("rommel.txt"));
             window.Run(import);
-            expectUnchanged(FindCommandSpec(import)->text);
+            expectUnchanged(FindCommand(import)->text);
         }
         // Started with such a file, the program ends instead of showing another puzzle.
         QVERIFY(

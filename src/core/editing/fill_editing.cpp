@@ -38,8 +38,7 @@ EditResult WordChange(int oldWord, int newWord) {
 EditResult ShowCurrent(const Rooster2Doc& doc) { return WordChange(-1, doc.curWord); }
 
 EditResult FinishTyping(Rooster2Doc& doc, UndoHistories& undo, EditResult result) {
-    undo.PushFillUndo(doc);
-    doc.MarkModified(true);
+    undo.RecordChange(doc);
     return result;
 }
 

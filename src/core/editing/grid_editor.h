@@ -16,7 +16,7 @@
 
 #include <optional>
 
-#include "editing/command_enabling.h"
+#include "editing/command_catalog.h"
 #include "editing/edit_result.h"
 #include "editing/undo_history.h"
 

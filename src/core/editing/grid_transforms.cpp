@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "editing/command_catalog.h"
 #include "editing/command_ids.h"
 #include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
@@ -114,20 +115,10 @@ void MakeFreeCellsBlack(Rooster2Doc& doc) {
 
 namespace {
 
-bool IsShaping(const Rooster2Doc& doc) { return doc.phase == Phase::Vormen; }
-bool IsShapingSquare(const Rooster2Doc& doc) {
-    return IsShaping(doc) && doc.puzzle.width == doc.puzzle.height;
-}
-// Removing letters under a running search would leave it placing words into
-// cells it believes filled; every other phase may.
-bool IsNotSearching(const Rooster2Doc& doc) { return doc.phase != Phase::Zoeken; }
-bool Always(const Rooster2Doc&) { return true; }
-
 // After a change of the shape: snapshot, modified, words as the next repaint
 // would build them, and the whole view to repaint.
 EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
-    undo.PushShapeUndo(doc);
-    doc.MarkModified(true);
+    undo.RecordChange(doc);
     doc.puzzle.BuildWords();
     EditResult result;
     result.applied = true;
@@ -155,8 +146,7 @@ EditResult RunCleanSlate(Rooster2Doc& doc, UndoHistories& undo, int, int) {
 
 EditResult RunRemoveLetters(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     RemoveLetters(doc);
-    PushPhaseUndo(doc, undo);
-    doc.MarkModified(true);
+    undo.RecordChange(doc);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -166,8 +156,10 @@ EditResult RunRemoveLetters(Rooster2Doc& doc, UndoHistories& undo, int, int) {
 EditResult RunEdgeBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
     // Marked modified when cells changed, so the save prompt does not let the
     // change go unnoticed.
-    if (EdgeBlackToNiet(doc)) doc.MarkModified(true);
-    PushPhaseUndo(doc, undo);
+    if (EdgeBlackToNiet(doc))
+        undo.RecordChange(doc);
+    else
+        PushPhaseUndo(doc, undo);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -210,23 +202,16 @@ EditResult RunFreeCellsBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
 
 struct Transform {
     int id;
-    bool (*canRun)(const Rooster2Doc&);
     EditResult (*run)(Rooster2Doc&, UndoHistories&, int, int);
 };
 
 constexpr Transform TRANSFORMS[] = {
-    {ID_GRID_CLEAN, IsShaping, RunCleanSlate},
-    {ID_GRID_REMOVE_LETTERS, IsNotSearching, RunRemoveLetters},
-    {ID_GRID_EDGE_BLACK, Always, RunEdgeBlack},
-    {ID_SHIFT_RIGHT, IsShaping, RunShift<1, 0>},
-    {ID_SHIFT_LEFT, IsShaping, RunShift<-1, 0>},
-    {ID_SHIFT_DOWN, IsShaping, RunShift<0, 1>},
-    {ID_SHIFT_UP, IsShaping, RunShift<0, -1>},
-    {ID_ROTATE_CLOCKWISE, IsShapingSquare, RunRotate},
-    {ID_MIRROR_ROWS, IsShaping, RunMirrorRows},
-    {ID_MIRROR_COLUMNS, IsShaping, RunMirrorColumns},
-    {ID_ALTERNATE_BLACK, IsShaping, RunAlternateBlack},
-    {ID_FREE_CELLS_BLACK, IsShaping, RunFreeCellsBlack},
+    {ID_GRID_CLEAN, RunCleanSlate},          {ID_GRID_REMOVE_LETTERS, RunRemoveLetters},
+    {ID_GRID_EDGE_BLACK, RunEdgeBlack},      {ID_SHIFT_RIGHT, RunShift<1, 0>},
+    {ID_SHIFT_LEFT, RunShift<-1, 0>},        {ID_SHIFT_DOWN, RunShift<0, 1>},
+    {ID_SHIFT_UP, RunShift<0, -1>},          {ID_ROTATE_CLOCKWISE, RunRotate},
+    {ID_MIRROR_ROWS, RunMirrorRows},         {ID_MIRROR_COLUMNS, RunMirrorColumns},
+    {ID_ALTERNATE_BLACK, RunAlternateBlack}, {ID_FREE_CELLS_BLACK, RunFreeCellsBlack},
 };
 
 const Transform* FindTransform(int id) {
@@ -239,14 +224,11 @@ const Transform* FindTransform(int id) {
 
 bool IsGridTransform(int id) { return FindTransform(id) != nullptr; }
 
-bool CanRunGridTransform(int id, const Rooster2Doc& doc) {
-    const Transform* transform = FindTransform(id);
-    return transform != nullptr && transform->canRun(doc);
-}
-
 EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY) {
-    if (!CanRunGridTransform(id, doc)) return {};
-    return FindTransform(id)->run(doc, undo, mouseX, mouseY);
+    const Transform* transform = FindTransform(id);
+    const std::optional<CommandState> state = GetCommandState(id, doc, undo, CommandFacts{});
+    if (transform == nullptr || !state || !state->enabled) return {};
+    return transform->run(doc, undo, mouseX, mouseY);
 }
 
 EditResult CleanSlateCommand(Rooster2Doc& doc, UndoHistories& undo) {

@@ -52,11 +52,8 @@ void MakeFreeCellsBlack(Rooster2Doc& doc);
 // ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,
 // ID_FREE_CELLS_BLACK.
 bool IsGridTransform(int id);
-// The transform's enabling rule: the shaping phase for all but two; the rotation
-// also needs a square grid; removing letters in any phase but while the search
-// runs; edge black to not-cells always.
-bool CanRunGridTransform(int id, const Rooster2Doc& doc);
-// Runs transform id when it may run now (else nothing is applied).
+// Runs transform id when the command catalog enables it now (else nothing is
+// applied).
 // (mouseX, mouseY) is the cell under the mouse at the last mouse move; only
 // ID_ALTERNATE_BLACK uses it, and does nothing (not even a snapshot) when that
 // cell is outside the grid or not exactly free.

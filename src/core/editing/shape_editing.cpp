@@ -21,9 +21,8 @@ EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int p
     } else {
         doc.puzzle.SetCellSymmetric(x, y, code);
     }
-    undo.PushShapeUndo(doc);
+    undo.RecordChange(doc);
     doc.puzzle.BuildWords();
-    doc.MarkModified(true);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -119,8 +118,7 @@ EditResult TypeAtShapeMark(Rooster2Doc& doc, UndoHistories& undo, int& markX, in
     // it is recorded and marked modified too.
     if (IsLetterCell(doc.puzzle.GetCell(markX, markY))) {
         doc.puzzle.SetCell(markX, markY, TypedCellCode(ch));
-        doc.MarkModified(true);
-        undo.PushShapeUndo(doc);
+        undo.RecordChange(doc);
     }
     AdvanceCell(doc, markX, markY);
     result.highlightCell = markY * doc.puzzle.width + markX;

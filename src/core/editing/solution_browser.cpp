@@ -65,8 +65,7 @@ void SolutionBrowser::TakeOverSolution(UndoHistories& undo) {
     SetPhase(Phase::Vullen);
     undo.ResetFillUndo(m_doc);
     m_doc.puzzle.StringToGrid(solution);
-    undo.PushFillUndo(m_doc);
-    m_doc.MarkModified(true);
+    undo.RecordChange(m_doc);
 }
 
 void SolutionBrowser::TakeImprovedFill(const std::string& grid, UndoHistories& undo) {
@@ -78,8 +77,7 @@ void SolutionBrowser::TakeImprovedFill(const std::string& grid, UndoHistories& u
         return;
     }
     m_doc.puzzle.StringToGrid(grid);
-    m_doc.MarkModified(true);
-    undo.PushFillUndo(m_doc);
+    undo.RecordChange(m_doc);
 }
 
 void SolutionBrowser::OnShowBest(UndoHistories& undo) {

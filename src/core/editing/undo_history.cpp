@@ -2,40 +2,50 @@
 
 #include "model/rooster2_doc.h"
 
-void UndoHistory::Push(const std::string& grid) {
+void UndoHistory::Push(Snapshot snapshot) {
     m_snapshots.resize(static_cast<std::size_t>(m_pos));
-    m_snapshots.push_back(grid);
+    m_snapshots.push_back(std::move(snapshot));
     m_pos = static_cast<int>(m_snapshots.size());
 }
 
-void UndoHistory::Reset(const std::string& grid) {
+void UndoHistory::Reset(Snapshot snapshot) {
     m_snapshots.clear();
     m_pos = 0;
-    Push(grid);
+    Push(std::move(snapshot));
 }
 
-const std::string& UndoHistory::Undo() {
+const UndoHistory::Snapshot& UndoHistory::Undo() {
     --m_pos;
     return m_snapshots[static_cast<std::size_t>(m_pos - 1)];
 }
 
-const std::string& UndoHistory::Redo() {
+const UndoHistory::Snapshot& UndoHistory::Redo() {
     ++m_pos;
     return m_snapshots[static_cast<std::size_t>(m_pos - 1)];
 }
 
-void UndoHistories::PushShapeUndo(const Rooster2Doc& doc) {
-    m_shapeUndo.Push(doc.puzzle.GridToString());
+namespace {
+
+UndoHistory::Snapshot SnapshotOf(const Rooster2Doc& doc) {
+    return {doc.puzzle.GridToString(), doc.RecordedState()};
 }
-void UndoHistories::PushFillUndo(const Rooster2Doc& doc) {
-    m_fillUndo.Push(doc.puzzle.GridToString());
+
+}  // namespace
+
+void UndoHistories::RecordChange(Rooster2Doc& doc) {
+    UndoHistory* history = HistoryOf(doc.phase);
+    if (history == nullptr) {
+        doc.MarkModified(true);
+        return;
+    }
+    doc.MarkRecordedChange();
+    history->Push(SnapshotOf(doc));
 }
-void UndoHistories::ResetShapeUndo(const Rooster2Doc& doc) {
-    m_shapeUndo.Reset(doc.puzzle.GridToString());
-}
-void UndoHistories::ResetFillUndo(const Rooster2Doc& doc) {
-    m_fillUndo.Reset(doc.puzzle.GridToString());
-}
+
+void UndoHistories::PushShapeUndo(const Rooster2Doc& doc) { m_shapeUndo.Push(SnapshotOf(doc)); }
+void UndoHistories::PushFillUndo(const Rooster2Doc& doc) { m_fillUndo.Push(SnapshotOf(doc)); }
+void UndoHistories::ResetShapeUndo(const Rooster2Doc& doc) { m_shapeUndo.Reset(SnapshotOf(doc)); }
+void UndoHistories::ResetFillUndo(const Rooster2Doc& doc) { m_fillUndo.Reset(SnapshotOf(doc)); }
 
 UndoHistory* UndoHistories::HistoryOf(Phase phase) {
     if (phase == Phase::Vormen) return &m_shapeUndo;
@@ -53,16 +63,16 @@ bool UndoHistories::CanRedo(Phase phase) const {
            (phase == Phase::Vullen && m_fillUndo.CanRedo());
 }
 
-std::vector<int> UndoHistories::Restore(Rooster2Doc& doc, const std::string& snapshot) {
+std::vector<int> UndoHistories::Restore(Rooster2Doc& doc, const UndoHistory::Snapshot& snapshot) {
     const std::string before = doc.puzzle.GridToString();
-    doc.puzzle.StringToGrid(snapshot);
+    doc.puzzle.StringToGrid(snapshot.grid);
     if (doc.phase == Phase::Vormen) doc.puzzle.BuildWords();
     // Compare after the rebuild: it may blacken lone cells, which must be redrawn too.
     const std::string after = doc.puzzle.GridToString();
     std::vector<int> changed;
     for (std::size_t i = 0; i < before.size() && i < after.size(); ++i)
         if (before[i] != after[i]) changed.push_back(static_cast<int>(i));
-    doc.MarkModified(true);
+    doc.ReturnToRecordedState(snapshot.state);
     return changed;
 }
 

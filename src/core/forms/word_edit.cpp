@@ -50,8 +50,7 @@ std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, in
     if (!doc.puzzle.SetWordValue(i, value))
         messages.push_back(
             {"Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>", OEI});
-    undo.PushFillUndo(doc);
+    undo.RecordChange(doc);
     if (!doc.puzzle.numbering.doorloper) doc.puzzle.Renumber();
-    doc.MarkModified(true);
     return messages;
 }

@@ -35,7 +35,8 @@ bool Rooster2Doc::OnNewDocument() {
     pathName.clear();
     ijToggled = false;
     clueListDirty = false;
-    m_modified = false;
+    m_changedOutsideHistory = false;
+    m_savedState = m_recordedState;
     return true;
 }
 
@@ -55,6 +56,22 @@ void Rooster2Doc::WriteDefaultColours() const {
 }
 
 void Rooster2Doc::MarkModified(bool modified) {
-    m_modified = modified;
-    if (modifiedListener) modifiedListener(modified);
+    m_changedOutsideHistory = modified;
+    if (!modified) m_savedState = m_recordedState;
+    TellModifiedListener();
+}
+
+std::uint64_t Rooster2Doc::MarkRecordedChange() {
+    m_recordedState = ++m_lastRecordedState;
+    TellModifiedListener();
+    return m_recordedState;
+}
+
+void Rooster2Doc::ReturnToRecordedState(std::uint64_t state) {
+    m_recordedState = state;
+    TellModifiedListener();
+}
+
+void Rooster2Doc::TellModifiedListener() const {
+    if (modifiedListener) modifiedListener();
 }

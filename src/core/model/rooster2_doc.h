@@ -4,6 +4,7 @@
 // it changed). One object lives for the whole run; "new" and "open" give it
 // another puzzle.
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -44,9 +45,17 @@ public:
     // Writes the six colours as the defaults of the next new document.
     void WriteDefaultColours() const;
 
-    // Sets the modified flag and tells the listener (the main window adds "*").
+    // true: a change no undo history records (a clue, an option): modified until
+    // the next save. false: saved or opened as it is now. Tells the listener.
     void MarkModified(bool modified);
-    bool IsModified() const { return m_modified; }
+    // A change an undo history records: a new state, which the history keeps with
+    // its snapshot. Tells the listener.
+    std::uint64_t MarkRecordedChange();
+    // Undo or redo brought back a recorded state. Tells the listener.
+    void ReturnToRecordedState(std::uint64_t state);
+    std::uint64_t RecordedState() const { return m_recordedState; }
+    // Changed outside the histories since the save, or at another state than the saved one.
+    bool IsModified() const { return m_changedOutsideHistory || m_recordedState != m_savedState; }
 
     Puzzle puzzle;
 
@@ -77,11 +86,16 @@ public:
 
     // Where the default colours come from and go to; may be null.
     IProfile* profile = nullptr;
-    // Called by MarkModified; the desktop puts the "*" in the title here.
-    std::function<void(bool)> modifiedListener;
+    // Called whenever IsModified() may have changed; the desktop shows "*" in the title.
+    std::function<void()> modifiedListener;
 
 private:
-    bool m_modified = false;
+    void TellModifiedListener() const;
+
+    bool m_changedOutsideHistory = false;
+    std::uint64_t m_recordedState = 0;
+    std::uint64_t m_savedState = 0;
+    std::uint64_t m_lastRecordedState = 0;
 };
 
 // "Rooster Versie 2 Ruitwerk": the signature every puzzle file starts with.

@@ -71,6 +71,7 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
     setCentralWidget(m_view);
     m_controller = std::make_unique<GridController>(m_doc, *m_view, m_editor, m_chooser);
     m_router.SetShortcutLookup(CommandForKey);
+    m_router.SetStateSource([this](int id) { return CommandStateOf(id); });
     m_router.SetOutOfMemoryHandler([this] { ShowInformation(this, OutOfMemoryMessage()); });
     m_view->SetCommandRouter(&m_router);
     m_controller->RegisterCommands(m_router);
@@ -89,7 +90,7 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
     m_recentFiles = m_profile.ReadRecentFiles();
     RefreshRecentFileItems();
     setAcceptDrops(true);
-    m_doc.modifiedListener = [this](bool modified) { OnModified(modified); };
+    m_doc.modifiedListener = [this] { UpdateTitle(); };
     connect(m_controller.get(), &GridController::StateChanged, this, &MainFrame::UpdateCommands);
     connect(m_view, &GridView::MessagePaneChanged, m_messagePane, &QLabel::setText);
     connect(m_view, &GridView::InfoPaneChanged, m_infoPane, &QLabel::setText);
@@ -116,22 +117,20 @@ QAction* MainFrame::CreateAction(int id) { return CreateAction(*FindCommandSpec(
 // item per name; the first carries the shortcuts and is the one Action returns.
 QAction* MainFrame::CreateAction(const CommandSpec& spec) {
     QAction* existing = Action(spec.id);
-    if (existing != nullptr && StripShortcutText(existing->text()) == Latin1(spec.text))
-        return existing;
+    if (existing != nullptr && !spec.otherName) return existing;
     const int id = spec.id;
-    QString text = Latin1(spec.text);
-    if (*spec.shortcutText) text += QLatin1Char('\t') + Latin1(spec.shortcutText);
+    const CommandInfo& info = *FindCommand(id);
+    QString text = Latin1(MenuText(spec));
+    if (const char* shortcut = FindCommandSpec(id)->shortcutText; *shortcut)
+        text += QLatin1Char('\t') + Latin1(shortcut);
     auto* action = new QAction(text, this);
     action->setShortcuts(QList<QKeySequence>(spec.keys.begin(), spec.keys.end()));
-    action->setStatusTip(Latin1(spec.prompt));
-    action->setToolTip(*spec.toolTip ? Latin1(spec.toolTip)
+    action->setStatusTip(Latin1(info.prompt));
+    action->setToolTip(*info.toolTip ? Latin1(info.toolTip)
                                      : StripShortcutText(text).remove(QLatin1Char('&')));
-    action->setIcon(ToolBarIcon(id));
+    if (spec.icon != nullptr) action->setIcon(ToolBarIcon(spec.icon));
     action->setIconVisibleInMenu(false);
-    connect(action, &QAction::triggered, this, [this, id] {
-        m_router.Run(id);
-        UpdateCommands();
-    });
+    connect(action, &QAction::triggered, this, [this, id] { RunFromMenu(id); });
     addAction(action);  // shortcuts work whichever bars are shown
     if (existing == nullptr)
         m_actions[id] = action;
@@ -163,13 +162,15 @@ void MainFrame::BuildMenus() {
 }
 
 void MainFrame::BuildRecentFileItems(QMenu* menu) {
-    const CommandSpec* spec = FindCommandSpec(ID_FILE_MRU_FIRST);
+    const char* prompt = FindCommand(ID_FILE_MRU_FIRST)->prompt;
     for (int i = 0; i < RECENT_FILE_COUNT; ++i) {
+        const int id = ID_FILE_MRU_FIRST + i;
         auto* action = new QAction(menu);
-        action->setStatusTip(Latin1(spec->prompt));
-        connect(action, &QAction::triggered, this, [this, i] { OnRecentFile(i); });
+        action->setStatusTip(Latin1(prompt));
+        connect(action, &QAction::triggered, this, [this, id] { RunFromMenu(id); });
         menu->addAction(action);
         m_recentActions[i] = action;
+        m_actions[id] = action;
     }
 }
 
@@ -202,9 +203,14 @@ void MainFrame::BuildStatusBar() {
     }
 }
 
+void MainFrame::RunFromMenu(int id) {
+    m_router.Run(id);
+    UpdateCommands();
+}
+
 void MainFrame::UpdateCommands() {
     const auto update = [this](int id, QAction* action) {
-        const CommandStatus status = m_router.Status(id);
+        const CommandState status = m_router.Status(id);
         action->setEnabled(status.enabled);
         action->setCheckable(status.checked.has_value());
         if (status.checked) action->setChecked(*status.checked);
@@ -225,18 +231,21 @@ void MainFrame::RegisterFrameCommands() {
     m_router.Register(ID_FILE_PRINT_GRID, [this] { OnPrintGrid(); });
     m_router.Register(ID_FILE_PRINT_SETUP, [this] { OnPrintSetup(); });
     if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
+    // The recent files replace the puzzle as "&Open..." does, under the same rule.
+    for (int i = 0; i < RECENT_FILE_COUNT; ++i)
+        m_router.Register(ID_FILE_MRU_FIRST + i, [this, i] { OnRecentFile(i); });
     m_router.Register(ID_APP_EXIT, [this] { close(); });
     m_router.Register(ID_APP_ABOUT, [this] { OnAbout(); });
-    m_router.Register(
-        ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); },
-        [this] {
-            return CommandStatus{true, !m_toolBar->isHidden()};
-        });
-    m_router.Register(
-        ID_VIEW_STATUS_BAR, [this] { statusBar()->setVisible(!statusBar()->isVisible()); },
-        [this] {
-            return CommandStatus{true, !statusBar()->isHidden()};
-        });
+    m_router.Register(ID_VIEW_TOOLBAR, [this] { m_toolBar->setVisible(!m_toolBar->isVisible()); });
+    m_router.Register(ID_VIEW_STATUS_BAR,
+                      [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
+}
+
+std::optional<CommandState> MainFrame::CommandStateOf(int id) const {
+    CommandFacts facts = m_controller->Facts();
+    facts.toolBar = m_toolBar != nullptr && !m_toolBar->isHidden();
+    facts.statusBar = !statusBar()->isHidden();
+    return m_editor.CommandStateOf(id, facts);
 }
 
 // ---- Documents ------------------------------------------------------------------------------
@@ -245,12 +254,8 @@ void MainFrame::UpdateTitle() {
     const QString name = m_doc.pathName.empty()
                              ? Latin1(UNTITLED)
                              : QFileInfo(FromLocalPath(m_doc.pathName)).fileName();
-    setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE));
-}
-
-void MainFrame::OnModified(bool modified) {
-    if (modified && !windowTitle().endsWith(QLatin1Char('*')))
-        setWindowTitle(windowTitle() + QLatin1Char('*'));
+    const QString modified = m_doc.IsModified() ? Latin1("*") : QString();
+    setWindowTitle(name + Latin1(" - ") + Latin1(APP_TITLE) + modified);
 }
 
 bool MainFrame::SaveModified() {

@@ -70,9 +70,12 @@ private:
     void BuildToolBar();
     void BuildStatusBar();
     void RegisterFrameCommands();
+    // A menu item or button was chosen: the command runs, and the states follow.
+    void RunFromMenu(int id);
+    // The catalog's state of the command with what the window knows.
+    std::optional<CommandState> CommandStateOf(int id) const;
 
     void UpdateTitle();
-    void OnModified(bool modified);
     // The framework's question before a modified puzzle is replaced; false = cancel.
     bool SaveModified();
     bool OnFileSave();

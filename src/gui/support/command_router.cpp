@@ -2,22 +2,17 @@
 
 #include <new>
 
-void CommandRouter::Register(int id, Handler handler, UpdateRule rule) {
-    m_commands[id] = Entry{std::move(handler), std::move(rule)};
-}
-
-CommandStatus CommandRouter::Status(int id) const {
-    const auto found = m_commands.find(id);
-    if (found == m_commands.end()) return CommandStatus{false, std::nullopt};
-    if (m_sharedRules)
-        if (const std::optional<CommandStatus> shared = m_sharedRules(id)) return *shared;
-    return found->second.rule ? found->second.rule() : CommandStatus{};
+CommandState CommandRouter::Status(int id) const {
+    if (!HasHandler(id)) return CommandState{false, std::nullopt};
+    if (m_stateSource)
+        if (const std::optional<CommandState> state = m_stateSource(id)) return *state;
+    return CommandState{};
 }
 
 bool CommandRouter::Run(int id) const {
     if (!Status(id).enabled) return false;
     // Copy: the handler may replace the router's entries (a new document).
-    const Handler handler = m_commands.at(id).handler;
+    const Handler handler = m_handlers.at(id);
     try {
         handler();
     } catch (const std::bad_alloc&) {

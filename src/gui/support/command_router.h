@@ -1,31 +1,25 @@
 #pragma once
-// Routes command numbers to their handlers and update rules. A command
-// without a handler is disabled, whatever its rule says.
+// Routes command numbers to their handlers. A command's state comes from one
+// source (the command catalog with what the window knows); a command without a
+// handler is disabled, whatever the source says.
 
 #include <QKeyCombination>
 #include <functional>
 #include <map>
 #include <optional>
 
-struct CommandStatus {
-    bool enabled = true;
-    std::optional<bool> checked;  // set for commands that show a check mark
-};
+#include "editing/command_catalog.h"
 
 class CommandRouter {
 public:
     using Handler = std::function<void()>;
-    using UpdateRule = std::function<CommandStatus()>;
+    // Nothing returned: enabled, no check mark.
+    using StateSource = std::function<std::optional<CommandState>(int id)>;
 
-    // Rules shared by many commands (the grid's enabling table); consulted before a
-    // command's own rule. Nothing returned: the command's own rule decides.
-    using SharedRules = std::function<std::optional<CommandStatus>(int id)>;
-
-    // An empty rule means always enabled, no check mark.
-    void Register(int id, Handler handler, UpdateRule rule = {});
-    void SetSharedRules(SharedRules rules) { m_sharedRules = std::move(rules); }
-    bool HasHandler(int id) const { return m_commands.count(id) != 0; }
-    CommandStatus Status(int id) const;
+    void Register(int id, Handler handler) { m_handlers[id] = std::move(handler); }
+    void SetStateSource(StateSource source) { m_stateSource = std::move(source); }
+    bool HasHandler(int id) const { return m_handlers.count(id) != 0; }
+    CommandState Status(int id) const;
     // Runs the handler when the command is enabled now; returns whether it ran. A
     // handler that runs out of memory ends, and the out-of-memory handler is told.
     bool Run(int id) const;
@@ -41,12 +35,8 @@ public:
     bool RunShortcut(QKeyCombination key) const;
 
 private:
-    struct Entry {
-        Handler handler;
-        UpdateRule rule;
-    };
-    std::map<int, Entry> m_commands;
-    SharedRules m_sharedRules;
+    std::map<int, Handler> m_handlers;
+    StateSource m_stateSource;
     std::function<int(QKeyCombination)> m_shortcutLookup;
     std::function<void()> m_outOfMemory;
 };

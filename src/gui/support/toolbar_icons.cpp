@@ -4,8 +4,6 @@
 #include <QPainterPath>
 #include <QPolygon>
 
-#include "editing/command_ids.h"
-
 namespace {
 
 constexpr int ICON_WIDTH = 16;
@@ -84,7 +82,7 @@ void CurvedArrow(QPainter& p, bool clockwise) {
                             tip + QPoint(clockwise ? -3 : 3, -1)}));
 }
 
-void TextLines(QPainter& p, bool bullets) {
+void RuledPage(QPainter& p, bool bullets) {
     Page(p);
     for (int y = 5; y <= 11; y += 2) {
         if (bullets) p.fillRect(4, y, 1, 1, INK);
@@ -92,119 +90,110 @@ void TextLines(QPainter& p, bool bullets) {
     }
 }
 
-void DrawIcon(QPainter& p, int id) {
-    switch (id) {
-        case ID_FILE_NEW:
-            Page(p);
-            break;
-        case ID_FILE_OPEN:
-            p.setPen(INK);
-            p.setBrush(FOLDER);
-            p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(5, 3), QPoint(6, 5), QPoint(14, 5),
-                                    QPoint(14, 13), QPoint(1, 13)}));
-            break;
-        case ID_FILE_SAVE:
-            p.fillRect(1, 1, 14, 13, DISK);
-            p.fillRect(4, 1, 8, 5, PAPER);
-            p.fillRect(4, 9, 8, 5, GREY);
-            break;
-        case ID_FILE_PRINT:
-            p.setPen(INK);
-            p.setBrush(PAPER);
-            p.drawRect(4, 1, 8, 5);
-            p.setBrush(GREY);
-            p.drawRect(1, 6, 14, 6);
-            p.setBrush(PAPER);
-            p.drawRect(4, 10, 8, 4);
-            break;
-        case ID_PASTE_CLUES:
-            p.setPen(INK);
-            p.setBrush(FOLDER);
-            p.drawRect(2, 2, 11, 12);
-            p.setBrush(PAPER);
-            p.drawRect(4, 4, 7, 8);
-            p.fillRect(5, 1, 5, 3, GREY);
-            break;
-        case ID_UNDO:
-            CurvedArrow(p, false);
-            break;
-        case ID_REDO:
-            CurvedArrow(p, true);
-            break;
-        case ID_REDRAW:
-            SmallGrid(p, true);
-            break;
-        case ID_VIEW_SCROLLBARS:
-            p.setPen(INK);
-            p.setBrush(PAPER);
-            p.drawRect(1, 1, 13, 12);
-            p.fillRect(11, 2, 3, 8, GREY);
-            p.fillRect(2, 11, 8, 2, GREY);
-            break;
-        case ID_ZOOM_IN:
-            Magnifier(p, true);
-            break;
-        case ID_ZOOM_OUT:
-            Magnifier(p, false);
-            break;
-        case ID_DIRECTION_ACROSS:
-            Arrow(p, QPoint(1, 7), QPoint(11, 7));
-            break;
-        case ID_DIRECTION_DOWN:
-            Arrow(p, QPoint(8, 1), QPoint(8, 10));
-            break;
-        case ID_PHASE_SHAPE:
-            Glyph(p, QStringLiteral("1"));
-            break;
-        case ID_PHASE_FILL:
-            Glyph(p, QStringLiteral("2"));
-            break;
-        case ID_SEARCH_START:
-            Glyph(p, QStringLiteral("3"));
-            break;
-        case ID_SOLUTIONS_SHOW:
-            Glyph(p, QStringLiteral("4"));
-            break;
-        case ID_SOLUTIONS_DONE:
-            p.setPen(QPen(GREEN, 2));
-            p.drawPolyline(QPolygon({QPoint(2, 8), QPoint(6, 12), QPoint(14, 2)}));
-            break;
-        case ID_GRID_PROPERTIES:
-            SmallGrid(p, false);
-            Glyph(p, QStringLiteral("E"), DISK, 9);
-            break;
-        case ID_SHOW_CLUES:
-            TextLines(p, false);
-            break;
-        case ID_SHOW_CLUE_LIST:
-            TextLines(p, true);
-            break;
-        case ID_SEARCH_OPTIONS:
-            SmallGrid(p, false);
-            Glyph(p, QStringLiteral("?"), DISK, 10);
-            break;
-        case ID_EDIT_WORD:
-            Glyph(p, QStringLiteral("AB"), DISK, 9);
-            break;
-        case ID_APP_ABOUT:
-            p.setPen(INK);
-            p.setBrush(FOLDER);
-            p.drawEllipse(1, 0, 14, 14);
-            Glyph(p, QStringLiteral("?"));
-            break;
-        default:
-            break;
-    }
-}
-
 }  // namespace
 
-QIcon ToolBarIcon(int commandId) {
+namespace ToolIcons {
+
+void NewPage(QPainter& p) { Page(p); }
+
+void OpenFolder(QPainter& p) {
+    p.setPen(INK);
+    p.setBrush(FOLDER);
+    p.drawPolygon(QPolygon(
+        {QPoint(1, 3), QPoint(5, 3), QPoint(6, 5), QPoint(14, 5), QPoint(14, 13), QPoint(1, 13)}));
+}
+
+void Disk(QPainter& p) {
+    p.fillRect(1, 1, 14, 13, DISK);
+    p.fillRect(4, 1, 8, 5, PAPER);
+    p.fillRect(4, 9, 8, 5, GREY);
+}
+
+void Printer(QPainter& p) {
+    p.setPen(INK);
+    p.setBrush(PAPER);
+    p.drawRect(4, 1, 8, 5);
+    p.setBrush(GREY);
+    p.drawRect(1, 6, 14, 6);
+    p.setBrush(PAPER);
+    p.drawRect(4, 10, 8, 4);
+}
+
+void Clipboard(QPainter& p) {
+    p.setPen(INK);
+    p.setBrush(FOLDER);
+    p.drawRect(2, 2, 11, 12);
+    p.setBrush(PAPER);
+    p.drawRect(4, 4, 7, 8);
+    p.fillRect(5, 1, 5, 3, GREY);
+}
+
+void UndoArrow(QPainter& p) { CurvedArrow(p, false); }
+
+void RedoArrow(QPainter& p) { CurvedArrow(p, true); }
+
+void GridWithBlock(QPainter& p) { SmallGrid(p, true); }
+
+void ScrollBars(QPainter& p) {
+    p.setPen(INK);
+    p.setBrush(PAPER);
+    p.drawRect(1, 1, 13, 12);
+    p.fillRect(11, 2, 3, 8, GREY);
+    p.fillRect(2, 11, 8, 2, GREY);
+}
+
+void ZoomIn(QPainter& p) { Magnifier(p, true); }
+
+void ZoomOut(QPainter& p) { Magnifier(p, false); }
+
+void ArrowRight(QPainter& p) { Arrow(p, QPoint(1, 7), QPoint(11, 7)); }
+
+void ArrowDown(QPainter& p) { Arrow(p, QPoint(8, 1), QPoint(8, 10)); }
+
+void Digit1(QPainter& p) { Glyph(p, QStringLiteral("1")); }
+
+void Digit2(QPainter& p) { Glyph(p, QStringLiteral("2")); }
+
+void Digit3(QPainter& p) { Glyph(p, QStringLiteral("3")); }
+
+void Digit4(QPainter& p) { Glyph(p, QStringLiteral("4")); }
+
+void Tick(QPainter& p) {
+    p.setPen(QPen(GREEN, 2));
+    p.drawPolyline(QPolygon({QPoint(2, 8), QPoint(6, 12), QPoint(14, 2)}));
+}
+
+void GridWithE(QPainter& p) {
+    SmallGrid(p, false);
+    Glyph(p, QStringLiteral("E"), DISK, 9);
+}
+
+void TextLines(QPainter& p) { RuledPage(p, false); }
+
+void BulletLines(QPainter& p) { RuledPage(p, true); }
+
+void GridWithQuestion(QPainter& p) {
+    SmallGrid(p, false);
+    Glyph(p, QStringLiteral("?"), DISK, 10);
+}
+
+void LettersAB(QPainter& p) { Glyph(p, QStringLiteral("AB"), DISK, 9); }
+
+void QuestionCoin(QPainter& p) {
+    p.setPen(INK);
+    p.setBrush(FOLDER);
+    p.drawEllipse(1, 0, 14, 14);
+    Glyph(p, QStringLiteral("?"));
+}
+
+}  // namespace ToolIcons
+
+QIcon ToolBarIcon(IconPainter paint) {
     QPixmap pixmap(ICON_WIDTH, ICON_HEIGHT);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    DrawIcon(painter, commandId);
+    paint(painter);
     return QIcon(pixmap);
 }
 

@@ -5,7 +5,39 @@
 #include <QIcon>
 #include <QPixmap>
 
-QIcon ToolBarIcon(int commandId);
+class QPainter;
+
+// Draws one tool-bar picture; the command table names one per button.
+using IconPainter = void (*)(QPainter&);
+
+namespace ToolIcons {
+void NewPage(QPainter& p);
+void OpenFolder(QPainter& p);
+void Disk(QPainter& p);
+void Printer(QPainter& p);
+void Clipboard(QPainter& p);
+void UndoArrow(QPainter& p);
+void RedoArrow(QPainter& p);
+void GridWithBlock(QPainter& p);
+void ScrollBars(QPainter& p);
+void ZoomIn(QPainter& p);
+void ZoomOut(QPainter& p);
+void ArrowRight(QPainter& p);
+void ArrowDown(QPainter& p);
+void Digit1(QPainter& p);
+void Digit2(QPainter& p);
+void Digit3(QPainter& p);
+void Digit4(QPainter& p);
+void Tick(QPainter& p);
+void GridWithE(QPainter& p);
+void TextLines(QPainter& p);
+void BulletLines(QPainter& p);
+void GridWithQuestion(QPainter& p);
+void LettersAB(QPainter& p);
+void QuestionCoin(QPainter& p);
+}  // namespace ToolIcons
+
+QIcon ToolBarIcon(IconPainter paint);
 QIcon ProgramIcon();
 // The start-up picture.
 QPixmap SplashPicture(const QString& versionText);

@@ -1,14 +1,10 @@
 #pragma once
-// The context menus of the grid, one per phase. They word some commands
-// differently from the main menu, so they have a table of their own.
+// The context menus of the grid, one per phase: which commands, in which order.
+// Their texts are the command catalog's other names (CommandInfo::OtherName).
 
 #include <vector>
 
 #include "model/cells.h"
 
-struct ContextMenuItem {
-    int id;  // 0 marks a separator
-    const char* text;
-};
-
-const std::vector<ContextMenuItem>& ContextMenuOfPhase(Phase phase);
+// Command ids; 0 marks a separator.
+const std::vector<int>& ContextMenuOfPhase(Phase phase);

@@ -20,32 +20,9 @@
 #include "util/file_io.h"
 #include "view/grid_view.h"
 
-namespace {
-
-constexpr int TIMER_PERIOD_MS = 100;
-
-// The commands whose menu items carry a check mark.
-bool HasCheckMark(int id) {
-    switch (id) {
-        case ID_PHASE_SHAPE:
-        case ID_PHASE_FILL:
-        case ID_DIRECTION_ACROSS:
-        case ID_DIRECTION_DOWN:
-        case ID_VIEW_SCROLLBARS:
-        case ID_AUTO_NEXT_WORD:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor,
                                IFileChooser& chooser)
     : m_doc(doc), m_view(view), m_editor(editor), m_chooser(chooser) {
-    m_timer.setInterval(TIMER_PERIOD_MS);
-    connect(&m_timer, &QTimer::timeout, this, &GridController::OnTimer);
     m_browser.setPhase = [this](Phase phase) { SetPhase(phase); };
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
@@ -67,7 +44,6 @@ GridController::~GridController() {
 void GridController::OnInitialUpdate() {
     if (m_doc.phase == Phase::Vormen) CloseClueWindows();
     m_pendingWord = -1;
-    m_timer.start();
     // Solutions of another puzzle cannot be shown in this one.
     m_results = SearchResults{};
     m_editor.DocumentShown();
@@ -96,6 +72,7 @@ void GridController::GridReplaced() {
 void GridController::SetPhase(Phase phase) {
     ::SetPhase(m_doc, phase);
     if (phase == Phase::Vormen) CloseClueWindows();
+    if (phase == Phase::Vullen) CatchUpWithClueWindowsLater();
     m_view.Invalidate();
     emit StateChanged();
 }
@@ -114,7 +91,20 @@ void GridController::OnHoveredCell(int x, int y) {
         ShowMessage(*status);
 }
 
-void GridController::OnTimer() {
+void GridController::SetPendingWord(int word) {
+    m_pendingWord = word;
+    CatchUpWithClueWindowsLater();
+}
+
+// Queued, so that the window that caused it has finished handling its own event
+// (a list must not be refilled inside its own selection change).
+void GridController::CatchUpWithClueWindowsLater() {
+    QMetaObject::invokeMethod(this, &GridController::CatchUpWithClueWindows, Qt::QueuedConnection);
+}
+
+// What the clue windows asked for while filling; outside it, it waits for the
+// return to filling.
+void GridController::CatchUpWithClueWindows() {
     if (m_doc.phase != Phase::Vullen) return;
     if (m_pendingWord >= 0) {
         m_doc.curPos = 0;
@@ -142,14 +132,6 @@ CommandFacts GridController::Facts() const {
     facts.clueDialogOpen = m_clueTextDlg != nullptr;
     facts.clueListOpen = m_clueListDlg != nullptr;
     return facts;
-}
-
-std::optional<CommandStatus> GridController::SharedRule(int id) const {
-    const std::optional<CommandState> state = m_editor.CommandStateOf(id, Facts());
-    if (!state) return std::nullopt;
-    CommandStatus status{state->enabled, std::nullopt};
-    if (HasCheckMark(id)) status.checked = state->checked;
-    return status;
 }
 
 void GridController::Add(CommandRouter& router, int id, std::function<void()> handler) {
@@ -208,7 +190,6 @@ void GridController::ExportText() {
 }
 
 void GridController::RegisterCommands(CommandRouter& router) {
-    router.SetSharedRules([this](int id) { return SharedRule(id); });
     Add(router, ID_VIEW_SCROLLBARS, [this] { m_view.SetScrollBars(!m_view.ScrollBars()); });
     Add(router, ID_SCROLL_DOWN, [this] { m_view.ScrollByCells(Qt::Vertical, 1); });
     Add(router, ID_SCROLL_UP, [this] { m_view.ScrollByCells(Qt::Vertical, -1); });

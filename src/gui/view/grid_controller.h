@@ -3,12 +3,11 @@
 // scrolling, zoom, the clipboard image and the image and text exports, the
 // dialogs (properties, comment, clue windows, word data, extra search files,
 // the grid check),
-// the search with its solutions, and the update rules of all of them. The
+// the search with its solutions, and what their states depend on. The
 // grid widget draws and takes the input; this decides what a command does.
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -17,7 +16,7 @@
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/grid_check_dlg.h"
 #include "editing/colour_presets.h"
-#include "editing/command_enabling.h"
+#include "editing/command_catalog.h"
 #include "editing/edit_result.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
@@ -40,8 +39,10 @@ public:
     GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor, IFileChooser& chooser);
     ~GridController() override;
 
-    // The commands, their handlers and update rules.
+    // The handlers of the grid's commands.
     void RegisterCommands(CommandRouter& router);
+    // What the view and the search know that the commands' states depend on.
+    CommandFacts Facts() const;
 
     // A document was created or opened.
     void OnInitialUpdate();
@@ -66,8 +67,9 @@ public:
     void RefreshClueList();
     // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
     ClueSection& ClueReadSection() { return m_clueSection; }
-    // A word chosen in the clue list; the 100 ms timer makes it current.
-    void SetPendingWord(int word) { m_pendingWord = word; }
+    // A word chosen in the clue list; it becomes current as soon as the list's event
+    // is handled (in the filling phase).
+    void SetPendingWord(int word);
     int PendingWord() const { return m_pendingWord; }
 
 signals:
@@ -84,10 +86,9 @@ private:
     void Add(CommandRouter& router, int id, std::function<void()> handler);
     void OnEdited(const EditResult& result);
     void OnHoveredCell(int x, int y);
-    void OnTimer();
+    void CatchUpWithClueWindowsLater();
+    void CatchUpWithClueWindows();
     void ResetStatusTexts();
-    CommandFacts Facts() const;
-    std::optional<CommandStatus> SharedRule(int id) const;
     void RunEditorCommand(int id);
     void SetColourPreset(ColourPreset preset);
     void CopyToClipboard();
@@ -134,7 +135,6 @@ private:
     GridView& m_view;
     GridEditor& m_editor;
     IFileChooser& m_chooser;
-    QTimer m_timer;
     int m_pendingWord = -1;
     // Where the clue-line reader is; it carries over from one read to the next.
     ClueSection m_clueSection = ClueSection::Across;

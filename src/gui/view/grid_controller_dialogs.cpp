@@ -55,7 +55,10 @@ void GridController::ForgetWhenClosed(QDialog* window, const std::function<void(
 void GridController::OnShowClues() {
     if (m_clueTextDlg != nullptr) return;
     m_clueTextDlg = new ClueTextDlg(m_doc, m_clueSection, m_view.CellPixels(), &m_view);
-    ForgetWhenClosed(m_clueTextDlg, [this] { m_clueTextDlg = nullptr; });
+    ForgetWhenClosed(m_clueTextDlg, [this] {
+        m_clueTextDlg = nullptr;
+        CatchUpWithClueWindowsLater();
+    });
     connect(m_clueTextDlg, &ClueTextDlg::CluesApplied, this, [this] { m_view.Invalidate(); });
     m_clueTextDlg->show();
     // Its frame is known once it shows.

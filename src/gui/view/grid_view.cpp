@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "editing/command_catalog.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
 #include "editing/grid_editor.h"
@@ -262,7 +263,7 @@ QPoint GridView::PointToCell(const QPoint& point) const {
 bool GridView::RunCommand(int id) const { return m_router != nullptr && m_router->Run(id); }
 
 void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
-    const std::vector<ContextMenuItem>& items = ContextMenuOfPhase(m_doc.phase);
+    const std::vector<int>& items = ContextMenuOfPhase(m_doc.phase);
     if (items.empty() || m_router == nullptr) return;
     const Puzzle& puzzle = m_doc.puzzle;
     QPoint at = globalPos;
@@ -279,14 +280,13 @@ void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
         if (cell && puzzle.IsInGrid(cell->x, cell->y)) return;
     }
     QMenu menu(this);
-    for (const ContextMenuItem& item : items) {
-        if (item.id == 0) {
+    for (const int id : items) {
+        if (id == 0) {
             menu.addSeparator();
             continue;
         }
-        QAction* action = menu.addAction(Latin1(item.text));
-        action->setEnabled(m_router->Status(item.id).enabled);
-        const int id = item.id;
+        QAction* action = menu.addAction(Latin1(FindCommand(id)->OtherName()));
+        action->setEnabled(m_router->Status(id).enabled);
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
     }
     menu.exec(at);

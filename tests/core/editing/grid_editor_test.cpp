@@ -77,7 +77,7 @@ TEST_F(GridEditorTest, NextWordFollowsTheToggle) {
     doc.curWord = 0;
     doc.curPos = 2;
     EXPECT_TRUE(editor.RunCommand(ID_AUTO_NEXT_WORD).applied);
-    EXPECT_TRUE(editor.CommandStateOf(ID_AUTO_NEXT_WORD, CommandFacts{})->checked);
+    EXPECT_EQ(editor.CommandStateOf(ID_AUTO_NEXT_WORD, CommandFacts{})->checked, true);
     editor.Char('Z');
     EXPECT_EQ(doc.curWord, 4);  // the next across word
     EXPECT_EQ(doc.curPos, 0);
