@@ -93,11 +93,18 @@ public:
     // After about this many seconds on the clock the run stops as an interrupt
     // stops it, keeping what it found; 0 = no limit.
     long long timeLimitSeconds = 0;
+    // Where the lists come from when set: kept between runs instead of read each time.
+    SearchListCache* listCache = nullptr;
     SearchResults results;
 
 protected:
     // Fills from level 0 with the lists prepared in lists.
     virtual void SearchTree() = 0;
+
+    // Copies the puzzle into work and loads its lists into lists; false with the
+    // reasons in Messages() when they cannot be used. A word without candidates
+    // makes the fill pointless, but is a finding for a check.
+    bool LoadLists(bool wordWithoutCandidatesFails);
 
     // On entering a node, when two seconds have passed: status, poll and the time limit.
     void PollAtCadence();
@@ -122,7 +129,7 @@ protected:
 
 private:
     bool CheckListNumbers();
-    bool PrepareLists();
+    bool PrepareLists(bool wordWithoutCandidatesFails);
     void ComposeResult(long long wallSeconds, double cpuSeconds);
     void DescribeFirstSolution();
 
