@@ -1,5 +1,7 @@
-// Subcommands on clues and reports: read-clues, stats, compare, folder-clues; and the
-// clue exports of the export command.
+// Subcommands on clues and reports: read-clues, stats, compare, folder-clues, check,
+// fillability; and the clue exports of the export command.
+
+#include <iostream>
 
 #include "cli_args.h"
 #include "cli_common.h"
@@ -9,7 +11,9 @@
 #include "formats/folder_clues.h"
 #include "formats/grid_check.h"
 #include "formats/statistics.h"
+#include "model/clue_text.h"
 #include "model/rooster2_doc.h"
+#include "search/fillability.h"
 #include "util/file_io.h"
 
 namespace {
@@ -19,6 +23,7 @@ int RunStats(const std::vector<std::string>& args);
 int RunCompare(const std::vector<std::string>& args);
 int RunFolderClues(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
+int RunFillability(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> StatsHelp() {
     return {{"", "De opties zijn de vakjes van het venster:"},
@@ -47,6 +52,18 @@ std::vector<CliHelpItem> CheckHelp() {
             NoOverridesHelp()};
 }
 
+std::vector<CliHelpItem> FillabilityHelp() {
+    return {{"",
+             "Vernauwt de lettersets van het hele rooster, zoals de methode \"Snel\" dat "
+             "doet, zonder te zoeken. Per woord een regel met het aantal woorden dat er nog "
+             "past (\"ingevuld\" voor een vol woord), dan een regel per vak waar geen letter "
+             "past, en als laatste \"Vulbaar\" of het eerste woord zonder kandidaten "
+             "(\"H12: geen woorden\"). De uitgang is 0, ook als het rooster niet vulbaar is."},
+            {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel"},
+            MinScoreHelp(),
+            NoOverridesHelp()};
+}
+
 const CliCommand READ_CLUES_COMMAND = {
     "read-clues", "FILE.rtr CLUES.txt OUT.rtr", RunReadClues,
     "Leest een omschrijvingenbestand (zoals export cluefile het schrijft, of elders getypt) in "
@@ -64,6 +81,11 @@ const CliCommand CHECK_COMMAND = {
     "Controleert het rooster, zoals \"Controleer rooster\", en schrijft de bevindingen naar "
     "standaarduitvoer.",
     CheckHelp};
+const CliCommand FILLABILITY_COMMAND = {
+    "fillability", "FILE.rtr [--words SET] [--min-score N] [--no-overrides]", RunFillability,
+    "Controleert of het rooster nog te vullen is, zoals \"Vulbaarheid tonen\", en schrijft "
+    "per woord het aantal kandidaten en de vakken waar geen letter past naar standaarduitvoer.",
+    FillabilityHelp};
 const CliCommand FOLDER_CLUES_COMMAND = {
     "folder-clues", "DIR OUT.txt", RunFolderClues,
     "Schrijft elk woord en elke omschrijving van elk .rtr-bestand in DIR en zijn submappen naar "
@@ -171,11 +193,40 @@ int RunCheck(const std::vector<std::string>& args) {
     return EXIT_OK;
 }
 
+std::string FillabilityLines(const Puzzle& puzzle, const FillabilityReport& report) {
+    std::string lines;
+    for (std::size_t i = 0; i < report.candidates.size(); ++i)
+        lines +=
+            FormatLabel(puzzle.words[i]) + ": " + CandidateCountText(report.candidates[i]) + "\n";
+    for (int cell = 0; cell < static_cast<int>(report.deadCells.size()); ++cell)
+        if (report.deadCells[cell])
+            lines += "Geen letter past: " + CellPosition(cell % puzzle.width, cell / puzzle.width) +
+                     "\n";
+    return lines + FillabilityStatusText(report) + "\n";
+}
+
+int RunFillability(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {{"--words", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
+    WordScoring scoring;
+    if (!parsed.Ok() || !ReadScoringOptions(parsed, scoring))
+        return UsageError(FILLABILITY_COMMAND, parsed.Error());
+    if (parsed.Positional().size() != 1) return UsageError(FILLABILITY_COMMAND);
+    Rooster2Doc doc;
+    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
+    ChooseWordSet(parsed, doc);
+    std::atomic<bool> cancel{false};
+    const FillabilityReport report = CheckFillability({doc.SearchPuzzle(), scoring}, cancel);
+    if (!report.checked) return Fail(FillabilityStatusText(report));
+    for (const UserMessage& message : report.messages) std::cerr << message.text << '\n';
+    WriteStdout(FillabilityLines(doc.puzzle, report));
+    return EXIT_OK;
+}
+
 }  // namespace
 
 std::vector<CliCommand> ReportCommands() {
-    return {READ_CLUES_COMMAND, STATS_COMMAND, COMPARE_COMMAND, FOLDER_CLUES_COMMAND,
-            CHECK_COMMAND};
+    return {READ_CLUES_COMMAND,   STATS_COMMAND, COMPARE_COMMAND,
+            FOLDER_CLUES_COMMAND, CHECK_COMMAND, FILLABILITY_COMMAND};
 }
 
 std::vector<ExportKind> ReportExportKinds() {
