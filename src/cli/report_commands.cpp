@@ -177,15 +177,24 @@ int RunFolderClues(const std::vector<std::string>& args) {
     return WriteExportFile(parsed.Positional()[1], listing);
 }
 
-int RunCheck(const std::vector<std::string>& args) {
+// FILE.rtr [--words SET] [--min-score N] [--no-overrides]: the puzzle with the set it
+// looks in, and the scoring. EXIT_OK, or the exit code to end with.
+int OpenWithScoring(const CliCommand& command, const std::vector<std::string>& args,
+                    Rooster2Doc& doc, WordScoring& scoring) {
     CliArgs parsed(args, {{"--words", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    WordScoring scoring;
     if (!parsed.Ok() || !ReadScoringOptions(parsed, scoring))
-        return UsageError(CHECK_COMMAND, parsed.Error());
-    if (parsed.Positional().size() != 1) return UsageError(CHECK_COMMAND);
-    Rooster2Doc doc;
+        return UsageError(command, parsed.Error());
+    if (parsed.Positional().size() != 1) return UsageError(command);
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     ChooseWordSet(parsed, doc);
+    return EXIT_OK;
+}
+
+int RunCheck(const std::vector<std::string>& args) {
+    Rooster2Doc doc;
+    WordScoring scoring;
+    if (const int opened = OpenWithScoring(CHECK_COMMAND, args, doc, scoring); opened != EXIT_OK)
+        return opened;
     std::string lines;
     for (const GridFinding& finding : CheckGrid(doc.SearchPuzzle(), scoring))
         lines += finding.text + "\n";
@@ -206,14 +215,11 @@ std::string FillabilityLines(const Puzzle& puzzle, const FillabilityReport& repo
 }
 
 int RunFillability(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--words", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    WordScoring scoring;
-    if (!parsed.Ok() || !ReadScoringOptions(parsed, scoring))
-        return UsageError(FILLABILITY_COMMAND, parsed.Error());
-    if (parsed.Positional().size() != 1) return UsageError(FILLABILITY_COMMAND);
     Rooster2Doc doc;
-    if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    ChooseWordSet(parsed, doc);
+    WordScoring scoring;
+    if (const int opened = OpenWithScoring(FILLABILITY_COMMAND, args, doc, scoring);
+        opened != EXIT_OK)
+        return opened;
     std::atomic<bool> cancel{false};
     const FillabilityReport report = CheckFillability({doc.SearchPuzzle(), scoring}, cancel);
     if (!report.checked) return Fail(FillabilityStatusText(report));
