@@ -64,6 +64,10 @@ constexpr int ID_SCROLL_LEFT = 32822;      // "Schuif &links"
 constexpr int ID_ZOOM_IN = 32823;          // "&Groter"
 constexpr int ID_ZOOM_OUT = 32824;         // "&Kleiner"
 
+// ---- Live fillability ---------------------------------------------------------------
+constexpr int ID_VIEW_FILLABILITY = 32870;  // "&Vulbaarheid tonen"
+constexpr int ID_VIEW_CANDIDATES = 32871;   // "&Kandidaten"
+
 // ---- Import and export --------------------------------------------------------------
 constexpr int ID_EXPORT_TEXT = 32795;         // "&Tekst..."
 constexpr int ID_IMPORT_ROS = 32800;          // "O&pen *.ros..."

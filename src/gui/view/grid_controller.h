@@ -21,6 +21,7 @@
 #include "editing/edit_result.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
+#include "forms/word_edit.h"
 #include "search/fill_improver.h"
 #include "search/search_service.h"
 #include "support/command_router.h"
@@ -66,6 +67,8 @@ public:
     void RefreshClueList();
     // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
     ClueSection& ClueReadSection() { return m_clueSection; }
+    // Puts value (as a list writes it) into word as "&Bewerk woord..." does: one undo step.
+    void PlaceWord(int word, const std::string& value);
     // A word chosen in the clue list; the 100 ms timer makes it current.
     void SetPendingWord(int word) { m_pendingWord = word; }
     int PendingWord() const { return m_pendingWord; }
@@ -101,6 +104,7 @@ private:
     void OnShowClues();
     void OnShowClueList();
     void OnEditWord();
+    void ApplyWordFields(int word, const WordDataFields& fields);
     void OnExtraFiles();
     void OnGridCheck();
     void RunGridCheck();

@@ -10,6 +10,7 @@
 #include "editing/fill_editing.h"
 #include "editing/grid_editor.h"
 #include "model/rooster2_doc.h"
+#include "render/fillability_overlay.h"
 #include "render/latin1_text.h"
 #include "support/command_router.h"
 #include "util/str_format.h"
@@ -135,6 +136,15 @@ void GridView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     PaintGrid(painter, ShownPuzzle(), ScreenParams());
+    const bool editing = m_doc.phase == Phase::Vormen || m_doc.phase == Phase::Vullen;
+    if (m_fillability && editing && !m_searchSnapshot)
+        PaintFillability(painter, m_doc.puzzle, ScreenParams(), *m_fillability, m_heatMap);
+}
+
+void GridView::ShowFillability(std::shared_ptr<const FillabilityReport> report, bool heatMap) {
+    m_fillability = std::move(report);
+    m_heatMap = heatMap;
+    viewport()->update();
 }
 
 void GridView::resizeEvent(QResizeEvent* event) {
