@@ -97,16 +97,30 @@ bool FastSearch::NoteDeadSlot(int s) {
     return true;
 }
 
+// An answer in parts counts as its scarcest part.
 void FastSearch::ReportFindings(FillabilityReport& report) const {
     report.candidates.assign(puzzle.words.size(), NOT_SEARCHED);
     report.deadCells = m_deadCells;
     for (const Slot& slot : m_slots) {
         const int count = slot.dead ? 0 : slot.count;
-        if (slot.word < static_cast<int>(report.candidates.size()))
-            report.candidates[slot.word] = count;
+        if (const int answer = AnswerOf(slot.word); answer >= 0) {
+            int& reported = report.candidates[answer];
+            reported = reported == NOT_SEARCHED ? count : std::min(reported, count);
+        }
         if (count == 0 && report.firstDeadWord.empty())
             report.firstDeadWord = FormatLabel(work.words[slot.word]);
     }
+}
+
+// The puzzle's word a searched word stands for: itself, or for a part the word
+// it was cut from (same number and direction).
+int FastSearch::AnswerOf(int word) const {
+    const int wordCount = static_cast<int>(puzzle.words.size());
+    if (word < wordCount) return word;
+    const WordInfo& part = work.words[word];
+    for (int i = 0; i < wordCount; ++i)
+        if (puzzle.words[i].number == part.number && puzzle.words[i].dx == part.dx) return i;
+    return -1;
 }
 
 void FastSearch::ListCandidates(int s, CandidateOrder order, int maxCandidates,

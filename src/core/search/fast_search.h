@@ -114,6 +114,7 @@ private:
     bool NoteDeadCrossing(int cell);
     bool NoteDeadSlot(int s);
     void ReportFindings(FillabilityReport& report) const;
+    int AnswerOf(int word) const;
     void ListCandidates(int s, CandidateOrder order, int maxCandidates, FillabilityReport& report);
 
     void RunWithRestarts();

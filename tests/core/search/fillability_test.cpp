@@ -83,6 +83,13 @@ TEST_F(FillabilityTest, CandidatesByScoreOrByRoomAndAMinimumScore) {
     EXPECT_GT(report.focusCandidates[0].room, report.focusCandidates[1].room);
 }
 
+TEST_F(FillabilityTest, AnAnswerInPartsCountsItsScarcestPart) {
+    SetGrid(doc, {"...B"});
+    doc.puzzle.words[0].partCount = 2;
+    doc.puzzle.words[0].partLengths = {2, 2};
+    EXPECT_EQ(Check().candidates, std::vector<int>{1});
+}
+
 TEST_F(FillabilityTest, ACancelledCheckReportsNothing) {
     cancel = true;
     EXPECT_FALSE(Check().checked);
