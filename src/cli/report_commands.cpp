@@ -15,6 +15,7 @@
 #include "model/rooster2_doc.h"
 #include "search/fillability.h"
 #include "util/file_io.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ std::vector<CliHelpItem> FillabilityHelp() {
              "past, en als laatste \"Vulbaar\" of het eerste woord zonder kandidaten "
              "(\"H12: geen woorden\"). De uitgang is 0, ook als het rooster niet vulbaar is."},
             {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel"},
-            MinScoreHelp(),
+            {MinScoreHelp().term, MinScoreHelp().text + " (standaard 50, zoals fill)"},
             NoOverridesHelp()};
 }
 
@@ -214,9 +215,11 @@ std::string FillabilityLines(const Puzzle& puzzle, const FillabilityReport& repo
     return lines + FillabilityStatusText(report) + "\n";
 }
 
+// The check foresees the fill, so it takes the fill's minimum unless told otherwise.
 int RunFillability(const std::vector<std::string>& args) {
     Rooster2Doc doc;
     WordScoring scoring;
+    scoring.minScore = DEFAULT_MIN_SCORE;
     if (const int opened = OpenWithScoring(FILLABILITY_COMMAND, args, doc, scoring);
         opened != EXIT_OK)
         return opened;

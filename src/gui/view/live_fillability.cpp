@@ -49,6 +49,11 @@ void LiveFillability::RegisterCommands(CommandRouter& router) {
         });
 }
 
+// While searching and showing solutions the grid is not the one being made.
+bool LiveFillability::Editing() const {
+    return m_doc.phase == Phase::Vormen || m_doc.phase == Phase::Vullen;
+}
+
 // The pane lists the cursor's word while filling.
 int LiveFillability::FocusWord() const {
     return !m_pane.isHidden() && m_doc.phase == Phase::Vullen && HasCurrentWord(m_doc)
@@ -59,7 +64,14 @@ int LiveFillability::FocusWord() const {
 // Everything a check depends on that can change while the window is open.
 std::string LiveFillability::RequestKey(int focusWord) const {
     const Puzzle& puzzle = m_doc.puzzle;
-    return StrFormat("%d %d %d %d %d %d %p %d|", puzzle.width, puzzle.height,
+    std::string words;
+    for (const WordInfo& word : puzzle.words) {
+        words += StrFormat("%d:", word.extraList);
+        for (int part = 0; part < word.PartCountInUse(); ++part)
+            words += StrFormat("%d,", word.partLengths[part]);
+    }
+    return words +
+           StrFormat("%d %d %d %d %d %d %p %d|", puzzle.width, puzzle.height,
                      static_cast<int>(puzzle.extraFiles.size()), focusWord,
                      static_cast<int>(m_pane.Order()), m_doc.scoring.minScore,
                      static_cast<const void*>(m_doc.scoring.overrides.get()),
@@ -69,7 +81,11 @@ std::string LiveFillability::RequestKey(int focusWord) const {
 }
 
 void LiveFillability::Refresh() {
-    if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen) return;
+    if (!Editing()) {
+        if (!m_lastKey.empty()) emit StatusChanged(QString());
+        m_lastKey.clear();
+        return;
+    }
     const int focusWord = FocusWord();
     std::string key = RequestKey(focusWord);
     if (key == m_lastKey) return;
@@ -82,6 +98,7 @@ void LiveFillability::Refresh() {
 }
 
 void LiveFillability::OnChecked() {
+    if (!Editing()) return;
     const std::shared_ptr<const FillabilityReport> report = m_checker.Report();
     m_view.ShowFillability(report, m_heatMap);
     emit StatusChanged(Latin1(FillabilityStatusText(*report)));

@@ -37,6 +37,7 @@ signals:
     void HeatMapToggled(bool shown);
 
 private:
+    bool Editing() const;
     int FocusWord() const;
     std::string RequestKey(int focusWord) const;
     void OnChecked();
