@@ -141,10 +141,21 @@ void GridView::paintEvent(QPaintEvent*) {
         PaintFillability(painter, m_doc.puzzle, ScreenParams(), *m_fillability, m_heatMap);
 }
 
+// Without the heat map only the dead cells show: a report that leaves the frames on
+// this grid as they are repaints nothing (a paint also puts the size back into the
+// info pane).
 void GridView::ShowFillability(std::shared_ptr<const FillabilityReport> report, bool heatMap) {
+    const auto deadCells = [this](const std::shared_ptr<const FillabilityReport>& shown) {
+        std::vector<int> cells;
+        if (!shown || !ReportFits(m_doc.puzzle, *shown)) return cells;
+        for (std::size_t cell = 0; cell < shown->deadCells.size(); ++cell)
+            if (shown->deadCells[cell]) cells.push_back(static_cast<int>(cell));
+        return cells;
+    };
+    const bool changed = heatMap || m_heatMap || deadCells(report) != deadCells(m_fillability);
     m_fillability = std::move(report);
     m_heatMap = heatMap;
-    viewport()->update();
+    if (changed) viewport()->update();
 }
 
 void GridView::resizeEvent(QResizeEvent* event) {
