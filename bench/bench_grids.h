@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/rooster2_doc.h"
+
 struct BenchGrid {
     const char* name;
     // '#' black, '.' free, a capital a letter in the grid, 'y' an IJ cell.
@@ -74,4 +76,23 @@ inline const BenchGrid* FindBenchGrid(const std::string& name) {
     for (const BenchGrid& grid : BenchGrids())
         if (name == grid.name) return &grid;
     return nullptr;
+}
+
+// The grid as a puzzle that searches `set` for one fill, not drawn while searching.
+inline void MakeBenchPuzzle(const BenchGrid& grid, const std::string& set, Rooster2Doc& doc) {
+    doc.puzzle.width = static_cast<int>(grid.rows[0].size());
+    doc.puzzle.height = static_cast<int>(grid.rows.size());
+    for (int y = 0; y < doc.puzzle.height; ++y)
+        for (int x = 0; x < doc.puzzle.width; ++x) {
+            const char c = grid.rows[y][x];
+            doc.puzzle.SetCell(x, y,
+                               c == '#'   ? CELL_ZWART
+                               : c == '.' ? CELL_VRIJ
+                                          : static_cast<Cell>(c));
+        }
+    doc.puzzle.BuildWords();
+    doc.puzzle.Renumber();
+    doc.puzzle.search.wordFile = set;
+    doc.puzzle.search.maxSolutions = 1;
+    doc.puzzle.search.showWhileSearching = false;
 }

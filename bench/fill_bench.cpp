@@ -36,24 +36,6 @@
 
 namespace {
 
-void MakePuzzle(const BenchGrid& grid, const std::string& set, Rooster2Doc& doc) {
-    doc.puzzle.width = static_cast<int>(grid.rows[0].size());
-    doc.puzzle.height = static_cast<int>(grid.rows.size());
-    for (int y = 0; y < doc.puzzle.height; ++y)
-        for (int x = 0; x < doc.puzzle.width; ++x) {
-            const char c = grid.rows[y][x];
-            doc.puzzle.SetCell(x, y,
-                               c == '#'   ? CELL_ZWART
-                               : c == '.' ? CELL_VRIJ
-                                          : static_cast<Cell>(c));
-        }
-    doc.puzzle.BuildWords();
-    doc.puzzle.Renumber();
-    doc.puzzle.search.wordFile = set;
-    doc.puzzle.search.maxSolutions = 1;
-    doc.puzzle.search.showWhileSearching = false;
-}
-
 // The words of the grid in the document's order, as Qxw numbers them (W0, W1, ...):
 // one deck line per word, a cell named by its row and column.
 std::string QxwDeck(const Rooster2Doc& doc) {
@@ -120,7 +102,7 @@ int Run(const std::vector<std::string>& args) {
     const BenchGrid* grid = FindBenchGrid(args[1]);
     if (!method || !grid) return 2;
     Rooster2Doc doc;
-    MakePuzzle(*grid, args[2], doc);
+    MakeBenchPuzzle(*grid, args[2], doc);
     const double limit = std::atof(args[3].c_str());
     std::atomic<bool> interrupt{false};
     const auto search = MakeSearchRun(*method, doc.puzzle, doc.scoring, interrupt);
@@ -154,7 +136,7 @@ int CheckQxw(const std::vector<std::string>& args) {
     const BenchGrid* grid = FindBenchGrid(args[0]);
     if (!grid) return 2;
     Rooster2Doc doc;
-    MakePuzzle(*grid, args[1], doc);
+    MakeBenchPuzzle(*grid, args[1], doc);
     std::ifstream in(args[2]);
     std::vector<std::string> words(doc.puzzle.words.size());
     std::string line;
@@ -195,7 +177,7 @@ int main(int argc, char** argv) {
         const BenchGrid* grid = FindBenchGrid(rest[0]);
         if (!grid) return Usage();
         Rooster2Doc doc;
-        MakePuzzle(*grid, "", doc);
+        MakeBenchPuzzle(*grid, "", doc);
         UserMessage message;
         if (!SaveRtrFile(doc, rest[1], message)) {
             std::fprintf(stderr, "%s\n", message.text.c_str());

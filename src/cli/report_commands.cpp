@@ -1,5 +1,7 @@
-// Subcommands on clues and reports: read-clues, stats, compare, folder-clues; and the
-// clue exports of the export command.
+// Subcommands on clues and reports: read-clues, stats, compare, folder-clues, check,
+// fillability; and the clue exports of the export command.
+
+#include <iostream>
 
 #include "cli_args.h"
 #include "cli_common.h"
@@ -9,8 +11,11 @@
 #include "formats/folder_clues.h"
 #include "formats/grid_check.h"
 #include "formats/statistics.h"
+#include "model/clue_text.h"
 #include "model/rooster2_doc.h"
+#include "search/fillability.h"
 #include "util/file_io.h"
+#include "wordlists/word_scores.h"
 
 namespace {
 
@@ -19,6 +24,7 @@ int RunStats(const std::vector<std::string>& args);
 int RunCompare(const std::vector<std::string>& args);
 int RunFolderClues(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
+int RunFillability(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> StatsHelp() {
     return {{"", "De opties zijn de vakjes van het venster:"},
@@ -47,6 +53,18 @@ std::vector<CliHelpItem> CheckHelp() {
             NoOverridesHelp()};
 }
 
+std::vector<CliHelpItem> FillabilityHelp() {
+    return {{"",
+             "Vernauwt de lettersets van het hele rooster, zoals de methode \"Snel\" dat "
+             "doet, zonder te zoeken. Per woord een regel met het aantal woorden dat er nog "
+             "past (\"ingevuld\" voor een vol woord), dan een regel per vak waar geen letter "
+             "past, en als laatste \"Vulbaar\" of het eerste woord zonder kandidaten "
+             "(\"H12: geen woorden\"). De uitgang is 0, ook als het rooster niet vulbaar is."},
+            {"--words SET", "zoekt in deze set in plaats van het woordenbestand van de puzzel"},
+            {MinScoreHelp().term, MinScoreHelp().text + " (standaard 50, zoals fill)"},
+            NoOverridesHelp()};
+}
+
 const CliCommand READ_CLUES_COMMAND = {
     "read-clues", "FILE.rtr CLUES.txt OUT.rtr", RunReadClues,
     "Leest een omschrijvingenbestand (zoals export cluefile het schrijft, of elders getypt) in "
@@ -64,6 +82,11 @@ const CliCommand CHECK_COMMAND = {
     "Controleert het rooster, zoals \"Controleer rooster\", en schrijft de bevindingen naar "
     "standaarduitvoer.",
     CheckHelp};
+const CliCommand FILLABILITY_COMMAND = {
+    "fillability", "FILE.rtr [--words SET] [--min-score N] [--no-overrides]", RunFillability,
+    "Controleert of het rooster nog te vullen is, zoals \"Vulbaarheid tonen\", en schrijft "
+    "per woord het aantal kandidaten en de vakken waar geen letter past naar standaarduitvoer.",
+    FillabilityHelp};
 const CliCommand FOLDER_CLUES_COMMAND = {
     "folder-clues", "DIR OUT.txt", RunFolderClues,
     "Schrijft elk woord en elke omschrijving van elk .rtr-bestand in DIR en zijn submappen naar "
@@ -155,15 +178,24 @@ int RunFolderClues(const std::vector<std::string>& args) {
     return WriteExportFile(parsed.Positional()[1], listing);
 }
 
-int RunCheck(const std::vector<std::string>& args) {
+// FILE.rtr [--words SET] [--min-score N] [--no-overrides]: the puzzle with the set it
+// looks in, and the scoring. EXIT_OK, or the exit code to end with.
+int OpenWithScoring(const CliCommand& command, const std::vector<std::string>& args,
+                    Rooster2Doc& doc, WordScoring& scoring) {
     CliArgs parsed(args, {{"--words", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    WordScoring scoring;
     if (!parsed.Ok() || !ReadScoringOptions(parsed, scoring))
-        return UsageError(CHECK_COMMAND, parsed.Error());
-    if (parsed.Positional().size() != 1) return UsageError(CHECK_COMMAND);
-    Rooster2Doc doc;
+        return UsageError(command, parsed.Error());
+    if (parsed.Positional().size() != 1) return UsageError(command);
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     ChooseWordSet(parsed, doc);
+    return EXIT_OK;
+}
+
+int RunCheck(const std::vector<std::string>& args) {
+    Rooster2Doc doc;
+    WordScoring scoring;
+    if (const int opened = OpenWithScoring(CHECK_COMMAND, args, doc, scoring); opened != EXIT_OK)
+        return opened;
     std::string lines;
     for (const GridFinding& finding : CheckGrid(doc.SearchPuzzle(), scoring))
         lines += finding.text + "\n";
@@ -171,11 +203,39 @@ int RunCheck(const std::vector<std::string>& args) {
     return EXIT_OK;
 }
 
+std::string FillabilityLines(const Puzzle& puzzle, const FillabilityReport& report) {
+    std::string lines;
+    for (std::size_t i = 0; i < report.candidates.size(); ++i)
+        lines +=
+            FormatLabel(puzzle.words[i]) + ": " + CandidateCountText(report.candidates[i]) + "\n";
+    for (int cell = 0; cell < static_cast<int>(report.deadCells.size()); ++cell)
+        if (report.deadCells[cell])
+            lines += "Geen letter past: " + CellPosition(cell % puzzle.width, cell / puzzle.width) +
+                     "\n";
+    return lines + FillabilityStatusText(report) + "\n";
+}
+
+// The check foresees the fill, so it takes the fill's minimum unless told otherwise.
+int RunFillability(const std::vector<std::string>& args) {
+    Rooster2Doc doc;
+    WordScoring scoring;
+    scoring.minScore = DEFAULT_MIN_SCORE;
+    if (const int opened = OpenWithScoring(FILLABILITY_COMMAND, args, doc, scoring);
+        opened != EXIT_OK)
+        return opened;
+    std::atomic<bool> cancel{false};
+    const FillabilityReport report = CheckFillability({doc.SearchPuzzle(), scoring}, cancel);
+    if (!report.checked) return Fail(FillabilityStatusText(report));
+    for (const UserMessage& message : report.messages) std::cerr << message.text << '\n';
+    WriteStdout(FillabilityLines(doc.puzzle, report));
+    return EXIT_OK;
+}
+
 }  // namespace
 
 std::vector<CliCommand> ReportCommands() {
-    return {READ_CLUES_COMMAND, STATS_COMMAND, COMPARE_COMMAND, FOLDER_CLUES_COMMAND,
-            CHECK_COMMAND};
+    return {READ_CLUES_COMMAND,   STATS_COMMAND, COMPARE_COMMAND,
+            FOLDER_CLUES_COMMAND, CHECK_COMMAND, FILLABILITY_COMMAND};
 }
 
 std::vector<ExportKind> ReportExportKinds() {

@@ -44,6 +44,20 @@ TEST_F(FillCommandTest, PrintsTheResultAndWritesTheSolutions) {
               "Oplossing 1\r\n\r\nA B \r\nC D \r\n\r\nOplossing 2\r\n\r\nA C \r\nB D \r\n\r\n");
 }
 
+TEST_F(FillCommandTest, FillabilityPrintsTheCountsTheDeadCellsAndTheVerdict) {
+    const CliRun run = RunCli({"fillability", m_dir.Path("p.rtr"), "--words", Words()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "H1: 2 woorden\nV1: 2 woorden\nV2: 2 woorden\nH3: 2 woorden\nVulbaar\n");
+    // Unscored lines score 50: above that minimum no word is left.
+    const CliRun none =
+        RunCli({"fillability", m_dir.Path("p.rtr"), "--words", Words(), "--min-score", "60"});
+    ASSERT_EQ(none.exitCode, 0) << none.err;
+    EXPECT_TRUE(none.out.starts_with("H1: geen woorden\n")) << none.out;
+    EXPECT_NE(none.out.find("\nGeen letter past: rij 2, kolom 2\nH1: geen woorden\n"),
+              std::string::npos)
+        << none.out;
+}
+
 TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
     const CliRun run =
         RunCli({"fill", m_dir.Path("p.rtr"), "--words", Words(), "--method", "exact", "--min-score",

@@ -215,6 +215,10 @@ private slots:
         QVERIFY(pdf.starts_with("%PDF-"));
         QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Ook een pagina met de oplossing?")});
         QCOMPARE(window.chooser.asked.back().defaultSuffix, QStringLiteral("pdf"));
+        QVERIFY(!window.Checked(ID_FILE_PRINT_GREY));
+        QVERIFY(window.Run(ID_FILE_PRINT_GREY));
+        QVERIFY(window.Checked(ID_FILE_PRINT_GREY));
+        QCOMPARE(window.profile.GetProfileInt("Afdrukken", "ZwartGrijs", 0), 1);
     }
 
     // Beside the puzzle, under its name; the last name of this puzzle is offered again.

@@ -16,6 +16,9 @@ bool ShowsScrollBars(const CommandInputs& in) { return in.facts.scrollBars; }
 bool MovesToNextWord(const CommandInputs& in) { return in.facts.autoNextWord; }
 bool ShowsToolBar(const CommandInputs& in) { return in.facts.toolBar; }
 bool ShowsStatusBar(const CommandInputs& in) { return in.facts.statusBar; }
+bool PrintsGreyBlocks(const CommandInputs& in) { return in.facts.greyBlocks; }
+bool ShowsHeatMap(const CommandInputs& in) { return in.facts.heatMap; }
+bool ShowsCandidates(const CommandInputs& in) { return in.facts.candidatesShown; }
 
 struct NeedTest {
     CommandNeed need;
@@ -106,6 +109,10 @@ std::vector<CommandInfo> BuildCatalog() {
         {.id = ID_FILE_PRINT_GRID,
          .text = "Afdrukken rooster zoals &getoond...",
          .prompt = "Print het rooster zoals het op het scherm staat"},
+        {.id = ID_FILE_PRINT_GREY,
+         .text = "Zwarte vakken &grijs afdrukken",
+         .prompt = "Druk zwarte vakken grijs af in plaats van zwart (op papier en in de PDF)",
+         .checked = PrintsGreyBlocks},
         {.id = ID_FILE_PRINT_SETUP,
          .text = "P&rinter instellingen...",
          .prompt = "Wijzig printinstellingen",
@@ -184,6 +191,14 @@ std::vector<CommandInfo> BuildCatalog() {
          .text = "&Kleiner",
          .prompt = "Maak het rooster kleiner",
          .toolTip = "Zoom uit"},
+        {.id = ID_VIEW_FILLABILITY,
+         .text = "&Vulbaarheid tonen",
+         .prompt = "Kleur de open woorden naar hun aantal kandidaten",
+         .checked = ShowsHeatMap},
+        {.id = ID_VIEW_CANDIDATES,
+         .text = "&Kandidaten",
+         .prompt = "Toon of verberg de kandidaten van het huidige woord naast het rooster",
+         .checked = ShowsCandidates},
         // ---- &Fase
         {.id = ID_PHASE_SHAPE,
          .text = "&1. Vormen rooster",

@@ -12,6 +12,7 @@ constexpr int ID_FILE_PRINT_SETUP = 57606;    // "P&rinter instellingen..."
 constexpr int ID_FILE_PRINT = 57607;          // "Afdru&kken..."
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;  // "Afdruk&voorbeeld..."
 constexpr int ID_FILE_PRINT_GRID = 32860;     // "Afdrukken rooster zoals &getoond..."
+constexpr int ID_FILE_PRINT_GREY = 32863;     // "Zwarte vakken &grijs afdrukken"
 constexpr int ID_FILE_SEND_MAIL = 57612;      // "&Verzenden als e-mail..."
 constexpr int ID_FILE_MRU_FIRST = 57616;      // recent files, ten numbers in a row
 constexpr int ID_FILE_MRU_LAST = 57625;
@@ -63,6 +64,10 @@ constexpr int ID_SCROLL_RIGHT = 32821;     // "Schuif &rechts"
 constexpr int ID_SCROLL_LEFT = 32822;      // "Schuif &links"
 constexpr int ID_ZOOM_IN = 32823;          // "&Groter"
 constexpr int ID_ZOOM_OUT = 32824;         // "&Kleiner"
+
+// ---- Live fillability ---------------------------------------------------------------
+constexpr int ID_VIEW_FILLABILITY = 32870;  // "&Vulbaarheid tonen"
+constexpr int ID_VIEW_CANDIDATES = 32871;   // "&Kandidaten"
 
 // ---- Import and export --------------------------------------------------------------
 constexpr int ID_EXPORT_TEXT = 32795;         // "&Tekst..."

@@ -26,8 +26,6 @@ std::string DecimalComma(double value) {
     return text;
 }
 
-std::string CellPosition(int x, int y) { return StrFormat("rij %d, kolom %d", y + 1, x + 1); }
-
 GridFinding CellFinding(const Puzzle& puzzle, int x, int y, const std::string& what) {
     const std::string label = FormatCellLabel(puzzle, x, y);
     const std::string where =
@@ -178,6 +176,8 @@ void AddListFindings(const Puzzle& puzzle, const WordScoring& scoring,
 }
 
 }  // namespace
+
+std::string CellPosition(int x, int y) { return StrFormat("rij %d, kolom %d", y + 1, x + 1); }
 
 bool AreNearDuplicates(const std::string& a, const std::string& b) {
     if (a == b) return false;

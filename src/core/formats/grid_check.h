@@ -23,6 +23,9 @@ struct GridFinding {
 // under the minimum of `scoring`.
 std::vector<GridFinding> CheckGrid(const Puzzle& puzzle, const WordScoring& scoring);
 
+// Where a cell is, for a reader: "rij 3, kolom 4".
+std::string CellPosition(int x, int y);
+
 // Whether two entries look alike: one holds the other (of four letters or more), or
 // both start with the same stem of four letters or more and differ only in an ending
 // of at most three letters each (BOEKEN and BOEKJE, LOPER and LOPEN).

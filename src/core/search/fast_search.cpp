@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 
+#include "model/clue_text.h"
 #include "search/restart_sequence.h"
 #include "util/latin1.h"
 
@@ -45,6 +46,106 @@ void FastSearch::SearchTree() {
     Undo(TrailMark{});
     MeasureMemory();
     Release();
+}
+
+// ---- The check -------------------------------------------------------------
+
+FillabilityReport FastSearch::CheckFillability(int focusWord, CandidateOrder order,
+                                               int maxCandidates) {
+    FillabilityReport report;
+    if (LoadLists(false)) {
+        m_checking = true;
+        if (!interrupted) Build();
+        if (!interrupted) NarrowTolerantly();
+        if (!interrupted) {
+            report.checked = true;
+            ReportFindings(report);
+            for (int s = 0; s < static_cast<int>(m_slots.size()); ++s)
+                if (m_slots[s].word == focusWord) ListCandidates(s, order, maxCandidates, report);
+        }
+        m_checking = false;
+        Release();
+        ReleaseSearchLists(work, lists);
+    }
+    report.messages = Messages();
+    return report;
+}
+
+// A word without entries from the start is out before anything narrows.
+void FastSearch::NarrowTolerantly() {
+    m_deadCells.assign(static_cast<std::size_t>(work.CellCount()), 0);
+    for (int s = 0; s < static_cast<int>(m_slots.size()); ++s)
+        if (m_slots[s].count == 0) NoteDeadSlot(s);
+    NarrowToGrid();
+}
+
+void FastSearch::NoteDeadCell(int cell) { m_deadCells[cell] = 1; }
+
+// No word through the cell has an entry that agrees with the others there.
+bool FastSearch::NoteDeadCrossing(int cell) {
+    NoteDeadCell(cell);
+    for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
+        if (!m_slots[m_crossings[c].slot].dead) NoteDeadSlot(m_crossings[c].slot);
+    return true;
+}
+
+// Its cells no longer narrow the words that cross it.
+bool FastSearch::NoteDeadSlot(int s) {
+    Slot& slot = m_slots[s];
+    slot.dead = true;
+    for (int p = 0; p < slot.length; ++p) NoteDeadCell(CellOf(slot, p));
+    return true;
+}
+
+// An answer in parts counts as its scarcest part.
+void FastSearch::ReportFindings(FillabilityReport& report) const {
+    report.candidates.assign(puzzle.words.size(), NOT_SEARCHED);
+    report.deadCells = m_deadCells;
+    for (const Slot& slot : m_slots) {
+        const int count = slot.dead ? 0 : slot.count;
+        if (const int answer = AnswerOf(slot.word); answer >= 0) {
+            int& reported = report.candidates[answer];
+            reported = reported == NOT_SEARCHED ? count : std::min(reported, count);
+        }
+        if (count == 0 && report.firstDeadWord.empty())
+            report.firstDeadWord = FormatLabel(work.words[slot.word]);
+    }
+}
+
+// The puzzle's word a searched word stands for: itself, or for a part the word
+// it was cut from (same number and direction).
+int FastSearch::AnswerOf(int word) const {
+    const int wordCount = static_cast<int>(puzzle.words.size());
+    if (word < wordCount) return word;
+    const WordInfo& part = work.words[word];
+    for (int i = 0; i < wordCount; ++i)
+        if (puzzle.words[i].number == part.number && puzzle.words[i].dx == part.dx) return i;
+    return -1;
+}
+
+void FastSearch::ListCandidates(int s, CandidateOrder order, int maxCandidates,
+                                FillabilityReport& report) {
+    const Slot& slot = m_slots[s];
+    if (slot.dead) return;
+    ScoreLetters(s);
+    const List& list = m_wordLists[slot.list];
+    std::vector<FillabilityCandidate>& candidates = report.focusCandidates;
+    ForEachEntry(slot, [&](int entry) {
+        candidates.push_back(
+            {std::string(list.packed + static_cast<std::size_t>(entry) * slot.length,
+                         static_cast<std::size_t>(slot.length)),
+             list.scores[entry], CandidateRoom(slot, entry, 0)});
+    });
+    const auto first = [order](const FillabilityCandidate& a, const FillabilityCandidate& b) {
+        if (order == CandidateOrder::Score && a.score != b.score) return a.score > b.score;
+        if (a.room != b.room) return a.room > b.room;
+        if (a.score != b.score) return a.score > b.score;
+        return a.word < b.word;
+    };
+    std::sort(candidates.begin(), candidates.end(), first);
+    report.focusCount = static_cast<int>(candidates.size());
+    if (report.focusCount > maxCandidates)
+        candidates.resize(static_cast<std::size_t>(std::max(maxCandidates, 0)));
 }
 
 // ---- Building ----------------------------------------------------------
@@ -150,8 +251,9 @@ bool FastSearch::NarrowToGrid() {
         if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2) continue;
         LetterSet letters = LetterSet::All();
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
-            letters =
-                letters & SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
+            if (!m_slots[m_crossings[c].slot].dead)
+                letters = letters &
+                          SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
         if (!NarrowCell(cell, letters, -1)) return false;
     }
     return PruneByTally() && Propagate();
@@ -357,6 +459,16 @@ int FastSearch::ChooseSlot() {
 
 void FastSearch::OrderCandidates(int s, std::vector<std::pair<double, int>>& order) {
     const Slot& slot = m_slots[s];
+    ScoreLetters(s);
+    order.clear();
+    ForEachEntry(slot, [&](int entry) { order.emplace_back(CandidateKey(slot, entry), entry); });
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
+}
+
+void FastSearch::ScoreLetters(int s) {
+    const Slot& slot = m_slots[s];
     // Per position and letter: how many entries the crossing words keep with
     // that letter there (log2, so that the sum over positions weighs a product).
     m_letterScores.assign(static_cast<std::size_t>(slot.length) * 256, 0.0);
@@ -366,28 +478,30 @@ void FastSearch::OrderCandidates(int s, std::vector<std::pair<double, int>>& ord
         if (letters.Size() <= 1) continue;
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
             const Crossing crossing = m_crossings[c];
-            if (crossing.slot == s || m_slots[crossing.slot].placed >= 0) continue;
+            const Slot& crossed = m_slots[crossing.slot];
+            if (crossing.slot == s || crossed.placed >= 0 || crossed.dead) continue;
             letters.ForEach([&](unsigned char letter) {
                 m_letterScores[static_cast<std::size_t>(p) * 256 + letter] +=
-                    std::log2(1.0 + CountWith(m_slots[crossing.slot], crossing.position, letter));
+                    std::log2(1.0 + CountWith(crossed, crossing.position, letter));
             });
         }
     }
-    order.clear();
-    ForEachEntry(slot, [&](int entry) { order.emplace_back(CandidateKey(slot, entry), entry); });
-    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) {
-        return a.first > b.first || (a.first == b.first && a.second < b.second);
-    });
 }
 
 // The one place that decides which candidate goes first: the higher key. A
 // candidate that leaves its crossing words more entries keeps the grid open, and
 // a better-scored word is the one a constructor would rather see.
 double FastSearch::CandidateKey(const Slot& slot, int entry) {
-    double key = SCORE_WEIGHT * m_wordLists[slot.list].scores[entry];
+    return CandidateRoom(slot, entry, SCORE_WEIGHT * m_wordLists[slot.list].scores[entry]) +
+           Noise();
+}
+
+// What the entry leaves the crossing words, after ScoreLetters, added to start.
+double FastSearch::CandidateRoom(const Slot& slot, int entry, double start) const {
+    double room = start;
     for (int p = 0; p < slot.length; ++p)
-        key += m_letterScores[static_cast<std::size_t>(p) * 256 + LetterOf(slot, entry, p)];
-    return key + Noise();
+        room += m_letterScores[static_cast<std::size_t>(p) * 256 + LetterOf(slot, entry, p)];
+    return room;
 }
 
 double FastSearch::Noise() { return ORDER_NOISE * random->Next() / SEARCH_RAND_MAX; }
@@ -500,9 +614,11 @@ int FastSearch::CountWith(const Slot& slot, int position, unsigned char letter) 
 // The cell may only take `letters` from now on; every open word through it
 // except skipSlot loses its entries with another letter there.
 bool FastSearch::NarrowCell(int cell, const LetterSet& letters, int skipSlot) {
+    if (m_checking && m_deadCells[cell]) return true;
     const LetterSet narrowed = m_cellLetters[cell] & letters;
     if (narrowed == m_cellLetters[cell]) return true;
     if (narrowed.Empty()) {
+        if (m_checking) return NoteDeadCrossing(cell);
         for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
             m_slots[m_crossings[c].slot].weight += 1;
         return false;
@@ -512,7 +628,8 @@ bool FastSearch::NarrowCell(int cell, const LetterSet& letters, int skipSlot) {
     m_cellLetters[cell] = narrowed;
     for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
         const Crossing crossing = m_crossings[c];
-        if (crossing.slot == skipSlot || m_slots[crossing.slot].placed >= 0) continue;
+        const Slot& crossed = m_slots[crossing.slot];
+        if (crossing.slot == skipSlot || crossed.placed >= 0 || crossed.dead) continue;
         if (!FilterSlot(crossing.slot, crossing.position, narrowed, removed)) {
             m_slots[crossing.slot].weight += 1;
             return false;
@@ -529,6 +646,7 @@ bool FastSearch::FilterSlot(int s, int position, const LetterSet& keep, const Le
     int removing = 0;
     removed.ForEach([&](unsigned char letter) { removing += CountWith(slot, position, letter); });
     if (removing == 0) return true;
+    if (m_checking && removing == slot.count) return NoteDeadSlot(s);
     SaveSlot(s);
     std::uint64_t* domain = Domain(slot);
     const auto clear = [&](int block, std::uint64_t gone) {

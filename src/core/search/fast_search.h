@@ -31,6 +31,7 @@
 #include <utility>
 #include <vector>
 
+#include "search/fillability.h"
 #include "search/letter_set.h"
 #include "search/letter_tally.h"
 #include "search/list_index.h"
@@ -44,6 +45,10 @@ public:
     std::size_t PackedListBytes() const { return m_packedBytes; }
     // Peak bytes of those lists plus the indexes and working sets of the last search.
     std::size_t PeakMemoryBytes() const { return m_peakBytes; }
+
+    // Instead of a search: the letter sets narrowed to a fixpoint over the
+    // grid, words without entries and cells without letters noted (see fillability.h).
+    FillabilityReport CheckFillability(int focusWord, CandidateOrder order, int maxCandidates);
 
 protected:
     void SearchTree() override;
@@ -67,6 +72,7 @@ private:
         int lo = 0;                // the set is empty outside blocks [lo, hi)
         int hi = 0;
         int placed = -1;            // the entry placed, or -1 while open
+        bool dead = false;          // a check found no entry for it and left it out
         double weight = 1;          // failures this word took part in
         std::uint64_t savedIn = 0;  // the frame that last saved it
     };
@@ -103,6 +109,13 @@ private:
     void MeasureMemory();
     void Release();
     bool NarrowToGrid();
+    void NarrowTolerantly();
+    void NoteDeadCell(int cell);
+    bool NoteDeadCrossing(int cell);
+    bool NoteDeadSlot(int s);
+    void ReportFindings(FillabilityReport& report) const;
+    int AnswerOf(int word) const;
+    void ListCandidates(int s, CandidateOrder order, int maxCandidates, FillabilityReport& report);
 
     void RunWithRestarts();
     void Search(int level);
@@ -115,7 +128,9 @@ private:
     void BranchOnSlot(int level, int s);
     void BranchOnCell(int level, int cell);
     void OrderCandidates(int s, std::vector<std::pair<double, int>>& order);
+    void ScoreLetters(int s);
     double CandidateKey(const Slot& slot, int entry);
+    double CandidateRoom(const Slot& slot, int entry, double start) const;
     bool Place(int level, int s, int entry);
     bool Refute(int s, int entry);
     void RecordIfNew();
@@ -162,6 +177,9 @@ private:
     std::vector<Crossing> m_crossings;
     std::vector<LetterSet> m_cellLetters;
     std::vector<int> m_openCells;  // cells of searched words that were free at the start
+    // A check rather than a search: what cannot be filled is noted, not failed on.
+    bool m_checking = false;
+    std::vector<char> m_deadCells;
 
     std::vector<SavedSlot> m_savedSlots;
     std::vector<std::uint64_t> m_savedBlocks;

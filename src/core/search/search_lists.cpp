@@ -150,7 +150,7 @@ std::size_t SearchLists::ListBytes() const {
 }
 
 int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& lists,
-                       ISearchRandom& random) {
+                       ISearchRandom& random, SearchListCache* cache) {
     AppendPartWords(puzzle, lists);
     lists.words.assign(puzzle.words.size(), SearchWord());
     AssignOwners(puzzle, lists);
@@ -158,9 +158,12 @@ int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& 
     for (int i = 0; i < static_cast<int>(lists.words.size()); ++i) {
         SearchWord& search = lists.words[i];
         if (search.searchLink != SEARCH_LINK_OWNER) continue;
+        const int length = puzzle.words[i].length;
         search.searchCount =
-            LoadWordList(puzzle, scoring, i, puzzle.words[i].length, search.searchList,
-                         search.searchScores, search.searchUsed, lists.messages);
+            cache != nullptr ? cache->Load(puzzle, scoring, i, length, search.searchList,
+                                           search.searchScores, search.searchUsed, lists.messages)
+                             : LoadWordList(puzzle, scoring, i, length, search.searchList,
+                                            search.searchScores, search.searchUsed, lists.messages);
         if (search.searchCount == 0 && failing == 0) failing = i + 1;
     }
     DrawOrders(puzzle, lists, random);
@@ -219,6 +222,33 @@ int LoadWordList(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex
     scores.resize(copied);
     if (!used.empty()) used.resize(copied);
     return static_cast<int>(copied);
+}
+
+int SearchListCache::Load(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex,
+                          int length, std::vector<char>& list, std::vector<std::uint8_t>& scores,
+                          std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages) {
+    if (m_cancel != nullptr && *m_cancel) return 0;
+    std::string setName;
+    if (!WordListSetName(puzzle, puzzle.words[wordIndex].extraList, setName))
+        return LoadWordList(puzzle, scoring, wordIndex, length, list, scores, used, messages);
+    // The overrides are shared and never changed in place: another map is another pointer.
+    const std::string conditions =
+        StrFormat("%d %p %d ", scoring.minScore, static_cast<const void*>(scoring.overrides.get()),
+                  puzzle.search.ijTwoLetters ? 1 : 0) +
+        puzzle.search.excludedLetters;
+    Loaded& loaded = m_loaded[{setName, length}];
+    if (loaded.conditions != conditions) {
+        loaded.messages.clear();
+        LoadWordList(puzzle, scoring, wordIndex, length, loaded.list, loaded.scores, used,
+                     loaded.messages);
+        loaded.conditions = conditions;
+    }
+    for (const UserMessage& message : loaded.messages) AddMessageOnce(messages, message.text);
+    list = loaded.list;
+    scores = loaded.scores;
+    const int count = static_cast<int>(scores.size());
+    if (puzzle.search.allDifferent) used.assign(static_cast<std::size_t>(count), 0);
+    return count;
 }
 
 void ReleaseSearchLists(Puzzle& puzzle, SearchLists& lists) {

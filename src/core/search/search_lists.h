@@ -4,7 +4,9 @@
 // working data per word. The part words of multi-word answers are appended to
 // the words of the puzzle the search fills, for the time of one search.
 
+#include <atomic>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -66,11 +68,35 @@ public:
     std::size_t ListBytes() const;
 };
 
+// Lists kept from one load to the next, for a caller that checks a changing grid
+// again and again: a list is read from its file once per set, length and
+// scoring. Not for use by two threads at once.
+class SearchListCache {
+public:
+    // When set, loading stops between lists: what is left loads as empty.
+    void SetCancelFlag(const std::atomic<bool>* cancel) { m_cancel = cancel; }
+    // LoadWordList, from the cache when the same list was loaded before.
+    int Load(const Puzzle& puzzle, const WordScoring& scoring, int wordIndex, int length,
+             std::vector<char>& list, std::vector<std::uint8_t>& scores,
+             std::vector<std::uint8_t>& used, std::vector<UserMessage>& messages);
+
+private:
+    struct Loaded {
+        std::string conditions;  // what else the entries depend on
+        std::vector<char> list;
+        std::vector<std::uint8_t> scores;
+        std::vector<UserMessage> messages;
+    };
+    std::map<std::pair<std::string, int>, Loaded> m_loaded;  // by set name and length
+    const std::atomic<bool>* m_cancel = nullptr;
+};
+
 // Appends the part words, assigns list owners and links, loads each owner's list
-// and, with random order, draws each word's trying order. Returns 0 when every
-// searched word has candidates, else 1 + the index of the first word without.
+// (through cache when given) and, with random order, draws each word's trying
+// order. Returns 0 when every searched word has candidates, else 1 + the index of
+// the first word without.
 int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& lists,
-                       ISearchRandom& random);
+                       ISearchRandom& random, SearchListCache* cache = nullptr);
 
 // Loads the list for word wordIndex and length: the number of entries (0 after a
 // message in messages, or when no line fits). Only entries the user's scoring

@@ -18,11 +18,9 @@ bool SearchRun::Run() {
     m_processorStart = std::clock();
     m_timeLimitReached = false;
     random->Seed(seed ? *seed : static_cast<std::uint32_t>(wallStart));
-    m_messages.clear();
-    work = puzzle;
     m_scoreText.clear();
     m_lowestText.clear();
-    if (!CheckListNumbers() || !PrepareLists()) return false;
+    if (!LoadLists(true)) return false;
 
     m_deepest = 0;
     results.solutionCount = 0;
@@ -41,6 +39,12 @@ bool SearchRun::Run() {
     return true;
 }
 
+bool SearchRun::LoadLists(bool wordWithoutCandidatesFails) {
+    m_messages.clear();
+    work = puzzle;
+    return CheckListNumbers() && PrepareLists(wordWithoutCandidatesFails);
+}
+
 bool SearchRun::CheckListNumbers() {
     const int extraCount = static_cast<int>(work.extraFiles.size());
     for (const WordInfo& word : work.words) {
@@ -52,10 +56,10 @@ bool SearchRun::CheckListNumbers() {
     return true;
 }
 
-bool SearchRun::PrepareLists() {
-    const int failing = PrepareSearchLists(work, scoring, lists, *random);
+bool SearchRun::PrepareLists(bool wordWithoutCandidatesFails) {
+    const int failing = PrepareSearchLists(work, scoring, lists, *random, listCache);
     m_messages.insert(m_messages.end(), lists.messages.begin(), lists.messages.end());
-    if (failing == 0) return true;
+    if (failing == 0 || !wordWithoutCandidatesFails) return true;
     m_messages.push_back({StrFormat("%s kandidaatloos, zoeken zinloos.",
                                     GetClueCaption(work.words[failing - 1]).c_str())});
     ReleaseSearchLists(work, lists);

@@ -97,11 +97,18 @@ public:
     // The same after about this many seconds of the process's processor time, which a
     // busy machine does not shorten; 0 = no limit.
     long long processorSecondsLimit = 0;
+    // Where the lists come from when set: kept between runs instead of read each time.
+    SearchListCache* listCache = nullptr;
     SearchResults results;
 
 protected:
     // Fills from level 0 with the lists prepared in lists.
     virtual void SearchTree() = 0;
+
+    // Copies the puzzle into work and loads its lists into lists; false with the
+    // reasons in Messages() when they cannot be used. A word without candidates
+    // makes the fill pointless, but is a finding for a check.
+    bool LoadLists(bool wordWithoutCandidatesFails);
 
     // On entering a node, when two seconds have passed: status, poll and the time limit.
     void PollAtCadence();
@@ -126,7 +133,7 @@ protected:
 
 private:
     bool CheckListNumbers();
-    bool PrepareLists();
+    bool PrepareLists(bool wordWithoutCandidatesFails);
     void ComposeResult(long long wallSeconds, double cpuSeconds);
     void DescribeFirstSolution();
 

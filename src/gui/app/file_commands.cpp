@@ -19,6 +19,7 @@
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
 #include "formats/web_export.h"
+#include "model/profile.h"
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
 #include "support/command_router.h"
@@ -37,6 +38,8 @@ const char* const CLUE_FILE_FILTER = "Tekstbestand(*.txt);;Alle bestanden (*.*)"
 const char* const HTML_FILTER = "HTML bestand (*.htm*);;Alle bestanden (*.*)";
 const char* const PUZ_FILTER = "Across Lite(*.puz);;Alle bestanden (*.*)";
 const char* const IPUZ_FILTER = "ipuz(*.ipuz);;Alle bestanden (*.*)";
+const char* const PRINT_SECTION = "Afdrukken";
+const char* const GREY_BLOCKS_ENTRY = "ZwartGrijs";
 
 }  // namespace
 
@@ -149,11 +152,22 @@ PdfSheetOptions FileCommands::AskSheetOptions() {
     PdfSheetOptions options;
     options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
     options.smallLetters = m_view.SmallLetters();
+    options.greyBlocks = GreyBlocks();
     options.solution = HasLetters(m_doc.puzzle) &&
                        QMessageBox::question(
                            m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     return options;
+}
+
+bool FileCommands::GreyBlocks() const {
+    return m_doc.profile != nullptr &&
+           m_doc.profile->GetProfileInt(PRINT_SECTION, GREY_BLOCKS_ENTRY, 0) != 0;
+}
+
+void FileCommands::ToggleGreyBlocks() {
+    if (m_doc.profile != nullptr)
+        m_doc.profile->WriteProfileInt(PRINT_SECTION, GREY_BLOCKS_ENTRY, !GreyBlocks());
 }
 
 void FileCommands::ExportPdf() {

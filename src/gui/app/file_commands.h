@@ -40,6 +40,9 @@ public:
     // The puzzle sheet of "&PDF..." and "Afdru&kken...": titled after the puzzle, with a
     // solution page when the grid holds letters and the user wants one.
     PdfSheetOptions AskSheetOptions();
+    // "Zwarte vakken &grijs afdrukken", kept in the profile.
+    bool GreyBlocks() const;
+    void ToggleGreyBlocks();
 
 private:
     // The chosen path as the model's file name, empty on Cancel; remembered in `remembered`.

@@ -20,9 +20,11 @@
 #include "app/platform.h"
 #include "app/settings_profile.h"
 #include "dialogs/about_dlg.h"
+#include "dialogs/candidate_pane.h"
 #include "editing/command_ids.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
+#include "render/fillability_overlay.h"
 #include "render/pdf_sheet.h"
 #include "support/dialog_support.h"
 #include "support/file_chooser.h"
@@ -31,6 +33,7 @@
 #include "util/str_format.h"
 #include "view/grid_controller.h"
 #include "view/grid_view.h"
+#include "view/live_fillability.h"
 
 namespace {
 
@@ -49,6 +52,22 @@ bool AllWordsFilled(const Rooster2Doc& doc) {
     for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
         if (doc.puzzle.IsWordEmpty(i) || !doc.puzzle.IsWordComplete(i)) return false;
     return true;
+}
+
+// The legend's swatches show the heat map's colours as they look on a white cell.
+QString HeatLegendText() {
+    QString text = Latin1(HeatLegendTitle());
+    for (const HeatLevel& level : HeatLevels()) {
+        const double alpha = level.colour.alphaF();
+        const auto onWhite = [alpha](int channel) {
+            return static_cast<int>(alpha * channel + (1 - alpha) * 255);
+        };
+        const QColor swatch(onWhite(level.colour.red()), onWhite(level.colour.green()),
+                            onWhite(level.colour.blue()));
+        text += QStringLiteral(" <span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;</span> %2")
+                    .arg(swatch.name(), Latin1(level.label).toHtmlEscaped());
+    }
+    return text;
 }
 
 }  // namespace
@@ -87,6 +106,7 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
+    BuildLiveFillability();
     m_recentFiles = m_profile.ReadRecentFiles();
     RefreshRecentFileItems();
     setAcceptDrops(true);
@@ -208,6 +228,23 @@ void MainFrame::RunFromMenu(int id) {
     UpdateCommands();
 }
 
+void MainFrame::BuildLiveFillability() {
+    m_candidates = new CandidatePane(this);
+    addDockWidget(Qt::RightDockWidgetArea, m_candidates);
+    m_candidates->hide();
+    m_live = std::make_unique<LiveFillability>(m_doc, *m_view, *m_controller, *m_candidates);
+    m_live->RegisterCommands(m_router);
+    m_fillabilityPane = new QLabel;
+    m_fillabilityPane->setObjectName(Latin1("fillability"));
+    m_heatLegend = new QLabel(HeatLegendText());
+    m_heatLegend->setVisible(m_live->HeatMapShown());
+    // Beside the message pane, before the search's progress.
+    statusBar()->insertPermanentWidget(1, m_heatLegend);
+    statusBar()->insertPermanentWidget(1, m_fillabilityPane);
+    connect(m_live.get(), &LiveFillability::StatusChanged, m_fillabilityPane, &QLabel::setText);
+    connect(m_live.get(), &LiveFillability::HeatMapToggled, m_heatLegend, &QLabel::setVisible);
+}
+
 void MainFrame::UpdateCommands() {
     const auto update = [this](int id, QAction* action) {
         const CommandState status = m_router.Status(id);
@@ -229,6 +266,7 @@ void MainFrame::RegisterFrameCommands() {
     m_router.Register(ID_FILE_PRINT, [this] { OnPrint(); });
     m_router.Register(ID_FILE_PRINT_PREVIEW, [this] { OnPrintPreview(); });
     m_router.Register(ID_FILE_PRINT_GRID, [this] { OnPrintGrid(); });
+    m_router.Register(ID_FILE_PRINT_GREY, [this] { m_fileCommands->ToggleGreyBlocks(); });
     m_router.Register(ID_FILE_PRINT_SETUP, [this] { OnPrintSetup(); });
     if (CanSendMail()) m_router.Register(ID_FILE_SEND_MAIL, [this] { OnSendMail(); });
     // The recent files replace the puzzle as "&Open..." does, under the same rule.
@@ -245,6 +283,9 @@ std::optional<CommandState> MainFrame::CommandStateOf(int id) const {
     CommandFacts facts = m_controller->Facts();
     facts.toolBar = m_toolBar != nullptr && !m_toolBar->isHidden();
     facts.statusBar = !statusBar()->isHidden();
+    facts.greyBlocks = m_fileCommands->GreyBlocks();
+    facts.heatMap = m_live && m_live->HeatMapShown();
+    facts.candidatesShown = m_candidates != nullptr && !m_candidates->isHidden();
     return m_editor.CommandStateOf(id, facts);
 }
 
@@ -355,6 +396,7 @@ void MainFrame::PrintDirect(const QString& printerName) {
     if (!printerName.isEmpty()) m_printer.setPrinterName(printerName);
     PdfSheetOptions options;
     options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
+    options.greyBlocks = m_fileCommands->GreyBlocks();
     PrintSheet(m_printer, options);
 }
 

@@ -20,7 +20,9 @@
 #include "support/file_chooser.h"
 
 class Rooster2Doc;
+class CandidatePane;
 class GridController;
+class LiveFillability;
 class GridView;
 class SettingsProfile;
 class QAction;
@@ -42,6 +44,9 @@ public:
     QAction* Action(int id) const;
     QString MessagePaneText() const { return m_messagePane->text(); }
     QString InfoPaneText() const { return m_infoPane->text(); }
+    QString FillabilityPaneText() const { return m_fillabilityPane->text(); }
+    bool HeatLegendShown() const { return !m_heatLegend->isHidden(); }
+    CandidatePane& Candidates() const { return *m_candidates; }
 
     // Starts with a new, empty puzzle.
     void NewDocument();
@@ -69,6 +74,7 @@ private:
     void BuildRecentFileItems(QMenu* menu);
     void BuildToolBar();
     void BuildStatusBar();
+    void BuildLiveFillability();
     void RegisterFrameCommands();
     // A menu item or button was chosen: the command runs, and the states follow.
     void RunFromMenu(int id);
@@ -102,6 +108,8 @@ private:
     GridEditor m_editor;
     GridView* m_view = nullptr;
     std::unique_ptr<GridController> m_controller;
+    CandidatePane* m_candidates = nullptr;
+    std::unique_ptr<LiveFillability> m_live;
     CommandRouter m_router;
     std::unique_ptr<FileCommands> m_fileCommands;
     std::map<int, QAction*> m_actions;
@@ -112,6 +120,8 @@ private:
     QToolBar* m_toolBar = nullptr;
     QLabel* m_messagePane = nullptr;
     QLabel* m_infoPane = nullptr;
+    QLabel* m_fillabilityPane = nullptr;
+    QLabel* m_heatLegend = nullptr;
     QLabel* m_capsPane = nullptr;
     QLabel* m_numPane = nullptr;
     QLabel* m_scrollPane = nullptr;

@@ -20,6 +20,7 @@
 #include "editing/edit_result.h"
 #include "editing/solution_browser.h"
 #include "formats/clue_files.h"
+#include "forms/word_edit.h"
 #include "search/fill_improver.h"
 #include "search/search_service.h"
 #include "support/command_router.h"
@@ -70,6 +71,8 @@ public:
     // A word chosen in the clue list; it becomes current as soon as the list's event
     // is handled (in the filling phase).
     void SetPendingWord(int word);
+    // Puts value (as a list writes it) into word as "&Bewerk woord..." does: one undo step.
+    void PlaceWord(int word, const std::string& value);
     int PendingWord() const { return m_pendingWord; }
 
 signals:
@@ -102,6 +105,7 @@ private:
     void OnShowClues();
     void OnShowClueList();
     void OnEditWord();
+    void ApplyWordFields(int word, const WordDataFields& fields);
     void OnExtraFiles();
     void OnGridCheck();
     void RunGridCheck();

@@ -92,9 +92,19 @@ void GridController::OnEditWord() {
     const int word = m_doc.curWord;
     WordDataDlg dialog(m_doc, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
     dialog.PlaceRightOf(m_view.GridRightOnScreen());
-    if (dialog.exec() != QDialog::Accepted) return;
-    for (const UserMessage& message :
-         ApplyWordData(m_doc, m_editor.Histories(), word, dialog.Fields()))
+    if (dialog.exec() == QDialog::Accepted) ApplyWordFields(word, dialog.Fields());
+}
+
+void GridController::PlaceWord(int word, const std::string& value) {
+    if (!m_doc.puzzle.IsValidWordIndex(word)) return;
+    WordDataFields fields = OpenWordData(m_doc, word);
+    fields.value = value;
+    ApplyWordFields(word, fields);
+    emit StateChanged();
+}
+
+void GridController::ApplyWordFields(int word, const WordDataFields& fields) {
+    for (const UserMessage& message : ApplyWordData(m_doc, m_editor.Histories(), word, fields))
         ShowUserMessage(&m_view, message);
     // The status bar shows the word with its new clue.
     ShowMessage(WordCaption(m_doc, word));

@@ -11,6 +11,7 @@
 #include "editing/fill_editing.h"
 #include "editing/grid_editor.h"
 #include "model/rooster2_doc.h"
+#include "render/fillability_overlay.h"
 #include "render/latin1_text.h"
 #include "support/command_router.h"
 #include "util/str_format.h"
@@ -136,6 +137,26 @@ void GridView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.translate(-ScrollPosition());
     PaintGrid(painter, ShownPuzzle(), ScreenParams());
+    const bool editing = m_doc.phase == Phase::Vormen || m_doc.phase == Phase::Vullen;
+    if (m_fillability && editing && !m_searchSnapshot)
+        PaintFillability(painter, m_doc.puzzle, ScreenParams(), *m_fillability, m_heatMap);
+}
+
+// Without the heat map only the dead cells show: a report that leaves the frames on
+// this grid as they are repaints nothing (a paint also puts the size back into the
+// info pane).
+void GridView::ShowFillability(std::shared_ptr<const FillabilityReport> report, bool heatMap) {
+    const auto deadCells = [this](const std::shared_ptr<const FillabilityReport>& shown) {
+        std::vector<int> cells;
+        if (!shown || !ReportFits(m_doc.puzzle, *shown)) return cells;
+        for (std::size_t cell = 0; cell < shown->deadCells.size(); ++cell)
+            if (shown->deadCells[cell]) cells.push_back(static_cast<int>(cell));
+        return cells;
+    };
+    const bool changed = heatMap || m_heatMap || deadCells(report) != deadCells(m_fillability);
+    m_fillability = std::move(report);
+    m_heatMap = heatMap;
+    if (changed) viewport()->update();
 }
 
 void GridView::resizeEvent(QResizeEvent* event) {

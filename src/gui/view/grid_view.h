@@ -7,12 +7,14 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "editing/edit_result.h"
 #include "model/puzzle.h"
 #include "render/grid_painter.h"
+#include "search/fillability.h"
 
 class CommandRouter;
 class GridEditor;
@@ -33,6 +35,9 @@ public:
     void ShowSearchSnapshot(const Puzzle& puzzle) { m_searchSnapshot = puzzle; }
     void UpdateSearchSnapshot(const std::string& grid);
     void EndSearchSnapshot() { m_searchSnapshot.reset(); }
+    // The live check's newest report, painted over the grid while shaping and
+    // filling: dead cells always, the candidate shading with heatMap.
+    void ShowFillability(std::shared_ptr<const FillabilityReport> report, bool heatMap);
 
     // The grid at the current cell size without margin, cursor or clue line: the
     // picture of "&Kopieer" and the PNG export.
@@ -106,6 +111,8 @@ private:
     GridEditor& m_editor;
     const CommandRouter* m_router = nullptr;
     std::optional<Puzzle> m_searchSnapshot;
+    std::shared_ptr<const FillabilityReport> m_fillability;
+    bool m_heatMap = false;
 
     int m_cellPixels = 0;
     bool m_scrollBars = false;

@@ -147,4 +147,22 @@ TEST_F(SearchListsTest, EmptyAndJunkFilesGiveNoCandidatesWithoutACrash) {
     EXPECT_TRUE(lists.messages.empty());
 }
 
+// A kept list is read again only when what it depends on changes, not when its file does.
+TEST_F(SearchListsTest, TheCacheReadsAListOnceUntilTheScoringChanges) {
+    SetGrid(doc, {"..", "##"});
+    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 2, {"AB;90", "CD;40"});
+    SearchListCache cache;
+    const auto loaded = [&] {
+        PrepareSearchLists(doc.puzzle, doc.scoring, lists, random, &cache);
+        const std::string entries = Entries(lists.words[0], 2);
+        ReleaseSearchLists(doc.puzzle, lists);
+        return entries;
+    };
+    EXPECT_EQ(loaded(), "AB,CD,");
+    WriteWordList(dir.Path(""), "nl", 2, {"EF"});
+    EXPECT_EQ(loaded(), "AB,CD,");
+    doc.scoring.minScore = 50;
+    EXPECT_EQ(loaded(), "EF,");
+}
+
 }  // namespace
