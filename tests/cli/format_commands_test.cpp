@@ -38,18 +38,13 @@ TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
     EXPECT_EQ(ExportPlainText(m_doc.puzzle, false), toStandardOutput.out);
 }
 
-TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePage) {
-    const CliRun run = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
-    ASSERT_EQ(0, run.exitCode) << run.err;
-    EXPECT_EQ("", run.err);
+TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePageAndImportsBack) {
+    const CliRun exported = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
+    ASSERT_EQ(0, exported.exitCode) << exported.err;
+    EXPECT_EQ("", exported.err);
     EXPECT_EQ(WriteHtml(m_doc.puzzle, false, false, VersionText()),
               ReadFileOrEmpty(Path("p.html")));
-    const std::string image = ReadFileOrEmpty(Path("grijs.gif"));
-    EXPECT_EQ("GIF89a", image.substr(0, 6));
-}
-
-TEST_F(FormatCommands, HtmlRoundTripThroughImport) {
-    ASSERT_EQ(0, RunCli({"export", "html", Path("p.rtr"), Path("p.html")}).exitCode);
+    EXPECT_EQ("GIF89a", ReadFileOrEmpty(Path("grijs.gif")).substr(0, 6));
     const CliRun run = RunCli({"import", "html", Path("p.html"), Path("back.rtr")});
     ASSERT_EQ(0, run.exitCode) << run.err;
     Rooster2Doc back;
@@ -64,14 +59,10 @@ TEST_F(FormatCommands, RefusedImportWritesNothing) {
     EXPECT_EQ(1, run.exitCode);
     EXPECT_EQ("Ros-bestand incorrect\n", run.err);
     EXPECT_FALSE(std::filesystem::exists(Path("out.rtr")));
-    EXPECT_EQ("Bestand is er niet\n",
-              RunCli({"import", "puz", Path("weg.puz"), Path("o.rtr")}).err);
 }
 
 TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {
-    const CliRun exportRun = RunCli({"export", "docx", Path("p.rtr"), Path("p.docx")});
-    EXPECT_EQ(2, exportRun.exitCode);
-    EXPECT_NE(std::string::npos, exportRun.err.find("text, html, html-filled, puztext"));
+    EXPECT_EQ(2, RunCli({"export", "docx", Path("p.rtr"), Path("p.docx")}).exitCode);
     EXPECT_EQ(2, RunCli({"import", "doc", Path("p.rtr"), Path("o.rtr")}).exitCode);
     EXPECT_EQ(2, RunCli({"export", "text", Path("p.rtr")}).exitCode);
 }

@@ -27,17 +27,6 @@ TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
     EXPECT_NE(info.out.find("  15. "), std::string::npos);
 }
 
-TEST(CliNewInfoTest, SizeOptionMakesThatGrid) {
-    TempDir dir;
-    const std::string path = dir.Path("klein.rtr");
-    ASSERT_EQ(RunCli({"new", path, "--size", "5x3"}).exitCode, 0);
-    Rooster2Doc doc;
-    ASSERT_EQ(OpenRtrFile(doc, path).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.puzzle.width, 5);
-    EXPECT_EQ(doc.puzzle.height, 3);
-    EXPECT_EQ(doc.puzzle.words.size(), 8u);
-}
-
 TEST(CliNewInfoTest, WrongArgumentsGiveUsageAndExitTwo) {
     TempDir dir;
     for (const auto& args : {std::initializer_list<std::string>{"new"},

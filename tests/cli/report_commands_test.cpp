@@ -64,7 +64,6 @@ TEST_F(ReportCommands, CompareOneFileAndTheWholeFolder) {
                            "\r\n  Inhoud gelijk\r\n");
     const CliRun missing = RunCli({"compare", puzzle, dir.Path("weg.rtr")});
     EXPECT_EQ(missing.out, dir.Path("weg.rtr") + "\r\n  Bestand niet gevonden\r\n");
-    EXPECT_EQ(RunCli({"compare", puzzle, ""}).err, "Bestandsnaam niet ingevuld\n");
 }
 
 TEST_F(ReportCommands, FolderCluesWritesTheListing) {
@@ -86,8 +85,6 @@ TEST_F(ReportCommands, ExportKindsForClues) {
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc.puzzle));
     ASSERT_EQ(RunCli({"export", "cluefile", puzzle, dir.Path("clues.txt")}).exitCode, 0);
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc.puzzle));
-    EXPECT_TRUE(
-        ReadFileOrEmpty(dir.Path("clues.txt")).starts_with("Horizontaal\r\n\r\n1. Eerste (4)\r\n"));
 }
 
 TEST_F(ReportCommands, CommandsRefuseDamagedPuzzles) {

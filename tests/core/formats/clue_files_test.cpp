@@ -58,21 +58,15 @@ TEST(ExportClues, TitleAndBothListsWithCrLf) {
     EXPECT_EQ(ExpectedBytes("clues/export.txt", text), text);
 }
 
-class ClueFileRoundTrip : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WriteFileOrFail(dir.Path("lijst02.doc"), "AB\r\n");
-        WriteFileOrFail(dir.Path("extra02.doc"), "CD\r\n");
-        SetSmallGrid(doc);
-        SetClues(doc);
-        doc.puzzle.search.wordFile = dir.Path("lijst02.doc");
-        doc.puzzle.extraFiles = {dir.Path("extra02.doc")};
-    }
+TEST(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
     TempDir dir;
+    WriteFileOrFail(dir.Path("lijst02.doc"), "AB\r\n");
+    WriteFileOrFail(dir.Path("extra02.doc"), "CD\r\n");
     Rooster2Doc doc;
-};
-
-TEST_F(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
+    SetSmallGrid(doc);
+    SetClues(doc);
+    doc.puzzle.search.wordFile = dir.Path("lijst02.doc");
+    doc.puzzle.extraFiles = {dir.Path("extra02.doc")};
     WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc.puzzle));
     Rooster2Doc bare;
     SetSmallGrid(bare);

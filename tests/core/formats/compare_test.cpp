@@ -39,20 +39,8 @@ TEST(CompareWithFile, EveryTruncationLeavesThePuzzleAsItWas) {
     }
 }
 
-class CompareNowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        doc = Puzzle({"KAT", "A#.", "SOP"});
-        WriteFileOrFail(dir.Path("zelf.rtr"), WriteRtr(doc));
-        WriteFileOrFail(dir.Path("ander.RTR"), WriteRtr(Puzzle({"KOE", "A#.", "SOP"})));
-        WriteFileOrFail(dir.Path("groot.rtr"), WriteRtr(Puzzle({"KATS", "A#..", "SOP."})));
-        WriteFileOrFail(dir.Path("notities.txt"), "x");
-    }
-    TempDir dir;
-    Rooster2Doc doc;
-};
-
-TEST_F(CompareNowTest, EmptyNameIsRefused) {
+TEST(CompareNow, EmptyNameIsRefused) {
+    Rooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
     std::string result = "blijft";
     UserMessage message;
     EXPECT_FALSE(CompareNow(doc, "", true, result, message));

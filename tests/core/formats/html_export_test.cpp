@@ -73,13 +73,6 @@ TEST(HtmlExportLayout, PagesByteForByte) {
     }
 }
 
-TEST(HtmlExportLayout, ImageNameFollowsTheBlackChoice) {
-    Rooster2Doc doc = SmallPuzzle();
-    EXPECT_EQ("grijs.gif", HtmlImageName(doc.puzzle));
-    doc.puzzle.html.blackGrey = false;
-    EXPECT_EQ("zwart.gif", HtmlImageName(doc.puzzle));
-}
-
 // ------------------------------------------------------------ part boundaries
 
 Rooster2Doc SplitWords(int lineWidth) {

@@ -7,8 +7,10 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "formats/import_result.h"
+#include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
@@ -29,6 +31,19 @@ inline void ExpectSameDocument(const Rooster2Doc& expected, const Rooster2Doc& a
     EXPECT_EQ(expected.phase, actual.phase);
     EXPECT_EQ(expected.IsModified(), actual.IsModified());
     EXPECT_EQ(expected.pathName, actual.pathName);
+}
+
+// Every word in the same place with the same clue, as the clue lists show it.
+inline void ExpectSameWordsAndClues(const Rooster2Doc& expected, const Rooster2Doc& actual,
+                                    const std::string& what = "") {
+    ASSERT_EQ(expected.puzzle.words.size(), actual.puzzle.words.size()) << what;
+    for (std::size_t i = 0; i < expected.puzzle.words.size(); ++i) {
+        const WordInfo& word = expected.puzzle.words[i];
+        EXPECT_EQ(GetClueCaption(word), GetClueCaption(actual.puzzle.words[i])) << what;
+        EXPECT_EQ(std::pair(word.x, word.y),
+                  std::pair(actual.puzzle.words[i].x, actual.puzzle.words[i].y))
+            << what;
+    }
 }
 
 // Feeds the reader every prefix of bytes: each one is refused with the document

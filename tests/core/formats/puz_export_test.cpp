@@ -140,13 +140,7 @@ TEST(PuzExport, OwnImportReadsLettersAndClues) {
     std::string letters = original.puzzle.GridToString();
     std::replace(letters.begin(), letters.end(), char(CELL_NIET), char(CELL_ZWART));  // a block
     EXPECT_EQ(letters, read.puzzle.GridToString());
-    ASSERT_EQ(original.puzzle.words.size(), read.puzzle.words.size());
-    for (std::size_t i = 0; i < original.puzzle.words.size(); ++i) {
-        EXPECT_EQ(FormatNumberedClue(original.puzzle.words[i]),
-                  FormatNumberedClue(read.puzzle.words[i]));
-        EXPECT_EQ(original.puzzle.words[i].x, read.puzzle.words[i].x);
-        EXPECT_EQ(original.puzzle.words[i].y, read.puzzle.words[i].y);
-    }
+    ExpectSameWordsAndClues(original, read);
     EXPECT_EQ("Proef   ", read.puzzle.html.title);
     EXPECT_EQ("Notities ", read.puzzle.comment);
 }

@@ -26,19 +26,12 @@ protected:
     TempDir m_dir;
 };
 
-TEST_F(ProgramData, TheBuildTreeKeepsTheFileBesideTheProgram) {
-    WriteFileOrFail(Path("bin/zwart.gif"), "zwart");
-    WriteFileOrFail(Path("share/rooster2/zwart.gif"), "zwart");
-    EXPECT_EQ(Normal("bin"), Found("zwart.gif"));
-}
-
-TEST_F(ProgramData, AnInstalledProgramFindsItInItsShareFolder) {
+TEST_F(ProgramData, TheFileIsSoughtBesideTheProgramThenInItsShareFolder) {
+    EXPECT_EQ(Path("bin"), ProgramDataFolder(Path("bin"), "grijs.gif"));  // found nowhere
     WriteFileOrFail(Path("share/rooster2/grijs.gif"), "grijs");
-    EXPECT_EQ(Normal("share/rooster2"), Found("grijs.gif"));
-}
-
-TEST_F(ProgramData, AMissingFileIsSoughtBesideTheProgram) {
-    EXPECT_EQ(Path("bin"), ProgramDataFolder(Path("bin"), "grijs.gif"));
+    EXPECT_EQ(Normal("share/rooster2"), Found("grijs.gif"));  // installed
+    WriteFileOrFail(Path("bin/grijs.gif"), "grijs");
+    EXPECT_EQ(Normal("bin"), Found("grijs.gif"));  // the build tree
 }
 
 TEST_F(ProgramData, TheWordListSetIsFoundInTheBuildTreeAndOnceInstalled) {

@@ -92,38 +92,47 @@ TEST(DictionaryScoring, FrequenciesCompoundsLetterWordsAndOffensiveWords) {
     EXPECT_EQ(result.offensive, 1);
 }
 
-TEST(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
+// Each test writes the set dir/nl from a dictionary in dir.
+class WordListSetWriting : public ::testing::Test {
+protected:
+    bool Write(const std::string& dictionary, const ScoringFiles& scoring = {},
+               const std::string& base = "nl") {
+        return WriteWordListSet(dir.Path(dictionary), base.empty() ? "" : dir.Path(base), true,
+                                conversion, message, scoring);
+    }
+    int FilesInDir() const {
+        int files = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
+            ++files;
+        return files;
+    }
     TempDir dir;
+    WordListConversion conversion;
+    UserMessage message;
+};
+
+TEST_F(WordListSetWriting, RefusesMissingOrEmptyDictionariesAndKeepsOldLists) {
     WriteFileOrFail(dir.Path("nl04.doc"), "KAAS\r\n");
     WriteFileOrFail(dir.Path("empty.txt"), "");
     WriteFileOrFail(dir.Path("signs.txt"), "1\n2\n#\n");
-    WordListConversion conversion;
-    UserMessage message;
-    EXPECT_FALSE(WriteWordListSet(dir.Path("none.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_FALSE(Write("none.txt"));
     EXPECT_EQ(message.text, "Bestand " + dir.Path("none.txt") + " ontbreekt.");
-    EXPECT_FALSE(
-        WriteWordListSet(dir.Path("empty.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_FALSE(Write("empty.txt"));
     EXPECT_EQ(message.text, "Geen bruikbare woorden in " + dir.Path("empty.txt"));
-    EXPECT_FALSE(
-        WriteWordListSet(dir.Path("signs.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_FALSE(Write("signs.txt"));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl04.doc")), "KAAS\r\n");
-    EXPECT_FALSE(WriteWordListSet(dir.Path("signs.txt"), "", true, conversion, message));
+    EXPECT_FALSE(Write("signs.txt", {}, ""));
     EXPECT_EQ(message.text, "Naam voor de woordenlijsten te kort: ");
 }
 
-TEST(WordListSetWriting, ScoringFilesAreReadAndAMissingOneIsRefused) {
-    TempDir dir;
+TEST_F(WordListSetWriting, ScoringFilesAreReadAndAMissingOneIsRefused) {
     WriteFileOrFail(dir.Path("dict.txt"), "kaas\nBMW\n");
     WriteFileOrFail(dir.Path("scores.txt"), "kaas;65\n");
-    WordListConversion conversion;
-    UserMessage message;
     ScoringFiles scoring{true, dir.Path("none.dic"), dir.Path("scores.txt"), "", ""};
-    EXPECT_FALSE(
-        WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message, scoring));
+    EXPECT_FALSE(Write("dict.txt", scoring));
     EXPECT_EQ(message.text, "Bestand " + dir.Path("none.dic") + " ontbreekt.");
     scoring.stemsPath.clear();
-    ASSERT_TRUE(
-        WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message, scoring));
+    ASSERT_TRUE(Write("dict.txt", scoring));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl04.doc")), "KAAS;65\r\n");
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl03.doc")), "BMW;10\r\n");
     EXPECT_NE(
@@ -132,37 +141,27 @@ TEST(WordListSetWriting, ScoringFilesAreReadAndAMissingOneIsRefused) {
         std::string::npos);
 }
 
-TEST(WordListSetWriting, AFailureMidwayLeavesTheOldSetWhole) {
-    TempDir dir;
+TEST_F(WordListSetWriting, AFailureMidwayLeavesTheOldSetWhole) {
     // The short lists come first and fit under the failure point; the 5-letter list does not.
     WriteFileOrFail(dir.Path("dict.txt"), "ei\nkaas\nappel\nperen\n");
     WriteFileOrFail(dir.Path("nl02.doc"), "OK\r\n");
     WriteFileOrFail(dir.Path("nl05.doc"), "OUDER\r\n");
-    WordListConversion conversion;
-    UserMessage message;
     SimulateWriteFailureAfter(10);
-    const bool written =
-        WriteWordListSet(dir.Path("dict.txt"), dir.Path("nl"), true, conversion, message);
+    const bool written = Write("dict.txt");
     SimulateWriteFailureAfter(-1);
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "OK\r\n");
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "OUDER\r\n");
     EXPECT_FALSE(std::filesystem::exists(dir.Path("nl04.doc")));
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
-        ++files;
-    EXPECT_EQ(files, 3);
+    EXPECT_EQ(FilesInDir(), 3);
 }
 
-TEST(WordListSetWriting, RenamesCutShortAreFinishedBeforeTheSetIsRead) {
-    TempDir dir;
+TEST_F(WordListSetWriting, RenamesCutShortAreFinishedBeforeTheSetIsRead) {
     WriteFileOrFail(dir.Path("old.txt"), "ok\nouder\n");
     WriteFileOrFail(dir.Path("new.txt"), "ei\nperen\n");
-    WordListConversion conversion;
-    UserMessage message;
-    ASSERT_TRUE(WriteWordListSet(dir.Path("old.txt"), dir.Path("nl"), true, conversion, message));
+    ASSERT_TRUE(Write("old.txt"));
     SimulateRenameFailureAfter(1);
-    EXPECT_FALSE(WriteWordListSet(dir.Path("new.txt"), dir.Path("nl"), true, conversion, message));
+    EXPECT_FALSE(Write("new.txt"));
     SimulateRenameFailureAfter(-1);
     ASSERT_EQ(ReadFileOrEmpty(dir.Path("nl02.doc")), "EI\r\n");
     ASSERT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "OUDER\r\n");  // a mix, for now
@@ -170,10 +169,8 @@ TEST(WordListSetWriting, RenamesCutShortAreFinishedBeforeTheSetIsRead) {
     WordListFile file;
     EXPECT_EQ(OpenWordListSetFile(dir.Path("nl05.doc"), 5, file), "");
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("nl05.doc")), "PEREN\r\n");
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path("")))
-        ++files;
-    EXPECT_EQ(files, 2 + LONGEST_OWN_FILE_LENGTH - 1);  // the dictionaries and the set, no journal
+    // The dictionaries and the set, no journal.
+    EXPECT_EQ(FilesInDir(), 2 + LONGEST_OWN_FILE_LENGTH - 1);
 }
 
 }  // namespace

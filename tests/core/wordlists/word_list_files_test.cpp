@@ -13,6 +13,7 @@ namespace {
 struct Piece {
     std::string text;
     bool whole;
+    bool operator==(const Piece&) const = default;
 };
 
 std::vector<Piece> ReadAll(const std::string& text) {
@@ -24,34 +25,21 @@ std::vector<Piece> ReadAll(const std::string& text) {
     return pieces;
 }
 
-TEST(WordListFileLines, ShortLinesAreWhole) {
-    const auto pieces = ReadAll("KAAS\r\nBROOD\nEI");
-    ASSERT_EQ(pieces.size(), 3u);
-    EXPECT_EQ(pieces[0].text, "KAAS\n");
-    EXPECT_EQ(pieces[2].text, "EI");
-    for (const Piece& piece : pieces) EXPECT_TRUE(piece.whole);
-}
-
-TEST(WordListFileLines, EveryPieceOfAnOverlongLineIsMarked) {
+TEST(WordListFileLines, LinesOverNinetyEightLettersComeInMarkedPieces) {
     const std::string longLine(150, 'A');
-    const auto pieces = ReadAll(longLine + "\nKAAS\n");
-    ASSERT_EQ(pieces.size(), 3u);
-    EXPECT_EQ(pieces[0].text.size(), 99u);
-    EXPECT_FALSE(pieces[0].whole);
-    EXPECT_EQ(pieces[1].text, std::string(51, 'A') + "\n");
-    EXPECT_FALSE(pieces[1].whole);
-    EXPECT_TRUE(pieces[2].whole);
-}
-
-TEST(WordListFileLines, NinetyEightLettersAndNewlineFitNinetyNineDoNot) {
-    const auto fits = ReadAll(std::string(98, 'B') + "\n");
-    ASSERT_EQ(fits.size(), 1u);
-    EXPECT_TRUE(fits[0].whole);
-    const auto overflows = ReadAll(std::string(99, 'B') + "\nKAAS\n");
-    ASSERT_EQ(overflows.size(), 3u);
-    EXPECT_FALSE(overflows[0].whole);
-    EXPECT_FALSE(overflows[1].whole);  // the newline that came on its own
-    EXPECT_TRUE(overflows[2].whole);
+    const struct {
+        std::string text;
+        std::vector<Piece> pieces;
+    } cases[] = {
+        {"KAAS\r\nBROOD\nEI", {{"KAAS\n", true}, {"BROOD\n", true}, {"EI", true}}},
+        {longLine + "\nKAAS\n",
+         {{std::string(99, 'A'), false}, {std::string(51, 'A') + "\n", false}, {"KAAS\n", true}}},
+        {std::string(98, 'B') + "\n", {{std::string(98, 'B') + "\n", true}}},
+        // The newline after ninety-nine letters comes on its own.
+        {std::string(99, 'B') + "\nKAAS\n",
+         {{std::string(99, 'B'), false}, {"\n", false}, {"KAAS\n", true}}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReadAll(c.text), c.pieces) << c.text.substr(0, 10);
 }
 
 TEST(WordListFileLines, RewindForgetsAPendingLongLine) {
