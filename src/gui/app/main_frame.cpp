@@ -254,6 +254,8 @@ void MainFrame::UpdateCommands() {
     };
     for (const auto& [id, action] : m_actions) update(id, action);
     for (const auto& [id, action] : m_otherNamedActions) update(id, action);
+    // Whatever changed the commands' state may have changed what fits.
+    if (m_live) m_live->Refresh();
 }
 
 void MainFrame::RegisterFrameCommands() {

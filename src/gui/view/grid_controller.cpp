@@ -113,6 +113,7 @@ void GridController::CatchUpWithClueWindows() {
         m_view.ShowWordChange(old, m_pendingWord);
         m_pendingWord = -1;
         RefreshClueList();
+        emit StateChanged();
     }
     // Clues typed in the text window reach the list once the text window is gone.
     if (m_doc.clueListDirty && m_clueTextDlg == nullptr) {

@@ -14,9 +14,6 @@
 
 namespace {
 
-// Edits arrive through the controller's signal at once; the poll catches what
-// changes without one (the cursor moving, undo, a file opened).
-constexpr int POLL_MS = 100;
 const char* const PROFILE_SECTION = "Beeld";
 const char* const PROFILE_HEAT_MAP = "Vulbaarheid tonen";
 
@@ -32,8 +29,6 @@ LiveFillability::LiveFillability(Rooster2Doc& doc, GridView& view, GridControlle
     connect(&m_pane, &CandidatePane::OrderChanged, this, &LiveFillability::Refresh);
     connect(&m_pane, &QDockWidget::visibilityChanged, this, &LiveFillability::Refresh);
     connect(&m_pane, &CandidatePane::PlaceRequested, this, &LiveFillability::PlaceCandidate);
-    connect(&m_poll, &QTimer::timeout, this, &LiveFillability::Refresh);
-    m_poll.start(POLL_MS);
 }
 
 void LiveFillability::RegisterCommands(CommandRouter& router) {

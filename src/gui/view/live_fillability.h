@@ -8,7 +8,6 @@
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 #include <string>
 
 #include "view/fillability_checker.h"
@@ -50,7 +49,6 @@ private:
     GridController& m_controller;
     CandidatePane& m_pane;
     FillabilityChecker m_checker;
-    QTimer m_poll;
     std::string m_lastKey;
     int m_focusWord = -1;  // of the newest request
     bool m_heatMap = false;
