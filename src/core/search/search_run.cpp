@@ -101,7 +101,7 @@ void SearchRun::PollAtCadence() {
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;
     const bool processorTimeUp =
-        processorSecondsLimit > 0 &&
+        processorSecondsLimit > 0 && results.solutionCount == 0 &&
         std::clock() - m_processorStart >= processorSecondsLimit * CLOCKS_PER_SEC;
     if ((timeLimitSeconds > 0 && m_statusTime - m_wallStart >= timeLimitSeconds) ||
         processorTimeUp) {

@@ -94,8 +94,8 @@ public:
     // After about this many seconds on the clock the run stops as an interrupt
     // stops it, keeping what it found; 0 = no limit.
     long long timeLimitSeconds = 0;
-    // The same after about this many seconds of the process's processor time, which a
-    // busy machine does not shorten; 0 = no limit.
+    // The same after about this many seconds of the process's processor time (which a
+    // busy machine does not shorten) without a fill; 0 = no limit.
     long long processorSecondsLimit = 0;
     // Where the lists come from when set: kept between runs instead of read each time.
     SearchListCache* listCache = nullptr;

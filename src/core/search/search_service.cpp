@@ -23,6 +23,14 @@ std::vector<int> MinimumsToTry(const WordScoring& scoring) {
     return minimums;
 }
 
+// The seed of the run after `runs` runs that found nothing in their time.
+std::optional<std::uint32_t> SeedAfter(const SearchRequest& request, std::uint32_t runs) {
+    if (runs == 0) return request.seed;
+    const auto seed =
+        request.seed ? *request.seed : static_cast<std::uint32_t>(request.clock->WallSeconds());
+    return seed + runs;
+}
+
 }  // namespace
 
 SearchService::SearchService(const SearchRequest& request, const SearchCallbacks& callbacks,
@@ -39,14 +47,15 @@ SearchService::~SearchService() {
     m_thread->Join();
 }
 
-void SearchService::RunAt(int minScore, long long wallSeconds, long long processorSeconds) {
+void SearchService::RunAt(int minScore, long long wallSeconds, long long processorSeconds,
+                          std::optional<std::uint32_t> seed) {
     WordScoring scoring = m_request.scoring;
     scoring.minScore = minScore;
     auto run = MakeSearchRun(m_request.method, m_request.puzzle, scoring, m_interrupt);
     run->callbacks = m_callbacks;
     run->clock = m_request.clock;
     run->random = m_request.random != nullptr ? m_request.random : &m_random;
-    run->seed = m_request.seed;
+    run->seed = seed;
     run->timeLimitSeconds = wallSeconds;
     run->processorSecondsLimit = processorSeconds;
     {
@@ -61,21 +70,39 @@ bool SearchService::FoundNothing() const {
            (m_run->TimeLimitReached() || !m_interrupt);
 }
 
+bool SearchService::RanOutOfItsTime() const {
+    return m_outcome.started && m_run->results.solutionCount == 0 && m_run->TimeLimitReached();
+}
+
+// Each minimum but the last is tried for a second. At the last one the fast method
+// runs in slices of doubling length, each from a new seed, until one finds a fill: a
+// run that went astray (most fill in a second or two, a few would take minutes) is
+// then left for a fresh one, and a run that found a fill is never cut short.
 void SearchService::Work() {
     const std::vector<int> minimums = MinimumsToTry(m_request.scoring);
+    const bool sliced = m_request.method == SearchMethod::Fast;
     const long long start = m_request.clock->WallSeconds();
     const long long limit = m_request.timeLimitSeconds;
     std::size_t tried = 0;
+    std::uint32_t freshRuns = 0;
+    long long slice = SECONDS_PER_MINIMUM;
     for (;;) {
         const long long left = limit - (m_request.clock->WallSeconds() - start);
-        const bool last =
-            tried + 1 == minimums.size() || (limit > 0 && left <= SECONDS_PER_MINIMUM);
-        RunAt(minimums[tried], limit > 0 ? std::max(left, 1LL) : 0, last ? 0 : SECONDS_PER_MINIMUM);
+        const bool lastMinimum = tried + 1 == minimums.size();
+        const long long processorLimit = !lastMinimum ? SECONDS_PER_MINIMUM : sliced ? slice : 0;
+        RunAt(minimums[tried], limit > 0 ? std::max(left, 1LL) : 0, processorLimit,
+              SeedAfter(m_request, freshRuns));
         const bool timeUp = limit > 0 && m_request.clock->WallSeconds() - start >= limit;
-        if (last || timeUp || !FoundNothing()) break;
-        // A time limit that ended the run was this minimum's own, not the user's stop.
+        const bool again = lastMinimum ? sliced && RanOutOfItsTime() : FoundNothing();
+        if (timeUp || !again) break;
+        // A time limit that ended the run was the run's own, not the user's stop.
         m_interrupt = false;
-        ++tried;
+        if (lastMinimum) {
+            slice *= 2;
+            ++freshRuns;
+        } else {
+            ++tried;
+        }
     }
     m_outcome.messages = m_run->Messages();
     m_outcome.results = std::move(m_run->results);

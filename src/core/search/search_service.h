@@ -80,9 +80,12 @@ public:
 private:
     void Work();
     // Runs the fill at one minimum score; limits of 0 are none.
-    void RunAt(int minScore, long long wallSeconds, long long processorSeconds);
+    void RunAt(int minScore, long long wallSeconds, long long processorSeconds,
+               std::optional<std::uint32_t> seed);
     // Whether the run just done ended without a fill, and not by the user's stop.
     bool FoundNothing() const;
+    // Whether it ended by its time limit without a fill.
+    bool RanOutOfItsTime() const;
 
     const SearchRequest m_request;
     const SearchCallbacks m_callbacks;
