@@ -65,13 +65,13 @@ void SearchService::RunAt(int minScore, long long wallSeconds, long long process
     m_outcome.started = m_run->Run();
 }
 
-bool SearchService::FoundNothing() const {
-    return m_outcome.started && m_run->results.solutionCount == 0 &&
-           (m_run->TimeLimitReached() || !m_interrupt);
-}
-
 bool SearchService::RanOutOfItsTime() const {
     return m_outcome.started && m_run->results.solutionCount == 0 && m_run->TimeLimitReached();
+}
+
+bool SearchService::FoundNothing() const {
+    return RanOutOfItsTime() ||
+           (m_outcome.started && m_run->results.solutionCount == 0 && !m_interrupt);
 }
 
 // Each minimum but the last is tried for a second. At the last one the fast method
