@@ -59,11 +59,13 @@ void ExactSearch::BuildState() {
     m_deadEnd = false;
     m_arena.clear();
     m_saved.clear();
-    BuildLists();
+    m_listUses.assign(graph.lists.size(), ListUse());
+    for (std::size_t l = 0; l < graph.lists.size(); ++l)
+        m_listUses[l].used.assign(static_cast<std::size_t>(graph.lists[l].index.Blocks()), 0);
     BuildWords();
     CountInitialCharacters();
-    m_freeByLevel.assign(m_searched.size() + 1, {});
-    m_entriesByLevel.assign(m_searched.size() + 1, {});
+    m_freeByLevel.assign(m_states.size() + 1, {});
+    m_entriesByLevel.assign(m_states.size() + 1, {});
     ReserveWorkingMemory();
     m_peakBytes = 0;
     MeasureMemory();
@@ -75,14 +77,13 @@ void ExactSearch::ReserveWorkingMemory() {
     std::size_t arenaBlocks = 0;
     std::size_t savedStates = 0;
     int longest = 0;
-    for (int w : m_searched) {
-        const WordState& s = m_states[w];
+    for (const WordState& s : m_states) {
         longest = std::max(longest, s.length);
         for (int k = 0; k < s.length; ++k) {
-            const int cell = m_wordCells[s.firstCell + k];
-            for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1]; ++c) {
-                const WordState& crossing = m_states[m_cellWords[c].word];
-                arenaBlocks += static_cast<std::size_t>(m_listStates[crossing.list].index.Blocks());
+            const int cell = graph.CellOf(s, k);
+            for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c) {
+                arenaBlocks +=
+                    static_cast<std::size_t>(IndexOf(m_states[graph.crossings[c].slot]).Blocks());
                 ++savedStates;
             }
         }
@@ -96,63 +97,26 @@ void ExactSearch::ReserveWorkingMemory() {
 }
 
 void ExactSearch::ReleaseState() {
-    m_listStates = {};
+    m_listUses = {};
+    m_states = {};
+    m_keys = {};
     m_arena = {};
     m_saved = {};
     m_freeByLevel = {};
     m_entriesByLevel = {};
 }
 
-void ExactSearch::BuildLists() {
-    m_listStates.clear();
-    m_states.assign(work.words.size(), WordState());
-    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
-        const SearchWord& search = lists.words[i];
-        if (search.searchLink != SEARCH_LINK_OWNER) continue;
-        ListState list;
-        list.packed = search.searchList.data();
-        list.index.Build(list.packed, search.searchCount, work.words[i].length);
-        list.used.assign(static_cast<std::size_t>(list.index.Blocks()), 0);
-        m_states[i].list = static_cast<int>(m_listStates.size());
-        m_listStates.push_back(std::move(list));
-    }
-}
-
 void ExactSearch::BuildWords() {
-    m_searched.clear();
-    m_keys.clear();
-    m_wordCells.clear();
-    std::vector<std::vector<CellWord>> wordsOfCell(static_cast<std::size_t>(work.CellCount()));
-    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
-        if (lists.words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = work.words[i];
-        WordState& s = m_states[i];
-        s.word = i;
-        s.list = m_states[lists.Owner(i)].list;
-        s.length = word.length;
-        s.firstCell = static_cast<int>(m_wordCells.size());
-        s.slot = static_cast<int>(m_searched.size());
-        for (int k = 0; k < word.length; ++k) {
-            const int cell = word.CellY(k) * work.width + word.CellX(k);
-            m_wordCells.push_back(cell);
-            wordsOfCell[cell].push_back({i, k});
-        }
-        m_listStates[s.list].users.push_back(i);
-        m_searched.push_back(i);
-        m_keys.push_back(0);
-        UpdateKey(s);
+    m_states.assign(graph.slotList.size(), WordState());
+    m_keys.assign(graph.slotList.size(), 0);
+    for (std::size_t i = 0; i < graph.slotList.size(); ++i) {
+        static_cast<SearchGraph::Slot&>(m_states[i]) = graph.slotList[i];
+        UpdateKey(static_cast<int>(i));
     }
-    m_cellWordStart.assign(wordsOfCell.size() + 1, 0);
-    m_cellWords.clear();
-    for (std::size_t cell = 0; cell < wordsOfCell.size(); ++cell) {
-        m_cellWordStart[cell] = static_cast<int>(m_cellWords.size());
-        m_cellWords.insert(m_cellWords.end(), wordsOfCell[cell].begin(), wordsOfCell[cell].end());
-    }
-    m_cellWordStart.back() = static_cast<int>(m_cellWords.size());
     // The letters already in the grid narrow each word's set.
-    for (int i : m_searched) {
+    for (int i = 0; i < static_cast<int>(m_states.size()); ++i) {
         for (int k = 0; k < m_states[i].length; ++k) {
-            const Cell code = work.cells[m_wordCells[m_states[i].firstCell + k]];
+            const Cell code = work.cells[graph.CellOf(m_states[i], k)];
             if (code != CELL_VRIJ) ApplyLetter(i, k, MatchLetter(code));
         }
     }
@@ -164,13 +128,11 @@ void ExactSearch::CountInitialCharacters() {
 }
 
 void ExactSearch::MeasureMemory() {
-    std::size_t bytes = m_packedBytes + CapacityBytes(m_arena) + CapacityBytes(m_saved) +
-                        CapacityBytes(m_states) + CapacityBytes(m_keys) +
-                        CapacityBytes(m_wordCells) + CapacityBytes(m_cellWords) +
-                        CapacityBytes(m_cellWordStart);
-    for (const ListState& list : m_listStates)
-        bytes += list.index.Bytes() + CapacityBytes(list.used) + CapacityBytes(list.usedEntries) +
-                 CapacityBytes(list.users) + CapacityBytes(list.counting);
+    std::size_t bytes = m_packedBytes + graph.Bytes() + CapacityBytes(m_arena) +
+                        CapacityBytes(m_saved) + CapacityBytes(m_states) + CapacityBytes(m_keys);
+    for (const ListUse& use : m_listUses)
+        bytes +=
+            CapacityBytes(use.used) + CapacityBytes(use.usedEntries) + CapacityBytes(use.counting);
     for (const auto& v : m_entriesByLevel) bytes += CapacityBytes(v);
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
@@ -200,126 +162,124 @@ int ExactSearch::ChooseWord(int& best) const {
     const int count = static_cast<int>(m_keys.size());
     best = SmallestKey(keys, count);
     if (best == PLACED_KEY) return -1;
-    return m_searched[FirstIndexOf(keys, count, best)];
+    return FirstIndexOf(keys, count, best);
 }
 
-void ExactSearch::TryCandidates(int level, int w, int best) {
+void ExactSearch::TryCandidates(int level, int s, int best) {
     std::vector<int>& freePositions = m_freeByLevel[level];
     freePositions.clear();
-    const WordState& s = m_states[w];
-    for (int k = 0; k < s.length; ++k)
-        if (work.cells[m_wordCells[s.firstCell + k]] == CELL_VRIJ) freePositions.push_back(k);
+    const WordState& state = m_states[s];
+    for (int k = 0; k < state.length; ++k)
+        if (work.cells[graph.CellOf(state, k)] == CELL_VRIJ) freePositions.push_back(k);
     if (work.search.randomOrder)
-        TryInRandomOrder(level, w, freePositions, best);
+        TryInRandomOrder(level, s, freePositions, best);
     else
-        TryInListOrder(level, w, freePositions, best);
+        TryInListOrder(level, s, freePositions, best);
 }
 
-void ExactSearch::TryInListOrder(int level, int w, const std::vector<int>& freePositions,
+void ExactSearch::TryInListOrder(int level, int s, const std::vector<int>& freePositions,
                                  int best) {
-    const WordState& s = m_states[w];
-    const ListState& list = m_listStates[s.list];
-    const int lo = s.letters == 0 ? 0 : s.lo;
-    const int hi = s.letters == 0 ? list.index.Blocks() : s.hi;
+    const WordState& state = m_states[s];
+    const int lo = state.letters == 0 ? 0 : state.lo;
+    const int hi = state.letters == 0 ? IndexOf(state).Blocks() : state.hi;
     int tried = 0;
     for (int block = lo; block < hi && !interrupted; ++block) {
         // Placing and removing below restores this block's state, so it is read once.
-        std::uint64_t bits = FittingBlock(s, list, block);
+        std::uint64_t bits = FittingBlock(state, block);
         while (bits != 0 && !interrupted) {
             const int entry = block * 64 + std::countr_zero(bits);
             bits &= bits - 1;
-            Try(level, w, entry, freePositions, tried, best);
+            Try(level, s, entry, freePositions, tried, best);
         }
     }
 }
 
-void ExactSearch::TryInRandomOrder(int level, int w, const std::vector<int>& freePositions,
+void ExactSearch::TryInRandomOrder(int level, int s, const std::vector<int>& freePositions,
                                    int best) {
-    const WordState& s = m_states[w];
-    const ListState& list = m_listStates[s.list];
-    const SearchOrder& order = lists.words[w].searchOrder;
-    const int n = list.index.Count();
+    const WordState& state = m_states[s];
+    const SearchOrder& order = lists.words[state.word].searchOrder;
+    const int n = IndexOf(state).Count();
     int tried = 0;
     // A wide set is walked in trying order; a narrow one is sorted into it.
-    if (s.letters == 0 || static_cast<long long>(s.count) * 16 >= n) {
+    if (state.letters == 0 || static_cast<long long>(state.count) * 16 >= n) {
         for (int k = 0; k < n && !interrupted; ++k) {
             const int entry = order.At(k);
-            if (FitsNow(s, list, entry)) Try(level, w, entry, freePositions, tried, best);
+            if (FitsNow(state, entry)) Try(level, s, entry, freePositions, tried, best);
         }
         return;
     }
     std::vector<int>& entries = m_entriesByLevel[level];
     entries.clear();
-    for (int block = s.lo; block < s.hi; ++block) {
-        for (std::uint64_t bits = FittingBlock(s, list, block); bits != 0; bits &= bits - 1)
+    for (int block = state.lo; block < state.hi; ++block) {
+        for (std::uint64_t bits = FittingBlock(state, block); bits != 0; bits &= bits - 1)
             entries.push_back(block * 64 + std::countr_zero(bits));
     }
     std::sort(entries.begin(), entries.end(),
               [&order](int a, int b) { return order.RankOf(a) < order.RankOf(b); });
     for (int entry : entries) {
         if (interrupted) break;
-        Try(level, w, entry, freePositions, tried, best);
+        Try(level, s, entry, freePositions, tried, best);
     }
 }
 
-void ExactSearch::Try(int level, int w, int entry, const std::vector<int>& freePositions,
+void ExactSearch::Try(int level, int s, int entry, const std::vector<int>& freePositions,
                       int& tried, int best) {
     const std::size_t savedMark = m_saved.size();
     const std::size_t arenaMark = m_arena.size();
-    Place(w, entry, freePositions);
-    NotePlacement(level, w, entry, tried, best);
+    Place(s, entry, freePositions);
+    NotePlacement(level, m_states[s].word, entry, tried, best);
     Search(level + 1);
-    Unplace(w, entry, freePositions);
+    Unplace(s, entry, freePositions);
     m_deadEnd = false;
     RestoreStates(savedMark);
     m_arena.resize(arenaMark);
 }
 
-std::uint64_t ExactSearch::FittingBlock(const WordState& s, const ListState& list,
-                                        int block) const {
+std::uint64_t ExactSearch::FittingBlock(const WordState& s, int block) const {
     const std::uint64_t fitting =
-        s.letters == 0 ? list.index.AllEntriesBlock(block) : SetBlock(s, block);
-    return fitting & ~list.used[block];
+        s.letters == 0 ? IndexOf(s).AllEntriesBlock(block) : SetBlock(s, block);
+    return fitting & ~m_listUses[s.list].used[block];
 }
 
-bool ExactSearch::FitsNow(const WordState& s, const ListState& list, int entry) const {
+bool ExactSearch::FitsNow(const WordState& s, int entry) const {
     const int block = entry / 64;
     if (s.letters != 0 && (block < s.lo || block >= s.hi)) return false;
-    return (FittingBlock(s, list, block) >> (entry % 64)) & 1;
+    return (FittingBlock(s, block) >> (entry % 64)) & 1;
 }
 
-void ExactSearch::Place(int w, int entry, const std::vector<int>& freePositions) {
-    WordState& s = m_states[w];
-    ListState& list = m_listStates[s.list];
-    s.filled = true;
+void ExactSearch::Place(int s, int entry, const std::vector<int>& freePositions) {
+    WordState& state = m_states[s];
+    state.filled = true;
     UpdateKey(s);
-    const char* candidate = list.packed + static_cast<std::size_t>(entry) * s.length;
+    const char* candidate =
+        graph.lists[state.list].packed + static_cast<std::size_t>(entry) * state.length;
     for (int p : freePositions) {
-        const int cell = m_wordCells[s.firstCell + p];
+        const int cell = graph.CellOf(state, p);
         const auto code = static_cast<Cell>(candidate[p]);
         work.cells[cell] = code;
         m_tally.Count(code, +1);
         // Once an open word has no candidate left the next node is a dead end, so
         // the other crossing words need not be narrowed.
-        for (int c = m_cellWordStart[cell]; c < m_cellWordStart[cell + 1] && !m_deadEnd; ++c) {
-            const CellWord& crossing = m_cellWords[c];
-            if (m_states[crossing.word].filled) continue;
-            SaveState(crossing.word);
-            ApplyLetter(crossing.word, crossing.position, MatchLetter(code));
-            m_deadEnd = m_states[crossing.word].count == 0;
+        for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1] && !m_deadEnd;
+             ++c) {
+            const SearchGraph::Crossing& crossing = graph.crossings[c];
+            if (m_states[crossing.slot].filled) continue;
+            SaveState(crossing.slot);
+            ApplyLetter(crossing.slot, crossing.position, MatchLetter(code));
+            m_deadEnd = m_states[crossing.slot].count == 0;
         }
     }
     // A dead end never counts candidates again, so its entry need not be marked.
-    if (work.search.allDifferent && !m_deadEnd) SetUsed(list, entry, true);
+    if (work.search.allDifferent && !m_deadEnd) SetUsed(state.list, entry, true);
 }
 
-void ExactSearch::Unplace(int w, int entry, const std::vector<int>& freePositions) {
-    WordState& s = m_states[w];
-    if (work.search.allDifferent && !m_deadEnd) SetUsed(m_listStates[s.list], entry, false);
-    s.filled = false;
+void ExactSearch::Unplace(int s, int entry, const std::vector<int>& freePositions) {
+    WordState& state = m_states[s];
+    if (work.search.allDifferent && !m_deadEnd) SetUsed(state.list, entry, false);
+    state.filled = false;
     UpdateKey(s);
     for (int p : freePositions) {
-        const int cell = m_wordCells[s.firstCell + p];
+        const int cell = graph.CellOf(state, p);
         m_tally.Count(work.cells[cell], -1);
         work.cells[cell] = CELL_VRIJ;
     }
@@ -333,47 +293,48 @@ void ExactSearch::SaveState(int v) {
 void ExactSearch::RestoreStates(std::size_t mark) {
     while (m_saved.size() > mark) {
         const SavedState& saved = m_saved.back();
-        WordState& s = m_states[saved.word];
+        WordState& s = m_states[saved.slot];
         s.letters = saved.letters;
         s.count = saved.count;
         s.lo = saved.lo;
         s.hi = saved.hi;
         s.indexSet = saved.indexSet;
         s.arenaAt = saved.arenaAt;
-        UpdateKey(s);
+        UpdateKey(saved.slot);
         m_saved.pop_back();
     }
 }
 
 void ExactSearch::ApplyLetter(int v, int position, unsigned char letter) {
     WordState& s = m_states[v];
-    const ListState& list = m_listStates[s.list];
-    const std::uint64_t* entries = list.index.Entries(position, letter);
+    const ListIndex& index = IndexOf(s);
+    const std::uint64_t* entries = index.Entries(position, letter);
     if (!entries) {
         s.count = 0;
         s.lo = s.hi = 0;
         s.indexSet = nullptr;
     } else if (s.letters == 0) {
-        TakeFirstLetter(s, list, entries, list.index.EntriesRange(position, letter));
+        TakeFirstLetter(s, entries, index.EntriesRange(position, letter));
     } else {
-        IntersectLetter(s, list, entries, list.index.EntriesRange(position, letter));
+        IntersectLetter(s, entries, index.EntriesRange(position, letter));
     }
     ++s.letters;
-    UpdateKey(s);
+    UpdateKey(v);
 }
 
-void ExactSearch::TakeFirstLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
+void ExactSearch::TakeFirstLetter(WordState& s, const std::uint64_t* entries,
                                   const ListIndex::Range& range) {
     s.indexSet = entries;
     s.lo = range.first;
     s.hi = range.last;
     s.count = range.size;
-    for (int entry : list.usedEntries)
+    for (int entry : m_listUses[s.list].usedEntries)
         if ((entries[entry / 64] >> (entry % 64)) & 1) --s.count;
 }
 
-void ExactSearch::IntersectLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
+void ExactSearch::IntersectLetter(WordState& s, const std::uint64_t* entries,
                                   const ListIndex::Range& range) {
+    const std::vector<std::uint64_t>& used = m_listUses[s.list].used;
     const int lo = std::max(s.lo, range.first);
     const int hi = std::min(s.hi, range.last);
     const std::size_t at = m_arena.size();
@@ -394,7 +355,7 @@ void ExactSearch::IntersectLetter(WordState& s, const ListState& list, const std
         if (bits == 0) continue;
         first = std::min(first, block);
         last = block + 1;
-        count += std::popcount(bits & ~list.used[block]);
+        count += std::popcount(bits & ~used[block]);
     }
     s.count = count;
     s.indexSet = nullptr;
@@ -410,42 +371,42 @@ void ExactSearch::IntersectLetter(WordState& s, const ListState& list, const std
     m_arena.resize(at + static_cast<std::size_t>(last - lo));
 }
 
-void ExactSearch::SetUsed(ListState& list, int entry, bool used) {
+void ExactSearch::SetUsed(int list, int entry, bool used) {
+    ListUse& use = m_listUses[list];
     const int block = entry / 64;
     const std::uint64_t bit = std::uint64_t{1} << (entry % 64);
     if (used) {
-        list.used[block] |= bit;
-        list.usedEntries.push_back(entry);
+        use.used[block] |= bit;
+        use.usedEntries.push_back(entry);
     } else {
-        list.used[block] &= ~bit;
-        list.usedEntries.pop_back();  // placements are undone in reverse order
+        use.used[block] &= ~bit;
+        use.usedEntries.pop_back();  // placements are undone in reverse order
     }
-    // Only counts change here, so the set of counting users stays as it is.
-    for (int u : list.counting) {
+    // Only counts change here, so the set of counting slots stays as it is.
+    for (int u : use.counting) {
         WordState& s = m_states[u];
         if (block < s.lo || block >= s.hi) continue;
         if (SetBlock(s, block) & bit) {
             s.count += used ? -1 : 1;
-            UpdateKey(s);
+            UpdateKey(u);
         }
     }
 }
 
-void ExactSearch::UpdateKey(WordState& s) {
-    m_keys[s.slot] = s.filled         ? PLACED_KEY
-                     : s.letters == 0 ? m_listStates[s.list].index.Count()
-                                      : s.count;
+void ExactSearch::UpdateKey(int slot) {
+    WordState& s = m_states[slot];
+    m_keys[slot] = s.filled ? PLACED_KEY : s.letters == 0 ? IndexOf(s).Count() : s.count;
     // Only an open word with letters has a count that the used flags change.
     const bool counting = !s.filled && s.letters > 0;
     if (counting == (s.countingAt >= 0)) return;
-    std::vector<int>& users = m_listStates[s.list].counting;
+    std::vector<int>& slots = m_listUses[s.list].counting;
     if (counting) {
-        s.countingAt = static_cast<int>(users.size());
-        users.push_back(s.word);
+        s.countingAt = static_cast<int>(slots.size());
+        slots.push_back(slot);
     } else {
-        m_states[users.back()].countingAt = s.countingAt;
-        users[static_cast<std::size_t>(s.countingAt)] = users.back();
-        users.pop_back();
+        m_states[slots.back()].countingAt = s.countingAt;
+        slots[static_cast<std::size_t>(s.countingAt)] = slots.back();
+        slots.pop_back();
         s.countingAt = -1;
     }
 }

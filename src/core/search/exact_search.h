@@ -15,6 +15,7 @@
 #include "model/cells.h"
 #include "search/letter_tally.h"
 #include "search/list_index.h"
+#include "search/search_graph.h"
 #include "search/search_run.h"
 
 class ExactSearch : public SearchRun {
@@ -30,23 +31,19 @@ protected:
     void SearchTree() override;
 
 private:
-    struct ListState {
-        ListIndex index;
-        const char* packed = nullptr;
-        std::vector<std::uint64_t> used;  // one bit per entry: placed somewhere now
+    // Per list, which entries are placed now (all-different).
+    struct ListUse {
+        std::vector<std::uint64_t> used;  // one bit per entry
         std::vector<int> usedEntries;     // the same entries, in the order they were placed
-        std::vector<int> users;           // the searched words that take from this list
-        // The users whose count a used flag can change: open and holding letters.
+        // The slots whose count a used flag can change: open and holding letters.
         std::vector<int> counting;
     };
-    // One searched word. Its fitting entries are kept only while it holds letters
-    // (an empty word counts its whole list): after one letter they are the index's
-    // own set for that letter, after more an intersection kept in m_arena.
-    struct WordState {
-        int list = -1;
-        int length = 0;
-        int firstCell = 0;  // into m_wordCells
-        int slot = 0;       // into m_searched and m_keys
+    // One searched word: the graph's slot, copied beside its state so that the
+    // inner loops read one record. Its fitting entries are kept only while it
+    // holds letters (an empty word counts its whole list): after one letter they
+    // are the index's own set for that letter, after more an intersection kept
+    // in m_arena.
+    struct WordState : SearchGraph::Slot {
         bool filled = false;
         int letters = 0;  // cells that are not free
         int count = 0;    // fitting, unused entries while letters > 0
@@ -54,11 +51,10 @@ private:
         int hi = 0;
         const std::uint64_t* indexSet = nullptr;  // the set in the index, or null:
         std::size_t arenaAt = 0;                  // block lo of the set in m_arena
-        int word = -1;                            // its index in the document
-        int countingAt = -1;                      // its place in the list's counting users
+        int countingAt = -1;                      // its place in the list's counting slots
     };
     struct SavedState {
-        int word;
+        int slot;
         int letters;
         int count;
         int lo;
@@ -66,14 +62,9 @@ private:
         const std::uint64_t* indexSet;
         std::size_t arenaAt;
     };
-    struct CellWord {
-        int word;
-        int position;
-    };
 
     void BuildState();
     void ReserveWorkingMemory();
-    void BuildLists();
     void BuildWords();
     void CountInitialCharacters();
     void MeasureMemory();
@@ -81,38 +72,33 @@ private:
 
     void Search(int level);
     int ChooseWord(int& best) const;
-    void TryCandidates(int level, int w, int best);
-    void TryInListOrder(int level, int w, const std::vector<int>& freePositions, int best);
-    void TryInRandomOrder(int level, int w, const std::vector<int>& freePositions, int best);
-    void Try(int level, int w, int entry, const std::vector<int>& freePositions, int& tried,
+    void TryCandidates(int level, int s, int best);
+    void TryInListOrder(int level, int s, const std::vector<int>& freePositions, int best);
+    void TryInRandomOrder(int level, int s, const std::vector<int>& freePositions, int best);
+    void Try(int level, int s, int entry, const std::vector<int>& freePositions, int& tried,
              int best);
-    void Place(int w, int entry, const std::vector<int>& freePositions);
-    void Unplace(int w, int entry, const std::vector<int>& freePositions);
+    void Place(int s, int entry, const std::vector<int>& freePositions);
+    void Unplace(int s, int entry, const std::vector<int>& freePositions);
 
     std::uint64_t SetBlock(const WordState& s, int block) const {
         return s.indexSet ? s.indexSet[block] : m_arena[s.arenaAt + (block - s.lo)];
     }
-    std::uint64_t FittingBlock(const WordState& s, const ListState& list, int block) const;
-    bool FitsNow(const WordState& s, const ListState& list, int entry) const;
+    std::uint64_t FittingBlock(const WordState& s, int block) const;
+    bool FitsNow(const WordState& s, int entry) const;
     void SaveState(int v);
     void RestoreStates(std::size_t mark);
     void ApplyLetter(int v, int position, unsigned char letter);
-    void TakeFirstLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
-                         const ListIndex::Range& range);
-    void IntersectLetter(WordState& s, const ListState& list, const std::uint64_t* entries,
-                         const ListIndex::Range& range);
-    void SetUsed(ListState& list, int entry, bool used);
-    void UpdateKey(WordState& s);
+    void TakeFirstLetter(WordState& s, const std::uint64_t* entries, const ListIndex::Range& range);
+    void IntersectLetter(WordState& s, const std::uint64_t* entries, const ListIndex::Range& range);
+    void SetUsed(int list, int entry, bool used);
+    void UpdateKey(int s);
+    const ListIndex& IndexOf(const WordState& s) const { return graph.lists[s.list].index; }
 
-    std::vector<ListState> m_listStates;
-    std::vector<WordState> m_states;  // per document word; only searched ones are used
-    std::vector<int> m_searched;      // searched words in document order
-    // Per searched word, what the choice compares: its count, its whole list
-    // while empty, or "never" while placed.
+    std::vector<ListUse> m_listUses;  // parallel to the graph's lists
+    std::vector<WordState> m_states;  // parallel to the graph's slots
+    // Per slot, what the choice compares: its count, its whole list while empty,
+    // or "never" while placed.
     std::vector<int> m_keys;
-    std::vector<int> m_wordCells;
-    std::vector<int> m_cellWordStart;  // per cell, into m_cellWords; one more at the end
-    std::vector<CellWord> m_cellWords;
     std::vector<std::uint64_t> m_arena;  // fitting sets, stacked along the search path
     std::vector<SavedState> m_saved;
     std::vector<std::vector<int>> m_freeByLevel;

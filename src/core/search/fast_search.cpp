@@ -65,7 +65,7 @@ FillabilityReport FastSearch::CheckFillability(int focusWord, CandidateOrder ord
         }
         m_checking = false;
         Release();
-        ReleaseSearchLists(work, lists);
+        ReleaseLists();
     }
     report.messages = Messages();
     return report;
@@ -84,8 +84,8 @@ void FastSearch::NoteDeadCell(int cell) { m_deadCells[cell] = 1; }
 // No word through the cell has an entry that agrees with the others there.
 bool FastSearch::NoteDeadCrossing(int cell) {
     NoteDeadCell(cell);
-    for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
-        if (!m_slots[m_crossings[c].slot].dead) NoteDeadSlot(m_crossings[c].slot);
+    for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c)
+        if (!m_slots[graph.crossings[c].slot].dead) NoteDeadSlot(graph.crossings[c].slot);
     return true;
 }
 
@@ -128,7 +128,7 @@ void FastSearch::ListCandidates(int s, CandidateOrder order, int maxCandidates,
     const Slot& slot = m_slots[s];
     if (slot.dead) return;
     ScoreLetters(s);
-    const List& list = m_wordLists[slot.list];
+    const SearchGraph::List& list = graph.lists[slot.list];
     std::vector<FillabilityCandidate>& candidates = report.focusCandidates;
     ForEachEntry(slot, [&](int entry) {
         candidates.push_back(
@@ -157,7 +157,7 @@ void FastSearch::Build() {
     m_exhausted = false;
     m_frame = 0;
     m_frameCount = 0;
-    BuildSlots(BuildLists());
+    BuildSlots();
     BuildCells();
     m_tally.Reset(work.search.maxFrequency, work.search.maxDistinct);
     for (int cell = 0; cell < work.CellCount(); ++cell) m_tally.Count(work.cells[cell], +1);
@@ -168,38 +168,15 @@ void FastSearch::Build() {
     MeasureMemory();
 }
 
-std::vector<int> FastSearch::BuildLists() {
-    m_wordLists.clear();
-    std::vector<int> listOfOwner(work.words.size(), -1);
-    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
-        const SearchWord& search = lists.words[i];
-        if (search.searchLink != SEARCH_LINK_OWNER) continue;
-        List list;
-        list.packed = search.searchList.data();
-        list.scores = search.searchScores.data();
-        list.index.Build(list.packed, search.searchCount, work.words[i].length);
-        listOfOwner[i] = static_cast<int>(m_wordLists.size());
-        m_wordLists.push_back(std::move(list));
-    }
-    return listOfOwner;
-}
-
-void FastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
+// Every slot starts with its whole list and the list's count per position and letter.
+void FastSearch::BuildSlots() {
     m_slots.clear();
-    m_slotCells.clear();
     m_domains.clear();
     m_letterCounts.clear();
-    for (int i = 0; i < static_cast<int>(work.words.size()); ++i) {
-        if (lists.words[i].searchLink == SEARCH_LINK_NONE) continue;
-        const WordInfo& word = work.words[i];
+    for (const SearchGraph::Slot& graphSlot : graph.slotList) {
         Slot slot;
-        slot.word = i;
-        slot.list = listOfOwner[lists.Owner(i)];
-        slot.length = word.length;
-        slot.firstCell = static_cast<int>(m_slotCells.size());
-        for (int k = 0; k < word.length; ++k)
-            m_slotCells.push_back(word.CellY(k) * work.width + word.CellX(k));
-        const ListIndex& index = m_wordLists[slot.list].index;
+        static_cast<SearchGraph::Slot&>(slot) = graphSlot;
+        const ListIndex& index = graph.lists[slot.list].index;
         slot.domainAt = m_domains.size();
         for (int block = 0; block < index.Blocks(); ++block)
             m_domains.push_back(index.AllEntriesBlock(block));
@@ -215,63 +192,50 @@ void FastSearch::BuildSlots(const std::vector<int>& listOfOwner) {
                         index.EntriesRange(p, static_cast<unsigned char>(letter)).size;
             }
         }
-        m_wordLists[slot.list].takers.push_back(static_cast<int>(m_slots.size()));
         m_slots.push_back(slot);
     }
 }
 
 void FastSearch::BuildCells() {
     const int cells = work.CellCount();
-    m_crossingStart.assign(static_cast<std::size_t>(cells) + 1, 0);
-    for (const Slot& slot : m_slots)
-        for (int p = 0; p < slot.length; ++p) ++m_crossingStart[CellOf(slot, p) + 1];
-    for (int cell = 0; cell < cells; ++cell) m_crossingStart[cell + 1] += m_crossingStart[cell];
-    m_crossings.assign(static_cast<std::size_t>(m_crossingStart.back()), Crossing());
-    std::vector<int> next(m_crossingStart.begin(), m_crossingStart.end() - 1);
-    for (int s = 0; s < static_cast<int>(m_slots.size()); ++s)
-        for (int p = 0; p < m_slots[s].length; ++p)
-            m_crossings[next[CellOf(m_slots[s], p)]++] = {s, p};
     m_cellLetters.assign(static_cast<std::size_t>(cells), LetterSet::All());
     m_cellSavedIn.assign(static_cast<std::size_t>(cells), 0);
     m_openCells.clear();
     for (int cell = 0; cell < cells; ++cell)
-        if (m_crossingStart[cell] < m_crossingStart[cell + 1] && work.cells[cell] == CELL_VRIJ)
+        if (graph.CrossingCount(cell) > 0 && work.cells[cell] == CELL_VRIJ)
             m_openCells.push_back(cell);
 }
 
 // The letters in the grid narrow their cells, and so the words through them.
 bool FastSearch::NarrowToGrid() {
     for (int cell = 0; cell < work.CellCount(); ++cell) {
-        if (m_crossingStart[cell] == m_crossingStart[cell + 1]) continue;
+        if (graph.CrossingCount(cell) == 0) continue;
         const Cell code = work.cells[cell];
         if (code != CELL_VRIJ && !NarrowCell(cell, LetterSet::Of(MatchLetter(code)), -1))
             return false;
     }
     for (int cell = 0; cell < work.CellCount(); ++cell) {
-        if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2) continue;
+        if (graph.CrossingCount(cell) < 2) continue;
         LetterSet letters = LetterSet::All();
-        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
-            if (!m_slots[m_crossings[c].slot].dead)
-                letters = letters &
-                          SupportedLetters(m_slots[m_crossings[c].slot], m_crossings[c].position);
+        for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c)
+            if (!m_slots[graph.crossings[c].slot].dead)
+                letters = letters & SupportedLetters(m_slots[graph.crossings[c].slot],
+                                                     graph.crossings[c].position);
         if (!NarrowCell(cell, letters, -1)) return false;
     }
     return PruneByTally() && Propagate();
 }
 
 void FastSearch::MeasureMemory() {
-    std::size_t bytes = m_packedBytes + CapacityBytes(m_slots) + CapacityBytes(m_slotCells) +
-                        CapacityBytes(m_domains) + CapacityBytes(m_crossingStart) +
-                        CapacityBytes(m_crossings) + CapacityBytes(m_cellLetters) +
+    std::size_t bytes = m_packedBytes + graph.Bytes() + CapacityBytes(m_slots) +
+                        CapacityBytes(m_domains) + CapacityBytes(m_cellLetters) +
                         CapacityBytes(m_savedSlots) + CapacityBytes(m_savedBlocks) +
                         CapacityBytes(m_savedCells) + CapacityBytes(m_cellSavedIn);
-    for (const List& list : m_wordLists) bytes += list.index.Bytes() + CapacityBytes(list.takers);
     for (const auto& order : m_orderByLevel) bytes += CapacityBytes(order);
     m_peakBytes = std::max(m_peakBytes, bytes);
 }
 
 void FastSearch::Release() {
-    m_wordLists = {};
     m_slots = {};
     m_domains = {};
     m_savedSlots = {};
@@ -364,8 +328,8 @@ int FastSearch::ChooseCell() {
         if (m_cellLetters[cell].Size() <= 1) continue;
         double weight = 0;
         int open = 0;
-        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
-            const Slot& slot = m_slots[m_crossings[c].slot];
+        for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c) {
+            const Slot& slot = m_slots[graph.crossings[c].slot];
             if (slot.placed >= 0) continue;
             weight += slot.weight;
             ++open;
@@ -398,8 +362,8 @@ double FastSearch::LetterEntropy(int cell) const {
 // letter there: how much a letter leaves open.
 double FastSearch::LetterWeight(int cell, unsigned char letter) const {
     double entries = 1;
-    for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
-        const Crossing crossing = m_crossings[c];
+    for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c) {
+        const SearchGraph::Crossing crossing = graph.crossings[c];
         const Slot& slot = m_slots[crossing.slot];
         if (slot.placed < 0) entries *= CountWith(slot, crossing.position, letter);
     }
@@ -476,8 +440,8 @@ void FastSearch::ScoreLetters(int s) {
         const int cell = CellOf(slot, p);
         const LetterSet& letters = m_cellLetters[cell];
         if (letters.Size() <= 1) continue;
-        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
-            const Crossing crossing = m_crossings[c];
+        for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c) {
+            const SearchGraph::Crossing crossing = graph.crossings[c];
             const Slot& crossed = m_slots[crossing.slot];
             if (crossing.slot == s || crossed.placed >= 0 || crossed.dead) continue;
             letters.ForEach([&](unsigned char letter) {
@@ -492,7 +456,7 @@ void FastSearch::ScoreLetters(int s) {
 // candidate that leaves its crossing words more entries keeps the grid open, and
 // a better-scored word is the one a constructor would rather see.
 double FastSearch::CandidateKey(const Slot& slot, int entry) {
-    return CandidateRoom(slot, entry, SCORE_WEIGHT * m_wordLists[slot.list].scores[entry]) +
+    return CandidateRoom(slot, entry, SCORE_WEIGHT * graph.lists[slot.list].scores[entry]) +
            Noise();
 }
 
@@ -537,7 +501,7 @@ bool FastSearch::Place(int level, int s, int entry) {
     for (int p = 0; p < slot.length; ++p)
         if (!NarrowCell(CellOf(slot, p), LetterSet::Of(LetterOf(slot, entry, p)), s)) return false;
     if (work.search.allDifferent) {
-        for (int t : m_wordLists[slot.list].takers) {
+        for (int t : graph.lists[slot.list].takers) {
             if (t == s || m_slots[t].placed >= 0 || !HasEntry(m_slots[t], entry)) continue;
             if (!RemoveEntry(t, entry)) {
                 m_slots[t].weight += 1;
@@ -585,14 +549,13 @@ bool FastSearch::Propagate() {
 
 void FastSearch::NoteLostLetter(const Slot& slot, int position, unsigned char letter) {
     const int cell = CellOf(slot, position);
-    if (m_crossingStart[cell + 1] - m_crossingStart[cell] < 2 || !m_cellLetters[cell].Has(letter))
-        return;
+    if (graph.CrossingCount(cell) < 2 || !m_cellLetters[cell].Has(letter)) return;
     if (m_cellLost[cell].Empty()) m_pendingCells.push_back(cell);
     m_cellLost[cell].Add(letter);
 }
 
 void FastSearch::RemoveCounts(const Slot& slot, int entry) {
-    const ListIndex& index = m_wordLists[slot.list].index;
+    const ListIndex& index = graph.lists[slot.list].index;
     std::int32_t* counts = m_letterCounts.data() + slot.countsAt;
     for (int p = 0; p < slot.length; ++p) {
         const unsigned char letter = LetterOf(slot, entry, p);
@@ -601,13 +564,13 @@ void FastSearch::RemoveCounts(const Slot& slot, int entry) {
 }
 
 void FastSearch::AddCounts(const Slot& slot, int entry) {
-    const ListIndex& index = m_wordLists[slot.list].index;
+    const ListIndex& index = graph.lists[slot.list].index;
     std::int32_t* counts = m_letterCounts.data() + slot.countsAt;
     for (int p = 0; p < slot.length; ++p) ++counts[index.SetNumber(p, LetterOf(slot, entry, p))];
 }
 
 int FastSearch::CountWith(const Slot& slot, int position, unsigned char letter) const {
-    const int set = m_wordLists[slot.list].index.SetNumber(position, letter);
+    const int set = graph.lists[slot.list].index.SetNumber(position, letter);
     return set < 0 ? 0 : m_letterCounts[slot.countsAt + set];
 }
 
@@ -619,15 +582,15 @@ bool FastSearch::NarrowCell(int cell, const LetterSet& letters, int skipSlot) {
     if (narrowed == m_cellLetters[cell]) return true;
     if (narrowed.Empty()) {
         if (m_checking) return NoteDeadCrossing(cell);
-        for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c)
-            m_slots[m_crossings[c].slot].weight += 1;
+        for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c)
+            m_slots[graph.crossings[c].slot].weight += 1;
         return false;
     }
     const LetterSet removed = m_cellLetters[cell].Without(narrowed);
     SaveCell(cell);
     m_cellLetters[cell] = narrowed;
-    for (int c = m_crossingStart[cell]; c < m_crossingStart[cell + 1]; ++c) {
-        const Crossing crossing = m_crossings[c];
+    for (int c = graph.crossingStart[cell]; c < graph.crossingStart[cell + 1]; ++c) {
+        const SearchGraph::Crossing crossing = graph.crossings[c];
         const Slot& crossed = m_slots[crossing.slot];
         if (crossing.slot == skipSlot || crossed.placed >= 0 || crossed.dead) continue;
         if (!FilterSlot(crossing.slot, crossing.position, narrowed, removed)) {
@@ -642,7 +605,7 @@ bool FastSearch::NarrowCell(int cell, const LetterSet& letters, int skipSlot) {
 // removed letters, or everything outside the kept ones when those are fewer.
 bool FastSearch::FilterSlot(int s, int position, const LetterSet& keep, const LetterSet& removed) {
     Slot& slot = m_slots[s];
-    const ListIndex& index = m_wordLists[slot.list].index;
+    const ListIndex& index = graph.lists[slot.list].index;
     int removing = 0;
     removed.ForEach([&](unsigned char letter) { removing += CountWith(slot, position, letter); });
     if (removing == 0) return true;

@@ -35,6 +35,7 @@
 #include "search/letter_set.h"
 #include "search/letter_tally.h"
 #include "search/list_index.h"
+#include "search/search_graph.h"
 #include "search/search_run.h"
 
 class FastSearch : public SearchRun {
@@ -54,18 +55,9 @@ protected:
     void SearchTree() override;
 
 private:
-    struct List {
-        ListIndex index;
-        const char* packed = nullptr;
-        const std::uint8_t* scores = nullptr;  // one per entry, 0..100
-        std::vector<int> takers;               // the searched words that take from it
-    };
-    // One searched word.
-    struct Slot {
-        int word = -1;  // its index in the document
-        int list = -1;
-        int length = 0;
-        int firstCell = 0;         // into m_slotCells
+    // One searched word: the graph's slot, copied beside its state so that the
+    // inner loops read one record.
+    struct Slot : SearchGraph::Slot {
         std::size_t domainAt = 0;  // into m_domains
         std::size_t countsAt = 0;  // into m_letterCounts, one per set of the list's index
         int count = 0;             // entries in the set
@@ -91,10 +83,6 @@ private:
         LetterSet letters;
         std::uint64_t savedIn;
     };
-    struct Crossing {
-        int slot;
-        int position;
-    };
     struct TrailMark {
         std::size_t savedSlots;
         std::size_t blocks;
@@ -103,8 +91,7 @@ private:
     };
 
     void Build();
-    std::vector<int> BuildLists();
-    void BuildSlots(const std::vector<int>& listOfOwner);
+    void BuildSlots();
     void BuildCells();
     void MeasureMemory();
     void Release();
@@ -160,21 +147,15 @@ private:
     }
     unsigned char LetterOf(const Slot& slot, int entry, int position) const {
         return static_cast<unsigned char>(
-            m_wordLists[slot.list]
+            graph.lists[slot.list]
                 .packed[static_cast<std::size_t>(entry) * slot.length + position]);
     }
-    int CellOf(const Slot& slot, int position) const {
-        return m_slotCells[slot.firstCell + position];
-    }
+    int CellOf(const Slot& slot, int position) const { return graph.CellOf(slot, position); }
     template <typename F>
     void ForEachEntry(const Slot& slot, F f) const;
 
-    std::vector<List> m_wordLists;
-    std::vector<Slot> m_slots;
-    std::vector<int> m_slotCells;
+    std::vector<Slot> m_slots;  // parallel to the graph's
     std::vector<std::uint64_t> m_domains;
-    std::vector<int> m_crossingStart;  // per cell, into m_crossings; one more at the end
-    std::vector<Crossing> m_crossings;
     std::vector<LetterSet> m_cellLetters;
     std::vector<int> m_openCells;  // cells of searched words that were free at the start
     // A check rather than a search: what cannot be filled is noted, not failed on.

@@ -32,7 +32,7 @@ bool SearchRun::Run() {
 
     SearchTree();
 
-    ReleaseSearchLists(work, lists);
+    ReleaseLists();
     ComposeResult(clock->WallSeconds() - wallStart,
                   static_cast<double>(clock->Milliseconds() - millisStart) / 1000.0);
     if (results.solutionCount > 0 && scoreFirstSolution) DescribeFirstSolution();
@@ -42,7 +42,14 @@ bool SearchRun::Run() {
 bool SearchRun::LoadLists(bool wordWithoutCandidatesFails) {
     m_messages.clear();
     work = puzzle;
-    return CheckListNumbers() && PrepareLists(wordWithoutCandidatesFails);
+    if (!CheckListNumbers() || !PrepareLists(wordWithoutCandidatesFails)) return false;
+    graph.Build(work, lists);
+    return true;
+}
+
+void SearchRun::ReleaseLists() {
+    graph.Release();
+    ReleaseSearchLists(work, lists);
 }
 
 bool SearchRun::CheckListNumbers() {

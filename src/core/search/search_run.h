@@ -23,6 +23,7 @@
 #include "model/user_message.h"
 #include "model/word_scoring.h"
 #include "search/search_environment.h"
+#include "search/search_graph.h"
 #include "search/search_lists.h"
 
 // What a search leaves for showing the solutions; kept until the next search.
@@ -105,10 +106,12 @@ protected:
     // Fills from level 0 with the lists prepared in lists.
     virtual void SearchTree() = 0;
 
-    // Copies the puzzle into work and loads its lists into lists; false with the
-    // reasons in Messages() when they cannot be used. A word without candidates
-    // makes the fill pointless, but is a finding for a check.
+    // Copies the puzzle into work, loads its lists into lists and builds the graph
+    // over them; false with the reasons in Messages() when they cannot be used. A
+    // word without candidates makes the fill pointless, but is a finding for a check.
     bool LoadLists(bool wordWithoutCandidatesFails);
+    // Frees the graph and the lists and takes the part words out of work again.
+    void ReleaseLists();
 
     // On entering a node, when two seconds have passed: status, poll and the time limit.
     void PollAtCadence();
@@ -123,6 +126,7 @@ protected:
     const WordScoring scoring;
     Puzzle work;  // the grid filled, with the part words of split answers appended
     SearchLists lists;
+    SearchGraph graph;
 
 private:
     std::atomic<bool> m_ownFlag{false};
