@@ -62,7 +62,7 @@ std::string CheckWords(const Rooster2Doc& doc, const std::vector<std::string>& w
         const std::string& word = words[i];
         if (static_cast<int>(word.size()) != doc.puzzle.words[i].length)
             return "woord " + word + " heeft de verkeerde lengte";
-        if (FindCandidates(doc.puzzle, doc.scoring, word, nullptr, 1, 0) != 1)
+        if (FindCandidates(doc.puzzle, WordScoring(), word, nullptr, 1, 0) != 1)
             return "woord " + word + " staat niet in de lijst";
         if (!seen.insert(word).second) return "woord " + word + " komt twee keer voor";
     }
@@ -105,9 +105,10 @@ int Run(const std::vector<std::string>& args) {
     MakeBenchPuzzle(*grid, args[2], doc);
     const double limit = std::atof(args[3].c_str());
     std::atomic<bool> interrupt{false};
-    const auto search = MakeSearchRun(*method, doc.puzzle, doc.scoring, interrupt);
+    WordScoring scoring;
+    if (args.size() > 5) scoring.minScore = std::atoi(args[5].c_str());
+    const auto search = MakeSearchRun(*method, doc.puzzle, scoring, interrupt);
     search->seed = args.size() > 4 ? static_cast<std::uint32_t>(std::atol(args[4].c_str())) : 1;
-    if (args.size() > 5) doc.scoring.minScore = std::atoi(args[5].c_str());
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&start] {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -53,7 +53,7 @@ private:
 };
 
 std::string FirstFill(const Rooster2Doc& doc) {
-    FastSearch search(doc.puzzle, doc.scoring);
+    FastSearch search(doc.puzzle, WordScoring());
     search.seed = 1;
     search.scoreFirstSolution = false;
     if (!search.Run() || search.results.solutions.empty()) return "";
@@ -69,7 +69,7 @@ void ToggleBlack(Puzzle& puzzle, int cell) {
 
 Timing Measure(Rooster2Doc& doc, int edits, unsigned seed) {
     Timing timing;
-    Checker checker(doc.scoring);
+    Checker checker{WordScoring()};
     timing.firstMs = checker.Check(doc.puzzle, timing.last);
     const std::string fill = FirstFill(doc);
     LcgRandom random(seed);

@@ -21,6 +21,7 @@
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "model/version_text.h"
+#include "model/word_scoring.h"
 #include "search/search_environment.h"
 #include "search/search_lists.h"
 #include "util/file_io.h"
@@ -132,12 +133,12 @@ bool RunWordList(const std::filesystem::path& folder) {
     doc.puzzle.search.wordFile = base + "05.doc";
     Step("kandidaten voor ..A.. (alle)", [&] {
         std::vector<std::string> found;
-        ok &=
-            Check(FindCandidates(doc.puzzle, doc.scoring, "  A  ", &found, 0, 0) > 0, "kandidaten");
+        ok &= Check(FindCandidates(doc.puzzle, WordScoring(), "  A  ", &found, 0, 0) > 0,
+                    "kandidaten");
     });
     Step("anagrammen van AEILNRST", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindAnagrams(doc.puzzle, doc.scoring, "AEILNRST", &found, 0, 8, "........",
+        ok &= Check(FindAnagrams(doc.puzzle, WordScoring(), "AEILNRST", &found, 0, 8, "........",
                                  doc.puzzle.search.wordFile) >= 0,
                     "anagrammen");
     });
@@ -149,8 +150,9 @@ bool RunWordList(const std::filesystem::path& folder) {
     doc.puzzle.BuildWords();
     SearchLists lists;
     Step("lijsten laden voor een zoekactie (14 lengtes)", [&] {
-        ok &= Check(PrepareSearchLists(doc.puzzle, doc.scoring, lists, DefaultSearchRandom()) == 0,
-                    "laden");
+        ok &=
+            Check(PrepareSearchLists(doc.puzzle, WordScoring(), lists, DefaultSearchRandom()) == 0,
+                  "laden");
     });
     std::printf("  geladen lijsten: %zu bytes\n", lists.ListBytes());
     ReleaseSearchLists(doc.puzzle, lists);

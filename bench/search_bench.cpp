@@ -45,7 +45,7 @@ void SetBenchGrid(Rooster2Doc& doc, const BenchGrid& grid) {
 template <typename Search>
 Measured Measure(const Rooster2Doc& original, long long budget, bool keepPlacements) {
     Rooster2Doc doc = original;
-    Search search(doc.puzzle, doc.scoring);
+    Search search(doc.puzzle, WordScoring());
     search.seed = 12345;
     Measured measured;
     long long count = 0;

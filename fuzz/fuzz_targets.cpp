@@ -185,7 +185,8 @@ void FuzzWordList(std::string_view input) {
     doc.puzzle.search.wordFile = set;
     doc.puzzle.search.maxSolutions = 3;
     doc.puzzle.search.ijTwoLetters = (input[0] & 0x40) != 0;
-    doc.scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
+    WordScoring scoring;
+    scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
 
     int malformed = 0;
     for (const auto& [word, score] : ParseScoreOverrides(input, malformed))
@@ -194,19 +195,19 @@ void FuzzWordList(std::string_view input) {
     std::vector<std::string> found;
     LookupDetails details;
     const int candidates =
-        FindCandidates(doc.puzzle, doc.scoring, std::string(length, ' '), &found, 50, 0, &details);
+        FindCandidates(doc.puzzle, scoring, std::string(length, ' '), &found, 50, 0, &details);
     Require(candidates == static_cast<int>(found.size()) && details.scores.size() == found.size());
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
-    for (const int score : details.scores) Require(IsOfferedScore(doc.scoring, score));
+    for (const int score : details.scores) Require(IsOfferedScore(scoring, score));
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
-    const int anagrams = FindAnagrams(doc.puzzle, doc.scoring, letters, &found, 50, length,
+    const int anagrams = FindAnagrams(doc.puzzle, scoring, letters, &found, 50, length,
                                       std::string(length, '.'), set);
     Require(anagrams == static_cast<int>(found.size()));
     for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
 
-    ExactSearch search(doc.puzzle, doc.scoring);
+    ExactSearch search(doc.puzzle, scoring);
     const std::string grid = doc.puzzle.GridToString();
     if (!search.Run()) return;
     Require(doc.puzzle.GridToString() == grid);

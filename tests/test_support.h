@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 
 // A fresh folder under the system's temporary folder, removed at destruction.
@@ -20,6 +21,13 @@ public:
 
 private:
     std::filesystem::path m_path;
+};
+
+// A document with the run's state beside it (scoring, installed set, profile), as the
+// programs keep the two.
+struct TestDoc : Rooster2Doc, AppState {
+    Puzzle SearchPuzzle() const { return AppState::SearchPuzzle(puzzle); }
+    const std::string& SearchWordFile() const { return AppState::SearchWordFile(puzzle); }
 };
 
 std::string ReadFileOrEmpty(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include "cli_args.h"
 #include "formats/system_facts.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "program_folder.h"
@@ -14,9 +15,9 @@
 
 int Fail(const UserMessage& message) { return Fail(message.text); }
 
-void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc) {
+void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc, AppState& app) {
     if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
-    doc.defaultWordFile = InstalledWordListFile(ProgramFolder());
+    app.defaultWordFile = InstalledWordListFile(ProgramFolder());
 }
 
 bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring) {

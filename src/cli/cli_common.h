@@ -9,6 +9,7 @@
 #include "model/user_message.h"
 
 class Rooster2Doc;
+struct AppState;
 class CliArgs;
 struct WordScoring;
 
@@ -50,7 +51,7 @@ bool SavePuzzle(Rooster2Doc& doc, const std::string& path);
 bool ReadScoringOptions(CliArgs& parsed, WordScoring& scoring);
 // --words SET: the set the command looks in, else the puzzle's own; a puzzle that
 // names none looks in the installed Dutch set, as in the desktop program.
-void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc);
+void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc, AppState& app);
 // Their help texts.
 CliHelpItem MinScoreHelp();
 CliHelpItem NoOverridesHelp();

@@ -11,6 +11,7 @@
 #include "formats/folder_clues.h"
 #include "formats/grid_check.h"
 #include "formats/statistics.h"
+#include "model/app_state.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "search/fillability.h"
@@ -181,23 +182,23 @@ int RunFolderClues(const std::vector<std::string>& args) {
 // FILE.rtr [--words SET] [--min-score N] [--no-overrides]: the puzzle with the set it
 // looks in, and the scoring. EXIT_OK, or the exit code to end with.
 int OpenWithScoring(const CliCommand& command, const std::vector<std::string>& args,
-                    Rooster2Doc& doc, WordScoring& scoring) {
+                    Rooster2Doc& doc, AppState& app) {
     CliArgs parsed(args, {{"--words", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    if (!parsed.Ok() || !ReadScoringOptions(parsed, scoring))
+    if (!parsed.Ok() || !ReadScoringOptions(parsed, app.scoring))
         return UsageError(command, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(command);
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    ChooseWordSet(parsed, doc);
+    ChooseWordSet(parsed, doc, app);
     return EXIT_OK;
 }
 
 int RunCheck(const std::vector<std::string>& args) {
     Rooster2Doc doc;
-    WordScoring scoring;
-    if (const int opened = OpenWithScoring(CHECK_COMMAND, args, doc, scoring); opened != EXIT_OK)
+    AppState app;
+    if (const int opened = OpenWithScoring(CHECK_COMMAND, args, doc, app); opened != EXIT_OK)
         return opened;
     std::string lines;
-    for (const GridFinding& finding : CheckGrid(doc.SearchPuzzle(), scoring))
+    for (const GridFinding& finding : CheckGrid(app.SearchPuzzle(doc.puzzle), app.scoring))
         lines += finding.text + "\n";
     WriteStdout(lines);
     return EXIT_OK;
@@ -218,13 +219,13 @@ std::string FillabilityLines(const Puzzle& puzzle, const FillabilityReport& repo
 // The check foresees the fill, so it takes the fill's minimum unless told otherwise.
 int RunFillability(const std::vector<std::string>& args) {
     Rooster2Doc doc;
-    WordScoring scoring;
-    scoring.minScore = DEFAULT_MIN_SCORE;
-    if (const int opened = OpenWithScoring(FILLABILITY_COMMAND, args, doc, scoring);
-        opened != EXIT_OK)
+    AppState app;
+    app.scoring.minScore = DEFAULT_MIN_SCORE;
+    if (const int opened = OpenWithScoring(FILLABILITY_COMMAND, args, doc, app); opened != EXIT_OK)
         return opened;
     std::atomic<bool> cancel{false};
-    const FillabilityReport report = CheckFillability({doc.SearchPuzzle(), scoring}, cancel);
+    const FillabilityReport report =
+        CheckFillability({app.SearchPuzzle(doc.puzzle), app.scoring}, cancel);
     if (!report.checked) return Fail(FillabilityStatusText(report));
     for (const UserMessage& message : report.messages) std::cerr << message.text << '\n';
     WriteStdout(FillabilityLines(doc.puzzle, report));

@@ -9,6 +9,7 @@
 #include "editing/undo_history.h"
 #include "formats/solutions_file.h"
 #include "interrupt_signal.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "program_folder.h"
 #include "search/fill_improver.h"
@@ -131,9 +132,9 @@ void WriteScoreLines(const std::string& score, const std::string& lowest) {
 // The first solution made better for `seconds`, with the progress on standard
 // error as the fill's; it replaces that solution for what follows. It runs on a
 // thread with the search's stack, as the fill did.
-void ImproveFirstSolution(const Rooster2Doc& doc, SearchResults& results, double seconds,
+void ImproveFirstSolution(const SearchRequest& fill, SearchResults& results, double seconds,
                           std::optional<std::uint32_t> seed, std::atomic<bool>& interrupt) {
-    FillImprover improver(doc, interrupt);
+    FillImprover improver(fill.puzzle, fill.scoring, interrupt);
     improver.seed = seed;
     improver.callbacks = TerminalCallbacks();
     WorkerThread(
@@ -197,16 +198,17 @@ int RunFill(const std::vector<std::string>& args) {
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
     Rooster2Doc doc;
+    AppState app;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    ChooseWordSet(parsed, doc);
-    doc.scoring.minScore = DEFAULT_MIN_SCORE;
+    ChooseWordSet(parsed, doc, app);
+    app.scoring.minScore = DEFAULT_MIN_SCORE;
     long long lowerMinScore = 1;
     SearchOptions options;
     long long seed = 0;
     long long take = 0;
     long long improveSeconds = 0;
     long long timeLimit = 0;
-    if (!ReadScoringOptions(parsed, doc.scoring) || !ReadFillOptions(parsed, doc, options) ||
+    if (!ReadScoringOptions(parsed, app.scoring) || !ReadFillOptions(parsed, doc, options) ||
         !parsed.IntValue("--lower-min-score", 0, 1, lowerMinScore) ||
         !parsed.IntValue("--seed", 0, 0xFFFFFFFFLL, seed) ||
         !parsed.IntValue("--improve", 1, MAX_IMPROVE_SECONDS, improveSeconds) ||
@@ -218,10 +220,11 @@ int RunFill(const std::vector<std::string>& args) {
     const auto method = ParseSearchMethod(parsed.Value("--method").value_or("fast"));
     if (!method) return UsageError(FILL_COMMAND, "--method verwacht exact of fast");
     ApplySearchOptions(doc, options);
-    doc.scoring.lowerWhenNothingFits = lowerMinScore != 0;
-    if (doc.SearchWordFile().empty()) return Fail("Geen woordenbestand opgegeven (--words SET).");
+    app.scoring.lowerWhenNothingFits = lowerMinScore != 0;
+    if (app.SearchWordFile(doc.puzzle).empty())
+        return Fail("Geen woordenbestand opgegeven (--words SET).");
 
-    SearchRequest request{doc.SearchPuzzle(), doc.scoring, *method};
+    SearchRequest request{app.SearchPuzzle(doc.puzzle), app.scoring, *method};
     if (parsed.Has("--seed")) request.seed = static_cast<std::uint32_t>(seed);
     request.timeLimitSeconds = timeLimit;
     // Ctrl+C stops the search as Escape does in the window.
@@ -238,13 +241,14 @@ int RunFill(const std::vector<std::string>& args) {
     if (parsed.Has("--improve") && outcome.results.solutionCount > 0)
         // The solution limit stops the fill through the same flag: armed again, Ctrl+C
         // stops the improving.
-        ImproveFirstSolution(doc, outcome.results, static_cast<double>(improveSeconds),
+        ImproveFirstSolution(request, outcome.results, static_cast<double>(improveSeconds),
                              request.seed, InstallInterruptSignal());
     else
         WriteScoreLines(outcome.scoreText, outcome.lowestText);
     if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, outcome.results);
     if (const auto path = parsed.Value("--solutions")) {
-        if (const WriteResult written = WriteSolutionsFile(doc, outcome.results, *path, false);
+        if (const WriteResult written =
+                WriteSolutionsFile(doc.puzzle, outcome.results, *path, false);
             !written)
             return Fail(WriteFailureText(*path, written.status));
     }

@@ -5,6 +5,7 @@
 
 #include "cli_args.h"
 #include "cli_common.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "util/file_io.h"
 #include "util/native_path.h"
@@ -132,10 +133,10 @@ int RunWordList(const std::vector<std::string>& args) {
 }
 
 // A document that looks words up in `set` with the defaults of a new puzzle.
-Rooster2Doc DocumentForSet(const std::string& set) {
-    Rooster2Doc doc;
-    doc.puzzle.search.wordFile = set;
-    return doc;
+Puzzle PuzzleForSet(const std::string& set) {
+    Puzzle puzzle;
+    puzzle.search.wordFile = set;
+    return puzzle;
 }
 
 // Prints the entries, one per line, and the dialog's label on standard error; a failed
@@ -161,10 +162,10 @@ int RunCandidates(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
     const std::string& set = parsed.Positional()[0];
     const std::string& pattern = parsed.Positional()[1];
-    Rooster2Doc doc = DocumentForSet(set);
-    if (!ReadScoringOptions(parsed, doc.scoring))
-        return UsageError(CANDIDATES_COMMAND, parsed.Error());
-    const CandidateList list = FillCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{},
+    const Puzzle puzzle = PuzzleForSet(set);
+    WordScoring scoring;
+    if (!ReadScoringOptions(parsed, scoring)) return UsageError(CANDIDATES_COMMAND, parsed.Error());
+    const CandidateList list = FillCandidates(puzzle, scoring, pattern, WordPartSelection{},
                                               static_cast<int>(maxCount), 0);
     return ShowCandidates(list, set, static_cast<int>(pattern.size()));
 }
@@ -181,12 +182,11 @@ int RunAnagrams(const std::vector<std::string>& args) {
     if (letters.empty()) return UsageError(ANAGRAMS_COMMAND, "geen letters gegeven");
     const std::string pattern =
         parsed.Value("--pattern").value_or(std::string(letters.size(), '.'));
-    Rooster2Doc doc = DocumentForSet(set);
-    if (!ReadScoringOptions(parsed, doc.scoring))
-        return UsageError(ANAGRAMS_COMMAND, parsed.Error());
-    const std::optional<CandidateList> list =
-        FilterCandidates(doc.puzzle, doc.scoring, pattern, WordPartSelection{}, letters,
-                         static_cast<int>(maxCount), 0);
+    const Puzzle puzzle = PuzzleForSet(set);
+    WordScoring scoring;
+    if (!ReadScoringOptions(parsed, scoring)) return UsageError(ANAGRAMS_COMMAND, parsed.Error());
+    const std::optional<CandidateList> list = FilterCandidates(
+        puzzle, scoring, pattern, WordPartSelection{}, letters, static_cast<int>(maxCount), 0);
     return ShowCandidates(*list, set, static_cast<int>(pattern.size()));
 }
 
@@ -195,9 +195,10 @@ int RunSpell(const std::vector<std::string>& args) {
     if (!parsed.Ok()) return UsageError(SPELL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(SPELL_COMMAND);
     Rooster2Doc doc;
+    AppState app;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    ChooseWordSet(parsed, doc);
-    const Puzzle searched = doc.SearchPuzzle();
+    ChooseWordSet(parsed, doc, app);
+    const Puzzle searched = app.SearchPuzzle(doc.puzzle);
     if (searched.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
     const std::optional<std::string> report = SpellingCheckReport(searched);
     if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", searched.search.wordFile.c_str()));

@@ -168,7 +168,7 @@ private slots:
 
     void compareDialogReportsEqualFiles() {
         FilledWindow window;
-        CompareDlg dialog(window.doc, window.chooser);
+        CompareDlg dialog(window.doc, window.doc, window.chooser);
         MessageBoxAnswerer answerer;
         dialog.fileEdit->clear();
         dialog.OnCompareNow();

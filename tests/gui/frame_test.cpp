@@ -79,8 +79,8 @@ private slots:
         QSize size(640, 480);
         {
             SettingsProfile profile(ini);
-            Rooster2Doc doc;
-            MainFrame frame(doc, profile, QStringLiteral("versie"));
+            TestDoc doc;
+            MainFrame frame(doc, doc, profile, QStringLiteral("versie"));
             frame.NewDocument();
             frame.resize(size);
             frame.move(40, 50);
@@ -92,8 +92,8 @@ private slots:
             profile.Sync();
         }
         SettingsProfile profile(ini);
-        Rooster2Doc doc;
-        MainFrame frame(doc, profile, QStringLiteral("versie"));
+        TestDoc doc;
+        MainFrame frame(doc, doc, profile, QStringLiteral("versie"));
         QVERIFY(frame.RestorePlacement());
         QCOMPARE(frame.pos(), position);
         QCOMPARE(frame.size(), size);

@@ -91,14 +91,14 @@ Widget* Child(QWidget& dialog, const char* name) {
 struct TestWindow {
     TempDir dir;
     SettingsProfile profile{QString::fromStdString(dir.Path("profile.ini"))};
-    Rooster2Doc doc;
+    TestDoc doc;
     ScriptedChooser chooser;
     std::unique_ptr<MainFrame> frame;
 
     TestWindow() {
         doc.profile = &profile;
-        frame = std::make_unique<MainFrame>(doc, profile, QStringLiteral("Rooster2 versie test"),
-                                            &chooser);
+        frame = std::make_unique<MainFrame>(doc, doc, profile,
+                                            QStringLiteral("Rooster2 versie test"), &chooser);
         frame->resize(700, 700);
         frame->NewDocument();
         frame->show();

@@ -60,11 +60,11 @@ class SearchTest : public QObject {
 
 private slots:
     void optionsOkStoresEveryValue() {
-        Rooster2Doc doc;
+        TestDoc doc;
         MapProfile profile;
         doc.profile = &profile;
         ScriptedChooser chooser;
-        SearchOptionsDlg dialog(doc, chooser);
+        SearchOptionsDlg dialog(doc, doc, chooser);
         dialog.excludedLettersEdit->setText(QStringLiteral("qx"));
         dialog.maxSolutionsEdit->setText(QStringLiteral("0"));
         dialog.maxFrequencyEdit->setText(QStringLiteral("9"));
@@ -88,11 +88,11 @@ private slots:
     }
 
     void cancelChangesNothingButTheBrowsedWordFile() {
-        Rooster2Doc doc;
+        TestDoc doc;
         doc.puzzle.search.wordFile = "oud02.doc";
         ScriptedChooser chooser;
         chooser.Queue("/lijsten/nieuw05.doc");
-        SearchOptionsDlg dialog(doc, chooser);
+        SearchOptionsDlg dialog(doc, doc, chooser);
         dialog.excludedLettersEdit->setText(QStringLiteral("q"));
         for (QPushButton* button : dialog.findChildren<QPushButton*>())
             if (button->text() == QStringLiteral("...")) button->click();

@@ -19,6 +19,10 @@ bool ShowsStatusBar(const CommandInputs& in) { return in.facts.statusBar; }
 bool PrintsGreyBlocks(const CommandInputs& in) { return in.facts.greyBlocks; }
 bool ShowsHeatMap(const CommandInputs& in) { return in.facts.heatMap; }
 bool ShowsCandidates(const CommandInputs& in) { return in.facts.candidatesShown; }
+// A search takes the puzzle's own set, else the installed one.
+bool HasWordFile(const CommandInputs& in) {
+    return in.facts.installedWordFile || !in.doc.puzzle.search.wordFile.empty();
+}
 
 struct NeedTest {
     CommandNeed need;
@@ -30,7 +34,7 @@ constexpr NeedTest NEED_TESTS[] = {
      [](const CommandInputs& in) { return !in.doc.puzzle.numbering.numberPartWords; }},
     {NEED_SOLUTIONS, [](const CommandInputs& in) { return in.facts.solutionCount > 0; }},
     {NEED_BEST_RESULT, [](const CommandInputs& in) { return in.facts.bestDepth > 0; }},
-    {NEED_WORD_FILE, [](const CommandInputs& in) { return !in.doc.SearchWordFile().empty(); }},
+    {NEED_WORD_FILE, HasWordFile},
     {NEED_SCROLL_BARS, ShowsScrollBars},
     {NEED_CLUE_TEXT_CLOSED, [](const CommandInputs& in) { return !in.facts.clueDialogOpen; }},
     {NEED_CLUE_LIST_CLOSED, [](const CommandInputs& in) { return !in.facts.clueListOpen; }},
@@ -41,9 +45,12 @@ constexpr NeedTest NEED_TESTS[] = {
     {NEED_REDO_STEP, [](const CommandInputs& in) { return in.undo.CanRedo(in.doc.phase); }},
     {NEED_SQUARE_GRID,
      [](const CommandInputs& in) { return in.doc.puzzle.width == in.doc.puzzle.height; }},
-    {NEED_SEARCH_STARTABLE, [](const CommandInputs& in) { return CanStartSearch(in.doc); }},
+    {NEED_SEARCH_STARTABLE,
+     [](const CommandInputs& in) { return CanStartSearch(in.doc, HasWordFile(in)); }},
     {NEED_FILL_IMPROVABLE,
-     [](const CommandInputs& in) { return CanImproveFill(in.doc, in.facts.solutionCount); }},
+     [](const CommandInputs& in) {
+         return CanImproveFill(in.doc, HasWordFile(in), in.facts.solutionCount);
+     }},
 };
 
 unsigned PhaseBit(Phase phase) {

@@ -13,17 +13,18 @@ class UndoHistories;
 
 // What the window and the search know beyond the document.
 struct CommandFacts {
-    int solutionCount = 0;         // solutions of the last search
-    int bestDepth = 0;             // words of the best partial fill, 0 for none
-    bool scrollBars = false;       // "&Met schuifbalken"
-    bool clueDialogOpen = false;   // the clue text window is open
-    bool clueListOpen = false;     // the clue list window is open
-    bool autoNextWord = false;     // "&Naar volgende woord"
-    bool toolBar = false;          // "&Werkbalk" shown
-    bool statusBar = false;        // "&Statusbalk" shown
-    bool greyBlocks = false;       // "Zwarte vakken &grijs afdrukken"
-    bool heatMap = false;          // "&Vulbaarheid tonen"
-    bool candidatesShown = false;  // the "&Kandidaten" pane
+    int solutionCount = 0;           // solutions of the last search
+    int bestDepth = 0;               // words of the best partial fill, 0 for none
+    bool scrollBars = false;         // "&Met schuifbalken"
+    bool clueDialogOpen = false;     // the clue text window is open
+    bool clueListOpen = false;       // the clue list window is open
+    bool autoNextWord = false;       // "&Naar volgende woord"
+    bool toolBar = false;            // "&Werkbalk" shown
+    bool statusBar = false;          // "&Statusbalk" shown
+    bool greyBlocks = false;         // "Zwarte vakken &grijs afdrukken"
+    bool heatMap = false;            // "&Vulbaarheid tonen"
+    bool candidatesShown = false;    // the "&Kandidaten" pane
+    bool installedWordFile = false;  // a set is installed for puzzles that name none
 };
 
 // The phases a command is offered in, one bit per Phase.

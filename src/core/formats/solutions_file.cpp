@@ -1,6 +1,6 @@
 #include "formats/solutions_file.h"
 
-#include "model/rooster2_doc.h"
+#include "model/puzzle.h"
 #include "util/file_io.h"
 #include "util/str_format.h"
 
@@ -19,8 +19,7 @@ std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& resul
     return text;
 }
 
-WriteResult WriteSolutionsFile(Rooster2Doc& doc, const SearchResults& results,
+WriteResult WriteSolutionsFile(const Puzzle& puzzle, const SearchResults& results,
                                const std::string& path, bool lowercase) {
-    doc.lastFiles.text = path;
-    return WriteFileAtomically(path, FormatSolutionsText(doc.puzzle, results, lowercase));
+    return WriteFileAtomically(path, FormatSolutionsText(puzzle, results, lowercase));
 }

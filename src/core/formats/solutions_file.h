@@ -6,10 +6,9 @@
 #include "search/search_run.h"
 #include "util/file_io.h"
 
-class Rooster2Doc;
 class Puzzle;
 
 std::string FormatSolutionsText(const Puzzle& puzzle, const SearchResults& results, bool lowercase);
-// Writes it and remembers the path as the text file name.
-WriteResult WriteSolutionsFile(Rooster2Doc& doc, const SearchResults& results,
+// Writes it safely.
+WriteResult WriteSolutionsFile(const Puzzle& puzzle, const SearchResults& results,
                                const std::string& path, bool lowercase);

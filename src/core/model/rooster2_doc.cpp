@@ -22,12 +22,12 @@ const ColourEntry COLOUR_ENTRIES[] = {
 
 Rooster2Doc::Rooster2Doc() { OnNewDocument(); }
 
-bool Rooster2Doc::OnNewDocument() {
+bool Rooster2Doc::OnNewDocument(const IProfile* profile) {
     // The sound is a preference of the run rather than of a puzzle: it survives "Nieuw".
     const bool sound = puzzle.search.sound;
     puzzle = Puzzle();
     puzzle.search.sound = sound;
-    ReadDefaultColours();
+    if (profile != nullptr) ReadDefaultColours(*profile);
     phase = Phase::Vormen;
     direction = Direction::Across;
     curWord = 0;
@@ -40,19 +40,17 @@ bool Rooster2Doc::OnNewDocument() {
     return true;
 }
 
-void Rooster2Doc::ReadDefaultColours() {
-    if (profile == nullptr) return;
+void Rooster2Doc::ReadDefaultColours(const IProfile& profile) {
     for (const ColourEntry& color : COLOUR_ENTRIES) {
-        const int stored = profile->GetProfileInt(PROFILE_SECTION_COLOURS, color.entry, -1);
+        const int stored = profile.GetProfileInt(PROFILE_SECTION_COLOURS, color.entry, -1);
         if (stored != -1) puzzle.appearance.colours.*color.member = static_cast<ColourRef>(stored);
     }
 }
 
-void Rooster2Doc::WriteDefaultColours() const {
-    if (profile == nullptr) return;
+void Rooster2Doc::WriteDefaultColours(IProfile& profile) const {
     for (const ColourEntry& color : COLOUR_ENTRIES)
-        profile->WriteProfileInt(PROFILE_SECTION_COLOURS, color.entry,
-                                 static_cast<int>(puzzle.appearance.colours.*color.member));
+        profile.WriteProfileInt(PROFILE_SECTION_COLOURS, color.entry,
+                                static_cast<int>(puzzle.appearance.colours.*color.member));
 }
 
 void Rooster2Doc::MarkModified(bool modified) {

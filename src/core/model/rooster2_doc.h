@@ -9,41 +9,24 @@
 #include <string>
 
 #include "model/puzzle.h"
-#include "model/word_scoring.h"
 
 class IProfile;
-
-// The file name each import and export offers again; kept for the run, not saved.
-struct RememberedFiles {
-    std::string text;
-    std::string html;
-    std::string clue;
-    std::string puzText;
-    std::string png;
-    std::string import;
-    std::string folder;
-    std::string folderList;
-    std::string compare;
-    std::string ros;
-    std::string ipuz;  // the ipuz export and import share it
-    std::string pdf;
-};
 
 class Rooster2Doc {
 public:
     Rooster2Doc();
 
-    // "Nieuw": a fresh 15 x 15 puzzle with the profile's colours, shaping.
-    bool OnNewDocument();
-
-    // The word at (x, y); where two cross, the one in the current direction.
-    int FindWordAt(int x, int y) const { return puzzle.FindWordAt(x, y, direction); }
+    // "Nieuw": a fresh 15 x 15 puzzle with the profile's colours when given, shaping.
+    bool OnNewDocument(const IProfile* profile = nullptr);
 
     // ---- Profile colours -------------------------------------------------
     // Replaces the six colours by the profile's "Kleur" entries where present.
-    void ReadDefaultColours();
+    void ReadDefaultColours(const IProfile& profile);
     // Writes the six colours as the defaults of the next new document.
-    void WriteDefaultColours() const;
+    void WriteDefaultColours(IProfile& profile) const;
+
+    // The word at (x, y); where two cross, the one in the current direction.
+    int FindWordAt(int x, int y) const { return puzzle.FindWordAt(x, y, direction); }
 
     // true: a change no undo history records (a clue, an option): modified until
     // the next save. false: saved or opened as it is now. Tells the listener.
@@ -67,25 +50,6 @@ public:
     std::string pathName;
     bool ijToggled = false;
     bool clueListDirty = false;
-    RememberedFiles lastFiles;
-    // The user's minimum score and own scores; not saved with the puzzle.
-    WordScoring scoring;
-    // The word list set installed with the program; a search takes it while the
-    // puzzle names none, so the puzzle file keeps its empty name.
-    std::string defaultWordFile;
-    // The set a search of this puzzle looks in: its own, else the installed one.
-    const std::string& SearchWordFile() const {
-        return puzzle.search.wordFile.empty() ? defaultWordFile : puzzle.search.wordFile;
-    }
-    // The puzzle as a search takes it: naming the set it looks in.
-    Puzzle SearchPuzzle() const {
-        Puzzle searched = puzzle;
-        searched.search.wordFile = SearchWordFile();
-        return searched;
-    }
-
-    // Where the default colours come from and go to; may be null.
-    IProfile* profile = nullptr;
     // Called whenever IsModified() may have changed; the desktop shows "*" in the title.
     std::function<void()> modifiedListener;
 

@@ -65,13 +65,14 @@ std::vector<bool> OpenCells(const std::string& startGrid) {
     return open;
 }
 
-bool CanImproveFill(const Rooster2Doc& doc, int solutionCount) {
-    if (doc.SearchWordFile().empty() || solutionCount == 0) return false;
+bool CanImproveFill(const Rooster2Doc& doc, bool hasWordFile, int solutionCount) {
+    if (!hasWordFile || solutionCount == 0) return false;
     return doc.phase == Phase::Tonen || (doc.phase == Phase::Vullen && IsGridComplete(doc.puzzle));
 }
 
-FillImprover::FillImprover(const Rooster2Doc& doc, std::atomic<bool>& interruptFlag)
-    : m_puzzle(doc.SearchPuzzle()), m_scoring(doc.scoring), m_interrupted(interruptFlag) {
+FillImprover::FillImprover(const Puzzle& searchPuzzle, const WordScoring& scoring,
+                           std::atomic<bool>& interruptFlag)
+    : m_puzzle(searchPuzzle), m_scoring(scoring), m_interrupted(interruptFlag) {
     m_puzzle.search.showWhileSearching = false;
     m_puzzle.search.sound = false;
     m_puzzle.search.maxSolutions = SOLUTIONS_PER_TRY;

@@ -29,15 +29,16 @@ std::vector<bool> OpenCells(const std::string& startGrid);
 
 // "Verbeter vulling" is offered on a shown solution, and on a complete grid in the
 // filling phase after a search with solutions; never without a word list set.
-bool CanImproveFill(const Rooster2Doc& doc, int solutionCount);
+bool CanImproveFill(const Rooster2Doc& doc, bool hasWordFile, int solutionCount);
 
 class FillImprover {
 public:
-    // Takes the document's puzzle (its shape, options and word lists, the installed
-    // set when it names none) and the user's scoring. Setting the flag (Escape,
-    // "&Onderbreken", Ctrl+C; from any thread) stops it after the current try,
-    // keeping the best fill so far.
-    FillImprover(const Rooster2Doc& doc, std::atomic<bool>& interruptFlag);
+    // Takes the puzzle as a search takes it (its shape, options and word lists, the
+    // installed set when it names none) and the user's scoring. Setting the flag
+    // (Escape, "&Onderbreken", Ctrl+C; from any thread) stops it after the current
+    // try, keeping the best fill so far.
+    FillImprover(const Puzzle& searchPuzzle, const WordScoring& scoring,
+                 std::atomic<bool>& interruptFlag);
 
     // The best fill found within `seconds`, starting from the complete grid `fill`
     // and changing only cells whose `changeable` flag is set; `fill` itself when

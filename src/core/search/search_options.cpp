@@ -14,7 +14,6 @@ void ApplySearchOptions(Rooster2Doc& doc, const SearchOptions& options) {
     doc.MarkModified(true);
 }
 
-bool CanStartSearch(const Rooster2Doc& doc) {
-    return (doc.phase == Phase::Vormen || doc.phase == Phase::Vullen) &&
-           !doc.SearchWordFile().empty();
+bool CanStartSearch(const Rooster2Doc& doc, bool hasWordFile) {
+    return (doc.phase == Phase::Vormen || doc.phase == Phase::Vullen) && hasWordFile;
 }

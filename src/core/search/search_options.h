@@ -19,4 +19,4 @@ void ApplySearchOptions(Rooster2Doc& doc, const SearchOptions& options);
 
 // "Start zoeken" is offered while shaping or filling, with a word file named or
 // the installed set found.
-bool CanStartSearch(const Rooster2Doc& doc);
+bool CanStartSearch(const Rooster2Doc& doc, bool hasWordFile);

@@ -19,6 +19,7 @@
 #include "formats/puz_text_export.h"
 #include "formats/ros_import.h"
 #include "formats/web_export.h"
+#include "model/app_state.h"
 #include "model/profile.h"
 #include "model/rooster2_doc.h"
 #include "render/pdf_sheet.h"
@@ -43,9 +44,11 @@ const char* const GREY_BLOCKS_ENTRY = "ZwartGrijs";
 
 }  // namespace
 
-FileCommands::FileCommands(Rooster2Doc& doc, GridView& view, GridController& controller,
-                           IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks)
+FileCommands::FileCommands(Rooster2Doc& doc, AppState& app, GridView& view,
+                           GridController& controller, IFileChooser& chooser, QWidget* parent,
+                           QString versionText, Hooks hooks)
     : m_doc(doc),
+      m_app(app),
       m_view(view),
       m_controller(controller),
       m_chooser(chooser),
@@ -96,7 +99,7 @@ void FileCommands::ReportExported(const std::string& path) {
 void FileCommands::ExportHtmlPage(bool filled) {
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER),
-                     m_doc.lastFiles.html);
+                     m_app.lastFiles.html);
     if (path.empty()) return;
     UserMessage remark;
     // The remark also says why the page or its image could not be written.
@@ -111,7 +114,7 @@ void FileCommands::ExportHtmlPage(bool filled) {
 void FileCommands::ExportPuzText() {
     const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
-        m_doc.lastFiles.puzText);
+        m_app.lastFiles.puzText);
     if (!path.empty()) WriteExport(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
 }
 
@@ -130,14 +133,14 @@ void FileCommands::ExportPuz() {
     ExportUnlessRefused(
         PuzExportRefusal,
         MakeFileDialogSpec(true, "Opslaan rooster als Across Lite-bestand", "puz", PUZ_FILTER),
-        m_doc.lastFiles.import, WritePuz);
+        m_app.lastFiles.import, WritePuz);
 }
 
 void FileCommands::ExportIpuz() {
     ExportUnlessRefused(
         IpuzExportRefusal,
         MakeFileDialogSpec(true, "Opslaan rooster als ipuz-bestand", "ipuz", IPUZ_FILTER),
-        m_doc.lastFiles.ipuz, WriteIpuz);
+        m_app.lastFiles.ipuz, WriteIpuz);
 }
 
 // Shares the remembered name with the classic page: both are web pages of the puzzle.
@@ -145,7 +148,7 @@ void FileCommands::ExportWebPage() {
     ExportUnlessRefused(
         WebExportRefusal,
         MakeFileDialogSpec(true, "Opslaan rooster als webpuzzel", "html", HTML_FILTER),
-        m_doc.lastFiles.html, WriteWebPage);
+        m_app.lastFiles.html, WriteWebPage);
 }
 
 PdfSheetOptions FileCommands::AskSheetOptions() {
@@ -161,20 +164,20 @@ PdfSheetOptions FileCommands::AskSheetOptions() {
 }
 
 bool FileCommands::GreyBlocks() const {
-    return m_doc.profile != nullptr &&
-           m_doc.profile->GetProfileInt(PRINT_SECTION, GREY_BLOCKS_ENTRY, 0) != 0;
+    return m_app.profile != nullptr &&
+           m_app.profile->GetProfileInt(PRINT_SECTION, GREY_BLOCKS_ENTRY, 0) != 0;
 }
 
 void FileCommands::ToggleGreyBlocks() {
-    if (m_doc.profile != nullptr)
-        m_doc.profile->WriteProfileInt(PRINT_SECTION, GREY_BLOCKS_ENTRY, !GreyBlocks());
+    if (m_app.profile != nullptr)
+        m_app.profile->WriteProfileInt(PRINT_SECTION, GREY_BLOCKS_ENTRY, !GreyBlocks());
 }
 
 void FileCommands::ExportPdf() {
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan puzzelblad als PDF", "pdf",
                                         "PDF bestand (*.pdf);;Alle bestanden (*.*)"),
-                     m_doc.lastFiles.pdf);
+                     m_app.lastFiles.pdf);
     if (path.empty()) return;
     const PdfSheetOptions options = AskSheetOptions();
     if (!ExportPdfSheet(m_doc.puzzle, path, options))
@@ -207,27 +210,27 @@ void FileCommands::ImportFile(const std::string& path,
 void FileCommands::ImportHtml() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(false, "Lezen rooster als html", "html", HTML_FILTER),
-                   m_doc.lastFiles.html);
+                   m_app.lastFiles.html);
     if (!path.empty()) ImportFile(path, ImportHtmlFile);
 }
 
 void FileCommands::ImportPuz() {
     const std::string path = ChooseFile(
-        MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER), m_doc.lastFiles.import);
+        MakeFileDialogSpec(false, "Openen puz-bestand", "puz", PUZ_FILTER), m_app.lastFiles.import);
     if (!path.empty()) ImportFile(path, ImportPuzFile);
 }
 
 void FileCommands::ImportIpuz() {
     const std::string path =
         ChooseFile(MakeFileDialogSpec(false, "Openen ipuz-bestand", "ipuz", IPUZ_FILTER),
-                   m_doc.lastFiles.ipuz);
+                   m_app.lastFiles.ipuz);
     if (!path.empty()) ImportFile(path, ImportIpuzFile);
 }
 
 void FileCommands::ImportRos() {
     const std::string path = ChooseFile(MakeFileDialogSpec(false, "Openen ros-bestand", "ros",
                                                            "Versie 1(*.ros);;Alle bestanden (*.*)"),
-                                        m_doc.lastFiles.ros);
+                                        m_app.lastFiles.ros);
     if (!path.empty()) ImportFile(path, ImportRosFile);
 }
 
@@ -235,13 +238,13 @@ void FileCommands::ImportRos() {
 
 void FileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> report = SpellingCheckReport(m_doc.SearchPuzzle());
+    const std::optional<std::string> report = SpellingCheckReport(m_app.SearchPuzzle(m_doc.puzzle));
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }
 
 void FileCommands::Compare() {
-    CompareDlg dialog(m_doc, m_chooser, m_parent);
+    CompareDlg dialog(m_doc, m_app, m_chooser, m_parent);
     dialog.exec();
 }
 
@@ -257,7 +260,7 @@ void FileCommands::CluesChanged() {
 void FileCommands::ReadClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER),
-        m_doc.lastFiles.clue);
+        m_app.lastFiles.clue);
     if (path.empty()) return;
     int count = 0;
     // A file that cannot be read ends the command without a message.
@@ -284,29 +287,29 @@ void FileCommands::PasteCluesFromClipboard() {
 void FileCommands::WriteClues() {
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER),
-                     m_doc.lastFiles.clue);
+                     m_app.lastFiles.clue);
     if (!path.empty()) WriteExport(path, WriteClueFile(m_doc.puzzle));
 }
 
 void FileCommands::ExportPrintableClues() {
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER),
-                     m_doc.lastFiles.text);
+                     m_app.lastFiles.text);
     if (!path.empty()) WriteExport(path, ExportClues(m_doc.puzzle));
 }
 
 void FileCommands::ExportFolderClues() {
-    const QString folder = m_chooser.ChooseFolder(m_parent, FromLocalPath(m_doc.lastFiles.folder));
+    const QString folder = m_chooser.ChooseFolder(m_parent, FromLocalPath(m_app.lastFiles.folder));
     if (folder.isEmpty()) return;
-    m_doc.lastFiles.folder = LocalPath(folder);
+    m_app.lastFiles.folder = LocalPath(folder);
     const std::string path =
         ChooseFile(MakeFileDialogSpec(true, "Toevoegen woorden en omschrijvingen roostermen", "txt",
                                       "Tekstbestand (*.txt)"),
-                   m_doc.lastFiles.folderList);
+                   m_app.lastFiles.folderList);
     if (path.empty()) return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::string listing;
-    ListFolder(m_doc.lastFiles.folder, listing);
+    ListFolder(m_app.lastFiles.folder, listing);
     QApplication::restoreOverrideCursor();
     WriteExport(path, listing);
 }

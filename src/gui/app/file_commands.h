@@ -13,6 +13,7 @@
 #include "model/user_message.h"
 #include "render/pdf_sheet.h"
 
+struct AppState;
 class CommandRouter;
 class Rooster2Doc;
 class GridController;
@@ -32,7 +33,7 @@ public:
         std::function<void()> documentReplaced;
     };
 
-    FileCommands(Rooster2Doc& doc, GridView& view, GridController& controller,
+    FileCommands(Rooster2Doc& doc, AppState& app, GridView& view, GridController& controller,
                  IFileChooser& chooser, QWidget* parent, QString versionText, Hooks hooks);
 
     void RegisterCommands(CommandRouter& router);
@@ -82,6 +83,7 @@ private:
     void Compare();
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     GridView& m_view;
     GridController& m_controller;
     IFileChooser& m_chooser;

@@ -22,6 +22,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/candidate_pane.h"
 #include "editing/command_ids.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "render/fillability_overlay.h"
@@ -72,10 +73,11 @@ QString HeatLegendText() {
 
 }  // namespace
 
-MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString versionText,
+MainFrame::MainFrame(Rooster2Doc& doc, AppState& app, SettingsProfile& profile, QString versionText,
                      IFileChooser* chooser, QWidget* parent)
     : QMainWindow(parent),
       m_doc(doc),
+      m_app(app),
       m_profile(profile),
       m_versionText(std::move(versionText)),
       m_chooser(chooser != nullptr ? *chooser : m_platformChooser),
@@ -88,14 +90,14 @@ MainFrame::MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString version
         QPageLayout::Millimeter);
     m_view = new GridView(m_doc, m_editor, this);
     setCentralWidget(m_view);
-    m_controller = std::make_unique<GridController>(m_doc, *m_view, m_editor, m_chooser);
+    m_controller = std::make_unique<GridController>(m_doc, m_app, *m_view, m_editor, m_chooser);
     m_router.SetShortcutLookup(CommandForKey);
     m_router.SetStateSource([this](int id) { return CommandStateOf(id); });
     m_router.SetOutOfMemoryHandler([this] { ShowInformation(this, OutOfMemoryMessage()); });
     m_view->SetCommandRouter(&m_router);
     m_controller->RegisterCommands(m_router);
     m_fileCommands = std::make_unique<FileCommands>(
-        m_doc, *m_view, *m_controller, m_chooser, this, m_versionText,
+        m_doc, m_app, *m_view, *m_controller, m_chooser, this, m_versionText,
         FileCommands::Hooks{[this] { return SaveModified(); },
                             [this] {
                                 UpdateTitle();
@@ -232,7 +234,7 @@ void MainFrame::BuildLiveFillability() {
     m_candidates = new CandidatePane(this);
     addDockWidget(Qt::RightDockWidgetArea, m_candidates);
     m_candidates->hide();
-    m_live = std::make_unique<LiveFillability>(m_doc, *m_view, *m_controller, *m_candidates);
+    m_live = std::make_unique<LiveFillability>(m_doc, m_app, *m_view, *m_controller, *m_candidates);
     m_live->RegisterCommands(m_router);
     m_fillabilityPane = new QLabel;
     m_fillabilityPane->setObjectName(Latin1("fillability"));
@@ -288,6 +290,7 @@ std::optional<CommandState> MainFrame::CommandStateOf(int id) const {
     facts.greyBlocks = m_fileCommands->GreyBlocks();
     facts.heatMap = m_live && m_live->HeatMapShown();
     facts.candidatesShown = m_candidates != nullptr && !m_candidates->isHidden();
+    facts.installedWordFile = !m_app.defaultWordFile.empty();
     return m_editor.CommandStateOf(id, facts);
 }
 
@@ -313,7 +316,7 @@ bool MainFrame::SaveModified() {
 }
 
 void MainFrame::NewDocument() {
-    m_doc.OnNewDocument();
+    m_doc.OnNewDocument(&m_profile);
     m_doc.puzzle.BuildWords();
     m_controller->OnInitialUpdate();
     UpdateTitle();

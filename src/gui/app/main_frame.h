@@ -19,6 +19,7 @@
 #include "support/command_router.h"
 #include "support/file_chooser.h"
 
+struct AppState;
 class Rooster2Doc;
 class CandidatePane;
 class GridController;
@@ -34,7 +35,7 @@ class MainFrame : public QMainWindow {
 
 public:
     // Every file and folder dialog goes through chooser; the platform's dialogs when null.
-    MainFrame(Rooster2Doc& doc, SettingsProfile& profile, QString versionText,
+    MainFrame(Rooster2Doc& doc, AppState& app, SettingsProfile& profile, QString versionText,
               IFileChooser* chooser = nullptr, QWidget* parent = nullptr);
     ~MainFrame() override;
 
@@ -101,6 +102,7 @@ private:
     void WritePlacement();
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     SettingsProfile& m_profile;
     QString m_versionText;
     QtFileChooser m_platformChooser;

@@ -58,26 +58,26 @@ QString BuildVersionText() { return QString::fromLatin1(VersionText()); }
 
 Rooster2App::Rooster2App(std::unique_ptr<SettingsProfile> profile)
     : m_profile(profile ? std::move(profile) : std::make_unique<SettingsProfile>()) {
-    m_doc.profile = m_profile.get();
-    m_doc.scoring.minScore = ReadMinimumScore(m_profile.get());
-    m_doc.scoring.lowerWhenNothingFits = ReadLowerWhenNothingFits(m_profile.get());
-    m_doc.defaultWordFile = LocalPath(DefaultWordListFile());
-    m_scoringWarning = LoadScoreOverrides(m_doc.scoring, ScoreOverridePath(UserDataFolder()));
+    m_app.profile = m_profile.get();
+    m_app.scoring.minScore = ReadMinimumScore(m_profile.get());
+    m_app.scoring.lowerWhenNothingFits = ReadLowerWhenNothingFits(m_profile.get());
+    m_app.defaultWordFile = LocalPath(DefaultWordListFile());
+    m_scoringWarning = LoadScoreOverrides(m_app.scoring, ScoreOverridePath(UserDataFolder()));
 }
 
 Rooster2App::~Rooster2App() {
     HideSplash();
     m_frame.reset();
     // The colours of the last puzzle become those of the next new one.
-    m_doc.WriteDefaultColours();
+    m_doc.WriteDefaultColours(*m_profile);
     m_profile->Sync();
 }
 
 bool Rooster2App::InitInstance(const QStringList& arguments, bool showSplash) {
     const CommandLineRequest request = ParseCommandLine(arguments);
     m_versionText = BuildVersionText();
-    m_doc.OnNewDocument();
-    m_frame = std::make_unique<MainFrame>(m_doc, *m_profile, m_versionText);
+    m_doc.OnNewDocument(m_profile.get());
+    m_frame = std::make_unique<MainFrame>(m_doc, m_app, *m_profile, m_versionText);
     if (!m_frame->RestorePlacement()) m_frame->resize(800, 600);
     m_frame->NewDocument();
     if (request.action != CommandLineRequest::Action::New &&

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "app/settings_profile.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "model/user_message.h"
 
@@ -51,6 +52,7 @@ private:
 
     std::unique_ptr<SettingsProfile> m_profile;
     Rooster2Doc m_doc;
+    AppState m_app;
     std::unique_ptr<MainFrame> m_frame;
     QString m_versionText;
     QSplashScreen* m_splash = nullptr;

@@ -9,14 +9,15 @@
 #include <QPushButton>
 
 #include "formats/compare.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "support/dialog_support.h"
 #include "support/file_chooser.h"
 
-CompareDlg::CompareDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_chooser(chooser) {
+CompareDlg::CompareDlg(Rooster2Doc& doc, AppState& app, IFileChooser& chooser, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_app(app), m_chooser(chooser) {
     setWindowTitle(Latin1("Vergelijk rooster2-bestanden"));
-    fileEdit = new QLineEdit(FromLocalPath(m_doc.lastFiles.compare));
+    fileEdit = new QLineEdit(FromLocalPath(m_app.lastFiles.compare));
     auto* browse = new QPushButton(Latin1("..."));
     allFilesBox = new QCheckBox(Latin1("Vergelijk alle rtr-bestanden uit dezelfde map"));
     auto* compare = new QPushButton(Latin1("Vergelijk"));
@@ -51,7 +52,7 @@ void CompareDlg::OnBrowse() {
         ChooseRememberedFile(m_chooser, this,
                              MakeFileDialogSpec(false, "Openen te vergelijken rtr-bestand", "rtr",
                                                 "Rooster2 (*.rtr);;Alle bestanden (*.*)"),
-                             m_doc.lastFiles.compare);
+                             m_app.lastFiles.compare);
     if (!path.empty()) fileEdit->setText(FromLocalPath(path));
 }
 
@@ -63,6 +64,6 @@ void CompareDlg::OnCompareNow() {
         ShowInformation(this, message);
         return;
     }
-    m_doc.lastFiles.compare = name;
+    m_app.lastFiles.compare = name;
     resultEdit->setPlainText(Latin1(result).remove(QLatin1Char('\r')));
 }

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+struct AppState;
 class Rooster2Doc;
 class IFileChooser;
 class QCheckBox;
@@ -15,7 +16,7 @@ class CompareDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CompareDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
+    CompareDlg(Rooster2Doc& doc, AppState& app, IFileChooser& chooser, QWidget* parent = nullptr);
 
     // "Vergelijk": compares with the name in the edit box (the typed name counts, not
     // only one chosen with "...").
@@ -29,5 +30,6 @@ private:
     void OnBrowse();
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     IFileChooser& m_chooser;
 };

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "search/search_method.h"
 #include "support/dialog_support.h"
@@ -34,15 +35,16 @@ QLineEdit* ShortNumberEdit() {
 
 }  // namespace
 
-SearchOptionsDlg::SearchOptionsDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_chooser(chooser) {
+SearchOptionsDlg::SearchOptionsDlg(Rooster2Doc& doc, AppState& app, IFileChooser& chooser,
+                                   QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_app(app), m_chooser(chooser) {
     setWindowTitle(Latin1("Zoekopties"));
     BuildControls();
     ShowOptions(m_doc.puzzle.search);
     // The minimum score is the user's, not the puzzle's.
-    minScoreEdit->setText(QString::number(m_doc.scoring.minScore));
-    lowerMinScoreBox->setChecked(m_doc.scoring.lowerWhenNothingFits);
-    methodBox->setCurrentIndex(static_cast<int>(ReadSearchMethod(m_doc.profile)));
+    minScoreEdit->setText(QString::number(m_app.scoring.minScore));
+    lowerMinScoreBox->setChecked(m_app.scoring.lowerWhenNothingFits);
+    methodBox->setCurrentIndex(static_cast<int>(ReadSearchMethod(m_app.profile)));
 }
 
 void SearchOptionsDlg::BuildControls() {
@@ -119,7 +121,7 @@ void SearchOptionsDlg::ShowOptions(const SearchOptions& options) {
     soundBox->setChecked(options.sound);
     wordFileEdit->setText(FromLocalPath(options.wordFile));
     // While the field is empty the search takes the installed set: the field says which.
-    wordFileEdit->setPlaceholderText(FromLocalPath(m_doc.defaultWordFile));
+    wordFileEdit->setPlaceholderText(FromLocalPath(m_app.defaultWordFile));
     maxFrequencyEdit->setText(QString::number(options.maxFrequency));
     maxDistinctEdit->setText(QString::number(options.maxDistinct));
 }
@@ -130,7 +132,7 @@ void SearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
                                              "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
-    spec.initialName = FromLocalPath(m_doc.SearchWordFile());
+    spec.initialName = FromLocalPath(m_app.SearchWordFile(m_doc.puzzle));
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
     m_doc.puzzle.search.wordFile = LocalPath(path);
@@ -154,8 +156,8 @@ void SearchOptionsDlg::accept() {
     options.sound = soundBox->isChecked();
     options.wordFile = LocalPath(wordFileEdit->text());
     ApplySearchOptions(m_doc, options);
-    StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
-    StoreLowerWhenNothingFits(m_doc.scoring, m_doc.profile, lowerMinScoreBox->isChecked());
-    StoreSearchMethod(m_doc.profile, static_cast<SearchMethod>(methodBox->currentIndex()));
+    StoreMinimumScore(m_app.scoring, m_app.profile, minScore);
+    StoreLowerWhenNothingFits(m_app.scoring, m_app.profile, lowerMinScoreBox->isChecked());
+    StoreSearchMethod(m_app.profile, static_cast<SearchMethod>(methodBox->currentIndex()));
     QDialog::accept();
 }

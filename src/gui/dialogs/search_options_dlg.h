@@ -8,6 +8,7 @@
 
 #include "search/search_options.h"
 
+struct AppState;
 class Rooster2Doc;
 class IFileChooser;
 class QCheckBox;
@@ -18,7 +19,8 @@ class SearchOptionsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    SearchOptionsDlg(Rooster2Doc& doc, IFileChooser& chooser, QWidget* parent = nullptr);
+    SearchOptionsDlg(Rooster2Doc& doc, AppState& app, IFileChooser& chooser,
+                     QWidget* parent = nullptr);
 
     // The controls, for the tests.
     QCheckBox* allDifferentBox = nullptr;
@@ -45,5 +47,6 @@ private:
     void OnBrowse();
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     IFileChooser& m_chooser;
 };

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "support/dialog_support.h"
 #include "wordlists/word_list_files.h"
@@ -67,10 +68,11 @@ QTreeView* CandidateView() {
 
 }  // namespace
 
-WordDataDlg::WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
-                         QWidget* parent)
+WordDataDlg::WordDataDlg(Rooster2Doc& doc, AppState& app, const WordInfo& word,
+                         const WordDataFields& fields, QWidget* parent)
     : QDialog(parent),
       m_doc(doc),
+      m_app(app),
       m_fields(fields),
       m_parts(WordPartSelection::Of(word)),
       m_initialLength(fields.value.size()) {
@@ -83,7 +85,7 @@ WordDataDlg::WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataF
     m_excluded = TextEdit(fields.excludedLetters, "excluded");
     m_required = TextEdit("", "required");
     m_listNumber = NumberEdit(fields.listNumber, "listNumber");
-    m_minScore = NumberEdit(doc.scoring.minScore, "minScore");
+    m_minScore = NumberEdit(app.scoring.minScore, "minScore");
     for (QWidget* edit : {static_cast<QWidget*>(m_value), static_cast<QWidget*>(m_maxCount),
                           static_cast<QWidget*>(m_listNumber), static_cast<QWidget*>(m_minScore)})
         edit->installEventFilter(this);
@@ -115,7 +117,7 @@ WordDataDlg::WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataF
         widget->setFont(font);
     FillList();
     // Parts can be chosen only for a word of several parts with a word list to look in.
-    if (m_doc.SearchWordFile().empty() || !m_parts.HasParts()) {
+    if (m_app.SearchWordFile(m_doc.puzzle).empty() || !m_parts.HasParts()) {
         m_previousPart->setEnabled(false);
         m_nextPart->setEnabled(false);
         m_partNumber->hide();
@@ -230,14 +232,15 @@ void WordDataDlg::ShowCurrentScore() {
 
 void WordDataDlg::FillList() {
     m_filtered = false;
-    ShowList(FillCandidates(m_doc.SearchPuzzle(), m_doc.scoring, ToLatin1(m_value->text()), m_parts,
-                            m_fields.maxCandidates, m_fields.listNumber));
+    ShowList(FillCandidates(m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
+                            ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
+                            m_fields.listNumber));
 }
 
 void WordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_doc.SearchPuzzle(), m_doc.scoring, ToLatin1(m_value->text()), m_parts,
+            m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring, ToLatin1(m_value->text()), m_parts,
             ToLatin1(m_required->text()), m_fields.maxCandidates, m_fields.listNumber)) {
         m_filtered = true;
         ShowList(*list);
@@ -263,7 +266,7 @@ void WordDataDlg::GiveScore(int score) {
     if (current < 0) return;
     const QString word = m_candidates->currentText();
     if (const std::optional<UserMessage> failed =
-            SetOwnScore(m_doc.scoring, ToLatin1(word), score)) {
+            SetOwnScore(m_app.scoring, ToLatin1(word), score)) {
         ShowUserMessage(this, *failed);
         return;
     }
@@ -307,9 +310,9 @@ bool WordDataDlg::ReadListNumber() {
 }
 
 bool WordDataDlg::ReadMinScore() {
-    int minScore = m_doc.scoring.minScore;
+    int minScore = m_app.scoring.minScore;
     if (!ReadNumberEdit(this, m_minScore, FIELD_MIN_SCORE, minScore)) return false;
-    StoreMinimumScore(m_doc.scoring, m_doc.profile, minScore);
+    StoreMinimumScore(m_app.scoring, m_app.profile, minScore);
     return true;
 }
 
@@ -322,7 +325,7 @@ bool WordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_minScore && ReadMinScore()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
-                    CheckListNumber(m_doc.SearchPuzzle(), m_fields.listNumber))
+                    CheckListNumber(m_app.SearchPuzzle(m_doc.puzzle), m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

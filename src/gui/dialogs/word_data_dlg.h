@@ -10,6 +10,7 @@
 #include "forms/word_edit.h"
 #include "wordlists/word_data.h"
 
+struct AppState;
 class Rooster2Doc;
 class QComboBox;
 class QLabel;
@@ -22,7 +23,7 @@ class WordDataDlg : public QDialog {
     Q_OBJECT
 
 public:
-    WordDataDlg(Rooster2Doc& doc, const WordInfo& word, const WordDataFields& fields,
+    WordDataDlg(Rooster2Doc& doc, AppState& app, const WordInfo& word, const WordDataFields& fields,
                 QWidget* parent = nullptr);
 
     // The fields after OK.
@@ -57,6 +58,7 @@ private:
     bool ReadListNumber();
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     WordDataFields m_fields;
     WordPartSelection m_parts;
     std::size_t m_initialLength;

@@ -12,6 +12,7 @@
 #include "editing/phase_switch.h"
 #include "formats/export_status.h"
 #include "formats/text_export.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "render/latin1_text.h"
 #include "render/png_export.h"
@@ -20,9 +21,9 @@
 #include "util/file_io.h"
 #include "view/grid_view.h"
 
-GridController::GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor,
+GridController::GridController(Rooster2Doc& doc, AppState& app, GridView& view, GridEditor& editor,
                                IFileChooser& chooser)
-    : m_doc(doc), m_view(view), m_editor(editor), m_chooser(chooser) {
+    : m_doc(doc), m_app(app), m_view(view), m_editor(editor), m_chooser(chooser) {
     m_browser.setPhase = [this](Phase phase) { SetPhase(phase); };
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
@@ -169,7 +170,7 @@ void GridController::ExportPng() {
         ChooseExportFile(m_chooser, &m_view,
                          MakeFileDialogSpec(true, "Opslaan rooster als png)", "png",
                                             "PNG bestand (*.png);;Alle bestanden (*.*)"),
-                         m_doc.lastFiles.png, m_doc.pathName);
+                         m_app.lastFiles.png, m_doc.pathName);
     if (path.empty()) return;
     if (!WritePng(path, image))
         QMessageBox::warning(&m_view, Latin1("Oei"), Latin1("Schrijven png mislukt"));
@@ -183,7 +184,7 @@ void GridController::ExportText() {
         ChooseExportFile(m_chooser, &m_view,
                          MakeFileDialogSpec(true, "Opslaan inhoud rooster", "txt",
                                             "Tekstbestand (*.txt);;Alle bestanden (*.*)"),
-                         m_doc.lastFiles.text, m_doc.pathName);
+                         m_app.lastFiles.text, m_doc.pathName);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
     if (WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters())))

@@ -27,6 +27,7 @@
 #include "util/worker_thread.h"
 #include "view/search_relay.h"
 
+struct AppState;
 class GridEditor;
 class Rooster2Doc;
 class GridView;
@@ -37,7 +38,8 @@ class GridController : public QObject {
     Q_OBJECT
 
 public:
-    GridController(Rooster2Doc& doc, GridView& view, GridEditor& editor, IFileChooser& chooser);
+    GridController(Rooster2Doc& doc, AppState& app, GridView& view, GridEditor& editor,
+                   IFileChooser& chooser);
     ~GridController() override;
 
     // The handlers of the grid's commands.
@@ -136,6 +138,7 @@ private:
     void SetBrowserPhase(Phase phase);
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     GridView& m_view;
     GridEditor& m_editor;
     IFileChooser& m_chooser;

@@ -13,6 +13,7 @@
 #include "editing/grid_editor.h"
 #include "forms/properties.h"
 #include "forms/word_edit.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "support/dialog_support.h"
 #include "view/grid_controller.h"
@@ -90,7 +91,7 @@ void GridController::CloseClueWindows() {
 void GridController::OnEditWord() {
     if (!HasCurrentWord(m_doc)) return;
     const int word = m_doc.curWord;
-    WordDataDlg dialog(m_doc, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
+    WordDataDlg dialog(m_doc, m_app, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
     dialog.PlaceRightOf(m_view.GridRightOnScreen());
     if (dialog.exec() == QDialog::Accepted) ApplyWordFields(word, dialog.Fields());
 }
@@ -132,5 +133,5 @@ void GridController::OnGridCheck() {
 }
 
 void GridController::RunGridCheck() {
-    m_gridCheckDlg->ShowFindings(CheckGrid(m_doc.SearchPuzzle(), m_doc.scoring));
+    m_gridCheckDlg->ShowFindings(CheckGrid(m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring));
 }

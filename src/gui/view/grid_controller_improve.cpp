@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "editing/grid_editor.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "search/fill_improver.h"
 #include "util/worker_thread.h"
@@ -23,7 +24,8 @@ void GridController::OnImproveFill() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_phaseBeforeSearch = m_doc.phase;
     m_interruptSearch = false;
-    m_improver = std::make_unique<FillImprover>(m_doc, m_interruptSearch);
+    m_improver = std::make_unique<FillImprover>(m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
+                                                m_interruptSearch);
     m_improver->callbacks = m_relay.Callbacks();
     SetPhase(Phase::Zoeken);
     m_improving = std::make_unique<WorkerThread>(

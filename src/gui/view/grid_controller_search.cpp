@@ -7,6 +7,7 @@
 #include "editing/grid_editor.h"
 #include "editing/phase_switch.h"
 #include "formats/solutions_file.h"
+#include "model/app_state.h"
 #include "model/rooster2_doc.h"
 #include "render/latin1_text.h"
 #include "search/search_method.h"
@@ -33,7 +34,7 @@ void GridController::RegisterSearchCommands(CommandRouter& router) {
 }
 
 void GridController::OnSearchOptions() {
-    SearchOptionsDlg dialog(m_doc, m_chooser, &m_view);
+    SearchOptionsDlg dialog(m_doc, m_app, m_chooser, &m_view);
     dialog.exec();
 }
 
@@ -76,7 +77,8 @@ void GridController::OnSearchGrid() {
 // The phase is Zoeken from the start, so the enabling rules keep every command
 // that would replace or reshape the puzzle away until the search has ended.
 void GridController::OnSearch() {
-    SearchRequest request{m_doc.SearchPuzzle(), m_doc.scoring, ReadSearchMethod(m_doc.profile)};
+    SearchRequest request{m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
+                          ReadSearchMethod(m_app.profile)};
     SearchCallbacks callbacks = m_relay.Callbacks();
     if (m_searchSetup) m_searchSetup(request, callbacks);
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -169,9 +171,10 @@ void GridController::OnWriteSolutions() {
     FileDialogSpec spec = MakeFileDialogSpec(true, "Openen tekstbestand oplossingen", "txt",
                                              "Tekstbestand (*.txt);;Alle bestanden (*.*)");
     // Starts at the last text file but does not replace it.
-    spec.initialName = FromLocalPath(m_doc.lastFiles.text);
+    spec.initialName = FromLocalPath(m_app.lastFiles.text);
     const QString path = m_chooser.ChooseFile(&m_view, spec);
     if (path.isEmpty()) return;
+    m_app.lastFiles.text = LocalPath(path);
     // A file that cannot be written ends the command without a message.
-    WriteSolutionsFile(m_doc, m_results, LocalPath(path), m_view.SmallLetters());
+    WriteSolutionsFile(m_doc.puzzle, m_results, m_app.lastFiles.text, m_view.SmallLetters());
 }

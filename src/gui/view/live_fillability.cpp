@@ -3,6 +3,7 @@
 #include "dialogs/candidate_pane.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
+#include "model/app_state.h"
 #include "model/clue_text.h"
 #include "model/profile.h"
 #include "model/rooster2_doc.h"
@@ -19,11 +20,11 @@ const char* const PROFILE_HEAT_MAP = "Vulbaarheid tonen";
 
 }  // namespace
 
-LiveFillability::LiveFillability(Rooster2Doc& doc, GridView& view, GridController& controller,
-                                 CandidatePane& pane)
-    : m_doc(doc), m_view(view), m_controller(controller), m_pane(pane) {
-    m_heatMap = m_doc.profile != nullptr &&
-                m_doc.profile->GetProfileInt(PROFILE_SECTION, PROFILE_HEAT_MAP, 0) != 0;
+LiveFillability::LiveFillability(Rooster2Doc& doc, AppState& app, GridView& view,
+                                 GridController& controller, CandidatePane& pane)
+    : m_doc(doc), m_app(app), m_view(view), m_controller(controller), m_pane(pane) {
+    m_heatMap = m_app.profile != nullptr &&
+                m_app.profile->GetProfileInt(PROFILE_SECTION, PROFILE_HEAT_MAP, 0) != 0;
     connect(&m_checker, &FillabilityChecker::Checked, this, &LiveFillability::OnChecked);
     connect(&m_controller, &GridController::StateChanged, this, &LiveFillability::Refresh);
     connect(&m_pane, &CandidatePane::OrderChanged, this, &LiveFillability::Refresh);
@@ -60,10 +61,10 @@ std::string LiveFillability::RequestKey(int focusWord) const {
     return words +
            StrFormat("%d %d %d %d %d %d %p %d|", puzzle.width, puzzle.height,
                      static_cast<int>(puzzle.extraFiles.size()), focusWord,
-                     static_cast<int>(m_pane.Order()), m_doc.scoring.minScore,
-                     static_cast<const void*>(m_doc.scoring.overrides.get()),
+                     static_cast<int>(m_pane.Order()), m_app.scoring.minScore,
+                     static_cast<const void*>(m_app.scoring.overrides.get()),
                      puzzle.search.ijTwoLetters ? 1 : 0) +
-           puzzle.search.excludedLetters + "|" + m_doc.SearchWordFile() + "|" +
+           puzzle.search.excludedLetters + "|" + m_app.SearchWordFile(m_doc.puzzle) + "|" +
            puzzle.GridToString();
 }
 
@@ -78,7 +79,7 @@ void LiveFillability::Refresh() {
     if (key == m_lastKey) return;
     m_lastKey = std::move(key);
     m_focusWord = focusWord;
-    FillabilityRequest request{m_doc.SearchPuzzle(), m_doc.scoring};
+    FillabilityRequest request{m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring};
     request.focusWord = focusWord;
     request.order = m_pane.Order();
     m_checker.Request(std::move(request));
@@ -111,8 +112,8 @@ void LiveFillability::ShowPane(const FillabilityReport& report) {
 
 void LiveFillability::ToggleHeatMap() {
     m_heatMap = !m_heatMap;
-    if (m_doc.profile != nullptr)
-        m_doc.profile->WriteProfileInt(PROFILE_SECTION, PROFILE_HEAT_MAP, m_heatMap ? 1 : 0);
+    if (m_app.profile != nullptr)
+        m_app.profile->WriteProfileInt(PROFILE_SECTION, PROFILE_HEAT_MAP, m_heatMap ? 1 : 0);
     m_view.ShowFillability(m_checker.Report(), m_heatMap);
     emit HeatMapToggled(m_heatMap);
 }

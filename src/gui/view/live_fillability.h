@@ -12,6 +12,7 @@
 
 #include "view/fillability_checker.h"
 
+struct AppState;
 class CandidatePane;
 class CommandRouter;
 class GridController;
@@ -22,7 +23,7 @@ class LiveFillability : public QObject {
     Q_OBJECT
 
 public:
-    LiveFillability(Rooster2Doc& doc, GridView& view, GridController& controller,
+    LiveFillability(Rooster2Doc& doc, AppState& app, GridView& view, GridController& controller,
                     CandidatePane& pane);
 
     // "Vulbaarheid tonen" and "&Kandidaten".
@@ -45,6 +46,7 @@ private:
     void PlaceCandidate(const QString& word);
 
     Rooster2Doc& m_doc;
+    AppState& m_app;
     GridView& m_view;
     GridController& m_controller;
     CandidatePane& m_pane;

@@ -62,7 +62,7 @@ TEST_F(CommandCatalogTest, RotationNeedsASquareGrid) {
 TEST_F(CommandCatalogTest, SearchCommandsNeedAWordFile) {
     EXPECT_EQ(EnabledPhases(ID_SEARCH_START), "");
     EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "");
-    doc.defaultWordFile = "nl02.doc";  // the installed set stands in for a puzzle without one
+    facts.installedWordFile = true;  // the installed set stands in for a puzzle without one
     EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "1234");
     doc.puzzle.search.wordFile = "woorden02.doc";
     EXPECT_EQ(EnabledPhases(ID_SEARCH_START), "12");

@@ -127,13 +127,12 @@ TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
     TempDir dir;
     m_results.solutionCount = 2;
     m_doc.puzzle.html.title = "Titel";
-    ASSERT_TRUE(WriteSolutionsFile(m_doc, m_results, dir.Path("uit.txt"), false));
+    ASSERT_TRUE(WriteSolutionsFile(m_doc.puzzle, m_results, dir.Path("uit.txt"), false));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit.txt")),
               "Titel\r\n\r\nOplossing 1\r\n\r\nA B \r\n  C \r\n\r\nOplossing 2\r\n\r\nD E \r\n  F "
               "\r\n\r\n");
-    EXPECT_EQ(m_doc.lastFiles.text, dir.Path("uit.txt"));
     EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
-    EXPECT_FALSE(WriteSolutionsFile(m_doc, m_results, dir.Path("geen/map/uit.txt"), false));
+    EXPECT_FALSE(WriteSolutionsFile(m_doc.puzzle, m_results, dir.Path("geen/map/uit.txt"), false));
 }
 
 }  // namespace

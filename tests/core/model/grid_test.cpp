@@ -9,7 +9,7 @@ namespace {
 // Cells that differ from free after one symmetric black click on an empty grid.
 std::vector<std::pair<int, int>> BlackCellsAfterClick(int width, int height, int symmetry, int x,
                                                       int y) {
-    Rooster2Doc doc;
+    TestDoc doc;
     doc.puzzle.Resize(width, height);
     doc.puzzle.symmetry = static_cast<Symmetry>(symmetry);
     doc.puzzle.SetCellSymmetric(x, y, CELL_ZWART);
@@ -29,8 +29,7 @@ TEST(ProfileColoursTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
     profile.WriteProfileInt("Kleur", "Zwart", 0x123456);
     profile.WriteProfileInt("Kleur", "Woord", -1);
     Rooster2Doc doc;
-    doc.profile = &profile;
-    doc.OnNewDocument();
+    doc.OnNewDocument(&profile);
     EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0x123456u);
     EXPECT_EQ(doc.puzzle.appearance.colours.woord, 0xE8E8E8u);
     EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0xFFFFFFu);

@@ -26,7 +26,7 @@ struct Outcome {
 };
 
 template <typename Search>
-Outcome RunOn(Rooster2Doc doc, unsigned seed) {
+Outcome RunOn(TestDoc doc, unsigned seed) {
     Search search(doc.puzzle, doc.scoring);
     FakeClock clock(1);
     LcgRandom random;
@@ -46,7 +46,7 @@ Outcome RunOn(Rooster2Doc doc, unsigned seed) {
 }
 
 // The two methods agree on everything the run reports.
-void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const Rooster2Doc& doc) {
+void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const TestDoc& doc) {
     ASSERT_EQ(plain.started, fast.started);
     ASSERT_EQ(plain.messages, fast.messages);
     ASSERT_EQ(plain.record.placements, fast.record.placements);
@@ -76,7 +76,7 @@ Reached CompareOnRandomPuzzles(unsigned cases, bool scored) {
     for (unsigned c = 0; c < cases; ++c) {
         SCOPED_TRACE("case " + std::to_string(c));
         RandomCase randomCase(c, dir, scored);
-        Rooster2Doc doc;
+        TestDoc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
         const Outcome plain = RunOn<LiteralSearch>(doc, seed);

@@ -29,7 +29,7 @@ struct Found {
 };
 
 template <typename Search>
-Found RunSearch(Rooster2Doc doc, unsigned seed, long long budget = 0) {
+Found RunSearch(TestDoc doc, unsigned seed, long long budget = 0) {
     Search search(doc.puzzle, doc.scoring);
     FakeClock clock;
     LcgRandom random;
@@ -56,7 +56,7 @@ std::set<std::string> AsSet(const Found& found) {
 // the crossing word must hold a capital Y there: which of the two words came
 // first decides, so the exact order's solutions depend on that order. The
 // comparison leaves such puzzles out.
-bool WritesIjCell(const Rooster2Doc& doc, const Found& found) {
+bool WritesIjCell(const TestDoc& doc, const Found& found) {
     for (const std::string& solution : found.results.solutions)
         for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
             if (doc.puzzle.cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ))
@@ -72,7 +72,7 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
     for (unsigned c = 0; c < CASES; ++c) {
         SCOPED_TRACE("case " + std::to_string(c));
         RandomCase randomCase(c, dir);
-        Rooster2Doc doc;
+        TestDoc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
         doc.puzzle.search.maxSolutions = 0;
@@ -115,8 +115,8 @@ protected:
         WriteWordList(m_dir.Path(""), "ex", 2, {"CB"});
     }
 
-    void ExpectSameSolutions(const std::function<void(Rooster2Doc&)>& change) {
-        Rooster2Doc doc;
+    void ExpectSameSolutions(const std::function<void(TestDoc&)>& change) {
+        TestDoc doc;
         SetGrid(doc, {"...", "...", "..."});
         doc.puzzle.search.wordFile = m_set;
         doc.puzzle.search.maxSolutions = 0;
@@ -134,34 +134,34 @@ protected:
 };
 
 TEST_F(FastSearchOptions, HonoursEveryOptionAsTheExactMethodDoes) {
-    const std::vector<std::pair<const char*, std::function<void(Rooster2Doc&)>>> rows = {
-        {"nothing changed", [](Rooster2Doc&) {}},
-        {"a letter in the grid", [](Rooster2Doc& doc) { doc.puzzle.SetCell(0, 0, 'C'); }},
-        {"an IJ cell", [](Rooster2Doc& doc) { doc.puzzle.SetCell(1, 1, CELL_IJ); }},
-        {"all different off", [](Rooster2Doc& doc) { doc.puzzle.search.allDifferent = false; }},
-        {"IJ as two letters", [](Rooster2Doc& doc) { doc.puzzle.search.ijTwoLetters = true; }},
-        {"excluded letters", [](Rooster2Doc& doc) { doc.puzzle.search.excludedLetters = "D"; }},
-        {"maximum frequency", [](Rooster2Doc& doc) { doc.puzzle.search.maxFrequency = 3; }},
-        {"maximum distinct", [](Rooster2Doc& doc) { doc.puzzle.search.maxDistinct = 4; }},
+    const std::vector<std::pair<const char*, std::function<void(TestDoc&)>>> rows = {
+        {"nothing changed", [](TestDoc&) {}},
+        {"a letter in the grid", [](TestDoc& doc) { doc.puzzle.SetCell(0, 0, 'C'); }},
+        {"an IJ cell", [](TestDoc& doc) { doc.puzzle.SetCell(1, 1, CELL_IJ); }},
+        {"all different off", [](TestDoc& doc) { doc.puzzle.search.allDifferent = false; }},
+        {"IJ as two letters", [](TestDoc& doc) { doc.puzzle.search.ijTwoLetters = true; }},
+        {"excluded letters", [](TestDoc& doc) { doc.puzzle.search.excludedLetters = "D"; }},
+        {"maximum frequency", [](TestDoc& doc) { doc.puzzle.search.maxFrequency = 3; }},
+        {"maximum distinct", [](TestDoc& doc) { doc.puzzle.search.maxDistinct = 4; }},
         {"an extra list",
-         [this](Rooster2Doc& doc) {
+         [this](TestDoc& doc) {
              doc.puzzle.extraFiles = {m_extra};
              doc.puzzle.words[0].extraList = 1;
          }},
         {"a split word",
-         [](Rooster2Doc& doc) {
+         [](TestDoc& doc) {
              doc.puzzle.SetCell(0, 0, 'C');
              doc.puzzle.words[1].partCount = 2;
              doc.puzzle.words[1].partLengths[0] = 1;
              doc.puzzle.words[1].partLengths[1] = 2;
          }},
         {"across only",
-         [](Rooster2Doc& doc) {
+         [](TestDoc& doc) {
              doc.puzzle.numbering.acrossOnly = true;
              doc.puzzle.BuildWords();
          }},
         {"Doorloper",
-         [](Rooster2Doc& doc) {
+         [](TestDoc& doc) {
              doc.puzzle.numbering.doorloper = true;
              doc.puzzle.BuildWords();
          }},
@@ -174,7 +174,7 @@ TEST_F(FastSearchOptions, HonoursEveryOptionAsTheExactMethodDoes) {
 
 TEST_F(FastSearchOptions, KeepsTheDeepestPartialFillWhenThereIsNoFill) {
     // Both fills use each word twice, which the letters alone do not rule out.
-    Rooster2Doc doc;
+    TestDoc doc;
     SetGrid(doc, {"..", ".."});
     doc.puzzle.search.wordFile = WriteWordList(m_dir.Path(""), "tw", 2, {"AB", "BA"});
     const Found fast = RunSearch<FastSearch>(doc, 1);
@@ -185,7 +185,7 @@ TEST_F(FastSearchOptions, KeepsTheDeepestPartialFillWhenThereIsNoFill) {
 }
 
 TEST_F(FastSearchOptions, TriesTheBetterScoredWordFirst) {
-    Rooster2Doc doc;
+    TestDoc doc;
     SetGrid(doc, {"..."});
     doc.puzzle.search.wordFile =
         WriteWordList(m_dir.Path(""), "sc", 3, {"ABC;10", "DEF;90", "GHI;50"});
@@ -198,7 +198,7 @@ TEST_F(FastSearchOptions, TriesTheBetterScoredWordFirst) {
 }
 
 TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
-    Rooster2Doc doc;
+    TestDoc doc;
     SetGrid(doc, {"...", "...", "..."});
     doc.puzzle.search.wordFile = m_set;
     doc.puzzle.search.maxSolutions = 0;

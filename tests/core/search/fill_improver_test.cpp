@@ -25,7 +25,7 @@ protected:
     }
     std::string Improve(const std::vector<bool>& changeable) {
         std::atomic<bool> interrupt{false};
-        FillImprover improver(m_doc, interrupt);
+        FillImprover improver(m_doc.puzzle, WordScoring(), interrupt);
         improver.seed = 1;
         improver.callbacks.status = [this](int pane, const std::string& text) {
             if (pane == 0) m_progress.push_back(text);
@@ -63,12 +63,13 @@ TEST_F(FillImproverTest, KeepsTheCellsItMayNotChangeAndNeverReturnsWorse) {
 
 TEST_F(FillImproverTest, IsOfferedOnAShownSolutionOrACompleteGridAfterASearch) {
     m_doc.phase = Phase::Tonen;
-    EXPECT_FALSE(CanImproveFill(m_doc, 0));
-    EXPECT_TRUE(CanImproveFill(m_doc, 1));
+    EXPECT_FALSE(CanImproveFill(m_doc, true, 0));
+    EXPECT_FALSE(CanImproveFill(m_doc, false, 1));
+    EXPECT_TRUE(CanImproveFill(m_doc, true, 1));
     m_doc.phase = Phase::Vullen;
-    EXPECT_FALSE(CanImproveFill(m_doc, 1));
+    EXPECT_FALSE(CanImproveFill(m_doc, true, 1));
     m_doc.puzzle.StringToGrid("EFGH");
-    EXPECT_TRUE(CanImproveFill(m_doc, 1));
+    EXPECT_TRUE(CanImproveFill(m_doc, true, 1));
 }
 
 TEST(SearchMethodDefault, ANewProfileSearchesFastAChosenMethodStays) {

@@ -32,7 +32,7 @@ protected:
     }
 
     TempDir dir;
-    Rooster2Doc doc;
+    TestDoc doc;
     std::atomic<bool> cancel{false};
     SearchListCache cache;
 };

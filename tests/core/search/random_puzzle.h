@@ -18,7 +18,7 @@ public:
     RandomCase(unsigned seed, const TempDir& dir, bool scored = false)
         : m_rng(seed), m_dir(dir), m_scored(scored) {}
 
-    void Make(Rooster2Doc& doc) {
+    void Make(TestDoc& doc) {
         MakeGrid(doc);
         MakeOptions(doc);
         if (m_scored) doc.scoring.minScore = Between(0, 60);
@@ -49,7 +49,7 @@ private:
         return letters[Between(0, static_cast<int>(letters.size()) - 1)];
     }
 
-    void MakeGrid(Rooster2Doc& doc) {
+    void MakeGrid(TestDoc& doc) {
         doc.puzzle.width = Between(2, 6);
         doc.puzzle.height = Between(2, 6);
         for (int y = 0; y < doc.puzzle.height; ++y)
@@ -65,7 +65,7 @@ private:
         }
     }
 
-    void MakeOptions(Rooster2Doc& doc) {
+    void MakeOptions(TestDoc& doc) {
         doc.puzzle.search.allDifferent = Chance(0.5);
         doc.puzzle.search.randomOrder = Chance(0.4);
         doc.puzzle.search.ijTwoLetters = Chance(0.3);
@@ -78,7 +78,7 @@ private:
     }
 
     // Lines for every length up to the grid's side, with noise the loader must skip.
-    void MakeLists(const Rooster2Doc& doc, const std::string& base, std::string& setName) {
+    void MakeLists(const TestDoc& doc, const std::string& base, std::string& setName) {
         const int longest = std::max(doc.puzzle.width, doc.puzzle.height);
         for (int length = 2; length <= std::max(longest, 2); ++length) {
             std::vector<std::string> lines;

@@ -25,7 +25,7 @@ protected:
     int Prepare() { return PrepareSearchLists(doc.puzzle, doc.scoring, lists, random); }
 
     TempDir dir;
-    Rooster2Doc doc;
+    TestDoc doc;
     SearchLists lists;
     LcgRandom random;
 };

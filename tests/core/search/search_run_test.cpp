@@ -34,7 +34,7 @@ protected:
     }
 
     TempDir m_dir;
-    Rooster2Doc m_doc;
+    TestDoc m_doc;
     FakeClock m_clock;
     LcgRandom m_random;
     SearchRecord m_record;

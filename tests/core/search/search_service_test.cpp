@@ -28,7 +28,7 @@ std::vector<std::string> ThreeLetterGrid() {
 // One level per word goes deeper than a 1 MiB stack allows, for both methods.
 TEST(SearchService, FillsAHundredByHundredGridAskedForFromAOneMebibyteStack) {
     TempDir dir;
-    Rooster2Doc doc;
+    TestDoc doc;
     SetGrid(doc, ThreeLetterGrid());
     ASSERT_EQ(doc.puzzle.words.size(), 3750u);
     doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "aaa", 3, {"AAA"});
@@ -56,7 +56,7 @@ TEST(SearchService, FillsAHundredByHundredGridAskedForFromAOneMebibyteStack) {
 // Nothing fits at 50: the fill goes down to 20, and says so, when allowed; never to 0.
 TEST(SearchService, LowersTheMinimumScoreOnlyWhenAllowedAndNeverToZero) {
     TempDir dir;
-    Rooster2Doc doc;
+    TestDoc doc;
     SetGrid(doc, {"..", ".."});
     doc.scoring.minScore = 50;
     const auto fill = [&](const std::vector<std::string>& words, bool lower) {

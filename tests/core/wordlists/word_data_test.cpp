@@ -70,7 +70,7 @@ protected:
         WriteListFile(dir, 4, {"BAAS", "POES", "ROOS"});
     }
     TempDir dir;
-    Rooster2Doc doc;
+    TestDoc doc;
 };
 
 TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
@@ -130,7 +130,7 @@ TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
 }
 
 TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {
-    Rooster2Doc doc;
+    TestDoc doc;
     doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
     EXPECT_FALSE(CheckListNumber(doc.puzzle, 2));
     const auto message = CheckListNumber(doc.puzzle, 3);

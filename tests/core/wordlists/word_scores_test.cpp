@@ -85,7 +85,7 @@ TEST(MinimumScore, LivesInTheProfileWithinItsRange) {
 
 TEST(FillScores, AverageAndLowestOfTheListedWords) {
     TempDir dir;
-    Rooster2Doc doc;
+    TestDoc doc;
     doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS;80", "KLAS;25", "KRAS"});
     SetGrid(doc, {"KAAS#KLAS", "#########", "KRAS#KOES"});
     const FillScore score = ScoreFill(doc.puzzle, doc.scoring);
