@@ -1,5 +1,6 @@
 #include "editing/command_catalog.h"
 
+#include "editing/cell_locks.h"
 #include "editing/command_ids.h"
 #include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
@@ -19,6 +20,7 @@ bool ShowsStatusBar(const CommandInputs& in) { return in.facts.statusBar; }
 bool PrintsGreyBlocks(const CommandInputs& in) { return in.facts.greyBlocks; }
 bool ShowsHeatMap(const CommandInputs& in) { return in.facts.heatMap; }
 bool ShowsCandidates(const CommandInputs& in) { return in.facts.candidatesShown; }
+bool LocksTargets(const CommandInputs& in) { return AreTargetsLocked(in.doc, in.facts.selection); }
 
 struct NeedTest {
     CommandNeed need;
@@ -44,6 +46,9 @@ constexpr NeedTest NEED_TESTS[] = {
     {NEED_SEARCH_STARTABLE, [](const CommandInputs& in) { return CanStartSearch(in.doc); }},
     {NEED_FILL_IMPROVABLE,
      [](const CommandInputs& in) { return CanImproveFill(in.doc, in.facts.solutionCount); }},
+    {NEED_SELECTION, [](const CommandInputs& in) { return in.facts.selection.has_value(); }},
+    {NEED_LOCK_TARGET,
+     [](const CommandInputs& in) { return !LockTargets(in.doc, in.facts.selection).empty(); }},
 };
 
 unsigned PhaseBit(Phase phase) {
@@ -435,6 +440,18 @@ std::vector<CommandInfo> BuildCatalog() {
          .prompt =
              "Verhoog de laagste en dan de gemiddelde score van de getoonde of overgenomen vulling",
          .needs = NEED_FILL_IMPROVABLE},
+        {.id = ID_FILL_SELECTION,
+         .text = "Vul &selectie",
+         .prompt = "Vul alleen de woorden in de geselecteerde rechthoek; de rest blijft",
+         .phases = IN_FILLING,
+         .needs = NEED_SEARCH_STARTABLE | NEED_SELECTION},
+        {.id = ID_LOCK,
+         .text = "&Vastzetten",
+         .prompt = "Zet de letters van de selectie of het huidige woord vast (of weer los): "
+                   "elke vulling houdt ze",
+         .phases = IN_FILLING,
+         .needs = NEED_LOCK_TARGET,
+         .checked = LocksTargets},
         // ---- &Hulp
         {.id = ID_APP_ABOUT,
          .text = "&Over Rooster2...",
