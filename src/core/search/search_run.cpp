@@ -124,7 +124,7 @@ void SearchRun::PollAtCadence() {
         callbacks.status(0, StrFormat("Zoekende, aantal oplossingen %d, druk op <ESC> om te "
                                       "onderbreken.",
                                       results.solutionCount));
-    if (callbacks.poll) callbacks.poll(work);
+    if (callbacks.poll) Show(callbacks.poll);
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;
     const bool processorTimeUp =
@@ -142,7 +142,7 @@ void SearchRun::NoteLevel(int level) {
     if (m_drawAgain.load(std::memory_order_relaxed) && m_drawAgain.exchange(false)) m_deepest = 0;
     if (level > m_deepest) {
         m_deepest = level;
-        if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw(work);
+        if (work.search.showWhileSearching && callbacks.redraw) Show(callbacks.redraw);
     }
     if (results.solutionCount == 0 && level > results.bestDepth) {
         results.bestFill = FilledGrid();
@@ -160,6 +160,16 @@ std::string SearchRun::FilledGrid() const {
     return grid;
 }
 
+void SearchRun::Show(const std::function<void(const Puzzle&)>& show) const {
+    if (!region) {
+        show(work);
+        return;
+    }
+    Puzzle shown = work;
+    shown.StringToGrid(FilledGrid());
+    show(shown);
+}
+
 void SearchRun::RecordSolution() {
     std::string grid = FilledGrid();
     if (region && !m_regionSolutions.insert(grid).second) return;
@@ -167,7 +177,7 @@ void SearchRun::RecordSolution() {
     results.solutions.push_back(std::move(grid));
     ++results.solutionCount;
     results.bestDepth = 0;
-    if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw(work);
+    if (work.search.showWhileSearching && callbacks.redraw) Show(callbacks.redraw);
     if (work.search.maxSolutions > 0 && results.solutionCount >= work.search.maxSolutions)
         interrupted = true;
 }

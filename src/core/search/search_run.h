@@ -124,6 +124,8 @@ protected:
     void RecordSolution();
     // The grid as the fill leaves it, outside its region as it began.
     std::string FilledGrid() const;
+    // Hands the grid as it stands to a poll or redraw callback, outside the region as it began.
+    void Show(const std::function<void(const Puzzle&)>& show) const;
     // A candidate of word was placed at level: progress texts and the trace hook.
     void NotePlacement(int level, int word, int entry, int& tried, int best);
 
