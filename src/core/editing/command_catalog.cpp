@@ -441,7 +441,7 @@ std::vector<CommandInfo> BuildCatalog() {
              "Verhoog de laagste en dan de gemiddelde score van de getoonde of overgenomen vulling",
          .needs = NEED_FILL_IMPROVABLE},
         {.id = ID_FILL_SELECTION,
-         .text = "Vul &selectie",
+         .text = "Vul se&lectie",
          .prompt = "Vul alleen de woorden in de geselecteerde rechthoek; de rest blijft",
          .phases = IN_FILLING,
          .needs = NEED_SEARCH_STARTABLE | NEED_SELECTION},
