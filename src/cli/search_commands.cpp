@@ -1,9 +1,12 @@
 // Subcommands of the automatic search: fill.
 
+#include <algorithm>
 #include <iostream>
+#include <optional>
 
 #include "cli_args.h"
 #include "cli_common.h"
+#include "editing/cell_locks.h"
 #include "editing/phase_switch.h"
 #include "editing/solution_browser.h"
 #include "editing/undo_history.h"
@@ -76,6 +79,14 @@ std::vector<CliHelpItem> FillHelp() {
          "schrijft per open vakje het aantal verschillende letters in de "
          "gevonden oplossingen (drie kolommen per vakje, # zwart, . niet open) "
          "en het vakje dat het minst verschilt"},
+        {"--lock WOORDEN",
+         "zet deze woorden vast (bijvoorbeeld H1,V7), naast wat de puzzel al vastzet: "
+         "elke vulling en verbetering houdt hun letters, en --take bewaart ze"},
+        {"--region X1,Y1,X2,Y2",
+         "vult alleen de woorden met een vakje in deze rechthoek (kolom X, rij Y, vanaf 1), "
+         "zoals \"Vul selectie\": de letters erin die niet vastgezet zijn, worden opnieuw "
+         "gevuld; geen vakje erbuiten verandert, en een leeg vakje erbuiten laat het woord "
+         "erdoor elke letter"},
         {"--take K OUT.rtr",
          "neemt oplossing K over zoals \"Klaar\" doet en slaat de puzzel op "
          "als OUT.rtr"},
@@ -87,7 +98,7 @@ const CliCommand FILL_COMMAND = {
     "FILE.rtr [--words SET] [--max N] [--all-different 0|1] [--ij-two-letters 0|1] "
     "[--exclude LETTERS] [--max-frequency N] [--max-distinct N] [--random 0|1] [--seed N] "
     "[--method exact|fast] [--min-score N] [--lower-min-score 0|1] [--no-overrides] [--improve "
-    "SECONDS] [--time-limit S] "
+    "SECONDS] [--time-limit S] [--lock WOORDEN] [--region X1,Y1,X2,Y2] "
     "[--solutions OUT.txt] [--frequencies] [--take K OUT.rtr]",
     RunFill,
     "Vult alle open woorden van de puzzel uit de woordenlijsten en schrijft de uitkomst naar "
@@ -112,6 +123,40 @@ bool ReadFillOptions(CliArgs& parsed, const Rooster2Doc& doc, SearchOptions& opt
     options.maxFrequency = static_cast<std::int32_t>(maxFrequency);
     options.maxDistinct = static_cast<std::int32_t>(maxDistinct);
     return ok;
+}
+
+// --lock H1,V7: every cell of those words locked; false after the message on a word
+// the puzzle does not have.
+bool LockNamedWords(const std::string& labels, Puzzle& puzzle) {
+    std::size_t start = 0;
+    while (start <= labels.size()) {
+        const std::size_t end = std::min(labels.find(',', start), labels.size());
+        const std::string label = labels.substr(start, end - start);
+        const int word = puzzle.FindWordByLabel(label);
+        if (word < 0) {
+            Fail(StrFormat("Woord %s bestaat niet in de puzzel.", label.c_str()));
+            return false;
+        }
+        LockWord(puzzle, word);
+        start = end + 1;
+    }
+    return true;
+}
+
+// --region X1,Y1,X2,Y2: columns and rows from 1, inside the grid; nothing on a bad value.
+std::optional<GridRegion> ParseRegion(const std::string& text, const Puzzle& puzzle) {
+    long long values[4] = {};
+    const long long limits[4] = {puzzle.width, puzzle.height, puzzle.width, puzzle.height};
+    std::size_t start = 0;
+    for (int k = 0; k < 4; ++k) {
+        const std::size_t end = k < 3 ? text.find(',', start) : text.size();
+        if (end == std::string::npos ||
+            !ParseInteger(text.substr(start, end - start), 1, limits[k], values[k]))
+            return std::nullopt;
+        start = end + 1;
+    }
+    return GridRegion::Spanning(static_cast<int>(values[0] - 1), static_cast<int>(values[1] - 1),
+                                static_cast<int>(values[2] - 1), static_cast<int>(values[3] - 1));
 }
 
 // Progress goes to standard error at the search's own cadence.
@@ -140,7 +185,7 @@ void ImproveFirstSolution(const SearchRequest& fill, SearchResults& results, dou
     WorkerThread(
         [&] {
             results.solutions.front() =
-                improver.Improve(results.solutions.front(), OpenCells(results.startGrid), seconds);
+                improver.Improve(results.solutions.front(), results.openCells, seconds);
         },
         SEARCH_STACK_BYTES)
         .Join();
@@ -177,24 +222,13 @@ bool TakeSolution(Rooster2Doc& doc, SearchResults& results, int number, const st
 }
 
 int RunFill(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--words", 1},
-                          {"--max", 1},
-                          {"--all-different", 1},
-                          {"--ij-two-letters", 1},
-                          {"--exclude", 1},
-                          {"--max-frequency", 1},
-                          {"--max-distinct", 1},
-                          {"--random", 1},
-                          {"--seed", 1},
-                          {"--method", 1},
-                          {"--min-score", 1},
-                          {"--lower-min-score", 1},
-                          {"--no-overrides", 0},
-                          {"--improve", 1},
-                          {"--time-limit", 1},
-                          {"--solutions", 1},
-                          {"--frequencies", 0},
-                          {"--take", 2}});
+    CliArgs parsed(args, {{"--words", 1},          {"--max", 1},         {"--all-different", 1},
+                          {"--ij-two-letters", 1}, {"--exclude", 1},     {"--max-frequency", 1},
+                          {"--max-distinct", 1},   {"--random", 1},      {"--seed", 1},
+                          {"--method", 1},         {"--min-score", 1},   {"--lower-min-score", 1},
+                          {"--no-overrides", 0},   {"--improve", 1},     {"--time-limit", 1},
+                          {"--solutions", 1},      {"--frequencies", 0}, {"--lock", 1},
+                          {"--region", 1},         {"--take", 2}});
     if (!parsed.Ok()) return UsageError(FILL_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(FILL_COMMAND);
     Rooster2Doc doc;
@@ -224,7 +258,19 @@ int RunFill(const std::vector<std::string>& args) {
     if (app.SearchWordFile(doc.puzzle).empty())
         return Fail("Geen woordenbestand opgegeven (--words SET).");
 
+    std::optional<GridRegion> region;
+    if (const auto text = parsed.Value("--region")) {
+        region = ParseRegion(*text, doc.puzzle);
+        if (!region)
+            return UsageError(FILL_COMMAND,
+                              StrFormat("--region verwacht X1,Y1,X2,Y2 binnen %d x %d",
+                                        doc.puzzle.width, doc.puzzle.height));
+    }
+    if (const auto labels = parsed.Value("--lock"); labels && !LockNamedWords(*labels, doc.puzzle))
+        return EXIT_FAILED;
+
     SearchRequest request{app.SearchPuzzle(doc.puzzle), app.scoring, *method};
+    request.region = region;
     if (parsed.Has("--seed")) request.seed = static_cast<std::uint32_t>(seed);
     request.timeLimitSeconds = timeLimit;
     // Ctrl+C stops the search as Escape does in the window.

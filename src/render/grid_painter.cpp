@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <new>
 
@@ -16,6 +17,9 @@ namespace {
 
 const QColor BLACK(0, 0, 0);
 const QColor PURE_RED(255, 0, 0);
+// Locked letters and their corner mark, and the frame of the selection.
+const QColor LOCK_BLUE(0x1F, 0x3A, 0x93);
+const QColor SELECTION_ORANGE(0xE0, 0x70, 0x00);
 
 int ClueBand(const Puzzle& puzzle, int margin) {
     return margin != 0 ? puzzle.appearance.clueTextSize : 0;
@@ -89,13 +93,13 @@ void TextOut(QPainter& p, int left, int top, const QString& text) {
 }
 
 void DrawLetter(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, int left, int top,
-                Cell code) {
+                Cell code, const QColor& colour) {
     const int s = params.cellPixels;
     p.setFont(LetterFont(puzzle, static_cast<int>(s * params.letterShare)));
     std::string text = code == CELL_IJ ? "IJ" : std::string(1, static_cast<char>(code));
     if (params.smallLetters) text = Latin1ToLower(text);
     const QString shown = Latin1(text);
-    p.setPen(ToQColor(puzzle.appearance.colours.letter));
+    p.setPen(colour);
     const QFontMetrics metrics(p.font());
     const int cx = metrics.horizontalAdvance(shown);
     const int cy = metrics.height();
@@ -107,6 +111,31 @@ void DrawNumber(QPainter& p, const Puzzle& puzzle, int s, int left, int top, int
     p.setFont(LetterFont(puzzle, puzzle.appearance.largerNumbers ? s * 5 / 12 : s / 3));
     p.setPen(BLACK);
     TextOut(p, left + 2, top + 1, QString::number(number));
+}
+
+// A locked cell: a triangle in its lower right corner, a quarter of the cell wide.
+void DrawLockMark(QPainter& p, int s, int left, int top) {
+    const int size = std::max(3, s / 4);
+    const QPoint corner(left + s, top + s);
+    const QPoint triangle[3] = {corner, corner - QPoint(size, 0), corner - QPoint(0, size)};
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(LOCK_BLUE);
+    p.drawPolygon(triangle, 3);
+    p.restore();
+}
+
+void DrawSelection(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params) {
+    const GridRegion& r = *params.selection;
+    const int s = params.cellPixels;
+    const int top = params.margin + ClueBand(puzzle, params.margin);
+    const QRect frame(params.margin + r.left * s, top + r.top * s, (r.right - r.left + 1) * s + 1,
+                      (r.bottom - r.top + 1) * s + 1);
+    p.save();
+    p.setPen(QPen(SELECTION_ORANGE, 2, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(frame.adjusted(1, 1, 0, 0));
+    p.restore();
 }
 
 void DrawCell(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, int x, int y,
@@ -127,7 +156,11 @@ void DrawCell(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, 
         DrawBlackJoins(p, puzzle, s, x, y, left, top, colour);
     }
     if (puzzle.appearance.partDashes) DrawPartStrokes(p, puzzle, s, x, y, left, top);
-    if (code > CELL_VRIJ) DrawLetter(p, puzzle, params, left, top, code);
+    const bool locked = params.showLocks && puzzle.IsLocked(x, y);
+    if (locked) DrawLockMark(p, s, left, top);
+    if (code > CELL_VRIJ)
+        DrawLetter(p, puzzle, params, left, top, code,
+                   locked ? LOCK_BLUE : ToQColor(puzzle.appearance.colours.letter));
     const int number = puzzle.CellNumber(x, y);
     if (puzzle.appearance.showNumbers && number > 0) DrawNumber(p, puzzle, s, left, top, number);
 }
@@ -235,6 +268,7 @@ void PaintGrid(QPainter& painter, const Puzzle& puzzle, const GridPaintParams& p
         puzzle.IsInGrid(params.markX, params.markY))
         DrawCell(painter, puzzle, params, params.markX, params.markY,
                  ToQColor(puzzle.appearance.colours.woordPos));
+    if (params.selection && params.phase == Phase::Vullen) DrawSelection(painter, puzzle, params);
     if (m != 0) DrawClueLine(painter, puzzle, params);
     painter.restore();
 }

@@ -7,10 +7,10 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
-#include "model/cells.h"
+#include "model/puzzle.h"
 
-class Puzzle;
 class QPainter;
 
 struct GridPaintParams {
@@ -27,6 +27,9 @@ struct GridPaintParams {
     int mouseY = -1;
     int curWord = -1;  // the word and cursor cell drawn in their colours while filling
     int curPos = 0;
+    // The screen shows the locked cells in their own style and the selected rectangle.
+    bool showLocks = false;
+    std::optional<GridRegion> selection;
     QRect client;  // the visible area in grid coordinates (background, clue band)
 };
 

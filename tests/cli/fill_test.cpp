@@ -129,6 +129,34 @@ TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {
     EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--improve", "0"}).exitCode, 2);
 }
 
+// The region's unlocked letters are filled again (three fills, the last row as it was);
+// a locked word keeps its letters in every fill, and the taken puzzle keeps the lock.
+TEST_F(FillCommandTest, ARegionRefillsItsUnlockedLettersAndLockedWordsStay) {
+    WriteFileOrFail(m_dir.Path("nl03.doc"),
+                    "ABC\r\nDEF\r\nADG\r\nBEH\r\nAXC\r\nYZF\r\nAYG\r\nXZH\r\nQXC\r\nQYG\r\n");
+    Rooster2Doc doc;
+    SetGrid(doc, {"ABC", "DEF", "GHI"});
+    UserMessage message;
+    const std::string puzzle = m_dir.Path("p3.rtr");
+    ASSERT_TRUE(SaveRtrFile(doc, puzzle, message)) << message.text;
+    const std::string words = m_dir.Path("nl03.doc");
+    CliRun run = RunCli({"fill", puzzle, "--words", words, "--method", "exact", "--min-score", "0",
+                         "--region", "1,1,2,2"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTimes(run.out).substr(0, 26), "Klaar na T, 3 oplossingen\n");
+    run = RunCli({"fill", puzzle, "--words", words, "--method", "exact", "--min-score", "0",
+                  "--region", "1,1,2,2", "--lock", "H1", "--take", "1", m_dir.Path("uit.rtr")});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(WithoutTimes(run.out).substr(0, 24), "Klaar na T, 1 oplossing\n");
+    Rooster2Doc taken;
+    ASSERT_EQ(OpenRtrFile(taken, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
+    EXPECT_EQ(taken.puzzle.GridToString(), "ABCDEFGHI");
+    EXPECT_EQ(taken.puzzle.LocksToString(), std::string("\1\1\1\0\0\0\0\0\0", 9));
+    EXPECT_EQ(RunCli({"fill", puzzle, "--words", words, "--region", "0,1,2,2"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"fill", puzzle, "--words", words, "--lock", "H9"}).err,
+              "Woord H9 bestaat niet in de puzzel.\n");
+}
+
 TEST_F(FillCommandTest, WithoutWordsThePuzzleFillsAndIsCheckedFromTheInstalledSet) {
     if (InstalledWordListFile(PathText(NativePath(ROOSTER2_CLI).parent_path())).empty())
         GTEST_SKIP() << "this build has no Dutch word list set";

@@ -276,6 +276,35 @@ private slots:
         QVERIFY(window.Run(ID_UNDO));
         QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
     }
+
+    // "Vul selectie" on a dragged rectangle refills only there; "Vastzetten" on the
+    // current word is one undo step, and the next region fill keeps that word.
+    void aSelectionFillsAloneAndALockedWordStays() {
+        TestWindow window;
+        PrepareSearch(window,
+                      {"ABC", "DEF", "ADG", "BEH", "AXC", "YZF", "AYG", "XZH", "QXC", "QYG"});
+        SetGrid(window.doc, {"ABC", "DEF", "GHI"});
+        window.Controller().GridReplaced();
+        const auto fillSelection = [&window] {
+            window.Drag(0, 0, 1, 1);
+            QVERIFY(window.Enabled(ID_FILL_SELECTION));
+            QVERIFY(RunSearch(window, ID_FILL_SELECTION));
+        };
+        fillSelection();
+        QCOMPARE(window.SolutionCount(), 3);
+        for (const std::string& solution : window.Controller().Results().solutions)
+            QCOMPARE(solution.substr(5), std::string("FGHI"));
+        window.Click(1, 0);
+        QVERIFY(!window.Enabled(ID_FILL_SELECTION));
+        QVERIFY(window.Run(ID_LOCK));
+        QVERIFY(window.Checked(ID_LOCK));
+        QVERIFY(window.doc.puzzle.IsLocked(2, 0) && window.doc.IsModified());
+        QVERIFY(window.Run(ID_UNDO));
+        QVERIFY(!window.doc.puzzle.HasLocks() && !window.Checked(ID_LOCK));
+        QVERIFY(window.Run(ID_LOCK));
+        fillSelection();
+        QCOMPARE(window.Controller().Results().solutions, std::vector<std::string>{"ABCDEFGHI"});
+    }
 };
 
 QTEST_MAIN(SearchTest)

@@ -1,5 +1,6 @@
 #include "editing/command_catalog.h"
 
+#include "editing/cell_locks.h"
 #include "editing/command_ids.h"
 #include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
@@ -23,6 +24,7 @@ bool ShowsCandidates(const CommandInputs& in) { return in.facts.candidatesShown;
 bool HasWordFile(const CommandInputs& in) {
     return in.facts.installedWordFile || !in.doc.puzzle.search.wordFile.empty();
 }
+bool LocksTargets(const CommandInputs& in) { return AreTargetsLocked(in.doc, in.facts.selection); }
 
 struct NeedTest {
     CommandNeed need;
@@ -51,6 +53,9 @@ constexpr NeedTest NEED_TESTS[] = {
      [](const CommandInputs& in) {
          return CanImproveFill(in.doc, HasWordFile(in), in.facts.solutionCount);
      }},
+    {NEED_SELECTION, [](const CommandInputs& in) { return in.facts.selection.has_value(); }},
+    {NEED_LOCK_TARGET,
+     [](const CommandInputs& in) { return !LockTargets(in.doc, in.facts.selection).empty(); }},
 };
 
 unsigned PhaseBit(Phase phase) {
@@ -442,6 +447,18 @@ std::vector<CommandInfo> BuildCatalog() {
          .prompt =
              "Verhoog de laagste en dan de gemiddelde score van de getoonde of overgenomen vulling",
          .needs = NEED_FILL_IMPROVABLE},
+        {.id = ID_FILL_SELECTION,
+         .text = "Vul se&lectie",
+         .prompt = "Vul alleen de woorden in de geselecteerde rechthoek; de rest blijft",
+         .phases = IN_FILLING,
+         .needs = NEED_SEARCH_STARTABLE | NEED_SELECTION},
+        {.id = ID_LOCK,
+         .text = "&Vastzetten",
+         .prompt = "Zet de letters van de selectie of het huidige woord vast (of weer los): "
+                   "elke vulling houdt ze",
+         .phases = IN_FILLING,
+         .needs = NEED_LOCK_TARGET,
+         .checked = LocksTargets},
         // ---- &Hulp
         {.id = ID_APP_ABOUT,
          .text = "&Over Rooster2...",

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+#include "model/puzzle.h"
+
 class Rooster2Doc;
 class UndoHistories;
 
@@ -25,6 +27,9 @@ struct CommandFacts {
     bool heatMap = false;            // "&Vulbaarheid tonen"
     bool candidatesShown = false;    // the "&Kandidaten" pane
     bool installedWordFile = false;  // a set is installed for puzzles that name none
+
+    // The rectangle selected while filling.
+    std::optional<GridRegion> selection;
 };
 
 // The phases a command is offered in, one bit per Phase.
@@ -54,6 +59,8 @@ enum CommandNeed : unsigned {
     NEED_SQUARE_GRID = 1u << 11,
     NEED_SEARCH_STARTABLE = 1u << 12,  // CanStartSearch
     NEED_FILL_IMPROVABLE = 1u << 13,   // CanImproveFill
+    NEED_SELECTION = 1u << 14,         // a rectangle selected
+    NEED_LOCK_TARGET = 1u << 15,       // LockTargets finds cells
 };
 
 struct CommandInputs {

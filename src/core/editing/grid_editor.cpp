@@ -1,5 +1,6 @@
 #include "editing/grid_editor.h"
 
+#include "editing/cell_locks.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
 #include "editing/grid_transforms.h"
@@ -25,6 +26,7 @@ void GridEditor::DocumentShown() {
     pressX = pressY = -1;
     mouseX = mouseY = -1;
     markX = markY = -1;
+    selection.reset();
 }
 
 void GridEditor::ButtonDown(int x, int y) {
@@ -36,8 +38,24 @@ void GridEditor::ButtonDown(int x, int y) {
 EditResult GridEditor::LeftButtonUp(int x, int y, bool ctrl) {
     if (m_doc.phase == Phase::Vormen)
         return ShapeMouseUp(m_doc, m_undo, pressX, pressY, x, y, ctrl);
-    if (m_doc.phase == Phase::Vullen) return FillMouseUp(m_doc, x, y);
+    if (m_doc.phase == Phase::Vullen) return SelectOrClick(x, y);
     return {};
+}
+
+EditResult GridEditor::SelectOrClick(int x, int y) {
+    const bool hadSelection = selection.has_value();
+    selection.reset();
+    if (m_doc.puzzle.IsInGrid(pressX, pressY) && m_doc.puzzle.IsInGrid(x, y) &&
+        (pressX != x || pressY != y)) {
+        selection = GridRegion::Spanning(pressX, pressY, x, y);
+        EditResult result;
+        result.applied = true;
+        result.redrawAll = true;
+        return result;
+    }
+    EditResult result = FillMouseUp(m_doc, x, y);
+    result.redrawAll = result.redrawAll || hadSelection;
+    return result;
 }
 
 EditResult GridEditor::RightButtonUp(int x, int y) {
@@ -78,6 +96,7 @@ EditResult GridEditor::Char(unsigned char ch) {
 
 std::optional<CommandState> GridEditor::CommandStateOf(int id, CommandFacts facts) const {
     facts.autoNextWord = autoNextWord;
+    facts.selection = selection;
     return GetCommandState(id, m_doc, m_undo, facts);
 }
 
@@ -93,9 +112,13 @@ EditResult GridEditor::RunCommand(int id) {
             return Undo();
         case ID_REDO:
             return Redo();
+        case ID_LOCK:
+            return ToggleLocks(m_doc, m_undo, selection);
         case ID_PHASE_FILL:
+            selection.reset();
             return EnterFillingPhase(m_doc, m_undo);
         case ID_PHASE_SHAPE:
+            selection.reset();
             return EnterShapingPhase(m_doc, m_undo);
         case ID_DIRECTION_ACROSS:
             m_doc.direction = Direction::Across;

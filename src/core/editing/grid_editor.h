@@ -52,7 +52,8 @@ public:
     // A button went down on cell (x, y) (anything outside the grid is no cell).
     void ButtonDown(int x, int y);
     // Left button up: shaping sets cells (notCell with Ctrl), filling selects
-    // the word and cursor cell; other phases ignore it.
+    // the word and cursor cell, or, released on another cell than it went down
+    // on, the rectangle between the two; other phases ignore it.
     EditResult LeftButtonUp(int x, int y, bool ctrl);
     // Right button up: shaping places not-cells, filling toggles IJ and Y.
     EditResult RightButtonUp(int x, int y);
@@ -67,7 +68,7 @@ public:
     // search's deepest level (the search's own business).
     EditResult Char(unsigned char ch);
 
-    // Runs a command of the grid: the transforms, ID_UNDO, ID_REDO,
+    // Runs a command of the grid: the transforms, ID_LOCK, ID_UNDO, ID_REDO,
     // ID_DIRECTION_ACROSS/DOWN, ID_AUTO_NEXT_WORD, ID_PHASE_FILL and
     // ID_PHASE_SHAPE (ask ClueLossQuestion first when ShapingLosesClues, and
     // close the clue windows). Not applied when disabled or not a grid command.
@@ -86,8 +87,12 @@ public:
     int markX = -1;  // the shaping cursor
     int markY = -1;
     bool autoNextWord = false;  // "&Naar volgende woord"
+    // The rectangle selected while filling, for "Vastzetten" and "Vul selectie"; a
+    // click without dragging, another document and a change of phase drop it.
+    std::optional<GridRegion> selection;
 
 private:
+    EditResult SelectOrClick(int x, int y);
     EditResult Undo();
     EditResult Redo();
     EditResult RestoreResult(std::vector<int> cells) const;

@@ -14,18 +14,22 @@ namespace {
 
 // Builds the new grid in a free scratch grid: each cell (x, y) goes to
 // target(x, y) when that lies inside the grid; then copies it back.
+// The locks move with their cells.
 template <typename Target>
 void MoveCells(Rooster2Doc& doc, Target target) {
     std::array<Cell, MAX_CELLS> scratch;
+    std::array<bool, MAX_CELLS> scratchLocks{};
     scratch.fill(CELL_VRIJ);
     for (int y = 0; y < doc.puzzle.height; ++y) {
         for (int x = 0; x < doc.puzzle.width; ++x) {
             const auto [tx, ty] = target(x, y);
-            if (doc.puzzle.IsInGrid(tx, ty))
-                scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
+            if (!doc.puzzle.IsInGrid(tx, ty)) continue;
+            scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
+            scratchLocks[ty * doc.puzzle.width + tx] = doc.puzzle.IsLocked(x, y);
         }
     }
     std::copy_n(scratch.begin(), doc.puzzle.CellCount(), doc.puzzle.cells.begin());
+    doc.puzzle.locks = scratchLocks;
 }
 
 struct CellPos {
@@ -48,6 +52,7 @@ bool EdgeRunToNiet(Rooster2Doc& doc, int x, int y, int dx, int dy) {
 
 void ClearAllCells(Rooster2Doc& doc) {
     std::fill_n(doc.puzzle.cells.begin(), doc.puzzle.CellCount(), CELL_VRIJ);
+    doc.puzzle.locks.fill(false);
 }
 
 void RemoveLetters(Rooster2Doc& doc) {

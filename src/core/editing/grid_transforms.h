@@ -4,7 +4,7 @@
 // of making free cells black.
 //
 // Two levels:
-// - Cell operations change only the cells (and, for RemoveLetters, the word
+// - Cell operations change only the cells with their locks (and, for RemoveLetters, the word
 //   values). The importers and the CLI may use them directly.
 // - Commands (RunGridTransform, CleanSlateCommand) are what the menu items
 //   do: they check that the command applies in the current phase, change the
@@ -19,7 +19,7 @@ class UndoHistories;
 
 // ---- Cell operations ------------------------------------------------------------
 
-// Every cell becomes free.
+// Every cell becomes free and unlocked.
 void ClearAllCells(Rooster2Doc& doc);
 // Letters (the IJ included) become free and every word's value is emptied;
 // black, not-cells and free cells stay.

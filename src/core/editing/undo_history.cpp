@@ -27,7 +27,7 @@ const UndoHistory::Snapshot& UndoHistory::Redo() {
 namespace {
 
 UndoHistory::Snapshot SnapshotOf(const Rooster2Doc& doc) {
-    return {doc.puzzle.GridToString(), doc.RecordedState()};
+    return {doc.puzzle.GridToString(), doc.puzzle.LocksToString(), doc.RecordedState()};
 }
 
 }  // namespace
@@ -65,13 +65,17 @@ bool UndoHistories::CanRedo(Phase phase) const {
 
 std::vector<int> UndoHistories::Restore(Rooster2Doc& doc, const UndoHistory::Snapshot& snapshot) {
     const std::string before = doc.puzzle.GridToString();
+    const std::string locksBefore = doc.puzzle.LocksToString();
     doc.puzzle.StringToGrid(snapshot.grid);
+    doc.puzzle.StringToLocks(snapshot.locks);
     if (doc.phase == Phase::Vormen) doc.puzzle.BuildWords();
     // Compare after the rebuild: it may blacken lone cells, which must be redrawn too.
     const std::string after = doc.puzzle.GridToString();
+    const std::string locksAfter = doc.puzzle.LocksToString();
     std::vector<int> changed;
     for (std::size_t i = 0; i < before.size() && i < after.size(); ++i)
-        if (before[i] != after[i]) changed.push_back(static_cast<int>(i));
+        if (before[i] != after[i] || locksBefore[i] != locksAfter[i])
+            changed.push_back(static_cast<int>(i));
     doc.ReturnToRecordedState(snapshot.state);
     return changed;
 }

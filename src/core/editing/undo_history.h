@@ -12,9 +12,10 @@ class Rooster2Doc;
 
 class UndoHistory {
 public:
-    // A grid with the document's recorded state it belongs to.
+    // A grid and its locks with the document's recorded state it belongs to.
     struct Snapshot {
         std::string grid;
+        std::string locks;
         std::uint64_t state = 0;
     };
 

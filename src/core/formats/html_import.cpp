@@ -83,6 +83,7 @@ ImportResult ReadHtmlGrid(Rooster2Doc& doc, std::string_view page) {
     read.puzzle.width = WidestRow(table);
     // Short rows leave cells that no table cell covers: they become free cells.
     read.puzzle.cells.fill(CELL_VRIJ);
+    read.puzzle.locks.fill(false);
     for (int y = 0; y < read.puzzle.height; ++y) {
         const std::string& row = table[y];
         for (int x = 0; x < static_cast<int>(row.size()); ++x)

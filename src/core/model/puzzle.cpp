@@ -52,16 +52,48 @@ void Puzzle::SetCellSymmetric(int x, int y, Cell code) {
     }
 }
 
-void Puzzle::Resize(int newWidth, int newHeight) {
-    std::array<Cell, MAX_CELLS> image;
-    image.fill(CELL_VRIJ);
-    const int keepWidth = std::min<int>(width, newWidth);
-    const int keepHeight = std::min<int>(height, newHeight);
+GridRegion GridRegion::Spanning(int x1, int y1, int x2, int y2) {
+    return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+namespace {
+
+// Re-lays a row-major layer for a new width; new places get `fresh`.
+template <typename T>
+void RelayLayer(std::array<T, MAX_CELLS>& layer, int width, int height, int newWidth, int newHeight,
+                T fresh) {
+    std::array<T, MAX_CELLS> image;
+    image.fill(fresh);
+    const int keepWidth = std::min(width, newWidth);
+    const int keepHeight = std::min(height, newHeight);
     for (int y = 0; y < keepHeight; ++y)
-        for (int x = 0; x < keepWidth; ++x) image[y * newWidth + x] = cells[y * width + x];
-    std::copy_n(image.begin(), newWidth * newHeight, cells.begin());
+        for (int x = 0; x < keepWidth; ++x) image[y * newWidth + x] = layer[y * width + x];
+    std::copy_n(image.begin(), newWidth * newHeight, layer.begin());
+}
+
+}  // namespace
+
+void Puzzle::Resize(int newWidth, int newHeight) {
+    RelayLayer(cells, width, height, newWidth, newHeight, CELL_VRIJ);
+    RelayLayer(locks, width, height, newWidth, newHeight, false);
     width = newWidth;
     height = newHeight;
+}
+
+bool Puzzle::HasLocks() const {
+    return std::any_of(locks.begin(), locks.begin() + CellCount(), [](bool l) { return l; });
+}
+
+std::string Puzzle::LocksToString() const {
+    std::string locked(static_cast<std::size_t>(CellCount()), '\0');
+    for (int i = 0; i < CellCount(); ++i) locked[i] = locks[i] ? 1 : 0;
+    return locked;
+}
+
+void Puzzle::StringToLocks(const std::string& locked) {
+    std::fill(locks.begin(), locks.end(), false);
+    const std::size_t count = std::min(locked.size(), static_cast<std::size_t>(CellCount()));
+    for (std::size_t i = 0; i < count; ++i) locks[i] = locked[i] != 0 && IsLetterCell(cells[i]);
 }
 
 std::string Puzzle::GridToString() const {

@@ -70,6 +70,19 @@ struct HtmlOptions {
 
 using LetterValues = std::array<std::int32_t, 26>;
 
+// A rectangle of cells, both corners included.
+struct GridRegion {
+    int left = 0;
+    int top = 0;
+    int right = -1;
+    int bottom = -1;
+
+    // The rectangle between two cells given in any order.
+    static GridRegion Spanning(int x1, int y1, int x2, int y2);
+    bool Contains(int x, int y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+    bool operator==(const GridRegion&) const = default;
+};
+
 // "A" = 1 .. "Z" = 26.
 LetterValues DefaultLetterValues();
 
@@ -90,6 +103,18 @@ public:
     std::string GridToString() const;
     void StringToGrid(const std::string& grid);
 
+    // ---- Locks -----------------------------------------------------------
+    // A locked cell keeps its letter through every fill and improvement; an empty
+    // locked cell is filled like any other and keeps the letter it gets. Only letter
+    // cells are locked: the rebuild of the words drops a lock on a black cell.
+    bool IsLocked(int x, int y) const { return locks[y * width + x]; }
+    void SetLocked(int x, int y, bool locked) { locks[y * width + x] = locked; }
+    bool HasLocks() const;
+    // The locks as width * height bytes, 1 for a locked cell, and back onto the
+    // letter cells of the grid as it is.
+    std::string LocksToString() const;
+    void StringToLocks(const std::string& locked);
+
     // ---- Words and numbering -------------------------------------------
     void BuildWords();
     void Renumber();
@@ -103,6 +128,10 @@ public:
     bool IsWordEmpty(int i) const;
     bool IsWordComplete(int i) const;
     int NextWordInDirection(int i, int step, Direction dir) const;
+    // Whether a cell of word i lies in the region.
+    bool WordTouches(int i, const GridRegion& region) const;
+    // The word whose label (FormatLabel: "H1", "V7") is `label`, or -1.
+    int FindWordByLabel(const std::string& label) const;
     bool IsValidWordIndex(int i) const { return i >= 0 && i < static_cast<int>(words.size()); }
     // The number drawn in cell (x, y), 0 for none.
     int CellNumber(int x, int y) const;
@@ -116,6 +145,7 @@ public:
     std::int32_t width = 15;
     std::int32_t height = 15;
     std::array<Cell, MAX_CELLS> cells{};
+    std::array<bool, MAX_CELLS> locks{};  // row-major like the cells
     std::vector<WordInfo> words;
     std::vector<std::int32_t> cellNumbers;  // width * height, row-major
     Symmetry symmetry = Symmetry::Geen;

@@ -12,6 +12,10 @@
 namespace {
 
 constexpr std::uint32_t SIGNATURE_LENGTH = 25;
+// Records after the classic fields: a u32 tag, a u32 length and that many bytes.
+// Written only when they hold something, so a classic file keeps its bytes, and a
+// reader that stops after the extra files opens the puzzle without them.
+constexpr std::uint32_t TAG_LOCKS = 5;  // one byte per cell, 1 = locked
 
 // ---------------------------------------------------------------- writing
 
@@ -45,6 +49,14 @@ void WritePartRecords(ByteWriter& out, const Rooster2Doc& doc) {
     }
 }
 
+void WriteTrailingRecords(ByteWriter& out, const Rooster2Doc& doc) {
+    if (!doc.puzzle.HasLocks()) return;
+    const std::string locks = doc.puzzle.LocksToString();
+    out.WriteU32(TAG_LOCKS);
+    out.WriteU32(static_cast<std::uint32_t>(locks.size()));
+    out.WriteBytes(locks);
+}
+
 // ---------------------------------------------------------------- reading
 
 enum class Field { Present, Missing, Damaged };
@@ -64,6 +76,7 @@ private:
     bool ReadPartRecords();
     bool ReadLetterValues();
     bool ReadExtraFiles();
+    bool ReadTrailingRecords();
 
     // A fixed-size field of the part that every file holds.
     bool Required(std::int32_t& value) { return m_in.ReadS32(value); }
@@ -126,6 +139,7 @@ bool RtrReader::ReadGridAndState() {
     m_doc.puzzle.width = width;
     m_doc.puzzle.height = height;
     std::memcpy(m_doc.puzzle.cells.data(), cells.data(), cells.size());
+    m_doc.puzzle.locks.fill(false);
 
     std::int32_t colors[4] = {};
     std::int32_t flags = 0;
@@ -291,6 +305,21 @@ bool RtrReader::ReadExtraFiles() {
     return true;
 }
 
+// Records of tags this reader does not know are passed over.
+bool RtrReader::ReadTrailingRecords() {
+    while (!m_in.AtEnd()) {
+        std::uint32_t tag = 0;
+        std::uint32_t length = 0;
+        std::string bytes;
+        if (!m_in.ReadU32(tag) || !m_in.ReadU32(length) || length > m_in.Remaining() ||
+            !m_in.ReadBytes(length, bytes))
+            return false;
+        if (tag == TAG_LOCKS && bytes.size() == static_cast<std::size_t>(m_doc.puzzle.CellCount()))
+            m_doc.puzzle.StringToLocks(bytes);
+    }
+    return true;
+}
+
 bool RtrReader::ReadLaterFields() {
     bool fontAccepted = false;
     std::string fontName;
@@ -341,7 +370,7 @@ RtrStatus RtrReader::Read() {
     if (stopAfterIjFlag) return RtrStatus::Loaded;
     if (!ReadLaterFields()) return RtrStatus::Refused;
     if (!m_doc.puzzle.numbering.doorloper) m_doc.puzzle.Renumber();
-    if (!ReadExtraFiles()) return RtrStatus::Refused;
+    if (!ReadExtraFiles() || !ReadTrailingRecords()) return RtrStatus::Refused;
     m_doc.puzzle.html.blackGrey = true;
     m_doc.curPos = 0;
     m_doc.puzzle.search.maxFrequency = 0;
@@ -404,6 +433,7 @@ std::string WriteRtr(const Rooster2Doc& doc) {
     for (std::int32_t value : doc.puzzle.letterValues) out.WriteS32(value);
     out.WriteU32(static_cast<std::uint32_t>(doc.puzzle.extraFiles.size()));
     for (const std::string& name : doc.puzzle.extraFiles) WriteString(out, name);
+    WriteTrailingRecords(out, doc);
     return out.TakeBytes();
 }
 

@@ -1,6 +1,7 @@
 // Words and numbering: the word slots derived from the cells.
 #include <vector>
 
+#include "model/clue_text.h"
 #include "model/puzzle.h"
 
 int Puzzle::MeasureRun(int x, int y, int dx, int dy) const {
@@ -24,6 +25,7 @@ void Puzzle::AppendWord(int x, int y, int dx, int dy, int length, int number) {
 }
 
 void Puzzle::BuildWords() {
+    for (int i = 0; i < CellCount(); ++i) locks[i] = locks[i] && IsLetterCell(cells[i]);
     words.clear();
     cellNumbers.assign(static_cast<std::size_t>(CellCount()), 0);
     if (numbering.doorloper)
@@ -235,6 +237,19 @@ int Puzzle::NextWordInDirection(int i, int step, Direction dir) const {
         if (words[j].dx == wantedDx) return j;
     }
     return i;
+}
+
+bool Puzzle::WordTouches(int i, const GridRegion& region) const {
+    const WordInfo& word = words[i];
+    for (int k = 0; k < word.length; ++k)
+        if (region.Contains(word.CellX(k), word.CellY(k))) return true;
+    return false;
+}
+
+int Puzzle::FindWordByLabel(const std::string& label) const {
+    for (int i = 0; i < static_cast<int>(words.size()); ++i)
+        if (FormatLabel(words[i]) == label) return i;
+    return -1;
 }
 
 int Puzzle::CellNumber(int x, int y) const {

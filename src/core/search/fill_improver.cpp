@@ -58,16 +58,10 @@ const char* Tries(int count) { return count == 1 ? "poging" : "pogingen"; }
 
 }  // namespace
 
-std::vector<bool> OpenCells(const std::string& startGrid) {
-    std::vector<bool> open(startGrid.size());
-    for (std::size_t cell = 0; cell < startGrid.size(); ++cell)
-        open[cell] = static_cast<Cell>(startGrid[cell]) == CELL_VRIJ;
-    return open;
-}
-
 bool CanImproveFill(const Rooster2Doc& doc, bool hasWordFile, int solutionCount) {
     if (!hasWordFile || solutionCount == 0) return false;
-    return doc.phase == Phase::Tonen || (doc.phase == Phase::Vullen && IsGridComplete(doc.puzzle));
+    // A fill of a region may leave words outside it open.
+    return (doc.phase == Phase::Tonen || doc.phase == Phase::Vullen) && IsGridComplete(doc.puzzle);
 }
 
 FillImprover::FillImprover(const Puzzle& searchPuzzle, const WordScoring& scoring,
@@ -88,6 +82,8 @@ std::string FillImprover::Improve(const std::string& fill, const std::vector<boo
     m_improvements = 0;
     m_changeable = changeable;
     m_changeable.resize(static_cast<std::size_t>(m_puzzle.CellCount()), false);
+    for (int cell = 0; cell < m_puzzle.CellCount(); ++cell)
+        m_changeable[cell] = m_changeable[cell] && !m_puzzle.locks[cell];
     PrepareCells();
     m_best = fill;
     const std::vector<EntryScore> startEntries = Score(Filled(m_best));

@@ -3,8 +3,8 @@
 // its weakest word again and again with the fast method. A fill is better when
 // its lowest word scores higher, or as low but its average is higher; the
 // improver never returns a fill worse than its start in that order, and it
-// changes only the cells it is given, so that letters the user placed (and,
-// later, locked words) stay.
+// changes only the cells it is given, never a locked one, so that letters the
+// user placed and locked stay.
 
 #include <atomic>
 #include <chrono>
@@ -24,11 +24,8 @@
 
 class Rooster2Doc;
 
-// The cells a fill chose: those still free in the grid the search began with.
-std::vector<bool> OpenCells(const std::string& startGrid);
-
-// "Verbeter vulling" is offered on a shown solution, and on a complete grid in the
-// filling phase after a search with solutions; never without a word list set.
+// "Verbeter vulling" is offered on a complete grid: a shown solution, or the grid in
+// the filling phase after a search with solutions; never without a word list set.
 bool CanImproveFill(const Rooster2Doc& doc, bool hasWordFile, int solutionCount);
 
 class FillImprover {
@@ -41,7 +38,7 @@ public:
                  std::atomic<bool>& interruptFlag);
 
     // The best fill found within `seconds`, starting from the complete grid `fill`
-    // and changing only cells whose `changeable` flag is set; `fill` itself when
+    // and changing only unlocked cells whose `changeable` flag is set; `fill` itself when
     // nothing better turned up. Stops early on Interrupt, and when no region around
     // any word can be refilled better.
     std::string Improve(const std::string& fill, const std::vector<bool>& changeable,

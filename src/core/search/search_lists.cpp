@@ -81,19 +81,20 @@ void AppendPartWords(Puzzle& puzzle, SearchLists& lists) {
     }
 }
 
-bool IsSearchedWord(const Puzzle& puzzle, int i) {
-    return puzzle.words[i].PartCountInUse() == 0 && !puzzle.IsWordComplete(i);
+bool IsSearchedWord(const Puzzle& puzzle, int i, const GridRegion* region) {
+    return puzzle.words[i].PartCountInUse() == 0 && !puzzle.IsWordComplete(i) &&
+           (region == nullptr || puzzle.WordTouches(i, *region));
 }
 
 // The first word of each (length, list) pair owns the list; the others link to it.
-void AssignOwners(const Puzzle& puzzle, SearchLists& lists) {
+void AssignOwners(const Puzzle& puzzle, SearchLists& lists, const GridRegion* region) {
     const int extraCount = static_cast<int>(puzzle.extraFiles.size());
     std::map<long long, int> ownerOfKey;
     for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i) {
         const WordInfo& word = puzzle.words[i];
         SearchWord& search = lists.words[i];
         search.searchLink = SEARCH_LINK_NONE;
-        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i))
+        if (word.extraList < 0 || word.extraList > extraCount || !IsSearchedWord(puzzle, i, region))
             continue;
         const long long key = static_cast<long long>(word.length) * 1000 + word.extraList;
         const auto [owner, isNew] = ownerOfKey.emplace(key, i);
@@ -150,10 +151,10 @@ std::size_t SearchLists::ListBytes() const {
 }
 
 int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& lists,
-                       ISearchRandom& random, SearchListCache* cache) {
+                       ISearchRandom& random, SearchListCache* cache, const GridRegion* region) {
     AppendPartWords(puzzle, lists);
     lists.words.assign(puzzle.words.size(), SearchWord());
-    AssignOwners(puzzle, lists);
+    AssignOwners(puzzle, lists, region);
     int failing = 0;
     for (int i = 0; i < static_cast<int>(lists.words.size()); ++i) {
         SearchWord& search = lists.words[i];

@@ -13,6 +13,7 @@
 #include "model/user_message.h"
 
 class Puzzle;
+struct GridRegion;
 struct WordScoring;
 class ISearchRandom;
 
@@ -93,10 +94,11 @@ private:
 
 // Appends the part words, assigns list owners and links, loads each owner's list
 // (through cache when given) and, with random order, draws each word's trying
-// order. Returns 0 when every searched word has candidates, else 1 + the index of
-// the first word without.
+// order. A word without a cell in `region` (when given) is not searched. Returns 0
+// when every searched word has candidates, else 1 + the index of the first word without.
 int PrepareSearchLists(Puzzle& puzzle, const WordScoring& scoring, SearchLists& lists,
-                       ISearchRandom& random, SearchListCache* cache = nullptr);
+                       ISearchRandom& random, SearchListCache* cache = nullptr,
+                       const GridRegion* region = nullptr);
 
 // Loads the list for word wordIndex and length: the number of entries (0 after a
 // message in messages, or when no line fits). Only entries the user's scoring

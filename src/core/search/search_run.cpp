@@ -1,8 +1,31 @@
 #include "search/search_run.h"
 
+#include <algorithm>
+
 #include "model/clue_text.h"
 #include "util/str_format.h"
 #include "wordlists/word_scores.h"
+
+namespace {
+
+// What a region fill may refill: the letters inside it that are not locked.
+void ClearUnlockedLetters(Puzzle& puzzle, const GridRegion& region) {
+    for (int y = std::max(region.top, 0); y <= std::min(region.bottom, puzzle.height - 1); ++y)
+        for (int x = std::max(region.left, 0); x <= std::min(region.right, puzzle.width - 1); ++x)
+            if (puzzle.GetCell(x, y) > CELL_VRIJ && !puzzle.IsLocked(x, y))
+                puzzle.SetCell(x, y, CELL_VRIJ);
+}
+
+std::vector<bool> OpenCellsOf(const Puzzle& puzzle, const std::optional<GridRegion>& region) {
+    std::vector<bool> open(static_cast<std::size_t>(puzzle.CellCount()));
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
+            open[y * puzzle.width + x] =
+                puzzle.GetCell(x, y) == CELL_VRIJ && (!region || region->Contains(x, y));
+    return open;
+}
+
+}  // namespace
 
 SearchRun::SearchRun(const Puzzle& puzzle, const WordScoring& scoring)
     : puzzle(puzzle), scoring(scoring), interrupted(m_ownFlag) {}
@@ -25,7 +48,9 @@ bool SearchRun::Run() {
     m_deepest = 0;
     results.solutionCount = 0;
     results.solutions.clear();
-    results.startGrid = work.GridToString();
+    m_startGrid = work.GridToString();
+    m_regionSolutions.clear();
+    results.openCells = OpenCellsOf(work, region);
     m_lastStatusTime = 0;
     m_progress.clear();
     results.bestDepth = 0;
@@ -42,6 +67,7 @@ bool SearchRun::Run() {
 bool SearchRun::LoadLists(bool wordWithoutCandidatesFails) {
     m_messages.clear();
     work = puzzle;
+    if (region) ClearUnlockedLetters(work, *region);
     if (!CheckListNumbers() || !PrepareLists(wordWithoutCandidatesFails)) return false;
     graph.Build(work, lists);
     return true;
@@ -64,7 +90,8 @@ bool SearchRun::CheckListNumbers() {
 }
 
 bool SearchRun::PrepareLists(bool wordWithoutCandidatesFails) {
-    const int failing = PrepareSearchLists(work, scoring, lists, *random, listCache);
+    const int failing =
+        PrepareSearchLists(work, scoring, lists, *random, listCache, region ? &*region : nullptr);
     m_messages.insert(m_messages.end(), lists.messages.begin(), lists.messages.end());
     if (failing == 0 || !wordWithoutCandidatesFails) return true;
     m_messages.push_back({StrFormat("%s kandidaatloos, zoeken zinloos.",
@@ -104,7 +131,7 @@ void SearchRun::PollAtCadence() {
         callbacks.status(0, StrFormat("Zoekende, aantal oplossingen %d, druk op <ESC> om te "
                                       "onderbreken.",
                                       results.solutionCount));
-    if (callbacks.poll) callbacks.poll(work);
+    if (callbacks.poll) Show(callbacks.poll);
     if (callbacks.status) callbacks.status(1, m_progress);
     m_lastStatusTime = m_statusTime;
     const bool processorTimeUp =
@@ -122,21 +149,42 @@ void SearchRun::NoteLevel(int level) {
     if (m_drawAgain.load(std::memory_order_relaxed) && m_drawAgain.exchange(false)) m_deepest = 0;
     if (level > m_deepest) {
         m_deepest = level;
-        if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw(work);
+        if (work.search.showWhileSearching && callbacks.redraw) Show(callbacks.redraw);
     }
     if (results.solutionCount == 0 && level > results.bestDepth) {
-        results.bestFill = work.GridToString();
+        results.bestFill = FilledGrid();
         results.bestDepth = level;
     }
     if (results.solutionCount != 0) results.bestDepth = 0;
 }
 
+std::string SearchRun::FilledGrid() const {
+    std::string grid = work.GridToString();
+    if (!region) return grid;
+    for (int y = 0; y < work.height; ++y)
+        for (int x = 0; x < work.width; ++x)
+            if (!region->Contains(x, y)) grid[y * work.width + x] = m_startGrid[y * work.width + x];
+    return grid;
+}
+
+void SearchRun::Show(const std::function<void(const Puzzle&)>& show) const {
+    if (!region) {
+        show(work);
+        return;
+    }
+    Puzzle shown = work;
+    shown.StringToGrid(FilledGrid());
+    show(shown);
+}
+
 void SearchRun::RecordSolution() {
+    std::string grid = FilledGrid();
+    if (region && !m_regionSolutions.insert(grid).second) return;
     if (work.search.sound && callbacks.beep) callbacks.beep(SearchBeep::Solution);
-    results.solutions.push_back(work.GridToString());
+    results.solutions.push_back(std::move(grid));
     ++results.solutionCount;
     results.bestDepth = 0;
-    if (work.search.showWhileSearching && callbacks.redraw) callbacks.redraw(work);
+    if (work.search.showWhileSearching && callbacks.redraw) Show(callbacks.redraw);
     if (work.search.maxSolutions > 0 && results.solutionCount >= work.search.maxSolutions)
         interrupted = true;
 }

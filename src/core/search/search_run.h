@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "model/puzzle.h"
@@ -30,9 +31,10 @@
 struct SearchResults {
     std::vector<std::string> solutions;  // grid strings
     int solutionCount = 0;
-    std::string bestFill;   // deepest partial fill of a search without solutions
-    int bestDepth = 0;      // words placed in bestFill; 0 = none
-    std::string startGrid;  // the grid the search began with: its free cells are the fill's
+    std::string bestFill;  // deepest partial fill of a search without solutions
+    int bestDepth = 0;     // words placed in bestFill; 0 = none
+    // The cells the fill chose: free when it began and inside its region.
+    std::vector<bool> openCells;
 };
 
 enum class SearchBeep {
@@ -100,6 +102,10 @@ public:
     long long processorSecondsLimit = 0;
     // Where the lists come from when set: kept between runs instead of read each time.
     SearchListCache* listCache = nullptr;
+    // "Vul selectie": the unlocked letters inside are cleared and only the words with a
+    // cell inside are filled; a cell outside never changes, and an empty one there only
+    // lets a word through it take any letter.
+    std::optional<GridRegion> region;
     SearchResults results;
 
 protected:
@@ -119,6 +125,10 @@ protected:
     void NoteLevel(int level);
     // Every searchable word is placed.
     void RecordSolution();
+    // The grid as the fill leaves it, outside its region as it began.
+    std::string FilledGrid() const;
+    // Hands the grid as it stands to a poll or redraw callback, outside the region as it began.
+    void Show(const std::function<void(const Puzzle&)>& show) const;
     // A candidate of word was placed at level: progress texts and the trace hook.
     void NotePlacement(int level, int word, int entry, int& tried, int best);
 
@@ -154,4 +164,6 @@ private:
     std::string m_scoreText;
     std::string m_lowestText;
     std::vector<UserMessage> m_messages;
+    std::string m_startGrid;
+    std::unordered_set<std::string> m_regionSolutions;  // fills that differ only outside count once
 };

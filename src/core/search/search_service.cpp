@@ -58,6 +58,7 @@ void SearchService::RunAt(int minScore, long long wallSeconds, long long process
     run->seed = seed;
     run->timeLimitSeconds = wallSeconds;
     run->processorSecondsLimit = processorSeconds;
+    run->region = m_request.region;
     {
         const std::lock_guard lock(m_runMutex);
         m_run = std::move(run);

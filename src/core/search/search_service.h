@@ -47,6 +47,8 @@ struct SearchRequest {
     long long timeLimitSeconds = 0;
     // The run's own generator when null.
     ISearchRandom* random = nullptr;
+    // "Vul selectie": only the words through it are filled (see SearchRun::region).
+    std::optional<GridRegion> region;
 };
 
 struct SearchOutcome {

@@ -186,6 +186,28 @@ void QuestionCoin(QPainter& p) {
     Glyph(p, QStringLiteral("?"));
 }
 
+// "Vulbaarheid tonen": the grid's cells shaded from few candidates (red) to many (green).
+void HeatGrid(QPainter& p) {
+    SmallGrid(p, false);
+    const QColor shades[3] = {QColor(220, 60, 50), QColor(240, 200, 60), QColor(90, 180, 90)};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            p.fillRect(2 + column * 13 / 3, 2 + row * 12 / 3, 3, 3, shades[(row + column) % 3]);
+}
+
+// "Kandidaten": a list of words, each with its score as a bar.
+void ScoredList(QPainter& p) {
+    p.setPen(INK);
+    p.setBrush(PAPER);
+    p.drawRect(1, 1, 13, 12);
+    const int scores[4] = {5, 4, 3, 1};
+    for (int line = 0; line < 4; ++line) {
+        const int y = 3 + line * 3;
+        p.drawLine(3, y, 7, y);
+        p.fillRect(9, y - 1, scores[line], 2, GREEN);
+    }
+}
+
 }  // namespace ToolIcons
 
 QIcon ToolBarIcon(IconPainter paint) {

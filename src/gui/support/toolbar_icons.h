@@ -35,6 +35,8 @@ void BulletLines(QPainter& p);
 void GridWithQuestion(QPainter& p);
 void LettersAB(QPainter& p);
 void QuestionCoin(QPainter& p);
+void HeatGrid(QPainter& p);
+void ScoredList(QPainter& p);
 }  // namespace ToolIcons
 
 QIcon ToolBarIcon(IconPainter paint);

@@ -211,6 +211,7 @@ void GridController::RegisterCommands(CommandRouter& router) {
           ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP, ID_ROTATE_CLOCKWISE,
           ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK})
         Add(router, id, [this, id] { RunEditorCommand(id); });
+    Add(router, ID_LOCK, [this] { RunEditorCommand(ID_LOCK); });
     RegisterDialogCommands(router);
     RegisterSearchCommands(router);
 }

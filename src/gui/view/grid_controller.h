@@ -117,7 +117,8 @@ private:
     // The search and its solutions (grid_controller_search.cpp).
     void RegisterSearchCommands(CommandRouter& router);
     void OnSearchOptions();
-    void OnSearch();
+    // "Start zoeken", or "Vul selectie" with the selected region.
+    void OnSearch(std::optional<GridRegion> region = std::nullopt);
     void WireSearchRelay();
     void OnSearchStatus(int pane, const QString& text);
     void OnSearchGrid();

@@ -29,7 +29,7 @@ void GridController::OnImproveFill() {
     m_improver->callbacks = m_relay.Callbacks();
     SetPhase(Phase::Zoeken);
     m_improving = std::make_unique<WorkerThread>(
-        [this, fill = m_doc.puzzle.GridToString(), open = OpenCells(m_results.startGrid)] {
+        [this, fill = m_doc.puzzle.GridToString(), open = m_results.openCells] {
             m_improvedFill = m_improver->Improve(fill, open, IMPROVE_SECONDS);
             QMetaObject::invokeMethod(this, &GridController::EndImproveFill, Qt::QueuedConnection);
         },

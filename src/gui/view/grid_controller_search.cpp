@@ -19,6 +19,7 @@
 void GridController::RegisterSearchCommands(CommandRouter& router) {
     Add(router, ID_SEARCH_OPTIONS, [this] { OnSearchOptions(); });
     Add(router, ID_SEARCH_START, [this] { OnSearch(); });
+    Add(router, ID_FILL_SELECTION, [this] { OnSearch(m_editor.selection); });
     Add(router, ID_SEARCH_INTERRUPT, [this] { OnSearchInterrupt(); });
     Add(router, ID_SOLUTIONS_SHOW, [this] { OnShowSolutions(); });
     Add(router, ID_SOLUTION_FIRST, [this] { StepSolution(&SolutionBrowser::First); });
@@ -76,9 +77,10 @@ void GridController::OnSearchGrid() {
 
 // The phase is Zoeken from the start, so the enabling rules keep every command
 // that would replace or reshape the puzzle away until the search has ended.
-void GridController::OnSearch() {
+void GridController::OnSearch(std::optional<GridRegion> region) {
     SearchRequest request{m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
                           ReadSearchMethod(m_app.profile)};
+    request.region = region;
     SearchCallbacks callbacks = m_relay.Callbacks();
     if (m_searchSetup) m_searchSetup(request, callbacks);
     QApplication::setOverrideCursor(Qt::WaitCursor);

@@ -94,6 +94,8 @@ GridPaintParams GridView::ScreenParams() const {
     params.mouseY = m_editor.mouseY;
     params.curWord = m_doc.curWord;
     params.curPos = m_doc.curPos;
+    params.showLocks = true;
+    params.selection = m_editor.selection;
     params.client = QRect(ScrollPosition(), viewport()->size());
     return params;
 }

@@ -71,6 +71,26 @@ TEST_F(CommandCatalogTest, SearchCommandsNeedAWordFile) {
     EXPECT_EQ(EnabledPhases(ID_SEARCH_INTERRUPT), "4");
 }
 
+// "Vastzetten" works on a current word or the letters of the selection, with its check
+// mark when all of them are locked; "Vul selectie" needs a selection.
+TEST_F(CommandCatalogTest, LockingNeedsAWordOrSelectedLettersAndFillingASelectionOne) {
+    doc.puzzle.search.wordFile = "woorden02.doc";
+    doc.curWord = -1;
+    EXPECT_EQ(EnabledPhases(ID_LOCK), "");
+    facts.selection = GridRegion{0, 0, 1, 1};
+    EXPECT_EQ(EnabledPhases(ID_LOCK), "");
+    EXPECT_EQ(EnabledPhases(ID_FILL_SELECTION), "2");
+    doc.puzzle.SetCell(1, 1, 'A');
+    EXPECT_EQ(EnabledPhases(ID_LOCK), "2");
+    doc.puzzle.SetLocked(1, 1, true);
+    EXPECT_TRUE(Checked(ID_LOCK));
+    facts.selection.reset();
+    EXPECT_EQ(EnabledPhases(ID_FILL_SELECTION), "");
+    doc.curWord = 0;
+    EXPECT_EQ(EnabledPhases(ID_LOCK), "2");
+    EXPECT_FALSE(Checked(ID_LOCK));
+}
+
 TEST_F(CommandCatalogTest, SolutionCommandsNeedSolutions) {
     for (int id : {ID_SOLUTIONS_SHOW, ID_SOLUTION_NEXT, ID_WRITE_SOLUTIONS, ID_SHOW_BEST_RESULT})
         EXPECT_EQ(EnabledPhases(id), "") << id;

@@ -73,6 +73,28 @@ TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
     EXPECT_EQ(reopened.phase, Phase::Vullen);
 }
 
+// Locks follow the classic fields as a tagged record: an older reader stops before it.
+// The reader passes over records it does not know, refuses a cut one, and a puzzle
+// opened without locks loses those of the puzzle open before.
+TEST(RtrLocksTest, LocksSurviveAfterTheClassicFieldsAndUnknownRecordsArePassedOver) {
+    Rooster2Doc doc = SamplePuzzle();
+    const std::string classic = WriteRtr(doc);
+    doc.puzzle.SetLocked(1, 0, true);
+    doc.puzzle.SetLocked(0, 2, true);
+    const std::string locked = WriteRtr(doc);
+    ASSERT_EQ(locked.substr(0, classic.size()), classic);
+    ByteWriter unknown;
+    unknown.WriteU32(99);
+    unknown.WriteU32(2);
+    unknown.WriteBytes("xy");
+    Rooster2Doc reopened;
+    ASSERT_EQ(ReadRtr(reopened, locked + unknown.TakeBytes()).status, RtrStatus::Loaded);
+    EXPECT_EQ(reopened.puzzle.LocksToString(), doc.puzzle.LocksToString());
+    EXPECT_EQ(ReadRtr(reopened, locked.substr(0, locked.size() - 1)).status, RtrStatus::Refused);
+    ASSERT_EQ(ReadRtr(reopened, classic).status, RtrStatus::Loaded);
+    EXPECT_FALSE(reopened.puzzle.HasLocks());
+}
+
 TEST(RtrSignatureTest, AWrongSignatureKeepsTheOpenPuzzleAndItsFile) {
     TempDir dir;
     std::string bytes = WriteRtr(SamplePuzzle());

@@ -53,23 +53,26 @@ TEST_F(FillImproverTest, RaisesTheLowestWordAndReportsItsProgress) {
               "Verbeteren, laagste 10, gemiddeld 47,5, druk op <ESC> om te onderbreken.");
 }
 
-TEST_F(FillImproverTest, KeepsTheCellsItMayNotChangeAndNeverReturnsWorse) {
+TEST_F(FillImproverTest, KeepsTheCellsItMayNotChangeOrThatAreLockedAndNeverReturnsWorse) {
     // The E was there before the search: no fill with an E there beats the start.
     EXPECT_EQ(Improve({false, true, true, true}), "EFGH");
     EXPECT_EQ(m_result.substr(0, m_result.find(" na ")), "Geen betere vulling");
-    EXPECT_EQ(OpenCells(std::string("E  ") + static_cast<char>(CELL_ZWART)),
-              (std::vector<bool>{false, true, true, false}));
+    // The search filled the locked cell: it keeps that letter all the same.
+    m_doc.puzzle.SetLocked(0, 0, true);
+    EXPECT_EQ(Improve(std::vector<bool>(4, true)), "EFGH");
 }
 
-TEST_F(FillImproverTest, IsOfferedOnAShownSolutionOrACompleteGridAfterASearch) {
+TEST_F(FillImproverTest, IsOfferedOnACompleteShownSolutionOrGridAfterASearch) {
     m_doc.phase = Phase::Tonen;
+    EXPECT_FALSE(CanImproveFill(m_doc, true, 1));  // a region fill left words open
+    m_doc.puzzle.StringToGrid("EFGH");
     EXPECT_FALSE(CanImproveFill(m_doc, true, 0));
     EXPECT_FALSE(CanImproveFill(m_doc, false, 1));
     EXPECT_TRUE(CanImproveFill(m_doc, true, 1));
     m_doc.phase = Phase::Vullen;
-    EXPECT_FALSE(CanImproveFill(m_doc, true, 1));
-    m_doc.puzzle.StringToGrid("EFGH");
     EXPECT_TRUE(CanImproveFill(m_doc, true, 1));
+    m_doc.puzzle.SetCell(1, 1, CELL_VRIJ);
+    EXPECT_FALSE(CanImproveFill(m_doc, true, 1));
 }
 
 TEST(SearchMethodDefault, ANewProfileSearchesFastAChosenMethodStays) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <vector>
@@ -74,6 +75,34 @@ TEST(SearchService, LowersTheMinimumScoreOnlyWhenAllowedAndNeverToZero) {
         << lowered.resultText;
     EXPECT_NE(lowered.lowestText.find("AC (20)"), std::string::npos) << lowered.lowestText;
     EXPECT_EQ(fill({"AB;90", "CD;60", "AC;0", "BD;25"}, true).results.solutionCount, 0);
+}
+
+// "Vul selectie" on the top left 2 x 2: the unlocked letters inside are filled again,
+// the locked A stays, and no cell outside changes, an empty one neither.
+TEST(SearchService, ARegionFillRefillsInsideKeepsLockedLettersAndChangesNothingOutside) {
+    TempDir dir;
+    Rooster2Doc doc;
+    SetGrid(doc, {"ABC", "DEF", "GHI"});
+    doc.puzzle.SetLocked(0, 0, true);
+    doc.puzzle.search.wordFile =
+        WriteWordList(dir.Path(""), "rg", 3,
+                      {"ABC", "DEF", "ADG", "BEH", "AXC", "YZF", "AYG", "XZH", "QXC", "QYG"});
+    const auto fill = [&](SearchMethod method) {
+        SearchRequest request(doc.puzzle, WordScoring(), method);
+        request.region = GridRegion{0, 0, 1, 1};
+        std::atomic<bool> interrupt{false};
+        std::vector<std::string> solutions = Solve(request, {}, interrupt).results.solutions;
+        std::sort(solutions.begin(), solutions.end());
+        return solutions;
+    };
+    for (const SearchMethod method : {SearchMethod::Exact, SearchMethod::Fast}) {
+        SCOPED_TRACE(SearchMethodName(method));
+        EXPECT_EQ(fill(method), (std::vector<std::string>{"ABCDEFGHI", "AXCYZFGHI"}));
+    }
+    // Empty cells below: the down words may end in any letter; fills that differ only
+    // there are one fill.
+    SetGrid(doc, {"ABC", "DEF", "..."});
+    EXPECT_EQ(fill(SearchMethod::Exact), (std::vector<std::string>{"ABCDEF   ", "AXCYZF   "}));
 }
 
 }  // namespace
