@@ -53,6 +53,9 @@ enum CommandNeed : unsigned {
     NEED_SQUARE_GRID = 1u << 11,
     NEED_SEARCH_STARTABLE = 1u << 12,  // CanStartSearch
     NEED_FILL_IMPROVABLE = 1u << 13,   // CanImproveFill
+    // A Kruiswoord grid without sleutelwoord: moving its cells would leave the bars,
+    // clue arrows and sleutelwoord numbers of the other forms behind.
+    NEED_PLAIN_GRID = 1u << 14,
 };
 
 struct CommandInputs {

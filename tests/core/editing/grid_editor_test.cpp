@@ -165,6 +165,10 @@ TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
     EXPECT_EQ(doc.direction, Direction::Across);
     EXPECT_FALSE(editor.RunCommand(ID_FILE_SAVE).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
+    // Moving cells would leave the bars behind.
+    Start(Phase::Vormen, {"AB#", "CD#", "EF#"});
+    doc.puzzle.form = PuzzleForm::Balkjes;
+    EXPECT_FALSE(editor.RunCommand(ID_MIRROR_ROWS).applied);
 }
 
 TEST_F(GridEditorTest, DirectionCommands) {
