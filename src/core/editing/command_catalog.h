@@ -56,6 +56,8 @@ enum CommandNeed : unsigned {
     // A Kruiswoord grid without sleutelwoord: moving its cells would leave the bars,
     // clue arrows and sleutelwoord numbers of the other forms behind.
     NEED_PLAIN_GRID = 1u << 14,
+    NEED_ZWEEDS_FORM = 1u << 15,
+    NEED_BALKJES_FORM = 1u << 16,
 };
 
 struct CommandInputs {

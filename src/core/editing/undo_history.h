@@ -16,6 +16,8 @@ public:
     struct Snapshot {
         std::string grid;
         std::uint64_t state = 0;
+        // The bars, clue arrows and sleutelwoord numbers of every cell.
+        std::string formLayers;
     };
 
     // Drops the redo states and appends the grid after an editing command.
