@@ -18,11 +18,6 @@ const QColor KEY_SHADE(215, 215, 215);
 const QColor UNPOINTED_MARK(255, 0, 0);
 constexpr int MIN_TEXT_PIXELS = 4;
 
-bool IsZweedsClueCell(const Puzzle& puzzle, int x, int y) {
-    return puzzle.form == PuzzleForm::Zweeds && puzzle.IsInGrid(x, y) &&
-           puzzle.GetCell(x, y) == CELL_ZWART;
-}
-
 // ---------------------------------------------------------------- Balkjes
 
 // Three times as thick as the grid lines and centred on them.
@@ -200,17 +195,20 @@ bool StartsUnpointedWord(const Puzzle& puzzle, int x, int y) {
 void DrawKeyNumber(QPainter& p, const Puzzle& puzzle, int s, int number, int left, int top) {
     p.setFont(LetterFont(puzzle, s / 3));
     p.setPen(BLACK);
-    p.drawText(QRect(left + 1, top + 1, s - 3, s - 2), Qt::AlignRight | Qt::AlignBottom,
+    // Top left, where a Kruiswoord cell has its number: the letter keeps the cell's middle.
+    p.drawText(QRect(left + 2, top + 1, s - 3, s - 2), Qt::AlignLeft | Qt::AlignTop,
                QString::number(number));
 }
 
 }  // namespace
 
 QColor FormCellColour(const Puzzle& puzzle, int x, int y, const QColor& plain) {
-    if (IsZweedsClueCell(puzzle, x, y)) {
-        // The colour of black cells, lightened so that the clue text stays readable.
+    if (puzzle.IsZweedsClueCell(x, y)) {
+        // The colour of black cells, lightened to a quarter of its strength as magazines
+        // print them, so that the small clue text stays readable.
         const QColor zwart = ToQColor(puzzle.appearance.colours.zwart);
-        return QColor((zwart.red() + 255) / 2, (zwart.green() + 255) / 2, (zwart.blue() + 255) / 2);
+        const auto light = [](int ink) { return (ink + 3 * 255) / 4; };
+        return QColor(light(zwart.red()), light(zwart.green()), light(zwart.blue()));
     }
     if (puzzle.KeyNumber(x, y) > 0 && plain == ToQColor(puzzle.appearance.colours.vrij))
         return KEY_SHADE;
@@ -224,7 +222,7 @@ void DrawFormCell(QPainter& p, const Puzzle& puzzle, int s, int x, int y, int le
             DrawBars(p, puzzle, s, x, y, left, top);
             break;
         case PuzzleForm::Zweeds:
-            if (IsZweedsClueCell(puzzle, x, y))
+            if (puzzle.IsZweedsClueCell(x, y))
                 DrawClueTexts(p, puzzle, s, x, y, left, top);
             else
                 DrawIncomingArrows(p, puzzle, s, x, y, left, top);

@@ -12,6 +12,8 @@
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
+#include "util/native_path.h"
+#include "util/program_data.h"
 
 namespace {
 
@@ -129,6 +131,13 @@ TEST_F(PublishCommands, AZweedsPuzzleGetsItsCluesAndSleutelwoordOnTheSheet) {
     ASSERT_EQ(
         0, RunCli({"new", Path("z.rtr"), "--type", "zweeds", "--size", "13x17", "--picture", "4x3"})
                .exitCode);
+    // With the installed set the layout is filled first, as a puzzle maker does.
+    if (!InstalledWordListFile(PathText(NativePath(ROOSTER2_CLI).parent_path())).empty()) {
+        ASSERT_EQ(
+            0,
+            RunCli({"fill", Path("z.rtr"), "--max", "1", "--take", "1", Path("z.rtr")}).exitCode);
+        EXPECT_TRUE(IsFullyFilled(Load("z.rtr").puzzle));
+    }
     const Rooster2Doc layout = Load("z.rtr");
     EXPECT_TRUE(layout.puzzle.UnpointedWords().empty());
     const WordInfo* across = nullptr;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "editing/form_editing.h"
 #include "editing/undo_history.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
@@ -128,7 +127,7 @@ EditResult FillMouseUp(Rooster2Doc& doc, int x, int y) {
     if (!doc.puzzle.IsInGrid(x, y)) return {};
     const int old = doc.curWord;
     const int oldPos = doc.curPos;
-    if (IsZweedsClueCell(doc.puzzle, x, y)) {
+    if (doc.puzzle.IsZweedsClueCell(x, y)) {
         doc.curWord = ClueCellWord(doc, x, y);
         doc.curPos = 0;
         if (doc.curWord >= 0)

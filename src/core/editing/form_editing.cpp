@@ -69,14 +69,9 @@ EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& me
     return FinishShapeChange(doc, undo);
 }
 
-bool IsZweedsClueCell(const Puzzle& puzzle, int x, int y) {
-    return puzzle.form == PuzzleForm::Zweeds && puzzle.IsInGrid(x, y) &&
-           puzzle.GetCell(x, y) == CELL_ZWART;
-}
-
 EditResult SetClueArrows(Rooster2Doc& doc, UndoHistories& undo, int x, int y, Arrow first,
                          Arrow second) {
-    if (!IsEnabledNow(ID_CLUE_ARROWS, doc, undo) || !IsZweedsClueCell(doc.puzzle, x, y)) return {};
+    if (!IsEnabledNow(ID_CLUE_ARROWS, doc, undo) || !doc.puzzle.IsZweedsClueCell(x, y)) return {};
     doc.puzzle.SetClueArrow(x, y, 0, first);
     doc.puzzle.SetClueArrow(x, y, 1, second);
     return FinishShapeChange(doc, undo);

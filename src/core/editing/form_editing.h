@@ -26,6 +26,5 @@ EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& me
 
 // The arrows of the two clues of clue cell (x, y) of a Zweeds puzzle; not applied
 // when the cell is no clue cell.
-bool IsZweedsClueCell(const Puzzle& puzzle, int x, int y);
 EditResult SetClueArrows(Rooster2Doc& doc, UndoHistories& undo, int x, int y, Arrow first,
                          Arrow second);

@@ -135,6 +135,10 @@ public:
     std::string KeyWord() const;
 
     // ---- Zweeds clue cells: the black cells of the Zweeds form ------------
+    // Whether (x, y) is a clue cell: a black cell of a Zweeds puzzle.
+    bool IsZweedsClueCell(int x, int y) const {
+        return form == PuzzleForm::Zweeds && IsClueCell(x, y);
+    }
     // The arrow of clue `slot` (0 or 1) of the clue cell (x, y).
     Arrow ClueArrow(int x, int y, int slot) const;
     void SetClueArrow(int x, int y, int slot, Arrow arrow);

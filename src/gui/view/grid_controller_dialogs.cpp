@@ -36,7 +36,7 @@ void GridController::RegisterDialogCommands(CommandRouter& router) {
 void GridController::OnClueArrows() {
     const int x = m_editor.markX;
     const int y = m_editor.markY;
-    if (!IsZweedsClueCell(m_doc.puzzle, x, y)) {
+    if (!m_doc.puzzle.IsZweedsClueCell(x, y)) {
         ShowUserMessage(&m_view, {"Wijs eerst een vakje met omschrijvingen aan", "Pijlen"});
         return;
     }
