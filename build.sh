@@ -10,6 +10,8 @@ PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev libgl-dev
 # ccache speeds up rebuilds (also of fresh clones on the same machine); clang-format
 # checks the layout of the sources in the tests.
 PACKAGES+=(ccache clang-format)
+# Dutch hyphenation of the clue texts drawn in Zweeds clue cells.
+PACKAGES+=(libhyphen-dev hyphen-nl)
 # What "package" needs besides: file and dpkg-shlibdeps for CPack, and the checks.
 PACKAGE_TOOLS=(dpkg-dev file lintian appstream desktop-file-utils)
 # What "test" needs besides: the browser test solves the web puzzle in headless Chromium.

@@ -3,23 +3,34 @@
 
 #include "cli_args.h"
 #include "cli_common.h"
+#include "editing/zweeds_layout.h"
 #include "export_kinds.h"
 #include "formats/text_export.h"
 #include "model/rooster2_doc.h"
+#include "util/str_format.h"
 
 namespace {
 
 int RunNew(const std::vector<std::string>& args);
 int RunInfo(const std::vector<std::string>& args);
+int RunKey(const std::vector<std::string>& args);
 
 std::vector<CliHelpItem> NewHelp() {
-    return {
-        {"--size BxH", "een rooster van B vakjes breed en H vakjes hoog, elk 1 tot en met 100"}};
+    return {{"--size BxH", "een rooster van B vakjes breed en H vakjes hoog, elk 1 tot en met 100"},
+            {"--type VORM",
+             "de vorm van de puzzel: kruiswoord (zwarte vakjes, de standaard), balkjes "
+             "(balkjes op de randen van de vakjes sluiten de woorden af) of zweeds (een "
+             "compleet Zweeds raster zoals \"Maak Zweeds raster\" het maakt: vakjes met "
+             "omschrijvingen en pijlen in de bovenste rij, de linker kolom en verspreid "
+             "in het rooster)"},
+            {"--picture BxH",
+             "alleen bij zweeds: een plaatje van B vakjes breed en H vakjes hoog rechtsonder "
+             "in het rooster, buiten de woorden"}};
 }
 
 std::vector<CliHelpItem> InfoHelp() { return {SmallLettersHelp()}; }
 
-const CliCommand NEW_COMMAND = {"new", "OUT.rtr [--size BxH]", RunNew,
+const CliCommand NEW_COMMAND = {"new", "OUT.rtr [--size BxH] [--type VORM] [--picture BxH]", RunNew,
                                 "Schrijft een nieuwe puzzel naar OUT.rtr: een rooster van "
                                 "15 x 15 vrije vakjes, tenzij --size een andere maat geeft.",
                                 NewHelp};
@@ -28,6 +39,32 @@ const CliCommand INFO_COMMAND = {"info", "FILE.rtr [--small-letters]", RunInfo,
                                  "titel, rooster en woordenlijsten, dezelfde bytes als de "
                                  "tekstexport van het bureaubladprogramma.",
                                  InfoHelp};
+
+std::vector<CliHelpItem> KeyHelp() {
+    return {{"K,R",
+             "een vakje: kolom K en rij R, geteld vanaf 1 linksboven; het eerste vakje "
+             "krijgt nummer 1, het volgende 2, enzovoort. Zonder vakjes verdwijnt het "
+             "sleutelwoord."}};
+}
+
+const CliCommand KEY_COMMAND = {"key", "FILE.rtr OUT.rtr [K,R ...]", RunKey,
+                                "Maakt van de genoemde lettervakjes het sleutelwoord: ze worden "
+                                "genummerd en gearceerd, en de vakjes 1 tot en met N onder het "
+                                "rooster tonen de oplossing.",
+                                KeyHelp};
+
+// "K,R", 1-based, as the cell (K - 1, R - 1).
+bool ParseCell(const std::string& text, std::pair<int, int>& cell) {
+    const auto comma = text.find(',');
+    long long column = 0;
+    long long row = 0;
+    if (comma == std::string::npos ||
+        !ParseInteger(text.substr(0, comma), 1, MAX_GRID_SIDE, column) ||
+        !ParseInteger(text.substr(comma + 1), 1, MAX_GRID_SIDE, row))
+        return false;
+    cell = {static_cast<int>(column) - 1, static_cast<int>(row) - 1};
+    return true;
+}
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const auto cross = text.find_first_of("xX");
@@ -43,7 +80,7 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 int RunNew(const std::vector<std::string>& args) {
-    CliArgs parsed(args, {{"--size", 1}});
+    CliArgs parsed(args, {{"--size", 1}, {"--type", 1}, {"--picture", 1}});
     if (!parsed.Ok()) return UsageError(NEW_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(NEW_COMMAND);
     Rooster2Doc doc;
@@ -53,6 +90,25 @@ int RunNew(const std::vector<std::string>& args) {
         if (!ParseSize(*size, width, height))
             return UsageError(NEW_COMMAND, "--size verwacht BxH met 1 tot en met 100");
         doc.puzzle.Resize(width, height);
+    }
+    if (const auto type = parsed.Value("--type")) {
+        const std::optional<PuzzleForm> form = PuzzleFormNamed(*type);
+        if (!form) return UsageError(NEW_COMMAND, "--type verwacht kruiswoord, zweeds of balkjes");
+        doc.puzzle.form = *form;
+    }
+    const auto pictureSize = parsed.Value("--picture");
+    if (pictureSize && doc.puzzle.form != PuzzleForm::Zweeds)
+        return UsageError(NEW_COMMAND, "--picture hoort bij --type zweeds");
+    if (doc.puzzle.form == PuzzleForm::Zweeds) {
+        PictureBlock picture;
+        if (pictureSize && !ParseSize(*pictureSize, picture.width, picture.height))
+            return UsageError(NEW_COMMAND, "--picture verwacht BxH met 1 tot en met 100");
+        // The picture sits in the bottom-right corner, as in most magazines.
+        picture.x = doc.puzzle.width - picture.width;
+        picture.y = doc.puzzle.height - picture.height;
+        UserMessage message;
+        if (!MakeZweedsLayout(doc.puzzle, pictureSize ? &picture : nullptr, message))
+            return Fail(message);
     }
     doc.puzzle.BuildWords();
     return SavePuzzle(doc, parsed.Positional()[0]) ? EXIT_OK : EXIT_FAILED;
@@ -68,6 +124,28 @@ int RunInfo(const std::vector<std::string>& args) {
     return EXIT_OK;
 }
 
+int RunKey(const std::vector<std::string>& args) {
+    CliArgs parsed(args, {});
+    if (!parsed.Ok()) return UsageError(KEY_COMMAND, parsed.Error());
+    const std::vector<std::string>& positional = parsed.Positional();
+    if (positional.size() < 2) return UsageError(KEY_COMMAND);
+    std::vector<std::pair<int, int>> cells;
+    for (std::size_t i = 2; i < positional.size(); ++i) {
+        std::pair<int, int> cell;
+        if (!ParseCell(positional[i], cell))
+            return UsageError(KEY_COMMAND, "een vakje is K,R met 1 tot en met 100");
+        cells.push_back(cell);
+    }
+    Rooster2Doc doc;
+    if (!LoadPuzzle(positional[0], doc)) return EXIT_FAILED;
+    if (!doc.puzzle.SetKeyCells(cells))
+        return Fail(
+            StrFormat("Het sleutelwoord bestaat uit hoogstens %d verschillende "
+                      "lettervakjes binnen het rooster",
+                      MAX_KEY_LENGTH));
+    return SavePuzzle(doc, positional[1]) ? EXIT_OK : EXIT_FAILED;
+}
+
 }  // namespace
 
-std::vector<CliCommand> ModelCommands() { return {NEW_COMMAND, INFO_COMMAND}; }
+std::vector<CliCommand> ModelCommands() { return {NEW_COMMAND, INFO_COMMAND, KEY_COMMAND}; }

@@ -10,6 +10,7 @@
 #include "model/clue_text.h"
 #include "model/part_boundaries.h"
 #include "model/puzzle.h"
+#include "render/form_painter.h"
 #include "render/latin1_text.h"
 #include "util/latin1.h"
 
@@ -153,9 +154,13 @@ void DrawCell(QPainter& p, const Puzzle& puzzle, const GridPaintParams& params, 
             FrameRect(p, left, top, left + s + 1, top + s + 1);
             p.fillRect(left + 1, top + 1, s - 1, s - 1, colour);
         }
-        DrawBlackJoins(p, puzzle, s, x, y, left, top, colour);
+        // Clue cells stay apart: each holds its own clues.
+        if (puzzle.form != PuzzleForm::Zweeds)
+            DrawBlackJoins(p, puzzle, s, x, y, left, top, colour);
     }
     if (puzzle.appearance.partDashes) DrawPartStrokes(p, puzzle, s, x, y, left, top);
+    DrawFormCell(p, puzzle, s, x, y, left, top,
+                 params.phase == Phase::Vormen || params.phase == Phase::Vullen);
     const bool locked = params.showLocks && puzzle.IsLocked(x, y);
     if (locked) DrawLockMark(p, s, left, top);
     if (code > CELL_VRIJ)
@@ -214,7 +219,9 @@ int ComputeCellSize(const Puzzle& puzzle, int margin, int areaWidth, int areaHei
     return std::min(fit, puzzle.appearance.cellSize);
 }
 
-QColor CellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, int y) {
+namespace {
+
+QColor PlainCellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, int y) {
     const Cell code = puzzle.GetCell(x, y);
     if (code == CELL_ZWART) return ToQColor(puzzle.appearance.colours.zwart);
     if (code == CELL_NIET) return ToQColor(puzzle.appearance.colours.niet);
@@ -240,6 +247,12 @@ QColor CellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, in
     const int offset = across ? x - word.x : y - word.y;
     return ToQColor(offset == params.curPos ? puzzle.appearance.colours.woordPos
                                             : puzzle.appearance.colours.woord);
+}
+
+}  // namespace
+
+QColor CellColour(const Puzzle& puzzle, const GridPaintParams& params, int x, int y) {
+    return FormCellColour(puzzle, x, y, PlainCellColour(puzzle, params, x, y));
 }
 
 QRect CellRect(const Puzzle& puzzle, const GridPaintParams& params, int x, int y) {

@@ -36,6 +36,7 @@ constexpr double TITLE_POINTS = 16;
 constexpr double HEADING_POINTS = 10.5;
 constexpr double CLUE_POINTS = 9;
 constexpr double GAP_MM = 6;
+constexpr double KEY_BOX_MM = 10;
 constexpr double COLUMN_GAP_MM = 5;
 // Few clues read better in two wide columns, many in three.
 constexpr std::size_t CLUES_FOR_THREE_COLUMNS = 24;
@@ -78,6 +79,15 @@ public:
 
     void PuzzlePage() {
         const double top = Title(m_title);
+        if (m_puzzle.form == PuzzleForm::Zweeds) {
+            // The clues stand in the grid: it takes the page, the solution word below it.
+            const QRectF grid = Grid(
+                WithoutLetters(m_puzzle),
+                QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top - KeyRowHeight()),
+                GridPaintParams());
+            KeyBoxes(grid.bottom(), false, false);
+            return;
+        }
         const ClueColumns columns = ColumnsFor(m_puzzle.words.size());
         const std::vector<Paragraph> clues = ClueParagraphs(columns.width);
         // The grid leaves the clues room to fit on this page where they can, but keeps at
@@ -89,7 +99,7 @@ public:
         const QRectF grid =
             Grid(WithoutLetters(m_puzzle),
                  QRectF(m_page.left(), top, m_page.width(), gridBottom - top), GridPaintParams());
-        FlowClues(clues, columns, grid.bottom() + Mm(GAP_MM));
+        FlowClues(clues, columns, KeyBoxes(grid.bottom(), false, false) + Mm(GAP_MM));
     }
 
     void SolutionPage(bool smallLetters) {
@@ -98,7 +108,11 @@ public:
         GridPaintParams params;
         params.smallLetters = smallLetters;
         params.letterShare = SOLUTION_LETTER_SHARE;
-        Grid(m_puzzle, QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top), params);
+        const QRectF grid =
+            Grid(m_puzzle,
+                 QRectF(m_page.left(), top, m_page.width(), m_page.bottom() - top - KeyRowHeight()),
+                 params);
+        KeyBoxes(grid.bottom(), true, smallLetters);
     }
 
 private:
@@ -137,6 +151,48 @@ private:
         PaintGrid(m_painter, OnPaper(puzzle, m_greyBlocks), params);
         m_painter.restore();
         return taken;
+    }
+
+    double KeyBoxSize() const {
+        const int length = m_puzzle.KeyLength();
+        return length == 0 ? 0 : std::min(Mm(KEY_BOX_MM), m_page.width() / length);
+    }
+
+    double KeyRowHeight() const {
+        return m_puzzle.KeyLength() == 0 ? 0 : Mm(GAP_MM) + KeyBoxSize();
+    }
+
+    // The sleutelwoord's boxes 1..N in a row under the grid (which ends at gridBottom),
+    // numbered, with the letters when filled; returns where the row ends (gridBottom when
+    // the puzzle has no sleutelwoord).
+    double KeyBoxes(double gridBottom, bool filled, bool smallLetters) {
+        const int length = m_puzzle.KeyLength();
+        if (length == 0) return gridBottom;
+        const double size = KeyBoxSize();
+        const double top = gridBottom + Mm(GAP_MM);
+        const double left = m_page.left() + (m_page.width() - size * length) / 2;
+        const std::string letters = m_puzzle.KeyWord();
+        m_painter.save();
+        m_painter.setPen(QPen(Qt::black, Mm(GRID_UNIT_MM)));
+        const QFont numberFont = SheetFont(m_puzzle, CLUE_POINTS * 0.7, false);
+        const QFont letterFont = SheetFont(m_puzzle, CLUE_POINTS * 1.6, false);
+        for (int i = 0; i < length; ++i) {
+            const QRectF box(left + i * size, top, size, size);
+            m_painter.setBrush(QColor(215, 215, 215));
+            m_painter.drawRect(box);
+            m_painter.setFont(numberFont);
+            m_painter.drawText(box.adjusted(Mm(0.7), Mm(0.3), 0, 0), Qt::AlignLeft | Qt::AlignTop,
+                               QString::number(i + 1));
+            if (!filled) continue;
+            const std::string letter = letters[static_cast<std::size_t>(i)] == CELL_IJ
+                                           ? "IJ"
+                                           : letters.substr(static_cast<std::size_t>(i), 1);
+            m_painter.setFont(letterFont);
+            m_painter.drawText(box, Qt::AlignCenter,
+                               Latin1(smallLetters ? Latin1ToLower(letter) : letter));
+        }
+        m_painter.restore();
+        return top + size;
     }
 
     struct Paragraph {

@@ -68,3 +68,39 @@ TEST_F(FormatCommands, UnknownKindsAreUsageErrors) {
 }
 
 }  // namespace
+
+TEST_F(FormatCommands, ABarredIpuzIsImportedFilledExportedAndReadBackWithItsBars) {
+    // A B C     the bar right of A leaves the across words BC and DEF
+    // D E F
+    WriteFileOrFail(Path("b.ipuz"),
+                    R"({"version": "http://ipuz.org/v2", "kind": ["http://ipuz.org/crossword#1"],
+                        "dimensions": {"width": 3, "height": 2},
+                        "puzzle": [[{"cell": 1, "style": {"barred": "R"}}, 2, 3], [4, 0, 0]]})");
+    WriteFileOrFail(Path("nl02.doc"), "BC\r\nAD\r\nBE\r\nCF\r\n");
+    WriteFileOrFail(Path("nl03.doc"), "DEF\r\n");
+    ASSERT_EQ(0, RunCli({"import", "ipuz", Path("b.ipuz"), Path("b.rtr")}).exitCode);
+    const CliRun fill = RunCli({"fill", Path("b.rtr"), "--words", Path("nl02.doc"), "--max", "1",
+                                "--take", "1", Path("f.rtr")});
+    ASSERT_EQ(0, fill.exitCode) << fill.err;
+    ASSERT_EQ(0, RunCli({"export", "ipuz", Path("f.rtr"), Path("f.ipuz")}).exitCode);
+    ASSERT_EQ(0, RunCli({"import", "ipuz", Path("f.ipuz"), Path("g.rtr")}).exitCode);
+
+    Rooster2Doc read;
+    ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(read, Path("g.rtr")).status);
+    EXPECT_EQ(read.puzzle.form, PuzzleForm::Balkjes);
+    EXPECT_EQ(read.puzzle.GridToString(), "ABCDEF");
+    Puzzle expected;
+    expected.Resize(3, 2);
+    expected.SetBar(0, 0, 1, 0, true);
+    EXPECT_EQ(read.puzzle.bars, expected.bars);
+    EXPECT_EQ(1, RunCli({"export", "puz", Path("f.rtr"), Path("f.puz")}).exitCode);
+}
+
+TEST(CliNewTypeTest, TheTypeOptionChoosesTheForm) {
+    TempDir dir;
+    ASSERT_EQ(0, RunCli({"new", dir.Path("b.rtr"), "--type", "balkjes"}).exitCode);
+    Rooster2Doc doc;
+    ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, dir.Path("b.rtr")).status);
+    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Balkjes);
+    EXPECT_EQ(2, RunCli({"new", dir.Path("x.rtr"), "--type", "doorloper"}).exitCode);
+}

@@ -12,6 +12,8 @@
 #include "model/rooster2_doc.h"
 #include "model/rtr_file.h"
 #include "test_support.h"
+#include "util/native_path.h"
+#include "util/program_data.h"
 
 namespace {
 
@@ -121,4 +123,39 @@ TEST_F(PublishCommands, RealPuzFilesBecomeIpuzPdfAndPng) {
         EXPECT_EQ(0, back.exitCode) << name << ": " << back.err;
     }
     EXPECT_EQ("\x89PNG", ReadFileOrEmpty(Path("test.puz.png")).substr(0, 4));
+}
+
+TEST_F(PublishCommands, AZweedsPuzzleGetsItsCluesAndSleutelwoordOnTheSheet) {
+    SKIP_WITHOUT_RENDER();
+    if (!HasTool("pdftotext")) GTEST_SKIP() << "pdftotext (poppler-utils) ontbreekt";
+    ASSERT_EQ(
+        0, RunCli({"new", Path("z.rtr"), "--type", "zweeds", "--size", "13x17", "--picture", "4x3"})
+               .exitCode);
+    // With the installed set the layout is filled first, as a puzzle maker does.
+    if (!InstalledWordListFile(PathText(NativePath(ROOSTER2_CLI).parent_path())).empty()) {
+        ASSERT_EQ(
+            0,
+            RunCli({"fill", Path("z.rtr"), "--max", "1", "--take", "1", Path("z.rtr")}).exitCode);
+        EXPECT_TRUE(IsFullyFilled(Load("z.rtr").puzzle));
+    }
+    const Rooster2Doc layout = Load("z.rtr");
+    EXPECT_TRUE(layout.puzzle.UnpointedWords().empty());
+    const WordInfo* across = nullptr;
+    const WordInfo* down = nullptr;
+    for (const WordInfo& word : layout.puzzle.words) (word.IsAcross() ? across : down) = &word;
+    ASSERT_TRUE(across != nullptr && down != nullptr);
+    WriteFileOrFail(Path("clues.txt"), "Horizontaal\r\n" + std::to_string(across->number) +
+                                           ". Vogel\r\nVerticaal\r\n" +
+                                           std::to_string(down->number) + ". Rivier\r\n");
+    ASSERT_EQ(0, RunCli({"read-clues", Path("z.rtr"), Path("clues.txt"), Path("c.rtr")}).exitCode);
+    ASSERT_EQ(0, RunCli({"key", Path("c.rtr"), Path("k.rtr"), "2,2", "3,3", "4,4"}).exitCode);
+    EXPECT_EQ(2, RunCli({"key", Path("c.rtr"), Path("x.rtr"), "2;2"}).exitCode);
+    EXPECT_EQ(1, RunCli({"key", Path("c.rtr"), Path("x.rtr"), "1,1"}).exitCode);
+    const CliRun run = RunCli({"export", "pdf", Path("k.rtr"), Path("k.pdf")});
+    ASSERT_EQ(0, run.exitCode) << run.err;
+    const std::string text = Output("pdftotext -enc Latin1 '" + Path("k.pdf") + "' -", m_dir);
+    for (const char* expected : {"Vogel", "Rivier", "1", "2", "3"})
+        EXPECT_NE(std::string::npos, text.find(expected)) << expected << " in\n" << text;
+    // The clues stand in the grid, not in lists below it.
+    EXPECT_EQ(std::string::npos, text.find("Horizontaal"));
 }

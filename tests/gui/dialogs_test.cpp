@@ -49,10 +49,12 @@ private slots:
         TestWindow window;
         WhenModalOpens<PropertiesDlg>([](PropertiesDlg& dialog) {
             Child<QLineEdit>(dialog, "width")->setText(QStringLiteral("20"));
+            Child<QComboBox>(dialog, "form")->setCurrentIndex(2);
             dialog.accept();
         });
         QVERIFY(window.Run(ID_GRID_PROPERTIES));
         QCOMPARE(window.doc.puzzle.width, 20);
+        QCOMPARE(window.doc.puzzle.form, PuzzleForm::Balkjes);
         QVERIFY(window.frame->windowTitle().endsWith(QLatin1Char('*')));
     }
 

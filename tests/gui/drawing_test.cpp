@@ -7,11 +7,14 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
+#include <algorithm>
 
 #include "editing/command_ids.h"
 #include "gui_test_support.h"
 #include "model/rtr_file.h"
+#include "render/form_painter.h"
 #include "render/grid_painter.h"
+#include "render/hyphenation.h"
 #include "render/pdf_sheet.h"
 #include "render/png_export.h"
 #include "util/file_io.h"
@@ -73,6 +76,25 @@ private slots:
         QCOMPARE(PixelOf(image, 30, 30), zwart);            // the corner of the 2 x 2 block
         QCOMPARE(PixelOf(image, 60, 15), QColor(0, 0, 0));  // black next to free keeps its line
         QCOMPARE(PixelOf(image, 0, 15), QColor(0, 0, 0));   // outer frame
+    }
+
+    void barsAreThreeLinesThickAndClueTextsAreHyphenatedToFit() {
+        TestWindow window;
+        SetGrid(window.doc, {"...", "..."});
+        window.doc.puzzle.form = PuzzleForm::Balkjes;
+        window.doc.puzzle.SetBar(0, 0, 1, 0, true);
+        const QImage image = window.View().RenderGridToImage();
+        QCOMPARE(PixelOf(image, 29, 15), QColor(0, 0, 0));  // the bar right of (0, 0)
+        QCOMPARE(PixelOf(image, 31, 15), QColor(0, 0, 0));
+        QVERIFY(PixelOf(image, 61, 15) != QColor(0, 0, 0));  // a plain line beside (1, 0)
+
+        const std::vector<int> breaks = DutchBreakPoints("woordenboek");
+        QVERIFY(std::find(breaks.begin(), breaks.end(), 7) != breaks.end());  // woorden-boek
+        const FittedText fitted =
+            FitText(LetterFont(window.doc.puzzle, 4), "Woordenboekenschrijver", 30, 30);
+        QVERIFY(fitted.lines.size() >= 2);
+        for (int i = 0; i + 1 < fitted.lines.size(); ++i)
+            QVERIFY(fitted.lines[i].endsWith(QLatin1Char('-')));
     }
 
     void currentWordAndCursorCellInTheirColours() {

@@ -1,7 +1,11 @@
 // Shaping and filling through simulated mouse and key events.
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QTest>
 
+#include "dialogs/clue_arrows_dlg.h"
+#include "dialogs/word_data_dlg.h"
 #include "editing/command_ids.h"
 #include "gui_test_support.h"
 
@@ -91,6 +95,38 @@ private slots:
         QCOMPARE(window.doc.direction, Direction::Down);
         window.Key(Qt::Key_Delete);
         QCOMPARE(window.doc.puzzle.GetCell(1, 1), CELL_VRIJ);
+    }
+
+    void aZweedsGridGetsArrowsASleutelwoordAndClues() {
+        TestWindow window;
+        StartWith(window, {".....", ".....", ".....", ".....", "....."});
+        QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
+        QCOMPARE(window.doc.puzzle.form, PuzzleForm::Zweeds);
+        QTest::mouseMove(window.Viewport(), window.CellCentre(0, 1));
+        window.Settle();
+        WhenModalOpens<ClueArrowsDlg>([](ClueArrowsDlg& dialog) {
+            Child<QComboBox>(dialog, "first")->setCurrentIndex(1);
+            Child<QComboBox>(dialog, "second")->setCurrentIndex(0);
+            dialog.accept();
+        });
+        QVERIFY(window.Run(ID_CLUE_ARROWS));
+        QCOMPARE(window.doc.puzzle.ClueArrow(0, 1, 0), Arrow::Right);
+        QCOMPARE(window.doc.puzzle.ClueArrow(0, 1, 1), Arrow::None);
+        QTest::mouseMove(window.Viewport(), window.CellCentre(2, 1));
+        window.Settle();
+        QVERIFY(window.Run(ID_KEY_CELL));
+        QCOMPARE(window.doc.puzzle.KeyNumber(2, 1), 1);
+
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        window.Click(0, 1);
+        QCOMPARE(window.doc.curWord, WordAt(window.doc, 1, 1, true));
+        WhenModalOpens<WordDataDlg>([](WordDataDlg& dialog) {
+            Child<QPlainTextEdit>(dialog, "clue")->setPlainText(QStringLiteral("Vogel"));
+            dialog.accept();
+        });
+        QVERIFY(window.Run(ID_EDIT_WORD));
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle.words[window.doc.curWord].clue),
+                 QStringLiteral("Vogel"));
     }
 };
 

@@ -61,6 +61,11 @@ enum CommandNeed : unsigned {
     NEED_FILL_IMPROVABLE = 1u << 13,   // CanImproveFill
     NEED_SELECTION = 1u << 14,         // a rectangle selected
     NEED_LOCK_TARGET = 1u << 15,       // LockTargets finds cells
+    // A Kruiswoord grid without sleutelwoord: moving its cells would leave the bars,
+    // clue arrows and sleutelwoord numbers of the other forms behind.
+    NEED_PLAIN_GRID = 1u << 16,
+    NEED_ZWEEDS_FORM = 1u << 17,
+    NEED_BALKJES_FORM = 1u << 18,
 };
 
 struct CommandInputs {

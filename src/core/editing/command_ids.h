@@ -56,6 +56,13 @@ constexpr int ID_MIRROR_ROWS = 32841;          // "Sp&iegel hor": top to bottom
 constexpr int ID_MIRROR_COLUMNS = 32843;       // "S&piegel vert": left to right
 constexpr int ID_AUTO_NEXT_WORD = 32847;       // "&Naar volgende woord"
 
+// ---- Puzzle forms ---------------------------------------------------------------------
+constexpr int ID_ZWEEDS_LAYOUT = 32890;  // "Maak &Zweeds raster"
+constexpr int ID_CLUE_ARROWS = 32891;    // "&Pijlen..."
+constexpr int ID_BAR_RIGHT = 32892;      // "Balkje &rechts"
+constexpr int ID_BAR_BELOW = 32893;      // "Balkje &onder"
+constexpr int ID_KEY_CELL = 32894;       // "&Sleutelwoordvakje"
+
 // ---- View -------------------------------------------------------------------------
 constexpr int ID_VIEW_SCROLLBARS = 32802;  // "&Met schuifbalken"
 constexpr int ID_SCROLL_DOWN = 32819;      // "Schuif &omlaag"

@@ -112,10 +112,29 @@ EditResult PutCursorOnCell(Rooster2Doc& doc, int x, int y) {
     return WordChange(old, doc.curWord);
 }
 
+namespace {
+
+// The word of the clue cell's first clue; of its second when the first's is current.
+int ClueCellWord(const Rooster2Doc& doc, int x, int y) {
+    const int first = doc.puzzle.PointedWord(x, y, 0);
+    const int second = doc.puzzle.PointedWord(x, y, 1);
+    return first < 0 || (doc.curWord == first && second >= 0) ? second : first;
+}
+
+}  // namespace
+
 EditResult FillMouseUp(Rooster2Doc& doc, int x, int y) {
     if (!doc.puzzle.IsInGrid(x, y)) return {};
     const int old = doc.curWord;
     const int oldPos = doc.curPos;
+    if (doc.puzzle.IsZweedsClueCell(x, y)) {
+        doc.curWord = ClueCellWord(doc, x, y);
+        doc.curPos = 0;
+        if (doc.curWord >= 0)
+            doc.direction =
+                doc.puzzle.words[doc.curWord].IsAcross() ? Direction::Across : Direction::Down;
+        return WordChange(old, doc.curWord);
+    }
     if (!IsLetterCell(doc.puzzle.GetCell(x, y))) {
         doc.curWord = -1;
         doc.curPos = 0;

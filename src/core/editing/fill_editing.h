@@ -23,7 +23,9 @@ bool HasCurrentWord(const Rooster2Doc& doc);
 // Left button released on cell (x, y): a black or not-cell deselects the word;
 // a letter cell makes its word current (at a crossing the word of direction)
 // with the cursor on the cell and the direction of that word; a second click on
-// the cursor cell of a crossing switches to the crossing word.
+// the cursor cell of a crossing switches to the crossing word. A Zweeds clue cell
+// makes the word its first clue points into current, the second clue's on the next
+// click, so that its clue can be typed.
 EditResult FillMouseUp(Rooster2Doc& doc, int x, int y);
 // The cursor on letter cell (x, y) in the word through it (at a crossing the word
 // of the current direction); nothing applies on another cell.

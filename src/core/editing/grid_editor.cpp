@@ -3,6 +3,7 @@
 #include "editing/cell_locks.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
+#include "editing/form_editing.h"
 #include "editing/grid_transforms.h"
 #include "editing/phase_switch.h"
 #include "editing/shape_editing.h"
@@ -105,6 +106,7 @@ EditResult GridEditor::RunCommand(int id) {
     const std::optional<CommandState> state = CommandStateOf(id, CommandFacts{});
     if (!state || !state->enabled) return {};
     if (IsGridTransform(id)) return RunGridTransform(id, m_doc, m_undo, mouseX, mouseY);
+    if (IsFormCellCommand(id)) return RunFormCellCommand(id, m_doc, m_undo, markX, markY);
     EditResult done;
     done.applied = true;
     switch (id) {

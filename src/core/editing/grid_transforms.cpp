@@ -118,10 +118,6 @@ void MakeFreeCellsBlack(Rooster2Doc& doc) {
 
 // ---- Commands ----------------------------------------------------------------------
 
-namespace {
-
-// After a change of the shape: snapshot, modified, words as the next repaint
-// would build them, and the whole view to repaint.
 EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
     undo.RecordChange(doc);
     doc.puzzle.BuildWords();
@@ -130,6 +126,8 @@ EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
     result.redrawAll = true;
     return result;
 }
+
+namespace {
 
 // Snapshot onto the history of the phase the command runs in; the search and
 // solution phases keep none.

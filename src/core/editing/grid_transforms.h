@@ -47,6 +47,10 @@ void MakeFreeCellsBlack(Rooster2Doc& doc);
 
 // ---- Commands ----------------------------------------------------------------------
 
+// After a change of the shape: snapshot, modified, words as the next repaint
+// would build them, and the whole view to repaint.
+EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo);
+
 // Whether id is one of the transform commands: ID_GRID_CLEAN,
 // ID_GRID_REMOVE_LETTERS, ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT/LEFT/DOWN/UP,
 // ID_ROTATE_CLOCKWISE, ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK,

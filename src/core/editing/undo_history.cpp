@@ -1,5 +1,7 @@
 #include "editing/undo_history.h"
 
+#include <algorithm>
+
 #include "model/rooster2_doc.h"
 
 void UndoHistory::Push(Snapshot snapshot) {
@@ -26,8 +28,27 @@ const UndoHistory::Snapshot& UndoHistory::Redo() {
 
 namespace {
 
+std::string FormLayersOf(const Puzzle& puzzle) {
+    const std::size_t cells = static_cast<std::size_t>(puzzle.CellCount());
+    std::string layers;
+    for (const auto* layer : {&puzzle.bars, &puzzle.arrows, &puzzle.keyNumbers})
+        layers.append(layer->begin(), layer->begin() + cells);
+    return layers;
+}
+
+void RestoreFormLayers(Puzzle& puzzle, const std::string& layers) {
+    const std::size_t cells = static_cast<std::size_t>(puzzle.CellCount());
+    if (layers.size() != 3 * cells) return;
+    std::size_t at = 0;
+    for (auto* layer : {&puzzle.bars, &puzzle.arrows, &puzzle.keyNumbers}) {
+        std::copy_n(layers.begin() + static_cast<std::ptrdiff_t>(at), cells, layer->begin());
+        at += cells;
+    }
+}
+
 UndoHistory::Snapshot SnapshotOf(const Rooster2Doc& doc) {
-    return {doc.puzzle.GridToString(), doc.puzzle.LocksToString(), doc.RecordedState()};
+    return {doc.puzzle.GridToString(), doc.puzzle.LocksToString(), doc.RecordedState(),
+            FormLayersOf(doc.puzzle)};
 }
 
 }  // namespace
@@ -68,6 +89,7 @@ std::vector<int> UndoHistories::Restore(Rooster2Doc& doc, const UndoHistory::Sna
     const std::string locksBefore = doc.puzzle.LocksToString();
     doc.puzzle.StringToGrid(snapshot.grid);
     doc.puzzle.StringToLocks(snapshot.locks);
+    RestoreFormLayers(doc.puzzle, snapshot.formLayers);
     if (doc.phase == Phase::Vormen) doc.puzzle.BuildWords();
     // Compare after the rebuild: it may blacken lone cells, which must be redrawn too.
     const std::string after = doc.puzzle.GridToString();

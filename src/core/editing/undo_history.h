@@ -17,6 +17,8 @@ public:
         std::string grid;
         std::string locks;
         std::uint64_t state = 0;
+        // The bars, clue arrows and sleutelwoord numbers of every cell.
+        std::string formLayers;
     };
 
     // Drops the redo states and appends the grid after an editing command.

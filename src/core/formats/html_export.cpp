@@ -242,9 +242,21 @@ bool AddHtmlImage(const Puzzle& puzzle, const std::string& programFolder,
 
 }  // namespace
 
+std::optional<UserMessage> HtmlExportRefusal(const Puzzle& puzzle) {
+    if (puzzle.form == PuzzleForm::Kruiswoord) return std::nullopt;
+    return UserMessage{StrFormat("Een puzzel van de vorm %s kan niet als webpagina worden "
+                                 "opgeslagen",
+                                 PuzzleFormName(puzzle.form)),
+                       "Jammer"};
+}
+
 bool ExportHtml(const Puzzle& puzzle, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message) {
+    if (const std::optional<UserMessage> refusal = HtmlExportRefusal(puzzle)) {
+        message = *refusal;
+        return false;
+    }
     // The image goes where the page really lands (through links); a page written into a
     // device or pipe has no folder to put it in.
     const std::string pageTarget = WrittenPathOf(pagePath);

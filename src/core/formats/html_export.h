@@ -4,6 +4,7 @@
 // are what the HTML import reads back.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/cells.h"
@@ -33,11 +34,15 @@ std::uint32_t ColourToHtml(ColourRef colour);
 // "zwart.gif" or "grijs.gif", by the puzzle's choice for black cells.
 std::string HtmlImageName(const Puzzle& puzzle);
 
-// The whole command after its dialog: writes the page and, beside it, the black-cell
-// image from the program's folder (a whole image already there is kept, a damaged one
-// replaced). Both are written or neither: false with the message when either could not
-// be written; message carries the missing-image remark when the page was written
-// without it.
+// Why the page cannot show the puzzle (its cells are black or white images, so only
+// the Kruiswoord form fits); nothing when it can.
+std::optional<UserMessage> HtmlExportRefusal(const Puzzle& puzzle);
+
+// The whole command after its dialog (a refused puzzle writes nothing): writes the page
+// and, beside it, the black-cell image from the program's folder (a whole image already
+// there is kept, a damaged one replaced). Both are written or neither: false with the
+// message when either could not be written; message carries the missing-image remark
+// when the page was written without it.
 bool ExportHtml(const Puzzle& puzzle, const std::string& pagePath, bool filled, bool lowercase,
                 const std::string& versionText, const std::string& programFolder,
                 UserMessage& message);

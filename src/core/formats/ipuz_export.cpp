@@ -22,11 +22,23 @@ std::string JsonText(const std::string& latin1) {
     return nlohmann::json(Latin1ToUtf8(EscapeHtml(latin1, false))).dump();
 }
 
+// The ipuz "barred" letters of the bars on a cell's right and lower edge; each bar is
+// written once, by the cell left of or above it.
+std::string BarredLetters(const Puzzle& puzzle, int x, int y) {
+    if (puzzle.form != PuzzleForm::Balkjes) return {};
+    std::string letters;
+    if (puzzle.HasBar(x, y, 1, 0)) letters += 'R';
+    if (puzzle.HasBar(x, y, 0, 1)) letters += 'B';
+    return letters;
+}
+
 std::string PuzzleCell(const Puzzle& puzzle, int x, int y) {
     const Cell code = puzzle.GetCell(x, y);
     if (code == CELL_NIET) return OMITTED;
-    if (!IsLetterCell(code)) return BLOCK;
-    return std::to_string(puzzle.CellNumber(x, y));
+    const std::string plain = IsLetterCell(code) ? std::to_string(puzzle.CellNumber(x, y)) : BLOCK;
+    const std::string barred = BarredLetters(puzzle, x, y);
+    if (barred.empty()) return plain;
+    return "{\"cell\": " + plain + ", \"style\": {\"barred\": \"" + barred + "\"}}";
 }
 
 std::string SolutionCell(const Puzzle& puzzle, int x, int y) {

@@ -3,6 +3,7 @@
 // the grid with its clue numbers, "#" for black cells and null for cells outside the
 // shape, the letters as the solution when there are any ("IJ" for the IJ cell), the
 // clue lists "Across" and "Down" as [number, text], the title and the comment as notes.
+// The bars of a Balkjes puzzle are the cells' "barred" style.
 
 #include <optional>
 #include <string>

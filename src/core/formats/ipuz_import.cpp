@@ -232,6 +232,40 @@ struct ShapeCell {
     long long label = 0;  // the clue number shown in the cell, 0 for none
 };
 
+// The sides of a cell that the ipuz style "barred" names.
+struct BarredSides {
+    bool top = false;
+    bool right = false;
+    bool bottom = false;
+    bool left = false;
+};
+
+// The bars of a cell's style: given in the cell, or by the name of one of the file's
+// "styles". Anything else is no bar.
+BarredSides ReadBarredSides(const Json& cell, const Json& root) {
+    BarredSides sides;
+    if (!cell.is_object()) return sides;
+    const auto style = cell.find("style");
+    if (style == cell.end()) return sides;
+    const Json* spec = &*style;
+    if (style->is_string()) {
+        const auto styles = root.find("styles");
+        if (styles == root.end() || !styles->is_object()) return sides;
+        const auto named = styles->find(style->get_ref<const std::string&>());
+        if (named == styles->end()) return sides;
+        spec = &*named;
+    }
+    if (!spec->is_object()) return sides;
+    const auto barred = spec->find("barred");
+    if (barred == spec->end() || !barred->is_string()) return sides;
+    const std::string letters = Latin1ToUpper(barred->get_ref<const std::string&>());
+    sides.top = letters.find('T') != std::string::npos;
+    sides.right = letters.find('R') != std::string::npos;
+    sides.bottom = letters.find('B') != std::string::npos;
+    sides.left = letters.find('L') != std::string::npos;
+    return sides;
+}
+
 std::optional<ShapeCell> ReadPlainPuzzleCell(const Json& cell, const CellValues& values) {
     if (cell.is_null()) return ShapeCell{CELL_NIET, 0};
     if (values.IsBlock(cell)) return ShapeCell{CELL_ZWART, 0};
@@ -241,8 +275,8 @@ std::optional<ShapeCell> ReadPlainPuzzleCell(const Json& cell, const CellValues&
     return std::nullopt;
 }
 
-// A cell of "puzzle": a plain value, or an object whose "cell" holds it (and whose
-// style is ignored).
+// A cell of "puzzle": a plain value, or an object whose "cell" holds it (its style
+// is read apart, for the bars).
 std::optional<ShapeCell> ReadPuzzleCell(const Json& cell, const CellValues& values) {
     if (!cell.is_object()) return ReadPlainPuzzleCell(cell, values);
     const auto plain = cell.find("cell");
@@ -352,9 +386,21 @@ private:
                 if (!cell) return false;
                 m_read.puzzle.SetCell(x, y, cell->code);
                 if (cell->label > 0) m_labelCells.emplace(cell->label, y * m_read.puzzle.width + x);
+                SetBars(x, y, ReadBarredSides((*puzzle)[y][x], m_root));
             }
         }
         return true;
+    }
+
+    // An edge may be barred from either cell; bars on the border lead nowhere and
+    // are dropped. One bar makes the puzzle a Balkjes puzzle.
+    void SetBars(int x, int y, const BarredSides& sides) {
+        Puzzle& puzzle = m_read.puzzle;
+        if (sides.top) puzzle.SetBar(x, y - 1, 0, 1, true);
+        if (sides.left) puzzle.SetBar(x - 1, y, 1, 0, true);
+        if (sides.right) puzzle.SetBar(x, y, 1, 0, true);
+        if (sides.bottom) puzzle.SetBar(x, y, 0, 1, true);
+        if (puzzle.HasAnyBar()) puzzle.form = PuzzleForm::Balkjes;
     }
 
     bool ReadSolution() {

@@ -2,10 +2,10 @@
 // "Open *.&ipuz...": a crossword in the open JSON format ipuz, as this program and
 // others write it. Blocks are "#" or the file's own "block" value, omitted cells
 // (null) become cells outside the shape, clues may be [number, text] pairs or clue
-// objects, styles are ignored. The solution gives the letters: "IJ" becomes an IJ cell,
-// another answer of more letters keeps its first letter. Texts are converted from
-// UTF-8 to ISO-8859-1; typographic quotes and dashes become their plain forms, any
-// other character outside the code page a question mark.
+// objects; of the styles only "barred" counts: a bar makes a Balkjes puzzle. The solution gives the
+// letters: "IJ" becomes an IJ cell, another answer of more letters keeps its first letter. Texts
+// are converted from UTF-8 to ISO-8859-1; typographic quotes and dashes become their plain forms,
+// any other character outside the code page a question mark.
 
 #include <string>
 #include <string_view>

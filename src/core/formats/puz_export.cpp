@@ -8,6 +8,7 @@
 #include "model/clue_text.h"
 #include "model/puzzle.h"
 #include "util/byte_writer.h"
+#include "util/str_format.h"
 
 namespace {
 
@@ -152,6 +153,11 @@ bool StartsBefore(const WordInfo* a, const WordInfo* b) {
 }  // namespace
 
 std::optional<UserMessage> PuzExportRefusal(const Puzzle& puzzle) {
+    if (puzzle.form != PuzzleForm::Kruiswoord)
+        return UserMessage{StrFormat("Een puzzel van de vorm %s past niet in een Across "
+                                     "Lite-bestand",
+                                     PuzzleFormName(puzzle.form)),
+                           REFUSED_CAPTION};
     if (puzzle.numbering.doorloper)
         return UserMessage{"Een doorloper past niet in een Across Lite-bestand", REFUSED_CAPTION};
     if (puzzle.numbering.acrossOnly)

@@ -167,6 +167,7 @@ std::string FillTemplate(std::string_view page,
 }  // namespace
 
 std::optional<UserMessage> WebExportRefusal(const Puzzle& puzzle) {
+    if (std::optional<UserMessage> refusal = HtmlExportRefusal(puzzle)) return refusal;
     if (IsFullyFilled(puzzle)) return std::nullopt;
     return UserMessage{
         "Het rooster is niet helemaal gevuld: een webpuzzel heeft de hele oplossing nodig",

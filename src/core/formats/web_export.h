@@ -12,8 +12,8 @@
 
 class Puzzle;
 
-// Why the puzzle cannot be solved on a page (a letter cell without its letter); nothing
-// when it can.
+// Why the puzzle cannot be solved on a page (a form other than Kruiswoord, or a letter
+// cell without its letter); nothing when it can.
 std::optional<UserMessage> WebExportRefusal(const Puzzle& puzzle);
 
 // The whole page, UTF-8, CR LF line ends, for a puzzle without refusal.

@@ -30,8 +30,8 @@ ColourRef& PropertyColour(Appearance& appearance, int i) {
 
 PuzzleProperties ReadProperties(const Rooster2Doc& doc, bool smallLetters) {
     const Puzzle& puzzle = doc.puzzle;
-    return {puzzle.width,     puzzle.height, puzzle.symmetry, puzzle.appearance,
-            puzzle.numbering, puzzle.html,   smallLetters};
+    return {puzzle.width,      puzzle.height,    puzzle.symmetry, puzzle.form,
+            puzzle.appearance, puzzle.numbering, puzzle.html,     smallLetters};
 }
 
 int StoredClueTextSize(int size) { return size < SMALLEST_CLUE_TEXT_SIZE ? 0 : size; }
@@ -62,9 +62,12 @@ PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
     }
     // The words follow the (perhaps new) layout and the numbers the start number at
     // once; outside shaping the words keep their clues.
-    if (layout)
+    if (layout) {
+        const bool madeZweeds = p.form == PuzzleForm::Zweeds && puzzle.form != p.form;
+        puzzle.form = p.form;
         puzzle.BuildWords();
-    else if (!puzzle.numbering.doorloper)
+        if (madeZweeds) puzzle.AssignArrows();
+    } else if (!puzzle.numbering.doorloper)
         puzzle.Renumber();
     if (puzzle.numbering.acrossOnly) doc.direction = Direction::Across;
     doc.MarkModified(true);

@@ -23,6 +23,7 @@ struct PuzzleProperties {
     int width = 0;
     int height = 0;
     Symmetry symmetry = Symmetry::Geen;  // 0..5: "Geen" .. "Horizontaal of verticaal"
+    PuzzleForm form = PuzzleForm::Kruiswoord;
     Appearance appearance;
     Numbering numbering;
     HtmlOptions html;
@@ -57,8 +58,9 @@ struct PropertiesApplied {
 // OK: resizes the grid (keeping the cells that stay, new cells free; the current
 // word and cursor go to 0 and the shape history restarts), stores the settings,
 // empties the grid when "Doorloper" is switched on (with an undo step), forces
-// the across direction for "Alleen horizontaal nummeren", and marks the document
-// modified. The layout values (size, "Doorloper", "Alleen horizontaal") are only
+// the across direction for "Alleen horizontaal nummeren", gives the black cells of a
+// puzzle made Zweeds the arrows to the words they can serve, and marks the document
+// modified. The layout values (size, form, "Doorloper", "Alleen horizontaal") are only
 // taken while CanChangeGridLayout. The caller redraws and takes smallLetters.
 PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
                                   const PuzzleProperties& properties);

@@ -1,11 +1,39 @@
 #include "model/puzzle.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <tuple>
+
+#include "util/latin1.h"
 
 LetterValues DefaultLetterValues() {
     LetterValues values{};
     for (int letter = 0; letter < 26; ++letter) values[letter] = letter + 1;
     return values;
+}
+
+namespace {
+
+constexpr PuzzleForm ALL_FORMS[] = {PuzzleForm::Kruiswoord, PuzzleForm::Zweeds,
+                                    PuzzleForm::Balkjes};
+
+}  // namespace
+
+const char* PuzzleFormName(PuzzleForm form) {
+    switch (form) {
+        case PuzzleForm::Zweeds:
+            return "Zweeds";
+        case PuzzleForm::Balkjes:
+            return "Balkjes";
+        default:
+            return "Kruiswoord";
+    }
+}
+
+std::optional<PuzzleForm> PuzzleFormNamed(const std::string& name) {
+    for (PuzzleForm form : ALL_FORMS)
+        if (Latin1ToLower(name) == Latin1ToLower(PuzzleFormName(form))) return form;
+    return std::nullopt;
 }
 
 Puzzle::Puzzle() {
@@ -20,40 +48,66 @@ Puzzle::Puzzle() {
     BuildWords();
 }
 
-void Puzzle::SetCellSymmetric(int x, int y, Cell code) {
+std::vector<std::pair<int, int>> Puzzle::SymmetricImages(int x, int y) const {
     const int w = width;
     const int h = height;
-    SetCell(x, y, code);
-    auto setIfInside = [&](int cx, int cy) {
-        if (IsInGrid(cx, cy)) SetCell(cx, cy, code);
-    };
     switch (symmetry) {
         case Symmetry::RondomMiddelpunt:
-            setIfInside(w - 1 - y, x);
-            SetCell(w - 1 - x, h - 1 - y, code);
-            setIfInside(y, h - 1 - x);
-            break;
+            return {{x, y}, {w - 1 - y, x}, {w - 1 - x, h - 1 - y}, {y, h - 1 - x}};
         case Symmetry::Horizontaal:
-            SetCell(x, h - 1 - y, code);
-            break;
+            return {{x, y}, {x, h - 1 - y}};
         case Symmetry::Verticaal:
-            SetCell(w - 1 - x, y, code);
-            break;
+            return {{x, y}, {w - 1 - x, y}};
         case Symmetry::HorizontaalEnVerticaal:
-            SetCell(w - 1 - x, h - 1 - y, code);
-            break;
+            return {{x, y}, {w - 1 - x, h - 1 - y}};
         case Symmetry::HorizontaalOfVerticaal:
-            SetCell(x, h - 1 - y, code);
-            SetCell(w - 1 - x, y, code);
-            SetCell(w - 1 - x, h - 1 - y, code);
-            break;
+            return {{x, y}, {x, h - 1 - y}, {w - 1 - x, y}, {w - 1 - x, h - 1 - y}};
         default:
-            break;
+            return {{x, y}};
     }
 }
 
 GridRegion GridRegion::Spanning(int x1, int y1, int x2, int y2) {
     return {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+}
+
+void Puzzle::SetCellSymmetric(int x, int y, Cell code) {
+    // The quarter turns of a grid that is not square can fall outside it; those are skipped.
+    for (const auto& [cx, cy] : SymmetricImages(x, y))
+        if (IsInGrid(cx, cy)) SetCell(cx, cy, code);
+}
+
+bool Puzzle::HasBar(int x, int y, int dx, int dy) const {
+    if (!IsInGrid(x, y)) return false;
+    return (bars[y * width + x] & (dy == 1 ? BAR_BELOW : dx == 1 ? BAR_RIGHT : 0)) != 0;
+}
+
+void Puzzle::SetBar(int x, int y, int dx, int dy, bool on) {
+    if (!IsInGrid(x, y) || !IsInGrid(x + dx, y + dy)) return;
+    const std::uint8_t bit = dx == 1 ? BAR_RIGHT : BAR_BELOW;
+    std::uint8_t& cell = bars[y * width + x];
+    cell = on ? (cell | bit) : (cell & ~bit);
+}
+
+void Puzzle::SetBarSymmetric(int x, int y, int dx, int dy, bool on) {
+    // An edge lies between two cells; its image lies between their images.
+    const auto from = SymmetricImages(x, y);
+    const auto to = SymmetricImages(x + dx, y + dy);
+    auto readingOrder = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+        return std::tie(a.second, a.first) < std::tie(b.second, b.first);
+    };
+    for (std::size_t k = 0; k < from.size(); ++k) {
+        const auto [first, second] = std::minmax(from[k], to[k], readingOrder);
+        const int stepX = second.first - first.first;
+        const int stepY = second.second - first.second;
+        if (std::abs(stepX) + std::abs(stepY) == 1)
+            SetBar(first.first, first.second, stepX, stepY, on);
+    }
+}
+
+bool Puzzle::HasAnyBar() const {
+    return std::any_of(bars.begin(), bars.begin() + CellCount(),
+                       [](std::uint8_t b) { return b != 0; });
 }
 
 namespace {
@@ -76,6 +130,12 @@ void RelayLayer(std::array<T, MAX_CELLS>& layer, int width, int height, int newW
 void Puzzle::Resize(int newWidth, int newHeight) {
     RelayLayer(cells, width, height, newWidth, newHeight, CELL_VRIJ);
     RelayLayer(locks, width, height, newWidth, newHeight, false);
+    RelayLayer(bars, width, height, newWidth, newHeight, std::uint8_t{0});
+    RelayLayer(arrows, width, height, newWidth, newHeight, std::uint8_t{0});
+    RelayLayer(keyNumbers, width, height, newWidth, newHeight, std::uint8_t{0});
+    // A bar on the new outer edge would lead nowhere.
+    for (int y = 0; y < newHeight; ++y) bars[y * newWidth + newWidth - 1] &= ~BAR_RIGHT;
+    for (int x = 0; x < newWidth; ++x) bars[(newHeight - 1) * newWidth + x] &= ~BAR_BELOW;
     width = newWidth;
     height = newHeight;
 }

@@ -6,7 +6,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/cells.h"
@@ -68,6 +70,36 @@ struct HtmlOptions {
     bool blackGrey = true;
 };
 
+// The form of the puzzle: what ends a word and how the clues are placed. The
+// values are those of the puzzle file's form block.
+enum class PuzzleForm : std::int32_t {
+    Kruiswoord = 0,  // black cells end words, numbered clue lists
+    Zweeds = 1,      // clue cells with arrows take the place of black cells
+    Balkjes = 2,     // thick bars on cell edges end words; no black cells needed
+};
+
+// The form's name as the user sees it: "Kruiswoord", "Zweeds", "Balkjes".
+const char* PuzzleFormName(PuzzleForm form);
+// The form named so, in any case; nothing for another name.
+std::optional<PuzzleForm> PuzzleFormNamed(const std::string& name);
+
+// The bars of one cell (Balkjes): the edge to its right and the edge below it. The
+// edges on the left and top belong to the neighbours.
+constexpr std::uint8_t BAR_RIGHT = 1;
+constexpr std::uint8_t BAR_BELOW = 2;
+
+// Where a clue of a Zweeds clue cell sends its answer, as the puzzle file keeps it.
+enum class Arrow : std::uint8_t {
+    None = 0,
+    Right = 1,      // starts in the cell to the right, runs across
+    Down = 2,       // starts in the cell below, runs down
+    RightDown = 3,  // starts in the cell to the right, runs down
+    DownRight = 4,  // starts in the cell below, runs across
+};
+constexpr int CLUES_PER_CELL = 2;
+// The longest solution word: boxes in one row under the grid.
+constexpr int MAX_KEY_LENGTH = 40;
+
 using LetterValues = std::array<std::int32_t, 26>;
 
 // A rectangle of cells, both corners included.
@@ -96,6 +128,44 @@ public:
     bool IsInGrid(int x, int y) const { return x >= 0 && x < width && y >= 0 && y < height; }
     int CellCount() const { return width * height; }
     void SetCellSymmetric(int x, int y, Cell code);
+    // The bar on the edge between (x, y) and its neighbour (x + dx, y + dy), where
+    // (dx, dy) is (1, 0) or (0, 1); only the Balkjes form draws and counts them.
+    bool HasBar(int x, int y, int dx, int dy) const;
+    void SetBar(int x, int y, int dx, int dy, bool on);
+    // Sets the bar and its images under the symmetry, as SetCellSymmetric does for cells.
+    void SetBarSymmetric(int x, int y, int dx, int dy, bool on);
+    bool HasAnyBar() const;
+
+    // ---- Sleutelwoord: numbered letter cells that spell the solution word --
+    // The number of cell (x, y) in the solution word, 0 for none.
+    int KeyNumber(int x, int y) const { return keyNumbers[y * width + x]; }
+    // Numbers the letter cells 1..N in the order given; false (nothing changed) when one
+    // is outside the grid, not a letter cell, given twice, or N exceeds MAX_KEY_LENGTH.
+    bool SetKeyCells(const std::vector<std::pair<int, int>>& cellsInOrder);
+    // N, 0 without a solution word.
+    int KeyLength() const;
+    // The letters of the numbered cells in order; a free cell gives a space.
+    std::string KeyWord() const;
+
+    // ---- Zweeds clue cells: the black cells of the Zweeds form ------------
+    // Whether (x, y) is a clue cell: a black cell of a Zweeds puzzle.
+    bool IsZweedsClueCell(int x, int y) const {
+        return form == PuzzleForm::Zweeds && IsClueCell(x, y);
+    }
+    // The arrow of clue `slot` (0 or 1) of the clue cell (x, y).
+    Arrow ClueArrow(int x, int y, int slot) const;
+    void SetClueArrow(int x, int y, int slot, Arrow arrow);
+    // The word the arrow of that clue points into, -1 for none.
+    int PointedWord(int x, int y, int slot) const;
+    // Whether a clue points into word i: a straight arrow from the cell before its start
+    // or a bent one from the cell beside it.
+    bool IsWordPointed(int i) const;
+    // The words that no clue points into: a Zweeds puzzle needs one for every word.
+    std::vector<int> UnpointedWords() const;
+    // Gives every word that lacks a clue one from the clue cell before its start or,
+    // failing that, a bent arrow from a clue cell beside its start (where the cell has a
+    // free slot). Returns how many words are still without a clue.
+    int AssignArrows();
     // Keeps the cells that stay inside the new size; new cells are free.
     void Resize(int newWidth, int newHeight);
 
@@ -149,6 +219,12 @@ public:
     std::vector<WordInfo> words;
     std::vector<std::int32_t> cellNumbers;  // width * height, row-major
     Symmetry symmetry = Symmetry::Geen;
+    PuzzleForm form = PuzzleForm::Kruiswoord;
+    std::array<std::uint8_t, MAX_CELLS> bars{};  // BAR_ bits, same layout as the cells
+    // Arrow of clue 0 in the low four bits, of clue 1 in the high four, same layout.
+    std::array<std::uint8_t, MAX_CELLS> arrows{};
+    // Sleutelwoord numbers, 0 for a cell outside it; same layout.
+    std::array<std::uint8_t, MAX_CELLS> keyNumbers{};
 
     Appearance appearance;
     Numbering numbering;
@@ -159,7 +235,16 @@ public:
     std::string comment;
 
 private:
+    // Cell (x, y) and the images the symmetry gives it, in the order they are set;
+    // an image may lie outside the grid.
+    std::vector<std::pair<int, int>> SymmetricImages(int x, int y) const;
+    // Whether a word may run on from (x, y) to (x + dx, y + dy).
+    bool RunsOn(int x, int y, int dx, int dy) const;
     void BuildWordsOrdinary();
+    // Zweeds: the clues count in reading order of their clue cells, and every word takes
+    // the number of the clue that points into it; the grid shows no numbers.
+    void NumberByArrows();
+    bool IsClueCell(int x, int y) const { return IsInGrid(x, y) && GetCell(x, y) == CELL_ZWART; }
     void BuildWordsDoorloper();
     int MeasureRun(int x, int y, int dx, int dy) const;
     void AppendWord(int x, int y, int dx, int dy, int length, int number);

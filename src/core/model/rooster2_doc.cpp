@@ -3,6 +3,7 @@
 #include "model/profile.h"
 
 const char* const RTR_SIGNATURE = "Rooster Versie 2 Ruitwerk";
+const char* const RTR_FORM_SIGNATURE = "Rooster Versie 3 Vormwerk";
 
 namespace {
 

@@ -64,3 +64,6 @@ private:
 
 // "Rooster Versie 2 Ruitwerk": the signature every puzzle file starts with.
 extern const char* const RTR_SIGNATURE;
+// "Rooster Versie 3 Vormwerk": a puzzle of another form than Kruiswoord; a form block
+// follows the signature, then the classic layout.
+extern const char* const RTR_FORM_SIGNATURE;

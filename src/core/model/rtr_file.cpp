@@ -17,6 +17,89 @@ constexpr std::uint32_t SIGNATURE_LENGTH = 25;
 // reader that stops after the extra files opens the puzzle without them.
 constexpr std::uint32_t TAG_LOCKS = 5;  // one byte per cell, 1 = locked
 
+// Records of the form block, each: u32 tag, u32 length, the bytes.
+constexpr std::uint32_t TAG_FORM = 1;    // s32 PuzzleForm
+constexpr std::uint32_t TAG_BARS = 2;    // width * height bytes of BAR_ bits
+constexpr std::uint32_t TAG_ARROWS = 3;  // width * height bytes: the clue cells' arrows
+constexpr std::uint32_t TAG_KEY = 4;     // width * height bytes: the sleutelwoord numbers
+// A form block holds a few records of at most one byte per cell each.
+constexpr std::uint32_t MAX_FORM_BLOCK = 1 << 20;
+
+// What the form block says; a classic file has none and gives the defaults.
+struct FormBlock {
+    PuzzleForm form = PuzzleForm::Kruiswoord;
+    std::string bars;
+    std::string arrows;
+    std::string keyNumbers;
+};
+
+using CellLayer = std::array<std::uint8_t, MAX_CELLS>;
+
+// The layers of one byte per cell that the block may hold, with their tags.
+struct LayerRecord {
+    std::uint32_t tag;
+    CellLayer Puzzle::*layer;
+    std::string FormBlock::*bytes;
+};
+constexpr LayerRecord LAYER_RECORDS[] = {
+    {TAG_BARS, &Puzzle::bars, &FormBlock::bars},
+    {TAG_ARROWS, &Puzzle::arrows, &FormBlock::arrows},
+    {TAG_KEY, &Puzzle::keyNumbers, &FormBlock::keyNumbers},
+};
+
+bool NeedsFormBlock(const Puzzle& puzzle) {
+    return puzzle.form != PuzzleForm::Kruiswoord || puzzle.KeyLength() > 0;
+}
+
+void WriteRecord(ByteWriter& out, std::uint32_t tag, const std::string& bytes) {
+    out.WriteU32(tag);
+    out.WriteU32(static_cast<std::uint32_t>(bytes.size()));
+    out.WriteBytes(bytes);
+}
+
+std::string FormBlockBytes(const Puzzle& puzzle) {
+    ByteWriter form;
+    form.WriteS32(static_cast<std::int32_t>(puzzle.form));
+    ByteWriter block;
+    WriteRecord(block, TAG_FORM, form.TakeBytes());
+    for (const LayerRecord& record : LAYER_RECORDS) {
+        const std::string layer(reinterpret_cast<const char*>((puzzle.*record.layer).data()),
+                                static_cast<std::size_t>(puzzle.CellCount()));
+        if (layer.find_first_not_of('\0') != std::string::npos)
+            WriteRecord(block, record.tag, layer);
+    }
+    return block.TakeBytes();
+}
+
+bool IsKnownForm(std::int32_t value) {
+    return value >= static_cast<std::int32_t>(PuzzleForm::Kruiswoord) &&
+           value <= static_cast<std::int32_t>(PuzzleForm::Balkjes);
+}
+
+// Unknown records are skipped, so a later release may add its own.
+bool ReadFormBlock(ByteReader& in, FormBlock& block) {
+    std::uint32_t length = 0;
+    std::string bytes;
+    if (!in.ReadU32(length) || length > MAX_FORM_BLOCK || !in.ReadBytes(length, bytes))
+        return false;
+    ByteReader records(bytes);
+    while (!records.AtEnd()) {
+        std::uint32_t tag = 0;
+        std::uint32_t size = 0;
+        std::string payload;
+        if (!records.ReadU32(tag) || !records.ReadU32(size) || !records.ReadBytes(size, payload))
+            return false;
+        if (tag == TAG_FORM) {
+            std::int32_t form = 0;
+            if (!ByteReader(payload).ReadS32(form) || !IsKnownForm(form)) return false;
+            block.form = static_cast<PuzzleForm>(form);
+        }
+        for (const LayerRecord& record : LAYER_RECORDS)
+            if (tag == record.tag) block.*record.bytes = payload;
+    }
+    return true;
+}
+
 // ---------------------------------------------------------------- writing
 
 void WriteString(ByteWriter& out, const std::string& text) {
@@ -69,6 +152,7 @@ public:
 
 private:
     bool ReadSignature(RtrStatus& failure);
+    void ApplyFormBlock();
     bool ReadGridAndState();
     bool ReadWordRecords();
     bool ReadSearchOptions(bool& stopAfterIjFlag);
@@ -103,6 +187,7 @@ private:
 
     Rooster2Doc& m_doc;
     ByteReader m_in;
+    FormBlock m_form;
 };
 
 bool RtrReader::ReadSignature(RtrStatus& failure) {
@@ -118,15 +203,29 @@ bool RtrReader::ReadSignature(RtrStatus& failure) {
     const std::size_t available = std::min<std::size_t>(m_in.Remaining(), SIGNATURE_LENGTH);
     std::string signature;
     m_in.ReadBytes(available, signature);
-    if (std::memcmp(signature.data(), RTR_SIGNATURE, available) != 0) {
+    const bool formed = std::memcmp(signature.data(), RTR_FORM_SIGNATURE, available) == 0;
+    if (!formed && std::memcmp(signature.data(), RTR_SIGNATURE, available) != 0) {
         failure = RtrStatus::NotRtr;
         return false;
     }
-    if (available < SIGNATURE_LENGTH) {
+    if (available < SIGNATURE_LENGTH || (formed && !ReadFormBlock(m_in, m_form))) {
         failure = RtrStatus::Refused;
         return false;
     }
     return true;
+}
+
+// Before the words are built: they follow the form and the bars.
+void RtrReader::ApplyFormBlock() {
+    Puzzle& puzzle = m_doc.puzzle;
+    puzzle.form = m_form.form;
+    for (const LayerRecord& record : LAYER_RECORDS) {
+        CellLayer& layer = puzzle.*record.layer;
+        const std::string& bytes = m_form.*record.bytes;
+        layer.fill(0);
+        if (bytes.size() == static_cast<std::size_t>(puzzle.CellCount()))
+            std::memcpy(layer.data(), bytes.data(), bytes.size());
+    }
 }
 
 bool RtrReader::ReadGridAndState() {
@@ -163,6 +262,7 @@ bool RtrReader::ReadGridAndState() {
     if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen) m_doc.phase = Phase::Vormen;
     m_doc.puzzle.appearance.cellSize = std::clamp(m_doc.puzzle.appearance.cellSize, 5, 200);
     m_doc.puzzle.appearance.margin = std::clamp(m_doc.puzzle.appearance.margin, 0, 500);
+    ApplyFormBlock();
     m_doc.puzzle.BuildWords();
     if (m_doc.curWord < -1 || m_doc.curWord >= static_cast<int>(m_doc.puzzle.words.size()))
         m_doc.curWord = -1;
@@ -390,7 +490,16 @@ UserMessage DamagedFileMessage(const std::string& path) {
 std::string WriteRtr(const Rooster2Doc& doc) {
     ByteWriter out;
     out.WriteU32(SIGNATURE_LENGTH);
-    out.WriteBytes(std::string_view(RTR_SIGNATURE, SIGNATURE_LENGTH));
+    if (NeedsFormBlock(doc.puzzle)) {
+        // Another signature, so that readers that know only the classic layout refuse the
+        // file instead of reading words that their rebuild does not find.
+        out.WriteBytes(std::string_view(RTR_FORM_SIGNATURE, SIGNATURE_LENGTH));
+        const std::string block = FormBlockBytes(doc.puzzle);
+        out.WriteU32(static_cast<std::uint32_t>(block.size()));
+        out.WriteBytes(block);
+    } else {
+        out.WriteBytes(std::string_view(RTR_SIGNATURE, SIGNATURE_LENGTH));
+    }
     out.WriteS32(doc.puzzle.width);
     out.WriteS32(doc.puzzle.height);
     out.WriteBytes(doc.puzzle.GridToString());

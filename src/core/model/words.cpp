@@ -4,11 +4,15 @@
 #include "model/clue_text.h"
 #include "model/puzzle.h"
 
+bool Puzzle::RunsOn(int x, int y, int dx, int dy) const {
+    if (!IsInGrid(x, y) || !IsInGrid(x + dx, y + dy)) return false;
+    if (!IsLetterCell(GetCell(x, y)) || !IsLetterCell(GetCell(x + dx, y + dy))) return false;
+    return form != PuzzleForm::Balkjes || !HasBar(x, y, dx, dy);
+}
+
 int Puzzle::MeasureRun(int x, int y, int dx, int dy) const {
-    int length = 0;
-    while (IsInGrid(x + length * dx, y + length * dy) &&
-           IsLetterCell(GetCell(x + length * dx, y + length * dy)))
-        ++length;
+    int length = 1;
+    while (RunsOn(x + (length - 1) * dx, y + (length - 1) * dy, dx, dy)) ++length;
     return length;
 }
 
@@ -32,6 +36,7 @@ void Puzzle::BuildWords() {
         BuildWordsDoorloper();
     else
         BuildWordsOrdinary();
+    if (form == PuzzleForm::Zweeds) NumberByArrows();
 }
 
 void Puzzle::BuildWordsOrdinary() {
@@ -42,7 +47,7 @@ void Puzzle::BuildWordsOrdinary() {
             bool started = false;
             bool aloneAcross = false;
             bool aloneDown = false;
-            if (x == 0 || !IsLetterCell(GetCell(x - 1, y))) {
+            if (x == 0 || !RunsOn(x - 1, y, 1, 0)) {
                 const int run = MeasureRun(x, y, 1, 0);
                 if (run >= 2) {
                     AppendWord(x, y, 1, 0, run, counter);
@@ -51,7 +56,7 @@ void Puzzle::BuildWordsOrdinary() {
                     aloneAcross = true;
                 }
             }
-            if (!numbering.acrossOnly && (y == 0 || !IsLetterCell(GetCell(x, y - 1)))) {
+            if (!numbering.acrossOnly && (y == 0 || !RunsOn(x, y - 1, 0, 1))) {
                 const int run = MeasureRun(x, y, 0, 1);
                 if (run >= 2) {
                     AppendWord(x, y, 0, 1, run, counter);
@@ -87,6 +92,10 @@ void Puzzle::BuildWordsDoorloper() {
 }
 
 void Puzzle::Renumber() {
+    if (form == PuzzleForm::Zweeds) {
+        NumberByArrows();
+        return;
+    }
     const std::size_t cells = static_cast<std::size_t>(CellCount());
     cellNumbers.assign(cells, 0);
     std::vector<char> marked(cells, 0);

@@ -20,6 +20,7 @@ std::vector<CommandSpec> BuildTable() {
     const char* fase = "&Fase";
     const char* rooster = "&Rooster";
     const char* schuif = "&Rooster|&Schuif";
+    const char* vorm = "&Rooster|&Vorm";
     const char* omschrijvingen = "&Omschrijvingen";
     const char* autoZoek = "&AutoZoek";
     const char* navigeer = "&AutoZoek|&Navigeer";
@@ -238,6 +239,11 @@ std::vector<CommandSpec> BuildTable() {
          .shortcutText = "Ctrl+\\",
          .keys = {Key(CTRL | Qt::Key_Backslash)}},
         {.id = ID_FREE_CELLS_BLACK, .menuPath = rooster},
+        {.id = ID_ZWEEDS_LAYOUT, .menuPath = vorm},
+        {.id = ID_CLUE_ARROWS, .menuPath = vorm},
+        {.id = ID_BAR_RIGHT, .menuPath = vorm, .separatorBefore = true},
+        {.id = ID_BAR_BELOW, .menuPath = vorm},
+        {.id = ID_KEY_CELL, .menuPath = vorm, .separatorBefore = true},
         {.id = ID_AUTO_NEXT_WORD, .menuPath = rooster, .separatorBefore = true},
         {.id = ID_EDIT_WORD,
          .menuPath = omschrijvingen,

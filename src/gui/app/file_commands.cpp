@@ -97,6 +97,10 @@ void FileCommands::ReportExported(const std::string& path) {
 // ---- Exports ---------------------------------------------------------------------------------
 
 void FileCommands::ExportHtmlPage(bool filled) {
+    if (const std::optional<UserMessage> refusal = HtmlExportRefusal(m_doc.puzzle)) {
+        ShowUserMessage(m_parent, *refusal);
+        return;
+    }
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan rooster als html", "html", HTML_FILTER),
                      m_app.lastFiles.html);

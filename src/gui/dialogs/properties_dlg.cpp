@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFontDialog>
@@ -93,11 +94,11 @@ PropertiesDlg::PropertiesDlg(Rooster2Doc& doc, bool smallLetters, QWidget* paren
     layout->addLayout(columns);
     layout->addWidget(buttons);
 
-    // The grid size and the numbering mode change only while shaping.
+    // The grid size, the form and the numbering mode change only while shaping.
     const bool layoutEditable = CanChangeGridLayout(doc);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(m_width), static_cast<QWidget*>(m_height),
-          static_cast<QWidget*>(m_doorloper), static_cast<QWidget*>(m_acrossOnly)})
+    for (QWidget* widget : {static_cast<QWidget*>(m_width), static_cast<QWidget*>(m_height),
+                            static_cast<QWidget*>(m_doorloper), static_cast<QWidget*>(m_acrossOnly),
+                            static_cast<QWidget*>(m_form)})
         widget->setEnabled(layoutEditable);
 }
 
@@ -114,6 +115,13 @@ QWidget* PropertiesDlg::BuildSizeGroup() {
     form->addRow(Latin1(FIELD_CELL_SIZE.label), m_cellSize);
     form->addRow(Latin1(FIELD_MARGIN.label), m_margin);
     form->addRow(Latin1(FIELD_CLUE_TEXT_SIZE.label), m_clueTextSize);
+    // The entries in the order of the form's values.
+    m_form = new QComboBox;
+    m_form->setObjectName(Latin1("form"));
+    for (PuzzleForm value : {PuzzleForm::Kruiswoord, PuzzleForm::Zweeds, PuzzleForm::Balkjes})
+        m_form->addItem(Latin1(PuzzleFormName(value)));
+    m_form->setCurrentIndex(static_cast<int>(m_values.form));
+    form->addRow(Latin1("Vorm:"), m_form);
     m_smallLetters = CheckBox("Toon in kleine letters", m_values.smallLetters, "smallLetters");
     m_doorloper = CheckBox("Doorloper", m_values.numbering.doorloper, "doorloper");
     form->addRow(m_smallLetters);
@@ -296,6 +304,7 @@ void PropertiesDlg::ReadChoices() {
     m_values.numbering.doorloper = m_doorloper->isChecked();
     m_values.html.title = ToLatin1(m_htmlTitle->text());
     m_values.symmetry = static_cast<Symmetry>(m_symmetry->checkedId());
+    m_values.form = static_cast<PuzzleForm>(m_form->currentIndex());
     m_values.appearance.lineWidth = m_lineWidth->checkedId();
     m_values.html.blackGrey = m_htmlBlack->checkedId() == 1;
     m_values.appearance.showLength = m_showLength->isChecked();

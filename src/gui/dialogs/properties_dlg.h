@@ -12,6 +12,7 @@
 class Rooster2Doc;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -76,6 +77,7 @@ private:
     QCheckBox* m_wordProduct = nullptr;
     QCheckBox* m_wordSum = nullptr;
     QButtonGroup* m_symmetry = nullptr;
+    QComboBox* m_form = nullptr;
     QButtonGroup* m_lineWidth = nullptr;
     QButtonGroup* m_htmlBlack = nullptr;
     std::array<QWidget*, PROPERTY_COLOUR_COUNT> m_swatches{};

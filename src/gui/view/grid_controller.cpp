@@ -205,11 +205,28 @@ void GridController::RegisterCommands(CommandRouter& router) {
     Add(router, ID_COLOURS_WEBPUZZEL, [this] { SetColourPreset(ColourPreset::Webpuzzel); });
     Add(router, ID_EXPORT_PNG, [this] { ExportPng(); });
     Add(router, ID_EXPORT_TEXT, [this] { ExportText(); });
-    for (int id :
-         {ID_UNDO, ID_REDO, ID_PHASE_SHAPE, ID_PHASE_FILL, ID_DIRECTION_ACROSS, ID_DIRECTION_DOWN,
-          ID_AUTO_NEXT_WORD, ID_GRID_CLEAN, ID_GRID_REMOVE_LETTERS, ID_GRID_EDGE_BLACK,
-          ID_SHIFT_RIGHT, ID_SHIFT_LEFT, ID_SHIFT_DOWN, ID_SHIFT_UP, ID_ROTATE_CLOCKWISE,
-          ID_MIRROR_ROWS, ID_MIRROR_COLUMNS, ID_ALTERNATE_BLACK, ID_FREE_CELLS_BLACK})
+    for (int id : {ID_UNDO,
+                   ID_REDO,
+                   ID_PHASE_SHAPE,
+                   ID_PHASE_FILL,
+                   ID_DIRECTION_ACROSS,
+                   ID_DIRECTION_DOWN,
+                   ID_AUTO_NEXT_WORD,
+                   ID_GRID_CLEAN,
+                   ID_GRID_REMOVE_LETTERS,
+                   ID_GRID_EDGE_BLACK,
+                   ID_SHIFT_RIGHT,
+                   ID_SHIFT_LEFT,
+                   ID_SHIFT_DOWN,
+                   ID_SHIFT_UP,
+                   ID_ROTATE_CLOCKWISE,
+                   ID_MIRROR_ROWS,
+                   ID_MIRROR_COLUMNS,
+                   ID_ALTERNATE_BLACK,
+                   ID_FREE_CELLS_BLACK,
+                   ID_BAR_RIGHT,
+                   ID_BAR_BELOW,
+                   ID_KEY_CELL})
         Add(router, id, [this, id] { RunEditorCommand(id); });
     Add(router, ID_LOCK, [this] { RunEditorCommand(ID_LOCK); });
     RegisterDialogCommands(router);

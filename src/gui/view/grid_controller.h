@@ -110,6 +110,8 @@ private:
     void ApplyWordFields(int word, const WordDataFields& fields);
     void OnExtraFiles();
     void OnGridCheck();
+    void OnClueArrows();
+    void OnZweedsLayout();
     void RunGridCheck();
     void CloseClueWindows();
     void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);

@@ -1,5 +1,6 @@
 // The dialog commands: properties, comment, the two clue windows, the word data
 // dialog and the extra search files.
+#include "dialogs/clue_arrows_dlg.h"
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
 #include "dialogs/clue_window_support.h"
@@ -10,6 +11,7 @@
 #include "dialogs/word_data_dlg.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
+#include "editing/form_editing.h"
 #include "editing/grid_editor.h"
 #include "forms/properties.h"
 #include "forms/word_edit.h"
@@ -27,6 +29,29 @@ void GridController::RegisterDialogCommands(CommandRouter& router) {
     Add(router, ID_EDIT_WORD, [this] { OnEditWord(); });
     Add(router, ID_EXTRA_SEARCH_FILES, [this] { OnExtraFiles(); });
     Add(router, ID_GRID_CHECK, [this] { OnGridCheck(); });
+    Add(router, ID_CLUE_ARROWS, [this] { OnClueArrows(); });
+    Add(router, ID_ZWEEDS_LAYOUT, [this] { OnZweedsLayout(); });
+}
+
+// On the clue cell under the shaping cursor; elsewhere the command says where it works.
+void GridController::OnClueArrows() {
+    const int x = m_editor.markX;
+    const int y = m_editor.markY;
+    if (!m_doc.puzzle.IsZweedsClueCell(x, y)) {
+        ShowUserMessage(&m_view, {"Wijs eerst een vakje met omschrijvingen aan", "Pijlen"});
+        return;
+    }
+    ClueArrowsDlg dialog(m_doc.puzzle.ClueArrow(x, y, 0), m_doc.puzzle.ClueArrow(x, y, 1), &m_view);
+    if (dialog.exec() == QDialog::Accepted)
+        m_view.ApplyEdit(
+            SetClueArrows(m_doc, m_editor.Histories(), x, y, dialog.First(), dialog.Second()));
+}
+
+void GridController::OnZweedsLayout() {
+    UserMessage message;
+    const EditResult result = MakeZweedsGrid(m_doc, m_editor.Histories(), message);
+    if (!result.applied) ShowUserMessage(&m_view, message);
+    m_view.ApplyEdit(result);
 }
 
 void GridController::OnProperties() {

@@ -59,6 +59,15 @@ TEST_F(CommandCatalogTest, RotationNeedsASquareGrid) {
     EXPECT_EQ(EnabledPhases(ID_ROTATE_CLOCKWISE), "1");
 }
 
+TEST_F(CommandCatalogTest, FormCommandsNeedTheirForm) {
+    EXPECT_EQ(EnabledPhases(ID_CLUE_ARROWS) + EnabledPhases(ID_BAR_RIGHT), "");
+    doc.puzzle.form = PuzzleForm::Zweeds;
+    EXPECT_EQ(EnabledPhases(ID_CLUE_ARROWS) + EnabledPhases(ID_BAR_BELOW), "1");
+    EXPECT_EQ(EnabledPhases(ID_MIRROR_ROWS), "");
+    doc.puzzle.form = PuzzleForm::Balkjes;
+    EXPECT_EQ(EnabledPhases(ID_CLUE_ARROWS) + EnabledPhases(ID_BAR_BELOW), "1");
+}
+
 TEST_F(CommandCatalogTest, SearchCommandsNeedAWordFile) {
     EXPECT_EQ(EnabledPhases(ID_SEARCH_START), "");
     EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/command_ids.h"
+#include "editing/form_editing.h"
 #include "model/rooster2_doc.h"
 #include "test_support.h"
 
@@ -165,6 +166,10 @@ TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
     EXPECT_EQ(doc.direction, Direction::Across);
     EXPECT_FALSE(editor.RunCommand(ID_FILE_SAVE).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
+    // Moving cells would leave the bars behind.
+    Start(Phase::Vormen, {"AB#", "CD#", "EF#"});
+    doc.puzzle.form = PuzzleForm::Balkjes;
+    EXPECT_FALSE(editor.RunCommand(ID_MIRROR_ROWS).applied);
 }
 
 TEST_F(GridEditorTest, DirectionCommands) {
@@ -183,3 +188,50 @@ TEST_F(GridEditorTest, AlternateBlackStartsAtTheMouseCell) {
 }
 
 }  // namespace
+
+// ---- Puzzle forms -----------------------------------------------------------------------
+
+TEST_F(GridEditorTest, BarsFollowTheSymmetryAndUndo) {
+    Start(Phase::Vormen, {"...", "...", "..."});
+    doc.puzzle.form = PuzzleForm::Balkjes;
+    doc.puzzle.symmetry = Symmetry::HorizontaalEnVerticaal;
+    editor.MouseMove(0, 0);
+    EXPECT_TRUE(editor.RunCommand(ID_BAR_RIGHT).applied);
+    EXPECT_TRUE(doc.puzzle.HasBar(0, 0, 1, 0));
+    EXPECT_TRUE(doc.puzzle.HasBar(1, 2, 1, 0));  // the half-turn image
+    EXPECT_EQ(doc.puzzle.words.size(), 6u);      // the two split rows
+    editor.RunCommand(ID_UNDO);
+    EXPECT_FALSE(doc.puzzle.HasAnyBar());
+    editor.MouseMove(2, 0);  // the right edge of the grid holds no bar
+    EXPECT_FALSE(editor.RunCommand(ID_BAR_RIGHT).applied);
+}
+
+TEST_F(GridEditorTest, SleutelwoordCellsJoinAndLeaveInOrder) {
+    Start(Phase::Vormen, {"AB#", "CD#", "EF#"});
+    for (const auto& [x, y] : {std::pair{1, 1}, {0, 0}, {1, 0}}) {
+        editor.MouseMove(x, y);
+        EXPECT_TRUE(editor.RunCommand(ID_KEY_CELL).applied);
+    }
+    EXPECT_EQ(doc.puzzle.KeyWord(), "DAB");
+    editor.MouseMove(0, 0);
+    editor.RunCommand(ID_KEY_CELL);
+    EXPECT_EQ(doc.puzzle.KeyWord(), "DB");
+    editor.MouseMove(2, 0);  // a black cell holds no letter
+    EXPECT_FALSE(editor.RunCommand(ID_KEY_CELL).applied);
+}
+
+TEST_F(GridEditorTest, ClueCellClicksChooseTheWordsOfItsClues) {
+    Start(Phase::Vormen, {"#..", "...", "..."});
+    doc.puzzle.form = PuzzleForm::Zweeds;
+    EXPECT_TRUE(SetClueArrows(doc, editor.Histories(), 0, 0, Arrow::Right, Arrow::Down).applied);
+    EXPECT_FALSE(SetClueArrows(doc, editor.Histories(), 1, 1, Arrow::Right, Arrow::None).applied);
+    doc.phase = Phase::Vullen;
+    doc.curWord = -1;
+    Click(0, 0);
+    const int across = doc.curWord;
+    ASSERT_GE(across, 0);
+    EXPECT_TRUE(doc.puzzle.words[across].IsAcross());
+    Click(0, 0);
+    EXPECT_EQ(doc.puzzle.words[doc.curWord].x, 0);
+    EXPECT_EQ(doc.direction, Direction::Down);
+}

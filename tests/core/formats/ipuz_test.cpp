@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "formats/html_export.h"
 #include "formats/ipuz_export.h"
 #include "formats/ipuz_import.h"
+#include "formats/puz_export.h"
 #include "import_test_support.h"
 #include "model/clue_text.h"
 
@@ -121,4 +123,46 @@ TEST(IpuzRefusal, DoorloperCannotBeWritten) {
     EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
     doc.puzzle.numbering.doorloper = true;
     EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc.puzzle)->text);
+}
+
+TEST(IpuzBars, BarsOfEveryKindOfStyleMakeABalkjesPuzzleThatRoundTrips) {
+    // Bars given from either side of an edge, inline and by a named style; a bar on the
+    // border leads nowhere and is dropped.
+    const std::string json = Crossword(R"(
+        "dimensions": {"width": 3, "height": 3},
+        "styles": {"rechts": {"barred": "R"}},
+        "puzzle": [[{"cell": 1, "style": "rechts"}, {"cell": 2, "style": {"barred": "T"}}, 0],
+                   [{"cell": 3, "style": {"barred": "bl"}}, 0, 0],
+                   [0, {"cell": 0, "style": {"barred": "T"}}, {"cell": 0, "style": {"barred": "R"}}]],
+        "clues": {"Across": [[3, "Rij"]]})");
+    Rooster2Doc doc;
+    ASSERT_TRUE(Import(doc, json).imported);
+    const Puzzle& puzzle = doc.puzzle;
+    EXPECT_EQ(puzzle.form, PuzzleForm::Balkjes);
+    EXPECT_TRUE(puzzle.HasBar(0, 0, 1, 0));
+    EXPECT_TRUE(puzzle.HasBar(0, 1, 0, 1));
+    EXPECT_TRUE(puzzle.HasBar(1, 1, 0, 1));
+    EXPECT_FALSE(puzzle.HasBar(2, 2, 1, 0));
+    // Row 0 is cut after its first cell; the clue "3 across" finds the row below it.
+    ASSERT_EQ(puzzle.words.size(), 6u);
+    EXPECT_EQ(puzzle.words[1].x, 1);
+    EXPECT_EQ(puzzle.words[1].length, 2);
+    EXPECT_EQ(puzzle.words[4].clue, "Rij");
+
+    Rooster2Doc again;
+    ASSERT_TRUE(Import(again, WriteIpuz(puzzle)).imported);
+    EXPECT_EQ(again.puzzle.bars, puzzle.bars);
+    EXPECT_EQ(again.puzzle.GridToString(), puzzle.GridToString());
+    ASSERT_EQ(again.puzzle.words.size(), 6u);
+    EXPECT_EQ(again.puzzle.words[4].clue, "Rij");
+}
+
+TEST(IpuzBars, AcrossLiteAndTheWebPageRefuseOtherForms) {
+    Rooster2Doc doc = FilledPuzzle();
+    doc.puzzle.form = PuzzleForm::Balkjes;
+    EXPECT_EQ(PuzExportRefusal(doc.puzzle)->text,
+              "Een puzzel van de vorm Balkjes past niet in een Across Lite-bestand");
+    EXPECT_EQ(HtmlExportRefusal(doc.puzzle)->text,
+              "Een puzzel van de vorm Balkjes kan niet als webpagina worden opgeslagen");
+    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
 }

@@ -57,9 +57,24 @@ TEST_F(PropertiesTest, SizeIsNotChangedOutsideShaping) {
     PuzzleProperties p = ReadProperties(doc, false);
     p.width = 20;
     p.numbering.doorloper = true;
+    p.form = PuzzleForm::Balkjes;
     EXPECT_FALSE(Apply(p).resized);
     EXPECT_EQ(doc.puzzle.width, 15);
     EXPECT_FALSE(doc.puzzle.numbering.doorloper);
+    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Kruiswoord);
+}
+
+TEST_F(PropertiesTest, MakingAPuzzleZweedsGivesItsBlackCellsArrows) {
+    SetGrid(doc, {"#..", "#..", "..."});
+    PuzzleProperties p = ReadProperties(doc, false);
+    p.form = PuzzleForm::Zweeds;
+    Apply(p);
+    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Zweeds);
+    EXPECT_EQ(doc.puzzle.ClueArrow(0, 0, 0), Arrow::Right);
+    EXPECT_EQ(doc.puzzle.ClueArrow(0, 0, 1), Arrow::RightDown);  // column 1
+    EXPECT_EQ(doc.puzzle.ClueArrow(0, 1, 1), Arrow::DownRight);  // the bottom row
+    // Only the down word of the last column has no clue cell before or beside its start.
+    EXPECT_EQ(doc.puzzle.UnpointedWords().size(), 1u);
 }
 
 TEST_F(PropertiesTest, ClueTextSizeBelowTenIsStoredAsZero) {
