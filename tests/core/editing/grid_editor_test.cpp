@@ -204,6 +204,33 @@ TEST_F(GridEditorTest, BarsFollowTheSymmetryAndUndo) {
     EXPECT_FALSE(doc.puzzle.HasAnyBar());
     editor.MouseMove(2, 0);  // the right edge of the grid holds no bar
     EXPECT_FALSE(editor.RunCommand(ID_BAR_RIGHT).applied);
+    EXPECT_TRUE(editor.RunCommand(ID_BAR_BELOW).applied);
+    EXPECT_TRUE(doc.puzzle.HasBar(0, 1, 0, 1));  // the half-turn image of the edge below (2, 0)
+}
+
+TEST_F(GridEditorTest, AZweedsLayoutIsOneShapeStepAndNeedsRoom) {
+    Start(Phase::Vormen, {"..", ".."});
+    UserMessage message;
+    EXPECT_FALSE(MakeZweedsGrid(doc, editor.Histories(), message).applied);
+    EXPECT_EQ(message.text, "Een Zweeds raster is minstens 3 x 3 vakjes groot");
+    Start(Phase::Vormen, {"....", "....", "...."});
+    EXPECT_TRUE(MakeZweedsGrid(doc, editor.Histories(), message).applied);
+    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Zweeds);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_ZWART);
+    editor.RunCommand(ID_UNDO);
+    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_VRIJ);
+}
+
+TEST_F(GridEditorTest, VastzettenTogglesTheCurrentWordAsOneUndoStep) {
+    Start(Phase::Vullen, {"AB", "CD"});
+    doc.curWord = 0;
+    EXPECT_TRUE(editor.RunCommand(ID_LOCK).applied);
+    EXPECT_TRUE(doc.puzzle.IsLocked(0, 0) && doc.puzzle.IsLocked(1, 0));
+    EXPECT_FALSE(doc.puzzle.IsLocked(0, 1));
+    EXPECT_TRUE(editor.RunCommand(ID_LOCK).applied);  // all of them locked: unlocked again
+    EXPECT_FALSE(doc.puzzle.HasLocks());
+    editor.RunCommand(ID_UNDO);
+    EXPECT_TRUE(doc.puzzle.IsLocked(0, 0));
 }
 
 TEST_F(GridEditorTest, SleutelwoordCellsJoinAndLeaveInOrder) {
