@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "editing/command_catalog.h"
 #include "editing/command_ids.h"
 #include "editing/grid_transforms.h"
 #include "editing/zweeds_layout.h"
@@ -46,11 +45,6 @@ bool ApplyCellCommand(int id, Puzzle& puzzle, int x, int y) {
     }
 }
 
-bool IsEnabledNow(int id, const Rooster2Doc& doc, const UndoHistories& undo) {
-    const std::optional<CommandState> state = GetCommandState(id, doc, undo, CommandFacts{});
-    return state && state->enabled;
-}
-
 }  // namespace
 
 bool IsFormCellCommand(int id) {
@@ -58,20 +52,18 @@ bool IsFormCellCommand(int id) {
 }
 
 EditResult RunFormCellCommand(int id, Rooster2Doc& doc, UndoHistories& undo, int x, int y) {
-    if (!IsEnabledNow(id, doc, undo) || !ApplyCellCommand(id, doc.puzzle, x, y)) return {};
+    if (!ApplyCellCommand(id, doc.puzzle, x, y)) return {};
     return FinishShapeChange(doc, undo);
 }
 
 EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& message) {
-    if (!IsEnabledNow(ID_ZWEEDS_LAYOUT, doc, undo) ||
-        !MakeZweedsLayout(doc.puzzle, nullptr, message))
-        return {};
+    if (!MakeZweedsLayout(doc.puzzle, nullptr, message)) return {};
     return FinishShapeChange(doc, undo);
 }
 
 EditResult SetClueArrows(Rooster2Doc& doc, UndoHistories& undo, int x, int y, Arrow first,
                          Arrow second) {
-    if (!IsEnabledNow(ID_CLUE_ARROWS, doc, undo) || !doc.puzzle.IsZweedsClueCell(x, y)) return {};
+    if (!doc.puzzle.IsZweedsClueCell(x, y)) return {};
     doc.puzzle.SetClueArrow(x, y, 0, first);
     doc.puzzle.SetClueArrow(x, y, 1, second);
     return FinishShapeChange(doc, undo);

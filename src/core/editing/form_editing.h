@@ -13,15 +13,16 @@ class UndoHistories;
 // Whether id is one of the commands on the cell under the shaping cursor:
 // ID_BAR_RIGHT, ID_BAR_BELOW, ID_KEY_CELL.
 bool IsFormCellCommand(int id);
-// Runs it on cell (x, y) when the command catalog enables it. The bars toggle the
+// Runs it on cell (x, y); the caller has asked the command catalog whether it is
+// enabled, as for every command. The bars toggle the
 // edge to the right of or below the cell, with its images under the symmetry. The
 // sleutelwoord cell joins the word as its next number, or leaves it and the later
 // numbers close up. Not applied outside the grid, on an edge of the grid, on a cell
 // that holds no letter, or past the longest sleutelwoord.
 EditResult RunFormCellCommand(int id, Rooster2Doc& doc, UndoHistories& undo, int x, int y);
 
-// "Maak Zweeds raster" without a picture block; not applied, with the message, when
-// the grid is too small.
+// "Maak Zweeds raster" without a picture block, once the catalog enabled it; not
+// applied, with the message, when the grid is too small.
 EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& message);
 
 // The arrows of the two clues of clue cell (x, y) of a Zweeds puzzle; not applied
