@@ -80,19 +80,21 @@ inline const BenchGrid* FindBenchGrid(const std::string& name) {
 
 // The grid as a puzzle that searches `set` for one fill, not drawn while searching.
 inline void MakeBenchPuzzle(const BenchGrid& grid, const std::string& set, Rooster2Doc& doc) {
-    doc.puzzle.width = static_cast<int>(grid.rows[0].size());
-    doc.puzzle.height = static_cast<int>(grid.rows.size());
-    for (int y = 0; y < doc.puzzle.height; ++y)
-        for (int x = 0; x < doc.puzzle.width; ++x) {
+    PuzzleEdit edit(doc, EditKind::Replace);
+    Puzzle& puzzle = edit.puzzle();
+    puzzle.width = static_cast<int>(grid.rows[0].size());
+    puzzle.height = static_cast<int>(grid.rows.size());
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x) {
             const char c = grid.rows[y][x];
-            doc.puzzle.SetCell(x, y,
-                               c == '#'   ? CELL_ZWART
-                               : c == '.' ? CELL_VRIJ
-                                          : static_cast<Cell>(c));
+            puzzle.SetCell(x, y,
+                           c == '#'   ? CELL_ZWART
+                           : c == '.' ? CELL_VRIJ
+                                      : static_cast<Cell>(c));
         }
-    doc.puzzle.BuildWords();
-    doc.puzzle.Renumber();
-    doc.puzzle.search.wordFile = set;
-    doc.puzzle.search.maxSolutions = 1;
-    doc.puzzle.search.showWhileSearching = false;
+    puzzle.BuildWords();
+    puzzle.Renumber();
+    puzzle.search.wordFile = set;
+    puzzle.search.maxSolutions = 1;
+    puzzle.search.showWhileSearching = false;
 }

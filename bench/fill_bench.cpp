@@ -40,7 +40,7 @@ namespace {
 // one deck line per word, a cell named by its row and column.
 std::string QxwDeck(const Rooster2Doc& doc) {
     std::string deck;
-    for (const WordInfo& word : doc.puzzle.words) {
+    for (const WordInfo& word : doc.puzzle().words) {
         for (int k = 0; k < word.length; ++k) {
             char cell[16];
             std::snprintf(cell, sizeof cell, "%s%02d%02d", k ? " " : "", word.CellY(k),
@@ -60,9 +60,9 @@ std::string CheckWords(const Rooster2Doc& doc, const std::vector<std::string>& w
     std::set<std::string> seen;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (static_cast<int>(word.size()) != doc.puzzle.words[i].length)
+        if (static_cast<int>(word.size()) != doc.puzzle().words[i].length)
             return "woord " + word + " heeft de verkeerde lengte";
-        if (FindCandidates(doc.puzzle, WordScoring(), word, nullptr, 1, 0) != 1)
+        if (FindCandidates(doc.puzzle(), WordScoring(), word, nullptr, 1, 0) != 1)
             return "woord " + word + " staat niet in de lijst";
         if (!seen.insert(word).second) return "woord " + word + " komt twee keer voor";
     }
@@ -70,10 +70,10 @@ std::string CheckWords(const Rooster2Doc& doc, const std::vector<std::string>& w
 }
 
 std::vector<std::string> WordsOfGrid(Rooster2Doc& doc, const std::string& grid) {
-    doc.puzzle.StringToGrid(grid);
+    PuzzleEdit(doc, EditKind::Replace)->StringToGrid(grid);
     std::vector<std::string> words;
-    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
-        words.push_back(doc.puzzle.GetWordValue(i));
+    for (int i = 0; i < static_cast<int>(doc.puzzle().words.size()); ++i)
+        words.push_back(doc.puzzle().GetWordValue(i));
     return words;
 }
 
@@ -107,7 +107,7 @@ int Run(const std::vector<std::string>& args) {
     std::atomic<bool> interrupt{false};
     WordScoring scoring;
     if (args.size() > 5) scoring.minScore = std::atoi(args[5].c_str());
-    const auto search = MakeSearchRun(*method, doc.puzzle, scoring, interrupt);
+    const auto search = MakeSearchRun(*method, doc.puzzle(), scoring, interrupt);
     search->seed = args.size() > 4 ? static_cast<std::uint32_t>(std::atol(args[4].c_str())) : 1;
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [&start] {
@@ -139,7 +139,7 @@ int CheckQxw(const std::vector<std::string>& args) {
     Rooster2Doc doc;
     MakeBenchPuzzle(*grid, args[1], doc);
     std::ifstream in(args[2]);
-    std::vector<std::string> words(doc.puzzle.words.size());
+    std::vector<std::string> words(doc.puzzle().words.size());
     std::string line;
     std::size_t found = 0;
     while (std::getline(in, line)) {

@@ -53,7 +53,7 @@ private:
 };
 
 std::string FirstFill(const Rooster2Doc& doc) {
-    FastSearch search(doc.puzzle, WordScoring());
+    FastSearch search(doc.puzzle(), WordScoring());
     search.seed = 1;
     search.scoreFirstSolution = false;
     if (!search.Run() || search.results.solutions.empty()) return "";
@@ -70,23 +70,23 @@ void ToggleBlack(Puzzle& puzzle, int cell) {
 Timing Measure(Rooster2Doc& doc, int edits, unsigned seed) {
     Timing timing;
     Checker checker{WordScoring()};
-    timing.firstMs = checker.Check(doc.puzzle, timing.last);
+    timing.firstMs = checker.Check(doc.puzzle(), timing.last);
     const std::string fill = FirstFill(doc);
     LcgRandom random(seed);
     std::vector<int> open;
-    for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
-        if (doc.puzzle.cells[cell] == CELL_VRIJ) open.push_back(cell);
+    for (int cell = 0; cell < doc.puzzle().CellCount(); ++cell)
+        if (doc.puzzle().cells[cell] == CELL_VRIJ) open.push_back(cell);
     for (int k = 0; k < SHAPE_EDITS; ++k) {
         const int cell = open[random.Next() % open.size()];
         for (int twice = 0; twice < 2; ++twice) {
-            ToggleBlack(doc.puzzle, cell);
-            timing.editMs.push_back(checker.Check(doc.puzzle, timing.last));
+            ToggleBlack(PuzzleEdit(doc, EditKind::Replace).puzzle(), cell);
+            timing.editMs.push_back(checker.Check(doc.puzzle(), timing.last));
         }
     }
     for (std::size_t i = open.size(); i > 1; --i) std::swap(open[i - 1], open[random.Next() % i]);
     for (int k = 0; k < edits && k < static_cast<int>(open.size()) && !fill.empty(); ++k) {
-        doc.puzzle.cells[open[k]] = static_cast<Cell>(fill[open[k]]);
-        timing.editMs.push_back(checker.Check(doc.puzzle, timing.last));
+        PuzzleEdit(doc, EditKind::Replace)->cells[open[k]] = static_cast<Cell>(fill[open[k]]);
+        timing.editMs.push_back(checker.Check(doc.puzzle(), timing.last));
     }
     return timing;
 }

@@ -57,19 +57,19 @@ bool Check(bool condition, const char* what) {
 // 100 x 100 with a black cell at every fifth cell of every third row, long clues.
 Rooster2Doc LargePuzzle() {
     Rooster2Doc doc;
-    doc.puzzle.Resize(100, 100);
+    PuzzleEdit(doc, EditKind::Replace)->Resize(100, 100);
     for (int y = 0; y < 100; ++y)
         for (int x = 0; x < 100; ++x)
-            doc.puzzle.SetCell(x, y,
-                               (y % 3 == 1 && x % 5 == 2)
-                                   ? CELL_ZWART
-                                   : static_cast<Cell>('A' + (x * 7 + y) % 26));
-    doc.puzzle.BuildWords();
-    for (WordInfo& word : doc.puzzle.words)
+            PuzzleEdit(doc, EditKind::Replace)
+                ->SetCell(x, y,
+                          (y % 3 == 1 && x % 5 == 2) ? CELL_ZWART
+                                                     : static_cast<Cell>('A' + (x * 7 + y) % 26));
+    PuzzleEdit(doc, EditKind::Replace)->BuildWords();
+    for (WordInfo& word : PuzzleEdit(doc, EditKind::Replace)->words)
         word.clue =
             "Een lange omschrijving " + std::string(400, 'x') + " " + std::to_string(word.number);
-    doc.puzzle.comment = std::string(9000, 'c');
-    doc.puzzle.html.title = "Groot rooster";
+    PuzzleEdit(doc, EditKind::Replace)->comment = std::string(9000, 'c');
+    PuzzleEdit(doc, EditKind::Replace)->html.title = "Groot rooster";
     doc.phase = Phase::Vullen;
     return doc;
 }
@@ -77,7 +77,7 @@ Rooster2Doc LargePuzzle() {
 bool RunGrid(const std::filesystem::path& folder) {
     bool ok = true;
     Rooster2Doc doc = LargePuzzle();
-    std::printf("  %zu woorden, omschrijvingen van ruim 400 tekens\n", doc.puzzle.words.size());
+    std::printf("  %zu woorden, omschrijvingen van ruim 400 tekens\n", doc.puzzle().words.size());
     const std::string path = (folder / "groot.rtr").string();
     Step("opslaan (.rtr)", [&] {
         UserMessage message;
@@ -89,25 +89,26 @@ bool RunGrid(const std::filesystem::path& folder) {
     ok &= Check(WriteRtr(opened) == WriteRtr(doc), "zelfde bytes na openen");
     Step("tekst", [&] {
         ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot.txt").string(),
-                                                          ExportPlainText(opened.puzzle, false))),
+                                                          ExportPlainText(opened.puzzle(), false))),
                     "tekst");
     });
     Step("gevulde html", [&] {
-        const std::string page = WriteHtml(opened.puzzle, true, false, VersionText());
+        const std::string page = WriteHtml(opened.puzzle(), true, false, VersionText());
         ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot.html").string(), page)),
                     "gevulde html");
     });
     Step("omschrijvingenbestand schrijven", [&] {
         ok &= Check(static_cast<bool>(WriteFileAtomically((folder / "groot-omschr.txt").string(),
-                                                          WriteClueFile(opened.puzzle))),
+                                                          WriteClueFile(opened.puzzle()))),
                     "omschrijvingenbestand");
     });
     Step("omschrijvingenbestand lezen", [&] {
         ClueSection section = ClueSection::Across;
         int count = 0;
-        ok &= Check(ReadClueFileAt(opened.puzzle, section, (folder / "groot-omschr.txt").string(),
-                                   count) == ReadStatus::Read,
-                    "omschrijvingen lezen");
+        ok &=
+            Check(ReadClueFileAt(PuzzleEdit(opened, EditKind::Replace).puzzle(), section,
+                                 (folder / "groot-omschr.txt").string(), count) == ReadStatus::Read,
+                  "omschrijvingen lezen");
     });
     Step("statistiek (alle opties)", [&] {
         std::vector<std::string> lines;
@@ -130,32 +131,33 @@ bool RunWordList(const std::filesystem::path& folder) {
     });
     std::printf("  %s\n", ConversionSummary(conversion, base).c_str());
     Rooster2Doc doc;
-    doc.puzzle.search.wordFile = base + "05.doc";
+    PuzzleEdit(doc, EditKind::Replace)->search.wordFile = base + "05.doc";
     Step("kandidaten voor ..A.. (alle)", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindCandidates(doc.puzzle, WordScoring(), "  A  ", &found, 0, 0) > 0,
+        ok &= Check(FindCandidates(doc.puzzle(), WordScoring(), "  A  ", &found, 0, 0) > 0,
                     "kandidaten");
     });
     Step("anagrammen van AEILNRST", [&] {
         std::vector<std::string> found;
-        ok &= Check(FindAnagrams(doc.puzzle, WordScoring(), "AEILNRST", &found, 0, 8, "........",
-                                 doc.puzzle.search.wordFile) >= 0,
+        ok &= Check(FindAnagrams(doc.puzzle(), WordScoring(), "AEILNRST", &found, 0, 8, "........",
+                                 doc.puzzle().search.wordFile) >= 0,
                     "anagrammen");
     });
     // A 15 x 15 grid without black cells loads the 15-letter list; lengths 2..15 by a staircase.
-    doc.puzzle.width = 15;
-    doc.puzzle.height = 15;
+    PuzzleEdit(doc, EditKind::Replace)->width = 15;
+    PuzzleEdit(doc, EditKind::Replace)->height = 15;
     for (int y = 0; y < 15; ++y)
-        for (int x = 0; x < 15; ++x) doc.puzzle.SetCell(x, y, x + y == 14 ? CELL_ZWART : CELL_VRIJ);
-    doc.puzzle.BuildWords();
+        for (int x = 0; x < 15; ++x)
+            PuzzleEdit(doc, EditKind::Replace)->SetCell(x, y, x + y == 14 ? CELL_ZWART : CELL_VRIJ);
+    PuzzleEdit(doc, EditKind::Replace)->BuildWords();
     SearchLists lists;
     Step("lijsten laden voor een zoekactie (14 lengtes)", [&] {
-        ok &=
-            Check(PrepareSearchLists(doc.puzzle, WordScoring(), lists, DefaultSearchRandom()) == 0,
-                  "laden");
+        ok &= Check(PrepareSearchLists(PuzzleEdit(doc, EditKind::Replace).puzzle(), WordScoring(),
+                                       lists, DefaultSearchRandom()) == 0,
+                    "laden");
     });
     std::printf("  geladen lijsten: %zu bytes\n", lists.ListBytes());
-    ReleaseSearchLists(doc.puzzle, lists);
+    ReleaseSearchLists(PuzzleEdit(doc, EditKind::Replace).puzzle(), lists);
     return ok;
 }
 
@@ -165,9 +167,11 @@ bool RunFolder(const std::filesystem::path& folder) {
     Step("1000 puzzels schrijven", [&] {
         for (int i = 0; i < 1000; ++i) {
             Rooster2Doc doc;
-            for (int x = 0; x < 15; x += 4) doc.puzzle.SetCell(x, i % 15, CELL_ZWART);
-            doc.puzzle.BuildWords();
-            for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + std::to_string(i);
+            for (int x = 0; x < 15; x += 4)
+                PuzzleEdit(doc, EditKind::Replace)->SetCell(x, i % 15, CELL_ZWART);
+            PuzzleEdit(doc, EditKind::Replace)->BuildWords();
+            for (WordInfo& word : PuzzleEdit(doc, EditKind::Replace)->words)
+                word.clue = "Omschrijving " + std::to_string(i);
             const std::filesystem::path sub = puzzles / ("map" + std::to_string(i % 10));
             std::filesystem::create_directories(sub);
             UserMessage message;

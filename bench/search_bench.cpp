@@ -34,18 +34,20 @@ struct Measured {
 };
 
 void SetBenchGrid(Rooster2Doc& doc, const BenchGrid& grid) {
-    doc.puzzle.width = static_cast<int>(grid.rows[0].size());
-    doc.puzzle.height = static_cast<int>(grid.rows.size());
-    for (int y = 0; y < doc.puzzle.height; ++y)
-        for (int x = 0; x < doc.puzzle.width; ++x)
-            doc.puzzle.SetCell(x, y, grid.rows[y][x] == '#' ? CELL_ZWART : CELL_VRIJ);
-    doc.puzzle.BuildWords();
+    PuzzleEdit edit(doc, EditKind::Replace);
+    Puzzle& puzzle = edit.puzzle();
+    puzzle.width = static_cast<int>(grid.rows[0].size());
+    puzzle.height = static_cast<int>(grid.rows.size());
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
+            puzzle.SetCell(x, y, grid.rows[y][x] == '#' ? CELL_ZWART : CELL_VRIJ);
+    puzzle.BuildWords();
 }
 
 template <typename Search>
 Measured Measure(const Rooster2Doc& original, long long budget, bool keepPlacements) {
     Rooster2Doc doc = original;
-    Search search(doc.puzzle, WordScoring());
+    Search search(doc.puzzle(), WordScoring());
     search.seed = 12345;
     Measured measured;
     long long count = 0;
@@ -98,16 +100,16 @@ bool BenchOneGrid(const BenchGrid& grid, const std::string& words, long long bud
                   long long longBudget, bool randomOrder) {
     Rooster2Doc doc;
     SetBenchGrid(doc, grid);
-    doc.puzzle.search.wordFile = words;
-    doc.puzzle.search.randomOrder = randomOrder;
-    doc.puzzle.search.maxSolutions = 0;
+    PuzzleEdit(doc, EditKind::Replace)->search.wordFile = words;
+    PuzzleEdit(doc, EditKind::Replace)->search.randomOrder = randomOrder;
+    PuzzleEdit(doc, EditKind::Replace)->search.maxSolutions = 0;
     std::map<int, int> lengths;
-    for (const WordInfo& word : doc.puzzle.words) ++lengths[word.length];
+    for (const WordInfo& word : doc.puzzle().words) ++lengths[word.length];
     int blacks = 0;
-    for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
-        blacks += doc.puzzle.cells[cell] == CELL_ZWART;
+    for (int cell = 0; cell < doc.puzzle().CellCount(); ++cell)
+        blacks += doc.puzzle().cells[cell] == CELL_ZWART;
     std::printf("\n== %s: %d zwarte vakjes, %zu woorden (lengte:aantal", grid.name, blacks,
-                doc.puzzle.words.size());
+                doc.puzzle().words.size());
     for (const auto& [length, count] : lengths) std::printf(" %d:%d", length, count);
     std::printf(")\n");
 

@@ -32,8 +32,8 @@ void Require(bool condition) {
 
 void FuzzRtrReader(std::string_view input) {
     Rooster2Doc doc;
-    doc.puzzle.html.title = "open";
-    doc.puzzle.BuildWords();
+    PuzzleEdit(doc, EditKind::Replace)->html.title = "open";
+    PuzzleEdit(doc, EditKind::Replace)->BuildWords();
     const std::string before = WriteRtr(doc);
     const RtrReadResult result = ReadRtr(doc, input);
     if (result.status == RtrStatus::Refused) {
@@ -52,17 +52,17 @@ namespace {
 // An import either takes the file or leaves the open puzzle exactly as it was.
 void FuzzImport(std::string_view input, ImportReader reader) {
     Rooster2Doc doc;
-    doc.puzzle.html.title = "open";
-    doc.puzzle.SetCell(1, 1, CELL_ZWART);
-    doc.puzzle.BuildWords();
+    PuzzleEdit(doc, EditKind::Replace)->html.title = "open";
+    PuzzleEdit(doc, EditKind::Replace)->SetCell(1, 1, CELL_ZWART);
+    PuzzleEdit(doc, EditKind::Replace)->BuildWords();
     const std::string before = WriteRtr(doc);
     const ImportResult result = reader(doc, input);
     if (!result.imported) {
         Require(WriteRtr(doc) == before);
         return;
     }
-    Require(doc.puzzle.width >= 1 && doc.puzzle.width <= MAX_GRID_SIDE);
-    Require(doc.puzzle.height >= 1 && doc.puzzle.height <= MAX_GRID_SIDE);
+    Require(doc.puzzle().width >= 1 && doc.puzzle().width <= MAX_GRID_SIDE);
+    Require(doc.puzzle().height >= 1 && doc.puzzle().height <= MAX_GRID_SIDE);
     Rooster2Doc again;
     Require(ReadRtr(again, WriteRtr(doc)).status == RtrStatus::Loaded);
 }
@@ -79,8 +79,8 @@ void FuzzIpuzImport(std::string_view input) {
     Rooster2Doc doc;
     if (!ImportIpuz(doc, input).imported) return;
     Rooster2Doc again;
-    Require(ImportIpuz(again, WriteIpuz(doc.puzzle)).imported);
-    Require(again.puzzle.GridToString() == doc.puzzle.GridToString());
+    Require(ImportIpuz(again, WriteIpuz(doc.puzzle())).imported);
+    Require(again.puzzle().GridToString() == doc.puzzle().GridToString());
 }
 
 namespace {
@@ -88,12 +88,13 @@ namespace {
 // A small filled puzzle with clues, the own side of the clue and comparison targets.
 Rooster2Doc FuzzPuzzle() {
     Rooster2Doc doc;
-    doc.puzzle.width = 3;
-    doc.puzzle.height = 3;
+    PuzzleEdit(doc, EditKind::Replace)->width = 3;
+    PuzzleEdit(doc, EditKind::Replace)->height = 3;
     const char rows[] = "KATA\x01 SOP";
-    for (int i = 0; i < 9; ++i) doc.puzzle.cells[i] = static_cast<Cell>(rows[i]);
-    doc.puzzle.BuildWords();
-    doc.puzzle.words[0].clue = "Huisdier";
+    for (int i = 0; i < 9; ++i)
+        PuzzleEdit(doc, EditKind::Replace)->cells[i] = static_cast<Cell>(rows[i]);
+    PuzzleEdit(doc, EditKind::Replace)->BuildWords();
+    PuzzleEdit(doc, EditKind::Replace)->words[0].clue = "Huisdier";
     return doc;
 }
 
@@ -101,15 +102,16 @@ Rooster2Doc FuzzPuzzle() {
 
 void FuzzClueText(std::string_view input) {
     Rooster2Doc doc = FuzzPuzzle();
-    const std::string grid = doc.puzzle.GridToString();
-    const std::size_t words = doc.puzzle.words.size();
+    const std::string grid = doc.puzzle().GridToString();
+    const std::size_t words = doc.puzzle().words.size();
     ClueSection section = ClueSection::Across;
-    const int changed =
-        ReadClueFile(doc.puzzle, section, input) + ProcessClueText(doc.puzzle, section, input);
+    PuzzleEdit edit(doc, EditKind::Setting);
+    const int changed = ReadClueFile(edit.puzzle(), section, input) +
+                        ProcessClueText(edit.puzzle(), section, input);
     // Clues never touch the grid or the words' places, and each line changes at most one word.
-    Require(doc.puzzle.GridToString() == grid && doc.puzzle.words.size() == words);
+    Require(doc.puzzle().GridToString() == grid && doc.puzzle().words.size() == words);
     Require(changed >= 0 && changed <= static_cast<int>(2 * input.size()));
-    for (const WordInfo& word : doc.puzzle.words)
+    for (const WordInfo& word : doc.puzzle().words)
         Require(word.partCount >= 0 && word.partCount <= 19);
 }
 
@@ -179,12 +181,12 @@ void FuzzWordList(std::string_view input) {
         static_cast<bool>(WriteFileAtomically(MakeWordListFileName(set, length), input.substr(1))));
 
     Rooster2Doc doc;
-    doc.puzzle.Resize(length, 2);
-    for (int x = 0; x < length; ++x) doc.puzzle.SetCell(x, 1, CELL_ZWART);
-    doc.puzzle.BuildWords();
-    doc.puzzle.search.wordFile = set;
-    doc.puzzle.search.maxSolutions = 3;
-    doc.puzzle.search.ijTwoLetters = (input[0] & 0x40) != 0;
+    PuzzleEdit(doc, EditKind::Replace)->Resize(length, 2);
+    for (int x = 0; x < length; ++x) PuzzleEdit(doc, EditKind::Replace)->SetCell(x, 1, CELL_ZWART);
+    PuzzleEdit(doc, EditKind::Replace)->BuildWords();
+    PuzzleEdit(doc, EditKind::Replace)->search.wordFile = set;
+    PuzzleEdit(doc, EditKind::Replace)->search.maxSolutions = 3;
+    PuzzleEdit(doc, EditKind::Replace)->search.ijTwoLetters = (input[0] & 0x40) != 0;
     WordScoring scoring;
     scoring.minScore = (input[0] & 0x80) != 0 ? UNSCORED : 0;
 
@@ -195,22 +197,22 @@ void FuzzWordList(std::string_view input) {
     std::vector<std::string> found;
     LookupDetails details;
     const int candidates =
-        FindCandidates(doc.puzzle, scoring, std::string(length, ' '), &found, 50, 0, &details);
+        FindCandidates(doc.puzzle(), scoring, std::string(length, ' '), &found, 50, 0, &details);
     Require(candidates == static_cast<int>(found.size()) && details.scores.size() == found.size());
-    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle(), word, length));
     for (const int score : details.scores) Require(IsOfferedScore(scoring, score));
 
     found.clear();
     const std::string letters(input.substr(1, std::min<std::size_t>(input.size() - 1, 2)));
-    const int anagrams = FindAnagrams(doc.puzzle, scoring, letters, &found, 50, length,
+    const int anagrams = FindAnagrams(doc.puzzle(), scoring, letters, &found, 50, length,
                                       std::string(length, '.'), set);
     Require(anagrams == static_cast<int>(found.size()));
-    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle, word, length));
+    for (const std::string& word : found) Require(IsAcceptableWord(doc.puzzle(), word, length));
 
-    ExactSearch search(doc.puzzle, scoring);
-    const std::string grid = doc.puzzle.GridToString();
+    ExactSearch search(doc.puzzle(), scoring);
+    const std::string grid = doc.puzzle().GridToString();
     if (!search.Run()) return;
-    Require(doc.puzzle.GridToString() == grid);
+    Require(doc.puzzle().GridToString() == grid);
     for (const std::string& solution : search.results.solutions) {
         const std::string word = solution.substr(0, static_cast<std::size_t>(length));
         Require(word.find(' ') == std::string::npos);

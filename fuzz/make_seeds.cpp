@@ -21,44 +21,44 @@ void WriteSeed(const std::filesystem::path& folder, const std::string& name,
 }
 
 void SetRows(Rooster2Doc& doc, std::initializer_list<const char*> rows) {
-    doc.puzzle.height = static_cast<int>(rows.size());
-    doc.puzzle.width = static_cast<int>(std::string(*rows.begin()).size());
+    doc.puzzle().height = static_cast<int>(rows.size());
+    doc.puzzle().width = static_cast<int>(std::string(*rows.begin()).size());
     int y = 0;
     for (const char* row : rows) {
-        for (int x = 0; x < doc.puzzle.width; ++x)
-            doc.puzzle.SetCell(x, y, row[x] == '#' ? CELL_ZWART : static_cast<Cell>(row[x]));
+        for (int x = 0; x < doc.puzzle().width; ++x)
+            doc.puzzle().SetCell(x, y, row[x] == '#' ? CELL_ZWART : static_cast<Cell>(row[x]));
         ++y;
     }
-    doc.puzzle.BuildWords();
+    doc.puzzle().BuildWords();
 }
 
 Rooster2Doc FilledPuzzle() {
     Rooster2Doc filled;
     SetRows(filled, {"DENHAAG", " # # # ", "yS EL  "});
-    filled.puzzle.words[0].clue = "Hofstad";
-    filled.puzzle.words[0].partCount = 2;
-    filled.puzzle.words[0].partLengths[0] = 3;
-    filled.puzzle.words[0].partLengths[1] = 4;
-    filled.puzzle.html.title = "Titel";
-    filled.puzzle.comment = "Opmerking";
-    filled.puzzle.extraFiles = {"extra02.doc"};
-    filled.puzzle.words[1].extraList = 1;
-    filled.puzzle.numbering.numberPartWords = true;
-    filled.puzzle.Renumber();
+    filled.puzzle().words[0].clue = "Hofstad";
+    filled.puzzle().words[0].partCount = 2;
+    filled.puzzle().words[0].partLengths[0] = 3;
+    filled.puzzle().words[0].partLengths[1] = 4;
+    filled.puzzle().html.title = "Titel";
+    filled.puzzle().comment = "Opmerking";
+    filled.puzzle().extraFiles = {"extra02.doc"};
+    filled.puzzle().words[1].extraList = 1;
+    filled.puzzle().numbering.numberPartWords = true;
+    filled.puzzle().Renumber();
     return filled;
 }
 
 void WriteHtmlSeeds(const std::filesystem::path& folder) {
     Rooster2Doc doc = FilledPuzzle();
-    WriteSeed(folder, "empty.html", WriteHtml(doc.puzzle, false, false, "seed"));
-    doc.puzzle.html.cluesSideBySide = true;
-    WriteSeed(folder, "filled.html", WriteHtml(doc.puzzle, true, true, "seed"));
+    WriteSeed(folder, "empty.html", WriteHtml(doc.puzzle(), false, false, "seed"));
+    doc.puzzle().html.cluesSideBySide = true;
+    WriteSeed(folder, "filled.html", WriteHtml(doc.puzzle(), true, true, "seed"));
 }
 
 // What this program writes, and the forms other programs use: clue objects, styled
 // cells, a block value of their own, rebus answers.
 void WriteIpuzSeeds(const std::filesystem::path& folder) {
-    WriteSeed(folder, "filled.ipuz", WriteIpuz(FilledPuzzle().puzzle));
+    WriteSeed(folder, "filled.ipuz", WriteIpuz(FilledPuzzle().puzzle()));
     WriteSeed(folder, "other.ipuz", R"json({"version": "http://ipuz.org/v2",
 "kind": ["http://ipuz.org/crossword#1"], "title": "T<i>i</i>&amp;", "notes": "a<br>b",
 "dimensions": {"width": 3, "height": 2}, "block": "@", "empty": "0",
@@ -90,13 +90,13 @@ void WriteRosSeeds(const std::filesystem::path& folder) {
 
 void WriteRtrSeeds(const std::filesystem::path& folder) {
     Rooster2Doc empty;
-    empty.puzzle.BuildWords();
+    empty.puzzle().BuildWords();
     WriteSeed(folder, "new15.rtr", WriteRtr(empty));
 
     WriteSeed(folder, "filled.rtr", WriteRtr(FilledPuzzle()));
 
     Rooster2Doc doorloper;
-    doorloper.puzzle.numbering.doorloper = true;
+    doorloper.puzzle().numbering.doorloper = true;
     SetRows(doorloper, {"ABC", "D#E", "FGH"});
     WriteSeed(folder, "doorloper.rtr", WriteRtr(doorloper));
 }
@@ -104,14 +104,14 @@ void WriteRtrSeeds(const std::filesystem::path& folder) {
 void WriteClueTextSeeds(const std::filesystem::path& folder) {
     Rooster2Doc doc;
     SetRows(doc, {"KAT", "A#.", "SOP"});
-    doc.puzzle.words[0].clue = "Huisdier";
-    doc.puzzle.words[2].partCount = 2;
-    doc.puzzle.words[2].partLengths[0] = 1;
-    doc.puzzle.words[2].partLengths[1] = 2;
-    doc.puzzle.words[2].extraList = 1;
-    doc.puzzle.search.wordFile = "woorden02.doc";
-    doc.puzzle.extraFiles = {"extra02.doc"};
-    WriteSeed(folder, "cluefile.txt", WriteClueFile(doc.puzzle));
+    doc.puzzle().words[0].clue = "Huisdier";
+    doc.puzzle().words[2].partCount = 2;
+    doc.puzzle().words[2].partLengths[0] = 1;
+    doc.puzzle().words[2].partLengths[1] = 2;
+    doc.puzzle().words[2].extraList = 1;
+    doc.puzzle().search.wordFile = "woorden02.doc";
+    doc.puzzle().extraFiles = {"extra02.doc"};
+    WriteSeed(folder, "cluefile.txt", WriteClueFile(doc.puzzle()));
     WriteSeed(folder, "typed.txt", "VERTICAAL\n2. Omlaag (1,2) *3\rhorizontaal\n3. Soep (3)");
 }
 

@@ -40,21 +40,23 @@ void WriteFileOrFail(const std::string& path, const std::string& bytes) {
 void SetGrid(Rooster2Doc& doc, const std::vector<std::string>& rows) {
     const int height = static_cast<int>(rows.size());
     const int width = static_cast<int>(rows.begin()->size());
-    doc.puzzle.width = width;
-    doc.puzzle.height = height;
+    PuzzleEdit arranged = Arrange(doc);
+    Puzzle& puzzle = arranged.puzzle();
+    puzzle.width = width;
+    puzzle.height = height;
     int y = 0;
     for (const std::string& row : rows) {
         for (int x = 0; x < width; ++x) {
             const char c = row[x];
-            doc.puzzle.SetCell(x, y,
-                               c == '#'   ? CELL_ZWART
-                               : c == '-' ? CELL_NIET
-                               : c == '.' ? CELL_VRIJ
-                                          : static_cast<Cell>(c));
+            puzzle.SetCell(x, y,
+                           c == '#'   ? CELL_ZWART
+                           : c == '-' ? CELL_NIET
+                           : c == '.' ? CELL_VRIJ
+                                      : static_cast<Cell>(c));
         }
         ++y;
     }
-    doc.puzzle.BuildWords();
+    puzzle.BuildWords();
 }
 
 std::string CliDataHome() {

@@ -26,15 +26,19 @@ private:
 // A document with the run's state beside it (scoring, installed set, profile), as the
 // programs keep the two.
 struct TestDoc : Rooster2Doc, AppState {
-    Puzzle SearchPuzzle() const { return AppState::SearchPuzzle(puzzle); }
-    const std::string& SearchWordFile() const { return AppState::SearchWordFile(puzzle); }
+    Puzzle SearchPuzzle() const { return AppState::SearchPuzzle(puzzle()); }
+    const std::string& SearchWordFile() const { return AppState::SearchWordFile(puzzle()); }
 };
+
+// Changes the puzzle of a test document as it stands before the test acts: both
+// histories start from the change, and the document is unmodified.
+inline PuzzleEdit Arrange(Rooster2Doc& doc) { return PuzzleEdit(doc, EditKind::Replace); }
 
 std::string ReadFileOrEmpty(const std::string& path);
 void WriteFileOrFail(const std::string& path, const std::string& bytes);
 
 // Sets the cells from rows of text: '#' black, '-' not-cell, '.' free, else the letter.
-// Resizes the grid to the rows' size and rebuilds the words.
+// Resizes the grid to the rows' size and rebuilds the words, as Arrange does.
 void SetGrid(Rooster2Doc& doc, const std::vector<std::string>& rows);
 
 // Runs job on a new thread with a stack of stackBytes and waits for it; false when
@@ -69,10 +73,10 @@ std::string ExpectedBytes(const std::string& name, const std::string& actual);
 // '#' black, '-' not-cell, '.' free, else the letter.
 inline std::vector<std::string> GridRows(const Rooster2Doc& doc) {
     std::vector<std::string> rows;
-    for (int y = 0; y < doc.puzzle.height; ++y) {
+    for (int y = 0; y < doc.puzzle().height; ++y) {
         std::string row;
-        for (int x = 0; x < doc.puzzle.width; ++x) {
-            const Cell c = doc.puzzle.GetCell(x, y);
+        for (int x = 0; x < doc.puzzle().width; ++x) {
+            const Cell c = doc.puzzle().GetCell(x, y);
             row += c == CELL_ZWART ? '#' : c == CELL_NIET ? '-' : c == CELL_VRIJ ? '.' : char(c);
         }
         rows.push_back(row);

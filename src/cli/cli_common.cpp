@@ -16,7 +16,8 @@
 int Fail(const UserMessage& message) { return Fail(message.text); }
 
 void ChooseWordSet(CliArgs& parsed, Rooster2Doc& doc, AppState& app) {
-    if (const auto words = parsed.Value("--words")) doc.puzzle.search.wordFile = *words;
+    if (const auto words = parsed.Value("--words"))
+        PuzzleEdit(doc, EditKind::Setting)->search.wordFile = *words;
     app.defaultWordFile = InstalledWordListFile(ProgramFolder());
 }
 

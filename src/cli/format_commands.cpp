@@ -46,19 +46,19 @@ void PrintRemark(const UserMessage& message) {
 }
 
 int ExportText(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
-    return WriteExportFile(outPath, ExportPlainText(doc.puzzle, options.smallLetters));
+    return WriteExportFile(outPath, ExportPlainText(doc.puzzle(), options.smallLetters));
 }
 
 int ExportPuzText(const Rooster2Doc& doc, const std::string& outPath,
                   const ExportOptions& options) {
-    return WriteExportFile(outPath, WriteAcrossLiteText(doc.puzzle, options.smallLetters));
+    return WriteExportFile(outPath, WriteAcrossLiteText(doc.puzzle(), options.smallLetters));
 }
 
 int ExportHtmlPage(const Rooster2Doc& doc, const std::string& outPath, bool filled,
                    const ExportOptions& options) {
     UserMessage message;
-    const std::string imageFolder = ProgramDataFolder(ProgramFolder(), HtmlImageName(doc.puzzle));
-    if (!ExportHtml(doc.puzzle, outPath, filled, options.smallLetters, VersionText(), imageFolder,
+    const std::string imageFolder = ProgramDataFolder(ProgramFolder(), HtmlImageName(doc.puzzle()));
+    if (!ExportHtml(doc.puzzle(), outPath, filled, options.smallLetters, VersionText(), imageFolder,
                     message))
         return Fail(message);
     PrintRemark(message);
@@ -78,8 +78,8 @@ int ExportHtmlFilled(const Rooster2Doc& doc, const std::string& outPath,
 // A format that cannot hold every puzzle says why, and nothing is written.
 template <std::optional<UserMessage> (*Refusal)(const Puzzle&), std::string (*Write)(const Puzzle&)>
 int ExportUnlessRefused(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
-    if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle)) return Fail(*refusal);
-    return WriteExportFile(outPath, Write(doc.puzzle));
+    if (const std::optional<UserMessage> refusal = Refusal(doc.puzzle())) return Fail(*refusal);
+    return WriteExportFile(outPath, Write(doc.puzzle()));
 }
 
 struct ImportKind {

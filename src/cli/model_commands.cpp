@@ -84,33 +84,35 @@ int RunNew(const std::vector<std::string>& args) {
     if (!parsed.Ok()) return UsageError(NEW_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 1) return UsageError(NEW_COMMAND);
     Rooster2Doc doc;
+    Puzzle puzzle = doc.FreshPuzzle();
     if (const auto size = parsed.Value("--size")) {
         int width = 0;
         int height = 0;
         if (!ParseSize(*size, width, height))
             return UsageError(NEW_COMMAND, "--size verwacht BxH met 1 tot en met 100");
-        doc.puzzle.Resize(width, height);
+        puzzle.Resize(width, height);
     }
     if (const auto type = parsed.Value("--type")) {
         const std::optional<PuzzleForm> form = PuzzleFormNamed(*type);
         if (!form) return UsageError(NEW_COMMAND, "--type verwacht kruiswoord, zweeds of balkjes");
-        doc.puzzle.form = *form;
+        puzzle.form = *form;
     }
     const auto pictureSize = parsed.Value("--picture");
-    if (pictureSize && doc.puzzle.form != PuzzleForm::Zweeds)
+    if (pictureSize && puzzle.form != PuzzleForm::Zweeds)
         return UsageError(NEW_COMMAND, "--picture hoort bij --type zweeds");
-    if (doc.puzzle.form == PuzzleForm::Zweeds) {
+    if (puzzle.form == PuzzleForm::Zweeds) {
         PictureBlock picture;
         if (pictureSize && !ParseSize(*pictureSize, picture.width, picture.height))
             return UsageError(NEW_COMMAND, "--picture verwacht BxH met 1 tot en met 100");
         // The picture sits in the bottom-right corner, as in most magazines.
-        picture.x = doc.puzzle.width - picture.width;
-        picture.y = doc.puzzle.height - picture.height;
+        picture.x = puzzle.width - picture.width;
+        picture.y = puzzle.height - picture.height;
         UserMessage message;
-        if (!MakeZweedsLayout(doc.puzzle, pictureSize ? &picture : nullptr, message))
+        if (!MakeZweedsLayout(puzzle, pictureSize ? &picture : nullptr, message))
             return Fail(message);
     }
-    doc.puzzle.BuildWords();
+    puzzle.BuildWords();
+    doc.Replace(std::move(puzzle));
     return SavePuzzle(doc, parsed.Positional()[0]) ? EXIT_OK : EXIT_FAILED;
 }
 
@@ -120,7 +122,7 @@ int RunInfo(const std::vector<std::string>& args) {
     if (parsed.Positional().size() != 1) return UsageError(INFO_COMMAND);
     Rooster2Doc doc;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
-    WriteStdout(ExportPlainText(doc.puzzle, parsed.Has("--small-letters")));
+    WriteStdout(ExportPlainText(doc.puzzle(), parsed.Has("--small-letters")));
     return EXIT_OK;
 }
 
@@ -138,7 +140,7 @@ int RunKey(const std::vector<std::string>& args) {
     }
     Rooster2Doc doc;
     if (!LoadPuzzle(positional[0], doc)) return EXIT_FAILED;
-    if (!doc.puzzle.SetKeyCells(cells))
+    if (!PuzzleEdit(doc)->SetKeyCells(cells))
         return Fail(
             StrFormat("Het sleutelwoord bestaat uit hoogstens %d verschillende "
                       "lettervakjes binnen het rooster",

@@ -41,7 +41,7 @@ int WriteFailed(const std::string& outPath) {
 // with scroll bars, or in a window large enough for the whole grid).
 int ExportPng(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions& options) {
     EnsureGuiApplication();
-    if (!WritePng(outPath, RenderGridImage(doc.puzzle, doc.puzzle.appearance.cellSize,
+    if (!WritePng(outPath, RenderGridImage(doc.puzzle(), doc.puzzle().appearance.cellSize,
                                            options.smallLetters)))
         return WriteFailed(outPath);
     return EXIT_OK;
@@ -53,8 +53,8 @@ int ExportPdf(const Rooster2Doc& doc, const std::string& outPath, const ExportOp
     sheet.solution = options.solution;
     sheet.smallLetters = options.smallLetters;
     sheet.greyBlocks = options.greyBlocks;
-    sheet.title = SheetTitle(doc.puzzle, doc.pathName);
-    return ExportPdfSheet(doc.puzzle, outPath, sheet) ? EXIT_OK : WriteFailed(outPath);
+    sheet.title = SheetTitle(doc.puzzle(), doc.pathName);
+    return ExportPdfSheet(doc.puzzle(), outPath, sheet) ? EXIT_OK : WriteFailed(outPath);
 }
 
 }  // namespace

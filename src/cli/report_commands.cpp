@@ -109,13 +109,13 @@ int RefusePartNumbers() {
 }
 
 int ExportPrintableClues(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
-    if (!CanExportClues(doc.puzzle)) return RefusePartNumbers();
-    return WriteExportFile(outPath, ExportClues(doc.puzzle));
+    if (!CanExportClues(doc.puzzle())) return RefusePartNumbers();
+    return WriteExportFile(outPath, ExportClues(doc.puzzle()));
 }
 
 int ExportClueFile(const Rooster2Doc& doc, const std::string& outPath, const ExportOptions&) {
-    if (!CanWriteClueFile(doc.puzzle)) return RefusePartNumbers();
-    return WriteExportFile(outPath, WriteClueFile(doc.puzzle));
+    if (!CanWriteClueFile(doc.puzzle())) return RefusePartNumbers();
+    return WriteExportFile(outPath, WriteClueFile(doc.puzzle()));
 }
 
 int RunReadClues(const std::vector<std::string>& args) {
@@ -128,10 +128,10 @@ int RunReadClues(const std::vector<std::string>& args) {
     EnterFillingPhase(doc);
     ClueSection section = ClueSection::Across;
     int count = 0;
-    if (const ReadStatus read = ReadClueFileAt(doc.puzzle, section, cluePath, count);
+    if (const ReadStatus read =
+            ReadClueFileAt(PuzzleEdit(doc, EditKind::Setting).puzzle(), section, cluePath, count);
         read != ReadStatus::Read)
         return Fail(ReadFailureText(cluePath, read, DOCUMENT_FILE_LIMIT));
-    doc.MarkModified(true);
     if (!SavePuzzle(doc, parsed.Positional()[2])) return EXIT_FAILED;
     WriteStdout(AddedCluesMessage(count).text + "\n");
     return EXIT_OK;
@@ -198,7 +198,7 @@ int RunCheck(const std::vector<std::string>& args) {
     if (const int opened = OpenWithScoring(CHECK_COMMAND, args, doc, app); opened != EXIT_OK)
         return opened;
     std::string lines;
-    for (const GridFinding& finding : CheckGrid(app.SearchPuzzle(doc.puzzle), app.scoring))
+    for (const GridFinding& finding : CheckGrid(app.SearchPuzzle(doc.puzzle()), app.scoring))
         lines += finding.text + "\n";
     WriteStdout(lines);
     return EXIT_OK;
@@ -225,10 +225,10 @@ int RunFillability(const std::vector<std::string>& args) {
         return opened;
     std::atomic<bool> cancel{false};
     const FillabilityReport report =
-        CheckFillability({app.SearchPuzzle(doc.puzzle), app.scoring}, cancel);
+        CheckFillability({app.SearchPuzzle(doc.puzzle()), app.scoring}, cancel);
     if (!report.checked) return Fail(FillabilityStatusText(report));
     for (const UserMessage& message : report.messages) std::cerr << message.text << '\n';
-    WriteStdout(FillabilityLines(doc.puzzle, report));
+    WriteStdout(FillabilityLines(doc.puzzle(), report));
     return EXIT_OK;
 }
 

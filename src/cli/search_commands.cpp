@@ -9,7 +9,6 @@
 #include "editing/cell_locks.h"
 #include "editing/phase_switch.h"
 #include "editing/solution_browser.h"
-#include "editing/undo_history.h"
 #include "formats/solutions_file.h"
 #include "interrupt_signal.h"
 #include "model/app_state.h"
@@ -107,7 +106,7 @@ const CliCommand FILL_COMMAND = {
 
 // The puzzle's own options with the command line's changes; false on a bad value.
 bool ReadFillOptions(CliArgs& parsed, const Rooster2Doc& doc, SearchOptions& options) {
-    options = doc.puzzle.search;
+    options = doc.puzzle().search;
     if (const auto words = parsed.Value("--words")) options.wordFile = *words;
     if (const auto exclude = parsed.Value("--exclude")) options.excludedLetters = *exclude;
     long long maxSolutions = options.maxSolutions;
@@ -211,13 +210,12 @@ bool TakeSolution(Rooster2Doc& doc, SearchResults& results, int number, const st
         return false;
     }
     SolutionBrowser browser(doc, results);
-    UndoHistories undo;
     browser.OnShowSolutions();
     for (int k = 1; k < number; ++k) browser.Next();
-    const bool ownChoice = doc.puzzle.search.fillWithLastShown;
-    doc.puzzle.search.fillWithLastShown = true;
-    browser.OnSolutionsDone(undo);
-    doc.puzzle.search.fillWithLastShown = ownChoice;
+    const bool ownChoice = doc.puzzle().search.fillWithLastShown;
+    PuzzleEdit(doc, EditKind::Setting)->search.fillWithLastShown = true;
+    browser.OnSolutionsDone();
+    PuzzleEdit(doc, EditKind::Setting)->search.fillWithLastShown = ownChoice;
     return SavePuzzle(doc, path);
 }
 
@@ -255,21 +253,22 @@ int RunFill(const std::vector<std::string>& args) {
     if (!method) return UsageError(FILL_COMMAND, "--method verwacht exact of fast");
     ApplySearchOptions(doc, options);
     app.scoring.lowerWhenNothingFits = lowerMinScore != 0;
-    if (app.SearchWordFile(doc.puzzle).empty())
+    if (app.SearchWordFile(doc.puzzle()).empty())
         return Fail("Geen woordenbestand opgegeven (--words SET).");
 
     std::optional<GridRegion> region;
     if (const auto text = parsed.Value("--region")) {
-        region = ParseRegion(*text, doc.puzzle);
+        region = ParseRegion(*text, doc.puzzle());
         if (!region)
             return UsageError(FILL_COMMAND,
                               StrFormat("--region verwacht X1,Y1,X2,Y2 binnen %d x %d",
-                                        doc.puzzle.width, doc.puzzle.height));
+                                        doc.puzzle().width, doc.puzzle().height));
     }
-    if (const auto labels = parsed.Value("--lock"); labels && !LockNamedWords(*labels, doc.puzzle))
+    if (const auto labels = parsed.Value("--lock");
+        labels && !LockNamedWords(*labels, PuzzleEdit(doc).puzzle()))
         return EXIT_FAILED;
 
-    SearchRequest request{app.SearchPuzzle(doc.puzzle), app.scoring, *method};
+    SearchRequest request{app.SearchPuzzle(doc.puzzle()), app.scoring, *method};
     request.region = region;
     if (parsed.Has("--seed")) request.seed = static_cast<std::uint32_t>(seed);
     request.timeLimitSeconds = timeLimit;
@@ -291,10 +290,10 @@ int RunFill(const std::vector<std::string>& args) {
                              request.seed, InstallInterruptSignal());
     else
         WriteScoreLines(outcome.scoreText, outcome.lowestText);
-    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle, outcome.results);
+    if (parsed.Has("--frequencies")) WriteFrequencies(doc.puzzle(), outcome.results);
     if (const auto path = parsed.Value("--solutions")) {
         if (const WriteResult written =
-                WriteSolutionsFile(doc.puzzle, outcome.results, *path, false);
+                WriteSolutionsFile(doc.puzzle(), outcome.results, *path, false);
             !written)
             return Fail(WriteFailureText(*path, written.status));
     }

@@ -156,7 +156,7 @@ int ShowCandidates(const CandidateList& list, const std::string& set, int length
 
 int RunCandidates(const std::vector<std::string>& args) {
     CliArgs parsed(args, {{"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    long long maxCount = Rooster2Doc().puzzle.search.maxCandidates;
+    long long maxCount = Puzzle().search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(CANDIDATES_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(CANDIDATES_COMMAND);
@@ -173,7 +173,7 @@ int RunCandidates(const std::vector<std::string>& args) {
 int RunAnagrams(const std::vector<std::string>& args) {
     CliArgs parsed(args,
                    {{"--pattern", 1}, {"--max", 1}, {"--min-score", 1}, {"--no-overrides", 0}});
-    long long maxCount = Rooster2Doc().puzzle.search.maxCandidates;
+    long long maxCount = Puzzle().search.maxCandidates;
     if (!parsed.Ok() || !parsed.IntValue("--max", 0, MAX_CANDIDATES_FIELD, maxCount))
         return UsageError(ANAGRAMS_COMMAND, parsed.Error());
     if (parsed.Positional().size() != 2) return UsageError(ANAGRAMS_COMMAND);
@@ -198,7 +198,7 @@ int RunSpell(const std::vector<std::string>& args) {
     AppState app;
     if (!LoadPuzzle(parsed.Positional()[0], doc)) return EXIT_FAILED;
     ChooseWordSet(parsed, doc, app);
-    const Puzzle searched = app.SearchPuzzle(doc.puzzle);
+    const Puzzle searched = app.SearchPuzzle(doc.puzzle());
     if (searched.search.wordFile.empty()) return Fail("Geen woordenlijst gegeven");
     const std::optional<std::string> report = SpellingCheckReport(searched);
     if (!report) return Fail(StrFormat("Bestand %s ontbreekt.", searched.search.wordFile.c_str()));

@@ -67,8 +67,8 @@ TEST_F(FillCommandTest, TakesTheChosenSolutionIntoANewPuzzleFile) {
               "Onderbroken na T, 1 oplossing\nScore: gemiddeld 50,0, laagste 50 (AB)\n");
     Rooster2Doc doc;
     ASSERT_EQ(OpenRtrFile(doc, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.puzzle.GridToString(), "ABCD");
-    EXPECT_FALSE(doc.puzzle.search.fillWithLastShown);
+    EXPECT_EQ(doc.puzzle().GridToString(), "ABCD");
+    EXPECT_FALSE(doc.puzzle().search.fillWithLastShown);
 }
 
 TEST_F(FillCommandTest, OptionsChangeTheSearch) {
@@ -125,7 +125,7 @@ TEST_F(FillCommandTest, ImprovesTheFirstFillAndTakesTheImprovedOne) {
     EXPECT_NE(run.err.find("Verbeteren, laagste 10, gemiddeld 47,5"), std::string::npos);
     Rooster2Doc taken;
     ASSERT_EQ(OpenRtrFile(taken, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
-    EXPECT_EQ(taken.puzzle.GridToString(), "ACBD");
+    EXPECT_EQ(taken.puzzle().GridToString(), "ACBD");
     EXPECT_EQ(RunCli({"fill", m_dir.Path("p.rtr"), "--improve", "0"}).exitCode, 2);
 }
 
@@ -150,8 +150,8 @@ TEST_F(FillCommandTest, ARegionRefillsItsUnlockedLettersAndLockedWordsStay) {
     EXPECT_EQ(WithoutTimes(run.out).substr(0, 24), "Klaar na T, 1 oplossing\n");
     Rooster2Doc taken;
     ASSERT_EQ(OpenRtrFile(taken, m_dir.Path("uit.rtr")).status, RtrStatus::Loaded);
-    EXPECT_EQ(taken.puzzle.GridToString(), "ABCDEFGHI");
-    EXPECT_EQ(taken.puzzle.LocksToString(), std::string("\1\1\1\0\0\0\0\0\0", 9));
+    EXPECT_EQ(taken.puzzle().GridToString(), "ABCDEFGHI");
+    EXPECT_EQ(taken.puzzle().LocksToString(), std::string("\1\1\1\0\0\0\0\0\0", 9));
     EXPECT_EQ(RunCli({"fill", puzzle, "--words", words, "--region", "0,1,2,2"}).exitCode, 2);
     EXPECT_EQ(RunCli({"fill", puzzle, "--words", words, "--lock", "H9"}).err,
               "Woord H9 bestaat niet in de puzzel.\n");

@@ -27,29 +27,30 @@ protected:
 
 TEST_F(FormatCommands, ExportWritesTheCoreBytes) {
     ASSERT_EQ(0, RunCli({"export", "text", Path("p.rtr"), Path("p.txt")}).exitCode);
-    EXPECT_EQ(ExportPlainText(m_doc.puzzle, false), ReadFileOrEmpty(Path("p.txt")));
+    EXPECT_EQ(ExportPlainText(m_doc.puzzle(), false), ReadFileOrEmpty(Path("p.txt")));
     ASSERT_EQ(
         0, RunCli({"export", "puztext", Path("p.rtr"), Path("q.txt"), "--small-letters"}).exitCode);
-    EXPECT_EQ(WriteAcrossLiteText(m_doc.puzzle, true), ReadFileOrEmpty(Path("q.txt")));
+    EXPECT_EQ(WriteAcrossLiteText(m_doc.puzzle(), true), ReadFileOrEmpty(Path("q.txt")));
     ASSERT_EQ(0, RunCli({"export", "html-filled", Path("p.rtr"), Path("p.html")}).exitCode);
-    EXPECT_EQ(WriteHtml(m_doc.puzzle, true, false, VersionText()), ReadFileOrEmpty(Path("p.html")));
+    EXPECT_EQ(WriteHtml(m_doc.puzzle(), true, false, VersionText()),
+              ReadFileOrEmpty(Path("p.html")));
     const CliRun toStandardOutput = RunCli({"export", "text", Path("p.rtr"), "-"});
     EXPECT_EQ(0, toStandardOutput.exitCode);
-    EXPECT_EQ(ExportPlainText(m_doc.puzzle, false), toStandardOutput.out);
+    EXPECT_EQ(ExportPlainText(m_doc.puzzle(), false), toStandardOutput.out);
 }
 
 TEST_F(FormatCommands, HtmlExportPutsTheImageBesideThePageAndImportsBack) {
     const CliRun exported = RunCli({"export", "html", Path("p.rtr"), Path("p.html")});
     ASSERT_EQ(0, exported.exitCode) << exported.err;
     EXPECT_EQ("", exported.err);
-    EXPECT_EQ(WriteHtml(m_doc.puzzle, false, false, VersionText()),
+    EXPECT_EQ(WriteHtml(m_doc.puzzle(), false, false, VersionText()),
               ReadFileOrEmpty(Path("p.html")));
     EXPECT_EQ("GIF89a", ReadFileOrEmpty(Path("grijs.gif")).substr(0, 6));
     const CliRun run = RunCli({"import", "html", Path("p.html"), Path("back.rtr")});
     ASSERT_EQ(0, run.exitCode) << run.err;
     Rooster2Doc back;
     ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(back, Path("back.rtr")).status);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), back.puzzle.GridToString());
+    EXPECT_EQ(m_doc.puzzle().GridToString(), back.puzzle().GridToString());
     EXPECT_EQ(Phase::Vullen, back.phase);
 }
 
@@ -87,12 +88,12 @@ TEST_F(FormatCommands, ABarredIpuzIsImportedFilledExportedAndReadBackWithItsBars
 
     Rooster2Doc read;
     ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(read, Path("g.rtr")).status);
-    EXPECT_EQ(read.puzzle.form, PuzzleForm::Balkjes);
-    EXPECT_EQ(read.puzzle.GridToString(), "ABCDEF");
+    EXPECT_EQ(read.puzzle().form, PuzzleForm::Balkjes);
+    EXPECT_EQ(read.puzzle().GridToString(), "ABCDEF");
     Puzzle expected;
     expected.Resize(3, 2);
     expected.SetBar(0, 0, 1, 0, true);
-    EXPECT_EQ(read.puzzle.bars, expected.bars);
+    EXPECT_EQ(read.puzzle().bars, expected.bars);
     EXPECT_EQ(1, RunCli({"export", "puz", Path("f.rtr"), Path("f.puz")}).exitCode);
 }
 
@@ -101,6 +102,6 @@ TEST(CliNewTypeTest, TheTypeOptionChoosesTheForm) {
     ASSERT_EQ(0, RunCli({"new", dir.Path("b.rtr"), "--type", "balkjes"}).exitCode);
     Rooster2Doc doc;
     ASSERT_EQ(RtrStatus::Loaded, OpenRtrFile(doc, dir.Path("b.rtr")).status);
-    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Balkjes);
+    EXPECT_EQ(doc.puzzle().form, PuzzleForm::Balkjes);
     EXPECT_EQ(2, RunCli({"new", dir.Path("x.rtr"), "--type", "doorloper"}).exitCode);
 }

@@ -14,8 +14,8 @@ TEST(CliNewInfoTest, ANewPuzzleListsItsThirtyWords) {
     ASSERT_EQ(info.exitCode, 0) << info.err;
 
     Rooster2Doc doc;
-    doc.puzzle.BuildWords();
-    EXPECT_EQ(info.out, ExportPlainText(doc.puzzle, false));
+    Arrange(doc)->BuildWords();
+    EXPECT_EQ(info.out, ExportPlainText(doc.puzzle(), false));
     int numberedLines = 0;
     for (std::size_t at = info.out.find(". "); at != std::string::npos;
          at = info.out.find(". ", at + 1))

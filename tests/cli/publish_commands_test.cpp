@@ -58,12 +58,12 @@ TEST_F(PublishCommands, FilledPuzzleTravelsAsPuzAndIpuz) {
     MakeFilledPuzzle();
     const Rooster2Doc filled = Load("vol.rtr");
     ASSERT_EQ(0, RunCli({"export", "puz", Path("vol.rtr"), Path("vol.puz")}).exitCode);
-    EXPECT_EQ(WritePuz(filled.puzzle), ReadFileOrEmpty(Path("vol.puz")));
+    EXPECT_EQ(WritePuz(filled.puzzle()), ReadFileOrEmpty(Path("vol.puz")));
     ASSERT_EQ(0, RunCli({"export", "ipuz", Path("vol.rtr"), Path("vol.ipuz")}).exitCode);
-    EXPECT_EQ(WriteIpuz(filled.puzzle), ReadFileOrEmpty(Path("vol.ipuz")));
+    EXPECT_EQ(WriteIpuz(filled.puzzle()), ReadFileOrEmpty(Path("vol.ipuz")));
     const CliRun back = RunCli({"import", "ipuz", Path("vol.ipuz"), Path("terug.rtr")});
     ASSERT_EQ(0, back.exitCode) << back.err;
-    EXPECT_EQ(filled.puzzle.GridToString(), Load("terug.rtr").puzzle.GridToString());
+    EXPECT_EQ(filled.puzzle().GridToString(), Load("terug.rtr").puzzle().GridToString());
 }
 
 TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
@@ -72,9 +72,9 @@ TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
         GTEST_SKIP() << "pdftotext en pdffonts (poppler-utils) ontbreken";
     Rooster2Doc doc;
     SetGrid(doc, {"KAT#", "A#OP", "ROOS"});
-    doc.puzzle.html.title = "Zomerpuzzel";
-    for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + FormatLabel(word);
-    doc.puzzle.words[0].clue = "Caf\xE9 dier";
+    Arrange(doc)->html.title = "Zomerpuzzel";
+    for (WordInfo& word : Arrange(doc)->words) word.clue = "Omschrijving " + FormatLabel(word);
+    Arrange(doc)->words[0].clue = "Caf\xE9 dier";
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, Path("p.rtr"), message)) << message.text;
     const CliRun run = RunCli({"export", "pdf", Path("p.rtr"), Path("p.pdf"), "--solution"});
@@ -84,7 +84,7 @@ TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
     for (const std::string& expected : {std::string("Zomerpuzzel"), std::string("Horizontaal"),
                                         std::string("Verticaal"), std::string("(oplossing)")})
         EXPECT_NE(std::string::npos, text.find(expected)) << expected << " in\n" << text;
-    for (const WordInfo& word : doc.puzzle.words)
+    for (const WordInfo& word : doc.puzzle().words)
         EXPECT_NE(std::string::npos, text.find(FormatNumberedClue(word)))
             << FormatNumberedClue(word);
 
@@ -136,13 +136,13 @@ TEST_F(PublishCommands, AZweedsPuzzleGetsItsCluesAndSleutelwoordOnTheSheet) {
         ASSERT_EQ(
             0,
             RunCli({"fill", Path("z.rtr"), "--max", "1", "--take", "1", Path("z.rtr")}).exitCode);
-        EXPECT_TRUE(IsFullyFilled(Load("z.rtr").puzzle));
+        EXPECT_TRUE(IsFullyFilled(Load("z.rtr").puzzle()));
     }
     const Rooster2Doc layout = Load("z.rtr");
-    EXPECT_TRUE(layout.puzzle.UnpointedWords().empty());
+    EXPECT_TRUE(layout.puzzle().UnpointedWords().empty());
     const WordInfo* across = nullptr;
     const WordInfo* down = nullptr;
-    for (const WordInfo& word : layout.puzzle.words) (word.IsAcross() ? across : down) = &word;
+    for (const WordInfo& word : layout.puzzle().words) (word.IsAcross() ? across : down) = &word;
     ASSERT_TRUE(across != nullptr && down != nullptr);
     WriteFileOrFail(Path("clues.txt"), "Horizontaal\r\n" + std::to_string(across->number) +
                                            ". Vogel\r\nVerticaal\r\n" +

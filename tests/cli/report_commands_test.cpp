@@ -32,7 +32,7 @@ TEST_F(ReportCommands, ReadCluesCountsAndSavesInTheFillingPhase) {
     EXPECT_EQ(run.out, "Aantal toegevoegde omschrijvingen: 3\n");
     Rooster2Doc doc = Load(dir.Path("uit.rtr"));
     EXPECT_EQ(doc.phase, Phase::Vullen);
-    EXPECT_EQ(doc.puzzle.words[0].clue, "Eerste");
+    EXPECT_EQ(doc.puzzle().words[0].clue, "Eerste");
 }
 
 TEST_F(ReportCommands, StatsPrintsTheReportOfTheCore) {
@@ -78,13 +78,13 @@ TEST_F(ReportCommands, FolderCluesWritesTheListing) {
 
 TEST_F(ReportCommands, ExportKindsForClues) {
     Rooster2Doc doc = Load(puzzle);
-    doc.puzzle.words[0].clue = "Eerste";
-    doc.puzzle.html.title = "Titel";
+    Arrange(doc)->words[0].clue = "Eerste";
+    Arrange(doc)->html.title = "Titel";
     WriteFileOrFail(puzzle, WriteRtr(doc));
     ASSERT_EQ(RunCli({"export", "clues", puzzle, dir.Path("print.txt")}).exitCode, 0);
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc.puzzle));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("print.txt")), ExportClues(doc.puzzle()));
     ASSERT_EQ(RunCli({"export", "cluefile", puzzle, dir.Path("clues.txt")}).exitCode, 0);
-    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc.puzzle));
+    EXPECT_EQ(ReadFileOrEmpty(dir.Path("clues.txt")), WriteClueFile(doc.puzzle()));
 }
 
 TEST_F(ReportCommands, CommandsRefuseDamagedPuzzles) {

@@ -24,12 +24,12 @@ namespace {
 QColor PixelOf(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
 
 void UseDistinctColours(Rooster2Doc& doc) {
-    doc.puzzle.appearance.colours.zwart = Rgb(20, 40, 160);
-    doc.puzzle.appearance.colours.woord = Rgb(200, 200, 0);
-    doc.puzzle.appearance.colours.woordPos = Rgb(0, 200, 0);
-    doc.puzzle.appearance.colours.niet = Rgb(250, 0, 250);
-    doc.puzzle.appearance.colours.vrij = Rgb(255, 255, 255);
-    doc.puzzle.appearance.colours.achtergrond = Rgb(10, 120, 120);
+    Arrange(doc)->appearance.colours.zwart = Rgb(20, 40, 160);
+    Arrange(doc)->appearance.colours.woord = Rgb(200, 200, 0);
+    Arrange(doc)->appearance.colours.woordPos = Rgb(0, 200, 0);
+    Arrange(doc)->appearance.colours.niet = Rgb(250, 0, 250);
+    Arrange(doc)->appearance.colours.vrij = Rgb(255, 255, 255);
+    Arrange(doc)->appearance.colours.achtergrond = Rgb(10, 120, 120);
 }
 
 }  // namespace
@@ -45,7 +45,7 @@ private slots:
         QVERIFY(WritePng(path, window.View().RenderGridToImage()));
         QImage written(QString::fromStdString(path));
         QCOMPARE(written.size(), QSize(451, 451));
-        window.doc.puzzle.appearance.lineWidth = 1;
+        Arrange(window.doc)->appearance.lineWidth = 1;
         QVERIFY(WritePng(path, window.View().RenderGridToImage()));
         QCOMPARE(QImage(QString::fromStdString(path)).size(), QSize(452, 452));
     }
@@ -70,7 +70,7 @@ private slots:
         UseDistinctColours(window.doc);
         SetGrid(window.doc, {"##..", "##..", "....", "...."});
         const QImage image = window.View().RenderGridToImage();
-        const QColor zwart = ToQColor(window.doc.puzzle.appearance.colours.zwart);
+        const QColor zwart = ToQColor(window.doc.puzzle().appearance.colours.zwart);
         QCOMPARE(PixelOf(image, 30, 15), zwart);            // between (0,0) and (1,0)
         QCOMPARE(PixelOf(image, 15, 30), zwart);            // between (0,0) and (0,1)
         QCOMPARE(PixelOf(image, 30, 30), zwart);            // the corner of the 2 x 2 block
@@ -81,8 +81,8 @@ private slots:
     void barsAreThreeLinesThickAndClueTextsAreHyphenatedToFit() {
         TestWindow window;
         SetGrid(window.doc, {"...", "..."});
-        window.doc.puzzle.form = PuzzleForm::Balkjes;
-        window.doc.puzzle.SetBar(0, 0, 1, 0, true);
+        Arrange(window.doc)->form = PuzzleForm::Balkjes;
+        Arrange(window.doc)->SetBar(0, 0, 1, 0, true);
         const QImage image = window.View().RenderGridToImage();
         QCOMPARE(PixelOf(image, 29, 15), QColor(0, 0, 0));  // the bar right of (0, 0)
         QCOMPARE(PixelOf(image, 31, 15), QColor(0, 0, 0));
@@ -91,7 +91,7 @@ private slots:
         const std::vector<int> breaks = DutchBreakPoints("woordenboek");
         QVERIFY(std::find(breaks.begin(), breaks.end(), 7) != breaks.end());  // woorden-boek
         const FittedText fitted =
-            FitText(LetterFont(window.doc.puzzle, 4), "Woordenboekenschrijver", 30, 30);
+            FitText(LetterFont(window.doc.puzzle(), 4), "Woordenboekenschrijver", 30, 30);
         QVERIFY(fitted.lines.size() >= 2);
         for (int i = 0; i + 1 < fitted.lines.size(); ++i)
             QVERIFY(fitted.lines[i].endsWith(QLatin1Char('-')));
@@ -109,14 +109,14 @@ private slots:
         const QPoint inWord = window.CellCentre(3, 0);
         const QPoint outside = window.CellCentre(1, 2);
         QCOMPARE(PixelOf(screen, cursor.x(), cursor.y()),
-                 ToQColor(window.doc.puzzle.appearance.colours.woordPos));
+                 ToQColor(window.doc.puzzle().appearance.colours.woordPos));
         QCOMPARE(PixelOf(screen, inWord.x(), inWord.y()),
-                 ToQColor(window.doc.puzzle.appearance.colours.woord));
+                 ToQColor(window.doc.puzzle().appearance.colours.woord));
         QCOMPARE(PixelOf(screen, outside.x(), outside.y()),
-                 ToQColor(window.doc.puzzle.appearance.colours.vrij));
+                 ToQColor(window.doc.puzzle().appearance.colours.vrij));
         // The image shows no cursor and no current word.
         const QImage image = window.View().RenderGridToImage();
-        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle.appearance.colours.vrij));
+        QCOMPARE(PixelOf(image, 45, 15), ToQColor(window.doc.puzzle().appearance.colours.vrij));
     }
 
     void printingShowsNoEditingHighlights() {
@@ -132,14 +132,14 @@ private slots:
             QPainter painter(&page);
             window.View().PrintPage(painter, page.size(), page.logicalDpiY());
         }
-        const QColor word = ToQColor(window.doc.puzzle.appearance.colours.woord);
-        const QColor cursor = ToQColor(window.doc.puzzle.appearance.colours.woordPos);
+        const QColor word = ToQColor(window.doc.puzzle().appearance.colours.woord);
+        const QColor cursor = ToQColor(window.doc.puzzle().appearance.colours.woordPos);
         int free = 0;
         for (int y = 0; y < page.height(); ++y) {
             for (int x = 0; x < page.width(); ++x) {
                 const QColor pixel = PixelOf(page, x, y);
                 QVERIFY(pixel != word && pixel != cursor);
-                if (pixel == ToQColor(window.doc.puzzle.appearance.colours.vrij)) ++free;
+                if (pixel == ToQColor(window.doc.puzzle().appearance.colours.vrij)) ++free;
             }
         }
         QVERIFY(free > 0);
@@ -153,14 +153,14 @@ private slots:
         Rooster2Doc doc;
         UseDistinctColours(doc);
         SetGrid(doc, {"AB#", "C.D", "#EF"});
-        QCOMPARE(SheetTitle(doc.puzzle, "/map/Zomer 3.rtr"), std::string("Zomer 3"));
+        QCOMPARE(SheetTitle(doc.puzzle(), "/map/Zomer 3.rtr"), std::string("Zomer 3"));
         TempDir dir;
         int black[2] = {0, 0}, midGrey[2] = {0, 0};  // per option, over both pages
         for (const bool grey : {false, true}) {
             const QString pdf = QString::fromStdString(dir.Path("blad.pdf"));
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFileName(pdf);  // a PDF printer
-            QVERIFY(PaintSheet(printer, doc.puzzle, PdfSheetOptions{true, false, "Titel", grey}));
+            QVERIFY(PaintSheet(printer, doc.puzzle(), PdfSheetOptions{true, false, "Titel", grey}));
             QCOMPARE(QProcess::execute(
                          QStringLiteral("pdftoppm"),
                          {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf,
@@ -187,7 +187,7 @@ private slots:
         TestWindow window;
         SetGrid(window.doc, {"AB#", "C.y", "-DE"});
         window.Controller().GridReplaced();
-        QCOMPARE(window.View().CellPixels(), window.doc.puzzle.appearance.cellSize);
+        QCOMPARE(window.View().CellPixels(), window.doc.puzzle().appearance.cellSize);
         UserMessage message;
         QVERIFY(SaveRtrFile(window.doc, window.dir.Path("p.rtr"), message));
         ScriptedChooser& chooser = window.chooser;
@@ -203,15 +203,15 @@ private slots:
 
     void zoomStopsAtItsLimits() {
         TestWindow window;
-        window.doc.puzzle.appearance.cellSize = 200;
+        Arrange(window.doc)->appearance.cellSize = 200;
         QVERIFY(window.Run(ID_ZOOM_IN));
-        QCOMPARE(window.doc.puzzle.appearance.cellSize, 200);
-        window.doc.puzzle.appearance.cellSize = 5;
+        QCOMPARE(window.doc.puzzle().appearance.cellSize, 200);
+        Arrange(window.doc)->appearance.cellSize = 5;
         QVERIFY(window.Run(ID_ZOOM_OUT));
-        QCOMPARE(window.doc.puzzle.appearance.cellSize, 5);
-        window.doc.puzzle.appearance.cellSize = 20;
+        QCOMPARE(window.doc.puzzle().appearance.cellSize, 5);
+        Arrange(window.doc)->appearance.cellSize = 20;
         QVERIFY(window.Run(ID_ZOOM_IN));
-        QCOMPARE(window.doc.puzzle.appearance.cellSize, 21);
+        QCOMPARE(window.doc.puzzle().appearance.cellSize, 21);
         QVERIFY(!window.doc.IsModified());
     }
 

@@ -16,7 +16,7 @@ int WordAt(const Rooster2Doc& doc, int x, int y, bool across) {
     int count = 0;
     int acrossWord = -1;
     int downWord = -1;
-    doc.puzzle.FindWordsAt(x, y, count, acrossWord, downWord);
+    doc.puzzle().FindWordsAt(x, y, count, acrossWord, downWord);
     return across ? acrossWord : downWord;
 }
 
@@ -34,15 +34,15 @@ class EditingTest : public QObject {
 private slots:
     void keypadCommandsRunAlsoWhenNoShortcutCaughtThem() {
         TestWindow window;
-        const int size = window.doc.puzzle.appearance.cellSize;
+        const int size = window.doc.puzzle().appearance.cellSize;
         // Sent straight to the view, as on X11 where keypad shortcuts do not match.
         QKeyEvent zoom(QEvent::KeyPress, Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier,
                        QStringLiteral("+"));
         QCoreApplication::sendEvent(&window.View(), &zoom);
-        QCOMPARE(window.doc.puzzle.appearance.cellSize, size + 1);
+        QCOMPARE(window.doc.puzzle().appearance.cellSize, size + 1);
         QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
         QCoreApplication::sendEvent(&window.View(), &plus);
-        QCOMPARE(window.doc.puzzle.appearance.cellSize,
+        QCOMPARE(window.doc.puzzle().appearance.cellSize,
                  size + 1);  // the main keyboard's + is no command
     }
 
@@ -76,7 +76,7 @@ private slots:
         window.Click(2, 0);
         QCOMPARE(window.doc.curWord, WordAt(window.doc, 2, 0, false));
         window.Click(0, 0, Qt::RightButton);
-        QCOMPARE(window.doc.puzzle.GetCell(0, 0), Cell('Y'));
+        QCOMPARE(window.doc.puzzle().GetCell(0, 0), Cell('Y'));
         window.Click(1, 1);
         QCOMPARE(window.doc.curWord, -1);
         QCOMPARE(window.frame->MessagePaneText(), QStringLiteral("Geen woord geselecteerd"));
@@ -87,21 +87,21 @@ private slots:
         StartWith(window, {"...", "...", "..."});
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Type("ey");
-        QCOMPARE(window.doc.puzzle.GetCell(1, 0), CELL_IJ);
+        QCOMPARE(window.doc.puzzle().GetCell(1, 0), CELL_IJ);
         window.Key(Qt::Key_Backspace);
         window.Key(Qt::Key_Down);
         window.Type("b");
         QCOMPARE(GridRows(window.doc), (Rows{"E..", ".B.", "..."}));
         QCOMPARE(window.doc.direction, Direction::Down);
         window.Key(Qt::Key_Delete);
-        QCOMPARE(window.doc.puzzle.GetCell(1, 1), CELL_VRIJ);
+        QCOMPARE(window.doc.puzzle().GetCell(1, 1), CELL_VRIJ);
     }
 
     void aZweedsGridGetsArrowsASleutelwoordAndClues() {
         TestWindow window;
         StartWith(window, {".....", ".....", ".....", ".....", "....."});
         QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
-        QCOMPARE(window.doc.puzzle.form, PuzzleForm::Zweeds);
+        QCOMPARE(window.doc.puzzle().form, PuzzleForm::Zweeds);
         QTest::mouseMove(window.Viewport(), window.CellCentre(0, 1));
         window.Settle();
         WhenModalOpens<ClueArrowsDlg>([](ClueArrowsDlg& dialog) {
@@ -110,12 +110,12 @@ private slots:
             dialog.accept();
         });
         QVERIFY(window.Run(ID_CLUE_ARROWS));
-        QCOMPARE(window.doc.puzzle.ClueArrow(0, 1, 0), Arrow::Right);
-        QCOMPARE(window.doc.puzzle.ClueArrow(0, 1, 1), Arrow::None);
+        QCOMPARE(window.doc.puzzle().ClueArrow(0, 1, 0), Arrow::Right);
+        QCOMPARE(window.doc.puzzle().ClueArrow(0, 1, 1), Arrow::None);
         QTest::mouseMove(window.Viewport(), window.CellCentre(2, 1));
         window.Settle();
         QVERIFY(window.Run(ID_KEY_CELL));
-        QCOMPARE(window.doc.puzzle.KeyNumber(2, 1), 1);
+        QCOMPARE(window.doc.puzzle().KeyNumber(2, 1), 1);
 
         QVERIFY(window.Run(ID_PHASE_FILL));
         window.Click(0, 1);
@@ -125,7 +125,7 @@ private slots:
             dialog.accept();
         });
         QVERIFY(window.Run(ID_EDIT_WORD));
-        QCOMPARE(QString::fromLatin1(window.doc.puzzle.words[window.doc.curWord].clue),
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle().words[window.doc.curWord].clue),
                  QStringLiteral("Vogel"));
     }
 };

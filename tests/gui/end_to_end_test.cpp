@@ -62,7 +62,7 @@ QAbstractButton* ButtonWithText(QWidget& dialog, const QString& text) {
 
 std::vector<std::string> Clues(const Rooster2Doc& doc) {
     std::vector<std::string> clues;
-    for (const WordInfo& word : doc.puzzle.words) clues.push_back(word.clue);
+    for (const WordInfo& word : doc.puzzle().words) clues.push_back(word.clue);
     return clues;
 }
 
@@ -82,10 +82,10 @@ private slots:
 
         // 1. A new puzzle of 15 by 15 free cells, shaped to 5 by 5 with a turning symmetry.
         Choose(window, "&Bestand", "&Nieuw");
-        QCOMPARE(window.doc.puzzle.width, 15);
-        QCOMPARE(window.doc.puzzle.height, 15);
+        QCOMPARE(window.doc.puzzle().width, 15);
+        QCOMPARE(window.doc.puzzle().height, 15);
         QCOMPARE(window.doc.phase, Phase::Vormen);
-        QCOMPARE(window.doc.puzzle.words.size(), std::size_t{30});
+        QCOMPARE(window.doc.puzzle().words.size(), std::size_t{30});
         WhenModalOpens<PropertiesDlg>([](PropertiesDlg& dialog) {
             Child<QLineEdit>(dialog, "width")->setText(QStringLiteral("5"));
             Child<QLineEdit>(dialog, "height")->setText(QStringLiteral("5"));
@@ -93,11 +93,11 @@ private slots:
             ClickOk(dialog);
         });
         Choose(window, "&Rooster", "&Eigenschappen rooster...");
-        QCOMPARE(window.doc.puzzle.width, 5);
-        QCOMPARE(window.doc.puzzle.symmetry, Symmetry::RondomMiddelpunt);
+        QCOMPARE(window.doc.puzzle().width, 5);
+        QCOMPARE(window.doc.puzzle().symmetry, Symmetry::RondomMiddelpunt);
         window.Click(1, 1);
         QCOMPARE(GridRows(window.doc), (Rows{".....", ".#.#.", ".....", ".#.#.", "....."}));
-        QCOMPARE(window.doc.puzzle.words.size(), std::size_t{6});
+        QCOMPARE(window.doc.puzzle().words.size(), std::size_t{6});
 
         // 2. Filling: the word list chosen in the search options (the word data dialog
         // takes its candidates from there too), a typed letter, a candidate, clues.
@@ -110,7 +110,7 @@ private slots:
             ClickOk(dialog);
         });
         Choose(window, "&AutoZoek", "Zoe&kOpties...");
-        QCOMPARE(window.doc.puzzle.search.wordFile, wordList);
+        QCOMPARE(window.doc.puzzle().search.wordFile, wordList);
         // A click on the cursor's cell turns the direction: the word down from there.
         window.Click(0, 0);
         window.Type("a");
@@ -158,11 +158,11 @@ private slots:
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 2/2, met <ESC> stoppen"));
-        const std::string shown = window.doc.puzzle.GridToString();
+        const std::string shown = window.doc.puzzle().GridToString();
         QCOMPARE(shown, window.Controller().Results().solutions[1]);
         Choose(window, "&AutoZoek", "&Klaar");
         QCOMPARE(window.doc.phase, Phase::Vullen);
-        QCOMPARE(window.doc.puzzle.GridToString(), shown);
+        QCOMPARE(window.doc.puzzle().GridToString(), shown);
         {
             const Rows rows = GridRows(window.doc);
             QCOMPARE(Rows(rows.begin(), rows.begin() + 4),
@@ -177,7 +177,7 @@ private slots:
         QVERIFY(window.frame->windowTitle().startsWith(QStringLiteral("proef.rtr")));
         Rooster2Doc reopened;
         QCOMPARE(OpenRtrFile(reopened, saved).status, RtrStatus::Loaded);
-        QCOMPARE(reopened.puzzle.GridToString(), shown);
+        QCOMPARE(reopened.puzzle().GridToString(), shown);
         QCOMPARE(Clues(reopened), Clues(window.doc));
 
         const std::string page = window.dir.Path("proef.htm");

@@ -26,10 +26,10 @@ struct FilledWindow : TestWindow {
 
     FilledWindow() {
         SetGrid(doc, {"AB#", "C.D", "#EF"});
-        doc.puzzle.html.title = "Proef";
+        Arrange(doc)->html.title = "Proef";
         Controller().GridReplaced();
         Run(ID_PHASE_FILL);
-        doc.puzzle.words[0].clue = "Eerste";
+        Arrange(doc)->words[0].clue = "Eerste";
         saved = dir.Path("puzzel.rtr");
         UserMessage message;
         if (!SaveRtrFile(doc, saved, message)) qWarning("puzzle not saved");
@@ -92,7 +92,7 @@ private slots:
         for (const bool filled : {false, true}) {
             const std::string page =
                 window.Export(filled ? ID_EXPORT_HTML_FILLED : ID_EXPORT_HTML_EMPTY, "pagina.html");
-            QCOMPARE(page, WriteHtml(window.doc.puzzle, filled, false, "Rooster2 versie test"));
+            QCOMPARE(page, WriteHtml(window.doc.puzzle(), filled, false, "Rooster2 versie test"));
         }
         QCOMPARE(window.doc.lastFiles.html, window.dir.Path("pagina.html"));
         QCOMPARE(window.chooser.asked.back().title, QStringLiteral("Opslaan rooster als html"));
@@ -130,7 +130,7 @@ private slots:
                  QStringLiteral("Versie 1(*.ros);;Alle bestanden (*.*)"));
         Rooster2Doc expected;
         QVERIFY(ImportRosFile(expected, window.dir.Path("oud.ros")).imported);
-        QCOMPARE(window.doc.puzzle.GridToString(), expected.puzzle.GridToString());
+        QCOMPARE(window.doc.puzzle().GridToString(), expected.puzzle().GridToString());
         QCOMPARE(GridRows(window.doc), (Rows{"R.", ".#"}));
         QCOMPARE(window.doc.phase, Phase::Vullen);
         QCOMPARE(window.SolutionCount(), 0);
@@ -145,7 +145,7 @@ private slots:
         MessageBoxAnswerer answerer;
         QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
         QVERIFY(window.Run(ID_PASTE_CLUES));
-        QCOMPARE(window.doc.puzzle.words[0].clue, std::string("Hoofdstad"));
+        QCOMPARE(window.doc.puzzle().words[0].clue, std::string("Hoofdstad"));
         QVERIFY(window.doc.IsModified());
         QApplication::clipboard()->setText(QStringLiteral("Horizontaal\r\n\r\n1. Hoofdstad"));
         QVERIFY(window.Run(ID_PASTE_CLUES));
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(window.chooser.asked.empty());
         QCOMPARE(answerer.Texts().size(), 1);
         QCOMPARE(window.Export(ID_EXPORT_IPUZ, "kruis.ipuz"), window.Cli("ipuz", "cli.ipuz"));
-        window.doc.puzzle.SetCell(1, 1, 'X');
+        Arrange(window.doc)->SetCell(1, 1, 'X');
         UserMessage message;
         QVERIFY(SaveRtrFile(window.doc, window.saved, message));
         QCOMPARE(window.Export(ID_EXPORT_PUZ, "kruis.puz"), window.Cli("puz", "cli.puz"));
@@ -203,7 +203,7 @@ private slots:
         window.chooser.Queue(window.dir.Path("kruis.ipuz"));
         QVERIFY(window.Run(ID_IMPORT_IPUZ));
         QCOMPARE(GridRows(window.doc), (Rows{"AB#", "C.D", "#EF"}));
-        QCOMPARE(window.doc.puzzle.html.title, std::string("Proef"));
+        QCOMPARE(window.doc.puzzle().html.title, std::string("Proef"));
         QCOMPARE(window.doc.phase, Phase::Vullen);
         QVERIFY(window.doc.IsModified());
     }

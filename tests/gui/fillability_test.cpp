@@ -14,7 +14,7 @@ namespace {
 void PrepareGrid(TestWindow& window) {
     WriteFileOrFail(window.dir.Path("w02.doc"), "AB;90\r\nCD;80\r\nAC;70\r\nBD;60\r\nXY;50\r\n");
     SetGrid(window.doc, {"..", ".."});
-    window.doc.puzzle.search.wordFile = window.dir.Path("w02.doc");
+    Arrange(window.doc)->search.wordFile = window.dir.Path("w02.doc");
     window.Controller().GridReplaced();
     QVERIFY(window.Run(ID_PHASE_FILL));
 }
@@ -57,16 +57,16 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("AB"));
         QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("90"));
         QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("AC"));
-        const std::string before = window.doc.puzzle.GetWordValue(0);
+        const std::string before = window.doc.puzzle().GetWordValue(0);
         list->setCurrentItem(list->topLevelItem(1));
         QTest::keyClick(list, Qt::Key_Return);
-        QCOMPARE(window.doc.puzzle.GetWordValue(0), std::string("AC"));
+        QCOMPARE(window.doc.puzzle().GetWordValue(0), std::string("AC"));
         // The pane follows the cursor to H3, which AC leaves BD and CD.
         window.Click(1, 1);
         QTRY_COMPARE(list->topLevelItemCount(), 2);
         QTRY_COMPARE(list->topLevelItem(0)->text(0), QStringLiteral("CD"));
         QVERIFY(window.Run(ID_UNDO));
-        QCOMPARE(window.doc.puzzle.GetWordValue(0), before);
+        QCOMPARE(window.doc.puzzle().GetWordValue(0), before);
     }
 };
 

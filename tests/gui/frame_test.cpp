@@ -49,7 +49,7 @@ private slots:
         QVERIFY(startItem->shortcuts().isEmpty());  // the one shortcut stays unambiguous
         QVERIFY(!window.Enabled(ID_SEARCH_START));
         QVERIFY(!startItem->isEnabled());
-        window.doc.puzzle.search.wordFile = window.dir.Path("weg15.doc");
+        Arrange(window.doc)->search.wordFile = window.dir.Path("weg15.doc");
         QVERIFY(window.Enabled(ID_SEARCH_START));
         QVERIFY(startItem->isEnabled());
         MessageBoxAnswerer answerer;
@@ -120,7 +120,7 @@ private slots:
         window.frame->NewDocument();
         QVERIFY(window.frame->OpenDocumentFile(QString::fromStdString(path)));
         QCOMPARE(window.frame->windowTitle(), QStringLiteral("puzzel.rtr - Rooster2"));
-        QCOMPARE(window.doc.puzzle.GetCell(0, 0), CELL_ZWART);
+        QCOMPARE(window.doc.puzzle().GetCell(0, 0), CELL_ZWART);
         QCOMPARE(window.profile.ReadRecentFiles().first(), QString::fromStdString(path));
         window.Click(1, 1);
         window.Click(2, 2);
@@ -130,8 +130,8 @@ private slots:
     void aDroppedFileOpensUnlessTheSearchRuns() {
         TestWindow window;
         Rooster2Doc other;
-        other.puzzle.SetCell(3, 3, CELL_ZWART);
-        other.puzzle.BuildWords();
+        Arrange(other)->SetCell(3, 3, CELL_ZWART);
+        Arrange(other)->BuildWords();
         const std::string path = window.dir.Path("gesleept.rtr");
         UserMessage message;
         QVERIFY(SaveRtrFile(other, path, message));
@@ -147,10 +147,10 @@ private slots:
         };
         window.Controller().SetPhase(Phase::Zoeken);
         drop();
-        QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_VRIJ);
+        QCOMPARE(window.doc.puzzle().GetCell(3, 3), CELL_VRIJ);
         window.Controller().SetPhase(Phase::Vormen);
         drop();
-        QCOMPARE(window.doc.puzzle.GetCell(3, 3), CELL_ZWART);
+        QCOMPARE(window.doc.puzzle().GetCell(3, 3), CELL_ZWART);
         QCOMPARE(window.doc.pathName, path);
         QVERIFY(window.Enabled(ID_FILE_MRU_FIRST));
         window.Controller().SetPhase(Phase::Zoeken);  // nor does a recent file open then
@@ -212,12 +212,12 @@ private slots:
 
     void theSaveQuestionSpeaksDutch() {
         TestWindow window;
-        window.doc.MarkModified(true);
+        PuzzleEdit(window.doc, EditKind::Setting).Commit();
         MessageBoxAnswerer answerer(QMessageBox::No);
         window.Run(ID_FILE_NEW);
         QCOMPARE(answerer.Texts(), QStringList{QStringLiteral("Wijzigingen in Naamloos opslaan?")});
         window.chooser.Queue(window.dir.Path("weg.rtr"));
-        window.doc.MarkModified(true);
+        PuzzleEdit(window.doc, EditKind::Setting).Commit();
         window.Run(ID_FILE_OPEN);
         QCOMPARE(window.chooser.asked.back().filter,
                  QStringLiteral("Rooster-bestanden (*.rtr);;Alle bestanden (*.*)"));

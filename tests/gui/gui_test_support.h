@@ -107,7 +107,7 @@ struct TestWindow {
     }
     ~TestWindow() {
         // Leave no question open at the end.
-        doc.MarkModified(false);
+        doc.MarkSaved();
         doc.phase = Phase::Vullen;
         frame->close();
     }
@@ -134,8 +134,8 @@ struct TestWindow {
     QPoint CellCentre(int x, int y) {
         const int s = View().CellPixels();
         return QPoint(
-            doc.puzzle.appearance.margin + x * s + s / 2,
-            doc.puzzle.appearance.margin + doc.puzzle.appearance.clueTextSize + y * s + s / 2);
+            doc.puzzle().appearance.margin + x * s + s / 2,
+            doc.puzzle().appearance.margin + doc.puzzle().appearance.clueTextSize + y * s + s / 2);
     }
     void Click(int x, int y, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -38,7 +38,7 @@ void PrepareSearch(TestWindow& window, const std::vector<std::string>& words) {
     for (const std::string& word : words) list += word + "\r\n";
     WriteFileOrFail(window.dir.Path("w03.doc"), list);
     SetGrid(window.doc, {"...", "...", "..."});
-    window.doc.puzzle.search.wordFile = window.dir.Path("w03.doc");
+    Arrange(window.doc)->search.wordFile = window.dir.Path("w03.doc");
     window.Controller().GridReplaced();
     QVERIFY(window.Run(ID_PHASE_FILL));
 }
@@ -75,21 +75,21 @@ private slots:
         dialog.wordFileEdit->setText(QStringLiteral("lijst02.doc"));
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(doc.puzzle.search.excludedLetters, std::string("QX"));
-        QCOMPARE(doc.puzzle.search.maxSolutions, 0);
-        QCOMPARE(doc.puzzle.search.maxFrequency, 9);
-        QCOMPARE(doc.puzzle.search.maxDistinct, 100);
+        QCOMPARE(doc.puzzle().search.excludedLetters, std::string("QX"));
+        QCOMPARE(doc.puzzle().search.maxSolutions, 0);
+        QCOMPARE(doc.puzzle().search.maxFrequency, 9);
+        QCOMPARE(doc.puzzle().search.maxDistinct, 100);
         QCOMPARE(doc.scoring.minScore, 60);
         QCOMPARE(ReadMinimumScore(&profile), 60);
-        QVERIFY(!doc.puzzle.search.allDifferent);
-        QVERIFY(doc.puzzle.search.randomOrder);
-        QCOMPARE(doc.puzzle.search.wordFile, std::string("lijst02.doc"));
+        QVERIFY(!doc.puzzle().search.allDifferent);
+        QVERIFY(doc.puzzle().search.randomOrder);
+        QCOMPARE(doc.puzzle().search.wordFile, std::string("lijst02.doc"));
         QVERIFY(doc.IsModified());
     }
 
     void cancelChangesNothingButTheBrowsedWordFile() {
         TestDoc doc;
-        doc.puzzle.search.wordFile = "oud02.doc";
+        Arrange(doc)->search.wordFile = "oud02.doc";
         ScriptedChooser chooser;
         chooser.Queue("/lijsten/nieuw05.doc");
         SearchOptionsDlg dialog(doc, doc, chooser);
@@ -104,9 +104,10 @@ private slots:
         // What was typed before stays in its field.
         QCOMPARE(dialog.excludedLettersEdit->text(), QStringLiteral("q"));
         dialog.reject();
-        QCOMPARE(doc.puzzle.search.wordFile, std::string("/lijsten/nieuw05.doc"));
-        QVERIFY(doc.puzzle.search.excludedLetters.empty());
-        QVERIFY(!doc.IsModified());
+        QCOMPARE(doc.puzzle().search.wordFile, std::string("/lijsten/nieuw05.doc"));
+        QVERIFY(doc.puzzle().search.excludedLetters.empty());
+        // The browsed file changed the puzzle, so closing it asks to save.
+        QVERIFY(doc.IsModified());
     }
 
     void searchInterruptedWithEscapeThenSolutionsTakenOver() {
@@ -114,10 +115,10 @@ private slots:
         PrepareSearch(window, ALL_AB_WORDS);
         // The classic method: its progress names the word it tries.
         StoreSearchMethod(&window.profile, SearchMethod::Exact);
-        window.doc.puzzle.search.allDifferent = false;
-        window.doc.puzzle.search.maxSolutions = 0;
-        window.doc.puzzle.search.fillWithLastShown = true;
-        window.doc.puzzle.search.sound = true;
+        Arrange(window.doc)->search.allDifferent = false;
+        Arrange(window.doc)->search.maxSolutions = 0;
+        Arrange(window.doc)->search.fillWithLastShown = true;
+        Arrange(window.doc)->search.sound = true;
         MessageBoxAnswerer answerer;
         RacingClock clock;
         // At its third solution the search waits until the window has looked and
@@ -157,7 +158,7 @@ private slots:
                 QStringLiteral("%1 oplossingen   Score: gemiddeld 50,0, laagste 50 (").arg(count)),
             qPrintable(window.frame->MessagePaneText()));
         QCOMPARE(window.doc.phase, Phase::Vullen);
-        QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
+        QCOMPARE(window.doc.puzzle().GridToString(), std::string(9, ' '));
 
         window.frame->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.frame.get()));
@@ -165,7 +166,7 @@ private slots:
         QCOMPARE(window.doc.phase, Phase::Tonen);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 1/%1, met <ESC> stoppen").arg(count));
-        QCOMPARE(window.doc.puzzle.GridToString(), window.Controller().Results().solutions[0]);
+        QCOMPARE(window.doc.puzzle().GridToString(), window.Controller().Results().solutions[0]);
         window.Key(Qt::Key_Plus, Qt::KeypadModifier);
         QCOMPARE(window.frame->MessagePaneText(),
                  QStringLiteral("Oplossing 2/%1, met <ESC> stoppen").arg(count));
@@ -182,7 +183,7 @@ private slots:
 
         window.Key(Qt::Key_Escape);
         QCOMPARE(window.doc.phase, Phase::Vullen);
-        QCOMPARE(window.doc.puzzle.GridToString(),
+        QCOMPARE(window.doc.puzzle().GridToString(),
                  window.Controller().Results().solutions[count - 1]);
         QVERIFY(window.doc.IsModified());
         QVERIFY(!window.Enabled(ID_UNDO));
@@ -191,7 +192,7 @@ private slots:
     void theMethodChosenInTheOptionsFillsAndTheFrequencyItemMarksACell() {
         TestWindow window;
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
-        window.doc.puzzle.search.allDifferent = false;
+        Arrange(window.doc)->search.allDifferent = false;
         QVERIFY(!window.Enabled(ID_FREQUENCY_DISTRIBUTION));
         WhenModalOpens<SearchOptionsDlg>([](SearchOptionsDlg& dialog) {
             dialog.methodBox->setCurrentIndex(1);
@@ -214,7 +215,7 @@ private slots:
     void theStatusPanesShowWholeTextsAndForgetTheSearch() {
         TestWindow window;
         PrepareSearch(window, {"ABC", "BCA", "CAB"});
-        window.doc.puzzle.search.allDifferent = false;
+        Arrange(window.doc)->search.allDifferent = false;
         QVERIFY(RunSearch(window));
         QVERIFY(window.Run(ID_SOLUTIONS_SHOW));
         QVERIFY(window.Run(ID_SOLUTIONS_DONE));
@@ -240,7 +241,7 @@ private slots:
         TestWindow window;
         PrepareSearch(window, {"ABC;10", "DEF;60", "GHI;60", "ADG;60", "BEH;60", "CFI;60", "JKL;90",
                                "MNO;90", "PQR;90", "JMP;90", "KNQ;90", "LOR;90"});
-        window.doc.puzzle.search.maxSolutions = 1;
+        Arrange(window.doc)->search.maxSolutions = 1;
         StoreSearchMethod(&window.profile, SearchMethod::Exact);
         QVERIFY(RunSearch(window));
         QVERIFY2(window.frame->MessagePaneText().contains(
@@ -256,7 +257,7 @@ private slots:
         QCOMPARE(window.SolutionCount(), 2);
         // The strong words fill the grid one way or the other way round.
         const auto strong = [&window] {
-            const std::string grid = window.doc.puzzle.GridToString();
+            const std::string grid = window.doc.puzzle().GridToString();
             return grid == "JKLMNOPQR" || grid == "JMPKNQLOR";
         };
         QVERIFY(strong());
@@ -264,17 +265,17 @@ private slots:
         // Taken over whatever the option for "&Klaar" says, the weak fill improves again;
         // each step undoes on its own, back to the grid from before the search.
         QVERIFY(window.Run(ID_SOLUTION_FIRST));
-        window.doc.puzzle.search.fillWithLastShown = false;
+        Arrange(window.doc)->search.fillWithLastShown = false;
         QVERIFY(window.Run(ID_SOLUTION_TAKE_OVER));
         QCOMPARE(window.doc.phase, Phase::Vullen);
-        QCOMPARE(window.doc.puzzle.GridToString(), std::string("ABCDEFGHI"));
+        QCOMPARE(window.doc.puzzle().GridToString(), std::string("ABCDEFGHI"));
         QVERIFY(window.Enabled(ID_IMPROVE_FILL));
         QVERIFY(RunSearch(window, ID_IMPROVE_FILL));
         QVERIFY(strong());
         QVERIFY(window.Run(ID_UNDO));
-        QCOMPARE(window.doc.puzzle.GridToString(), std::string("ABCDEFGHI"));
+        QCOMPARE(window.doc.puzzle().GridToString(), std::string("ABCDEFGHI"));
         QVERIFY(window.Run(ID_UNDO));
-        QCOMPARE(window.doc.puzzle.GridToString(), std::string(9, ' '));
+        QCOMPARE(window.doc.puzzle().GridToString(), std::string(9, ' '));
     }
 
     // "Vul selectie" on a dragged rectangle refills only there; "Vastzetten" on the
@@ -298,9 +299,9 @@ private slots:
         QVERIFY(!window.Enabled(ID_FILL_SELECTION));
         QVERIFY(window.Run(ID_LOCK));
         QVERIFY(window.Checked(ID_LOCK));
-        QVERIFY(window.doc.puzzle.IsLocked(2, 0) && window.doc.IsModified());
+        QVERIFY(window.doc.puzzle().IsLocked(2, 0) && window.doc.IsModified());
         QVERIFY(window.Run(ID_UNDO));
-        QVERIFY(!window.doc.puzzle.HasLocks() && !window.Checked(ID_LOCK));
+        QVERIFY(!window.doc.puzzle().HasLocks() && !window.Checked(ID_LOCK));
         QVERIFY(window.Run(ID_LOCK));
         fillSelection();
         QCOMPARE(window.Controller().Results().solutions, std::vector<std::string>{"ABCDEFGHI"});

@@ -12,7 +12,7 @@ namespace {
 
 // Every letter cell gets a clue that names its word.
 void GiveClues(Rooster2Doc& doc) {
-    for (WordInfo& word : doc.puzzle.words) word.clue = "Omschrijving " + FormatLabel(word);
+    for (WordInfo& word : Arrange(doc)->words) word.clue = "Omschrijving " + FormatLabel(word);
 }
 
 // Black cells in every fourth row and column, the letters of a sentence, an IJ cell in the
@@ -29,20 +29,20 @@ Rooster2Doc FifteenByFifteen() {
     rows[0][2] = static_cast<char>(CELL_IJ);
     Rooster2Doc doc;
     SetGrid(doc, rows);
-    doc.puzzle.html.title = "Webpuzzel \xe9\xe9n";  // "een" with accents, Latin-1
-    doc.puzzle.comment = "Gemaakt voor de browsertest.\r\nVeel plezier!";
+    Arrange(doc)->html.title = "Webpuzzel \xe9\xe9n";  // "een" with accents, Latin-1
+    Arrange(doc)->comment = "Gemaakt voor de browsertest.\r\nVeel plezier!";
     GiveClues(doc);
-    doc.puzzle.words[0].partCount = 2;
-    doc.puzzle.words[0].partLengths = {7, 8};
-    doc.puzzle.numbering.numberPartWords = true;
-    doc.puzzle.Renumber();
+    Arrange(doc)->words[0].partCount = 2;
+    Arrange(doc)->words[0].partLengths = {7, 8};
+    Arrange(doc)->numbering.numberPartWords = true;
+    Arrange(doc)->Renumber();
     return doc;
 }
 
 Rooster2Doc WithNumbering(const std::vector<std::string>& rows, bool doorloper, bool acrossOnly) {
     Rooster2Doc doc;
-    doc.puzzle.numbering.doorloper = doorloper;
-    doc.puzzle.numbering.acrossOnly = acrossOnly;
+    Arrange(doc)->numbering.doorloper = doorloper;
+    Arrange(doc)->numbering.acrossOnly = acrossOnly;
     SetGrid(doc, rows);
     GiveClues(doc);
     return doc;

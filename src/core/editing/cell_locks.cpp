@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
+#include "model/undo_history.h"
 
 namespace {
 
@@ -29,8 +29,8 @@ std::vector<int> WordCells(const Puzzle& puzzle, int word) {
 }  // namespace
 
 std::vector<int> LockTargets(const Rooster2Doc& doc, const std::optional<GridRegion>& selection) {
-    if (selection) return SelectedLetters(doc.puzzle, *selection);
-    if (doc.puzzle.IsValidWordIndex(doc.curWord)) return WordCells(doc.puzzle, doc.curWord);
+    if (selection) return SelectedLetters(doc.puzzle(), *selection);
+    if (doc.puzzle().IsValidWordIndex(doc.curWord)) return WordCells(doc.puzzle(), doc.curWord);
     return {};
 }
 
@@ -41,16 +41,15 @@ void LockWord(Puzzle& puzzle, int word) {
 bool AreTargetsLocked(const Rooster2Doc& doc, const std::optional<GridRegion>& selection) {
     const std::vector<int> cells = LockTargets(doc, selection);
     return !cells.empty() && std::all_of(cells.begin(), cells.end(),
-                                         [&](int cell) { return doc.puzzle.locks[cell]; });
+                                         [&](int cell) { return doc.puzzle().locks[cell]; });
 }
 
-EditResult ToggleLocks(Rooster2Doc& doc, UndoHistories& undo,
-                       const std::optional<GridRegion>& selection) {
+EditResult ToggleLocks(Rooster2Doc& doc, const std::optional<GridRegion>& selection) {
     const std::vector<int> cells = LockTargets(doc, selection);
     if (cells.empty()) return {};
     const bool lock = !AreTargetsLocked(doc, selection);
-    for (int cell : cells) doc.puzzle.locks[cell] = lock;
-    undo.RecordChange(doc);
+    PuzzleEdit edit(doc);
+    for (int cell : cells) edit->locks[cell] = lock;
     EditResult result;
     result.applied = true;
     result.cells = cells;

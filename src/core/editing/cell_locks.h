@@ -11,7 +11,6 @@
 #include "model/puzzle.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // The cells "Vastzetten" works on, as y * width + x: in the selection the cells that
 // hold a letter or are locked, else the current word's cells; none without either.
@@ -21,5 +20,4 @@ bool AreTargetsLocked(const Rooster2Doc& doc, const std::optional<GridRegion>& s
 // Locks every cell of word i (the command line's --lock).
 void LockWord(Puzzle& puzzle, int word);
 // Locks the targets, or unlocks them when all are locked; not applied without targets.
-EditResult ToggleLocks(Rooster2Doc& doc, UndoHistories& undo,
-                       const std::optional<GridRegion>& selection);
+EditResult ToggleLocks(Rooster2Doc& doc, const std::optional<GridRegion>& selection);

@@ -22,11 +22,12 @@ constexpr PresetColours ACROSS_LITE{Rgb(192, 192, 192), Rgb(255, 255, 255), Rgb(
 
 void ApplyColourPreset(Rooster2Doc& doc, ColourPreset preset) {
     const PresetColours& colours = preset == ColourPreset::AcrossLite ? ACROSS_LITE : WEBPUZZEL;
-    doc.puzzle.appearance.colours.achtergrond = colours.background;
-    doc.puzzle.appearance.colours.niet = colours.notCell;
-    doc.puzzle.appearance.colours.vrij = colours.freeCell;
-    doc.puzzle.appearance.colours.woord = colours.word;
-    doc.puzzle.appearance.colours.woordPos = colours.cursor;
-    doc.puzzle.appearance.colours.zwart = colours.black;
-    doc.MarkModified(true);
+    PuzzleEdit edit(doc, EditKind::Setting);
+    Colours& target = edit->appearance.colours;
+    target.achtergrond = colours.background;
+    target.niet = colours.notCell;
+    target.vrij = colours.freeCell;
+    target.woord = colours.word;
+    target.woordPos = colours.cursor;
+    target.zwart = colours.black;
 }

@@ -2,8 +2,8 @@
 
 #include "editing/cell_locks.h"
 #include "editing/command_ids.h"
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
+#include "model/undo_history.h"
 #include "search/fill_improver.h"
 #include "search/search_options.h"
 
@@ -22,7 +22,7 @@ bool ShowsHeatMap(const CommandInputs& in) { return in.facts.heatMap; }
 bool ShowsCandidates(const CommandInputs& in) { return in.facts.candidatesShown; }
 // A search takes the puzzle's own set, else the installed one.
 bool HasWordFile(const CommandInputs& in) {
-    return in.facts.installedWordFile || !in.doc.puzzle.search.wordFile.empty();
+    return in.facts.installedWordFile || !in.doc.puzzle().search.wordFile.empty();
 }
 bool LocksTargets(const CommandInputs& in) { return AreTargetsLocked(in.doc, in.facts.selection); }
 
@@ -33,7 +33,7 @@ struct NeedTest {
 
 constexpr NeedTest NEED_TESTS[] = {
     {NEED_PLAIN_NUMBERING,
-     [](const CommandInputs& in) { return !in.doc.puzzle.numbering.numberPartWords; }},
+     [](const CommandInputs& in) { return !in.doc.puzzle().numbering.numberPartWords; }},
     {NEED_SOLUTIONS, [](const CommandInputs& in) { return in.facts.solutionCount > 0; }},
     {NEED_BEST_RESULT, [](const CommandInputs& in) { return in.facts.bestDepth > 0; }},
     {NEED_WORD_FILE, HasWordFile},
@@ -41,12 +41,13 @@ constexpr NeedTest NEED_TESTS[] = {
     {NEED_CLUE_TEXT_CLOSED, [](const CommandInputs& in) { return !in.facts.clueDialogOpen; }},
     {NEED_CLUE_LIST_CLOSED, [](const CommandInputs& in) { return !in.facts.clueListOpen; }},
     {NEED_CURRENT_WORD,
-     [](const CommandInputs& in) { return in.doc.puzzle.IsValidWordIndex(in.doc.curWord); }},
-    {NEED_DOWN_WORDS, [](const CommandInputs& in) { return !in.doc.puzzle.numbering.acrossOnly; }},
-    {NEED_UNDO_STEP, [](const CommandInputs& in) { return in.undo.CanUndo(in.doc.phase); }},
-    {NEED_REDO_STEP, [](const CommandInputs& in) { return in.undo.CanRedo(in.doc.phase); }},
+     [](const CommandInputs& in) { return in.doc.puzzle().IsValidWordIndex(in.doc.curWord); }},
+    {NEED_DOWN_WORDS,
+     [](const CommandInputs& in) { return !in.doc.puzzle().numbering.acrossOnly; }},
+    {NEED_UNDO_STEP, [](const CommandInputs& in) { return in.doc.CanUndo(); }},
+    {NEED_REDO_STEP, [](const CommandInputs& in) { return in.doc.CanRedo(); }},
     {NEED_SQUARE_GRID,
-     [](const CommandInputs& in) { return in.doc.puzzle.width == in.doc.puzzle.height; }},
+     [](const CommandInputs& in) { return in.doc.puzzle().width == in.doc.puzzle().height; }},
     {NEED_SEARCH_STARTABLE,
      [](const CommandInputs& in) { return CanStartSearch(in.doc, HasWordFile(in)); }},
     {NEED_FILL_IMPROVABLE,
@@ -58,12 +59,12 @@ constexpr NeedTest NEED_TESTS[] = {
      [](const CommandInputs& in) { return !LockTargets(in.doc, in.facts.selection).empty(); }},
     {NEED_PLAIN_GRID,
      [](const CommandInputs& in) {
-         return in.doc.puzzle.form == PuzzleForm::Kruiswoord && in.doc.puzzle.KeyLength() == 0;
+         return in.doc.puzzle().form == PuzzleForm::Kruiswoord && in.doc.puzzle().KeyLength() == 0;
      }},
     {NEED_ZWEEDS_FORM,
-     [](const CommandInputs& in) { return in.doc.puzzle.form == PuzzleForm::Zweeds; }},
+     [](const CommandInputs& in) { return in.doc.puzzle().form == PuzzleForm::Zweeds; }},
     {NEED_BALKJES_FORM,
-     [](const CommandInputs& in) { return in.doc.puzzle.form == PuzzleForm::Balkjes; }},
+     [](const CommandInputs& in) { return in.doc.puzzle().form == PuzzleForm::Balkjes; }},
 };
 
 unsigned PhaseBit(Phase phase) {
@@ -519,10 +520,10 @@ const CommandInfo* FindCommand(int id) {
 }
 
 std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
-                                            const UndoHistories& undo, const CommandFacts& facts) {
+                                            const CommandFacts& facts) {
     const CommandInfo* info = FindCommand(id);
     if (info == nullptr) return std::nullopt;
-    const CommandInputs in{doc, undo, facts};
+    const CommandInputs in{doc, facts};
     CommandState state{IsEnabled(*info, in), std::nullopt};
     if (info->checked != nullptr) state.checked = info->checked(in);
     return state;

@@ -11,7 +11,6 @@
 #include "model/puzzle.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // What the window and the search know beyond the document.
 struct CommandFacts {
@@ -70,7 +69,6 @@ enum CommandNeed : unsigned {
 
 struct CommandInputs {
     const Rooster2Doc& doc;
-    const UndoHistories& undo;
     const CommandFacts& facts;
 };
 
@@ -103,4 +101,4 @@ struct CommandState {
 // The state of command id now; nothing for an id outside the catalog. A command
 // still needs a handler in the window to be enabled.
 std::optional<CommandState> GetCommandState(int id, const Rooster2Doc& doc,
-                                            const UndoHistories& undo, const CommandFacts& facts);
+                                            const CommandFacts& facts);

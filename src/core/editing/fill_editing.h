@@ -15,7 +15,6 @@
 #include "editing/edit_result.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // Whether curWord names a word (0 <= curWord < number of words).
 bool HasCurrentWord(const Rooster2Doc& doc);
@@ -33,7 +32,7 @@ EditResult PutCursorOnCell(Rooster2Doc& doc, int x, int y);
 
 // Right button released on (x, y): an IJ cell becomes the letter Y and a Y the
 // IJ; sets ijToggled. Other cells are left alone (not applied).
-EditResult ToggleIJ(Rooster2Doc& doc, UndoHistories& undo, int x, int y);
+EditResult ToggleIJ(Rooster2Doc& doc, int x, int y);
 
 // A navigation or Delete key, with ctrl when Ctrl is held. Nothing applies
 // without a current word.
@@ -43,18 +42,18 @@ EditResult ToggleIJ(Rooster2Doc& doc, UndoHistories& undo, int x, int y);
 //   Left/Up: the same backwards; with Ctrl the previous word of direction.
 //   Home/End: first/last cell; with Ctrl the first/last word.
 //   Delete: clears the current word (crossing cells of complete words stay).
-EditResult FillKeyDown(Rooster2Doc& doc, UndoHistories& undo, EditKey key, bool ctrl);
+EditResult FillKeyDown(Rooster2Doc& doc, EditKey key, bool ctrl);
 
 // A typed character: letters (upper-cased, except that 'y' is the IJ cell and
 // 'Y' the letter Y), digits and the space (clears the cell). It goes into the
 // cursor cell and the cursor moves on; after the last cell of the word it stays,
 // or with autoNextWord ("&Naar volgende woord") moves to the first cell of the
 // next word of direction. Other characters do not apply.
-EditResult FillChar(Rooster2Doc& doc, UndoHistories& undo, unsigned char ch, bool autoNextWord);
+EditResult FillChar(Rooster2Doc& doc, unsigned char ch, bool autoNextWord);
 
 // Backspace: the cursor goes back one cell and that cell is cleared; nothing
 // on the first cell of a word.
-EditResult FillBackspace(Rooster2Doc& doc, UndoHistories& undo);
+EditResult FillBackspace(Rooster2Doc& doc);
 
 // The status text after ShowWordChange: the caption of the word, or
 // "Geen woord geselecteerd".

@@ -51,20 +51,20 @@ bool IsFormCellCommand(int id) {
     return id == ID_BAR_RIGHT || id == ID_BAR_BELOW || id == ID_KEY_CELL;
 }
 
-EditResult RunFormCellCommand(int id, Rooster2Doc& doc, UndoHistories& undo, int x, int y) {
-    if (!ApplyCellCommand(id, doc.puzzle, x, y)) return {};
-    return FinishShapeChange(doc, undo);
+EditResult RunFormCellCommand(int id, Rooster2Doc& doc, int x, int y) {
+    return ShapeStep(doc, [&](Puzzle& puzzle) { return ApplyCellCommand(id, puzzle, x, y); });
 }
 
-EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& message) {
-    if (!MakeZweedsLayout(doc.puzzle, nullptr, message)) return {};
-    return FinishShapeChange(doc, undo);
+EditResult MakeZweedsGrid(Rooster2Doc& doc, UserMessage& message) {
+    return ShapeStep(doc,
+                     [&](Puzzle& puzzle) { return MakeZweedsLayout(puzzle, nullptr, message); });
 }
 
-EditResult SetClueArrows(Rooster2Doc& doc, UndoHistories& undo, int x, int y, Arrow first,
-                         Arrow second) {
-    if (!doc.puzzle.IsZweedsClueCell(x, y)) return {};
-    doc.puzzle.SetClueArrow(x, y, 0, first);
-    doc.puzzle.SetClueArrow(x, y, 1, second);
-    return FinishShapeChange(doc, undo);
+EditResult SetClueArrows(Rooster2Doc& doc, int x, int y, Arrow first, Arrow second) {
+    return ShapeStep(doc, [&](Puzzle& puzzle) {
+        if (!puzzle.IsZweedsClueCell(x, y)) return false;
+        puzzle.SetClueArrow(x, y, 0, first);
+        puzzle.SetClueArrow(x, y, 1, second);
+        return true;
+    });
 }

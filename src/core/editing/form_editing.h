@@ -1,14 +1,14 @@
 #pragma once
 // The shaping commands of the puzzle forms: "Maak Zweeds raster", the arrows of a
 // Zweeds clue cell, the bars of a Balkjes puzzle and the cells of the sleutelwoord.
-// Each pushes the shape history, rebuilds the words and asks for a whole repaint.
+// Each is one step of the shape history: it rebuilds the words and asks for a
+// whole repaint.
 
 #include "editing/edit_result.h"
 #include "model/puzzle.h"
 #include "model/user_message.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // Whether id is one of the commands on the cell under the shaping cursor:
 // ID_BAR_RIGHT, ID_BAR_BELOW, ID_KEY_CELL.
@@ -19,13 +19,12 @@ bool IsFormCellCommand(int id);
 // sleutelwoord cell joins the word as its next number, or leaves it and the later
 // numbers close up. Not applied outside the grid, on an edge of the grid, on a cell
 // that holds no letter, or past the longest sleutelwoord.
-EditResult RunFormCellCommand(int id, Rooster2Doc& doc, UndoHistories& undo, int x, int y);
+EditResult RunFormCellCommand(int id, Rooster2Doc& doc, int x, int y);
 
 // "Maak Zweeds raster" without a picture block, once the catalog enabled it; not
 // applied, with the message, when the grid is too small.
-EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& message);
+EditResult MakeZweedsGrid(Rooster2Doc& doc, UserMessage& message);
 
 // The arrows of the two clues of clue cell (x, y) of a Zweeds puzzle; not applied
 // when the cell is no clue cell.
-EditResult SetClueArrows(Rooster2Doc& doc, UndoHistories& undo, int x, int y, Arrow first,
-                         Arrow second);
+EditResult SetClueArrows(Rooster2Doc& doc, int x, int y, Arrow first, Arrow second);

@@ -23,7 +23,6 @@ EscapeAction EscapeActionFor(Phase phase) {
 }
 
 void GridEditor::DocumentShown() {
-    StartEditingDocument(m_doc, m_undo);
     pressX = pressY = -1;
     mouseX = mouseY = -1;
     markX = markY = -1;
@@ -31,14 +30,13 @@ void GridEditor::DocumentShown() {
 }
 
 void GridEditor::ButtonDown(int x, int y) {
-    const bool inGrid = m_doc.puzzle.IsInGrid(x, y);
+    const bool inGrid = m_doc.puzzle().IsInGrid(x, y);
     pressX = inGrid ? x : -1;
     pressY = inGrid ? y : -1;
 }
 
 EditResult GridEditor::LeftButtonUp(int x, int y, bool ctrl) {
-    if (m_doc.phase == Phase::Vormen)
-        return ShapeMouseUp(m_doc, m_undo, pressX, pressY, x, y, ctrl);
+    if (m_doc.phase == Phase::Vormen) return ShapeMouseUp(m_doc, pressX, pressY, x, y, ctrl);
     if (m_doc.phase == Phase::Vullen) return SelectOrClick(x, y);
     return {};
 }
@@ -46,7 +44,7 @@ EditResult GridEditor::LeftButtonUp(int x, int y, bool ctrl) {
 EditResult GridEditor::SelectOrClick(int x, int y) {
     const bool hadSelection = selection.has_value();
     selection.reset();
-    if (m_doc.puzzle.IsInGrid(pressX, pressY) && m_doc.puzzle.IsInGrid(x, y) &&
+    if (m_doc.puzzle().IsInGrid(pressX, pressY) && m_doc.puzzle().IsInGrid(x, y) &&
         (pressX != x || pressY != y)) {
         selection = GridRegion::Spanning(pressX, pressY, x, y);
         EditResult result;
@@ -60,9 +58,8 @@ EditResult GridEditor::SelectOrClick(int x, int y) {
 }
 
 EditResult GridEditor::RightButtonUp(int x, int y) {
-    if (m_doc.phase == Phase::Vormen)
-        return ShapeMouseUp(m_doc, m_undo, pressX, pressY, x, y, true);
-    if (m_doc.phase == Phase::Vullen) return ToggleIJ(m_doc, m_undo, x, y);
+    if (m_doc.phase == Phase::Vormen) return ShapeMouseUp(m_doc, pressX, pressY, x, y, true);
+    if (m_doc.phase == Phase::Vullen) return ToggleIJ(m_doc, x, y);
     return {};
 }
 
@@ -70,18 +67,18 @@ EditResult GridEditor::MouseMove(int x, int y) {
     if (x == mouseX && y == mouseY) return {};
     EditResult result;
     result.applied = true;
-    if (IsMarkHighlighted()) result.cells.push_back(markY * m_doc.puzzle.width + markX);
+    if (IsMarkHighlighted()) result.cells.push_back(markY * m_doc.puzzle().width + markX);
     markX = mouseX = x;
     markY = mouseY = y;
     return result;
 }
 
 bool GridEditor::IsMarkHighlighted() const {
-    return (markX != mouseX || markY != mouseY) && m_doc.puzzle.IsInGrid(markX, markY);
+    return (markX != mouseX || markY != mouseY) && m_doc.puzzle().IsInGrid(markX, markY);
 }
 
 EditResult GridEditor::KeyDown(EditKey key, bool ctrl) {
-    if (m_doc.phase == Phase::Vullen) return FillKeyDown(m_doc, m_undo, key, ctrl);
+    if (m_doc.phase == Phase::Vullen) return FillKeyDown(m_doc, key, ctrl);
     if (m_doc.phase == Phase::Vormen) return MoveShapeMark(m_doc, markX, markY, key);
     return {};
 }
@@ -89,24 +86,23 @@ EditResult GridEditor::KeyDown(EditKey key, bool ctrl) {
 EditResult GridEditor::Char(unsigned char ch) {
     constexpr unsigned char BACKSPACE = 8;
     if (m_doc.phase == Phase::Vullen)
-        return ch == BACKSPACE ? FillBackspace(m_doc, m_undo)
-                               : FillChar(m_doc, m_undo, ch, autoNextWord);
-    if (m_doc.phase == Phase::Vormen) return TypeAtShapeMark(m_doc, m_undo, markX, markY, ch);
+        return ch == BACKSPACE ? FillBackspace(m_doc) : FillChar(m_doc, ch, autoNextWord);
+    if (m_doc.phase == Phase::Vormen) return TypeAtShapeMark(m_doc, markX, markY, ch);
     return {};
 }
 
 std::optional<CommandState> GridEditor::CommandStateOf(int id, CommandFacts facts) const {
     facts.autoNextWord = autoNextWord;
     facts.selection = selection;
-    return GetCommandState(id, m_doc, m_undo, facts);
+    return GetCommandState(id, m_doc, facts);
 }
 
 EditResult GridEditor::RunCommand(int id) {
     // The grid commands' rules do not depend on what only the view knows.
     const std::optional<CommandState> state = CommandStateOf(id, CommandFacts{});
     if (!state || !state->enabled) return {};
-    if (IsGridTransform(id)) return RunGridTransform(id, m_doc, m_undo, mouseX, mouseY);
-    if (IsFormCellCommand(id)) return RunFormCellCommand(id, m_doc, m_undo, markX, markY);
+    if (IsGridTransform(id)) return RunGridTransform(id, m_doc, mouseX, mouseY);
+    if (IsFormCellCommand(id)) return RunFormCellCommand(id, m_doc, markX, markY);
     EditResult done;
     done.applied = true;
     switch (id) {
@@ -115,13 +111,13 @@ EditResult GridEditor::RunCommand(int id) {
         case ID_REDO:
             return Redo();
         case ID_LOCK:
-            return ToggleLocks(m_doc, m_undo, selection);
+            return ToggleLocks(m_doc, selection);
         case ID_PHASE_FILL:
             selection.reset();
-            return EnterFillingPhase(m_doc, m_undo);
+            return EnterFillingPhase(m_doc);
         case ID_PHASE_SHAPE:
             selection.reset();
-            return EnterShapingPhase(m_doc, m_undo);
+            return EnterShapingPhase(m_doc);
         case ID_DIRECTION_ACROSS:
             m_doc.direction = Direction::Across;
             return done;
@@ -148,5 +144,5 @@ EditResult GridEditor::RestoreResult(std::vector<int> cells) const {
     return result;
 }
 
-EditResult GridEditor::Undo() { return RestoreResult(m_undo.Undo(m_doc)); }
-EditResult GridEditor::Redo() { return RestoreResult(m_undo.Redo(m_doc)); }
+EditResult GridEditor::Undo() { return RestoreResult(m_doc.Undo()); }
+EditResult GridEditor::Redo() { return RestoreResult(m_doc.Redo()); }

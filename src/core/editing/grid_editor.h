@@ -12,13 +12,13 @@
 //   wordChange      ShowWordChange(oldWord, newWord), caption WordCaption(newWord)
 //   forgetBestResult / forgetSolutions   bestDepth = 0 / solutionCount = 0
 //
-// Undo snapshots and MarkModified have already happened inside.
+// The edit transaction (undo step, modified mark, change notification) has
+// already happened inside.
 
 #include <optional>
 
 #include "editing/command_catalog.h"
 #include "editing/edit_result.h"
-#include "editing/undo_history.h"
 
 class Rooster2Doc;
 
@@ -42,11 +42,8 @@ class GridEditor {
 public:
     explicit GridEditor(Rooster2Doc& doc) : m_doc(doc) {}
 
-    UndoHistories& Histories() { return m_undo; }
-    const UndoHistories& Histories() const { return m_undo; }
-
-    // A document was created or opened and is now shown: both histories start
-    // from its grid; the mouse and the shaping cursor are forgotten.
+    // A document was created or opened and is now shown: the mouse, the shaping
+    // cursor and the selection are forgotten.
     void DocumentShown();
 
     // A button went down on cell (x, y) (anything outside the grid is no cell).
@@ -98,5 +95,4 @@ private:
     EditResult RestoreResult(std::vector<int> cells) const;
 
     Rooster2Doc& m_doc;
-    UndoHistories m_undo;
 };

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 
 #include "editing/command_catalog.h"
 #include "editing/command_ids.h"
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
+#include "model/undo_history.h"
 
 // ---- Cell operations ------------------------------------------------------------
 
@@ -16,20 +17,20 @@ namespace {
 // target(x, y) when that lies inside the grid; then copies it back.
 // The locks move with their cells.
 template <typename Target>
-void MoveCells(Rooster2Doc& doc, Target target) {
+void MoveCells(Puzzle& puzzle, Target target) {
     std::array<Cell, MAX_CELLS> scratch;
     std::array<bool, MAX_CELLS> scratchLocks{};
     scratch.fill(CELL_VRIJ);
-    for (int y = 0; y < doc.puzzle.height; ++y) {
-        for (int x = 0; x < doc.puzzle.width; ++x) {
+    for (int y = 0; y < puzzle.height; ++y) {
+        for (int x = 0; x < puzzle.width; ++x) {
             const auto [tx, ty] = target(x, y);
-            if (!doc.puzzle.IsInGrid(tx, ty)) continue;
-            scratch[ty * doc.puzzle.width + tx] = doc.puzzle.GetCell(x, y);
-            scratchLocks[ty * doc.puzzle.width + tx] = doc.puzzle.IsLocked(x, y);
+            if (!puzzle.IsInGrid(tx, ty)) continue;
+            scratch[ty * puzzle.width + tx] = puzzle.GetCell(x, y);
+            scratchLocks[ty * puzzle.width + tx] = puzzle.IsLocked(x, y);
         }
     }
-    std::copy_n(scratch.begin(), doc.puzzle.CellCount(), doc.puzzle.cells.begin());
-    doc.puzzle.locks = scratchLocks;
+    std::copy_n(scratch.begin(), puzzle.CellCount(), puzzle.cells.begin());
+    puzzle.locks = scratchLocks;
 }
 
 struct CellPos {
@@ -39,71 +40,71 @@ struct CellPos {
 
 // From (x, y) in steps of (dx, dy), while the cells are black or not-cells, make
 // them not-cells. Returns whether a black cell changed.
-bool EdgeRunToNiet(Rooster2Doc& doc, int x, int y, int dx, int dy) {
+bool EdgeRunToNiet(Puzzle& puzzle, int x, int y, int dx, int dy) {
     bool changed = false;
-    for (; doc.puzzle.IsInGrid(x, y) && !IsLetterCell(doc.puzzle.GetCell(x, y)); x += dx, y += dy) {
-        changed = changed || doc.puzzle.GetCell(x, y) != CELL_NIET;
-        doc.puzzle.SetCell(x, y, CELL_NIET);
+    for (; puzzle.IsInGrid(x, y) && !IsLetterCell(puzzle.GetCell(x, y)); x += dx, y += dy) {
+        changed = changed || puzzle.GetCell(x, y) != CELL_NIET;
+        puzzle.SetCell(x, y, CELL_NIET);
     }
     return changed;
 }
 
 }  // namespace
 
-void ClearAllCells(Rooster2Doc& doc) {
-    std::fill_n(doc.puzzle.cells.begin(), doc.puzzle.CellCount(), CELL_VRIJ);
-    doc.puzzle.locks.fill(false);
+void ClearAllCells(Puzzle& puzzle) {
+    std::fill_n(puzzle.cells.begin(), puzzle.CellCount(), CELL_VRIJ);
+    puzzle.locks.fill(false);
 }
 
-void RemoveLetters(Rooster2Doc& doc) {
-    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
-        if (doc.puzzle.cells[i] > CELL_VRIJ) doc.puzzle.cells[i] = CELL_VRIJ;
-    for (WordInfo& word : doc.puzzle.words) word.value.clear();
+void RemoveLetters(Puzzle& puzzle) {
+    for (int i = 0; i < puzzle.CellCount(); ++i)
+        if (puzzle.cells[i] > CELL_VRIJ) puzzle.cells[i] = CELL_VRIJ;
+    for (WordInfo& word : puzzle.words) word.value.clear();
 }
 
-bool EdgeBlackToNiet(Rooster2Doc& doc) {
-    const int w = doc.puzzle.width;
-    const int h = doc.puzzle.height;
+bool EdgeBlackToNiet(Puzzle& puzzle) {
+    const int w = puzzle.width;
+    const int h = puzzle.height;
     bool changed = false;
     for (int x = 0; x < w; ++x) {
-        changed = EdgeRunToNiet(doc, x, 0, 0, 1) || changed;
-        changed = EdgeRunToNiet(doc, x, h - 1, 0, -1) || changed;
+        changed = EdgeRunToNiet(puzzle, x, 0, 0, 1) || changed;
+        changed = EdgeRunToNiet(puzzle, x, h - 1, 0, -1) || changed;
     }
     for (int y = 0; y < h; ++y) {
-        changed = EdgeRunToNiet(doc, 0, y, 1, 0) || changed;
-        changed = EdgeRunToNiet(doc, w - 1, y, -1, 0) || changed;
+        changed = EdgeRunToNiet(puzzle, 0, y, 1, 0) || changed;
+        changed = EdgeRunToNiet(puzzle, w - 1, y, -1, 0) || changed;
     }
     return changed;
 }
 
-void ShiftGrid(Rooster2Doc& doc, int dx, int dy) {
-    MoveCells(doc, [=](int x, int y) { return CellPos{x + dx, y + dy}; });
+void ShiftGrid(Puzzle& puzzle, int dx, int dy) {
+    MoveCells(puzzle, [=](int x, int y) { return CellPos{x + dx, y + dy}; });
 }
 
-bool RotateGrid(Rooster2Doc& doc) {
-    if (doc.puzzle.width != doc.puzzle.height) return false;
-    const int h = doc.puzzle.height;
-    MoveCells(doc, [=](int x, int y) { return CellPos{h - 1 - y, x}; });
+bool RotateGrid(Puzzle& puzzle) {
+    if (puzzle.width != puzzle.height) return false;
+    const int h = puzzle.height;
+    MoveCells(puzzle, [=](int x, int y) { return CellPos{h - 1 - y, x}; });
     return true;
 }
 
-void MirrorGridRows(Rooster2Doc& doc) {
-    const int h = doc.puzzle.height;
-    MoveCells(doc, [=](int x, int y) { return CellPos{x, h - 1 - y}; });
+void MirrorGridRows(Puzzle& puzzle) {
+    const int h = puzzle.height;
+    MoveCells(puzzle, [=](int x, int y) { return CellPos{x, h - 1 - y}; });
 }
 
-void MirrorGridColumns(Rooster2Doc& doc) {
-    const int w = doc.puzzle.width;
-    MoveCells(doc, [=](int x, int y) { return CellPos{w - 1 - x, y}; });
+void MirrorGridColumns(Puzzle& puzzle) {
+    const int w = puzzle.width;
+    MoveCells(puzzle, [=](int x, int y) { return CellPos{w - 1 - x, y}; });
 }
 
-std::vector<int> MakeAlternateBlack(Rooster2Doc& doc, int x, int y) {
+std::vector<int> MakeAlternateBlack(Puzzle& puzzle, int x, int y) {
     std::vector<int> changed;
-    while (doc.puzzle.IsInGrid(x, y) && doc.puzzle.GetCell(x, y) == CELL_VRIJ) {
-        doc.puzzle.SetCell(x, y, CELL_ZWART);
-        changed.push_back(y * doc.puzzle.width + x);
-        if (x < doc.puzzle.width - 1) {
-            const Cell right = doc.puzzle.GetCell(x + 1, y);
+    while (puzzle.IsInGrid(x, y) && puzzle.GetCell(x, y) == CELL_VRIJ) {
+        puzzle.SetCell(x, y, CELL_ZWART);
+        changed.push_back(y * puzzle.width + x);
+        if (x < puzzle.width - 1) {
+            const Cell right = puzzle.GetCell(x + 1, y);
             if (right == CELL_ZWART || right == CELL_NIET) break;
         }
         x += 2;
@@ -111,16 +112,18 @@ std::vector<int> MakeAlternateBlack(Rooster2Doc& doc, int x, int y) {
     return changed;
 }
 
-void MakeFreeCellsBlack(Rooster2Doc& doc) {
-    for (int i = 0; i < doc.puzzle.CellCount(); ++i)
-        if (doc.puzzle.cells[i] == CELL_VRIJ) doc.puzzle.cells[i] = CELL_ZWART;
+void MakeFreeCellsBlack(Puzzle& puzzle) {
+    for (int i = 0; i < puzzle.CellCount(); ++i)
+        if (puzzle.cells[i] == CELL_VRIJ) puzzle.cells[i] = CELL_ZWART;
 }
 
 // ---- Commands ----------------------------------------------------------------------
 
-EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
-    undo.RecordChange(doc);
-    doc.puzzle.BuildWords();
+EditResult ShapeStep(Rooster2Doc& doc, const std::function<bool(Puzzle&)>& change) {
+    Puzzle changed = doc.puzzle();
+    if (!change(changed)) return {};
+    changed.BuildWords();
+    PuzzleEdit(doc).puzzle() = std::move(changed);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -129,40 +132,32 @@ EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo) {
 
 namespace {
 
-// Snapshot onto the history of the phase the command runs in; the search and
-// solution phases keep none.
-void PushPhaseUndo(const Rooster2Doc& doc, UndoHistories& undo) {
-    if (doc.phase == Phase::Vormen)
-        undo.PushShapeUndo(doc);
-    else if (doc.phase == Phase::Vullen)
-        undo.PushFillUndo(doc);
-}
-
-EditResult RunCleanSlate(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    ClearAllCells(doc);
-    EditResult result = FinishShapeChange(doc, undo);
+EditResult RunCleanSlate(Rooster2Doc& doc, int, int) {
+    EditResult result = ShapeStep(doc, [](Puzzle& puzzle) {
+        ClearAllCells(puzzle);
+        return true;
+    });
     result.redrawAll = false;
     result.redrawLetters = true;
     result.forgetBestResult = true;
     return result;
 }
 
-EditResult RunRemoveLetters(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    RemoveLetters(doc);
-    undo.RecordChange(doc);
+// The words keep their places: no rebuild.
+EditResult RunRemoveLetters(Rooster2Doc& doc, int, int) {
+    RemoveLetters(PuzzleEdit(doc).puzzle());
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
     return result;
 }
 
-EditResult RunEdgeBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    // Marked modified when cells changed, so the save prompt does not let the
-    // change go unnoticed.
-    if (EdgeBlackToNiet(doc))
-        undo.RecordChange(doc);
-    else
-        PushPhaseUndo(doc, undo);
+EditResult RunEdgeBlack(Rooster2Doc& doc, int, int) {
+    Puzzle edged = doc.puzzle();
+    // A change only when cells changed, so the save prompt neither lets a change go
+    // unnoticed nor asks about none.
+    const EditKind kind = EdgeBlackToNiet(edged) ? EditKind::Step : EditKind::ShownStep;
+    PuzzleEdit(doc, kind).puzzle() = std::move(edged);
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -170,42 +165,49 @@ EditResult RunEdgeBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
 }
 
 template <int dx, int dy>
-EditResult RunShift(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    ShiftGrid(doc, dx, dy);
-    return FinishShapeChange(doc, undo);
+EditResult RunShift(Rooster2Doc& doc, int, int) {
+    return ShapeStep(doc, [](Puzzle& puzzle) {
+        ShiftGrid(puzzle, dx, dy);
+        return true;
+    });
 }
 
-EditResult RunRotate(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    if (!RotateGrid(doc)) return {};
-    return FinishShapeChange(doc, undo);
+EditResult RunRotate(Rooster2Doc& doc, int, int) { return ShapeStep(doc, RotateGrid); }
+
+EditResult RunMirrorRows(Rooster2Doc& doc, int, int) {
+    return ShapeStep(doc, [](Puzzle& puzzle) {
+        MirrorGridRows(puzzle);
+        return true;
+    });
 }
 
-EditResult RunMirrorRows(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    MirrorGridRows(doc);
-    return FinishShapeChange(doc, undo);
+EditResult RunMirrorColumns(Rooster2Doc& doc, int, int) {
+    return ShapeStep(doc, [](Puzzle& puzzle) {
+        MirrorGridColumns(puzzle);
+        return true;
+    });
 }
 
-EditResult RunMirrorColumns(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    MirrorGridColumns(doc);
-    return FinishShapeChange(doc, undo);
-}
-
-EditResult RunAlternateBlack(Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY) {
-    std::vector<int> changed = MakeAlternateBlack(doc, mouseX, mouseY);
-    if (changed.empty()) return {};
-    EditResult result = FinishShapeChange(doc, undo);
+EditResult RunAlternateBlack(Rooster2Doc& doc, int mouseX, int mouseY) {
+    std::vector<int> changed;
+    EditResult result = ShapeStep(doc, [&](Puzzle& puzzle) {
+        changed = MakeAlternateBlack(puzzle, mouseX, mouseY);
+        return !changed.empty();
+    });
     result.cells = std::move(changed);
     return result;
 }
 
-EditResult RunFreeCellsBlack(Rooster2Doc& doc, UndoHistories& undo, int, int) {
-    MakeFreeCellsBlack(doc);
-    return FinishShapeChange(doc, undo);
+EditResult RunFreeCellsBlack(Rooster2Doc& doc, int, int) {
+    return ShapeStep(doc, [](Puzzle& puzzle) {
+        MakeFreeCellsBlack(puzzle);
+        return true;
+    });
 }
 
 struct Transform {
     int id;
-    EditResult (*run)(Rooster2Doc&, UndoHistories&, int, int);
+    EditResult (*run)(Rooster2Doc&, int, int);
 };
 
 constexpr Transform TRANSFORMS[] = {
@@ -227,13 +229,13 @@ const Transform* FindTransform(int id) {
 
 bool IsGridTransform(int id) { return FindTransform(id) != nullptr; }
 
-EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY) {
+EditResult RunGridTransform(int id, Rooster2Doc& doc, int mouseX, int mouseY) {
     const Transform* transform = FindTransform(id);
-    const std::optional<CommandState> state = GetCommandState(id, doc, undo, CommandFacts{});
+    const std::optional<CommandState> state = GetCommandState(id, doc, CommandFacts{});
     if (transform == nullptr || !state || !state->enabled) return {};
-    return transform->run(doc, undo, mouseX, mouseY);
+    return transform->run(doc, mouseX, mouseY);
 }
 
-EditResult CleanSlateCommand(Rooster2Doc& doc, UndoHistories& undo) {
-    return RunGridTransform(ID_GRID_CLEAN, doc, undo, -1, -1);
+EditResult CleanSlateCommand(Rooster2Doc& doc) {
+    return RunGridTransform(ID_GRID_CLEAN, doc, -1, -1);
 }

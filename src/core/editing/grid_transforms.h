@@ -5,51 +5,54 @@
 //
 // Two levels:
 // - Cell operations change only the cells with their locks (and, for RemoveLetters, the word
-//   values). The importers and the CLI may use them directly.
+//   values) of a puzzle value. The importers and the CLI may use them directly.
 // - Commands (RunGridTransform, CleanSlateCommand) are what the menu items
 //   do: they check that the command applies in the current phase, change the
-//   cells, push the snapshot onto the phase's undo history, mark the document
-//   modified, rebuild the words where the shape changed, and say what to
+//   cells and rebuild the words where the shape changed in one edit
+//   transaction (a step of the phase's undo history), and say what to
 //   repaint. The phase, the current word and the cursor stay as they are.
+
+#include <functional>
 
 #include "editing/edit_result.h"
 
+class Puzzle;
 class Rooster2Doc;
-class UndoHistories;
 
 // ---- Cell operations ------------------------------------------------------------
 
 // Every cell becomes free and unlocked.
-void ClearAllCells(Rooster2Doc& doc);
+void ClearAllCells(Puzzle& puzzle);
 // Letters (the IJ included) become free and every word's value is emptied;
 // black, not-cells and free cells stay.
-void RemoveLetters(Rooster2Doc& doc);
+void RemoveLetters(Puzzle& puzzle);
 // Straight runs of black or not-cells from each edge become not-cells: first
 // every column from both ends, then every row, so the row runs continue through
 // not-cells the column pass made. Returns whether any cell changed.
-bool EdgeBlackToNiet(Rooster2Doc& doc);
+bool EdgeBlackToNiet(Puzzle& puzzle);
 // Moves every cell by (dx, dy); cells pushed over an edge are lost and the
 // uncovered row or column becomes free.
-void ShiftGrid(Rooster2Doc& doc, int dx, int dy);
+void ShiftGrid(Puzzle& puzzle, int dx, int dy);
 // Quarter turn clockwise: the top-left cell goes to the top-right corner.
 // Only a square grid turns; returns false and changes nothing otherwise.
-bool RotateGrid(Rooster2Doc& doc);
+bool RotateGrid(Puzzle& puzzle);
 // Top to bottom.
-void MirrorGridRows(Rooster2Doc& doc);
+void MirrorGridRows(Puzzle& puzzle);
 // Left to right.
-void MirrorGridColumns(Rooster2Doc& doc);
+void MirrorGridColumns(Puzzle& puzzle);
 // Black, free, black, ... along row y from column x to the right, while the
 // cells are exactly free; it also stops before a black or not-cell right of a
 // cell it made black. Returns the cells made black (y * width + x).
-std::vector<int> MakeAlternateBlack(Rooster2Doc& doc, int x, int y);
+std::vector<int> MakeAlternateBlack(Puzzle& puzzle, int x, int y);
 // Every cell that is exactly free becomes black.
-void MakeFreeCellsBlack(Rooster2Doc& doc);
+void MakeFreeCellsBlack(Puzzle& puzzle);
 
 // ---- Commands ----------------------------------------------------------------------
 
-// After a change of the shape: snapshot, modified, words as the next repaint
-// would build them, and the whole view to repaint.
-EditResult FinishShapeChange(Rooster2Doc& doc, UndoHistories& undo);
+// One step of the shape when change applies to (a copy of) the puzzle and says
+// so: the words rebuilt as the next repaint would build them, the step recorded,
+// the whole view to repaint. Nothing happens when it does not apply.
+EditResult ShapeStep(Rooster2Doc& doc, const std::function<bool(Puzzle&)>& change);
 
 // Whether id is one of the transform commands: ID_GRID_CLEAN,
 // ID_GRID_REMOVE_LETTERS, ID_GRID_EDGE_BLACK, ID_SHIFT_RIGHT/LEFT/DOWN/UP,
@@ -65,7 +68,7 @@ bool IsGridTransform(int id);
 // letters and edge black push onto the history of the current phase (none in
 // the search or solution phases). Repaint: the clean slate asks for the letters
 // only, every other transform for the whole view.
-EditResult RunGridTransform(int id, Rooster2Doc& doc, UndoHistories& undo, int mouseX, int mouseY);
+EditResult RunGridTransform(int id, Rooster2Doc& doc, int mouseX, int mouseY);
 // "&Rooster schoonmaken" outside the menu: the properties dialog runs it when
 // "Doorloper" is switched on. Same as RunGridTransform(ID_GRID_CLEAN, ...).
-EditResult CleanSlateCommand(Rooster2Doc& doc, UndoHistories& undo);
+EditResult CleanSlateCommand(Rooster2Doc& doc);

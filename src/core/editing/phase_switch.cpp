@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
 
 void SetPhase(Rooster2Doc& doc, Phase phase) { doc.phase = phase; }
@@ -14,13 +13,8 @@ Phase PhaseAfterSearch(Rooster2Doc& doc, Phase before, int solutionCount) {
     return Phase::Vullen;
 }
 
-void StartEditingDocument(const Rooster2Doc& doc, UndoHistories& undo) {
-    undo.ResetFillUndo(doc);
-    undo.ResetShapeUndo(doc);
-}
-
 bool ShapingLosesClues(const Rooster2Doc& doc) {
-    return std::any_of(doc.puzzle.words.begin(), doc.puzzle.words.end(),
+    return std::any_of(doc.puzzle().words.begin(), doc.puzzle().words.end(),
                        [](const WordInfo& word) { return !word.clue.empty(); });
 }
 
@@ -37,26 +31,24 @@ EditResult RepaintAll() {
 
 }  // namespace
 
-EditResult EnterShapingPhase(Rooster2Doc& doc, UndoHistories& undo) {
+EditResult EnterShapingPhase(Rooster2Doc& doc) {
     if (doc.phase != Phase::Vullen) return {};
     SetPhase(doc, Phase::Vormen);
     // What the first shaping repaint would do anyway; done here so the base
     // snapshot already holds any cell the rebuild blackens.
-    doc.puzzle.BuildWords();
-    undo.ResetShapeUndo(doc);
+    PuzzleEdit(doc, EditKind::Restart)->BuildWords();
     EditResult result = RepaintAll();
     result.forgetSolutions = true;
     return result;
 }
 
-EditResult EnterFillingPhase(Rooster2Doc& doc, UndoHistories& undo) {
+EditResult EnterFillingPhase(Rooster2Doc& doc) {
     if (doc.phase != Phase::Vormen) return {};
     SetPhase(doc, Phase::Vullen);
     // The words follow every shaping repaint; rebuilt here so they hold the
     // shape even when no repaint came between the last change and the switch.
-    doc.puzzle.BuildWords();
+    PuzzleEdit(doc, EditKind::Restart)->BuildWords();
     doc.curWord = 0;
     doc.curPos = 0;
-    undo.ResetFillUndo(doc);
     return RepaintAll();
 }

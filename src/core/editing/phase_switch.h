@@ -1,6 +1,5 @@
 #pragma once
-// Switching between the shaping and the filling phase, and the undo histories
-// of a document the view has just been given.
+// Switching between the shaping and the filling phase.
 //
 // The phase lives in the document's phase; the desktop reads it from there
 // (so the application's copy can never disagree with the document).
@@ -9,17 +8,12 @@
 #include "model/user_message.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 void SetPhase(Rooster2Doc& doc, Phase phase);
 
 // The phase a search returns to: filling with the cursor on the first word
 // when it found solutions, else the phase it started from.
 Phase PhaseAfterSearch(Rooster2Doc& doc, Phase before, int solutionCount);
-
-// The view was given a new or opened document: both histories start afresh
-// from its grid, so undo never crosses from one puzzle to another.
-void StartEditingDocument(const Rooster2Doc& doc, UndoHistories& undo);
 
 // "&1. Vormen rooster" runs only from the filling phase. Shaping rebuilds the
 // words and so discards every clue: when ShapingLosesClues, ask
@@ -29,8 +23,8 @@ bool ShapingLosesClues(const Rooster2Doc& doc);
 UserMessage ClueLossQuestion();
 // Enters shaping: phase 1, words rebuilt, shape history reset; the solutions
 // are dropped (forgetSolutions) and the whole view repaints.
-EditResult EnterShapingPhase(Rooster2Doc& doc, UndoHistories& undo);
+EditResult EnterShapingPhase(Rooster2Doc& doc);
 
 // "&2. Vullen rooster" runs only from the shaping phase: phase 2, the first
 // word current with the cursor on its first cell, fill history reset, repaint.
-EditResult EnterFillingPhase(Rooster2Doc& doc, UndoHistories& undo);
+EditResult EnterFillingPhase(Rooster2Doc& doc);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
 
 Cell ShapeClickCode(Cell releaseCode, bool notCell) {
@@ -10,19 +9,18 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell) {
     return IsLetterCell(releaseCode) ? CELL_ZWART : CELL_VRIJ;
 }
 
-EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x, int y,
-                        bool notCell) {
-    if (!doc.puzzle.IsInGrid(x, y) || doc.puzzle.numbering.doorloper) return {};
-    const Cell code = ShapeClickCode(doc.puzzle.GetCell(x, y), notCell);
-    if (doc.puzzle.IsInGrid(pressX, pressY)) {
+EditResult ShapeMouseUp(Rooster2Doc& doc, int pressX, int pressY, int x, int y, bool notCell) {
+    if (!doc.puzzle().IsInGrid(x, y) || doc.puzzle().numbering.doorloper) return {};
+    const Cell code = ShapeClickCode(doc.puzzle().GetCell(x, y), notCell);
+    PuzzleEdit edit(doc);
+    if (doc.puzzle().IsInGrid(pressX, pressY)) {
         for (int column = std::min(pressX, x); column <= std::max(pressX, x); ++column)
             for (int row = std::min(pressY, y); row <= std::max(pressY, y); ++row)
-                doc.puzzle.SetCellSymmetric(column, row, code);
+                edit->SetCellSymmetric(column, row, code);
     } else {
-        doc.puzzle.SetCellSymmetric(x, y, code);
+        edit->SetCellSymmetric(x, y, code);
     }
-    undo.RecordChange(doc);
-    doc.puzzle.BuildWords();
+    edit->BuildWords();
     EditResult result;
     result.applied = true;
     result.redrawAll = true;
@@ -31,8 +29,8 @@ EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int p
 }
 
 bool NextLetterCell(const Rooster2Doc& doc, int& x, int& y, int dx, int dy) {
-    for (int cx = x + dx, cy = y + dy; doc.puzzle.IsInGrid(cx, cy); cx += dx, cy += dy) {
-        if (IsLetterCell(doc.puzzle.GetCell(cx, cy))) {
+    for (int cx = x + dx, cy = y + dy; doc.puzzle().IsInGrid(cx, cy); cx += dx, cy += dy) {
+        if (IsLetterCell(doc.puzzle().GetCell(cx, cy))) {
             x = cx;
             y = cy;
             return true;
@@ -42,8 +40,8 @@ bool NextLetterCell(const Rooster2Doc& doc, int& x, int& y, int dx, int dy) {
 }
 
 void AdvanceCell(const Rooster2Doc& doc, int& x, int& y) {
-    const int w = doc.puzzle.width;
-    const int h = doc.puzzle.height;
+    const int w = doc.puzzle().width;
+    const int h = doc.puzzle().height;
     const bool across = doc.direction == Direction::Across;
     // Position in reading order: rows first across, columns first down.
     const int start = across ? y * w + x : x * h + y;
@@ -51,7 +49,7 @@ void AdvanceCell(const Rooster2Doc& doc, int& x, int& y) {
         const int pos = (start + step) % (w * h);
         const int cx = across ? pos % w : pos / h;
         const int cy = across ? pos / w : pos % h;
-        if (IsLetterCell(doc.puzzle.GetCell(cx, cy))) {
+        if (IsLetterCell(doc.puzzle().GetCell(cx, cy))) {
             x = cx;
             y = cy;
             return;
@@ -62,7 +60,7 @@ void AdvanceCell(const Rooster2Doc& doc, int& x, int& y) {
 namespace {
 
 bool IsMarkOnLetter(const Rooster2Doc& doc, int markX, int markY) {
-    return doc.puzzle.IsInGrid(markX, markY) && IsLetterCell(doc.puzzle.GetCell(markX, markY));
+    return doc.puzzle().IsInGrid(markX, markY) && IsLetterCell(doc.puzzle().GetCell(markX, markY));
 }
 
 }  // namespace
@@ -92,35 +90,32 @@ EditResult MoveShapeMark(const Rooster2Doc& doc, int& markX, int& markY, EditKey
     if (!NextLetterCell(doc, x, y, dx, dy)) return {};
     EditResult result;
     result.applied = true;
-    result.cells.push_back(markY * doc.puzzle.width + markX);
-    result.highlightCell = y * doc.puzzle.width + x;
+    result.cells.push_back(markY * doc.puzzle().width + markX);
+    result.highlightCell = y * doc.puzzle().width + x;
     markX = x;
     markY = y;
     return result;
 }
 
-EditResult TypeAtShapeMark(Rooster2Doc& doc, UndoHistories& undo, int& markX, int& markY,
-                           unsigned char ch) {
-    if (!doc.puzzle.IsInGrid(markX, markY) || ch < CELL_VRIJ) return {};
+EditResult TypeAtShapeMark(Rooster2Doc& doc, int& markX, int& markY, unsigned char ch) {
+    if (!doc.puzzle().IsInGrid(markX, markY) || ch < CELL_VRIJ) return {};
     EditResult result;
     result.applied = true;
     // The mark's word repaints (or the mark cell alone), which also removes the
     // old highlight.
     const int word = doc.FindWordAt(markX, markY);
     if (word >= 0) {
-        const WordInfo& w = doc.puzzle.words[word];
+        const WordInfo& w = doc.puzzle().words[word];
         for (int i = 0; i < w.length; ++i)
-            result.cells.push_back(w.CellY(i) * doc.puzzle.width + w.CellX(i));
+            result.cells.push_back(w.CellY(i) * doc.puzzle().width + w.CellX(i));
     } else {
-        result.cells.push_back(markY * doc.puzzle.width + markX);
+        result.cells.push_back(markY * doc.puzzle().width + markX);
     }
     // A letter cell in no word changes the grid as much as one in a word, so
     // it is recorded and marked modified too.
-    if (IsLetterCell(doc.puzzle.GetCell(markX, markY))) {
-        doc.puzzle.SetCell(markX, markY, TypedCellCode(ch));
-        undo.RecordChange(doc);
-    }
+    if (IsLetterCell(doc.puzzle().GetCell(markX, markY)))
+        PuzzleEdit(doc)->SetCell(markX, markY, TypedCellCode(ch));
     AdvanceCell(doc, markX, markY);
-    result.highlightCell = markY * doc.puzzle.width + markX;
+    result.highlightCell = markY * doc.puzzle().width + markX;
     return result;
 }

@@ -7,7 +7,6 @@
 #include "model/cells.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // The code a shape click writes, decided by the code of the release cell. A
 // plain click makes a black or not-cell free and any letter cell black; a
@@ -20,8 +19,7 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell);
 // release cell alone; each cell through SetCellSymmetric. Refused outside the
 // grid and in a Doorloper puzzle. Pushes the shape history, rebuilds the words,
 // marks modified; asks to repaint everything and to forget the best result.
-EditResult ShapeMouseUp(Rooster2Doc& doc, UndoHistories& undo, int pressX, int pressY, int x, int y,
-                        bool notCell);
+EditResult ShapeMouseUp(Rooster2Doc& doc, int pressX, int pressY, int x, int y, bool notCell);
 
 // The next letter cell from (x, y) in steps of (dx, dy), skipping black and
 // not-cells; false (and x, y unchanged) when the grid edge comes first.
@@ -43,5 +41,4 @@ EditResult MoveShapeMark(const Rooster2Doc& doc, int& markX, int& markY, EditKey
 // (a-z upper-cased except 'y', the IJ cell), with a shape snapshot and the
 // document marked modified; the mark then advances (AdvanceCell) and is
 // highlighted. Nothing applies while the mark is outside the grid.
-EditResult TypeAtShapeMark(Rooster2Doc& doc, UndoHistories& undo, int& markX, int& markY,
-                           unsigned char ch);
+EditResult TypeAtShapeMark(Rooster2Doc& doc, int& markX, int& markY, unsigned char ch);

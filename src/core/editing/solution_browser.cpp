@@ -1,7 +1,6 @@
 #include "editing/solution_browser.h"
 
 #include "editing/fill_editing.h"
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
 #include "search/solution_frequencies.h"
 #include "util/str_format.h"
@@ -18,7 +17,7 @@ bool SolutionBrowser::CanShowBest() const {
 }
 
 void SolutionBrowser::OnShowSolutions() {
-    m_gridBackup = m_doc.puzzle.GridToString();
+    m_gridBackup = m_doc.puzzle().GridToString();
     SetPhase(Phase::Tonen);
     m_currentSolution = 0;
     ShowSolution(0);
@@ -48,51 +47,50 @@ bool SolutionBrowser::Last() {
     return true;
 }
 
-void SolutionBrowser::OnSolutionsDone(UndoHistories& undo) {
-    if (m_doc.puzzle.search.fillWithLastShown)
-        m_doc.MarkModified(true);
+void SolutionBrowser::OnSolutionsDone() {
+    if (m_doc.puzzle().search.fillWithLastShown)
+        PuzzleEdit(m_doc, EditKind::Setting).Commit();
     else
-        m_doc.puzzle.StringToGrid(m_gridBackup);
+        PuzzleEdit(m_doc, EditKind::Shown)->StringToGrid(m_gridBackup);
     m_gridBackup.clear();
     SetPhase(Phase::Vullen);
-    undo.ResetFillUndo(m_doc);
+    PuzzleEdit(m_doc, EditKind::Restart).Commit();
 }
 
-void SolutionBrowser::TakeOverSolution(UndoHistories& undo) {
-    const std::string solution = m_doc.puzzle.GridToString();
-    m_doc.puzzle.StringToGrid(m_gridBackup);
+void SolutionBrowser::TakeOverSolution() {
+    const std::string solution = m_doc.puzzle().GridToString();
+    PuzzleEdit(m_doc, EditKind::Shown)->StringToGrid(m_gridBackup);
     m_gridBackup.clear();
     SetPhase(Phase::Vullen);
-    undo.ResetFillUndo(m_doc);
-    m_doc.puzzle.StringToGrid(solution);
-    undo.RecordChange(m_doc);
+    PuzzleEdit(m_doc, EditKind::Restart).Commit();
+    PuzzleEdit(m_doc)->StringToGrid(solution);
 }
 
-void SolutionBrowser::TakeImprovedFill(const std::string& grid, UndoHistories& undo) {
-    if (grid == m_doc.puzzle.GridToString()) return;
+void SolutionBrowser::TakeImprovedFill(const std::string& grid) {
+    if (grid == m_doc.puzzle().GridToString()) return;
     if (m_doc.phase == Phase::Tonen) {
         m_results.solutions.push_back(grid);
         m_results.solutionCount = static_cast<int>(m_results.solutions.size());
         Last();
         return;
     }
-    m_doc.puzzle.StringToGrid(grid);
-    undo.RecordChange(m_doc);
+    PuzzleEdit(m_doc)->StringToGrid(grid);
 }
 
-void SolutionBrowser::OnShowBest(UndoHistories& undo) {
+void SolutionBrowser::OnShowBest() {
     // A fill recorded for another grid size would scramble the grid.
-    if (m_results.bestFill.size() != static_cast<std::size_t>(m_doc.puzzle.CellCount())) return;
-    m_doc.puzzle.StringToGrid(m_results.bestFill);
+    if (m_results.bestFill.size() != static_cast<std::size_t>(m_doc.puzzle().CellCount())) return;
+    // While shaping, one undo step takes the grid back.
+    const EditKind kind = m_doc.phase == Phase::Vormen ? EditKind::ShownStep : EditKind::Shown;
+    PuzzleEdit(m_doc, kind)->StringToGrid(m_results.bestFill);
     SetStatus();
-    if (m_doc.phase == Phase::Vormen) undo.PushShapeUndo(m_doc);
 }
 
 void SolutionBrowser::ShowSolution(int k) {
     if (k < 0 || k >= static_cast<int>(m_results.solutions.size())) return;
     const std::string& solution = m_results.solutions[k];
-    if (solution.size() == static_cast<std::size_t>(m_doc.puzzle.CellCount()))
-        m_doc.puzzle.StringToGrid(solution);
+    if (solution.size() == static_cast<std::size_t>(m_doc.puzzle().CellCount()))
+        PuzzleEdit(m_doc, EditKind::Shown)->StringToGrid(solution);
     SetStatus();
 }
 
@@ -113,7 +111,7 @@ void SolutionBrowser::SetPhase(Phase phase) {
 
 EditResult SolutionBrowser::MarkLeastVariedCell() {
     // While solutions are shown the open cells are those of the grid from before.
-    Puzzle open = m_doc.puzzle;
+    Puzzle open = m_doc.puzzle();
     if (m_doc.phase == Phase::Tonen) open.StringToGrid(m_gridBackup);
     const std::optional<LeastVariedCell> least = FindLeastVariedCell(open, m_results.solutions);
     if (!least) return {};

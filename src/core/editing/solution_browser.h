@@ -11,7 +11,6 @@
 #include "util/file_io.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 class SolutionBrowser {
 public:
@@ -29,16 +28,16 @@ public:
     bool Last();
     // "&Klaar": keeps the shown solution (the option to fill with the last shown
     // one) or the grid from before, and returns to filling.
-    void OnSolutionsDone(UndoHistories& undo);
+    void OnSolutionsDone();
     // "Oplossing overnemen": keeps the shown solution whatever that option says and
     // returns to filling; one undo step brings back the grid from before.
-    void TakeOverSolution(UndoHistories& undo);
+    void TakeOverSolution();
     // "Verbeter vulling" ended with `grid`: while solutions are shown it becomes a
     // solution of its own, shown now; in the filling phase it replaces the grid as
     // one step to undo. A grid equal to the one in place changes nothing.
-    void TakeImprovedFill(const std::string& grid, UndoHistories& undo);
+    void TakeImprovedFill(const std::string& grid);
     // Puts the deepest partial fill in the grid, without a phase change.
-    void OnShowBest(UndoHistories& undo);
+    void OnShowBest();
     // "Frequentieverdeling": the cursor goes to the open cell whose letter varies
     // least over the solutions, and the status text names it ("Vak H3/V5: 1 letter
     // in 100 oplossingen"). Not applied without solutions or open cells.

@@ -17,8 +17,8 @@ bool IsShapeCell(Cell code) { return code == CELL_ZWART || code == CELL_NIET; }
 // Positions whose letters differ; false when the shapes differ.
 bool FindLetterDifferences(const Rooster2Doc& doc, const std::string& fileCells,
                            std::vector<int>& positions) {
-    for (int i = 0; i < doc.puzzle.CellCount(); ++i) {
-        const Cell own = doc.puzzle.cells[i];
+    for (int i = 0; i < doc.puzzle().CellCount(); ++i) {
+        const Cell own = doc.puzzle().cells[i];
         const auto other = static_cast<Cell>(fileCells[i]);
         if (IsShapeCell(own)) {
             if (!IsShapeCell(other)) return false;
@@ -40,8 +40,8 @@ std::vector<int> DifferingWords(const Rooster2Doc& doc, const std::vector<int>& 
         int count = 0;
         int across = -1;
         int down = -1;
-        doc.puzzle.FindWordsAt(position % doc.puzzle.width, position / doc.puzzle.width, count,
-                               across, down);
+        doc.puzzle().FindWordsAt(position % doc.puzzle().width, position / doc.puzzle().width,
+                                 count, across, down);
         addOnce(across);
         addOnce(down);
     }
@@ -54,31 +54,31 @@ std::string FileWordValue(const Rooster2Doc& doc, const WordInfo& word,
                           const std::string& fileCells) {
     WordInfo fromFile = word;
     fromFile.value.clear();
-    for (int k = 0; k < word.length && doc.puzzle.IsInGrid(word.CellX(k), word.CellY(k)); ++k)
-        fromFile.value += fileCells[word.CellY(k) * doc.puzzle.width + word.CellX(k)];
+    for (int k = 0; k < word.length && doc.puzzle().IsInGrid(word.CellX(k), word.CellY(k)); ++k)
+        fromFile.value += fileCells[word.CellY(k) * doc.puzzle().width + word.CellX(k)];
     return FormatDisplayValue(fromFile);
 }
 
-int CompareWithBytes(Rooster2Doc& doc, std::string_view bytes, std::string& details) {
+int CompareWithBytes(const Rooster2Doc& doc, std::string_view bytes, std::string& details) {
     details.clear();
     Rooster2Doc other;
     const RtrReadResult read = ReadRtr(other, bytes);
     if (read.status != RtrStatus::Loaded) return COMPARE_NOT_RTR;
-    if (other.puzzle.width != doc.puzzle.width || other.puzzle.height != doc.puzzle.height)
+    if (other.puzzle().width != doc.puzzle().width || other.puzzle().height != doc.puzzle().height)
         return COMPARE_OTHER_SIZE;
-    const std::string fileCells = other.puzzle.GridToString();
+    const std::string fileCells = other.puzzle().GridToString();
     std::vector<int> positions;
     if (!FindLetterDifferences(doc, fileCells, positions)) return COMPARE_OTHER_SHAPE;
     for (int i : DifferingWords(doc, positions)) {
-        WordInfo& word = doc.puzzle.words[i];
-        word.value = doc.puzzle.GetWordValue(i);
+        WordInfo word = doc.puzzle().words[i];
+        word.value = doc.puzzle().GetWordValue(i);
         details += FormatLabeledValue(word) + " (" + FileWordValue(doc, word, fileCells) + ") " +
                    FormatClueText(word) + "\r\n  ";
     }
     return COMPARE_DONE;
 }
 
-int CompareWithFile(Rooster2Doc& doc, const std::string& path, std::string& details) {
+int CompareWithFile(const Rooster2Doc& doc, const std::string& path, std::string& details) {
     details.clear();
     std::string bytes;
     if (path.empty()) return COMPARE_NOT_FOUND;

@@ -22,9 +22,9 @@ enum CompareResult {
 
 // Compares with the puzzle file at path; for COMPARE_DONE, details lists the words whose
 // letters differ, each followed by "\r\n  ", empty when the grids hold the same letters.
-int CompareWithFile(Rooster2Doc& doc, const std::string& path, std::string& details);
+int CompareWithFile(const Rooster2Doc& doc, const std::string& path, std::string& details);
 // The same with the file's bytes.
-int CompareWithBytes(Rooster2Doc& doc, std::string_view bytes, std::string& details);
+int CompareWithBytes(const Rooster2Doc& doc, std::string_view bytes, std::string& details);
 
 // The display value of a word read from another grid of the same size: its letters,
 // "-" between parts, the IJ cell as "IJ".

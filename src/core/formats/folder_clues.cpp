@@ -85,14 +85,14 @@ bool ReadFileDate(const std::string& path, FileDate& date) {
 }
 
 int CountWordRecords(const Cell* cells, int width, int height, bool doorloper, bool acrossOnly) {
-    Rooster2Doc scratch;
-    scratch.puzzle.width = width;
-    scratch.puzzle.height = height;
-    std::copy_n(cells, width * height, scratch.puzzle.cells.begin());
-    scratch.puzzle.numbering.doorloper = doorloper;
-    scratch.puzzle.numbering.acrossOnly = acrossOnly;
-    scratch.puzzle.BuildWords();
-    return static_cast<int>(scratch.puzzle.words.size());
+    Puzzle scratch;
+    scratch.width = width;
+    scratch.height = height;
+    std::copy_n(cells, width * height, scratch.cells.begin());
+    scratch.numbering.doorloper = doorloper;
+    scratch.numbering.acrossOnly = acrossOnly;
+    scratch.BuildWords();
+    return static_cast<int>(scratch.words.size());
 }
 
 std::string DescribePuzzle(const std::string& path, std::string_view bytes, const FileDate& date) {

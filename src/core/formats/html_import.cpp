@@ -78,20 +78,20 @@ ImportResult ReadHtmlGrid(Rooster2Doc& doc, std::string_view page) {
     if (!ScanGridTable(page, table) || !IsAcceptedSide(static_cast<int>(table.size())) ||
         !IsAcceptedSide(WidestRow(table)))
         return {false, {"Html-bestand voldoet niet aan Rooster2-eisen", "Jammer"}};
-    Rooster2Doc read = doc;
-    read.puzzle.height = static_cast<int>(table.size());
-    read.puzzle.width = WidestRow(table);
+    // The grid replaces the shape; clues and settings stay.
+    Puzzle read = doc.puzzle();
+    read.height = static_cast<int>(table.size());
+    read.width = WidestRow(table);
     // Short rows leave cells that no table cell covers: they become free cells.
-    read.puzzle.cells.fill(CELL_VRIJ);
-    read.puzzle.locks.fill(false);
-    for (int y = 0; y < read.puzzle.height; ++y) {
+    read.cells.fill(CELL_VRIJ);
+    read.locks.fill(false);
+    for (int y = 0; y < read.height; ++y) {
         const std::string& row = table[y];
         for (int x = 0; x < static_cast<int>(row.size()); ++x)
-            read.puzzle.SetCell(x, y, CellOfKind(row[x]));
+            read.SetCell(x, y, CellOfKind(row[x]));
     }
-    read.puzzle.BuildWords();
-    doc = std::move(read);
-    FinishGridImport(doc);
+    read.BuildWords();
+    FinishGridImport(doc, std::move(read));
     return {true, {}};
 }
 

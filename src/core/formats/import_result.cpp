@@ -12,7 +12,9 @@ ImportResult ImportFromFile(Rooster2Doc& doc, const std::string& path, ImportRea
     return reader(doc, bytes);
 }
 
-void FinishGridImport(Rooster2Doc& doc) {
+void FinishGridImport(Rooster2Doc& doc, Puzzle puzzle) {
+    doc.Replace(std::move(puzzle));
     doc.phase = Phase::Vullen;
-    doc.MarkModified(true);
+    // It has no file of its own yet: modified until saved.
+    PuzzleEdit(doc, EditKind::Setting).Commit();
 }

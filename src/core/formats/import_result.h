@@ -9,6 +9,7 @@
 #include "model/user_message.h"
 
 class Rooster2Doc;
+class Puzzle;
 
 struct ImportResult {
     bool imported = false;  // the document now holds what the file describes
@@ -21,5 +22,6 @@ using ImportReader = ImportResult (*)(Rooster2Doc& doc, std::string_view bytes);
 // the file cannot be read, a refusal when it is larger than any document.
 ImportResult ImportFromFile(Rooster2Doc& doc, const std::string& path, ImportReader reader);
 
-// After an import the user goes on filling the grid: filling phase, document modified.
-void FinishGridImport(Rooster2Doc& doc);
+// The imported puzzle becomes the document's; the user goes on filling it:
+// filling phase, document modified.
+void FinishGridImport(Rooster2Doc& doc, Puzzle puzzle);

@@ -311,7 +311,7 @@ bool ReadAnswer(const Json& cell, const CellValues& values, std::optional<std::s
 
 class IpuzReader {
 public:
-    IpuzReader(const Json& root, Rooster2Doc& read) : m_root(root), m_read(read) {}
+    IpuzReader(const Json& root, Puzzle& read) : m_root(root), m_read(read) {}
 
     std::optional<ImportResult> ReadGrid() {
         const auto dimensions = m_root.find("dimensions");
@@ -328,30 +328,30 @@ public:
             return Refused("de afmetingen zijn geen gehele getallen");
         if (w > MAX_GRID_SIDE || h > MAX_GRID_SIDE)
             return Refused("het rooster is groter dan 100 x 100");
-        m_read.puzzle.width = static_cast<int>(w);
-        m_read.puzzle.height = static_cast<int>(h);
+        m_read.width = static_cast<int>(w);
+        m_read.height = static_cast<int>(h);
         ReadCellValues();
         if (!ReadShape())
             return Refused("het rooster (puzzle) is onleesbaar of past niet bij de afmetingen");
         if (!ReadSolution())
             return Refused("de oplossing (solution) is onleesbaar of past niet bij de afmetingen");
-        m_read.puzzle.BuildWords();
+        m_read.BuildWords();
         return std::nullopt;
     }
 
     std::optional<ImportResult> ReadTexts() {
         std::string author;
         std::string copyright;
-        if (!ReadText(m_root, "title", " ", m_read.puzzle.html.title) ||
+        if (!ReadText(m_root, "title", " ", m_read.html.title) ||
             !ReadText(m_root, "author", " ", author) ||
             !ReadText(m_root, "copyright", " ", copyright) ||
-            !ReadText(m_root, "notes", "\r\n", m_read.puzzle.comment))
+            !ReadText(m_root, "notes", "\r\n", m_read.comment))
             return Refused("een titel of notitie is geen tekst");
         for (const std::string* extra : {&author, &copyright}) {
             if (!extra->empty())
-                m_read.puzzle.html.title += (m_read.puzzle.html.title.empty() ? "" : " ") + *extra;
+                m_read.html.title += (m_read.html.title.empty() ? "" : " ") + *extra;
         }
-        m_read.puzzle.comment = WithCrLf(m_read.puzzle.comment);
+        m_read.comment = WithCrLf(m_read.comment);
         if (!ReadClues()) return Refused("de omschrijvingen (clues) hebben een verkeerde vorm");
         return std::nullopt;
     }
@@ -378,14 +378,13 @@ private:
 
     bool ReadShape() {
         const auto puzzle = m_root.find("puzzle");
-        if (puzzle == m_root.end() || !IsGridOf(*puzzle, m_read.puzzle.width, m_read.puzzle.height))
-            return false;
-        for (int y = 0; y < m_read.puzzle.height; ++y) {
-            for (int x = 0; x < m_read.puzzle.width; ++x) {
+        if (puzzle == m_root.end() || !IsGridOf(*puzzle, m_read.width, m_read.height)) return false;
+        for (int y = 0; y < m_read.height; ++y) {
+            for (int x = 0; x < m_read.width; ++x) {
                 const std::optional<ShapeCell> cell = ReadPuzzleCell((*puzzle)[y][x], m_values);
                 if (!cell) return false;
-                m_read.puzzle.SetCell(x, y, cell->code);
-                if (cell->label > 0) m_labelCells.emplace(cell->label, y * m_read.puzzle.width + x);
+                m_read.SetCell(x, y, cell->code);
+                if (cell->label > 0) m_labelCells.emplace(cell->label, y * m_read.width + x);
                 SetBars(x, y, ReadBarredSides((*puzzle)[y][x], m_root));
             }
         }
@@ -395,7 +394,7 @@ private:
     // An edge may be barred from either cell; bars on the border lead nowhere and
     // are dropped. One bar makes the puzzle a Balkjes puzzle.
     void SetBars(int x, int y, const BarredSides& sides) {
-        Puzzle& puzzle = m_read.puzzle;
+        Puzzle& puzzle = m_read;
         if (sides.top) puzzle.SetBar(x, y - 1, 0, 1, true);
         if (sides.left) puzzle.SetBar(x - 1, y, 1, 0, true);
         if (sides.right) puzzle.SetBar(x, y, 1, 0, true);
@@ -406,14 +405,14 @@ private:
     bool ReadSolution() {
         const auto solution = m_root.find("solution");
         if (solution == m_root.end() || solution->is_null()) return true;
-        if (!IsGridOf(*solution, m_read.puzzle.width, m_read.puzzle.height)) return false;
-        for (int y = 0; y < m_read.puzzle.height; ++y) {
-            for (int x = 0; x < m_read.puzzle.width; ++x) {
+        if (!IsGridOf(*solution, m_read.width, m_read.height)) return false;
+        for (int y = 0; y < m_read.height; ++y) {
+            for (int x = 0; x < m_read.width; ++x) {
                 std::optional<std::string> answer;
                 if (!ReadAnswer((*solution)[y][x], m_values, answer)) return false;
-                if (!answer || m_read.puzzle.GetCell(x, y) != CELL_VRIJ) continue;
+                if (!answer || m_read.GetCell(x, y) != CELL_VRIJ) continue;
                 bool simplified = false;
-                m_read.puzzle.SetCell(x, y, AnswerCell(Utf8ToLatin1Readable(*answer), simplified));
+                m_read.SetCell(x, y, AnswerCell(Utf8ToLatin1Readable(*answer), simplified));
                 if (simplified) ++m_simplified;
             }
         }
@@ -436,10 +435,10 @@ private:
 
     // The words by start cell and by number, for each direction.
     void IndexWords() {
-        for (std::size_t i = 0; i < m_read.puzzle.words.size(); ++i) {
-            const WordInfo& word = m_read.puzzle.words[i];
-            m_wordAtCell.emplace(
-                std::make_pair(word.y * m_read.puzzle.width + word.x, word.IsAcross()), i);
+        for (std::size_t i = 0; i < m_read.words.size(); ++i) {
+            const WordInfo& word = m_read.words[i];
+            m_wordAtCell.emplace(std::make_pair(word.y * m_read.width + word.x, word.IsAcross()),
+                                 i);
             m_wordOfNumber.emplace(
                 std::make_pair(static_cast<long long>(word.number), word.IsAcross()), i);
         }
@@ -451,10 +450,10 @@ private:
         const auto cell = m_labelCells.find(number);
         if (cell != m_labelCells.end()) {
             const auto word = m_wordAtCell.find({cell->second, across});
-            if (word != m_wordAtCell.end()) return &m_read.puzzle.words[word->second];
+            if (word != m_wordAtCell.end()) return &m_read.words[word->second];
         }
         const auto word = m_wordOfNumber.find({number, across});
-        return word != m_wordOfNumber.end() ? &m_read.puzzle.words[word->second] : nullptr;
+        return word != m_wordOfNumber.end() ? &m_read.words[word->second] : nullptr;
     }
 
     // [number, text] or {"number": ..., "clue": ..., "enumeration": ...}; anything else,
@@ -488,7 +487,7 @@ private:
     }
 
     const Json& m_root;
-    Rooster2Doc& m_read;
+    Puzzle& m_read;
     CellValues m_values;
     std::map<long long, int> m_labelCells;  // the first cell showing each number
     std::map<std::pair<int, bool>, std::size_t> m_wordAtCell;
@@ -500,14 +499,12 @@ private:
 ImportResult ReadIpuz(Rooster2Doc& doc, const Json& root) {
     if (!root.is_object()) return Refused("geen ipuz-object");
     if (!IsCrossword(root)) return Refused("geen kruiswoordpuzzel");
-    Rooster2Doc read = doc;
-    read.OnNewDocument();
+    Puzzle read = doc.FreshPuzzle();
     IpuzReader reader(root, read);
     if (std::optional<ImportResult> refused = reader.ReadGrid()) return *refused;
     if (std::optional<ImportResult> refused = reader.ReadTexts()) return *refused;
     const UserMessage remark = reader.Remark();
-    doc = std::move(read);
-    FinishGridImport(doc);
+    FinishGridImport(doc, std::move(read));
     return {true, remark};
 }
 

@@ -123,17 +123,17 @@ bool ReadHeader(std::string_view bytes, PuzHeader& header) {
     return true;
 }
 
-void ReadShape(Rooster2Doc& doc, std::string_view bytes, const PuzHeader& header) {
-    doc.puzzle.width = header.width;
-    doc.puzzle.height = header.height;
+void ReadShape(Puzzle& puzzle, std::string_view bytes, const PuzHeader& header) {
+    puzzle.width = header.width;
+    puzzle.height = header.height;
     for (int y = 0; y < header.height; ++y) {
         for (int x = 0; x < header.width; ++x) {
             const char cell =
                 bytes[header.playerGrid + static_cast<std::size_t>(y * header.width + x)];
-            doc.puzzle.SetCell(x, y, cell == '.' ? CELL_ZWART : CELL_VRIJ);
+            puzzle.SetCell(x, y, cell == '.' ? CELL_ZWART : CELL_VRIJ);
         }
     }
-    doc.puzzle.BuildWords();
+    puzzle.BuildWords();
 }
 
 // The rebus answers by the key the GRBS section stores (one more than the table's
@@ -160,7 +160,7 @@ std::map<int, std::string> RebusTable(std::string_view table) {
 }
 
 // The letters of the solution into the free cells; a rebus square takes its answer.
-void ReadLetters(Rooster2Doc& doc, std::string_view bytes, const PuzHeader& header,
+void ReadLetters(Puzzle& puzzle, std::string_view bytes, const PuzHeader& header,
                  const std::map<std::string, std::string_view>& sections) {
     const auto squares = sections.find("GRBS");
     const auto table = sections.find("RTBL");
@@ -172,38 +172,38 @@ void ReadLetters(Rooster2Doc& doc, std::string_view bytes, const PuzHeader& head
     for (std::size_t i = 0; i < cells; ++i) {
         const int x = static_cast<int>(i % header.width);
         const int y = static_cast<int>(i / header.width);
-        if (doc.puzzle.GetCell(x, y) != CELL_VRIJ) continue;
+        if (puzzle.GetCell(x, y) != CELL_VRIJ) continue;
         std::string answer(1, bytes[header.solutionGrid + i]);
         if (rebus) {
             const auto found = answers.find(static_cast<unsigned char>(squares->second[i]));
             if (found != answers.end()) answer = found->second;
         }
         bool simplified = false;
-        doc.puzzle.SetCell(x, y, AnswerCell(answer, simplified));
+        puzzle.SetCell(x, y, AnswerCell(answer, simplified));
     }
 }
 
 // Reads the file's count of clues into the words in order (an empty clue stays empty);
 // returns the clues beyond the last word, and lists doubtful words.
-std::string ReadClues(Rooster2Doc& doc, PuzStrings& strings, int count, std::string& doubtful) {
+std::string ReadClues(Puzzle& puzzle, PuzStrings& strings, int count, std::string& doubtful) {
     std::string surplus;
     for (int i = 0; i < count; ++i) {
         std::string clue = strings.Next();
-        if (i >= static_cast<int>(doc.puzzle.words.size())) {
+        if (i >= static_cast<int>(puzzle.words.size())) {
             if (!clue.empty()) surplus += clue + " ";
             continue;
         }
-        WordInfo& word = doc.puzzle.words[static_cast<std::size_t>(i)];
+        WordInfo& word = puzzle.words[static_cast<std::size_t>(i)];
         if (!StoreImportedClue(word, std::move(clue))) doubtful += FormatLabel(word) + " ";
     }
     return surplus;
 }
 
 // The notes: the clues beyond the last word and every further string up to an empty one.
-void ReadNotes(Rooster2Doc& doc, PuzStrings& strings, const std::string& surplusClues) {
-    doc.puzzle.comment = surplusClues;
+void ReadNotes(Puzzle& puzzle, PuzStrings& strings, const std::string& surplusClues) {
+    puzzle.comment = surplusClues;
     for (std::string note = strings.Next(); !note.empty(); note = strings.Next())
-        doc.puzzle.comment += note + " ";
+        puzzle.comment += note + " ";
 }
 
 bool IsHeldLetter(unsigned char c) {
@@ -250,17 +250,15 @@ int ReadZeroTerminatedString(ByteReader& in, std::string& text) {
 ImportResult ImportPuz(Rooster2Doc& doc, std::string_view bytes) {
     PuzHeader header;
     if (!ReadHeader(bytes, header)) return {false, {PUZ_INCORRECT}};
-    Rooster2Doc read = doc;
-    read.OnNewDocument();
+    Puzzle read = doc.FreshPuzzle();
     ReadShape(read, bytes, header);
     PuzStrings strings(bytes, header.texts, header.utf8);
-    read.puzzle.html.title.clear();
-    for (int i = 0; i < 3; ++i) read.puzzle.html.title += strings.Next() + " ";
+    read.html.title.clear();
+    for (int i = 0; i < 3; ++i) read.html.title += strings.Next() + " ";
     std::string doubtful;
     ReadNotes(read, strings, ReadClues(read, strings, header.clueCount, doubtful));
     if (header.plainSolution) ReadLetters(read, bytes, header, strings.Sections());
-    doc = std::move(read);
-    FinishGridImport(doc);
+    FinishGridImport(doc, std::move(read));
     return {true, {DoubtfulCluesRemark(doubtful)}};
 }
 

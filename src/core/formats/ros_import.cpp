@@ -55,15 +55,13 @@ Cell CellOf(const RosGrid& grid, int x, int y) {
 ImportResult ImportRos(Rooster2Doc& doc, std::string_view bytes) {
     RosGrid grid;
     if (!ReadRosGrid(bytes, grid)) return {false, {"Ros-bestand incorrect"}};
-    Rooster2Doc read = doc;
-    read.OnNewDocument();
-    read.puzzle.width = grid.columns;
-    read.puzzle.height = grid.rows;
+    Puzzle read = doc.FreshPuzzle();
+    read.width = grid.columns;
+    read.height = grid.rows;
     for (int y = 0; y < grid.rows; ++y)
-        for (int x = 0; x < grid.columns; ++x) read.puzzle.SetCell(x, y, CellOf(grid, x, y));
-    read.puzzle.BuildWords();
-    doc = std::move(read);
-    FinishGridImport(doc);
+        for (int x = 0; x < grid.columns; ++x) read.SetCell(x, y, CellOf(grid, x, y));
+    read.BuildWords();
+    FinishGridImport(doc, std::move(read));
     return {true, {}};
 }
 

@@ -40,14 +40,14 @@ double CombineLetterValues(const Puzzle& puzzle, std::string_view value, double 
 void AppendLocationLines(const Rooster2Doc& doc, std::vector<std::string>& lines) {
     lines.push_back(std::string("Locatie: ") +
                     (doc.pathName.empty() ? NEW_FILE_LOCATION : doc.pathName));
-    lines.push_back(std::string("Woordenlijst: ") + (doc.puzzle.search.wordFile.empty()
+    lines.push_back(std::string("Woordenlijst: ") + (doc.puzzle().search.wordFile.empty()
                                                          ? NO_WORD_FILE
-                                                         : doc.puzzle.search.wordFile));
-    if (doc.puzzle.extraFiles.empty()) return;
+                                                         : doc.puzzle().search.wordFile));
+    if (doc.puzzle().extraFiles.empty()) return;
     lines.push_back("Extra woordenlijst(en):");
-    for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
+    for (std::size_t i = 0; i < doc.puzzle().extraFiles.size(); ++i)
         lines.push_back(
-            StrFormat("%d: %s", static_cast<int>(i + 1), doc.puzzle.extraFiles[i].c_str()));
+            StrFormat("%d: %s", static_cast<int>(i + 1), doc.puzzle().extraFiles[i].c_str()));
 }
 
 void AppendCellLine(const Puzzle& puzzle, std::vector<std::string>& lines) {
@@ -258,10 +258,11 @@ std::string LettersOnNumberedCells(const Puzzle& puzzle) {
     return letters;
 }
 
-void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
+void ComputeStatistics(const Rooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options, const SystemFacts& facts) {
     AppendLocationLines(doc, lines);
-    Puzzle& puzzle = doc.puzzle;
+    // A copy: the report marks the words it has listed.
+    Puzzle puzzle = doc.puzzle();
     AppendCellLine(puzzle, lines);
     AppendWordCountLines(puzzle, lines);
     AppendLengthLines(puzzle, lines);
@@ -272,7 +273,7 @@ void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
     if (options.withSystemInfo) AppendSystemInfoLines(facts, lines);
 }
 
-void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
+void ComputeStatistics(const Rooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options) {
     ComputeStatistics(doc, lines, options,
                       options.withSystemInfo ? ReadSystemFacts() : SystemFacts{});

@@ -24,10 +24,10 @@ struct StatisticsOptions {
 
 // Appends the report to lines. Marks repeated words in searchMark and refreshes the
 // value of every listed word from the grid.
-void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
+void ComputeStatistics(const Rooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options);
 // The same with the system facts given instead of read from the platform.
-void ComputeStatistics(Rooster2Doc& doc, std::vector<std::string>& lines,
+void ComputeStatistics(const Rooster2Doc& doc, std::vector<std::string>& lines,
                        const StatisticsOptions& options, const SystemFacts& facts);
 
 // The report as the dialog's text box holds it: every line followed by CR LF.

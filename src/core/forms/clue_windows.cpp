@@ -22,17 +22,17 @@ constexpr int SINGLE_LIST_BUTTON_ROOM = 35;
 }  // namespace
 
 std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists) {
-    std::string text = "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1);
-    if (!doc.puzzle.numbering.acrossOnly)
-        text += "\r\nVerticaal\r\n\r\n" + doc.puzzle.FormatClueList(0);
-    if (withWordLists && !doc.puzzle.search.wordFile.empty())
-        text += "\r\n" + FormatWordListSection(doc.puzzle);
+    std::string text = "Horizontaal\r\n\r\n" + doc.puzzle().FormatClueList(1);
+    if (!doc.puzzle().numbering.acrossOnly)
+        text += "\r\nVerticaal\r\n\r\n" + doc.puzzle().FormatClueList(0);
+    if (withWordLists && !doc.puzzle().search.wordFile.empty())
+        text += "\r\n" + FormatWordListSection(doc.puzzle());
     return text;
 }
 
 void ReadBackClueText(Rooster2Doc& doc, ClueSection& section, std::string_view text) {
-    ProcessClueText(doc.puzzle, section, text);
-    doc.MarkModified(true);
+    PuzzleEdit edit(doc, EditKind::Setting);
+    ProcessClueText(edit.puzzle(), section, text);
 }
 
 int StepClueFontHeight(int height, bool larger) {
@@ -42,15 +42,15 @@ int StepClueFontHeight(int height, bool larger) {
 
 int ClueWindowLeft(const Rooster2Doc& doc, int viewLeft, int cellPixels, int windowWidth,
                    int parentRight) {
-    const int left =
-        viewLeft + doc.puzzle.appearance.margin + doc.puzzle.width * cellPixels + GAP_RIGHT_OF_GRID;
+    const int left = viewLeft + doc.puzzle().appearance.margin + doc.puzzle().width * cellPixels +
+                     GAP_RIGHT_OF_GRID;
     const int excess = left + windowWidth - parentRight;
     return excess > 0 ? left - excess : left;
 }
 
 ClueListItems BuildClueListItems(const Rooster2Doc& doc) {
     ClueListItems items;
-    for (const WordInfo& word : doc.puzzle.words)
+    for (const WordInfo& word : doc.puzzle().words)
         (word.dy == 1 ? items.down : items.across).push_back(FormatNumberedClue(word) + " ");
     return items;
 }
@@ -58,8 +58,8 @@ ClueListItems BuildClueListItems(const Rooster2Doc& doc) {
 int WordOfClueListItem(const Rooster2Doc& doc, bool downList, int item) {
     if (item < 0) return -1;
     int seen = 0;
-    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
-        const WordInfo& word = doc.puzzle.words[i];
+    for (int i = 0; i < static_cast<int>(doc.puzzle().words.size()); ++i) {
+        const WordInfo& word = doc.puzzle().words[i];
         if ((downList ? word.dy : word.dx) == 0) continue;
         if (seen++ == item) return i;
     }
@@ -68,10 +68,11 @@ int WordOfClueListItem(const Rooster2Doc& doc, bool downList, int item) {
 
 ClueListSelection SelectedClueListItems(const Rooster2Doc& doc) {
     ClueListSelection selection;
-    if (!doc.puzzle.IsValidWordIndex(doc.curWord)) return selection;
-    const WordInfo& word = doc.puzzle.words[doc.curWord];
+    if (!doc.puzzle().IsValidWordIndex(doc.curWord)) return selection;
+    const WordInfo& word = doc.puzzle().words[doc.curWord];
     const int pos = std::clamp(doc.curPos, 0, std::max(0, word.length - 1));
-    doc.puzzle.FindWordOrdinals(word.CellX(pos), word.CellY(pos), selection.across, selection.down);
+    doc.puzzle().FindWordOrdinals(word.CellX(pos), word.CellY(pos), selection.across,
+                                  selection.down);
     return selection;
 }
 

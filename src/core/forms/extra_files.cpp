@@ -8,14 +8,13 @@
 
 std::vector<ExtraFileRow> ExtraFileRows(const Rooster2Doc& doc) {
     std::vector<ExtraFileRow> rows;
-    for (std::size_t i = 0; i < doc.puzzle.extraFiles.size(); ++i)
-        rows.push_back({StrFormat("%d", static_cast<int>(i + 1)), doc.puzzle.extraFiles[i]});
+    for (std::size_t i = 0; i < doc.puzzle().extraFiles.size(); ++i)
+        rows.push_back({StrFormat("%d", static_cast<int>(i + 1)), doc.puzzle().extraFiles[i]});
     return rows;
 }
 
 void AddExtraFile(Rooster2Doc& doc, const std::string& path) {
-    doc.puzzle.extraFiles.push_back(path);
-    doc.MarkModified(true);
+    PuzzleEdit(doc, EditKind::Setting)->extraFiles.push_back(path);
 }
 
 UserMessage NoExtraFileSelectedMessage() {
@@ -27,12 +26,12 @@ void RemoveExtraFiles(Rooster2Doc& doc, const std::vector<int>& numbers) {
     std::vector<int> sorted = numbers;
     std::sort(sorted.begin(), sorted.end(), std::greater<>());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    bool removed = false;
+    std::vector<std::string> files = doc.puzzle().extraFiles;
     for (int number : sorted) {
         const int index = number - 1;
-        if (index < 0 || index >= static_cast<int>(doc.puzzle.extraFiles.size())) continue;
-        doc.puzzle.extraFiles.erase(doc.puzzle.extraFiles.begin() + index);
-        removed = true;
+        if (index >= 0 && index < static_cast<int>(files.size()))
+            files.erase(files.begin() + index);
     }
-    if (removed) doc.MarkModified(true);
+    if (files.size() != doc.puzzle().extraFiles.size())
+        PuzzleEdit(doc, EditKind::Setting)->extraFiles = std::move(files);
 }

@@ -1,7 +1,6 @@
 #include "forms/properties.h"
 
 #include "editing/grid_transforms.h"
-#include "editing/undo_history.h"
 #include "model/rooster2_doc.h"
 
 namespace {
@@ -13,13 +12,13 @@ constexpr ColourRef Colours::*COLOUR_MEMBERS[PROPERTY_COLOUR_COUNT] = {
     &Colours::zwart, &Colours::woord,    &Colours::niet,
     &Colours::vrij,  &Colours::woordPos, &Colours::achtergrond};
 
-void Resize(Rooster2Doc& doc, UndoHistories& undo, int width, int height) {
-    doc.puzzle.Resize(width, height);
+void Resize(Rooster2Doc& doc, int width, int height) {
+    PuzzleEdit edit(doc, EditKind::Restart);
+    edit->Resize(width, height);
     doc.curWord = 0;
     doc.curPos = 0;
     // The words of the old size would point outside the new grid.
-    doc.puzzle.BuildWords();
-    undo.ResetShapeUndo(doc);
+    edit->BuildWords();
 }
 
 }  // namespace
@@ -29,7 +28,7 @@ ColourRef& PropertyColour(Appearance& appearance, int i) {
 }
 
 PuzzleProperties ReadProperties(const Rooster2Doc& doc, bool smallLetters) {
-    const Puzzle& puzzle = doc.puzzle;
+    const Puzzle& puzzle = doc.puzzle();
     return {puzzle.width,      puzzle.height,    puzzle.symmetry, puzzle.form,
             puzzle.appearance, puzzle.numbering, puzzle.html,     smallLetters};
 }
@@ -38,15 +37,15 @@ int StoredClueTextSize(int size) { return size < SMALLEST_CLUE_TEXT_SIZE ? 0 : s
 
 bool CanChangeGridLayout(const Rooster2Doc& doc) { return doc.phase == Phase::Vormen; }
 
-PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
-                                  const PuzzleProperties& p) {
-    Puzzle& puzzle = doc.puzzle;
+PropertiesApplied ApplyProperties(Rooster2Doc& doc, const PuzzleProperties& p) {
     PropertiesApplied applied;
     const bool layout = CanChangeGridLayout(doc);
-    if (layout && (p.width != puzzle.width || p.height != puzzle.height)) {
-        Resize(doc, undo, p.width, p.height);
+    if (layout && (p.width != doc.puzzle().width || p.height != doc.puzzle().height)) {
+        Resize(doc, p.width, p.height);
         applied.resized = true;
     }
+    PuzzleEdit edit(doc, EditKind::Setting);
+    Puzzle& puzzle = edit.puzzle();
     puzzle.symmetry = p.symmetry;
     puzzle.appearance = p.appearance;
     puzzle.appearance.clueTextSize = StoredClueTextSize(p.appearance.clueTextSize);
@@ -55,7 +54,7 @@ PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
     puzzle.numbering = p.numbering;
     if (layout) {
         if (p.numbering.doorloper && !before.doorloper)
-            applied.cleared = CleanSlateCommand(doc, undo).applied;
+            applied.cleared = CleanSlateCommand(doc).applied;
     } else {
         puzzle.numbering.doorloper = before.doorloper;
         puzzle.numbering.acrossOnly = before.acrossOnly;
@@ -70,11 +69,9 @@ PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
     } else if (!puzzle.numbering.doorloper)
         puzzle.Renumber();
     if (puzzle.numbering.acrossOnly) doc.direction = Direction::Across;
-    doc.MarkModified(true);
     return applied;
 }
 
 void ApplyComment(Rooster2Doc& doc, const std::string& comment) {
-    doc.puzzle.comment = comment;
-    doc.MarkModified(true);
+    PuzzleEdit(doc, EditKind::Setting)->comment = comment;
 }

@@ -11,7 +11,6 @@
 #include "model/puzzle.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // The colours in the order of their buttons: "Zwart", "Woord", "Niet", "Vrij",
 // "Cursor", "Achtergr.".
@@ -62,8 +61,7 @@ struct PropertiesApplied {
 // puzzle made Zweeds the arrows to the words they can serve, and marks the document
 // modified. The layout values (size, form, "Doorloper", "Alleen horizontaal") are only
 // taken while CanChangeGridLayout. The caller redraws and takes smallLetters.
-PropertiesApplied ApplyProperties(Rooster2Doc& doc, UndoHistories& undo,
-                                  const PuzzleProperties& properties);
+PropertiesApplied ApplyProperties(Rooster2Doc& doc, const PuzzleProperties& properties);
 
 // "Commentaar" OK: the new comment, and the document is modified even when the
 // text did not change.

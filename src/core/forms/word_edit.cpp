@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "editing/undo_history.h"
 #include "model/clue_text.h"
 #include "model/rooster2_doc.h"
 #include "util/str_format.h"
@@ -15,22 +14,21 @@ const char* const OEI = "Oei";
 }  // namespace
 
 WordDataFields OpenWordData(const Rooster2Doc& doc, int i) {
-    const WordInfo& word = doc.puzzle.words[i];
+    const WordInfo& word = doc.puzzle().words[i];
     WordDataFields fields;
     fields.title = WordDataTitle(word);
-    fields.value = DialogValueFromCells(doc.puzzle.GetWordValue(i));
+    fields.value = DialogValueFromCells(doc.puzzle().GetWordValue(i));
     fields.clue = FormatClueText(word);
-    fields.maxCandidates = doc.puzzle.search.maxCandidates;
-    fields.excludedLetters = doc.puzzle.search.excludedLetters;
+    fields.maxCandidates = doc.puzzle().search.maxCandidates;
+    fields.excludedLetters = doc.puzzle().search.excludedLetters;
     fields.listNumber = word.extraList;
     return fields;
 }
 
-std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, int i,
-                                       const WordDataFields& fields) {
+std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, int i, const WordDataFields& fields) {
     std::vector<UserMessage> messages;
-    WordInfo word = doc.puzzle.words[i];
-    const std::string value = CellsFromDialogValue(fields.value, doc.puzzle.GetWordValue(i));
+    WordInfo word = doc.puzzle().words[i];
+    const std::string value = CellsFromDialogValue(fields.value, doc.puzzle().GetWordValue(i));
     word.value = value;
     word.clue = fields.clue;
     word.extraList = fields.listNumber;
@@ -38,7 +36,8 @@ std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, in
     int sum = 0;
     const int partCount = ParseClueLengths(word.clue, parts, sum);
     word.partCount = partCount;
-    doc.puzzle.search.maxCandidates = fields.maxCandidates;
+    PuzzleEdit edit(doc);
+    edit->search.maxCandidates = fields.maxCandidates;
     if (partCount >= 1 && sum != word.length)
         messages.push_back(
             {StrFormat("Berekende lengte (%d) ongelijk aan\nwoordlengte (%d)", sum, word.length),
@@ -46,11 +45,10 @@ std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, in
     if (partCount > 0)
         std::copy_n(parts.begin(), std::min<std::size_t>(partCount, parts.size()),
                     word.partLengths.begin());
-    doc.puzzle.words[i] = word;
-    if (!doc.puzzle.SetWordValue(i, value))
+    edit->words[i] = word;
+    if (!edit->SetWordValue(i, value))
         messages.push_back(
             {"Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>", OEI});
-    undo.RecordChange(doc);
-    if (!doc.puzzle.numbering.doorloper) doc.puzzle.Renumber();
+    if (!edit->numbering.doorloper) edit->Renumber();
     return messages;
 }

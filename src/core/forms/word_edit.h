@@ -9,7 +9,6 @@
 #include "model/word_info.h"
 
 class Rooster2Doc;
-class UndoHistories;
 
 // The dialog's fields for a word.
 struct WordDataFields {
@@ -30,5 +29,4 @@ WordDataFields OpenWordData(const Rooster2Doc& doc, int i);
 // the words are renumbered (not for a "Doorloper") and the document is modified.
 // Returns the messages to show ("Oei"): parts that do not add up to the length
 // (stored all the same) and letters that conflict with crossing words.
-std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, UndoHistories& undo, int i,
-                                       const WordDataFields& fields);
+std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, int i, const WordDataFields& fields);

@@ -24,53 +24,111 @@ const ColourEntry COLOUR_ENTRIES[] = {
 Rooster2Doc::Rooster2Doc() { OnNewDocument(); }
 
 bool Rooster2Doc::OnNewDocument(const IProfile* profile) {
-    // The sound is a preference of the run rather than of a puzzle: it survives "Nieuw".
-    const bool sound = puzzle.search.sound;
-    puzzle = Puzzle();
-    puzzle.search.sound = sound;
-    if (profile != nullptr) ReadDefaultColours(*profile);
+    Replace(FreshPuzzle(profile));
+    return true;
+}
+
+Puzzle Rooster2Doc::FreshPuzzle(const IProfile* profile) const {
+    Puzzle fresh;
+    fresh.search.sound = m_puzzle.search.sound;
+    if (profile == nullptr) return fresh;
+    for (const ColourEntry& color : COLOUR_ENTRIES) {
+        const int stored = profile->GetProfileInt(PROFILE_SECTION_COLOURS, color.entry, -1);
+        if (stored != -1) fresh.appearance.colours.*color.member = static_cast<ColourRef>(stored);
+    }
+    return fresh;
+}
+
+void Rooster2Doc::Replace(Puzzle puzzle) {
     phase = Phase::Vormen;
     direction = Direction::Across;
     curWord = 0;
     curPos = 0;
     pathName.clear();
     ijToggled = false;
-    clueListDirty = false;
-    m_changedOutsideHistory = false;
-    m_savedState = m_recordedState;
-    return true;
-}
-
-void Rooster2Doc::ReadDefaultColours(const IProfile& profile) {
-    for (const ColourEntry& color : COLOUR_ENTRIES) {
-        const int stored = profile.GetProfileInt(PROFILE_SECTION_COLOURS, color.entry, -1);
-        if (stored != -1) puzzle.appearance.colours.*color.member = static_cast<ColourRef>(stored);
-    }
+    PuzzleEdit(*this, EditKind::Replace).puzzle() = std::move(puzzle);
 }
 
 void Rooster2Doc::WriteDefaultColours(IProfile& profile) const {
     for (const ColourEntry& color : COLOUR_ENTRIES)
         profile.WriteProfileInt(PROFILE_SECTION_COLOURS, color.entry,
-                                static_cast<int>(puzzle.appearance.colours.*color.member));
+                                static_cast<int>(m_puzzle.appearance.colours.*color.member));
 }
 
-void Rooster2Doc::MarkModified(bool modified) {
-    m_changedOutsideHistory = modified;
-    if (!modified) m_savedState = m_recordedState;
-    TellModifiedListener();
+// ---- Recording -------------------------------------------------------------------------
+
+void Rooster2Doc::Record(EditKind kind, UndoHistory::Snapshot before) {
+    UndoHistory* history = m_histories.Of(phase);
+    switch (kind) {
+        case EditKind::Step:
+            if (history == nullptr) {
+                m_changedOutsideHistory = true;
+                break;
+            }
+            m_recordedState = ++m_lastRecordedState;
+            history->Push(SnapshotOf(m_puzzle, m_recordedState));
+            break;
+        case EditKind::Setting:
+            m_changedOutsideHistory = true;
+            break;
+        case EditKind::Shown:
+            break;
+        case EditKind::ShownStep:
+            if (history != nullptr) history->Push(SnapshotOf(m_puzzle, m_recordedState));
+            break;
+        case EditKind::Restart:
+            if (history != nullptr) history->Reset(SnapshotOf(m_puzzle, m_recordedState));
+            break;
+        case EditKind::Replace:
+            for (Phase each : {Phase::Vormen, Phase::Vullen})
+                m_histories.Of(each)->Reset(SnapshotOf(m_puzzle, m_recordedState));
+            m_changedOutsideHistory = false;
+            m_savedState = m_recordedState;
+            break;
+    }
+    std::vector<int> changed;
+    if (kind != EditKind::Replace) changed = ChangedCells(before, SnapshotOf(m_puzzle, 0));
+    Tell({kind, std::move(changed)});
 }
 
-std::uint64_t Rooster2Doc::MarkRecordedChange() {
-    m_recordedState = ++m_lastRecordedState;
-    TellModifiedListener();
-    return m_recordedState;
+std::vector<int> Rooster2Doc::Undo() {
+    if (!CanUndo()) return {};
+    return Restore(m_histories.Of(phase)->Undo());
 }
 
-void Rooster2Doc::ReturnToRecordedState(std::uint64_t state) {
-    m_recordedState = state;
-    TellModifiedListener();
+std::vector<int> Rooster2Doc::Redo() {
+    if (!CanRedo()) return {};
+    return Restore(m_histories.Of(phase)->Redo());
 }
 
-void Rooster2Doc::TellModifiedListener() const {
-    if (modifiedListener) modifiedListener();
+std::vector<int> Rooster2Doc::Restore(const UndoHistory::Snapshot& snapshot) {
+    const UndoHistory::Snapshot before = SnapshotOf(m_puzzle, m_recordedState);
+    RestoreSnapshot(m_puzzle, snapshot);
+    if (phase == Phase::Vormen) m_puzzle.BuildWords();
+    m_recordedState = snapshot.state;
+    // Compared after the rebuild: it may blacken lone cells, which must be redrawn too.
+    std::vector<int> changed = ChangedCells(before, SnapshotOf(m_puzzle, m_recordedState));
+    Tell({EditKind::Step, changed});
+    return changed;
+}
+
+void Rooster2Doc::MarkSaved() {
+    m_changedOutsideHistory = false;
+    m_savedState = m_recordedState;
+    Tell({EditKind::Shown, {}});
+}
+
+void Rooster2Doc::Tell(DocumentChange change) const {
+    if (changeListener) changeListener(change);
+}
+
+// ---- PuzzleEdit ------------------------------------------------------------------------
+
+PuzzleEdit::PuzzleEdit(Rooster2Doc& doc, EditKind kind)
+    : m_doc(doc), m_kind(kind), m_before(SnapshotOf(doc.m_puzzle, 0)) {}
+
+void PuzzleEdit::Commit() {
+    if (m_committed) return;
+    m_committed = true;
+    m_doc.Record(m_kind, std::move(m_before));
 }

@@ -112,20 +112,20 @@ void WriteString(ByteWriter& out, const std::string& text) {
 void WriteFlag(ByteWriter& out, bool flag) { out.WriteS32(flag ? 1 : 0); }
 
 void WriteWordRecords(ByteWriter& out, const Rooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i) {
-        const std::string letters = doc.puzzle.GetWordValue(i);
+    for (int i = 0; i < static_cast<int>(doc.puzzle().words.size()); ++i) {
+        const std::string letters = doc.puzzle().GetWordValue(i);
         out.WriteS16(static_cast<std::int16_t>(letters.size() & 0xFFFF));
-        out.WriteS16(static_cast<std::int16_t>(doc.puzzle.words[i].extraList));
+        out.WriteS16(static_cast<std::int16_t>(doc.puzzle().words[i].extraList));
         if (!letters.empty()) {
             out.WriteBytes(letters);
             out.WriteU8(0);
         }
-        WriteString(out, doc.puzzle.words[i].clue);
+        WriteString(out, doc.puzzle().words[i].clue);
     }
 }
 
 void WritePartRecords(ByteWriter& out, const Rooster2Doc& doc) {
-    for (const WordInfo& word : doc.puzzle.words) {
+    for (const WordInfo& word : doc.puzzle().words) {
         const int parts = word.partCount >= 2 ? std::min(word.partCount, MAX_PARTS) : 0;
         out.WriteS32(parts);
         for (int j = 0; j < parts; ++j) out.WriteU8(word.partLengths[j]);
@@ -133,8 +133,8 @@ void WritePartRecords(ByteWriter& out, const Rooster2Doc& doc) {
 }
 
 void WriteTrailingRecords(ByteWriter& out, const Rooster2Doc& doc) {
-    if (!doc.puzzle.HasLocks()) return;
-    const std::string locks = doc.puzzle.LocksToString();
+    if (!doc.puzzle().HasLocks()) return;
+    const std::string locks = doc.puzzle().LocksToString();
     out.WriteU32(TAG_LOCKS);
     out.WriteU32(static_cast<std::uint32_t>(locks.size()));
     out.WriteBytes(locks);
@@ -144,9 +144,18 @@ void WriteTrailingRecords(ByteWriter& out, const Rooster2Doc& doc) {
 
 enum class Field { Present, Missing, Damaged };
 
+// Where the editing stood when the file was saved.
+struct EditingPosition {
+    Phase phase;
+    Direction direction;
+    std::int32_t curWord;
+    std::int32_t curPos;
+};
+
 class RtrReader {
 public:
-    RtrReader(Rooster2Doc& doc, std::string_view bytes) : m_doc(doc), m_in(bytes) {}
+    RtrReader(Puzzle& puzzle, EditingPosition& position, std::string_view bytes)
+        : m_puzzle(puzzle), m_position(position), m_in(bytes) {}
 
     RtrStatus Read();
 
@@ -185,7 +194,8 @@ private:
                          std::uint32_t maxLength);
     Field StringWithDefault(std::string& member, std::uint32_t maxLength);
 
-    Rooster2Doc& m_doc;
+    Puzzle& m_puzzle;
+    EditingPosition& m_position;
     ByteReader m_in;
     FormBlock m_form;
 };
@@ -217,7 +227,7 @@ bool RtrReader::ReadSignature(RtrStatus& failure) {
 
 // Before the words are built: they follow the form and the bars.
 void RtrReader::ApplyFormBlock() {
-    Puzzle& puzzle = m_doc.puzzle;
+    Puzzle& puzzle = m_puzzle;
     puzzle.form = m_form.form;
     for (const LayerRecord& record : LAYER_RECORDS) {
         CellLayer& layer = puzzle.*record.layer;
@@ -235,42 +245,43 @@ bool RtrReader::ReadGridAndState() {
     if (width < 1 || width > MAX_GRID_SIDE || height < 1 || height > MAX_GRID_SIDE) return false;
     std::string cells;
     if (!m_in.ReadBytes(static_cast<std::size_t>(width * height), cells)) return false;
-    m_doc.puzzle.width = width;
-    m_doc.puzzle.height = height;
-    std::memcpy(m_doc.puzzle.cells.data(), cells.data(), cells.size());
-    m_doc.puzzle.locks.fill(false);
+    m_puzzle.width = width;
+    m_puzzle.height = height;
+    std::memcpy(m_puzzle.cells.data(), cells.data(), cells.size());
+    m_puzzle.locks.fill(false);
 
     std::int32_t colors[4] = {};
     std::int32_t flags = 0;
-    if (!Required(m_doc.puzzle.appearance.margin) || !Required(m_doc.puzzle.appearance.cellSize))
+    if (!Required(m_puzzle.appearance.margin) || !Required(m_puzzle.appearance.cellSize))
         return false;
     for (std::int32_t& color : colors)
         if (!Required(color)) return false;
-    if (!Required(m_doc.puzzle.symmetry) || !Required(m_doc.phase) || !Required(m_doc.direction) ||
-        !Required(m_doc.curWord) || !Required(flags))
+    if (!Required(m_puzzle.symmetry) || !Required(m_position.phase) ||
+        !Required(m_position.direction) || !Required(m_position.curWord) || !Required(flags))
         return false;
-    m_doc.puzzle.appearance.colours.zwart = static_cast<ColourRef>(colors[0]);
-    m_doc.puzzle.appearance.colours.woord = static_cast<ColourRef>(colors[1]);
-    m_doc.puzzle.appearance.colours.niet = static_cast<ColourRef>(colors[2]);
-    m_doc.puzzle.appearance.colours.vrij = static_cast<ColourRef>(colors[3]);
-    m_doc.puzzle.appearance.showNumbers = (flags & 1) != 0;
-    m_doc.puzzle.numbering.doorloper = (flags & 2) != 0;
-    m_doc.puzzle.numbering.acrossOnly = (flags & 4) != 0;
+    m_puzzle.appearance.colours.zwart = static_cast<ColourRef>(colors[0]);
+    m_puzzle.appearance.colours.woord = static_cast<ColourRef>(colors[1]);
+    m_puzzle.appearance.colours.niet = static_cast<ColourRef>(colors[2]);
+    m_puzzle.appearance.colours.vrij = static_cast<ColourRef>(colors[3]);
+    m_puzzle.appearance.showNumbers = (flags & 1) != 0;
+    m_puzzle.numbering.doorloper = (flags & 2) != 0;
+    m_puzzle.numbering.acrossOnly = (flags & 4) != 0;
 
     // Values that only a damaged or foreign file holds would leave the window in a
     // state it cannot leave (a search phase without a search) or draw absurd sizes.
-    if (m_doc.phase != Phase::Vormen && m_doc.phase != Phase::Vullen) m_doc.phase = Phase::Vormen;
-    m_doc.puzzle.appearance.cellSize = std::clamp(m_doc.puzzle.appearance.cellSize, 5, 200);
-    m_doc.puzzle.appearance.margin = std::clamp(m_doc.puzzle.appearance.margin, 0, 500);
+    if (m_position.phase != Phase::Vormen && m_position.phase != Phase::Vullen)
+        m_position.phase = Phase::Vormen;
+    m_puzzle.appearance.cellSize = std::clamp(m_puzzle.appearance.cellSize, 5, 200);
+    m_puzzle.appearance.margin = std::clamp(m_puzzle.appearance.margin, 0, 500);
     ApplyFormBlock();
-    m_doc.puzzle.BuildWords();
-    if (m_doc.curWord < -1 || m_doc.curWord >= static_cast<int>(m_doc.puzzle.words.size()))
-        m_doc.curWord = -1;
+    m_puzzle.BuildWords();
+    if (m_position.curWord < -1 || m_position.curWord >= static_cast<int>(m_puzzle.words.size()))
+        m_position.curWord = -1;
     return true;
 }
 
 bool RtrReader::ReadWordRecords() {
-    for (WordInfo& word : m_doc.puzzle.words) {
+    for (WordInfo& word : m_puzzle.words) {
         std::int16_t letters = 0;
         std::int16_t extraList = 0;
         if (!m_in.ReadS16(letters) || !m_in.ReadS16(extraList)) return false;
@@ -341,8 +352,7 @@ Field RtrReader::OptionalColour(ColourRef& member, ColourRef defaultValue) {
 }
 
 bool RtrReader::ReadSearchOptions(bool& stopAfterIjFlag) {
-    if (StringWithDefault(m_doc.puzzle.search.wordFile, 0xFFFFFFFFu) == Field::Damaged)
-        return false;
+    if (StringWithDefault(m_puzzle.search.wordFile, 0xFFFFFFFFu) == Field::Damaged) return false;
     std::int32_t ijFlag = 0;
     const Field ij = Optional(ijFlag);
     if (ij == Field::Damaged) return false;
@@ -350,21 +360,21 @@ bool RtrReader::ReadSearchOptions(bool& stopAfterIjFlag) {
         stopAfterIjFlag = true;
         return true;
     }
-    m_doc.puzzle.search.ijTwoLetters = ijFlag == 1;
-    std::int32_t values[4] = {m_doc.puzzle.search.maxSolutions, m_doc.puzzle.search.allDifferent,
-                              m_doc.puzzle.search.fillWithLastShown,
-                              m_doc.puzzle.search.showWhileSearching};
+    m_puzzle.search.ijTwoLetters = ijFlag == 1;
+    std::int32_t values[4] = {m_puzzle.search.maxSolutions, m_puzzle.search.allDifferent,
+                              m_puzzle.search.fillWithLastShown,
+                              m_puzzle.search.showWhileSearching};
     for (std::int32_t& value : values)
         if (Optional(value) == Field::Damaged) return false;
-    m_doc.puzzle.search.maxSolutions = values[0];
-    m_doc.puzzle.search.allDifferent = values[1] != 0;
-    m_doc.puzzle.search.fillWithLastShown = values[2] != 0;
-    m_doc.puzzle.search.showWhileSearching = values[3] != 0;
+    m_puzzle.search.maxSolutions = values[0];
+    m_puzzle.search.allDifferent = values[1] != 0;
+    m_puzzle.search.fillWithLastShown = values[2] != 0;
+    m_puzzle.search.showWhileSearching = values[3] != 0;
     return true;
 }
 
 bool RtrReader::ReadPartRecords() {
-    for (WordInfo& word : m_doc.puzzle.words) {
+    for (WordInfo& word : m_puzzle.words) {
         word.partCount = 0;
         std::int32_t parts = 0;
         const Field field = Optional(parts);
@@ -379,9 +389,9 @@ bool RtrReader::ReadPartRecords() {
 }
 
 bool RtrReader::ReadLetterValues() {
-    for (int letter = 0; letter < 26; ++letter) m_doc.puzzle.letterValues[letter] = letter + 1;
+    for (int letter = 0; letter < 26; ++letter) m_puzzle.letterValues[letter] = letter + 1;
     for (int letter = 0; letter < 26; ++letter) {
-        const Field field = Optional(m_doc.puzzle.letterValues[letter]);
+        const Field field = Optional(m_puzzle.letterValues[letter]);
         if (field == Field::Damaged) return false;
         if (field == Field::Missing) break;
     }
@@ -389,7 +399,7 @@ bool RtrReader::ReadLetterValues() {
 }
 
 bool RtrReader::ReadExtraFiles() {
-    m_doc.puzzle.extraFiles.clear();
+    m_puzzle.extraFiles.clear();
     std::int32_t count = 0;
     const Field field = Optional(count);
     if (field == Field::Damaged) return false;
@@ -400,7 +410,7 @@ bool RtrReader::ReadExtraFiles() {
         const Field nameField = OptionalString(name, accepted, 1, 999);
         if (nameField == Field::Damaged) return false;
         if (nameField == Field::Missing) break;
-        if (accepted) m_doc.puzzle.extraFiles.push_back(name);
+        if (accepted) m_puzzle.extraFiles.push_back(name);
     }
     return true;
 }
@@ -414,8 +424,8 @@ bool RtrReader::ReadTrailingRecords() {
         if (!m_in.ReadU32(tag) || !m_in.ReadU32(length) || length > m_in.Remaining() ||
             !m_in.ReadBytes(length, bytes))
             return false;
-        if (tag == TAG_LOCKS && bytes.size() == static_cast<std::size_t>(m_doc.puzzle.CellCount()))
-            m_doc.puzzle.StringToLocks(bytes);
+        if (tag == TAG_LOCKS && bytes.size() == static_cast<std::size_t>(m_puzzle.CellCount()))
+            m_puzzle.StringToLocks(bytes);
     }
     return true;
 }
@@ -426,38 +436,37 @@ bool RtrReader::ReadLaterFields() {
     std::int32_t lineWidth = 0;
     std::int32_t clueTextSize = 0;
     std::int32_t startNumber = 1;
-    const bool ok = StringWithDefault(m_doc.puzzle.html.title, 999) != Field::Damaged &&
+    const bool ok = StringWithDefault(m_puzzle.html.title, 999) != Field::Damaged &&
                     OptionalInt(lineWidth, 0) != Field::Damaged &&
-                    OptionalFlag(m_doc.puzzle.html.cluesSideBySide, false) != Field::Damaged &&
+                    OptionalFlag(m_puzzle.html.cluesSideBySide, false) != Field::Damaged &&
                     ReadPartRecords() &&
-                    OptionalFlag(m_doc.puzzle.appearance.partDashes, true) != Field::Damaged &&
-                    OptionalInt(m_doc.puzzle.search.maxCandidates, 1000) != Field::Damaged &&
-                    StringWithDefault(m_doc.puzzle.search.excludedLetters, 99) != Field::Damaged &&
-                    OptionalFlag(m_doc.puzzle.appearance.showLength, false) != Field::Damaged;
+                    OptionalFlag(m_puzzle.appearance.partDashes, true) != Field::Damaged &&
+                    OptionalInt(m_puzzle.search.maxCandidates, 1000) != Field::Damaged &&
+                    StringWithDefault(m_puzzle.search.excludedLetters, 99) != Field::Damaged &&
+                    OptionalFlag(m_puzzle.appearance.showLength, false) != Field::Damaged;
     if (!ok) return false;
     const Field font = OptionalString(fontName, fontAccepted, 1, 999);
     if (font == Field::Damaged) return false;
     if (font == Field::Missing)
-        m_doc.puzzle.appearance.letterFontName = "Arial";
+        m_puzzle.appearance.letterFontName = "Arial";
     else if (fontAccepted)
-        m_doc.puzzle.appearance.letterFontName = fontName;
-    const bool rest =
-        StringWithDefault(m_doc.puzzle.comment, 9999) != Field::Damaged &&
-        OptionalInt(clueTextSize, 0) != Field::Damaged &&
-        OptionalFlag(m_doc.puzzle.appearance.largerNumbers, false) != Field::Damaged &&
-        OptionalColour(m_doc.puzzle.appearance.colours.letter, 0) != Field::Damaged &&
-        OptionalColour(m_doc.puzzle.appearance.colours.woordPos, FILE_DEFAULT_COLOUR_WOORDPOS) !=
-            Field::Damaged &&
-        OptionalColour(m_doc.puzzle.appearance.colours.achtergrond,
-                       FILE_DEFAULT_COLOUR_ACHTERGROND) != Field::Damaged &&
-        OptionalFlag(m_doc.puzzle.numbering.numberPartWords, false) != Field::Damaged &&
-        OptionalInt(startNumber, 1) != Field::Damaged && ReadLetterValues();
+        m_puzzle.appearance.letterFontName = fontName;
+    const bool rest = StringWithDefault(m_puzzle.comment, 9999) != Field::Damaged &&
+                      OptionalInt(clueTextSize, 0) != Field::Damaged &&
+                      OptionalFlag(m_puzzle.appearance.largerNumbers, false) != Field::Damaged &&
+                      OptionalColour(m_puzzle.appearance.colours.letter, 0) != Field::Damaged &&
+                      OptionalColour(m_puzzle.appearance.colours.woordPos,
+                                     FILE_DEFAULT_COLOUR_WOORDPOS) != Field::Damaged &&
+                      OptionalColour(m_puzzle.appearance.colours.achtergrond,
+                                     FILE_DEFAULT_COLOUR_ACHTERGROND) != Field::Damaged &&
+                      OptionalFlag(m_puzzle.numbering.numberPartWords, false) != Field::Damaged &&
+                      OptionalInt(startNumber, 1) != Field::Damaged && ReadLetterValues();
     if (!rest) return false;
     // Kept within what the properties dialog allows: the numbering counts up from the
     // start number and the drawing scales with the other two.
-    m_doc.puzzle.appearance.lineWidth = std::clamp(lineWidth, 0, 1);
-    m_doc.puzzle.appearance.clueTextSize = std::clamp(clueTextSize, 0, 50);
-    m_doc.puzzle.numbering.startNumber = std::clamp(startNumber, 1, 999);
+    m_puzzle.appearance.lineWidth = std::clamp(lineWidth, 0, 1);
+    m_puzzle.appearance.clueTextSize = std::clamp(clueTextSize, 0, 50);
+    m_puzzle.numbering.startNumber = std::clamp(startNumber, 1, 999);
     return true;
 }
 
@@ -469,12 +478,12 @@ RtrStatus RtrReader::Read() {
     if (!ReadSearchOptions(stopAfterIjFlag)) return RtrStatus::Refused;
     if (stopAfterIjFlag) return RtrStatus::Loaded;
     if (!ReadLaterFields()) return RtrStatus::Refused;
-    if (!m_doc.puzzle.numbering.doorloper) m_doc.puzzle.Renumber();
+    if (!m_puzzle.numbering.doorloper) m_puzzle.Renumber();
     if (!ReadExtraFiles() || !ReadTrailingRecords()) return RtrStatus::Refused;
-    m_doc.puzzle.html.blackGrey = true;
-    m_doc.curPos = 0;
-    m_doc.puzzle.search.maxFrequency = 0;
-    m_doc.puzzle.search.maxDistinct = 0;
+    m_puzzle.html.blackGrey = true;
+    m_position.curPos = 0;
+    m_puzzle.search.maxFrequency = 0;
+    m_puzzle.search.maxDistinct = 0;
     return RtrStatus::Loaded;
 }
 
@@ -490,72 +499,77 @@ UserMessage DamagedFileMessage(const std::string& path) {
 std::string WriteRtr(const Rooster2Doc& doc) {
     ByteWriter out;
     out.WriteU32(SIGNATURE_LENGTH);
-    if (NeedsFormBlock(doc.puzzle)) {
+    if (NeedsFormBlock(doc.puzzle())) {
         // Another signature, so that readers that know only the classic layout refuse the
         // file instead of reading words that their rebuild does not find.
         out.WriteBytes(std::string_view(RTR_FORM_SIGNATURE, SIGNATURE_LENGTH));
-        const std::string block = FormBlockBytes(doc.puzzle);
+        const std::string block = FormBlockBytes(doc.puzzle());
         out.WriteU32(static_cast<std::uint32_t>(block.size()));
         out.WriteBytes(block);
     } else {
         out.WriteBytes(std::string_view(RTR_SIGNATURE, SIGNATURE_LENGTH));
     }
-    out.WriteS32(doc.puzzle.width);
-    out.WriteS32(doc.puzzle.height);
-    out.WriteBytes(doc.puzzle.GridToString());
-    out.WriteS32(doc.puzzle.appearance.margin);
-    out.WriteS32(doc.puzzle.appearance.cellSize);
-    out.WriteU32(doc.puzzle.appearance.colours.zwart);
-    out.WriteU32(doc.puzzle.appearance.colours.woord);
-    out.WriteU32(doc.puzzle.appearance.colours.niet);
-    out.WriteU32(doc.puzzle.appearance.colours.vrij);
-    out.WriteS32(static_cast<std::int32_t>(doc.puzzle.symmetry));
+    out.WriteS32(doc.puzzle().width);
+    out.WriteS32(doc.puzzle().height);
+    out.WriteBytes(doc.puzzle().GridToString());
+    out.WriteS32(doc.puzzle().appearance.margin);
+    out.WriteS32(doc.puzzle().appearance.cellSize);
+    out.WriteU32(doc.puzzle().appearance.colours.zwart);
+    out.WriteU32(doc.puzzle().appearance.colours.woord);
+    out.WriteU32(doc.puzzle().appearance.colours.niet);
+    out.WriteU32(doc.puzzle().appearance.colours.vrij);
+    out.WriteS32(static_cast<std::int32_t>(doc.puzzle().symmetry));
     out.WriteS32(static_cast<std::int32_t>(doc.phase));
     out.WriteS32(static_cast<std::int32_t>(doc.direction));
     out.WriteS32(doc.curWord);
-    out.WriteS32(4 * doc.puzzle.numbering.acrossOnly + 2 * doc.puzzle.numbering.doorloper +
-                 doc.puzzle.appearance.showNumbers);
+    out.WriteS32(4 * doc.puzzle().numbering.acrossOnly + 2 * doc.puzzle().numbering.doorloper +
+                 doc.puzzle().appearance.showNumbers);
     WriteWordRecords(out, doc);
-    WriteString(out, doc.puzzle.search.wordFile);
-    WriteFlag(out, doc.puzzle.search.ijTwoLetters);
-    out.WriteS32(doc.puzzle.search.maxSolutions);
-    WriteFlag(out, doc.puzzle.search.allDifferent);
-    WriteFlag(out, doc.puzzle.search.fillWithLastShown);
-    WriteFlag(out, doc.puzzle.search.showWhileSearching);
-    WriteString(out, doc.puzzle.html.title);
-    out.WriteS32(doc.puzzle.appearance.lineWidth);
-    WriteFlag(out, doc.puzzle.html.cluesSideBySide);
+    WriteString(out, doc.puzzle().search.wordFile);
+    WriteFlag(out, doc.puzzle().search.ijTwoLetters);
+    out.WriteS32(doc.puzzle().search.maxSolutions);
+    WriteFlag(out, doc.puzzle().search.allDifferent);
+    WriteFlag(out, doc.puzzle().search.fillWithLastShown);
+    WriteFlag(out, doc.puzzle().search.showWhileSearching);
+    WriteString(out, doc.puzzle().html.title);
+    out.WriteS32(doc.puzzle().appearance.lineWidth);
+    WriteFlag(out, doc.puzzle().html.cluesSideBySide);
     WritePartRecords(out, doc);
-    WriteFlag(out, doc.puzzle.appearance.partDashes);
-    out.WriteS32(doc.puzzle.search.maxCandidates);
-    WriteString(out, doc.puzzle.search.excludedLetters);
-    WriteFlag(out, doc.puzzle.appearance.showLength);
-    WriteString(out, doc.puzzle.appearance.letterFontName);
-    WriteString(out, doc.puzzle.comment);
-    out.WriteS32(doc.puzzle.appearance.clueTextSize);
-    WriteFlag(out, doc.puzzle.appearance.largerNumbers);
-    out.WriteU32(doc.puzzle.appearance.colours.letter);
-    out.WriteU32(doc.puzzle.appearance.colours.woordPos);
-    out.WriteU32(doc.puzzle.appearance.colours.achtergrond);
-    WriteFlag(out, doc.puzzle.numbering.numberPartWords);
-    out.WriteS32(doc.puzzle.numbering.startNumber);
-    for (std::int32_t value : doc.puzzle.letterValues) out.WriteS32(value);
-    out.WriteU32(static_cast<std::uint32_t>(doc.puzzle.extraFiles.size()));
-    for (const std::string& name : doc.puzzle.extraFiles) WriteString(out, name);
+    WriteFlag(out, doc.puzzle().appearance.partDashes);
+    out.WriteS32(doc.puzzle().search.maxCandidates);
+    WriteString(out, doc.puzzle().search.excludedLetters);
+    WriteFlag(out, doc.puzzle().appearance.showLength);
+    WriteString(out, doc.puzzle().appearance.letterFontName);
+    WriteString(out, doc.puzzle().comment);
+    out.WriteS32(doc.puzzle().appearance.clueTextSize);
+    WriteFlag(out, doc.puzzle().appearance.largerNumbers);
+    out.WriteU32(doc.puzzle().appearance.colours.letter);
+    out.WriteU32(doc.puzzle().appearance.colours.woordPos);
+    out.WriteU32(doc.puzzle().appearance.colours.achtergrond);
+    WriteFlag(out, doc.puzzle().numbering.numberPartWords);
+    out.WriteS32(doc.puzzle().numbering.startNumber);
+    for (std::int32_t value : doc.puzzle().letterValues) out.WriteS32(value);
+    out.WriteU32(static_cast<std::uint32_t>(doc.puzzle().extraFiles.size()));
+    for (const std::string& name : doc.puzzle().extraFiles) WriteString(out, name);
     WriteTrailingRecords(out, doc);
     return out.TakeBytes();
 }
 
 RtrReadResult ReadRtr(Rooster2Doc& doc, std::string_view bytes) {
-    // Read into a copy so that a refused file leaves the open puzzle untouched;
+    // Read into copies so that a refused file leaves the open puzzle untouched;
     // members the file does not hold keep the values they had.
-    Rooster2Doc candidate = doc;
-    const RtrStatus status = RtrReader(candidate, bytes).Read();
+    Puzzle puzzle = doc.puzzle();
+    EditingPosition position{doc.phase, doc.direction, doc.curWord, doc.curPos};
+    const RtrStatus status = RtrReader(puzzle, position, bytes).Read();
     RtrReadResult result;
     result.status = status;
     switch (status) {
         case RtrStatus::Loaded:
-            doc = std::move(candidate);
+            doc.phase = position.phase;
+            doc.direction = position.direction;
+            doc.curWord = position.curWord;
+            doc.curPos = position.curPos;
+            PuzzleEdit(doc, EditKind::Replace).puzzle() = std::move(puzzle);
             break;
         case RtrStatus::NotRtr:
             // Resetting here would bind the window to a file it cannot save back into.
@@ -577,7 +591,7 @@ RtrReadResult OpenRtrFile(Rooster2Doc& doc, const std::string& path) {
     if (result.status == RtrStatus::Refused) result.message = DamagedFileMessage(path);
     if (result.status != RtrStatus::Loaded) return result;
     doc.pathName = path;
-    doc.MarkModified(false);
+    doc.MarkSaved();
     return result;
 }
 
@@ -592,6 +606,6 @@ bool SaveRtrFile(Rooster2Doc& doc, const std::string& path, UserMessage& message
         return false;
     }
     doc.pathName = path;
-    doc.MarkModified(false);
+    doc.MarkSaved();
     return true;
 }

@@ -61,7 +61,8 @@ const char* Tries(int count) { return count == 1 ? "poging" : "pogingen"; }
 bool CanImproveFill(const Rooster2Doc& doc, bool hasWordFile, int solutionCount) {
     if (!hasWordFile || solutionCount == 0) return false;
     // A fill of a region may leave words outside it open.
-    return (doc.phase == Phase::Tonen || doc.phase == Phase::Vullen) && IsGridComplete(doc.puzzle);
+    return (doc.phase == Phase::Tonen || doc.phase == Phase::Vullen) &&
+           IsGridComplete(doc.puzzle());
 }
 
 FillImprover::FillImprover(const Puzzle& searchPuzzle, const WordScoring& scoring,

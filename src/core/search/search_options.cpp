@@ -4,14 +4,14 @@
 #include "util/latin1.h"
 
 void ApplySearchOptions(Rooster2Doc& doc, const SearchOptions& options) {
-    Puzzle& puzzle = doc.puzzle;
+    PuzzleEdit edit(doc, EditKind::Setting);
+    Puzzle& puzzle = edit.puzzle();
     puzzle.search = options;
     puzzle.search.excludedLetters = Latin1ToUpper(options.excludedLetters);
     if (puzzle.search.wordFile.empty()) {
         puzzle.extraFiles.clear();
         for (WordInfo& word : puzzle.words) word.extraList = 0;
     }
-    doc.MarkModified(true);
 }
 
 bool CanStartSearch(const Rooster2Doc& doc, bool hasWordFile) {

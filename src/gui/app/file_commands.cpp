@@ -97,7 +97,7 @@ void FileCommands::ReportExported(const std::string& path) {
 // ---- Exports ---------------------------------------------------------------------------------
 
 void FileCommands::ExportHtmlPage(bool filled) {
-    if (const std::optional<UserMessage> refusal = HtmlExportRefusal(m_doc.puzzle)) {
+    if (const std::optional<UserMessage> refusal = HtmlExportRefusal(m_doc.puzzle())) {
         ShowUserMessage(m_parent, *refusal);
         return;
     }
@@ -108,8 +108,8 @@ void FileCommands::ExportHtmlPage(bool filled) {
     UserMessage remark;
     // The remark also says why the page or its image could not be written.
     const std::string imageFolder = ProgramDataFolder(
-        LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle));
-    if (ExportHtml(m_doc.puzzle, path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
+        LocalPath(QCoreApplication::applicationDirPath()), HtmlImageName(m_doc.puzzle()));
+    if (ExportHtml(m_doc.puzzle(), path, filled, m_view.SmallLetters(), ToLatin1(m_versionText),
                    imageFolder, remark))
         ReportExported(path);
     ShowInformation(m_parent, remark);
@@ -119,18 +119,19 @@ void FileCommands::ExportPuzText() {
     const std::string path = ChooseExport(
         MakeFileDialogSpec(true, "Opslaan inhoud rooster voor *.puz", "txt", TEXT_FILTER),
         m_app.lastFiles.puzText);
-    if (!path.empty()) WriteExport(path, WriteAcrossLiteText(m_doc.puzzle, m_view.SmallLetters()));
+    if (!path.empty())
+        WriteExport(path, WriteAcrossLiteText(m_doc.puzzle(), m_view.SmallLetters()));
 }
 
 void FileCommands::ExportUnlessRefused(std::optional<UserMessage> (*refusal)(const Puzzle&),
                                        FileDialogSpec spec, std::string& remembered,
                                        std::string (*write)(const Puzzle&)) {
-    if (const std::optional<UserMessage> refused = refusal(m_doc.puzzle)) {
+    if (const std::optional<UserMessage> refused = refusal(m_doc.puzzle())) {
         ShowUserMessage(m_parent, *refused);
         return;
     }
     const std::string path = ChooseExport(std::move(spec), remembered);
-    if (!path.empty()) WriteExport(path, write(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, write(m_doc.puzzle()));
 }
 
 void FileCommands::ExportPuz() {
@@ -157,10 +158,10 @@ void FileCommands::ExportWebPage() {
 
 PdfSheetOptions FileCommands::AskSheetOptions() {
     PdfSheetOptions options;
-    options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
+    options.title = SheetTitle(m_doc.puzzle(), m_doc.pathName);
     options.smallLetters = m_view.SmallLetters();
     options.greyBlocks = GreyBlocks();
-    options.solution = HasLetters(m_doc.puzzle) &&
+    options.solution = HasLetters(m_doc.puzzle()) &&
                        QMessageBox::question(
                            m_parent, Latin1(APP_TITLE), Latin1("Ook een pagina met de oplossing?"),
                            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
@@ -184,7 +185,7 @@ void FileCommands::ExportPdf() {
                      m_app.lastFiles.pdf);
     if (path.empty()) return;
     const PdfSheetOptions options = AskSheetOptions();
-    if (!ExportPdfSheet(m_doc.puzzle, path, options))
+    if (!ExportPdfSheet(m_doc.puzzle(), path, options))
         QMessageBox::warning(m_parent, Latin1("Oei"), Latin1("Schrijven pdf mislukt"));
     else
         ReportExported(path);
@@ -195,19 +196,20 @@ void FileCommands::ExportPdf() {
 void FileCommands::ImportFile(const std::string& path,
                               ImportResult (*read)(Rooster2Doc&, const std::string&)) {
     Rooster2Doc imported = m_doc;
-    imported.modifiedListener = nullptr;
+    imported.changeListener = nullptr;
     const ImportResult result = read(imported, path);
     if (!result.imported) {
         ShowInformation(m_parent, result.message);
         return;
     }
     if (m_hooks.saveModified && !m_hooks.saveModified()) return;
-    imported.modifiedListener = m_doc.modifiedListener;
+    imported.changeListener = m_doc.changeListener;
     m_doc = std::move(imported);
     m_controller.GridReplaced();
     m_controller.SetPhase(Phase::Vullen);
     if (m_hooks.documentReplaced) m_hooks.documentReplaced();
-    m_doc.MarkModified(true);
+    // Tells the window: the imported puzzle has no file yet and is modified until saved.
+    PuzzleEdit(m_doc, EditKind::Setting).Commit();
     ShowInformation(m_parent, result.message);
 }
 
@@ -242,7 +244,8 @@ void FileCommands::ImportRos() {
 
 void FileCommands::SpellingCheck() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<std::string> report = SpellingCheckReport(m_app.SearchPuzzle(m_doc.puzzle));
+    const std::optional<std::string> report =
+        SpellingCheckReport(m_app.SearchPuzzle(m_doc.puzzle()));
     QApplication::restoreOverrideCursor();
     if (report) ShowInformation(m_parent, UserMessage{*report});
 }
@@ -255,7 +258,6 @@ void FileCommands::Compare() {
 // ---- Clue texts ------------------------------------------------------------------------------
 
 void FileCommands::CluesChanged() {
-    m_doc.MarkModified(true);
     m_controller.RefreshClueText();
     m_controller.RefreshClueList();
     m_view.Invalidate();
@@ -267,10 +269,11 @@ void FileCommands::ReadClues() {
         m_app.lastFiles.clue);
     if (path.empty()) return;
     int count = 0;
+    Puzzle read = m_doc.puzzle();
     // A file that cannot be read ends the command without a message.
-    if (ReadClueFileAt(m_doc.puzzle, m_controller.ClueReadSection(), path, count) !=
-        ReadStatus::Read)
+    if (ReadClueFileAt(read, m_controller.ClueReadSection(), path, count) != ReadStatus::Read)
         return;
+    PuzzleEdit(m_doc, EditKind::Setting).puzzle() = std::move(read);
     ShowInformation(m_parent, AddedCluesMessage(count));
     CluesChanged();
 }
@@ -281,9 +284,12 @@ void FileCommands::PasteCluesFromClipboard() {
         ShowInformation(m_parent, NoClipboardTextMessage());
         return;
     }
-    const int count =
-        PasteClues(m_doc.puzzle, m_controller.ClueReadSection(), ToLatin1(data->text()));
-    if (count > 0) CluesChanged();
+    Puzzle pasted = m_doc.puzzle();
+    const int count = PasteClues(pasted, m_controller.ClueReadSection(), ToLatin1(data->text()));
+    if (count > 0) {
+        PuzzleEdit(m_doc, EditKind::Setting).puzzle() = std::move(pasted);
+        CluesChanged();
+    }
     ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.Invalidate();
 }
@@ -292,14 +298,14 @@ void FileCommands::WriteClues() {
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan omschrijvingen", "txt", CLUE_FILE_FILTER),
                      m_app.lastFiles.clue);
-    if (!path.empty()) WriteExport(path, WriteClueFile(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, WriteClueFile(m_doc.puzzle()));
 }
 
 void FileCommands::ExportPrintableClues() {
     const std::string path =
         ChooseExport(MakeFileDialogSpec(true, "Opslaan omschrijvingen rooster", "txt", TEXT_FILTER),
                      m_app.lastFiles.text);
-    if (!path.empty()) WriteExport(path, ExportClues(m_doc.puzzle));
+    if (!path.empty()) WriteExport(path, ExportClues(m_doc.puzzle()));
 }
 
 void FileCommands::ExportFolderClues() {

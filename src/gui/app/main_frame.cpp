@@ -50,8 +50,8 @@ constexpr double PRINT_MARGIN_MM = 15;
 QString StripShortcutText(const QString& text) { return text.section(QLatin1Char('\t'), 0, 0); }
 
 bool AllWordsFilled(const Rooster2Doc& doc) {
-    for (int i = 0; i < static_cast<int>(doc.puzzle.words.size()); ++i)
-        if (doc.puzzle.IsWordEmpty(i) || !doc.puzzle.IsWordComplete(i)) return false;
+    for (int i = 0; i < static_cast<int>(doc.puzzle().words.size()); ++i)
+        if (doc.puzzle().IsWordEmpty(i) || !doc.puzzle().IsWordComplete(i)) return false;
     return true;
 }
 
@@ -112,7 +112,10 @@ MainFrame::MainFrame(Rooster2Doc& doc, AppState& app, SettingsProfile& profile, 
     m_recentFiles = m_profile.ReadRecentFiles();
     RefreshRecentFileItems();
     setAcceptDrops(true);
-    m_doc.modifiedListener = [this] { UpdateTitle(); };
+    m_doc.changeListener = [this](const DocumentChange& change) {
+        UpdateTitle();
+        m_controller->DocumentChanged(change);
+    };
     connect(m_controller.get(), &GridController::StateChanged, this, &MainFrame::UpdateCommands);
     connect(m_view, &GridView::MessagePaneChanged, m_messagePane, &QLabel::setText);
     connect(m_view, &GridView::InfoPaneChanged, m_infoPane, &QLabel::setText);
@@ -316,8 +319,9 @@ bool MainFrame::SaveModified() {
 }
 
 void MainFrame::NewDocument() {
-    m_doc.OnNewDocument(&m_profile);
-    m_doc.puzzle.BuildWords();
+    Puzzle fresh = m_doc.FreshPuzzle(&m_profile);
+    fresh.BuildWords();
+    m_doc.Replace(std::move(fresh));
     m_controller->OnInitialUpdate();
     UpdateTitle();
     UpdateCommands();
@@ -392,7 +396,7 @@ void MainFrame::RefreshRecentFileItems() {
 // ---- Printing, mail, about -------------------------------------------------------------------
 
 void MainFrame::PrintSheet(QPrinter& printer, const PdfSheetOptions& options) {
-    if (!PaintSheet(printer, m_doc.puzzle, options))
+    if (!PaintSheet(printer, m_doc.puzzle(), options))
         ShowInformation(this, {"Afdrukken mislukt", "Oei"});
 }
 
@@ -400,7 +404,7 @@ void MainFrame::PrintSheet(QPrinter& printer, const PdfSheetOptions& options) {
 void MainFrame::PrintDirect(const QString& printerName) {
     if (!printerName.isEmpty()) m_printer.setPrinterName(printerName);
     PdfSheetOptions options;
-    options.title = SheetTitle(m_doc.puzzle, m_doc.pathName);
+    options.title = SheetTitle(m_doc.puzzle(), m_doc.pathName);
     options.greyBlocks = m_fileCommands->GreyBlocks();
     PrintSheet(m_printer, options);
 }

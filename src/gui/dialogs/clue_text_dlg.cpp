@@ -29,15 +29,11 @@ ClueTextDlg::ClueTextDlg(Rooster2Doc& doc, ClueSection& section, int cellPixels,
     m_edit->setObjectName(Latin1("clueText"));
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edit->installEventFilter(this);
-    connect(m_edit, &QPlainTextEdit::textChanged, this, [this] {
-        m_changed = true;
-        m_doc.clueListDirty = true;
-    });
+    connect(m_edit, &QPlainTextEdit::textChanged, this, [this] { m_changed = true; });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_edit, 1);
     layout->addLayout(FontButtons(this, [this](bool larger) { StepFont(larger); }));
     resize(DESIGNED_WIDTH, DESIGNED_HEIGHT);
-    m_doc.clueListDirty = false;
     ApplyFont();
     PlaceClueWindow(*this, m_doc, cellPixels);
 }
@@ -61,7 +57,7 @@ bool ClueTextDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void ClueTextDlg::ReadBack() {
     // The flag stays set: every later loss of focus reads the text again.
-    if (!m_changed || m_doc.puzzle.numbering.numberPartWords) return;
+    if (!m_changed || m_doc.puzzle().numbering.numberPartWords) return;
     ReadBackClueText(m_doc, m_section, ToCrLfText(m_edit->toPlainText()));
     emit CluesApplied();
 }

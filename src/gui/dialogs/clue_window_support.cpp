@@ -9,7 +9,9 @@
 #include "render/grid_painter.h"
 #include "support/dialog_support.h"
 
-QFont ClueWindowFont(const Rooster2Doc& doc, int height) { return LetterFont(doc.puzzle, -height); }
+QFont ClueWindowFont(const Rooster2Doc& doc, int height) {
+    return LetterFont(doc.puzzle(), -height);
+}
 
 QHBoxLayout* FontButtons(QDialog* owner, std::function<void(bool larger)> step) {
     auto* row = new QHBoxLayout;

@@ -214,7 +214,7 @@ QWidget* PropertiesDlg::BuildReportGroup() {
     m_report->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     layout->addWidget(m_report, 1);
     auto* values = new QFormLayout;
-    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.puzzle.letterValues)));
+    m_letterValues = new QLineEdit(Latin1(FormatLetterValues(m_doc.puzzle().letterValues)));
     m_letterValues->setObjectName(Latin1("letterValues"));
     m_letterValues->setMaxLength(MAX_LETTER_VALUES_TEXT);
     m_letterValues->setCursorPosition(0);  // the long text shows from "A = 1"
@@ -245,7 +245,7 @@ bool PropertiesDlg::eventFilter(QObject* watched, QEvent* event) {
 // The letter values reach the document at once; Cancel keeps them.
 void PropertiesDlg::ReadLetterValues() {
     ParseLetterValues(ToLatin1(m_letterValues->text().left(MAX_LETTER_VALUES_TEXT)),
-                      m_doc.puzzle.letterValues);
+                      PuzzleEdit(m_doc, EditKind::Setting)->letterValues);
 }
 
 void PropertiesDlg::SetColour(int button, ColourRef colour) {
@@ -269,10 +269,11 @@ void PropertiesDlg::ChooseColour(int button) {
 // dialog's copy too, so that OK does not put the old ones back.
 void PropertiesDlg::ChooseFont() {
     bool ok = false;
-    Appearance& applied = m_doc.puzzle.appearance;
-    QFont current(Latin1(applied.letterFontName));
+    QFont current(Latin1(m_doc.puzzle().appearance.letterFontName));
     const QFont font = QFontDialog::getFont(&ok, current, this);
     if (!ok) return;
+    PuzzleEdit edit(m_doc, EditKind::Setting);
+    Appearance& applied = edit->appearance;
     // The platform's font chooser has no colour: the letter colour follows in its own chooser.
     applied.letterFontName = ToLatin1(font.family());
     const QColor colour =

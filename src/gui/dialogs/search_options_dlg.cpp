@@ -40,7 +40,7 @@ SearchOptionsDlg::SearchOptionsDlg(Rooster2Doc& doc, AppState& app, IFileChooser
     : QDialog(parent), m_doc(doc), m_app(app), m_chooser(chooser) {
     setWindowTitle(Latin1("Zoekopties"));
     BuildControls();
-    ShowOptions(m_doc.puzzle.search);
+    ShowOptions(m_doc.puzzle().search);
     // The minimum score is the user's, not the puzzle's.
     minScoreEdit->setText(QString::number(m_app.scoring.minScore));
     lowerMinScoreBox->setChecked(m_app.scoring.lowerWhenNothingFits);
@@ -132,10 +132,10 @@ void SearchOptionsDlg::OnBrowse() {
     FileDialogSpec spec = MakeFileDialogSpec(false, "Openen woordenlijst", "doc",
                                              "Woordenlijst (*.doc);;Alle bestanden (*.*)");
     // A first search starts at the Dutch list that comes with the program.
-    spec.initialName = FromLocalPath(m_app.SearchWordFile(m_doc.puzzle));
+    spec.initialName = FromLocalPath(m_app.SearchWordFile(m_doc.puzzle()));
     const QString path = m_chooser.ChooseFile(this, spec);
     if (path.isEmpty()) return;
-    m_doc.puzzle.search.wordFile = LocalPath(path);
+    PuzzleEdit(m_doc, EditKind::Setting)->search.wordFile = LocalPath(path);
     wordFileEdit->setText(path);
 }
 

@@ -117,7 +117,7 @@ WordDataDlg::WordDataDlg(Rooster2Doc& doc, AppState& app, const WordInfo& word,
         widget->setFont(font);
     FillList();
     // Parts can be chosen only for a word of several parts with a word list to look in.
-    if (m_app.SearchWordFile(m_doc.puzzle).empty() || !m_parts.HasParts()) {
+    if (m_app.SearchWordFile(m_doc.puzzle()).empty() || !m_parts.HasParts()) {
         m_previousPart->setEnabled(false);
         m_nextPart->setEnabled(false);
         m_partNumber->hide();
@@ -232,7 +232,7 @@ void WordDataDlg::ShowCurrentScore() {
 
 void WordDataDlg::FillList() {
     m_filtered = false;
-    ShowList(FillCandidates(m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
+    ShowList(FillCandidates(m_app.SearchPuzzle(m_doc.puzzle()), m_app.scoring,
                             ToLatin1(m_value->text()), m_parts, m_fields.maxCandidates,
                             m_fields.listNumber));
 }
@@ -240,7 +240,7 @@ void WordDataDlg::FillList() {
 void WordDataDlg::OnFilter() {
     if (!ReadMaxCount() || !ReadListNumber()) return;
     if (const std::optional<CandidateList> list = FilterCandidates(
-            m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring, ToLatin1(m_value->text()), m_parts,
+            m_app.SearchPuzzle(m_doc.puzzle()), m_app.scoring, ToLatin1(m_value->text()), m_parts,
             ToLatin1(m_required->text()), m_fields.maxCandidates, m_fields.listNumber)) {
         m_filtered = true;
         ShowList(*list);
@@ -325,7 +325,7 @@ bool WordDataDlg::eventFilter(QObject* watched, QEvent* event) {
         if (watched == m_minScore && ReadMinScore()) FillList();
         if (watched == m_listNumber && ReadListNumber()) {
             if (const std::optional<UserMessage> refused =
-                    CheckListNumber(m_app.SearchPuzzle(m_doc.puzzle), m_fields.listNumber))
+                    CheckListNumber(m_app.SearchPuzzle(m_doc.puzzle()), m_fields.listNumber))
                 ShowUserMessage(this, *refused);
         }
     }

@@ -63,11 +63,15 @@ void GridController::ResetStatusTexts() {
 void GridController::GridReplaced() {
     m_results = SearchResults{};
     m_editor.DocumentShown();
-    m_doc.curWord = m_doc.puzzle.words.empty() ? -1 : 0;
+    m_doc.curWord = m_doc.puzzle().words.empty() ? -1 : 0;
     m_doc.curPos = 0;
     m_view.Invalidate();
     ResetStatusTexts();
     emit StateChanged();
+}
+
+void GridController::DocumentChanged(const DocumentChange& change) {
+    if (change.kind == EditKind::Setting) m_clueListStale = true;
 }
 
 void GridController::SetPhase(Phase phase) {
@@ -117,10 +121,7 @@ void GridController::CatchUpWithClueWindows() {
         emit StateChanged();
     }
     // Clues typed in the text window reach the list once the text window is gone.
-    if (m_doc.clueListDirty && m_clueTextDlg == nullptr) {
-        m_doc.clueListDirty = false;
-        RefreshClueList();
-    }
+    if (m_clueListStale && m_clueTextDlg == nullptr) RefreshClueList();
 }
 
 // ---- Commands ------------------------------------------------------------------------------
@@ -187,7 +188,7 @@ void GridController::ExportText() {
                          m_app.lastFiles.text, m_doc.pathName);
     if (path.empty()) return;
     // A file that cannot be written ends the command without a message.
-    if (WriteFileAtomically(path, ExportPlainText(m_doc.puzzle, m_view.SmallLetters())))
+    if (WriteFileAtomically(path, ExportPlainText(m_doc.puzzle(), m_view.SmallLetters())))
         ShowMessage(ExportedStatusText(path));
 }
 

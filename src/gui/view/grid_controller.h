@@ -29,6 +29,7 @@
 
 struct AppState;
 class GridEditor;
+struct DocumentChange;
 class Rooster2Doc;
 class GridView;
 class IFileChooser;
@@ -52,6 +53,9 @@ public:
     // An import replaced the grid: undo starts afresh, the solutions and the best
     // fill are gone, the cursor is on the first word, everything repaints.
     void GridReplaced();
+    // The document told of a change: a changed setting (the clues among them)
+    // leaves the clue list to catch up.
+    void DocumentChanged(const DocumentChange& change);
     void SetPhase(Phase phase);
     // A text (ISO-8859-1) in the status bar's first pane.
     void ShowMessage(const std::string& text);
@@ -146,6 +150,8 @@ private:
     GridEditor& m_editor;
     IFileChooser& m_chooser;
     int m_pendingWord = -1;
+    // Clues changed since the clue list was filled.
+    bool m_clueListStale = false;
     // Where the clue-line reader is; it carries over from one read to the next.
     ClueSection m_clueSection = ClueSection::Across;
     QPointer<ClueTextDlg> m_clueTextDlg;

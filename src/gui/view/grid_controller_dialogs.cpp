@@ -37,19 +37,19 @@ void GridController::RegisterDialogCommands(CommandRouter& router) {
 void GridController::OnClueArrows() {
     const int x = m_editor.markX;
     const int y = m_editor.markY;
-    if (!m_doc.puzzle.IsZweedsClueCell(x, y)) {
+    if (!m_doc.puzzle().IsZweedsClueCell(x, y)) {
         ShowUserMessage(&m_view, {"Wijs eerst een vakje met omschrijvingen aan", "Pijlen"});
         return;
     }
-    ClueArrowsDlg dialog(m_doc.puzzle.ClueArrow(x, y, 0), m_doc.puzzle.ClueArrow(x, y, 1), &m_view);
+    ClueArrowsDlg dialog(m_doc.puzzle().ClueArrow(x, y, 0), m_doc.puzzle().ClueArrow(x, y, 1),
+                         &m_view);
     if (dialog.exec() == QDialog::Accepted)
-        m_view.ApplyEdit(
-            SetClueArrows(m_doc, m_editor.Histories(), x, y, dialog.First(), dialog.Second()));
+        m_view.ApplyEdit(SetClueArrows(m_doc, x, y, dialog.First(), dialog.Second()));
 }
 
 void GridController::OnZweedsLayout() {
     UserMessage message;
-    const EditResult result = MakeZweedsGrid(m_doc, m_editor.Histories(), message);
+    const EditResult result = MakeZweedsGrid(m_doc, message);
     if (!result.applied) ShowUserMessage(&m_view, message);
     m_view.ApplyEdit(result);
 }
@@ -58,13 +58,13 @@ void GridController::OnProperties() {
     PropertiesDlg dialog(m_doc, m_view.SmallLetters(), &m_view);
     connect(&dialog, &PropertiesDlg::LetterFontChanged, this, [this] { m_view.Invalidate(); });
     if (dialog.exec() != QDialog::Accepted) return;
-    ApplyProperties(m_doc, m_editor.Histories(), dialog.Properties());
+    ApplyProperties(m_doc, dialog.Properties());
     m_view.SetSmallLetters(dialog.Properties().smallLetters);
     m_view.Invalidate();
 }
 
 void GridController::OnComment() {
-    CommentDlg dialog(m_doc.puzzle.comment, &m_view);
+    CommentDlg dialog(m_doc.puzzle().comment, &m_view);
     if (dialog.exec() == QDialog::Accepted) ApplyComment(m_doc, dialog.Comment());
 }
 
@@ -105,6 +105,7 @@ void GridController::RefreshClueText() {
 }
 
 void GridController::RefreshClueList() {
+    m_clueListStale = false;
     if (m_clueListDlg != nullptr) m_clueListDlg->Refresh();
 }
 
@@ -116,13 +117,14 @@ void GridController::CloseClueWindows() {
 void GridController::OnEditWord() {
     if (!HasCurrentWord(m_doc)) return;
     const int word = m_doc.curWord;
-    WordDataDlg dialog(m_doc, m_app, m_doc.puzzle.words[word], OpenWordData(m_doc, word), &m_view);
+    WordDataDlg dialog(m_doc, m_app, m_doc.puzzle().words[word], OpenWordData(m_doc, word),
+                       &m_view);
     dialog.PlaceRightOf(m_view.GridRightOnScreen());
     if (dialog.exec() == QDialog::Accepted) ApplyWordFields(word, dialog.Fields());
 }
 
 void GridController::PlaceWord(int word, const std::string& value) {
-    if (!m_doc.puzzle.IsValidWordIndex(word)) return;
+    if (!m_doc.puzzle().IsValidWordIndex(word)) return;
     WordDataFields fields = OpenWordData(m_doc, word);
     fields.value = value;
     ApplyWordFields(word, fields);
@@ -130,7 +132,7 @@ void GridController::PlaceWord(int word, const std::string& value) {
 }
 
 void GridController::ApplyWordFields(int word, const WordDataFields& fields) {
-    for (const UserMessage& message : ApplyWordData(m_doc, m_editor.Histories(), word, fields))
+    for (const UserMessage& message : ApplyWordData(m_doc, word, fields))
         ShowUserMessage(&m_view, message);
     // The status bar shows the word with its new clue.
     ShowMessage(WordCaption(m_doc, word));
@@ -158,5 +160,5 @@ void GridController::OnGridCheck() {
 }
 
 void GridController::RunGridCheck() {
-    m_gridCheckDlg->ShowFindings(CheckGrid(m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring));
+    m_gridCheckDlg->ShowFindings(CheckGrid(m_app.SearchPuzzle(m_doc.puzzle()), m_app.scoring));
 }

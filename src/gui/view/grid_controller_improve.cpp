@@ -24,12 +24,12 @@ void GridController::OnImproveFill() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_phaseBeforeSearch = m_doc.phase;
     m_interruptSearch = false;
-    m_improver = std::make_unique<FillImprover>(m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
+    m_improver = std::make_unique<FillImprover>(m_app.SearchPuzzle(m_doc.puzzle()), m_app.scoring,
                                                 m_interruptSearch);
     m_improver->callbacks = m_relay.Callbacks();
     SetPhase(Phase::Zoeken);
     m_improving = std::make_unique<WorkerThread>(
-        [this, fill = m_doc.puzzle.GridToString(), open = m_results.openCells] {
+        [this, fill = m_doc.puzzle().GridToString(), open = m_results.openCells] {
             m_improvedFill = m_improver->Improve(fill, open, IMPROVE_SECONDS);
             QMetaObject::invokeMethod(this, &GridController::EndImproveFill, Qt::QueuedConnection);
         },
@@ -39,7 +39,7 @@ void GridController::OnImproveFill() {
 void GridController::EndImproveFill() {
     m_improving.reset();
     SetPhase(m_phaseBeforeSearch);
-    m_browser.TakeImprovedFill(m_improvedFill, m_editor.Histories());
+    m_browser.TakeImprovedFill(m_improvedFill);
     m_view.Invalidate();
     ShowFillResult(m_improver->ResultText(), m_improver->ScoreText(), m_improver->LowestText());
     m_improver.reset();

@@ -78,7 +78,7 @@ void GridController::OnSearchGrid() {
 // The phase is Zoeken from the start, so the enabling rules keep every command
 // that would replace or reshape the puzzle away until the search has ended.
 void GridController::OnSearch(std::optional<GridRegion> region) {
-    SearchRequest request{m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring,
+    SearchRequest request{m_app.SearchPuzzle(m_doc.puzzle()), m_app.scoring,
                           ReadSearchMethod(m_app.profile)};
     request.region = region;
     SearchCallbacks callbacks = m_relay.Callbacks();
@@ -88,7 +88,7 @@ void GridController::OnSearch(std::optional<GridRegion> region) {
     m_scrollBarsBeforeSearch = m_view.ScrollBars();
     m_resultsBeforeSearch = std::move(m_results);
     SetBrowserPhase(Phase::Zoeken);
-    m_view.ShowSearchSnapshot(m_doc.puzzle);
+    m_view.ShowSearchSnapshot(m_doc.puzzle());
     m_interruptSearch = false;
     m_search = std::make_unique<SearchService>(request, callbacks, m_interruptSearch,
                                                [this] { emit m_relay.Finished(); });
@@ -118,7 +118,7 @@ void GridController::TakeOverSearch(SearchOutcome& outcome) {
     SetPhase(PhaseAfterSearch(m_doc, m_phaseBeforeSearch, m_results.solutionCount));
     m_view.ShowSizeStatus();
     ShowFillResult(outcome.resultText, outcome.scoreText, outcome.lowestText);
-    m_editor.Histories().ResetFillUndo(m_doc);
+    PuzzleEdit(m_doc, EditKind::Restart).Commit();
 }
 
 // The fill's score and its lowest words follow the result text, which stays as it was.
@@ -145,19 +145,19 @@ void GridController::StepSolution(bool (SolutionBrowser::*step)()) {
 }
 
 void GridController::OnSolutionsDone() {
-    m_browser.OnSolutionsDone(m_editor.Histories());
+    m_browser.OnSolutionsDone();
     m_view.Invalidate();
     ResetStatusTexts();
 }
 
 void GridController::OnTakeOverSolution() {
-    m_browser.TakeOverSolution(m_editor.Histories());
+    m_browser.TakeOverSolution();
     m_view.Invalidate();
     ResetStatusTexts();
 }
 
 void GridController::OnShowBest() {
-    m_browser.OnShowBest(m_editor.Histories());
+    m_browser.OnShowBest();
     ShowMessage(m_browser.StatusText());
     m_view.Invalidate();
 }
@@ -178,5 +178,5 @@ void GridController::OnWriteSolutions() {
     if (path.isEmpty()) return;
     m_app.lastFiles.text = LocalPath(path);
     // A file that cannot be written ends the command without a message.
-    WriteSolutionsFile(m_doc.puzzle, m_results, m_app.lastFiles.text, m_view.SmallLetters());
+    WriteSolutionsFile(m_doc.puzzle(), m_results, m_app.lastFiles.text, m_view.SmallLetters());
 }

@@ -70,7 +70,7 @@ GridView::GridView(Rooster2Doc& doc, GridEditor& editor, QWidget* parent)
 // ---- Drawing ------------------------------------------------------------------------
 
 const Puzzle& GridView::ShownPuzzle() const {
-    return m_searchSnapshot ? *m_searchSnapshot : m_doc.puzzle;
+    return m_searchSnapshot ? *m_searchSnapshot : m_doc.puzzle();
 }
 
 void GridView::UpdateSearchSnapshot(const std::string& grid) {
@@ -85,7 +85,7 @@ GridPaintParams GridView::ScreenParams() const {
     GridPaintParams params;
     params.phase = m_doc.phase;
     params.cellPixels = m_cellPixels;
-    params.margin = m_doc.puzzle.appearance.margin;
+    params.margin = m_doc.puzzle().appearance.margin;
     params.smallLetters = m_smallLetters;
     params.scrolledToOrigin = ScrollPosition().isNull();
     params.markX = m_editor.markX;
@@ -102,7 +102,7 @@ GridPaintParams GridView::ScreenParams() const {
 
 void GridView::UpdateLayout() {
     const QSize client = viewport()->size();
-    m_cellPixels = ComputeCellSize(m_doc.puzzle, m_doc.puzzle.appearance.margin, client.width(),
+    m_cellPixels = ComputeCellSize(m_doc.puzzle(), m_doc.puzzle().appearance.margin, client.width(),
                                    client.height(), false, m_scrollBars);
     UpdateScrollRanges();
 }
@@ -117,7 +117,7 @@ void GridView::UpdateScrollRanges() {
         verticalScrollBar()->setRange(0, 0);
         return;
     }
-    const Puzzle& puzzle = m_doc.puzzle;
+    const Puzzle& puzzle = m_doc.puzzle();
     const int m = puzzle.appearance.margin;
     const int totalWidth = puzzle.width * puzzle.appearance.cellSize + 2 * m;
     const int totalHeight =
@@ -141,7 +141,7 @@ void GridView::paintEvent(QPaintEvent*) {
     PaintGrid(painter, ShownPuzzle(), ScreenParams());
     const bool editing = m_doc.phase == Phase::Vormen || m_doc.phase == Phase::Vullen;
     if (m_fillability && editing && !m_searchSnapshot)
-        PaintFillability(painter, m_doc.puzzle, ScreenParams(), *m_fillability, m_heatMap);
+        PaintFillability(painter, m_doc.puzzle(), ScreenParams(), *m_fillability, m_heatMap);
 }
 
 // Without the heat map only the dead cells show: a report that leaves the frames on
@@ -150,7 +150,7 @@ void GridView::paintEvent(QPaintEvent*) {
 void GridView::ShowFillability(std::shared_ptr<const FillabilityReport> report, bool heatMap) {
     const auto deadCells = [this](const std::shared_ptr<const FillabilityReport>& shown) {
         std::vector<int> cells;
-        if (!shown || !ReportFits(m_doc.puzzle, *shown)) return cells;
+        if (!shown || !ReportFits(m_doc.puzzle(), *shown)) return cells;
         for (std::size_t cell = 0; cell < shown->deadCells.size(); ++cell)
             if (shown->deadCells[cell]) cells.push_back(static_cast<int>(cell));
         return cells;
@@ -176,25 +176,26 @@ void GridView::Invalidate() {
 void GridView::RedrawNow() { viewport()->repaint(); }
 
 void GridView::InvalidateCell(int x, int y) {
-    if (!m_doc.puzzle.IsInGrid(x, y) || m_cellPixels <= 0) return;
-    viewport()->update(CellRect(m_doc.puzzle, ScreenParams(), x, y).translated(-ScrollPosition()));
+    if (!m_doc.puzzle().IsInGrid(x, y) || m_cellPixels <= 0) return;
+    viewport()->update(
+        CellRect(m_doc.puzzle(), ScreenParams(), x, y).translated(-ScrollPosition()));
 }
 
 void GridView::InvalidateCellIndex(int index) {
-    if (m_doc.puzzle.width > 0)
-        InvalidateCell(index % m_doc.puzzle.width, index / m_doc.puzzle.width);
+    if (m_doc.puzzle().width > 0)
+        InvalidateCell(index % m_doc.puzzle().width, index / m_doc.puzzle().width);
 }
 
 void GridView::InvalidateWord(int word) {
-    if (!m_doc.puzzle.IsValidWordIndex(word)) return;
-    const WordInfo& info = m_doc.puzzle.words[word];
+    if (!m_doc.puzzle().IsValidWordIndex(word)) return;
+    const WordInfo& info = m_doc.puzzle().words[word];
     for (int i = 0; i < info.length; ++i) InvalidateCell(info.CellX(i), info.CellY(i));
 }
 
 void GridView::ShowWordChange(int oldWord, int newWord) {
     if (oldWord != newWord) InvalidateWord(oldWord);
     InvalidateWord(newWord);
-    const Appearance& appearance = m_doc.puzzle.appearance;
+    const Appearance& appearance = m_doc.puzzle().appearance;
     // The caption line above the grid.
     if (appearance.clueTextSize > 0)
         viewport()->update(
@@ -204,12 +205,13 @@ void GridView::ShowWordChange(int oldWord, int newWord) {
 }
 
 void GridView::KeepCursorInView() {
-    if (!m_scrollBars || !m_doc.puzzle.IsValidWordIndex(m_doc.curWord) || m_cellPixels <= 0) return;
-    const WordInfo& word = m_doc.puzzle.words[m_doc.curWord];
+    if (!m_scrollBars || !m_doc.puzzle().IsValidWordIndex(m_doc.curWord) || m_cellPixels <= 0)
+        return;
+    const WordInfo& word = m_doc.puzzle().words[m_doc.curWord];
     const int s = m_cellPixels;
-    const int m = m_doc.puzzle.appearance.margin;
+    const int m = m_doc.puzzle().appearance.margin;
     const int px = word.CellX(m_doc.curPos) * s + m;
-    const int py = m + word.CellY(m_doc.curPos) * s + m_doc.puzzle.appearance.clueTextSize;
+    const int py = m + word.CellY(m_doc.curPos) * s + m_doc.puzzle().appearance.clueTextSize;
     QScrollBar* h = horizontalScrollBar();
     QScrollBar* v = verticalScrollBar();
     h->setValue(ScrollValueShowing(px, h->value(), s, viewport()->width()));
@@ -218,8 +220,8 @@ void GridView::KeepCursorInView() {
 
 void GridView::ShowSizeStatus() {
     emit InfoPaneChanged(
-        Latin1(StrFormat("%d x %d, %d, %d", m_doc.puzzle.width, m_doc.puzzle.height, m_cellPixels,
-                         m_doc.puzzle.appearance.margin)));
+        Latin1(StrFormat("%d x %d, %d, %d", m_doc.puzzle().width, m_doc.puzzle().height,
+                         m_cellPixels, m_doc.puzzle().appearance.margin)));
 }
 
 void GridView::ApplyEdit(const EditResult& result) {
@@ -235,15 +237,15 @@ void GridView::ApplyEdit(const EditResult& result) {
 }
 
 QImage GridView::RenderGridToImage() const {
-    return RenderGridImage(m_doc.puzzle, m_cellPixels, m_smallLetters);
+    return RenderGridImage(m_doc.puzzle(), m_cellPixels, m_smallLetters);
 }
 
 void GridView::PrintPage(QPainter& painter, const QSize& printable, int dotsPerInch) const {
-    PaintPrintedGrid(painter, m_doc.puzzle, printable, dotsPerInch, m_smallLetters);
+    PaintPrintedGrid(painter, m_doc.puzzle(), printable, dotsPerInch, m_smallLetters);
 }
 
 int GridView::GridRightOnScreen() const {
-    const int right = m_doc.puzzle.appearance.margin + m_doc.puzzle.width * m_cellPixels;
+    const int right = m_doc.puzzle().appearance.margin + m_doc.puzzle().width * m_cellPixels;
     return viewport()->mapToGlobal(QPoint(right, 0)).x();
 }
 
@@ -266,10 +268,11 @@ void GridView::ScrollToOrigin() {
 }
 
 void GridView::Zoom(int step) {
-    const int size = m_doc.puzzle.appearance.cellSize;
+    const int size = m_doc.puzzle().appearance.cellSize;
     if (step > 0 && size >= MAX_CELL_SIZE) return;
     if (step < 0 && size <= MIN_CELL_SIZE) return;
-    m_doc.puzzle.appearance.cellSize = size + step;
+    // A view setting that the file keeps, not a change of the puzzle.
+    PuzzleEdit(m_doc, EditKind::Shown)->appearance.cellSize = size + step;
     Invalidate();
 }
 
@@ -277,9 +280,9 @@ void GridView::Zoom(int step) {
 
 QPoint GridView::PointToCell(const QPoint& point) const {
     const QPoint scroll = ScrollPosition();
-    const std::optional<GridCell> cell =
-        ::PointToCell(point.x(), point.y(), scroll.x(), scroll.y(), m_doc.puzzle.appearance.margin,
-                      m_doc.puzzle.appearance.clueTextSize, m_cellPixels);
+    const std::optional<GridCell> cell = ::PointToCell(
+        point.x(), point.y(), scroll.x(), scroll.y(), m_doc.puzzle().appearance.margin,
+        m_doc.puzzle().appearance.clueTextSize, m_cellPixels);
     return cell ? QPoint(cell->x, cell->y) : QPoint(-1, -1);
 }
 
@@ -288,7 +291,7 @@ bool GridView::RunCommand(int id) const { return m_router != nullptr && m_router
 void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
     const std::vector<int>& items = ContextMenuOfPhase(m_doc.phase);
     if (items.empty() || m_router == nullptr) return;
-    const Puzzle& puzzle = m_doc.puzzle;
+    const Puzzle& puzzle = m_doc.puzzle();
     QPoint at = globalPos;
     if (fromKeyboard) {
         at = viewport()->mapToGlobal(

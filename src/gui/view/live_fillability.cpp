@@ -51,7 +51,7 @@ int LiveFillability::FocusWord() const {
 
 // Everything a check depends on that can change while the window is open.
 std::string LiveFillability::RequestKey(int focusWord) const {
-    const Puzzle& puzzle = m_doc.puzzle;
+    const Puzzle& puzzle = m_doc.puzzle();
     std::string words;
     for (const WordInfo& word : puzzle.words) {
         words += StrFormat("%d:", word.extraList);
@@ -64,7 +64,7 @@ std::string LiveFillability::RequestKey(int focusWord) const {
                      static_cast<int>(m_pane.Order()), m_app.scoring.minScore,
                      static_cast<const void*>(m_app.scoring.overrides.get()),
                      puzzle.search.ijTwoLetters ? 1 : 0) +
-           puzzle.search.excludedLetters + "|" + m_app.SearchWordFile(m_doc.puzzle) + "|" +
+           puzzle.search.excludedLetters + "|" + m_app.SearchWordFile(m_doc.puzzle()) + "|" +
            puzzle.GridToString();
 }
 
@@ -79,7 +79,7 @@ void LiveFillability::Refresh() {
     if (key == m_lastKey) return;
     m_lastKey = std::move(key);
     m_focusWord = focusWord;
-    FillabilityRequest request{m_app.SearchPuzzle(m_doc.puzzle), m_app.scoring};
+    FillabilityRequest request{m_app.SearchPuzzle(m_doc.puzzle()), m_app.scoring};
     request.focusWord = focusWord;
     request.order = m_pane.Order();
     m_checker.Request(std::move(request));
@@ -98,14 +98,14 @@ void LiveFillability::ShowPane(const FillabilityReport& report) {
         m_pane.ShowCandidates(Latin1(FillabilityStatusText(report)), {});
         return;
     }
-    if (m_focusWord < 0 || !m_doc.puzzle.IsValidWordIndex(m_focusWord) ||
+    if (m_focusWord < 0 || !m_doc.puzzle().IsValidWordIndex(m_focusWord) ||
         static_cast<std::size_t>(m_focusWord) >= report.candidates.size()) {
         m_pane.ShowCandidates(Latin1("Geen woord gekozen"), {});
         return;
     }
     const int count = report.candidates[m_focusWord];
     m_pane.ShowCandidates(
-        Latin1(FormatLabel(m_doc.puzzle.words[m_focusWord]) + ": " +
+        Latin1(FormatLabel(m_doc.puzzle().words[m_focusWord]) + ": " +
                CandidateCountText(count == NOT_SEARCHED ? count : report.focusCount)),
         report.focusCandidates);
 }

@@ -4,19 +4,16 @@
 
 #include "editing/command_ids.h"
 #include "editing/phase_switch.h"
-#include "editing/undo_history.h"
+#include "model/undo_history.h"
 #include "test_support.h"
 
 namespace {
 
 class CommandCatalogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SetGrid(doc, {"...", "...", "..."});
-        StartEditingDocument(doc, undo);
-    }
+    void SetUp() override { SetGrid(doc, {"...", "...", "..."}); }
     bool Checked(int id) const {
-        const std::optional<CommandState> state = GetCommandState(id, doc, undo, facts);
+        const std::optional<CommandState> state = GetCommandState(id, doc, facts);
         return state && state->checked.value_or(false);
     }
     // The numbers of the phases (1 shaping .. 4 searching) in which the command is enabled.
@@ -24,7 +21,7 @@ protected:
         std::string phases;
         for (Phase phase : {Phase::Vormen, Phase::Vullen, Phase::Tonen, Phase::Zoeken}) {
             doc.phase = phase;
-            const std::optional<CommandState> state = GetCommandState(id, doc, undo, facts);
+            const std::optional<CommandState> state = GetCommandState(id, doc, facts);
             EXPECT_TRUE(state.has_value()) << id;
             if (state && state->enabled) phases += static_cast<char>('0' + static_cast<int>(phase));
         }
@@ -32,7 +29,6 @@ protected:
     }
 
     Rooster2Doc doc;
-    UndoHistories undo;
     CommandFacts facts;
 };
 
@@ -53,18 +49,18 @@ TEST_F(CommandCatalogTest, ReplacingOrReshapingThePuzzleWaitsForTheSearch) {
 }
 
 TEST_F(CommandCatalogTest, RotationNeedsASquareGrid) {
-    doc.puzzle.height = 2;
+    Arrange(doc)->height = 2;
     EXPECT_EQ(EnabledPhases(ID_ROTATE_CLOCKWISE), "");
-    doc.puzzle.height = 3;
+    Arrange(doc)->height = 3;
     EXPECT_EQ(EnabledPhases(ID_ROTATE_CLOCKWISE), "1");
 }
 
 TEST_F(CommandCatalogTest, FormCommandsNeedTheirForm) {
     EXPECT_EQ(EnabledPhases(ID_CLUE_ARROWS) + EnabledPhases(ID_BAR_RIGHT), "");
-    doc.puzzle.form = PuzzleForm::Zweeds;
+    Arrange(doc)->form = PuzzleForm::Zweeds;
     EXPECT_EQ(EnabledPhases(ID_CLUE_ARROWS) + EnabledPhases(ID_BAR_BELOW), "1");
     EXPECT_EQ(EnabledPhases(ID_MIRROR_ROWS), "");
-    doc.puzzle.form = PuzzleForm::Balkjes;
+    Arrange(doc)->form = PuzzleForm::Balkjes;
     EXPECT_EQ(EnabledPhases(ID_CLUE_ARROWS) + EnabledPhases(ID_BAR_BELOW), "1");
 }
 
@@ -73,7 +69,7 @@ TEST_F(CommandCatalogTest, SearchCommandsNeedAWordFile) {
     EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "");
     facts.installedWordFile = true;  // the installed set stands in for a puzzle without one
     EXPECT_EQ(EnabledPhases(ID_SPELL_CHECK), "1234");
-    doc.puzzle.search.wordFile = "woorden02.doc";
+    Arrange(doc)->search.wordFile = "woorden02.doc";
     EXPECT_EQ(EnabledPhases(ID_SEARCH_START), "12");
     EXPECT_EQ(EnabledPhases(ID_EXTRA_SEARCH_FILES), "1234");
     EXPECT_EQ(EnabledPhases(ID_SEARCH_OPTIONS), "123");
@@ -83,15 +79,15 @@ TEST_F(CommandCatalogTest, SearchCommandsNeedAWordFile) {
 // "Vastzetten" works on a current word or the letters of the selection, with its check
 // mark when all of them are locked; "Vul selectie" needs a selection.
 TEST_F(CommandCatalogTest, LockingNeedsAWordOrSelectedLettersAndFillingASelectionOne) {
-    doc.puzzle.search.wordFile = "woorden02.doc";
+    Arrange(doc)->search.wordFile = "woorden02.doc";
     doc.curWord = -1;
     EXPECT_EQ(EnabledPhases(ID_LOCK), "");
     facts.selection = GridRegion{0, 0, 1, 1};
     EXPECT_EQ(EnabledPhases(ID_LOCK), "");
     EXPECT_EQ(EnabledPhases(ID_FILL_SELECTION), "2");
-    doc.puzzle.SetCell(1, 1, 'A');
+    Arrange(doc)->SetCell(1, 1, 'A');
     EXPECT_EQ(EnabledPhases(ID_LOCK), "2");
-    doc.puzzle.SetLocked(1, 1, true);
+    Arrange(doc)->SetLocked(1, 1, true);
     EXPECT_TRUE(Checked(ID_LOCK));
     facts.selection.reset();
     EXPECT_EQ(EnabledPhases(ID_FILL_SELECTION), "");
@@ -119,11 +115,11 @@ TEST_F(CommandCatalogTest, ClueCommandsNeedFillingAWordPlainNumberingAndNoOpenWi
     EXPECT_EQ(EnabledPhases(ID_SHOW_CLUES), "");
     EXPECT_EQ(EnabledPhases(ID_SHOW_CLUE_LIST), "");
     facts = CommandFacts{};
-    doc.puzzle.numbering.numberPartWords = true;
+    Arrange(doc)->numbering.numberPartWords = true;
     for (int id : {ID_SHOW_CLUE_LIST, ID_WRITE_CLUE_FILE, ID_EXPORT_TEXT, ID_EXPORT_CLUES})
         EXPECT_EQ(EnabledPhases(id), "") << id;
     EXPECT_EQ(EnabledPhases(ID_EXPORT_PUZ), "1234");
-    doc.curWord = static_cast<int>(doc.puzzle.words.size());
+    doc.curWord = static_cast<int>(doc.puzzle().words.size());
     EXPECT_EQ(EnabledPhases(ID_EDIT_WORD), "");
 }
 
@@ -131,14 +127,14 @@ TEST_F(CommandCatalogTest, ViewSwitchesAndTheirCheckMarks) {
     doc.direction = Direction::Down;
     EXPECT_TRUE(Checked(ID_DIRECTION_DOWN));
     EXPECT_FALSE(Checked(ID_DIRECTION_ACROSS));
-    doc.puzzle.numbering.acrossOnly = true;
+    Arrange(doc)->numbering.acrossOnly = true;
     EXPECT_EQ(EnabledPhases(ID_DIRECTION_DOWN), "");
     EXPECT_EQ(EnabledPhases(ID_SCROLL_LEFT), "");
     facts.scrollBars = facts.autoNextWord = facts.toolBar = true;
     EXPECT_EQ(EnabledPhases(ID_SCROLL_LEFT), "1234");
     for (int id : {ID_VIEW_SCROLLBARS, ID_AUTO_NEXT_WORD, ID_VIEW_TOOLBAR})
         EXPECT_TRUE(Checked(id));
-    EXPECT_FALSE(GetCommandState(ID_ZOOM_IN, doc, undo, facts)->checked.has_value());
+    EXPECT_FALSE(GetCommandState(ID_ZOOM_IN, doc, facts)->checked.has_value());
     for (int id : {ID_ZOOM_IN, ID_FILE_SAVE}) EXPECT_EQ(EnabledPhases(id), "1234");
 }
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "editing/phase_switch.h"
-#include "editing/undo_history.h"
 #include "model/clue_text.h"
+#include "model/undo_history.h"
 #include "test_support.h"
 
 namespace {
@@ -25,18 +25,17 @@ protected:
         doc.direction = Direction::Across;
         doc.curWord = 0;
         doc.curPos = 0;
-        StartEditingDocument(doc, undo);
-        doc.MarkModified(false);
+        doc.MarkSaved();
     }
     void Select(int word, int pos) {
         doc.curWord = word;
         doc.curPos = pos;
-        doc.direction = doc.puzzle.words[word].IsAcross() ? Direction::Across : Direction::Down;
+        doc.direction = doc.puzzle().words[word].IsAcross() ? Direction::Across : Direction::Down;
     }
-    EditResult Key(EditKey key, bool ctrl = false) { return FillKeyDown(doc, undo, key, ctrl); }
+    EditResult Key(EditKey key, bool ctrl = false) { return FillKeyDown(doc, key, ctrl); }
     EditResult Type(const std::string& text, bool autoNext = false) {
         EditResult last;
-        for (char c : text) last = FillChar(doc, undo, static_cast<unsigned char>(c), autoNext);
+        for (char c : text) last = FillChar(doc, static_cast<unsigned char>(c), autoNext);
         return last;
     }
     void ExpectCursor(int word, int pos) {
@@ -45,7 +44,6 @@ protected:
     }
 
     Rooster2Doc doc;
-    UndoHistories undo;
 };
 
 // ---- Selecting with the mouse ------------------------------------------------------------
@@ -82,15 +80,15 @@ TEST_F(FillEditingTest, RepeatedClicksOnACrossingAlternate) {
 
 TEST_F(FillEditingTest, RightClickSwitchesBetweenIJAndY) {
     Start({"yY", "AB"});
-    EditResult result = ToggleIJ(doc, undo, 0, 0);
+    EditResult result = ToggleIJ(doc, 0, 0);
     EXPECT_TRUE(result.applied);
     EXPECT_EQ(result.cells, std::vector<int>{0});
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'Y');
+    EXPECT_EQ(doc.puzzle().GetCell(0, 0), 'Y');
     EXPECT_TRUE(doc.ijToggled);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(undo.Fill().Position(), 2);
-    ToggleIJ(doc, undo, 1, 0);
-    EXPECT_EQ(doc.puzzle.GetCell(1, 0), CELL_IJ);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 2);
+    ToggleIJ(doc, 1, 0);
+    EXPECT_EQ(doc.puzzle().GetCell(1, 0), CELL_IJ);
 }
 
 // ---- Arrow keys ---------------------------------------------------------------------------
@@ -132,7 +130,7 @@ TEST_F(FillEditingTest, ArrowsHomeAndEndOnAThreeByThreeGrid) {
         const EditResult result = Key(c.key, c.ctrl);
         ExpectCursor(c.toWord, c.toPos);
         EXPECT_EQ(doc.direction,
-                  doc.puzzle.words[c.toWord].IsAcross() ? Direction::Across : Direction::Down);
+                  doc.puzzle().words[c.toWord].IsAcross() ? Direction::Across : Direction::Down);
         EXPECT_EQ(result.oldWord, c.toWord == c.word ? -1 : c.word);
         EXPECT_EQ(result.newWord, c.toWord);
     }
@@ -146,7 +144,7 @@ TEST_F(FillEditingTest, TypedLettersIJAndDigits) {
     Type("yYe7");
     EXPECT_EQ(GridRows(doc)[0], "yYE7");
     EXPECT_EQ(doc.curPos, 3);
-    EXPECT_EQ(undo.Fill().Position(), 5);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 5);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -156,10 +154,10 @@ TEST_F(FillEditingTest, SpaceClearsAndOtherCharactersAreIgnored) {
     EXPECT_TRUE(Type(" ").applied);
     EXPECT_EQ(GridRows(doc)[0], ".B");
     for (int c : {0x2D, 0x2E, 0xE9, 27, 9}) {  // '-', '.', e acute, Escape, Tab
-        EXPECT_FALSE(FillChar(doc, undo, static_cast<unsigned char>(c), false).applied) << c;
+        EXPECT_FALSE(FillChar(doc, static_cast<unsigned char>(c), false).applied) << c;
     }
     EXPECT_EQ(GridRows(doc)[0], ".B");
-    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 2);
 }
 
 TEST_F(FillEditingTest, TheLastLetterMovesToTheNextWordWithNextWord) {
@@ -179,26 +177,26 @@ TEST_F(FillEditingTest, TheLastLetterMovesToTheNextWordWithNextWord) {
 TEST_F(FillEditingTest, BackspaceClearsTheCellBeforeTheCursorButNotOnTheFirst) {
     Start({"ABC", "..."});
     Select(0, 0);
-    EXPECT_FALSE(FillBackspace(doc, undo).applied);
+    EXPECT_FALSE(FillBackspace(doc).applied);
     EXPECT_EQ(GridRows(doc)[0], "ABC");
-    EXPECT_EQ(undo.Fill().Position(), 1);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 1);
     EXPECT_FALSE(doc.IsModified());
     Select(0, 2);
-    EXPECT_TRUE(FillBackspace(doc, undo).applied);
+    EXPECT_TRUE(FillBackspace(doc).applied);
     ExpectCursor(0, 1);
     EXPECT_EQ(GridRows(doc)[0], "A.C");
-    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 2);
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(FillEditingTest, UndoingBackToTheSaveIsUnmodifiedUnlessSomethingElseChanged) {
     Start({"...", "..."});
     Type("A");
-    undo.Undo(doc);
+    doc.Undo();
     EXPECT_FALSE(doc.IsModified());
-    undo.Redo(doc);
-    doc.MarkModified(true);  // a clue, say: no history holds it
-    undo.Undo(doc);
+    doc.Redo();
+    PuzzleEdit(doc, EditKind::Setting).Commit();  // a clue, say: no history holds it
+    doc.Undo();
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -206,12 +204,12 @@ TEST_F(FillEditingTest, DeleteClearsTheWordEvenWhenEveryCrossingIsComplete) {
     // Every column is complete, so no cell would clear: then all of them do.
     Start({"ABC", "DEF"});
     Select(0, 1);
-    doc.puzzle.words[0].value = "ABC";
+    Arrange(doc)->words[0].value = "ABC";
     const EditResult result = Key(EditKey::Delete);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "DEF"}));
-    EXPECT_TRUE(doc.puzzle.words[0].value.empty());
+    EXPECT_TRUE(doc.puzzle().words[0].value.empty());
     EXPECT_EQ(result.newWord, 0);
-    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 2);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -234,9 +232,9 @@ TEST_F(FillEditingTest, DeleteKeepsCrossingCellsOfCompleteWords) {
 
 TEST_F(FillEditingTest, MouseStatusInsideTheGridShowsTheWordsCaption) {
     Start({"..#", "...", "..."});
-    doc.puzzle.words[0].clue = "Omschrijving";
+    Arrange(doc)->words[0].clue = "Omschrijving";
     doc.direction = Direction::Across;
-    EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), GetClueCaption(doc.puzzle.words[0]));
+    EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), GetClueCaption(doc.puzzle().words[0]));
     EXPECT_EQ(MouseMoveStatus(doc, 2, 0, 0, 0), std::nullopt);
     doc.phase = Phase::Vormen;
     EXPECT_EQ(MouseMoveStatus(doc, 1, 0, 0, 0), std::nullopt);

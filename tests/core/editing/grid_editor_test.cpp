@@ -49,16 +49,16 @@ TEST(EscapeTest, StopsTheSearchOrEndsTheSolutions) {
 TEST_F(GridEditorTest, ButtonsShapeInPhaseOneAndSelectInPhaseTwo) {
     Start(Phase::Vormen, {"...", "...", "..."});
     Click(1, 1);
-    EXPECT_EQ(doc.puzzle.GetCell(1, 1), CELL_ZWART);
+    EXPECT_EQ(doc.puzzle().GetCell(1, 1), CELL_ZWART);
     editor.ButtonDown(0, 0);
     editor.RightButtonUp(0, 0);
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_NIET);
+    EXPECT_EQ(doc.puzzle().GetCell(0, 0), CELL_NIET);
 
     Start(Phase::Vullen, {"...", "...", "y.."});
     Click(2, 1);
     EXPECT_EQ(doc.FindWordAt(2, 1), doc.curWord);
     editor.RightButtonUp(0, 2);
-    EXPECT_EQ(doc.puzzle.GetCell(0, 2), 'Y');
+    EXPECT_EQ(doc.puzzle().GetCell(0, 2), 'Y');
 }
 
 TEST_F(GridEditorTest, DragUsesTheCellWhereTheButtonWentDown) {
@@ -123,7 +123,7 @@ TEST_F(GridEditorTest, ShapeUndoAndRedo) {
 
 TEST_F(GridEditorTest, FillUndoRestoresLettersAndKeepsTheWords) {
     Start(Phase::Vullen, {"...", "...", "..."});
-    doc.puzzle.words[4].clue = "Blijft";
+    Arrange(doc)->words[4].clue = "Blijft";
     doc.curWord = 0;
     doc.curPos = 0;
     editor.Char('A');
@@ -132,7 +132,7 @@ TEST_F(GridEditorTest, FillUndoRestoresLettersAndKeepsTheWords) {
     EXPECT_EQ(GridRows(doc)[0], "A..");
     EXPECT_EQ(undone.cells, std::vector<int>{1});
     EXPECT_FALSE(undone.redrawAll);
-    EXPECT_EQ(doc.puzzle.words[4].clue, "Blijft");
+    EXPECT_EQ(doc.puzzle().words[4].clue, "Blijft");
     editor.RunCommand(ID_REDO);
     EXPECT_EQ(GridRows(doc)[0], "AB.");
 }
@@ -160,7 +160,7 @@ TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
     Start(Phase::Vullen, {"AB#", "CD#", "EF#"});
     EXPECT_FALSE(editor.RunCommand(ID_SHIFT_RIGHT).applied);
     EXPECT_FALSE(editor.RunCommand(ID_PHASE_FILL).applied);
-    doc.puzzle.numbering.acrossOnly = true;
+    Arrange(doc)->numbering.acrossOnly = true;
     doc.direction = Direction::Across;
     EXPECT_FALSE(editor.RunCommand(ID_DIRECTION_DOWN).applied);
     EXPECT_EQ(doc.direction, Direction::Across);
@@ -168,7 +168,7 @@ TEST_F(GridEditorTest, DisabledCommandsDoNotRun) {
     EXPECT_EQ(GridRows(doc), (Rows{"AB#", "CD#", "EF#"}));
     // Moving cells would leave the bars behind.
     Start(Phase::Vormen, {"AB#", "CD#", "EF#"});
-    doc.puzzle.form = PuzzleForm::Balkjes;
+    Arrange(doc)->form = PuzzleForm::Balkjes;
     EXPECT_FALSE(editor.RunCommand(ID_MIRROR_ROWS).applied);
 }
 
@@ -193,44 +193,44 @@ TEST_F(GridEditorTest, AlternateBlackStartsAtTheMouseCell) {
 
 TEST_F(GridEditorTest, BarsFollowTheSymmetryAndUndo) {
     Start(Phase::Vormen, {"...", "...", "..."});
-    doc.puzzle.form = PuzzleForm::Balkjes;
-    doc.puzzle.symmetry = Symmetry::HorizontaalEnVerticaal;
+    Arrange(doc)->form = PuzzleForm::Balkjes;
+    Arrange(doc)->symmetry = Symmetry::HorizontaalEnVerticaal;
     editor.MouseMove(0, 0);
     EXPECT_TRUE(editor.RunCommand(ID_BAR_RIGHT).applied);
-    EXPECT_TRUE(doc.puzzle.HasBar(0, 0, 1, 0));
-    EXPECT_TRUE(doc.puzzle.HasBar(1, 2, 1, 0));  // the half-turn image
-    EXPECT_EQ(doc.puzzle.words.size(), 6u);      // the two split rows
+    EXPECT_TRUE(doc.puzzle().HasBar(0, 0, 1, 0));
+    EXPECT_TRUE(doc.puzzle().HasBar(1, 2, 1, 0));  // the half-turn image
+    EXPECT_EQ(doc.puzzle().words.size(), 6u);      // the two split rows
     editor.RunCommand(ID_UNDO);
-    EXPECT_FALSE(doc.puzzle.HasAnyBar());
+    EXPECT_FALSE(doc.puzzle().HasAnyBar());
     editor.MouseMove(2, 0);  // the right edge of the grid holds no bar
     EXPECT_FALSE(editor.RunCommand(ID_BAR_RIGHT).applied);
     EXPECT_TRUE(editor.RunCommand(ID_BAR_BELOW).applied);
-    EXPECT_TRUE(doc.puzzle.HasBar(0, 1, 0, 1));  // the half-turn image of the edge below (2, 0)
+    EXPECT_TRUE(doc.puzzle().HasBar(0, 1, 0, 1));  // the half-turn image of the edge below (2, 0)
 }
 
 TEST_F(GridEditorTest, AZweedsLayoutIsOneShapeStepAndNeedsRoom) {
     Start(Phase::Vormen, {"..", ".."});
     UserMessage message;
-    EXPECT_FALSE(MakeZweedsGrid(doc, editor.Histories(), message).applied);
+    EXPECT_FALSE(MakeZweedsGrid(doc, message).applied);
     EXPECT_EQ(message.text, "Een Zweeds raster is minstens 3 x 3 vakjes groot");
     Start(Phase::Vormen, {"....", "....", "...."});
-    EXPECT_TRUE(MakeZweedsGrid(doc, editor.Histories(), message).applied);
-    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Zweeds);
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_ZWART);
+    EXPECT_TRUE(MakeZweedsGrid(doc, message).applied);
+    EXPECT_EQ(doc.puzzle().form, PuzzleForm::Zweeds);
+    EXPECT_EQ(doc.puzzle().GetCell(0, 0), CELL_ZWART);
     editor.RunCommand(ID_UNDO);
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), CELL_VRIJ);
+    EXPECT_EQ(doc.puzzle().GetCell(0, 0), CELL_VRIJ);
 }
 
 TEST_F(GridEditorTest, VastzettenTogglesTheCurrentWordAsOneUndoStep) {
     Start(Phase::Vullen, {"AB", "CD"});
     doc.curWord = 0;
     EXPECT_TRUE(editor.RunCommand(ID_LOCK).applied);
-    EXPECT_TRUE(doc.puzzle.IsLocked(0, 0) && doc.puzzle.IsLocked(1, 0));
-    EXPECT_FALSE(doc.puzzle.IsLocked(0, 1));
+    EXPECT_TRUE(doc.puzzle().IsLocked(0, 0) && doc.puzzle().IsLocked(1, 0));
+    EXPECT_FALSE(doc.puzzle().IsLocked(0, 1));
     EXPECT_TRUE(editor.RunCommand(ID_LOCK).applied);  // all of them locked: unlocked again
-    EXPECT_FALSE(doc.puzzle.HasLocks());
+    EXPECT_FALSE(doc.puzzle().HasLocks());
     editor.RunCommand(ID_UNDO);
-    EXPECT_TRUE(doc.puzzle.IsLocked(0, 0));
+    EXPECT_TRUE(doc.puzzle().IsLocked(0, 0));
 }
 
 TEST_F(GridEditorTest, SleutelwoordCellsJoinAndLeaveInOrder) {
@@ -239,26 +239,26 @@ TEST_F(GridEditorTest, SleutelwoordCellsJoinAndLeaveInOrder) {
         editor.MouseMove(x, y);
         EXPECT_TRUE(editor.RunCommand(ID_KEY_CELL).applied);
     }
-    EXPECT_EQ(doc.puzzle.KeyWord(), "DAB");
+    EXPECT_EQ(doc.puzzle().KeyWord(), "DAB");
     editor.MouseMove(0, 0);
     editor.RunCommand(ID_KEY_CELL);
-    EXPECT_EQ(doc.puzzle.KeyWord(), "DB");
+    EXPECT_EQ(doc.puzzle().KeyWord(), "DB");
     editor.MouseMove(2, 0);  // a black cell holds no letter
     EXPECT_FALSE(editor.RunCommand(ID_KEY_CELL).applied);
 }
 
 TEST_F(GridEditorTest, ClueCellClicksChooseTheWordsOfItsClues) {
     Start(Phase::Vormen, {"#..", "...", "..."});
-    doc.puzzle.form = PuzzleForm::Zweeds;
-    EXPECT_TRUE(SetClueArrows(doc, editor.Histories(), 0, 0, Arrow::Right, Arrow::Down).applied);
-    EXPECT_FALSE(SetClueArrows(doc, editor.Histories(), 1, 1, Arrow::Right, Arrow::None).applied);
+    Arrange(doc)->form = PuzzleForm::Zweeds;
+    EXPECT_TRUE(SetClueArrows(doc, 0, 0, Arrow::Right, Arrow::Down).applied);
+    EXPECT_FALSE(SetClueArrows(doc, 1, 1, Arrow::Right, Arrow::None).applied);
     doc.phase = Phase::Vullen;
     doc.curWord = -1;
     Click(0, 0);
     const int across = doc.curWord;
     ASSERT_GE(across, 0);
-    EXPECT_TRUE(doc.puzzle.words[across].IsAcross());
+    EXPECT_TRUE(doc.puzzle().words[across].IsAcross());
     Click(0, 0);
-    EXPECT_EQ(doc.puzzle.words[doc.curWord].x, 0);
+    EXPECT_EQ(doc.puzzle().words[doc.curWord].x, 0);
     EXPECT_EQ(doc.direction, Direction::Down);
 }

@@ -4,7 +4,7 @@
 
 #include "editing/command_ids.h"
 #include "editing/phase_switch.h"
-#include "editing/undo_history.h"
+#include "model/undo_history.h"
 #include "test_support.h"
 
 namespace {
@@ -14,15 +14,13 @@ protected:
     void Start(Phase phase, const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
         doc.phase = phase;
-        StartEditingDocument(doc, undo);
-        doc.MarkModified(false);
+        doc.MarkSaved();
     }
     EditResult Run(int id, int mouseX = -1, int mouseY = -1) {
-        return RunGridTransform(id, doc, undo, mouseX, mouseY);
+        return RunGridTransform(id, doc, mouseX, mouseY);
     }
 
     Rooster2Doc doc;
-    UndoHistories undo;
 };
 
 // ---- Clean slate ------------------------------------------------------------------
@@ -32,24 +30,24 @@ TEST_F(GridTransformsTest, CleanSlateFreesEveryCellAndRebuildsTheWords) {
     const EditResult result = Run(ID_GRID_CLEAN);
     EXPECT_TRUE(result.applied);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
-    EXPECT_EQ(doc.puzzle.words.size(), 6u);
+    EXPECT_EQ(doc.puzzle().words.size(), 6u);
     EXPECT_TRUE(result.redrawLetters);
     EXPECT_FALSE(result.redrawAll);
     EXPECT_TRUE(result.forgetBestResult);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 2);
 }
 
 // ---- Remove letters ---------------------------------------------------------------
 
 TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
     Start(Phase::Vullen, {"Ay#", "-BC"});
-    doc.puzzle.words[0].value = "AY";
-    doc.puzzle.words[0].clue = "kept";
+    Arrange(doc)->words[0].value = "AY";
+    Arrange(doc)->words[0].clue = "kept";
     const EditResult result = Run(ID_GRID_REMOVE_LETTERS);
     EXPECT_EQ(GridRows(doc), (Rows{"..#", "-.."}));
-    EXPECT_TRUE(doc.puzzle.words[0].value.empty());
-    EXPECT_EQ(doc.puzzle.words[0].clue, "kept");
+    EXPECT_TRUE(doc.puzzle().words[0].value.empty());
+    EXPECT_EQ(doc.puzzle().words[0].clue, "kept");
     EXPECT_TRUE(result.redrawAll);
     EXPECT_TRUE(doc.IsModified());
 }
@@ -57,13 +55,13 @@ TEST_F(GridTransformsTest, RemoveLettersKeepsBlackAndNotCellsAndRemovesIJ) {
 TEST_F(GridTransformsTest, RemoveLettersSnapshotGoesToThePhaseHistory) {
     Start(Phase::Vullen, {"AB", "CD"});
     Run(ID_GRID_REMOVE_LETTERS);
-    EXPECT_EQ(undo.Fill().Position(), 2);
-    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 2);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 1);
 
     Start(Phase::Vormen, {"AB", "CD"});
     Run(ID_GRID_REMOVE_LETTERS);
-    EXPECT_EQ(undo.Shape().Position(), 2);
-    EXPECT_EQ(undo.Fill().Position(), 1);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 2);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 1);
 }
 
 // ---- Edge black to not-cells -----------------------------------------------------
@@ -78,7 +76,7 @@ TEST_F(GridTransformsTest, EdgeBlackMarksModifiedOnlyWhenCellsChanged) {
     Start(Phase::Vullen, {"AB", "CD"});
     Run(ID_GRID_EDGE_BLACK);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(undo.Fill().Position(), 2);
+    EXPECT_EQ(doc.Histories().Fill().Position(), 2);
 
     Start(Phase::Vullen, {"AB#", "CD-"});
     Run(ID_GRID_EDGE_BLACK);
@@ -113,9 +111,9 @@ TEST_F(GridTransformsTest, ShapeTransformsMoveTheCellsAndRebuildTheWords) {
         EXPECT_EQ(GridRows(doc), c.after);
         Rooster2Doc rebuilt;
         SetGrid(rebuilt, {c.after[0], c.after[1], c.after[2]});
-        EXPECT_EQ(doc.puzzle.words.size(), rebuilt.puzzle.words.size());
+        EXPECT_EQ(doc.puzzle().words.size(), rebuilt.puzzle().words.size());
         EXPECT_TRUE(doc.IsModified());
-        EXPECT_EQ(undo.Shape().Position(), 2);
+        EXPECT_EQ(doc.Histories().Shape().Position(), 2);
     }
 }
 
@@ -125,13 +123,12 @@ TEST_F(GridTransformsTest, AlternateBlackStopsBeforeABlackCell) {
     SetGrid(doc, {"...........", "...........", "...........", "...........", "...........",
                   "..........#", "..........."});
     doc.phase = Phase::Vormen;
-    StartEditingDocument(doc, undo);
     const EditResult result = Run(ID_ALTERNATE_BLACK, 3, 5);
     EXPECT_TRUE(result.applied);
     EXPECT_EQ(GridRows(doc)[5], "...#.#.#.##");
     EXPECT_EQ(result.cells, (std::vector<int>{5 * 11 + 3, 5 * 11 + 5, 5 * 11 + 7, 5 * 11 + 9}));
     EXPECT_TRUE(result.redrawAll);
-    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 2);
     EXPECT_TRUE(doc.IsModified());
 }
 

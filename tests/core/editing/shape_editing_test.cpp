@@ -5,7 +5,7 @@
 #include <set>
 
 #include "editing/phase_switch.h"
-#include "editing/undo_history.h"
+#include "model/undo_history.h"
 #include "test_support.h"
 
 namespace {
@@ -15,31 +15,28 @@ protected:
     void Start(const std::initializer_list<std::string>& rows) {
         SetGrid(doc, rows);
         doc.phase = Phase::Vormen;
-        StartEditingDocument(doc, undo);
-        doc.MarkModified(false);
+        doc.MarkSaved();
     }
     // An empty grid of the given size with the given symmetry.
     void StartEmpty(int width, int height, int symmetry) {
-        doc.puzzle.width = width;
-        doc.puzzle.height = height;
-        doc.puzzle.symmetry = static_cast<Symmetry>(symmetry);
-        doc.puzzle.cells.fill(CELL_VRIJ);
+        Arrange(doc)->width = width;
+        Arrange(doc)->height = height;
+        Arrange(doc)->symmetry = static_cast<Symmetry>(symmetry);
+        Arrange(doc)->cells.fill(CELL_VRIJ);
         doc.phase = Phase::Vormen;
-        StartEditingDocument(doc, undo);
     }
     EditResult Click(int x, int y, bool notCell = false) {
-        return ShapeMouseUp(doc, undo, x, y, x, y, notCell);
+        return ShapeMouseUp(doc, x, y, x, y, notCell);
     }
     std::set<std::pair<int, int>> BlackCells() const {
         std::set<std::pair<int, int>> cells;
-        for (int y = 0; y < doc.puzzle.height; ++y)
-            for (int x = 0; x < doc.puzzle.width; ++x)
-                if (doc.puzzle.GetCell(x, y) == CELL_ZWART) cells.insert({x, y});
+        for (int y = 0; y < doc.puzzle().height; ++y)
+            for (int x = 0; x < doc.puzzle().width; ++x)
+                if (doc.puzzle().GetCell(x, y) == CELL_ZWART) cells.insert({x, y});
         return cells;
     }
 
     Rooster2Doc doc;
-    UndoHistories undo;
 };
 
 using CellSet = std::set<std::pair<int, int>>;
@@ -70,23 +67,23 @@ TEST_F(ShapeEditingTest, ClickOnALetterMakesItBlackAndLosesTheLetter) {
     EXPECT_TRUE(result.redrawAll);
     EXPECT_TRUE(result.forgetBestResult);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 2);
 }
 
 TEST_F(ShapeEditingTest, DragSetsTheRectangleToTheReleaseCellsCode) {
     Start({".....", ".#...", ".....", "....."});
     // Released on a free cell: the whole rectangle becomes black.
-    ShapeMouseUp(doc, undo, 3, 2, 1, 0, false);
+    ShapeMouseUp(doc, 3, 2, 1, 0, false);
     EXPECT_EQ(GridRows(doc), (Rows{".###.", ".###.", ".###.", "....."}));
-    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 2);
 }
 
 TEST_F(ShapeEditingTest, ClicksRefusedInADoorloperPuzzle) {
     Start({"...", "..."});
-    doc.puzzle.numbering.doorloper = true;
+    Arrange(doc)->numbering.doorloper = true;
     EXPECT_FALSE(Click(1, 1).applied);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "..."}));
-    EXPECT_EQ(undo.Shape().Position(), 1);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 1);
 }
 
 // ---- Symmetry on clicks and drags (each mode's images: grid_test) ----------------------
@@ -151,16 +148,16 @@ TEST_F(ShapeEditingTest, TypingAtTheMarkStoresTheLetterAndAdvances) {
     Start({"...", "...", "..."});
     int markX = 0;
     int markY = 0;
-    const EditResult result = TypeAtShapeMark(doc, undo, markX, markY, 'e');
-    EXPECT_EQ(doc.puzzle.GetCell(0, 0), 'E');
+    const EditResult result = TypeAtShapeMark(doc, markX, markY, 'e');
+    EXPECT_EQ(doc.puzzle().GetCell(0, 0), 'E');
     EXPECT_EQ(std::pair(markX, markY), std::pair(1, 0));
     EXPECT_EQ(result.highlightCell, 1);
     EXPECT_EQ(result.cells, (std::vector<int>{0, 1, 2}));  // the across word through the mark
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(undo.Shape().Position(), 2);
+    EXPECT_EQ(doc.Histories().Shape().Position(), 2);
 
-    TypeAtShapeMark(doc, undo, markX, markY, 'y');
-    TypeAtShapeMark(doc, undo, markX, markY, 'Y');
+    TypeAtShapeMark(doc, markX, markY, 'y');
+    TypeAtShapeMark(doc, markX, markY, 'Y');
     EXPECT_EQ(GridRows(doc)[0], "EyY");
     EXPECT_EQ(std::pair(markX, markY), std::pair(0, 1));
 }

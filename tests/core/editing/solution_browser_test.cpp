@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/undo_history.h"
 #include "formats/solutions_file.h"
 #include "model/rooster2_doc.h"
+#include "model/undo_history.h"
 #include "search/search_options.h"
 #include "test_support.h"
 
@@ -13,14 +13,14 @@ namespace {
 
 TEST(SearchOptionsRule, UpperCasesExcludedLettersAndMarksModified) {
     Rooster2Doc doc;
-    SearchOptions options = doc.puzzle.search;
+    SearchOptions options = doc.puzzle().search;
     options.excludedLetters = "qx";
     options.wordFile = "/lijsten/nl05.doc";
     ApplySearchOptions(doc, options);
-    EXPECT_EQ(doc.puzzle.search.excludedLetters, "QX");
+    EXPECT_EQ(doc.puzzle().search.excludedLetters, "QX");
     EXPECT_TRUE(doc.IsModified());
-    doc.MarkModified(false);
-    ApplySearchOptions(doc, doc.puzzle.search);
+    doc.MarkSaved();
+    ApplySearchOptions(doc, doc.puzzle().search);
     EXPECT_TRUE(doc.IsModified());
 }
 
@@ -29,7 +29,7 @@ protected:
     void SetUp() override {
         SetGrid(m_doc, {"..", "#."});
         m_doc.phase = Phase::Vullen;
-        m_before = m_doc.puzzle.GridToString();
+        m_before = m_doc.puzzle().GridToString();
         m_results.solutions = {Grid("AB", "C"), Grid("DE", "F"), Grid("GH", "I")};
         m_results.solutionCount = 3;
     }
@@ -39,7 +39,6 @@ protected:
 
     Rooster2Doc m_doc;
     SearchResults m_results;
-    UndoHistories m_undo;
     std::string m_before;
 };
 
@@ -54,54 +53,54 @@ TEST_F(SolutionsTest, NavigationStopsAtBothEnds) {
     EXPECT_EQ(browser.StatusText(), "Oplossing 3/3, met <ESC> stoppen");
     EXPECT_FALSE(browser.Next());
     EXPECT_EQ(browser.CurrentSolution(), 2);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("GH", "I"));
+    EXPECT_EQ(m_doc.puzzle().GridToString(), Grid("GH", "I"));
     EXPECT_TRUE(browser.Previous());
-    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
+    EXPECT_EQ(m_doc.puzzle().GridToString(), Grid("DE", "F"));
 }
 
 TEST_F(SolutionsTest, DoneRestoresTheGridUnlessTheLastShownIsKept) {
     SolutionBrowser browser(m_doc, m_results);
     browser.OnShowSolutions();
     browser.Next();
-    browser.OnSolutionsDone(m_undo);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
+    browser.OnSolutionsDone();
+    EXPECT_EQ(m_doc.puzzle().GridToString(), m_before);
     EXPECT_EQ(m_doc.phase, Phase::Vullen);
     EXPECT_FALSE(m_doc.IsModified());
 
-    m_doc.puzzle.search.fillWithLastShown = true;
+    Arrange(m_doc)->search.fillWithLastShown = true;
     browser.OnShowSolutions();
     browser.Next();
-    browser.OnSolutionsDone(m_undo);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
+    browser.OnSolutionsDone();
+    EXPECT_EQ(m_doc.puzzle().GridToString(), Grid("DE", "F"));
     EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_undo.Fill().Size(), 1);
+    EXPECT_EQ(m_doc.Histories().Fill().Size(), 1);
 }
 
 TEST_F(SolutionsTest, TakeOverKeepsTheShownSolutionWhateverTheOptionInOneUndoStep) {
     SolutionBrowser browser(m_doc, m_results);
     browser.OnShowSolutions();
     browser.Next();
-    browser.TakeOverSolution(m_undo);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("DE", "F"));
+    browser.TakeOverSolution();
+    EXPECT_EQ(m_doc.puzzle().GridToString(), Grid("DE", "F"));
     EXPECT_EQ(m_doc.phase, Phase::Vullen);
     EXPECT_TRUE(m_doc.IsModified());
-    ASSERT_TRUE(m_undo.CanUndo(Phase::Vullen));
-    m_undo.Undo(m_doc);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
-    EXPECT_FALSE(m_undo.CanUndo(Phase::Vullen));
+    ASSERT_TRUE(m_doc.Histories().CanUndo(Phase::Vullen));
+    m_doc.Undo();
+    EXPECT_EQ(m_doc.puzzle().GridToString(), m_before);
+    EXPECT_FALSE(m_doc.Histories().CanUndo(Phase::Vullen));
 }
 
 TEST_F(SolutionsTest, TheBestFillCountsEveryPartAsAWord) {
     m_results = SearchResults();
     m_results.bestFill = Grid("AB", " ");
     m_results.bestDepth = 1;
-    m_doc.puzzle.words[0].partCount = 2;
-    m_doc.puzzle.words[0].partLengths = {1, 1};
+    Arrange(m_doc)->words[0].partCount = 2;
+    Arrange(m_doc)->words[0].partLengths = {1, 1};
     SolutionBrowser browser(m_doc, m_results);
     EXPECT_FALSE(browser.CanShowSolutions());
     ASSERT_TRUE(browser.CanShowBest());
-    browser.OnShowBest(m_undo);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", " "));
+    browser.OnShowBest();
+    EXPECT_EQ(m_doc.puzzle().GridToString(), Grid("AB", " "));
     EXPECT_EQ(browser.StatusText(), "Beste oplossing met 1 correcte invullingen van de 3");
     EXPECT_EQ(m_doc.phase, Phase::Vullen);
 }
@@ -111,14 +110,14 @@ TEST_F(SolutionsTest, TheLeastVariedCellGetsTheCursorWhileFillingAndWhileShowing
     SolutionBrowser browser(m_doc, m_results);
     m_doc.direction = Direction::Down;
     ASSERT_TRUE(browser.MarkLeastVariedCell().applied);
-    EXPECT_EQ(m_doc.curWord, m_doc.puzzle.FindWordAt(1, 0, Direction::Down));
+    EXPECT_EQ(m_doc.curWord, m_doc.puzzle().FindWordAt(1, 0, Direction::Down));
     EXPECT_EQ(m_doc.curPos, 0);
     EXPECT_NE(browser.StatusText().find(": 2 letters in 3 oplossingen"), std::string::npos)
         << browser.StatusText();
     // While a solution is shown its letters do not close the cells.
     browser.OnShowSolutions();
     ASSERT_TRUE(browser.MarkLeastVariedCell().applied);
-    EXPECT_EQ(m_doc.puzzle.GridToString(), Grid("AB", "C"));
+    EXPECT_EQ(m_doc.puzzle().GridToString(), Grid("AB", "C"));
     m_results.solutions.clear();
     EXPECT_FALSE(browser.MarkLeastVariedCell().applied);
 }
@@ -126,13 +125,14 @@ TEST_F(SolutionsTest, TheLeastVariedCellGetsTheCursorWhileFillingAndWhileShowing
 TEST_F(SolutionsTest, TheSolutionsFileListsEveryGridAndLeavesTheGridAlone) {
     TempDir dir;
     m_results.solutionCount = 2;
-    m_doc.puzzle.html.title = "Titel";
-    ASSERT_TRUE(WriteSolutionsFile(m_doc.puzzle, m_results, dir.Path("uit.txt"), false));
+    Arrange(m_doc)->html.title = "Titel";
+    ASSERT_TRUE(WriteSolutionsFile(m_doc.puzzle(), m_results, dir.Path("uit.txt"), false));
     EXPECT_EQ(ReadFileOrEmpty(dir.Path("uit.txt")),
               "Titel\r\n\r\nOplossing 1\r\n\r\nA B \r\n  C \r\n\r\nOplossing 2\r\n\r\nD E \r\n  F "
               "\r\n\r\n");
-    EXPECT_EQ(m_doc.puzzle.GridToString(), m_before);
-    EXPECT_FALSE(WriteSolutionsFile(m_doc.puzzle, m_results, dir.Path("geen/map/uit.txt"), false));
+    EXPECT_EQ(m_doc.puzzle().GridToString(), m_before);
+    EXPECT_FALSE(
+        WriteSolutionsFile(m_doc.puzzle(), m_results, dir.Path("geen/map/uit.txt"), false));
 }
 
 }  // namespace

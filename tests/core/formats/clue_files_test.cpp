@@ -13,10 +13,10 @@ namespace {
 void SetSmallGrid(Rooster2Doc& doc) { SetGrid(doc, {"AB.", "C#.", "..."}); }
 
 WordInfo& Word(Rooster2Doc& doc, int dx, int number) {
-    for (WordInfo& word : doc.puzzle.words)
+    for (WordInfo& word : Arrange(doc)->words)
         if (word.dx == dx && word.number == number) return word;
     ADD_FAILURE() << "no word " << dx << " " << number;
-    return doc.puzzle.words.front();
+    return Arrange(doc)->words.front();
 }
 
 void SetClues(Rooster2Doc& doc) {
@@ -34,27 +34,27 @@ TEST(WriteClueFile, LayoutWithWordLists) {
     Rooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.puzzle.search.wordFile = "lijst02.doc";
-    doc.puzzle.extraFiles = {"extra02.doc", "meer02.doc"};
-    const std::string text = WriteClueFile(doc.puzzle);
+    Arrange(doc)->search.wordFile = "lijst02.doc";
+    Arrange(doc)->extraFiles = {"extra02.doc", "meer02.doc"};
+    const std::string text = WriteClueFile(doc.puzzle());
     EXPECT_EQ(ExpectedBytes("clues/clue-file.txt", text), text);
 }
 
 TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
     Rooster2Doc doc;
-    EXPECT_TRUE(CanWriteClueFile(doc.puzzle));
-    doc.puzzle.numbering.numberPartWords = true;
-    EXPECT_FALSE(CanWriteClueFile(doc.puzzle));
-    EXPECT_FALSE(CanExportClues(doc.puzzle));
+    EXPECT_TRUE(CanWriteClueFile(doc.puzzle()));
+    Arrange(doc)->numbering.numberPartWords = true;
+    EXPECT_FALSE(CanWriteClueFile(doc.puzzle()));
+    EXPECT_FALSE(CanExportClues(doc.puzzle()));
 }
 
 TEST(ExportClues, TitleAndBothListsWithCrLf) {
     Rooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.puzzle.html.title = "Puzzel\nvan vandaag";
+    Arrange(doc)->html.title = "Puzzel\nvan vandaag";
     Word(doc, 1, 3).clue = "Met\r\nregel";
-    const std::string text = ExportClues(doc.puzzle);
+    const std::string text = ExportClues(doc.puzzle());
     EXPECT_EQ(ExpectedBytes("clues/export.txt", text), text);
 }
 
@@ -65,24 +65,27 @@ TEST(ClueFileRoundTrip, ReadingIntoTheBareGridFromDiskGivesThePuzzleBack) {
     Rooster2Doc doc;
     SetSmallGrid(doc);
     SetClues(doc);
-    doc.puzzle.search.wordFile = dir.Path("lijst02.doc");
-    doc.puzzle.extraFiles = {dir.Path("extra02.doc")};
-    WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc.puzzle));
+    Arrange(doc)->search.wordFile = dir.Path("lijst02.doc");
+    Arrange(doc)->extraFiles = {dir.Path("extra02.doc")};
+    WriteFileOrFail(dir.Path("clues.txt"), WriteClueFile(doc.puzzle()));
     Rooster2Doc bare;
     SetSmallGrid(bare);
     ClueSection section = ClueSection::Across;
     int count = -1;
-    ASSERT_EQ(ReadClueFileAt(bare.puzzle, section, dir.Path("clues.txt"), count), ReadStatus::Read);
+    ASSERT_EQ(ReadClueFileAt(Arrange(bare).puzzle(), section, dir.Path("clues.txt"), count),
+              ReadStatus::Read);
     EXPECT_EQ(count, 3);
     EXPECT_EQ(WriteRtr(bare), WriteRtr(doc));
-    EXPECT_EQ(ReadClueFileAt(bare.puzzle, section, dir.Path("missing.txt"), count),
+    EXPECT_EQ(ReadClueFileAt(Arrange(bare).puzzle(), section, dir.Path("missing.txt"), count),
               ReadStatus::CannotOpen);
 }
 
 class ClueReading : public ::testing::Test {
 protected:
     void SetUp() override { SetSmallGrid(doc); }
-    int Line(const std::string& line) { return ProcessClueLine(doc.puzzle, section, line); }
+    int Line(const std::string& line) {
+        return ProcessClueLine(Arrange(doc).puzzle(), section, line);
+    }
     Rooster2Doc doc;
     ClueSection section = ClueSection::Across;
 };
@@ -90,20 +93,20 @@ protected:
 TEST_F(ClueReading, WordListLinesNeedFilesThatOpen) {
     TempDir dir;
     WriteFileOrFail(dir.Path("a02.doc"), "AB\r\n");
-    doc.puzzle.extraFiles = {"oud"};
+    Arrange(doc)->extraFiles = {"oud"};
     Line("Zoekwoordenlijsten:");
     Line("0. " + dir.Path("weg02.doc"));
-    EXPECT_EQ(doc.puzzle.search.wordFile, "");
-    EXPECT_EQ(doc.puzzle.extraFiles.size(), 1u);
+    EXPECT_EQ(doc.puzzle().search.wordFile, "");
+    EXPECT_EQ(doc.puzzle().extraFiles.size(), 1u);
     Line("0. " + dir.Path("a02.doc"));
-    EXPECT_EQ(doc.puzzle.search.wordFile, dir.Path("a02.doc"));
-    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
+    EXPECT_EQ(doc.puzzle().search.wordFile, dir.Path("a02.doc"));
+    EXPECT_TRUE(doc.puzzle().extraFiles.empty());
     EXPECT_EQ(section, ClueSection::ExtraFiles);
     Line("1. " + dir.Path("a02.doc"));
     Line("2. " + dir.Path("weg02.doc"));
     Line("3. " + dir.Path(""));
     Line("geenspatie");
-    EXPECT_EQ(doc.puzzle.extraFiles, std::vector<std::string>{dir.Path("a02.doc")});
+    EXPECT_EQ(doc.puzzle().extraFiles, std::vector<std::string>{dir.Path("a02.doc")});
 }
 
 TEST(PasteClues, Messages) {
@@ -122,7 +125,8 @@ TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
     SetSmallGrid(doc);
     ClueSection section = ClueSection::Down;
     int count = 0;
-    ASSERT_EQ(ReadClueFileAt(doc.puzzle, section, dir.Path("c.txt"), count), ReadStatus::Read);
+    ASSERT_EQ(ReadClueFileAt(Arrange(doc).puzzle(), section, dir.Path("c.txt"), count),
+              ReadStatus::Read);
     EXPECT_EQ(count, 1);
     EXPECT_EQ(Word(doc, 1, 1).clue, "Caf\xE9");
 }
@@ -132,14 +136,14 @@ TEST(ReadClueFile, GarbageNeverCrashesAndKeepsTheGrid) {
     for (int round = 0; round < 200; ++round) {
         Rooster2Doc doc;
         SetSmallGrid(doc);
-        const std::string grid = doc.puzzle.GridToString();
+        const std::string grid = doc.puzzle().GridToString();
         std::string garbage(static_cast<std::size_t>(random() % 3000), '\0');
         for (char& c : garbage) c = static_cast<char>(random());
         ClueSection section = static_cast<ClueSection>(random() % 2);
-        ReadClueFile(doc.puzzle, section, garbage);
-        ProcessClueText(doc.puzzle, section, garbage);
-        EXPECT_EQ(doc.puzzle.GridToString(), grid);
-        EXPECT_EQ(doc.puzzle.words.size(), 4u);
+        ReadClueFile(Arrange(doc).puzzle(), section, garbage);
+        ProcessClueText(Arrange(doc).puzzle(), section, garbage);
+        EXPECT_EQ(doc.puzzle().GridToString(), grid);
+        EXPECT_EQ(doc.puzzle().words.size(), 4u);
     }
 }
 

@@ -28,7 +28,7 @@ TEST(CompareWithFile, MissingAndForeignFiles) {
 
 TEST(CompareWithFile, EveryTruncationLeavesThePuzzleAsItWas) {
     Rooster2Doc doc = Puzzle({"KAT", "A#.", "SOP"});
-    doc.puzzle.words[0].clue = "Huisdier";
+    Arrange(doc)->words[0].clue = "Huisdier";
     const std::string before = WriteRtr(doc);
     const std::string other = WriteRtr(Puzzle({"KOE", "A#.", "SOP"}));
     for (std::size_t size = 0; size < other.size(); ++size) {

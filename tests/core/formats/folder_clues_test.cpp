@@ -17,8 +17,8 @@ const FileDate DATE{6, 12, 2026, 9, 5};
 Rooster2Doc SmallPuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"KA.", "A#.", "T.."});
-    doc.puzzle.words[0].clue = "Zuivel";
-    doc.puzzle.words[1].clue = "Dier";
+    Arrange(doc)->words[0].clue = "Zuivel";
+    Arrange(doc)->words[1].clue = "Dier";
     return doc;
 }
 

@@ -31,7 +31,7 @@ TEST(CheckGrid, FiguresUncheckedCellsAndLooseRegions) {
         "Los gebied van 2 vakken vanaf rij 3, kolom 1",
         "Los gebied van 2 vakken vanaf rij 3, kolom 4",
         "Geen woordenlijst: de woorden zijn niet opgezocht"};
-    const std::vector<GridFinding> findings = CheckGrid(doc.puzzle, WordScoring{});
+    const std::vector<GridFinding> findings = CheckGrid(doc.puzzle(), WordScoring{});
     EXPECT_EQ(expected, Texts(findings));
     EXPECT_EQ(3, findings[10].x);  // the cursor goes to the cell a finding names
     EXPECT_EQ(0, findings[10].y);
@@ -39,9 +39,9 @@ TEST(CheckGrid, FiguresUncheckedCellsAndLooseRegions) {
 
 TEST(CheckGrid, CellInNoWordAcrossOnly) {
     Rooster2Doc doc;
-    doc.puzzle.numbering.acrossOnly = true;
+    Arrange(doc)->numbering.acrossOnly = true;
     SetGrid(doc, {"AB", "C#"});
-    const std::vector<std::string> texts = Texts(CheckGrid(doc.puzzle, WordScoring{}));
+    const std::vector<std::string> texts = Texts(CheckGrid(doc.puzzle(), WordScoring{}));
     ASSERT_GE(texts.size(), 3u);
     EXPECT_EQ("Vakken zonder woord: 1", texts[1]);
     EXPECT_EQ("Vak rij 2, kolom 1: in geen woord", texts[2]);
@@ -50,11 +50,11 @@ TEST(CheckGrid, CellInNoWordAcrossOnly) {
 TEST(CheckGrid, RepeatedAlikeUnlistedAndLowScoredEntries) {
     const TempDir dir;
     Rooster2Doc doc;
-    doc.puzzle.search.wordFile = WriteListFile(dir, 6, {"BOEKEN;80", "BOEKJE;20", "KAST"});
+    Arrange(doc)->search.wordFile = WriteListFile(dir, 6, {"BOEKEN;80", "BOEKJE;20", "KAST"});
     SetGrid(doc, {"BOEKEN", "######", "BOEKJE", "######", "BOEKEN", "######", "KASTEN"});
     WordScoring scoring;
     scoring.minScore = 50;
-    std::vector<GridFinding> findings = CheckGrid(doc.puzzle, scoring);
+    std::vector<GridFinding> findings = CheckGrid(doc.puzzle(), scoring);
     // Past the figures, the unchecked cells and the rows as separate regions.
     while (!findings.empty() && !findings.front().text.starts_with("Lijken"))
         findings.erase(findings.begin());

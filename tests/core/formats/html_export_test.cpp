@@ -16,9 +16,9 @@ const char* const VERSION = "Rooster2 versie X\nGemaakt op nu";
 Rooster2Doc SmallPuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
-    doc.puzzle.words[0].clue = "Eerst & <b>";
-    doc.puzzle.words[1].clue = "Neer";
-    doc.puzzle.html.title = "T\"i<t>";
+    Arrange(doc)->words[0].clue = "Eerst & <b>";
+    Arrange(doc)->words[1].clue = "Neer";
+    Arrange(doc)->html.title = "T\"i<t>";
     return doc;
 }
 
@@ -35,40 +35,40 @@ TEST(HtmlExportLayout, PagesByteForByte) {
     } cases[] = {
         {"html/empty.html", false, false, [](Rooster2Doc&) {}},
         {"html/filled.html", true, false,
-         [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
+         [](Rooster2Doc& doc) { Arrange(doc)->SetCell(2, 0, CELL_IJ); }},
         {"html/filled-lower-case.html", true, true,
-         [](Rooster2Doc& doc) { doc.puzzle.SetCell(2, 0, CELL_IJ); }},
+         [](Rooster2Doc& doc) { Arrange(doc)->SetCell(2, 0, CELL_IJ); }},
         {"html/untitled-unnumbered-black.html", false, false,
          [](Rooster2Doc& doc) {
-             doc.puzzle.html.title.clear();
-             doc.puzzle.appearance.showNumbers = false;
-             doc.puzzle.html.blackGrey = false;
+             Arrange(doc)->html.title.clear();
+             Arrange(doc)->appearance.showNumbers = false;
+             Arrange(doc)->html.blackGrey = false;
          }},
         {"html/side-by-side.html", false, false,
-         [](Rooster2Doc& doc) { doc.puzzle.html.cluesSideBySide = true; }},
+         [](Rooster2Doc& doc) { Arrange(doc)->html.cluesSideBySide = true; }},
         {"html/across-only.html", false, false,
          [](Rooster2Doc& doc) {
-             doc.puzzle.html.cluesSideBySide = true;
-             doc.puzzle.numbering.acrossOnly = true;
-             doc.puzzle.BuildWords();
+             Arrange(doc)->html.cluesSideBySide = true;
+             Arrange(doc)->numbering.acrossOnly = true;
+             Arrange(doc)->BuildWords();
          }},
         {"html/small-red-cells.html", false, false,
          [](Rooster2Doc& doc) {
-             doc.puzzle.appearance.cellSize = 5;
-             doc.puzzle.appearance.colours.zwart = Rgb(0x12, 0x34, 0x56);
+             Arrange(doc)->appearance.cellSize = 5;
+             Arrange(doc)->appearance.colours.zwart = Rgb(0x12, 0x34, 0x56);
          }},
         {"html/part-borders.html", false, false, [](Rooster2Doc& doc) { doc = SplitWords(1); }},
         {"html/part-corner.html", false, false,
          [](Rooster2Doc& doc) {
              doc = SplitWords(0);
-             doc.puzzle.words[0].partLengths[0] = 1;
-             doc.puzzle.words[0].partLengths[1] = 6;
+             Arrange(doc)->words[0].partLengths[0] = 1;
+             Arrange(doc)->words[0].partLengths[1] = 6;
          }},
     };
     for (const auto& c : cases) {
         Rooster2Doc doc = SmallPuzzle();
         c.change(doc);
-        const std::string page = WriteHtml(doc.puzzle, c.filled, c.lowerCase, VERSION);
+        const std::string page = WriteHtml(doc.puzzle(), c.filled, c.lowerCase, VERSION);
         EXPECT_EQ(ExpectedBytes(c.file, page), page) << c.file;
     }
 }
@@ -78,13 +78,13 @@ TEST(HtmlExportLayout, PagesByteForByte) {
 Rooster2Doc SplitWords(int lineWidth) {
     Rooster2Doc doc;
     SetGrid(doc, {".......", ".######", ".######"});
-    doc.puzzle.appearance.lineWidth = lineWidth;
-    doc.puzzle.words[0].partCount = 2;  // across 7: 3 + 4
-    doc.puzzle.words[0].partLengths[0] = 3;
-    doc.puzzle.words[0].partLengths[1] = 4;
-    doc.puzzle.words[1].partCount = 2;  // down 3: 1 + 2
-    doc.puzzle.words[1].partLengths[0] = 1;
-    doc.puzzle.words[1].partLengths[1] = 2;
+    Arrange(doc)->appearance.lineWidth = lineWidth;
+    Arrange(doc)->words[0].partCount = 2;  // across 7: 3 + 4
+    Arrange(doc)->words[0].partLengths[0] = 3;
+    Arrange(doc)->words[0].partLengths[1] = 4;
+    Arrange(doc)->words[1].partCount = 2;  // down 3: 1 + 2
+    Arrange(doc)->words[1].partLengths[0] = 1;
+    Arrange(doc)->words[1].partLengths[1] = 2;
     return doc;
 }
 
@@ -107,7 +107,7 @@ TEST_F(HtmlImageCopy, AnEmptyOrCutShortImageIsReplaced) {
     for (const std::string damaged : {"", "GIF89a gri"}) {
         WriteFileOrFail(m_dir.Path("pages/grijs.gif"), damaged);
         UserMessage message;
-        EXPECT_TRUE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false,
+        EXPECT_TRUE(ExportHtml(SmallPuzzle().puzzle(), m_dir.Path("pages/p.html"), false, false,
                                VERSION, m_dir.Path("program"), message));
         EXPECT_EQ(GREY_IMAGE, ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
     }
@@ -118,8 +118,8 @@ TEST_F(HtmlImageCopy, AFailedImageCopyKeepsTheOldPage) {
     std::filesystem::create_directories(m_dir.Path("pages/grijs.gif"));
     WriteFileOrFail(m_dir.Path("pages/p.html"), "old page");
     UserMessage message;
-    EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("pages/p.html"), false, false, VERSION,
-                            m_dir.Path("program"), message));
+    EXPECT_FALSE(ExportHtml(SmallPuzzle().puzzle(), m_dir.Path("pages/p.html"), false, false,
+                            VERSION, m_dir.Path("program"), message));
     EXPECT_NE(message.text.find(m_dir.Path("pages/grijs.gif")), std::string::npos);
     EXPECT_EQ(ReadFileOrEmpty(m_dir.Path("pages/p.html")), "old page");
 }
@@ -129,11 +129,11 @@ TEST_F(HtmlImageCopy, TheImageLandsBesideThePageNotBesideALinkOrADevice) {
     std::filesystem::create_directories(m_dir.Path("links"));
     std::filesystem::create_symlink("../pages/p.html", m_dir.Path("links/p.html"));
     UserMessage message;
-    ASSERT_TRUE(ExportHtml(SmallPuzzle().puzzle, m_dir.Path("links/p.html"), false, false, VERSION,
-                           m_dir.Path("program"), message));
+    ASSERT_TRUE(ExportHtml(SmallPuzzle().puzzle(), m_dir.Path("links/p.html"), false, false,
+                           VERSION, m_dir.Path("program"), message));
     EXPECT_EQ(GREY_IMAGE, ReadFileOrEmpty(m_dir.Path("pages/grijs.gif")));
     EXPECT_FALSE(std::filesystem::exists(m_dir.Path("links/grijs.gif")));
-    EXPECT_TRUE(ExportHtml(SmallPuzzle().puzzle, "/dev/null", false, false, VERSION,
+    EXPECT_TRUE(ExportHtml(SmallPuzzle().puzzle(), "/dev/null", false, false, VERSION,
                            m_dir.Path("program"), message));
     EXPECT_FALSE(std::filesystem::exists("/dev/grijs.gif"));
 }

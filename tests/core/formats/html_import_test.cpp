@@ -22,30 +22,34 @@ std::string Page(const std::string& rows) {
 TEST(HtmlImportRoundTrip, EveryExportedPageGivesTheShapeWithEmptyWordCells) {
     Rooster2Doc source;
     SetGrid(source, {"AB#..", "-.y.-", "..#C.", "-----", "#...#"});
-    source.puzzle.words[0].clue = "weg";
-    source.puzzle.appearance.partDashes = true;
+    Arrange(source)->words[0].clue = "weg";
+    Arrange(source)->appearance.partDashes = true;
     Rooster2Doc expected;
     SetGrid(expected, {"..#..", "-...-", "..#..", "-----", "#...#"});
     for (const auto& [filled, lowerCase] : {std::pair{false, false}, {true, false}, {true, true}}) {
-        source.puzzle.html.cluesSideBySide = lowerCase;
+        Arrange(source)->html.cluesSideBySide = lowerCase;
         Rooster2Doc doc;
+        doc.pathName = "ouder.rtr";
         const ImportResult result =
-            ReadHtmlGrid(doc, WriteHtml(source.puzzle, filled, lowerCase, "v"));
+            ReadHtmlGrid(doc, WriteHtml(source.puzzle(), filled, lowerCase, "v"));
         ASSERT_TRUE(result.imported);
         EXPECT_TRUE(result.message.text.empty());
-        EXPECT_EQ(expected.puzzle.GridToString(), doc.puzzle.GridToString()) << filled << lowerCase;
-        EXPECT_EQ(5, doc.puzzle.width);
-        EXPECT_EQ(expected.puzzle.words.size(), doc.puzzle.words.size());
+        EXPECT_EQ(expected.puzzle().GridToString(), doc.puzzle().GridToString())
+            << filled << lowerCase;
+        EXPECT_EQ(5, doc.puzzle().width);
+        EXPECT_EQ(expected.puzzle().words.size(), doc.puzzle().words.size());
         EXPECT_EQ(Phase::Vullen, doc.phase);
         EXPECT_TRUE(doc.IsModified());
+        // Saving must not put the imported grid over the puzzle open before.
+        EXPECT_TRUE(doc.pathName.empty());
     }
 }
 
 TEST(HtmlImportRoundTrip, KeepsSettingsThatThePageDoesNotCarry) {
     Rooster2Doc doc = MakeOpenPuzzle();
     ASSERT_TRUE(ReadHtmlGrid(doc, Page(Row("ww") + Row("zn"))).imported);
-    EXPECT_EQ(44, doc.puzzle.appearance.cellSize);
-    EXPECT_EQ("Open puzzel", doc.puzzle.html.title);
+    EXPECT_EQ(44, doc.puzzle().appearance.cellSize);
+    EXPECT_EQ("Open puzzel", doc.puzzle().html.title);
     EXPECT_EQ(GridRows(doc), (Rows{"..", "#-"}));
 }
 
@@ -100,13 +104,13 @@ TEST(HtmlImportRefusal, PagesWithoutAGridThatFitsLeaveTheDocument) {
     }
     Rooster2Doc doc;
     EXPECT_TRUE(ReadHtmlGrid(doc, Page(Row(std::string(99, 'w')))).imported);
-    EXPECT_EQ(99, doc.puzzle.width);
+    EXPECT_EQ(99, doc.puzzle().width);
 }
 
 TEST(HtmlImportRefusal, EveryTruncationAndGarbageIsSafe) {
     Rooster2Doc source;
     SetGrid(source, {"..#", "-..", "..#"});
-    const std::string page = WriteHtml(source.puzzle, true, false, "v");
+    const std::string page = WriteHtml(source.puzzle(), true, false, "v");
     ExpectEveryTruncationSafe(page, ReadHtmlGrid);
     ExpectGarbageSafe(page, ReadHtmlGrid);
 }

@@ -19,10 +19,10 @@
 inline Rooster2Doc MakeOpenPuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"AB#", ".-.", "C.D"});
-    doc.puzzle.words[0].clue = "Eerste";
-    doc.puzzle.html.title = "Open puzzel";
-    doc.puzzle.comment = "Notities";
-    doc.puzzle.appearance.cellSize = 44;
+    Arrange(doc)->words[0].clue = "Eerste";
+    Arrange(doc)->html.title = "Open puzzel";
+    Arrange(doc)->comment = "Notities";
+    Arrange(doc)->appearance.cellSize = 44;
     return doc;
 }
 
@@ -36,12 +36,12 @@ inline void ExpectSameDocument(const Rooster2Doc& expected, const Rooster2Doc& a
 // Every word in the same place with the same clue, as the clue lists show it.
 inline void ExpectSameWordsAndClues(const Rooster2Doc& expected, const Rooster2Doc& actual,
                                     const std::string& what = "") {
-    ASSERT_EQ(expected.puzzle.words.size(), actual.puzzle.words.size()) << what;
-    for (std::size_t i = 0; i < expected.puzzle.words.size(); ++i) {
-        const WordInfo& word = expected.puzzle.words[i];
-        EXPECT_EQ(GetClueCaption(word), GetClueCaption(actual.puzzle.words[i])) << what;
+    ASSERT_EQ(expected.puzzle().words.size(), actual.puzzle().words.size()) << what;
+    for (std::size_t i = 0; i < expected.puzzle().words.size(); ++i) {
+        const WordInfo& word = expected.puzzle().words[i];
+        EXPECT_EQ(GetClueCaption(word), GetClueCaption(actual.puzzle().words[i])) << what;
         EXPECT_EQ(std::pair(word.x, word.y),
-                  std::pair(actual.puzzle.words[i].x, actual.puzzle.words[i].y))
+                  std::pair(actual.puzzle().words[i].x, actual.puzzle().words[i].y))
             << what;
     }
 }
@@ -57,8 +57,8 @@ inline void ExpectEveryTruncationSafe(std::string_view bytes, ImportReader reade
             ExpectSameDocument(original, doc);
             EXPECT_FALSE(result.message.text.empty());
         } else {
-            EXPECT_TRUE(doc.puzzle.width >= 1 && doc.puzzle.width <= MAX_GRID_SIDE);
-            EXPECT_TRUE(doc.puzzle.height >= 1 && doc.puzzle.height <= MAX_GRID_SIDE);
+            EXPECT_TRUE(doc.puzzle().width >= 1 && doc.puzzle().width <= MAX_GRID_SIDE);
+            EXPECT_TRUE(doc.puzzle().height >= 1 && doc.puzzle().height <= MAX_GRID_SIDE);
         }
         if (::testing::Test::HasFailure()) {
             ADD_FAILURE() << "first failure at length " << length;

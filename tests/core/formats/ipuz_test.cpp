@@ -14,12 +14,12 @@ namespace {
 Rooster2Doc FilledPuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
-    doc.puzzle.html.title = "Proef & \"zo\"";
-    doc.puzzle.comment = "Regel een\r\nRegel tw\xE9\xE9";
-    for (WordInfo& word : doc.puzzle.words) word.clue = "Woord <" + FormatLabel(word) + ">";
-    doc.puzzle.words[0].partCount = 2;
-    doc.puzzle.words[0].partLengths[0] = 2;
-    doc.puzzle.words[0].partLengths[1] = 2;
+    Arrange(doc)->html.title = "Proef & \"zo\"";
+    Arrange(doc)->comment = "Regel een\r\nRegel tw\xE9\xE9";
+    for (WordInfo& word : Arrange(doc)->words) word.clue = "Woord <" + FormatLabel(word) + ">";
+    Arrange(doc)->words[0].partCount = 2;
+    Arrange(doc)->words[0].partLengths[0] = 2;
+    Arrange(doc)->words[0].partLengths[1] = 2;
     return doc;
 }
 
@@ -35,20 +35,20 @@ std::string Crossword(const std::string& members) {
 
 TEST(Ipuz, RoundTripKeepsEverything) {
     Rooster2Doc original = FilledPuzzle();
-    original.puzzle.words[2].clue.clear();
+    Arrange(original)->words[2].clue.clear();
     Rooster2Doc read;
-    const ImportResult result = Import(read, WriteIpuz(original.puzzle));
+    const ImportResult result = Import(read, WriteIpuz(original.puzzle()));
     ASSERT_TRUE(result.imported) << result.message.text;
     EXPECT_EQ("", result.message.text);
-    EXPECT_EQ(original.puzzle.GridToString(), read.puzzle.GridToString());
+    EXPECT_EQ(original.puzzle().GridToString(), read.puzzle().GridToString());
     ExpectSameWordsAndClues(original, read);
-    EXPECT_EQ(original.puzzle.html.title, read.puzzle.html.title);
-    EXPECT_EQ(original.puzzle.comment, read.puzzle.comment);
+    EXPECT_EQ(original.puzzle().html.title, read.puzzle().html.title);
+    EXPECT_EQ(original.puzzle().comment, read.puzzle().comment);
     EXPECT_EQ(Phase::Vullen, read.phase);
 }
 
 TEST(Ipuz, ExportWritesTheGridTheWayReadersExpect) {
-    const std::string json = WriteIpuz(FilledPuzzle().puzzle);
+    const std::string json = WriteIpuz(FilledPuzzle().puzzle());
     EXPECT_EQ(ExpectedBytes("ipuz/filled.ipuz", json), json);
 }
 
@@ -72,14 +72,14 @@ TEST(Ipuz, ImportReadsWhatOtherProgramsWrite) {
         "2 vakje(s) vereenvoudigd: van een antwoord van meer letters is alleen de eerste "
         "overgenomen",
         result.message.text);
-    EXPECT_EQ(std::string("TI\x01yS\x01\x02 \x02", 9), doc.puzzle.GridToString());
-    EXPECT_EQ("Kruiswoord An", doc.puzzle.html.title);
-    EXPECT_EQ("Een\r\ntwee", doc.puzzle.comment);
-    ASSERT_EQ(4u, doc.puzzle.words.size());
-    EXPECT_EQ("H1. \"Dit\" & dat (2)", GetClueCaption(doc.puzzle.words[0]));
-    EXPECT_EQ("V1. Twee (2)", GetClueCaption(doc.puzzle.words[1]));
-    EXPECT_EQ("V2. Drie (3)", GetClueCaption(doc.puzzle.words[2]));
-    EXPECT_EQ("H3. Lidwoord (1+1)", GetClueCaption(doc.puzzle.words[3]));
+    EXPECT_EQ(std::string("TI\x01yS\x01\x02 \x02", 9), doc.puzzle().GridToString());
+    EXPECT_EQ("Kruiswoord An", doc.puzzle().html.title);
+    EXPECT_EQ("Een\r\ntwee", doc.puzzle().comment);
+    ASSERT_EQ(4u, doc.puzzle().words.size());
+    EXPECT_EQ("H1. \"Dit\" & dat (2)", GetClueCaption(doc.puzzle().words[0]));
+    EXPECT_EQ("V1. Twee (2)", GetClueCaption(doc.puzzle().words[1]));
+    EXPECT_EQ("V2. Drie (3)", GetClueCaption(doc.puzzle().words[2]));
+    EXPECT_EQ("H3. Lidwoord (1+1)", GetClueCaption(doc.puzzle().words[3]));
 }
 
 TEST(IpuzRefusal, DamagedOrHostileFilesLeaveThePuzzle) {
@@ -113,16 +113,16 @@ TEST(IpuzRefusal, DamagedOrHostileFilesLeaveThePuzzle) {
 }
 
 TEST(IpuzRefusal, EveryTruncationAndGarbageIsSafe) {
-    const std::string json = WriteIpuz(FilledPuzzle().puzzle);
+    const std::string json = WriteIpuz(FilledPuzzle().puzzle());
     ExpectEveryTruncationSafe(json, ImportIpuz);
     ExpectGarbageSafe(json, ImportIpuz);
 }
 
 TEST(IpuzRefusal, DoorloperCannotBeWritten) {
     Rooster2Doc doc = FilledPuzzle();
-    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
-    doc.puzzle.numbering.doorloper = true;
-    EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc.puzzle)->text);
+    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle()).has_value());
+    Arrange(doc)->numbering.doorloper = true;
+    EXPECT_EQ("Een doorloper past niet in een ipuz-bestand", IpuzExportRefusal(doc.puzzle())->text);
 }
 
 TEST(IpuzBars, BarsOfEveryKindOfStyleMakeABalkjesPuzzleThatRoundTrips) {
@@ -137,7 +137,7 @@ TEST(IpuzBars, BarsOfEveryKindOfStyleMakeABalkjesPuzzleThatRoundTrips) {
         "clues": {"Across": [[3, "Rij"]]})");
     Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, json).imported);
-    const Puzzle& puzzle = doc.puzzle;
+    const Puzzle& puzzle = doc.puzzle();
     EXPECT_EQ(puzzle.form, PuzzleForm::Balkjes);
     EXPECT_TRUE(puzzle.HasBar(0, 0, 1, 0));
     EXPECT_TRUE(puzzle.HasBar(0, 1, 0, 1));
@@ -151,18 +151,18 @@ TEST(IpuzBars, BarsOfEveryKindOfStyleMakeABalkjesPuzzleThatRoundTrips) {
 
     Rooster2Doc again;
     ASSERT_TRUE(Import(again, WriteIpuz(puzzle)).imported);
-    EXPECT_EQ(again.puzzle.bars, puzzle.bars);
-    EXPECT_EQ(again.puzzle.GridToString(), puzzle.GridToString());
-    ASSERT_EQ(again.puzzle.words.size(), 6u);
-    EXPECT_EQ(again.puzzle.words[4].clue, "Rij");
+    EXPECT_EQ(again.puzzle().bars, puzzle.bars);
+    EXPECT_EQ(again.puzzle().GridToString(), puzzle.GridToString());
+    ASSERT_EQ(again.puzzle().words.size(), 6u);
+    EXPECT_EQ(again.puzzle().words[4].clue, "Rij");
 }
 
 TEST(IpuzBars, AcrossLiteAndTheWebPageRefuseOtherForms) {
     Rooster2Doc doc = FilledPuzzle();
-    doc.puzzle.form = PuzzleForm::Balkjes;
-    EXPECT_EQ(PuzExportRefusal(doc.puzzle)->text,
+    Arrange(doc)->form = PuzzleForm::Balkjes;
+    EXPECT_EQ(PuzExportRefusal(doc.puzzle())->text,
               "Een puzzel van de vorm Balkjes past niet in een Across Lite-bestand");
-    EXPECT_EQ(HtmlExportRefusal(doc.puzzle)->text,
+    EXPECT_EQ(HtmlExportRefusal(doc.puzzle())->text,
               "Een puzzel van de vorm Balkjes kan niet als webpagina worden opgeslagen");
-    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle).has_value());
+    EXPECT_FALSE(IpuzExportRefusal(doc.puzzle()).has_value());
 }

@@ -18,12 +18,12 @@ namespace {
 Rooster2Doc FilledPuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
-    doc.puzzle.html.title = "Proef";
-    doc.puzzle.comment = "Notities";
-    for (WordInfo& word : doc.puzzle.words) word.clue = "Woord " + FormatLabel(word);
-    doc.puzzle.words[0].partCount = 2;
-    doc.puzzle.words[0].partLengths[0] = 2;
-    doc.puzzle.words[0].partLengths[1] = 2;
+    Arrange(doc)->html.title = "Proef";
+    Arrange(doc)->comment = "Notities";
+    for (WordInfo& word : Arrange(doc)->words) word.clue = "Woord " + FormatLabel(word);
+    Arrange(doc)->words[0].partCount = 2;
+    Arrange(doc)->words[0].partLengths[0] = 2;
+    Arrange(doc)->words[0].partLengths[1] = 2;
     return doc;
 }
 
@@ -93,7 +93,7 @@ std::uint16_t StringsChecksum(const PuzParts& parts, std::uint16_t sum) {
 }  // namespace
 
 TEST(PuzExport, LayoutFollowsTheFormat) {
-    const std::string bytes = WritePuz(FilledPuzzle().puzzle);
+    const std::string bytes = WritePuz(FilledPuzzle().puzzle());
     EXPECT_EQ(std::string("ACROSS&DOWN\0", 12), bytes.substr(2, 12));
     EXPECT_EQ(std::string("1.3\0", 4), bytes.substr(0x18, 4));
     const PuzParts parts = Split(bytes);
@@ -114,7 +114,7 @@ TEST(PuzExport, LayoutFollowsTheFormat) {
 }
 
 TEST(PuzExport, EveryChecksumIsRight) {
-    const std::string bytes = WritePuz(FilledPuzzle().puzzle);
+    const std::string bytes = WritePuz(FilledPuzzle().puzzle());
     const PuzParts parts = Split(bytes);
     const std::uint16_t info = PublishedChecksum(parts.info, 0);
     EXPECT_EQ(info, U16At(bytes, 0x0E));
@@ -132,30 +132,30 @@ TEST(PuzExport, EveryChecksumIsRight) {
 
 TEST(PuzExport, OwnImportReadsLettersAndClues) {
     Rooster2Doc original = FilledPuzzle();
-    original.puzzle.words[2].clue.clear();  // an unclued word keeps the clues after it
+    Arrange(original)->words[2].clue.clear();  // an unclued word keeps the clues after it
     Rooster2Doc read;
-    const ImportResult result = ImportPuz(read, WritePuz(original.puzzle));
+    const ImportResult result = ImportPuz(read, WritePuz(original.puzzle()));
     ASSERT_TRUE(result.imported);
     EXPECT_EQ("", result.message.text);
-    std::string letters = original.puzzle.GridToString();
+    std::string letters = original.puzzle().GridToString();
     std::replace(letters.begin(), letters.end(), char(CELL_NIET), char(CELL_ZWART));  // a block
-    EXPECT_EQ(letters, read.puzzle.GridToString());
+    EXPECT_EQ(letters, read.puzzle().GridToString());
     ExpectSameWordsAndClues(original, read);
-    EXPECT_EQ("Proef   ", read.puzzle.html.title);
-    EXPECT_EQ("Notities ", read.puzzle.comment);
+    EXPECT_EQ("Proef   ", read.puzzle().html.title);
+    EXPECT_EQ("Notities ", read.puzzle().comment);
 }
 
 TEST(PuzExport, PuzzlesTheFormatCannotHoldAreRefused) {
     Rooster2Doc doc = FilledPuzzle();
-    EXPECT_FALSE(PuzExportRefusal(doc.puzzle).has_value());
-    doc.puzzle.SetCell(3, 2, CELL_VRIJ);
-    ASSERT_TRUE(PuzExportRefusal(doc.puzzle).has_value());
-    EXPECT_EQ("Jammer", PuzExportRefusal(doc.puzzle)->caption);
+    EXPECT_FALSE(PuzExportRefusal(doc.puzzle()).has_value());
+    Arrange(doc)->SetCell(3, 2, CELL_VRIJ);
+    ASSERT_TRUE(PuzExportRefusal(doc.puzzle()).has_value());
+    EXPECT_EQ("Jammer", PuzExportRefusal(doc.puzzle())->caption);
     doc = FilledPuzzle();
-    doc.puzzle.numbering.doorloper = true;
+    Arrange(doc)->numbering.doorloper = true;
     EXPECT_EQ("Een doorloper past niet in een Across Lite-bestand",
-              PuzExportRefusal(doc.puzzle)->text);
+              PuzExportRefusal(doc.puzzle())->text);
     doc = FilledPuzzle();
-    doc.puzzle.numbering.acrossOnly = true;
-    EXPECT_TRUE(PuzExportRefusal(doc.puzzle).has_value());
+    Arrange(doc)->numbering.acrossOnly = true;
+    EXPECT_TRUE(PuzExportRefusal(doc.puzzle()).has_value());
 }

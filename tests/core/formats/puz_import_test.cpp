@@ -145,14 +145,14 @@ TEST(PuzImport, TakesTheShapeNotTheLetters) {
     ASSERT_TRUE(result.imported);
     EXPECT_TRUE(result.message.text.empty());
     EXPECT_EQ(GridRows(doc), (Rows{"...", ".#.", "..."}));
-    EXPECT_EQ("T A C ", doc.puzzle.html.title);
-    EXPECT_EQ("een", doc.puzzle.words[0].clue);
-    EXPECT_EQ("twee", doc.puzzle.words[1].clue);
-    EXPECT_EQ("", doc.puzzle.words[2].clue);  // fewer clues than words
-    EXPECT_EQ("", doc.puzzle.comment);
+    EXPECT_EQ("T A C ", doc.puzzle().html.title);
+    EXPECT_EQ("een", doc.puzzle().words[0].clue);
+    EXPECT_EQ("twee", doc.puzzle().words[1].clue);
+    EXPECT_EQ("", doc.puzzle().words[2].clue);  // fewer clues than words
+    EXPECT_EQ("", doc.puzzle().comment);
     EXPECT_EQ(Phase::Vullen, doc.phase);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(30, doc.puzzle.appearance.cellSize);  // the import starts from a new puzzle
+    EXPECT_EQ(30, doc.puzzle().appearance.cellSize);  // the import starts from a new puzzle
 }
 
 TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
@@ -161,15 +161,15 @@ TEST(PuzImport, LengthAnnotationsBecomePartsOrAreReported) {
     const ImportResult result =
         Import(doc, Ring({"", "", "", "Een (1,2)", "Twee (3)", "Drie (2,2)", "Vier"}));
     ASSERT_TRUE(result.imported);
-    EXPECT_EQ(2, doc.puzzle.words[0].partCount);
-    EXPECT_EQ(1, doc.puzzle.words[0].partLengths[0]);
-    EXPECT_EQ(2, doc.puzzle.words[0].partLengths[1]);
-    EXPECT_EQ("Een", doc.puzzle.words[0].clue);
-    EXPECT_EQ(1, doc.puzzle.words[1].partCount);
-    EXPECT_EQ(3, doc.puzzle.words[1].partLengths[0]);
-    EXPECT_EQ(0, doc.puzzle.words[2].partCount);
-    EXPECT_EQ("Drie", doc.puzzle.words[2].clue);
-    EXPECT_EQ("Omschrijving(en) mogelijk incorrect\n\r" + FormatLabel(doc.puzzle.words[2]) + " ",
+    EXPECT_EQ(2, doc.puzzle().words[0].partCount);
+    EXPECT_EQ(1, doc.puzzle().words[0].partLengths[0]);
+    EXPECT_EQ(2, doc.puzzle().words[0].partLengths[1]);
+    EXPECT_EQ("Een", doc.puzzle().words[0].clue);
+    EXPECT_EQ(1, doc.puzzle().words[1].partCount);
+    EXPECT_EQ(3, doc.puzzle().words[1].partLengths[0]);
+    EXPECT_EQ(0, doc.puzzle().words[2].partCount);
+    EXPECT_EQ("Drie", doc.puzzle().words[2].clue);
+    EXPECT_EQ("Omschrijving(en) mogelijk incorrect\n\r" + FormatLabel(doc.puzzle().words[2]) + " ",
               result.message.text);
 }
 
@@ -178,12 +178,12 @@ TEST(PuzImport, EmptyCluesKeepTheirWordAndSurplusCluesAndNotesGoToTheComment) {
     PuzContent puz = Ring({"T", "A", "C", "een", "", "drie", "vier", "extra", "notities"});
     puz.clueCount = 5;  // one clue more than the grid has words
     ASSERT_TRUE(Import(doc, puz).imported);
-    ASSERT_EQ(4u, doc.puzzle.words.size());
-    EXPECT_EQ("een", doc.puzzle.words[0].clue);
-    EXPECT_EQ("", doc.puzzle.words[1].clue);
-    EXPECT_EQ("drie", doc.puzzle.words[2].clue);
-    EXPECT_EQ("vier", doc.puzzle.words[3].clue);
-    EXPECT_EQ("extra notities ", doc.puzzle.comment);
+    ASSERT_EQ(4u, doc.puzzle().words.size());
+    EXPECT_EQ("een", doc.puzzle().words[0].clue);
+    EXPECT_EQ("", doc.puzzle().words[1].clue);
+    EXPECT_EQ("drie", doc.puzzle().words[2].clue);
+    EXPECT_EQ("vier", doc.puzzle().words[3].clue);
+    EXPECT_EQ("extra notities ", doc.puzzle().comment);
 }
 
 TEST(PuzImport, AnUnscrambledSolutionGivesTheLetters) {
@@ -219,13 +219,13 @@ TEST(PuzImport, SectionsAfterTheNotesStayOutOfTheComment) {
                       12);
     Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("Notities ", doc.puzzle.comment);
+    EXPECT_EQ("Notities ", doc.puzzle().comment);
     puz.strings.pop_back();  // no notes: the section follows the last clue
     puz.strings.pop_back();
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("3", doc.puzzle.words[2].clue);
-    EXPECT_EQ("", doc.puzzle.words[3].clue);
-    EXPECT_EQ("", doc.puzzle.comment);
+    EXPECT_EQ("3", doc.puzzle().words[2].clue);
+    EXPECT_EQ("", doc.puzzle().words[3].clue);
+    EXPECT_EQ("", doc.puzzle().comment);
 }
 
 TEST(PuzImport, NewerFilesHoldUtf8) {
@@ -235,14 +235,14 @@ TEST(PuzImport, NewerFilesHoldUtf8) {
     puz.version = "2.0";
     Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.puzzle.html.title);
+    EXPECT_EQ("\xA9 Caf\xE9 ?? C ", doc.puzzle().html.title);
     EXPECT_EQ(
         "na\xEF"
         "ef",
-        doc.puzzle.words[0].clue);
+        doc.puzzle().words[0].clue);
     puz.version = "1.4";  // older files are Latin-1 already
     ASSERT_TRUE(Import(doc, puz).imported);
-    EXPECT_EQ("\xC2\xA9 Caf\xC3\xA9 \xCE\xB1\xCE\xB2 C ", doc.puzzle.html.title);
+    EXPECT_EQ("\xC2\xA9 Caf\xC3\xA9 \xCE\xB1\xCE\xB2 C ", doc.puzzle().html.title);
 }
 
 TEST(PuzImport, BytesBeforeTheHeaderAreSkipped) {
@@ -282,8 +282,8 @@ TEST(PuzImportRefusal, BadFilesLeaveTheDocumentAHundredByHundredGridIsAccepted) 
     big.player = std::string(10000, '-');
     Rooster2Doc doc;
     ASSERT_TRUE(Import(doc, big).imported);
-    EXPECT_EQ(100, doc.puzzle.width);
-    EXPECT_EQ(200u, doc.puzzle.words.size());
+    EXPECT_EQ(100, doc.puzzle().width);
+    EXPECT_EQ(200u, doc.puzzle().words.size());
 }
 
 TEST(PuzImportRefusal, EveryTruncationAndGarbageIsSafe) {
@@ -324,14 +324,14 @@ TEST_F(RealPuzFiles, VersionTwoWithExtraSections) {
     ASSERT_TRUE(result.imported) << result.message.text;
     // The rebus square "XYZ" keeps its first letter; signs no cell holds stay open.
     EXPECT_EQ(GridRows(doc), (Rows{"ABCD#", "EFGH#", "IJXLM", "#NOPQ", "#12.."}));
-    ASSERT_EQ(10u, doc.puzzle.words.size());
+    ASSERT_EQ(10u, doc.puzzle().words.size());
     EXPECT_EQ("Example Puzzle for Kotwords Jeff Davidson \xA9 2018 Jeff Davidson ",
-              doc.puzzle.html.title);
-    EXPECT_EQ("First across clue with special characters ?????", doc.puzzle.words[0].clue);
-    EXPECT_EQ("First down clue", doc.puzzle.words[1].clue);
-    EXPECT_EQ("Fifth down clue", doc.puzzle.words[7].clue);
-    EXPECT_EQ("Fifth across clue", doc.puzzle.words[9].clue);
-    EXPECT_EQ("Notepad text goes here. ", doc.puzzle.comment);
+              doc.puzzle().html.title);
+    EXPECT_EQ("First across clue with special characters ?????", doc.puzzle().words[0].clue);
+    EXPECT_EQ("First down clue", doc.puzzle().words[1].clue);
+    EXPECT_EQ("Fifth down clue", doc.puzzle().words[7].clue);
+    EXPECT_EQ("Fifth across clue", doc.puzzle().words[9].clue);
+    EXPECT_EQ("Notepad text goes here. ", doc.puzzle().comment);
 }
 
 TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
@@ -344,27 +344,27 @@ TEST_F(RealPuzFiles, EveryFileImportsShapeAndClues) {
             continue;
         }
         ASSERT_TRUE(result.imported) << name;
-        EXPECT_FALSE(doc.puzzle.words.empty()) << name;
-        EXPECT_FALSE(doc.puzzle.words[0].clue.empty()) << name;
-        EXPECT_EQ(std::string::npos, doc.puzzle.comment.find("GEXT")) << name;
-        EXPECT_EQ(std::string::npos, doc.puzzle.comment.find("RTBL")) << name;
+        EXPECT_FALSE(doc.puzzle().words.empty()) << name;
+        EXPECT_FALSE(doc.puzzle().words[0].clue.empty()) << name;
+        EXPECT_EQ(std::string::npos, doc.puzzle().comment.find("GEXT")) << name;
+        EXPECT_EQ(std::string::npos, doc.puzzle().comment.find("RTBL")) << name;
     }
 }
 
 TEST_F(RealPuzFiles, GapsFileHasItsShape) {
     Rooster2Doc doc;
     ASSERT_TRUE(ImportPuzFile(doc, PuzPath("gaps.puz")).imported);
-    EXPECT_EQ(7, doc.puzzle.width);
-    EXPECT_EQ(5, doc.puzzle.height);
-    EXPECT_EQ(CELL_ZWART, doc.puzzle.GetCell(3, 0));
-    EXPECT_EQ("Test Test Test ", doc.puzzle.html.title);
+    EXPECT_EQ(7, doc.puzzle().width);
+    EXPECT_EQ(5, doc.puzzle().height);
+    EXPECT_EQ(CELL_ZWART, doc.puzzle().GetCell(3, 0));
+    EXPECT_EQ("Test Test Test ", doc.puzzle().html.title);
 }
 
 // Our own .puz and .ipuz of a real file read back with its letters and clues.
 TEST_F(RealPuzFiles, RoundTripsThroughOurExportsKeepLettersAndClues) {
     const auto expectSame = [](const Rooster2Doc& expected, const Rooster2Doc& actual,
                                const std::string& what) {
-        EXPECT_EQ(expected.puzzle.GridToString(), actual.puzzle.GridToString()) << what;
+        EXPECT_EQ(expected.puzzle().GridToString(), actual.puzzle().GridToString()) << what;
         ExpectSameWordsAndClues(expected, actual, what);
     };
     int puzRoundTrips = 0;
@@ -373,11 +373,11 @@ TEST_F(RealPuzFiles, RoundTripsThroughOurExportsKeepLettersAndClues) {
         Rooster2Doc original;
         if (!ImportPuzFile(original, entry.path().string()).imported) continue;
         Rooster2Doc viaIpuz;
-        ASSERT_TRUE(ImportIpuz(viaIpuz, WriteIpuz(original.puzzle)).imported) << name;
+        ASSERT_TRUE(ImportIpuz(viaIpuz, WriteIpuz(original.puzzle())).imported) << name;
         expectSame(original, viaIpuz, name + " (ipuz)");
-        if (PuzExportRefusal(original.puzzle)) continue;  // open cells: no Across Lite file
+        if (PuzExportRefusal(original.puzzle())) continue;  // open cells: no Across Lite file
         Rooster2Doc viaPuz;
-        ASSERT_TRUE(ImportPuz(viaPuz, WritePuz(original.puzzle)).imported) << name;
+        ASSERT_TRUE(ImportPuz(viaPuz, WritePuz(original.puzzle())).imported) << name;
         expectSame(original, viaPuz, name + " (puz)");
         ++puzRoundTrips;
     }

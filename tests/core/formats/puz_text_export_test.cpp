@@ -10,11 +10,11 @@ namespace {
 TEST(PuzTextLayout, WholeFileByteForByte) {
     Rooster2Doc doc;
     SetGrid(doc, {"AB.", "C#-"});
-    doc.puzzle.html.title = "Mijn puzzel";
-    doc.puzzle.words[0].clue = "Begin";
-    doc.puzzle.words[0].extraList = 2;
-    doc.puzzle.comment = "regel 1\r\nregel 2";
-    const std::string text = WriteAcrossLiteText(doc.puzzle, false);
+    Arrange(doc)->html.title = "Mijn puzzel";
+    Arrange(doc)->words[0].clue = "Begin";
+    Arrange(doc)->words[0].extraList = 2;
+    Arrange(doc)->comment = "regel 1\r\nregel 2";
+    const std::string text = WriteAcrossLiteText(doc.puzzle(), false);
     EXPECT_EQ(ExpectedBytes("across-lite-text/whole-file.txt", text), text);
 }
 

@@ -43,10 +43,10 @@ TEST(RosImport, ReadsKindsAndLetters) {
     ASSERT_TRUE(result.imported);
     EXPECT_TRUE(result.message.text.empty());
     EXPECT_EQ(GridRows(doc), (Rows{"AB#", "C.D", "-.E"}));
-    EXPECT_EQ(6u, doc.puzzle.words.size());
-    for (const WordInfo& word : doc.puzzle.words) EXPECT_EQ("", word.clue);
-    EXPECT_EQ("", doc.puzzle.html.title);  // everything else as for a new puzzle
-    EXPECT_EQ(30, doc.puzzle.appearance.cellSize);
+    EXPECT_EQ(6u, doc.puzzle().words.size());
+    for (const WordInfo& word : doc.puzzle().words) EXPECT_EQ("", word.clue);
+    EXPECT_EQ("", doc.puzzle().html.title);  // everything else as for a new puzzle
+    EXPECT_EQ(30, doc.puzzle().appearance.cellSize);
     EXPECT_EQ(Phase::Vullen, doc.phase);
     EXPECT_TRUE(doc.IsModified());
 }
@@ -61,8 +61,8 @@ TEST(RosImport, FifteenByFifteenAndTheLargestGrid) {
     EXPECT_EQ(GridRows(doc), rows);
     ASSERT_TRUE(
         ImportRos(doc, MakeRos(std::vector<std::string>(40, std::string(40, 'A')))).imported);
-    EXPECT_EQ(40, doc.puzzle.height);
-    EXPECT_EQ(80u, doc.puzzle.words.size());
+    EXPECT_EQ(40, doc.puzzle().height);
+    EXPECT_EQ(80u, doc.puzzle().words.size());
 }
 
 TEST(RosImport, UnknownKindsAndControlBytesGiveFreeCells) {

@@ -19,20 +19,20 @@ std::size_t Count(const std::string& text, const std::string& part) {
 TEST(WebExport, NeedsTheWholeSolution) {
     Rooster2Doc doc;
     SetGrid(doc, {"HUIS", "A#.L"});
-    EXPECT_NE(WebExportRefusal(doc.puzzle), std::nullopt);
-    doc.puzzle.SetCell(2, 1, 'E');
-    EXPECT_EQ(WebExportRefusal(doc.puzzle), std::nullopt);
+    EXPECT_NE(WebExportRefusal(doc.puzzle()), std::nullopt);
+    Arrange(doc)->SetCell(2, 1, 'E');
+    EXPECT_EQ(WebExportRefusal(doc.puzzle()), std::nullopt);
 }
 
 // The page stands alone, shows the puzzle's texts safely in UTF-8 and hides its answers.
 TEST(WebExport, PageHidesTheAnswersAndEscapesTheTexts) {
     Rooster2Doc doc;
     SetGrid(doc, {"HOOFDSTAD", "#########", "ZEEMEEUWy"});
-    doc.puzzle.html.title = "Caf\xe9 <b>";
-    doc.puzzle.comment = "Regel 1\r\nRegel & 2";
-    for (WordInfo& word : doc.puzzle.words) word.clue = "Slot </script> " + FormatLabel(word);
-    const std::string page = WriteWebPage(doc.puzzle);
-    EXPECT_EQ(page, WriteWebPage(doc.puzzle));
+    Arrange(doc)->html.title = "Caf\xe9 <b>";
+    Arrange(doc)->comment = "Regel 1\r\nRegel & 2";
+    for (WordInfo& word : Arrange(doc)->words) word.clue = "Slot </script> " + FormatLabel(word);
+    const std::string page = WriteWebPage(doc.puzzle());
+    EXPECT_EQ(page, WriteWebPage(doc.puzzle()));
     for (const char* answer : {"HOOFDSTAD", "ZEEMEEUW"})
         EXPECT_EQ(page.find(answer), std::string::npos);
     EXPECT_EQ(Count(page, "<title>Caf\xc3\xa9 &lt;b&gt;</title>"), 1u);

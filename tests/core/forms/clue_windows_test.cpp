@@ -14,33 +14,41 @@ struct ClueWindowsTest : ::testing::Test {
         doc.OnNewDocument();
         SetGrid(doc, {"...", ".#.", "..."});
         doc.phase = Phase::Vullen;
-        doc.puzzle.Renumber();
+        Arrange(doc)->Renumber();
     }
-    WordInfo& Word(int number, bool across) {
-        for (WordInfo& word : doc.puzzle.words)
-            if (word.number == number && word.IsAcross() == across) return word;
+    int WordIndex(int number, bool across) const {
+        const std::vector<WordInfo>& words = doc.puzzle().words;
+        for (std::size_t i = 0; i < words.size(); ++i)
+            if (words[i].number == number && words[i].IsAcross() == across)
+                return static_cast<int>(i);
         throw std::runtime_error("no such word");
+    }
+    const WordInfo& Word(int number, bool across) const {
+        return doc.puzzle().words[WordIndex(number, across)];
+    }
+    void SetClue(int number, bool across, const std::string& clue) {
+        Arrange(doc)->words[WordIndex(number, across)].clue = clue;
     }
 };
 
 TEST_F(ClueWindowsTest, TextHoldsBothSectionsInFormatClueListLayout) {
-    Word(1, true).clue = "Kat";
-    EXPECT_EQ(BuildClueWindowText(doc, true), "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) +
-                                                  "\r\nVerticaal\r\n\r\n" +
-                                                  doc.puzzle.FormatClueList(0));
+    SetClue(1, true, "Kat");
+    EXPECT_EQ(BuildClueWindowText(doc, true),
+              "Horizontaal\r\n\r\n" + doc.puzzle().FormatClueList(1) + "\r\nVerticaal\r\n\r\n" +
+                  doc.puzzle().FormatClueList(0));
     EXPECT_NE(BuildClueWindowText(doc, true).find("1. Kat (3)\r\n"), std::string::npos);
 }
 
 TEST_F(ClueWindowsTest, WordListsFollowOnlyWhenAskedAndAWordFileIsSet) {
-    doc.puzzle.numbering.acrossOnly = true;
-    doc.puzzle.search.wordFile = "/lijsten/woorden03.doc";
-    doc.puzzle.extraFiles = {"/lijsten/namen03.doc"};
+    Arrange(doc)->numbering.acrossOnly = true;
+    Arrange(doc)->search.wordFile = "/lijsten/woorden03.doc";
+    Arrange(doc)->extraFiles = {"/lijsten/namen03.doc"};
     const std::string lists =
         "\r\nZoekwoordenlijsten:\r\n0. /lijsten/woorden03.doc\r\n1. /lijsten/namen03.doc\r\n";
     EXPECT_EQ(BuildClueWindowText(doc, true),
-              "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1) + lists);
+              "Horizontaal\r\n\r\n" + doc.puzzle().FormatClueList(1) + lists);
     EXPECT_EQ(BuildClueWindowText(doc, false),
-              "Horizontaal\r\n\r\n" + doc.puzzle.FormatClueList(1));
+              "Horizontaal\r\n\r\n" + doc.puzzle().FormatClueList(1));
 }
 
 TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {
@@ -55,7 +63,7 @@ TEST_F(ClueWindowsTest, ReadBackSetsCluesAndIgnoresAnUnfinishedLastLine) {
 }
 
 TEST_F(ClueWindowsTest, ListItemsAreNumberedCluesWithATrailingSpace) {
-    Word(3, true).clue = "Onder";
+    SetClue(3, true, "Onder");
     const ClueListItems items = BuildClueListItems(doc);
     ASSERT_EQ(items.across.size(), 2u);
     ASSERT_EQ(items.down.size(), 2u);
@@ -65,8 +73,8 @@ TEST_F(ClueWindowsTest, ListItemsAreNumberedCluesWithATrailingSpace) {
 TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
     const int downSecond = WordOfClueListItem(doc, true, 1);
     ASSERT_GE(downSecond, 0);
-    EXPECT_EQ(doc.puzzle.words[downSecond].number, 2);
-    EXPECT_EQ(doc.puzzle.words[downSecond].dy, 1);
+    EXPECT_EQ(doc.puzzle().words[downSecond].number, 2);
+    EXPECT_EQ(doc.puzzle().words[downSecond].dy, 1);
     EXPECT_EQ(WordOfClueListItem(doc, false, 2), -1);
     EXPECT_EQ(WordOfClueListItem(doc, true, -1), -1);
 
@@ -81,8 +89,8 @@ TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
 
 TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
     Rooster2Doc doc;
-    doc.puzzle.appearance.margin = 5;
-    doc.puzzle.width = 10;
+    Arrange(doc)->appearance.margin = 5;
+    Arrange(doc)->width = 10;
     EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 2000), 100 + 5 + 200 + 10);
     EXPECT_EQ(ClueWindowLeft(doc, 100, 20, 300, 500), 200);
 }

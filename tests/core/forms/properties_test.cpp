@@ -3,20 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/undo_history.h"
+#include "model/undo_history.h"
 #include "test_support.h"
 
 namespace {
 
 struct PropertiesTest : ::testing::Test {
     Rooster2Doc doc;
-    UndoHistories undo;
     PropertiesTest() {
         doc.OnNewDocument();
-        doc.puzzle.BuildWords();
-        undo.ResetShapeUndo(doc);
+        Arrange(doc)->BuildWords();
     }
-    PropertiesApplied Apply(const PuzzleProperties& p) { return ApplyProperties(doc, undo, p); }
+    PropertiesApplied Apply(const PuzzleProperties& p) { return ApplyProperties(doc, p); }
 };
 
 TEST(NumberFieldTest, ReadsWholeNumbersWithinTheRange) {
@@ -42,14 +40,13 @@ TEST(NumberFieldTest, RefusesOutOfRangeAndNonNumbersKeepingTheValue) {
 TEST_F(PropertiesTest, WiderGridKeepsOldColumnsAndAddsFreeCells) {
     SetGrid(doc, {"#..", "...", "..#"});
     doc.curWord = 3;
-    undo.PushShapeUndo(doc);
     PuzzleProperties p = ReadProperties(doc, false);
     p.width = 5;
     EXPECT_TRUE(Apply(p).resized);
     EXPECT_EQ(GridRows(doc), (Rows{"#....", ".....", "..#.."}));
     EXPECT_EQ(doc.curWord, 0);
-    EXPECT_FALSE(undo.CanUndo(Phase::Vormen));
-    EXPECT_EQ(doc.puzzle.words.front().length, 4);
+    EXPECT_FALSE(doc.Histories().CanUndo(Phase::Vormen));
+    EXPECT_EQ(doc.puzzle().words.front().length, 4);
 }
 
 TEST_F(PropertiesTest, SizeIsNotChangedOutsideShaping) {
@@ -59,9 +56,9 @@ TEST_F(PropertiesTest, SizeIsNotChangedOutsideShaping) {
     p.numbering.doorloper = true;
     p.form = PuzzleForm::Balkjes;
     EXPECT_FALSE(Apply(p).resized);
-    EXPECT_EQ(doc.puzzle.width, 15);
-    EXPECT_FALSE(doc.puzzle.numbering.doorloper);
-    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Kruiswoord);
+    EXPECT_EQ(doc.puzzle().width, 15);
+    EXPECT_FALSE(doc.puzzle().numbering.doorloper);
+    EXPECT_EQ(doc.puzzle().form, PuzzleForm::Kruiswoord);
 }
 
 TEST_F(PropertiesTest, MakingAPuzzleZweedsGivesItsBlackCellsArrows) {
@@ -69,44 +66,43 @@ TEST_F(PropertiesTest, MakingAPuzzleZweedsGivesItsBlackCellsArrows) {
     PuzzleProperties p = ReadProperties(doc, false);
     p.form = PuzzleForm::Zweeds;
     Apply(p);
-    EXPECT_EQ(doc.puzzle.form, PuzzleForm::Zweeds);
-    EXPECT_EQ(doc.puzzle.ClueArrow(0, 0, 0), Arrow::Right);
-    EXPECT_EQ(doc.puzzle.ClueArrow(0, 0, 1), Arrow::RightDown);  // column 1
-    EXPECT_EQ(doc.puzzle.ClueArrow(0, 1, 1), Arrow::DownRight);  // the bottom row
+    EXPECT_EQ(doc.puzzle().form, PuzzleForm::Zweeds);
+    EXPECT_EQ(doc.puzzle().ClueArrow(0, 0, 0), Arrow::Right);
+    EXPECT_EQ(doc.puzzle().ClueArrow(0, 0, 1), Arrow::RightDown);  // column 1
+    EXPECT_EQ(doc.puzzle().ClueArrow(0, 1, 1), Arrow::DownRight);  // the bottom row
     // Only the down word of the last column has no clue cell before or beside its start.
-    EXPECT_EQ(doc.puzzle.UnpointedWords().size(), 1u);
+    EXPECT_EQ(doc.puzzle().UnpointedWords().size(), 1u);
 }
 
 TEST_F(PropertiesTest, ClueTextSizeBelowTenIsStoredAsZero) {
     PuzzleProperties p = ReadProperties(doc, false);
     p.appearance.clueTextSize = 5;
     Apply(p);
-    EXPECT_EQ(doc.puzzle.appearance.clueTextSize, 0);
+    EXPECT_EQ(doc.puzzle().appearance.clueTextSize, 0);
     p.appearance.clueTextSize = 12;
     Apply(p);
-    EXPECT_EQ(doc.puzzle.appearance.clueTextSize, 12);
+    EXPECT_EQ(doc.puzzle().appearance.clueTextSize, 12);
 }
 
 TEST_F(PropertiesTest, SwitchingDoorloperOnEmptiesTheGridWithAnUndoStep) {
     SetGrid(doc, {"#A.", "...", "..#"});
-    undo.ResetShapeUndo(doc);
     PuzzleProperties p = ReadProperties(doc, false);
     p.numbering.doorloper = true;
     EXPECT_TRUE(Apply(p).cleared);
     EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
-    EXPECT_TRUE(doc.puzzle.numbering.doorloper);
-    EXPECT_TRUE(undo.CanUndo(Phase::Vormen));
+    EXPECT_TRUE(doc.puzzle().numbering.doorloper);
+    EXPECT_TRUE(doc.Histories().CanUndo(Phase::Vormen));
 }
 
 TEST_F(PropertiesTest, NewStartNumberRenumbersAtOnceAndFillingKeepsTheClues) {
     doc.phase = Phase::Vullen;
-    doc.puzzle.words[0].clue = "hoofdstad";
+    Arrange(doc)->words[0].clue = "hoofdstad";
     PuzzleProperties p = ReadProperties(doc, false);
     p.numbering.startNumber = 7;
     Apply(p);
-    EXPECT_EQ(doc.puzzle.words[0].number, 7);
-    EXPECT_EQ(doc.puzzle.CellNumber(0, 0), 7);
-    EXPECT_EQ(doc.puzzle.words[0].clue, "hoofdstad");
+    EXPECT_EQ(doc.puzzle().words[0].number, 7);
+    EXPECT_EQ(doc.puzzle().CellNumber(0, 0), 7);
+    EXPECT_EQ(doc.puzzle().words[0].clue, "hoofdstad");
 }
 
 }  // namespace

@@ -3,30 +3,28 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/undo_history.h"
+#include "model/undo_history.h"
 #include "test_support.h"
 
 namespace {
 
 struct WordEditTest : ::testing::Test {
     Rooster2Doc doc;
-    UndoHistories undo;
     int across = -1;
     WordEditTest() {
         doc.OnNewDocument();
         SetGrid(doc, {"K..S.", "....."});
         doc.phase = Phase::Vullen;
-        doc.puzzle.Renumber();
-        undo.ResetFillUndo(doc);
+        Arrange(doc)->Renumber();
         across = doc.FindWordAt(0, 0);
     }
 };
 
 TEST_F(WordEditTest, OpensWithTitleDottedValueAndClueText) {
-    doc.puzzle.words[across].clue = "Kaas";
-    doc.puzzle.search.maxCandidates = 3;
-    doc.puzzle.search.excludedLetters = 'Q';
-    doc.puzzle.words[across].extraList = 2;
+    Arrange(doc)->words[across].clue = "Kaas";
+    Arrange(doc)->search.maxCandidates = 3;
+    Arrange(doc)->search.excludedLetters = 'Q';
+    Arrange(doc)->words[across].extraList = 2;
     const WordDataFields fields = OpenWordData(doc, across);
     EXPECT_EQ(fields.title, "H1 met lengte 5");
     EXPECT_EQ(fields.value, "K..S.");
@@ -42,43 +40,43 @@ TEST_F(WordEditTest, OkStoresLettersClueAndPartsWithAnUndoStep) {
     fields.clue = "Twee woorden (2,3)";
     fields.listNumber = 1;
     fields.maxCandidates = 50;
-    EXPECT_TRUE(ApplyWordData(doc, undo, across, fields).empty());
+    EXPECT_TRUE(ApplyWordData(doc, across, fields).empty());
     EXPECT_EQ(GridRows(doc)[0], "KAyS.");
-    const WordInfo& word = doc.puzzle.words[across];
+    const WordInfo& word = doc.puzzle().words[across];
     EXPECT_EQ(word.clue, "Twee woorden");
     EXPECT_EQ(word.partCount, 2);
     EXPECT_EQ(word.partLengths[0], 2);
     EXPECT_EQ(word.partLengths[1], 3);
     EXPECT_EQ(word.extraList, 1);
-    EXPECT_EQ(doc.puzzle.search.maxCandidates, 50);
-    EXPECT_TRUE(undo.CanUndo(Phase::Vullen));
+    EXPECT_EQ(doc.puzzle().search.maxCandidates, 50);
+    EXPECT_TRUE(doc.Histories().CanUndo(Phase::Vullen));
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(WordEditTest, PartsThatDoNotAddUpAreReportedAndStored) {
     WordDataFields fields = OpenWordData(doc, across);
     fields.clue = "Fout (2,2)";
-    const std::vector<UserMessage> messages = ApplyWordData(doc, undo, across, fields);
+    const std::vector<UserMessage> messages = ApplyWordData(doc, across, fields);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Berekende lengte (4) ongelijk aan\nwoordlengte (5)");
     EXPECT_EQ(messages[0].caption, "Oei");
-    EXPECT_EQ(doc.puzzle.words[across].partCount, 2);
+    EXPECT_EQ(doc.puzzle().words[across].partCount, 2);
 }
 
 TEST_F(WordEditTest, ConflictingLettersAreReportedButTheClueIsKept) {
     WordDataFields fields = OpenWordData(doc, across);
     fields.value = "MAAS.";
     fields.clue = "Rivier";
-    const std::vector<UserMessage> messages = ApplyWordData(doc, undo, across, fields);
+    const std::vector<UserMessage> messages = ApplyWordData(doc, across, fields);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, "Woordwaarde incorrect,\neerst woord verwijderen m.b.v. <Delete>");
-    EXPECT_EQ(doc.puzzle.words[across].clue, "Rivier");
+    EXPECT_EQ(doc.puzzle().words[across].clue, "Rivier");
 }
 
 TEST_F(WordEditTest, AnEmptyValueClearsTheWord) {
     WordDataFields fields = OpenWordData(doc, across);
     fields.value.clear();
-    EXPECT_TRUE(ApplyWordData(doc, undo, across, fields).empty());
+    EXPECT_TRUE(ApplyWordData(doc, across, fields).empty());
     EXPECT_EQ(GridRows(doc)[0], ".....");
 }
 

@@ -10,13 +10,13 @@ namespace {
 std::vector<std::pair<int, int>> BlackCellsAfterClick(int width, int height, int symmetry, int x,
                                                       int y) {
     TestDoc doc;
-    doc.puzzle.Resize(width, height);
-    doc.puzzle.symmetry = static_cast<Symmetry>(symmetry);
-    doc.puzzle.SetCellSymmetric(x, y, CELL_ZWART);
+    Arrange(doc)->Resize(width, height);
+    Arrange(doc)->symmetry = static_cast<Symmetry>(symmetry);
+    Arrange(doc)->SetCellSymmetric(x, y, CELL_ZWART);
     std::vector<std::pair<int, int>> black;
     for (int cy = 0; cy < height; ++cy)
         for (int cx = 0; cx < width; ++cx)
-            if (doc.puzzle.GetCell(cx, cy) == CELL_ZWART) black.emplace_back(cx, cy);
+            if (doc.puzzle().GetCell(cx, cy) == CELL_ZWART) black.emplace_back(cx, cy);
     return black;
 }
 
@@ -30,9 +30,9 @@ TEST(ProfileColoursTest, ProfileValuesReplaceTheBuiltInColoursExceptMinusOne) {
     profile.WriteProfileInt("Kleur", "Woord", -1);
     Rooster2Doc doc;
     doc.OnNewDocument(&profile);
-    EXPECT_EQ(doc.puzzle.appearance.colours.zwart, 0x123456u);
-    EXPECT_EQ(doc.puzzle.appearance.colours.woord, 0xE8E8E8u);
-    EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0xFFFFFFu);
+    EXPECT_EQ(doc.puzzle().appearance.colours.zwart, 0x123456u);
+    EXPECT_EQ(doc.puzzle().appearance.colours.woord, 0xE8E8E8u);
+    EXPECT_EQ(doc.puzzle().appearance.colours.niet, 0xFFFFFFu);
 }
 
 TEST(SymmetryTest, EachModeSetsItsImageCells) {

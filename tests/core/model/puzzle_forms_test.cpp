@@ -12,10 +12,10 @@ namespace {
 Rooster2Doc BarredPuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"....", "....", "...."});
-    doc.puzzle.form = PuzzleForm::Balkjes;
-    doc.puzzle.SetBar(1, 0, 1, 0, true);
-    doc.puzzle.SetBar(2, 1, 0, 1, true);
-    doc.puzzle.BuildWords();
+    Arrange(doc)->form = PuzzleForm::Balkjes;
+    Arrange(doc)->SetBar(1, 0, 1, 0, true);
+    Arrange(doc)->SetBar(2, 1, 0, 1, true);
+    Arrange(doc)->BuildWords();
     return doc;
 }
 
@@ -23,7 +23,7 @@ Rooster2Doc BarredPuzzle() {
 
 TEST(BarsTest, ABarEndsAWordAndTheNumberingFollows) {
     Rooster2Doc doc = BarredPuzzle();
-    const auto& words = doc.puzzle.words;
+    const auto& words = doc.puzzle().words;
     // Row 0 splits into two across words of two cells; column 2 into 2 + 1 (no word).
     ASSERT_EQ(words.size(), 8u);
     EXPECT_EQ(words[0].length, 2);  // 1 across (0, 0)
@@ -31,12 +31,12 @@ TEST(BarsTest, ABarEndsAWordAndTheNumberingFollows) {
     EXPECT_EQ(words[3].x, 2);       // 3 across (2, 0), length 2
     EXPECT_EQ(words[3].length, 2);
     EXPECT_EQ(words[4].length, 2);  // 3 down (2, 0), ended by the bar below (2, 1)
-    EXPECT_EQ(doc.puzzle.CellNumber(2, 0), 3);
+    EXPECT_EQ(doc.puzzle().CellNumber(2, 0), 3);
 
     // Outside the Balkjes form the same bars count for nothing.
-    doc.puzzle.form = PuzzleForm::Kruiswoord;
-    doc.puzzle.BuildWords();
-    EXPECT_EQ(doc.puzzle.words.size(), 7u);
+    Arrange(doc)->form = PuzzleForm::Kruiswoord;
+    Arrange(doc)->BuildWords();
+    EXPECT_EQ(doc.puzzle().words.size(), 7u);
 }
 
 TEST(BarsTest, SymmetryMirrorsTheEdgeAndResizeDropsOuterBars) {
@@ -71,16 +71,16 @@ TEST(RtrFormTest, ABarredPuzzleHasItsOwnSignatureAndRoundTrips) {
     EXPECT_EQ(bytes.substr(4, 25), "Rooster Versie 3 Vormwerk");
     Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.puzzle.form, PuzzleForm::Balkjes);
-    EXPECT_TRUE(reopened.puzzle.HasBar(2, 1, 0, 1));
-    EXPECT_EQ(reopened.puzzle.words.size(), 8u);
+    EXPECT_EQ(reopened.puzzle().form, PuzzleForm::Balkjes);
+    EXPECT_TRUE(reopened.puzzle().HasBar(2, 1, 0, 1));
+    EXPECT_EQ(reopened.puzzle().words.size(), 8u);
     EXPECT_EQ(WriteRtr(reopened), bytes);
 
     // A classic file read over it gives a Kruiswoord puzzle without bars.
     Rooster2Doc classic;
     ASSERT_EQ(ReadRtr(reopened, WriteRtr(classic)).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.puzzle.form, PuzzleForm::Kruiswoord);
-    EXPECT_FALSE(reopened.puzzle.HasAnyBar());
+    EXPECT_EQ(reopened.puzzle().form, PuzzleForm::Kruiswoord);
+    EXPECT_FALSE(reopened.puzzle().HasAnyBar());
 }
 
 TEST(RtrFormTest, DamagedFormBlocksAreRefusedAndUnknownRecordsSkipped) {
@@ -109,7 +109,8 @@ TEST(ClueCellsTest, ArrowsPointIntoWordsAndNumberThemInClueOrder) {
     // #  .  .  .
     Rooster2Doc doc;
     SetGrid(doc, {"####", "#.#.", "#..."});
-    Puzzle& puzzle = doc.puzzle;
+    PuzzleEdit arranged = Arrange(doc);
+    Puzzle& puzzle = arranged.puzzle();
     puzzle.form = PuzzleForm::Zweeds;
     puzzle.BuildWords();
     EXPECT_EQ(puzzle.UnpointedWords().size(), puzzle.words.size());
@@ -132,15 +133,16 @@ TEST(ClueCellsTest, ArrowsPointIntoWordsAndNumberThemInClueOrder) {
     EXPECT_EQ(puzzle.KeyWord(), "OK");
     Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, WriteRtr(doc)).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.puzzle.arrows, puzzle.arrows);
-    EXPECT_EQ(reopened.puzzle.KeyWord(), "OK");
-    EXPECT_EQ(reopened.puzzle.words[2].number, puzzle.words[2].number);
+    EXPECT_EQ(reopened.puzzle().arrows, puzzle.arrows);
+    EXPECT_EQ(reopened.puzzle().KeyWord(), "OK");
+    EXPECT_EQ(reopened.puzzle().words[2].number, puzzle.words[2].number);
 }
 
 TEST(ClueCellsTest, TheSleutelwoordTakesOnlyDistinctLetterCells) {
     Rooster2Doc doc;
     SetGrid(doc, {"..#", "..."});
-    Puzzle& puzzle = doc.puzzle;
+    PuzzleEdit arranged = Arrange(doc);
+    Puzzle& puzzle = arranged.puzzle();
     ASSERT_TRUE(puzzle.SetKeyCells({{0, 0}, {2, 1}}));
     EXPECT_FALSE(puzzle.SetKeyCells({{2, 0}}));          // a black cell
     EXPECT_FALSE(puzzle.SetKeyCells({{0, 0}, {0, 0}}));  // twice

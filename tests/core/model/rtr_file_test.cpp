@@ -34,21 +34,21 @@ std::string OldShortFile(std::int32_t ijFlag = 0) {
 Rooster2Doc SamplePuzzle() {
     Rooster2Doc doc;
     SetGrid(doc, {"DENHAAG", ".#.#.#.", "y......"});
-    doc.puzzle.words[0].clue = "Hofstad";
-    doc.puzzle.words[0].partCount = 2;
-    doc.puzzle.words[0].partLengths[0] = 3;
-    doc.puzzle.words[0].partLengths[1] = 4;
-    doc.puzzle.words[1].extraList = 2;
-    doc.puzzle.html.title = "Puzzel 1";
-    doc.puzzle.comment = "Voor de krant";
-    doc.puzzle.search.wordFile = "/lijsten/nl05.doc";
-    doc.puzzle.extraFiles = {"/lijsten/extra02.doc", "/lijsten/namen02.doc"};
-    doc.puzzle.search.excludedLetters = "QX";
-    doc.puzzle.letterValues[4] = -3;
-    doc.puzzle.numbering.startNumber = 4;
-    doc.puzzle.numbering.numberPartWords = true;
+    Arrange(doc)->words[0].clue = "Hofstad";
+    Arrange(doc)->words[0].partCount = 2;
+    Arrange(doc)->words[0].partLengths[0] = 3;
+    Arrange(doc)->words[0].partLengths[1] = 4;
+    Arrange(doc)->words[1].extraList = 2;
+    Arrange(doc)->html.title = "Puzzel 1";
+    Arrange(doc)->comment = "Voor de krant";
+    Arrange(doc)->search.wordFile = "/lijsten/nl05.doc";
+    Arrange(doc)->extraFiles = {"/lijsten/extra02.doc", "/lijsten/namen02.doc"};
+    Arrange(doc)->search.excludedLetters = "QX";
+    Arrange(doc)->letterValues[4] = -3;
+    Arrange(doc)->numbering.startNumber = 4;
+    Arrange(doc)->numbering.numberPartWords = true;
     doc.phase = Phase::Vullen;
-    doc.puzzle.Renumber();
+    Arrange(doc)->Renumber();
     return doc;
 }
 
@@ -60,16 +60,16 @@ TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
     Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
     EXPECT_EQ(WriteRtr(reopened), bytes);
-    EXPECT_EQ(reopened.puzzle.GridToString(), doc.puzzle.GridToString());
-    EXPECT_EQ(reopened.puzzle.words[0].partCount, 2);
-    EXPECT_EQ(reopened.puzzle.words[0].partLengths[1], 4);
-    EXPECT_EQ(reopened.puzzle.words[0].value, "DENHAAG");
-    EXPECT_EQ(reopened.puzzle.words[1].extraList, 2);
-    EXPECT_EQ(reopened.puzzle.extraFiles, doc.puzzle.extraFiles);
-    EXPECT_EQ(reopened.puzzle.letterValues[4], -3);
-    EXPECT_EQ(reopened.puzzle.comment, "Voor de krant");
+    EXPECT_EQ(reopened.puzzle().GridToString(), doc.puzzle().GridToString());
+    EXPECT_EQ(reopened.puzzle().words[0].partCount, 2);
+    EXPECT_EQ(reopened.puzzle().words[0].partLengths[1], 4);
+    EXPECT_EQ(reopened.puzzle().words[0].value, "DENHAAG");
+    EXPECT_EQ(reopened.puzzle().words[1].extraList, 2);
+    EXPECT_EQ(reopened.puzzle().extraFiles, doc.puzzle().extraFiles);
+    EXPECT_EQ(reopened.puzzle().letterValues[4], -3);
+    EXPECT_EQ(reopened.puzzle().comment, "Voor de krant");
     // Renumbered on reading with part numbers: the second part has its own number.
-    EXPECT_EQ(reopened.puzzle.CellNumber(3, 0), doc.puzzle.CellNumber(3, 0));
+    EXPECT_EQ(reopened.puzzle().CellNumber(3, 0), doc.puzzle().CellNumber(3, 0));
     EXPECT_EQ(reopened.phase, Phase::Vullen);
 }
 
@@ -79,8 +79,8 @@ TEST(RtrRoundTripTest, EveryStoredSettingSurvives) {
 TEST(RtrLocksTest, LocksSurviveAfterTheClassicFieldsAndUnknownRecordsArePassedOver) {
     Rooster2Doc doc = SamplePuzzle();
     const std::string classic = WriteRtr(doc);
-    doc.puzzle.SetLocked(1, 0, true);
-    doc.puzzle.SetLocked(0, 2, true);
+    Arrange(doc)->SetLocked(1, 0, true);
+    Arrange(doc)->SetLocked(0, 2, true);
     const std::string locked = WriteRtr(doc);
     ASSERT_EQ(locked.substr(0, classic.size()), classic);
     ByteWriter unknown;
@@ -89,10 +89,10 @@ TEST(RtrLocksTest, LocksSurviveAfterTheClassicFieldsAndUnknownRecordsArePassedOv
     unknown.WriteBytes("xy");
     Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, locked + unknown.TakeBytes()).status, RtrStatus::Loaded);
-    EXPECT_EQ(reopened.puzzle.LocksToString(), doc.puzzle.LocksToString());
+    EXPECT_EQ(reopened.puzzle().LocksToString(), doc.puzzle().LocksToString());
     EXPECT_EQ(ReadRtr(reopened, locked.substr(0, locked.size() - 1)).status, RtrStatus::Refused);
     ASSERT_EQ(ReadRtr(reopened, classic).status, RtrStatus::Loaded);
-    EXPECT_FALSE(reopened.puzzle.HasLocks());
+    EXPECT_FALSE(reopened.puzzle().HasLocks());
 }
 
 TEST(RtrSignatureTest, AWrongSignatureKeepsTheOpenPuzzleAndItsFile) {
@@ -101,7 +101,7 @@ TEST(RtrSignatureTest, AWrongSignatureKeepsTheOpenPuzzleAndItsFile) {
     bytes[10] = 'x';
     Rooster2Doc doc = SamplePuzzle();
     doc.pathName = "/open/puzzel.rtr";
-    doc.MarkModified(true);
+    PuzzleEdit(doc, EditKind::Setting).Commit();
     const std::string before = WriteRtr(doc);
     WriteFileAtomically(dir.Path("kapot.rtr"), bytes);
     const RtrReadResult result = OpenRtrFile(doc, dir.Path("kapot.rtr"));
@@ -120,45 +120,45 @@ TEST(RtrSignatureTest, AWrongSignatureKeepsTheOpenPuzzleAndItsFile) {
 
 TEST(RtrShortFileTest, AFileEndingAfterFieldTwentyTwoGetsTheDefaults) {
     Rooster2Doc doc = SamplePuzzle();
-    doc.puzzle.search.maxFrequency = 4;
-    doc.puzzle.html.blackGrey = false;
+    Arrange(doc)->search.maxFrequency = 4;
+    Arrange(doc)->html.blackGrey = false;
     ASSERT_EQ(ReadRtr(doc, OldShortFile()).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.puzzle.width, 3);
-    EXPECT_EQ(doc.puzzle.words.size(), 1u);
-    EXPECT_EQ(doc.puzzle.words[0].clue, "Kaas");
-    EXPECT_EQ(doc.puzzle.words[0].value, "AB ");
-    EXPECT_EQ(doc.puzzle.search.wordFile, "nl02x.doc");
-    EXPECT_EQ(doc.puzzle.search.maxSolutions, 250);
-    EXPECT_FALSE(doc.puzzle.search.allDifferent);
-    EXPECT_EQ(doc.puzzle.appearance.colours.niet, 0x333333u);
+    EXPECT_EQ(doc.puzzle().width, 3);
+    EXPECT_EQ(doc.puzzle().words.size(), 1u);
+    EXPECT_EQ(doc.puzzle().words[0].clue, "Kaas");
+    EXPECT_EQ(doc.puzzle().words[0].value, "AB ");
+    EXPECT_EQ(doc.puzzle().search.wordFile, "nl02x.doc");
+    EXPECT_EQ(doc.puzzle().search.maxSolutions, 250);
+    EXPECT_FALSE(doc.puzzle().search.allDifferent);
+    EXPECT_EQ(doc.puzzle().appearance.colours.niet, 0x333333u);
     EXPECT_EQ(doc.phase, Phase::Vullen);
     // Later fields take their defaults.
-    EXPECT_TRUE(doc.puzzle.html.title.empty());
-    EXPECT_TRUE(doc.puzzle.comment.empty());
-    EXPECT_TRUE(doc.puzzle.extraFiles.empty());
-    EXPECT_TRUE(doc.puzzle.appearance.partDashes);
-    EXPECT_EQ(doc.puzzle.search.maxCandidates, 1000);
-    EXPECT_EQ(doc.puzzle.appearance.letterFontName, "Arial");
-    EXPECT_EQ(doc.puzzle.appearance.colours.woordPos, 0x80FF80u);
-    EXPECT_EQ(doc.puzzle.appearance.colours.achtergrond, 0xD8E9ECu);
-    EXPECT_EQ(doc.puzzle.numbering.startNumber, 1);
-    EXPECT_FALSE(doc.puzzle.numbering.numberPartWords);
-    EXPECT_EQ(doc.puzzle.letterValues[4], 5);
-    EXPECT_EQ(doc.puzzle.words[0].number, 1);
+    EXPECT_TRUE(doc.puzzle().html.title.empty());
+    EXPECT_TRUE(doc.puzzle().comment.empty());
+    EXPECT_TRUE(doc.puzzle().extraFiles.empty());
+    EXPECT_TRUE(doc.puzzle().appearance.partDashes);
+    EXPECT_EQ(doc.puzzle().search.maxCandidates, 1000);
+    EXPECT_EQ(doc.puzzle().appearance.letterFontName, "Arial");
+    EXPECT_EQ(doc.puzzle().appearance.colours.woordPos, 0x80FF80u);
+    EXPECT_EQ(doc.puzzle().appearance.colours.achtergrond, 0xD8E9ECu);
+    EXPECT_EQ(doc.puzzle().numbering.startNumber, 1);
+    EXPECT_FALSE(doc.puzzle().numbering.numberPartWords);
+    EXPECT_EQ(doc.puzzle().letterValues[4], 5);
+    EXPECT_EQ(doc.puzzle().words[0].number, 1);
     // The final resets.
-    EXPECT_EQ(doc.puzzle.search.maxFrequency, 0);
-    EXPECT_TRUE(doc.puzzle.html.blackGrey);
+    EXPECT_EQ(doc.puzzle().search.maxFrequency, 0);
+    EXPECT_TRUE(doc.puzzle().html.blackGrey);
 }
 
 TEST(RtrShortFileTest, AnIjFlagOtherThanZeroOrOneStopsReading) {
     Rooster2Doc doc = SamplePuzzle();
-    doc.puzzle.html.title = "Blijft";
-    doc.puzzle.search.maxFrequency = 4;
+    Arrange(doc)->html.title = "Blijft";
+    Arrange(doc)->search.maxFrequency = 4;
     std::string bytes = OldShortFile(7) + "garbage that is never read";
     ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded);
-    EXPECT_EQ(doc.puzzle.width, 3);
-    EXPECT_EQ(doc.puzzle.html.title, "Blijft");
-    EXPECT_EQ(doc.puzzle.search.maxFrequency, 4);
+    EXPECT_EQ(doc.puzzle().width, 3);
+    EXPECT_EQ(doc.puzzle().html.title, "Blijft");
+    EXPECT_EQ(doc.puzzle().search.maxFrequency, 4);
 }
 
 TEST(RtrPartsTest, OnlyTwoToNineteenPartsAreRead) {
@@ -172,25 +172,25 @@ TEST(RtrPartsTest, OnlyTwoToNineteenPartsAreRead) {
         bytes += later.Bytes();
         Rooster2Doc doc;
         ASSERT_EQ(ReadRtr(doc, bytes).status, RtrStatus::Loaded) << stored;
-        EXPECT_EQ(doc.puzzle.words[0].partCount, 0) << stored;
+        EXPECT_EQ(doc.puzzle().words[0].partCount, 0) << stored;
     }
 }
 
 TEST(RtrPartsTest, ARejectedStringIsSkippedAndTheNextFieldsStayAligned) {
     Rooster2Doc doc = SamplePuzzle();
-    doc.puzzle.html.title = std::string(1000, 'T');  // longer than a title may be
+    Arrange(doc)->html.title = std::string(1000, 'T');  // longer than a title may be
     const std::string bytes = WriteRtr(doc);
     Rooster2Doc reopened;
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
-    EXPECT_TRUE(reopened.puzzle.html.title.empty());
-    EXPECT_EQ(reopened.puzzle.comment, "Voor de krant");
-    EXPECT_EQ(reopened.puzzle.words[0].partCount, 2);
+    EXPECT_TRUE(reopened.puzzle().html.title.empty());
+    EXPECT_EQ(reopened.puzzle().comment, "Voor de krant");
+    EXPECT_EQ(reopened.puzzle().words[0].partCount, 2);
 }
 
 TEST(RtrDamageTest, EveryTruncationLoadsOrLeavesTheDocumentAsItWas) {
     const std::string bytes = WriteRtr(SamplePuzzle());
     Rooster2Doc open;
-    open.puzzle.html.title = "Het open rooster";
+    Arrange(open)->html.title = "Het open rooster";
     const std::string before = WriteRtr(open);
     int refused = 0;
     for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
@@ -231,7 +231,7 @@ TEST(RtrDamageTest, ImpossibleSizesAndLengthsAreRefused) {
     for (const std::int32_t width : {0, -1, 101, 0x7FFFFFFF}) {
         Rooster2Doc doc;
         EXPECT_EQ(ReadRtr(doc, withS32At(29, width)).status, RtrStatus::Refused) << width;
-        EXPECT_EQ(doc.puzzle.width, 15);
+        EXPECT_EQ(doc.puzzle().width, 15);
     }
     const std::size_t clueLength = 29 + 8 + 6 + 44 + 4 + 4;
     for (const std::int32_t length : {-1, 5000, 0x7FFFFFFF}) {
@@ -243,9 +243,9 @@ TEST(RtrDamageTest, ImpossibleSizesAndLengthsAreRefused) {
 TEST(RtrDamageTest, ForeignStateValuesAndSettingsOutsideTheDialogRangesAreMadeSafe) {
     // Never saved so by the program, but a hand-made file may say it.
     Rooster2Doc doc = SamplePuzzle();
-    doc.puzzle.numbering.startNumber = 0x7FFFFFFF;  // would overflow the numbering
-    doc.puzzle.appearance.lineWidth = 40;
-    doc.puzzle.appearance.clueTextSize = -3;
+    Arrange(doc)->numbering.startNumber = 0x7FFFFFFF;  // would overflow the numbering
+    Arrange(doc)->appearance.lineWidth = 40;
+    Arrange(doc)->appearance.clueTextSize = -3;
     std::string bytes = WriteRtr(doc);
     ByteWriter state;
     for (std::int32_t value : {5, 100000}) state.WriteS32(value);
@@ -258,11 +258,11 @@ TEST(RtrDamageTest, ForeignStateValuesAndSettingsOutsideTheDialogRangesAreMadeSa
     ASSERT_EQ(ReadRtr(reopened, bytes).status, RtrStatus::Loaded);
     EXPECT_EQ(reopened.phase, Phase::Vormen);
     EXPECT_EQ(reopened.curWord, -1);
-    EXPECT_EQ(reopened.puzzle.appearance.cellSize, 200);
-    EXPECT_EQ(reopened.puzzle.numbering.startNumber, 999);
-    EXPECT_EQ(reopened.puzzle.appearance.lineWidth, 1);
-    EXPECT_EQ(reopened.puzzle.appearance.clueTextSize, 0);
-    EXPECT_EQ(reopened.puzzle.words[0].number, 999);
+    EXPECT_EQ(reopened.puzzle().appearance.cellSize, 200);
+    EXPECT_EQ(reopened.puzzle().numbering.startNumber, 999);
+    EXPECT_EQ(reopened.puzzle().appearance.lineWidth, 1);
+    EXPECT_EQ(reopened.puzzle().appearance.clueTextSize, 0);
+    EXPECT_EQ(reopened.puzzle().words[0].number, 999);
 }
 
 TEST(RtrFileTest, SavingInTheSearchPhasesIsRefusedAndTouchesNothing) {
@@ -283,11 +283,11 @@ TEST(RtrFileTest, AFailedSaveKeepsTheOldFile) {
     TempDir dir;
     const std::string path = dir.Path("puzzel.rtr");
     Rooster2Doc doc;
-    doc.puzzle.BuildWords();
+    Arrange(doc)->BuildWords();
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, path, message));
     const std::string good = ReadFileOrEmpty(path);
-    doc.puzzle.comment = std::string(5000, 'c');
+    Arrange(doc)->comment = std::string(5000, 'c');
     SimulateWriteFailureAfter(100);
     const bool saved = SaveRtrFile(doc, path, message);
     SimulateWriteFailureAfter(-1);

@@ -27,7 +27,7 @@ struct Outcome {
 
 template <typename Search>
 Outcome RunOn(TestDoc doc, unsigned seed) {
-    Search search(doc.puzzle, doc.scoring);
+    Search search(doc.puzzle(), doc.scoring);
     FakeClock clock(1);
     LcgRandom random;
     search.clock = &clock;
@@ -39,8 +39,8 @@ Outcome RunOn(TestDoc doc, unsigned seed) {
     for (const UserMessage& message : search.Messages()) outcome.messages.push_back(message.text);
     outcome.results = search.results;
     outcome.resultText = search.ResultText();
-    outcome.gridAfter = doc.puzzle.GridToString();
-    outcome.wordsAfter = doc.puzzle.words.size();
+    outcome.gridAfter = doc.puzzle().GridToString();
+    outcome.wordsAfter = doc.puzzle().words.size();
     outcome.phaseAfter = doc.phase;
     return outcome;
 }
@@ -59,8 +59,8 @@ void ExpectSameOutcome(const Outcome& plain, const Outcome& fast, const TestDoc&
     EXPECT_EQ(plain.results.bestFill, fast.results.bestFill);
     EXPECT_EQ(plain.results.bestDepth, fast.results.bestDepth);
     EXPECT_EQ(plain.resultText, fast.resultText);
-    EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
-    EXPECT_EQ(fast.wordsAfter, doc.puzzle.words.size());
+    EXPECT_EQ(fast.gridAfter, doc.puzzle().GridToString());
+    EXPECT_EQ(fast.wordsAfter, doc.puzzle().words.size());
     EXPECT_EQ(plain.phaseAfter, fast.phaseAfter);
 }
 

@@ -30,7 +30,7 @@ struct Found {
 
 template <typename Search>
 Found RunSearch(TestDoc doc, unsigned seed, long long budget = 0) {
-    Search search(doc.puzzle, doc.scoring);
+    Search search(doc.puzzle(), doc.scoring);
     FakeClock clock;
     LcgRandom random;
     search.clock = &clock;
@@ -44,7 +44,7 @@ Found RunSearch(TestDoc doc, unsigned seed, long long budget = 0) {
         budget > 0 && static_cast<long long>(record.placements.size()) >= budget;
     found.results = search.results;
     found.resultText = search.ResultText();
-    found.gridAfter = doc.puzzle.GridToString();
+    found.gridAfter = doc.puzzle().GridToString();
     return found;
 }
 
@@ -58,8 +58,9 @@ std::set<std::string> AsSet(const Found& found) {
 // comparison leaves such puzzles out.
 bool WritesIjCell(const TestDoc& doc, const Found& found) {
     for (const std::string& solution : found.results.solutions)
-        for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell)
-            if (doc.puzzle.cells[cell] == CELL_VRIJ && solution[cell] == static_cast<char>(CELL_IJ))
+        for (int cell = 0; cell < doc.puzzle().CellCount(); ++cell)
+            if (doc.puzzle().cells[cell] == CELL_VRIJ &&
+                solution[cell] == static_cast<char>(CELL_IJ))
                 return true;
     return false;
 }
@@ -75,7 +76,7 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
         TestDoc doc;
         randomCase.Make(doc);
         const unsigned seed = randomCase.Seed();
-        doc.puzzle.search.maxSolutions = 0;
+        Arrange(doc)->search.maxSolutions = 0;
         const Found exact = RunSearch<ExactSearch>(doc, seed, EXACT_BUDGET);
         if (exact.stoppedByBudget) continue;
         const Found fast = RunSearch<FastSearch>(doc, seed);
@@ -85,11 +86,11 @@ TEST(FastSearch, FindsTheSameSolutionsAsTheExactMethodOnRandomPuzzles) {
         const std::set<std::string> solutions = AsSet(exact);
         EXPECT_EQ(AsSet(fast), solutions);
         EXPECT_EQ(AsSet(fast).size(), fast.results.solutions.size()) << "a solution twice";
-        EXPECT_EQ(fast.gridAfter, doc.puzzle.GridToString());
+        EXPECT_EQ(fast.gridAfter, doc.puzzle().GridToString());
         (solutions.empty() ? without : withSolutions) += 1;
 
         // With a maximum the search stops at that many distinct solutions.
-        doc.puzzle.search.maxSolutions = 2;
+        Arrange(doc)->search.maxSolutions = 2;
         const Found limited = RunSearch<FastSearch>(doc, seed);
         EXPECT_EQ(limited.results.solutionCount,
                   std::min<int>(2, static_cast<int>(solutions.size())));
@@ -118,8 +119,8 @@ protected:
     void ExpectSameSolutions(const std::function<void(TestDoc&)>& change) {
         TestDoc doc;
         SetGrid(doc, {"...", "...", "..."});
-        doc.puzzle.search.wordFile = m_set;
-        doc.puzzle.search.maxSolutions = 0;
+        Arrange(doc)->search.wordFile = m_set;
+        Arrange(doc)->search.maxSolutions = 0;
         change(doc);
         const Found exact = RunSearch<ExactSearch>(doc, 1);
         const Found fast = RunSearch<FastSearch>(doc, 1);
@@ -136,34 +137,34 @@ protected:
 TEST_F(FastSearchOptions, HonoursEveryOptionAsTheExactMethodDoes) {
     const std::vector<std::pair<const char*, std::function<void(TestDoc&)>>> rows = {
         {"nothing changed", [](TestDoc&) {}},
-        {"a letter in the grid", [](TestDoc& doc) { doc.puzzle.SetCell(0, 0, 'C'); }},
-        {"an IJ cell", [](TestDoc& doc) { doc.puzzle.SetCell(1, 1, CELL_IJ); }},
-        {"all different off", [](TestDoc& doc) { doc.puzzle.search.allDifferent = false; }},
-        {"IJ as two letters", [](TestDoc& doc) { doc.puzzle.search.ijTwoLetters = true; }},
-        {"excluded letters", [](TestDoc& doc) { doc.puzzle.search.excludedLetters = "D"; }},
-        {"maximum frequency", [](TestDoc& doc) { doc.puzzle.search.maxFrequency = 3; }},
-        {"maximum distinct", [](TestDoc& doc) { doc.puzzle.search.maxDistinct = 4; }},
+        {"a letter in the grid", [](TestDoc& doc) { Arrange(doc)->SetCell(0, 0, 'C'); }},
+        {"an IJ cell", [](TestDoc& doc) { Arrange(doc)->SetCell(1, 1, CELL_IJ); }},
+        {"all different off", [](TestDoc& doc) { Arrange(doc)->search.allDifferent = false; }},
+        {"IJ as two letters", [](TestDoc& doc) { Arrange(doc)->search.ijTwoLetters = true; }},
+        {"excluded letters", [](TestDoc& doc) { Arrange(doc)->search.excludedLetters = "D"; }},
+        {"maximum frequency", [](TestDoc& doc) { Arrange(doc)->search.maxFrequency = 3; }},
+        {"maximum distinct", [](TestDoc& doc) { Arrange(doc)->search.maxDistinct = 4; }},
         {"an extra list",
          [this](TestDoc& doc) {
-             doc.puzzle.extraFiles = {m_extra};
-             doc.puzzle.words[0].extraList = 1;
+             Arrange(doc)->extraFiles = {m_extra};
+             Arrange(doc)->words[0].extraList = 1;
          }},
         {"a split word",
          [](TestDoc& doc) {
-             doc.puzzle.SetCell(0, 0, 'C');
-             doc.puzzle.words[1].partCount = 2;
-             doc.puzzle.words[1].partLengths[0] = 1;
-             doc.puzzle.words[1].partLengths[1] = 2;
+             Arrange(doc)->SetCell(0, 0, 'C');
+             Arrange(doc)->words[1].partCount = 2;
+             Arrange(doc)->words[1].partLengths[0] = 1;
+             Arrange(doc)->words[1].partLengths[1] = 2;
          }},
         {"across only",
          [](TestDoc& doc) {
-             doc.puzzle.numbering.acrossOnly = true;
-             doc.puzzle.BuildWords();
+             Arrange(doc)->numbering.acrossOnly = true;
+             Arrange(doc)->BuildWords();
          }},
         {"Doorloper",
          [](TestDoc& doc) {
-             doc.puzzle.numbering.doorloper = true;
-             doc.puzzle.BuildWords();
+             Arrange(doc)->numbering.doorloper = true;
+             Arrange(doc)->BuildWords();
          }},
     };
     for (const auto& [name, change] : rows) {
@@ -176,20 +177,20 @@ TEST_F(FastSearchOptions, KeepsTheDeepestPartialFillWhenThereIsNoFill) {
     // Both fills use each word twice, which the letters alone do not rule out.
     TestDoc doc;
     SetGrid(doc, {"..", ".."});
-    doc.puzzle.search.wordFile = WriteWordList(m_dir.Path(""), "tw", 2, {"AB", "BA"});
+    Arrange(doc)->search.wordFile = WriteWordList(m_dir.Path(""), "tw", 2, {"AB", "BA"});
     const Found fast = RunSearch<FastSearch>(doc, 1);
     EXPECT_EQ(fast.results.solutionCount, 0);
     EXPECT_NE(fast.resultText.find("geen oplossingen gevonden"), std::string::npos);
     EXPECT_GT(fast.results.bestDepth, 0);
-    EXPECT_NE(fast.results.bestFill, doc.puzzle.GridToString());
+    EXPECT_NE(fast.results.bestFill, doc.puzzle().GridToString());
 }
 
 TEST_F(FastSearchOptions, TriesTheBetterScoredWordFirst) {
     TestDoc doc;
     SetGrid(doc, {"..."});
-    doc.puzzle.search.wordFile =
+    Arrange(doc)->search.wordFile =
         WriteWordList(m_dir.Path(""), "sc", 3, {"ABC;10", "DEF;90", "GHI;50"});
-    doc.puzzle.search.maxSolutions = 1;
+    Arrange(doc)->search.maxSolutions = 1;
     for (unsigned seed = 1; seed <= 5; ++seed) {
         const Found fast = RunSearch<FastSearch>(doc, seed);
         ASSERT_EQ(fast.results.solutionCount, 1);
@@ -200,9 +201,9 @@ TEST_F(FastSearchOptions, TriesTheBetterScoredWordFirst) {
 TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
     TestDoc doc;
     SetGrid(doc, {"...", "...", "..."});
-    doc.puzzle.search.wordFile = m_set;
-    doc.puzzle.search.maxSolutions = 0;
-    FastSearch search(doc.puzzle, doc.scoring);
+    Arrange(doc)->search.wordFile = m_set;
+    Arrange(doc)->search.maxSolutions = 0;
+    FastSearch search(doc.puzzle(), doc.scoring);
     search.seed = 3;
     search.callbacks.trace = [&search](int, int, int) {
         if (search.results.solutionCount > 0) search.Interrupt();
@@ -210,7 +211,7 @@ TEST_F(FastSearchOptions, AnInterruptionKeepsWhatWasFound) {
     ASSERT_TRUE(search.Run());
     EXPECT_EQ(search.results.solutionCount, 1);
     EXPECT_EQ(search.ResultText().rfind("Onderbroken", 0), 0u);
-    EXPECT_EQ(doc.puzzle.GridToString(), std::string(9, ' '));
+    EXPECT_EQ(doc.puzzle().GridToString(), std::string(9, ' '));
 }
 
 }  // namespace

@@ -19,13 +19,13 @@ class FillImproverTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetGrid(m_doc, {"..", ".."});
-        m_doc.puzzle.search.wordFile =
+        Arrange(m_doc)->search.wordFile =
             WriteWordList(m_dir.Path(""), "nl", 2,
                           {"EF;10", "GH;60", "EG;60", "FH;60", "AB;90", "CD;90", "AC;90", "BD;90"});
     }
     std::string Improve(const std::vector<bool>& changeable) {
         std::atomic<bool> interrupt{false};
-        FillImprover improver(m_doc.puzzle, WordScoring(), interrupt);
+        FillImprover improver(m_doc.puzzle(), WordScoring(), interrupt);
         improver.seed = 1;
         improver.callbacks.status = [this](int pane, const std::string& text) {
             if (pane == 0) m_progress.push_back(text);
@@ -58,20 +58,20 @@ TEST_F(FillImproverTest, KeepsTheCellsItMayNotChangeOrThatAreLockedAndNeverRetur
     EXPECT_EQ(Improve({false, true, true, true}), "EFGH");
     EXPECT_EQ(m_result.substr(0, m_result.find(" na ")), "Geen betere vulling");
     // The search filled the locked cell: it keeps that letter all the same.
-    m_doc.puzzle.SetLocked(0, 0, true);
+    Arrange(m_doc)->SetLocked(0, 0, true);
     EXPECT_EQ(Improve(std::vector<bool>(4, true)), "EFGH");
 }
 
 TEST_F(FillImproverTest, IsOfferedOnACompleteShownSolutionOrGridAfterASearch) {
     m_doc.phase = Phase::Tonen;
     EXPECT_FALSE(CanImproveFill(m_doc, true, 1));  // a region fill left words open
-    m_doc.puzzle.StringToGrid("EFGH");
+    Arrange(m_doc)->StringToGrid("EFGH");
     EXPECT_FALSE(CanImproveFill(m_doc, true, 0));
     EXPECT_FALSE(CanImproveFill(m_doc, false, 1));
     EXPECT_TRUE(CanImproveFill(m_doc, true, 1));
     m_doc.phase = Phase::Vullen;
     EXPECT_TRUE(CanImproveFill(m_doc, true, 1));
-    m_doc.puzzle.SetCell(1, 1, CELL_VRIJ);
+    Arrange(m_doc)->SetCell(1, 1, CELL_VRIJ);
     EXPECT_FALSE(CanImproveFill(m_doc, true, 1));
 }
 

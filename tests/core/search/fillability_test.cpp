@@ -15,7 +15,7 @@ class FillabilityTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetGrid(doc, {"..", ".."});
-        doc.puzzle.search.wordFile =
+        Arrange(doc)->search.wordFile =
             WriteWordList(dir.Path(""), "nl", 2, {"AB;90", "CD;80", "AC;70", "BD;60", "XY;50"});
     }
     FillabilityReport Check(int focusWord = -1, CandidateOrder order = CandidateOrder::Score) {
@@ -53,7 +53,7 @@ TEST_F(FillabilityTest, NarrowsEveryWordToWhatItsCrossingsAllow) {
 // Words in the grid's order: H1, V1, V2, H3. An X in the last cell kills V2 and H3
 // but leaves H1 and V1 their whole list.
 TEST_F(FillabilityTest, ADeadWordIsNamedAndMarkedWithoutSpreading) {
-    doc.puzzle.SetCell(1, 1, 'X');
+    Arrange(doc)->SetCell(1, 1, 'X');
     const FillabilityReport report = Check();
     ASSERT_TRUE(report.checked);
     EXPECT_EQ(report.candidates, (std::vector<int>{5, 5, 0, 0}));
@@ -63,7 +63,7 @@ TEST_F(FillabilityTest, ADeadWordIsNamedAndMarkedWithoutSpreading) {
 }
 
 TEST_F(FillabilityTest, ACellNoLetterFitsKillsTheWordsThroughIt) {
-    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "nl", 2, {"AB", "CD"});
+    Arrange(doc)->search.wordFile = WriteWordList(dir.Path(""), "nl", 2, {"AB", "CD"});
     const FillabilityReport report = Check();
     EXPECT_EQ(report.candidates, (std::vector<int>{0, 0, 0, 0}));
     EXPECT_EQ(report.deadCells, (std::vector<char>{1, 1, 1, 1}));
@@ -72,7 +72,7 @@ TEST_F(FillabilityTest, ACellNoLetterFitsKillsTheWordsThroughIt) {
 
 TEST_F(FillabilityTest, CandidatesByScoreOrByRoomAndAMinimumScore) {
     SetGrid(doc, {"..", "#."});
-    doc.puzzle.search.wordFile = WriteWordList(
+    Arrange(doc)->search.wordFile = WriteWordList(
         dir.Path(""), "nl", 2, {"AB;90", "AC;60", "CD;80", "BD;30", "CE;70", "BX;20"});
     // H1 keeps AB and AC. Under a minimum of 25, AC leaves V2 two entries (CD, CE) and
     // AB one (BD), so the room puts AC first where the score puts AB first.
@@ -85,8 +85,8 @@ TEST_F(FillabilityTest, CandidatesByScoreOrByRoomAndAMinimumScore) {
 
 TEST_F(FillabilityTest, AnAnswerInPartsCountsItsScarcestPart) {
     SetGrid(doc, {"...B"});
-    doc.puzzle.words[0].partCount = 2;
-    doc.puzzle.words[0].partLengths = {2, 2};
+    Arrange(doc)->words[0].partCount = 2;
+    Arrange(doc)->words[0].partLengths = {2, 2};
     EXPECT_EQ(Check().candidates, std::vector<int>{1});
 }
 

@@ -22,15 +22,15 @@ public:
         MakeGrid(doc);
         MakeOptions(doc);
         if (m_scored) doc.scoring.minScore = Between(0, 60);
-        MakeLists(doc, "main", doc.puzzle.search.wordFile);
+        MakeLists(doc, "main", Arrange(doc)->search.wordFile);
         if (Chance(0.3)) {
             std::string extra;
             MakeLists(doc, "extr", extra);
-            doc.puzzle.extraFiles.push_back(extra);
-            for (WordInfo& word : doc.puzzle.words)
+            Arrange(doc)->extraFiles.push_back(extra);
+            for (WordInfo& word : Arrange(doc)->words)
                 if (Chance(0.3)) word.extraList = 1;
         }
-        for (WordInfo& word : doc.puzzle.words) {
+        for (WordInfo& word : Arrange(doc)->words) {
             if (word.length >= 4 && Chance(0.2)) {
                 word.partCount = 2;
                 word.partLengths[0] = static_cast<std::uint8_t>(Between(1, word.length - 1));
@@ -50,36 +50,36 @@ private:
     }
 
     void MakeGrid(TestDoc& doc) {
-        doc.puzzle.width = Between(2, 6);
-        doc.puzzle.height = Between(2, 6);
-        for (int y = 0; y < doc.puzzle.height; ++y)
-            for (int x = 0; x < doc.puzzle.width; ++x)
-                doc.puzzle.SetCell(x, y,
-                                   Chance(0.2)    ? CELL_ZWART
-                                   : Chance(0.03) ? CELL_NIET
-                                                  : CELL_VRIJ);
-        doc.puzzle.BuildWords();
-        for (int cell = 0; cell < doc.puzzle.CellCount(); ++cell) {
-            if (doc.puzzle.cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
-            doc.puzzle.cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
+        Arrange(doc)->width = Between(2, 6);
+        Arrange(doc)->height = Between(2, 6);
+        for (int y = 0; y < doc.puzzle().height; ++y)
+            for (int x = 0; x < doc.puzzle().width; ++x)
+                Arrange(doc)->SetCell(x, y,
+                                      Chance(0.2)    ? CELL_ZWART
+                                      : Chance(0.03) ? CELL_NIET
+                                                     : CELL_VRIJ);
+        Arrange(doc)->BuildWords();
+        for (int cell = 0; cell < doc.puzzle().CellCount(); ++cell) {
+            if (doc.puzzle().cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
+            Arrange(doc)->cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
         }
     }
 
     void MakeOptions(TestDoc& doc) {
-        doc.puzzle.search.allDifferent = Chance(0.5);
-        doc.puzzle.search.randomOrder = Chance(0.4);
-        doc.puzzle.search.ijTwoLetters = Chance(0.3);
-        doc.puzzle.search.maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
-        doc.puzzle.search.maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
-        doc.puzzle.search.maxSolutions = Between(0, 6);
-        doc.puzzle.search.showWhileSearching = Chance(0.5);
-        doc.puzzle.search.sound = Chance(0.5);
-        doc.puzzle.search.excludedLetters = Chance(0.15) ? "D" : "";
+        Arrange(doc)->search.allDifferent = Chance(0.5);
+        Arrange(doc)->search.randomOrder = Chance(0.4);
+        Arrange(doc)->search.ijTwoLetters = Chance(0.3);
+        Arrange(doc)->search.maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
+        Arrange(doc)->search.maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
+        Arrange(doc)->search.maxSolutions = Between(0, 6);
+        Arrange(doc)->search.showWhileSearching = Chance(0.5);
+        Arrange(doc)->search.sound = Chance(0.5);
+        Arrange(doc)->search.excludedLetters = Chance(0.15) ? "D" : "";
     }
 
     // Lines for every length up to the grid's side, with noise the loader must skip.
     void MakeLists(const TestDoc& doc, const std::string& base, std::string& setName) {
-        const int longest = std::max(doc.puzzle.width, doc.puzzle.height);
+        const int longest = std::max(doc.puzzle().width, doc.puzzle().height);
         for (int length = 2; length <= std::max(longest, 2); ++length) {
             std::vector<std::string> lines;
             const int count = Chance(0.05) ? 0 : Chance(0.3) ? Between(41, 300) : Between(1, 40);

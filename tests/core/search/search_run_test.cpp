@@ -56,18 +56,18 @@ TYPED_TEST(SearchRunTest, AMinimumScoreKeepsLowEntriesOutAndTheFillIsScored) {
     EXPECT_EQ(solutions, (std::vector<std::string>{"ABCD", "ACBD"}));
     EXPECT_EQ(this->m_search->ScoreText(), "Score: gemiddeld 75,0, laagste 60 (CD)");
     EXPECT_EQ(this->m_search->LowestText().find(" CD (60), "), 19u) << this->m_search->LowestText();
-    EXPECT_EQ(this->m_doc.puzzle.search.wordFile, "");
+    EXPECT_EQ(this->m_doc.puzzle().search.wordFile, "");
 }
 
 // Every look at the clock is two seconds later, so every turn polls.
 TYPED_TEST(SearchRunTest, TheTimeLimitInterruptsKeepingWhatWasFound) {
     SetGrid(this->m_doc, {"..", "##"});
-    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD", "EF"});
-    this->m_doc.puzzle.search.maxSolutions = 0;
+    Arrange(this->m_doc)->search.wordFile = this->List(2, {"AB", "CD", "EF"});
+    Arrange(this->m_doc)->search.maxSolutions = 0;
     this->m_clock.step = 2;
     for (const long long limit : {0LL, 1LL}) {
         SCOPED_TRACE(limit);
-        this->m_search = std::make_unique<TypeParam>(this->m_doc.puzzle, this->m_doc.scoring);
+        this->m_search = std::make_unique<TypeParam>(this->m_doc.puzzle(), this->m_doc.scoring);
         this->m_search->clock = &this->m_clock;
         this->m_search->timeLimitSeconds = limit;
         ASSERT_TRUE(this->m_search->Run());
@@ -79,19 +79,19 @@ TYPED_TEST(SearchRunTest, TheTimeLimitInterruptsKeepingWhatWasFound) {
 
 TYPED_TEST(SearchRunTest, TheSolutionLimitInterrupts) {
     SetGrid(this->m_doc, {"..", "##"});
-    this->m_doc.puzzle.search.wordFile = this->List(2, {"AB", "CD", "EF"});
-    this->m_doc.puzzle.search.maxSolutions = 1;
-    this->m_doc.puzzle.search.sound = true;
+    Arrange(this->m_doc)->search.wordFile = this->List(2, {"AB", "CD", "EF"});
+    Arrange(this->m_doc)->search.maxSolutions = 1;
+    Arrange(this->m_doc)->search.sound = true;
     ASSERT_TRUE(this->RunSearch());
     EXPECT_EQ(this->m_search->ResultText(), "Onderbroken na 0:00:00 (0.0 sec), 1 oplossing");
     EXPECT_EQ(this->m_record.beeps, std::vector<SearchBeep>{SearchBeep::Solution});
-    this->m_doc.puzzle.search.maxSolutions = 0;
+    Arrange(this->m_doc)->search.maxSolutions = 0;
     // The search fills its own copy: at every solution the document's grid is still empty.
     std::vector<std::string> documentGrids;
     std::vector<std::string> workingGrids;
-    this->m_search = std::make_unique<TypeParam>(this->m_doc.puzzle, this->m_doc.scoring);
+    this->m_search = std::make_unique<TypeParam>(this->m_doc.puzzle(), this->m_doc.scoring);
     this->m_search->callbacks.redraw = [&](const Puzzle& filling) {
-        documentGrids.push_back(this->m_doc.puzzle.GridToString());
+        documentGrids.push_back(this->m_doc.puzzle().GridToString());
         workingGrids.push_back(filling.GridToString());
     };
     ASSERT_TRUE(this->m_search->Run());

@@ -31,10 +31,10 @@ TEST(SearchService, FillsAHundredByHundredGridAskedForFromAOneMebibyteStack) {
     TempDir dir;
     TestDoc doc;
     SetGrid(doc, ThreeLetterGrid());
-    ASSERT_EQ(doc.puzzle.words.size(), 3750u);
-    doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "aaa", 3, {"AAA"});
-    doc.puzzle.search.allDifferent = false;
-    doc.puzzle.search.maxSolutions = 1;
+    ASSERT_EQ(doc.puzzle().words.size(), 3750u);
+    Arrange(doc)->search.wordFile = WriteWordList(dir.Path(""), "aaa", 3, {"AAA"});
+    Arrange(doc)->search.allDifferent = false;
+    Arrange(doc)->search.maxSolutions = 1;
     for (const SearchMethod method : {SearchMethod::Exact, SearchMethod::Fast}) {
         SCOPED_TRACE(SearchMethodName(method));
         std::size_t searchStack = 0;
@@ -45,12 +45,12 @@ TEST(SearchService, FillsAHundredByHundredGridAskedForFromAOneMebibyteStack) {
         SearchOutcome outcome;
         ASSERT_TRUE(RunOnThreadWithStack(WINDOWS_DEFAULT_STACK, [&] {
             std::atomic<bool> interrupt{false};
-            outcome = Solve(SearchRequest(doc.puzzle, doc.scoring, method), callbacks, interrupt);
+            outcome = Solve(SearchRequest(doc.puzzle(), doc.scoring, method), callbacks, interrupt);
         }));
         ASSERT_EQ(outcome.results.solutionCount, 1);
         EXPECT_EQ(outcome.results.solutions[0].find(' '), std::string::npos);
         EXPECT_GE(searchStack, SEARCH_STACK_BYTES);
-        EXPECT_EQ(doc.puzzle.GridToString().find('A'), std::string::npos);
+        EXPECT_EQ(doc.puzzle().GridToString().find('A'), std::string::npos);
     }
 }
 
@@ -61,10 +61,10 @@ TEST(SearchService, LowersTheMinimumScoreOnlyWhenAllowedAndNeverToZero) {
     SetGrid(doc, {"..", ".."});
     doc.scoring.minScore = 50;
     const auto fill = [&](const std::vector<std::string>& words, bool lower) {
-        doc.puzzle.search.wordFile = WriteWordList(dir.Path(""), "sc", 2, words);
+        Arrange(doc)->search.wordFile = WriteWordList(dir.Path(""), "sc", 2, words);
         doc.scoring.lowerWhenNothingFits = lower;
         std::atomic<bool> interrupt{false};
-        return Solve(SearchRequest(doc.puzzle, doc.scoring, SearchMethod::Fast), {}, interrupt);
+        return Solve(SearchRequest(doc.puzzle(), doc.scoring, SearchMethod::Fast), {}, interrupt);
     };
     const std::vector<std::string> names = {"AB;90", "CD;60", "AC;20", "BD;25"};
     EXPECT_EQ(fill(names, false).results.solutionCount, 0);
@@ -83,12 +83,12 @@ TEST(SearchService, ARegionFillRefillsInsideKeepsLockedLettersAndChangesNothingO
     TempDir dir;
     Rooster2Doc doc;
     SetGrid(doc, {"ABC", "DEF", "GHI"});
-    doc.puzzle.SetLocked(0, 0, true);
-    doc.puzzle.search.wordFile =
+    Arrange(doc)->SetLocked(0, 0, true);
+    Arrange(doc)->search.wordFile =
         WriteWordList(dir.Path(""), "rg", 3,
                       {"ABC", "DEF", "ADG", "BEH", "AXC", "YZF", "AYG", "XZH", "QXC", "QYG"});
     const auto fill = [&](SearchMethod method) {
-        SearchRequest request(doc.puzzle, WordScoring(), method);
+        SearchRequest request(doc.puzzle(), WordScoring(), method);
         request.region = GridRegion{0, 0, 1, 1};
         std::atomic<bool> interrupt{false};
         std::vector<std::string> solutions = Solve(request, {}, interrupt).results.solutions;

@@ -66,7 +66,7 @@ TEST(PartSelection, PatternIsTheCurrentPartCutSafelyAtTheEnd) {
 class WordDataLists : public ::testing::Test {
 protected:
     WordDataLists() {
-        doc.puzzle.search.wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
+        Arrange(doc)->search.wordFile = WriteListFile(dir, 3, {"KAT", "KAM", "MAT"});
         WriteListFile(dir, 4, {"BAAS", "POES", "ROOS"});
     }
     TempDir dir;
@@ -75,19 +75,19 @@ protected:
 
 TEST_F(WordDataLists, FillLooksUpTheCurrentPartAndLabelsTheCount) {
     WordPartSelection parts = Parts({3, 4});
-    CandidateList list = FillCandidates(doc.puzzle, doc.scoring, "KA.....", parts, 0, 0);
+    CandidateList list = FillCandidates(doc.puzzle(), doc.scoring, "KA.....", parts, 0, 0);
     EXPECT_EQ(list.entries, (Words{"KAT", "KAM"}));
     EXPECT_EQ(list.label, "Aantal gevonden kandidaten: 2");
     EXPECT_FALSE(list.error);
     parts.NextPart();
-    list = FillCandidates(doc.puzzle, doc.scoring, "KAT....", parts, 2, 0);
+    list = FillCandidates(doc.puzzle(), doc.scoring, "KAT....", parts, 2, 0);
     EXPECT_EQ(list.entries, (Words{"BAAS", "POES"}));
 }
 
 TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
     WriteListFile(dir, 3, {"KAT;80", "KAM;8x"});
     const CandidateList list =
-        FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 0);
+        FillCandidates(doc.puzzle(), doc.scoring, "KA.", WordPartSelection{}, 0, 0);
     EXPECT_EQ(list.scores, (std::vector<int>{80, 50}));
     ASSERT_TRUE(list.warning);
     EXPECT_EQ(list.warning->text,
@@ -96,22 +96,22 @@ TEST_F(WordDataLists, ScoresComeAlongAndMalformedOnesAreReported) {
 
 TEST_F(WordDataLists, FailedLookupGivesTheOeiMessage) {
     const CandidateList list =
-        FillCandidates(doc.puzzle, doc.scoring, ".....", WordPartSelection{}, 0, 0);
+        FillCandidates(doc.puzzle(), doc.scoring, ".....", WordPartSelection{}, 0, 0);
     ASSERT_TRUE(list.error);
     EXPECT_EQ(list.error->text, "Fout bij bepaling kandidaten");
     EXPECT_EQ(list.error->caption, "Oei");
     EXPECT_EQ(list.label, "Geen kandidaten gevonden");
-    EXPECT_TRUE(FillCandidates(doc.puzzle, doc.scoring, "KA.", WordPartSelection{}, 0, 1).error);
+    EXPECT_TRUE(FillCandidates(doc.puzzle(), doc.scoring, "KA.", WordPartSelection{}, 0, 1).error);
 }
 
 TEST_F(WordDataLists, FilterFindsWordsContainingTheLettersInThePart) {
     WordPartSelection parts = Parts({3, 4});
-    const auto first = FilterCandidates(doc.puzzle, doc.scoring, ".......", parts, "tk", 0, 0);
+    const auto first = FilterCandidates(doc.puzzle(), doc.scoring, ".......", parts, "tk", 0, 0);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->entries, Words{"KAT"});
     EXPECT_EQ(first->label, "Aantal gevonden kandidaten: 1");
     parts.NextPart();
-    const auto second = FilterCandidates(doc.puzzle, doc.scoring, "KAT.O..", parts, "S", 0, 0);
+    const auto second = FilterCandidates(doc.puzzle(), doc.scoring, "KAT.O..", parts, "S", 0, 0);
     EXPECT_EQ(second->entries, (Words{"POES", "ROOS"}));
 }
 
@@ -131,13 +131,13 @@ TEST(TakingCandidates, ReplacesTheWholeValueOrOnlyTheCurrentPart) {
 
 TEST(ListNumberCheck, OutsideTheExtraFilesGivesTheIndexMessage) {
     TestDoc doc;
-    doc.puzzle.extraFiles = {"a05.doc", "b05.doc"};
-    EXPECT_FALSE(CheckListNumber(doc.puzzle, 2));
-    const auto message = CheckListNumber(doc.puzzle, 3);
+    Arrange(doc)->extraFiles = {"a05.doc", "b05.doc"};
+    EXPECT_FALSE(CheckListNumber(doc.puzzle(), 2));
+    const auto message = CheckListNumber(doc.puzzle(), 3);
     ASSERT_TRUE(message);
     EXPECT_EQ(message->text, "Index incorrect, zie 'Index zoekbestanden'");
     EXPECT_EQ(message->caption, "Oei");
-    EXPECT_TRUE(CheckListNumber(doc.puzzle, -1));
+    EXPECT_TRUE(CheckListNumber(doc.puzzle(), -1));
 }
 
 }  // namespace

@@ -86,16 +86,16 @@ TEST(MinimumScore, LivesInTheProfileWithinItsRange) {
 TEST(FillScores, AverageAndLowestOfTheListedWords) {
     TempDir dir;
     TestDoc doc;
-    doc.puzzle.search.wordFile = WriteListFile(dir, 4, {"KAAS;80", "KLAS;25", "KRAS"});
+    Arrange(doc)->search.wordFile = WriteListFile(dir, 4, {"KAAS;80", "KLAS;25", "KRAS"});
     SetGrid(doc, {"KAAS#KLAS", "#########", "KRAS#KOES"});
-    const FillScore score = ScoreFill(doc.puzzle, doc.scoring);
+    const FillScore score = ScoreFill(doc.puzzle(), doc.scoring);
     EXPECT_EQ(score.scoredWords, 3);
     EXPECT_EQ(FillScoreText(score), "Score: gemiddeld 51,7, laagste 25 (KLAS)");
     EXPECT_EQ(FillScoreText(FillScore{}), "");
     EXPECT_EQ(
-        LowestEntriesText(doc.puzzle, LowestEntries(ScoreEntries(doc.puzzle, doc.scoring), 2)),
+        LowestEntriesText(doc.puzzle(), LowestEntries(ScoreEntries(doc.puzzle(), doc.scoring), 2)),
         "Laagste woorden: H2 KLAS (25), H3 KRAS (50)");
-    EXPECT_EQ(LowestEntriesText(doc.puzzle, {}), "");
+    EXPECT_EQ(LowestEntriesText(doc.puzzle(), {}), "");
 }
 
 }  // namespace
