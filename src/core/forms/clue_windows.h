@@ -15,8 +15,9 @@ class Rooster2Doc;
 // ---- Clue text window -------------------------------------------------------------
 
 // "Horizontaal" and its clues, then (unless only across is numbered) "Verticaal"
-// and its clues; with withWordLists and a word file also "Zoekwoordenlijsten:"
-// with the word file as number 0 and the extra files from 1.
+// and its clues; a Zweeds puzzle instead lists one line per clue in reading order of
+// its clue cells, as FormatClueCellClue writes it. With withWordLists and a word file
+// also "Zoekwoordenlijsten:" with the word file as number 0 and the extra files from 1.
 std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists);
 
 // Reads an edited text back into the words, line by line through the clue-line
@@ -46,7 +47,11 @@ struct ClueListItems {
     std::vector<std::string> across;  // upper list
     std::vector<std::string> down;    // lower list
 };
-// One item per word: its numbered clue followed by a space.
+// Whether the window shows the upper list only: when only across is numbered, and
+// for a Zweeds puzzle, whose clues are listed by clue cell.
+bool HasSingleClueList(const Rooster2Doc& doc);
+// One item per word: its numbered clue followed by a space. A Zweeds puzzle has one
+// item per clue in the upper list, as the clue text window shows it, and a space.
 ClueListItems BuildClueListItems(const Rooster2Doc& doc);
 
 // The word the k-th (0-based) item of the upper (across) or lower (down) list
@@ -54,7 +59,8 @@ ClueListItems BuildClueListItems(const Rooster2Doc& doc);
 int WordOfClueListItem(const Rooster2Doc& doc, bool downList, int item);
 
 // The items to select for the current word: the across and the down word
-// through its cursor cell, -1 for none.
+// through its cursor cell, -1 for none. In a Zweeds puzzle the first clue that
+// points into the current word.
 struct ClueListSelection {
     int across = -1;
     int down = -1;
