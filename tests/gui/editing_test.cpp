@@ -2,10 +2,12 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
 
 #include "dialogs/clue_arrows_dlg.h"
 #include "dialogs/word_data_dlg.h"
+#include "dialogs/zweeds_picture_dlg.h"
 #include "editing/command_ids.h"
 #include "gui_test_support.h"
 
@@ -97,9 +99,30 @@ private slots:
         QCOMPARE(window.doc.puzzle.GetCell(1, 1), CELL_VRIJ);
     }
 
+    void theZweedsLayoutAsksWhereThePictureGoes() {
+        TestWindow window;
+        StartWith(window, {".......", ".......", ".......", ".......", "......."});
+        const std::string before = window.doc.puzzle.GridToString();
+        WhenModalOpens<ZweedsPictureDlg>([](ZweedsPictureDlg& dialog) { dialog.reject(); });
+        QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
+        QCOMPARE(window.doc.puzzle.GridToString(), before);
+        WhenModalOpens<ZweedsPictureDlg>([](ZweedsPictureDlg& dialog) {
+            Child<QSpinBox>(dialog, "width")->setValue(2);
+            Child<QSpinBox>(dialog, "height")->setValue(2);
+            Child<QSpinBox>(dialog, "column")->setValue(3);  // the row at the bottom
+            dialog.accept();
+        });
+        QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
+        QCOMPARE(window.doc.puzzle.GetCell(2, 3), CELL_NIET);
+        QCOMPARE(window.doc.puzzle.GetCell(3, 4), CELL_NIET);
+        QCOMPARE(window.doc.puzzle.GetCell(4, 3), CELL_ZWART);  // before the words right of it
+        QVERIFY(window.doc.puzzle.UnpointedWords().empty());
+    }
+
     void aZweedsGridGetsArrowsASleutelwoordAndClues() {
         TestWindow window;
         StartWith(window, {".....", ".....", ".....", ".....", "....."});
+        WhenModalOpens<ZweedsPictureDlg>([](ZweedsPictureDlg& dialog) { dialog.accept(); });
         QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
         QCOMPARE(window.doc.puzzle.form, PuzzleForm::Zweeds);
         QTest::mouseMove(window.Viewport(), window.CellCentre(0, 1));

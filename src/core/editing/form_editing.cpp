@@ -56,8 +56,9 @@ EditResult RunFormCellCommand(int id, Rooster2Doc& doc, UndoHistories& undo, int
     return FinishShapeChange(doc, undo);
 }
 
-EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& message) {
-    if (!MakeZweedsLayout(doc.puzzle, nullptr, message)) return {};
+EditResult MakeZweedsGrid(Rooster2Doc& doc, UndoHistories& undo, UserMessage& message,
+                          const PictureBlock* picture) {
+    if (!MakeZweedsLayout(doc.puzzle, picture, message)) return {};
     return FinishShapeChange(doc, undo);
 }
 

@@ -9,6 +9,7 @@
 #include "dialogs/grid_check_dlg.h"
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
+#include "dialogs/zweeds_picture_dlg.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
 #include "editing/form_editing.h"
@@ -48,8 +49,12 @@ void GridController::OnClueArrows() {
 }
 
 void GridController::OnZweedsLayout() {
+    ZweedsPictureDlg dialog(m_doc.puzzle, &m_view);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<PictureBlock> picture = dialog.Picture();
     UserMessage message;
-    const EditResult result = MakeZweedsGrid(m_doc, m_editor.Histories(), message);
+    const EditResult result =
+        MakeZweedsGrid(m_doc, m_editor.Histories(), message, picture ? &*picture : nullptr);
     if (!result.applied) ShowUserMessage(&m_view, message);
     m_view.ApplyEdit(result);
 }
