@@ -61,6 +61,17 @@ private slots:
         QVERIFY(!window.frame->windowTitle().endsWith(QLatin1Char('*')));  // back at the start
     }
 
+    void aClickOnAnInnerEdgeOfABalkjesGridTogglesItsBar() {
+        TestWindow window;
+        window.doc.puzzle.form = PuzzleForm::Balkjes;
+        StartWith(window, {"...", "...", "..."});
+        const QPoint onEdge = window.CellCentre(0, 1) + QPoint(0, window.View().CellPixels() / 2);
+        QTest::mouseClick(window.Viewport(), Qt::LeftButton, Qt::NoModifier, onEdge);
+        QVERIFY(window.doc.puzzle.HasBar(0, 1, 0, 1));
+        window.Click(0, 1);  // its middle is the cell's
+        QCOMPARE(GridRows(window.doc), (Rows{"...", "#..", "..."}));
+    }
+
     void theMouseCarriesTheShapingMark() {
         TestWindow window;
         StartWith(window, {"..#.", "...."});

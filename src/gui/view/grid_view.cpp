@@ -315,17 +315,24 @@ void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
     menu.exec(at);
 }
 
+std::optional<CellEdge> GridView::EdgeNear(const QPoint& point) const {
+    const QPoint scroll = ScrollPosition();
+    return EdgeNearPoint(m_doc.puzzle, point.x(), point.y(), scroll.x(), scroll.y(), m_cellPixels);
+}
+
 void GridView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
-    const QPoint cell = PointToCell(event->position().toPoint());
-    m_editor.ButtonDown(cell.x(), cell.y());
+    const QPoint point = event->position().toPoint();
+    const QPoint cell = PointToCell(point);
+    m_editor.ButtonDown(cell.x(), cell.y(), EdgeNear(point));
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint cell = PointToCell(event->position().toPoint());
+    const QPoint point = event->position().toPoint();
+    const QPoint cell = PointToCell(point);
     if (event->button() == Qt::LeftButton) {
-        ApplyEdit(m_editor.LeftButtonUp(cell.x(), cell.y(),
-                                        event->modifiers().testFlag(Qt::ControlModifier)));
+        ApplyEdit(m_editor.LeftButtonUp(
+            cell.x(), cell.y(), event->modifiers().testFlag(Qt::ControlModifier), EdgeNear(point)));
     } else if (event->button() == Qt::RightButton) {
         ApplyEdit(m_editor.RightButtonUp(cell.x(), cell.y()));
         ShowContextMenu(event->globalPosition().toPoint(), false);

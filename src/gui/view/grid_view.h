@@ -12,12 +12,12 @@
 #include <string>
 
 #include "editing/edit_result.h"
+#include "editing/grid_editor.h"
 #include "model/puzzle.h"
 #include "render/grid_painter.h"
 #include "search/fillability.h"
 
 class CommandRouter;
-class GridEditor;
 class Rooster2Doc;
 class Puzzle;
 class QPainter;
@@ -95,6 +95,8 @@ private:
     QPoint ScrollPosition() const;
     // Cell under a viewport point; (-1, -1) before the cell size is known.
     QPoint PointToCell(const QPoint& point) const;
+    // The inner edge a viewport point lies close to (EdgeNearPoint).
+    std::optional<CellEdge> EdgeNear(const QPoint& point) const;
     void UpdateLayout();
     void UpdateScrollRanges();
     void InvalidateCell(int x, int y);
