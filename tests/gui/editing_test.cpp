@@ -1,6 +1,7 @@
 // Shaping and filling through simulated mouse and key events.
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <QTest>
@@ -161,6 +162,40 @@ private slots:
         QVERIFY(window.Run(ID_EDIT_WORD));
         QCOMPARE(QString::fromLatin1(window.doc.puzzle.words[window.doc.curWord].clue),
                  QStringLiteral("Vogel"));
+    }
+
+    void aDoubleClickOnAZweedsClueCellEditsItsClueInPlace() {
+        TestWindow window;
+        window.doc.puzzle.form = PuzzleForm::Zweeds;
+        StartWith(window, {"#..", "...", "..."});
+        window.doc.puzzle.SetClueArrow(0, 0, 0, Arrow::Right);
+        window.doc.puzzle.SetClueArrow(0, 0, 1, Arrow::Down);
+        window.doc.puzzle.BuildWords();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        const int across = window.doc.puzzle.PointedWord(0, 0, 0);
+        const int down = window.doc.puzzle.PointedWord(0, 0, 1);
+        // As a mouse sends it: a click, the double click and its release.
+        const auto typeClue = [&](const char* text, Qt::Key key) {
+            const QPoint centre = window.CellCentre(0, 0);
+            QTest::mouseClick(window.Viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseDClick(window.Viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseRelease(window.Viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            auto* editor =
+                window.Viewport()->findChild<QLineEdit*>(QStringLiteral("clueCellEditor"));
+            QVERIFY(editor != nullptr && editor->hasFocus());
+            QCOMPARE(editor->text(), QStringLiteral(" (2)"));
+            editor->setText(QString::fromLatin1(text));
+            QTest::keyClick(editor, key);
+            window.Settle();
+        };
+        window.doc.curWord = -1;
+        typeClue("Caf\xe9 (2)", Qt::Key_Return);  // the first click chose the first clue
+        QCOMPARE(window.doc.curWord, across);
+        QCOMPARE(window.doc.puzzle.words[across].clue, std::string("Caf\xe9"));
+        QVERIFY(window.View().hasFocus());
+        typeClue("Weg", Qt::Key_Escape);  // now the second
+        QCOMPARE(window.doc.curWord, down);
+        QCOMPARE(window.doc.puzzle.words[down].clue, std::string());
     }
 };
 

@@ -50,6 +50,23 @@ void ReadBackClueText(Rooster2Doc& doc, ClueSection& section, std::string_view t
     doc.MarkModified(true);
 }
 
+std::optional<ClueCellClue> CurrentClueOfClueCell(const Rooster2Doc& doc, int x, int y) {
+    if (!doc.puzzle.IsZweedsClueCell(x, y) || !doc.puzzle.IsValidWordIndex(doc.curWord))
+        return std::nullopt;
+    for (int slot = 0; slot < CLUES_PER_CELL; ++slot)
+        if (doc.puzzle.PointedWord(x, y, slot) == doc.curWord)
+            return ClueCellClue{x, y, slot, doc.curWord};
+    return std::nullopt;
+}
+
+bool StoreClueCellClue(Rooster2Doc& doc, const ClueCellClue& clue, std::string_view text) {
+    // The grid may have changed since the clue was chosen; the cell and slot still name it.
+    const int word = doc.puzzle.PointedWord(clue.x, clue.y, clue.slot);
+    if (word < 0 || SetClueText(doc.puzzle.words[word], text) == 0) return false;
+    doc.MarkModified(true);
+    return true;
+}
+
 int StepClueFontHeight(int height, bool larger) {
     if (larger) return height < LARGEST_FONT_HEIGHT + 1 ? height : height - 1;
     return height >= SMALLEST_FONT_HEIGHT ? height : height + 1;

@@ -4,11 +4,13 @@
 // the clue list window and which word an item stands for, and the sizes and
 // places both windows take.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "formats/clue_files.h"
+#include "model/clue_text.h"
 
 class Rooster2Doc;
 
@@ -24,6 +26,16 @@ std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists);
 // reader (the section carries over from earlier reads); a last line without a
 // line end is still being typed and is left out. The document is modified.
 void ReadBackClueText(Rooster2Doc& doc, ClueSection& section, std::string_view text);
+
+// ---- Typing a clue into a Zweeds clue cell ----------------------------------------------
+
+// The clue of clue cell (x, y) that points into the current word, as a click on the
+// cell chose it; nothing when none does.
+std::optional<ClueCellClue> CurrentClueOfClueCell(const Rooster2Doc& doc, int x, int y);
+// Stores text typed for that clue as the clue windows read a clue line ("Vogel (2+3)",
+// through SetClueText); the document is modified. False when nothing changed, also
+// when the clue no longer points into a word.
+bool StoreClueCellClue(Rooster2Doc& doc, const ClueCellClue& clue, std::string_view text);
 
 // ---- Font heights of both windows ----------------------------------------------------
 

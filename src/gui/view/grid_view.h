@@ -55,6 +55,8 @@ public:
     void Zoom(int step);
     // The screen x of the grid's right edge, where the word data dialog goes.
     int GridRightOnScreen() const;
+    // Cell (x, y) in viewport coordinates.
+    QRect CellInViewport(int x, int y) const;
 
     // Repaints everything, at the next paint or at once.
     void Invalidate();
@@ -73,6 +75,9 @@ signals:
     void HoveredCell(int x, int y);
     // A key other than Escape while a search runs: it draws its current fill again.
     void KeyDuringSearch();
+    // While filling, a double click on the Zweeds clue cell (x, y), whose first click
+    // made one of its clues' words current.
+    void ClueCellDoubleClicked(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -120,4 +125,6 @@ private:
     bool m_scrollBars = false;
     bool m_smallLetters = false;
     bool m_ctrlDown = false;
+    // The release after a double click on a clue cell would choose the cell's other clue.
+    bool m_skipRelease = false;
 };

@@ -128,6 +128,21 @@ TEST_F(ZweedsClueWindowsTest, EditedLinesGoBackIntoTheWordsTheirArrowsPointInto)
     EXPECT_TRUE(doc.IsModified());
 }
 
+TEST_F(ZweedsClueWindowsTest, AClueTypedIntoItsCellIsStoredAsTheWindowsStoreIt) {
+    doc.curWord = down;
+    const std::optional<ClueCellClue> clue = CurrentClueOfClueCell(doc, 0, 0);
+    ASSERT_TRUE(clue.has_value());
+    EXPECT_EQ(clue->slot, 1);
+    EXPECT_FALSE(CurrentClueOfClueCell(doc, 1, 0).has_value());  // a letter cell
+    EXPECT_TRUE(StoreClueCellClue(doc, *clue, "Vis (1+1)"));
+    EXPECT_EQ(doc.puzzle.words[down].clue, "Vis");
+    EXPECT_EQ(doc.puzzle.words[down].PartCountInUse(), 2);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(StoreClueCellClue(doc, *clue, "Vis (1+1)"));  // nothing changed
+    doc.puzzle.SetClueArrow(0, 0, 1, Arrow::None);
+    EXPECT_FALSE(StoreClueCellClue(doc, *clue, "Haai"));
+}
+
 TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
     Rooster2Doc doc;
     doc.puzzle.appearance.margin = 5;
