@@ -170,8 +170,8 @@ Arrow ReadArrowName(std::string_view line, std::size_t& pos) {
     return Arrow::None;
 }
 
-// "K3 R1 rechts: " in any case: the word that clue of clue cell (3, 1) points into and
-// where the clue starts; -1 when the line names no such clue.
+// "K3 R1 rechts: " in any case: the word that clue of the clue cell in column 3, row 1
+// points into and where the clue starts; -1 when the line names no such clue.
 int ReadClueCellLabel(const Puzzle& puzzle, std::string_view line, std::size_t& textStart) {
     std::size_t pos = 0;
     int column = 0;
