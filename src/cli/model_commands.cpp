@@ -101,12 +101,12 @@ int RunNew(const std::vector<std::string>& args) {
     if (pictureSize && puzzle.form != PuzzleForm::Zweeds)
         return UsageError(NEW_COMMAND, "--picture hoort bij --type zweeds");
     if (puzzle.form == PuzzleForm::Zweeds) {
-        PictureBlock picture;
-        if (pictureSize && !ParseSize(*pictureSize, picture.width, picture.height))
+        int width = 0;
+        int height = 0;
+        if (pictureSize && !ParseSize(*pictureSize, width, height))
             return UsageError(NEW_COMMAND, "--picture verwacht BxH met 1 tot en met 100");
         // The picture sits in the bottom-right corner, as in most magazines.
-        picture.x = puzzle.width - picture.width;
-        picture.y = puzzle.height - picture.height;
+        const PictureBlock picture = PictureBlockAt(puzzle, width, height);
         UserMessage message;
         if (!MakeZweedsLayout(puzzle, pictureSize ? &picture : nullptr, message))
             return Fail(message);

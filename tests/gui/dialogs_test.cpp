@@ -173,6 +173,29 @@ private slots:
         QCOMPARE(list->FontHeight(), height - 1);
     }
 
+    void zweedsCluesAreListedAndEditedByClueCell() {
+        TestWindow window;
+        Arrange(window.doc)->form = PuzzleForm::Zweeds;
+        SetGrid(window.doc, {"#..", "...", "..."});
+        Arrange(window.doc)->SetClueArrow(0, 0, 0, Arrow::Right);
+        Arrange(window.doc)->SetClueArrow(0, 0, 1, Arrow::Down);
+        window.Controller().OnInitialUpdate();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        QVERIFY(window.Run(ID_SHOW_CLUES));
+        ClueTextDlg* clues = window.Controller().ClueTextWindow();
+        clues->Edit()->setPlainText(QStringLiteral("K1 R1 omlaag: Vis\n"));
+        LeaveField(clues->Edit());
+        const int down = window.doc.puzzle().PointedWord(0, 0, 1);
+        QCOMPARE(QString::fromLatin1(window.doc.puzzle().words[down].clue), QStringLiteral("Vis"));
+        QVERIFY(window.Run(ID_SHOW_CLUE_LIST));
+        ClueListDlg* list = window.Controller().ClueListWindow();
+        QVERIFY(list->DownList()->isHidden());
+        QCOMPARE(list->AcrossList()->count(), 2);
+        QCOMPARE(list->AcrossList()->item(1)->text(), QStringLiteral("K1 R1 omlaag: Vis (2) "));
+        list->AcrossList()->setCurrentRow(1);
+        QTRY_COMPARE(window.doc.curWord, down);
+    }
+
     void clueListStaysInsideASmallMainWindow() {
         TestWindow window;
         window.frame->resize(800, 600);

@@ -1,11 +1,14 @@
 // Shaping and filling through simulated mouse and key events.
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSpinBox>
 #include <QTest>
 
 #include "dialogs/clue_arrows_dlg.h"
 #include "dialogs/word_data_dlg.h"
+#include "dialogs/zweeds_picture_dlg.h"
 #include "editing/command_ids.h"
 #include "gui_test_support.h"
 
@@ -59,6 +62,17 @@ private slots:
         QVERIFY(!window.frame->windowTitle().endsWith(QLatin1Char('*')));  // back at the start
     }
 
+    void aClickOnAnInnerEdgeOfABalkjesGridTogglesItsBar() {
+        TestWindow window;
+        Arrange(window.doc)->form = PuzzleForm::Balkjes;
+        StartWith(window, {"...", "...", "..."});
+        const QPoint onEdge = window.CellCentre(0, 1) + QPoint(0, window.View().CellPixels() / 2);
+        QTest::mouseClick(window.Viewport(), Qt::LeftButton, Qt::NoModifier, onEdge);
+        QVERIFY(window.doc.puzzle().HasBar(0, 1, 0, 1));
+        window.Click(0, 1);  // its middle is the cell's
+        QCOMPARE(GridRows(window.doc), (Rows{"...", "#..", "..."}));
+    }
+
     void theMouseCarriesTheShapingMark() {
         TestWindow window;
         StartWith(window, {"..#.", "...."});
@@ -97,9 +111,30 @@ private slots:
         QCOMPARE(window.doc.puzzle().GetCell(1, 1), CELL_VRIJ);
     }
 
+    void theZweedsLayoutAsksWhereThePictureGoes() {
+        TestWindow window;
+        StartWith(window, {".......", ".......", ".......", ".......", "......."});
+        const std::string before = window.doc.puzzle().GridToString();
+        WhenModalOpens<ZweedsPictureDlg>([](ZweedsPictureDlg& dialog) { dialog.reject(); });
+        QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
+        QCOMPARE(window.doc.puzzle().GridToString(), before);
+        WhenModalOpens<ZweedsPictureDlg>([](ZweedsPictureDlg& dialog) {
+            Child<QSpinBox>(dialog, "width")->setValue(2);
+            Child<QSpinBox>(dialog, "height")->setValue(2);
+            Child<QSpinBox>(dialog, "column")->setValue(3);  // the row at the bottom
+            dialog.accept();
+        });
+        QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
+        QCOMPARE(window.doc.puzzle().GetCell(2, 3), CELL_NIET);
+        QCOMPARE(window.doc.puzzle().GetCell(3, 4), CELL_NIET);
+        QCOMPARE(window.doc.puzzle().GetCell(4, 3), CELL_ZWART);  // before the words right of it
+        QVERIFY(window.doc.puzzle().UnpointedWords().empty());
+    }
+
     void aZweedsGridGetsArrowsASleutelwoordAndClues() {
         TestWindow window;
         StartWith(window, {".....", ".....", ".....", ".....", "....."});
+        WhenModalOpens<ZweedsPictureDlg>([](ZweedsPictureDlg& dialog) { dialog.accept(); });
         QVERIFY(window.Run(ID_ZWEEDS_LAYOUT));
         QCOMPARE(window.doc.puzzle().form, PuzzleForm::Zweeds);
         QTest::mouseMove(window.Viewport(), window.CellCentre(0, 1));
@@ -127,6 +162,40 @@ private slots:
         QVERIFY(window.Run(ID_EDIT_WORD));
         QCOMPARE(QString::fromLatin1(window.doc.puzzle().words[window.doc.curWord].clue),
                  QStringLiteral("Vogel"));
+    }
+
+    void aDoubleClickOnAZweedsClueCellEditsItsClueInPlace() {
+        TestWindow window;
+        Arrange(window.doc)->form = PuzzleForm::Zweeds;
+        StartWith(window, {"#..", "...", "..."});
+        Arrange(window.doc)->SetClueArrow(0, 0, 0, Arrow::Right);
+        Arrange(window.doc)->SetClueArrow(0, 0, 1, Arrow::Down);
+        Arrange(window.doc)->BuildWords();
+        QVERIFY(window.Run(ID_PHASE_FILL));
+        const int across = window.doc.puzzle().PointedWord(0, 0, 0);
+        const int down = window.doc.puzzle().PointedWord(0, 0, 1);
+        // As a mouse sends it: a click, the double click and its release.
+        const auto typeClue = [&](const char* text, Qt::Key key) {
+            const QPoint centre = window.CellCentre(0, 0);
+            QTest::mouseClick(window.Viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseDClick(window.Viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            QTest::mouseRelease(window.Viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+            auto* editor =
+                window.Viewport()->findChild<QLineEdit*>(QStringLiteral("clueCellEditor"));
+            QVERIFY(editor != nullptr && editor->hasFocus());
+            QCOMPARE(editor->text(), QStringLiteral(" (2)"));
+            editor->setText(QString::fromLatin1(text));
+            QTest::keyClick(editor, key);
+            window.Settle();
+        };
+        window.doc.curWord = -1;
+        typeClue("Caf\xe9 (2)", Qt::Key_Return);  // the first click chose the first clue
+        QCOMPARE(window.doc.curWord, across);
+        QCOMPARE(window.doc.puzzle().words[across].clue, std::string("Caf\xe9"));
+        QVERIFY(window.View().hasFocus());
+        typeClue("Weg", Qt::Key_Escape);  // now the second
+        QCOMPARE(window.doc.curWord, down);
+        QCOMPARE(window.doc.puzzle().words[down].clue, std::string());
     }
 };
 

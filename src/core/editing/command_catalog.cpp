@@ -358,7 +358,7 @@ std::vector<CommandInfo> BuildCatalog() {
          .prompt = "Lege vakjes worden zwart gemaakt",
          .phases = IN_SHAPING},
         {.id = ID_ZWEEDS_LAYOUT,
-         .text = "Maak &Zweeds raster",
+         .text = "Maak &Zweeds raster...",
          .prompt = "Maak een compleet Zweeds raster van deze grootte",
          .phases = IN_SHAPING},
         {.id = ID_CLUE_ARROWS,

@@ -57,7 +57,7 @@ constexpr int ID_MIRROR_COLUMNS = 32843;       // "S&piegel vert": left to right
 constexpr int ID_AUTO_NEXT_WORD = 32847;       // "&Naar volgende woord"
 
 // ---- Puzzle forms ---------------------------------------------------------------------
-constexpr int ID_ZWEEDS_LAYOUT = 32890;  // "Maak &Zweeds raster"
+constexpr int ID_ZWEEDS_LAYOUT = 32890;  // "Maak &Zweeds raster..."
 constexpr int ID_CLUE_ARROWS = 32891;    // "&Pijlen..."
 constexpr int ID_BAR_RIGHT = 32892;      // "Balkje &rechts"
 constexpr int ID_BAR_BELOW = 32893;      // "Balkje &onder"

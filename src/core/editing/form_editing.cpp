@@ -55,9 +55,9 @@ EditResult RunFormCellCommand(int id, Rooster2Doc& doc, int x, int y) {
     return ShapeStep(doc, [&](Puzzle& puzzle) { return ApplyCellCommand(id, puzzle, x, y); });
 }
 
-EditResult MakeZweedsGrid(Rooster2Doc& doc, UserMessage& message) {
+EditResult MakeZweedsGrid(Rooster2Doc& doc, UserMessage& message, const PictureBlock* picture) {
     return ShapeStep(doc,
-                     [&](Puzzle& puzzle) { return MakeZweedsLayout(puzzle, nullptr, message); });
+                     [&](Puzzle& puzzle) { return MakeZweedsLayout(puzzle, picture, message); });
 }
 
 EditResult SetClueArrows(Rooster2Doc& doc, int x, int y, Arrow first, Arrow second) {

@@ -5,6 +5,7 @@
 // whole repaint.
 
 #include "editing/edit_result.h"
+#include "editing/zweeds_layout.h"
 #include "model/puzzle.h"
 #include "model/user_message.h"
 
@@ -21,9 +22,11 @@ bool IsFormCellCommand(int id);
 // that holds no letter, or past the longest sleutelwoord.
 EditResult RunFormCellCommand(int id, Rooster2Doc& doc, int x, int y);
 
-// "Maak Zweeds raster" without a picture block, once the catalog enabled it; not
-// applied, with the message, when the grid is too small.
-EditResult MakeZweedsGrid(Rooster2Doc& doc, UserMessage& message);
+// "Maak Zweeds raster" with the picture block when one is given, once the catalog
+// enabled it; not applied, with the message, when the grid is too small or the
+// picture does not fit.
+EditResult MakeZweedsGrid(Rooster2Doc& doc, UserMessage& message,
+                          const PictureBlock* picture = nullptr);
 
 // The arrows of the two clues of clue cell (x, y) of a Zweeds puzzle; not applied
 // when the cell is no clue cell.

@@ -1,5 +1,8 @@
 #include "editing/grid_editor.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "editing/cell_locks.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
@@ -16,6 +19,36 @@ std::optional<GridCell> PointToCell(int px, int py, int scrollX, int scrollY, in
                     (py + scrollY - margin - clueTextSize) / cellPixels};
 }
 
+namespace {
+
+// A sixth of a cell each side of a line leaves the middle two thirds, where the mouse
+// usually goes, to the cell; 2 pixels keep a tiny zoom's edges within reach.
+constexpr int EDGE_REACH_DIVISOR = 6;
+constexpr int MIN_EDGE_REACH = 2;
+
+}  // namespace
+
+std::optional<CellEdge> EdgeNearPoint(const Puzzle& puzzle, int px, int py, int scrollX,
+                                      int scrollY, int cellPixels) {
+    if (cellPixels <= 0) return std::nullopt;
+    const int gx = px + scrollX - puzzle.appearance.margin;
+    const int gy = py + scrollY - puzzle.appearance.margin - puzzle.appearance.clueTextSize;
+    if (gx < 0 || gy < 0 || !puzzle.IsInGrid(gx / cellPixels, gy / cellPixels)) return std::nullopt;
+    const int reach = std::max(MIN_EDGE_REACH, cellPixels / EDGE_REACH_DIVISOR);
+    // The nearest line across and down and how far each is.
+    const int column = (gx + cellPixels / 2) / cellPixels;
+    const int row = (gy + cellPixels / 2) / cellPixels;
+    const int toColumnLine = std::abs(gx - column * cellPixels);
+    const int toRowLine = std::abs(gy - row * cellPixels);
+    const int cellY = gy / cellPixels;
+    const int cellX = gx / cellPixels;
+    if (toColumnLine < toRowLine && toColumnLine <= reach && column > 0 && column < puzzle.width)
+        return CellEdge{column - 1, cellY, 1, 0};
+    if (toRowLine < toColumnLine && toRowLine <= reach && row > 0 && row < puzzle.height)
+        return CellEdge{cellX, row - 1, 0, 1};
+    return std::nullopt;
+}
+
 EscapeAction EscapeActionFor(Phase phase) {
     if (phase == Phase::Zoeken) return EscapeAction::InterruptSearch;
     if (phase == Phase::Tonen) return EscapeAction::FinishSolutions;
@@ -29,13 +62,16 @@ void GridEditor::DocumentShown() {
     selection.reset();
 }
 
-void GridEditor::ButtonDown(int x, int y) {
+void GridEditor::ButtonDown(int x, int y, std::optional<CellEdge> edge) {
     const bool inGrid = m_doc.puzzle().IsInGrid(x, y);
     pressX = inGrid ? x : -1;
     pressY = inGrid ? y : -1;
+    pressEdge = edge;
 }
 
-EditResult GridEditor::LeftButtonUp(int x, int y, bool ctrl) {
+EditResult GridEditor::LeftButtonUp(int x, int y, bool ctrl, std::optional<CellEdge> edge) {
+    if (m_doc.phase == Phase::Vormen && edge && edge == pressEdge)
+        if (EditResult toggled = ToggleBarOn(*edge); toggled.applied) return toggled;
     if (m_doc.phase == Phase::Vormen) return ShapeMouseUp(m_doc, pressX, pressY, x, y, ctrl);
     if (m_doc.phase == Phase::Vullen) return SelectOrClick(x, y);
     return {};
@@ -55,6 +91,14 @@ EditResult GridEditor::SelectOrClick(int x, int y) {
     EditResult result = FillMouseUp(m_doc, x, y);
     result.redrawAll = result.redrawAll || hadSelection;
     return result;
+}
+
+// Where the bar commands are off (another form), the click is the cell's.
+EditResult GridEditor::ToggleBarOn(const CellEdge& edge) {
+    const int id = edge.dx == 1 ? ID_BAR_RIGHT : ID_BAR_BELOW;
+    const std::optional<CommandState> state = CommandStateOf(id, CommandFacts{});
+    if (!state || !state->enabled) return {};
+    return RunFormCellCommand(id, m_doc, edge.x, edge.y);
 }
 
 EditResult GridEditor::RightButtonUp(int x, int y) {

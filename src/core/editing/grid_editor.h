@@ -20,6 +20,7 @@
 #include "editing/command_catalog.h"
 #include "editing/edit_result.h"
 
+class Puzzle;
 class Rooster2Doc;
 
 struct GridCell {
@@ -34,6 +35,22 @@ struct GridCell {
 std::optional<GridCell> PointToCell(int px, int py, int scrollX, int scrollY, int margin,
                                     int clueTextSize, int cellPixels);
 
+// An inner edge of the grid: the edge right of cell (x, y) (dx 1) or below it (dy 1).
+struct CellEdge {
+    int x = 0;
+    int y = 0;
+    int dx = 0;
+    int dy = 0;
+    bool operator==(const CellEdge&) const = default;
+};
+
+// The inner edge of the puzzle's grid that a point of the view lies close to, in the
+// geometry of PointToCell: within a sixth of a cell (at least 2 pixels) of the line,
+// so the middle two thirds of every cell stay the cell's. Where the point is as close
+// to two edges, at a corner, it is no edge's; nothing outside the grid or on its rim.
+std::optional<CellEdge> EdgeNearPoint(const Puzzle& puzzle, int px, int py, int scrollX,
+                                      int scrollY, int cellPixels);
+
 // What Escape does in a phase.
 enum class EscapeAction { None, InterruptSearch, FinishSolutions };
 EscapeAction EscapeActionFor(Phase phase);
@@ -46,12 +63,15 @@ public:
     // cursor and the selection are forgotten.
     void DocumentShown();
 
-    // A button went down on cell (x, y) (anything outside the grid is no cell).
-    void ButtonDown(int x, int y);
+    // A button went down on cell (x, y) (anything outside the grid is no cell), close
+    // to an edge when EdgeNearPoint gave one.
+    void ButtonDown(int x, int y, std::optional<CellEdge> edge = std::nullopt);
     // Left button up: shaping sets cells (notCell with Ctrl), filling selects
     // the word and cursor cell, or, released on another cell than it went down
-    // on, the rectangle between the two; other phases ignore it.
-    EditResult LeftButtonUp(int x, int y, bool ctrl);
+    // on, the rectangle between the two; other phases ignore it. While shaping a
+    // Balkjes puzzle, went down and up close to the same edge, it toggles the bar there
+    // as "Balkje rechts" or "Balkje onder" does.
+    EditResult LeftButtonUp(int x, int y, bool ctrl, std::optional<CellEdge> edge = std::nullopt);
     // Right button up: shaping places not-cells, filling toggles IJ and Y.
     EditResult RightButtonUp(int x, int y);
     // The mouse moved onto cell (x, y): applied when it is another cell than
@@ -79,7 +99,8 @@ public:
 
     int pressX = -1;  // cell where the last button went down, -1 outside
     int pressY = -1;
-    int mouseX = -1;  // cell under the mouse at the last move
+    std::optional<CellEdge> pressEdge;  // the edge it went down close to
+    int mouseX = -1;                    // cell under the mouse at the last move
     int mouseY = -1;
     int markX = -1;  // the shaping cursor
     int markY = -1;
@@ -90,6 +111,7 @@ public:
 
 private:
     EditResult SelectOrClick(int x, int y);
+    EditResult ToggleBarOn(const CellEdge& edge);
     EditResult Undo();
     EditResult Redo();
     EditResult RestoreResult(std::vector<int> cells) const;

@@ -26,6 +26,11 @@ void PlacePicture(Puzzle& puzzle, const PictureBlock& picture) {
 
 }  // namespace
 
+PictureBlock PictureBlockAt(const Puzzle& puzzle, int width, int height, int column, int row) {
+    return {column > 0 ? column - 1 : puzzle.width - width,
+            row > 0 ? row - 1 : puzzle.height - height, width, height};
+}
+
 bool IsPictureBlockInside(const Puzzle& puzzle, const PictureBlock& picture) {
     return picture.x >= 1 && picture.y >= 1 && picture.width >= 1 && picture.height >= 1 &&
            picture.x + picture.width <= puzzle.width && picture.y + picture.height <= puzzle.height;

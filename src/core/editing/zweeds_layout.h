@@ -15,6 +15,12 @@ struct PictureBlock {
     int height = 0;
 };
 
+// A picture block of width x height cells whose top-left cell is in column `column` and
+// row `row`, both counted from 1; 0 puts it against the right edge or the bottom of the
+// grid, where the command line's --picture puts it.
+PictureBlock PictureBlockAt(const Puzzle& puzzle, int width, int height, int column = 0,
+                            int row = 0);
+
 // The grid must be at least 3 x 3, the picture (when given, width and height above 0)
 // inside it below the top row and right of the left column.
 bool IsPictureBlockInside(const Puzzle& puzzle, const PictureBlock& picture);

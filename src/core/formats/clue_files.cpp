@@ -116,26 +116,77 @@ WordInfo* FindClueWord(Puzzle& puzzle, int number, int dy, int parts, int partSu
     return nullptr;
 }
 
+// A clue as it follows its label: the text, its split and its extra word list.
+struct ClueEntry {
+    std::string text;
+    PartLengths parts{};
+    int partCount = 0;
+    int partSum = 0;
+    int extraList = 0;
+};
+
+ClueEntry ReadClueEntry(std::string_view afterLabel) {
+    ClueEntry entry{std::string(afterLabel)};
+    entry.partCount = ParseClueLengths(entry.text, entry.parts, entry.partSum);
+    entry.extraList = ReadExtraListMarker(afterLabel);
+    return entry;
+}
+
+int StoreClueEntry(WordInfo& word, ClueEntry entry) {
+    bool changed = word.clue != entry.text;
+    word.clue = std::move(entry.text);
+    word.partCount = entry.partCount;
+    if (entry.extraList > 0 && entry.extraList != word.extraList) {
+        word.extraList = entry.extraList;
+        changed = true;
+    }
+    std::copy_n(entry.parts.begin(), entry.partCount, word.partLengths.begin());
+    return changed ? 1 : 0;
+}
+
 int ApplyClueLine(Puzzle& puzzle, int dy, std::string_view line) {
     int number = 0;
     std::size_t textStart = 0;
     if (!ReadClueNumber(line, number, textStart) || number < 1) return 0;
-    std::string text(line.substr(textStart));
-    PartLengths parts{};
-    int partSum = 0;
-    const int partCount = ParseClueLengths(text, parts, partSum);
-    const int extraList = ReadExtraListMarker(line);
-    WordInfo* word = FindClueWord(puzzle, number, dy, partCount, partSum);
+    ClueEntry entry = ReadClueEntry(line.substr(textStart));
+    WordInfo* word = FindClueWord(puzzle, number, dy, entry.partCount, entry.partSum);
     if (word == nullptr) return 0;
-    bool changed = word->clue != text;
-    word->clue = std::move(text);
-    word->partCount = partCount;
-    if (extraList > 0 && extraList != word->extraList) {
-        word->extraList = extraList;
-        changed = true;
+    return StoreClueEntry(*word, std::move(entry));
+}
+
+bool SkipNoCase(std::string_view line, std::size_t& pos, std::string_view upperText) {
+    if (!StartsWithNoCase(line.substr(pos), upperText)) return false;
+    pos += upperText.size();
+    return true;
+}
+
+// The arrow named at pos and followed by a colon, as FormatClueCellClue writes it.
+Arrow ReadArrowName(std::string_view line, std::size_t& pos) {
+    for (int code = static_cast<int>(Arrow::Right); code <= static_cast<int>(Arrow::DownRight);
+         ++code) {
+        const Arrow arrow = static_cast<Arrow>(code);
+        if (SkipNoCase(line, pos, Latin1ToUpper(std::string(ArrowName(arrow)) + ":"))) return arrow;
     }
-    std::copy_n(parts.begin(), partCount, word->partLengths.begin());
-    return changed ? 1 : 0;
+    return Arrow::None;
+}
+
+// "K3 R1 rechts: " in any case: the word that clue of the clue cell in column 3, row 1
+// points into and where the clue starts; -1 when the line names no such clue.
+int ReadClueCellLabel(const Puzzle& puzzle, std::string_view line, std::size_t& textStart) {
+    std::size_t pos = 0;
+    int column = 0;
+    int row = 0;
+    if (!SkipNoCase(line, pos, "K") || !ReadLeadingNumber(line, pos, column) ||
+        !SkipNoCase(line, pos, " R") || !ReadLeadingNumber(line, pos, row) ||
+        !SkipNoCase(line, pos, " "))
+        return -1;
+    const Arrow arrow = ReadArrowName(line, pos);
+    if (arrow == Arrow::None) return -1;
+    textStart = pos < line.size() && line[pos] == ' ' ? pos + 1 : pos;
+    for (int slot = 0; slot < CLUES_PER_CELL; ++slot)
+        if (puzzle.ClueArrow(column - 1, row - 1, slot) == arrow)
+            return puzzle.PointedWord(column - 1, row - 1, slot);
+    return -1;
 }
 
 bool CanOpenForReading(const std::string& name) {
@@ -211,6 +262,12 @@ int RenumberAfterReading(Puzzle& puzzle, int changed) {
 int ProcessClueLine(Puzzle& puzzle, ClueSection& section, std::string_view line) {
     line = TrimTrailingWhiteSpace(line);
     if (SwitchSection(line, section)) return 0;
+    // A clue named by its clue cell is found in whichever section it stands.
+    if (puzzle.form == PuzzleForm::Zweeds) {
+        std::size_t textStart = 0;
+        if (const int word = ReadClueCellLabel(puzzle, line, textStart); word >= 0)
+            return SetClueText(puzzle.words[word], line.substr(textStart));
+    }
     switch (section) {
         case ClueSection::Across:
             return ApplyClueLine(puzzle, 0, line);
@@ -222,6 +279,12 @@ int ProcessClueLine(Puzzle& puzzle, ClueSection& section, std::string_view line)
             return 0;
     }
     return 0;
+}
+
+int SetClueText(WordInfo& word, std::string_view text) {
+    ClueEntry entry = ReadClueEntry(text);
+    if (entry.partCount > 0 && entry.partSum != word.length) return 0;
+    return StoreClueEntry(word, std::move(entry));
 }
 
 int ProcessClueText(Puzzle& puzzle, ClueSection& section, std::string_view text) {

@@ -10,7 +10,7 @@
 #include "util/file_io.h"
 
 class Puzzle;
-class Puzzle;
+struct WordInfo;
 
 // Which part of a clue text the reading is in, as set by the last heading. It carries
 // over from one read to the next, so a text without a heading goes on where the last
@@ -33,9 +33,15 @@ bool CanExportClues(const Puzzle& puzzle);
 
 // One line of a clue text: a heading switches the section; a clue line ("12. text (3+4)")
 // gives the word with that number in the section its clue, split and extra word list;
-// a word-list line names the word file or an extra search file. Returns 1 when a word
-// changed, else 0.
+// a word-list line names the word file or an extra search file. In a Zweeds puzzle a
+// line as FormatClueCellClue writes it ("K3 R1 rechts: text (4)") gives the word that
+// clue points into its clue, in any section. Returns 1 when a word changed, else 0.
 int ProcessClueLine(Puzzle& puzzle, ClueSection& section, std::string_view line);
+
+// A clue as typed after its label: the text, then perhaps a split "(3+4)" and an extra
+// word list "*2". Not applied when the split does not add up to the word's length.
+// Returns 1 when the word changed, else 0.
+int SetClueText(WordInfo& word, std::string_view text);
 
 // Every line of a text in memory, lines ended by CR LF, CR or LF; text after the last
 // line end is not a line. Returns the number of changed words.

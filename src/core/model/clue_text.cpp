@@ -126,6 +126,37 @@ std::string Puzzle::FormatClueList(int dir) const {
     return list;
 }
 
+const char* ArrowName(Arrow arrow) {
+    switch (arrow) {
+        case Arrow::Right:
+            return "rechts";
+        case Arrow::Down:
+            return "omlaag";
+        case Arrow::RightDown:
+            return "rechts, dan omlaag";
+        case Arrow::DownRight:
+            return "omlaag, dan rechts";
+        default:
+            return "geen";
+    }
+}
+
+std::vector<ClueCellClue> CluesByClueCell(const Puzzle& puzzle) {
+    std::vector<ClueCellClue> clues;
+    for (int y = 0; y < puzzle.height; ++y)
+        for (int x = 0; x < puzzle.width; ++x)
+            for (int slot = 0; slot < CLUES_PER_CELL; ++slot)
+                if (const int word = puzzle.PointedWord(x, y, slot); word >= 0)
+                    clues.push_back({x, y, slot, word});
+    return clues;
+}
+
+std::string FormatClueCellClue(const Puzzle& puzzle, const ClueCellClue& clue) {
+    return StrFormat("K%d R%d %s: %s", clue.x + 1, clue.y + 1,
+                     ArrowName(puzzle.ClueArrow(clue.x, clue.y, clue.slot)),
+                     FormatClueText(puzzle.words[clue.word]).c_str());
+}
+
 int ParseClueLengths(std::string& text, PartLengths& parts, int& sum) {
     TrimTrailingWhiteSpace(text);
     sum = 0;

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "model/puzzle.h"
 #include "model/word_info.h"
 
 std::string FormatLengthPattern(const WordInfo& word);  // "7" or "3+4"
@@ -17,9 +19,28 @@ std::string FormatDisplayValue(const WordInfo& word);   // "DEN-HAAG", y shown a
 std::string FormatNumberedValue(const WordInfo& word);  // "%2d. value"
 std::string FormatLabeledValue(const WordInfo& word);   // "H12 value"
 
-class Puzzle;
 // The words through cell (x, y): "H3/V5", "H3" or "V5"; empty when no word passes it.
 std::string FormatCellLabel(const Puzzle& puzzle, int x, int y);
+
+// ---- Zweeds: the clues named by their clue cells -----------------------------------
+
+// The arrow as the "Pijlen" dialog offers it: "geen", "rechts", "omlaag",
+// "rechts, dan omlaag", "omlaag, dan rechts".
+const char* ArrowName(Arrow arrow);
+
+// A clue of a Zweeds clue cell and the word its arrow points into.
+struct ClueCellClue {
+    int x = 0;
+    int y = 0;
+    int slot = 0;
+    int word = -1;
+};
+// The clues in reading order of their clue cells (row by row, each row from the left),
+// a cell's first clue before its second; a clue that points into no word is left out.
+std::vector<ClueCellClue> CluesByClueCell(const Puzzle& puzzle);
+// "K3 R1 rechts: clue (4)": the clue cell by column (K) and row (R) counted from 1 at
+// the top left, as the command line names cells, its arrow, then FormatClueText.
+std::string FormatClueCellClue(const Puzzle& puzzle, const ClueCellClue& clue);
 
 using PartLengths = std::array<std::uint8_t, 20>;
 

@@ -4,18 +4,17 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 
+#include "model/clue_text.h"
 #include "support/dialog_support.h"
 
 namespace {
 
-// In the order of the Arrow values, so an item's index is its arrow.
-constexpr const char* ARROW_NAMES[] = {"geen", "rechts", "omlaag", "rechts, dan omlaag",
-                                       "omlaag, dan rechts"};
-
 QComboBox* ArrowChooser(Arrow arrow, const char* name) {
     auto* chooser = new QComboBox;
     chooser->setObjectName(Latin1(name));
-    for (const char* text : ARROW_NAMES) chooser->addItem(Latin1(text));
+    // In the order of the Arrow values, so an item's index is its arrow.
+    for (int item = 0; item <= static_cast<int>(Arrow::DownRight); ++item)
+        chooser->addItem(Latin1(ArrowName(static_cast<Arrow>(item))));
     chooser->setCurrentIndex(static_cast<int>(arrow));
     return chooser;
 }

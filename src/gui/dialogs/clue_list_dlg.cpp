@@ -51,7 +51,7 @@ ClueListDlg::ClueListDlg(Rooster2Doc& doc, int cellPixels, std::function<void(in
     m_layout->addWidget(m_across);
     m_layout->addWidget(m_down);
     m_layout->addLayout(FontButtons(this, [this](bool larger) { StepFont(larger); }));
-    m_down->setVisible(!doc.puzzle().numbering.acrossOnly);
+    m_down->setVisible(!HasSingleClueList(doc));
     connect(m_across, &QListWidget::currentRowChanged, this,
             [this](int row) { Choose(false, row); });
     connect(m_down, &QListWidget::currentRowChanged, this, [this](int row) { Choose(true, row); });
@@ -105,8 +105,9 @@ void ClueListDlg::resizeEvent(QResizeEvent* event) {
 
 // Each list gets its own items' height and half of the room left over.
 void ClueListDlg::ShareHeight() {
-    const ClueListHeights heights = ShareClueListHeight(height(), m_acrossHeight, m_downHeight,
-                                                        m_doc.puzzle().numbering.acrossOnly);
+    const bool single = HasSingleClueList(m_doc);
+    const ClueListHeights heights =
+        ShareClueListHeight(height(), m_acrossHeight, m_downHeight, single);
     m_layout->setStretch(0, std::max(1, heights.upper));
-    m_layout->setStretch(1, m_doc.puzzle().numbering.acrossOnly ? 0 : std::max(1, heights.lower));
+    m_layout->setStretch(1, single ? 0 : std::max(1, heights.lower));
 }

@@ -1,7 +1,7 @@
 #pragma once
-// "Omschrijvingen": the across and the down clues in two lists, modeless beside
-// the grid. Choosing an item asks the view to make that word current once the
-// list has handled the choice.
+// "Omschrijvingen": the across and the down clues in two lists (a Zweeds puzzle's
+// clues by clue cell in one), modeless beside the grid. Choosing an item asks the
+// view to make that word current once the list has handled the choice.
 
 #include <QDialog>
 #include <functional>

@@ -27,6 +27,8 @@ GridController::GridController(Rooster2Doc& doc, AppState& app, GridView& view, 
     m_browser.setPhase = [this](Phase phase) { SetPhase(phase); };
     connect(&m_view, &GridView::Edited, this, &GridController::OnEdited);
     connect(&m_view, &GridView::HoveredCell, this, &GridController::OnHoveredCell);
+    connect(&m_view, &GridView::ClueCellDoubleClicked, this,
+            &GridController::OnClueCellDoubleClicked);
     connect(&m_view, &GridView::KeyDuringSearch, this, [this] {
         if (m_search) m_search->DrawAgain();
     });
@@ -44,6 +46,7 @@ GridController::~GridController() {
 
 void GridController::OnInitialUpdate() {
     if (m_doc.phase == Phase::Vormen) CloseClueWindows();
+    if (m_clueCellEditor != nullptr) m_clueCellEditor->Drop();
     m_pendingWord = -1;
     // Solutions of another puzzle cannot be shown in this one.
     m_results = SearchResults{};

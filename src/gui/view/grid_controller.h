@@ -25,6 +25,7 @@
 #include "search/search_service.h"
 #include "support/command_router.h"
 #include "util/worker_thread.h"
+#include "view/clue_cell_editor.h"
 #include "view/search_relay.h"
 
 struct AppState;
@@ -116,6 +117,7 @@ private:
     void OnGridCheck();
     void OnClueArrows();
     void OnZweedsLayout();
+    void OnClueCellDoubleClicked(int x, int y);
     void RunGridCheck();
     void CloseClueWindows();
     void ForgetWhenClosed(QDialog* window, const std::function<void()>& forget);
@@ -157,6 +159,7 @@ private:
     QPointer<ClueTextDlg> m_clueTextDlg;
     QPointer<ClueListDlg> m_clueListDlg;
     QPointer<GridCheckDlg> m_gridCheckDlg;
+    QPointer<ClueCellEditor> m_clueCellEditor;
 
     SearchResults m_results;
     SolutionBrowser m_browser{m_doc, m_results};

@@ -1,5 +1,7 @@
-// The dialog commands: properties, comment, the two clue windows, the word data
-// dialog and the extra search files.
+// The dialog commands: properties, comment, the two clue windows and the line editor
+// over a Zweeds clue cell, the word data dialog and the extra search files.
+#include <algorithm>
+
 #include "dialogs/clue_arrows_dlg.h"
 #include "dialogs/clue_list_dlg.h"
 #include "dialogs/clue_text_dlg.h"
@@ -9,10 +11,12 @@
 #include "dialogs/grid_check_dlg.h"
 #include "dialogs/properties_dlg.h"
 #include "dialogs/word_data_dlg.h"
+#include "dialogs/zweeds_picture_dlg.h"
 #include "editing/command_ids.h"
 #include "editing/fill_editing.h"
 #include "editing/form_editing.h"
 #include "editing/grid_editor.h"
+#include "forms/clue_windows.h"
 #include "forms/properties.h"
 #include "forms/word_edit.h"
 #include "model/app_state.h"
@@ -48,8 +52,11 @@ void GridController::OnClueArrows() {
 }
 
 void GridController::OnZweedsLayout() {
+    ZweedsPictureDlg dialog(m_doc.puzzle(), &m_view);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const std::optional<PictureBlock> picture = dialog.Picture();
     UserMessage message;
-    const EditResult result = MakeZweedsGrid(m_doc, message);
+    const EditResult result = MakeZweedsGrid(m_doc, message, picture ? &*picture : nullptr);
     if (!result.applied) ShowUserMessage(&m_view, message);
     m_view.ApplyEdit(result);
 }
@@ -112,6 +119,44 @@ void GridController::RefreshClueList() {
 void GridController::CloseClueWindows() {
     if (m_clueTextDlg != nullptr) m_clueTextDlg->close();
     if (m_clueListDlg != nullptr) m_clueListDlg->close();
+    if (m_clueCellEditor != nullptr) m_clueCellEditor->Drop();
+}
+
+namespace {
+
+// Room for a clue of about this many characters, whatever the cell size.
+constexpr int CLUE_EDITOR_CHARACTERS = 30;
+
+// Over the cell from its top left, moved left as far as it would leave the grid's window.
+QRect ClueEditorPlace(const QRect& cell, const QLineEdit& editor, int viewportWidth) {
+    const int width =
+        std::max(cell.width(), editor.fontMetrics().averageCharWidth() * CLUE_EDITOR_CHARACTERS);
+    QRect place(cell.topLeft(), QSize(width, std::max(cell.height(), editor.sizeHint().height())));
+    if (place.right() >= viewportWidth) place.moveRight(std::max(width, viewportWidth) - 1);
+    return place;
+}
+
+}  // namespace
+
+// The first click of the double click made the word of one of the cell's clues current.
+void GridController::OnClueCellDoubleClicked(int x, int y) {
+    const std::optional<ClueCellClue> clue = CurrentClueOfClueCell(m_doc, x, y);
+    if (!clue) return;
+    if (m_clueCellEditor != nullptr) m_clueCellEditor->Drop();
+    m_clueCellEditor = new ClueCellEditor(Latin1(FormatClueText(m_doc.puzzle().words[clue->word])),
+                                          &m_view, m_view.viewport());
+    m_clueCellEditor->setGeometry(ClueEditorPlace(m_view.CellInViewport(x, y), *m_clueCellEditor,
+                                                  m_view.viewport()->width()));
+    connect(m_clueCellEditor, &ClueCellEditor::Accepted, this, [this, clue](const QString& text) {
+        if (!StoreClueCellClue(m_doc, *clue, ToLatin1(text))) return;
+        ShowMessage(WordCaption(m_doc, clue->word));
+        RefreshClueText();
+        RefreshClueList();
+        m_view.Invalidate();
+        emit StateChanged();
+    });
+    m_clueCellEditor->show();
+    m_clueCellEditor->setFocus();
 }
 
 void GridController::OnEditWord() {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 #include "editing/command_catalog.h"
 #include "editing/command_ids.h"
@@ -175,10 +176,13 @@ void GridView::Invalidate() {
 
 void GridView::RedrawNow() { viewport()->repaint(); }
 
+QRect GridView::CellInViewport(int x, int y) const {
+    return CellRect(m_doc.puzzle(), ScreenParams(), x, y).translated(-ScrollPosition());
+}
+
 void GridView::InvalidateCell(int x, int y) {
     if (!m_doc.puzzle().IsInGrid(x, y) || m_cellPixels <= 0) return;
-    viewport()->update(
-        CellRect(m_doc.puzzle(), ScreenParams(), x, y).translated(-ScrollPosition()));
+    viewport()->update(CellInViewport(x, y));
 }
 
 void GridView::InvalidateCellIndex(int index) {
@@ -318,17 +322,26 @@ void GridView::ShowContextMenu(const QPoint& globalPos, bool fromKeyboard) {
     menu.exec(at);
 }
 
+std::optional<CellEdge> GridView::EdgeNear(const QPoint& point) const {
+    const QPoint scroll = ScrollPosition();
+    return EdgeNearPoint(m_doc.puzzle(), point.x(), point.y(), scroll.x(), scroll.y(),
+                         m_cellPixels);
+}
+
 void GridView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton && event->button() != Qt::RightButton) return;
-    const QPoint cell = PointToCell(event->position().toPoint());
-    m_editor.ButtonDown(cell.x(), cell.y());
+    const QPoint point = event->position().toPoint();
+    const QPoint cell = PointToCell(point);
+    m_editor.ButtonDown(cell.x(), cell.y(), EdgeNear(point));
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent* event) {
-    const QPoint cell = PointToCell(event->position().toPoint());
+    if (std::exchange(m_skipRelease, false)) return;
+    const QPoint point = event->position().toPoint();
+    const QPoint cell = PointToCell(point);
     if (event->button() == Qt::LeftButton) {
-        ApplyEdit(m_editor.LeftButtonUp(cell.x(), cell.y(),
-                                        event->modifiers().testFlag(Qt::ControlModifier)));
+        ApplyEdit(m_editor.LeftButtonUp(
+            cell.x(), cell.y(), event->modifiers().testFlag(Qt::ControlModifier), EdgeNear(point)));
     } else if (event->button() == Qt::RightButton) {
         ApplyEdit(m_editor.RightButtonUp(cell.x(), cell.y()));
         ShowContextMenu(event->globalPosition().toPoint(), false);
@@ -336,8 +349,12 @@ void GridView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && m_doc.phase == Phase::Vullen &&
-        HasCurrentWord(m_doc) && m_router != nullptr)
+    const QPoint cell = PointToCell(event->position().toPoint());
+    const bool filling = event->button() == Qt::LeftButton && m_doc.phase == Phase::Vullen;
+    if (filling && m_doc.puzzle().IsZweedsClueCell(cell.x(), cell.y())) {
+        m_skipRelease = true;
+        emit ClueCellDoubleClicked(cell.x(), cell.y());
+    } else if (filling && HasCurrentWord(m_doc) && m_router != nullptr)
         m_router->Run(ID_EDIT_WORD);
     else
         mousePressEvent(event);

@@ -12,12 +12,12 @@
 #include <string>
 
 #include "editing/edit_result.h"
+#include "editing/grid_editor.h"
 #include "model/puzzle.h"
 #include "render/grid_painter.h"
 #include "search/fillability.h"
 
 class CommandRouter;
-class GridEditor;
 class Rooster2Doc;
 class Puzzle;
 class QPainter;
@@ -55,6 +55,8 @@ public:
     void Zoom(int step);
     // The screen x of the grid's right edge, where the word data dialog goes.
     int GridRightOnScreen() const;
+    // Cell (x, y) in viewport coordinates.
+    QRect CellInViewport(int x, int y) const;
 
     // Repaints everything, at the next paint or at once.
     void Invalidate();
@@ -73,6 +75,9 @@ signals:
     void HoveredCell(int x, int y);
     // A key other than Escape while a search runs: it draws its current fill again.
     void KeyDuringSearch();
+    // While filling, a double click on the Zweeds clue cell (x, y), whose first click
+    // made one of its clues' words current.
+    void ClueCellDoubleClicked(int x, int y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -95,6 +100,8 @@ private:
     QPoint ScrollPosition() const;
     // Cell under a viewport point; (-1, -1) before the cell size is known.
     QPoint PointToCell(const QPoint& point) const;
+    // The inner edge a viewport point lies close to (EdgeNearPoint).
+    std::optional<CellEdge> EdgeNear(const QPoint& point) const;
     void UpdateLayout();
     void UpdateScrollRanges();
     void InvalidateCell(int x, int y);
@@ -118,4 +125,6 @@ private:
     bool m_scrollBars = false;
     bool m_smallLetters = false;
     bool m_ctrlDown = false;
+    // The release after a double click on a clue cell would choose the cell's other clue.
+    bool m_skipRelease = false;
 };

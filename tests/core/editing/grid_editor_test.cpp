@@ -37,6 +37,21 @@ TEST(PointToCellTest, ScrollAndClueBand) {
     EXPECT_EQ(cell.y, 1);  // (60 - 5 - 20) / 30
 }
 
+TEST(EdgeNearPointTest, ASixthOfACellEachSideOfAnInnerLine) {
+    Puzzle puzzle;
+    puzzle.Resize(3, 3);
+    puzzle.appearance.margin = 5;
+    puzzle.appearance.clueTextSize = 0;
+    // Cells of 30 pixels: the line between columns 0 and 1 lies at x 35, reach 5.
+    EXPECT_EQ(EdgeNearPoint(puzzle, 31, 50, 0, 0, 30), (CellEdge{0, 1, 1, 0}));
+    EXPECT_EQ(EdgeNearPoint(puzzle, 39, 50, 0, 0, 30), (CellEdge{0, 1, 1, 0}));
+    EXPECT_EQ(EdgeNearPoint(puzzle, 29, 50, 0, 0, 30), std::nullopt);  // the cell's middle
+    EXPECT_EQ(EdgeNearPoint(puzzle, 50, 63, 0, 0, 30), (CellEdge{1, 1, 0, 1}));
+    EXPECT_EQ(EdgeNearPoint(puzzle, 36, 36, 0, 0, 30), std::nullopt);            // a corner
+    EXPECT_EQ(EdgeNearPoint(puzzle, 7, 50, 0, 0, 30), std::nullopt);             // the rim
+    EXPECT_EQ(EdgeNearPoint(puzzle, 6, 50, 30, 0, 30), (CellEdge{0, 1, 1, 0}));  // scrolled
+}
+
 TEST(EscapeTest, StopsTheSearchOrEndsTheSolutions) {
     EXPECT_EQ(EscapeActionFor(Phase::Zoeken), EscapeAction::InterruptSearch);
     EXPECT_EQ(EscapeActionFor(Phase::Tonen), EscapeAction::FinishSolutions);
@@ -206,6 +221,29 @@ TEST_F(GridEditorTest, BarsFollowTheSymmetryAndUndo) {
     EXPECT_FALSE(editor.RunCommand(ID_BAR_RIGHT).applied);
     EXPECT_TRUE(editor.RunCommand(ID_BAR_BELOW).applied);
     EXPECT_TRUE(doc.puzzle().HasBar(0, 1, 0, 1));  // the half-turn image of the edge below (2, 0)
+}
+
+TEST_F(GridEditorTest, AClickOnAnEdgeTogglesItsBarOnlyInABalkjesPuzzle) {
+    Start(Phase::Vormen, {"...", "...", "..."});
+    const CellEdge edge{0, 1, 0, 1};  // below (0, 1)
+    editor.ButtonDown(0, 1, edge);
+    EXPECT_TRUE(editor.LeftButtonUp(0, 2, false, edge).applied);
+    EXPECT_EQ(doc.puzzle().GetCell(0, 1), CELL_ZWART);  // a Kruiswoord click: the cells
+    Start(Phase::Vormen, {"...", "...", "..."});
+    Arrange(doc)->form = PuzzleForm::Balkjes;
+    Arrange(doc)->symmetry = Symmetry::HorizontaalEnVerticaal;
+    editor.ButtonDown(0, 1, edge);
+    EXPECT_TRUE(editor.LeftButtonUp(0, 2, false, edge).applied);
+    EXPECT_EQ(GridRows(doc), (Rows{"...", "...", "..."}));
+    EXPECT_TRUE(doc.puzzle().HasBar(0, 1, 0, 1));
+    EXPECT_TRUE(doc.puzzle().HasBar(2, 0, 0, 1));  // its image
+    editor.ButtonDown(0, 1, edge);
+    editor.LeftButtonUp(0, 1, false, CellEdge{0, 1, 1, 0});  // released at another edge
+    EXPECT_EQ(doc.puzzle().GetCell(0, 1), CELL_ZWART);
+    editor.RunCommand(ID_UNDO);
+    editor.ButtonDown(0, 1, edge);
+    EXPECT_TRUE(editor.LeftButtonUp(0, 2, false, edge).applied);
+    EXPECT_FALSE(doc.puzzle().HasAnyBar());
 }
 
 TEST_F(GridEditorTest, AZweedsLayoutIsOneShapeStepAndNeedsRoom) {

@@ -9,7 +9,12 @@
 TEST(ZweedsLayoutTest, EveryWordHasAClueAndTheBordersHoldClueCells) {
     Puzzle puzzle;
     puzzle.Resize(13, 17);
-    const PictureBlock picture{8, 11, 4, 3};
+    const PictureBlock picture = PictureBlockAt(puzzle, 4, 3, 9, 12);  // column 9, row 12
+    EXPECT_EQ(picture.x, 8);
+    EXPECT_EQ(picture.y, 11);
+    const PictureBlock corner = PictureBlockAt(puzzle, 4, 3);
+    EXPECT_EQ(corner.x, 9);
+    EXPECT_EQ(corner.y, 14);
     UserMessage message;
     ASSERT_TRUE(MakeZweedsLayout(puzzle, &picture, message));
     EXPECT_EQ(puzzle.form, PuzzleForm::Zweeds);

@@ -87,6 +87,70 @@ TEST_F(ClueWindowsTest, ItemsChooseTheirWordsAndTheCurrentWordSelectsBoth) {
     EXPECT_EQ(SelectedClueListItems(doc).across, -1);
 }
 
+// Clue cell (0, 0) sends its first clue right into the top row and its second down
+// into the left column.
+struct ZweedsClueWindowsTest : ::testing::Test {
+    Rooster2Doc doc;
+    int across = -1;
+    int down = -1;
+    ZweedsClueWindowsTest() {
+        doc.OnNewDocument();
+        Arrange(doc)->form = PuzzleForm::Zweeds;
+        SetGrid(doc, {"#..", "...", "..."});
+        Arrange(doc)->SetClueArrow(0, 0, 0, Arrow::Right);
+        Arrange(doc)->SetClueArrow(0, 0, 1, Arrow::Down);
+        Arrange(doc)->BuildWords();
+        doc.phase = Phase::Vullen;
+        across = doc.puzzle().PointedWord(0, 0, 0);
+        down = doc.puzzle().PointedWord(0, 0, 1);
+        Arrange(doc)->words[across].clue = "Kat";
+    }
+};
+
+TEST_F(ZweedsClueWindowsTest, BothWindowsNameEveryClueByItsClueCellAndArrow) {
+    EXPECT_EQ(BuildClueWindowText(doc, false), "K1 R1 rechts: Kat (2)\r\nK1 R1 omlaag:  (2)\r\n");
+    const ClueListItems items = BuildClueListItems(doc);
+    EXPECT_EQ(items.across,
+              (std::vector<std::string>{"K1 R1 rechts: Kat (2) ", "K1 R1 omlaag:  (2) "}));
+    EXPECT_TRUE(items.down.empty());
+    EXPECT_TRUE(HasSingleClueList(doc));
+    EXPECT_EQ(WordOfClueListItem(doc, false, 1), down);
+    EXPECT_EQ(WordOfClueListItem(doc, false, 2), -1);
+    EXPECT_EQ(WordOfClueListItem(doc, true, 0), -1);
+    doc.curWord = down;
+    EXPECT_EQ(SelectedClueListItems(doc).across, 1);
+    EXPECT_EQ(SelectedClueListItems(doc).down, -1);
+}
+
+TEST_F(ZweedsClueWindowsTest, EditedLinesGoBackIntoTheWordsTheirArrowsPointInto) {
+    ClueSection section = ClueSection::ExtraFiles;  // left there by an earlier read
+    const std::string shown = BuildClueWindowText(doc, false);
+    ReadBackClueText(doc, section, shown);
+    EXPECT_EQ(BuildClueWindowText(doc, false), shown);
+    ReadBackClueText(doc, section,
+                     "k1 r1 OMLAAG: Vis (1+1) *2\r\nK1 R1 rechts:Muis\r\nK2 R1 rechts: X\r\n");
+    EXPECT_EQ(doc.puzzle().words[across].clue, "Muis");
+    EXPECT_EQ(doc.puzzle().words[down].clue, "Vis");
+    EXPECT_EQ(doc.puzzle().words[down].PartCountInUse(), 2);
+    EXPECT_EQ(doc.puzzle().words[down].extraList, 2);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ZweedsClueWindowsTest, AClueTypedIntoItsCellIsStoredAsTheWindowsStoreIt) {
+    doc.curWord = down;
+    const std::optional<ClueCellClue> clue = CurrentClueOfClueCell(doc, 0, 0);
+    ASSERT_TRUE(clue.has_value());
+    EXPECT_EQ(clue->slot, 1);
+    EXPECT_FALSE(CurrentClueOfClueCell(doc, 1, 0).has_value());  // a letter cell
+    EXPECT_TRUE(StoreClueCellClue(doc, *clue, "Vis (1+1)"));
+    EXPECT_EQ(doc.puzzle().words[down].clue, "Vis");
+    EXPECT_EQ(doc.puzzle().words[down].PartCountInUse(), 2);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(StoreClueCellClue(doc, *clue, "Vis (1+1)"));  // nothing changed
+    Arrange(doc)->SetClueArrow(0, 0, 1, Arrow::None);
+    EXPECT_FALSE(StoreClueCellClue(doc, *clue, "Haai"));
+}
+
 TEST(ClueWindowPlacementTest, TenPixelsRightOfTheGridKeptInsideTheParent) {
     Rooster2Doc doc;
     Arrange(doc)->appearance.margin = 5;
