@@ -90,7 +90,23 @@ class Browser {
     await loaded;
   }
 
+  // The page keeps its progress in localStorage; the browser takes a write over from the
+  // page a moment later, and a reload before that reads the older state. Waits (at most
+  // two seconds) until the browser holds the letters the page holds.
+  async storageSettled() {
+    const letters = (items) => JSON.stringify(items.map(([, value]) => JSON.parse(value).entries));
+    const inPage = letters(await this.evaluate("Object.entries(localStorage)"));
+    await this.send("DOMStorage.enable");
+    const storageId = { securityOrigin: "file://", isLocalStorage: true };
+    for (let tries = 0; tries < 100; ++tries) {
+      const { entries } = await this.send("DOMStorage.getDOMStorageItems", { storageId });
+      if (letters(entries) === inPage) return;
+      await new Promise((resolve) => setTimeout(resolve, 20));
+    }
+  }
+
   async reload() {
+    await this.storageSettled();
     const loaded = this.event("Page.loadEventFired");
     await this.send("Page.reload");
     await loaded;
