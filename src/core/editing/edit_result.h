@@ -1,7 +1,8 @@
 #pragma once
 // What one editing step did, so that the view repaints no more than it must.
-// The step itself has already changed the document, pushed its undo snapshot
-// and marked the document modified; the view only draws and, where the flags
+// The step's edit transaction has already changed the puzzle, recorded the undo
+// step and the modified mark and told the document's listener; the view only
+// draws and, where the flags
 // say so, drops its search results.
 
 #include <vector>

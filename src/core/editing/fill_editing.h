@@ -4,8 +4,8 @@
 // right-click switch between IJ and Y.
 //
 // Every function expects the filling phase and takes the cell the mouse is on
-// (already converted from pixels) or a logical key. Typing and clearing push
-// the grid onto the fill history and mark the document modified; moving the
+// (already converted from pixels) or a logical key. Typing and clearing are each
+// one step of the fill history (an edit transaction of the document); moving the
 // cursor only changes curWord, curPos and direction. The result asks for
 // ShowWordChange(oldWord, newWord) or for single cells to be repainted.
 

@@ -62,12 +62,12 @@ bool IsGridTransform(int id);
 // Runs transform id when the command catalog enables it now (else nothing is
 // applied).
 // (mouseX, mouseY) is the cell under the mouse at the last mouse move; only
-// ID_ALTERNATE_BLACK uses it, and does nothing (not even a snapshot) when that
+// ID_ALTERNATE_BLACK uses it, and does nothing (not even an undo step) when that
 // cell is outside the grid or not exactly free.
-// Snapshots: shaping-only commands push onto the shape history; removing
-// letters and edge black push onto the history of the current phase (none in
-// the search or solution phases). Repaint: the clean slate asks for the letters
-// only, every other transform for the whole view.
+// Each is one step of the current phase's history: the shaping-only commands run
+// only while shaping; removing letters and edge black also while filling. Edge
+// black that changes no cell is a step that claims no change. Repaint: the clean
+// slate asks for the letters only, every other transform for the whole view.
 EditResult RunGridTransform(int id, Rooster2Doc& doc, int mouseX, int mouseY);
 // "&Rooster schoonmaken" outside the menu: the properties dialog runs it when
 // "Doorloper" is switched on. Same as RunGridTransform(ID_GRID_CLEAN, ...).

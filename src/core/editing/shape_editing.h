@@ -17,8 +17,8 @@ Cell ShapeClickCode(Cell releaseCode, bool notCell);
 // (-1, -1 when it went down outside the grid). From a grid cell the whole
 // rectangle between the two cells gets the release cell's new code, else the
 // release cell alone; each cell through SetCellSymmetric. Refused outside the
-// grid and in a Doorloper puzzle. Pushes the shape history, rebuilds the words,
-// marks modified; asks to repaint everything and to forget the best result.
+// grid and in a Doorloper puzzle. One step of the shape history that rebuilds the
+// words; asks to repaint everything and to forget the best result.
 EditResult ShapeMouseUp(Rooster2Doc& doc, int pressX, int pressY, int x, int y, bool notCell);
 
 // The next letter cell from (x, y) in steps of (dx, dy), skipping black and
@@ -38,7 +38,7 @@ void AdvanceCell(const Rooster2Doc& doc, int& x, int& y);
 EditResult MoveShapeMark(const Rooster2Doc& doc, int& markX, int& markY, EditKey key);
 
 // A typed character (ch >= 0x20) at the mark: on a letter cell it is stored
-// (a-z upper-cased except 'y', the IJ cell), with a shape snapshot and the
-// document marked modified; the mark then advances (AdvanceCell) and is
+// (a-z upper-cased except 'y', the IJ cell) as one step of the shape history;
+// the mark then advances (AdvanceCell) and is
 // highlighted. Nothing applies while the mark is outside the grid.
 EditResult TypeAtShapeMark(Rooster2Doc& doc, int& markX, int& markY, unsigned char ch);

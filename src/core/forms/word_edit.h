@@ -25,8 +25,8 @@ WordDataFields OpenWordData(const Rooster2Doc& doc, int i);
 
 // OK for word i: the value (dots are free cells, a Y the IJ), the clue with its
 // part split taken from a length annotation at its end, the list number and the
-// maximum candidate count are stored; then the filling history gets a snapshot,
-// the words are renumbered (not for a "Doorloper") and the document is modified.
+// maximum candidate count are stored and the words renumbered (not for a
+// "Doorloper"), all one step of the filling history.
 // Returns the messages to show ("Oei"): parts that do not add up to the length
 // (stored all the same) and letters that conflict with crossing words.
 std::vector<UserMessage> ApplyWordData(Rooster2Doc& doc, int i, const WordDataFields& fields);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "model/profile.h"
 #include "model/rooster2_doc.h"
 #include "test_support.h"
 
@@ -56,6 +57,14 @@ TEST_F(DocumentEditTest, EachKindKeepsItsOwnRecord) {
     PuzzleEdit(doc, EditKind::Restart).Commit();
     EXPECT_FALSE(doc.CanUndo());
 
+    // Showing solutions keeps no history: a step there is a change until saved.
+    doc.phase = Phase::Tonen;
+    PuzzleEdit(doc)->SetCell(1, 1, 'Q');
+    EXPECT_TRUE(doc.IsModified());
+    doc.phase = Phase::Vullen;
+    EXPECT_FALSE(doc.CanUndo());
+    doc.MarkSaved();
+
     PuzzleEdit(doc, EditKind::Setting)->words[0].clue = "Kat";
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(doc.CanUndo());
@@ -66,7 +75,20 @@ TEST_F(DocumentEditTest, EachKindKeepsItsOwnRecord) {
     PuzzleEdit(doc, EditKind::Replace).puzzle() = other;
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(told.back().kind, EditKind::Replace);
-    EXPECT_EQ(told.size(), 5u);
+    EXPECT_EQ(told.size(), 7u);
+}
+
+// The colours of one puzzle become those "Nieuw" starts the next with; the sound stays.
+TEST_F(DocumentEditTest, ANewPuzzleTakesTheProfilesColoursAndKeepsTheSound) {
+    MapProfile profile;
+    Arrange(doc)->appearance.colours.zwart = Rgb(10, 20, 30);
+    Arrange(doc)->search.sound = true;
+    doc.WriteDefaultColours(profile);
+    const Puzzle fresh = doc.FreshPuzzle(&profile);
+    EXPECT_EQ(fresh.appearance.colours.zwart, Rgb(10, 20, 30));
+    EXPECT_EQ(fresh.appearance.colours.vrij, doc.puzzle().appearance.colours.vrij);
+    EXPECT_TRUE(fresh.search.sound);
+    EXPECT_NE(doc.FreshPuzzle().appearance.colours.zwart, Rgb(10, 20, 30));
 }
 
 // A transaction may run inside another, as a property change that empties the grid does.
