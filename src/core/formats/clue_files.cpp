@@ -223,10 +223,24 @@ std::string ClueFileTextToLatin1(std::string_view bytes) {
 std::string WriteClueFile(const Puzzle& puzzle) {
     std::string out;
     bool usesExtraList = false;
-    AppendCluePass(puzzle, 1, "Horizontaal", out, usesExtraList);
-    if (!puzzle.numbering.acrossOnly) AppendCluePass(puzzle, 0, "Verticaal", out, usesExtraList);
+    if (puzzle.form == PuzzleForm::Zweeds) {
+        out = ClueCellLines(puzzle) + "\r\n";
+        usesExtraList = std::any_of(puzzle.words.begin(), puzzle.words.end(),
+                                    [](const WordInfo& word) { return word.extraList > 0; });
+    } else {
+        AppendCluePass(puzzle, 1, "Horizontaal", out, usesExtraList);
+        if (!puzzle.numbering.acrossOnly)
+            AppendCluePass(puzzle, 0, "Verticaal", out, usesExtraList);
+    }
     if (usesExtraList) out += FormatWordListSection(puzzle);
     return out;
+}
+
+std::string ClueCellLines(const Puzzle& puzzle) {
+    std::string text;
+    for (const ClueCellClue& clue : CluesByClueCell(puzzle))
+        text += FormatClueCellClue(puzzle, clue) + "\r\n";
+    return text;
 }
 
 std::string FormatWordListSection(const Puzzle& puzzle) {

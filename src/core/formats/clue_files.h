@@ -18,8 +18,12 @@ struct WordInfo;
 enum class ClueSection { Across = 0, Down = 1, WordFile = 2, ExtraFiles = 3 };
 
 // The clue file: "Horizontaal", the numbered across clues, "Verticaal" (unless across
-// only), the down clues and, when a word uses an extra word list, the word lists.
+// only), the down clues and, when a word uses an extra word list, the word lists. A
+// Zweeds puzzle, which has no numbers, lists its clues by clue cell instead.
 std::string WriteClueFile(const Puzzle& puzzle);
+// A Zweeds puzzle's clues, one line each as FormatClueCellClue writes it, in reading
+// order of their clue cells (a cell's first clue before its second).
+std::string ClueCellLines(const Puzzle& puzzle);
 // "Zoekwoordenlijsten:" with the word file as number 0 and the extra files from 1; the
 // clue file and the clue text window both end with it, and reading takes it back.
 std::string FormatWordListSection(const Puzzle& puzzle);

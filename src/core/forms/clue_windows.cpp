@@ -28,13 +28,6 @@ std::string NumberedClueLists(const Puzzle& puzzle) {
     return text;
 }
 
-std::string ClueCellLines(const Puzzle& puzzle) {
-    std::string text;
-    for (const ClueCellClue& clue : CluesByClueCell(puzzle))
-        text += FormatClueCellClue(puzzle, clue) + "\r\n";
-    return text;
-}
-
 }  // namespace
 
 std::string BuildClueWindowText(const Rooster2Doc& doc, bool withWordLists) {

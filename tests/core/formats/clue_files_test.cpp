@@ -12,17 +12,18 @@ namespace {
 // Words in m_words order: H1, V1, V2, H3, each three cells long.
 void SetSmallGrid(Rooster2Doc& doc) { SetGrid(doc, {"AB.", "C#.", "..."}); }
 
-WordInfo& Word(Rooster2Doc& doc, int dx, int number) {
-    for (WordInfo& word : Arrange(doc)->words)
+WordInfo& Word(Puzzle& puzzle, int dx, int number) {
+    for (WordInfo& word : puzzle.words)
         if (word.dx == dx && word.number == number) return word;
     ADD_FAILURE() << "no word " << dx << " " << number;
-    return Arrange(doc)->words.front();
+    return puzzle.words.front();
 }
 
 void SetClues(Rooster2Doc& doc) {
-    Word(doc, 1, 1).clue = "Eerste";
-    Word(doc, 0, 1).clue = "Omlaag";
-    WordInfo& split = Word(doc, 0, 2);
+    PuzzleEdit arranged = Arrange(doc);
+    Word(arranged.puzzle(), 1, 1).clue = "Eerste";
+    Word(arranged.puzzle(), 0, 1).clue = "Omlaag";
+    WordInfo& split = Word(arranged.puzzle(), 0, 2);
     split.clue = "Tweede";
     split.partCount = 2;
     split.partLengths[0] = 1;
@@ -40,6 +41,36 @@ TEST(WriteClueFile, LayoutWithWordLists) {
     EXPECT_EQ(ExpectedBytes("clues/clue-file.txt", text), text);
 }
 
+// A Zweeds puzzle has no numbers: its clue file names each clue by its clue cell and
+// arrow, and reading the file gives every word its clue back.
+TEST(WriteClueFile, AZweedsPuzzleListsItsCluesByClueCellAndReadsThemBack) {
+    Rooster2Doc doc;
+    SetGrid(doc, {"####", "#...", "#..."});
+    {
+        PuzzleEdit arranged = Arrange(doc);
+        arranged->form = PuzzleForm::Zweeds;
+        arranged->BuildWords();
+        arranged->AssignArrows();
+        for (std::size_t i = 0; i < arranged->words.size(); ++i)
+            arranged->words[i].clue = "Woord " + std::to_string(i);
+    }
+    const std::string text = WriteClueFile(doc.puzzle());
+    EXPECT_EQ(text.rfind("K2 R1 omlaag: ", 0), 0u) << text;
+    Rooster2Doc back;
+    SetGrid(back, {"####", "#...", "#..."});
+    {
+        PuzzleEdit arranged = Arrange(back);
+        arranged->form = PuzzleForm::Zweeds;
+        arranged->BuildWords();
+        arranged->AssignArrows();
+        ClueSection section = ClueSection::Across;
+        EXPECT_EQ(ReadClueFile(arranged.puzzle(), section, text),
+                  static_cast<int>(doc.puzzle().words.size()));
+    }
+    for (std::size_t i = 0; i < doc.puzzle().words.size(); ++i)
+        EXPECT_EQ(back.puzzle().words[i].clue, doc.puzzle().words[i].clue);
+}
+
 TEST(WriteClueFile, OfferedOnlyWithoutPartNumbers) {
     Rooster2Doc doc;
     EXPECT_TRUE(CanWriteClueFile(doc.puzzle()));
@@ -53,7 +84,7 @@ TEST(ExportClues, TitleAndBothListsWithCrLf) {
     SetSmallGrid(doc);
     SetClues(doc);
     Arrange(doc)->html.title = "Puzzel\nvan vandaag";
-    Word(doc, 1, 3).clue = "Met\r\nregel";
+    Word(Arrange(doc).puzzle(), 1, 3).clue = "Met\r\nregel";
     const std::string text = ExportClues(doc.puzzle());
     EXPECT_EQ(ExpectedBytes("clues/export.txt", text), text);
 }
@@ -128,7 +159,7 @@ TEST(ReadClueFile, Utf8FilesBecomeLatin1) {
     ASSERT_EQ(ReadClueFileAt(Arrange(doc).puzzle(), section, dir.Path("c.txt"), count),
               ReadStatus::Read);
     EXPECT_EQ(count, 1);
-    EXPECT_EQ(Word(doc, 1, 1).clue, "Caf\xE9");
+    EXPECT_EQ(Word(Arrange(doc).puzzle(), 1, 1).clue, "Caf\xE9");
 }
 
 TEST(ReadClueFile, GarbageNeverCrashesAndKeepsTheGrid) {
