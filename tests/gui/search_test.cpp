@@ -297,6 +297,11 @@ private slots:
             QCOMPARE(solution.substr(5), std::string("FGHI"));
         window.Click(1, 0);
         QVERIFY(!window.Enabled(ID_FILL_SELECTION));
+        // Shift and an arrow select from the cursor cell as a drag does; a plain arrow drops it.
+        QTest::keyClick(&window.View(), Qt::Key_Down, Qt::ShiftModifier);
+        QVERIFY(window.Enabled(ID_FILL_SELECTION));
+        QTest::keyClick(&window.View(), Qt::Key_Right);
+        QVERIFY(!window.Enabled(ID_FILL_SELECTION));
         QVERIFY(window.Run(ID_LOCK));
         QVERIFY(window.Checked(ID_LOCK));
         QVERIFY(window.doc.puzzle().IsLocked(2, 0) && window.doc.IsModified());

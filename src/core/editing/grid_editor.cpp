@@ -83,6 +83,8 @@ EditResult GridEditor::SelectOrClick(int x, int y) {
     if (m_doc.puzzle().IsInGrid(pressX, pressY) && m_doc.puzzle().IsInGrid(x, y) &&
         (pressX != x || pressY != y)) {
         selection = GridRegion::Spanning(pressX, pressY, x, y);
+        m_selectionAnchor = {pressX, pressY};
+        m_selectionEnd = {x, y};
         EditResult result;
         result.applied = true;
         result.redrawAll = true;
@@ -121,10 +123,63 @@ bool GridEditor::IsMarkHighlighted() const {
     return (markX != mouseX || markY != mouseY) && m_doc.puzzle().IsInGrid(markX, markY);
 }
 
-EditResult GridEditor::KeyDown(EditKey key, bool ctrl) {
-    if (m_doc.phase == Phase::Vullen) return FillKeyDown(m_doc, key, ctrl);
+namespace {
+
+struct Step {
+    int dx;
+    int dy;
+};
+
+std::optional<Step> ArrowStep(EditKey key) {
+    switch (key) {
+        case EditKey::Left:
+            return Step{-1, 0};
+        case EditKey::Right:
+            return Step{1, 0};
+        case EditKey::Up:
+            return Step{0, -1};
+        case EditKey::Down:
+            return Step{0, 1};
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+EditResult GridEditor::KeyDown(EditKey key, bool ctrl, bool shift) {
+    if (m_doc.phase == Phase::Vullen && shift && ArrowStep(key)) return ExtendSelection(key);
+    if (m_doc.phase == Phase::Vullen) return DropSelection(FillKeyDown(m_doc, key, ctrl));
     if (m_doc.phase == Phase::Vormen) return MoveShapeMark(m_doc, markX, markY, key);
     return {};
+}
+
+// The rectangle grows or shrinks cell by cell, over black cells too, as in a spreadsheet;
+// the cursor stays where it is.
+EditResult GridEditor::ExtendSelection(EditKey key) {
+    if (!selection) {
+        if (!HasCurrentWord(m_doc)) return {};
+        const WordInfo& word = m_doc.puzzle().words[m_doc.curWord];
+        m_selectionAnchor = {word.CellX(m_doc.curPos), word.CellY(m_doc.curPos)};
+        m_selectionEnd = m_selectionAnchor;
+    }
+    const Step step = *ArrowStep(key);
+    const GridCell end{m_selectionEnd.x + step.dx, m_selectionEnd.y + step.dy};
+    if (m_doc.puzzle().IsInGrid(end.x, end.y)) m_selectionEnd = end;
+    selection = GridRegion::Spanning(m_selectionAnchor.x, m_selectionAnchor.y, m_selectionEnd.x,
+                                     m_selectionEnd.y);
+    EditResult result;
+    result.applied = true;
+    result.redrawAll = true;
+    return result;
+}
+
+EditResult GridEditor::DropSelection(EditResult result) {
+    if (!selection) return result;
+    selection.reset();
+    result.applied = true;
+    result.redrawAll = true;
+    return result;
 }
 
 EditResult GridEditor::Char(unsigned char ch) {

@@ -78,8 +78,10 @@ public:
     // before; then the shaping cursor follows it and its old highlight is
     // repainted. In the filling phase show MouseMoveStatus(doc, x, y, ...) then.
     EditResult MouseMove(int x, int y);
-    // A navigation or Delete key (ctrl: the Ctrl key is held).
-    EditResult KeyDown(EditKey key, bool ctrl);
+    // A navigation or Delete key (ctrl: the Ctrl key is held). While filling, an
+    // arrow with shift moves the free corner of the selected rectangle one cell
+    // (starting one at the cursor cell); any other key drops the rectangle first.
+    EditResult KeyDown(EditKey key, bool ctrl, bool shift = false);
     // A typed character as a Latin-1 byte; Backspace is 8. Escape is not handled
     // here (see EscapeActionFor). Every other character also resets the
     // search's deepest level (the search's own business).
@@ -111,10 +113,16 @@ public:
 
 private:
     EditResult SelectOrClick(int x, int y);
+    EditResult ExtendSelection(EditKey key);
+    EditResult DropSelection(EditResult result);
     EditResult ToggleBarOn(const CellEdge& edge);
     EditResult Undo();
     EditResult Redo();
     EditResult RestoreResult(std::vector<int> cells) const;
+
+    // The selection's corner that stays and the one the keys move.
+    GridCell m_selectionAnchor;
+    GridCell m_selectionEnd;
 
     Rooster2Doc& m_doc;
 };

@@ -393,7 +393,7 @@ bool GridView::event(QEvent* event) {
 bool GridView::HandleNavigationKey(QKeyEvent* event) {
     const std::optional<EditKey> key = EditKeyOf(event->key());
     if (!key) return false;
-    ApplyEdit(m_editor.KeyDown(*key, m_ctrlDown));
+    ApplyEdit(m_editor.KeyDown(*key, m_ctrlDown, event->modifiers() & Qt::ShiftModifier));
     return true;
 }
 

@@ -86,6 +86,30 @@ TEST_F(GridEditorTest, DragUsesTheCellWhereTheButtonWentDown) {
     EXPECT_EQ(GridRows(doc), (Rows{"##..", "##..", "...#"}));
 }
 
+// A rectangle is selected by dragging or with Shift and the arrows from the cursor cell,
+// over black cells too and never past the edge; another key drops it.
+TEST_F(GridEditorTest, ShiftAndTheArrowsSelectARectangleFromTheCursor) {
+    Start(Phase::Vullen, {"...", ".#.", "..."});
+    Click(1, 0);
+    EXPECT_TRUE(editor.KeyDown(EditKey::Down, false, true).redrawAll);
+    editor.KeyDown(EditKey::Down, false, true);
+    editor.KeyDown(EditKey::Down, false, true);
+    editor.KeyDown(EditKey::Left, false, true);
+    EXPECT_EQ(editor.selection, (GridRegion{0, 0, 1, 2}));
+    EXPECT_EQ(doc.curPos, 1);
+    editor.KeyDown(EditKey::Right, false, true);
+    editor.KeyDown(EditKey::Right, false, true);
+    EXPECT_EQ(editor.selection, (GridRegion{1, 0, 2, 2}));
+    EXPECT_TRUE(editor.KeyDown(EditKey::Left, false, false).redrawAll);
+    EXPECT_FALSE(editor.selection);
+
+    // A dragged rectangle goes on from the cell the button came up on.
+    editor.ButtonDown(2, 2);
+    editor.LeftButtonUp(1, 1, false);
+    editor.KeyDown(EditKey::Up, false, true);
+    EXPECT_EQ(editor.selection, (GridRegion{1, 0, 2, 2}));
+}
+
 // ---- Keys and characters by phase -------------------------------------------------------------
 
 TEST_F(GridEditorTest, NextWordFollowsTheToggle) {
