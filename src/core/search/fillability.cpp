@@ -12,8 +12,11 @@ FillabilityReport CheckFillability(const FillabilityRequest& request, std::atomi
 
 std::string FillabilityStatusText(const FillabilityReport& report) {
     if (!report.checked) return report.messages.empty() ? std::string() : report.messages[0].text;
-    if (!report.firstDeadWord.empty()) return report.firstDeadWord + ": " + CandidateCountText(0);
-    return "Vulbaar";
+    if (report.firstDeadWord.empty()) return "Vulbaar";
+    std::string text = report.firstDeadWord + ": " + CandidateCountText(0);
+    // A list that could not be read is why, not a grid that cannot be filled.
+    if (!report.messages.empty()) text += "; " + report.messages[0].text;
+    return text;
 }
 
 std::string CandidateCountText(int count) {

@@ -63,8 +63,9 @@ struct FillabilityReport {
 FillabilityReport CheckFillability(const FillabilityRequest& request, std::atomic<bool>& cancel,
                                    SearchListCache* cache = nullptr);
 
-// "Vulbaar", or the first word without candidates ("H12: geen woorden"), or why
-// the check could not run.
+// "Vulbaar", or the first word without candidates ("H12: geen woorden"), followed by
+// the first list that could not be read ("; Bestand ... ontbreekt."), or why the
+// check could not run.
 std::string FillabilityStatusText(const FillabilityReport& report);
 
 // A word's entry in the report: "12 woorden", "1 woord", "geen woorden", or

@@ -68,6 +68,13 @@ TEST_F(FillabilityTest, ACellNoLetterFitsKillsTheWordsThroughIt) {
     EXPECT_EQ(report.candidates, (std::vector<int>{0, 0, 0, 0}));
     EXPECT_EQ(report.deadCells, (std::vector<char>{1, 1, 1, 1}));
     EXPECT_EQ(FillabilityStatusText(report), "H1: geen woorden");
+
+    // Without the file of their length the words have no entries, and the status says why.
+    Arrange(doc)->Resize(3, 1);
+    Arrange(doc)->BuildWords();
+    const std::string status = FillabilityStatusText(Check());
+    EXPECT_TRUE(status.starts_with("H1: geen woorden; Bestand ")) << status;
+    EXPECT_TRUE(status.ends_with("nl03.doc ontbreekt.")) << status;
 }
 
 TEST_F(FillabilityTest, CandidatesByScoreOrByRoomAndAMinimumScore) {
