@@ -256,6 +256,7 @@ bool CanWriteClueFile(const Puzzle& puzzle) { return !puzzle.numbering.numberPar
 std::string ExportClues(const Puzzle& puzzle) {
     std::string out;
     if (!puzzle.html.title.empty()) out += WithCrLf(puzzle.html.title) + "\r\n\r\n";
+    if (puzzle.form == PuzzleForm::Zweeds) return out + ClueCellLines(puzzle);
     out += "Horizontaal\r\n\r\n" + PrintableClueList(puzzle, 1);
     if (!puzzle.numbering.acrossOnly) out += "\r\nVerticaal\r\n\r\n" + PrintableClueList(puzzle, 0);
     return out;

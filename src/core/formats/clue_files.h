@@ -30,7 +30,8 @@ std::string FormatWordListSection(const Puzzle& puzzle);
 // Writing the clue file is offered only while parts are not numbered separately.
 bool CanWriteClueFile(const Puzzle& puzzle);
 
-// The printable clue lists: the title (when there is one) and the numbered clues.
+// The printable clue lists: the title (when there is one) and the numbered clues, or for
+// a Zweeds puzzle its clues by clue cell.
 std::string ExportClues(const Puzzle& puzzle);
 // The printable export is offered only while parts are not numbered separately.
 bool CanExportClues(const Puzzle& puzzle);

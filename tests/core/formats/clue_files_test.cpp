@@ -56,6 +56,7 @@ TEST(WriteClueFile, AZweedsPuzzleListsItsCluesByClueCellAndReadsThemBack) {
     }
     const std::string text = WriteClueFile(doc.puzzle());
     EXPECT_EQ(text.rfind("K2 R1 omlaag: ", 0), 0u) << text;
+    EXPECT_EQ(ExportClues(doc.puzzle()) + "\r\n", text);
     Rooster2Doc back;
     SetGrid(back, {"####", "#...", "#..."});
     {
