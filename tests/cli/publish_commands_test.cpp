@@ -73,7 +73,10 @@ TEST_F(PublishCommands, PdfSheetHoldsTitleAndEveryClueAsEmbeddedText) {
     Rooster2Doc doc;
     SetGrid(doc, {"KAT#", "A#OP", "ROOS"});
     Arrange(doc)->html.title = "Zomerpuzzel";
-    for (WordInfo& word : Arrange(doc)->words) word.clue = "Omschrijving " + FormatLabel(word);
+    {
+        PuzzleEdit arranged = Arrange(doc);
+        for (WordInfo& word : arranged->words) word.clue = "Omschrijving " + FormatLabel(word);
+    }
     Arrange(doc)->words[0].clue = "Caf\xE9 dier";
     UserMessage message;
     ASSERT_TRUE(SaveRtrFile(doc, Path("p.rtr"), message)) << message.text;

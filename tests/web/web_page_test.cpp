@@ -12,7 +12,10 @@ namespace {
 
 // Every letter cell gets a clue that names its word.
 void GiveClues(Rooster2Doc& doc) {
-    for (WordInfo& word : Arrange(doc)->words) word.clue = "Omschrijving " + FormatLabel(word);
+    {
+        PuzzleEdit arranged = Arrange(doc);
+        for (WordInfo& word : arranged->words) word.clue = "Omschrijving " + FormatLabel(word);
+    }
 }
 
 // Black cells in every fourth row and column, the letters of a sentence, an IJ cell in the

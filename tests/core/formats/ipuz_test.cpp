@@ -16,7 +16,10 @@ Rooster2Doc FilledPuzzle() {
     SetGrid(doc, {"DENy", "A#OL", "G-OS"});
     Arrange(doc)->html.title = "Proef & \"zo\"";
     Arrange(doc)->comment = "Regel een\r\nRegel tw\xE9\xE9";
-    for (WordInfo& word : Arrange(doc)->words) word.clue = "Woord <" + FormatLabel(word) + ">";
+    {
+        PuzzleEdit arranged = Arrange(doc);
+        for (WordInfo& word : arranged->words) word.clue = "Woord <" + FormatLabel(word) + ">";
+    }
     Arrange(doc)->words[0].partCount = 2;
     Arrange(doc)->words[0].partLengths[0] = 2;
     Arrange(doc)->words[0].partLengths[1] = 2;

@@ -30,7 +30,10 @@ TEST(WebExport, PageHidesTheAnswersAndEscapesTheTexts) {
     SetGrid(doc, {"HOOFDSTAD", "#########", "ZEEMEEUWy"});
     Arrange(doc)->html.title = "Caf\xe9 <b>";
     Arrange(doc)->comment = "Regel 1\r\nRegel & 2";
-    for (WordInfo& word : Arrange(doc)->words) word.clue = "Slot </script> " + FormatLabel(word);
+    {
+        PuzzleEdit arranged = Arrange(doc);
+        for (WordInfo& word : arranged->words) word.clue = "Slot </script> " + FormatLabel(word);
+    }
     const std::string page = WriteWebPage(doc.puzzle());
     EXPECT_EQ(page, WriteWebPage(doc.puzzle()));
     for (const char* answer : {"HOOFDSTAD", "ZEEMEEUW"})

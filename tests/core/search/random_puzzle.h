@@ -19,18 +19,20 @@ public:
         : m_rng(seed), m_dir(dir), m_scored(scored) {}
 
     void Make(TestDoc& doc) {
-        MakeGrid(doc);
-        MakeOptions(doc);
+        PuzzleEdit arranged = Arrange(doc);
+        Puzzle& puzzle = arranged.puzzle();
+        MakeGrid(puzzle);
+        MakeOptions(puzzle);
         if (m_scored) doc.scoring.minScore = Between(0, 60);
-        MakeLists(doc, "main", Arrange(doc)->search.wordFile);
+        MakeLists(doc, "main", puzzle.search.wordFile);
         if (Chance(0.3)) {
             std::string extra;
             MakeLists(doc, "extr", extra);
-            Arrange(doc)->extraFiles.push_back(extra);
-            for (WordInfo& word : Arrange(doc)->words)
+            puzzle.extraFiles.push_back(extra);
+            for (WordInfo& word : puzzle.words)
                 if (Chance(0.3)) word.extraList = 1;
         }
-        for (WordInfo& word : Arrange(doc)->words) {
+        for (WordInfo& word : puzzle.words) {
             if (word.length >= 4 && Chance(0.2)) {
                 word.partCount = 2;
                 word.partLengths[0] = static_cast<std::uint8_t>(Between(1, word.length - 1));
@@ -49,32 +51,32 @@ private:
         return letters[Between(0, static_cast<int>(letters.size()) - 1)];
     }
 
-    void MakeGrid(TestDoc& doc) {
-        Arrange(doc)->width = Between(2, 6);
-        Arrange(doc)->height = Between(2, 6);
-        for (int y = 0; y < doc.puzzle().height; ++y)
-            for (int x = 0; x < doc.puzzle().width; ++x)
-                Arrange(doc)->SetCell(x, y,
-                                      Chance(0.2)    ? CELL_ZWART
-                                      : Chance(0.03) ? CELL_NIET
-                                                     : CELL_VRIJ);
-        Arrange(doc)->BuildWords();
-        for (int cell = 0; cell < doc.puzzle().CellCount(); ++cell) {
-            if (doc.puzzle().cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
-            Arrange(doc)->cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
+    void MakeGrid(Puzzle& puzzle) {
+        puzzle.width = Between(2, 6);
+        puzzle.height = Between(2, 6);
+        for (int y = 0; y < puzzle.height; ++y)
+            for (int x = 0; x < puzzle.width; ++x)
+                puzzle.SetCell(x, y,
+                               Chance(0.2)    ? CELL_ZWART
+                               : Chance(0.03) ? CELL_NIET
+                                              : CELL_VRIJ);
+        puzzle.BuildWords();
+        for (int cell = 0; cell < puzzle.CellCount(); ++cell) {
+            if (puzzle.cells[cell] != CELL_VRIJ || !Chance(0.12)) continue;
+            puzzle.cells[cell] = Chance(0.2) ? CELL_IJ : static_cast<Cell>(Letter("ABCDE"));
         }
     }
 
-    void MakeOptions(TestDoc& doc) {
-        Arrange(doc)->search.allDifferent = Chance(0.5);
-        Arrange(doc)->search.randomOrder = Chance(0.4);
-        Arrange(doc)->search.ijTwoLetters = Chance(0.3);
-        Arrange(doc)->search.maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
-        Arrange(doc)->search.maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
-        Arrange(doc)->search.maxSolutions = Between(0, 6);
-        Arrange(doc)->search.showWhileSearching = Chance(0.5);
-        Arrange(doc)->search.sound = Chance(0.5);
-        Arrange(doc)->search.excludedLetters = Chance(0.15) ? "D" : "";
+    void MakeOptions(Puzzle& puzzle) {
+        puzzle.search.allDifferent = Chance(0.5);
+        puzzle.search.randomOrder = Chance(0.4);
+        puzzle.search.ijTwoLetters = Chance(0.3);
+        puzzle.search.maxFrequency = Chance(0.2) ? Between(1, 5) : 0;
+        puzzle.search.maxDistinct = Chance(0.2) ? Between(2, 6) : 0;
+        puzzle.search.maxSolutions = Between(0, 6);
+        puzzle.search.showWhileSearching = Chance(0.5);
+        puzzle.search.sound = Chance(0.5);
+        puzzle.search.excludedLetters = Chance(0.15) ? "D" : "";
     }
 
     // Lines for every length up to the grid's side, with noise the loader must skip.
