@@ -17,10 +17,12 @@ constexpr double CLUE_CELL_COST = 1.0;
 constexpr double BORROWED_CLUE_COST = 0.5;
 constexpr double UNSURE_BORROW_COST = 5.0;
 
-constexpr int STEPS_PER_CELL = 300;
+constexpr int STEPS_PER_CELL = 150;
 constexpr double HOT = 2.0;
 constexpr double COLD = 0.05;
 constexpr int ATTEMPTS = 6;
+// How far from a toggled cell the costs of other cells can change.
+constexpr int REACH = 3;
 
 double LengthCost(int length) {
     return length > LONGEST ? HARD * (length - LONGEST) : LENGTH_COST[length];
@@ -105,20 +107,41 @@ private:
         for (int i = 1; m_layout.IsOpen(x - i * dx, y - i * dy); ++i) ++length;
         return length;
     }
-    bool IsLone(int x, int y) const { return Run(x, y, 1, 0) == 1 && Run(x, y, 0, 1) == 1; }
+    bool IsLone(int x, int y) const {
+        return !m_layout.IsOpen(x - 1, y) && !m_layout.IsOpen(x + 1, y) &&
+               !m_layout.IsOpen(x, y - 1) && !m_layout.IsOpen(x, y + 1);
+    }
     bool Starts(int x, int y, int dx, int dy) const {
         return m_layout.IsOpen(x, y) && !m_layout.IsOpen(x - dx, y - dy) &&
                m_layout.IsOpen(x + dx, y + dy);
     }
     int OwnWords(int x, int y) const { return Starts(x + 1, y, 1, 0) + Starts(x, y + 1, 0, 1); }
 
+    // The word starting at (x, y): its length, and whether a clue cell can point into it.
+    double WordCost(int x, int y, int dx, int dy) const {
+        const bool pointable = m_layout.IsClue(x - dx, y - dy) || m_layout.IsClue(x - dy, y - dx);
+        return LengthCost(Run(x, y, dx, dy)) + (pointable ? 0 : HARD);
+    }
     // The words of one row (dx 1) or column (dy 1) starting at (x, y).
     double LineCost(int x, int y, int dx, int dy) const {
         double cost = 0;
-        for (; InGrid(x, y); x += dx, y += dy) {
-            if (!Starts(x, y, dx, dy)) continue;
-            cost += LengthCost(Run(x, y, dx, dy));
-            if (!m_layout.IsClue(x - dx, y - dy) && !m_layout.IsClue(x - dy, y - dx)) cost += HARD;
+        for (; InGrid(x, y); x += dx, y += dy)
+            if (Starts(x, y, dx, dy)) cost += WordCost(x, y, dx, dy);
+        return cost;
+    }
+    // The words in one direction through (x, y) or the cells before and after it.
+    double WordsThrough(int x, int y, int dx, int dy) const {
+        double cost = 0;
+        int counted = -1;
+        for (int i = -1; i <= 1; ++i) {
+            int startX = x + i * dx;
+            int startY = y + i * dy;
+            if (!m_layout.IsOpen(startX, startY)) continue;
+            while (m_layout.IsOpen(startX - dx, startY - dy)) startX -= dx, startY -= dy;
+            const int start = startY * m_layout.width + startX;
+            if (start == counted || !m_layout.IsOpen(startX + dx, startY + dy)) continue;
+            counted = start;
+            cost += WordCost(startX, startY, dx, dy);
         }
         return cost;
     }
@@ -149,23 +172,18 @@ private:
         return m_layout.IsOpen(x, y) && IsLone(x, y) ? HARD : 0;
     }
 
-    // Every cost that a toggle of (x, y) can change: the words of the rows and columns
-    // next to it, the open cells in its row and column and the clue cells next to those.
+    // Every cost that a toggle of (x, y) can change: the words through it and next to
+    // it, the two words it can point into bent, and the cells whose cost looks at it
+    // (a clue cell looks up to three cells right and down).
     double CostAround(int x, int y) const {
-        double cost = 0;
-        const int top = std::max(0, y - 1);
-        const int bottom = std::min(m_layout.height - 1, y + 1);
-        const int left = std::max(0, x - 1);
-        const int right = std::min(m_layout.width - 1, x + 1);
-        for (int row = top; row <= bottom; ++row) {
-            cost += LineCost(0, row, 1, 0);
-            for (int column = 0; column < m_layout.width; ++column) cost += CellCost(column, row);
-        }
-        for (int column = left; column <= right; ++column) {
-            cost += LineCost(column, 0, 0, 1);
-            for (int row = 0; row < m_layout.height; ++row)
-                if (row < top || row > bottom) cost += CellCost(column, row);
-        }
+        double cost = WordsThrough(x, y, 1, 0) + WordsThrough(x, y, 0, 1);
+        if (Starts(x, y + 1, 1, 0)) cost += WordCost(x, y + 1, 1, 0);
+        if (Starts(x + 1, y, 0, 1)) cost += WordCost(x + 1, y, 0, 1);
+        for (int row = std::max(0, y - REACH); row <= std::min(m_layout.height - 1, y + REACH);
+             ++row)
+            for (int column = std::max(0, x - REACH);
+                 column <= std::min(m_layout.width - 1, x + REACH); ++column)
+                cost += CellCost(column, row);
         return cost;
     }
 
