@@ -43,8 +43,9 @@ public:
         double best = cost;
         std::vector<Cell> bestCells = m_layout.cells;
         const int steps = STEPS_PER_CELL * static_cast<int>(m_free.size());
-        for (int step = 0; step < steps; ++step) {
-            const double heat = HOT * std::pow(COLD / HOT, static_cast<double>(step) / steps);
+        const double cooling = std::pow(COLD / HOT, 1.0 / steps);
+        double heat = HOT;
+        for (int step = 0; step < steps; ++step, heat *= cooling) {
             const int cell = m_free[m_random() % m_free.size()];
             const int neighbour = (m_random() & 1) ? FreeNeighbour(cell) : -1;
             const bool shift = neighbour >= 0 && IsClue(cell) != IsClue(neighbour);
