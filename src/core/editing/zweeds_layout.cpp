@@ -7,13 +7,6 @@ namespace {
 
 constexpr int MIN_SIDE = 3;
 
-// The border as magazines print it: clue cells in every other cell of the top row and
-// the left column, each pointing into the column or row behind it and, bent, into the
-// letter cell beside it. The corner is a clue cell with nothing to point into.
-bool IsBorderClue(int x, int y) {
-    return (x == 0 && y == 0) || (y == 0 && x % 2 == 1) || (x == 0 && y % 2 == 1);
-}
-
 struct Cells {
     ZweedsCells layout;
     std::vector<bool> fixed;
@@ -24,17 +17,20 @@ struct Cells {
     }
 };
 
-Cells BorderedLayout(int width, int height) {
+// With `fix`, the border keeps its pattern; else the search may change it where needed.
+Cells BorderedLayout(int width, int height, bool fix) {
     Cells cells{{width, height, std::vector<Cell>(width * height, CELL_VRIJ)},
                 std::vector<bool>(width * height, false)};
     for (int x = 0; x < width; ++x)
-        cells.Set(x, 0, IsBorderClue(x, 0) ? CELL_ZWART : CELL_VRIJ, true);
+        cells.Set(x, 0, IsBorderClue(x, 0) ? CELL_ZWART : CELL_VRIJ, fix);
     for (int y = 0; y < height; ++y)
-        cells.Set(0, y, IsBorderClue(0, y) ? CELL_ZWART : CELL_VRIJ, true);
+        cells.Set(0, y, IsBorderClue(0, y) ? CELL_ZWART : CELL_VRIJ, fix);
+    cells.fixed[0] = true;
     return cells;
 }
 
-void PlacePicture(Cells& cells, const PictureBlock& picture) {
+// With `frame`, clue cells right of and below the picture where words start there.
+void PlacePicture(Cells& cells, const PictureBlock& picture, bool frame) {
     for (int y = picture.y; y < picture.y + picture.height; ++y)
         for (int x = picture.x; x < picture.x + picture.width; ++x)
             cells.Set(x, y, CELL_NIET, true);
@@ -42,15 +38,24 @@ void PlacePicture(Cells& cells, const PictureBlock& picture) {
     // cell is left before the edge, no word starts there and the search decides.
     const int right = picture.x + picture.width;
     const int below = picture.y + picture.height;
-    for (int y = picture.y; y < below && right + 1 < cells.layout.width; ++y)
+    for (int y = picture.y; y < below && frame && right + 1 < cells.layout.width; ++y)
         cells.Set(right, y, CELL_ZWART, true);
-    for (int x = picture.x; x < right && below + 1 < cells.layout.height; ++x)
+    for (int x = picture.x; x < right && frame && below + 1 < cells.layout.height; ++x)
         cells.Set(x, below, CELL_ZWART, true);
-    // A picture against the border leaves its border cells to the search, as the
-    // pattern there would leave letters without a word.
-    for (int x = picture.x; x < right && picture.y == 1; ++x) cells.fixed[x] = false;
-    for (int y = picture.y; y < below && picture.x == 1; ++y)
-        cells.fixed[y * cells.layout.width] = false;
+}
+
+struct Found {
+    Cells cells;
+    std::optional<std::vector<ClueOfWord>> clues;  // none when a rule stays broken
+};
+
+// `strict`: the border's pattern and the picture's frame as they are; else both are left
+// to the search.
+Found FindLayout(const Puzzle& puzzle, const PictureBlock* picture, bool strict) {
+    Found found{BorderedLayout(puzzle.width, puzzle.height, strict), std::nullopt};
+    if (picture != nullptr) PlacePicture(found.cells, *picture, strict);
+    found.clues = PlaceClueCells(found.cells.layout, found.cells.fixed);
+    return found;
 }
 
 }  // namespace
@@ -77,16 +82,17 @@ bool MakeZweedsLayout(Puzzle& puzzle, const PictureBlock* picture, UserMessage& 
             "Oei"};
         return false;
     }
-    Cells cells = BorderedLayout(puzzle.width, puzzle.height);
-    if (picture != nullptr) PlacePicture(cells, *picture);
-    const auto clues = PlaceClueCells(cells.layout, cells.fixed);
+    Found found = FindLayout(puzzle, picture, true);
+    // A picture across the whole grid, or against the border, can leave a clue cell of
+    // the frame or the border without a word; the search then decides those cells too.
+    if (!found.clues && picture != nullptr) found = FindLayout(puzzle, picture, false);
     puzzle.form = PuzzleForm::Zweeds;
     puzzle.arrows.fill(0);
     for (int y = 0; y < puzzle.height; ++y)
         for (int x = 0; x < puzzle.width; ++x)
-            puzzle.SetCell(x, y, cells.layout.cells[y * puzzle.width + x]);
+            puzzle.SetCell(x, y, found.cells.layout.cells[y * puzzle.width + x]);
     puzzle.BuildWords();
-    if (clues) SetClueArrows(puzzle, *clues);
+    if (found.clues) SetClueArrows(puzzle, *found.clues);
     // Should no layout keep every rule, the best one found still gets what arrows fit.
     puzzle.AssignArrows();
     return true;

@@ -16,6 +16,8 @@ constexpr double CLUE_CELL_COST = 1.0;
 // A clue cell without a word of its own borrows one with a bent arrow.
 constexpr double BORROWED_CLUE_COST = 0.5;
 constexpr double UNSURE_BORROW_COST = 5.0;
+// Less than a broken rule, more than any gain in word lengths.
+constexpr double OFF_BORDER_PATTERN_COST = HARD / 10;
 
 constexpr int STEPS_PER_CELL = 150;
 constexpr double HOT = 2.0;
@@ -169,8 +171,10 @@ private:
         return CLUE_CELL_COST + (downBeside || acrossBelow ? UNSURE_BORROW_COST : HARD);
     }
     double CellCost(int x, int y) const {
-        if (m_layout.IsClue(x, y)) return ClueCellCost(x, y);
-        return m_layout.IsOpen(x, y) && IsLone(x, y) ? HARD : 0;
+        const bool offPattern = (x == 0 || y == 0) && m_layout.IsClue(x, y) != IsBorderClue(x, y);
+        const double border = offPattern ? OFF_BORDER_PATTERN_COST : 0;
+        if (m_layout.IsClue(x, y)) return border + ClueCellCost(x, y);
+        return border + (m_layout.IsOpen(x, y) && IsLone(x, y) ? HARD : 0);
     }
 
     // Every cost that a toggle of (x, y) can change: the words through it and next to
@@ -203,6 +207,10 @@ private:
 };
 
 }  // namespace
+
+bool IsBorderClue(int x, int y) {
+    return (x == 0 && y == 0) || (y == 0 && x % 2 == 1) || (x == 0 && y % 2 == 1);
+}
 
 std::optional<std::vector<ClueOfWord>> PlaceClueCells(ZweedsCells& layout,
                                                       const std::vector<bool>& fixed) {

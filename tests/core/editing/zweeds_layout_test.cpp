@@ -91,8 +91,10 @@ TEST(ZweedsLayoutTest, WordsHaveAMagazinesLengthsAndTheSameSizeGivesTheSameLayou
 TEST(ZweedsLayoutTest, SmallGridsAndPicturesAgainstTheBorderKeepTheRules) {
     for (const auto& [width, height] : {std::pair{3, 3}, {5, 5}, {4, 7}, {8, 6}})
         ExpectEveryCellAndWordServed(Layout(width, height));
-    const PictureBlock topLeft{1, 1, 3, 2};
-    ExpectEveryCellAndWordServed(Layout(9, 9, &topLeft));
+    // Against the border, across the whole width, and leaving two columns beside it.
+    for (const PictureBlock& picture :
+         {PictureBlock{1, 1, 3, 2}, PictureBlock{1, 4, 9, 1}, PictureBlock{2, 4, 2, 4}})
+        ExpectEveryCellAndWordServed(Layout(10, 8, &picture));
 }
 
 TEST(ZweedsLayoutTest, TooSmallGridsAndPicturesOutsideAreRefused) {
