@@ -14,8 +14,8 @@ bool IsBorderClue(int x, int y);
 
 // Decides the cells of the layout that are not `fixed` (row-major, like its cells):
 // clue cell or open. Border cells left to it keep their pattern unless a rule needs
-// otherwise. The search is seeded, so the same
-// layout always comes out the same. Returns the clue of every word, or none when the
-// best layout found still breaks a rule (then the layout holds that best one).
+// otherwise. The search is seeded, so the same layout always comes out the same.
+// Returns the clue of every word, or none when the best layout found still breaks a
+// rule (then the layout holds that best one).
 std::optional<std::vector<ClueOfWord>> PlaceClueCells(ZweedsCells& layout,
                                                       const std::vector<bool>& fixed);
