@@ -4,7 +4,10 @@
 
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "editing/zweeds_clues.h"
 #include "model/puzzle.h"
 
 namespace {
@@ -38,6 +41,15 @@ void ExpectEveryCellAndWordServed(const Puzzle& puzzle) {
     }
     for (int i = 0; i < static_cast<int>(puzzle.words.size()); ++i)
         EXPECT_EQ(clues[i], 1) << "woord " << i;
+}
+
+// Rows of '#' (clue cell), '-' (outside the shape) and '.' (open).
+ZweedsCells CellsOf(const std::vector<std::string>& rows) {
+    ZweedsCells layout{static_cast<int>(rows[0].size()), static_cast<int>(rows.size()), {}};
+    for (const std::string& row : rows)
+        for (char c : row)
+            layout.cells.push_back(c == '#' ? CELL_ZWART : c == '-' ? CELL_NIET : CELL_VRIJ);
+    return layout;
 }
 
 }  // namespace
@@ -95,6 +107,24 @@ TEST(ZweedsLayoutTest, SmallGridsAndPicturesAgainstTheBorderKeepTheRules) {
     for (const PictureBlock& picture :
          {PictureBlock{1, 1, 3, 2}, PictureBlock{1, 4, 9, 1}, PictureBlock{2, 4, 2, 4}})
         ExpectEveryCellAndWordServed(Layout(10, 8, &picture));
+}
+
+TEST(ZweedsLayoutTest, CluesMoveBetweenClueCellsUntilEachGivesOneOrTwo) {
+    // (1,1) has two words of its own and the only clue of the word across (1,2): one of
+    // its own moves to (2,0), which points into it bent.
+    const auto full = ShareClues(CellsOf({"#-#-", "-#..", "-..-", "-.--"}));
+    ASSERT_TRUE(full);
+    EXPECT_EQ((*full)[0].x, 2);
+    EXPECT_EQ((*full)[0].arrow, Arrow::DownRight);
+    // (1,2) has no word of its own: it takes the word down from (2,2), which (2,1) with
+    // two would give.
+    ZweedsCells idle = CellsOf({"#----", "--#..", "-#.--", "--.--", "-----"});
+    const auto fed = ShareClues(idle);
+    ASSERT_TRUE(fed);
+    EXPECT_EQ((*fed)[1].x, 1);
+    EXPECT_EQ((*fed)[1].arrow, Arrow::RightDown);
+    idle.cells.back() = CELL_ZWART;  // a clue cell with nothing to point into
+    EXPECT_FALSE(ShareClues(idle));
 }
 
 TEST(ZweedsLayoutTest, TooSmallGridsAndPicturesOutsideAreRefused) {
