@@ -25,10 +25,11 @@ PictureBlock PictureBlockAt(const Puzzle& puzzle, int width, int height, int col
 // inside it below the top row and right of the left column.
 bool IsPictureBlockInside(const Puzzle& puzzle, const PictureBlock& picture);
 
-// Makes the puzzle a Zweeds puzzle: clue cells along the top row and the left column,
-// a diagonal pattern inside with one clue cell in every five cells of a row and of a
-// column (so words have at most four letters), the
-// picture block as cells outside the shape with clue cells to its right and below it,
-// and an arrow for every word. Letters and clues are cleared. False with a message
-// (and the puzzle untouched) when the grid is too small or the picture does not fit.
+// Makes the puzzle a Zweeds puzzle as magazines print them: clue cells in every other
+// cell of the top row and the left column, inside them clue cells placed for words of 2 to
+// 9 letters (most of 3 to 7), every letter cell in a word, every clue cell but the corner
+// giving one or two clues and every word exactly one; the picture block as cells outside
+// the shape with clue cells to its right and below it. The same size and picture always
+// give the same layout. Letters and clues are cleared. False with a message (and the
+// puzzle untouched) when the grid is too small or the picture does not fit.
 bool MakeZweedsLayout(Puzzle& puzzle, const PictureBlock* picture, UserMessage& message);
