@@ -57,16 +57,17 @@ void Rooster2Doc::WriteDefaultColours(IProfile& profile) const {
 
 // ---- Recording -------------------------------------------------------------------------
 
-void Rooster2Doc::Record(EditKind kind, UndoHistory::Snapshot before) {
+void Rooster2Doc::Record(EditKind kind, const UndoHistory::Snapshot& before) {
     UndoHistory* history = m_histories.Of(phase);
+    if (kind == EditKind::Step && history != nullptr) m_recordedState = ++m_lastRecordedState;
+    // One snapshot of the puzzle as it is now serves the history and the changed cells.
+    const UndoHistory::Snapshot after = SnapshotOf(m_puzzle, m_recordedState);
     switch (kind) {
         case EditKind::Step:
-            if (history == nullptr) {
+            if (history != nullptr)
+                history->Push(after);
+            else
                 m_changedOutsideHistory = true;
-                break;
-            }
-            m_recordedState = ++m_lastRecordedState;
-            history->Push(SnapshotOf(m_puzzle, m_recordedState));
             break;
         case EditKind::Setting:
             m_changedOutsideHistory = true;
@@ -74,20 +75,19 @@ void Rooster2Doc::Record(EditKind kind, UndoHistory::Snapshot before) {
         case EditKind::Shown:
             break;
         case EditKind::ShownStep:
-            if (history != nullptr) history->Push(SnapshotOf(m_puzzle, m_recordedState));
+            if (history != nullptr) history->Push(after);
             break;
         case EditKind::Restart:
-            if (history != nullptr) history->Reset(SnapshotOf(m_puzzle, m_recordedState));
+            if (history != nullptr) history->Reset(after);
             break;
         case EditKind::Replace:
-            for (Phase each : {Phase::Vormen, Phase::Vullen})
-                m_histories.Of(each)->Reset(SnapshotOf(m_puzzle, m_recordedState));
+            for (Phase each : {Phase::Vormen, Phase::Vullen}) m_histories.Of(each)->Reset(after);
             m_changedOutsideHistory = false;
             m_savedState = m_recordedState;
             break;
     }
     std::vector<int> changed;
-    if (kind != EditKind::Replace) changed = ChangedCells(before, SnapshotOf(m_puzzle, 0));
+    if (kind != EditKind::Replace) changed = ChangedCells(before, after);
     Tell({kind, std::move(changed)});
 }
 
@@ -125,10 +125,13 @@ void Rooster2Doc::Tell(DocumentChange change) const {
 // ---- PuzzleEdit ------------------------------------------------------------------------
 
 PuzzleEdit::PuzzleEdit(Rooster2Doc& doc, EditKind kind)
-    : m_doc(doc), m_kind(kind), m_before(SnapshotOf(doc.m_puzzle, 0)) {}
+    : m_doc(doc),
+      m_kind(kind),
+      // Another puzzle tells no cells, so it needs no grid to compare with.
+      m_before(kind == EditKind::Replace ? UndoHistory::Snapshot{} : SnapshotOf(doc.m_puzzle, 0)) {}
 
 void PuzzleEdit::Commit() {
     if (m_committed) return;
     m_committed = true;
-    m_doc.Record(m_kind, std::move(m_before));
+    m_doc.Record(m_kind, m_before);
 }

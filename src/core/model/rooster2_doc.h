@@ -98,7 +98,7 @@ public:
 private:
     friend class PuzzleEdit;
 
-    void Record(EditKind kind, UndoHistory::Snapshot before);
+    void Record(EditKind kind, const UndoHistory::Snapshot& before);
     std::vector<int> Restore(const UndoHistory::Snapshot& snapshot);
     void Tell(DocumentChange change) const;
 
