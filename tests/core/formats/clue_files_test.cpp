@@ -44,13 +44,17 @@ TEST(WriteClueFile, LayoutWithWordLists) {
 // A Zweeds puzzle has no numbers: its clue file names each clue by its clue cell and
 // arrow, and reading the file gives every word its clue back.
 TEST(WriteClueFile, AZweedsPuzzleListsItsCluesByClueCellAndReadsThemBack) {
-    Rooster2Doc doc;
-    SetGrid(doc, {"####", "#...", "#..."});
-    {
+    const auto makeZweeds = [](Rooster2Doc& doc) {
+        SetGrid(doc, {"####", "#...", "#..."});
         PuzzleEdit arranged = Arrange(doc);
         arranged->form = PuzzleForm::Zweeds;
         arranged->BuildWords();
         arranged->AssignArrows();
+    };
+    Rooster2Doc doc;
+    makeZweeds(doc);
+    {
+        PuzzleEdit arranged = Arrange(doc);
         for (std::size_t i = 0; i < arranged->words.size(); ++i)
             arranged->words[i].clue = "Woord " + std::to_string(i);
     }
@@ -58,12 +62,9 @@ TEST(WriteClueFile, AZweedsPuzzleListsItsCluesByClueCellAndReadsThemBack) {
     EXPECT_EQ(text.rfind("K2 R1 omlaag: ", 0), 0u) << text;
     EXPECT_EQ(ExportClues(doc.puzzle()) + "\r\n", text);
     Rooster2Doc back;
-    SetGrid(back, {"####", "#...", "#..."});
+    makeZweeds(back);
     {
         PuzzleEdit arranged = Arrange(back);
-        arranged->form = PuzzleForm::Zweeds;
-        arranged->BuildWords();
-        arranged->AssignArrows();
         ClueSection section = ClueSection::Across;
         EXPECT_EQ(ReadClueFile(arranged.puzzle(), section, text),
                   static_cast<int>(doc.puzzle().words.size()));
