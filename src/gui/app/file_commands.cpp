@@ -257,12 +257,6 @@ void FileCommands::Compare() {
 
 // ---- Clue texts ------------------------------------------------------------------------------
 
-void FileCommands::CluesChanged() {
-    m_controller.RefreshClueText();
-    m_controller.RefreshClueList();
-    m_view.Invalidate();
-}
-
 void FileCommands::ReadClues() {
     const std::string path = ChooseFile(
         MakeFileDialogSpec(false, "Openen omschrijvingenbestand", "txt", CLUE_FILE_FILTER),
@@ -275,7 +269,7 @@ void FileCommands::ReadClues() {
         return;
     PuzzleEdit(m_doc, EditKind::Setting).puzzle() = std::move(read);
     ShowInformation(m_parent, AddedCluesMessage(count));
-    CluesChanged();
+    m_controller.CluesChanged();
 }
 
 void FileCommands::PasteCluesFromClipboard() {
@@ -288,7 +282,7 @@ void FileCommands::PasteCluesFromClipboard() {
     const int count = PasteClues(pasted, m_controller.ClueReadSection(), ToLatin1(data->text()));
     if (count > 0) {
         PuzzleEdit(m_doc, EditKind::Setting).puzzle() = std::move(pasted);
-        CluesChanged();
+        m_controller.CluesChanged();
     }
     ShowInformation(m_parent, PastedCluesMessage(count));
     m_view.Invalidate();

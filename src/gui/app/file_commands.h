@@ -75,8 +75,6 @@ private:
     void SpellingCheck();
     void ReadClues();
     void PasteCluesFromClipboard();
-    // Read clues changed the puzzle: the clue windows and the grid follow.
-    void CluesChanged();
     void WriteClues();
     void ExportPrintableClues();
     void ExportFolderClues();

@@ -73,6 +73,8 @@ public:
     // After clues changed elsewhere: the open clue windows show them again.
     void RefreshClueText();
     void RefreshClueList();
+    // Clues changed outside the clue windows: both windows and the grid follow.
+    void CluesChanged();
     // Where the clue-line reader stands; clue files, pasted text and the clue window share it.
     ClueSection& ClueReadSection() { return m_clueSection; }
     // A word chosen in the clue list; it becomes current as soon as the list's event

@@ -116,6 +116,13 @@ void GridController::RefreshClueList() {
     if (m_clueListDlg != nullptr) m_clueListDlg->Refresh();
 }
 
+void GridController::CluesChanged() {
+    RefreshClueText();
+    RefreshClueList();
+    m_view.Invalidate();
+    emit StateChanged();
+}
+
 void GridController::CloseClueWindows() {
     if (m_clueTextDlg != nullptr) m_clueTextDlg->close();
     if (m_clueListDlg != nullptr) m_clueListDlg->close();
@@ -150,10 +157,7 @@ void GridController::OnClueCellDoubleClicked(int x, int y) {
     connect(m_clueCellEditor, &ClueCellEditor::Accepted, this, [this, clue](const QString& text) {
         if (!StoreClueCellClue(m_doc, *clue, ToLatin1(text))) return;
         ShowMessage(WordCaption(m_doc, clue->word));
-        RefreshClueText();
-        RefreshClueList();
-        m_view.Invalidate();
-        emit StateChanged();
+        CluesChanged();
     });
     m_clueCellEditor->show();
     m_clueCellEditor->setFocus();
